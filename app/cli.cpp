@@ -1,0 +1,71 @@
+#include "app/cli.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <iostream>
+
+namespace vx::app {
+
+void AddCommonOptions(CLI::App& command, CommonOptions& common) {
+  command.add_option("--host-version", common.hostVersion,
+                     "Version text the host reports (default \"15\", a "
+                     "CS5-like host; \"13\" is CS3, \"8\" is AI8)");
+  command.add_option("--settings", common.settingsDir,
+                     "User settings folder (default: $VERSALIX4_SETTINGS, "
+                     "else $XDG_CONFIG_HOME/versalix4)");
+  command.add_option("--plugin", common.pluginPath,
+                     "Plug-in module to load (default: the one built beside "
+                     "this program)");
+  command.add_flag("-v,--verbose", common.verbose,
+                   "Log every call of the plug-in to the host on stderr");
+}
+
+namespace {
+std::string DefaultPluginPath() {
+  if (const char* env = std::getenv("VERSALIX4_PLUGIN"); env && *env) return env;
+  // Built layout: app/versalix4 beside plugin/VERSALiX4.so.
+  std::error_code ec;
+  auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
+  if (!ec) {
+    auto candidate = self.parent_path().parent_path() / "plugin" / "VERSALiX4.so";
+    if (std::filesystem::exists(candidate)) return candidate.string();
+  }
+  return VX_DEFAULT_PLUGIN_PATH;
+}
+}  // namespace
+
+std::unique_ptr<host::Host> MakeHost(const CommonOptions& common) {
+  host::HostOptions options;
+  options.versionText = common.hostVersion;
+  options.settingsDir = common.settingsDir;
+  options.log = common.verbose ? &std::cerr : nullptr;
+  std::string path = common.pluginPath.empty() ? DefaultPluginPath()
+                                               : common.pluginPath;
+  std::string error;
+  auto module = host::PluginModule::Load(path, &error);
+  if (!module) {
+    std::cerr << "versalix4: cannot load the plug-in: " << error << "\n";
+    return nullptr;
+  }
+  auto h = std::make_unique<host::Host>(std::move(options));
+  h->AttachPlugin(std::move(module));
+  return h;
+}
+
+std::string CodeText(int32_t code) {
+  int32_t high = code >> 16;
+  if (high == 0 || high == -1) return std::to_string(code);
+  std::string text;
+  for (int shift = 24; shift >= 0; shift -= 8)
+    text += static_cast<char>((uint32_t(code) >> shift) & 0xFF);
+  return text;
+}
+
+int ReportFailure(const std::string& what, int32_t code) {
+  std::cerr << "versalix4: " << what << " (" << CodeText(code) << ")\n";
+  return kExitFailed;
+}
+
+}  // namespace vx::app

@@ -1,0 +1,45 @@
+// The versalix4 command line: options every command shares, exit codes, and
+// the set-up of each sub-command (one file per command).
+#pragma once
+
+#include <CLI/CLI.hpp>
+
+#include <memory>
+#include <string>
+
+#include "host/core/host.h"
+
+namespace vx::app {
+
+// Exit codes: user mistakes and program faults are told apart.
+enum ExitCode {
+  kExitOk = 0,
+  kExitFailed = 1,     // the operation failed (the plug-in's message is shown)
+  kExitUsage = 2,      // the command line is wrong
+  kExitIo = 3,         // an input could not be read or an output written
+  kExitInternal = 4    // a fault of this program
+};
+
+struct CommonOptions {
+  std::string hostVersion = "15";
+  std::string settingsDir;
+  std::string pluginPath;
+  bool verbose = false;
+};
+
+// Adds the options every command takes to a sub-command.
+void AddCommonOptions(CLI::App& command, CommonOptions& common);
+
+// A host with the plug-in module loaded (not started). On failure prints
+// one line and returns null.
+std::unique_ptr<host::Host> MakeHost(const CommonOptions& common);
+
+// Prints the message of a failed operation and returns kExitFailed.
+int ReportFailure(const std::string& what, int32_t code);
+// "-108" or "SEGM": a result code as the error dialog shows it.
+std::string CodeText(int32_t code);
+
+// Each command file provides one of these; main.cpp lists them.
+void SetUpInfoCommand(CLI::App& app, CommonOptions& common, int& exitCode);
+
+}  // namespace vx::app

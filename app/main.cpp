@@ -1,0 +1,34 @@
+// versalix4: vector-art commands of the VERSALiX4 plug-in, run through our
+// own host on SVG documents.
+#include <iostream>
+
+#include "app/cli.h"
+
+int main(int argc, char** argv) {
+  CLI::App app{
+      "VERSALiX4: 3D Transform, Fractalize, live effects, tools and presets "
+      "for SVG artwork.\nEvery command runs the VERSALiX4 plug-in inside its "
+      "own host; the input file is never modified.",
+      "versalix4"};
+  app.require_subcommand(1);
+  app.set_version_flag("--version", "versalix4 4.2");
+  vx::app::CommonOptions common;
+  int exitCode = vx::app::kExitOk;
+  vx::app::SetUpInfoCommand(app, common, exitCode);
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::CallForHelp& e) {
+    return app.exit(e);
+  } catch (const CLI::CallForAllHelp& e) {
+    return app.exit(e);
+  } catch (const CLI::CallForVersion& e) {
+    return app.exit(e);
+  } catch (const CLI::ParseError& e) {
+    std::cerr << "versalix4: " << e.what() << "\nRun 'versalix4 --help' for usage.\n";
+    return vx::app::kExitUsage;
+  } catch (const std::exception& e) {
+    std::cerr << "versalix4: internal error: " << e.what() << "\n";
+    return vx::app::kExitInternal;
+  }
+  return exitCode;
+}

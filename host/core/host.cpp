@@ -1,0 +1,115 @@
+#include "host/core/host.h"
+
+#include <cstdlib>
+#include <cstdio>
+
+#include "host/core/core_suites.h"
+
+namespace vx::host {
+
+namespace {
+Host* gCurrent = nullptr;
+
+std::filesystem::path DefaultSettingsDir() {
+  if (const char* env = std::getenv("VERSALIX4_SETTINGS"); env && *env)
+    return env;
+  if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg)
+    return std::filesystem::path(xdg) / "versalix4";
+  if (const char* home = std::getenv("HOME"); home && *home)
+    return std::filesystem::path(home) / ".config" / "versalix4";
+  return std::filesystem::temp_directory_path() / "versalix4";
+}
+}  // namespace
+
+Host::Host(HostOptions options) : options_(std::move(options)) {
+  log_.SetStream(options_.log);
+  settingsDir_ = options_.settingsDir.empty() ? DefaultSettingsDir()
+                                              : options_.settingsDir;
+  previous_ = gCurrent;
+  gCurrent = this;
+  RegisterCoreSuites();
+}
+
+Host::~Host() {
+  if (started_) Shutdown();
+  if (gCurrent == this) gCurrent = previous_;
+}
+
+Host& Host::Current() {
+  if (!gCurrent) {
+    // A suite was called with no host alive: nothing sane can follow.
+    std::fputs("versalix4: a suite was called with no host running\n", stderr);
+    std::abort();
+  }
+  return *gCurrent;
+}
+
+bool Host::HasCurrent() { return gCurrent != nullptr; }
+
+void Host::RegisterCoreSuites() {
+  RegisterSPSuites(*this);
+  // Every other suite of the interface stays acquirable even before its
+  // family publishes a real table.
+  suites_.AddPlaceholdersForKnownSuites();
+}
+
+const SPBasicSuite* Host::basic() const { return &BasicSuiteTable(); }
+
+void Host::AttachPlugin(std::unique_ptr<PluginModule> module) {
+  module_ = std::move(module);
+}
+
+SPPluginRef Host::pluginRef() const {
+  // The plug-in's identity is the module object itself.
+  return reinterpret_cast<SPPluginRef>(module_.get());
+}
+
+int32_t Host::Send(const char* caller, const char* selector,
+                   SPMessageData* data) {
+  if (!module_ || !module_->Main()) return kCantHappenErr;
+  data->SPCheck = 0;
+  data->self = pluginRef();
+  data->globals = globals_;
+  data->basic = basic();
+  VX_LOG(*this, "send " << caller << " / " << selector);
+  int32_t result = module_->Main()(caller, selector, data);
+  globals_ = data->globals;
+  if (result) VX_LOG(*this, "  -> result " << result);
+  return result;
+}
+
+int32_t Host::Startup() {
+  SPInterfaceMessage message{};
+  int32_t result = Send(kSPInterfaceCaller, kSPInterfaceStartupSelector,
+                        &message.d);
+  // The plug-in stays loaded after a failed start-up (it may have
+  // registered things and holds its globals); Shutdown frees it.
+  started_ = true;
+  return result;
+}
+
+int32_t Host::Shutdown() {
+  if (!started_) return kNoErr;
+  SPInterfaceMessage message{};
+  int32_t result = Send(kSPInterfaceCaller, kSPInterfaceShutdownSelector,
+                        &message.d);
+  started_ = false;
+  return result;
+}
+
+int32_t Host::Unload() {
+  SPAccessMessage message{};
+  return Send(kSPAccessCaller, kSPAccessUnloadSelector, &message.d);
+}
+
+int32_t Host::Reload() {
+  SPAccessMessage message{};
+  return Send(kSPAccessCaller, kSPAccessReloadSelector, &message.d);
+}
+
+int32_t Host::About() {
+  SPInterfaceMessage message{};
+  return Send(kSPInterfaceCaller, kSPInterfaceAboutSelector, &message.d);
+}
+
+}  // namespace vx::host

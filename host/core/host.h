@@ -1,0 +1,76 @@
+// Our host: it loads the plug-in, publishes the suites the plug-in acquires,
+// and sends it messages. Suite functions are plain C function pointers, so
+// they act on the current host (one at a time per process).
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "host/core/block_allocator.h"
+#include "host/core/log.h"
+#include "host/core/plugin_module.h"
+#include "host/core/suite_registry.h"
+#include "vx_sdk.h"
+
+namespace vx::host {
+
+struct HostOptions {
+  // The version text the runtime suite answers ("15" is a CS5-like host).
+  std::string versionText = "15";
+  // The per-user settings root (folder type 16); empty: $VERSALIX4_SETTINGS,
+  // else $XDG_CONFIG_HOME/versalix4, else ~/.config/versalix4.
+  std::filesystem::path settingsDir;
+  // Where the log goes; null: no log.
+  std::ostream* log = nullptr;
+};
+
+class Host {
+ public:
+  explicit Host(HostOptions options = {});
+  ~Host();
+  Host(const Host&) = delete;
+  Host& operator=(const Host&) = delete;
+
+  // The host the suite functions act on.
+  static Host& Current();
+  static bool HasCurrent();
+
+  const HostOptions& options() const { return options_; }
+  Log& log() { return log_; }
+  BlockAllocator& blocks() { return blocks_; }
+  SuiteRegistry& suites() { return suites_; }
+  const SPBasicSuite* basic() const;
+  const std::filesystem::path& settingsDir() const { return settingsDir_; }
+
+  // ---- the plug-in ------------------------------------------------------
+  void AttachPlugin(std::unique_ptr<PluginModule> module);
+  PluginModule* plugin() { return module_.get(); }
+  SPPluginRef pluginRef() const;
+  void* globalsSlot() const { return globals_; }
+  bool started() const { return started_; }
+
+  // Sends a message whose record begins with SPMessageData; fills the header.
+  int32_t Send(const char* caller, const char* selector, SPMessageData* data);
+  int32_t Startup();
+  int32_t Shutdown();
+  int32_t Unload();
+  int32_t Reload();
+  int32_t About();
+
+ private:
+  void RegisterCoreSuites();
+
+  HostOptions options_;
+  Log log_;
+  BlockAllocator blocks_;
+  SuiteRegistry suites_;
+  std::filesystem::path settingsDir_;
+  std::unique_ptr<PluginModule> module_;
+  void* globals_ = nullptr;
+  bool started_ = false;
+  Host* previous_ = nullptr;
+};
+
+}  // namespace vx::host

@@ -1,0 +1,40 @@
+// A plug-in module as the host holds it: its entry point and its resource
+// directory, from a shared object opened with dlopen or from a library
+// linked into the program (tests).
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "vx_sdk.h"
+
+namespace vx::host {
+
+class PluginModule {
+ public:
+  // Opens the shared object; on failure returns null and sets *error.
+  static std::unique_ptr<PluginModule> Load(const std::string& path,
+                                            std::string* error);
+  // Wraps an entry point linked into this program.
+  static std::unique_ptr<PluginModule> Linked(PluginMainProc main,
+                                              VxModuleResourcesProc resources,
+                                              std::string path);
+  ~PluginModule();
+  PluginModule(const PluginModule&) = delete;
+  PluginModule& operator=(const PluginModule&) = delete;
+
+  PluginMainProc Main() const { return main_; }
+  const VxResourceDirectory* Resources() const { return resources_; }
+  // Finds resource (type, id); null when the module has none.
+  const VxResource* FindResource(uint32_t type, int32_t id) const;
+  const std::string& Path() const { return path_; }
+
+ private:
+  PluginModule() = default;
+  void* handle_ = nullptr;
+  PluginMainProc main_ = nullptr;
+  const VxResourceDirectory* resources_ = nullptr;
+  std::string path_;
+};
+
+}  // namespace vx::host

@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs every Debian package that building and testing VERSALiX4 needs.
+# Idempotent: when everything is there it installs nothing.
+set -euo pipefail
+
+packages=(
+  build-essential cmake pkg-config
+  libpugixml-dev lib2geom-dev librsvg2-dev libcairo2-dev libpng-dev
+  libcli11-dev libgtest-dev libgmock-dev libbenchmark-dev
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  echo "setup: all ${#packages[@]} packages are installed"
+  exit 0
+fi
+
+echo "setup: installing ${missing[*]}"
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
