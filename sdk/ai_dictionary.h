@@ -6,9 +6,26 @@
 #define kAIDictionarySuite "AI Dictionary Suite"
 #define kAIDictionarySuiteVersion 5
 
-/* Members are added by the document model; acquirable already. */
+/* Getting a missing entry answers kNoSuchKeyErr. */
+#define kNoSuchKeyErr VX_FOURCC('K', 'E', 'Y', '?')
+
 typedef struct AIDictionarySuite {
-  ASErr (*reserved)(void);
+  ASErr (*GetIntegerEntry)(AIDictionaryRef dict, const char* key,
+                           int32_t* value);
+  ASErr (*SetIntegerEntry)(AIDictionaryRef dict, const char* key,
+                           int32_t value);
+  ASErr (*GetRealEntry)(AIDictionaryRef dict, const char* key, AIReal* value);
+  ASErr (*SetRealEntry)(AIDictionaryRef dict, const char* key, AIReal value);
+  ASErr (*GetBooleanEntry)(AIDictionaryRef dict, const char* key,
+                           ASBoolean* value);
+  ASErr (*SetBooleanEntry)(AIDictionaryRef dict, const char* key,
+                           ASBoolean value);
+  ASErr (*GetStringEntry)(AIDictionaryRef dict, const char* key, char* value,
+                          int32_t maxLength);
+  ASErr (*SetStringEntry)(AIDictionaryRef dict, const char* key,
+                          const char* value);
+  ASBoolean (*IsKnown)(AIDictionaryRef dict, const char* key);
+  ASErr (*DeleteEntry)(AIDictionaryRef dict, const char* key);
 } AIDictionarySuite;
 
 #endif

@@ -16,34 +16,58 @@
 #define kAIUndoSuite "AI Undo Suite"
 #define kAIUndoSuiteVersion 4
 
-/* Members are added by the document model; acquirable already. */
+/* Document colour models. */
+enum { kDocGrayColor = 0, kDocRGBColor = 1, kDocCMYKColor = 2 };
+
 typedef struct AIDocumentSuite {
-  ASErr (*reserved)(void);
+  /* 'DOC?' (kNoDocumentErr) when no document is open. */
+  ASErr (*GetDocument)(AIDocumentHandle* document);
+  ASErr (*GetDocumentColorModel)(int32_t* model);
+  ASErr (*RedrawDocument)(void);
+  ASErr (*GetDocumentPageOrigin)(AIRealPoint* origin);
+  ASErr (*GetDocumentMaxArtboardBounds)(AIRealRect* bounds);
 } AIDocumentSuite;
 
-/* Members are added by the document model; acquirable already. */
 typedef struct AIDocumentViewSuite {
-  ASErr (*reserved)(void);
+  ASErr (*GetDocumentViewZoom)(AIDocumentViewHandle view, AIReal* zoom);
+  ASErr (*ArtworkPointToViewPoint)(AIDocumentViewHandle view,
+                                   const AIRealPoint* artworkPoint,
+                                   AIRealPoint* viewPoint);
+  ASErr (*ViewPointToArtworkPoint)(AIDocumentViewHandle view,
+                                   const AIRealPoint* viewPoint,
+                                   AIRealPoint* artworkPoint);
 } AIDocumentViewSuite;
 
-/* Members are added by the document model; acquirable already. */
 typedef struct AIContextSuite {
   ASErr (*reserved)(void);
 } AIContextSuite;
 
-/* Members are added by the document model; acquirable already. */
 typedef struct AILayerSuite {
-  ASErr (*reserved)(void);
+  ASErr (*CountLayers)(int32_t* count);
+  ASErr (*GetNthLayer)(int32_t n, AILayerHandle* layer);
+  ASErr (*GetCurrentLayer)(AILayerHandle* layer);
+  ASErr (*SetCurrentLayer)(AILayerHandle layer);
+  ASErr (*GetLayerVisible)(AILayerHandle layer, ASBoolean* visible);
+  ASErr (*GetLayerEditable)(AILayerHandle layer, ASBoolean* editable);
+  ASErr (*GetLayerTitle)(AILayerHandle layer, char* title, int32_t maxLength);
 } AILayerSuite;
 
-/* Members are added by the document model; acquirable already. */
+/* Host memory handles: relocatable blocks the host keeps (filter parameter
+ * blocks, matching-art lists). A handle points at a pointer to the bytes. */
+typedef void** AIMdMemoryHandle;
 typedef struct AIMdMemorySuite {
-  ASErr (*reserved)(void);
+  ASErr (*MdMemoryNewHandle)(size_t size, AIMdMemoryHandle* handle);
+  ASErr (*MdMemoryDisposeHandle)(AIMdMemoryHandle handle);
+  ASErr (*MdMemoryGetSize)(AIMdMemoryHandle handle, size_t* size);
+  ASErr (*MdMemoryResize)(AIMdMemoryHandle handle, size_t newSize);
 } AIMdMemorySuite;
 
-/* Members are added by the document model; acquirable already. */
 typedef struct AIUndoSuite {
-  ASErr (*reserved)(void);
+  /* Reverts every change of the current message's undo step so far. */
+  ASErr (*UndoChanges)(void);
+  ASErr (*SetUndoText)(const char* undoText, const char* redoText);
+  /* Number of undoable steps the document has recorded. */
+  ASErr (*CountTransactions)(int32_t* count);
 } AIUndoSuite;
 
 #endif

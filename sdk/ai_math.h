@@ -10,19 +10,29 @@
 #define kAIRandomSuite "AI Random Suite"
 #define kAIRandomSuiteVersion 3
 
-/* Members are added by the document model; acquirable already. */
 typedef struct AIRealMathSuite {
-  ASErr (*reserved)(void);
+  AIReal (*AIRealPointLength)(const AIRealPoint* a, const AIRealPoint* b);
+  AIReal (*AIRealPointAngle)(const AIRealPoint* a, const AIRealPoint* b);
+  void (*AIRealPointLengthAngle)(AIReal length, AIReal angle,
+                                 AIRealPoint* result);
+  AIReal (*FixedToReal)(AIFixed value);
+  AIFixed (*RealToFixed)(AIReal value);
+  void (*AIRealMatrixSetIdentity)(AIRealMatrix* matrix);
+  void (*AIRealMatrixConcat)(const AIRealMatrix* a, const AIRealMatrix* b,
+                             AIRealMatrix* result);
+  void (*AIRealMatrixXformPoint)(const AIRealMatrix* matrix,
+                                 const AIRealPoint* point, AIRealPoint* result);
 } AIRealMathSuite;
 
-/* Members are added by the document model; acquirable already. */
 typedef struct AIRealBezierSuite {
   ASErr (*reserved)(void);
 } AIRealBezierSuite;
 
-/* Members are added by the document model; acquirable already. */
 typedef struct AIRandomSuite {
-  ASErr (*reserved)(void);
+  /* A value in [0, 1); the same sequence for the same seed everywhere. */
+  AIReal (*FloatRnd)(void);
+  void (*SetRndSeed)(int32_t seed);
+  int32_t (*GetRndSeed)(void);
 } AIRandomSuite;
 
 #endif

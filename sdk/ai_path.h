@@ -16,34 +16,124 @@
 #define kAIPatternSuite "AI Pattern Suite"
 #define kAIPatternSuiteVersion 7
 
-/* Members are added by the document model; acquirable already. */
+/* Segment selection states. */
+enum {
+  kSegmentNotSelected = 0,
+  kSegmentPointSelected = 1,
+  kSegmentInSelected = 2,
+  kSegmentOutSelected = 3,
+  kSegmentInAndOutSelected = 4
+};
+
 typedef struct AIPathSuite {
-  ASErr (*reserved)(void);
+  ASErr (*GetPathSegmentCount)(AIArtHandle path, int16_t* count);
+  ASErr (*SetPathSegmentCount)(AIArtHandle path, int16_t count);
+  ASErr (*GetPathSegments)(AIArtHandle path, int16_t segNumber, int16_t count,
+                           Segment* segments);
+  ASErr (*SetPathSegments)(AIArtHandle path, int16_t segNumber, int16_t count,
+                           const Segment* segments);
+  ASErr (*InsertPathSegments)(AIArtHandle path, int16_t segNumber,
+                              int16_t count, const Segment* segments);
+  ASErr (*DeletePathSegments)(AIArtHandle path, int16_t segNumber,
+                              int16_t count);
+  ASErr (*GetPathClosed)(AIArtHandle path, ASBoolean* closed);
+  ASErr (*SetPathClosed)(AIArtHandle path, ASBoolean closed);
+  ASErr (*GetPathSegmentSelected)(AIArtHandle path, int16_t segNumber,
+                                  int16_t* selected);
+  ASErr (*SetPathSegmentSelected)(AIArtHandle path, int16_t segNumber,
+                                  int16_t selected);
 } AIPathSuite;
 
-/* Members are added by the document model; acquirable already. */
+typedef struct AIDashStyle {
+  int16_t length;
+  AIReal offset;
+  AIReal array[6];
+} AIDashStyle;
+
+typedef struct AIFillStyle {
+  AIColor color;
+  ASBoolean overprint;
+} AIFillStyle;
+
+enum { kAIButtCap = 0, kAIRoundCap = 1, kAIProjectingCap = 2 };
+enum { kAIMiterJoin = 0, kAIRoundJoin = 1, kAIBevelJoin = 2 };
+
+typedef struct AIStrokeStyle {
+  AIColor color;
+  ASBoolean overprint;
+  AIReal width;
+  AIDashStyle dash;
+  int32_t cap;
+  int32_t join;
+  AIReal miterLimit;
+} AIStrokeStyle;
+
+typedef struct AIPathStyle {
+  ASBoolean fillPaint;
+  ASBoolean strokePaint;
+  AIFillStyle fill;
+  AIStrokeStyle stroke;
+  ASBoolean clip;
+  ASBoolean lockClip;
+  ASBoolean evenodd;
+  AIReal resolution;
+} AIPathStyle;
+
 typedef struct AIPathStyleSuite {
-  ASErr (*reserved)(void);
+  ASErr (*GetPathStyle)(AIArtHandle path, AIPathStyle* style);
+  ASErr (*SetPathStyle)(AIArtHandle path, const AIPathStyle* style);
+  ASErr (*GetCurrentPathStyle)(AIPathStyle* style);
+  ASErr (*SetCurrentPathStyle)(const AIPathStyle* style);
 } AIPathStyleSuite;
 
-/* Members are added by the document model; acquirable already. */
 typedef struct AIPaintStyleSuite {
   ASErr (*reserved)(void);
 } AIPaintStyleSuite;
 
-/* Members are added by the document model; acquirable already. */
+/* A custom (spot or global process) colour: its definition and name. */
+typedef struct AICustomColor {
+  int32_t kind; /* kFourColor or kThreeColor */
+  AIColorUnion c;
+  int32_t flag; /* 1: spot colour */
+} AICustomColor;
+
 typedef struct AICustomColorSuite {
-  ASErr (*reserved)(void);
+  ASErr (*NewCustomColor)(const AICustomColor* color, const char* name,
+                          AICustomColorHandle* customColor);
+  ASErr (*GetCustomColor)(AICustomColorHandle customColor,
+                          AICustomColor* color);
+  ASErr (*GetCustomColorName)(AICustomColorHandle customColor, char* name,
+                              int32_t maxLength);
 } AICustomColorSuite;
 
-/* Members are added by the document model; acquirable already. */
+enum { kLinearGradient = 0, kRadialGradient = 1 };
+
+typedef struct AIGradientStop {
+  AIReal midPoint;  /* percent */
+  AIReal rampPoint; /* percent */
+  AIColor color;
+} AIGradientStop;
+
 typedef struct AIGradientSuite {
-  ASErr (*reserved)(void);
+  ASErr (*NewGradient)(AIGradientHandle* gradient);
+  ASErr (*GetGradientType)(AIGradientHandle gradient, int16_t* type);
+  ASErr (*SetGradientType)(AIGradientHandle gradient, int16_t type);
+  ASErr (*GetGradientName)(AIGradientHandle gradient, char* name,
+                           int32_t maxLength);
+  ASErr (*SetGradientName)(AIGradientHandle gradient, const char* name);
+  ASErr (*GetGradientStopCount)(AIGradientHandle gradient, int16_t* count);
+  ASErr (*GetNthGradientStop)(AIGradientHandle gradient, int16_t n,
+                              AIGradientStop* stop);
+  ASErr (*SetNthGradientStop)(AIGradientHandle gradient, int16_t n,
+                              const AIGradientStop* stop);
+  ASErr (*InsertGradientStop)(AIGradientHandle gradient, int16_t n,
+                              const AIGradientStop* stop);
 } AIGradientSuite;
 
-/* Members are added by the document model; acquirable already. */
 typedef struct AIPatternSuite {
-  ASErr (*reserved)(void);
+  ASErr (*GetPatternName)(AIPatternHandle pattern, char* name,
+                          int32_t maxLength);
+  ASErr (*GetPatternArt)(AIPatternHandle pattern, AIArtHandle* art);
 } AIPatternSuite;
 
 #endif

@@ -1,6 +1,7 @@
 /* Text art, text on a path and text runs. */
 #ifndef VX_AI_TEXT_H
 #define VX_AI_TEXT_H
+#include "ai_path.h"
 #include "vx_base.h"
 
 #define kAITextSuite "AI Text Suite"
@@ -10,19 +11,20 @@
 #define kAITextRunSuite "AI Text Run Suite"
 #define kAITextRunSuiteVersion 6
 
-/* Members are added by the document model; acquirable already. */
 typedef struct AITextSuite {
-  ASErr (*reserved)(void);
+  /* The text object that has the keyboard focus, or null. */
+  ASErr (*GetTextFocus)(AIArtHandle* text);
+  ASErr (*GetTextStart)(AIArtHandle text, AIRealPoint* start);
+  ASErr (*GetTextContents)(AIArtHandle text, char* contents, int32_t maxLength);
 } AITextSuite;
 
-/* Members are added by the document model; acquirable already. */
 typedef struct AITextPathSuite {
-  ASErr (*reserved)(void);
+  ASErr (*GetTextPathPath)(AIArtHandle textPath, AIArtHandle* path);
 } AITextPathSuite;
 
-/* Members are added by the document model; acquirable already. */
 typedef struct AITextRunSuite {
-  ASErr (*reserved)(void);
+  ASErr (*GetTextRunStyle)(AIArtHandle run, AIPathStyle* pathStyle);
+  ASErr (*SetTextRunStyle)(AIArtHandle run, const AIPathStyle* pathStyle);
 } AITextRunSuite;
 
 #endif
