@@ -1,0 +1,7 @@
+#include "shell/globals.h"
+
+namespace vx {
+
+PluginGlobals* gGlobals = nullptr;
+
+}  // namespace vx

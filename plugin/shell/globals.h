@@ -1,0 +1,127 @@
+// PluginGlobals: the plug-in's one state record, allocated from the host's
+// block allocator at start-up, handed to the host across Unload / Reload and
+// freed at shutdown. Groups appear in record order; each subsystem owns its
+// group's fields. The record is not cleared on allocation: start-up and the
+// owning subsystems initialise what they use.
+#pragma once
+
+#include <cstdint>
+
+#include "vx_sdk.h"
+
+namespace vx {
+
+// Effect order of every per-effect array, the plug-in groups and the action
+// numbers (action number = slot + 1).
+enum LiveEffectIndex : int {
+  kBorder, kCircle, kCutout, kEmboss, kExplosion, kFrame, kGalaxy,
+  kGeneration, kNeon, kReflections, kShadow, kTiling, kTrail,
+  kEffectCount
+};
+
+// Slots of ToolHandles; 1, 3, 5, 9 and 12 hold nothing.
+enum ToolSlot : int {
+  kWarpSlot = 0, kWaveSlot = 2, kLensSlot = 4, kCraftSlot = 6,
+  kRoughSlot = 7, kBroomSlot = 8, kMetaBrushSlot = 10, kTrailToolSlot = 11,
+  kAlignPointsSlot = 13, kToolSlotCount = 14
+};
+
+// Index of ToolPaletteOf and ToolParams (tools with an options palette).
+enum ToolPaletteIndex : int {
+  kWarpTool, kWaveTool, kLensTool, kCraftTool, kRoughTool, kBroomTool,
+  kMetaBrushTool, kTrailTool, kToolPaletteCount
+};
+
+struct SavedDialogPosition {
+  int32_t left;
+  int32_t top;
+  int32_t saved;  // non-zero once a position was stored
+};
+
+// The first part of an effect's slot: its registration and palette state.
+struct LiveEffectSlotState {
+  AIPluginGroupHandle group;  // plug-in group handle from start-up
+  int32_t liveUpdate;         // Live Update check box
+  ASRect paletteBounds;
+};
+
+constexpr int kHelpTopicCount = 36;
+constexpr int kWindowMenuItemCount = 16;
+constexpr int kMaxFilters = 14;
+constexpr int kMaxLiveEffects = 10;
+constexpr int kUserSettingsFolderSize = 300;
+constexpr int kPresetFileNameSize = 32;
+constexpr int kVersionLabelSize = 64;
+
+struct PluginGlobals {
+  // ---- 3D Transform state ----------------------------------------------
+  int32_t transformKindShown;         // kind shown in the dialog
+  int32_t transformResume;            // the next Go resumes the dialog's run
+  void* transformPathSet;             // PathSet of the open dialog, or null
+  int32_t transformPerKind[14];       // per-kind scratch, cleared at start-up
+
+  // ---- Fractalize state -------------------------------------------------
+  int32_t FractalPreviewOn;
+  int32_t ForceNewSeed;
+  int32_t ReuseSeed;
+  int32_t ReuseSeedNextLive;
+  int32_t FractalSeed;
+
+  // ---- registrations ----------------------------------------------------
+  AIFilterHandle FilterHandles[kMaxFilters];
+  int32_t FilterCount;
+  AILiveEffectHandle LiveEffectHandles[kMaxLiveEffects];
+  int32_t LiveEffectCount;
+  AIToolHandle ToolHandles[kToolSlotCount];
+  int32_t ToolPaletteLeft;
+  int32_t ToolPaletteTop;
+  int16_t ToolCursorId;
+
+  // ---- tool tracking state (shared drag state) ----------------------------
+  AIArtHandleList trackingArt;  // selected art of the current drag, or null
+  int32_t trackingArtCount;
+
+  AINotifierHandle SelectionNotifier;
+  AINotifierHandle DocumentOpenedNotifier;
+
+  // ---- help window --------------------------------------------------------
+  ADMDialogRef HelpPalette;
+  int32_t HelpTopic;
+  int32_t helpBounds[4];
+  int16_t helpTextMargin;
+  char* HelpTexts[kHelpTopicCount];
+
+  LiveEffectSlotState effectSlots[kEffectCount];
+  AIMenuItemHandle WindowMenuItems[kWindowMenuItemCount];
+  int16_t presetManagerState[2];
+
+  SavedDialogPosition transformDialogPosition;
+  SavedDialogPosition fractalizeDialogPosition;
+  SavedDialogPosition helpDialogPosition;
+
+  int32_t HostIsAI8;
+  const SPBasicSuite* BasicSuite;
+  SPAccessRef SelfAccess;
+  SPPluginRef PluginRef;
+  int32_t presetManagerField;
+  ADMDialogRef ToolPalette;
+  ADMDialogRef transformDialog;
+  ADMDialogRef fractalizeDialog;
+  ADMDialogRef ToolPaletteOf[kToolPaletteCount];
+  ADMDialogRef effectPalettes[kEffectCount];
+  int32_t presetManagerListState;
+  void* ToolParams[kToolPaletteCount];
+  void* effectRecords[kEffectCount];
+  int32_t presetManagerSelection;
+  int16_t ActionNumbers[kEffectCount + 1];  // 0 Fractalize, 1..13 effects
+  char UserSettingsFolder[kUserSettingsFolderSize];
+  char CurrentPresetFile[kPresetFileNameSize];
+
+  // Built at start-up: "ver4.2", a blank, then the host label.
+  char VersionLabel[kVersionLabelSize];
+};
+
+// The current globals pointer: null before Startup and after Shutdown.
+extern PluginGlobals* gGlobals;
+
+}  // namespace vx
