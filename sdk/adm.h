@@ -47,6 +47,9 @@ enum {
 
 /* Item ids every dialog knows. */
 enum { kADMDefaultItemID = 1, kADMCancelItemID = 2, kADMUniqueItemID = 0 };
+/* The palette's own menu (the flyout of a floating palette): a popup-menu
+ * item with a list, reached through GetItem with this id. */
+enum { kADMMenuItemID = -2 };
 
 /* Icon types; kUnknownIcon (6) means no usable icon. */
 enum { kADMIconBitmap = 0, kADMUnknownIconType = 6 };
@@ -185,6 +188,9 @@ typedef struct ADMItemSuite {
   void (*Size)(ADMItemRef item, int32_t width, int32_t height);
   void (*Invalidate)(ADMItemRef item);
   void (*Update)(ADMItemRef item);
+  /* What the dialog manager does with a mouse event in the item (a slider
+   * follows the pointer); answers 1 when a notification should follow. */
+  ASBoolean (*DefaultTrack)(ADMItemRef item, ADMTrackerRef tracker);
 } ADMItemSuite;
 
 typedef struct ADMListSuite {

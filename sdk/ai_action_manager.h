@@ -9,6 +9,13 @@
 
 typedef uint32_t ActionParamKeyID; /* four-character key such as 'styl' */
 typedef uint32_t ActionParamTypeID;
+typedef uint32_t ActionParamUnitID; /* four-character unit such as '#Prc' */
+
+/* Units of unit reals. */
+#define unitPercent ((ActionParamUnitID)VX_FOURCC('#', 'P', 'r', 'c'))
+#define unitAngle ((ActionParamUnitID)VX_FOURCC('#', 'A', 'n', 'g'))
+#define unitPixels ((ActionParamUnitID)VX_FOURCC('#', 'P', 'x', 'l'))
+#define unitNone ((ActionParamUnitID)VX_FOURCC('#', 'N', 'n', 'e'))
 
 /* Parameter types (four-character codes). */
 #define actionTypeInteger ((ActionParamTypeID)VX_FOURCC('l', 'o', 'n', 'g'))
@@ -68,6 +75,13 @@ typedef struct AIActionManagerSuite {
   ASErr (*AIActionSetRawData)(AIActionParamValueRef param,
                               ActionParamKeyID key, int32_t size,
                               const void* value);
+  /* Reals with a unit (unitPercent, unitAngle, unitPixels ...). */
+  ASErr (*AIActionGetUnitReal)(AIActionParamValueRef param,
+                               ActionParamKeyID key, ActionParamUnitID* unit,
+                               AIReal* value);
+  ASErr (*AIActionSetUnitReal)(AIActionParamValueRef param,
+                               ActionParamKeyID key, ActionParamUnitID unit,
+                               AIReal value);
 } AIActionManagerSuite;
 
 /* Dialog modes of RecordActionEvent. */
