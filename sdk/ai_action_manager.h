@@ -22,7 +22,7 @@ typedef uint32_t ActionParamUnitID; /* four-character unit such as '#Prc' */
 #define actionTypeReal ((ActionParamTypeID)VX_FOURCC('r', 'e', 'a', 'l'))
 #define actionTypeBool ((ActionParamTypeID)VX_FOURCC('b', 'o', 'o', 'l'))
 #define actionTypeEnum ((ActionParamTypeID)VX_FOURCC('e', 'n', 'u', 'm'))
-#define actionTypeString ((ActionParamTypeID)VX_FOURCC('T', 'E', 'X', 'T'))
+#define actionTypeString ((ActionParamTypeID)VX_FOURCC('s', 't', 'r', 'n'))
 #define actionTypeUnitReal ((ActionParamTypeID)VX_FOURCC('U', 'n', 't', 'F'))
 #define actionTypeRaw ((ActionParamTypeID)VX_FOURCC('t', 'd', 't', 'a'))
 
