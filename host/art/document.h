@@ -1,0 +1,236 @@
+// A document: its layers and their art trees, the document resources
+// (custom colours, gradients, patterns), the current path style, and the
+// undo history. Every change goes through this class, which records it in
+// the open undo step.
+//
+// Undo is a journal, not a snapshot: before the first change of an object
+// in a step its content (or its attributes) is saved once, and every
+// structural change records how to put the object back where it was. The
+// cost of a step is proportional to what it changed, not to the document.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "host/art/art.h"
+#include "host/art/undo_journal.h"
+#include "vx_sdk.h"
+
+namespace vx::host::art {
+
+struct Layer {
+  uint32_t uid = 0;
+  std::string title;
+  bool visible = true;
+  bool editable = true;  // false: locked
+  std::string id;        // the SVG id of the layer's group element
+  Art* group = nullptr;  // the layer's group: its children are the layer's art
+};
+AILayerHandle ToHandle(const Layer* layer);
+uint32_t UidOf(AILayerHandle handle);
+
+// Where NewArt, Duplicate and Reorder put art, relative to prep.
+enum class Placement : int16_t {
+  Above = kPlaceAbove,                    // just above prep, same parent
+  Below = kPlaceBelow,                    // just below prep
+  InsideOnTop = kPlaceInsideOnTop,        // first child of container prep
+  InsideOnBottom = kPlaceInsideOnBottom,  // last child of container prep
+  AboveAll = kPlaceAboveAll,  // top of prep's layer (of the art's own layer
+                              // when reordering without prep; of the
+                              // current layer otherwise)
+  BelowAll = kPlaceBelowAll,  // bottom of that layer
+};
+
+struct CustomColor {
+  AICustomColor definition{};
+  std::string name;
+};
+
+struct Gradient {
+  int16_t type = kLinearGradient;
+  std::string name;
+  std::vector<AIGradientStop> stops;
+  std::string id;  // the SVG id it was read from, if any
+};
+
+struct Pattern {
+  std::string name;
+  Art* art = nullptr;  // a group outside every layer: one tile's art
+  AIRealRect tile{};   // the tile, page points (top > bottom)
+  std::string id;
+};
+
+class Document {
+ public:
+  explicit Document(std::string title = "Untitled");
+  ~Document();
+  Document(const Document&) = delete;
+  Document& operator=(const Document&) = delete;
+
+  AIDocumentHandle handle() const;
+
+  // ---- document properties (not part of undo) ----
+  std::string title;
+  int32_t colorModel = kDocRGBColor;
+  AIRealRect artboard{0, 792, 612, 0};  // page points, top > bottom
+  AIRealPoint pageOrigin{0, 0};
+  long redrawRequests = 0;  // counted RedrawDocument calls
+
+  // ---- layers (index 0 is the top layer) ----
+  int LayerCount() const { return int(layers_.size()); }
+  Layer* LayerAt(int index) const;
+  int LayerIndex(const Layer* layer) const;  // -1 when not a layer of this
+  Layer* FindLayer(uint32_t uid) const;
+  Layer* FromHandle(AILayerHandle handle) const;
+  Layer* currentLayer() const { return current_; }
+  // A new layer above (Above) or below (Below) base; null base: the top.
+  Layer* NewLayer(const std::string& title, Placement placement = Placement::Above,
+                  Layer* base = nullptr);
+  // Removes the layer with its art; the last layer cannot be deleted.
+  int32_t DeleteLayer(Layer* layer);
+  void SetCurrentLayer(Layer* layer);
+  void SetLayerTitle(Layer* layer, std::string title);
+  void SetLayerVisible(Layer* layer, bool visible);
+  void SetLayerEditable(Layer* layer, bool editable);
+  void SetLayerId(Layer* layer, std::string id);
+
+  // ---- art ----
+  // Results are 0 or the host's error: kSPBadParameterError for a placement
+  // that is not possible (prep not a container, a layer's group as a
+  // sibling, art into its own subtree ...).
+  int32_t NewArt(ArtKind kind, Placement placement, Art* prep, Art** art);
+  // Disposes of art and its subtree (not a layer's group, an edit or result
+  // group).
+  int32_t Dispose(Art* art);
+  int32_t Reorder(Art* art, Placement placement, Art* prep);
+  // Deep copy (ids are not copied: they stay unique).
+  int32_t Duplicate(Art* art, Placement placement, Art* prep, Art** copy);
+
+  Art* FindArt(uint32_t uid) const;
+  Art* FromHandle(AIArtHandle handle) const;
+  bool IsLive(const Art* art) const;
+  // The art whose id is given, or null (a walk over the document).
+  Art* FindById(const std::string& id) const;
+  // An id not used by any art, layer or resource: prefix + number.
+  std::string UniqueId(const std::string& prefix) const;
+  std::size_t ArtCount() const { return live_.size(); }
+
+  // Content to change; the first call per object in a step saves it.
+  PathData& MutablePath(Art& art);
+  GroupData& MutableGroup(Art& art);  // groups and compound paths
+  TextData& MutableText(Art& art);
+  TextPathData& MutableTextPath(Art& art);
+  TextRunData& MutableRun(Art& art);
+  PluginGroupData& MutablePlugin(Art& art);  // marks it for an update
+  OpaqueData& MutableOpaque(Art& art);
+  // Style of a path or text run; a compound path sets all its member paths.
+  int32_t SetStyle(Art& art, const AIPathStyle& style);
+
+  // Sets the attribute bits in which to those of value (kStoredUserAttrs
+  // only), on this object alone.
+  void SetUserAttrs(Art& art, int32_t which, int32_t value);
+  // Selects or deselects the art with everything inside it (containers'
+  // members, every segment of paths), as clicking it would.
+  void Select(Art& art, bool selected);
+  void DeselectAll();
+  void SetId(Art& art, std::string id);
+  void SetName(Art& art, std::string name);
+
+  // ---- resources ----
+  uint32_t NewCustomColor(const CustomColor& color);
+  const CustomColor* FindCustomColor(uint32_t id) const;
+  uint32_t NewGradient(const Gradient& gradient);
+  const Gradient* FindGradient(uint32_t id) const;
+  Gradient* MutableGradient(uint32_t id);  // saved for undo
+  // A pattern with an empty art group outside the layers.
+  uint32_t NewPattern(const std::string& name, const AIRealRect& tile);
+  const Pattern* FindPattern(uint32_t id) const;
+  const std::map<uint32_t, CustomColor>& customColors() const { return colors_; }
+  const std::map<uint32_t, Gradient>& gradients() const { return gradients_; }
+  const std::map<uint32_t, Pattern>& patterns() const { return patterns_; }
+
+  // ---- the host's current path style and text focus ----
+  const AIPathStyle& currentStyle() const { return currentStyle_; }
+  void SetCurrentStyle(const AIPathStyle& style);
+  Art* textFocus() const;
+  void SetTextFocus(Art* text);
+
+  // ---- undo ----
+  // Steps nest: only the outermost Begin/End pair makes a step. A step
+  // without changes is not kept.
+  void BeginStep();
+  void EndStep();
+  bool stepOpen() const { return depth_ > 0; }
+  // Reverts every change of the open step so far (the step stays open).
+  void RevertOpenStep();
+  // Reverts the last completed step; false when there is none. With a step
+  // open, reverts the open step's changes instead.
+  bool Undo();
+  int CompletedSteps() const { return int(history_.size()); }
+  // Changes recorded in the open step so far.
+  std::size_t OpenStepChanges() const { return open_.size(); }
+  // Forgets every step (after loading a document).
+  void ClearHistory();
+  // Most steps kept; older ones are dropped.
+  void SetHistoryLimit(std::size_t steps);
+  // Counts every change made (for redraw and notifier decisions).
+  uint64_t changeCount() const { return changes_; }
+  uint64_t selectionChangeCount() const { return selectionChanges_; }
+
+  // ---- plug-in group art to update ----
+  // Plug-in group art whose edit group or data store changed since the
+  // last call, in the order of their first change.
+  std::vector<Art*> TakePendingUpdates();
+  bool HasPendingUpdates() const { return !pending_.empty(); }
+  void MarkForUpdate(Art& pluginArt);
+
+  // ---- walks ----
+  // Layers from the bottom one up.
+  std::vector<Layer*> LayersInPaintOrder() const;
+
+ private:
+  friend class DocumentTester;
+  Art* Make(ArtKind kind);
+  void Link(Art* art, Art* parent, Art* below);  // insert above `below`
+  void Unlink(Art* art);
+  int32_t Resolve(Placement placement, Art* prep, Art* moving, Art** parent,
+                  Art** below) const;
+  void RecordMove(Art* art);          // saves art's current place
+  void RecordCreated(Art* art);
+  void MakeLive(Art* art);
+  void TakeSubtree(Art* root, std::vector<std::unique_ptr<Art>>& into);
+  Art* CopyTree(const Art* source);
+  void SaveContent(Art& art);
+  void SaveAttrs(Art& art);
+  void NoteChange(Art* art);  // counts and marks plug-in group art dirty
+  void SaveLayers();
+  void Record(UndoJournal::Change change);
+  Layer* AddLayerObject(const std::string& title);
+
+  std::unordered_map<uint32_t, std::unique_ptr<Art>> live_;
+  std::vector<Layer*> layers_;  // index 0 = top
+  std::vector<std::unique_ptr<Layer>> allLayers_;  // deleted ones stay for undo
+  Layer* current_ = nullptr;
+  std::map<uint32_t, CustomColor> colors_;
+  std::map<uint32_t, Gradient> gradients_;
+  std::map<uint32_t, Pattern> patterns_;
+  uint32_t nextResourceId_ = 1;
+  AIPathStyle currentStyle_;
+  uint32_t textFocus_ = 0;
+  std::vector<uint32_t> pending_;
+
+  int depth_ = 0;
+  uint64_t serial_ = 1;  // the step serial; changes on every step and revert
+  UndoJournal open_;
+  std::vector<UndoJournal> history_;
+  std::size_t historyLimit_ = 64;
+  uint64_t changes_ = 0;
+  uint64_t selectionChanges_ = 0;
+};
+
+}  // namespace vx::host::art

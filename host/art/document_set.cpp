@@ -1,0 +1,49 @@
+#include "host/art/document_set.h"
+
+#include <algorithm>
+
+namespace vx::host::art {
+
+Document& DocumentSet::New(const std::string& title) {
+  return Adopt(std::make_unique<Document>(title));
+}
+
+Document& DocumentSet::Adopt(std::unique_ptr<Document> document) {
+  documents_.push_back(std::move(document));
+  current_ = documents_.back().get();
+  return *current_;
+}
+
+void DocumentSet::Close(Document* document) {
+  auto it = std::find_if(documents_.begin(), documents_.end(),
+                         [document](const auto& d) { return d.get() == document; });
+  if (it == documents_.end()) return;
+  documents_.erase(it);
+  if (current_ == document)
+    current_ = documents_.empty() ? nullptr : documents_.back().get();
+}
+
+void DocumentSet::SetCurrent(Document* document) {
+  if (!document || FromHandle(document->handle())) current_ = document;
+}
+
+Document* DocumentSet::FromHandle(AIDocumentHandle handle) const {
+  for (const auto& d : documents_)
+    if (d->handle() == handle) return d.get();
+  return nullptr;
+}
+
+UndoStepScope::UndoStepScope(DocumentSet& documents)
+    : documents_(&documents), document_(documents.current()) {
+  if (!document_) return;
+  outermost_ = !document_->stepOpen();
+  document_->BeginStep();
+}
+
+UndoStepScope::~UndoStepScope() {
+  // The document may have been closed meanwhile.
+  if (document_ && documents_->FromHandle(document_->handle()))
+    document_->EndStep();
+}
+
+}  // namespace vx::host::art

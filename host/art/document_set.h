@@ -1,0 +1,51 @@
+// The open documents of a host, the current one, and the host-wide state of
+// the model's suites (the random generator).
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "host/art/document.h"
+#include "host/art/random.h"
+
+namespace vx::host::art {
+
+class DocumentSet {
+ public:
+  // A new empty document with one layer ("Layer 1"), made current.
+  Document& New(const std::string& title = "Untitled");
+  // Adds a document made elsewhere (an SVG import) and makes it current.
+  Document& Adopt(std::unique_ptr<Document> document);
+  void Close(Document* document);
+  Document* current() const { return current_; }
+  void SetCurrent(Document* document);
+  int count() const { return int(documents_.size()); }
+  Document* At(int index) const { return documents_[index].get(); }
+  Document* FromHandle(AIDocumentHandle handle) const;
+
+  Random& random() { return random_; }
+
+ private:
+  std::vector<std::unique_ptr<Document>> documents_;
+  Document* current_ = nullptr;
+  Random random_;
+};
+
+// Opens one undo step on the current document for its lifetime (no-op
+// without a document); nested scopes join the outer step.
+class UndoStepScope {
+ public:
+  explicit UndoStepScope(DocumentSet& documents);
+  ~UndoStepScope();
+  UndoStepScope(const UndoStepScope&) = delete;
+  UndoStepScope& operator=(const UndoStepScope&) = delete;
+  // Whether this scope opened the step (it is not nested in another).
+  bool outermost() const { return outermost_; }
+
+ private:
+  DocumentSet* documents_;
+  Document* document_;
+  bool outermost_ = false;
+};
+
+}  // namespace vx::host::art

@@ -1,0 +1,113 @@
+#include "host/art/matching.h"
+
+#include <algorithm>
+
+#include "host/art/art.h"
+#include "host/art/document.h"
+
+namespace vx::host::art {
+
+void WalkSubtree(Art& root, bool enterText,
+                 const std::function<bool(Art&)>& visit) {
+  if (!visit(root)) return;
+  if (root.kind() == ArtKind::PluginGroup) return;
+  if (!enterText && root.kind() == ArtKind::Text) return;
+  for (Art* c = root.lastChild(); c; c = c->priorSibling())
+    WalkSubtree(*c, enterText, visit);
+}
+
+void WalkPaintOrder(const Document& doc, bool enterText,
+                    const std::function<bool(Art&)>& visit) {
+  for (Layer* layer : doc.LayersInPaintOrder())
+    WalkSubtree(*layer->group, enterText, visit);
+}
+
+namespace {
+bool AnySelectedIn(const Art& container) {
+  for (const Art* c = container.firstChild(); c; c = c->sibling())
+    if (c->selected() || AnySelectedIn(*c)) return true;
+  return false;
+}
+
+bool FullySelected(const Art& art) {
+  if (!ReadsSelected(art)) return false;
+  if (art.kind() == ArtKind::Path) {
+    const auto& sel = art.path().selection;
+    return std::all_of(sel.begin(), sel.end(),
+                       [](int16_t s) { return s != kSegmentNotSelected; });
+  }
+  for (const Art* c = art.firstChild(); c; c = c->sibling())
+    if (!FullySelected(*c)) return false;
+  return true;
+}
+
+// The attributes a specification needs, computing the derived ones only
+// when asked for.
+int32_t AttrsFor(const Art& art, int32_t which) {
+  int32_t attrs = art.userAttrs();
+  if (art.isLayerGroup()) {
+    const Layer* l = art.layerOfGroup();
+    attrs &= ~(kArtSelected | kArtLocked | kArtHidden);
+    if (!l->editable) attrs |= kArtLocked;
+    if (!l->visible) attrs |= kArtHidden;
+    if ((which & kArtSelected) && AnySelectedIn(art)) attrs |= kArtSelected;
+  }
+  if ((which & kArtFullySelected) && FullySelected(art)) attrs |= kArtFullySelected;
+  return attrs;
+}
+
+bool TypeMatches(const Art& art, int16_t type) {
+  if (type == kAnyArt) return true;
+  if (type == kMysteryPathArt)
+    return art.kind() == ArtKind::Path && art.parent() &&
+           art.parent()->kind() == ArtKind::TextPath;
+  return PluginArtType(art.kind()) == type;
+}
+}  // namespace
+
+bool ReadsSelected(const Art& art) {
+  return art.isLayerGroup() ? AnySelectedIn(art) : art.selected();
+}
+
+int32_t ReadUserAttrs(const Art& art) {
+  return AttrsFor(art, kArtSelected | kArtFullySelected);
+}
+
+std::vector<Art*> MatchingArt(const Document& doc,
+                              const AIMatchingArtSpec* specs, int count) {
+  std::vector<Art*> out;
+  if (!specs || count <= 0) return out;
+  bool enterText = false;
+  int32_t which = 0;
+  for (int i = 0; i < count; ++i) {
+    int16_t t = specs[i].type;
+    enterText |= t == kTextPathArt || t == kTextRunArt || t == kMysteryPathArt;
+    which |= specs[i].whichAttr;
+  }
+  WalkPaintOrder(doc, enterText, [&](Art& art) {
+    int32_t attrs = AttrsFor(art, which);
+    for (int i = 0; i < count; ++i) {
+      const AIMatchingArtSpec& s = specs[i];
+      if (TypeMatches(art, s.type) && (attrs & s.whichAttr) == (s.attr & s.whichAttr)) {
+        out.push_back(&art);
+        break;
+      }
+    }
+    return true;
+  });
+  return out;
+}
+
+std::vector<Art*> SelectedArt(const Document& doc) {
+  std::vector<Art*> out;
+  for (Layer* layer : doc.LayersInPaintOrder()) {
+    if (!AnySelectedIn(*layer->group)) continue;
+    WalkSubtree(*layer->group, false, [&](Art& art) {
+      if (art.isLayerGroup() || art.selected()) out.push_back(&art);
+      return true;
+    });
+  }
+  return out;
+}
+
+}  // namespace vx::host::art
