@@ -7,6 +7,7 @@ packages=(
   build-essential cmake pkg-config
   libpugixml-dev lib2geom-dev librsvg2-dev libcairo2-dev libpng-dev
   libcli11-dev libgtest-dev libgmock-dev libbenchmark-dev
+  libboost-dev  # lib2geom's headers include Boost headers
 )
 
 missing=()

@@ -1,0 +1,148 @@
+#include "host/svg/svg_numbers.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <cstring>
+
+namespace vx::host::svg {
+
+namespace {
+bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+template <typename T>
+std::string FormatShortest(T value) {
+  if (value == 0 || !std::isfinite(value)) return "0";
+  char buffer[64];
+  // Fixed notation reads best; fall back to the shortest general form for
+  // very large or tiny values where fixed would be long.
+  T magnitude = std::fabs(value);
+  auto fmt = (magnitude >= T(1e-5) && magnitude < T(1e15)) ? std::chars_format::fixed
+                                                           : std::chars_format::general;
+  auto result = std::to_chars(buffer, buffer + sizeof buffer, value, fmt);
+  if (result.ec != std::errc()) result = std::to_chars(buffer, buffer + sizeof buffer, value);
+  return std::string(buffer, result.ptr);
+}
+}  // namespace
+
+void TextCursor::SkipSpace() {
+  while (!AtEnd() && IsSpace(text_[pos_])) ++pos_;
+}
+
+void TextCursor::SkipCommaSpace() {
+  SkipSpace();
+  if (Peek() == ',') {
+    ++pos_;
+    SkipSpace();
+  }
+}
+
+std::optional<double> TextCursor::ReadNumber() {
+  SkipSpace();
+  size_t start = pos_;
+  size_t p = pos_;
+  if (p < text_.size() && (text_[p] == '+' || text_[p] == '-')) ++p;
+  size_t digitsStart = p;
+  bool any = false;
+  while (p < text_.size() && IsDigit(text_[p])) ++p, any = true;
+  if (p < text_.size() && text_[p] == '.') {
+    ++p;
+    while (p < text_.size() && IsDigit(text_[p])) ++p, any = true;
+  }
+  if (!any) return std::nullopt;
+  if (p < text_.size() && (text_[p] == 'e' || text_[p] == 'E')) {
+    size_t q = p + 1;
+    if (q < text_.size() && (text_[q] == '+' || text_[q] == '-')) ++q;
+    if (q < text_.size() && IsDigit(text_[q])) {
+      while (q < text_.size() && IsDigit(text_[q])) ++q;
+      p = q;
+    }
+  }
+  // from_chars takes no leading '+' and no leading '.' without a digit
+  // before it; give it a normalised copy.
+  std::string number;
+  if (text_[start] == '-') number += '-';
+  if (text_[digitsStart] == '.') number += '0';
+  number.append(text_.substr(digitsStart, p - digitsStart));
+  double value = 0;
+  auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
+  if (ec == std::errc::result_out_of_range) {
+    value = (number[0] == '-' ? -1.0 : 1.0) * HUGE_VAL;
+  } else if (ec != std::errc() || end != number.data() + number.size()) {
+    return std::nullopt;
+  }
+  pos_ = p;
+  return value;
+}
+
+std::string_view TextCursor::ReadWord() {
+  SkipSpace();
+  size_t start = pos_;
+  while (!AtEnd()) {
+    char c = text_[pos_];
+    if (!(std::isalnum(static_cast<unsigned char>(c)) || c == '-' || c == '_')) break;
+    ++pos_;
+  }
+  return text_.substr(start, pos_ - start);
+}
+
+std::string_view Trim(std::string_view text) {
+  while (!text.empty() && IsSpace(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsSpace(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() &&
+         std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return std::tolower(static_cast<unsigned char>(x)) ==
+                  std::tolower(static_cast<unsigned char>(y));
+         });
+}
+
+std::optional<double> ParseNumber(std::string_view text) {
+  TextCursor cursor(text);
+  auto value = cursor.ReadNumber();
+  cursor.SkipSpace();
+  if (!value || !cursor.AtEnd()) return std::nullopt;
+  return value;
+}
+
+std::optional<double> ParseLength(std::string_view text, double percentBase) {
+  TextCursor cursor(text);
+  auto value = cursor.ReadNumber();
+  if (!value) return std::nullopt;
+  std::string_view unit = Trim(cursor.Rest());
+  struct Unit {
+    const char* name;
+    double factor;
+  };
+  static constexpr Unit kUnits[] = {{"", 1},         {"px", 1},         {"pt", 96.0 / 72},
+                                    {"pc", 16},      {"in", 96},        {"mm", 96 / 25.4},
+                                    {"cm", 96 / 2.54}, {"em", 16},      {"ex", 8}};
+  if (unit == "%") return *value * percentBase / 100;
+  for (const Unit& u : kUnits) {
+    if (EqualsIgnoreCase(unit, u.name)) return *value * u.factor;
+  }
+  return std::nullopt;
+}
+
+std::optional<std::vector<double>> ParseNumberList(std::string_view text) {
+  std::vector<double> values;
+  TextCursor cursor(text);
+  cursor.SkipSpace();
+  while (!cursor.AtEnd()) {
+    auto value = cursor.ReadNumber();
+    if (!value) return std::nullopt;
+    values.push_back(*value);
+    cursor.SkipCommaSpace();
+  }
+  return values;
+}
+
+std::string FormatNumber(double value) { return FormatShortest(value); }
+std::string FormatFloat(float value) { return FormatShortest(value); }
+
+}  // namespace vx::host::svg

@@ -1,0 +1,58 @@
+// SVG path data and the cubic Bezier anchors the document model keeps.
+// Reading goes through lib2geom's path parser; lines, quadratic curves and
+// elliptical arcs all become cubic segments, so a path is a list of anchors
+// with an in and an out handle each, like the host's Segment.
+#pragma once
+
+#include <2geom/affine.h>
+#include <2geom/pathvector.h>
+#include <2geom/point.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vx::host::svg {
+
+// One anchor: the point, the handle toward the previous anchor (in) and the
+// one toward the next (out); a handle equal to p means none on that side.
+// corner is false where both handles are collinear through p (a smooth
+// point).
+struct Anchor {
+  Geom::Point p, in, out;
+  bool corner = true;
+};
+
+struct BezierPath {
+  std::vector<Anchor> anchors;
+  bool closed = false;
+};
+using BezierPaths = std::vector<BezierPath>;
+
+struct PathDataResult {
+  Geom::PathVector paths;
+  // False when the data has an error; `paths` then holds everything up to
+  // the error, which is what SVG renderers draw.
+  bool ok = true;
+};
+
+PathDataResult ParsePathData(std::string_view data);
+
+// Lines, quadratic and cubic curves and elliptical arcs to cubic anchors.
+// Arcs are split into pieces of at most 90 degrees (error below 0.03 % of
+// the radius). Subpaths without a segment (a lone moveto) are dropped.
+BezierPaths ToBezierPaths(const Geom::PathVector& paths);
+
+// The corner flag from the handles: smooth when in and out point in opposite
+// directions (within a small angle) and both exist.
+bool IsCorner(const Anchor& anchor);
+
+void Transform(BezierPaths& paths, const Geom::Affine& affine);
+// True when every coordinate is finite and within +/-`limit`.
+bool AllWithin(const BezierPaths& paths, double limit);
+
+// Path data of anchors: "M x,y C ... Z", with "L" for straight segments.
+// Numbers are rounded to `decimals` places to hide float noise.
+std::string WritePathData(const BezierPaths& paths, int decimals = 4);
+
+}  // namespace vx::host::svg

@@ -1,0 +1,146 @@
+// Path data to cubic anchors and back; the basic shapes.
+#include <gtest/gtest.h>
+
+#include <2geom/elliptical-arc.h>
+
+#include <cmath>
+
+#include "host/svg/svg_path_data.h"
+#include "host/svg/svg_shapes.h"
+
+namespace vx::host::svg {
+namespace {
+
+BezierPaths Read(const char* d) { return ToBezierPaths(ParsePathData(d).paths); }
+
+// The point at t of the cubic piece from anchor a to anchor b.
+Geom::Point PointOn(const Anchor& a, const Anchor& b, double t) {
+  double u = 1 - t;
+  return u * u * u * a.p + 3 * u * u * t * a.out + 3 * u * t * t * b.in + t * t * t * b.p;
+}
+
+TEST(SvgPathData, CountsAnchorsAndClosedness) {
+  struct Case {
+    const char* d;
+    std::vector<size_t> anchors;
+    std::vector<bool> closed;
+  } cases[] = {
+      {"M0 0 L10 0 L10 10 Z", {3}, {true}},
+      {"M0 0 L10 0 L10 10 L0 0 Z", {3}, {true}},  // explicit return to start
+      {"M0 0 L10 0 L10 10", {3}, {false}},
+      {"M0 0 h10 v10 h-10 z m20 0 h5 v5 z", {4, 3}, {true, true}},
+      {"M0 0 C1 1 2 2 3 3 S5 5 6 6", {3}, {false}},
+      {"M0 0 Q5 10 10 0 T20 0", {3}, {false}},
+      {"M0 0 A10 10 0 0 1 20 0", {3}, {false}},  // half circle: two pieces
+      {"M0 0 A10 10 0 1 1 0 0.001", {5}, {false}},  // almost full: four pieces
+      {"M5 5", {}, {}},
+  };
+  for (const Case& c : cases) {
+    BezierPaths paths = Read(c.d);
+    ASSERT_EQ(c.anchors.size(), paths.size()) << c.d;
+    for (size_t i = 0; i < paths.size(); ++i) {
+      EXPECT_EQ(c.anchors[i], paths[i].anchors.size()) << c.d;
+      EXPECT_EQ(c.closed[i], paths[i].closed) << c.d;
+    }
+  }
+}
+
+TEST(SvgPathData, QuadraticCurvesBecomeExactCubics) {
+  BezierPaths paths = Read("M0 0 Q6 12 12 0");
+  ASSERT_EQ(2u, paths[0].anchors.size());
+  EXPECT_EQ(Geom::Point(4, 8), paths[0].anchors[0].out);
+  EXPECT_EQ(Geom::Point(8, 8), paths[0].anchors[1].in);
+}
+
+TEST(SvgPathData, ArcsStayOnTheirEllipse) {
+  // Rotated ellipse arcs: every point of the cubic pieces lies on the
+  // ellipse within 0.03 % of the radius.
+  for (const char* d : {"M0 0 A40 20 30 1 0 50 10", "M0 0 A40 20 -60 0 1 30 30",
+                        "M10 10 a5 5 0 1 1 10 0"}) {
+    Geom::PathVector pv = ParsePathData(d).paths;
+    auto* arc = dynamic_cast<const Geom::EllipticalArc*>(&pv[0][0]);
+    ASSERT_TRUE(arc) << d;
+    Geom::Affine toUnit = arc->inverseUnitCircleTransform();
+    BezierPaths paths = ToBezierPaths(pv);
+    const auto& a = paths[0].anchors;
+    EXPECT_TRUE(Geom::are_near(a.front().p, arc->initialPoint(), 1e-9)) << d;
+    EXPECT_TRUE(Geom::are_near(a.back().p, arc->finalPoint(), 1e-9)) << d;
+    for (size_t i = 0; i + 1 < a.size(); ++i) {
+      for (double t = 0; t <= 1; t += 0.125) {
+        double radius = Geom::L2(PointOn(a[i], a[i + 1], t) * toUnit);
+        EXPECT_NEAR(1, radius, 3e-4) << d << " piece " << i << " t " << t;
+      }
+    }
+    // Arc pieces join smoothly.
+    for (size_t i = 1; i + 1 < a.size(); ++i) EXPECT_FALSE(a[i].corner) << d;
+  }
+}
+
+TEST(SvgPathData, ErrorsKeepWhatCameBefore) {
+  PathDataResult result = ParsePathData("M0 0 L10 0 L10 10 X 5 5 L 0 0");
+  EXPECT_FALSE(result.ok);
+  BezierPaths paths = ToBezierPaths(result.paths);
+  ASSERT_EQ(1u, paths.size());
+  EXPECT_EQ(3u, paths[0].anchors.size());
+  for (const char* bad : {"L 5 5", "M", "M 1", "M 1 2 C 1 2 3", "Z Z Z", "M1e999 0 L 0 0",
+                          "M 0 0 A 1 1 0 2 0 1 1"}) {
+    PathDataResult r = ParsePathData(bad);  // must not throw or crash
+    (void)ToBezierPaths(r.paths);
+  }
+}
+
+TEST(SvgPathData, WritesBackTheSameShape) {
+  struct Case {
+    const char* in;
+    const char* out;
+  } cases[] = {
+      {"M0 0 L10 0 L10 10 Z", "M0,0 L10,0 L10,10 Z"},
+      {"M0,0 C1,2 3,4 5,6", "M0,0 C1,2 3,4 5,6"},
+      {"M0 0 C0 5 10 5 10 0 Z", "M0,0 C0,5 10,5 10,0 Z"},
+      {"M0 0 L10 0 C10 5 0 5 0 0 Z", "M0,0 L10,0 C10,5 0,5 0,0 Z"},
+      {"M1 1 h2 M5 5 v2", "M1,1 L3,1 M5,5 L5,7"},
+      {"M0.123456 0 L1 1", "M0.1235,0 L1,1"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(c.out, WritePathData(Read(c.in))) << c.in;
+}
+
+TEST(SvgPathData, TransformsAndRangeChecks) {
+  BezierPaths paths = Read("M1 2 L3 4");
+  Transform(paths, Geom::Affine(1, 0, 0, -1, 0, 100));
+  EXPECT_EQ(Geom::Point(1, 98), paths[0].anchors[0].p);
+  EXPECT_EQ(Geom::Point(3, 96), paths[0].anchors[1].in);
+  EXPECT_TRUE(AllWithin(paths, 100));
+  EXPECT_FALSE(AllWithin(paths, 97));
+  paths[0].anchors[0].out = Geom::Point(NAN, 0);
+  EXPECT_FALSE(AllWithin(paths, 1e9));
+}
+
+TEST(SvgShapes, ShapesStartWhereSvgStartsThem) {
+  BezierPath rect = RectanglePath(10, 20, 30, 40, 0, 0);
+  ASSERT_EQ(4u, rect.anchors.size());
+  EXPECT_EQ(Geom::Point(10, 20), rect.anchors[0].p);
+  EXPECT_EQ(Geom::Point(40, 20), rect.anchors[1].p);
+  EXPECT_TRUE(rect.closed);
+
+  BezierPath rounded = RectanglePath(0, 0, 30, 40, 5, 5);
+  ASSERT_EQ(8u, rounded.anchors.size());
+  EXPECT_EQ(Geom::Point(5, 0), rounded.anchors[0].p);
+  // Fully rounded sides: the straight parts vanish, 4 anchors remain.
+  EXPECT_EQ(4u, RectanglePath(0, 0, 10, 10, 5, 5).anchors.size());
+  EXPECT_EQ(6u, RectanglePath(0, 0, 20, 10, 5, 5).anchors.size());
+
+  BezierPath circle = EllipsePath(50, 50, 10, 10);
+  ASSERT_EQ(4u, circle.anchors.size());
+  EXPECT_EQ(Geom::Point(60, 50), circle.anchors[0].p);
+  EXPECT_EQ(Geom::Point(50, 60), circle.anchors[1].p);
+  for (size_t i = 0; i < 4; ++i) {
+    Geom::Point mid = PointOn(circle.anchors[i], circle.anchors[(i + 1) % 4], 0.5);
+    EXPECT_NEAR(10, Geom::L2(mid - Geom::Point(50, 50)), 3e-3);
+    EXPECT_FALSE(circle.anchors[i].corner);
+  }
+  BezierPath polygon = PolylinePath({{0, 0}, {1, 0}, {1, 1}}, true);
+  EXPECT_EQ("M0,0 L1,0 L1,1 Z", WritePathData({polygon}));
+}
+
+}  // namespace
+}  // namespace vx::host::svg
