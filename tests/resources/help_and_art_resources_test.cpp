@@ -1,0 +1,271 @@
+// The plug-in's help texts, help pictures, tool icons and cursors as they are
+// linked into the module: every resource the help window, the tool
+// registration and the cursor tracking ask for must exist and be well formed.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "vx_resources.h"
+
+extern "C" const VxResourceDirectory* VxModuleResources(void);
+
+namespace {
+
+std::optional<std::string_view> Find(uint32_t type, int32_t id) {
+  const VxResourceDirectory* dir = VxModuleResources();
+  if (dir == nullptr) return std::nullopt;
+  for (uint32_t i = 0; i < dir->count; ++i) {
+    const VxResource& r = dir->resources[i];
+    if (r.type == type && r.id == id)
+      return std::string_view(static_cast<const char*>(r.data), r.size);
+  }
+  return std::nullopt;
+}
+
+std::vector<std::string> Lines(std::string_view text) {
+  std::vector<std::string> lines;
+  std::istringstream in{std::string(text)};
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+// The colour characters the host's rasteriser understands; '.' is clear.
+constexpr std::string_view kRasterCharacters = ".@wrgbyockml";
+
+struct Raster {
+  int width = 0;
+  int height = 0;
+  std::vector<std::string> rows;
+};
+
+// Parses "<width> <height>" and the rows; reports what is wrong.
+::testing::AssertionResult ParseRaster(std::string_view data, Raster& out) {
+  std::vector<std::string> lines = Lines(data);
+  if (lines.empty()) return ::testing::AssertionFailure() << "empty resource";
+  std::istringstream head(lines[0]);
+  std::string rest;
+  if (!(head >> out.width >> out.height) || (head >> rest))
+    return ::testing::AssertionFailure() << "bad header '" << lines[0] << "'";
+  out.rows.assign(lines.begin() + 1, lines.end());
+  if (static_cast<int>(out.rows.size()) != out.height)
+    return ::testing::AssertionFailure()
+           << out.rows.size() << " rows for height " << out.height;
+  bool opaque = false;
+  for (size_t y = 0; y < out.rows.size(); ++y) {
+    const std::string& row = out.rows[y];
+    if (static_cast<int>(row.size()) != out.width)
+      return ::testing::AssertionFailure()
+             << "row " << y << " has " << row.size() << " characters, not "
+             << out.width;
+    for (char c : row) {
+      if (kRasterCharacters.find(c) == std::string_view::npos)
+        return ::testing::AssertionFailure()
+               << "row " << y << " uses '" << c << "' outside the palette";
+      opaque = opaque || c != '.';
+    }
+  }
+  if (!opaque) return ::testing::AssertionFailure() << "no opaque pixel";
+  return ::testing::AssertionSuccess();
+}
+
+// ---------------------------------------------------------------------------
+// Help topics: popup text, TEXT id and picture id of every topic.
+
+struct HelpTopic {
+  int topic;
+  const char* popup;  // nullptr: not listed in the popup
+  int32_t text;       // 0: none
+  int32_t picture;    // 0: none
+};
+
+constexpr HelpTopic kTopics[] = {
+    {0, "Tool in General", 17500, 19500},
+    {1, " - AlignPoints Tool", 18080, 19518},
+    {2, " - Broom Tool", 18050, 19512},
+    {3, " - Craft Tool", 18030, 19508},
+    {4, " - Lens Tool", 18020, 19506},
+    {5, " - MetaBrush Tool", 18060, 19514},
+    {6, " - Roughening Tool", 18040, 19510},
+    {7, " - Trail Tool", 18070, 19516},
+    {8, " - Warp Tool", 18000, 19502},
+    {9, " - Wave Tool", 18010, 19504},
+    {10, "-", 0, 0},
+    {11, "Live Effects in General", 18500, 19520},
+    {12, "Live Effects Palettes", 18510, 19522},
+    {13, " - Live Border", 19010, 19526},
+    {14, " - Live Circle", 19040, 19536},
+    {15, " - Live Cutout", 19025, 19530},
+    {16, " - Live Emboss", 19020, 19528},
+    {17, " - Live Explosion", 19090, 19546},
+    {18, " - Live Frame", 19060, 19540},
+    {19, " - Live Galaxy", 19100, 19548},
+    {20, " - Live Generation", 19080, 19544},
+    {21, " - Live Neon", 19000, 19524},
+    {22, " - Live Reflections", 19070, 19542},
+    {23, " - Live Shadow", 19030, 19532},
+    {24, " - Live Tiling", 19050, 19538},
+    {25, " - Live Trail", 19035, 19534},
+    {26, " - Show Palette", 19110, 19550},
+    {27, "-", 0, 0},
+    {28, "3D Transform, Part 1", 19200, 19552},
+    {29, "3D Transform, Part 2", 19210, 19554},
+    {30, "Fractalize (Effect)", 19310, 19558},
+    {31, "Fractalize (Filter)", 19320, 19556},
+    {32, "-", 0, 0},
+    {33, "Preset Menu", 19400, 19560},
+    {34, nullptr, 0, 0},
+    {35, nullptr, 19900, 19562},
+};
+
+constexpr size_t kHelpLineLimit = 78;
+
+TEST(HelpResources, EveryTopicTextExistsAndIsReadablePlainText) {
+  for (const HelpTopic& t : kTopics) {
+    if (t.text == 0) continue;
+    SCOPED_TRACE("topic " + std::to_string(t.topic) + ", TEXT " +
+                 std::to_string(t.text));
+    std::optional<std::string_view> text = Find(kVxTextResource, t.text);
+    ASSERT_TRUE(text.has_value());
+    std::vector<std::string> lines = Lines(*text);
+    EXPECT_GE(lines.size(), 8u) << "a help page has a few paragraphs";
+    for (size_t i = 0; i < lines.size(); ++i) {
+      EXPECT_LE(lines[i].size(), kHelpLineLimit) << "line " << i + 1;
+      EXPECT_EQ(lines[i].find('\t'), std::string::npos) << "line " << i + 1;
+      EXPECT_EQ(lines[i].find('\r'), std::string::npos) << "line " << i + 1;
+    }
+  }
+}
+
+TEST(HelpResources, TopicTextsAreDistinct) {
+  for (const HelpTopic& a : kTopics)
+    for (const HelpTopic& b : kTopics) {
+      if (a.text == 0 || b.text == 0 || a.topic >= b.topic) continue;
+      EXPECT_NE(a.text, b.text);
+      std::optional<std::string_view> ta = Find(kVxTextResource, a.text);
+      std::optional<std::string_view> tb = Find(kVxTextResource, b.text);
+      if (ta && tb)
+        EXPECT_NE(*ta, *tb) << "topics " << a.topic << " and " << b.topic;
+    }
+}
+
+TEST(HelpResources, TopicPopupListsTopicsZeroToThirtyThreeExactly) {
+  std::optional<std::string_view> menu = Find(kVxMenuResource, 18010);
+  ASSERT_TRUE(menu.has_value());
+  std::vector<std::string> entries = Lines(*menu);
+  std::vector<std::string> expected;
+  for (const HelpTopic& t : kTopics)
+    if (t.popup != nullptr) expected.emplace_back(t.popup);
+  ASSERT_EQ(expected.size(), 34u);
+  EXPECT_EQ(entries, expected);
+}
+
+struct RasterCase {
+  uint32_t type;
+  int32_t id;
+  int width;
+  int height;
+};
+
+std::string Describe(const RasterCase& c) {
+  const char* kind = c.type == kVxIconResource     ? "ICON"
+                     : c.type == kVxPictureResource ? "PICT"
+                                                    : "CURS";
+  return std::string(kind) + " " + std::to_string(c.id);
+}
+
+void ExpectRaster(const RasterCase& c) {
+  SCOPED_TRACE(Describe(c));
+  std::optional<std::string_view> data = Find(c.type, c.id);
+  ASSERT_TRUE(data.has_value()) << "missing";
+  Raster raster;
+  ASSERT_TRUE(ParseRaster(*data, raster));
+  EXPECT_EQ(raster.width, c.width);
+  EXPECT_EQ(raster.height, c.height);
+}
+
+TEST(HelpResources, EveryTopicPictureAndTheSizeGripAreRasters) {
+  for (const HelpTopic& t : kTopics)
+    if (t.picture != 0) ExpectRaster({kVxPictureResource, t.picture, 48, 32});
+  ExpectRaster({kVxPictureResource, 20000, 16, 16});
+}
+
+// ---------------------------------------------------------------------------
+// Tool icons and cursors.
+
+TEST(ToolArtResources, EveryToolIconIsARaster) {
+  // Warp, Wave, Lens, Craft, Roughening, Broom, MetaBrush, Trail, AlignPoints.
+  for (int32_t id : {16051, 17051, 17151, 17251, 17351, 17353, 17451, 17651,
+                     17751})
+    ExpectRaster({kVxIconResource, id, 24, 24});
+}
+
+constexpr int32_t kToolCursors[] = {16040, 16050, 16052, 16054, 16056, 16058,
+                                    16059, 16060, 16070, 16072, 16074};
+
+// Indexed by shape; each also has an Alt cursor one number higher.
+constexpr int32_t kWarpShapeCursors[] = {
+    16100, 16110, 16120, 16200, 16210, 16220, 16500, 16300, 16310, 16320, 16400,
+    16410, 16420, 16600, 16700, 16800, 16810, 16820, 16900, 16910, 16920, 17000};
+constexpr int32_t kWaveShapeCursors[] = {17010, 17020, 17030, 17040, 17050};
+
+TEST(ToolArtResources, EveryToolCursorIsARaster) {
+  for (int32_t id : kToolCursors) ExpectRaster({kVxCursorResource, id, 24, 24});
+}
+
+TEST(ToolArtResources, EveryShapeCursorHasADifferentAltCursor) {
+  std::vector<int32_t> shapes(std::begin(kWarpShapeCursors),
+                              std::end(kWarpShapeCursors));
+  shapes.insert(shapes.end(), std::begin(kWaveShapeCursors),
+                std::end(kWaveShapeCursors));
+  ASSERT_EQ(shapes.size(), 27u);
+  for (int32_t id : shapes) {
+    ExpectRaster({kVxCursorResource, id, 24, 24});
+    ExpectRaster({kVxCursorResource, id + 1, 24, 24});
+    std::optional<std::string_view> plain = Find(kVxCursorResource, id);
+    std::optional<std::string_view> alt = Find(kVxCursorResource, id + 1);
+    if (plain && alt) EXPECT_NE(*plain, *alt) << "CURS " << id;
+  }
+}
+
+TEST(ToolArtResources, ShapeCursorsAreAllDifferent) {
+  std::vector<int32_t> ids;
+  for (int32_t id : kWarpShapeCursors) ids.insert(ids.end(), {id, id + 1});
+  for (int32_t id : kWaveShapeCursors) ids.insert(ids.end(), {id, id + 1});
+  for (size_t i = 0; i < ids.size(); ++i)
+    for (size_t j = i + 1; j < ids.size(); ++j) {
+      std::optional<std::string_view> a = Find(kVxCursorResource, ids[i]);
+      std::optional<std::string_view> b = Find(kVxCursorResource, ids[j]);
+      if (a && b)
+        EXPECT_NE(*a, *b) << "CURS " << ids[i] << " and " << ids[j];
+    }
+}
+
+// The parser itself must reject what the rasteriser could not draw.
+TEST(ToolArtResources, RasterCheckRejectsMalformedRasters) {
+  struct Bad {
+    const char* data;
+    const char* why;
+  };
+  const Bad kBad[] = {
+      {"", "empty"},
+      {"2 2\n@@\n@", "short row"},
+      {"2 2\n@@", "missing row"},
+      {"2 2\n@@\n@@\n@@", "extra row"},
+      {"2 1\n@Z", "character outside the palette"},
+      {"2 1\n..", "nothing opaque"},
+      {"2\n@@", "header without height"},
+  };
+  for (const Bad& b : kBad) {
+    Raster r;
+    EXPECT_FALSE(ParseRaster(b.data, r)) << b.why;
+  }
+  Raster good;
+  EXPECT_TRUE(ParseRaster("3 2\n@.w\nrgb", good));
+}
+
+}  // namespace
