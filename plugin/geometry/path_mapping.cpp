@@ -1,0 +1,168 @@
+#include "geometry/path_mapping.h"
+
+#include <algorithm>
+
+#include "geometry/bezier.h"
+#include "geometry/projection.h"
+#include "shell/blocks.h"
+
+namespace vx {
+
+// The scratch holds, in order: finished output segments [0, pos), then the
+// segments still waiting in page coordinates [pos, total). The waiting
+// segment at pos already carries the mapped in-control point and corner
+// flag of the piece before it; its p and out are still unmapped, because the
+// next piece maps them. At the end of a source piece its last segment gets
+// its mapped anchor too (the open path's last segment keeps it), and the next
+// source piece puts the unmapped anchor back before mapping on.
+//
+// Splitting only ever adds segments, and a result of kSegmentLimit segments
+// or more is not used, so the driver gives up on a path as soon as it would
+// need more than kSegmentLimit segments: nothing is written at or beyond
+// index kSegmentLimit of the scratch.
+ASErr MapSegmentsSubdividing(const MapContext& ctx, const Segment* source,
+                             int32_t count, bool closed, Segment* out,
+                             int32_t* outCount, float* depth,
+                             const ProgressSpan& progress) {
+  *depth = kDepthSentinel;
+  *outCount = count;
+  if (count < 2) {
+    std::copy(source, source + std::max(count, 0), out);
+    return kPieceMapped;
+  }
+  const int32_t pieces = closed ? count : count - 1;
+  bool behind = false;
+  int32_t pos = 0;
+  out[0] = source[0];
+  for (int32_t k = 0; k < pieces; ++k) {
+    if (pos + 2 > kSegmentLimit) {
+      *outCount = kSegmentLimit;
+      return behind ? kPieceBehind : kPieceMapped;
+    }
+    out[pos].p = source[k].p;
+    out[pos + 1] = source[k + 1 < count ? k + 1 : 0];
+    int32_t total = pos + 2;
+    int32_t end = pos + 1;
+    while (pos < end) {
+      Segment a = out[pos], b = out[pos + 1];
+      float pieceDepth;
+      const ASErr r = MapPiece(ctx, &a, &b, &pieceDepth, true);
+      if (r == kPieceSplit) {
+        if (total >= kSegmentLimit) {
+          *outCount = kSegmentLimit;
+          return behind ? kPieceBehind : kPieceMapped;
+        }
+        SplitPieceAtHalf(out, pos, total);
+        ++total;
+        ++end;
+        continue;
+      }
+      if (r != kPieceMapped && r != kPieceBehind) return r;
+      behind = behind || r == kPieceBehind;
+      *depth = std::max(*depth, pieceDepth);
+      out[pos] = a;
+      out[pos + 1].in = b.in;
+      out[pos + 1].corner = b.corner;
+      if (pos + 1 == end) out[pos + 1].p = b.p;
+      ++pos;
+    }
+    ReportProgress(progress, k);
+  }
+  if (closed) {
+    // The last segment is segment 0 again, mapped as the closing piece's
+    // end: its in-control point belongs to the first segment.
+    out[0].in = out[pos].in;
+    out[0].corner = static_cast<ASBoolean>(out[0].corner | out[pos].corner);
+    *outCount = pos;
+  } else {
+    out[0].in = out[0].p;
+    out[pos].out = out[pos].p;
+    *outCount = pos + 1;
+  }
+  if (*outCount >= kSegmentLimit) *outCount = kSegmentLimit;
+  return behind ? kPieceBehind : kPieceMapped;
+}
+
+ASErr MapPathSubdividing(const MapContext& ctx, int32_t progressOffset,
+                         int32_t progressTotal, const SegmentBuffer& source,
+                         SegmentBuffer* working) {
+  CopySegmentBuffer(source, working);
+  if (source.count < 2) return kNoErr;
+  BlockPtr<Segment> scratch;
+  ASErr err = scratch.Allocate(kScratchSegments, "transform sgs");
+  if (err) return err;
+  int32_t count = 0;
+  float depth = kDepthSentinel;
+  const ASErr result = MapSegmentsSubdividing(
+      ctx, source.segments, source.count, source.closed != 0, scratch.get(),
+      &count, &depth, ProgressSpan{progressOffset, progressTotal});
+  if (result != kPieceMapped && result != kPieceBehind) return result;
+  if (count >= kSegmentLimit) return result;
+
+  BlockPtr<Segment> mapped;
+  if ((err = mapped.Allocate(static_cast<std::size_t>(count), "transform segs")))
+    return err;
+  std::copy(scratch.get(), scratch.get() + count, mapped.get());
+  void* old = working->segments;
+  FreeBlock(old);
+  working->segments = mapped.Release();
+  working->count = count;
+  working->depth = depth;
+  return result;
+}
+
+ASErr MapPathAnchorsOnly(const MapContext& ctx, int32_t progressOffset,
+                         int32_t progressTotal, const SegmentBuffer& source,
+                         SegmentBuffer* working) {
+  CopySegmentBuffer(source, working);
+  if (source.count < 2) return kNoErr;
+  const ProgressSpan progress{progressOffset, progressTotal};
+  bool behind = false;
+  float depth = kDepthSentinel;
+  for (int32_t i = 0; i < working->count; ++i) {
+    Segment& s = working->segments[i];
+    float z = 0.0f, handleZ = 0.0f;
+    ASErr err = MapPagePoint(ctx, s.p, &s.p, &z, &behind);
+    if (!err) err = MapPagePoint(ctx, s.out, &s.out, &handleZ, &behind);
+    if (!err) err = MapPagePoint(ctx, s.in, &s.in, &handleZ, &behind);
+    if (err) {
+      CopySegmentBuffer(source, working);
+      return err;
+    }
+    depth = std::max(depth, z);
+    s.corner = 1;
+    ReportProgress(progress, i);
+  }
+  working->depth = depth;
+  return behind ? kPieceBehind : kPieceMapped;
+}
+
+ASErr MapNextPath(PathSet* set, const MapContext& ctx, PathMapping mapping,
+                  bool hostProgress) {
+  const int32_t i = set->nextPath;
+  if (i < 0 || i >= set->pathCount) return kNoErr;
+  const int32_t total = hostProgress ? set->totalSegments : 0;
+  const ASErr r =
+      mapping == PathMapping::kAnchorsOnly
+          ? MapPathAnchorsOnly(ctx, set->doneSegments, total, set->source[i],
+                               &set->working[i])
+          : MapPathSubdividing(ctx, set->doneSegments, total, set->source[i],
+                               &set->working[i]);
+  if (r != kPieceMapped && r != kPieceBehind) return r;
+  if (r == kPieceBehind && set->resultFlag == kPathSetClean)
+    set->resultFlag = kPathSetBehind;
+  set->doneSegments += set->source[i].count;
+  set->nextPath = i + 1;
+  return kNoErr;
+}
+
+ASErr MapRemainingPaths(PathSet* set, const MapContext& ctx,
+                        PathMapping mapping, bool hostProgress) {
+  while (set->nextPath < set->pathCount) {
+    if (ASErr err = MapNextPath(set, ctx, mapping, hostProgress)) return err;
+    if (hostProgress && UserCancelled()) return kCanceledErr;
+  }
+  return kNoErr;
+}
+
+}  // namespace vx

@@ -1,0 +1,214 @@
+#include "geometry/piece_mapping.h"
+
+#include <algorithm>
+
+#include "geometry/bezier.h"
+#include "geometry/projection.h"
+
+namespace vx {
+namespace {
+
+constexpr float kTangentTolerance = 0.0001f;
+
+AIRealPoint Minus(const AIRealPoint& a, const AIRealPoint& b) {
+  return {a.h - b.h, a.v - b.v};
+}
+AIRealPoint Plus(const AIRealPoint& a, const AIRealPoint& b) {
+  return {a.h + b.h, a.v + b.v};
+}
+bool Same(const AIRealPoint& a, const AIRealPoint& b) {
+  return a.h == b.h && a.v == b.v;
+}
+// from + (to - from) / 3
+AIRealPoint Third(const AIRealPoint& from, const AIRealPoint& to) {
+  return {from.h + (to.h - from.h) / 3.0f, from.v + (to.v - from.v) / 3.0f};
+}
+
+// One mapped (and, for 3D, projected) point.
+struct MappedPoint {
+  AIRealPoint pt;
+  float z;
+  bool untouched;
+};
+
+// Maps p (relative to the centre); "ooTa" leaves it where it was. Sets
+// *behind when the mapped point lies at or behind the view point.
+ASErr MapPoint(const MapContext& ctx, const AIRealPoint& p, MappedPoint* out,
+               bool* behind) {
+  Point3 v{p.h, p.v, 0.0f};
+  const ASErr err = ctx.mapper(ctx.mapperData, &v);
+  out->untouched = err == kUntouchedErr;
+  if (out->untouched) {
+    v = Point3{p.h, p.v, 0.0f};
+  } else if (err) {
+    return err;
+  }
+  out->z = v.z;
+  if (ctx.project) {
+    if (Project(ctx.distance, v, &out->pt)) *behind = true;
+  } else {
+    out->pt = {v.x, v.y};
+  }
+  return kNoErr;
+}
+
+bool GetsThirds(const MapContext& ctx, const AIRealPoint& relativeAnchor) {
+  switch (ctx.thirds) {
+    case ThirdsRule::kAlways:
+      return true;
+    case ThirdsRule::kNearAnchor:
+      return Distance(Plus(relativeAnchor, ctx.centre), ctx.reference) <=
+             ctx.size;
+    case ThirdsRule::kInsideArea: {
+      const AIRealPoint a = Plus(relativeAnchor, ctx.centre);
+      return a.h >= ctx.reference.h - ctx.areaWidth && a.h <= ctx.reference.h &&
+             a.v >= ctx.reference.v && a.v <= ctx.reference.v + ctx.areaHeight;
+    }
+  }
+  return false;
+}
+
+// The handle of a mapped end: `length` along the mapped tangent (anchor
+// towards its t = 0.001 neighbour), or retracted when the two coincide.
+AIRealPoint Reaim(const AIRealPoint& anchor, const AIRealPoint& near,
+                  float length, float tangentTolerance) {
+  if (PointsClose(anchor, near, tangentTolerance)) return anchor;
+  const AIRealPoint d = Minus(near, anchor);
+  const float f = length / Distance(anchor, near);
+  return {anchor.h + f * d.h, anchor.v + f * d.v};
+}
+
+}  // namespace
+
+ASErr MapPagePoint(const MapContext& ctx, const AIRealPoint& p,
+                   AIRealPoint* out, float* z, bool* behind) {
+  MappedPoint m;
+  const ASErr err = MapPoint(ctx, Minus(p, ctx.centre), &m, behind);
+  if (err) return err;
+  *out = Plus(m.pt, ctx.centre);
+  *z = m.z;
+  return kNoErr;
+}
+
+MapContext MakeTransformContext(PointMapper mapper, const void* mapperData,
+                                AIRealPoint centre, float distance,
+                                float halfDiagonal) {
+  MapContext ctx{};
+  ctx.mapper = mapper;
+  ctx.mapperData = mapperData;
+  ctx.centre = centre;
+  ctx.project = true;
+  ctx.distance = distance;
+  ctx.splitLength = std::max(halfDiagonal * 0.01f, 2.0f);
+  ctx.matchTolerance = std::clamp(halfDiagonal * 0.005f, 0.5f, 5.0f);
+  ctx.tangentTolerance = kTangentTolerance;
+  ctx.thirds = ThirdsRule::kAlways;
+  ctx.untouchedRules = false;
+  return ctx;
+}
+
+MapContext MakeToolContext(PointMapper mapper, const void* mapperData,
+                           AIRealPoint reference, float size) {
+  MapContext ctx{};
+  ctx.mapper = mapper;
+  ctx.mapperData = mapperData;
+  ctx.centre = {0.0f, 0.0f};
+  ctx.project = false;
+  ctx.distance = 0.0f;
+  ctx.splitLength = std::max(size * 0.01f, 2.0f);
+  ctx.matchTolerance = std::max(size * 0.01f, 1.0f);
+  ctx.tangentTolerance = kTangentTolerance;
+  ctx.thirds = ThirdsRule::kNearAnchor;
+  ctx.untouchedRules = true;
+  ctx.reference = reference;
+  ctx.size = size;
+  return ctx;
+}
+
+MapContext MakeToolAreaContext(PointMapper mapper, const void* mapperData,
+                               AIRealPoint reference, float width,
+                               float height) {
+  MapContext ctx = MakeToolContext(mapper, mapperData, reference, 0.0f);
+  const float s = std::min(width, height) * 0.005f;
+  ctx.splitLength = std::max(s, 2.0f);
+  ctx.matchTolerance = std::max(s, 1.0f);
+  ctx.thirds = ThirdsRule::kInsideArea;
+  ctx.areaWidth = width;
+  ctx.areaHeight = height;
+  return ctx;
+}
+
+ASErr MapPiece(const MapContext& ctx, Segment* first, Segment* second,
+               float* depth, bool allowSplit) {
+  const AIRealPoint& c = ctx.centre;
+  AIRealPoint a0 = Minus(first->p, c), a1 = Minus(first->out, c);
+  AIRealPoint a2 = Minus(second->in, c), a3 = Minus(second->p, c);
+  if (allowSplit && Distance(a0, a3) < ctx.splitLength) allowSplit = false;
+  if (Same(a1, a0) && Same(a2, a3)) {
+    // Straight: handles at thirds give the mapped tangents a direction.
+    // Both are computed from the original anchors.
+    const AIRealPoint t1 = Third(a0, a3), t2 = Third(a3, a0);
+    if (GetsThirds(ctx, a0)) a1 = t1;
+    if (GetsThirds(ctx, a3)) a2 = t2;
+  }
+
+  bool behind = false;
+  MappedPoint p0, q0, p1, p3, q3, p2;
+  ASErr err;
+  if ((err = MapPoint(ctx, a0, &p0, &behind))) return err;
+  if ((err = MapPoint(ctx, CurvePoint(kWeightsNearEnd, a0, a1, a2, a3), &q0,
+                      &behind)))
+    return err;
+  if ((err = MapPoint(ctx, a1, &p1, &behind))) return err;
+  if ((err = MapPoint(ctx, a3, &p3, &behind))) return err;
+  if ((err = MapPoint(ctx, CurvePoint(kWeightsNearEnd, a3, a2, a1, a0), &q3,
+                      &behind)))
+    return err;
+  if ((err = MapPoint(ctx, a2, &p2, &behind))) return err;
+
+  const float chord = Distance(p0.pt, p3.pt);
+  const float lead = Distance(p0.pt, p1.pt);
+  const float trail = Distance(p3.pt, p2.pt);
+  const bool keep0 =
+      ctx.untouchedRules && p0.untouched && q0.untouched && p1.untouched;
+  const bool keep1 =
+      ctx.untouchedRules && p3.untouched && q3.untouched && p2.untouched;
+  const AIRealPoint n1 =
+      keep0 ? p1.pt : Reaim(p0.pt, q0.pt, lead, ctx.tangentTolerance);
+  const AIRealPoint n2 =
+      keep1 ? p2.pt : Reaim(p3.pt, q3.pt, trail, ctx.tangentTolerance);
+
+  const bool mayTest = allowSplit && (chord >= ctx.splitLength ||
+                                      lead >= ctx.splitLength ||
+                                      trail >= ctx.splitLength);
+  // The samples at 1/3 and 2/3 are mapped whenever they can matter: for the
+  // split test, and in 3D for the "behind" warning.
+  if (mayTest || ctx.project) {
+    MappedPoint m1, m2;
+    if ((err = MapPoint(ctx, CurvePoint(kWeightsThird, a0, a1, a2, a3), &m1,
+                        &behind)))
+      return err;
+    if ((err = MapPoint(ctx, CurvePoint(kWeightsThird, a3, a2, a1, a0), &m2,
+                        &behind)))
+      return err;
+    const bool allUntouched = keep0 && keep1 && m1.untouched && m2.untouched;
+    if (mayTest && !allUntouched) {
+      const AIRealPoint c1 = CurvePoint(kWeightsThird, p0.pt, n1, n2, p3.pt);
+      const AIRealPoint c2 = CurvePoint(kWeightsThird, p3.pt, n2, n1, p0.pt);
+      if (!PointsClose(m1.pt, c1, ctx.matchTolerance) ||
+          !PointsClose(m2.pt, c2, ctx.matchTolerance))
+        return kPieceSplit;
+    }
+  }
+
+  *depth = std::max(std::max(kDepthSentinel, p0.z), p3.z);
+  first->p = Plus(p0.pt, c);
+  first->out = Plus(n1, c);
+  second->in = Plus(n2, c);
+  second->p = Plus(p3.pt, c);
+  if (!keep0) first->corner = 1;
+  if (!keep1) second->corner = 1;
+  return behind ? kPieceBehind : kPieceMapped;
+}
+
+}  // namespace vx

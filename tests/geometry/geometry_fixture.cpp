@@ -1,0 +1,142 @@
+#include "geometry_fixture.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+#include "shell/blocks.h"
+#include "shell/suites.h"
+
+namespace vx::test {
+
+void GeometryTest::SetUp() {
+  host_ = MakeLinkedHost(options_);
+  AddSuites(*host_);
+  ASSERT_EQ(0, vx::AcquireSuites(host_->basic()));
+}
+
+void GeometryTest::TearDown() {
+  vx::ReleaseSuites(host_->basic());
+  HostTest::TearDown();
+}
+
+Segment Seg(AIRealPoint p, AIRealPoint in, AIRealPoint out) {
+  Segment s{};
+  s.p = p;
+  s.in = in;
+  s.out = out;
+  s.corner = 0;
+  return s;
+}
+
+Segment Corner(AIRealPoint p) { return Seg(p, p, p); }
+
+namespace {
+AIRealPoint CubicAt(const Segment& a, const Segment& b, double t) {
+  const double u = 1 - t;
+  const double w0 = u * u * u, w1 = 3 * u * u * t, w2 = 3 * u * t * t,
+               w3 = t * t * t;
+  return {static_cast<float>(w0 * a.p.h + w1 * a.out.h + w2 * b.in.h + w3 * b.p.h),
+          static_cast<float>(w0 * a.p.v + w1 * a.out.v + w2 * b.in.v + w3 * b.p.v)};
+}
+
+double SegmentDistance(const AIRealPoint& p, const AIRealPoint& a,
+                       const AIRealPoint& b) {
+  const double dx = double(b.h) - a.h, dy = double(b.v) - a.v;
+  const double len2 = dx * dx + dy * dy;
+  double t = len2 > 0 ? ((double(p.h) - a.h) * dx + (double(p.v) - a.v) * dy) / len2 : 0;
+  t = std::clamp(t, 0.0, 1.0);
+  const double x = a.h + t * dx - p.h, y = a.v + t * dy - p.v;
+  return std::sqrt(x * x + y * y);
+}
+}  // namespace
+
+std::vector<AIRealPoint> SampleSegments(const Segment* segs, int count,
+                                        bool closed, int perPiece) {
+  std::vector<AIRealPoint> out;
+  const int pieces = closed ? count : count - 1;
+  for (int k = 0; k < pieces; ++k) {
+    const Segment& a = segs[k];
+    const Segment& b = segs[(k + 1) % count];
+    for (int i = 0; i < perPiece; ++i) out.push_back(CubicAt(a, b, double(i) / perPiece));
+  }
+  if (!closed && count > 0) out.push_back(segs[count - 1].p);
+  return out;
+}
+
+double MaxDistanceToPolyline(const std::vector<AIRealPoint>& from,
+                             const std::vector<AIRealPoint>& to, bool closed) {
+  double worst = 0;
+  const size_t n = to.size();
+  for (const AIRealPoint& p : from) {
+    double best = INFINITY;
+    for (size_t i = 0; i + 1 < n; ++i) best = std::min(best, SegmentDistance(p, to[i], to[i + 1]));
+    if (closed && n > 1) best = std::min(best, SegmentDistance(p, to[n - 1], to[0]));
+    worst = std::max(worst, best);
+  }
+  return worst;
+}
+
+std::vector<Segment> CirclePath(AIRealPoint c, float r) {
+  const float k = 0.5523f * r;
+  return {Seg({c.h + r, c.v}, {c.h + r, c.v - k}, {c.h + r, c.v + k}),
+          Seg({c.h, c.v + r}, {c.h + k, c.v + r}, {c.h - k, c.v + r}),
+          Seg({c.h - r, c.v}, {c.h - r, c.v + k}, {c.h - r, c.v - k}),
+          Seg({c.h, c.v - r}, {c.h - k, c.v - r}, {c.h + k, c.v - r})};
+}
+
+namespace {
+Segment* CopyToBlock(const std::vector<Segment>& segments, const char* label) {
+  void* raw = nullptr;
+  if (NewBlock(sizeof(Segment) * std::max<size_t>(segments.size(), 1), label, &raw))
+    return nullptr;
+  std::copy(segments.begin(), segments.end(), static_cast<Segment*>(raw));
+  return static_cast<Segment*>(raw);
+}
+}  // namespace
+
+BufferPair::BufferPair(const std::vector<Segment>& segments, bool closed) {
+  const int32_t n = static_cast<int32_t>(segments.size());
+  source = SegmentBuffer{n, closed ? 1 : 0, -3.4028235e37f, CopyToBlock(segments, "segs buffer")};
+  working = SegmentBuffer{n, closed ? 1 : 0, -3.4028235e37f, CopyToBlock(segments, "segs buffer")};
+}
+
+BufferPair::~BufferPair() {
+  void* a = source.segments;
+  void* b = working.segments;
+  FreeBlock(a);
+  FreeBlock(b);
+}
+
+void BuildPathSet(PathSet* set, const std::vector<std::vector<Segment>>& paths,
+                  bool closed) {
+  int32_t total = 0;
+  for (const auto& p : paths) total += static_cast<int32_t>(p.size());
+  InitPathSet(set, static_cast<int32_t>(paths.size()), total, AIRealRect{0, 100, 100, 0});
+  void* w = nullptr;
+  void* s = nullptr;
+  NewBlock(sizeof(SegmentBuffer) * paths.size(), "paths info buffer", &w);
+  NewBlock(sizeof(SegmentBuffer) * paths.size(), "paths info buffer", &s);
+  set->working = static_cast<SegmentBuffer*>(w);
+  set->source = static_cast<SegmentBuffer*>(s);
+  for (size_t i = 0; i < paths.size(); ++i) {
+    const int32_t n = static_cast<int32_t>(paths[i].size());
+    set->working[i] = SegmentBuffer{n, closed ? 1 : 0, -3.4028235e37f,
+                                    CopyToBlock(paths[i], "segs buffer")};
+    set->source[i] = SegmentBuffer{n, closed ? 1 : 0, -3.4028235e37f,
+                                   CopyToBlock(paths[i], "segs buffer")};
+  }
+}
+
+bool SameSegments(const Segment* a, const Segment* b, int count) {
+  for (int i = 0; i < count; ++i) {
+    const Segment& x = a[i];
+    const Segment& y = b[i];
+    if (std::memcmp(&x.p, &y.p, sizeof x.p) || std::memcmp(&x.in, &y.in, sizeof x.in) ||
+        std::memcmp(&x.out, &y.out, sizeof x.out) || x.corner != y.corner)
+      return false;
+  }
+  return true;
+}
+
+}  // namespace vx::test

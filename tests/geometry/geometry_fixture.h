@@ -1,0 +1,62 @@
+// A host with the plug-in linked in and its suites acquired, without start-up:
+// the geometry engine is called directly, as the filters and tools call it.
+// Teardown releases the suites and checks that no block is left live.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "geometry/matrix3.h"
+#include "geometry/segment_buffer.h"
+#include "support/host_fixture.h"
+#include "vx_sdk.h"
+
+namespace vx::test {
+
+class GeometryTest : public HostTest {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+  // Registers suite tables before the suites are acquired (call from a
+  // subclass's SetUp before GeometryTest::SetUp, or re-acquire).
+  virtual void AddSuites(host::Host&) {}
+};
+
+// A path written as anchors with handles: {p, in, out}, corner 0.
+Segment Seg(AIRealPoint p, AIRealPoint in, AIRealPoint out);
+Segment Corner(AIRealPoint p);  // both handles retracted
+
+// Dense samples of the cubic pieces of a segment array (double precision),
+// `perPiece` points per piece, closing piece included when closed.
+std::vector<AIRealPoint> SampleSegments(const Segment* segs, int count,
+                                        bool closed, int perPiece);
+// The largest distance from any point of `from` to the polyline `to`.
+double MaxDistanceToPolyline(const std::vector<AIRealPoint>& from,
+                             const std::vector<AIRealPoint>& to, bool closed);
+
+// A circle of four cubic arcs (kappa 0.5523), counter-clockwise from (r, 0).
+std::vector<Segment> CirclePath(AIRealPoint centre, float r);
+
+// A source record and a working copy of one path in host blocks ("segs
+// buffer"), as a PathSet holds them. Frees both on destruction (which must
+// happen while the suites are acquired).
+class BufferPair {
+ public:
+  BufferPair(const std::vector<Segment>& segments, bool closed);
+  ~BufferPair();
+  BufferPair(const BufferPair&) = delete;
+  BufferPair& operator=(const BufferPair&) = delete;
+  SegmentBuffer source{};
+  SegmentBuffer working{};
+};
+
+// Fills a PathSet with one BufferPair-like record per path, all in host
+// blocks with the PathSet's labels; FreePathSet releases it.
+void BuildPathSet(PathSet* set, const std::vector<std::vector<Segment>>& paths,
+                  bool closed);
+
+// True when the first count segments of a and b are equal byte for byte.
+bool SameSegments(const Segment* a, const Segment* b, int count);
+
+}  // namespace vx::test
