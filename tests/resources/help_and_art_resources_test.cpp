@@ -81,45 +81,46 @@ struct HelpTopic {
   const char* popup;  // nullptr: not listed in the popup
   int32_t text;       // 0: none
   int32_t picture;    // 0: none
+  const char* title;  // how the topic's text begins (catches swapped ids)
 };
 
 constexpr HelpTopic kTopics[] = {
-    {0, "Tool in General", 17500, 19500},
-    {1, " - AlignPoints Tool", 18080, 19518},
-    {2, " - Broom Tool", 18050, 19512},
-    {3, " - Craft Tool", 18030, 19508},
-    {4, " - Lens Tool", 18020, 19506},
-    {5, " - MetaBrush Tool", 18060, 19514},
-    {6, " - Roughening Tool", 18040, 19510},
-    {7, " - Trail Tool", 18070, 19516},
-    {8, " - Warp Tool", 18000, 19502},
-    {9, " - Wave Tool", 18010, 19504},
-    {10, "-", 0, 0},
-    {11, "Live Effects in General", 18500, 19520},
-    {12, "Live Effects Palettes", 18510, 19522},
-    {13, " - Live Border", 19010, 19526},
-    {14, " - Live Circle", 19040, 19536},
-    {15, " - Live Cutout", 19025, 19530},
-    {16, " - Live Emboss", 19020, 19528},
-    {17, " - Live Explosion", 19090, 19546},
-    {18, " - Live Frame", 19060, 19540},
-    {19, " - Live Galaxy", 19100, 19548},
-    {20, " - Live Generation", 19080, 19544},
-    {21, " - Live Neon", 19000, 19524},
-    {22, " - Live Reflections", 19070, 19542},
-    {23, " - Live Shadow", 19030, 19532},
-    {24, " - Live Tiling", 19050, 19538},
-    {25, " - Live Trail", 19035, 19534},
-    {26, " - Show Palette", 19110, 19550},
-    {27, "-", 0, 0},
-    {28, "3D Transform, Part 1", 19200, 19552},
-    {29, "3D Transform, Part 2", 19210, 19554},
-    {30, "Fractalize (Effect)", 19310, 19558},
-    {31, "Fractalize (Filter)", 19320, 19556},
-    {32, "-", 0, 0},
-    {33, "Preset Menu", 19400, 19560},
-    {34, nullptr, 0, 0},
-    {35, nullptr, 19900, 19562},
+    {0, "Tool in General", 17500, 19500, "Tool in General"},
+    {1, " - AlignPoints Tool", 18080, 19518, "AlignPoints Tool"},
+    {2, " - Broom Tool", 18050, 19512, "Broom Tool"},
+    {3, " - Craft Tool", 18030, 19508, "Craft Tool"},
+    {4, " - Lens Tool", 18020, 19506, "Lens Tool"},
+    {5, " - MetaBrush Tool", 18060, 19514, "MetaBrush Tool"},
+    {6, " - Roughening Tool", 18040, 19510, "Roughening Tool"},
+    {7, " - Trail Tool", 18070, 19516, "Trail Tool"},
+    {8, " - Warp Tool", 18000, 19502, "Warp Tool"},
+    {9, " - Wave Tool", 18010, 19504, "Wave Tool"},
+    {10, "-", 0, 0, nullptr},
+    {11, "Live Effects in General", 18500, 19520, "Live Effects in General"},
+    {12, "Live Effects Palettes", 18510, 19522, "Live Effects Palettes"},
+    {13, " - Live Border", 19010, 19526, "Live Border"},
+    {14, " - Live Circle", 19040, 19536, "Live Circle"},
+    {15, " - Live Cutout", 19025, 19530, "Live Cutout"},
+    {16, " - Live Emboss", 19020, 19528, "Live Emboss"},
+    {17, " - Live Explosion", 19090, 19546, "Live Explosion"},
+    {18, " - Live Frame", 19060, 19540, "Live Frame"},
+    {19, " - Live Galaxy", 19100, 19548, "Live Galaxy"},
+    {20, " - Live Generation", 19080, 19544, "Live Generation"},
+    {21, " - Live Neon", 19000, 19524, "Live Neon"},
+    {22, " - Live Reflections", 19070, 19542, "Live Reflections"},
+    {23, " - Live Shadow", 19030, 19532, "Live Shadow"},
+    {24, " - Live Tiling", 19050, 19538, "Live Tiling"},
+    {25, " - Live Trail", 19035, 19534, "Live Trail"},
+    {26, " - Show Palette", 19110, 19550, "Show Palette"},
+    {27, "-", 0, 0, nullptr},
+    {28, "3D Transform, Part 1", 19200, 19552, "3D Transform, Part 1"},
+    {29, "3D Transform, Part 2", 19210, 19554, "3D Transform, Part 2"},
+    {30, "Fractalize (Effect)", 19310, 19558, "Fractalize (Effect)"},
+    {31, "Fractalize (Filter)", 19320, 19556, "Fractalize (Filter)"},
+    {32, "-", 0, 0, nullptr},
+    {33, "Preset Menu", 19400, 19560, "Preset Menu"},
+    {34, nullptr, 0, 0, nullptr},
+    {35, nullptr, 19900, 19562, "About These Help Pages"},
 };
 
 constexpr size_t kHelpLineLimit = 78;
@@ -132,6 +133,8 @@ TEST(HelpResources, EveryTopicTextExistsAndIsReadablePlainText) {
     std::optional<std::string_view> text = Find(kVxTextResource, t.text);
     ASSERT_TRUE(text.has_value());
     std::vector<std::string> lines = Lines(*text);
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines[0].rfind(t.title, 0), 0u) << "begins '" << lines[0] << "'";
     EXPECT_GE(lines.size(), 8u) << "a help page has a few paragraphs";
     for (size_t i = 0; i < lines.size(); ++i) {
       EXPECT_LE(lines[i].size(), kHelpLineLimit) << "line " << i + 1;
@@ -172,7 +175,7 @@ struct RasterCase {
 };
 
 std::string Describe(const RasterCase& c) {
-  const char* kind = c.type == kVxIconResource     ? "ICON"
+  const char* kind = c.type == kVxIconResource      ? "ICON"
                      : c.type == kVxPictureResource ? "PICT"
                                                     : "CURS";
   return std::string(kind) + " " + std::to_string(c.id);
@@ -199,8 +202,8 @@ TEST(HelpResources, EveryTopicPictureAndTheSizeGripAreRasters) {
 
 TEST(ToolArtResources, EveryToolIconIsARaster) {
   // Warp, Wave, Lens, Craft, Roughening, Broom, MetaBrush, Trail, AlignPoints.
-  for (int32_t id : {16051, 17051, 17151, 17251, 17351, 17353, 17451, 17651,
-                     17751})
+  for (int32_t id :
+       {16051, 17051, 17151, 17251, 17351, 17353, 17451, 17651, 17751})
     ExpectRaster({kVxIconResource, id, 24, 24});
 }
 
@@ -209,8 +212,9 @@ constexpr int32_t kToolCursors[] = {16040, 16050, 16052, 16054, 16056, 16058,
 
 // Indexed by shape; each also has an Alt cursor one number higher.
 constexpr int32_t kWarpShapeCursors[] = {
-    16100, 16110, 16120, 16200, 16210, 16220, 16500, 16300, 16310, 16320, 16400,
-    16410, 16420, 16600, 16700, 16800, 16810, 16820, 16900, 16910, 16920, 17000};
+    16100, 16110, 16120, 16200, 16210, 16220, 16500, 16300,
+    16310, 16320, 16400, 16410, 16420, 16600, 16700, 16800,
+    16810, 16820, 16900, 16910, 16920, 17000};
 constexpr int32_t kWaveShapeCursors[] = {17010, 17020, 17030, 17040, 17050};
 
 TEST(ToolArtResources, EveryToolCursorIsARaster) {
@@ -240,8 +244,7 @@ TEST(ToolArtResources, ShapeCursorsAreAllDifferent) {
     for (size_t j = i + 1; j < ids.size(); ++j) {
       std::optional<std::string_view> a = Find(kVxCursorResource, ids[i]);
       std::optional<std::string_view> b = Find(kVxCursorResource, ids[j]);
-      if (a && b)
-        EXPECT_NE(*a, *b) << "CURS " << ids[i] << " and " << ids[j];
+      if (a && b) EXPECT_NE(*a, *b) << "CURS " << ids[i] << " and " << ids[j];
     }
 }
 
