@@ -1,0 +1,52 @@
+// Live Explosion: its parameter record, as palettes, effect art and presets
+// store it.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "presets/param_record.h"
+
+namespace vx {
+
+struct ExplosionPGParams {
+  char name[kParamNameSize];
+  int32_t total;            // copies
+  int32_t keepAngle;        // flag
+  float radialDeviation;    // radians
+  float coreRadius;         // points
+  float spread;             // points
+  int32_t space;            // 0 Decelerate, 1 Uniform, 2 Accelerate
+  int32_t showCentreMark;   // flag
+  float shrinkGrow;         // scale at full spread
+  int32_t sameSequence;     // flag
+  int32_t seed;             // random seed
+};
+static_assert(sizeof(ExplosionPGParams) == 104);
+static_assert(offsetof(ExplosionPGParams, total) == 64);
+static_assert(offsetof(ExplosionPGParams, keepAngle) == 68);
+static_assert(offsetof(ExplosionPGParams, radialDeviation) == 72);
+static_assert(offsetof(ExplosionPGParams, coreRadius) == 76);
+static_assert(offsetof(ExplosionPGParams, spread) == 80);
+static_assert(offsetof(ExplosionPGParams, space) == 84);
+static_assert(offsetof(ExplosionPGParams, showCentreMark) == 88);
+static_assert(offsetof(ExplosionPGParams, shrinkGrow) == 92);
+static_assert(offsetof(ExplosionPGParams, sameSequence) == 96);
+static_assert(offsetof(ExplosionPGParams, seed) == 100);
+
+// The seed of a new record is the tick count at its creation; the factory
+// file stores 0 and the palette replaces it when it starts from defaults.
+constexpr ExplosionPGParams kExplosionFactoryParams = {
+    .name = {},
+    .total = 200,
+    .keepAngle = 0,
+    .radialDeviation = RecordRadians(360.0f),
+    .coreRadius = 30.0f,
+    .spread = 150.0f,
+    .space = 2,
+    .showCentreMark = 0,
+    .shrinkGrow = 2.0f,
+    .sameSequence = 0,
+    .seed = 0};
+
+}  // namespace vx

@@ -1,0 +1,73 @@
+// Live Galaxy: its parameter record, as palettes, effect art and presets
+// store it.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "presets/param_record.h"
+
+namespace vx {
+
+struct GalaxyPGParams {
+  char name[kParamNameSize];
+  int32_t totalBranches;    // B
+  float radialDeviation;    // radians
+  int32_t keepAngle;        // flag
+  int32_t totalPerBranch;   // N
+  float kink;               // radians
+  float branchTwist;        // radians
+  float twistDeviation;     // radians
+  float coreRadius;         // points
+  float coreDeviation;      // points
+  float spread;             // points
+  float spreadDeviation;    // points
+  int32_t showCentreMark;   // flag
+  float sizeDeviation;      // fraction
+  float shrinkGrow;         // fraction
+  int32_t stacking;         // 0 Above, 1 Below
+  int32_t sameSequence;     // flag
+  int32_t seed;             // random seed
+};
+static_assert(sizeof(GalaxyPGParams) == 132);
+static_assert(offsetof(GalaxyPGParams, totalBranches) == 64);
+static_assert(offsetof(GalaxyPGParams, radialDeviation) == 68);
+static_assert(offsetof(GalaxyPGParams, keepAngle) == 72);
+static_assert(offsetof(GalaxyPGParams, totalPerBranch) == 76);
+static_assert(offsetof(GalaxyPGParams, kink) == 80);
+static_assert(offsetof(GalaxyPGParams, branchTwist) == 84);
+static_assert(offsetof(GalaxyPGParams, twistDeviation) == 88);
+static_assert(offsetof(GalaxyPGParams, coreRadius) == 92);
+static_assert(offsetof(GalaxyPGParams, coreDeviation) == 96);
+static_assert(offsetof(GalaxyPGParams, spread) == 100);
+static_assert(offsetof(GalaxyPGParams, spreadDeviation) == 104);
+static_assert(offsetof(GalaxyPGParams, showCentreMark) == 108);
+static_assert(offsetof(GalaxyPGParams, sizeDeviation) == 112);
+static_assert(offsetof(GalaxyPGParams, shrinkGrow) == 116);
+static_assert(offsetof(GalaxyPGParams, stacking) == 120);
+static_assert(offsetof(GalaxyPGParams, sameSequence) == 124);
+static_assert(offsetof(GalaxyPGParams, seed) == 128);
+
+// The seed of a new record is the tick count at its creation; the factory
+// file stores 0 and the palette replaces it when it starts from defaults.
+constexpr GalaxyPGParams kGalaxyFactoryParams = {
+    .name = {},
+    .totalBranches = 8,
+    .radialDeviation = 0.0f,
+    .keepAngle = 0,
+    .totalPerBranch = 16,
+    .kink = 0.0f,
+    .branchTwist = RecordRadians(90.0f),
+    .twistDeviation = 0.0f,
+    .coreRadius = 50.0f,
+    .coreDeviation = 0.0f,
+    .spread = 150.0f,
+    .spreadDeviation = 0.0f,
+    .showCentreMark = 1,
+    .sizeDeviation = 0.0f,
+    .shrinkGrow = 0.1f,
+    .stacking = 0,
+    .sameSequence = 0,
+    .seed = 0};
+
+}  // namespace vx

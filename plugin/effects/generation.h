@@ -1,0 +1,41 @@
+// Live Generation: its parameter record, as palettes, effect art and
+// presets store it.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "presets/param_record.h"
+
+namespace vx {
+
+struct GenerationPGParams {
+  char name[kParamNameSize];
+  int32_t copies;
+  int32_t spaceMode;  // 0 relative, 1 absolute
+  float space;        // fraction of the object's width, or points
+  float rate;         // scale of each copy relative to the previous one
+  float angle;        // initial direction, radians
+  float angleStep;    // turn per copy, radians
+  int32_t stacking;   // 0 Above, 1 Below
+};
+static_assert(sizeof(GenerationPGParams) == 92);
+static_assert(offsetof(GenerationPGParams, copies) == 64);
+static_assert(offsetof(GenerationPGParams, spaceMode) == 68);
+static_assert(offsetof(GenerationPGParams, space) == 72);
+static_assert(offsetof(GenerationPGParams, rate) == 76);
+static_assert(offsetof(GenerationPGParams, angle) == 80);
+static_assert(offsetof(GenerationPGParams, angleStep) == 84);
+static_assert(offsetof(GenerationPGParams, stacking) == 88);
+
+constexpr GenerationPGParams kGenerationFactoryParams = {
+    .name = {},
+    .copies = 20,
+    .spaceMode = 0,
+    .space = 1.0f,
+    .rate = 0.9f,
+    .angle = 0.0f,
+    .angleStep = RecordRadians(15.0f),
+    .stacking = 0};
+
+}  // namespace vx

@@ -1,0 +1,56 @@
+// Live Neon: its parameter record, as palettes, effect art and presets
+// store it.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "presets/param_record.h"
+
+namespace vx {
+
+struct NeonPGParams {
+  char name[kParamNameSize];
+  int32_t tracks;
+  float gradientArc;     // fraction
+  float contrast;        // fraction
+  int32_t stepsMode;     // 0 Auto (High), 1 Auto (Mid), 2 Auto (Low), 3 Manual
+  int32_t steps;
+  float offset;          // fraction of the stroke width
+  float angle;           // radians
+  int32_t shadow;        // flag
+  float shadowTint;      // fraction
+  int32_t shadowReverse; // flag
+  float shadowOffset;    // points
+  float lightAngle;      // radians
+};
+static_assert(sizeof(NeonPGParams) == 112);
+static_assert(offsetof(NeonPGParams, tracks) == 64);
+static_assert(offsetof(NeonPGParams, gradientArc) == 68);
+static_assert(offsetof(NeonPGParams, contrast) == 72);
+static_assert(offsetof(NeonPGParams, stepsMode) == 76);
+static_assert(offsetof(NeonPGParams, steps) == 80);
+static_assert(offsetof(NeonPGParams, offset) == 84);
+static_assert(offsetof(NeonPGParams, angle) == 88);
+static_assert(offsetof(NeonPGParams, shadow) == 92);
+static_assert(offsetof(NeonPGParams, shadowTint) == 96);
+static_assert(offsetof(NeonPGParams, shadowReverse) == 100);
+static_assert(offsetof(NeonPGParams, shadowOffset) == 104);
+static_assert(offsetof(NeonPGParams, lightAngle) == 108);
+
+constexpr NeonPGParams kNeonFactoryParams = {
+    .name = {},
+    .tracks = 1,
+    .gradientArc = 0.0f,
+    .contrast = 1.0f,
+    .stepsMode = 1,
+    .steps = 3,
+    .offset = 0.0f,
+    .angle = RecordRadians(135.0f),
+    .shadow = 0,
+    .shadowTint = 1.0f,
+    .shadowReverse = 0,
+    .shadowOffset = 1.0f,
+    .lightAngle = RecordRadians(135.0f)};
+
+}  // namespace vx

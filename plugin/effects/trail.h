@@ -1,0 +1,86 @@
+// Live Trail: its parameter record, as palettes, effect art and presets
+// store it.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "presets/param_record.h"
+#include "vx_base.h"
+
+namespace vx {
+
+// End colour sources of the trail.
+enum TrailColourSource : int32_t {
+  kTrailObjectFill = 0,
+  kTrailObjectStroke = 1,
+  kTrailChosenColour = 2,
+  kTrailNoColour = 3
+};
+
+struct TrailPGParams {
+  char name[kParamNameSize];
+  int32_t stacking;          // 0 Above, 1 Below
+  float beginning;           // fraction
+  int32_t steps;             // copies (low 16 bits read as a signed count)
+  int32_t space;             // 0 Decelerate, 1 Uniform, 2 Accelerate
+  int32_t endFillSource;     // TrailColourSource
+  int32_t endStrokeSource;   // TrailColourSource
+  AIColor endFillColour;
+  AIColor endStrokeColour;
+  float toTint;              // fraction applied to the end colours
+  float toAngle;             // radians
+  AIRealPoint toSize;        // fractions (h, v)
+  float toDirection;         // radians
+  float toDistance;          // points
+  float dragDirection;       // radians
+  float dragLength;          // points
+  AIRealPoint pivotOffset;   // derived from to distance and direction
+  AIRealPoint dragVector;    // derived from drag length and direction
+};
+static_assert(sizeof(TrailPGParams) == 272);
+static_assert(offsetof(TrailPGParams, stacking) == 64);
+static_assert(offsetof(TrailPGParams, beginning) == 68);
+static_assert(offsetof(TrailPGParams, steps) == 72);
+static_assert(offsetof(TrailPGParams, space) == 76);
+static_assert(offsetof(TrailPGParams, endFillSource) == 80);
+static_assert(offsetof(TrailPGParams, endStrokeSource) == 84);
+static_assert(offsetof(TrailPGParams, endFillColour) == 88);
+static_assert(offsetof(TrailPGParams, endStrokeColour) == 156);
+static_assert(offsetof(TrailPGParams, toTint) == 224);
+static_assert(offsetof(TrailPGParams, toAngle) == 228);
+static_assert(offsetof(TrailPGParams, toSize) == 232);
+static_assert(offsetof(TrailPGParams, toDirection) == 240);
+static_assert(offsetof(TrailPGParams, toDistance) == 244);
+static_assert(offsetof(TrailPGParams, dragDirection) == 248);
+static_assert(offsetof(TrailPGParams, dragLength) == 252);
+static_assert(offsetof(TrailPGParams, pivotOffset) == 256);
+static_assert(offsetof(TrailPGParams, dragVector) == 264);
+
+// Four-colour white: the factory file cannot know the document's colour
+// model, and the palette converts on use.
+constexpr AIColor kTrailFactoryWhite = {.kind = kFourColor,
+                                        .c = {.f = {0.0f, 0.0f, 0.0f, 0.0f}}};
+
+constexpr TrailPGParams kTrailFactoryParams = {
+    .name = {},
+    .stacking = 1,
+    .beginning = 0.96f,
+    .steps = 25,
+    .space = 0,
+    .endFillSource = kTrailChosenColour,
+    .endStrokeSource = kTrailChosenColour,
+    .endFillColour = kTrailFactoryWhite,
+    .endStrokeColour = kTrailFactoryWhite,
+    .toTint = 1.0f,
+    .toAngle = 0.0f,
+    .toSize = {1.0f, 1.0f},
+    .toDirection = 0.0f,
+    .toDistance = 0.0f,
+    .dragDirection = RecordRadians(-45.0f),
+    .dragLength = 100.0f,
+    .pivotOffset = {0.0f, 0.0f},
+    // 100 x (cos -45 degrees, sin -45 degrees)
+    .dragVector = {70.710678f, -70.710678f}};
+
+}  // namespace vx

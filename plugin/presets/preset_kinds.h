@@ -1,0 +1,26 @@
+// The table of preset kinds: every preset file, in installation order, with
+// the record it stores and that record's field table.
+#pragma once
+
+#include <cstdint>
+
+#include "presets/preset_codec.h"
+
+namespace vx {
+
+constexpr int kPresetKindCount = 34;
+
+// Kind i of the installation order (0 .. 33); null outside.
+const PresetKind* PresetKindAt(int i);
+// The kind whose file name is exactly fileName; null when none is.
+const PresetKind* FindPresetKind(const char* fileName);
+// The kind whose file is "VERSALiX4_PST_<name>.txt", name compared without
+// regard to case ("border", "3DSphere"); null when none is.
+const PresetKind* FindPresetKindByName(const char* name);
+// The preset file of a 3D kind (0 .. 11); null outside.
+const char* TransformPresetFile(int transformKind);
+
+// Largest record size over all kinds.
+constexpr uint32_t kLargestPresetRecord = 512;
+
+}  // namespace vx

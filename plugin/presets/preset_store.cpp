@@ -1,0 +1,317 @@
+#include "presets/preset_store.h"
+
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+
+#include "presets/param_record.h"
+#include "presets/preset_file.h"
+#include "presets/preset_kinds.h"
+#include "shell/blocks.h"
+#include "shell/globals.h"
+#include "shell/suites.h"
+
+namespace vx {
+namespace {
+
+using presets::JoinPath;
+
+constexpr ASErr kGenericErr = -1;
+constexpr char kUserFolderName[] = "VERSALiX4 User Settings";
+constexpr char kDefaultFolderName[] = "VERSALiX4 Default Settings/";
+using presets::kDefaultSettingName;
+using presets::kLastSettingName;
+using presets::SetRecordName;
+
+// The kind and the full path of the current preset file.
+struct CurrentFile {
+  const PresetKind* kind = nullptr;
+  char path[kPresetPathSize];
+};
+
+ASErr ResolveCurrent(CurrentFile& current) {
+  if (!gGlobals) return kCantHappenErr;
+  char name[kPresetFileNameSize + 1];
+  std::memcpy(name, gGlobals->CurrentPresetFile, kPresetFileNameSize);
+  name[kPresetFileNameSize] = '\0';
+  current.kind = FindPresetKind(name);
+  if (!current.kind) return kCantHappenErr;
+  return CurrentPresetPath(current.path, sizeof current.path);
+}
+
+// Encodes the record into the "blockData" block.
+ASErr EncodeToBlock(const PresetKind& kind, const void* record,
+                    BlockPtr<char>& text, std::size_t* length) {
+  if (ASErr err = text.Allocate(kEntryBufferSize, "blockData")) return err;
+  return EncodeRecord(kind, record, text.get(), kEntryBufferSize, length);
+}
+
+// Cuts a text read only in part back to its last whole line, so that no
+// value is taken from a cut line.
+std::size_t WholeLines(const char* text, std::size_t length) {
+  while (length > 0 && text[length - 1] != '\n' && text[length - 1] != '\r')
+    --length;
+  return length;
+}
+
+}  // namespace
+
+ASErr CurrentPresetPath(char* path, std::size_t capacity) {
+  if (!gGlobals || !path) return kCantHappenErr;
+  char name[kPresetFileNameSize + 1];
+  std::memcpy(name, gGlobals->CurrentPresetFile, kPresetFileNameSize);
+  name[kPresetFileNameSize] = '\0';
+  char folder[kUserSettingsFolderSize + 1];
+  std::memcpy(folder, gGlobals->UserSettingsFolder, kUserSettingsFolderSize);
+  folder[kUserSettingsFolderSize] = '\0';
+  return JoinPath(folder, name, path, capacity) ? kNoErr : kGenericErr;
+}
+
+ASErr FillFactoryRecord(void* record) {
+  CurrentFile current;
+  if (ASErr err = ResolveCurrent(current)) return err;
+  current.kind->factory(record, current.kind->variant);
+  return kNoErr;
+}
+
+ASErr LoadPreset(void* record, PresetIndex index) {
+  CurrentFile current;
+  if (ASErr err = ResolveCurrent(current)) return err;
+  BlockPtr<char> text;
+  if (ASErr err = text.Allocate(kEntryBufferSize, "blockData")) return err;
+  std::size_t length = 0;
+  bool truncated = false;
+  if (ASErr err = presets::ReadEntry(current.path, int32_t(index) + 2,
+                                     text.get(), kEntryBufferSize, &length,
+                                     &truncated))
+    return err;
+  if (truncated) length = WholeLines(text.get(), length);
+  DecodeRecord(*current.kind, text.get(), length, record);
+  return kNoErr;
+}
+
+ASErr LoadLastSettingOrDefaults(void* record) {
+  ASErr err = LoadPreset(record, kLastSettingIndex);
+  if (!err) return kNoErr;
+  CurrentFile current;
+  if (ASErr resolved = ResolveCurrent(current)) return resolved;
+  current.kind->factory(record, current.kind->variant);
+  if (err == kOutOfMemoryErr) return err;
+  // A readable file with user presets is kept: recreating it would lose
+  // them. Anything else is replaced by a fresh file.
+  int32_t entries = 0;
+  if (CountPresetEntries(current.path, &entries) == kNoErr && entries > 2)
+    return kNoErr;
+  return CreatePresetFile(record);
+}
+
+ASErr SavePreset(void* record, PresetIndex index) {
+  CurrentFile current;
+  if (ASErr err = ResolveCurrent(current)) return err;
+  if (index == kLastSettingIndex) SetRecordName(record, kLastSettingName);
+  if (index == kDefaultSettingIndex) SetRecordName(record, kDefaultSettingName);
+  BlockPtr<char> text;
+  std::size_t length = 0;
+  if (ASErr err = EncodeToBlock(*current.kind, record, text, &length))
+    return err;
+  presets::RewritePlan plan;
+  plan.replaceEntry = int32_t(index) + 2;
+  plan.replaceText = text.get();
+  plan.replaceLength = length;
+  return presets::RewritePresetFile(current.path, plan);
+}
+
+ASErr AppendPreset(const void* record) {
+  CurrentFile current;
+  if (ASErr err = ResolveCurrent(current)) return err;
+  BlockPtr<char> text;
+  std::size_t length = 0;
+  if (ASErr err = EncodeToBlock(*current.kind, record, text, &length))
+    return err;
+  return AppendEntryText(current.path, text.get());
+}
+
+ASErr DeletePresets(const PresetIndex* indices, int32_t count) {
+  CurrentFile current;
+  if (ASErr err = ResolveCurrent(current)) return err;
+  if (count <= 0) return kNoErr;
+  if (!indices) return kSPBadParameterError;
+  presets::RewritePlan plan;
+  plan.deleted = indices;
+  plan.deletedCount = count;
+  return presets::RewritePresetFile(current.path, plan);
+}
+
+ASErr MovePreset(PresetIndex from, PresetIndex to) {
+  CurrentFile current;
+  if (ASErr err = ResolveCurrent(current)) return err;
+  if (from < 0 || to < 0) return kSPBadParameterError;
+  if (from == to) return kNoErr;
+  BlockPtr<char> text;
+  if (ASErr err = text.Allocate(kEntryBufferSize, "buffer")) return err;
+  if (ASErr err = ReadEntryText(current.path, int32_t(from) + 2, text.get(),
+                                kEntryBufferSize))
+    return err;
+  presets::RewritePlan plan;
+  plan.moveFrom = int32_t(from) + 2;
+  plan.moveTo = int32_t(to) + 2;
+  plan.moveText = text.get();
+  plan.moveLength = std::strlen(text.get());
+  return presets::RewritePresetFile(current.path, plan);
+}
+
+ASErr CreatePresetFile(void* record) {
+  CurrentFile current;
+  if (ASErr err = ResolveCurrent(current)) return err;
+  BlockPtr<char> text;
+  if (ASErr err = text.Allocate(kEntryBufferSize, "blockData")) return err;
+  return presets::WriteNewPresetFile(current.path, *current.kind, record,
+                                     text.get(), kEntryBufferSize);
+}
+
+// ---- start-up ------------------------------------------------------------------
+
+namespace {
+
+// "<folder of type 16>/VERSALiX4 User Settings/".
+ASErr BuildUserSettingsFolder(char* folder, std::size_t capacity) {
+  if (!sFolders || !sFolders->FindFolder) return kCantHappenErr;
+  if (ASErr err = sFolders->FindFolder(kAIUserSupportFolderType, false, folder,
+                                       int32_t(capacity)))
+    return err;
+  const void* end = std::memchr(folder, '\0', capacity);
+  if (!end) return kGenericErr;
+  std::size_t n = std::size_t(static_cast<const char*>(end) - folder);
+  while (n > 0 && folder[n - 1] == '/') folder[--n] = '\0';
+  const std::size_t add = 1 + sizeof kUserFolderName - 1 + 1;
+  if (n + add + 1 > capacity) return kGenericErr;
+  folder[n++] = '/';
+  std::memcpy(folder + n, kUserFolderName, sizeof kUserFolderName - 1);
+  n += sizeof kUserFolderName - 1;
+  folder[n++] = '/';
+  folder[n] = '\0';
+  return kNoErr;
+}
+
+// The folder beside the plug-in's module that holds the factory files.
+ASErr BuildDefaultFolder(SPPluginRef plugin, char* folder,
+                         std::size_t capacity) {
+  if (!sPlugins || !sPlugins->GetPluginFileSpecification) return kCantHappenErr;
+  SPPlatformFileSpec spec;
+  if (ASErr err = sPlugins->GetPluginFileSpecification(plugin, &spec))
+    return err;
+  spec.path[sizeof spec.path - 1] = '\0';
+  const char* slash = std::strrchr(spec.path, '/');
+  std::size_t n = slash ? std::size_t(slash - spec.path) + 1 : 0;
+  if (n + sizeof kDefaultFolderName > capacity) return kGenericErr;
+  std::memcpy(folder, spec.path, n);
+  std::memcpy(folder + n, kDefaultFolderName, sizeof kDefaultFolderName);
+  return kNoErr;
+}
+
+// Copies one factory file unless the user's copy passes the banner check.
+ASErr InstallOne(const char* defaultFolder, const char* userFolder,
+                 const char* name, char* buffer) {
+  char from[kPresetPathSize], to[kPresetPathSize];
+  if (!JoinPath(defaultFolder, name, from, sizeof from) ||
+      !JoinPath(userFolder, name, to, sizeof to))
+    return kGenericErr;
+  std::FILE* in = std::fopen(from, "rb");
+  if (!in) return kNoErr;  // no factory copy of this kind: skipped
+  std::size_t size = std::fread(buffer, 1, kInstallBufferSize, in);
+  bool readError = std::ferror(in) != 0;
+  // A factory file longer than the buffer is not one this plug-in made.
+  bool tooLong = !readError && size == kInstallBufferSize &&
+                 std::getc(in) != EOF;
+  std::fclose(in);
+  if (readError) return kGenericErr;
+  if (tooLong) return kNoErr;
+  if (PresetFileCheck(to) == kNoErr) return kNoErr;
+  presets::ReplacementFile out;
+  if (out.Open(to)) return kGenericErr;
+  out.Write(buffer, size);
+  return out.Commit();
+}
+
+}  // namespace
+
+ASErr InstallUserPresets(SPPluginRef plugin) {
+  if (!gGlobals) return kCantHappenErr;
+  char* folder = gGlobals->UserSettingsFolder;
+  folder[0] = '\0';
+  if (ASErr err = BuildUserSettingsFolder(folder, kUserSettingsFolderSize)) {
+    folder[0] = '\0';
+    return err;
+  }
+  char check[kPresetPathSize];
+  if (!JoinPath(folder, "VERSALiX4_PST_Border.txt", check, sizeof check))
+    return kGenericErr;
+  if (PresetFileCheck(check) == kNoErr) return kNoErr;
+
+  std::error_code ec;
+  std::filesystem::create_directories(folder, ec);
+  if (ec && !std::filesystem::is_directory(folder, ec)) return kGenericErr;
+
+  char defaultFolder[kPresetPathSize];
+  if (ASErr err = BuildDefaultFolder(plugin, defaultFolder, sizeof defaultFolder))
+    return err;
+  BlockPtr<char> buffer;
+  if (ASErr err = buffer.Allocate(kInstallBufferSize, "buffer")) return err;
+  for (int i = 0; i < kPresetKindCount; ++i) {
+    if (ASErr err = InstallOne(defaultFolder, folder,
+                               PresetKindAt(i)->fileName, buffer.get()))
+      return err;
+  }
+  return kNoErr;
+}
+
+// ---- lists ------------------------------------------------------------------
+
+ASErr FillPresetList(ADMListRef list, const char* source, bool minusFix) {
+  if (!list || !source) return kSPBadParameterError;
+  if (!sADMList || !sADMList->InsertEntry || !sADMList->NumberOfEntries ||
+      !sADMEntry || !sADMEntry->SetText || !sADMEntry->SetID)
+    return kCantHappenErr;
+  char path[kPresetPathSize];
+  if (std::strchr(source, '/')) {
+    if (!JoinPath(source, "", path, sizeof path)) return kGenericErr;
+  } else {
+    if (!gGlobals) return kCantHappenErr;
+    char folder[kUserSettingsFolderSize + 1];
+    std::memcpy(folder, gGlobals->UserSettingsFolder, kUserSettingsFolderSize);
+    folder[kUserSettingsFolderSize] = '\0';
+    if (!JoinPath(folder, source, path, sizeof path)) return kGenericErr;
+  }
+  BlockPtr<char> names;
+  if (ASErr err = names.Allocate(kNameListSize, "listBuff")) return err;
+  if (ASErr err = ListPresetNames(path, names.get(), kNameListSize)) return err;
+  char* name = names.get();
+  if (!*name) return kNoErr;
+  for (int32_t i = 0;; ++i) {
+    char* end = std::strchr(name, '\t');
+    if (end) *end = '\0';
+    char shown[kParamNameSize];
+    if (minusFix && name[0] == '-') {
+      shown[0] = ' ';
+      std::strncpy(shown + 1, name, kParamNameSize - 2);
+      shown[kParamNameSize - 1] = '\0';
+    } else {
+      std::strncpy(shown, name, kParamNameSize - 1);
+      shown[kParamNameSize - 1] = '\0';
+    }
+    // Positions 4, 5, ... keep a preset menu's fixed items in front; a
+    // shorter list simply takes the names at its end.
+    int32_t position = 4 + i;
+    const int32_t count = sADMList->NumberOfEntries(list);
+    if (position > count) position = count;
+    ADMEntryRef entry = sADMList->InsertEntry(list, position);
+    if (!entry) return kCantHappenErr;
+    sADMEntry->SetText(entry, shown);
+    sADMEntry->SetID(entry, position);
+    if (!end) break;
+    name = end + 1;
+  }
+  return kNoErr;
+}
+
+}  // namespace vx

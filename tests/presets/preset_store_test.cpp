@@ -1,0 +1,518 @@
+// The store on real files: installation, load and repair, the rewrite's
+// edits and roll-back, limits, damaged files, allocation failures.
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+
+#include <csignal>
+#include <cstring>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "effects/border.h"
+#include "effects/circle.h"
+#include "presets/param_record.h"
+#include "presets/preset_codec.h"
+#include "presets/preset_fixture.h"
+#include "presets/preset_kinds.h"
+#include "presets/preset_store.h"
+#include "shell/suites.h"
+
+namespace vx::test {
+namespace {
+
+namespace fs = std::filesystem;
+constexpr const char* kBorderFile = "VERSALiX4_PST_Border.txt";
+
+BorderPGParams Border(const char* name, int steps) {
+  BorderPGParams p = kBorderFactoryParams;
+  std::memset(p.name, 0, sizeof p.name);
+  std::strncpy(p.name, name, sizeof p.name - 1);
+  p.steps = steps;
+  return p;
+}
+
+std::string EntryText(const BorderPGParams& p) {
+  char text[kEntryBufferSize];
+  std::size_t n = 0;
+  EXPECT_EQ(kNoErr, EncodeRecord(*FindPresetKind(kBorderFile), &p, text,
+                                 sizeof text, &n));
+  return std::string(text, n);
+}
+
+std::string FactoryBytes(const char* file) {
+  return ReadFileBytes(FactoryFolder() / file);
+}
+
+// Splits a preset file at its entry markers: [0] header, [1..] entries.
+std::vector<std::string> Split(const std::string& bytes) {
+  std::vector<std::string> parts(1);
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    if (bytes[i] == '$' && i + 1 < bytes.size() && bytes[i + 1] == '\t')
+      parts.emplace_back();
+    parts.back() += bytes[i];
+  }
+  return parts;
+}
+
+std::vector<std::string> Names(const fs::path& path) {
+  std::vector<char> out(kNameListSize);
+  EXPECT_EQ(kNoErr, ListPresetNames(path.c_str(), out.data(), out.size()));
+  std::vector<std::string> names;
+  std::string all = out.data();
+  if (all.empty()) return names;
+  std::size_t start = 0;
+  for (;;) {
+    std::size_t tab = all.find('\t', start);
+    names.push_back(all.substr(start, tab - start));
+    if (tab == std::string::npos) break;
+    start = tab + 1;
+  }
+  return names;
+}
+
+class PresetStore : public PresetTest {
+ protected:
+  // A Border file with the factory entries and the user presets named.
+  void MakeBorderFile(const std::vector<std::string>& presets) {
+    UseFile(kBorderFile);
+    InstallFactoryCopy();
+    int steps = 10;
+    for (const auto& name : presets) {
+      BorderPGParams p = Border(name.c_str(), steps++);
+      ASSERT_EQ(kNoErr, AppendPreset(&p));
+    }
+  }
+  int32_t Entries() {
+    int32_t n = -1;
+    EXPECT_EQ(kNoErr, CountPresetEntries(currentPath().c_str(), &n));
+    return n;
+  }
+};
+
+// ---- installation ---------------------------------------------------------------
+
+TEST_F(PresetStore, FactoryFolderHoldsAllKindsWithTheirHeader) {
+  for (int i = 0; i < kPresetKindCount; ++i) {
+    const PresetKind& kind = *PresetKindAt(i);
+    std::string bytes = FactoryBytes(kind.fileName);
+    EXPECT_EQ(std::string(kPresetBanner) + "\t" + kind.fileName + "\r\n",
+              Split(bytes)[0])
+        << kind.fileName;
+    EXPECT_EQ(3u, Split(bytes).size()) << kind.fileName;
+  }
+  EXPECT_EQ(std::string(kPresetBanner) + "\t" + kBorderFile + "\r\n" +
+                EntryText(Border("Default Setting", 3)) +
+                EntryText(Border("Last Setting", 3)),
+            FactoryBytes(kBorderFile));
+}
+
+TEST_F(PresetStore, FreshFolderGetsEveryFile) {
+  ASSERT_EQ(kNoErr, InstallUserPresets(host().pluginRef()));
+  EXPECT_EQ(userFolder().string() + "/", std::string(gGlobals->UserSettingsFolder));
+  for (int i = 0; i < kPresetKindCount; ++i) {
+    const char* name = PresetKindAt(i)->fileName;
+    EXPECT_EQ(FactoryBytes(name), ReadFileBytes(userFolder() / name)) << name;
+  }
+  EXPECT_EQ(size_t(kPresetKindCount),
+            size_t(std::distance(fs::directory_iterator(userFolder()),
+                                 fs::directory_iterator())));
+}
+
+TEST_F(PresetStore, ValidBorderFileMeansNothingIsInstalled) {
+  fs::create_directories(userFolder());
+  WriteFileBytes(userFolder() / kBorderFile, FactoryBytes(kBorderFile));
+  ASSERT_EQ(kNoErr, InstallUserPresets(host().pluginRef()));
+  EXPECT_FALSE(fs::exists(userFolder() / "VERSALiX4_PST_Circle.txt"));
+}
+
+TEST_F(PresetStore, ForeignBorderFileRunsThroughEveryFile) {
+  fs::create_directories(userFolder());
+  WriteFileBytes(userFolder() / kBorderFile, "not a preset file\r\n");
+  // A good user file with presets stays; a damaged one is replaced.
+  std::string circle = FactoryBytes("VERSALiX4_PST_Circle.txt") +
+                       "$\tMine\r\nA\t12\r\n";
+  WriteFileBytes(userFolder() / "VERSALiX4_PST_Circle.txt", circle);
+  WriteFileBytes(userFolder() / "VERSALiX4_PST_Cutout.txt",
+                 std::string(kPresetBanner).substr(0, 40));
+  ASSERT_EQ(kNoErr, InstallUserPresets(host().pluginRef()));
+  EXPECT_EQ(FactoryBytes(kBorderFile), ReadFileBytes(userFolder() / kBorderFile));
+  EXPECT_EQ(circle, ReadFileBytes(userFolder() / "VERSALiX4_PST_Circle.txt"));
+  EXPECT_EQ(FactoryBytes("VERSALiX4_PST_Cutout.txt"),
+            ReadFileBytes(userFolder() / "VERSALiX4_PST_Cutout.txt"));
+}
+
+TEST_F(PresetStore, InstallationSurvivesEveryAllocationFailure) {
+  for (long n = 1;; ++n) {
+    SCOPED_TRACE(testing::Message() << "failing allocation " << n);
+    ASSERT_LT(n, 10);
+    fs::remove_all(userFolder());
+    host().blocks().FailAllocationNumber(n);
+    ASErr err = InstallUserPresets(host().pluginRef());
+    long made = host().blocks().AllocationCount();
+    host().blocks().FailAllocationNumber(0);
+    EXPECT_EQ(0u, host().blocks().LiveCount());
+    if (made < n) {
+      EXPECT_EQ(kNoErr, err);
+      break;
+    }
+    EXPECT_EQ(kOutOfMemoryErr, err);
+  }
+  EXPECT_EQ(FactoryBytes(kBorderFile), ReadFileBytes(userFolder() / kBorderFile));
+}
+
+// ---- loading ------------------------------------------------------------------
+
+TEST_F(PresetStore, LoadsTheFixedEntriesAndPresets) {
+  MakeBorderFile({"P0", "P1"});
+  BorderPGParams p = Border("", 0);
+  ASSERT_EQ(kNoErr, LoadPreset(&p, 1));
+  EXPECT_EQ(11, p.steps);
+  ASSERT_EQ(kNoErr, LoadPreset(&p, kDefaultSettingIndex));
+  EXPECT_EQ(3, p.steps);
+  EXPECT_EQ(kEndOfFileErr, LoadPreset(&p, 2));
+  EXPECT_EQ(0u, host().blocks().LiveCount());
+}
+
+TEST_F(PresetStore, MissingLastSettingIsRepairedFromFactoryValues) {
+  UseFile(kBorderFile);
+  std::string bytes = FactoryBytes(kBorderFile);
+  WriteFileBytes(currentPath(), Split(bytes)[0] + Split(bytes)[1]);
+  BorderPGParams p = Border("x", 99);
+  EXPECT_EQ(kEndOfFileErr, LoadPreset(&p, kLastSettingIndex));
+  EXPECT_EQ(99, p.steps);
+  ASSERT_EQ(kNoErr, LoadLastSettingOrDefaults(&p));
+  EXPECT_EQ(3, p.steps);
+  EXPECT_EQ(bytes, ReadFileBytes(currentPath()));
+}
+
+TEST_F(PresetStore, MissingFileIsCreatedFromFactoryValues) {
+  UseFile(kBorderFile);
+  BorderPGParams p = Border("x", 99);
+  ASSERT_EQ(kNoErr, LoadLastSettingOrDefaults(&p));
+  EXPECT_EQ(FactoryBytes(kBorderFile), ReadFileBytes(currentPath()));
+}
+
+TEST_F(PresetStore, PartialLastSettingLoadsTheLinesItHas) {
+  MakeBorderFile({"Keep"});
+  std::string bytes = ReadFileBytes(currentPath());
+  auto parts = Split(bytes);
+  parts[2] = "$\tLast Setting\r\nD\t42\r\n";
+  std::string edited = parts[0] + parts[1] + parts[2] + parts[3];
+  WriteFileBytes(currentPath(), edited);
+  BorderPGParams p = Border("x", 1);
+  p.angle = 1.5f;
+  ASSERT_EQ(kNoErr, LoadLastSettingOrDefaults(&p));
+  EXPECT_EQ(42, p.steps);
+  EXPECT_EQ(1.5f, p.angle);
+  EXPECT_EQ(edited, ReadFileBytes(currentPath()));
+}
+
+TEST_F(PresetStore, KindsAreChosenByTheCurrentFile) {
+  UseFile("VERSALiX4_PST_Circle.txt");
+  InstallFactoryCopy();
+  CirclePGParams c = kCircleFactoryParams;
+  c.total = 0;
+  ASSERT_EQ(kNoErr, LoadPreset(&c, kLastSettingIndex));
+  EXPECT_EQ(8, c.total);
+  UseFile("VERSALiX4_PST_Unknown.txt");
+  EXPECT_NE(kNoErr, LoadPreset(&c, kLastSettingIndex));
+}
+
+// ---- rewrites -------------------------------------------------------------------
+
+TEST_F(PresetStore, SaveReplacesOneEntryAndRenamesLastSetting) {
+  MakeBorderFile({"P0", "P1"});
+  const auto before = Split(ReadFileBytes(currentPath()));
+  BorderPGParams p = Border("Whatever", 77);
+  ASSERT_EQ(kNoErr, SavePreset(&p, kLastSettingIndex));
+  EXPECT_STREQ("Last Setting", p.name);
+  auto after = Split(ReadFileBytes(currentPath()));
+  ASSERT_EQ(before.size(), after.size());
+  EXPECT_EQ(before[0], after[0]);
+  EXPECT_EQ(before[1], after[1]);
+  EXPECT_EQ(EntryText(Border("Last Setting", 77)), after[2]);
+  EXPECT_EQ(before[3], after[3]);
+  EXPECT_EQ(before[4], after[4]);
+  BorderPGParams q = Border("Renamed", 5);
+  ASSERT_EQ(kNoErr, SavePreset(&q, 1));
+  EXPECT_EQ(EntryText(q), Split(ReadFileBytes(currentPath()))[4]);
+  EXPECT_FALSE(fs::exists(currentPath().string() + "Tmp"));
+}
+
+TEST_F(PresetStore, SaveOfAnIndexPastTheEndCopiesTheFile) {
+  MakeBorderFile({"P0"});
+  const std::string before = ReadFileBytes(currentPath());
+  BorderPGParams p = Border("Far", 1);
+  ASSERT_EQ(kNoErr, SavePreset(&p, 7));
+  EXPECT_EQ(before, ReadFileBytes(currentPath()));
+}
+
+TEST_F(PresetStore, DeletingZeroAndTwoLeavesOneAndThree) {
+  MakeBorderFile({"P0", "P1", "P2", "P3"});
+  const auto before = Split(ReadFileBytes(currentPath()));
+  const PresetIndex gone[] = {0, 2};
+  ASSERT_EQ(kNoErr, DeletePresets(gone, 2));
+  const auto after = Split(ReadFileBytes(currentPath()));
+  ASSERT_EQ(5u, after.size());
+  EXPECT_EQ(before[0], after[0]);
+  EXPECT_EQ(before[1], after[1]);
+  EXPECT_EQ(before[2], after[2]);
+  EXPECT_EQ(before[4], after[3]);
+  EXPECT_EQ(before[6], after[4]);
+  EXPECT_EQ((std::vector<std::string>{"P1", "P3"}), Names(currentPath()));
+}
+
+TEST_F(PresetStore, MoveEndsEveryPresetAtItsTarget) {
+  const std::vector<std::string> start = {"P0", "P1", "P2", "P3"};
+  for (int from = 0; from < 4; ++from) {
+    for (int to = 0; to < 4; ++to) {
+      SCOPED_TRACE(testing::Message() << from << " -> " << to);
+      fs::remove_all(userFolder());
+      MakeBorderFile(start);
+      const std::string before = ReadFileBytes(currentPath());
+      ASSERT_EQ(kNoErr, MovePreset(PresetIndex(from), PresetIndex(to)));
+      std::vector<std::string> expect = start;
+      std::string moved = expect[from];
+      expect.erase(expect.begin() + from);
+      expect.insert(expect.begin() + to, moved);
+      EXPECT_EQ(expect, Names(currentPath()));
+      auto b = Split(before), a = Split(ReadFileBytes(currentPath()));
+      EXPECT_EQ(b[0] + b[1] + b[2], a[0] + a[1] + a[2]);
+      EXPECT_EQ(b[3 + from], a[3 + to]);
+      if (from == to) {
+        EXPECT_EQ(before, ReadFileBytes(currentPath()));
+      }
+    }
+  }
+  EXPECT_EQ(kEndOfFileErr, MovePreset(9, 0));
+}
+
+TEST_F(PresetStore, ThousandAndTwentyFourPresetsAreListed) {
+  MakeBorderFile({});
+  std::string bytes = ReadFileBytes(currentPath());
+  for (int i = 0; i < 1030; ++i)
+    bytes += "$\t" + std::string(70, char('a' + i % 26)) + std::to_string(i) +
+             "\r\nD\t" + std::to_string(i) + "\r\n";
+  WriteFileBytes(currentPath(), bytes);
+  auto names = Names(currentPath());
+  ASSERT_EQ(1024u, names.size());
+  EXPECT_EQ(std::string(64, 'a'), names[0]);
+  EXPECT_EQ(std::string(64, char('a' + 1023 % 26)), names[1023]);
+  BorderPGParams p = Border("", 0);
+  ASSERT_EQ(kNoErr, LoadPreset(&p, 1029));
+  EXPECT_EQ(1029, p.steps);
+}
+
+TEST_F(PresetStore, MinusNamesGetASpaceInMenusOnly) {
+  MakeBorderFile({"-dash", "plain", std::string("-") + std::string(62, 'x')});
+  FakeList menu;
+  for (int i = 0; i < 7; ++i) menu.entries.push_back({"fixed", i});
+  ASSERT_EQ(kNoErr, FillPresetList(AsListRef(menu), kBorderFile, true));
+  ASSERT_EQ(10u, menu.entries.size());
+  EXPECT_EQ(" -dash", menu.entries[4].text);
+  EXPECT_EQ(4, menu.entries[4].id);
+  EXPECT_EQ("plain", menu.entries[5].text);
+  EXPECT_EQ(5, menu.entries[5].id);
+  EXPECT_EQ(" -" + std::string(61, 'x'), menu.entries[6].text);
+  EXPECT_EQ("fixed", menu.entries[7].text);
+  EXPECT_EQ("-dash", Names(currentPath())[0]);
+  FakeList manager;
+  ASSERT_EQ(kNoErr, FillPresetList(AsListRef(manager), currentPath().c_str(), false));
+  ASSERT_EQ(3u, manager.entries.size());
+  EXPECT_EQ("-dash", manager.entries[0].text);
+  EXPECT_EQ(0, manager.entries[0].id);
+  EXPECT_EQ(2, manager.entries[2].id);
+}
+
+// ---- failures -------------------------------------------------------------------
+
+TEST_F(PresetStore, FailedRenameLeavesTheFileUntouched) {
+  MakeBorderFile({"P0", "P1"});
+  const std::string before = ReadFileBytes(currentPath());
+  // A non-empty folder of the "Tmp" name can be neither replaced nor removed.
+  fs::create_directories(currentPath().string() + "Tmp/inside");
+  BorderPGParams p = Border("New", 1);
+  EXPECT_EQ(-1, SavePreset(&p, 0));
+  const PresetIndex gone[] = {0};
+  EXPECT_EQ(-1, DeletePresets(gone, 1));
+  EXPECT_EQ(-1, MovePreset(0, 1));
+  EXPECT_EQ(before, ReadFileBytes(currentPath()));
+}
+
+// Makes every file write past `bytes` fail, as a full disk would.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    getrlimit(RLIMIT_FSIZE, &saved_);
+    rlimit limit = saved_;
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved_); }
+
+ private:
+  rlimit saved_{};
+};
+
+TEST_F(PresetStore, FullDiskLosesNothing) {
+  MakeBorderFile({"P0", "P1", "P2"});
+  const std::string before = ReadFileBytes(currentPath());
+  BorderPGParams p = Border("A much longer name than before to grow", 1);
+  {
+    FileSizeLimit limit(before.size() - 10);
+    EXPECT_EQ(-1, SavePreset(&p, 0));
+    EXPECT_EQ(before, ReadFileBytes(currentPath()));
+    EXPECT_EQ(-1, AppendPreset(&p));
+    EXPECT_EQ(before, ReadFileBytes(currentPath()));
+    EXPECT_EQ(-1, MovePreset(0, 2));
+    EXPECT_EQ(before, ReadFileBytes(currentPath()));
+  }
+  {
+    FileSizeLimit limit(100);
+    BorderPGParams q = p;
+    EXPECT_EQ(-1, CreatePresetFile(&q));
+    EXPECT_EQ(before, ReadFileBytes(currentPath()));
+  }
+  {
+    FileSizeLimit limit(100);
+    fs::remove_all(userFolder());
+    EXPECT_EQ(-1, InstallUserPresets(host().pluginRef()));
+    EXPECT_TRUE(fs::is_empty(userFolder()));
+  }
+  EXPECT_FALSE(fs::exists(currentPath().string() + "Tmp"));
+  EXPECT_FALSE(fs::exists(currentPath().string() + "New"));
+}
+
+TEST_F(PresetStore, ForeignAndUnreadableFilesAreRefused) {
+  UseFile(kBorderFile);
+  WriteFileBytes(currentPath(), "just some text that is long enough to fill a banner but is not one\r\n$\tx\r\n");
+  const std::string foreign = ReadFileBytes(currentPath());
+  BorderPGParams p = Border("x", 1);
+  EXPECT_EQ(-1, LoadPreset(&p, -2));
+  EXPECT_EQ(-1, SavePreset(&p, 0));
+  EXPECT_EQ(-1, AppendPreset(&p));
+  EXPECT_EQ(foreign, ReadFileBytes(currentPath()));
+  char kind[kPresetKindNameSize];
+  EXPECT_EQ(-1, ReadPresetFileKind(currentPath().c_str(), kind));
+  // A folder in the file's place cannot be read.
+  fs::remove(currentPath());
+  fs::create_directory(currentPath());
+  EXPECT_EQ(-1, PresetFileCheck(currentPath().c_str()));
+  EXPECT_EQ(-1, LoadPreset(&p, -1));
+  fs::remove(currentPath());
+  EXPECT_EQ(kCantOpenFileErr, LoadPreset(&p, -1));
+  EXPECT_EQ(kCantOpenFileErr, PresetFileCheck(currentPath().c_str()));
+}
+
+TEST_F(PresetStore, TruncatedFileKeepsWhatIsThere) {
+  MakeBorderFile({"P0", "P1"});
+  std::string bytes = ReadFileBytes(currentPath());
+  bytes.resize(bytes.size() - 9);  // inside P1's last line
+  WriteFileBytes(currentPath(), bytes);
+  BorderPGParams p = Border("", 0);
+  ASSERT_EQ(kNoErr, LoadPreset(&p, 0));
+  EXPECT_EQ(10, p.steps);
+  EXPECT_EQ((std::vector<std::string>{"P0", "P1"}), Names(currentPath()));
+  const PresetIndex gone[] = {0};
+  ASSERT_EQ(kNoErr, DeletePresets(gone, 1));
+  EXPECT_EQ(Split(bytes)[4], Split(ReadFileBytes(currentPath()))[3]);
+  WriteFileBytes(currentPath(), bytes.substr(0, 50));
+  EXPECT_EQ(-1, LoadPreset(&p, -2));
+}
+
+TEST_F(PresetStore, EntriesLongerThanTheBufferAreNeverCut) {
+  MakeBorderFile({"P0"});
+  std::string bytes = ReadFileBytes(currentPath());
+  std::string longEntry = "$\tLong\r\nD\t61\r\n";
+  while (longEntry.size() < 9000) longEntry += "Pad\t" + std::string(100, 'p') + "\r\n";
+  longEntry += "C\t3\r\n";
+  bytes += longEntry;
+  WriteFileBytes(currentPath(), bytes);
+  BorderPGParams p = Border("", 0);
+  ASSERT_EQ(kNoErr, LoadPreset(&p, 1));
+  EXPECT_EQ(61, p.steps);
+  std::vector<char> text(kEntryBufferSize);
+  EXPECT_EQ(-1, ReadEntryText(currentPath().c_str(), 3, text.data(), text.size()));
+  EXPECT_EQ(-1, MovePreset(1, 0));
+  EXPECT_EQ(bytes, ReadFileBytes(currentPath()));
+  BorderPGParams q = Border("Q", 5);
+  ASSERT_EQ(kNoErr, SavePreset(&q, 0));
+  EXPECT_EQ(longEntry, Split(ReadFileBytes(currentPath())).back());
+  ASSERT_EQ(kNoErr, MovePreset(0, 1));
+  EXPECT_EQ((std::vector<std::string>{"Long", "Q"}), Names(currentPath()));
+}
+
+TEST_F(PresetStore, KindNameComesFromTheHeader) {
+  MakeBorderFile({});
+  char kind[kPresetKindNameSize];
+  ASSERT_EQ(kNoErr, ReadPresetFileKind(currentPath().c_str(), kind));
+  EXPECT_STREQ(kBorderFile, kind);
+  WriteFileBytes(currentPath(), std::string(kPresetBanner) + "no tab\r\n");
+  ASSERT_EQ(kNoErr, ReadPresetFileKind(currentPath().c_str(), kind));
+  EXPECT_STREQ("", kind);
+  WriteFileBytes(currentPath(), std::string(kPresetBanner) + "\t" + std::string(40, 'k'));
+  EXPECT_EQ(kEndOfFileErr, ReadPresetFileKind(currentPath().c_str(), kind));
+  WriteFileBytes(currentPath(), std::string(kPresetBanner) + "\t" + std::string(40, 'k') + "\n");
+  ASSERT_EQ(kNoErr, ReadPresetFileKind(currentPath().c_str(), kind));
+  EXPECT_EQ(std::string(31, 'k'), kind);
+}
+
+TEST_F(PresetStore, EntryTextMovesBetweenFiles) {
+  MakeBorderFile({"P0", "P1"});
+  fs::path other = settingsRoot_ / "other.txt";
+  fs::copy_file(FactoryFolder() / kBorderFile, other);
+  std::vector<char> text(kEntryBufferSize);
+  ASSERT_EQ(kNoErr, ReadEntryText(currentPath().c_str(), 3, text.data(), text.size()));
+  EXPECT_EQ(EntryText(Border("P1", 11)), text.data());
+  ASSERT_EQ(kNoErr, AppendEntryText(other.c_str(), text.data()));
+  EXPECT_EQ((std::vector<std::string>{"P1"}), Names(other));
+  EXPECT_EQ(kEndOfFileErr,
+            ReadEntryText(currentPath().c_str(), 4, text.data(), text.size()));
+}
+
+// Every operation, with each of its allocations failing in turn: the right
+// code, no block left live, and the file as it was.
+TEST_F(PresetStore, AllocationFailuresLeaveNoBlockAndNoChange) {
+  MakeBorderFile({"P0", "P1", "P2"});
+  const std::string before = ReadFileBytes(currentPath());
+  BorderPGParams record = Border("R", 4);
+  const PresetIndex gone[] = {1};
+  FakeList list;
+  const std::vector<std::pair<const char*, std::function<ASErr()>>> ops = {
+      {"load", [&] { return LoadPreset(&record, 0); }},
+      {"load last", [&] { return LoadLastSettingOrDefaults(&record); }},
+      {"save", [&] { return SavePreset(&record, 0); }},
+      {"append", [&] { return AppendPreset(&record); }},
+      {"delete", [&] { return DeletePresets(gone, 1); }},
+      {"move", [&] { return MovePreset(0, 2); }},
+      {"create", [&] { return CreatePresetFile(&record); }},
+      {"list", [&] {
+         list.entries.clear();
+         return FillPresetList(AsListRef(list), kBorderFile, true);
+       }}};
+  for (const auto& [name, op] : ops) {
+    for (long n = 1;; ++n) {
+      SCOPED_TRACE(testing::Message() << name << " failing allocation " << n);
+      ASSERT_LT(n, 10);
+      WriteFileBytes(currentPath(), before);
+      host().blocks().FailAllocationNumber(n);
+      ASErr err = op();
+      long made = host().blocks().AllocationCount();
+      host().blocks().FailAllocationNumber(0);
+      EXPECT_EQ(0u, host().blocks().LiveCount());
+      if (made < n) {
+        EXPECT_EQ(kNoErr, err);
+        break;
+      }
+      EXPECT_EQ(kOutOfMemoryErr, err);
+      EXPECT_EQ(before, ReadFileBytes(currentPath()));
+    }
+  }
+}
+
+}  // namespace
+}  // namespace vx::test
