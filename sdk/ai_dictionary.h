@@ -8,6 +8,8 @@
 
 /* Getting a missing entry answers kNoSuchKeyErr. */
 #define kNoSuchKeyErr VX_FOURCC('K', 'E', 'Y', '?')
+/* Getting an entry as another type than it was set answers this. */
+#define kWrongEntryTypeErr VX_FOURCC('T', 'Y', 'P', '?')
 
 typedef struct AIDictionarySuite {
   ASErr (*GetIntegerEntry)(AIDictionaryRef dict, const char* key,

@@ -50,6 +50,15 @@ typedef struct AILayerSuite {
   ASErr (*GetLayerVisible)(AILayerHandle layer, ASBoolean* visible);
   ASErr (*GetLayerEditable)(AILayerHandle layer, ASBoolean* editable);
   ASErr (*GetLayerTitle)(AILayerHandle layer, char* title, int32_t maxLength);
+  /* A new layer above or below base (kPlaceAbove, kPlaceBelow), or at the
+   * top or bottom of the document (kPlaceAboveAll, kPlaceBelowAll). */
+  ASErr (*InsertLayer)(AILayerHandle base, int16_t paintOrder,
+                       AILayerHandle* newLayer);
+  /* Deletes a layer with its art; the last layer cannot be deleted. */
+  ASErr (*DeleteLayer)(AILayerHandle layer);
+  ASErr (*SetLayerTitle)(AILayerHandle layer, const char* title);
+  ASErr (*SetLayerVisible)(AILayerHandle layer, ASBoolean visible);
+  ASErr (*SetLayerEditable)(AILayerHandle layer, ASBoolean editable);
 } AILayerSuite;
 
 /* Host memory handles: relocatable blocks the host keeps (filter parameter

@@ -161,6 +161,9 @@ Art* Document::Make(ArtKind kind) {
   uint32_t uid = NextUid();
   auto art = std::unique_ptr<Art>(new Art(*this, kind, uid));
   Art* raw = art.get();
+  // New paths and runs are painted with the current path style.
+  if (auto* p = std::get_if<PathData>(&raw->content_)) p->style = currentStyle_;
+  if (auto* r = std::get_if<TextRunData>(&raw->content_)) r->style = currentStyle_;
   live_.emplace(uid, std::move(art));
   return raw;
 }
@@ -296,7 +299,6 @@ int32_t Document::Dispose(Art* art) {
     owned->clear();
     Link(art, parent, below);
   });
-  if (textFocus_ && !FindArt(textFocus_)) textFocus_ = 0;
   return kNoErr;
 }
 

@@ -80,6 +80,7 @@ class Document {
   AIRealRect artboard{0, 792, 612, 0};  // page points, top > bottom
   AIRealPoint pageOrigin{0, 0};
   long redrawRequests = 0;  // counted RedrawDocument calls
+  std::string undoText, redoText;  // the menu texts of the last step
 
   // ---- layers (index 0 is the top layer) ----
   int LayerCount() const { return int(layers_.size()); }
