@@ -76,12 +76,10 @@ ASErr ReorderByDepth(AIArtHandleList arts, const PathSet& set) {
             [](const ReorderEntry& a, const ReorderEntry& b) {
               return a.depth < b.depth;
             });
-  for (int32_t e = 0; e < used; ++e) {
-    AIArtHandle parent = nullptr;
-    if ((err = sArt->GetArtParent(entries[e].art, &parent))) return err;
-    if ((err = sArt->ReorderArt(entries[e].art, kPlaceAboveAll, parent)))
+  // Without a prep, "above all" is the top of the art's own layer.
+  for (int32_t e = 0; e < used; ++e)
+    if ((err = sArt->ReorderArt(entries[e].art, kPlaceAboveAll, nullptr)))
       return err;
-  }
   return kNoErr;
 }
 

@@ -13,7 +13,7 @@ struct ReorderEntry {
   float depth;  // starts at kDepthSentinel
 };
 
-// Moves the units of the set's paths to the top of their container in order
+// Moves the units of the set's paths to the top of their layer in order
 // of ascending working depth, so the nearest ends on top. A unit is the
 // outermost group or compound path above a path (below its layer), or the
 // path itself; paths inside other containers (plug-in art, for example)

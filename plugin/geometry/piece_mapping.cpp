@@ -1,6 +1,7 @@
 #include "geometry/piece_mapping.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "geometry/bezier.h"
 #include "geometry/projection.h"
@@ -68,13 +69,19 @@ bool GetsThirds(const MapContext& ctx, const AIRealPoint& relativeAnchor) {
   return false;
 }
 
-// The handle of a mapped end: `length` along the mapped tangent (anchor
-// towards its t = 0.001 neighbour), or retracted when the two coincide.
+float SquaredDistance(const AIRealPoint& a, const AIRealPoint& b) {
+  const float dx = b.h - a.h, dy = b.v - a.v;
+  return dx * dx + dy * dy;
+}
+
+// The handle of a mapped end: as long as the mapped handle (its squared
+// length given), along the mapped tangent from the anchor towards its
+// t = 0.001 neighbour; retracted when the two coincide.
 AIRealPoint Reaim(const AIRealPoint& anchor, const AIRealPoint& near,
-                  float length, float tangentTolerance) {
+                  float squaredLength, float tangentTolerance) {
   if (PointsClose(anchor, near, tangentTolerance)) return anchor;
   const AIRealPoint d = Minus(near, anchor);
-  const float f = length / Distance(anchor, near);
+  const float f = std::sqrt(squaredLength / (d.h * d.h + d.v * d.v));
   return {anchor.h + f * d.h, anchor.v + f * d.v};
 }
 
@@ -143,7 +150,9 @@ ASErr MapPiece(const MapContext& ctx, Segment* first, Segment* second,
   const AIRealPoint& c = ctx.centre;
   AIRealPoint a0 = Minus(first->p, c), a1 = Minus(first->out, c);
   AIRealPoint a2 = Minus(second->in, c), a3 = Minus(second->p, c);
-  if (allowSplit && Distance(a0, a3) < ctx.splitLength) allowSplit = false;
+  // Lengths are compared squared: one square root less per length.
+  const float split2 = ctx.splitLength * ctx.splitLength;
+  if (allowSplit && SquaredDistance(a0, a3) < split2) allowSplit = false;
   if (Same(a1, a0) && Same(a2, a3)) {
     // Straight: handles at thirds give the mapped tangents a direction.
     // Both are computed from the original anchors.
@@ -166,21 +175,20 @@ ASErr MapPiece(const MapContext& ctx, Segment* first, Segment* second,
     return err;
   if ((err = MapPoint(ctx, a2, &p2, &behind))) return err;
 
-  const float chord = Distance(p0.pt, p3.pt);
-  const float lead = Distance(p0.pt, p1.pt);
-  const float trail = Distance(p3.pt, p2.pt);
+  const float chord2 = SquaredDistance(p0.pt, p3.pt);
+  const float lead2 = SquaredDistance(p0.pt, p1.pt);
+  const float trail2 = SquaredDistance(p3.pt, p2.pt);
   const bool keep0 =
       ctx.untouchedRules && p0.untouched && q0.untouched && p1.untouched;
   const bool keep1 =
       ctx.untouchedRules && p3.untouched && q3.untouched && p2.untouched;
   const AIRealPoint n1 =
-      keep0 ? p1.pt : Reaim(p0.pt, q0.pt, lead, ctx.tangentTolerance);
+      keep0 ? p1.pt : Reaim(p0.pt, q0.pt, lead2, ctx.tangentTolerance);
   const AIRealPoint n2 =
-      keep1 ? p2.pt : Reaim(p3.pt, q3.pt, trail, ctx.tangentTolerance);
+      keep1 ? p2.pt : Reaim(p3.pt, q3.pt, trail2, ctx.tangentTolerance);
 
-  const bool mayTest = allowSplit && (chord >= ctx.splitLength ||
-                                      lead >= ctx.splitLength ||
-                                      trail >= ctx.splitLength);
+  const bool mayTest =
+      allowSplit && (chord2 >= split2 || lead2 >= split2 || trail2 >= split2);
   // The samples at 1/3 and 2/3 are mapped whenever they can matter: for the
   // split test, and in 3D for the "behind" warning.
   if (mayTest || ctx.project) {

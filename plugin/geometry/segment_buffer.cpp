@@ -234,9 +234,11 @@ ASErr WriteBack(AIArtHandleList arts, const PathSet& set) {
     const SegmentBuffer& w = set.working[i];
     AIArtHandle art = (*arts)[i];
     const int16_t count = static_cast<int16_t>(w.count);
-    // The count first, so that a path that grew has room for its segments.
-    ASErr err = sPath->SetPathSegmentCount(art, count);
-    if (!err && count > 0) err = sPath->SetPathSegments(art, 0, count, w.segments);
+    // Writing past the end grows the path; the count then drops what is
+    // left of a longer one.
+    ASErr err = count > 0 ? sPath->SetPathSegments(art, 0, count, w.segments)
+                          : kNoErr;
+    if (!err) err = sPath->SetPathSegmentCount(art, count);
     if (err) return err;
   }
   return kNoErr;
