@@ -5,15 +5,20 @@
 #include "host/core/host.h"
 
 namespace vx::host {
-namespace {
 
-// Copies text into a caller's buffer of maxLength bytes (NUL included).
 void CopyOut(const std::string& text, char* out, int32_t maxLength) {
   if (!out || maxLength <= 0) return;
   size_t n = std::min<size_t>(text.size(), size_t(maxLength) - 1);
   std::memcpy(out, text.data(), n);
   out[n] = '\0';
 }
+
+std::string PascalText(const unsigned char* text) {
+  if (!text) return {};
+  return std::string(reinterpret_cast<const char*>(text + 1), text[0]);
+}
+
+namespace {
 
 // ---- basic ---------------------------------------------------------------
 ASErr AcquireSuite(const char* name, int32_t version, const void** suite) {

@@ -1,9 +1,20 @@
 #include "host/core/host.h"
 
+#include "host/art/art_suites.h"
+#include "host/art/document_set.h"
+#include "host/art/plugin_group_updates.h"
+
 #include <cstdlib>
 #include <cstdio>
 
+#include "host/adm/adm_suites.h"
+#include "host/adm/dialog_manager.h"
+#include "host/core/action_values.h"
+#include "host/core/call_failures.h"
 #include "host/core/core_suites.h"
+#include "host/core/preferences.h"
+#include "host/core/registrations.h"
+#include "host/core/user_interaction.h"
 
 namespace vx::host {
 
@@ -25,6 +36,13 @@ Host::Host(HostOptions options) : options_(std::move(options)) {
   log_.SetStream(options_.log);
   settingsDir_ = options_.settingsDir.empty() ? DefaultSettingsDir()
                                               : options_.settingsDir;
+  registrations_ = std::make_unique<Registrations>();
+  actions_ = std::make_unique<ActionManager>();
+  preferences_ = std::make_unique<Preferences>(settingsDir_ / kPreferencesFile);
+  user_ = std::make_unique<UserInteraction>();
+  failures_ = std::make_unique<CallFailures>();
+  dialogs_ = std::make_unique<adm::DialogManager>(*this);
+  documents_ = std::make_unique<art::DocumentSet>();
   previous_ = gCurrent;
   gCurrent = this;
   RegisterCoreSuites();
@@ -48,6 +66,16 @@ bool Host::HasCurrent() { return gCurrent != nullptr; }
 
 void Host::RegisterCoreSuites() {
   RegisterSPSuites(*this);
+  RegisterMenuSuites(*this);
+  RegisterNotifierSuites(*this);
+  RegisterPluginGroupSuites(*this);
+  RegisterFilterSuites(*this);
+  RegisterToolSuites(*this);
+  RegisterActionManagerSuites(*this);
+  RegisterPreferenceSuites(*this);
+  RegisterUserSuites(*this);
+  adm::RegisterAdmSuites(*this);
+  art::RegisterArtSuites(*this);
   // Every other suite of the interface stays acquirable even before its
   // family publishes a real table.
   suites_.AddPlaceholdersForKnownSuites();
@@ -72,8 +100,12 @@ int32_t Host::Send(const char* caller, const char* selector,
   data->globals = globals_;
   data->basic = basic();
   VX_LOG(*this, "send " << caller << " / " << selector);
+  // Everything one message changes is one undoable step; plug-in group art
+  // it changed is updated within the same step.
+  art::UndoStepScope step(*documents_);
   int32_t result = module_->Main()(caller, selector, data);
   globals_ = data->globals;
+  if (step.outermost()) art::SendPluginGroupUpdates(*this);
   if (result) VX_LOG(*this, "  -> result " << result);
   return result;
 }

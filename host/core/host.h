@@ -16,6 +16,18 @@
 
 namespace vx::host {
 
+namespace adm {
+class DialogManager;
+}
+namespace art {
+class DocumentSet;
+}
+class ActionManager;
+class CallFailures;
+class Preferences;
+class Registrations;
+class UserInteraction;
+
 struct HostOptions {
   // The version text the runtime suite answers ("15" is a CS5-like host).
   std::string versionText = "15";
@@ -44,6 +56,17 @@ class Host {
   const SPBasicSuite* basic() const;
   const std::filesystem::path& settingsDir() const { return settingsDir_; }
 
+  // What the plug-in registered, the action manager, preferences, the user
+  // suite's state, test switches of named suite calls, the dialog manager.
+  Registrations& registrations() { return *registrations_; }
+  ActionManager& actions() { return *actions_; }
+  Preferences& preferences() { return *preferences_; }
+  UserInteraction& user() { return *user_; }
+  CallFailures& failures() { return *failures_; }
+  adm::DialogManager& dialogs() { return *dialogs_; }
+  // The open documents and the current one.
+  art::DocumentSet& documents() { return *documents_; }
+
   // ---- the plug-in ------------------------------------------------------
   void AttachPlugin(std::unique_ptr<PluginModule> module);
   PluginModule* plugin() { return module_.get(); }
@@ -67,6 +90,13 @@ class Host {
   BlockAllocator blocks_;
   SuiteRegistry suites_;
   std::filesystem::path settingsDir_;
+  std::unique_ptr<Registrations> registrations_;
+  std::unique_ptr<ActionManager> actions_;
+  std::unique_ptr<Preferences> preferences_;
+  std::unique_ptr<UserInteraction> user_;
+  std::unique_ptr<CallFailures> failures_;
+  std::unique_ptr<adm::DialogManager> dialogs_;
+  std::unique_ptr<art::DocumentSet> documents_;
   std::unique_ptr<PluginModule> module_;
   void* globals_ = nullptr;
   bool started_ = false;
