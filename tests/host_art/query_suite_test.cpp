@@ -1,0 +1,330 @@
+// Matching art, the selected-art list, bounds, transforming art and hit
+// testing through the suite tables.
+#include <cmath>
+
+#include "host/art/geometry.h"
+#include "suite_fixture.h"
+
+namespace vx::test {
+namespace {
+
+// The layer holds, from the top: P1 (selected); G (selected) with g1 over
+// the compound path CP (c1 over c2); text T with its text path TP (path tp)
+// and run R; plug-in group art E (selected) with e1 in its edit group; Q
+// (locked). In paint order, bottom first: Q E T G CP c2 c1 g1 P1.
+class QueryTest : public SuiteTest {
+ protected:
+  void SetUp() override {
+    SuiteTest::SetUp();
+    Document& d = *doc;
+    Art* layer = d.currentLayer()->group;
+    Art* p1 = AddPath(d, Placement::InsideOnBottom, layer, "P1", {0, 0, 10, 10});
+    Art* g = AddGroup(d, Placement::InsideOnBottom, layer, "G");
+    AddPath(d, Placement::InsideOnBottom, g, "g1", {0, 0, 1, 1});
+    Art* cp = AddGroup(d, Placement::InsideOnBottom, g, "CP", ArtKind::CompoundPath);
+    AddPath(d, Placement::InsideOnBottom, cp, "c1", {0, 0, 2, 2});
+    AddPath(d, Placement::InsideOnBottom, cp, "c2", {0, 0, 3, 3});
+    Art* t = AddGroup(d, Placement::InsideOnBottom, layer, "T", ArtKind::Text);
+    Art* tp = AddGroup(d, Placement::InsideOnBottom, t, "TP", ArtKind::TextPath);
+    AddPath(d, Placement::InsideOnBottom, tp, "tp", {0, 0, 50, 0});
+    AddGroup(d, Placement::InsideOnBottom, t, "R", ArtKind::TextRun);
+    Art* e = AddGroup(d, Placement::InsideOnBottom, layer, "E", ArtKind::PluginGroup);
+    AddPath(d, Placement::InsideOnBottom, e->editGroup(), "e1", {0, 0, 4, 4});
+    Art* q = AddPath(d, Placement::InsideOnBottom, layer, "Q", {0, 0, 5, 5});
+    d.Select(*p1, true);
+    d.Select(*g, true);
+    d.Select(*e, true);
+    d.SetUserAttrs(*q, kArtLocked, kArtLocked);
+  }
+  std::vector<std::string> Match(std::vector<AIMatchingArtSpec> specs) {
+    AIArtHandleList list = nullptr;
+    int32_t count = -1;
+    EXPECT_EQ(0, matching->GetMatchingArt(specs.data(), int16_t(specs.size()), &list, &count));
+    return Ids(TakeList(list, count));
+  }
+  std::vector<std::string> Selected() {
+    AIArtHandleList list = nullptr;
+    int32_t count = -1;
+    EXPECT_EQ(0, matching->GetSelectedArt(&list, &count));
+    return Ids(TakeList(list, count));
+  }
+};
+
+using Names = std::vector<std::string>;
+
+TEST_F(QueryTest, MatchingArtBySpecificationsInPaintOrder) {
+  const int16_t S = kArtSelected;
+  struct Case {
+    std::vector<AIMatchingArtSpec> specs;
+    Names expected;
+  };
+  const Case cases[] = {
+      {{{kPathArt, S, S}}, {"c2", "c1", "g1", "P1"}},
+      {{{kGroupArt, S, S}}, {"<layer>", "G"}},
+      {{{kCompoundPathArt, S, S}}, {"CP"}},
+      {{{kPathArt, S, 0}}, {"Q"}},
+      {{{kPathArt, kArtLocked, kArtLocked}}, {"Q"}},
+      {{{kPluginArt, S, S}}, {"E"}},
+      {{{kTextArt, 0, 0}}, {"T"}},
+      {{{kTextRunArt, 0, 0}}, {"R"}},
+      {{{kPathArt, 0, 0}, {kMysteryPathArt, 0, 0}}, {"Q", "tp", "c2", "c1", "g1", "P1"}},
+      {{{kMysteryPathArt, 0, 0}}, {"tp"}},
+      {{{kAnyArt, 0, 0}}, {"<layer>", "Q", "E", "T", "G", "CP", "c2", "c1", "g1", "P1"}},
+      {{{kGroupArt, S, S}, {kPathArt, S, S}, {kCompoundPathArt, S, S},
+        {kMysteryPathArt, S, S}, {kPluginArt, S, S}},
+       {"<layer>", "E", "G", "CP", "c2", "c1", "g1", "P1"}},
+      {{{kRasterArt, 0, 0}}, {}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(c.expected, Match(c.specs));
+  AIArtHandleList list = nullptr;
+  int32_t count = 0;
+  EXPECT_EQ(kSPBadParameterError, matching->GetMatchingArt(nullptr, 1, &list, &count));
+}
+
+TEST_F(QueryTest, SelectedListStartsWithTheLayersGroupThenPaintOrder) {
+  EXPECT_EQ((Names{"<layer>", "E", "G", "CP", "c2", "c1", "g1", "P1"}), Selected());
+  // A selection over two layers lists each layer's group before its art.
+  host::art::Layer* top = doc->NewLayer("Top");
+  Art* x = AddPath(*doc, Placement::InsideOnTop, top->group, "X", {0, 0});
+  doc->Select(*x, true);
+  EXPECT_EQ((Names{"<layer>", "E", "G", "CP", "c2", "c1", "g1", "P1", "<layer>", "X"}),
+            Selected());
+  AIArtHandleList list = nullptr;
+  int32_t count = 0;
+  ASSERT_EQ(0, matching->GetSelectedArt(&list, &count));
+  AIArtHandle first = (*list)[0];
+  ASSERT_EQ(0, memory->MdMemoryDisposeHandle(reinterpret_cast<AIMdMemoryHandle>(list)));
+  ASBoolean isLayer = 0;
+  ASSERT_EQ(0, art->IsArtLayerGroup(first, &isLayer));
+  EXPECT_TRUE(isLayer);
+  AIArtHandle parent = reinterpret_cast<AIArtHandle>(1);
+  ASSERT_EQ(0, art->GetArtParent(first, &parent));
+  EXPECT_EQ(nullptr, parent);
+}
+
+TEST_F(QueryTest, NothingSelectedGivesAnEmptyListWithoutMemory) {
+  doc->DeselectAll();
+  size_t live = host().blocks().LiveCount();
+  AIArtHandleList list = reinterpret_cast<AIArtHandleList>(1);
+  int32_t count = -1;
+  ASSERT_EQ(0, matching->GetSelectedArt(&list, &count));
+  EXPECT_EQ(0, count);
+  EXPECT_EQ(nullptr, list);
+  EXPECT_EQ(live, host().blocks().LiveCount());
+  EXPECT_EQ(0, memory->MdMemoryDisposeHandle(nullptr));
+}
+
+TEST_F(QueryTest, ListAllocationFailuresLeaveNothingBehind) {
+  for (long n = 1; n <= 3; ++n) {
+    size_t live = host().blocks().LiveCount();
+    host().blocks().FailAllocationNumber(n);
+    AIArtHandleList list = nullptr;
+    int32_t count = -1;
+    int32_t err = matching->GetSelectedArt(&list, &count);
+    host().blocks().FailAllocationNumber(0);
+    if (n <= 2) {
+      EXPECT_EQ(kOutOfMemoryErr, err) << n;
+      EXPECT_EQ(nullptr, list);
+      EXPECT_EQ(0, count);
+    } else {
+      ASSERT_EQ(0, err);
+      EXPECT_EQ(8, count);
+      TakeList(list, count);
+    }
+    EXPECT_EQ(live, host().blocks().LiveCount()) << n;
+  }
+}
+
+TEST_F(QueryTest, SelectingAGroupSelectsItsMembersAndFullSelectionIsComputed) {
+  AIArtHandle g = doc->FindById("G")->handle();
+  ASSERT_EQ(0, art->SetArtUserAttr(g, kArtSelected, 0));
+  EXPECT_FALSE(doc->FindById("c2")->selected());
+  int32_t attr = -1;
+  ASSERT_EQ(0, art->SetArtUserAttr(doc->FindById("c1")->handle(), kArtSelected, kArtSelected));
+  ASSERT_EQ(0, art->GetArtUserAttr(g, kArtSelected | kArtFullySelected, &attr));
+  EXPECT_EQ(0, attr);
+  ASSERT_EQ(0, art->SetArtUserAttr(g, kArtSelected, kArtSelected));
+  ASSERT_EQ(0, art->GetArtUserAttr(g, kArtSelected | kArtFullySelected, &attr));
+  EXPECT_EQ(kArtSelected | kArtFullySelected, attr);
+  // Mask 1 with value 8 clears the selected bit (only masked bits change).
+  ASSERT_EQ(0, art->SetArtUserAttr(doc->FindById("P1")->handle(), 1, 8));
+  EXPECT_FALSE(doc->FindById("P1")->selected());
+}
+
+struct BoundsCase {
+  AIRealMatrix m;
+  int32_t flags;
+  AIRealRect expected;
+};
+
+TEST_F(QueryTest, BoundsUnderMatricesAndOptions) {
+  Art* r = AddPath(*doc, Placement::AboveAll, nullptr, "rect", {0, 0, 10, 0, 10, 20, 0, 20}, true);
+  AIPathStyle s = r->path().style;
+  s.strokePaint = 1;
+  s.stroke.width = 4;
+  doc->SetStyle(*r, s);
+  const AIRealMatrix id{1, 0, 0, 1, 0, 0};
+  const BoundsCase cases[] = {
+      {id, 0, {0, 20, 10, 0}},
+      {id, kVisibleBounds, {-2, 22, 12, -2}},
+      {id, kVisibleBounds | kNoStrokeBounds, {0, 20, 10, 0}},
+      {{2, 0, 0, 2, 0, 0}, 0, {0, 40, 20, 0}},
+      {{2, 0, 0, 2, 0, 0}, kVisibleBounds, {-4, 44, 24, -4}},
+      {{0, 1, -1, 0, 0, 0}, 0, {-20, 10, 0, 0}},  // a quarter turn
+      {{1, 0, 0, 1, 5, -5}, 0, {5, 15, 15, -5}},
+  };
+  for (const auto& c : cases) {
+    AIRealRect b{};
+    ASSERT_EQ(0, art->GetArtTransformBounds(r->handle(), &c.m, c.flags, &b));
+    EXPECT_EQ(c.expected.left, b.left);
+    EXPECT_EQ(c.expected.top, b.top);
+    EXPECT_EQ(c.expected.right, b.right);
+    EXPECT_EQ(c.expected.bottom, b.bottom);
+  }
+}
+
+TEST_F(QueryTest, CurveBoundsAreExactControlBoundsIncludeHandles) {
+  Art* c = AddPath(*doc, Placement::AboveAll, nullptr, "arc", {0, 0, 100, 0});
+  auto& segs = doc->MutablePath(*c).segments;
+  segs[0].out = {0, 40};
+  segs[1].in = {100, 40};
+  AIRealRect b{};
+  ASSERT_EQ(0, art->GetArtBounds(c->handle(), &b));
+  // The piece peaks at t = 1/2: (0 + 3*40 + 3*40 + 0) / 8 = 30.
+  EXPECT_FLOAT_EQ(30, b.top);
+  EXPECT_EQ(0, b.bottom);
+  ASSERT_EQ(0, art->GetArtTransformBounds(c->handle(), nullptr, kControlBounds, &b));
+  EXPECT_EQ(40, b.top);
+  // An empty group has no extent.
+  Art* g = AddGroup(*doc, Placement::AboveAll, nullptr, "empty");
+  ASSERT_EQ(0, art->GetArtBounds(g->handle(), &b));
+  EXPECT_EQ(0, b.left);
+  EXPECT_EQ(0, b.top);
+  // A clipped group extends no further than its clipping path.
+  Art* clip = AddGroup(*doc, Placement::AboveAll, nullptr, "clip");
+  Art* mask = AddPath(*doc, Placement::InsideOnTop, clip, "mask", {0, 0, 5, 5});
+  AddPath(*doc, Placement::InsideOnBottom, clip, "big", {-50, -50, 50, 50});
+  AIPathStyle ms = mask->path().style;
+  ms.clip = 1;
+  doc->SetStyle(*mask, ms);
+  ASSERT_EQ(0, group->SetGroupClipped(clip->handle(), 1));
+  ASSERT_EQ(0, art->GetArtBounds(clip->handle(), &b));
+  EXPECT_EQ(5, b.right);
+  EXPECT_EQ(0, b.bottom);
+}
+
+TEST_F(QueryTest, TransformArtOptionsChooseWhatMoves) {
+  uint32_t gradient = doc->NewGradient({});
+  uint32_t pattern = doc->NewPattern("dots", {0, 10, 10, 0});
+  struct Case {
+    int32_t flags;
+    float x0, gradientTx, patternTx, width;
+  };
+  const Case cases[] = {
+      {kTransformObjects, 5, 0, 0, 2},
+      {kTransformFillGradients, 0, 5, 0, 2},
+      {kTransformStrokePatterns, 0, 0, 5, 2},
+      {kTransformFillPatterns, 0, 0, 0, 2},  // the fill is a gradient
+      {kScaleLines, 0, 0, 0, 6},
+      {kTransformObjects | kTransformFillGradients | kTransformStrokePatterns | kScaleLines,
+       5, 5, 5, 6},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.flags);
+    Art* p = AddPath(*doc, Placement::AboveAll, nullptr, "", {0, 0, 10, 0});
+    AIPathStyle s = p->path().style;
+    s.fill.color.kind = kGradient;
+    s.fill.color.c.b = {};
+    s.fill.color.c.b.gradient = gradient;
+    s.fill.color.c.b.matrix = {1, 0, 0, 1, 0, 0};
+    s.strokePaint = 1;
+    s.stroke.width = 2;
+    s.stroke.color.kind = kPattern;
+    s.stroke.color.c.p = {};
+    s.stroke.color.c.p.pattern = pattern;
+    s.stroke.color.c.p.transform = {1, 0, 0, 1, 0, 0};
+    doc->SetStyle(*p, s);
+    const AIRealMatrix move{1, 0, 0, 1, 5, 7};
+    ASSERT_EQ(0, transform->TransformArt(p->handle(), &move, 3, c.flags));
+    const host::art::PathData& d = p->path();
+    EXPECT_EQ(c.x0, d.segments[0].p.h);
+    EXPECT_EQ(c.x0 == 5 ? 7.0f : 0.0f, d.segments[0].p.v);
+    EXPECT_EQ(c.gradientTx, d.style.fill.color.c.b.matrix.tx);
+    EXPECT_EQ(c.patternTx, d.style.stroke.color.c.p.transform.tx);
+    EXPECT_EQ(c.width, d.style.stroke.width);
+  }
+  // Groups pass it to their members; plug-in group art to its edit group,
+  // which asks for an update.
+  Art* e = doc->FindById("E");
+  doc->TakePendingUpdates();
+  const AIRealMatrix move{1, 0, 0, 1, 1, 1};
+  ASSERT_EQ(0, transform->TransformArt(doc->FindById("G")->handle(), &move, 1, kTransformObjects));
+  EXPECT_EQ(3.0f, doc->FindById("c2")->path().segments[0].p.h + 2);
+  ASSERT_EQ(0, transform->TransformArt(e->handle(), &move, 1, kTransformObjects));
+  EXPECT_EQ(1.0f, doc->FindById("e1")->path().segments[0].p.h);
+  EXPECT_EQ(std::vector<Art*>{e}, doc->TakePendingUpdates());
+}
+
+TEST_F(QueryTest, HitTestFindsPartsInOrderOfPreference) {
+  doc->DeselectAll();
+  Art* sq = AddPath(*doc, Placement::AboveAll, nullptr, "sq", {0, 0, 100, 0, 100, 100, 0, 100}, true);
+  AIPathStyle s = sq->path().style;
+  s.strokePaint = 1;
+  s.stroke.width = 10;
+  doc->SetStyle(*sq, s);
+  doc->MutablePath(*sq).segments[1].out = {100, 20};  // along the side: bounds unchanged
+  Art* t = AddGroup(*doc, Placement::AboveAll, nullptr, "text", ArtKind::Text);
+  doc->MutableText(*t).start = {300, 300};
+  struct Case {
+    AIRealPoint at;
+    int32_t part;
+    const char* art;
+    int segment;
+  };
+  const Case cases[] = {
+      {{1, -1}, kAnchorPart, "sq", 0},      {{100, 100}, kAnchorPart, "sq", 2},
+      {{101, 21}, kOutPart, "sq", 1},       {{50, 50}, kCenterPart, "sq", -1},
+      {{50, 6}, kStrokePart, "sq", -1},     {{30, 30}, kFillPart, "sq", -1},
+      {{300, 301}, kTextStartPart, "text", -1}, {{500, 500}, kNothingPart, "", -1},
+  };
+  for (const auto& c : cases) {
+    AIHitTestResult r{};
+    ASSERT_EQ(0, hitTest->HitTest(nullptr, &c.at, 2, &r));
+    EXPECT_EQ(c.part, r.part) << c.at.h << "," << c.at.v;
+    EXPECT_EQ(std::string(c.art), r.art ? doc->FromHandle(r.art)->id() : "");
+    if (c.segment >= 0) EXPECT_EQ(c.segment, r.segmentIndex);
+  }
+  doc->SetUserAttrs(*sq, kArtHidden, kArtHidden);
+  AIHitTestResult r{};
+  AIRealPoint centre{50, 50};
+  ASSERT_EQ(0, hitTest->HitTest(nullptr, &centre, 2, &r));
+  EXPECT_EQ(kNothingPart, r.part);
+}
+
+TEST_F(QueryTest, TreeNavigationMatchesTheHostsConventions) {
+  AIArtHandle layerGroup = nullptr, child = nullptr, next = nullptr, prior = nullptr;
+  AILayerHandle layer = nullptr;
+  ASSERT_EQ(0, layers->GetCurrentLayer(&layer));
+  ASSERT_EQ(0, art->GetFirstArtOfLayer(layer, &layerGroup));
+  ASSERT_EQ(0, art->GetArtFirstChild(layerGroup, &child));
+  EXPECT_EQ("P1", doc->FromHandle(child)->id());  // the topmost
+  ASSERT_EQ(0, art->GetArtSibling(child, &next));
+  EXPECT_EQ("G", doc->FromHandle(next)->id());   // the next one below
+  ASSERT_EQ(0, art->GetArtPriorSibling(next, &prior));
+  EXPECT_EQ(child, prior);
+  AIArtHandle e = doc->FindById("E")->handle(), edit = nullptr, parent = nullptr;
+  ASSERT_EQ(0, pluginGroup->GetPluginArtEditArt(e, &edit));
+  ASSERT_EQ(0, art->GetArtParent(edit, &parent));
+  EXPECT_EQ(e, parent);
+  ASSERT_EQ(0, art->GetArtFirstChild(e, &child));
+  EXPECT_EQ(nullptr, child);
+  int16_t type = 0;
+  ASSERT_EQ(0, art->GetArtType(e, &type));
+  EXPECT_EQ(kPluginArt, type);
+  AILayerHandle of = nullptr;
+  ASSERT_EQ(0, art->GetLayerOfArt(doc->FindById("c1")->handle(), &of));
+  EXPECT_EQ(layer, of);
+}
+
+}  // namespace
+}  // namespace vx::test
