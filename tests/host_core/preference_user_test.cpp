@@ -1,0 +1,144 @@
+// Preferences persist across hosts; folders, the user suite's progress and
+// number texts, and the URL suite without a browser.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+
+#include "host/core/user_interaction.h"
+#include "support/fake_plugin.h"
+#include "support/host_fixture.h"
+
+namespace vx::host {
+namespace {
+
+using test::FakePlugin;
+
+TEST(Preferences, EveryTypePersistsAcrossHosts) {
+  FakePlugin::Reset();
+  const auto dir = test::FreshSettingsDir();
+  HostOptions options;
+  options.settingsDir = dir;
+  {
+    auto host = FakePlugin::MakeHost(options);
+    auto* p = FakePlugin::Acquire<AIPreferenceSuite>(kAIPreferenceSuite,
+                                                     kAIPreferenceSuiteVersion);
+    ASSERT_NE(nullptr, p);
+    EXPECT_EQ(0, p->PutIntegerPreference("QVR-VsX4LiveBorder", "DockCode", 0x1C00));
+    EXPECT_EQ(0, p->PutBooleanPreference("QVR-VsX4Help", "Visible", 1));
+    EXPECT_EQ(0, p->PutRealPreference("a", "r", 0.1f));
+    EXPECT_EQ(0, p->PutStringPreference("QVR-VsX4LiveBorder", "DockGroup",
+                                        "tab\there\\ and\nnewline"));
+    EXPECT_EQ(0, p->PutPointPreference("QVR-VsX4Help", "Location", {-12, 340}));
+  }
+  auto host = FakePlugin::MakeHost(options);
+  auto* p = FakePlugin::Acquire<AIPreferenceSuite>(kAIPreferenceSuite,
+                                                   kAIPreferenceSuiteVersion);
+  int32_t code = 0;
+  ASBoolean visible = 0;
+  AIReal r = 0;
+  char text[64];
+  ASPoint where{};
+  EXPECT_EQ(0, p->GetIntegerPreference("QVR-VsX4LiveBorder", "DockCode", &code));
+  EXPECT_EQ(0x1C00, code);
+  EXPECT_EQ(0, p->GetBooleanPreference("QVR-VsX4Help", "Visible", &visible));
+  EXPECT_EQ(1, visible);
+  EXPECT_EQ(0, p->GetRealPreference("a", "r", &r));
+  EXPECT_EQ(0.1f, r);
+  EXPECT_EQ(0, p->GetStringPreference("QVR-VsX4LiveBorder", "DockGroup", text, 64));
+  EXPECT_STREQ("tab\there\\ and\nnewline", text);
+  EXPECT_EQ(0, p->GetPointPreference("QVR-VsX4Help", "Location", &where));
+  EXPECT_EQ(-12, where.h);
+  EXPECT_EQ(340, where.v);
+  // Missing values, and values of another type, leave the variable alone.
+  int32_t untouched = 77;
+  EXPECT_EQ(0, p->GetIntegerPreference("QVR-VsX4Help", "Visible", &untouched));
+  EXPECT_EQ(0, p->GetIntegerPreference("none", "none", &untouched));
+  EXPECT_EQ(77, untouched);
+}
+
+TEST(Folders, UserSettingsRootIsTheSettingsFolder) {
+  FakePlugin::Reset();
+  HostOptions options;
+  options.settingsDir = test::FreshSettingsDir() / "not-yet";
+  auto host = FakePlugin::MakeHost(options);
+  auto* f = FakePlugin::Acquire<AIFoldersSuite>(kAIFoldersSuite, kAIFoldersSuiteVersion);
+  char path[1024];
+  ASSERT_EQ(0, f->FindFolder(kAIUserSupportFolderType, 0, path, sizeof path));
+  EXPECT_EQ(options.settingsDir.string(), path);
+  EXPECT_FALSE(std::filesystem::exists(options.settingsDir));
+  ASSERT_EQ(0, f->FindFolder(kAIUserSupportFolderType, 1, path, sizeof path));
+  EXPECT_TRUE(std::filesystem::is_directory(options.settingsDir));
+  EXPECT_NE(0, f->FindFolder(3, 0, path, sizeof path));
+  EXPECT_NE(0, f->FindFolder(kAIUserSupportFolderType, 0, path, 4));  // too short
+}
+
+TEST(UserSuite, BeepsProgressCancelAndTicks) {
+  FakePlugin::Reset();
+  auto host = FakePlugin::MakeHost();
+  auto* u = FakePlugin::Acquire<AIUserSuite>(kAIUserSuite, kAIUserSuiteVersion);
+  ASSERT_NE(nullptr, u);
+  u->SysBeep();
+  u->SysBeep();
+  EXPECT_EQ(2, host->user().beeps());
+  host->user().CancelAfterUpdates(3);
+  u->SetProgressText("Fractalize");
+  for (int i = 1; i <= 2; ++i) {
+    u->UpdateProgress(i, 10);
+    EXPECT_EQ(0, u->Cancelled()) << i;
+  }
+  u->UpdateProgress(3, 10);
+  EXPECT_EQ(1, u->Cancelled());
+  EXPECT_EQ("Fractalize", host->user().progressText());
+  EXPECT_EQ(3, host->user().progressCurrent());
+  u->CloseProgress();
+  EXPECT_FALSE(host->user().progressOpen());
+  host->user().FixTickCount(123456u);
+  EXPECT_EQ(123456u, u->GetTickCount());
+}
+
+TEST(UserSuite, NumberTextsReadAndWriteAsNumberFields) {
+  FakePlugin::Reset();
+  auto host = FakePlugin::MakeHost();
+  auto* u = FakePlugin::Acquire<AIUserSuite>(kAIUserSuite, kAIUserSuiteVersion);
+  struct Case {
+    const char* text;
+    bool ok;
+    AIReal value;
+  };
+  const Case cases[] = {{"12", true, 12},       {"  -3.5", true, -3.5f},
+                        {"+7", true, 7},        {"45 pt", true, 45},
+                        {"33.33%", true, 33.33f}, {".5", true, 0.5f},
+                        {"", false, 0},         {"pt", false, 0},
+                        {"-", false, 0}};
+  for (const Case& c : cases) {
+    AIReal value = -999;
+    ASErr err = u->StringToNumber(c.text, &value);
+    EXPECT_EQ(c.ok, err == 0) << c.text;
+    if (c.ok) {
+      EXPECT_EQ(c.value, value) << c.text;
+    } else {
+      EXPECT_EQ(-999, value) << c.text;
+    }
+  }
+  char text[32];
+  ASSERT_EQ(0, u->NumberToString(33.333f, 2, text, 32));
+  EXPECT_STREQ("33.33", text);
+  ASSERT_EQ(0, u->NumberToString(45.0f, 2, text, 32));
+  EXPECT_STREQ("45", text);
+  ASSERT_EQ(0, u->NumberToString(-0.001f, 1, text, 32));
+  EXPECT_STREQ("0", text);
+}
+
+TEST(URLSuite, NoBrowserHere) {
+  FakePlugin::Reset();
+  auto host = FakePlugin::MakeHost();
+  auto* url = FakePlugin::Acquire<AIURLSuite>(kAIURLSuite, kAIURLSuiteVersion);
+  ASSERT_NE(nullptr, url);
+  EXPECT_EQ(0, url->IsBrowserAvailable());
+  EXPECT_EQ(0, url->OpenURL("http://example.com/"));
+  ASSERT_EQ(1u, host->user().openedURLs().size());
+}
+
+}  // namespace
+}  // namespace vx::host

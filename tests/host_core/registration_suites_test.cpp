@@ -1,0 +1,323 @@
+// Menus, notifiers, plug-in groups, filters, live effects and tools as a
+// plug-in registers them, and the messages the host sends back to them.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "host/core/call_failures.h"
+#include "host/core/messages.h"
+#include "host/core/registrations.h"
+#include "support/fake_plugin.h"
+
+namespace vx::host {
+namespace {
+
+using test::FakePlugin;
+
+// A length-prefixed string, as menu and filter texts are passed.
+struct Pascal {
+  explicit Pascal(const std::string& s) {
+    bytes.push_back(uint8_t(s.size()));
+    for (char c : s) bytes.push_back(uint8_t(c));
+  }
+  const unsigned char* get() const { return bytes.data(); }
+  std::vector<unsigned char> bytes;
+};
+
+std::string TipOf(const char* title) {
+  std::string tip = "VERSALiX4 ";
+  tip += title;
+  tip += " Tool";
+  return tip;
+}
+
+class RegistrationTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    FakePlugin::Reset();
+    host_ = FakePlugin::MakeHost();
+    self_ = host_->pluginRef();
+    menu_ = FakePlugin::Acquire<AIMenuSuite>(kAIMenuSuite, kAIMenuSuiteVersion);
+    notifier_ = FakePlugin::Acquire<AINotifierSuite>(kAINotifierSuite,
+                                                     kAINotifierSuiteVersion);
+    groups_ = FakePlugin::Acquire<AIPluginGroupSuite>(kAIPluginGroupSuite,
+                                                      kAIPluginGroupSuiteVersion);
+    filter_ = FakePlugin::Acquire<AIFilterSuite>(kAIFilterSuite,
+                                                 kAIFilterSuiteVersion);
+    effect_ = FakePlugin::Acquire<AILiveEffectSuite>(kAILiveEffectSuite,
+                                                     kAILiveEffectSuiteVersion);
+    tool_ = FakePlugin::Acquire<AIToolSuite>(kAIToolSuite, kAIToolSuiteVersion);
+    ASSERT_TRUE(menu_ && notifier_ && groups_ && filter_ && effect_ && tool_);
+  }
+  void TearDown() override { FakePlugin::Reset(); }
+
+  AIMenuItemHandle AddItem(const char* key, const char* group,
+                           const std::string& text, int32_t options,
+                           ASErr* err = nullptr) {
+    Pascal p(text);
+    AIPlatformAddMenuItemData data{group, p.get()};
+    AIMenuItemHandle item = nullptr;
+    ASErr e = menu_->AddMenuItem(self_, key, &data, options, &item);
+    if (err) *err = e;
+    return item;
+  }
+
+  std::unique_ptr<Host> host_;
+  SPPluginRef self_ = nullptr;
+  const AIMenuSuite* menu_ = nullptr;
+  const AINotifierSuite* notifier_ = nullptr;
+  const AIPluginGroupSuite* groups_ = nullptr;
+  const AIFilterSuite* filter_ = nullptr;
+  const AILiveEffectSuite* effect_ = nullptr;
+  const AIToolSuite* tool_ = nullptr;
+};
+
+TEST_F(RegistrationTest, MenuItemsKeepOrderTextsAndSubmenus) {
+  AIMenuItemHandle sep = AddItem("VERSALiX4_Top_Separator", "Window Utilities", "-", 0);
+  AIMenuItemHandle top = AddItem("VERSALiX4_Gr", "Window Utilities", "VERSALiX4", 0);
+  AIMenuGroup group = nullptr;
+  ASSERT_EQ(0, menu_->AddMenuGroupAsSubMenu("VERSALiX4_Gr", 0, top, &group));
+  ASSERT_NE(nullptr, group);
+  AIMenuItemHandle live = AddItem("VERSALiX4_00", "VERSALiX4_Gr", "Live Border", 1);
+  ASSERT_TRUE(sep && top && live);
+  // A second submenu of the same name, or under the same item, is refused.
+  AIMenuGroup again = nullptr;
+  EXPECT_NE(0, menu_->AddMenuGroupAsSubMenu("VERSALiX4_Gr", 0, sep, &again));
+  EXPECT_NE(0, menu_->AddMenuGroupAsSubMenu("Other", 0, top, &again));
+
+  auto items = host_->registrations().MenuItems();
+  ASSERT_EQ(3u, items.size());
+  EXPECT_EQ("VERSALiX4_Top_Separator", items[0]->keyName);
+  EXPECT_EQ("-", items[0]->text);
+  EXPECT_EQ("Window Utilities", items[1]->group);
+  EXPECT_EQ("VERSALiX4", items[1]->text);
+  ASSERT_NE(nullptr, items[1]->submenu);
+  EXPECT_EQ("VERSALiX4_Gr", items[1]->submenu->name);
+  EXPECT_EQ("VERSALiX4_Gr", items[2]->group);
+  EXPECT_EQ("Live Border", items[2]->text);
+  EXPECT_EQ(1, items[2]->options);
+
+  ASSERT_EQ(0, menu_->UpdateMenuItemAutomatically(live, 1, 0, 0, 2, 0, 0, 0));
+  EXPECT_TRUE(items[2]->autoUpdate);
+  EXPECT_EQ(1, items[2]->autoUpdateSettings.action);
+  EXPECT_EQ(2, items[2]->autoUpdateSettings.positiveSelectionCriteria);
+
+  ASBoolean checked = 9;
+  ASSERT_EQ(0, menu_->CheckItem(live, 1));
+  ASSERT_EQ(0, menu_->IsItemChecked(live, &checked));
+  EXPECT_EQ(1, checked);
+  ASSERT_EQ(0, menu_->DisableItem(live));
+  EXPECT_FALSE(items[2]->enabled);
+  ASSERT_EQ(0, menu_->EnableItem(live));
+  EXPECT_TRUE(items[2]->enabled);
+  // A handle the host never gave is refused.
+  int foreign = 0;
+  EXPECT_NE(0, menu_->CheckItem(reinterpret_cast<AIMenuItemHandle>(&foreign), 1));
+}
+
+TEST_F(RegistrationTest, MenuUpdateReachesOnlyItemsThatAskedForIt) {
+  std::vector<AIMenuItemHandle> updated, chosen;
+  FakePlugin::SetMain([&](const char* caller, const char* selector, void* m) -> ASErr {
+    auto* message = static_cast<AIMenuMessage*>(m);
+    if (std::strcmp(caller, kCallerAIMenu) == 0) {
+      if (std::strcmp(selector, kSelectorAIUpdateMenuItem) == 0)
+        updated.push_back(message->menuItem);
+      else if (std::strcmp(selector, kSelectorAIGoMenuItem) == 0)
+        chosen.push_back(message->menuItem);
+    }
+    return kNoErr;
+  });
+  AIMenuItemHandle a = AddItem("a", "G", "A", 0);
+  AIMenuItemHandle b = AddItem("b", "G", "B", kMenuItemWantsUpdateOption);
+  AIMenuItemHandle c = AddItem("c", "G", "C", kMenuItemWantsUpdateOption);
+  EXPECT_EQ(0, SendMenuUpdate(*host_));
+  EXPECT_EQ((std::vector<AIMenuItemHandle>{b, c}), updated);
+  EXPECT_EQ(0, SendMenuGo(*host_, a));
+  EXPECT_EQ((std::vector<AIMenuItemHandle>{a}), chosen);
+}
+
+TEST_F(RegistrationTest, NotificationsGoToActiveNotifiersOfTheType) {
+  std::vector<AINotifierHandle> heard;
+  FakePlugin::SetMain([&](const char* caller, const char*, void* m) -> ASErr {
+    if (std::strcmp(caller, kCallerAINotifier) == 0)
+      heard.push_back(static_cast<AINotifierMessage*>(m)->notifier);
+    return kNoErr;
+  });
+  AINotifierHandle selection = nullptr, opened = nullptr;
+  ASSERT_EQ(0, notifier_->AddNotifier(self_, "notifierName",
+                                      kAIArtSelectionChangedNotifier, &selection));
+  ASSERT_EQ(0, notifier_->AddNotifier(self_, "notifierName",
+                                      kAIDocumentOpenedNotifier, &opened));
+  EXPECT_EQ(0, SendNotify(*host_, kAIDocumentOpenedNotifier));
+  EXPECT_EQ(0, notifier_->SetNotifierActive(opened, 0));
+  EXPECT_EQ(0, SendNotify(*host_, kAIDocumentOpenedNotifier));
+  EXPECT_EQ(0, SendNotify(*host_, kAIArtSelectionChangedNotifier));
+  EXPECT_EQ((std::vector<AINotifierHandle>{opened, selection}), heard);
+  ASBoolean active = 1;
+  EXPECT_EQ(0, notifier_->IsNotifierActive(opened, &active));
+  EXPECT_EQ(0, active);
+  auto notifiers = host_->registrations().Notifiers();
+  ASSERT_EQ(2u, notifiers.size());
+  EXPECT_EQ(kAIArtSelectionChangedNotifier, notifiers[0]->type);
+  EXPECT_EQ("notifierName", notifiers[1]->name);
+}
+
+TEST_F(RegistrationTest, PluginGroupsFiltersAndLiveEffectsKeepTheirTexts) {
+  AIAddPluginGroupData data{1, 0, "VERSALiX4 Live Borderver4.2 for Win AICS5"};
+  AIPluginGroupHandle border = nullptr, twin = nullptr;
+  ASSERT_EQ(0, groups_->AddAIPluginGroup(self_, "VERSALiX4 Border ver4.2 for Win AICS5",
+                                         &data, 0, &border));
+  EXPECT_NE(0, groups_->AddAIPluginGroup(self_, "VERSALiX4 Border ver4.2 for Win AICS5",
+                                         &data, 0, &twin));
+  const char* name = nullptr;
+  const char* desc = nullptr;
+  ASSERT_EQ(0, groups_->GetAIPluginGroupName(border, &name));
+  ASSERT_EQ(0, groups_->GetAIPluginGroupDescription(border, &desc));
+  EXPECT_STREQ("VERSALiX4 Border ver4.2 for Win AICS5", name);
+  EXPECT_STREQ("VERSALiX4 Live Borderver4.2 for Win AICS5", desc);
+
+  Pascal category("VERSALiX4"), title("3D Transform...");
+  PlatformAddFilterData filterData{category.get(), title.get()};
+  AIFilterHandle filter = nullptr;
+  ASSERT_EQ(0, filter_->AddFilter(self_, "VERSALiX4 Filter", &filterData, 0, &filter));
+  AIMenuItemHandle filterItem = nullptr;
+  ASSERT_EQ(0, filter_->GetFilterMenuItem(filter, &filterItem));
+  const MenuItem* item = host_->registrations().FindMenuItem(filterItem);
+  ASSERT_NE(nullptr, item);
+  EXPECT_EQ("3D Transform...", item->text);
+  EXPECT_EQ("VERSALiX4", item->group);
+  const Filter* f = host_->registrations().Filters().at(0);
+  EXPECT_EQ("VERSALiX4 Filter", f->name);
+  EXPECT_EQ("VERSALiX4", f->category);
+  EXPECT_EQ("3D Transform...", f->title);
+
+  AILiveEffectData effectData{self_, "Fractalize...", "Fractalize...", 1, 0, 7, 1};
+  AILiveEffectHandle effect = nullptr;
+  ASSERT_EQ(0, effect_->AddLiveEffect(&effectData, &effect));
+  AddLiveEffectMenuData menuData{"VERSALiX4", "Fractalize...", 0};
+  AIMenuItemHandle effectItem = nullptr;
+  ASSERT_EQ(0, effect_->AddLiveEffectMenuItem(effect, nullptr, &menuData,
+                                              &effectItem, nullptr));
+  const LiveEffect* e = host_->registrations().LiveEffects().at(0);
+  EXPECT_EQ(7, e->prefersAsInput);
+  EXPECT_EQ(1, e->styleFilterFlags);
+  ASSERT_EQ(1u, e->menus.size());
+  EXPECT_EQ("VERSALiX4", e->menus[0].category);
+  EXPECT_EQ(reinterpret_cast<AIMenuItemHandle>(e->menus[0].item), effectItem);
+}
+
+TEST_F(RegistrationTest, FilterParameterBlockIsKeptBetweenRuns) {
+  static int block = 0;
+  std::vector<void*> seen;
+  FakePlugin::SetMain([&](const char* caller, const char*, void* m) -> ASErr {
+    if (std::strcmp(caller, kCallerAIFilter) != 0) return kNoErr;
+    auto* message = static_cast<AIFilterMessage*>(m);
+    seen.push_back(message->parameters);
+    if (!message->parameters) message->parameters = &block;
+    return kNoErr;
+  });
+  Pascal category("C"), title("T");
+  PlatformAddFilterData data{category.get(), title.get()};
+  AIFilterHandle filter = nullptr;
+  ASSERT_EQ(0, filter_->AddFilter(self_, "F", &data, 0, &filter));
+  EXPECT_EQ(0, SendFilterGetParameters(*host_, filter));
+  EXPECT_EQ(0, SendFilterGo(*host_, filter));
+  EXPECT_EQ((std::vector<void*>{nullptr, &block}), seen);
+}
+
+// The tool layout of the plug-in: one tool group, toolsets led by the first
+// tool of each run, found by name as the plug-in finds them.
+TEST_F(RegistrationTest, ToolsJoinGroupsAndToolsetsFoundByName) {
+  struct Row {
+    const char* title;
+    const char* groupLeader;    // null: new group
+    const char* toolsetLeader;  // null: new toolset
+  };
+  const Row rows[] = {
+      {"Warp", nullptr, nullptr},         {"Wave", "Warp", nullptr},
+      {"Lens", "Warp", nullptr},          {"Craft", "Warp", nullptr},
+      {"Roughening", "Warp", "Craft"},    {"Broom", "Warp", "Craft"},
+      {"MetaBrush", "Warp", nullptr},     {"Trail", "Warp", "MetaBrush"},
+      {"AlignPoints", "Warp", nullptr},
+  };
+  for (const Row& row : rows) {
+    AIAddToolData data{};
+    data.title = row.title;
+    const std::string tip = TipOf(row.title);
+    data.tooltip = tip.c_str();
+    data.sameGroupAs = kNoTool;
+    data.sameToolsetAs = kNoTool;
+    if (row.groupLeader) {
+      ASSERT_EQ(0, tool_->GetToolNumberFromName(row.groupLeader, &data.sameGroupAs));
+    }
+    if (row.toolsetLeader) {
+      ASSERT_EQ(0, tool_->GetToolNumberFromName(row.toolsetLeader,
+                                                &data.sameToolsetAs));
+    }
+    AIToolHandle handle = nullptr;
+    ASSERT_EQ(0, tool_->AddTool(self_, row.title, &data, 1, &handle)) << row.title;
+    const char* title = nullptr;
+    ASSERT_EQ(0, tool_->GetToolTitle(handle, &title));
+    EXPECT_STREQ(row.title, title);
+  }
+  const Registrations& regs = host_->registrations();
+  auto number = [&](const char* title) { return regs.ToolTitled(title)->number; };
+  for (const Row& row : rows) {
+    const Tool* t = regs.ToolTitled(row.title);
+    EXPECT_EQ(number("Warp"), t->group) << row.title;
+    EXPECT_EQ(row.toolsetLeader ? number(row.toolsetLeader) : t->number, t->toolset)
+        << row.title;
+    EXPECT_EQ(TipOf(row.title), t->tooltip);
+  }
+  AIToolType none = 0;
+  EXPECT_NE(0, tool_->GetToolNumberFromName("Brush", &none));
+  AIAddToolData bad{};
+  bad.title = "Bad";
+  bad.sameGroupAs = 99;
+  bad.sameToolsetAs = kNoTool;
+  AIToolHandle handle = nullptr;
+  EXPECT_NE(0, tool_->AddTool(self_, "Bad", &bad, 0, &handle));
+  EXPECT_EQ(9u, regs.Tools().size());
+}
+
+TEST_F(RegistrationTest, ToolMessagesCarryHandlePointAndModifiers) {
+  AIToolMessage got{};
+  AIEvent event{};
+  FakePlugin::SetMain([&](const char* caller, const char*, void* m) -> ASErr {
+    if (std::strcmp(caller, kCallerAITool) == 0) {
+      got = *static_cast<AIToolMessage*>(m);
+      event = *got.event;
+    }
+    return kNoErr;
+  });
+  AIAddToolData data{};
+  data.title = "Warp";
+  data.sameGroupAs = data.sameToolsetAs = kNoTool;
+  AIToolHandle warp = nullptr;
+  ASSERT_EQ(0, tool_->AddTool(self_, "Warp", &data, 1, &warp));
+  EXPECT_EQ(0, SendTool(*host_, kSelectorAIToolMouseDrag, warp, {10.5f, -3},
+                        kAIEventAltKey | kAIEventShiftKey));
+  EXPECT_EQ(warp, got.tool);
+  EXPECT_EQ(10.5f, got.cursor.h);
+  EXPECT_EQ(-3.0f, got.cursor.v);
+  EXPECT_EQ(kAIEventAltKey | kAIEventShiftKey, event.modifiers);
+}
+
+// Named registration calls can be made to fail on their k-th call, so that
+// every failing start-up path of a plug-in can be reached.
+TEST_F(RegistrationTest, NamedCallFailsOnItsKthCallOnly) {
+  host_->failures().FailCall("AddMenuItem", 2, kOutOfMemoryErr);
+  ASErr err = 0;
+  EXPECT_NE(nullptr, AddItem("a", "G", "A", 0, &err));
+  EXPECT_EQ(0, err);
+  EXPECT_EQ(nullptr, AddItem("b", "G", "B", 0, &err));
+  EXPECT_EQ(kOutOfMemoryErr, err);
+  EXPECT_NE(nullptr, AddItem("c", "G", "C", 0, &err));
+  EXPECT_EQ(0, err);
+  EXPECT_EQ(2u, host_->registrations().MenuItems().size());
+}
+
+}  // namespace
+}  // namespace vx::host
