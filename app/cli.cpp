@@ -18,6 +18,9 @@ void AddCommonOptions(CLI::App& command, CommonOptions& common) {
   command.add_option("--plugin", common.pluginPath,
                      "Plug-in module to load (default: the one built beside "
                      "this program)");
+  command.add_option("--select", common.select,
+                     "Objects to work on, by id (default: every top-level object)")
+      ->delimiter(',');
   command.add_flag("-v,--verbose", common.verbose,
                    "Log every call of the plug-in to the host on stderr");
 }

@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "host/core/host.h"
 
@@ -25,6 +26,8 @@ struct CommonOptions {
   std::string settingsDir;
   std::string pluginPath;
   bool verbose = false;
+  // --select ID[,ID...]: the objects to work on (empty: every top-level one).
+  std::vector<std::string> select;
 };
 
 // Adds the options every command takes to a sub-command.
@@ -41,5 +44,8 @@ std::string CodeText(int32_t code);
 
 // Each command file provides one of these; main.cpp lists them.
 void SetUpInfoCommand(CLI::App& app, CommonOptions& common, int& exitCode);
+void SetUpConvertCommand(CLI::App& app, CommonOptions& common, int& exitCode);
+void SetUpRenderCommand(CLI::App& app, CommonOptions& common, int& exitCode);
+void SetUpDemoCommand(CLI::App& app, CommonOptions& common, int& exitCode);
 
 }  // namespace vx::app

@@ -15,6 +15,9 @@ int main(int argc, char** argv) {
   vx::app::CommonOptions common;
   int exitCode = vx::app::kExitOk;
   vx::app::SetUpInfoCommand(app, common, exitCode);
+  vx::app::SetUpConvertCommand(app, common, exitCode);
+  vx::app::SetUpRenderCommand(app, common, exitCode);
+  vx::app::SetUpDemoCommand(app, common, exitCode);
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& e) {

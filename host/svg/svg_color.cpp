@@ -307,7 +307,11 @@ std::optional<Paint> ParsePaint(std::string_view text) {
 }
 
 std::string FormatHexColor(double red, double green, double blue) {
-  auto channel = [](double v) { return static_cast<int>(std::lround(Clamp01(v) * 255)); };
+  // Rounded to 1e-4 first so that float noise (0.7f is 0.6999999881)
+  // does not tip a channel over a half.
+  auto channel = [](double v) {
+    return static_cast<int>(std::lround(std::round(Clamp01(v) * 255 * 1e4) / 1e4));
+  };
   char text[8];
   std::snprintf(text, sizeof text, "#%02x%02x%02x", channel(red), channel(green), channel(blue));
   return text;

@@ -1,0 +1,31 @@
+// versalix4 convert: read an SVG file into the host's document model and
+// write it out again (optionally only the selected objects).
+#include <set>
+
+#include "app/cli.h"
+#include "app/document_files.h"
+
+namespace vx::app {
+
+void SetUpConvertCommand(CLI::App& app, CommonOptions& common, int& exitCode) {
+  CLI::App* cmd = app.add_subcommand(
+      "convert", "Read an SVG file into the host's document and write it out again");
+  static std::string input, output;
+  cmd->add_option("input", input, "The SVG file to read")->required();
+  cmd->add_option("-o,--output", output, "The SVG file to write")->required();
+  AddCommonOptions(*cmd, common);
+  cmd->callback([&common, &exitCode] {
+    svg::ImportResult document;
+    if ((exitCode = ReadSvgDocument(input, &document))) return;
+    std::set<const host::art::Art*> only;
+    if (!common.select.empty()) {
+      std::vector<host::art::Art*> selection;
+      if ((exitCode = SelectedArt(*document.document, common, &selection))) return;
+      only.insert(selection.begin(), selection.end());
+    }
+    exitCode = WriteSvgDocument(output, *document.document, &document.kept,
+                                common.select.empty() ? nullptr : &only);
+  });
+}
+
+}  // namespace vx::app

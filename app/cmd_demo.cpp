@@ -1,0 +1,192 @@
+// versalix4 demo: the built-in sample document through the commands, written
+// as SVG and PNG pictures with an index.html gallery that shows each picture
+// with its command line. A showcase is one line in kGallery.
+#include <filesystem>
+#include <functional>
+#include <iostream>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "app/cli.h"
+#include "app/document_files.h"
+#include "host/io/atomic_file.h"
+#include "host/svg/svg_export.h"
+
+namespace vx::app {
+
+namespace {
+
+// The sample: filled and stroked shapes, a group, a compound path, a curve
+// and a line of text, in gray, CMYK and RGB colours, on two layers.
+constexpr const char* kSampleSvg = R"svg(<?xml version="1.0" encoding="UTF-8"?>
+<svg xmlns="http://www.w3.org/2000/svg" xmlns:inkscape="http://www.inkscape.org/namespaces/inkscape"
+     width="400" height="300" viewBox="0 0 400 300">
+  <g id="background" inkscape:groupmode="layer" inkscape:label="Background">
+    <rect id="paper" x="0" y="0" width="400" height="300" fill="#ffffff"
+          style="fill:#ffffff icc-color(vx-gray, 0)"/>
+    <rect id="frame" x="10" y="10" width="380" height="280" rx="12" fill="none"
+          stroke="#b3b3b3" stroke-width="2" stroke-dasharray="8,4"
+          style="stroke:#b3b3b3 icc-color(vx-gray, 0.3)"/>
+  </g>
+  <g id="artwork" inkscape:groupmode="layer" inkscape:label="Artwork">
+    <g id="shapes">
+      <rect id="square" x="40" y="40" width="90" height="90" fill="#00a0e3"
+            stroke="#1a1a1a" stroke-width="3" stroke-linejoin="round"
+            style="fill:#00a0e3 icc-color(vx-cmyk, 1, 0.2, 0, 0)"/>
+      <circle id="disc" cx="200" cy="85" r="45" fill="#e6007e" stroke="#000000" stroke-width="2"
+              style="fill:#e6007e icc-color(vx-cmyk, 0, 1, 0, 0)"/>
+      <polygon id="triangle" points="270,130 315,40 360,130" fill="#ffed00"
+               stroke="#4d4d4d" stroke-width="4" stroke-linejoin="miter"
+               style="fill:#ffed00 icc-color(vx-cmyk, 0, 0, 1, 0)"/>
+    </g>
+    <path id="ring" fill="#ff6600" fill-rule="evenodd" stroke="#803300" stroke-width="1.5"
+          d="M 85,160 A 45,45 0 1 1 84.99,160 Z M 85,185 A 20,20 0 1 0 85.01,185 Z"/>
+    <path id="curve" fill="none" stroke="#2e7d32" stroke-width="5" stroke-linecap="round"
+          d="M 160,230 C 190,150 240,300 270,200 S 330,170 360,230"/>
+    <text id="caption" x="200" y="275" font-family="DejaVu Sans" font-size="18"
+          text-anchor="middle"><tspan fill="#333333">VERSALiX4 </tspan><tspan
+          fill="#0055d4" font-weight="bold">sample</tspan></text>
+  </g>
+</svg>
+)svg";
+
+struct DemoContext {
+  const CommonOptions& common;
+  std::filesystem::path folder;
+  std::filesystem::path samplePath;  // the sample, written into the folder
+};
+
+// One showcase: what it shows, the command line a person would type, and
+// the function that makes its output document (SVG text). A function may
+// start a host with the plug-in (MakeHost) to run a command on the sample.
+struct GalleryEntry {
+  const char* name;  // file names: NAME.svg, NAME.png
+  const char* title;
+  const char* commandLine;
+  std::function<int(const DemoContext&, std::string* svg)> make;
+};
+
+int ConvertSample(const DemoContext& context, const std::vector<std::string>& select,
+                  std::string* svgText) {
+  svg::ImportResult document;
+  if (int code = ReadSvgDocument(context.samplePath.string(), &document)) return code;
+  std::set<const host::art::Art*> only;
+  if (!select.empty()) {
+    CommonOptions options = context.common;
+    options.select = select;
+    std::vector<host::art::Art*> selection;
+    if (int code = SelectedArt(*document.document, options, &selection)) return code;
+    only.insert(selection.begin(), selection.end());
+  }
+  svg::ExportOptions exportOptions;
+  exportOptions.only = select.empty() ? nullptr : &only;
+  *svgText = svg::ExportSvg(*document.document, &document.kept, exportOptions);
+  return kExitOk;
+}
+
+const std::vector<GalleryEntry>& Gallery() {
+  static const std::vector<GalleryEntry> kGallery = {
+      {"sample", "The sample document, read into the host and written back",
+       "versalix4 convert sample.svg -o sample-out.svg",
+       [](const DemoContext& c, std::string* s) { return ConvertSample(c, {}, s); }},
+      {"select", "Only the selected objects: the shapes group and the curve",
+       "versalix4 convert sample.svg -o select.svg --select shapes,curve",
+       [](const DemoContext& c, std::string* s) { return ConvertSample(c, {"shapes", "curve"}, s); }},
+  };
+  return kGallery;
+}
+
+std::string Escape(const std::string& text) {
+  std::string out;
+  for (char c : text) {
+    if (c == '<') out += "&lt;";
+    else if (c == '>') out += "&gt;";
+    else if (c == '&') out += "&amp;";
+    else if (c == '"') out += "&quot;";
+    else out += c;
+  }
+  return out;
+}
+
+bool Write(const std::filesystem::path& path, const std::string& bytes) {
+  std::string error;
+  if (host::io::WriteFileAtomically(path, bytes, &error)) return true;
+  std::cerr << "versalix4: " << error << "\n";
+  return false;
+}
+
+}  // namespace
+
+void SetUpDemoCommand(CLI::App& app, CommonOptions& common, int& exitCode) {
+  CLI::App* cmd = app.add_subcommand(
+      "demo", "Run the built-in sample through the commands and write a gallery (index.html)");
+  static std::string folder = "gallery";
+  static int width = 600;
+  cmd->add_option("-o,--output", folder, "Folder of the gallery (default: gallery)");
+  cmd->add_option("--width", width, "Width of the pictures in pixels (default 600)")
+      ->check(CLI::Range(16, 4096));
+  AddCommonOptions(*cmd, common);
+  cmd->callback([&common, &exitCode] {
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    if (ec) {
+      std::cerr << "versalix4: cannot make the folder " << folder << ": " << ec.message() << "\n";
+      exitCode = kExitIo;
+      return;
+    }
+    DemoContext context{common, folder, std::filesystem::path(folder) / "sample.svg"};
+    if (!Write(context.samplePath, kSampleSvg)) {
+      exitCode = kExitIo;
+      return;
+    }
+    std::string html =
+        "<!DOCTYPE html>\n<html lang=\"en\"><head><meta charset=\"utf-8\">"
+        "<title>VERSALiX4 gallery</title><style>body{font-family:sans-serif;margin:2em;"
+        "background:#f4f4f4}figure{display:inline-block;vertical-align:top;margin:1em;"
+        "padding:1em;background:#fff;border:1px solid #ccc}img{display:block;"
+        "max-width:600px;background:repeating-conic-gradient(#eee 0 25%,#fff 0 50%) 0 0/"
+        "20px 20px}code{display:block;margin-top:.5em;color:#333}</style></head><body>\n"
+        "<h1>VERSALiX4 gallery</h1>\n";
+    auto figure = [&html](const std::string& name, const std::string& title,
+                          const std::string& command) {
+      html += "<figure><a href=\"" + Escape(name) + ".svg\"><img src=\"" + Escape(name) +
+              ".png\" alt=\"" + Escape(title) + "\"></a><figcaption>" + Escape(title) +
+              "<code>$ " + Escape(command) + "</code></figcaption></figure>\n";
+    };
+    std::cout << "demo: sample.svg\n";
+    if (int code = WritePngPicture((context.folder / "sample.png").string(), kSampleSvg, width)) {
+      exitCode = code;
+      return;
+    }
+    figure("sample", "The built-in sample document", "versalix4 render sample.svg -o sample.png --width " + std::to_string(width));
+    int failures = 0;
+    for (const GalleryEntry& entry : Gallery()) {
+      std::cout << "demo: " << entry.name << ": " << entry.commandLine << "\n";
+      std::string svgText;
+      int code = entry.make(context, &svgText);
+      std::string svgName = std::string(entry.name) == "sample" ? "sample-out" : entry.name;
+      if (code == kExitOk && Write(context.folder / (svgName + ".svg"), svgText)) {
+        code = WritePngPicture((context.folder / (svgName + ".png")).string(), svgText, width);
+      } else if (code == kExitOk) {
+        code = kExitIo;
+      }
+      if (code != kExitOk) {
+        std::cerr << "versalix4: demo: " << entry.name << " failed\n";
+        ++failures;
+        exitCode = code;
+        continue;
+      }
+      figure(svgName, entry.title, entry.commandLine);
+    }
+    html += "</body></html>\n";
+    if (!Write(context.folder / "index.html", html)) {
+      exitCode = kExitIo;
+      return;
+    }
+    std::cout << "demo: " << (Gallery().size() + 1 - failures) << " pictures in "
+              << (context.folder / "index.html").string() << "\n";
+  });
+}
+
+}  // namespace vx::app

@@ -1,0 +1,199 @@
+#include "host/render/png_render.h"
+
+#include <cairo.h>
+#include <librsvg/rsvg.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+
+namespace vx::host::render {
+
+namespace {
+
+struct SurfaceDeleter {
+  void operator()(cairo_surface_t* s) const { cairo_surface_destroy(s); }
+};
+struct ContextDeleter {
+  void operator()(cairo_t* c) const { cairo_destroy(c); }
+};
+struct HandleDeleter {
+  void operator()(RsvgHandle* h) const { g_object_unref(h); }
+};
+using Surface = std::unique_ptr<cairo_surface_t, SurfaceDeleter>;
+
+// cairo keeps premultiplied ARGB in native 32-bit words.
+Raster FromSurface(cairo_surface_t* surface) {
+  cairo_surface_flush(surface);
+  Raster raster;
+  raster.width = cairo_image_surface_get_width(surface);
+  raster.height = cairo_image_surface_get_height(surface);
+  int stride = cairo_image_surface_get_stride(surface);
+  const unsigned char* data = cairo_image_surface_get_data(surface);
+  raster.rgba.resize(size_t(raster.width) * raster.height * 4);
+  for (int y = 0; y < raster.height; ++y) {
+    const uint32_t* row = reinterpret_cast<const uint32_t*>(data + size_t(y) * stride);
+    for (int x = 0; x < raster.width; ++x) {
+      uint32_t argb = row[x];
+      uint32_t a = argb >> 24;
+      uint8_t* out = &raster.rgba[(size_t(y) * raster.width + x) * 4];
+      for (int c = 0; c < 3; ++c) {
+        uint32_t v = (argb >> (16 - 8 * c)) & 0xFF;
+        out[c] = a ? static_cast<uint8_t>(std::min<uint32_t>(255, (v * 255 + a / 2) / a)) : 0;
+      }
+      out[3] = static_cast<uint8_t>(a);
+    }
+  }
+  return raster;
+}
+
+Surface ToSurface(const Raster& raster) {
+  Surface surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, raster.width, raster.height));
+  unsigned char* data = cairo_image_surface_get_data(surface.get());
+  int stride = cairo_image_surface_get_stride(surface.get());
+  for (int y = 0; y < raster.height; ++y) {
+    uint32_t* row = reinterpret_cast<uint32_t*>(data + size_t(y) * stride);
+    for (int x = 0; x < raster.width; ++x) {
+      const uint8_t* in = &raster.rgba[(size_t(y) * raster.width + x) * 4];
+      uint32_t a = in[3];
+      auto pre = [a](uint32_t v) { return (v * a + 127) / 255; };
+      row[x] = (a << 24) | (pre(in[0]) << 16) | (pre(in[1]) << 8) | pre(in[2]);
+    }
+  }
+  cairo_surface_mark_dirty(surface.get());
+  return surface;
+}
+
+cairo_status_t AppendBytes(void* closure, const unsigned char* data, unsigned int length) {
+  static_cast<std::string*>(closure)->append(reinterpret_cast<const char*>(data), length);
+  return CAIRO_STATUS_SUCCESS;
+}
+
+struct ReadState {
+  std::string_view bytes;
+  size_t pos = 0;
+};
+cairo_status_t ReadBytes(void* closure, unsigned char* data, unsigned int length) {
+  auto* state = static_cast<ReadState*>(closure);
+  if (state->bytes.size() - state->pos < length) return CAIRO_STATUS_READ_ERROR;
+  std::memcpy(data, state->bytes.data() + state->pos, length);
+  state->pos += length;
+  return CAIRO_STATUS_SUCCESS;
+}
+
+// The document's size in pixels: its width and height, else its viewBox.
+bool IntrinsicSize(RsvgHandle* handle, double* width, double* height) {
+  if (rsvg_handle_get_intrinsic_size_in_pixels(handle, width, height) && *width > 0 &&
+      *height > 0) {
+    return true;
+  }
+  gboolean hasWidth = false, hasHeight = false, hasViewBox = false;
+  RsvgLength w, h;
+  RsvgRectangle viewBox;
+  rsvg_handle_get_intrinsic_dimensions(handle, &hasWidth, &w, &hasHeight, &h, &hasViewBox,
+                                       &viewBox);
+  if (hasViewBox && viewBox.width > 0 && viewBox.height > 0) {
+    *width = viewBox.width;
+    *height = viewBox.height;
+    return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+std::optional<Raster> RenderSvg(std::string_view svg, int width, std::string* error,
+                                const std::filesystem::path& baseFile) {
+  if (width <= 0 || width > kMaxRasterSide) {
+    *error = "the width must be between 1 and " + std::to_string(kMaxRasterSide);
+    return std::nullopt;
+  }
+  GError* gerror = nullptr;
+  GInputStream* stream =
+      g_memory_input_stream_new_from_data(svg.data(), static_cast<gssize>(svg.size()), nullptr);
+  GFile* base = baseFile.empty()
+                    ? nullptr
+                    : g_file_new_for_path(std::filesystem::absolute(baseFile).c_str());
+  std::unique_ptr<RsvgHandle, HandleDeleter> handle(rsvg_handle_new_from_stream_sync(
+      stream, base, RSVG_HANDLE_FLAGS_NONE, nullptr, &gerror));
+  g_object_unref(stream);
+  if (base) g_object_unref(base);
+  if (!handle) {
+    *error = std::string("not a readable SVG document: ") +
+             (gerror ? gerror->message : "unknown error");
+    if (gerror) g_error_free(gerror);
+    return std::nullopt;
+  }
+  double docWidth = 0, docHeight = 0;
+  if (!IntrinsicSize(handle.get(), &docWidth, &docHeight)) {
+    *error = "the document has no size (no width, height or viewBox)";
+    return std::nullopt;
+  }
+  int height = static_cast<int>(std::lround(width * docHeight / docWidth));
+  height = std::clamp(height, 1, kMaxRasterSide);
+  Surface surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height));
+  if (cairo_surface_status(surface.get()) != CAIRO_STATUS_SUCCESS) {
+    *error = "cannot make a picture of " + std::to_string(width) + " x " + std::to_string(height);
+    return std::nullopt;
+  }
+  std::unique_ptr<cairo_t, ContextDeleter> cr(cairo_create(surface.get()));
+  RsvgRectangle viewport{0, 0, double(width), double(height)};
+  if (!rsvg_handle_render_document(handle.get(), cr.get(), &viewport, &gerror)) {
+    *error = std::string("rendering failed: ") + (gerror ? gerror->message : "unknown error");
+    if (gerror) g_error_free(gerror);
+    return std::nullopt;
+  }
+  return FromSurface(surface.get());
+}
+
+std::string EncodePng(const Raster& raster) {
+  Surface surface = ToSurface(raster);
+  std::string bytes;
+  cairo_surface_write_to_png_stream(surface.get(), AppendBytes, &bytes);
+  return bytes;
+}
+
+std::optional<Raster> DecodePng(std::string_view bytes) {
+  ReadState state{bytes, 0};
+  Surface surface(cairo_image_surface_create_from_png_stream(ReadBytes, &state));
+  if (cairo_surface_status(surface.get()) != CAIRO_STATUS_SUCCESS) return std::nullopt;
+  if (cairo_image_surface_get_format(surface.get()) != CAIRO_FORMAT_ARGB32) {
+    // Opaque PNGs come back as RGB24: paint them onto an ARGB32 surface.
+    int w = cairo_image_surface_get_width(surface.get());
+    int h = cairo_image_surface_get_height(surface.get());
+    Surface argb(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h));
+    std::unique_ptr<cairo_t, ContextDeleter> cr(cairo_create(argb.get()));
+    cairo_set_source_surface(cr.get(), surface.get(), 0, 0);
+    cairo_paint(cr.get());
+    return FromSurface(argb.get());
+  }
+  return FromSurface(surface.get());
+}
+
+double DifferentPixelFraction(const Raster& a, const Raster& b, int tolerance) {
+  if (a.width != b.width || a.height != b.height) return 1;
+  size_t count = size_t(a.width) * a.height;
+  if (count == 0) return 0;
+  size_t different = 0;
+  for (size_t i = 0; i < count; ++i) {
+    const uint8_t* p = &a.rgba[i * 4];
+    const uint8_t* q = &b.rgba[i * 4];
+    if (p[3] == 0 && q[3] == 0) continue;
+    for (int c = 0; c < 4; ++c) {
+      // Colour channels matter in proportion to how opaque the pixel is.
+      int weightA = c == 3 ? 255 : p[3];
+      int weightB = c == 3 ? 255 : q[3];
+      int va = p[c] * weightA / 255;
+      int vb = q[c] * weightB / 255;
+      if (std::abs(va - vb) > tolerance) {
+        ++different;
+        break;
+      }
+    }
+  }
+  return double(different) / double(count);
+}
+
+}  // namespace vx::host::render

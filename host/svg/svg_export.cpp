@@ -1,0 +1,532 @@
+#include "host/svg/svg_export.h"
+
+#include <pugixml.hpp>
+
+#include <2geom/affine.h>
+
+#include <cmath>
+#include <map>
+#include <sstream>
+
+#include "host/svg/svg_numbers.h"
+#include "host/svg/svg_paint.h"
+#include "host/svg/svg_path_data.h"
+#include "host/svg/svg_transform.h"
+
+namespace vx::host::svg {
+
+namespace {
+
+using art::Art;
+using art::ArtKind;
+using art::Document;
+
+constexpr const char* kNamespaces[][2] = {
+    {"xmlns", "http://www.w3.org/2000/svg"},
+    {"xmlns:xlink", "http://www.w3.org/1999/xlink"},
+    {"xmlns:sodipodi", "http://sodipodi.sourceforge.net/DTD/sodipodi-0.dtd"},
+    {"xmlns:inkscape", "http://www.inkscape.org/namespaces/inkscape"},
+    {"xmlns:vx", "urn:versalix4:svg"},
+};
+
+class Exporter {
+ public:
+  Exporter(const Document& doc, const KeptSvg* kept, const ExportOptions& options)
+      : doc_(doc), kept_(kept), options_(options) {
+    double flipY = kept ? kept->flipY : doc.artboard.top;
+    toSvg_ = Geom::Affine(1, 0, 0, -1, 0, flipY);
+  }
+
+  std::string Run();
+
+ private:
+  void CollectIds();
+  std::string IdFor(const Art& art, const char* prefix);
+  std::string NewId(const char* prefix);
+  pugi::xml_node Defs();
+  void WriteLayer(const art::Layer& layer, pugi::xml_node root);
+  void WriteChildren(const Art& container, pugi::xml_node parent);
+  void WriteArt(const Art& art, pugi::xml_node parent);
+  void WriteGroup(const Art& art, pugi::xml_node parent);
+  void WritePath(const Art& art, pugi::xml_node parent);
+  void WriteText(const Art& art, pugi::xml_node parent);
+  void WritePluginGroup(const Art& art, pugi::xml_node parent);
+  void WriteStyle(pugi::xml_node node, const AIPathStyle& style, const KeptElement* kept,
+                  bool forText);
+  std::string PaintText(const AIColor& color, const std::string& reference,
+                        const AIColor& keptColor, std::string* icc);
+  std::string GradientElement(const AIGradientStyle& style);
+  void WriteKept(pugi::xml_node node, const KeptElement* kept, bool skipFont = false);
+  const KeptElement* KeptFor(const Art& art) const;
+  BezierPaths PathsOf(const Art& art) const;
+  bool Wanted(const Art& art) const;
+  void Note(const std::string& text) {
+    if (options_.notes) options_.notes->push_back(text);
+  }
+
+  const Document& doc_;
+  const KeptSvg* kept_;
+  ExportOptions options_;
+  Geom::Affine toSvg_;
+  pugi::xml_document out_;
+  pugi::xml_node root_;
+  pugi::xml_node defs_;
+  std::set<std::string> used_;
+  std::map<std::string, unsigned> counters_;
+  std::set<const Art*> wantedAncestors_;
+};
+
+std::string Exporter::Run() {
+  CollectIds();
+  if (options_.only) {
+    for (const Art* art : *options_.only) {
+      for (const Art* a = art; a; a = a->parent()) wantedAncestors_.insert(a);
+    }
+  }
+  root_ = out_.append_child("svg");
+  if (kept_) {
+    for (const auto& [name, value] : kept_->rootAttributes) {
+      root_.append_attribute(name.c_str()) = value.c_str();
+    }
+  } else {
+    const AIRealRect& page = doc_.artboard;
+    std::string width = FormatFloat(page.right - page.left);
+    std::string height = FormatFloat(page.top - page.bottom);
+    root_.append_attribute("width") = width.c_str();
+    root_.append_attribute("height") = height.c_str();
+    std::string viewBox = FormatFloat(page.left) + " 0 " + width + " " + height;
+    root_.append_attribute("viewBox") = viewBox.c_str();
+  }
+  for (const auto& ns : kNamespaces) {
+    if (!root_.attribute(ns[0])) root_.append_attribute(ns[0]) = ns[1];
+  }
+  if (!root_.attribute("version")) root_.append_attribute("version") = "1.1";
+  if (kept_ && !kept_->headMarkup.empty()) {
+    pugi::xml_parse_result r = root_.append_buffer(kept_->headMarkup.data(), kept_->headMarkup.size());
+    if (!r) Note("definitions kept from the input could not be written back");
+  }
+  for (const art::Layer* layer : doc_.LayersInPaintOrder()) WriteLayer(*layer, root_);
+  std::ostringstream text;
+  out_.save(text, "  ", pugi::format_default | pugi::format_no_declaration, pugi::encoding_utf8);
+  std::ostringstream full;
+  full << "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\n" << text.str();
+  return full.str();
+}
+
+void Exporter::CollectIds() {
+  if (kept_) used_ = kept_->usedIds;
+  for (const art::Layer* layer : doc_.LayersInPaintOrder()) {
+    if (!layer->id.empty()) used_.insert(layer->id);
+    std::vector<const Art*> stack{layer->group};
+    while (!stack.empty()) {
+      const Art* a = stack.back();
+      stack.pop_back();
+      if (!a->id().empty()) used_.insert(a->id());
+      for (const Art* c = a->firstChild(); c; c = c->sibling()) stack.push_back(c);
+      if (a->editGroup()) stack.push_back(a->editGroup());
+      if (a->resultGroup()) stack.push_back(a->resultGroup());
+    }
+  }
+  for (const auto& [handle, gradient] : doc_.gradients()) {
+    if (!gradient.id.empty()) used_.insert(gradient.id);
+  }
+}
+
+std::string Exporter::NewId(const char* prefix) {
+  unsigned& n = counters_[prefix];
+  for (;;) {
+    std::string id = prefix + std::to_string(++n);
+    if (used_.insert(id).second) return id;
+  }
+}
+
+std::string Exporter::IdFor(const Art& art, const char* prefix) {
+  return art.id().empty() ? NewId(prefix) : art.id();
+}
+
+pugi::xml_node Exporter::Defs() {
+  if (!defs_) {
+    defs_ = root_.append_child("defs");
+    defs_.append_attribute("id") = NewId("defs").c_str();
+  }
+  return defs_;
+}
+
+const KeptElement* Exporter::KeptFor(const Art& art) const {
+  if (!kept_) return nullptr;
+  auto it = kept_->art.find(art.uid());
+  return it == kept_->art.end() ? nullptr : &it->second;
+}
+
+bool Exporter::Wanted(const Art& art) const {
+  if (!options_.only) return true;
+  if (wantedAncestors_.count(&art)) return true;
+  for (const Art* a = art.parent(); a; a = a->parent()) {
+    if (options_.only->count(a)) return true;
+  }
+  return false;
+}
+
+void Exporter::WriteKept(pugi::xml_node node, const KeptElement* kept, bool skipFont) {
+  if (!kept) return;
+  for (const auto& [name, value] : kept->attributes) {
+    if (name.starts_with("vx:")) continue;  // our own bookkeeping
+    if (skipFont && name.starts_with("font-")) continue;
+    if (node.attribute(name.c_str())) continue;
+    node.append_attribute(name.c_str()) = value.c_str();
+  }
+  if (!kept->childMarkup.empty()) node.append_buffer(kept->childMarkup.data(), kept->childMarkup.size());
+}
+
+void Exporter::WriteLayer(const art::Layer& layer, pugi::xml_node root) {
+  if (options_.only && !wantedAncestors_.count(layer.group)) return;
+  bool implicit = kept_ && kept_->implicitLayers.count(layer.uid);
+  if (implicit) {
+    WriteChildren(*layer.group, root);
+    return;
+  }
+  pugi::xml_node g = root.append_child("g");
+  g.append_attribute("id") = (layer.id.empty() ? NewId("layer") : layer.id).c_str();
+  g.append_attribute("inkscape:groupmode") = "layer";
+  g.append_attribute("inkscape:label") = layer.title.c_str();
+  if (!layer.visible) g.append_attribute("style") = "display:none";
+  if (!layer.editable) g.append_attribute("sodipodi:insensitive") = "true";
+  if (kept_) {
+    auto it = kept_->layers.find(layer.uid);
+    if (it != kept_->layers.end()) WriteKept(g, &it->second);
+  }
+  WriteChildren(*layer.group, g);
+}
+
+void Exporter::WriteChildren(const Art& container, pugi::xml_node parent) {
+  // The last child is painted first: SVG lists it first.
+  for (const Art* a = container.lastChild(); a; a = a->priorSibling()) {
+    if (Wanted(*a)) WriteArt(*a, parent);
+  }
+}
+
+void Exporter::WriteArt(const Art& art, pugi::xml_node parent) {
+  switch (art.kind()) {
+    case ArtKind::Group: WriteGroup(art, parent); break;
+    case ArtKind::Path:
+    case ArtKind::CompoundPath: WritePath(art, parent); break;
+    case ArtKind::Text: WriteText(art, parent); break;
+    case ArtKind::PluginGroup: WritePluginGroup(art, parent); break;
+    case ArtKind::Opaque: {
+      const std::string& markup = art.opaque().markup;
+      if (!parent.append_buffer(markup.data(), markup.size())) {
+        Note("an element kept from the input could not be written back");
+      }
+      break;
+    }
+    case ArtKind::TextPath:
+    case ArtKind::TextRun: break;  // written by their text
+  }
+}
+
+void Exporter::WriteGroup(const Art& art, pugi::xml_node parent) {
+  const KeptElement* kept = KeptFor(art);
+  pugi::xml_node g = parent.append_child(kept && !kept->tag.empty() ? kept->tag.c_str() : "g");
+  g.append_attribute("id") = IdFor(art, "g").c_str();
+  if (!art.name().empty()) g.append_attribute("inkscape:label") = art.name().c_str();
+  if (art.hidden()) g.append_attribute("display") = "none";
+  if (art.group().clipped) {
+    pugi::xml_node clip = Defs().append_child("clipPath");
+    std::string clipId = NewId("clipPath");
+    clip.append_attribute("id") = clipId.c_str();
+    clip.append_attribute("clipPathUnits") = "userSpaceOnUse";
+    bool any = false;
+    for (const Art* a = art.lastChild(); a; a = a->priorSibling()) {
+      const AIPathStyle* style = a->style();
+      if (a->kind() == ArtKind::CompoundPath && a->firstChild()) style = a->firstChild()->style();
+      if (!style || !style->clip) continue;
+      BezierPaths paths = PathsOf(*a);
+      pugi::xml_node p = clip.append_child("path");
+      p.append_attribute("id") = IdFor(*a, "path").c_str();
+      p.append_attribute("d") = WritePathData(paths).c_str();
+      if (style->evenodd) p.append_attribute("clip-rule") = "evenodd";
+      any = true;
+    }
+    (void)any;
+    g.append_attribute("clip-path") = ("url(#" + clipId + ")").c_str();
+  }
+  WriteKept(g, kept);
+  for (const Art* a = art.lastChild(); a; a = a->priorSibling()) {
+    if (art.group().clipped) {
+      const AIPathStyle* style = a->style();
+      if (a->kind() == ArtKind::CompoundPath && a->firstChild()) style = a->firstChild()->style();
+      if (style && style->clip) continue;
+    }
+    if (Wanted(*a)) WriteArt(*a, g);
+  }
+}
+
+BezierPaths Exporter::PathsOf(const Art& art) const {
+  BezierPaths paths;
+  auto add = [&paths, this](const Art& pathArt) {
+    const art::PathData& data = pathArt.path();
+    BezierPath path;
+    path.closed = data.closed;
+    for (const Segment& s : data.segments) {
+      Anchor a;
+      a.p = Geom::Point(s.p.h, s.p.v) * toSvg_;
+      a.in = Geom::Point(s.in.h, s.in.v) * toSvg_;
+      a.out = Geom::Point(s.out.h, s.out.v) * toSvg_;
+      a.corner = s.corner;
+      path.anchors.push_back(a);
+    }
+    paths.push_back(std::move(path));
+  };
+  if (art.kind() == ArtKind::Path) {
+    add(art);
+  } else {
+    // Members top to bottom: the order the subpaths were read in.
+    for (const Art* a = art.firstChild(); a; a = a->sibling()) {
+      if (a->kind() == ArtKind::Path) add(*a);
+      else if (a->kind() == ArtKind::CompoundPath) {
+        BezierPaths inner = PathsOf(*a);
+        paths.insert(paths.end(), inner.begin(), inner.end());
+      }
+    }
+  }
+  return paths;
+}
+
+void Exporter::WritePath(const Art& art, pugi::xml_node parent) {
+  const AIPathStyle* style = art.style();
+  if (art.kind() == ArtKind::CompoundPath) {
+    const Art* first = art.firstChild();
+    while (first && first->kind() != ArtKind::Path) first = first->sibling();
+    style = first ? first->style() : nullptr;
+  }
+  BezierPaths paths = PathsOf(art);
+  pugi::xml_node p = parent.append_child("path");
+  p.append_attribute("id") = IdFor(art, "path").c_str();
+  if (!art.name().empty()) p.append_attribute("inkscape:label") = art.name().c_str();
+  p.append_attribute("d") = WritePathData(paths).c_str();
+  if (art.hidden()) p.append_attribute("display") = "none";
+  const KeptElement* kept = KeptFor(art);
+  AIPathStyle fallback = art::DefaultPathStyle();
+  WriteStyle(p, style ? *style : fallback, kept, false);
+  WriteKept(p, kept);
+}
+
+std::string Exporter::PaintText(const AIColor& color, const std::string& reference,
+                                const AIColor& keptColor, std::string* icc) {
+  icc->clear();
+  if (!reference.empty() && art::SameColor(color, keptColor)) return reference;
+  switch (color.kind) {
+    case kGrayColor:
+    case kFourColor:
+      *icc = IccPaintOf(color);
+      return HexOf(color);
+    case kThreeColor: return HexOf(color);
+    case kCustomColor: {
+      const art::CustomColor* custom = doc_.FindCustomColor(color.c.c.color);
+      if (!custom) return "#000000";
+      AIColor process{};
+      process.kind = custom->definition.kind;
+      process.c = custom->definition.c;
+      // A tint mixes the colour with white.
+      if (process.kind == kFourColor) {
+        process.c.f.cyan *= color.c.c.tint == 0 ? 1 : 1 - color.c.c.tint;
+        process.c.f.magenta *= color.c.c.tint == 0 ? 1 : 1 - color.c.c.tint;
+        process.c.f.yellow *= color.c.c.tint == 0 ? 1 : 1 - color.c.c.tint;
+        process.c.f.black *= color.c.c.tint == 0 ? 1 : 1 - color.c.c.tint;
+        *icc = IccPaintOf(process);
+      }
+      return HexOf(process);
+    }
+    case kGradient: return "url(#" + GradientElement(color.c.b) + ")";
+    case kPattern:
+      Note("a pattern paint without its original definition written as black");
+      return "#000000";
+    default: return "none";
+  }
+}
+
+std::string Exporter::GradientElement(const AIGradientStyle& g) {
+  const art::Gradient* gradient = doc_.FindGradient(g.gradient);
+  bool radial = gradient && gradient->type == kRadialGradient;
+  pugi::xml_node node = Defs().append_child(radial ? "radialGradient" : "linearGradient");
+  std::string id = NewId(radial ? "radialGradient" : "linearGradient");
+  node.append_attribute("id") = id.c_str();
+  node.append_attribute("gradientUnits") = "userSpaceOnUse";
+  double ox = g.gradientOrigin.h, oy = g.gradientOrigin.v, length = g.gradientLength;
+  auto set = [&node](const char* name, double v) {
+    node.append_attribute(name) = FormatNumber(std::round(v * 1e6) / 1e6).c_str();
+  };
+  if (radial) {
+    set("cx", ox);
+    set("cy", oy);
+    set("r", length);
+    double angle = g.hiliteAngle * M_PI / 180;
+    set("fx", ox + std::cos(angle) * g.hiliteLength * length);
+    set("fy", oy + std::sin(angle) * g.hiliteLength * length);
+  } else {
+    double angle = g.gradientAngle * M_PI / 180;
+    set("x1", ox);
+    set("y1", oy);
+    set("x2", ox + std::cos(angle) * length);
+    set("y2", oy + std::sin(angle) * length);
+  }
+  Geom::Affine m(g.matrix.a, g.matrix.b, g.matrix.c, g.matrix.d, g.matrix.tx, g.matrix.ty);
+  std::string transform = FormatTransform(m * toSvg_);
+  if (!transform.empty()) node.append_attribute("gradientTransform") = transform.c_str();
+  if (gradient) {
+    for (const AIGradientStop& stop : gradient->stops) {
+      pugi::xml_node s = node.append_child("stop");
+      s.append_attribute("offset") = FormatFloat(stop.rampPoint / 100).c_str();
+      std::string style = "stop-color:" + HexOf(stop.color);
+      std::string icc = IccPaintOf(stop.color);
+      if (!icc.empty()) style += ";stop-color:" + icc;
+      s.append_attribute("style") = style.c_str();
+    }
+  }
+  return id;
+}
+
+void Exporter::WriteStyle(pugi::xml_node node, const AIPathStyle& style, const KeptElement* kept,
+                          bool forText) {
+  static const AIColor kNoColor{};
+  std::string fillIcc, strokeIcc;
+  std::string fill = style.fillPaint
+                         ? PaintText(style.fill.color, kept ? kept->fillReference : "",
+                                     kept ? kept->fillColor : kNoColor, &fillIcc)
+                         : "none";
+  node.append_attribute("fill") = fill.c_str();
+  if (style.evenodd) node.append_attribute("fill-rule") = "evenodd";
+  std::string stroke = style.strokePaint
+                           ? PaintText(style.stroke.color, kept ? kept->strokeReference : "",
+                                       kept ? kept->strokeColor : kNoColor, &strokeIcc)
+                           : "none";
+  if (style.strokePaint || forText) node.append_attribute("stroke") = stroke.c_str();
+  if (style.strokePaint) {
+    const AIStrokeStyle& s = style.stroke;
+    node.append_attribute("stroke-width") = FormatFloat(s.width).c_str();
+    if (s.cap != kAIButtCap) {
+      node.append_attribute("stroke-linecap") = s.cap == kAIRoundCap ? "round" : "square";
+    }
+    if (s.join != kAIMiterJoin) {
+      node.append_attribute("stroke-linejoin") = s.join == kAIRoundJoin ? "round" : "bevel";
+    }
+    if (s.miterLimit != 4) node.append_attribute("stroke-miterlimit") = FormatFloat(s.miterLimit).c_str();
+    if (s.dash.length > 0) {
+      std::string dashes;
+      for (int i = 0; i < std::min<int>(s.dash.length, 6); ++i) {
+        if (i) dashes += ',';
+        dashes += FormatFloat(s.dash.array[i]);
+      }
+      node.append_attribute("stroke-dasharray") = dashes.c_str();
+      if (s.dash.offset != 0) node.append_attribute("stroke-dashoffset") = FormatFloat(s.dash.offset).c_str();
+    }
+  }
+  // ICC colours go in the style attribute: user agents that do not read
+  // them drop that declaration and use the attribute's sRGB colour.
+  std::string css;
+  if (!fillIcc.empty()) css += "fill:" + fillIcc;
+  if (!strokeIcc.empty()) css += std::string(css.empty() ? "" : ";") + "stroke:" + strokeIcc;
+  if (!css.empty()) node.append_attribute("style") = css.c_str();
+}
+
+void Exporter::WriteText(const Art& art, pugi::xml_node parent) {
+  const art::TextData& data = art.text();
+  const KeptElement* kept = KeptFor(art);
+  pugi::xml_node text = parent.append_child("text");
+  text.append_attribute("id") = IdFor(art, "text").c_str();
+  if (!art.name().empty()) text.append_attribute("inkscape:label") = art.name().c_str();
+  Geom::Point start = Geom::Point(data.start.h, data.start.v) * toSvg_;
+  if (kept && kept->hasTextTransform) {
+    Geom::Affine m(kept->textTransform[0], kept->textTransform[1], kept->textTransform[2],
+                   kept->textTransform[3], kept->textTransform[4], kept->textTransform[5]);
+    text.append_attribute("transform") = FormatTransform(m).c_str();
+    start = start * m.inverse();
+  }
+  // Lists that place single glyphs keep their values after the first.
+  auto list = [kept](const char* name, double first) {
+    std::string text = FormatNumber(std::round(first * 1e4) / 1e4);
+    if (!kept) return text;
+    for (const auto& [n, v] : kept->attributes) {
+      if (n == std::string("vx:text-") + name) {
+        auto values = ParseNumberList(v);
+        if (values) {
+          for (size_t i = 1; i < values->size(); ++i) text += " " + FormatNumber((*values)[i]);
+        }
+      }
+    }
+    return text;
+  };
+  text.append_attribute("x") = list("x", start[0]).c_str();
+  text.append_attribute("y") = list("y", start[1]).c_str();
+  if (kept) {
+    for (const char* name : {"dx", "dy", "rotate"}) {
+      for (const auto& [n, v] : kept->attributes) {
+        if (n == std::string("vx:text-") + name) text.append_attribute(name) = v.c_str();
+      }
+    }
+  }
+  text.append_attribute("font-size") = FormatFloat(data.fontSize).c_str();
+  if (!data.fontFamily.empty()) text.append_attribute("font-family") = data.fontFamily.c_str();
+  if (art.hidden()) text.append_attribute("display") = "none";
+  WriteKept(text, kept, true);
+  // Character data first keeps the writer from indenting the spans, which
+  // would add white space to the text.
+  text.append_child(pugi::node_pcdata);
+  pugi::xml_node runsParent = text;
+  for (const Art* child = art.firstChild(); child; child = child->sibling()) {
+    if (child->kind() != ArtKind::TextPath) continue;
+    const Art* path = child->firstChild();
+    if (!path || path->kind() != ArtKind::Path) continue;
+    pugi::xml_node def = Defs().append_child("path");
+    std::string pathId = IdFor(*path, "textPath");
+    def.append_attribute("id") = pathId.c_str();
+    def.append_attribute("d") = WritePathData(PathsOf(*path)).c_str();
+    runsParent = text.append_child("textPath");
+    runsParent.append_child(pugi::node_pcdata);
+    runsParent.append_attribute("xlink:href") = ("#" + pathId).c_str();
+    if (child->textPath().startOffset != 0) {
+      runsParent.append_attribute("startOffset") = FormatFloat(child->textPath().startOffset).c_str();
+    }
+    break;
+  }
+  for (const Art* child = art.firstChild(); child; child = child->sibling()) {
+    if (child->kind() != ArtKind::TextRun) continue;
+    pugi::xml_node span = runsParent.append_child("tspan");
+    if (!child->id().empty()) span.append_attribute("id") = child->id().c_str();
+    const KeptElement* runKept = KeptFor(*child);
+    WriteStyle(span, child->run().style, runKept, true);
+    WriteKept(span, runKept);
+    span.append_child(pugi::node_pcdata).set_value(child->run().contents.c_str());
+    runsParent.append_child(pugi::node_pcdata);
+  }
+  // Keep the spans' white space exactly as it is.
+  text.append_attribute("xml:space") = "preserve";
+}
+
+void Exporter::WritePluginGroup(const Art& art, pugi::xml_node parent) {
+  pugi::xml_node g = parent.append_child("g");
+  g.append_attribute("id") = IdFor(art, "effect").c_str();
+  g.append_attribute("vx:role") = "plugin-group";
+  WriteKept(g, KeptFor(art));
+  if (art.resultGroup()) {
+    pugi::xml_node result = g.append_child("g");
+    result.append_attribute("vx:role") = "result";
+    WriteChildren(*art.resultGroup(), result);
+  }
+  if (art.editGroup()) {
+    pugi::xml_node edit = g.append_child("g");
+    edit.append_attribute("vx:role") = "edit";
+    edit.append_attribute("display") = "none";
+    WriteChildren(*art.editGroup(), edit);
+  }
+}
+
+}  // namespace
+
+std::string ExportSvg(const art::Document& document, const KeptSvg* kept,
+                      const ExportOptions& options) {
+  Exporter exporter(document, kept, options);
+  return exporter.Run();
+}
+
+}  // namespace vx::host::svg

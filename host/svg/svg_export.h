@@ -1,0 +1,30 @@
+// Writing the document model as SVG 1.1: layers as Inkscape layers, groups,
+// paths and compound paths as <path>, clipping groups with <clipPath>,
+// gradients, text with spans and text paths, and everything the import kept
+// beside the model written back where it was. Objects without an id get one
+// that depends only on their place in the document, so the same document
+// always gets the same ids.
+#pragma once
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "host/art/document.h"
+#include "host/svg/svg_kept.h"
+
+namespace vx::host::svg {
+
+struct ExportOptions {
+  // Null: every object. Otherwise only these objects are written (with the
+  // layers and groups that hold them).
+  const std::set<const art::Art*>* only = nullptr;
+  // Where to list what could not be written (may be null).
+  std::vector<std::string>* notes = nullptr;
+};
+
+// `kept` may be null (a document made in the host).
+std::string ExportSvg(const art::Document& document, const KeptSvg* kept,
+                      const ExportOptions& options = {});
+
+}  // namespace vx::host::svg

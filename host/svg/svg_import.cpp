@@ -1,0 +1,1057 @@
+#include "host/svg/svg_import.h"
+
+#include <2geom/transforms.h>
+
+#include <cmath>
+#include <cstring>
+#include <functional>
+#include <map>
+#include <sstream>
+#include <unordered_map>
+
+#include "host/svg/svg_color.h"
+#include "host/svg/svg_numbers.h"
+#include "host/svg/svg_paint.h"
+#include "host/svg/svg_path_data.h"
+#include "host/svg/svg_shapes.h"
+#include "host/svg/svg_style.h"
+#include "host/svg/svg_transform.h"
+
+namespace vx::host::svg {
+
+namespace {
+
+using art::Art;
+using art::ArtKind;
+using art::Document;
+using art::Placement;
+
+// The name without its namespace prefix ("svg:path" -> "path").
+std::string_view LocalName(const pugi::xml_node& node) {
+  std::string_view name = node.name();
+  if (name.starts_with("svg:")) name.remove_prefix(4);
+  return name;
+}
+
+std::string Markup(const pugi::xml_node& node) {
+  std::ostringstream out;
+  node.print(out, "", pugi::format_raw);
+  return out.str();
+}
+
+bool IsShape(std::string_view name) {
+  return name == "path" || name == "rect" || name == "circle" || name == "ellipse" ||
+         name == "line" || name == "polyline" || name == "polygon";
+}
+
+// Elements that draw nothing where they stand.
+bool IsNonRendering(std::string_view name) {
+  static constexpr const char* kNames[] = {
+      "defs", "style", "metadata", "title", "desc", "script", "linearGradient",
+      "radialGradient", "pattern", "clipPath", "mask", "filter", "marker", "symbol",
+      "color-profile", "font", "font-face", "cursor", "view", "sodipodi:namedview"};
+  for (const char* n : kNames) {
+    if (name == n) return true;
+  }
+  return false;
+}
+
+// Attributes whose content the model holds (or that export rewrites).
+bool IsConsumedAttribute(std::string_view element, std::string_view name) {
+  static constexpr const char* kCommon[] = {"id", "transform", "style", "inkscape:label",
+                                            "inkscape:groupmode", "sodipodi:insensitive"};
+  for (const char* n : kCommon) {
+    if (name == n) return true;
+  }
+  if (IsPresentationAttribute(name)) return true;
+  struct Geometry {
+    const char* element;
+    const char* names[6];
+  };
+  static constexpr Geometry kGeometry[] = {
+      {"path", {"d"}},
+      {"rect", {"x", "y", "width", "height", "rx", "ry"}},
+      {"circle", {"cx", "cy", "r"}},
+      {"ellipse", {"cx", "cy", "rx", "ry"}},
+      {"line", {"x1", "y1", "x2", "y2"}},
+      {"polyline", {"points"}},
+      {"polygon", {"points"}},
+      {"text", {"x", "y", "dx", "dy", "rotate"}}};
+  for (const Geometry& g : kGeometry) {
+    if (element != g.element) continue;
+    for (const char* n : g.names) {
+      if (n && name == n) return true;
+    }
+  }
+  return false;
+}
+
+// Editor data that describes the geometry a second time; it would go stale
+// once the geometry changes, so it is not written back.
+bool IsEditorGeometry(std::string_view name) {
+  return name == "sodipodi:nodetypes" || name == "inkscape:connector-curvature" ||
+         name == "sodipodi:type" || name.starts_with("sodipodi:c") ||
+         name.starts_with("sodipodi:r") || name == "sodipodi:start" || name == "sodipodi:end" ||
+         name == "sodipodi:open" || name == "sodipodi:arc-type" || name == "inkscape:original-d" ||
+         name == "inkscape:path-effect" || name == "sodipodi:argument" ||
+         name == "sodipodi:sides" || name == "inkscape:flatsided" || name == "inkscape:rounded" ||
+         name == "inkscape:randomized";
+}
+
+// Properties the model has no place for; written on the element as their
+// computed values when they differ from SVG's initial value.
+struct KeptProperty {
+  const char* name;
+  const char* initial;
+};
+constexpr KeptProperty kKeptInherited[] = {
+    {"fill-opacity", "1"},       {"stroke-opacity", "1"},   {"visibility", "visible"},
+    {"marker-start", "none"},    {"marker-mid", "none"},    {"marker-end", "none"},
+    {"paint-order", "normal"},   {"shape-rendering", "auto"}, {"color-interpolation", "sRGB"},
+    {"clip-rule", "nonzero"}};
+constexpr const char* kKeptOwn[] = {"opacity", "mix-blend-mode", "vector-effect", "isolation",
+                                    "overflow", "clip", "enable-background"};
+
+struct Context {
+  Geom::Affine ctm;  // element user space -> SVG root
+  Style style;
+  int depth = 0;
+};
+
+class Importer {
+ public:
+  Importer(const ImportLimits& limits) : limits_(limits) {}
+
+  std::optional<ImportResult> Run(std::string_view text, std::string* error);
+
+ private:
+  void Note(const std::string& text) { ++notes_[text]; }
+  void IndexIds(const pugi::xml_node& root);
+  void ReadPage(const pugi::xml_node& root);
+  void ReadTopLevel(const pugi::xml_node& root, const Context& rootContext);
+  art::Layer* NewLayer(const std::string& title);
+  void ReadLayer(const pugi::xml_node& node, const Context& parent);
+  // Reads one element into `container` (placed on top of what is there).
+  void ReadElement(const pugi::xml_node& node, const Context& parent, Art* container);
+  void ReadChildren(const pugi::xml_node& node, const Context& context, Art* container);
+  void ReadShape(const pugi::xml_node& node, const Context& context, Art* container);
+  void ReadText(const pugi::xml_node& node, const Context& context, Art* container);
+  void ReadOpaque(const pugi::xml_node& node, const Context& parent, Art* container,
+                  const std::string& why);
+  bool ReadClipGroup(const pugi::xml_node& node, const Context& context, Art* container,
+                     Art** inner);
+  std::optional<BezierPaths> ShapeGeometry(const pugi::xml_node& node);
+  AIPathStyle PathStyleOf(const pugi::xml_node& node, const Style& style, const Context& ctx,
+                          const Geom::Rect* bbox, KeptElement& kept);
+  bool PaintOf(const pugi::xml_node& node, std::string_view text, const Style& style,
+               const Context& ctx, const Geom::Rect* bbox, AIColor* color, bool* painted,
+               std::string* reference);
+  void KeepAttributes(const pugi::xml_node& node, const Style& style, KeptElement& kept,
+                      bool keepInheritedExtras);
+  void FinishArt(Art* art, const pugi::xml_node& node, KeptElement kept);
+  Context Enter(const pugi::xml_node& node, const Context& parent, bool* ok);
+  std::optional<double> LengthAttr(const pugi::xml_node& node, const char* name, double def,
+                                   double percentBase);
+  pugi::xml_node Referenced(std::string_view id) const;
+  pugi::xml_node ResolveHref(const pugi::xml_node& node) const;
+  pugi::xml_attribute Href(const pugi::xml_node& node) const;
+  uint32_t GradientFor(const pugi::xml_node& gradient);
+  bool GradientStyle(const pugi::xml_node& gradient, const Context& ctx, const Geom::Rect* bbox,
+                     AIColor* color);
+  Segment ToSegment(const Anchor& anchor) const;
+  Art* MakePathArt(const BezierPaths& paths, const AIPathStyle& style, Art* container);
+
+  ImportLimits limits_;
+  pugi::xml_document xml_;
+  ImportResult result_;
+  Document* doc_ = nullptr;
+  StyleSheet sheet_;
+  std::unordered_map<std::string, pugi::xml_node> ids_;
+  std::map<std::string, int> notes_;
+  Geom::Affine flip_;  // SVG root -> page
+  double viewWidth_ = 0, viewHeight_ = 0;
+  bool firstLayerUsed_ = false;
+  art::Layer* implicitLayer_ = nullptr;
+  std::unordered_map<std::string, uint32_t> gradients_;
+  std::unordered_map<std::string, uint32_t> patterns_;
+};
+
+std::optional<ImportResult> Importer::Run(std::string_view text, std::string* error) {
+  pugi::xml_parse_result parsed =
+      xml_.load_buffer(text.data(), text.size(), pugi::parse_default | pugi::parse_ws_pcdata_single);
+  if (!parsed) {
+    *error = std::string("not a well-formed XML document: ") + parsed.description() +
+             " at byte " + std::to_string(parsed.offset);
+    return std::nullopt;
+  }
+  pugi::xml_node root = xml_.document_element();
+  if (LocalName(root) != "svg") {
+    *error = "not an SVG document: the root element is <" + std::string(root.name()) + ">";
+    return std::nullopt;
+  }
+  result_.document = std::make_unique<Document>("Untitled");
+  doc_ = result_.document.get();
+  IndexIds(root);
+  ReadPage(root);
+  for (const pugi::xml_attribute& a : root.attributes()) {
+    result_.kept.rootAttributes.emplace_back(a.name(), a.value());
+  }
+  Context rootContext;
+  rootContext.style = Style::Compute(Style{}, root, sheet_);
+  ReadTopLevel(root, rootContext);
+  doc_->ClearHistory();
+  for (const auto& [text, count] : notes_) {
+    result_.notes.push_back(count > 1 ? text + " (" + std::to_string(count) + " times)" : text);
+  }
+  return std::move(result_);
+}
+
+void Importer::IndexIds(const pugi::xml_node& root) {
+  // An explicit stack: nesting depth must not be able to exhaust ours.
+  std::vector<pugi::xml_node> stack{root};
+  while (!stack.empty()) {
+    pugi::xml_node node = stack.back();
+    stack.pop_back();
+    if (node.type() != pugi::node_element) continue;
+    if (const char* id = node.attribute("id").value(); *id) {
+      ids_.emplace(id, node);
+      result_.kept.usedIds.insert(id);
+    }
+    if (LocalName(node) == "style") {
+      std::string css;
+      for (pugi::xml_node c : node.children()) css += c.value();
+      for (const std::string& skipped : sheet_.Add(css)) {
+        Note("style sheet rule not applied to the model (kept in the file): " + skipped);
+      }
+    }
+    for (pugi::xml_node c = node.last_child(); c; c = c.previous_sibling()) stack.push_back(c);
+  }
+}
+
+void Importer::ReadPage(const pugi::xml_node& root) {
+  double x = 0, y = 0, w = 0, h = 0;
+  bool haveViewBox = false;
+  if (auto vb = ParseNumberList(root.attribute("viewBox").value()); vb && vb->size() == 4) {
+    if ((*vb)[2] > 0 && (*vb)[3] > 0 && std::isfinite((*vb)[2]) && std::isfinite((*vb)[3])) {
+      x = (*vb)[0], y = (*vb)[1], w = (*vb)[2], h = (*vb)[3];
+      haveViewBox = true;
+    }
+  }
+  if (!haveViewBox) {
+    auto width = ParseLength(root.attribute("width").value());
+    auto height = ParseLength(root.attribute("height").value());
+    w = width && *width > 0 ? *width : 300;
+    h = height && *height > 0 ? *height : 150;
+  }
+  viewWidth_ = w;
+  viewHeight_ = h;
+  result_.kept.flipY = y + h;
+  flip_ = Geom::Affine(1, 0, 0, -1, 0, y + h);
+  doc_->artboard = AIRealRect{float(x), float(h), float(x + w), 0};
+}
+
+art::Layer* Importer::NewLayer(const std::string& title) {
+  if (!firstLayerUsed_) {
+    firstLayerUsed_ = true;
+    art::Layer* layer = doc_->LayerAt(0);
+    doc_->SetLayerTitle(layer, title);
+    return layer;
+  }
+  art::Layer* layer = doc_->NewLayer(title, Placement::Above, nullptr);
+  doc_->SetCurrentLayer(layer);
+  return layer;
+}
+
+void Importer::ReadTopLevel(const pugi::xml_node& root, const Context& rootContext) {
+  for (pugi::xml_node node : root.children()) {
+    if (node.type() != pugi::node_element) continue;
+    std::string_view name = LocalName(node);
+    if (IsNonRendering(name) || std::string_view(node.name()).find(':') != std::string_view::npos) {
+      result_.kept.headMarkup += Markup(node);
+      continue;
+    }
+    if (name == "g" && std::string_view(node.attribute("inkscape:groupmode").value()) == "layer") {
+      implicitLayer_ = nullptr;
+      ReadLayer(node, rootContext);
+      continue;
+    }
+    if (!implicitLayer_) {
+      implicitLayer_ = NewLayer("Layer " + std::to_string(doc_->LayerCount() + 1));
+      result_.kept.implicitLayers.insert(implicitLayer_->uid);
+    }
+    ReadElement(node, rootContext, implicitLayer_->group);
+  }
+}
+
+void Importer::ReadLayer(const pugi::xml_node& node, const Context& parent) {
+  bool ok = true;
+  Context context = Enter(node, parent, &ok);
+  std::string id = node.attribute("id").value();
+  std::string title = node.attribute("inkscape:label").value();
+  if (title.empty()) title = id.empty() ? "Layer " + std::to_string(doc_->LayerCount() + 1) : id;
+  art::Layer* layer = NewLayer(title);
+  doc_->SetLayerId(layer, id);
+  if (context.style.Get("display") == "none") doc_->SetLayerVisible(layer, false);
+  if (std::string_view(node.attribute("sodipodi:insensitive").value()) == "true") {
+    doc_->SetLayerEditable(layer, false);
+  }
+  KeptElement kept;
+  KeepAttributes(node, context.style, kept, false);
+  if (!kept.attributes.empty() || !kept.childMarkup.empty()) {
+    result_.kept.layers[layer->uid] = std::move(kept);
+  }
+  if (!ok) return;
+  ReadChildren(node, context, layer->group);
+}
+
+Context Importer::Enter(const pugi::xml_node& node, const Context& parent, bool* ok) {
+  Context context;
+  context.depth = parent.depth + 1;
+  context.style = Style::Compute(parent.style, node, sheet_);
+  context.ctm = parent.ctm;
+  if (pugi::xml_attribute t = node.attribute("transform")) {
+    auto transform = ParseTransform(t.value());
+    if (!transform) {
+      Note("invalid transform ignored: \"" + std::string(t.value()).substr(0, 40) + "\"");
+    } else {
+      context.ctm = *transform * parent.ctm;
+      if (std::fabs(context.ctm.det()) < 1e-300) {
+        *ok = false;  // a singular transform draws nothing
+      }
+    }
+  }
+  return context;
+}
+
+void Importer::ReadChildren(const pugi::xml_node& node, const Context& context, Art* container) {
+  for (pugi::xml_node child : node.children()) {
+    if (child.type() != pugi::node_element) continue;
+    ReadElement(child, context, container);
+  }
+}
+
+void Importer::ReadElement(const pugi::xml_node& node, const Context& parent, Art* container) {
+  std::string_view name = LocalName(node);
+  if (parent.depth >= limits_.maxDepth) {
+    Note("elements nested deeper than " + std::to_string(limits_.maxDepth) + " levels dropped");
+    return;
+  }
+  if (IsNonRendering(name)) {
+    // Definitions inside the drawing: kept where they stand.
+    ReadOpaque(node, parent, container, "");
+    return;
+  }
+  bool ok = true;
+  Context context = Enter(node, parent, &ok);
+  if (!ok) return;
+  if (context.style.Get("filter", "none") != "none" || context.style.Get("mask", "none") != "none") {
+    ReadOpaque(node, parent, container, "with a filter or mask");
+    return;
+  }
+  bool isGroup = name == "g" || name == "a";
+  if (!isGroup && !IsShape(name) && name != "text") {
+    ReadOpaque(node, parent, container, "");
+    return;
+  }
+  Art* target = container;
+  if (node.attribute("clip-path") || context.style.Has("clip-path")) {
+    std::string_view clip = context.style.Get("clip-path", "none");
+    if (clip != "none" && !ReadClipGroup(node, context, container, &target)) {
+      ReadOpaque(node, parent, container, "with a clip path the model cannot hold");
+      return;
+    }
+  }
+  if (isGroup) {
+    Art* group = nullptr;
+    if (doc_->NewArt(ArtKind::Group, Placement::InsideOnTop, target, &group)) return;
+    KeptElement kept;
+    if (name == "a") kept.tag = "a";
+    KeepAttributes(node, context.style, kept, false);
+    FinishArt(group, node, std::move(kept));
+    ReadChildren(node, context, group);
+  } else if (name == "text") {
+    ReadText(node, context, target);
+  } else {
+    ReadShape(node, context, target);
+  }
+}
+
+pugi::xml_attribute Importer::Href(const pugi::xml_node& node) const {
+  pugi::xml_attribute href = node.attribute("xlink:href");
+  return href ? href : node.attribute("href");
+}
+
+pugi::xml_node Importer::Referenced(std::string_view id) const {
+  auto it = ids_.find(std::string(id));
+  return it == ids_.end() ? pugi::xml_node() : it->second;
+}
+
+pugi::xml_node Importer::ResolveHref(const pugi::xml_node& node) const {
+  std::string_view href = Href(node).value();
+  if (!href.starts_with("#")) return {};
+  return Referenced(href.substr(1));
+}
+
+void Importer::ReadOpaque(const pugi::xml_node& node, const Context& parent, Art* container,
+                          const std::string& why) {
+  Art* art = nullptr;
+  if (doc_->NewArt(ArtKind::Opaque, Placement::InsideOnTop, container, &art)) return;
+  std::string markup = Markup(node);
+  // The element keeps its place: the transform and inherited style of its
+  // ancestors go on a wrapper group.
+  std::string wrapper;
+  if (!parent.ctm.isIdentity(0)) wrapper += " transform=\"" + FormatTransform(parent.ctm) + "\"";
+  std::string inherited;
+  for (const auto& [property, value] : parent.style.values()) {
+    if (!IsInherited(property)) continue;
+    if (!inherited.empty()) inherited += ';';
+    inherited += property + ":" + value;
+  }
+  if (!inherited.empty()) {
+    std::string escaped;
+    for (char c : inherited) {
+      if (c == '"') escaped += "&quot;";
+      else if (c == '&') escaped += "&amp;";
+      else if (c == '<') escaped += "&lt;";
+      else escaped += c;
+    }
+    wrapper += " style=\"" + escaped + "\"";
+  }
+  if (!wrapper.empty()) markup = "<g" + wrapper + ">" + markup + "</g>";
+  art::OpaqueData& data = doc_->MutableOpaque(*art);
+  data.markup = std::move(markup);
+  if (const char* id = node.attribute("id").value(); *id) doc_->SetId(*art, id);
+  std::string_view name = LocalName(node);
+  if (!IsNonRendering(name)) {
+    Note("<" + std::string(node.name()) + "> " + (why.empty() ? "" : why + " ") +
+         "kept as it is (not editable)");
+  }
+}
+
+std::optional<double> Importer::LengthAttr(const pugi::xml_node& node, const char* name,
+                                           double def, double percentBase) {
+  pugi::xml_attribute a = node.attribute(name);
+  if (!a) return def;
+  auto v = ParseLength(a.value(), percentBase);
+  if (!v) {
+    Note(std::string("invalid ") + name + " on <" + node.name() + ">: element dropped");
+  }
+  return v;
+}
+
+std::optional<BezierPaths> Importer::ShapeGeometry(const pugi::xml_node& node) {
+  std::string_view name = LocalName(node);
+  double diagonal = std::sqrt((viewWidth_ * viewWidth_ + viewHeight_ * viewHeight_) / 2);
+  if (name == "path") {
+    PathDataResult data = ParsePathData(node.attribute("d").value());
+    if (!data.ok) Note("path data with errors read up to the first error");
+    return ToBezierPaths(data.paths);
+  }
+  if (name == "rect") {
+    auto x = LengthAttr(node, "x", 0, viewWidth_), y = LengthAttr(node, "y", 0, viewHeight_);
+    auto w = LengthAttr(node, "width", 0, viewWidth_), h = LengthAttr(node, "height", 0, viewHeight_);
+    if (!x || !y || !w || !h) return std::nullopt;
+    auto rx = ParseLength(node.attribute("rx").value(), viewWidth_);
+    auto ry = ParseLength(node.attribute("ry").value(), viewHeight_);
+    if (rx && *rx < 0) rx.reset();
+    if (ry && *ry < 0) ry.reset();
+    if (!rx && ry) rx = ry;
+    if (!ry && rx) ry = rx;
+    double rxv = std::min(rx.value_or(0), *w / 2), ryv = std::min(ry.value_or(0), *h / 2);
+    if (*w <= 0 || *h <= 0) return BezierPaths{};
+    return BezierPaths{RectanglePath(*x, *y, *w, *h, rxv, ryv)};
+  }
+  if (name == "circle" || name == "ellipse") {
+    auto cx = LengthAttr(node, "cx", 0, viewWidth_), cy = LengthAttr(node, "cy", 0, viewHeight_);
+    std::optional<double> rx, ry;
+    if (name == "circle") {
+      rx = ry = LengthAttr(node, "r", 0, diagonal);
+    } else {
+      rx = LengthAttr(node, "rx", 0, viewWidth_);
+      ry = LengthAttr(node, "ry", 0, viewHeight_);
+    }
+    if (!cx || !cy || !rx || !ry) return std::nullopt;
+    if (*rx <= 0 || *ry <= 0) return BezierPaths{};
+    return BezierPaths{EllipsePath(*cx, *cy, *rx, *ry)};
+  }
+  if (name == "line") {
+    auto x1 = LengthAttr(node, "x1", 0, viewWidth_), y1 = LengthAttr(node, "y1", 0, viewHeight_);
+    auto x2 = LengthAttr(node, "x2", 0, viewWidth_), y2 = LengthAttr(node, "y2", 0, viewHeight_);
+    if (!x1 || !y1 || !x2 || !y2) return std::nullopt;
+    return BezierPaths{PolylinePath({{*x1, *y1}, {*x2, *y2}}, false)};
+  }
+  // polyline, polygon: an odd number of coordinates drops the last one, and
+  // junk ends the list (what renderers draw).
+  std::vector<Geom::Point> points;
+  TextCursor cursor(node.attribute("points").value());
+  for (;;) {
+    cursor.SkipCommaSpace();
+    auto x = cursor.ReadNumber();
+    if (!x) break;
+    cursor.SkipCommaSpace();
+    auto y = cursor.ReadNumber();
+    if (!y) break;
+    points.emplace_back(*x, *y);
+  }
+  cursor.SkipSpace();
+  if (!cursor.AtEnd()) Note("<" + std::string(name) + "> points with errors read up to the error");
+  if (points.size() < 2) return BezierPaths{};
+  return BezierPaths{PolylinePath(points, name == "polygon")};
+}
+
+Segment Importer::ToSegment(const Anchor& a) const {
+  Segment s{};
+  s.p = {float(a.p[0]), float(a.p[1])};
+  s.in = {float(a.in[0]), float(a.in[1])};
+  s.out = {float(a.out[0]), float(a.out[1])};
+  s.corner = a.corner ? 1 : 0;
+  return s;
+}
+
+Art* Importer::MakePathArt(const BezierPaths& paths, const AIPathStyle& style, Art* container) {
+  Art* art = nullptr;
+  auto fill = [&](Art* pathArt, const BezierPath& path) {
+    art::PathData& data = doc_->MutablePath(*pathArt);
+    data.segments.reserve(path.anchors.size());
+    for (const Anchor& a : path.anchors) data.segments.push_back(ToSegment(a));
+    data.selection.assign(data.segments.size(), kSegmentNotSelected);
+    data.closed = path.closed;
+    data.style = style;
+  };
+  if (paths.size() == 1) {
+    if (doc_->NewArt(ArtKind::Path, Placement::InsideOnTop, container, &art)) return nullptr;
+    fill(art, paths[0]);
+    return art;
+  }
+  if (doc_->NewArt(ArtKind::CompoundPath, Placement::InsideOnTop, container, &art)) return nullptr;
+  // The first subpath ends up the topmost member, as it is in the data.
+  for (auto it = paths.rbegin(); it != paths.rend(); ++it) {
+    Art* member = nullptr;
+    if (doc_->NewArt(ArtKind::Path, Placement::InsideOnTop, art, &member)) continue;
+    fill(member, *it);
+  }
+  return art;
+}
+
+void Importer::ReadShape(const pugi::xml_node& node, const Context& context, Art* container) {
+  auto geometry = ShapeGeometry(node);
+  if (!geometry) return;
+  if (geometry->empty()) {
+    if (node.attribute("id")) Note("empty shapes dropped");
+    return;
+  }
+  Geom::Rect bbox;
+  bool haveBox = false;
+  for (const BezierPath& path : *geometry) {
+    for (const Anchor& a : path.anchors) {
+      if (!haveBox) bbox = Geom::Rect(a.p, a.p), haveBox = true;
+      bbox.expandTo(a.p);
+    }
+  }
+  BezierPaths page = *geometry;
+  Transform(page, context.ctm * flip_);
+  if (!AllWithin(page, limits_.maxCoordinate)) {
+    Note("shapes with coordinates out of range dropped");
+    return;
+  }
+  KeptElement kept;
+  AIPathStyle style = PathStyleOf(node, context.style, context, haveBox ? &bbox : nullptr, kept);
+  Art* art = MakePathArt(page, style, container);
+  if (!art) return;
+  if (context.style.Get("display") == "none") doc_->SetUserAttrs(*art, kArtHidden, kArtHidden);
+  KeepAttributes(node, context.style, kept, true);
+  FinishArt(art, node, std::move(kept));
+}
+
+void Importer::FinishArt(Art* art, const pugi::xml_node& node, KeptElement kept) {
+  if (const char* id = node.attribute("id").value(); *id) doc_->SetId(*art, id);
+  if (const char* label = node.attribute("inkscape:label").value(); *label) doc_->SetName(*art, label);
+  if (!kept.attributes.empty() || !kept.childMarkup.empty() || !kept.tag.empty() ||
+      !kept.fillReference.empty() || !kept.strokeReference.empty() || kept.hasTextTransform) {
+    result_.kept.art[art->uid()] = std::move(kept);
+  }
+}
+
+void Importer::KeepAttributes(const pugi::xml_node& node, const Style& style, KeptElement& kept,
+                              bool keepInheritedExtras) {
+  std::string_view element = LocalName(node);
+  bool editorData = false;
+  for (const pugi::xml_attribute& a : node.attributes()) {
+    std::string_view name = a.name();
+    if (IsConsumedAttribute(element, name)) continue;
+    if (IsEditorGeometry(name)) {
+      editorData = true;
+      continue;
+    }
+    kept.attributes.emplace_back(a.name(), a.value());
+  }
+  if (editorData) Note("editor shape data (sodipodi/inkscape geometry attributes) not written back");
+  auto own = [&style](std::string_view p) {
+    return std::find(style.own().begin(), style.own().end(), p) != style.own().end();
+  };
+  if (keepInheritedExtras) {
+    for (const KeptProperty& p : kKeptInherited) {
+      std::string_view value = style.Get(p.name, p.initial);
+      if (value != p.initial) kept.attributes.emplace_back(p.name, std::string(value));
+    }
+  } else {
+    // Groups: inherited properties reach the members through their own
+    // styles; only those the model drops are repeated on the group.
+    for (const KeptProperty& p : kKeptInherited) {
+      if (own(p.name)) kept.attributes.emplace_back(p.name, std::string(style.Get(p.name)));
+    }
+  }
+  for (const char* p : kKeptOwn) {
+    if (own(p)) kept.attributes.emplace_back(p, std::string(style.Get(p)));
+  }
+  for (pugi::xml_node child : node.children()) {
+    if (child.type() != pugi::node_element) continue;
+    std::string_view name = LocalName(child);
+    if (name == "title" || name == "desc" || name == "metadata") kept.childMarkup += Markup(child);
+  }
+}
+
+// ---- paint ------------------------------------------------------------
+
+AIPathStyle Importer::PathStyleOf(const pugi::xml_node& node, const Style& style,
+                                  const Context& ctx, const Geom::Rect* bbox, KeptElement& kept) {
+  AIPathStyle s = art::DefaultPathStyle();
+  bool painted = true;
+  if (!PaintOf(node, style.Get("fill", "black"), style, ctx, bbox, &s.fill.color, &painted,
+               &kept.fillReference)) {
+    painted = true;
+    s.fill.color = art::DefaultPathStyle().fill.color;
+  }
+  s.fillPaint = painted;
+  kept.fillColor = s.fill.color;
+  painted = false;
+  if (!PaintOf(node, style.Get("stroke", "none"), style, ctx, bbox, &s.stroke.color, &painted,
+               &kept.strokeReference)) {
+    painted = false;
+  }
+  s.strokePaint = painted;
+  kept.strokeColor = s.stroke.color;
+  s.evenodd = style.Get("fill-rule") == "evenodd";
+
+  // Stroke widths and dashes scale with the transform (by the square root of
+  // its determinant: exact for uniform scaling).
+  double scale = std::sqrt(std::fabs(ctx.ctm.det()));
+  if (!ctx.ctm.withoutTranslation().isUniformScale(1e-6) &&
+      !ctx.ctm.withoutTranslation().isNonzeroRotation(1e-6) && s.strokePaint &&
+      !(ctx.ctm.withoutTranslation().isNonzeroUniformScale(1e-6))) {
+    bool similarity = Geom::are_near(ctx.ctm[0] * ctx.ctm[0] + ctx.ctm[1] * ctx.ctm[1],
+                                     ctx.ctm[2] * ctx.ctm[2] + ctx.ctm[3] * ctx.ctm[3], 1e-6) &&
+                      Geom::are_near(ctx.ctm[0] * ctx.ctm[2] + ctx.ctm[1] * ctx.ctm[3], 0, 1e-6);
+    if (!similarity) Note("strokes under a non-uniform transform drawn with an average width");
+  }
+  auto width = ParseLength(style.Get("stroke-width", "1"), viewWidth_);
+  s.stroke.width = float(width && *width >= 0 ? *width * scale : scale);
+  std::string_view cap = style.Get("stroke-linecap", "butt");
+  s.stroke.cap = cap == "round" ? kAIRoundCap : cap == "square" ? kAIProjectingCap : kAIButtCap;
+  std::string_view join = style.Get("stroke-linejoin", "miter");
+  s.stroke.join = join == "round" ? kAIRoundJoin : join == "bevel" ? kAIBevelJoin : kAIMiterJoin;
+  if (auto miter = ParseNumber(style.Get("stroke-miterlimit", "4")); miter && *miter >= 1) {
+    s.stroke.miterLimit = float(*miter);
+  }
+  std::string_view dashes = style.Get("stroke-dasharray", "none");
+  if (dashes != "none") {
+    auto values = ParseNumberList(dashes);
+    if (values && !values->empty()) {
+      // An odd list repeats once to make it even, as SVG does.
+      if (values->size() % 2) {
+        auto copy = *values;
+        values->insert(values->end(), copy.begin(), copy.end());
+      }
+      bool allZero = true, negative = false;
+      for (double v : *values) allZero &= v == 0, negative |= v < 0;
+      if (negative || allZero) {
+        // Invalid or zero dashes draw a solid line.
+      } else if (values->size() > 6) {
+        Note("dash patterns longer than 6 values cut to 6");
+      }
+      if (!negative && !allZero) {
+        size_t n = std::min<size_t>(values->size(), 6);
+        s.stroke.dash.length = int16_t(n);
+        for (size_t i = 0; i < n; ++i) s.stroke.dash.array[i] = float((*values)[i] * scale);
+        auto offset = ParseLength(style.Get("stroke-dashoffset", "0"), viewWidth_);
+        s.stroke.dash.offset = float(offset.value_or(0) * scale);
+      }
+    } else {
+      Note("invalid stroke-dasharray ignored");
+    }
+  }
+  return s;
+}
+
+bool Importer::PaintOf(const pugi::xml_node& node, std::string_view text, const Style& style,
+                       const Context& ctx, const Geom::Rect* bbox, AIColor* color,
+                       bool* painted, std::string* reference) {
+  auto paint = ParsePaint(text);
+  if (!paint) {
+    Note("invalid paint \"" + std::string(text.substr(0, 40)) + "\" read as its default");
+    return false;
+  }
+  switch (paint->kind) {
+    case Paint::Kind::kNone: *painted = false; return true;
+    case Paint::Kind::kColor:
+      *painted = paint->color.alpha > 0;
+      if (paint->color.alpha > 0 && paint->color.alpha < 1) {
+        Note("colour transparency (rgba, hsla, #rrggbbaa) dropped");
+      }
+      *color = ModelColor(paint->color);
+      return true;
+    case Paint::Kind::kCurrentColor: {
+      auto current = ParseColor(style.Get("color", "black"));
+      *painted = true;
+      *color = ModelColor(current.value_or(Color{}));
+      return true;
+    }
+    case Paint::Kind::kUrl: break;
+  }
+  pugi::xml_node target = Referenced(paint->url);
+  std::string_view kind = target ? LocalName(target) : std::string_view();
+  *reference = std::string(text);
+  *painted = true;
+  if ((kind == "linearGradient" || kind == "radialGradient") &&
+      GradientStyle(target, ctx, bbox, color)) {
+    return true;
+  }
+  if (kind == "pattern") {
+    auto [it, added] = patterns_.try_emplace(paint->url, 0);
+    if (added) {
+      double x = ParseLength(target.attribute("x").value()).value_or(0);
+      double y = ParseLength(target.attribute("y").value()).value_or(0);
+      double w = ParseLength(target.attribute("width").value()).value_or(0);
+      double h = ParseLength(target.attribute("height").value()).value_or(0);
+      it->second = doc_->NewPattern(paint->url, AIRealRect{float(x), float(y + h), float(x + w), float(y)});
+    }
+    color->kind = kPattern;
+    std::memset(&color->c, 0, sizeof color->c);
+    color->c.p.pattern = it->second;
+    color->c.p.scale = {1, 1};
+    AIRealMatrix m{1, 0, 0, 1, 0, 0};
+    color->c.p.transform = m;
+    Note("pattern fills kept as references (their tiles are not editable)");
+    return true;
+  }
+  if (!target) Note("paint referring to a missing element #" + paint->url + " kept as written");
+  // Anything else: the fallback colour (or black) in the model, the
+  // reference kept for the file.
+  if (paint->hasFallback && !paint->fallbackNone) {
+    *color = ModelColor(paint->color);
+  } else {
+    *color = art::DefaultPathStyle().fill.color;
+    if (paint->fallbackNone || !target) *painted = paint->hasFallback ? false : target != nullptr;
+  }
+  (void)node;
+  return true;
+}
+
+uint32_t Importer::GradientFor(const pugi::xml_node& gradient) {
+  std::string id = gradient.attribute("id").value();
+  if (auto it = gradients_.find(id); it != gradients_.end()) return it->second;
+  // Stops come from the first gradient of the href chain that has any.
+  pugi::xml_node source = gradient;
+  for (int hops = 0; source && hops < 16; ++hops) {
+    if (source.child("stop") || source.child("svg:stop")) break;
+    source = ResolveHref(source);
+  }
+  art::Gradient g;
+  g.type = LocalName(gradient) == "radialGradient" ? kRadialGradient : kLinearGradient;
+  g.name = id;
+  g.id = id;
+  bool opacityDropped = false;
+  float last = 0;
+  if (source) {
+    for (pugi::xml_node stop : source.children()) {
+      if (LocalName(stop) != "stop") continue;
+      Style stopStyle = Style::Compute(Style{}, stop, sheet_);
+      AIGradientStop s{};
+      auto offsetText = std::string(Trim(stop.attribute("offset").value()));
+      double offset = 0;
+      if (!offsetText.empty() && offsetText.back() == '%') {
+        offset = ParseNumber(offsetText.substr(0, offsetText.size() - 1)).value_or(0) / 100;
+      } else {
+        offset = ParseNumber(offsetText).value_or(0);
+      }
+      float ramp = float(std::clamp(offset, 0.0, 1.0) * 100);
+      s.rampPoint = std::max(ramp, last);
+      last = s.rampPoint;
+      s.midPoint = 50;
+      auto c = ParseColor(stopStyle.Get("stop-color", "black"));
+      s.color = ModelColor(c.value_or(Color{}));
+      if (ParseNumber(stopStyle.Get("stop-opacity", "1")).value_or(1) < 1) opacityDropped = true;
+      g.stops.push_back(s);
+    }
+  }
+  if (opacityDropped) Note("gradient stop opacity is not held by the model (kept in the file)");
+  uint32_t handle = doc_->NewGradient(g);
+  gradients_[id] = handle;
+  return handle;
+}
+
+// The gradient's vector in the model: origin, angle (degrees) and length in
+// the gradient's own space, and the matrix from that space to the page.
+bool Importer::GradientStyle(const pugi::xml_node& gradient, const Context& ctx,
+                             const Geom::Rect* bbox, AIColor* color) {
+  // Attributes may be inherited along the href chain.
+  auto attr = [this, &gradient](const char* name) -> pugi::xml_attribute {
+    pugi::xml_node n = gradient;
+    for (int hops = 0; n && hops < 16; ++hops) {
+      if (pugi::xml_attribute a = n.attribute(name)) return a;
+      n = ResolveHref(n);
+    }
+    return {};
+  };
+  bool boxUnits = std::string_view(attr("gradientUnits").value()) != "userSpaceOnUse";
+  if (boxUnits && (!bbox || bbox->width() <= 0 || bbox->height() <= 0)) return false;
+  double base = boxUnits ? 1 : viewWidth_;
+  auto number = [&](const char* name, double def) {
+    pugi::xml_attribute a = attr(name);
+    if (!a) return def;
+    std::string_view v = Trim(a.value());
+    if (boxUnits && v.ends_with("%")) return ParseNumber(v.substr(0, v.size() - 1)).value_or(def) / 100;
+    return ParseLength(v, base * 1).value_or(def);
+  };
+  Geom::Affine space = Geom::identity();
+  if (pugi::xml_attribute t = attr("gradientTransform")) {
+    if (auto m = ParseTransform(t.value())) space = *m;
+  }
+  if (boxUnits) space = space * Geom::Affine(bbox->width(), 0, 0, bbox->height(), bbox->left(), bbox->top());
+  space = space * ctx.ctm * flip_;
+  if (std::fabs(space.det()) < 1e-300) return false;
+  AIGradientStyle g{};
+  g.gradient = GradientFor(gradient);
+  if (LocalName(gradient) == "radialGradient") {
+    double cx = number("cx", boxUnits ? 0.5 : viewWidth_ / 2);
+    double cy = number("cy", boxUnits ? 0.5 : viewHeight_ / 2);
+    double r = number("r", boxUnits ? 0.5 : viewWidth_ / 2);
+    double fx = number("fx", cx), fy = number("fy", cy);
+    g.gradientOrigin = {float(cx), float(cy)};
+    g.gradientAngle = 0;
+    g.gradientLength = float(r);
+    double dx = fx - cx, dy = fy - cy;
+    g.hiliteAngle = float(std::atan2(dy, dx) * 180 / M_PI);
+    g.hiliteLength = r > 0 ? float(std::hypot(dx, dy) / r) : 0;
+  } else {
+    double x1 = number("x1", 0), y1 = number("y1", 0);
+    double x2 = number("x2", boxUnits ? 1 : viewWidth_), y2 = number("y2", 0);
+    g.gradientOrigin = {float(x1), float(y1)};
+    g.gradientAngle = float(std::atan2(y2 - y1, x2 - x1) * 180 / M_PI);
+    g.gradientLength = float(std::hypot(x2 - x1, y2 - y1));
+  }
+  g.matrix = AIRealMatrix{float(space[0]), float(space[1]), float(space[2]),
+                          float(space[3]), float(space[4]), float(space[5])};
+  color->kind = kGradient;
+  color->c.b = g;
+  return true;
+}
+
+// ---- clip paths -------------------------------------------------------
+
+bool Importer::ReadClipGroup(const pugi::xml_node& node, const Context& context, Art* container,
+                             Art** inner) {
+  std::string_view clip = context.style.Get("clip-path");
+  auto paint = ParsePaint(clip);  // url(#id) has the syntax of a paint
+  if (!paint || paint->kind != Paint::Kind::kUrl) return false;
+  pugi::xml_node clipPath = Referenced(paint->url);
+  if (!clipPath || LocalName(clipPath) != "clipPath") {
+    Note("clip-path referring to a missing clip path ignored");
+    return true;  // renderers draw the element unclipped
+  }
+  if (std::string_view(clipPath.attribute("clipPathUnits").value()) == "objectBoundingBox") {
+    return false;
+  }
+  if (clipPath.attribute("clip-path")) return false;
+  Geom::Affine clipSpace = context.ctm;
+  if (pugi::xml_attribute t = clipPath.attribute("transform")) {
+    auto m = ParseTransform(t.value());
+    if (!m) return false;
+    clipSpace = *m * clipSpace;
+  }
+  // Every child must be a plain shape.
+  struct Member {
+    BezierPaths paths;
+    bool evenodd;
+  };
+  std::vector<Member> members;
+  for (pugi::xml_node child : clipPath.children()) {
+    if (child.type() != pugi::node_element) continue;
+    std::string_view name = LocalName(child);
+    if (name == "title" || name == "desc") continue;
+    if (!IsShape(name) || child.attribute("clip-path")) return false;
+    Geom::Affine m = clipSpace;
+    if (pugi::xml_attribute t = child.attribute("transform")) {
+      auto own = ParseTransform(t.value());
+      if (!own) return false;
+      m = *own * m;
+    }
+    auto geometry = ShapeGeometry(child);
+    if (!geometry) return false;
+    Transform(*geometry, m * flip_);
+    if (!AllWithin(*geometry, limits_.maxCoordinate)) return false;
+    Style childStyle = Style::Compute(Style{}, child, sheet_);
+    members.push_back({std::move(*geometry), childStyle.Get("clip-rule") == "evenodd"});
+  }
+  Art* group = nullptr;
+  if (doc_->NewArt(ArtKind::Group, Placement::InsideOnTop, container, &group)) return false;
+  doc_->MutableGroup(*group).clipped = true;
+  KeptElement kept;
+  kept.attributes.emplace_back("vx:clip-source", paint->url);
+  result_.kept.art[group->uid()] = std::move(kept);
+  // The clip paths go on top of the group; the element goes below them.
+  for (const Member& m : members) {
+    if (m.paths.empty()) continue;
+    AIPathStyle style = art::DefaultPathStyle();
+    style.fillPaint = 0;
+    style.clip = 1;
+    style.evenodd = m.evenodd;
+    MakePathArt(m.paths, style, group);
+  }
+  if (members.empty()) {
+    // An empty clip path hides the element: an empty clip member says so.
+    Art* empty = nullptr;
+    if (!doc_->NewArt(ArtKind::Path, Placement::InsideOnTop, group, &empty)) {
+      AIPathStyle style = art::DefaultPathStyle();
+      style.fillPaint = 0;
+      style.clip = 1;
+      doc_->MutablePath(*empty).style = style;
+    }
+  }
+  // The element is placed below the clip members.
+  *inner = group;
+  return true;
+}
+
+// ---- text ---------------------------------------------------------------
+
+void Importer::ReadText(const pugi::xml_node& node, const Context& context, Art* container) {
+  Art* text = nullptr;
+  if (doc_->NewArt(ArtKind::Text, Placement::InsideOnTop, container, &text)) return;
+  KeptElement kept;
+  kept.hasTextTransform = !context.ctm.isIdentity(0);
+  for (int i = 0; i < 6; ++i) kept.textTransform[i] = context.ctm[i];
+  auto first = [](const char* list) {
+    auto values = ParseNumberList(list);
+    return values && !values->empty() ? (*values)[0] : 0.0;
+  };
+  Geom::Point start(first(node.attribute("x").value()), first(node.attribute("y").value()));
+  Geom::Point pageStart = start * context.ctm * flip_;
+  art::TextData& data = doc_->MutableText(*text);
+  data.start = {float(pageStart[0]), float(pageStart[1])};
+  auto size = ParseLength(context.style.Get("font-size", "16"), 16);
+  data.fontSize = float(size.value_or(16));
+  data.fontFamily = std::string(context.style.Get("font-family"));
+  KeepAttributes(node, context.style, kept, false);
+  // The x and y lists beyond the first value place single glyphs: kept.
+  for (const char* list : {"x", "y", "dx", "dy", "rotate"}) {
+    auto values = ParseNumberList(node.attribute(list).value());
+    if ((values && values->size() > 1) || ((list[0] == 'd' || list[0] == 'r') && node.attribute(list))) {
+      kept.attributes.emplace_back(std::string("vx:text-") + list, node.attribute(list).value());
+    }
+  }
+  FinishArt(text, node, std::move(kept));
+
+  // Runs: one per piece of character data, styled by its element.
+  bool onPath = false;
+  std::vector<std::pair<std::string, std::pair<Style, pugi::xml_node>>> runs;
+  std::function<void(const pugi::xml_node&, const Context&, int)> walk =
+      [&](const pugi::xml_node& element, const Context& ctx, int depth) {
+        if (depth > 32) {
+          Note("text spans nested too deeply dropped");
+          return;
+        }
+        bool firstOfElement = true;
+        for (pugi::xml_node child : element.children()) {
+          if (child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata) {
+            std::string value = child.value();
+            // Default white space handling: new lines go, tabs become spaces.
+            std::string cleaned;
+            for (char c : value) {
+              if (c == '\n' || c == '\r') continue;
+              cleaned += c == '\t' ? ' ' : c;
+            }
+            if (cleaned.find_first_not_of(' ') == std::string::npos && element == node) continue;
+            runs.push_back({cleaned, {ctx.style, firstOfElement ? element : pugi::xml_node()}});
+            firstOfElement = false;
+          } else if (child.type() == pugi::node_element) {
+            std::string_view name = LocalName(child);
+            Context inner;
+            inner.style = Style::Compute(ctx.style, child, sheet_);
+            inner.ctm = ctx.ctm;
+            if (name == "tspan") {
+              walk(child, inner, depth + 1);
+            } else if (name == "textPath" && !onPath) {
+              pugi::xml_node target = ResolveHref(child);
+              std::optional<BezierPaths> geometry;
+              if (target && IsShape(LocalName(target))) geometry = ShapeGeometry(target);
+              if (!geometry || geometry->empty()) {
+                Note("text path referring to a missing path read as plain text");
+                walk(child, inner, depth + 1);
+                continue;
+              }
+              Geom::Affine m = ctx.ctm;
+              if (auto t = ParseTransform(target.attribute("transform").value())) m = *t * m;
+              Transform(*geometry, m * flip_);
+              if (!AllWithin(*geometry, limits_.maxCoordinate)) continue;
+              onPath = true;
+              Art* textPath = nullptr;
+              if (doc_->NewArt(ArtKind::TextPath, Placement::InsideOnBottom, text, &textPath)) continue;
+              auto offset = ParseLength(child.attribute("startOffset").value());
+              doc_->MutableTextPath(*textPath).startOffset = float(offset.value_or(0));
+              if (std::string_view(child.attribute("startOffset").value()).ends_with("%")) {
+                Note("text path start offsets in percent read as 0");
+              }
+              MakePathArt(BezierPaths{(*geometry)[0]}, art::DefaultPathStyle(), textPath);
+              walk(child, inner, depth + 1);
+            } else if (name == "title" || name == "desc") {
+              continue;
+            } else {
+              Note("<" + std::string(child.name()) + "> inside text dropped");
+            }
+          }
+        }
+      };
+  walk(node, context, 0);
+  // Runs are children below the text path, in reading order.
+  for (auto& [contents, styled] : runs) {
+    Art* run = nullptr;
+    if (doc_->NewArt(ArtKind::TextRun, Placement::InsideOnBottom, text, &run)) continue;
+    KeptElement runKept;
+    Context runContext = context;
+    art::TextRunData& data = doc_->MutableRun(*run);
+    data.contents = contents;
+    data.style = PathStyleOf(node, styled.first, runContext, nullptr, runKept);
+    pugi::xml_node span = styled.second;
+    if (span && span != node) {
+      for (const pugi::xml_attribute& a : span.attributes()) {
+        std::string_view name = a.name();
+        if (name == "style" || name == "id" || IsPresentationAttribute(name)) continue;
+        runKept.attributes.emplace_back(a.name(), a.value());
+      }
+      if (const char* id = span.attribute("id").value(); *id) doc_->SetId(*run, id);
+    }
+    // Font properties differing from the text's are kept on the run.
+    for (const char* p : {"font-size", "font-family", "font-weight", "font-style",
+                          "letter-spacing", "word-spacing", "text-anchor", "baseline-shift",
+                          "text-decoration", "font-variant", "font-stretch"}) {
+      std::string_view value = styled.first.Get(p);
+      if (!value.empty()) runKept.attributes.emplace_back(p, std::string(value));
+    }
+    for (const KeptProperty& p : kKeptInherited) {
+      std::string_view value = styled.first.Get(p.name, p.initial);
+      if (value != p.initial) runKept.attributes.emplace_back(p.name, std::string(value));
+    }
+    result_.kept.art[run->uid()] = std::move(runKept);
+  }
+}
+
+}  // namespace
+
+std::optional<ImportResult> ImportSvg(std::string_view text, std::string* error,
+                                      const ImportLimits& limits) {
+  Importer importer(limits);
+  return importer.Run(text, error);
+}
+
+}  // namespace vx::host::svg

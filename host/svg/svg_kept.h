@@ -1,0 +1,57 @@
+// What an SVG file holds beyond the document model, kept beside the
+// document so that export writes it back: the root element's attributes,
+// the definitions and other non-drawing elements, and per object the
+// attributes and child elements the model has no place for. Objects are
+// known by their art uid (never reused within a process), layers by theirs.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <set>
+#include <string>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+#include "vx_sdk.h"
+
+namespace vx::host::svg {
+
+using Attributes = std::vector<std::pair<std::string, std::string>>;
+
+struct KeptElement {
+  // Written on the element as they were (opacity, filter, class, ...).
+  Attributes attributes;
+  // Child elements written before the element's own content (<title> ...).
+  std::string childMarkup;
+  // The element name when it was not the one export would choose ("a"
+  // for a link that became a group, "svg" for a nested viewport ...).
+  std::string tag;
+  // Paints that referenced a definition (url(#...)) with the colour the
+  // model was given for them: while the colour is unchanged, the reference
+  // is written back instead of a new definition.
+  std::string fillReference, strokeReference;
+  AIColor fillColor{}, strokeColor{};
+  // Text: the element's own transform (SVG root coordinates) so that its
+  // glyphs keep their rotation and scale.
+  bool hasTextTransform = false;
+  double textTransform[6] = {1, 0, 0, 1, 0, 0};
+};
+
+struct KeptSvg {
+  Attributes rootAttributes;  // in their order, namespaces included
+  // Non-drawing elements at the top of the file (defs, style, metadata,
+  // namedview ...), in their order, as markup.
+  std::string headMarkup;
+  // The page flip: page y = flipY - SVG y.
+  double flipY = 0;
+  std::unordered_map<uint32_t, KeptElement> art;
+  std::unordered_map<uint32_t, KeptElement> layers;
+  // Layers made for elements that stood outside every layer; their art is
+  // written without a layer group.
+  std::set<uint32_t> implicitLayers;
+  // Every id used in the kept markup, so new ids never collide with them.
+  std::set<std::string> usedIds;
+};
+
+}  // namespace vx::host::svg
