@@ -1,0 +1,175 @@
+// Plug-in group art through the suites and the host's update messages, and
+// the undo suite inside messages, with a stand-in plug-in that records what
+// the host sends it.
+#include <functional>
+
+#include "host/art/dump.h"
+#include "host/art/plugin_group_updates.h"
+#include "suite_fixture.h"
+
+namespace vx::test {
+namespace {
+
+std::vector<std::string> gCalls;
+std::function<ASErr(const char*, const char*, void*)> gOnMessage;
+
+ASErr RecordingMain(const char* caller, const char* selector, void* message) {
+  gCalls.push_back(std::string(caller) + "/" + selector);
+  return gOnMessage ? gOnMessage(caller, selector, message) : kNoErr;
+}
+
+class PluginGroupTest : public SuiteTest {
+ protected:
+  AIPluginGroupHandle entry = nullptr;
+  void MakeHost() override {
+    host_ = std::make_unique<host::Host>(options_);
+    host_->AttachPlugin(host::PluginModule::Linked(RecordingMain, nullptr, "recording"));
+  }
+  void SetUp() override {
+    gCalls.clear();
+    gOnMessage = nullptr;
+    SuiteTest::SetUp();
+    AIAddPluginGroupData data{1, 0, "Test effect"};
+    ASSERT_EQ(0, pluginGroup->AddAIPluginGroup(host().pluginRef(), "Test Effect", &data, 0, &entry));
+  }
+  void TearDown() override {
+    gOnMessage = nullptr;
+    SuiteTest::TearDown();
+  }
+  // Sends a menu message, as the host does for every user command.
+  int32_t SendCommand() {
+    AIMenuMessage message{};
+    return host().Send(kCallerAIMenu, kSelectorAIGoMenuItem, &message.d);
+  }
+  AIArtHandle NewEffectArt() {
+    AIArtHandle a = nullptr;
+    EXPECT_EQ(0, art->NewArt(kPluginArt, kPlaceAboveAll, nullptr, &a));
+    EXPECT_EQ(0, pluginGroup->UseAIPluginGroup(a, entry));
+    return a;
+  }
+};
+
+TEST_F(PluginGroupTest, DataStoreChangesInAMessageAreFollowedByNotifyAndUpdate) {
+  AIArtHandle effect = NewEffectArt();
+  doc->TakePendingUpdates();
+  doc->ClearHistory();
+  std::string before = host::art::DumpDocument(*doc);
+  AIArtHandle updated = nullptr;
+  gOnMessage = [&](const char* caller, const char* selector, void* message) -> ASErr {
+    if (std::string(caller) == kCallerAIMenu) {
+      const uint8_t record[4] = {1, 2, 3, 4};
+      if (ASErr e = pluginGroup->SetPluginArtDataCount(effect, 4)) return e;
+      return pluginGroup->SetPluginArtDataRange(effect, record, 0, 4);
+    }
+    if (std::string(selector) == kSelectorAIUpdateArt) {
+      auto* m = static_cast<AIPluginGroupMessage*>(message);
+      EXPECT_EQ(entry, m->entry);
+      updated = m->art;
+      AIArtHandle result = nullptr, copy = nullptr;
+      if (ASErr e = pluginGroup->GetPluginArtResultArt(m->art, &result)) return e;
+      return art->NewArt(kPathArt, kPlaceInsideOnTop, result, &copy);
+    }
+    return kNoErr;
+  };
+  ASSERT_EQ(0, SendCommand());
+  EXPECT_EQ((std::vector<std::string>{"AI Menu/AI Go", "AI Plugin Group/AI Notify Edits",
+                                      "AI Plugin Group/AI Update"}),
+            gCalls);
+  EXPECT_EQ(effect, updated);
+  EXPECT_NE(nullptr, doc->FromHandle(effect)->resultGroup()->firstChild());
+  // The command and the update it caused are one step.
+  EXPECT_EQ(1, doc->CompletedSteps());
+  ASSERT_TRUE(doc->Undo());
+  EXPECT_EQ(before, host::art::DumpDocument(*doc));
+}
+
+TEST_F(PluginGroupTest, HostSideChangesAreUpdatedOnRequestAndUnboundArtIsNot) {
+  AIArtHandle effect = NewEffectArt();
+  AIArtHandle unbound = nullptr;
+  ASSERT_EQ(0, art->NewArt(kPluginArt, kPlaceAboveAll, nullptr, &unbound));
+  ASSERT_EQ(0, pluginGroup->SetPluginArtDataCount(unbound, 8));
+  ASSERT_EQ(0, host::art::SendPluginGroupUpdates(host()));
+  EXPECT_EQ((std::vector<std::string>{"AI Plugin Group/AI Notify Edits",
+                                      "AI Plugin Group/AI Update"}),
+            gCalls);
+  gCalls.clear();
+  ASSERT_EQ(0, host::art::SendPluginGroupUpdates(host()));
+  EXPECT_TRUE(gCalls.empty());
+  // Moving art into the edit group is an edit of the effect's source.
+  AIArtHandle p = nullptr, edit = nullptr;
+  ASSERT_EQ(0, art->NewArt(kPathArt, kPlaceAboveAll, nullptr, &p));
+  ASSERT_EQ(0, pluginGroup->GetPluginArtEditArt(effect, &edit));
+  ASSERT_EQ(0, art->ReorderArt(p, kPlaceInsideOnBottom, edit));
+  ASSERT_EQ(0, SendCommand());
+  EXPECT_EQ(3u, gCalls.size());
+}
+
+TEST_F(PluginGroupTest, AnUpdateThatFeedsItselfStopsAfterBoundedRounds) {
+  AIArtHandle effect = NewEffectArt();
+  gOnMessage = [&](const char*, const char* selector, void*) -> ASErr {
+    if (std::string(selector) != kSelectorAIUpdateArt) return kNoErr;
+    // Writes its own data store: a cycle the host must cut.
+    return pluginGroup->MarkPluginArtDirty(effect);
+  };
+  ASSERT_EQ(0, SendCommand());
+  long updates = std::count(gCalls.begin(), gCalls.end(), "AI Plugin Group/AI Update");
+  EXPECT_GT(updates, 1);
+  EXPECT_LE(updates, 8);
+}
+
+TEST_F(PluginGroupTest, DataRangesAreChecked) {
+  AIArtHandle effect = NewEffectArt();
+  ASSERT_EQ(0, pluginGroup->SetPluginArtDataCount(effect, 10));
+  size_t count = 0;
+  ASSERT_EQ(0, pluginGroup->GetPluginArtDataCount(effect, &count));
+  EXPECT_EQ(10u, count);
+  struct Case { size_t index, count; bool ok; };
+  const Case cases[] = {{0, 10, true}, {5, 5, true}, {10, 0, true},
+                        {6, 5, false}, {11, 0, false}, {0, 11, false},
+                        {1, SIZE_MAX, false}};
+  uint8_t buffer[16] = {};
+  for (const auto& c : cases) {
+    int32_t expected = c.ok ? 0 : kSPBadParameterError;
+    EXPECT_EQ(expected, pluginGroup->GetPluginArtDataRange(effect, buffer, c.index, c.count))
+        << c.index << "+" << c.count;
+    EXPECT_EQ(expected, pluginGroup->SetPluginArtDataRange(effect, buffer, c.index, c.count));
+  }
+  // New bytes of a grown store are zero; the old ones stay.
+  const uint8_t one[1] = {7};
+  ASSERT_EQ(0, pluginGroup->SetPluginArtDataRange(effect, one, 9, 1));
+  ASSERT_EQ(0, pluginGroup->SetPluginArtDataCount(effect, 12));
+  ASSERT_EQ(0, pluginGroup->GetPluginArtDataRange(effect, buffer, 9, 3));
+  EXPECT_EQ(7, buffer[0]);
+  EXPECT_EQ(0, buffer[2]);
+  AIArtHandle path = nullptr;
+  ASSERT_EQ(0, art->NewArt(kPathArt, kPlaceAboveAll, nullptr, &path));
+  EXPECT_EQ(kSPBadParameterError, pluginGroup->SetPluginArtDataCount(path, 1));
+  EXPECT_EQ(kSPBadParameterError,
+            pluginGroup->UseAIPluginGroup(effect, reinterpret_cast<AIPluginGroupHandle>(8)));
+  AIPluginGroupHandle bound = nullptr;
+  ASSERT_EQ(0, pluginGroup->GetPluginArtPluginGroup(effect, &bound));
+  EXPECT_EQ(entry, bound);
+}
+
+TEST_F(PluginGroupTest, UndoChangesRevertsTheMessagesChangesSoFar) {
+  doc->ClearHistory();
+  std::string before = host::art::DumpDocument(*doc);
+  AIArtHandle first = nullptr, second = nullptr;
+  gOnMessage = [&](const char*, const char*, void*) -> ASErr {
+    // A preview: make art, take it back, make the final art.
+    if (ASErr e = art->NewArt(kPathArt, kPlaceAboveAll, nullptr, &first)) return e;
+    if (ASErr e = undo->UndoChanges()) return e;
+    return art->NewArt(kGroupArt, kPlaceAboveAll, nullptr, &second);
+  };
+  ASSERT_EQ(0, SendCommand());
+  EXPECT_FALSE(art->ValidArt(first));
+  EXPECT_TRUE(art->ValidArt(second));
+  int32_t steps = 0;
+  ASSERT_EQ(0, undo->CountTransactions(&steps));
+  EXPECT_EQ(1, steps);
+  ASSERT_TRUE(doc->Undo());
+  EXPECT_EQ(before, host::art::DumpDocument(*doc));
+}
+
+}  // namespace
+}  // namespace vx::test
