@@ -1,0 +1,373 @@
+// The headless dialog manager over a fake plug-in's templates: init, the
+// agent's actions reaching the notify and track procedures, EndModal, the
+// default and cancel buttons, palettes, lists from menus, strings, icons,
+// alerts and stale references.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "host/adm/dialog_manager.h"
+#include "host/adm/user_agent.h"
+#include "host/core/user_interaction.h"
+#include "support/fake_plugin.h"
+
+namespace vx::host::adm {
+namespace {
+
+using test::FakePlugin;
+
+// The suites as the plug-in holds them, and what its procedures saw.
+const ADMDialogSuite* sDialog;
+const ADMItemSuite* sItem;
+const ADMListSuite* sList;
+const ADMEntrySuite* sEntry;
+const ADMNotifierSuite* sNotifier;
+const ADMTrackerSuite* sTracker;
+const ADMDrawerSuite* sDrawer;
+const ADMBasicSuite* sBasic;
+const ADMIconSuite* sIcon;
+std::vector<std::string> gLog;
+ASErr gInitResult = 0;
+
+constexpr char kTemplate[] =
+    "DIALOG 200 120 \"Test Dialog\"\n"
+    "ITEM 1 default-button 10 90 70 110 \"OK\"\n"
+    "ITEM 2 cancel-button 80 90 140 110 \"Cancel\"\n"
+    "ITEM 3 edit-real 10 10 80 30 \"\" min=-100 max=100 precision=2\n"
+    "ITEM 4 checkbox 10 40 100 55 \"Reverse\"\n"
+    "ITEM 5 popup-list 100 10 190 30 \"\" menu=500\n"
+    "ITEM 6 user 100 40 140 80 \"\"\n"
+    "ITEM 7 radio 10 60 50 75 \"A\" group=1 value=1\n"
+    "ITEM 8 radio 50 60 90 75 \"B\" group=1\n"
+    "ITEM 9 static-text 150 40 190 55 \"say \\\"hi\\\"\" disabled=1\n";
+
+void LogNotify(ADMItemRef item, ADMNotifierRef notifier) {
+  char type[64];
+  sNotifier->GetNotifierType(notifier, type, sizeof type);
+  std::string line = "notify " + std::to_string(sItem->GetID(item));
+  if (std::strcmp(type, kADMUserChangedNotifier) != 0) line += std::string(" ") + type;
+  line += " " + std::to_string(sItem->GetFloatValue(item));
+  if (ADMListRef list = sItem->GetList(item)) {
+    char text[32];
+    sEntry->GetText(sList->GetActiveEntry(list), text, sizeof text);
+    line += std::string(" ") + text;
+  }
+  gLog.push_back(line);
+}
+
+ASBoolean LogTrack(ADMItemRef, ADMTrackerRef tracker) {
+  ASPoint p;
+  sTracker->GetPoint(tracker, &p);
+  gLog.push_back("track " + std::to_string(sTracker->GetAction(tracker)) + " " +
+                 std::to_string(p.h) + "," + std::to_string(p.v) + " mods " +
+                 std::to_string(sTracker->GetModifiers(tracker)));
+  return 1;
+}
+
+void XorCross(ADMItemRef, ADMDrawerRef drawer) {
+  gLog.push_back("draw 6");
+  ASRect b;
+  sDrawer->GetBoundsRect(drawer, &b);
+  sDrawer->SetDrawMode(drawer, kADMXORMode);
+  sDrawer->SetRGBColor(drawer, 0xFFFFFF);
+  ASPoint a{0, 0}, c{b.right, b.bottom};
+  sDrawer->DrawLine(drawer, &a, &c);
+}
+
+void LogDestroy(ADMDialogRef) { gLog.push_back("destroy"); }
+
+void LogDialogNotify(ADMDialogRef, ADMNotifierRef notifier) {
+  char type[64];
+  sNotifier->GetNotifierType(notifier, type, sizeof type);
+  gLog.push_back(std::string("dialog ") + type);
+}
+
+ASErr Init(ADMDialogRef dialog) {
+  gLog.push_back("init " + std::string(sDialog->GetDialogName(dialog)));
+  sDialog->SetDestroyProc(dialog, LogDestroy);
+  for (int id : {3, 4, 5, 6, 8}) sItem->SetNotifyProc(sDialog->GetItem(dialog, id), LogNotify);
+  ADMItemRef user = sDialog->GetItem(dialog, 6);
+  sItem->SetTrackProc(user, LogTrack);
+  sItem->SetDrawProc(user, XorCross);
+  sItem->SetFloatValue(sDialog->GetItem(dialog, 3), 12.345f);
+  return gInitResult;
+}
+
+void EndWithSeven(ADMItemRef item, ADMNotifierRef) {
+  sDialog->EndModal(sItem->GetDialog(item), 7, 0);
+}
+ASErr InitEndsWithSeven(ADMDialogRef dialog) {
+  sItem->SetNotifyProc(sDialog->GetItem(dialog, 1), EndWithSeven);
+  return kNoErr;
+}
+
+class DialogTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    FakePlugin::Reset();
+    FakePlugin::AddResource(kVxDialogResource, 400, kTemplate);
+    FakePlugin::AddResource(kVxMenuResource, 500, "One\n-\nThree");
+    FakePlugin::AddResource(kVxStringResource, 1001, "Hello");
+    FakePlugin::AddResource(kVxIconResource, 600, "2 2\nk.\n.k");
+    FakePlugin::AddResource(kVxIconResource, 601, "0 0");
+    host_ = FakePlugin::MakeHost();
+    self_ = host_->pluginRef();
+    sDialog = FakePlugin::Acquire<ADMDialogSuite>(kADMDialogSuite, kADMDialogSuiteVersion);
+    sItem = FakePlugin::Acquire<ADMItemSuite>(kADMItemSuite, kADMItemSuiteVersion);
+    sList = FakePlugin::Acquire<ADMListSuite>(kADMListSuite, kADMListSuiteVersion);
+    sEntry = FakePlugin::Acquire<ADMEntrySuite>(kADMEntrySuite, kADMEntrySuiteVersion);
+    sNotifier = FakePlugin::Acquire<ADMNotifierSuite>(kADMNotifierSuite,
+                                                      kADMNotifierSuiteVersion);
+    sTracker = FakePlugin::Acquire<ADMTrackerSuite>(kADMTrackerSuite,
+                                                    kADMTrackerSuiteVersion);
+    sDrawer = FakePlugin::Acquire<ADMDrawerSuite>(kADMDrawerSuite, kADMDrawerSuiteVersion);
+    sBasic = FakePlugin::Acquire<ADMBasicSuite>(kADMBasicSuite, kADMBasicSuiteVersion);
+    sIcon = FakePlugin::Acquire<ADMIconSuite>(kADMIconSuite, kADMIconSuiteVersion);
+    gLog.clear();
+    gInitResult = 0;
+    host_->dialogs().SetAgent(&agent_);
+  }
+  void TearDown() override {
+    EXPECT_TRUE(host_->dialogs().Dialogs().empty());
+    FakePlugin::Reset();
+  }
+  std::vector<AgentAction> Script(std::initializer_list<const char*> lines) {
+    std::vector<AgentAction> out;
+    for (const char* line : lines) {
+      std::string error;
+      auto action = ParseAgentAction(line, &error);
+      EXPECT_TRUE(action) << error;
+      if (action) out.push_back(*action);
+    }
+    return out;
+  }
+
+  ScriptedAgent agent_;
+  std::unique_ptr<Host> host_;
+  SPPluginRef self_ = nullptr;
+};
+
+TEST_F(DialogTest, AgentActionsReachTheNotifyAndTrackProcedures) {
+  agent_.AddScript("Test Dialog",
+                   Script({"set 3=150", "press 4", "choose 5=2", "choose 5=1",
+                           "press 8", "drag 6=1,2:5,6 alt", "press 9", "press 1",
+                           "press 2"}));
+  const int32_t result =
+      sDialog->Modal(self_, "Test Dialog", 400, kADMModalDialogStyle, Init, nullptr, 0);
+  EXPECT_EQ(1, result);
+  const std::vector<std::string> expected = {
+      "init Test Dialog",
+      "draw 6",                         // painted once it is shown
+      "notify 3 100.000000",            // 150 is past the maximum
+      "notify 4 1.000000",
+      "notify 5 2.000000 Three",
+      "notify 8 1.000000",              // the separator (5=1) cannot be chosen
+      "track 1 1,2 mods 2048",
+      "track 2 5,6 mods 2048",
+      "track 3 5,6 mods 2048",
+      "notify 6 0.000000",
+      "destroy",                        // OK ended it; "press 2" never ran
+  };
+  EXPECT_EQ(expected, gLog);
+  ASSERT_EQ(2u, agent_.failures().size());
+  EXPECT_NE(std::string::npos, agent_.failures()[0].find("cannot be chosen"));
+  EXPECT_NE(std::string::npos, agent_.failures()[1].find("item 9 is disabled"));
+}
+
+TEST_F(DialogTest, ItemStateFollowsTheTemplateAndTheSuites) {
+  struct Seen {
+    std::string text3, text9;
+    int32_t int3 = 0;
+    ASBoolean radio7 = 0, radio8 = 0;
+    int32_t entries = 0;
+  };
+  static Seen seen;
+  seen = {};
+  auto init = [](ADMDialogRef d) -> ASErr {
+    char text[64];
+    ADMItemRef e = sDialog->GetItem(d, 3);
+    sItem->SetFloatValue(e, 12.345f);
+    sItem->GetText(e, text, sizeof text);
+    seen.text3 = text;
+    seen.int3 = sItem->GetIntValue(e);
+    sItem->GetText(sDialog->GetItem(d, 9), text, sizeof text);
+    seen.text9 = text;
+    sItem->SetBooleanValue(sDialog->GetItem(d, 8), 1);  // turns 7 off
+    seen.radio7 = sItem->GetBooleanValue(sDialog->GetItem(d, 7));
+    seen.radio8 = sItem->GetBooleanValue(sDialog->GetItem(d, 8));
+    seen.entries = sList->NumberOfEntries(sItem->GetList(sDialog->GetItem(d, 5)));
+    return kNoErr;
+  };
+  EXPECT_EQ(1, sDialog->Modal(self_, "", 400, 0, init, nullptr, 0));
+  EXPECT_EQ("12.35", seen.text3);  // written with its precision
+  EXPECT_EQ(12, seen.int3);
+  EXPECT_EQ("say \"hi\"", seen.text9);
+  EXPECT_EQ(0, seen.radio7);
+  EXPECT_EQ(1, seen.radio8);
+  EXPECT_EQ(3, seen.entries);
+  EXPECT_EQ(std::vector<std::string>{"#400"}, agent_.seen());
+}
+
+TEST_F(DialogTest, DefaultButtonCancelAndInitFailure) {
+  // No script: the default button is pressed.
+  EXPECT_EQ(1, sDialog->Modal(self_, "Test Dialog", 400, 0, Init, nullptr, 0));
+  // The plug-in's own handler of OK decides the result.
+  EXPECT_EQ(7, sDialog->Modal(self_, "x", 400, 0, InitEndsWithSeven, nullptr, 0));
+  // An agent that walks away cancels the dialog.
+  agent_.AddScript("Test Dialog", Script({"press 4"}));
+  gLog.clear();
+  EXPECT_EQ(2, sDialog->Modal(self_, "Test Dialog", 400, 0, Init, nullptr, 0));
+  EXPECT_EQ("destroy", gLog.back());
+  // A failing init: -1, and the destroy procedure still runs.
+  gLog.clear();
+  gInitResult = kOutOfMemoryErr;
+  EXPECT_EQ(-1, sDialog->Modal(self_, "Test Dialog", 400, 0, Init, nullptr, 0));
+  EXPECT_EQ((std::vector<std::string>{"init Test Dialog", "destroy"}), gLog);
+  // No such template.
+  EXPECT_EQ(-1, sDialog->Modal(self_, "y", 401, 0, nullptr, nullptr, 0));
+}
+
+TEST_F(DialogTest, PalettesAreCreatedHiddenAndDrivenBetweenMessages) {
+  auto init = [](ADMDialogRef d) -> ASErr {
+    sDialog->SetNotifyProc(d, LogDialogNotify);
+    sDialog->SetDestroyProc(d, LogDestroy);
+    ADMItemRef menu = sDialog->GetItem(d, kADMMenuItemID);
+    sList->SetMenuID(sItem->GetList(menu), 500);
+    sItem->SetNotifyProc(menu, LogNotify);
+    return kNoErr;
+  };
+  ADMDialogRef palette =
+      sDialog->Create(self_, "QVR-VsX4LiveBorder", 400, kADMTabbedFloatingDialogStyle,
+                      init, nullptr, 0);
+  ASSERT_NE(nullptr, palette);
+  EXPECT_FALSE(sDialog->IsVisible(palette));
+  Dialog* dialog = host_->dialogs().DialogNamed("QVR-VsX4LiveBorder");
+  ASSERT_NE(nullptr, dialog);
+  DialogDriver driver(host_->dialogs(), *dialog);
+  EXPECT_EQ("the dialog is hidden", driver.Press(4));
+  sDialog->Show(palette, 1);
+  sDialog->Move(palette, 84, 59);
+  ASRect b;
+  sDialog->GetBoundsRect(palette, &b);
+  EXPECT_EQ(84, b.left);
+  EXPECT_EQ(59 + 120, b.bottom);
+  EXPECT_EQ("", driver.Choose(kADMMenuItemID, 2));
+  EXPECT_EQ("", driver.Close());
+  EXPECT_FALSE(sDialog->IsVisible(palette));
+  sDialog->Destroy(palette);
+  const std::vector<std::string> expected = {
+      "dialog ADM Show Window Notifier", "dialog ADM Bounds Changed Notifier",
+      "notify -2 2.000000 Three",        "dialog ADM Close Hit Notifier",
+      "dialog ADM Hide Window Notifier", "destroy"};
+  EXPECT_EQ(expected, gLog);
+  // References to a destroyed palette are refused, not followed.
+  EXPECT_EQ(nullptr, sDialog->GetItem(palette, 1));
+  EXPECT_FALSE(sDialog->IsVisible(palette));
+}
+
+TEST_F(DialogTest, DrawProceduresPaintTheDialogRaster) {
+  // A palette's raster can be read after the procedures ran.
+  ADMDialogRef palette = sDialog->Create(self_, "p", 400, 3, Init, nullptr, 0);
+  ASSERT_NE(nullptr, palette);
+  sDialog->Show(palette, 1);
+  Dialog* d = host_->dialogs().DialogNamed("p");
+  ASSERT_NE(nullptr, d);
+  const Raster& r = d->raster();
+  // The user item (100,40)-(140,80) has the XOR diagonal of XorCross.
+  const Rgba bg = Drawer::kBackground;
+  EXPECT_EQ((Rgba{uint8_t(bg.r ^ 255), uint8_t(bg.g ^ 255), uint8_t(bg.b ^ 255), 255}),
+            r.Get(100, 40));
+  EXPECT_EQ(bg, r.Get(101, 40));
+  // An invalidated item is painted again at the next update, over a cleared area.
+  sItem->Invalidate(sDialog->GetItem(palette, 6));
+  sDialog->Update(palette);
+  EXPECT_EQ((Rgba{uint8_t(bg.r ^ 255), uint8_t(bg.g ^ 255), uint8_t(bg.b ^ 255), 255}),
+            r.Get(120, 60));
+  sDialog->Destroy(palette);
+}
+
+TEST_F(DialogTest, StringsMenusIconsAndAlerts) {
+  char text[16] = "junk";
+  EXPECT_EQ(0, sBasic->GetIndexString(self_, 1000, 1, text, sizeof text));
+  EXPECT_STREQ("Hello", text);
+  EXPECT_EQ(0, sBasic->GetIndexString(self_, 1000, 2, text, sizeof text));
+  EXPECT_STREQ("", text);
+  EXPECT_EQ(0, sBasic->GetIndexString(self_, 1000, 1, text, 3));
+  EXPECT_STREQ("He", text);
+
+  ADMIconRef icon = sIcon->GetFromResource(self_, 600, 0);
+  ADMIconRef empty = sIcon->GetFromResource(self_, 601, 0);
+  ADMIconRef missing = sIcon->GetFromResource(self_, 602, 0);
+  EXPECT_EQ(kADMIconBitmap, sIcon->GetType(icon));
+  EXPECT_EQ(kADMUnknownIconType, sIcon->GetType(empty));
+  EXPECT_EQ(kADMUnknownIconType, sIcon->GetType(missing));
+  sIcon->Destroy(icon);
+  EXPECT_EQ(2u, host_->dialogs().LiveIcons());
+
+  std::vector<std::string> printed;
+  host_->dialogs().onAlert = [&](const Alert& a) { printed.push_back(a.text); };
+  sBasic->ErrorAlert("Preset File Error!");
+  sBasic->MessageAlert("The maximum number is exceeded.");
+  agent_.AddYesNoAnswer(false);
+  EXPECT_EQ(0, sBasic->YesNoAlert("Delete?"));
+  EXPECT_EQ(1, sBasic->YesNoAlert("Again?"));
+  const auto& alerts = host_->dialogs().alerts();
+  ASSERT_EQ(4u, alerts.size());
+  EXPECT_EQ(Alert::Kind::Error, alerts[0].kind);
+  EXPECT_EQ("The maximum number is exceeded.", alerts[1].text);
+  EXPECT_FALSE(alerts[2].answer);
+  EXPECT_EQ(4u, printed.size());
+
+  char path[64];
+  agent_.AddFolderAnswer("/tmp/presets");
+  EXPECT_EQ(0, sBasic->ChooseFolder("Select the folder including the files.", path, 64));
+  EXPECT_STREQ("/tmp/presets", path);
+  EXPECT_EQ(kCanceledErr, sBasic->ChooseFolder("again", path, 64));
+  sBasic->Beep();
+  EXPECT_EQ(1, host_->user().beeps());
+}
+
+TEST(AgentActions, ParseTheScriptForm) {
+  struct Case {
+    const char* text;
+    bool ok;
+    AgentAction::Kind kind;
+    int32_t item;
+    uint32_t modifiers;
+  };
+  const Case cases[] = {
+      {"set 7=50", true, AgentAction::Kind::SetValue, 7, 0},
+      {"set 7=-0.5", true, AgentAction::Kind::SetValue, 7, 0},
+      {"text 2=Preset #1 x", true, AgentAction::Kind::SetText, 2, 0},
+      {"press 1", true, AgentAction::Kind::Press, 1, 0},
+      {"press 4 alt shift", true, AgentAction::Kind::Press, 4, 0x0A00},
+      {"choose menu=4 alt", true, AgentAction::Kind::Choose, kADMMenuItemID, 0x0800},
+      {"drag 16=0,0:10,-3 ctrl", true, AgentAction::Kind::Drag, 16, 0x0100},
+      {"close", true, AgentAction::Kind::Close, 0, 0},
+      {"bounds 1,2,3,4", true, AgentAction::Kind::Bounds, 0, 0},
+      {"set 7", false, {}, 0, 0},
+      {"set x=1", false, {}, 0, 0},
+      {"press 1 meta", false, {}, 0, 0},
+      {"drag 3=1,2:3", false, {}, 0, 0},
+      {"jump 1", false, {}, 0, 0},
+  };
+  for (const Case& c : cases) {
+    std::string error;
+    auto a = ParseAgentAction(c.text, &error);
+    ASSERT_EQ(c.ok, a.has_value()) << c.text << " " << error;
+    if (!a) continue;
+    EXPECT_EQ(c.kind, a->kind) << c.text;
+    EXPECT_EQ(c.item, a->item) << c.text;
+    EXPECT_EQ(c.modifiers, a->modifiers) << c.text;
+  }
+  auto text = ParseAgentAction("text 2=Preset #1 x", nullptr);
+  EXPECT_EQ("Preset #1 x", text->text);
+  auto drag = ParseAgentAction("drag 16=0,0:10,-3", nullptr);
+  ASSERT_EQ(2u, drag->points.size());
+  EXPECT_EQ(-3, drag->points[1].v);
+}
+
+}  // namespace
+}  // namespace vx::host::adm

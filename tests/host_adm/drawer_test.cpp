@@ -1,0 +1,159 @@
+// The drawer paints exact pixels: lines without their end point, outlines
+// without doubled corners, so that any figure drawn twice in exclusive-or
+// mode leaves the raster as it was.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "host/adm/drawer.h"
+#include "host/adm/font.h"
+#include "host/adm/image.h"
+#include "support/host_fixture.h"
+
+namespace vx::host::adm {
+namespace {
+
+constexpr Rgba kWhite{255, 255, 255, 255};
+constexpr Rgba kBlack{0, 0, 0, 255};
+
+int CountNot(const Raster& r, Rgba colour) {
+  int n = 0;
+  for (const Rgba& p : r.pixels()) n += !(p == colour);
+  return n;
+}
+
+TEST(Drawer, LineStopsBeforeItsEndPoint) {
+  Raster r(10, 3);
+  Drawer d(r, {0, 0, 10, 3});
+  d.Line({0, 1}, {5, 1});
+  for (int x = 0; x < 10; ++x) EXPECT_EQ(x < 5 ? kBlack : kWhite, r.Get(x, 1)) << x;
+  EXPECT_EQ(5, CountNot(r, kWhite));
+  d.Line({7, 0}, {7, 0});  // a line of no length paints nothing
+  EXPECT_EQ(5, CountNot(r, kWhite));
+}
+
+TEST(Drawer, FiguresDrawnTwiceInXorModeLeaveTheRasterUnchanged) {
+  Raster original(40, 30);
+  Drawer setup(original, {0, 0, 40, 30});
+  setup.SetColor(0x3080F0);
+  setup.FillRect({5, 5, 25, 20});  // something under the figures
+  struct Figure {
+    const char* name;
+    void (*draw)(Drawer&);
+  };
+  const Figure figures[] = {
+      {"horizontal", [](Drawer& d) { d.Line({0, 3}, {39, 3}); }},
+      {"steep", [](Drawer& d) { d.Line({2, 29}, {9, 0}); }},
+      {"diagonal", [](Drawer& d) { d.Line({39, 0}, {0, 29}); }},
+      {"joined", [](Drawer& d) {
+         d.Line({10, 10}, {20, 15});
+         d.Line({20, 15}, {12, 25});
+       }},
+      {"rect", [](Drawer& d) { d.Rect({3, 4, 30, 22}); }},
+      {"oval", [](Drawer& d) { d.Oval({2, 2, 23, 17}); }},
+      {"filled oval", [](Drawer& d) { d.FillOval({10, 8, 33, 29}); }},
+      {"text", [](Drawer& d) { d.Text("Az9\xC2\xB0", {1, 12}); }},
+  };
+  for (const Figure& f : figures) {
+    Raster r = original;
+    Drawer d(r, {0, 0, 40, 30});
+    d.SetMode(kADMXORMode);
+    d.SetColor(0xFFFFFF);
+    f.draw(d);
+    EXPECT_NE(original, r) << f.name << " drew nothing";
+    f.draw(d);
+    EXPECT_EQ(original, r) << f.name;
+  }
+}
+
+TEST(Drawer, RectOutlineHasNoDoubledCorners) {
+  Raster r(20, 20);
+  Drawer d(r, {0, 0, 20, 20});
+  d.Rect({2, 3, 12, 9});  // 10 x 6, right and bottom excluded
+  EXPECT_EQ(2 * 10 + 2 * 6 - 4, CountNot(r, kWhite));
+  EXPECT_EQ(kBlack, r.Get(11, 8));
+  EXPECT_EQ(kWhite, r.Get(12, 9));
+}
+
+TEST(Drawer, OvalIsSymmetricAndInscribed) {
+  Raster r(30, 20);
+  Drawer d(r, {0, 0, 30, 20});
+  const ASRect box{3, 2, 26, 17};
+  d.FillOval(box);
+  for (int y = 0; y < 20; ++y)
+    for (int x = 0; x < 30; ++x) {
+      const bool in = r.Get(x, y) == kBlack;
+      if (in) {
+        EXPECT_TRUE(x >= box.left && x < box.right && y >= box.top && y < box.bottom);
+      }
+      // Mirror images across the box's centre lines.
+      EXPECT_EQ(in, r.Get(box.left + box.right - 1 - x, y) == kBlack) << x << "," << y;
+      EXPECT_EQ(in, r.Get(x, box.top + box.bottom - 1 - y) == kBlack) << x << "," << y;
+    }
+  // The ellipse touches the middle of each side of its box.
+  EXPECT_EQ(kBlack, r.Get(box.left, (box.top + box.bottom) / 2));
+  EXPECT_EQ(kBlack, r.Get((box.left + box.right) / 2, box.top));
+  EXPECT_EQ(kWhite, r.Get(box.left, box.top));
+}
+
+TEST(Drawer, TextBaselineAndGlyphs) {
+  Raster r(12, 12);
+  Drawer d(r, {0, 0, 12, 12});
+  d.Text("I", {0, 9});  // 'I' is a full middle column with serifs
+  for (int y = 2; y < 9; ++y) EXPECT_EQ(kBlack, r.Get(2, y)) << y;
+  EXPECT_EQ(kWhite, r.Get(2, 1));
+  EXPECT_EQ(kWhite, r.Get(2, 9));
+  EXPECT_EQ(kBlack, r.Get(1, 2));
+  EXPECT_EQ(kBlack, r.Get(3, 8));
+  EXPECT_EQ(7 + 4, CountNot(r, kWhite));
+  EXPECT_EQ(3 * font::kAdvance, font::TextWidth("a\xC2\xB0z"));
+}
+
+TEST(Drawer, PaintsOnlyInsideItsArea) {
+  Raster r(20, 20);
+  Drawer d(r, {5, 5, 10, 10});
+  EXPECT_EQ(5, d.LocalBounds().right);
+  d.FillRect({-5, -5, 30, 30});
+  EXPECT_EQ(25, CountNot(r, kWhite));
+  EXPECT_EQ(kBlack, r.Get(5, 5));
+  EXPECT_EQ(kWhite, r.Get(10, 10));
+  d.TextInBox({0, 0, 5, 5}, "wrapped words in a box");
+  EXPECT_EQ(25, CountNot(r, kWhite));  // nothing escapes the area
+}
+
+TEST(Drawer, PicturesPaintTheirOpaquePixels) {
+  auto image = ParseImage("3 2\nk.r\n.wb\n");
+  ASSERT_TRUE(image);
+  Raster r(5, 5, {10, 20, 30, 255});
+  Drawer d(r, {0, 0, 5, 5});
+  d.Picture(*image, {1, 1});
+  EXPECT_EQ(kBlack, r.Get(1, 1));
+  EXPECT_EQ((Rgba{10, 20, 30, 255}), r.Get(2, 1));  // '.' is transparent
+  EXPECT_EQ((Rgba{255, 0, 0, 255}), r.Get(3, 1));
+  EXPECT_EQ((Rgba{0, 0, 255, 255}), r.Get(3, 2));
+  EXPECT_FALSE(ParseImage("two by two"));
+  EXPECT_TRUE(ParseImage("0 0")->empty());
+}
+
+TEST(Raster, SavesAPng) {
+  Raster r(7, 3, {1, 2, 3, 255});
+  const auto path = test::FreshSettingsDir() / "out.png";
+  std::string error;
+  ASSERT_TRUE(r.SavePng(path, &error)) << error;
+  std::ifstream in(path, std::ios::binary);
+  std::string bytes((std::istreambuf_iterator<char>(in)), {});
+  ASSERT_GT(bytes.size(), 24u);
+  EXPECT_EQ(std::string("\x89PNG\r\n\x1a\n", 8), bytes.substr(0, 8));
+  auto be32 = [&](size_t at) {
+    return (uint32_t(uint8_t(bytes[at])) << 24) | (uint32_t(uint8_t(bytes[at + 1])) << 16) |
+           (uint32_t(uint8_t(bytes[at + 2])) << 8) | uint32_t(uint8_t(bytes[at + 3]));
+  };
+  EXPECT_EQ(7u, be32(16));  // IHDR width
+  EXPECT_EQ(3u, be32(20));  // IHDR height
+  EXPECT_FALSE(Raster().SavePng(path, &error));
+  EXPECT_FALSE(r.SavePng("/nonexistent-folder/x.png", &error));
+}
+
+}  // namespace
+}  // namespace vx::host::adm
