@@ -1,0 +1,61 @@
+#include "document_fixture.h"
+
+#include "host/art/document_set.h"
+
+namespace vx::test {
+
+using host::art::ArtKind;
+using host::art::Placement;
+
+void DocumentGeometryTest::SetUp() {
+  GeometryTest::SetUp();
+  doc_ = &host().documents().New("geometry");
+}
+
+host::art::Art* DocumentGeometryTest::layer() const {
+  return doc_->currentLayer()->group;
+}
+
+host::art::Art* DocumentGeometryTest::AddPath(const std::string& id,
+                                              const std::vector<Segment>& segments,
+                                              bool closed, bool selected,
+                                              Art* container) {
+  Art* art = nullptr;
+  EXPECT_EQ(0, doc_->NewArt(ArtKind::Path, Placement::InsideOnTop,
+                            container ? container : layer(), &art));
+  if (!art) return nullptr;
+  doc_->SetId(*art, id);
+  auto& p = doc_->MutablePath(*art);
+  p.segments = segments;
+  p.selection.assign(segments.size(), kSegmentNotSelected);
+  p.closed = closed;
+  if (selected) doc_->Select(*art, true);
+  return art;
+}
+
+host::art::Art* DocumentGeometryTest::AddContainer(const std::string& id, ArtKind kind,
+                                                   Art* container) {
+  Art* art = nullptr;
+  EXPECT_EQ(0, doc_->NewArt(kind, Placement::InsideOnTop,
+                            container ? container : layer(), &art));
+  if (art) doc_->SetId(*art, id);
+  return art;
+}
+
+std::string DocumentGeometryTest::Listing(const Art& container) {
+  std::string out;
+  for (const Art* c = container.firstChild(); c; c = c->sibling()) {
+    if (!out.empty()) out += " ";
+    out += c->id().empty() ? "?" : c->id();
+    if (c->firstChild()) out += "[" + Listing(*c) + "]";
+  }
+  return out;
+}
+
+std::vector<Segment> Corners(std::initializer_list<AIRealPoint> points) {
+  std::vector<Segment> s;
+  for (const AIRealPoint& p : points) s.push_back(Corner(p));
+  return s;
+}
+
+}  // namespace vx::test

@@ -1,0 +1,209 @@
+// Reading the selected paths of a document into a path set, writing the
+// working copies back, and the failure paths of both.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+#include <vector>
+
+#include "document_fixture.h"
+#include "geometry/depth_order.h"
+#include "geometry/path_mapping.h"
+#include "geometry/projection.h"
+
+namespace vx {
+namespace {
+
+using host::art::ArtKind;
+using test::Corners;
+using test::SameSegments;
+
+// A ripple across the page, deeper to the right.
+ASErr Ripple(const void*, Point3* v) {
+  v->y += 10.0f * std::sin(v->x / 5.0f);
+  v->z = v->x * 0.01f;
+  return kNoErr;
+}
+
+class SegmentBuffers : public test::DocumentGeometryTest {
+ protected:
+  // From the bottom: low, G[g2 over g1], C[c1], and an unselected path.
+  void SetUp() override {
+    DocumentGeometryTest::SetUp();
+    low_ = AddPath("low", Corners({{0, 0}, {10, 0}, {10, 10}}), false, true);
+    Art* g = AddContainer("G", ArtKind::Group);
+    g1_ = AddPath("g1", Corners({{-20, 5}, {-10, 40}}), false, true, g);
+    g2_ = AddPath("g2", Corners({{100, -30}, {120, -30}, {120, -10}, {100, -10}}), true,
+                  true, g);
+    Art* c = AddContainer("C", ArtKind::CompoundPath);
+    c1_ = AddPath("c1", Corners({{30, 20}, {40, 25}, {50, 20}}), false, true, c);
+    idle_ = AddPath("idle", Corners({{500, 500}, {600, 600}}), false, false);
+  }
+  void TearDown() override {
+    FreePathSet(&set_);
+    ReleaseArtList(&arts_);
+    DocumentGeometryTest::TearDown();
+  }
+  std::vector<std::vector<Segment>> HostPaths() const {
+    std::vector<std::vector<Segment>> out;
+    for (Art* a : {low_, g1_, g2_, c1_, idle_}) out.push_back(a->path().segments);
+    return out;
+  }
+
+  Art *low_ = nullptr, *g1_ = nullptr, *g2_ = nullptr, *c1_ = nullptr, *idle_ = nullptr;
+  AIArtHandleList arts_ = nullptr;
+  PathSet set_{};
+};
+
+bool SameList(const std::vector<Segment>& a, const std::vector<Segment>& b) {
+  return a.size() == b.size() && SameSegments(a.data(), b.data(), int(a.size()));
+}
+
+TEST_F(SegmentBuffers, GatherFindsTheSelectedPathsWithTheirCountsAndBounds) {
+  int32_t count = 0, total = 0;
+  AIRealRect bounds;
+  ASSERT_EQ(kNoErr, GatherSelectedPaths(&arts_, &count, &total, &bounds));
+  ASSERT_EQ(4, count);
+  EXPECT_EQ(12, total);
+  EXPECT_EQ(-20.0f, bounds.left);
+  EXPECT_EQ(40.0f, bounds.top);
+  EXPECT_EQ(120.0f, bounds.right);
+  EXPECT_EQ(-30.0f, bounds.bottom);
+  const Art* want[] = {low_, g1_, g2_, c1_};  // paint order
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(want[i]->handle(), (*arts_)[i]) << i;
+}
+
+TEST_F(SegmentBuffers, CountSelectedSegmentsAllOrFirstOnly) {
+  int32_t matches = 0, total = 0;
+  ASSERT_EQ(kNoErr, CountSelectedSegments(&arts_, &matches, &total, false));
+  EXPECT_EQ(4, matches);
+  EXPECT_EQ(12, total);
+  ReleaseArtList(&arts_);
+  ASSERT_EQ(kNoErr, CountSelectedSegments(&arts_, &matches, &total, true));
+  EXPECT_EQ(3, total);
+}
+
+TEST_F(SegmentBuffers, NoSelectedPathIsBadSelectionWithNothingLeftLive) {
+  doc_->DeselectAll();
+  doc_->Select(*doc_->FindById("G"), false);
+  int32_t count = 0, total = 0;
+  AIRealRect bounds;
+  EXPECT_EQ(kBadSelectionErr, GatherSelectedPaths(&arts_, &count, &total, &bounds));
+  EXPECT_EQ(nullptr, arts_);
+  EXPECT_EQ(kBadSelectionErr, CountSelectedSegments(&arts_, &count, &total, false));
+  EXPECT_EQ(kBadSelectionErr, GatherPathSet(&arts_, &set_));
+  EXPECT_EQ(0u, host().blocks().LiveCount());
+}
+
+TEST_F(SegmentBuffers, PathSetHoldsASourceAndAWorkingCopyOfEveryPath) {
+  ASSERT_EQ(kNoErr, GatherPathSet(&arts_, &set_));
+  ASSERT_EQ(4, set_.pathCount);
+  EXPECT_EQ(12, set_.totalSegments);
+  EXPECT_EQ(0, set_.nextPath);
+  EXPECT_EQ(kPathSetClean, set_.resultFlag);
+  const Point3 corners[4] = {{-20, 40, 0}, {-20, -30, 0}, {120, -30, 0}, {120, 40, 0}};
+  for (int k = 0; k < 4; ++k) {
+    EXPECT_EQ(corners[k].x, set_.corners[k].x) << k;
+    EXPECT_EQ(corners[k].y, set_.corners[k].y) << k;
+    EXPECT_EQ(0.0f, set_.corners[k].z) << k;
+  }
+  EXPECT_EQ(set_.bounds.top, set_.boundsCopy.top);
+  const Art* paths[] = {low_, g1_, g2_, c1_};
+  for (int i = 0; i < 4; ++i) {
+    const auto& host = paths[i]->path();
+    for (const SegmentBuffer* b : {&set_.working[i], &set_.source[i]}) {
+      EXPECT_EQ(int(host.segments.size()), b->count) << i;
+      EXPECT_EQ(host.closed ? 1 : 0, b->closed) << i;
+      EXPECT_EQ(kDepthSentinel, b->depth) << i;
+      EXPECT_TRUE(SameSegments(host.segments.data(), b->segments, b->count)) << i;
+    }
+    EXPECT_NE(set_.working[i].segments, set_.source[i].segments);
+  }
+  auto labels = host().blocks().LiveByLabel();
+  EXPECT_EQ(2, labels["paths info buffer"]);
+  EXPECT_EQ(8, labels["segs buffer"]);
+}
+
+TEST_F(SegmentBuffers, EveryAllocationFailureWhileGatheringLeavesNothing) {
+  for (long n = 1;; ++n) {
+    host().blocks().FailAllocationNumber(n);
+    const ASErr err = GatherPathSet(&arts_, &set_);
+    host().blocks().FailAllocationNumber(0);
+    if (!err) {
+      EXPECT_GT(n, 10) << "two records, eight segment arrays and the art list";
+      break;
+    }
+    EXPECT_EQ(kOutOfMemoryErr, err) << n;
+    EXPECT_EQ(nullptr, arts_) << n;
+    EXPECT_EQ(0, set_.pathCount) << n;
+    EXPECT_EQ(nullptr, set_.working) << n;
+    EXPECT_EQ(0u, host().blocks().LiveCount()) << n << "\n" << host().blocks().LiveReport();
+    ASSERT_LT(n, 40);
+  }
+}
+
+TEST_F(SegmentBuffers, WriteBackReplacesOnlyTheSegments) {
+  ASSERT_EQ(kNoErr, GatherPathSet(&arts_, &set_));
+  const AIPathStyle style = g2_->path().style;
+  const MapContext ctx = MakeTransformContext(Ripple, nullptr, {0, 0}, 1e30f, 100);
+  ASSERT_EQ(kNoErr, MapRemainingPaths(&set_, ctx, PathMapping::kSubdividing, false));
+  ASSERT_GT(set_.working[2].count, 4) << "the closed path grew";
+  ASSERT_EQ(kNoErr, WriteBack(arts_, set_));
+  const Art* paths[] = {low_, g1_, g2_, c1_};
+  for (int i = 0; i < 4; ++i) {
+    const auto& host = paths[i]->path();
+    ASSERT_EQ(size_t(set_.working[i].count), host.segments.size()) << i;
+    EXPECT_TRUE(SameSegments(set_.working[i].segments, host.segments.data(),
+                             set_.working[i].count)) << i;
+  }
+  EXPECT_TRUE(g2_->path().closed);
+  EXPECT_FALSE(low_->path().closed);
+  EXPECT_TRUE(host::art::SamePathStyle(style, g2_->path().style));
+  EXPECT_EQ(2u, idle_->path().segments.size());
+}
+
+// A whole filter run: gather, map, write back, restack, free. Whatever
+// allocation fails, the run answers -108, leaves no block, and every path
+// is either as it was or completely mapped.
+TEST_F(SegmentBuffers, EveryAllocationFailureOfARunLeavesNoHalfWrittenPath) {
+  const auto original = HostPaths();
+  const MapContext ctx = MakeTransformContext(Ripple, nullptr, {0, 0}, 1e30f, 100);
+  auto run = [&]() -> ASErr {
+    ASErr err = GatherPathSet(&arts_, &set_);
+    if (!err) err = MapRemainingPaths(&set_, ctx, PathMapping::kSubdividing, true);
+    if (!err) err = WriteBack(arts_, set_);
+    if (!err) err = ReorderByDepth(arts_, set_);
+    FreePathSet(&set_);
+    ReleaseArtList(&arts_);
+    return err;
+  };
+  doc_->BeginStep();
+  ASSERT_EQ(kNoErr, run());
+  const auto mapped = HostPaths();
+  doc_->RevertOpenStep();
+  doc_->EndStep();
+  ASSERT_TRUE(SameList(original[2], HostPaths()[2]));
+  ASSERT_FALSE(SameList(original[2], mapped[2]));
+
+  for (long n = 1;; ++n) {
+    doc_->BeginStep();
+    host().blocks().FailAllocationNumber(n);
+    const ASErr err = run();
+    host().blocks().FailAllocationNumber(0);
+    const auto now = HostPaths();
+    doc_->RevertOpenStep();
+    doc_->EndStep();
+    EXPECT_EQ(0u, host().blocks().LiveCount()) << n;
+    for (size_t i = 0; i < now.size(); ++i)
+      EXPECT_TRUE(SameList(original[i], now[i]) || SameList(mapped[i], now[i])) << n << " " << i;
+    if (!err) {
+      EXPECT_GT(n, 15) << "gathering, two mappings per path and the reorder buffer";
+      break;
+    }
+    EXPECT_EQ(kOutOfMemoryErr, err) << n;
+    ASSERT_LT(n, 60);
+  }
+}
+
+}  // namespace
+}  // namespace vx
