@@ -1,0 +1,293 @@
+// PluginMain: routing by caller and selector, the error dialog, the suite
+// use count, Unload / Reload, and start-ups that fail part-way.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "host/adm/dialog.h"
+#include "host/adm/dialog_manager.h"
+#include "host/adm/user_agent.h"
+#include "host/core/call_failures.h"
+#include "host/core/registrations.h"
+#include "shell/error_report.h"
+#include "shell/globals.h"
+#include "shell/suites.h"
+#include "support/host_fixture.h"
+
+extern "C" ASErr PluginMain(const char* caller, const char* selector,
+                            void* message);
+
+namespace vx::test {
+namespace {
+
+// Remembers every modal dialog with the texts of its items 2 and 3 (the
+// error dialog's message and code), then presses its default button.
+class RecordingAgent : public host::adm::UserAgent {
+ public:
+  struct Seen {
+    std::string name;
+    std::string message;
+    std::string code;
+  };
+  std::vector<Seen> seen;
+  void RunModal(host::adm::DialogDriver& driver) override {
+    auto& d = driver.dialog();
+    Seen s{d.name(), "", ""};
+    if (auto* item = d.GetItem(2)) s.message = item->Text();
+    if (auto* item = d.GetItem(3)) s.code = item->Text();
+    seen.push_back(s);
+    driver.Press(d.defaultItem);
+  }
+};
+
+class DispatchTest : public HostTest {
+ protected:
+  RecordingAgent agent_;
+  void StartWithAgent() {
+    ASSERT_EQ(0, StartHost());
+    host().dialogs().SetAgent(&agent_);
+  }
+  void TearDown() override {
+    if (host_) host().dialogs().SetAgent(nullptr);
+    HostTest::TearDown();
+  }
+  // Sends a message to PluginMain with a handler result forced through the
+  // error path: an "AI Filter" message whose handler we cannot fail, so the
+  // error reporting is exercised directly inside a message's suite hold.
+  void Report(ASErr code) {
+    ASSERT_EQ(0, AcquireSuites(host().basic()));
+    ReportError(host().pluginRef(), code);
+    ReleaseSuites(host().basic());
+  }
+};
+
+TEST_F(DispatchTest, UnknownCallersAndSelectorsAnswerZeroAndShowNothing) {
+  StartWithAgent();
+  const char* messages[][2] = {{"AI Nothing", "AI Go"},
+                               {"AI Menu", "AI Nothing"},
+                               {"AI Filter", "AI Nothing"},
+                               {"SP Interface", "AI Nothing"},
+                               {"SP Access", "AI Nothing"},
+                               {"AI Live Effect", "AI Live Effect Input Type"},
+                               {"AI Live Effect",
+                                "AI Live Effect Interpolate Parameters"},
+                               {"Action Manager", "Undo Action"}};
+  for (auto& m : messages) {
+    AIMenuMessage message{};
+    EXPECT_EQ(0, host().Send(m[0], m[1], &message.d)) << m[0] << " / " << m[1];
+  }
+  EXPECT_TRUE(agent_.seen.empty());
+  EXPECT_TRUE(host().dialogs().alerts().empty());
+  EXPECT_EQ(0, SuiteUseCount);
+}
+
+TEST_F(DispatchTest, ErrorDialogShowsTheMessageAndTheCode) {
+  StartWithAgent();
+  struct Case {
+    ASErr code;
+    const char* message;
+    const char* codeText;
+  } cases[] = {
+      {271, "The filter cannot complete because there isn't enough memory (RAM) available.", "271"},
+      {-108, "The filter cannot complete because there isn't enough memory (RAM) available.", "-108"},
+      {VX_FOURCC('S', 'E', 'G', 'M'), "The filter cannot complete because a layer is locked or invisible.", "SEGM"},
+      {VX_FOURCC('!', 's', 'e', 'l'), "The selection is not valid for this filter.", "!sel"},
+      {VX_FOURCC('s', 'P', 's', 'L'), "You must select the paths which exist on the same layer.", "sPsL"},
+      {VX_FOURCC('s', 'p', 'S', 't'), "Import (Export) cannot be done between the same files.", "spSt"},
+      {VX_FOURCC('!', 'i', 'c', 'o'), "Unknown error", "!ico"},
+      // The "<Others>" row is matched by its first four characters.
+      {VX_FOURCC('<', 'O', 't', 'h'), "The filter cannot complete because of an unknown error.", "<Oth"},
+      {-1, "Unknown error", "-1"},
+      {12345, "Unknown error", "12345"},
+  };
+  for (const Case& c : cases) {
+    agent_.seen.clear();
+    Report(c.code);
+    ASSERT_EQ(1u, agent_.seen.size()) << c.codeText;
+    EXPECT_EQ("Error Dialog", agent_.seen[0].name);
+    EXPECT_EQ(c.message, agent_.seen[0].message);
+    EXPECT_EQ(c.codeText, agent_.seen[0].code);
+  }
+}
+
+TEST_F(DispatchTest, StopAndZeroAreNeverReported) {
+  StartWithAgent();
+  Report(0);
+  Report(kCanceledErr);
+  EXPECT_TRUE(agent_.seen.empty());
+}
+
+TEST_F(DispatchTest, ResultCodesFormatAsTheDialogShowsThem) {
+  struct Case {
+    ASErr code;
+    const char* text;
+  } cases[] = {{-108, "-108"},
+               {271, "271"},
+               {0, "0"},
+               {-65536, "-65536"},  // upper half -1: decimal
+               {VX_FOURCC('S', '!', 'F', 'd'), "S!Fd"},
+               {65536, "\0\1\0\0"}};
+  for (const Case& c : cases) {
+    char text[16];
+    FormatResultCode(c.code, text, sizeof text);
+    if (c.code == 65536) {
+      EXPECT_EQ(0, text[0]);  // four characters, high byte first
+    } else {
+      EXPECT_STREQ(c.text, text);
+    }
+  }
+}
+
+TEST_F(DispatchTest, MissingSuiteBeforeTheDialogManagerIsTolerated) {
+  options_.versionText = "15";
+  host_ = MakeLinkedHost(options_);
+  host().suites().MakeMissing(kAIURLSuite, kAIURLSuiteVersion);
+  host().suites().MakeMissing(kAIDocumentViewSuite, kAIDocumentViewSuiteVersion);
+  host().dialogs().SetAgent(&agent_);
+  ASSERT_EQ(0, host().Startup());
+  EXPECT_TRUE(host().dialogs().alerts().empty());
+}
+
+TEST_F(DispatchTest, MissingSuiteAfterTheDialogManagerStopsWithAnAlertOnce) {
+  host_ = MakeLinkedHost(options_);
+  host().suites().MakeMissing(kADMNotifierSuite, kADMNotifierSuiteVersion);
+  host().dialogs().SetAgent(&agent_);
+  EXPECT_EQ(kSPSuiteNotFoundError, host().Startup());
+  ASSERT_EQ(1u, host().dialogs().alerts().size());
+  char expected[128];
+  std::snprintf(expected, sizeof expected, "Error: %d, suite: %s, version: %d!",
+                int(kSPSuiteNotFoundError), kADMNotifierSuite,
+                kADMNotifierSuiteVersion);
+  EXPECT_EQ(expected, host().dialogs().alerts()[0].text);
+  EXPECT_TRUE(agent_.seen.empty());  // 'S!Fd' is not reported a second time
+  // Nothing was allocated: Startup did not run.
+  EXPECT_EQ(0u, host().blocks().LiveCount());
+  EXPECT_EQ(nullptr, host().globalsSlot());
+  EXPECT_EQ(0, SuiteUseCount);
+  host().suites().ClearMissing();
+}
+
+TEST_F(DispatchTest, PaletteHoldsKeepTheSuitesUntilShutdown) {
+  StartWithAgent();
+  // A palette takes one extra hold between messages.
+  ASSERT_EQ(0, AcquireSuites(host().basic()));
+  EXPECT_EQ(1, SuiteUseCount);
+  AIMenuMessage message{};
+  EXPECT_EQ(0, host().Send("AI Menu", "AI Update", &message.d));
+  // The message's own release released nothing.
+  EXPECT_EQ(1, SuiteUseCount);
+  EXPECT_NE(nullptr, sBlocks);
+  EXPECT_GT(host().suites().OutstandingAcquisitions(), 0);
+  // A second, nested hold.
+  ASSERT_EQ(0, AcquireSuites(host().basic()));
+  EXPECT_EQ(2, SuiteUseCount);
+  EXPECT_EQ(0, host().Shutdown());
+  EXPECT_EQ(0, SuiteUseCount);
+  EXPECT_EQ(nullptr, sBlocks);
+  EXPECT_EQ(0, host().suites().OutstandingAcquisitions());
+}
+
+TEST_F(DispatchTest, UnloadAndReloadKeepEveryGlobal) {
+  StartWithAgent();
+  PluginGlobals before;
+  std::memcpy(&before, gGlobals, sizeof before);
+  PluginGlobals* record = gGlobals;
+  EXPECT_EQ(0, host().Unload());
+  EXPECT_EQ(record, host().globalsSlot());
+  // The library's statics are lost while it is out of memory.
+  gGlobals = nullptr;
+  SuiteUseCount = 5;
+  EXPECT_EQ(0, host().Reload());
+  EXPECT_EQ(record, gGlobals);
+  EXPECT_EQ(0, SuiteUseCount);
+  EXPECT_EQ(0, std::memcmp(&before, gGlobals, sizeof before));
+}
+
+TEST_F(DispatchTest, ShutdownFreesEverythingAndClearsTheSlot) {
+  StartWithAgent();
+  EXPECT_NE(nullptr, host().globalsSlot());
+  EXPECT_EQ(0, host().Shutdown());
+  EXPECT_EQ(nullptr, host().globalsSlot());
+  EXPECT_EQ(nullptr, gGlobals);
+  EXPECT_EQ(0u, host().blocks().LiveCount()) << host().blocks().LiveReport();
+}
+
+TEST_F(DispatchTest, AboutRunsItsDialogAndAnswersZero) {
+  StartWithAgent();
+  EXPECT_EQ(0, host().About());
+  ASSERT_EQ(1u, agent_.seen.size());
+  EXPECT_EQ("About Dialog", agent_.seen[0].name);
+}
+
+// Start-up must survive the failure of any host call part-way: it reports
+// the error, keeps what was registered, and leaks nothing after shutdown.
+TEST_F(DispatchTest, EveryFailedAllocationDuringStartupIsReportedAndClean) {
+  for (long n = 1;; ++n) {
+    host_ = MakeLinkedHost(options_);
+    host().dialogs().SetAgent(&agent_);
+    agent_.seen.clear();
+    host().blocks().FailAllocationNumber(n);
+    ASErr err = host().Startup();
+    host().blocks().FailAllocationNumber(0);
+    if (err == 0) {
+      ExpectCleanShutdown();
+      host_.reset();
+      ASSERT_GT(n, 30);  // the globals and the 36 help texts at least
+      break;
+    }
+    EXPECT_EQ(kOutOfMemoryErr, err) << "allocation " << n;
+    ASSERT_EQ(1u, agent_.seen.size()) << "allocation " << n;
+    EXPECT_EQ("-108", agent_.seen[0].code);
+    host().dialogs().SetAgent(nullptr);
+    ExpectCleanShutdown();
+    host_.reset();
+  }
+}
+
+TEST_F(DispatchTest, FailingRegistrationCallsStopStartupWithTheirError) {
+  struct Case {
+    const char* function;
+    long call;
+    size_t menuItems;  // registered before the failure
+    size_t tools;
+  } cases[] = {
+      {"AddMenuItem", 1, 0, 0},  {"AddMenuItem", 5, 4, 0},
+      {"AddNotifier", 2, 18, 0}, {"AddFilter", 2, 18, 0},
+      {"AddTool", 1, 18, 0},     {"AddTool", 9, 18, 8},
+  };
+  for (const Case& c : cases) {
+    host_ = MakeLinkedHost(options_);
+    host().dialogs().SetAgent(&agent_);
+    agent_.seen.clear();
+    host().failures().FailCall(c.function, c.call, -108);
+    EXPECT_EQ(-108, host().Startup()) << c.function << " #" << c.call;
+    EXPECT_EQ(1u, agent_.seen.size());
+    EXPECT_GE(host().registrations().MenuItems().size(), c.menuItems);
+    EXPECT_EQ(c.tools, host().registrations().Tools().size());
+    host().dialogs().SetAgent(nullptr);
+    ExpectCleanShutdown();
+    host_.reset();
+  }
+}
+
+TEST_F(DispatchTest, PluginGroupFailuresAreIgnored) {
+  host_ = MakeLinkedHost(options_);
+  host().failures().FailCall("AddAIPluginGroup", 3, -108);
+  EXPECT_EQ(0, host().Startup());
+  EXPECT_EQ(12u, host().registrations().PluginGroups().size());
+  EXPECT_EQ(14u, host().registrations().ActionEvents().size());
+}
+
+TEST_F(DispatchTest, WithoutAnActionManagerNoActionIsRegistered) {
+  host_ = MakeLinkedHost(options_);
+  host().suites().MakeMissing(kAIActionManagerSuite, kAIActionManagerSuiteVersion);
+  EXPECT_EQ(0, host().Startup());
+  EXPECT_EQ(0u, host().registrations().ActionEvents().size());
+  EXPECT_EQ(9u, host().registrations().Tools().size());
+  host().suites().ClearMissing();
+}
+
+}  // namespace
+}  // namespace vx::test
