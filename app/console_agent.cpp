@@ -1,0 +1,43 @@
+#include "app/console_agent.h"
+
+#include <ostream>
+
+#include "host/adm/dialog_manager.h"
+#include "host/core/host.h"
+
+namespace vx::app {
+
+namespace {
+// The plug-in's error dialog: item 2 holds the message, item 3 the code.
+constexpr const char* kErrorDialogName = "Error Dialog";
+constexpr int32_t kMessageItem = 2;
+constexpr int32_t kCodeItem = 3;
+}  // namespace
+
+ConsoleAgent::ConsoleAgent(host::Host& host, std::ostream& err)
+    : host_(host), err_(err) {
+  host.dialogs().SetAgent(this);
+  host.dialogs().onAlert = [this](const host::adm::Alert& alert) {
+    err_ << "versalix4: " << alert.text << "\n";
+  };
+}
+
+ConsoleAgent::~ConsoleAgent() {
+  host_.dialogs().SetAgent(nullptr);
+  host_.dialogs().onAlert = nullptr;
+}
+
+void ConsoleAgent::RunModal(host::adm::DialogDriver& driver) {
+  host::adm::Dialog& dialog = driver.dialog();
+  if (dialog.name() == kErrorDialogName) {
+    const host::adm::Item* message = dialog.GetItem(kMessageItem);
+    const host::adm::Item* code = dialog.GetItem(kCodeItem);
+    std::string line = message ? message->Text() : std::string("(no message)");
+    if (code) line += " (" + code->Text() + ")";
+    errors_.push_back(line);
+    err_ << "versalix4: " << line << "\n";
+  }
+  driver.Press(dialog.defaultItem);
+}
+
+}  // namespace vx::app
