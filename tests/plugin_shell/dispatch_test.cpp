@@ -107,7 +107,7 @@ TEST_F(DispatchTest, ErrorDialogShowsTheMessageAndTheCode) {
     Report(c.code);
     ASSERT_EQ(1u, agent_.seen.size()) << c.codeText;
     EXPECT_EQ("Error Dialog", agent_.seen[0].name);
-    EXPECT_EQ(c.message, agent_.seen[0].message);
+    EXPECT_EQ(c.message, agent_.seen[0].message) << c.codeText;
     EXPECT_EQ(c.codeText, agent_.seen[0].code);
   }
 }
