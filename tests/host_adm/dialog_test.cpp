@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -46,23 +47,25 @@ constexpr char kTemplate[] =
 void LogNotify(ADMItemRef item, ADMNotifierRef notifier) {
   char type[64];
   sNotifier->GetNotifierType(notifier, type, sizeof type);
-  std::string line = "notify " + std::to_string(sItem->GetID(item));
-  if (std::strcmp(type, kADMUserChangedNotifier) != 0) line += std::string(" ") + type;
-  line += " " + std::to_string(sItem->GetFloatValue(item));
+  std::ostringstream line;
+  line << "notify " << sItem->GetID(item);
+  if (std::strcmp(type, kADMUserChangedNotifier) != 0) line << " " << type;
+  line << " " << std::to_string(sItem->GetFloatValue(item));
   if (ADMListRef list = sItem->GetList(item)) {
     char text[32];
     sEntry->GetText(sList->GetActiveEntry(list), text, sizeof text);
-    line += std::string(" ") + text;
+    line << " " << text;
   }
-  gLog.push_back(line);
+  gLog.push_back(line.str());
 }
 
 ASBoolean LogTrack(ADMItemRef, ADMTrackerRef tracker) {
   ASPoint p;
   sTracker->GetPoint(tracker, &p);
-  gLog.push_back("track " + std::to_string(sTracker->GetAction(tracker)) + " " +
-                 std::to_string(p.h) + "," + std::to_string(p.v) + " mods " +
-                 std::to_string(sTracker->GetModifiers(tracker)));
+  std::ostringstream line;
+  line << "track " << sTracker->GetAction(tracker) << " " << p.h << "," << p.v
+       << " mods " << sTracker->GetModifiers(tracker);
+  gLog.push_back(line.str());
   return 1;
 }
 
@@ -81,11 +84,15 @@ void LogDestroy(ADMDialogRef) { gLog.push_back("destroy"); }
 void LogDialogNotify(ADMDialogRef, ADMNotifierRef notifier) {
   char type[64];
   sNotifier->GetNotifierType(notifier, type, sizeof type);
-  gLog.push_back(std::string("dialog ") + type);
+  std::string line = "dialog ";
+  line += type;
+  gLog.push_back(line);
 }
 
 ASErr Init(ADMDialogRef dialog) {
-  gLog.push_back("init " + std::string(sDialog->GetDialogName(dialog)));
+  std::string line = "init ";
+  line += sDialog->GetDialogName(dialog);
+  gLog.push_back(line);
   sDialog->SetDestroyProc(dialog, LogDestroy);
   for (int id : {3, 4, 5, 6, 8}) sItem->SetNotifyProc(sDialog->GetItem(dialog, id), LogNotify);
   ADMItemRef user = sDialog->GetItem(dialog, 6);
