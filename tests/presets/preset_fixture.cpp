@@ -21,51 +21,7 @@ ASErr FakeFindFolder(int32_t type, ASBoolean, char* path, int32_t maxLength) {
 }
 const AIFoldersSuite kFakeFolders = {FakeFindFolder};
 
-// ---- lists ------------------------------------------------------------------
-struct FakeEntryRef {
-  FakeList* list;
-  size_t index;
-};
-FakeEntryRef gLastEntry;
-
-FakeList* ListOf(ADMListRef ref) { return reinterpret_cast<FakeList*>(ref); }
-ADMEntryRef InsertEntry(ADMListRef ref, int32_t index) {
-  FakeList* list = ListOf(ref);
-  if (index < 0 || size_t(index) > list->entries.size()) return nullptr;
-  list->entries.insert(list->entries.begin() + index, FakeListEntry{});
-  gLastEntry = {list, size_t(index)};
-  return reinterpret_cast<ADMEntryRef>(&gLastEntry);
-}
-int32_t NumberOfEntries(ADMListRef ref) {
-  return int32_t(ListOf(ref)->entries.size());
-}
-FakeListEntry& EntryOf(ADMEntryRef ref) {
-  auto* e = reinterpret_cast<FakeEntryRef*>(ref);
-  return e->list->entries[e->index];
-}
-void SetText(ADMEntryRef ref, const char* text) { EntryOf(ref).text = text; }
-void SetID(ADMEntryRef ref, int32_t id) { EntryOf(ref).id = id; }
-
-ADMListSuite MakeListSuite() {
-  ADMListSuite s{};
-  s.InsertEntry = InsertEntry;
-  s.NumberOfEntries = NumberOfEntries;
-  return s;
-}
-ADMEntrySuite MakeEntrySuite() {
-  ADMEntrySuite s{};
-  s.SetText = SetText;
-  s.SetID = SetID;
-  return s;
-}
-const ADMListSuite kFakeList = MakeListSuite();
-const ADMEntrySuite kFakeEntry = MakeEntrySuite();
-
 }  // namespace
-
-ADMListRef AsListRef(FakeList& list) {
-  return reinterpret_cast<ADMListRef>(&list);
-}
 
 std::string ReadFileBytes(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -95,8 +51,6 @@ void PresetTest::SetUp() {
   auto* folders = static_cast<const AIFoldersSuite*>(table);
   if (!folders || !folders->FindFolder)
     host_->suites().Add(kAIFoldersSuite, kAIFoldersSuiteVersion, &kFakeFolders);
-  host_->suites().Add(kADMListSuite, kADMListSuiteVersion, &kFakeList);
-  host_->suites().Add(kADMEntrySuite, kADMEntrySuiteVersion, &kFakeEntry);
   ASSERT_EQ(kNoErr, AcquireSuites(host_->basic()));
   acquired_ = true;
   globals_ = std::make_unique<PluginGlobals>();
@@ -105,7 +59,27 @@ void PresetTest::SetUp() {
   gGlobals = globals_.get();
 }
 
+ADMDialogRef PresetTest::MakePalette(int32_t templateId) {
+  ADMDialogRef dialog =
+      sADMDialog->Create(host_->pluginRef(), "preset test palette", templateId,
+                         kADMFloatingDialogStyle, nullptr, nullptr, 0);
+  if (dialog) palettes_.push_back(dialog);
+  return dialog;
+}
+
+std::vector<std::string> PresetTest::ListTexts(ADMListRef list) {
+  std::vector<std::string> texts;
+  for (int32_t i = 0; i < sADMList->NumberOfEntries(list); ++i) {
+    char text[256];
+    sADMEntry->GetText(sADMList->IndexEntry(list, i), text, sizeof text);
+    texts.push_back(text);
+  }
+  return texts;
+}
+
 void PresetTest::TearDown() {
+  for (ADMDialogRef dialog : palettes_) sADMDialog->Destroy(dialog);
+  palettes_.clear();
   host_->blocks().FailAllocationNumber(0);
   gGlobals = savedGlobals_;
   if (acquired_) {

@@ -21,17 +21,6 @@ void WriteFileBytes(const std::filesystem::path& path, const std::string& bytes)
 // The folder of factory files beside the built plug-in module.
 std::filesystem::path FactoryFolder();
 
-// A minimal host list (a vector of entries) behind the ADM list and entry
-// suites, enough for filling preset menus.
-struct FakeListEntry {
-  std::string text;
-  int32_t id = 0;
-};
-struct FakeList {
-  std::vector<FakeListEntry> entries;
-};
-ADMListRef AsListRef(FakeList& list);
-
 class PresetTest : public ::testing::Test {
  protected:
   void SetUp() override;
@@ -45,12 +34,17 @@ class PresetTest : public ::testing::Test {
   std::filesystem::path currentPath() const;
   // Copies the factory file of the current kind into the user folder.
   void InstallFactoryCopy();
+  // A palette of the dialog manager made from a template (destroyed at
+  // teardown), and the texts of a list.
+  ADMDialogRef MakePalette(int32_t templateId);
+  std::vector<std::string> ListTexts(ADMListRef list);
 
   std::filesystem::path settingsRoot_;
   std::unique_ptr<host::Host> host_;
   std::unique_ptr<PluginGlobals> globals_;
   PluginGlobals* savedGlobals_ = nullptr;
   bool acquired_ = false;
+  std::vector<ADMDialogRef> palettes_;
 };
 
 }  // namespace vx::test

@@ -308,23 +308,29 @@ TEST_F(PresetStore, ThousandAndTwentyFourPresetsAreListed) {
 
 TEST_F(PresetStore, MinusNamesGetASpaceInMenusOnly) {
   MakeBorderFile({"-dash", "plain", std::string("-") + std::string(62, 'x')});
-  FakeList menu;
-  for (int i = 0; i < 7; ++i) menu.entries.push_back({"fixed", i});
-  ASSERT_EQ(kNoErr, FillPresetList(AsListRef(menu), kBorderFile, true));
-  ASSERT_EQ(10u, menu.entries.size());
-  EXPECT_EQ(" -dash", menu.entries[4].text);
-  EXPECT_EQ(4, menu.entries[4].id);
-  EXPECT_EQ("plain", menu.entries[5].text);
-  EXPECT_EQ(5, menu.entries[5].id);
-  EXPECT_EQ(" -" + std::string(61, 'x'), menu.entries[6].text);
-  EXPECT_EQ("fixed", menu.entries[7].text);
+  ADMDialogRef palette = MakePalette(18106);
+  ASSERT_NE(nullptr, palette);
+  ADMListRef menu = sADMItem->GetList(sADMDialog->GetItem(palette, kADMMenuItemID));
+  for (int i = 0; i < 7; ++i) sADMList->InsertEntry(menu, i);
+  ASSERT_EQ(kNoErr, FillPresetList(menu, kBorderFile, true));
+  auto texts = ListTexts(menu);
+  ASSERT_EQ(10u, texts.size());
+  EXPECT_EQ(" -dash", texts[4]);
+  EXPECT_EQ(4, sADMEntry->GetID(sADMList->IndexEntry(menu, 4)));
+  EXPECT_EQ("plain", texts[5]);
+  EXPECT_EQ(5, sADMEntry->GetID(sADMList->IndexEntry(menu, 5)));
+  EXPECT_EQ(" -" + std::string(61, 'x'), texts[6]);
+  EXPECT_EQ("", texts[7]);
   EXPECT_EQ("-dash", Names(currentPath())[0]);
-  FakeList manager;
-  ASSERT_EQ(kNoErr, FillPresetList(AsListRef(manager), currentPath().c_str(), false));
-  ASSERT_EQ(3u, manager.entries.size());
-  EXPECT_EQ("-dash", manager.entries[0].text);
-  EXPECT_EQ(0, manager.entries[0].id);
-  EXPECT_EQ(2, manager.entries[2].id);
+  // An empty list (the manager's) takes the names from its start.
+  ADMDialogRef other = MakePalette(18102);
+  ADMListRef list = sADMItem->GetList(sADMDialog->GetItem(other, 3));
+  ASSERT_EQ(kNoErr, FillPresetList(list, currentPath().c_str(), false));
+  texts = ListTexts(list);
+  ASSERT_EQ(3u, texts.size());
+  EXPECT_EQ("-dash", texts[0]);
+  EXPECT_EQ(0, sADMEntry->GetID(sADMList->IndexEntry(list, 0)));
+  EXPECT_EQ(2, sADMEntry->GetID(sADMList->IndexEntry(list, 2)));
 }
 
 // ---- failures -------------------------------------------------------------------
@@ -481,7 +487,8 @@ TEST_F(PresetStore, AllocationFailuresLeaveNoBlockAndNoChange) {
   const std::string before = ReadFileBytes(currentPath());
   BorderPGParams record = Border("R", 4);
   const PresetIndex gone[] = {1};
-  FakeList list;
+  ADMDialogRef palette = MakePalette(18102);
+  ADMListRef list = sADMItem->GetList(sADMDialog->GetItem(palette, 3));
   const std::vector<std::pair<const char*, std::function<ASErr()>>> ops = {
       {"load", [&] { return LoadPreset(&record, 0); }},
       {"load last", [&] { return LoadLastSettingOrDefaults(&record); }},
@@ -491,8 +498,8 @@ TEST_F(PresetStore, AllocationFailuresLeaveNoBlockAndNoChange) {
       {"move", [&] { return MovePreset(0, 2); }},
       {"create", [&] { return CreatePresetFile(&record); }},
       {"list", [&] {
-         list.entries.clear();
-         return FillPresetList(AsListRef(list), kBorderFile, true);
+         while (sADMList->NumberOfEntries(list) > 0) sADMList->RemoveEntry(list, 0);
+         return FillPresetList(list, kBorderFile, true);
        }}};
   for (const auto& [name, op] : ops) {
     for (long n = 1;; ++n) {

@@ -1,0 +1,416 @@
+// The preset manager window: a list of the user presets of the owner's kind
+// with New, Delete Selection, Import and Export Selection, and Alt-click on
+// an entry to overwrite it with the current settings.
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+
+#include "presets/param_record.h"
+#include "presets/preset_file.h"
+#include "presets/preset_menu.h"
+#include "shell/blocks.h"
+#include "shell/globals.h"
+#include "shell/suites.h"
+
+namespace vx {
+namespace {
+
+using preset_ui::MenuText;
+using preset_ui::PresetText;
+using preset_ui::ShowPresetFileError;
+using preset_ui::ShowPresetMessage;
+
+enum ManagerItem : int32_t {
+  kListItem = 2,
+  kNewItem = 3,
+  kDeleteItem = 4,
+  kImportItem = 5,
+  kExportItem = 6
+};
+constexpr int32_t kImportListItem = 3;
+constexpr int32_t kMaxTextIndex = 2, kSomeNotImportedIndex = 3,
+                  kManagerTitleIndex = 4, kNewNameIndex = 5,
+                  kChooseFolderIndex = 6, kImportTitleIndex = 7;
+
+struct ManagerState {
+  const PresetMenuOwner* owner;
+  uint32_t listModifiers;  // of the last click in the list
+};
+
+ManagerState& StateOf(ADMDialogRef dialog) {
+  return *static_cast<ManagerState*>(sADMDialog->GetUserData(dialog));
+}
+
+ADMListRef ListOf(ADMDialogRef dialog, int32_t itemId) {
+  return sADMItem->GetList(sADMDialog->GetItem(dialog, itemId));
+}
+
+ADMListRef OwnerMenu(const PresetMenuOwner& owner) {
+  if (!owner.dialog) return nullptr;
+  ADMItemRef item = sADMDialog->GetItem(owner.dialog, owner.menuItemId);
+  return item ? sADMItem->GetList(item) : nullptr;
+}
+
+int32_t SelectedCount(ADMListRef list) {
+  int32_t n = 0;
+  for (int32_t i = 0, count = sADMList->NumberOfEntries(list); i < count; ++i)
+    if (sADMEntry->IsSelected(sADMList->IndexEntry(list, i))) ++n;
+  return n;
+}
+
+void UpdateButtons(ADMDialogRef dialog) {
+  const bool any = SelectedCount(ListOf(dialog, kListItem)) > 0;
+  sADMItem->Enable(sADMDialog->GetItem(dialog, kDeleteItem), any);
+  sADMItem->Enable(sADMDialog->GetItem(dialog, kExportItem), any);
+}
+
+void ShowCode(const PresetMenuOwner& owner, ASErr code) {
+  if (owner.reportError)
+    owner.reportError(owner.plugin, code);
+  else
+    ShowPresetFileError(owner.plugin);
+}
+
+// The user's file of the owner's kind.
+ASErr UserFile(char* path, std::size_t size) {
+  return CurrentPresetPath(path, size);
+}
+
+// "<folder>/<preset file>" of a folder the user chose.
+bool FileInFolder(const char* folder, const char* file, char* out,
+                  std::size_t size) {
+  char withSlash[kPresetPathSize];
+  const std::size_t n = std::strlen(folder);
+  const char* sep = n > 0 && folder[n - 1] == '/' ? "" : "/";
+  return presets::JoinPath(folder, sep, withSlash, sizeof withSlash) &&
+         presets::JoinPath(withSlash, file, out, size);
+}
+
+// Same file when both name the same existing file.
+bool SameFile(const char* a, const char* b) {
+  std::error_code ec;
+  return std::strcmp(a, b) == 0 || std::filesystem::equivalent(a, b, ec);
+}
+
+ASErr RefillList(ADMDialogRef dialog) {
+  ADMListRef list = ListOf(dialog, kListItem);
+  while (sADMList->NumberOfEntries(list) > 0) sADMList->RemoveEntry(list, 0);
+  return FillPresetList(list, gGlobals->CurrentPresetFile, false);
+}
+
+// ---- New ------------------------------------------------------------------------
+
+void NewPreset(ADMDialogRef dialog) {
+  const PresetMenuOwner& owner = *StateOf(dialog).owner;
+  ADMListRef list = ListOf(dialog, kListItem);
+  const int32_t count = sADMList->NumberOfEntries(list);
+  char name[kParamNameSize];
+  PresetText(owner.plugin, kNewNameIndex, name, sizeof name);
+  char number[16];
+  std::snprintf(number, sizeof number, "%d", int(count + 1));
+  std::strncat(name, number, sizeof name - std::strlen(name) - 1);
+  char* record = static_cast<char*>(owner.record);
+  presets::SetRecordName(record, name);
+  if (!preset_ui::AskPresetName(owner.plugin, kPresetNewNameDialog, record))
+    return;
+  SelectPresetFile(owner);
+  if (AppendPreset(record)) {
+    ShowPresetFileError(owner.plugin);
+    return;
+  }
+  if (count >= kMaxUserPresets) {
+    ShowPresetMessage(owner.plugin, kMaxTextIndex);
+    return;
+  }
+  for (int32_t i = 0; i < count; ++i)
+    sADMEntry->Select(sADMList->IndexEntry(list, i), false);
+  ADMEntryRef entry = sADMList->InsertEntry(list, count);
+  sADMEntry->SetText(entry, record);
+  sADMEntry->SetID(entry, count);
+  sADMEntry->Select(entry, true);
+  if (ADMListRef menu = OwnerMenu(owner)) {
+    char shown[kParamNameSize];
+    MenuText(record, shown);
+    ADMEntryRef item =
+        sADMList->InsertEntry(menu, kPresetMenuFirstPreset + count);
+    sADMEntry->SetText(item, shown);
+    sADMEntry->SetID(item, kPresetMenuFirstPreset + count);
+  }
+  UpdateButtons(dialog);
+}
+
+// ---- Delete ---------------------------------------------------------------------
+
+void DeleteSelection(ADMDialogRef dialog) {
+  const PresetMenuOwner& owner = *StateOf(dialog).owner;
+  if (sADMDialog->Modal(owner.plugin, nullptr, kPresetDeleteDialog,
+                        kADMModalDialogStyle, nullptr, nullptr, 0) !=
+      kADMDefaultItemID)
+    return;
+  ADMListRef list = ListOf(dialog, kListItem);
+  const int32_t count = sADMList->NumberOfEntries(list);
+  BlockPtr<PresetIndex> positions;
+  if (positions.Allocate(std::size_t(count) + 1, "indPtr")) {
+    ShowPresetFileError(owner.plugin);
+    return;
+  }
+  int32_t n = 0;
+  for (int32_t i = 0; i < count; ++i)
+    if (sADMEntry->IsSelected(sADMList->IndexEntry(list, i)))
+      positions[std::size_t(n++)] = PresetIndex(i);
+  SelectPresetFile(owner);
+  if (DeletePresets(positions.get(), n)) {
+    ShowPresetFileError(owner.plugin);
+    return;
+  }
+  ADMListRef menu = OwnerMenu(owner);
+  for (int32_t k = n - 1; k >= 0; --k) {
+    sADMList->RemoveEntry(list, positions[std::size_t(k)]);
+    if (menu)
+      sADMList->RemoveEntry(menu, kPresetMenuFirstPreset + positions[std::size_t(k)]);
+  }
+  UpdateButtons(dialog);
+}
+
+// ---- Update (Alt-click) ----------------------------------------------------------
+
+void UpdateEntry(ADMDialogRef dialog, int32_t position) {
+  const PresetMenuOwner& owner = *StateOf(dialog).owner;
+  ADMEntryRef entry = sADMList->IndexEntry(ListOf(dialog, kListItem), position);
+  if (!entry) return;
+  char* record = static_cast<char*>(owner.record);
+  char text[kParamNameSize];
+  sADMEntry->GetText(entry, text, sizeof text);
+  presets::SetRecordName(record, text);
+  if (!preset_ui::AskPresetName(owner.plugin, kPresetUpdateNameDialog, record))
+    return;
+  sADMEntry->SetText(entry, record);
+  SelectPresetFile(owner);
+  if (SavePreset(record, PresetIndex(position))) {
+    ShowPresetFileError(owner.plugin);
+    return;
+  }
+  if (ADMListRef menu = OwnerMenu(owner)) {
+    char shown[kParamNameSize];
+    MenuText(record, shown);
+    if (ADMEntryRef item =
+            sADMList->IndexEntry(menu, kPresetMenuFirstPreset + position))
+      sADMEntry->SetText(item, shown);
+  }
+}
+
+// ---- Import -------------------------------------------------------------------
+
+void ImportSelectionChanged(ADMItemRef item, ADMNotifierRef) {
+  ADMDialogRef dialog = sADMItem->GetDialog(item);
+  sADMItem->Enable(sADMDialog->GetItem(dialog, kADMDefaultItemID),
+                   SelectedCount(sADMItem->GetList(item)) > 0);
+}
+
+// The positions chosen in the import list, noted at every change of its
+// selection so that they outlive the dialog.
+struct ImportChoice {
+  const char* path;
+  PresetIndex* positions;
+  int32_t capacity;
+  int32_t count;
+};
+
+void RememberImportChoice(ADMItemRef item, ADMNotifierRef notifier) {
+  ImportSelectionChanged(item, notifier);
+  ADMDialogRef dialog = sADMItem->GetDialog(item);
+  auto* choice = static_cast<ImportChoice*>(sADMDialog->GetUserData(dialog));
+  ADMListRef list = sADMItem->GetList(item);
+  choice->count = 0;
+  for (int32_t i = 0, n = sADMList->NumberOfEntries(list);
+       i < n && choice->count < choice->capacity; ++i)
+    if (sADMEntry->IsSelected(sADMList->IndexEntry(list, i)))
+      choice->positions[choice->count++] = PresetIndex(i);
+}
+
+ASErr InitImportChoice(ADMDialogRef dialog) {
+  auto* choice = static_cast<ImportChoice*>(sADMDialog->GetUserData(dialog));
+  ADMItemRef listItem = sADMDialog->GetItem(dialog, kImportListItem);
+  if (ASErr err =
+          FillPresetList(sADMItem->GetList(listItem), choice->path, false))
+    return err;
+  sADMItem->SetNotifyProc(listItem, RememberImportChoice);
+  sADMItem->Enable(sADMDialog->GetItem(dialog, kADMDefaultItemID), false);
+  char title[128];
+  PresetText(sADMDialog->GetPluginRef(dialog), kImportTitleIndex, title,
+             sizeof title);
+  sADMDialog->SetText(dialog, title);
+  return kNoErr;
+}
+
+ASErr ChooseFolder(SPPluginRef plugin, char* folder, int32_t size) {
+  char message[128];
+  PresetText(plugin, kChooseFolderIndex, message, sizeof message);
+  return sADMBasic->ChooseFolder(message, folder, size);
+}
+
+void Import(ADMDialogRef dialog) {
+  const PresetMenuOwner& owner = *StateOf(dialog).owner;
+  ADMListRef list = ListOf(dialog, kListItem);
+  const int32_t before = sADMList->NumberOfEntries(list);
+  const int32_t free = kMaxUserPresets - before;
+  if (free <= 0) {
+    ShowPresetMessage(owner.plugin, kMaxTextIndex);
+    return;
+  }
+  SelectPresetFile(owner);
+  char folder[kPresetPathSize], source[kPresetPathSize], own[kPresetPathSize];
+  if (ChooseFolder(owner.plugin, folder, sizeof folder)) return;  // cancelled
+  ASErr err = kNoErr;
+  if (!FileInFolder(folder, owner.presetFile, source, sizeof source) ||
+      UserFile(own, sizeof own))
+    err = kImportNotFoundErr;
+  else if (PresetFileCheck(source))
+    err = kImportNotFoundErr;
+  else if (SameFile(source, own))
+    err = kSameFileErr;
+  if (!err) {
+    char kind[kPresetKindNameSize];
+    if (ReadPresetFileKind(source, kind) ||
+        std::strcmp(kind, owner.presetFile) != 0)
+      err = kImportNotFoundErr;
+  }
+  if (err) {
+    ShowCode(owner, err);
+    return;
+  }
+  BlockPtr<PresetIndex> positions;
+  BlockPtr<char> text;
+  if (positions.Allocate(kMaxUserPresets + 1, "indPtr") ||
+      text.Allocate(kEntryBufferSize, "blockData")) {
+    ShowPresetFileError(owner.plugin);
+    return;
+  }
+  ImportChoice choice{source, positions.get(), kMaxUserPresets, 0};
+  if (sADMDialog->Modal(owner.plugin, nullptr, kPresetImportDialog,
+                        kADMModalDialogStyle, InitImportChoice, &choice, 0) !=
+      kADMDefaultItemID)
+    return;  // cancelled
+  int32_t take = choice.count;
+  if (take > free) {
+    ShowPresetMessage(owner.plugin, kSomeNotImportedIndex);
+    take = free;
+  }
+  for (int32_t i = 0; i < take && !err; ++i) {
+    err = ReadEntryText(source, int32_t(choice.positions[i]) + 2, text.get(),
+                        kEntryBufferSize);
+    if (!err && text[0] == '\0') break;
+    if (!err) err = AppendEntryText(own, text.get());
+  }
+  if (err) ShowCode(owner, err);
+  RefillList(dialog);
+  const int32_t after = sADMList->NumberOfEntries(list);
+  for (int32_t i = 0; i < after; ++i)
+    sADMEntry->Select(sADMList->IndexEntry(list, i), i >= before);
+  RefreshPresetMenu(owner);
+  UpdateButtons(dialog);
+}
+
+// ---- Export ---------------------------------------------------------------------
+
+void Export(ADMDialogRef dialog) {
+  const PresetMenuOwner& owner = *StateOf(dialog).owner;
+  SelectPresetFile(owner);
+  char folder[kPresetPathSize], target[kPresetPathSize], own[kPresetPathSize];
+  if (ChooseFolder(owner.plugin, folder, sizeof folder)) return;  // cancelled
+  if (!FileInFolder(folder, owner.presetFile, target, sizeof target) ||
+      UserFile(own, sizeof own)) {
+    ShowCode(owner, kExportNotFoundErr);
+    return;
+  }
+  BlockPtr<char> text;
+  if (text.Allocate(kEntryBufferSize, "blockData")) {
+    ShowPresetFileError(owner.plugin);
+    return;
+  }
+  ADMListRef list = ListOf(dialog, kListItem);
+  for (int32_t i = 0, n = sADMList->NumberOfEntries(list); i < n; ++i) {
+    if (!sADMEntry->IsSelected(sADMList->IndexEntry(list, i))) continue;
+    ASErr err = kNoErr;
+    char kind[kPresetKindNameSize];
+    if (SameFile(target, own))
+      err = kSameFileErr;
+    else if (ReadPresetFileKind(target, kind) ||
+             std::strcmp(kind, owner.presetFile) != 0)
+      err = kExportNotFoundErr;
+    if (!err) {
+      err = ReadEntryText(own, i + 2, text.get(), kEntryBufferSize);
+      if (err == kEndOfFileErr) continue;
+      if (!err) err = AppendEntryText(target, text.get());
+    }
+    if (err) {
+      ShowCode(owner, err);
+      return;
+    }
+  }
+}
+
+// ---- the window ---------------------------------------------------------------
+
+void ButtonPressed(ADMItemRef item, ADMNotifierRef) {
+  ADMDialogRef dialog = sADMItem->GetDialog(item);
+  switch (sADMItem->GetID(item)) {
+    case kNewItem: NewPreset(dialog); break;
+    case kDeleteItem: DeleteSelection(dialog); break;
+    case kImportItem: Import(dialog); break;
+    case kExportItem: Export(dialog); break;
+    default: break;
+  }
+}
+
+ASBoolean ListTracked(ADMItemRef item, ADMTrackerRef tracker) {
+  ADMDialogRef dialog = sADMItem->GetDialog(item);
+  if (sADMTracker->GetAction(tracker) == kADMMouseDownAction)
+    StateOf(dialog).listModifiers = sADMTracker->GetModifiers(tracker);
+  return sADMItem->DefaultTrack ? sADMItem->DefaultTrack(item, tracker) : 1;
+}
+
+void ListChanged(ADMItemRef item, ADMNotifierRef) {
+  ADMDialogRef dialog = sADMItem->GetDialog(item);
+  ManagerState& state = StateOf(dialog);
+  if (state.listModifiers & kADMModKeyModifier) {
+    state.listModifiers = 0;
+    ADMListRef list = sADMItem->GetList(item);
+    if (ADMEntryRef active = sADMList->GetActiveEntry(list))
+      UpdateEntry(dialog, sADMEntry->GetIndex(active));
+  }
+  UpdateButtons(dialog);
+}
+
+ASErr InitManager(ADMDialogRef dialog) {
+  const PresetMenuOwner& owner = *StateOf(dialog).owner;
+  char title[128];
+  PresetText(owner.plugin, kManagerTitleIndex, title, sizeof title);
+  sADMDialog->SetText(dialog, title);
+  SelectPresetFile(owner);
+  if (ASErr err = RefillList(dialog)) return err;
+  ADMItemRef list = sADMDialog->GetItem(dialog, kListItem);
+  sADMItem->SetNotifyProc(list, ListChanged);
+  sADMItem->SetTrackProc(list, ListTracked);
+  for (int32_t id : {kNewItem, kDeleteItem, kImportItem, kExportItem})
+    sADMItem->SetNotifyProc(sADMDialog->GetItem(dialog, id), ButtonPressed);
+  UpdateButtons(dialog);
+  return kNoErr;
+}
+
+}  // namespace
+
+ASErr RunPresetManager(const PresetMenuOwner& owner) {
+  if (!sADMDialog || !sADMItem || !sADMList || !sADMEntry || !sADMBasic ||
+      !sADMTracker || !gGlobals)
+    return kCantHappenErr;
+  SelectPresetFile(owner);
+  ManagerState state{&owner, 0};
+  int32_t ended = sADMDialog->Modal(owner.plugin, nullptr, kPresetManagerDialog,
+                                    kADMResizingModalDialogStyle, InitManager,
+                                    &state, 0);
+  return ended < 0 ? kCantHappenErr : kNoErr;
+}
+
+}  // namespace vx

@@ -1,0 +1,278 @@
+// The preset menu and the preset manager over the headless dialog manager:
+// what the user sees in the menu and what reaches the file.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "effects/border.h"
+#include "host/adm/dialog_manager.h"
+#include "host/adm/user_agent.h"
+#include "presets/preset_fixture.h"
+#include "presets/preset_kinds.h"
+#include "presets/preset_menu.h"
+#include "presets/preset_store.h"
+#include "shell/suites.h"
+
+namespace vx::test {
+namespace {
+
+namespace fs = std::filesystem;
+using host::adm::ParseAgentAction;
+using host::adm::ScriptedAgent;
+constexpr const char* kBorderFile = "VERSALiX4_PST_Border.txt";
+
+std::vector<host::adm::AgentAction> Script(std::vector<std::string> lines) {
+  std::vector<host::adm::AgentAction> actions;
+  for (const auto& line : lines) {
+    std::string error;
+    auto action = ParseAgentAction(line, &error);
+    EXPECT_TRUE(action) << line << ": " << error;
+    if (action) actions.push_back(*action);
+  }
+  return actions;
+}
+
+int gRefreshes = 0;
+std::vector<ASErr> gReported;
+void CountRefresh(ADMDialogRef, void*) { ++gRefreshes; }
+void Report(SPPluginRef, ASErr code) { gReported.push_back(code); }
+
+class PresetMenu : public PresetTest {
+ protected:
+  void SetUp() override {
+    PresetTest::SetUp();
+    host().dialogs().SetAgent(&agent_);
+    gRefreshes = 0;
+    gReported.clear();
+    UseFile(kBorderFile);
+    InstallFactoryCopy();
+    palette_ = MakePalette(18106);
+    owner_ = PresetMenuOwner{host().pluginRef(), palette_, kADMMenuItemID,
+                             &record_, kBorderFile, CountRefresh, nullptr,
+                             Report};
+  }
+  void TearDown() override {
+    EXPECT_TRUE(agent_.failures().empty())
+        << (agent_.failures().empty() ? "" : agent_.failures().front());
+    host().dialogs().SetAgent(nullptr);
+    PresetTest::TearDown();
+  }
+  void AddPresets(int count, const char* prefix = "P") {
+    for (int i = 0; i < count; ++i) {
+      BorderPGParams p = kBorderFactoryParams;
+      std::snprintf(p.name, sizeof p.name, "%s%d", prefix, i);
+      p.steps = 100 + i;
+      ASSERT_EQ(kNoErr, AppendPreset(&p));
+    }
+  }
+  ADMListRef menu() {
+    return sADMItem->GetList(sADMDialog->GetItem(palette_, kADMMenuItemID));
+  }
+  std::vector<std::string> FileNames(const fs::path& path) {
+    std::vector<char> out(kNameListSize);
+    EXPECT_EQ(kNoErr, ListPresetNames(path.c_str(), out.data(), out.size()));
+    std::vector<std::string> names;
+    std::string all = out.data();
+    for (std::size_t start = 0; !all.empty();) {
+      std::size_t tab = all.find('\t', start);
+      names.push_back(all.substr(start, tab - start));
+      if (tab == std::string::npos) break;
+      start = tab + 1;
+    }
+    return names;
+  }
+  std::vector<std::string> Alerts() {
+    std::vector<std::string> texts;
+    for (const auto& a : host().dialogs().alerts()) texts.push_back(a.text);
+    return texts;
+  }
+
+  ScriptedAgent agent_;
+  ADMDialogRef palette_ = nullptr;
+  BorderPGParams record_ = kBorderFactoryParams;
+  PresetMenuOwner owner_{};
+};
+
+TEST_F(PresetMenu, ShowsFixedItemsAroundThePresets) {
+  AddPresets(2);
+  BorderPGParams dash = kBorderFactoryParams;
+  std::strcpy(dash.name, "-dash");
+  ASSERT_EQ(kNoErr, AppendPreset(&dash));
+  ASSERT_EQ(kNoErr, FillPresetMenu(owner_));
+  EXPECT_EQ((std::vector<std::string>{"Default Settings", "-", "Edit...", "-",
+                                      "P0", "P1", " -dash", "-",
+                                      "About this plug-in..."}),
+            ListTexts(menu()));
+  EXPECT_EQ(6, sADMEntry->GetID(sADMList->IndexEntry(menu(), 6)));
+  AddPresets(1, "Q");
+  ASSERT_EQ(kNoErr, RefreshPresetMenu(owner_));
+  EXPECT_EQ(10u, ListTexts(menu()).size());
+  EXPECT_EQ("Q0", ListTexts(menu())[7]);
+}
+
+TEST_F(PresetMenu, ChoosingAppliesDefaultsAndPresets) {
+  AddPresets(2);
+  ASSERT_EQ(kNoErr, FillPresetMenu(owner_));
+  record_.steps = 1;
+  ASSERT_EQ(kNoErr, ChoosePresetMenuEntry(owner_, 5, false));
+  EXPECT_EQ(101, record_.steps);
+  ASSERT_EQ(kNoErr, ChoosePresetMenuEntry(owner_, 0, true));
+  EXPECT_EQ(3, record_.steps);
+  EXPECT_EQ(2, gRefreshes);
+  EXPECT_TRUE(host().dialogs().alerts().empty());
+}
+
+TEST_F(PresetMenu, AltChoiceUpdatesThePresetUnderANewName) {
+  BorderPGParams dash = kBorderFactoryParams;
+  std::strcpy(dash.name, "-dash");
+  ASSERT_EQ(kNoErr, AppendPreset(&dash));
+  ASSERT_EQ(kNoErr, FillPresetMenu(owner_));
+  record_.steps = 55;
+  agent_.AddScript("#18108", Script({"text 5=-renamed", "press 1"}));
+  ASSERT_EQ(kNoErr, ChoosePresetMenuEntry(owner_, 4, true));
+  EXPECT_EQ((std::vector<std::string>{"-renamed"}), FileNames(currentPath()));
+  EXPECT_EQ(" -renamed", ListTexts(menu())[4]);
+  BorderPGParams loaded = kBorderFactoryParams;
+  ASSERT_EQ(kNoErr, LoadPreset(&loaded, 0));
+  EXPECT_EQ(55, loaded.steps);
+  EXPECT_EQ(0, gRefreshes);
+  // Cancel changes nothing.
+  const std::string before = ReadFileBytes(currentPath());
+  agent_.AddScript("#18108", Script({"text 5=other", "press 2"}));
+  ASSERT_EQ(kNoErr, ChoosePresetMenuEntry(owner_, 4, true));
+  EXPECT_EQ(before, ReadFileBytes(currentPath()));
+}
+
+TEST_F(PresetMenu, StoreFailuresShowThePresetFileError) {
+  AddPresets(1);
+  ASSERT_EQ(kNoErr, FillPresetMenu(owner_));
+  fs::remove(currentPath());
+  EXPECT_EQ(kCantOpenFileErr, ChoosePresetMenuEntry(owner_, 4, false));
+  EXPECT_EQ((std::vector<std::string>{"Preset File Error!"}), Alerts());
+}
+
+TEST_F(PresetMenu, ManagerMakesANewPreset) {
+  AddPresets(2);
+  ASSERT_EQ(kNoErr, FillPresetMenu(owner_));
+  record_.steps = 77;
+  agent_.AddScript("#18100", Script({"press 3", "press 1"}));
+  agent_.AddScript("#18104", Script({"text 5=Mine", "press 1"}));
+  ASSERT_EQ(kNoErr, ChoosePresetMenuEntry(owner_, 2, false));
+  EXPECT_EQ((std::vector<std::string>{"P0", "P1", "Mine"}), FileNames(currentPath()));
+  BorderPGParams loaded = kBorderFactoryParams;
+  ASSERT_EQ(kNoErr, LoadPreset(&loaded, 2));
+  EXPECT_EQ(77, loaded.steps);
+  EXPECT_EQ("Mine", ListTexts(menu())[6]);
+  EXPECT_EQ(9u, ListTexts(menu()).size());
+}
+
+TEST_F(PresetMenu, EmptyNameCannotBeConfirmed) {
+  agent_.AddScript("#18100", Script({"press 3", "press 1"}));
+  agent_.AddScript("#18104", Script({"text 5=", "press 1", "press 2"}));
+  ASSERT_EQ(kNoErr, RunPresetManager(owner_));
+  EXPECT_TRUE(FileNames(currentPath()).empty());
+  // "press 1" on the disabled OK is refused by the dialog manager.
+  ASSERT_EQ(1u, agent_.failures().size());
+  const_cast<std::vector<std::string>&>(agent_.failures()).clear();
+}
+
+TEST_F(PresetMenu, ManagerDeletesTheSelection) {
+  AddPresets(4);
+  ASSERT_EQ(kNoErr, FillPresetMenu(owner_));
+  agent_.AddScript("#18100", Script({"choose 2=0", "choose 2=2 shift", "press 4",
+                                     "press 1"}));
+  agent_.AddScript("#18106", Script({"press 1"}));
+  ASSERT_EQ(kNoErr, RunPresetManager(owner_));
+  EXPECT_EQ((std::vector<std::string>{"P1", "P3"}), FileNames(currentPath()));
+  EXPECT_EQ((std::vector<std::string>{"Default Settings", "-", "Edit...", "-",
+                                      "P1", "P3", "-", "About this plug-in..."}),
+            ListTexts(menu()));
+}
+
+TEST_F(PresetMenu, ManagerAltClickUpdatesAnEntry) {
+  AddPresets(2);
+  ASSERT_EQ(kNoErr, FillPresetMenu(owner_));
+  record_.steps = 9;
+  agent_.AddScript("#18100", Script({"choose 2=1 alt", "press 1"}));
+  agent_.AddScript("#18108", Script({"text 5=Updated", "press 1"}));
+  ASSERT_EQ(kNoErr, RunPresetManager(owner_));
+  EXPECT_EQ((std::vector<std::string>{"P0", "Updated"}), FileNames(currentPath()));
+  EXPECT_EQ("Updated", ListTexts(menu())[5]);
+  BorderPGParams loaded = kBorderFactoryParams;
+  ASSERT_EQ(kNoErr, LoadPreset(&loaded, 1));
+  EXPECT_EQ(9, loaded.steps);
+}
+
+TEST_F(PresetMenu, ImportingFiveIntoThreeFreePlaces) {
+  // The user file holds 1,021 presets; another folder holds five.
+  std::string bytes = ReadFileBytes(currentPath());
+  for (int i = 0; i < 1021; ++i)
+    bytes += "$\tU" + std::to_string(i) + "\r\nD\t1\r\n";
+  WriteFileBytes(currentPath(), bytes);
+  const fs::path other = settingsRoot_ / "elsewhere";
+  fs::create_directories(other);
+  fs::copy_file(FactoryFolder() / kBorderFile, other / kBorderFile);
+  std::string source = ReadFileBytes(other / kBorderFile);
+  for (int i = 0; i < 5; ++i)
+    source += "$\tI" + std::to_string(i) + "\r\nD\t" + std::to_string(i) + "\r\n";
+  WriteFileBytes(other / kBorderFile, source);
+
+  agent_.AddFolderAnswer(other.string());
+  agent_.AddScript("#18100", Script({"press 5", "press 1"}));
+  agent_.AddScript("#18102", Script({"choose 3=0", "choose 3=1 shift",
+                                     "choose 3=2 shift", "choose 3=3 shift",
+                                     "choose 3=4 shift", "press 1"}));
+  ASSERT_EQ(kNoErr, RunPresetManager(owner_));
+  EXPECT_EQ((std::vector<std::string>{"Some are not able to be imported."}),
+            Alerts());
+  auto names = FileNames(currentPath());
+  ASSERT_EQ(1024u, names.size());
+  EXPECT_EQ("I0", names[1021]);
+  EXPECT_EQ("I2", names[1023]);
+  EXPECT_TRUE(gReported.empty());
+}
+
+TEST_F(PresetMenu, ImportFromTheOwnFileIsRefused) {
+  AddPresets(1);
+  const std::string before = ReadFileBytes(currentPath());
+  agent_.AddFolderAnswer(userFolder().string());
+  agent_.AddScript("#18100", Script({"press 5", "press 1"}));
+  ASSERT_EQ(kNoErr, RunPresetManager(owner_));
+  EXPECT_EQ((std::vector<ASErr>{kSameFileErr}), gReported);
+  EXPECT_EQ(before, ReadFileBytes(currentPath()));
+}
+
+TEST_F(PresetMenu, ExportNeedsAFileOfTheSameKind) {
+  AddPresets(2);
+  const fs::path other = settingsRoot_ / "target";
+  fs::create_directories(other);
+  agent_.AddFolderAnswer(other.string());
+  agent_.AddScript("#18100", Script({"choose 2=1", "press 6", "press 1"}));
+  ASSERT_EQ(kNoErr, RunPresetManager(owner_));
+  EXPECT_EQ((std::vector<ASErr>{kExportNotFoundErr}), gReported);
+  EXPECT_FALSE(fs::exists(other / kBorderFile));
+
+  gReported.clear();
+  fs::copy_file(FactoryFolder() / kBorderFile, other / kBorderFile);
+  agent_.AddFolderAnswer(other.string());
+  agent_.AddScript("#18100", Script({"choose 2=1", "press 6", "press 1"}));
+  ASSERT_EQ(kNoErr, RunPresetManager(owner_));
+  EXPECT_TRUE(gReported.empty());
+  EXPECT_EQ((std::vector<std::string>{"P1"}), FileNames(other / kBorderFile));
+}
+
+TEST_F(PresetMenu, CancelledFolderChooserDoesNothing) {
+  AddPresets(1);
+  const std::string before = ReadFileBytes(currentPath());
+  agent_.AddScript("#18100", Script({"press 5", "choose 2=0", "press 6", "press 1"}));
+  ASSERT_EQ(kNoErr, RunPresetManager(owner_));
+  EXPECT_TRUE(gReported.empty());
+  EXPECT_TRUE(host().dialogs().alerts().empty());
+  EXPECT_EQ(before, ReadFileBytes(currentPath()));
+}
+
+}  // namespace
+}  // namespace vx::test
