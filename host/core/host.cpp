@@ -12,6 +12,7 @@
 #include "host/core/action_values.h"
 #include "host/core/call_failures.h"
 #include "host/core/core_suites.h"
+#include "host/core/messages.h"
 #include "host/core/preferences.h"
 #include "host/core/registrations.h"
 #include "host/core/user_interaction.h"
@@ -125,6 +126,7 @@ int32_t Host::Shutdown() {
   SPInterfaceMessage message{};
   int32_t result = Send(kSPInterfaceCaller, kSPInterfaceShutdownSelector,
                         &message.d);
+  DisposeFilterParameters(*this);
   started_ = false;
   return result;
 }

@@ -1,6 +1,7 @@
 #include "host/core/messages.h"
 
 #include "host/core/host.h"
+#include "host/art/md_memory.h"
 #include "host/core/registrations.h"
 #include "host/core/user_interaction.h"
 
@@ -61,6 +62,17 @@ int32_t SendFilterGetParameters(Host& host, AIFilterHandle filter) {
 
 int32_t SendFilterGo(Host& host, AIFilterHandle filter) {
   return SendFilter(host, kSelectorAIGoFilter, filter);
+}
+
+void DisposeFilterParameters(Host& host) {
+  for (const Filter* registered : host.registrations().Filters()) {
+    Filter* filter = host.registrations().FindFilter(
+        reinterpret_cast<AIFilterHandle>(const_cast<Filter*>(registered)));
+    if (!filter || !filter->parameters) continue;
+    art::DisposeMdHandle(host.blocks(),
+                         static_cast<AIMdMemoryHandle>(filter->parameters));
+    filter->parameters = nullptr;
+  }
 }
 
 int32_t SendLiveEffectEditParameters(Host& host, AILiveEffectHandle effect,

@@ -28,6 +28,9 @@ int32_t SendNotify(Host& host, const std::string& type, void* notifyData = nullp
 // is kept in its registration between runs, as the host keeps it.
 int32_t SendFilterGetParameters(Host& host, AIFilterHandle filter);
 int32_t SendFilterGo(Host& host, AIFilterHandle filter);
+// Disposes of every filter's parameter block (the host does this once the
+// plug-in has shut down).
+void DisposeFilterParameters(Host& host);
 
 // "AI Live Effect" messages.
 int32_t SendLiveEffectEditParameters(Host& host, AILiveEffectHandle effect,

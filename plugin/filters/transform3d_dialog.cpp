@@ -1,0 +1,470 @@
+#include "filters/transform3d_dialog.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "filters/kinds3d.h"
+#include "filters/transform3d_filter.h"
+#include "filters/transform3d_history.h"
+#include "filters/transform3d_preview.h"
+#include "presets/preset_kinds.h"
+#include "presets/preset_menu.h"
+#include "shell/blocks.h"
+#include "shell/globals.h"
+#include "shell/suites.h"
+
+namespace vx {
+namespace {
+
+enum Item : int32_t {
+  kOk = 1, kCancel = 2, kPreview = 3, kKindPopup = 5, kPresetMenu = 6,
+  kFirstRow = 7,  // label, edit, unit, slider per row
+  kAnchorsOnly = 23,
+  kCentering = 24, kZoomIn, kZoomOut, kScroll, kReset, kUndo, kRedo, kDoAuto,
+  kBefore = 32, kAfter = 33,
+  kFirstPreRotation = 34,   // label, edit, unit, slider per axis
+  kFirstPostRotation = 46,
+  kPerspectiveEdit = 59, kPerspectiveSlider = 61,
+  kCursorLabel = 64, kCursorH = 65, kCursorV = 68, kCursorLast = 69,
+  kHelp = 70
+};
+
+constexpr int32_t kKindStrings = 20000;
+constexpr int32_t kKindNameMenu = 16000;
+
+struct DialogState {
+  TransformParams* record;
+  PathSet* set;
+  UndoHistory* history;
+  PreviewState preview;
+  SPPluginRef plugin;
+  PresetMenuOwner owner;
+  ASErr previewError;
+  int32_t lastDragH, lastDragV;
+  uint32_t dragModifiers;
+};
+
+DialogState* StateOf(ADMDialogRef dialog) {
+  return static_cast<DialogState*>(sADMDialog->GetUserData(dialog));
+}
+ADMItemRef ItemOf(ADMDialogRef dialog, int32_t id) {
+  return sADMDialog->GetItem(dialog, id);
+}
+
+void KindString(SPPluginRef plugin, int kind, int32_t n, char* out,
+                int32_t size) {
+  out[0] = '\0';
+  sADMBasic->GetIndexString(plugin, kKindStrings + 100 * kind, n, out, size);
+}
+
+// Row r of a kind is shown unless its label is a single newline.
+bool RowShown(SPPluginRef plugin, int kind, int r) {
+  char label[64];
+  KindString(plugin, kind, 1 + 7 * r, label, sizeof label);
+  return !(label[0] == '\n' && label[1] == '\0') && label[0] != '\0';
+}
+
+float KindNumber(SPPluginRef plugin, int kind, int32_t n) {
+  char text[32];
+  KindString(plugin, kind, n, text, sizeof text);
+  return float(std::strtod(text, nullptr));
+}
+
+// Stored part of the kind's defaults, read from the kind's strings.
+void ResetToKindDefaults(DialogState* s, int kind) {
+  if (kind < 0 || kind >= kTransformKindCount) kind = 0;
+  ResetTransformParams(s->record, kind);
+  TransformParams* p = s->record;
+  for (int r = 0; r < 4 && RowShown(s->plugin, kind, r); ++r)
+    p->value[r] = KindNumber(s->plugin, kind, 3 + 7 * r);
+  for (int i = 0; i < 3; ++i) {
+    p->preRotation[i] = KindNumber(s->plugin, kind, 29 + i);
+    p->postRotation[i] = KindNumber(s->plugin, kind, 32 + i);
+  }
+  RebuildDerived(p, s->set->bounds);
+}
+
+// The kind's Last Setting, or its defaults.
+void LoadKindRecord(DialogState* s, int kind) {
+  std::snprintf(gGlobals->CurrentPresetFile, kPresetFileNameSize, "%s",
+                TransformPresetFile(kind));
+  TransformParams* p = s->record;
+  if (LoadLastSettingOrDefaults(p) || p->kind != kind) {
+    ResetToKindDefaults(s, kind);
+    return;
+  }
+  p->name[0] = '\0';
+  RebuildDerived(p, s->set->bounds);
+}
+
+void SaveLastSetting(DialogState* s) {
+  TransformParams* p = s->record;
+  FractionsFromCursorOffset(p);
+  std::snprintf(gGlobals->CurrentPresetFile, kPresetFileNameSize, "%s",
+                TransformPresetFile(p->kind));
+  SavePreset(p, kLastSettingIndex);
+}
+
+void SetFloat(ADMDialogRef d, int32_t id, float v) {
+  sADMItem->SetFloatValue(ItemOf(d, id), v);
+}
+void Enable(ADMDialogRef d, int32_t id, bool on) {
+  sADMItem->Enable(ItemOf(d, id), on);
+}
+
+// Labels, units and limits of the kind's rows; hidden rows disappear.
+void LayOutRows(ADMDialogRef d, DialogState* s) {
+  const int kind = s->record->kind;
+  for (int r = 0; r < 4; ++r) {
+    const int32_t first = kFirstRow + 4 * r;
+    const bool shown = RowShown(s->plugin, kind, r);
+    for (int32_t id = first; id < first + 4; ++id)
+      sADMItem->Show(ItemOf(d, id), shown);
+    if (!shown) continue;
+    char text[64];
+    KindString(s->plugin, kind, 1 + 7 * r, text, sizeof text);
+    sADMItem->SetText(ItemOf(d, first), text);
+    KindString(s->plugin, kind, 2 + 7 * r, text, sizeof text);
+    sADMItem->SetText(ItemOf(d, first + 2), text);
+    sADMItem->SetMinFloatValue(ItemOf(d, first + 1),
+                               KindNumber(s->plugin, kind, 4 + 7 * r));
+    sADMItem->SetMaxFloatValue(ItemOf(d, first + 1),
+                               KindNumber(s->plugin, kind, 5 + 7 * r));
+    sADMItem->SetMinFloatValue(ItemOf(d, first + 3),
+                               KindNumber(s->plugin, kind, 6 + 7 * r));
+    sADMItem->SetMaxFloatValue(ItemOf(d, first + 3),
+                               KindNumber(s->plugin, kind, 7 + 7 * r));
+  }
+}
+
+// Every control from the record, with the enabling rules.
+void ShowRecord(ADMDialogRef d, DialogState* s) {
+  const TransformParams& p = *s->record;
+  sADMItem->SetIntValue(ItemOf(d, kKindPopup), p.kind);
+  for (int r = 0; r < 4; ++r) {
+    SetFloat(d, kFirstRow + 4 * r + 1, p.value[r]);
+    SetFloat(d, kFirstRow + 4 * r + 3, p.value[r]);
+  }
+  for (int i = 0; i < 3; ++i) {
+    SetFloat(d, kFirstPreRotation + 4 * i + 1, p.preRotation[i]);
+    SetFloat(d, kFirstPreRotation + 4 * i + 3, p.preRotation[i]);
+    SetFloat(d, kFirstPostRotation + 4 * i + 1, p.postRotation[i]);
+    SetFloat(d, kFirstPostRotation + 4 * i + 3, p.postRotation[i]);
+  }
+  SetFloat(d, kPerspectiveEdit, p.perspective);
+  SetFloat(d, kPerspectiveSlider, p.perspective);
+  sADMItem->SetBooleanValue(ItemOf(d, kAnchorsOnly), p.controlPointsOnly != 0);
+  sADMItem->SetBooleanValue(ItemOf(d, kBefore), p.afterMode == 0);
+  sADMItem->SetBooleanValue(ItemOf(d, kAfter), p.afterMode != 0);
+  const bool simple = p.kind == kSimpleRotation;
+  Enable(d, kBefore, !simple);
+  Enable(d, kAfter, !simple);
+  for (int32_t id = kFirstPostRotation; id < kFirstPostRotation + 12; ++id)
+    Enable(d, id, !simple);
+  const bool cursorOn = simple || p.afterMode != 0;
+  for (int32_t id = kCursorLabel; id <= kCursorLast; ++id)
+    Enable(d, id, cursorOn);
+  SetFloat(d, kCursorH, p.width != 0.0f ? p.cursorOffset.h / p.width * 100.0f
+                                         : 0.0f);
+  SetFloat(d, kCursorV, p.height != 0.0f
+                            ? p.cursorOffset.v / p.height * 100.0f
+                            : 0.0f);
+}
+
+void Recompute(DialogState* s) {
+  s->set->nextPath = 0;
+  s->set->doneSegments = 0;
+  s->set->resultFlag = kPathSetClean;
+  s->previewError = kNoErr;
+}
+
+void InvalidatePreview(ADMDialogRef d) {
+  sADMItem->Invalidate(ItemOf(d, kPreview));
+}
+
+// The end of every user change: history, recomputation, redraw.
+void Changed(ADMDialogRef d, DialogState* s) {
+  PushHistory(s->history, *s->record);
+  Recompute(s);
+  InvalidatePreview(d);
+}
+
+void AfterHistoryStep(ADMDialogRef d, DialogState* s, bool moved) {
+  if (!moved) {
+    sADMBasic->Beep();
+    return;
+  }
+  RebuildDerived(s->record, s->set->bounds);
+  ShowRecord(d, s);
+  Recompute(s);
+  InvalidatePreview(d);
+}
+
+void PresetRefresh(ADMDialogRef d, void*) {
+  DialogState* s = StateOf(d);
+  s->record->name[0] = '\0';
+  RebuildDerived(s->record, s->set->bounds);
+  LayOutRows(d, s);
+  ShowRecord(d, s);
+  Changed(d, s);
+}
+
+void FillPresetMenuOf(DialogState* s) {
+  s->owner.record = s->record;
+  s->owner.presetFile = TransformPresetFile(s->record->kind);
+  if (FillPresetMenu(s->owner)) preset_ui::ShowPresetFileError(s->plugin);
+}
+
+void ChangeKind(ADMDialogRef d, DialogState* s, int kind) {
+  if (kind == s->record->kind || kind < 0 || kind >= kTransformKindCount)
+    return;
+  SaveLastSetting(s);
+  gGlobals->transformKindShown = kind;
+  LoadKindRecord(s, kind);
+  FillPresetMenuOf(s);
+  LayOutRows(d, s);
+  ShowRecord(d, s);
+  ClearHistory(s->history);
+  Changed(d, s);
+  sADMDialog->Invalidate(d);
+}
+
+// Clamps an angle to the rotation range: outside -360 .. 360 it becomes 0.
+float WrapRotation(float a) { return a < -360.0f || a > 360.0f ? 0.0f : a; }
+
+void ItemNotify(ADMItemRef item, ADMNotifierRef notifier) {
+  if (!sADMNotifier->IsNotifierType(notifier, kADMUserChangedNotifier)) return;
+  ADMDialogRef d = sADMItem->GetDialog(item);
+  DialogState* s = StateOf(d);
+  TransformParams* p = s->record;
+  const int32_t id = sADMItem->GetID(item);
+  const float v = sADMItem->GetFloatValue(item);
+
+  if (id >= kFirstRow && id < kFirstRow + 16 && (id - kFirstRow) % 2 == 1) {
+    const int r = (id - kFirstRow) / 4;
+    const int32_t mirror = (id - kFirstRow) % 4 == 1 ? id + 2 : id - 2;
+    p->value[r] = v;
+    SetFloat(d, mirror, v);
+    Changed(d, s);
+    return;
+  }
+  if (id >= kFirstPreRotation && id < kFirstPostRotation + 12 &&
+      (id - kFirstPreRotation) % 2 == 1) {
+    const bool post = id >= kFirstPostRotation;
+    const int32_t base = post ? kFirstPostRotation : kFirstPreRotation;
+    const int axis = (id - base) / 4;
+    const int32_t mirror = (id - base) % 4 == 1 ? id + 2 : id - 2;
+    const float a = WrapRotation(v);
+    (post ? p->postRotation : p->preRotation)[axis] = a;
+    SetFloat(d, id, a);
+    SetFloat(d, mirror, a);
+    UpdateRotations(p);
+    Changed(d, s);
+    return;
+  }
+  switch (id) {
+    case kPerspectiveEdit:
+    case kPerspectiveSlider:
+      p->perspective = v;
+      SetFloat(d, id == kPerspectiveEdit ? kPerspectiveSlider : kPerspectiveEdit,
+               v);
+      UpdatePerspectiveDistance(p);
+      Changed(d, s);
+      return;
+    case kCursorH:
+    case kCursorV:
+      (id == kCursorH ? p->cursorH : p->cursorV) = v / 100.0f;
+      CursorOffsetFromFractions(p);
+      Changed(d, s);
+      return;
+    case kAnchorsOnly:
+      p->controlPointsOnly = sADMItem->GetBooleanValue(item) ? 1 : 0;
+      Changed(d, s);
+      return;
+    case kBefore:
+    case kAfter:
+      p->afterMode = id == kAfter ? 1 : 0;
+      ShowRecord(d, s);
+      Changed(d, s);
+      return;
+    case kKindPopup:
+      ChangeKind(d, s, sADMItem->GetIntValue(item));
+      return;
+    case kPresetMenu:
+      ChoosePresetMenuEntry(s->owner, sADMItem->GetIntValue(item), false);
+      return;
+    case kCentering:
+      CenterPreview(&s->preview);
+      InvalidatePreview(d);
+      return;
+    case kZoomIn:
+    case kZoomOut:
+      if (!ZoomStep(&s->preview, id == kZoomIn ? 1 : -1))
+        sADMBasic->Beep();
+      InvalidatePreview(d);
+      return;
+    case kReset:
+      ResetWorking(s->set);
+      CenterPreview(&s->preview);
+      ResetToKindDefaults(s, p->kind);
+      ShowRecord(d, s);
+      Changed(d, s);
+      return;
+    case kUndo:
+      AfterHistoryStep(d, s, UndoHistoryStep(s->history, p));
+      return;
+    case kRedo:
+      AfterHistoryStep(d, s, RedoHistoryStep(s->history, p));
+      return;
+    case kDoAuto:
+      Changed(d, s);
+      return;
+    case kHelp:
+      // The help window is not part of the plug-in yet.
+      sADMBasic->Beep();
+      return;
+    case kOk:
+      SaveLastSetting(s);
+      gGlobals->transformResume = 1;
+      {
+        ASRect at;
+        sADMDialog->GetBoundsRect(d, &at);
+        gGlobals->transformDialogPosition = {at.left, at.top, 1};
+      }
+      sADMItem->DefaultNotify(item, notifier);
+      return;
+    default:
+      sADMItem->DefaultNotify(item, notifier);
+  }
+}
+
+void PreviewDraw(ADMItemRef item, ADMDrawerRef drawer) {
+  DialogState* s = StateOf(sADMItem->GetDialog(item));
+  if (s->set->nextPath < s->set->pathCount && !s->previewError) {
+    RebuildDerived(s->record, s->set->bounds);
+    s->previewError = TransformRemainingPaths(s->record, s->set, false);
+  }
+  DrawPreview(s->plugin, drawer, s->preview, *s->record, *s->set,
+              s->previewError);
+}
+
+// Mouse in the preview: plain drag rotates (one degree per pixel), Alt-drag
+// moves the cross cursor, Ctrl-click zooms in (Ctrl+Alt out).
+ASBoolean PreviewTrack(ADMItemRef item, ADMTrackerRef tracker) {
+  ADMDialogRef d = sADMItem->GetDialog(item);
+  DialogState* s = StateOf(d);
+  TransformParams* p = s->record;
+  ASPoint pt;
+  sADMTracker->GetPoint(tracker, &pt);
+  const int32_t action = sADMTracker->GetAction(tracker);
+  if (action == kADMMouseDownAction) {
+    s->lastDragH = pt.h;
+    s->lastDragV = pt.v;
+    s->dragModifiers = sADMTracker->GetModifiers(tracker);
+    if (s->dragModifiers & kADMMenuKeyModifier) {
+      const bool out = (s->dragModifiers & kADMModKeyModifier) != 0;
+      if (!ZoomStep(&s->preview, out ? -1 : 1)) sADMBasic->Beep();
+      InvalidatePreview(d);
+    }
+    return true;
+  }
+  if (s->dragModifiers & kADMMenuKeyModifier) return true;
+  const bool cursorDrag = (s->dragModifiers & kADMModKeyModifier) != 0;
+  if (cursorDrag) {
+    if (p->afterMode == 0 && p->kind != kSimpleRotation) return true;
+    p->cursorOffset = PixelToOffset(s->preview, *p, pt);
+    FractionsFromCursorOffset(p);
+  } else {
+    const int32_t dh = pt.h - s->lastDragH, dv = pt.v - s->lastDragV;
+    float* angles = p->afterMode ? p->postRotation : p->preRotation;
+    if (s->dragModifiers & kADMShiftKeyModifier) {
+      angles[2] = WrapRotation(angles[2] + float(dh) - float(dv));
+    } else if (std::abs(dh) > std::abs(dv)) {
+      angles[1] = WrapRotation(angles[1] + float(dh));
+    } else {
+      angles[0] = WrapRotation(angles[0] + float(dv));
+    }
+    UpdateRotations(p);
+  }
+  s->lastDragH = pt.h;
+  s->lastDragV = pt.v;
+  Recompute(s);
+  if (action == kADMMouseUpAction) {
+    ShowRecord(d, s);
+    Changed(d, s);
+  } else {
+    InvalidatePreview(d);
+  }
+  return true;
+}
+
+ASErr InitDialog(ADMDialogRef d) {
+  DialogState* s = StateOf(d);
+  s->owner.dialog = d;
+  gGlobals->transformKindShown = s->record->kind;
+  LoadKindRecord(s, s->record->kind);
+  FillPresetMenuOf(s);
+  LayOutRows(d, s);
+  ShowRecord(d, s);
+  InitPreview(&s->preview, d, kPreview);
+  for (int32_t id = 1; id <= kHelp; ++id) {
+    ADMItemRef item = ItemOf(d, id);
+    if (item) sADMItem->SetNotifyProc(item, ItemNotify);
+  }
+  sADMItem->SetDrawProc(ItemOf(d, kPreview), PreviewDraw);
+  sADMItem->SetTrackProc(ItemOf(d, kPreview), PreviewTrack);
+  const SavedDialogPosition& at = gGlobals->transformDialogPosition;
+  if (at.saved) sADMDialog->Move(d, at.left, at.top);
+  ClearHistory(s->history);
+  Changed(d, s);
+  return kNoErr;
+}
+
+}  // namespace
+
+ASErr RunTransformDialog(TransformParams* record, bool* ok) {
+  *ok = false;
+  DropTransformPathSet();
+  BlockPtr<PathSet> set;
+  if (ASErr err = set.Allocate(1, "path set")) return err;
+  AIArtHandleList arts = nullptr;
+  if (ASErr err = GatherPathSet(&arts, set.get())) return err;
+  BlockPtr<UndoHistory> history;
+  ASErr err = history.Allocate(1, "undo buffer");
+  if (err) {
+    ReleaseArtList(&arts);
+    FreePathSet(set.get());
+    return err;
+  }
+  DialogState state{};
+  state.record = record;
+  state.set = set.get();
+  state.history = history.get();
+  state.plugin = gGlobals->PluginRef;
+  state.owner.plugin = gGlobals->PluginRef;
+  state.owner.menuItemId = kPresetMenu;
+  state.owner.refresh = PresetRefresh;
+  gGlobals->transformResume = 0;
+  const int32_t answer =
+      sADMDialog->Modal(gGlobals->PluginRef, kTransformDialogName,
+                        kTransformDialogId, kADMModalDialogStyle, InitDialog,
+                        &state, 0);
+  ReleaseArtList(&arts);
+  if (sPreference)
+    sPreference->PutIntegerPreference(kTransformPrefPrefix,
+                                      kTransformKindPref, record->kind);
+  if (answer != kOk) {
+    SaveLastSetting(&state);
+    FreePathSet(set.get());
+    gGlobals->transformResume = 0;
+    return kNoErr;
+  }
+  *ok = true;
+  gGlobals->transformPathSet = set.Release();
+  gGlobals->transformResume = 1;
+  return kNoErr;
+}
+
+}  // namespace vx
