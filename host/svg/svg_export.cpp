@@ -12,6 +12,7 @@
 #include "host/svg/svg_paint.h"
 #include "host/svg/svg_path_data.h"
 #include "host/svg/svg_transform.h"
+#include "host/svg/svg_effect_art.h"
 
 namespace vx::host::svg {
 
@@ -54,9 +55,11 @@ class Exporter {
   void WriteStyle(pugi::xml_node node, const AIPathStyle& style, const KeptElement* kept,
                   bool forText);
   std::string PaintText(const AIColor& color, const std::string& reference,
-                        const AIColor& keptColor, std::string* icc);
+                        const std::string& fallback, const AIColor& keptColor,
+                        const KeptElement* kept, std::string* icc);
+  std::string DerivedPattern(const std::string& reference, const KeptElement& kept);
   std::string GradientElement(const AIGradientStyle& style);
-  void WriteKept(pugi::xml_node node, const KeptElement* kept, bool skipFont = false);
+  void WriteKept(pugi::xml_node node, const KeptElement* kept);
   const KeptElement* KeptFor(const Art& art) const;
   BezierPaths PathsOf(const Art& art) const;
   bool Wanted(const Art& art) const;
@@ -71,6 +74,7 @@ class Exporter {
   pugi::xml_document out_;
   pugi::xml_node root_;
   pugi::xml_node defs_;
+  pugi::xml_node patternDefs_;
   std::set<std::string> used_;
   std::map<std::string, unsigned> counters_;
   std::set<const Art*> wantedAncestors_;
@@ -145,9 +149,12 @@ std::string Exporter::IdFor(const Art& art, const char* prefix) {
 }
 
 pugi::xml_node Exporter::Defs() {
+  // Everything in it is made from the model, so reading the file again
+  // skips it and the next export makes it anew.
   if (!defs_) {
     defs_ = root_.append_child("defs");
     defs_.append_attribute("id") = NewId("defs").c_str();
+    defs_.append_attribute("vx:generated") = "1";
   }
   return defs_;
 }
@@ -167,11 +174,10 @@ bool Exporter::Wanted(const Art& art) const {
   return false;
 }
 
-void Exporter::WriteKept(pugi::xml_node node, const KeptElement* kept, bool skipFont) {
+void Exporter::WriteKept(pugi::xml_node node, const KeptElement* kept) {
   if (!kept) return;
   for (const auto& [name, value] : kept->attributes) {
     if (name.starts_with("vx:")) continue;  // our own bookkeeping
-    if (skipFont && name.starts_with("font-")) continue;
     if (node.attribute(name.c_str())) continue;
     node.append_attribute(name.c_str()) = value.c_str();
   }
@@ -312,9 +318,22 @@ void Exporter::WritePath(const Art& art, pugi::xml_node parent) {
 }
 
 std::string Exporter::PaintText(const AIColor& color, const std::string& reference,
-                                const AIColor& keptColor, std::string* icc) {
+                                const std::string& fallback, const AIColor& keptColor,
+                                const KeptElement* kept, std::string* icc) {
   icc->clear();
-  if (!reference.empty() && art::SameColor(color, keptColor)) return reference;
+  bool unchanged = art::SameColor(color, keptColor);
+  if (!reference.empty() && unchanged) {
+    if (color.kind == kPattern && kept && kept->hasPaintTransform) {
+      return DerivedPattern(reference, *kept);
+    }
+    return reference;
+  }
+  if (!fallback.empty() && unchanged && (color.kind == kGrayColor || color.kind == kFourColor)) {
+    // The ICC part after the original sRGB fallback.
+    std::string full = IccPaintOf(color);
+    *icc = fallback + full.substr(full.find(' '));
+    return fallback;
+  }
   switch (color.kind) {
     case kGrayColor:
     case kFourColor:
@@ -345,6 +364,34 @@ std::string Exporter::PaintText(const AIColor& color, const std::string& referen
   }
 }
 
+// A pattern that takes everything from the original by reference and adds
+// the transform the element's geometry lost when it was baked in.
+std::string Exporter::DerivedPattern(const std::string& reference, const KeptElement& kept) {
+  size_t hash = reference.find('#');
+  size_t close = reference.find(')', hash);
+  if (hash == std::string::npos || close == std::string::npos) return reference;
+  std::string original = reference.substr(hash + 1, close - hash - 1);
+  Geom::Affine m(kept.paintTransform[0], kept.paintTransform[1], kept.paintTransform[2],
+                 kept.paintTransform[3], kept.paintTransform[4], kept.paintTransform[5]);
+  if (kept_) {
+    auto it = kept_->patternTransforms.find(original);
+    if (it != kept_->patternTransforms.end()) {
+      if (auto own = ParseTransform(it->second)) m = *own * m;
+    }
+  }
+  // Not among the generated definitions: the model does not hold patterns.
+  if (!patternDefs_) {
+    patternDefs_ = root_.append_child("defs");
+    patternDefs_.append_attribute("id") = NewId("defs").c_str();
+  }
+  pugi::xml_node node = patternDefs_.append_child("pattern");
+  std::string id = NewId("pattern");
+  node.append_attribute("id") = id.c_str();
+  node.append_attribute("xlink:href") = ("#" + original).c_str();
+  node.append_attribute("patternTransform") = FormatTransform(m).c_str();
+  return "url(#" + id + ")";
+}
+
 std::string Exporter::GradientElement(const AIGradientStyle& g) {
   const art::Gradient* gradient = doc_.FindGradient(g.gradient);
   bool radial = gradient && gradient->type == kRadialGradient;
@@ -354,7 +401,7 @@ std::string Exporter::GradientElement(const AIGradientStyle& g) {
   node.append_attribute("gradientUnits") = "userSpaceOnUse";
   double ox = g.gradientOrigin.h, oy = g.gradientOrigin.v, length = g.gradientLength;
   auto set = [&node](const char* name, double v) {
-    node.append_attribute(name) = FormatNumber(std::round(v * 1e6) / 1e6).c_str();
+    node.append_attribute(name) = FormatNumber(std::round(v * 1e4) / 1e4).c_str();
   };
   if (radial) {
     set("cx", ox);
@@ -373,7 +420,13 @@ std::string Exporter::GradientElement(const AIGradientStyle& g) {
   Geom::Affine m(g.matrix.a, g.matrix.b, g.matrix.c, g.matrix.d, g.matrix.tx, g.matrix.ty);
   std::string transform = FormatTransform(m * toSvg_);
   if (!transform.empty()) node.append_attribute("gradientTransform") = transform.c_str();
-  if (gradient) {
+  if (gradient && !gradient->id.empty() && kept_ && kept_->usedIds.count(gradient->id)) {
+    // Read from this file: stops, spread and the rest come from the original
+    // definition, which is written back as it was.
+    node.append_attribute("xlink:href") = ("#" + gradient->id).c_str();
+    // An explicit identity: the original's own transform must not apply.
+    if (transform.empty()) node.append_attribute("gradientTransform") = "matrix(1,0,0,1,0,0)";
+  } else if (gradient) {
     for (const AIGradientStop& stop : gradient->stops) {
       pugi::xml_node s = node.append_child("stop");
       s.append_attribute("offset") = FormatFloat(stop.rampPoint / 100).c_str();
@@ -392,13 +445,15 @@ void Exporter::WriteStyle(pugi::xml_node node, const AIPathStyle& style, const K
   std::string fillIcc, strokeIcc;
   std::string fill = style.fillPaint
                          ? PaintText(style.fill.color, kept ? kept->fillReference : "",
-                                     kept ? kept->fillColor : kNoColor, &fillIcc)
+                                     kept ? kept->fillFallback : "",
+                                     kept ? kept->fillColor : kNoColor, kept, &fillIcc)
                          : "none";
   node.append_attribute("fill") = fill.c_str();
   if (style.evenodd) node.append_attribute("fill-rule") = "evenodd";
   std::string stroke = style.strokePaint
                            ? PaintText(style.stroke.color, kept ? kept->strokeReference : "",
-                                       kept ? kept->strokeColor : kNoColor, &strokeIcc)
+                                       kept ? kept->strokeFallback : "",
+                                       kept ? kept->strokeColor : kNoColor, kept, &strokeIcc)
                            : "none";
   if (style.strokePaint || forText) node.append_attribute("stroke") = stroke.c_str();
   if (style.strokePaint) {
@@ -468,7 +523,7 @@ void Exporter::WriteText(const Art& art, pugi::xml_node parent) {
   text.append_attribute("font-size") = FormatFloat(data.fontSize).c_str();
   if (!data.fontFamily.empty()) text.append_attribute("font-family") = data.fontFamily.c_str();
   if (art.hidden()) text.append_attribute("display") = "none";
-  WriteKept(text, kept, true);
+  WriteKept(text, kept);
   // Character data first keeps the writer from indenting the spans, which
   // would add white space to the text.
   text.append_child(pugi::node_pcdata);
@@ -489,8 +544,20 @@ void Exporter::WriteText(const Art& art, pugi::xml_node parent) {
     }
     break;
   }
+  bool textStyled = false;
   for (const Art* child = art.firstChild(); child; child = child->sibling()) {
     if (child->kind() != ArtKind::TextRun) continue;
+    const KeptElement* directKept = KeptFor(*child);
+    if (directKept && directKept->tag == "#text") {
+      // Character data of the text itself: its style is the text's.
+      if (!textStyled) {
+        WriteStyle(text, child->run().style, directKept, true);
+        WriteKept(text, directKept);
+        textStyled = true;
+      }
+      runsParent.append_child(pugi::node_pcdata).set_value(child->run().contents.c_str());
+      continue;
+    }
     pugi::xml_node span = runsParent.append_child("tspan");
     if (!child->id().empty()) span.append_attribute("id") = child->id().c_str();
     const KeptElement* runKept = KeptFor(*child);
@@ -499,14 +566,13 @@ void Exporter::WriteText(const Art& art, pugi::xml_node parent) {
     span.append_child(pugi::node_pcdata).set_value(child->run().contents.c_str());
     runsParent.append_child(pugi::node_pcdata);
   }
-  // Keep the spans' white space exactly as it is.
-  text.append_attribute("xml:space") = "preserve";
 }
 
 void Exporter::WritePluginGroup(const Art& art, pugi::xml_node parent) {
   pugi::xml_node g = parent.append_child("g");
   g.append_attribute("id") = IdFor(art, "effect").c_str();
   g.append_attribute("vx:role") = "plugin-group";
+  WriteEffectArtAttributes(g, art, KeptFor(art));
   WriteKept(g, KeptFor(art));
   if (art.resultGroup()) {
     pugi::xml_node result = g.append_child("g");

@@ -16,6 +16,7 @@
 #include "host/svg/svg_shapes.h"
 #include "host/svg/svg_style.h"
 #include "host/svg/svg_transform.h"
+#include "host/svg/svg_effect_art.h"
 
 namespace vx::host::svg {
 
@@ -112,6 +113,13 @@ constexpr KeptProperty kKeptInherited[] = {
 constexpr const char* kKeptOwn[] = {"opacity", "mix-blend-mode", "vector-effect", "isolation",
                                     "overflow", "clip", "enable-background"};
 
+// Font and text layout properties written on text and its spans (font size
+// and family are in the model).
+constexpr const char* kTextProperties[] = {
+    "font-weight", "font-style", "font-variant", "font-stretch", "letter-spacing",
+    "word-spacing", "text-anchor", "baseline-shift", "text-decoration", "writing-mode",
+    "direction", "dominant-baseline", "alignment-baseline"};
+
 struct Context {
   Geom::Affine ctm;  // element user space -> SVG root
   Style style;
@@ -136,6 +144,8 @@ class Importer {
   void ReadChildren(const pugi::xml_node& node, const Context& context, Art* container);
   void ReadShape(const pugi::xml_node& node, const Context& context, Art* container);
   void ReadText(const pugi::xml_node& node, const Context& context, Art* container);
+  // Live effect art: its record, result and source (svg_effect_art.h).
+  void ReadEffectArt(const pugi::xml_node& node, const Context& context, Art* container);
   void ReadOpaque(const pugi::xml_node& node, const Context& parent, Art* container,
                   const std::string& why);
   bool ReadClipGroup(const pugi::xml_node& node, const Context& context, Art* container,
@@ -145,7 +155,7 @@ class Importer {
                           const Geom::Rect* bbox, KeptElement& kept);
   bool PaintOf(const pugi::xml_node& node, std::string_view text, const Style& style,
                const Context& ctx, const Geom::Rect* bbox, AIColor* color, bool* painted,
-               std::string* reference);
+               std::string* reference, std::string* fallback);
   void KeepAttributes(const pugi::xml_node& node, const Style& style, KeptElement& kept,
                       bool keepInheritedExtras);
   void FinishArt(Art* art, const pugi::xml_node& node, KeptElement kept);
@@ -208,14 +218,15 @@ std::optional<ImportResult> Importer::Run(std::string_view text, std::string* er
 
 void Importer::IndexIds(const pugi::xml_node& root) {
   // An explicit stack: nesting depth must not be able to exhaust ours.
-  std::vector<pugi::xml_node> stack{root};
+  std::vector<std::pair<pugi::xml_node, bool>> stack{{root, false}};
   while (!stack.empty()) {
-    pugi::xml_node node = stack.back();
+    auto [node, generated] = stack.back();
     stack.pop_back();
     if (node.type() != pugi::node_element) continue;
+    generated = generated || node.attribute("vx:generated");
     if (const char* id = node.attribute("id").value(); *id) {
       ids_.emplace(id, node);
-      result_.kept.usedIds.insert(id);
+      if (!generated) result_.kept.usedIds.insert(id);
     }
     if (LocalName(node) == "style") {
       std::string css;
@@ -224,7 +235,9 @@ void Importer::IndexIds(const pugi::xml_node& root) {
         Note("style sheet rule not applied to the model (kept in the file): " + skipped);
       }
     }
-    for (pugi::xml_node c = node.last_child(); c; c = c.previous_sibling()) stack.push_back(c);
+    for (pugi::xml_node c = node.last_child(); c; c = c.previous_sibling()) {
+      stack.emplace_back(c, generated);
+    }
   }
 }
 
@@ -266,6 +279,7 @@ void Importer::ReadTopLevel(const pugi::xml_node& root, const Context& rootConte
   for (pugi::xml_node node : root.children()) {
     if (node.type() != pugi::node_element) continue;
     std::string_view name = LocalName(node);
+    if (node.attribute("vx:generated")) continue;  // made from the model again
     if (IsNonRendering(name) || std::string_view(node.name()).find(':') != std::string_view::npos) {
       result_.kept.headMarkup += Markup(node);
       continue;
@@ -341,6 +355,10 @@ void Importer::ReadElement(const pugi::xml_node& node, const Context& parent, Ar
     ReadOpaque(node, parent, container, "");
     return;
   }
+  if (node.attribute("vx:kept")) {
+    ReadOpaque(node, parent, container, "");
+    return;
+  }
   bool ok = true;
   Context context = Enter(node, parent, &ok);
   if (!ok) return;
@@ -361,6 +379,10 @@ void Importer::ReadElement(const pugi::xml_node& node, const Context& parent, Ar
       return;
     }
   }
+  if (isGroup && IsEffectArtElement(node)) {
+    ReadEffectArt(node, context, target);
+    return;
+  }
   if (isGroup) {
     Art* group = nullptr;
     if (doc_->NewArt(ArtKind::Group, Placement::InsideOnTop, target, &group)) return;
@@ -374,6 +396,26 @@ void Importer::ReadElement(const pugi::xml_node& node, const Context& parent, Ar
   } else {
     ReadShape(node, context, target);
   }
+}
+
+void Importer::ReadEffectArt(const pugi::xml_node& node, const Context& context,
+                             Art* container) {
+  Art* effect = nullptr;
+  if (doc_->NewArt(ArtKind::PluginGroup, Placement::InsideOnTop, container, &effect)) return;
+  KeptElement kept;
+  KeepAttributes(node, context.style, kept, false);
+  FinishArt(effect, node, std::move(kept));
+  std::vector<uint8_t> record;
+  if (ReadEffectRecord(node, &record))
+    doc_->MutablePlugin(*effect).data = std::move(record);
+  else
+    Note("live effect art without a readable vx:record: its parameters are lost");
+  // The parts' own attributes are ours (role, display): their children are
+  // read in the effect art's context.
+  if (pugi::xml_node result = EffectArtPart(node, "result"))
+    ReadChildren(result, context, effect->resultGroup());
+  if (pugi::xml_node edit = EffectArtPart(node, "edit"))
+    ReadChildren(edit, context, effect->editGroup());
 }
 
 pugi::xml_attribute Importer::Href(const pugi::xml_node& node) const {
@@ -398,7 +440,9 @@ void Importer::ReadOpaque(const pugi::xml_node& node, const Context& parent, Art
   if (doc_->NewArt(ArtKind::Opaque, Placement::InsideOnTop, container, &art)) return;
   std::string markup = Markup(node);
   // The element keeps its place: the transform and inherited style of its
-  // ancestors go on a wrapper group.
+  // ancestors go on a wrapper group, marked so that reading it again takes
+  // the wrapper as it is.
+  bool isWrapper = node.attribute("vx:kept");
   std::string wrapper;
   if (!parent.ctm.isIdentity(0)) wrapper += " transform=\"" + FormatTransform(parent.ctm) + "\"";
   std::string inherited;
@@ -407,7 +451,7 @@ void Importer::ReadOpaque(const pugi::xml_node& node, const Context& parent, Art
     if (!inherited.empty()) inherited += ';';
     inherited += property + ":" + value;
   }
-  if (!inherited.empty()) {
+  if (!inherited.empty() && !isWrapper) {
     std::string escaped;
     for (char c : inherited) {
       if (c == '"') escaped += "&quot;";
@@ -417,13 +461,20 @@ void Importer::ReadOpaque(const pugi::xml_node& node, const Context& parent, Art
     }
     wrapper += " style=\"" + escaped + "\"";
   }
-  if (!wrapper.empty()) markup = "<g" + wrapper + ">" + markup + "</g>";
+  if (!wrapper.empty()) markup = "<g vx:kept=\"1\"" + wrapper + ">" + markup + "</g>";
   art::OpaqueData& data = doc_->MutableOpaque(*art);
   data.markup = std::move(markup);
   if (const char* id = node.attribute("id").value(); *id) doc_->SetId(*art, id);
   std::string_view name = LocalName(node);
+  if (isWrapper) {
+    pugi::xml_node inner = node.find_child([](const pugi::xml_node& n) {
+      return n.type() == pugi::node_element;
+    });
+    if (inner) name = LocalName(inner);
+    if (const char* id = inner.attribute("id").value(); *id) doc_->SetId(*art, id);
+  }
   if (!IsNonRendering(name)) {
-    Note("<" + std::string(node.name()) + "> " + (why.empty() ? "" : why + " ") +
+    Note("<" + std::string(name) + "> " + (why.empty() ? "" : why + " ") +
          "kept as it is (not editable)");
   }
 }
@@ -556,6 +607,10 @@ void Importer::ReadShape(const pugi::xml_node& node, const Context& context, Art
   }
   KeptElement kept;
   AIPathStyle style = PathStyleOf(node, context.style, context, haveBox ? &bbox : nullptr, kept);
+  if (!context.ctm.isIdentity(0)) {
+    kept.hasPaintTransform = true;
+    for (int i = 0; i < 6; ++i) kept.paintTransform[i] = context.ctm[i];
+  }
   Art* art = MakePathArt(page, style, container);
   if (!art) return;
   if (context.style.Get("display") == "none") doc_->SetUserAttrs(*art, kArtHidden, kArtHidden);
@@ -567,7 +622,8 @@ void Importer::FinishArt(Art* art, const pugi::xml_node& node, KeptElement kept)
   if (const char* id = node.attribute("id").value(); *id) doc_->SetId(*art, id);
   if (const char* label = node.attribute("inkscape:label").value(); *label) doc_->SetName(*art, label);
   if (!kept.attributes.empty() || !kept.childMarkup.empty() || !kept.tag.empty() ||
-      !kept.fillReference.empty() || !kept.strokeReference.empty() || kept.hasTextTransform) {
+      !kept.fillReference.empty() || !kept.strokeReference.empty() || kept.hasTextTransform ||
+      !kept.fillFallback.empty() || !kept.strokeFallback.empty() || kept.hasPaintTransform) {
     result_.kept.art[art->uid()] = std::move(kept);
   }
 }
@@ -618,7 +674,7 @@ AIPathStyle Importer::PathStyleOf(const pugi::xml_node& node, const Style& style
   AIPathStyle s = art::DefaultPathStyle();
   bool painted = true;
   if (!PaintOf(node, style.Get("fill", "black"), style, ctx, bbox, &s.fill.color, &painted,
-               &kept.fillReference)) {
+               &kept.fillReference, &kept.fillFallback)) {
     painted = true;
     s.fill.color = art::DefaultPathStyle().fill.color;
   }
@@ -626,7 +682,7 @@ AIPathStyle Importer::PathStyleOf(const pugi::xml_node& node, const Style& style
   kept.fillColor = s.fill.color;
   painted = false;
   if (!PaintOf(node, style.Get("stroke", "none"), style, ctx, bbox, &s.stroke.color, &painted,
-               &kept.strokeReference)) {
+               &kept.strokeReference, &kept.strokeFallback)) {
     painted = false;
   }
   s.strokePaint = painted;
@@ -685,7 +741,7 @@ AIPathStyle Importer::PathStyleOf(const pugi::xml_node& node, const Style& style
 
 bool Importer::PaintOf(const pugi::xml_node& node, std::string_view text, const Style& style,
                        const Context& ctx, const Geom::Rect* bbox, AIColor* color,
-                       bool* painted, std::string* reference) {
+                       bool* painted, std::string* reference, std::string* fallback) {
   auto paint = ParsePaint(text);
   if (!paint) {
     Note("invalid paint \"" + std::string(text.substr(0, 40)) + "\" read as its default");
@@ -699,6 +755,9 @@ bool Importer::PaintOf(const pugi::xml_node& node, std::string_view text, const 
         Note("colour transparency (rgba, hsla, #rrggbbaa) dropped");
       }
       *color = ModelColor(paint->color);
+      if (paint->color.icc) {
+        *fallback = FormatHexColor(paint->color.red, paint->color.green, paint->color.blue);
+      }
       return true;
     case Paint::Kind::kCurrentColor: {
       auto current = ParseColor(style.Get("color", "black"));
@@ -710,13 +769,21 @@ bool Importer::PaintOf(const pugi::xml_node& node, std::string_view text, const 
   }
   pugi::xml_node target = Referenced(paint->url);
   std::string_view kind = target ? LocalName(target) : std::string_view();
-  *reference = std::string(text);
   *painted = true;
   if ((kind == "linearGradient" || kind == "radialGradient") &&
       GradientStyle(target, ctx, bbox, color)) {
     return true;
   }
+  *reference = std::string(text);
   if (kind == "pattern") {
+    // The pattern's own transform (possibly inherited along its href chain).
+    pugi::xml_node n = target;
+    for (int hops = 0; n && hops < 16; ++hops, n = ResolveHref(n)) {
+      if (pugi::xml_attribute t = n.attribute("patternTransform")) {
+        result_.kept.patternTransforms[paint->url] = t.value();
+        break;
+      }
+    }
     auto [it, added] = patterns_.try_emplace(paint->url, 0);
     if (added) {
       double x = ParseLength(target.attribute("x").value()).value_or(0);
@@ -759,7 +826,8 @@ uint32_t Importer::GradientFor(const pugi::xml_node& gradient) {
   art::Gradient g;
   g.type = LocalName(gradient) == "radialGradient" ? kRadialGradient : kLinearGradient;
   g.name = id;
-  g.id = id;
+  // The element that holds the stops: export refers to it for them.
+  g.id = source ? source.attribute("id").value() : id;
   bool opacityDropped = false;
   float last = 0;
   if (source) {
@@ -943,6 +1011,10 @@ void Importer::ReadText(const pugi::xml_node& node, const Context& context, Art*
   data.fontSize = float(size.value_or(16));
   data.fontFamily = std::string(context.style.Get("font-family"));
   KeepAttributes(node, context.style, kept, false);
+  for (const char* p : kTextProperties) {
+    std::string_view value = context.style.Get(p);
+    if (!value.empty()) kept.attributes.emplace_back(p, std::string(value));
+  }
   // The x and y lists beyond the first value place single glyphs: kept.
   for (const char* list : {"x", "y", "dx", "dy", "rotate"}) {
     auto values = ParseNumberList(node.attribute(list).value());
@@ -961,19 +1033,18 @@ void Importer::ReadText(const pugi::xml_node& node, const Context& context, Art*
           Note("text spans nested too deeply dropped");
           return;
         }
-        bool firstOfElement = true;
         for (pugi::xml_node child : element.children()) {
           if (child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata) {
-            std::string value = child.value();
-            // Default white space handling: new lines go, tabs become spaces.
-            std::string cleaned;
-            for (char c : value) {
-              if (c == '\n' || c == '\r') continue;
-              cleaned += c == '\t' ? ' ' : c;
+            std::string cleaned = child.value();
+            if (std::string_view(node.attribute("xml:space").value()) != "preserve" &&
+                std::string_view(element.attribute("xml:space").value()) != "preserve") {
+              // Indentation between the spans of a text is not text.
+              if (element == node && cleaned.find_first_not_of(" \t\r\n") == std::string::npos &&
+                  cleaned.find('\n') != std::string::npos) {
+                continue;
+              }
             }
-            if (cleaned.find_first_not_of(' ') == std::string::npos && element == node) continue;
-            runs.push_back({cleaned, {ctx.style, firstOfElement ? element : pugi::xml_node()}});
-            firstOfElement = false;
+            runs.push_back({cleaned, {ctx.style, element}});
           } else if (child.type() == pugi::node_element) {
             std::string_view name = LocalName(child);
             Context inner;
@@ -1023,7 +1094,13 @@ void Importer::ReadText(const pugi::xml_node& node, const Context& context, Art*
     data.contents = contents;
     data.style = PathStyleOf(node, styled.first, runContext, nullptr, runKept);
     pugi::xml_node span = styled.second;
-    if (span && span != node) {
+    // Character data straight in <text> or <textPath> is written back there
+    // (renderers treat white space at span edges differently).
+    bool direct = !span || LocalName(span) != "tspan";
+    if (direct) runKept.tag = "#text";
+    bool firstOfSpan = span && (&styled == &runs.front().second ||
+                                (&styled - 1)->second != span);
+    if (span && !direct && firstOfSpan) {
       for (const pugi::xml_attribute& a : span.attributes()) {
         std::string_view name = a.name();
         if (name == "style" || name == "id" || IsPresentationAttribute(name)) continue;
@@ -1032,11 +1109,17 @@ void Importer::ReadText(const pugi::xml_node& node, const Context& context, Art*
       if (const char* id = span.attribute("id").value(); *id) doc_->SetId(*run, id);
     }
     // Font properties differing from the text's are kept on the run.
-    for (const char* p : {"font-size", "font-family", "font-weight", "font-style",
-                          "letter-spacing", "word-spacing", "text-anchor", "baseline-shift",
-                          "text-decoration", "font-variant", "font-stretch"}) {
+    for (const char* p : {"font-size", "font-family"}) {
       std::string_view value = styled.first.Get(p);
-      if (!value.empty()) runKept.attributes.emplace_back(p, std::string(value));
+      if (!value.empty() && value != context.style.Get(p)) {
+        runKept.attributes.emplace_back(p, std::string(value));
+      }
+    }
+    for (const char* p : kTextProperties) {
+      std::string_view value = styled.first.Get(p);
+      if (!value.empty() && value != context.style.Get(p)) {
+        runKept.attributes.emplace_back(p, std::string(value));
+      }
     }
     for (const KeptProperty& p : kKeptInherited) {
       std::string_view value = styled.first.Get(p.name, p.initial);

@@ -32,6 +32,14 @@ struct KeptElement {
   // is written back instead of a new definition.
   std::string fillReference, strokeReference;
   AIColor fillColor{}, strokeColor{};
+  // The sRGB fallback written before an ICC colour, used again while the
+  // colour is unchanged (it need not be the naive conversion of the ICC
+  // values).
+  std::string fillFallback, strokeFallback;
+  // The element's transform to SVG root coordinates, for pattern references:
+  // baked geometry needs a pattern that carries the transform it lost.
+  bool hasPaintTransform = false;
+  double paintTransform[6] = {1, 0, 0, 1, 0, 0};
   // Text: the element's own transform (SVG root coordinates) so that its
   // glyphs keep their rotation and scale.
   bool hasTextTransform = false;
@@ -50,6 +58,8 @@ struct KeptSvg {
   // Layers made for elements that stood outside every layer; their art is
   // written without a layer group.
   std::set<uint32_t> implicitLayers;
+  // The pattern transform of each pattern (by id), for derived patterns.
+  std::map<std::string, std::string> patternTransforms;
   // Every id used in the kept markup, so new ids never collide with them.
   std::set<std::string> usedIds;
 };

@@ -177,8 +177,9 @@ std::string Coord(double v, int decimals) {
 std::string PointText(const Geom::Point& p, int decimals) {
   return Coord(p[0], decimals) + "," + Coord(p[1], decimals);
 }
-bool Straight(const Anchor& from, const Anchor& to) {
-  return from.out == from.p && to.in == to.p;
+// Handles that round onto their anchors draw a straight segment.
+bool Straight(const Anchor& from, const Anchor& to, double tolerance) {
+  return Geom::are_near(from.out, from.p, tolerance) && Geom::are_near(to.in, to.p, tolerance);
 }
 }  // namespace
 
@@ -194,7 +195,7 @@ std::string WritePathData(const BezierPaths& paths, int decimals) {
       const Anchor& from = path.anchors[i];
       const Anchor& to = path.anchors[(i + 1) % n];
       bool closing = path.closed && i + 1 == n;
-      if (Straight(from, to)) {
+      if (Straight(from, to, 0.5 * std::pow(10.0, -decimals))) {
         if (!closing) d += " L" + PointText(to.p, decimals);
       } else {
         d += " C" + PointText(from.out, decimals) + " " + PointText(to.in, decimals) + " " +

@@ -1,0 +1,267 @@
+// Round trips through the document model: real-world files come back looking
+// the same, files the model fully holds come back unchanged, and bad input
+// ends in an error or a partial document, never a crash or a hang.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "host/io/atomic_file.h"
+#include "host/render/png_render.h"
+#include "host/svg/svg_export.h"
+#include "host/svg/svg_import.h"
+
+namespace vx::host::svg {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string ReadText(const fs::path& path) {
+  std::string bytes, error;
+  EXPECT_TRUE(io::ReadFile(path, &bytes, &error)) << error;
+  return bytes;
+}
+
+std::string RoundTrip(const std::string& text, std::vector<std::string>* notes = nullptr) {
+  std::string error;
+  auto imported = ImportSvg(text, &error);
+  EXPECT_TRUE(imported) << error;
+  if (!imported) return "";
+  if (notes) *notes = imported->notes;
+  return ExportSvg(*imported->document, &imported->kept);
+}
+
+std::vector<fs::path> CorpusFiles() {
+  std::vector<fs::path> files;
+  for (const auto& entry : fs::directory_iterator(fs::path(VX_TEST_DATA_DIR) / "corpus")) {
+    if (entry.path().extension() == ".svg") files.push_back(entry.path());
+  }
+  std::sort(files.begin(), files.end());
+  return files;
+}
+
+TEST(SvgRoundTrip, CorpusRendersTheSameAfterConvert) {
+  auto files = CorpusFiles();
+  ASSERT_GE(files.size(), 12u);
+  for (const fs::path& file : files) {
+    std::string original = ReadText(file);
+    std::string converted = RoundTrip(original);
+    std::string error;
+    auto before = render::RenderSvg(original, 256, &error, file);
+    ASSERT_TRUE(before) << file << ": " << error;
+    auto after = render::RenderSvg(converted, 256, &error, file);
+    ASSERT_TRUE(after) << file << ": " << error;
+    double different = render::DifferentPixelFraction(*before, *after, 24);
+    EXPECT_LT(different, 0.005) << file.filename();
+  }
+}
+
+TEST(SvgRoundTrip, ExportIsStableAndASecondTripChangesNothing) {
+  for (const fs::path& file : CorpusFiles()) {
+    std::string once = RoundTrip(ReadText(file));
+    std::string twice = RoundTrip(once);
+    EXPECT_EQ(once, twice) << file.filename();
+  }
+}
+
+constexpr const char* kModelOnly = R"svg(<svg xmlns="http://www.w3.org/2000/svg" xmlns:inkscape="http://www.inkscape.org/namespaces/inkscape" width="200" height="100" viewBox="0 0 200 100">
+  <g id="l1" inkscape:groupmode="layer" inkscape:label="One">
+    <rect id="r" x="10" y="20" width="30" height="40" fill="#ff0000" stroke="#0000ff" stroke-width="2"/>
+    <g id="g" transform="translate(100,0) scale(2)">
+      <circle id="c" cx="10" cy="10" r="5" fill="#808080" style="fill:#808080 icc-color(vx-gray, 0.5)"/>
+      <path id="p" d="M0 0 L10 0 L10 10 Z M2 2 L8 2 L8 8 Z" fill="#00ffff" fill-rule="evenodd"
+            style="fill:#00ffff icc-color(vx-cmyk, 1, 0, 0, 0)"/>
+    </g>
+    <line id="ln" x1="0" y1="100" x2="200" y2="0" stroke="#000" stroke-dasharray="4 2" stroke-linecap="round"/>
+    <path d="M0 0 L5 5"/>
+  </g>
+</svg>)svg";
+
+TEST(SvgRoundTrip, ModelContentComesBackInPageCoordinates) {
+  std::string error;
+  auto imported = ImportSvg(kModelOnly, &error);
+  ASSERT_TRUE(imported) << error;
+  EXPECT_TRUE(imported->notes.empty()) << imported->notes[0];
+  art::Document& doc = *imported->document;
+  ASSERT_EQ(1, doc.LayerCount());
+  EXPECT_EQ("One", doc.LayerAt(0)->title);
+  EXPECT_EQ("l1", doc.LayerAt(0)->id);
+
+  // y flipped: the rect's top-left (10,20) is page (10, 100 - 20).
+  art::Art* rect = doc.FindById("r");
+  ASSERT_TRUE(rect);
+  ASSERT_EQ(art::ArtKind::Path, rect->kind());
+  const art::PathData& r = rect->path();
+  ASSERT_EQ(4u, r.segments.size());
+  EXPECT_EQ(10, r.segments[0].p.h);
+  EXPECT_EQ(80, r.segments[0].p.v);
+  EXPECT_EQ(40, r.segments[2].p.h);
+  EXPECT_EQ(40, r.segments[2].p.v);
+  EXPECT_TRUE(r.closed);
+  EXPECT_EQ(kThreeColor, r.style.fill.color.kind);
+  EXPECT_EQ(1, r.style.fill.color.c.rgb.red);
+  EXPECT_TRUE(r.style.strokePaint);
+  EXPECT_EQ(2, r.style.stroke.width);
+
+  // Nested transform baked in; stroke width of the scaled group doubles.
+  art::Art* circle = doc.FindById("c");
+  ASSERT_TRUE(circle);
+  EXPECT_EQ(kGrayColor, circle->path().style.fill.color.kind);
+  EXPECT_EQ(0.5f, circle->path().style.fill.color.c.g.gray);
+  EXPECT_EQ(130, circle->path().segments[0].p.h);  // (100 + 2 * 15)
+  EXPECT_EQ(80, circle->path().segments[0].p.v);   // 100 - 2 * 10
+
+  art::Art* compound = doc.FindById("p");
+  ASSERT_TRUE(compound);
+  EXPECT_EQ(art::ArtKind::CompoundPath, compound->kind());
+  ASSERT_TRUE(compound->firstChild());
+  const AIPathStyle& ps = compound->firstChild()->path().style;
+  EXPECT_EQ(kFourColor, ps.fill.color.kind);
+  EXPECT_EQ(1, ps.fill.color.c.f.cyan);
+  EXPECT_TRUE(ps.evenodd);
+
+  art::Art* line = doc.FindById("ln");
+  ASSERT_TRUE(line);
+  EXPECT_EQ(kAIRoundCap, line->path().style.stroke.cap);
+  EXPECT_EQ(2, line->path().style.stroke.dash.length);
+  EXPECT_EQ(4, line->path().style.stroke.dash.array[0]);
+
+  std::string out = ExportSvg(doc, &imported->kept);
+  // The same geometry and styles in the file.
+  EXPECT_NE(std::string::npos, out.find(R"x(id="r" d="M10,20 L40,20 L40,60 L10,60 Z" fill="#ff0000" stroke="#0000ff" stroke-width="2")x")) << out;
+  EXPECT_NE(std::string::npos, out.find("fill:#808080 icc-color(vx-gray, 0.5)")) << out;
+  EXPECT_NE(std::string::npos, out.find("fill:#00ffff icc-color(vx-cmyk, 1, 0, 0, 0)")) << out;
+  EXPECT_NE(std::string::npos, out.find(R"x(d="M100,0 L120,0 L120,20 Z M104,4 L116,4 L116,16 Z")x")) << out;
+  // The path without an id gets one, the same every time.
+  EXPECT_NE(std::string::npos, out.find(R"x(id="path1" d="M0,0 L5,5")x")) << out;
+  EXPECT_EQ(out, ExportSvg(doc, &imported->kept));
+}
+
+TEST(SvgRoundTrip, UnrepresentableContentIsKeptAndReported) {
+  const char* text = R"svg(<svg xmlns="http://www.w3.org/2000/svg" xmlns:xlink="http://www.w3.org/1999/xlink" width="10" height="10">
+    <defs><filter id="f"><feGaussianBlur stdDeviation="1"/></filter></defs>
+    <image id="img" x="0" y="0" width="5" height="5" xlink:href="data:image/png;base64,AAAA"/>
+    <rect id="blurred" width="5" height="5" filter="url(#f)"/>
+    <rect id="faded" width="5" height="5" opacity="0.5" fill-opacity="0.25"/>
+  </svg>)svg";
+  std::vector<std::string> notes;
+  std::string out = RoundTrip(text, &notes);
+  EXPECT_NE(std::string::npos, out.find("<filter id=\"f\">")) << out;
+  EXPECT_NE(std::string::npos, out.find("<image id=\"img\"")) << out;
+  EXPECT_NE(std::string::npos, out.find("filter=\"url(#f)\"")) << out;
+  EXPECT_NE(std::string::npos, out.find("opacity=\"0.5\"")) << out;
+  EXPECT_NE(std::string::npos, out.find("fill-opacity=\"0.25\"")) << out;
+  std::string all;
+  for (const auto& n : notes) all += n + "\n";
+  EXPECT_NE(std::string::npos, all.find("<image>")) << all;
+  EXPECT_NE(std::string::npos, all.find("filter")) << all;
+}
+
+TEST(SvgRoundTrip, ClipPathsBecomeClippingGroups) {
+  const char* text = R"svg(<svg xmlns="http://www.w3.org/2000/svg" width="100" height="100">
+    <clipPath id="cp"><circle cx="50" cy="50" r="20"/></clipPath>
+    <rect id="clipped" width="100" height="100" fill="red" clip-path="url(#cp)"/></svg>)svg";
+  std::string error;
+  auto imported = ImportSvg(text, &error);
+  ASSERT_TRUE(imported);
+  art::Art* rect = imported->document->FindById("clipped");
+  ASSERT_TRUE(rect && rect->parent());
+  ASSERT_EQ(art::ArtKind::Group, rect->parent()->kind());
+  EXPECT_TRUE(rect->parent()->group().clipped);
+  int clipMembers = 0;
+  for (art::Art* a = rect->parent()->firstChild(); a; a = a->sibling()) {
+    if (a->style() && a->style()->clip) ++clipMembers;
+  }
+  EXPECT_EQ(1, clipMembers);
+  std::string out = ExportSvg(*imported->document, &imported->kept);
+  auto before = render::RenderSvg(text, 100, &error);
+  auto after = render::RenderSvg(out, 100, &error);
+  ASSERT_TRUE(before && after);
+  EXPECT_LT(render::DifferentPixelFraction(*before, *after, 24), 0.005) << out;
+}
+
+TEST(SvgRoundTrip, TextWithSpansAndTextPaths) {
+  const char* text = R"svg(<svg xmlns="http://www.w3.org/2000/svg" xmlns:xlink="http://www.w3.org/1999/xlink" width="200" height="100">
+    <path id="track" d="M10 80 C60 10 140 10 190 80" fill="none" stroke="gray"/>
+    <text id="t1" x="10" y="30" font-size="20" font-family="DejaVu Sans">Plain <tspan id="s" fill="red" font-weight="bold">bold</tspan></text>
+    <text id="t2" font-size="12"><textPath xlink:href="#track" startOffset="10">along the curve</textPath></text></svg>)svg";
+  std::string error;
+  auto imported = ImportSvg(text, &error);
+  ASSERT_TRUE(imported);
+  art::Art* t1 = imported->document->FindById("t1");
+  ASSERT_TRUE(t1);
+  EXPECT_EQ(art::ArtKind::Text, t1->kind());
+  EXPECT_EQ(20, t1->text().fontSize);
+  EXPECT_EQ(70, t1->text().start.v);
+  std::vector<std::string> runs;
+  for (art::Art* a = t1->firstChild(); a; a = a->sibling()) runs.push_back(a->run().contents);
+  EXPECT_EQ((std::vector<std::string>{"Plain ", "bold"}), runs);
+  art::Art* t2 = imported->document->FindById("t2");
+  ASSERT_TRUE(t2 && t2->firstChild());
+  EXPECT_EQ(art::ArtKind::TextPath, t2->firstChild()->kind());
+  EXPECT_EQ(10, t2->firstChild()->textPath().startOffset);
+  std::string out = ExportSvg(*imported->document, &imported->kept);
+  auto before = render::RenderSvg(text, 200, &error);
+  auto after = render::RenderSvg(out, 200, &error);
+  ASSERT_TRUE(before && after);
+  EXPECT_LT(render::DifferentPixelFraction(*before, *after, 24), 0.005) << out;
+}
+
+TEST(SvgRoundTrip, BadInputEndsInAnErrorOrAPartialDocument) {
+  struct Case {
+    std::string text;
+    bool readable;
+  };
+  std::string deep = "<svg xmlns='http://www.w3.org/2000/svg'>";
+  for (int i = 0; i < 5000; ++i) deep += "<g>";
+  deep += "<rect width='1' height='1'/>";
+  for (int i = 0; i < 5000; ++i) deep += "</g>";
+  deep += "</svg>";
+  std::vector<Case> cases = {
+      {"", false},
+      {"<svg xmlns='http://www.w3.org/2000/svg'><rect", false},
+      {"<html/>", false},
+      {"not xml at all", false},
+      {deep, true},
+      {"<svg xmlns='http://www.w3.org/2000/svg'><path d='M 0 0 L 1e308 1e308 L 5 5'/></svg>", true},
+      {"<svg xmlns='http://www.w3.org/2000/svg'><rect width='1e999' height='5'/></svg>", true},
+      {"<svg xmlns='http://www.w3.org/2000/svg' viewBox='0 0 -5 nan'><circle r='-1'/></svg>", true},
+      {"<svg xmlns='http://www.w3.org/2000/svg'><path d='M0 0 L10 10 Q'/><path d='#@!'/></svg>", true},
+      {"<svg xmlns='http://www.w3.org/2000/svg'><g transform='scale(1e300)'><rect width='1e300' height='1'/></g></svg>", true},
+      {"<svg xmlns='http://www.w3.org/2000/svg'><rect fill='url(#missing)' width='3' height='3' clip-path='url(#none)'/><use href='#self' id='self'/></svg>", true},
+      {"<svg xmlns='http://www.w3.org/2000/svg'><polygon points='1 2 3'/><text>a<tspan><tspan>b</tspan></tspan></text></svg>", true},
+  };
+  for (const Case& c : cases) {
+    std::string error;
+    auto imported = ImportSvg(c.text, &error);
+    EXPECT_EQ(c.readable, imported.has_value()) << c.text.substr(0, 80);
+    if (!imported) {
+      EXPECT_FALSE(error.empty());
+      continue;
+    }
+    std::string out = ExportSvg(*imported->document, &imported->kept);
+    std::string again;
+    EXPECT_TRUE(ImportSvg(out, &again)) << again;
+  }
+}
+
+TEST(SvgRoundTrip, AFiftyMegabyteFileIsReadWhole) {
+  // 2000 paths of about 25 KB of path data each.
+  std::string data = "M0 0";
+  for (int i = 0; data.size() < 25000; ++i) data += " L" + std::to_string(i % 997) + " " + std::to_string(i % 13);
+  std::string path = "<path d='" + data + "' fill='#123456'/>\n";
+  std::string text = "<svg xmlns='http://www.w3.org/2000/svg' width='1000' height='1000'>";
+  size_t count = (50u << 20) / path.size();
+  text.reserve(count * path.size() + 100);
+  for (size_t i = 0; i < count; ++i) text += path;
+  text += "</svg>";
+  ASSERT_GE(text.size(), (50u << 20) - 100000);
+  std::string error;
+  auto imported = ImportSvg(text, &error);
+  ASSERT_TRUE(imported) << error;
+  EXPECT_EQ(count, imported->document->ArtCount() - 1);  // the layer group too
+}
+
+}  // namespace
+}  // namespace vx::host::svg
