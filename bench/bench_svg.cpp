@@ -81,3 +81,5 @@ void BM_RenderPng(benchmark::State& state) {
 BENCHMARK(BM_RenderPng)->Arg(30000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
+
+BENCHMARK_MAIN();
