@@ -137,6 +137,31 @@ ASErr MapPathAnchorsOnly(const MapContext& ctx, int32_t progressOffset,
   return behind ? kPieceBehind : kPieceMapped;
 }
 
+ASErr MapHostPath(const MapContext& ctx, AIArtHandle path, Segment* scratch) {
+  if (!sPath || !sPath->GetPathSegmentCount || !sPath->GetPathSegments ||
+      !sPath->GetPathClosed || !sPath->SetPathSegments || !sPath->SetPathSegmentCount)
+    return kSPSuiteNotFoundError;
+  int16_t count = 0;
+  ASErr err = sPath->GetPathSegmentCount(path, &count);
+  if (err || count < 2) return err;
+  ASBoolean closed = 0;
+  if ((err = sPath->GetPathClosed(path, &closed))) return err;
+  BlockPtr<Segment> source;
+  if ((err = source.Allocate(static_cast<std::size_t>(count), "buffer 2 for segments")))
+    return err;
+  if ((err = sPath->GetPathSegments(path, 0, count, source.get()))) return err;
+  int32_t mapped = 0;
+  float depth;
+  const ASErr result = MapSegmentsSubdividing(ctx, source.get(), count, closed != 0,
+                                              scratch, &mapped, &depth,
+                                              ProgressSpan{0, 0});
+  if (result != kPieceMapped && result != kPieceBehind) return result;
+  if (mapped >= kSegmentLimit) return kNoErr;
+  const int16_t n = static_cast<int16_t>(mapped);
+  if ((err = sPath->SetPathSegments(path, 0, n, scratch))) return err;
+  return sPath->SetPathSegmentCount(path, n);
+}
+
 ASErr MapNextPath(PathSet* set, const MapContext& ctx, PathMapping mapping,
                   bool hostProgress) {
   const int32_t i = set->nextPath;

@@ -41,6 +41,15 @@ ASErr MapPathAnchorsOnly(const MapContext& ctx, int32_t progressOffset,
                          int32_t progressTotal, const SegmentBuffer& source,
                          SegmentBuffer* working);
 
+// Remaps one host path in place, as the tools do at every drag step: its
+// segments are read into a block of their own ("buffer 2 for segments"),
+// mapped into scratch (kScratchSegments segments, owned by the caller and
+// reused for every path), and written back when the result has fewer than
+// kSegmentLimit segments. Paths of fewer than two segments, results at the
+// limit, and every error leave the path as it was. Returns 0, -108, a host
+// error or the mapper's error.
+ASErr MapHostPath(const MapContext& ctx, AIArtHandle path, Segment* scratch);
+
 enum class PathMapping : int32_t { kSubdividing, kAnchorsOnly };
 
 // Maps path set->nextPath and advances nextPath and doneSegments; a point
