@@ -372,12 +372,27 @@ std::string Document::UniqueId(const std::string& prefix) const {
 
 // ---- content ------------------------------------------------------------
 
-void Document::Record(UndoJournal::Change change) { open_.Add(std::move(change)); }
+void Document::Record(UndoJournal::Change change, std::size_t bytes) {
+  open_.Add(std::move(change), bytes);
+}
+
+namespace {
+// What a saved copy of the content holds beyond its own size.
+std::size_t HeapBytes(const ArtContent& content) {
+  if (auto* p = std::get_if<PathData>(&content))
+    return p->segments.capacity() * sizeof(Segment) + p->selection.capacity() * 2;
+  if (auto* d = std::get_if<PluginGroupData>(&content)) return d->data.capacity();
+  if (auto* r = std::get_if<TextRunData>(&content)) return r->contents.capacity();
+  if (auto* o = std::get_if<OpaqueData>(&content)) return o->markup.capacity();
+  return 0;
+}
+}  // namespace
 
 void Document::SaveContent(Art& art) {
   if (art.contentSaved_ == serial_) return;
   art.contentSaved_ = serial_;
-  Record([a = &art, old = art.content_]() mutable { a->content_ = std::move(old); });
+  Record([a = &art, old = art.content_]() mutable { a->content_ = std::move(old); },
+         sizeof(ArtContent) + HeapBytes(art.content_));
 }
 
 void Document::SaveAttrs(Art& art) {
@@ -577,11 +592,26 @@ void Document::EndStep() {
   if (!open_.empty()) {
     history_.push_back(std::move(open_));
     open_ = UndoJournal();
-    if (history_.size() > historyLimit_)
-      history_.erase(history_.begin(),
-                     history_.begin() + long(history_.size() - historyLimit_));
+    TrimHistory();
   }
   ++serial_;
+}
+
+std::size_t Document::HistoryBytes() const {
+  std::size_t total = open_.bytes();
+  for (const UndoJournal& step : history_) total += step.bytes();
+  return total;
+}
+
+void Document::TrimHistory() {
+  std::size_t total = HistoryBytes();
+  std::size_t drop = 0;
+  while (history_.size() - drop > 1 &&
+         (history_.size() - drop > historyLimit_ || total > historyBudget_)) {
+    total -= history_[drop].bytes();
+    ++drop;
+  }
+  history_.erase(history_.begin(), history_.begin() + long(drop));
 }
 
 void Document::RevertOpenStep() {
@@ -622,8 +652,7 @@ void Document::SetHistoryLimit(std::size_t steps) {
 // ---- plug-in group updates -----------------------------------------------
 
 void Document::MarkForUpdate(Art& pluginArt) {
-  if (std::find(pending_.begin(), pending_.end(), pluginArt.uid_) == pending_.end())
-    pending_.push_back(pluginArt.uid_);
+  if (pendingSet_.insert(pluginArt.uid_).second) pending_.push_back(pluginArt.uid_);
 }
 
 std::vector<Art*> Document::TakePendingUpdates() {
@@ -631,6 +660,7 @@ std::vector<Art*> Document::TakePendingUpdates() {
   for (uint32_t uid : pending_)
     if (Art* a = FindArt(uid); a && a->kind_ == ArtKind::PluginGroup) out.push_back(a);
   pending_.clear();
+  pendingSet_.clear();
   return out;
 }
 

@@ -15,6 +15,7 @@
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "host/art/art.h"
@@ -177,8 +178,11 @@ class Document {
   std::size_t OpenStepChanges() const { return open_.size(); }
   // Forgets every step (after loading a document).
   void ClearHistory();
-  // Most steps kept; older ones are dropped.
+  // Most steps kept, and most memory their saved states may hold (the
+  // last step is always kept); older steps are dropped.
   void SetHistoryLimit(std::size_t steps);
+  void SetHistoryBudget(std::size_t bytes) { historyBudget_ = bytes; }
+  std::size_t HistoryBytes() const;
   // Counts every change made (for redraw and notifier decisions).
   uint64_t changeCount() const { return changes_; }
   uint64_t selectionChangeCount() const { return selectionChanges_; }
@@ -210,7 +214,8 @@ class Document {
   void SaveAttrs(Art& art);
   void NoteChange(Art* art);  // counts and marks plug-in group art dirty
   void SaveLayers();
-  void Record(UndoJournal::Change change);
+  void Record(UndoJournal::Change change, std::size_t bytes = 0);
+  void TrimHistory();
   Layer* AddLayerObject(const std::string& title);
 
   std::unordered_map<uint32_t, std::unique_ptr<Art>> live_;
@@ -224,12 +229,14 @@ class Document {
   AIPathStyle currentStyle_;
   uint32_t textFocus_ = 0;
   std::vector<uint32_t> pending_;
+  std::unordered_set<uint32_t> pendingSet_;
 
   int depth_ = 0;
   uint64_t serial_ = 1;  // the step serial; changes on every step and revert
   UndoJournal open_;
   std::vector<UndoJournal> history_;
   std::size_t historyLimit_ = 64;
+  std::size_t historyBudget_ = std::size_t(256) << 20;
   uint64_t changes_ = 0;
   uint64_t selectionChanges_ = 0;
 };

@@ -1,6 +1,7 @@
 #include "host/art/document_set.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace vx::host::art {
 
@@ -18,6 +19,7 @@ void DocumentSet::Close(Document* document) {
   auto it = std::find_if(documents_.begin(), documents_.end(),
                          [document](const auto& d) { return d.get() == document; });
   if (it == documents_.end()) return;
+  if (dragDocument_ == document) dragDocument_ = nullptr;
   documents_.erase(it);
   if (current_ == document)
     current_ = documents_.empty() ? nullptr : documents_.back().get();
@@ -44,6 +46,37 @@ UndoStepScope::~UndoStepScope() {
   // The document may have been closed meanwhile.
   if (document_ && documents_->FromHandle(document_->handle()))
     document_->EndStep();
+}
+
+namespace {
+bool Is(const char* a, const char* b) { return a && b && std::strcmp(a, b) == 0; }
+}  // namespace
+
+MessageScope::MessageScope(DocumentSet& documents, const char* caller,
+                           const char* selector)
+    : documents_(&documents),
+      document_(documents.current()),
+      outermost_(documents.messageDepth_++ == 0),
+      mouseUp_(Is(caller, kCallerAITool) && Is(selector, kSelectorAIToolMouseUp)) {
+  if (Is(caller, kCallerAITool) && Is(selector, kSelectorAIToolMouseDown)) {
+    // A drag whose mouse up never came ends here.
+    if (Document* open = documents.dragDocument_) open->EndStep();
+    documents.dragDocument_ = document_;
+    if (document_) document_->BeginStep();
+  }
+  if (document_) document_->BeginStep();
+}
+
+MessageScope::~MessageScope() {
+  DocumentSet& set = *documents_;
+  // The document may have been closed by the message.
+  bool live = document_ && set.FromHandle(document_->handle());
+  if (live) document_->EndStep();
+  if (mouseUp_ && set.dragDocument_) {
+    set.dragDocument_->EndStep();
+    set.dragDocument_ = nullptr;
+  }
+  --set.messageDepth_;
 }
 
 }  // namespace vx::host::art

@@ -26,9 +26,32 @@ class DocumentSet {
   Random& random() { return random_; }
 
  private:
+  friend class MessageScope;
   std::vector<std::unique_ptr<Document>> documents_;
   Document* current_ = nullptr;
   Random random_;
+  int messageDepth_ = 0;
+  Document* dragDocument_ = nullptr;  // the document of an open tool drag
+};
+
+// The undo step of one message the host sends. Every message's changes form
+// one step (nested messages join it), except that a tool drag, from "AI
+// Mouse Down" to "AI Mouse Up", is one step as a whole: the tools revert
+// their previous drag move with the undo suite's UndoChanges.
+class MessageScope {
+ public:
+  MessageScope(DocumentSet& documents, const char* caller, const char* selector);
+  ~MessageScope();
+  MessageScope(const MessageScope&) = delete;
+  MessageScope& operator=(const MessageScope&) = delete;
+  // Whether this message is not nested in another one.
+  bool outermost() const { return outermost_; }
+
+ private:
+  DocumentSet* documents_;
+  Document* document_;
+  bool outermost_;
+  bool mouseUp_;
 };
 
 // Opens one undo step on the current document for its lifetime (no-op

@@ -7,6 +7,7 @@ void UndoJournal::Revert() {
   // so the vector is stable while it runs.
   for (auto it = changes_.rbegin(); it != changes_.rend(); ++it) (*it)();
   changes_.clear();
+  bytes_ = 0;
 }
 
 }  // namespace vx::host::art

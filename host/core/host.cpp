@@ -101,9 +101,9 @@ int32_t Host::Send(const char* caller, const char* selector,
   data->globals = globals_;
   data->basic = basic();
   VX_LOG(*this, "send " << caller << " / " << selector);
-  // Everything one message changes is one undoable step; plug-in group art
-  // it changed is updated within the same step.
-  art::UndoStepScope step(*documents_);
+  // Everything one message changes is one undoable step (a tool drag is one
+  // as a whole); plug-in group art it changed is updated within the step.
+  art::MessageScope step(*documents_, caller, selector);
   int32_t result = module_->Main()(caller, selector, data);
   globals_ = data->globals;
   if (step.outermost()) art::SendPluginGroupUpdates(*this);

@@ -171,5 +171,54 @@ TEST_F(PluginGroupTest, UndoChangesRevertsTheMessagesChangesSoFar) {
   EXPECT_EQ(before, host::art::DumpDocument(*doc));
 }
 
+TEST_F(PluginGroupTest, AToolDragIsOneStepWhoseMovesUndoTheirPredecessors) {
+  AIArtHandle effect = NewEffectArt();
+  doc->TakePendingUpdates();
+  doc->ClearHistory();
+  std::string before = host::art::DumpDocument(*doc);
+  AIArtHandle edit = nullptr;
+  ASSERT_EQ(0, pluginGroup->GetPluginArtEditArt(effect, &edit));
+  gOnMessage = [&](const char* caller, const char* selector, void*) -> ASErr {
+    if (std::string(caller) != kCallerAITool || std::string(selector) != kSelectorAIToolMouseDrag)
+      return kNoErr;
+    // Every move starts from the artwork as it was at mouse down.
+    if (ASErr e = undo->UndoChanges()) return e;
+    AIArtHandle moved = nullptr;
+    return art->NewArt(kPathArt, kPlaceInsideOnTop, edit, &moved);
+  };
+  auto tool = [&](const char* selector) {
+    AIToolMessage message{};
+    return host().Send(kCallerAITool, selector, &message.d);
+  };
+  ASSERT_EQ(0, tool(kSelectorAIToolMouseDown));
+  for (int move = 0; move < 3; ++move) ASSERT_EQ(0, tool(kSelectorAIToolMouseDrag));
+  ASSERT_EQ(0, tool(kSelectorAIToolMouseUp));
+  Art* e = doc->FromHandle(effect);
+  ASSERT_NE(nullptr, e->editGroup()->firstChild());
+  EXPECT_EQ(nullptr, e->editGroup()->firstChild()->sibling());  // one move's result
+  // Each move changed the effect's source: it was updated after each one.
+  EXPECT_EQ(3, std::count(gCalls.begin(), gCalls.end(), "AI Plugin Group/AI Update"));
+  EXPECT_EQ(1, doc->CompletedSteps());
+  ASSERT_TRUE(doc->Undo());
+  EXPECT_EQ(before, host::art::DumpDocument(*doc));
+}
+
+TEST_F(PluginGroupTest, TheHistoryDropsOldStepsBeyondItsMemoryBudget) {
+  Art* p = AddPath(*doc, Placement::InsideOnTop, nullptr, "big", {0, 0});
+  doc->ClearHistory();
+  doc->SetHistoryBudget(100000);  // a few steps of a 1000-segment path
+  for (int i = 0; i < 20; ++i) {
+    doc->BeginStep();
+    doc->MutablePath(*p).segments.assign(1000, Line(float(i), 0));
+    doc->EndStep();
+  }
+  EXPECT_GE(doc->CompletedSteps(), 1);
+  EXPECT_LT(doc->CompletedSteps(), 10);
+  EXPECT_LE(doc->HistoryBytes(), 100000u);
+  // The steps kept still undo exactly.
+  ASSERT_TRUE(doc->Undo());
+  EXPECT_EQ(18.0f, p->path().segments[0].p.h);
+}
+
 }  // namespace
 }  // namespace vx::test

@@ -1,4 +1,5 @@
 // The real math and random suites.
+#include <algorithm>
 #include <cmath>
 
 #include "host/art/art_suites.h"
@@ -45,6 +46,33 @@ const AIRealMathSuite kRealMath = {PointLength,      PointAngle,
                                    RealToFixed,      MatrixSetIdentity,
                                    MatrixConcat,     MatrixXformPoint};
 
+// Flattens by recursive halving until the control polygon is within
+// flatness of the chord, then sums the chords (double precision).
+double FlatLength(const AIRealPoint (&q)[4], double flatness, int depth) {
+  auto dist = [](const AIRealPoint& a, const AIRealPoint& b) {
+    return std::hypot(double(b.h) - a.h, double(b.v) - a.v);
+  };
+  const double chord = dist(q[0], q[3]);
+  const double polygon = dist(q[0], q[1]) + dist(q[1], q[2]) + dist(q[2], q[3]);
+  if (depth >= 24 || polygon - chord <= flatness * 0.01)
+    return (polygon + chord) * 0.5;
+  auto mid = [](const AIRealPoint& a, const AIRealPoint& b) {
+    return AIRealPoint{AIReal((double(a.h) + b.h) * 0.5),
+                       AIReal((double(a.v) + b.v) * 0.5)};
+  };
+  const AIRealPoint a = mid(q[0], q[1]), b = mid(q[1], q[2]), c = mid(q[2], q[3]);
+  const AIRealPoint d = mid(a, b), e = mid(b, c), m = mid(d, e);
+  const AIRealPoint left[4] = {q[0], a, d, m}, right[4] = {m, e, c, q[3]};
+  return FlatLength(left, flatness, depth + 1) + FlatLength(right, flatness, depth + 1);
+}
+AIReal BezierLength(const AIRealBezier* bezier, AIReal flatness) {
+  if (!bezier) return 0;
+  const AIRealPoint q[4] = {bezier->p0, bezier->p1, bezier->p2, bezier->p3};
+  return AIReal(FlatLength(q, std::max(double(flatness), 1e-4), 0));
+}
+ASErr BezierReserved() { return kNoErr; }
+const AIRealBezierSuite kRealBezier = {BezierReserved, BezierLength};
+
 AIReal FloatRnd() { return Documents().random().Next(); }
 void SetRndSeed(int32_t seed) { Documents().random().Seed(seed); }
 int32_t GetRndSeed() { return Documents().random().seed(); }
@@ -56,6 +84,7 @@ void RegisterMathSuites(Host& host) {
   SuiteRegistry& s = host.suites();
   s.Add(kAIRealMathSuite, kAIRealMathSuiteVersion, &kRealMath);
   s.Add(kAIRandomSuite, kAIRandomSuiteVersion, &kRandom);
+  s.Add(kAIRealBezierSuite, kAIRealBezierSuiteVersion, &kRealBezier);
 }
 
 }  // namespace vx::host::art
