@@ -47,5 +47,6 @@ void SetUpInfoCommand(CLI::App& app, CommonOptions& common, int& exitCode);
 void SetUpConvertCommand(CLI::App& app, CommonOptions& common, int& exitCode);
 void SetUpRenderCommand(CLI::App& app, CommonOptions& common, int& exitCode);
 void SetUpDemoCommand(CLI::App& app, CommonOptions& common, int& exitCode);
+void SetUp3DCommand(CLI::App& app, CommonOptions& common, int& exitCode);
 
 }  // namespace vx::app

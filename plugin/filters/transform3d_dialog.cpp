@@ -348,6 +348,12 @@ void PreviewDraw(ADMItemRef item, ADMDrawerRef drawer) {
   }
   DrawPreview(s->plugin, drawer, s->preview, *s->record, *s->set,
               s->previewError);
+  // The item's text carries the message shown, for readers without eyes.
+  char message[256];
+  PreviewMessage(s->plugin, *s->set, s->previewError, message, sizeof message);
+  char shown[256] = "";
+  sADMItem->GetText(item, shown, sizeof shown);
+  if (std::strcmp(shown, message) != 0) sADMItem->SetText(item, message);
 }
 
 // Mouse in the preview: plain drag rotates (one degree per pixel), Alt-drag

@@ -116,6 +116,15 @@ int32_t PreviewWarningIndex(int32_t resultFlag) {
              : 0;
 }
 
+void PreviewMessage(SPPluginRef plugin, const PathSet& set, ASErr error,
+                    char* out, int32_t size) {
+  out[0] = '\0';
+  int32_t text = PreviewWarningIndex(set.resultFlag);
+  if (error == kOverflowErr) text = 3;
+  if (text)
+    sADMBasic->GetIndexString(plugin, kTransformWarningTable, text, out, size);
+}
+
 void DrawPreview(SPPluginRef plugin, ADMDrawerRef drawer,
                  const PreviewState& s, const TransformParams& p,
                  const PathSet& set, ASErr error) {
@@ -139,12 +148,9 @@ void DrawPreview(SPPluginRef plugin, ADMDrawerRef drawer,
   Line(drawer, {centre.h - 6, centre.v}, {centre.h + 6, centre.v});
   Line(drawer, {centre.h, centre.v - 6}, {centre.h, centre.v + 6});
   // Warnings and errors in red.
-  int32_t text = PreviewWarningIndex(set.resultFlag);
-  if (error == kOverflowErr) text = 3;
-  if (text) {
-    char message[256] = "";
-    sADMBasic->GetIndexString(plugin, kTransformWarningTable, text, message,
-                              sizeof message);
+  char message[256];
+  PreviewMessage(plugin, set, error, message, sizeof message);
+  if (message[0]) {
     sADMDrawer->SetRGBColor(drawer, kWarningColour);
     const ASRect box{s.rect.left + kWarningInset, s.rect.top + kWarningInset,
                      s.rect.right - kWarningInset,

@@ -52,6 +52,10 @@ AIRealPoint PixelToOffset(const PreviewState& s, const TransformParams& p,
 int32_t PreviewWarningIndex(int32_t resultFlag);
 constexpr int32_t kTransformWarningTable = 21300;
 
+// The warning or error text the preview shows ("" when none) into out.
+void PreviewMessage(SPPluginRef plugin, const PathSet& set, ASErr error,
+                    char* out, int32_t size);
+
 // Draws the whole preview: outline with its cross, the working copies of
 // every mapped path, the cross cursor through the transformation centre,
 // and the red warning or error text.

@@ -1,0 +1,269 @@
+// versalix4 3d: the 3D Transform filter on the selected paths. The command
+// fills in the filter's dialog as a person would (kind, values, rotations,
+// perspective, cursor, preset), optionally saves its preview, presses OK and
+// runs the filter.
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/cli.h"
+#include "app/console_agent.h"
+#include "app/document_files.h"
+#include "host/adm/dialog.h"
+#include "host/adm/dialog_manager.h"
+#include "host/adm/user_agent.h"
+#include "host/art/document_set.h"
+#include "host/core/messages.h"
+#include "host/core/registrations.h"
+
+namespace vx::app {
+
+namespace adm = host::adm;
+
+namespace {
+
+// Item ids of the 3D Transform dialog.
+enum : int32_t {
+  kDialogTemplate = 18000, kPreviewItem = 3, kKindItem = 5, kPresetItem = 6,
+  kFirstRowEdit = 8, kAnchorsOnlyItem = 23, kBeforeItem = 32,
+  kFirstPreEdit = 35, kFirstPostEdit = 47, kPerspectiveItem = 59,
+  kCursorHItem = 65, kCursorVItem = 68
+};
+
+struct TransformOptions {
+  std::string kind;
+  std::vector<std::string> values;  // "N=V"
+  std::string pre, post, cursor;
+  std::optional<double> perspective;
+  bool before = false;
+  bool anchorsOnly = false;
+  std::string preset;
+  std::string preview;
+};
+
+std::string Lower(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(),
+                 [](unsigned char c) { return char(std::tolower(c)); });
+  return text;
+}
+
+// "a,b,c" with count numbers.
+bool ParseNumbers(const std::string& text, size_t count,
+                  std::vector<double>* out) {
+  out->clear();
+  size_t pos = 0;
+  while (pos <= text.size()) {
+    const size_t comma = text.find(',', pos);
+    const std::string part = text.substr(
+        pos, comma == std::string::npos ? std::string::npos : comma - pos);
+    try {
+      size_t used = 0;
+      out->push_back(std::stod(part, &used));
+      if (used != part.size()) return false;
+    } catch (...) {
+      return false;
+    }
+    if (comma == std::string::npos) break;
+    pos = comma + 1;
+  }
+  return out->size() == count;
+}
+
+// Entry index of a list whose text matches name (any case), or a number.
+int FindEntry(adm::List* list, const std::string& name, bool numbered) {
+  if (!list) return -1;
+  if (numbered && !name.empty() &&
+      std::all_of(name.begin(), name.end(),
+                  [](unsigned char c) { return std::isdigit(c); })) {
+    const int n = std::stoi(name);
+    return n < list->Count() ? n : -1;
+  }
+  for (int32_t i = 0; i < list->Count(); ++i)
+    if (Lower(list->At(i)->text) == Lower(name)) return i;
+  return -1;
+}
+
+}  // namespace
+
+class TransformAgent : public adm::UserAgent {
+ public:
+  TransformAgent(const TransformOptions& options, ConsoleAgent& console)
+      : options_(options), console_(console) {}
+
+  void RunModal(adm::DialogDriver& driver) override {
+    if (driver.dialog().templateId() != kDialogTemplate) {
+      console_.RunModal(driver);
+      return;
+    }
+    adm::Dialog& d = driver.dialog();
+    if (!options_.kind.empty()) {
+      adm::Item* popup = d.GetItem(kKindItem);
+      const int index = FindEntry(popup ? popup->list() : nullptr,
+                                  options_.kind, true);
+      if (index < 0) return Fail(KindListText(popup));
+      Check(driver.Choose(kKindItem, index));
+    }
+    if (!options_.preset.empty()) {
+      adm::Item* menu = d.GetItem(kPresetItem);
+      const int index =
+          FindEntry(menu ? menu->list() : nullptr, options_.preset, false);
+      if (index < 0) return Fail("no preset \"" + options_.preset + "\"");
+      Check(driver.Choose(kPresetItem, index));
+    }
+    if (options_.before) Check(driver.Press(kBeforeItem));
+    for (const std::string& nv : options_.values) {
+      const size_t eq = nv.find('=');
+      std::vector<double> v;
+      int n = 0;
+      if (eq != std::string::npos) n = std::atoi(nv.substr(0, eq).c_str());
+      if (eq == std::string::npos || n < 1 || n > 4 ||
+          !ParseNumbers(nv.substr(eq + 1), 1, &v))
+        return Fail("--value takes N=V with N from 1 to 4: " + nv);
+      adm::Item* edit = d.GetItem(kFirstRowEdit + 4 * (n - 1));
+      if (!edit || !edit->visible)
+        return Fail("this kind has no value " + std::to_string(n));
+      Check(driver.SetValue(kFirstRowEdit + 4 * (n - 1), v[0]));
+    }
+    SetTriple(driver, options_.pre, kFirstPreEdit, "--pre");
+    SetTriple(driver, options_.post, kFirstPostEdit, "--post");
+    if (options_.perspective)
+      Check(driver.SetValue(kPerspectiveItem, *options_.perspective));
+    if (options_.anchorsOnly) Check(driver.SetValue(kAnchorsOnlyItem, 1));
+    if (!options_.cursor.empty()) {
+      std::vector<double> hv;
+      if (!ParseNumbers(options_.cursor, 2, &hv))
+        return Fail("--cursor takes H,V in percent");
+      Check(driver.SetValue(kCursorHItem, hv[0]));
+      Check(driver.SetValue(kCursorVItem, hv[1]));
+    }
+    if (failed_) return;
+    if (adm::Item* preview = d.GetItem(kPreviewItem)) {
+      if (!preview->Text().empty()) std::cerr << preview->Text() << "\n";
+      if (!options_.preview.empty()) SavePreview(d, *preview);
+    }
+    if (failed_) return;
+    Check(driver.Press(kADMDefaultItemID));
+  }
+  std::optional<std::string> ChooseFolder(const std::string& m) override {
+    return console_.ChooseFolder(m);
+  }
+  bool AnswerYesNo(const std::string& text) override {
+    return console_.AnswerYesNo(text);
+  }
+  bool failed() const { return failed_; }
+
+ private:
+  void Fail(const std::string& why) {
+    std::cerr << "versalix4: 3d: " << why << "\n";
+    failed_ = true;
+  }
+  void Check(const std::string& error) {
+    if (!error.empty() && !failed_) Fail(error);
+  }
+  static std::string KindListText(adm::Item* popup) {
+    std::string text = "unknown kind; the kinds are:";
+    adm::List* list = popup ? popup->list() : nullptr;
+    for (int32_t i = 0; list && i < list->Count(); ++i)
+      text += (i ? ", " : " ") + std::to_string(i) + " \"" +
+              list->At(i)->text + "\"";
+    return text;
+  }
+  void SetTriple(adm::DialogDriver& driver, const std::string& text,
+                 int32_t firstEdit, const char* option) {
+    if (text.empty() || failed_) return;
+    std::vector<double> v;
+    if (!ParseNumbers(text, 3, &v))
+      return Fail(std::string(option) + " takes three angles in degrees");
+    for (int i = 0; i < 3; ++i) Check(driver.SetValue(firstEdit + 4 * i, v[i]));
+  }
+  // The preview as the dialog shows it: its part of the dialog's raster.
+  void SavePreview(adm::Dialog& d, adm::Item& preview) {
+    const ASRect r = preview.bounds;
+    adm::Raster out(r.right - r.left, r.bottom - r.top);
+    for (int y = r.top; y < r.bottom; ++y)
+      for (int x = r.left; x < r.right; ++x)
+        out.Set(x - r.left, y - r.top, d.raster().Get(x, y));
+    std::string error;
+    if (!out.SavePng(options_.preview, &error))
+      Fail("cannot write " + options_.preview + ": " + error);
+  }
+
+  const TransformOptions& options_;
+  ConsoleAgent& console_;
+  bool failed_ = false;
+};
+
+namespace {
+
+int RunTransform(host::Host& host, const TransformOptions& options) {
+  ConsoleAgent console(host, std::cerr);
+  TransformAgent agent(options, console);
+  host.dialogs().SetAgent(&agent);
+  host::Filter* filter = host.registrations().FilterTitled("3D Transform...");
+  if (!filter) {
+    host.dialogs().SetAgent(nullptr);
+    std::cerr << "versalix4: the plug-in registered no 3D Transform filter\n";
+    return kExitInternal;
+  }
+  auto handle = reinterpret_cast<AIFilterHandle>(filter);
+  int32_t result = host::SendFilterGetParameters(host, handle);
+  if (result == 0 && !agent.failed()) result = host::SendFilterGo(host, handle);
+  host.dialogs().SetAgent(nullptr);
+  if (agent.failed()) return kExitUsage;
+  if (result) return ReportFailure("3d", result);
+  return kExitOk;
+}
+
+}  // namespace
+
+void SetUp3DCommand(CLI::App& app, CommonOptions& common, int& exitCode) {
+  CLI::App* cmd = app.add_subcommand(
+      "3d", "Bend the selected paths in space and project them back (the 3D Transform filter)");
+  static std::string input, output;
+  static TransformOptions options;
+  static double perspective = -1;
+  cmd->add_option("input", input, "The SVG file to read")->required();
+  cmd->add_option("-o,--output", output, "The SVG file to write")->required();
+  cmd->add_option("--kind", options.kind,
+                  "Kind by name (\"Sphere\", \"Wave (Z)\") or number 0 to 11");
+  cmd->add_option("--value", options.values,
+                  "N=V: the kind's value row N (1 to 4) in the dialog's units");
+  cmd->add_option("--pre", options.pre, "x,y,z: rotation before, degrees");
+  cmd->add_option("--post", options.post, "X,Y,Z: rotation after, degrees");
+  cmd->add_option("--perspective", perspective, "Perspective in percent")
+      ->check(CLI::Range(0.0, 100.0));
+  cmd->add_flag("--before", options.before, "Only the rotation before (Before mode)");
+  cmd->add_flag("--anchors-only", options.anchorsOnly, "Move Control Points Only");
+  cmd->add_option("--cursor", options.cursor, "H,V: cross cursor in percent of the bounds");
+  cmd->add_option("--preset", options.preset, "A preset of the kind, by name");
+  cmd->add_option("--preview", options.preview, "Save the dialog's preview as PNG");
+  AddCommonOptions(*cmd, common);
+  cmd->callback([&common, &exitCode] {
+    if (perspective >= 0) options.perspective = perspective;
+    svg::ImportResult document;
+    if ((exitCode = ReadSvgDocument(input, &document))) return;
+    std::vector<host::art::Art*> selection;
+    if ((exitCode = SelectedArt(*document.document, common, &selection))) return;
+    auto host = MakeHost(common);
+    if (!host) {
+      exitCode = kExitInternal;
+      return;
+    }
+    if (int32_t err = host->Startup()) {
+      exitCode = ReportFailure("start-up", err);
+      return;
+    }
+    host::art::Document& doc = host->documents().Adopt(std::move(document.document));
+    doc.DeselectAll();
+    for (host::art::Art* art : selection) doc.Select(*art, true);
+    exitCode = RunTransform(*host, options);
+    if (exitCode == kExitOk) exitCode = WriteSvgDocument(output, doc, &document.kept);
+    host->Shutdown();
+  });
+}
+
+}  // namespace vx::app
