@@ -36,6 +36,7 @@ constexpr int32_t kMaxTextIndex = 2, kSomeNotImportedIndex = 3,
 struct ManagerState {
   const PresetMenuOwner* owner;
   uint32_t listModifiers;  // of the last click in the list
+  ASErr initError;         // why the window could not be opened
 };
 
 ManagerState& StateOf(ADMDialogRef dialog) {
@@ -389,7 +390,10 @@ ASErr InitManager(ADMDialogRef dialog) {
   PresetText(owner.plugin, kManagerTitleIndex, title, sizeof title);
   sADMDialog->SetText(dialog, title);
   SelectPresetFile(owner);
-  if (ASErr err = RefillList(dialog)) return err;
+  if (ASErr err = RefillList(dialog)) {
+    StateOf(dialog).initError = err;
+    return err;
+  }
   ADMItemRef list = sADMDialog->GetItem(dialog, kListItem);
   sADMItem->SetNotifyProc(list, ListChanged);
   sADMItem->SetTrackProc(list, ListTracked);
@@ -406,11 +410,12 @@ ASErr RunPresetManager(const PresetMenuOwner& owner) {
       !sADMTracker || !gGlobals)
     return kCantHappenErr;
   SelectPresetFile(owner);
-  ManagerState state{&owner, 0};
+  ManagerState state{&owner, 0, kNoErr};
   int32_t ended = sADMDialog->Modal(owner.plugin, nullptr, kPresetManagerDialog,
                                     kADMResizingModalDialogStyle, InitManager,
                                     &state, 0);
-  return ended < 0 ? kCantHappenErr : kNoErr;
+  if (ended >= 0) return kNoErr;
+  return state.initError ? state.initError : kCantHappenErr;
 }
 
 }  // namespace vx

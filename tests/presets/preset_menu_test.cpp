@@ -192,6 +192,38 @@ TEST_F(PresetMenu, ManagerDeletesTheSelection) {
             ListTexts(menu()));
 }
 
+TEST_F(PresetMenu, ManagerSurvivesEveryAllocationFailure) {
+  AddPresets(3);
+  ASSERT_EQ(kNoErr, FillPresetMenu(owner_));
+  const std::string before = ReadFileBytes(currentPath());
+  for (long n = 1;; ++n) {
+    SCOPED_TRACE(testing::Message() << "failing allocation " << n);
+    ASSERT_LT(n, 20);
+    WriteFileBytes(currentPath(), before);
+    ASSERT_EQ(kNoErr, RefreshPresetMenu(owner_));
+    host().dialogs().ClearAlerts();
+    agent_.AddScript("#18100", Script({"choose 2=1", "press 4", "press 1"}));
+    agent_.AddScript("#18106", Script({"press 1"}));
+    host().blocks().FailAllocationNumber(n);
+    ASErr err = RunPresetManager(owner_);
+    const long made = host().blocks().AllocationCount();
+    host().blocks().FailAllocationNumber(0);
+    EXPECT_EQ(0u, host().blocks().LiveCount());
+    if (made < n) {
+      EXPECT_EQ(kNoErr, err);
+      EXPECT_EQ((std::vector<std::string>{"P0", "P2"}), FileNames(currentPath()));
+      break;
+    }
+    // The list could not be filled, or the delete failed and said so.
+    if (err) {
+      EXPECT_EQ(kOutOfMemoryErr, err);
+    } else {
+      EXPECT_EQ((std::vector<std::string>{"Preset File Error!"}), Alerts());
+    }
+    EXPECT_EQ(before, ReadFileBytes(currentPath()));
+  }
+}
+
 TEST_F(PresetMenu, ManagerAltClickUpdatesAnEntry) {
   AddPresets(2);
   ASSERT_EQ(kNoErr, FillPresetMenu(owner_));
