@@ -48,5 +48,6 @@ void SetUpConvertCommand(CLI::App& app, CommonOptions& common, int& exitCode);
 void SetUpRenderCommand(CLI::App& app, CommonOptions& common, int& exitCode);
 void SetUpDemoCommand(CLI::App& app, CommonOptions& common, int& exitCode);
 void SetUp3DCommand(CLI::App& app, CommonOptions& common, int& exitCode);
+void SetUpFractalizeCommand(CLI::App& app, CommonOptions& common, int& exitCode);
 
 }  // namespace vx::app

@@ -19,6 +19,7 @@ int main(int argc, char** argv) {
   vx::app::SetUpRenderCommand(app, common, exitCode);
   vx::app::SetUpDemoCommand(app, common, exitCode);
   vx::app::SetUp3DCommand(app, common, exitCode);
+  vx::app::SetUpFractalizeCommand(app, common, exitCode);
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& e) {

@@ -16,6 +16,7 @@ typedef uint32_t ActionParamUnitID; /* four-character unit such as '#Prc' */
 #define unitAngle ((ActionParamUnitID)VX_FOURCC('#', 'A', 'n', 'g'))
 #define unitPixels ((ActionParamUnitID)VX_FOURCC('#', 'P', 'x', 'l'))
 #define unitNone ((ActionParamUnitID)VX_FOURCC('#', 'N', 'n', 'e'))
+#define unitResolution ((ActionParamUnitID)VX_FOURCC('#', 'R', 's', 'l'))
 
 /* Parameter types (four-character codes). */
 #define actionTypeInteger ((ActionParamTypeID)VX_FOURCC('l', 'o', 'n', 'g'))

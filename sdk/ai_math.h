@@ -24,8 +24,16 @@ typedef struct AIRealMathSuite {
                                  const AIRealPoint* point, AIRealPoint* result);
 } AIRealMathSuite;
 
+/* One cubic piece: p0, its out-control p1, the in-control p2, p3. */
+typedef struct AIRealBezier {
+  AIRealPoint p0, p1, p2, p3;
+} AIRealBezier;
+
 typedef struct AIRealBezierSuite {
   ASErr (*reserved)(void);
+  /* Arc length of the piece, measured along a polyline that stays within
+   * flatness points of the curve. */
+  AIReal (*AIRealBezierLength)(const AIRealBezier* bezier, AIReal flatness);
 } AIRealBezierSuite;
 
 typedef struct AIRandomSuite {

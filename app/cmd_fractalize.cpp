@@ -1,0 +1,176 @@
+// versalix4 fractalize: the Fractalize filter on the selected paths, with
+// its dialog driven by the command's options, as a person would fill it in
+// and press OK.
+#include <algorithm>
+#include <cctype>
+#include <iostream>
+#include <optional>
+#include <string>
+
+#include "app/cli.h"
+#include "app/console_agent.h"
+#include "app/document_files.h"
+#include "app/fractalize_options.h"
+#include "host/adm/dialog.h"
+#include "host/adm/dialog_manager.h"
+#include "host/art/document_set.h"
+#include "host/core/messages.h"
+#include "host/core/registrations.h"
+#include "host/core/user_interaction.h"
+#include "host/io/atomic_file.h"
+#include "host/svg/svg_export.h"
+
+namespace vx::app {
+
+namespace adm = host::adm;
+
+namespace {
+
+// Item ids of the Fractalize dialog.
+enum : int32_t {
+  kGeneratorItem = 5, kHeightItem = 7, kLevelItem = 10, kDensityItem = 12,
+  kPercentItem = 15, kPointsItem = 16, kUnitLabelItem = 17, kUnitFrameItem = 18
+};
+
+std::string Lower(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(),
+                 [](unsigned char c) { return char(std::tolower(c)); });
+  return text;
+}
+
+}  // namespace
+
+// Sets the dialog's items from the options, then presses OK; every other
+// dialog goes to the console agent.
+class FractalizeAgent : public adm::UserAgent {
+ public:
+  FractalizeAgent(const FractalizeOptions& options, ConsoleAgent& console)
+      : options_(options), console_(console) {}
+
+  void RunModal(adm::DialogDriver& driver) override {
+    if (driver.dialog().templateId() != 18010) {
+      console_.RunModal(driver);
+      return;
+    }
+    if (!options_.generator.empty() && !ChooseGenerator(driver)) return;
+    if (options_.height) Check(driver.SetValue(kHeightItem, *options_.height));
+    if (options_.level) Check(driver.Choose(kLevelItem, *options_.level - 1));
+    if (options_.density) Check(driver.SetValue(kDensityItem, *options_.density));
+    if (!options_.unit.empty()) {
+      adm::Item* label = driver.dialog().GetItem(kUnitLabelItem);
+      const bool points = label && label->Text() == "pt";
+      if (points != (options_.unit == "pt")) Check(driver.Press(kUnitFrameItem));
+    }
+    if (options_.distortion) {
+      adm::Item* label = driver.dialog().GetItem(kUnitLabelItem);
+      const bool points = label && label->Text() == "pt";
+      Check(driver.SetValue(points ? kPointsItem : kPercentItem, *options_.distortion));
+    }
+    if (failed_) return;  // the dialog is cancelled
+    Check(driver.Press(kADMDefaultItemID));
+  }
+  std::optional<std::string> ChooseFolder(const std::string& m) override {
+    return console_.ChooseFolder(m);
+  }
+  bool AnswerYesNo(const std::string& text) override {
+    return console_.AnswerYesNo(text);
+  }
+  bool failed() const { return failed_; }
+
+ private:
+  void Check(const std::string& error) {
+    if (error.empty() || failed_) return;
+    std::cerr << "versalix4: fractalize: " << error << "\n";
+    failed_ = true;
+  }
+  // By number (1 .. 14) or by the name the popup shows (any case).
+  bool ChooseGenerator(adm::DialogDriver& driver) {
+    adm::Item* popup = driver.dialog().GetItem(kGeneratorItem);
+    adm::List* list = popup ? popup->list() : nullptr;
+    if (!list) return false;
+    int index = -1;
+    const std::string& g = options_.generator;
+    if (std::all_of(g.begin(), g.end(), [](unsigned char c) { return std::isdigit(c); })) {
+      index = std::stoi(g) - 1;
+    } else {
+      for (int32_t i = 0; i < list->Count(); ++i)
+        if (Lower(list->At(i)->text) == Lower(g)) index = i;
+    }
+    if (index < 0 || index >= list->Count()) {
+      std::cerr << "versalix4: fractalize: no generator \"" << g << "\"; the generators are:";
+      for (int32_t i = 0; i < list->Count(); ++i)
+        std::cerr << (i ? ", " : " ") << i + 1 << " \"" << list->At(i)->text << "\"";
+      std::cerr << "\n";
+      failed_ = true;
+      return false;
+    }
+    Check(driver.Choose(kGeneratorItem, index));
+    return true;
+  }
+
+  const FractalizeOptions& options_;
+  ConsoleAgent& console_;
+  bool failed_ = false;
+};
+
+int RunFractalizeFilter(host::Host& host, const FractalizeOptions& options) {
+  ConsoleAgent console(host, std::cerr);
+  FractalizeAgent agent(options, console);
+  host.dialogs().SetAgent(&agent);
+  if (options.seed) host.user().FixTickCount(*options.seed);
+  host::Filter* filter = host.registrations().FilterTitled("Fractalize...");
+  if (!filter) {
+    host.dialogs().SetAgent(nullptr);
+    std::cerr << "versalix4: the plug-in registered no Fractalize filter\n";
+    return kExitInternal;
+  }
+  auto handle = reinterpret_cast<AIFilterHandle>(filter);
+  int32_t result = host::SendFilterGetParameters(host, handle);
+  if (result == 0) result = host::SendFilterGo(host, handle);
+  host.dialogs().SetAgent(nullptr);
+  if (agent.failed()) return kExitUsage;
+  if (result) return ReportFailure("fractalize", result);
+  return kExitOk;
+}
+
+int FractalizeDocument(const CommonOptions& common, const std::string& input,
+                       const FractalizeOptions& options, std::string* svgText) {
+  svg::ImportResult document;
+  if (int code = ReadSvgDocument(input, &document)) return code;
+  std::vector<host::art::Art*> selection;
+  if (int code = SelectedArt(*document.document, common, &selection)) return code;
+  auto host = MakeHost(common);
+  if (!host) return kExitInternal;
+  if (int32_t err = host->Startup()) return ReportFailure("start-up", err);
+  host::art::Document& doc = host->documents().Adopt(std::move(document.document));
+  doc.DeselectAll();
+  for (host::art::Art* art : selection) doc.Select(*art, true);
+  doc.ClearHistory();
+  int code = RunFractalizeFilter(*host, options);
+  if (code == kExitOk) *svgText = svg::ExportSvg(doc, &document.kept, {});
+  host->Shutdown();
+  return code;
+}
+
+void SetUpFractalizeCommand(CLI::App& app, CommonOptions& common, int& exitCode) {
+  CLI::App* cmd = app.add_subcommand(
+      "fractalize",
+      "Replace every span of the selected paths by a generator shape (the Fractalize filter)");
+  static std::string input, output;
+  static FractalizeOptions options;
+  cmd->add_option("input", input, "The SVG file to read")->required();
+  cmd->add_option("-o,--output", output, "The SVG file to write")->required();
+  AddFractalizeOptions(*cmd, options);
+  AddCommonOptions(*cmd, common);
+  cmd->callback([&common, &exitCode] {
+    std::string svgText;
+    if ((exitCode = FractalizeDocument(common, input, options, &svgText))) return;
+    std::string error;
+    if (!host::io::WriteFileAtomically(output, svgText, &error)) {
+      std::cerr << "versalix4: " << error << "\n";
+      exitCode = kExitIo;
+    }
+  });
+}
+
+}  // namespace vx::app

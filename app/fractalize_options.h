@@ -1,0 +1,35 @@
+// The options of versalix4 fractalize: the values its dialog is filled in
+// with.
+#pragma once
+
+#include <CLI/CLI.hpp>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "app/cli.h"
+#include "host/core/host.h"
+
+namespace vx::app {
+
+struct FractalizeOptions {
+  std::string generator;  // number 1 .. 14 or the name the dialog shows
+  std::optional<double> height;
+  std::optional<int> level;
+  std::optional<double> density;
+  std::optional<double> distortion;
+  std::string unit;  // "pct" or "pt"; empty: as the dialog has it
+  std::optional<uint32_t> seed;
+};
+
+void AddFractalizeOptions(CLI::App& command, FractalizeOptions& options);
+
+// The filter: the dialog filled in from the options, OK, then Go.
+int RunFractalizeFilter(host::Host& host, const FractalizeOptions& options);
+// Reads an SVG file, selects what common.select names (or everything),
+// runs the filter and gives the document as SVG text.
+int FractalizeDocument(const CommonOptions& common, const std::string& input,
+                       const FractalizeOptions& options, std::string* svgText);
+
+}  // namespace vx::app

@@ -1,0 +1,367 @@
+#include "filters/fractalize_engine.h"
+
+#include <cmath>
+#include <cstdint>
+
+#include "filters/fractalize_generator.h"
+#include "geometry/bezier.h"
+#include "geometry/progress.h"
+#include "geometry/segment_buffer.h"
+#include "shell/blocks.h"
+#include "shell/globals.h"
+#include "shell/suites.h"
+
+namespace vx {
+namespace {
+
+constexpr float kPi = 3.14159265f;
+constexpr float kTwoPi = 6.2831853f;
+constexpr float kHalfPi = 1.57079633f;
+constexpr float kLengthFlatness = 0.25f;  // host length measurement
+constexpr float kArcTolerance = 0.25f;    // bisection stop, points
+constexpr int kMaxBisections = 64;        // float t cannot halve further
+
+bool SamePoint(const AIRealPoint& a, const AIRealPoint& b) {
+  return a.h == b.h && a.v == b.v;
+}
+
+float PieceLength(const Segment& a, const Segment& b) {
+  AIRealBezier bez{a.p, a.out, b.in, b.p};
+  return sRealBezier->AIRealBezierLength(&bez, kLengthFlatness);
+}
+
+AIRealPoint Lerp(const AIRealPoint& a, const AIRealPoint& b, float t) {
+  return {a.h + (b.h - a.h) * t, a.v + (b.v - a.v) * t};
+}
+
+// Splits the piece a..b at t: the first part's polygon in first[4], the
+// split point with its controls in *mid (in = toward a, out = toward b).
+void SplitPiece(const Segment& a, const Segment& b, float t,
+                AIRealPoint first[4], Segment* mid) {
+  mid->corner = 0;
+  if (SamePoint(a.out, a.p) && SamePoint(b.in, b.p)) {
+    const AIRealPoint p = Lerp(a.p, b.p, t);
+    mid->p = mid->in = mid->out = p;
+    first[0] = a.p;
+    first[1] = a.p;
+    first[2] = p;
+    first[3] = p;
+    return;
+  }
+  const AIRealPoint q1 = Lerp(a.p, a.out, t), q2 = Lerp(a.out, b.in, t),
+                    q3 = Lerp(b.in, b.p, t);
+  const AIRealPoint r1 = Lerp(q1, q2, t), r2 = Lerp(q2, q3, t);
+  const AIRealPoint s = Lerp(r1, r2, t);
+  mid->p = s;
+  mid->in = r1;
+  mid->out = r2;
+  first[0] = a.p;
+  first[1] = q1;
+  first[2] = r1;
+  first[3] = s;
+}
+
+// Appends one span's start and its inserted anchors to list[*count]; false
+// when the list would reach the resample limit.
+bool ResampleSpan(const Segment& a, const Segment& b, float step, Segment* list,
+                  int32_t* count) {
+  if (*count >= kResampleLimit) return false;
+  list[(*count)++] = a;
+  const float length = PieceLength(a, b);
+  int32_t q = static_cast<int32_t>(length / step);
+  const int32_t inserted = q > 0 ? q - 1 : q;
+  const float piece = length / static_cast<float>(inserted + 1);
+  float t = 0.5f;
+  for (int32_t k = 1; k <= inserted; ++k) {
+    const float target = static_cast<float>(k) * piece;
+    float lo = 0.0f, hi = 1.0f;
+    Segment mid{};
+    for (int i = 0; i < kMaxBisections; ++i) {
+      AIRealPoint first[4];
+      SplitPiece(a, b, t, first, &mid);
+      AIRealBezier part{first[0], first[1], first[2], first[3]};
+      const float got = sRealBezier->AIRealBezierLength(&part, kLengthFlatness);
+      if (std::fabs(got - target) <= kArcTolerance) break;
+      if (got > target) {
+        hi = t;
+        t = (t + lo) * 0.5f;
+      } else {
+        lo = t;
+        t = (t + hi) * 0.5f;
+      }
+    }
+    if (*count >= kResampleLimit) return false;
+    list[(*count)++] = mid;
+  }
+  return true;
+}
+
+// Pulls a control that sits on its anchor out to a third of the span,
+// toward `toward`.
+void PullOut(const AIRealPoint& anchor, AIRealPoint* control,
+             const AIRealPoint& toward, float spanLength) {
+  if (!SamePoint(*control, anchor)) return;
+  const float angle = sRealMath->AIRealPointAngle(&anchor, &toward);
+  AIRealPoint v{};
+  sRealMath->AIRealPointLengthAngle(spanLength / 3.0f, angle, &v);
+  *control = {anchor.h + v.h, anchor.v + v.v};
+}
+
+void Jitter(Segment* s, float amplitude) {
+  const float r = (sRandom->FloatRnd() - 0.5f) * amplitude;
+  float direction;
+  if (SamePoint(s->in, s->p)) {
+    direction = sRealMath->AIRealPointAngle(&s->p, &s->out) + kHalfPi;
+    if (direction > kPi) direction -= kTwoPi;
+  } else if (SamePoint(s->out, s->p)) {
+    direction = sRealMath->AIRealPointAngle(&s->p, &s->in) - kHalfPi;
+    if (direction < -kPi) direction += kTwoPi;
+  } else {
+    direction = (sRealMath->AIRealPointAngle(&s->p, &s->in) +
+                 sRealMath->AIRealPointAngle(&s->p, &s->out)) *
+                0.5f;
+  }
+  if (r < 0) direction += direction > 0 ? -kPi : kPi;
+  AIRealPoint v{};
+  sRealMath->AIRealPointLengthAngle(std::fabs(r), direction, &v);
+  s->p = {s->p.h + v.h, s->p.v + v.v};
+  s->in = s->out = s->p;
+}
+
+ASErr WriteSegments(AIArtHandle path, const Segment* segments, int32_t count) {
+  if (ASErr err = sPath->SetPathSegmentCount(path, static_cast<int16_t>(count)))
+    return err;
+  return sPath->SetPathSegments(path, 0, static_cast<int16_t>(count), segments);
+}
+
+}  // namespace
+
+void SeedFractalRandom(bool liveEffect) {
+  PluginGlobals& g = *gGlobals;
+  if (!g.ReuseSeed || g.ForceNewSeed) {
+    g.FractalSeed = static_cast<int32_t>(sUser->GetTickCount());
+  } else if (liveEffect) {
+    g.ReuseSeedNextLive = 0;
+  } else {
+    g.ReuseSeed = 0;
+  }
+  sRandom->SetRndSeed(g.FractalSeed);
+}
+
+int32_t SubstitutedCount(int32_t n, bool closed, int32_t m, int32_t level) {
+  int64_t mult = 1;
+  for (int32_t i = 0; i < level; ++i) {
+    mult *= (m - 1);
+    if (mult > kFractalSegmentLimit) break;
+  }
+  const int64_t total = closed ? mult * n : int64_t(n - 1) * mult + 1;
+  if (total < 1 || total > kFractalSegmentLimit) return 0;
+  return static_cast<int32_t>(total);
+}
+
+// M(p) = a + s R(theta) (p - g0): the generator's first anchor lands on a,
+// its chord turned onto a -> b and scaled to |ab| / base.
+void SubstituteSegments(Segment* old, Segment* out, int32_t n, bool closed,
+                        const Segment* gen, int32_t m, int32_t level) {
+  const AIRealPoint g0 = gen[0].p;
+  const float base = Distance(g0, gen[m - 1].p);
+  for (int32_t lv = 0; lv < level; ++lv) {
+    const bool last = lv == level - 1;
+    int32_t o = 0;
+    const int32_t spans = closed ? n : n - 1;
+    for (int32_t j = 0; j < spans; ++j) {
+      const bool closing = j == n - 1;
+      const AIRealPoint a = old[j].p;
+      const AIRealPoint b = old[closing ? 0 : j + 1].p;
+      const float angle = sRealMath->AIRealPointAngle(&a, &b);
+      const float scale = Distance(a, b) / base;
+      const float c = std::cos(angle) * scale, s = std::sin(angle) * scale;
+      auto map = [&](const AIRealPoint& p) {
+        const float x = p.h - g0.h, y = p.v - g0.v;
+        return AIRealPoint{a.h + c * x - s * y, a.v + s * x + c * y};
+      };
+      for (int32_t k = 0; k < m; ++k) {
+        if (closing && k == m - 1) {
+          // The generator's end is the path's first anchor (slot 0).
+          if (last) {
+            out[0].in = map(gen[k].in);
+            out[0].corner = gen[k].corner;
+          }
+          continue;
+        }
+        Segment& slot = out[o];
+        if (closing) {
+          if (k > 0) slot.p = map(gen[k].p);
+          if (last) {
+            if (k > 0) slot.in = map(gen[k].in);
+            slot.out = map(gen[k].out);
+            slot.corner = gen[k].corner;
+          }
+        } else {
+          const bool shared = j > 0 && k == 0;
+          if (!shared) slot.p = map(gen[k].p);
+          if (last) {
+            if (!shared) slot.in = map(gen[k].in);
+            if (j == n - 2 || k < m - 1) slot.out = map(gen[k].out);
+            slot.corner = gen[k].corner;
+          }
+        }
+        if (k < m - 1) ++o;
+      }
+    }
+    if (!closed) ++o;
+    if (!last) {
+      for (int32_t i = 0; i < o; ++i) old[i] = out[i];
+      n = o;
+    }
+  }
+}
+
+ASErr SubstitutePath(AIArtHandle path, const Segment* gen, int32_t m,
+                     int32_t level) {
+  int16_t count16 = 0;
+  if (ASErr err = sPath->GetPathSegmentCount(path, &count16)) return err;
+  const int32_t n = count16;
+  if (n < 2 || level < 1) return kNoErr;
+  if (n > kFractalSegmentLimit) return kSegmentLimitErr;
+  ASBoolean closed = 0;
+  if (ASErr err = sPath->GetPathClosed(path, &closed)) return err;
+  const int32_t total = SubstitutedCount(n, closed != 0, m, level);
+  if (total == 0) return kSegmentLimitErr;
+  BlockPtr<Segment> oldSegs, newSegs;
+  if (ASErr err = oldSegs.Allocate(total, "oldSegs")) return err;
+  if (ASErr err = newSegs.Allocate(total, "newSegs")) return err;
+  if (ASErr err = sPath->GetPathSegments(path, 0, count16, oldSegs.get()))
+    return err;
+  SubstituteSegments(oldSegs.get(), newSegs.get(), n, closed != 0, gen, m,
+                     level);
+  return WriteSegments(path, newSegs.get(), total);
+}
+
+ASErr ResamplePath(AIArtHandle path, const FractalizeParams& params) {
+  if (params.density == 0.0f) return kNoErr;
+  int16_t count16 = 0;
+  if (ASErr err = sPath->GetPathSegmentCount(path, &count16)) return err;
+  const int32_t n = count16;
+  if (n < 2) return kNoErr;
+  ASBoolean closed = 0;
+  if (ASErr err = sPath->GetPathClosed(path, &closed)) return err;
+
+  float amplitude = params.uneven;
+  if (static_cast<int16_t>(params.unevenUnit) == 0) {
+    AIRealRect bounds{};
+    if (ASErr err = sArt->GetArtBounds(path, &bounds)) return err;
+    const AIRealPoint topLeft{bounds.left, bounds.top};
+    const AIRealPoint centre{(bounds.left + bounds.right) * 0.5f,
+                             (bounds.top + bounds.bottom) * 0.5f};
+    amplitude = params.uneven * 0.01f * Distance(topLeft, centre);
+  }
+  float step = 72.0f / params.density;
+  if (step < 0.5f) step = 0.5f;
+
+  BlockPtr<Segment> list, source;
+  if (ASErr err = list.Allocate(kResampleCapacity, "buffer 1 for segments"))
+    return err;
+  if (ASErr err = source.Allocate(n, "buffer 2 for segments")) return err;
+  if (ASErr err = sPath->GetPathSegments(path, 0, count16, source.get()))
+    return err;
+
+  int32_t count = 0;
+  const int32_t spans = closed ? n : n - 1;
+  for (int32_t i = 0; i < spans; ++i)
+    if (!ResampleSpan(source[i], source[(i + 1) % n], step, list.get(), &count))
+      return kNoErr;
+  if (!closed) {
+    if (count >= kResampleLimit) return kNoErr;
+    list[count++] = source[n - 1];
+  }
+
+  for (int32_t j = 0; j < count; ++j) {
+    if (j + 1 < count) {
+      Segment& a = list[j];
+      Segment& b = list[j + 1];
+      const float span = Distance(a.p, b.p);
+      const AIRealPoint aOut = a.out;
+      PullOut(a.p, &a.out, b.in, span);
+      PullOut(b.p, &b.in, aOut, span);
+    }
+    Jitter(&list[j], amplitude);
+  }
+  if (ASErr err = WriteSegments(path, list.get(), count)) return err;
+  return sArt->SetArtUserAttr(path, 1, 8);
+}
+
+ASErr FractalizePath(AIArtHandle path, const FractalizeParams& params,
+                     const Segment* gen, int32_t m) {
+  if (ASErr err = ResamplePath(path, params)) return err;
+  return SubstitutePath(path, gen, m, static_cast<int16_t>(params.level));
+}
+
+ASErr FractalizeSelection(SPPluginRef plugin, const FractalizeParams& params) {
+  AIArtHandleList arts = nullptr;
+  int32_t pathCount = 0, total = 0;
+  AIRealRect bounds{};
+  if (ASErr err = GatherSelectedPaths(&arts, &pathCount, &total, &bounds))
+    return err;
+  struct Cleanup {
+    AIArtHandleList* arts;
+    Segment* gen = nullptr;
+    bool progress = false;
+    ~Cleanup() {
+      void* block = gen;
+      FreeBlock(block);
+      ReleaseArtList(arts);
+      if (progress && sUser->CloseProgress) sUser->CloseProgress();
+    }
+  } cleanup{&arts};
+  int32_t m = 0;
+  if (ASErr err = LoadGenerator(plugin, static_cast<int16_t>(params.generator),
+                                params.genHeight, &cleanup.gen, &m))
+    return err;
+  SeedFractalRandom(false);
+  cleanup.progress = true;
+  int32_t done = 0;
+  const ProgressSpan span{0, total};
+  for (int32_t i = 0; i < pathCount; ++i) {
+    AIArtHandle path = (*arts)[i];
+    int16_t count = 0;
+    if (ASErr err = sPath->GetPathSegmentCount(path, &count)) return err;
+    ASErr err = FractalizePath(path, params, cleanup.gen, m);
+    if (err && err != kSegmentLimitErr) return err;
+    done += count;
+    ReportProgress(span, done);
+    if (UserCancelled()) return kCanceledErr;
+  }
+  return kNoErr;
+}
+
+ASErr FractalizeArtTree(AIArtHandle art, const FractalizeParams& params,
+                        const Segment* gen, int32_t m) {
+  int16_t type = 0;
+  if (ASErr err = sArt->GetArtType(art, &type)) return err;
+  if (type == kGroupArt || type == kCompoundPathArt) {
+    AIArtHandle child = nullptr;
+    if (ASErr err = sArt->GetArtFirstChild(art, &child)) return err;
+    if (!child) return kNoErr;
+    art = child;
+  }
+  int32_t visited = 0;
+  for (AIArtHandle a = art; a;) {
+    if (ASErr err = sArt->GetArtType(a, &type)) return err;
+    if (type == kGroupArt || type == kCompoundPathArt) {
+      if (ASErr err = FractalizeArtTree(a, params, gen, m)) return err;
+    } else if (type == kPathArt) {
+      ASErr err = FractalizePath(a, params, gen, m);
+      if (err && err != kSegmentLimitErr) return err;
+    }
+    ++visited;
+    if (sUser->UpdateProgress) (void)sUser->UpdateProgress(visited, visited + 1);
+    if (UserCancelled()) return kCanceledErr;
+    AIArtHandle next = nullptr;
+    if (ASErr err = sArt->GetArtSibling(a, &next)) return err;
+    a = next;
+  }
+  return kNoErr;
+}
+
+}  // namespace vx

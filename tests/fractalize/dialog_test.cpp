@@ -1,0 +1,234 @@
+// The dialog in filter mode: values, preview through the host's undo,
+// OK and Cancel, and Go with the preview's seed.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "fractalize_fixture.h"
+#include "host/adm/dialog.h"
+#include "host/adm/dialog_manager.h"
+#include "host/adm/user_agent.h"
+#include "host/core/registrations.h"
+#include "host/core/user_interaction.h"
+#include "shell/globals.h"
+#include "shell/suites.h"
+
+namespace vx {
+namespace {
+
+using host::adm::ScriptedAgent;
+using test::Anchors;
+using test::Params;
+
+std::vector<host::adm::AgentAction> Script(std::vector<std::string> lines) {
+  std::vector<host::adm::AgentAction> actions;
+  for (const std::string& line : lines) {
+    std::string error;
+    auto action = host::adm::ParseAgentAction(line, &error);
+    EXPECT_TRUE(action) << line << ": " << error;
+    if (action) actions.push_back(*action);
+  }
+  return actions;
+}
+
+// Looks at the dialog while a script runs: records what the items show.
+class PeekingAgent : public host::adm::UserAgent {
+ public:
+  std::vector<std::string> actions;
+  std::function<void(host::adm::DialogDriver&)> peek;
+  void RunModal(host::adm::DialogDriver& driver) override {
+    for (const std::string& line : actions) {
+      std::string error;
+      auto action = host::adm::ParseAgentAction(line, &error);
+      ASSERT_TRUE(action) << error;
+      EXPECT_EQ("", host::adm::Perform(driver, *action)) << line;
+      if (peek) peek(driver);
+      if (driver.ended()) return;
+    }
+  }
+};
+
+class FilterDialog : public test::FractalizeTest {
+ protected:
+  void TearDown() override {
+    host().dialogs().SetAgent(nullptr);
+    FractalizeTest::TearDown();
+  }
+  FractalizeParams& Block() {
+    auto* f = host().registrations().FilterTitled("Fractalize...");
+    return *static_cast<FractalizeParams*>(*static_cast<void**>(f->parameters));
+  }
+};
+
+TEST_F(FilterDialog, OkKeepsTheValuesAndGoRepeatsThePreview) {
+  Art* square = AddPath({{0, 0}, {0, 90}, {90, 90}, {90, 0}}, true);
+  PeekingAgent agent;
+  std::vector<size_t> counts;
+  agent.actions = {"choose 5=9", "choose 10=1", "press 20", "set 12=0", "press 1"};
+  agent.peek = [&](host::adm::DialogDriver&) {
+    counts.push_back(square->path().segments.size());
+  };
+  host().dialogs().SetAgent(&agent);
+  SetFilterParams(kFractalizeFactoryParams);
+  const std::size_t live = Live();
+  ASSERT_EQ(0, FilterGetParameters());
+  // Preview off: nothing; preview on with density 5 resamples first; with
+  // density 0 the square's four sides give 4 x 9 anchors.
+  ASSERT_EQ(5u, counts.size());
+  EXPECT_EQ(4u, counts[1]);
+  EXPECT_GT(counts[2], 36u);
+  EXPECT_EQ(36u, counts[3]);
+  // Get Parameters leaves the art as it was; Go applies the values.
+  EXPECT_EQ(4u, square->path().segments.size());
+  EXPECT_EQ(10u, Block().generator);
+  EXPECT_EQ(2u, Block().level);
+  EXPECT_EQ(0.0f, Block().density);
+  EXPECT_EQ(live + 0, Live());
+  ASSERT_EQ(0, FilterGo());
+  EXPECT_EQ(36u, square->path().segments.size());
+  EXPECT_EQ(1, gGlobals->fractalizeDialogPosition.saved);
+}
+
+TEST_F(FilterDialog, CancelRestoresTheRecordAndUndoesThePreview) {
+  Art* line = AddPath({{0, 0}, {141.421f, 0}}, false);
+  SetFilterParams(Params(1, 1));
+  ScriptedAgent agent;
+  agent.AddScript("Fractalize Plug-in Dialog",
+                  Script({"choose 5=3", "press 20", "press 2"}));
+  host().dialogs().SetAgent(&agent);
+  EXPECT_EQ(kCanceledErr, FilterGetParameters());
+  EXPECT_TRUE(agent.failures().empty());
+  EXPECT_EQ(1u, Block().generator);
+  EXPECT_EQ(2u, line->path().segments.size());
+}
+
+TEST_F(FilterDialog, TheUnitLabelTogglesWhichDistortionEditIsUsed) {
+  AddPath({{0, 0}, {141.421f, 0}}, false);
+  SetFilterParams(Params(1, 1, 5.0f, 12.0f));
+  PeekingAgent agent;
+  std::vector<std::string> labels;
+  std::vector<bool> pointsEnabled;
+  agent.actions = {"press 18", "set 16=7", "press 18", "press 18", "press 1"};
+  agent.peek = [&](host::adm::DialogDriver& d) {
+    labels.push_back(d.dialog().GetItem(17)->Text());
+    pointsEnabled.push_back(d.dialog().GetItem(16)->enabled);
+  };
+  host().dialogs().SetAgent(&agent);
+  ASSERT_EQ(0, FilterGetParameters());
+  EXPECT_EQ((std::vector<std::string>{"pt", "pt", "%", "pt", "pt"}), labels);
+  EXPECT_EQ((std::vector<bool>{true, true, false, true, true}), pointsEnabled);
+  EXPECT_EQ(1u, Block().unevenUnit);
+  EXPECT_FLOAT_EQ(7.0f, Block().uneven);
+}
+
+TEST_F(FilterDialog, TitleGeneratorsAndHeightPopup) {
+  AddPath({{0, 0}, {141.421f, 0}}, false);
+  PeekingAgent agent;
+  std::string title;
+  std::vector<std::string> names;
+  std::vector<int32_t> icons;
+  double height = 0;
+  agent.actions = {"choose 7=5", "press 1"};
+  agent.peek = [&](host::adm::DialogDriver& d) {
+    title = d.dialog().title;
+    auto* list = d.dialog().GetItem(5)->list();
+    names.clear();
+    icons.clear();
+    for (int32_t i = 0; i < list->Count(); ++i) {
+      names.push_back(list->At(i)->text);
+      icons.push_back(list->At(i)->pictureId);
+    }
+    height = d.dialog().GetItem(7)->Value();
+  };
+  host().dialogs().SetAgent(&agent);
+  ASSERT_EQ(0, FilterGetParameters());
+  EXPECT_EQ("VERSALiX4 Fractalize (Filter)", title);
+  ASSERT_EQ(14u, names.size());
+  EXPECT_EQ("Right-angled Isosceles Triangle", names[0]);
+  EXPECT_EQ("Semicircle", names[13]);
+  EXPECT_EQ(450, icons[0]);
+  EXPECT_EQ(463, icons[13]);
+  EXPECT_DOUBLE_EQ(-100.0, height);
+  EXPECT_FLOAT_EQ(-100.0f, Block().genHeight);
+}
+
+TEST_F(FilterDialog, NewSequenceDrawsAFreshSeedAndGoUsesIt) {
+  Art* line = AddPath({{0, 0}, {144, 0}}, false);
+  SetFilterParams(Params(2, 1, 5.0f, 20.0f, 100.0f, 1));
+  class Agent : public host::adm::UserAgent {
+   public:
+    explicit Agent(host::Host& h, Art* l) : host_(h), line_(l) {}
+    void RunModal(host::adm::DialogDriver& d) override {
+      EXPECT_EQ("", d.Press(20));
+      first = Anchors(*line_);
+      host_.user().FixTickCount(9001);
+      EXPECT_EQ("", d.Press(19));
+      second = Anchors(*line_);
+      EXPECT_EQ("", d.Press(1));
+    }
+    host::Host& host_;
+    Art* line_;
+    std::vector<AIRealPoint> first, second;
+  } agent(host(), line);
+  host().dialogs().SetAgent(&agent);
+  ASSERT_EQ(0, FilterGetParameters());
+  EXPECT_EQ(9001, gGlobals->FractalSeed);
+  ASSERT_EQ(agent.first.size(), agent.second.size());
+  bool differs = false;
+  for (size_t k = 0; k < agent.first.size(); ++k)
+    differs = differs || agent.first[k].v != agent.second[k].v;
+  EXPECT_TRUE(differs);
+  host().user().FixTickCount(1);  // Go must not draw a new seed
+  ASSERT_EQ(0, FilterGo());
+  const auto done = Anchors(*line);
+  ASSERT_EQ(agent.second.size(), done.size());
+  for (size_t k = 0; k < done.size(); ++k) {
+    EXPECT_EQ(agent.second[k].h, done[k].h);
+    EXPECT_EQ(agent.second[k].v, done[k].v);
+  }
+}
+
+TEST_F(FilterDialog, NoSelectionAnswersSelBeforeAnyDialog) {
+  ScriptedAgent agent;
+  host().dialogs().SetAgent(&agent);
+  EXPECT_EQ(kBadSelectionErr, FilterGetParameters());
+  for (const std::string& seen : agent.seen())
+    EXPECT_NE("Fractalize Plug-in Dialog", seen);
+}
+
+TEST_F(FilterDialog, EveryFailedAllocationOfARunIsCleanAndTheBlockIsMem) {
+  AddPath({{0, 0}, {141.421f, 0}}, false);
+  host::adm::DefaultAgent agent;
+  host().dialogs().SetAgent(&agent);
+  bool sawMem = false;
+  for (long n = 1;; ++n) {
+    SCOPED_TRACE(n);
+    auto* f = host().registrations().FilterTitled("Fractalize...");
+    if (f->parameters) {
+      sMdMemory->MdMemoryDisposeHandle(static_cast<AIMdMemoryHandle>(f->parameters));
+      f->parameters = nullptr;
+    }
+    const std::size_t live = Live();
+    host().blocks().FailAllocationNumber(n);
+    const int32_t result = FilterGetParameters();
+    const long made = host().blocks().AllocationCount();
+    host().blocks().FailAllocationNumber(0);
+    sawMem = sawMem || result == kMemErr4;
+    // Past the last allocation of a run nothing fails any more. A failed
+    // saving of the last setting is not the run's failure: it stays 0.
+    if (made < n) {
+      EXPECT_EQ(0, result);
+      break;
+    }
+    EXPECT_TRUE(result == 0 || result == kOutOfMemoryErr || result == kMemErr4)
+        << result;
+    EXPECT_EQ(live, Live() - (f->parameters ? 2 : 0));
+    ASSERT_LT(n, 400);
+  }
+  EXPECT_TRUE(sawMem);
+}
+
+}  // namespace
+}  // namespace vx

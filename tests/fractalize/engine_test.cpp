@@ -1,0 +1,294 @@
+// Substitution, resampling and jitter, through the filter's Go and directly.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "filters/fractalize_engine.h"
+#include "fractalize_fixture.h"
+#include "host/core/user_interaction.h"
+#include "shell/globals.h"
+
+namespace vx {
+namespace {
+
+using test::Anchors;
+using test::Params;
+
+class Engine : public test::FractalizeTest {};
+
+TEST_F(Engine, SubstitutedCountsFollowTheLevels) {
+  struct Case {
+    int n;
+    bool closed;
+    int m, level, total;
+  } cases[] = {
+      {2, false, 3, 1, 3},    {2, false, 6, 3, 126}, {2, false, 6, 5, 3126},
+      {2, false, 6, 6, 0},    {4, true, 4, 1, 12},   {4, true, 4, 2, 36},
+      {3, false, 4, 2, 19},   {8001, false, 3, 0, 0}, {2, false, 2, 12, 2},
+      {4000, true, 3, 1, 8000}, {4001, true, 3, 1, 0}, {2, true, 1, 3, 0},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(c.total, SubstitutedCount(c.n, c.closed, c.m, c.level))
+        << c.n << " " << c.closed << " " << c.m << " " << c.level;
+}
+
+TEST_F(Engine, OpenSpanGetsTheApexLeftOfTravel) {
+  // Per 141.421 points of span the apex stands 70.71 points to the left.
+  struct Case {
+    AIRealPoint a, b, apex;
+  } cases[] = {
+      {{0, 0}, {141.421f, 0}, {70.71f, 70.711f}},
+      {{10, 20}, {10, 120}, {10 - 50.0f, 20 + 50.0f}},          // travel up
+      {{100, 0}, {-41.421f, 0}, {100 - 70.71f, -70.711f}},       // travel left
+  };
+  for (const auto& c : cases) {
+    Art* path = AddPath({c.a, c.b}, false);
+    SetFilterParams(Params(1, 1));
+    ASSERT_EQ(0, FilterGo());
+    const auto anchors = Anchors(*path);
+    ASSERT_EQ(3u, anchors.size());
+    EXPECT_NEAR(c.a.h, anchors[0].h, 1e-3);
+    EXPECT_NEAR(c.a.v, anchors[0].v, 1e-3);
+    EXPECT_NEAR(c.apex.h, anchors[1].h, 2e-3);
+    EXPECT_NEAR(c.apex.v, anchors[1].v, 2e-3);
+    EXPECT_NEAR(c.b.h, anchors[2].h, 1e-3);
+    EXPECT_NEAR(c.b.v, anchors[2].v, 1e-3);
+    EXPECT_FALSE(path->path().closed);
+    doc_->Dispose(path);
+  }
+}
+
+TEST_F(Engine, NegativeHeightMirrorsToTheRight) {
+  Art* path = AddPath({{0, 0}, {141.421f, 0}}, false);
+  SetFilterParams(Params(1, 1, 0, 0, -100.0f));
+  ASSERT_EQ(0, FilterGo());
+  const auto anchors = Anchors(*path);
+  ASSERT_EQ(3u, anchors.size());
+  EXPECT_NEAR(70.71, anchors[1].h, 2e-3);
+  EXPECT_NEAR(-70.711, anchors[1].v, 2e-3);
+}
+
+TEST_F(Engine, ClosedSquareStaysClosedWithThreeSpansPerSide) {
+  for (int level : {1, 2}) {
+    SCOPED_TRACE(level);
+    Art* path = AddPath({{0, 0}, {0, 90}, {90, 90}, {90, 0}}, true);
+    SetFilterParams(Params(10, level));
+    ASSERT_EQ(0, FilterGo());
+    EXPECT_EQ(level == 1 ? 12u : 36u, path->path().segments.size());
+    EXPECT_TRUE(path->path().closed);
+    const auto anchors = Anchors(*path);
+    // The corners of the square stay where they were, every third anchor
+    // at level 1.
+    if (level == 1) {
+      EXPECT_NEAR(0, anchors[3].h, 1e-3);
+      EXPECT_NEAR(90, anchors[3].v, 1e-3);
+      EXPECT_NEAR(90, anchors[6].h, 1e-3);
+      EXPECT_NEAR(90, anchors[9].h, 1e-3);
+      EXPECT_NEAR(0, anchors[9].v, 1e-3);
+      // Travel up the left side: the generator's +y goes left (-x).
+      EXPECT_NEAR(-90, anchors[1].h, 1e-3);
+      EXPECT_NEAR(0, anchors[1].v, 1e-3);
+      EXPECT_NEAR(-90, anchors[2].h, 1e-3);
+      EXPECT_NEAR(90, anchors[2].v, 1e-3);
+    }
+    // Every control of the result sits on its anchor (a polyline
+    // generator), written from the same or the neighbouring span.
+    for (const Segment& s : path->path().segments) {
+      EXPECT_NEAR(s.p.h, s.in.h, 1e-3);
+      EXPECT_NEAR(s.p.v, s.in.v, 1e-3);
+      EXPECT_NEAR(s.p.h, s.out.h, 1e-3);
+      EXPECT_NEAR(s.p.v, s.out.v, 1e-3);
+    }
+    doc_->Dispose(path);
+  }
+}
+
+TEST_F(Engine, DeepLevelsAndTheSegmentLimit) {
+  Art* path = AddPath({{0, 0}, {400, 0}}, false);
+  SetFilterParams(Params(9, 3));
+  ASSERT_EQ(0, FilterGo());
+  EXPECT_EQ(126u, path->path().segments.size());
+
+  // Level 6 would give 15625 spans: refused, the path stays as it was and
+  // the filter still succeeds.
+  Art* refused = AddPath({{0, 50}, {400, 50}}, false);
+  doc_->DeselectAll();
+  doc_->Select(*refused, true);
+  SetFilterParams(Params(9, 6));
+  ASSERT_EQ(0, FilterGo());
+  EXPECT_EQ(2u, refused->path().segments.size());
+
+  // With a three-anchor generator at level 12 a two-anchor path gives
+  // 4097 anchors and a three-anchor one would give 8193: that one is
+  // skipped while the paths around it are processed.
+  doc_->DeselectAll();
+  Art* a = AddPath({{0, 100}, {400, 100}}, false);
+  Art* b = AddPath({{0, 200}, {200, 200}, {400, 200}}, false);
+  Art* c = AddPath({{0, 300}, {400, 300}}, false);
+  const auto bBefore = b->path().segments;
+  SetFilterParams(Params(1, 12));
+  ASSERT_EQ(0, FilterGo());
+  EXPECT_EQ(4097u, a->path().segments.size());
+  EXPECT_EQ(4097u, c->path().segments.size());
+  ASSERT_EQ(bBefore.size(), b->path().segments.size());
+  EXPECT_EQ(200.0f, b->path().segments[1].p.h);
+}
+
+TEST_F(Engine, SubstitutingDirectlyRefusesWithSegm) {
+  Art* path = AddPath({{0, 0}, {10, 0}}, false);
+  Segment gen[6] = {};
+  for (int k = 0; k < 6; ++k) gen[k].p = gen[k].in = gen[k].out = {k * 10.0f, 0};
+  const auto before = path->path().segments;
+  EXPECT_EQ(kSegmentLimitErr, SubstitutePath(path->handle(), gen, 6, 6));
+  EXPECT_EQ(before.size(), path->path().segments.size());
+  EXPECT_EQ(kNoErr, SubstitutePath(path->handle(), gen, 6, 3));
+  EXPECT_EQ(126u, path->path().segments.size());
+  // A single anchor is left alone.
+  Art* dot = AddPath({{5, 5}}, false);
+  EXPECT_EQ(kNoErr, SubstitutePath(dot->handle(), gen, 6, 3));
+  EXPECT_EQ(1u, dot->path().segments.size());
+}
+
+TEST_F(Engine, DensityZeroMeansNoResamplingAndNoJitter) {
+  Art* a = AddPath({{0, 0}, {141.421f, 0}}, false);
+  SetFilterParams(Params(1, 1, 0.0f, 400.0f));
+  ASSERT_EQ(0, FilterGo());
+  const auto anchors = Anchors(*a);
+  ASSERT_EQ(3u, anchors.size());
+  EXPECT_NEAR(70.71, anchors[1].h, 2e-3);
+  EXPECT_NEAR(70.711, anchors[1].v, 2e-3);
+}
+
+TEST_F(Engine, DensityFiveCutsAStraightSpanIntoTenEqualPieces) {
+  Art* path = AddPath({{0, 0}, {144, 0}}, false);
+  const FractalizeParams p = Params(1, 1, 5.0f, 0.0f);
+  ASSERT_EQ(kNoErr, ResamplePath(path->handle(), p));
+  const auto anchors = Anchors(*path);
+  ASSERT_EQ(11u, anchors.size());
+  for (int k = 0; k <= 10; ++k) {
+    EXPECT_NEAR(14.4 * k, anchors[k].h, 0.25) << k;
+    EXPECT_NEAR(0, anchors[k].v, 1e-4) << k;
+  }
+  // Jitter leaves every control on its anchor.
+  for (const Segment& s : path->path().segments) {
+    EXPECT_EQ(s.p.h, s.in.h);
+    EXPECT_EQ(s.p.v, s.out.v);
+  }
+}
+
+TEST_F(Engine, ResamplingACurveHitsItsArcLengthTargets) {
+  // A quarter circle of radius 100 (arc ~157.08): density 2 gives 36-point
+  // pieces, q = 4, three inserted anchors at 39.27 points each.
+  Art* path = AddPath({{100, 0}, {0, 100}}, false);
+  auto& segs = doc_->MutablePath(*path).segments;
+  segs[0].out = {100, 55.2285f};
+  segs[1].in = {55.2285f, 100};
+  ASSERT_EQ(kNoErr, ResamplePath(path->handle(), Params(1, 1, 2.0f, 0.0f)));
+  const auto anchors = Anchors(*path);
+  ASSERT_EQ(5u, anchors.size());
+  for (int k = 1; k < 4; ++k) {
+    const double angle = std::atan2(anchors[k].v, anchors[k].h);
+    EXPECT_NEAR(100.0, std::hypot(anchors[k].h, anchors[k].v), 0.1);
+    EXPECT_NEAR(k * 157.08 / 4, angle * 100.0, 0.35) << k;
+  }
+}
+
+TEST_F(Engine, ClosedPathsResampleTheClosingSpan) {
+  Art* path = AddPath({{0, 0}, {0, 72}, {72, 72}, {72, 0}}, true);
+  ASSERT_EQ(kNoErr, ResamplePath(path->handle(), Params(1, 1, 2.0f, 0.0f)));
+  // Four sides of 72 points, 36-point pieces: two per side, no duplicate.
+  EXPECT_EQ(8u, path->path().segments.size());
+  EXPECT_TRUE(path->path().closed);
+}
+
+TEST_F(Engine, JitterIsRepeatableForTheSameSeedAndPerpendicular) {
+  auto run = [&](uint32_t ticks) {
+    // A run after the dialog reuses its seed; a fresh run draws the tick.
+    host().user().FixTickCount(ticks);
+    gGlobals->ReuseSeed = 0;
+    Art* path = AddPath({{0, 0}, {144, 0}}, false);
+    SetFilterParams(Params(2, 0, 5.0f, 10.0f, 100.0f, 1));
+    EXPECT_EQ(0, FilterGo());
+    auto anchors = Anchors(*path);
+    doc_->Dispose(path);
+    return anchors;
+  };
+  const auto a = run(77), b = run(77), c = run(78);
+  ASSERT_EQ(11u, a.size());
+  ASSERT_EQ(a.size(), b.size());
+  bool differs = false;
+  for (size_t k = 0; k < a.size(); ++k) {
+    EXPECT_EQ(a[k].h, b[k].h);
+    EXPECT_EQ(a[k].v, b[k].v);
+    differs = differs || a[k].v != c[k].v;
+    // A straight span moves its anchors across it by at most 5 points.
+    EXPECT_LE(std::fabs(a[k].v), 5.0f + 1e-4f);
+    if (k > 0 && k + 1 < a.size()) EXPECT_NEAR(14.4 * k, a[k].h, 0.26);
+  }
+  EXPECT_TRUE(differs);
+}
+
+TEST_F(Engine, GroupsAndOtherArtAreLeftToTheEffectWalk) {
+  Art* g = AddGroup();
+  Art* inner = AddPath({{0, 0}, {141.421f, 0}}, false, false, g);
+  Art* sub = AddGroup(g);
+  Art* deep = AddPath({{0, 10}, {141.421f, 10}}, false, false, sub);
+  Segment gen[3] = {};
+  gen[0].p = gen[0].in = gen[0].out = {0, 0};
+  gen[1].p = gen[1].in = gen[1].out = {50, 50};
+  gen[2].p = gen[2].in = gen[2].out = {100, 0};
+  ASSERT_EQ(kNoErr, FractalizeArtTree(g->handle(), Params(1, 1), gen, 3));
+  EXPECT_EQ(3u, inner->path().segments.size());
+  EXPECT_EQ(3u, deep->path().segments.size());
+}
+
+TEST_F(Engine, WithoutASelectedPathTheFilterAnswersSel) {
+  AddPath({{0, 0}, {10, 0}}, false, false);
+  SetFilterParams(Params(1, 1));
+  EXPECT_EQ(kBadSelectionErr, FilterGo());
+}
+
+TEST_F(Engine, CancelKeepsFinishedPathsAndLeavesTheRest) {
+  Art* first = AddPath({{0, 0}, {10, 0}}, false);
+  Art* second = AddPath({{0, 10}, {10, 10}}, false);
+  Art* third = AddPath({{0, 20}, {10, 20}}, false);
+  SetFilterParams(Params(1, 1));
+  const std::size_t live = Live();
+  host().user().CancelAfterUpdates(0);
+  EXPECT_EQ(kCanceledErr, FilterGo());
+  host().user().CancelAfterUpdates(-1);
+  // The selection is walked in the host's order; exactly one path is done.
+  int done = 0;
+  for (Art* a : {first, second, third})
+    done += a->path().segments.size() == 3u ? 1 : 0;
+  EXPECT_EQ(1, done);
+  EXPECT_EQ(live, Live());
+  EXPECT_FALSE(host().user().progressOpen());
+}
+
+TEST_F(Engine, EveryFailedAllocationIsReportedAndNothingLeaks) {
+  for (long n = 1;; ++n) {
+    SCOPED_TRACE(n);
+    Art* a = AddPath({{0, 0}, {144, 0}}, false);
+    Art* b = AddPath({{0, 20}, {0, 80}, {60, 80}}, true);
+    SetFilterParams(Params(9, 2, 5.0f, 30.0f));
+    const std::size_t live = Live();
+    host().blocks().FailAllocationNumber(n);
+    const int32_t result = FilterGo();
+    const long made = host().blocks().AllocationCount();
+    host().blocks().FailAllocationNumber(0);
+    EXPECT_EQ(live, Live());
+    doc_->Dispose(a);
+    doc_->Dispose(b);
+    if (result == 0) {
+      EXPECT_LT(made, n);
+      break;
+    }
+    EXPECT_EQ(kOutOfMemoryErr, result);
+    ASSERT_LT(n, 200);
+  }
+}
+
+}  // namespace
+}  // namespace vx

@@ -1,0 +1,98 @@
+#include "fractalize_fixture.h"
+
+#include "host/art/document_set.h"
+#include "host/core/messages.h"
+#include "host/core/registrations.h"
+#include "host/core/user_interaction.h"
+#include "shell/suites.h"
+
+namespace vx::test {
+
+using host::art::ArtKind;
+using host::art::Placement;
+
+void FractalizeTest::SetUp() {
+  HostTest::SetUp();
+  ASSERT_EQ(0, StartHost());
+  ASSERT_EQ(0, vx::AcquireSuites(host().basic()));
+  host().user().FixTickCount(4242);
+  doc_ = &host().documents().New("fractalize");
+}
+
+void FractalizeTest::TearDown() {
+  vx::ReleaseSuites(host().basic());
+  HostTest::TearDown();
+}
+
+FractalizeTest::Art* FractalizeTest::AddPath(
+    const std::vector<AIRealPoint>& anchors, bool closed, bool selected,
+    Art* container) {
+  Art* art = nullptr;
+  EXPECT_EQ(0, doc_->NewArt(ArtKind::Path, Placement::InsideOnTop,
+                            container ? container : doc_->currentLayer()->group,
+                            &art));
+  if (!art) return nullptr;
+  auto& p = doc_->MutablePath(*art);
+  for (const AIRealPoint& a : anchors) {
+    Segment s{};
+    s.p = s.in = s.out = a;
+    s.corner = 1;
+    p.segments.push_back(s);
+  }
+  p.selection.assign(anchors.size(), kSegmentNotSelected);
+  p.closed = closed;
+  if (selected) doc_->Select(*art, true);
+  return art;
+}
+
+FractalizeTest::Art* FractalizeTest::AddGroup(Art* container) {
+  Art* art = nullptr;
+  EXPECT_EQ(0, doc_->NewArt(ArtKind::Group, Placement::InsideOnTop,
+                            container ? container : doc_->currentLayer()->group,
+                            &art));
+  return art;
+}
+
+AIFilterHandle FractalizeTest::filter() const {
+  auto* f = host_->registrations().FilterTitled("Fractalize...");
+  return reinterpret_cast<AIFilterHandle>(f);
+}
+
+void FractalizeTest::SetFilterParams(const FractalizeParams& params) {
+  auto* f = host().registrations().FilterTitled("Fractalize...");
+  ASSERT_NE(nullptr, f);
+  if (!f->parameters) {
+    AIMdMemoryHandle handle = nullptr;
+    ASSERT_EQ(0, sMdMemory->MdMemoryNewHandle(sizeof(FractalizeParams), &handle));
+    f->parameters = handle;
+  }
+  *static_cast<FractalizeParams*>(*static_cast<AIMdMemoryHandle>(f->parameters)) =
+      params;
+}
+
+int32_t FractalizeTest::FilterGo() { return host::SendFilterGo(host(), filter()); }
+int32_t FractalizeTest::FilterGetParameters() {
+  return host::SendFilterGetParameters(host(), filter());
+}
+
+std::size_t FractalizeTest::Live() const { return host_->blocks().LiveCount(); }
+
+FractalizeParams Params(int generator, int level, float density, float uneven,
+                        float height, int unit) {
+  FractalizeParams p = kFractalizeFactoryParams;
+  p.generator = static_cast<uint32_t>(generator);
+  p.level = static_cast<uint32_t>(level);
+  p.density = density;
+  p.uneven = uneven;
+  p.genHeight = height;
+  p.unevenUnit = static_cast<uint32_t>(unit);
+  return p;
+}
+
+std::vector<AIRealPoint> Anchors(const host::art::Art& path) {
+  std::vector<AIRealPoint> out;
+  for (const Segment& s : path.path().segments) out.push_back(s.p);
+  return out;
+}
+
+}  // namespace vx::test

@@ -1,0 +1,44 @@
+// A started host with one document, the plug-in's suites held so that the
+// engine can be called directly, and helpers to build paths and to send
+// Fractalize's filter messages.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "filters/fractalize_params.h"
+#include "host/art/document.h"
+#include "support/host_fixture.h"
+#include "vx_sdk.h"
+
+namespace vx::test {
+
+class FractalizeTest : public HostTest {
+ protected:
+  using Art = host::art::Art;
+
+  void SetUp() override;
+  void TearDown() override;
+
+  Art* AddPath(const std::vector<AIRealPoint>& anchors, bool closed,
+               bool selected = true, Art* container = nullptr);
+  Art* AddGroup(Art* container = nullptr);
+  // The filter's parameter block (made when the host has none yet).
+  void SetFilterParams(const FractalizeParams& params);
+  int32_t FilterGo();
+  int32_t FilterGetParameters();
+  AIFilterHandle filter() const;
+  // Live blocks now, to compare before and after an operation.
+  std::size_t Live() const;
+
+  host::art::Document* doc_ = nullptr;
+};
+
+FractalizeParams Params(int generator, int level, float density = 0.0f,
+                        float uneven = 0.0f, float height = 100.0f,
+                        int unit = 0);
+std::vector<AIRealPoint> Anchors(const host::art::Art& path);
+
+}  // namespace vx::test

@@ -1,0 +1,195 @@
+// The live effect's messages: Go Live with the parameter dictionary and the
+// instance's "randSeed", Edit Parameters with its dialog.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "fractalize_fixture.h"
+#include "host/adm/dialog.h"
+#include "host/adm/dialog_manager.h"
+#include "host/adm/user_agent.h"
+#include "host/art/dictionary.h"
+#include "host/core/messages.h"
+#include "host/core/registrations.h"
+#include "host/core/user_interaction.h"
+#include "shell/globals.h"
+
+namespace vx {
+namespace {
+
+using host::art::Dictionary;
+using test::Anchors;
+
+class LiveEffect : public test::FractalizeTest {
+ protected:
+  void TearDown() override {
+    host().dialogs().SetAgent(nullptr);
+    host().registrations().updateLiveEffectParameters = nullptr;
+    FractalizeTest::TearDown();
+  }
+  AILiveEffectHandle effect() {
+    return reinterpret_cast<AILiveEffectHandle>(
+        host().registrations().LiveEffectNamed("Fractalize..."));
+  }
+  static void Fill(Dictionary& d, int generator, float height, int level,
+                   float density, float uneven, int unit) {
+    d.Set("generator", int32_t(generator));
+    d.Set("genHeight", AIReal(height));
+    d.Set("level", int32_t(level));
+    d.Set("density", AIReal(density));
+    d.Set("uneven", AIReal(uneven));
+    d.Set("unevenUnit", int32_t(unit));
+  }
+  // The input of Go Live is the art and its following siblings: each path
+  // of these tests gets a group of its own.
+  Art* Alone(const std::vector<AIRealPoint>& anchors) {
+    return AddPath(anchors, false, false, AddGroup());
+  }
+  int32_t GoLive(Dictionary& params, Dictionary& info, Art* art) {
+    AIArtHandle handle = art->handle();
+    return host::SendLiveEffectGoLive(host(), effect(), params.ref(), info.ref(),
+                                      &handle);
+  }
+};
+
+TEST_F(LiveEffect, WithoutAGeneratorEntryTheArtStaysAsItIs) {
+  Art* path = AddPath({{0, 0}, {141.421f, 0}}, false);
+  Dictionary params, info;
+  ASSERT_EQ(0, GoLive(params, info, path));
+  EXPECT_EQ(2u, path->path().segments.size());
+  EXPECT_FALSE(info.Has("randSeed"));
+}
+
+TEST_F(LiveEffect, GoLiveWalksGroupsAndStoresTheSeed) {
+  Art* g = AddGroup();
+  Art* a = AddPath({{0, 0}, {141.421f, 0}}, false, false, g);
+  Art* b = AddPath({{0, 50}, {141.421f, 50}}, false, false, g);
+  Dictionary params, info;
+  Fill(params, 1, 100, 1, 0, 0, 0);
+  host().user().FixTickCount(777);
+  ASSERT_EQ(0, GoLive(params, info, g));
+  EXPECT_EQ(3u, a->path().segments.size());
+  EXPECT_EQ(3u, b->path().segments.size());
+  ASSERT_TRUE(info.Has("randSeed"));
+  EXPECT_EQ(777, std::get<int32_t>(*info.Find("randSeed")));
+}
+
+TEST_F(LiveEffect, MovedArtKeepsItsSeedAndItsJitter) {
+  Dictionary params, info;
+  Fill(params, 2, 100, 0, 5, 20, 1);
+  host().user().FixTickCount(31337);
+  Art* here = Alone({{0, 0}, {102.0f, 102.0f}});
+  ASSERT_EQ(0, GoLive(params, info, here->parent()));
+  const int32_t seed = std::get<int32_t>(*info.Find("randSeed"));
+  host().user().FixTickCount(5);  // a fresh seed would differ
+  Art* again = Alone({{0, 0}, {102.0f, 102.0f}});
+  ASSERT_EQ(0, GoLive(params, info, again->parent()));
+  {
+    const auto x = Anchors(*here), y = Anchors(*again);
+    ASSERT_EQ(x.size(), y.size());
+    for (size_t k = 0; k < x.size(); ++k) {
+      EXPECT_EQ(x[k].h, y[k].h) << "again " << k;
+      EXPECT_EQ(x[k].v, y[k].v) << "again " << k;
+    }
+  }
+  Art* moved = Alone({{300, 200}, {402.0f, 302.0f}});
+  ASSERT_EQ(0, GoLive(params, info, moved->parent()));
+  EXPECT_EQ(seed, std::get<int32_t>(*info.Find("randSeed")));
+  const auto a = Anchors(*here), b = Anchors(*moved);
+  ASSERT_EQ(11u, a.size());
+  ASSERT_EQ(a.size(), b.size());
+  for (size_t k = 0; k < a.size(); ++k) {
+    EXPECT_NEAR(a[k].h + 300, b[k].h, 1e-2) << k;
+    EXPECT_NEAR(a[k].v + 200, b[k].v, 1e-2) << k;
+  }
+  // Another instance (no randSeed yet) draws its own.
+  Dictionary other;
+  Art* third = Alone({{0, 0}, {102.0f, 102.0f}});
+  ASSERT_EQ(0, GoLive(params, other, third->parent()));
+  EXPECT_EQ(5, std::get<int32_t>(*other.Find("randSeed")));
+  bool differs = false;
+  const auto c = Anchors(*third);
+  for (size_t k = 0; k < a.size(); ++k) differs = differs || a[k].v != c[k].v;
+  EXPECT_TRUE(differs);
+}
+
+TEST_F(LiveEffect, EditParametersWritesTheSixEntriesOnOk) {
+  Dictionary params, info;
+  host::adm::ScriptedAgent agent;
+  std::vector<host::adm::AgentAction> script;
+  for (const char* line : {"choose 5=11", "choose 10=2", "set 12=2.5", "press 1"}) {
+    std::string error;
+    script.push_back(*host::adm::ParseAgentAction(line, &error));
+  }
+  agent.AddScript("Fractalize Plug-in Dialog", script);
+  host().dialogs().SetAgent(&agent);
+  int updates = 0;
+  host().registrations().updateLiveEffectParameters = [&](AIDictionaryRef ref) {
+    EXPECT_EQ(params.ref(), ref);
+    ++updates;
+    return 0;
+  };
+  ASSERT_EQ(0, host::SendLiveEffectEditParameters(host(), effect(), params.ref(),
+                                                  info.ref(), true));
+  EXPECT_EQ(1, updates);
+  EXPECT_EQ(12, std::get<int32_t>(*params.Find("generator")));
+  EXPECT_EQ(3, std::get<int32_t>(*params.Find("level")));
+  EXPECT_FLOAT_EQ(2.5f, std::get<AIReal>(*params.Find("density")));
+  EXPECT_FLOAT_EQ(100.0f, std::get<AIReal>(*params.Find("genHeight")));
+  EXPECT_FLOAT_EQ(0.0f, std::get<AIReal>(*params.Find("uneven")));
+  EXPECT_EQ(0, std::get<int32_t>(*params.Find("unevenUnit")));
+  EXPECT_EQ(1, gGlobals->ReuseSeedNextLive);
+}
+
+TEST_F(LiveEffect, PreviewAndNewSequenceUpdateTheEffectAndCancelRemovesIt) {
+  Dictionary params, info;
+  Art* path = AddPath({{0, 0}, {144, 0}}, false, false);
+  const auto original = path->path().segments;
+  // The host's re-render: the source path again through Go Live.
+  host().registrations().updateLiveEffectParameters = [&](AIDictionaryRef) {
+    doc_->MutablePath(*path).segments = original;
+    return GoLive(params, info, path);
+  };
+  class Agent : public host::adm::UserAgent {
+   public:
+    Agent(host::Host& h, Art* p, Dictionary& i) : host_(h), path_(p), info_(i) {}
+    void RunModal(host::adm::DialogDriver& d) override {
+      EXPECT_EQ("", d.Choose(5, 1));  // Right Triangle1
+      EXPECT_EQ("", d.Press(18));     // points
+      EXPECT_EQ("", d.SetValue(16, 30));
+      EXPECT_EQ("", d.Press(20));     // preview on
+      seeds.push_back(std::get<int32_t>(*info_.Find("randSeed")));
+      counts.push_back(path_->path().segments.size());
+      EXPECT_EQ("", d.SetValue(12, 2.5));  // value change keeps the seed
+      seeds.push_back(std::get<int32_t>(*info_.Find("randSeed")));
+      host_.user().FixTickCount(606);
+      EXPECT_EQ("", d.Press(19));     // NewSequence
+      seeds.push_back(std::get<int32_t>(*info_.Find("randSeed")));
+      EXPECT_EQ("", d.Press(20));     // preview off: entries removed
+      counts.push_back(path_->path().segments.size());
+      EXPECT_EQ("", d.Press(2));
+    }
+    host::Host& host_;
+    Art* path_;
+    Dictionary& info_;
+    std::vector<int32_t> seeds;
+    std::vector<size_t> counts;
+  } agent(host(), path, info);
+  host().dialogs().SetAgent(&agent);
+  host().user().FixTickCount(101);
+  EXPECT_EQ(kCanceledErr, host::SendLiveEffectEditParameters(
+                              host(), effect(), params.ref(), info.ref(), true));
+  ASSERT_EQ(3u, agent.seeds.size());
+  EXPECT_EQ(101, agent.seeds[0]);
+  EXPECT_EQ(101, agent.seeds[1]);
+  EXPECT_EQ(606, agent.seeds[2]);
+  ASSERT_EQ(2u, agent.counts.size());
+  EXPECT_EQ(21u, agent.counts[0]);  // 10 pieces, each a 3-anchor generator
+  EXPECT_EQ(2u, agent.counts[1]);   // the effect shows its input unchanged
+  EXPECT_FALSE(params.Has("generator"));
+}
+
+}  // namespace
+}  // namespace vx
