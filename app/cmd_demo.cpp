@@ -10,6 +10,7 @@
 
 #include "app/cli.h"
 #include "app/document_files.h"
+#include "app/fractalize_options.h"
 #include "host/io/atomic_file.h"
 #include "host/svg/svg_export.h"
 
@@ -85,6 +86,14 @@ int ConvertSample(const DemoContext& context, const std::vector<std::string>& se
   return kExitOk;
 }
 
+// Fractalize's filter on the sample's selected objects.
+int FractalizeSample(const DemoContext& context, const std::vector<std::string>& select,
+                     const FractalizeOptions& options, std::string* svgText) {
+  CommonOptions common = context.common;
+  common.select = select;
+  return FractalizeDocument(common, context.samplePath.string(), options, svgText);
+}
+
 const std::vector<GalleryEntry>& Gallery() {
   static const std::vector<GalleryEntry> kGallery = {
       {"sample", "The sample document, read into the host and written back",
@@ -93,6 +102,30 @@ const std::vector<GalleryEntry>& Gallery() {
       {"select", "Only the selected objects: the shapes group and the curve",
        "versalix4 convert sample.svg -o select.svg --select shapes,curve",
        [](const DemoContext& c, std::string* s) { return ConvertSample(c, {"shapes", "curve"}, s); }},
+      {"fractalize-koch", "Fractalize: Equilateral Triangle2 at level 3, no resampling",
+       "versalix4 fractalize sample.svg -o fractalize-koch.svg --select square,triangle,curve "
+       "--generator 5 --level 3 --density 0",
+       [](const DemoContext& c, std::string* s) {
+         FractalizeOptions o;
+         o.generator = "5";
+         o.level = 3;
+         o.density = 0;
+         return FractalizeSample(c, {"square", "triangle", "curve"}, o, s);
+       }},
+      {"fractalize-rough", "Fractalize: Square3, resampled at 3 segments per inch and distorted",
+       "versalix4 fractalize sample.svg -o fractalize-rough.svg --select disc,ring,square "
+       "--generator Square3 --height 50 --density 3 --distortion 15 --unit pct --seed 7",
+       [](const DemoContext& c, std::string* s) {
+         FractalizeOptions o;
+         o.generator = "Square3";
+         o.height = 50;
+         o.level = 1;
+         o.density = 3;
+         o.distortion = 15;
+         o.unit = "pct";
+         o.seed = 7;
+         return FractalizeSample(c, {"disc", "ring", "square"}, o, s);
+       }},
   };
   return kGallery;
 }
