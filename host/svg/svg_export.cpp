@@ -241,7 +241,7 @@ void Exporter::WriteGroup(const Art& art, pugi::xml_node parent) {
     std::string clipId = NewId("clipPath");
     clip.append_attribute("id") = clipId.c_str();
     clip.append_attribute("clipPathUnits") = "userSpaceOnUse";
-    bool any = false;
+    // No clip member at all: an empty clip path, which hides the group.
     for (const Art* a = art.lastChild(); a; a = a->priorSibling()) {
       const AIPathStyle* style = a->style();
       if (a->kind() == ArtKind::CompoundPath && a->firstChild()) style = a->firstChild()->style();
@@ -251,9 +251,7 @@ void Exporter::WriteGroup(const Art& art, pugi::xml_node parent) {
       p.append_attribute("id") = IdFor(*a, "path").c_str();
       p.append_attribute("d") = WritePathData(paths).c_str();
       if (style->evenodd) p.append_attribute("clip-rule") = "evenodd";
-      any = true;
     }
-    (void)any;
     g.append_attribute("clip-path") = ("url(#" + clipId + ")").c_str();
   }
   WriteKept(g, kept);

@@ -386,6 +386,7 @@ void Importer::ReadElement(const pugi::xml_node& node, const Context& parent, Ar
   if (isGroup) {
     Art* group = nullptr;
     if (doc_->NewArt(ArtKind::Group, Placement::InsideOnTop, target, &group)) return;
+    if (context.style.Get("display") == "none") doc_->SetUserAttrs(*group, kArtHidden, kArtHidden);
     KeptElement kept;
     if (name == "a") kept.tag = "a";
     KeepAttributes(node, context.style, kept, false);
@@ -739,7 +740,7 @@ AIPathStyle Importer::PathStyleOf(const pugi::xml_node& node, const Style& style
   return s;
 }
 
-bool Importer::PaintOf(const pugi::xml_node& node, std::string_view text, const Style& style,
+bool Importer::PaintOf(const pugi::xml_node& /*element*/, std::string_view text, const Style& style,
                        const Context& ctx, const Geom::Rect* bbox, AIColor* color,
                        bool* painted, std::string* reference, std::string* fallback) {
   auto paint = ParsePaint(text);
@@ -810,7 +811,6 @@ bool Importer::PaintOf(const pugi::xml_node& node, std::string_view text, const 
     *color = art::DefaultPathStyle().fill.color;
     if (paint->fallbackNone || !target) *painted = paint->hasFallback ? false : target != nullptr;
   }
-  (void)node;
   return true;
 }
 
@@ -917,7 +917,7 @@ bool Importer::GradientStyle(const pugi::xml_node& gradient, const Context& ctx,
 
 // ---- clip paths -------------------------------------------------------
 
-bool Importer::ReadClipGroup(const pugi::xml_node& node, const Context& context, Art* container,
+bool Importer::ReadClipGroup(const pugi::xml_node& /*element*/, const Context& context, Art* container,
                              Art** inner) {
   std::string_view clip = context.style.Get("clip-path");
   auto paint = ParsePaint(clip);  // url(#id) has the syntax of a paint
@@ -1005,6 +1005,7 @@ void Importer::ReadText(const pugi::xml_node& node, const Context& context, Art*
   };
   Geom::Point start(first(node.attribute("x").value()), first(node.attribute("y").value()));
   Geom::Point pageStart = start * context.ctm * flip_;
+  if (context.style.Get("display") == "none") doc_->SetUserAttrs(*text, kArtHidden, kArtHidden);
   art::TextData& data = doc_->MutableText(*text);
   data.start = {float(pageStart[0]), float(pageStart[1])};
   auto size = ParseLength(context.style.Get("font-size", "16"), 16);
