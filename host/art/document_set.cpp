@@ -56,7 +56,8 @@ MessageScope::MessageScope(DocumentSet& documents, const char* caller,
                            const char* selector)
     : documents_(&documents),
       document_(documents.current()),
-      outermost_(documents.messageDepth_++ == 0),
+      outermost_(documents.messageDepth_++ == 0 && !Is(caller, kSPInterfaceCaller) &&
+                 !Is(caller, kSPAccessCaller)),
       mouseUp_(Is(caller, kCallerAITool) && Is(selector, kSelectorAIToolMouseUp)) {
   if (Is(caller, kCallerAITool) && Is(selector, kSelectorAIToolMouseDown)) {
     // A drag whose mouse up never came ends here.

@@ -44,7 +44,9 @@ class MessageScope {
   ~MessageScope();
   MessageScope(const MessageScope&) = delete;
   MessageScope& operator=(const MessageScope&) = delete;
-  // Whether this message is not nested in another one.
+  // Whether this is a plug-in message not nested in another one, after
+  // which the host updates the plug-in group art it changed (not start-up,
+  // shutdown, unload or reload, around which the plug-in holds no state).
   bool outermost() const { return outermost_; }
 
  private:

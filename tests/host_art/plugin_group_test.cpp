@@ -104,6 +104,14 @@ TEST_F(PluginGroupTest, HostSideChangesAreUpdatedOnRequestAndUnboundArtIsNot) {
   EXPECT_EQ(3u, gCalls.size());
 }
 
+TEST_F(PluginGroupTest, NoUpdatesFollowStartUpOrShutdown) {
+  NewEffectArt();
+  ASSERT_EQ(0, host().Startup());
+  ASSERT_EQ(0, host().Shutdown());
+  EXPECT_EQ((std::vector<std::string>{"SP Interface/Startup", "SP Interface/Shutdown"}), gCalls);
+  EXPECT_TRUE(doc->HasPendingUpdates());
+}
+
 TEST_F(PluginGroupTest, AnUpdateThatFeedsItselfStopsAfterBoundedRounds) {
   AIArtHandle effect = NewEffectArt();
   gOnMessage = [&](const char*, const char* selector, void*) -> ASErr {
