@@ -274,13 +274,35 @@ bool DialogManager::Track(Item& item, ASPoint point, int32_t action,
   bool notify = item.trackProc
                     ? item.trackProc(RefOf<ADMItemRef>(&item),
                                      RefOf<ADMTrackerRef>(&t)) != 0
-                    : DefaultTrack(item, point, action);
+                    : DefaultTrack(item, point, action, modifiers);
   Live(&t, Kind::Tracker, false);
   if (aborted) *aborted = t.aborted;
   return notify;
 }
 
-bool DialogManager::DefaultTrack(Item& item, ASPoint point, int32_t action) {
+int32_t DialogManager::ListRowAt(int y) {
+  return y < kListMargin ? -1 : (y - kListMargin) / font::kLineHeight;
+}
+
+int DialogManager::ListRowMiddle(int32_t row) {
+  return kListMargin + row * font::kLineHeight + font::kLineHeight / 2;
+}
+
+bool DialogManager::DefaultTrack(Item& item, ASPoint point, int32_t action,
+                                 uint32_t modifiers) {
+  if (item.kind() == ItemKind::ListBox && action == kADMMouseDownAction) {
+    List& list = *item.list();
+    if (Entry* entry = list.At(ListRowAt(point.v));
+        entry && !entry->separator && entry->enabled) {
+      if (modifiers & (kADMShiftKeyModifier | kADMMenuKeyModifier)) {
+        list.Select(*entry, true);
+      } else {
+        for (int32_t i = 0; i < list.Count(); ++i) list.At(i)->selected = false;
+        entry->selected = true;
+        list.SetActive(entry);
+      }
+    }
+  }
   if (item.kind() == ItemKind::Slider) {
     // The knob follows the pointer across the item's width.
     const int width = item.bounds.right - item.bounds.left;
@@ -351,7 +373,7 @@ void DialogManager::DefaultDraw(Item& item, ADMDrawerRef ref) {
       List& list = *item.list();
       for (int32_t i = 0; i < list.Count(); ++i) {
         const Entry& e = *list.At(i);
-        const int top = 2 + i * font::kLineHeight;
+        const int top = ListRowMiddle(i) - font::kLineHeight / 2;
         if (top + font::kLineHeight > h) break;
         if (e.selected) {
           d.SetColor(0x800000);

@@ -110,7 +110,15 @@ class DialogManager {
   // A mouse event in an item; answers whether a notification should follow.
   bool Track(Item& item, ASPoint point, int32_t action, uint32_t modifiers,
              bool* aborted);
-  bool DefaultTrack(Item& item, ASPoint point, int32_t action);
+  // A slider's knob follows the pointer; a press in a list box selects the
+  // entry in that row (Shift or Ctrl adds it to the selection).
+  bool DefaultTrack(Item& item, ASPoint point, int32_t action,
+                    uint32_t modifiers);
+  // List boxes show one entry per row of font::kLineHeight pixels below a
+  // margin of kListMargin: the row of a point and the middle of a row.
+  static constexpr int kListMargin = 2;
+  static int32_t ListRowAt(int y);
+  static int ListRowMiddle(int32_t row);
   void DefaultDraw(Item& item, ADMDrawerRef drawer);
 
   // ---- alerts ---------------------------------------------------------------

@@ -70,7 +70,7 @@ std::vector<char32_t> Decode(std::string_view s) {
     auto b = static_cast<unsigned char>(s[i]);
     int extra = b < 0x80 ? 0 : (b & 0xE0) == 0xC0 ? 1 : (b & 0xF0) == 0xE0 ? 2
                 : (b & 0xF8) == 0xF0 ? 3 : -1;
-    if (extra < 0 || i + size_t(extra) >= s.size() + (extra == 0 ? 1 : 0)) {
+    if (extra < 0 || (extra > 0 && i + size_t(extra) >= s.size())) {
       out.push_back('?');
       ++i;
       continue;

@@ -179,7 +179,7 @@ ASBoolean DefaultTrack(ADMItemRef ref, ADMTrackerRef tracker) {
   Item* i = I(ref);
   TrackSession* t = Manager().Find(tracker);
   if (!i || !t) return 0;
-  return Manager().DefaultTrack(*i, t->point, t->action) ? 1 : 0;
+  return Manager().DefaultTrack(*i, t->point, t->action, t->modifiers) ? 1 : 0;
 }
 
 const ADMItemSuite kItem = {

@@ -134,9 +134,12 @@ std::string DialogDriver::Choose(int32_t itemId, int32_t index,
   manager_.currentModifiers = modifiers;
   bool notify = true;
   if (item->trackProc) {
-    // The choice is a click: the item's tracker sees it with its modifiers.
+    // The choice is a click, on the entry's row in a list box, else in the
+    // middle of the item; its tracker sees it with its modifiers.
     const ASPoint centre{(item->bounds.right - item->bounds.left) / 2,
-                         (item->bounds.bottom - item->bounds.top) / 2};
+                         list->multiple()
+                             ? DialogManager::ListRowMiddle(index)
+                             : (item->bounds.bottom - item->bounds.top) / 2};
     bool aborted = false;
     manager_.Track(*item, centre, kADMMouseDownAction, modifiers, &aborted);
     if (!aborted)
@@ -151,7 +154,7 @@ std::string DialogDriver::Choose(int32_t itemId, int32_t index,
   const bool extend = list->multiple() &&
                       (modifiers & (kADMShiftKeyModifier | kADMMenuKeyModifier));
   if (extend) {
-    list->Select(*entry, !entry->selected);
+    list->Select(*entry, true);  // added to the selection (as tracking did)
   } else {
     if (list->multiple())
       for (int32_t i = 0; i < list->Count(); ++i) list->At(i)->selected = false;

@@ -42,7 +42,8 @@ constexpr char kTemplate[] =
     "ITEM 6 user 100 40 140 80 \"\"\n"
     "ITEM 7 radio 10 60 50 75 \"A\" group=1 value=1\n"
     "ITEM 8 radio 50 60 90 75 \"B\" group=1\n"
-    "ITEM 9 static-text 150 40 190 55 \"say \\\"hi\\\"\" disabled=1\n";
+    "ITEM 9 static-text 150 40 190 55 \"say \\\"hi\\\"\" disabled=1\n"
+    "ITEM 10 list-box 150 60 200 115 \"\" menu=500\n";
 
 void LogNotify(ADMItemRef item, ADMNotifierRef notifier) {
   char type[64];
@@ -334,6 +335,29 @@ TEST_F(DialogTest, StringsMenusIconsAndAlerts) {
   EXPECT_EQ(kCanceledErr, sBasic->ChooseFolder("again", path, 64));
   sBasic->Beep();
   EXPECT_EQ(1, host_->user().beeps());
+}
+
+void LogSelection(ADMItemRef item, ADMNotifierRef) {
+  ADMListRef list = sItem->GetList(item);
+  std::string line = "selected";
+  for (int32_t i = 0; i < sList->NumberOfEntries(list); ++i)
+    if (sEntry->IsSelected(sList->IndexEntry(list, i))) line += " " + std::to_string(i);
+  gLog.push_back(line);
+}
+
+TEST_F(DialogTest, ListBoxRowsAreClickedAndDragged) {
+  auto init = [](ADMDialogRef d) -> ASErr {
+    sItem->SetNotifyProc(sDialog->GetItem(d, 10), LogSelection);
+    return kNoErr;
+  };
+  // Rows are 10 pixels below a 2-pixel margin: y 25 is the third row.
+  agent_.AddScript("lists", Script({"drag 10=5,3", "choose 10=2 ctrl", "drag 10=5,25",
+                                    "drag 10=5,15", "choose 10=1", "press 1"}));
+  EXPECT_EQ(1, sDialog->Modal(self_, "lists", 400, 0, init, nullptr, 0));
+  const std::vector<std::string> expected = {"selected 0", "selected 0 2", "selected 2",
+                                             "selected 2"};  // row 1 is a separator
+  EXPECT_EQ(expected, gLog);
+  EXPECT_EQ(1u, agent_.failures().size());
 }
 
 TEST(AgentActions, ParseTheScriptForm) {
