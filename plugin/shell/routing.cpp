@@ -1,50 +1,148 @@
 #include "shell/routing.h"
 
-#include "filters/fractalize_filter.h"
-#include "filters/transform3d_filter.h"
+#include "effects/effect_framework.h"
+#include "effects/selection_walk.h"
 #include "shell/globals.h"
+#include "shell/suites.h"
 
-// The commands behind these messages (filters, live effects, tools, palettes
-// and their menus) are not built yet: every message is accepted and answered
-// with 0, so the host goes on as if the plug-in had nothing to do.
+// Filters, the Fractalize live effect and the tools are routed by their own
+// subsystems; until those are built their messages are answered with 0.
 
 namespace vx {
+namespace {
 
-ASErr RouteMenuCommand(AIMenuMessage*) { return kNoErr; }
-ASErr RouteMenuUpdate(AIMenuMessage*) { return kNoErr; }
-ASErr RouteFilterGetParameters(AIFilterMessage* message) {
-  if (message->filter == gGlobals->FilterHandles[0])
-    return Transform3DGetParameters(message);
-  if (message->filter == gGlobals->FilterHandles[1])
-    return FractalizeGetParameters(message);
-  return kNoErr;
+constexpr int kShowPaletteItem = 13;
+constexpr int kHelpItem = 15;
+
+int WindowItemIndex(AIMenuItemHandle item) {
+  if (!item) return -1;
+  for (int i = 0; i < kWindowMenuItemCount; ++i)
+    if (gGlobals->WindowMenuItems[i] == item) return i;
+  return -1;
 }
-ASErr RouteFilterGo(AIFilterMessage* message) {
-  if (message->filter == gGlobals->FilterHandles[0])
-    return Transform3DGo(message);
-  if (message->filter == gGlobals->FilterHandles[1]) {
-    if (ASErr err = FractalizeGo(message)) return err;
-    return FractalizeRecordAction(message);
+
+// "Show Palette": the palette of every selected effect art; a beep when
+// none was shown.
+void ShowSelectedPalettes(SPPluginRef plugin) {
+  int shown = 0;
+  bool hostError = false;
+  {
+    SelectedArtList list;
+    if (list.Fetch()) {
+      hostError = true;
+    } else {
+      for (int32_t i = kFirstWalkedEntry; i < list.count(); ++i) {
+        int16_t type = 0;
+        if (sArt->GetArtType(list[i], &type)) {
+          hostError = true;
+          break;
+        }
+        if (type != kPluginArt) continue;
+        AIPluginGroupHandle group = nullptr;
+        if (sPluginGroup->GetPluginArtPluginGroup(list[i], &group)) {
+          hostError = true;
+          break;
+        }
+        if (ShowEffectPalette(plugin, group) == kNoErr) ++shown;
+      }
+    }
   }
+  if (!shown && !hostError && sUser) sUser->SysBeep();
+}
+
+}  // namespace
+
+ASErr RouteMenuCommand(AIMenuMessage* message) {
+  const int index = WindowItemIndex(message->menuItem);
+  if (index == kHelpItem) {
+    // The help palette is not part of this build: the command beeps.
+    if (sUser) sUser->SysBeep();
+    return kNoErr;
+  }
+  if (index == kShowPaletteItem) {
+    ShowSelectedPalettes(message->d.self);
+    return kNoErr;
+  }
+  if (index < 0 || index >= kEffectCount) return kNoErr;
+  if (!gGlobals->effectPalettes[index]) EffectPaletteOpen(index, message->d.self);
+  ADMDialogRef palette = gGlobals->effectPalettes[index];
+  if (!palette) return kNoErr;
+  const bool wasVisible = sADMDialog->IsVisible(palette) != 0;
+  sADMDialog->Show(palette, !wasVisible);
+  if (!wasVisible && gGlobals->effectPalettes[index])
+    EffectPaletteRefresh(index, palette, gGlobals->effectRecords[index]);
   return kNoErr;
 }
-ASErr RouteLiveEffectEditParameters(AILiveEffectEditParamMessage* message) {
-  if (message->effect != gGlobals->LiveEffectHandles[0]) return kNoErr;
-  return FractalizeEditParameters(message);
+
+ASErr RouteMenuUpdate(AIMenuMessage*) {
+  auto visible = [](ADMDialogRef palette) {
+    return palette && sADMDialog->IsVisible(palette);
+  };
+  if (AIMenuItemHandle help = gGlobals->WindowMenuItems[kHelpItem])
+    sMenu->CheckItem(help, visible(gGlobals->HelpPalette));
+  for (int i = 0; i < kEffectCount; ++i)
+    if (AIMenuItemHandle item = gGlobals->WindowMenuItems[i])
+      sMenu->CheckItem(item, visible(gGlobals->effectPalettes[i]));
+  return kNoErr;
 }
-ASErr RouteLiveEffectGoLive(AILiveEffectGoMessage* message) {
-  if (message->effect != gGlobals->LiveEffectHandles[0]) return kNoErr;
-  gGlobals->ReuseSeed = gGlobals->ReuseSeedNextLive;
-  return FractalizeGoLive(message);
+
+ASErr RouteFilterGetParameters(AIFilterMessage*) { return kNoErr; }
+ASErr RouteFilterGo(AIFilterMessage*) { return kNoErr; }
+ASErr RouteLiveEffectEditParameters(AILiveEffectEditParamMessage*) {
+  return kNoErr;
 }
+ASErr RouteLiveEffectGoLive(AILiveEffectGoMessage*) { return kNoErr; }
 ASErr RouteToolMessage(const char*, AIToolMessage*) { return kNoErr; }
-ASErr RouteNotifier(AINotifierMessage*) { return kNoErr; }
-ASErr RoutePluginGroupNotifyEdits(AIPluginGroupMessage*) { return kNoErr; }
-ASErr RoutePluginGroupUpdate(AIPluginGroupMessage*) { return kNoErr; }
+
+ASErr RouteNotifier(AINotifierMessage* message) {
+  PluginGlobals& g = *gGlobals;
+  if (message->notifier == g.SelectionNotifier) {
+    AIDocumentHandle document = nullptr;
+    const ASErr err = sDocument->GetDocument(&document);
+    if (err == kNoDocumentErr) return kNoErr;
+    if (err) return err;
+    if (!document) return kNoErr;
+    for (int i = 0; i < kEffectCount; ++i) {
+      ADMDialogRef palette = g.effectPalettes[i];
+      if (!palette || !sADMDialog->IsVisible(palette)) continue;
+      if (ASErr e = EffectSelectionChanged(i, palette)) return e;
+    }
+    return kNoErr;
+  }
+  if (message->notifier == g.DocumentOpenedNotifier)
+    return sNotifier->SetNotifierActive(g.DocumentOpenedNotifier, false);
+  return kNoErr;
+}
+
+// The plug-in group's effect, with its palette created (hidden) when it has
+// none yet: the palette keeps the effect's record and working state.
+static int EffectWithPalette(AIPluginGroupMessage* message) {
+  const int effect = EffectOfGroup(message->entry);
+  if (effect >= 0 && !gGlobals->effectPalettes[effect])
+    EffectPaletteOpen(effect, message->d.self);
+  return effect;
+}
+
+ASErr RoutePluginGroupNotifyEdits(AIPluginGroupMessage* message) {
+  EffectWithPalette(message);
+  return kNoErr;  // every edit of the source art is accepted
+}
+
+ASErr RoutePluginGroupUpdate(AIPluginGroupMessage* message) {
+  const int effect = EffectWithPalette(message);
+  if (effect < 0) return kNoErr;
+  return EffectUpdate(effect, message->art);
+}
+
 ASErr RouteDoAction(DoActionMessage* message) {
   if (!message->userData) return kNoErr;
   const int16_t number = *static_cast<const int16_t*>(message->userData);
-  if (number == 0) return FractalizeDoAction(message);
+  if (number >= 1 && number <= kEffectCount) {
+    const int effect = number - 1;
+    if (!gGlobals->effectPalettes[effect])
+      EffectPaletteOpen(effect, message->d.self);
+    return EffectDoAction(effect, message);
+  }
   return kNoErr;
 }
 

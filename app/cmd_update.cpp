@@ -1,0 +1,133 @@
+// versalix4 update, expand and release: act on every live effect art of the
+// selection (default: all of the document). Update regenerates each result
+// from its source and stored record (after the source was edited in
+// another program); Expand replaces the art by its result, Release by its
+// source, through the effect's palette as a person would.
+#include <iostream>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "app/cli.h"
+#include "app/document_files.h"
+#include "app/effect_session.h"
+#include "host/adm/dialog_manager.h"
+#include "host/art/document_set.h"
+#include "host/art/plugin_group_updates.h"
+#include "host/core/registrations.h"
+#include "host/svg/svg_effect_art.h"
+
+namespace vx::app {
+
+namespace {
+
+enum class EffectCommand { Update, Expand, Release };
+
+// The effect art to act on: inside the selected objects (or all).
+std::vector<host::art::Art*> Targets(host::art::Document& doc,
+                                     const std::vector<host::art::Art*>& selection,
+                                     bool all) {
+  std::vector<host::art::Art*> every = AllEffectArt(doc);
+  if (all) return every;
+  std::vector<host::art::Art*> out;
+  for (host::art::Art* art : every)
+    for (host::art::Art* s : selection)
+      if (art->isWithin(s)) {
+        out.push_back(art);
+        break;
+      }
+  return out;
+}
+
+// The effect whose plug-in group the art is bound to, or -1.
+int EffectOf(host::Host& host, const host::art::Art& art) {
+  const host::PluginGroup* group =
+      host.registrations().FindPluginGroup(art.plugin().group);
+  return group ? EffectOfGroupName(group->name) : -1;
+}
+
+int Run(host::Host& host, host::art::Document& doc, const std::vector<host::art::Art*>& targets,
+        EffectCommand command) {
+  if (command == EffectCommand::Update) {
+    // Live effects of the plug-in's groups; the host's own live effects
+    // (Fractalize) regenerate through their own messages.
+    for (host::art::Art* art : targets) doc.MarkForUpdate(*art);
+    if (int32_t err = host::art::SendPluginGroupUpdates(host))
+      return ReportFailure("update", err);
+    return kExitOk;
+  }
+  const char* button = command == EffectCommand::Expand ? "Expand" : "Release";
+  std::set<int> effects;
+  for (host::art::Art* art : targets) {
+    const int effect = EffectOf(host, *art);
+    if (effect < 0) {
+      std::cerr << "versalix4: " << (art->id().empty() ? "an effect art" : art->id())
+                << " belongs to no effect of the plug-in; left as it is\n";
+      continue;
+    }
+    effects.insert(effect);
+  }
+  for (int effect : effects) {
+    SelectOnly(doc, targets);
+    host::adm::Dialog* palette = OpenEffectPalette(host, effect);
+    if (!palette) return kExitInternal;
+    const int32_t item = ItemWithText(*palette, button);
+    if (!item) {
+      std::cerr << "versalix4: the palette has no " << button << " button\n";
+      return kExitInternal;
+    }
+    if (std::string e = PerformPaletteAction(host, *palette, "press " + std::to_string(item));
+        !e.empty()) {
+      std::cerr << "versalix4: " << button << ": " << e << "\n";
+      return kExitFailed;
+    }
+  }
+  return kExitOk;
+}
+
+void SetUp(CLI::App& app, CommonOptions& common, int& exitCode, const char* name,
+           const char* description, EffectCommand command) {
+  CLI::App* cmd = app.add_subcommand(name, description);
+  auto input = std::make_shared<std::string>();
+  auto output = std::make_shared<std::string>();
+  cmd->add_option("input", *input, "The SVG file to read")->required();
+  cmd->add_option("-o,--output", *output, "The SVG file to write")->required();
+  AddCommonOptions(*cmd, common);
+  cmd->callback([&common, &exitCode, input, output, command] {
+    svg::ImportResult document;
+    if ((exitCode = ReadSvgDocument(*input, &document))) return;
+    std::vector<host::art::Art*> selection;
+    if ((exitCode = SelectedArt(*document.document, common, &selection))) return;
+    auto host = MakeHost(common);
+    if (!host) {
+      exitCode = kExitInternal;
+      return;
+    }
+    if (int32_t err = host->Startup()) {
+      exitCode = ReportFailure("start-up", err);
+      return;
+    }
+    host::art::Document& doc = host->documents().Adopt(std::move(document.document));
+    svg::BindEffectArt(doc, document.kept, host->registrations());
+    doc.ClearHistory();
+    const auto targets = Targets(doc, selection, common.select.empty());
+    if (targets.empty()) std::cerr << "versalix4: " << "no live effect art to act on\n";
+    exitCode = Run(*host, doc, targets, command);
+    if (exitCode == kExitOk) exitCode = WriteSvgDocument(*output, doc, &document.kept);
+    host->Shutdown();
+  });
+}
+
+}  // namespace
+
+void SetUpUpdateCommands(CLI::App& app, CommonOptions& common, int& exitCode) {
+  SetUp(app, common, exitCode, "update",
+        "Regenerate every live effect art from its source and stored parameters",
+        EffectCommand::Update);
+  SetUp(app, common, exitCode, "expand",
+        "Replace every live effect art by what it generated", EffectCommand::Expand);
+  SetUp(app, common, exitCode, "release",
+        "Replace every live effect art by its source art", EffectCommand::Release);
+}
+
+}  // namespace vx::app

@@ -1,0 +1,54 @@
+// Live Border's update and the routines other effects share with it
+// (RestyleArt with BlendColours, TranslateArt), and its palette and action
+// pieces for the effect framework.
+#pragma once
+
+#include <cstdint>
+
+#include "effects/border.h"
+#include "vx_sdk.h"
+
+namespace vx {
+
+// Steps of the automatic modes for a stroke width (0 for Manual).
+float AutoSteps(float strokeWidth, int32_t stepsMode);
+// Shade f at position t (0..1) for gradient arc a (-1..1): 1 the stroke
+// colour, 0 the fill colour.
+float ShadeCurve(float t, float arc);
+
+// What MeasureStrokes found since the last reset.
+struct StrokeMeasure {
+  int32_t mostSteps = 0;
+  float widestStroke = 0;
+};
+// Walks the art's paths and text runs with stroke paint; each raises the
+// most steps (AutoSteps truncated) and the widest stroke.
+ASErr MeasureStrokes(AIArtHandle art, int32_t stepsMode, StrokeMeasure* measure);
+
+// Changes the stroke colour toward the fill colour by shade f (with a tint
+// for shadows when tint >= 0); *blended tells whether anything was done.
+ASErr BlendColours(AIColor* stroke, AIColor* fill, float f, float tint,
+                   bool* blended);
+// Restyles every path and text run in art: stroke width x s (s = 0: no
+// stroke), colour blended by f and tint, fill kept only for fillMode 1 and
+// 2 (2: the fill takes the new stroke colour), clip flag set to clip.
+ASErr RestyleArt(AIArtHandle art, float s, float f, int32_t fillMode,
+                 int32_t clip, float tint);
+// Moves art by (dx, dy) points.
+ASErr TranslateArt(AIArtHandle art, float dx, float dy);
+
+ASErr BorderOutside(AIArtHandle group, AIArtHandle source,
+                    const BorderPGParams& params);
+ASErr BorderInside(AIArtHandle group, AIArtHandle source,
+                   const BorderPGParams& params);
+ASErr BuildClipMask(AIArtHandle clipGroup, AIArtHandle source);
+
+// The framework's pieces for Border.
+ASErr BorderBuild(AIArtHandle into, AIArtHandle editGroup, const void* record);
+void BorderSetUpItems(ADMDialogRef dialog);
+void BorderRefresh(ADMDialogRef dialog, const void* record);
+ASErr BorderReadAction(AIActionParamValueRef value, void* record);
+ASErr BorderWriteAction(SPPluginRef plugin, AIActionParamValueRef value,
+                        const void* record);
+
+}  // namespace vx

@@ -1,0 +1,346 @@
+// The live effects' palettes: creation from the effect's template (hidden,
+// with its Last Setting and docking restored), destruction (docking and Last
+// Setting saved), the shared buttons, the preset flyout, showing a record
+// and following the selection.
+#include <cstring>
+#include <initializer_list>
+
+#include "effects/effect_framework.h"
+#include "effects/effect_table.h"
+#include "effects/selection_walk.h"
+#include "presets/param_record.h"
+#include "presets/preset_menu.h"
+#include "shell/about_dialog.h"
+#include "shell/blocks.h"
+#include "shell/error_report.h"
+
+namespace vx {
+namespace {
+
+constexpr int32_t kPaletteTitles = 18850;  // index effect + 1
+constexpr int32_t kDefaultDockCode = 0x1C00;
+constexpr int32_t kDockCodeClearedBit = 0x40000;
+constexpr int32_t kTitleSize = 64;
+constexpr int32_t kDockGroupSize = 256;
+
+// Modifiers of the last click on a palette's flyout (Alt updates a preset).
+uint32_t gFlyoutModifiers = 0;
+
+void Report(ASErr err) {
+  if (err) ReportError(gGlobals->PluginRef, err);
+}
+
+void PresetApplied(ADMDialogRef dialog, void* record) {
+  const int effect = EffectOfDialog(dialog);
+  if (effect < 0) return;
+  EffectPaletteRefresh(effect, dialog, record);
+  ASErr err = ReleaseSelection(effect);
+  if (!err) err = ApplyToSelection(effect);
+  Report(err);
+}
+
+void About(SPPluginRef plugin) { ShowAboutDialog(plugin); }
+
+PresetMenuOwner OwnerOf(int effect, ADMDialogRef dialog) {
+  PresetMenuOwner owner{};
+  owner.plugin = gGlobals->PluginRef;
+  owner.dialog = dialog;
+  owner.menuItemId = kADMMenuItemID;
+  owner.record = gGlobals->effectRecords[effect];
+  owner.presetFile = Effect(effect).presetFile;
+  owner.refresh = PresetApplied;
+  owner.about = About;
+  owner.reportError = nullptr;
+  return owner;
+}
+
+bool UserChanged(ADMNotifierRef notifier) {
+  return sADMNotifier->IsNotifierType(notifier, kADMUserChangedNotifier) != 0;
+}
+
+int EffectOfItem(ADMItemRef item) {
+  return EffectOfDialog(sADMItem->GetDialog(item));
+}
+
+ASBoolean FlyoutTrack(ADMItemRef item, ADMTrackerRef tracker) {
+  gFlyoutModifiers = sADMTracker->GetModifiers(tracker);
+  return sADMItem->DefaultTrack(item, tracker);
+}
+
+void FlyoutNotify(ADMItemRef item, ADMNotifierRef notifier) {
+  if (!UserChanged(notifier)) return;
+  const int effect = EffectOfItem(item);
+  if (effect < 0 || !gGlobals->effectRecords[effect]) return;
+  ADMEntryRef entry = sADMList->GetActiveEntry(sADMItem->GetList(item));
+  if (!entry) return;
+  const bool alt = (gFlyoutModifiers & kADMModKeyModifier) != 0;
+  gFlyoutModifiers = 0;
+  // Failures were shown to the user by the preset menu.
+  ChoosePresetMenuEntry(OwnerOf(effect, sADMItem->GetDialog(item)),
+                        sADMEntry->GetIndex(entry), alt);
+}
+
+void ButtonNotify(ADMItemRef item, ADMNotifierRef notifier) {
+  if (!UserChanged(notifier)) return;
+  const int effect = EffectOfItem(item);
+  if (effect < 0) return;
+  const EffectButtons& b = Behaviour(effect).buttons;
+  const int32_t id = sADMItem->GetID(item);
+  ASErr err = kNoErr;
+  if (id == b.liveUpdate) {
+    LiveEffectSlotState& slot = gGlobals->effectSlots[effect];
+    const int32_t was = slot.liveUpdate;
+    slot.liveUpdate = sADMItem->GetBooleanValue(item) ? 1 : 0;
+    if (slot.liveUpdate && !was) err = LiveUpdateSelection(effect);
+  } else if (id == b.expand) {
+    err = ExpandSelection(effect);
+  } else if (id == b.release) {
+    err = ReleaseSelection(effect);
+  } else if (id == b.apply) {
+    err = ReleaseSelection(effect);
+    if (!err) err = ApplyToSelection(effect);
+    if (!err) err = RecordEffectAction(effect, gGlobals->PluginRef);
+  } else if (id == b.help) {
+    // The help palette is not part of this build: the request beeps.
+    if (sADMBasic) sADMBasic->Beep();
+  }
+  Report(err);
+}
+
+void PaletteNotify(ADMDialogRef dialog, ADMNotifierRef notifier) {
+  if (!sADMNotifier->IsNotifierType(notifier, kADMShowWindowNotifier)) return;
+  const int effect = EffectOfDialog(dialog);
+  if (effect >= 0) Report(EffectSelectionChanged(effect, dialog));
+}
+
+void SetUpButtons(int effect, ADMDialogRef dialog) {
+  const EffectButtons& b = Behaviour(effect).buttons;
+  for (int32_t id : {b.liveUpdate, b.expand, b.release, b.apply, b.help})
+    if (ADMItemRef item = sADMDialog->GetItem(dialog, id))
+      sADMItem->SetNotifyProc(item, ButtonNotify);
+}
+
+void SetUpFlyout(int effect, ADMDialogRef dialog) {
+  ADMItemRef menu = sADMDialog->GetItem(dialog, kADMMenuItemID);
+  if (!menu) return;
+  sADMItem->SetNotifyProc(menu, FlyoutNotify);
+  sADMItem->SetTrackProc(menu, FlyoutTrack);
+  if (FillPresetMenu(OwnerOf(effect, dialog)))
+    preset_ui::ShowPresetFileError(gGlobals->PluginRef);
+}
+
+// Restores the docking group, its code and the palette's place.
+void RestoreDocking(int effect, ADMDialogRef dialog) {
+  const EffectInfo& info = Effect(effect);
+  char group[kDockGroupSize];
+  std::strncpy(group, info.paletteName, sizeof group - 1);
+  group[sizeof group - 1] = 0;
+  int32_t code = kDefaultDockCode;
+  if (sPreference) {
+    sPreference->GetStringPreference(info.paletteName, "DockGroup", group,
+                                     sizeof group);
+    sPreference->GetIntegerPreference(info.paletteName, "DockCode", &code);
+  }
+  code &= ~kDockCodeClearedBit;
+  ASRect bounds{};
+  sADMDialog->GetBoundsRect(dialog, &bounds);
+  gGlobals->effectSlots[effect].paletteBounds = bounds;
+  const int32_t width = bounds.right - bounds.left;
+  const int32_t height = bounds.bottom - bounds.top;
+  ASRect area{0, 0, 0, 0};
+  if (sADMBasic) sADMBasic->GetScreenDimensions(&area);
+  ASPoint location{area.right - width, area.bottom - height};
+  if (sPreference)
+    sPreference->GetPointPreference(info.paletteName, "Location", &location);
+  ASRect placed{};
+  placed.left = location.h;
+  placed.top = location.v - 6;
+  placed.right = location.h + width + 4;
+  placed.bottom = placed.top + height + 6;
+  sADMDialog->SetBoundsRect(dialog, &placed);
+  if (sADMDialogGroup) sADMDialogGroup->SetDialogGroupInfo(dialog, group, code);
+}
+
+void SaveDocking(int effect, ADMDialogRef dialog) {
+  if (!sPreference) return;
+  const EffectInfo& info = Effect(effect);
+  const char* group = nullptr;
+  int32_t code = kDefaultDockCode;
+  if (sADMDialogGroup) sADMDialogGroup->GetDialogGroupInfo(dialog, &group, &code);
+  ASRect bounds{};
+  sADMDialog->GetBoundsRect(dialog, &bounds);
+  sPreference->PutIntegerPreference(info.paletteName, "DockCode", code);
+  sPreference->PutStringPreference(info.paletteName, "DockGroup",
+                                   group ? group : info.paletteName);
+  sPreference->PutPointPreference(info.paletteName, "Location",
+                                  ASPoint{bounds.left, bounds.top});
+}
+
+// Whether a path's style is a clipping path's.
+bool Clips(AIArtHandle path, ASErr* err) {
+  AIPathStyle style{};
+  *err = sPathStyle->GetPathStyle(path, &style);
+  return style.clip != 0;
+}
+
+}  // namespace
+
+int EffectOfDialog(ADMDialogRef dialog) {
+  if (!dialog) return -1;
+  const int32_t id = sADMDialog->GetID(dialog);
+  for (int i = 0; i < kEffectCount; ++i)
+    if (Effect(i).paletteTemplate == id) return i;
+  return -1;
+}
+
+ASErr EffectPaletteOpen(int effect, SPPluginRef plugin) {
+  const EffectInfo& info = Effect(effect);
+  gGlobals->effectPalettes[effect] =
+      sADMDialog->Create(plugin, info.paletteName, info.paletteTemplate,
+                         kADMTabbedFloatingDialogStyle, InitEffectPalette,
+                         nullptr, 0);
+  return kNoErr;
+}
+
+ASErr InitEffectPalette(ADMDialogRef dialog) {
+  const int effect = EffectOfDialog(dialog);
+  if (effect < 0) return kSPBadParameterError;
+  // The palette calls the host from its own callbacks: it holds the suites
+  // until it is destroyed.
+  if (ASErr err = AcquireSuites(gGlobals->BasicSuite)) {
+    ReleaseSuites(gGlobals->BasicSuite);
+    return err;
+  }
+  sADMDialog->SetDestroyProc(dialog, DestroyEffectPalette);
+  sADMDialog->SetNotifyProc(dialog, PaletteNotify);
+  const EffectInfo& info = Effect(effect);
+  LiveEffectSlotState& slot = gGlobals->effectSlots[effect];
+  gGlobals->effectRecords[effect] = nullptr;
+  void* record = nullptr;
+  if (!NewBlock(size_t(info.recordSize), info.recordName, &record)) {
+    gGlobals->effectRecords[effect] = record;
+    std::strncpy(gGlobals->CurrentPresetFile, info.presetFile,
+                 kPresetFileNameSize - 1);
+    gGlobals->CurrentPresetFile[kPresetFileNameSize - 1] = 0;
+    // A failure leaves the factory values in the record.
+    LoadLastSettingOrDefaults(record);
+    SetUpFlyout(effect, dialog);
+    char title[kTitleSize] = "";
+    if (sADMBasic &&
+        !sADMBasic->GetIndexString(gGlobals->PluginRef, kPaletteTitles,
+                                   effect + 1, title, kTitleSize))
+      sADMDialog->SetText(dialog, title);
+    if (Behaviour(effect).setUpItems) Behaviour(effect).setUpItems(dialog);
+    SetUpButtons(effect, dialog);
+    slot.liveUpdate = 1;
+    if (ADMItemRef live = sADMDialog->GetItem(dialog, Behaviour(effect).buttons.liveUpdate))
+      sADMItem->SetBooleanValue(live, true);
+    RestoreDocking(effect, dialog);
+    EffectPaletteRefresh(effect, dialog, record);
+  }
+  sADMDialog->Show(dialog, false);
+  return kNoErr;
+}
+
+void DestroyEffectPalette(ADMDialogRef dialog) {
+  const int effect = EffectOfDialog(dialog);
+  if (effect < 0) return;
+  SaveDocking(effect, dialog);
+  void* record = gGlobals->effectRecords[effect];
+  if (record) {
+    std::strncpy(gGlobals->CurrentPresetFile, Effect(effect).presetFile,
+                 kPresetFileNameSize - 1);
+    gGlobals->CurrentPresetFile[kPresetFileNameSize - 1] = 0;
+    SavePreset(record, kLastSettingIndex);
+  }
+  FreeBlock(record);
+  gGlobals->effectRecords[effect] = nullptr;
+  gGlobals->effectPalettes[effect] = nullptr;
+  ReleaseSuites(gGlobals->BasicSuite);
+}
+
+void EffectPaletteRefresh(int effect, ADMDialogRef dialog, const void* record) {
+  if (!dialog || !record) return;
+  if (Behaviour(effect).refresh) Behaviour(effect).refresh(dialog, record);
+}
+
+ASErr EffectSelectionChanged(int effect, ADMDialogRef dialog) {
+  bool canApply = false, canRelease = false, canExpand = false;
+  const EffectInfo& info = Effect(effect);
+  uint8_t* current = static_cast<uint8_t*>(gGlobals->effectRecords[effect]);
+  ASErr err = kNoErr;
+  {
+    SelectedArtList list;
+    if ((err = list.Fetch())) return err;
+    AIArtHandle remembered = nullptr;
+    for (int32_t i = kFirstWalkedEntry; i < list.count() && !err; ++i) {
+      AIArtHandle art = list[i];
+      AIArtHandle parent = nullptr;
+      if ((err = sArt->GetArtParent(art, &parent))) break;
+      if (remembered && parent == remembered) continue;
+      int16_t type = 0;
+      if ((err = sArt->GetArtType(art, &type))) break;
+      if (type == kPathArt) {
+        if (!Clips(art, &err) && !err) canApply = true;
+      } else if (type == kCompoundPathArt) {
+        AIArtHandle path = art;
+        int16_t inner = kCompoundPathArt;
+        while (!err && path && inner != kPathArt) {
+          if ((err = sArt->GetArtFirstChild(path, &path)) || !path) break;
+          err = sArt->GetArtType(path, &inner);
+        }
+        if (!err && path && inner == kPathArt && !Clips(path, &err) && !err)
+          canApply = true;
+        remembered = art;
+      } else if (type == kTextArt) {
+        AIArtHandle child = nullptr;
+        err = sArt->GetArtFirstChild(art, &child);
+        while (!err && child) {
+          int16_t t = 0;
+          if ((err = sArt->GetArtType(child, &t))) break;
+          if (t == kTextRunArt) {
+            AIPathStyle style{};
+            if (!(err = sTextRun->GetTextRunStyle(child, &style)) && !style.clip)
+              canApply = true;
+            break;
+          }
+          err = sArt->GetArtSibling(child, &child);
+        }
+      } else if (type == kPluginArt && IsEffectArtOf(effect, art)) {
+        canRelease = canExpand = true;
+        if (!current) continue;
+        BlockPtr<uint8_t> stored;
+        if ((err = stored.Allocate(size_t(info.recordSize), info.recordName))) break;
+        if ((err = sPluginGroup->GetPluginArtDataRange(art, stored.get(), 0,
+                                                       size_t(info.recordSize))))
+          break;
+        std::memcpy(current + kParamNameSize, stored.get() + kParamNameSize,
+                    size_t(info.recordSize) - kParamNameSize);
+        EffectPaletteRefresh(effect, dialog, current);
+      }
+    }
+  }
+  const EffectButtons& b = Behaviour(effect).buttons;
+  auto enable = [dialog](int32_t id, bool on) {
+    if (ADMItemRef item = sADMDialog->GetItem(dialog, id)) sADMItem->Enable(item, on);
+  };
+  enable(b.apply, canApply);
+  enable(b.release, canRelease);
+  enable(b.expand, canExpand);
+  return err;
+}
+
+ASErr ShowEffectPalette(SPPluginRef plugin, AIPluginGroupHandle group) {
+  const int effect = EffectOfGroup(group);
+  if (effect < 0) return -1;
+  if (!gGlobals->effectPalettes[effect]) {
+    if (ASErr err = EffectPaletteOpen(effect, plugin)) return err;
+  }
+  ADMDialogRef palette = gGlobals->effectPalettes[effect];
+  if (!palette) return kNoErr;
+  if (!sADMDialog->IsVisible(palette)) sADMDialog->Show(palette, true);
+  sADMDialog->Activate(palette, true);
+  return kNoErr;
+}
+
+}  // namespace vx

@@ -1,0 +1,107 @@
+// The effect, update, expand, release and script commands of versalix4 on
+// SVG files.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "support/host_fixture.h"
+
+namespace vx::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kInput = R"(<svg xmlns="http://www.w3.org/2000/svg" width="200" height="200">
+  <rect id="box" x="20" y="20" width="60" height="60" fill="#ffffff" stroke="#000000" stroke-width="4"/>
+  <rect id="other" x="120" y="20" width="60" height="60" fill="#ff0000"/>
+</svg>
+)";
+
+class EffectCommandTest : public ::testing::Test {
+ protected:
+  fs::path dir_;
+  void SetUp() override {
+    dir_ = FreshSettingsDir();
+    fs::create_directories(dir_);
+    std::ofstream(dir_ / "in.svg") << kInput;
+  }
+  int Run(const std::string& arguments) {
+    const std::string command = std::string(VX_APP_PATH) + " " + arguments +
+                                " --settings " + (dir_ / "settings").string() + " 2>" +
+                                (dir_ / "err.txt").string();
+    const int status = std::system(command.c_str());
+    return WEXITSTATUS(status);
+  }
+  std::string Read(const std::string& name) {
+    std::ifstream in(dir_ / name);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+  }
+  static int Count(const std::string& text, const std::string& what) {
+    int n = 0;
+    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+    return n;
+  }
+  std::string In(const std::string& name) { return (dir_ / name).string(); }
+};
+
+TEST_F(EffectCommandTest, BorderIsStoredUpdatedExpandedAndReleased) {
+  ASSERT_EQ(0, Run("effect Border " + In("in.svg") + " -o " + In("border.svg") +
+                   " --select box --set steps-mode=Manual --set steps=4 --set offset=50"))
+      << Read("err.txt");
+  const std::string border = Read("border.svg");
+  EXPECT_EQ(1, Count(border, "vx:role=\"plugin-group\""));
+  EXPECT_EQ(1, Count(border, "vx:effect=\"VERSALiX4 Border "));
+  EXPECT_EQ(1, Count(border, "vx:record=\""));
+  // Four steps and the shape in the result, the source kept hidden.
+  EXPECT_EQ(5 + 1 + 1, Count(border, "<path"));
+
+  ASSERT_EQ(0, Run("update " + In("border.svg") + " -o " + In("updated.svg"))) << Read("err.txt");
+  EXPECT_EQ(Count(border, "<path"), Count(Read("updated.svg"), "<path"));
+
+  ASSERT_EQ(0, Run("expand " + In("border.svg") + " -o " + In("expanded.svg"))) << Read("err.txt");
+  const std::string expanded = Read("expanded.svg");
+  EXPECT_EQ(0, Count(expanded, "plugin-group"));
+  EXPECT_EQ(5 + 1, Count(expanded, "<path"));
+
+  ASSERT_EQ(0, Run("release " + In("border.svg") + " -o " + In("released.svg"))) << Read("err.txt");
+  const std::string released = Read("released.svg");
+  EXPECT_EQ(0, Count(released, "plugin-group"));
+  EXPECT_EQ(2, Count(released, "<path"));
+}
+
+TEST_F(EffectCommandTest, BadFieldsAndEffectsAreUsageErrors) {
+  EXPECT_EQ(2, Run("effect Border " + In("in.svg") + " -o " + In("x.svg") + " --set colour=red"));
+  EXPECT_NE(std::string::npos, Read("err.txt").find("steps-mode"));
+  EXPECT_EQ(2, Run("effect Sparkle " + In("in.svg") + " -o " + In("x.svg")));
+  EXPECT_EQ(2, Run("effect Border " + In("in.svg") + " -o " + In("x.svg") +
+                   " --set steps-mode=Sometimes"));
+  EXPECT_FALSE(fs::exists(dir_ / "x.svg"));
+}
+
+TEST_F(EffectCommandTest, AScriptReplaysASession) {
+  std::ofstream(dir_ / "session.txt")
+      << "# a recorded session\n"
+      << "open " << In("in.svg") << "\n"
+      << "select box\n"
+      << "menu Live Border\n"
+      << "palette Border choose 9=3\n"
+      << "palette Border set 11=2\n"
+      << "palette Border press 37\n"
+      << "save " << In("scripted.svg") << "\n";
+  ASSERT_EQ(0, Run("script " + In("session.txt"))) << Read("err.txt");
+  const std::string scripted = Read("scripted.svg");
+  EXPECT_EQ(1, Count(scripted, "plugin-group"));
+  EXPECT_EQ(2 + 1 + 1 + 1, Count(scripted, "<path"));
+  std::ofstream(dir_ / "bad.txt") << "open " << In("in.svg") << "\nfrobnicate\n";
+  EXPECT_EQ(1, Run("script " + In("bad.txt")));
+  EXPECT_NE(std::string::npos, Read("err.txt").find("bad.txt:2: unknown action"));
+}
+
+}  // namespace
+}  // namespace vx::test

@@ -1,0 +1,155 @@
+#include "effect_fixture.h"
+
+#include <cstring>
+
+#include "host/adm/dialog_manager.h"
+#include "host/art/document_set.h"
+#include "host/art/plugin_group_updates.h"
+#include "host/core/messages.h"
+#include "effects/effect_table.h"
+
+namespace vx::test {
+
+using host::art::Placement;
+
+AIColor Gray(float g) {
+  AIColor c{};
+  c.kind = kGrayColor;
+  c.c.g.gray = g;
+  return c;
+}
+AIColor Rgb(float r, float g, float b) {
+  AIColor c{};
+  c.kind = kThreeColor;
+  c.c.rgb = {r, g, b};
+  return c;
+}
+AIColor Cmyk(float cy, float m, float y, float k) {
+  AIColor c{};
+  c.kind = kFourColor;
+  c.c.f = {cy, m, y, k};
+  return c;
+}
+
+void EffectTest::SetUp() {
+  HostTest::SetUp();
+  // Fixed here so that a second host of the same test shares the settings.
+  if (options_.settingsDir.empty()) options_.settingsDir = FreshSettingsDir();
+  ASSERT_EQ(0, StartHost());
+  doc_ = &host().documents().New("effects");
+  host().dialogs().onAlert = [this](const host::adm::Alert& alert) {
+    alerts_.push_back(alert.text);
+  };
+}
+
+void EffectTest::TearDown() {
+  if (host_) host().dialogs().onAlert = nullptr;
+  HostTest::TearDown();
+}
+
+Art* EffectTest::AddSquare(const std::string& id, float x, float y, float size,
+                           Art* container) {
+  Art* art = nullptr;
+  EXPECT_EQ(0, doc_->NewArt(ArtKind::Path, Placement::InsideOnTop,
+                            container ? container : layer(), &art));
+  if (!art) return nullptr;
+  doc_->SetId(*art, id);
+  auto& p = doc_->MutablePath(*art);
+  auto corner = [](float px, float py) {
+    Segment s{};
+    s.p = s.in = s.out = AIRealPoint{px, py};
+    s.corner = true;
+    return s;
+  };
+  p.segments = {corner(x, y), corner(x + size, y), corner(x + size, y + size),
+                corner(x, y + size)};
+  p.selection.assign(4, kSegmentNotSelected);
+  p.closed = true;
+  return art;
+}
+
+void EffectTest::Paint(Art& path, float width, const AIColor& stroke,
+                       const AIColor* fill) {
+  AIPathStyle style = path.path().style;
+  style.strokePaint = width > 0;
+  style.stroke.width = width;
+  style.stroke.color = stroke;
+  style.fillPaint = fill != nullptr;
+  if (fill) style.fill.color = *fill;
+  ASSERT_EQ(0, doc_->SetStyle(path, style));
+}
+
+Art* EffectTest::AddContainer(const std::string& id, ArtKind kind, Art* container) {
+  Art* art = nullptr;
+  EXPECT_EQ(0, doc_->NewArt(kind, Placement::InsideOnTop,
+                            container ? container : layer(), &art));
+  if (art) doc_->SetId(*art, id);
+  return art;
+}
+
+Art* EffectTest::AddText(const std::string& id, Art* container) {
+  Art* text = AddContainer(id, ArtKind::Text, container);
+  Art* run = nullptr;
+  EXPECT_EQ(0, doc_->NewArt(ArtKind::TextRun, Placement::InsideOnBottom, text, &run));
+  if (run) doc_->MutableRun(*run).contents = "text";
+  return text;
+}
+
+void EffectTest::Select(std::initializer_list<Art*> art) {
+  doc_->DeselectAll();
+  for (Art* a : art) doc_->Select(*a, true);
+  // As the host tells the plug-in after the user selects.
+  host::SendNotify(host(), kAIArtSelectionChangedNotifier);
+}
+
+int32_t EffectTest::ChooseWindowItem(int index) {
+  return host::SendMenuGo(host(), globals().WindowMenuItems[index]);
+}
+
+host::adm::Dialog* EffectTest::Palette(int effect) {
+  return host().dialogs().DialogNamed(Effect(effect).paletteName);
+}
+
+void EffectTest::Act(int effect, const std::string& action) {
+  host::adm::Dialog* palette = Palette(effect);
+  ASSERT_NE(nullptr, palette) << action;
+  std::string error;
+  auto parsed = host::adm::ParseAgentAction(action, &error);
+  ASSERT_TRUE(parsed) << error;
+  {
+    // A palette edit is one undo step, followed by the updates it caused.
+    host::art::UndoStepScope step(host().documents());
+    host::adm::DialogDriver driver(host().dialogs(), *palette);
+    ASSERT_EQ("", host::adm::Perform(driver, *parsed)) << action;
+  }
+  host::art::SendPluginGroupUpdates(host());
+}
+
+BorderPGParams* EffectTest::BorderRecord() {
+  return static_cast<BorderPGParams*>(globals().effectRecords[kBorder]);
+}
+
+std::vector<Art*> EffectTest::EffectArt() const {
+  std::vector<Art*> out;
+  for (Art* a = layer()->firstChild(); a; a = a->sibling())
+    if (a->kind() == ArtKind::PluginGroup) out.push_back(a);
+  return out;
+}
+
+std::vector<const Art*> EffectTest::Generated(const Art& effect) {
+  std::vector<const Art*> out;
+  const Art* made = effect.resultGroup() ? effect.resultGroup()->firstChild() : nullptr;
+  if (!made) return out;
+  for (const Art* a = made->firstChild(); a; a = a->sibling()) out.push_back(a);
+  return out;
+}
+
+BorderPGParams EffectTest::StoredBorder(const Art& effect) {
+  BorderPGParams p{};
+  const auto& data = effect.plugin().data;
+  EXPECT_EQ(sizeof p, data.size());
+  if (data.size() == sizeof p) std::memcpy(&p, data.data(), sizeof p);
+  return p;
+}
+
+}  // namespace vx::test

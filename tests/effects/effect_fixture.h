@@ -1,0 +1,68 @@
+// The live effects through the host: a started host with an open document,
+// builders for stroked and filled art, the Border palette driven as a user
+// would, and the messages a real host sends after the user's edits.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "effects/border.h"
+#include "host/adm/dialog.h"
+#include "host/adm/user_agent.h"
+#include "host/art/document.h"
+#include "shell/globals.h"
+#include "support/host_fixture.h"
+
+namespace vx::test {
+
+using host::art::Art;
+using host::art::ArtKind;
+
+AIColor Gray(float g);
+AIColor Rgb(float r, float g, float b);
+AIColor Cmyk(float c, float m, float y, float k);
+
+class EffectTest : public HostTest {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  host::art::Document& doc() { return *doc_; }
+  Art* layer() const { return doc_->currentLayer()->group; }
+  PluginGlobals& globals() { return *gGlobals; }
+
+  // A closed square path (x, y, size) inside container (the layer by
+  // default), on top.
+  Art* AddSquare(const std::string& id, float x, float y, float size,
+                 Art* container = nullptr);
+  // Paints it: a stroke of this width (0: none) and colour, a fill or none.
+  void Paint(Art& path, float strokeWidth, const AIColor& stroke,
+             const AIColor* fill);
+  Art* AddContainer(const std::string& id, ArtKind kind, Art* container = nullptr);
+  Art* AddText(const std::string& id, Art* container = nullptr);
+
+  void Select(std::initializer_list<Art*> art);
+
+  // Menu commands, as the user chooses them in the Window submenu.
+  int32_t ChooseWindowItem(int index);
+  // The palette of an effect (null while there is none).
+  host::adm::Dialog* Palette(int effect);
+  // Runs one palette action ("set 11=4", "press 37", "choose 9=3" ...) and
+  // then, like the host after a user's edit, updates changed effect art.
+  void Act(int effect, const std::string& action);
+  // The Border palette's current record (null without palette).
+  BorderPGParams* BorderRecord();
+
+  // Effect art of the layer, from the top.
+  std::vector<Art*> EffectArt() const;
+  // The generated objects of effect art: the children of the group its
+  // update made.
+  static std::vector<const Art*> Generated(const Art& effect);
+  static BorderPGParams StoredBorder(const Art& effect);
+
+  host::art::Document* doc_ = nullptr;
+  std::vector<std::string> alerts_;
+};
+
+}  // namespace vx::test

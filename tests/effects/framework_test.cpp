@@ -1,0 +1,304 @@
+// The palette framework over Border: wrapping the selection, the selection
+// rules, Live Update, the steps list, dials, actions, placement and docking,
+// and no block left behind when allocations fail.
+#include <cmath>
+#include <cstring>
+
+#include "effect_fixture.h"
+#include "effects/effect_table.h"
+#include "host/adm/dialog_manager.h"
+#include "host/art/document_set.h"
+#include "host/core/action_values.h"
+#include "host/core/messages.h"
+#include "host/core/preferences.h"
+
+namespace vx::test {
+namespace {
+
+constexpr const char* kOtherEffectAlert =
+    "If you want to continue, please remove other Live effect that is already "
+    "applied to the selected object.";
+
+class FrameworkTest : public EffectTest {
+ protected:
+  Art* Stroked(const std::string& id, float x, Art* container = nullptr) {
+    Art* a = AddSquare(id, x, 0, 20, container);
+    Paint(*a, 3, Gray(0), nullptr);
+    return a;
+  }
+  void OpenBorder() {
+    if (!Palette(kBorder)) ASSERT_EQ(0, ChooseWindowItem(kBorder));
+  }
+  void SelectionChanged() {
+    ASSERT_EQ(0, host::SendNotify(host(), kAIArtSelectionChangedNotifier));
+  }
+};
+
+TEST_F(FrameworkTest, AGroupOfThreePathsBecomesOneEffectArt) {
+  Art* group = AddContainer("g", ArtKind::Group);
+  for (int i = 0; i < 3; ++i) Stroked("p" + std::to_string(i), 30.0f * i, group);
+  Select({group});
+  OpenBorder();
+  Act(kBorder, "press 37");
+  auto effects = EffectArt();
+  ASSERT_EQ(1u, effects.size());
+  EXPECT_EQ(group, effects[0]->editGroup()->firstChild());
+  EXPECT_EQ(nullptr, group->sibling());
+  // Auto (Mid) on 3 points: three stepped copies of the group and the shape.
+  EXPECT_EQ(4u, Generated(*effects[0]).size());
+}
+
+TEST_F(FrameworkTest, AGroupHoldingTextIsLeftAloneSilently) {
+  Art* group = AddContainer("g", ArtKind::Group);
+  Stroked("p", 0, group);
+  AddText("t", group);
+  Art* lone = Stroked("lone", 100);
+  Select({group, lone});
+  OpenBorder();
+  Act(kBorder, "press 37");
+  auto effects = EffectArt();
+  ASSERT_EQ(1u, effects.size());
+  EXPECT_EQ(lone, effects[0]->editGroup()->firstChild());
+  EXPECT_TRUE(alerts_.empty());
+}
+
+TEST_F(FrameworkTest, AnotherEffectInsideAGroupStopsAllWrappingWithTheAlert) {
+  // Tiling art inside the group (made by a played-back Tiling action).
+  Art* group = AddContainer("g", ArtKind::Group);
+  Art* inner = Stroked("inner", 0, group);
+  Select({inner});
+  ASSERT_EQ(0, host::DoAction(host(), "VsX4_Tiling_Action", {}, false));
+  Art* below = AddSquare("below", 200, 0, 10);
+  ASSERT_EQ(0, doc().Reorder(below, host::art::Placement::BelowAll, nullptr));
+  Art* above = Stroked("above", 100);
+  Select({above, group, below});
+  OpenBorder();
+  Act(kBorder, "press 37");
+  ASSERT_EQ(1u, alerts_.size());
+  EXPECT_EQ(kOtherEffectAlert, alerts_[0]);
+  // The group is never wrapped, and the walk stopped at it: of the two
+  // plain objects only the one listed before the group was wrapped.
+  EXPECT_EQ(layer(), group->parent());
+  EXPECT_EQ(1u, EffectArt().size());
+}
+
+TEST_F(FrameworkTest, TwoBorderArtsShowTheLaterRecordAndApplyRewrapsEachSeparately) {
+  Art* a = Stroked("a", 0);
+  Art* b = Stroked("b", 100);
+  OpenBorder();
+  BorderRecord()->steps = 5;
+  BorderRecord()->stepsMode = 3;
+  Select({a});
+  Act(kBorder, "press 37");
+  BorderRecord()->steps = 9;
+  Select({b});
+  Act(kBorder, "press 37");
+  auto effects = EffectArt();
+  ASSERT_EQ(2u, effects.size());
+  BorderRecord()->steps = 1;
+  Select({effects[0], effects[1]});
+  SelectionChanged();
+  // Paint order from the top: b's art (steps 9) first, a's (steps 5) later.
+  EXPECT_TRUE(BorderRecord()->steps == 5 || BorderRecord()->steps == 9);
+  EXPECT_NE(1, BorderRecord()->steps);
+}
+
+TEST_F(FrameworkTest, LiveUpdateRewritesEverySelectedBorderArtAndRegenerates) {
+  Art* a = Stroked("a", 0);
+  Select({a});
+  OpenBorder();
+  Act(kBorder, "press 37");
+  Select({EffectArt().at(0)});
+  SelectionChanged();
+  Act(kBorder, "set 13=50");
+  Art* effect = EffectArt().at(0);
+  EXPECT_FLOAT_EQ(0.5f, StoredBorder(*effect).offset);
+  // The widest copy moved by half the 3-point stroke at -45 degrees.
+  auto copies = Generated(*effect);
+  ASSERT_EQ(4u, copies.size());
+  EXPECT_NEAR(1.5f * std::cos(RecordRadians(-45)), copies[3]->path().segments[0].p.h,
+              1e-4f);
+  // With Live Update off the art keeps its record.
+  Act(kBorder, "set 34=0");
+  Act(kBorder, "set 13=20");
+  EXPECT_FLOAT_EQ(0.5f, StoredBorder(*EffectArt().at(0)).offset);
+  // Turning it on writes the current record at once.
+  Act(kBorder, "set 34=1");
+  EXPECT_FLOAT_EQ(0.2f, StoredBorder(*EffectArt().at(0)).offset);
+}
+
+TEST_F(FrameworkTest, ManualStepsEnablesTheStepsFieldAndTheSameChoiceWritesNothing) {
+  Art* a = Stroked("a", 0);
+  Select({a});
+  OpenBorder();
+  EXPECT_FALSE(Palette(kBorder)->GetItem(11)->enabled);
+  Act(kBorder, "press 37");
+  Select({EffectArt().at(0)});
+  SelectionChanged();
+  Act(kBorder, "choose 9=3");
+  EXPECT_TRUE(Palette(kBorder)->GetItem(11)->enabled);
+  EXPECT_TRUE(Palette(kBorder)->GetItem(10)->enabled);
+  Art* effect = EffectArt().at(0);
+  EXPECT_EQ(3, StoredBorder(*effect).stepsMode);
+  // Change the stored record behind the palette's back: choosing Manual
+  // again must not write it.
+  doc().MutablePlugin(*effect).data[76] = 42;
+  doc().TakePendingUpdates();
+  Act(kBorder, "choose 9=3");
+  EXPECT_EQ(42, StoredBorder(*EffectArt().at(0)).steps);
+  Act(kBorder, "choose 9=0");
+  EXPECT_FALSE(Palette(kBorder)->GetItem(11)->enabled);
+}
+
+TEST_F(FrameworkTest, ADialReleasedLeavesTheAngleAtTheWholeDegreeShown) {
+  OpenBorder();
+  host::adm::Item* dial = Palette(kBorder)->GetItem(16);
+  const int w = dial->bounds.right - dial->bounds.left;
+  EXPECT_EQ(w, dial->bounds.bottom - dial->bounds.top);  // made square
+  // Up and to the right of the centre, not on a whole degree.
+  Act(kBorder, "drag 16=" + std::to_string(w / 2) + "," + std::to_string(w / 2) + ":" +
+                   std::to_string(w / 2 + 9) + "," + std::to_string(w / 2 - 4));
+  const float degrees = std::round(std::atan2(4.0f, 9.0f) * 180.0f / 3.14159265f);
+  EXPECT_FLOAT_EQ(RecordRadians(degrees), BorderRecord()->angle);
+  EXPECT_DOUBLE_EQ(degrees, Palette(kBorder)->GetItem(17)->Value());
+}
+
+TEST_F(FrameworkTest, ArcButtonsSliderAndFieldsStoreTheirUnits) {
+  OpenBorder();
+  Act(kBorder, "press 6");
+  EXPECT_FLOAT_EQ(1.0f, BorderRecord()->gradientArc);
+  EXPECT_DOUBLE_EQ(100, Palette(kBorder)->GetItem(2)->Value());
+  Act(kBorder, "set 2=-40");
+  EXPECT_NEAR(-0.4f, BorderRecord()->gradientArc, 1e-6f);
+  EXPECT_NEAR(-40, Palette(kBorder)->GetItem(7)->Value(), 1e-4);
+  Act(kBorder, "press 8");
+  EXPECT_EQ(1, BorderRecord()->reverse);
+  EXPECT_EQ(17806, Palette(kBorder)->GetItem(4)->pictureId);
+  Act(kBorder, "press 20");
+  EXPECT_EQ(1, BorderRecord()->style);
+  Act(kBorder, "set 17=90");
+  EXPECT_FLOAT_EQ(RecordRadians(90), BorderRecord()->angle);
+  EXPECT_FALSE(Palette(kBorder)->GetItem(23)->enabled);
+  Act(kBorder, "press 21");
+  EXPECT_TRUE(Palette(kBorder)->GetItem(23)->enabled);
+  Act(kBorder, "set 23=50");
+  EXPECT_FLOAT_EQ(0.5f, BorderRecord()->shadowTint);
+  Act(kBorder, "set 26=2.5");
+  EXPECT_FLOAT_EQ(2.5f, BorderRecord()->shadowOffset);
+}
+
+TEST_F(FrameworkTest, AnActionRecordedWithAutomaticStepsPlaysBackWithThreeSteps) {
+  Art* a = Stroked("a", 0);
+  Select({a});
+  OpenBorder();
+  host().actions().SetRecording(true);
+  Act(kBorder, "press 37");
+  ASSERT_EQ(1u, host().actions().recorded().size());
+  const auto& recorded = host().actions().recorded()[0];
+  EXPECT_EQ("VsX4_Border_Action", recorded.eventName);
+  const host::ActionValue* steps = recorded.value.Find(uint32_t(VX_FOURCC('s', 't', 'e', 'p')));
+  ASSERT_NE(nullptr, steps);
+  EXPECT_EQ("Auto (Mid)", steps->text);
+  EXPECT_EQ(nullptr, recorded.value.Find(uint32_t(VX_FOURCC('s', 'h', 'd', 'w'))));  // shadow off
+  host().actions().SetRecording(false);
+  BorderRecord()->steps = 9;
+  Select({EffectArt().at(0)});
+  ASSERT_EQ(0, host::DoAction(host(), "VsX4_Border_Action", recorded.value, false));
+  EXPECT_EQ(3, BorderRecord()->steps);
+  auto effects = EffectArt();
+  ASSERT_EQ(1u, effects.size());
+  EXPECT_EQ(3, StoredBorder(*effects[0]).steps);
+  EXPECT_EQ(1, StoredBorder(*effects[0]).stepsMode);
+}
+
+TEST_F(FrameworkTest, AManualActionPlaysBackItsStepsAndShadow) {
+  host::ActionParamValue value;
+  auto set = [&](const char* key, uint32_t type, auto fill) {
+    host::ActionValue v;
+    v.key = uint32_t(VX_FOURCC(key[0], key[1], key[2], key[3]));
+    v.type = type;
+    fill(v);
+    value.Set(v);
+  };
+  set("styl", actionTypeEnum, [](auto& v) { v.integer = 1; v.text = "Inside"; });
+  set("brgt", actionTypeUnitReal, [](auto& v) { v.real = 50; v.unit = unitPercent; });
+  set("brtR", actionTypeBool, [](auto& v) { v.boolean = true; });
+  set("stSy", actionTypeEnum, [](auto& v) { v.integer = 3; });
+  set("step", actionTypeString, [](auto& v) { v.text = "7"; });
+  set("ofst", actionTypeUnitReal, [](auto& v) { v.real = 25; v.unit = unitPercent; });
+  set("angl", actionTypeUnitReal, [](auto& v) { v.real = 90; v.unit = unitAngle; });
+  set("shdF", actionTypeBool, [](auto& v) { v.boolean = true; });
+  set("shdw", actionTypeUnitReal, [](auto& v) { v.real = 40; v.unit = unitPercent; });
+  set("shOf", actionTypeUnitReal, [](auto& v) { v.real = 3; v.unit = unitPixels; });
+  set("shAg", actionTypeUnitReal, [](auto& v) { v.real = 45; v.unit = unitAngle; });
+  Select({Stroked("a", 0)});
+  ASSERT_EQ(0, host::DoAction(host(), "VsX4_Border_Action", value, false));
+  const BorderPGParams stored = StoredBorder(*EffectArt().at(0));
+  EXPECT_EQ(1, stored.style);
+  EXPECT_FLOAT_EQ(0.5f, stored.gradientArc);
+  EXPECT_EQ(1, stored.reverse);
+  EXPECT_EQ(7, stored.steps);
+  EXPECT_FLOAT_EQ(0.25f, stored.offset);
+  EXPECT_FLOAT_EQ(RecordRadians(90), stored.angle);
+  EXPECT_FLOAT_EQ(0.4f, stored.shadowTint);
+  EXPECT_FLOAT_EQ(3.0f, stored.shadowOffset);
+  EXPECT_FLOAT_EQ(RecordRadians(45), stored.lightAngle);
+  // The name area of effect art is zeros.
+  for (char c : stored.name) EXPECT_EQ(0, c);
+}
+
+TEST_F(FrameworkTest, PalettePlacementWithoutAndWithAStoredLocation) {
+  OpenBorder();
+  const ASRect screen = host().dialogs().screen();
+  const ASRect first = Palette(kBorder)->bounds;
+  const int32_t w = 117, h = 258;
+  EXPECT_EQ(screen.right - w, first.left);
+  EXPECT_EQ(screen.bottom - h - 6, first.top);
+  EXPECT_EQ(first.left + w + 4, first.right);
+  EXPECT_EQ(first.top + h + 6, first.bottom);
+  host::Preferences::Value location;
+  location.type = host::Preferences::Type::Point;
+  location.point = {300, 200};
+  ASSERT_EQ(0, host().preferences().Put("QVR-VsX4LiveTiling", "Location", location));
+  ASSERT_EQ(0, ChooseWindowItem(kTiling));
+  const ASRect placed = Palette(kTiling)->bounds;
+  EXPECT_EQ(300, placed.left);
+  EXPECT_EQ(194, placed.top);
+}
+
+TEST_F(FrameworkTest, ShutdownSavesDockingAndTheLastSetting) {
+  OpenBorder();
+  Act(kBorder, "choose 9=3");
+  Act(kBorder, "set 11=12");
+  ExpectCleanShutdown();
+  auto code = host().preferences().Get("QVR-VsX4LiveBorder", "DockCode",
+                                       host::Preferences::Type::Integer);
+  ASSERT_TRUE(code);
+  EXPECT_EQ(0x1C00, code->integer);
+  auto group = host().preferences().Get("QVR-VsX4LiveBorder", "DockGroup",
+                                        host::Preferences::Type::String);
+  ASSERT_TRUE(group);
+  EXPECT_EQ("QVR-VsX4LiveBorder", group->text);
+}
+
+TEST_F(FrameworkTest, ApplyAndUpdateLeakNothingWhenAnyAllocationFails) {
+  OpenBorder();
+  for (long n = 1;; ++n) {
+    SCOPED_TRACE(n);
+    while (Art* a = layer()->firstChild()) ASSERT_EQ(0, doc().Dispose(a));
+    Art* a = Stroked("a", 0);
+    Select({a});
+    const size_t live = host().blocks().LiveCount();
+    host().blocks().FailAllocationNumber(n);
+    Act(kBorder, "press 37");
+    const long made = host().blocks().AllocationCount();
+    host().blocks().FailAllocationNumber(0);
+    EXPECT_EQ(live, host().blocks().LiveCount());
+    if (made < n) break;  // no allocation failed: every one was tried
+    ASSERT_LT(n, 100);
+  }
+  EXPECT_EQ(1u, EffectArt().size());
+}
+
+}  // namespace
+}  // namespace vx::test

@@ -1,0 +1,154 @@
+// Routing of plug-in group, menu, notifier and action messages to the
+// thirteen effects.
+#include <cstring>
+
+#include "effect_fixture.h"
+#include "effects/effect_table.h"
+#include "host/adm/dialog_manager.h"
+#include "host/art/document_set.h"
+#include "host/art/dump.h"
+#include "host/core/action_values.h"
+#include "host/core/messages.h"
+#include "host/core/registrations.h"
+#include "host/core/user_interaction.h"
+
+namespace vx::test {
+namespace {
+
+class RoutingTest : public EffectTest {
+ protected:
+  // Border effect art around a stroked square, made as a document would
+  // hold it (no palette involved).
+  Art* MakeBorderArt(const BorderPGParams& p) {
+    Art* effect = AddContainer("effect", ArtKind::PluginGroup);
+    auto& data = doc().MutablePlugin(*effect);
+    data.group = globals().effectSlots[kBorder].group;
+    data.data.resize(sizeof p);
+    std::memcpy(data.data.data(), &p, sizeof p);
+    Art* square = AddSquare("square", 0, 0, 20, effect->editGroup());
+    Paint(*square, 2.5f, Gray(0), nullptr);
+    doc().TakePendingUpdates();
+    return effect;
+  }
+  int CountDialogs(const char* name) {
+    int n = 0;
+    for (auto* d : host().dialogs().Dialogs()) n += d->name() == name;
+    return n;
+  }
+  bool Checked(int item) {
+    return host().registrations().FindMenuItem(globals().WindowMenuItems[item])->checked;
+  }
+};
+
+TEST_F(RoutingTest, AnUpdateCreatesTheNeverOpenedPaletteHiddenOnceAndRegenerates) {
+  Art* effect = MakeBorderArt(kBorderFactoryParams);
+  ASSERT_EQ(nullptr, Palette(kBorder));
+  for (int round = 0; round < 2; ++round) {
+    ASSERT_EQ(0, host::SendPluginGroup(host(), kSelectorAIUpdateArt,
+                                       globals().effectSlots[kBorder].group,
+                                       effect->handle()));
+    ASSERT_NE(nullptr, Palette(kBorder));
+    EXPECT_FALSE(Palette(kBorder)->visible);
+    EXPECT_EQ(1, CountDialogs("QVR-VsX4LiveBorder"));
+    // Auto (Mid) on 2.5 points: 3 steps and the shape.
+    EXPECT_EQ(4u, Generated(*effect).size());
+  }
+}
+
+TEST_F(RoutingTest, NotifyEditsAcceptsEveryEditAndChangesNoArt) {
+  Art* effect = MakeBorderArt(kBorderFactoryParams);
+  const std::string before = host::art::DumpDocument(doc());
+  EXPECT_EQ(0, host::SendPluginGroup(host(), kSelectorAINotifyEdits,
+                                     globals().effectSlots[kBorder].group,
+                                     effect->handle()));
+  EXPECT_EQ(before, host::art::DumpDocument(doc()));
+  EXPECT_NE(nullptr, Palette(kBorder));
+}
+
+TEST_F(RoutingTest, AGroupOfNoEffectIsAnsweredWithZeroAndNoPalette) {
+  Art* effect = MakeBorderArt(kBorderFactoryParams);
+  EXPECT_EQ(0, host::SendPluginGroup(host(), kSelectorAIUpdateArt, nullptr,
+                                     effect->handle()));
+  EXPECT_TRUE(host().dialogs().Dialogs().empty());
+}
+
+TEST_F(RoutingTest, TheWindowMenuTogglesEachPaletteAndTheCheckMarkFollows) {
+  for (int effect = 0; effect < kEffectCount; ++effect) {
+    SCOPED_TRACE(Effect(effect).name);
+    ASSERT_EQ(0, ChooseWindowItem(effect));
+    ASSERT_NE(nullptr, Palette(effect));
+    EXPECT_TRUE(Palette(effect)->visible);
+    ASSERT_EQ(0, host::SendMenuUpdate(host()));
+    EXPECT_TRUE(Checked(effect));
+    ASSERT_EQ(0, ChooseWindowItem(effect));
+    EXPECT_FALSE(Palette(effect)->visible);
+    ASSERT_EQ(0, host::SendMenuUpdate(host()));
+    EXPECT_FALSE(Checked(effect));
+    EXPECT_NE(nullptr, globals().effectRecords[effect]);
+  }
+}
+
+TEST_F(RoutingTest, DoActionTwelveReplaysTilingWithoutItsPalette) {
+  Art* square = AddSquare("square", 0, 0, 20);
+  Select({square});
+  ASSERT_EQ(nullptr, Palette(kTiling));
+  ASSERT_EQ(0, host::DoAction(host(), "VsX4_Tiling_Action", {}, false));
+  ASSERT_NE(nullptr, Palette(kTiling));
+  EXPECT_FALSE(Palette(kTiling)->visible);
+  auto effects = EffectArt();
+  ASSERT_EQ(1u, effects.size());
+  EXPECT_EQ(globals().effectSlots[kTiling].group, effects[0]->plugin().group);
+  EXPECT_EQ(size_t(Effect(kTiling).recordSize), effects[0]->plugin().data.size());
+  EXPECT_EQ(square, effects[0]->editGroup()->firstChild());
+}
+
+TEST_F(RoutingTest, ASelectionChangeWithoutADocumentCallsNoEffect) {
+  ASSERT_EQ(0, ChooseWindowItem(kBorder));
+  BorderPGParams stored = kBorderFactoryParams;
+  stored.steps = 77;
+  Art* effect = MakeBorderArt(stored);
+  Select({effect});
+  host().documents().Close(doc_);
+  doc_ = nullptr;
+  const int32_t stepsBefore = BorderRecord()->steps;
+  EXPECT_EQ(0, host::SendNotify(host(), kAIArtSelectionChangedNotifier));
+  EXPECT_EQ(stepsBefore, BorderRecord()->steps);
+}
+
+TEST_F(RoutingTest, ASelectionChangeLoadsTheSelectedArtsRecordIntoAVisiblePalette) {
+  ASSERT_EQ(0, ChooseWindowItem(kBorder));
+  BorderPGParams stored = kBorderFactoryParams;
+  stored.steps = 77;
+  stored.stepsMode = 3;
+  Art* effect = MakeBorderArt(stored);
+  Select({effect});
+  EXPECT_EQ(0, host::SendNotify(host(), kAIArtSelectionChangedNotifier));
+  EXPECT_EQ(77, BorderRecord()->steps);
+  EXPECT_EQ(77, Palette(kBorder)->GetItem(11)->Value());
+  EXPECT_TRUE(Palette(kBorder)->GetItem(11)->enabled);
+  EXPECT_TRUE(Palette(kBorder)->GetItem(36)->enabled);   // Release
+  EXPECT_FALSE(Palette(kBorder)->GetItem(37)->enabled);  // Apply: nothing plain
+}
+
+TEST_F(RoutingTest, ShowPaletteShowsTheSelectedEffectsPaletteOrBeeps) {
+  const int beeps = host().user().beeps();
+  ASSERT_EQ(0, ChooseWindowItem(13));
+  EXPECT_EQ(beeps + 1, host().user().beeps());
+  Art* effect = MakeBorderArt(kBorderFactoryParams);
+  Select({effect});
+  ASSERT_EQ(0, ChooseWindowItem(13));
+  EXPECT_EQ(beeps + 1, host().user().beeps());
+  ASSERT_NE(nullptr, Palette(kBorder));
+  EXPECT_TRUE(Palette(kBorder)->visible);
+}
+
+TEST_F(RoutingTest, HelpWithoutAHelpPaletteBeeps) {
+  const int beeps = host().user().beeps();
+  ASSERT_EQ(0, ChooseWindowItem(15));
+  EXPECT_EQ(beeps + 1, host().user().beeps());
+  ASSERT_EQ(0, host::SendMenuUpdate(host()));
+  EXPECT_FALSE(Checked(15));
+}
+
+}  // namespace
+}  // namespace vx::test
