@@ -1,0 +1,80 @@
+// Recording the filter as an action and playing it back.
+#include <gtest/gtest.h>
+
+#include "fractalize_fixture.h"
+#include "host/core/action_values.h"
+#include "host/core/messages.h"
+#include "host/adm/dialog_manager.h"
+#include "host/adm/user_agent.h"
+
+namespace vx {
+namespace {
+
+using test::Params;
+
+constexpr uint32_t K(const char (&k)[5]) { return VX_FOURCC(k[0], k[1], k[2], k[3]); }
+
+class FractalizeAction : public test::FractalizeTest {
+ protected:
+  void TearDown() override {
+    host().dialogs().SetAgent(nullptr);
+    host().actions().SetRecording(false);
+    FractalizeTest::TearDown();
+  }
+};
+
+TEST_F(FractalizeAction, GoRecordsTheSixKeysOnlyWhileRecording) {
+  Art* path = AddPath({{0, 0}, {100, 0}}, false);
+  SetFilterParams(Params(10, 2, 2.5f, 7.0f, -50.0f, 1));
+  ASSERT_EQ(0, FilterGo());
+  EXPECT_TRUE(host().actions().recorded().empty());
+  // Resampling sets the path's attributes with mask 1 and value 8, which
+  // this host takes as deselecting it.
+  EXPECT_FALSE(path->selected());
+  doc_->Select(*path, true);
+  host().actions().SetRecording(true);
+  ASSERT_EQ(0, FilterGo());
+  ASSERT_EQ(1u, host().actions().recorded().size());
+  const host::RecordedAction& r = host().actions().recorded()[0];
+  EXPECT_EQ("VsX4_Fractalize_Action", r.eventName);
+  const host::ActionValue* gene = r.value.Find(K("gene"));
+  ASSERT_NE(nullptr, gene);
+  EXPECT_EQ("Square1", gene->text);
+  EXPECT_EQ(10, gene->integer);
+  EXPECT_DOUBLE_EQ(-50.0, r.value.Find(K("genH"))->real);
+  EXPECT_EQ(unitPercent, r.value.Find(K("genH"))->unit);
+  EXPECT_EQ(2, r.value.Find(K("levl"))->integer);
+  EXPECT_DOUBLE_EQ(2.5, r.value.Find(K("dens"))->real);
+  EXPECT_DOUBLE_EQ(7.0, r.value.Find(K("unev"))->real);
+  EXPECT_EQ(unitPixels, r.value.Find(K("unev"))->unit);
+  EXPECT_EQ(1, r.value.Find(K("uneU"))->integer);
+}
+
+TEST_F(FractalizeAction, PlaybackAppliesTheRecordedValues) {
+  Art* square = AddPath({{0, 0}, {0, 90}, {90, 90}, {90, 0}}, true);
+  host::ActionParamValue value;
+  host::ActionValue v;
+  v.key = K("gene"); v.type = VX_FOURCC('e', 'n', 'u', 'm'); v.integer = 10; v.text = "Square1";
+  value.Set(v);
+  v = {}; v.key = K("genH"); v.type = VX_FOURCC('U', 'n', 't', 'F'); v.real = 100; v.unit = unitPercent;
+  value.Set(v);
+  v = {}; v.key = K("levl"); v.type = VX_FOURCC('l', 'o', 'n', 'g'); v.integer = 2;
+  value.Set(v);
+  v = {}; v.key = K("dens"); v.type = VX_FOURCC('U', 'n', 't', 'F'); v.real = 0;
+  value.Set(v);
+  ASSERT_EQ(0, host::DoAction(host(), "VsX4_Fractalize_Action", value, false));
+  EXPECT_EQ(36u, square->path().segments.size());
+  // With the dialog, Cancel applies nothing.
+  Art* other = AddPath({{200, 0}, {200, 90}, {290, 90}, {290, 0}}, true);
+  doc_->DeselectAll();
+  doc_->Select(*other, true);
+  host::adm::ScriptedAgent agent;
+  std::string error;
+  agent.AddScript("Fractalize Plug-in Dialog", {*host::adm::ParseAgentAction("press 2", &error)});
+  host().dialogs().SetAgent(&agent);
+  ASSERT_EQ(0, host::DoAction(host(), "VsX4_Fractalize_Action", value, true));
+  EXPECT_EQ(4u, other->path().segments.size());
+}
+
+}  // namespace
+}  // namespace vx
