@@ -13,12 +13,15 @@
 #include "app/cli.h"
 #include "app/console_agent.h"
 #include "app/document_files.h"
+#include "app/transform3d_options.h"
 #include "host/adm/dialog.h"
 #include "host/adm/dialog_manager.h"
 #include "host/adm/user_agent.h"
 #include "host/art/document_set.h"
 #include "host/core/messages.h"
 #include "host/core/registrations.h"
+#include "host/io/atomic_file.h"
+#include "host/svg/svg_export.h"
 
 namespace vx::app {
 
@@ -34,16 +37,6 @@ enum : int32_t {
   kCursorHItem = 65, kCursorVItem = 68
 };
 
-struct TransformOptions {
-  std::string kind;
-  std::vector<std::string> values;  // "N=V"
-  std::string pre, post, cursor;
-  std::optional<double> perspective;
-  bool before = false;
-  bool anchorsOnly = false;
-  std::string preset;
-  std::string preview;
-};
 
 std::string Lower(std::string text) {
   std::transform(text.begin(), text.end(), text.begin(),
@@ -244,26 +237,33 @@ void SetUp3DCommand(CLI::App& app, CommonOptions& common, int& exitCode) {
   AddCommonOptions(*cmd, common);
   cmd->callback([&common, &exitCode] {
     if (perspective >= 0) options.perspective = perspective;
-    svg::ImportResult document;
-    if ((exitCode = ReadSvgDocument(input, &document))) return;
-    std::vector<host::art::Art*> selection;
-    if ((exitCode = SelectedArt(*document.document, common, &selection))) return;
-    auto host = MakeHost(common);
-    if (!host) {
-      exitCode = kExitInternal;
-      return;
+    std::string svgText;
+    exitCode = TransformDocument(common, input, options, &svgText);
+    if (exitCode != kExitOk) return;
+    std::string error;
+    if (!host::io::WriteFileAtomically(output, svgText, &error)) {
+      std::cerr << "versalix4: " << error << "\n";
+      exitCode = kExitIo;
     }
-    if (int32_t err = host->Startup()) {
-      exitCode = ReportFailure("start-up", err);
-      return;
-    }
-    host::art::Document& doc = host->documents().Adopt(std::move(document.document));
-    doc.DeselectAll();
-    for (host::art::Art* art : selection) doc.Select(*art, true);
-    exitCode = RunTransform(*host, options);
-    if (exitCode == kExitOk) exitCode = WriteSvgDocument(output, doc, &document.kept);
-    host->Shutdown();
   });
+}
+
+int TransformDocument(const CommonOptions& common, const std::string& input,
+                      const TransformOptions& options, std::string* svgText) {
+  svg::ImportResult document;
+  if (int code = ReadSvgDocument(input, &document)) return code;
+  std::vector<host::art::Art*> selection;
+  if (int code = SelectedArt(*document.document, common, &selection)) return code;
+  auto host = MakeHost(common);
+  if (!host) return kExitInternal;
+  if (int32_t err = host->Startup()) return ReportFailure("start-up", err);
+  host::art::Document& doc = host->documents().Adopt(std::move(document.document));
+  doc.DeselectAll();
+  for (host::art::Art* art : selection) doc.Select(*art, true);
+  const int code = RunTransform(*host, options);
+  if (code == kExitOk) *svgText = svg::ExportSvg(doc, &document.kept);
+  host->Shutdown();
+  return code;
 }
 
 }  // namespace vx::app

@@ -10,8 +10,8 @@
 
 #include "app/cli.h"
 #include "app/document_files.h"
-#include "app/effect_session.h"
 #include "app/fractalize_options.h"
+#include "app/transform3d_options.h"
 #include "host/io/atomic_file.h"
 #include "host/svg/svg_export.h"
 
@@ -95,19 +95,14 @@ int FractalizeSample(const DemoContext& context, const std::vector<std::string>&
   return FractalizeDocument(common, context.samplePath.string(), options, svgText);
 }
 
-// Live Border on the sample's shapes, through the effect command's path.
-int BorderSample(const DemoContext& context, const std::vector<std::string>& settings,
-                 std::string* svgText) {
-  svg::ImportResult document;
-  if (int code = ReadSvgDocument(context.samplePath.string(), &document)) return code;
-  CommonOptions options = context.common;
-  options.select = {"square", "disc", "triangle", "ring", "curve"};
-  return ApplyLiveEffect(options, document, 0, settings, "",
-                         [&](const host::art::Document& doc) {
-                           *svgText = svg::ExportSvg(doc, &document.kept);
-                           return int(kExitOk);
-                         });
+// 3D Transform on the sample's shapes and curve.
+int TransformSample(const DemoContext& context, const TransformOptions& options,
+                    std::string* svgText) {
+  CommonOptions common = context.common;
+  common.select = {"shapes", "curve"};
+  return TransformDocument(common, context.samplePath.string(), options, svgText);
 }
+
 const std::vector<GalleryEntry>& Gallery() {
   static const std::vector<GalleryEntry> kGallery = {
       {"sample", "The sample document, read into the host and written back",
@@ -116,24 +111,6 @@ const std::vector<GalleryEntry>& Gallery() {
       {"select", "Only the selected objects: the shapes group and the curve",
        "versalix4 convert sample.svg -o select.svg --select shapes,curve",
        [](const DemoContext& c, std::string* s) { return ConvertSample(c, {"shapes", "curve"}, s); }},
-      {"border-outside", "Live Border, Outside: a shaded rim from the stroke colour to the fill",
-       "versalix4 effect Border sample.svg -o border-outside.svg --select square,disc,triangle,ring,curve "
-       "--set steps-mode=High --set style=Outside",
-       [](const DemoContext& c, std::string* s) {
-         return BorderSample(c, {"steps-mode=High", "style=Outside"}, s);
-       }},
-      {"border-inside", "Live Border, Inside: the rim clipped to each shape, offset toward -45 degrees",
-       "versalix4 effect Border sample.svg -o border-inside.svg --select square,disc,triangle,ring,curve "
-       "--set style=Inside --set steps-mode=Manual --set steps=8 --set offset=30",
-       [](const DemoContext& c, std::string* s) {
-         return BorderSample(c, {"style=Inside", "steps-mode=Manual", "steps=8", "offset=30"}, s);
-       }},
-      {"border-shadow", "Live Border with shadow: tinted copies moved away from the light",
-       "versalix4 effect Border sample.svg -o border-shadow.svg --select square,disc,triangle,ring,curve "
-       "--set shadow=on --set tint=60 --set shadow-offset=4 --set light-angle=135",
-       [](const DemoContext& c, std::string* s) {
-         return BorderSample(c, {"shadow=on", "tint=60", "shadow-offset=4", "light-angle=135"}, s);
-       }},
       {"fractalize-koch", "Fractalize: Equilateral Triangle2 at level 3, no resampling",
        "versalix4 fractalize sample.svg -o fractalize-koch.svg --select square,triangle,curve "
        "--generator 5 --level 3 --density 0",
@@ -157,6 +134,90 @@ const std::vector<GalleryEntry>& Gallery() {
          o.unit = "pct";
          o.seed = 7;
          return FractalizeSample(c, {"disc", "ring", "square"}, o, s);
+       }},
+      {"3d-rotate", "Simple Rotation: the artwork turned 40 degrees about x and 30 about y",
+       "versalix4 3d sample.svg -o 3d-rotate.svg --select shapes,curve --kind \"Simple Rotation\" --pre 40,30,0",
+       [](const DemoContext& c, std::string* s) {
+         TransformOptions o;
+         o.kind = "Simple Rotation"; o.pre = "40,30,0";
+         return TransformSample(c, o, s);
+       }},
+      {"3d-twist", "Twist: turned about the horizontal axis by 180 degrees from left to right",
+       "versalix4 3d sample.svg -o 3d-twist.svg --select shapes,curve --kind \"Twist\" --post 20,0,0",
+       [](const DemoContext& c, std::string* s) {
+         TransformOptions o;
+         o.kind = "Twist"; o.post = "20,0,0";
+         return TransformSample(c, o, s);
+       }},
+      {"3d-arc", "Arc: bent through 120 degrees around a centre below the artwork",
+       "versalix4 3d sample.svg -o 3d-arc.svg --select shapes,curve --kind \"Arc\" --cursor 0,-40",
+       [](const DemoContext& c, std::string* s) {
+         TransformOptions o;
+         o.kind = "Arc"; o.cursor = "0,-40";
+         return TransformSample(c, o, s);
+       }},
+      {"3d-screw", "Screw: two turns of a helix rising along z",
+       "versalix4 3d sample.svg -o 3d-screw.svg --select shapes,curve --kind \"Screw\" --value 1=540",
+       [](const DemoContext& c, std::string* s) {
+         TransformOptions o;
+         o.kind = "Screw"; o.values = {"1=540"};
+         return TransformSample(c, o, s);
+       }},
+      {"3d-twirl", "Twirl: turned 90 degrees at the centre, untouched at the edge",
+       "versalix4 3d sample.svg -o 3d-twirl.svg --select shapes,curve --kind \"Twirl\" --value 1=90",
+       [](const DemoContext& c, std::string* s) {
+         TransformOptions o;
+         o.kind = "Twirl"; o.values = {"1=90"};
+         return TransformSample(c, o, s);
+       }},
+      {"3d-wave-hv", "Wave (H/V): two waves across and two along",
+       "versalix4 3d sample.svg -o 3d-wave-hv.svg --select shapes,curve --kind \"Wave (H/V)\" --value 2=2 --value 4=2",
+       [](const DemoContext& c, std::string* s) {
+         TransformOptions o;
+         o.kind = "Wave (H/V)"; o.values = {"2=2", "4=2"};
+         return TransformSample(c, o, s);
+       }},
+      {"3d-wave-z", "Wave (Z): the same waves as depth, seen tilted",
+       "versalix4 3d sample.svg -o 3d-wave-z.svg --select shapes,curve --kind \"Wave (Z)\" --post 50,0,0 --perspective 30",
+       [](const DemoContext& c, std::string* s) {
+         TransformOptions o;
+         o.kind = "Wave (Z)"; o.post = "50,0,0"; o.perspective = 30;
+         return TransformSample(c, o, s);
+       }},
+      {"3d-wave-radial", "Wave (Radial): rings of depth around the centre, seen tilted",
+       "versalix4 3d sample.svg -o 3d-wave-radial.svg --select shapes,curve --kind \"Wave (Radial)\" --value 2=3 --post 45,0,0",
+       [](const DemoContext& c, std::string* s) {
+         TransformOptions o;
+         o.kind = "Wave (Radial)"; o.values = {"2=3"}; o.post = "45,0,0";
+         return TransformSample(c, o, s);
+       }},
+      {"3d-sphere", "Sphere: wrapped around a globe whose radius is the cursor's distance",
+       "versalix4 3d sample.svg -o 3d-sphere.svg --select shapes,curve --kind \"Sphere\" --cursor 30,30",
+       [](const DemoContext& c, std::string* s) {
+         TransformOptions o;
+         o.kind = "Sphere"; o.cursor = "30,30";
+         return TransformSample(c, o, s);
+       }},
+      {"3d-torus", "Torus: wrapped around a ring, seen from above at an angle",
+       "versalix4 3d sample.svg -o 3d-torus.svg --select shapes,curve --kind \"Torus (Donut)\" --cursor 20,40 --post 40,0,0",
+       [](const DemoContext& c, std::string* s) {
+         TransformOptions o;
+         o.kind = "Torus (Donut)"; o.cursor = "20,40"; o.post = "40,0,0";
+         return TransformSample(c, o, s);
+       }},
+      {"3d-spiral", "Spiral: a tube coiled two turns along z",
+       "versalix4 3d sample.svg -o 3d-spiral.svg --select shapes,curve --kind \"Spiral\" --cursor 15,35",
+       [](const DemoContext& c, std::string* s) {
+         TransformOptions o;
+         o.kind = "Spiral"; o.cursor = "15,35";
+         return TransformSample(c, o, s);
+       }},
+      {"3d-cylinder", "Cylinder/Cone: rolled into a cone half as wide at the top",
+       "versalix4 3d sample.svg -o 3d-cylinder.svg --select shapes,curve --kind \"Cylinder/Cone\" --value 2=50",
+       [](const DemoContext& c, std::string* s) {
+         TransformOptions o;
+         o.kind = "Cylinder/Cone"; o.values = {"2=50"};
+         return TransformSample(c, o, s);
        }},
   };
   return kGallery;
