@@ -10,6 +10,7 @@
 
 #include "app/cli.h"
 #include "app/document_files.h"
+#include "app/effect_session.h"
 #include "app/fractalize_options.h"
 #include "app/transform3d_options.h"
 #include "host/io/atomic_file.h"
@@ -95,6 +96,19 @@ int FractalizeSample(const DemoContext& context, const std::vector<std::string>&
   return FractalizeDocument(common, context.samplePath.string(), options, svgText);
 }
 
+// Live Border on the sample's shapes, through the effect command's path.
+int BorderSample(const DemoContext& context, const std::vector<std::string>& settings,
+                 std::string* svgText) {
+  svg::ImportResult document;
+  if (int code = ReadSvgDocument(context.samplePath.string(), &document)) return code;
+  CommonOptions options = context.common;
+  options.select = {"square", "disc", "triangle", "ring", "curve"};
+  return ApplyLiveEffect(options, document, 0, settings, "",
+                         [&](const host::art::Document& doc) {
+                           *svgText = svg::ExportSvg(doc, &document.kept);
+                           return int(kExitOk);
+                         });
+}
 // 3D Transform on the sample's shapes and curve.
 int TransformSample(const DemoContext& context, const TransformOptions& options,
                     std::string* svgText) {
@@ -111,6 +125,24 @@ const std::vector<GalleryEntry>& Gallery() {
       {"select", "Only the selected objects: the shapes group and the curve",
        "versalix4 convert sample.svg -o select.svg --select shapes,curve",
        [](const DemoContext& c, std::string* s) { return ConvertSample(c, {"shapes", "curve"}, s); }},
+      {"border-outside", "Live Border, Outside: a shaded rim from the stroke colour to the fill",
+       "versalix4 effect Border sample.svg -o border-outside.svg --select square,disc,triangle,ring,curve "
+       "--set steps-mode=High --set style=Outside",
+       [](const DemoContext& c, std::string* s) {
+         return BorderSample(c, {"steps-mode=High", "style=Outside"}, s);
+       }},
+      {"border-inside", "Live Border, Inside: the rim clipped to each shape, offset toward -45 degrees",
+       "versalix4 effect Border sample.svg -o border-inside.svg --select square,disc,triangle,ring,curve "
+       "--set style=Inside --set steps-mode=Manual --set steps=8 --set offset=30",
+       [](const DemoContext& c, std::string* s) {
+         return BorderSample(c, {"style=Inside", "steps-mode=Manual", "steps=8", "offset=30"}, s);
+       }},
+      {"border-shadow", "Live Border with shadow: tinted copies moved away from the light",
+       "versalix4 effect Border sample.svg -o border-shadow.svg --select square,disc,triangle,ring,curve "
+       "--set shadow=on --set tint=60 --set shadow-offset=4 --set light-angle=135",
+       [](const DemoContext& c, std::string* s) {
+         return BorderSample(c, {"shadow=on", "tint=60", "shadow-offset=4", "light-angle=135"}, s);
+       }},
       {"fractalize-koch", "Fractalize: Equilateral Triangle2 at level 3, no resampling",
        "versalix4 fractalize sample.svg -o fractalize-koch.svg --select square,triangle,curve "
        "--generator 5 --level 3 --density 0",
