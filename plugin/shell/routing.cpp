@@ -2,6 +2,8 @@
 
 #include "effects/effect_framework.h"
 #include "effects/selection_walk.h"
+#include "filters/fractalize_filter.h"
+#include "filters/transform3d_filter.h"
 #include "shell/globals.h"
 #include "shell/suites.h"
 
@@ -86,12 +88,31 @@ ASErr RouteMenuUpdate(AIMenuMessage*) {
   return kNoErr;
 }
 
-ASErr RouteFilterGetParameters(AIFilterMessage*) { return kNoErr; }
-ASErr RouteFilterGo(AIFilterMessage*) { return kNoErr; }
-ASErr RouteLiveEffectEditParameters(AILiveEffectEditParamMessage*) {
+ASErr RouteFilterGetParameters(AIFilterMessage* message) {
+  if (message->filter == gGlobals->FilterHandles[0])
+    return Transform3DGetParameters(message);
+  if (message->filter == gGlobals->FilterHandles[1])
+    return FractalizeGetParameters(message);
   return kNoErr;
 }
-ASErr RouteLiveEffectGoLive(AILiveEffectGoMessage*) { return kNoErr; }
+ASErr RouteFilterGo(AIFilterMessage* message) {
+  if (message->filter == gGlobals->FilterHandles[0])
+    return Transform3DGo(message);
+  if (message->filter == gGlobals->FilterHandles[1]) {
+    if (ASErr err = FractalizeGo(message)) return err;
+    return FractalizeRecordAction(message);
+  }
+  return kNoErr;
+}
+ASErr RouteLiveEffectEditParameters(AILiveEffectEditParamMessage* message) {
+  if (message->effect != gGlobals->LiveEffectHandles[0]) return kNoErr;
+  return FractalizeEditParameters(message);
+}
+ASErr RouteLiveEffectGoLive(AILiveEffectGoMessage* message) {
+  if (message->effect != gGlobals->LiveEffectHandles[0]) return kNoErr;
+  gGlobals->ReuseSeed = gGlobals->ReuseSeedNextLive;
+  return FractalizeGoLive(message);
+}
 ASErr RouteToolMessage(const char*, AIToolMessage*) { return kNoErr; }
 
 ASErr RouteNotifier(AINotifierMessage* message) {
@@ -137,6 +158,7 @@ ASErr RoutePluginGroupUpdate(AIPluginGroupMessage* message) {
 ASErr RouteDoAction(DoActionMessage* message) {
   if (!message->userData) return kNoErr;
   const int16_t number = *static_cast<const int16_t*>(message->userData);
+  if (number == 0) return FractalizeDoAction(message);
   if (number >= 1 && number <= kEffectCount) {
     const int effect = number - 1;
     if (!gGlobals->effectPalettes[effect])
