@@ -9,6 +9,10 @@
 #include <cstring>
 #include <memory>
 
+// fontconfig, which librsvg uses to draw text, keeps its caches until the
+// process ends; the leak checker of sanitizer builds is told to expect them.
+extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig\n"; }
+
 namespace vx::host::render {
 
 namespace {
