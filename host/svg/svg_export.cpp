@@ -13,7 +13,6 @@
 #include "host/svg/svg_path_data.h"
 #include "host/svg/svg_transform.h"
 #include "host/svg/svg_effect_art.h"
-#include "host/svg/svg_effect_art.h"
 
 namespace vx::host::svg {
 
@@ -571,7 +570,6 @@ void Exporter::WritePluginGroup(const Art& art, pugi::xml_node parent) {
   pugi::xml_node g = parent.append_child("g");
   g.append_attribute("id") = IdFor(art, "effect").c_str();
   g.append_attribute("vx:role") = "plugin-group";
-  WriteEffectArtAttributes(g, art, KeptFor(art));
   WriteEffectArtAttributes(g, art, KeptFor(art));
   WriteKept(g, KeptFor(art));
   if (art.resultGroup()) {

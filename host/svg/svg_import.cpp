@@ -17,7 +17,6 @@
 #include "host/svg/svg_style.h"
 #include "host/svg/svg_transform.h"
 #include "host/svg/svg_effect_art.h"
-#include "host/svg/svg_effect_art.h"
 
 namespace vx::host::svg {
 
@@ -145,8 +144,6 @@ class Importer {
   void ReadChildren(const pugi::xml_node& node, const Context& context, Art* container);
   void ReadShape(const pugi::xml_node& node, const Context& context, Art* container);
   void ReadText(const pugi::xml_node& node, const Context& context, Art* container);
-  // Live effect art: its record, result and source (svg_effect_art.h).
-  void ReadEffectArt(const pugi::xml_node& node, const Context& context, Art* container);
   // Live effect art: its record, result and source (svg_effect_art.h).
   void ReadEffectArt(const pugi::xml_node& node, const Context& context, Art* container);
   void ReadOpaque(const pugi::xml_node& node, const Context& parent, Art* container,
@@ -386,10 +383,6 @@ void Importer::ReadElement(const pugi::xml_node& node, const Context& parent, Ar
     ReadEffectArt(node, context, target);
     return;
   }
-  if (isGroup && IsEffectArtElement(node)) {
-    ReadEffectArt(node, context, target);
-    return;
-  }
   if (isGroup) {
     Art* group = nullptr;
     if (doc_->NewArt(ArtKind::Group, Placement::InsideOnTop, target, &group)) return;
@@ -404,26 +397,6 @@ void Importer::ReadElement(const pugi::xml_node& node, const Context& parent, Ar
   } else {
     ReadShape(node, context, target);
   }
-}
-
-void Importer::ReadEffectArt(const pugi::xml_node& node, const Context& context,
-                             Art* container) {
-  Art* effect = nullptr;
-  if (doc_->NewArt(ArtKind::PluginGroup, Placement::InsideOnTop, container, &effect)) return;
-  KeptElement kept;
-  KeepAttributes(node, context.style, kept, false);
-  FinishArt(effect, node, std::move(kept));
-  std::vector<uint8_t> record;
-  if (ReadEffectRecord(node, &record))
-    doc_->MutablePlugin(*effect).data = std::move(record);
-  else
-    Note("live effect art without a readable vx:record: its parameters are lost");
-  // The parts' own attributes are ours (role, display): their children are
-  // read in the effect art's context.
-  if (pugi::xml_node result = EffectArtPart(node, "result"))
-    ReadChildren(result, context, effect->resultGroup());
-  if (pugi::xml_node edit = EffectArtPart(node, "edit"))
-    ReadChildren(edit, context, effect->editGroup());
 }
 
 void Importer::ReadEffectArt(const pugi::xml_node& node, const Context& context,
