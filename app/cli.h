@@ -47,11 +47,11 @@ void SetUpInfoCommand(CLI::App& app, CommonOptions& common, int& exitCode);
 void SetUpConvertCommand(CLI::App& app, CommonOptions& common, int& exitCode);
 void SetUpRenderCommand(CLI::App& app, CommonOptions& common, int& exitCode);
 void SetUpDemoCommand(CLI::App& app, CommonOptions& common, int& exitCode);
+void SetUp3DCommand(CLI::App& app, CommonOptions& common, int& exitCode);
 void SetUpEffectCommand(CLI::App& app, CommonOptions& common, int& exitCode);
 // update, expand and release.
 void SetUpUpdateCommands(CLI::App& app, CommonOptions& common, int& exitCode);
 void SetUpScriptCommand(CLI::App& app, CommonOptions& common, int& exitCode);
-void SetUp3DCommand(CLI::App& app, CommonOptions& common, int& exitCode);
 void SetUpFractalizeCommand(CLI::App& app, CommonOptions& common, int& exitCode);
 
 }  // namespace vx::app

@@ -88,14 +88,6 @@ int ConvertSample(const DemoContext& context, const std::vector<std::string>& se
   return kExitOk;
 }
 
-// Fractalize's filter on the sample's selected objects.
-int FractalizeSample(const DemoContext& context, const std::vector<std::string>& select,
-                     const FractalizeOptions& options, std::string* svgText) {
-  CommonOptions common = context.common;
-  common.select = select;
-  return FractalizeDocument(common, context.samplePath.string(), options, svgText);
-}
-
 // Live Border on the sample's shapes, through the effect command's path.
 int BorderSample(const DemoContext& context, const std::vector<std::string>& settings,
                  std::string* svgText) {
@@ -109,6 +101,15 @@ int BorderSample(const DemoContext& context, const std::vector<std::string>& set
                            return int(kExitOk);
                          });
 }
+
+// Fractalize's filter on the sample's selected objects.
+int FractalizeSample(const DemoContext& context, const std::vector<std::string>& select,
+                     const FractalizeOptions& options, std::string* svgText) {
+  CommonOptions common = context.common;
+  common.select = select;
+  return FractalizeDocument(common, context.samplePath.string(), options, svgText);
+}
+
 // 3D Transform on the sample's shapes and curve.
 int TransformSample(const DemoContext& context, const TransformOptions& options,
                     std::string* svgText) {

@@ -18,10 +18,10 @@ int main(int argc, char** argv) {
   vx::app::SetUpConvertCommand(app, common, exitCode);
   vx::app::SetUpRenderCommand(app, common, exitCode);
   vx::app::SetUpDemoCommand(app, common, exitCode);
+  vx::app::SetUp3DCommand(app, common, exitCode);
   vx::app::SetUpEffectCommand(app, common, exitCode);
   vx::app::SetUpUpdateCommands(app, common, exitCode);
   vx::app::SetUpScriptCommand(app, common, exitCode);
-  vx::app::SetUp3DCommand(app, common, exitCode);
   vx::app::SetUpFractalizeCommand(app, common, exitCode);
   try {
     app.parse(argc, argv);

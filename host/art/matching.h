@@ -34,7 +34,7 @@ bool ReadsSelected(const Art& art);
 // computed from the members and segments).
 int32_t ReadUserAttrs(const Art& art);
 
-// Art matching any of the specifications (type kAnyArt matches every type,
+// Art matching any of the matching specs (type kAnyArt matches every type,
 // type 8 matches the paths inside text paths), in paint order.
 std::vector<Art*> MatchingArt(const Document& doc,
                               const AIMatchingArtSpec* specs, int count);
