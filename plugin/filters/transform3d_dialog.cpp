@@ -33,6 +33,18 @@ enum Item : int32_t {
 
 constexpr int32_t kKindStrings = 20000;
 constexpr int32_t kKindNameMenu = 16000;
+// Tips of the picture buttons; the second list is the one shown in host
+// version 8.
+constexpr int32_t kButtonTips = 19600;
+constexpr int32_t kButtonTipsAI8 = 19650;
+
+// Values of PreviewState::redraw.
+enum : int32_t {
+  kNormalRedraw = 0,    // recompute what is left, then show
+  kQuickRedraw = 1,     // show the bitmap as it is (guides while tracking)
+  kTrackingDone = 2,    // as normal, after the mouse is released
+  kScrollRedraw = 3     // draw again at the new offset, no recomputation
+};
 
 struct DialogState {
   TransformParams* record;
@@ -42,6 +54,10 @@ struct DialogState {
   SPPluginRef plugin;
   PresetMenuOwner owner;
   ASErr previewError;
+  ASErr initError;
+  PreviewBitmap bitmap;
+  PreviewGuide guide;  // shown in the bitmap in exclusive-or while tracking
+  ASPoint dragStart;
   int32_t lastDragH, lastDragV;
   uint32_t dragModifiers;
 };
@@ -340,46 +356,100 @@ void ItemNotify(ADMItemRef item, ADMNotifierRef notifier) {
   }
 }
 
+// The screen of a draw in progress, for the copies at the end of slices.
+struct SliceScreen {
+  DialogState* state;
+  ADMDrawerRef drawer;
+};
+void CopyFinishedPart(void* data) {
+  const SliceScreen& screen = *static_cast<SliceScreen*>(data);
+  ShowPreview(screen.drawer, screen.state->preview, screen.state->bitmap,
+              nullptr);
+}
+
+// The whole preview into the bitmap, recomputing the paths left when
+// allowed; the finished part reaches the screen after every slice.
+void RenderWhole(DialogState* s, ADMDrawerRef drawer, bool recompute) {
+  TransformParams* p = s->record;
+  PathSet* set = s->set;
+  RebuildDerived(p, set->bounds);
+  SetUpKind(p);
+  RenderOutline(&s->bitmap, s->preview, *p, *set);
+  for (int32_t i = 0; i < set->nextPath; ++i)
+    RenderPath(&s->bitmap, s->preview, *p, set->working[i]);
+  if (recompute && set->nextPath < set->pathCount && !s->previewError) {
+    SliceScreen screen{s, drawer};
+    s->previewError = AdvancePreview(p, set, s->preview, &s->bitmap,
+                                     CopyFinishedPart, &screen);
+  }
+  // Paths left unmapped by an error show where they are.
+  if (s->previewError)
+    for (int32_t i = set->nextPath; i < set->pathCount; ++i)
+      RenderPath(&s->bitmap, s->preview, *p, set->source[i]);
+  RenderCursor(&s->bitmap, s->preview, *p);
+}
+
 void PreviewDraw(ADMItemRef item, ADMDrawerRef drawer) {
   DialogState* s = StateOf(sADMItem->GetDialog(item));
-  if (s->set->nextPath < s->set->pathCount && !s->previewError) {
-    RebuildDerived(s->record, s->set->bounds);
-    s->previewError = TransformRemainingPaths(s->record, s->set, false);
+  switch (s->preview.redraw) {
+    case kQuickRedraw:
+      break;
+    case kScrollRedraw:
+      RenderWhole(s, drawer, false);
+      break;
+    default:
+      RenderWhole(s, drawer, true);
   }
-  DrawPreview(s->plugin, drawer, s->preview, *s->record, *s->set,
-              s->previewError);
-  // The item's text carries the message shown, for readers without eyes.
+  s->preview.redraw = kNormalRedraw;
   char message[256];
   PreviewMessage(s->plugin, *s->set, s->previewError, message, sizeof message);
+  ShowPreview(drawer, s->preview, s->bitmap, message);
+  // The item's text carries the message shown, for readers without eyes.
   char shown[256] = "";
   sADMItem->GetText(item, shown, sizeof shown);
   if (std::strcmp(shown, message) != 0) sADMItem->SetText(item, message);
 }
 
-// Mouse in the preview: plain drag rotates (one degree per pixel), Alt-drag
-// moves the cross cursor, Ctrl-click zooms in (Ctrl+Alt out).
-ASBoolean PreviewTrack(ADMItemRef item, ADMTrackerRef tracker) {
-  ADMDialogRef d = sADMItem->GetDialog(item);
-  DialogState* s = StateOf(d);
+// Shows the bitmap at once, as it is, while the mouse is down.
+void ShowNow(ADMDialogRef d, DialogState* s, int32_t redraw) {
+  s->preview.redraw = redraw;
+  ADMItemRef preview = ItemOf(d, kPreview);
+  sADMItem->Invalidate(preview);
+  sADMItem->Update(preview);
+}
+
+void EraseGuide(DialogState* s) {
+  XorGuide(&s->bitmap, s->guide);
+  s->guide.lines = 0;
+}
+
+// The outline guide for the values of the moment, replacing the last one.
+void MoveOutlineGuide(DialogState* s) {
+  EraseGuide(s);
+  SetUpKind(s->record);
+  MakeOutlineGuide(&s->guide, s->preview, *s->record, *s->set);
+  XorGuide(&s->bitmap, s->guide);
+}
+
+// The mouse rests while turning or moving the cursor: one slice of the
+// recomputation, drawn under the guide. The next movement interrupts it.
+void RestSlice(ADMDialogRef d, DialogState* s) {
+  PathSet* set = s->set;
+  if (set->nextPath >= set->pathCount || s->previewError) return;
+  XorGuide(&s->bitmap, s->guide);
+  if (set->nextPath == 0) RenderOutline(&s->bitmap, s->preview, *s->record, *set);
+  s->previewError = AdvancePreview(s->record, set, s->preview, &s->bitmap,
+                                   nullptr, nullptr);
+  if (set->nextPath >= set->pathCount)
+    RenderCursor(&s->bitmap, s->preview, *s->record);
+  XorGuide(&s->bitmap, s->guide);
+  ShowNow(d, s, kQuickRedraw);
+}
+
+// A drag step of a rotation (one degree per pixel) or of the cross cursor.
+void ApplyDrag(DialogState* s, const ASPoint& pt) {
   TransformParams* p = s->record;
-  ASPoint pt;
-  sADMTracker->GetPoint(tracker, &pt);
-  const int32_t action = sADMTracker->GetAction(tracker);
-  if (action == kADMMouseDownAction) {
-    s->lastDragH = pt.h;
-    s->lastDragV = pt.v;
-    s->dragModifiers = sADMTracker->GetModifiers(tracker);
-    if (s->dragModifiers & kADMMenuKeyModifier) {
-      const bool out = (s->dragModifiers & kADMModKeyModifier) != 0;
-      if (!ZoomStep(&s->preview, out ? -1 : 1)) sADMBasic->Beep();
-      InvalidatePreview(d);
-    }
-    return true;
-  }
-  if (s->dragModifiers & kADMMenuKeyModifier) return true;
-  const bool cursorDrag = (s->dragModifiers & kADMModKeyModifier) != 0;
-  if (cursorDrag) {
-    if (p->afterMode == 0 && p->kind != kSimpleRotation) return true;
+  if (s->preview.tracking == PreviewTracking::kCursorDrag) {
     p->cursorOffset = PixelToOffset(s->preview, *p, pt);
     FractionsFromCursorOffset(p);
   } else {
@@ -397,30 +467,138 @@ ASBoolean PreviewTrack(ADMItemRef item, ADMTrackerRef tracker) {
   s->lastDragH = pt.h;
   s->lastDragV = pt.v;
   Recompute(s);
-  if (action == kADMMouseUpAction) {
-    ShowRecord(d, s);
-    Changed(d, s);
-  } else {
-    InvalidatePreview(d);
+}
+
+// Ctrl: a click zooms in one step about the click (with Alt out), a drag
+// zooms to the rectangle drawn.
+void TrackZoom(ADMDialogRef d, DialogState* s, const ASPoint& pt,
+               int32_t action) {
+  if (s->preview.tracking == PreviewTracking::kZoomIn) {
+    EraseGuide(s);
+    if (action != kADMMouseUpAction) {
+      MakeRectGuide(&s->guide, s->dragStart, pt);
+      XorGuide(&s->bitmap, s->guide);
+      ShowNow(d, s, kQuickRedraw);
+      return;
+    }
   }
+  if (action != kADMMouseUpAction) return;
+  const ASRect dragged{s->dragStart.h, s->dragStart.v, pt.h, pt.v};
+  const bool zoomOut = s->preview.tracking == PreviewTracking::kZoomOut;
+  if (zoomOut || !ZoomToRect(&s->preview, dragged)) {
+    if (!ZoomStepAbout(&s->preview, zoomOut ? -1 : 1, s->dragStart))
+      sADMBasic->Beep();
+  }
+  s->preview.tracking = PreviewTracking::kNone;
+  s->preview.redraw = kScrollRedraw;
+  InvalidatePreview(d);
+}
+
+// Mouse in the preview: plain drag rotates, Alt-drag moves the cross cursor,
+// Ctrl zooms. While the mouse moves only the guide follows it; when it
+// rests, the paths are recomputed slice by slice.
+ASBoolean PreviewTrack(ADMItemRef item, ADMTrackerRef tracker) {
+  ADMDialogRef d = sADMItem->GetDialog(item);
+  DialogState* s = StateOf(d);
+  TransformParams* p = s->record;
+  ASPoint pt;
+  sADMTracker->GetPoint(tracker, &pt);
+  const int32_t action = sADMTracker->GetAction(tracker);
+  if (action == kADMMouseDownAction) {
+    s->dragStart = pt;
+    s->lastDragH = pt.h;
+    s->lastDragV = pt.v;
+    s->dragModifiers = sADMTracker->GetModifiers(tracker);
+    s->guide.lines = 0;
+    const bool alt = (s->dragModifiers & kADMModKeyModifier) != 0;
+    if (s->dragModifiers & kADMMenuKeyModifier)
+      s->preview.tracking =
+          alt ? PreviewTracking::kZoomOut : PreviewTracking::kZoomIn;
+    else if (alt)
+      s->preview.tracking = PreviewTracking::kCursorDrag;
+    else
+      s->preview.tracking = PreviewTracking::kNone;
+    return true;
+  }
+  const PreviewTracking mode = s->preview.tracking;
+  if (mode == PreviewTracking::kZoomIn || mode == PreviewTracking::kZoomOut) {
+    TrackZoom(d, s, pt, action);
+    return true;
+  }
+  // The cursor stays where it is in Before mode, except for Simple Rotation.
+  if (mode == PreviewTracking::kCursorDrag && p->afterMode == 0 &&
+      p->kind != kSimpleRotation)
+    return true;
+  const bool moved = pt.h != s->lastDragH || pt.v != s->lastDragV;
+  if (action == kADMMouseMovedDownAction) {
+    if (!moved) {
+      RestSlice(d, s);
+      return true;
+    }
+    ApplyDrag(s, pt);
+    MoveOutlineGuide(s);
+    ShowNow(d, s, kQuickRedraw);
+    return true;
+  }
+  if (action != kADMMouseUpAction) return true;
+  if (moved) ApplyDrag(s, pt);
+  EraseGuide(s);
+  s->preview.tracking = PreviewTracking::kNone;
+  ShowRecord(d, s);
+  PushHistory(s->history, *p);
+  // A recomputation the rests did not finish starts again.
+  if (s->set->nextPath < s->set->pathCount) Recompute(s);
+  s->preview.redraw = kTrackingDone;
+  InvalidatePreview(d);
   return true;
+}
+
+// The Scroll button: while it is held, the preview follows the mouse.
+ASBoolean ScrollTrack(ADMItemRef item, ADMTrackerRef tracker) {
+  ADMDialogRef d = sADMItem->GetDialog(item);
+  DialogState* s = StateOf(d);
+  ASPoint pt;
+  sADMTracker->GetPoint(tracker, &pt);
+  const int32_t action = sADMTracker->GetAction(tracker);
+  if (action == kADMMouseDownAction) {
+    s->preview.tracking = PreviewTracking::kScroll;
+  } else if (s->preview.tracking == PreviewTracking::kScroll) {
+    s->preview.scroll.h += pt.h - s->lastDragH;
+    s->preview.scroll.v += pt.v - s->lastDragV;
+    ShowNow(d, s, kScrollRedraw);
+    if (action == kADMMouseUpAction)
+      s->preview.tracking = PreviewTracking::kNone;
+  }
+  s->lastDragH = pt.h;
+  s->lastDragV = pt.v;
+  return action == kADMMouseUpAction;
 }
 
 ASErr InitDialog(ADMDialogRef d) {
   DialogState* s = StateOf(d);
   s->owner.dialog = d;
+  InitPreview(&s->preview, d, kPreview);
+  s->initError = NewPreviewBitmap(&s->bitmap, s->preview.rect);
+  if (s->initError) return s->initError;
   gGlobals->transformKindShown = s->record->kind;
   LoadKindRecord(s, s->record->kind);
   FillPresetMenuOf(s);
   LayOutRows(d, s);
   ShowRecord(d, s);
-  InitPreview(&s->preview, d, kPreview);
+  const int32_t tips = gGlobals->HostIsAI8 ? kButtonTipsAI8 : kButtonTips;
+  for (int32_t id = kCentering; id <= kDoAuto; ++id) {
+    char tip[64] = "";
+    sADMBasic->GetIndexString(s->plugin, tips, id - kCentering + 1, tip,
+                              sizeof tip);
+    if (tip[0]) sADMItem->SetText(ItemOf(d, id), tip);
+  }
   for (int32_t id = 1; id <= kHelp; ++id) {
     ADMItemRef item = ItemOf(d, id);
     if (item) sADMItem->SetNotifyProc(item, ItemNotify);
   }
   sADMItem->SetDrawProc(ItemOf(d, kPreview), PreviewDraw);
   sADMItem->SetTrackProc(ItemOf(d, kPreview), PreviewTrack);
+  sADMItem->SetTrackProc(ItemOf(d, kScroll), ScrollTrack);
   const SavedDialogPosition& at = gGlobals->transformDialogPosition;
   if (at.saved) sADMDialog->Move(d, at.left, at.top);
   ClearHistory(s->history);
@@ -457,7 +635,12 @@ ASErr RunTransformDialog(TransformParams* record, bool* ok) {
       sADMDialog->Modal(gGlobals->PluginRef, kTransformDialogName,
                         kTransformDialogId, kADMModalDialogStyle, InitDialog,
                         &state, 0);
+  FreePreviewBitmap(&state.bitmap);
   ReleaseArtList(&arts);
+  if (answer < 0) {
+    FreePathSet(set.get());
+    return state.initError ? state.initError : kCantHappenErr;
+  }
   if (sPreference)
     sPreference->PutIntegerPreference(kTransformPrefPrefix,
                                       kTransformKindPref, record->kind);

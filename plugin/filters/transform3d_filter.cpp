@@ -74,13 +74,19 @@ void DropTransformPathSet() {
   gGlobals->transformResume = 0;
 }
 
+void PrepareTransform(TransformParams* p, PathSet* set, MapContext* ctx,
+                      PathMapping* mapping) {
+  if (SetUpKind(p) == kZeroRadiusSetUp) set->resultFlag = kPathSetZeroRadius;
+  *ctx = MakeKindContext(*p);
+  *mapping = p->controlPointsOnly ? PathMapping::kAnchorsOnly
+                                  : PathMapping::kSubdividing;
+}
+
 ASErr TransformRemainingPaths(TransformParams* p, PathSet* set,
                               bool hostProgress) {
-  if (SetUpKind(p) == kZeroRadiusSetUp) set->resultFlag = kPathSetZeroRadius;
-  const MapContext ctx = MakeKindContext(*p);
-  const PathMapping mapping = p->controlPointsOnly
-                                  ? PathMapping::kAnchorsOnly
-                                  : PathMapping::kSubdividing;
+  MapContext ctx;
+  PathMapping mapping;
+  PrepareTransform(p, set, &ctx, &mapping);
   return MapRemainingPaths(set, ctx, mapping, hostProgress);
 }
 

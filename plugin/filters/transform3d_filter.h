@@ -3,6 +3,7 @@
 #pragma once
 
 #include "filters/transform3d_record.h"
+#include "geometry/path_mapping.h"
 #include "geometry/segment_buffer.h"
 #include "vx_sdk.h"
 
@@ -18,6 +19,11 @@ ASErr Transform3DGetParameters(AIFilterMessage* message);
 // depth. Progress and cancel ("STOP") through the host.
 ASErr Transform3DGo(AIFilterMessage* message);
 
+// The kind's set-up for a run over set (raising the zero-radius flag when
+// it finds one), the engine context over the record and the mapping that
+// "Move Control Points Only" chooses. The context refers to *p.
+void PrepareTransform(TransformParams* p, PathSet* set, MapContext* ctx,
+                      PathMapping* mapping);
 // Maps the paths of set from set->nextPath on with the record's kind,
 // raising the zero-radius flag when the set-up finds one. The record's
 // derived fields must be current (RebuildDerived).

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "geometry/bezier.h"
+#include "filters/kinds3d.h"
+#include "filters/transform3d_filter.h"
+#include "geometry/path_mapping.h"
 #include "shell/suites.h"
 
 namespace vx {
@@ -13,12 +15,11 @@ const int32_t kZoomTable[kZoomSteps] = {
     500, 600, 800, 1000, 1500, 2000, 2500, 3000, 3500, 4000, 5000, 6000};
 
 namespace {
-constexpr ADMRGBColor kOutlineColour = 0x00A0A0A0;
-constexpr ADMRGBColor kPathColour = 0x00000000;
-constexpr ADMRGBColor kCursorColour = 0x00FF0000;  // blue
-constexpr ADMRGBColor kWarningColour = 0x000000FF;  // red
 constexpr int kStepsPerPiece = 12;
 constexpr int kWarningInset = 12;
+constexpr int kCursorArm = 6;
+constexpr ADMRGBColor kWarningColour = 0x000000FF;  // red
+constexpr int32_t kMaxPercent = 6000;
 
 AIRealPoint CubicAt(const Segment& a, const Segment& b, float t) {
   const float u = 1.0f - t;
@@ -28,24 +29,12 @@ AIRealPoint CubicAt(const Segment& a, const Segment& b, float t) {
           w0 * a.p.v + w1 * a.out.v + w2 * b.in.v + w3 * b.p.v};
 }
 
-void Line(ADMDrawerRef drawer, ASPoint a, ASPoint b) {
-  sADMDrawer->DrawLine(drawer, &a, &b);
-}
-
-void DrawPath(ADMDrawerRef drawer, const PreviewState& s,
-              const TransformParams& p, const SegmentBuffer& path) {
-  const int32_t pieces = path.closed ? path.count : path.count - 1;
-  for (int32_t i = 0; i < pieces; ++i) {
-    const Segment& a = path.segments[i];
-    const Segment& b = path.segments[(i + 1) % path.count];
-    ASPoint from = PageToPixel(s, p, a.p);
-    for (int k = 1; k <= kStepsPerPiece; ++k) {
-      const ASPoint to =
-          PageToPixel(s, p, CubicAt(a, b, float(k) / kStepsPerPiece));
-      Line(drawer, from, to);
-      from = to;
-    }
-  }
+// The scroll that keeps a pixel's page point in place when the percent
+// changes from old to now, in the integer steps of the zoom buttons.
+int32_t ScrollAbout(int32_t scroll, int32_t pixelFromCentre, int32_t old,
+                    int32_t now) {
+  const int32_t away = pixelFromCentre - scroll;
+  return pixelFromCentre - away * 100 / old * now / 100;
 }
 }  // namespace
 
@@ -80,6 +69,43 @@ bool ZoomStep(PreviewState* s, int step) {
   s->percent = kZoomTable[next];
   s->scroll.h = s->scroll.h * 100 / old * s->percent / 100;
   s->scroll.v = s->scroll.v * 100 / old * s->percent / 100;
+  return true;
+}
+
+bool ZoomStepAbout(PreviewState* s, int step, const ASPoint& pixel) {
+  const ASPoint scroll = s->scroll;
+  const int32_t old = s->percent;
+  if (!ZoomStep(s, step)) return false;
+  s->scroll = {ScrollAbout(scroll.h, pixel.h - s->centre.h, old, s->percent),
+               ScrollAbout(scroll.v, pixel.v - s->centre.v, old, s->percent)};
+  return true;
+}
+
+bool ZoomToRect(PreviewState* s, const ASRect& dragged) {
+  const int32_t w = std::abs(dragged.right - dragged.left);
+  const int32_t h = std::abs(dragged.bottom - dragged.top);
+  if (w == 0 || h == 0) return false;
+  const int32_t size = h >= w ? s->rect.bottom - s->rect.top
+                              : s->rect.right - s->rect.left;
+  const int32_t old = s->percent;
+  const int64_t wanted = int64_t(size) * 100 / (h >= w ? h : w) * old / 100;
+  const int32_t now = int32_t(std::clamp<int64_t>(wanted, 1, kMaxPercent));
+  int32_t index = kZoomSteps - 1;
+  for (int32_t i = 0; i < kZoomSteps; ++i)
+    if (kZoomTable[i] > now) {
+      index = i;
+      break;
+    }
+  // The rectangle's centre comes to the preview's centre.
+  const ASPoint middle{(dragged.left + dragged.right) / 2,
+                       (dragged.top + dragged.bottom) / 2};
+  s->scroll = {ScrollAbout(s->scroll.h, middle.h - s->centre.h, old, now) -
+                   (middle.h - s->centre.h),
+               ScrollAbout(s->scroll.v, middle.v - s->centre.v, old, now) -
+                   (middle.v - s->centre.v)};
+  s->zoomIndex = index;
+  s->previousPercent = old;
+  s->percent = now;
   return true;
 }
 
@@ -125,38 +151,124 @@ void PreviewMessage(SPPluginRef plugin, const PathSet& set, ASErr error,
     sADMBasic->GetIndexString(plugin, kTransformWarningTable, text, out, size);
 }
 
-void DrawPreview(SPPluginRef plugin, ADMDrawerRef drawer,
-                 const PreviewState& s, const TransformParams& p,
-                 const PathSet& set, ASErr error) {
-  sADMDrawer->SetDrawMode(drawer, kADMNormalMode);
-  sADMDrawer->ClearRect(drawer, &s.rect);
-  // The untransformed outline with its cross.
-  sADMDrawer->SetRGBColor(drawer, kOutlineColour);
+void RenderOutline(PreviewBitmap* b, const PreviewState& s,
+                   const TransformParams& p, const PathSet& set) {
+  ClearPreviewBitmap(b);
   ASPoint c[4];
   for (int i = 0; i < 4; ++i)
     c[i] = PageToPixel(s, p, {set.corners[i].x, set.corners[i].y});
-  for (int i = 0; i < 4; ++i) Line(drawer, c[i], c[(i + 1) % 4]);
-  Line(drawer, c[0], c[2]);
-  Line(drawer, c[1], c[3]);
-  // The mapped paths (those not mapped yet show their source).
-  sADMDrawer->SetRGBColor(drawer, kPathColour);
-  for (int32_t i = 0; i < set.pathCount; ++i)
-    DrawPath(drawer, s, p, i < set.nextPath ? set.working[i] : set.source[i]);
-  // The cross cursor through the transformation centre.
-  sADMDrawer->SetRGBColor(drawer, kCursorColour);
-  const ASPoint centre = PageToPixel(s, p, p.centre);
-  Line(drawer, {centre.h - 6, centre.v}, {centre.h + 6, centre.v});
-  Line(drawer, {centre.h, centre.v - 6}, {centre.h, centre.v + 6});
-  // Warnings and errors in red.
-  char message[256];
-  PreviewMessage(plugin, set, error, message, sizeof message);
-  if (message[0]) {
-    sADMDrawer->SetRGBColor(drawer, kWarningColour);
-    const ASRect box{s.rect.left + kWarningInset, s.rect.top + kWarningInset,
-                     s.rect.right - kWarningInset,
-                     s.rect.bottom - kWarningInset};
-    sADMDrawer->DrawTextInABox(drawer, &box, message);
+  for (int i = 0; i < 4; ++i)
+    BitmapLine(b, c[i], c[(i + 1) % 4], kOutlineInk, false);
+  BitmapLine(b, c[0], c[2], kOutlineInk, false);
+  BitmapLine(b, c[1], c[3], kOutlineInk, false);
+}
+
+void RenderPath(PreviewBitmap* b, const PreviewState& s,
+                const TransformParams& p, const SegmentBuffer& path) {
+  const int32_t pieces = path.closed ? path.count : path.count - 1;
+  for (int32_t i = 0; i < pieces; ++i) {
+    const Segment& a = path.segments[i];
+    const Segment& z = path.segments[(i + 1) % path.count];
+    ASPoint from = PageToPixel(s, p, a.p);
+    for (int k = 1; k <= kStepsPerPiece; ++k) {
+      const ASPoint to =
+          PageToPixel(s, p, CubicAt(a, z, float(k) / kStepsPerPiece));
+      BitmapLine(b, from, to, kPathInk, false);
+      from = to;
+    }
   }
+}
+
+void RenderCursor(PreviewBitmap* b, const PreviewState& s,
+                  const TransformParams& p) {
+  const ASPoint c = PageToPixel(s, p, p.centre);
+  BitmapLine(b, {c.h - kCursorArm, c.v}, {c.h + kCursorArm + 1, c.v},
+             kCursorInk, false);
+  BitmapLine(b, {c.h, c.v - kCursorArm}, {c.h, c.v + kCursorArm + 1},
+             kCursorInk, false);
+}
+
+void RenderPreview(PreviewBitmap* b, const PreviewState& s,
+                   const TransformParams& p, const PathSet& set,
+                   bool withUnmapped) {
+  RenderOutline(b, s, p, set);
+  for (int32_t i = 0; i < set.pathCount; ++i) {
+    if (i < set.nextPath) RenderPath(b, s, p, set.working[i]);
+    else if (withUnmapped) RenderPath(b, s, p, set.source[i]);
+  }
+  RenderCursor(b, s, p);
+}
+
+void ShowPreview(ADMDrawerRef drawer, const PreviewState& s,
+                 const PreviewBitmap& b, const char* message) {
+  CopyBitmap(b, drawer);
+  if (!message || !message[0]) return;
+  sADMDrawer->SetRGBColor(drawer, kWarningColour);
+  const ASRect box{s.rect.left + kWarningInset, s.rect.top + kWarningInset,
+                   s.rect.right - kWarningInset, s.rect.bottom - kWarningInset};
+  sADMDrawer->DrawTextInABox(drawer, &box, message);
+}
+
+void MakeOutlineGuide(PreviewGuide* g, const PreviewState& s,
+                      const TransformParams& p, const PathSet& set) {
+  // Four edges and two diagonals of the bounds, each sampled in steps so
+  // that bent kinds show their bend.
+  static constexpr int kEnds[kGuideLines][2] = {{0, 1}, {1, 2}, {2, 3},
+                                                {3, 0}, {0, 2}, {1, 3}};
+  const MapContext ctx = MakeKindContext(p);
+  g->lines = 0;
+  g->pointsPerLine = kGuideSteps + 1;
+  for (int l = 0; l < kGuideLines; ++l) {
+    const Point3& a = set.corners[kEnds[l][0]];
+    const Point3& z = set.corners[kEnds[l][1]];
+    for (int k = 0; k <= kGuideSteps; ++k) {
+      const float t = float(k) / kGuideSteps;
+      const AIRealPoint page{a.x + (z.x - a.x) * t, a.y + (z.y - a.y) * t};
+      AIRealPoint mapped;
+      float depth = 0.0f;
+      bool behind = false;
+      if (MapPagePoint(ctx, page, &mapped, &depth, &behind)) return;
+      g->points[l * g->pointsPerLine + k] = PageToPixel(s, p, mapped);
+    }
+    g->lines = l + 1;
+  }
+}
+
+void MakeRectGuide(PreviewGuide* g, const ASPoint& a, const ASPoint& b) {
+  g->lines = 1;
+  g->pointsPerLine = 5;
+  g->points[0] = a;
+  g->points[1] = {b.h, a.v};
+  g->points[2] = b;
+  g->points[3] = {a.h, b.v};
+  g->points[4] = a;
+}
+
+void XorGuide(PreviewBitmap* b, const PreviewGuide& g) {
+  for (int32_t l = 0; l < g.lines; ++l) {
+    const ASPoint* pts = g.points + l * g.pointsPerLine;
+    for (int32_t k = 1; k < g.pointsPerLine; ++k)
+      BitmapLine(b, pts[k - 1], pts[k], kGuideInk, true);
+  }
+}
+
+ASErr AdvancePreview(TransformParams* p, PathSet* set, const PreviewState& s,
+                     PreviewBitmap* b, SliceEndProc sliceEnd, void* data) {
+  if (set->nextPath >= set->pathCount) return kNoErr;
+  MapContext ctx;
+  PathMapping mapping;
+  PrepareTransform(p, set, &ctx, &mapping);
+  uint32_t sliceStart = sUser->GetTickCount();
+  while (set->nextPath < set->pathCount) {
+    const int32_t i = set->nextPath;
+    if (ASErr err = MapNextPath(set, ctx, mapping, false)) return err;
+    RenderPath(b, s, *p, set->working[i]);
+    if (sUser->GetTickCount() - sliceStart < kPreviewSliceTicks) continue;
+    if (!sliceEnd) break;
+    sliceEnd(data);
+    sliceStart = sUser->GetTickCount();
+  }
+  return kNoErr;
 }
 
 }  // namespace vx

@@ -4,10 +4,13 @@
 
 #include <cstring>
 #include <functional>
+#include <vector>
 
 #include "host/adm/dialog.h"
 #include "host/adm/dialog_manager.h"
+#include "host/adm/raster.h"
 #include "host/adm/user_agent.h"
+#include "filters/transform3d_bitmap.h"
 #include "host/core/user_interaction.h"
 #include "transform3d_fixture.h"
 
@@ -70,7 +73,8 @@ TEST_F(TransformDialog, OkKeepsTheValuesAndGoResumes) {
     EXPECT_EQ("", d.Press(1));
   };
   ASSERT_EQ(0, GetParameters());
-  EXPECT_EQ(90.0f, ParameterBlock()->value[0]);
+  const float twist = ParameterBlock()->value[0];  // packed record: copy out
+  EXPECT_EQ(90.0f, twist);
   EXPECT_EQ(0, Go());
 }
 
@@ -166,10 +170,11 @@ TEST_F(TransformDialog, SphereWithTheCursorAtTheCentreWarns) {
   EXPECT_EQ(kCanceledErr, GetParameters());
 }
 
-TEST_F(TransformDialog, EveryAllocationFailureBeforeTheDialogIsOutOfMemory) {
+TEST_F(TransformDialog, EveryAllocationFailureBeforeTheDialogIsReported) {
   SetParameterBlock(test::KindRecord(kTwirl));
   agent_.act = [&](DialogDriver& d) { EXPECT_EQ("", d.Press(1)); };
-  for (long n = 1; n < 8; ++n) {
+  int bitmapFailures = 0;
+  for (long n = 1; n < 20; ++n) {
     const size_t live = host().blocks().LiveCount();
     host().blocks().FailAllocationNumber(n);
     const int32_t result = GetParameters();
@@ -178,9 +183,97 @@ TEST_F(TransformDialog, EveryAllocationFailureBeforeTheDialogIsOutOfMemory) {
       EXPECT_EQ(0, Go());
       break;
     }
-    EXPECT_EQ(-108, result) << n;
+    // Only the preview's bitmap has a code of its own.
+    if (result == kPreviewBitmapErr) ++bitmapFailures;
+    else EXPECT_EQ(-108, result) << n;
     EXPECT_EQ(live, host().blocks().LiveCount()) << n;
   }
+  EXPECT_EQ(1, bitmapFailures);
+}
+
+// The preview's pixels (item 3) from the dialog's raster.
+std::vector<host::adm::Rgba> PreviewPixels(DialogDriver& d) {
+  const ASRect r = d.dialog().GetItem(3)->bounds;
+  std::vector<host::adm::Rgba> out;
+  for (int y = r.top; y < r.bottom; ++y)
+    for (int x = r.left; x < r.right; ++x)
+      out.push_back(d.dialog().raster().Get(x, y));
+  return out;
+}
+
+// Ctrl in the preview zooms; the zoom reached shows in how many presses of
+// Zoom in remain before it beeps at the last step (index 23).
+struct CtrlZoom {
+  std::vector<ASPoint> drag;  // preview pixels; the preview is 164 x 164
+  uint32_t modifiers;
+  int stepsLeft;
+};
+class CtrlZoomCases : public TransformDialog,
+                      public ::testing::WithParamInterface<CtrlZoom> {};
+TEST_P(CtrlZoomCases, ZoomIndexReached) {
+  const CtrlZoom& c = GetParam();
+  SetParameterBlock(test::KindRecord(kTwist));
+  agent_.act = [&](DialogDriver& d) {
+    EXPECT_EQ("", d.Drag(3, c.drag, c.modifiers));
+    const int beeps = Beeps();
+    int presses = 0;
+    while (Beeps() == beeps && presses < 30) {
+      EXPECT_EQ("", d.Press(25));
+      ++presses;
+    }
+    EXPECT_EQ(c.stepsLeft, presses - 1);
+    EXPECT_EQ("", d.Press(2));
+  };
+  EXPECT_EQ(kCanceledErr, GetParameters());
+}
+constexpr uint32_t kCtrl = kADMMenuKeyModifier;
+INSTANTIATE_TEST_SUITE_P(
+    TransformDialog, CtrlZoomCases,
+    ::testing::Values(
+        CtrlZoom{{{83, 83}}, kCtrl, 16},                         // 100 %
+        CtrlZoom{{{83, 83}}, kCtrl | kADMModKeyModifier, 18},    // 60 %
+        CtrlZoom{{{63, 63}, {90, 90}, {104, 104}}, kCtrl, 12},   // 320 %
+        CtrlZoom{{{83, 83}, {85, 85}}, kCtrl, 0}));              // 6000 %
+
+TEST_F(TransformDialog, ScrollButtonMovesThePreviewWithTheMouse) {
+  SetParameterBlock(test::KindRecord(kTwist));
+  agent_.act = [&](DialogDriver& d) {
+    const auto before = PreviewPixels(d);
+    EXPECT_EQ("", d.Drag(27, {{5, 5}, {9, 7}, {15, 10}}));
+    const auto after = PreviewPixels(d);
+    const int w = d.dialog().GetItem(3)->bounds.right -
+                  d.dialog().GetItem(3)->bounds.left;
+    int drawn = 0;
+    for (int y = 1; y < 160; ++y)
+      for (int x = 1; x < 155; ++x) {
+        const auto& old = before[size_t(y * w + x)];
+        ASSERT_EQ(old, after[size_t((y + 5) * w + x + 10)]) << x << "," << y;
+        drawn += !(old == before[0]);
+      }
+    EXPECT_GT(drawn, 100);
+    EXPECT_NE(before, after);
+    EXPECT_EQ("", d.Press(2));
+  };
+  EXPECT_EQ(kCanceledErr, GetParameters());
+}
+
+// Turning the object with the mouse, resting on the way so that the preview
+// is recomputed in slices under the exclusive-or guide, ends with the same
+// picture as typing the angle.
+TEST_F(TransformDialog, ARotationDraggedWithRestsLooksLikeTheTypedAngle) {
+  SetParameterBlock(test::KindRecord(kTwist));
+  agent_.act = [&](DialogDriver& d) {
+    EXPECT_EQ("", d.Drag(3, {{80, 80}, {90, 80}, {90, 80}, {100, 81},
+                              {100, 81}, {100, 81}}));
+    EXPECT_EQ(20.0, ValueOf(d, 51));
+    const auto dragged = PreviewPixels(d);
+    EXPECT_EQ("", d.SetValue(51, 0));
+    EXPECT_NE(dragged, PreviewPixels(d));
+    EXPECT_EQ("", d.SetValue(51, 20));
+    EXPECT_EQ(dragged, PreviewPixels(d));
+    EXPECT_EQ("", d.Press(2));
+  };
+  EXPECT_EQ(kCanceledErr, GetParameters());
 }
 
 }  // namespace
