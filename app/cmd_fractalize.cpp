@@ -1,8 +1,10 @@
-// versalix4 fractalize: the Fractalize filter on the selected paths, with
-// its dialog driven by the command's options, as a person would fill it in
-// and press OK.
+// versalix4 fractalize: the Fractalize filter on the selected paths, or
+// with --live the Fractalize live effect on each selected object, with its
+// dialog driven by the command's options, as a person would fill it in and
+// press OK.
 #include <algorithm>
 #include <cctype>
+#include <functional>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -18,6 +20,9 @@
 #include "host/core/registrations.h"
 #include "host/core/user_interaction.h"
 #include "host/io/atomic_file.h"
+#include "host/live/live_effect_apply.h"
+#include "host/live/live_effect_render.h"
+#include "host/svg/svg_effect_art.h"
 #include "host/svg/svg_export.h"
 
 namespace vx::app {
@@ -25,6 +30,9 @@ namespace vx::app {
 namespace adm = host::adm;
 
 namespace {
+
+// The name the plug-in registers the filter and the live effect under.
+constexpr const char* kFractalizeName = "Fractalize...";
 
 // Item ids of the Fractalize dialog.
 enum : int32_t {
@@ -113,24 +121,49 @@ class FractalizeAgent : public adm::UserAgent {
   bool failed_ = false;
 };
 
-int RunFractalizeFilter(host::Host& host, const FractalizeOptions& options) {
+namespace {
+
+// Runs `run` with the dialog agent filled from the options; answers the exit
+// code for the plug-in's result.
+int WithFractalizeAgent(host::Host& host, const FractalizeOptions& options,
+                        const std::function<int32_t()>& run) {
   ConsoleAgent console(host, std::cerr);
   FractalizeAgent agent(options, console);
   host.dialogs().SetAgent(&agent);
   if (options.seed) host.user().FixTickCount(*options.seed);
-  host::Filter* filter = host.registrations().FilterTitled("Fractalize...");
-  if (!filter) {
-    host.dialogs().SetAgent(nullptr);
-    std::cerr << "versalix4: the plug-in registered no Fractalize filter\n";
-    return kExitInternal;
-  }
-  auto handle = reinterpret_cast<AIFilterHandle>(filter);
-  int32_t result = host::SendFilterGetParameters(host, handle);
-  if (result == 0) result = host::SendFilterGo(host, handle);
+  const int32_t result = run();
   host.dialogs().SetAgent(nullptr);
   if (agent.failed()) return kExitUsage;
   if (result) return ReportFailure("fractalize", result);
   return kExitOk;
+}
+
+}  // namespace
+
+int RunFractalizeFilter(host::Host& host, const FractalizeOptions& options) {
+  host::Filter* filter = host.registrations().FilterTitled(kFractalizeName);
+  if (!filter) {
+    std::cerr << "versalix4: the plug-in registered no Fractalize filter\n";
+    return kExitInternal;
+  }
+  auto handle = reinterpret_cast<AIFilterHandle>(filter);
+  return WithFractalizeAgent(host, options, [&] {
+    int32_t result = host::SendFilterGetParameters(host, handle);
+    if (result == 0) result = host::SendFilterGo(host, handle);
+    return result;
+  });
+}
+
+int RunFractalizeLiveEffect(host::Host& host, host::art::Document& doc,
+                            const std::vector<host::art::Art*>& targets,
+                            const FractalizeOptions& options) {
+  if (!host::live::FindLiveEffect(host, kFractalizeName)) {
+    std::cerr << "versalix4: the plug-in registered no Fractalize live effect\n";
+    return kExitInternal;
+  }
+  return WithFractalizeAgent(host, options, [&] {
+    return host::live::ApplyLiveEffectWithDialog(host, doc, kFractalizeName, targets);
+  });
 }
 
 int FractalizeDocument(const CommonOptions& common, const std::string& input,
@@ -143,10 +176,12 @@ int FractalizeDocument(const CommonOptions& common, const std::string& input,
   if (!host) return kExitInternal;
   if (int32_t err = host->Startup()) return ReportFailure("start-up", err);
   host::art::Document& doc = host->documents().Adopt(std::move(document.document));
+  svg::BindEffectArt(doc, document.kept, host->registrations());
   doc.DeselectAll();
   for (host::art::Art* art : selection) doc.Select(*art, true);
   doc.ClearHistory();
-  int code = RunFractalizeFilter(*host, options);
+  int code = options.live ? RunFractalizeLiveEffect(*host, doc, selection, options)
+                          : RunFractalizeFilter(*host, options);
   if (code == kExitOk) *svgText = svg::ExportSvg(doc, &document.kept, {});
   host->Shutdown();
   return code;
@@ -155,7 +190,8 @@ int FractalizeDocument(const CommonOptions& common, const std::string& input,
 void SetUpFractalizeCommand(CLI::App& app, CommonOptions& common, int& exitCode) {
   CLI::App* cmd = app.add_subcommand(
       "fractalize",
-      "Replace every span of the selected paths by a generator shape (the Fractalize filter)");
+      "Replace every span of the selected paths by a generator shape (the Fractalize filter, "
+      "or with --live the live effect)");
   static std::string input, output;
   static FractalizeOptions options;
   cmd->add_option("input", input, "The SVG file to read")->required();

@@ -1,8 +1,9 @@
 // versalix4 update, expand and release: act on every live effect art of the
 // selection (default: all of the document). Update regenerates each result
-// from its source and stored record (after the source was edited in
-// another program); Expand replaces the art by its result, Release by its
-// source, through the effect's palette as a person would.
+// from its source and stored record or parameters (after the source was
+// edited in another program); Expand replaces the art by its result,
+// Release by its source, through the effect's palette as a person would
+// (the host's own live effects, such as Fractalize, through the host).
 #include <iostream>
 #include <set>
 #include <string>
@@ -15,6 +16,9 @@
 #include "host/art/document_set.h"
 #include "host/art/plugin_group_updates.h"
 #include "host/core/registrations.h"
+#include "host/live/live_effect_apply.h"
+#include "host/live/live_effect_instance.h"
+#include "host/live/live_effect_render.h"
 #include "host/svg/svg_effect_art.h"
 
 namespace vx::app {
@@ -46,29 +50,55 @@ int EffectOf(host::Host& host, const host::art::Art& art) {
   return group ? EffectOfGroupName(group->name) : -1;
 }
 
+std::string NameOf(const host::art::Art& art) {
+  return art.id().empty() ? "an effect art" : art.id();
+}
+
+// Live effect art of the host whose effect the plug-in registered; the
+// others are reported and left as they are.
+bool IsRenderable(host::Host& host, const host::art::Art& art) {
+  const host::live::LiveEffectInstance* live = host::live::InstanceOf(art);
+  if (!live || host::live::FindLiveEffect(host, live->effect)) return true;
+  std::cerr << "versalix4: " << NameOf(art) << " uses the live effect \"" << live->effect
+            << "\", which the plug-in does not offer; left as it is\n";
+  return false;
+}
+
 int Run(host::Host& host, host::art::Document& doc, const std::vector<host::art::Art*>& targets,
         EffectCommand command) {
   if (command == EffectCommand::Update) {
-    // Live effects of the plug-in's groups; the host's own live effects
-    // (Fractalize) regenerate through their own messages.
-    for (host::art::Art* art : targets) doc.MarkForUpdate(*art);
+    // Plug-in group art updates through its group, the host's own live
+    // effects render through Go Live.
+    for (host::art::Art* art : targets)
+      if (IsRenderable(host, *art)) doc.MarkForUpdate(*art);
     if (int32_t err = host::art::SendPluginGroupUpdates(host))
       return ReportFailure("update", err);
     return kExitOk;
   }
   const char* button = command == EffectCommand::Expand ? "Expand" : "Release";
   std::set<int> effects;
+  std::vector<host::art::Art*> plugins;
   for (host::art::Art* art : targets) {
+    if (host::live::InstanceOf(*art)) {
+      const int32_t err = command == EffectCommand::Expand
+                              ? host::live::ExpandLiveEffect(doc, *art)
+                              : host::live::ReleaseLiveEffect(doc, *art);
+      if (err) return ReportFailure(command == EffectCommand::Expand ? "expand" : "release", err);
+      continue;
+    }
+    plugins.push_back(art);
+  }
+  for (host::art::Art* art : plugins) {
     const int effect = EffectOf(host, *art);
     if (effect < 0) {
-      std::cerr << "versalix4: " << (art->id().empty() ? "an effect art" : art->id())
+      std::cerr << "versalix4: " << NameOf(*art)
                 << " belongs to no effect of the plug-in; left as it is\n";
       continue;
     }
     effects.insert(effect);
   }
   for (int effect : effects) {
-    SelectOnly(doc, targets);
+    SelectOnly(doc, plugins);
     host::adm::Dialog* palette = OpenEffectPalette(host, effect);
     if (!palette) return kExitInternal;
     const int32_t item = ItemWithText(*palette, button);

@@ -18,6 +18,9 @@ void AddFractalizeOptions(CLI::App& cmd, FractalizeOptions& o) {
   cmd.add_option("--unit", o.unit, "Unit of the distortion: pct (of the half-diagonal) or pt")
       ->check(CLI::IsMember({"pct", "pt"}));
   cmd.add_option("--seed", o.seed, "Fixed random seed, so that a run repeats exactly");
+  cmd.add_flag("--live", o.live,
+               "Apply the live effect: each selected object keeps its source, its parameters "
+               "and its seed, and versalix4 update renders it again");
 }
 
 }  // namespace vx::app

@@ -7,8 +7,10 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/cli.h"
+#include "host/art/document.h"
 #include "host/core/host.h"
 
 namespace vx::app {
@@ -21,14 +23,21 @@ struct FractalizeOptions {
   std::optional<double> distortion;
   std::string unit;  // "pct" or "pt"; empty: as the dialog has it
   std::optional<uint32_t> seed;
+  bool live = false;  // the live effect instead of the filter
 };
 
 void AddFractalizeOptions(CLI::App& command, FractalizeOptions& options);
 
 // The filter: the dialog filled in from the options, OK, then Go.
 int RunFractalizeFilter(host::Host& host, const FractalizeOptions& options);
+// The live effect on each target: the dialog (effect mode) filled in from
+// the options and OK; the targets become live effect art.
+int RunFractalizeLiveEffect(host::Host& host, host::art::Document& doc,
+                            const std::vector<host::art::Art*>& targets,
+                            const FractalizeOptions& options);
 // Reads an SVG file, selects what common.select names (or everything),
-// runs the filter and gives the document as SVG text.
+// runs the filter (or with options.live the live effect) and gives the
+// document as SVG text.
 int FractalizeDocument(const CommonOptions& common, const std::string& input,
                        const FractalizeOptions& options, std::string* svgText);
 

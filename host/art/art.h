@@ -10,11 +10,16 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <variant>
 #include <vector>
 
 #include "vx_sdk.h"
+
+namespace vx::host::live {
+struct LiveEffectInstance;
+}
 
 namespace vx::host::art {
 
@@ -81,6 +86,10 @@ struct PluginGroupData {
   // The registered plug-in group this art belongs to (null: not bound yet).
   AIPluginGroupHandle group = nullptr;
   std::vector<uint8_t> data;  // the data store
+  // Set on art that carries one of the host's live effects instead of a
+  // plug-in group (group stays null): the effect and its dictionaries
+  // (host/live). Never changed in place, so a saved copy stays valid.
+  std::shared_ptr<const live::LiveEffectInstance> live;
 };
 
 // An element kept verbatim (serialized markup) with the bounds it covers

@@ -445,6 +445,11 @@ PluginGroupData& Document::MutablePlugin(Art& art) {
   MarkForUpdate(art);
   return std::get<PluginGroupData>(art.content_);
 }
+PluginGroupData& Document::MutablePluginQuietly(Art& art) {
+  SaveContent(art);
+  NoteChange(&art);
+  return std::get<PluginGroupData>(art.content_);
+}
 OpaqueData& Document::MutableOpaque(Art& art) {
   SaveContent(art);
   NoteChange(&art);

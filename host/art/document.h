@@ -129,6 +129,9 @@ class Document {
   TextPathData& MutableTextPath(Art& art);
   TextRunData& MutableRun(Art& art);
   PluginGroupData& MutablePlugin(Art& art);  // marks it for an update
+  // Saved for undo like MutablePlugin, but not marked for an update: what
+  // an update stores about itself, or a change the caller renders at once.
+  PluginGroupData& MutablePluginQuietly(Art& art);
   OpaqueData& MutableOpaque(Art& art);
   // Style of a path or text run; a compound path sets all its member paths.
   int32_t SetStyle(Art& art, const AIPathStyle& style);

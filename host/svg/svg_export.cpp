@@ -13,6 +13,7 @@
 #include "host/svg/svg_path_data.h"
 #include "host/svg/svg_transform.h"
 #include "host/svg/svg_effect_art.h"
+#include "host/svg/svg_live_effect.h"
 
 namespace vx::host::svg {
 
@@ -569,8 +570,12 @@ void Exporter::WriteText(const Art& art, pugi::xml_node parent) {
 void Exporter::WritePluginGroup(const Art& art, pugi::xml_node parent) {
   pugi::xml_node g = parent.append_child("g");
   g.append_attribute("id") = IdFor(art, "effect").c_str();
-  g.append_attribute("vx:role") = "plugin-group";
-  WriteEffectArtAttributes(g, art, KeptFor(art));
+  if (const live::LiveEffectInstance* live = live::InstanceOf(art)) {
+    WriteLiveEffectAttributes(g, *live);
+  } else {
+    g.append_attribute("vx:role") = "plugin-group";
+    WriteEffectArtAttributes(g, art, KeptFor(art));
+  }
   WriteKept(g, KeptFor(art));
   if (art.resultGroup()) {
     pugi::xml_node result = g.append_child("g");

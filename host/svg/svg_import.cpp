@@ -17,6 +17,7 @@
 #include "host/svg/svg_style.h"
 #include "host/svg/svg_transform.h"
 #include "host/svg/svg_effect_art.h"
+#include "host/svg/svg_live_effect.h"
 
 namespace vx::host::svg {
 
@@ -144,7 +145,8 @@ class Importer {
   void ReadChildren(const pugi::xml_node& node, const Context& context, Art* container);
   void ReadShape(const pugi::xml_node& node, const Context& context, Art* container);
   void ReadText(const pugi::xml_node& node, const Context& context, Art* container);
-  // Live effect art: its record, result and source (svg_effect_art.h).
+  // Effect art of plug-in groups (svg_effect_art.h) and of live effects
+  // (svg_live_effect.h): its record or dictionaries, result and source.
   void ReadEffectArt(const pugi::xml_node& node, const Context& context, Art* container);
   void ReadOpaque(const pugi::xml_node& node, const Context& parent, Art* container,
                   const std::string& why);
@@ -379,7 +381,7 @@ void Importer::ReadElement(const pugi::xml_node& node, const Context& parent, Ar
       return;
     }
   }
-  if (isGroup && IsEffectArtElement(node)) {
+  if (isGroup && (IsEffectArtElement(node) || IsLiveEffectElement(node))) {
     ReadEffectArt(node, context, target);
     return;
   }
@@ -407,10 +409,18 @@ void Importer::ReadEffectArt(const pugi::xml_node& node, const Context& context,
   KeepAttributes(node, context.style, kept, false);
   FinishArt(effect, node, std::move(kept));
   std::vector<uint8_t> record;
-  if (ReadEffectRecord(node, &record))
+  if (IsLiveEffectElement(node)) {
+    std::string why;
+    if (auto instance = ReadLiveEffect(node, &why))
+      doc_->MutablePlugin(*effect).live =
+          std::make_shared<const live::LiveEffectInstance>(std::move(*instance));
+    else
+      Note("live effect art " + why + ": only its result and source are kept");
+  } else if (ReadEffectRecord(node, &record)) {
     doc_->MutablePlugin(*effect).data = std::move(record);
-  else
+  } else {
     Note("live effect art without a readable vx:record: its parameters are lost");
+  }
   // The parts' own attributes are ours (role, display): their children are
   // read in the effect art's context.
   if (pugi::xml_node result = EffectArtPart(node, "result"))

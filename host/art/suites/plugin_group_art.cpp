@@ -8,6 +8,7 @@
 #include "host/art/suites/suite_support.h"
 #include "host/core/plugin_group_suite.h"
 #include "host/core/registrations.h"
+#include "host/live/live_effect_render.h"
 
 namespace vx::host::art {
 namespace {
@@ -114,7 +115,14 @@ int32_t SendPluginGroupUpdates(Host& host) {
   int32_t first = kNoErr;
   for (int round = 0; round < kMaxUpdateRounds && doc->HasPendingUpdates(); ++round) {
     for (Art* art : doc->TakePendingUpdates()) {
-      if (!doc->IsLive(art) || !art->plugin().group) continue;
+      if (!doc->IsLive(art)) continue;
+      if (art->plugin().live) {
+        // The host's own live effects render through Go Live.
+        const int32_t err = live::RenderLiveEffect(host, *art);
+        if (err && !first) first = err;
+        continue;
+      }
+      if (!art->plugin().group) continue;
       AIPluginGroupMessage message{};
       message.entry = art->plugin().group;
       message.art = art->handle();

@@ -1,0 +1,256 @@
+// The host's side of the live effect: art that carries Fractalize keeps its
+// dictionaries and seed, renders again when its source or its parameters
+// change, survives SVG byte for byte and leaves the document as it was when
+// applying fails.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <limits>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <pugixml.hpp>
+
+#include "fractalize_fixture.h"
+#include "host/adm/dialog_manager.h"
+#include "host/adm/user_agent.h"
+#include "host/art/dictionary.h"
+#include "host/art/document_set.h"
+#include "host/art/dump.h"
+#include "host/art/geometry.h"
+#include "host/art/plugin_group_updates.h"
+#include "host/core/user_interaction.h"
+#include "host/live/live_effect_apply.h"
+#include "host/live/live_effect_instance.h"
+#include "host/svg/svg_export.h"
+#include "host/svg/svg_import.h"
+#include "host/svg/svg_live_effect.h"
+
+namespace vx {
+namespace {
+
+using host::art::Dictionary;
+using host::live::InstanceOf;
+constexpr const char* kEffect = "Fractalize...";
+
+Dictionary Entries(int generator, int level, float density, float uneven, int unit,
+                   float height = 100) {
+  Dictionary d;
+  d.Set("generator", int32_t(generator));
+  d.Set("genHeight", AIReal(height));
+  d.Set("level", int32_t(level));
+  d.Set("density", AIReal(density));
+  d.Set("uneven", AIReal(uneven));
+  d.Set("unevenUnit", int32_t(unit));
+  return d;
+}
+
+class LiveArt : public test::FractalizeTest {
+ protected:
+  void TearDown() override {
+    host().dialogs().SetAgent(nullptr);
+    FractalizeTest::TearDown();
+  }
+  Art* Apply(Art* source, const Dictionary& parameters) {
+    std::vector<Art*> made;
+    EXPECT_EQ(0, host::live::ApplyLiveEffect(host(), *doc_, kEffect, {source}, parameters, &made));
+    return made.size() == 1 ? made[0] : nullptr;
+  }
+  // The rendered path: the result group's one object.
+  static const Art& Result(const Art& live) { return *live.resultGroup()->firstChild(); }
+  static int32_t Seed(const Art& live) {
+    const auto* seed = InstanceOf(live)->instanceInfo.Find("randSeed");
+    return seed ? std::get<int32_t>(*seed) : -1;
+  }
+  void RunDialog(const std::vector<std::string>& lines) {
+    std::vector<host::adm::AgentAction> script;
+    for (const std::string& line : lines) {
+      std::string error;
+      script.push_back(*host::adm::ParseAgentAction(line, &error));
+    }
+    agent_.AddScript("Fractalize Plug-in Dialog", script);
+    host().dialogs().SetAgent(&agent_);
+  }
+  host::adm::ScriptedAgent agent_;
+};
+
+TEST_F(LiveArt, MovedArtRendersAgainWithItsSeedAndItsJitter) {
+  host().user().FixTickCount(31337);
+  Art* live = Apply(AddPath({{0, 0}, {102.0f, 102.0f}}, false), Entries(2, 1, 5, 20, 1));
+  ASSERT_NE(nullptr, live);
+  EXPECT_EQ(31337, Seed(*live));
+  const auto before = test::Anchors(Result(*live));
+  const uint32_t firstResult = Result(*live).uid();
+  ASSERT_EQ(21u, before.size());  // 11 resampled anchors, each span doubled
+
+  host().user().FixTickCount(5);  // a fresh seed would differ
+  ASSERT_EQ(0, host::art::TransformArt(*doc_, *live, {1, 0, 0, 1, 300, 200}, 1,
+                                       kTransformObjects));
+  ASSERT_EQ(0, host::art::SendPluginGroupUpdates(host()));
+  EXPECT_NE(firstResult, Result(*live).uid()) << "not rendered again";
+  EXPECT_EQ(31337, Seed(*live));
+  const auto after = test::Anchors(Result(*live));
+  ASSERT_EQ(before.size(), after.size());
+  for (size_t k = 0; k < before.size(); ++k) {
+    EXPECT_NEAR(before[k].h + 300, after[k].h, 1e-2) << k;
+    EXPECT_NEAR(before[k].v + 200, after[k].v, 1e-2) << k;
+  }
+}
+
+// Each edit renders the art again; a cancelled dialog leaves it as it was.
+TEST_F(LiveArt, EditsRenderAgainAndCancelKeepsEverything) {
+  struct Case {
+    const char* name;
+    std::function<int32_t(Art& live, Art& source)> edit;
+    int32_t result;
+    size_t anchors;      // of the rendered path
+    AIReal lastH;        // its last anchor's h
+    bool newSeed;        // randSeed drawn anew (777), else kept
+    int32_t level;       // the stored "level"
+  };
+  const std::vector<Case> cases = {
+      {"source edited",
+       [this](Art&, Art& source) {
+         doc_->MutablePath(source).segments[1].p = {200, 0};
+         return host::art::SendPluginGroupUpdates(host());
+       },
+       0, 3, 200, false, 1},
+      {"level 2 in the dialog",
+       [this](Art& live, Art&) {
+         RunDialog({"choose 10=1", "press 1"});
+         return host::live::EditLiveEffect(host(), *doc_, live);
+       },
+       0, 5, 141.421f, false, 2},
+      {"NewSequence, then OK",
+       [this](Art& live, Art&) {
+         RunDialog({"press 19", "press 1"});
+         return host::live::EditLiveEffect(host(), *doc_, live);
+       },
+       0, 3, 141.421f, true, 1},
+      {"level 2 and NewSequence, then Cancel",
+       [this](Art& live, Art&) {
+         RunDialog({"choose 10=1", "press 19", "press 2"});
+         return host::live::EditLiveEffect(host(), *doc_, live);
+       },
+       kCanceledErr, 3, 141.421f, false, 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    host().user().FixTickCount(4242);
+    Art* source = AddPath({{0, 0}, {141.421f, 0}}, false);
+    Art* live = Apply(source, Entries(1, 1, 0, 0, 0));
+    ASSERT_NE(nullptr, live);
+    const int32_t seed = Seed(*live);
+    const std::string before = host::art::DumpDocument(*doc_);
+    host().user().FixTickCount(777);
+    EXPECT_EQ(c.result, c.edit(*live, *source));
+    const auto anchors = test::Anchors(Result(*live));
+    ASSERT_EQ(c.anchors, anchors.size());
+    EXPECT_NEAR(c.lastH, anchors.back().h, 1e-3);
+    EXPECT_EQ(c.newSeed ? 777 : seed, Seed(*live));
+    EXPECT_EQ(c.level, std::get<int32_t>(*InstanceOf(*live)->parameters.Find("level")));
+    if (c.result == kCanceledErr) EXPECT_EQ(before, host::art::DumpDocument(*doc_));
+    ASSERT_EQ(0, doc_->Dispose(live));
+  }
+}
+
+TEST_F(LiveArt, SvgKeepsEntriesAndSeedAndUpdateFollowsAnOutsideEdit) {
+  Art* source = AddPath({{0, 0}, {141.421f, 0}}, false);
+  doc_->SetId(*source, "src");
+  Dictionary entries = Entries(1, 1, 0, 0.1f, 1, -37.25f);
+  entries.Set("note", std::string("a;b=c%d:e"));
+  Art* live = Apply(source, entries);
+  ASSERT_NE(nullptr, live);
+  const std::string svg = host::svg::ExportSvg(*doc_, nullptr);
+  EXPECT_NE(std::string::npos, svg.find("vx:instance=\"randSeed=i:4242\"")) << svg;
+
+  std::string error;
+  auto read = host::svg::ImportSvg(svg, &error);
+  ASSERT_TRUE(read) << error;
+  const Art* back = read->document->FindById("src")->parent()->parent();
+  ASSERT_NE(nullptr, InstanceOf(*back));
+  EXPECT_EQ(kEffect, InstanceOf(*back)->effect);
+  EXPECT_TRUE(InstanceOf(*back)->parameters == entries);
+  EXPECT_TRUE(InstanceOf(*back)->instanceInfo == InstanceOf(*live)->instanceInfo);
+  EXPECT_EQ(svg, host::svg::ExportSvg(*read->document, &read->kept));
+
+  // Another program moves the source's end; update renders from it with
+  // the stored seed.
+  pugi::xml_document xml;
+  ASSERT_TRUE(xml.load_string(svg.c_str()));
+  pugi::xml_node path = xml.find_node([](pugi::xml_node n) {
+    return std::string_view(n.attribute("id").value()) == "src";
+  });
+  path.attribute("d") = "M 0,792 L 0,592";  // page (0,0) up to (0,200)
+  std::ostringstream edited;
+  xml.save(edited);
+  auto outside = host::svg::ImportSvg(edited.str(), &error);
+  ASSERT_TRUE(outside) << error;
+  host::art::Document& reopened = host().documents().Adopt(std::move(outside->document));
+  reopened.TakePendingUpdates();
+  Art* again = reopened.FindById("src")->parent()->parent();
+  host().user().FixTickCount(1);
+  reopened.MarkForUpdate(*again);
+  ASSERT_EQ(0, host::art::SendPluginGroupUpdates(host()));
+  const auto anchors = test::Anchors(Result(*again));
+  ASSERT_EQ(3u, anchors.size());
+  EXPECT_NEAR(200, anchors[2].v, 1e-3);
+  EXPECT_NEAR(37.25f, anchors[1].h, 1e-3);  // -37.25 %: the apex right of travel
+  EXPECT_EQ(4242, Seed(*again));
+}
+
+TEST(LiveDictionaryText, EveryEntryReadsBackBitForBit) {
+  Dictionary d;
+  d.Set("int", std::numeric_limits<int32_t>::min());
+  d.Set("big", std::numeric_limits<int32_t>::max());
+  d.Set("tenth", AIReal(0.1f));
+  d.Set("tiny", std::numeric_limits<AIReal>::denorm_min());
+  d.Set("huge", -std::numeric_limits<AIReal>::max());
+  d.Set("flag", true);
+  d.Set("odd;key=", std::string("a;b=c%d:e\n"));
+  const auto back = host::svg::DecodeDictionary(host::svg::EncodeDictionary(d));
+  ASSERT_TRUE(back);
+  EXPECT_TRUE(*back == d);
+  Dictionary two;
+  two.Set("generator", int32_t(2));
+  two.Set("genHeight", AIReal(-37.5f));
+  EXPECT_EQ("genHeight=r:-37.5;generator=i:2", host::svg::EncodeDictionary(two));
+}
+
+TEST(LiveDictionaryText, DamagedTextsAreRefused) {
+  for (const char* text : {"x", "a=i:", "a=i:1.5", "a=q:1", "=i:1", "a=s:%G1", "a=s:%4",
+                           "a=i:1;a=i:2", "a=b:2", "a=r:1e", "a=i:99999999999"}) {
+    EXPECT_FALSE(host::svg::DecodeDictionary(text)) << text;
+  }
+}
+
+TEST_F(LiveArt, FailedAllocationsLeaveTheDocumentAsItWas) {
+  Art* source = AddPath({{0, 0}, {141.421f, 0}, {141.421f, 141.421f}}, true);
+  const std::string before = host::art::DumpDocument(*doc_);
+  const std::size_t blocks = Live();
+  bool applied = false;
+  for (long n = 1; n < 400 && !applied; ++n) {
+    host().blocks().FailAllocationNumber(n);
+    std::vector<Art*> made;
+    const int32_t err = host::live::ApplyLiveEffect(host(), *doc_, kEffect, {source},
+                                                    Entries(12, 2, 5, 10, 0), &made);
+    host().blocks().FailAllocationNumber(0);
+    EXPECT_EQ(blocks, Live()) << n;
+    if (err == 0) {
+      applied = true;
+      ASSERT_EQ(1u, made.size());
+      EXPECT_EQ(source, made[0]->editGroup()->firstChild());
+      EXPECT_GT(test::Anchors(Result(*made[0])).size(), 3u * 5);
+    } else {
+      EXPECT_EQ(kOutOfMemoryErr, err) << n;
+      EXPECT_TRUE(made.empty());
+      EXPECT_EQ(before, host::art::DumpDocument(*doc_)) << n;
+    }
+  }
+  EXPECT_TRUE(applied);
+}
+
+}  // namespace
+}  // namespace vx
