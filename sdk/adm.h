@@ -64,7 +64,8 @@ enum {
 enum {
   kADMShiftKeyModifier = 0x0200,
   kADMMenuKeyModifier = 0x0100, /* Ctrl */
-  kADMModKeyModifier = 0x0800   /* Alt */
+  kADMModKeyModifier = 0x0800,  /* Alt */
+  kADMDoubleClickModifier = 0x1000 /* the second click of a double click */
 };
 
 /* Drawing modes of the drawer. */
@@ -203,6 +204,9 @@ typedef struct ADMListSuite {
   int32_t (*NumberOfEntries)(ADMListRef list);
   ADMEntryRef (*GetActiveEntry)(ADMListRef list);
   ADMItemRef (*GetItem)(ADMListRef list);
+  /* The entry in the row of a list box at a point (item coordinates), or
+   * null where there is none. */
+  ADMEntryRef (*PickEntry)(ADMListRef list, const ASPoint* point);
 } ADMListSuite;
 
 typedef struct ADMEntrySuite {

@@ -45,9 +45,16 @@ ADMItemRef GetItem(ADMListRef ref) {
   return l ? reinterpret_cast<ADMItemRef>(&l->item()) : nullptr;
 }
 
+// The row at the point, as a press in a list box selects it (rows below the
+// item's bottom stand for entries scrolled into view).
+ADMEntryRef PickEntry(ADMListRef ref, const ASPoint* point) {
+  List* l = L(ref);
+  return l && point ? Ref(l->At(DialogManager::ListRowAt(point->v))) : nullptr;
+}
+
 const ADMListSuite kList = {SetMenuID,       InsertEntry,    RemoveEntry,
                             GetEntry,        IndexEntry,     NumberOfEntries,
-                            GetActiveEntry,  GetItem};
+                            GetActiveEntry,  GetItem,        PickEntry};
 
 // ---- entries ---------------------------------------------------------------------
 void SetText(ADMEntryRef ref, const char* text) {

@@ -166,6 +166,13 @@ std::string DialogDriver::Choose(int32_t itemId, int32_t index,
   return "";
 }
 
+std::string DialogDriver::DoubleClick(int32_t itemId, int32_t index,
+                                      uint32_t modifiers) {
+  if (std::string why = Choose(itemId, index, modifiers); !why.empty())
+    return why;
+  return Choose(itemId, index, modifiers | kADMDoubleClickModifier);
+}
+
 std::string DialogDriver::Drag(int32_t itemId,
                                const std::vector<ASPoint>& points,
                                uint32_t modifiers) {
@@ -308,10 +315,11 @@ std::optional<AgentAction> ParseAgentAction(const std::string& text,
     return ParseDouble(value, a.value) ? std::optional(a)
                                        : fail("expected set ITEM=NUMBER");
   }
-  if (verb == "choose") {
-    a.kind = AgentAction::Kind::Choose;
+  if (verb == "choose" || verb == "double") {
+    a.kind = verb == "choose" ? AgentAction::Kind::Choose
+                              : AgentAction::Kind::DoubleClick;
     return ParseInt(value, a.index) ? std::optional(a)
-                                    : fail("expected choose ITEM=INDEX");
+                                    : fail("expected " + verb + " ITEM=INDEX");
   }
   if (verb == "drag") {
     a.kind = AgentAction::Kind::Drag;
@@ -332,6 +340,8 @@ std::string Perform(DialogDriver& driver, const AgentAction& a) {
     case AgentAction::Kind::Press: return driver.Press(a.item, a.modifiers);
     case AgentAction::Kind::Choose:
       return driver.Choose(a.item, a.index, a.modifiers);
+    case AgentAction::Kind::DoubleClick:
+      return driver.DoubleClick(a.item, a.index, a.modifiers);
     case AgentAction::Kind::Drag: return driver.Drag(a.item, a.points, a.modifiers);
     case AgentAction::Kind::Close: return driver.Close();
     case AgentAction::Kind::Bounds: return driver.SetBounds(a.bounds);

@@ -42,6 +42,10 @@ class DialogDriver {
   // Chooses entry index of a list or popup (the palette's menu is item
   // kADMMenuItemID).
   std::string Choose(int32_t itemId, int32_t index, uint32_t modifiers = 0);
+  // Double-clicks entry index of a list box: a click, then a second one
+  // that carries kADMDoubleClickModifier.
+  std::string DoubleClick(int32_t itemId, int32_t index,
+                          uint32_t modifiers = 0);
   // Presses at the first point, moves through the others, releases at the
   // last; points in item coordinates.
   std::string Drag(int32_t itemId, const std::vector<ASPoint>& points,
@@ -62,9 +66,11 @@ class DialogDriver {
 
 // One action of a script, in the text form "set 7=50", "text 2=Preset 1",
 // "press 1", "press 4 alt", "choose 9=3", "choose menu=4 alt",
-// "drag 16=0,0:10,10 shift", "close", "bounds 10,10,200,300".
+// "double 2=3", "drag 16=0,0:10,10 shift", "close", "bounds 10,10,200,300".
 struct AgentAction {
-  enum class Kind { SetValue, SetText, Press, Choose, Drag, Close, Bounds };
+  enum class Kind {
+    SetValue, SetText, Press, Choose, Drag, Close, Bounds, DoubleClick
+  };
   Kind kind = Kind::Press;
   int32_t item = 0;
   double value = 0;
