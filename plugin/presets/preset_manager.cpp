@@ -1,6 +1,7 @@
 // The preset manager window: a list of the user presets of the owner's kind
-// with New, Delete Selection, Import and Export Selection, and Alt-click on
-// an entry to overwrite it with the current settings.
+// with New, Delete Selection, Import and Export Selection; Alt-click on an
+// entry overwrites it with the current settings, a double click applies it
+// to the owner, and dragging an entry moves it.
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -10,6 +11,7 @@
 #include "presets/preset_file.h"
 #include "presets/preset_menu.h"
 #include "shell/blocks.h"
+#include "shell/error_report.h"
 #include "shell/globals.h"
 #include "shell/suites.h"
 
@@ -37,6 +39,10 @@ struct ManagerState {
   const PresetMenuOwner* owner;
   uint32_t listModifiers;  // of the last click in the list
   ASErr initError;         // why the window could not be opened
+  // The entry being dragged: its position when pressed and where the list
+  // shows it now; -1 while no drag runs.
+  int32_t dragFrom;
+  int32_t dragAt;
 };
 
 ManagerState& StateOf(ADMDialogRef dialog) {
@@ -70,7 +76,7 @@ void ShowCode(const PresetMenuOwner& owner, ASErr code) {
   if (owner.reportError)
     owner.reportError(owner.plugin, code);
   else
-    ShowPresetFileError(owner.plugin);
+    ReportError(owner.plugin, code);
 }
 
 // The user's file of the owner's kind.
@@ -365,21 +371,106 @@ void ButtonPressed(ADMItemRef item, ADMNotifierRef) {
   }
 }
 
+// Shows the dragged entry one place further up (step -1) or down (+1): its
+// text and selection trade places with the neighbour's.
+void StepDraggedEntry(ADMListRef list, int32_t at, int32_t step) {
+  ADMEntryRef here = sADMList->IndexEntry(list, at);
+  ADMEntryRef there = sADMList->IndexEntry(list, at + step);
+  char moving[kParamNameSize], other[kParamNameSize];
+  sADMEntry->GetText(here, moving, sizeof moving);
+  sADMEntry->GetText(there, other, sizeof other);
+  sADMEntry->SetText(here, other);
+  sADMEntry->SetText(there, moving);
+  sADMEntry->Select(here, false);
+  sADMEntry->Select(there, true);
+  sADMEntry->Activate(there, true);
+}
+
+// The position the pointer asks for: the entry under it, the last entry
+// below the entries, the neighbour above or below outside the list.
+int32_t DragTarget(ADMItemRef item, ADMListRef list, const ASPoint& point,
+                   int32_t at) {
+  const int32_t count = sADMList->NumberOfEntries(list);
+  ASRect bounds;
+  sADMItem->GetBoundsRect(item, &bounds);
+  int32_t target;
+  if (point.v < 0)
+    target = at - 1;
+  else if (point.v >= bounds.bottom - bounds.top)
+    target = at + 1;
+  else if (ADMEntryRef entry = sADMList->PickEntry(list, &point))
+    target = sADMEntry->GetIndex(entry);
+  else
+    target = count - 1;
+  return target < 0 ? 0 : target >= count ? count - 1 : target;
+}
+
+// On release after a drag: the file follows the list, then the list and the
+// owner's menu are read back from the file.
+void FinishDrag(ADMDialogRef dialog, ManagerState& state) {
+  const int32_t from = state.dragFrom, to = state.dragAt;
+  state.dragFrom = state.dragAt = -1;
+  if (from == to) return;
+  const PresetMenuOwner& owner = *state.owner;
+  SelectPresetFile(owner);
+  const ASErr err = MovePreset(PresetIndex(from), PresetIndex(to));
+  RefillList(dialog);
+  ADMListRef list = ListOf(dialog, kListItem);
+  if (ADMEntryRef moved = sADMList->IndexEntry(list, err ? from : to)) {
+    sADMEntry->Select(moved, true);
+    sADMEntry->Activate(moved, true);
+  }
+  RefreshPresetMenu(owner);
+  if (err) ShowPresetFileError(owner.plugin);
+}
+
 ASBoolean ListTracked(ADMItemRef item, ADMTrackerRef tracker) {
   ADMDialogRef dialog = sADMItem->GetDialog(item);
-  if (sADMTracker->GetAction(tracker) == kADMMouseDownAction)
-    StateOf(dialog).listModifiers = sADMTracker->GetModifiers(tracker);
-  return sADMItem->DefaultTrack ? sADMItem->DefaultTrack(item, tracker) : 1;
+  ManagerState& state = StateOf(dialog);
+  ADMListRef list = sADMItem->GetList(item);
+  ASPoint point;
+  sADMTracker->GetPoint(tracker, &point);
+  switch (sADMTracker->GetAction(tracker)) {
+    case kADMMouseDownAction: {
+      state.listModifiers = sADMTracker->GetModifiers(tracker);
+      state.dragFrom = state.dragAt = -1;
+      const ASBoolean notify = sADMItem->DefaultTrack(item, tracker);
+      // A plain press may start a drag; with a key held it only selects.
+      const uint32_t keys =
+          kADMShiftKeyModifier | kADMMenuKeyModifier | kADMModKeyModifier;
+      if (!(state.listModifiers & keys))
+        if (ADMEntryRef pressed = sADMList->PickEntry(list, &point))
+          state.dragFrom = state.dragAt = sADMEntry->GetIndex(pressed);
+      return notify;
+    }
+    case kADMMouseMovedDownAction:
+      if (state.dragAt >= 0) {
+        const int32_t target = DragTarget(item, list, point, state.dragAt);
+        for (; state.dragAt != target; state.dragAt += target > state.dragAt ? 1 : -1)
+          StepDraggedEntry(list, state.dragAt, target > state.dragAt ? 1 : -1);
+        return false;
+      }
+      break;
+    case kADMMouseUpAction:
+      if (state.dragAt >= 0) FinishDrag(dialog, state);
+      break;
+    default: break;
+  }
+  return sADMItem->DefaultTrack(item, tracker);
 }
 
 void ListChanged(ADMItemRef item, ADMNotifierRef) {
   ADMDialogRef dialog = sADMItem->GetDialog(item);
   ManagerState& state = StateOf(dialog);
-  if (state.listModifiers & kADMModKeyModifier) {
-    state.listModifiers = 0;
-    ADMListRef list = sADMItem->GetList(item);
-    if (ADMEntryRef active = sADMList->GetActiveEntry(list))
-      UpdateEntry(dialog, sADMEntry->GetIndex(active));
+  const uint32_t modifiers = state.listModifiers;
+  state.listModifiers = 0;
+  ADMEntryRef active = sADMList->GetActiveEntry(sADMItem->GetList(item));
+  if (active && (modifiers & kADMModKeyModifier)) {
+    UpdateEntry(dialog, sADMEntry->GetIndex(active));
+  } else if (active && (modifiers & kADMDoubleClickModifier)) {
+    // The owner shows the preset while the manager stays open.
+    if (ApplyPreset(*state.owner, PresetIndex(sADMEntry->GetIndex(active))))
+      ShowPresetFileError(state.owner->plugin);
   }
   UpdateButtons(dialog);
 }
@@ -406,11 +497,11 @@ ASErr InitManager(ADMDialogRef dialog) {
 }  // namespace
 
 ASErr RunPresetManager(const PresetMenuOwner& owner) {
-  if (!sADMDialog || !sADMItem || !sADMList || !sADMEntry || !sADMBasic ||
-      !sADMTracker || !gGlobals)
+  if (!sADMDialog || !sADMItem || !sADMList || !sADMList->PickEntry ||
+      !sADMEntry || !sADMBasic || !sADMTracker || !gGlobals)
     return kCantHappenErr;
   SelectPresetFile(owner);
-  ManagerState state{&owner, 0, kNoErr};
+  ManagerState state{&owner, 0, kNoErr, -1, -1};
   int32_t ended = sADMDialog->Modal(owner.plugin, nullptr, kPresetManagerDialog,
                                     kADMResizingModalDialogStyle, InitManager,
                                     &state, 0);

@@ -38,8 +38,8 @@ struct PresetMenuOwner {
   void (*refresh)(ADMDialogRef dialog, void* record);
   // Shows the About box; null: the item does nothing.
   void (*about)(SPPluginRef plugin);
-  // Shows a failed import or export with its message; null: the generic
-  // preset error alert.
+  // Shows a failed import or export with its message; null: the shared
+  // error dialog with the code's message.
   void (*reportError)(SPPluginRef plugin, ASErr code);
 };
 

@@ -9,6 +9,7 @@
 
 #include "effects/border.h"
 #include "host/adm/dialog_manager.h"
+#include "host/adm/font.h"
 #include "host/adm/user_agent.h"
 #include "presets/preset_fixture.h"
 #include "presets/preset_kinds.h"
@@ -304,6 +305,88 @@ TEST_F(PresetMenu, CancelledFolderChooserDoesNothing) {
   EXPECT_TRUE(gReported.empty());
   EXPECT_TRUE(host().dialogs().alerts().empty());
   EXPECT_EQ(before, ReadFileBytes(currentPath()));
+}
+
+// A drag in the manager's list: from the middle of a row through points
+// given as rows (-1: above the list, 99: below it) to the release.
+std::string DragScript(int32_t from, std::vector<int32_t> through) {
+  using host::adm::DialogManager;
+  auto point = [](int32_t row) {
+    const int v = row < 0 ? -3 : row >= 99 ? 195 : DialogManager::ListRowMiddle(row);
+    return "20," + std::to_string(v);
+  };
+  std::string script = "drag 2=" + point(from);
+  for (int32_t row : through) script += ":" + point(row);
+  return script;
+}
+
+TEST_F(PresetMenu, DraggingAnEntryMovesItInTheFile) {
+  struct Case {
+    int32_t from;
+    std::vector<int32_t> through;
+    std::vector<int> order;  // the presets' old positions, in the new order
+    bool blocked;            // the rewrite cannot rename the file
+  };
+  const Case cases[] = {
+      {0, {1, 2}, {1, 2, 0, 3}, false},
+      {3, {0}, {3, 0, 1, 2}, false},
+      {1, {99, 99, 99}, {0, 2, 3, 1}, false},  // leaves below: one step each
+      {2, {-1}, {0, 2, 1, 3}, false},          // leaves above: one step
+      {2, {2}, {0, 1, 2, 3}, true},            // onto itself: nothing written
+      {0, {3}, {0, 1, 2, 3}, true},
+  };
+  AddPresets(4);
+  const std::string original = ReadFileBytes(currentPath());
+  std::vector<char> text(kEntryBufferSize);
+  std::vector<std::string> entries;  // 0, 1 fixed; 2.. the presets
+  for (int32_t k = 0; k < 6; ++k) {
+    ASSERT_EQ(kNoErr, ReadEntryText(currentPath().c_str(), k, text.data(), text.size()));
+    entries.push_back(text.data());
+  }
+  const std::string header = original.substr(0, original.find("$\t"));
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "drag from " << c.from);
+    WriteFileBytes(currentPath(), original);
+    ASSERT_EQ(kNoErr, FillPresetMenu(owner_));
+    host().dialogs().ClearAlerts();
+    const fs::path blocker = currentPath().string() + "Tmp/inside";
+    if (c.blocked) fs::create_directories(blocker);
+    agent_.AddScript("#18100", Script({DragScript(c.from, c.through), "press 1"}));
+    ASSERT_EQ(kNoErr, RunPresetManager(owner_));
+    std::string expected = header + entries[0] + entries[1];
+    std::vector<std::string> names;
+    for (int i : c.order) {
+      expected += entries[size_t(i) + 2];
+      names.push_back("P" + std::to_string(i));
+    }
+    EXPECT_EQ(expected, ReadFileBytes(currentPath()));
+    EXPECT_EQ(c.blocked && c.from != c.through.back()
+                  ? std::vector<std::string>{"Preset File Error!"}
+                  : std::vector<std::string>{},
+              Alerts());
+    std::vector<std::string> menuNames = ListTexts(menu());
+    EXPECT_EQ(names, std::vector<std::string>(menuNames.begin() + 4, menuNames.end() - 2));
+    fs::remove_all(currentPath().string() + "Tmp");
+  }
+}
+
+TEST_F(PresetMenu, DoubleClickAppliesWhileTheManagerStaysOpen) {
+  AddPresets(3);
+  ASSERT_EQ(kNoErr, FillPresetMenu(owner_));
+  const std::string before = ReadFileBytes(currentPath());
+  record_.steps = 1;
+  // The manager is still open after the double click: New follows.
+  agent_.AddScript("#18100", Script({"double 2=2", "press 3", "press 1"}));
+  agent_.AddScript("#18104", Script({"press 2"}));
+  ASSERT_EQ(kNoErr, RunPresetManager(owner_));
+  EXPECT_EQ(102, record_.steps);
+  EXPECT_EQ(1, gRefreshes);
+  EXPECT_EQ((std::vector<std::string>{"#18100", "#18104"}), agent_.seen());
+  EXPECT_EQ(before, ReadFileBytes(currentPath()));
+  // A single click only selects.
+  agent_.AddScript("#18100", Script({"choose 2=0", "choose 2=0", "press 1"}));
+  ASSERT_EQ(kNoErr, RunPresetManager(owner_));
+  EXPECT_EQ(102, record_.steps);
 }
 
 }  // namespace
