@@ -102,7 +102,7 @@ int BorderSample(const DemoContext& context, const std::vector<std::string>& set
                          });
 }
 
-// Fractalize's filter on the sample's selected objects.
+// Fractalize's filter (or live effect) on the sample's selected objects.
 int FractalizeSample(const DemoContext& context, const std::vector<std::string>& select,
                      const FractalizeOptions& options, std::string* svgText) {
   CommonOptions common = context.common;
@@ -167,6 +167,22 @@ const std::vector<GalleryEntry>& Gallery() {
          o.unit = "pct";
          o.seed = 7;
          return FractalizeSample(c, {"disc", "ring", "square"}, o, s);
+       }},
+      {"fractalize-live", "Live Fractalize: Square1 at 25 % height and level 2 over jittered anchors, "
+       "kept live with its parameters and seed so that versalix4 update renders it again",
+       "versalix4 fractalize sample.svg -o fractalize-live.svg --select triangle,ring,curve "
+       "--generator 10 --height 25 --level 2 --density 4 --distortion 3 --unit pt --seed 11 --live",
+       [](const DemoContext& c, std::string* s) {
+         FractalizeOptions o;
+         o.generator = "10";
+         o.height = 25;
+         o.level = 2;
+         o.density = 4;
+         o.distortion = 3;
+         o.unit = "pt";
+         o.seed = 11;
+         o.live = true;
+         return FractalizeSample(c, {"triangle", "ring", "curve"}, o, s);
        }},
       {"3d-rotate", "Simple Rotation: the artwork turned 40 degrees about x and 30 about y",
        "versalix4 3d sample.svg -o 3d-rotate.svg --select shapes,curve --kind \"Simple Rotation\" --pre 40,30,0",
