@@ -34,8 +34,10 @@ static_assert(offsetof(ExplosionPGParams, shrinkGrow) == 92);
 static_assert(offsetof(ExplosionPGParams, sameSequence) == 96);
 static_assert(offsetof(ExplosionPGParams, seed) == 100);
 
-// The seed of a new record is the tick count at its creation; the factory
-// file stores 0 and the palette replaces it when it starts from defaults.
+// The seed of a new record is the tick count at its creation: the preset
+// kind's factory step puts it in place of the 0 below, so the factory file
+// holds the tick count of its making and a record made from factory values
+// at run time the host's tick count of that moment.
 constexpr ExplosionPGParams kExplosionFactoryParams = {
     .name = {},
     .total = 200,

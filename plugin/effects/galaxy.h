@@ -48,8 +48,10 @@ static_assert(offsetof(GalaxyPGParams, stacking) == 120);
 static_assert(offsetof(GalaxyPGParams, sameSequence) == 124);
 static_assert(offsetof(GalaxyPGParams, seed) == 128);
 
-// The seed of a new record is the tick count at its creation; the factory
-// file stores 0 and the palette replaces it when it starts from defaults.
+// The seed of a new record is the tick count at its creation: the preset
+// kind's factory step puts it in place of the 0 below, so the factory file
+// holds the tick count of its making and a record made from factory values
+// at run time the host's tick count of that moment.
 constexpr GalaxyPGParams kGalaxyFactoryParams = {
     .name = {},
     .totalBranches = 8,

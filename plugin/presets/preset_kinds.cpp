@@ -1,5 +1,6 @@
 #include "presets/preset_kinds.h"
 
+#include <chrono>
 #include <cstddef>
 #include <cstring>
 
@@ -18,6 +19,7 @@
 #include "effects/trail.h"
 #include "filters/fractalize_params.h"
 #include "filters/transform3d_params.h"
+#include "shell/suites.h"
 #include "tools/broom_tool.h"
 #include "tools/craft_tool.h"
 #include "tools/lens_tool.h"
@@ -413,6 +415,24 @@ void CopyFactory(void* record, int) {
   std::memcpy(record, &Factory, sizeof Factory);
 }
 
+// The tick count in milliseconds: the host's where a host runs, otherwise
+// (the build's factory file generator) the system's monotonic clock.
+int32_t CreationTickCount() {
+  if (sUser && sUser->GetTickCount) return int32_t(sUser->GetTickCount());
+  using namespace std::chrono;
+  return int32_t(uint32_t(
+      duration_cast<milliseconds>(steady_clock::now().time_since_epoch())
+          .count()));
+}
+
+// Records whose factory seed is the tick count at their creation.
+template <const auto& Factory, auto Seed>
+void SeededFactory(void* record, int) {
+  auto params = Factory;
+  params.*Seed = CreationTickCount();
+  std::memcpy(record, &params, sizeof params);
+}
+
 void TransformFactory(void* record, int variant) {
   TransformStoredParams p = TransformFactoryParams(variant);
   std::memcpy(record, &p, sizeof p);
@@ -466,11 +486,12 @@ const PresetKind kKinds[kPresetKindCount] = {
     VX_KIND("VERSALiX4_PST_Emboss.txt", "EmbossPGParams", EM, kEmbossFields,
             CopyFactory<kEmbossFactoryParams>),
     VX_KIND("VERSALiX4_PST_Explosion.txt", "ExplosionPGParams", EX,
-            kExplosionFields, CopyFactory<kExplosionFactoryParams>),
+            kExplosionFields,
+            (SeededFactory<kExplosionFactoryParams, &EX::seed>)),
     VX_KIND("VERSALiX4_PST_Frame.txt", "FramePGParams", FA, kFrameFields,
             CopyFactory<kFrameFactoryParams>),
     VX_KIND("VERSALiX4_PST_Galaxy.txt", "GalaxyPGParams", GA, kGalaxyFields,
-            CopyFactory<kGalaxyFactoryParams>),
+            (SeededFactory<kGalaxyFactoryParams, &GA::seed>)),
     VX_KIND("VERSALiX4_PST_Generation.txt", "GenerationPGParams", GE,
             kGenerationFields, CopyFactory<kGenerationFactoryParams>),
     VX_KIND("VERSALiX4_PST_Neon.txt", "NeonPGParams", NE, kNeonFields,

@@ -13,6 +13,9 @@
 
 #include "effects/border.h"
 #include "effects/circle.h"
+#include "effects/explosion.h"
+#include "effects/galaxy.h"
+#include "host/core/user_interaction.h"
 #include "presets/param_record.h"
 #include "presets/preset_codec.h"
 #include "presets/preset_fixture.h"
@@ -193,6 +196,36 @@ TEST_F(PresetStore, MissingFileIsCreatedFromFactoryValues) {
   BorderPGParams p = Border("x", 99);
   ASSERT_EQ(kNoErr, LoadLastSettingOrDefaults(&p));
   EXPECT_EQ(FactoryBytes(kBorderFile), ReadFileBytes(currentPath()));
+}
+
+// The random seeds of Galaxy and Explosion start as the tick count of the
+// record's making: the host's at run time.
+TEST_F(PresetStore, SeedsOfNewRecordsAreTheTickCount) {
+  struct Case {
+    const char* file;
+    std::size_t seedOffset;
+    const char* seedLine;
+  };
+  const Case cases[] = {
+      {"VERSALiX4_PST_Galaxy.txt", offsetof(GalaxyPGParams, seed), "\r\nQ\t4242\r\n"},
+      {"VERSALiX4_PST_Explosion.txt", offsetof(ExplosionPGParams, seed), "\r\nJ\t4242\r\n"},
+  };
+  host().user().FixTickCount(4242);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.file);
+    UseFile(c.file);
+    unsigned char record[kLargestPresetRecord] = {};
+    ASSERT_EQ(kNoErr, FillFactoryRecord(record));
+    int32_t seed = 0;
+    std::memcpy(&seed, record + c.seedOffset, sizeof seed);
+    EXPECT_EQ(4242, seed);
+    std::memset(record, 0, sizeof record);
+    ASSERT_EQ(kNoErr, LoadLastSettingOrDefaults(record));  // no file yet
+    const std::string bytes = ReadFileBytes(currentPath());
+    const std::size_t first = bytes.find(c.seedLine);
+    ASSERT_NE(std::string::npos, first);
+    EXPECT_NE(std::string::npos, bytes.find(c.seedLine, first + 1));  // both entries
+  }
 }
 
 TEST_F(PresetStore, PartialLastSettingLoadsTheLinesItHas) {
