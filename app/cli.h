@@ -53,5 +53,6 @@ void SetUpEffectCommand(CLI::App& app, CommonOptions& common, int& exitCode);
 void SetUpUpdateCommands(CLI::App& app, CommonOptions& common, int& exitCode);
 void SetUpScriptCommand(CLI::App& app, CommonOptions& common, int& exitCode);
 void SetUpFractalizeCommand(CLI::App& app, CommonOptions& common, int& exitCode);
+void SetUpPresetCommand(CLI::App& app, CommonOptions& common, int& exitCode);
 
 }  // namespace vx::app

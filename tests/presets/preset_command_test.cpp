@@ -1,0 +1,203 @@
+// versalix4 preset as a person runs it: each action's output and what it
+// leaves in the user's file; failures are a message, a non-zero exit and an
+// untouched file.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "presets/preset_fixture.h"
+
+namespace vx::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CommandRun {
+  int exitCode;
+  std::string out, err;
+};
+
+class PresetCommand : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    root_ = fs::temp_directory_path() /
+            ("vx-preset-cmd-" + std::to_string(getpid()) + "-" +
+             ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(root_);
+    fs::create_directories(root_ / "settings");
+  }
+  void TearDown() override {
+    fs::permissions(userFolder(), fs::perms::owner_all, fs::perm_options::add);
+    fs::remove_all(root_);
+  }
+
+  CommandRun Versalix4(const std::string& args) {
+    const fs::path out = root_ / "stdout.txt", err = root_ / "stderr.txt";
+    const std::string command = std::string(VX_APP_PATH) + " preset --settings '" +
+                                (root_ / "settings").string() + "' " + args + " >" +
+                                out.string() + " 2>" + err.string();
+    const int status = std::system(command.c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFileBytes(out),
+            ReadFileBytes(err)};
+  }
+  fs::path userFolder() const { return root_ / "settings" / "VERSALiX4 User Settings"; }
+  fs::path userFile(const std::string& kind) const {
+    return userFolder() / ("VERSALiX4_PST_" + kind + ".txt");
+  }
+
+  fs::path root_;
+};
+
+constexpr const char* kBorderLast =
+    "A\t0.000000\nB\t0\nC\t1\nD\t3\nE\t0.000000\nF\t-0.785398\nG\t0\nH\t0\n"
+    "I\t1.000000\nJ\t1.000000\nK\t2.356194\n";
+
+// One user's session, step by step: what each action prints, then the
+// presets listed after it.
+TEST_F(PresetCommand, ActionsEditThePresetsInPlace) {
+  struct Step {
+    std::string args;
+    std::string out;   // printed by the action
+    std::string list;  // "list" afterwards
+  };
+  const Step steps[] = {
+      {"border list", "", ""},
+      {"Border show 'Default Setting'", kBorderLast, ""},
+      {"Border new A --set C=5 --set A=1.25", "", "0\tA\n"},
+      {"Border show A",
+       "A\t1.250000\nB\t0\nC\t5\nD\t3\nE\t0.000000\nF\t-0.785398\nG\t0\nH\t0\n"
+       "I\t1.000000\nJ\t1.000000\nK\t2.356194\n",
+       "0\tA\n"},
+      {"Border new B", "", "0\tA\n1\tB\n"},
+      {"Border new -- -C", "", "0\tA\n1\tB\n2\t-C\n"},
+      {"Border move -- -C 0", "", "0\t-C\n1\tA\n2\tB\n"},
+      {"Border move 0 2", "", "0\tA\n1\tB\n2\t-C\n"},
+      {"Border update B --set D=7 --name B2", "", "0\tA\n1\tB2\n2\t-C\n"},
+      {"Border show 1",
+       "A\t0.000000\nB\t0\nC\t1\nD\t7\nE\t0.000000\nF\t-0.785398\nG\t0\nH\t0\n"
+       "I\t1.000000\nJ\t1.000000\nK\t2.356194\n",
+       "0\tA\n1\tB2\n2\t-C\n"},
+      {"Border delete -- A -C", "", "0\tB2\n"},
+      {"3DSphere new S --set B=3", "", "0\tS\n"},
+      {"3DSphere show S",  // "B" and "C" carry the same value
+       "A\t8\nB\t3.000000\nC\t3.000000\nD\t90.000000\nE\t90.000000\nF\t100.000000\n"
+       "G\t0.000000\nH\t0.000000\nI\t0.000000\nJ\t0.000000\nK\t0.000000\nL\t0.000000\n"
+       "M\t10.000000\nN\t1\nO\t0\nP\t0.000000,0.000000\n",
+       "0\tS\n"},
+      {"Fractalize new F --set B=0.5", "", "0\tF\n"},
+  };
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.args);
+    const CommandRun run = Versalix4(step.args);
+    ASSERT_EQ(0, run.exitCode) << run.err;
+    EXPECT_EQ(step.out, run.out);
+    EXPECT_EQ("", run.err);
+    const std::string kind = step.args.substr(0, step.args.find(' '));
+    EXPECT_EQ(step.list, Versalix4(kind + " list").out);
+  }
+  // Byte-exact: the entries follow one another with CR LF line ends, the
+  // fixed entries as they were installed.
+  const std::string factory = ReadFileBytes(FactoryFolder() / "VERSALiX4_PST_Border.txt");
+  EXPECT_EQ(factory +
+                "$\tB2\r\nA\t0.000000\r\nB\t0\r\nC\t1\r\nD\t7\r\nE\t0.000000\r\n"
+                "F\t-0.785398\r\nG\t0\r\nH\t0\r\nI\t1.000000\r\nJ\t1.000000\r\n"
+                "K\t2.356194\r\n",
+            ReadFileBytes(userFile("Border")));
+}
+
+TEST_F(PresetCommand, ImportAndExportBetweenFolders) {
+  ASSERT_EQ(0, Versalix4("Neon new N1").exitCode);
+  ASSERT_EQ(0, Versalix4("Neon new N2").exitCode);
+  const fs::path other = root_ / "other";
+  fs::create_directories(other);
+  fs::copy_file(FactoryFolder() / "VERSALiX4_PST_Neon.txt", other / "VERSALiX4_PST_Neon.txt");
+  CommandRun run = Versalix4("Neon export '" + other.string() + "' N2");
+  ASSERT_EQ(0, run.exitCode) << run.err;
+  const std::string own = ReadFileBytes(userFile("Neon"));
+  const std::string n2 = own.substr(own.find("$\tN2"));
+  EXPECT_EQ(ReadFileBytes(FactoryFolder() / "VERSALiX4_PST_Neon.txt") + n2,
+            ReadFileBytes(other / "VERSALiX4_PST_Neon.txt"));
+  run = Versalix4("Neon import '" + other.string() + "'");
+  ASSERT_EQ(0, run.exitCode) << run.err;
+  EXPECT_EQ("0\tN1\n1\tN2\n2\tN2\n", Versalix4("Neon list").out);
+}
+
+TEST_F(PresetCommand, FailuresSayWhyAndChangeNothing) {
+  ASSERT_EQ(0, Versalix4("Border new A").exitCode);
+  fs::create_directories(root_ / "empty");
+  struct Case {
+    std::string args;
+    int exitCode;
+    std::string message;  // a line of stderr
+  };
+  const Case cases[] = {
+      {"Nope list", 2, "unknown kind \"Nope\""},
+      {"Border rename A", 2, "unknown action \"rename\""},
+      {"Border show Zed", 1, "no preset \"Zed\" in VERSALiX4_PST_Border.txt"},
+      {"Border delete A Zed", 1, "no preset \"Zed\""},
+      {"Border new X --set Q=1", 2, "the entry has no key \"Q\""},
+      {"Border new X --set A=wide", 2, "key A takes a value like 0.000000"},
+      {"Border import '" + userFolder().string() + "'", 1,
+       "Import (Export) cannot be done between the same files."},
+      {"Border export '" + (root_ / "empty").string() + "'", 1, "File not found"},
+      {"Border import '" + (root_ / "empty").string() + "'", 1, "File not found"},
+      {"WarpTool new W", 1, "has no options palette"},
+  };
+  const std::string before = ReadFileBytes(userFile("Border"));
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.args);
+    const CommandRun run = Versalix4(c.args);
+    EXPECT_EQ(c.exitCode, run.exitCode);
+    EXPECT_NE(std::string::npos, run.err.find(c.message)) << run.err;
+    EXPECT_EQ(before, ReadFileBytes(userFile("Border")));
+  }
+  EXPECT_FALSE(fs::exists(root_ / "empty" / "VERSALiX4_PST_Border.txt"));
+  EXPECT_EQ(0, Versalix4("WarpTool list").exitCode);
+}
+
+TEST_F(PresetCommand, ReadOnlyFolderAndFullListLoseNothing) {
+  ASSERT_EQ(0, Versalix4("Border new A").exitCode);
+  ASSERT_EQ(0, Versalix4("Border new B").exitCode);
+  // Read-only; a folder in the way of the rewrite's "Tmp" copy stands in
+  // for the permissions where the tests run with every right.
+  fs::create_directories(userFile("Border").string() + "Tmp/inside");
+  fs::permissions(userFolder(), fs::perms::owner_write | fs::perms::group_write |
+                                    fs::perms::others_write,
+                  fs::perm_options::remove);
+  const std::string before = ReadFileBytes(userFile("Border"));
+  for (const std::string args : {"delete A", "move B 0"}) {
+    SCOPED_TRACE(args);
+    const CommandRun run = Versalix4("Border " + args);
+    EXPECT_EQ(1, run.exitCode);
+    EXPECT_NE(std::string::npos, run.err.find("Preset File Error!")) << run.err;
+    EXPECT_EQ(before, ReadFileBytes(userFile("Border")));
+  }
+  fs::permissions(userFolder(), fs::perms::owner_all, fs::perm_options::add);
+  fs::remove_all(userFile("Border").string() + "Tmp");
+
+  // Far down a long list (past the rows the list box shows).
+  std::string full = ReadFileBytes(userFile("Border"));
+  for (int i = 2; i < 40; ++i) full += "$\tP" + std::to_string(i) + "\r\nD\t1\r\n";
+  WriteFileBytes(userFile("Border"), full);
+  CommandRun run = Versalix4("Border update P30 --set D=2");
+  ASSERT_EQ(0, run.exitCode) << run.err;
+  const std::string p30 = "$\tP30\r\nD\t2\r\n";
+  EXPECT_EQ(full.replace(full.find("$\tP30"), p30.size(), p30), ReadFileBytes(userFile("Border")));
+
+  for (int i = 40; i < 1024; ++i) full += "$\tP" + std::to_string(i) + "\r\nD\t1\r\n";
+  WriteFileBytes(userFile("Border"), full);
+  run = Versalix4("Border new X");
+  EXPECT_EQ(1, run.exitCode);
+  EXPECT_NE(std::string::npos, run.err.find("The maximum number is exceeded.")) << run.err;
+  EXPECT_EQ(full, ReadFileBytes(userFile("Border")));
+}
+
+}  // namespace
+}  // namespace vx::test
