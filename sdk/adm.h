@@ -68,6 +68,9 @@ enum {
   kADMDoubleClickModifier = 0x1000 /* the second click of a double click */
 };
 
+/* Bit of ADMBasicSuite.GetKeyState's answer for a key that is held. */
+enum { kADMKeyDownState = 0x80 };
+
 /* Drawing modes of the drawer. */
 enum { kADMNormalMode = 0, kADMXORMode = 1 };
 
@@ -96,6 +99,9 @@ typedef struct ADMBasicSuite {
   ASErr (*GetScreenDimensions)(ASRect* dimensions);
   /* Asks the user for a folder; answers 0 and the path, or "STOP". */
   ASErr (*ChooseFolder)(const char* message, char* path, int32_t maxLength);
+  /* The state of one modifier key (a kADM...KeyModifier bit) during the
+   * current user action: kADMKeyDownState is set while the key is held. */
+  int32_t (*GetKeyState)(uint32_t key);
 } ADMBasicSuite;
 
 typedef struct ADMDialogSuite {

@@ -1,4 +1,5 @@
-// ADM basic suite: indexed strings, beep, alerts, screen, folder chooser.
+// ADM basic suite: indexed strings, beep, alerts, screen, folder chooser,
+// the modifier keys held.
 #include "host/adm/adm_suites.h"
 #include "host/adm/dialog_manager.h"
 #include "host/adm/user_agent.h"
@@ -54,9 +55,13 @@ ASErr ChooseFolder(const char* message, char* path, int32_t maxLength) {
   return kNoErr;
 }
 
+int32_t GetKeyState(uint32_t key) {
+  return key && (Manager().currentModifiers & key) == key ? kADMKeyDownState : 0;
+}
+
 const ADMBasicSuite kBasic = {GetIndexString,      Beep,        ErrorAlert,
                               MessageAlert,        YesNoAlert,  GetScreenDimensions,
-                              ChooseFolder};
+                              ChooseFolder,        GetKeyState};
 
 }  // namespace
 

@@ -77,10 +77,13 @@ const SPPluginsSuite kPlugins = {GetPluginFileSpecification, GetPluginName,
                                  GetPluginAccess};
 
 ASErr AcquirePlugin(SPPluginRef plugin, SPAccessRef* access) {
-  return GetPluginAccess(plugin, access);
+  if (ASErr err = GetPluginAccess(plugin, access)) return err;
+  ModuleOf(plugin)->AcquireAccess();
+  return kNoErr;
 }
 ASErr ReleasePlugin(SPAccessRef access) {
-  return access ? kNoErr : kSPBadParameterError;
+  PluginModule* module = ModuleOf(reinterpret_cast<SPPluginRef>(access));
+  return module && module->ReleaseAccess() ? kNoErr : kSPBadParameterError;
 }
 ASErr GetAccessInfo(SPAccessRef access, SPPlatformAccessRef* module) {
   if (!access || !module) return kSPBadParameterError;

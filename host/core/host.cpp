@@ -132,11 +132,21 @@ int32_t Host::Shutdown() {
 }
 
 int32_t Host::Unload() {
+  if (unloaded_) return kNoErr;
+  if (module_ && module_->accessHolds() > 0) {
+    // An open palette calls the plug-in between messages: it stays loaded.
+    VX_LOG(*this, "the plug-in holds access to itself: not unloaded");
+    return kNoErr;
+  }
   SPAccessMessage message{};
-  return Send(kSPAccessCaller, kSPAccessUnloadSelector, &message.d);
+  const int32_t result = Send(kSPAccessCaller, kSPAccessUnloadSelector, &message.d);
+  unloaded_ = true;
+  return result;
 }
 
 int32_t Host::Reload() {
+  if (!unloaded_) return kNoErr;
+  unloaded_ = false;
   SPAccessMessage message{};
   return Send(kSPAccessCaller, kSPAccessReloadSelector, &message.d);
 }

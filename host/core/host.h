@@ -78,6 +78,8 @@ class Host {
   int32_t Send(const char* caller, const char* selector, SPMessageData* data);
   int32_t Startup();
   int32_t Shutdown();
+  // Unload is refused while the plug-in holds access to itself; Reload
+  // only follows an Unload.
   int32_t Unload();
   int32_t Reload();
   int32_t About();
@@ -100,6 +102,7 @@ class Host {
   std::unique_ptr<PluginModule> module_;
   void* globals_ = nullptr;
   bool started_ = false;
+  bool unloaded_ = false;
   Host* previous_ = nullptr;
 };
 

@@ -29,12 +29,23 @@ class PluginModule {
   const VxResource* FindResource(uint32_t type, int32_t id) const;
   const std::string& Path() const { return path_; }
 
+  // Access the plug-in took to itself (an open palette keeps it loaded):
+  // while any is held the host does not unload it.
+  void AcquireAccess() { ++accessHolds_; }
+  bool ReleaseAccess() {
+    if (accessHolds_ == 0) return false;
+    --accessHolds_;
+    return true;
+  }
+  int accessHolds() const { return accessHolds_; }
+
  private:
   PluginModule() = default;
   void* handle_ = nullptr;
   PluginMainProc main_ = nullptr;
   const VxResourceDirectory* resources_ = nullptr;
   std::string path_;
+  int accessHolds_ = 0;
 };
 
 }  // namespace vx::host

@@ -61,6 +61,10 @@ ASErr EffectSelectionChanged(int effect, ADMDialogRef dialog);
 // The palette of this plug-in group: created when absent, shown, brought to
 // the front. -1 for a group of none of the effects.
 ASErr ShowEffectPalette(SPPluginRef plugin, AIPluginGroupHandle group);
+// ShowEffectPalette for every selected effect art (walked from the second
+// entry of the selection), counting the palettes shown. A host error ends
+// the walk and is answered.
+ASErr ShowSelectedEffectPalettes(SPPluginRef plugin, int32_t* shown);
 
 // ---- effect art -----------------------------------------------------------------
 

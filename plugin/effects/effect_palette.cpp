@@ -13,6 +13,7 @@
 #include "shell/about_dialog.h"
 #include "shell/blocks.h"
 #include "shell/error_report.h"
+#include "shell/help_window.h"
 
 namespace vx {
 namespace {
@@ -80,6 +81,18 @@ void FlyoutNotify(ADMItemRef item, ADMNotifierRef notifier) {
                         sADMEntry->GetIndex(entry), alt);
 }
 
+// "?": the manual at the effect's topic; with Ctrl held, the palettes of
+// the selected effect art instead, and a beep when none could be shown.
+ASErr HelpButton(int effect) {
+  const bool ctrl = sADMBasic->GetKeyState &&
+                    (sADMBasic->GetKeyState(kADMMenuKeyModifier) & kADMKeyDownState);
+  if (!ctrl) return ShowHelpTopic(gGlobals->PluginRef, Effect(effect).helpTopic);
+  int32_t shown = 0;
+  const ASErr err = ShowSelectedEffectPalettes(gGlobals->PluginRef, &shown);
+  if (!shown) sADMBasic->Beep();
+  return err;
+}
+
 void ButtonNotify(ADMItemRef item, ADMNotifierRef notifier) {
   if (!UserChanged(notifier)) return;
   const int effect = EffectOfItem(item);
@@ -101,8 +114,7 @@ void ButtonNotify(ADMItemRef item, ADMNotifierRef notifier) {
     if (!err) err = ApplyToSelection(effect);
     if (!err) err = RecordEffectAction(effect, gGlobals->PluginRef);
   } else if (id == b.help) {
-    // The help palette is not part of this build: the request beeps.
-    if (sADMBasic) sADMBasic->Beep();
+    err = HelpButton(effect);
   }
   Report(err);
 }
@@ -211,6 +223,8 @@ ASErr InitEffectPalette(ADMDialogRef dialog) {
     ReleaseSuites(gGlobals->BasicSuite);
     return err;
   }
+  // ... and keeps its plug-in loaded.
+  if (sAccess) sAccess->AcquirePlugin(gGlobals->PluginRef, &gGlobals->SelfAccess);
   sADMDialog->SetDestroyProc(dialog, DestroyEffectPalette);
   sADMDialog->SetNotifyProc(dialog, PaletteNotify);
   const EffectInfo& info = Effect(effect);
@@ -256,6 +270,7 @@ void DestroyEffectPalette(ADMDialogRef dialog) {
   FreeBlock(record);
   gGlobals->effectRecords[effect] = nullptr;
   gGlobals->effectPalettes[effect] = nullptr;
+  if (sAccess && gGlobals->SelfAccess) sAccess->ReleasePlugin(gGlobals->SelfAccess);
   ReleaseSuites(gGlobals->BasicSuite);
 }
 
@@ -328,6 +343,22 @@ ASErr EffectSelectionChanged(int effect, ADMDialogRef dialog) {
   enable(b.release, canRelease);
   enable(b.expand, canExpand);
   return err;
+}
+
+ASErr ShowSelectedEffectPalettes(SPPluginRef plugin, int32_t* shown) {
+  *shown = 0;
+  SelectedArtList list;
+  if (ASErr err = list.Fetch()) return err;
+  for (int32_t i = kFirstWalkedEntry; i < list.count(); ++i) {
+    int16_t type = 0;
+    if (ASErr err = sArt->GetArtType(list[i], &type)) return err;
+    if (type != kPluginArt) continue;
+    AIPluginGroupHandle group = nullptr;
+    if (ASErr err = sPluginGroup->GetPluginArtPluginGroup(list[i], &group))
+      return err;
+    if (ShowEffectPalette(plugin, group) == kNoErr) ++*shown;
+  }
+  return kNoErr;
 }
 
 ASErr ShowEffectPalette(SPPluginRef plugin, AIPluginGroupHandle group) {

@@ -11,6 +11,7 @@
 #include "presets/preset_store.h"
 #include "shell/error_report.h"
 #include "shell/globals.h"
+#include "shell/help_window.h"
 #include "shell/suites.h"
 
 namespace vx {
@@ -188,9 +189,9 @@ void PreviewNotify(ADMItemRef item, ADMNotifierRef notifier) {
 void HelpNotify(ADMItemRef item, ADMNotifierRef notifier) {
   if (!UserChanged(notifier)) return;
   FractalizeDialogContext* context = ContextOf(sADMItem->GetDialog(item));
-  gGlobals->HelpTopic = context->mode == FractalizeMode::kFilter
-                            ? kHelpTopicFilter
-                            : kHelpTopicEffect;
+  ShowHelpTopic(context->plugin, context->mode == FractalizeMode::kFilter
+                                     ? kHelpTopicFilter
+                                     : kHelpTopicEffect);
 }
 
 PresetMenuOwner OwnerOf(ADMDialogRef dialog) {

@@ -1,10 +1,10 @@
 #include "shell/routing.h"
 
 #include "effects/effect_framework.h"
-#include "effects/selection_walk.h"
 #include "filters/fractalize_filter.h"
 #include "filters/transform3d_filter.h"
 #include "shell/globals.h"
+#include "shell/help_window.h"
 #include "shell/suites.h"
 
 // Filters, the Fractalize live effect and the tools are routed by their own
@@ -23,46 +23,16 @@ int WindowItemIndex(AIMenuItemHandle item) {
   return -1;
 }
 
-// "Show Palette": the palette of every selected effect art; a beep when
-// none was shown.
-void ShowSelectedPalettes(SPPluginRef plugin) {
-  int shown = 0;
-  bool hostError = false;
-  {
-    SelectedArtList list;
-    if (list.Fetch()) {
-      hostError = true;
-    } else {
-      for (int32_t i = kFirstWalkedEntry; i < list.count(); ++i) {
-        int16_t type = 0;
-        if (sArt->GetArtType(list[i], &type)) {
-          hostError = true;
-          break;
-        }
-        if (type != kPluginArt) continue;
-        AIPluginGroupHandle group = nullptr;
-        if (sPluginGroup->GetPluginArtPluginGroup(list[i], &group)) {
-          hostError = true;
-          break;
-        }
-        if (ShowEffectPalette(plugin, group) == kNoErr) ++shown;
-      }
-    }
-  }
-  if (!shown && !hostError && sUser) sUser->SysBeep();
-}
-
 }  // namespace
 
 ASErr RouteMenuCommand(AIMenuMessage* message) {
   const int index = WindowItemIndex(message->menuItem);
-  if (index == kHelpItem) {
-    // The help palette is not part of this build: the command beeps.
-    if (sUser) sUser->SysBeep();
-    return kNoErr;
-  }
+  if (index == kHelpItem) return ToggleHelpPalette(message->d.self);
   if (index == kShowPaletteItem) {
-    ShowSelectedPalettes(message->d.self);
+    // A beep when no palette was shown, except after a host error.
+    int32_t shown = 0;
+    if (!ShowSelectedEffectPalettes(message->d.self, &shown) && !shown && sUser)
+      sUser->SysBeep();
     return kNoErr;
   }
   if (index < 0 || index >= kEffectCount) return kNoErr;

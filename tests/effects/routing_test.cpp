@@ -142,13 +142,5 @@ TEST_F(RoutingTest, ShowPaletteShowsTheSelectedEffectsPaletteOrBeeps) {
   EXPECT_TRUE(Palette(kBorder)->visible);
 }
 
-TEST_F(RoutingTest, HelpWithoutAHelpPaletteBeeps) {
-  const int beeps = host().user().beeps();
-  ASSERT_EQ(0, ChooseWindowItem(15));
-  EXPECT_EQ(beeps + 1, host().user().beeps());
-  ASSERT_EQ(0, host::SendMenuUpdate(host()));
-  EXPECT_FALSE(Checked(15));
-}
-
 }  // namespace
 }  // namespace vx::test
