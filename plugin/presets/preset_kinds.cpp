@@ -81,7 +81,7 @@ const PresetField kFractalizeFields[] = {
 // ---- tools ----------------------------------------------------------------------
 
 using WA = WarpToolParams;
-const PresetField kWarpFields[] = {
+const PresetField kWarpToolFields[] = {
     VX_FIELD(WA, "A", kPresetShort, shape),
     VX_FIELD(WA, "B", kPresetReal, margin),
     VX_FIELD(WA, "C", kPresetFlag, perspective),
@@ -91,7 +91,7 @@ const PresetField kWarpFields[] = {
     VX_FIELD(WA, "G", kPresetReal, steps)};
 
 using WV = WaveToolParams;
-const PresetField kWaveFields[] = {
+const PresetField kWaveToolFields[] = {
     VX_FIELD(WV, "A", kPresetShort, shape),
     VX_FIELD(WV, "B", kPresetReal, cycle),
     VX_FIELD(WV, "C", kPresetFlag, trace),
@@ -100,7 +100,7 @@ const PresetField kWaveFields[] = {
     VX_FIELD(WV, "F", kPresetReal, steps)};
 
 using LE = LensToolParams;
-const PresetField kLensFields[] = {
+const PresetField kLensToolFields[] = {
     VX_FIELD(LE, "A", kPresetShort, lensType),
     VX_FIELD(LE, "B", kPresetReal, thickness),
     VX_FIELD(LE, "C", kPresetReal, magnification),
@@ -115,7 +115,7 @@ const PresetField kLensFields[] = {
     VX_FIELD(LE, "L", kPresetReal, steps)};
 
 using CR = CraftToolParams;
-const PresetField kCraftFields[] = {
+const PresetField kCraftToolFields[] = {
     VX_FIELD(CR, "A", kPresetShort, distortion),
     VX_FIELD(CR, "B", kPresetShort, resistance),
     VX_FIELD(CR, "C", kPresetReal, areaRadius),
@@ -127,7 +127,7 @@ const PresetField kCraftFields[] = {
 
 using RO = RoughToolParams;
 // There is no key "C".
-const PresetField kRoughFields[] = {
+const PresetField kRoughToolFields[] = {
     VX_FIELD(RO, "A", kPresetShort, kind),
     VX_FIELD(RO, "B", kPresetReal, areaRadius),
     VX_FIELD(RO, "D", kPresetFlag, trace),
@@ -136,7 +136,7 @@ const PresetField kRoughFields[] = {
     VX_FIELD(RO, "G", kPresetFlag, newSequence)};
 
 using BR = BroomToolParams;
-const PresetField kBroomFields[] = {
+const PresetField kBroomToolFields[] = {
     VX_FIELD(BR, "A", kPresetShort, sweep),
     VX_FIELD(BR, "B", kPresetShort, resistance),
     VX_FIELD(BR, "C", kPresetReal, areaRadius),
@@ -149,7 +149,7 @@ const PresetField kBroomFields[] = {
 
 using MB = MetaBrushToolParams;
 // The key "z" stands twice (the second time after "y") and "x" is unused.
-const PresetField kMetaBrushFields[] = {
+const PresetField kMetaBrushToolFields[] = {
     VX_FIELD(MB, "A", kPresetShort, keyA),
     VX_FIELD(MB, "B", kPresetReal, keyB),
     VX_FIELD(MB, "C", kPresetFlag, keyC),
@@ -440,72 +440,45 @@ void TransformFactory(void* record, int variant) {
 
 #define VX_KIND(file, key, R, fields, factory) \
   PresetKind { file, key, uint32_t(sizeof(R)), fields, Count(fields), 0, factory }
-#define VX_3D_KIND(file, variant)                                            \
-  PresetKind {                                                               \
-    file, "TransformParams", uint32_t(sizeof(TransformStoredParams)),        \
-        kTransformFields, Count(kTransformFields), variant, TransformFactory \
+// "VERSALiX4_PST_<Name>.txt" of record <Name>PGParams, fields k<Name>Fields.
+#define VX_EFFECT_KIND(Name)                                      \
+  VX_KIND("VERSALiX4_PST_" #Name ".txt", #Name "PGParams", Name##PGParams, \
+          k##Name##Fields, CopyFactory<k##Name##FactoryParams>)
+// "VERSALiX4_PST_<Name>Tool.txt" of record <Name>ToolParams.
+#define VX_TOOL_KIND(Name)                                                 \
+  VX_KIND("VERSALiX4_PST_" #Name "Tool.txt", #Name "ToolParams",           \
+          Name##ToolParams, k##Name##ToolFields,                           \
+          CopyFactory<k##Name##ToolFactoryParams>)
+#define VX_3D_KIND(Name, variant)                                           \
+  PresetKind {                                                              \
+    "VERSALiX4_PST_3D" #Name ".txt", "TransformParams",                     \
+        uint32_t(sizeof(TransformStoredParams)), kTransformFields,          \
+        Count(kTransformFields), variant, TransformFactory                  \
   }
 
 const PresetKind kKinds[kPresetKindCount] = {
-    VX_3D_KIND("VERSALiX4_PST_3DRotate.txt", 0),
-    VX_3D_KIND("VERSALiX4_PST_3DTwist.txt", 1),
-    VX_3D_KIND("VERSALiX4_PST_3DArc.txt", 2),
-    VX_3D_KIND("VERSALiX4_PST_3DScrew.txt", 3),
-    VX_3D_KIND("VERSALiX4_PST_3DTwirl.txt", 4),
-    VX_3D_KIND("VERSALiX4_PST_3DWaveHV.txt", 5),
-    VX_3D_KIND("VERSALiX4_PST_3DWaveZ.txt", 6),
-    VX_3D_KIND("VERSALiX4_PST_3DWaveR.txt", 7),
-    VX_3D_KIND("VERSALiX4_PST_3DSphere.txt", 8),
-    VX_3D_KIND("VERSALiX4_PST_3DTorus.txt", 9),
-    VX_3D_KIND("VERSALiX4_PST_3DSpiral.txt", 10),
-    VX_3D_KIND("VERSALiX4_PST_3DCylinder.txt", 11),
-    VX_KIND("VERSALiX4_PST_Fractalize.txt", "FractalizeParams", FR,
+    VX_3D_KIND(Rotate, 0),  VX_3D_KIND(Twist, 1),   VX_3D_KIND(Arc, 2),
+    VX_3D_KIND(Screw, 3),   VX_3D_KIND(Twirl, 4),   VX_3D_KIND(WaveHV, 5),
+    VX_3D_KIND(WaveZ, 6),   VX_3D_KIND(WaveR, 7),   VX_3D_KIND(Sphere, 8),
+    VX_3D_KIND(Torus, 9),   VX_3D_KIND(Spiral, 10), VX_3D_KIND(Cylinder, 11),
+    VX_KIND("VERSALiX4_PST_Fractalize.txt", "FractalizeParams", FractalizeParams,
             kFractalizeFields, CopyFactory<kFractalizeFactoryParams>),
-    VX_KIND("VERSALiX4_PST_WarpTool.txt", "WarpToolParams", WA, kWarpFields,
-            CopyFactory<kWarpToolFactoryParams>),
-    VX_KIND("VERSALiX4_PST_WaveTool.txt", "WaveToolParams", WV, kWaveFields,
-            CopyFactory<kWaveToolFactoryParams>),
-    VX_KIND("VERSALiX4_PST_LensTool.txt", "LensToolParams", LE, kLensFields,
-            CopyFactory<kLensToolFactoryParams>),
-    VX_KIND("VERSALiX4_PST_CraftTool.txt", "CraftToolParams", CR, kCraftFields,
-            CopyFactory<kCraftToolFactoryParams>),
-    VX_KIND("VERSALiX4_PST_RoughTool.txt", "RoughToolParams", RO, kRoughFields,
-            CopyFactory<kRoughToolFactoryParams>),
-    VX_KIND("VERSALiX4_PST_BroomTool.txt", "BroomToolParams", BR, kBroomFields,
-            CopyFactory<kBroomToolFactoryParams>),
-    VX_KIND("VERSALiX4_PST_MetaBrushTool.txt", "MetaBrushToolParams", MB,
-            kMetaBrushFields, CopyFactory<kMetaBrushToolFactoryParams>),
-    VX_KIND("VERSALiX4_PST_TrailTool.txt", "TrailToolParams", TT,
-            kTrailToolFields, CopyFactory<kTrailToolFactoryParams>),
-    VX_KIND("VERSALiX4_PST_Border.txt", "BorderPGParams", BO, kBorderFields,
-            CopyFactory<kBorderFactoryParams>),
-    VX_KIND("VERSALiX4_PST_Circle.txt", "CirclePGParams", CI, kCircleFields,
-            CopyFactory<kCircleFactoryParams>),
-    VX_KIND("VERSALiX4_PST_Cutout.txt", "CutoutPGParams", CU, kCutoutFields,
-            CopyFactory<kCutoutFactoryParams>),
-    VX_KIND("VERSALiX4_PST_Emboss.txt", "EmbossPGParams", EM, kEmbossFields,
-            CopyFactory<kEmbossFactoryParams>),
-    VX_KIND("VERSALiX4_PST_Explosion.txt", "ExplosionPGParams", EX,
-            kExplosionFields,
-            (SeededFactory<kExplosionFactoryParams, &EX::seed>)),
-    VX_KIND("VERSALiX4_PST_Frame.txt", "FramePGParams", FA, kFrameFields,
-            CopyFactory<kFrameFactoryParams>),
-    VX_KIND("VERSALiX4_PST_Galaxy.txt", "GalaxyPGParams", GA, kGalaxyFields,
-            (SeededFactory<kGalaxyFactoryParams, &GA::seed>)),
-    VX_KIND("VERSALiX4_PST_Generation.txt", "GenerationPGParams", GE,
-            kGenerationFields, CopyFactory<kGenerationFactoryParams>),
-    VX_KIND("VERSALiX4_PST_Neon.txt", "NeonPGParams", NE, kNeonFields,
-            CopyFactory<kNeonFactoryParams>),
-    VX_KIND("VERSALiX4_PST_Reflections.txt", "ReflectionsPGParams", RE,
-            kReflectionsFields, CopyFactory<kReflectionsFactoryParams>),
-    VX_KIND("VERSALiX4_PST_Shadow.txt", "ShadowPGParams", SH, kShadowFields,
-            CopyFactory<kShadowFactoryParams>),
-    VX_KIND("VERSALiX4_PST_Tiling.txt", "TilingPGParams", TI, kTilingFields,
-            CopyFactory<kTilingFactoryParams>),
-    VX_KIND("VERSALiX4_PST_Trail.txt", "TrailPGParams", TR, kTrailFields,
-            CopyFactory<kTrailFactoryParams>)};
+    VX_TOOL_KIND(Warp),     VX_TOOL_KIND(Wave),     VX_TOOL_KIND(Lens),
+    VX_TOOL_KIND(Craft),    VX_TOOL_KIND(Rough),    VX_TOOL_KIND(Broom),
+    VX_TOOL_KIND(MetaBrush), VX_TOOL_KIND(Trail),
+    VX_EFFECT_KIND(Border), VX_EFFECT_KIND(Circle), VX_EFFECT_KIND(Cutout),
+    VX_EFFECT_KIND(Emboss),
+    VX_KIND("VERSALiX4_PST_Explosion.txt", "ExplosionPGParams", ExplosionPGParams,
+            kExplosionFields, (SeededFactory<kExplosionFactoryParams, &EX::seed>)),
+    VX_EFFECT_KIND(Frame),
+    VX_KIND("VERSALiX4_PST_Galaxy.txt", "GalaxyPGParams", GalaxyPGParams,
+            kGalaxyFields, (SeededFactory<kGalaxyFactoryParams, &GA::seed>)),
+    VX_EFFECT_KIND(Generation), VX_EFFECT_KIND(Neon), VX_EFFECT_KIND(Reflections),
+    VX_EFFECT_KIND(Shadow), VX_EFFECT_KIND(Tiling), VX_EFFECT_KIND(Trail)};
 
 #undef VX_KIND
+#undef VX_EFFECT_KIND
+#undef VX_TOOL_KIND
 #undef VX_3D_KIND
 
 static_assert(sizeof(MetaBrushToolParams) <= kLargestPresetRecord);
