@@ -117,6 +117,14 @@ ASErr Set(AIActionParamValueRef param, ActionValue value) {
   return kNoErr;
 }
 
+// A value of the key and type; the caller fills the field the type uses.
+ActionValue Typed(ActionParamKeyID key, ActionParamTypeID type) {
+  ActionValue v;
+  v.key = key;
+  v.type = type;
+  return v;
+}
+
 // The key's value when it exists with that type; null otherwise.
 const ActionValue* Get(AIActionParamValueRef param, ActionParamKeyID key,
                        ActionParamTypeID type) {
@@ -135,9 +143,7 @@ ASErr GetInteger(AIActionParamValueRef param, ActionParamKeyID key,
 }
 ASErr SetInteger(AIActionParamValueRef param, ActionParamKeyID key,
                  int32_t value) {
-  ActionValue v;
-  v.key = key;
-  v.type = actionTypeInteger;
+  ActionValue v = Typed(key, actionTypeInteger);
   v.integer = value;
   return Set(param, std::move(v));
 }
@@ -150,9 +156,7 @@ ASErr GetReal(AIActionParamValueRef param, ActionParamKeyID key,
 }
 ASErr SetReal(AIActionParamValueRef param, ActionParamKeyID key,
               AIReal value) {
-  ActionValue v;
-  v.key = key;
-  v.type = actionTypeReal;
+  ActionValue v = Typed(key, actionTypeReal);
   v.real = value;
   return Set(param, std::move(v));
 }
@@ -165,9 +169,7 @@ ASErr GetBoolean(AIActionParamValueRef param, ActionParamKeyID key,
 }
 ASErr SetBoolean(AIActionParamValueRef param, ActionParamKeyID key,
                  ASBoolean value) {
-  ActionValue v;
-  v.key = key;
-  v.type = actionTypeBool;
+  ActionValue v = Typed(key, actionTypeBool);
   v.boolean = value != 0;
   return Set(param, std::move(v));
 }
@@ -181,9 +183,7 @@ ASErr GetEnumerated(AIActionParamValueRef param, ActionParamKeyID key,
 }
 ASErr SetEnumerated(AIActionParamValueRef param, ActionParamKeyID key,
                     const char* name, int32_t value) {
-  ActionValue v;
-  v.key = key;
-  v.type = actionTypeEnum;
+  ActionValue v = Typed(key, actionTypeEnum);
   v.text = name ? name : "";
   v.integer = value;
   return Set(param, std::move(v));
@@ -197,9 +197,7 @@ ASErr GetString(AIActionParamValueRef param, ActionParamKeyID key,
 }
 ASErr SetString(AIActionParamValueRef param, ActionParamKeyID key,
                 const char* value) {
-  ActionValue v;
-  v.key = key;
-  v.type = actionTypeString;
+  ActionValue v = Typed(key, actionTypeString);
   v.text = value ? value : "";
   return Set(param, std::move(v));
 }
@@ -220,9 +218,7 @@ ASErr GetRawData(AIActionParamValueRef param, ActionParamKeyID key,
 ASErr SetRawData(AIActionParamValueRef param, ActionParamKeyID key,
                  int32_t size, const void* value) {
   if (size < 0 || (size > 0 && !value)) return kSPBadParameterError;
-  ActionValue v;
-  v.key = key;
-  v.type = actionTypeRaw;
+  ActionValue v = Typed(key, actionTypeRaw);
   const auto* bytes = static_cast<const unsigned char*>(value);
   if (size > 0) v.raw.assign(bytes, bytes + size);
   return Set(param, std::move(v));
@@ -237,9 +233,7 @@ ASErr GetUnitReal(AIActionParamValueRef param, ActionParamKeyID key,
 }
 ASErr SetUnitReal(AIActionParamValueRef param, ActionParamKeyID key,
                   ActionParamUnitID unit, AIReal value) {
-  ActionValue v;
-  v.key = key;
-  v.type = actionTypeUnitReal;
+  ActionValue v = Typed(key, actionTypeUnitReal);
   v.unit = unit;
   v.real = value;
   return Set(param, std::move(v));

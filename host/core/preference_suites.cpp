@@ -26,16 +26,21 @@ ASErr Write(const char* prefix, const char* suffix, Value value) {
   return host.preferences().Put(prefix, suffix, std::move(value));
 }
 
+Value Typed(Type type) {
+  Value v;
+  v.type = type;
+  return v;
+}
+
 ASErr GetInteger(const char* prefix, const char* suffix, int32_t* value) {
   if (!value) return kSPBadParameterError;
   if (auto v = Read(prefix, suffix, Type::Integer)) *value = v->integer;
   return kNoErr;
 }
 ASErr PutInteger(const char* prefix, const char* suffix, int32_t value) {
-  Value v;
-  v.type = Type::Integer;
+  Value v = Typed(Type::Integer);
   v.integer = value;
-  return Write(prefix, suffix, v);
+  return Write(prefix, suffix, std::move(v));
 }
 ASErr GetBoolean(const char* prefix, const char* suffix, ASBoolean* value) {
   if (!value) return kSPBadParameterError;
@@ -43,10 +48,9 @@ ASErr GetBoolean(const char* prefix, const char* suffix, ASBoolean* value) {
   return kNoErr;
 }
 ASErr PutBoolean(const char* prefix, const char* suffix, ASBoolean value) {
-  Value v;
-  v.type = Type::Boolean;
+  Value v = Typed(Type::Boolean);
   v.integer = value ? 1 : 0;
-  return Write(prefix, suffix, v);
+  return Write(prefix, suffix, std::move(v));
 }
 ASErr GetReal(const char* prefix, const char* suffix, AIReal* value) {
   if (!value) return kSPBadParameterError;
@@ -55,10 +59,9 @@ ASErr GetReal(const char* prefix, const char* suffix, AIReal* value) {
   return kNoErr;
 }
 ASErr PutReal(const char* prefix, const char* suffix, AIReal value) {
-  Value v;
-  v.type = Type::Real;
+  Value v = Typed(Type::Real);
   v.real = value;
-  return Write(prefix, suffix, v);
+  return Write(prefix, suffix, std::move(v));
 }
 ASErr GetString(const char* prefix, const char* suffix, char* value,
                 int32_t maxLength) {
@@ -69,10 +72,9 @@ ASErr GetString(const char* prefix, const char* suffix, char* value,
 }
 ASErr PutString(const char* prefix, const char* suffix, const char* value) {
   if (!value) return kSPBadParameterError;
-  Value v;
-  v.type = Type::String;
+  Value v = Typed(Type::String);
   v.text = value;
-  return Write(prefix, suffix, v);
+  return Write(prefix, suffix, std::move(v));
 }
 ASErr GetPoint(const char* prefix, const char* suffix, ASPoint* value) {
   if (!value) return kSPBadParameterError;
@@ -80,10 +82,9 @@ ASErr GetPoint(const char* prefix, const char* suffix, ASPoint* value) {
   return kNoErr;
 }
 ASErr PutPoint(const char* prefix, const char* suffix, ASPoint value) {
-  Value v;
-  v.type = Type::Point;
+  Value v = Typed(Type::Point);
   v.point = value;
-  return Write(prefix, suffix, v);
+  return Write(prefix, suffix, std::move(v));
 }
 
 const AIPreferenceSuite kPreference = {

@@ -26,32 +26,30 @@ ASErr Write(AIDictionaryRef ref, const char* key, T value) {
   return kNoErr;
 }
 
-ASErr GetIntegerEntry(AIDictionaryRef ref, const char* key, int32_t* value) {
-  const int32_t* v = nullptr;
-  if (!value) return kSPBadParameterError;
+// Reads an entry of type T into the caller's variable of type Out.
+template <class T, class Out>
+ASErr ReadInto(AIDictionaryRef ref, const char* key, Out* out) {
+  const T* v = nullptr;
+  if (!out) return kSPBadParameterError;
   if (ASErr err = Read(ref, key, &v)) return err;
-  *value = *v;
+  *out = static_cast<Out>(*v);
   return kNoErr;
+}
+
+ASErr GetIntegerEntry(AIDictionaryRef ref, const char* key, int32_t* value) {
+  return ReadInto<int32_t>(ref, key, value);
 }
 ASErr SetIntegerEntry(AIDictionaryRef ref, const char* key, int32_t value) {
   return Write(ref, key, value);
 }
 ASErr GetRealEntry(AIDictionaryRef ref, const char* key, AIReal* value) {
-  const AIReal* v = nullptr;
-  if (!value) return kSPBadParameterError;
-  if (ASErr err = Read(ref, key, &v)) return err;
-  *value = *v;
-  return kNoErr;
+  return ReadInto<AIReal>(ref, key, value);
 }
 ASErr SetRealEntry(AIDictionaryRef ref, const char* key, AIReal value) {
   return Write(ref, key, value);
 }
 ASErr GetBooleanEntry(AIDictionaryRef ref, const char* key, ASBoolean* value) {
-  const bool* v = nullptr;
-  if (!value) return kSPBadParameterError;
-  if (ASErr err = Read(ref, key, &v)) return err;
-  *value = *v;
-  return kNoErr;
+  return ReadInto<bool>(ref, key, value);
 }
 ASErr SetBooleanEntry(AIDictionaryRef ref, const char* key, ASBoolean value) {
   return Write(ref, key, value != 0);
