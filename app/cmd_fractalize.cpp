@@ -21,6 +21,7 @@
 #include "host/core/user_interaction.h"
 #include "host/io/atomic_file.h"
 #include "host/live/live_effect_apply.h"
+#include "host/live/live_effect_instance.h"
 #include "host/live/live_effect_render.h"
 #include "host/svg/svg_effect_art.h"
 #include "host/svg/svg_export.h"
@@ -161,8 +162,18 @@ int RunFractalizeLiveEffect(host::Host& host, host::art::Document& doc,
     std::cerr << "versalix4: the plug-in registered no Fractalize live effect\n";
     return kExitInternal;
   }
-  return WithFractalizeAgent(host, options, [&] {
-    return host::live::ApplyLiveEffectWithDialog(host, doc, kFractalizeName, targets);
+  // Objects that carry the effect already have their parameters edited,
+  // the others get it.
+  std::vector<host::art::Art*> fresh, carrying;
+  for (host::art::Art* art : targets) {
+    const host::live::LiveEffectInstance* live = host::live::InstanceOf(*art);
+    (live && live->effect == kFractalizeName ? carrying : fresh).push_back(art);
+  }
+  return WithFractalizeAgent(host, options, [&]() -> int32_t {
+    for (host::art::Art* art : carrying)
+      if (int32_t err = host::live::EditLiveEffect(host, doc, *art)) return err;
+    if (fresh.empty()) return kNoErr;
+    return host::live::ApplyLiveEffectWithDialog(host, doc, kFractalizeName, fresh);
   });
 }
 

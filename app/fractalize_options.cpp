@@ -20,7 +20,8 @@ void AddFractalizeOptions(CLI::App& cmd, FractalizeOptions& o) {
   cmd.add_option("--seed", o.seed, "Fixed random seed, so that a run repeats exactly");
   cmd.add_flag("--live", o.live,
                "Apply the live effect: each selected object keeps its source, its parameters "
-               "and its seed, and versalix4 update renders it again");
+               "and its seed, and versalix4 update renders it again; an object that has the "
+               "effect already gets its parameters changed (and keeps its seed)");
 }
 
 }  // namespace vx::app

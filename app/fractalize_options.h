@@ -31,7 +31,8 @@ void AddFractalizeOptions(CLI::App& command, FractalizeOptions& options);
 // The filter: the dialog filled in from the options, OK, then Go.
 int RunFractalizeFilter(host::Host& host, const FractalizeOptions& options);
 // The live effect on each target: the dialog (effect mode) filled in from
-// the options and OK; the targets become live effect art.
+// the options and OK; the targets become live effect art, or when they
+// carry the effect already, get their parameters changed.
 int RunFractalizeLiveEffect(host::Host& host, host::art::Document& doc,
                             const std::vector<host::art::Art*>& targets,
                             const FractalizeOptions& options);
