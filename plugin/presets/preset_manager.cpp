@@ -18,7 +18,6 @@
 namespace vx {
 namespace {
 
-using preset_ui::MenuText;
 using preset_ui::PresetText;
 using preset_ui::ShowPresetFileError;
 using preset_ui::ShowPresetMessage;
@@ -138,7 +137,7 @@ void NewPreset(ADMDialogRef dialog) {
   sADMEntry->Select(entry, true);
   if (ADMListRef menu = OwnerMenu(owner)) {
     char shown[kParamNameSize];
-    MenuText(record, shown);
+    PresetMenuText(record, shown);
     ADMEntryRef item =
         sADMList->InsertEntry(menu, kPresetMenuFirstPreset + count);
     sADMEntry->SetText(item, shown);
@@ -200,7 +199,7 @@ void UpdateEntry(ADMDialogRef dialog, int32_t position) {
   }
   if (ADMListRef menu = OwnerMenu(owner)) {
     char shown[kParamNameSize];
-    MenuText(record, shown);
+    PresetMenuText(record, shown);
     if (ADMEntryRef item =
             sADMList->IndexEntry(menu, kPresetMenuFirstPreset + position))
       sADMEntry->SetText(item, shown);

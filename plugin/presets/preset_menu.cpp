@@ -10,16 +10,6 @@
 namespace vx {
 namespace preset_ui {
 
-void MenuText(const char* name, char out[64]) {
-  if (name[0] == '-') {
-    out[0] = ' ';
-    std::strncpy(out + 1, name, 62);
-  } else {
-    std::strncpy(out, name, 63);
-  }
-  out[63] = '\0';
-}
-
 void PresetText(SPPluginRef plugin, int32_t index, char* out, int32_t size) {
   out[0] = '\0';
   if (sADMBasic && sADMBasic->GetIndexString)
@@ -79,7 +69,6 @@ bool AskPresetName(SPPluginRef plugin, int32_t dialogId, void* record) {
 
 }  // namespace preset_ui
 
-using preset_ui::MenuText;
 using preset_ui::ShowPresetFileError;
 
 namespace {
@@ -160,7 +149,7 @@ ASErr ChoosePresetMenuEntry(const PresetMenuOwner& owner, int32_t position,
         err = SavePreset(owner.record, index);
         if (!err) {
           char shown[kParamNameSize];
-          MenuText(record, shown);
+          PresetMenuText(record, shown);
           sADMEntry->SetText(entry, shown);
         }
       }

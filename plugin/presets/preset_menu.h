@@ -63,8 +63,6 @@ ASErr RunPresetManager(const PresetMenuOwner& owner);
 
 // Internal to the preset user interface: shared by the menu and the manager.
 namespace preset_ui {
-// The name as a menu shows it (minus fix), at most 63 bytes.
-void MenuText(const char* name, char out[64]);
 // Reads text index of the preset texts.
 void PresetText(SPPluginRef plugin, int32_t index, char* out, int32_t size);
 void ShowPresetFileError(SPPluginRef plugin);

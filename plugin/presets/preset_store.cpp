@@ -267,6 +267,13 @@ ASErr InstallUserPresets(SPPluginRef plugin) {
 
 // ---- lists ------------------------------------------------------------------
 
+void PresetMenuText(const char* name, char out[kParamNameSize]) {
+  const bool minus = name[0] == '-';
+  out[0] = ' ';
+  std::strncpy(out + (minus ? 1 : 0), name, kParamNameSize - (minus ? 2 : 1));
+  out[kParamNameSize - 1] = '\0';
+}
+
 ASErr FillPresetList(ADMListRef list, const char* source, bool minusFix) {
   if (!list || !source) return kSPBadParameterError;
   if (!sADMList || !sADMList->InsertEntry || !sADMList->NumberOfEntries ||
@@ -291,10 +298,8 @@ ASErr FillPresetList(ADMListRef list, const char* source, bool minusFix) {
     char* end = std::strchr(name, '\t');
     if (end) *end = '\0';
     char shown[kParamNameSize];
-    if (minusFix && name[0] == '-') {
-      shown[0] = ' ';
-      std::strncpy(shown + 1, name, kParamNameSize - 2);
-      shown[kParamNameSize - 1] = '\0';
+    if (minusFix) {
+      PresetMenuText(name, shown);
     } else {
       std::strncpy(shown, name, kParamNameSize - 1);
       shown[kParamNameSize - 1] = '\0';

@@ -87,6 +87,10 @@ ASErr CountPresetEntries(const char* path, int32_t* count);
 
 // ---- lists ------------------------------------------------------------------
 
+// The name as a preset menu shows it: one beginning with "-" gets a space in
+// front (a menu would take it for a separator); at most 63 bytes.
+void PresetMenuText(const char* name, char out[64]);
+
 // Inserts the user preset names into a host list at positions 4, 5, ...
 // (entry id = position). `source` is a file name in the user folder or a
 // path. With minusFix a name beginning with "-" is shown with a space first.
