@@ -8,7 +8,6 @@
 #include "host/adm/dialog_manager.h"
 #include "host/adm/user_agent.h"
 #include "host/art/document_set.h"
-#include "host/art/plugin_group_updates.h"
 #include "host/core/messages.h"
 #include "host/core/registrations.h"
 
@@ -102,13 +101,8 @@ std::string PerformPaletteAction(host::Host& host, host::adm::Dialog& palette,
   std::string error;
   auto parsed = host::adm::ParseAgentAction(action, &error);
   if (!parsed) return error;
-  {
-    host::art::UndoStepScope step(host.documents());
-    host::adm::DialogDriver driver(host.dialogs(), palette);
-    error = host::adm::Perform(driver, *parsed);
-  }
-  host::art::SendPluginGroupUpdates(host);
-  return error;
+  host::adm::DialogDriver driver(host.dialogs(), palette);
+  return host::adm::Perform(driver, *parsed);
 }
 
 int32_t ItemWithText(const host::adm::Dialog& palette, const std::string& text) {

@@ -1,7 +1,6 @@
 // Live effects from the command line: a document adopted by a started host
 // with its effect art bound to the plug-in's groups, and the effects'
-// palettes driven as a user would, each action followed by the updates a
-// host sends after an edit.
+// palettes driven as a user would.
 #pragma once
 
 #include <functional>
@@ -40,8 +39,8 @@ void SelectOnly(host::art::Document& document, const std::vector<host::art::Art*
 host::adm::Dialog* OpenEffectPalette(host::Host& host, int effect);
 
 // Performs one user action on a palette ("set 11=4", "press 37",
-// "choose 9=3" ...) as one undo step, then sends the plug-in group updates
-// the host owes after an edit. Answers "" or why it could not be done.
+// "choose 9=3" ...); the host makes it one undo step and updates the effect
+// art it changed. Answers "" or why it could not be done.
 std::string PerformPaletteAction(host::Host& host, host::adm::Dialog& palette,
                                  const std::string& action);
 

@@ -6,6 +6,8 @@
 
 #include "host/adm/dialog.h"
 #include "host/adm/dialog_manager.h"
+#include "host/art/document_set.h"
+#include "host/art/plugin_group_updates.h"
 #include "host/core/host.h"
 
 namespace vx::host::adm {
@@ -16,6 +18,25 @@ std::string ItemName(int32_t id) {
   return id == kADMMenuItemID ? std::string("the palette menu")
                               : "item " + std::to_string(id);
 }
+
+// One user action: what it changes in the current document is one undo
+// step. An action between messages (on a palette) is followed, within that
+// step, by the updates of the plug-in group art it changed, as after a
+// message; inside a message (a modal dialog) the message's end sends them.
+class UserAction {
+ public:
+  explicit UserAction(DialogManager& manager)
+      : host_(manager.host()), step_(host_.documents()) {}
+  ~UserAction() {
+    if (step_.outermost()) art::SendPluginGroupUpdates(host_);
+  }
+  UserAction(const UserAction&) = delete;
+  UserAction& operator=(const UserAction&) = delete;
+
+ private:
+  Host& host_;
+  art::UndoStepScope step_;
+};
 }  // namespace
 
 DialogDriver::DialogDriver(DialogManager& manager, Dialog& dialog)
@@ -62,6 +83,7 @@ void DialogDriver::AfterAction() {
 }
 
 std::string DialogDriver::SetValue(int32_t itemId, double value) {
+  UserAction action(manager_);
   std::string error;
   Item* item = Usable(itemId, &error);
   if (!item) return error;
@@ -86,6 +108,7 @@ std::string DialogDriver::SetValue(int32_t itemId, double value) {
 }
 
 std::string DialogDriver::SetText(int32_t itemId, const std::string& text) {
+  UserAction action(manager_);
   std::string error;
   Item* item = Usable(itemId, &error);
   if (!item) return error;
@@ -100,6 +123,7 @@ std::string DialogDriver::SetText(int32_t itemId, const std::string& text) {
 }
 
 std::string DialogDriver::Press(int32_t itemId, uint32_t modifiers) {
+  UserAction action(manager_);
   std::string error;
   Item* item = Usable(itemId, &error);
   if (!item) return error;
@@ -121,6 +145,7 @@ std::string DialogDriver::Press(int32_t itemId, uint32_t modifiers) {
 
 std::string DialogDriver::Choose(int32_t itemId, int32_t index,
                                  uint32_t modifiers) {
+  UserAction action(manager_);
   std::string error;
   Item* item = Usable(itemId, &error);
   if (!item) return error;
@@ -168,6 +193,7 @@ std::string DialogDriver::Choose(int32_t itemId, int32_t index,
 
 std::string DialogDriver::DoubleClick(int32_t itemId, int32_t index,
                                       uint32_t modifiers) {
+  UserAction action(manager_);
   if (std::string why = Choose(itemId, index, modifiers); !why.empty())
     return why;
   return Choose(itemId, index, modifiers | kADMDoubleClickModifier);
@@ -176,6 +202,7 @@ std::string DialogDriver::DoubleClick(int32_t itemId, int32_t index,
 std::string DialogDriver::Drag(int32_t itemId,
                                const std::vector<ASPoint>& points,
                                uint32_t modifiers) {
+  UserAction action(manager_);
   std::string error;
   Item* item = Usable(itemId, &error);
   if (!item) return error;
@@ -198,6 +225,7 @@ std::string DialogDriver::Drag(int32_t itemId,
 }
 
 std::string DialogDriver::Close() {
+  UserAction action(manager_);
   if (!manager_.Find(RefOf(dialog_))) return "the dialog is closed";
   if (dialog_.modal()) {
     if (dialog_.ended) return "the dialog has ended";
@@ -218,6 +246,7 @@ std::string DialogDriver::Close() {
 }
 
 std::string DialogDriver::SetBounds(const ASRect& bounds) {
+  UserAction action(manager_);
   if (!manager_.Find(RefOf(dialog_))) return "the dialog is closed";
   if (bounds.right <= bounds.left || bounds.bottom <= bounds.top)
     return "the bounds are empty";

@@ -22,7 +22,9 @@ class Item;
 // What a user can do to a dialog. Each action reaches the plug-in the way
 // the real dialog manager would deliver it ("ADM User Changed Notifier" to
 // the item's notify procedure, mouse events to its track procedure) and
-// answers "" or a message saying why it could not be done.
+// answers "" or a message saying why it could not be done. An action is one
+// undo step; on a palette, between messages, the host then updates the
+// plug-in group art the action changed ("AI Notify Edits", "AI Update").
 class DialogDriver {
  public:
   DialogDriver(DialogManager& manager, Dialog& dialog);

@@ -4,7 +4,6 @@
 
 #include "host/adm/dialog_manager.h"
 #include "host/art/document_set.h"
-#include "host/art/plugin_group_updates.h"
 #include "host/core/messages.h"
 #include "effects/effect_table.h"
 
@@ -116,13 +115,8 @@ void EffectTest::Act(int effect, const std::string& action) {
   std::string error;
   auto parsed = host::adm::ParseAgentAction(action, &error);
   ASSERT_TRUE(parsed) << error;
-  {
-    // A palette edit is one undo step, followed by the updates it caused.
-    host::art::UndoStepScope step(host().documents());
-    host::adm::DialogDriver driver(host().dialogs(), *palette);
-    ASSERT_EQ("", host::adm::Perform(driver, *parsed)) << action;
-  }
-  host::art::SendPluginGroupUpdates(host());
+  host::adm::DialogDriver driver(host().dialogs(), *palette);
+  ASSERT_EQ("", host::adm::Perform(driver, *parsed)) << action;
 }
 
 BorderPGParams* EffectTest::BorderRecord() {

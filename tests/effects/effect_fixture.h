@@ -48,8 +48,8 @@ class EffectTest : public HostTest {
   int32_t ChooseWindowItem(int index);
   // The palette of an effect (null while there is none).
   host::adm::Dialog* Palette(int effect);
-  // Runs one palette action ("set 11=4", "press 37", "choose 9=3" ...) and
-  // then, like the host after a user's edit, updates changed effect art.
+  // Runs one palette action ("set 11=4", "press 37", "choose 9=3" ...) as
+  // the user would; the host updates the effect art it changed.
   void Act(int effect, const std::string& action);
   // The Border palette's current record (null without palette).
   BorderPGParams* BorderRecord();

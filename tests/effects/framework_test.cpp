@@ -8,9 +8,12 @@
 #include "effects/effect_table.h"
 #include "host/adm/dialog_manager.h"
 #include "host/art/document_set.h"
+#include "host/art/dump.h"
 #include "host/core/action_values.h"
 #include "host/core/messages.h"
 #include "host/core/preferences.h"
+#include "effects/effect_framework.h"
+#include "shell/suites.h"
 
 namespace vx::test {
 namespace {
@@ -298,6 +301,76 @@ TEST_F(FrameworkTest, ApplyAndUpdateLeakNothingWhenAnyAllocationFails) {
     ASSERT_LT(n, 100);
   }
   EXPECT_EQ(1u, EffectArt().size());
+}
+
+TEST_F(FrameworkTest, TheLastSettingOutlivesAnUnloadAndAHostRestart) {
+  OpenBorder();
+  Act(kBorder, "choose 9=3");
+  Act(kBorder, "set 11=12");
+  // The open palette keeps the plug-in loaded: the pair changes nothing.
+  EXPECT_EQ(0, host().Unload());
+  EXPECT_EQ(0, host().Reload());
+  Act(kBorder, "set 13=30");
+  ExpectCleanShutdown();
+  host_.reset();
+  ASSERT_EQ(0, StartHost());
+  doc_ = &host().documents().New("again");
+  OpenBorder();
+  EXPECT_EQ(3, BorderRecord()->stepsMode);
+  EXPECT_EQ(12, BorderRecord()->steps);
+  EXPECT_FLOAT_EQ(0.3f, BorderRecord()->offset);
+}
+
+TEST_F(FrameworkTest, ASelectionListWithOneEntryIsNeverExamined) {
+  Art* a = Stroked("a", 0);
+  Select({a});
+  OpenBorder();
+  Act(kBorder, "press 37");
+  Art* effect = EffectArt().at(0);
+  // A run of a text object alone: the host lists only its layer.
+  Art* text = AddText("t");
+  doc().DeselectAll();
+  doc().Select(*text->firstChild(), true);
+  ASSERT_EQ(0, AcquireSuites(host().basic()));
+  AIArtHandleList list = nullptr;
+  int32_t count = 0;
+  ASSERT_EQ(0, sMatchingArt->GetSelectedArt(&list, &count));
+  sMdMemory->MdMemoryDisposeHandle(reinterpret_cast<AIMdMemoryHandle>(list));
+  ASSERT_EQ(1, count);
+  BorderRecord()->offset = 0.75f;
+  const std::string before = host::art::DumpDocument(doc());
+  struct Row {
+    const char* what;
+    ASErr (*run)(int);
+  };
+  const Row rows[] = {{"apply", ApplyToSelection},
+                      {"release", ReleaseSelection},
+                      {"expand", ExpandSelection},
+                      {"live update", LiveUpdateSelection}};
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.what);
+    EXPECT_EQ(0, r.run(kBorder));
+    EXPECT_EQ(before, host::art::DumpDocument(doc()));
+  }
+  EXPECT_EQ(0, EffectSelectionChanged(kBorder, globals().effectPalettes[kBorder]));
+  ReleaseSuites(host().basic());
+  EXPECT_FLOAT_EQ(0.75f, BorderRecord()->offset);
+  EXPECT_FLOAT_EQ(0.0f, StoredBorder(*effect).offset);
+  for (int32_t button : {35, 36, 37}) EXPECT_FALSE(Palette(kBorder)->GetItem(button)->enabled);
+}
+
+TEST_F(FrameworkTest, APaletteEditIsOneUndoStepWithTheUpdateItCaused) {
+  Art* a = Stroked("a", 0);
+  Select({a});
+  OpenBorder();
+  Act(kBorder, "press 37");
+  Select({EffectArt().at(0)});
+  const std::string applied = host::art::DumpDocument(doc());
+  Act(kBorder, "set 13=50");
+  EXPECT_FLOAT_EQ(0.5f, StoredBorder(*EffectArt().at(0)).offset);
+  EXPECT_NE(applied, host::art::DumpDocument(doc()));
+  ASSERT_TRUE(doc().Undo());
+  EXPECT_EQ(applied, host::art::DumpDocument(doc()));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "effect_fixture.h"
+#include "effects/effect_framework.h"
 #include "effects/effect_table.h"
 #include "host/adm/dialog_manager.h"
 #include "host/art/document_set.h"
@@ -140,6 +141,30 @@ TEST_F(RoutingTest, ShowPaletteShowsTheSelectedEffectsPaletteOrBeeps) {
   EXPECT_EQ(beeps + 1, host().user().beeps());
   ASSERT_NE(nullptr, Palette(kBorder));
   EXPECT_TRUE(Palette(kBorder)->visible);
+}
+
+TEST_F(RoutingTest, EveryPalettesHelpButtonOpensItsTopicAndWithCtrlTheSelectedArtsPalette) {
+  for (int effect = 0; effect < kEffectCount; ++effect) {
+    SCOPED_TRACE(Effect(effect).name);
+    if (!Palette(effect)) ASSERT_EQ(0, ChooseWindowItem(effect));
+    Act(effect, "press " + std::to_string(Behaviour(effect).buttons.help));
+    EXPECT_EQ(Effect(effect).helpTopic, globals().HelpTopic);
+    ASSERT_NE(nullptr, globals().HelpPalette);
+    EXPECT_TRUE(host().dialogs().Find(globals().HelpPalette)->visible);
+  }
+  // Ctrl: the palettes of the selected effect art instead, or a beep.
+  const int32_t tilingHelp = Behaviour(kTiling).buttons.help;
+  const int beeps = host().user().beeps();
+  Select({});
+  Act(kTiling, "press " + std::to_string(tilingHelp) + " ctrl");
+  EXPECT_EQ(beeps + 1, host().user().beeps());
+  ASSERT_EQ(0, ChooseWindowItem(kBorder));  // hides the Border palette
+  ASSERT_FALSE(Palette(kBorder)->visible);
+  Select({MakeBorderArt(kBorderFactoryParams)});
+  Act(kTiling, "press " + std::to_string(tilingHelp) + " ctrl");
+  EXPECT_EQ(beeps + 1, host().user().beeps());
+  EXPECT_TRUE(Palette(kBorder)->visible);
+  EXPECT_EQ(Effect(kTrail).helpTopic, globals().HelpTopic);
 }
 
 }  // namespace
