@@ -13,6 +13,7 @@
 #include "presets/preset_menu.h"
 #include "shell/blocks.h"
 #include "shell/globals.h"
+#include "shell/help_window.h"
 #include "shell/suites.h"
 
 namespace vx {
@@ -338,8 +339,7 @@ void ItemNotify(ADMItemRef item, ADMNotifierRef notifier) {
       Changed(d, s);
       return;
     case kHelp:
-      // The help window is not part of the plug-in yet.
-      sADMBasic->Beep();
+      ShowHelpTopic(gGlobals->PluginRef, 28);  // "3D Transform, Part 1"
       return;
     case kOk:
       SaveLastSetting(s);
