@@ -243,6 +243,8 @@ TEST_F(LiveArt, FailedAllocationsLeaveTheDocumentAsItWas) {
       ASSERT_EQ(1u, made.size());
       EXPECT_EQ(source, made[0]->editGroup()->firstChild());
       EXPECT_GT(test::Anchors(Result(*made[0])).size(), 3u * 5);
+      EXPECT_TRUE(doc_->Undo());  // applying is one step
+      EXPECT_EQ(before, host::art::DumpDocument(*doc_));
     } else {
       EXPECT_EQ(kOutOfMemoryErr, err) << n;
       EXPECT_TRUE(made.empty());
