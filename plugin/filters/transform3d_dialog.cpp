@@ -251,6 +251,16 @@ void ChangeKind(ADMDialogRef d, DialogState* s, int kind) {
 // Clamps an angle to the rotation range: outside -360 .. 360 it becomes 0.
 float WrapRotation(float a) { return a < -360.0f || a > 360.0f ? 0.0f : a; }
 
+// The record is packed and its angles lie off their natural alignment: they
+// are read and written by member, never through a pointer.
+float RotationAngle(const TransformParams& p, bool post, int axis) {
+  return post ? p.postRotation[axis] : p.preRotation[axis];
+}
+void SetRotationAngle(TransformParams* p, bool post, int axis, float a) {
+  if (post) p->postRotation[axis] = a;
+  else p->preRotation[axis] = a;
+}
+
 void ItemNotify(ADMItemRef item, ADMNotifierRef notifier) {
   if (!sADMNotifier->IsNotifierType(notifier, kADMUserChangedNotifier)) return;
   ADMDialogRef d = sADMItem->GetDialog(item);
@@ -274,7 +284,7 @@ void ItemNotify(ADMItemRef item, ADMNotifierRef notifier) {
     const int axis = (id - base) / 4;
     const int32_t mirror = (id - base) % 4 == 1 ? id + 2 : id - 2;
     const float a = WrapRotation(v);
-    (post ? p->postRotation : p->preRotation)[axis] = a;
+    SetRotationAngle(p, post, axis, a);
     SetFloat(d, id, a);
     SetFloat(d, mirror, a);
     UpdateRotations(p);
@@ -292,7 +302,8 @@ void ItemNotify(ADMItemRef item, ADMNotifierRef notifier) {
       return;
     case kCursorH:
     case kCursorV:
-      (id == kCursorH ? p->cursorH : p->cursorV) = v / 100.0f;
+      if (id == kCursorH) p->cursorH = v / 100.0f;
+      else p->cursorV = v / 100.0f;
       CursorOffsetFromFractions(p);
       Changed(d, s);
       return;
@@ -454,14 +465,18 @@ void ApplyDrag(DialogState* s, const ASPoint& pt) {
     FractionsFromCursorOffset(p);
   } else {
     const int32_t dh = pt.h - s->lastDragH, dv = pt.v - s->lastDragV;
-    float* angles = p->afterMode ? p->postRotation : p->preRotation;
+    const bool post = p->afterMode != 0;
+    int axis = 0;
+    float delta = float(dv);
     if (s->dragModifiers & kADMShiftKeyModifier) {
-      angles[2] = WrapRotation(angles[2] + float(dh) - float(dv));
+      axis = 2;
+      delta = float(dh) - float(dv);
     } else if (std::abs(dh) > std::abs(dv)) {
-      angles[1] = WrapRotation(angles[1] + float(dh));
-    } else {
-      angles[0] = WrapRotation(angles[0] + float(dv));
+      axis = 1;
+      delta = float(dh);
     }
+    SetRotationAngle(p, post, axis,
+                     WrapRotation(RotationAngle(*p, post, axis) + delta));
     UpdateRotations(p);
   }
   s->lastDragH = pt.h;
