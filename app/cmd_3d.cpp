@@ -252,18 +252,12 @@ int TransformDocument(const CommonOptions& common, const std::string& input,
                       const TransformOptions& options, std::string* svgText) {
   svg::ImportResult document;
   if (int code = ReadSvgDocument(input, &document)) return code;
-  std::vector<host::art::Art*> selection;
-  if (int code = SelectedArt(*document.document, common, &selection)) return code;
-  auto host = MakeHost(common);
-  if (!host) return kExitInternal;
-  if (int32_t err = host->Startup()) return ReportFailure("start-up", err);
-  host::art::Document& doc = host->documents().Adopt(std::move(document.document));
-  doc.DeselectAll();
-  for (host::art::Art* art : selection) doc.Select(*art, true);
-  const int code = RunTransform(*host, options);
-  if (code == kExitOk) *svgText = svg::ExportSvg(doc, &document.kept);
-  host->Shutdown();
-  return code;
+  return RunOnDocument(common, document,
+                       [&](host::Host& host, host::art::Document& doc, const auto&) {
+                         const int code = RunTransform(host, options);
+                         if (code == kExitOk) *svgText = svg::ExportSvg(doc, &document.kept);
+                         return code;
+                       });
 }
 
 }  // namespace vx::app

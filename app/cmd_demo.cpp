@@ -1,6 +1,8 @@
 // versalix4 demo: the built-in sample document through the commands, written
 // as SVG and PNG pictures with an index.html gallery that shows each picture
 // with its command line. A showcase is one line in kGallery.
+#include <unistd.h>
+
 #include <filesystem>
 #include <functional>
 #include <iostream>
@@ -335,11 +337,22 @@ void SetUpDemoCommand(CLI::App& app, CommonOptions& common, int& exitCode) {
       return;
     }
     figure("sample", "The built-in sample document", "versalix4 render sample.svg -o sample.png --width " + std::to_string(width));
+    std::filesystem::path scratch;
+    if (common.settingsDir.empty()) {
+      scratch = std::filesystem::temp_directory_path() /
+                ("versalix4-demo-settings-" + std::to_string(::getpid()));
+    }
     int failures = 0;
     for (const GalleryEntry& entry : Gallery()) {
       std::cout << "demo: " << entry.name << ": " << entry.commandLine << "\n";
+      // Each showcase starts from factory settings (a scratch settings folder
+      // of its own) unless --settings names one, so that its picture is what
+      // its command line gives a new user, whatever ran before.
+      CommonOptions entryOptions = common;
+      if (!scratch.empty()) entryOptions.settingsDir = (scratch / entry.name).string();
+      const DemoContext entryContext{entryOptions, context.folder, context.samplePath};
       std::string svgText;
-      int code = entry.make(context, &svgText);
+      int code = entry.make(entryContext, &svgText);
       std::string svgName = std::string(entry.name) == "sample" ? "sample-out" : entry.name;
       if (code == kExitOk && Write(context.folder / (svgName + ".svg"), svgText)) {
         code = WritePngPicture((context.folder / (svgName + ".png")).string(), svgText, width);
@@ -354,6 +367,7 @@ void SetUpDemoCommand(CLI::App& app, CommonOptions& common, int& exitCode) {
       }
       figure(svgName, entry.title, entry.commandLine);
     }
+    if (!scratch.empty()) std::filesystem::remove_all(scratch, ec);
     html += "</body></html>\n";
     if (!Write(context.folder / "index.html", html)) {
       exitCode = kExitIo;

@@ -167,20 +167,11 @@ int RunEffect(host::Host& host, int effect, const std::vector<std::string>& sett
 int ApplyLiveEffect(const CommonOptions& common, svg::ImportResult& document, int effect,
                     const std::vector<std::string>& settings, const std::string& preset,
                     const std::function<int(const host::art::Document&)>& save) {
-  std::vector<host::art::Art*> selection;
-  if (int code = SelectedArt(*document.document, common, &selection)) return code;
-  auto host = MakeHost(common);
-  if (!host) return kExitInternal;
-  if (int32_t err = host->Startup()) return ReportFailure("start-up", err);
-  host::art::Document& doc = host->documents().Adopt(std::move(document.document));
-  svg::BindEffectArt(doc, document.kept, host->registrations());
-  SelectOnly(doc, selection);
-  doc.ClearHistory();
-  int code = RunEffect(*host, effect, settings, preset);
-  // Saved while the host knows the plug-in's groups (their names are stored).
-  if (code == kExitOk) code = save(doc);
-  host->Shutdown();
-  return code;
+  return RunOnDocument(common, document,
+                       [&](host::Host& host, host::art::Document& doc, const auto&) {
+                         const int code = RunEffect(host, effect, settings, preset);
+                         return code == kExitOk ? save(doc) : code;
+                       });
 }
 
 void SetUpEffectCommand(CLI::App& app, CommonOptions& common, int& exitCode) {

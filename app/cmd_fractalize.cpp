@@ -181,21 +181,14 @@ int FractalizeDocument(const CommonOptions& common, const std::string& input,
                        const FractalizeOptions& options, std::string* svgText) {
   svg::ImportResult document;
   if (int code = ReadSvgDocument(input, &document)) return code;
-  std::vector<host::art::Art*> selection;
-  if (int code = SelectedArt(*document.document, common, &selection)) return code;
-  auto host = MakeHost(common);
-  if (!host) return kExitInternal;
-  if (int32_t err = host->Startup()) return ReportFailure("start-up", err);
-  host::art::Document& doc = host->documents().Adopt(std::move(document.document));
-  svg::BindEffectArt(doc, document.kept, host->registrations());
-  doc.DeselectAll();
-  for (host::art::Art* art : selection) doc.Select(*art, true);
-  doc.ClearHistory();
-  int code = options.live ? RunFractalizeLiveEffect(*host, doc, selection, options)
-                          : RunFractalizeFilter(*host, options);
-  if (code == kExitOk) *svgText = svg::ExportSvg(doc, &document.kept, {});
-  host->Shutdown();
-  return code;
+  return RunOnDocument(
+      common, document,
+      [&](host::Host& host, host::art::Document& doc, const std::vector<host::art::Art*>& selection) {
+        const int code = options.live ? RunFractalizeLiveEffect(host, doc, selection, options)
+                                      : RunFractalizeFilter(host, options);
+        if (code == kExitOk) *svgText = svg::ExportSvg(doc, &document.kept, {});
+        return code;
+      });
 }
 
 void SetUpFractalizeCommand(CLI::App& app, CommonOptions& common, int& exitCode) {

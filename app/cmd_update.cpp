@@ -126,25 +126,16 @@ void SetUp(CLI::App& app, CommonOptions& common, int& exitCode, const char* name
   cmd->callback([&common, &exitCode, input, output, command] {
     svg::ImportResult document;
     if ((exitCode = ReadSvgDocument(*input, &document))) return;
-    std::vector<host::art::Art*> selection;
-    if ((exitCode = SelectedArt(*document.document, common, &selection))) return;
-    auto host = MakeHost(common);
-    if (!host) {
-      exitCode = kExitInternal;
-      return;
-    }
-    if (int32_t err = host->Startup()) {
-      exitCode = ReportFailure("start-up", err);
-      return;
-    }
-    host::art::Document& doc = host->documents().Adopt(std::move(document.document));
-    svg::BindEffectArt(doc, document.kept, host->registrations());
-    doc.ClearHistory();
-    const auto targets = Targets(doc, selection, common.select.empty());
-    if (targets.empty()) std::cerr << "versalix4: " << "no live effect art to act on\n";
-    exitCode = Run(*host, doc, targets, command);
-    if (exitCode == kExitOk) exitCode = WriteSvgDocument(*output, doc, &document.kept);
-    host->Shutdown();
+    exitCode = RunOnDocument(
+        common, document,
+        [&](host::Host& host, host::art::Document& doc,
+            const std::vector<host::art::Art*>& selection) {
+          const auto targets = Targets(doc, selection, common.select.empty());
+          if (targets.empty()) std::cerr << "versalix4: no live effect art to act on\n";
+          int code = Run(host, doc, targets, command);
+          if (code == kExitOk) code = WriteSvgDocument(*output, doc, &document.kept);
+          return code;
+        });
   });
 }
 

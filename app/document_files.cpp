@@ -3,8 +3,10 @@
 #include <iostream>
 #include <sstream>
 
+#include "host/art/document_set.h"
 #include "host/io/atomic_file.h"
 #include "host/render/png_render.h"
+#include "host/svg/svg_effect_art.h"
 #include "host/svg/svg_export.h"
 
 namespace vx::app {
@@ -80,6 +82,23 @@ int WritePngPicture(const std::string& path, const std::string& svgText, int wid
     return kExitIo;
   }
   return kExitOk;
+}
+
+int RunOnDocument(const CommonOptions& common, svg::ImportResult& document,
+                  const DocumentWork& work) {
+  std::vector<host::art::Art*> selection;
+  if (int code = SelectedArt(*document.document, common, &selection)) return code;
+  auto host = MakeHost(common);
+  if (!host) return kExitInternal;
+  if (int32_t err = host->Startup()) return ReportFailure("start-up", err);
+  host::art::Document& doc = host->documents().Adopt(std::move(document.document));
+  svg::BindEffectArt(doc, document.kept, host->registrations());
+  doc.DeselectAll();
+  for (host::art::Art* art : selection) doc.Select(*art, true);
+  doc.ClearHistory();
+  const int code = work(*host, doc, selection);
+  host->Shutdown();
+  return code;
 }
 
 }  // namespace vx::app

@@ -4,6 +4,7 @@
 // all.
 #pragma once
 
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -23,6 +24,18 @@ int ReadSvgDocument(const std::string& path, svg::ImportResult* result);
 // when it names none. Unknown ids are a usage error.
 int SelectedArt(const host::art::Document& document, const CommonOptions& common,
                 std::vector<host::art::Art*>* selection);
+
+// The work a command does on a document opened in the host.
+using DocumentWork = std::function<int(host::Host& host, host::art::Document& document,
+                                       const std::vector<host::art::Art*>& selection)>;
+
+// Opens a read document in a started host the way every editing command
+// needs it: the --select objects found and selected, effect art bound to the
+// plug-in's groups, the undo history empty. Runs `work` (which saves while
+// the host still knows the plug-in's groups) and shuts the host down.
+// Returns the exit code, printing one line on failure.
+int RunOnDocument(const CommonOptions& common, svg::ImportResult& document,
+                  const DocumentWork& work);
 
 // Writes the document as SVG (`only`: just these objects, or all).
 int WriteSvgDocument(const std::string& path, const host::art::Document& document,
