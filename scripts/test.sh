@@ -14,7 +14,7 @@ run_suite() {
 }
 
 echo "== release build"
-run_suite build
+run_suite build -DVX_BUILD_BENCH=ON
 echo "== sanitizer build (ASan + UBSan)"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
