@@ -2,11 +2,19 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
 
 namespace vx::app {
+
+std::string Lower(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(),
+                 [](unsigned char c) { return char(std::tolower(c)); });
+  return text;
+}
 
 void AddCommonOptions(CLI::App& command, CommonOptions& common) {
   command.add_option("--host-version", common.hostVersion,

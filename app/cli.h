@@ -39,6 +39,9 @@ std::unique_ptr<host::Host> MakeHost(const CommonOptions& common);
 
 // Prints the message of a failed operation and returns kExitFailed.
 int ReportFailure(const std::string& what, int32_t code);
+// The text in lower case, for matching names that users type in any case.
+std::string Lower(std::string text);
+
 // "-108" or "SEGM": a result code as the error dialog shows it.
 std::string CodeText(int32_t code);
 

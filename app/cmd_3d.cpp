@@ -38,12 +38,6 @@ enum : int32_t {
 };
 
 
-std::string Lower(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return char(std::tolower(c)); });
-  return text;
-}
-
 // "a,b,c" with count numbers.
 bool ParseNumbers(const std::string& text, size_t count,
                   std::vector<double>* out) {

@@ -49,12 +49,6 @@ const std::vector<FieldSpec>& FieldsOf(int effect) {
   return effect == 0 ? kBorder : kNone;
 }
 
-std::string Lower(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return char(std::tolower(c)); });
-  return text;
-}
-
 // The palette action for FIELD=VALUE, or "" with *error set.
 std::string ActionFor(const host::adm::Dialog& palette, int effect, const std::string& setting,
                       std::string* error) {

@@ -41,12 +41,6 @@ enum : int32_t {
   kPercentItem = 15, kPointsItem = 16, kUnitLabelItem = 17, kUnitFrameItem = 18
 };
 
-std::string Lower(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return char(std::tolower(c)); });
-  return text;
-}
-
 }  // namespace
 
 // Sets the dialog's items from the options, then presses OK; every other

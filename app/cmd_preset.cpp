@@ -48,12 +48,6 @@ struct PresetKindName {
   std::string File() const { return "VERSALiX4_PST_" + name + ".txt"; }
 };
 
-std::string Lower(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return char(std::tolower(c)); });
-  return text;
-}
-
 const std::vector<PresetKindName>& PresetKindNames() {
   static const std::vector<PresetKindName> kNames = [] {
     std::vector<PresetKindName> names;

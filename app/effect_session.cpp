@@ -15,12 +15,6 @@ namespace vx::app {
 
 namespace {
 
-std::string Lower(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return char(std::tolower(c)); });
-  return text;
-}
-
 void CollectEffectArt(host::art::Art* container, std::vector<host::art::Art*>* out) {
   for (host::art::Art* a = container->firstChild(); a; a = a->sibling()) {
     if (a->kind() == host::art::ArtKind::PluginGroup) out->push_back(a);
