@@ -324,7 +324,9 @@ void ItemNotify(ADMItemRef item, ADMNotifierRef notifier) {
       ChoosePresetMenuEntry(s->owner, sADMItem->GetIntValue(item), false);
       return;
     case kCentering:
+      // Redraws what is computed, without finishing a recomputation.
       CenterPreview(&s->preview);
+      s->set->nextPath = s->set->pathCount;
       InvalidatePreview(d);
       return;
     case kZoomIn:
