@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/filter_environment.h"
 #include "filters/fractalize_params.h"
 #include "host/art/dictionary.h"
 #include "host/art/document.h"
@@ -40,38 +41,19 @@ using vx::host::art::Placement;
 
 constexpr int kPaths = 3000;
 
-struct Environment {
-  std::unique_ptr<vx::host::Host> host = vx::test::MakeLinkedHost();
-  vx::host::Filter* filter = nullptr;
-  Environment() {
-    host->Startup();
-    vx::AcquireSuites(host->basic());
-    host->user().FixTickCount(12345);
-    filter = host->registrations().FilterTitled("Fractalize...");
-    AIMdMemoryHandle handle = nullptr;
-    vx::sMdMemory->MdMemoryNewHandle(sizeof(vx::FractalizeParams), &handle);
-    filter->parameters = handle;
-  }
-  ~Environment() {
-    vx::sMdMemory->MdMemoryDisposeHandle(static_cast<AIMdMemoryHandle>(filter->parameters));
-    filter->parameters = nullptr;
-    while (host->documents().count()) host->documents().Close(host->documents().At(0));
-    vx::ReleaseSuites(host->basic());
-    host->Shutdown();
-  }
-};
+using Environment = vx::bench::FilterEnvironment;
 
 Environment& Env() {
-  static Environment env;
+  static Environment env("Fractalize...", sizeof(vx::FractalizeParams));
   return env;
 }
 
 // kPaths small shapes: open zigzags of 4 anchors and closed quadrilaterals,
 // all selected, on a fresh document.
 vx::host::art::Document& MakeDocument() {
-  auto& docs = Env().host->documents();
-  while (docs.count()) docs.Close(docs.At(0));
-  auto& doc = docs.New("bench");
+  Env().CloseDocuments();
+  Env().host->user().FixTickCount(12345);  // repeatable jitter
+  auto& doc = Env().host->documents().New("bench");
   std::mt19937 random(7);
   std::uniform_real_distribution<float> place(0, 1000), size(5, 40);
   for (int i = 0; i < kPaths; ++i) {

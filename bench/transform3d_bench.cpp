@@ -16,6 +16,7 @@
 #include <memory>
 #include <string>
 
+#include "bench/filter_environment.h"
 #include "filters/transform3d_preview.h"
 #include "filters/transform3d_record.h"
 #include "host/art/document.h"
@@ -34,37 +35,18 @@ using vx::host::art::Placement;
 
 constexpr int kSegmentsPerPath = 8;
 
-struct Environment {
-  std::unique_ptr<vx::host::Host> host = vx::test::MakeLinkedHost();
-  vx::host::Filter* filter = nullptr;
-  Environment() {
-    host->Startup();
-    vx::AcquireSuites(host->basic());
-    filter = host->registrations().FilterTitled("3D Transform...");
-    AIMdMemoryHandle handle = nullptr;
-    vx::sMdMemory->MdMemoryNewHandle(sizeof(vx::TransformParams), &handle);
-    filter->parameters = handle;
-  }
-  ~Environment() {
-    vx::sMdMemory->MdMemoryDisposeHandle(
-        static_cast<AIMdMemoryHandle>(filter->parameters));
-    filter->parameters = nullptr;
-    vx::ReleaseSuites(host->basic());
-    host->Shutdown();
-  }
-};
+using Environment = vx::bench::FilterEnvironment;
 
 Environment& Env() {
-  static Environment env;
+  static Environment env("3D Transform...", sizeof(vx::TransformParams));
   return env;
 }
 
 // paths closed wavy rings of kSegmentsPerPath smooth anchors in a square
 // grid over 1000 x 1000 points, all selected, on a fresh document.
 vx::host::art::Document& MakeDocument(int paths) {
-  auto& docs = Env().host->documents();
-  while (docs.count()) docs.Close(docs.At(0));
-  auto& doc = docs.New("bench");
+  Env().CloseDocuments();
+  auto& doc = Env().host->documents().New("bench");
   const int side = int(std::ceil(std::sqrt(double(paths))));
   const float cell = 1000.0f / float(side);
   for (int i = 0; i < paths; ++i) {
