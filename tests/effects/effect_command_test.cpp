@@ -2,12 +2,12 @@
 // SVG files.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 
+#include "support/app_runner.h"
 #include "support/host_fixture.h"
 
 namespace vx::test {
@@ -29,13 +29,14 @@ class EffectCommandTest : public ::testing::Test {
     fs::create_directories(dir_);
     std::ofstream(dir_ / "in.svg") << kInput;
   }
+  // The exit code; the error text is kept in err_.
   int Run(const std::string& arguments) {
-    const std::string command = std::string(VX_APP_PATH) + " " + arguments +
-                                " --settings " + (dir_ / "settings").string() + " 2>" +
-                                (dir_ / "err.txt").string();
-    const int status = std::system(command.c_str());
-    return WEXITSTATUS(status);
+    const CommandRun run =
+        RunVersalix4(arguments + " --settings " + (dir_ / "settings").string(), dir_);
+    err_ = run.err;
+    return run.exitCode;
   }
+  std::string err_;
   std::string Read(const std::string& name) {
     std::ifstream in(dir_ / name);
     std::stringstream text;
@@ -53,7 +54,7 @@ class EffectCommandTest : public ::testing::Test {
 TEST_F(EffectCommandTest, BorderIsStoredUpdatedExpandedAndReleased) {
   ASSERT_EQ(0, Run("effect Border " + In("in.svg") + " -o " + In("border.svg") +
                    " --select box --set steps-mode=Manual --set steps=4 --set offset=50"))
-      << Read("err.txt");
+      << err_;
   const std::string border = Read("border.svg");
   EXPECT_EQ(1, Count(border, "vx:role=\"plugin-group\""));
   EXPECT_EQ(1, Count(border, "vx:effect=\"VERSALiX4 Border "));
@@ -61,15 +62,15 @@ TEST_F(EffectCommandTest, BorderIsStoredUpdatedExpandedAndReleased) {
   // Four steps and the shape in the result, the source kept hidden.
   EXPECT_EQ(5 + 1 + 1, Count(border, "<path"));
 
-  ASSERT_EQ(0, Run("update " + In("border.svg") + " -o " + In("updated.svg"))) << Read("err.txt");
+  ASSERT_EQ(0, Run("update " + In("border.svg") + " -o " + In("updated.svg"))) << err_;
   EXPECT_EQ(Count(border, "<path"), Count(Read("updated.svg"), "<path"));
 
-  ASSERT_EQ(0, Run("expand " + In("border.svg") + " -o " + In("expanded.svg"))) << Read("err.txt");
+  ASSERT_EQ(0, Run("expand " + In("border.svg") + " -o " + In("expanded.svg"))) << err_;
   const std::string expanded = Read("expanded.svg");
   EXPECT_EQ(0, Count(expanded, "plugin-group"));
   EXPECT_EQ(5 + 1, Count(expanded, "<path"));
 
-  ASSERT_EQ(0, Run("release " + In("border.svg") + " -o " + In("released.svg"))) << Read("err.txt");
+  ASSERT_EQ(0, Run("release " + In("border.svg") + " -o " + In("released.svg"))) << err_;
   const std::string released = Read("released.svg");
   EXPECT_EQ(0, Count(released, "plugin-group"));
   EXPECT_EQ(2, Count(released, "<path"));
@@ -77,7 +78,7 @@ TEST_F(EffectCommandTest, BorderIsStoredUpdatedExpandedAndReleased) {
 
 TEST_F(EffectCommandTest, BadFieldsAndEffectsAreUsageErrors) {
   EXPECT_EQ(2, Run("effect Border " + In("in.svg") + " -o " + In("x.svg") + " --set colour=red"));
-  EXPECT_NE(std::string::npos, Read("err.txt").find("steps-mode"));
+  EXPECT_NE(std::string::npos, err_.find("steps-mode"));
   EXPECT_EQ(2, Run("effect Sparkle " + In("in.svg") + " -o " + In("x.svg")));
   EXPECT_EQ(2, Run("effect Border " + In("in.svg") + " -o " + In("x.svg") +
                    " --set steps-mode=Sometimes"));
@@ -94,13 +95,13 @@ TEST_F(EffectCommandTest, AScriptReplaysASession) {
       << "palette Border set 11=2\n"
       << "palette Border press 37\n"
       << "save " << In("scripted.svg") << "\n";
-  ASSERT_EQ(0, Run("script " + In("session.txt"))) << Read("err.txt");
+  ASSERT_EQ(0, Run("script " + In("session.txt"))) << err_;
   const std::string scripted = Read("scripted.svg");
   EXPECT_EQ(1, Count(scripted, "plugin-group"));
   EXPECT_EQ(2 + 1 + 1 + 1, Count(scripted, "<path"));
   std::ofstream(dir_ / "bad.txt") << "open " << In("in.svg") << "\nfrobnicate\n";
   EXPECT_EQ(1, Run("script " + In("bad.txt")));
-  EXPECT_NE(std::string::npos, Read("err.txt").find("bad.txt:2: unknown action"));
+  EXPECT_NE(std::string::npos, err_.find("bad.txt:2: unknown action"));
 }
 
 }  // namespace

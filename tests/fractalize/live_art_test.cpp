@@ -151,7 +151,9 @@ TEST_F(LiveArt, EditsRenderAgainAndCancelKeepsEverything) {
     EXPECT_NEAR(c.lastH, anchors.back().h, 1e-3);
     EXPECT_EQ(c.newSeed ? 777 : seed, Seed(*live));
     EXPECT_EQ(c.level, std::get<int32_t>(*InstanceOf(*live)->parameters.Find("level")));
-    if (c.result == kCanceledErr) EXPECT_EQ(before, host::art::DumpDocument(*doc_));
+    if (c.result == kCanceledErr) {
+      EXPECT_EQ(before, host::art::DumpDocument(*doc_));
+    }
     ASSERT_EQ(0, doc_->Dispose(live));
   }
 }

@@ -2,32 +2,19 @@
 // whole or absent, failures are one line and a documented exit code.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "host/io/atomic_file.h"
+#include "support/app_runner.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-struct CommandRun {
-  int exitCode;
-  std::string err;
-};
-
-CommandRun Versalix4(const std::string& args, const fs::path& folder) {
-  fs::path errFile = folder / "stderr.txt";
-  std::string command = std::string(VX_APP_PATH) + " " + args + " >/dev/null 2>" + errFile.string();
-  int status = std::system(command.c_str());
-  std::string err, error;
-  vx::host::io::ReadFile(errFile, &err, &error);
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, err};
-}
+using vx::test::CommandRun;
+using vx::test::RunVersalix4;
 
 fs::path Folder(const std::string& name) {
   fs::path folder = fs::temp_directory_path() / ("vx-commands-" + name + "-" + std::to_string(getpid()));
@@ -41,10 +28,10 @@ const fs::path kCorpus = fs::path(VX_TEST_DATA_DIR) / "corpus";
 TEST(Commands, ConvertAndRenderWriteWholeFiles) {
   fs::path folder = Folder("ok");
   fs::path in = kCorpus / "tango-places-folder.svg";
-  CommandRun convert = Versalix4("convert " + in.string() + " -o " + (folder / "out.svg").string(), folder);
+  CommandRun convert = RunVersalix4("convert " + in.string() + " -o " + (folder / "out.svg").string(), folder);
   EXPECT_EQ(0, convert.exitCode) << convert.err;
   EXPECT_TRUE(fs::file_size(folder / "out.svg") > 1000);
-  CommandRun render = Versalix4("render " + (folder / "out.svg").string() + " -o " +
+  CommandRun render = RunVersalix4("render " + (folder / "out.svg").string() + " -o " +
                              (folder / "out.png").string() + " --width 64",
                          folder);
   EXPECT_EQ(0, render.exitCode) << render.err;
@@ -88,7 +75,7 @@ TEST(Commands, FailuresAreOneLineAndLeaveNoOutput) {
        2, "width", folder / "f.png"},
   };
   for (const Case& c : cases) {
-    CommandRun run = Versalix4(c.args, folder);
+    CommandRun run = RunVersalix4(c.args, folder);
     EXPECT_EQ(c.exitCode, run.exitCode) << c.args << "\n" << run.err;
     EXPECT_NE(std::string::npos, run.err.find(c.message)) << c.args << "\n" << run.err;
     EXPECT_FALSE(fs::exists(c.mustNotExist)) << c.args;
@@ -99,7 +86,7 @@ TEST(Commands, FailuresAreOneLineAndLeaveNoOutput) {
 TEST(Commands, ConvertWithSelectWritesOnlyThoseObjects) {
   fs::path folder = Folder("select");
   fs::path in = kCorpus / "tango-places-folder.svg";
-  CommandRun run = Versalix4("convert " + in.string() + " -o " + (folder / "s.svg").string() +
+  CommandRun run = RunVersalix4("convert " + in.string() + " -o " + (folder / "s.svg").string() +
                           " --select path216,path9788",
                       folder);
   ASSERT_EQ(0, run.exitCode) << run.err;
@@ -113,7 +100,7 @@ TEST(Commands, ConvertWithSelectWritesOnlyThoseObjects) {
 
 TEST(Commands, DemoWritesTheGallery) {
   fs::path folder = Folder("demo");
-  CommandRun run = Versalix4("demo -o " + (folder / "gallery").string() + " --width 120", folder);
+  CommandRun run = RunVersalix4("demo -o " + (folder / "gallery").string() + " --width 120", folder);
   ASSERT_EQ(0, run.exitCode) << run.err;
   std::string html, error;
   ASSERT_TRUE(vx::host::io::ReadFile(folder / "gallery" / "index.html", &html, &error));

@@ -4,25 +4,20 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "presets/preset_fixture.h"
+#include "support/app_runner.h"
 
 namespace vx::test {
 namespace {
 
 namespace fs = std::filesystem;
 
-struct CommandRun {
-  int exitCode;
-  std::string out, err;
-};
 
 class PresetCommand : public ::testing::Test {
  protected:
@@ -39,13 +34,8 @@ class PresetCommand : public ::testing::Test {
   }
 
   CommandRun Versalix4(const std::string& args) {
-    const fs::path out = root_ / "stdout.txt", err = root_ / "stderr.txt";
-    const std::string command = std::string(VX_APP_PATH) + " preset --settings '" +
-                                (root_ / "settings").string() + "' " + args + " >" +
-                                out.string() + " 2>" + err.string();
-    const int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFileBytes(out),
-            ReadFileBytes(err)};
+    return RunVersalix4("preset --settings '" + (root_ / "settings").string() + "' " + args,
+                        root_);
   }
   fs::path userFolder() const { return root_ / "settings" / "VERSALiX4 User Settings"; }
   fs::path userFile(const std::string& kind) const {

@@ -1,0 +1,32 @@
+#include "support/app_runner.h"
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+namespace vx::test {
+namespace {
+
+std::string ReadText(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+}  // namespace
+
+CommandRun RunVersalix4(const std::string& args, const std::filesystem::path& folder) {
+  const std::filesystem::path out = folder / "stdout.txt", err = folder / "stderr.txt";
+  const std::string command =
+      std::string(VX_APP_PATH) + " " + args + " >'" + out.string() + "' 2>'" + err.string() + "'";
+  const int status = std::system(command.c_str());
+  CommandRun run{WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadText(out), ReadText(err)};
+  std::filesystem::remove(out);
+  std::filesystem::remove(err);
+  return run;
+}
+
+}  // namespace vx::test

@@ -1,0 +1,19 @@
+// Runs the versalix4 program as a person runs it from a shell, for the tests
+// of the commands.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace vx::test {
+
+struct CommandRun {
+  int exitCode;  // -1 when the program did not exit normally
+  std::string out, err;
+};
+
+// `versalix4 ARGS` (ARGS as typed in a shell), its output and error text
+// caught in files in `folder`.
+CommandRun RunVersalix4(const std::string& args, const std::filesystem::path& folder);
+
+}  // namespace vx::test
