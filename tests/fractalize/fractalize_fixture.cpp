@@ -95,4 +95,16 @@ std::vector<AIRealPoint> Anchors(const host::art::Art& path) {
   return out;
 }
 
+host::art::Dictionary LiveParams(int generator, int level, float density, float uneven,
+                                 int unit, float height) {
+  host::art::Dictionary d;
+  d.Set("generator", int32_t(generator));
+  d.Set("genHeight", AIReal(height));
+  d.Set("level", int32_t(level));
+  d.Set("density", AIReal(density));
+  d.Set("uneven", AIReal(uneven));
+  d.Set("unevenUnit", int32_t(unit));
+  return d;
+}
+
 }  // namespace vx::test

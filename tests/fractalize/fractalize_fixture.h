@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "filters/fractalize_params.h"
+#include "host/art/dictionary.h"
 #include "host/art/document.h"
 #include "support/host_fixture.h"
 #include "vx_sdk.h"
@@ -40,5 +41,8 @@ FractalizeParams Params(int generator, int level, float density = 0.0f,
                         float uneven = 0.0f, float height = 100.0f,
                         int unit = 0);
 std::vector<AIRealPoint> Anchors(const host::art::Art& path);
+// The live effect's parameter dictionary with these values.
+host::art::Dictionary LiveParams(int generator, int level, float density, float uneven,
+                                 int unit, float height = 100.0f);
 
 }  // namespace vx::test

@@ -35,18 +35,6 @@ using host::art::Dictionary;
 using host::live::InstanceOf;
 constexpr const char* kEffect = "Fractalize...";
 
-Dictionary Entries(int generator, int level, float density, float uneven, int unit,
-                   float height = 100) {
-  Dictionary d;
-  d.Set("generator", int32_t(generator));
-  d.Set("genHeight", AIReal(height));
-  d.Set("level", int32_t(level));
-  d.Set("density", AIReal(density));
-  d.Set("uneven", AIReal(uneven));
-  d.Set("unevenUnit", int32_t(unit));
-  return d;
-}
-
 class LiveArt : public test::FractalizeTest {
  protected:
   void TearDown() override {
@@ -78,7 +66,7 @@ class LiveArt : public test::FractalizeTest {
 
 TEST_F(LiveArt, MovedArtRendersAgainWithItsSeedAndItsJitter) {
   host().user().FixTickCount(31337);
-  Art* live = Apply(AddPath({{0, 0}, {102.0f, 102.0f}}, false), Entries(2, 1, 5, 20, 1));
+  Art* live = Apply(AddPath({{0, 0}, {102.0f, 102.0f}}, false), test::LiveParams(2, 1, 5, 20, 1));
   ASSERT_NE(nullptr, live);
   EXPECT_EQ(31337, Seed(*live));
   const auto before = test::Anchors(Result(*live));
@@ -140,7 +128,7 @@ TEST_F(LiveArt, EditsRenderAgainAndCancelKeepsEverything) {
     SCOPED_TRACE(c.name);
     host().user().FixTickCount(4242);
     Art* source = AddPath({{0, 0}, {141.421f, 0}}, false);
-    Art* live = Apply(source, Entries(1, 1, 0, 0, 0));
+    Art* live = Apply(source, test::LiveParams(1, 1, 0, 0, 0));
     ASSERT_NE(nullptr, live);
     const int32_t seed = Seed(*live);
     const std::string before = host::art::DumpDocument(*doc_);
@@ -161,7 +149,7 @@ TEST_F(LiveArt, EditsRenderAgainAndCancelKeepsEverything) {
 TEST_F(LiveArt, SvgKeepsEntriesAndSeedAndUpdateFollowsAnOutsideEdit) {
   Art* source = AddPath({{0, 0}, {141.421f, 0}}, false);
   doc_->SetId(*source, "src");
-  Dictionary entries = Entries(1, 1, 0, 0.1f, 1, -37.25f);
+  Dictionary entries = test::LiveParams(1, 1, 0, 0.1f, 1, -37.25f);
   entries.Set("note", std::string("a;b=c%d:e"));
   Art* live = Apply(source, entries);
   ASSERT_NE(nullptr, live);
@@ -237,7 +225,7 @@ TEST_F(LiveArt, FailedAllocationsLeaveTheDocumentAsItWas) {
     host().blocks().FailAllocationNumber(n);
     std::vector<Art*> made;
     const int32_t err = host::live::ApplyLiveEffect(host(), *doc_, kEffect, {source},
-                                                    Entries(12, 2, 5, 10, 0), &made);
+                                                    test::LiveParams(12, 2, 5, 10, 0), &made);
     host().blocks().FailAllocationNumber(0);
     EXPECT_EQ(blocks, Live()) << n;
     if (err == 0) {

@@ -33,15 +33,6 @@ class LiveEffect : public test::FractalizeTest {
     return reinterpret_cast<AILiveEffectHandle>(
         host().registrations().LiveEffectNamed("Fractalize..."));
   }
-  static void Fill(Dictionary& d, int generator, float height, int level,
-                   float density, float uneven, int unit) {
-    d.Set("generator", int32_t(generator));
-    d.Set("genHeight", AIReal(height));
-    d.Set("level", int32_t(level));
-    d.Set("density", AIReal(density));
-    d.Set("uneven", AIReal(uneven));
-    d.Set("unevenUnit", int32_t(unit));
-  }
   // The input of Go Live is the art and its following siblings: each path
   // of these tests gets a group of its own.
   Art* Alone(const std::vector<AIRealPoint>& anchors) {
@@ -67,7 +58,7 @@ TEST_F(LiveEffect, GoLiveWalksGroupsAndStoresTheSeed) {
   Art* a = AddPath({{0, 0}, {141.421f, 0}}, false, false, g);
   Art* b = AddPath({{0, 50}, {141.421f, 50}}, false, false, g);
   Dictionary params, info;
-  Fill(params, 1, 100, 1, 0, 0, 0);
+  params = test::LiveParams(1, 1, 0, 0, 0);
   host().user().FixTickCount(777);
   ASSERT_EQ(0, GoLive(params, info, g));
   EXPECT_EQ(3u, a->path().segments.size());
@@ -78,7 +69,7 @@ TEST_F(LiveEffect, GoLiveWalksGroupsAndStoresTheSeed) {
 
 TEST_F(LiveEffect, MovedArtKeepsItsSeedAndItsJitter) {
   Dictionary params, info;
-  Fill(params, 2, 100, 0, 5, 20, 1);
+  params = test::LiveParams(2, 0, 5, 20, 1);
   host().user().FixTickCount(31337);
   Art* here = Alone({{0, 0}, {102.0f, 102.0f}});
   ASSERT_EQ(0, GoLive(params, info, here->parent()));
