@@ -76,16 +76,13 @@ int FindEntry(adm::List* list, const std::string& name, bool numbered) {
 
 }  // namespace
 
-class TransformAgent : public adm::UserAgent {
+class TransformAgent : public DialogFillingAgent {
  public:
   TransformAgent(const TransformOptions& options, ConsoleAgent& console)
-      : options_(options), console_(console) {}
+      : DialogFillingAgent(kDialogTemplate, "3d", console), options_(options) {}
 
-  void RunModal(adm::DialogDriver& driver) override {
-    if (driver.dialog().templateId() != kDialogTemplate) {
-      console_.RunModal(driver);
-      return;
-    }
+ private:
+  void Fill(adm::DialogDriver& driver) override {
     adm::Dialog& d = driver.dialog();
     if (!options_.kind.empty()) {
       adm::Item* popup = d.GetItem(kKindItem);
@@ -132,24 +129,6 @@ class TransformAgent : public adm::UserAgent {
       if (!preview->Text().empty()) std::cerr << preview->Text() << "\n";
       if (!options_.preview.empty()) SavePreview(d, *preview);
     }
-    if (failed_) return;
-    Check(driver.Press(kADMDefaultItemID));
-  }
-  std::optional<std::string> ChooseFolder(const std::string& m) override {
-    return console_.ChooseFolder(m);
-  }
-  bool AnswerYesNo(const std::string& text) override {
-    return console_.AnswerYesNo(text);
-  }
-  bool failed() const { return failed_; }
-
- private:
-  void Fail(const std::string& why) {
-    std::cerr << "versalix4: 3d: " << why << "\n";
-    failed_ = true;
-  }
-  void Check(const std::string& error) {
-    if (!error.empty() && !failed_) Fail(error);
   }
   static std::string KindListText(adm::Item* popup) {
     std::string text = "unknown kind; the kinds are:";
@@ -180,8 +159,6 @@ class TransformAgent : public adm::UserAgent {
   }
 
   const TransformOptions& options_;
-  ConsoleAgent& console_;
-  bool failed_ = false;
 };
 
 namespace {

@@ -35,7 +35,8 @@ namespace {
 // The name the plug-in registers the filter and the live effect under.
 constexpr const char* kFractalizeName = "Fractalize...";
 
-// Item ids of the Fractalize dialog.
+// The Fractalize dialog and its item ids.
+constexpr int32_t kDialogTemplate = 18010;
 enum : int32_t {
   kGeneratorItem = 5, kHeightItem = 7, kLevelItem = 10, kDensityItem = 12,
   kPercentItem = 15, kPointsItem = 16, kUnitLabelItem = 17, kUnitFrameItem = 18
@@ -43,18 +44,13 @@ enum : int32_t {
 
 }  // namespace
 
-// Sets the dialog's items from the options, then presses OK; every other
-// dialog goes to the console agent.
-class FractalizeAgent : public adm::UserAgent {
+class FractalizeAgent : public DialogFillingAgent {
  public:
   FractalizeAgent(const FractalizeOptions& options, ConsoleAgent& console)
-      : options_(options), console_(console) {}
+      : DialogFillingAgent(kDialogTemplate, "fractalize", console), options_(options) {}
 
-  void RunModal(adm::DialogDriver& driver) override {
-    if (driver.dialog().templateId() != 18010) {
-      console_.RunModal(driver);
-      return;
-    }
+ private:
+  void Fill(adm::DialogDriver& driver) override {
     if (!options_.generator.empty() && !ChooseGenerator(driver)) return;
     if (options_.height) Check(driver.SetValue(kHeightItem, *options_.height));
     if (options_.level) Check(driver.Choose(kLevelItem, *options_.level - 1));
@@ -69,28 +65,15 @@ class FractalizeAgent : public adm::UserAgent {
       const bool points = label && label->Text() == "pt";
       Check(driver.SetValue(points ? kPointsItem : kPercentItem, *options_.distortion));
     }
-    if (failed_) return;  // the dialog is cancelled
-    Check(driver.Press(kADMDefaultItemID));
-  }
-  std::optional<std::string> ChooseFolder(const std::string& m) override {
-    return console_.ChooseFolder(m);
-  }
-  bool AnswerYesNo(const std::string& text) override {
-    return console_.AnswerYesNo(text);
-  }
-  bool failed() const { return failed_; }
-
- private:
-  void Check(const std::string& error) {
-    if (error.empty() || failed_) return;
-    std::cerr << "versalix4: fractalize: " << error << "\n";
-    failed_ = true;
   }
   // By number (1 .. 14) or by the name the popup shows (any case).
   bool ChooseGenerator(adm::DialogDriver& driver) {
     adm::Item* popup = driver.dialog().GetItem(kGeneratorItem);
     adm::List* list = popup ? popup->list() : nullptr;
-    if (!list) return false;
+    if (!list) {
+      Fail("the dialog has no generator popup");
+      return false;
+    }
     int index = -1;
     const std::string& g = options_.generator;
     if (std::all_of(g.begin(), g.end(), [](unsigned char c) { return std::isdigit(c); })) {
@@ -100,11 +83,10 @@ class FractalizeAgent : public adm::UserAgent {
         if (Lower(list->At(i)->text) == Lower(g)) index = i;
     }
     if (index < 0 || index >= list->Count()) {
-      std::cerr << "versalix4: fractalize: no generator \"" << g << "\"; the generators are:";
+      std::string why = "no generator \"" + g + "\"; the generators are:";
       for (int32_t i = 0; i < list->Count(); ++i)
-        std::cerr << (i ? ", " : " ") << i + 1 << " \"" << list->At(i)->text << "\"";
-      std::cerr << "\n";
-      failed_ = true;
+        why += (i ? ", " : " ") + std::to_string(i + 1) + " \"" + list->At(i)->text + "\"";
+      Fail(why);
       return false;
     }
     Check(driver.Choose(kGeneratorItem, index));
@@ -112,8 +94,6 @@ class FractalizeAgent : public adm::UserAgent {
   }
 
   const FractalizeOptions& options_;
-  ConsoleAgent& console_;
-  bool failed_ = false;
 };
 
 namespace {

@@ -1,5 +1,6 @@
 #include "app/console_agent.h"
 
+#include <iostream>
 #include <ostream>
 
 #include "host/adm/dialog_manager.h"
@@ -38,6 +39,32 @@ void ConsoleAgent::RunModal(host::adm::DialogDriver& driver) {
     err_ << "versalix4: " << line << "\n";
   }
   driver.Press(dialog.defaultItem);
+}
+
+void DialogFillingAgent::RunModal(host::adm::DialogDriver& driver) {
+  if (driver.dialog().templateId() != templateId_) {
+    console_.RunModal(driver);
+    return;
+  }
+  Fill(driver);
+  if (!failed_) Check(driver.Press(kADMDefaultItemID));
+}
+
+std::optional<std::string> DialogFillingAgent::ChooseFolder(const std::string& message) {
+  return console_.ChooseFolder(message);
+}
+
+bool DialogFillingAgent::AnswerYesNo(const std::string& text) {
+  return console_.AnswerYesNo(text);
+}
+
+void DialogFillingAgent::Fail(const std::string& why) {
+  std::cerr << "versalix4: " << command_ << ": " << why << "\n";
+  failed_ = true;
+}
+
+void DialogFillingAgent::Check(const std::string& error) {
+  if (!error.empty() && !failed_) Fail(error);
 }
 
 }  // namespace vx::app

@@ -3,7 +3,9 @@
 // and code items) and closed, and alerts are printed as they come.
 #pragma once
 
+#include <cstdint>
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,6 +33,35 @@ class ConsoleAgent : public host::adm::UserAgent {
   host::Host& host_;
   std::ostream& err_;
   std::vector<std::string> errors_;
+};
+
+// Fills in one dialog of the plug-in from a command's options and presses
+// its default button, as a person would; every other dialog and question goes
+// to the console agent. A step that fails is printed ("versalix4: COMMAND:
+// ...") and the dialog is left to be cancelled.
+class DialogFillingAgent : public host::adm::UserAgent {
+ public:
+  DialogFillingAgent(int32_t templateId, std::string command, ConsoleAgent& console)
+      : templateId_(templateId), command_(std::move(command)), console_(console) {}
+
+  void RunModal(host::adm::DialogDriver& driver) final;
+  std::optional<std::string> ChooseFolder(const std::string& message) override;
+  bool AnswerYesNo(const std::string& text) override;
+  bool failed() const { return failed_; }
+
+ protected:
+  // Sets the dialog's items from the options.
+  virtual void Fill(host::adm::DialogDriver& driver) = 0;
+  void Fail(const std::string& why);
+  // Fails with a user action's error text, unless it is empty.
+  void Check(const std::string& error);
+
+  bool failed_ = false;
+
+ private:
+  int32_t templateId_;
+  std::string command_;
+  ConsoleAgent& console_;
 };
 
 }  // namespace vx::app
