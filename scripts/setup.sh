@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake pkg-config
+  build-essential cmake pkg-config ccache
   libpugixml-dev lib2geom-dev librsvg2-dev libcairo2-dev libpng-dev
   libcli11-dev libgtest-dev libgmock-dev libbenchmark-dev
   libboost-dev  # lib2geom's headers include Boost headers
