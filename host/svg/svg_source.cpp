@@ -1,0 +1,84 @@
+#include "host/svg/svg_source.h"
+
+namespace vx::host::svg {
+
+namespace {
+
+// FNV-1a, 64 bits.
+class Hasher {
+ public:
+  void Add(uint64_t value) {
+    for (int i = 0; i < 8; ++i) Byte(uint8_t(value >> (8 * i)));
+  }
+  void Add(std::string_view text) {
+    Add(text.size());
+    for (char c : text) Byte(uint8_t(c));
+  }
+  uint64_t value() const { return h_; }
+
+ private:
+  void Byte(uint8_t b) {
+    h_ ^= b;
+    h_ *= 0x100000001b3ull;
+  }
+  uint64_t h_ = 0xcbf29ce484222325ull;
+};
+
+void AddArt(Hasher& h, const art::Art& art, uint32_t container) {
+  h.Add(art.uid());
+  h.Add(uint64_t(art.kind()));
+  if (art.kind() == art::ArtKind::PluginGroup) {
+    const art::PluginGroupData& p = art.plugin();
+    h.Add(std::string_view(reinterpret_cast<const char*>(p.data.data()), p.data.size()));
+    h.Add(uint64_t(reinterpret_cast<uintptr_t>(p.live.get())));
+    h.Add(art.id());
+    h.Add(art.name());
+    h.Add(uint64_t(art.userAttrs() & ~kArtSelected));
+  } else {
+    h.Add(art.revision());
+  }
+  if (art.uid() == container) return;
+  for (const art::Art* c = art.firstChild(); c; c = c->sibling()) AddArt(h, *c, container);
+  if (art.editGroup()) AddArt(h, *art.editGroup(), container);
+  if (art.resultGroup()) AddArt(h, *art.resultGroup(), container);
+}
+
+}  // namespace
+
+const SourceBinding* SvgSource::Find(const art::Art& a) const {
+  auto it = art.find(a.uid());
+  return it == art.end() ? nullptr : &it->second;
+}
+
+const SourceBinding* SvgSource::Find(const art::Layer& layer) const {
+  auto it = layers.find(layer.uid);
+  return it == layers.end() ? nullptr : &it->second;
+}
+
+uint64_t UnitDigest(const art::Art& root, uint32_t container) {
+  Hasher h;
+  AddArt(h, root, container);
+  return h.value();
+}
+
+uint64_t LayerDigest(const art::Layer& layer) {
+  Hasher h;
+  h.Add(layer.title);
+  h.Add(layer.id);
+  h.Add(uint64_t(layer.visible) | uint64_t(layer.editable) << 1);
+  h.Add(layer.group->uid());
+  h.Add(layer.group->revision());
+  return h.value();
+}
+
+bool IsEditorGeometry(std::string_view name) {
+  return name == "sodipodi:nodetypes" || name == "inkscape:connector-curvature" ||
+         name == "sodipodi:type" || name.starts_with("sodipodi:c") ||
+         name.starts_with("sodipodi:r") || name == "sodipodi:start" || name == "sodipodi:end" ||
+         name == "sodipodi:open" || name == "sodipodi:arc-type" || name == "inkscape:original-d" ||
+         name == "inkscape:path-effect" || name == "sodipodi:argument" ||
+         name == "sodipodi:sides" || name == "inkscape:flatsided" || name == "inkscape:rounded" ||
+         name == "inkscape:randomized";
+}
+
+}  // namespace vx::host::svg
