@@ -113,3 +113,58 @@ TEST(Commands, DemoWritesTheGallery) {
 }
 
 }  // namespace
+
+// A live Fractalize whose result another program moved (as Inkscape saves a
+// moved path: a transform on it) is not overwritten by update unless told
+// to; moving the whole effect art is not an edit of its result.
+TEST(Commands, UpdateRespectsResultsEditedElsewhere) {
+  fs::path folder = Folder("edits");
+  {
+    std::ofstream in(folder / "in.svg");
+    in << "<svg xmlns='http://www.w3.org/2000/svg' width='200' height='100'>"
+          "<path id='src' d='M10 50 L190 50' fill='none' stroke='#000000'/></svg>";
+  }
+  auto run = [&folder](const std::string& args) {
+    return RunVersalix4(args, folder);
+  };
+  ASSERT_EQ(0, run("fractalize " + (folder / "in.svg").string() + " -o " +
+                   (folder / "live.svg").string() + " --live").exitCode);
+  std::string live, error;
+  ASSERT_TRUE(vx::host::io::ReadFile(folder / "live.svg", &live, &error));
+  auto edited = [&](const std::string& what, const std::string& with, const char* name) {
+    std::string text = live;
+    size_t at = text.find(what);
+    EXPECT_NE(std::string::npos, at) << live;
+    if (at != std::string::npos) text.replace(at, what.size(), with);
+    std::ofstream(folder / name) << text;
+    return (folder / name).string();
+  };
+  const std::string moved = edited("<g vx:role=\"result\"><path ",
+                                   "<g vx:role=\"result\"><path transform=\"translate(10,0)\" ",
+                                   "moved.svg");
+  const std::string groupMoved =
+      edited("<g id=\"effect1\"", "<g transform=\"translate(10,0)\" id=\"effect1\"", "group.svg");
+  struct Case {
+    std::string args;
+    int exitCode;
+    const char* message;
+  } cases[] = {
+      {"update " + moved + " -o " + (folder / "a.svg").string(), 1,
+       "effect1: its result was edited in another program"},
+      {"update " + moved + " -o " + (folder / "b.svg").string() + " --discard-edits", 0, ""},
+      {"update " + groupMoved + " -o " + (folder / "c.svg").string(), 0, ""},
+  };
+  for (const Case& c : cases) {
+    CommandRun r = run(c.args);
+    EXPECT_EQ(c.exitCode, r.exitCode) << c.args << "\n" << r.err;
+    EXPECT_NE(std::string::npos, r.err.find(c.message)) << r.err;
+  }
+  EXPECT_FALSE(fs::exists(folder / "a.svg"));
+  std::string regenerated;
+  ASSERT_TRUE(vx::host::io::ReadFile(folder / "b.svg", &regenerated, &error));
+  EXPECT_EQ(std::string::npos, regenerated.find("translate(10,0)")) << regenerated;
+  // What update wrote updates again without complaint.
+  EXPECT_EQ(0, run("update " + (folder / "b.svg").string() + " -o " + (folder / "d.svg").string())
+                   .exitCode);
+  fs::remove_all(folder);
+}
