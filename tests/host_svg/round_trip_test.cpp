@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <fstream>
 #include <pugixml.hpp>
+#include <ranges>
+#include <set>
 #include <sstream>
 
 #include "host/io/atomic_file.h"
@@ -34,16 +36,13 @@ std::string RoundTrip(const std::string& text, std::vector<std::string>* notes =
   return ExportSvg(*imported->document, &imported->kept);
 }
 
+constexpr unsigned kParseAll = pugi::parse_default | pugi::parse_ws_pcdata | pugi::parse_comments;
+
 // Canonical XML: elements with their attributes in name order, text and
 // comments, without the declaration, doctype and the quoting of the text.
-std::string Canonical(const std::string& text) {
-  pugi::xml_document doc;
-  if (!doc.load_buffer(text.data(), text.size(), pugi::parse_default | pugi::parse_ws_pcdata |
-                                                     pugi::parse_comments)) {
-    return "(not XML)";
-  }
+std::string Canonical(const pugi::xml_node& element) {
   std::string out;
-  std::vector<std::pair<pugi::xml_node, bool>> stack{{doc.document_element(), false}};
+  std::vector<std::pair<pugi::xml_node, bool>> stack{{element, false}};
   while (!stack.empty()) {
     auto [node, closing] = stack.back();
     stack.pop_back();
@@ -66,6 +65,12 @@ std::string Canonical(const std::string& text) {
     for (pugi::xml_node c = node.last_child(); c; c = c.previous_sibling()) stack.emplace_back(c, false);
   }
   return out;
+}
+
+std::string Canonical(const std::string& text) {
+  pugi::xml_document doc;
+  if (!doc.load_buffer(text.data(), text.size(), kParseAll)) return "(not XML)";
+  return Canonical(doc.document_element());
 }
 
 std::vector<fs::path> CorpusFiles() {
@@ -92,6 +97,55 @@ TEST(SvgRoundTrip, CorpusComesBackCanonicallyEqualAndPixelIdentical) {
     auto after = render::RenderSvg(converted, 256, &error, file);
     ASSERT_TRUE(after) << file << ": " << error;
     EXPECT_EQ(0, render::DifferentPixelFraction(*before, *after, 0)) << file.filename();
+  }
+}
+
+// What an operation on one object does to the file: that object is written
+// anew with its id, class and label; every element outside it and its
+// ancestors stays as it was read.
+TEST(SvgRoundTrip, ChangingOneObjectLeavesEveryOtherElementAsRead) {
+  for (const fs::path& file : CorpusFiles()) {
+    std::string original = ReadText(file), error;
+    auto imported = ImportSvg(original, &error);
+    ASSERT_TRUE(imported) << error;
+    art::Document& doc = *imported->document;
+    art::Art* changed = nullptr;
+    std::vector<art::Art*> stack;
+    for (art::Layer* layer : doc.LayersInPaintOrder()) stack.push_back(layer->group);
+    while (!stack.empty() && !changed) {
+      art::Art* a = stack.back();
+      stack.pop_back();
+      if (a->kind() == art::ArtKind::Path && !a->id().empty()) changed = a;
+      for (art::Art* c = a->firstChild(); c; c = c->sibling()) stack.push_back(c);
+    }
+    if (!changed) continue;
+    doc.MutablePath(*changed);
+    std::string out = ExportSvg(doc, &imported->kept);
+    pugi::xml_document before, after;
+    ASSERT_TRUE(before.load_string(original.c_str(), kParseAll));
+    ASSERT_TRUE(after.load_string(out.c_str(), kParseAll)) << file.filename();
+    std::string id = changed->id();
+    auto byId = [](const pugi::xml_document& xml, const std::string& id) {
+      return xml.find_node([&id](const pugi::xml_node& n) { return id == n.attribute("id").value(); });
+    };
+    pugi::xml_node was = byId(before, id), is = byId(after, id);
+    ASSERT_TRUE(was && is) << file.filename() << " " << id;
+    for (const char* kept : {"class", "inkscape:label"}) {
+      if (was.attribute(kept)) {
+        EXPECT_STREQ(was.attribute(kept).value(), is.attribute(kept).value()) << file.filename();
+      }
+    }
+    std::set<const void*> around;  // the changed element and its ancestors
+    for (pugi::xml_node n = was; n; n = n.parent()) around.insert(n.internal_object());
+    int compared = 0;
+    for (pugi::xml_node n : before.select_nodes("//*[@id]")
+             | std::views::transform([](const pugi::xpath_node& x) { return x.node(); })) {
+      if (around.count(n.internal_object())) continue;
+      pugi::xml_node copy = byId(after, n.attribute("id").value());
+      EXPECT_EQ(Canonical(n), copy ? Canonical(copy) : "(missing)") << file.filename();
+      ++compared;
+    }
+    EXPECT_GT(compared, 0) << file.filename();
   }
 }
 
