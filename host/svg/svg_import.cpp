@@ -45,11 +45,11 @@ bool IsShape(std::string_view name) {
 
 // Elements that draw nothing where they stand.
 bool IsNonRendering(std::string_view name) {
-  static constexpr const char* kNames[] = {
+  static constexpr std::string_view kNames[] = {
       "defs", "style", "metadata", "title", "desc", "script", "linearGradient",
       "radialGradient", "pattern", "clipPath", "mask", "filter", "marker", "symbol",
       "color-profile", "font", "font-face", "cursor", "view", "sodipodi:namedview"};
-  for (const char* n : kNames) {
+  for (std::string_view n : kNames) {
     if (name == n) return true;
   }
   return false;
@@ -57,15 +57,15 @@ bool IsNonRendering(std::string_view name) {
 
 // Attributes whose content the model holds (or that export rewrites).
 bool IsConsumedAttribute(std::string_view element, std::string_view name) {
-  static constexpr const char* kCommon[] = {"id", "transform", "style", "inkscape:label",
+  static constexpr std::string_view kCommon[] = {"id", "transform", "style", "inkscape:label",
                                             "inkscape:groupmode", "sodipodi:insensitive"};
-  for (const char* n : kCommon) {
+  for (std::string_view n : kCommon) {
     if (name == n) return true;
   }
   if (IsPresentationAttribute(name)) return true;
   struct Geometry {
-    const char* element;
-    const char* names[6];
+    std::string_view element;
+    std::string_view names[6];
   };
   static constexpr Geometry kGeometry[] = {
       {"path", {"d"}},
@@ -78,8 +78,8 @@ bool IsConsumedAttribute(std::string_view element, std::string_view name) {
       {"text", {"x", "y", "dx", "dy", "rotate"}}};
   for (const Geometry& g : kGeometry) {
     if (element != g.element) continue;
-    for (const char* n : g.names) {
-      if (n && name == n) return true;
+    for (std::string_view n : g.names) {
+      if (!n.empty() && name == n) return true;
     }
   }
   return false;
@@ -198,7 +198,11 @@ class Importer {
 std::optional<ImportResult> Importer::Run(std::string_view text, std::string* error) {
   XmlLimits xmlLimits;
   xmlLimits.maxDepth = limits_.maxDepth;
-  if (!LoadXml(text, xml_, xmlLimits, error)) return std::nullopt;
+  std::size_t elements = 0;
+  if (!LoadXml(text, xml_, xmlLimits, error, &elements)) return std::nullopt;
+  source_->art.reserve(elements);
+  source_->units.reserve(elements);
+  result_.kept.art.reserve(elements);
   pugi::xml_node root = xml_.document_element();
   NotePrefixes(root);
   if (LocalName(root) != "svg") {

@@ -157,7 +157,8 @@ bool FindInternalSubset(std::string_view text, size_t* start, size_t* end, size_
 }
 
 // Namespace prefixes must be declared; attributes must not repeat.
-bool CheckTree(const pugi::xml_document& document, const XmlLimits& limits, std::string* error) {
+bool CheckTree(const pugi::xml_document& document, const XmlLimits& limits, std::string* error,
+               std::size_t* elements) {
   struct Frame {
     pugi::xml_node node;
     size_t prefixes;  // declared prefixes when the element was entered
@@ -168,9 +169,9 @@ bool CheckTree(const pugi::xml_document& document, const XmlLimits& limits, std:
   for (pugi::xml_node c = document.last_child(); c; c = c.previous_sibling()) {
     if (c.type() == pugi::node_element) stack.push_back({c, declared.size(), 1});
   }
-  auto prefixOf = [](std::string_view name) {
-    size_t colon = name.find(':');
-    return colon == std::string_view::npos ? std::string_view() : name.substr(0, colon);
+  auto prefixOf = [](const char* name) {
+    const char* colon = std::strchr(name, ':');
+    return colon ? std::string_view(name, size_t(colon - name)) : std::string_view();
   };
   auto isDeclared = [&declared](std::string_view prefix) {
     for (auto it = declared.rbegin(); it != declared.rend(); ++it) {
@@ -181,6 +182,7 @@ bool CheckTree(const pugi::xml_document& document, const XmlLimits& limits, std:
   while (!stack.empty()) {
     Frame frame = stack.back();
     stack.pop_back();
+    ++*elements;
     declared.resize(frame.prefixes);
     if (frame.depth > limits.maxDepth) {
       *error = "elements nested deeper than " + std::to_string(limits.maxDepth) +
@@ -188,13 +190,12 @@ bool CheckTree(const pugi::xml_document& document, const XmlLimits& limits, std:
       return false;
     }
     for (pugi::xml_attribute a : frame.node.attributes()) {
-      std::string_view name = a.name();
-      if (name.starts_with("xmlns:")) declared.push_back(name.substr(6));
+      if (std::strncmp(a.name(), "xmlns:", 6) == 0) declared.push_back(a.name() + 6);
     }
     for (pugi::xml_attribute a : frame.node.attributes()) {
-      std::string_view name = a.name();
+      const char* name = a.name();
       for (pugi::xml_attribute b = a.next_attribute(); b; b = b.next_attribute()) {
-        if (name == b.name()) {
+        if (std::strcmp(name, b.name()) == 0) {
           *error = "not a well-formed XML document: the attribute " + std::string(name) + " appears twice on <" +
                    frame.node.name() + ">";
           return false;
@@ -222,7 +223,7 @@ bool CheckTree(const pugi::xml_document& document, const XmlLimits& limits, std:
 }  // namespace
 
 bool LoadXml(std::string_view text, pugi::xml_document& document, const XmlLimits& limits,
-             std::string* error) {
+             std::string* error, std::size_t* elements) {
   Entities entities;
   size_t subsetStart = 0, subsetEnd = 0, after = 0;
   bool hasSubset = FindInternalSubset(text, &subsetStart, &subsetEnd, &after);
@@ -253,7 +254,10 @@ bool LoadXml(std::string_view text, pugi::xml_document& document, const XmlLimit
     *error = "not a well-formed XML document: no root element";
     return false;
   }
-  return CheckTree(document, limits, error);
+  std::size_t count = 0;
+  bool ok = CheckTree(document, limits, error, &count);
+  if (elements) *elements = count;
+  return ok;
   return true;
 }
 

@@ -20,7 +20,8 @@ struct XmlLimits {
 };
 
 // False with one line in `error` (naming the byte offset where it helps).
+// `elements` (may be null) is set to the number of elements.
 bool LoadXml(std::string_view text, pugi::xml_document& document, const XmlLimits& limits,
-             std::string* error);
+             std::string* error, std::size_t* elements = nullptr);
 
 }  // namespace vx::host::svg
