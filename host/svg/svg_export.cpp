@@ -75,7 +75,10 @@ class Exporter {
   // Writes `items` as the children of `out`, a copy of `source`: elements
   // still there keep their place among what the model does not hold.
   void Merge(const std::vector<Item>& items, const pugi::xml_node& source, pugi::xml_node out);
-  void WriteItem(const Item& item, pugi::xml_node out);
+  // `wrapper`: the group that takes what is written anew under a container
+  // with a transform (consecutive items share it; reset when anything else
+  // is written).
+  void WriteItem(const Item& item, pugi::xml_node out, pugi::xml_node& wrapper);
   pugi::xml_node ShallowCopy(const pugi::xml_node& source, pugi::xml_node out,
                              const Geom::Affine& ctm);
   // The element art was read from, when no operation changed the art.
@@ -249,12 +252,13 @@ void Exporter::Merge(const std::vector<Item>& items, const pugi::xml_node& sourc
   }
   size_t next = 0;
   bool skipSpace = false;
+  pugi::xml_node wrapper;
   for (pugi::xml_node c = source.first_child(); c; c = c.next_sibling()) {
     if (source_->units.count(c.internal_object())) {
       auto h = here.find(c.internal_object());
       if (ordered && h != here.end()) {
         // What arrived before it (new or moved here) first.
-        while (next <= h->second) WriteItem(items[next++], out);
+        while (next <= h->second) WriteItem(items[next++], out, wrapper);
         skipSpace = false;
       } else {
         skipSpace = true;  // gone: so is the white space after it
@@ -267,12 +271,14 @@ void Exporter::Merge(const std::vector<Item>& items, const pugi::xml_node& sourc
     }
     skipSpace = false;
     out.append_copy(c);
+    wrapper = pugi::xml_node();
   }
-  while (next < items.size()) WriteItem(items[next++], out);
+  while (next < items.size()) WriteItem(items[next++], out, wrapper);
 }
 
-void Exporter::WriteItem(const Item& item, pugi::xml_node out) {
+void Exporter::WriteItem(const Item& item, pugi::xml_node out, pugi::xml_node& wrapper) {
   if (item.layer) {
+    wrapper = pugi::xml_node();
     const SourceBinding* b = source_->Find(*item.layer);
     if (b && LayerDigest(*item.layer) == b->digest) {
       pugi::xml_node layer = ShallowCopy(b->node, out, b->ownCtm);
@@ -282,14 +288,20 @@ void Exporter::WriteItem(const Item& item, pugi::xml_node out) {
     }
     return;
   }
-  if (WriteOriginal(*item.art, out)) return;
+  if (WriteOriginal(*item.art, out)) {
+    wrapper = pugi::xml_node();
+    return;
+  }
   // Written anew in root coordinates, inside an element that may have a
   // transform of its own.
   pugi::xml_node target = out;
   auto o = origin_.find(out.internal_object());
   if (o != origin_.end() && !o->second.ctm.isIdentity(0)) {
-    target = out.append_child("g");
-    target.append_attribute("transform") = FormatTransform(o->second.ctm.inverse()).c_str();
+    if (!wrapper) {
+      wrapper = out.append_child("g");
+      wrapper.append_attribute("transform") = FormatTransform(o->second.ctm.inverse()).c_str();
+    }
+    target = wrapper;
   }
   WriteArtAnew(*item.art, target);
 }
