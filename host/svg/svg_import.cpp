@@ -420,6 +420,9 @@ void Importer::ReadElement(const pugi::xml_node& node, const Context& parent, Ar
   }
   bool isGroup = name == "g" || name == "a";
   if (!isGroup && !IsShape(name) && name != "text") return opaque();
+  // Inkscape path effects compute the drawn path from a source the model
+  // does not hold: left as they are.
+  if (node.attribute("inkscape:path-effect")) return opaque();
   Art* target = container;
   Art* clipGroup = nullptr;
   if (node.attribute("clip-path") || context.style.Has("clip-path")) {

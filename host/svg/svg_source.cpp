@@ -77,6 +77,7 @@ std::string KindOfMarkup(std::string_view markup) {
     }
     if (name == "use") return "clone";
     if (name == "image") return "image";
+    if (tag.find("inkscape:path-effect") != std::string_view::npos) return "Inkscape path effect";
     if (tag.find("filter") != std::string_view::npos || tag.find("mask") != std::string_view::npos) {
       return "filtered or masked object";
     }

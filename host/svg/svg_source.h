@@ -64,8 +64,8 @@ uint64_t UnitDigest(const art::Art& root, uint32_t container);
 uint64_t LayerDigest(const art::Layer& layer);
 
 // For an operation on `selection`: the objects in it that the model holds
-// only as kept markup (clones, images, objects with a filter or mask,
-// foreign elements), which every operation leaves as they are, said once:
+// only as kept markup (clones, images, Inkscape path effects, objects with
+// a filter or mask, foreign elements), which every operation leaves as they are, said once:
 // "3 objects were left as they are: 2 clones, 1 image (a, b, c)". Empty
 // when there are none.
 std::string UntouchedNote(const std::vector<art::Art*>& selection);

@@ -168,3 +168,35 @@ TEST(Commands, UpdateRespectsResultsEditedElsewhere) {
                    .exitCode);
   fs::remove_all(folder);
 }
+
+// What the model cannot hold stays as it is through an operation, which
+// says so once with the ids; a clipped shape is changed with its clip.
+TEST(Commands, OperationsLeaveWhatTheModelCannotHoldAndSaySo) {
+  fs::path folder = Folder("untouched");
+  std::ofstream(folder / "in.svg")
+      << "<svg xmlns='http://www.w3.org/2000/svg' xmlns:xlink='http://www.w3.org/1999/xlink' "
+         "xmlns:inkscape='http://www.inkscape.org/namespaces/inkscape' width='100' height='100'>"
+         "<defs><path id='shape' d='M0 0 L10 0 L10 10 Z'/>"
+         "<clipPath id='cp'><circle cx='25' cy='25' r='15'/></clipPath></defs>"
+         "<use id='clone1' xlink:href='#shape' x='50' fill='red'/>"
+         "<image id='img1' width='5' height='5' xlink:href='data:image/png;base64,AAAA'/>"
+         "<path id='lpe1' d='M60 60 L90 90' inkscape:path-effect='#e' inkscape:original-d='M60 60 L90 91' stroke='#000'/>"
+         "<rect id='r' x='10' y='10' width='30' height='30' clip-path='url(#cp)'/></svg>";
+  CommandRun run = RunVersalix4("3d " + (folder / "in.svg").string() + " -o " +
+                                    (folder / "out.svg").string() + " --kind Twist",
+                                folder);
+  ASSERT_EQ(0, run.exitCode) << run.err;
+  EXPECT_NE(std::string::npos,
+            run.err.find("3 objects were left as they are: 1 Inkscape path effect, 1 clone, 1 image"))
+      << run.err;
+  for (const char* id : {"clone1", "img1", "lpe1"}) EXPECT_NE(std::string::npos, run.err.find(id));
+  std::string out, error;
+  ASSERT_TRUE(vx::host::io::ReadFile(folder / "out.svg", &out, &error));
+  EXPECT_NE(std::string::npos, out.find("<use id=\"clone1\" xlink:href=\"#shape\" x=\"50\" fill=\"red\"/>"));
+  EXPECT_NE(std::string::npos, out.find("inkscape:original-d=\"M60 60 L90 91\""));
+  CommandRun render = RunVersalix4("render " + (folder / "out.svg").string() + " -o " +
+                                       (folder / "out.png").string() + " --width 100",
+                                   folder);
+  EXPECT_EQ(0, render.exitCode) << render.err;
+  fs::remove_all(folder);
+}
