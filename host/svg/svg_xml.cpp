@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace vx::host::svg {
@@ -166,6 +167,7 @@ bool CheckTree(const pugi::xml_document& document, const XmlLimits& limits, std:
   };
   std::vector<std::string_view> declared{"xml", "xmlns"};
   std::vector<Frame> stack;
+  std::unordered_set<std::string_view> seen;
   for (pugi::xml_node c = document.last_child(); c; c = c.previous_sibling()) {
     if (c.type() == pugi::node_element) stack.push_back({c, declared.size(), 1});
   }
@@ -192,14 +194,24 @@ bool CheckTree(const pugi::xml_document& document, const XmlLimits& limits, std:
     for (pugi::xml_attribute a : frame.node.attributes()) {
       if (std::strncmp(a.name(), "xmlns:", 6) == 0) declared.push_back(a.name() + 6);
     }
+    // Pairwise for the usual few attributes, a set for many.
+    std::size_t count = 0;
+    for (pugi::xml_attribute a = frame.node.first_attribute(); a && count <= 16; a = a.next_attribute()) ++count;
+    seen.clear();
     for (pugi::xml_attribute a : frame.node.attributes()) {
       const char* name = a.name();
-      for (pugi::xml_attribute b = a.next_attribute(); b; b = b.next_attribute()) {
-        if (std::strcmp(name, b.name()) == 0) {
-          *error = "not a well-formed XML document: the attribute " + std::string(name) + " appears twice on <" +
-                   frame.node.name() + ">";
-          return false;
+      bool twice = false;
+      if (count > 16) {
+        twice = !seen.insert(name).second;
+      } else {
+        for (pugi::xml_attribute b = a.next_attribute(); b && !twice; b = b.next_attribute()) {
+          twice = std::strcmp(name, b.name()) == 0;
         }
+      }
+      if (twice) {
+        *error = "not a well-formed XML document: the attribute " + std::string(name) +
+                 " appears twice on <" + frame.node.name() + ">";
+        return false;
       }
       std::string_view prefix = prefixOf(name);
       if (!prefix.empty() && !isDeclared(prefix)) {

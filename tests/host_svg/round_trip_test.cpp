@@ -374,9 +374,13 @@ TEST(SvgRoundTrip, BadInputEndsInAnErrorOrAPartialDocument) {
     laughs += "'>";
   }
   laughs += "]><svg xmlns='http://www.w3.org/2000/svg'><title>&a8;</title></svg>";
+  std::string many = "<svg xmlns='http://www.w3.org/2000/svg'><g";
+  for (int i = 0; i < 40; ++i) many += " a" + std::to_string(i) + "='1'";
+  many += " a7='2'/></svg>";
   std::vector<Case> cases = {
       {"", false},
       {laughs, false},
+      {many, false},
       {"<!DOCTYPE svg [<!ENTITY e SYSTEM 'file:///etc/passwd'>]><svg xmlns='http://www.w3.org/2000/svg'><text>&e;</text></svg>", false},
       {"<svg xmlns='http://www.w3.org/2000/svg'><text>&undeclared;</text></svg>", false},
       {"<svg xmlns='http://www.w3.org/2000/svg'><rect width='1' width='2'/></svg>", false},
