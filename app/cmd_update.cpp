@@ -4,6 +4,9 @@
 // edited in another program); Expand replaces the art by its result,
 // Release by its source, through the effect's palette as a person would
 // (the host's own live effects, such as Fractalize, through the host).
+// Update does not overwrite a result that was edited in another program
+// since it was generated (its stored digest no longer matches) unless told
+// to with --discard-edits.
 #include <iostream>
 #include <set>
 #include <string>
@@ -115,15 +118,35 @@ int Run(host::Host& host, host::art::Document& doc, const std::vector<host::art:
   return kExitOk;
 }
 
+// Effect art among the targets whose result was edited elsewhere: named on
+// stderr with what to do. True when there is any.
+bool ReportEditedResults(const std::vector<host::art::Art*>& targets, const svg::KeptSvg& kept) {
+  bool any = false;
+  for (const host::art::Art* art : targets) {
+    if (!kept.editedResults.count(art->uid())) continue;
+    std::cerr << "versalix4: " << NameOf(*art)
+              << ": its result was edited in another program since it was generated; "
+                 "nothing was written. Run update with --discard-edits to regenerate it "
+                 "anyway, or expand it to keep the edited result as plain art\n";
+    any = true;
+  }
+  return any;
+}
+
 void SetUp(CLI::App& app, CommonOptions& common, int& exitCode, const char* name,
            const char* description, EffectCommand command) {
   CLI::App* cmd = app.add_subcommand(name, description);
   auto input = std::make_shared<std::string>();
   auto output = std::make_shared<std::string>();
+  auto discardEdits = std::make_shared<bool>(false);
   cmd->add_option("input", *input, "The SVG file to read")->required();
   cmd->add_option("-o,--output", *output, "The SVG file to write")->required();
+  if (command == EffectCommand::Update) {
+    cmd->add_flag("--discard-edits", *discardEdits,
+                  "Regenerate results that were edited in another program, losing the edits");
+  }
   AddCommonOptions(*cmd, common);
-  cmd->callback([&common, &exitCode, input, output, command] {
+  cmd->callback([&common, &exitCode, input, output, command, discardEdits] {
     svg::ImportResult document;
     if ((exitCode = ReadSvgDocument(*input, &document))) return;
     exitCode = RunOnDocument(
@@ -132,6 +155,10 @@ void SetUp(CLI::App& app, CommonOptions& common, int& exitCode, const char* name
             const std::vector<host::art::Art*>& selection) {
           const auto targets = Targets(doc, selection, common.select.empty());
           if (targets.empty()) std::cerr << "versalix4: no live effect art to act on\n";
+          if (command == EffectCommand::Update && !*discardEdits &&
+              ReportEditedResults(targets, document.kept)) {
+            return int(kExitFailed);
+          }
           int code = Run(host, doc, targets, command);
           if (code == kExitOk) code = WriteSvgDocument(*output, doc, &document.kept);
           return code;

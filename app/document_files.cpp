@@ -8,6 +8,7 @@
 #include "host/render/png_render.h"
 #include "host/svg/svg_effect_art.h"
 #include "host/svg/svg_export.h"
+#include "host/svg/svg_source.h"
 
 namespace vx::app {
 
@@ -88,6 +89,9 @@ int RunOnDocument(const CommonOptions& common, svg::ImportResult& document,
                   const DocumentWork& work) {
   std::vector<host::art::Art*> selection;
   if (int code = SelectedArt(*document.document, common, &selection)) return code;
+  if (std::string note = svg::UntouchedNote(selection); !note.empty()) {
+    std::cerr << "versalix4: " << note << "\n";
+  }
   auto host = MakeHost(common);
   if (!host) return kExitInternal;
   if (int32_t err = host->Startup()) return ReportFailure("start-up", err);

@@ -54,10 +54,23 @@ void BM_ImportSvg(benchmark::State& state) {
 }
 BENCHMARK(BM_ImportSvg)->Arg(1000)->Arg(30000)->Unit(benchmark::kMillisecond);
 
+// Arg 1: every path changed, so that all of them are written anew from the
+// model (0: nothing changed, the elements are copied as read).
 void BM_ExportSvg(benchmark::State& state) {
   std::string text = MakeDocument(int(state.range(0)));
   std::string error;
   auto imported = vx::host::svg::ImportSvg(text, &error);
+  if (state.range(1)) {
+    vx::host::art::Document& doc = *imported->document;
+    std::vector<vx::host::art::Art*> stack{doc.LayerAt(0)->group};
+    while (!stack.empty()) {
+      vx::host::art::Art* a = stack.back();
+      stack.pop_back();
+      if (a->kind() == vx::host::art::ArtKind::Path) doc.MutablePath(*a);
+      for (auto* c = a->firstChild(); c; c = c->sibling()) stack.push_back(c);
+    }
+    doc.ClearHistory();
+  }
   size_t bytes = 0;
   for (auto _ : state) {
     std::string out = vx::host::svg::ExportSvg(*imported->document, &imported->kept);
@@ -67,7 +80,28 @@ void BM_ExportSvg(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * state.range(0));
   state.SetBytesProcessed(state.iterations() * int64_t(bytes));
 }
-BENCHMARK(BM_ExportSvg)->Arg(1000)->Arg(30000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ExportSvg)->ArgsProduct({{1000, 30000}, {0, 1}})->Unit(benchmark::kMillisecond);
+
+// One path of `segments` line and curve segments, read and written anew
+// (changed): the time should grow linearly with the count.
+void BM_LongPathRoundTrip(benchmark::State& state) {
+  std::string text = "<svg xmlns='http://www.w3.org/2000/svg' width='1000' height='1000'><path d='M0,0";
+  for (int64_t i = 0; i < state.range(0); ++i) {
+    text += i % 2 ? " L" : " Q500,5 ";
+    text += std::to_string(i % 997) + "," + std::to_string(i % 991);
+  }
+  text += "'/></svg>";
+  std::string error;
+  for (auto _ : state) {
+    auto imported = vx::host::svg::ImportSvg(text, &error);
+    vx::host::art::Document& doc = *imported->document;
+    doc.MutablePath(*doc.LayerAt(0)->group->firstChild());
+    std::string out = vx::host::svg::ExportSvg(doc, &imported->kept);
+    benchmark::DoNotOptimize(out);
+  }
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_LongPathRoundTrip)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 void BM_RenderPng(benchmark::State& state) {
   std::string text = MakeDocument(int(state.range(0)));

@@ -166,6 +166,11 @@ class Art {
 
   // The style of paths and text runs, else null.
   const AIPathStyle* style() const;
+  // Changes whenever the content, id, name, or the locked or hidden
+  // attribute changes (not with the selection); undo brings the earlier
+  // value back. A writer compares it to know which objects an operation
+  // changed since the document was read.
+  uint64_t revision() const { return revision_; }
 
  private:
   friend class Document;
@@ -190,6 +195,7 @@ class Art {
   // last saved, so each object is saved at most once per step.
   uint64_t contentSaved_ = 0;
   uint64_t attrsSaved_ = 0;
+  uint64_t revision_ = 0;
 };
 
 // Converts between art and the plug-in's handles.

@@ -391,19 +391,25 @@ std::size_t HeapBytes(const ArtContent& content) {
 void Document::SaveContent(Art& art) {
   if (art.contentSaved_ == serial_) return;
   art.contentSaved_ = serial_;
-  Record([a = &art, old = art.content_]() mutable { a->content_ = std::move(old); },
-         sizeof(ArtContent) + HeapBytes(art.content_));
+  Record([a = &art, old = art.content_, revision = art.revision_]() mutable {
+    a->content_ = std::move(old);
+    a->revision_ = revision;
+  }, sizeof(ArtContent) + HeapBytes(art.content_));
 }
 
 void Document::SaveAttrs(Art& art) {
   if (art.attrsSaved_ == serial_) return;
   art.attrsSaved_ = serial_;
-  Record([a = &art, attrs = art.attrs_, id = art.id_, name = art.name_]() mutable {
+  Record([a = &art, attrs = art.attrs_, id = art.id_, name = art.name_,
+          revision = art.revision_]() mutable {
     a->attrs_ = attrs;
+    a->revision_ = revision;
     a->id_ = std::move(id);
     a->name_ = std::move(name);
   });
 }
+
+void Document::Touch(Art& art) { art.revision_ = ++revisions_; }
 
 void Document::NoteChange(Art* art) {
   ++changes_;
@@ -417,42 +423,50 @@ void Document::NoteChange(Art* art) {
 PathData& Document::MutablePath(Art& art) {
   SaveContent(art);
   NoteChange(&art);
+  Touch(art);
   return std::get<PathData>(art.content_);
 }
 GroupData& Document::MutableGroup(Art& art) {
   SaveContent(art);
   NoteChange(&art);
+  Touch(art);
   return std::get<GroupData>(art.content_);
 }
 TextData& Document::MutableText(Art& art) {
   SaveContent(art);
   NoteChange(&art);
+  Touch(art);
   return std::get<TextData>(art.content_);
 }
 TextPathData& Document::MutableTextPath(Art& art) {
   SaveContent(art);
   NoteChange(&art);
+  Touch(art);
   return std::get<TextPathData>(art.content_);
 }
 TextRunData& Document::MutableRun(Art& art) {
   SaveContent(art);
   NoteChange(&art);
+  Touch(art);
   return std::get<TextRunData>(art.content_);
 }
 PluginGroupData& Document::MutablePlugin(Art& art) {
   SaveContent(art);
   NoteChange(&art);
+  Touch(art);
   MarkForUpdate(art);
   return std::get<PluginGroupData>(art.content_);
 }
 PluginGroupData& Document::MutablePluginQuietly(Art& art) {
   SaveContent(art);
   NoteChange(&art);
+  Touch(art);
   return std::get<PluginGroupData>(art.content_);
 }
 OpaqueData& Document::MutableOpaque(Art& art) {
   SaveContent(art);
   NoteChange(&art);
+  Touch(art);
   return std::get<OpaqueData>(art.content_);
 }
 
@@ -477,6 +491,7 @@ void Document::SetUserAttrs(Art& art, int32_t which, int32_t value) {
   if (next == art.attrs_) return;
   SaveAttrs(art);
   if ((next ^ art.attrs_) & kArtSelected) ++selectionChanges_;
+  if ((next ^ art.attrs_) & ~kArtSelected) Touch(art);
   art.attrs_ = next;
   ++changes_;
 }
@@ -506,12 +521,14 @@ void Document::DeselectAll() {
 void Document::SetId(Art& art, std::string id) {
   if (art.id_ == id) return;
   SaveAttrs(art);
+  Touch(art);
   art.id_ = std::move(id);
 }
 
 void Document::SetName(Art& art, std::string name) {
   if (art.name_ == name) return;
   SaveAttrs(art);
+  Touch(art);
   art.name_ = std::move(name);
 }
 

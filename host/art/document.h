@@ -216,6 +216,7 @@ class Document {
   void SaveContent(Art& art);
   void SaveAttrs(Art& art);
   void NoteChange(Art* art);  // counts and marks plug-in group art dirty
+  void Touch(Art& art);       // a new revision (after SaveContent/SaveAttrs)
   void SaveLayers();
   void Record(UndoJournal::Change change, std::size_t bytes = 0);
   void TrimHistory();
@@ -242,6 +243,7 @@ class Document {
   std::size_t historyBudget_ = std::size_t(256) << 20;
   uint64_t changes_ = 0;
   uint64_t selectionChanges_ = 0;
+  uint64_t revisions_ = 0;
 };
 
 }  // namespace vx::host::art

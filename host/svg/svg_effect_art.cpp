@@ -1,6 +1,8 @@
 #include "host/svg/svg_effect_art.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdio>
 
 #include "host/core/host.h"
 #include "host/core/registrations.h"
@@ -12,6 +14,7 @@ constexpr char kAlphabet[] =
     "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
 constexpr const char* kEffectAttribute = "vx:effect";
 constexpr const char* kRecordAttribute = "vx:record";
+constexpr const char* kDigestAttribute = "vx:digest";
 
 int SextetOf(char c) {
   if (c >= 'A' && c <= 'Z') return c - 'A';
@@ -44,7 +47,64 @@ void Walk(art::Art* art, const std::function<void(art::Art&)>& visit) {
   }
 }
 
+bool InDigest(std::string_view attribute) {
+  return attribute != "id" && !attribute.starts_with("sodipodi:") &&
+         !attribute.starts_with("inkscape:");
+}
+
 }  // namespace
+
+std::string ResultDigest(const pugi::xml_node& effectArt) {
+  uint64_t h = 0xcbf29ce484222325ull;  // FNV-1a
+  auto add = [&h](std::string_view text) {
+    for (char c : text) h = (h ^ uint8_t(c)) * 0x100000001b3ull;
+    h = (h ^ 0xff) * 0x100000001b3ull;  // a separator no text holds
+  };
+  std::vector<std::pair<std::string_view, std::string_view>> attributes;
+  std::vector<pugi::xml_node> stack;
+  if (pugi::xml_node result = EffectArtPart(effectArt, "result")) stack.push_back(result);
+  while (!stack.empty()) {
+    pugi::xml_node node = stack.back();
+    stack.pop_back();
+    if (!node) {
+      add(")");
+      continue;
+    }
+    if (node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata) {
+      std::string_view text = node.value();
+      if (text.find_first_not_of(" \t\r\n") != std::string_view::npos) add(text);
+      continue;
+    }
+    if (node.type() != pugi::node_element) continue;
+    add(node.name());
+    attributes.clear();
+    for (pugi::xml_attribute a : node.attributes()) {
+      if (InDigest(a.name())) attributes.emplace_back(a.name(), a.value());
+    }
+    std::sort(attributes.begin(), attributes.end());
+    for (const auto& [name, value] : attributes) {
+      add(name);
+      add(value);
+    }
+    add("(");
+    stack.push_back(pugi::xml_node());  // marks the end of the children
+    for (pugi::xml_node c = node.last_child(); c; c = c.previous_sibling()) stack.push_back(c);
+  }
+  char text[17];
+  std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(h));
+  return text;
+}
+
+void WriteResultDigest(pugi::xml_node effectArt) {
+  pugi::xml_attribute a = effectArt.attribute(kDigestAttribute);
+  if (!a) a = effectArt.append_attribute(kDigestAttribute);
+  a.set_value(ResultDigest(effectArt).c_str());
+}
+
+bool ResultEditedElsewhere(const pugi::xml_node& effectArt) {
+  pugi::xml_attribute stored = effectArt.attribute(kDigestAttribute);
+  return stored && ResultDigest(effectArt) != stored.value();
+}
 
 std::string EncodeBase64(const std::vector<uint8_t>& bytes) {
   std::string out;

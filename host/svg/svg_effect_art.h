@@ -47,6 +47,17 @@ pugi::xml_node EffectArtPart(const pugi::xml_node& node, std::string_view role);
 // when vx:record is missing or damaged.
 bool ReadEffectRecord(const pugi::xml_node& node, std::vector<uint8_t>* record);
 
+// The digest of effect art's generated result as written (16 hex digits):
+// its elements, their attributes in name order and their non-blank text;
+// ids and the editor data of sodipodi: and inkscape: attributes are left
+// out, and so is everything outside the result (the effect art's own
+// transform: moving the whole effect art is not an edit of its result).
+std::string ResultDigest(const pugi::xml_node& effectArt);
+// Export: stores the digest of what was just written (vx:digest).
+void WriteResultDigest(pugi::xml_node effectArt);
+// Import: the stored digest differs from the result in the file.
+bool ResultEditedElsewhere(const pugi::xml_node& effectArt);
+
 // After opening a document in a host with the plug-in: binds every effect
 // art that is not bound yet to the registered plug-in group of the name it
 // was stored with (the same effect of another version matches by the name

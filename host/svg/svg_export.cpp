@@ -4,13 +4,15 @@
 
 #include <2geom/affine.h>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
-#include <sstream>
+#include <unordered_map>
 
 #include "host/svg/svg_numbers.h"
 #include "host/svg/svg_paint.h"
 #include "host/svg/svg_path_data.h"
+#include "host/svg/svg_source.h"
 #include "host/svg/svg_transform.h"
 #include "host/svg/svg_effect_art.h"
 #include "host/svg/svg_live_effect.h"
@@ -31,6 +33,29 @@ constexpr const char* kNamespaces[][2] = {
     {"xmlns:vx", "urn:versalix4:svg"},
 };
 
+class StringWriter : public pugi::xml_writer {
+ public:
+  explicit StringWriter(std::string& out) : out_(out) {}
+  void write(const void* data, size_t size) override {
+    out_.append(static_cast<const char*>(data), size);
+  }
+
+ private:
+  std::string& out_;
+};
+
+bool IsBlank(const pugi::xml_node& node) {
+  if (node.type() != pugi::node_pcdata) return false;
+  std::string_view text = node.value();
+  return text.find_first_not_of(" \t\r\n") == std::string_view::npos;
+}
+
+// One object in the paint order of a container: art, or at the top a layer.
+struct Item {
+  const Art* art = nullptr;
+  const art::Layer* layer = nullptr;
+};
+
 class Exporter {
  public:
   Exporter(const Document& doc, const KeptSvg* kept, const ExportOptions& options)
@@ -42,6 +67,23 @@ class Exporter {
   std::string Run();
 
  private:
+  // Documents read from SVG: the elements as read, merged with what changed.
+  std::string RunOnSource();
+  std::vector<Item> ChildItems(const Art& container) const;
+  std::vector<Item> RootItems() const;
+  const SourceBinding* BindingOf(const Item& item) const;
+  // Writes `items` as the children of `out`, a copy of `source`: elements
+  // still there keep their place among what the model does not hold.
+  void Merge(const std::vector<Item>& items, const pugi::xml_node& source, pugi::xml_node out);
+  // `wrapper`: the group that takes what is written anew under a container
+  // with a transform (consecutive items share it; reset when anything else
+  // is written).
+  void WriteItem(const Item& item, pugi::xml_node out, pugi::xml_node& wrapper);
+  pugi::xml_node ShallowCopy(const pugi::xml_node& source, pugi::xml_node out,
+                             const Geom::Affine& ctm);
+  // The element art was read from, when no operation changed the art.
+  bool WriteOriginal(const Art& art, pugi::xml_node parent);
+  void WriteArtAnew(const Art& art, pugi::xml_node parent);
   void CollectIds();
   std::string IdFor(const Art& art, const char* prefix);
   std::string NewId(const char* prefix);
@@ -70,6 +112,15 @@ class Exporter {
 
   const Document& doc_;
   const KeptSvg* kept_;
+  const SvgSource* source_ = nullptr;
+  struct Origin {
+    pugi::xml_node node;  // the element an output element copies
+    Geom::Affine ctm;     // its user space to SVG root coordinates
+  };
+  std::unordered_map<const pugi::xml_node_struct*, Origin> origin_;
+  bool wroteAnew_ = false;
+  // What was lost writing changed objects anew: the note and the ids.
+  std::map<std::string, std::vector<std::string>> losses_;
   ExportOptions options_;
   Geom::Affine toSvg_;
   pugi::xml_document out_;
@@ -88,6 +139,8 @@ std::string Exporter::Run() {
       for (const Art* a = art; a; a = a->parent()) wantedAncestors_.insert(a);
     }
   }
+  source_ = kept_ ? kept_->source.get() : nullptr;
+  if (source_) return RunOnSource();
   root_ = out_.append_child("svg");
   if (kept_) {
     for (const auto& [name, value] : kept_->rootAttributes) {
@@ -106,16 +159,182 @@ std::string Exporter::Run() {
     if (!root_.attribute(ns[0])) root_.append_attribute(ns[0]) = ns[1];
   }
   if (!root_.attribute("version")) root_.append_attribute("version") = "1.1";
-  if (kept_ && !kept_->headMarkup.empty()) {
-    pugi::xml_parse_result r = root_.append_buffer(kept_->headMarkup.data(), kept_->headMarkup.size());
-    if (!r) Note("definitions kept from the input could not be written back");
-  }
   for (const art::Layer* layer : doc_.LayersInPaintOrder()) WriteLayer(*layer, root_);
-  std::ostringstream text;
-  out_.save(text, "  ", pugi::format_default | pugi::format_no_declaration, pugi::encoding_utf8);
-  std::ostringstream full;
-  full << "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\n" << text.str();
-  return full.str();
+  std::string text = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\n";
+  StringWriter writer(text);
+  out_.save(writer, "  ", pugi::format_default | pugi::format_no_declaration, pugi::encoding_utf8);
+  return text;
+}
+
+std::string Exporter::RunOnSource() {
+  const pugi::xml_node sourceRoot = source_->xml.document_element();
+  for (pugi::xml_node node : source_->xml.children()) {
+    if (node != sourceRoot) {
+      out_.append_copy(node);
+      continue;
+    }
+    root_ = ShallowCopy(sourceRoot, out_, Geom::identity());
+    Merge(RootItems(), sourceRoot, root_);
+  }
+  if (wroteAnew_) {
+    // What was written anew uses our names without prefixes.
+    for (const auto& ns : kNamespaces) {
+      if (!root_.attribute(ns[0])) root_.append_attribute(ns[0]) = ns[1];
+    }
+  }
+  for (const auto& [note, ids] : losses_) {
+    std::string list;
+    for (const std::string& id : ids) list += (list.empty() ? "" : ", ") + id;
+    Note(note + " (" + list + ")");
+  }
+  // Written without indentation: white space is in the tree as it was read.
+  std::string text;
+  StringWriter writer(text);
+  for (pugi::xml_node node : out_.children()) {
+    node.print(writer, "", pugi::format_raw, pugi::encoding_utf8);
+    text += '\n';
+  }
+  return text;
+}
+
+std::vector<Item> Exporter::ChildItems(const Art& container) const {
+  std::vector<Item> items;
+  for (const Art* a = container.lastChild(); a; a = a->priorSibling()) {
+    if (Wanted(*a)) items.push_back({a, nullptr});
+  }
+  return items;
+}
+
+std::vector<Item> Exporter::RootItems() const {
+  std::vector<Item> items;
+  for (const art::Layer* layer : doc_.LayersInPaintOrder()) {
+    if (options_.only && !wantedAncestors_.count(layer->group)) continue;
+    if (kept_->implicitLayers.count(layer->uid)) {
+      std::vector<Item> art = ChildItems(*layer->group);
+      items.insert(items.end(), art.begin(), art.end());
+    } else {
+      items.push_back({nullptr, layer});
+    }
+  }
+  return items;
+}
+
+const SourceBinding* Exporter::BindingOf(const Item& item) const {
+  return item.layer ? source_->Find(*item.layer) : source_->Find(*item.art);
+}
+
+pugi::xml_node Exporter::ShallowCopy(const pugi::xml_node& source, pugi::xml_node out,
+                                     const Geom::Affine& ctm) {
+  pugi::xml_node copy = out.append_child(source.name());
+  for (pugi::xml_attribute a : source.attributes()) {
+    copy.append_attribute(a.name()) = a.value();
+  }
+  origin_[copy.internal_object()] = {source, ctm};
+  return copy;
+}
+
+void Exporter::Merge(const std::vector<Item>& items, const pugi::xml_node& source,
+                     pugi::xml_node out) {
+  // The items whose elements are children of `source`, by element.
+  std::unordered_map<const pugi::xml_node_struct*, size_t> here;
+  for (size_t i = 0; i < items.size(); ++i) {
+    const SourceBinding* b = BindingOf(items[i]);
+    if (b && b->node.parent() == source) here[b->node.internal_object()] = i;
+  }
+  // Reordered children are all written after what the model does not hold.
+  bool ordered = true;
+  size_t last = 0;
+  for (pugi::xml_node c = source.first_child(); c && ordered; c = c.next_sibling()) {
+    auto h = here.find(c.internal_object());
+    if (h == here.end()) continue;
+    ordered = h->second >= last;
+    last = h->second;
+  }
+  size_t next = 0;
+  bool skipSpace = false;
+  pugi::xml_node wrapper;
+  for (pugi::xml_node c = source.first_child(); c; c = c.next_sibling()) {
+    if (source_->units.count(c.internal_object())) {
+      auto h = here.find(c.internal_object());
+      if (ordered && h != here.end()) {
+        // What arrived before it (new or moved here) first.
+        while (next <= h->second) WriteItem(items[next++], out, wrapper);
+        skipSpace = false;
+      } else {
+        skipSpace = true;  // gone: so is the white space after it
+      }
+      continue;
+    }
+    if (IsBlank(c) && (skipSpace || !ordered)) {
+      skipSpace = false;
+      continue;
+    }
+    skipSpace = false;
+    out.append_copy(c);
+    wrapper = pugi::xml_node();
+  }
+  while (next < items.size()) WriteItem(items[next++], out, wrapper);
+}
+
+void Exporter::WriteItem(const Item& item, pugi::xml_node out, pugi::xml_node& wrapper) {
+  if (item.layer) {
+    wrapper = pugi::xml_node();
+    const SourceBinding* b = source_->Find(*item.layer);
+    if (b && LayerDigest(*item.layer) == b->digest) {
+      pugi::xml_node layer = ShallowCopy(b->node, out, b->ownCtm);
+      Merge(ChildItems(*item.layer->group), b->node, layer);
+    } else {
+      WriteLayer(*item.layer, out);
+    }
+    return;
+  }
+  if (WriteOriginal(*item.art, out)) {
+    wrapper = pugi::xml_node();
+    return;
+  }
+  // Written anew in root coordinates, inside an element that may have a
+  // transform of its own.
+  pugi::xml_node target = out;
+  auto o = origin_.find(out.internal_object());
+  if (o != origin_.end() && !o->second.ctm.isIdentity(0)) {
+    if (!wrapper) {
+      wrapper = out.append_child("g");
+      wrapper.append_attribute("transform") = FormatTransform(o->second.ctm.inverse()).c_str();
+    }
+    target = wrapper;
+  }
+  WriteArtAnew(*item.art, target);
+}
+
+bool Exporter::WriteOriginal(const Art& art, pugi::xml_node parent) {
+  if (!source_) return false;
+  const SourceBinding* b = source_->Find(art);
+  if (!b || UnitDigest(art, b->container) != b->digest) return false;
+  pugi::xml_node target = parent;
+  auto o = origin_.find(parent.internal_object());
+  if (o == origin_.end() || o->second.node != b->node.parent()) {
+    // Not under the element it was read under: wrapped in what it had from
+    // there, its parent's transform and inherited style.
+    Geom::Affine outCtm = o == origin_.end() ? Geom::identity() : o->second.ctm;
+    Geom::Affine m = b->parentCtm * outCtm.inverse();
+    auto inherited = source_->inherited.find(b->node.parent().internal_object());
+    bool styled = inherited != source_->inherited.end() && !inherited->second.empty();
+    if (!m.isIdentity(1e-12) || styled) {
+      target = parent.append_child("g");
+      if (!m.isIdentity(1e-12)) target.append_attribute("transform") = FormatTransform(m).c_str();
+      if (styled) target.append_attribute("style") = inherited->second.c_str();
+      wroteAnew_ = true;
+    }
+  }
+  if (b->container) {
+    pugi::xml_node copy = ShallowCopy(b->node, target, b->ownCtm);
+    if (const Art* container = doc_.FindArt(b->container)) {
+      Merge(ChildItems(*container), b->node, copy);
+    }
+  } else {
+    target.append_copy(b->node);
+  }
+  return true;
 }
 
 void Exporter::CollectIds() {
@@ -187,6 +406,7 @@ void Exporter::WriteKept(pugi::xml_node node, const KeptElement* kept) {
 
 void Exporter::WriteLayer(const art::Layer& layer, pugi::xml_node root) {
   if (options_.only && !wantedAncestors_.count(layer.group)) return;
+  wroteAnew_ = true;
   bool implicit = kept_ && kept_->implicitLayers.count(layer.uid);
   if (implicit) {
     WriteChildren(*layer.group, root);
@@ -213,6 +433,18 @@ void Exporter::WriteChildren(const Art& container, pugi::xml_node parent) {
 }
 
 void Exporter::WriteArt(const Art& art, pugi::xml_node parent) {
+  if (!WriteOriginal(art, parent)) WriteArtAnew(art, parent);
+}
+
+void Exporter::WriteArtAnew(const Art& art, pugi::xml_node parent) {
+  wroteAnew_ = true;
+  if (const SourceBinding* b = source_ ? source_->Find(art) : nullptr) {
+    for (const std::string& loss : b->losses) {
+      std::vector<std::string>& ids = losses_[loss];
+      std::string id = art.id().empty() ? "an object without id" : art.id();
+      if (std::find(ids.begin(), ids.end(), id) == ids.end()) ids.push_back(id);
+    }
+  }
   switch (art.kind()) {
     case ArtKind::Group: WriteGroup(art, parent); break;
     case ArtKind::Path:
@@ -447,14 +679,17 @@ void Exporter::WriteStyle(pugi::xml_node node, const AIPathStyle& style, const K
                                      kept ? kept->fillFallback : "",
                                      kept ? kept->fillColor : kNoColor, kept, &fillIcc)
                          : "none";
-  node.append_attribute("fill") = fill.c_str();
+  bool fillUnset = kept && kept->fillUnset && style.fillPaint &&
+                   art::SameColor(style.fill.color, kept->fillColor);
+  if (!fillUnset) node.append_attribute("fill") = fill.c_str();
   if (style.evenodd) node.append_attribute("fill-rule") = "evenodd";
   std::string stroke = style.strokePaint
                            ? PaintText(style.stroke.color, kept ? kept->strokeReference : "",
                                        kept ? kept->strokeFallback : "",
                                        kept ? kept->strokeColor : kNoColor, kept, &strokeIcc)
                            : "none";
-  if (style.strokePaint || forText) node.append_attribute("stroke") = stroke.c_str();
+  bool strokeUnset = kept && kept->strokeUnset && !style.strokePaint;
+  if (style.strokePaint || (forText && !strokeUnset)) node.append_attribute("stroke") = stroke.c_str();
   if (style.strokePaint) {
     const AIStrokeStyle& s = style.stroke;
     node.append_attribute("stroke-width") = FormatFloat(s.width).c_str();
@@ -588,6 +823,7 @@ void Exporter::WritePluginGroup(const Art& art, pugi::xml_node parent) {
     edit.append_attribute("display") = "none";
     WriteChildren(*art.editGroup(), edit);
   }
+  WriteResultDigest(g);
 }
 
 }  // namespace

@@ -13,7 +13,9 @@
 #include "host/svg/svg_numbers.h"
 #include "host/svg/svg_paint.h"
 #include "host/svg/svg_path_data.h"
+#include "host/svg/svg_xml.h"
 #include "host/svg/svg_shapes.h"
+#include "host/svg/svg_source.h"
 #include "host/svg/svg_style.h"
 #include "host/svg/svg_transform.h"
 #include "host/svg/svg_effect_art.h"
@@ -28,12 +30,7 @@ using art::ArtKind;
 using art::Document;
 using art::Placement;
 
-// The name without its namespace prefix ("svg:path" -> "path").
-std::string_view LocalName(const pugi::xml_node& node) {
-  std::string_view name = node.name();
-  if (name.starts_with("svg:")) name.remove_prefix(4);
-  return name;
-}
+constexpr std::string_view kSvgNamespace = "http://www.w3.org/2000/svg";
 
 std::string Markup(const pugi::xml_node& node) {
   std::ostringstream out;
@@ -48,11 +45,11 @@ bool IsShape(std::string_view name) {
 
 // Elements that draw nothing where they stand.
 bool IsNonRendering(std::string_view name) {
-  static constexpr const char* kNames[] = {
+  static constexpr std::string_view kNames[] = {
       "defs", "style", "metadata", "title", "desc", "script", "linearGradient",
       "radialGradient", "pattern", "clipPath", "mask", "filter", "marker", "symbol",
       "color-profile", "font", "font-face", "cursor", "view", "sodipodi:namedview"};
-  for (const char* n : kNames) {
+  for (std::string_view n : kNames) {
     if (name == n) return true;
   }
   return false;
@@ -60,15 +57,15 @@ bool IsNonRendering(std::string_view name) {
 
 // Attributes whose content the model holds (or that export rewrites).
 bool IsConsumedAttribute(std::string_view element, std::string_view name) {
-  static constexpr const char* kCommon[] = {"id", "transform", "style", "inkscape:label",
+  static constexpr std::string_view kCommon[] = {"id", "transform", "style", "inkscape:label",
                                             "inkscape:groupmode", "sodipodi:insensitive"};
-  for (const char* n : kCommon) {
+  for (std::string_view n : kCommon) {
     if (name == n) return true;
   }
   if (IsPresentationAttribute(name)) return true;
   struct Geometry {
-    const char* element;
-    const char* names[6];
+    std::string_view element;
+    std::string_view names[6];
   };
   static constexpr Geometry kGeometry[] = {
       {"path", {"d"}},
@@ -81,23 +78,11 @@ bool IsConsumedAttribute(std::string_view element, std::string_view name) {
       {"text", {"x", "y", "dx", "dy", "rotate"}}};
   for (const Geometry& g : kGeometry) {
     if (element != g.element) continue;
-    for (const char* n : g.names) {
-      if (n && name == n) return true;
+    for (std::string_view n : g.names) {
+      if (!n.empty() && name == n) return true;
     }
   }
   return false;
-}
-
-// Editor data that describes the geometry a second time; it would go stale
-// once the geometry changes, so it is not written back.
-bool IsEditorGeometry(std::string_view name) {
-  return name == "sodipodi:nodetypes" || name == "inkscape:connector-curvature" ||
-         name == "sodipodi:type" || name.starts_with("sodipodi:c") ||
-         name.starts_with("sodipodi:r") || name == "sodipodi:start" || name == "sodipodi:end" ||
-         name == "sodipodi:open" || name == "sodipodi:arc-type" || name == "inkscape:original-d" ||
-         name == "inkscape:path-effect" || name == "sodipodi:argument" ||
-         name == "sodipodi:sides" || name == "inkscape:flatsided" || name == "inkscape:rounded" ||
-         name == "inkscape:randomized";
 }
 
 // Properties the model has no place for; written on the element as their
@@ -121,6 +106,17 @@ constexpr const char* kTextProperties[] = {
     "word-spacing", "text-anchor", "baseline-shift", "text-decoration", "writing-mode",
     "direction", "dominant-baseline", "alignment-baseline"};
 
+// The inherited properties of a computed style as declarations.
+std::string InheritedText(const Style& style) {
+  std::string text;
+  for (const auto& [property, value] : style.values()) {
+    if (!IsInherited(property)) continue;
+    if (!text.empty()) text += ';';
+    text += property + ":" + value;
+  }
+  return text;
+}
+
 struct Context {
   Geom::Affine ctm;  // element user space -> SVG root
   Style style;
@@ -134,7 +130,17 @@ class Importer {
   std::optional<ImportResult> Run(std::string_view text, std::string* error);
 
  private:
-  void Note(const std::string& text) { ++notes_[text]; }
+  // What the model cannot hold of the element being read: reported only if
+  // the element is written anew (svg_source.h).
+  void Note(const std::string& text) { pending_.push_back(text); }
+  // The element's name without a prefix bound to the SVG namespace
+  // ("svg:path" -> "path"); other prefixes stay.
+  std::string_view LocalName(const pugi::xml_node& node) const;
+  void NotePrefixes(const pugi::xml_node& node);
+  // Binds an element to the art made for it (its unit's root), with the
+  // notes made since `mark`.
+  SourceBinding& Bind(const pugi::xml_node& node, Art* root, uint32_t container,
+                      const Context& parent, const Context& own, size_t mark);
   void IndexIds(const pugi::xml_node& root);
   void ReadPage(const pugi::xml_node& root);
   void ReadTopLevel(const pugi::xml_node& root, const Context& rootContext);
@@ -143,13 +149,12 @@ class Importer {
   // Reads one element into `container` (placed on top of what is there).
   void ReadElement(const pugi::xml_node& node, const Context& parent, Art* container);
   void ReadChildren(const pugi::xml_node& node, const Context& context, Art* container);
-  void ReadShape(const pugi::xml_node& node, const Context& context, Art* container);
-  void ReadText(const pugi::xml_node& node, const Context& context, Art* container);
+  Art* ReadShape(const pugi::xml_node& node, const Context& context, Art* container);
+  Art* ReadText(const pugi::xml_node& node, const Context& context, Art* container);
   // Effect art of plug-in groups (svg_effect_art.h) and of live effects
   // (svg_live_effect.h): its record or dictionaries, result and source.
-  void ReadEffectArt(const pugi::xml_node& node, const Context& context, Art* container);
-  void ReadOpaque(const pugi::xml_node& node, const Context& parent, Art* container,
-                  const std::string& why);
+  Art* ReadEffectArt(const pugi::xml_node& node, const Context& context, Art* container);
+  Art* ReadOpaque(const pugi::xml_node& node, const Context& parent, Art* container);
   bool ReadClipGroup(const pugi::xml_node& node, const Context& context, Art* container,
                      Art** inner);
   std::optional<BezierPaths> ShapeGeometry(const pugi::xml_node& node);
@@ -175,12 +180,14 @@ class Importer {
   Art* MakePathArt(const BezierPaths& paths, const AIPathStyle& style, Art* container);
 
   ImportLimits limits_;
-  pugi::xml_document xml_;
+  std::shared_ptr<SvgSource> source_ = std::make_shared<SvgSource>();
+  pugi::xml_document& xml_ = source_->xml;
+  std::vector<std::string> pending_;
+  std::vector<std::string> svgPrefixes_;
   ImportResult result_;
   Document* doc_ = nullptr;
   StyleSheet sheet_;
   std::unordered_map<std::string, pugi::xml_node> ids_;
-  std::map<std::string, int> notes_;
   Geom::Affine flip_;  // SVG root -> page
   double viewWidth_ = 0, viewHeight_ = 0;
   bool firstLayerUsed_ = false;
@@ -190,14 +197,15 @@ class Importer {
 };
 
 std::optional<ImportResult> Importer::Run(std::string_view text, std::string* error) {
-  pugi::xml_parse_result parsed =
-      xml_.load_buffer(text.data(), text.size(), pugi::parse_default | pugi::parse_ws_pcdata_single);
-  if (!parsed) {
-    *error = std::string("not a well-formed XML document: ") + parsed.description() +
-             " at byte " + std::to_string(parsed.offset);
-    return std::nullopt;
-  }
+  XmlLimits xmlLimits;
+  xmlLimits.maxDepth = limits_.maxDepth;
+  std::size_t elements = 0;
+  if (!LoadXml(text, xml_, xmlLimits, error, &elements)) return std::nullopt;
+  source_->art.reserve(elements);
+  source_->units.reserve(elements);
+  result_.kept.art.reserve(elements);
   pugi::xml_node root = xml_.document_element();
+  NotePrefixes(root);
   if (LocalName(root) != "svg") {
     *error = "not an SVG document: the root element is <" + std::string(root.name()) + ">";
     return std::nullopt;
@@ -211,12 +219,52 @@ std::optional<ImportResult> Importer::Run(std::string_view text, std::string* er
   }
   Context rootContext;
   rootContext.style = Style::Compute(Style{}, root, sheet_);
+  source_->inherited[root.internal_object()] = InheritedText(rootContext.style);
   ReadTopLevel(root, rootContext);
   doc_->ClearHistory();
-  for (const auto& [text, count] : notes_) {
-    result_.notes.push_back(count > 1 ? text + " (" + std::to_string(count) + " times)" : text);
+  // Digests once everything is read: the revisions are final.
+  for (auto& [uid, binding] : source_->art) {
+    binding.digest = UnitDigest(*doc_->FindArt(uid), binding.container);
   }
+  for (auto& [uid, binding] : source_->layers) binding.digest = LayerDigest(*doc_->FindLayer(uid));
+  result_.kept.source = std::move(source_);
   return std::move(result_);
+}
+
+std::string_view Importer::LocalName(const pugi::xml_node& node) const {
+  std::string_view name = node.name();
+  size_t colon = name.find(':');
+  if (colon == std::string_view::npos) return name;
+  for (const std::string& prefix : svgPrefixes_) {
+    if (name.substr(0, colon) == prefix) return name.substr(colon + 1);
+  }
+  return name;
+}
+
+void Importer::NotePrefixes(const pugi::xml_node& node) {
+  for (const pugi::xml_attribute& a : node.attributes()) {
+    std::string_view name = a.name();
+    if (name.starts_with("xmlns:") && a.value() == kSvgNamespace &&
+        std::find(svgPrefixes_.begin(), svgPrefixes_.end(), name.substr(6)) == svgPrefixes_.end()) {
+      svgPrefixes_.emplace_back(name.substr(6));
+    }
+  }
+}
+
+SourceBinding& Importer::Bind(const pugi::xml_node& node, Art* root, uint32_t container,
+                              const Context& parent, const Context& own, size_t mark) {
+  SourceBinding& binding = source_->art[root->uid()];
+  binding.node = node;
+  binding.container = container;
+  binding.parentCtm = parent.ctm;
+  binding.ownCtm = own.ctm;
+  if (mark < pending_.size()) {
+    binding.losses.assign(pending_.begin() + long(mark), pending_.end());
+    pending_.resize(mark);
+  }
+  source_->units[node.internal_object()] = &binding;
+  if (container) source_->inherited[node.internal_object()] = InheritedText(own.style);
+  return binding;
 }
 
 void Importer::IndexIds(const pugi::xml_node& root) {
@@ -227,16 +275,18 @@ void Importer::IndexIds(const pugi::xml_node& root) {
     stack.pop_back();
     if (node.type() != pugi::node_element) continue;
     generated = generated || node.attribute("vx:generated");
+    NotePrefixes(node);
     if (const char* id = node.attribute("id").value(); *id) {
       ids_.emplace(id, node);
-      if (!generated) result_.kept.usedIds.insert(id);
+      // Generated definitions are written back too: their ids stay taken.
+      result_.kept.usedIds.insert(id);
     }
     if (LocalName(node) == "style") {
       std::string css;
       for (pugi::xml_node c : node.children()) css += c.value();
-      for (const std::string& skipped : sheet_.Add(css)) {
-        Note("style sheet rule not applied to the model (kept in the file): " + skipped);
-      }
+      // Rules the model cannot apply stay in the file; only art written anew
+      // loses them.
+      sheet_.Add(css);
     }
     for (pugi::xml_node c = node.last_child(); c; c = c.previous_sibling()) {
       stack.emplace_back(c, generated);
@@ -282,11 +332,10 @@ void Importer::ReadTopLevel(const pugi::xml_node& root, const Context& rootConte
   for (pugi::xml_node node : root.children()) {
     if (node.type() != pugi::node_element) continue;
     std::string_view name = LocalName(node);
-    if (node.attribute("vx:generated")) continue;  // made from the model again
-    if (IsNonRendering(name) || std::string_view(node.name()).find(':') != std::string_view::npos) {
-      result_.kept.headMarkup += Markup(node);
-      continue;
-    }
+    // Definitions, generated ones included, and foreign elements are not
+    // art: they are written back where they stand.
+    if (node.attribute("vx:generated")) continue;
+    if (IsNonRendering(name) || name.find(':') != std::string_view::npos) continue;
     if (name == "g" && std::string_view(node.attribute("inkscape:groupmode").value()) == "layer") {
       implicitLayer_ = nullptr;
       ReadLayer(node, rootContext);
@@ -317,6 +366,14 @@ void Importer::ReadLayer(const pugi::xml_node& node, const Context& parent) {
   if (!kept.attributes.empty() || !kept.childMarkup.empty()) {
     result_.kept.layers[layer->uid] = std::move(kept);
   }
+  SourceBinding& binding = source_->layers[layer->uid];
+  binding.node = node;
+  binding.container = layer->group->uid();
+  binding.parentCtm = parent.ctm;
+  binding.ownCtm = context.ctm;
+  source_->units[node.internal_object()] = &binding;
+  source_->inherited[node.internal_object()] = InheritedText(context.style);
+  pending_.clear();
   if (!ok) return;
   ReadChildren(node, context, layer->group);
 }
@@ -348,42 +405,38 @@ void Importer::ReadChildren(const pugi::xml_node& node, const Context& context, 
 }
 
 void Importer::ReadElement(const pugi::xml_node& node, const Context& parent, Art* container) {
+  const size_t mark = pending_.size();
   std::string_view name = LocalName(node);
-  if (parent.depth >= limits_.maxDepth) {
-    Note("elements nested deeper than " + std::to_string(limits_.maxDepth) + " levels dropped");
-    return;
-  }
-  if (IsNonRendering(name)) {
-    // Definitions inside the drawing: kept where they stand.
-    ReadOpaque(node, parent, container, "");
-    return;
-  }
-  if (node.attribute("vx:kept")) {
-    ReadOpaque(node, parent, container, "");
-    return;
-  }
+  auto opaque = [&] {
+    if (Art* art = ReadOpaque(node, parent, container)) Bind(node, art, 0, parent, parent, mark);
+  };
+  // Definitions inside the drawing, and wrappers kept by earlier runs: kept
+  // where they stand.
+  if (IsNonRendering(name) || node.attribute("vx:kept")) return opaque();
   bool ok = true;
   Context context = Enter(node, parent, &ok);
   if (!ok) return;
   if (context.style.Get("filter", "none") != "none" || context.style.Get("mask", "none") != "none") {
-    ReadOpaque(node, parent, container, "with a filter or mask");
-    return;
+    return opaque();
   }
   bool isGroup = name == "g" || name == "a";
-  if (!isGroup && !IsShape(name) && name != "text") {
-    ReadOpaque(node, parent, container, "");
-    return;
-  }
+  if (!isGroup && !IsShape(name) && name != "text") return opaque();
+  // Inkscape path effects compute the drawn path from a source the model
+  // does not hold: left as they are.
+  if (node.attribute("inkscape:path-effect")) return opaque();
   Art* target = container;
+  Art* clipGroup = nullptr;
   if (node.attribute("clip-path") || context.style.Has("clip-path")) {
     std::string_view clip = context.style.Get("clip-path", "none");
-    if (clip != "none" && !ReadClipGroup(node, context, container, &target)) {
-      ReadOpaque(node, parent, container, "with a clip path the model cannot hold");
-      return;
+    if (clip != "none") {
+      if (!ReadClipGroup(node, context, container, &target)) return opaque();
+      if (target != container) clipGroup = target;
     }
   }
   if (isGroup && (IsEffectArtElement(node) || IsLiveEffectElement(node))) {
-    ReadEffectArt(node, context, target);
+    if (Art* effect = ReadEffectArt(node, context, target)) {
+      Bind(node, clipGroup ? clipGroup : effect, 0, parent, context, mark);
+    }
     return;
   }
   if (isGroup) {
@@ -394,18 +447,18 @@ void Importer::ReadElement(const pugi::xml_node& node, const Context& parent, Ar
     if (name == "a") kept.tag = "a";
     KeepAttributes(node, context.style, kept, false);
     FinishArt(group, node, std::move(kept));
+    Bind(node, clipGroup ? clipGroup : group, group->uid(), parent, context, mark);
     ReadChildren(node, context, group);
-  } else if (name == "text") {
-    ReadText(node, context, target);
-  } else {
-    ReadShape(node, context, target);
+    return;
   }
+  Art* art = name == "text" ? ReadText(node, context, target) : ReadShape(node, context, target);
+  if (clipGroup || art) Bind(node, clipGroup ? clipGroup : art, 0, parent, context, mark);
 }
 
-void Importer::ReadEffectArt(const pugi::xml_node& node, const Context& context,
+Art* Importer::ReadEffectArt(const pugi::xml_node& node, const Context& context,
                              Art* container) {
   Art* effect = nullptr;
-  if (doc_->NewArt(ArtKind::PluginGroup, Placement::InsideOnTop, container, &effect)) return;
+  if (doc_->NewArt(ArtKind::PluginGroup, Placement::InsideOnTop, container, &effect)) return nullptr;
   KeptElement kept;
   KeepAttributes(node, context.style, kept, false);
   FinishArt(effect, node, std::move(kept));
@@ -428,6 +481,8 @@ void Importer::ReadEffectArt(const pugi::xml_node& node, const Context& context,
     ReadChildren(result, context, effect->resultGroup());
   if (pugi::xml_node edit = EffectArtPart(node, "edit"))
     ReadChildren(edit, context, effect->editGroup());
+  if (ResultEditedElsewhere(node)) result_.kept.editedResults.insert(effect->uid());
+  return effect;
 }
 
 pugi::xml_attribute Importer::Href(const pugi::xml_node& node) const {
@@ -446,10 +501,9 @@ pugi::xml_node Importer::ResolveHref(const pugi::xml_node& node) const {
   return Referenced(href.substr(1));
 }
 
-void Importer::ReadOpaque(const pugi::xml_node& node, const Context& parent, Art* container,
-                          const std::string& why) {
+Art* Importer::ReadOpaque(const pugi::xml_node& node, const Context& parent, Art* container) {
   Art* art = nullptr;
-  if (doc_->NewArt(ArtKind::Opaque, Placement::InsideOnTop, container, &art)) return;
+  if (doc_->NewArt(ArtKind::Opaque, Placement::InsideOnTop, container, &art)) return nullptr;
   std::string markup = Markup(node);
   // The element keeps its place: the transform and inherited style of its
   // ancestors go on a wrapper group, marked so that reading it again takes
@@ -457,12 +511,7 @@ void Importer::ReadOpaque(const pugi::xml_node& node, const Context& parent, Art
   bool isWrapper = node.attribute("vx:kept");
   std::string wrapper;
   if (!parent.ctm.isIdentity(0)) wrapper += " transform=\"" + FormatTransform(parent.ctm) + "\"";
-  std::string inherited;
-  for (const auto& [property, value] : parent.style.values()) {
-    if (!IsInherited(property)) continue;
-    if (!inherited.empty()) inherited += ';';
-    inherited += property + ":" + value;
-  }
+  std::string inherited = InheritedText(parent.style);
   if (!inherited.empty() && !isWrapper) {
     std::string escaped;
     for (char c : inherited) {
@@ -485,10 +534,7 @@ void Importer::ReadOpaque(const pugi::xml_node& node, const Context& parent, Art
     if (inner) name = LocalName(inner);
     if (const char* id = inner.attribute("id").value(); *id) doc_->SetId(*art, id);
   }
-  if (!IsNonRendering(name)) {
-    Note("<" + std::string(name) + "> " + (why.empty() ? "" : why + " ") +
-         "kept as it is (not editable)");
-  }
+  return art;
 }
 
 std::optional<double> Importer::LengthAttr(const pugi::xml_node& node, const char* name,
@@ -606,14 +652,13 @@ Art* Importer::MakePathArt(const BezierPaths& paths, const AIPathStyle& style, A
   return art;
 }
 
-void Importer::ReadShape(const pugi::xml_node& node, const Context& context, Art* container) {
+Art* Importer::ReadShape(const pugi::xml_node& node, const Context& context, Art* container) {
+  // Shapes the model cannot hold stay in the file as they are (the element
+  // is not bound to art and is written back where it stands).
   auto geometry = ShapeGeometry(node);
-  if (!geometry) return;
+  if (!geometry) return nullptr;
   if (limits_.cornersFromNodeTypes) ApplyNodeTypes(node, *geometry);
-  if (geometry->empty()) {
-    if (node.attribute("id")) Note("empty shapes dropped");
-    return;
-  }
+  if (geometry->empty()) return nullptr;
   Geom::Rect bbox;
   bool haveBox = false;
   for (const BezierPath& path : *geometry) {
@@ -624,10 +669,7 @@ void Importer::ReadShape(const pugi::xml_node& node, const Context& context, Art
   }
   BezierPaths page = *geometry;
   Transform(page, context.ctm * flip_);
-  if (!AllWithin(page, limits_.maxCoordinate)) {
-    Note("shapes with coordinates out of range dropped");
-    return;
-  }
+  if (!AllWithin(page, limits_.maxCoordinate)) return nullptr;
   KeptElement kept;
   AIPathStyle style = PathStyleOf(node, context.style, context, haveBox ? &bbox : nullptr, kept);
   if (!context.ctm.isIdentity(0)) {
@@ -635,10 +677,11 @@ void Importer::ReadShape(const pugi::xml_node& node, const Context& context, Art
     for (int i = 0; i < 6; ++i) kept.paintTransform[i] = context.ctm[i];
   }
   Art* art = MakePathArt(page, style, container);
-  if (!art) return;
+  if (!art) return nullptr;
   if (context.style.Get("display") == "none") doc_->SetUserAttrs(*art, kArtHidden, kArtHidden);
   KeepAttributes(node, context.style, kept, true);
   FinishArt(art, node, std::move(kept));
+  return art;
 }
 
 void Importer::FinishArt(Art* art, const pugi::xml_node& node, KeptElement kept) {
@@ -646,7 +689,8 @@ void Importer::FinishArt(Art* art, const pugi::xml_node& node, KeptElement kept)
   if (const char* label = node.attribute("inkscape:label").value(); *label) doc_->SetName(*art, label);
   if (!kept.attributes.empty() || !kept.childMarkup.empty() || !kept.tag.empty() ||
       !kept.fillReference.empty() || !kept.strokeReference.empty() || kept.hasTextTransform ||
-      !kept.fillFallback.empty() || !kept.strokeFallback.empty() || kept.hasPaintTransform) {
+      !kept.fillFallback.empty() || !kept.strokeFallback.empty() || kept.hasPaintTransform ||
+      kept.fillUnset || kept.strokeUnset) {
     result_.kept.art[art->uid()] = std::move(kept);
   }
 }
@@ -703,6 +747,8 @@ AIPathStyle Importer::PathStyleOf(const pugi::xml_node& node, const Style& style
   }
   s.fillPaint = painted;
   kept.fillColor = s.fill.color;
+  kept.fillUnset = !style.Has("fill");
+  kept.strokeUnset = !style.Has("stroke");
   painted = false;
   if (!PaintOf(node, style.Get("stroke", "none"), style, ctx, bbox, &s.stroke.color, &painted,
                &kept.strokeReference, &kept.strokeFallback)) {
@@ -821,7 +867,6 @@ bool Importer::PaintOf(const pugi::xml_node& /*element*/, std::string_view text,
     color->c.p.scale = {1, 1};
     AIRealMatrix m{1, 0, 0, 1, 0, 0};
     color->c.p.transform = m;
-    Note("pattern fills kept as references (their tiles are not editable)");
     return true;
   }
   if (!target) Note("paint referring to a missing element #" + paint->url + " kept as written");
@@ -874,7 +919,7 @@ uint32_t Importer::GradientFor(const pugi::xml_node& gradient) {
       g.stops.push_back(s);
     }
   }
-  if (opacityDropped) Note("gradient stop opacity is not held by the model (kept in the file)");
+  if (opacityDropped) Note("gradient stop opacity not written back");
   uint32_t handle = doc_->NewGradient(g);
   gradients_[id] = handle;
   return handle;
@@ -1015,9 +1060,9 @@ bool Importer::ReadClipGroup(const pugi::xml_node& /*element*/, const Context& c
 
 // ---- text ---------------------------------------------------------------
 
-void Importer::ReadText(const pugi::xml_node& node, const Context& context, Art* container) {
+Art* Importer::ReadText(const pugi::xml_node& node, const Context& context, Art* container) {
   Art* text = nullptr;
-  if (doc_->NewArt(ArtKind::Text, Placement::InsideOnTop, container, &text)) return;
+  if (doc_->NewArt(ArtKind::Text, Placement::InsideOnTop, container, &text)) return nullptr;
   KeptElement kept;
   kept.hasTextTransform = !context.ctm.isIdentity(0);
   for (int i = 0; i < 6; ++i) kept.textTransform[i] = context.ctm[i];
@@ -1062,7 +1107,8 @@ void Importer::ReadText(const pugi::xml_node& node, const Context& context, Art*
             if (std::string_view(node.attribute("xml:space").value()) != "preserve" &&
                 std::string_view(element.attribute("xml:space").value()) != "preserve") {
               // Indentation between the spans of a text is not text.
-              if (element == node && cleaned.find_first_not_of(" \t\r\n") == std::string::npos &&
+              if (element.find_child([](const pugi::xml_node& n) { return n.type() == pugi::node_element; }) &&
+                  cleaned.find_first_not_of(" \t\r\n") == std::string::npos &&
                   cleaned.find('\n') != std::string::npos) {
                 continue;
               }
@@ -1150,6 +1196,7 @@ void Importer::ReadText(const pugi::xml_node& node, const Context& context, Art*
     }
     result_.kept.art[run->uid()] = std::move(runKept);
   }
+  return text;
 }
 
 }  // namespace

@@ -4,9 +4,10 @@
 // patterns, text with spans and text paths. Transforms are baked into the
 // coordinates and y is flipped into page coordinates (y up).
 //
-// What the model cannot hold is kept beside it (KeptSvg) and written back by
-// the export; what cannot be kept is listed in the notes, never dropped
-// silently.
+// The document keeps the XML it was read from, bound to its art
+// (svg_source.h): the export writes every element whose art no operation
+// changed exactly as it was read. What the model cannot hold of an element
+// is noted with it and reported only when that element is written anew.
 #pragma once
 
 #include <memory>
@@ -21,8 +22,9 @@
 namespace vx::host::svg {
 
 struct ImportLimits {
-  int maxDepth = 200;           // deeper elements are dropped (noted)
-  double maxCoordinate = 1e8;   // shapes beyond this are dropped (noted)
+  int maxDepth = 256;          // documents nested deeper are refused
+  double maxCoordinate = 1e8;  // shapes beyond this (page points) are not
+                               // made editable: they stay in the file as written
   // Corner flags of a one-subpath <path> from its sodipodi:nodetypes ("c"
   // corner, any other letter smooth) instead of from its handles, when the
   // letters match its anchors. Art clips say which line points are smooth
@@ -33,7 +35,7 @@ struct ImportLimits {
 struct ImportResult {
   std::unique_ptr<art::Document> document;
   KeptSvg kept;
-  // One line each: what was dropped or only partly read.
+  // One line each: what was lost in reading the document as a whole.
   std::vector<std::string> notes;
 };
 

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
 #include <unordered_map>
@@ -16,6 +17,8 @@
 #include "vx_sdk.h"
 
 namespace vx::host::svg {
+
+struct SvgSource;
 
 using Attributes = std::vector<std::pair<std::string, std::string>>;
 
@@ -32,6 +35,9 @@ struct KeptElement {
   // is written back instead of a new definition.
   std::string fillReference, strokeReference;
   AIColor fillColor{}, strokeColor{};
+  // The paint was not set on the element or its ancestors: while the colour
+  // is unchanged it stays unset (a clone's own paint may fill it).
+  bool fillUnset = false, strokeUnset = false;
   // The sRGB fallback written before an ICC colour, used again while the
   // colour is unchanged (it need not be the naive conversion of the ICC
   // values).
@@ -48,9 +54,11 @@ struct KeptElement {
 
 struct KeptSvg {
   Attributes rootAttributes;  // in their order, namespaces included
-  // Non-drawing elements at the top of the file (defs, style, metadata,
-  // namedview ...), in their order, as markup.
-  std::string headMarkup;
+  // The XML the document was read from, bound to its art (svg_source.h).
+  std::shared_ptr<const SvgSource> source;
+  // Effect art whose generated result was edited in another program since
+  // this program wrote it (its digest no longer matches).
+  std::set<uint32_t> editedResults;
   // The page flip: page y = flipY - SVG y.
   double flipY = 0;
   std::unordered_map<uint32_t, KeptElement> art;

@@ -10,7 +10,8 @@ namespace vx::host::svg {
 
 namespace {
 
-constexpr const char* kInherited[] = {
+// string_views: comparing one costs no strlen.
+constexpr std::string_view kInherited[] = {
     "clip-rule", "color", "color-interpolation", "color-interpolation-filters",
     "color-profile", "color-rendering", "cursor", "direction", "dominant-baseline",
     "fill", "fill-opacity", "fill-rule", "font", "font-family", "font-size",
@@ -22,7 +23,7 @@ constexpr const char* kInherited[] = {
     "stroke-miterlimit", "stroke-opacity", "stroke-width", "text-anchor",
     "text-rendering", "visibility", "word-spacing", "writing-mode"};
 
-constexpr const char* kNotInherited[] = {
+constexpr std::string_view kNotInherited[] = {
     "alignment-baseline", "baseline-shift", "clip", "clip-path", "display",
     "enable-background", "filter", "flood-color", "flood-opacity", "lighting-color",
     "mask", "opacity", "overflow", "stop-color", "stop-opacity", "text-decoration",
@@ -31,7 +32,7 @@ constexpr const char* kNotInherited[] = {
 
 bool InList(std::string_view name, const auto& list) {
   return std::any_of(std::begin(list), std::end(list),
-                     [name](const char* entry) { return name == entry; });
+                     [name](std::string_view entry) { return name == entry; });
 }
 
 std::string_view StripComments(std::string_view text, std::string& storage) {

@@ -1,0 +1,78 @@
+// The XML a document was read from, bound to the art made from it, so that
+// writing the document back can copy every element whose art no operation
+// changed exactly as it was read.
+//
+// Each element read into the model is one unit: the art made for it (a path
+// with its compound members, a text with its runs and text path, a clipping
+// group with its clip members, a group or layer without its children, an
+// effect art with everything inside) and a digest of that art's revisions
+// when reading ended. A unit whose digest is unchanged is written as its
+// element; groups and layers then merge their children: children that are
+// still there in the same order keep their place among the comments, white
+// space and elements the model never held.
+#pragma once
+
+#include <pugixml.hpp>
+
+#include <2geom/affine.h>
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "host/art/document.h"
+
+namespace vx::host::svg {
+
+struct SourceBinding {
+  pugi::xml_node node;
+  // Groups and layers: the art whose children are the element's children
+  // (a clipped group's inner group); 0 for every other unit.
+  uint32_t container = 0;
+  uint64_t digest = 0;
+  // The parent element's user space and the element's own, to SVG root
+  // coordinates: an element written under another parent is wrapped in the
+  // transform it had.
+  Geom::Affine parentCtm = Geom::identity();
+  Geom::Affine ownCtm = Geom::identity();
+  // What the model could not hold of the element; reported only when the
+  // unit is written anew.
+  std::vector<std::string> losses;
+};
+
+struct SvgSource {
+  pugi::xml_document xml;
+  std::unordered_map<uint32_t, SourceBinding> art;     // by the unit's root art uid
+  std::unordered_map<uint32_t, SourceBinding> layers;  // by layer uid
+  // Elements that are units (their bindings are in `art` or `layers`).
+  std::unordered_map<const pugi::xml_node_struct*, const SourceBinding*> units;
+  // The inherited properties ("fill:red;font-size:12") each group, layer and
+  // the root element pass to their children.
+  std::unordered_map<const pugi::xml_node_struct*, std::string> inherited;
+
+  const SourceBinding* Find(const art::Art& art) const;
+  const SourceBinding* Find(const art::Layer& layer) const;
+};
+
+// The digest of a unit as the document holds it now: its art's uids and
+// revisions (plug-in group art: its data store and live effect instead of
+// its own revision, which binding it to the plug-in changes), stopping at
+// `container`'s children.
+uint64_t UnitDigest(const art::Art& root, uint32_t container);
+uint64_t LayerDigest(const art::Layer& layer);
+
+// For an operation on `selection`: the objects in it that the model holds
+// only as kept markup (clones, images, Inkscape path effects, objects with
+// a filter or mask, foreign elements), which every operation leaves as they are, said once:
+// "3 objects were left as they are: 2 clones, 1 image (a, b, c)". Empty
+// when there are none.
+std::string UntouchedNote(const std::vector<art::Art*>& selection);
+
+// Editor data that describes a shape's geometry a second time
+// (sodipodi:type, sodipodi:cx, inkscape:original-d ...): stale once the
+// geometry changes, so never written on a shape written anew.
+bool IsEditorGeometry(std::string_view name);
+
+}  // namespace vx::host::svg

@@ -1,0 +1,276 @@
+#include "host/svg/svg_xml.h"
+
+#include <cstring>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+namespace vx::host::svg {
+
+namespace {
+
+bool IsNameStart(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == ':' ||
+         (static_cast<unsigned char>(c) >= 0x80);
+}
+bool IsNameChar(char c) {
+  return IsNameStart(c) || (c >= '0' && c <= '9') || c == '-' || c == '.';
+}
+bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+struct Entity {
+  std::string value;
+  bool external = false;
+};
+using Entities = std::unordered_map<std::string, Entity>;
+
+// The general entities declared in the doctype's internal subset
+// ([start, end) of the text). Parameter entities are not supported.
+bool ReadEntityDeclarations(std::string_view subset, Entities* entities, std::string* error) {
+  size_t pos = 0;
+  while ((pos = subset.find("<!ENTITY", pos)) != std::string_view::npos) {
+    pos += 8;
+    while (pos < subset.size() && IsSpace(subset[pos])) ++pos;
+    if (pos < subset.size() && subset[pos] == '%') {
+      *error = "parameter entities in the document type are not supported";
+      return false;
+    }
+    size_t nameStart = pos;
+    while (pos < subset.size() && IsNameChar(subset[pos])) ++pos;
+    std::string name(subset.substr(nameStart, pos - nameStart));
+    while (pos < subset.size() && IsSpace(subset[pos])) ++pos;
+    if (pos >= subset.size() || name.empty()) break;
+    Entity entity;
+    if (subset[pos] == '"' || subset[pos] == '\'') {
+      size_t close = subset.find(subset[pos], pos + 1);
+      if (close == std::string_view::npos) break;
+      entity.value = std::string(subset.substr(pos + 1, close - pos - 1));
+      pos = close + 1;
+    } else {
+      entity.external = true;  // SYSTEM or PUBLIC: never read
+    }
+    entities->emplace(std::move(name), std::move(entity));  // the first declaration binds
+  }
+  return true;
+}
+
+class EntityExpander {
+ public:
+  EntityExpander(const Entities& entities, std::size_t budget)
+      : entities_(entities), budget_(budget) {}
+
+  // Appends `text` to `out` with every entity reference outside comments,
+  // CDATA sections and processing instructions expanded.
+  bool Expand(std::string_view text, std::string& out, int depth, size_t base,
+              std::string* error) {
+    if (depth > 8) {
+      *error = "entities nested more than 8 levels deep";
+      return false;
+    }
+    size_t pos = 0;
+    while (pos < text.size()) {
+      size_t amp = text.find_first_of("&<", pos);
+      if (amp == std::string_view::npos) break;
+      if (text[amp] == '<') {
+        // Skip markup in which '&' is not a reference.
+        const char* close = nullptr;
+        if (text.substr(amp).starts_with("<!--")) close = "-->";
+        else if (text.substr(amp).starts_with("<![CDATA[")) close = "]]>";
+        else if (text.substr(amp).starts_with("<?")) close = "?>";
+        if (!close) {
+          out.append(text.substr(pos, amp + 1 - pos));
+          pos = amp + 1;
+          continue;
+        }
+        size_t end = text.find(close, amp);
+        end = end == std::string_view::npos ? text.size() : end + std::strlen(close);
+        out.append(text.substr(pos, end - pos));
+        pos = end;
+        continue;
+      }
+      out.append(text.substr(pos, amp - pos));
+      size_t semi = amp + 1;
+      if (semi < text.size() && text[semi] == '#') {
+        out += '&';
+        pos = amp + 1;
+        continue;
+      }
+      while (semi < text.size() && IsNameChar(text[semi])) ++semi;
+      std::string_view name = text.substr(amp + 1, semi - amp - 1);
+      if (name.empty() || semi >= text.size() || text[semi] != ';') {
+        *error = "a '&' that starts no entity reference at byte " + std::to_string(base + amp);
+        return false;
+      }
+      if (name == "amp" || name == "lt" || name == "gt" || name == "quot" || name == "apos") {
+        out.append(text.substr(amp, semi + 1 - amp));
+        pos = semi + 1;
+        continue;
+      }
+      auto it = entities_.find(std::string(name));
+      if (it == entities_.end()) {
+        *error = "the entity &" + std::string(name) + "; is not declared (byte " +
+                 std::to_string(base + amp) + ")";
+        return false;
+      }
+      if (it->second.external) {
+        *error = "the entity &" + std::string(name) + "; is external; external entities are never read";
+        return false;
+      }
+      size_t before = out.size();
+      if (!Expand(it->second.value, out, depth + 1, base + amp, error)) return false;
+      grown_ += out.size() - before;
+      if (grown_ > budget_) {
+        *error = "entities expand to more than " + std::to_string(budget_ >> 20) + " MB";
+        return false;
+      }
+      pos = semi + 1;
+    }
+    out.append(text.substr(pos));
+    return true;
+  }
+
+ private:
+  const Entities& entities_;
+  std::size_t budget_;
+  std::size_t grown_ = 0;
+};
+
+// The doctype's internal subset, if any: [open bracket + 1, close bracket).
+bool FindInternalSubset(std::string_view text, size_t* start, size_t* end, size_t* after) {
+  size_t doctype = text.find("<!DOCTYPE");
+  if (doctype == std::string_view::npos) return false;
+  size_t root = text.find('<', doctype + 9);
+  size_t open = text.find('[', doctype);
+  if (open == std::string_view::npos || (root != std::string_view::npos && root < open)) return false;
+  size_t close = text.find("]", open);
+  // Declarations may hold ']' inside quotes; the subset ends at "]" + ">".
+  while (close != std::string_view::npos) {
+    size_t p = close + 1;
+    while (p < text.size() && IsSpace(text[p])) ++p;
+    if (p < text.size() && text[p] == '>') break;
+    close = text.find(']', close + 1);
+  }
+  if (close == std::string_view::npos) return false;
+  *start = open + 1;
+  *end = close;
+  *after = text.find('>', close) + 1;
+  return true;
+}
+
+// Namespace prefixes must be declared; attributes must not repeat.
+bool CheckTree(const pugi::xml_document& document, const XmlLimits& limits, std::string* error,
+               std::size_t* elements) {
+  struct Frame {
+    pugi::xml_node node;
+    size_t prefixes;  // declared prefixes when the element was entered
+    int depth;
+  };
+  std::vector<std::string_view> declared{"xml", "xmlns"};
+  std::vector<Frame> stack;
+  std::unordered_set<std::string_view> seen;
+  for (pugi::xml_node c = document.last_child(); c; c = c.previous_sibling()) {
+    if (c.type() == pugi::node_element) stack.push_back({c, declared.size(), 1});
+  }
+  auto prefixOf = [](const char* name) {
+    const char* colon = std::strchr(name, ':');
+    return colon ? std::string_view(name, size_t(colon - name)) : std::string_view();
+  };
+  auto isDeclared = [&declared](std::string_view prefix) {
+    for (auto it = declared.rbegin(); it != declared.rend(); ++it) {
+      if (*it == prefix) return true;
+    }
+    return false;
+  };
+  while (!stack.empty()) {
+    Frame frame = stack.back();
+    stack.pop_back();
+    ++*elements;
+    declared.resize(frame.prefixes);
+    if (frame.depth > limits.maxDepth) {
+      *error = "elements nested deeper than " + std::to_string(limits.maxDepth) +
+               " levels (the limit)";
+      return false;
+    }
+    for (pugi::xml_attribute a : frame.node.attributes()) {
+      if (std::strncmp(a.name(), "xmlns:", 6) == 0) declared.push_back(a.name() + 6);
+    }
+    // Pairwise for the usual few attributes, a set for many.
+    std::size_t count = 0;
+    for (pugi::xml_attribute a = frame.node.first_attribute(); a && count <= 16; a = a.next_attribute()) ++count;
+    seen.clear();
+    for (pugi::xml_attribute a : frame.node.attributes()) {
+      const char* name = a.name();
+      bool twice = false;
+      if (count > 16) {
+        twice = !seen.insert(name).second;
+      } else {
+        for (pugi::xml_attribute b = a.next_attribute(); b && !twice; b = b.next_attribute()) {
+          twice = std::strcmp(name, b.name()) == 0;
+        }
+      }
+      if (twice) {
+        *error = "not a well-formed XML document: the attribute " + std::string(name) +
+                 " appears twice on <" + frame.node.name() + ">";
+        return false;
+      }
+      std::string_view prefix = prefixOf(name);
+      if (!prefix.empty() && !isDeclared(prefix)) {
+        *error = "not a well-formed XML document: the namespace prefix of " + std::string(name) + " is not declared";
+        return false;
+      }
+    }
+    std::string_view prefix = prefixOf(frame.node.name());
+    if (!prefix.empty() && !isDeclared(prefix)) {
+      *error = "not a well-formed XML document: the namespace prefix of <" + std::string(frame.node.name()) + "> is not declared";
+      return false;
+    }
+    size_t mark = declared.size();
+    for (pugi::xml_node c = frame.node.last_child(); c; c = c.previous_sibling()) {
+      if (c.type() == pugi::node_element) stack.push_back({c, mark, frame.depth + 1});
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+bool LoadXml(std::string_view text, pugi::xml_document& document, const XmlLimits& limits,
+             std::string* error, std::size_t* elements) {
+  Entities entities;
+  size_t subsetStart = 0, subsetEnd = 0, after = 0;
+  bool hasSubset = FindInternalSubset(text, &subsetStart, &subsetEnd, &after);
+  if (hasSubset &&
+      !ReadEntityDeclarations(text.substr(subsetStart, subsetEnd - subsetStart), &entities, error)) {
+    return false;
+  }
+  // Every reference is checked; only a document that declares entities is
+  // copied to expand them.
+  std::string expanded;
+  size_t bodyStart = hasSubset ? after : 0;
+  std::string_view body = text.substr(bodyStart);
+  EntityExpander expander(entities, limits.maxEntityGrowth);
+  expanded.reserve(text.size());
+  expanded.append(text.substr(0, bodyStart));
+  if (!expander.Expand(body, expanded, 0, bodyStart, error)) {
+    *error = "not a well-formed XML document: " + *error;
+    return false;
+  }
+  pugi::xml_parse_result parsed = document.load_buffer(
+      expanded.data(), expanded.size(), pugi::parse_full | pugi::parse_ws_pcdata);
+  if (!parsed) {
+    *error = std::string("not a well-formed XML document: ") + parsed.description() +
+             " at byte " + std::to_string(parsed.offset);
+    return false;
+  }
+  if (!document.document_element()) {
+    *error = "not a well-formed XML document: no root element";
+    return false;
+  }
+  std::size_t count = 0;
+  bool ok = CheckTree(document, limits, error, &count);
+  if (elements) *elements = count;
+  return ok;
+  return true;
+}
+
+}  // namespace vx::host::svg

@@ -1,0 +1,27 @@
+// Reading SVG text as XML, strictly and within bounds: text that is not
+// well-formed XML (with namespaces) is refused, internal DTD entities are
+// expanded up to a bound, external entities are never read, and nesting
+// deeper than a bound is refused. The parsed tree keeps everything the text
+// held (declaration, doctype, comments, processing instructions, white
+// space) so that it can be written back as it was.
+#pragma once
+
+#include <pugixml.hpp>
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace vx::host::svg {
+
+struct XmlLimits {
+  int maxDepth = 256;                             // nested elements
+  std::size_t maxEntityGrowth = std::size_t(16) << 20;  // bytes entities may add
+};
+
+// False with one line in `error` (naming the byte offset where it helps).
+// `elements` (may be null) is set to the number of elements.
+bool LoadXml(std::string_view text, pugi::xml_document& document, const XmlLimits& limits,
+             std::string* error, std::size_t* elements = nullptr);
+
+}  // namespace vx::host::svg
