@@ -46,7 +46,7 @@ class SvgEffectArtTest : public EffectTest {
     BorderRecord()->stepsMode = 3;
     BorderRecord()->steps = 5;
     BorderRecord()->offset = 0.25f;
-    Act(kBorder, "press 37");
+    Act(kBorder, "press", BorderItems::kApply);
     return EffectArt().at(0);
   }
 };
