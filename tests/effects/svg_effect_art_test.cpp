@@ -89,6 +89,26 @@ TEST_F(SvgEffectArtTest, ARoundTripKeepsTheRecordBytesTheSourceAndTheResult) {
   EXPECT_EQ(record, again->plugin().data);
 }
 
+TEST_F(SvgEffectArtTest, InsideOnAGroupClipsToTheUnionOfTheGroupsOutlines) {
+  Art* group = AddContainer("g", ArtKind::Group);
+  const AIColor white = Gray(1);
+  for (float x : {10.0f, 60.0f})
+    Paint(*AddSquare("s" + std::to_string(int(x)), x, 10, 40, group), 4, Gray(0), &white);
+  Select({group});
+  ASSERT_EQ(0, ChooseWindowItem(kBorder));
+  Act(kBorder, "press", BorderItems::kInside);
+  Act(kBorder, "press", BorderItems::kApply);
+  const std::string text = svg::ExportSvg(doc(), nullptr);
+  const size_t begin = text.find("<clipPath");
+  ASSERT_NE(std::string::npos, begin);
+  const std::string clip = text.substr(begin, text.find("</clipPath>", begin) - begin);
+  // One shape per square of the group: the clip is their union.
+  size_t shapes = 0;
+  for (size_t at = clip.find("<path"); at != std::string::npos; at = clip.find("<path", at + 1))
+    ++shapes;
+  EXPECT_EQ(2u, shapes) << clip;
+}
+
 TEST_F(SvgEffectArtTest, EffectArtOfAnUnknownKindKeepsItsNameAndBytes) {
   const char* text = R"(<svg xmlns="http://www.w3.org/2000/svg" xmlns:vx="urn:versalix4:svg">
   <g id="e" vx:role="plugin-group" vx:effect="Someone Else ver1" vx:record="AAECAw==">
