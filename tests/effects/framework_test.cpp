@@ -106,6 +106,29 @@ TEST_F(FrameworkTest, TwoBorderArtsShowTheLaterRecordAndApplyRewrapsEachSeparate
   EXPECT_NE(1, BorderRecord()->steps);
 }
 
+TEST_F(FrameworkTest, ApplyOrAPresetOnSelectedBorderArtReleasesAndRewrapsIt) {
+  Select({Stroked("a", 0)});
+  OpenBorder();
+  Act(kBorder, "press", BorderItems::kApply);
+  // Only the effect art selected, as a user selects it: Apply is offered
+  // and re-wraps the source with the palette's record.
+  Select({EffectArt().at(0)});
+  SelectionChanged();
+  EXPECT_TRUE(Palette(kBorder)->GetItem(BorderItems::kApply)->enabled);
+  BorderRecord()->offset = 0.5f;
+  Act(kBorder, "press", BorderItems::kApply);
+  ASSERT_EQ(1u, EffectArt().size());
+  EXPECT_FLOAT_EQ(0.5f, StoredBorder(*EffectArt()[0]).offset);
+  EXPECT_EQ(ArtKind::Path, EffectArt()[0]->editGroup()->firstChild()->kind());
+  // Choosing a preset does the same with the preset's record.
+  Select({EffectArt().at(0)});
+  SelectionChanged();
+  Act(kBorder, "choose menu=0");  // Default Settings
+  ASSERT_EQ(1u, EffectArt().size());
+  EXPECT_FLOAT_EQ(0.0f, StoredBorder(*EffectArt()[0]).offset);
+  EXPECT_EQ(4u, Generated(*EffectArt()[0]).size());
+}
+
 TEST_F(FrameworkTest, LiveUpdateRewritesEverySelectedBorderArtAndRegenerates) {
   Art* a = Stroked("a", 0);
   Select({a});

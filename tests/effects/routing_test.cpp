@@ -128,8 +128,8 @@ TEST_F(RoutingTest, ASelectionChangeLoadsTheSelectedArtsRecordIntoAVisiblePalett
   EXPECT_EQ(77, Palette(kBorder)->GetItem(BorderItems::kSteps)->Value());
   EXPECT_TRUE(Palette(kBorder)->GetItem(BorderItems::kSteps)->enabled);
   EXPECT_TRUE(Palette(kBorder)->GetItem(BorderItems::kRelease)->enabled);
-  EXPECT_FALSE(
-      Palette(kBorder)->GetItem(BorderItems::kApply)->enabled);  // Apply: nothing plain
+  // Apply too: it releases the art and wraps its source again.
+  EXPECT_TRUE(Palette(kBorder)->GetItem(BorderItems::kApply)->enabled);
 }
 
 TEST_F(RoutingTest, ShowPaletteShowsTheSelectedEffectsPaletteOrBeeps) {
