@@ -20,5 +20,6 @@
 #include "sp_messages.h"
 #include "sp_plugins.h"
 #include "vx_base.h"
+#include "vx_effects.h"
 #include "vx_resources.h"
 #endif

@@ -14,6 +14,9 @@
 #include "host/core/preferences.h"
 #include "effects/effect_framework.h"
 #include "shell/suites.h"
+#include "vx_effects.h"
+
+extern "C" const VxEffectTable* VxModuleEffects(void);
 
 namespace vx::test {
 namespace {
@@ -273,6 +276,44 @@ TEST_F(FrameworkTest, AManualActionPlaysBackItsStepsAndShadow) {
   EXPECT_FLOAT_EQ(RecordRadians(45), stored.lightAngle);
   // The name area of effect art is zeros.
   for (char c : stored.name) EXPECT_EQ(0, c);
+}
+
+TEST_F(FrameworkTest, TheExportedTableGivesTheCommandLineBordersFieldsUnitsAndRules) {
+  const VxEffectTable* table = VxModuleEffects();
+  ASSERT_EQ(uint32_t(kEffectCount), table->count);
+  const VxEffectInfo& border = table->effects[kBorder];
+  EXPECT_STREQ("QVR-VsX4LiveBorder", border.paletteName);
+  EXPECT_EQ(BorderItems::kApply, border.applyItem);
+  struct Row {
+    const char* name;
+    int32_t item, unit;
+    const char* enabledBy;
+    int32_t test, value;
+  };
+  const Row rows[] = {
+      {"style", BorderItems::kOutside, kVxUnitRadio, nullptr, 0, 0},
+      {"steps", BorderItems::kSteps, kVxUnitInteger, "steps-mode", kVxEnabledWhenEquals, 3},
+      {"angle", BorderItems::kAngle, kVxUnitDegrees, nullptr, 0, 0},
+      {"tint", BorderItems::kTint, kVxUnitPercent, "shadow", kVxEnabledWhenOn, 0},
+      {"shadow-offset", BorderItems::kShadowOffset, kVxUnitPoints, "shadow", kVxEnabledWhenOn, 0},
+  };
+  ASSERT_EQ(11, border.fieldCount);
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
+    const VxEffectField* f = nullptr;
+    for (int32_t i = 0; i < border.fieldCount; ++i)
+      if (std::strcmp(border.fields[i].name, r.name) == 0) f = &border.fields[i];
+    ASSERT_NE(nullptr, f);
+    EXPECT_EQ(r.item, f->item);
+    EXPECT_EQ(r.unit, f->unit);
+    EXPECT_EQ(r.enabledBy == nullptr, f->enabledBy == nullptr);
+    if (r.enabledBy) EXPECT_STREQ(r.enabledBy, f->enabledBy);
+    EXPECT_EQ(r.test, f->enabledTest);
+    if (r.test == kVxEnabledWhenEquals) EXPECT_EQ(r.value, f->enabledValue);
+  }
+  // Palettes whose items are not bound yet offer their buttons only.
+  EXPECT_EQ(0, table->effects[kTiling].fieldCount);
+  EXPECT_EQ(res::TilingPalette::kApply, table->effects[kTiling].applyItem);
 }
 
 TEST_F(FrameworkTest, PalettePlacementWithoutAndWithAStoredLocation) {
