@@ -97,7 +97,7 @@ int BorderSample(const DemoContext& context, const std::vector<std::string>& set
   if (int code = ReadSvgDocument(context.samplePath.string(), &document)) return code;
   CommonOptions options = context.common;
   options.select = {"square", "disc", "triangle", "ring", "curve"};
-  return ApplyLiveEffect(options, document, 0, settings, "",
+  return ApplyLiveEffect(options, document, "Border", settings, "",
                          [&](const host::art::Document& doc) {
                            *svgText = svg::ExportSvg(doc, &document.kept);
                            return int(kExitOk);

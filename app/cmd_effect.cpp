@@ -12,6 +12,7 @@
 #include "app/cli.h"
 #include "app/document_files.h"
 #include "app/effect_session.h"
+#include "host/adm/user_agent.h"
 #include "host/art/document_set.h"
 #include "host/core/registrations.h"
 #include "host/svg/svg_effect_art.h"
@@ -20,38 +21,40 @@ namespace vx::app {
 
 namespace {
 
-// A palette item as the command line names it.
-struct FieldSpec {
-  const char* field;  // "steps-mode"
-  enum Kind { Number, Toggle, List, Choice } kind;
-  int32_t item;
-  // Choice: the radio buttons' values and ids ("outside" 19, "inside" 20).
-  std::vector<std::pair<const char*, int32_t>> choices;
-};
-
-// The palettes' fields, by effect. Effects whose own items are not built
-// yet take presets only.
-const std::vector<FieldSpec>& FieldsOf(int effect) {
-  static const std::vector<FieldSpec> kBorder = {
-      {"gradient-arc", FieldSpec::Number, 2, {}},
-      {"reverse", FieldSpec::Toggle, 8, {}},
-      {"steps-mode", FieldSpec::List, 9, {}},
-      {"steps", FieldSpec::Number, 11, {}},
-      {"offset", FieldSpec::Number, 13, {}},
-      {"angle", FieldSpec::Number, 17, {}},
-      {"style", FieldSpec::Choice, 0, {{"outside", 19}, {"inside", 20}}},
-      {"shadow", FieldSpec::Toggle, 21, {}},
-      {"tint", FieldSpec::Number, 23, {}},
-      {"shadow-offset", FieldSpec::Number, 26, {}},
-      {"light-angle", FieldSpec::Number, 30, {}},
-  };
-  static const std::vector<FieldSpec> kNone;
-  return effect == 0 ? kBorder : kNone;
+// "enabled only when shadow is on", from the field's enabling rule.
+std::string EnablingText(host::adm::Dialog& palette, const VxEffectInfo& effect,
+                         const VxEffectField& f) {
+  const VxEffectField* by = f.enabledBy ? FieldNamed(effect, f.enabledBy) : nullptr;
+  if (!by) return "";
+  std::string value = std::to_string(f.enabledValue);
+  if (by->unit == kVxUnitChoice) {
+    host::adm::Item* item = palette.GetItem(by->item);
+    host::adm::List* list = item ? item->list() : nullptr;
+    if (list && f.enabledValue >= 0 && f.enabledValue < list->Count())
+      value = "\"" + list->At(f.enabledValue)->text + "\"";
+  }
+  switch (f.enabledTest) {
+    case kVxEnabledWhenOn: return "enabled only when " + std::string(by->name) + " is on";
+    case kVxEnabledWhenEquals: return "enabled only when " + std::string(by->name) + " is " + value;
+    default: return "enabled only when " + std::string(by->name) + " is not " + value;
+  }
 }
 
-// The palette action for FIELD=VALUE, or "" with *error set.
-std::string ActionFor(const host::adm::Dialog& palette, int effect, const std::string& setting,
-                      std::string* error) {
+// The texts of a radio field's buttons, lower case ("outside", "inside").
+std::vector<std::string> RadioNames(host::adm::Dialog& palette, const VxEffectField& f) {
+  std::vector<std::string> names;
+  for (int32_t k = 0; k < f.radioCount; ++k) {
+    host::adm::Item* item = palette.GetItem(f.radios[k]);
+    names.push_back(item ? Lower(item->Text()) : "");
+  }
+  return names;
+}
+
+// The palette action for FIELD=VALUE by the plug-in's binding of the
+// effect's palette, or "" with *error set.
+std::string ActionFor(host::adm::Dialog& palette, const VxEffectInfo& effect,
+                      const std::string& setting, std::string* error) {
+  using host::adm::ItemAction;
   const auto eq = setting.find('=');
   if (eq == std::string::npos) {
     *error = "--set takes FIELD=VALUE, not \"" + setting + "\"";
@@ -59,57 +62,58 @@ std::string ActionFor(const host::adm::Dialog& palette, int effect, const std::s
   }
   const std::string field = Lower(setting.substr(0, eq));
   const std::string value = setting.substr(eq + 1);
-  const auto& fields = FieldsOf(effect);
-  auto spec = std::find_if(fields.begin(), fields.end(),
-                           [&](const FieldSpec& f) { return field == f.field; });
-  if (spec == fields.end()) {
-    *error = "the Live " + std::string(EffectNames()[size_t(effect)].name) +
-             " palette has no field \"" + field + "\"";
-    if (!fields.empty()) {
+  const VxEffectField* f = FieldNamed(effect, field);
+  if (!f) {
+    *error = "the Live " + std::string(effect.name) + " palette has no field \"" + field + "\"";
+    if (effect.fieldCount > 0) {
       *error += "; its fields are:";
-      for (const FieldSpec& f : fields) *error += std::string(" ") + f.field;
+      for (int32_t i = 0; i < effect.fieldCount; ++i)
+        *error += std::string(" ") + effect.fields[i].name;
     }
     return "";
   }
-  const std::string id = std::to_string(spec->item);
-  switch (spec->kind) {
-    case FieldSpec::Number: {
+  switch (f->unit) {
+    case kVxUnitFlag: {
+      const std::string v = Lower(value);
+      if (v == "on" || v == "1" || v == "yes" || v == "true")
+        return ItemAction("set", f->item, "=1");
+      if (v == "off" || v == "0" || v == "no" || v == "false")
+        return ItemAction("set", f->item, "=0");
+      *error = field + " takes on or off, not \"" + value + "\"";
+      return "";
+    }
+    case kVxUnitChoice: {
+      host::adm::Item* item = palette.GetItem(f->item);
+      host::adm::List* list = item ? item->list() : nullptr;
+      std::string names;
+      for (int32_t i = 0; list && i < list->Count(); ++i) {
+        const std::string text = Lower(list->At(i)->text);
+        if (text.find(Lower(value)) != std::string::npos)
+          return ItemAction("choose", f->item, "=" + std::to_string(i));
+        names += (i ? ", \"" : " \"") + list->At(i)->text + "\"";
+      }
+      *error = field + " has no entry \"" + value + "\"; its entries are:" + names;
+      return "";
+    }
+    case kVxUnitRadio: {
+      const std::vector<std::string> names = RadioNames(palette, *f);
+      for (size_t k = 0; k < names.size(); ++k)
+        if (Lower(value) == names[k]) return ItemAction("press", f->radios[k]);
+      *error = field + " takes";
+      for (const std::string& name : names) *error += " " + name;
+      *error += ", not \"" + value + "\"";
+      return "";
+    }
+    default: {
       char* end = nullptr;
       std::strtod(value.c_str(), &end);
       if (value.empty() || *end) {
         *error = field + " takes a number, not \"" + value + "\"";
         return "";
       }
-      return "set " + id + "=" + value;
+      return ItemAction("set", f->item, "=" + value);
     }
-    case FieldSpec::Toggle: {
-      const std::string v = Lower(value);
-      if (v == "on" || v == "1" || v == "yes" || v == "true") return "set " + id + "=1";
-      if (v == "off" || v == "0" || v == "no" || v == "false") return "set " + id + "=0";
-      *error = field + " takes on or off, not \"" + value + "\"";
-      return "";
-    }
-    case FieldSpec::List: {
-      const host::adm::Item* item = palette.GetItem(spec->item);
-      const host::adm::List* list = item ? const_cast<host::adm::Item*>(item)->list() : nullptr;
-      std::string names;
-      for (int32_t i = 0; list && i < list->Count(); ++i) {
-        const std::string text = Lower(list->At(i)->text);
-        if (text.find(Lower(value)) != std::string::npos) return "choose " + id + "=" + std::to_string(i);
-        names += (i ? ", \"" : " \"") + list->At(i)->text + "\"";
-      }
-      *error = field + " has no entry \"" + value + "\"; its entries are:" + names;
-      return "";
-    }
-    case FieldSpec::Choice:
-      for (const auto& [name, item] : spec->choices)
-        if (Lower(value) == name) return "press " + std::to_string(item);
-      *error = field + " takes";
-      for (const auto& [name, item] : spec->choices) *error += std::string(" ") + name;
-      *error += ", not \"" + value + "\"";
-      return "";
   }
-  return "";
 }
 
 // The flyout entry of the preset (or "Default Settings"), or -1.
@@ -123,15 +127,22 @@ int32_t PresetEntry(host::adm::Dialog& palette, const std::string& preset) {
   return -1;
 }
 
-int RunEffect(host::Host& host, int effect, const std::vector<std::string>& settings,
+int RunEffect(host::Host& host, const std::string& name, const std::vector<std::string>& settings,
               const std::string& preset) {
-  host::adm::Dialog* palette = OpenEffectPalette(host, effect);
-  if (!palette) return kExitInternal;
-  NotifySelectionChanged(host);
   auto fail = [](const std::string& what) {
     std::cerr << "versalix4: effect: " << what << "\n";
     return kExitUsage;
   };
+  const int effect = FindEffect(host, name);
+  if (effect < 0) {
+    std::string names;
+    for (const VxEffectInfo& e : Effects(host)) names += std::string(" ") + e.name;
+    return fail("no effect \"" + name + "\"; the effects are:" + names);
+  }
+  const VxEffectInfo& info = Effects(host)[size_t(effect)];
+  host::adm::Dialog* palette = OpenEffectPalette(host, effect);
+  if (!palette) return kExitInternal;
+  NotifySelectionChanged(host);
   if (!preset.empty()) {
     const int32_t entry = PresetEntry(*palette, preset);
     if (entry < 0) return fail("no preset \"" + preset + "\" in the palette's menu");
@@ -142,15 +153,17 @@ int RunEffect(host::Host& host, int effect, const std::vector<std::string>& sett
   }
   for (const std::string& setting : settings) {
     std::string error;
-    const std::string action = ActionFor(*palette, effect, setting, &error);
+    const std::string action = ActionFor(*palette, info, setting, &error);
     if (action.empty()) return fail(error);
-    if (std::string e = PerformPaletteAction(host, *palette, action); !e.empty())
-      return fail(setting + ": " + e);
+    if (std::string e = PerformPaletteAction(host, *palette, action); !e.empty()) {
+      const VxEffectField* f = FieldNamed(info, Lower(setting.substr(0, setting.find('='))));
+      const std::string rule = f ? EnablingText(*palette, info, *f) : "";
+      return fail(setting + ": " + (rule.empty() ? e : rule));
+    }
   }
   if (!preset.empty() && settings.empty()) return kExitOk;
-  const int32_t apply = ItemWithText(*palette, "Apply");
-  if (!apply) return fail("the palette has no Apply button");
-  if (std::string e = PerformPaletteAction(host, *palette, "press " + std::to_string(apply));
+  if (std::string e =
+          PerformPaletteAction(host, *palette, host::adm::ItemAction("press", info.applyItem));
       !e.empty())
     return fail("Apply: " + e);
   return kExitOk;
@@ -158,7 +171,8 @@ int RunEffect(host::Host& host, int effect, const std::vector<std::string>& sett
 
 }  // namespace
 
-int ApplyLiveEffect(const CommonOptions& common, svg::ImportResult& document, int effect,
+int ApplyLiveEffect(const CommonOptions& common, svg::ImportResult& document,
+                    const std::string& effect,
                     const std::vector<std::string>& settings, const std::string& preset,
                     const std::function<int(const host::art::Document&)>& save) {
   return RunOnDocument(common, document,
@@ -173,27 +187,18 @@ void SetUpEffectCommand(CLI::App& app, CommonOptions& common, int& exitCode) {
       "effect", "Apply a live effect (Border, Circle, ... Trail) to the selected objects");
   static std::string name, input, output, preset;
   static std::vector<std::string> settings;
-  cmd->add_option("name", name, "The effect: Border, Circle, Cutout, Emboss, Explosion, Frame, "
-                                "Galaxy, Generation, Neon, Reflections, Shadow, Tiling, Trail")
-      ->required();
+  cmd->add_option("name", name, "The effect, as its palette is named (Live NAME)")->required();
   cmd->add_option("input", input, "The SVG file to read")->required();
   cmd->add_option("-o,--output", output, "The SVG file to write")->required();
   cmd->add_option("--set", settings,
-                  "FIELD=VALUE: a palette item, in the units the palette shows "
-                  "(Border: gradient-arc, reverse, steps-mode, steps, offset, angle, "
-                  "style, shadow, tint, shadow-offset, light-angle)");
+                  "FIELD=VALUE: a palette field, in the units the palette shows (an unknown "
+                  "field lists the palette's fields)");
   cmd->add_option("--preset", preset, "Apply a preset of the palette's menu (or \"Default Settings\")");
   AddCommonOptions(*cmd, common);
   cmd->callback([&common, &exitCode] {
-    const int effect = FindEffect(name);
-    if (effect < 0) {
-      std::cerr << "versalix4: effect: no effect \"" << name << "\"\n";
-      exitCode = kExitUsage;
-      return;
-    }
     svg::ImportResult document;
     if ((exitCode = ReadSvgDocument(input, &document))) return;
-    exitCode = ApplyLiveEffect(common, document, effect, settings, preset,
+    exitCode = ApplyLiveEffect(common, document, name, settings, preset,
                                [&](const host::art::Document& doc) {
                                  return WriteSvgDocument(output, doc, &document.kept);
                                });

@@ -48,29 +48,28 @@ struct PresetKindName {
   std::string File() const { return "VERSALiX4_PST_" + name + ".txt"; }
 };
 
-const std::vector<PresetKindName>& PresetKindNames() {
-  static const std::vector<PresetKindName> kNames = [] {
-    std::vector<PresetKindName> names;
-    const char* transforms[] = {"Rotate", "Twist", "Arc",    "Screw",
-                                "Twirl",  "WaveHV", "WaveZ", "WaveR",
-                                "Sphere", "Torus", "Spiral", "Cylinder"};
-    for (int i = 0; i < 12; ++i)
-      names.push_back({std::string("3D") + transforms[i], Owner::Transform3D, i});
-    names.push_back({"Fractalize", Owner::Fractalize, 0});
-    for (const char* tool : {"WarpTool", "WaveTool", "LensTool", "CraftTool", "RoughTool",
-                             "BroomTool", "MetaBrushTool", "TrailTool"})
-      names.push_back({tool, Owner::Tool, 0});
-    for (size_t i = 0; i < EffectNames().size(); ++i)
-      names.push_back({EffectNames()[i].name, Owner::Effect, int(i)});
-    return names;
-  }();
-  return kNames;
+// The effects' kinds come from the plug-in's effect table.
+std::vector<PresetKindName> PresetKindNames(host::Host& host) {
+  std::vector<PresetKindName> names;
+  const char* transforms[] = {"Rotate", "Twist", "Arc",    "Screw",
+                              "Twirl",  "WaveHV", "WaveZ", "WaveR",
+                              "Sphere", "Torus", "Spiral", "Cylinder"};
+  for (int i = 0; i < 12; ++i)
+    names.push_back({std::string("3D") + transforms[i], Owner::Transform3D, i});
+  names.push_back({"Fractalize", Owner::Fractalize, 0});
+  for (const char* tool : {"WarpTool", "WaveTool", "LensTool", "CraftTool", "RoughTool",
+                           "BroomTool", "MetaBrushTool", "TrailTool"})
+    names.push_back({tool, Owner::Tool, 0});
+  const auto effects = Effects(host);
+  for (size_t i = 0; i < effects.size(); ++i)
+    names.push_back({effects[i].name, Owner::Effect, int(i)});
+  return names;
 }
 
-const PresetKindName* FindKind(const std::string& name) {
-  for (const PresetKindName& kind : PresetKindNames())
-    if (Lower(kind.name) == Lower(name)) return &kind;
-  return nullptr;
+std::optional<PresetKindName> FindKind(host::Host& host, const std::string& name) {
+  for (const PresetKindName& kind : PresetKindNames(host))
+    if (Lower(kind.name) == Lower(name)) return kind;
+  return std::nullopt;
 }
 
 // ---- the user's file, as text -------------------------------------------------------
@@ -653,14 +652,14 @@ class PresetCommand {
 };
 
 int RunPresetCommand(const CommonOptions& common, const PresetRequest& request) {
-  const PresetKindName* kind = FindKind(request.kind);
-  if (!kind) {
-    std::string names;
-    for (const PresetKindName& k : PresetKindNames()) names += " " + k.name;
-    return Usage("unknown kind \"" + request.kind + "\"; the kinds are:" + names);
-  }
   auto host = MakeHost(common);
   if (!host) return kExitInternal;
+  const std::optional<PresetKindName> kind = FindKind(*host, request.kind);
+  if (!kind) {
+    std::string names;
+    for (const PresetKindName& k : PresetKindNames(*host)) names += " " + k.name;
+    return Usage("unknown kind \"" + request.kind + "\"; the kinds are:" + names);
+  }
   if (int32_t err = host->Startup()) return ReportFailure("start-up", err);
   int code = PresetCommand(*host, *kind, request).Run();
   host->Shutdown();

@@ -103,10 +103,10 @@ std::string RunLine(Session& s, const std::string& line) {
   if (verb == "palette") {
     std::string name;
     in >> name;
-    const int effect = FindEffect(name);
+    const int effect = FindEffect(s.host, name);
     if (effect < 0) return "no effect \"" + name + "\"";
     host::adm::Dialog* palette =
-        s.host.dialogs().DialogNamed(EffectNames()[size_t(effect)].paletteName);
+        s.host.dialogs().DialogNamed(Effects(s.host)[size_t(effect)].paletteName);
     if (!palette) palette = OpenEffectPalette(s.host, effect);
     if (!palette) return "the palette did not open";
     return PerformPaletteAction(s.host, *palette, Rest(in));

@@ -15,6 +15,7 @@
 #include "app/cli.h"
 #include "app/document_files.h"
 #include "app/effect_session.h"
+#include "host/adm/user_agent.h"
 #include "host/adm/dialog_manager.h"
 #include "host/art/document_set.h"
 #include "host/art/plugin_group_updates.h"
@@ -50,7 +51,7 @@ std::vector<host::art::Art*> Targets(host::art::Document& doc,
 int EffectOf(host::Host& host, const host::art::Art& art) {
   const host::PluginGroup* group =
       host.registrations().FindPluginGroup(art.plugin().group);
-  return group ? EffectOfGroupName(group->name) : -1;
+  return group ? EffectOfGroupName(host, group->name) : -1;
 }
 
 std::string NameOf(const host::art::Art& art) {
@@ -104,12 +105,9 @@ int Run(host::Host& host, host::art::Document& doc, const std::vector<host::art:
     SelectOnly(doc, plugins);
     host::adm::Dialog* palette = OpenEffectPalette(host, effect);
     if (!palette) return kExitInternal;
-    const int32_t item = ItemWithText(*palette, button);
-    if (!item) {
-      std::cerr << "versalix4: the palette has no " << button << " button\n";
-      return kExitInternal;
-    }
-    if (std::string e = PerformPaletteAction(host, *palette, "press " + std::to_string(item));
+    const VxEffectInfo& info = Effects(host)[size_t(effect)];
+    const int32_t item = command == EffectCommand::Expand ? info.expandItem : info.releaseItem;
+    if (std::string e = PerformPaletteAction(host, *palette, host::adm::ItemAction("press", item));
         !e.empty()) {
       std::cerr << "versalix4: " << button << ": " << e << "\n";
       return kExitFailed;

@@ -24,37 +24,31 @@ void CollectEffectArt(host::art::Art* container, std::vector<host::art::Art*>* o
 
 }  // namespace
 
-const std::vector<EffectName>& EffectNames() {
-  static const std::vector<EffectName> kNames = {
-      {"Border", "QVR-VsX4LiveBorder", "VERSALiX4 Border "},
-      {"Circle", "QVR-VsX4LiveCircle", "VERSALiX4 Circle "},
-      {"Cutout", "QVR-VsX4LiveCutout", "VERSALiX4 Cutout "},
-      {"Emboss", "QVR-VsX4LiveEmboss", "VERSALiX4 Emboss "},
-      {"Explosion", "QVR-VsX4LiveExplosion", "VERSALiX4 Explosion "},
-      {"Frame", "QVR-VsX4LiveFrame", "VERSALiX4 Frame "},
-      {"Galaxy", "QVR-VsX4LiveGalaxy", "VERSALiX4 Galaxy "},
-      {"Generation", "QVR-VsX4LiveGeneration", "VERSALiX4 Generation "},
-      {"Neon", "QVR-VsX4LiveNeon", "VERSALiX4 Neon "},
-      {"Reflections", "QVR-VsX4LiveReflections", "VERSALiX4 Reflections "},
-      {"Shadow", "QVR-VsX4LiveDropShadow", "VERSALiX4 DropShadow "},
-      {"Tiling", "QVR-VsX4LiveTiling", "VERSALiX4 Tiling "},
-      {"Trail", "QVR-VsX4LiveTrail", "VERSALiX4 Trail "},
-  };
-  return kNames;
+std::span<const VxEffectInfo> Effects(host::Host& host) {
+  const host::PluginModule* module = host.plugin();
+  const VxEffectTable* table = module ? module->Effects() : nullptr;
+  if (!table || !table->effects) return {};
+  return {table->effects, table->count};
 }
 
-int FindEffect(const std::string& name) {
-  const auto& names = EffectNames();
-  for (size_t i = 0; i < names.size(); ++i)
-    if (Lower(names[i].name) == Lower(name)) return int(i);
+int FindEffect(host::Host& host, const std::string& name) {
+  const auto effects = Effects(host);
+  for (size_t i = 0; i < effects.size(); ++i)
+    if (Lower(effects[i].name) == Lower(name)) return int(i);
   return -1;
 }
 
-int EffectOfGroupName(const std::string& groupName) {
-  const auto& names = EffectNames();
-  for (size_t i = 0; i < names.size(); ++i)
-    if (groupName.starts_with(names[i].groupPrefix)) return int(i);
+int EffectOfGroupName(host::Host& host, const std::string& groupName) {
+  const auto effects = Effects(host);
+  for (size_t i = 0; i < effects.size(); ++i)
+    if (groupName.starts_with(effects[i].groupPrefix)) return int(i);
   return -1;
+}
+
+const VxEffectField* FieldNamed(const VxEffectInfo& effect, const std::string& name) {
+  for (int32_t i = 0; i < effect.fieldCount; ++i)
+    if (effect.fields[i].name == name) return &effect.fields[i];
+  return nullptr;
 }
 
 std::vector<host::art::Art*> AllEffectArt(host::art::Document& document) {
@@ -70,7 +64,7 @@ void SelectOnly(host::art::Document& document, const std::vector<host::art::Art*
 }
 
 host::adm::Dialog* OpenEffectPalette(host::Host& host, int effect) {
-  const EffectName& e = EffectNames()[size_t(effect)];
+  const VxEffectInfo& e = Effects(host)[size_t(effect)];
   host::adm::Dialog* palette = host.dialogs().DialogNamed(e.paletteName);
   if (palette && palette->visible) return palette;
   char key[32];
@@ -97,12 +91,6 @@ std::string PerformPaletteAction(host::Host& host, host::adm::Dialog& palette,
   if (!parsed) return error;
   host::adm::DialogDriver driver(host.dialogs(), palette);
   return host::adm::Perform(driver, *parsed);
-}
-
-int32_t ItemWithText(const host::adm::Dialog& palette, const std::string& text) {
-  for (const host::adm::Item* item : palette.Items())
-    if (item->Text() == text) return item->id();
-  return 0;
 }
 
 void NotifySelectionChanged(host::Host& host) {

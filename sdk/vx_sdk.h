@@ -21,5 +21,6 @@
 #include "sp_plugins.h"
 #include "vx_art_clip.h"
 #include "vx_base.h"
+#include "vx_effects.h"
 #include "vx_resources.h"
 #endif

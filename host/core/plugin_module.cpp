@@ -27,15 +27,21 @@ std::unique_ptr<PluginModule> PluginModule::Load(const std::string& path,
   module->handle_ = handle;
   module->main_ = main;
   module->resources_ = resources();
+  // Optional: a module without live effects exports no table.
+  if (auto effects = reinterpret_cast<VxModuleEffectsProc>(dlsym(handle, kVxModuleEffectsSymbol)))
+    module->effects_ = effects();
   module->path_ = path;
   return module;
 }
 
-std::unique_ptr<PluginModule> PluginModule::Linked(
-    PluginMainProc main, VxModuleResourcesProc resources, std::string path) {
+std::unique_ptr<PluginModule> PluginModule::Linked(PluginMainProc main,
+                                                   VxModuleResourcesProc resources,
+                                                   std::string path,
+                                                   VxModuleEffectsProc effects) {
   std::unique_ptr<PluginModule> module(new PluginModule);
   module->main_ = main;
   module->resources_ = resources ? resources() : nullptr;
+  module->effects_ = effects ? effects() : nullptr;
   module->path_ = std::move(path);
   return module;
 }

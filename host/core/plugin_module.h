@@ -1,5 +1,5 @@
-// A plug-in module as the host holds it: its entry point and its resource
-// directory, from a shared object opened with dlopen or from a library
+// A plug-in module as the host holds it: its entry point, its resource
+// directory and its effect table, from a shared object opened with dlopen or from a library
 // linked into the program (tests).
 #pragma once
 
@@ -18,13 +18,16 @@ class PluginModule {
   // Wraps an entry point linked into this program.
   static std::unique_ptr<PluginModule> Linked(PluginMainProc main,
                                               VxModuleResourcesProc resources,
-                                              std::string path);
+                                              std::string path,
+                                              VxModuleEffectsProc effects = nullptr);
   ~PluginModule();
   PluginModule(const PluginModule&) = delete;
   PluginModule& operator=(const PluginModule&) = delete;
 
   PluginMainProc Main() const { return main_; }
   const VxResourceDirectory* Resources() const { return resources_; }
+  // The module's description of its live effects; null when it has none.
+  const VxEffectTable* Effects() const { return effects_; }
   // Finds resource (type, id); null when the module has none.
   const VxResource* FindResource(uint32_t type, int32_t id) const;
   const std::string& Path() const { return path_; }
@@ -44,6 +47,7 @@ class PluginModule {
   void* handle_ = nullptr;
   PluginMainProc main_ = nullptr;
   const VxResourceDirectory* resources_ = nullptr;
+  const VxEffectTable* effects_ = nullptr;
   std::string path_;
   int accessHolds_ = 0;
 };

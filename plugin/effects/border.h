@@ -52,16 +52,8 @@ constexpr BorderPGParams kBorderFactoryParams = {
     .shadowOffset = 1.0f,
     .lightAngle = RecordRadians(135.0f)};
 
-// Items of the Border palette (template 17100).
-enum BorderItem : int32_t {
-  kBorderArcField = 2, kBorderArcMinus = 4, kBorderArcZero = 5, kBorderArcPlus = 6,
-  kBorderArcSlider = 7, kBorderReverse = 8, kBorderStepsMode = 9,
-  kBorderStepsLabel = 10, kBorderSteps = 11, kBorderOffset = 13,
-  kBorderAngleDial = 16, kBorderAngle = 17, kBorderOutside = 19,
-  kBorderInside = 20, kBorderShadow = 21, kBorderShadowFirst = 22,
-  kBorderTint = 23, kBorderShadowOffset = 26, kBorderLightDial = 29,
-  kBorderLightAngle = 30, kBorderShadowLast = 31
-};
+// Items of the Border palette, as its template names them.
+namespace BorderItems = res::BorderPalette;
 
 constexpr int32_t kBorderManualSteps = 3;
 
@@ -76,45 +68,45 @@ extern const ActionHook kBorderStepsAction;
 ASErr BorderBuild(AIArtHandle into, AIArtHandle editGroup, const void* record);
 
 inline constexpr EnableRule kBorderRules[] = {
-    {kBorderStepsLabel, kBorderSteps, VX_FIELD(BorderPGParams, stepsMode),
+    {BorderItems::kStepsLabel, BorderItems::kSteps, VX_BOUND_FIELD(BorderPGParams, stepsMode),
      EnableRule::Equals, kBorderManualSteps},
-    {kBorderShadowFirst, kBorderShadowLast, VX_FIELD(BorderPGParams, shadow),
+    {BorderItems::kTintLabel, BorderItems::kLightAngleDegrees, VX_BOUND_FIELD(BorderPGParams, shadow),
      EnableRule::NonZero, 0}};
 constexpr int8_t kWhenManual = 0, kWhenShadow = 1;
 
-inline constexpr int32_t kBorderStyleItems[] = {kBorderOutside, kBorderInside};
+inline constexpr int32_t kBorderStyleItems[] = {BorderItems::kOutside, BorderItems::kInside};
 
 // In the order of the action's keys. Style names are 18912 "Outside" and
 // 18913 "Inside".
 inline constexpr PaletteField kBorderFields[] = {
-    {.name = "style", .item = kBorderOutside, .field = VX_FIELD(BorderPGParams, style),
+    {.name = "style", .item = BorderItems::kOutside, .field = VX_BOUND_FIELD(BorderPGParams, style),
      .unit = Unit::Radio, .actionKey = ActionKey("styl"), .radios = kBorderStyleItems,
      .radioCount = 2, .actionNames = 12},
-    {.name = "gradient-arc", .item = kBorderArcField,
-     .field = VX_FIELD(BorderPGParams, gradientArc), .unit = Unit::Percent,
-     .actionKey = ActionKey("brgt"), .partner = kBorderArcSlider},
-    {.name = "reverse", .item = kBorderReverse, .field = VX_FIELD(BorderPGParams, reverse),
+    {.name = "gradient-arc", .item = BorderItems::kArcField,
+     .field = VX_BOUND_FIELD(BorderPGParams, gradientArc), .unit = Unit::Percent,
+     .actionKey = ActionKey("brgt"), .partner = BorderItems::kArcSlider},
+    {.name = "reverse", .item = BorderItems::kReverse, .field = VX_BOUND_FIELD(BorderPGParams, reverse),
      .unit = Unit::Flag, .actionKey = ActionKey("brtR")},
-    {.name = "steps-mode", .item = kBorderStepsMode,
-     .field = VX_FIELD(BorderPGParams, stepsMode), .unit = Unit::Choice,
+    {.name = "steps-mode", .item = BorderItems::kStepsMode,
+     .field = VX_BOUND_FIELD(BorderPGParams, stepsMode), .unit = Unit::Choice,
      .actionKey = ActionKey("stSy"), .hiddenInAction = true, .optionalInAction = true},
-    {.name = "steps", .item = kBorderSteps, .field = VX_FIELD(BorderPGParams, steps),
+    {.name = "steps", .item = BorderItems::kSteps, .field = VX_BOUND_FIELD(BorderPGParams, steps),
      .unit = Unit::Integer, .actionKey = ActionKey("step"), .rule = kWhenManual,
      .hook = &kBorderStepsAction},
-    {.name = "offset", .item = kBorderOffset, .field = VX_FIELD(BorderPGParams, offset),
+    {.name = "offset", .item = BorderItems::kOffset, .field = VX_BOUND_FIELD(BorderPGParams, offset),
      .unit = Unit::Percent, .actionKey = ActionKey("ofst")},
-    {.name = "angle", .item = kBorderAngle, .field = VX_FIELD(BorderPGParams, angle),
-     .unit = Unit::Degrees, .actionKey = ActionKey("angl"), .partner = kBorderAngleDial},
-    {.name = "shadow", .item = kBorderShadow, .field = VX_FIELD(BorderPGParams, shadow),
+    {.name = "angle", .item = BorderItems::kAngle, .field = VX_BOUND_FIELD(BorderPGParams, angle),
+     .unit = Unit::Degrees, .actionKey = ActionKey("angl"), .partner = BorderItems::kAngleDial},
+    {.name = "shadow", .item = BorderItems::kShadow, .field = VX_BOUND_FIELD(BorderPGParams, shadow),
      .unit = Unit::Flag, .actionKey = ActionKey("shdF")},
-    {.name = "tint", .item = kBorderTint, .field = VX_FIELD(BorderPGParams, shadowTint),
+    {.name = "tint", .item = BorderItems::kTint, .field = VX_BOUND_FIELD(BorderPGParams, shadowTint),
      .unit = Unit::Percent, .actionKey = ActionKey("shdw"), .rule = kWhenShadow},
-    {.name = "shadow-offset", .item = kBorderShadowOffset,
-     .field = VX_FIELD(BorderPGParams, shadowOffset), .unit = Unit::Points,
+    {.name = "shadow-offset", .item = BorderItems::kShadowOffset,
+     .field = VX_BOUND_FIELD(BorderPGParams, shadowOffset), .unit = Unit::Points,
      .actionKey = ActionKey("shOf"), .rule = kWhenShadow},
-    {.name = "light-angle", .item = kBorderLightAngle,
-     .field = VX_FIELD(BorderPGParams, lightAngle), .unit = Unit::Degrees,
-     .actionKey = ActionKey("shAg"), .rule = kWhenShadow, .partner = kBorderLightDial},
+    {.name = "light-angle", .item = BorderItems::kLightAngle,
+     .field = VX_BOUND_FIELD(BorderPGParams, lightAngle), .unit = Unit::Degrees,
+     .actionKey = ActionKey("shAg"), .rule = kWhenShadow, .partner = BorderItems::kLightDial},
 };
 static_assert(BindingIsValid(kBorderFields, kBorderRules));
 
@@ -125,9 +117,9 @@ inline constexpr PaletteBinding kBorderPalette = {
 inline constexpr auto kBorderActionKeys = ActionKeysOf(kBorderFields);
 
 inline constexpr EffectRow kBorderEffect = {
-    "Border", "VERSALiX4 Border ", 17100, "QVR-VsX4LiveBorder",
+    "Border", "VERSALiX4 Border ", res::kBorderPalette, "QVR-VsX4LiveBorder",
     VX_RECORD(BorderPGParams), "VERSALiX4_PST_Border.txt", 13,
     {"VsX4_Border_Action", 18900, kBorderActionKeys.keys, int(std::size(kBorderFields))},
-    {34, 35, 36, 37, 38}, &kBorderPalette, BorderBuild};
+    VX_EFFECT_BUTTONS(BorderPalette), &kBorderPalette, BorderBuild};
 
 }  // namespace vx

@@ -11,8 +11,9 @@
 namespace vx {
 namespace {
 
-constexpr int32_t kArcPictures = 17800;      // 17800, 17802, 17804
-constexpr int32_t kReversePictures = 17806;  // 17806, 17808, 17810
+// Pictures of the three buttons follow each other in steps of 2.
+constexpr int32_t kArcPictures = res::kArcPictures;
+constexpr int32_t kReversePictures = res::kArcReversePictures;
 constexpr int32_t kStepsNames = 14;          // 18914 + mode: "Auto (High)" ...
 
 BorderPGParams* Record() {
@@ -23,9 +24,9 @@ void ArcButtonNotify(ADMItemRef item, ADMNotifierRef notifier) {
   if (!sADMNotifier->IsNotifierType(notifier, kADMUserChangedNotifier)) return;
   BorderPGParams* p = Record();
   if (!p) return;
-  p->gradientArc = float(sADMItem->GetID(item) - kBorderArcZero);
+  p->gradientArc = float(sADMItem->GetID(item) - BorderItems::kArcZero);
   ADMDialogRef dialog = sADMItem->GetDialog(item);
-  for (int32_t id : {kBorderArcField, kBorderArcSlider})
+  for (int32_t id : {BorderItems::kArcField, BorderItems::kArcSlider})
     if (ADMItemRef shown = sADMDialog->GetItem(dialog, id))
       sADMItem->SetFloatValue(shown, p->gradientArc * 100.0f);
   if (ASErr err = LiveUpdateSelection(kBorder)) ReportError(gGlobals->PluginRef, err);
@@ -62,7 +63,7 @@ ASErr WriteSteps(SPPluginRef plugin, AIActionParamValueRef v, const void* record
 const ActionHook kBorderStepsAction = {ReadSteps, WriteSteps};
 
 void BorderSetUpArcButtons(ADMDialogRef dialog) {
-  for (int32_t id : {kBorderArcMinus, kBorderArcZero, kBorderArcPlus})
+  for (int32_t id : {BorderItems::kArcMinus, BorderItems::kArcZero, BorderItems::kArcPlus})
     if (ADMItemRef item = sADMDialog->GetItem(dialog, id))
       sADMItem->SetNotifyProc(item, ArcButtonNotify);
 }
@@ -71,7 +72,7 @@ void BorderShowArcPictures(ADMDialogRef dialog, const void* record) {
   const bool reverse = static_cast<const BorderPGParams*>(record)->reverse != 0;
   const int32_t first = reverse ? kReversePictures : kArcPictures;
   for (int32_t k = 0; k < 3; ++k)
-    if (ADMItemRef item = sADMDialog->GetItem(dialog, kBorderArcMinus + k))
+    if (ADMItemRef item = sADMDialog->GetItem(dialog, BorderItems::kArcMinus + k))
       sADMItem->SetPictureID(item, first + 2 * k, nullptr);
 }
 

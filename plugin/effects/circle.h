@@ -55,9 +55,9 @@ inline constexpr ActionKeySpec kCircleActionKeys[] = {
 // Its row of the effect table. Its palette has only the shared buttons and
 // its update draws nothing until the effect is built.
 inline constexpr EffectRow kCircleEffect = {
-    "Circle", "VERSALiX4 Circle ", 17104, "QVR-VsX4LiveCircle",
+    "Circle", "VERSALiX4 Circle ", res::kCirclePalette, "QVR-VsX4LiveCircle",
     VX_RECORD(CirclePGParams), "VERSALiX4_PST_Circle.txt", 14,
     {"VsX4_Circle_Action", 19000, kCircleActionKeys, int(std::size(kCircleActionKeys))},
-    kSharedButtonRow, nullptr, PendingBuild};
+    VX_EFFECT_BUTTONS(CirclePalette), nullptr, PendingBuild};
 
 }  // namespace vx

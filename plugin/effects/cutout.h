@@ -43,9 +43,9 @@ inline constexpr ActionKeySpec kCutoutActionKeys[] = {
 // Its row of the effect table. Its palette has only the shared buttons and
 // its update draws nothing until the effect is built.
 inline constexpr EffectRow kCutoutEffect = {
-    "Cutout", "VERSALiX4 Cutout ", 17106, "QVR-VsX4LiveCutout",
+    "Cutout", "VERSALiX4 Cutout ", res::kCutoutPalette, "QVR-VsX4LiveCutout",
     VX_RECORD(CutoutPGParams), "VERSALiX4_PST_Cutout.txt", 15,
     {"VsX4_Cutout_Action", 19050, kCutoutActionKeys, int(std::size(kCutoutActionKeys))},
-    kSharedButtonRow, nullptr, PendingBuild};
+    VX_EFFECT_BUTTONS(CutoutPalette), nullptr, PendingBuild};
 
 }  // namespace vx

@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include "effects/palette_binding.h"
+#include "generated/resource_ids.h"
 #include "vx_sdk.h"
 
 namespace vx {
@@ -28,8 +29,14 @@ struct EffectButtons {
   int32_t apply;
   int32_t help;
 };
-// The button row of palettes whose own items are not built yet.
-inline constexpr EffectButtons kSharedButtonRow{90, 91, 92, 93, 94};
+// The buttons of a palette whose template names them LiveUpdate, Expand,
+// Release, Apply and Help (res::BorderPalette ...).
+#define VX_EFFECT_BUTTONS(Palette)                                    \
+  ::vx::EffectButtons {                                               \
+    ::vx::res::Palette::kLiveUpdate, ::vx::res::Palette::kExpand,     \
+        ::vx::res::Palette::kRelease, ::vx::res::Palette::kApply,     \
+        ::vx::res::Palette::kHelp                                     \
+  }
 
 // The stored record: its allocation label and its size, from its type.
 struct EffectRecord {

@@ -51,9 +51,9 @@ inline constexpr ActionKeySpec kEmbossActionKeys[] = {
 // Its row of the effect table. Its palette has only the shared buttons and
 // its update draws nothing until the effect is built.
 inline constexpr EffectRow kEmbossEffect = {
-    "Emboss", "VERSALiX4 Emboss ", 17108, "QVR-VsX4LiveEmboss",
+    "Emboss", "VERSALiX4 Emboss ", res::kEmbossPalette, "QVR-VsX4LiveEmboss",
     VX_RECORD(EmbossPGParams), "VERSALiX4_PST_Emboss.txt", 16,
     {"VsX4_Emboss_Action", 19100, kEmbossActionKeys, int(std::size(kEmbossActionKeys))},
-    kSharedButtonRow, nullptr, PendingBuild};
+    VX_EFFECT_BUTTONS(EmbossPalette), nullptr, PendingBuild};
 
 }  // namespace vx

@@ -71,9 +71,9 @@ inline constexpr ActionKeySpec kExplosionActionKeys[] = {
 // Its row of the effect table. Its palette has only the shared buttons and
 // its update draws nothing until the effect is built.
 inline constexpr EffectRow kExplosionEffect = {
-    "Explosion", "VERSALiX4 Explosion ", 17110, "QVR-VsX4LiveExplosion",
+    "Explosion", "VERSALiX4 Explosion ", res::kExplosionPalette, "QVR-VsX4LiveExplosion",
     VX_RECORD(ExplosionPGParams), "VERSALiX4_PST_Explosion.txt", 17,
     {"VsX4_Explosion_Action", 19150, kExplosionActionKeys, int(std::size(kExplosionActionKeys))},
-    kSharedButtonRow, nullptr, PendingBuild};
+    VX_EFFECT_BUTTONS(ExplosionPalette), nullptr, PendingBuild};
 
 }  // namespace vx

@@ -63,9 +63,9 @@ inline constexpr ActionKeySpec kFrameActionKeys[] = {
 // Its row of the effect table. Its palette has only the shared buttons and
 // its update draws nothing until the effect is built.
 inline constexpr EffectRow kFrameEffect = {
-    "Frame", "VERSALiX4 Frame ", 17112, "QVR-VsX4LiveFrame",
+    "Frame", "VERSALiX4 Frame ", res::kFramePalette, "QVR-VsX4LiveFrame",
     VX_RECORD(FramePGParams), "VERSALiX4_PST_Frame.txt", 18,
     {"VsX4_Frame_Action", 19200, kFrameActionKeys, int(std::size(kFrameActionKeys))},
-    kSharedButtonRow, nullptr, PendingBuild};
+    VX_EFFECT_BUTTONS(FramePalette), nullptr, PendingBuild};
 
 }  // namespace vx

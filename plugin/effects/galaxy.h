@@ -99,9 +99,9 @@ inline constexpr ActionKeySpec kGalaxyActionKeys[] = {
 // Its row of the effect table. Its palette has only the shared buttons and
 // its update draws nothing until the effect is built.
 inline constexpr EffectRow kGalaxyEffect = {
-    "Galaxy", "VERSALiX4 Galaxy ", 17114, "QVR-VsX4LiveGalaxy",
+    "Galaxy", "VERSALiX4 Galaxy ", res::kGalaxyPalette, "QVR-VsX4LiveGalaxy",
     VX_RECORD(GalaxyPGParams), "VERSALiX4_PST_Galaxy.txt", 19,
     {"VsX4_Galaxy_Action", 19250, kGalaxyActionKeys, int(std::size(kGalaxyActionKeys))},
-    kSharedButtonRow, nullptr, PendingBuild};
+    VX_EFFECT_BUTTONS(GalaxyPalette), nullptr, PendingBuild};
 
 }  // namespace vx

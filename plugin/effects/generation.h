@@ -55,9 +55,9 @@ inline constexpr ActionKeySpec kGenerationActionKeys[] = {
 // Its row of the effect table. Its palette has only the shared buttons and
 // its update draws nothing until the effect is built.
 inline constexpr EffectRow kGenerationEffect = {
-    "Generation", "VERSALiX4 Generation ", 17116, "QVR-VsX4LiveGeneration",
+    "Generation", "VERSALiX4 Generation ", res::kGenerationPalette, "QVR-VsX4LiveGeneration",
     VX_RECORD(GenerationPGParams), "VERSALiX4_PST_Generation.txt", 20,
     {"VsX4_Generation_Action", 19300, kGenerationActionKeys, int(std::size(kGenerationActionKeys))},
-    kSharedButtonRow, nullptr, PendingBuild};
+    VX_EFFECT_BUTTONS(GenerationPalette), nullptr, PendingBuild};
 
 }  // namespace vx

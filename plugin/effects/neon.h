@@ -75,9 +75,9 @@ inline constexpr ActionKeySpec kNeonActionKeys[] = {
 // Its row of the effect table. Its palette has only the shared buttons and
 // its update draws nothing until the effect is built.
 inline constexpr EffectRow kNeonEffect = {
-    "Neon", "VERSALiX4 Neon ", 17102, "QVR-VsX4LiveNeon",
+    "Neon", "VERSALiX4 Neon ", res::kNeonPalette, "QVR-VsX4LiveNeon",
     VX_RECORD(NeonPGParams), "VERSALiX4_PST_Neon.txt", 21,
     {"VsX4_Neon_Action", 18950, kNeonActionKeys, int(std::size(kNeonActionKeys))},
-    kSharedButtonRow, nullptr, PendingBuild};
+    VX_EFFECT_BUTTONS(NeonPalette), nullptr, PendingBuild};
 
 }  // namespace vx

@@ -9,7 +9,7 @@
 //   1. Name the palette's items in its template (plugin/resources/dialogs).
 //   2. In the effect's record header, list one PaletteField per record
 //      field shown in the palette, IN THE ORDER OF THE ACTION'S KEYS:
-//        {"shadow-offset", BorderItems::kShadowOffset, VX_FIELD(BorderPGParams,
+//        {"shadow-offset", BorderItems::kShadowOffset, VX_BOUND_FIELD(BorderPGParams,
 //         shadowOffset), Unit::Points, ActionKey("shOf"), kWhenShadow}
 //      The name is what the command line takes (--set shadow-offset=4); the
 //      unit is what the palette shows (percent items show the fraction x 100,
@@ -59,7 +59,7 @@ constexpr FieldRef FieldOf(size_t offset) {
                 "palette fields are float32 or int32");
   return {uint16_t(offset), std::is_same_v<T, float>};
 }
-#define VX_FIELD(Record, member) \
+#define VX_BOUND_FIELD(Record, member) \
   ::vx::FieldOf<decltype(Record::member)>(offsetof(Record, member))
 
 constexpr uint32_t ActionKey(const char (&s)[5]) {

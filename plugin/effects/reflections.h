@@ -36,15 +36,12 @@ inline constexpr ActionKeySpec kReflectionsActionKeys[] = {
     {ActionKey("axNm"), ActionKey("long"), true},
 };
 
-// The shared buttons of its palette.
-inline constexpr EffectButtons kReflectionsButtons{10, 11, 12, 13, 14};
-
 // Its row of the effect table. Its palette has only the shared buttons and
 // its update draws nothing until the effect is built.
 inline constexpr EffectRow kReflectionsEffect = {
-    "Reflections", "VERSALiX4 Reflections ", 17118, "QVR-VsX4LiveReflections",
+    "Reflections", "VERSALiX4 Reflections ", res::kReflectionsPalette, "QVR-VsX4LiveReflections",
     VX_RECORD(ReflectionsPGParams), "VERSALiX4_PST_Reflections.txt", 22,
     {"VsX4_Reflections_Action", 19350, kReflectionsActionKeys, int(std::size(kReflectionsActionKeys))},
-    kReflectionsButtons, nullptr, PendingBuild};
+    VX_EFFECT_BUTTONS(ReflectionsPalette), nullptr, PendingBuild};
 
 }  // namespace vx

@@ -43,9 +43,9 @@ inline constexpr ActionKeySpec kShadowActionKeys[] = {
 // Its row of the effect table. Its palette has only the shared buttons and
 // its update draws nothing until the effect is built.
 inline constexpr EffectRow kShadowEffect = {
-    "Shadow", "VERSALiX4 DropShadow ", 17124, "QVR-VsX4LiveDropShadow",
+    "Shadow", "VERSALiX4 DropShadow ", res::kShadowPalette, "QVR-VsX4LiveDropShadow",
     VX_RECORD(ShadowPGParams), "VERSALiX4_PST_Shadow.txt", 23,
     {"VsX4_DropShadow_Action", 19500, kShadowActionKeys, int(std::size(kShadowActionKeys))},
-    kSharedButtonRow, nullptr, PendingBuild};
+    VX_EFFECT_BUTTONS(ShadowPalette), nullptr, PendingBuild};
 
 }  // namespace vx

@@ -71,9 +71,9 @@ inline constexpr ActionKeySpec kTilingActionKeys[] = {
 // Its row of the effect table. Its palette has only the shared buttons and
 // its update draws nothing until the effect is built.
 inline constexpr EffectRow kTilingEffect = {
-    "Tiling", "VERSALiX4 Tiling ", 17120, "QVR-VsX4LiveTiling",
+    "Tiling", "VERSALiX4 Tiling ", res::kTilingPalette, "QVR-VsX4LiveTiling",
     VX_RECORD(TilingPGParams), "VERSALiX4_PST_Tiling.txt", 24,
     {"VsX4_Tiling_Action", 19400, kTilingActionKeys, int(std::size(kTilingActionKeys))},
-    kSharedButtonRow, nullptr, PendingBuild};
+    VX_EFFECT_BUTTONS(TilingPalette), nullptr, PendingBuild};
 
 }  // namespace vx

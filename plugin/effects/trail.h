@@ -109,9 +109,9 @@ inline constexpr ActionKeySpec kTrailActionKeys[] = {
 // Its row of the effect table. Its palette has only the shared buttons and
 // its update draws nothing until the effect is built.
 inline constexpr EffectRow kTrailEffect = {
-    "Trail", "VERSALiX4 Trail ", 17122, "QVR-VsX4LiveTrail",
+    "Trail", "VERSALiX4 Trail ", res::kTrailPalette, "QVR-VsX4LiveTrail",
     VX_RECORD(TrailPGParams), "VERSALiX4_PST_Trail.txt", 25,
     {"VsX4_Trail_Action", 19450, kTrailActionKeys, int(std::size(kTrailActionKeys))},
-    kSharedButtonRow, nullptr, PendingBuild};
+    VX_EFFECT_BUTTONS(TrailPalette), nullptr, PendingBuild};
 
 }  // namespace vx

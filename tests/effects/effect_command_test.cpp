@@ -7,6 +7,8 @@
 #include <sstream>
 #include <string>
 
+#include "effects/border.h"
+#include "host/adm/user_agent.h"
 #include "support/app_runner.h"
 #include "support/host_fixture.h"
 
@@ -14,6 +16,7 @@ namespace vx::test {
 namespace {
 
 namespace fs = std::filesystem;
+using host::adm::ItemAction;
 
 constexpr const char* kInput = R"(<svg xmlns="http://www.w3.org/2000/svg" width="200" height="200">
   <rect id="box" x="20" y="20" width="60" height="60" fill="#ffffff" stroke="#000000" stroke-width="4"/>
@@ -82,6 +85,13 @@ TEST_F(EffectCommandTest, BadFieldsAndEffectsAreUsageErrors) {
   EXPECT_EQ(2, Run("effect Border " + In("in.svg") + " -o " + In("x.svg") + " --set colour=red"));
   EXPECT_NE(std::string::npos, err_.find("steps-mode"));
   EXPECT_EQ(2, Run("effect Sparkle " + In("in.svg") + " -o " + In("x.svg")));
+  EXPECT_NE(std::string::npos, err_.find("the effects are: Border Circle"));
+  // A field its enabling rule switches off says which field enables it.
+  EXPECT_EQ(2, Run("effect Border " + In("in.svg") + " -o " + In("x.svg") + " --set tint=50"));
+  EXPECT_NE(std::string::npos, err_.find("tint=50: enabled only when shadow is on")) << err_;
+  EXPECT_EQ(2, Run("effect Border " + In("in.svg") + " -o " + In("x.svg") + " --set steps=5"));
+  EXPECT_NE(std::string::npos, err_.find("enabled only when steps-mode is \"Manual Steps\""))
+      << err_;
   EXPECT_EQ(2, Run("effect Border " + In("in.svg") + " -o " + In("x.svg") +
                    " --set steps-mode=Sometimes"));
   EXPECT_FALSE(fs::exists(dir_ / "x.svg"));
@@ -93,9 +103,9 @@ TEST_F(EffectCommandTest, AScriptReplaysASession) {
       << "open " << In("in.svg") << "\n"
       << "select box\n"
       << "menu Live Border\n"
-      << "palette Border choose 9=3\n"
-      << "palette Border set 11=2\n"
-      << "palette Border press 37\n"
+      << "palette Border " << ItemAction("choose", BorderItems::kStepsMode, "=3") << "\n"
+      << "palette Border " << ItemAction("set", BorderItems::kSteps, "=2") << "\n"
+      << "palette Border " << ItemAction("press", BorderItems::kApply) << "\n"
       << "save " << In("scripted.svg") << "\n";
   ASSERT_EQ(0, Run("script " + In("session.txt"))) << err_;
   const std::string scripted = Read("scripted.svg");

@@ -125,10 +125,11 @@ TEST_F(RoutingTest, ASelectionChangeLoadsTheSelectedArtsRecordIntoAVisiblePalett
   Select({effect});
   EXPECT_EQ(0, host::SendNotify(host(), kAIArtSelectionChangedNotifier));
   EXPECT_EQ(77, BorderRecord()->steps);
-  EXPECT_EQ(77, Palette(kBorder)->GetItem(11)->Value());
-  EXPECT_TRUE(Palette(kBorder)->GetItem(11)->enabled);
-  EXPECT_TRUE(Palette(kBorder)->GetItem(36)->enabled);   // Release
-  EXPECT_FALSE(Palette(kBorder)->GetItem(37)->enabled);  // Apply: nothing plain
+  EXPECT_EQ(77, Palette(kBorder)->GetItem(BorderItems::kSteps)->Value());
+  EXPECT_TRUE(Palette(kBorder)->GetItem(BorderItems::kSteps)->enabled);
+  EXPECT_TRUE(Palette(kBorder)->GetItem(BorderItems::kRelease)->enabled);
+  // Apply too: it releases the art and wraps its source again.
+  EXPECT_TRUE(Palette(kBorder)->GetItem(BorderItems::kApply)->enabled);
 }
 
 TEST_F(RoutingTest, ShowPaletteShowsTheSelectedEffectsPaletteOrBeeps) {
@@ -147,7 +148,7 @@ TEST_F(RoutingTest, EveryPalettesHelpButtonOpensItsTopicAndWithCtrlTheSelectedAr
   for (int effect = 0; effect < kEffectCount; ++effect) {
     SCOPED_TRACE(Effect(effect).name);
     if (!Palette(effect)) ASSERT_EQ(0, ChooseWindowItem(effect));
-    Act(effect, "press " + std::to_string(Effect(effect).buttons.help));
+    Act(effect, "press", Effect(effect).buttons.help);
     EXPECT_EQ(Effect(effect).helpTopic, globals().HelpTopic);
     ASSERT_NE(nullptr, globals().HelpPalette);
     EXPECT_TRUE(host().dialogs().Find(globals().HelpPalette)->visible);
@@ -156,12 +157,12 @@ TEST_F(RoutingTest, EveryPalettesHelpButtonOpensItsTopicAndWithCtrlTheSelectedAr
   const int32_t tilingHelp = Effect(kTiling).buttons.help;
   const int beeps = host().user().beeps();
   Select({});
-  Act(kTiling, "press " + std::to_string(tilingHelp) + " ctrl");
+  Act(kTiling, "press", tilingHelp, " ctrl");
   EXPECT_EQ(beeps + 1, host().user().beeps());
   ASSERT_EQ(0, ChooseWindowItem(kBorder));  // hides the Border palette
   ASSERT_FALSE(Palette(kBorder)->visible);
   Select({MakeBorderArt(kBorderFactoryParams)});
-  Act(kTiling, "press " + std::to_string(tilingHelp) + " ctrl");
+  Act(kTiling, "press", tilingHelp, " ctrl");
   EXPECT_EQ(beeps + 1, host().user().beeps());
   EXPECT_TRUE(Palette(kBorder)->visible);
   EXPECT_EQ(Effect(kTrail).helpTopic, globals().HelpTopic);
