@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "presets/param_record.h"
+#include "vx_sdk.h"
 
 namespace vx {
 
@@ -37,5 +38,9 @@ constexpr CirclePGParams kCircleFactoryParams = {
     .offsetV = 0.0f,
     .showCentreMark = 1,
     .height = 1.0f};
+
+// The update: builds the result into `into` (a new group inside the result
+// group) from the edit group's children and a CirclePGParams record.
+ASErr CircleBuild(AIArtHandle into, AIArtHandle editGroup, const void* record);
 
 }  // namespace vx

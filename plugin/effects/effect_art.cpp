@@ -240,6 +240,11 @@ ASErr ExpandSelection(int effect) {
 }
 
 ASErr EffectUpdate(int effect, AIArtHandle art) {
+  if (const auto regenerates = Behaviour(effect).regenerates) {
+    bool yes = true;
+    if (ASErr err = regenerates(art, &yes)) return err;
+    if (!yes) return kNoErr;
+  }
   const EffectInfo& info = Effect(effect);
   BlockPtr<uint8_t> record;
   if (ASErr err = record.Allocate(size_t(info.recordSize), info.recordName)) return err;

@@ -36,6 +36,9 @@ struct EffectBehaviour {
   ASErr (*readAction)(AIActionParamValueRef value, void* record);
   ASErr (*writeAction)(SPPluginRef plugin, AIActionParamValueRef value,
                        const void* record);
+  // Whether an update regenerates this effect art now (null: always). Asked
+  // before the result group is emptied, so that "no" keeps the last result.
+  ASErr (*regenerates)(AIArtHandle art, bool* yes);
 };
 
 // Row i is LiveEffectIndex i.

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "presets/param_record.h"
+#include "vx_sdk.h"
 
 namespace vx {
 
@@ -50,5 +51,9 @@ constexpr ExplosionPGParams kExplosionFactoryParams = {
     .shrinkGrow = 2.0f,
     .sameSequence = 0,
     .seed = 0};
+
+// The update: builds the result into `into` (a new group inside the result
+// group) from the edit group's children and a ExplosionPGParams record.
+ASErr ExplosionBuild(AIArtHandle into, AIArtHandle editGroup, const void* record);
 
 }  // namespace vx

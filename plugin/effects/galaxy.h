@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "presets/param_record.h"
+#include "vx_sdk.h"
 
 namespace vx {
 
@@ -71,5 +72,9 @@ constexpr GalaxyPGParams kGalaxyFactoryParams = {
     .stacking = 0,
     .sameSequence = 0,
     .seed = 0};
+
+// The update: builds the result into `into` (a new group inside the result
+// group) from the edit group's children and a GalaxyPGParams record.
+ASErr GalaxyBuild(AIArtHandle into, AIArtHandle editGroup, const void* record);
 
 }  // namespace vx

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "presets/param_record.h"
+#include "vx_sdk.h"
 
 namespace vx {
 
@@ -24,5 +25,9 @@ static_assert(offsetof(ReflectionsPGParams, total) == 76);
 
 constexpr ReflectionsPGParams kReflectionsFactoryParams = {
     .name = {}, .reflector = 1, .offsetH = 0.0f, .offsetV = 0.0f, .total = 3};
+
+// The update: builds the result into `into` (a new group inside the result
+// group) from the edit group's children and a ReflectionsPGParams record.
+ASErr ReflectionsBuild(AIArtHandle into, AIArtHandle editGroup, const void* record);
 
 }  // namespace vx
