@@ -1,6 +1,9 @@
 // What Galaxy, Explosion, Circle and Reflections share: Expand and Release,
 // failing host calls and allocations during an update, and turns by a
 // multiple of pi made in two steps except on version-8 hosts.
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <vector>
 
 #include "copy_effect_fixture.h"
@@ -9,6 +12,8 @@
 #include "effects/galaxy.h"
 #include "effects/reflections.h"
 #include "host/core/call_failures.h"
+#include "host/svg/svg_export.h"
+#include "support/app_runner.h"
 
 namespace vx::test {
 namespace {
@@ -16,14 +21,16 @@ namespace {
 struct Factory {
   int effect;
   const void* record;
-  size_t made;  // children of the generated group for the 50-point square
+  size_t made;   // children of the generated group for the 50-point square
+  size_t paths;  // paths among them, at any depth
 };
-// Galaxy: 8 branch groups and the cross; Explosion: 200 copies; Circle: 8
-// copies and the cross; Reflections: the object and its vertical mirror.
-const Factory kFactories[] = {{kGalaxy, &kGalaxyFactoryParams, 10},
-                              {kExplosion, &kExplosionFactoryParams, 200},
-                              {kCircle, &kCircleFactoryParams, 10},
-                              {kReflections, &kReflectionsFactoryParams, 2}};
+// Galaxy: 8 branch groups of 16 and the cross; Explosion: 200 copies;
+// Circle: 8 copies and the cross; Reflections: the object and its vertical
+// mirror image.
+const Factory kFactories[] = {{kGalaxy, &kGalaxyFactoryParams, 10, 130},
+                              {kExplosion, &kExplosionFactoryParams, 200, 200},
+                              {kCircle, &kCircleFactoryParams, 10, 10},
+                              {kReflections, &kReflectionsFactoryParams, 2, 2}};
 
 class CopyEffectsTest : public CopyEffectTest {
  protected:
@@ -140,6 +147,30 @@ TEST_F(CopyEffectsTest, ATurnByAMultipleOfPiTakesTwoTransformsExceptOnVersion8) 
     host().failures().FailCall("TransformArt", 2, -43);
     EXPECT_EQ(version[0] == '8' ? 0 : -43, Regenerate(*effect));
     host().failures().Clear();
+  }
+}
+
+TEST_F(CopyEffectsTest, VersalixUpdateRegeneratesEachFromItsStoredRecord) {
+  const std::filesystem::path dir = FreshSettingsDir();
+  for (const Factory& f : kFactories) {
+    SCOPED_TRACE(f.effect);
+    Art* effect = Fresh(f);
+    ASSERT_NE(nullptr, effect);
+    // A file whose result is empty and where nothing is selected.
+    while (Art* a = effect->resultGroup()->firstChild()) ASSERT_EQ(0, doc().Dispose(a));
+    std::ofstream(dir / "in.svg") << host::svg::ExportSvg(doc(), nullptr);
+    const CommandRun run =
+        RunVersalix4("update " + (dir / "in.svg").string() + " -o " +
+                         (dir / "out.svg").string() + " --settings " + dir.string(),
+                     dir);
+    ASSERT_EQ(0, run.exitCode) << run.err;
+    std::stringstream out;
+    out << std::ifstream(dir / "out.svg").rdbuf();
+    size_t paths = 0;
+    for (size_t at = out.str().find("<path"); at != std::string::npos;
+         at = out.str().find("<path", at + 1))
+      ++paths;
+    EXPECT_EQ(f.paths + 1, paths);  // and the source
   }
 }
 
