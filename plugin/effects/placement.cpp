@@ -150,7 +150,7 @@ int32_t SeedPlus(int32_t seed, int32_t k) {
 
 int32_t UpdateSeed(int32_t sameSequence, int32_t storedSeed, uint32_t tickOffset,
                    int32_t* paletteSeed) {
-  if (sameSequence) return storedSeed;
+  if (sameSequence || !sUser) return storedSeed;  // no tick count: keep the seed
   const int32_t seed = int32_t(sUser->GetTickCount() + tickOffset);
   if (paletteSeed) *paletteSeed = seed;
   return seed;

@@ -27,8 +27,8 @@ TEST_F(CircleTest, FactorySettingsRingEightCopiesRoundAPointAHundredLeftOfTheCen
       SCOPED_TRACE(i);
       const Art* copy = made[2 + i];
       const float a = float(i) * kTwoPi / 8.0f;
-      EXPECT_NEAR(datum.h + 100.0f * std::cos(a), Centre(copy).h, 1e-3f);
-      EXPECT_NEAR(datum.v + 100.0f * r.height * std::sin(a), Centre(copy).v, 1e-3f);
+      ExpectSquare(copy, {datum.h + 100.0f * std::cos(a),
+                          datum.v + 100.0f * r.height * std::sin(a)}, 0);
       // The bottom edge turns with the ring unless Keep Angle holds it level.
       const auto& s = copy->path().segments;
       const float turn = std::atan2(s[1].p.v - s[0].p.v, s[1].p.h - s[0].p.h);

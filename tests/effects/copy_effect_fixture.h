@@ -26,7 +26,17 @@ class CopyEffectTest : public EffectTest {
     const AIColor black = Gray(1);
     Paint(*square, 0, black, &black);
     Select({square});
+    source_ = square->path();
     return square;
+  }
+  // The art is a path exactly as Source made it (segments and style).
+  bool SameAsSource(const Art* art) const {
+    if (!art || art->kind() != ArtKind::Path) return false;
+    const auto& p = art->path();
+    return p.segments.size() == source_.segments.size() &&
+           std::memcmp(p.segments.data(), source_.segments.data(),
+                       p.segments.size() * sizeof(Segment)) == 0 &&
+           host::art::SamePathStyle(p.style, source_.style);
   }
   // Applies the effect with this record (the effect's record type) to the
   // selection, as the user presses Apply in its palette; the art made.
@@ -70,9 +80,21 @@ class CopyEffectTest : public EffectTest {
     const auto& s = square->path().segments;
     return std::hypot(s[1].p.h - s[0].p.h, s[1].p.v - s[0].p.v);
   }
+  // A square copy with this centre and side, within 0.001 point.
+  static void ExpectSquare(const Art* square, AIRealPoint centre, float side) {
+    ASSERT_NE(nullptr, square);
+    EXPECT_NEAR(centre.h, Centre(square).h, 1e-3f);
+    EXPECT_NEAR(centre.v, Centre(square).v, 1e-3f);
+    if (side > 0) {
+      EXPECT_NEAR(side, Side(square), 1e-3f);
+    }
+  }
   static float Distance(AIRealPoint a, AIRealPoint b) {
     return std::hypot(a.h - b.h, a.v - b.v);
   }
+
+ private:
+  host::art::PathData source_;
 };
 
 }  // namespace vx::test

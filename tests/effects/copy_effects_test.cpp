@@ -62,16 +62,11 @@ TEST_F(CopyEffectsTest, ExpandLeavesTheGeneratedArtAndReleaseTheSource) {
       EXPECT_NE(ArtKind::PluginGroup, a->kind());
     EXPECT_EQ(f.made, children);
 
-    effect = Fresh(f);
-    const auto segments = effect->editGroup()->firstChild()->path().segments;
+    Fresh(f);
     Press(f.effect, Behaviour(f.effect).buttons.release);
     EXPECT_TRUE(EffectArt().empty());
-    const Art* released = layer()->firstChild();
-    ASSERT_EQ(ArtKind::Path, released->kind());
-    EXPECT_EQ(nullptr, released->sibling());
-    ASSERT_EQ(segments.size(), released->path().segments.size());
-    for (size_t i = 0; i < segments.size(); ++i)
-      EXPECT_EQ(0, std::memcmp(&segments[i], &released->path().segments[i], sizeof(Segment)));
+    EXPECT_TRUE(SameAsSource(layer()->firstChild()));
+    EXPECT_EQ(nullptr, layer()->firstChild()->sibling());
   }
 }
 
@@ -83,7 +78,6 @@ TEST_F(CopyEffectsTest, AFailingHostCallEndsTheUpdateWithItsCodeAndTheNextRebuil
     Art* effect = Fresh(f);
     ASSERT_NE(nullptr, effect);
     const std::vector<uint8_t> record = effect->plugin().data;
-    const auto segments = effect->editGroup()->firstChild()->path().segments;
     for (const Call& c : calls) {
       SCOPED_TRACE(std::to_string(f.effect) + " " + c.name + " " + std::to_string(c.k));
       const size_t live = host().blocks().LiveCount();
@@ -92,10 +86,8 @@ TEST_F(CopyEffectsTest, AFailingHostCallEndsTheUpdateWithItsCodeAndTheNextRebuil
       host().failures().Clear();
       EXPECT_EQ(live, host().blocks().LiveCount());
       EXPECT_EQ(record, effect->plugin().data);
-      const Art* source = effect->editGroup()->firstChild();
-      EXPECT_EQ(nullptr, source->sibling());
-      EXPECT_EQ(0, std::memcmp(segments.data(), source->path().segments.data(),
-                               segments.size() * sizeof(Segment)));
+      EXPECT_TRUE(SameAsSource(effect->editGroup()->firstChild()));
+      EXPECT_EQ(nullptr, effect->editGroup()->firstChild()->sibling());
     }
     ASSERT_EQ(0, Regenerate(*effect));
     EXPECT_EQ(f.made, Generated(*effect).size());
@@ -140,9 +132,7 @@ TEST_F(CopyEffectsTest, ATurnByAMultipleOfPiTakesTwoTransformsExceptOnVersion8) 
     Source();
     Art* effect = Apply(kGalaxy, &p);
     const Art* copy = Generated(*effect).at(0);
-    EXPECT_NEAR(kCentre.h, Centre(copy).h, 1e-4f);
-    EXPECT_NEAR(kCentre.v, Centre(copy).v, 1e-4f);
-    EXPECT_NEAR(kSide, Side(copy), 1e-4f);
+    ExpectSquare(copy, kCentre, kSide);
     Select({effect});
     host().failures().FailCall("TransformArt", 2, -43);
     EXPECT_EQ(version[0] == '8' ? 0 : -43, Regenerate(*effect));

@@ -15,9 +15,7 @@ TEST_F(ExplosionTest, OneCopySitsInPlace) {
   p.total = 1;
   auto made = Generated(*Apply(kExplosion, &p));
   ASSERT_EQ(1u, made.size());
-  EXPECT_NEAR(kSide, Side(made[0]), 1e-3f);
-  EXPECT_NEAR(kCentre.h, Centre(made[0]).h, 1e-3f);
-  EXPECT_NEAR(kCentre.v, Centre(made[0]).v, 1e-3f);
+  ExpectSquare(made[0], kCentre, kSide);
 }
 
 TEST_F(ExplosionTest, TwoHundredPercentDoublesTheCopiesAtFullSpread) {

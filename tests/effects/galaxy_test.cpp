@@ -41,11 +41,9 @@ TEST_F(GalaxyTest, OneBranchIsARayFromTheObjectShrinkingToTheLastScaleWithoutGro
   for (const Art* a : made) ASSERT_EQ(ArtKind::Path, a->kind());
   const Art* first = made[17];
   const Art* last = made[2];
-  EXPECT_NEAR(kSide, Side(first), 1e-3f);
-  EXPECT_NEAR(kCentre.h, Centre(first).h, 1e-3f);
-  EXPECT_NEAR(kSide * 0.1f, Side(last), 1e-3f);  // shrink/grow 10 %
-  EXPECT_NEAR(kCentre.h + 150.0f, Centre(last).h, 1e-3f);  // at the spread
-  EXPECT_NEAR(kCentre.v, Centre(last).v, 1e-3f);
+  ExpectSquare(first, kCentre, kSide);
+  // Shrink/grow 10 %: the last copy at scale 0.1, at the spread.
+  ExpectSquare(last, {kCentre.h + 150.0f, kCentre.v}, kSide * 0.1f);
   // The centre mark crosses at the core: core radius 50 left of the left edge.
   EXPECT_FLOAT_EQ(50.0f, made[1]->path().segments[1].p.h);
   EXPECT_FLOAT_EQ(kCentre.v, made[0]->path().segments[1].p.v);
@@ -74,38 +72,23 @@ TEST_F(GalaxyTest, BranchGroupsComeOnlyWithSeveralBranchesOfSeveralCopies) {
   }
 }
 
-TEST_F(GalaxyTest, SameSequenceRepeatsTheScatteringAndANewSeedChangesIt) {
-  Source();
-  host().user().FixTickCount(5000);
-  Art* effect = ApplyGalaxy(Scattered(1));
-  Select({effect});
-  const std::string before = Svg();
-  host().user().FixTickCount(9000);
-  ASSERT_EQ(0, Regenerate(*effect));
-  EXPECT_EQ(before, Svg());
-
-  while (Art* a = layer()->firstChild()) ASSERT_EQ(0, doc().Dispose(a));
-  Source();
-  effect = ApplyGalaxy(Scattered(0));
-  EXPECT_EQ(10000, PaletteSeed());  // the tick count + 1000, kept by the palette
-  Select({effect});
-  const std::string first = Svg();
-  host().user().FixTickCount(12000);
-  ASSERT_EQ(0, Regenerate(*effect));
-  EXPECT_EQ(13000, PaletteSeed());
-  EXPECT_NE(first, Svg());
-}
-
-TEST_F(GalaxyTest, WithoutDeviationsANewSeedKeepsTheGeometry) {
-  Source();
-  host().user().FixTickCount(100);
-  Art* effect = Apply(kGalaxy, &kGalaxyFactoryParams);
-  Select({effect});
-  const std::string before = Svg();
-  host().user().FixTickCount(200);
-  ASSERT_EQ(0, Regenerate(*effect));
-  EXPECT_EQ(1200, PaletteSeed());
-  EXPECT_EQ(before, Svg());
+TEST_F(GalaxyTest, ANewSeedChangesTheGeometryOnlyWithDeviationsAndSameSequenceOff) {
+  struct Row { GalaxyPGParams p; bool changes; };
+  for (const Row& r : {Row{Scattered(1), false}, Row{Scattered(0), true},
+                       Row{kGalaxyFactoryParams, false}}) {
+    SCOPED_TRACE(r.changes);
+    while (Art* a = layer()->firstChild()) ASSERT_EQ(0, doc().Dispose(a));
+    Source();
+    host().user().FixTickCount(5000);
+    Art* effect = ApplyGalaxy(r.p);
+    Select({effect});
+    const std::string before = Svg();
+    host().user().FixTickCount(9000);
+    ASSERT_EQ(0, Regenerate(*effect));
+    EXPECT_EQ(r.changes, before != Svg());
+    // The tick count + 1000 when the seed is new, kept by the palette.
+    EXPECT_EQ(r.p.sameSequence ? r.p.seed : 9000 + 1000, PaletteSeed());
+  }
 }
 
 TEST_F(GalaxyTest, UpdatesRegenerateOnlySelectedArtOrTheFocusedTextExceptOnVersion8) {

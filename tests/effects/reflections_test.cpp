@@ -61,9 +61,9 @@ TEST_F(ReflectionsTest, EachReflectorPutsItsImagesAboutTheBottomLeftCornerMovedB
     auto made = Generated(*Apply(kReflections, &p));
     ASSERT_EQ(r.centres.size(), made.size());
     for (size_t i = 0; i < made.size(); ++i) {
-      EXPECT_NEAR(r.centres[i].h, Centre(made[i]).h, 1e-3f) << i;
-      EXPECT_NEAR(r.centres[i].v, Centre(made[i]).v, 1e-3f) << i;
-      EXPECT_EQ(r.mirrored[i] == '1', SignedArea(made[i]) < 0) << i;
+      SCOPED_TRACE(i);
+      ExpectSquare(made[i], r.centres[i], kSide);
+      EXPECT_EQ(r.mirrored[i] == '1', SignedArea(made[i]) < 0);
     }
   }
 }
