@@ -13,7 +13,6 @@ TEST_F(CircleTest, FactorySettingsRingEightCopiesRoundAPointAHundredLeftOfTheCen
   struct Row { int32_t keepAngle; float height; };
   for (const Row& r : {Row{0, 1.0f}, Row{1, 1.0f}, Row{0, 0.5f}, Row{1, 0.5f}}) {
     SCOPED_TRACE(r.keepAngle * 10 + r.height);
-    while (Art* a = layer()->firstChild()) ASSERT_EQ(0, doc().Dispose(a));
     Source();
     CirclePGParams p = kCircleFactoryParams;
     p.keepAngle = r.keepAngle;

@@ -35,7 +35,6 @@ const Factory kFactories[] = {{kGalaxy, &kGalaxyFactoryParams, 10, 130},
 class CopyEffectsTest : public CopyEffectTest {
  protected:
   Art* Fresh(const Factory& f) {
-    while (Art* a = layer()->firstChild()) EXPECT_EQ(0, doc().Dispose(a));
     Source();
     Art* effect = Apply(f.effect, f.record);
     if (effect) Select({effect});
@@ -103,7 +102,6 @@ TEST_F(CopyEffectsTest, ApplyAndUpdateLeakNothingWhenAnyAllocationFails) {
                 size_t(Effect(f.effect).recordSize));
     for (long n = 1;; ++n) {
       SCOPED_TRACE(std::to_string(f.effect) + " allocation " + std::to_string(n));
-      while (Art* a = layer()->firstChild()) ASSERT_EQ(0, doc().Dispose(a));
       Source();
       const size_t live = host().blocks().LiveCount();
       host().blocks().FailAllocationNumber(n);

@@ -56,7 +56,6 @@ TEST_F(GalaxyTest, BranchGroupsComeOnlyWithSeveralBranchesOfSeveralCopies) {
   struct Row { int32_t branches, perBranch; size_t children; };
   for (const Row& r : {Row{8, 16, 8}, Row{8, 1, 8}, Row{1, 1, 1}, Row{2, 3, 2}}) {
     SCOPED_TRACE(r.branches * 100 + r.perBranch);
-    while (Art* a = layer()->firstChild()) ASSERT_EQ(0, doc().Dispose(a));
     Source();
     GalaxyPGParams p = Params(r.branches, r.perBranch);
     p.showCentreMark = 0;
@@ -77,7 +76,6 @@ TEST_F(GalaxyTest, ANewSeedChangesTheGeometryOnlyWithDeviationsAndSameSequenceOf
   for (const Row& r : {Row{Scattered(1), false}, Row{Scattered(0), true},
                        Row{kGalaxyFactoryParams, false}}) {
     SCOPED_TRACE(r.changes);
-    while (Art* a = layer()->firstChild()) ASSERT_EQ(0, doc().Dispose(a));
     Source();
     host().user().FixTickCount(5000);
     Art* effect = ApplyGalaxy(r.p);

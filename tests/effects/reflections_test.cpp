@@ -51,7 +51,6 @@ TEST_F(ReflectionsTest, EachReflectorPutsItsImagesAboutTheBottomLeftCornerMovedB
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.reflector * 1000 + r.total);
-    while (Art* a = layer()->firstChild()) ASSERT_EQ(0, doc().Dispose(a));
     Source();
     ReflectionsPGParams p = kReflectionsFactoryParams;
     p.reflector = r.reflector;
