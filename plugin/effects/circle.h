@@ -4,7 +4,10 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 
+#include "effects/effect_table.h"
+#include "effects/placement.h"
 #include "presets/param_record.h"
 #include "vx_sdk.h"
 
@@ -42,5 +45,25 @@ constexpr CirclePGParams kCircleFactoryParams = {
 // The update: builds the result into `into` (a new group inside the result
 // group) from the edit group's children and a CirclePGParams record.
 ASErr CircleBuild(AIArtHandle into, AIArtHandle editGroup, const void* record);
+
+// Its action's keys; they move into its binding table when its palette
+// items are bound.
+inline constexpr ActionKeySpec kCircleActionKeys[] = {
+    {ActionKey("cpNm"), ActionKey("long"), true},
+    {ActionKey("kpAg"), ActionKey("bool"), true},
+    {ActionKey("oInd"), ActionKey("enum"), true},
+    {ActionKey("hOfs"), ActionKey("real"), true},
+    {ActionKey("vOfs"), ActionKey("real"), true},
+    {ActionKey("crsH"), ActionKey("bool"), true},
+    {ActionKey("ovlR"), ActionKey("real"), true},
+};
+
+// Its row of the effect table. Its palette has only the shared buttons
+// until its items are bound.
+inline constexpr EffectRow kCircleEffect = {
+    "Circle", "VERSALiX4 Circle ", 17104, "QVR-VsX4LiveCircle",
+    VX_RECORD(CirclePGParams), "VERSALiX4_PST_Circle.txt", 14,
+    {"VsX4_Circle_Action", 19000, kCircleActionKeys, int(std::size(kCircleActionKeys))},
+    kSharedButtonRow, nullptr, CircleBuild, RegeneratesInFocus};
 
 }  // namespace vx

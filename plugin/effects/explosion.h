@@ -4,7 +4,10 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 
+#include "effects/effect_table.h"
+#include "effects/placement.h"
 #include "presets/param_record.h"
 #include "vx_sdk.h"
 
@@ -55,5 +58,28 @@ constexpr ExplosionPGParams kExplosionFactoryParams = {
 // The update: builds the result into `into` (a new group inside the result
 // group) from the edit group's children and a ExplosionPGParams record.
 ASErr ExplosionBuild(AIArtHandle into, AIArtHandle editGroup, const void* record);
+
+// Its action's keys; they move into its binding table when its palette
+// items are bound.
+inline constexpr ActionKeySpec kExplosionActionKeys[] = {
+    {ActionKey("cpNm"), ActionKey("long"), true},
+    {ActionKey("rAng"), ActionKey("real"), true},
+    {ActionKey("kpAg"), ActionKey("bool"), true},
+    {ActionKey("rdus"), ActionKey("real"), true},
+    {ActionKey("rRng"), ActionKey("real"), true},
+    {ActionKey("stKd"), ActionKey("enum"), true},
+    {ActionKey("crsH"), ActionKey("bool"), true},
+    {ActionKey("pers"), ActionKey("real"), true},
+    {ActionKey("rRnd"), ActionKey("bool"), true},
+    {ActionKey("seed"), ActionKey("long"), false},
+};
+
+// Its row of the effect table. Its palette has only the shared buttons
+// until its items are bound.
+inline constexpr EffectRow kExplosionEffect = {
+    "Explosion", "VERSALiX4 Explosion ", 17110, "QVR-VsX4LiveExplosion",
+    VX_RECORD(ExplosionPGParams), "VERSALiX4_PST_Explosion.txt", 17,
+    {"VsX4_Explosion_Action", 19150, kExplosionActionKeys, int(std::size(kExplosionActionKeys))},
+    kSharedButtonRow, nullptr, ExplosionBuild, RegeneratesInFocus};
 
 }  // namespace vx

@@ -4,7 +4,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 
+#include "effects/effect_table.h"
 #include "presets/param_record.h"
 #include "vx_sdk.h"
 
@@ -29,5 +31,25 @@ constexpr ReflectionsPGParams kReflectionsFactoryParams = {
 // The update: builds the result into `into` (a new group inside the result
 // group) from the edit group's children and a ReflectionsPGParams record.
 ASErr ReflectionsBuild(AIArtHandle into, AIArtHandle editGroup, const void* record);
+
+// Its action's keys; they move into its binding table when its palette
+// items are bound.
+inline constexpr ActionKeySpec kReflectionsActionKeys[] = {
+    {ActionKey("axSt"), ActionKey("enum"), true},
+    {ActionKey("hOfs"), ActionKey("real"), true},
+    {ActionKey("vOfs"), ActionKey("real"), true},
+    {ActionKey("axNm"), ActionKey("long"), true},
+};
+
+// The shared buttons of its palette.
+inline constexpr EffectButtons kReflectionsButtons{10, 11, 12, 13, 14};
+
+// Its row of the effect table. Its palette has only the shared buttons
+// until its items are bound.
+inline constexpr EffectRow kReflectionsEffect = {
+    "Reflections", "VERSALiX4 Reflections ", 17118, "QVR-VsX4LiveReflections",
+    VX_RECORD(ReflectionsPGParams), "VERSALiX4_PST_Reflections.txt", 22,
+    {"VsX4_Reflections_Action", 19350, kReflectionsActionKeys, int(std::size(kReflectionsActionKeys))},
+    kReflectionsButtons, nullptr, ReflectionsBuild};
 
 }  // namespace vx

@@ -49,8 +49,8 @@ class CopyEffectTest : public EffectTest {
     void* current = globals().effectRecords[effect];
     EXPECT_NE(nullptr, current);
     if (!current) return nullptr;
-    std::memcpy(current, record, size_t(Effect(effect).recordSize));
-    Act(effect, "press " + std::to_string(Behaviour(effect).buttons.apply));
+    std::memcpy(current, record, size_t(Effect(effect).record.size));
+    Act(effect, "press " + std::to_string(Effect(effect).buttons.apply));
     auto effects = EffectArt();
     EXPECT_EQ(1u, effects.size());
     return effects.empty() ? nullptr : effects[0];

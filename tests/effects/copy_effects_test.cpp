@@ -51,7 +51,7 @@ TEST_F(CopyEffectsTest, ExpandLeavesTheGeneratedArtAndReleaseTheSource) {
     Art* effect = Fresh(f);
     ASSERT_NE(nullptr, effect);
     ASSERT_EQ(f.made, Generated(*effect).size());
-    Press(f.effect, Behaviour(f.effect).buttons.expand);
+    Press(f.effect, Effect(f.effect).buttons.expand);
     EXPECT_TRUE(EffectArt().empty());
     const Art* expanded = layer()->firstChild();
     ASSERT_NE(nullptr, expanded);
@@ -62,7 +62,7 @@ TEST_F(CopyEffectsTest, ExpandLeavesTheGeneratedArtAndReleaseTheSource) {
     EXPECT_EQ(f.made, children);
 
     Fresh(f);
-    Press(f.effect, Behaviour(f.effect).buttons.release);
+    Press(f.effect, Effect(f.effect).buttons.release);
     EXPECT_TRUE(EffectArt().empty());
     EXPECT_TRUE(SameAsSource(layer()->firstChild()));
     EXPECT_EQ(nullptr, layer()->firstChild()->sibling());
@@ -99,13 +99,13 @@ TEST_F(CopyEffectsTest, ApplyAndUpdateLeakNothingWhenAnyAllocationFails) {
       ASSERT_EQ(0, ChooseWindowItem(f.effect));
     }
     std::memcpy(globals().effectRecords[f.effect], f.record,
-                size_t(Effect(f.effect).recordSize));
+                size_t(Effect(f.effect).record.size));
     for (long n = 1;; ++n) {
       SCOPED_TRACE(std::to_string(f.effect) + " allocation " + std::to_string(n));
       Source();
       const size_t live = host().blocks().LiveCount();
       host().blocks().FailAllocationNumber(n);
-      Press(f.effect, Behaviour(f.effect).buttons.apply);
+      Press(f.effect, Effect(f.effect).buttons.apply);
       const long made = host().blocks().AllocationCount();
       host().blocks().FailAllocationNumber(0);
       EXPECT_EQ(live, host().blocks().LiveCount());
