@@ -45,8 +45,15 @@ const std::vector<FieldSpec>& FieldsOf(int effect) {
       {"shadow-offset", FieldSpec::Number, 26, {}},
       {"light-angle", FieldSpec::Number, 30, {}},
   };
+  static const std::vector<FieldSpec> kReflections = {
+      {"reflector", FieldSpec::List, 2, {}},
+      {"offset-h", FieldSpec::Number, 4, {}},
+      {"offset-v", FieldSpec::Number, 6, {}},
+      {"total", FieldSpec::Number, 8, {}},
+  };
   static const std::vector<FieldSpec> kNone;
-  return effect == 0 ? kBorder : kNone;
+  if (effect == 0) return kBorder;
+  return effect == FindEffect("Reflections") ? kReflections : kNone;
 }
 
 // The palette action for FIELD=VALUE, or "" with *error set.
@@ -181,7 +188,8 @@ void SetUpEffectCommand(CLI::App& app, CommonOptions& common, int& exitCode) {
   cmd->add_option("--set", settings,
                   "FIELD=VALUE: a palette item, in the units the palette shows "
                   "(Border: gradient-arc, reverse, steps-mode, steps, offset, angle, "
-                  "style, shadow, tint, shadow-offset, light-angle)");
+                  "style, shadow, tint, shadow-offset, light-angle; Reflections: reflector, "
+                  "offset-h, offset-v, total)");
   cmd->add_option("--preset", preset, "Apply a preset of the palette's menu (or \"Default Settings\")");
   AddCommonOptions(*cmd, common);
   cmd->callback([&common, &exitCode] {

@@ -32,24 +32,55 @@ constexpr ReflectionsPGParams kReflectionsFactoryParams = {
 // group) from the edit group's children and a ReflectionsPGParams record.
 ASErr ReflectionsBuild(AIArtHandle into, AIArtHandle editGroup, const void* record);
 
-// Its action's keys; they move into its binding table when its palette
-// items are bound.
-inline constexpr ActionKeySpec kReflectionsActionKeys[] = {
-    {ActionKey("axSt"), ActionKey("enum"), true},
-    {ActionKey("hOfs"), ActionKey("real"), true},
-    {ActionKey("vOfs"), ActionKey("real"), true},
-    {ActionKey("axNm"), ActionKey("long"), true},
+// Items of the Reflections palette (template 17118).
+enum ReflectionsItem : int32_t {
+  kReflectionsReflector = 2, kReflectionsOffsetHLabel = 3, kReflectionsOffsetH = 4,
+  kReflectionsOffsetVLabel = 5, kReflectionsOffsetV = 6, kReflectionsTotalLabel = 7,
+  kReflectionsTotal = 8
 };
+
+// Horizontal enables Offset V only, Vertical Offset H only, Both both
+// offsets, Radial both offsets and Total. A field whose rule does not hold
+// is left out of a recorded action (its key is not written as 0, 1 or 2)
+// and keeps the record's value on playback.
+inline constexpr EnableRule kReflectionsRules[] = {
+    {kReflectionsOffsetHLabel, kReflectionsOffsetH,
+     VX_FIELD(ReflectionsPGParams, reflector), EnableRule::NotEquals, 0},
+    {kReflectionsOffsetVLabel, kReflectionsOffsetV,
+     VX_FIELD(ReflectionsPGParams, reflector), EnableRule::NotEquals, 1},
+    {kReflectionsTotalLabel, kReflectionsTotal, VX_FIELD(ReflectionsPGParams, reflector),
+     EnableRule::Equals, 3}};
+
+// In the order of the action's keys; reflector names are 19356 to 19359.
+inline constexpr PaletteField kReflectionsFields[] = {
+    {.name = "reflector", .item = kReflectionsReflector,
+     .field = VX_FIELD(ReflectionsPGParams, reflector), .unit = Unit::Choice,
+     .actionKey = ActionKey("axSt"), .actionNames = 6},
+    {.name = "offset-h", .item = kReflectionsOffsetH,
+     .field = VX_FIELD(ReflectionsPGParams, offsetH), .unit = Unit::Points,
+     .actionKey = ActionKey("hOfs"), .rule = 0},
+    {.name = "offset-v", .item = kReflectionsOffsetV,
+     .field = VX_FIELD(ReflectionsPGParams, offsetV), .unit = Unit::Points,
+     .actionKey = ActionKey("vOfs"), .rule = 1},
+    {.name = "total", .item = kReflectionsTotal, .field = VX_FIELD(ReflectionsPGParams, total),
+     .unit = Unit::Integer, .actionKey = ActionKey("axNm"), .rule = 2},
+};
+static_assert(BindingIsValid(kReflectionsFields, kReflectionsRules));
+
+inline constexpr PaletteBinding kReflectionsPalette = {
+    kReflectionsFields, int32_t(std::size(kReflectionsFields)), kReflectionsRules,
+    int32_t(std::size(kReflectionsRules)), nullptr, nullptr};
+
+inline constexpr auto kReflectionsActionKeys = ActionKeysOf(kReflectionsFields);
 
 // The shared buttons of its palette.
 inline constexpr EffectButtons kReflectionsButtons{10, 11, 12, 13, 14};
 
-// Its row of the effect table. Its palette has only the shared buttons
-// until its items are bound.
 inline constexpr EffectRow kReflectionsEffect = {
     "Reflections", "VERSALiX4 Reflections ", 17118, "QVR-VsX4LiveReflections",
     VX_RECORD(ReflectionsPGParams), "VERSALiX4_PST_Reflections.txt", 22,
-    {"VsX4_Reflections_Action", 19350, kReflectionsActionKeys, int(std::size(kReflectionsActionKeys))},
-    kReflectionsButtons, nullptr, ReflectionsBuild};
+    {"VsX4_Reflections_Action", 19350, kReflectionsActionKeys.keys,
+     int(std::size(kReflectionsFields))},
+    kReflectionsButtons, &kReflectionsPalette, ReflectionsBuild};
 
 }  // namespace vx

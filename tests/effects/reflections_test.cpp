@@ -1,9 +1,13 @@
 // Live Reflections: where each reflector puts the mirror images, in which
 // order, and how many the radial ring makes.
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <vector>
 
 #include "copy_effect_fixture.h"
 #include "effects/reflections.h"
+#include "support/app_runner.h"
 
 namespace vx::test {
 namespace {
@@ -65,6 +69,27 @@ TEST_F(ReflectionsTest, EachReflectorPutsItsImagesAboutTheBottomLeftCornerMovedB
       EXPECT_EQ(r.mirrored[i] == '1', SignedArea(made[i]) < 0);
     }
   }
+}
+
+TEST(ReflectionsCommand, ThePaletteFieldsSetTheRecordAndBadEntriesAreUsageErrors) {
+  const std::filesystem::path dir = FreshSettingsDir();
+  std::ofstream(dir / "in.svg") << R"(<svg xmlns="http://www.w3.org/2000/svg">
+  <rect id="box" x="20" y="20" width="60" height="60" fill="#ffffff"/></svg>)";
+  const std::string files = (dir / "in.svg").string() + " -o " + (dir / "out.svg").string() +
+                            " --settings " + dir.string();
+  CommandRun run = RunVersalix4(
+      "effect Reflections " + files + " --set reflector=Radial --set total=4 --set offset-h=10",
+      dir);
+  ASSERT_EQ(0, run.exitCode) << run.err;
+  std::stringstream out;
+  out << std::ifstream(dir / "out.svg").rdbuf();
+  size_t paths = 0;
+  for (size_t at = out.str().find("<path"); at != std::string::npos;
+       at = out.str().find("<path", at + 1))
+    ++paths;
+  EXPECT_EQ(8u + 1u, paths);  // the object, 7 reflections, the source
+  run = RunVersalix4("effect Reflections " + files + " --set reflector=Sideways", dir);
+  EXPECT_EQ(2, run.exitCode);
 }
 
 }  // namespace
