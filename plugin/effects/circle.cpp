@@ -34,7 +34,7 @@ ASErr PlaceAround(AIArtHandle copy, const AIRealPoint& D, const AIRealPoint& M,
   else
     chain.Translate(-D.h, -D.v);
   chain.Rotate(a).Scale(1.0f, height).Translate(D);
-  return TransformLeaves(copy, chain.matrix());
+  return TransformCopy(copy, chain.matrix());
 }
 
 ASErr Ring(AIArtHandle into, AIArtHandle source, const CirclePGParams& p) {

@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "effects/art_styling.h"
 #include "shell/globals.h"
 
 namespace vx {
@@ -59,18 +60,8 @@ MatrixChain& MatrixChain::Scale(float sx, float sy) {
   return Then(AIRealMatrix{sx, 0, 0, sy, 0, 0});
 }
 
-ASErr TransformLeaves(AIArtHandle art, const AIRealMatrix& m) {
-  int16_t type = 0;
-  if (ASErr err = sArt->GetArtType(art, &type)) return err;
-  if (type != kGroupArt && type != kCompoundPathArt)
-    return sTransformArt->TransformArt(art, &m, 1.0f, kCopyTransformFlags);
-  AIArtHandle child = nullptr;
-  if (ASErr err = sArt->GetArtFirstChild(art, &child)) return err;
-  while (child) {
-    if (ASErr err = TransformLeaves(child, m)) return err;
-    if (ASErr err = sArt->GetArtSibling(child, &child)) return err;
-  }
-  return kNoErr;
+ASErr TransformCopy(AIArtHandle copy, const AIRealMatrix& m) {
+  return TransformLeaves(copy, m, 1.0f, kCopyTransformFlags);
 }
 
 // ---- turns --------------------------------------------------------------------------
@@ -97,7 +88,7 @@ ASErr Place(AIArtHandle copy, const CopyFrame& f, float d, float a, float s,
       .Translate(d, 0)
       .Rotate(a)
       .Translate(f.core);
-  return TransformLeaves(copy, chain.matrix());
+  return TransformCopy(copy, chain.matrix());
 }
 
 }  // namespace

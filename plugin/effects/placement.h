@@ -40,10 +40,10 @@ constexpr int32_t kCopyTransformFlags = kTransformObjects | kTransformFillGradie
                                         kTransformFillPatterns |
                                         kTransformStrokePatterns;
 
-// Transforms art by m. A group or compound path is not transformed as a
-// whole: each of its members is, recursively, so every leaf takes the same
+// Transforms a copy by m with the copy options, leaf by leaf: a group or
+// compound path is not transformed as a whole, so every leaf takes the same
 // matrix (and the reference points computed for the whole object).
-ASErr TransformLeaves(AIArtHandle art, const AIRealMatrix& m);
+ASErr TransformCopy(AIArtHandle copy, const AIRealMatrix& m);
 
 // True when angle lies within 0.001 of a whole multiple of pi: the
 // remainder of |angle| after whole multiples of pi is below 0.001 or above

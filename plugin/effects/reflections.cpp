@@ -19,7 +19,7 @@ ASErr TransformAbout(AIArtHandle art, const AIRealPoint& R, float angle, float s
                      float sy) {
   MatrixChain chain;
   chain.Translate(-R.h, -R.v).Rotate(angle).Scale(sx, sy).Translate(R);
-  return TransformLeaves(art, chain.matrix());
+  return TransformCopy(art, chain.matrix());
 }
 
 // Every copy is a duplicate of `of` at the bottom of the result.
