@@ -90,18 +90,27 @@ int ConvertSample(const DemoContext& context, const std::vector<std::string>& se
   return kExitOk;
 }
 
-// Live Border on the sample's shapes, through the effect command's path.
-int BorderSample(const DemoContext& context, const std::vector<std::string>& settings,
-                 std::string* svgText) {
+// A live effect on the sample's selected objects, through the effect
+// command's path.
+int EffectSample(const DemoContext& context, const std::string& effect,
+                 const std::vector<std::string>& select,
+                 const std::vector<std::string>& settings, std::string* svgText) {
   svg::ImportResult document;
   if (int code = ReadSvgDocument(context.samplePath.string(), &document)) return code;
   CommonOptions options = context.common;
-  options.select = {"square", "disc", "triangle", "ring", "curve"};
-  return ApplyLiveEffect(options, document, "Border", settings, "",
+  options.select = select;
+  return ApplyLiveEffect(options, document, effect, settings, "",
                          [&](const host::art::Document& doc) {
                            *svgText = svg::ExportSvg(doc, &document.kept);
                            return int(kExitOk);
                          });
+}
+
+// Live Border on the sample's shapes.
+int BorderSample(const DemoContext& context, const std::vector<std::string>& settings,
+                 std::string* svgText) {
+  return EffectSample(context, "Border", {"square", "disc", "triangle", "ring", "curve"}, settings,
+                      svgText);
 }
 
 // Fractalize's filter (or live effect) on the sample's selected objects.
@@ -145,6 +154,28 @@ const std::vector<GalleryEntry>& Gallery() {
        "--set shadow=on --set tint=60 --set shadow-offset=4 --set light-angle=135",
        [](const DemoContext& c, std::string* s) {
          return BorderSample(c, {"shadow=on", "tint=60", "shadow-offset=4", "light-angle=135"}, s);
+       }},
+      {"galaxy", "Live Galaxy: eight branches of copies spiralling from a core, shrinking to 10 %",
+       "versalix4 effect Galaxy sample.svg -o galaxy.svg --select triangle",
+       [](const DemoContext& c, std::string* s) {
+         return EffectSample(c, "Galaxy", {"triangle"}, {}, s);
+       }},
+      {"explosion", "Live Explosion: 200 copies burst around a core, growing with distance",
+       "versalix4 effect Explosion sample.svg -o explosion.svg --select triangle",
+       [](const DemoContext& c, std::string* s) {
+         return EffectSample(c, "Explosion", {"triangle"}, {}, s);
+       }},
+      {"circle", "Live Circle: eight copies round a point 100 points left of the centre",
+       "versalix4 effect Circle sample.svg -o circle.svg --select triangle",
+       [](const DemoContext& c, std::string* s) {
+         return EffectSample(c, "Circle", {"triangle"}, {}, s);
+       }},
+      {"reflections", "Live Reflections, Radial: the object and its mirror image in four turns",
+       "versalix4 effect Reflections sample.svg -o reflections.svg --select triangle "
+       "--set reflector=Radial --set total=4",
+       [](const DemoContext& c, std::string* s) {
+         return EffectSample(c, "Reflections", {"triangle"},
+                             {"reflector=Radial", "total=4"}, s);
        }},
       {"fractalize-koch", "Fractalize: Equilateral Triangle2 at level 3, no resampling",
        "versalix4 fractalize sample.svg -o fractalize-koch.svg --select square,triangle,curve "

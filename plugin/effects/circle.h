@@ -7,7 +7,9 @@
 #include <iterator>
 
 #include "effects/effect_table.h"
+#include "effects/placement.h"
 #include "presets/param_record.h"
+#include "vx_sdk.h"
 
 namespace vx {
 
@@ -40,6 +42,10 @@ constexpr CirclePGParams kCircleFactoryParams = {
     .showCentreMark = 1,
     .height = 1.0f};
 
+// The update: builds the result into `into` (a new group inside the result
+// group) from the edit group's children and a CirclePGParams record.
+ASErr CircleBuild(AIArtHandle into, AIArtHandle editGroup, const void* record);
+
 // Its action's keys; they move into its binding table when its palette
 // items are bound.
 inline constexpr ActionKeySpec kCircleActionKeys[] = {
@@ -52,12 +58,12 @@ inline constexpr ActionKeySpec kCircleActionKeys[] = {
     {ActionKey("ovlR"), ActionKey("real"), true},
 };
 
-// Its row of the effect table. Its palette has only the shared buttons and
-// its update draws nothing until the effect is built.
+// Its row of the effect table. Its palette has only the shared buttons
+// until its items are bound.
 inline constexpr EffectRow kCircleEffect = {
     "Circle", "VERSALiX4 Circle ", res::kCirclePalette, "QVR-VsX4LiveCircle",
     VX_RECORD(CirclePGParams), "VERSALiX4_PST_Circle.txt", 14,
     {"VsX4_Circle_Action", 19000, kCircleActionKeys, int(std::size(kCircleActionKeys))},
-    VX_EFFECT_BUTTONS(CirclePalette), nullptr, PendingBuild};
+    VX_EFFECT_BUTTONS(CirclePalette), nullptr, CircleBuild, RegeneratesInFocus};
 
 }  // namespace vx

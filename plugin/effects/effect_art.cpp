@@ -240,6 +240,11 @@ ASErr ExpandSelection(int effect) {
 }
 
 ASErr EffectUpdate(int effect, AIArtHandle art) {
+  if (const EffectRegenerateProc regenerates = Effect(effect).regenerates) {
+    bool yes = true;
+    if (ASErr err = regenerates(art, &yes)) return err;
+    if (!yes) return kNoErr;
+  }
   const EffectRow& info = Effect(effect);
   BlockPtr<uint8_t> record;
   if (ASErr err = record.Allocate(size_t(info.record.size), info.record.name)) return err;

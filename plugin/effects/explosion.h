@@ -7,7 +7,9 @@
 #include <iterator>
 
 #include "effects/effect_table.h"
+#include "effects/placement.h"
 #include "presets/param_record.h"
+#include "vx_sdk.h"
 
 namespace vx {
 
@@ -53,6 +55,10 @@ constexpr ExplosionPGParams kExplosionFactoryParams = {
     .sameSequence = 0,
     .seed = 0};
 
+// The update: builds the result into `into` (a new group inside the result
+// group) from the edit group's children and a ExplosionPGParams record.
+ASErr ExplosionBuild(AIArtHandle into, AIArtHandle editGroup, const void* record);
+
 // Its action's keys; they move into its binding table when its palette
 // items are bound.
 inline constexpr ActionKeySpec kExplosionActionKeys[] = {
@@ -68,12 +74,12 @@ inline constexpr ActionKeySpec kExplosionActionKeys[] = {
     {ActionKey("seed"), ActionKey("long"), false},
 };
 
-// Its row of the effect table. Its palette has only the shared buttons and
-// its update draws nothing until the effect is built.
+// Its row of the effect table. Its palette has only the shared buttons
+// until its items are bound.
 inline constexpr EffectRow kExplosionEffect = {
     "Explosion", "VERSALiX4 Explosion ", res::kExplosionPalette, "QVR-VsX4LiveExplosion",
     VX_RECORD(ExplosionPGParams), "VERSALiX4_PST_Explosion.txt", 17,
     {"VsX4_Explosion_Action", 19150, kExplosionActionKeys, int(std::size(kExplosionActionKeys))},
-    VX_EFFECT_BUTTONS(ExplosionPalette), nullptr, PendingBuild};
+    VX_EFFECT_BUTTONS(ExplosionPalette), nullptr, ExplosionBuild, RegeneratesInFocus};
 
 }  // namespace vx

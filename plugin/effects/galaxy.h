@@ -7,7 +7,9 @@
 #include <iterator>
 
 #include "effects/effect_table.h"
+#include "effects/placement.h"
 #include "presets/param_record.h"
+#include "vx_sdk.h"
 
 namespace vx {
 
@@ -74,6 +76,10 @@ constexpr GalaxyPGParams kGalaxyFactoryParams = {
     .sameSequence = 0,
     .seed = 0};
 
+// The update: builds the result into `into` (a new group inside the result
+// group) from the edit group's children and a GalaxyPGParams record.
+ASErr GalaxyBuild(AIArtHandle into, AIArtHandle editGroup, const void* record);
+
 // Its action's keys; they move into its binding table when its palette
 // items are bound.
 inline constexpr ActionKeySpec kGalaxyActionKeys[] = {
@@ -96,12 +102,12 @@ inline constexpr ActionKeySpec kGalaxyActionKeys[] = {
     {ActionKey("seed"), ActionKey("long"), false},
 };
 
-// Its row of the effect table. Its palette has only the shared buttons and
-// its update draws nothing until the effect is built.
+// Its row of the effect table. Its palette has only the shared buttons
+// until its items are bound.
 inline constexpr EffectRow kGalaxyEffect = {
     "Galaxy", "VERSALiX4 Galaxy ", res::kGalaxyPalette, "QVR-VsX4LiveGalaxy",
     VX_RECORD(GalaxyPGParams), "VERSALiX4_PST_Galaxy.txt", 19,
     {"VsX4_Galaxy_Action", 19250, kGalaxyActionKeys, int(std::size(kGalaxyActionKeys))},
-    VX_EFFECT_BUTTONS(GalaxyPalette), nullptr, PendingBuild};
+    VX_EFFECT_BUTTONS(GalaxyPalette), nullptr, GalaxyBuild, RegeneratesInFocus};
 
 }  // namespace vx

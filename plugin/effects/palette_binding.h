@@ -102,6 +102,11 @@ struct PaletteField {
   bool hiddenInAction = false;    // registered without a label
   bool optionalInAction = false;  // a missing key on playback keeps the record's value
   const ActionHook* hook = nullptr;
+  // The hook records the field as text ('strn') instead of a number. Said
+  // here rather than read from `hook`: a constant expression that compares
+  // the address of another constant with null is refused by GCC under
+  // -fsanitize=null.
+  bool textInAction = false;
 };
 
 struct PaletteBinding {
@@ -130,9 +135,9 @@ struct ActionKeySpec {
 };
 
 // The action key's type for a unit ('strn' for a field whose hook records
-// text, which the field says by its unit Integer and a hook).
+// text).
 constexpr uint32_t ActionTypeOf(const PaletteField& f) {
-  if (f.hook && f.unit == Unit::Integer) return ActionKey("strn");
+  if (f.textInAction) return ActionKey("strn");
   switch (f.unit) {
     case Unit::Percent:
     case Unit::Degrees:
@@ -165,7 +170,7 @@ constexpr bool BindingIsValid(const PaletteField (&fields)[N], const EnableRule 
   for (const PaletteField& f : fields) {
     if (IsFloatUnit(f.unit) != f.field.isFloat) return false;
     if (f.rule >= int(R)) return false;
-    if (f.unit == Unit::Radio && (!f.radios || f.radioCount < 2)) return false;
+    if (f.unit == Unit::Radio && f.radioCount < 2) return false;  // radios: see textInAction
     if (!f.name || !f.name[0] || !f.actionKey) return false;
   }
   return true;

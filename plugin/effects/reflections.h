@@ -8,6 +8,7 @@
 
 #include "effects/effect_table.h"
 #include "presets/param_record.h"
+#include "vx_sdk.h"
 
 namespace vx {
 
@@ -27,21 +28,49 @@ static_assert(offsetof(ReflectionsPGParams, total) == 76);
 constexpr ReflectionsPGParams kReflectionsFactoryParams = {
     .name = {}, .reflector = 1, .offsetH = 0.0f, .offsetV = 0.0f, .total = 3};
 
-// Its action's keys; they move into its binding table when its palette
-// items are bound.
-inline constexpr ActionKeySpec kReflectionsActionKeys[] = {
-    {ActionKey("axSt"), ActionKey("enum"), true},
-    {ActionKey("hOfs"), ActionKey("real"), true},
-    {ActionKey("vOfs"), ActionKey("real"), true},
-    {ActionKey("axNm"), ActionKey("long"), true},
-};
+// The update: builds the result into `into` (a new group inside the result
+// group) from the edit group's children and a ReflectionsPGParams record.
+ASErr ReflectionsBuild(AIArtHandle into, AIArtHandle editGroup, const void* record);
 
-// Its row of the effect table. Its palette has only the shared buttons and
-// its update draws nothing until the effect is built.
+// Horizontal enables Offset V only, Vertical Offset H only, Both both
+// offsets, Radial both offsets and Total. A field whose rule does not hold
+// is left out of a recorded action (its key is not written as 0, 1 or 2)
+// and keeps the record's value on playback.
+inline constexpr EnableRule kReflectionsRules[] = {
+    {res::ReflectionsPalette::kOffsetHLabel, res::ReflectionsPalette::kOffsetH,
+     VX_FIELD(ReflectionsPGParams, reflector), EnableRule::NotEquals, 0},
+    {res::ReflectionsPalette::kOffsetVLabel, res::ReflectionsPalette::kOffsetV,
+     VX_FIELD(ReflectionsPGParams, reflector), EnableRule::NotEquals, 1},
+    {res::ReflectionsPalette::kTotalLabel, res::ReflectionsPalette::kTotal, VX_FIELD(ReflectionsPGParams, reflector),
+     EnableRule::Equals, 3}};
+
+// In the order of the action's keys; reflector names are 19356 to 19359.
+inline constexpr PaletteField kReflectionsFields[] = {
+    {.name = "reflector", .item = res::ReflectionsPalette::kReflector,
+     .field = VX_FIELD(ReflectionsPGParams, reflector), .unit = Unit::Choice,
+     .actionKey = ActionKey("axSt"), .actionNames = 6},
+    {.name = "offset-h", .item = res::ReflectionsPalette::kOffsetH,
+     .field = VX_FIELD(ReflectionsPGParams, offsetH), .unit = Unit::Points,
+     .actionKey = ActionKey("hOfs"), .rule = 0},
+    {.name = "offset-v", .item = res::ReflectionsPalette::kOffsetV,
+     .field = VX_FIELD(ReflectionsPGParams, offsetV), .unit = Unit::Points,
+     .actionKey = ActionKey("vOfs"), .rule = 1},
+    {.name = "total", .item = res::ReflectionsPalette::kTotal, .field = VX_FIELD(ReflectionsPGParams, total),
+     .unit = Unit::Integer, .actionKey = ActionKey("axNm"), .rule = 2},
+};
+static_assert(BindingIsValid(kReflectionsFields, kReflectionsRules));
+
+inline constexpr PaletteBinding kReflectionsPalette = {
+    kReflectionsFields, int32_t(std::size(kReflectionsFields)), kReflectionsRules,
+    int32_t(std::size(kReflectionsRules)), nullptr, nullptr};
+
+inline constexpr auto kReflectionsActionKeys = ActionKeysOf(kReflectionsFields);
+
 inline constexpr EffectRow kReflectionsEffect = {
     "Reflections", "VERSALiX4 Reflections ", res::kReflectionsPalette, "QVR-VsX4LiveReflections",
     VX_RECORD(ReflectionsPGParams), "VERSALiX4_PST_Reflections.txt", 22,
-    {"VsX4_Reflections_Action", 19350, kReflectionsActionKeys, int(std::size(kReflectionsActionKeys))},
-    VX_EFFECT_BUTTONS(ReflectionsPalette), nullptr, PendingBuild};
+    {"VsX4_Reflections_Action", 19350, kReflectionsActionKeys.keys,
+     int(std::size(kReflectionsFields))},
+    VX_EFFECT_BUTTONS(ReflectionsPalette), &kReflectionsPalette, ReflectionsBuild};
 
 }  // namespace vx
