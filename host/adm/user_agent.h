@@ -66,6 +66,13 @@ class DialogDriver {
   Dialog& dialog_;
 };
 
+// The text form of an action on one item, for scripts written with the
+// item names of the resource sources: ItemAction("press", kApply) is
+// "press 37", ItemAction("set", kOffset, "=50") is "set 13=50".
+inline std::string ItemAction(const char* verb, int32_t item, const std::string& rest = "") {
+  return std::string(verb) + " " + std::to_string(item) + rest;
+}
+
 // One action of a script, in the text form "set 7=50", "text 2=Preset 1",
 // "press 1", "press 4 alt", "choose 9=3", "choose menu=4 alt",
 // "double 2=3", "drag 16=0,0:10,10 shift", "close", "bounds 10,10,200,300".

@@ -496,6 +496,10 @@ void Document::Select(Art& art, bool selected) {
     }
   }
   for (Art* c = art.firstChild_; c; c = c->next_) Select(*c, selected);
+  // Plug-in group art: the user's art in its edit group goes with it, so
+  // what a release restores is selected as the effect art was.
+  if (art.kind_ == ArtKind::PluginGroup && art.edit_)
+    for (Art* c = art.edit_->firstChild_; c; c = c->next_) Select(*c, selected);
 }
 
 void Document::DeselectAll() {

@@ -100,12 +100,19 @@ std::vector<Art*> MatchingArt(const Document& doc,
 
 std::vector<Art*> SelectedArt(const Document& doc) {
   std::vector<Art*> out;
+  // Selected plug-in group art is followed by the selected art of its edit
+  // group (the user's art inside it), never by its edit or result group.
+  std::function<bool(Art&)> visit = [&](Art& art) {
+    if (!art.isLayerGroup() && !art.selected()) return true;
+    out.push_back(&art);
+    if (art.kind() == ArtKind::PluginGroup && art.editGroup())
+      for (Art* c = art.editGroup()->lastChild(); c; c = c->priorSibling())
+        WalkSubtree(*c, false, visit);
+    return true;
+  };
   for (Layer* layer : doc.LayersInPaintOrder()) {
     if (!AnySelectedIn(*layer->group)) continue;
-    WalkSubtree(*layer->group, false, [&](Art& art) {
-      if (art.isLayerGroup() || art.selected()) out.push_back(&art);
-      return true;
-    });
+    WalkSubtree(*layer->group, false, visit);
   }
   return out;
 }

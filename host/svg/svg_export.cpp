@@ -31,6 +31,24 @@ constexpr const char* kNamespaces[][2] = {
     {"xmlns:vx", "urn:versalix4:svg"},
 };
 
+// The style of a path, or of the first path inside a compound path or group
+// (depth first); null when there is none.
+const AIPathStyle* OutlineStyle(const Art& art) {
+  if (art.kind() == ArtKind::Path) return art.style();
+  if (art.kind() != ArtKind::CompoundPath && art.kind() != ArtKind::Group) return nullptr;
+  for (const Art* a = art.firstChild(); a; a = a->sibling())
+    if (const AIPathStyle* style = OutlineStyle(*a)) return style;
+  return nullptr;
+}
+
+// Whether a member of a clipped group is its clip: a path or compound path
+// (whatever it holds) with the clip flag.
+bool IsClipMember(const Art& art) {
+  if (art.kind() != ArtKind::Path && art.kind() != ArtKind::CompoundPath) return false;
+  const AIPathStyle* style = OutlineStyle(art);
+  return style && style->clip;
+}
+
 class Exporter {
  public:
   Exporter(const Document& doc, const KeptSvg* kept, const ExportOptions& options)
@@ -63,6 +81,7 @@ class Exporter {
   void WriteKept(pugi::xml_node node, const KeptElement* kept);
   const KeptElement* KeptFor(const Art& art) const;
   BezierPaths PathsOf(const Art& art) const;
+  void WriteClipShapes(const Art& art, pugi::xml_node clip);
   bool Wanted(const Art& art) const;
   void Note(const std::string& text) {
     if (options_.notes) options_.notes->push_back(text);
@@ -243,27 +262,36 @@ void Exporter::WriteGroup(const Art& art, pugi::xml_node parent) {
     clip.append_attribute("id") = clipId.c_str();
     clip.append_attribute("clipPathUnits") = "userSpaceOnUse";
     // No clip member at all: an empty clip path, which hides the group.
-    for (const Art* a = art.lastChild(); a; a = a->priorSibling()) {
-      const AIPathStyle* style = a->style();
-      if (a->kind() == ArtKind::CompoundPath && a->firstChild()) style = a->firstChild()->style();
-      if (!style || !style->clip) continue;
-      BezierPaths paths = PathsOf(*a);
-      pugi::xml_node p = clip.append_child("path");
-      p.append_attribute("id") = IdFor(*a, "path").c_str();
-      p.append_attribute("d") = WritePathData(paths).c_str();
-      if (style->evenodd) p.append_attribute("clip-rule") = "evenodd";
-    }
+    for (const Art* a = art.lastChild(); a; a = a->priorSibling())
+      if (IsClipMember(*a)) WriteClipShapes(*a, clip);
     g.append_attribute("clip-path") = ("url(#" + clipId + ")").c_str();
   }
   WriteKept(g, kept);
   for (const Art* a = art.lastChild(); a; a = a->priorSibling()) {
-    if (art.group().clipped) {
-      const AIPathStyle* style = a->style();
-      if (a->kind() == ArtKind::CompoundPath && a->firstChild()) style = a->firstChild()->style();
-      if (style && style->clip) continue;
-    }
+    if (art.group().clipped && IsClipMember(*a)) continue;
     if (Wanted(*a)) WriteArt(*a, g);
   }
+}
+
+// A clip member as the shapes of its clip path: a path, or a compound path
+// of paths, is one shape; a compound path that holds a group (a mask made
+// from a group) is the union of the group's outlines, one shape each, since
+// a clip path clips to the union of its shapes.
+void Exporter::WriteClipShapes(const Art& art, pugi::xml_node clip) {
+  bool holdsGroup = art.kind() == ArtKind::Group;
+  for (const Art* a = art.firstChild(); a && !holdsGroup; a = a->sibling())
+    holdsGroup = a->kind() == ArtKind::Group;
+  if (holdsGroup) {
+    for (const Art* a = art.lastChild(); a; a = a->priorSibling())
+      if (a->kind() != ArtKind::Text) WriteClipShapes(*a, clip);
+    return;
+  }
+  const AIPathStyle* style = OutlineStyle(art);
+  if (!style) return;
+  pugi::xml_node p = clip.append_child("path");
+  p.append_attribute("id") = IdFor(art, "path").c_str();
+  p.append_attribute("d") = WritePathData(PathsOf(art)).c_str();
+  if (style->evenodd) p.append_attribute("clip-rule") = "evenodd";
 }
 
 BezierPaths Exporter::PathsOf(const Art& art) const {
@@ -288,7 +316,7 @@ BezierPaths Exporter::PathsOf(const Art& art) const {
     // Members top to bottom: the order the subpaths were read in.
     for (const Art* a = art.firstChild(); a; a = a->sibling()) {
       if (a->kind() == ArtKind::Path) add(*a);
-      else if (a->kind() == ArtKind::CompoundPath) {
+      else if (a->kind() == ArtKind::CompoundPath || a->kind() == ArtKind::Group) {
         BezierPaths inner = PathsOf(*a);
         paths.insert(paths.end(), inner.begin(), inner.end());
       }
@@ -298,12 +326,7 @@ BezierPaths Exporter::PathsOf(const Art& art) const {
 }
 
 void Exporter::WritePath(const Art& art, pugi::xml_node parent) {
-  const AIPathStyle* style = art.style();
-  if (art.kind() == ArtKind::CompoundPath) {
-    const Art* first = art.firstChild();
-    while (first && first->kind() != ArtKind::Path) first = first->sibling();
-    style = first ? first->style() : nullptr;
-  }
+  const AIPathStyle* style = OutlineStyle(art);
   BezierPaths paths = PathsOf(art);
   pugi::xml_node p = parent.append_child("path");
   p.append_attribute("id") = IdFor(art, "path").c_str();

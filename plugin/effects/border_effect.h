@@ -1,10 +1,10 @@
-// Live Border's update and the routines other effects share with it
-// (RestyleArt with BlendColours, TranslateArt), and its palette and action
-// pieces for the effect framework.
+// Live Border's update: its steps, shading and the two styles. The styling
+// routines it shares with other effects are in art_styling.h.
 #pragma once
 
 #include <cstdint>
 
+#include "effects/art_styling.h"
 #include "effects/border.h"
 #include "vx_sdk.h"
 
@@ -25,30 +25,10 @@ struct StrokeMeasure {
 // most steps (AutoSteps truncated) and the widest stroke.
 ASErr MeasureStrokes(AIArtHandle art, int32_t stepsMode, StrokeMeasure* measure);
 
-// Changes the stroke colour toward the fill colour by shade f (with a tint
-// for shadows when tint >= 0); *blended tells whether anything was done.
-ASErr BlendColours(AIColor* stroke, AIColor* fill, float f, float tint,
-                   bool* blended);
-// Restyles every path and text run in art: stroke width x s (s = 0: no
-// stroke), colour blended by f and tint, fill kept only for fillMode 1 and
-// 2 (2: the fill takes the new stroke colour), clip flag set to clip.
-ASErr RestyleArt(AIArtHandle art, float s, float f, int32_t fillMode,
-                 int32_t clip, float tint);
-// Moves art by (dx, dy) points.
-ASErr TranslateArt(AIArtHandle art, float dx, float dy);
-
 ASErr BorderOutside(AIArtHandle group, AIArtHandle source,
                     const BorderPGParams& params);
 ASErr BorderInside(AIArtHandle group, AIArtHandle source,
                    const BorderPGParams& params);
 ASErr BuildClipMask(AIArtHandle clipGroup, AIArtHandle source);
-
-// The framework's pieces for Border.
-ASErr BorderBuild(AIArtHandle into, AIArtHandle editGroup, const void* record);
-void BorderSetUpItems(ADMDialogRef dialog);
-void BorderRefresh(ADMDialogRef dialog, const void* record);
-ASErr BorderReadAction(AIActionParamValueRef value, void* record);
-ASErr BorderWriteAction(SPPluginRef plugin, AIActionParamValueRef value,
-                        const void* record);
 
 }  // namespace vx

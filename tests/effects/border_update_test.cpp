@@ -39,7 +39,7 @@ class BorderUpdateTest : public EffectTest {
     if (!Palette(kBorder)) ASSERT_EQ(0, ChooseWindowItem(kBorder));
     ASSERT_NE(nullptr, BorderRecord());
     *BorderRecord() = p;
-    Act(kBorder, "press 37");
+    Act(kBorder, "press", BorderItems::kApply);
   }
   BorderPGParams Params(int32_t mode, int32_t steps = 3) {
     BorderPGParams p = kBorderFactoryParams;
@@ -245,7 +245,7 @@ TEST_F(BorderUpdateTest, ExpandLeavesFifteenPlainPathsAndReleaseLeavesTheSourceA
   ApplyBorder(Params(0));
   const Art& effect = OnlyEffect();
   Select({const_cast<Art*>(&effect)});
-  Act(kBorder, "press 35");  // Expand
+  Act(kBorder, "press", BorderItems::kExpand);
   EXPECT_TRUE(EffectArt().empty());
   const Art* expanded = layer()->firstChild();
   ASSERT_NE(nullptr, expanded);
@@ -262,7 +262,7 @@ TEST_F(BorderUpdateTest, ExpandLeavesFifteenPlainPathsAndReleaseLeavesTheSourceA
   square = StrokedSquare(7, Gray(0), &white);
   ApplyBorder(Params(0));
   Select({EffectArt().at(0)});
-  Act(kBorder, "press 36");
+  Act(kBorder, "press", BorderItems::kRelease);
   EXPECT_TRUE(EffectArt().empty());
   const Art* released = layer()->firstChild();
   ASSERT_NE(nullptr, released);

@@ -48,9 +48,13 @@ class EffectTest : public HostTest {
   int32_t ChooseWindowItem(int index);
   // The palette of an effect (null while there is none).
   host::adm::Dialog* Palette(int effect);
-  // Runs one palette action ("set 11=4", "press 37", "choose 9=3" ...) as
+  // Runs one palette action ("set 11=4", "choose 9=3" ...) as
   // the user would; the host updates the effect art it changed.
   void Act(int effect, const std::string& action);
+  // The same for one item: Act(kBorder, "set", BorderItems::kOffset, "=50").
+  void Act(int effect, const char* verb, int32_t item, const std::string& rest = "") {
+    Act(effect, host::adm::ItemAction(verb, item, rest));
+  }
   // The Border palette's current record (null without palette).
   BorderPGParams* BorderRecord();
 

@@ -42,7 +42,7 @@ TEST_F(FrameworkTest, AGroupOfThreePathsBecomesOneEffectArt) {
   for (int i = 0; i < 3; ++i) Stroked("p" + std::to_string(i), 30.0f * i, group);
   Select({group});
   OpenBorder();
-  Act(kBorder, "press 37");
+  Act(kBorder, "press", BorderItems::kApply);
   auto effects = EffectArt();
   ASSERT_EQ(1u, effects.size());
   EXPECT_EQ(group, effects[0]->editGroup()->firstChild());
@@ -58,7 +58,7 @@ TEST_F(FrameworkTest, AGroupHoldingTextIsLeftAloneSilently) {
   Art* lone = Stroked("lone", 100);
   Select({group, lone});
   OpenBorder();
-  Act(kBorder, "press 37");
+  Act(kBorder, "press", BorderItems::kApply);
   auto effects = EffectArt();
   ASSERT_EQ(1u, effects.size());
   EXPECT_EQ(lone, effects[0]->editGroup()->firstChild());
@@ -76,7 +76,7 @@ TEST_F(FrameworkTest, AnotherEffectInsideAGroupStopsAllWrappingWithTheAlert) {
   Art* above = Stroked("above", 100);
   Select({above, group, below});
   OpenBorder();
-  Act(kBorder, "press 37");
+  Act(kBorder, "press", BorderItems::kApply);
   ASSERT_EQ(1u, alerts_.size());
   EXPECT_EQ(kOtherEffectAlert, alerts_[0]);
   // The group is never wrapped, and the walk stopped at it: of the two
@@ -92,10 +92,10 @@ TEST_F(FrameworkTest, TwoBorderArtsShowTheLaterRecordAndApplyRewrapsEachSeparate
   BorderRecord()->steps = 5;
   BorderRecord()->stepsMode = 3;
   Select({a});
-  Act(kBorder, "press 37");
+  Act(kBorder, "press", BorderItems::kApply);
   BorderRecord()->steps = 9;
   Select({b});
-  Act(kBorder, "press 37");
+  Act(kBorder, "press", BorderItems::kApply);
   auto effects = EffectArt();
   ASSERT_EQ(2u, effects.size());
   BorderRecord()->steps = 1;
@@ -106,14 +106,37 @@ TEST_F(FrameworkTest, TwoBorderArtsShowTheLaterRecordAndApplyRewrapsEachSeparate
   EXPECT_NE(1, BorderRecord()->steps);
 }
 
+TEST_F(FrameworkTest, ApplyOrAPresetOnSelectedBorderArtReleasesAndRewrapsIt) {
+  Select({Stroked("a", 0)});
+  OpenBorder();
+  Act(kBorder, "press", BorderItems::kApply);
+  // Only the effect art selected, as a user selects it: Apply is offered
+  // and re-wraps the source with the palette's record.
+  Select({EffectArt().at(0)});
+  SelectionChanged();
+  EXPECT_TRUE(Palette(kBorder)->GetItem(BorderItems::kApply)->enabled);
+  BorderRecord()->offset = 0.5f;
+  Act(kBorder, "press", BorderItems::kApply);
+  ASSERT_EQ(1u, EffectArt().size());
+  EXPECT_FLOAT_EQ(0.5f, StoredBorder(*EffectArt()[0]).offset);
+  EXPECT_EQ(ArtKind::Path, EffectArt()[0]->editGroup()->firstChild()->kind());
+  // Choosing a preset does the same with the preset's record.
+  Select({EffectArt().at(0)});
+  SelectionChanged();
+  Act(kBorder, "choose menu=0");  // Default Settings
+  ASSERT_EQ(1u, EffectArt().size());
+  EXPECT_FLOAT_EQ(0.0f, StoredBorder(*EffectArt()[0]).offset);
+  EXPECT_EQ(4u, Generated(*EffectArt()[0]).size());
+}
+
 TEST_F(FrameworkTest, LiveUpdateRewritesEverySelectedBorderArtAndRegenerates) {
   Art* a = Stroked("a", 0);
   Select({a});
   OpenBorder();
-  Act(kBorder, "press 37");
+  Act(kBorder, "press", BorderItems::kApply);
   Select({EffectArt().at(0)});
   SelectionChanged();
-  Act(kBorder, "set 13=50");
+  Act(kBorder, "set", BorderItems::kOffset, "=50");
   Art* effect = EffectArt().at(0);
   EXPECT_FLOAT_EQ(0.5f, StoredBorder(*effect).offset);
   // The widest copy moved by half the 3-point stroke at -45 degrees.
@@ -122,11 +145,11 @@ TEST_F(FrameworkTest, LiveUpdateRewritesEverySelectedBorderArtAndRegenerates) {
   EXPECT_NEAR(1.5f * std::cos(RecordRadians(-45)), copies[3]->path().segments[0].p.h,
               1e-4f);
   // With Live Update off the art keeps its record.
-  Act(kBorder, "set 34=0");
-  Act(kBorder, "set 13=20");
+  Act(kBorder, "set", BorderItems::kLiveUpdate, "=0");
+  Act(kBorder, "set", BorderItems::kOffset, "=20");
   EXPECT_FLOAT_EQ(0.5f, StoredBorder(*EffectArt().at(0)).offset);
   // Turning it on writes the current record at once.
-  Act(kBorder, "set 34=1");
+  Act(kBorder, "set", BorderItems::kLiveUpdate, "=1");
   EXPECT_FLOAT_EQ(0.2f, StoredBorder(*EffectArt().at(0)).offset);
 }
 
@@ -134,59 +157,61 @@ TEST_F(FrameworkTest, ManualStepsEnablesTheStepsFieldAndTheSameChoiceWritesNothi
   Art* a = Stroked("a", 0);
   Select({a});
   OpenBorder();
-  EXPECT_FALSE(Palette(kBorder)->GetItem(11)->enabled);
-  Act(kBorder, "press 37");
+  EXPECT_FALSE(Palette(kBorder)->GetItem(BorderItems::kSteps)->enabled);
+  Act(kBorder, "press", BorderItems::kApply);
   Select({EffectArt().at(0)});
   SelectionChanged();
-  Act(kBorder, "choose 9=3");
-  EXPECT_TRUE(Palette(kBorder)->GetItem(11)->enabled);
-  EXPECT_TRUE(Palette(kBorder)->GetItem(10)->enabled);
+  Act(kBorder, "choose", BorderItems::kStepsMode, "=3");
+  EXPECT_TRUE(Palette(kBorder)->GetItem(BorderItems::kSteps)->enabled);
+  EXPECT_TRUE(Palette(kBorder)->GetItem(BorderItems::kStepsLabel)->enabled);
   Art* effect = EffectArt().at(0);
   EXPECT_EQ(3, StoredBorder(*effect).stepsMode);
   // Change the stored record behind the palette's back: choosing Manual
   // again must not write it.
   doc().MutablePlugin(*effect).data[76] = 42;
   doc().TakePendingUpdates();
-  Act(kBorder, "choose 9=3");
+  Act(kBorder, "choose", BorderItems::kStepsMode, "=3");
   EXPECT_EQ(42, StoredBorder(*EffectArt().at(0)).steps);
-  Act(kBorder, "choose 9=0");
-  EXPECT_FALSE(Palette(kBorder)->GetItem(11)->enabled);
+  Act(kBorder, "choose", BorderItems::kStepsMode, "=0");
+  EXPECT_FALSE(Palette(kBorder)->GetItem(BorderItems::kSteps)->enabled);
 }
 
 TEST_F(FrameworkTest, ADialReleasedLeavesTheAngleAtTheWholeDegreeShown) {
   OpenBorder();
-  host::adm::Item* dial = Palette(kBorder)->GetItem(16);
+  host::adm::Item* dial = Palette(kBorder)->GetItem(BorderItems::kAngleDial);
   const int w = dial->bounds.right - dial->bounds.left;
   EXPECT_EQ(w, dial->bounds.bottom - dial->bounds.top);  // made square
   // Up and to the right of the centre, not on a whole degree.
-  Act(kBorder, "drag 16=" + std::to_string(w / 2) + "," + std::to_string(w / 2) + ":" +
-                   std::to_string(w / 2 + 9) + "," + std::to_string(w / 2 - 4));
+  Act(kBorder, "drag", BorderItems::kAngleDial,
+      "=" + std::to_string(w / 2) + "," + std::to_string(w / 2) + ":" +
+          std::to_string(w / 2 + 9) + "," + std::to_string(w / 2 - 4));
   const float degrees = std::round(std::atan2(4.0f, 9.0f) * 180.0f / 3.14159265f);
   EXPECT_FLOAT_EQ(RecordRadians(degrees), BorderRecord()->angle);
-  EXPECT_DOUBLE_EQ(degrees, Palette(kBorder)->GetItem(17)->Value());
+  EXPECT_DOUBLE_EQ(degrees, Palette(kBorder)->GetItem(BorderItems::kAngle)->Value());
 }
 
 TEST_F(FrameworkTest, ArcButtonsSliderAndFieldsStoreTheirUnits) {
   OpenBorder();
-  Act(kBorder, "press 6");
+  Act(kBorder, "press", BorderItems::kArcPlus);
   EXPECT_FLOAT_EQ(1.0f, BorderRecord()->gradientArc);
-  EXPECT_DOUBLE_EQ(100, Palette(kBorder)->GetItem(2)->Value());
-  Act(kBorder, "set 2=-40");
+  EXPECT_DOUBLE_EQ(100, Palette(kBorder)->GetItem(BorderItems::kArcField)->Value());
+  Act(kBorder, "set", BorderItems::kArcField, "=-40");
   EXPECT_NEAR(-0.4f, BorderRecord()->gradientArc, 1e-6f);
-  EXPECT_NEAR(-40, Palette(kBorder)->GetItem(7)->Value(), 1e-4);
-  Act(kBorder, "press 8");
+  EXPECT_NEAR(-40, Palette(kBorder)->GetItem(BorderItems::kArcSlider)->Value(), 1e-4);
+  Act(kBorder, "press", BorderItems::kReverse);
   EXPECT_EQ(1, BorderRecord()->reverse);
-  EXPECT_EQ(17806, Palette(kBorder)->GetItem(4)->pictureId);
-  Act(kBorder, "press 20");
+  EXPECT_EQ(res::kArcReversePictures,
+            Palette(kBorder)->GetItem(BorderItems::kArcMinus)->pictureId);
+  Act(kBorder, "press", BorderItems::kInside);
   EXPECT_EQ(1, BorderRecord()->style);
-  Act(kBorder, "set 17=90");
+  Act(kBorder, "set", BorderItems::kAngle, "=90");
   EXPECT_FLOAT_EQ(RecordRadians(90), BorderRecord()->angle);
-  EXPECT_FALSE(Palette(kBorder)->GetItem(23)->enabled);
-  Act(kBorder, "press 21");
-  EXPECT_TRUE(Palette(kBorder)->GetItem(23)->enabled);
-  Act(kBorder, "set 23=50");
+  EXPECT_FALSE(Palette(kBorder)->GetItem(BorderItems::kTint)->enabled);
+  Act(kBorder, "press", BorderItems::kShadow);
+  EXPECT_TRUE(Palette(kBorder)->GetItem(BorderItems::kTint)->enabled);
+  Act(kBorder, "set", BorderItems::kTint, "=50");
   EXPECT_FLOAT_EQ(0.5f, BorderRecord()->shadowTint);
-  Act(kBorder, "set 26=2.5");
+  Act(kBorder, "set", BorderItems::kShadowOffset, "=2.5");
   EXPECT_FLOAT_EQ(2.5f, BorderRecord()->shadowOffset);
 }
 
@@ -195,7 +220,7 @@ TEST_F(FrameworkTest, AnActionRecordedWithAutomaticStepsPlaysBackWithThreeSteps)
   Select({a});
   OpenBorder();
   host().actions().SetRecording(true);
-  Act(kBorder, "press 37");
+  Act(kBorder, "press", BorderItems::kApply);
   ASSERT_EQ(1u, host().actions().recorded().size());
   const auto& recorded = host().actions().recorded()[0];
   EXPECT_EQ("VsX4_Border_Action", recorded.eventName);
@@ -271,8 +296,8 @@ TEST_F(FrameworkTest, PalettePlacementWithoutAndWithAStoredLocation) {
 
 TEST_F(FrameworkTest, ShutdownSavesDockingAndTheLastSetting) {
   OpenBorder();
-  Act(kBorder, "choose 9=3");
-  Act(kBorder, "set 11=12");
+  Act(kBorder, "choose", BorderItems::kStepsMode, "=3");
+  Act(kBorder, "set", BorderItems::kSteps, "=12");
   ExpectCleanShutdown();
   auto code = host().preferences().Get("QVR-VsX4LiveBorder", "DockCode",
                                        host::Preferences::Type::Integer);
@@ -293,7 +318,7 @@ TEST_F(FrameworkTest, ApplyAndUpdateLeakNothingWhenAnyAllocationFails) {
     Select({a});
     const size_t live = host().blocks().LiveCount();
     host().blocks().FailAllocationNumber(n);
-    Act(kBorder, "press 37");
+    Act(kBorder, "press", BorderItems::kApply);
     const long made = host().blocks().AllocationCount();
     host().blocks().FailAllocationNumber(0);
     EXPECT_EQ(live, host().blocks().LiveCount());
@@ -305,12 +330,12 @@ TEST_F(FrameworkTest, ApplyAndUpdateLeakNothingWhenAnyAllocationFails) {
 
 TEST_F(FrameworkTest, TheLastSettingOutlivesAnUnloadAndAHostRestart) {
   OpenBorder();
-  Act(kBorder, "choose 9=3");
-  Act(kBorder, "set 11=12");
+  Act(kBorder, "choose", BorderItems::kStepsMode, "=3");
+  Act(kBorder, "set", BorderItems::kSteps, "=12");
   // The open palette keeps the plug-in loaded: the pair changes nothing.
   EXPECT_EQ(0, host().Unload());
   EXPECT_EQ(0, host().Reload());
-  Act(kBorder, "set 13=30");
+  Act(kBorder, "set", BorderItems::kOffset, "=30");
   ExpectCleanShutdown();
   host_.reset();
   ASSERT_EQ(0, StartHost());
@@ -325,7 +350,7 @@ TEST_F(FrameworkTest, ASelectionListWithOneEntryIsNeverExamined) {
   Art* a = Stroked("a", 0);
   Select({a});
   OpenBorder();
-  Act(kBorder, "press 37");
+  Act(kBorder, "press", BorderItems::kApply);
   Art* effect = EffectArt().at(0);
   // A run of a text object alone: the host lists only its layer.
   Art* text = AddText("t");
@@ -356,17 +381,18 @@ TEST_F(FrameworkTest, ASelectionListWithOneEntryIsNeverExamined) {
   ReleaseSuites(host().basic());
   EXPECT_FLOAT_EQ(0.75f, BorderRecord()->offset);
   EXPECT_FLOAT_EQ(0.0f, StoredBorder(*effect).offset);
-  for (int32_t button : {35, 36, 37}) EXPECT_FALSE(Palette(kBorder)->GetItem(button)->enabled);
+  for (int32_t button : {BorderItems::kExpand, BorderItems::kRelease, BorderItems::kApply})
+    EXPECT_FALSE(Palette(kBorder)->GetItem(button)->enabled);
 }
 
 TEST_F(FrameworkTest, APaletteEditIsOneUndoStepWithTheUpdateItCaused) {
   Art* a = Stroked("a", 0);
   Select({a});
   OpenBorder();
-  Act(kBorder, "press 37");
+  Act(kBorder, "press", BorderItems::kApply);
   Select({EffectArt().at(0)});
   const std::string applied = host::art::DumpDocument(doc());
-  Act(kBorder, "set 13=50");
+  Act(kBorder, "set", BorderItems::kOffset, "=50");
   EXPECT_FLOAT_EQ(0.5f, StoredBorder(*EffectArt().at(0)).offset);
   EXPECT_NE(applied, host::art::DumpDocument(doc()));
   ASSERT_TRUE(doc().Undo());

@@ -99,7 +99,7 @@ TEST_F(RoutingTest, DoActionTwelveReplaysTilingWithoutItsPalette) {
   auto effects = EffectArt();
   ASSERT_EQ(1u, effects.size());
   EXPECT_EQ(globals().effectSlots[kTiling].group, effects[0]->plugin().group);
-  EXPECT_EQ(size_t(Effect(kTiling).recordSize), effects[0]->plugin().data.size());
+  EXPECT_EQ(size_t(Effect(kTiling).record.size), effects[0]->plugin().data.size());
   EXPECT_EQ(square, effects[0]->editGroup()->firstChild());
 }
 
@@ -125,10 +125,11 @@ TEST_F(RoutingTest, ASelectionChangeLoadsTheSelectedArtsRecordIntoAVisiblePalett
   Select({effect});
   EXPECT_EQ(0, host::SendNotify(host(), kAIArtSelectionChangedNotifier));
   EXPECT_EQ(77, BorderRecord()->steps);
-  EXPECT_EQ(77, Palette(kBorder)->GetItem(11)->Value());
-  EXPECT_TRUE(Palette(kBorder)->GetItem(11)->enabled);
-  EXPECT_TRUE(Palette(kBorder)->GetItem(36)->enabled);   // Release
-  EXPECT_FALSE(Palette(kBorder)->GetItem(37)->enabled);  // Apply: nothing plain
+  EXPECT_EQ(77, Palette(kBorder)->GetItem(BorderItems::kSteps)->Value());
+  EXPECT_TRUE(Palette(kBorder)->GetItem(BorderItems::kSteps)->enabled);
+  EXPECT_TRUE(Palette(kBorder)->GetItem(BorderItems::kRelease)->enabled);
+  // Apply too: it releases the art and wraps its source again.
+  EXPECT_TRUE(Palette(kBorder)->GetItem(BorderItems::kApply)->enabled);
 }
 
 TEST_F(RoutingTest, ShowPaletteShowsTheSelectedEffectsPaletteOrBeeps) {
@@ -147,21 +148,21 @@ TEST_F(RoutingTest, EveryPalettesHelpButtonOpensItsTopicAndWithCtrlTheSelectedAr
   for (int effect = 0; effect < kEffectCount; ++effect) {
     SCOPED_TRACE(Effect(effect).name);
     if (!Palette(effect)) ASSERT_EQ(0, ChooseWindowItem(effect));
-    Act(effect, "press " + std::to_string(Behaviour(effect).buttons.help));
+    Act(effect, "press", Effect(effect).buttons.help);
     EXPECT_EQ(Effect(effect).helpTopic, globals().HelpTopic);
     ASSERT_NE(nullptr, globals().HelpPalette);
     EXPECT_TRUE(host().dialogs().Find(globals().HelpPalette)->visible);
   }
   // Ctrl: the palettes of the selected effect art instead, or a beep.
-  const int32_t tilingHelp = Behaviour(kTiling).buttons.help;
+  const int32_t tilingHelp = Effect(kTiling).buttons.help;
   const int beeps = host().user().beeps();
   Select({});
-  Act(kTiling, "press " + std::to_string(tilingHelp) + " ctrl");
+  Act(kTiling, "press", tilingHelp, " ctrl");
   EXPECT_EQ(beeps + 1, host().user().beeps());
   ASSERT_EQ(0, ChooseWindowItem(kBorder));  // hides the Border palette
   ASSERT_FALSE(Palette(kBorder)->visible);
   Select({MakeBorderArt(kBorderFactoryParams)});
-  Act(kTiling, "press " + std::to_string(tilingHelp) + " ctrl");
+  Act(kTiling, "press", tilingHelp, " ctrl");
   EXPECT_EQ(beeps + 1, host().user().beeps());
   EXPECT_TRUE(Palette(kBorder)->visible);
   EXPECT_EQ(Effect(kTrail).helpTopic, globals().HelpTopic);

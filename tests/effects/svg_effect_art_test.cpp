@@ -46,7 +46,7 @@ class SvgEffectArtTest : public EffectTest {
     BorderRecord()->stepsMode = 3;
     BorderRecord()->steps = 5;
     BorderRecord()->offset = 0.25f;
-    Act(kBorder, "press 37");
+    Act(kBorder, "press", BorderItems::kApply);
     return EffectArt().at(0);
   }
 };
@@ -87,6 +87,26 @@ TEST_F(SvgEffectArtTest, ARoundTripKeepsTheRecordBytesTheSourceAndTheResult) {
   ASSERT_EQ(6u, copies.size());
   EXPECT_NEAR(12.0f, copies[5]->path().style.stroke.width, 1e-4f);
   EXPECT_EQ(record, again->plugin().data);
+}
+
+TEST_F(SvgEffectArtTest, InsideOnAGroupClipsToTheUnionOfTheGroupsOutlines) {
+  Art* group = AddContainer("g", ArtKind::Group);
+  const AIColor white = Gray(1);
+  for (float x : {10.0f, 60.0f})
+    Paint(*AddSquare("s" + std::to_string(int(x)), x, 10, 40, group), 4, Gray(0), &white);
+  Select({group});
+  ASSERT_EQ(0, ChooseWindowItem(kBorder));
+  Act(kBorder, "press", BorderItems::kInside);
+  Act(kBorder, "press", BorderItems::kApply);
+  const std::string text = svg::ExportSvg(doc(), nullptr);
+  const size_t begin = text.find("<clipPath");
+  ASSERT_NE(std::string::npos, begin);
+  const std::string clip = text.substr(begin, text.find("</clipPath>", begin) - begin);
+  // One shape per square of the group: the clip is their union.
+  size_t shapes = 0;
+  for (size_t at = clip.find("<path"); at != std::string::npos; at = clip.find("<path", at + 1))
+    ++shapes;
+  EXPECT_EQ(2u, shapes) << clip;
 }
 
 TEST_F(SvgEffectArtTest, EffectArtOfAnUnknownKindKeepsItsNameAndBytes) {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "fractalize_fixture.h"
+#include "generated/resource_ids.h"
 #include "host/core/action_values.h"
 #include "host/core/messages.h"
 #include "host/adm/dialog_manager.h"
@@ -10,6 +11,7 @@
 namespace vx {
 namespace {
 
+using host::adm::ItemAction;
 using test::Params;
 
 constexpr uint32_t K(const char (&k)[5]) { return VX_FOURCC(k[0], k[1], k[2], k[3]); }
@@ -70,7 +72,9 @@ TEST_F(FractalizeAction, PlaybackAppliesTheRecordedValues) {
   doc_->Select(*other, true);
   host::adm::ScriptedAgent agent;
   std::string error;
-  agent.AddScript("Fractalize Plug-in Dialog", {*host::adm::ParseAgentAction("press 2", &error)});
+  agent.AddScript("Fractalize Plug-in Dialog",
+                  {*host::adm::ParseAgentAction(
+                      ItemAction("press", res::FractalizeDialog::kCancel), &error)});
   host().dialogs().SetAgent(&agent);
   ASSERT_EQ(0, host::DoAction(host(), "VsX4_Fractalize_Action", value, true));
   EXPECT_EQ(4u, other->path().segments.size());

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "fractalize_fixture.h"
+#include "generated/resource_ids.h"
 #include "host/adm/dialog.h"
 #include "host/adm/dialog_manager.h"
 #include "host/adm/user_agent.h"
@@ -18,6 +19,7 @@
 namespace vx {
 namespace {
 
+using host::adm::ItemAction;
 using host::adm::ScriptedAgent;
 using test::Anchors;
 using test::Params;
@@ -66,7 +68,11 @@ TEST_F(FilterDialog, OkKeepsTheValuesAndGoRepeatsThePreview) {
   Art* square = AddPath({{0, 0}, {0, 90}, {90, 90}, {90, 0}}, true);
   PeekingAgent agent;
   std::vector<size_t> counts;
-  agent.actions = {"choose 5=9", "choose 10=1", "press 20", "set 12=0", "press 1"};
+  agent.actions = {ItemAction("choose", res::FractalizeDialog::kGenerator, "=9"),
+                   ItemAction("choose", res::FractalizeDialog::kLevel, "=1"),
+                   ItemAction("press", res::FractalizeDialog::kPreview),
+                   ItemAction("set", res::FractalizeDialog::kDensity, "=0"),
+                   ItemAction("press", res::FractalizeDialog::kOk)};
   agent.peek = [&](host::adm::DialogDriver&) {
     counts.push_back(square->path().segments.size());
   };
@@ -96,7 +102,9 @@ TEST_F(FilterDialog, CancelRestoresTheRecordAndUndoesThePreview) {
   SetFilterParams(Params(1, 1));
   ScriptedAgent agent;
   agent.AddScript("Fractalize Plug-in Dialog",
-                  Script({"choose 5=3", "press 20", "press 2"}));
+                  Script({ItemAction("choose", res::FractalizeDialog::kGenerator, "=3"),
+                          ItemAction("press", res::FractalizeDialog::kPreview),
+                          ItemAction("press", res::FractalizeDialog::kCancel)}));
   host().dialogs().SetAgent(&agent);
   EXPECT_EQ(kCanceledErr, FilterGetParameters());
   EXPECT_TRUE(agent.failures().empty());
@@ -110,7 +118,11 @@ TEST_F(FilterDialog, TheUnitLabelTogglesWhichDistortionEditIsUsed) {
   PeekingAgent agent;
   std::vector<std::string> labels;
   std::vector<bool> pointsEnabled;
-  agent.actions = {"press 18", "set 16=7", "press 18", "press 18", "press 1"};
+  agent.actions = {ItemAction("press", res::FractalizeDialog::kUnitFrame),
+                   ItemAction("set", res::FractalizeDialog::kUnevenPoints, "=7"),
+                   ItemAction("press", res::FractalizeDialog::kUnitFrame),
+                   ItemAction("press", res::FractalizeDialog::kUnitFrame),
+                   ItemAction("press", res::FractalizeDialog::kOk)};
   agent.peek = [&](host::adm::DialogDriver& d) {
     labels.push_back(d.dialog().GetItem(17)->Text());
     pointsEnabled.push_back(d.dialog().GetItem(16)->enabled);
@@ -130,7 +142,8 @@ TEST_F(FilterDialog, TitleGeneratorsAndHeightPopup) {
   std::vector<std::string> names;
   std::vector<int32_t> icons;
   double height = 0;
-  agent.actions = {"choose 7=5", "press 1"};
+  agent.actions = {ItemAction("choose", res::FractalizeDialog::kHeight, "=5"),
+                   ItemAction("press", res::FractalizeDialog::kOk)};
   agent.peek = [&](host::adm::DialogDriver& d) {
     title = d.dialog().title;
     auto* list = d.dialog().GetItem(5)->list();

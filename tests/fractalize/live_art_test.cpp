@@ -14,6 +14,7 @@
 #include <pugixml.hpp>
 
 #include "fractalize_fixture.h"
+#include "generated/resource_ids.h"
 #include "host/adm/dialog_manager.h"
 #include "host/adm/user_agent.h"
 #include "host/art/dictionary.h"
@@ -31,6 +32,7 @@
 namespace vx {
 namespace {
 
+using host::adm::ItemAction;
 using host::art::Dictionary;
 using host::live::InstanceOf;
 constexpr const char* kEffect = "Fractalize...";
@@ -107,19 +109,23 @@ TEST_F(LiveArt, EditsRenderAgainAndCancelKeepsEverything) {
        0, 3, 200, false, 1},
       {"level 2 in the dialog",
        [this](Art& live, Art&) {
-         RunDialog({"choose 10=1", "press 1"});
+         RunDialog({ItemAction("choose", res::FractalizeDialog::kLevel, "=1"),
+                    ItemAction("press", res::FractalizeDialog::kOk)});
          return host::live::EditLiveEffect(host(), *doc_, live);
        },
        0, 5, 141.421f, false, 2},
       {"NewSequence, then OK",
        [this](Art& live, Art&) {
-         RunDialog({"press 19", "press 1"});
+         RunDialog({ItemAction("press", res::FractalizeDialog::kNewSequence),
+                    ItemAction("press", res::FractalizeDialog::kOk)});
          return host::live::EditLiveEffect(host(), *doc_, live);
        },
        0, 3, 141.421f, true, 1},
       {"level 2 and NewSequence, then Cancel",
        [this](Art& live, Art&) {
-         RunDialog({"choose 10=1", "press 19", "press 2"});
+         RunDialog({ItemAction("choose", res::FractalizeDialog::kLevel, "=1"),
+                    ItemAction("press", res::FractalizeDialog::kNewSequence),
+                    ItemAction("press", res::FractalizeDialog::kCancel)});
          return host::live::EditLiveEffect(host(), *doc_, live);
        },
        kCanceledErr, 3, 141.421f, false, 1},

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "fractalize_fixture.h"
+#include "generated/resource_ids.h"
 #include "host/adm/dialog.h"
 #include "host/adm/dialog_manager.h"
 #include "host/adm/user_agent.h"
@@ -19,6 +20,7 @@
 namespace vx {
 namespace {
 
+using host::adm::ItemAction;
 using host::art::Dictionary;
 using test::Anchors;
 
@@ -110,7 +112,11 @@ TEST_F(LiveEffect, EditParametersWritesTheSixEntriesOnOk) {
   Dictionary params, info;
   host::adm::ScriptedAgent agent;
   std::vector<host::adm::AgentAction> script;
-  for (const char* line : {"choose 5=11", "choose 10=2", "set 12=2.5", "press 1"}) {
+  for (const std::string& line :
+       {ItemAction("choose", res::FractalizeDialog::kGenerator, "=11"),
+        ItemAction("choose", res::FractalizeDialog::kLevel, "=2"),
+        ItemAction("set", res::FractalizeDialog::kDensity, "=2.5"),
+        ItemAction("press", res::FractalizeDialog::kOk)}) {
     std::string error;
     script.push_back(*host::adm::ParseAgentAction(line, &error));
   }

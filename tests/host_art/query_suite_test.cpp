@@ -82,12 +82,14 @@ TEST_F(QueryTest, MatchingArtBySpecificationsInPaintOrder) {
 }
 
 TEST_F(QueryTest, SelectedListStartsWithTheLayersGroupThenPaintOrder) {
-  EXPECT_EQ((Names{"<layer>", "E", "G", "CP", "c2", "c1", "g1", "P1"}), Selected());
+  // Selected plug-in group art E is followed by the selected art of its
+  // edit group.
+  EXPECT_EQ((Names{"<layer>", "E", "e1", "G", "CP", "c2", "c1", "g1", "P1"}), Selected());
   // A selection over two layers lists each layer's group before its art.
   host::art::Layer* top = doc->NewLayer("Top");
   Art* x = AddPath(*doc, Placement::InsideOnTop, top->group, "X", {0, 0});
   doc->Select(*x, true);
-  EXPECT_EQ((Names{"<layer>", "E", "G", "CP", "c2", "c1", "g1", "P1", "<layer>", "X"}),
+  EXPECT_EQ((Names{"<layer>", "E", "e1", "G", "CP", "c2", "c1", "g1", "P1", "<layer>", "X"}),
             Selected());
   AIArtHandleList list = nullptr;
   int32_t count = 0;
@@ -128,7 +130,7 @@ TEST_F(QueryTest, ListAllocationFailuresLeaveNothingBehind) {
       EXPECT_EQ(0, count);
     } else {
       ASSERT_EQ(0, err);
-      EXPECT_EQ(8, count);
+      EXPECT_EQ(9, count);
       TakeList(list, count);
     }
     EXPECT_EQ(live, host().blocks().LiveCount()) << n;

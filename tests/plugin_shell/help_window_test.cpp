@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "generated/resource_ids.h"
 #include "host/adm/dialog.h"
 #include "host/adm/dialog_manager.h"
 #include "host/adm/user_agent.h"
@@ -21,6 +22,7 @@ namespace {
 
 using host::adm::Dialog;
 using host::adm::DialogDriver;
+using host::adm::ItemAction;
 
 constexpr int kHelpMenuItem = 15;
 constexpr int32_t kWidth = 340, kHeight = 420;  // the template's size
@@ -140,18 +142,19 @@ TEST_F(HelpWindowTest, ATopicFromADialogRunsTheModalHelpAndItsChoiceReachesThePa
 TEST_F(HelpWindowTest, TheModalHelpGrowsInStepsNeverBelowItsSizeAndReopensWhereItWasClosed) {
   Start();
   struct Drag {
-    const char* action;
+    const char* points;
     int32_t width, height;
   };
-  const Drag drags[] = {{"drag 7=0,0:40,20", kWidth + 32, kHeight + 16},
-                        {"drag 7=0,0:15,15", kWidth + 32, kHeight + 16},
-                        {"drag 7=0,0:-400,-400", kWidth, kHeight}};
+  const Drag drags[] = {{"=0,0:40,20", kWidth + 32, kHeight + 16},
+                        {"=0,0:15,15", kWidth + 32, kHeight + 16},
+                        {"=0,0:-400,-400", kWidth, kHeight}};
   agent_.act = [&](DialogDriver& d) {
     Dialog& dialog = d.dialog();
     for (const Drag& drag : drags) {
-      SCOPED_TRACE(drag.action);
+      const std::string text = ItemAction("drag", res::HelpWindow::kSizeGrip, drag.points);
+      SCOPED_TRACE(text);
       std::string error;
-      auto action = host::adm::ParseAgentAction(drag.action, &error);
+      auto action = host::adm::ParseAgentAction(text, &error);
       ASSERT_TRUE(action) << error;
       ASSERT_EQ("", host::adm::Perform(d, *action));
       EXPECT_EQ(drag.width, dialog.bounds.right - dialog.bounds.left);

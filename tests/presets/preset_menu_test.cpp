@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "effects/border.h"
+#include "generated/resource_ids.h"
 #include "host/adm/dialog_manager.h"
 #include "host/adm/font.h"
 #include "host/adm/user_agent.h"
@@ -21,9 +22,13 @@ namespace vx::test {
 namespace {
 
 namespace fs = std::filesystem;
+using host::adm::ItemAction;
 using host::adm::ParseAgentAction;
 using host::adm::ScriptedAgent;
 constexpr const char* kBorderFile = "VERSALiX4_PST_Border.txt";
+
+// The scripted agent's key of a dialog: its template id.
+std::string DialogKey(int32_t id) { return "#" + std::to_string(id); }
 
 std::vector<host::adm::AgentAction> Script(std::vector<std::string> lines) {
   std::vector<host::adm::AgentAction> actions;
@@ -132,7 +137,9 @@ TEST_F(PresetMenu, AltChoiceUpdatesThePresetUnderANewName) {
   ASSERT_EQ(kNoErr, AppendPreset(file(), &dash));
   ASSERT_EQ(kNoErr, FillPresetMenu(owner_));
   record_.steps = 55;
-  agent_.AddScript("#18108", Script({"text 5=-renamed", "press 1"}));
+  agent_.AddScript(DialogKey(res::kUpdatePreset),
+                   Script({ItemAction("text", res::UpdatePreset::kName, "=-renamed"),
+                           ItemAction("press", res::UpdatePreset::kOk)}));
   ASSERT_EQ(kNoErr, ChoosePresetMenuEntry(owner_, 4, true));
   EXPECT_EQ((std::vector<std::string>{"-renamed"}), FileNames(currentPath()));
   EXPECT_EQ(" -renamed", ListTexts(menu())[4]);
@@ -142,7 +149,9 @@ TEST_F(PresetMenu, AltChoiceUpdatesThePresetUnderANewName) {
   EXPECT_EQ(0, gRefreshes);
   // Cancel changes nothing.
   const std::string before = ReadFileBytes(currentPath());
-  agent_.AddScript("#18108", Script({"text 5=other", "press 2"}));
+  agent_.AddScript(DialogKey(res::kUpdatePreset),
+                   Script({ItemAction("text", res::UpdatePreset::kName, "=other"),
+                           ItemAction("press", res::UpdatePreset::kCancel)}));
   ASSERT_EQ(kNoErr, ChoosePresetMenuEntry(owner_, 4, true));
   EXPECT_EQ(before, ReadFileBytes(currentPath()));
 }
@@ -159,8 +168,12 @@ TEST_F(PresetMenu, ManagerMakesANewPreset) {
   AddPresets(2);
   ASSERT_EQ(kNoErr, FillPresetMenu(owner_));
   record_.steps = 77;
-  agent_.AddScript("#18100", Script({"press 3", "press 1"}));
-  agent_.AddScript("#18104", Script({"text 5=Mine", "press 1"}));
+  agent_.AddScript(DialogKey(res::kPresetManager),
+                   Script({ItemAction("press", res::PresetManager::kNew),
+                           ItemAction("press", res::PresetManager::kClose)}));
+  agent_.AddScript(DialogKey(res::kNewPreset),
+                   Script({ItemAction("text", res::NewPreset::kName, "=Mine"),
+                           ItemAction("press", res::NewPreset::kOk)}));
   ASSERT_EQ(kNoErr, ChoosePresetMenuEntry(owner_, 2, false));
   EXPECT_EQ((std::vector<std::string>{"P0", "P1", "Mine"}), FileNames(currentPath()));
   BorderPGParams loaded = kBorderFactoryParams;
@@ -171,8 +184,13 @@ TEST_F(PresetMenu, ManagerMakesANewPreset) {
 }
 
 TEST_F(PresetMenu, EmptyNameCannotBeConfirmed) {
-  agent_.AddScript("#18100", Script({"press 3", "press 1"}));
-  agent_.AddScript("#18104", Script({"text 5=", "press 1", "press 2"}));
+  agent_.AddScript(DialogKey(res::kPresetManager),
+                   Script({ItemAction("press", res::PresetManager::kNew),
+                           ItemAction("press", res::PresetManager::kClose)}));
+  agent_.AddScript(DialogKey(res::kNewPreset),
+                   Script({ItemAction("text", res::NewPreset::kName, "="),
+                           ItemAction("press", res::NewPreset::kOk),
+                           ItemAction("press", res::NewPreset::kCancel)}));
   ASSERT_EQ(kNoErr, RunPresetManager(owner_));
   EXPECT_TRUE(FileNames(currentPath()).empty());
   // "press 1" on the disabled OK is refused by the dialog manager.
@@ -183,9 +201,13 @@ TEST_F(PresetMenu, EmptyNameCannotBeConfirmed) {
 TEST_F(PresetMenu, ManagerDeletesTheSelection) {
   AddPresets(4);
   ASSERT_EQ(kNoErr, FillPresetMenu(owner_));
-  agent_.AddScript("#18100", Script({"choose 2=0", "choose 2=2 shift", "press 4",
-                                     "press 1"}));
-  agent_.AddScript("#18106", Script({"press 1"}));
+  agent_.AddScript(DialogKey(res::kPresetManager),
+                   Script({ItemAction("choose", res::PresetManager::kList, "=0"),
+                           ItemAction("choose", res::PresetManager::kList, "=2 shift"),
+                           ItemAction("press", res::PresetManager::kDelete),
+                           ItemAction("press", res::PresetManager::kClose)}));
+  agent_.AddScript(DialogKey(res::kDeletePresets),
+                   Script({ItemAction("press", res::DeletePresets::kOk)}));
   ASSERT_EQ(kNoErr, RunPresetManager(owner_));
   EXPECT_EQ((std::vector<std::string>{"P1", "P3"}), FileNames(currentPath()));
   EXPECT_EQ((std::vector<std::string>{"Default Settings", "-", "Edit...", "-",
@@ -203,8 +225,12 @@ TEST_F(PresetMenu, ManagerSurvivesEveryAllocationFailure) {
     WriteFileBytes(currentPath(), before);
     ASSERT_EQ(kNoErr, RefreshPresetMenu(owner_));
     host().dialogs().ClearAlerts();
-    agent_.AddScript("#18100", Script({"choose 2=1", "press 4", "press 1"}));
-    agent_.AddScript("#18106", Script({"press 1"}));
+    agent_.AddScript(DialogKey(res::kPresetManager),
+                     Script({ItemAction("choose", res::PresetManager::kList, "=1"),
+                             ItemAction("press", res::PresetManager::kDelete),
+                             ItemAction("press", res::PresetManager::kClose)}));
+    agent_.AddScript(DialogKey(res::kDeletePresets),
+                     Script({ItemAction("press", res::DeletePresets::kOk)}));
     host().blocks().FailAllocationNumber(n);
     ASErr err = RunPresetManager(owner_);
     const long made = host().blocks().AllocationCount();
@@ -229,8 +255,12 @@ TEST_F(PresetMenu, ManagerAltClickUpdatesAnEntry) {
   AddPresets(2);
   ASSERT_EQ(kNoErr, FillPresetMenu(owner_));
   record_.steps = 9;
-  agent_.AddScript("#18100", Script({"choose 2=1 alt", "press 1"}));
-  agent_.AddScript("#18108", Script({"text 5=Updated", "press 1"}));
+  agent_.AddScript(DialogKey(res::kPresetManager),
+                   Script({ItemAction("choose", res::PresetManager::kList, "=1 alt"),
+                           ItemAction("press", res::PresetManager::kClose)}));
+  agent_.AddScript(DialogKey(res::kUpdatePreset),
+                   Script({ItemAction("text", res::UpdatePreset::kName, "=Updated"),
+                           ItemAction("press", res::UpdatePreset::kOk)}));
   ASSERT_EQ(kNoErr, RunPresetManager(owner_));
   EXPECT_EQ((std::vector<std::string>{"P0", "Updated"}), FileNames(currentPath()));
   EXPECT_EQ("Updated", ListTexts(menu())[5]);
@@ -254,10 +284,16 @@ TEST_F(PresetMenu, ImportingFiveIntoThreeFreePlaces) {
   WriteFileBytes(other / kBorderFile, source);
 
   agent_.AddFolderAnswer(other.string());
-  agent_.AddScript("#18100", Script({"press 5", "press 1"}));
-  agent_.AddScript("#18102", Script({"choose 3=0", "choose 3=1 shift",
-                                     "choose 3=2 shift", "choose 3=3 shift",
-                                     "choose 3=4 shift", "press 1"}));
+  agent_.AddScript(DialogKey(res::kPresetManager),
+                   Script({ItemAction("press", res::PresetManager::kImport),
+                           ItemAction("press", res::PresetManager::kClose)}));
+  agent_.AddScript(DialogKey(res::kPresetImport),
+                   Script({ItemAction("choose", res::PresetImport::kList, "=0"),
+                           ItemAction("choose", res::PresetImport::kList, "=1 shift"),
+                           ItemAction("choose", res::PresetImport::kList, "=2 shift"),
+                           ItemAction("choose", res::PresetImport::kList, "=3 shift"),
+                           ItemAction("choose", res::PresetImport::kList, "=4 shift"),
+                           ItemAction("press", res::PresetImport::kOk)}));
   ASSERT_EQ(kNoErr, RunPresetManager(owner_));
   EXPECT_EQ((std::vector<std::string>{"Some are not able to be imported."}),
             Alerts());
@@ -272,7 +308,9 @@ TEST_F(PresetMenu, ImportFromTheOwnFileIsRefused) {
   AddPresets(1);
   const std::string before = ReadFileBytes(currentPath());
   agent_.AddFolderAnswer(userFolder().string());
-  agent_.AddScript("#18100", Script({"press 5", "press 1"}));
+  agent_.AddScript(DialogKey(res::kPresetManager),
+                   Script({ItemAction("press", res::PresetManager::kImport),
+                           ItemAction("press", res::PresetManager::kClose)}));
   ASSERT_EQ(kNoErr, RunPresetManager(owner_));
   EXPECT_EQ((std::vector<ASErr>{kSameFileErr}), gReported);
   EXPECT_EQ(before, ReadFileBytes(currentPath()));
@@ -283,7 +321,10 @@ TEST_F(PresetMenu, ExportNeedsAFileOfTheSameKind) {
   const fs::path other = settingsRoot_ / "target";
   fs::create_directories(other);
   agent_.AddFolderAnswer(other.string());
-  agent_.AddScript("#18100", Script({"choose 2=1", "press 6", "press 1"}));
+  agent_.AddScript(DialogKey(res::kPresetManager),
+                   Script({ItemAction("choose", res::PresetManager::kList, "=1"),
+                           ItemAction("press", res::PresetManager::kExport),
+                           ItemAction("press", res::PresetManager::kClose)}));
   ASSERT_EQ(kNoErr, RunPresetManager(owner_));
   EXPECT_EQ((std::vector<ASErr>{kExportNotFoundErr}), gReported);
   EXPECT_FALSE(fs::exists(other / kBorderFile));
@@ -291,7 +332,10 @@ TEST_F(PresetMenu, ExportNeedsAFileOfTheSameKind) {
   gReported.clear();
   fs::copy_file(FactoryFolder() / kBorderFile, other / kBorderFile);
   agent_.AddFolderAnswer(other.string());
-  agent_.AddScript("#18100", Script({"choose 2=1", "press 6", "press 1"}));
+  agent_.AddScript(DialogKey(res::kPresetManager),
+                   Script({ItemAction("choose", res::PresetManager::kList, "=1"),
+                           ItemAction("press", res::PresetManager::kExport),
+                           ItemAction("press", res::PresetManager::kClose)}));
   ASSERT_EQ(kNoErr, RunPresetManager(owner_));
   EXPECT_TRUE(gReported.empty());
   EXPECT_EQ((std::vector<std::string>{"P1"}), FileNames(other / kBorderFile));
@@ -300,7 +344,11 @@ TEST_F(PresetMenu, ExportNeedsAFileOfTheSameKind) {
 TEST_F(PresetMenu, CancelledFolderChooserDoesNothing) {
   AddPresets(1);
   const std::string before = ReadFileBytes(currentPath());
-  agent_.AddScript("#18100", Script({"press 5", "choose 2=0", "press 6", "press 1"}));
+  agent_.AddScript(DialogKey(res::kPresetManager),
+                   Script({ItemAction("press", res::PresetManager::kImport),
+                           ItemAction("choose", res::PresetManager::kList, "=0"),
+                           ItemAction("press", res::PresetManager::kExport),
+                           ItemAction("press", res::PresetManager::kClose)}));
   ASSERT_EQ(kNoErr, RunPresetManager(owner_));
   EXPECT_TRUE(gReported.empty());
   EXPECT_TRUE(host().dialogs().alerts().empty());
@@ -315,7 +363,7 @@ std::string DragScript(int32_t from, std::vector<int32_t> through) {
     const int v = row < 0 ? -3 : row >= 99 ? 195 : DialogManager::ListRowMiddle(row);
     return "20," + std::to_string(v);
   };
-  std::string script = "drag 2=" + point(from);
+  std::string script = ItemAction("drag", res::PresetManager::kList, "=") + point(from);
   for (int32_t row : through) script += ":" + point(row);
   return script;
 }
@@ -351,7 +399,9 @@ TEST_F(PresetMenu, DraggingAnEntryMovesItInTheFile) {
     host().dialogs().ClearAlerts();
     const fs::path blocker = currentPath().string() + "Tmp/inside";
     if (c.blocked) fs::create_directories(blocker);
-    agent_.AddScript("#18100", Script({DragScript(c.from, c.through), "press 1"}));
+    agent_.AddScript(DialogKey(res::kPresetManager),
+                     Script({DragScript(c.from, c.through),
+                             ItemAction("press", res::PresetManager::kClose)}));
     ASSERT_EQ(kNoErr, RunPresetManager(owner_));
     std::string expected = header + entries[0] + entries[1];
     std::vector<std::string> names;
@@ -376,15 +426,23 @@ TEST_F(PresetMenu, DoubleClickAppliesWhileTheManagerStaysOpen) {
   const std::string before = ReadFileBytes(currentPath());
   record_.steps = 1;
   // The manager is still open after the double click: New follows.
-  agent_.AddScript("#18100", Script({"double 2=2", "press 3", "press 1"}));
-  agent_.AddScript("#18104", Script({"press 2"}));
+  agent_.AddScript(DialogKey(res::kPresetManager),
+                   Script({ItemAction("double", res::PresetManager::kList, "=2"),
+                           ItemAction("press", res::PresetManager::kNew),
+                           ItemAction("press", res::PresetManager::kClose)}));
+  agent_.AddScript(DialogKey(res::kNewPreset),
+                   Script({ItemAction("press", res::NewPreset::kCancel)}));
   ASSERT_EQ(kNoErr, RunPresetManager(owner_));
   EXPECT_EQ(102, record_.steps);
   EXPECT_EQ(1, gRefreshes);
-  EXPECT_EQ((std::vector<std::string>{"#18100", "#18104"}), agent_.seen());
+  EXPECT_EQ((std::vector<std::string>{DialogKey(res::kPresetManager), "#18104"}),
+            agent_.seen());
   EXPECT_EQ(before, ReadFileBytes(currentPath()));
   // A single click only selects.
-  agent_.AddScript("#18100", Script({"choose 2=0", "choose 2=0", "press 1"}));
+  agent_.AddScript(DialogKey(res::kPresetManager),
+                   Script({ItemAction("choose", res::PresetManager::kList, "=0"),
+                           ItemAction("choose", res::PresetManager::kList, "=0"),
+                           ItemAction("press", res::PresetManager::kClose)}));
   ASSERT_EQ(kNoErr, RunPresetManager(owner_));
   EXPECT_EQ(102, record_.steps);
 }

@@ -1,0 +1,97 @@
+// The resource compiler: names in the sources become the generated header of
+// ids (and leave the compiled resources), and a broken dialog, menu or
+// picture reference stops the build with the source line.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Compiled {
+  int status;
+  std::string errors, ids, resources;
+};
+
+std::string Read(const fs::path& path) {
+  std::ifstream in(path);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+Compiled Compile(const std::string& source) {
+  const fs::path dir = fs::temp_directory_path() / ("vx_rescomp_" + std::to_string(::getpid()));
+  fs::remove_all(dir);
+  fs::create_directories(dir);
+  std::ofstream(dir / "in.rc") << source;
+  const std::string command = std::string(VX_RESCOMP_PATH) + " " + (dir / "out.cpp").string() +
+                              " " + (dir / "ids.h").string() + " " + (dir / "in.rc").string() +
+                              " 2>" + (dir / "errors.txt").string();
+  Compiled c{std::system(command.c_str()), Read(dir / "errors.txt"), Read(dir / "ids.h"),
+             Read(dir / "out.cpp")};
+  fs::remove_all(dir);
+  return c;
+}
+
+TEST(Rescomp, NamesBecomeConstantsAndLeaveTheTemplate) {
+  const Compiled c = Compile(
+      "DIALOG 100 50 50 \"T\" name=SomePalette\n"
+      "ITEM 7 button 0 0 10 10 \"Apply\" name=Apply\n"
+      "ITEM 8 popup-list 0 0 10 10 \"\" menu=300\n"
+      "END\n"
+      "MENU 300 name=SomeMenu\n\"a\"\nEND\n"
+      "PICT 400 1 1 name=SomePicture\n@\nEND\n");
+  ASSERT_EQ(0, c.status) << c.errors;
+  for (const char* line : {"inline constexpr int32_t kSomePalette = 100;",
+                           "inline constexpr int32_t kSomeMenu = 300;",
+                           "inline constexpr int32_t kSomePicture = 400;",
+                           "namespace SomePalette {\ninline constexpr int32_t kApply = 7;\n}"})
+    EXPECT_NE(std::string::npos, c.ids.find(line)) << line;
+  // The bytes of "name=" never reach the compiled resources.
+  EXPECT_EQ(std::string::npos, c.resources.find("110,97,109,101,61,"));
+  EXPECT_NE(std::string::npos, c.resources.find("65,112,112,108,121,"));  // "Apply"
+}
+
+TEST(Rescomp, BrokenSourcesStopTheBuildAtTheirLine) {
+  struct Case {
+    const char* what;
+    const char* source;
+    const char* error;
+  };
+  const Case cases[] = {
+      {"unknown item kind", "DIALOG 1 9 9 \"\"\nITEM 1 knob 0 0 1 1 \"\"\nEND\n",
+       "in.rc:2: error: unknown item kind knob"},
+      {"picture without a picture", "DIALOG 1 9 9 \"\"\nITEM 1 picture 0 0 1 1 \"\" picture=5\nEND\n",
+       "in.rc:2: error: picture 5 has no PICT resource"},
+      {"menu without a menu", "DIALOG 1 9 9 \"\"\nITEM 1 popup-list 0 0 1 1 \"\" menu=6\nEND\n",
+       "in.rc:2: error: menu 6 has no MENU resource"},
+      {"duplicate item id",
+       "DIALOG 1 9 9 \"\"\nITEM 3 button 0 0 1 1 \"\"\nITEM 3 button 0 0 1 1 \"\"\nEND\n",
+       "in.rc:3: error: duplicate item 3"},
+      {"duplicate item name",
+       "DIALOG 1 9 9 \"\"\nITEM 3 button 0 0 1 1 \"\" name=Go\nITEM 4 button 0 0 1 1 \"\" "
+       "name=Go\nEND\n",
+       "in.rc:3: error: duplicate item name Go"},
+      {"duplicate resource name", "MENU 1 name=Same\n\"a\"\nEND\nMENU 2 name=Same\n\"b\"\nEND\n",
+       "error: duplicate name Same"},
+      {"unknown option", "DIALOG 1 9 9 \"\"\nITEM 1 button 0 0 1 1 \"\" colour=red\nEND\n",
+       "in.rc:2: error: unknown item option colour=red"},
+      {"item without bounds", "DIALOG 1 9 9 \"\"\nITEM 1 button 0 0\nEND\n",
+       "in.rc:2: error: expected ITEM"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const Compiled out = Compile(c.source);
+    EXPECT_NE(0, out.status);
+    EXPECT_NE(std::string::npos, out.errors.find(c.error)) << out.errors;
+    EXPECT_TRUE(out.ids.empty());
+  }
+}
+
+}  // namespace
