@@ -328,7 +328,10 @@ TEST_F(PathMapping, EveryAllocationFailureIsOutOfMemoryAndLeavesTheSourceCopy) {
       .run = [&] { return MapPathSubdividing(ctx, 0, 0, path->source, &path->working); },
       .check = [&](ASErr err, long, bool failed) {
         EXPECT_EQ(failed ? kOutOfMemoryErr : kNoErr, err);
-        if (!failed) return EXPECT_GT(path->working.count, 4);
+        if (!failed) {
+          EXPECT_GT(path->working.count, 4);
+          return;
+        }
         EXPECT_EQ(4, path->working.count);
         EXPECT_TRUE(SameSegments(path->source.segments, path->working.segments, 4));
       },

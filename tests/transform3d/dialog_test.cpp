@@ -13,7 +13,6 @@
 #include "filters/transform3d_bitmap.h"
 #include "host/core/user_interaction.h"
 #include "transform3d_fixture.h"
-#include "support/allocation_sweep.h"
 
 namespace vx {
 namespace {
@@ -175,15 +174,20 @@ TEST_F(TransformDialog, EveryAllocationFailureBeforeTheDialogIsReported) {
   SetParameterBlock(test::KindRecord(kTwirl));
   agent_.act = [&](DialogDriver& d) { EXPECT_EQ("", d.Press(1)); };
   int bitmapFailures = 0;
-  test::SweepAllocationFailures(host(), {
-      .run = [&] { return GetParameters(); },
-      .check = [&](ASErr result, long, bool failed) {
-        // Only the preview's bitmap has a code of its own.
-        if (result == kPreviewBitmapErr) ++bitmapFailures;
-        else EXPECT_EQ(failed ? kOutOfMemoryErr : kNoErr, result);
-      },
-      .cap = 20});
-  EXPECT_EQ(0, Go());
+  for (long n = 1; n < 20; ++n) {
+    const size_t live = host().blocks().LiveCount();
+    host().blocks().FailAllocationNumber(n);
+    const int32_t result = GetParameters();
+    host().blocks().FailAllocationNumber(0);
+    if (result == 0) {
+      EXPECT_EQ(0, Go());
+      break;
+    }
+    // Only the preview's bitmap has a code of its own.
+    if (result == kPreviewBitmapErr) ++bitmapFailures;
+    else EXPECT_EQ(-108, result) << n;
+    EXPECT_EQ(live, host().blocks().LiveCount()) << n;
+  }
   EXPECT_EQ(1, bitmapFailures);
 }
 
