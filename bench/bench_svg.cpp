@@ -1,5 +1,6 @@
 // Import and export of a large generated SVG document (tens of thousands of
-// paths in nested, transformed groups), and the PNG rendering of it.
+// paths in nested, transformed groups), the PNG rendering of it, and the
+// import of a 50 MB file.
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -113,6 +114,30 @@ void BM_RenderPng(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(BM_RenderPng)->Arg(30000)->Unit(benchmark::kMillisecond);
+
+// A 50 MB file: 2000 paths of about 25 KB of path data each, read whole.
+void BM_ImportFiftyMegabytes(benchmark::State& state) {
+  std::string data = "M0 0";
+  for (int i = 0; data.size() < 25000; ++i)
+    data += " L" + std::to_string(i % 997) + " " + std::to_string(i % 13);
+  const std::string path = "<path d='" + data + "' fill='#123456'/>\n";
+  std::string text = "<svg xmlns='http://www.w3.org/2000/svg' width='1000' height='1000'>";
+  const size_t count = (50u << 20) / path.size();
+  text.reserve(count * path.size() + 100);
+  for (size_t i = 0; i < count; ++i) text += path;
+  text += "</svg>";
+  std::string error;
+  for (auto _ : state) {
+    auto imported = vx::host::svg::ImportSvg(text, &error);
+    if (!imported || imported->document->ArtCount() != count + 1) {  // + the layer
+      state.SkipWithError("the file was not read whole");
+      break;
+    }
+    benchmark::DoNotOptimize(imported);
+  }
+  state.SetBytesProcessed(state.iterations() * int64_t(text.size()));
+}
+BENCHMARK(BM_ImportFiftyMegabytes)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

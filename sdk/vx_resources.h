@@ -35,7 +35,8 @@
  * - ICON, PICT, CURS: a small raster as text: "<width> <height>" then rows
  *         of characters ('.' transparent, any other character opaque);
  *         an empty resource has no usable image.
- * - TEXT: plain text (help topics). GART: an art clip in its text form.
+ * - TEXT: plain text (help topics). GART: an art clip in the host's art file
+ *         format (an SVG document), read through the art clip suite.
  * - PiPL: the property list as text lines "key value". */
 typedef struct VxResource {
   uint32_t type;

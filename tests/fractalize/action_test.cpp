@@ -26,7 +26,7 @@ class FractalizeAction : public test::FractalizeTest {
 };
 
 TEST_F(FractalizeAction, GoRecordsTheSixKeysOnlyWhileRecording) {
-  Art* path = AddPath({{0, 0}, {100, 0}}, false);
+  Art* path = AddPath("M 0,0 L 100,0");
   SetFilterParams(Params(10, 2, 2.5f, 7.0f, -50.0f, 1));
   ASSERT_EQ(0, FilterGo());
   EXPECT_TRUE(host().actions().recorded().empty());
@@ -53,7 +53,7 @@ TEST_F(FractalizeAction, GoRecordsTheSixKeysOnlyWhileRecording) {
 }
 
 TEST_F(FractalizeAction, PlaybackAppliesTheRecordedValues) {
-  Art* square = AddPath({{0, 0}, {0, 90}, {90, 90}, {90, 0}}, true);
+  Art* square = AddPath("M 0,0 L 0,90 L 90,90 L 90,0 Z");
   host::ActionParamValue value;
   host::ActionValue v;
   v.key = K("gene"); v.type = VX_FOURCC('e', 'n', 'u', 'm'); v.integer = 10; v.text = "Square1";
@@ -67,7 +67,7 @@ TEST_F(FractalizeAction, PlaybackAppliesTheRecordedValues) {
   ASSERT_EQ(0, host::DoAction(host(), "VsX4_Fractalize_Action", value, false));
   EXPECT_EQ(36u, square->path().segments.size());
   // With the dialog, Cancel applies nothing.
-  Art* other = AddPath({{200, 0}, {200, 90}, {290, 90}, {290, 0}}, true);
+  Art* other = AddPath("M 200,0 L 200,90 L 290,90 L 290,0 Z");
   doc_->DeselectAll();
   doc_->Select(*other, true);
   host::adm::ScriptedAgent agent;

@@ -15,6 +15,7 @@
 #include "host/core/user_interaction.h"
 #include "shell/globals.h"
 #include "shell/suites.h"
+#include "support/allocation_sweep.h"
 
 namespace vx {
 namespace {
@@ -65,7 +66,7 @@ class FilterDialog : public test::FractalizeTest {
 };
 
 TEST_F(FilterDialog, OkKeepsTheValuesAndGoRepeatsThePreview) {
-  Art* square = AddPath({{0, 0}, {0, 90}, {90, 90}, {90, 0}}, true);
+  Art* square = AddPath("M 0,0 L 0,90 L 90,90 L 90,0 Z");
   PeekingAgent agent;
   std::vector<size_t> counts;
   agent.actions = {ItemAction("choose", res::FractalizeDialog::kGenerator, "=9"),
@@ -98,7 +99,7 @@ TEST_F(FilterDialog, OkKeepsTheValuesAndGoRepeatsThePreview) {
 }
 
 TEST_F(FilterDialog, CancelRestoresTheRecordAndUndoesThePreview) {
-  Art* line = AddPath({{0, 0}, {141.421f, 0}}, false);
+  Art* line = AddPath("M 0,0 L 141.421,0");
   SetFilterParams(Params(1, 1));
   ScriptedAgent agent;
   agent.AddScript("Fractalize Plug-in Dialog",
@@ -113,7 +114,7 @@ TEST_F(FilterDialog, CancelRestoresTheRecordAndUndoesThePreview) {
 }
 
 TEST_F(FilterDialog, TheUnitLabelTogglesWhichDistortionEditIsUsed) {
-  AddPath({{0, 0}, {141.421f, 0}}, false);
+  AddPath("M 0,0 L 141.421,0");
   SetFilterParams(Params(1, 1, 5.0f, 12.0f));
   PeekingAgent agent;
   std::vector<std::string> labels;
@@ -136,7 +137,7 @@ TEST_F(FilterDialog, TheUnitLabelTogglesWhichDistortionEditIsUsed) {
 }
 
 TEST_F(FilterDialog, TitleGeneratorsAndHeightPopup) {
-  AddPath({{0, 0}, {141.421f, 0}}, false);
+  AddPath("M 0,0 L 141.421,0");
   PeekingAgent agent;
   std::string title;
   std::vector<std::string> names;
@@ -168,7 +169,7 @@ TEST_F(FilterDialog, TitleGeneratorsAndHeightPopup) {
 }
 
 TEST_F(FilterDialog, NewSequenceDrawsAFreshSeedAndGoUsesIt) {
-  Art* line = AddPath({{0, 0}, {144, 0}}, false);
+  Art* line = AddPath("M 0,0 L 144,0");
   SetFilterParams(Params(2, 1, 5.0f, 20.0f, 100.0f, 1));
   class Agent : public host::adm::UserAgent {
    public:
@@ -212,34 +213,28 @@ TEST_F(FilterDialog, NoSelectionAnswersSelBeforeAnyDialog) {
 }
 
 TEST_F(FilterDialog, EveryFailedAllocationOfARunIsCleanAndTheBlockIsMem) {
-  AddPath({{0, 0}, {141.421f, 0}}, false);
+  AddPath("M 0,0 L 141.421,0");
   host::adm::DefaultAgent agent;
   host().dialogs().SetAgent(&agent);
   bool sawMem = false;
-  for (long n = 1;; ++n) {
-    SCOPED_TRACE(n);
-    auto* f = host().registrations().FilterTitled("Fractalize...");
-    if (f->parameters) {
-      sMdMemory->MdMemoryDisposeHandle(static_cast<AIMdMemoryHandle>(f->parameters));
-      f->parameters = nullptr;
-    }
-    const std::size_t live = Live();
-    host().blocks().FailAllocationNumber(n);
-    const int32_t result = FilterGetParameters();
-    const long made = host().blocks().AllocationCount();
-    host().blocks().FailAllocationNumber(0);
-    sawMem = sawMem || result == kMemErr4;
-    // Past the last allocation of a run nothing fails any more. A failed
-    // saving of the last setting is not the run's failure: it stays 0.
-    if (made < n) {
-      EXPECT_EQ(0, result);
-      break;
-    }
-    EXPECT_TRUE(result == 0 || result == kOutOfMemoryErr || result == kMemErr4)
-        << result;
-    EXPECT_EQ(live, Live() - (f->parameters ? 2 : 0));
-    ASSERT_LT(n, 400);
-  }
+  auto* f = host().registrations().FilterTitled("Fractalize...");
+  test::SweepAllocationFailures(host(), {
+      .prepare = [&] {
+        if (f->parameters)
+          sMdMemory->MdMemoryDisposeHandle(static_cast<AIMdMemoryHandle>(f->parameters));
+        f->parameters = nullptr;
+      },
+      .run = [&] { return FilterGetParameters(); },
+      // A failed saving of the last setting is not the run's failure: it
+      // stays 0.
+      .check = [&](ASErr result, long, bool failed) {
+        sawMem = sawMem || result == kMemErr4;
+        if (!failed) EXPECT_EQ(0, result);
+        EXPECT_TRUE(result == 0 || result == kOutOfMemoryErr || result == kMemErr4)
+            << result;
+      },
+      .kept = [&] { return f->parameters ? 2L : 0L; },
+      .cap = 400});
   EXPECT_TRUE(sawMem);
 }
 

@@ -8,6 +8,8 @@
 #include "fractalize_fixture.h"
 #include "host/core/user_interaction.h"
 #include "shell/globals.h"
+#include "support/allocation_sweep.h"
+#include "support/test_paths.h"
 
 namespace vx {
 namespace {
@@ -43,7 +45,7 @@ TEST_F(Engine, OpenSpanGetsTheApexLeftOfTravel) {
       {{100, 0}, {-41.421f, 0}, {100 - 70.71f, -70.711f}},       // travel left
   };
   for (const auto& c : cases) {
-    Art* path = AddPath({c.a, c.b}, false);
+    Art* path = AddPath(test::SvgPolyline({c.a, c.b}));
     SetFilterParams(Params(1, 1));
     ASSERT_EQ(0, FilterGo());
     const auto anchors = Anchors(*path);
@@ -60,7 +62,7 @@ TEST_F(Engine, OpenSpanGetsTheApexLeftOfTravel) {
 }
 
 TEST_F(Engine, NegativeHeightMirrorsToTheRight) {
-  Art* path = AddPath({{0, 0}, {141.421f, 0}}, false);
+  Art* path = AddPath("M 0,0 L 141.421,0");
   SetFilterParams(Params(1, 1, 0, 0, -100.0f));
   ASSERT_EQ(0, FilterGo());
   const auto anchors = Anchors(*path);
@@ -72,7 +74,7 @@ TEST_F(Engine, NegativeHeightMirrorsToTheRight) {
 TEST_F(Engine, ClosedSquareStaysClosedWithThreeSpansPerSide) {
   for (int level : {1, 2}) {
     SCOPED_TRACE(level);
-    Art* path = AddPath({{0, 0}, {0, 90}, {90, 90}, {90, 0}}, true);
+    Art* path = AddPath("M 0,0 L 0,90 L 90,90 L 90,0 Z");
     SetFilterParams(Params(10, level));
     ASSERT_EQ(0, FilterGo());
     EXPECT_EQ(level == 1 ? 12u : 36u, path->path().segments.size());
@@ -105,14 +107,14 @@ TEST_F(Engine, ClosedSquareStaysClosedWithThreeSpansPerSide) {
 }
 
 TEST_F(Engine, DeepLevelsAndTheSegmentLimit) {
-  Art* path = AddPath({{0, 0}, {400, 0}}, false);
+  Art* path = AddPath("M 0,0 L 400,0");
   SetFilterParams(Params(9, 3));
   ASSERT_EQ(0, FilterGo());
   EXPECT_EQ(126u, path->path().segments.size());
 
   // Level 6 would give 15625 spans: refused, the path stays as it was and
   // the filter still succeeds.
-  Art* refused = AddPath({{0, 50}, {400, 50}}, false);
+  Art* refused = AddPath("M 0,50 L 400,50");
   doc_->DeselectAll();
   doc_->Select(*refused, true);
   SetFilterParams(Params(9, 6));
@@ -123,9 +125,9 @@ TEST_F(Engine, DeepLevelsAndTheSegmentLimit) {
   // 4097 anchors and a three-anchor one would give 8193: that one is
   // skipped while the paths around it are processed.
   doc_->DeselectAll();
-  Art* a = AddPath({{0, 100}, {400, 100}}, false);
-  Art* b = AddPath({{0, 200}, {200, 200}, {400, 200}}, false);
-  Art* c = AddPath({{0, 300}, {400, 300}}, false);
+  Art* a = AddPath("M 0,100 L 400,100");
+  Art* b = AddPath("M 0,200 L 200,200 L 400,200");
+  Art* c = AddPath("M 0,300 L 400,300");
   const auto bBefore = b->path().segments;
   SetFilterParams(Params(1, 12));
   ASSERT_EQ(0, FilterGo());
@@ -136,7 +138,7 @@ TEST_F(Engine, DeepLevelsAndTheSegmentLimit) {
 }
 
 TEST_F(Engine, SubstitutingDirectlyRefusesWithSegm) {
-  Art* path = AddPath({{0, 0}, {10, 0}}, false);
+  Art* path = AddPath("M 0,0 L 10,0");
   Segment gen[6] = {};
   for (int k = 0; k < 6; ++k) gen[k].p = gen[k].in = gen[k].out = {k * 10.0f, 0};
   const auto before = path->path().segments;
@@ -145,13 +147,14 @@ TEST_F(Engine, SubstitutingDirectlyRefusesWithSegm) {
   EXPECT_EQ(kNoErr, SubstitutePath(path->handle(), gen, 6, 3));
   EXPECT_EQ(126u, path->path().segments.size());
   // A single anchor is left alone.
-  Art* dot = AddPath({{5, 5}}, false);
+  Art* dot = AddPath("M 5,5 L 6,6");
+  doc_->MutablePath(*dot).segments.resize(1);
   EXPECT_EQ(kNoErr, SubstitutePath(dot->handle(), gen, 6, 3));
   EXPECT_EQ(1u, dot->path().segments.size());
 }
 
 TEST_F(Engine, DensityZeroMeansNoResamplingAndNoJitter) {
-  Art* a = AddPath({{0, 0}, {141.421f, 0}}, false);
+  Art* a = AddPath("M 0,0 L 141.421,0");
   SetFilterParams(Params(1, 1, 0.0f, 400.0f));
   ASSERT_EQ(0, FilterGo());
   const auto anchors = Anchors(*a);
@@ -161,7 +164,7 @@ TEST_F(Engine, DensityZeroMeansNoResamplingAndNoJitter) {
 }
 
 TEST_F(Engine, DensityFiveCutsAStraightSpanIntoTenEqualPieces) {
-  Art* path = AddPath({{0, 0}, {144, 0}}, false);
+  Art* path = AddPath("M 0,0 L 144,0");
   const FractalizeParams p = Params(1, 1, 5.0f, 0.0f);
   ASSERT_EQ(kNoErr, ResamplePath(path->handle(), p));
   const auto anchors = Anchors(*path);
@@ -180,7 +183,7 @@ TEST_F(Engine, DensityFiveCutsAStraightSpanIntoTenEqualPieces) {
 TEST_F(Engine, ResamplingACurveHitsItsArcLengthTargets) {
   // A quarter circle of radius 100 (arc ~157.08): density 2 gives 36-point
   // pieces, q = 4, three inserted anchors at 39.27 points each.
-  Art* path = AddPath({{100, 0}, {0, 100}}, false);
+  Art* path = AddPath("M 100,0 L 0,100");
   auto& segs = doc_->MutablePath(*path).segments;
   segs[0].out = {100, 55.2285f};
   segs[1].in = {55.2285f, 100};
@@ -195,7 +198,7 @@ TEST_F(Engine, ResamplingACurveHitsItsArcLengthTargets) {
 }
 
 TEST_F(Engine, ClosedPathsResampleTheClosingSpan) {
-  Art* path = AddPath({{0, 0}, {0, 72}, {72, 72}, {72, 0}}, true);
+  Art* path = AddPath("M 0,0 L 0,72 L 72,72 L 72,0 Z");
   ASSERT_EQ(kNoErr, ResamplePath(path->handle(), Params(1, 1, 2.0f, 0.0f)));
   // Four sides of 72 points, 36-point pieces: two per side, no duplicate.
   EXPECT_EQ(8u, path->path().segments.size());
@@ -210,7 +213,7 @@ TEST_F(Engine, AResampledListOf8191AnchorsLeavesThePathAsItWas) {
   for (const auto& row : rows) {
     std::vector<AIRealPoint> line;
     for (int i = 0; i < row.anchors; ++i) line.push_back({1.2f * i, 0});
-    Art* path = AddPath(line, false);
+    Art* path = AddPath(test::SvgPolyline(line));
     ASSERT_EQ(kNoErr, ResamplePath(path->handle(), Params(1, 1, 144.0f, 0.0f)));
     EXPECT_EQ(row.after, path->path().segments.size()) << row.anchors;
   }
@@ -221,7 +224,7 @@ TEST_F(Engine, JitterIsRepeatableForTheSameSeedAndPerpendicular) {
     // A run after the dialog reuses its seed; a fresh run draws the tick.
     host().user().FixTickCount(ticks);
     gGlobals->ReuseSeed = 0;
-    Art* path = AddPath({{0, 0}, {144, 0}}, false);
+    Art* path = AddPath("M 0,0 L 144,0");
     SetFilterParams(Params(2, 0, 5.0f, 10.0f, 100.0f, 1));
     EXPECT_EQ(0, FilterGo());
     auto anchors = Anchors(*path);
@@ -247,9 +250,9 @@ TEST_F(Engine, JitterIsRepeatableForTheSameSeedAndPerpendicular) {
 
 TEST_F(Engine, GroupsAndOtherArtAreLeftToTheEffectWalk) {
   Art* g = AddGroup();
-  Art* inner = AddPath({{0, 0}, {141.421f, 0}}, false, false, g);
+  Art* inner = AddPath("M 0,0 L 141.421,0", false, g);
   Art* sub = AddGroup(g);
-  Art* deep = AddPath({{0, 10}, {141.421f, 10}}, false, false, sub);
+  Art* deep = AddPath("M 0,10 L 141.421,10", false, sub);
   Segment gen[3] = {};
   gen[0].p = gen[0].in = gen[0].out = {0, 0};
   gen[1].p = gen[1].in = gen[1].out = {50, 50};
@@ -260,15 +263,15 @@ TEST_F(Engine, GroupsAndOtherArtAreLeftToTheEffectWalk) {
 }
 
 TEST_F(Engine, WithoutASelectedPathTheFilterAnswersSel) {
-  AddPath({{0, 0}, {10, 0}}, false, false);
+  AddPath("M 0,0 L 10,0", false);
   SetFilterParams(Params(1, 1));
   EXPECT_EQ(kBadSelectionErr, FilterGo());
 }
 
 TEST_F(Engine, CancelKeepsFinishedPathsAndLeavesTheRest) {
-  Art* first = AddPath({{0, 0}, {10, 0}}, false);
-  Art* second = AddPath({{0, 10}, {10, 10}}, false);
-  Art* third = AddPath({{0, 20}, {10, 20}}, false);
+  Art* first = AddPath("M 0,0 L 10,0");
+  Art* second = AddPath("M 0,10 L 10,10");
+  Art* third = AddPath("M 0,20 L 10,20");
   SetFilterParams(Params(1, 1));
   const std::size_t live = Live();
   host().user().CancelAfterUpdates(0);
@@ -284,26 +287,13 @@ TEST_F(Engine, CancelKeepsFinishedPathsAndLeavesTheRest) {
 }
 
 TEST_F(Engine, EveryFailedAllocationIsReportedAndNothingLeaks) {
-  for (long n = 1;; ++n) {
-    SCOPED_TRACE(n);
-    Art* a = AddPath({{0, 0}, {144, 0}}, false);
-    Art* b = AddPath({{0, 20}, {0, 80}, {60, 80}}, true);
+  Art *a = nullptr, *b = nullptr;
+  test::SweepAllocationFailures(host(), {.prepare = [&] {
+    if (a) doc_->Dispose(a), doc_->Dispose(b);
+    a = AddPath("M 0,0 L 144,0");
+    b = AddPath("M 0,20 L 0,80 L 60,80 Z");
     SetFilterParams(Params(9, 2, 5.0f, 30.0f));
-    const std::size_t live = Live();
-    host().blocks().FailAllocationNumber(n);
-    const int32_t result = FilterGo();
-    const long made = host().blocks().AllocationCount();
-    host().blocks().FailAllocationNumber(0);
-    EXPECT_EQ(live, Live());
-    doc_->Dispose(a);
-    doc_->Dispose(b);
-    if (result == 0) {
-      EXPECT_LT(made, n);
-      break;
-    }
-    EXPECT_EQ(kOutOfMemoryErr, result);
-    ASSERT_LT(n, 200);
-  }
+  }, .run = [&] { return FilterGo(); }});
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "host/core/registrations.h"
 #include "host/core/user_interaction.h"
 #include "shell/suites.h"
+#include "support/test_paths.h"
 
 namespace vx::test {
 
@@ -24,25 +25,9 @@ void FractalizeTest::TearDown() {
   HostTest::TearDown();
 }
 
-FractalizeTest::Art* FractalizeTest::AddPath(
-    const std::vector<AIRealPoint>& anchors, bool closed, bool selected,
-    Art* container) {
-  Art* art = nullptr;
-  EXPECT_EQ(0, doc_->NewArt(ArtKind::Path, Placement::InsideOnTop,
-                            container ? container : doc_->currentLayer()->group,
-                            &art));
-  if (!art) return nullptr;
-  auto& p = doc_->MutablePath(*art);
-  for (const AIRealPoint& a : anchors) {
-    Segment s{};
-    s.p = s.in = s.out = a;
-    s.corner = 1;
-    p.segments.push_back(s);
-  }
-  p.selection.assign(anchors.size(), kSegmentNotSelected);
-  p.closed = closed;
-  if (selected) doc_->Select(*art, true);
-  return art;
+FractalizeTest::Art* FractalizeTest::AddPath(std::string_view svg, bool selected,
+                                             Art* container) {
+  return AddSvgPath(*doc_, svg, container, selected);
 }
 
 FractalizeTest::Art* FractalizeTest::AddGroup(Art* container) {

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "filters/fractalize_params.h"
@@ -23,8 +24,9 @@ class FractalizeTest : public HostTest {
   void SetUp() override;
   void TearDown() override;
 
-  Art* AddPath(const std::vector<AIRealPoint>& anchors, bool closed,
-               bool selected = true, Art* container = nullptr);
+  // A path of SVG path data (page coordinates as written), on top of the
+  // container or the current layer.
+  Art* AddPath(std::string_view svg, bool selected = true, Art* container = nullptr);
   Art* AddGroup(Art* container = nullptr);
   // The filter's parameter block (made when the host has none yet).
   void SetFilterParams(const FractalizeParams& params);

@@ -28,6 +28,7 @@
 #include "host/svg/svg_export.h"
 #include "host/svg/svg_import.h"
 #include "host/svg/svg_live_effect.h"
+#include "support/allocation_sweep.h"
 
 namespace vx {
 namespace {
@@ -68,7 +69,7 @@ class LiveArt : public test::FractalizeTest {
 
 TEST_F(LiveArt, MovedArtRendersAgainWithItsSeedAndItsJitter) {
   host().user().FixTickCount(31337);
-  Art* live = Apply(AddPath({{0, 0}, {102.0f, 102.0f}}, false), test::LiveParams(2, 1, 5, 20, 1));
+  Art* live = Apply(AddPath("M 0,0 L 102.0,102.0"), test::LiveParams(2, 1, 5, 20, 1));
   ASSERT_NE(nullptr, live);
   EXPECT_EQ(31337, Seed(*live));
   const auto before = test::Anchors(Result(*live));
@@ -133,7 +134,7 @@ TEST_F(LiveArt, EditsRenderAgainAndCancelKeepsEverything) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     host().user().FixTickCount(4242);
-    Art* source = AddPath({{0, 0}, {141.421f, 0}}, false);
+    Art* source = AddPath("M 0,0 L 141.421,0");
     Art* live = Apply(source, test::LiveParams(1, 1, 0, 0, 0));
     ASSERT_NE(nullptr, live);
     const int32_t seed = Seed(*live);
@@ -153,7 +154,7 @@ TEST_F(LiveArt, EditsRenderAgainAndCancelKeepsEverything) {
 }
 
 TEST_F(LiveArt, SvgKeepsEntriesAndSeedAndUpdateFollowsAnOutsideEdit) {
-  Art* source = AddPath({{0, 0}, {141.421f, 0}}, false);
+  Art* source = AddPath("M 0,0 L 141.421,0");
   doc_->SetId(*source, "src");
   Dictionary entries = test::LiveParams(1, 1, 0, 0.1f, 1, -37.25f);
   entries.Set("note", std::string("a;b=c%d:e"));
@@ -227,31 +228,29 @@ TEST(LiveDictionaryText, DamagedTextsAreRefused) {
 }
 
 TEST_F(LiveArt, FailedAllocationsLeaveTheDocumentAsItWas) {
-  Art* source = AddPath({{0, 0}, {141.421f, 0}, {141.421f, 141.421f}}, true);
+  Art* source = AddPath("M 0,0 L 141.421,0 L 141.421,141.421 Z");
   const std::string before = host::art::DumpDocument(*doc_);
-  const std::size_t blocks = Live();
-  bool applied = false;
-  for (long n = 1; n < 400 && !applied; ++n) {
-    host().blocks().FailAllocationNumber(n);
-    std::vector<Art*> made;
-    const int32_t err = host::live::ApplyLiveEffect(host(), *doc_, kEffect, {source},
-                                                    test::LiveParams(12, 2, 5, 10, 0), &made);
-    host().blocks().FailAllocationNumber(0);
-    EXPECT_EQ(blocks, Live()) << n;
-    if (err == 0) {
-      applied = true;
-      ASSERT_EQ(1u, made.size());
-      EXPECT_EQ(source, made[0]->editGroup()->firstChild());
-      EXPECT_GT(test::Anchors(Result(*made[0])).size(), 3u * 5);
-      EXPECT_TRUE(doc_->Undo());  // applying is one step
-      EXPECT_EQ(before, host::art::DumpDocument(*doc_));
-    } else {
-      EXPECT_EQ(kOutOfMemoryErr, err) << n;
-      EXPECT_TRUE(made.empty());
-      EXPECT_EQ(before, host::art::DumpDocument(*doc_)) << n;
-    }
-  }
-  EXPECT_TRUE(applied);
+  std::vector<Art*> made;
+  test::SweepAllocationFailures(host(), {
+      .prepare = [&] { made.clear(); },
+      .run = [&] {
+        return host::live::ApplyLiveEffect(host(), *doc_, kEffect, {source},
+                                           test::LiveParams(12, 2, 5, 10, 0), &made);
+      },
+      .check = [&](ASErr err, long, bool failed) {
+        EXPECT_EQ(failed ? kOutOfMemoryErr : kNoErr, err);
+        if (failed) {
+          EXPECT_TRUE(made.empty());
+          EXPECT_EQ(before, host::art::DumpDocument(*doc_));
+          return;
+        }
+        ASSERT_EQ(1u, made.size());
+        EXPECT_EQ(source, made[0]->editGroup()->firstChild());
+        EXPECT_GT(test::Anchors(Result(*made[0])).size(), 3u * 5);
+        EXPECT_TRUE(doc_->Undo());  // applying is one step
+        EXPECT_EQ(before, host::art::DumpDocument(*doc_));
+      },
+      .cap = 400});
 }
 
 }  // namespace

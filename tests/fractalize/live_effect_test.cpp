@@ -37,9 +37,7 @@ class LiveEffect : public test::FractalizeTest {
   }
   // The input of Go Live is the art and its following siblings: each path
   // of these tests gets a group of its own.
-  Art* Alone(const std::vector<AIRealPoint>& anchors) {
-    return AddPath(anchors, false, false, AddGroup());
-  }
+  Art* Alone(std::string_view svg) { return AddPath(svg, false, AddGroup()); }
   int32_t GoLive(Dictionary& params, Dictionary& info, Art* art) {
     AIArtHandle handle = art->handle();
     return host::SendLiveEffectGoLive(host(), effect(), params.ref(), info.ref(),
@@ -48,7 +46,7 @@ class LiveEffect : public test::FractalizeTest {
 };
 
 TEST_F(LiveEffect, WithoutAGeneratorEntryTheArtStaysAsItIs) {
-  Art* path = AddPath({{0, 0}, {141.421f, 0}}, false);
+  Art* path = AddPath("M 0,0 L 141.421,0");
   Dictionary params, info;
   ASSERT_EQ(0, GoLive(params, info, path));
   EXPECT_EQ(2u, path->path().segments.size());
@@ -57,8 +55,8 @@ TEST_F(LiveEffect, WithoutAGeneratorEntryTheArtStaysAsItIs) {
 
 TEST_F(LiveEffect, GoLiveWalksGroupsAndStoresTheSeed) {
   Art* g = AddGroup();
-  Art* a = AddPath({{0, 0}, {141.421f, 0}}, false, false, g);
-  Art* b = AddPath({{0, 50}, {141.421f, 50}}, false, false, g);
+  Art* a = AddPath("M 0,0 L 141.421,0", false, g);
+  Art* b = AddPath("M 0,50 L 141.421,50", false, g);
   Dictionary params, info;
   params = test::LiveParams(1, 1, 0, 0, 0);
   host().user().FixTickCount(777);
@@ -73,11 +71,11 @@ TEST_F(LiveEffect, MovedArtKeepsItsSeedAndItsJitter) {
   Dictionary params, info;
   params = test::LiveParams(2, 0, 5, 20, 1);
   host().user().FixTickCount(31337);
-  Art* here = Alone({{0, 0}, {102.0f, 102.0f}});
+  Art* here = Alone("M 0,0 L 102,102");
   ASSERT_EQ(0, GoLive(params, info, here->parent()));
   const int32_t seed = std::get<int32_t>(*info.Find("randSeed"));
   host().user().FixTickCount(5);  // a fresh seed would differ
-  Art* again = Alone({{0, 0}, {102.0f, 102.0f}});
+  Art* again = Alone("M 0,0 L 102,102");
   ASSERT_EQ(0, GoLive(params, info, again->parent()));
   {
     const auto x = Anchors(*here), y = Anchors(*again);
@@ -87,7 +85,7 @@ TEST_F(LiveEffect, MovedArtKeepsItsSeedAndItsJitter) {
       EXPECT_EQ(x[k].v, y[k].v) << "again " << k;
     }
   }
-  Art* moved = Alone({{300, 200}, {402.0f, 302.0f}});
+  Art* moved = Alone("M 300,200 L 402,302");
   ASSERT_EQ(0, GoLive(params, info, moved->parent()));
   EXPECT_EQ(seed, std::get<int32_t>(*info.Find("randSeed")));
   const auto a = Anchors(*here), b = Anchors(*moved);
@@ -99,7 +97,7 @@ TEST_F(LiveEffect, MovedArtKeepsItsSeedAndItsJitter) {
   }
   // Another instance (no randSeed yet) draws its own.
   Dictionary other;
-  Art* third = Alone({{0, 0}, {102.0f, 102.0f}});
+  Art* third = Alone("M 0,0 L 102,102");
   ASSERT_EQ(0, GoLive(params, other, third->parent()));
   EXPECT_EQ(5, std::get<int32_t>(*other.Find("randSeed")));
   bool differs = false;
@@ -142,7 +140,7 @@ TEST_F(LiveEffect, EditParametersWritesTheSixEntriesOnOk) {
 
 TEST_F(LiveEffect, PreviewAndNewSequenceUpdateTheEffectAndCancelRemovesIt) {
   Dictionary params, info;
-  Art* path = AddPath({{0, 0}, {144, 0}}, false, false);
+  Art* path = AddPath("M 0,0 L 144,0", false);
   const auto original = path->path().segments;
   // The host's re-render: the source path again through Go Live.
   host().registrations().updateLiveEffectParameters = [&](AIDictionaryRef) {

@@ -3,6 +3,8 @@
 // exactly mapped curve, and failures that must leave the working copy whole.
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include <cmath>
 #include <cstring>
 #include <vector>
@@ -11,6 +13,7 @@
 #include "geometry/path_mapping.h"
 #include "geometry/projection.h"
 #include "geometry_fixture.h"
+#include "support/allocation_sweep.h"
 
 namespace vx {
 namespace {
@@ -316,23 +319,25 @@ TEST_F(PathMapping, EveryAllocationFailureIsOutOfMemoryAndLeavesTheSourceCopy) {
   Matrix3 turn;
   EulerXYZ(&turn, 0.9f, -0.6f, 0.3f);
   const MapContext ctx = MakeTransformContext(Rotate, &turn, {0, 0}, 300, 100);
-  for (long n = 1;; ++n) {
-    BufferPair path(test::CirclePath({0, 0}, 80), true);
-    const int64_t live = host().blocks().LiveCount();
-    host().blocks().FailAllocationNumber(n);
-    const ASErr err = MapPathSubdividing(ctx, 0, 0, path.source, &path.working);
-    host().blocks().FailAllocationNumber(0);
-    if (err == kNoErr) {
-      EXPECT_GT(n, 2) << "the scratch and the result are two allocations";
-      EXPECT_GT(path.working.count, 4);
-      break;
-    }
-    EXPECT_EQ(kOutOfMemoryErr, err) << n;
-    EXPECT_EQ(4, path.working.count) << n;
-    EXPECT_TRUE(SameSegments(path.source.segments, path.working.segments, 4)) << n;
-    EXPECT_EQ(live, int64_t(host().blocks().LiveCount())) << n;
-    ASSERT_LT(n, 10);
-  }
+  std::unique_ptr<BufferPair> path;
+  const long runs = test::SweepAllocationFailures(host(), {
+      .prepare = [&] {
+        path.reset();
+        path = std::make_unique<BufferPair>(test::CirclePath({0, 0}, 80), true);
+      },
+      .run = [&] { return MapPathSubdividing(ctx, 0, 0, path->source, &path->working); },
+      .check = [&](ASErr err, long, bool failed) {
+        EXPECT_EQ(failed ? kOutOfMemoryErr : kNoErr, err);
+        if (!failed) {
+          EXPECT_GT(path->working.count, 4);
+          return;
+        }
+        EXPECT_EQ(4, path->working.count);
+        EXPECT_TRUE(SameSegments(path->source.segments, path->working.segments, 4));
+      },
+      .cap = 10});
+  path.reset();
+  EXPECT_GT(runs, 2) << "the scratch and the result are two allocations";
 }
 
 }  // namespace

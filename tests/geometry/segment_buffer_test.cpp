@@ -10,6 +10,7 @@
 #include "geometry/depth_order.h"
 #include "geometry/path_mapping.h"
 #include "geometry/projection.h"
+#include "support/allocation_sweep.h"
 
 namespace vx {
 namespace {
@@ -125,21 +126,19 @@ TEST_F(SegmentBuffers, PathSetHoldsASourceAndAWorkingCopyOfEveryPath) {
 }
 
 TEST_F(SegmentBuffers, EveryAllocationFailureWhileGatheringLeavesNothing) {
-  for (long n = 1;; ++n) {
-    host().blocks().FailAllocationNumber(n);
-    const ASErr err = GatherPathSet(&arts_, &set_);
-    host().blocks().FailAllocationNumber(0);
-    if (!err) {
-      EXPECT_GT(n, 10) << "two records, eight segment arrays and the art list";
-      break;
-    }
-    EXPECT_EQ(kOutOfMemoryErr, err) << n;
-    EXPECT_EQ(nullptr, arts_) << n;
-    EXPECT_EQ(0, set_.pathCount) << n;
-    EXPECT_EQ(nullptr, set_.working) << n;
-    EXPECT_EQ(0u, host().blocks().LiveCount()) << n << "\n" << host().blocks().LiveReport();
-    ASSERT_LT(n, 40);
-  }
+  const long runs = test::SweepAllocationFailures(host(), {
+      .run = [&] { return GatherPathSet(&arts_, &set_); },
+      .check = [&](ASErr err, long, bool failed) {
+        EXPECT_EQ(failed ? kOutOfMemoryErr : kNoErr, err);
+        if (!failed) return;
+        EXPECT_EQ(nullptr, arts_);
+        EXPECT_EQ(0, set_.pathCount);
+        EXPECT_EQ(nullptr, set_.working);
+      },
+      // After the last run every live block belongs to the gathered set.
+      .kept = [&] { return set_.working ? long(host().blocks().LiveCount()) : 0L; },
+      .cap = 40});
+  EXPECT_GT(runs, 11) << "two records, eight segment arrays and the art list";
 }
 
 TEST_F(SegmentBuffers, WriteBackReplacesOnlyTheSegments) {
@@ -185,24 +184,19 @@ TEST_F(SegmentBuffers, EveryAllocationFailureOfARunLeavesNoHalfWrittenPath) {
   ASSERT_TRUE(SameList(original[2], HostPaths()[2]));
   ASSERT_FALSE(SameList(original[2], mapped[2]));
 
-  for (long n = 1;; ++n) {
-    doc_->BeginStep();
-    host().blocks().FailAllocationNumber(n);
-    const ASErr err = run();
-    host().blocks().FailAllocationNumber(0);
-    const auto now = HostPaths();
-    doc_->RevertOpenStep();
-    doc_->EndStep();
-    EXPECT_EQ(0u, host().blocks().LiveCount()) << n;
-    for (size_t i = 0; i < now.size(); ++i)
-      EXPECT_TRUE(SameList(original[i], now[i]) || SameList(mapped[i], now[i])) << n << " " << i;
-    if (!err) {
-      EXPECT_GT(n, 15) << "gathering, two mappings per path and the reorder buffer";
-      break;
-    }
-    EXPECT_EQ(kOutOfMemoryErr, err) << n;
-    ASSERT_LT(n, 60);
-  }
+  const long runs = test::SweepAllocationFailures(host(), {
+      .prepare = [&] { doc_->BeginStep(); },
+      .run = run,
+      .check = [&](ASErr err, long, bool failed) {
+        EXPECT_EQ(failed ? kOutOfMemoryErr : kNoErr, err);
+        const auto now = HostPaths();
+        doc_->RevertOpenStep();
+        doc_->EndStep();
+        for (size_t i = 0; i < now.size(); ++i)
+          EXPECT_TRUE(SameList(original[i], now[i]) || SameList(mapped[i], now[i])) << i;
+      },
+      .cap = 60});
+  EXPECT_GT(runs, 16) << "gathering, two mappings per path and the reorder buffer";
 }
 
 }  // namespace

@@ -424,22 +424,5 @@ TEST(SvgRoundTrip, InternalEntitiesAreExpandedAndHugeViewBoxesKeepTheirShapes) {
   EXPECT_NE(std::string::npos, out.find(R"(<svg xmlns="http://www.w3.org/2000/svg")")) << out;
 }
 
-TEST(SvgRoundTrip, AFiftyMegabyteFileIsReadWhole) {
-  // 2000 paths of about 25 KB of path data each.
-  std::string data = "M0 0";
-  for (int i = 0; data.size() < 25000; ++i) data += " L" + std::to_string(i % 997) + " " + std::to_string(i % 13);
-  std::string path = "<path d='" + data + "' fill='#123456'/>\n";
-  std::string text = "<svg xmlns='http://www.w3.org/2000/svg' width='1000' height='1000'>";
-  size_t count = (50u << 20) / path.size();
-  text.reserve(count * path.size() + 100);
-  for (size_t i = 0; i < count; ++i) text += path;
-  text += "</svg>";
-  ASSERT_GE(text.size(), (50u << 20) - 100000);
-  std::string error;
-  auto imported = ImportSvg(text, &error);
-  ASSERT_TRUE(imported) << error;
-  EXPECT_EQ(count, imported->document->ArtCount() - 1);  // the layer group too
-}
-
 }  // namespace
 }  // namespace vx::host::svg

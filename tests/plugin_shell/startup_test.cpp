@@ -106,44 +106,51 @@ TEST_F(StartupTest, PluginGroupsCarryTheHostLabel) {
   }
 }
 
-TEST_F(StartupTest, PluginGroupNamesInEffectOrder) {
+// One row per effect, in effect order: the names that user documents and
+// action sets keep.
+struct EffectNames {
+  const char* groupPrefix;
+  const char* action;
+};
+constexpr EffectNames kEffectNames[13] = {
+    {"VERSALiX4 Border ", "VsX4_Border_Action"},
+    {"VERSALiX4 Circle ", "VsX4_Circle_Action"},
+    {"VERSALiX4 Cutout ", "VsX4_Cutout_Action"},
+    {"VERSALiX4 Emboss ", "VsX4_Emboss_Action"},
+    {"VERSALiX4 Explosion ", "VsX4_Explosion_Action"},
+    {"VERSALiX4 Frame ", "VsX4_Frame_Action"},
+    {"VERSALiX4 Galaxy ", "VsX4_Galaxy_Action"},
+    {"VERSALiX4 Generation ", "VsX4_Generation_Action"},
+    {"VERSALiX4 Neon ", "VsX4_Neon_Action"},
+    {"VERSALiX4 Reflections ", "VsX4_Reflections_Action"},
+    {"VERSALiX4 DropShadow ", "VsX4_DropShadow_Action"},
+    {"VERSALiX4 Tiling ", "VsX4_Tiling_Action"},
+    {"VERSALiX4 Trail ", "VsX4_Trail_Action"}};
+
+TEST_F(StartupTest, GroupsAndActionEventsInEffectOrderThenFractalize) {
   options_.versionText = "15";
   ASSERT_EQ(0, StartHost());
-  const char* prefixes[13] = {
-      "VERSALiX4 Border ",     "VERSALiX4 Circle ",     "VERSALiX4 Cutout ",
-      "VERSALiX4 Emboss ",     "VERSALiX4 Explosion ",  "VERSALiX4 Frame ",
-      "VERSALiX4 Galaxy ",     "VERSALiX4 Generation ", "VERSALiX4 Neon ",
-      "VERSALiX4 Reflections ", "VERSALiX4 DropShadow ", "VERSALiX4 Tiling ",
-      "VERSALiX4 Trail "};
   auto groups = reg().PluginGroups();
+  auto events = reg().ActionEvents();
   ASSERT_EQ(13u, groups.size());
-  for (int i = 0; i < 13; ++i) {
-    EXPECT_EQ(std::string(prefixes[i]) + "ver4.2 for Win AICS5", groups[i]->name);
+  ASSERT_EQ(14u, events.size());
+  for (int i = 0; i < 14; ++i) {
+    const bool effect = i < 13;
+    SCOPED_TRACE(i);
+    EXPECT_EQ(effect ? kEffectNames[i].action : "VsX4_Fractalize_Action", events[i]->name);
+    EXPECT_EQ(1, events[i]->version);
+    // The user data points at the action number: 1 .. 13, Fractalize 0.
+    ASSERT_NE(nullptr, events[i]->userData);
+    EXPECT_EQ(effect ? i + 1 : 0, *static_cast<int16_t*>(events[i]->userData));
+    if (!effect) break;
+    EXPECT_EQ(std::string(kEffectNames[i].groupPrefix) + "ver4.2 for Win AICS5",
+              groups[i]->name);
     EXPECT_EQ(reinterpret_cast<AIPluginGroupHandle>(
                   const_cast<host::PluginGroup*>(groups[i])),
               gGlobals->effectSlots[i].group);
   }
   EXPECT_EQ("VERSALiX4 Live Trailver4.2 for Win AICS5", groups[12]->description);
   EXPECT_EQ("VERSALiX4 Live Shadowver4.2 for Win AICS5", groups[10]->description);
-}
-
-TEST_F(StartupTest, FourteenActionEventsWithNumbersAsUserData) {
-  ASSERT_EQ(0, StartHost());
-  auto events = reg().ActionEvents();
-  ASSERT_EQ(14u, events.size());
-  const char* names[14] = {
-      "VsX4_Border_Action",     "VsX4_Circle_Action",  "VsX4_Cutout_Action",
-      "VsX4_Emboss_Action",     "VsX4_Explosion_Action", "VsX4_Frame_Action",
-      "VsX4_Galaxy_Action",     "VsX4_Generation_Action", "VsX4_Neon_Action",
-      "VsX4_Reflections_Action", "VsX4_DropShadow_Action", "VsX4_Tiling_Action",
-      "VsX4_Trail_Action",      "VsX4_Fractalize_Action"};
-  for (int i = 0; i < 14; ++i) {
-    EXPECT_EQ(names[i], events[i]->name);
-    EXPECT_EQ(1, events[i]->version);
-    int16_t expected = static_cast<int16_t>(i < 13 ? i + 1 : 0);
-    ASSERT_NE(nullptr, events[i]->userData);
-    EXPECT_EQ(expected, *static_cast<int16_t*>(events[i]->userData));
-  }
   EXPECT_EQ("Live Border", events[0]->localizedName);
   EXPECT_EQ("Fractalize", events[13]->localizedName);
   // The parameter types were given back after registration.

@@ -17,6 +17,7 @@
 #include "presets/preset_menu.h"
 #include "presets/preset_store.h"
 #include "shell/suites.h"
+#include "support/allocation_sweep.h"
 
 namespace vx::test {
 namespace {
@@ -219,36 +220,31 @@ TEST_F(PresetMenu, ManagerSurvivesEveryAllocationFailure) {
   AddPresets(3);
   ASSERT_EQ(kNoErr, FillPresetMenu(owner_));
   const std::string before = ReadFileBytes(currentPath());
-  for (long n = 1;; ++n) {
-    SCOPED_TRACE(testing::Message() << "failing allocation " << n);
-    ASSERT_LT(n, 20);
-    WriteFileBytes(currentPath(), before);
-    ASSERT_EQ(kNoErr, RefreshPresetMenu(owner_));
-    host().dialogs().ClearAlerts();
-    agent_.AddScript(DialogKey(res::kPresetManager),
-                     Script({ItemAction("choose", res::PresetManager::kList, "=1"),
-                             ItemAction("press", res::PresetManager::kDelete),
-                             ItemAction("press", res::PresetManager::kClose)}));
-    agent_.AddScript(DialogKey(res::kDeletePresets),
-                     Script({ItemAction("press", res::DeletePresets::kOk)}));
-    host().blocks().FailAllocationNumber(n);
-    ASErr err = RunPresetManager(owner_);
-    const long made = host().blocks().AllocationCount();
-    host().blocks().FailAllocationNumber(0);
-    EXPECT_EQ(0u, host().blocks().LiveCount());
-    if (made < n) {
-      EXPECT_EQ(kNoErr, err);
-      EXPECT_EQ((std::vector<std::string>{"P0", "P2"}), FileNames(currentPath()));
-      break;
-    }
-    // The list could not be filled, or the delete failed and said so.
-    if (err) {
-      EXPECT_EQ(kOutOfMemoryErr, err);
-    } else {
-      EXPECT_EQ((std::vector<std::string>{"Preset File Error!"}), Alerts());
-    }
-    EXPECT_EQ(before, ReadFileBytes(currentPath()));
-  }
+  SweepAllocationFailures(host(), {
+      .prepare = [&] {
+        WriteFileBytes(currentPath(), before);
+        ASSERT_EQ(kNoErr, RefreshPresetMenu(owner_));
+        host().dialogs().ClearAlerts();
+        agent_.AddScript(DialogKey(res::kPresetManager),
+                         Script({ItemAction("choose", res::PresetManager::kList, "=1"),
+                                 ItemAction("press", res::PresetManager::kDelete),
+                                 ItemAction("press", res::PresetManager::kClose)}));
+        agent_.AddScript(DialogKey(res::kDeletePresets),
+                         Script({ItemAction("press", res::DeletePresets::kOk)}));
+      },
+      .run = [&] { return RunPresetManager(owner_); },
+      .check = [&](ASErr err, long, bool failed) {
+        if (!failed) {
+          EXPECT_EQ(kNoErr, err);
+          EXPECT_EQ((std::vector<std::string>{"P0", "P2"}), FileNames(currentPath()));
+          return;
+        }
+        // The list could not be filled, or the delete failed and said so.
+        if (err) EXPECT_EQ(kOutOfMemoryErr, err);
+        else EXPECT_EQ((std::vector<std::string>{"Preset File Error!"}), Alerts());
+        EXPECT_EQ(before, ReadFileBytes(currentPath()));
+      },
+      .cap = 20});
 }
 
 TEST_F(PresetMenu, ManagerAltClickUpdatesAnEntry) {

@@ -22,6 +22,7 @@
 #include "presets/preset_kinds.h"
 #include "presets/preset_store.h"
 #include "shell/suites.h"
+#include "support/allocation_sweep.h"
 
 namespace vx::test {
 namespace {
@@ -148,21 +149,10 @@ TEST_F(PresetStore, ForeignBorderFileRunsThroughEveryFile) {
 }
 
 TEST_F(PresetStore, InstallationSurvivesEveryAllocationFailure) {
-  for (long n = 1;; ++n) {
-    SCOPED_TRACE(testing::Message() << "failing allocation " << n);
-    ASSERT_LT(n, 10);
-    fs::remove_all(userFolder());
-    host().blocks().FailAllocationNumber(n);
-    ASErr err = InstallUserPresets(host().pluginRef());
-    long made = host().blocks().AllocationCount();
-    host().blocks().FailAllocationNumber(0);
-    EXPECT_EQ(0u, host().blocks().LiveCount());
-    if (made < n) {
-      EXPECT_EQ(kNoErr, err);
-      break;
-    }
-    EXPECT_EQ(kOutOfMemoryErr, err);
-  }
+  SweepAllocationFailures(host(), {
+      .prepare = [&] { fs::remove_all(userFolder()); },
+      .run = [&] { return InstallUserPresets(host().pluginRef()); },
+      .cap = 10});
   EXPECT_EQ(FactoryBytes(kBorderFile), ReadFileBytes(userFolder() / kBorderFile));
 }
 
@@ -535,22 +525,15 @@ TEST_F(PresetStore, AllocationFailuresLeaveNoBlockAndNoChange) {
          return FillPresetList(list, kBorderFile, true);
        }}};
   for (const auto& [name, op] : ops) {
-    for (long n = 1;; ++n) {
-      SCOPED_TRACE(testing::Message() << name << " failing allocation " << n);
-      ASSERT_LT(n, 10);
-      WriteFileBytes(currentPath(), before);
-      host().blocks().FailAllocationNumber(n);
-      ASErr err = op();
-      long made = host().blocks().AllocationCount();
-      host().blocks().FailAllocationNumber(0);
-      EXPECT_EQ(0u, host().blocks().LiveCount());
-      if (made < n) {
-        EXPECT_EQ(kNoErr, err);
-        break;
-      }
-      EXPECT_EQ(kOutOfMemoryErr, err);
-      EXPECT_EQ(before, ReadFileBytes(currentPath()));
-    }
+    SCOPED_TRACE(name);
+    SweepAllocationFailures(host(), {
+        .prepare = [&] { WriteFileBytes(currentPath(), before); },
+        .run = op,
+        .check = [&](ASErr err, long, bool failed) {
+          EXPECT_EQ(failed ? kOutOfMemoryErr : kNoErr, err);
+          if (failed) EXPECT_EQ(before, ReadFileBytes(currentPath()));
+        },
+        .cap = 10});
   }
 }
 

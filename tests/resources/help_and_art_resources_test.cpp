@@ -3,6 +3,7 @@
 // registration and the cursor tracking ask for must exist and be well formed.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <sstream>
@@ -10,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "host/adm/image.h"
+#include "tools/tool_table.h"
 #include "vx_resources.h"
 
 extern "C" const VxResourceDirectory* VxModuleResources(void);
@@ -27,50 +30,15 @@ std::optional<std::string_view> Find(uint32_t type, int32_t id) {
   return std::nullopt;
 }
 
+std::string FourCC(uint32_t k) {
+  return {char(k >> 24), char(k >> 16), char(k >> 8), char(k)};
+}
+
 std::vector<std::string> Lines(std::string_view text) {
   std::vector<std::string> lines;
   std::istringstream in{std::string(text)};
   for (std::string line; std::getline(in, line);) lines.push_back(line);
   return lines;
-}
-
-// The colour characters the host's rasteriser understands; '.' is clear.
-constexpr std::string_view kRasterCharacters = ".@wrgbyockml";
-
-struct Raster {
-  int width = 0;
-  int height = 0;
-  std::vector<std::string> rows;
-};
-
-// Parses "<width> <height>" and the rows; reports what is wrong.
-::testing::AssertionResult ParseRaster(std::string_view data, Raster& out) {
-  std::vector<std::string> lines = Lines(data);
-  if (lines.empty()) return ::testing::AssertionFailure() << "empty resource";
-  std::istringstream head(lines[0]);
-  std::string rest;
-  if (!(head >> out.width >> out.height) || (head >> rest))
-    return ::testing::AssertionFailure() << "bad header '" << lines[0] << "'";
-  out.rows.assign(lines.begin() + 1, lines.end());
-  if (static_cast<int>(out.rows.size()) != out.height)
-    return ::testing::AssertionFailure()
-           << out.rows.size() << " rows for height " << out.height;
-  bool opaque = false;
-  for (size_t y = 0; y < out.rows.size(); ++y) {
-    const std::string& row = out.rows[y];
-    if (static_cast<int>(row.size()) != out.width)
-      return ::testing::AssertionFailure()
-             << "row " << y << " has " << row.size() << " characters, not "
-             << out.width;
-    for (char c : row) {
-      if (kRasterCharacters.find(c) == std::string_view::npos)
-        return ::testing::AssertionFailure()
-               << "row " << y << " uses '" << c << "' outside the palette";
-      opaque = opaque || c != '.';
-    }
-  }
-  if (!opaque) return ::testing::AssertionFailure() << "no opaque pixel";
-  return ::testing::AssertionSuccess();
 }
 
 // ---------------------------------------------------------------------------
@@ -174,21 +142,18 @@ struct RasterCase {
   int height;
 };
 
-std::string Describe(const RasterCase& c) {
-  const char* kind = c.type == kVxIconResource      ? "ICON"
-                     : c.type == kVxPictureResource ? "PICT"
-                                                    : "CURS";
-  return std::string(kind) + " " + std::to_string(c.id);
-}
-
+// The resource exists and the host reads it as an image of that size with
+// at least one opaque pixel.
 void ExpectRaster(const RasterCase& c) {
-  SCOPED_TRACE(Describe(c));
+  SCOPED_TRACE(testing::Message() << FourCC(c.type) << " " << c.id);
   std::optional<std::string_view> data = Find(c.type, c.id);
   ASSERT_TRUE(data.has_value()) << "missing";
-  Raster raster;
-  ASSERT_TRUE(ParseRaster(*data, raster));
-  EXPECT_EQ(raster.width, c.width);
-  EXPECT_EQ(raster.height, c.height);
+  std::optional<vx::host::adm::Image> image = vx::host::adm::ParseImage(*data);
+  ASSERT_TRUE(image.has_value());
+  EXPECT_EQ(c.width, image->width);
+  EXPECT_EQ(c.height, image->height);
+  EXPECT_TRUE(std::any_of(image->pixels.begin(), image->pixels.end(),
+                          [](const vx::host::adm::Rgba& p) { return p.a != 0; }));
 }
 
 TEST(HelpResources, EveryTopicPictureAndTheSizeGripAreRasters) {
@@ -200,75 +165,30 @@ TEST(HelpResources, EveryTopicPictureAndTheSizeGripAreRasters) {
 // ---------------------------------------------------------------------------
 // Tool icons and cursors.
 
-TEST(ToolArtResources, EveryToolIconIsARaster) {
-  // Warp, Wave, Lens, Craft, Roughening, Broom, MetaBrush, Trail, AlignPoints.
-  for (int32_t id :
-       {16051, 17051, 17151, 17251, 17351, 17353, 17451, 17651, 17751})
-    ExpectRaster({kVxIconResource, id, 24, 24});
-}
-
-constexpr int32_t kToolCursors[] = {16040, 16050, 16052, 16054, 16056, 16058,
-                                    16059, 16060, 16070, 16072, 16074};
-
-// Indexed by shape; each also has an Alt cursor one number higher.
-constexpr int32_t kWarpShapeCursors[] = {
-    16100, 16110, 16120, 16200, 16210, 16220, 16500, 16300,
-    16310, 16320, 16400, 16410, 16420, 16600, 16700, 16800,
-    16810, 16820, 16900, 16910, 16920, 17000};
-constexpr int32_t kWaveShapeCursors[] = {17010, 17020, 17030, 17040, 17050};
-
-TEST(ToolArtResources, EveryToolCursorIsARaster) {
-  for (int32_t id : kToolCursors) ExpectRaster({kVxCursorResource, id, 24, 24});
-}
-
-TEST(ToolArtResources, EveryShapeCursorHasADifferentAltCursor) {
-  std::vector<int32_t> shapes(std::begin(kWarpShapeCursors),
-                              std::end(kWarpShapeCursors));
-  shapes.insert(shapes.end(), std::begin(kWaveShapeCursors),
-                std::end(kWaveShapeCursors));
-  ASSERT_EQ(shapes.size(), 27u);
-  for (int32_t id : shapes) {
-    ExpectRaster({kVxCursorResource, id, 24, 24});
-    ExpectRaster({kVxCursorResource, id + 1, 24, 24});
-    std::optional<std::string_view> plain = Find(kVxCursorResource, id);
-    std::optional<std::string_view> alt = Find(kVxCursorResource, id + 1);
-    if (plain && alt) EXPECT_NE(*plain, *alt) << "CURS " << id;
+TEST(ToolArtResources, EveryToolIconAndCursorIsARaster) {
+  for (int i = 0; const vx::ToolInfo* tool = vx::ToolAt(i); ++i) {
+    ExpectRaster({kVxIconResource, tool->icon, 24, 24});
+    if (tool->selectCursor) ExpectRaster({kVxCursorResource, tool->selectCursor, 24, 24});
   }
+  // The cursors that tracking shows besides the tools' own.
+  for (int32_t id : {16040, 16050, 16052, 16072, 16074})
+    ExpectRaster({kVxCursorResource, id, 24, 24});
 }
 
-TEST(ToolArtResources, ShapeCursorsAreAllDifferent) {
+TEST(ToolArtResources, EveryShapeCursorAndItsAltCursorAreDistinctRasters) {
   std::vector<int32_t> ids;
-  for (int32_t id : kWarpShapeCursors) ids.insert(ids.end(), {id, id + 1});
-  for (int32_t id : kWaveShapeCursors) ids.insert(ids.end(), {id, id + 1});
-  for (size_t i = 0; i < ids.size(); ++i)
+  for (int i = 0; const vx::ToolInfo* tool = vx::ToolAt(i); ++i)
+    for (int32_t k = 0; k < tool->shapeCursorCount; ++k)
+      ids.insert(ids.end(), {tool->shapeCursors[k], tool->shapeCursors[k] + 1});
+  ASSERT_EQ(2u * (22 + 5), ids.size());
+  for (size_t i = 0; i < ids.size(); ++i) {
+    ExpectRaster({kVxCursorResource, ids[i], 24, 24});
     for (size_t j = i + 1; j < ids.size(); ++j) {
       std::optional<std::string_view> a = Find(kVxCursorResource, ids[i]);
       std::optional<std::string_view> b = Find(kVxCursorResource, ids[j]);
       if (a && b) EXPECT_NE(*a, *b) << "CURS " << ids[i] << " and " << ids[j];
     }
-}
-
-// The parser itself must reject what the rasteriser could not draw.
-TEST(ToolArtResources, RasterCheckRejectsMalformedRasters) {
-  struct Bad {
-    const char* data;
-    const char* why;
-  };
-  const Bad kBad[] = {
-      {"", "empty"},
-      {"2 2\n@@\n@", "short row"},
-      {"2 2\n@@", "missing row"},
-      {"2 2\n@@\n@@\n@@", "extra row"},
-      {"2 1\n@Z", "character outside the palette"},
-      {"2 1\n..", "nothing opaque"},
-      {"2\n@@", "header without height"},
-  };
-  for (const Bad& b : kBad) {
-    Raster r;
-    EXPECT_FALSE(ParseRaster(b.data, r)) << b.why;
   }
-  Raster good;
-  EXPECT_TRUE(ParseRaster("3 2\n@.w\nrgb", good));
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "geometry/projection.h"
 #include "host/art/document_set.h"
 #include "transform3d_fixture.h"
+#include "support/allocation_sweep.h"
 
 namespace vx {
 namespace {
@@ -103,7 +104,7 @@ TEST_F(FilterRun, PathsOnSeveralLayersAreRefused) {
 }
 
 TEST_F(FilterRun, OverflowOfAFlatSelectionWritesNothing) {
-  Art* a = AddPath("flat", {{10, 0}, {10, 50}});
+  Art* a = AddPath("flat", "M 10,0 L 10,50 Z");
   const std::vector<Segment> before = SegmentsOf(a);
   SetParameterBlock(KindRecord(kArc));
   EXPECT_EQ(kOverflowErr, Go());
@@ -125,27 +126,28 @@ TEST_F(FilterRun, GoWithoutABlockMakesOne) {
 
 TEST_F(FilterRun, EveryAllocationFailureIsOutOfMemoryAndLeaksNothing) {
   for (int kind : {kSphere, kTwirl, kTorus}) {
-    for (long n = 1;; ++n) {
-      doc_ = &host().documents().New("sweep");
-      Art* a = AddRect("a", 0, 0, 100, 60);
-      Art* b = AddPath("b", {{10, 10}, {50, 55}, {90, 10}});
-      const std::vector<Segment> beforeA = SegmentsOf(a);
-      const std::vector<Segment> beforeB = SegmentsOf(b);
-      TransformParams p = KindRecord(kind);
-      p.cursorH = 0.2f;
-      p.cursorV = 0.3f;
-      SetParameterBlock(p);
-      const size_t live = host().blocks().LiveCount();
-      host().blocks().FailAllocationNumber(n);
-      const int32_t result = Go();
-      host().blocks().FailAllocationNumber(0);
-      EXPECT_EQ(live, host().blocks().LiveCount()) << kind << " " << n;
-      if (result == 0) break;
-      ASSERT_EQ(-108, result) << kind << " allocation " << n;
-      EXPECT_EQ(beforeA.size(), SegmentsOf(a).size());
-      EXPECT_EQ(beforeB.size(), SegmentsOf(b).size());
-      ASSERT_LT(n, 200) << "no run succeeded";
-    }
+    SCOPED_TRACE(kind);
+    Art *a = nullptr, *b = nullptr;
+    std::vector<Segment> beforeA, beforeB;
+    test::SweepAllocationFailures(host(), {
+        .prepare = [&] {
+          doc_ = &host().documents().New("sweep");
+          a = AddRect("a", 0, 0, 100, 60);
+          b = AddPath("b", "M 10,10 L 50,55 L 90,10 Z");
+          beforeA = SegmentsOf(a);
+          beforeB = SegmentsOf(b);
+          TransformParams p = KindRecord(kind);
+          p.cursorH = 0.2f;
+          p.cursorV = 0.3f;
+          SetParameterBlock(p);
+        },
+        .run = [&] { return Go(); },
+        .check = [&](ASErr result, long, bool failed) {
+          ASSERT_EQ(failed ? kOutOfMemoryErr : kNoErr, result);
+          if (!failed) return;
+          EXPECT_EQ(beforeA.size(), SegmentsOf(a).size());
+          EXPECT_EQ(beforeB.size(), SegmentsOf(b).size());
+        }});
   }
 }
 

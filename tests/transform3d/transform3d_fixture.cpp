@@ -6,6 +6,7 @@
 #include "host/art/md_memory.h"
 #include "host/core/messages.h"
 #include "host/core/registrations.h"
+#include "support/test_paths.h"
 
 namespace vx::test {
 
@@ -22,32 +23,15 @@ void Transform3DTest::SetUp() {
   doc_ = &host().documents().New("transform3d");
 }
 
-host::art::Art* Transform3DTest::AddPath(const std::string& id,
-                                         std::vector<AIRealPoint> corners,
+host::art::Art* Transform3DTest::AddPath(const std::string& id, std::string_view svg,
                                          bool selected, Art* container) {
-  Art* art = nullptr;
-  EXPECT_EQ(0, doc_->NewArt(ArtKind::Path, Placement::InsideOnTop,
-                            container ? container : doc_->currentLayer()->group,
-                            &art));
-  if (!art) return nullptr;
-  doc_->SetId(*art, id);
-  auto& p = doc_->MutablePath(*art);
-  for (const AIRealPoint& c : corners) {
-    Segment s{};
-    s.p = s.in = s.out = c;
-    s.corner = 1;
-    p.segments.push_back(s);
-  }
-  p.selection.assign(p.segments.size(), kSegmentNotSelected);
-  p.closed = true;
-  if (selected) doc_->Select(*art, true);
-  return art;
+  return AddSvgPath(*doc_, svg, container, selected, id);
 }
 
 host::art::Art* Transform3DTest::AddRect(const std::string& id, float x,
                                          float y, float w, float h,
                                          bool selected) {
-  return AddPath(id, {{x, y}, {x, y + h}, {x + w, y + h}, {x + w, y}},
+  return AddPath(id, SvgPolyline({{x, y}, {x, y + h}, {x + w, y + h}, {x + w, y}}, true),
                  selected);
 }
 
