@@ -23,6 +23,13 @@ using art::Art;
 using art::ArtKind;
 using art::Document;
 
+// Text whose clipping is set is a member of its clipping group's clip path:
+// its glyphs go into the clipPath as a text element (whose paint a clip path
+// ignores) and it is not drawn among the group's content.
+bool IsTextClip(const Art& art) {
+  return art.kind() == ArtKind::Text && art.text().clipping;
+}
+
 constexpr const char* kNamespaces[][2] = {
     {"xmlns", "http://www.w3.org/2000/svg"},
     {"xmlns:xlink", "http://www.w3.org/1999/xlink"},
@@ -244,6 +251,10 @@ void Exporter::WriteGroup(const Art& art, pugi::xml_node parent) {
     clip.append_attribute("clipPathUnits") = "userSpaceOnUse";
     // No clip member at all: an empty clip path, which hides the group.
     for (const Art* a = art.lastChild(); a; a = a->priorSibling()) {
+      if (IsTextClip(*a)) {
+        WriteText(*a, clip);
+        continue;
+      }
       const AIPathStyle* style = a->style();
       if (a->kind() == ArtKind::CompoundPath && a->firstChild()) style = a->firstChild()->style();
       if (!style || !style->clip) continue;
@@ -258,6 +269,7 @@ void Exporter::WriteGroup(const Art& art, pugi::xml_node parent) {
   WriteKept(g, kept);
   for (const Art* a = art.lastChild(); a; a = a->priorSibling()) {
     if (art.group().clipped) {
+      if (IsTextClip(*a)) continue;
       const AIPathStyle* style = a->style();
       if (a->kind() == ArtKind::CompoundPath && a->firstChild()) style = a->firstChild()->style();
       if (style && style->clip) continue;

@@ -14,72 +14,7 @@ namespace {
 
 constexpr int32_t kManualSteps = 3;
 
-// Visits art and, for groups and compound paths, every descendant path;
-// text objects visit their text path's path and their runs.
-template <typename Visit>
-ASErr ForEachStyled(AIArtHandle art, Visit&& visit) {
-  int16_t type = 0;
-  if (ASErr err = sArt->GetArtType(art, &type)) return err;
-  switch (type) {
-    case kGroupArt:
-    case kCompoundPathArt:
-    case kTextArt: {
-      AIArtHandle child = nullptr;
-      if (ASErr err = sArt->GetArtFirstChild(art, &child)) return err;
-      while (child) {
-        if (ASErr err = ForEachStyled(child, visit)) return err;
-        if (ASErr err = sArt->GetArtSibling(child, &child)) return err;
-      }
-      return kNoErr;
-    }
-    case kTextPathArt: {
-      AIArtHandle path = nullptr;
-      if (ASErr err = sTextPath->GetTextPathPath(art, &path)) return err;
-      return path ? ForEachStyled(path, visit) : kNoErr;
-    }
-    case kPathArt:
-    case kTextRunArt:
-      return visit(art, type);
-    default:
-      return kNoErr;
-  }
-}
-
-ASErr GetStyle(AIArtHandle art, int16_t type, AIPathStyle* style) {
-  return type == kTextRunArt ? sTextRun->GetTextRunStyle(art, style)
-                             : sPathStyle->GetPathStyle(art, style);
-}
-
-ASErr SetStyle(AIArtHandle art, int16_t type, const AIPathStyle& style) {
-  return type == kTextRunArt ? sTextRun->SetTextRunStyle(art, &style)
-                             : sPathStyle->SetPathStyle(art, &style);
-}
-
 void Mix(AIReal& a, AIReal b, float f) { a = f * a + (1.0f - f) * b; }
-
-// A custom colour as the process colour of its definition, or false when
-// its definition is neither four- nor three-colour based.
-bool ResolveCustom(const AIColor& colour, int32_t* kind, AIColorUnion* out,
-                   ASErr* err) {
-  AICustomColor definition{};
-  if ((*err = sCustomColor->GetCustomColor(colour.c.c.color, &definition)))
-    return false;
-  const float tint = colour.c.c.tint;
-  *kind = definition.kind;
-  if (definition.kind == kFourColor) {
-    out->f = definition.c.f;
-    for (AIReal* v : {&out->f.cyan, &out->f.magenta, &out->f.yellow, &out->f.black})
-      *v *= 1.0f - tint;
-    return true;
-  }
-  if (definition.kind == kThreeColor) {
-    out->rgb = definition.c.rgb;
-    for (AIReal* v : {&out->rgb.red, &out->rgb.green, &out->rgb.blue})
-      *v = tint + *v * (1.0f - tint);
-    return true;
-  }
-  return false;
-}
 
 // The shading position of one run: it starts at 0 (or 1 - 1/n with
 // Reverse) and moves by 1/n per step, kept within [0, 1].
@@ -148,6 +83,38 @@ ASErr Copy(AIArtHandle source, int16_t placement, AIArtHandle group,
 }
 
 }  // namespace
+
+bool ResolveCustom(const AIColor& colour, int32_t* kind, AIColorUnion* out,
+                   ASErr* err) {
+  AICustomColor definition{};
+  if ((*err = sCustomColor->GetCustomColor(colour.c.c.color, &definition)))
+    return false;
+  const float tint = colour.c.c.tint;
+  *kind = definition.kind;
+  if (definition.kind == kFourColor) {
+    out->f = definition.c.f;
+    for (AIReal* v : {&out->f.cyan, &out->f.magenta, &out->f.yellow, &out->f.black})
+      *v *= 1.0f - tint;
+    return true;
+  }
+  if (definition.kind == kThreeColor) {
+    out->rgb = definition.c.rgb;
+    for (AIReal* v : {&out->rgb.red, &out->rgb.green, &out->rgb.blue})
+      *v = tint + *v * (1.0f - tint);
+    return true;
+  }
+  return false;
+}
+
+ASErr GetStyle(AIArtHandle art, int16_t type, AIPathStyle* style) {
+  return type == kTextRunArt ? sTextRun->GetTextRunStyle(art, style)
+                             : sPathStyle->GetPathStyle(art, style);
+}
+
+ASErr SetStyle(AIArtHandle art, int16_t type, const AIPathStyle& style) {
+  return type == kTextRunArt ? sTextRun->SetTextRunStyle(art, &style)
+                             : sPathStyle->SetPathStyle(art, &style);
+}
 
 float AutoSteps(float w, int32_t mode) {
   switch (mode) {
