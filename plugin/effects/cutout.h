@@ -1,11 +1,12 @@
 // Live Cutout: its parameter record, as palettes, effect art and presets
-// store it.
+// store it, and its update.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 
 #include "presets/param_record.h"
+#include "vx_base.h"
 
 namespace vx {
 
@@ -28,5 +29,9 @@ constexpr CutoutPGParams kCutoutFactoryParams = {
     .cutOffset = 5.0f,
     .cutLightAngle = RecordRadians(135.0f),
     .cutSteps = 5};
+
+// Cuts the first source object out of the page into `into` and its
+// clipping groups beside it (the framework's update).
+ASErr CutoutBuild(AIArtHandle into, AIArtHandle editGroup, const void* record);
 
 }  // namespace vx

@@ -5,7 +5,10 @@
 // played-back action applies the palette's current record unchanged, and
 // recording writes an empty parameter value.
 #include "effects/border_effect.h"
+#include "effects/cutout.h"
 #include "effects/effect_framework.h"
+#include "effects/emboss.h"
+#include "effects/shadow.h"
 
 namespace vx {
 namespace {
@@ -27,15 +30,15 @@ const EffectBehaviour kBehaviours[kEffectCount] = {
     {kBorderButtons, BorderSetUpItems, BorderRefresh, BorderBuild,
      BorderReadAction, BorderWriteAction},
     Pending(kSharedRowButtons),     // Circle
-    Pending(kSharedRowButtons),     // Cutout
-    Pending(kSharedRowButtons),     // Emboss
+    {kSharedRowButtons, nullptr, nullptr, CutoutBuild, KeepRecord, NoKeys},
+    {kSharedRowButtons, nullptr, nullptr, EmbossBuild, KeepRecord, NoKeys},
     Pending(kSharedRowButtons),     // Explosion
     Pending(kSharedRowButtons),     // Frame
     Pending(kSharedRowButtons),     // Galaxy
     Pending(kSharedRowButtons),     // Generation
     Pending(kSharedRowButtons),     // Neon
     Pending(kReflectionsButtons),   // Reflections
-    Pending(kSharedRowButtons),     // Shadow
+    {kSharedRowButtons, nullptr, nullptr, ShadowBuild, KeepRecord, NoKeys},
     Pending(kSharedRowButtons),     // Tiling
     Pending(kSharedRowButtons),     // Trail
 };

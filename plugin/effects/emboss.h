@@ -1,11 +1,12 @@
 // Live Emboss: its parameter record, as palettes, effect art and presets
-// store it.
+// store it, and its update.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 
 #include "presets/param_record.h"
+#include "ai_path.h"
 
 namespace vx {
 
@@ -34,5 +35,21 @@ constexpr EmbossPGParams kEmbossFactoryParams = {
     .lightAngle = RecordRadians(135.0f),
     .reverse = 0,
     .steps = 1};
+
+// How a colour shift treats grey. Emboss scales it (gray x (1 + t));
+// Cutout shades it as process black (gray x (1 + t), plus t when t > 0).
+enum class GreyShift { kScale, kInk };
+
+// Shifts a colour by t: t > 0 darker, t < 0 lighter; every component stays
+// at most 1. A custom colour first becomes its process equivalent at its
+// tint. Pattern, gradient, none and custom colours of another definition
+// stay as they are (*shifted false).
+ASErr ShiftColour(AIColor* colour, float t, GreyShift grey, bool* shifted);
+// Shifts the fill and the stroke of a style (only painted ones when
+// paintedOnly), clearing the overprint of each one shifted.
+ASErr ShiftStyle(AIPathStyle* style, float t, GreyShift grey, bool paintedOnly);
+
+// Embosses every source object into `into` (the framework's update).
+ASErr EmbossBuild(AIArtHandle into, AIArtHandle editGroup, const void* record);
 
 }  // namespace vx

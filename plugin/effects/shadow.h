@@ -1,11 +1,12 @@
 // Live Shadow: its parameter record, as palettes, effect art and presets
-// store it.
+// store it, and its update.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 
 #include "presets/param_record.h"
+#include "vx_base.h"
 
 namespace vx {
 
@@ -28,5 +29,10 @@ constexpr ShadowPGParams kShadowFactoryParams = {
     .shadowOffset = 10.0f,
     .shadowLightAngle = RecordRadians(135.0f),
     .transparency = 0.0f};
+
+// Puts the first source object over its shadow in `into`, with the shadow
+// showing through it in a clipping group beside it when transparent (the
+// framework's update).
+ASErr ShadowBuild(AIArtHandle into, AIArtHandle editGroup, const void* record);
 
 }  // namespace vx

@@ -1,0 +1,44 @@
+#include "effects/clip_mask.h"
+
+#include "effects/border_effect.h"
+#include "shell/globals.h"
+#include "shell/suites.h"
+
+namespace vx {
+
+ASErr SetTextClipping(AIArtHandle text) {
+  if (gGlobals->HostIsAI8) return kNoErr;
+  const SPBasicSuite* basic = gGlobals->BasicSuite;
+  const void* suite = nullptr;
+  if (ASErr err = basic->AcquireSuite(kAITextSuite, kAITextSuiteClipVersion, &suite))
+    return err;
+  const ASErr err = static_cast<const AITextSuite4*>(suite)->SetTextClipping(text, true);
+  basic->ReleaseSuite(kAITextSuite, kAITextSuiteClipVersion);
+  return err;
+}
+
+ASErr MakeClipMember(AIArtHandle art) {
+  int16_t type = 0;
+  if (ASErr err = sArt->GetArtType(art, &type)) return err;
+  if (type == kGroupArt || type == kCompoundPathArt) {
+    AIArtHandle child = nullptr;
+    if (ASErr err = sArt->GetArtFirstChild(art, &child)) return err;
+    while (child) {
+      if (ASErr err = MakeClipMember(child)) return err;
+      if (ASErr err = sArt->GetArtSibling(child, &child)) return err;
+    }
+    return kNoErr;
+  }
+  if (type == kTextArt)
+    if (ASErr err = SetTextClipping(art)) return err;
+  return ForEachStyled(art, [](AIArtHandle styled, int16_t styledType) -> ASErr {
+    AIPathStyle style{};
+    if (ASErr err = GetStyle(styled, styledType, &style)) return err;
+    style.fillPaint = false;
+    style.strokePaint = false;
+    style.clip = true;
+    return SetStyle(styled, styledType, style);
+  });
+}
+
+}  // namespace vx
