@@ -1,6 +1,6 @@
 #include "effects/clip_mask.h"
 
-#include "effects/border_effect.h"
+#include "effects/art_styling.h"
 #include "shell/globals.h"
 #include "shell/suites.h"
 
@@ -31,13 +31,13 @@ ASErr MakeClipMember(AIArtHandle art) {
   }
   if (type == kTextArt)
     if (ASErr err = SetTextClipping(art)) return err;
-  return ForEachStyled(art, [](AIArtHandle styled, int16_t styledType) -> ASErr {
+  return ForEachStyledLeaf(art, [](AIArtHandle styled, int16_t styledType) -> ASErr {
     AIPathStyle style{};
-    if (ASErr err = GetStyle(styled, styledType, &style)) return err;
+    if (ASErr err = GetLeafStyle(styled, styledType, &style)) return err;
     style.fillPaint = false;
     style.strokePaint = false;
     style.clip = true;
-    return SetStyle(styled, styledType, style);
+    return SetLeafStyle(styled, styledType, style);
   });
 }
 

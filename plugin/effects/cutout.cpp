@@ -4,7 +4,7 @@
 // whole is clipped to the object's outline.
 #include <cmath>
 
-#include "effects/border_effect.h"
+#include "effects/art_styling.h"
 #include "effects/clip_mask.h"
 #include "effects/cutout.h"
 #include "effects/emboss.h"
@@ -17,9 +17,9 @@ namespace {
 // w, butt caps, round or miter joins, miter limit 4, no dash) and shifts the
 // painted colours by t with the ink rule for grey.
 ASErr ShadeCopy(AIArtHandle copy, float w, bool roundJoins, float t) {
-  return ForEachStyled(copy, [&](AIArtHandle styled, int16_t type) -> ASErr {
+  return ForEachStyledLeaf(copy, [&](AIArtHandle styled, int16_t type) -> ASErr {
     AIPathStyle style{};
-    if (ASErr err = GetStyle(styled, type, &style)) return err;
+    if (ASErr err = GetLeafStyle(styled, type, &style)) return err;
     if (w != 0.0f) {
       style.strokePaint = true;
       style.stroke.color = style.fill.color;
@@ -31,7 +31,7 @@ ASErr ShadeCopy(AIArtHandle copy, float w, bool roundJoins, float t) {
       style.stroke.miterLimit = 4.0f;
     }
     if (ASErr err = ShiftStyle(&style, t, GreyShift::kInk, true)) return err;
-    return SetStyle(styled, type, style);
+    return SetLeafStyle(styled, type, style);
   });
 }
 

@@ -4,9 +4,10 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 
+#include "effects/effect_table.h"
 #include "presets/param_record.h"
-#include "vx_base.h"
 
 namespace vx {
 
@@ -33,5 +34,22 @@ constexpr CutoutPGParams kCutoutFactoryParams = {
 // Cuts the first source object out of the page into `into` and its
 // clipping groups beside it (the framework's update).
 ASErr CutoutBuild(AIArtHandle into, AIArtHandle editGroup, const void* record);
+
+// Its action's keys; they move into its binding table when its palette
+// items are bound.
+inline constexpr ActionKeySpec kCutoutActionKeys[] = {
+    {ActionKey("shad"), ActionKey("real"), true},
+    {ActionKey("ofst"), ActionKey("real"), true},
+    {ActionKey("angl"), ActionKey("real"), true},
+    {ActionKey("step"), ActionKey("long"), true},
+};
+
+// Its row of the effect table. Its palette has only the shared buttons
+// until its items are bound.
+inline constexpr EffectRow kCutoutEffect = {
+    "Cutout", "VERSALiX4 Cutout ", 17106, "QVR-VsX4LiveCutout",
+    VX_RECORD(CutoutPGParams), "VERSALiX4_PST_Cutout.txt", 15,
+    {"VsX4_Cutout_Action", 19050, kCutoutActionKeys, int(std::size(kCutoutActionKeys))},
+    kSharedButtonRow, nullptr, CutoutBuild};
 
 }  // namespace vx

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <initializer_list>
 
-#include "effects/border_effect.h"
+#include "effects/art_styling.h"
 #include "effects/emboss.h"
 #include "shell/suites.h"
 
@@ -21,11 +21,11 @@ ASErr ShiftedCopy(AIArtHandle object, AIArtHandle target, float t, float dx,
   AIArtHandle copy = nullptr;
   if (ASErr err = sArt->DuplicateArt(object, kPlaceInsideOnBottom, target, &copy))
     return err;
-  if (ASErr err = ForEachStyled(copy, [t](AIArtHandle styled, int16_t type) -> ASErr {
+  if (ASErr err = ForEachStyledLeaf(copy, [t](AIArtHandle styled, int16_t type) -> ASErr {
         AIPathStyle style{};
-        if (ASErr err = GetStyle(styled, type, &style)) return err;
+        if (ASErr err = GetLeafStyle(styled, type, &style)) return err;
         if (ASErr err = ShiftStyle(&style, t, GreyShift::kScale, false)) return err;
-        return SetStyle(styled, type, style);
+        return SetLeafStyle(styled, type, style);
       }))
     return err;
   return TranslateArt(copy, dx, dy);
@@ -92,7 +92,7 @@ ASErr ShiftColour(AIColor* colour, float t, GreyShift grey, bool* shifted) {
     int32_t kind = 0;
     AIColorUnion process{};
     ASErr err = kNoErr;
-    if (!ResolveCustom(*colour, &kind, &process, &err)) return err;
+    if (!ResolveCustomColour(*colour, &kind, &process, &err)) return err;
     colour->kind = kind;
     colour->c = process;
   }

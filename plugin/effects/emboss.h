@@ -4,7 +4,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 
+#include "effects/effect_table.h"
 #include "presets/param_record.h"
 #include "ai_path.h"
 
@@ -51,5 +53,24 @@ ASErr ShiftStyle(AIPathStyle* style, float t, GreyShift grey, bool paintedOnly);
 
 // Embosses every source object into `into` (the framework's update).
 ASErr EmbossBuild(AIArtHandle into, AIArtHandle editGroup, const void* record);
+
+// Its action's keys; they move into its binding table when its palette
+// items are bound.
+inline constexpr ActionKeySpec kEmbossActionKeys[] = {
+    {ActionKey("emSt"), ActionKey("enum"), true},
+    {ActionKey("cntr"), ActionKey("real"), true},
+    {ActionKey("ofst"), ActionKey("real"), true},
+    {ActionKey("angl"), ActionKey("real"), true},
+    {ActionKey("rvrs"), ActionKey("bool"), true},
+    {ActionKey("step"), ActionKey("long"), true},
+};
+
+// Its row of the effect table. Its palette has only the shared buttons
+// until its items are bound.
+inline constexpr EffectRow kEmbossEffect = {
+    "Emboss", "VERSALiX4 Emboss ", 17108, "QVR-VsX4LiveEmboss",
+    VX_RECORD(EmbossPGParams), "VERSALiX4_PST_Emboss.txt", 16,
+    {"VsX4_Emboss_Action", 19100, kEmbossActionKeys, int(std::size(kEmbossActionKeys))},
+    kSharedButtonRow, nullptr, EmbossBuild};
 
 }  // namespace vx

@@ -4,7 +4,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 
+#include "effects/effect_table.h"
 #include "presets/param_record.h"
 
 namespace vx {
@@ -52,5 +54,30 @@ constexpr NeonPGParams kNeonFactoryParams = {
     .shadowReverse = 0,
     .shadowOffset = 1.0f,
     .lightAngle = RecordRadians(135.0f)};
+
+// Its action's keys; they move into its binding table when its palette
+// items are bound.
+inline constexpr ActionKeySpec kNeonActionKeys[] = {
+    {ActionKey("trck"), ActionKey("long"), true},
+    {ActionKey("brgt"), ActionKey("real"), true},
+    {ActionKey("cntr"), ActionKey("real"), true},
+    {ActionKey("stSy"), ActionKey("enum"), false},
+    {ActionKey("step"), ActionKey("strn"), true},
+    {ActionKey("ofst"), ActionKey("real"), true},
+    {ActionKey("angl"), ActionKey("real"), true},
+    {ActionKey("shdF"), ActionKey("bool"), true},
+    {ActionKey("shdw"), ActionKey("real"), true},
+    {ActionKey("shRF"), ActionKey("bool"), true},
+    {ActionKey("shOf"), ActionKey("real"), true},
+    {ActionKey("shAg"), ActionKey("real"), true},
+};
+
+// Its row of the effect table. Its palette has only the shared buttons and
+// its update draws nothing until the effect is built.
+inline constexpr EffectRow kNeonEffect = {
+    "Neon", "VERSALiX4 Neon ", 17102, "QVR-VsX4LiveNeon",
+    VX_RECORD(NeonPGParams), "VERSALiX4_PST_Neon.txt", 21,
+    {"VsX4_Neon_Action", 18950, kNeonActionKeys, int(std::size(kNeonActionKeys))},
+    kSharedButtonRow, nullptr, PendingBuild};
 
 }  // namespace vx

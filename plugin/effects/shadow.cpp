@@ -6,7 +6,7 @@
 #include <cmath>
 #include <initializer_list>
 
-#include "effects/border_effect.h"
+#include "effects/art_styling.h"
 #include "effects/clip_mask.h"
 #include "effects/shadow.h"
 #include "shell/suites.h"
@@ -41,7 +41,7 @@ bool Resolve(AIColor* colour, ASErr* err) {
   if (colour->kind != kCustomColor) return true;
   int32_t kind = 0;
   AIColorUnion process{};
-  if (!ResolveCustom(*colour, &kind, &process, err)) return false;
+  if (!ResolveCustomColour(*colour, &kind, &process, err)) return false;
   colour->kind = kind;
   colour->c = process;
   return true;
@@ -112,9 +112,9 @@ bool MixWithFill(AIColor* stroke, AIColor fill, const ShadowInk& ink, ASErr* err
 }
 
 ASErr Recolour(AIArtHandle art, const ShadowInk& ink) {
-  return ForEachStyled(art, [&](AIArtHandle styled, int16_t type) -> ASErr {
+  return ForEachStyledLeaf(art, [&](AIArtHandle styled, int16_t type) -> ASErr {
     AIPathStyle style{};
-    if (ASErr err = GetStyle(styled, type, &style)) return err;
+    if (ASErr err = GetLeafStyle(styled, type, &style)) return err;
     const AIColor fillBefore = style.fill.color;
     ASErr err = kNoErr;
     if (style.fillPaint) {
@@ -129,7 +129,7 @@ ASErr Recolour(AIArtHandle art, const ShadowInk& ink) {
       if (err) return err;
       if (recoloured) style.stroke.overprint = false;
     }
-    return SetStyle(styled, type, style);
+    return SetLeafStyle(styled, type, style);
   });
 }
 

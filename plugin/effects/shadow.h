@@ -4,9 +4,10 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 
+#include "effects/effect_table.h"
 #include "presets/param_record.h"
-#include "vx_base.h"
 
 namespace vx {
 
@@ -34,5 +35,22 @@ constexpr ShadowPGParams kShadowFactoryParams = {
 // showing through it in a clipping group beside it when transparent (the
 // framework's update).
 ASErr ShadowBuild(AIArtHandle into, AIArtHandle editGroup, const void* record);
+
+// Its action's keys; they move into its binding table when its palette
+// items are bound.
+inline constexpr ActionKeySpec kShadowActionKeys[] = {
+    {ActionKey("dnst"), ActionKey("real"), true},
+    {ActionKey("ofst"), ActionKey("real"), true},
+    {ActionKey("angl"), ActionKey("real"), true},
+    {ActionKey("tpcy"), ActionKey("real"), true},
+};
+
+// Its row of the effect table. Its palette has only the shared buttons
+// until its items are bound.
+inline constexpr EffectRow kShadowEffect = {
+    "Shadow", "VERSALiX4 DropShadow ", 17124, "QVR-VsX4LiveDropShadow",
+    VX_RECORD(ShadowPGParams), "VERSALiX4_PST_Shadow.txt", 23,
+    {"VsX4_DropShadow_Action", 19500, kShadowActionKeys, int(std::size(kShadowActionKeys))},
+    kSharedButtonRow, nullptr, ShadowBuild};
 
 }  // namespace vx

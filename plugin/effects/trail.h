@@ -4,7 +4,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 
+#include "effects/effect_table.h"
 #include "presets/param_record.h"
 #include "vx_base.h"
 
@@ -82,5 +84,34 @@ constexpr TrailPGParams kTrailFactoryParams = {
     .pivotOffset = {0.0f, 0.0f},
     // 100 x (cos -45 degrees, sin -45 degrees)
     .dragVector = {70.710678f, -70.710678f}};
+
+// Its action's keys; they move into its binding table when its palette
+// items are bound.
+inline constexpr ActionKeySpec kTrailActionKeys[] = {
+    {ActionKey("styl"), ActionKey("enum"), true},
+    {ActionKey("sTnt"), ActionKey("real"), true},
+    {ActionKey("step"), ActionKey("long"), true},
+    {ActionKey("stKd"), ActionKey("enum"), true},
+    {ActionKey("eFCK"), ActionKey("enum"), false},
+    {ActionKey("eSCK"), ActionKey("enum"), false},
+    {ActionKey("eFCo"), ActionKey("tdta"), false},
+    {ActionKey("eSCo"), ActionKey("tdta"), false},
+    {ActionKey("eTnt"), ActionKey("real"), true},
+    {ActionKey("angl"), ActionKey("real"), true},
+    {ActionKey("hSiz"), ActionKey("real"), true},
+    {ActionKey("vSiz"), ActionKey("real"), true},
+    {ActionKey("ctrA"), ActionKey("real"), true},
+    {ActionKey("ctrL"), ActionKey("real"), true},
+    {ActionKey("oftA"), ActionKey("real"), true},
+    {ActionKey("oftL"), ActionKey("real"), true},
+};
+
+// Its row of the effect table. Its palette has only the shared buttons and
+// its update draws nothing until the effect is built.
+inline constexpr EffectRow kTrailEffect = {
+    "Trail", "VERSALiX4 Trail ", 17122, "QVR-VsX4LiveTrail",
+    VX_RECORD(TrailPGParams), "VERSALiX4_PST_Trail.txt", 25,
+    {"VsX4_Trail_Action", 19450, kTrailActionKeys, int(std::size(kTrailActionKeys))},
+    kSharedButtonRow, nullptr, PendingBuild};
 
 }  // namespace vx
