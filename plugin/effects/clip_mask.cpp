@@ -20,15 +20,8 @@ ASErr SetTextClipping(AIArtHandle text) {
 ASErr MakeClipMember(AIArtHandle art) {
   int16_t type = 0;
   if (ASErr err = sArt->GetArtType(art, &type)) return err;
-  if (type == kGroupArt || type == kCompoundPathArt) {
-    AIArtHandle child = nullptr;
-    if (ASErr err = sArt->GetArtFirstChild(art, &child)) return err;
-    while (child) {
-      if (ASErr err = MakeClipMember(child)) return err;
-      if (ASErr err = sArt->GetArtSibling(child, &child)) return err;
-    }
-    return kNoErr;
-  }
+  if (type == kGroupArt || type == kCompoundPathArt)
+    return ForEachChild(art, [](AIArtHandle child) { return MakeClipMember(child); });
   if (type == kTextArt)
     if (ASErr err = SetTextClipping(art)) return err;
   return ForEachStyledLeaf(art, [](AIArtHandle styled, int16_t styledType) -> ASErr {

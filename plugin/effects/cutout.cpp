@@ -43,15 +43,10 @@ ASErr AddMask(AIArtHandle art, AIArtHandle clipGroup) {
   if (ASErr err = sArt->GetArtType(art, &type)) return err;
   switch (type) {
     case kGroupArt: {
-      AIArtHandle compound = nullptr, child = nullptr;
+      AIArtHandle compound = nullptr;
       if (ASErr err = sArt->NewArt(kCompoundPathArt, kPlaceInsideOnTop, clipGroup, &compound))
         return err;
-      if (ASErr err = sArt->GetArtFirstChild(art, &child)) return err;
-      while (child) {
-        if (ASErr err = AddMask(child, compound)) return err;
-        if (ASErr err = sArt->GetArtSibling(child, &child)) return err;
-      }
-      return kNoErr;
+      return ForEachChild(art, [&](AIArtHandle child) { return AddMask(child, compound); });
     }
     case kPathArt:
     case kCompoundPathArt:
@@ -101,23 +96,21 @@ ASErr CutOut(AIArtHandle x, AIArtHandle target, AIArtHandle result,
 // A lone object's target is the update's group itself, which its clipping
 // group takes in. In a group every object is cut out with copies of its
 // own, clipped to its own outline: each gets a target group of its own
-// inside the group's, which its clipping group then takes in. (Sharing one target group among
-// the objects would leave every clipping group but the last one empty.)
+// inside the group's, which its clipping group then takes in. (Sharing one
+// target group among the objects would leave every clipping group but the
+// last one empty.)
 ASErr CutoutVisit(AIArtHandle art, AIArtHandle target, AIArtHandle result,
                   const CutoutPGParams& p, bool inGroup) {
   int16_t type = 0;
   if (ASErr err = sArt->GetArtType(art, &type)) return err;
   switch (type) {
     case kGroupArt: {
-      AIArtHandle group = nullptr, child = nullptr;
+      AIArtHandle group = nullptr;
       if (ASErr err = sArt->NewArt(kGroupArt, kPlaceInsideOnBottom, target, &group))
         return err;
-      if (ASErr err = sArt->GetArtFirstChild(art, &child)) return err;
-      while (child) {
-        if (ASErr err = CutoutVisit(child, group, result, p, true)) return err;
-        if (ASErr err = sArt->GetArtSibling(child, &child)) return err;
-      }
-      return kNoErr;
+      return ForEachChild(art, [&](AIArtHandle child) {
+        return CutoutVisit(child, group, result, p, true);
+      });
     }
     case kPathArt:
     case kCompoundPathArt:

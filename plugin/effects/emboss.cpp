@@ -60,15 +60,10 @@ ASErr EmbossVisit(AIArtHandle art, AIArtHandle target, const EmbossPGParams& p) 
   if (ASErr err = sArt->GetArtType(art, &type)) return err;
   switch (type) {
     case kGroupArt: {
-      AIArtHandle group = nullptr, child = nullptr;
+      AIArtHandle group = nullptr;
       if (ASErr err = sArt->NewArt(kGroupArt, kPlaceInsideOnBottom, target, &group))
         return err;
-      if (ASErr err = sArt->GetArtFirstChild(art, &child)) return err;
-      while (child) {
-        if (ASErr err = EmbossVisit(child, group, p)) return err;
-        if (ASErr err = sArt->GetArtSibling(child, &child)) return err;
-      }
-      return kNoErr;
+      return ForEachChild(art, [&](AIArtHandle child) { return EmbossVisit(child, group, p); });
     }
     case kPathArt:
     case kCompoundPathArt:
@@ -143,13 +138,7 @@ ASErr ShiftStyle(AIPathStyle* style, float t, GreyShift grey, bool paintedOnly) 
 
 ASErr EmbossBuild(AIArtHandle into, AIArtHandle edit, const void* record) {
   const auto& p = *static_cast<const EmbossPGParams*>(record);
-  AIArtHandle child = nullptr;
-  if (ASErr err = sArt->GetArtFirstChild(edit, &child)) return err;
-  while (child) {
-    if (ASErr err = EmbossVisit(child, into, p)) return err;
-    if (ASErr err = sArt->GetArtSibling(child, &child)) return err;
-  }
-  return kNoErr;
+  return ForEachChild(edit, [&](AIArtHandle child) { return EmbossVisit(child, into, p); });
 }
 
 }  // namespace vx

@@ -167,23 +167,18 @@ ASErr AddMask(AIArtHandle x, AIArtHandle into) {
       // Its children are masked into the clipping group itself when it holds
       // text, else into a compound path of their own.
       bool hasText = false;
-      AIArtHandle child = nullptr;
-      if (ASErr err = sArt->GetArtFirstChild(x, &child)) return err;
-      for (AIArtHandle c = child; c && !hasText;) {
-        int16_t childType = 0;
-        if (ASErr err = sArt->GetArtType(c, &childType)) return err;
-        hasText = childType == kTextArt;
-        if (ASErr err = sArt->GetArtSibling(c, &c)) return err;
-      }
+      if (ASErr err = ForEachChild(x, [&](AIArtHandle child) {
+            int16_t childType = 0;
+            ASErr e = sArt->GetArtType(child, &childType);
+            hasText = hasText || childType == kTextArt;
+            return e;
+          }))
+        return err;
       AIArtHandle target = into;
       if (!hasText)
         if (ASErr err = sArt->NewArt(kCompoundPathArt, kPlaceInsideOnTop, into, &target))
           return err;
-      while (child) {
-        if (ASErr err = AddMask(child, target)) return err;
-        if (ASErr err = sArt->GetArtSibling(child, &child)) return err;
-      }
-      return kNoErr;
+      return ForEachChild(x, [&](AIArtHandle child) { return AddMask(child, target); });
     }
     default:
       return kNoErr;
