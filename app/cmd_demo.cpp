@@ -90,18 +90,27 @@ int ConvertSample(const DemoContext& context, const std::vector<std::string>& se
   return kExitOk;
 }
 
-// Live Border on the sample's shapes, through the effect command's path.
-int BorderSample(const DemoContext& context, const std::vector<std::string>& settings,
-                 std::string* svgText) {
+// A live effect (by name) on the sample's selected objects, through the
+// effect command's path.
+int EffectSample(const DemoContext& context, const char* effect,
+                 const std::vector<std::string>& select,
+                 const std::vector<std::string>& settings, std::string* svgText) {
   svg::ImportResult document;
   if (int code = ReadSvgDocument(context.samplePath.string(), &document)) return code;
   CommonOptions options = context.common;
-  options.select = {"square", "disc", "triangle", "ring", "curve"};
-  return ApplyLiveEffect(options, document, 0, settings, "",
+  options.select = select;
+  return ApplyLiveEffect(options, document, FindEffect(effect), settings, "",
                          [&](const host::art::Document& doc) {
                            *svgText = svg::ExportSvg(doc, &document.kept);
                            return int(kExitOk);
                          });
+}
+
+// Live Border on the sample's shapes.
+int BorderSample(const DemoContext& context, const std::vector<std::string>& settings,
+                 std::string* svgText) {
+  return EffectSample(context, "Border", {"square", "disc", "triangle", "ring", "curve"},
+                      settings, svgText);
 }
 
 // Fractalize's filter (or live effect) on the sample's selected objects.
@@ -145,6 +154,22 @@ const std::vector<GalleryEntry>& Gallery() {
        "--set shadow=on --set tint=60 --set shadow-offset=4 --set light-angle=135",
        [](const DemoContext& c, std::string* s) {
          return BorderSample(c, {"shadow=on", "tint=60", "shadow-offset=4", "light-angle=135"}, s);
+       }},
+      {"emboss", "Live Emboss: lighter copies toward the light, darker ones away from it",
+       "versalix4 effect Emboss sample.svg -o emboss.svg --select square,disc,triangle,ring",
+       [](const DemoContext& c, std::string* s) {
+         return EffectSample(c, "Emboss", {"square", "disc", "triangle", "ring"}, {}, s);
+       }},
+      {"cutout", "Live Cutout: each shape looks cut out of the page",
+       "versalix4 effect Cutout sample.svg -o cutout.svg --select square,disc,triangle,ring",
+       [](const DemoContext& c, std::string* s) {
+         return EffectSample(c, "Cutout", {"square", "disc", "triangle", "ring"}, {}, s);
+       }},
+      {"shadow", "Live Shadow: a drop shadow away from the light under each object",
+       "versalix4 effect Shadow sample.svg -o shadow.svg --select square,disc,triangle,ring,curve",
+       [](const DemoContext& c, std::string* s) {
+         return EffectSample(c, "Shadow", {"square", "disc", "triangle", "ring", "curve"},
+                             {}, s);
        }},
       {"fractalize-koch", "Fractalize: Equilateral Triangle2 at level 3, no resampling",
        "versalix4 fractalize sample.svg -o fractalize-koch.svg --select square,triangle,curve "
