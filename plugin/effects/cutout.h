@@ -35,21 +35,35 @@ constexpr CutoutPGParams kCutoutFactoryParams = {
 // clipping groups beside it (the framework's update).
 ASErr CutoutBuild(AIArtHandle into, AIArtHandle editGroup, const void* record);
 
-// Its action's keys; they move into its binding table when its palette
-// items are bound.
-inline constexpr ActionKeySpec kCutoutActionKeys[] = {
-    {ActionKey("shad"), ActionKey("real"), true},
-    {ActionKey("ofst"), ActionKey("real"), true},
-    {ActionKey("angl"), ActionKey("real"), true},
-    {ActionKey("step"), ActionKey("long"), true},
+// Items of the Cutout palette (template 17106).
+enum CutoutItem : int32_t {
+  kCutoutShade = 2, kCutoutOffset = 5, kCutoutLightDial = 8, kCutoutLightAngle = 9,
+  kCutoutSteps = 12
 };
 
-// Its row of the effect table. Its palette has only the shared buttons
-// until its items are bound.
+// In the order of the action's keys.
+inline constexpr PaletteField kCutoutFields[] = {
+    {.name = "shade", .item = kCutoutShade, .field = VX_FIELD(CutoutPGParams, shade),
+     .unit = Unit::Percent, .actionKey = ActionKey("shad")},
+    {.name = "offset", .item = kCutoutOffset, .field = VX_FIELD(CutoutPGParams, cutOffset),
+     .unit = Unit::Points, .actionKey = ActionKey("ofst")},
+    {.name = "light-angle", .item = kCutoutLightAngle,
+     .field = VX_FIELD(CutoutPGParams, cutLightAngle), .unit = Unit::Degrees,
+     .actionKey = ActionKey("angl"), .partner = kCutoutLightDial},
+    {.name = "steps", .item = kCutoutSteps, .field = VX_FIELD(CutoutPGParams, cutSteps),
+     .unit = Unit::Integer, .actionKey = ActionKey("step")},
+};
+static_assert(BindingIsValid(kCutoutFields));
+
+inline constexpr PaletteBinding kCutoutPalette = {
+    kCutoutFields, int32_t(std::size(kCutoutFields)), nullptr, 0, nullptr, nullptr};
+
+inline constexpr auto kCutoutActionKeys = ActionKeysOf(kCutoutFields);
+
 inline constexpr EffectRow kCutoutEffect = {
     "Cutout", "VERSALiX4 Cutout ", 17106, "QVR-VsX4LiveCutout",
     VX_RECORD(CutoutPGParams), "VERSALiX4_PST_Cutout.txt", 15,
-    {"VsX4_Cutout_Action", 19050, kCutoutActionKeys, int(std::size(kCutoutActionKeys))},
-    kSharedButtonRow, nullptr, CutoutBuild};
+    {"VsX4_Cutout_Action", 19050, kCutoutActionKeys.keys, int(std::size(kCutoutFields))},
+    kSharedButtonRow, &kCutoutPalette, CutoutBuild};
 
 }  // namespace vx

@@ -54,23 +54,40 @@ ASErr ShiftStyle(AIPathStyle* style, float t, GreyShift grey, bool paintedOnly);
 // Embosses every source object into `into` (the framework's update).
 ASErr EmbossBuild(AIArtHandle into, AIArtHandle editGroup, const void* record);
 
-// Its action's keys; they move into its binding table when its palette
-// items are bound.
-inline constexpr ActionKeySpec kEmbossActionKeys[] = {
-    {ActionKey("emSt"), ActionKey("enum"), true},
-    {ActionKey("cntr"), ActionKey("real"), true},
-    {ActionKey("ofst"), ActionKey("real"), true},
-    {ActionKey("angl"), ActionKey("real"), true},
-    {ActionKey("rvrs"), ActionKey("bool"), true},
-    {ActionKey("step"), ActionKey("long"), true},
+// Items of the Emboss palette (template 17108).
+enum EmbossItem : int32_t {
+  kEmbossStyle = 2, kEmbossContrast = 4, kEmbossOffset = 7, kEmbossLightDial = 10,
+  kEmbossLightAngle = 11, kEmbossReverse = 13, kEmbossSteps = 15
 };
 
-// Its row of the effect table. Its palette has only the shared buttons
-// until its items are bound.
+// In the order of the action's keys. Style names are 19108 "Normal" to
+// 19110 "Shadow Only".
+inline constexpr PaletteField kEmbossFields[] = {
+    {.name = "style", .item = kEmbossStyle, .field = VX_FIELD(EmbossPGParams, embossStyle),
+     .unit = Unit::Choice, .actionKey = ActionKey("emSt"), .actionNames = 8},
+    {.name = "contrast", .item = kEmbossContrast, .field = VX_FIELD(EmbossPGParams, contrast),
+     .unit = Unit::Percent, .actionKey = ActionKey("cntr")},
+    {.name = "offset", .item = kEmbossOffset, .field = VX_FIELD(EmbossPGParams, offset),
+     .unit = Unit::Points, .actionKey = ActionKey("ofst")},
+    {.name = "light-angle", .item = kEmbossLightAngle,
+     .field = VX_FIELD(EmbossPGParams, lightAngle), .unit = Unit::Degrees,
+     .actionKey = ActionKey("angl"), .partner = kEmbossLightDial},
+    {.name = "reverse", .item = kEmbossReverse, .field = VX_FIELD(EmbossPGParams, reverse),
+     .unit = Unit::Flag, .actionKey = ActionKey("rvrs")},
+    {.name = "steps", .item = kEmbossSteps, .field = VX_FIELD(EmbossPGParams, steps),
+     .unit = Unit::Integer, .actionKey = ActionKey("step")},
+};
+static_assert(BindingIsValid(kEmbossFields));
+
+inline constexpr PaletteBinding kEmbossPalette = {
+    kEmbossFields, int32_t(std::size(kEmbossFields)), nullptr, 0, nullptr, nullptr};
+
+inline constexpr auto kEmbossActionKeys = ActionKeysOf(kEmbossFields);
+
 inline constexpr EffectRow kEmbossEffect = {
     "Emboss", "VERSALiX4 Emboss ", 17108, "QVR-VsX4LiveEmboss",
     VX_RECORD(EmbossPGParams), "VERSALiX4_PST_Emboss.txt", 16,
-    {"VsX4_Emboss_Action", 19100, kEmbossActionKeys, int(std::size(kEmbossActionKeys))},
-    kSharedButtonRow, nullptr, EmbossBuild};
+    {"VsX4_Emboss_Action", 19100, kEmbossActionKeys.keys, int(std::size(kEmbossFields))},
+    kSharedButtonRow, &kEmbossPalette, EmbossBuild};
 
 }  // namespace vx

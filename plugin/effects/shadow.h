@@ -36,21 +36,36 @@ constexpr ShadowPGParams kShadowFactoryParams = {
 // framework's update).
 ASErr ShadowBuild(AIArtHandle into, AIArtHandle editGroup, const void* record);
 
-// Its action's keys; they move into its binding table when its palette
-// items are bound.
-inline constexpr ActionKeySpec kShadowActionKeys[] = {
-    {ActionKey("dnst"), ActionKey("real"), true},
-    {ActionKey("ofst"), ActionKey("real"), true},
-    {ActionKey("angl"), ActionKey("real"), true},
-    {ActionKey("tpcy"), ActionKey("real"), true},
+// Items of the Shadow palette (template 17124).
+enum ShadowItem : int32_t {
+  kShadowShade = 2, kShadowOffset = 5, kShadowLightAngle = 8, kShadowLightDial = 10,
+  kShadowTransparency = 12, kShadowTransparencySlider = 14
 };
 
-// Its row of the effect table. Its palette has only the shared buttons
-// until its items are bound.
+// In the order of the action's keys.
+inline constexpr PaletteField kShadowFields[] = {
+    {.name = "shade", .item = kShadowShade, .field = VX_FIELD(ShadowPGParams, shadowShade),
+     .unit = Unit::Percent, .actionKey = ActionKey("dnst")},
+    {.name = "offset", .item = kShadowOffset, .field = VX_FIELD(ShadowPGParams, shadowOffset),
+     .unit = Unit::Points, .actionKey = ActionKey("ofst")},
+    {.name = "light-angle", .item = kShadowLightAngle,
+     .field = VX_FIELD(ShadowPGParams, shadowLightAngle), .unit = Unit::Degrees,
+     .actionKey = ActionKey("angl"), .partner = kShadowLightDial},
+    {.name = "transparency", .item = kShadowTransparency,
+     .field = VX_FIELD(ShadowPGParams, transparency), .unit = Unit::Percent,
+     .actionKey = ActionKey("tpcy"), .partner = kShadowTransparencySlider},
+};
+static_assert(BindingIsValid(kShadowFields));
+
+inline constexpr PaletteBinding kShadowPalette = {
+    kShadowFields, int32_t(std::size(kShadowFields)), nullptr, 0, nullptr, nullptr};
+
+inline constexpr auto kShadowActionKeys = ActionKeysOf(kShadowFields);
+
 inline constexpr EffectRow kShadowEffect = {
     "Shadow", "VERSALiX4 DropShadow ", 17124, "QVR-VsX4LiveDropShadow",
     VX_RECORD(ShadowPGParams), "VERSALiX4_PST_Shadow.txt", 23,
-    {"VsX4_DropShadow_Action", 19500, kShadowActionKeys, int(std::size(kShadowActionKeys))},
-    kSharedButtonRow, nullptr, ShadowBuild};
+    {"VsX4_DropShadow_Action", 19500, kShadowActionKeys.keys, int(std::size(kShadowFields))},
+    kSharedButtonRow, &kShadowPalette, ShadowBuild};
 
 }  // namespace vx

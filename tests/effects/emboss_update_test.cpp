@@ -183,6 +183,30 @@ TEST_F(EmbossTest, ExpandLeavesTheResultAndReleaseTheSource) {
   }
 }
 
+TEST_F(EmbossTest, ThePalettesStoreTheirItemsInTheRecordInTheirUnits) {
+  struct Row { int effect; const char* action; size_t offset; bool isInt; float value; };
+  const Row rows[] = {
+      {kEmboss, "choose 2=2", offsetof(EmbossPGParams, embossStyle), true, 2},
+      {kEmboss, "set 4=50", offsetof(EmbossPGParams, contrast), false, 0.5f},
+      {kEmboss, "set 11=90", offsetof(EmbossPGParams, lightAngle), false, 1.5707964f},
+      {kEmboss, "set 15=4", offsetof(EmbossPGParams, steps), true, 4},
+      {kCutout, "set 5=7", offsetof(CutoutPGParams, cutOffset), false, 7},
+      {kCutout, "set 12=3", offsetof(CutoutPGParams, cutSteps), true, 3},
+      {kShadow, "set 2=25", offsetof(ShadowPGParams, shadowShade), false, 0.25f},
+      {kShadow, "set 14=40", offsetof(ShadowPGParams, transparency), false, 0.4f},
+  };
+  for (const Row& r : rows) {
+    if (!Palette(r.effect)) ASSERT_EQ(0, ChooseWindowItem(r.effect));
+    Act(r.effect, r.action);
+    const auto* record = static_cast<const uint8_t*>(globals().effectRecords[r.effect]);
+    float f = 0;
+    int32_t i = 0;
+    std::memcpy(&f, record + r.offset, 4);
+    std::memcpy(&i, record + r.offset, 4);
+    EXPECT_NEAR(r.value, r.isInt ? float(i) : f, 1e-5f) << r.action;
+  }
+}
+
 TEST_F(EmbossTest, AFailingCallOrAllocationEndsTheUpdateWithItsCodeAndLeaksNothing) {
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.effect);
