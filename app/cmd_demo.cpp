@@ -177,6 +177,22 @@ const std::vector<GalleryEntry>& Gallery() {
          return EffectSample(c, "Reflections", {"triangle"},
                              {"reflector=Radial", "total=4"}, s);
        }},
+      {"emboss", "Live Emboss: lighter copies toward the light, darker ones away from it",
+       "versalix4 effect Emboss sample.svg -o emboss.svg --select square,disc,triangle,ring",
+       [](const DemoContext& c, std::string* s) {
+         return EffectSample(c, "Emboss", {"square", "disc", "triangle", "ring"}, {}, s);
+       }},
+      {"cutout", "Live Cutout: each shape looks cut out of the page",
+       "versalix4 effect Cutout sample.svg -o cutout.svg --select square,disc,triangle,ring",
+       [](const DemoContext& c, std::string* s) {
+         return EffectSample(c, "Cutout", {"square", "disc", "triangle", "ring"}, {}, s);
+       }},
+      {"shadow", "Live Shadow: a drop shadow away from the light under each object",
+       "versalix4 effect Shadow sample.svg -o shadow.svg --select square,disc,triangle,ring,curve",
+       [](const DemoContext& c, std::string* s) {
+         return EffectSample(c, "Shadow", {"square", "disc", "triangle", "ring", "curve"},
+                             {}, s);
+       }},
       {"fractalize-koch", "Fractalize: Equilateral Triangle2 at level 3, no resampling",
        "versalix4 fractalize sample.svg -o fractalize-koch.svg --select square,triangle,curve "
        "--generator 5 --level 3 --density 0",

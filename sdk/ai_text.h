@@ -18,6 +18,20 @@ typedef struct AITextSuite {
   ASErr (*GetTextContents)(AIArtHandle text, char* contents, int32_t maxLength);
 } AITextSuite;
 
+/* Version 4 of the text suite adds the text object's clipping: a text
+ * object whose clipping is set masks, by its glyphs, the other members of
+ * the clipping group it lies in (with its runs' clip flag set, as a path's
+ * clip flag). */
+#define kAITextSuiteClipVersion 4
+
+typedef struct AITextSuite4 {
+  ASErr (*GetTextFocus)(AIArtHandle* text);
+  ASErr (*GetTextStart)(AIArtHandle text, AIRealPoint* start);
+  ASErr (*GetTextContents)(AIArtHandle text, char* contents, int32_t maxLength);
+  ASErr (*SetTextClipping)(AIArtHandle text, ASBoolean clipping);
+  ASErr (*GetTextClipping)(AIArtHandle text, ASBoolean* clipping);
+} AITextSuite4;
+
 typedef struct AITextPathSuite {
   ASErr (*GetTextPathPath)(AIArtHandle textPath, AIArtHandle* path);
 } AITextPathSuite;

@@ -71,6 +71,9 @@ struct TextData {
   AIRealPoint start{};  // baseline start of point text, page points
   AIReal fontSize = 12;
   std::string fontFamily;  // empty: the renderer's default
+  // Set: the text is a clip member of its clipping group, masking the
+  // group's other members by its glyphs (the text suite's SetTextClipping).
+  bool clipping = false;
 };
 
 struct TextPathData {

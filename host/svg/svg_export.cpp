@@ -25,6 +25,13 @@ using art::Art;
 using art::ArtKind;
 using art::Document;
 
+// Text whose clipping is set is a member of its clipping group's clip path:
+// its glyphs go into the clipPath as a text element (whose paint a clip path
+// ignores) and it is not drawn among the group's content.
+bool IsTextClip(const Art& art) {
+  return art.kind() == ArtKind::Text && art.text().clipping;
+}
+
 constexpr const char* kNamespaces[][2] = {
     {"xmlns", "http://www.w3.org/2000/svg"},
     {"xmlns:xlink", "http://www.w3.org/1999/xlink"},
@@ -494,13 +501,15 @@ void Exporter::WriteGroup(const Art& art, pugi::xml_node parent) {
     clip.append_attribute("id") = clipId.c_str();
     clip.append_attribute("clipPathUnits") = "userSpaceOnUse";
     // No clip member at all: an empty clip path, which hides the group.
-    for (const Art* a = art.lastChild(); a; a = a->priorSibling())
-      if (IsClipMember(*a)) WriteClipShapes(*a, clip);
+    for (const Art* a = art.lastChild(); a; a = a->priorSibling()) {
+      if (IsTextClip(*a)) WriteText(*a, clip);
+      else if (IsClipMember(*a)) WriteClipShapes(*a, clip);
+    }
     g.append_attribute("clip-path") = ("url(#" + clipId + ")").c_str();
   }
   WriteKept(g, kept);
   for (const Art* a = art.lastChild(); a; a = a->priorSibling()) {
-    if (art.group().clipped && IsClipMember(*a)) continue;
+    if (art.group().clipped && (IsTextClip(*a) || IsClipMember(*a))) continue;
     if (Wanted(*a)) WriteArt(*a, g);
   }
 }

@@ -44,6 +44,19 @@ ASErr ForEachStyledLeaf(AIArtHandle art, Visit&& visit) {
   }
 }
 
+// Calls visit(child) for each child of art, first (topmost) to last; the
+// first error ends the walk.
+template <typename Visit>
+ASErr ForEachChild(AIArtHandle art, Visit&& visit) {
+  AIArtHandle child = nullptr;
+  if (ASErr err = sArt->GetArtFirstChild(art, &child)) return err;
+  while (child) {
+    if (ASErr err = visit(child)) return err;
+    if (ASErr err = sArt->GetArtSibling(child, &child)) return err;
+  }
+  return kNoErr;
+}
+
 // The path style of a leaf (a path or a text run, by its art type).
 ASErr GetLeafStyle(AIArtHandle leaf, int16_t type, AIPathStyle* style);
 ASErr SetLeafStyle(AIArtHandle leaf, int16_t type, const AIPathStyle& style);

@@ -1,5 +1,5 @@
 // Live Cutout: its parameter record, as palettes, effect art and presets
-// store it.
+// store it, and its update.
 #pragma once
 
 #include <cstddef>
@@ -31,21 +31,33 @@ constexpr CutoutPGParams kCutoutFactoryParams = {
     .cutLightAngle = RecordRadians(135.0f),
     .cutSteps = 5};
 
-// Its action's keys; they move into its binding table when its palette
-// items are bound.
-inline constexpr ActionKeySpec kCutoutActionKeys[] = {
-    {ActionKey("shad"), ActionKey("real"), true},
-    {ActionKey("ofst"), ActionKey("real"), true},
-    {ActionKey("angl"), ActionKey("real"), true},
-    {ActionKey("step"), ActionKey("long"), true},
-};
+// Cuts the first source object out of the page into `into` and its
+// clipping groups beside it (the framework's update).
+ASErr CutoutBuild(AIArtHandle into, AIArtHandle editGroup, const void* record);
 
-// Its row of the effect table. Its palette has only the shared buttons and
-// its update draws nothing until the effect is built.
+// In the order of the action's keys.
+inline constexpr PaletteField kCutoutFields[] = {
+    {.name = "shade", .item = res::CutoutPalette::kShade, .field = VX_FIELD(CutoutPGParams, shade),
+     .unit = Unit::Percent, .actionKey = ActionKey("shad")},
+    {.name = "offset", .item = res::CutoutPalette::kOffset, .field = VX_FIELD(CutoutPGParams, cutOffset),
+     .unit = Unit::Points, .actionKey = ActionKey("ofst")},
+    {.name = "light-angle", .item = res::CutoutPalette::kLightAngle,
+     .field = VX_FIELD(CutoutPGParams, cutLightAngle), .unit = Unit::Degrees,
+     .actionKey = ActionKey("angl"), .partner = res::CutoutPalette::kLightDial},
+    {.name = "steps", .item = res::CutoutPalette::kSteps, .field = VX_FIELD(CutoutPGParams, cutSteps),
+     .unit = Unit::Integer, .actionKey = ActionKey("step")},
+};
+static_assert(BindingIsValid(kCutoutFields));
+
+inline constexpr PaletteBinding kCutoutPalette = {
+    kCutoutFields, int32_t(std::size(kCutoutFields)), nullptr, 0, nullptr, nullptr};
+
+inline constexpr auto kCutoutActionKeys = ActionKeysOf(kCutoutFields);
+
 inline constexpr EffectRow kCutoutEffect = {
     "Cutout", "VERSALiX4 Cutout ", res::kCutoutPalette, "QVR-VsX4LiveCutout",
     VX_RECORD(CutoutPGParams), "VERSALiX4_PST_Cutout.txt", 15,
-    {"VsX4_Cutout_Action", 19050, kCutoutActionKeys, int(std::size(kCutoutActionKeys))},
-    VX_EFFECT_BUTTONS(CutoutPalette), nullptr, PendingBuild};
+    {"VsX4_Cutout_Action", 19050, kCutoutActionKeys.keys, int(std::size(kCutoutFields))},
+    VX_EFFECT_BUTTONS(CutoutPalette), &kCutoutPalette, CutoutBuild};
 
 }  // namespace vx

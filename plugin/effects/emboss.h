@@ -1,5 +1,5 @@
 // Live Emboss: its parameter record, as palettes, effect art and presets
-// store it.
+// store it, and its update.
 #pragma once
 
 #include <cstddef>
@@ -8,6 +8,7 @@
 
 #include "effects/effect_table.h"
 #include "presets/param_record.h"
+#include "ai_path.h"
 
 namespace vx {
 
@@ -37,23 +38,50 @@ constexpr EmbossPGParams kEmbossFactoryParams = {
     .reverse = 0,
     .steps = 1};
 
-// Its action's keys; they move into its binding table when its palette
-// items are bound.
-inline constexpr ActionKeySpec kEmbossActionKeys[] = {
-    {ActionKey("emSt"), ActionKey("enum"), true},
-    {ActionKey("cntr"), ActionKey("real"), true},
-    {ActionKey("ofst"), ActionKey("real"), true},
-    {ActionKey("angl"), ActionKey("real"), true},
-    {ActionKey("rvrs"), ActionKey("bool"), true},
-    {ActionKey("step"), ActionKey("long"), true},
-};
+// How a colour shift treats grey. Emboss scales it (gray x (1 + t));
+// Cutout shades it as process black (gray x (1 + t), plus t when t > 0).
+enum class GreyShift { kScale, kInk };
 
-// Its row of the effect table. Its palette has only the shared buttons and
-// its update draws nothing until the effect is built.
+// Shifts a colour by t: t > 0 darker, t < 0 lighter; every component stays
+// at most 1. A custom colour first becomes its process equivalent at its
+// tint. Pattern, gradient, none and custom colours of another definition
+// stay as they are (*shifted false).
+ASErr ShiftColour(AIColor* colour, float t, GreyShift grey, bool* shifted);
+// Shifts the fill and the stroke of a style (only painted ones when
+// paintedOnly), clearing the overprint of each one shifted.
+ASErr ShiftStyle(AIPathStyle* style, float t, GreyShift grey, bool paintedOnly);
+
+// Embosses every source object into `into` (the framework's update).
+ASErr EmbossBuild(AIArtHandle into, AIArtHandle editGroup, const void* record);
+
+// In the order of the action's keys. Style names are 19108 "Normal" to
+// 19110 "Shadow Only".
+inline constexpr PaletteField kEmbossFields[] = {
+    {.name = "style", .item = res::EmbossPalette::kStyle, .field = VX_FIELD(EmbossPGParams, embossStyle),
+     .unit = Unit::Choice, .actionKey = ActionKey("emSt"), .actionNames = 8},
+    {.name = "contrast", .item = res::EmbossPalette::kContrast, .field = VX_FIELD(EmbossPGParams, contrast),
+     .unit = Unit::Percent, .actionKey = ActionKey("cntr")},
+    {.name = "offset", .item = res::EmbossPalette::kOffset, .field = VX_FIELD(EmbossPGParams, offset),
+     .unit = Unit::Points, .actionKey = ActionKey("ofst")},
+    {.name = "light-angle", .item = res::EmbossPalette::kLightAngle,
+     .field = VX_FIELD(EmbossPGParams, lightAngle), .unit = Unit::Degrees,
+     .actionKey = ActionKey("angl"), .partner = res::EmbossPalette::kLightDial},
+    {.name = "reverse", .item = res::EmbossPalette::kReverse, .field = VX_FIELD(EmbossPGParams, reverse),
+     .unit = Unit::Flag, .actionKey = ActionKey("rvrs")},
+    {.name = "steps", .item = res::EmbossPalette::kSteps, .field = VX_FIELD(EmbossPGParams, steps),
+     .unit = Unit::Integer, .actionKey = ActionKey("step")},
+};
+static_assert(BindingIsValid(kEmbossFields));
+
+inline constexpr PaletteBinding kEmbossPalette = {
+    kEmbossFields, int32_t(std::size(kEmbossFields)), nullptr, 0, nullptr, nullptr};
+
+inline constexpr auto kEmbossActionKeys = ActionKeysOf(kEmbossFields);
+
 inline constexpr EffectRow kEmbossEffect = {
     "Emboss", "VERSALiX4 Emboss ", res::kEmbossPalette, "QVR-VsX4LiveEmboss",
     VX_RECORD(EmbossPGParams), "VERSALiX4_PST_Emboss.txt", 16,
-    {"VsX4_Emboss_Action", 19100, kEmbossActionKeys, int(std::size(kEmbossActionKeys))},
-    VX_EFFECT_BUTTONS(EmbossPalette), nullptr, PendingBuild};
+    {"VsX4_Emboss_Action", 19100, kEmbossActionKeys.keys, int(std::size(kEmbossFields))},
+    VX_EFFECT_BUTTONS(EmbossPalette), &kEmbossPalette, EmbossBuild};
 
 }  // namespace vx

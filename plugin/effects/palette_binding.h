@@ -162,18 +162,29 @@ constexpr ActionKeyList<N> ActionKeysOf(const PaletteField (&fields)[N]) {
 }
 
 // Compile-time check of a binding table: every unit on a field of its
-// type, every rule on an int32 field and in range, radios listed.
-template <size_t N, size_t R>
-constexpr bool BindingIsValid(const PaletteField (&fields)[N], const EnableRule (&rules)[R]) {
-  for (const EnableRule& r : rules)
-    if (r.on.isFloat || r.firstItem > r.lastItem) return false;
+// type, every rule (of ruleCount) on an int32 field and in range, radios
+// listed.
+template <size_t N>
+constexpr bool FieldsAreValid(const PaletteField (&fields)[N], const EnableRule* rules,
+                              size_t ruleCount) {
+  for (size_t i = 0; i < ruleCount; ++i)
+    if (rules[i].on.isFloat || rules[i].firstItem > rules[i].lastItem) return false;
   for (const PaletteField& f : fields) {
     if (IsFloatUnit(f.unit) != f.field.isFloat) return false;
-    if (f.rule >= int(R)) return false;
+    if (f.rule >= int(ruleCount)) return false;
     if (f.unit == Unit::Radio && f.radioCount < 2) return false;  // radios: see textInAction
     if (!f.name || !f.name[0] || !f.actionKey) return false;
   }
   return true;
+}
+template <size_t N, size_t R>
+constexpr bool BindingIsValid(const PaletteField (&fields)[N], const EnableRule (&rules)[R]) {
+  return FieldsAreValid(fields, rules, R);
+}
+// A palette without enabling rules.
+template <size_t N>
+constexpr bool BindingIsValid(const PaletteField (&fields)[N]) {
+  return FieldsAreValid(fields, nullptr, 0);
 }
 
 }  // namespace vx

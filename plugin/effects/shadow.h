@@ -1,5 +1,5 @@
 // Live Shadow: its parameter record, as palettes, effect art and presets
-// store it.
+// store it, and its update.
 #pragma once
 
 #include <cstddef>
@@ -31,21 +31,35 @@ constexpr ShadowPGParams kShadowFactoryParams = {
     .shadowLightAngle = RecordRadians(135.0f),
     .transparency = 0.0f};
 
-// Its action's keys; they move into its binding table when its palette
-// items are bound.
-inline constexpr ActionKeySpec kShadowActionKeys[] = {
-    {ActionKey("dnst"), ActionKey("real"), true},
-    {ActionKey("ofst"), ActionKey("real"), true},
-    {ActionKey("angl"), ActionKey("real"), true},
-    {ActionKey("tpcy"), ActionKey("real"), true},
-};
+// Puts the first source object over its shadow in `into`, with the shadow
+// showing through it in a clipping group beside it when transparent (the
+// framework's update).
+ASErr ShadowBuild(AIArtHandle into, AIArtHandle editGroup, const void* record);
 
-// Its row of the effect table. Its palette has only the shared buttons and
-// its update draws nothing until the effect is built.
+// In the order of the action's keys.
+inline constexpr PaletteField kShadowFields[] = {
+    {.name = "shade", .item = res::ShadowPalette::kShade, .field = VX_FIELD(ShadowPGParams, shadowShade),
+     .unit = Unit::Percent, .actionKey = ActionKey("dnst")},
+    {.name = "offset", .item = res::ShadowPalette::kOffset, .field = VX_FIELD(ShadowPGParams, shadowOffset),
+     .unit = Unit::Points, .actionKey = ActionKey("ofst")},
+    {.name = "light-angle", .item = res::ShadowPalette::kLightAngle,
+     .field = VX_FIELD(ShadowPGParams, shadowLightAngle), .unit = Unit::Degrees,
+     .actionKey = ActionKey("angl"), .partner = res::ShadowPalette::kLightDial},
+    {.name = "transparency", .item = res::ShadowPalette::kTransparency,
+     .field = VX_FIELD(ShadowPGParams, transparency), .unit = Unit::Percent,
+     .actionKey = ActionKey("tpcy"), .partner = res::ShadowPalette::kTransparencySlider},
+};
+static_assert(BindingIsValid(kShadowFields));
+
+inline constexpr PaletteBinding kShadowPalette = {
+    kShadowFields, int32_t(std::size(kShadowFields)), nullptr, 0, nullptr, nullptr};
+
+inline constexpr auto kShadowActionKeys = ActionKeysOf(kShadowFields);
+
 inline constexpr EffectRow kShadowEffect = {
     "Shadow", "VERSALiX4 DropShadow ", res::kShadowPalette, "QVR-VsX4LiveDropShadow",
     VX_RECORD(ShadowPGParams), "VERSALiX4_PST_Shadow.txt", 23,
-    {"VsX4_DropShadow_Action", 19500, kShadowActionKeys, int(std::size(kShadowActionKeys))},
-    VX_EFFECT_BUTTONS(ShadowPalette), nullptr, PendingBuild};
+    {"VsX4_DropShadow_Action", 19500, kShadowActionKeys.keys, int(std::size(kShadowFields))},
+    VX_EFFECT_BUTTONS(ShadowPalette), &kShadowPalette, ShadowBuild};
 
 }  // namespace vx

@@ -1,6 +1,7 @@
 // The text, text path and text run suites.
 #include "host/art/art_suites.h"
 #include "host/art/suites/suite_support.h"
+#include "host/core/call_failures.h"
 
 namespace vx::host::art {
 namespace {
@@ -35,6 +36,23 @@ ASErr GetTextContents(AIArtHandle handle, char* contents, int32_t maxLength) {
 }
 const AITextSuite kText = {GetTextFocus, GetTextStart, GetTextContents};
 
+// Version 4: the text object's clipping (TextData::clipping).
+ASErr SetTextClipping(AIArtHandle handle, ASBoolean clipping) {
+  if (ASErr err = Host::Current().failures().Check("SetTextClipping")) return err;
+  Art* art = OfKind(handle, ArtKind::Text);
+  if (!art) return kSPBadParameterError;
+  CurrentDocument()->MutableText(*art).clipping = clipping != 0;
+  return kNoErr;
+}
+ASErr GetTextClipping(AIArtHandle handle, ASBoolean* clipping) {
+  Art* art = OfKind(handle, ArtKind::Text);
+  if (!art || !clipping) return kSPBadParameterError;
+  *clipping = art->text().clipping;
+  return kNoErr;
+}
+const AITextSuite4 kText4 = {GetTextFocus, GetTextStart, GetTextContents,
+                             SetTextClipping, GetTextClipping};
+
 ASErr GetTextPathPath(AIArtHandle handle, AIArtHandle* path) {
   Art* art = OfKind(handle, ArtKind::TextPath);
   if (!art || !path) return kSPBadParameterError;
@@ -67,6 +85,7 @@ const AITextRunSuite kTextRun = {GetTextRunStyle, SetTextRunStyle};
 void RegisterTextSuites(Host& host) {
   SuiteRegistry& s = host.suites();
   s.Add(kAITextSuite, kAITextSuiteVersion, &kText);
+  s.Add(kAITextSuite, kAITextSuiteClipVersion, &kText4);
   s.Add(kAITextPathSuite, kAITextPathSuiteVersion, &kTextPath);
   s.Add(kAITextRunSuite, kAITextRunSuiteVersion, &kTextRun);
 }
