@@ -37,14 +37,14 @@ ASErr CutoutBuild(AIArtHandle into, AIArtHandle editGroup, const void* record);
 
 // In the order of the action's keys.
 inline constexpr PaletteField kCutoutFields[] = {
-    {.name = "shade", .item = res::CutoutPalette::kShade, .field = VX_FIELD(CutoutPGParams, shade),
+    {.name = "shade", .item = res::CutoutPalette::kShade, .field = VX_BOUND_FIELD(CutoutPGParams, shade),
      .unit = Unit::Percent, .actionKey = ActionKey("shad")},
-    {.name = "offset", .item = res::CutoutPalette::kOffset, .field = VX_FIELD(CutoutPGParams, cutOffset),
+    {.name = "offset", .item = res::CutoutPalette::kOffset, .field = VX_BOUND_FIELD(CutoutPGParams, cutOffset),
      .unit = Unit::Points, .actionKey = ActionKey("ofst")},
     {.name = "light-angle", .item = res::CutoutPalette::kLightAngle,
-     .field = VX_FIELD(CutoutPGParams, cutLightAngle), .unit = Unit::Degrees,
+     .field = VX_BOUND_FIELD(CutoutPGParams, cutLightAngle), .unit = Unit::Degrees,
      .actionKey = ActionKey("angl"), .partner = res::CutoutPalette::kLightDial},
-    {.name = "steps", .item = res::CutoutPalette::kSteps, .field = VX_FIELD(CutoutPGParams, cutSteps),
+    {.name = "steps", .item = res::CutoutPalette::kSteps, .field = VX_BOUND_FIELD(CutoutPGParams, cutSteps),
      .unit = Unit::Integer, .actionKey = ActionKey("step")},
 };
 static_assert(BindingIsValid(kCutoutFields));

@@ -57,18 +57,18 @@ ASErr EmbossBuild(AIArtHandle into, AIArtHandle editGroup, const void* record);
 // In the order of the action's keys. Style names are 19108 "Normal" to
 // 19110 "Shadow Only".
 inline constexpr PaletteField kEmbossFields[] = {
-    {.name = "style", .item = res::EmbossPalette::kStyle, .field = VX_FIELD(EmbossPGParams, embossStyle),
+    {.name = "style", .item = res::EmbossPalette::kStyle, .field = VX_BOUND_FIELD(EmbossPGParams, embossStyle),
      .unit = Unit::Choice, .actionKey = ActionKey("emSt"), .actionNames = 8},
-    {.name = "contrast", .item = res::EmbossPalette::kContrast, .field = VX_FIELD(EmbossPGParams, contrast),
+    {.name = "contrast", .item = res::EmbossPalette::kContrast, .field = VX_BOUND_FIELD(EmbossPGParams, contrast),
      .unit = Unit::Percent, .actionKey = ActionKey("cntr")},
-    {.name = "offset", .item = res::EmbossPalette::kOffset, .field = VX_FIELD(EmbossPGParams, offset),
+    {.name = "offset", .item = res::EmbossPalette::kOffset, .field = VX_BOUND_FIELD(EmbossPGParams, offset),
      .unit = Unit::Points, .actionKey = ActionKey("ofst")},
     {.name = "light-angle", .item = res::EmbossPalette::kLightAngle,
-     .field = VX_FIELD(EmbossPGParams, lightAngle), .unit = Unit::Degrees,
+     .field = VX_BOUND_FIELD(EmbossPGParams, lightAngle), .unit = Unit::Degrees,
      .actionKey = ActionKey("angl"), .partner = res::EmbossPalette::kLightDial},
-    {.name = "reverse", .item = res::EmbossPalette::kReverse, .field = VX_FIELD(EmbossPGParams, reverse),
+    {.name = "reverse", .item = res::EmbossPalette::kReverse, .field = VX_BOUND_FIELD(EmbossPGParams, reverse),
      .unit = Unit::Flag, .actionKey = ActionKey("rvrs")},
-    {.name = "steps", .item = res::EmbossPalette::kSteps, .field = VX_FIELD(EmbossPGParams, steps),
+    {.name = "steps", .item = res::EmbossPalette::kSteps, .field = VX_BOUND_FIELD(EmbossPGParams, steps),
      .unit = Unit::Integer, .actionKey = ActionKey("step")},
 };
 static_assert(BindingIsValid(kEmbossFields));

@@ -38,24 +38,24 @@ ASErr ReflectionsBuild(AIArtHandle into, AIArtHandle editGroup, const void* reco
 // and keeps the record's value on playback.
 inline constexpr EnableRule kReflectionsRules[] = {
     {res::ReflectionsPalette::kOffsetHLabel, res::ReflectionsPalette::kOffsetH,
-     VX_FIELD(ReflectionsPGParams, reflector), EnableRule::NotEquals, 0},
+     VX_BOUND_FIELD(ReflectionsPGParams, reflector), EnableRule::NotEquals, 0},
     {res::ReflectionsPalette::kOffsetVLabel, res::ReflectionsPalette::kOffsetV,
-     VX_FIELD(ReflectionsPGParams, reflector), EnableRule::NotEquals, 1},
-    {res::ReflectionsPalette::kTotalLabel, res::ReflectionsPalette::kTotal, VX_FIELD(ReflectionsPGParams, reflector),
+     VX_BOUND_FIELD(ReflectionsPGParams, reflector), EnableRule::NotEquals, 1},
+    {res::ReflectionsPalette::kTotalLabel, res::ReflectionsPalette::kTotal, VX_BOUND_FIELD(ReflectionsPGParams, reflector),
      EnableRule::Equals, 3}};
 
 // In the order of the action's keys; reflector names are 19356 to 19359.
 inline constexpr PaletteField kReflectionsFields[] = {
     {.name = "reflector", .item = res::ReflectionsPalette::kReflector,
-     .field = VX_FIELD(ReflectionsPGParams, reflector), .unit = Unit::Choice,
+     .field = VX_BOUND_FIELD(ReflectionsPGParams, reflector), .unit = Unit::Choice,
      .actionKey = ActionKey("axSt"), .actionNames = 6},
     {.name = "offset-h", .item = res::ReflectionsPalette::kOffsetH,
-     .field = VX_FIELD(ReflectionsPGParams, offsetH), .unit = Unit::Points,
+     .field = VX_BOUND_FIELD(ReflectionsPGParams, offsetH), .unit = Unit::Points,
      .actionKey = ActionKey("hOfs"), .rule = 0},
     {.name = "offset-v", .item = res::ReflectionsPalette::kOffsetV,
-     .field = VX_FIELD(ReflectionsPGParams, offsetV), .unit = Unit::Points,
+     .field = VX_BOUND_FIELD(ReflectionsPGParams, offsetV), .unit = Unit::Points,
      .actionKey = ActionKey("vOfs"), .rule = 1},
-    {.name = "total", .item = res::ReflectionsPalette::kTotal, .field = VX_FIELD(ReflectionsPGParams, total),
+    {.name = "total", .item = res::ReflectionsPalette::kTotal, .field = VX_BOUND_FIELD(ReflectionsPGParams, total),
      .unit = Unit::Integer, .actionKey = ActionKey("axNm"), .rule = 2},
 };
 static_assert(BindingIsValid(kReflectionsFields, kReflectionsRules));

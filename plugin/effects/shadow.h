@@ -38,15 +38,15 @@ ASErr ShadowBuild(AIArtHandle into, AIArtHandle editGroup, const void* record);
 
 // In the order of the action's keys.
 inline constexpr PaletteField kShadowFields[] = {
-    {.name = "shade", .item = res::ShadowPalette::kShade, .field = VX_FIELD(ShadowPGParams, shadowShade),
+    {.name = "shade", .item = res::ShadowPalette::kShade, .field = VX_BOUND_FIELD(ShadowPGParams, shadowShade),
      .unit = Unit::Percent, .actionKey = ActionKey("dnst")},
-    {.name = "offset", .item = res::ShadowPalette::kOffset, .field = VX_FIELD(ShadowPGParams, shadowOffset),
+    {.name = "offset", .item = res::ShadowPalette::kOffset, .field = VX_BOUND_FIELD(ShadowPGParams, shadowOffset),
      .unit = Unit::Points, .actionKey = ActionKey("ofst")},
     {.name = "light-angle", .item = res::ShadowPalette::kLightAngle,
-     .field = VX_FIELD(ShadowPGParams, shadowLightAngle), .unit = Unit::Degrees,
+     .field = VX_BOUND_FIELD(ShadowPGParams, shadowLightAngle), .unit = Unit::Degrees,
      .actionKey = ActionKey("angl"), .partner = res::ShadowPalette::kLightDial},
     {.name = "transparency", .item = res::ShadowPalette::kTransparency,
-     .field = VX_FIELD(ShadowPGParams, transparency), .unit = Unit::Percent,
+     .field = VX_BOUND_FIELD(ShadowPGParams, transparency), .unit = Unit::Percent,
      .actionKey = ActionKey("tpcy"), .partner = res::ShadowPalette::kTransparencySlider},
 };
 static_assert(BindingIsValid(kShadowFields));
