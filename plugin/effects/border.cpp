@@ -14,72 +14,7 @@ namespace {
 
 constexpr int32_t kManualSteps = 3;
 
-// Visits art and, for groups and compound paths, every descendant path;
-// text objects visit their text path's path and their runs.
-template <typename Visit>
-ASErr ForEachStyled(AIArtHandle art, Visit&& visit) {
-  int16_t type = 0;
-  if (ASErr err = sArt->GetArtType(art, &type)) return err;
-  switch (type) {
-    case kGroupArt:
-    case kCompoundPathArt:
-    case kTextArt: {
-      AIArtHandle child = nullptr;
-      if (ASErr err = sArt->GetArtFirstChild(art, &child)) return err;
-      while (child) {
-        if (ASErr err = ForEachStyled(child, visit)) return err;
-        if (ASErr err = sArt->GetArtSibling(child, &child)) return err;
-      }
-      return kNoErr;
-    }
-    case kTextPathArt: {
-      AIArtHandle path = nullptr;
-      if (ASErr err = sTextPath->GetTextPathPath(art, &path)) return err;
-      return path ? ForEachStyled(path, visit) : kNoErr;
-    }
-    case kPathArt:
-    case kTextRunArt:
-      return visit(art, type);
-    default:
-      return kNoErr;
-  }
-}
-
-ASErr GetStyle(AIArtHandle art, int16_t type, AIPathStyle* style) {
-  return type == kTextRunArt ? sTextRun->GetTextRunStyle(art, style)
-                             : sPathStyle->GetPathStyle(art, style);
-}
-
-ASErr SetStyle(AIArtHandle art, int16_t type, const AIPathStyle& style) {
-  return type == kTextRunArt ? sTextRun->SetTextRunStyle(art, &style)
-                             : sPathStyle->SetPathStyle(art, &style);
-}
-
 void Mix(AIReal& a, AIReal b, float f) { a = f * a + (1.0f - f) * b; }
-
-// A custom colour as the process colour of its definition, or false when
-// its definition is neither four- nor three-colour based.
-bool ResolveCustom(const AIColor& colour, int32_t* kind, AIColorUnion* out,
-                   ASErr* err) {
-  AICustomColor definition{};
-  if ((*err = sCustomColor->GetCustomColor(colour.c.c.color, &definition)))
-    return false;
-  const float tint = colour.c.c.tint;
-  *kind = definition.kind;
-  if (definition.kind == kFourColor) {
-    out->f = definition.c.f;
-    for (AIReal* v : {&out->f.cyan, &out->f.magenta, &out->f.yellow, &out->f.black})
-      *v *= 1.0f - tint;
-    return true;
-  }
-  if (definition.kind == kThreeColor) {
-    out->rgb = definition.c.rgb;
-    for (AIReal* v : {&out->rgb.red, &out->rgb.green, &out->rgb.blue})
-      *v = tint + *v * (1.0f - tint);
-    return true;
-  }
-  return false;
-}
 
 // The shading position of one run: it starts at 0 (or 1 - 1/n with
 // Reverse) and moves by 1/n per step, kept within [0, 1].
@@ -149,6 +84,38 @@ ASErr Copy(AIArtHandle source, int16_t placement, AIArtHandle group,
 
 }  // namespace
 
+bool ResolveCustom(const AIColor& colour, int32_t* kind, AIColorUnion* out,
+                   ASErr* err) {
+  AICustomColor definition{};
+  if ((*err = sCustomColor->GetCustomColor(colour.c.c.color, &definition)))
+    return false;
+  const float tint = colour.c.c.tint;
+  *kind = definition.kind;
+  if (definition.kind == kFourColor) {
+    out->f = definition.c.f;
+    for (AIReal* v : {&out->f.cyan, &out->f.magenta, &out->f.yellow, &out->f.black})
+      *v *= 1.0f - tint;
+    return true;
+  }
+  if (definition.kind == kThreeColor) {
+    out->rgb = definition.c.rgb;
+    for (AIReal* v : {&out->rgb.red, &out->rgb.green, &out->rgb.blue})
+      *v = tint + *v * (1.0f - tint);
+    return true;
+  }
+  return false;
+}
+
+ASErr GetStyle(AIArtHandle art, int16_t type, AIPathStyle* style) {
+  return type == kTextRunArt ? sTextRun->GetTextRunStyle(art, style)
+                             : sPathStyle->GetPathStyle(art, style);
+}
+
+ASErr SetStyle(AIArtHandle art, int16_t type, const AIPathStyle& style) {
+  return type == kTextRunArt ? sTextRun->SetTextRunStyle(art, &style)
+                             : sPathStyle->SetPathStyle(art, &style);
+}
+
 float AutoSteps(float w, int32_t mode) {
   switch (mode) {
     case 0: return w < 3.0f ? 6.0f : 2.0f * std::floor(w);
@@ -181,6 +148,11 @@ ASErr MeasureStrokes(AIArtHandle art, int32_t mode, StrokeMeasure* measure) {
 }
 
 ASErr BlendColours(AIColor* a, AIColor* b, float f, float tint, bool* blended) {
+  return BlendColoursTinting(a, b, f, tint, false, blended);
+}
+
+ASErr BlendColoursTinting(AIColor* a, AIColor* b, float f, float tint,
+                          bool tintFill, bool* blended) {
   *blended = false;
   if (a->kind != b->kind) return kNoErr;
   if (a->kind == kCustomColor) {
@@ -194,13 +166,14 @@ ASErr BlendColours(AIColor* a, AIColor* b, float f, float tint, bool* blended) {
     a->c = ca;
     b->c = cb;
   }
+  AIColor* tinted = tintFill ? b : a;
   switch (a->kind) {
     case kGrayColor:
-      if (tint >= 0) a->c.g.gray = tint;
+      if (tint >= 0) tinted->c.g.gray = tint;
       Mix(a->c.g.gray, b->c.g.gray, f);
       break;
     case kFourColor:
-      if (tint >= 0) a->c.f.black = tint;
+      if (tint >= 0) tinted->c.f.black = tint;
       Mix(a->c.f.cyan, b->c.f.cyan, f);
       Mix(a->c.f.magenta, b->c.f.magenta, f);
       Mix(a->c.f.yellow, b->c.f.yellow, f);
@@ -208,7 +181,8 @@ ASErr BlendColours(AIColor* a, AIColor* b, float f, float tint, bool* blended) {
       a->c.f.black = std::min(a->c.f.black, 1.0f);
       break;
     case kThreeColor:
-      if (tint >= 0) a->c.rgb.red = a->c.rgb.green = a->c.rgb.blue = 1.0f - tint;
+      if (tint >= 0)
+        tinted->c.rgb.red = tinted->c.rgb.green = tinted->c.rgb.blue = 1.0f - tint;
       Mix(a->c.rgb.red, b->c.rgb.red, f);
       Mix(a->c.rgb.green, b->c.rgb.green, f);
       Mix(a->c.rgb.blue, b->c.rgb.blue, f);

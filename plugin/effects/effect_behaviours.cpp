@@ -6,6 +6,8 @@
 // recording writes an empty parameter value.
 #include "effects/border_effect.h"
 #include "effects/effect_framework.h"
+#include "effects/neon.h"
+#include "effects/trail.h"
 
 namespace vx {
 namespace {
@@ -33,11 +35,11 @@ const EffectBehaviour kBehaviours[kEffectCount] = {
     Pending(kSharedRowButtons),     // Frame
     Pending(kSharedRowButtons),     // Galaxy
     Pending(kSharedRowButtons),     // Generation
-    Pending(kSharedRowButtons),     // Neon
+    {kSharedRowButtons, nullptr, nullptr, NeonBuild, KeepRecord, NoKeys},
     Pending(kReflectionsButtons),   // Reflections
     Pending(kSharedRowButtons),     // Shadow
     Pending(kSharedRowButtons),     // Tiling
-    Pending(kSharedRowButtons),     // Trail
+    {kSharedRowButtons, nullptr, nullptr, TrailBuild, KeepRecord, NoKeys},
 };
 
 }  // namespace

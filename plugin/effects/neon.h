@@ -1,11 +1,12 @@
 // Live Neon: its parameter record, as palettes, effect art and presets
-// store it.
+// store it, and its update.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 
 #include "presets/param_record.h"
+#include "vx_base.h"
 
 namespace vx {
 
@@ -52,5 +53,15 @@ constexpr NeonPGParams kNeonFactoryParams = {
     .shadowReverse = 0,
     .shadowOffset = 1.0f,
     .lightAngle = RecordRadians(135.0f)};
+
+// Copies of one stroke of width w in an automatic steps mode with T tracks
+// (0 in Manual); n - 1 is always a whole multiple of T.
+int32_t NeonAutoSteps(float w, int32_t stepsMode, int32_t tracks);
+// Shade f at colour position t (0..1) for gradient arc a and contrast k:
+// 1 at t = 0, 1 - k at t = 1.
+float NeonShade(float t, float arc, float contrast);
+// Builds the glow of every source object into `into` (the framework's
+// update routine).
+ASErr NeonBuild(AIArtHandle into, AIArtHandle editGroup, const void* record);
 
 }  // namespace vx

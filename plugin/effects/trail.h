@@ -1,5 +1,5 @@
 // Live Trail: its parameter record, as palettes, effect art and presets
-// store it.
+// store it, and its update.
 #pragma once
 
 #include <cstddef>
@@ -57,10 +57,10 @@ static_assert(offsetof(TrailPGParams, dragLength) == 252);
 static_assert(offsetof(TrailPGParams, pivotOffset) == 256);
 static_assert(offsetof(TrailPGParams, dragVector) == 264);
 
-// Four-colour white: the factory file cannot know the document's colour
-// model, and the palette converts on use.
-constexpr AIColor kTrailFactoryWhite = {.kind = kFourColor,
-                                        .c = {.f = {0.0f, 0.0f, 0.0f, 0.0f}}};
+// White in the document's colour model: our documents are SVG, whose
+// colour model is RGB, so three-colour white.
+constexpr AIColor kTrailFactoryWhite = {.kind = kThreeColor,
+                                        .c = {.rgb = {1.0f, 1.0f, 1.0f}}};
 
 constexpr TrailPGParams kTrailFactoryParams = {
     .name = {},
@@ -82,5 +82,23 @@ constexpr TrailPGParams kTrailFactoryParams = {
     .pivotOffset = {0.0f, 0.0f},
     // 100 x (cos -45 degrees, sin -45 degrees)
     .dragVector = {70.710678f, -70.710678f}};
+
+// One entry of the step table ("tDelta"): where the pivot goes, the scales,
+// the rotation (radians) and the colour position (0 the object's colours,
+// 1 the end colours).
+struct TrailStep {
+  float x, y;
+  float scaleH, scaleV;
+  float rotation;
+  float colour;
+};
+static_assert(sizeof(TrailStep) == 24);
+
+// Fills table[0 .. n] for n copies from pivot p0 along the drag vector.
+void TrailSteps(const TrailPGParams& params, AIRealPoint p0, int32_t n,
+                TrailStep* table);
+// Builds the sources and their trails into `into` (the framework's update
+// routine).
+ASErr TrailBuild(AIArtHandle into, AIArtHandle editGroup, const void* record);
 
 }  // namespace vx

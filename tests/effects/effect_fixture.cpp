@@ -4,6 +4,7 @@
 
 #include "host/adm/dialog_manager.h"
 #include "host/art/document_set.h"
+#include "host/art/plugin_group_updates.h"
 #include "host/core/messages.h"
 #include "effects/effect_table.h"
 
@@ -122,6 +123,18 @@ void EffectTest::Act(int effect, const std::string& action) {
 BorderPGParams* EffectTest::BorderRecord() {
   return static_cast<BorderPGParams*>(globals().effectRecords[kBorder]);
 }
+
+Art* EffectTest::MakeEffectArt(int effect, const void* record, size_t size) {
+  Art* art = AddContainer("effect", ArtKind::PluginGroup);
+  if (!art) return nullptr;
+  auto& data = doc().MutablePlugin(*art);
+  data.group = globals().effectSlots[effect].group;
+  const auto* bytes = static_cast<const uint8_t*>(record);
+  data.data.assign(bytes, bytes + size);
+  return art;
+}
+
+int32_t EffectTest::SendUpdates() { return host::art::SendPluginGroupUpdates(host()); }
 
 std::vector<Art*> EffectTest::EffectArt() const {
   std::vector<Art*> out;

@@ -54,6 +54,17 @@ class EffectTest : public HostTest {
   // The Border palette's current record (null without palette).
   BorderPGParams* BorderRecord();
 
+  // Effect art of `effect` holding a copy of record, made as a document
+  // holds it (no palette involved), on top of the layer; the test puts its
+  // source into the edit group and lets the host update it.
+  template <typename Record>
+  Art* MakeEffectArt(int effect, const Record& record) {
+    return MakeEffectArt(effect, &record, sizeof record);
+  }
+  Art* MakeEffectArt(int effect, const void* record, size_t size);
+  // The host's updates of every changed effect art; the first error.
+  int32_t SendUpdates();
+
   // Effect art of the layer, from the top.
   std::vector<Art*> EffectArt() const;
   // The generated objects of effect art: the children of the group its
