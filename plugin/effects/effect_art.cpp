@@ -240,6 +240,11 @@ ASErr ExpandSelection(int effect) {
 }
 
 ASErr EffectUpdate(int effect, AIArtHandle art) {
+  if (Behaviour(effect).onlyWhenSelected && !gGlobals->HostIsAI8) {
+    int32_t attrs = 0;
+    if (ASErr err = sArt->GetArtUserAttr(art, kArtSelected, &attrs)) return err;
+    if (!(attrs & kArtSelected)) return kNoErr;
+  }
   const EffectInfo& info = Effect(effect);
   BlockPtr<uint8_t> record;
   if (ASErr err = record.Allocate(size_t(info.recordSize), info.recordName)) return err;

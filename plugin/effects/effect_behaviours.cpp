@@ -1,9 +1,9 @@
 // What differs between the thirteen effects, in effect order. Border is
-// complete. The other twelve have their palettes, records, presets and the
-// whole framework, but their own items, updates and action keys come with
-// their effects: until then their update leaves the result group empty, a
-// played-back action applies the palette's current record unchanged, and
-// recording writes an empty parameter value.
+// complete; Neon and Trail build their results. The others have their
+// palettes, records, presets and the whole framework, but their own items,
+// updates and action keys come with their effects: until then their update
+// leaves the result group empty, a played-back action applies the palette's
+// current record unchanged, and recording writes an empty parameter value.
 #include "effects/border_effect.h"
 #include "effects/effect_framework.h"
 #include "effects/neon.h"
@@ -39,7 +39,7 @@ const EffectBehaviour kBehaviours[kEffectCount] = {
     Pending(kReflectionsButtons),   // Reflections
     Pending(kSharedRowButtons),     // Shadow
     Pending(kSharedRowButtons),     // Tiling
-    {kSharedRowButtons, nullptr, nullptr, TrailBuild, KeepRecord, NoKeys},
+    {kSharedRowButtons, nullptr, nullptr, TrailBuild, KeepRecord, NoKeys, true},
 };
 
 }  // namespace

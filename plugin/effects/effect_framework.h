@@ -36,6 +36,9 @@ struct EffectBehaviour {
   ASErr (*readAction)(AIActionParamValueRef value, void* record);
   ASErr (*writeAction)(SPPluginRef plugin, AIActionParamValueRef value,
                        const void* record);
+  // Regenerates only while its art is selected, on hosts other than
+  // version 8; otherwise an update leaves the result as it is.
+  bool onlyWhenSelected = false;
 };
 
 // Row i is LiveEffectIndex i.

@@ -26,6 +26,7 @@ class TrailUpdateTest : public EffectTest {
   // and unstroked; its generated objects from the top.
   std::vector<const Art*> Run(const TrailPGParams& p, const AIColor& fill) {
     effect_ = MakeEffectArt(kTrail, p);
+    Select({effect_});  // Trail regenerates selected art only
     square_ = AddSquare("square", 100, 100, 50, effect_->editGroup());
     Paint(*square_, 0, Gray(0), &fill);
     EXPECT_EQ(0, SendUpdates());
@@ -142,6 +143,7 @@ TEST_F(TrailUpdateTest, AboveStacksLaterCopiesHigherTextGetsNoneAndThePaletteFol
   p.stacking = 0;
   p.toDistance = 7;  // a field the palette must take over
   effect_ = MakeEffectArt(kTrail, p);
+  Select({effect_});
   Art* square = AddSquare("square", 0, 0, 10, effect_->editGroup());
   AddText("text", effect_->editGroup());
   const AIColor red = Rgb(1, 0, 0);
@@ -157,6 +159,19 @@ TEST_F(TrailUpdateTest, AboveStacksLaterCopiesHigherTextGetsNoneAndThePaletteFol
   EXPECT_EQ(0, std::memcmp(reinterpret_cast<const char*>(current) + kParamNameSize,
                            reinterpret_cast<const char*>(&p) + kParamNameSize,
                            sizeof p - kParamNameSize));
+}
+
+TEST_F(TrailUpdateTest, UnselectedArtKeepsItsResultUntilSelected) {
+  auto made = Run(Along(30, 3), Rgb(1, 0, 0));
+  ASSERT_EQ(4u, made.size());
+  doc().DeselectAll();
+  Paint(*square_, 0, Gray(0), nullptr);
+  ASSERT_EQ(0, SendUpdates());
+  EXPECT_EQ(made, Generated(*effect_));
+  Select({effect_});
+  doc().MarkForUpdate(*effect_);
+  ASSERT_EQ(0, SendUpdates());
+  EXPECT_NE(made, Generated(*effect_));
 }
 
 TEST_F(TrailUpdateTest, ExpandKeepsTheResultAndReleaseTheSource) {
@@ -186,6 +201,7 @@ TEST_F(TrailUpdateTest, ExpandKeepsTheResultAndReleaseTheSource) {
 TEST_F(TrailUpdateTest, AFailingCallOrAllocationEndsTheUpdateWithItsCodeAndLeaksNothing) {
   const TrailPGParams p = Along(30, 3);
   effect_ = MakeEffectArt(kTrail, p);
+  Select({effect_});
   square_ = AddSquare("square", 100, 100, 50, effect_->editGroup());
   AIColor stale{};
   stale.kind = kGradient;
