@@ -3,8 +3,8 @@
 // stroke colour to the fill colour.
 #include <algorithm>
 #include <cmath>
-#include <initializer_list>
 
+#include "effects/art_styling.h"
 #include "effects/border_effect.h"
 #include "shell/globals.h"
 #include "shell/suites.h"
@@ -13,8 +13,6 @@ namespace vx {
 namespace {
 
 constexpr int32_t kManualSteps = 3;
-
-void Mix(AIReal& a, AIReal b, float f) { a = f * a + (1.0f - f) * b; }
 
 // The shading position of one run: it starts at 0 (or 1 - 1/n with
 // Reverse) and moves by 1/n per step, kept within [0, 1].
@@ -84,38 +82,6 @@ ASErr Copy(AIArtHandle source, int16_t placement, AIArtHandle group,
 
 }  // namespace
 
-bool ResolveCustom(const AIColor& colour, int32_t* kind, AIColorUnion* out,
-                   ASErr* err) {
-  AICustomColor definition{};
-  if ((*err = sCustomColor->GetCustomColor(colour.c.c.color, &definition)))
-    return false;
-  const float tint = colour.c.c.tint;
-  *kind = definition.kind;
-  if (definition.kind == kFourColor) {
-    out->f = definition.c.f;
-    for (AIReal* v : {&out->f.cyan, &out->f.magenta, &out->f.yellow, &out->f.black})
-      *v *= 1.0f - tint;
-    return true;
-  }
-  if (definition.kind == kThreeColor) {
-    out->rgb = definition.c.rgb;
-    for (AIReal* v : {&out->rgb.red, &out->rgb.green, &out->rgb.blue})
-      *v = tint + *v * (1.0f - tint);
-    return true;
-  }
-  return false;
-}
-
-ASErr GetStyle(AIArtHandle art, int16_t type, AIPathStyle* style) {
-  return type == kTextRunArt ? sTextRun->GetTextRunStyle(art, style)
-                             : sPathStyle->GetPathStyle(art, style);
-}
-
-ASErr SetStyle(AIArtHandle art, int16_t type, const AIPathStyle& style) {
-  return type == kTextRunArt ? sTextRun->SetTextRunStyle(art, &style)
-                             : sPathStyle->SetPathStyle(art, &style);
-}
-
 float AutoSteps(float w, int32_t mode) {
   switch (mode) {
     case 0: return w < 3.0f ? 6.0f : 2.0f * std::floor(w);
@@ -135,9 +101,9 @@ float ShadeCurve(float t, float a) {
 }
 
 ASErr MeasureStrokes(AIArtHandle art, int32_t mode, StrokeMeasure* measure) {
-  return ForEachStyled(art, [&](AIArtHandle styled, int16_t type) -> ASErr {
+  return ForEachStyledLeaf(art, [&](AIArtHandle leaf, int16_t type) -> ASErr {
     AIPathStyle style{};
-    if (ASErr err = GetStyle(styled, type, &style)) return err;
+    if (ASErr err = GetLeafStyle(leaf, type, &style)) return err;
     if (!style.strokePaint) return kNoErr;
     const float w = style.stroke.width;
     const int32_t k = int32_t(AutoSteps(w, mode));
@@ -145,96 +111,6 @@ ASErr MeasureStrokes(AIArtHandle art, int32_t mode, StrokeMeasure* measure) {
     measure->widestStroke = std::max(measure->widestStroke, w);
     return kNoErr;
   });
-}
-
-ASErr BlendColours(AIColor* a, AIColor* b, float f, float tint, bool* blended) {
-  return BlendColoursTinting(a, b, f, tint, false, blended);
-}
-
-ASErr BlendColoursTinting(AIColor* a, AIColor* b, float f, float tint,
-                          bool tintFill, bool* blended) {
-  *blended = false;
-  if (a->kind != b->kind) return kNoErr;
-  if (a->kind == kCustomColor) {
-    int32_t kindA = 0, kindB = 0;
-    AIColorUnion ca{}, cb{};
-    ASErr err = kNoErr;
-    if (!ResolveCustom(*a, &kindA, &ca, &err)) return err;
-    if (!ResolveCustom(*b, &kindB, &cb, &err)) return err;
-    if (kindA != kindB) return kNoErr;
-    a->kind = b->kind = kindA;
-    a->c = ca;
-    b->c = cb;
-  }
-  AIColor* tinted = tintFill ? b : a;
-  switch (a->kind) {
-    case kGrayColor:
-      if (tint >= 0) tinted->c.g.gray = tint;
-      Mix(a->c.g.gray, b->c.g.gray, f);
-      break;
-    case kFourColor:
-      if (tint >= 0) tinted->c.f.black = tint;
-      Mix(a->c.f.cyan, b->c.f.cyan, f);
-      Mix(a->c.f.magenta, b->c.f.magenta, f);
-      Mix(a->c.f.yellow, b->c.f.yellow, f);
-      Mix(a->c.f.black, b->c.f.black, f);
-      a->c.f.black = std::min(a->c.f.black, 1.0f);
-      break;
-    case kThreeColor:
-      if (tint >= 0)
-        tinted->c.rgb.red = tinted->c.rgb.green = tinted->c.rgb.blue = 1.0f - tint;
-      Mix(a->c.rgb.red, b->c.rgb.red, f);
-      Mix(a->c.rgb.green, b->c.rgb.green, f);
-      Mix(a->c.rgb.blue, b->c.rgb.blue, f);
-      break;
-    default:
-      return kNoErr;
-  }
-  *blended = true;
-  return kNoErr;
-}
-
-ASErr RestyleArt(AIArtHandle art, float s, float f, int32_t fillMode,
-                 int32_t clip, float tint) {
-  return ForEachStyled(art, [&](AIArtHandle styled, int16_t type) -> ASErr {
-    AIPathStyle style{};
-    if (ASErr err = GetStyle(styled, type, &style)) return err;
-    style.fillPaint = style.fillPaint && fillMode != 0;
-    style.clip = ASBoolean(clip != 0);
-    if (s == 0.0f) {
-      style.strokePaint = false;
-    } else {
-      if (s < 1.0f) style.stroke.width *= s;
-      if (f < 1.0f || tint >= 0.0f) {
-        bool blended = false;
-        if (ASErr err = BlendColours(&style.stroke.color, &style.fill.color, f,
-                                     tint, &blended))
-          return err;
-        if (blended) style.stroke.overprint = false;
-      }
-      if (style.fillPaint && fillMode == 2) {
-        style.fill.color = style.stroke.color;
-        style.fill.overprint = style.stroke.overprint;
-      }
-    }
-    return SetStyle(styled, type, style);
-  });
-}
-
-ASErr TranslateArt(AIArtHandle art, float dx, float dy) {
-  int16_t type = 0;
-  if (ASErr err = sArt->GetArtType(art, &type)) return err;
-  if (type == kGroupArt || type == kCompoundPathArt) {
-    AIArtHandle child = nullptr;
-    if (ASErr err = sArt->GetArtFirstChild(art, &child)) return err;
-    while (child) {
-      if (ASErr err = TranslateArt(child, dx, dy)) return err;
-      if (ASErr err = sArt->GetArtSibling(child, &child)) return err;
-    }
-    return kNoErr;
-  }
-  const AIRealMatrix move{1, 0, 0, 1, dx, dy};
-  return sTransformArt->TransformArt(art, &move, 1.0f, kTransformObjects);
 }
 
 ASErr BorderOutside(AIArtHandle group, AIArtHandle source, const BorderPGParams& p) {

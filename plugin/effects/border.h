@@ -1,10 +1,12 @@
-// Live Border: its parameter record, as palettes, effect art and presets
-// store it.
+// Live Border: its parameter record (as palettes, effect art and presets
+// store it), its palette's binding and its row of the effect table.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 
+#include "effects/effect_table.h"
 #include "presets/param_record.h"
 
 namespace vx {
@@ -49,5 +51,83 @@ constexpr BorderPGParams kBorderFactoryParams = {
     .shadowTint = 1.0f,
     .shadowOffset = 1.0f,
     .lightAngle = RecordRadians(135.0f)};
+
+// Items of the Border palette (template 17100).
+enum BorderItem : int32_t {
+  kBorderArcField = 2, kBorderArcMinus = 4, kBorderArcZero = 5, kBorderArcPlus = 6,
+  kBorderArcSlider = 7, kBorderReverse = 8, kBorderStepsMode = 9,
+  kBorderStepsLabel = 10, kBorderSteps = 11, kBorderOffset = 13,
+  kBorderAngleDial = 16, kBorderAngle = 17, kBorderOutside = 19,
+  kBorderInside = 20, kBorderShadow = 21, kBorderShadowFirst = 22,
+  kBorderTint = 23, kBorderShadowOffset = 26, kBorderLightDial = 29,
+  kBorderLightAngle = 30, kBorderShadowLast = 31
+};
+
+constexpr int32_t kBorderManualSteps = 3;
+
+// The palette's pieces the binding cannot say: the arc picture buttons
+// (set up, and their pictures following Reverse) and the steps count,
+// recorded as text ("7", or the automatic mode's name).
+void BorderSetUpArcButtons(ADMDialogRef dialog);
+void BorderShowArcPictures(ADMDialogRef dialog, const void* record);
+extern const ActionHook kBorderStepsAction;
+
+// Builds Border's result (Outside or Inside) into `into`.
+ASErr BorderBuild(AIArtHandle into, AIArtHandle editGroup, const void* record);
+
+inline constexpr EnableRule kBorderRules[] = {
+    {kBorderStepsLabel, kBorderSteps, VX_FIELD(BorderPGParams, stepsMode),
+     EnableRule::Equals, kBorderManualSteps},
+    {kBorderShadowFirst, kBorderShadowLast, VX_FIELD(BorderPGParams, shadow),
+     EnableRule::NonZero, 0}};
+constexpr int8_t kWhenManual = 0, kWhenShadow = 1;
+
+inline constexpr int32_t kBorderStyleItems[] = {kBorderOutside, kBorderInside};
+
+// In the order of the action's keys. Style names are 18912 "Outside" and
+// 18913 "Inside".
+inline constexpr PaletteField kBorderFields[] = {
+    {.name = "style", .item = kBorderOutside, .field = VX_FIELD(BorderPGParams, style),
+     .unit = Unit::Radio, .actionKey = ActionKey("styl"), .radios = kBorderStyleItems,
+     .radioCount = 2, .actionNames = 12},
+    {.name = "gradient-arc", .item = kBorderArcField,
+     .field = VX_FIELD(BorderPGParams, gradientArc), .unit = Unit::Percent,
+     .actionKey = ActionKey("brgt"), .partner = kBorderArcSlider},
+    {.name = "reverse", .item = kBorderReverse, .field = VX_FIELD(BorderPGParams, reverse),
+     .unit = Unit::Flag, .actionKey = ActionKey("brtR")},
+    {.name = "steps-mode", .item = kBorderStepsMode,
+     .field = VX_FIELD(BorderPGParams, stepsMode), .unit = Unit::Choice,
+     .actionKey = ActionKey("stSy"), .hiddenInAction = true, .optionalInAction = true},
+    {.name = "steps", .item = kBorderSteps, .field = VX_FIELD(BorderPGParams, steps),
+     .unit = Unit::Integer, .actionKey = ActionKey("step"), .rule = kWhenManual,
+     .hook = &kBorderStepsAction},
+    {.name = "offset", .item = kBorderOffset, .field = VX_FIELD(BorderPGParams, offset),
+     .unit = Unit::Percent, .actionKey = ActionKey("ofst")},
+    {.name = "angle", .item = kBorderAngle, .field = VX_FIELD(BorderPGParams, angle),
+     .unit = Unit::Degrees, .actionKey = ActionKey("angl"), .partner = kBorderAngleDial},
+    {.name = "shadow", .item = kBorderShadow, .field = VX_FIELD(BorderPGParams, shadow),
+     .unit = Unit::Flag, .actionKey = ActionKey("shdF")},
+    {.name = "tint", .item = kBorderTint, .field = VX_FIELD(BorderPGParams, shadowTint),
+     .unit = Unit::Percent, .actionKey = ActionKey("shdw"), .rule = kWhenShadow},
+    {.name = "shadow-offset", .item = kBorderShadowOffset,
+     .field = VX_FIELD(BorderPGParams, shadowOffset), .unit = Unit::Points,
+     .actionKey = ActionKey("shOf"), .rule = kWhenShadow},
+    {.name = "light-angle", .item = kBorderLightAngle,
+     .field = VX_FIELD(BorderPGParams, lightAngle), .unit = Unit::Degrees,
+     .actionKey = ActionKey("shAg"), .rule = kWhenShadow, .partner = kBorderLightDial},
+};
+static_assert(BindingIsValid(kBorderFields, kBorderRules));
+
+inline constexpr PaletteBinding kBorderPalette = {
+    kBorderFields, int32_t(std::size(kBorderFields)), kBorderRules,
+    int32_t(std::size(kBorderRules)), BorderSetUpArcButtons, BorderShowArcPictures};
+
+inline constexpr auto kBorderActionKeys = ActionKeysOf(kBorderFields);
+
+inline constexpr EffectRow kBorderEffect = {
+    "Border", "VERSALiX4 Border ", 17100, "QVR-VsX4LiveBorder",
+    VX_RECORD(BorderPGParams), "VERSALiX4_PST_Border.txt", 13,
+    {"VsX4_Border_Action", 18900, kBorderActionKeys.keys, int(std::size(kBorderFields))},
+    {34, 35, 36, 37, 38}, &kBorderPalette, BorderBuild};
 
 }  // namespace vx

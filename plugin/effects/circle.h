@@ -4,7 +4,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 
+#include "effects/effect_table.h"
 #include "presets/param_record.h"
 
 namespace vx {
@@ -37,5 +39,25 @@ constexpr CirclePGParams kCircleFactoryParams = {
     .offsetV = 0.0f,
     .showCentreMark = 1,
     .height = 1.0f};
+
+// Its action's keys; they move into its binding table when its palette
+// items are bound.
+inline constexpr ActionKeySpec kCircleActionKeys[] = {
+    {ActionKey("cpNm"), ActionKey("long"), true},
+    {ActionKey("kpAg"), ActionKey("bool"), true},
+    {ActionKey("oInd"), ActionKey("enum"), true},
+    {ActionKey("hOfs"), ActionKey("real"), true},
+    {ActionKey("vOfs"), ActionKey("real"), true},
+    {ActionKey("crsH"), ActionKey("bool"), true},
+    {ActionKey("ovlR"), ActionKey("real"), true},
+};
+
+// Its row of the effect table. Its palette has only the shared buttons and
+// its update draws nothing until the effect is built.
+inline constexpr EffectRow kCircleEffect = {
+    "Circle", "VERSALiX4 Circle ", 17104, "QVR-VsX4LiveCircle",
+    VX_RECORD(CirclePGParams), "VERSALiX4_PST_Circle.txt", 14,
+    {"VsX4_Circle_Action", 19000, kCircleActionKeys, int(std::size(kCircleActionKeys))},
+    kSharedButtonRow, nullptr, PendingBuild};
 
 }  // namespace vx

@@ -14,7 +14,7 @@ ASErr RecordEffectAction(int effect, SPPluginRef plugin) {
   if (!recording) return kNoErr;
   AIActionParamValueRef value = nullptr;
   if (ASErr err = sActionManager->AINewActionParamValue(&value)) return err;
-  ASErr err = Behaviour(effect).writeAction(plugin, value, record);
+  ASErr err = WriteBoundAction(effect, plugin, value, record);
   if (!err)
     err = sActionManager->RecordActionEvent(Effect(effect).action.eventName,
                                             kDialogNone, value);
@@ -27,7 +27,7 @@ ASErr EffectDoAction(int effect, DoActionMessage* message) {
     if (ASErr err = EffectPaletteOpen(effect, message->d.self)) return err;
   void* record = gGlobals->effectRecords[effect];
   if (!record) return kNoErr;  // the palette could not be made
-  if (ASErr err = Behaviour(effect).readAction(message->param, record)) return err;
+  if (ASErr err = ReadBoundAction(effect, message->param, record)) return err;
   if (ASErr err = ReleaseSelection(effect)) return err;
   return ApplyToSelection(effect);
 }

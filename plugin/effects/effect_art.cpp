@@ -87,18 +87,18 @@ int EffectOfGroup(AIPluginGroupHandle group) {
 }
 
 ASErr WriteRecordToArt(int effect, AIArtHandle art, const void* record) {
-  const EffectInfo& info = Effect(effect);
+  const EffectRow& info = Effect(effect);
   BlockPtr<uint8_t> buffer;
-  if (ASErr err = buffer.Allocate(size_t(info.recordSize), info.recordName)) return err;
+  if (ASErr err = buffer.Allocate(size_t(info.record.size), info.record.name)) return err;
   // The name area means nothing in effect art: it is stored as zeros.
   std::memset(buffer.get(), 0, kParamNameSize);
   std::memcpy(buffer.get() + kParamNameSize,
               static_cast<const uint8_t*>(record) + kParamNameSize,
-              size_t(info.recordSize) - kParamNameSize);
-  if (ASErr err = sPluginGroup->SetPluginArtDataCount(art, size_t(info.recordSize)))
+              size_t(info.record.size) - kParamNameSize);
+  if (ASErr err = sPluginGroup->SetPluginArtDataCount(art, size_t(info.record.size)))
     return err;
   return sPluginGroup->SetPluginArtDataRange(art, buffer.get(), 0,
-                                             size_t(info.recordSize));
+                                             size_t(info.record.size));
 }
 
 ASErr WriteParamsToArt(int effect, AIArtHandle art) {
@@ -154,13 +154,13 @@ ASErr WrapInEffectArt(int effect, AIPluginGroupHandle group, AIArtHandle* slot,
 
 ASErr ApplyToSelection(int effect) {
   if (!gGlobals->effectRecords[effect]) return kNoErr;
-  const EffectInfo& info = Effect(effect);
+  const EffectRow& info = Effect(effect);
   SelectedArtList list;
   if (ASErr err = list.Fetch()) return err;
   auto wrap = [&](AIArtHandle art) -> ASErr {
     BlockPtr<uint8_t> record;
-    if (ASErr err = record.Allocate(size_t(info.recordSize), info.recordName)) return err;
-    std::memcpy(record.get(), gGlobals->effectRecords[effect], size_t(info.recordSize));
+    if (ASErr err = record.Allocate(size_t(info.record.size), info.record.name)) return err;
+    std::memcpy(record.get(), gGlobals->effectRecords[effect], size_t(info.record.size));
     AIArtHandle made = nullptr;
     return WrapInEffectArt(effect, gGlobals->effectSlots[effect].group, &made,
                            record.get(), art);
@@ -240,16 +240,16 @@ ASErr ExpandSelection(int effect) {
 }
 
 ASErr EffectUpdate(int effect, AIArtHandle art) {
-  if (Behaviour(effect).onlyWhenSelected && !gGlobals->HostIsAI8) {
+  const EffectRow& info = Effect(effect);
+  if (info.onlyWhenSelected && !gGlobals->HostIsAI8) {
     int32_t attrs = 0;
     if (ASErr err = sArt->GetArtUserAttr(art, kArtSelected, &attrs)) return err;
     if (!(attrs & kArtSelected)) return kNoErr;
   }
-  const EffectInfo& info = Effect(effect);
   BlockPtr<uint8_t> record;
-  if (ASErr err = record.Allocate(size_t(info.recordSize), info.recordName)) return err;
+  if (ASErr err = record.Allocate(size_t(info.record.size), info.record.name)) return err;
   if (ASErr err = sPluginGroup->GetPluginArtDataRange(art, record.get(), 0,
-                                                      size_t(info.recordSize)))
+                                                      size_t(info.record.size)))
     return err;
   AIArtHandle edit = nullptr, result = nullptr;
   if (ASErr err = sPluginGroup->GetPluginArtEditArt(art, &edit)) return err;
@@ -262,7 +262,7 @@ ASErr EffectUpdate(int effect, AIArtHandle art) {
   }
   AIArtHandle into = nullptr;
   if (ASErr err = sArt->NewArt(kGroupArt, kPlaceInsideOnTop, result, &into)) return err;
-  return Behaviour(effect).build(into, edit, record.get());
+  return info.build(into, edit, record.get());
 }
 
 }  // namespace vx

@@ -1,48 +1,18 @@
 // The framework the thirteen live effects share: each effect's palette, the
 // effect art it makes, stores its record in, releases and expands, its
 // action recording and playback, and the update skeleton. Every operation
-// takes the effect's index (LiveEffectIndex); what differs per effect (its
-// palette items, how a record is shown, what the update builds, how its
-// action keys read and write the record) comes from its EffectBehaviour.
+// takes the effect's index (LiveEffectIndex); what differs per effect comes
+// from its row of the effect table (effect_table.h) and its palette's
+// binding (palette_binding.h).
 #pragma once
 
 #include <cstdint>
 
+#include "effects/effect_table.h"
 #include "shell/globals.h"
 #include "vx_sdk.h"
 
 namespace vx {
-
-// Item ids of the buttons every palette has.
-struct EffectButtons {
-  int32_t liveUpdate;
-  int32_t expand;
-  int32_t release;
-  int32_t apply;
-  int32_t help;
-};
-
-struct EffectBehaviour {
-  EffectButtons buttons;
-  // Sets up the effect's own items (ranges, menus, notify procedures).
-  void (*setUpItems)(ADMDialogRef dialog);
-  // Shows a record in the effect's own items.
-  void (*refresh)(ADMDialogRef dialog, const void* record);
-  // Builds the result of one update into `into` (a new group inside the
-  // result group) from the edit group's children and the art's record.
-  ASErr (*build)(AIArtHandle into, AIArtHandle editGroup, const void* record);
-  // Reads an action's parameter value into the record / writes the record
-  // into a new parameter value.
-  ASErr (*readAction)(AIActionParamValueRef value, void* record);
-  ASErr (*writeAction)(SPPluginRef plugin, AIActionParamValueRef value,
-                       const void* record);
-  // Regenerates only while its art is selected, on hosts other than
-  // version 8; otherwise an update leaves the result as it is.
-  bool onlyWhenSelected = false;
-};
-
-// Row i is LiveEffectIndex i.
-const EffectBehaviour& Behaviour(int effect);
 
 // The effect whose palette this is (by its template), or -1.
 int EffectOfDialog(ADMDialogRef dialog);
@@ -96,6 +66,18 @@ ASErr ExpandSelection(int effect);
 
 // Regenerates the result of one effect art from its source and record.
 ASErr EffectUpdate(int effect, AIArtHandle art);
+
+// ---- bound palette items (palette_binding.cpp) -----------------------------------
+
+// Installs the notifiers of the effect's bound items (and its dials and
+// sliders) and runs the binding's own set-up.
+void SetUpBoundItems(int effect, ADMDialogRef dialog);
+// Shows the record in the bound items and enables them by the rules.
+void ShowBoundRecord(int effect, ADMDialogRef dialog, const void* record);
+// The record's bound fields as an action's parameter value, and back.
+ASErr WriteBoundAction(int effect, SPPluginRef plugin, AIActionParamValueRef value,
+                       const void* record);
+ASErr ReadBoundAction(int effect, AIActionParamValueRef value, void* record);
 
 // ---- actions --------------------------------------------------------------------
 

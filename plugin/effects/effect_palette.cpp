@@ -97,7 +97,7 @@ void ButtonNotify(ADMItemRef item, ADMNotifierRef notifier) {
   if (!UserChanged(notifier)) return;
   const int effect = EffectOfItem(item);
   if (effect < 0) return;
-  const EffectButtons& b = Behaviour(effect).buttons;
+  const EffectButtons& b = Effect(effect).buttons;
   const int32_t id = sADMItem->GetID(item);
   ASErr err = kNoErr;
   if (id == b.liveUpdate) {
@@ -126,7 +126,7 @@ void PaletteNotify(ADMDialogRef dialog, ADMNotifierRef notifier) {
 }
 
 void SetUpButtons(int effect, ADMDialogRef dialog) {
-  const EffectButtons& b = Behaviour(effect).buttons;
+  const EffectButtons& b = Effect(effect).buttons;
   for (int32_t id : {b.liveUpdate, b.expand, b.release, b.apply, b.help})
     if (ADMItemRef item = sADMDialog->GetItem(dialog, id))
       sADMItem->SetNotifyProc(item, ButtonNotify);
@@ -143,7 +143,7 @@ void SetUpFlyout(int effect, ADMDialogRef dialog) {
 
 // Restores the docking group, its code and the palette's place.
 void RestoreDocking(int effect, ADMDialogRef dialog) {
-  const EffectInfo& info = Effect(effect);
+  const EffectRow& info = Effect(effect);
   char group[kDockGroupSize];
   std::strncpy(group, info.paletteName, sizeof group - 1);
   group[sizeof group - 1] = 0;
@@ -175,7 +175,7 @@ void RestoreDocking(int effect, ADMDialogRef dialog) {
 
 void SaveDocking(int effect, ADMDialogRef dialog) {
   if (!sPreference) return;
-  const EffectInfo& info = Effect(effect);
+  const EffectRow& info = Effect(effect);
   const char* group = nullptr;
   int32_t code = kDefaultDockCode;
   if (sADMDialogGroup) sADMDialogGroup->GetDialogGroupInfo(dialog, &group, &code);
@@ -206,7 +206,7 @@ int EffectOfDialog(ADMDialogRef dialog) {
 }
 
 ASErr EffectPaletteOpen(int effect, SPPluginRef plugin) {
-  const EffectInfo& info = Effect(effect);
+  const EffectRow& info = Effect(effect);
   gGlobals->effectPalettes[effect] =
       sADMDialog->Create(plugin, info.paletteName, info.paletteTemplate,
                          kADMTabbedFloatingDialogStyle, InitEffectPalette,
@@ -227,11 +227,11 @@ ASErr InitEffectPalette(ADMDialogRef dialog) {
   if (sAccess) sAccess->AcquirePlugin(gGlobals->PluginRef, &gGlobals->SelfAccess);
   sADMDialog->SetDestroyProc(dialog, DestroyEffectPalette);
   sADMDialog->SetNotifyProc(dialog, PaletteNotify);
-  const EffectInfo& info = Effect(effect);
+  const EffectRow& info = Effect(effect);
   LiveEffectSlotState& slot = gGlobals->effectSlots[effect];
   gGlobals->effectRecords[effect] = nullptr;
   void* record = nullptr;
-  if (!NewBlock(size_t(info.recordSize), info.recordName, &record)) {
+  if (!NewBlock(size_t(info.record.size), info.record.name, &record)) {
     gGlobals->effectRecords[effect] = record;
     std::strncpy(gGlobals->CurrentPresetFile, info.presetFile,
                  kPresetFileNameSize - 1);
@@ -244,10 +244,10 @@ ASErr InitEffectPalette(ADMDialogRef dialog) {
         !sADMBasic->GetIndexString(gGlobals->PluginRef, kPaletteTitles,
                                    effect + 1, title, kTitleSize))
       sADMDialog->SetText(dialog, title);
-    if (Behaviour(effect).setUpItems) Behaviour(effect).setUpItems(dialog);
+    SetUpBoundItems(effect, dialog);
     SetUpButtons(effect, dialog);
     slot.liveUpdate = 1;
-    if (ADMItemRef live = sADMDialog->GetItem(dialog, Behaviour(effect).buttons.liveUpdate))
+    if (ADMItemRef live = sADMDialog->GetItem(dialog, info.buttons.liveUpdate))
       sADMItem->SetBooleanValue(live, true);
     RestoreDocking(effect, dialog);
     EffectPaletteRefresh(effect, dialog, record);
@@ -276,12 +276,12 @@ void DestroyEffectPalette(ADMDialogRef dialog) {
 
 void EffectPaletteRefresh(int effect, ADMDialogRef dialog, const void* record) {
   if (!dialog || !record) return;
-  if (Behaviour(effect).refresh) Behaviour(effect).refresh(dialog, record);
+  ShowBoundRecord(effect, dialog, record);
 }
 
 ASErr EffectSelectionChanged(int effect, ADMDialogRef dialog) {
   bool canApply = false, canRelease = false, canExpand = false;
-  const EffectInfo& info = Effect(effect);
+  const EffectRow& info = Effect(effect);
   uint8_t* current = static_cast<uint8_t*>(gGlobals->effectRecords[effect]);
   ASErr err = kNoErr;
   {
@@ -325,17 +325,17 @@ ASErr EffectSelectionChanged(int effect, ADMDialogRef dialog) {
         canRelease = canExpand = true;
         if (!current) continue;
         BlockPtr<uint8_t> stored;
-        if ((err = stored.Allocate(size_t(info.recordSize), info.recordName))) break;
+        if ((err = stored.Allocate(size_t(info.record.size), info.record.name))) break;
         if ((err = sPluginGroup->GetPluginArtDataRange(art, stored.get(), 0,
-                                                       size_t(info.recordSize))))
+                                                       size_t(info.record.size))))
           break;
         std::memcpy(current + kParamNameSize, stored.get() + kParamNameSize,
-                    size_t(info.recordSize) - kParamNameSize);
+                    size_t(info.record.size) - kParamNameSize);
         EffectPaletteRefresh(effect, dialog, current);
       }
     }
   }
-  const EffectButtons& b = Behaviour(effect).buttons;
+  const EffectButtons& b = Effect(effect).buttons;
   auto enable = [dialog](int32_t id, bool on) {
     if (ADMItemRef item = sADMDialog->GetItem(dialog, id)) sADMItem->Enable(item, on);
   };

@@ -1,42 +1,75 @@
-// The thirteen live effects in effect order: one row each drives plug-in
-// group registration, action registration, routing, palettes and presets.
+// The thirteen live effects in effect order: one EffectRow each, defined in
+// the effect's record header next to its record, drives plug-in group
+// registration, action registration, routing, palettes and presets.
+//
+// Adding an effect: its record header (record, binding table, row), its
+// update source (the build routine), and its row's place in effect_table.cpp.
 #pragma once
 
 #include <cstdint>
 
-#include "shell/globals.h"
+#include "effects/palette_binding.h"
 #include "vx_sdk.h"
 
 namespace vx {
 
-// One parameter of an effect's (or Fractalize's) action event.
-struct ActionKeySpec {
-  uint32_t key;      // four-character key such as 'styl'
-  uint32_t type;     // 'enum', 'real', 'bool', 'long', 'strn', 'tdta'
-  bool shown;        // hidden keys are registered with an empty label
-};
-
 struct ActionSpec {
-  const char* eventName;    // "VsX4_Border_Action"
-  int32_t stringTable;      // index 1 the localised name, then shown labels
+  const char* eventName;  // "VsX4_Border_Action"
+  int32_t stringTable;    // index 1 the localised name, then shown labels
   const ActionKeySpec* keys;
   int keyCount;
 };
 
-struct EffectInfo {
+// Item ids of the buttons every palette has.
+struct EffectButtons {
+  int32_t liveUpdate;
+  int32_t expand;
+  int32_t release;
+  int32_t apply;
+  int32_t help;
+};
+// The button row of palettes whose own items are not built yet.
+inline constexpr EffectButtons kSharedButtonRow{90, 91, 92, 93, 94};
+
+// The stored record: its allocation label and its size, from its type.
+struct EffectRecord {
+  const char* name;  // "BorderPGParams"
+  int32_t size;      // bytes
+};
+template <typename Record>
+constexpr EffectRecord RecordOf(const char* name) {
+  return {name, int32_t(sizeof(Record))};
+}
+#define VX_RECORD(Record) ::vx::RecordOf<Record>(#Record)
+
+// Builds the result of one update into `into` (a new group inside the
+// result group) from the edit group's children and the art's record.
+using EffectBuildProc = ASErr (*)(AIArtHandle into, AIArtHandle editGroup,
+                                  const void* record);
+// The update of an effect whose drawing is not built yet: nothing.
+ASErr PendingBuild(AIArtHandle into, AIArtHandle editGroup, const void* record);
+
+struct EffectRow {
   const char* name;          // "Border"
   const char* groupPrefix;   // "VERSALiX4 Border " (the name's first part)
   int32_t paletteTemplate;   // dialog template of the palette
   const char* paletteName;   // dialog name and preference prefix
-  const char* recordName;    // "BorderPGParams"
-  int32_t recordSize;        // bytes of the parameter record
-  const char* presetFile;    // "VERSALiX4_PST_Border.txt"
+  EffectRecord record;
+  const char* presetFile;    // its preset kind: "VERSALiX4_PST_Border.txt"
   int32_t helpTopic;
-  ActionSpec action;
+  ActionSpec action;         // keys: from the binding when there is one
+  EffectButtons buttons;
+  const PaletteBinding* palette;  // null: the palette has only its buttons
+  EffectBuildProc build;
+  // Regenerates only while its art is selected, on hosts other than
+  // version 8; otherwise an update leaves the result as it is.
+  bool onlyWhenSelected = false;
 };
 
 // Row i is LiveEffectIndex i.
-const EffectInfo& Effect(int index);
+const EffectRow& Effect(int index);
+// The effect whose name is `name` (any case), or -1.
+int FindEffectNamed(const char* name);
 
 // Fractalize's action event (number 0).
 const ActionSpec& FractalizeAction();

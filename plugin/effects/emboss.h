@@ -4,7 +4,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 
+#include "effects/effect_table.h"
 #include "presets/param_record.h"
 
 namespace vx {
@@ -34,5 +36,24 @@ constexpr EmbossPGParams kEmbossFactoryParams = {
     .lightAngle = RecordRadians(135.0f),
     .reverse = 0,
     .steps = 1};
+
+// Its action's keys; they move into its binding table when its palette
+// items are bound.
+inline constexpr ActionKeySpec kEmbossActionKeys[] = {
+    {ActionKey("emSt"), ActionKey("enum"), true},
+    {ActionKey("cntr"), ActionKey("real"), true},
+    {ActionKey("ofst"), ActionKey("real"), true},
+    {ActionKey("angl"), ActionKey("real"), true},
+    {ActionKey("rvrs"), ActionKey("bool"), true},
+    {ActionKey("step"), ActionKey("long"), true},
+};
+
+// Its row of the effect table. Its palette has only the shared buttons and
+// its update draws nothing until the effect is built.
+inline constexpr EffectRow kEmbossEffect = {
+    "Emboss", "VERSALiX4 Emboss ", 17108, "QVR-VsX4LiveEmboss",
+    VX_RECORD(EmbossPGParams), "VERSALiX4_PST_Emboss.txt", 16,
+    {"VsX4_Emboss_Action", 19100, kEmbossActionKeys, int(std::size(kEmbossActionKeys))},
+    kSharedButtonRow, nullptr, PendingBuild};
 
 }  // namespace vx

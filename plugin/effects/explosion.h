@@ -4,7 +4,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 
+#include "effects/effect_table.h"
 #include "presets/param_record.h"
 
 namespace vx {
@@ -50,5 +52,28 @@ constexpr ExplosionPGParams kExplosionFactoryParams = {
     .shrinkGrow = 2.0f,
     .sameSequence = 0,
     .seed = 0};
+
+// Its action's keys; they move into its binding table when its palette
+// items are bound.
+inline constexpr ActionKeySpec kExplosionActionKeys[] = {
+    {ActionKey("cpNm"), ActionKey("long"), true},
+    {ActionKey("rAng"), ActionKey("real"), true},
+    {ActionKey("kpAg"), ActionKey("bool"), true},
+    {ActionKey("rdus"), ActionKey("real"), true},
+    {ActionKey("rRng"), ActionKey("real"), true},
+    {ActionKey("stKd"), ActionKey("enum"), true},
+    {ActionKey("crsH"), ActionKey("bool"), true},
+    {ActionKey("pers"), ActionKey("real"), true},
+    {ActionKey("rRnd"), ActionKey("bool"), true},
+    {ActionKey("seed"), ActionKey("long"), false},
+};
+
+// Its row of the effect table. Its palette has only the shared buttons and
+// its update draws nothing until the effect is built.
+inline constexpr EffectRow kExplosionEffect = {
+    "Explosion", "VERSALiX4 Explosion ", 17110, "QVR-VsX4LiveExplosion",
+    VX_RECORD(ExplosionPGParams), "VERSALiX4_PST_Explosion.txt", 17,
+    {"VsX4_Explosion_Action", 19150, kExplosionActionKeys, int(std::size(kExplosionActionKeys))},
+    kSharedButtonRow, nullptr, PendingBuild};
 
 }  // namespace vx

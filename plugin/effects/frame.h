@@ -4,7 +4,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 
+#include "effects/effect_table.h"
 #include "presets/param_record.h"
 
 namespace vx {
@@ -43,5 +45,27 @@ constexpr FramePGParams kFrameFactoryParams = {
     .cornerOffset = 0.0f,
     .drawAtCorner = 1,
     .cycling = 1};
+
+// Its action's keys; they move into its binding table when its palette
+// items are bound.
+inline constexpr ActionKeySpec kFrameActionKeys[] = {
+    {ActionKey("hCpy"), ActionKey("long"), true},
+    {ActionKey("vCpy"), ActionKey("long"), true},
+    {ActionKey("kpAg"), ActionKey("bool"), true},
+    {ActionKey("mvSt"), ActionKey("long"), false},
+    {ActionKey("move"), ActionKey("real"), true},
+    {ActionKey("cMov"), ActionKey("real"), true},
+    {ActionKey("styl"), ActionKey("real"), true},
+    {ActionKey("cnAr"), ActionKey("bool"), true},
+    {ActionKey("rund"), ActionKey("enum"), true},
+};
+
+// Its row of the effect table. Its palette has only the shared buttons and
+// its update draws nothing until the effect is built.
+inline constexpr EffectRow kFrameEffect = {
+    "Frame", "VERSALiX4 Frame ", 17112, "QVR-VsX4LiveFrame",
+    VX_RECORD(FramePGParams), "VERSALiX4_PST_Frame.txt", 18,
+    {"VsX4_Frame_Action", 19200, kFrameActionKeys, int(std::size(kFrameActionKeys))},
+    kSharedButtonRow, nullptr, PendingBuild};
 
 }  // namespace vx

@@ -4,7 +4,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 
+#include "effects/effect_table.h"
 #include "presets/param_record.h"
 
 namespace vx {
@@ -71,5 +73,35 @@ constexpr GalaxyPGParams kGalaxyFactoryParams = {
     .stacking = 0,
     .sameSequence = 0,
     .seed = 0};
+
+// Its action's keys; they move into its binding table when its palette
+// items are bound.
+inline constexpr ActionKeySpec kGalaxyActionKeys[] = {
+    {ActionKey("cpNm"), ActionKey("long"), true},
+    {ActionKey("rAng"), ActionKey("real"), true},
+    {ActionKey("kpAg"), ActionKey("bool"), true},
+    {ActionKey("sgNm"), ActionKey("long"), true},
+    {ActionKey("segR"), ActionKey("real"), true},
+    {ActionKey("sAng"), ActionKey("real"), true},
+    {ActionKey("sAgR"), ActionKey("real"), true},
+    {ActionKey("mnRd"), ActionKey("real"), true},
+    {ActionKey("nRdR"), ActionKey("real"), true},
+    {ActionKey("mxRd"), ActionKey("real"), true},
+    {ActionKey("xRdR"), ActionKey("real"), true},
+    {ActionKey("crsH"), ActionKey("bool"), true},
+    {ActionKey("rSiz"), ActionKey("real"), true},
+    {ActionKey("pers"), ActionKey("real"), true},
+    {ActionKey("styl"), ActionKey("enum"), true},
+    {ActionKey("rRnd"), ActionKey("bool"), true},
+    {ActionKey("seed"), ActionKey("long"), false},
+};
+
+// Its row of the effect table. Its palette has only the shared buttons and
+// its update draws nothing until the effect is built.
+inline constexpr EffectRow kGalaxyEffect = {
+    "Galaxy", "VERSALiX4 Galaxy ", 17114, "QVR-VsX4LiveGalaxy",
+    VX_RECORD(GalaxyPGParams), "VERSALiX4_PST_Galaxy.txt", 19,
+    {"VsX4_Galaxy_Action", 19250, kGalaxyActionKeys, int(std::size(kGalaxyActionKeys))},
+    kSharedButtonRow, nullptr, PendingBuild};
 
 }  // namespace vx

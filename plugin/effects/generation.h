@@ -4,7 +4,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 
+#include "effects/effect_table.h"
 #include "presets/param_record.h"
 
 namespace vx {
@@ -37,5 +39,25 @@ constexpr GenerationPGParams kGenerationFactoryParams = {
     .angle = 0.0f,
     .angleStep = RecordRadians(15.0f),
     .stacking = 0};
+
+// Its action's keys; they move into its binding table when its palette
+// items are bound.
+inline constexpr ActionKeySpec kGenerationActionKeys[] = {
+    {ActionKey("cpyN"), ActionKey("long"), true},
+    {ActionKey("mvSt"), ActionKey("long"), false},
+    {ActionKey("move"), ActionKey("real"), true},
+    {ActionKey("sizR"), ActionKey("real"), true},
+    {ActionKey("angl"), ActionKey("real"), true},
+    {ActionKey("rotR"), ActionKey("real"), true},
+    {ActionKey("styl"), ActionKey("enum"), true},
+};
+
+// Its row of the effect table. Its palette has only the shared buttons and
+// its update draws nothing until the effect is built.
+inline constexpr EffectRow kGenerationEffect = {
+    "Generation", "VERSALiX4 Generation ", 17116, "QVR-VsX4LiveGeneration",
+    VX_RECORD(GenerationPGParams), "VERSALiX4_PST_Generation.txt", 20,
+    {"VsX4_Generation_Action", 19300, kGenerationActionKeys, int(std::size(kGenerationActionKeys))},
+    kSharedButtonRow, nullptr, PendingBuild};
 
 }  // namespace vx

@@ -19,9 +19,9 @@ int32_t Tracks(const NeonPGParams& p) { return std::max(p.tracks, 1); }
 
 ASErr NeonMeasure(AIArtHandle art, int32_t mode, int32_t tracks,
                   StrokeMeasure* measure) {
-  return ForEachStyled(art, [&](AIArtHandle styled, int16_t type) -> ASErr {
+  return ForEachStyledLeaf(art, [&](AIArtHandle leaf, int16_t type) -> ASErr {
     AIPathStyle style{};
-    if (ASErr err = GetStyle(styled, type, &style)) return err;
+    if (ASErr err = GetLeafStyle(leaf, type, &style)) return err;
     if (!style.strokePaint) return kNoErr;
     const float w = style.stroke.width;
     measure->mostSteps = std::max(measure->mostSteps, NeonAutoSteps(w, mode, tracks));
@@ -35,9 +35,9 @@ ASErr NeonMeasure(AIArtHandle art, int32_t mode, int32_t tracks,
 // tint (when tint >= 0) on the stroke side, or the fill side with reverse.
 ASErr NeonRestyle(AIArtHandle art, float s, float f, int32_t reverse, float tint) {
   f = std::clamp(f, 0.0f, 1.0f);
-  return ForEachStyled(art, [&](AIArtHandle styled, int16_t type) -> ASErr {
+  return ForEachStyledLeaf(art, [&](AIArtHandle leaf, int16_t type) -> ASErr {
     AIPathStyle style{};
-    if (ASErr err = GetStyle(styled, type, &style)) return err;
+    if (ASErr err = GetLeafStyle(leaf, type, &style)) return err;
     style.fillPaint = false;
     style.clip = false;
     if (s == 0.0f) {
@@ -52,7 +52,7 @@ ASErr NeonRestyle(AIArtHandle art, float s, float f, int32_t reverse, float tint
         if (blended) style.stroke.overprint = false;
       }
     }
-    return SetStyle(styled, type, style);
+    return SetLeafStyle(leaf, type, style);
   });
 }
 

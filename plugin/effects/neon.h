@@ -1,12 +1,13 @@
 // Live Neon: its parameter record, as palettes, effect art and presets
-// store it, and its update.
+// store it.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 
+#include "effects/effect_table.h"
 #include "presets/param_record.h"
-#include "vx_base.h"
 
 namespace vx {
 
@@ -60,8 +61,32 @@ int32_t NeonAutoSteps(float w, int32_t stepsMode, int32_t tracks);
 // Shade f at colour position t (0..1) for gradient arc a and contrast k:
 // 1 at t = 0, 1 - k at t = 1.
 float NeonShade(float t, float arc, float contrast);
-// Builds the glow of every source object into `into` (the framework's
-// update routine).
+// Builds the glow of every source object into `into`.
 ASErr NeonBuild(AIArtHandle into, AIArtHandle editGroup, const void* record);
+
+// Its action's keys; they move into its binding table when its palette
+// items are bound.
+inline constexpr ActionKeySpec kNeonActionKeys[] = {
+    {ActionKey("trck"), ActionKey("long"), true},
+    {ActionKey("brgt"), ActionKey("real"), true},
+    {ActionKey("cntr"), ActionKey("real"), true},
+    {ActionKey("stSy"), ActionKey("enum"), false},
+    {ActionKey("step"), ActionKey("strn"), true},
+    {ActionKey("ofst"), ActionKey("real"), true},
+    {ActionKey("angl"), ActionKey("real"), true},
+    {ActionKey("shdF"), ActionKey("bool"), true},
+    {ActionKey("shdw"), ActionKey("real"), true},
+    {ActionKey("shRF"), ActionKey("bool"), true},
+    {ActionKey("shOf"), ActionKey("real"), true},
+    {ActionKey("shAg"), ActionKey("real"), true},
+};
+
+// Its row of the effect table. Its palette has only the shared buttons and
+// its update draws nothing until the effect is built.
+inline constexpr EffectRow kNeonEffect = {
+    "Neon", "VERSALiX4 Neon ", 17102, "QVR-VsX4LiveNeon",
+    VX_RECORD(NeonPGParams), "VERSALiX4_PST_Neon.txt", 21,
+    {"VsX4_Neon_Action", 18950, kNeonActionKeys, int(std::size(kNeonActionKeys))},
+    kSharedButtonRow, nullptr, NeonBuild};
 
 }  // namespace vx

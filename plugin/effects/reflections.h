@@ -4,7 +4,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 
+#include "effects/effect_table.h"
 #include "presets/param_record.h"
 
 namespace vx {
@@ -24,5 +26,25 @@ static_assert(offsetof(ReflectionsPGParams, total) == 76);
 
 constexpr ReflectionsPGParams kReflectionsFactoryParams = {
     .name = {}, .reflector = 1, .offsetH = 0.0f, .offsetV = 0.0f, .total = 3};
+
+// Its action's keys; they move into its binding table when its palette
+// items are bound.
+inline constexpr ActionKeySpec kReflectionsActionKeys[] = {
+    {ActionKey("axSt"), ActionKey("enum"), true},
+    {ActionKey("hOfs"), ActionKey("real"), true},
+    {ActionKey("vOfs"), ActionKey("real"), true},
+    {ActionKey("axNm"), ActionKey("long"), true},
+};
+
+// The shared buttons of its palette.
+inline constexpr EffectButtons kReflectionsButtons{10, 11, 12, 13, 14};
+
+// Its row of the effect table. Its palette has only the shared buttons and
+// its update draws nothing until the effect is built.
+inline constexpr EffectRow kReflectionsEffect = {
+    "Reflections", "VERSALiX4 Reflections ", 17118, "QVR-VsX4LiveReflections",
+    VX_RECORD(ReflectionsPGParams), "VERSALiX4_PST_Reflections.txt", 22,
+    {"VsX4_Reflections_Action", 19350, kReflectionsActionKeys, int(std::size(kReflectionsActionKeys))},
+    kReflectionsButtons, nullptr, PendingBuild};
 
 }  // namespace vx

@@ -4,7 +4,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 
+#include "effects/effect_table.h"
 #include "presets/param_record.h"
 
 namespace vx {
@@ -28,5 +30,22 @@ constexpr ShadowPGParams kShadowFactoryParams = {
     .shadowOffset = 10.0f,
     .shadowLightAngle = RecordRadians(135.0f),
     .transparency = 0.0f};
+
+// Its action's keys; they move into its binding table when its palette
+// items are bound.
+inline constexpr ActionKeySpec kShadowActionKeys[] = {
+    {ActionKey("dnst"), ActionKey("real"), true},
+    {ActionKey("ofst"), ActionKey("real"), true},
+    {ActionKey("angl"), ActionKey("real"), true},
+    {ActionKey("tpcy"), ActionKey("real"), true},
+};
+
+// Its row of the effect table. Its palette has only the shared buttons and
+// its update draws nothing until the effect is built.
+inline constexpr EffectRow kShadowEffect = {
+    "Shadow", "VERSALiX4 DropShadow ", 17124, "QVR-VsX4LiveDropShadow",
+    VX_RECORD(ShadowPGParams), "VERSALiX4_PST_Shadow.txt", 23,
+    {"VsX4_DropShadow_Action", 19500, kShadowActionKeys, int(std::size(kShadowActionKeys))},
+    kSharedButtonRow, nullptr, PendingBuild};
 
 }  // namespace vx

@@ -4,7 +4,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 
+#include "effects/effect_table.h"
 #include "presets/param_record.h"
 
 namespace vx {
@@ -49,5 +51,29 @@ constexpr TilingPGParams kTilingFactoryParams = {
     .rotationH = 0.0f,
     .rotationV = 0.0f,
     .resizeSpaces = 1};
+
+// Its action's keys; they move into its binding table when its palette
+// items are bound.
+inline constexpr ActionKeySpec kTilingActionKeys[] = {
+    {ActionKey("hCpy"), ActionKey("long"), true},
+    {ActionKey("vCpy"), ActionKey("long"), true},
+    {ActionKey("mvSt"), ActionKey("long"), false},
+    {ActionKey("hMov"), ActionKey("real"), true},
+    {ActionKey("vMov"), ActionKey("real"), true},
+    {ActionKey("styl"), ActionKey("enum"), true},
+    {ActionKey("hLSz"), ActionKey("real"), true},
+    {ActionKey("vLSz"), ActionKey("real"), true},
+    {ActionKey("hLRt"), ActionKey("real"), true},
+    {ActionKey("vLRt"), ActionKey("real"), true},
+    {ActionKey("rszM"), ActionKey("bool"), true},
+};
+
+// Its row of the effect table. Its palette has only the shared buttons and
+// its update draws nothing until the effect is built.
+inline constexpr EffectRow kTilingEffect = {
+    "Tiling", "VERSALiX4 Tiling ", 17120, "QVR-VsX4LiveTiling",
+    VX_RECORD(TilingPGParams), "VERSALiX4_PST_Tiling.txt", 24,
+    {"VsX4_Tiling_Action", 19400, kTilingActionKeys, int(std::size(kTilingActionKeys))},
+    kSharedButtonRow, nullptr, PendingBuild};
 
 }  // namespace vx

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <initializer_list>
 
-#include "effects/border_effect.h"
+#include "effects/art_styling.h"
 #include "effects/trail.h"
 #include "shell/blocks.h"
 #include "shell/globals.h"
@@ -49,7 +49,7 @@ ASErr ToProcess(AIColor* colour) {
   int32_t kind = 0;
   AIColorUnion process{};
   ASErr err = kNoErr;
-  if (ResolveCustom(*colour, &kind, &process, &err)) {
+  if (ResolveCustomColour(*colour, &kind, &process, &err)) {
     colour->kind = kind;
     colour->c = process;
   }

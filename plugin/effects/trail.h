@@ -1,10 +1,12 @@
 // Live Trail: its parameter record, as palettes, effect art and presets
-// store it, and its update.
+// store it.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 
+#include "effects/effect_table.h"
 #include "presets/param_record.h"
 #include "vx_base.h"
 
@@ -97,8 +99,36 @@ static_assert(sizeof(TrailStep) == 24);
 // Fills table[0 .. n] for n copies from pivot p0 along the drag vector.
 void TrailSteps(const TrailPGParams& params, AIRealPoint p0, int32_t n,
                 TrailStep* table);
-// Builds the sources and their trails into `into` (the framework's update
-// routine).
+// Builds the sources and their trails into `into`.
 ASErr TrailBuild(AIArtHandle into, AIArtHandle editGroup, const void* record);
+
+// Its action's keys; they move into its binding table when its palette
+// items are bound.
+inline constexpr ActionKeySpec kTrailActionKeys[] = {
+    {ActionKey("styl"), ActionKey("enum"), true},
+    {ActionKey("sTnt"), ActionKey("real"), true},
+    {ActionKey("step"), ActionKey("long"), true},
+    {ActionKey("stKd"), ActionKey("enum"), true},
+    {ActionKey("eFCK"), ActionKey("enum"), false},
+    {ActionKey("eSCK"), ActionKey("enum"), false},
+    {ActionKey("eFCo"), ActionKey("tdta"), false},
+    {ActionKey("eSCo"), ActionKey("tdta"), false},
+    {ActionKey("eTnt"), ActionKey("real"), true},
+    {ActionKey("angl"), ActionKey("real"), true},
+    {ActionKey("hSiz"), ActionKey("real"), true},
+    {ActionKey("vSiz"), ActionKey("real"), true},
+    {ActionKey("ctrA"), ActionKey("real"), true},
+    {ActionKey("ctrL"), ActionKey("real"), true},
+    {ActionKey("oftA"), ActionKey("real"), true},
+    {ActionKey("oftL"), ActionKey("real"), true},
+};
+
+// Its row of the effect table. Its palette has only the shared buttons and
+// its update draws nothing until the effect is built.
+inline constexpr EffectRow kTrailEffect = {
+    "Trail", "VERSALiX4 Trail ", 17122, "QVR-VsX4LiveTrail",
+    VX_RECORD(TrailPGParams), "VERSALiX4_PST_Trail.txt", 25,
+    {"VsX4_Trail_Action", 19450, kTrailActionKeys, int(std::size(kTrailActionKeys))},
+    kSharedButtonRow, nullptr, TrailBuild, .onlyWhenSelected = true};
 
 }  // namespace vx

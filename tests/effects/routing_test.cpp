@@ -99,7 +99,7 @@ TEST_F(RoutingTest, DoActionTwelveReplaysTilingWithoutItsPalette) {
   auto effects = EffectArt();
   ASSERT_EQ(1u, effects.size());
   EXPECT_EQ(globals().effectSlots[kTiling].group, effects[0]->plugin().group);
-  EXPECT_EQ(size_t(Effect(kTiling).recordSize), effects[0]->plugin().data.size());
+  EXPECT_EQ(size_t(Effect(kTiling).record.size), effects[0]->plugin().data.size());
   EXPECT_EQ(square, effects[0]->editGroup()->firstChild());
 }
 
@@ -147,13 +147,13 @@ TEST_F(RoutingTest, EveryPalettesHelpButtonOpensItsTopicAndWithCtrlTheSelectedAr
   for (int effect = 0; effect < kEffectCount; ++effect) {
     SCOPED_TRACE(Effect(effect).name);
     if (!Palette(effect)) ASSERT_EQ(0, ChooseWindowItem(effect));
-    Act(effect, "press " + std::to_string(Behaviour(effect).buttons.help));
+    Act(effect, "press " + std::to_string(Effect(effect).buttons.help));
     EXPECT_EQ(Effect(effect).helpTopic, globals().HelpTopic);
     ASSERT_NE(nullptr, globals().HelpPalette);
     EXPECT_TRUE(host().dialogs().Find(globals().HelpPalette)->visible);
   }
   // Ctrl: the palettes of the selected effect art instead, or a beep.
-  const int32_t tilingHelp = Behaviour(kTiling).buttons.help;
+  const int32_t tilingHelp = Effect(kTiling).buttons.help;
   const int beeps = host().user().beeps();
   Select({});
   Act(kTiling, "press " + std::to_string(tilingHelp) + " ctrl");

@@ -1,0 +1,352 @@
+// The bound items of an effect's palette: showing a record, the notifiers
+// that store one item's value and live-update, and the effect's action
+// written from and read into the record, all driven by its binding table.
+#include "effects/palette_binding.h"
+
+#include <cstring>
+
+#include "effects/angle_dial.h"
+#include "effects/effect_framework.h"
+#include "presets/param_record.h"
+#include "shell/error_report.h"
+#include "shell/suites.h"
+
+namespace vx {
+
+bool EnableRule::Holds(const void* record) const {
+  int32_t v = 0;
+  std::memcpy(&v, static_cast<const uint8_t*>(record) + on.offset, sizeof v);
+  switch (test) {
+    case NonZero: return v != 0;
+    case Equals: return v == value;
+    case NotEquals: return v != value;
+  }
+  return false;
+}
+
+const PaletteField* PaletteBinding::FieldOfItem(int32_t item) const {
+  for (const PaletteField& f : *this) {
+    if (f.item == item || (f.partner && f.partner == item)) return &f;
+    for (int32_t k = 0; k < f.radioCount; ++k)
+      if (f.radios[k] == item) return &f;
+  }
+  return nullptr;
+}
+
+const PaletteField* PaletteBinding::FieldNamed(const char* name) const {
+  for (const PaletteField& f : *this)
+    if (std::strcmp(f.name, name) == 0) return &f;
+  return nullptr;
+}
+
+namespace {
+
+float& FloatAt(void* record, const PaletteField& f) {
+  return *reinterpret_cast<float*>(static_cast<uint8_t*>(record) + f.field.offset);
+}
+int32_t& IntAt(void* record, const PaletteField& f) {
+  return *reinterpret_cast<int32_t*>(static_cast<uint8_t*>(record) + f.field.offset);
+}
+float FloatAt(const void* record, const PaletteField& f) {
+  return FloatAt(const_cast<void*>(record), f);
+}
+int32_t IntAt(const void* record, const PaletteField& f) {
+  return IntAt(const_cast<void*>(record), f);
+}
+
+ADMItemRef Item(ADMDialogRef dialog, int32_t id) {
+  return id ? sADMDialog->GetItem(dialog, id) : nullptr;
+}
+
+void SetFloat(ADMDialogRef dialog, int32_t id, float value) {
+  if (ADMItemRef item = Item(dialog, id)) sADMItem->SetFloatValue(item, value);
+}
+
+// The float as the palette shows it, and the shown number as stored.
+float Shown(Unit unit, float stored) {
+  switch (unit) {
+    case Unit::Percent: return stored * 100.0f;
+    case Unit::Degrees: return ShownDegrees(stored);
+    default: return stored;
+  }
+}
+float Stored(Unit unit, float shown) {
+  switch (unit) {
+    case Unit::Percent: return shown * 0.01f;
+    case Unit::Degrees: return RecordRadians(shown);
+    default: return shown;
+  }
+}
+
+ActionParamUnitID ActionUnit(Unit unit) {
+  switch (unit) {
+    case Unit::Percent: return unitPercent;
+    case Unit::Degrees: return unitAngle;
+    default: return unitPixels;
+  }
+}
+
+const PaletteBinding* BindingOf(int effect) {
+  return effect < 0 ? nullptr : Effect(effect).palette;
+}
+
+void ApplyRules(const PaletteBinding& b, ADMDialogRef dialog, const void* record) {
+  for (int32_t r = 0; r < b.ruleCount; ++r) {
+    const EnableRule& rule = b.rules[r];
+    const bool on = rule.Holds(record);
+    for (int32_t id = rule.firstItem; id <= rule.lastItem; ++id)
+      if (ADMItemRef item = Item(dialog, id)) sADMItem->Enable(item, on);
+  }
+}
+
+void ShowField(const PaletteField& f, ADMDialogRef dialog, const void* record) {
+  ADMItemRef item = Item(dialog, f.item);
+  switch (f.unit) {
+    case Unit::Percent:
+    case Unit::Degrees:
+    case Unit::Points:
+      SetFloat(dialog, f.item, Shown(f.unit, FloatAt(record, f)));
+      if (f.unit == Unit::Degrees) {
+        if (ADMItemRef dial = Item(dialog, f.partner)) sADMItem->Invalidate(dial);
+      } else {
+        SetFloat(dialog, f.partner, Shown(f.unit, FloatAt(record, f)));
+      }
+      break;
+    case Unit::Integer:
+      if (item) sADMItem->SetIntValue(item, IntAt(record, f));
+      break;
+    case Unit::Flag:
+      if (item) sADMItem->SetBooleanValue(item, IntAt(record, f) != 0);
+      break;
+    case Unit::Choice:
+      if (ADMListRef list = item ? sADMItem->GetList(item) : nullptr)
+        if (ADMEntryRef entry = sADMList->IndexEntry(list, IntAt(record, f)))
+          sADMEntry->Select(entry, true);
+      break;
+    case Unit::Radio:
+      for (int32_t k = 0; k < f.radioCount; ++k)
+        if (ADMItemRef radio = Item(dialog, f.radios[k]))
+          sADMItem->SetBooleanValue(radio, IntAt(record, f) == k);
+      break;
+  }
+}
+
+// Stores the value of `item` (the field's item, partner or radio) into the
+// record; false when the record does not change by it.
+bool StoreField(const PaletteField& f, ADMItemRef item, void* record) {
+  ADMDialogRef dialog = sADMItem->GetDialog(item);
+  const int32_t id = sADMItem->GetID(item);
+  switch (f.unit) {
+    case Unit::Percent:
+    case Unit::Points:
+      FloatAt(record, f) = Stored(f.unit, sADMItem->GetFloatValue(item));
+      // The twin item (field or slider) shows the new value.
+      SetFloat(dialog, id == f.item ? f.partner : f.item, Shown(f.unit, FloatAt(record, f)));
+      return true;
+    case Unit::Degrees:
+      if (id == f.partner) {
+        // A dial's notify takes the (rounded) value its spin edit shows.
+        ADMItemRef spin = Item(dialog, f.item);
+        if (!spin) return false;
+        FloatAt(record, f) = RecordRadians(sADMItem->GetFloatValue(spin));
+      } else {
+        FloatAt(record, f) = RecordRadians(sADMItem->GetFloatValue(item));
+        if (ADMItemRef dial = Item(dialog, f.partner)) sADMItem->Invalidate(dial);
+      }
+      return true;
+    case Unit::Integer:
+      IntAt(record, f) = sADMItem->GetIntValue(item);
+      return true;
+    case Unit::Flag:
+      IntAt(record, f) = sADMItem->GetBooleanValue(item) ? 1 : 0;
+      return true;
+    case Unit::Choice: {
+      ADMEntryRef entry = sADMList->GetActiveEntry(sADMItem->GetList(item));
+      if (!entry) return false;
+      const int32_t index = sADMEntry->GetIndex(entry);
+      if (index == IntAt(record, f)) return false;  // the same entry again
+      IntAt(record, f) = index;
+      return true;
+    }
+    case Unit::Radio:
+      if (!sADMItem->GetBooleanValue(item)) return false;
+      for (int32_t k = 0; k < f.radioCount; ++k)
+        if (f.radios[k] == id) IntAt(record, f) = k;
+      return true;
+  }
+  return false;
+}
+
+// The field and record of a bound item, or false.
+bool Locate(ADMItemRef item, int* effect, const PaletteField** field, void** record) {
+  *effect = EffectOfDialog(sADMItem->GetDialog(item));
+  const PaletteBinding* b = BindingOf(*effect);
+  if (!b) return false;
+  *field = b->FieldOfItem(sADMItem->GetID(item));
+  *record = gGlobals->effectRecords[*effect];
+  return *field && *record;
+}
+
+void BoundItemNotify(ADMItemRef item, ADMNotifierRef notifier) {
+  if (!sADMNotifier->IsNotifierType(notifier, kADMUserChangedNotifier)) return;
+  int effect = -1;
+  const PaletteField* f = nullptr;
+  void* record = nullptr;
+  if (!Locate(item, &effect, &f, &record)) return;
+  if (!StoreField(*f, item, record)) return;
+  const PaletteBinding& b = *Effect(effect).palette;
+  ADMDialogRef dialog = sADMItem->GetDialog(item);
+  ApplyRules(b, dialog, record);
+  if (b.showExtra) b.showExtra(dialog, record);
+  if (ASErr err = LiveUpdateSelection(effect)) ReportError(gGlobals->PluginRef, err);
+}
+
+// A slider twinned with a percent field: while dragging, the record and
+// both items follow the pointer, but no art is written until the host
+// reports the change.
+ASBoolean SliderTrack(ADMItemRef item, ADMTrackerRef tracker) {
+  const ASBoolean notify = sADMItem->DefaultTrack(item, tracker);
+  int effect = -1;
+  const PaletteField* f = nullptr;
+  void* record = nullptr;
+  if (Locate(item, &effect, &f, &record)) {
+    FloatAt(record, *f) = Stored(f->unit, sADMItem->GetFloatValue(item));
+    ShowField(*f, sADMItem->GetDialog(item), record);
+  }
+  return notify;
+}
+
+void SetNotify(ADMDialogRef dialog, int32_t id) {
+  if (ADMItemRef item = Item(dialog, id)) sADMItem->SetNotifyProc(item, BoundItemNotify);
+}
+
+ASErr ReadUnitReal(AIActionParamValueRef v, uint32_t key, float* out) {
+  ActionParamUnitID unit = 0;
+  return sActionManager->AIActionGetUnitReal(v, key, &unit, out);
+}
+
+ASErr WriteField(const PaletteField& f, SPPluginRef plugin, int32_t names,
+                 AIActionParamValueRef v, const void* record) {
+  const AIActionManagerSuite& a = *sActionManager;
+  switch (f.unit) {
+    case Unit::Percent:
+    case Unit::Degrees:
+    case Unit::Points:
+      return a.AIActionSetUnitReal(v, f.actionKey, ActionUnit(f.unit),
+                                   Shown(f.unit, FloatAt(record, f)));
+    case Unit::Integer:
+      return a.AIActionSetInteger(v, f.actionKey, IntAt(record, f));
+    case Unit::Flag:
+      return a.AIActionSetBoolean(v, f.actionKey, IntAt(record, f) != 0);
+    case Unit::Choice:
+    case Unit::Radio: {
+      char name[256] = "";
+      if (f.actionNames)
+        sADMBasic->GetIndexString(plugin, names, f.actionNames + IntAt(record, f), name,
+                                  sizeof name);
+      return a.AIActionSetEnumerated(v, f.actionKey, name, IntAt(record, f));
+    }
+  }
+  return kNoErr;
+}
+
+ASErr ReadField(const PaletteField& f, AIActionParamValueRef v, void* record) {
+  const AIActionManagerSuite& a = *sActionManager;
+  switch (f.unit) {
+    case Unit::Percent:
+    case Unit::Degrees:
+    case Unit::Points: {
+      float value = 0;
+      if (ASErr err = ReadUnitReal(v, f.actionKey, &value)) return err;
+      FloatAt(record, f) = Stored(f.unit, value);
+      return kNoErr;
+    }
+    case Unit::Integer:
+      return a.AIActionGetInteger(v, f.actionKey, &IntAt(record, f));
+    case Unit::Flag: {
+      ASBoolean on = false;
+      if (ASErr err = a.AIActionGetBoolean(v, f.actionKey, &on)) return err;
+      IntAt(record, f) = on ? 1 : 0;
+      return kNoErr;
+    }
+    case Unit::Choice:
+    case Unit::Radio: {
+      char name[256];
+      int32_t value = 0;
+      if (ASErr err = a.AIActionGetEnumerated(v, f.actionKey, name, sizeof name, &value))
+        return err;
+      IntAt(record, f) = value;
+      return kNoErr;
+    }
+  }
+  return kNoErr;
+}
+
+}  // namespace
+
+void SetUpBoundItems(int effect, ADMDialogRef dialog) {
+  const PaletteBinding* b = BindingOf(effect);
+  if (!b) return;
+  for (const PaletteField& f : *b) {
+    SetNotify(dialog, f.item);
+    for (int32_t k = 0; k < f.radioCount; ++k) SetNotify(dialog, f.radios[k]);
+    ADMItemRef partner = Item(dialog, f.partner);
+    if (!partner) continue;
+    if (f.unit == Unit::Degrees) {
+      SetUpAngleDial(partner, f.field.offset, f.item, BoundItemNotify);
+    } else {
+      sADMItem->SetTrackProc(partner, SliderTrack);
+      sADMItem->SetNotifyProc(partner, BoundItemNotify);
+    }
+  }
+  if (b->setUpExtra) b->setUpExtra(dialog);
+}
+
+void ShowBoundRecord(int effect, ADMDialogRef dialog, const void* record) {
+  const PaletteBinding* b = BindingOf(effect);
+  if (!b) return;
+  for (const PaletteField& f : *b) ShowField(f, dialog, record);
+  ApplyRules(*b, dialog, record);
+  if (b->showExtra) b->showExtra(dialog, record);
+}
+
+ASErr WriteBoundAction(int effect, SPPluginRef plugin, AIActionParamValueRef value,
+                       const void* record) {
+  const PaletteBinding* b = BindingOf(effect);
+  if (!b) return kNoErr;
+  for (const PaletteField& f : *b) {
+    if (!f.actionKey) continue;
+    ASErr err = kNoErr;
+    if (f.hook)
+      err = f.hook->write(plugin, value, record);
+    else if (f.rule < 0 || b->rules[f.rule].Holds(record))
+      err = WriteField(f, plugin, Effect(effect).action.stringTable, value, record);
+    if (err) return err;
+  }
+  return kNoErr;
+}
+
+ASErr ReadBoundAction(int effect, AIActionParamValueRef value, void* record) {
+  const PaletteBinding* b = BindingOf(effect);
+  if (!b) return kNoErr;
+  for (const PaletteField& f : *b) {
+    if (!f.actionKey) continue;
+    if (f.hook) {
+      if (ASErr err = f.hook->read(value, record)) return err;
+      continue;
+    }
+    if (f.rule >= 0 && !b->rules[f.rule].Holds(record)) continue;
+    if (f.optionalInAction) {
+      // A missing key keeps the record's value.
+      int32_t kept = 0;
+      std::memcpy(&kept, static_cast<uint8_t*>(record) + f.field.offset, sizeof kept);
+      if (ReadField(f, value, record))
+        std::memcpy(static_cast<uint8_t*>(record) + f.field.offset, &kept, sizeof kept);
+      continue;
+    }
+    if (ASErr err = ReadField(f, value, record)) return err;
+  }
+  return kNoErr;
+}
+
+}  // namespace vx

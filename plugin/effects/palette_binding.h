@@ -1,0 +1,174 @@
+// Declarative palette binding: what each item of an effect's palette shows
+// of the effect's record, in which unit, under which action key, and which
+// items follow which field. One table per palette drives showing a record
+// (EffectPaletteRefresh), the item notifiers, the action registration, and
+// recording and playing back the effect's action. Ranges, precision and
+// menus are the template's: the table never restates them.
+//
+// How an effect binds its palette (see border.h):
+//   1. Name the palette's items in its template (plugin/resources/dialogs).
+//   2. In the effect's record header, list one PaletteField per record
+//      field shown in the palette, IN THE ORDER OF THE ACTION'S KEYS:
+//        {"shadow-offset", BorderItems::kShadowOffset, VX_FIELD(BorderPGParams,
+//         shadowOffset), Unit::Points, ActionKey("shOf"), kWhenShadow}
+//      The name is what the command line takes (--set shadow-offset=4); the
+//      unit is what the palette shows (percent items show the fraction x 100,
+//      degrees items show radians in degrees); the rule index names an
+//      EnableRule of the same header.
+//   3. List the EnableRules: items first..last are enabled while the rule
+//      holds, and a field bound to a rule is left out of recorded actions
+//      (and not read on playback) while it does not.
+//   4. Put both in a PaletteBinding and name it in the effect's row; anything
+//      the table cannot say (Border's arc picture buttons, its steps text in
+//      actions) goes into the binding's hooks or a field's ActionHook.
+//   static_assert(BindingIsValid(kMyBinding)) checks field types and rules.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <type_traits>
+
+#include "vx_sdk.h"
+
+namespace vx {
+
+// What the user sees of a field.
+enum class Unit : uint8_t {
+  Percent,  // float fraction, shown x 100; action unit real '#Prc'
+  Degrees,  // float radians, shown in degrees; action unit real '#Ang'
+  Points,   // float points; action unit real '#Pxl'
+  Integer,  // int32 in a number field; action 'long'
+  Flag,     // int32 0/1 in a check box; action 'bool'
+  Choice,   // int32 index of a popup list's entry; action 'enum'
+  Radio,    // int32 index of the radio button that is on; action 'enum'
+};
+
+constexpr bool IsFloatUnit(Unit u) {
+  return u == Unit::Percent || u == Unit::Degrees || u == Unit::Points;
+}
+
+// A record field: its offset and whether it is a float32 (else int32).
+struct FieldRef {
+  uint16_t offset;
+  bool isFloat;
+};
+
+template <typename T>
+constexpr FieldRef FieldOf(size_t offset) {
+  static_assert(std::is_same_v<T, float> || std::is_same_v<T, int32_t>,
+                "palette fields are float32 or int32");
+  return {uint16_t(offset), std::is_same_v<T, float>};
+}
+#define VX_FIELD(Record, member) \
+  ::vx::FieldOf<decltype(Record::member)>(offsetof(Record, member))
+
+constexpr uint32_t ActionKey(const char (&s)[5]) {
+  return (uint32_t(uint8_t(s[0])) << 24) | (uint32_t(uint8_t(s[1])) << 16) |
+         (uint32_t(uint8_t(s[2])) << 8) | uint32_t(uint8_t(s[3]));
+}
+
+// Items first..last are enabled while the int32 field `on` passes the test.
+struct EnableRule {
+  enum Test : uint8_t { NonZero, Equals, NotEquals };
+  int32_t firstItem;
+  int32_t lastItem;
+  FieldRef on;
+  Test test;
+  int32_t value;
+  bool Holds(const void* record) const;
+};
+
+// Replaces the standard reading and writing of one field's action key.
+struct ActionHook {
+  ASErr (*read)(AIActionParamValueRef value, void* record);
+  ASErr (*write)(SPPluginRef plugin, AIActionParamValueRef value, const void* record);
+};
+
+struct PaletteField {
+  const char* name;   // as the command line takes it ("shadow-offset")
+  int32_t item;       // the item showing it (Radio: unused, see radios)
+  FieldRef field;
+  Unit unit;
+  uint32_t actionKey; // 0: not in the action
+  int8_t rule = -1;   // index of the EnableRule it follows, -1 none
+  // Percent: a slider showing the same value; Degrees: its AngleDial.
+  int32_t partner = 0;
+  // Radio: the item of each value, value 0 first.
+  const int32_t* radios = nullptr;
+  int32_t radioCount = 0;
+  // Choice and Radio: index, in the action's string table, of the name of
+  // value 0 (value v is named by index + v); 0 records an empty name.
+  int32_t actionNames = 0;
+  bool hiddenInAction = false;    // registered without a label
+  bool optionalInAction = false;  // a missing key on playback keeps the record's value
+  const ActionHook* hook = nullptr;
+};
+
+struct PaletteBinding {
+  const PaletteField* fields;
+  int32_t fieldCount;
+  const EnableRule* rules;
+  int32_t ruleCount;
+  // Sets up what the table cannot say (optional).
+  void (*setUpExtra)(ADMDialogRef dialog);
+  // Shows what follows the record beyond the fields, after a refresh and
+  // after every change (optional).
+  void (*showExtra)(ADMDialogRef dialog, const void* record);
+
+  const PaletteField* begin() const { return fields; }
+  const PaletteField* end() const { return fields + fieldCount; }
+  // The field shown by item id (its item, partner or one of its radios).
+  const PaletteField* FieldOfItem(int32_t item) const;
+  const PaletteField* FieldNamed(const char* name) const;
+};
+
+// One parameter of an effect's (or Fractalize's) action event.
+struct ActionKeySpec {
+  uint32_t key;   // four-character key such as 'styl'
+  uint32_t type;  // 'enum', 'real', 'bool', 'long', 'strn', 'tdta'
+  bool shown;     // hidden keys are registered with an empty label
+};
+
+// The action key's type for a unit ('strn' for a field whose hook records
+// text, which the field says by its unit Integer and a hook).
+constexpr uint32_t ActionTypeOf(const PaletteField& f) {
+  if (f.hook && f.unit == Unit::Integer) return ActionKey("strn");
+  switch (f.unit) {
+    case Unit::Percent:
+    case Unit::Degrees:
+    case Unit::Points: return ActionKey("real");
+    case Unit::Integer: return ActionKey("long");
+    case Unit::Flag: return ActionKey("bool");
+    default: return ActionKey("enum");
+  }
+}
+
+// The action keys of a binding's fields, in order, for registration.
+template <size_t N>
+struct ActionKeyList {
+  ActionKeySpec keys[N];
+};
+template <size_t N>
+constexpr ActionKeyList<N> ActionKeysOf(const PaletteField (&fields)[N]) {
+  ActionKeyList<N> out{};
+  for (size_t i = 0; i < N; ++i)
+    out.keys[i] = {fields[i].actionKey, ActionTypeOf(fields[i]), !fields[i].hiddenInAction};
+  return out;
+}
+
+// Compile-time check of a binding table: every unit on a field of its
+// type, every rule on an int32 field and in range, radios listed.
+template <size_t N, size_t R>
+constexpr bool BindingIsValid(const PaletteField (&fields)[N], const EnableRule (&rules)[R]) {
+  for (const EnableRule& r : rules)
+    if (r.on.isFloat || r.firstItem > r.lastItem) return false;
+  for (const PaletteField& f : fields) {
+    if (IsFloatUnit(f.unit) != f.field.isFloat) return false;
+    if (f.rule >= int(R)) return false;
+    if (f.unit == Unit::Radio && (!f.radios || f.radioCount < 2)) return false;
+    if (!f.name || !f.name[0] || !f.actionKey) return false;
+  }
+  return true;
+}
+
+}  // namespace vx
