@@ -129,6 +129,6 @@ inline constexpr EffectRow kTrailEffect = {
     "Trail", "VERSALiX4 Trail ", 17122, "QVR-VsX4LiveTrail",
     VX_RECORD(TrailPGParams), "VERSALiX4_PST_Trail.txt", 25,
     {"VsX4_Trail_Action", 19450, kTrailActionKeys, int(std::size(kTrailActionKeys))},
-    kSharedButtonRow, nullptr, TrailBuild, .onlyWhenSelected = true};
+    kSharedButtonRow, nullptr, TrailBuild, /*onlyWhenSelected=*/true};
 
 }  // namespace vx

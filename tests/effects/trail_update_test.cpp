@@ -174,6 +174,21 @@ TEST_F(TrailUpdateTest, UnselectedArtKeepsItsResultUntilSelected) {
   EXPECT_NE(made, Generated(*effect_));
 }
 
+TEST_F(TrailUpdateTest, ApplyDrawsTheFactoryTrailAtOnceAroundTheSelectedSource) {
+  ASSERT_EQ(0, ChooseWindowItem(kTrail));
+  Art* square = AddSquare("square", 0, 0, 10);
+  const AIColor red = Rgb(1, 0, 0);
+  Paint(*square, 0, red, &red);
+  Select({square});
+  Act(kTrail, "press 93");
+  ASSERT_EQ(1u, EffectArt().size());
+  auto made = Generated(*EffectArt()[0]);
+  ASSERT_EQ(26u, made.size());  // the source and 25 copies
+  // The last copy, at the end of the factory vector, is white.
+  EXPECT_NEAR(70.710678f, P0(made[25]).h, 1e-3f);
+  EXPECT_FLOAT_EQ(1, Fill(made[25]).c.rgb.green);
+}
+
 TEST_F(TrailUpdateTest, ExpandKeepsTheResultAndReleaseTheSource) {
   ASSERT_EQ(0, ChooseWindowItem(kTrail));
   for (const char* button : {"press 91", "press 92"}) {
