@@ -90,14 +90,14 @@ int ConvertSample(const DemoContext& context, const std::vector<std::string>& se
   return kExitOk;
 }
 
-// Live Border on the sample's shapes, through the effect command's path.
-int BorderSample(const DemoContext& context, const std::vector<std::string>& settings,
-                 std::string* svgText) {
+// A live effect on the sample's shapes, through the effect command's path.
+int EffectSample(const DemoContext& context, const char* effect,
+                 const std::vector<std::string>& settings, std::string* svgText) {
   svg::ImportResult document;
   if (int code = ReadSvgDocument(context.samplePath.string(), &document)) return code;
   CommonOptions options = context.common;
   options.select = {"square", "disc", "triangle", "ring", "curve"};
-  return ApplyLiveEffect(options, document, 0, settings, "",
+  return ApplyLiveEffect(options, document, FindEffect(effect), settings, "",
                          [&](const host::art::Document& doc) {
                            *svgText = svg::ExportSvg(doc, &document.kept);
                            return int(kExitOk);
@@ -132,20 +132,26 @@ const std::vector<GalleryEntry>& Gallery() {
        "versalix4 effect Border sample.svg -o border-outside.svg --select square,disc,triangle,ring,curve "
        "--set steps-mode=High --set style=Outside",
        [](const DemoContext& c, std::string* s) {
-         return BorderSample(c, {"steps-mode=High", "style=Outside"}, s);
+         return EffectSample(c, "Border", {"steps-mode=High", "style=Outside"}, s);
        }},
       {"border-inside", "Live Border, Inside: the rim clipped to each shape, offset toward -45 degrees",
        "versalix4 effect Border sample.svg -o border-inside.svg --select square,disc,triangle,ring,curve "
        "--set style=Inside --set steps-mode=Manual --set steps=8 --set offset=30",
        [](const DemoContext& c, std::string* s) {
-         return BorderSample(c, {"style=Inside", "steps-mode=Manual", "steps=8", "offset=30"}, s);
+         return EffectSample(c, "Border", {"style=Inside", "steps-mode=Manual", "steps=8", "offset=30"}, s);
        }},
       {"border-shadow", "Live Border with shadow: tinted copies moved away from the light",
        "versalix4 effect Border sample.svg -o border-shadow.svg --select square,disc,triangle,ring,curve "
        "--set shadow=on --set tint=60 --set shadow-offset=4 --set light-angle=135",
        [](const DemoContext& c, std::string* s) {
-         return BorderSample(c, {"shadow=on", "tint=60", "shadow-offset=4", "light-angle=135"}, s);
+         return EffectSample(c, "Border", {"shadow=on", "tint=60", "shadow-offset=4", "light-angle=135"}, s);
        }},
+      {"neon", "Live Neon: stroke-only copies narrowing to a core, banded from stroke to fill colour",
+       "versalix4 effect Neon sample.svg -o neon.svg --select square,disc,triangle,ring,curve",
+       [](const DemoContext& c, std::string* s) { return EffectSample(c, "Neon", {}, s); }},
+      {"trail", "Live Trail: 25 copies along the drag vector, fading toward white, below the shapes",
+       "versalix4 effect Trail sample.svg -o trail.svg --select square,disc,triangle,ring,curve",
+       [](const DemoContext& c, std::string* s) { return EffectSample(c, "Trail", {}, s); }},
       {"fractalize-koch", "Fractalize: Equilateral Triangle2 at level 3, no resampling",
        "versalix4 fractalize sample.svg -o fractalize-koch.svg --select square,triangle,curve "
        "--generator 5 --level 3 --density 0",

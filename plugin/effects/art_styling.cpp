@@ -97,24 +97,29 @@ ASErr RestyleArt(AIArtHandle art, float s, float f, int32_t fillMode,
     if (ASErr err = GetLeafStyle(leaf, type, &style)) return err;
     style.fillPaint = style.fillPaint && fillMode != 0;
     style.clip = ASBoolean(clip != 0);
-    if (s == 0.0f) {
-      style.strokePaint = false;
-    } else {
-      if (s < 1.0f) style.stroke.width *= s;
-      if (f < 1.0f || tint >= 0.0f) {
-        bool blended = false;
-        if (ASErr err = BlendColours(&style.stroke.color, &style.fill.color, f,
-                                     tint, &blended))
-          return err;
-        if (blended) style.stroke.overprint = false;
-      }
-      if (style.fillPaint && fillMode == 2) {
-        style.fill.color = style.stroke.color;
-        style.fill.overprint = style.stroke.overprint;
-      }
+    if (ASErr err = ShadeStroke(&style, s, f, tint, false)) return err;
+    if (s != 0.0f && style.fillPaint && fillMode == 2) {
+      style.fill.color = style.stroke.color;
+      style.fill.overprint = style.stroke.overprint;
     }
     return SetLeafStyle(leaf, type, style);
   });
+}
+
+ASErr ShadeStroke(AIPathStyle* style, float s, float f, float tint, bool tintFill) {
+  if (s == 0.0f) {
+    style->strokePaint = false;
+    return kNoErr;
+  }
+  if (s < 1.0f) style->stroke.width *= s;
+  if (f < 1.0f || tint >= 0.0f) {
+    bool blended = false;
+    if (ASErr err = BlendColoursTinting(&style->stroke.color, &style->fill.color, f, tint,
+                                        tintFill, &blended))
+      return err;
+    if (blended) style->stroke.overprint = false;
+  }
+  return kNoErr;
 }
 
 ASErr TransformLeaves(AIArtHandle art, const AIRealMatrix& matrix,

@@ -73,6 +73,12 @@ ASErr BlendColoursTinting(AIColor* stroke, AIColor* fill, float f, float tint,
 ASErr RestyleArt(AIArtHandle art, float s, float f, int32_t fillMode,
                  int32_t clip, float tint);
 
+// One leaf's stroke for RestyleArt and its kin: s = 0 turns it off;
+// otherwise its width is multiplied by s (when below 1) and its colour
+// blended toward the fill by f with the tint on the side tintFill names
+// (when f < 1 or tint >= 0).
+ASErr ShadeStroke(AIPathStyle* style, float s, float f, float tint, bool tintFill);
+
 // Applies the matrix to every leaf of art (groups and compound paths are
 // never transformed as a whole), with the host's line scale and flags.
 ASErr TransformLeaves(AIArtHandle art, const AIRealMatrix& matrix,

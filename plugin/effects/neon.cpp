@@ -40,18 +40,7 @@ ASErr NeonRestyle(AIArtHandle art, float s, float f, int32_t reverse, float tint
     if (ASErr err = GetLeafStyle(leaf, type, &style)) return err;
     style.fillPaint = false;
     style.clip = false;
-    if (s == 0.0f) {
-      style.strokePaint = false;
-    } else {
-      if (s < 1.0f) style.stroke.width *= s;
-      if (f < 1.0f || tint >= 0.0f) {
-        bool blended = false;
-        if (ASErr err = BlendColoursTinting(&style.stroke.color, &style.fill.color, f,
-                                            tint, reverse != 0, &blended))
-          return err;
-        if (blended) style.stroke.overprint = false;
-      }
-    }
+    if (ASErr err = ShadeStroke(&style, s, f, tint, reverse != 0)) return err;
     return SetLeafStyle(leaf, type, style);
   });
 }

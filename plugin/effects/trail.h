@@ -102,8 +102,9 @@ void TrailSteps(const TrailPGParams& params, AIRealPoint p0, int32_t n,
 // Builds the sources and their trails into `into`.
 ASErr TrailBuild(AIArtHandle into, AIArtHandle editGroup, const void* record);
 
-// Its action's keys; they move into its binding table when its palette
-// items are bound.
+// Its action's keys, in the record's field order (the derived vectors are
+// not keys: they follow from the directions and lengths); they move into its
+// binding table when its palette items are bound.
 inline constexpr ActionKeySpec kTrailActionKeys[] = {
     {ActionKey("styl"), ActionKey("enum"), true},
     {ActionKey("sTnt"), ActionKey("real"), true},
