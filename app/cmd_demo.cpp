@@ -141,13 +141,13 @@ const std::vector<GalleryEntry>& Gallery() {
        "versalix4 effect Border sample.svg -o border-outside.svg --select square,disc,triangle,ring,curve "
        "--set steps-mode=High --set style=Outside",
        [](const DemoContext& c, std::string* s) {
-         return BorderSample(c, {"steps-mode=High", "style=Outside"}, s);
+         return EffectSample(c, "Border", {"steps-mode=High", "style=Outside"}, s);
        }},
       {"border-inside", "Live Border, Inside: the rim clipped to each shape, offset toward -45 degrees",
        "versalix4 effect Border sample.svg -o border-inside.svg --select square,disc,triangle,ring,curve "
        "--set style=Inside --set steps-mode=Manual --set steps=8 --set offset=30",
        [](const DemoContext& c, std::string* s) {
-         return BorderSample(c, {"style=Inside", "steps-mode=Manual", "steps=8", "offset=30"}, s);
+         return EffectSample(c, "Border", {"style=Inside", "steps-mode=Manual", "steps=8", "offset=30"}, s);
        }},
       {"border-shadow", "Live Border with shadow: tinted copies moved away from the light",
        "versalix4 effect Border sample.svg -o border-shadow.svg --select square,disc,triangle,ring,curve "
@@ -193,6 +193,12 @@ const std::vector<GalleryEntry>& Gallery() {
          return EffectSample(c, "Shadow", {"square", "disc", "triangle", "ring", "curve"},
                              {}, s);
        }},
+      {"neon", "Live Neon: stroke-only copies narrowing to a core, banded from stroke to fill colour",
+       "versalix4 effect Neon sample.svg -o neon.svg --select square,disc,triangle,ring,curve",
+       [](const DemoContext& c, std::string* s) { return EffectSample(c, "Neon", {"square", "disc", "triangle", "ring", "curve"}, {}, s); }},
+      {"trail", "Live Trail: 25 copies along the drag vector, fading toward white, below the shapes",
+       "versalix4 effect Trail sample.svg -o trail.svg --select square,disc,triangle,ring,curve",
+       [](const DemoContext& c, std::string* s) { return EffectSample(c, "Trail", {"square", "disc", "triangle", "ring", "curve"}, {}, s); }},
       {"fractalize-koch", "Fractalize: Equilateral Triangle2 at level 3, no resampling",
        "versalix4 fractalize sample.svg -o fractalize-koch.svg --select square,triangle,curve "
        "--generator 5 --level 3 --density 0",

@@ -58,6 +58,11 @@ bool DialogFillingAgent::AnswerYesNo(const std::string& text) {
   return console_.AnswerYesNo(text);
 }
 
+std::optional<AIColor> DialogFillingAgent::ChooseColour(const std::string& message,
+                                                        const AIColor& current) {
+  return console_.ChooseColour(message, current);
+}
+
 void DialogFillingAgent::Fail(const std::string& why) {
   std::cerr << "versalix4: " << command_ << ": " << why << "\n";
   failed_ = true;

@@ -47,6 +47,8 @@ class DialogFillingAgent : public host::adm::UserAgent {
   void RunModal(host::adm::DialogDriver& driver) final;
   std::optional<std::string> ChooseFolder(const std::string& message) override;
   bool AnswerYesNo(const std::string& text) override;
+  std::optional<AIColor> ChooseColour(const std::string& message,
+                                      const AIColor& current) override;
   bool failed() const { return failed_; }
 
  protected:

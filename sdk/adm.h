@@ -102,6 +102,10 @@ typedef struct ADMBasicSuite {
   /* The state of one modifier key (a kADM...KeyModifier bit) during the
    * current user action: kADMKeyDownState is set while the key is held. */
   int32_t (*GetKeyState)(uint32_t key);
+  /* The host's colour picker, opened on current (which may be null): answers
+   * 0 and the colour the user chose, or "STOP" when cancelled. */
+  ASErr (*ChooseColor)(const char* message, const AIColor* current,
+                       AIColor* chosen);
 } ADMBasicSuite;
 
 typedef struct ADMDialogSuite {

@@ -1,5 +1,5 @@
 // ADM basic suite: indexed strings, beep, alerts, screen, folder chooser,
-// the modifier keys held.
+// the modifier keys held, the colour picker.
 #include "host/adm/adm_suites.h"
 #include "host/adm/dialog_manager.h"
 #include "host/adm/user_agent.h"
@@ -55,13 +55,23 @@ ASErr ChooseFolder(const char* message, char* path, int32_t maxLength) {
   return kNoErr;
 }
 
+ASErr ChooseColor(const char* message, const AIColor* current, AIColor* chosen) {
+  if (!chosen) return kSPBadParameterError;
+  AIColor start{};
+  start.kind = kNoneColor;
+  auto colour = Manager().PickColour(message ? message : "", current ? *current : start);
+  if (!colour) return kCanceledErr;
+  *chosen = *colour;
+  return kNoErr;
+}
+
 int32_t GetKeyState(uint32_t key) {
   return key && (Manager().currentModifiers & key) == key ? kADMKeyDownState : 0;
 }
 
 const ADMBasicSuite kBasic = {GetIndexString,      Beep,        ErrorAlert,
                               MessageAlert,        YesNoAlert,  GetScreenDimensions,
-                              ChooseFolder,        GetKeyState};
+                              ChooseFolder,        GetKeyState, ChooseColor};
 
 }  // namespace
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "host/adm/colour_text.h"
 #include "host/adm/font.h"
 #include "host/adm/user_agent.h"
 #include "host/core/host.h"
@@ -441,6 +442,16 @@ bool DialogManager::AskYesNo(std::string text) {
   alerts_.push_back({Alert::Kind::YesNo, std::move(text), yes});
   if (onAlert) onAlert(alerts_.back());
   return yes;
+}
+
+std::optional<AIColor> DialogManager::PickColour(const std::string& message,
+                                                const AIColor& current) {
+  std::optional<AIColor> colour;
+  std::swap(colour, pendingColour);
+  if (!colour) colour = agent().ChooseColour(message, current);
+  VX_LOG(host_, "colour picker \"" << message << "\" -> "
+                                    << (colour ? FormatColourText(*colour) : "(cancelled)"));
+  return colour;
 }
 
 // ---- resources ---------------------------------------------------------------

@@ -124,6 +124,12 @@ class DialogManager {
   // ---- alerts ---------------------------------------------------------------
   void ShowAlert(Alert::Kind kind, std::string text);
   bool AskYesNo(std::string text);
+  // The colour picker: the colour a user action set aside for it
+  // (DialogDriver::PickColour), else the agent's answer; nothing when
+  // cancelled.
+  std::optional<AIColor> PickColour(const std::string& message, const AIColor& current);
+  // Taken by the next colour picker.
+  std::optional<AIColor> pendingColour;
   const std::vector<Alert>& alerts() const { return alerts_; }
   const Alert* LastAlert() const { return alerts_.empty() ? nullptr : &alerts_.back(); }
   void ClearAlerts() { alerts_.clear(); }

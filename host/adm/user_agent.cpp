@@ -4,6 +4,7 @@
 #include <cmath>
 #include <sstream>
 
+#include "host/adm/colour_text.h"
 #include "host/adm/dialog.h"
 #include "host/adm/dialog_manager.h"
 #include "host/art/document_set.h"
@@ -141,6 +142,15 @@ std::string DialogDriver::Press(int32_t itemId, uint32_t modifiers) {
   manager_.NotifyItem(*item, kADMUserChangedNotifier);
   AfterAction();
   return "";
+}
+
+std::string DialogDriver::PickColour(int32_t itemId, const AIColor& colour) {
+  manager_.pendingColour = colour;
+  std::string error = Press(itemId);
+  if (manager_.pendingColour && error.empty())
+    error = ItemName(itemId) + " opens no colour picker";
+  manager_.pendingColour.reset();
+  return error;
 }
 
 std::string DialogDriver::Choose(int32_t itemId, int32_t index,
@@ -313,6 +323,17 @@ std::optional<AgentAction> ParseAgentAction(const std::string& text,
       return fail("expected bounds LEFT,TOP,RIGHT,BOTTOM");
     return a;
   }
+  if (verb == "colour" || verb == "color") {
+    a.kind = AgentAction::Kind::PickColour;
+    size_t eq = rest.find('=');
+    std::string why;
+    if (eq == std::string::npos || !ParseItem(rest.substr(0, eq), a.item))
+      return fail("expected colour ITEM=COLOUR");
+    auto colour = ParseColourText(rest.substr(eq + 1), &why);
+    if (!colour) return fail(why);
+    a.colour = *colour;
+    return a;
+  }
   if (verb == "text") {
     a.kind = AgentAction::Kind::SetText;
     size_t eq = rest.find('=');
@@ -374,6 +395,7 @@ std::string Perform(DialogDriver& driver, const AgentAction& a) {
     case AgentAction::Kind::Drag: return driver.Drag(a.item, a.points, a.modifiers);
     case AgentAction::Kind::Close: return driver.Close();
     case AgentAction::Kind::Bounds: return driver.SetBounds(a.bounds);
+    case AgentAction::Kind::PickColour: return driver.PickColour(a.item, a.colour);
   }
   return "unknown action";
 }
@@ -383,6 +405,9 @@ std::optional<std::string> UserAgent::ChooseFolder(const std::string&) {
   return std::nullopt;
 }
 bool UserAgent::AnswerYesNo(const std::string&) { return true; }
+std::optional<AIColor> UserAgent::ChooseColour(const std::string&, const AIColor&) {
+  return std::nullopt;
+}
 
 void DefaultAgent::RunModal(DialogDriver& dialog) {
   dialog.Press(dialog.dialog().defaultItem);
@@ -396,6 +421,9 @@ void ScriptedAgent::AddFolderAnswer(std::optional<std::string> folder) {
   folders_.push_back(std::move(folder));
 }
 void ScriptedAgent::AddYesNoAnswer(bool yes) { answers_.push_back(yes); }
+void ScriptedAgent::AddColourAnswer(std::optional<AIColor> colour) {
+  colours_.push_back(colour);
+}
 
 void ScriptedAgent::RunModal(DialogDriver& driver) {
   Dialog& dialog = driver.dialog();
@@ -429,6 +457,12 @@ bool ScriptedAgent::AnswerYesNo(const std::string&) {
   bool yes = answers_.front();
   answers_.pop_front();
   return yes;
+}
+std::optional<AIColor> ScriptedAgent::ChooseColour(const std::string&, const AIColor&) {
+  if (colours_.empty()) return std::nullopt;
+  auto answer = colours_.front();
+  colours_.pop_front();
+  return answer;
 }
 
 }  // namespace vx::host::adm

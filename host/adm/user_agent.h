@@ -52,6 +52,9 @@ class DialogDriver {
   // last; points in item coordinates.
   std::string Drag(int32_t itemId, const std::vector<ASPoint>& points,
                    uint32_t modifiers = 0);
+  // Presses an item that opens the colour picker and answers the picker
+  // with colour; an item that opens none is an error.
+  std::string PickColour(int32_t itemId, const AIColor& colour);
   // The palette's close box.
   std::string Close();
   // Moves / resizes the window as the user would.
@@ -75,10 +78,11 @@ inline std::string ItemAction(const char* verb, int32_t item, const std::string&
 
 // One action of a script, in the text form "set 7=50", "text 2=Preset 1",
 // "press 1", "press 4 alt", "choose 9=3", "choose menu=4 alt",
-// "double 2=3", "drag 16=0,0:10,10 shift", "close", "bounds 10,10,200,300".
+// "double 2=3", "drag 16=0,0:10,10 shift", "close", "bounds 10,10,200,300",
+// "colour 16=#ff8000" (press 16 and choose that colour in the picker).
 struct AgentAction {
   enum class Kind {
-    SetValue, SetText, Press, Choose, Drag, Close, Bounds, DoubleClick
+    SetValue, SetText, Press, Choose, Drag, Close, Bounds, DoubleClick, PickColour
   };
   Kind kind = Kind::Press;
   int32_t item = 0;
@@ -88,6 +92,7 @@ struct AgentAction {
   std::vector<ASPoint> points;
   uint32_t modifiers = 0;
   ASRect bounds{};
+  AIColor colour{};
 };
 std::optional<AgentAction> ParseAgentAction(const std::string& text,
                                             std::string* error);
@@ -103,6 +108,10 @@ class UserAgent {
   // Answers a folder chooser: the path, or nothing when cancelled.
   virtual std::optional<std::string> ChooseFolder(const std::string& message);
   virtual bool AnswerYesNo(const std::string& text);
+  // Answers the colour picker opened on current: the colour, or nothing
+  // when cancelled (the default).
+  virtual std::optional<AIColor> ChooseColour(const std::string& message,
+                                              const AIColor& current);
 };
 
 // Presses the default button of every modal dialog; cancels folder
@@ -114,17 +123,20 @@ class DefaultAgent : public UserAgent {
 
 // Acts from scripts: each modal dialog, found by its name or by "#<template
 // id>", takes the next script queued for it; a dialog without one gets its
-// default button pressed. Folder choosers and yes/no alerts take the next
-// queued answer.
+// default button pressed. Folder choosers, yes/no alerts and colour pickers
+// take the next queued answer.
 class ScriptedAgent : public UserAgent {
  public:
   void AddScript(const std::string& dialog, std::vector<AgentAction> actions);
   void AddFolderAnswer(std::optional<std::string> folder);
   void AddYesNoAnswer(bool yes);
+  void AddColourAnswer(std::optional<AIColor> colour);
 
   void RunModal(DialogDriver& dialog) override;
   std::optional<std::string> ChooseFolder(const std::string& message) override;
   bool AnswerYesNo(const std::string& text) override;
+  std::optional<AIColor> ChooseColour(const std::string& message,
+                                      const AIColor& current) override;
 
   // Actions that could not be carried out, with the reason.
   const std::vector<std::string>& failures() const { return failures_; }
@@ -135,6 +147,7 @@ class ScriptedAgent : public UserAgent {
   std::map<std::string, std::deque<std::vector<AgentAction>>> scripts_;
   std::deque<std::optional<std::string>> folders_;
   std::deque<bool> answers_;
+  std::deque<std::optional<AIColor>> colours_;
   std::vector<std::string> failures_;
   std::vector<std::string> seen_;
 };

@@ -52,6 +52,11 @@ int32_t AttrsFor(const Art& art, int32_t which) {
     if (!l->visible) attrs |= kArtHidden;
     if ((which & kArtSelected) && AnySelectedIn(art)) attrs |= kArtSelected;
   }
+  // Plug-in group art reads as selected while art of its edit group is (the
+  // source it was just made around, or art the user selected inside it).
+  if ((which & kArtSelected) && art.kind() == ArtKind::PluginGroup && art.editGroup() &&
+      AnySelectedIn(*art.editGroup()))
+    attrs |= kArtSelected;
   if ((which & kArtFullySelected) && FullySelected(art)) attrs |= kArtFullySelected;
   return attrs;
 }

@@ -44,6 +44,11 @@ bool ResolveCustomColour(const AIColor& colour, int32_t* kind, AIColorUnion* out
 }
 
 ASErr BlendColours(AIColor* a, AIColor* b, float f, float tint, bool* blended) {
+  return BlendColoursTinting(a, b, f, tint, false, blended);
+}
+
+ASErr BlendColoursTinting(AIColor* a, AIColor* b, float f, float tint,
+                          bool tintFill, bool* blended) {
   *blended = false;
   if (a->kind != b->kind) return kNoErr;
   if (a->kind == kCustomColor) {
@@ -57,13 +62,14 @@ ASErr BlendColours(AIColor* a, AIColor* b, float f, float tint, bool* blended) {
     a->c = ca;
     b->c = cb;
   }
+  AIColor* tinted = tintFill ? b : a;
   switch (a->kind) {
     case kGrayColor:
-      if (tint >= 0) a->c.g.gray = tint;
+      if (tint >= 0) tinted->c.g.gray = tint;
       Mix(a->c.g.gray, b->c.g.gray, f);
       break;
     case kFourColor:
-      if (tint >= 0) a->c.f.black = tint;
+      if (tint >= 0) tinted->c.f.black = tint;
       Mix(a->c.f.cyan, b->c.f.cyan, f);
       Mix(a->c.f.magenta, b->c.f.magenta, f);
       Mix(a->c.f.yellow, b->c.f.yellow, f);
@@ -71,7 +77,8 @@ ASErr BlendColours(AIColor* a, AIColor* b, float f, float tint, bool* blended) {
       a->c.f.black = std::min(a->c.f.black, 1.0f);
       break;
     case kThreeColor:
-      if (tint >= 0) a->c.rgb.red = a->c.rgb.green = a->c.rgb.blue = 1.0f - tint;
+      if (tint >= 0)
+        tinted->c.rgb.red = tinted->c.rgb.green = tinted->c.rgb.blue = 1.0f - tint;
       Mix(a->c.rgb.red, b->c.rgb.red, f);
       Mix(a->c.rgb.green, b->c.rgb.green, f);
       Mix(a->c.rgb.blue, b->c.rgb.blue, f);
@@ -90,24 +97,29 @@ ASErr RestyleArt(AIArtHandle art, float s, float f, int32_t fillMode,
     if (ASErr err = GetLeafStyle(leaf, type, &style)) return err;
     style.fillPaint = style.fillPaint && fillMode != 0;
     style.clip = ASBoolean(clip != 0);
-    if (s == 0.0f) {
-      style.strokePaint = false;
-    } else {
-      if (s < 1.0f) style.stroke.width *= s;
-      if (f < 1.0f || tint >= 0.0f) {
-        bool blended = false;
-        if (ASErr err = BlendColours(&style.stroke.color, &style.fill.color, f,
-                                     tint, &blended))
-          return err;
-        if (blended) style.stroke.overprint = false;
-      }
-      if (style.fillPaint && fillMode == 2) {
-        style.fill.color = style.stroke.color;
-        style.fill.overprint = style.stroke.overprint;
-      }
+    if (ASErr err = ShadeStroke(&style, s, f, tint, false)) return err;
+    if (s != 0.0f && style.fillPaint && fillMode == 2) {
+      style.fill.color = style.stroke.color;
+      style.fill.overprint = style.stroke.overprint;
     }
     return SetLeafStyle(leaf, type, style);
   });
+}
+
+ASErr ShadeStroke(AIPathStyle* style, float s, float f, float tint, bool tintFill) {
+  if (s == 0.0f) {
+    style->strokePaint = false;
+    return kNoErr;
+  }
+  if (s < 1.0f) style->stroke.width *= s;
+  if (f < 1.0f || tint >= 0.0f) {
+    bool blended = false;
+    if (ASErr err = BlendColoursTinting(&style->stroke.color, &style->fill.color, f, tint,
+                                        tintFill, &blended))
+      return err;
+    if (blended) style->stroke.overprint = false;
+  }
+  return kNoErr;
 }
 
 ASErr TransformLeaves(AIArtHandle art, const AIRealMatrix& matrix,

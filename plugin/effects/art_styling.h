@@ -75,12 +75,22 @@ bool ResolveCustomColour(const AIColor& colour, int32_t* kind, AIColorUnion* out
 // colours are resolved to their process colours first.
 ASErr BlendColours(AIColor* stroke, AIColor* fill, float f, float tint,
                    bool* blended);
+// The same with the tint put on the fill colour instead when tintFill is
+// set, so that the fill side of the blend darkens.
+ASErr BlendColoursTinting(AIColor* stroke, AIColor* fill, float f, float tint,
+                          bool tintFill, bool* blended);
 
 // Restyles every leaf of art: stroke width x s (s = 0: no stroke), colour
 // blended by f and tint, fill kept only for fillMode 1 and 2 (2: the fill
 // takes the new stroke colour), clip flag set to clip.
 ASErr RestyleArt(AIArtHandle art, float s, float f, int32_t fillMode,
                  int32_t clip, float tint);
+
+// One leaf's stroke for RestyleArt and its kin: s = 0 turns it off;
+// otherwise its width is multiplied by s (when below 1) and its colour
+// blended toward the fill by f with the tint on the side tintFill names
+// (when f < 1 or tint >= 0).
+ASErr ShadeStroke(AIPathStyle* style, float s, float f, float tint, bool tintFill);
 
 // Applies the matrix to every leaf of art (groups and compound paths are
 // never transformed as a whole), with the host's line scale and flags.

@@ -55,6 +55,15 @@ constexpr NeonPGParams kNeonFactoryParams = {
     .shadowOffset = 1.0f,
     .lightAngle = RecordRadians(135.0f)};
 
+// Copies of one stroke of width w in an automatic steps mode with T tracks
+// (0 in Manual); n - 1 is always a whole multiple of T.
+int32_t NeonAutoSteps(float w, int32_t stepsMode, int32_t tracks);
+// Shade f at colour position t (0..1) for gradient arc a and contrast k:
+// 1 at t = 0, 1 - k at t = 1.
+float NeonShade(float t, float arc, float contrast);
+// Builds the glow of every source object into `into`.
+ASErr NeonBuild(AIArtHandle into, AIArtHandle editGroup, const void* record);
+
 // Its action's keys; they move into its binding table when its palette
 // items are bound.
 inline constexpr ActionKeySpec kNeonActionKeys[] = {
@@ -78,6 +87,6 @@ inline constexpr EffectRow kNeonEffect = {
     "Neon", "VERSALiX4 Neon ", res::kNeonPalette, "QVR-VsX4LiveNeon",
     VX_RECORD(NeonPGParams), "VERSALiX4_PST_Neon.txt", 21,
     {"VsX4_Neon_Action", 18950, kNeonActionKeys, int(std::size(kNeonActionKeys))},
-    VX_EFFECT_BUTTONS(NeonPalette), nullptr, PendingBuild};
+    VX_EFFECT_BUTTONS(NeonPalette), nullptr, NeonBuild};
 
 }  // namespace vx

@@ -176,13 +176,19 @@ ASErr EffectArtSelected(AIArtHandle art, AIArtHandle edit, bool* selected) {
 
 }  // namespace
 
-ASErr RegeneratesInFocus(AIArtHandle art, bool* yes) {
+ASErr RegeneratesWhenSelected(AIArtHandle art, bool* yes) {
   *yes = true;
   if (gGlobals->HostIsAI8) return kNoErr;
   AIArtHandle edit = nullptr;
   if (ASErr err = sPluginGroup->GetPluginArtEditArt(art, &edit)) return err;
-  if (ASErr err = EffectArtSelected(art, edit, yes)) return err;
-  if (*yes) return kNoErr;
+  return EffectArtSelected(art, edit, yes);
+}
+
+ASErr RegeneratesInFocus(AIArtHandle art, bool* yes) {
+  if (ASErr err = RegeneratesWhenSelected(art, yes)) return err;
+  if (*yes || gGlobals->HostIsAI8) return kNoErr;
+  AIArtHandle edit = nullptr;
+  if (ASErr err = sPluginGroup->GetPluginArtEditArt(art, &edit)) return err;
   AIArtHandle focus = nullptr, first = nullptr;
   if (ASErr err = sText->GetTextFocus(&focus)) return err;
   if (focus)

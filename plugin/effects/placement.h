@@ -106,6 +106,9 @@ ASErr VisibleBounds(AIArtHandle art, AIRealRect* bounds);
 // child (its topmost object), so that typing into the source text updates
 // it. *yes false keeps the last result.
 ASErr RegeneratesInFocus(AIArtHandle art, bool* yes);
+// The same without the text focus (Trail): only while the art, or an object
+// of its edit group, is selected, on hosts other than version 8.
+ASErr RegeneratesWhenSelected(AIArtHandle art, bool* yes);
 
 // Calls make(child) for every child of the edit group, first to last; the
 // first error ends the walk.

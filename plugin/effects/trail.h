@@ -7,6 +7,7 @@
 #include <iterator>
 
 #include "effects/effect_table.h"
+#include "effects/placement.h"
 #include "presets/param_record.h"
 #include "vx_base.h"
 
@@ -59,10 +60,10 @@ static_assert(offsetof(TrailPGParams, dragLength) == 252);
 static_assert(offsetof(TrailPGParams, pivotOffset) == 256);
 static_assert(offsetof(TrailPGParams, dragVector) == 264);
 
-// Four-colour white: the factory file cannot know the document's colour
-// model, and the palette converts on use.
-constexpr AIColor kTrailFactoryWhite = {.kind = kFourColor,
-                                        .c = {.f = {0.0f, 0.0f, 0.0f, 0.0f}}};
+// White in the document's colour model: our documents are SVG, whose
+// colour model is RGB, so three-colour white.
+constexpr AIColor kTrailFactoryWhite = {.kind = kThreeColor,
+                                        .c = {.rgb = {1.0f, 1.0f, 1.0f}}};
 
 constexpr TrailPGParams kTrailFactoryParams = {
     .name = {},
@@ -85,8 +86,26 @@ constexpr TrailPGParams kTrailFactoryParams = {
     // 100 x (cos -45 degrees, sin -45 degrees)
     .dragVector = {70.710678f, -70.710678f}};
 
-// Its action's keys; they move into its binding table when its palette
-// items are bound.
+// One entry of the step table ("tDelta"): where the pivot goes, the scales,
+// the rotation (radians) and the colour position (0 the object's colours,
+// 1 the end colours).
+struct TrailStep {
+  float x, y;
+  float scaleH, scaleV;
+  float rotation;
+  float colour;
+};
+static_assert(sizeof(TrailStep) == 24);
+
+// Fills table[0 .. n] for n copies from pivot p0 along the drag vector.
+void TrailSteps(const TrailPGParams& params, AIRealPoint p0, int32_t n,
+                TrailStep* table);
+// Builds the sources and their trails into `into`.
+ASErr TrailBuild(AIArtHandle into, AIArtHandle editGroup, const void* record);
+
+// Its action's keys, in the record's field order (the derived vectors are
+// not keys: they follow from the directions and lengths); they move into its
+// binding table when its palette items are bound.
 inline constexpr ActionKeySpec kTrailActionKeys[] = {
     {ActionKey("styl"), ActionKey("enum"), true},
     {ActionKey("sTnt"), ActionKey("real"), true},
@@ -112,6 +131,6 @@ inline constexpr EffectRow kTrailEffect = {
     "Trail", "VERSALiX4 Trail ", res::kTrailPalette, "QVR-VsX4LiveTrail",
     VX_RECORD(TrailPGParams), "VERSALiX4_PST_Trail.txt", 25,
     {"VsX4_Trail_Action", 19450, kTrailActionKeys, int(std::size(kTrailActionKeys))},
-    VX_EFFECT_BUTTONS(TrailPalette), nullptr, PendingBuild};
+    VX_EFFECT_BUTTONS(TrailPalette), nullptr, TrailBuild, RegeneratesWhenSelected};
 
 }  // namespace vx

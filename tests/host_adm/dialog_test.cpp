@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "host/adm/colour_text.h"
 #include "host/adm/dialog_manager.h"
 #include "host/adm/user_agent.h"
 #include "host/core/user_interaction.h"
@@ -335,6 +336,61 @@ TEST_F(DialogTest, StringsMenusIconsAndAlerts) {
   EXPECT_EQ(kCanceledErr, sBasic->ChooseFolder("again", path, 64));
   sBasic->Beep();
   EXPECT_EQ(1, host_->user().beeps());
+}
+
+// A swatch: a press opens the colour picker on black and logs the answer.
+ASBoolean PickOnPress(ADMItemRef, ADMTrackerRef tracker) {
+  if (sTracker->GetAction(tracker) != kADMMouseDownAction) return 1;
+  AIColor black{}, chosen{};
+  black.kind = kGrayColor;
+  black.c.g.gray = 1;
+  const ASErr err = sBasic->ChooseColor("End Colour", &black, &chosen);
+  gLog.push_back(err ? "cancelled" : "picked " + FormatColourText(chosen));
+  return 1;
+}
+
+TEST(ColourText, TheThreeFormsAndTheirMistakes) {
+  struct Row { const char* text; const char* formatted; };  // null: refused
+  const Row rows[] = {
+      {"#ff8000", "#ff8000"}, {"#FFffFF", "#ffffff"}, {"cmyk(0,50,100,25)", "cmyk(0,50,100,25)"},
+      {"cmyk( 10 , 0,0,0)", "cmyk(10,0,0,0)"}, {"gray(40)", "gray(40)"},
+      {"#ff80", nullptr}, {"#gg8000", nullptr}, {"cmyk(0,0,0)", nullptr},
+      {"gray(101)", nullptr}, {"gray(-1)", nullptr}, {"rgb(1,2,3)", nullptr}, {"", nullptr},
+  };
+  for (const Row& r : rows) {
+    std::string error;
+    auto colour = ParseColourText(r.text, &error);
+    ASSERT_EQ(r.formatted != nullptr, colour.has_value()) << r.text;
+    if (colour) EXPECT_EQ(r.formatted, FormatColourText(*colour));
+    else EXPECT_NE(std::string::npos, error.find(r.text)) << error;
+  }
+  EXPECT_FLOAT_EQ(0.5f, ParseColourText("cmyk(0,50,100,25)", nullptr)->c.f.magenta);
+}
+
+TEST_F(DialogTest, TheColourPickerTakesTheAgentsAnswerOrTheActionsColour) {
+  AIColor chosen{};
+  AIColor red{};
+  red.kind = kThreeColor;
+  red.c.rgb = {1, 0, 0};
+  agent_.AddColourAnswer(red);
+  EXPECT_EQ(0, sBasic->ChooseColor("End Colour", nullptr, &chosen));
+  EXPECT_EQ("#ff0000", FormatColourText(chosen));
+  EXPECT_EQ(kCanceledErr, sBasic->ChooseColor("End Colour", &red, &chosen));
+  EXPECT_EQ(kSPBadParameterError, sBasic->ChooseColor("End Colour", &red, nullptr));
+
+  auto init = [](ADMDialogRef d) -> ASErr {
+    sItem->SetTrackProc(sDialog->GetItem(d, 6), PickOnPress);
+    return kNoErr;
+  };
+  agent_.AddScript("swatch", Script({"colour 6=cmyk(0,0,0,100)", "colour 4=#000000",
+                                     "press 6", "press 1"}));
+  EXPECT_EQ(1, sDialog->Modal(self_, "swatch", 400, 0, init, nullptr, 0));
+  const std::vector<std::string> expected = {"picked cmyk(0,0,0,100)", "cancelled"};
+  EXPECT_EQ(expected, gLog);
+  ASSERT_EQ(1u, agent_.failures().size());
+  EXPECT_NE(std::string::npos, agent_.failures()[0].find("opens no colour picker"));
+  std::string error;
+  EXPECT_FALSE(ParseAgentAction("colour 6=blue", &error));
 }
 
 void LogSelection(ADMItemRef item, ADMNotifierRef) {
