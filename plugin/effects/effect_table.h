@@ -49,6 +49,10 @@ using EffectBuildProc = ASErr (*)(AIArtHandle into, AIArtHandle editGroup,
 // The update of an effect whose drawing is not built yet: nothing.
 ASErr PendingBuild(AIArtHandle into, AIArtHandle editGroup, const void* record);
 
+// Whether an update of this effect art regenerates it now; *yes false keeps
+// the last result.
+using EffectRegenerateProc = ASErr (*)(AIArtHandle art, bool* yes);
+
 struct EffectRow {
   const char* name;          // "Border"
   const char* groupPrefix;   // "VERSALiX4 Border " (the name's first part)
@@ -61,6 +65,7 @@ struct EffectRow {
   EffectButtons buttons;
   const PaletteBinding* palette;  // null: the palette has only its buttons
   EffectBuildProc build;
+  EffectRegenerateProc regenerates = nullptr;  // null: every update regenerates
 };
 
 // Row i is LiveEffectIndex i.

@@ -102,6 +102,9 @@ struct PaletteField {
   bool hiddenInAction = false;    // registered without a label
   bool optionalInAction = false;  // a missing key on playback keeps the record's value
   const ActionHook* hook = nullptr;
+  // The action's type when it is not the unit's: a Choice recorded as a
+  // plain 'long' (its index).
+  uint32_t actionType = 0;
 };
 
 struct PaletteBinding {
@@ -132,6 +135,7 @@ struct ActionKeySpec {
 // The action key's type for a unit ('strn' for a field whose hook records
 // text, which the field says by its unit Integer and a hook).
 constexpr uint32_t ActionTypeOf(const PaletteField& f) {
+  if (f.actionType) return f.actionType;
   if (f.hook && f.unit == Unit::Integer) return ActionKey("strn");
   switch (f.unit) {
     case Unit::Percent:
@@ -143,16 +147,24 @@ constexpr uint32_t ActionTypeOf(const PaletteField& f) {
   }
 }
 
-// The action keys of a binding's fields, in order, for registration.
+// The action keys of a binding's fields, in order, for registration. A
+// record field shown by two items (a relative and an absolute spacing, each
+// under its own rule) lists its key twice: it is registered once.
 template <size_t N>
 struct ActionKeyList {
   ActionKeySpec keys[N];
+  int count;
 };
 template <size_t N>
 constexpr ActionKeyList<N> ActionKeysOf(const PaletteField (&fields)[N]) {
   ActionKeyList<N> out{};
-  for (size_t i = 0; i < N; ++i)
-    out.keys[i] = {fields[i].actionKey, ActionTypeOf(fields[i]), !fields[i].hiddenInAction};
+  for (size_t i = 0; i < N; ++i) {
+    bool repeated = false;
+    for (size_t j = 0; j < i; ++j) repeated = repeated || fields[j].actionKey == fields[i].actionKey;
+    if (!repeated)
+      out.keys[out.count++] = {fields[i].actionKey, ActionTypeOf(fields[i]),
+                               !fields[i].hiddenInAction};
+  }
   return out;
 }
 
