@@ -45,8 +45,50 @@ const std::vector<FieldSpec>& FieldsOf(int effect) {
       {"shadow-offset", FieldSpec::Number, 26, {}},
       {"light-angle", FieldSpec::Number, 30, {}},
   };
+  static const std::vector<FieldSpec> kFrame = {
+      {"side-h", FieldSpec::Number, 2, {}},
+      {"side-v", FieldSpec::Number, 4, {}},
+      {"keep-angle", FieldSpec::Toggle, 5, {}},
+      {"space-mode", FieldSpec::List, 6, {}},
+      {"sides-space", FieldSpec::Number, 8, {}},
+      {"sides-space-pt", FieldSpec::Number, 11, {}},
+      {"corner-space", FieldSpec::Number, 13, {}},
+      {"corner-space-pt", FieldSpec::Number, 16, {}},
+      {"corner-offset", FieldSpec::Number, 23, {}},
+      {"draw-at-corner", FieldSpec::Toggle, 25, {}},
+      {"cycling", FieldSpec::Choice, 0, {{"clockwise", 27}, {"counterclockwise", 28}}},
+  };
+  static const std::vector<FieldSpec> kGeneration = {
+      {"copies", FieldSpec::Number, 2, {}},
+      {"space-mode", FieldSpec::List, 3, {}},
+      {"space", FieldSpec::Number, 4, {}},
+      {"space-pt", FieldSpec::Number, 6, {}},
+      {"rate", FieldSpec::Number, 8, {}},
+      {"angle", FieldSpec::Number, 11, {}},
+      {"angle-step", FieldSpec::Number, 15, {}},
+      {"stacking", FieldSpec::Choice, 0, {{"above", 18}, {"below", 19}}},
+  };
+  static const std::vector<FieldSpec> kTiling = {
+      {"columns", FieldSpec::Number, 2, {}},
+      {"rows", FieldSpec::Number, 4, {}},
+      {"space-mode", FieldSpec::List, 5, {}},
+      {"space-h", FieldSpec::Number, 7, {}},
+      {"space-h-pt", FieldSpec::Number, 10, {}},
+      {"space-v", FieldSpec::Number, 12, {}},
+      {"space-v-pt", FieldSpec::Number, 15, {}},
+      {"stacking", FieldSpec::Choice, 0, {{"above", 18}, {"below", 19}}},
+      {"shrink-grow-h", FieldSpec::Number, 21, {}},
+      {"shrink-grow-v", FieldSpec::Number, 24, {}},
+      {"rotation-h", FieldSpec::Number, 28, {}},
+      {"rotation-v", FieldSpec::Number, 31, {}},
+      {"resize-spaces", FieldSpec::Toggle, 26, {}},
+  };
   static const std::vector<FieldSpec> kNone;
-  return effect == 0 ? kBorder : kNone;
+  if (effect == 0) return kBorder;
+  if (effect == FindEffect("Frame")) return kFrame;
+  if (effect == FindEffect("Generation")) return kGeneration;
+  if (effect == FindEffect("Tiling")) return kTiling;
+  return kNone;
 }
 
 // The palette action for FIELD=VALUE, or "" with *error set.
@@ -181,7 +223,8 @@ void SetUpEffectCommand(CLI::App& app, CommonOptions& common, int& exitCode) {
   cmd->add_option("--set", settings,
                   "FIELD=VALUE: a palette item, in the units the palette shows "
                   "(Border: gradient-arc, reverse, steps-mode, steps, offset, angle, "
-                  "style, shadow, tint, shadow-offset, light-angle)");
+                  "style, shadow, tint, shadow-offset, light-angle; Frame, Generation and "
+                  "Tiling: as their palettes' labels, e.g. columns, space-mode, space-h)");
   cmd->add_option("--preset", preset, "Apply a preset of the palette's menu (or \"Default Settings\")");
   AddCommonOptions(*cmd, common);
   cmd->callback([&common, &exitCode] {

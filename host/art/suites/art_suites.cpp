@@ -6,6 +6,7 @@
 #include "host/art/matching.h"
 #include "host/art/md_memory.h"
 #include "host/art/suites/suite_support.h"
+#include "host/core/call_failures.h"
 
 namespace vx::host::art {
 namespace {
@@ -71,6 +72,7 @@ ASErr DuplicateArt(AIArtHandle handle, int16_t paintOrder, AIArtHandle prepHandl
   Art* prep;
   if (!art || !PlacementOf(paintOrder, &placement) || !PrepFrom(prepHandle, &prep))
     return kSPBadParameterError;
+  if (ASErr err = Host::Current().failures().Check("DuplicateArt")) return err;
   Art* copy = nullptr;
   if (ASErr err = CurrentDocument()->Duplicate(art, placement, prep, &copy)) return err;
   if (newArt) *newArt = copy->handle();
@@ -248,6 +250,7 @@ ASErr TransformArtSuite(AIArtHandle handle, const AIRealMatrix* matrix,
                         AIReal lineScale, int32_t flags) {
   Art* art = ArtFrom(handle);
   if (!art || !matrix) return kSPBadParameterError;
+  if (ASErr err = Host::Current().failures().Check("TransformArt")) return err;
   return TransformArt(*CurrentDocument(), *art, *matrix, lineScale, flags);
 }
 const AITransformArtSuite kTransformArt = {TransformArtSuite};
