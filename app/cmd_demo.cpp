@@ -90,18 +90,27 @@ int ConvertSample(const DemoContext& context, const std::vector<std::string>& se
   return kExitOk;
 }
 
-// Live Border on the sample's shapes, through the effect command's path.
-int BorderSample(const DemoContext& context, const std::vector<std::string>& settings,
-                 std::string* svgText) {
+// A live effect on the sample's selected objects, through the effect
+// command's path.
+int EffectSample(const DemoContext& context, const char* effect,
+                 const std::vector<std::string>& select,
+                 const std::vector<std::string>& settings, std::string* svgText) {
   svg::ImportResult document;
   if (int code = ReadSvgDocument(context.samplePath.string(), &document)) return code;
   CommonOptions options = context.common;
-  options.select = {"square", "disc", "triangle", "ring", "curve"};
-  return ApplyLiveEffect(options, document, 0, settings, "",
+  options.select = select;
+  return ApplyLiveEffect(options, document, FindEffect(effect), settings, "",
                          [&](const host::art::Document& doc) {
                            *svgText = svg::ExportSvg(doc, &document.kept);
                            return int(kExitOk);
                          });
+}
+
+// Live Border on the sample's shapes.
+int BorderSample(const DemoContext& context, const std::vector<std::string>& settings,
+                 std::string* svgText) {
+  return EffectSample(context, "Border", {"square", "disc", "triangle", "ring", "curve"},
+                      settings, svgText);
 }
 
 // Fractalize's filter (or live effect) on the sample's selected objects.
@@ -145,6 +154,31 @@ const std::vector<GalleryEntry>& Gallery() {
        "--set shadow=on --set tint=60 --set shadow-offset=4 --set light-angle=135",
        [](const DemoContext& c, std::string* s) {
          return BorderSample(c, {"shadow=on", "tint=60", "shadow-offset=4", "light-angle=135"}, s);
+       }},
+      {"tiling", "Live Tiling: four columns shrinking to half size and turning a quarter turn, "
+       "two rows downwards",
+       "versalix4 effect Tiling sample.svg -o tiling.svg --select square --set columns=4 "
+       "--set rows=2 --set space-v=-110 --set shrink-grow-h=50 --set rotation-h=90",
+       [](const DemoContext& c, std::string* s) {
+         return EffectSample(c, "Tiling", {"square"},
+                             {"columns=4", "rows=2", "space-v=-110", "shrink-grow-h=50",
+                              "rotation-h=90"}, s);
+       }},
+      {"generation", "Live Generation: a spiral of copies, each 85 % of the last, turning 30 degrees",
+       "versalix4 effect Generation sample.svg -o generation.svg --select triangle "
+       "--set copies=14 --set space=70 --set rate=85 --set angle=180 --set angle-step=30",
+       [](const DemoContext& c, std::string* s) {
+         return EffectSample(c, "Generation", {"triangle"},
+                             {"copies=14", "space=70", "rate=85", "angle=180", "angle-step=30"},
+                             s);
+       }},
+      {"frame", "Live Frame: a clockwise frame of copies turning with the sides, one in each corner",
+       "versalix4 effect Frame sample.svg -o frame.svg --select ring --set side-h=3 "
+       "--set side-v=2 --set sides-space=60 --set corner-space=60 --set cycling=clockwise",
+       [](const DemoContext& c, std::string* s) {
+         return EffectSample(c, "Frame", {"ring"},
+                             {"side-h=3", "side-v=2", "sides-space=60", "corner-space=60",
+                              "cycling=clockwise"}, s);
        }},
       {"fractalize-koch", "Fractalize: Equilateral Triangle2 at level 3, no resampling",
        "versalix4 fractalize sample.svg -o fractalize-koch.svg --select square,triangle,curve "
