@@ -367,6 +367,12 @@ TEST_F(PatternEffectsTest, TheCommandLineSetsFieldsAndUpdateRegeneratesFromTheFi
                      dir);
   ASSERT_EQ(0, run.exitCode) << run.err;
   EXPECT_EQ(6u + 1, paths("updated.svg"));
+  run = RunVersalix4("effect Generation " + (dir / "in.svg").string() + " -o " +
+                         (dir / "generated.svg").string() + " --preset \"Default Settings\"" +
+                         settings,
+                     dir);
+  ASSERT_EQ(0, run.exitCode) << run.err;
+  EXPECT_EQ(20u + 1, paths("generated.svg"));
   run = RunVersalix4("effect Frame " + (dir / "in.svg").string() + " -o " +
                          (dir / "framed.svg").string() + " --set no-such=1" + settings,
                      dir);
