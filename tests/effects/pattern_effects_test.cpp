@@ -222,6 +222,26 @@ TEST_F(PatternEffectsTest, CornerOffsetDropsTheCornersAndShiftsTheRuns) {
   EXPECT_NEAR(115.0f, BoxOf(copies[2]).cy(), 1e-4f);
 }
 
+TEST_F(PatternEffectsTest, FramePaletteButtonsSetTheCornerOffsetAndModesShowTheirItems) {
+  ASSERT_EQ(0, ChooseWindowItem(kFrame));
+  auto* record = static_cast<FramePGParams*>(globals().effectRecords[kFrame]);
+  host::adm::Dialog& palette = *Palette(kFrame);
+  for (int32_t k = 0; k < 3; ++k) {
+    Act(kFrame, "press " + std::to_string(kFrameOffsetMinus + k));
+    EXPECT_FLOAT_EQ(kFrameOffsetButtonValues[k], record->cornerOffset);
+    EXPECT_FLOAT_EQ(100 * kFrameOffsetButtonValues[k], float(palette.GetItem(kFrameOffset)->Value()));
+    EXPECT_EQ(k == 1, palette.GetItem(kFrameDrawAtCorner)->enabled) << k;
+  }
+  EXPECT_TRUE(palette.GetItem(kFrameSidesPercent)->visible);
+  EXPECT_FALSE(palette.GetItem(kFrameSidesPoints)->visible);
+  Act(kFrame, "choose " + std::to_string(kFrameSpaceMode) + "=1");
+  EXPECT_EQ(1, record->frameSpaceMode);
+  EXPECT_FALSE(palette.GetItem(kFrameSidesPercent)->visible);
+  EXPECT_TRUE(palette.GetItem(kFrameCornerPoints)->visible);
+  Act(kFrame, "set " + std::to_string(kFrameCornerPoints) + "=7.5");
+  EXPECT_FLOAT_EQ(7.5f, record->cornerSpace);
+}
+
 // ---- what the three share --------------------------------------------------------
 
 struct Factory {
@@ -330,6 +350,12 @@ TEST_F(PatternEffectsTest, RecordedActionsPlayBackTheSameRecordInEitherSpaceMode
     const host::RecordedAction recorded = host().actions().recorded()[0];
     host().actions().ClearRecorded();
     EXPECT_EQ(Effect(f.effect).action.eventName, recorded.eventName);
+    if (f.effect == kTiling) {  // absolute space: points, recorded once
+      const host::ActionValue* space = recorded.value.Find(ActionKey("hMov"));
+      ASSERT_NE(nullptr, space);
+      EXPECT_EQ(ActionParamUnitID(unitPixels), space->unit);
+      EXPECT_DOUBLE_EQ(12.5, space->real);
+    }
     std::memcpy(globals().effectRecords[f.effect], kFactories[i].record, size);
     Source(50);
     ASSERT_EQ(0, host::DoAction(host(), Effect(f.effect).action.eventName, recorded.value,
