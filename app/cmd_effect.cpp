@@ -12,6 +12,7 @@
 #include "app/cli.h"
 #include "app/document_files.h"
 #include "app/effect_session.h"
+#include "effects/effect_table.h"
 #include "host/art/document_set.h"
 #include "host/core/registrations.h"
 #include "host/svg/svg_effect_art.h"
@@ -22,73 +23,33 @@ namespace {
 
 // A palette item as the command line names it.
 struct FieldSpec {
-  const char* field;  // "steps-mode"
+  std::string field;  // "steps-mode"
   enum Kind { Number, Toggle, List, Choice } kind;
   int32_t item;
-  // Choice: the radio buttons' values and ids ("outside" 19, "inside" 20).
-  std::vector<std::pair<const char*, int32_t>> choices;
+  // Choice: the radio buttons' names and ids ("outside" 19, "inside" 20).
+  std::vector<std::pair<std::string, int32_t>> choices;
 };
 
-// The palettes' fields, by effect. Effects whose own items are not built
-// yet take presets only.
-const std::vector<FieldSpec>& FieldsOf(int effect) {
-  static const std::vector<FieldSpec> kBorder = {
-      {"gradient-arc", FieldSpec::Number, 2, {}},
-      {"reverse", FieldSpec::Toggle, 8, {}},
-      {"steps-mode", FieldSpec::List, 9, {}},
-      {"steps", FieldSpec::Number, 11, {}},
-      {"offset", FieldSpec::Number, 13, {}},
-      {"angle", FieldSpec::Number, 17, {}},
-      {"style", FieldSpec::Choice, 0, {{"outside", 19}, {"inside", 20}}},
-      {"shadow", FieldSpec::Toggle, 21, {}},
-      {"tint", FieldSpec::Number, 23, {}},
-      {"shadow-offset", FieldSpec::Number, 26, {}},
-      {"light-angle", FieldSpec::Number, 30, {}},
-  };
-  static const std::vector<FieldSpec> kFrame = {
-      {"side-h", FieldSpec::Number, 2, {}},
-      {"side-v", FieldSpec::Number, 4, {}},
-      {"keep-angle", FieldSpec::Toggle, 5, {}},
-      {"space-mode", FieldSpec::List, 6, {}},
-      {"sides-space", FieldSpec::Number, 8, {}},
-      {"sides-space-pt", FieldSpec::Number, 11, {}},
-      {"corner-space", FieldSpec::Number, 13, {}},
-      {"corner-space-pt", FieldSpec::Number, 16, {}},
-      {"corner-offset", FieldSpec::Number, 23, {}},
-      {"draw-at-corner", FieldSpec::Toggle, 25, {}},
-      {"cycling", FieldSpec::Choice, 0, {{"clockwise", 27}, {"counterclockwise", 28}}},
-  };
-  static const std::vector<FieldSpec> kGeneration = {
-      {"copies", FieldSpec::Number, 2, {}},
-      {"space-mode", FieldSpec::List, 3, {}},
-      {"space", FieldSpec::Number, 4, {}},
-      {"space-pt", FieldSpec::Number, 6, {}},
-      {"rate", FieldSpec::Number, 8, {}},
-      {"angle", FieldSpec::Number, 11, {}},
-      {"angle-step", FieldSpec::Number, 15, {}},
-      {"stacking", FieldSpec::Choice, 0, {{"above", 18}, {"below", 19}}},
-  };
-  static const std::vector<FieldSpec> kTiling = {
-      {"columns", FieldSpec::Number, 2, {}},
-      {"rows", FieldSpec::Number, 4, {}},
-      {"space-mode", FieldSpec::List, 5, {}},
-      {"space-h", FieldSpec::Number, 7, {}},
-      {"space-h-pt", FieldSpec::Number, 10, {}},
-      {"space-v", FieldSpec::Number, 12, {}},
-      {"space-v-pt", FieldSpec::Number, 15, {}},
-      {"stacking", FieldSpec::Choice, 0, {{"above", 18}, {"below", 19}}},
-      {"shrink-grow-h", FieldSpec::Number, 21, {}},
-      {"shrink-grow-v", FieldSpec::Number, 24, {}},
-      {"rotation-h", FieldSpec::Number, 28, {}},
-      {"rotation-v", FieldSpec::Number, 31, {}},
-      {"resize-spaces", FieldSpec::Toggle, 26, {}},
-  };
-  static const std::vector<FieldSpec> kNone;
-  if (effect == 0) return kBorder;
-  if (effect == FindEffect("Frame")) return kFrame;
-  if (effect == FindEffect("Generation")) return kGeneration;
-  if (effect == FindEffect("Tiling")) return kTiling;
-  return kNone;
+// The palette's fields, read from the effect's binding table in the
+// plug-in: its names, the items showing them and, for radio buttons, the
+// buttons' texts. Effects whose palettes are not bound take presets only.
+std::vector<FieldSpec> FieldsOf(const host::adm::Dialog& palette, int effect) {
+  std::vector<FieldSpec> fields;
+  const PaletteBinding* binding = Effect(effect).palette;
+  if (!binding) return fields;
+  for (const PaletteField& f : *binding) {
+    FieldSpec spec{f.name, FieldSpec::Number, f.item, {}};
+    if (f.unit == Unit::Flag) spec.kind = FieldSpec::Toggle;
+    if (f.unit == Unit::Choice) spec.kind = FieldSpec::List;
+    if (f.unit == Unit::Radio) {
+      spec.kind = FieldSpec::Choice;
+      for (int32_t k = 0; k < f.radioCount; ++k)
+        if (const host::adm::Item* radio = palette.GetItem(f.radios[k]))
+          spec.choices.emplace_back(Lower(radio->Text()), f.radios[k]);
+    }
+    fields.push_back(std::move(spec));
+  }
+  return fields;
 }
 
 // The palette action for FIELD=VALUE, or "" with *error set.
@@ -101,7 +62,7 @@ std::string ActionFor(const host::adm::Dialog& palette, int effect, const std::s
   }
   const std::string field = Lower(setting.substr(0, eq));
   const std::string value = setting.substr(eq + 1);
-  const auto& fields = FieldsOf(effect);
+  const auto fields = FieldsOf(palette, effect);
   auto spec = std::find_if(fields.begin(), fields.end(),
                            [&](const FieldSpec& f) { return field == f.field; });
   if (spec == fields.end()) {
@@ -109,7 +70,7 @@ std::string ActionFor(const host::adm::Dialog& palette, int effect, const std::s
              " palette has no field \"" + field + "\"";
     if (!fields.empty()) {
       *error += "; its fields are:";
-      for (const FieldSpec& f : fields) *error += std::string(" ") + f.field;
+      for (const FieldSpec& f : fields) *error += " " + f.field;
     }
     return "";
   }
@@ -223,8 +184,8 @@ void SetUpEffectCommand(CLI::App& app, CommonOptions& common, int& exitCode) {
   cmd->add_option("--set", settings,
                   "FIELD=VALUE: a palette item, in the units the palette shows "
                   "(Border: gradient-arc, reverse, steps-mode, steps, offset, angle, "
-                  "style, shadow, tint, shadow-offset, light-angle; Frame, Generation and "
-                  "Tiling: as their palettes' labels, e.g. columns, space-mode, space-h)");
+                  "style, shadow, tint, shadow-offset, light-angle; a wrong FIELD lists "
+                  "the effect's fields)");
   cmd->add_option("--preset", preset, "Apply a preset of the palette's menu (or \"Default Settings\")");
   AddCommonOptions(*cmd, common);
   cmd->callback([&common, &exitCode] {
