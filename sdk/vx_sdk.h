@@ -19,6 +19,7 @@
 #include "sp_blocks.h"
 #include "sp_messages.h"
 #include "sp_plugins.h"
+#include "vx_art_clip.h"
 #include "vx_base.h"
 #include "vx_resources.h"
 #endif

@@ -16,6 +16,7 @@
 #include "host/core/preferences.h"
 #include "host/core/registrations.h"
 #include "host/core/user_interaction.h"
+#include "host/svg/svg_clip_suite.h"
 
 namespace vx::host {
 
@@ -77,6 +78,7 @@ void Host::RegisterCoreSuites() {
   RegisterUserSuites(*this);
   adm::RegisterAdmSuites(*this);
   art::RegisterArtSuites(*this);
+  svg::RegisterArtClipSuite(*this);
   // Every other suite of the interface stays acquirable even before its
   // family publishes a real table.
   suites_.AddPlaceholdersForKnownSuites();

@@ -153,6 +153,7 @@ class Importer {
   bool ReadClipGroup(const pugi::xml_node& node, const Context& context, Art* container,
                      Art** inner);
   std::optional<BezierPaths> ShapeGeometry(const pugi::xml_node& node);
+  static void ApplyNodeTypes(const pugi::xml_node& node, BezierPaths& geometry);
   AIPathStyle PathStyleOf(const pugi::xml_node& node, const Style& style, const Context& ctx,
                           const Geom::Rect* bbox, KeptElement& kept);
   bool PaintOf(const pugi::xml_node& node, std::string_view text, const Style& style,
@@ -561,6 +562,16 @@ std::optional<BezierPaths> Importer::ShapeGeometry(const pugi::xml_node& node) {
   return BezierPaths{PolylinePath(points, name == "polygon")};
 }
 
+void Importer::ApplyNodeTypes(const pugi::xml_node& node, BezierPaths& geometry) {
+  std::string_view types = node.attribute("sodipodi:nodetypes").value();
+  if (LocalName(node) != "path" || geometry.size() != 1) return;
+  std::vector<Anchor>& anchors = geometry[0].anchors;
+  // A closed path's letters name its first anchor again at the end.
+  const std::size_t letters = anchors.size() + (geometry[0].closed ? 1 : 0);
+  if (types.size() != letters) return;
+  for (std::size_t i = 0; i < anchors.size(); ++i) anchors[i].corner = types[i] == 'c';
+}
+
 Segment Importer::ToSegment(const Anchor& a) const {
   Segment s{};
   s.p = {float(a.p[0]), float(a.p[1])};
@@ -598,6 +609,7 @@ Art* Importer::MakePathArt(const BezierPaths& paths, const AIPathStyle& style, A
 void Importer::ReadShape(const pugi::xml_node& node, const Context& context, Art* container) {
   auto geometry = ShapeGeometry(node);
   if (!geometry) return;
+  if (limits_.cornersFromNodeTypes) ApplyNodeTypes(node, *geometry);
   if (geometry->empty()) {
     if (node.attribute("id")) Note("empty shapes dropped");
     return;

@@ -23,6 +23,11 @@ namespace vx::host::svg {
 struct ImportLimits {
   int maxDepth = 200;           // deeper elements are dropped (noted)
   double maxCoordinate = 1e8;   // shapes beyond this are dropped (noted)
+  // Corner flags of a one-subpath <path> from its sodipodi:nodetypes ("c"
+  // corner, any other letter smooth) instead of from its handles, when the
+  // letters match its anchors. Art clips say which line points are smooth
+  // this way; ordinary documents keep the flags their handles give.
+  bool cornersFromNodeTypes = false;
 };
 
 struct ImportResult {

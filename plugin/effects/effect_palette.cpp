@@ -233,11 +233,8 @@ ASErr InitEffectPalette(ADMDialogRef dialog) {
   void* record = nullptr;
   if (!NewBlock(size_t(info.record.size), info.record.name, &record)) {
     gGlobals->effectRecords[effect] = record;
-    std::strncpy(gGlobals->CurrentPresetFile, info.presetFile,
-                 kPresetFileNameSize - 1);
-    gGlobals->CurrentPresetFile[kPresetFileNameSize - 1] = 0;
     // A failure leaves the factory values in the record.
-    LoadLastSettingOrDefaults(record);
+    LoadLastSettingOrDefaults(info.presetFile, record);
     SetUpFlyout(effect, dialog);
     char title[kTitleSize] = "";
     if (sADMBasic &&
@@ -261,12 +258,7 @@ void DestroyEffectPalette(ADMDialogRef dialog) {
   if (effect < 0) return;
   SaveDocking(effect, dialog);
   void* record = gGlobals->effectRecords[effect];
-  if (record) {
-    std::strncpy(gGlobals->CurrentPresetFile, Effect(effect).presetFile,
-                 kPresetFileNameSize - 1);
-    gGlobals->CurrentPresetFile[kPresetFileNameSize - 1] = 0;
-    SavePreset(record, kLastSettingIndex);
-  }
+  if (record) SavePreset(Effect(effect).presetFile, record, kLastSettingIndex);
   FreeBlock(record);
   gGlobals->effectRecords[effect] = nullptr;
   gGlobals->effectPalettes[effect] = nullptr;

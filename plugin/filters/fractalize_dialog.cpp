@@ -267,19 +267,14 @@ ASErr InitDialog(ADMDialogRef dialog) {
 ASErr RunFractalizeDialog(FractalizeDialogContext* context, bool* ok) {
   *ok = false;
   if (!sADMDialog) return kNoErr;
-  std::snprintf(gGlobals->CurrentPresetFile, kPresetFileNameSize, "%s",
-                kFractalizePresetFile);
   const int32_t ended =
       sADMDialog->Modal(context->plugin, "Fractalize Plug-in Dialog",
                         kFractalizeDialog, kADMModalDialogStyle, InitDialog,
                         context, 0);
   gGlobals->FractalPreviewOn = 0;
   *ok = ended == kFractalOk;
-  // The preset menu may have chosen another file while the dialog ran.
-  std::snprintf(gGlobals->CurrentPresetFile, kPresetFileNameSize, "%s",
-                kFractalizePresetFile);
   FractalizeParams last = *context->record;
-  (void)SavePreset(&last, kLastSettingIndex);
+  (void)SavePreset(kFractalizePresetFile, &last, kLastSettingIndex);
   return kNoErr;
 }
 

@@ -275,6 +275,9 @@ ASErr ResamplePath(AIArtHandle path, const FractalizeParams& params) {
     if (count >= kResampleLimit) return kNoErr;
     list[count++] = source[n - 1];
   }
+  // The appends stop before writing past the buffer; a list that still
+  // reached the limit with its last anchor leaves the path as it was.
+  if (count >= kResampleLimit) return kNoErr;
 
   for (int32_t j = 0; j < count; ++j) {
     if (j + 1 < count) {

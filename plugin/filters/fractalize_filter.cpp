@@ -22,11 +22,6 @@ constexpr ActionParamKeyID Key(const char (&k)[5]) {
   return VX_FOURCC(k[0], k[1], k[2], k[3]);
 }
 
-void SelectFractalizePresets() {
-  std::snprintf(gGlobals->CurrentPresetFile, kPresetFileNameSize, "%s",
-                kFractalizePresetFile);
-}
-
 // The host's parameter block of the filter, made (with the last used
 // values, else the factory ones) when the host has none.
 ASErr ParameterBlock(AIFilterMessage* message, FractalizeParams** record) {
@@ -39,9 +34,8 @@ ASErr ParameterBlock(AIFilterMessage* message, FractalizeParams** record) {
       return kMemErr4;
     auto* fresh = static_cast<FractalizeParams*>(*handle);
     *fresh = kFractalizeFactoryParams;
-    SelectFractalizePresets();
     FractalizeParams last = kFractalizeFactoryParams;
-    if (!LoadLastSettingOrDefaults(&last)) *fresh = last;
+    if (!LoadLastSettingOrDefaults(kFractalizePresetFile, &last)) *fresh = last;
     gGlobals->fractalizeDialogPosition.saved = 0;
     message->parameters = handle;
   }
@@ -129,9 +123,8 @@ ASErr FractalizeRecordAction(AIFilterMessage* message) {
 }
 
 ASErr FractalizeDoAction(DoActionMessage* message) {
-  SelectFractalizePresets();
   FractalizeParams p = kFractalizeFactoryParams;
-  (void)LoadLastSettingOrDefaults(&p);
+  (void)LoadLastSettingOrDefaults(kFractalizePresetFile, &p);
   if (message->param && sActionManager) {
     // A value the recording lacks keeps the last used one.
     AIActionParamValueRef v = message->param;
@@ -168,7 +161,6 @@ ASErr FractalizeEditParameters(AILiveEffectEditParamMessage* message) {
   PluginGlobals& g = *gGlobals;
   FractalizeParams p = kFractalizeFactoryParams;
   if (ReadFractalizeEntries(message->parameters, &p)) {
-    SelectFractalizePresets();
     p = kFractalizeFactoryParams;
     g.FractalSeed = static_cast<int32_t>(sUser->GetTickCount());
     g.fractalizeDialogPosition.saved = 0;

@@ -5,11 +5,11 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "filters/filter_preset_kinds.h"
 #include "filters/kinds3d.h"
 #include "filters/transform3d_filter.h"
 #include "filters/transform3d_history.h"
 #include "filters/transform3d_preview.h"
-#include "presets/preset_kinds.h"
 #include "presets/preset_menu.h"
 #include "shell/blocks.h"
 #include "shell/globals.h"
@@ -105,10 +105,9 @@ void ResetToKindDefaults(DialogState* s, int kind) {
 
 // The kind's Last Setting, or its defaults.
 void LoadKindRecord(DialogState* s, int kind) {
-  std::snprintf(gGlobals->CurrentPresetFile, kPresetFileNameSize, "%s",
-                TransformPresetFile(kind));
   TransformParams* p = s->record;
-  if (LoadLastSettingOrDefaults(p) || p->kind != kind) {
+  if (LoadLastSettingOrDefaults(TransformPresetFile(kind), p) ||
+      p->kind != kind) {
     ResetToKindDefaults(s, kind);
     return;
   }
@@ -119,9 +118,7 @@ void LoadKindRecord(DialogState* s, int kind) {
 void SaveLastSetting(DialogState* s) {
   TransformParams* p = s->record;
   FractionsFromCursorOffset(p);
-  std::snprintf(gGlobals->CurrentPresetFile, kPresetFileNameSize, "%s",
-                TransformPresetFile(p->kind));
-  SavePreset(p, kLastSettingIndex);
+  SavePreset(TransformPresetFile(p->kind), p, kLastSettingIndex);
 }
 
 void SetFloat(ADMDialogRef d, int32_t id, float v) {

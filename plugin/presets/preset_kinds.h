@@ -1,5 +1,6 @@
 // The table of preset kinds: every preset file, in installation order, with
-// the record it stores and that record's field table.
+// the record it stores and that record's field table. The kinds are listed
+// by their families (filters, tools, effects); this table joins the lists.
 #pragma once
 
 #include <cstdint>
@@ -17,10 +18,14 @@ const PresetKind* FindPresetKind(const char* fileName);
 // The kind whose file is "VERSALiX4_PST_<name>.txt", name compared without
 // regard to case ("border", "3DSphere"); null when none is.
 const PresetKind* FindPresetKindByName(const char* name);
-// The preset file of a 3D kind (0 .. 11); null outside.
-const char* TransformPresetFile(int transformKind);
 
 // Largest record size over all kinds.
 constexpr uint32_t kLargestPresetRecord = 512;
+
+// The families' own lists, each in installation order: kind i of the
+// family, null past its end. Defined beside the families' records.
+const PresetKind* FilterPresetKindAt(int i);  // the 3D kinds, Fractalize
+const PresetKind* ToolPresetKindAt(int i);    // the tools with presets
+const PresetKind* EffectPresetKindAt(int i);  // the thirteen live effects
 
 }  // namespace vx

@@ -79,8 +79,8 @@ void ShowCode(const PresetMenuOwner& owner, ASErr code) {
 }
 
 // The user's file of the owner's kind.
-ASErr UserFile(char* path, std::size_t size) {
-  return CurrentPresetPath(path, size);
+ASErr UserFile(const PresetMenuOwner& owner, char* path, std::size_t size) {
+  return UserPresetPath(owner.presetFile, path, size);
 }
 
 // "<folder>/<preset file>" of a folder the user chose.
@@ -102,7 +102,7 @@ bool SameFile(const char* a, const char* b) {
 ASErr RefillList(ADMDialogRef dialog) {
   ADMListRef list = ListOf(dialog, kListItem);
   while (sADMList->NumberOfEntries(list) > 0) sADMList->RemoveEntry(list, 0);
-  return FillPresetList(list, gGlobals->CurrentPresetFile, false);
+  return FillPresetList(list, StateOf(dialog).owner->presetFile, false);
 }
 
 // ---- New ------------------------------------------------------------------------
@@ -120,8 +120,7 @@ void NewPreset(ADMDialogRef dialog) {
   presets::SetRecordName(record, name);
   if (!preset_ui::AskPresetName(owner.plugin, kPresetNewNameDialog, record))
     return;
-  SelectPresetFile(owner);
-  if (AppendPreset(record)) {
+  if (AppendPreset(owner.presetFile, record)) {
     ShowPresetFileError(owner.plugin);
     return;
   }
@@ -165,8 +164,7 @@ void DeleteSelection(ADMDialogRef dialog) {
   for (int32_t i = 0; i < count; ++i)
     if (sADMEntry->IsSelected(sADMList->IndexEntry(list, i)))
       positions[std::size_t(n++)] = PresetIndex(i);
-  SelectPresetFile(owner);
-  if (DeletePresets(positions.get(), n)) {
+  if (DeletePresets(owner.presetFile, positions.get(), n)) {
     ShowPresetFileError(owner.plugin);
     return;
   }
@@ -192,8 +190,7 @@ void UpdateEntry(ADMDialogRef dialog, int32_t position) {
   if (!preset_ui::AskPresetName(owner.plugin, kPresetUpdateNameDialog, record))
     return;
   sADMEntry->SetText(entry, record);
-  SelectPresetFile(owner);
-  if (SavePreset(record, PresetIndex(position))) {
+  if (SavePreset(owner.presetFile, record, PresetIndex(position))) {
     ShowPresetFileError(owner.plugin);
     return;
   }
@@ -265,12 +262,11 @@ void Import(ADMDialogRef dialog) {
     ShowPresetMessage(owner.plugin, kMaxTextIndex);
     return;
   }
-  SelectPresetFile(owner);
   char folder[kPresetPathSize], source[kPresetPathSize], own[kPresetPathSize];
   if (ChooseFolder(owner.plugin, folder, sizeof folder)) return;  // cancelled
   ASErr err = kNoErr;
   if (!FileInFolder(folder, owner.presetFile, source, sizeof source) ||
-      UserFile(own, sizeof own))
+      UserFile(owner, own, sizeof own))
     err = kImportNotFoundErr;
   else if (PresetFileCheck(source))
     err = kImportNotFoundErr;
@@ -322,11 +318,10 @@ void Import(ADMDialogRef dialog) {
 
 void Export(ADMDialogRef dialog) {
   const PresetMenuOwner& owner = *StateOf(dialog).owner;
-  SelectPresetFile(owner);
   char folder[kPresetPathSize], target[kPresetPathSize], own[kPresetPathSize];
   if (ChooseFolder(owner.plugin, folder, sizeof folder)) return;  // cancelled
   if (!FileInFolder(folder, owner.presetFile, target, sizeof target) ||
-      UserFile(own, sizeof own)) {
+      UserFile(owner, own, sizeof own)) {
     ShowCode(owner, kExportNotFoundErr);
     return;
   }
@@ -411,8 +406,7 @@ void FinishDrag(ADMDialogRef dialog, ManagerState& state) {
   state.dragFrom = state.dragAt = -1;
   if (from == to) return;
   const PresetMenuOwner& owner = *state.owner;
-  SelectPresetFile(owner);
-  const ASErr err = MovePreset(PresetIndex(from), PresetIndex(to));
+  const ASErr err = MovePreset(owner.presetFile, PresetIndex(from), PresetIndex(to));
   RefillList(dialog);
   ADMListRef list = ListOf(dialog, kListItem);
   if (ADMEntryRef moved = sADMList->IndexEntry(list, err ? from : to)) {
@@ -479,7 +473,6 @@ ASErr InitManager(ADMDialogRef dialog) {
   char title[128];
   PresetText(owner.plugin, kManagerTitleIndex, title, sizeof title);
   sADMDialog->SetText(dialog, title);
-  SelectPresetFile(owner);
   if (ASErr err = RefillList(dialog)) {
     StateOf(dialog).initError = err;
     return err;
@@ -499,7 +492,6 @@ ASErr RunPresetManager(const PresetMenuOwner& owner) {
   if (!sADMDialog || !sADMItem || !sADMList || !sADMList->PickEntry ||
       !sADMEntry || !sADMBasic || !sADMTracker || !gGlobals)
     return kCantHappenErr;
-  SelectPresetFile(owner);
   ManagerState state{&owner, 0, kNoErr, -1, -1};
   int32_t ended = sADMDialog->Modal(owner.plugin, nullptr, kPresetManagerDialog,
                                     kADMResizingModalDialogStyle, InitManager,

@@ -81,13 +81,6 @@ ADMListRef MenuList(const PresetMenuOwner& owner) {
 
 }  // namespace
 
-void SelectPresetFile(const PresetMenuOwner& owner) {
-  if (!gGlobals || !owner.presetFile) return;
-  std::memset(gGlobals->CurrentPresetFile, 0, kPresetFileNameSize);
-  std::strncpy(gGlobals->CurrentPresetFile, owner.presetFile,
-               kPresetFileNameSize - 1);
-}
-
 ASErr FillPresetMenu(const PresetMenuOwner& owner) {
   ADMListRef list = MenuList(owner);
   if (!list) return kCantHappenErr;
@@ -95,7 +88,6 @@ ASErr FillPresetMenu(const PresetMenuOwner& owner) {
   const int32_t count = sADMList->NumberOfEntries(list);
   for (int32_t i = 0; i < count; ++i)
     sADMEntry->SetID(sADMList->IndexEntry(list, i), i);
-  SelectPresetFile(owner);
   return FillPresetList(list, owner.presetFile, true);
 }
 
@@ -105,13 +97,11 @@ ASErr RefreshPresetMenu(const PresetMenuOwner& owner) {
   while (sADMList->NumberOfEntries(list) >
          kPresetMenuFirstPreset + kPresetMenuTrailingItems)
     sADMList->RemoveEntry(list, kPresetMenuFirstPreset);
-  SelectPresetFile(owner);
   return FillPresetList(list, owner.presetFile, true);
 }
 
 ASErr ApplyPreset(const PresetMenuOwner& owner, PresetIndex index) {
-  SelectPresetFile(owner);
-  if (ASErr err = LoadPreset(owner.record, index)) return err;
+  if (ASErr err = LoadPreset(owner.presetFile, owner.record, index)) return err;
   if (owner.refresh) owner.refresh(owner.dialog, owner.record);
   return kNoErr;
 }
@@ -145,8 +135,7 @@ ASErr ChoosePresetMenuEntry(const PresetMenuOwner& owner, int32_t position,
       presets::SetRecordName(record, name);
       if (preset_ui::AskPresetName(owner.plugin, kPresetUpdateNameDialog,
                                    owner.record)) {
-        SelectPresetFile(owner);
-        err = SavePreset(owner.record, index);
+        err = SavePreset(owner.presetFile, owner.record, index);
         if (!err) {
           char shown[kParamNameSize];
           PresetMenuText(record, shown);

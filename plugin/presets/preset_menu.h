@@ -43,9 +43,6 @@ struct PresetMenuOwner {
   void (*reportError)(SPPluginRef plugin, ASErr code);
 };
 
-// Sets CurrentPresetFile to the owner's file.
-void SelectPresetFile(const PresetMenuOwner& owner);
-
 // Fills the owner's menu: menu resource 18000 and the user presets.
 ASErr FillPresetMenu(const PresetMenuOwner& owner);
 // Drops the listed presets from the menu and lists them again.

@@ -23,20 +23,16 @@ using presets::kDefaultSettingName;
 using presets::kLastSettingName;
 using presets::SetRecordName;
 
-// The kind and the full path of the current preset file.
-struct CurrentFile {
+// The kind and the full path of one preset file.
+struct KindFile {
   const PresetKind* kind = nullptr;
   char path[kPresetPathSize];
 };
 
-ASErr ResolveCurrent(CurrentFile& current) {
-  if (!gGlobals) return kCantHappenErr;
-  char name[kPresetFileNameSize + 1];
-  std::memcpy(name, gGlobals->CurrentPresetFile, kPresetFileNameSize);
-  name[kPresetFileNameSize] = '\0';
-  current.kind = FindPresetKind(name);
+ASErr Resolve(const char* file, KindFile& current) {
+  current.kind = FindPresetKind(file);
   if (!current.kind) return kCantHappenErr;
-  return CurrentPresetPath(current.path, sizeof current.path);
+  return UserPresetPath(file, current.path, sizeof current.path);
 }
 
 // Encodes the record into the "blockData" block.
@@ -56,27 +52,24 @@ std::size_t WholeLines(const char* text, std::size_t length) {
 
 }  // namespace
 
-ASErr CurrentPresetPath(char* path, std::size_t capacity) {
-  if (!gGlobals || !path) return kCantHappenErr;
-  char name[kPresetFileNameSize + 1];
-  std::memcpy(name, gGlobals->CurrentPresetFile, kPresetFileNameSize);
-  name[kPresetFileNameSize] = '\0';
+ASErr UserPresetPath(const char* file, char* path, std::size_t capacity) {
+  if (!gGlobals || !path || !file) return kCantHappenErr;
   char folder[kUserSettingsFolderSize + 1];
   std::memcpy(folder, gGlobals->UserSettingsFolder, kUserSettingsFolderSize);
   folder[kUserSettingsFolderSize] = '\0';
-  return JoinPath(folder, name, path, capacity) ? kNoErr : kGenericErr;
+  return JoinPath(folder, file, path, capacity) ? kNoErr : kGenericErr;
 }
 
-ASErr FillFactoryRecord(void* record) {
-  CurrentFile current;
-  if (ASErr err = ResolveCurrent(current)) return err;
+ASErr FillFactoryRecord(const char* file, void* record) {
+  KindFile current;
+  if (ASErr err = Resolve(file, current)) return err;
   current.kind->factory(record, current.kind->variant);
   return kNoErr;
 }
 
-ASErr LoadPreset(void* record, PresetIndex index) {
-  CurrentFile current;
-  if (ASErr err = ResolveCurrent(current)) return err;
+ASErr LoadPreset(const char* file, void* record, PresetIndex index) {
+  KindFile current;
+  if (ASErr err = Resolve(file, current)) return err;
   BlockPtr<char> text;
   if (ASErr err = text.Allocate(kEntryBufferSize, "blockData")) return err;
   std::size_t length = 0;
@@ -90,11 +83,11 @@ ASErr LoadPreset(void* record, PresetIndex index) {
   return kNoErr;
 }
 
-ASErr LoadLastSettingOrDefaults(void* record) {
-  ASErr err = LoadPreset(record, kLastSettingIndex);
+ASErr LoadLastSettingOrDefaults(const char* file, void* record) {
+  ASErr err = LoadPreset(file, record, kLastSettingIndex);
   if (!err) return kNoErr;
-  CurrentFile current;
-  if (ASErr resolved = ResolveCurrent(current)) return resolved;
+  KindFile current;
+  if (ASErr resolved = Resolve(file, current)) return resolved;
   current.kind->factory(record, current.kind->variant);
   if (err == kOutOfMemoryErr) return err;
   // A readable file with user presets is kept: recreating it would lose
@@ -102,12 +95,12 @@ ASErr LoadLastSettingOrDefaults(void* record) {
   int32_t entries = 0;
   if (CountPresetEntries(current.path, &entries) == kNoErr && entries > 2)
     return kNoErr;
-  return CreatePresetFile(record);
+  return CreatePresetFile(file, record);
 }
 
-ASErr SavePreset(void* record, PresetIndex index) {
-  CurrentFile current;
-  if (ASErr err = ResolveCurrent(current)) return err;
+ASErr SavePreset(const char* file, void* record, PresetIndex index) {
+  KindFile current;
+  if (ASErr err = Resolve(file, current)) return err;
   if (index == kLastSettingIndex) SetRecordName(record, kLastSettingName);
   if (index == kDefaultSettingIndex) SetRecordName(record, kDefaultSettingName);
   BlockPtr<char> text;
@@ -121,9 +114,9 @@ ASErr SavePreset(void* record, PresetIndex index) {
   return presets::RewritePresetFile(current.path, plan);
 }
 
-ASErr AppendPreset(const void* record) {
-  CurrentFile current;
-  if (ASErr err = ResolveCurrent(current)) return err;
+ASErr AppendPreset(const char* file, const void* record) {
+  KindFile current;
+  if (ASErr err = Resolve(file, current)) return err;
   BlockPtr<char> text;
   std::size_t length = 0;
   if (ASErr err = EncodeToBlock(*current.kind, record, text, &length))
@@ -131,9 +124,10 @@ ASErr AppendPreset(const void* record) {
   return AppendEntryText(current.path, text.get());
 }
 
-ASErr DeletePresets(const PresetIndex* indices, int32_t count) {
-  CurrentFile current;
-  if (ASErr err = ResolveCurrent(current)) return err;
+ASErr DeletePresets(const char* file, const PresetIndex* indices,
+                    int32_t count) {
+  KindFile current;
+  if (ASErr err = Resolve(file, current)) return err;
   if (count <= 0) return kNoErr;
   if (!indices) return kSPBadParameterError;
   presets::RewritePlan plan;
@@ -142,9 +136,9 @@ ASErr DeletePresets(const PresetIndex* indices, int32_t count) {
   return presets::RewritePresetFile(current.path, plan);
 }
 
-ASErr MovePreset(PresetIndex from, PresetIndex to) {
-  CurrentFile current;
-  if (ASErr err = ResolveCurrent(current)) return err;
+ASErr MovePreset(const char* file, PresetIndex from, PresetIndex to) {
+  KindFile current;
+  if (ASErr err = Resolve(file, current)) return err;
   if (from < 0 || to < 0) return kSPBadParameterError;
   if (from == to) return kNoErr;
   BlockPtr<char> text;
@@ -160,9 +154,9 @@ ASErr MovePreset(PresetIndex from, PresetIndex to) {
   return presets::RewritePresetFile(current.path, plan);
 }
 
-ASErr CreatePresetFile(void* record) {
-  CurrentFile current;
-  if (ASErr err = ResolveCurrent(current)) return err;
+ASErr CreatePresetFile(const char* file, void* record) {
+  KindFile current;
+  if (ASErr err = Resolve(file, current)) return err;
   BlockPtr<char> text;
   if (ASErr err = text.Allocate(kEntryBufferSize, "blockData")) return err;
   return presets::WriteNewPresetFile(current.path, *current.kind, record,

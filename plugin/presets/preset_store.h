@@ -1,9 +1,10 @@
 // The preset store: one text file per kind in the user's settings folder,
 // "Default Setting" and "Last Setting" first, then the user's presets.
 //
-// Record operations work on the user's folder plus the current preset file
-// (gGlobals->CurrentPresetFile, set by every caller first) and take whole
-// parameter records of that file's kind. Results: 0; "!oPn" when a file
+// Record operations work on the user's folder plus the preset file the
+// caller names (a kind's file name, "VERSALiX4_PST_Border.txt") and take
+// whole parameter records of that file's kind; a name that is no kind's file
+// answers kCantHappenErr. Results: 0; "!oPn" when a file
 // cannot be opened; "!eOF" when the wanted entry (or the header's end) lies
 // past the end of the file; -1 when the banner differs, on a read error, a
 // short write or a failed rename; -108 when a working buffer cannot be had.
@@ -45,30 +46,31 @@ extern const char kPresetBanner[];
 // plug-in's module that the user lacks or has damaged.
 ASErr InstallUserPresets(SPPluginRef plugin);
 
-// ---- record operations on the current preset file -------------------------------
+// ---- record operations on one kind's preset file ---------------------------------
 
-ASErr LoadPreset(void* record, PresetIndex index);
+ASErr LoadPreset(const char* file, void* record, PresetIndex index);
 // Last Setting, or on failure the kind's factory values and a new file.
 // A file that holds user presets is never replaced: the record then gets the
 // factory values and the file stays as it is.
-ASErr LoadLastSettingOrDefaults(void* record);
+ASErr LoadLastSettingOrDefaults(const char* file, void* record);
 // Replaces entry index + 2 with the record (index -1 first renames the
 // record "Last Setting", -2 "Default Setting").
-ASErr SavePreset(void* record, PresetIndex index);
-ASErr AppendPreset(const void* record);
+ASErr SavePreset(const char* file, void* record, PresetIndex index);
+ASErr AppendPreset(const char* file, const void* record);
 // Removes the listed user presets (indices >= 0) in one rewrite.
-ASErr DeletePresets(const PresetIndex* indices, int32_t count);
+ASErr DeletePresets(const char* file, const PresetIndex* indices,
+                    int32_t count);
 // Moves user preset `from` so that it ends at position `to`.
-ASErr MovePreset(PresetIndex from, PresetIndex to);
+ASErr MovePreset(const char* file, PresetIndex from, PresetIndex to);
 // Writes a new file: header line and both fixed entries from the record.
-ASErr CreatePresetFile(void* record);
-// The factory values of the current file's kind.
-ASErr FillFactoryRecord(void* record);
+ASErr CreatePresetFile(const char* file, void* record);
+// The factory values of the file's kind.
+ASErr FillFactoryRecord(const char* file, void* record);
 
 // ---- file operations ----------------------------------------------------------
 
-// User folder + current preset file, NUL-terminated.
-ASErr CurrentPresetPath(char* path, std::size_t capacity);
+// User folder + file, NUL-terminated.
+ASErr UserPresetPath(const char* file, char* path, std::size_t capacity);
 // 0 when the file begins with the banner.
 ASErr PresetFileCheck(const char* path);
 // The header's kind name (text after its first TAB, at most 31 bytes).

@@ -50,7 +50,6 @@ constexpr int kWindowMenuItemCount = 16;
 constexpr int kMaxFilters = 14;
 constexpr int kMaxLiveEffects = 10;
 constexpr int kUserSettingsFolderSize = 300;
-constexpr int kPresetFileNameSize = 32;
 constexpr int kVersionLabelSize = 64;
 
 struct PluginGlobals {
@@ -115,7 +114,6 @@ struct PluginGlobals {
   int32_t presetManagerSelection;
   int16_t ActionNumbers[kEffectCount + 1];  // 0 Fractalize, 1..13 effects
   char UserSettingsFolder[kUserSettingsFolderSize];
-  char CurrentPresetFile[kPresetFileNameSize];
 
   // Built at start-up: "ver4.2", a blank, then the host label.
   char VersionLabel[kVersionLabelSize];

@@ -1,14 +1,17 @@
 #include "shell/routing.h"
 
+#include <cstring>
+
 #include "effects/effect_framework.h"
 #include "filters/fractalize_filter.h"
 #include "filters/transform3d_filter.h"
 #include "shell/globals.h"
 #include "shell/help_window.h"
 #include "shell/suites.h"
+#include "tools/tool_table.h"
 
 // Filters, the Fractalize live effect and the tools are routed by their own
-// subsystems; until those are built their messages are answered with 0.
+// subsystems; the tools' messages reach the operations of their table rows.
 
 namespace vx {
 namespace {
@@ -83,7 +86,21 @@ ASErr RouteLiveEffectGoLive(AILiveEffectGoMessage* message) {
   gGlobals->ReuseSeed = gGlobals->ReuseSeedNextLive;
   return FractalizeGoLive(message);
 }
-ASErr RouteToolMessage(const char*, AIToolMessage*) { return kNoErr; }
+ASErr RouteToolMessage(const char* selector, AIToolMessage* message) {
+  // The tool options palettes and the drag cycle are not built yet: a mouse
+  // event reaches the operation its tool's row names, everything else (and
+  // a tool without that operation, or an unmatched handle) answers 0.
+  const ToolInfo* tool = ToolOfHandle(message->tool);
+  if (!tool) return kNoErr;
+  ToolEntry entry = nullptr;
+  if (std::strcmp(selector, kSelectorAIToolMouseDown) == 0)
+    entry = tool->mouseDown;
+  else if (std::strcmp(selector, kSelectorAIToolMouseDrag) == 0)
+    entry = tool->mouseDrag;
+  else if (std::strcmp(selector, kSelectorAIToolMouseUp) == 0)
+    entry = tool->mouseUp;
+  return entry ? entry(message) : kNoErr;
+}
 
 ASErr RouteNotifier(AINotifierMessage* message) {
   PluginGlobals& g = *gGlobals;

@@ -8,6 +8,7 @@
 #include "shell/globals.h"
 #include "shell/help_texts.h"
 #include "shell/suites.h"
+#include "tools/tool_table.h"
 
 namespace vx {
 namespace {
@@ -16,7 +17,6 @@ constexpr int32_t kWindowMenuTable = 18700;
 constexpr int32_t kEffectDescriptionTable = 18867;
 constexpr int32_t kFilterTable = 18600;
 constexpr int32_t kLiveEffectTable = 18650;
-constexpr int32_t kToolStrings = 19700;
 
 #define VX_RETURN_IF(err)          \
   do {                             \
@@ -131,41 +131,27 @@ ASErr RegisterLiveEffects(SPPluginRef plugin, PluginGlobals& g) {
   return kNoErr;
 }
 
-struct ToolRow {
-  ToolSlot slot;
-  int32_t icon;
-  bool startsToolset;  // first tool of a run: new toolset
-};
-
-// Slot order; Warp also starts the one tool group.
-const ToolRow kToolRows[] = {
-    {kWarpSlot, 16051, true},       {kWaveSlot, 17051, true},
-    {kLensSlot, 17151, true},       {kCraftSlot, 17251, true},
-    {kRoughSlot, 17351, false},     {kBroomSlot, 17353, false},
-    {kMetaBrushSlot, 17451, true},  {kTrailToolSlot, 17651, false},
-    {kAlignPointsSlot, 17751, true}};
-
 ASErr RegisterTools(SPPluginRef plugin, PluginGlobals& g) {
   char groupLeader[128] = "";
   char toolsetLeader[128] = "";
-  for (const ToolRow& row : kToolRows) {
+  for (int i = 0; const ToolInfo* tool = ToolAt(i); ++i) {
     char title[128];
     char tip[128];
-    ReadString(plugin, kToolStrings, 3 * row.slot + 2, title, 127);
-    ReadString(plugin, kToolStrings, 3 * row.slot + 3, tip, 127);
-    ADMIconRef icon = sADMIcon->GetFromResource(plugin, row.icon, 0);
+    ReadString(plugin, kToolStrings, ToolTitleIndex(tool->slot), title, 127);
+    ReadString(plugin, kToolStrings, ToolTipIndex(tool->slot), tip, 127);
+    ADMIconRef icon = sADMIcon->GetFromResource(plugin, tool->icon, 0);
     if (!icon || sADMIcon->GetType(icon) == kADMUnknownIconType)
       return kNoIconErr;
     AIAddToolData data{};
     data.title = title;
     data.tooltip = tip;
     data.icon = icon;
-    if (!groupLeader[0]) {
+    if (tool->placement == ToolPlacement::kNewGroup) {
       data.sameGroupAs = kNoTool;
       data.sameToolsetAs = kNoTool;
       std::snprintf(groupLeader, sizeof groupLeader, "%s", title);
       std::snprintf(toolsetLeader, sizeof toolsetLeader, "%s", title);
-    } else if (row.startsToolset) {
+    } else if (tool->placement == ToolPlacement::kNewToolset) {
       VX_RETURN_IF(sTool->GetToolNumberFromName(groupLeader, &data.sameGroupAs));
       data.sameToolsetAs = kNoTool;
       std::snprintf(toolsetLeader, sizeof toolsetLeader, "%s", title);
@@ -176,7 +162,7 @@ ASErr RegisterTools(SPPluginRef plugin, PluginGlobals& g) {
     }
     VX_RETURN_IF(sTool->AddTool(plugin, title, &data,
                                 kToolWantsToTrackCursorOption,
-                                &g.ToolHandles[row.slot]));
+                                &g.ToolHandles[tool->slot]));
   }
   return kNoErr;
 }

@@ -202,6 +202,20 @@ TEST_F(Engine, ClosedPathsResampleTheClosingSpan) {
   EXPECT_TRUE(path->path().closed);
 }
 
+TEST_F(Engine, AResampledListOf8191AnchorsLeavesThePathAsItWas) {
+  // Spans of 1.2 points at density 144 (0.5-point steps) gain one anchor
+  // each: an open path of k anchors resamples to 2k - 1.
+  const struct { int anchors; std::size_t after; } rows[] = {
+      {4095, 8189}, {4096, 4096}, {4097, 4097}};
+  for (const auto& row : rows) {
+    std::vector<AIRealPoint> line;
+    for (int i = 0; i < row.anchors; ++i) line.push_back({1.2f * i, 0});
+    Art* path = AddPath(line, false);
+    ASSERT_EQ(kNoErr, ResamplePath(path->handle(), Params(1, 1, 144.0f, 0.0f)));
+    EXPECT_EQ(row.after, path->path().segments.size()) << row.anchors;
+  }
+}
+
 TEST_F(Engine, JitterIsRepeatableForTheSameSeedAndPerpendicular) {
   auto run = [&](uint32_t ticks) {
     // A run after the dialog reuses its seed; a fresh run draws the tick.

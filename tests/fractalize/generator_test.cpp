@@ -1,4 +1,4 @@
-// The art clip reader and the fourteen generators it loads.
+// The host's art clip reader and the fourteen generators read through it.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -12,84 +12,61 @@
 namespace vx {
 namespace {
 
-struct ClipCase {
-  const char* name;
-  const char* text;
-  int count;                       // anchors when the path was ended
-  std::vector<Segment> expected;   // p, in, out, corner of each
+class ClipReader : public test::FractalizeTest {
+ protected:
+  // The host's art clip suite, as the plug-in acquires it.
+  const VxArtClipSuite& Clips() {
+    const void* suite = nullptr;
+    EXPECT_EQ(kNoErr, host().basic()->AcquireSuite(
+                          kVxArtClipSuite, kVxArtClipSuiteVersion, &suite));
+    host().basic()->ReleaseSuite(kVxArtClipSuite, kVxArtClipSuiteVersion);
+    return *static_cast<const VxArtClipSuite*>(suite);
+  }
 };
 
-Segment S(AIRealPoint p, AIRealPoint in, AIRealPoint out, int corner) {
-  Segment s{};
-  s.p = p;
-  s.in = in;
-  s.out = out;
-  s.corner = static_cast<ASBoolean>(corner);
-  return s;
-}
+constexpr char kSvgHead[] =
+    R"(<svg xmlns="http://www.w3.org/2000/svg" )"
+    R"(xmlns:sodipodi="http://sodipodi.sourceforge.net/DTD/sodipodi-0.dtd" )"
+    R"(viewBox="0 -100 100 100">)";
 
-class ClipReader : public test::FractalizeTest {};
-
-TEST_F(ClipReader, ReadsEveryOperatorAsTheArtFileMeansIt) {
-  const ClipCase cases[] = {
-      {"lines: upper case is a corner", "0 0 m 10 0 L 20 5 l N", 3,
-       {S({0, 0}, {0, 0}, {0, 0}, 0), S({10, 0}, {10, 0}, {10, 0}, 1),
-        S({20, 5}, {20, 5}, {20, 5}, 0)}},
-      {"curve gives out of the current and in of the new anchor",
-       "0 0 m 1 2 3 4 5 6 c S", 2,
-       {S({0, 0}, {0, 0}, {1, 2}, 0), S({5, 6}, {3, 4}, {5, 6}, 0)}},
-      {"v puts the first control on the current anchor",
-       "1 1 m 3 4 5 6 V F", 2,
-       {S({1, 1}, {1, 1}, {1, 1}, 0), S({5, 6}, {3, 4}, {5, 6}, 1)}},
-      {"y puts the second control on the new anchor", "1 1 m 2 3 5 6 y B", 2,
-       {S({1, 1}, {1, 1}, {2, 3}, 0), S({5, 6}, {5, 6}, {5, 6}, 0)}},
-      {"strings with escapes, comments and long tokens are skipped",
-       "% 9 9 m\n(a \\) 7 7 L) Ln 0 0 m [9 9]l %L\n 4 4 l N", 2,
-       {S({0, 0}, {0, 0}, {0, 0}, 0), S({4, 4}, {4, 4}, {4, 4}, 0)}},
-      {"other one-letter operators clear the operands",
-       "0 0 m 5 k 5 l 6 6 l N", 2,
-       {S({0, 0}, {0, 0}, {0, 0}, 0), S({6, 6}, {6, 6}, {6, 6}, 0)}},
-      {"the 21st operand overwrites the 20th",
-       "0 0 m 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21 c N", 2,
-       {S({0, 0}, {0, 0}, {1, 2}, 0), S({5, 6}, {3, 4}, {5, 6}, 0)}},
-      {"an %%EOF comment ends the clip", "0 0 m 1 1 l\n%%EOF\n N", 0, {}},
-      {"a path that is never ended has no anchors", "0 0 m 1 1 l 2 2 l", 0, {}},
-      {"tabs and CR separate tokens", "0\t0\rm\r\n-1.5 .5 L\tS", 2,
-       {S({0, 0}, {0, 0}, {0, 0}, 0), S({-1.5f, 0.5f}, {-1.5f, 0.5f}, {-1.5f, 0.5f}, 1)}},
+TEST_F(ClipReader, TheClipSuiteReadsTheFirstPathWithItsNodeTypes) {
+  const struct {
+    const char* name;
+    std::string body;
+    ASErr result;
+    std::vector<int> corners;  // of each anchor
+  } cases[] = {
+      {"node types mark corners", R"(<path d="M 0,-1 L 5,-2 L 9,-1" sodipodi:nodetypes="scs"/>)",
+       kNoErr, {0, 1, 0}},
+      {"without node types the handles decide", R"(<path d="M 0,-1 L 5,-2 L 9,-1"/>)",
+       kNoErr, {1, 1, 1}},
+      {"node types of another length are ignored",
+       R"(<path d="M 0,-1 L 5,-2 L 9,-1" sodipodi:nodetypes="ss"/>)", kNoErr, {1, 1, 1}},
+      {"the topmost path of a group counts first",
+       R"(<g><path d="M 0,-1 L 5,-2" sodipodi:nodetypes="ss"/><path d="M 7,7 L 8,8 L 9,9"/></g>)",
+       kNoErr, {0, 0}},
+      {"a clip without a path", "<g/>", kBadResourceErr, {}},
   };
-  for (const ClipCase& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    int32_t counted = -1;
-    ASSERT_EQ(kNoErr, ParseArtClip(c.text, std::strlen(c.text), nullptr, 0, &counted));
-    EXPECT_EQ(c.count, counted);
-    std::vector<Segment> out(8);
-    int32_t filled = -1;
-    ASSERT_EQ(kNoErr, ParseArtClip(c.text, std::strlen(c.text), out.data(), 8, &filled));
-    ASSERT_EQ(c.count, filled);
-    for (int i = 0; i < filled && i < int(c.expected.size()); ++i) {
-      SCOPED_TRACE(i);
-      const Segment& e = c.expected[i];
-      EXPECT_FLOAT_EQ(e.p.h, out[i].p.h);
-      EXPECT_FLOAT_EQ(e.p.v, out[i].p.v);
-      EXPECT_FLOAT_EQ(e.in.h, out[i].in.h);
-      EXPECT_FLOAT_EQ(e.in.v, out[i].in.v);
-      EXPECT_FLOAT_EQ(e.out.h, out[i].out.h);
-      EXPECT_FLOAT_EQ(e.out.v, out[i].out.v);
-      EXPECT_EQ(e.corner, out[i].corner);
-    }
+    const std::string text = kSvgHead + c.body + "</svg>";
+    int32_t count = -1;
+    ASSERT_EQ(c.result, Clips().GetClipPathSegments(text.data(), uint32_t(text.size()),
+                                                    nullptr, 0, &count));
+    ASSERT_EQ(int(c.corners.size()), count);
+    std::vector<Segment> out(c.corners.size() + 1);
+    std::memset(out.data(), 0x5a, out.size() * sizeof(Segment));
+    if (c.result) continue;
+    ASSERT_EQ(kNoErr, Clips().GetClipPathSegments(text.data(), uint32_t(text.size()),
+                                                  out.data(), count, &count));
+    for (int k = 0; k < count; ++k) EXPECT_EQ(c.corners[k], out[k].corner) << k;
+    // y up: the page point of "M 0,-1" is (0, 1); nothing past the capacity.
+    EXPECT_EQ(1.0f, out[0].p.v);
+    EXPECT_EQ(0x5a, reinterpret_cast<const unsigned char*>(&out[count])[0]);
   }
-}
-
-TEST_F(ClipReader, NeverWritesPastTheCapacity) {
-  const char* text = "0 0 m 1 1 l 2 2 l 3 3 l N";
-  Segment out[3];
-  std::memset(out, 0x5a, sizeof out);
-  int32_t count = 0;
-  ASSERT_EQ(kNoErr, ParseArtClip(text, std::strlen(text), out, 2, &count));
-  EXPECT_EQ(4, count);
-  unsigned char guard[sizeof(Segment)];
-  std::memset(guard, 0x5a, sizeof guard);
-  EXPECT_EQ(0, std::memcmp(&out[2], guard, sizeof guard));
+  int32_t count = -1;
+  EXPECT_EQ(kBadResourceErr, Clips().GetClipPathSegments("%!PS", 4, nullptr, 0, &count));
+  EXPECT_EQ(0, count);
 }
 
 struct GeneratorCase {
@@ -178,6 +155,10 @@ TEST_F(ClipReader, MissingGeneratorsAndFailedAllocation) {
   host().blocks().FailAllocationNumber(1);
   EXPECT_EQ(kOutOfMemoryErr, LoadGenerator(host().pluginRef(), 3, 100.0f, &gen, &m));
   host().blocks().FailAllocationNumber(0);
+  EXPECT_EQ(nullptr, gen);
+  host().suites().MakeMissing(kVxArtClipSuite, kVxArtClipSuiteVersion);
+  EXPECT_EQ(kSPSuiteNotFoundError, LoadGenerator(host().pluginRef(), 3, 100.0f, &gen, &m));
+  host().suites().ClearMissing();
   EXPECT_EQ(nullptr, gen);
   EXPECT_EQ(live, Live());
 }

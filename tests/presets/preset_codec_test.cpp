@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "effects/border.h"
+#include "filters/filter_preset_kinds.h"
 #include "filters/transform3d_params.h"
 #include "presets/param_record.h"
 #include "presets/preset_codec.h"

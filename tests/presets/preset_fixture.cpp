@@ -99,19 +99,16 @@ void PresetTest::UseFile(const char* fileName) {
   std::memset(globals_->UserSettingsFolder, 0,
               sizeof globals_->UserSettingsFolder);
   std::memcpy(globals_->UserSettingsFolder, folder.c_str(), folder.size());
-  std::memset(globals_->CurrentPresetFile, 0,
-              sizeof globals_->CurrentPresetFile);
-  std::strncpy(globals_->CurrentPresetFile, fileName,
-               sizeof globals_->CurrentPresetFile - 1);
+  file_ = fileName;
   std::filesystem::create_directories(userFolder());
 }
 
 std::filesystem::path PresetTest::currentPath() const {
-  return userFolder() / globals_->CurrentPresetFile;
+  return userFolder() / file_;
 }
 
 void PresetTest::InstallFactoryCopy() {
-  std::filesystem::copy_file(FactoryFolder() / globals_->CurrentPresetFile,
+  std::filesystem::copy_file(FactoryFolder() / file_,
                              currentPath(),
                              std::filesystem::copy_options::overwrite_existing);
 }

@@ -29,8 +29,10 @@ class PresetTest : public ::testing::Test {
   host::Host& host() { return *host_; }
   // The user settings folder the store works in (with a trailing '/').
   std::filesystem::path userFolder() const;
-  // Sets CurrentPresetFile and the user folder without installation.
+  // Sets the file the test works on and the user folder, without
+  // installation.
   void UseFile(const char* fileName);
+  const char* file() const { return file_.c_str(); }
   std::filesystem::path currentPath() const;
   // Copies the factory file of the current kind into the user folder.
   void InstallFactoryCopy();
@@ -39,6 +41,7 @@ class PresetTest : public ::testing::Test {
   ADMDialogRef MakePalette(int32_t templateId);
   std::vector<std::string> ListTexts(ADMListRef list);
 
+  std::string file_;
   std::filesystem::path settingsRoot_;
   std::unique_ptr<host::Host> host_;
   std::unique_ptr<PluginGlobals> globals_;

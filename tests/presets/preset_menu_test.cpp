@@ -66,7 +66,7 @@ class PresetMenu : public PresetTest {
       BorderPGParams p = kBorderFactoryParams;
       std::snprintf(p.name, sizeof p.name, "%s%d", prefix, i);
       p.steps = 100 + i;
-      ASSERT_EQ(kNoErr, AppendPreset(&p));
+      ASSERT_EQ(kNoErr, AppendPreset(file(), &p));
     }
   }
   ADMListRef menu() {
@@ -101,7 +101,7 @@ TEST_F(PresetMenu, ShowsFixedItemsAroundThePresets) {
   AddPresets(2);
   BorderPGParams dash = kBorderFactoryParams;
   std::strcpy(dash.name, "-dash");
-  ASSERT_EQ(kNoErr, AppendPreset(&dash));
+  ASSERT_EQ(kNoErr, AppendPreset(file(), &dash));
   ASSERT_EQ(kNoErr, FillPresetMenu(owner_));
   EXPECT_EQ((std::vector<std::string>{"Default Settings", "-", "Edit...", "-",
                                       "P0", "P1", " -dash", "-",
@@ -129,7 +129,7 @@ TEST_F(PresetMenu, ChoosingAppliesDefaultsAndPresets) {
 TEST_F(PresetMenu, AltChoiceUpdatesThePresetUnderANewName) {
   BorderPGParams dash = kBorderFactoryParams;
   std::strcpy(dash.name, "-dash");
-  ASSERT_EQ(kNoErr, AppendPreset(&dash));
+  ASSERT_EQ(kNoErr, AppendPreset(file(), &dash));
   ASSERT_EQ(kNoErr, FillPresetMenu(owner_));
   record_.steps = 55;
   agent_.AddScript("#18108", Script({"text 5=-renamed", "press 1"}));
@@ -137,7 +137,7 @@ TEST_F(PresetMenu, AltChoiceUpdatesThePresetUnderANewName) {
   EXPECT_EQ((std::vector<std::string>{"-renamed"}), FileNames(currentPath()));
   EXPECT_EQ(" -renamed", ListTexts(menu())[4]);
   BorderPGParams loaded = kBorderFactoryParams;
-  ASSERT_EQ(kNoErr, LoadPreset(&loaded, 0));
+  ASSERT_EQ(kNoErr, LoadPreset(file(), &loaded, 0));
   EXPECT_EQ(55, loaded.steps);
   EXPECT_EQ(0, gRefreshes);
   // Cancel changes nothing.
@@ -164,7 +164,7 @@ TEST_F(PresetMenu, ManagerMakesANewPreset) {
   ASSERT_EQ(kNoErr, ChoosePresetMenuEntry(owner_, 2, false));
   EXPECT_EQ((std::vector<std::string>{"P0", "P1", "Mine"}), FileNames(currentPath()));
   BorderPGParams loaded = kBorderFactoryParams;
-  ASSERT_EQ(kNoErr, LoadPreset(&loaded, 2));
+  ASSERT_EQ(kNoErr, LoadPreset(file(), &loaded, 2));
   EXPECT_EQ(77, loaded.steps);
   EXPECT_EQ("Mine", ListTexts(menu())[6]);
   EXPECT_EQ(9u, ListTexts(menu()).size());
@@ -235,7 +235,7 @@ TEST_F(PresetMenu, ManagerAltClickUpdatesAnEntry) {
   EXPECT_EQ((std::vector<std::string>{"P0", "Updated"}), FileNames(currentPath()));
   EXPECT_EQ("Updated", ListTexts(menu())[5]);
   BorderPGParams loaded = kBorderFactoryParams;
-  ASSERT_EQ(kNoErr, LoadPreset(&loaded, 1));
+  ASSERT_EQ(kNoErr, LoadPreset(file(), &loaded, 1));
   EXPECT_EQ(9, loaded.steps);
 }
 

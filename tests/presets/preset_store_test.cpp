@@ -85,7 +85,7 @@ class PresetStore : public PresetTest {
     int steps = 10;
     for (const auto& name : presets) {
       BorderPGParams p = Border(name.c_str(), steps++);
-      ASSERT_EQ(kNoErr, AppendPreset(&p));
+      ASSERT_EQ(kNoErr, AppendPreset(file(), &p));
     }
   }
   int32_t Entries() {
@@ -171,11 +171,11 @@ TEST_F(PresetStore, InstallationSurvivesEveryAllocationFailure) {
 TEST_F(PresetStore, LoadsTheFixedEntriesAndPresets) {
   MakeBorderFile({"P0", "P1"});
   BorderPGParams p = Border("", 0);
-  ASSERT_EQ(kNoErr, LoadPreset(&p, 1));
+  ASSERT_EQ(kNoErr, LoadPreset(file(), &p, 1));
   EXPECT_EQ(11, p.steps);
-  ASSERT_EQ(kNoErr, LoadPreset(&p, kDefaultSettingIndex));
+  ASSERT_EQ(kNoErr, LoadPreset(file(), &p, kDefaultSettingIndex));
   EXPECT_EQ(3, p.steps);
-  EXPECT_EQ(kEndOfFileErr, LoadPreset(&p, 2));
+  EXPECT_EQ(kEndOfFileErr, LoadPreset(file(), &p, 2));
   EXPECT_EQ(0u, host().blocks().LiveCount());
 }
 
@@ -184,9 +184,9 @@ TEST_F(PresetStore, MissingLastSettingIsRepairedFromFactoryValues) {
   std::string bytes = FactoryBytes(kBorderFile);
   WriteFileBytes(currentPath(), Split(bytes)[0] + Split(bytes)[1]);
   BorderPGParams p = Border("x", 99);
-  EXPECT_EQ(kEndOfFileErr, LoadPreset(&p, kLastSettingIndex));
+  EXPECT_EQ(kEndOfFileErr, LoadPreset(file(), &p, kLastSettingIndex));
   EXPECT_EQ(99, p.steps);
-  ASSERT_EQ(kNoErr, LoadLastSettingOrDefaults(&p));
+  ASSERT_EQ(kNoErr, LoadLastSettingOrDefaults(file(), &p));
   EXPECT_EQ(3, p.steps);
   EXPECT_EQ(bytes, ReadFileBytes(currentPath()));
 }
@@ -194,7 +194,7 @@ TEST_F(PresetStore, MissingLastSettingIsRepairedFromFactoryValues) {
 TEST_F(PresetStore, MissingFileIsCreatedFromFactoryValues) {
   UseFile(kBorderFile);
   BorderPGParams p = Border("x", 99);
-  ASSERT_EQ(kNoErr, LoadLastSettingOrDefaults(&p));
+  ASSERT_EQ(kNoErr, LoadLastSettingOrDefaults(file(), &p));
   EXPECT_EQ(FactoryBytes(kBorderFile), ReadFileBytes(currentPath()));
 }
 
@@ -215,12 +215,12 @@ TEST_F(PresetStore, SeedsOfNewRecordsAreTheTickCount) {
     SCOPED_TRACE(c.file);
     UseFile(c.file);
     unsigned char record[kLargestPresetRecord] = {};
-    ASSERT_EQ(kNoErr, FillFactoryRecord(record));
+    ASSERT_EQ(kNoErr, FillFactoryRecord(file(), record));
     int32_t seed = 0;
     std::memcpy(&seed, record + c.seedOffset, sizeof seed);
     EXPECT_EQ(4242, seed);
     std::memset(record, 0, sizeof record);
-    ASSERT_EQ(kNoErr, LoadLastSettingOrDefaults(record));  // no file yet
+    ASSERT_EQ(kNoErr, LoadLastSettingOrDefaults(file(), record));  // no file yet
     const std::string bytes = ReadFileBytes(currentPath());
     const std::size_t first = bytes.find(c.seedLine);
     ASSERT_NE(std::string::npos, first);
@@ -237,7 +237,7 @@ TEST_F(PresetStore, PartialLastSettingLoadsTheLinesItHas) {
   WriteFileBytes(currentPath(), edited);
   BorderPGParams p = Border("x", 1);
   p.angle = 1.5f;
-  ASSERT_EQ(kNoErr, LoadLastSettingOrDefaults(&p));
+  ASSERT_EQ(kNoErr, LoadLastSettingOrDefaults(file(), &p));
   EXPECT_EQ(42, p.steps);
   EXPECT_EQ(1.5f, p.angle);
   EXPECT_EQ(edited, ReadFileBytes(currentPath()));
@@ -248,10 +248,10 @@ TEST_F(PresetStore, KindsAreChosenByTheCurrentFile) {
   InstallFactoryCopy();
   CirclePGParams c = kCircleFactoryParams;
   c.total = 0;
-  ASSERT_EQ(kNoErr, LoadPreset(&c, kLastSettingIndex));
+  ASSERT_EQ(kNoErr, LoadPreset(file(), &c, kLastSettingIndex));
   EXPECT_EQ(8, c.total);
   UseFile("VERSALiX4_PST_Unknown.txt");
-  EXPECT_NE(kNoErr, LoadPreset(&c, kLastSettingIndex));
+  EXPECT_NE(kNoErr, LoadPreset(file(), &c, kLastSettingIndex));
 }
 
 // ---- rewrites -------------------------------------------------------------------
@@ -260,7 +260,7 @@ TEST_F(PresetStore, SaveReplacesOneEntryAndRenamesLastSetting) {
   MakeBorderFile({"P0", "P1"});
   const auto before = Split(ReadFileBytes(currentPath()));
   BorderPGParams p = Border("Whatever", 77);
-  ASSERT_EQ(kNoErr, SavePreset(&p, kLastSettingIndex));
+  ASSERT_EQ(kNoErr, SavePreset(file(), &p, kLastSettingIndex));
   EXPECT_STREQ("Last Setting", p.name);
   auto after = Split(ReadFileBytes(currentPath()));
   ASSERT_EQ(before.size(), after.size());
@@ -270,7 +270,7 @@ TEST_F(PresetStore, SaveReplacesOneEntryAndRenamesLastSetting) {
   EXPECT_EQ(before[3], after[3]);
   EXPECT_EQ(before[4], after[4]);
   BorderPGParams q = Border("Renamed", 5);
-  ASSERT_EQ(kNoErr, SavePreset(&q, 1));
+  ASSERT_EQ(kNoErr, SavePreset(file(), &q, 1));
   EXPECT_EQ(EntryText(q), Split(ReadFileBytes(currentPath()))[4]);
   EXPECT_FALSE(fs::exists(currentPath().string() + "Tmp"));
 }
@@ -279,7 +279,7 @@ TEST_F(PresetStore, SaveOfAnIndexPastTheEndCopiesTheFile) {
   MakeBorderFile({"P0"});
   const std::string before = ReadFileBytes(currentPath());
   BorderPGParams p = Border("Far", 1);
-  ASSERT_EQ(kNoErr, SavePreset(&p, 7));
+  ASSERT_EQ(kNoErr, SavePreset(file(), &p, 7));
   EXPECT_EQ(before, ReadFileBytes(currentPath()));
 }
 
@@ -287,7 +287,7 @@ TEST_F(PresetStore, DeletingZeroAndTwoLeavesOneAndThree) {
   MakeBorderFile({"P0", "P1", "P2", "P3"});
   const auto before = Split(ReadFileBytes(currentPath()));
   const PresetIndex gone[] = {0, 2};
-  ASSERT_EQ(kNoErr, DeletePresets(gone, 2));
+  ASSERT_EQ(kNoErr, DeletePresets(file(), gone, 2));
   const auto after = Split(ReadFileBytes(currentPath()));
   ASSERT_EQ(5u, after.size());
   EXPECT_EQ(before[0], after[0]);
@@ -306,7 +306,7 @@ TEST_F(PresetStore, MoveEndsEveryPresetAtItsTarget) {
       fs::remove_all(userFolder());
       MakeBorderFile(start);
       const std::string before = ReadFileBytes(currentPath());
-      ASSERT_EQ(kNoErr, MovePreset(PresetIndex(from), PresetIndex(to)));
+      ASSERT_EQ(kNoErr, MovePreset(file(), PresetIndex(from), PresetIndex(to)));
       std::vector<std::string> expect = start;
       std::string moved = expect[from];
       expect.erase(expect.begin() + from);
@@ -320,7 +320,7 @@ TEST_F(PresetStore, MoveEndsEveryPresetAtItsTarget) {
       }
     }
   }
-  EXPECT_EQ(kEndOfFileErr, MovePreset(9, 0));
+  EXPECT_EQ(kEndOfFileErr, MovePreset(file(), 9, 0));
 }
 
 TEST_F(PresetStore, ThousandAndTwentyFourPresetsAreListed) {
@@ -335,7 +335,7 @@ TEST_F(PresetStore, ThousandAndTwentyFourPresetsAreListed) {
   EXPECT_EQ(std::string(64, 'a'), names[0]);
   EXPECT_EQ(std::string(64, char('a' + 1023 % 26)), names[1023]);
   BorderPGParams p = Border("", 0);
-  ASSERT_EQ(kNoErr, LoadPreset(&p, 1029));
+  ASSERT_EQ(kNoErr, LoadPreset(file(), &p, 1029));
   EXPECT_EQ(1029, p.steps);
 }
 
@@ -374,10 +374,10 @@ TEST_F(PresetStore, FailedRenameLeavesTheFileUntouched) {
   // A non-empty folder of the "Tmp" name can be neither replaced nor removed.
   fs::create_directories(currentPath().string() + "Tmp/inside");
   BorderPGParams p = Border("New", 1);
-  EXPECT_EQ(-1, SavePreset(&p, 0));
+  EXPECT_EQ(-1, SavePreset(file(), &p, 0));
   const PresetIndex gone[] = {0};
-  EXPECT_EQ(-1, DeletePresets(gone, 1));
-  EXPECT_EQ(-1, MovePreset(0, 1));
+  EXPECT_EQ(-1, DeletePresets(file(), gone, 1));
+  EXPECT_EQ(-1, MovePreset(file(), 0, 1));
   EXPECT_EQ(before, ReadFileBytes(currentPath()));
 }
 
@@ -403,17 +403,17 @@ TEST_F(PresetStore, FullDiskLosesNothing) {
   BorderPGParams p = Border("A much longer name than before to grow", 1);
   {
     FileSizeLimit limit(before.size() - 10);
-    EXPECT_EQ(-1, SavePreset(&p, 0));
+    EXPECT_EQ(-1, SavePreset(file(), &p, 0));
     EXPECT_EQ(before, ReadFileBytes(currentPath()));
-    EXPECT_EQ(-1, AppendPreset(&p));
+    EXPECT_EQ(-1, AppendPreset(file(), &p));
     EXPECT_EQ(before, ReadFileBytes(currentPath()));
-    EXPECT_EQ(-1, MovePreset(0, 2));
+    EXPECT_EQ(-1, MovePreset(file(), 0, 2));
     EXPECT_EQ(before, ReadFileBytes(currentPath()));
   }
   {
     FileSizeLimit limit(100);
     BorderPGParams q = p;
-    EXPECT_EQ(-1, CreatePresetFile(&q));
+    EXPECT_EQ(-1, CreatePresetFile(file(), &q));
     EXPECT_EQ(before, ReadFileBytes(currentPath()));
   }
   {
@@ -431,9 +431,9 @@ TEST_F(PresetStore, ForeignAndUnreadableFilesAreRefused) {
   WriteFileBytes(currentPath(), "just some text that is long enough to fill a banner but is not one\r\n$\tx\r\n");
   const std::string foreign = ReadFileBytes(currentPath());
   BorderPGParams p = Border("x", 1);
-  EXPECT_EQ(-1, LoadPreset(&p, -2));
-  EXPECT_EQ(-1, SavePreset(&p, 0));
-  EXPECT_EQ(-1, AppendPreset(&p));
+  EXPECT_EQ(-1, LoadPreset(file(), &p, -2));
+  EXPECT_EQ(-1, SavePreset(file(), &p, 0));
+  EXPECT_EQ(-1, AppendPreset(file(), &p));
   EXPECT_EQ(foreign, ReadFileBytes(currentPath()));
   char kind[kPresetKindNameSize];
   EXPECT_EQ(-1, ReadPresetFileKind(currentPath().c_str(), kind));
@@ -441,9 +441,9 @@ TEST_F(PresetStore, ForeignAndUnreadableFilesAreRefused) {
   fs::remove(currentPath());
   fs::create_directory(currentPath());
   EXPECT_EQ(-1, PresetFileCheck(currentPath().c_str()));
-  EXPECT_EQ(-1, LoadPreset(&p, -1));
+  EXPECT_EQ(-1, LoadPreset(file(), &p, -1));
   fs::remove(currentPath());
-  EXPECT_EQ(kCantOpenFileErr, LoadPreset(&p, -1));
+  EXPECT_EQ(kCantOpenFileErr, LoadPreset(file(), &p, -1));
   EXPECT_EQ(kCantOpenFileErr, PresetFileCheck(currentPath().c_str()));
 }
 
@@ -453,14 +453,14 @@ TEST_F(PresetStore, TruncatedFileKeepsWhatIsThere) {
   bytes.resize(bytes.size() - 9);  // inside P1's last line
   WriteFileBytes(currentPath(), bytes);
   BorderPGParams p = Border("", 0);
-  ASSERT_EQ(kNoErr, LoadPreset(&p, 0));
+  ASSERT_EQ(kNoErr, LoadPreset(file(), &p, 0));
   EXPECT_EQ(10, p.steps);
   EXPECT_EQ((std::vector<std::string>{"P0", "P1"}), Names(currentPath()));
   const PresetIndex gone[] = {0};
-  ASSERT_EQ(kNoErr, DeletePresets(gone, 1));
+  ASSERT_EQ(kNoErr, DeletePresets(file(), gone, 1));
   EXPECT_EQ(Split(bytes)[4], Split(ReadFileBytes(currentPath()))[3]);
   WriteFileBytes(currentPath(), bytes.substr(0, 50));
-  EXPECT_EQ(-1, LoadPreset(&p, -2));
+  EXPECT_EQ(-1, LoadPreset(file(), &p, -2));
 }
 
 TEST_F(PresetStore, EntriesLongerThanTheBufferAreNeverCut) {
@@ -472,16 +472,16 @@ TEST_F(PresetStore, EntriesLongerThanTheBufferAreNeverCut) {
   bytes += longEntry;
   WriteFileBytes(currentPath(), bytes);
   BorderPGParams p = Border("", 0);
-  ASSERT_EQ(kNoErr, LoadPreset(&p, 1));
+  ASSERT_EQ(kNoErr, LoadPreset(file(), &p, 1));
   EXPECT_EQ(61, p.steps);
   std::vector<char> text(kEntryBufferSize);
   EXPECT_EQ(-1, ReadEntryText(currentPath().c_str(), 3, text.data(), text.size()));
-  EXPECT_EQ(-1, MovePreset(1, 0));
+  EXPECT_EQ(-1, MovePreset(file(), 1, 0));
   EXPECT_EQ(bytes, ReadFileBytes(currentPath()));
   BorderPGParams q = Border("Q", 5);
-  ASSERT_EQ(kNoErr, SavePreset(&q, 0));
+  ASSERT_EQ(kNoErr, SavePreset(file(), &q, 0));
   EXPECT_EQ(longEntry, Split(ReadFileBytes(currentPath())).back());
-  ASSERT_EQ(kNoErr, MovePreset(0, 1));
+  ASSERT_EQ(kNoErr, MovePreset(file(), 0, 1));
   EXPECT_EQ((std::vector<std::string>{"Long", "Q"}), Names(currentPath()));
 }
 
@@ -523,13 +523,13 @@ TEST_F(PresetStore, AllocationFailuresLeaveNoBlockAndNoChange) {
   ADMDialogRef palette = MakePalette(18102);
   ADMListRef list = sADMItem->GetList(sADMDialog->GetItem(palette, 3));
   const std::vector<std::pair<const char*, std::function<ASErr()>>> ops = {
-      {"load", [&] { return LoadPreset(&record, 0); }},
-      {"load last", [&] { return LoadLastSettingOrDefaults(&record); }},
-      {"save", [&] { return SavePreset(&record, 0); }},
-      {"append", [&] { return AppendPreset(&record); }},
-      {"delete", [&] { return DeletePresets(gone, 1); }},
-      {"move", [&] { return MovePreset(0, 2); }},
-      {"create", [&] { return CreatePresetFile(&record); }},
+      {"load", [&] { return LoadPreset(file(), &record, 0); }},
+      {"load last", [&] { return LoadLastSettingOrDefaults(file(), &record); }},
+      {"save", [&] { return SavePreset(file(), &record, 0); }},
+      {"append", [&] { return AppendPreset(file(), &record); }},
+      {"delete", [&] { return DeletePresets(file(), gone, 1); }},
+      {"move", [&] { return MovePreset(file(), 0, 2); }},
+      {"create", [&] { return CreatePresetFile(file(), &record); }},
       {"list", [&] {
          while (sADMList->NumberOfEntries(list) > 0) sADMList->RemoveEntry(list, 0);
          return FillPresetList(list, kBorderFile, true);
