@@ -100,7 +100,7 @@ inline constexpr PaletteField kBorderFields[] = {
      .actionKey = ActionKey("stSy"), .hiddenInAction = true, .optionalInAction = true},
     {.name = "steps", .item = kBorderSteps, .field = VX_FIELD(BorderPGParams, steps),
      .unit = Unit::Integer, .actionKey = ActionKey("step"), .rule = kWhenManual,
-     .hook = &kBorderStepsAction},
+     .hook = &kBorderStepsAction, .actionType = ActionKey("strn")},
     {.name = "offset", .item = kBorderOffset, .field = VX_FIELD(BorderPGParams, offset),
      .unit = Unit::Percent, .actionKey = ActionKey("ofst")},
     {.name = "angle", .item = kBorderAngle, .field = VX_FIELD(BorderPGParams, angle),

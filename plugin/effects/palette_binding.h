@@ -103,7 +103,7 @@ struct PaletteField {
   bool optionalInAction = false;  // a missing key on playback keeps the record's value
   const ActionHook* hook = nullptr;
   // The action's type when it is not the unit's: a Choice recorded as a
-  // plain 'long' (its index).
+  // plain 'long' (its index), an Integer its hook records as text 'strn'.
   uint32_t actionType = 0;
 };
 
@@ -132,11 +132,12 @@ struct ActionKeySpec {
   bool shown;     // hidden keys are registered with an empty label
 };
 
-// The action key's type for a unit ('strn' for a field whose hook records
-// text, which the field says by its unit Integer and a hook).
+// The action key's type: the field's own (a hook recording text says
+// 'strn'), else its unit's. No pointer is compared here: under the
+// undefined-behaviour sanitizer an address compared with null is not a
+// constant expression.
 constexpr uint32_t ActionTypeOf(const PaletteField& f) {
   if (f.actionType) return f.actionType;
-  if (f.hook && f.unit == Unit::Integer) return ActionKey("strn");
   switch (f.unit) {
     case Unit::Percent:
     case Unit::Degrees:
@@ -177,8 +178,8 @@ constexpr bool BindingIsValid(const PaletteField (&fields)[N], const EnableRule 
   for (const PaletteField& f : fields) {
     if (IsFloatUnit(f.unit) != f.field.isFloat) return false;
     if (f.rule >= int(R)) return false;
-    if (f.unit == Unit::Radio && (!f.radios || f.radioCount < 2)) return false;
-    if (!f.name || !f.name[0] || !f.actionKey) return false;
+    if (f.unit == Unit::Radio && f.radioCount < 2) return false;
+    if (!f.name[0] || !f.actionKey) return false;
   }
   return true;
 }
