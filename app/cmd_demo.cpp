@@ -195,10 +195,39 @@ const std::vector<GalleryEntry>& Gallery() {
        }},
       {"neon", "Live Neon: stroke-only copies narrowing to a core, banded from stroke to fill colour",
        "versalix4 effect Neon sample.svg -o neon.svg --select square,disc,triangle,ring,curve",
-       [](const DemoContext& c, std::string* s) { return EffectSample(c, "Neon", {"square", "disc", "triangle", "ring", "curve"}, {}, s); }},
+       [](const DemoContext& c, std::string* s) {
+         return EffectSample(c, "Neon", {"square", "disc", "triangle", "ring", "curve"}, {}, s);
+       }},
       {"trail", "Live Trail: 25 copies along the drag vector, fading toward white, below the shapes",
        "versalix4 effect Trail sample.svg -o trail.svg --select square,disc,triangle,ring,curve",
-       [](const DemoContext& c, std::string* s) { return EffectSample(c, "Trail", {"square", "disc", "triangle", "ring", "curve"}, {}, s); }},
+       [](const DemoContext& c, std::string* s) {
+         return EffectSample(c, "Trail", {"square", "disc", "triangle", "ring", "curve"}, {}, s);
+       }},
+      {"tiling", "Live Tiling: four columns shrinking to half size and turning a quarter turn, "
+       "two rows downwards",
+       "versalix4 effect Tiling sample.svg -o tiling.svg --select square --set columns=4 "
+       "--set rows=2 --set space-v=-110 --set shrink-grow-h=50 --set rotation-h=90",
+       [](const DemoContext& c, std::string* s) {
+         return EffectSample(c, "Tiling", {"square"},
+                             {"columns=4", "rows=2", "space-v=-110", "shrink-grow-h=50",
+                              "rotation-h=90"}, s);
+       }},
+      {"generation", "Live Generation: a spiral of copies, each 85 % of the last, turning 30 degrees",
+       "versalix4 effect Generation sample.svg -o generation.svg --select triangle "
+       "--set copies=14 --set space=70 --set rate=85 --set angle=180 --set angle-step=30",
+       [](const DemoContext& c, std::string* s) {
+         return EffectSample(c, "Generation", {"triangle"},
+                             {"copies=14", "space=70", "rate=85", "angle=180", "angle-step=30"},
+                             s);
+       }},
+      {"frame", "Live Frame: a clockwise frame of copies turning with the sides, one in each corner",
+       "versalix4 effect Frame sample.svg -o frame.svg --select ring --set side-h=3 "
+       "--set side-v=2 --set sides-space=60 --set corner-space=60 --set cycling=clockwise",
+       [](const DemoContext& c, std::string* s) {
+         return EffectSample(c, "Frame", {"ring"},
+                             {"side-h=3", "side-v=2", "sides-space=60", "corner-space=60",
+                              "cycling=clockwise"}, s);
+       }},
       {"fractalize-koch", "Fractalize: Equilateral Triangle2 at level 3, no resampling",
        "versalix4 fractalize sample.svg -o fractalize-koch.svg --select square,triangle,curve "
        "--generator 5 --level 3 --density 0",

@@ -72,7 +72,10 @@ int Run(host::Host& host, host::art::Document& doc, const std::vector<host::art:
         EffectCommand command) {
   if (command == EffectCommand::Update) {
     // Plug-in group art updates through its group, the host's own live
-    // effects render through Go Live.
+    // effects render through Go Live. The targets are selected first, as a
+    // person selects what to update: some effects regenerate only while
+    // their art is selected.
+    SelectOnly(doc, targets);
     for (host::art::Art* art : targets)
       if (IsRenderable(host, *art)) doc.MarkForUpdate(*art);
     if (int32_t err = host::art::SendPluginGroupUpdates(host))

@@ -92,7 +92,7 @@ inline constexpr PaletteField kBorderFields[] = {
      .actionKey = ActionKey("stSy"), .hiddenInAction = true, .optionalInAction = true},
     {.name = "steps", .item = BorderItems::kSteps, .field = VX_BOUND_FIELD(BorderPGParams, steps),
      .unit = Unit::Integer, .actionKey = ActionKey("step"), .rule = kWhenManual,
-     .hook = &kBorderStepsAction, .textInAction = true},
+     .hook = &kBorderStepsAction, .actionType = ActionKey("strn")},
     {.name = "offset", .item = BorderItems::kOffset, .field = VX_BOUND_FIELD(BorderPGParams, offset),
      .unit = Unit::Percent, .actionKey = ActionKey("ofst")},
     {.name = "angle", .item = BorderItems::kAngle, .field = VX_BOUND_FIELD(BorderPGParams, angle),

@@ -246,6 +246,11 @@ ASErr EffectUpdate(int effect, AIArtHandle art) {
     if (!yes) return kNoErr;
   }
   const EffectRow& info = Effect(effect);
+  if (info.regenerates) {
+    bool yes = true;
+    if (ASErr err = info.regenerates(art, &yes)) return err;
+    if (!yes) return kNoErr;
+  }
   BlockPtr<uint8_t> record;
   if (ASErr err = record.Allocate(size_t(info.record.size), info.record.name)) return err;
   if (ASErr err = sPluginGroup->GetPluginArtDataRange(art, record.get(), 0,

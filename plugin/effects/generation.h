@@ -1,5 +1,5 @@
-// Live Generation: its parameter record, as palettes, effect art and
-// presets store it.
+// Live Generation: its parameter record (as palettes, effect art and
+// presets store it), its palette's binding and its row of the effect table.
 #pragma once
 
 #include <cstddef>
@@ -40,24 +40,65 @@ constexpr GenerationPGParams kGenerationFactoryParams = {
     .angleStep = RecordRadians(15.0f),
     .stacking = 0};
 
-// Its action's keys; they move into its binding table when its palette
-// items are bound.
-inline constexpr ActionKeySpec kGenerationActionKeys[] = {
-    {ActionKey("cpyN"), ActionKey("long"), true},
-    {ActionKey("mvSt"), ActionKey("long"), false},
-    {ActionKey("move"), ActionKey("real"), true},
-    {ActionKey("sizR"), ActionKey("real"), true},
-    {ActionKey("angl"), ActionKey("real"), true},
-    {ActionKey("rotR"), ActionKey("real"), true},
-    {ActionKey("styl"), ActionKey("enum"), true},
+// Items of the Generation palette (template 17116).
+enum GenerationItem : int32_t {
+  kGenerationCopies = 2, kGenerationSpaceMode = 3, kGenerationSpacePercent = 4,
+  kGenerationSpacePercentSign = 5, kGenerationSpacePoints = 6,
+  kGenerationSpacePointsUnit = 7, kGenerationRate = 8, kGenerationAngle = 11,
+  kGenerationAngleDial = 13, kGenerationAngleStep = 15, kGenerationAbove = 18,
+  kGenerationBelow = 19,
 };
 
-// Its row of the effect table. Its palette has only the shared buttons and
-// its update draws nothing until the effect is built.
+// Shows the relative or the absolute spacing item by the space mode.
+void GenerationShowSpaceMode(ADMDialogRef dialog, const void* record);
+
+// Builds the string of copies of every source object into `into`.
+ASErr GenerationBuild(AIArtHandle into, AIArtHandle editGroup, const void* record);
+
+inline constexpr EnableRule kGenerationRules[] = {
+    {kGenerationSpacePercent, kGenerationSpacePercentSign,
+     VX_BOUND_FIELD(GenerationPGParams, spaceMode), EnableRule::Equals, 0},
+    {kGenerationSpacePoints, kGenerationSpacePointsUnit,
+     VX_BOUND_FIELD(GenerationPGParams, spaceMode), EnableRule::Equals, 1}};
+
+inline constexpr int32_t kGenerationStackingItems[] = {kGenerationAbove, kGenerationBelow};
+
+// In the order of the action's keys; stacking names are 19308 "Above" and
+// 19309 "Below".
+inline constexpr PaletteField kGenerationFields[] = {
+    {.name = "copies", .item = kGenerationCopies, .field = VX_BOUND_FIELD(GenerationPGParams, copies),
+     .unit = Unit::Integer, .actionKey = ActionKey("cpyN")},
+    {.name = "space-mode", .item = kGenerationSpaceMode,
+     .field = VX_BOUND_FIELD(GenerationPGParams, spaceMode), .unit = Unit::Choice,
+     .actionKey = ActionKey("mvSt"), .hiddenInAction = true, .actionType = ActionKey("long")},
+    {.name = "space", .item = kGenerationSpacePercent, .field = VX_BOUND_FIELD(GenerationPGParams, space),
+     .unit = Unit::Percent, .actionKey = ActionKey("move"), .rule = 0},
+    {.name = "space-pt", .item = kGenerationSpacePoints,
+     .field = VX_BOUND_FIELD(GenerationPGParams, space), .unit = Unit::Points,
+     .actionKey = ActionKey("move"), .rule = 1},
+    {.name = "rate", .item = kGenerationRate, .field = VX_BOUND_FIELD(GenerationPGParams, rate),
+     .unit = Unit::Percent, .actionKey = ActionKey("sizR")},
+    {.name = "angle", .item = kGenerationAngle, .field = VX_BOUND_FIELD(GenerationPGParams, angle),
+     .unit = Unit::Degrees, .actionKey = ActionKey("angl"), .partner = kGenerationAngleDial},
+    {.name = "angle-step", .item = kGenerationAngleStep,
+     .field = VX_BOUND_FIELD(GenerationPGParams, angleStep), .unit = Unit::Degrees,
+     .actionKey = ActionKey("rotR")},
+    {.name = "stacking", .item = kGenerationAbove, .field = VX_BOUND_FIELD(GenerationPGParams, stacking),
+     .unit = Unit::Radio, .actionKey = ActionKey("styl"), .radios = kGenerationStackingItems,
+     .radioCount = 2, .actionNames = 8},
+};
+static_assert(BindingIsValid(kGenerationFields, kGenerationRules));
+
+inline constexpr PaletteBinding kGenerationPalette = {
+    kGenerationFields, int32_t(std::size(kGenerationFields)), kGenerationRules,
+    int32_t(std::size(kGenerationRules)), nullptr, GenerationShowSpaceMode};
+
+inline constexpr auto kGenerationActionKeys = ActionKeysOf(kGenerationFields);
+
 inline constexpr EffectRow kGenerationEffect = {
     "Generation", "VERSALiX4 Generation ", res::kGenerationPalette, "QVR-VsX4LiveGeneration",
     VX_RECORD(GenerationPGParams), "VERSALiX4_PST_Generation.txt", 20,
-    {"VsX4_Generation_Action", 19300, kGenerationActionKeys, int(std::size(kGenerationActionKeys))},
-    VX_EFFECT_BUTTONS(GenerationPalette), nullptr, PendingBuild};
+    {"VsX4_Generation_Action", 19300, kGenerationActionKeys.keys, kGenerationActionKeys.count},
+    VX_EFFECT_BUTTONS(GenerationPalette), &kGenerationPalette, GenerationBuild};
 
 }  // namespace vx

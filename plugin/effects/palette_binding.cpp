@@ -240,6 +240,8 @@ ASErr WriteField(const PaletteField& f, SPPluginRef plugin, int32_t names,
       return a.AIActionSetBoolean(v, f.actionKey, IntAt(record, f) != 0);
     case Unit::Choice:
     case Unit::Radio: {
+      if (f.actionType == ActionKey("long"))
+        return a.AIActionSetInteger(v, f.actionKey, IntAt(record, f));
       char name[256] = "";
       if (f.actionNames)
         sADMBasic->GetIndexString(plugin, names, f.actionNames + IntAt(record, f), name,
@@ -271,6 +273,8 @@ ASErr ReadField(const PaletteField& f, AIActionParamValueRef v, void* record) {
     }
     case Unit::Choice:
     case Unit::Radio: {
+      if (f.actionType == ActionKey("long"))
+        return a.AIActionGetInteger(v, f.actionKey, &IntAt(record, f));
       char name[256];
       int32_t value = 0;
       if (ASErr err = a.AIActionGetEnumerated(v, f.actionKey, name, sizeof name, &value))

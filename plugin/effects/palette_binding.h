@@ -102,11 +102,9 @@ struct PaletteField {
   bool hiddenInAction = false;    // registered without a label
   bool optionalInAction = false;  // a missing key on playback keeps the record's value
   const ActionHook* hook = nullptr;
-  // The hook records the field as text ('strn') instead of a number. Said
-  // here rather than read from `hook`: a constant expression that compares
-  // the address of another constant with null is refused by GCC under
-  // -fsanitize=null.
-  bool textInAction = false;
+  // The action's type when it is not the unit's: a Choice recorded as a
+  // plain 'long' (its index), an Integer its hook records as text 'strn'.
+  uint32_t actionType = 0;
 };
 
 struct PaletteBinding {
@@ -134,10 +132,12 @@ struct ActionKeySpec {
   bool shown;     // hidden keys are registered with an empty label
 };
 
-// The action key's type for a unit ('strn' for a field whose hook records
-// text).
+// The action key's type: the field's own (a hook recording text says
+// 'strn'), else its unit's. No pointer is compared here: under the
+// undefined-behaviour sanitizer an address compared with null is not a
+// constant expression.
 constexpr uint32_t ActionTypeOf(const PaletteField& f) {
-  if (f.textInAction) return ActionKey("strn");
+  if (f.actionType) return f.actionType;
   switch (f.unit) {
     case Unit::Percent:
     case Unit::Degrees:
@@ -148,16 +148,24 @@ constexpr uint32_t ActionTypeOf(const PaletteField& f) {
   }
 }
 
-// The action keys of a binding's fields, in order, for registration.
+// The action keys of a binding's fields, in order, for registration. A
+// record field shown by two items (a relative and an absolute spacing, each
+// under its own rule) lists its key twice: it is registered once.
 template <size_t N>
 struct ActionKeyList {
   ActionKeySpec keys[N];
+  int count;
 };
 template <size_t N>
 constexpr ActionKeyList<N> ActionKeysOf(const PaletteField (&fields)[N]) {
   ActionKeyList<N> out{};
-  for (size_t i = 0; i < N; ++i)
-    out.keys[i] = {fields[i].actionKey, ActionTypeOf(fields[i]), !fields[i].hiddenInAction};
+  for (size_t i = 0; i < N; ++i) {
+    bool repeated = false;
+    for (size_t j = 0; j < i; ++j) repeated = repeated || fields[j].actionKey == fields[i].actionKey;
+    if (!repeated)
+      out.keys[out.count++] = {fields[i].actionKey, ActionTypeOf(fields[i]),
+                               !fields[i].hiddenInAction};
+  }
   return out;
 }
 
@@ -172,7 +180,7 @@ constexpr bool FieldsAreValid(const PaletteField (&fields)[N], const EnableRule*
   for (const PaletteField& f : fields) {
     if (IsFloatUnit(f.unit) != f.field.isFloat) return false;
     if (f.rule >= int(ruleCount)) return false;
-    if (f.unit == Unit::Radio && f.radioCount < 2) return false;  // radios: see textInAction
+    if (f.unit == Unit::Radio && f.radioCount < 2) return false;
     if (!f.name || !f.name[0] || !f.actionKey) return false;
   }
   return true;

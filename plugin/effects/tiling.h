@@ -1,5 +1,5 @@
-// Live Tiling: its parameter record, as palettes, effect art and presets
-// store it.
+// Live Tiling: its parameter record (as palettes, effect art and presets
+// store it), its palette's binding and its row of the effect table.
 #pragma once
 
 #include <cstddef>
@@ -7,6 +7,7 @@
 #include <iterator>
 
 #include "effects/effect_table.h"
+#include "effects/placement.h"
 #include "presets/param_record.h"
 
 namespace vx {
@@ -52,28 +53,86 @@ constexpr TilingPGParams kTilingFactoryParams = {
     .rotationV = 0.0f,
     .resizeSpaces = 1};
 
-// Its action's keys; they move into its binding table when its palette
-// items are bound.
-inline constexpr ActionKeySpec kTilingActionKeys[] = {
-    {ActionKey("hCpy"), ActionKey("long"), true},
-    {ActionKey("vCpy"), ActionKey("long"), true},
-    {ActionKey("mvSt"), ActionKey("long"), false},
-    {ActionKey("hMov"), ActionKey("real"), true},
-    {ActionKey("vMov"), ActionKey("real"), true},
-    {ActionKey("styl"), ActionKey("enum"), true},
-    {ActionKey("hLSz"), ActionKey("real"), true},
-    {ActionKey("vLSz"), ActionKey("real"), true},
-    {ActionKey("hLRt"), ActionKey("real"), true},
-    {ActionKey("vLRt"), ActionKey("real"), true},
-    {ActionKey("rszM"), ActionKey("bool"), true},
+// Items of the Tiling palette (template 17120). The spacing is shown as a
+// percentage (relative) or in points (absolute) by two items in one place.
+enum TilingItem : int32_t {
+  kTilingColumns = 2, kTilingRows = 4, kTilingSpaceMode = 5,
+  kTilingSpaceHPercent = 7, kTilingSpaceHPercentSign = 8,
+  kTilingSpaceHPoints = 10, kTilingSpaceHPointsUnit = 11,
+  kTilingSpaceVPercent = 12, kTilingSpaceVPercentSign = 13,
+  kTilingSpaceVPoints = 15, kTilingSpaceVPointsUnit = 16,
+  kTilingAbove = 18, kTilingBelow = 19, kTilingShrinkGrowH = 21, kTilingShrinkGrowV = 24,
+  kTilingResizeSpaces = 26, kTilingRotationH = 28, kTilingRotationV = 31,
 };
 
-// Its row of the effect table. Its palette has only the shared buttons and
-// its update draws nothing until the effect is built.
+// Shows the relative or the absolute spacing items by the space mode.
+void TilingShowSpaceMode(ADMDialogRef dialog, const void* record);
+
+// Builds the tiles of every source object into `into`.
+ASErr TilingBuild(AIArtHandle into, AIArtHandle editGroup, const void* record);
+
+// Each pair of spacing items is enabled (and shown) in its own mode only, and
+// only the shown one is recorded under the action's key.
+inline constexpr EnableRule kTilingRules[] = {
+    {kTilingSpaceHPercent, kTilingSpaceHPercentSign, VX_BOUND_FIELD(TilingPGParams, spaceMode),
+     EnableRule::Equals, 0},
+    {kTilingSpaceHPoints, kTilingSpaceHPointsUnit, VX_BOUND_FIELD(TilingPGParams, spaceMode),
+     EnableRule::Equals, 1},
+    {kTilingSpaceVPercent, kTilingSpaceVPercentSign, VX_BOUND_FIELD(TilingPGParams, spaceMode),
+     EnableRule::Equals, 0},
+    {kTilingSpaceVPoints, kTilingSpaceVPointsUnit, VX_BOUND_FIELD(TilingPGParams, spaceMode),
+     EnableRule::Equals, 1}};
+
+inline constexpr int32_t kTilingStackingItems[] = {kTilingAbove, kTilingBelow};
+
+// In the order of the action's keys. The space mode is recorded as a plain
+// integer without a label; stacking names are 19412 "Above", 19413 "Below".
+inline constexpr PaletteField kTilingFields[] = {
+    {.name = "columns", .item = kTilingColumns, .field = VX_BOUND_FIELD(TilingPGParams, columns),
+     .unit = Unit::Integer, .actionKey = ActionKey("hCpy")},
+    {.name = "rows", .item = kTilingRows, .field = VX_BOUND_FIELD(TilingPGParams, rows),
+     .unit = Unit::Integer, .actionKey = ActionKey("vCpy")},
+    {.name = "space-mode", .item = kTilingSpaceMode, .field = VX_BOUND_FIELD(TilingPGParams, spaceMode),
+     .unit = Unit::Choice, .actionKey = ActionKey("mvSt"), .hiddenInAction = true,
+     .actionType = ActionKey("long")},
+    {.name = "space-h", .item = kTilingSpaceHPercent, .field = VX_BOUND_FIELD(TilingPGParams, spaceH),
+     .unit = Unit::Percent, .actionKey = ActionKey("hMov"), .rule = 0},
+    {.name = "space-h-pt", .item = kTilingSpaceHPoints, .field = VX_BOUND_FIELD(TilingPGParams, spaceH),
+     .unit = Unit::Points, .actionKey = ActionKey("hMov"), .rule = 1},
+    {.name = "space-v", .item = kTilingSpaceVPercent, .field = VX_BOUND_FIELD(TilingPGParams, spaceV),
+     .unit = Unit::Percent, .actionKey = ActionKey("vMov"), .rule = 2},
+    {.name = "space-v-pt", .item = kTilingSpaceVPoints, .field = VX_BOUND_FIELD(TilingPGParams, spaceV),
+     .unit = Unit::Points, .actionKey = ActionKey("vMov"), .rule = 3},
+    {.name = "stacking", .item = kTilingAbove, .field = VX_BOUND_FIELD(TilingPGParams, stacking),
+     .unit = Unit::Radio, .actionKey = ActionKey("styl"), .radios = kTilingStackingItems,
+     .radioCount = 2, .actionNames = 12},
+    {.name = "shrink-grow-h", .item = kTilingShrinkGrowH,
+     .field = VX_BOUND_FIELD(TilingPGParams, shrinkGrowH), .unit = Unit::Percent,
+     .actionKey = ActionKey("hLSz")},
+    {.name = "shrink-grow-v", .item = kTilingShrinkGrowV,
+     .field = VX_BOUND_FIELD(TilingPGParams, shrinkGrowV), .unit = Unit::Percent,
+     .actionKey = ActionKey("vLSz")},
+    {.name = "rotation-h", .item = kTilingRotationH, .field = VX_BOUND_FIELD(TilingPGParams, rotationH),
+     .unit = Unit::Degrees, .actionKey = ActionKey("hLRt")},
+    {.name = "rotation-v", .item = kTilingRotationV, .field = VX_BOUND_FIELD(TilingPGParams, rotationV),
+     .unit = Unit::Degrees, .actionKey = ActionKey("vLRt")},
+    {.name = "resize-spaces", .item = kTilingResizeSpaces,
+     .field = VX_BOUND_FIELD(TilingPGParams, resizeSpaces), .unit = Unit::Flag,
+     .actionKey = ActionKey("rszM")},
+};
+static_assert(BindingIsValid(kTilingFields, kTilingRules));
+
+inline constexpr PaletteBinding kTilingPalette = {
+    kTilingFields, int32_t(std::size(kTilingFields)), kTilingRules,
+    int32_t(std::size(kTilingRules)), nullptr, TilingShowSpaceMode};
+
+inline constexpr auto kTilingActionKeys = ActionKeysOf(kTilingFields);
+
+// Regenerates only while selected or typed into, as Galaxy.
 inline constexpr EffectRow kTilingEffect = {
     "Tiling", "VERSALiX4 Tiling ", res::kTilingPalette, "QVR-VsX4LiveTiling",
     VX_RECORD(TilingPGParams), "VERSALiX4_PST_Tiling.txt", 24,
-    {"VsX4_Tiling_Action", 19400, kTilingActionKeys, int(std::size(kTilingActionKeys))},
-    VX_EFFECT_BUTTONS(TilingPalette), nullptr, PendingBuild};
+    {"VsX4_Tiling_Action", 19400, kTilingActionKeys.keys, kTilingActionKeys.count},
+    VX_EFFECT_BUTTONS(TilingPalette), &kTilingPalette, TilingBuild, RegeneratesInFocus};
 
 }  // namespace vx

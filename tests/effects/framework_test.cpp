@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "effect_fixture.h"
+#include "effects/tiling.h"
 #include "effects/effect_table.h"
 #include "host/adm/dialog_manager.h"
 #include "host/art/document_set.h"
@@ -69,11 +70,12 @@ TEST_F(FrameworkTest, AGroupHoldingTextIsLeftAloneSilently) {
 }
 
 TEST_F(FrameworkTest, AnotherEffectInsideAGroupStopsAllWrappingWithTheAlert) {
-  // Tiling art inside the group (made by a played-back Tiling action).
+  // Tiling art inside the group (made by the Tiling palette's Apply).
   Art* group = AddContainer("g", ArtKind::Group);
   Art* inner = Stroked("inner", 0, group);
   Select({inner});
-  ASSERT_EQ(0, host::DoAction(host(), "VsX4_Tiling_Action", {}, false));
+  ASSERT_EQ(0, ChooseWindowItem(kTiling));
+  Act(kTiling, "press " + std::to_string(kTilingEffect.buttons.apply));
   Art* below = AddSquare("below", 200, 0, 10);
   ASSERT_EQ(0, doc().Reorder(below, host::art::Placement::BelowAll, nullptr));
   Art* above = Stroked("above", 100);

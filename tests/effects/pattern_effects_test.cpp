@@ -1,0 +1,424 @@
+// Live Tiling, Generation and Frame: the numbers their updates must give
+// (tile widths and gaps, turns, steps of a string of copies, the frame's
+// copies and corner turns), and what the three share: Expand and Release,
+// failing host calls and allocations, actions, and the command line.
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+#include "effect_fixture.h"
+#include "effects/effect_framework.h"
+#include "effects/frame.h"
+#include "effects/generation.h"
+#include "effects/tiling.h"
+#include "host/art/document_set.h"
+#include "host/art/plugin_group_updates.h"
+#include "host/core/action_values.h"
+#include "host/core/call_failures.h"
+#include "host/core/messages.h"
+#include "host/svg/svg_export.h"
+#include "support/app_runner.h"
+
+namespace vx::test {
+namespace {
+
+constexpr float kPi = 3.14159265358979f;
+
+struct Box {
+  float left, bottom, right, top;
+  float cx() const { return (left + right) / 2; }
+  float cy() const { return (bottom + top) / 2; }
+};
+
+class PatternEffectsTest : public EffectTest {
+ protected:
+  // A filled square without stroke at (100, 100), selected.
+  Art* Source(float side) {
+    while (Art* a = layer()->firstChild()) EXPECT_EQ(0, doc().Dispose(a));
+    Art* square = AddSquare("source", 100, 100, side);
+    const AIColor black = Gray(1);
+    Paint(*square, 0, black, &black);
+    Select({square});
+    return square;
+  }
+  // The effect applied to the source through its palette with this record.
+  Art* Apply(int effect, const void* record, float side = 50) {
+    Source(side);
+    if (!Palette(effect)) EXPECT_EQ(0, ChooseWindowItem(effect));
+    void* current = globals().effectRecords[effect];
+    if (!current) return nullptr;
+    std::memcpy(current, record, size_t(Effect(effect).record.size));
+    Press(effect, Effect(effect).buttons.apply);
+    auto effects = EffectArt();
+    EXPECT_EQ(1u, effects.size());
+    return effects.empty() ? nullptr : effects[0];
+  }
+  void Press(int effect, int32_t button) { Act(effect, "press " + std::to_string(button)); }
+  int32_t Regenerate(Art& effect) {
+    doc().MarkForUpdate(effect);
+    return host::art::SendPluginGroupUpdates(host());
+  }
+  // The copies in the order they were placed: with stacking Above the
+  // last one placed is on top (the first child).
+  static std::vector<const Art*> Placed(const Art* effect) {
+    auto copies = Generated(*effect);
+    std::reverse(copies.begin(), copies.end());
+    return copies;
+  }
+  static Box BoxOf(const Art* path) {
+    Box b{1e9f, 1e9f, -1e9f, -1e9f};
+    for (const Segment& s : path->path().segments) {
+      b.left = std::min(b.left, s.p.h);
+      b.right = std::max(b.right, s.p.h);
+      b.bottom = std::min(b.bottom, s.p.v);
+      b.top = std::max(b.top, s.p.v);
+    }
+    return b;
+  }
+  // The turn of a copy of the source square: the direction of its first
+  // edge, in degrees 0 .. 360.
+  static float TurnDegrees(const Art* path) {
+    const auto& s = path->path().segments;
+    const float a = std::atan2(s[1].p.v - s[0].p.v, s[1].p.h - s[0].p.h) * 180 / kPi;
+    return a < -0.01f ? a + 360 : a;
+  }
+  static float Side(const Art* path) {
+    const auto& s = path->path().segments;
+    return std::hypot(s[1].p.h - s[0].p.h, s[1].p.v - s[0].p.v);
+  }
+};
+
+TEST_F(PatternEffectsTest, ShrinkingColumnsNarrowTheTilesAndWithResizeSpacesTheGaps) {
+  struct Row { int32_t resize; float x[5]; };
+  // Widths 1, 0.875, 0.75, 0.625, 0.5 of 50; gaps 0.9375, 0.8125, 0.6875,
+  // 0.5625 of 50 with resize spaces, whole steps of 50 without.
+  const Row rows[] = {{1, {0, 46.875f, 87.5f, 121.875f, 150}}, {0, {0, 50, 100, 150, 200}}};
+  const float widths[5] = {1, 0.875f, 0.75f, 0.625f, 0.5f};
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.resize);
+    TilingPGParams p = kTilingFactoryParams;
+    p.columns = 5;
+    p.rows = 1;
+    p.shrinkGrowH = 0.5f;
+    p.resizeSpaces = r.resize;
+    auto tiles = Placed(Apply(kTiling, &p));
+    ASSERT_EQ(5u, tiles.size());
+    for (int i = 0; i < 5; ++i) {
+      const Box b = BoxOf(tiles[size_t(i)]);
+      EXPECT_NEAR(50 * widths[i], b.right - b.left, 1e-4f) << i;
+      EXPECT_NEAR(50.0f, b.top - b.bottom, 1e-4f) << i;  // rows keep their scale
+      EXPECT_NEAR(125 + r.x[i], b.cx(), 1e-3f) << i;
+      EXPECT_NEAR(125.0f, b.cy(), 1e-4f) << i;
+    }
+  }
+}
+
+TEST_F(PatternEffectsTest, RotationOverFourColumnsTurnsTheTilesAboutTheirCentres) {
+  TilingPGParams p = kTilingFactoryParams;
+  p.columns = 4;
+  p.rows = 2;
+  p.rotationH = RecordRadians(90);
+  auto tiles = Placed(Apply(kTiling, &p));
+  ASSERT_EQ(8u, tiles.size());
+  for (int i = 0; i < 8; ++i) {
+    EXPECT_NEAR(30.0f * float(i % 4), TurnDegrees(tiles[size_t(i)]), 1e-3f) << i;
+    EXPECT_NEAR(125 + 50.0f * float(i % 4), BoxOf(tiles[size_t(i)]).cx(), 1e-3f) << i;
+    EXPECT_NEAR(125 + 50.0f * float(i / 4), BoxOf(tiles[size_t(i)]).cy(), 1e-3f) << i;
+    EXPECT_NEAR(50.0f, Side(tiles[size_t(i)]), 1e-4f) << i;
+  }
+}
+
+TEST_F(PatternEffectsTest, OneColumnWithScalingOnScalesTheRowsAndDividesByNothing) {
+  TilingPGParams p = kTilingFactoryParams;
+  p.columns = 1;
+  p.rows = 3;
+  p.shrinkGrowH = 0.5f;
+  p.shrinkGrowV = 0.5f;
+  auto tiles = Placed(Apply(kTiling, &p));
+  ASSERT_EQ(3u, tiles.size());
+  // Rows scale 1, 0.75, 0.5 and step by 50 x 0.875, then 50 x 0.625.
+  const float heights[3] = {50, 37.5f, 25}, ys[3] = {125, 168.75f, 200};
+  for (int j = 0; j < 3; ++j) {
+    const Box b = BoxOf(tiles[size_t(j)]);
+    EXPECT_NEAR(50.0f, b.right - b.left, 1e-4f) << j;
+    EXPECT_NEAR(heights[j], b.top - b.bottom, 1e-4f) << j;
+    EXPECT_NEAR(125.0f, b.cx(), 1e-4f) << j;
+    EXPECT_NEAR(ys[j], b.cy(), 1e-3f) << j;
+  }
+  p.rows = 1;  // a single tile stays in place
+  tiles = Placed(Apply(kTiling, &p));
+  ASSERT_EQ(1u, tiles.size());
+  EXPECT_NEAR(125.0f, BoxOf(tiles[0]).cx(), 1e-4f);
+  EXPECT_NEAR(50.0f, BoxOf(tiles[0]).top - BoxOf(tiles[0]).bottom, 1e-4f);
+}
+
+TEST_F(PatternEffectsTest, TilingKeepsItsLastResultWhileNotSelected) {
+  TilingPGParams p = kTilingFactoryParams;
+  p.columns = 2;
+  p.rows = 1;
+  Art* effect = Apply(kTiling, &p);
+  doc().DeselectAll();
+  doc().Select(*effect->editGroup()->firstChild(), false);  // the source kept its selection
+  ASSERT_EQ(0, doc().Dispose(const_cast<Art*>(Generated(*effect).at(0))));
+  ASSERT_EQ(0, Regenerate(*effect));
+  EXPECT_EQ(1u, Generated(*effect).size());
+  Select({effect});
+  ASSERT_EQ(0, Regenerate(*effect));
+  EXPECT_EQ(2u, Generated(*effect).size());
+}
+
+TEST_F(PatternEffectsTest, GenerationStepsByTheMeanOfNeighbouringScales) {
+  struct Row { float rate, angleStep; float x[4], y[4], side[4]; };
+  const Row rows[] = {
+      // Rate 0.5, absolute space 10: 7.5 then 3.75 points apart.
+      {0.5f, 0, {125, 132.5f, 136.25f, 138.125f}, {125, 125, 125, 125}, {50, 25, 12.5f, 6.25f}},
+      // A quarter turn per copy at rate 1: a square of side 10.
+      {1.0f, 90, {125, 125, 115, 115}, {125, 135, 135, 125}, {50, 50, 50, 50}},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.rate);
+    GenerationPGParams p = kGenerationFactoryParams;
+    p.copies = 4;
+    p.spaceMode = 1;
+    p.space = 10;
+    p.rate = r.rate;
+    p.angleStep = RecordRadians(r.angleStep);
+    auto copies = Placed(Apply(kGeneration, &p));
+    ASSERT_EQ(4u, copies.size());
+    for (int i = 0; i < 4; ++i) {
+      const Box b = BoxOf(copies[size_t(i)]);
+      EXPECT_NEAR(r.x[i], b.cx(), 1e-3f) << i;
+      EXPECT_NEAR(r.y[i], b.cy(), 1e-3f) << i;
+      EXPECT_NEAR(r.side[i], Side(copies[size_t(i)]), 1e-4f) << i;
+      EXPECT_NEAR(std::fmod(r.angleStep * float(i), 360.0f), TurnDegrees(copies[size_t(i)]),
+                  1e-3f) << i;
+    }
+  }
+}
+
+TEST_F(PatternEffectsTest, FactoryFrameOnATenPointSquareWalksCounterclockwise) {
+  // Runs of copies in placing order (each placed below the earlier ones, so
+  // the first child is the first copy): count, first offset, step, turn.
+  struct Run { int count; float x, y, dx, dy, turn; };
+  const Run runs[] = {{8, 0, 0, 10, 0, 0},     {1, 80, 0, 0, 0, 45},
+                      {8, 80, 10, 0, 10, 90},  {1, 80, 90, 0, 0, 135},
+                      {8, 70, 90, -10, 0, 180}, {1, -10, 90, 0, 0, 225},
+                      {8, -10, 80, 0, -10, 270}, {1, -10, 0, 0, 0, 315}};
+  for (int32_t keepAngle : {0, 1}) {
+    SCOPED_TRACE(keepAngle);
+    FramePGParams p = kFrameFactoryParams;
+    p.keepAngle = keepAngle;
+    auto copies = Generated(*Apply(kFrame, &p, 10));
+    ASSERT_EQ(36u, copies.size());
+    size_t k = 0;
+    for (const Run& run : runs)
+      for (int n = 0; n < run.count; ++n, ++k) {
+        const Box b = BoxOf(copies[k]);
+        EXPECT_NEAR(105 + run.x + run.dx * float(n), b.cx(), 1e-3f) << k;
+        EXPECT_NEAR(105 + run.y + run.dy * float(n), b.cy(), 1e-3f) << k;
+        EXPECT_NEAR(keepAngle ? 0 : run.turn, TurnDegrees(copies[k]), 1e-3f) << k;
+      }
+  }
+}
+
+TEST_F(PatternEffectsTest, CornerOffsetDropsTheCornersAndShiftsTheRuns) {
+  FramePGParams p = kFrameFactoryParams;
+  p.sideH = 2;
+  p.sideV = 2;
+  p.cornerOffset = 1.0f;  // the right run starts above the bottom run's end
+  auto copies = Generated(*Apply(kFrame, &p, 10));
+  ASSERT_EQ(8u, copies.size());
+  EXPECT_NEAR(115.0f, BoxOf(copies[1]).cx(), 1e-4f);
+  EXPECT_NEAR(115.0f, BoxOf(copies[2]).cx(), 1e-4f);
+  EXPECT_NEAR(115.0f, BoxOf(copies[2]).cy(), 1e-4f);
+}
+
+TEST_F(PatternEffectsTest, FramePaletteButtonsSetTheCornerOffsetAndModesShowTheirItems) {
+  ASSERT_EQ(0, ChooseWindowItem(kFrame));
+  auto* record = static_cast<FramePGParams*>(globals().effectRecords[kFrame]);
+  host::adm::Dialog& palette = *Palette(kFrame);
+  for (int32_t k = 0; k < 3; ++k) {
+    Act(kFrame, "press " + std::to_string(kFrameOffsetMinus + k));
+    EXPECT_FLOAT_EQ(kFrameOffsetButtonValues[k], record->cornerOffset);
+    EXPECT_FLOAT_EQ(100 * kFrameOffsetButtonValues[k], float(palette.GetItem(kFrameOffset)->Value()));
+    EXPECT_EQ(k == 1, palette.GetItem(kFrameDrawAtCorner)->enabled) << k;
+  }
+  EXPECT_TRUE(palette.GetItem(kFrameSidesPercent)->visible);
+  EXPECT_FALSE(palette.GetItem(kFrameSidesPoints)->visible);
+  Act(kFrame, "choose " + std::to_string(kFrameSpaceMode) + "=1");
+  EXPECT_EQ(1, record->frameSpaceMode);
+  EXPECT_FALSE(palette.GetItem(kFrameSidesPercent)->visible);
+  EXPECT_TRUE(palette.GetItem(kFrameCornerPoints)->visible);
+  Act(kFrame, "set " + std::to_string(kFrameCornerPoints) + "=7.5");
+  EXPECT_FLOAT_EQ(7.5f, record->cornerSpace);
+}
+
+// ---- what the three share --------------------------------------------------------
+
+struct Factory {
+  int effect;
+  const void* record;
+  size_t made;  // copies of the 50-point square
+};
+const Factory kFactories[] = {{kTiling, &kTilingFactoryParams, 64},
+                              {kGeneration, &kGenerationFactoryParams, 20},
+                              {kFrame, &kFrameFactoryParams, 36}};
+
+TEST_F(PatternEffectsTest, ExpandLeavesTheCopiesAndReleaseTheSource) {
+  for (const Factory& f : kFactories) {
+    SCOPED_TRACE(f.effect);
+    Art* effect = Apply(f.effect, f.record);
+    ASSERT_EQ(f.made, Generated(*effect).size());
+    Select({effect});
+    Press(f.effect, Effect(f.effect).buttons.expand);
+    EXPECT_TRUE(EffectArt().empty());
+    size_t children = 0;
+    for (const Art* a = layer()->firstChild()->firstChild(); a; a = a->sibling()) ++children;
+    EXPECT_EQ(f.made, children);
+
+    effect = Apply(f.effect, f.record);
+    const auto segments = effect->editGroup()->firstChild()->path().segments;
+    Select({effect});
+    Press(f.effect, Effect(f.effect).buttons.release);
+    EXPECT_TRUE(EffectArt().empty());
+    const Art* released = layer()->firstChild();
+    EXPECT_EQ(nullptr, released->sibling());
+    ASSERT_EQ(segments.size(), released->path().segments.size());
+    EXPECT_EQ(0, std::memcmp(segments.data(), released->path().segments.data(),
+                             segments.size() * sizeof(Segment)));
+  }
+}
+
+TEST_F(PatternEffectsTest, AFailingHostCallEndsTheUpdateWithItsCodeLeavingSourceAndRecord) {
+  constexpr int32_t kFault = -43;
+  struct Call { const char* name; long k; };
+  const Call calls[] = {{"DuplicateArt", 1}, {"DuplicateArt", 3}, {"TransformArt", 2}};
+  for (const Factory& f : kFactories) {
+    Art* effect = Apply(f.effect, f.record);
+    const std::vector<uint8_t> record = effect->plugin().data;
+    const auto segments = effect->editGroup()->firstChild()->path().segments;
+    for (const Call& c : calls) {
+      SCOPED_TRACE(std::to_string(f.effect) + " " + c.name);
+      const size_t live = host().blocks().LiveCount();
+      host().failures().FailCall(c.name, c.k, kFault);
+      EXPECT_EQ(kFault, Regenerate(*effect));
+      host().failures().Clear();
+      EXPECT_EQ(live, host().blocks().LiveCount());
+      EXPECT_EQ(record, effect->plugin().data);
+      const Art* source = effect->editGroup()->firstChild();
+      EXPECT_EQ(nullptr, source->sibling());
+      EXPECT_EQ(0, std::memcmp(segments.data(), source->path().segments.data(),
+                               segments.size() * sizeof(Segment)));
+    }
+    ASSERT_EQ(0, Regenerate(*effect));
+    EXPECT_EQ(f.made, Generated(*effect).size());
+  }
+}
+
+TEST_F(PatternEffectsTest, ApplyAndUpdateLeakNothingWhenAnyAllocationFails) {
+  for (const Factory& f : kFactories) {
+    for (long n = 1;; ++n) {
+      SCOPED_TRACE(std::to_string(f.effect) + " allocation " + std::to_string(n));
+      Source(50);
+      if (!Palette(f.effect)) ASSERT_EQ(0, ChooseWindowItem(f.effect));
+      const size_t live = host().blocks().LiveCount();
+      host().blocks().FailAllocationNumber(n);
+      Press(f.effect, Effect(f.effect).buttons.apply);
+      const long made = host().blocks().AllocationCount();
+      host().blocks().FailAllocationNumber(0);
+      EXPECT_EQ(live, host().blocks().LiveCount());
+      if (made < n) break;  // no allocation failed: every one was tried
+      ASSERT_LT(n, 100);
+    }
+    ASSERT_EQ(1u, EffectArt().size());
+    EXPECT_EQ(f.made, Generated(*EffectArt()[0]).size());
+  }
+}
+
+TEST_F(PatternEffectsTest, RecordedActionsPlayBackTheSameRecordInEitherSpaceMode) {
+  TilingPGParams tiling = kTilingFactoryParams;
+  tiling.spaceMode = 1;
+  tiling.spaceH = 12.5f;
+  tiling.rotationV = RecordRadians(30);
+  GenerationPGParams generation = kGenerationFactoryParams;
+  generation.space = 1.5f;
+  generation.stacking = 1;
+  FramePGParams frame = kFrameFactoryParams;
+  frame.frameSpaceMode = 1;
+  frame.cornerSpace = 7;
+  frame.cycling = 0;
+  frame.cornerOffset = -0.5f;
+  const Factory changed[] = {{kTiling, &tiling, 0}, {kGeneration, &generation, 0},
+                             {kFrame, &frame, 0}};
+  for (size_t i = 0; i < std::size(changed); ++i) {
+    const Factory& f = changed[i];
+    SCOPED_TRACE(f.effect);
+    const size_t size = size_t(Effect(f.effect).record.size);
+    host().actions().SetRecording(true);
+    Apply(f.effect, f.record);
+    host().actions().SetRecording(false);
+    ASSERT_EQ(1u, host().actions().recorded().size());
+    const host::RecordedAction recorded = host().actions().recorded()[0];
+    host().actions().ClearRecorded();
+    EXPECT_EQ(Effect(f.effect).action.eventName, recorded.eventName);
+    if (f.effect == kTiling) {  // absolute space: points, recorded once
+      const host::ActionValue* space = recorded.value.Find(ActionKey("hMov"));
+      ASSERT_NE(nullptr, space);
+      EXPECT_EQ(ActionParamUnitID(unitPixels), space->unit);
+      EXPECT_DOUBLE_EQ(12.5, space->real);
+    }
+    std::memcpy(globals().effectRecords[f.effect], kFactories[i].record, size);
+    Source(50);
+    ASSERT_EQ(0, host::DoAction(host(), Effect(f.effect).action.eventName, recorded.value,
+                                false));
+    const auto& stored = EffectArt().at(0)->plugin().data;
+    ASSERT_EQ(size, stored.size());
+    EXPECT_EQ(0, std::memcmp(stored.data() + 64, static_cast<const uint8_t*>(f.record) + 64,
+                             size - 64));
+  }
+}
+
+TEST_F(PatternEffectsTest, TheCommandLineSetsFieldsAndUpdateRegeneratesFromTheFile) {
+  const std::filesystem::path dir = FreshSettingsDir();
+  Source(50);
+  std::ofstream(dir / "in.svg") << host::svg::ExportSvg(doc(), nullptr);
+  auto paths = [&](const char* file) {
+    std::stringstream out;
+    out << std::ifstream(dir / file).rdbuf();
+    size_t n = 0;
+    for (size_t at = out.str().find("<path"); at != std::string::npos;
+         at = out.str().find("<path", at + 1))
+      ++n;
+    return n;
+  };
+  const std::string settings = " --settings " + dir.string();
+  CommandRun run = RunVersalix4("effect Tiling " + (dir / "in.svg").string() + " -o " +
+                                    (dir / "tiled.svg").string() +
+                                    " --set columns=3 --set rows=2 --set space-h=120" +
+                                    settings,
+                                dir);
+  ASSERT_EQ(0, run.exitCode) << run.err;
+  EXPECT_EQ(6u + 1, paths("tiled.svg"));  // and the source
+  run = RunVersalix4("update " + (dir / "tiled.svg").string() + " -o " +
+                         (dir / "updated.svg").string() + settings,
+                     dir);
+  ASSERT_EQ(0, run.exitCode) << run.err;
+  EXPECT_EQ(6u + 1, paths("updated.svg"));
+  run = RunVersalix4("effect Generation " + (dir / "in.svg").string() + " -o " +
+                         (dir / "generated.svg").string() + " --preset \"Default Settings\"" +
+                         settings,
+                     dir);
+  ASSERT_EQ(0, run.exitCode) << run.err;
+  EXPECT_EQ(20u + 1, paths("generated.svg"));
+  run = RunVersalix4("effect Frame " + (dir / "in.svg").string() + " -o " +
+                         (dir / "framed.svg").string() + " --set no-such=1" + settings,
+                     dir);
+  EXPECT_EQ(2, run.exitCode);
+}
+
+}  // namespace
+}  // namespace vx::test
