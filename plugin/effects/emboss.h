@@ -81,7 +81,7 @@ inline constexpr auto kEmbossActionKeys = ActionKeysOf(kEmbossFields);
 inline constexpr EffectRow kEmbossEffect = {
     "Emboss", "VERSALiX4 Emboss ", res::kEmbossPalette, "QVR-VsX4LiveEmboss",
     VX_RECORD(EmbossPGParams), "VERSALiX4_PST_Emboss.txt", 16,
-    {"VsX4_Emboss_Action", 19100, kEmbossActionKeys.keys, int(std::size(kEmbossFields))},
+    {"VsX4_Emboss_Action", 19100, kEmbossActionKeys.keys, kEmbossActionKeys.count},
     VX_EFFECT_BUTTONS(EmbossPalette), &kEmbossPalette, EmbossBuild};
 
 }  // namespace vx

@@ -70,7 +70,7 @@ inline constexpr EffectRow kReflectionsEffect = {
     "Reflections", "VERSALiX4 Reflections ", res::kReflectionsPalette, "QVR-VsX4LiveReflections",
     VX_RECORD(ReflectionsPGParams), "VERSALiX4_PST_Reflections.txt", 22,
     {"VsX4_Reflections_Action", 19350, kReflectionsActionKeys.keys,
-     int(std::size(kReflectionsFields))},
+     kReflectionsActionKeys.count},
     VX_EFFECT_BUTTONS(ReflectionsPalette), &kReflectionsPalette, ReflectionsBuild};
 
 }  // namespace vx

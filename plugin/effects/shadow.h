@@ -59,7 +59,7 @@ inline constexpr auto kShadowActionKeys = ActionKeysOf(kShadowFields);
 inline constexpr EffectRow kShadowEffect = {
     "Shadow", "VERSALiX4 DropShadow ", res::kShadowPalette, "QVR-VsX4LiveDropShadow",
     VX_RECORD(ShadowPGParams), "VERSALiX4_PST_Shadow.txt", 23,
-    {"VsX4_DropShadow_Action", 19500, kShadowActionKeys.keys, int(std::size(kShadowFields))},
+    {"VsX4_DropShadow_Action", 19500, kShadowActionKeys.keys, kShadowActionKeys.count},
     VX_EFFECT_BUTTONS(ShadowPalette), &kShadowPalette, ShadowBuild};
 
 }  // namespace vx
