@@ -177,7 +177,7 @@ void SetUpEffectCommand(CLI::App& app, CommonOptions& common, int& exitCode) {
                                 "Galaxy, Generation, Neon, Reflections, Shadow, Tiling, Trail")
       ->required();
   cmd->add_option("input", input, "The SVG file to read")->required();
-  cmd->add_option("-o,--output", output, "The SVG file to write")->required();
+  AddOutputOptions(*cmd, output, common, "The SVG file");
   cmd->add_option("--set", settings,
                   "FIELD=VALUE: a palette item, in the units the palette shows "
                   "(Border: gradient-arc, reverse, steps-mode, steps, offset, angle, "
@@ -191,6 +191,7 @@ void SetUpEffectCommand(CLI::App& app, CommonOptions& common, int& exitCode) {
       exitCode = kExitUsage;
       return;
     }
+    if ((exitCode = CheckOutputTarget(input, output, common))) return;
     svg::ImportResult document;
     if ((exitCode = ReadSvgDocument(input, &document))) return;
     exitCode = ApplyLiveEffect(common, document, effect, settings, preset,

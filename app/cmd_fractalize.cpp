@@ -160,8 +160,7 @@ int FractalizeDocument(const CommonOptions& common, const std::string& input,
       [&](host::Host& host, host::art::Document& doc, const std::vector<host::art::Art*>& selection) {
         const int code = options.live ? RunFractalizeLiveEffect(host, doc, selection, options)
                                       : RunFractalizeFilter(host, options);
-        if (code == kExitOk) *svgText = svg::ExportSvg(doc, &document.kept, {});
-        return code;
+        return code == kExitOk ? ExportSvgText(doc, &document.kept, svgText) : code;
       });
 }
 
@@ -173,17 +172,14 @@ void SetUpFractalizeCommand(CLI::App& app, CommonOptions& common, int& exitCode)
   static std::string input, output;
   static FractalizeOptions options;
   cmd->add_option("input", input, "The SVG file to read")->required();
-  cmd->add_option("-o,--output", output, "The SVG file to write")->required();
+  AddOutputOptions(*cmd, output, common, "The SVG file");
   AddFractalizeOptions(*cmd, options);
   AddCommonOptions(*cmd, common);
   cmd->callback([&common, &exitCode] {
+    if ((exitCode = CheckOutputTarget(input, output, common))) return;
     std::string svgText;
     if ((exitCode = FractalizeDocument(common, input, options, &svgText))) return;
-    std::string error;
-    if (!host::io::WriteFileAtomically(output, svgText, &error)) {
-      std::cerr << "versalix4: " << error << "\n";
-      exitCode = kExitIo;
-    }
+    exitCode = WriteOutputFile(output, svgText);
   });
 }
 

@@ -490,7 +490,7 @@ class PresetCommand {
     std::string error;
     const std::string bytes =
         file_.header + file_.entries[0].text + file_.entries[1].text + text;
-    if (!host::io::WriteFileAtomically(scratch.path() / kind_.File(), bytes, &error))
+    if (!host::io::WriteOutput(scratch.path() / kind_.File(), bytes, &error))
       return Failure(error);
     const int before = file_.Presets();
     return Session([&](PresetAgent& agent) {
@@ -659,8 +659,9 @@ int RunPresetCommand(const CommonOptions& common, const PresetRequest& request) 
     for (const PresetKindName& k : PresetKindNames()) names += " " + k.name;
     return Usage("unknown kind \"" + request.kind + "\"; the kinds are:" + names);
   }
-  auto host = MakeHost(common);
-  if (!host) return kExitInternal;
+  int failure = kExitInternal;
+  auto host = MakeHost(common, &failure);
+  if (!host) return failure;
   if (int32_t err = host->Startup()) return ReportFailure("start-up", err);
   int code = PresetCommand(*host, *kind, request).Run();
   host->Shutdown();

@@ -157,11 +157,8 @@ void SetUpScriptCommand(CLI::App& app, CommonOptions& common, int& exitCode) {
       exitCode = kExitIo;
       return;
     }
-    auto host = MakeHost(common);
-    if (!host) {
-      exitCode = kExitInternal;
-      return;
-    }
+    auto host = MakeHost(common, &exitCode);
+    if (!host) return;
     if (int32_t err = host->Startup()) {
       exitCode = ReportFailure("start-up", err);
       return;

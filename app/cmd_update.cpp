@@ -121,9 +121,10 @@ void SetUp(CLI::App& app, CommonOptions& common, int& exitCode, const char* name
   auto input = std::make_shared<std::string>();
   auto output = std::make_shared<std::string>();
   cmd->add_option("input", *input, "The SVG file to read")->required();
-  cmd->add_option("-o,--output", *output, "The SVG file to write")->required();
+  AddOutputOptions(*cmd, *output, common, "The SVG file");
   AddCommonOptions(*cmd, common);
   cmd->callback([&common, &exitCode, input, output, command] {
+    if ((exitCode = CheckOutputTarget(*input, *output, common))) return;
     svg::ImportResult document;
     if ((exitCode = ReadSvgDocument(*input, &document))) return;
     exitCode = RunOnDocument(

@@ -22,8 +22,10 @@ struct TransformOptions {
 
 // Reads an SVG file, selects what common.select names (or everything), runs
 // the filter with its dialog filled in from options and, on success, gives
-// the resulting document as SVG text.
+// the resulting document as SVG text (and with options.preview, the
+// dialog's preview as PNG bytes in previewPng).
 int TransformDocument(const CommonOptions& common, const std::string& input,
-                      const TransformOptions& options, std::string* svgText);
+                      const TransformOptions& options, std::string* svgText,
+                      std::string* previewPng = nullptr);
 
 }  // namespace vx::app
