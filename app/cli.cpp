@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
+#include <cstdlib>
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
@@ -32,6 +34,15 @@ void AddCommonOptions(CLI::App& command, CommonOptions& common) {
   command.add_flag("-v,--verbose", common.verbose,
                    "Log every call of the plug-in to the host on stderr");
 }
+
+const CLI::Validator kFiniteNumber(
+    [](std::string& text) -> std::string {
+      char* end = nullptr;
+      const double value = std::strtod(text.c_str(), &end);
+      if (text.empty() || *end || !std::isfinite(value)) return "not a finite number: " + text;
+      return "";
+    },
+    "NUMBER");
 
 void AddOutputOptions(CLI::App& command, std::string& output, CommonOptions& common,
                       const char* what) {

@@ -35,6 +35,10 @@ struct CommonOptions {
 // Adds the options every command takes to a sub-command.
 void AddCommonOptions(CLI::App& command, CommonOptions& common);
 
+// Refuses a number option that is not a finite number ("nan", "inf", 1e999):
+// range checks let NaN through.
+extern const CLI::Validator kFiniteNumber;
+
 // -o/--output (a file, or "-" for standard output) and --in-place, for
 // commands that write one output. CheckOutputTarget (document_files.h)
 // checks them before the command does any work.

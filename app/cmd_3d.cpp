@@ -212,7 +212,7 @@ void SetUp3DCommand(CLI::App& app, CommonOptions& common, int& exitCode) {
   cmd->add_option("--pre", options.pre, "x,y,z: rotation before, degrees");
   cmd->add_option("--post", options.post, "X,Y,Z: rotation after, degrees");
   cmd->add_option("--perspective", perspective, "Perspective in percent")
-      ->check(CLI::Range(0.0, 100.0));
+      ->check(kFiniteNumber & CLI::Range(0.0, 100.0));
   cmd->add_flag("--before", options.before, "Only the rotation before (Before mode)");
   cmd->add_flag("--anchors-only", options.anchorsOnly, "Move Control Points Only");
   cmd->add_option("--cursor", options.cursor, "H,V: cross cursor in percent of the bounds");

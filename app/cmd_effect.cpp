@@ -3,6 +3,7 @@
 // names of their labels), or chooses a preset from its menu, and presses
 // Apply. The result is effect art that keeps its record in the SVG.
 #include <algorithm>
+#include <cmath>
 #include <cctype>
 #include <functional>
 #include <iostream>
@@ -75,8 +76,8 @@ std::string ActionFor(const host::adm::Dialog& palette, int effect, const std::s
   switch (spec->kind) {
     case FieldSpec::Number: {
       char* end = nullptr;
-      std::strtod(value.c_str(), &end);
-      if (value.empty() || *end) {
+      const double number = std::strtod(value.c_str(), &end);
+      if (value.empty() || *end || !std::isfinite(number)) {
         *error = field + " takes a number, not \"" + value + "\"";
         return "";
       }

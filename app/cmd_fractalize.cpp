@@ -76,7 +76,8 @@ class FractalizeAgent : public DialogFillingAgent {
     }
     int index = -1;
     const std::string& g = options_.generator;
-    if (std::all_of(g.begin(), g.end(), [](unsigned char c) { return std::isdigit(c); })) {
+    if (!g.empty() && g.size() < 6 &&
+        std::all_of(g.begin(), g.end(), [](unsigned char c) { return std::isdigit(c); })) {
       index = std::stoi(g) - 1;
     } else {
       for (int32_t i = 0; i < list->Count(); ++i)

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -139,14 +140,15 @@ bool FormatLike(const std::string& old, const std::string& part, std::string* ou
   if (old.find('.') != std::string::npos) {
     float value = 0;
     auto [end, ec] = std::from_chars(first, last, value);
-    if (ec != std::errc() || end != last) return false;
+    if (ec != std::errc() || end != last || !std::isfinite(value)) return false;
     char text[64];
     auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 6);
     if (result.ec != std::errc()) return false;
     *out = std::string(text, result.ptr);
     return true;
   }
-  long long value = 0;
+  // Whole numbers fit the widest whole-number field (32 bits).
+  int32_t value = 0;
   auto [end, ec] = std::from_chars(first, last, value);
   if (ec != std::errc() || end != last) return false;
   *out = std::to_string(value);
