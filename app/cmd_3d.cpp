@@ -228,24 +228,25 @@ void SetUp3DCommand(CLI::App& app, CommonOptions& common, int& exitCode) {
       return;
     }
     std::string svgText, previewPng;
-    exitCode = TransformDocument(common, input, options, &svgText, &previewPng);
-    if (exitCode != kExitOk) return;
-    if (!options.preview.empty() && (exitCode = WriteOutputFile(options.preview, previewPng)))
-      return;
-    exitCode = WriteOutputFile(output, svgText);
+    exitCode = TransformDocument(common, input, options, &svgText, &previewPng, [&] {
+      if (!options.preview.empty())
+        if (int code = WriteOutputFile(options.preview, previewPng)) return code;
+      return WriteOutputFile(output, svgText);
+    });
   });
 }
 
 int TransformDocument(const CommonOptions& common, const std::string& input,
                       const TransformOptions& options, std::string* svgText,
-                      std::string* previewPng) {
+                      std::string* previewPng, const std::function<int()>& save) {
   svg::ImportResult document;
   if (int code = ReadSvgDocument(input, &document)) return code;
   return RunOnDocument(common, document,
                        [&](host::Host& host, host::art::Document& doc, const auto&) {
                          const int code = RunTransform(host, options, previewPng);
-                         return code == kExitOk ? ExportSvgText(doc, &document.kept, svgText)
-                                                : code;
+                         if (code != kExitOk) return code;
+                         if (int e = ExportSvgText(doc, &document.kept, svgText)) return e;
+                         return save ? save() : kExitOk;
                        });
 }
 

@@ -153,7 +153,8 @@ int RunFractalizeLiveEffect(host::Host& host, host::art::Document& doc,
 }
 
 int FractalizeDocument(const CommonOptions& common, const std::string& input,
-                       const FractalizeOptions& options, std::string* svgText) {
+                       const FractalizeOptions& options, std::string* svgText,
+                       const std::function<int()>& save) {
   svg::ImportResult document;
   if (int code = ReadSvgDocument(input, &document)) return code;
   return RunOnDocument(
@@ -161,7 +162,9 @@ int FractalizeDocument(const CommonOptions& common, const std::string& input,
       [&](host::Host& host, host::art::Document& doc, const std::vector<host::art::Art*>& selection) {
         const int code = options.live ? RunFractalizeLiveEffect(host, doc, selection, options)
                                       : RunFractalizeFilter(host, options);
-        return code == kExitOk ? ExportSvgText(doc, &document.kept, svgText) : code;
+        if (code != kExitOk) return code;
+        if (int e = ExportSvgText(doc, &document.kept, svgText)) return e;
+        return save ? save() : kExitOk;
       });
 }
 
@@ -179,8 +182,8 @@ void SetUpFractalizeCommand(CLI::App& app, CommonOptions& common, int& exitCode)
   cmd->callback([&common, &exitCode] {
     if ((exitCode = CheckOutputTarget(input, output, common))) return;
     std::string svgText;
-    if ((exitCode = FractalizeDocument(common, input, options, &svgText))) return;
-    exitCode = WriteOutputFile(output, svgText);
+    exitCode = FractalizeDocument(common, input, options, &svgText,
+                                  [&] { return WriteOutputFile(output, svgText); });
   });
 }
 
