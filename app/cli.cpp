@@ -67,7 +67,6 @@ std::string DefaultPluginPath() {
 }  // namespace
 
 std::unique_ptr<host::Host> MakeHost(const CommonOptions& common, int* failure) {
-  *failure = kExitInternal;
   host::HostOptions options;
   options.versionText = common.hostVersion;
   options.settingsDir = common.settingsDir;
@@ -78,6 +77,7 @@ std::unique_ptr<host::Host> MakeHost(const CommonOptions& common, int* failure) 
   auto module = host::PluginModule::Load(path, &error);
   if (!module) {
     std::cerr << "versalix4: cannot load the plug-in: " << error << "\n";
+    *failure = kExitInternal;
     return nullptr;
   }
   auto h = std::make_unique<host::Host>(std::move(options));
