@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
+#include <cstdlib>
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
@@ -33,6 +35,23 @@ void AddCommonOptions(CLI::App& command, CommonOptions& common) {
                    "Log every call of the plug-in to the host on stderr");
 }
 
+const CLI::Validator kFiniteNumber(
+    [](std::string& text) -> std::string {
+      char* end = nullptr;
+      const double value = std::strtod(text.c_str(), &end);
+      if (text.empty() || *end || !std::isfinite(value)) return "not a finite number: " + text;
+      return "";
+    },
+    "NUMBER");
+
+void AddOutputOptions(CLI::App& command, std::string& output, CommonOptions& common,
+                      const char* what) {
+  command.add_option("-o,--output", output,
+                     std::string(what) + " to write (\"-\": standard output)");
+  command.add_flag("--in-place", common.inPlace,
+                   "Replace the input file (with no -o, or -o naming the input)");
+}
+
 namespace {
 std::string DefaultPluginPath() {
   if (const char* env = std::getenv("VERSALIX4_PLUGIN"); env && *env) return env;
@@ -47,7 +66,7 @@ std::string DefaultPluginPath() {
 }
 }  // namespace
 
-std::unique_ptr<host::Host> MakeHost(const CommonOptions& common) {
+std::unique_ptr<host::Host> MakeHost(const CommonOptions& common, int* failure) {
   host::HostOptions options;
   options.versionText = common.hostVersion;
   options.settingsDir = common.settingsDir;
@@ -58,9 +77,18 @@ std::unique_ptr<host::Host> MakeHost(const CommonOptions& common) {
   auto module = host::PluginModule::Load(path, &error);
   if (!module) {
     std::cerr << "versalix4: cannot load the plug-in: " << error << "\n";
+    *failure = kExitInternal;
     return nullptr;
   }
   auto h = std::make_unique<host::Host>(std::move(options));
+  std::string folder = h->settingsDir().string();
+  while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+  if (folder.size() > kMaxSettingsPath) {
+    std::cerr << "versalix4: the settings folder " << folder << " is " << folder.size()
+              << " characters long; at most " << kMaxSettingsPath << " are supported\n";
+    *failure = kExitUsage;
+    return nullptr;
+  }
   h->AttachPlugin(std::move(module));
   return h;
 }

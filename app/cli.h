@@ -28,14 +28,33 @@ struct CommonOptions {
   bool verbose = false;
   // --select ID[,ID...]: the objects to work on (empty: every top-level one).
   std::vector<std::string> select;
+  // --in-place: the output may be the input file.
+  bool inPlace = false;
 };
 
 // Adds the options every command takes to a sub-command.
 void AddCommonOptions(CLI::App& command, CommonOptions& common);
 
-// A host with the plug-in module loaded (not started). On failure prints
-// one line and returns null.
-std::unique_ptr<host::Host> MakeHost(const CommonOptions& common);
+// Refuses a number option that is not a finite number ("nan", "inf", 1e999):
+// range checks let NaN through.
+extern const CLI::Validator kFiniteNumber;
+
+// -o/--output (a file, or "-" for standard output) and --in-place, for
+// commands that write one output. CheckOutputTarget (document_files.h)
+// checks them before the command does any work.
+void AddOutputOptions(CLI::App& command, std::string& output, CommonOptions& common,
+                      const char* what);
+
+// The longest settings folder path: the plug-in keeps it, followed by
+// "/VERSALiX4 User Settings/" and a terminator, in 300 bytes.
+inline constexpr size_t kMaxSettingsPath = 300 - 26;
+
+// A host with the plug-in module loaded (not started). On failure (also a
+// settings folder path longer than kMaxSettingsPath) prints one line and
+// returns null.
+// `failure` receives the exit code: kExitUsage for the settings folder,
+// kExitInternal when the plug-in cannot be loaded.
+std::unique_ptr<host::Host> MakeHost(const CommonOptions& common, int* failure);
 
 // Prints the message of a failed operation and returns kExitFailed.
 int ReportFailure(const std::string& what, int32_t code);

@@ -4,6 +4,7 @@
 // runs the filter.
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <cstdio>
 #include <iostream>
 #include <optional>
@@ -21,6 +22,7 @@
 #include "host/core/messages.h"
 #include "host/core/registrations.h"
 #include "host/io/atomic_file.h"
+#include "host/render/png_render.h"
 #include "host/svg/svg_export.h"
 
 namespace vx::app {
@@ -50,7 +52,7 @@ bool ParseNumbers(const std::string& text, size_t count,
     try {
       size_t used = 0;
       out->push_back(std::stod(part, &used));
-      if (used != part.size()) return false;
+      if (used != part.size() || !std::isfinite(out->back())) return false;
     } catch (...) {
       return false;
     }
@@ -66,6 +68,8 @@ int FindEntry(adm::List* list, const std::string& name, bool numbered) {
   if (numbered && !name.empty() &&
       std::all_of(name.begin(), name.end(),
                   [](unsigned char c) { return std::isdigit(c); })) {
+    // More digits than any list has entries: no entry (and no overflow).
+    if (name.size() > 6) return -1;
     const int n = std::stoi(name);
     return n < list->Count() ? n : -1;
   }
@@ -103,7 +107,7 @@ class TransformAgent : public DialogFillingAgent {
       const size_t eq = nv.find('=');
       std::vector<double> v;
       int n = 0;
-      if (eq != std::string::npos) n = std::atoi(nv.substr(0, eq).c_str());
+      if (eq != std::string::npos && eq <= 2) n = std::atoi(nv.substr(0, eq).c_str());
       if (eq == std::string::npos || n < 1 || n > 4 ||
           !ParseNumbers(nv.substr(eq + 1), 1, &v))
         return Fail("--value takes N=V with N from 1 to 4: " + nv);
@@ -146,24 +150,32 @@ class TransformAgent : public DialogFillingAgent {
       return Fail(std::string(option) + " takes three angles in degrees");
     for (int i = 0; i < 3; ++i) Check(driver.SetValue(firstEdit + 4 * i, v[i]));
   }
-  // The preview as the dialog shows it: its part of the dialog's raster.
+  // The preview as the dialog shows it, its part of the dialog's raster, as
+  // PNG bytes; written with the document once the filter has run.
   void SavePreview(adm::Dialog& d, adm::Item& preview) {
     const ASRect r = preview.bounds;
-    adm::Raster out(r.right - r.left, r.bottom - r.top);
+    host::render::Raster out;
+    out.width = std::max(0, r.right - r.left);
+    out.height = std::max(0, r.bottom - r.top);
+    out.rgba.reserve(size_t(out.width) * size_t(out.height) * 4);
     for (int y = r.top; y < r.bottom; ++y)
-      for (int x = r.left; x < r.right; ++x)
-        out.Set(x - r.left, y - r.top, d.raster().Get(x, y));
-    std::string error;
-    if (!out.SavePng(options_.preview, &error))
-      Fail("cannot write " + options_.preview + ": " + error);
+      for (int x = r.left; x < r.right; ++x) {
+        const adm::Rgba c = d.raster().Get(x, y);
+        out.rgba.insert(out.rgba.end(), {c.r, c.g, c.b, c.a});
+      }
+    previewPng_ = host::render::EncodePng(out);
   }
 
+ public:
+  std::string previewPng_;
+
+ private:
   const TransformOptions& options_;
 };
 
 namespace {
 
-int RunTransform(host::Host& host, const TransformOptions& options) {
+int RunTransform(host::Host& host, const TransformOptions& options, std::string* previewPng) {
   ConsoleAgent console(host, std::cerr);
   TransformAgent agent(options, console);
   host.dialogs().SetAgent(&agent);
@@ -179,6 +191,7 @@ int RunTransform(host::Host& host, const TransformOptions& options) {
   host.dialogs().SetAgent(nullptr);
   if (agent.failed()) return kExitUsage;
   if (result) return ReportFailure("3d", result);
+  if (previewPng) *previewPng = std::move(agent.previewPng_);
   return kExitOk;
 }
 
@@ -191,7 +204,7 @@ void SetUp3DCommand(CLI::App& app, CommonOptions& common, int& exitCode) {
   static TransformOptions options;
   static double perspective = -1;
   cmd->add_option("input", input, "The SVG file to read")->required();
-  cmd->add_option("-o,--output", output, "The SVG file to write")->required();
+  AddOutputOptions(*cmd, output, common, "The SVG file");
   cmd->add_option("--kind", options.kind,
                   "Kind by name (\"Sphere\", \"Wave (Z)\") or number 0 to 11");
   cmd->add_option("--value", options.values,
@@ -199,7 +212,7 @@ void SetUp3DCommand(CLI::App& app, CommonOptions& common, int& exitCode) {
   cmd->add_option("--pre", options.pre, "x,y,z: rotation before, degrees");
   cmd->add_option("--post", options.post, "X,Y,Z: rotation after, degrees");
   cmd->add_option("--perspective", perspective, "Perspective in percent")
-      ->check(CLI::Range(0.0, 100.0));
+      ->check(kFiniteNumber & CLI::Range(0.0, 100.0));
   cmd->add_flag("--before", options.before, "Only the rotation before (Before mode)");
   cmd->add_flag("--anchors-only", options.anchorsOnly, "Move Control Points Only");
   cmd->add_option("--cursor", options.cursor, "H,V: cross cursor in percent of the bounds");
@@ -208,26 +221,32 @@ void SetUp3DCommand(CLI::App& app, CommonOptions& common, int& exitCode) {
   AddCommonOptions(*cmd, common);
   cmd->callback([&common, &exitCode] {
     if (perspective >= 0) options.perspective = perspective;
-    std::string svgText;
-    exitCode = TransformDocument(common, input, options, &svgText);
-    if (exitCode != kExitOk) return;
-    std::string error;
-    if (!host::io::WriteFileAtomically(output, svgText, &error)) {
-      std::cerr << "versalix4: " << error << "\n";
-      exitCode = kExitIo;
+    if ((exitCode = CheckOutputTarget(input, output, common))) return;
+    if (!options.preview.empty() && host::io::SameFile(input, options.preview)) {
+      std::cerr << "versalix4: --preview names the input file\n";
+      exitCode = kExitUsage;
+      return;
     }
+    std::string svgText, previewPng;
+    exitCode = TransformDocument(common, input, options, &svgText, &previewPng, [&] {
+      if (!options.preview.empty())
+        if (int code = WriteOutputFile(options.preview, previewPng)) return code;
+      return WriteOutputFile(output, svgText);
+    });
   });
 }
 
 int TransformDocument(const CommonOptions& common, const std::string& input,
-                      const TransformOptions& options, std::string* svgText) {
+                      const TransformOptions& options, std::string* svgText,
+                      std::string* previewPng, const std::function<int()>& save) {
   svg::ImportResult document;
   if (int code = ReadSvgDocument(input, &document)) return code;
   return RunOnDocument(common, document,
                        [&](host::Host& host, host::art::Document& doc, const auto&) {
-                         const int code = RunTransform(host, options);
-                         if (code == kExitOk) *svgText = svg::ExportSvg(doc, &document.kept);
-                         return code;
+                         const int code = RunTransform(host, options, previewPng);
+                         if (code != kExitOk) return code;
+                         if (int e = ExportSvgText(doc, &document.kept, svgText)) return e;
+                         return save ? save() : kExitOk;
                        });
 }
 

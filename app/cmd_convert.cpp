@@ -12,9 +12,10 @@ void SetUpConvertCommand(CLI::App& app, CommonOptions& common, int& exitCode) {
       "convert", "Read an SVG file into the host's document and write it out again");
   static std::string input, output;
   cmd->add_option("input", input, "The SVG file to read")->required();
-  cmd->add_option("-o,--output", output, "The SVG file to write")->required();
+  AddOutputOptions(*cmd, output, common, "The SVG file");
   AddCommonOptions(*cmd, common);
   cmd->callback([&common, &exitCode] {
+    if ((exitCode = CheckOutputTarget(input, output, common))) return;
     svg::ImportResult document;
     if ((exitCode = ReadSvgDocument(input, &document))) return;
     std::set<const host::art::Art*> only;

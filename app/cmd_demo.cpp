@@ -370,7 +370,7 @@ std::string Escape(const std::string& text) {
 
 bool Write(const std::filesystem::path& path, const std::string& bytes) {
   std::string error;
-  if (host::io::WriteFileAtomically(path, bytes, &error)) return true;
+  if (host::io::WriteOutput(path, bytes, &error)) return true;
   std::cerr << "versalix4: " << error << "\n";
   return false;
 }

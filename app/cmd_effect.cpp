@@ -3,6 +3,7 @@
 // names of their labels), or chooses a preset from its menu, and presses
 // Apply. The result is effect art that keeps its record in the SVG.
 #include <algorithm>
+#include <cmath>
 #include <cctype>
 #include <functional>
 #include <iostream>
@@ -106,8 +107,8 @@ std::string ActionFor(host::adm::Dialog& palette, const VxEffectInfo& effect,
     }
     default: {
       char* end = nullptr;
-      std::strtod(value.c_str(), &end);
-      if (value.empty() || *end) {
+      const double number = std::strtod(value.c_str(), &end);
+      if (value.empty() || *end || !std::isfinite(number)) {
         *error = field + " takes a number, not \"" + value + "\"";
         return "";
       }
@@ -189,13 +190,14 @@ void SetUpEffectCommand(CLI::App& app, CommonOptions& common, int& exitCode) {
   static std::vector<std::string> settings;
   cmd->add_option("name", name, "The effect, as its palette is named (Live NAME)")->required();
   cmd->add_option("input", input, "The SVG file to read")->required();
-  cmd->add_option("-o,--output", output, "The SVG file to write")->required();
+  AddOutputOptions(*cmd, output, common, "The SVG file");
   cmd->add_option("--set", settings,
                   "FIELD=VALUE: a palette field, in the units the palette shows (an unknown "
                   "field lists the palette's fields)");
   cmd->add_option("--preset", preset, "Apply a preset of the palette's menu (or \"Default Settings\")");
   AddCommonOptions(*cmd, common);
   cmd->callback([&common, &exitCode] {
+    if ((exitCode = CheckOutputTarget(input, output, common))) return;
     svg::ImportResult document;
     if ((exitCode = ReadSvgDocument(input, &document))) return;
     exitCode = ApplyLiveEffect(common, document, name, settings, preset,

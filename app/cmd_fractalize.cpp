@@ -76,7 +76,8 @@ class FractalizeAgent : public DialogFillingAgent {
     }
     int index = -1;
     const std::string& g = options_.generator;
-    if (std::all_of(g.begin(), g.end(), [](unsigned char c) { return std::isdigit(c); })) {
+    if (!g.empty() && g.size() < 6 &&
+        std::all_of(g.begin(), g.end(), [](unsigned char c) { return std::isdigit(c); })) {
       index = std::stoi(g) - 1;
     } else {
       for (int32_t i = 0; i < list->Count(); ++i)
@@ -152,7 +153,8 @@ int RunFractalizeLiveEffect(host::Host& host, host::art::Document& doc,
 }
 
 int FractalizeDocument(const CommonOptions& common, const std::string& input,
-                       const FractalizeOptions& options, std::string* svgText) {
+                       const FractalizeOptions& options, std::string* svgText,
+                       const std::function<int()>& save) {
   svg::ImportResult document;
   if (int code = ReadSvgDocument(input, &document)) return code;
   return RunOnDocument(
@@ -160,8 +162,9 @@ int FractalizeDocument(const CommonOptions& common, const std::string& input,
       [&](host::Host& host, host::art::Document& doc, const std::vector<host::art::Art*>& selection) {
         const int code = options.live ? RunFractalizeLiveEffect(host, doc, selection, options)
                                       : RunFractalizeFilter(host, options);
-        if (code == kExitOk) *svgText = svg::ExportSvg(doc, &document.kept, {});
-        return code;
+        if (code != kExitOk) return code;
+        if (int e = ExportSvgText(doc, &document.kept, svgText)) return e;
+        return save ? save() : kExitOk;
       });
 }
 
@@ -173,17 +176,14 @@ void SetUpFractalizeCommand(CLI::App& app, CommonOptions& common, int& exitCode)
   static std::string input, output;
   static FractalizeOptions options;
   cmd->add_option("input", input, "The SVG file to read")->required();
-  cmd->add_option("-o,--output", output, "The SVG file to write")->required();
+  AddOutputOptions(*cmd, output, common, "The SVG file");
   AddFractalizeOptions(*cmd, options);
   AddCommonOptions(*cmd, common);
   cmd->callback([&common, &exitCode] {
+    if ((exitCode = CheckOutputTarget(input, output, common))) return;
     std::string svgText;
-    if ((exitCode = FractalizeDocument(common, input, options, &svgText))) return;
-    std::string error;
-    if (!host::io::WriteFileAtomically(output, svgText, &error)) {
-      std::cerr << "versalix4: " << error << "\n";
-      exitCode = kExitIo;
-    }
+    exitCode = FractalizeDocument(common, input, options, &svgText,
+                                  [&] { return WriteOutputFile(output, svgText); });
   });
 }
 

@@ -87,11 +87,8 @@ void SetUpInfoCommand(CLI::App& app, CommonOptions& common, int& exitCode) {
       "info", "Start the plug-in and list everything it registered");
   AddCommonOptions(*cmd, common);
   cmd->callback([&common, &exitCode] {
-    auto host = MakeHost(common);
-    if (!host) {
-      exitCode = kExitIo;
-      return;
-    }
+    auto host = MakeHost(common, &exitCode);
+    if (!host) return;
     ConsoleAgent user(*host, std::cerr);
     int32_t result = host->Startup();
     if (result) {

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -138,14 +139,15 @@ bool FormatLike(const std::string& old, const std::string& part, std::string* ou
   if (old.find('.') != std::string::npos) {
     float value = 0;
     auto [end, ec] = std::from_chars(first, last, value);
-    if (ec != std::errc() || end != last) return false;
+    if (ec != std::errc() || end != last || !std::isfinite(value)) return false;
     char text[64];
     auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 6);
     if (result.ec != std::errc()) return false;
     *out = std::string(text, result.ptr);
     return true;
   }
-  long long value = 0;
+  // Whole numbers fit the widest whole-number field (32 bits).
+  int32_t value = 0;
   auto [end, ec] = std::from_chars(first, last, value);
   if (ec != std::errc() || end != last) return false;
   *out = std::to_string(value);
@@ -489,7 +491,7 @@ class PresetCommand {
     std::string error;
     const std::string bytes =
         file_.header + file_.entries[0].text + file_.entries[1].text + text;
-    if (!host::io::WriteFileAtomically(scratch.path() / kind_.File(), bytes, &error))
+    if (!host::io::WriteOutput(scratch.path() / kind_.File(), bytes, &error))
       return Failure(error);
     const int before = file_.Presets();
     return Session([&](PresetAgent& agent) {
@@ -652,8 +654,9 @@ class PresetCommand {
 };
 
 int RunPresetCommand(const CommonOptions& common, const PresetRequest& request) {
-  auto host = MakeHost(common);
-  if (!host) return kExitInternal;
+  int failure = kExitInternal;
+  auto host = MakeHost(common, &failure);
+  if (!host) return failure;
   const std::optional<PresetKindName> kind = FindKind(*host, request.kind);
   if (!kind) {
     std::string names;

@@ -13,6 +13,8 @@
 //
 // Blank lines and lines starting with # are skipped. The first failing line
 // stops the session with its line number.
+#include <cmath>
+#include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <memory>
@@ -24,6 +26,7 @@
 #include "app/console_agent.h"
 #include "app/document_files.h"
 #include "app/effect_session.h"
+#include "app/settings_snapshot.h"
 #include "host/adm/dialog_manager.h"
 #include "host/art/document_set.h"
 #include "host/art/plugin_group_updates.h"
@@ -120,8 +123,14 @@ std::string RunLine(Session& s, const std::string& line) {
     std::vector<AIRealPoint> points;
     for (std::string p; in >> p;) {
       auto xy = Split(p, ',');
-      if (xy.size() != 2) return "a point is X,Y, not \"" + p + "\"";
-      points.push_back({std::stof(xy[0]), std::stof(xy[1])});
+      float v[2] = {};
+      for (size_t i = 0; xy.size() == 2 && i < 2; ++i) {
+        char* end = nullptr;
+        v[i] = std::strtof(xy[i].c_str(), &end);
+        if (*end || !std::isfinite(v[i])) xy.clear();
+      }
+      if (xy.size() != 2) return "a point is X,Y with finite numbers, not \"" + p + "\"";
+      points.push_back({v[0], v[1]});
     }
     if (points.empty()) return "a drag needs at least one point";
     auto handle = reinterpret_cast<AIToolHandle>(tool);
@@ -157,15 +166,13 @@ void SetUpScriptCommand(CLI::App& app, CommonOptions& common, int& exitCode) {
       exitCode = kExitIo;
       return;
     }
-    auto host = MakeHost(common);
-    if (!host) {
-      exitCode = kExitInternal;
-      return;
-    }
+    auto host = MakeHost(common, &exitCode);
+    if (!host) return;
     if (int32_t err = host->Startup()) {
       exitCode = ReportFailure("start-up", err);
       return;
     }
+    const SettingsSnapshot settings(host->settingsDir());
     ConsoleAgent console(*host, std::cerr);
     Session session{*host, {}, nullptr, nullptr};
     int number = 0;
@@ -181,6 +188,7 @@ void SetUpScriptCommand(CLI::App& app, CommonOptions& common, int& exitCode) {
       }
     }
     host->Shutdown();
+    if (exitCode != kExitOk) settings.Restore();
   });
 }
 

@@ -141,13 +141,14 @@ void SetUp(CLI::App& app, CommonOptions& common, int& exitCode, const char* name
   auto output = std::make_shared<std::string>();
   auto discardEdits = std::make_shared<bool>(false);
   cmd->add_option("input", *input, "The SVG file to read")->required();
-  cmd->add_option("-o,--output", *output, "The SVG file to write")->required();
+  AddOutputOptions(*cmd, *output, common, "The SVG file");
   if (command == EffectCommand::Update) {
     cmd->add_flag("--discard-edits", *discardEdits,
                   "Regenerate results that were edited in another program, losing the edits");
   }
   AddCommonOptions(*cmd, common);
   cmd->callback([&common, &exitCode, input, output, command, discardEdits] {
+    if ((exitCode = CheckOutputTarget(*input, *output, common))) return;
     svg::ImportResult document;
     if ((exitCode = ReadSvgDocument(*input, &document))) return;
     exitCode = RunOnDocument(

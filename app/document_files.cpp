@@ -1,8 +1,10 @@
 #include "app/document_files.h"
 
+#include <cmath>
 #include <iostream>
 #include <sstream>
 
+#include "app/settings_snapshot.h"
 #include "host/art/document_set.h"
 #include "host/io/atomic_file.h"
 #include "host/render/png_render.h"
@@ -53,20 +55,98 @@ int SelectedArt(const host::art::Document& document, const CommonOptions& common
   return kExitOk;
 }
 
-int WriteSvgDocument(const std::string& path, const host::art::Document& document,
-                     const svg::KeptSvg* kept, const std::set<const host::art::Art*>* only) {
+int CheckOutputTarget(const std::string& input, std::string& output,
+                      const CommonOptions& common) {
+  if (output.empty() && common.inPlace && !host::io::IsStandardStream(input)) output = input;
+  if (output.empty()) {
+    std::cerr << "versalix4: -o/--output is required (or --in-place to replace the input)\n";
+    return kExitUsage;
+  }
+  if (common.inPlace || !host::io::SameFile(input, output)) return kExitOk;
+  std::cerr << "versalix4: -o names the input file " << input
+            << "; add --in-place to replace it\n";
+  return kExitUsage;
+}
+
+namespace {
+
+bool Finite(const AIRealPoint& p) { return std::isfinite(p.h) && std::isfinite(p.v); }
+
+bool FiniteColor(const AIColor& c) {
+  switch (c.kind) {
+    case kGrayColor: return std::isfinite(c.c.g.gray);
+    case kFourColor:
+      return std::isfinite(c.c.f.cyan) && std::isfinite(c.c.f.magenta) &&
+             std::isfinite(c.c.f.yellow) && std::isfinite(c.c.f.black);
+    case kThreeColor:
+      return std::isfinite(c.c.rgb.red) && std::isfinite(c.c.rgb.green) &&
+             std::isfinite(c.c.rgb.blue);
+    case kCustomColor: return std::isfinite(c.c.c.tint);
+    default: return true;
+  }
+}
+
+bool FiniteStyle(const AIPathStyle& s) {
+  return FiniteColor(s.fill.color) && FiniteColor(s.stroke.color) &&
+         std::isfinite(s.stroke.width) && std::isfinite(s.stroke.miterLimit);
+}
+
+// The first object (itself or below it) holding a number that is not finite.
+const host::art::Art* FirstNonFinite(const host::art::Art& art) {
+  using host::art::ArtKind;
+  bool ok = true;
+  if (art.kind() == ArtKind::Path) {
+    for (const Segment& s : art.path().segments)
+      ok = ok && Finite(s.p) && Finite(s.in) && Finite(s.out);
+  } else if (art.kind() == ArtKind::Text) {
+    ok = Finite(art.text().start) && std::isfinite(art.text().fontSize);
+  } else if (art.kind() == ArtKind::TextPath) {
+    ok = std::isfinite(art.textPath().startOffset);
+  }
+  if (const AIPathStyle* style = art.style()) ok = ok && FiniteStyle(*style);
+  if (!ok) return &art;
+  for (const host::art::Art* part : {art.editGroup(), art.resultGroup()})
+    if (part)
+      if (const host::art::Art* bad = FirstNonFinite(*part)) return bad;
+  for (const host::art::Art* child = art.firstChild(); child; child = child->sibling())
+    if (const host::art::Art* bad = FirstNonFinite(*child)) return bad;
+  return nullptr;
+}
+
+}  // namespace
+
+int ExportSvgText(const host::art::Document& document, const svg::KeptSvg* kept,
+                  std::string* text, const std::set<const host::art::Art*>* only) {
+  for (const host::art::Layer* layer : document.LayersInPaintOrder()) {
+    if (const host::art::Art* bad = FirstNonFinite(*layer->group)) {
+      std::cerr << "versalix4: the result holds a coordinate, width or colour that is not a "
+                   "finite number"
+                << (bad->id().empty() ? std::string() : " (in \"" + bad->id() + "\")")
+                << "; nothing was written\n";
+      return kExitFailed;
+    }
+  }
   std::vector<std::string> notes;
   svg::ExportOptions options;
   options.only = only;
   options.notes = &notes;
-  std::string text = svg::ExportSvg(document, kept, options);
-  for (const std::string& note : notes) std::cerr << "versalix4: " << path << ": " << note << "\n";
-  std::string error;
-  if (!host::io::WriteFileAtomically(path, text, &error)) {
-    std::cerr << "versalix4: " << error << "\n";
-    return kExitIo;
-  }
+  *text = svg::ExportSvg(document, kept, options);
+  for (const std::string& note : notes) std::cerr << "versalix4: " << note << "\n";
   return kExitOk;
+}
+
+int WriteOutputFile(const std::string& path, std::string_view bytes) {
+  std::string error;
+  if (host::io::WriteOutput(path, bytes, &error)) return kExitOk;
+  std::cerr << "versalix4: " << error << "\n";
+  return kExitIo;
+}
+
+int WriteSvgDocument(const std::string& path, const host::art::Document& document,
+                     const svg::KeptSvg* kept, const std::set<const host::art::Art*>* only) {
+  std::string text;
+  if (int code = ExportSvgText(document, kept, &text, only)) return code;
+  return WriteOutputFile(path, text);
 }
 
 int WritePngPicture(const std::string& path, const std::string& svgText, int width,
@@ -78,11 +158,7 @@ int WritePngPicture(const std::string& path, const std::string& svgText, int wid
               << ": " << error << "\n";
     return kExitIo;
   }
-  if (!host::io::WriteFileAtomically(path, host::render::EncodePng(*raster), &error)) {
-    std::cerr << "versalix4: " << error << "\n";
-    return kExitIo;
-  }
-  return kExitOk;
+  return WriteOutputFile(path, host::render::EncodePng(*raster));
 }
 
 int RunOnDocument(const CommonOptions& common, svg::ImportResult& document,
@@ -92,9 +168,11 @@ int RunOnDocument(const CommonOptions& common, svg::ImportResult& document,
   if (std::string note = svg::UntouchedNote(selection); !note.empty()) {
     std::cerr << "versalix4: " << note << "\n";
   }
-  auto host = MakeHost(common);
-  if (!host) return kExitInternal;
+  int failure = kExitInternal;
+  auto host = MakeHost(common, &failure);
+  if (!host) return failure;
   if (int32_t err = host->Startup()) return ReportFailure("start-up", err);
+  const SettingsSnapshot settings(host->settingsDir());
   host::art::Document& doc = host->documents().Adopt(std::move(document.document));
   svg::BindEffectArt(doc, document.kept, host->registrations());
   doc.DeselectAll();
@@ -102,6 +180,7 @@ int RunOnDocument(const CommonOptions& common, svg::ImportResult& document,
   doc.ClearHistory();
   const int code = work(*host, doc, selection);
   host->Shutdown();
+  if (code != kExitOk) settings.Restore();
   return code;
 }
 

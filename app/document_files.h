@@ -7,6 +7,7 @@
 #include <functional>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/cli.h"
@@ -32,12 +33,30 @@ using DocumentWork = std::function<int(host::Host& host, host::art::Document& do
 // Opens a read document in a started host the way every editing command
 // needs it: the --select objects found and selected, effect art bound to the
 // plug-in's groups, the undo history empty. Runs `work` (which saves while
-// the host still knows the plug-in's groups) and shuts the host down.
+// the host still knows the plug-in's groups) and shuts the host down; when
+// `work` fails, the settings files are put back as they were
+// (SettingsSnapshot).
 // Returns the exit code, printing one line on failure.
 int RunOnDocument(const CommonOptions& common, svg::ImportResult& document,
                   const DocumentWork& work);
 
-// Writes the document as SVG (`only`: just these objects, or all).
+// Refuses (usage error) an output that is the input file itself unless
+// --in-place was given. Called before any work, so a refused command
+// changes nothing.
+// Without -o, --in-place writes to the input.
+int CheckOutputTarget(const std::string& input, std::string& output,
+                      const CommonOptions& common);
+
+// The document as SVG text (`only`: just these objects, or all). A
+// coordinate, width or colour that is not a finite number fails the
+// command (kExitFailed) rather than being written as something else.
+int ExportSvgText(const host::art::Document& document, const svg::KeptSvg* kept,
+                  std::string* text, const std::set<const host::art::Art*>* only = nullptr);
+
+// Writes an output through the one writer (host/io); kExitIo on failure.
+int WriteOutputFile(const std::string& path, std::string_view bytes);
+
+// ExportSvgText then WriteOutputFile.
 int WriteSvgDocument(const std::string& path, const host::art::Document& document,
                      const svg::KeptSvg* kept,
                      const std::set<const host::art::Art*>* only = nullptr);

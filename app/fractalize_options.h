@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -38,8 +39,10 @@ int RunFractalizeLiveEffect(host::Host& host, host::art::Document& doc,
                             const FractalizeOptions& options);
 // Reads an SVG file, selects what common.select names (or everything),
 // runs the filter (or with options.live the live effect) and gives the
-// document as SVG text.
+// document as SVG text; `save` then runs while the host is still up, so a
+// failed save puts the settings back like any failure.
 int FractalizeDocument(const CommonOptions& common, const std::string& input,
-                       const FractalizeOptions& options, std::string* svgText);
+                       const FractalizeOptions& options, std::string* svgText,
+                       const std::function<int()>& save = {});
 
 }  // namespace vx::app

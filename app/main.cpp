@@ -1,10 +1,14 @@
 // versalix4: vector-art commands of the VERSALiX4 plug-in, run through our
 // own host on SVG documents.
+#include <csignal>
 #include <iostream>
 
 #include "app/cli.h"
 
 int main(int argc, char** argv) {
+  // Past a file size limit (RLIMIT_FSIZE) a write then fails with EFBIG and
+  // the command ends with its I/O error instead of being killed mid-file.
+  signal(SIGXFSZ, SIG_IGN);
   CLI::App app{
       "VERSALiX4: 3D Transform, Fractalize, live effects, tools and presets "
       "for SVG artwork.\nEvery command runs the VERSALiX4 plug-in inside its "

@@ -1,6 +1,7 @@
 // The options of versalix4 3d: what its dialog is filled in with.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -22,8 +23,12 @@ struct TransformOptions {
 
 // Reads an SVG file, selects what common.select names (or everything), runs
 // the filter with its dialog filled in from options and, on success, gives
-// the resulting document as SVG text.
+// the resulting document as SVG text (and with options.preview, the
+// dialog's preview as PNG bytes in previewPng). `save` runs while the host
+// is still up, so a failed save puts the settings back like any failure.
 int TransformDocument(const CommonOptions& common, const std::string& input,
-                      const TransformOptions& options, std::string* svgText);
+                      const TransformOptions& options, std::string* svgText,
+                      std::string* previewPng = nullptr,
+                      const std::function<int()>& save = {});
 
 }  // namespace vx::app

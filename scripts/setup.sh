@@ -8,6 +8,7 @@ packages=(
   libpugixml-dev lib2geom-dev librsvg2-dev libcairo2-dev libpng-dev
   libcli11-dev libgtest-dev libgmock-dev libbenchmark-dev
   libboost-dev  # lib2geom's headers include Boost headers
+  clang libclang-rt-14-dev  # the libFuzzer targets (scripts/fuzz.sh)
 )
 
 missing=()

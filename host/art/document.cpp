@@ -168,6 +168,12 @@ Art* Document::Make(ArtKind kind) {
   return raw;
 }
 
+bool Document::ChargeSegments(size_t count) {
+  if (count > kMaxSegmentsWritten - segmentsWritten_) return false;
+  segmentsWritten_ += count;
+  return true;
+}
+
 Art* Document::FindArt(uint32_t uid) const {
   auto it = live_.find(uid);
   return it == live_.end() ? nullptr : it->second.get();
@@ -266,6 +272,7 @@ void Document::TakeSubtree(Art* root, std::vector<std::unique_ptr<Art>>& into) {
 int32_t Document::NewArt(ArtKind kind, Placement placement, Art* prep,
                          Art** out) {
   if (out) *out = nullptr;
+  if (live_.size() >= kMaxObjects) return kOutOfMemoryErr;
   Art *parent = nullptr, *below = nullptr;
   if (int32_t err = Resolve(placement, prep, nullptr, &parent, &below)) return err;
   Art* art = Make(kind);
@@ -339,6 +346,7 @@ int32_t Document::Duplicate(Art* art, Placement placement, Art* prep,
                             Art** out) {
   if (out) *out = nullptr;
   if (!IsLive(art) || art->isLayerGroup()) return kSPBadParameterError;
+  if (live_.size() >= kMaxObjects) return kOutOfMemoryErr;
   Art *parent = nullptr, *below = nullptr;
   if (int32_t err = Resolve(placement, prep, nullptr, &parent, &below)) return err;
   Art* copy = CopyTree(art);

@@ -105,7 +105,14 @@ class Document {
   // Results are 0 or the host's error: kSPBadParameterError for a placement
   // that is not possible (prep not a container, a layer's group as a
   // sibling, art into its own subtree ...).
+  // NewArt and Duplicate answer kOutOfMemoryErr once the document holds
+  // kMaxObjects objects: an operation cannot grow a document without bound.
   int32_t NewArt(ArtKind kind, Placement placement, Art* prep, Art** art);
+  static constexpr size_t kMaxObjects = 1'000'000;
+  // The path suites charge every segment they write; false (and nothing
+  // charged) once kMaxSegmentsWritten would be passed.
+  bool ChargeSegments(size_t count);
+  static constexpr size_t kMaxSegmentsWritten = 50'000'000;
   // Disposes of art and its subtree (not a layer's group, an edit or result
   // group).
   int32_t Dispose(Art* art);
@@ -223,6 +230,7 @@ class Document {
   Layer* AddLayerObject(const std::string& title);
 
   std::unordered_map<uint32_t, std::unique_ptr<Art>> live_;
+  size_t segmentsWritten_ = 0;
   std::vector<Layer*> layers_;  // index 0 = top
   std::vector<std::unique_ptr<Layer>> allLayers_;  // deleted ones stay for undo
   Layer* current_ = nullptr;

@@ -1,5 +1,8 @@
 #include "host/live/live_effect_render.h"
 
+#include <cmath>
+#include <variant>
+
 #include <memory>
 #include <utility>
 
@@ -54,13 +57,24 @@ AILiveEffectHandle FindLiveEffect(Host& host, const std::string& name) {
   return reinterpret_cast<AILiveEffectHandle>(host.registrations().LiveEffectNamed(name));
 }
 
+namespace {
+// Stored parameters come from documents: a real that is not finite (a
+// damaged or hand-edited file) is refused before the effect sees it.
+bool FiniteReals(const art::Dictionary& dictionary) {
+  for (const auto& [key, value] : dictionary.entries())
+    if (const AIReal* real = std::get_if<AIReal>(&value); real && !std::isfinite(*real))
+      return false;
+  return true;
+}
+}  // namespace
+
 int32_t RenderLiveEffect(Host& host, Art& art) {
   Document* doc = host.documents().current();
   const LiveEffectInstance* stored = InstanceOf(art);
   if (!doc || &art.document() != doc || !doc->IsLive(&art) || !stored)
     return kSPBadParameterError;
   const AILiveEffectHandle effect = FindLiveEffect(host, stored->effect);
-  if (!effect) return kSPBadParameterError;
+  if (!effect || !FiniteReals(stored->parameters)) return kSPBadParameterError;
   // The effect works on copies of the dictionaries: the stored instance is
   // never changed in place (undo keeps earlier ones).
   auto next = std::make_shared<LiveEffectInstance>(*stored);

@@ -135,8 +135,18 @@ std::optional<Raster> RenderSvg(std::string_view svg, int width, std::string* er
     *error = "the document has no size (no width, height or viewBox)";
     return std::nullopt;
   }
-  int height = static_cast<int>(std::lround(width * docHeight / docWidth));
-  height = std::clamp(height, 1, kMaxRasterSide);
+  // The height keeps the document's aspect ratio; a picture that would be
+  // taller than the largest side or thinner than a pixel is refused rather
+  // than squashed.
+  const double exactHeight = width * docHeight / docWidth;
+  if (!(exactHeight >= 0.5 && exactHeight < kMaxRasterSide + 0.5)) {
+    *error = "at " + std::to_string(width) + " pixels wide the picture would be " +
+             (exactHeight >= 0.5 ? "more than " + std::to_string(kMaxRasterSide)
+                                 : std::string("less than one")) +
+             " pixels tall; choose another width";
+    return std::nullopt;
+  }
+  const int height = static_cast<int>(std::lround(exactHeight));
   Surface surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height));
   if (cairo_surface_status(surface.get()) != CAIRO_STATUS_SUCCESS) {
     *error = "cannot make a picture of " + std::to_string(width) + " x " + std::to_string(height);

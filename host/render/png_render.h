@@ -21,7 +21,8 @@ struct Raster {
 inline constexpr int kMaxRasterSide = 16384;
 
 // Renders SVG text scaled to `width` pixels (height from the document's
-// aspect ratio) on a transparent background. `baseFile` resolves relative
+// aspect ratio, at most kMaxRasterSide: taller pictures are refused) on a
+// transparent background. `baseFile` resolves relative
 // references (images). nullopt with one line in `error` on failure.
 std::optional<Raster> RenderSvg(std::string_view svg, int width, std::string* error,
                                 const std::filesystem::path& baseFile = {});

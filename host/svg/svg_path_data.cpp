@@ -53,10 +53,16 @@ namespace {
 // Appends the cubic pieces of an elliptical arc as (c1, c2, end) triples.
 // On the unit circle a piece from angle a to b (|b - a| <= pi/2) has handles
 // of length k = 4/3 tan((b - a) / 4) along the tangents; the arc's unit
-// circle transform maps that onto the ellipse.
+// circle transform maps that onto the ellipse. An arc whose angles are not
+// finite (an end point at infinity) is kept as its chord, and the caller's
+// bounds check refuses it.
 void AppendArc(const Geom::EllipticalArc& arc, std::vector<Geom::Point>& out) {
   double start = arc.initialAngle().radians();
   double sweep = arc.sweepAngle();
+  if (!std::isfinite(start) || !std::isfinite(sweep)) {
+    out.insert(out.end(), {arc.initialPoint(), arc.finalPoint(), arc.finalPoint()});
+    return;
+  }
   if (!arc.sweep()) sweep = -std::fabs(sweep);
   else sweep = std::fabs(sweep);
   int pieces = std::max(1, static_cast<int>(std::ceil(std::fabs(sweep) / (M_PI / 2) - 1e-9)));

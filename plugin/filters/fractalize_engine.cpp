@@ -68,7 +68,12 @@ bool ResampleSpan(const Segment& a, const Segment& b, float step, Segment* list,
   if (*count >= kResampleLimit) return false;
   list[(*count)++] = a;
   const float length = PieceLength(a, b);
-  int32_t q = static_cast<int32_t>(length / step);
+  // Pieces past the list's limit (or a step that is not a number) must not
+  // reach the conversion to int.
+  const float pieces = length / step;
+  int32_t q = pieces >= 0.0f && pieces < float(kResampleLimit)
+                  ? static_cast<int32_t>(pieces)
+                  : (pieces >= float(kResampleLimit) ? kResampleLimit : 0);
   const int32_t inserted = q > 0 ? q - 1 : q;
   const float piece = length / static_cast<float>(inserted + 1);
   float t = 0.5f;

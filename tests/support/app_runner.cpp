@@ -18,10 +18,11 @@ std::string ReadText(const std::filesystem::path& path) {
 
 }  // namespace
 
-CommandRun RunVersalix4(const std::string& args, const std::filesystem::path& folder) {
+CommandRun RunVersalix4(const std::string& args, const std::filesystem::path& folder,
+                        const std::string& shellPrefix) {
   const std::filesystem::path out = folder / "stdout.txt", err = folder / "stderr.txt";
   const std::string command =
-      std::string(VX_APP_PATH) + " " + args + " >'" + out.string() + "' 2>'" + err.string() + "'";
+      shellPrefix + std::string(VX_APP_PATH) + " " + args + " >'" + out.string() + "' 2>'" + err.string() + "'";
   const int status = std::system(command.c_str());
   CommandRun run{WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadText(out), ReadText(err)};
   std::filesystem::remove(out);

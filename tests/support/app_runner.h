@@ -13,7 +13,9 @@ struct CommandRun {
 };
 
 // `versalix4 ARGS` (ARGS as typed in a shell), its output and error text
-// caught in files in `folder`.
-CommandRun RunVersalix4(const std::string& args, const std::filesystem::path& folder);
+// caught in files in `folder`; `shellPrefix` runs first in the same shell
+// ("ulimit -f 4;").
+CommandRun RunVersalix4(const std::string& args, const std::filesystem::path& folder,
+                        const std::string& shellPrefix = "");
 
 }  // namespace vx::test

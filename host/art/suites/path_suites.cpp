@@ -59,6 +59,7 @@ ASErr SetPathSegments(AIArtHandle handle, int16_t first, int16_t count,
     return kSPBadParameterError;
   if (size_t(first) > art->path().segments.size()) return kSPBadParameterError;
   if (count == 0) return kNoErr;
+  if (!art->document().ChargeSegments(size_t(count))) return kOutOfMemoryErr;
   PathData& p = CurrentDocument()->MutablePath(*art);
   size_t end = size_t(first) + size_t(count);
   if (end > p.segments.size()) {
@@ -81,6 +82,7 @@ ASErr InsertPathSegments(AIArtHandle handle, int16_t at, int16_t count,
     return kSPBadParameterError;
   if (art->path().segments.size() + size_t(count) > 32767) return kOverflowErr;
   if (count == 0) return kNoErr;
+  if (!art->document().ChargeSegments(size_t(count))) return kOutOfMemoryErr;
   PathData& p = CurrentDocument()->MutablePath(*art);
   p.segments.insert(p.segments.begin() + at, segments, segments + count);
   p.selection.insert(p.selection.begin() + at, size_t(count), int16_t(kSegmentNotSelected));

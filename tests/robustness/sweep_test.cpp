@@ -1,0 +1,359 @@
+// The robustness sweep: every command through the versalix4 program with bad
+// inputs, extreme option values and awkward output targets. Whatever
+// happens, the exit code is a documented one (never a crash or an internal
+// fault), a failed command leaves no output, no temporary file and the
+// settings as they were, the input is never changed, and the user's preset
+// survives.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "support/app_runner.h"
+
+namespace vx::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Slurp(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+void Put(const fs::path& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::string Svg(const std::string& body, const std::string& attrs = "width=\"200\" height=\"200\"") {
+  return "<svg xmlns=\"http://www.w3.org/2000/svg\" " + attrs + ">" + body + "</svg>\n";
+}
+
+const std::string kShapes =
+    "<path id=\"tri\" d=\"M20,150 L100,30 L180,150 Z\" fill=\"#ffed00\" stroke=\"#000\"/>"
+    "<rect id=\"box\" x=\"30\" y=\"160\" width=\"60\" height=\"20\" fill=\"blue\"/>";
+
+// The inputs: name and content ("" content with a name starting with "@"
+// means something special, made in SetUp).
+std::vector<std::pair<std::string, std::string>> Inputs() {
+  std::string deep = kShapes;
+  for (int i = 0; i < 400; ++i) deep = "<g>" + deep + "</g>";
+  std::string many;
+  for (int i = 0; i < 3000; ++i)
+    many += "<path d=\"M" + std::to_string(i % 200) + ",0 l5,5 l5,-5\" stroke=\"#000\"/>";
+  const std::string valid = Svg(kShapes);
+  return {
+      {"valid", valid},
+      {"bom", "\xEF\xBB\xBF" + valid},
+      {"@missing", ""},
+      {"@folder", ""},
+      {"empty", ""},
+      {"garbage", std::string("\x89PNG\r\n\x1a\n\0\0\xff\xfe", 14)},
+      {"text", "hello, world\n"},
+      {"truncated", valid.substr(0, valid.size() / 2)},
+      {"html", "<html><body/></html>"},
+      {"huge-stroke", Svg("<path d=\"M0,0 L10,10\" stroke=\"#000\" stroke-width=\"1e39\"/>")},
+      {"nan-path", Svg("<path d=\"M nan,0 L 10,10\" stroke=\"#000\"/>")},
+      {"arc-to-infinity", Svg("<path d=\"M0 0 A 5 5 0 0 1 1e400 1e400\" stroke=\"#000\"/>")},
+      {"huge-coordinates", Svg("<path d=\"M1e30,1e30 L-1e30,5\" stroke=\"#000\"/>" + kShapes)},
+      {"huge-viewbox", Svg(kShapes, "viewBox=\"0 0 1e30 1e30\"")},
+      {"zero-size", Svg(kShapes, "width=\"0\" height=\"0\"")},
+      {"tall", Svg(kShapes, "width=\"1\" height=\"100000\"")},
+      {"deep", Svg(deep)},
+      {"many-paths", Svg(many)},
+      {"entity", "<!DOCTYPE svg [<!ENTITY e \"" + kShapes + "\">]>" + Svg("&e;")},
+      {"external-entity",
+       "<!DOCTYPE svg [<!ENTITY x SYSTEM \"file:///etc/passwd\">]>" + Svg("<text>&x;</text>")},
+      {"transform-nan", Svg("<g transform=\"scale(nan)\">" + kShapes + "</g>")},
+      {"effect-damaged",
+       Svg("<g xmlns:vx=\"https://versalix4.sourceforge.io/ns\" vx:role=\"plugin-group\" "
+           "vx:effect=\"VERSALiX4 Border\" vx:record=\"!!notbase64\"><g vx:role=\"result\"/>"
+           "<g vx:role=\"edit\">" + kShapes + "</g></g>")},
+  };
+}
+
+struct Command {
+  const char* args;  // {in} and {out} stand for the paths
+  const char* ext;   // of the output
+};
+
+const Command kCommands[] = {
+    {"convert {in} -o {out}", ".svg"},
+    {"convert {in} -o {out} --select tri", ".svg"},
+    {"render {in} -o {out} --width 48", ".png"},
+    {"3d {in} -o {out} --kind Twist", ".svg"},
+    {"3d {in} -o {out} --kind Sphere --preview {out}.png", ".svg"},
+    {"3d {in} -o {out} --kind Spiral --post 30,0,0", ".svg"},
+    {"fractalize {in} -o {out} --level 2", ".svg"},
+    {"fractalize {in} -o {out} --live --seed 7", ".svg"},
+    {"effect Border {in} -o {out}", ".svg"},
+    {"update {in} -o {out}", ".svg"},
+    {"expand {in} -o {out}", ".svg"},
+    {"release {in} -o {out}", ".svg"},
+};
+
+// Extreme or wrong option values, on the valid input.
+const char* const kOptionCases[] = {
+    "render {in} -o {out} --width 0", "render {in} -o {out} --width -5",
+    "render {in} -o {out} --width 99999999999", "render {in} -o {out} --width nan",
+    "render {in} -o {out} --width 3000", "render {in} -o {out} --timeout 0",
+    "3d {in} -o {out} --kind 99999999999", "3d {in} -o {out} --kind -1",
+    "3d {in} -o {out} --kind nan", "3d {in} -o {out} --kind Twist --value 1=1e10",
+    "3d {in} -o {out} --kind Twist --value 1=nan", "3d {in} -o {out} --kind Twist --value 1=inf",
+    "3d {in} -o {out} --kind Twist --value 1=-1e39", "3d {in} -o {out} --kind Twist --value 9=1",
+    "3d {in} -o {out} --kind Twist --value 99999999999=1",
+    "3d {in} -o {out} --perspective nan", "3d {in} -o {out} --perspective 1e400",
+    "3d {in} -o {out} --pre nan,0,0", "3d {in} -o {out} --post 1e10,1e10,1e10",
+    "3d {in} -o {out} --cursor inf,0", "3d {in} -o {out} --cursor 1e10,-1e10",
+    "3d {in} -o {out} --kind Sphere --value 1=0", "3d {in} -o {out} --kind 9 --value 1=0",
+    "3d {in} -o {out} --kind Spiral --value 1=0", "3d {in} -o {out} --preset nosuch",
+    "fractalize {in} -o {out} --level 0", "fractalize {in} -o {out} --level 99999999999",
+    "fractalize {in} -o {out} --height nan", "fractalize {in} -o {out} --height 1e39",
+    "fractalize {in} -o {out} --density inf", "fractalize {in} -o {out} --distortion -1",
+    "fractalize {in} -o {out} --generator 99999999999", "fractalize {in} -o {out} --generator 0",
+    "fractalize {in} -o {out} --seed 99999999999999999999", "fractalize {in} -o {out} --unit km",
+    "effect Border {in} -o {out} --set offset=nan", "effect Border {in} -o {out} --set offset=1e10",
+    "effect Border {in} -o {out} --set offset=-1e10", "effect Border {in} -o {out} --set steps=99999999999",
+    "effect Border {in} -o {out} --set angle=1e39", "effect Border {in} -o {out} --set nosuch=1",
+    "effect Nosuch {in} -o {out}", "effect Border {in} -o {out} --preset nosuch",
+    "convert {in} -o {out} --select nosuch", "convert {in}", "convert {in} -o {in}",
+    "convert {in} -o {out} --host-version 99999999999", "convert {in} -o {out} --bogus",
+};
+
+class Sweep : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() / ("vx-sweep-" + std::to_string(getpid()));
+    fs::remove_all(dir_);
+    fs::create_directories(dir_ / "in");
+    fs::create_directories(dir_ / "out");
+    for (const auto& [name, bytes] : Inputs())
+      if (name[0] != '@') Put(dir_ / "in" / (name + ".svg"), bytes);
+    fs::create_directories(dir_ / "in" / "@folder.svg");
+    // Live art made by the program itself, then damaged: a NaN among
+    // Fractalize's stored parameters.
+    Run("fractalize " + In("valid") + " -o " + In("live") + " --live --seed 3");
+    std::string live = Slurp(In("live"));
+    Put(dir_ / "in" / "live-nan.svg", NanInRecord(live));
+    Run("effect Border " + In("valid") + " -o " + In("border"));
+    // The user's own preset, which every command must leave in place.
+    CommandRun made = Run("preset Border new Mine");
+    ASSERT_EQ(0, made.exitCode) << made.err;
+    settings_ = SettingsFiles();
+    ASSERT_NE(std::string::npos, Slurp(BorderPresets()).find("$\tMine\r\n"));
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  std::string In(const std::string& name) const {
+    return (dir_ / "in" / (name + ".svg")).string();
+  }
+  fs::path BorderPresets() const {
+    return dir_ / "settings" / "VERSALiX4 User Settings" / "VERSALiX4_PST_Border.txt";
+  }
+  CommandRun Run(const std::string& args, const std::string& prefix = "") {
+    const bool own = args.find("--settings") != std::string::npos;
+    return RunVersalix4(own ? args : args + " --settings '" + (dir_ / "settings").string() + "'",
+                        dir_, prefix);
+  }
+  std::map<fs::path, std::string> SettingsFiles() const {
+    std::map<fs::path, std::string> files;
+    for (const auto& e : fs::recursive_directory_iterator(dir_ / "settings"))
+      if (e.is_regular_file()) files[e.path()] = Slurp(e.path());
+    return files;
+  }
+  // Fractalize's stored density, made "nan".
+  static std::string NanInRecord(std::string svg) {
+    const std::string key = "density=r:";
+    const size_t at = svg.find(key);
+    if (at == std::string::npos) return svg;
+    const size_t end = svg.find(';', at);
+    return svg.replace(at + key.size(), end - at - key.size(), "nan");
+  }
+
+  // Runs one case and checks everything that must hold whatever happened.
+  void Check(const std::string& pattern, const std::string& input, const std::string& ext,
+             const std::string& prefix = "", bool presetMustSurvive = true) {
+    const std::string out = (dir_ / "out" / ("o" + std::to_string(count_++) + ext)).string();
+    std::string args = pattern;
+    for (std::string key : {"{in}", "{out}"})
+      for (size_t at; (at = args.find(key)) != std::string::npos;)
+        args.replace(at, key.size(), key == "{in}" ? input : out);
+    const bool inputExists = fs::exists(input);
+    const std::string inputBefore = inputExists ? Slurp(input) : "";
+    const CommandRun& run = last_ = Run(args, prefix);
+    SCOPED_TRACE(args + "\n" + run.err);
+    EXPECT_GE(run.exitCode, 0) << "the program did not exit normally";
+    EXPECT_LE(run.exitCode, 3) << "an internal fault";
+    if (inputExists && fs::is_regular_file(input)) EXPECT_EQ(inputBefore, Slurp(input));
+    for (const auto& e : fs::directory_iterator(dir_ / "out"))
+      EXPECT_NE('.', e.path().filename().string()[0]) << "a temporary file was left";
+    if (run.exitCode != 0) {
+      EXPECT_FALSE(fs::exists(out)) << "a failed command wrote its output";
+      // (Under a file size limit the settings may be past it already.)
+      if (prefix.empty())
+        EXPECT_TRUE(settings_ == SettingsFiles()) << "a failed command changed the settings";
+    } else if (fs::is_regular_file(out)) {
+      const std::string bytes = Slurp(out);
+      EXPECT_TRUE(bytes.starts_with("<?xml") || bytes.starts_with("<svg") ||
+                  bytes.starts_with("\x89PNG"))
+          << "the output is not a whole SVG or PNG file";
+    }
+    if (presetMustSurvive)
+      EXPECT_NE(std::string::npos, Slurp(BorderPresets()).find("$\tMine\r\n"))
+          << "the user's preset was lost";
+    settings_ = SettingsFiles();
+    for (const auto& e : fs::directory_iterator(dir_ / "out")) fs::remove_all(e.path());
+  }
+
+  fs::path dir_;
+  std::map<fs::path, std::string> settings_;
+  int count_ = 0;
+  CommandRun last_;
+};
+
+// Sanitizer builds run every third case: the same code paths, a third of
+// the time.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr int kStride = 3;
+#else
+constexpr int kStride = 1;
+#endif
+
+TEST_F(Sweep, EveryCommandOnEveryInput) {
+  std::vector<std::string> inputs;
+  for (const auto& [name, bytes] : Inputs()) inputs.push_back(In(name));
+  for (const char* name : {"live", "live-nan", "border"}) inputs.push_back(In(name));
+  int n = 0;
+  for (const Command& c : kCommands)
+    for (const std::string& input : inputs)
+      if (n++ % kStride == 0) Check(c.args, input, c.ext);
+  EXPECT_GE(n, 300);
+}
+
+TEST_F(Sweep, ExtremeOptionValues) {
+  int n = 0;
+  for (const char* pattern : kOptionCases)
+    if (n++ % kStride == 0) Check(pattern, In("valid"), ".svg");
+}
+
+TEST_F(Sweep, DamagedSettingsNeverCrash) {
+  const std::string good = Slurp(BorderPresets());
+  const std::string damaged[] = {
+      "", "\xEF\xBB\xBF" + good, good.substr(0, good.size() / 2), good.substr(0, 75),
+      std::string(5000, '$'), good.substr(0, 70) + "\r\n$\tDefault Setting\r\nA\tnan\r\n"};
+  for (const std::string& bytes : damaged) {
+    for (const char* pattern : {"effect Border {in} -o {out}", "preset Border list"}) {
+      Put(BorderPresets(), bytes);
+      settings_ = SettingsFiles();
+      Check(pattern, In("valid"), ".svg", "", false);
+    }
+  }
+}
+
+// Each fault once seen, with the code and message it must end with now.
+TEST_F(Sweep, KnownFaults) {
+  const std::string longSettings = "--settings " + (dir_ / std::string(270, 's')).string();
+  const struct {
+    std::string args;
+    int exitCode;
+    const char* message;
+  } cases[] = {
+      // Non-finite results were written as 0 with exit 0.
+      {"3d {in} -o {out} --kind Sphere --value 1=0", 1, "not a finite number"},
+      {"3d {in} -o {out} --kind 9 --value 1=0 --value 2=0", 1, "not a finite number"},
+      {"convert " + In("huge-stroke") + " -o {out}", 1, "not a finite number"},
+      {"update " + In("live-nan") + " -o {out}", 1, ""},
+      // An exception passed through plug-in code (internal fault, 4).
+      {"3d {in} -o {out} --kind 99999999999", 2, "unknown kind"},
+      {"fractalize {in} -o {out} --generator 99999999999", 2, "no generator"},
+      // Undefined float-to-int conversions in sanitizer builds.
+      {"3d {in} -o {out} --kind Twist --value 1=1e10", 0, ""},
+      {"effect Border " + In("huge-stroke") + " -o {out}", 1, "not a finite number"},
+      {"effect Border {in} -o {out} --set offset=1e10", 0, ""},
+      // Numbers that are not finite reached the dialogs.
+      {"3d {in} -o {out} --perspective nan", 2, "finite"},
+      {"effect Border {in} -o {out} --set offset=nan", 2, "number"},
+      // The preview was written in place, and its failure was a usage error.
+      {"3d {in} -o {out} --kind Twist --preview /dev/full", 3, "/dev/full"},
+      // A tall picture was squashed to the largest side.
+      {"render " + In("tall") + " -o {out} --width 400", 3, "pixels tall"},
+      // A long settings path failed start-up with "(Parm)".
+      {"3d {in} -o {out} " + longSettings, 2, "at most 274"},
+  };
+  for (const auto& c : cases) {
+    Check(c.args, In("valid"), ".svg");
+    EXPECT_EQ(c.exitCode, last_.exitCode) << c.args << "\n" << last_.err;
+    EXPECT_NE(std::string::npos, last_.err.find(c.message)) << c.args << "\n" << last_.err;
+  }
+}
+
+// Output targets that are not plain new files.
+TEST_F(Sweep, OutputTargets) {
+  const fs::path out = dir_ / "out";
+  const std::string valid = In("valid");
+  struct Case {
+    std::string args, prefix;
+    int exitCode;
+  };
+  const std::vector<Case> cases = {
+      {"convert {in} -o /dev/null", "", 0},
+      {"render {in} -o /dev/null", "", 0},
+      {"convert {in} -o /dev/full", "", 3},
+      {"3d {in} -o /dev/full --kind Twist", "", 3},
+      {"3d {in} -o {out} --kind Twist --preview /dev/full", "", 3},
+      {"convert {in} -o -", "", 0},
+      {"convert {in} -o /dev/stdout", "", 0},
+      {"convert {in} -o " + (out / "link.svg").string(), "ln -s target.svg '" + (out / "link.svg").string() + "';", 0},
+      {"convert {in} -o " + (out / "fifo").string(),
+       "mkfifo '" + (out / "fifo").string() + "'; (cat '" + (out / "fifo").string() + "' > /dev/null &);", 0},
+      {"convert {in} -o " + (out / "none" / "x.svg").string(), "", 3},
+      {"convert {in} -o " + out.string(), "", 3},
+      {"convert {in} -o {out}", "ulimit -f 1;", 3},
+      {"render {in} -o {out} --width 2000", "ulimit -f 1;", 3},
+      {"3d {in} -o {out} --kind Twist", "ulimit -f 1;", 3},
+      {"effect Border {in} -o {out}", "ulimit -f 1;", 3},
+      {"convert {in} -o {in}", "", 2},
+      {"render {in} -o {in}", "", 2},
+      {"effect Border {in} -o {in}", "", 2},
+  };
+  for (const Case& c : cases) {
+    Check(c.args, valid, ".svg", c.prefix);
+    // Check gave the general rules; the expected code and the nodes' kinds:
+    EXPECT_EQ(c.exitCode, last_.exitCode) << c.args;
+  }
+  struct stat st;
+  ASSERT_EQ(0, stat("/dev/null", &st));
+  EXPECT_TRUE(S_ISCHR(st.st_mode)) << "/dev/null is no longer a device";
+}
+
+// A link stays a link, and an existing file keeps its mode.
+TEST_F(Sweep, ReplacedFilesKeepLinkAndMode) {
+  const fs::path target = dir_ / "kept" / "target.svg", link = dir_ / "kept" / "link.svg";
+  fs::create_directories(target.parent_path());
+  Put(target, "old");
+  chmod(target.c_str(), 0600);
+  fs::create_symlink("target.svg", link);
+  ASSERT_EQ(0, Run("convert " + In("valid") + " -o " + link.string()).exitCode);
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_TRUE(Slurp(target).starts_with("<?xml"));
+  EXPECT_EQ(fs::perms(0600), fs::status(target).permissions() & fs::perms::mask);
+  const CommandRun inPlace = Run("convert " + target.string() + " --in-place");
+  EXPECT_EQ(0, inPlace.exitCode) << inPlace.err;
+  if (geteuid() != 0) {  // root writes into read-only folders
+    fs::permissions(target.parent_path(), fs::perms(0500));
+    EXPECT_EQ(3, Run("convert " + In("valid") + " -o " + (dir_ / "kept" / "n.svg").string()).exitCode);
+    fs::permissions(target.parent_path(), fs::perms(0700));
+  }
+}
+
+}  // namespace
+}  // namespace vx::test
