@@ -158,7 +158,7 @@ class Importer {
   bool ReadClipGroup(const pugi::xml_node& node, const Context& context, Art* container,
                      Art** inner);
   std::optional<BezierPaths> ShapeGeometry(const pugi::xml_node& node);
-  static void ApplyNodeTypes(const pugi::xml_node& node, BezierPaths& geometry);
+  void ApplyNodeTypes(const pugi::xml_node& node, BezierPaths& geometry) const;
   AIPathStyle PathStyleOf(const pugi::xml_node& node, const Style& style, const Context& ctx,
                           const Geom::Rect* bbox, KeptElement& kept);
   bool PaintOf(const pugi::xml_node& node, std::string_view text, const Style& style,
@@ -608,7 +608,7 @@ std::optional<BezierPaths> Importer::ShapeGeometry(const pugi::xml_node& node) {
   return BezierPaths{PolylinePath(points, name == "polygon")};
 }
 
-void Importer::ApplyNodeTypes(const pugi::xml_node& node, BezierPaths& geometry) {
+void Importer::ApplyNodeTypes(const pugi::xml_node& node, BezierPaths& geometry) const {
   std::string_view types = node.attribute("sodipodi:nodetypes").value();
   if (LocalName(node) != "path" || geometry.size() != 1) return;
   std::vector<Anchor>& anchors = geometry[0].anchors;
