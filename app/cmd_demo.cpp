@@ -141,13 +141,13 @@ const std::vector<GalleryEntry>& Gallery() {
        "versalix4 effect Border sample.svg -o border-outside.svg --select square,disc,triangle,ring,curve "
        "--set steps-mode=High --set style=Outside",
        [](const DemoContext& c, std::string* s) {
-         return EffectSample(c, "Border", {"steps-mode=High", "style=Outside"}, s);
+         return BorderSample(c, {"steps-mode=High", "style=Outside"}, s);
        }},
       {"border-inside", "Live Border, Inside: the rim clipped to each shape, offset toward -45 degrees",
        "versalix4 effect Border sample.svg -o border-inside.svg --select square,disc,triangle,ring,curve "
        "--set style=Inside --set steps-mode=Manual --set steps=8 --set offset=30",
        [](const DemoContext& c, std::string* s) {
-         return EffectSample(c, "Border", {"style=Inside", "steps-mode=Manual", "steps=8", "offset=30"}, s);
+         return BorderSample(c, {"style=Inside", "steps-mode=Manual", "steps=8", "offset=30"}, s);
        }},
       {"border-shadow", "Live Border with shadow: tinted copies moved away from the light",
        "versalix4 effect Border sample.svg -o border-shadow.svg --select square,disc,triangle,ring,curve "
