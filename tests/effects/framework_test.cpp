@@ -314,8 +314,8 @@ TEST_F(FrameworkTest, TheExportedTableGivesTheCommandLineBordersFieldsUnitsAndRu
     if (r.test == kVxEnabledWhenEquals) EXPECT_EQ(r.value, f->enabledValue);
   }
   // Palettes whose items are not bound yet offer their buttons only.
-  EXPECT_EQ(0, table->effects[kTiling].fieldCount);
-  EXPECT_EQ(res::TilingPalette::kApply, table->effects[kTiling].applyItem);
+  EXPECT_EQ(0, table->effects[kGalaxy].fieldCount);
+  EXPECT_EQ(res::GalaxyPalette::kApply, table->effects[kGalaxy].applyItem);
 }
 
 TEST_F(FrameworkTest, PalettePlacementWithoutAndWithAStoredLocation) {

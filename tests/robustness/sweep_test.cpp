@@ -317,7 +317,7 @@ TEST_F(Sweep, OutputTargets) {
        "mkfifo '" + (out / "fifo").string() + "'; (cat '" + (out / "fifo").string() + "' > /dev/null &);", 0},
       {"convert {in} -o " + (out / "none" / "x.svg").string(), "", 3},
       {"convert {in} -o " + out.string(), "", 3},
-      {"convert {in} -o {out}", "ulimit -f 1;", 3},
+      {"convert {in} -o {out}", "ulimit -f 0;", 3},  // the copy is smaller than a block
       {"render {in} -o {out} --width 2000", "ulimit -f 1;", 3},
       {"3d {in} -o {out} --kind Twist", "ulimit -f 1;", 3},
       {"effect Border {in} -o {out}", "ulimit -f 1;", 3},
@@ -344,7 +344,7 @@ TEST_F(Sweep, ReplacedFilesKeepLinkAndMode) {
   fs::create_symlink("target.svg", link);
   ASSERT_EQ(0, Run("convert " + In("valid") + " -o " + link.string()).exitCode);
   EXPECT_TRUE(fs::is_symlink(link));
-  EXPECT_TRUE(Slurp(target).starts_with("<?xml"));
+  EXPECT_NE(std::string::npos, Slurp(target).find("<svg"));
   EXPECT_EQ(fs::perms(0600), fs::status(target).permissions() & fs::perms::mask);
   const CommandRun inPlace = Run("convert " + target.string() + " --in-place");
   EXPECT_EQ(0, inPlace.exitCode) << inPlace.err;
