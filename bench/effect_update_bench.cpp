@@ -1,15 +1,21 @@
-// One update of Tiling (a 20 x 20 grid), Generation and Frame, each making
-// 400 copies of one closed path of 1,000 corner segments, sent as the host
-// sends it after an edit. Counter: "copies" per update. Making the document
-// and the effect art is not timed.
+// One update of each effect that repeats its source, sent as the host sends
+// it after an edit ("AI Notify Edits", "AI Update"): Galaxy, Explosion,
+// Circle and Reflections making 100 copies, Tiling (a 20 x 20 grid),
+// Generation and Frame making 400 copies, of one closed path of 1,000 corner
+// segments. Counter: "copies" per update. Making the document and the effect
+// art is not timed.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
 #include <memory>
 
+#include "effects/circle.h"
 #include "effects/effect_framework.h"
+#include "effects/explosion.h"
 #include "effects/frame.h"
+#include "effects/galaxy.h"
 #include "effects/generation.h"
+#include "effects/reflections.h"
 #include "effects/tiling.h"
 #include "host/art/document.h"
 #include "host/art/document_set.h"
@@ -73,6 +79,7 @@ Art* MakeEffectArt(int effect, const void* record) {
   return art;
 }
 
+// Paths in the subtree: the copies an update made.
 int Paths(const Art& art) {
   int n = art.kind() == ArtKind::Path ? 1 : 0;
   for (const Art* c = art.firstChild(); c; c = c->sibling()) n += Paths(*c);
@@ -88,6 +95,42 @@ void Update(benchmark::State& state, int effect, const void* record) {
   }
   state.counters["copies"] = double(Paths(*art->resultGroup()));
 }
+
+void BM_GalaxyUpdate(benchmark::State& state) {
+  vx::GalaxyPGParams p = vx::kGalaxyFactoryParams;  // 10 branches of 10
+  p.totalBranches = 10;
+  p.totalPerBranch = 10;
+  p.showCentreMark = 0;
+  p.sameSequence = 1;
+  Update(state, vx::kGalaxy, &p);
+}
+
+void BM_ExplosionUpdate(benchmark::State& state) {
+  vx::ExplosionPGParams p = vx::kExplosionFactoryParams;
+  p.total = 100;
+  p.sameSequence = 1;
+  Update(state, vx::kExplosion, &p);
+}
+
+void BM_CircleUpdate(benchmark::State& state) {
+  vx::CirclePGParams p = vx::kCircleFactoryParams;
+  p.total = 100;
+  p.showCentreMark = 0;
+  Update(state, vx::kCircle, &p);
+}
+
+void BM_ReflectionsUpdate(benchmark::State& state) {
+  // Radial over 50 steps: the object, its mirror image and 49 turns of each.
+  vx::ReflectionsPGParams p = vx::kReflectionsFactoryParams;
+  p.reflector = 3;
+  p.total = 50;
+  Update(state, vx::kReflections, &p);
+}
+
+BENCHMARK(BM_GalaxyUpdate)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ExplosionUpdate)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CircleUpdate)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReflectionsUpdate)->Unit(benchmark::kMillisecond);
 
 // Unturned tiles: each is placed in two transforms (a turn by 0 is a
 // multiple of pi).
