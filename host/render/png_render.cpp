@@ -10,8 +10,12 @@
 #include <memory>
 
 // fontconfig, which librsvg uses to draw text, keeps its caches until the
-// process ends; the leak checker of sanitizer builds is told to expect them.
-extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig\n"; }
+// process ends, and libxml2, which librsvg parses with, does not free the
+// values of internal DTD entities; the leak checker of sanitizer builds is
+// told to expect both.
+extern "C" const char* __lsan_default_suppressions() {
+  return "leak:libfontconfig\nleak:xmlParseEntityValue\n";
+}
 
 namespace vx::host::render {
 

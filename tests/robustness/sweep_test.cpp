@@ -57,7 +57,7 @@ std::vector<std::pair<std::string, std::string>> Inputs() {
       {"@missing", ""},
       {"@folder", ""},
       {"empty", ""},
-      {"garbage", std::string("\x89PNG\r\n\x1a\n\0\0\xff\xfe", 14)},
+      {"garbage", std::string("\x89PNG\r\n\x1a\n\0\0\xff\xfe", 12)},
       {"text", "hello, world\n"},
       {"truncated", valid.substr(0, valid.size() / 2)},
       {"html", "<html><body/></html>"},
