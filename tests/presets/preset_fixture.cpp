@@ -33,6 +33,20 @@ void WriteFileBytes(const std::filesystem::path& path, const std::string& bytes)
   out.write(bytes.data(), std::streamsize(bytes.size()));
 }
 
+std::vector<std::string> PresetNames(const std::filesystem::path& path) {
+  std::vector<char> out(kNameListSize);
+  EXPECT_EQ(kNoErr, ListPresetNames(path.c_str(), out.data(), out.size()));
+  std::vector<std::string> names;
+  const std::string all = out.data();
+  for (std::size_t start = 0; !all.empty();) {
+    const std::size_t tab = all.find('\t', start);
+    names.push_back(all.substr(start, tab - start));
+    if (tab == std::string::npos) break;
+    start = tab + 1;
+  }
+  return names;
+}
+
 std::filesystem::path FactoryFolder() {
   return std::filesystem::path(VX_PLUGIN_MODULE_PATH).parent_path() /
          "VERSALiX4 Default Settings";

@@ -20,6 +20,8 @@ void WriteFileBytes(const std::filesystem::path& path, const std::string& bytes)
 
 // The folder of factory files beside the built plug-in module.
 std::filesystem::path FactoryFolder();
+// The names of a preset file's user presets, in file order.
+std::vector<std::string> PresetNames(const std::filesystem::path& path);
 
 class PresetTest : public ::testing::Test {
  protected:

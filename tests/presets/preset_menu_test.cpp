@@ -78,18 +78,16 @@ class PresetMenu : public PresetTest {
   ADMListRef menu() {
     return sADMItem->GetList(sADMDialog->GetItem(palette_, kADMMenuItemID));
   }
-  std::vector<std::string> FileNames(const fs::path& path) {
-    std::vector<char> out(kNameListSize);
-    EXPECT_EQ(kNoErr, ListPresetNames(path.c_str(), out.data(), out.size()));
-    std::vector<std::string> names;
-    std::string all = out.data();
-    for (std::size_t start = 0; !all.empty();) {
-      std::size_t tab = all.find('\t', start);
-      names.push_back(all.substr(start, tab - start));
-      if (tab == std::string::npos) break;
-      start = tab + 1;
-    }
-    return names;
+  // A script for the manager (closed at its end) or for another dialog.
+  void Manager(std::vector<std::string> lines) {
+    lines.push_back(ItemAction("press", res::PresetManager::kClose));
+    Answer(res::kPresetManager, lines);
+  }
+  void Answer(int32_t dialog, const std::vector<std::string>& lines) {
+    agent_.AddScript(DialogKey(dialog), Script(lines));
+  }
+  static std::string Pick(const char* row) {
+    return ItemAction("choose", res::PresetManager::kList, std::string("=") + row);
   }
   std::vector<std::string> Alerts() {
     std::vector<std::string> texts;
@@ -138,11 +136,10 @@ TEST_F(PresetMenu, AltChoiceUpdatesThePresetUnderANewName) {
   ASSERT_EQ(kNoErr, AppendPreset(file(), &dash));
   ASSERT_EQ(kNoErr, FillPresetMenu(owner_));
   record_.steps = 55;
-  agent_.AddScript(DialogKey(res::kUpdatePreset),
-                   Script({ItemAction("text", res::UpdatePreset::kName, "=-renamed"),
-                           ItemAction("press", res::UpdatePreset::kOk)}));
+  Answer(res::kUpdatePreset, {ItemAction("text", res::UpdatePreset::kName, "=-renamed"),
+                              ItemAction("press", res::UpdatePreset::kOk)});
   ASSERT_EQ(kNoErr, ChoosePresetMenuEntry(owner_, 4, true));
-  EXPECT_EQ((std::vector<std::string>{"-renamed"}), FileNames(currentPath()));
+  EXPECT_EQ((std::vector<std::string>{"-renamed"}), PresetNames(currentPath()));
   EXPECT_EQ(" -renamed", ListTexts(menu())[4]);
   BorderPGParams loaded = kBorderFactoryParams;
   ASSERT_EQ(kNoErr, LoadPreset(file(), &loaded, 0));
@@ -150,9 +147,8 @@ TEST_F(PresetMenu, AltChoiceUpdatesThePresetUnderANewName) {
   EXPECT_EQ(0, gRefreshes);
   // Cancel changes nothing.
   const std::string before = ReadFileBytes(currentPath());
-  agent_.AddScript(DialogKey(res::kUpdatePreset),
-                   Script({ItemAction("text", res::UpdatePreset::kName, "=other"),
-                           ItemAction("press", res::UpdatePreset::kCancel)}));
+  Answer(res::kUpdatePreset, {ItemAction("text", res::UpdatePreset::kName, "=other"),
+                              ItemAction("press", res::UpdatePreset::kCancel)});
   ASSERT_EQ(kNoErr, ChoosePresetMenuEntry(owner_, 4, true));
   EXPECT_EQ(before, ReadFileBytes(currentPath()));
 }
@@ -169,14 +165,11 @@ TEST_F(PresetMenu, ManagerMakesANewPreset) {
   AddPresets(2);
   ASSERT_EQ(kNoErr, FillPresetMenu(owner_));
   record_.steps = 77;
-  agent_.AddScript(DialogKey(res::kPresetManager),
-                   Script({ItemAction("press", res::PresetManager::kNew),
-                           ItemAction("press", res::PresetManager::kClose)}));
-  agent_.AddScript(DialogKey(res::kNewPreset),
-                   Script({ItemAction("text", res::NewPreset::kName, "=Mine"),
-                           ItemAction("press", res::NewPreset::kOk)}));
+  Manager({ItemAction("press", res::PresetManager::kNew)});
+  Answer(res::kNewPreset, {ItemAction("text", res::NewPreset::kName, "=Mine"),
+                           ItemAction("press", res::NewPreset::kOk)});
   ASSERT_EQ(kNoErr, ChoosePresetMenuEntry(owner_, 2, false));
-  EXPECT_EQ((std::vector<std::string>{"P0", "P1", "Mine"}), FileNames(currentPath()));
+  EXPECT_EQ((std::vector<std::string>{"P0", "P1", "Mine"}), PresetNames(currentPath()));
   BorderPGParams loaded = kBorderFactoryParams;
   ASSERT_EQ(kNoErr, LoadPreset(file(), &loaded, 2));
   EXPECT_EQ(77, loaded.steps);
@@ -185,15 +178,12 @@ TEST_F(PresetMenu, ManagerMakesANewPreset) {
 }
 
 TEST_F(PresetMenu, EmptyNameCannotBeConfirmed) {
-  agent_.AddScript(DialogKey(res::kPresetManager),
-                   Script({ItemAction("press", res::PresetManager::kNew),
-                           ItemAction("press", res::PresetManager::kClose)}));
-  agent_.AddScript(DialogKey(res::kNewPreset),
-                   Script({ItemAction("text", res::NewPreset::kName, "="),
+  Manager({ItemAction("press", res::PresetManager::kNew)});
+  Answer(res::kNewPreset, {ItemAction("text", res::NewPreset::kName, "="),
                            ItemAction("press", res::NewPreset::kOk),
-                           ItemAction("press", res::NewPreset::kCancel)}));
+                           ItemAction("press", res::NewPreset::kCancel)});
   ASSERT_EQ(kNoErr, RunPresetManager(owner_));
-  EXPECT_TRUE(FileNames(currentPath()).empty());
+  EXPECT_TRUE(PresetNames(currentPath()).empty());
   // "press 1" on the disabled OK is refused by the dialog manager.
   ASSERT_EQ(1u, agent_.failures().size());
   const_cast<std::vector<std::string>&>(agent_.failures()).clear();
@@ -202,15 +192,10 @@ TEST_F(PresetMenu, EmptyNameCannotBeConfirmed) {
 TEST_F(PresetMenu, ManagerDeletesTheSelection) {
   AddPresets(4);
   ASSERT_EQ(kNoErr, FillPresetMenu(owner_));
-  agent_.AddScript(DialogKey(res::kPresetManager),
-                   Script({ItemAction("choose", res::PresetManager::kList, "=0"),
-                           ItemAction("choose", res::PresetManager::kList, "=2 shift"),
-                           ItemAction("press", res::PresetManager::kDelete),
-                           ItemAction("press", res::PresetManager::kClose)}));
-  agent_.AddScript(DialogKey(res::kDeletePresets),
-                   Script({ItemAction("press", res::DeletePresets::kOk)}));
+  Manager({Pick("0"), Pick("2 shift"), ItemAction("press", res::PresetManager::kDelete)});
+  Answer(res::kDeletePresets, {ItemAction("press", res::DeletePresets::kOk)});
   ASSERT_EQ(kNoErr, RunPresetManager(owner_));
-  EXPECT_EQ((std::vector<std::string>{"P1", "P3"}), FileNames(currentPath()));
+  EXPECT_EQ((std::vector<std::string>{"P1", "P3"}), PresetNames(currentPath()));
   EXPECT_EQ((std::vector<std::string>{"Default Settings", "-", "Edit...", "-",
                                       "P1", "P3", "-", "About this plug-in..."}),
             ListTexts(menu()));
@@ -225,18 +210,14 @@ TEST_F(PresetMenu, ManagerSurvivesEveryAllocationFailure) {
         WriteFileBytes(currentPath(), before);
         ASSERT_EQ(kNoErr, RefreshPresetMenu(owner_));
         host().dialogs().ClearAlerts();
-        agent_.AddScript(DialogKey(res::kPresetManager),
-                         Script({ItemAction("choose", res::PresetManager::kList, "=1"),
-                                 ItemAction("press", res::PresetManager::kDelete),
-                                 ItemAction("press", res::PresetManager::kClose)}));
-        agent_.AddScript(DialogKey(res::kDeletePresets),
-                         Script({ItemAction("press", res::DeletePresets::kOk)}));
+        Manager({Pick("1"), ItemAction("press", res::PresetManager::kDelete)});
+        Answer(res::kDeletePresets, {ItemAction("press", res::DeletePresets::kOk)});
       },
       .run = [&] { return RunPresetManager(owner_); },
       .check = [&](ASErr err, long, bool failed) {
         if (!failed) {
           EXPECT_EQ(kNoErr, err);
-          EXPECT_EQ((std::vector<std::string>{"P0", "P2"}), FileNames(currentPath()));
+          EXPECT_EQ((std::vector<std::string>{"P0", "P2"}), PresetNames(currentPath()));
           return;
         }
         // The list could not be filled, or the delete failed and said so.
@@ -251,14 +232,11 @@ TEST_F(PresetMenu, ManagerAltClickUpdatesAnEntry) {
   AddPresets(2);
   ASSERT_EQ(kNoErr, FillPresetMenu(owner_));
   record_.steps = 9;
-  agent_.AddScript(DialogKey(res::kPresetManager),
-                   Script({ItemAction("choose", res::PresetManager::kList, "=1 alt"),
-                           ItemAction("press", res::PresetManager::kClose)}));
-  agent_.AddScript(DialogKey(res::kUpdatePreset),
-                   Script({ItemAction("text", res::UpdatePreset::kName, "=Updated"),
-                           ItemAction("press", res::UpdatePreset::kOk)}));
+  Manager({Pick("1 alt")});
+  Answer(res::kUpdatePreset, {ItemAction("text", res::UpdatePreset::kName, "=Updated"),
+                              ItemAction("press", res::UpdatePreset::kOk)});
   ASSERT_EQ(kNoErr, RunPresetManager(owner_));
-  EXPECT_EQ((std::vector<std::string>{"P0", "Updated"}), FileNames(currentPath()));
+  EXPECT_EQ((std::vector<std::string>{"P0", "Updated"}), PresetNames(currentPath()));
   EXPECT_EQ("Updated", ListTexts(menu())[5]);
   BorderPGParams loaded = kBorderFactoryParams;
   ASSERT_EQ(kNoErr, LoadPreset(file(), &loaded, 1));
@@ -280,20 +258,17 @@ TEST_F(PresetMenu, ImportingFiveIntoThreeFreePlaces) {
   WriteFileBytes(other / kBorderFile, source);
 
   agent_.AddFolderAnswer(other.string());
-  agent_.AddScript(DialogKey(res::kPresetManager),
-                   Script({ItemAction("press", res::PresetManager::kImport),
-                           ItemAction("press", res::PresetManager::kClose)}));
-  agent_.AddScript(DialogKey(res::kPresetImport),
-                   Script({ItemAction("choose", res::PresetImport::kList, "=0"),
-                           ItemAction("choose", res::PresetImport::kList, "=1 shift"),
-                           ItemAction("choose", res::PresetImport::kList, "=2 shift"),
-                           ItemAction("choose", res::PresetImport::kList, "=3 shift"),
-                           ItemAction("choose", res::PresetImport::kList, "=4 shift"),
-                           ItemAction("press", res::PresetImport::kOk)}));
+  Manager({ItemAction("press", res::PresetManager::kImport)});
+  Answer(res::kPresetImport, {ItemAction("choose", res::PresetImport::kList, "=0"),
+                              ItemAction("choose", res::PresetImport::kList, "=1 shift"),
+                              ItemAction("choose", res::PresetImport::kList, "=2 shift"),
+                              ItemAction("choose", res::PresetImport::kList, "=3 shift"),
+                              ItemAction("choose", res::PresetImport::kList, "=4 shift"),
+                              ItemAction("press", res::PresetImport::kOk)});
   ASSERT_EQ(kNoErr, RunPresetManager(owner_));
   EXPECT_EQ((std::vector<std::string>{"Some are not able to be imported."}),
             Alerts());
-  auto names = FileNames(currentPath());
+  auto names = PresetNames(currentPath());
   ASSERT_EQ(1024u, names.size());
   EXPECT_EQ("I0", names[1021]);
   EXPECT_EQ("I2", names[1023]);
@@ -304,9 +279,7 @@ TEST_F(PresetMenu, ImportFromTheOwnFileIsRefused) {
   AddPresets(1);
   const std::string before = ReadFileBytes(currentPath());
   agent_.AddFolderAnswer(userFolder().string());
-  agent_.AddScript(DialogKey(res::kPresetManager),
-                   Script({ItemAction("press", res::PresetManager::kImport),
-                           ItemAction("press", res::PresetManager::kClose)}));
+  Manager({ItemAction("press", res::PresetManager::kImport)});
   ASSERT_EQ(kNoErr, RunPresetManager(owner_));
   EXPECT_EQ((std::vector<ASErr>{kSameFileErr}), gReported);
   EXPECT_EQ(before, ReadFileBytes(currentPath()));
@@ -317,10 +290,7 @@ TEST_F(PresetMenu, ExportNeedsAFileOfTheSameKind) {
   const fs::path other = settingsRoot_ / "target";
   fs::create_directories(other);
   agent_.AddFolderAnswer(other.string());
-  agent_.AddScript(DialogKey(res::kPresetManager),
-                   Script({ItemAction("choose", res::PresetManager::kList, "=1"),
-                           ItemAction("press", res::PresetManager::kExport),
-                           ItemAction("press", res::PresetManager::kClose)}));
+  Manager({Pick("1"), ItemAction("press", res::PresetManager::kExport)});
   ASSERT_EQ(kNoErr, RunPresetManager(owner_));
   EXPECT_EQ((std::vector<ASErr>{kExportNotFoundErr}), gReported);
   EXPECT_FALSE(fs::exists(other / kBorderFile));
@@ -328,23 +298,17 @@ TEST_F(PresetMenu, ExportNeedsAFileOfTheSameKind) {
   gReported.clear();
   fs::copy_file(FactoryFolder() / kBorderFile, other / kBorderFile);
   agent_.AddFolderAnswer(other.string());
-  agent_.AddScript(DialogKey(res::kPresetManager),
-                   Script({ItemAction("choose", res::PresetManager::kList, "=1"),
-                           ItemAction("press", res::PresetManager::kExport),
-                           ItemAction("press", res::PresetManager::kClose)}));
+  Manager({Pick("1"), ItemAction("press", res::PresetManager::kExport)});
   ASSERT_EQ(kNoErr, RunPresetManager(owner_));
   EXPECT_TRUE(gReported.empty());
-  EXPECT_EQ((std::vector<std::string>{"P1"}), FileNames(other / kBorderFile));
+  EXPECT_EQ((std::vector<std::string>{"P1"}), PresetNames(other / kBorderFile));
 }
 
 TEST_F(PresetMenu, CancelledFolderChooserDoesNothing) {
   AddPresets(1);
   const std::string before = ReadFileBytes(currentPath());
-  agent_.AddScript(DialogKey(res::kPresetManager),
-                   Script({ItemAction("press", res::PresetManager::kImport),
-                           ItemAction("choose", res::PresetManager::kList, "=0"),
-                           ItemAction("press", res::PresetManager::kExport),
-                           ItemAction("press", res::PresetManager::kClose)}));
+  Manager({ItemAction("press", res::PresetManager::kImport), Pick("0"),
+           ItemAction("press", res::PresetManager::kExport)});
   ASSERT_EQ(kNoErr, RunPresetManager(owner_));
   EXPECT_TRUE(gReported.empty());
   EXPECT_TRUE(host().dialogs().alerts().empty());
@@ -395,9 +359,7 @@ TEST_F(PresetMenu, DraggingAnEntryMovesItInTheFile) {
     host().dialogs().ClearAlerts();
     const fs::path blocker = currentPath().string() + "Tmp/inside";
     if (c.blocked) fs::create_directories(blocker);
-    agent_.AddScript(DialogKey(res::kPresetManager),
-                     Script({DragScript(c.from, c.through),
-                             ItemAction("press", res::PresetManager::kClose)}));
+    Manager({DragScript(c.from, c.through)});
     ASSERT_EQ(kNoErr, RunPresetManager(owner_));
     std::string expected = header + entries[0] + entries[1];
     std::vector<std::string> names;
@@ -422,12 +384,9 @@ TEST_F(PresetMenu, DoubleClickAppliesWhileTheManagerStaysOpen) {
   const std::string before = ReadFileBytes(currentPath());
   record_.steps = 1;
   // The manager is still open after the double click: New follows.
-  agent_.AddScript(DialogKey(res::kPresetManager),
-                   Script({ItemAction("double", res::PresetManager::kList, "=2"),
-                           ItemAction("press", res::PresetManager::kNew),
-                           ItemAction("press", res::PresetManager::kClose)}));
-  agent_.AddScript(DialogKey(res::kNewPreset),
-                   Script({ItemAction("press", res::NewPreset::kCancel)}));
+  Manager({ItemAction("double", res::PresetManager::kList, "=2"),
+           ItemAction("press", res::PresetManager::kNew)});
+  Answer(res::kNewPreset, {ItemAction("press", res::NewPreset::kCancel)});
   ASSERT_EQ(kNoErr, RunPresetManager(owner_));
   EXPECT_EQ(102, record_.steps);
   EXPECT_EQ(1, gRefreshes);
@@ -435,10 +394,7 @@ TEST_F(PresetMenu, DoubleClickAppliesWhileTheManagerStaysOpen) {
             agent_.seen());
   EXPECT_EQ(before, ReadFileBytes(currentPath()));
   // A single click only selects.
-  agent_.AddScript(DialogKey(res::kPresetManager),
-                   Script({ItemAction("choose", res::PresetManager::kList, "=0"),
-                           ItemAction("choose", res::PresetManager::kList, "=0"),
-                           ItemAction("press", res::PresetManager::kClose)}));
+  Manager({Pick("0"), Pick("0")});
   ASSERT_EQ(kNoErr, RunPresetManager(owner_));
   EXPECT_EQ(102, record_.steps);
 }

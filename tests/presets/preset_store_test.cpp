@@ -61,22 +61,6 @@ std::vector<std::string> Split(const std::string& bytes) {
   return parts;
 }
 
-std::vector<std::string> Names(const fs::path& path) {
-  std::vector<char> out(kNameListSize);
-  EXPECT_EQ(kNoErr, ListPresetNames(path.c_str(), out.data(), out.size()));
-  std::vector<std::string> names;
-  std::string all = out.data();
-  if (all.empty()) return names;
-  std::size_t start = 0;
-  for (;;) {
-    std::size_t tab = all.find('\t', start);
-    names.push_back(all.substr(start, tab - start));
-    if (tab == std::string::npos) break;
-    start = tab + 1;
-  }
-  return names;
-}
-
 class PresetStore : public PresetTest {
  protected:
   // A Border file with the factory entries and the user presets named.
@@ -169,7 +153,7 @@ TEST_F(PresetStore, LoadsTheFixedEntriesAndPresets) {
   EXPECT_EQ(0u, host().blocks().LiveCount());
 }
 
-TEST_F(PresetStore, MissingLastSettingIsRepairedFromFactoryValues) {
+TEST_F(PresetStore, MissingLastSettingOrFileIsRepairedFromFactoryValues) {
   UseFile(kBorderFile);
   std::string bytes = FactoryBytes(kBorderFile);
   WriteFileBytes(currentPath(), Split(bytes)[0] + Split(bytes)[1]);
@@ -179,13 +163,10 @@ TEST_F(PresetStore, MissingLastSettingIsRepairedFromFactoryValues) {
   ASSERT_EQ(kNoErr, LoadLastSettingOrDefaults(file(), &p));
   EXPECT_EQ(3, p.steps);
   EXPECT_EQ(bytes, ReadFileBytes(currentPath()));
-}
-
-TEST_F(PresetStore, MissingFileIsCreatedFromFactoryValues) {
-  UseFile(kBorderFile);
-  BorderPGParams p = Border("x", 99);
+  // A missing file is made from the factory values too.
+  fs::remove(currentPath());
   ASSERT_EQ(kNoErr, LoadLastSettingOrDefaults(file(), &p));
-  EXPECT_EQ(FactoryBytes(kBorderFile), ReadFileBytes(currentPath()));
+  EXPECT_EQ(bytes, ReadFileBytes(currentPath()));
 }
 
 // The random seeds of Galaxy and Explosion start as the tick count of the
@@ -252,13 +233,9 @@ TEST_F(PresetStore, SaveReplacesOneEntryAndRenamesLastSetting) {
   BorderPGParams p = Border("Whatever", 77);
   ASSERT_EQ(kNoErr, SavePreset(file(), &p, kLastSettingIndex));
   EXPECT_STREQ("Last Setting", p.name);
-  auto after = Split(ReadFileBytes(currentPath()));
-  ASSERT_EQ(before.size(), after.size());
-  EXPECT_EQ(before[0], after[0]);
-  EXPECT_EQ(before[1], after[1]);
-  EXPECT_EQ(EntryText(Border("Last Setting", 77)), after[2]);
-  EXPECT_EQ(before[3], after[3]);
-  EXPECT_EQ(before[4], after[4]);
+  auto expect = before;
+  expect[2] = EntryText(Border("Last Setting", 77));
+  EXPECT_EQ(expect, Split(ReadFileBytes(currentPath())));
   BorderPGParams q = Border("Renamed", 5);
   ASSERT_EQ(kNoErr, SavePreset(file(), &q, 1));
   EXPECT_EQ(EntryText(q), Split(ReadFileBytes(currentPath()))[4]);
@@ -278,14 +255,9 @@ TEST_F(PresetStore, DeletingZeroAndTwoLeavesOneAndThree) {
   const auto before = Split(ReadFileBytes(currentPath()));
   const PresetIndex gone[] = {0, 2};
   ASSERT_EQ(kNoErr, DeletePresets(file(), gone, 2));
-  const auto after = Split(ReadFileBytes(currentPath()));
-  ASSERT_EQ(5u, after.size());
-  EXPECT_EQ(before[0], after[0]);
-  EXPECT_EQ(before[1], after[1]);
-  EXPECT_EQ(before[2], after[2]);
-  EXPECT_EQ(before[4], after[3]);
-  EXPECT_EQ(before[6], after[4]);
-  EXPECT_EQ((std::vector<std::string>{"P1", "P3"}), Names(currentPath()));
+  EXPECT_EQ((std::vector<std::string>{before[0], before[1], before[2], before[4], before[6]}),
+            Split(ReadFileBytes(currentPath())));
+  EXPECT_EQ((std::vector<std::string>{"P1", "P3"}), PresetNames(currentPath()));
 }
 
 TEST_F(PresetStore, MoveEndsEveryPresetAtItsTarget) {
@@ -301,7 +273,7 @@ TEST_F(PresetStore, MoveEndsEveryPresetAtItsTarget) {
       std::string moved = expect[from];
       expect.erase(expect.begin() + from);
       expect.insert(expect.begin() + to, moved);
-      EXPECT_EQ(expect, Names(currentPath()));
+      EXPECT_EQ(expect, PresetNames(currentPath()));
       auto b = Split(before), a = Split(ReadFileBytes(currentPath()));
       EXPECT_EQ(b[0] + b[1] + b[2], a[0] + a[1] + a[2]);
       EXPECT_EQ(b[3 + from], a[3 + to]);
@@ -320,7 +292,7 @@ TEST_F(PresetStore, ThousandAndTwentyFourPresetsAreListed) {
     bytes += "$\t" + std::string(70, char('a' + i % 26)) + std::to_string(i) +
              "\r\nD\t" + std::to_string(i) + "\r\n";
   WriteFileBytes(currentPath(), bytes);
-  auto names = Names(currentPath());
+  auto names = PresetNames(currentPath());
   ASSERT_EQ(1024u, names.size());
   EXPECT_EQ(std::string(64, 'a'), names[0]);
   EXPECT_EQ(std::string(64, char('a' + 1023 % 26)), names[1023]);
@@ -344,7 +316,7 @@ TEST_F(PresetStore, MinusNamesGetASpaceInMenusOnly) {
   EXPECT_EQ(5, sADMEntry->GetID(sADMList->IndexEntry(menu, 5)));
   EXPECT_EQ(" -" + std::string(61, 'x'), texts[6]);
   EXPECT_EQ("", texts[7]);
-  EXPECT_EQ("-dash", Names(currentPath())[0]);
+  EXPECT_EQ("-dash", PresetNames(currentPath())[0]);
   // An empty list (the manager's) takes the names from its start.
   ADMDialogRef other = MakePalette(18102);
   ADMListRef list = sADMItem->GetList(sADMDialog->GetItem(other, 3));
@@ -393,21 +365,18 @@ TEST_F(PresetStore, FullDiskLosesNothing) {
   BorderPGParams p = Border("A much longer name than before to grow", 1);
   {
     FileSizeLimit limit(before.size() - 10);
-    EXPECT_EQ(-1, SavePreset(file(), &p, 0));
-    EXPECT_EQ(before, ReadFileBytes(currentPath()));
-    EXPECT_EQ(-1, AppendPreset(file(), &p));
-    EXPECT_EQ(before, ReadFileBytes(currentPath()));
-    EXPECT_EQ(-1, MovePreset(file(), 0, 2));
-    EXPECT_EQ(before, ReadFileBytes(currentPath()));
+    for (const auto& op : std::vector<std::function<ASErr()>>{
+             [&] { return SavePreset(file(), &p, 0); }, [&] { return AppendPreset(file(), &p); },
+             [&] { return MovePreset(file(), 0, 2); }}) {
+      EXPECT_EQ(-1, op());
+      EXPECT_EQ(before, ReadFileBytes(currentPath()));
+    }
   }
   {
     FileSizeLimit limit(100);
     BorderPGParams q = p;
     EXPECT_EQ(-1, CreatePresetFile(file(), &q));
     EXPECT_EQ(before, ReadFileBytes(currentPath()));
-  }
-  {
-    FileSizeLimit limit(100);
     fs::remove_all(userFolder());
     EXPECT_EQ(-1, InstallUserPresets(host().pluginRef()));
     EXPECT_TRUE(fs::is_empty(userFolder()));
@@ -445,7 +414,7 @@ TEST_F(PresetStore, TruncatedFileKeepsWhatIsThere) {
   BorderPGParams p = Border("", 0);
   ASSERT_EQ(kNoErr, LoadPreset(file(), &p, 0));
   EXPECT_EQ(10, p.steps);
-  EXPECT_EQ((std::vector<std::string>{"P0", "P1"}), Names(currentPath()));
+  EXPECT_EQ((std::vector<std::string>{"P0", "P1"}), PresetNames(currentPath()));
   const PresetIndex gone[] = {0};
   ASSERT_EQ(kNoErr, DeletePresets(file(), gone, 1));
   EXPECT_EQ(Split(bytes)[4], Split(ReadFileBytes(currentPath()))[3]);
@@ -472,7 +441,7 @@ TEST_F(PresetStore, EntriesLongerThanTheBufferAreNeverCut) {
   ASSERT_EQ(kNoErr, SavePreset(file(), &q, 0));
   EXPECT_EQ(longEntry, Split(ReadFileBytes(currentPath())).back());
   ASSERT_EQ(kNoErr, MovePreset(file(), 0, 1));
-  EXPECT_EQ((std::vector<std::string>{"Long", "Q"}), Names(currentPath()));
+  EXPECT_EQ((std::vector<std::string>{"Long", "Q"}), PresetNames(currentPath()));
 }
 
 TEST_F(PresetStore, KindNameComesFromTheHeader) {
@@ -498,7 +467,7 @@ TEST_F(PresetStore, EntryTextMovesBetweenFiles) {
   ASSERT_EQ(kNoErr, ReadEntryText(currentPath().c_str(), 3, text.data(), text.size()));
   EXPECT_EQ(EntryText(Border("P1", 11)), text.data());
   ASSERT_EQ(kNoErr, AppendEntryText(other.c_str(), text.data()));
-  EXPECT_EQ((std::vector<std::string>{"P1"}), Names(other));
+  EXPECT_EQ((std::vector<std::string>{"P1"}), PresetNames(other));
   EXPECT_EQ(kEndOfFileErr,
             ReadEntryText(currentPath().c_str(), 4, text.data(), text.size()));
 }
