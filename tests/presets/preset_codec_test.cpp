@@ -10,6 +10,7 @@
 #include <cstring>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "effects/border.h"
@@ -220,17 +221,14 @@ TEST(PresetCodec, FindPresetValueFollowsTheLineRules) {
   const std::string t =
       "$\tMy Name\r\nA\t1\r\nAB\t2\nb\t3\r\nnoTab\r\nA\tsecond\r\n$\tNext\r\nZ\t9\r\n";
   char out[16];
-  ASSERT_TRUE(FindPresetValue(t.data(), t.size(), "", out, sizeof out));
-  EXPECT_STREQ("My Name", out);
-  ASSERT_TRUE(FindPresetValue(t.data(), t.size(), "A", out, sizeof out));
-  EXPECT_STREQ("1", out);
-  ASSERT_TRUE(FindPresetValue(t.data(), t.size(), "AB", out, sizeof out));
-  EXPECT_STREQ("2", out);
-  ASSERT_TRUE(FindPresetValue(t.data(), t.size(), "b", out, sizeof out));
-  EXPECT_STREQ("3", out);
-  EXPECT_FALSE(FindPresetValue(t.data(), t.size(), "B", out, sizeof out));
-  EXPECT_FALSE(FindPresetValue(t.data(), t.size(), "noTab", out, sizeof out));
-  EXPECT_FALSE(FindPresetValue(t.data(), t.size(), "Z", out, sizeof out));
+  const std::pair<const char*, const char*> found[] = {
+      {"", "My Name"}, {"A", "1"}, {"AB", "2"}, {"b", "3"}};
+  for (const auto& [key, value] : found) {
+    ASSERT_TRUE(FindPresetValue(t.data(), t.size(), key, out, sizeof out)) << key;
+    EXPECT_STREQ(value, out);
+  }
+  for (const char* key : {"B", "noTab", "Z"})
+    EXPECT_FALSE(FindPresetValue(t.data(), t.size(), key, out, sizeof out)) << key;
   EXPECT_FALSE(FindPresetValue("$", 1, "", out, sizeof out));
   // Values are cut to the buffer.
   ASSERT_TRUE(FindPresetValue(t.data(), t.size(), "", out, 4));

@@ -101,7 +101,7 @@ class PresetMenu : public PresetTest {
   PresetMenuOwner owner_{};
 };
 
-TEST_F(PresetMenu, ShowsFixedItemsAroundThePresets) {
+TEST_F(PresetMenu, ShowsFixedItemsAroundThePresetsAndAppliesThem) {
   AddPresets(2);
   BorderPGParams dash = kBorderFactoryParams;
   std::strcpy(dash.name, "-dash");
@@ -112,15 +112,7 @@ TEST_F(PresetMenu, ShowsFixedItemsAroundThePresets) {
                                       "About this plug-in..."}),
             ListTexts(menu()));
   EXPECT_EQ(6, sADMEntry->GetID(sADMList->IndexEntry(menu(), 6)));
-  AddPresets(1, "Q");
-  ASSERT_EQ(kNoErr, RefreshPresetMenu(owner_));
-  EXPECT_EQ(10u, ListTexts(menu()).size());
-  EXPECT_EQ("Q0", ListTexts(menu())[7]);
-}
-
-TEST_F(PresetMenu, ChoosingAppliesDefaultsAndPresets) {
-  AddPresets(2);
-  ASSERT_EQ(kNoErr, FillPresetMenu(owner_));
+  // Choosing applies the defaults and the presets.
   record_.steps = 1;
   ASSERT_EQ(kNoErr, ChoosePresetMenuEntry(owner_, 5, false));
   EXPECT_EQ(101, record_.steps);
@@ -128,6 +120,10 @@ TEST_F(PresetMenu, ChoosingAppliesDefaultsAndPresets) {
   EXPECT_EQ(3, record_.steps);
   EXPECT_EQ(2, gRefreshes);
   EXPECT_TRUE(host().dialogs().alerts().empty());
+  AddPresets(1, "Q");
+  ASSERT_EQ(kNoErr, RefreshPresetMenu(owner_));
+  EXPECT_EQ(10u, ListTexts(menu()).size());
+  EXPECT_EQ("Q0", ListTexts(menu())[7]);
 }
 
 TEST_F(PresetMenu, AltChoiceUpdatesThePresetUnderANewName) {
@@ -289,18 +285,15 @@ TEST_F(PresetMenu, ExportNeedsAFileOfTheSameKind) {
   AddPresets(2);
   const fs::path other = settingsRoot_ / "target";
   fs::create_directories(other);
-  agent_.AddFolderAnswer(other.string());
-  Manager({Pick("1"), ItemAction("press", res::PresetManager::kExport)});
-  ASSERT_EQ(kNoErr, RunPresetManager(owner_));
-  EXPECT_EQ((std::vector<ASErr>{kExportNotFoundErr}), gReported);
-  EXPECT_FALSE(fs::exists(other / kBorderFile));
-
-  gReported.clear();
-  fs::copy_file(FactoryFolder() / kBorderFile, other / kBorderFile);
-  agent_.AddFolderAnswer(other.string());
-  Manager({Pick("1"), ItemAction("press", res::PresetManager::kExport)});
-  ASSERT_EQ(kNoErr, RunPresetManager(owner_));
-  EXPECT_TRUE(gReported.empty());
+  for (bool present : {false, true}) {
+    gReported.clear();
+    if (present) fs::copy_file(FactoryFolder() / kBorderFile, other / kBorderFile);
+    agent_.AddFolderAnswer(other.string());
+    Manager({Pick("1"), ItemAction("press", res::PresetManager::kExport)});
+    ASSERT_EQ(kNoErr, RunPresetManager(owner_));
+    EXPECT_EQ(present ? std::vector<ASErr>{} : std::vector<ASErr>{kExportNotFoundErr}, gReported);
+    EXPECT_EQ(present, fs::exists(other / kBorderFile));
+  }
   EXPECT_EQ((std::vector<std::string>{"P1"}), PresetNames(other / kBorderFile));
 }
 
