@@ -104,19 +104,15 @@ AllTypes SampleAllTypes() {
   return a;
 }
 
-TEST(PresetCodec, EveryTypeCodeHasItsTextForm) {
-  AllTypes a = SampleAllTypes();
+TEST(PresetCodec, EveryTypeCodeHasItsTextFormAndReadsBack) {
+  const AllTypes a = SampleAllTypes();
+  const std::string text = Encode(kAllKind, &a);
   EXPECT_EQ(
       "$\tSample\r\n"
       "L\t-2147483648\r\nS\t-2\r\nT\tplain text\r\nCT\tabc\r\nFl\t1\r\n"
       "R\t-0.100000\r\nFx\t1.500000\r\nU\t4294967295\r\nI\t123456\r\n"
       "P\t1.250000,-3.500000\r\nC\t5,0.250000,0.500000,1.000000,0.000000\r\n",
-      Encode(kAllKind, &a));
-}
-
-TEST(PresetCodec, EveryTypeCodeReadsBack) {
-  AllTypes a = SampleAllTypes();
-  std::string text = Encode(kAllKind, &a);
+      text);
   AllTypes b;
   std::memset(&b, 0, sizeof b);
   Decode(kAllKind, text, &b);

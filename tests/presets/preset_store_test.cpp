@@ -109,15 +109,12 @@ TEST_F(PresetStore, FreshFolderGetsEveryFile) {
                                  fs::directory_iterator())));
 }
 
-TEST_F(PresetStore, ValidBorderFileMeansNothingIsInstalled) {
+TEST_F(PresetStore, OnlyAForeignBorderFileRunsTheInstallation) {
   fs::create_directories(userFolder());
   WriteFileBytes(userFolder() / kBorderFile, FactoryBytes(kBorderFile));
   ASSERT_EQ(kNoErr, InstallUserPresets(host().pluginRef()));
   EXPECT_FALSE(fs::exists(userFolder() / "VERSALiX4_PST_Circle.txt"));
-}
-
-TEST_F(PresetStore, ForeignBorderFileRunsThroughEveryFile) {
-  fs::create_directories(userFolder());
+  // A foreign Border file makes the installation run through every file.
   WriteFileBytes(userFolder() / kBorderFile, "not a preset file\r\n");
   // A good user file with presets stays; a damaged one is replaced.
   std::string circle = FactoryBytes("VERSALiX4_PST_Circle.txt") +
@@ -446,17 +443,22 @@ TEST_F(PresetStore, EntriesLongerThanTheBufferAreNeverCut) {
 
 TEST_F(PresetStore, KindNameComesFromTheHeader) {
   MakeBorderFile({});
-  char kind[kPresetKindNameSize];
-  ASSERT_EQ(kNoErr, ReadPresetFileKind(currentPath().c_str(), kind));
-  EXPECT_STREQ(kBorderFile, kind);
-  WriteFileBytes(currentPath(), std::string(kPresetBanner) + "no tab\r\n");
-  ASSERT_EQ(kNoErr, ReadPresetFileKind(currentPath().c_str(), kind));
-  EXPECT_STREQ("", kind);
-  WriteFileBytes(currentPath(), std::string(kPresetBanner) + "\t" + std::string(40, 'k'));
-  EXPECT_EQ(kEndOfFileErr, ReadPresetFileKind(currentPath().c_str(), kind));
-  WriteFileBytes(currentPath(), std::string(kPresetBanner) + "\t" + std::string(40, 'k') + "\n");
-  ASSERT_EQ(kNoErr, ReadPresetFileKind(currentPath().c_str(), kind));
-  EXPECT_EQ(std::string(31, 'k'), kind);
+  const std::string banner = kPresetBanner;
+  const struct {
+    std::string bytes;  // "" : the file as made
+    ASErr err;
+    std::string kind;
+  } cases[] = {{"", kNoErr, kBorderFile},
+               {banner + "no tab\r\n", kNoErr, ""},
+               {banner + "\t" + std::string(40, 'k'), kEndOfFileErr, ""},
+               {banner + "\t" + std::string(40, 'k') + "\n", kNoErr, std::string(31, 'k')}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.bytes);
+    if (!c.bytes.empty()) WriteFileBytes(currentPath(), c.bytes);
+    char kind[kPresetKindNameSize];
+    ASSERT_EQ(c.err, ReadPresetFileKind(currentPath().c_str(), kind));
+    if (c.err == kNoErr) EXPECT_EQ(c.kind, kind);
+  }
 }
 
 TEST_F(PresetStore, EntryTextMovesBetweenFiles) {
