@@ -16,23 +16,6 @@ host::art::Art* DocumentGeometryTest::layer() const {
   return doc_->currentLayer()->group;
 }
 
-host::art::Art* DocumentGeometryTest::AddPath(const std::string& id,
-                                              const std::vector<Segment>& segments,
-                                              bool closed, bool selected,
-                                              Art* container) {
-  Art* art = nullptr;
-  EXPECT_EQ(0, doc_->NewArt(ArtKind::Path, Placement::InsideOnTop,
-                            container ? container : layer(), &art));
-  if (!art) return nullptr;
-  doc_->SetId(*art, id);
-  auto& p = doc_->MutablePath(*art);
-  p.segments = segments;
-  p.selection.assign(segments.size(), kSegmentNotSelected);
-  p.closed = closed;
-  if (selected) doc_->Select(*art, true);
-  return art;
-}
-
 host::art::Art* DocumentGeometryTest::AddContainer(const std::string& id, ArtKind kind,
                                                    Art* container) {
   Art* art = nullptr;
@@ -50,12 +33,6 @@ std::string DocumentGeometryTest::Listing(const Art& container) {
     if (c->firstChild()) out += "[" + Listing(*c) + "]";
   }
   return out;
-}
-
-std::vector<Segment> Corners(std::initializer_list<AIRealPoint> points) {
-  std::vector<Segment> s;
-  for (const AIRealPoint& p : points) s.push_back(Corner(p));
-  return s;
 }
 
 }  // namespace vx::test

@@ -7,6 +7,7 @@
 
 #include "geometry_fixture.h"
 #include "host/art/document.h"
+#include "support/test_paths.h"
 
 namespace vx::test {
 
@@ -17,9 +18,12 @@ class DocumentGeometryTest : public GeometryTest {
 
   void SetUp() override;
 
-  // New art at the top of container (the current layer's group when null).
-  Art* AddPath(const std::string& id, const std::vector<Segment>& segments,
-               bool closed, bool selected, Art* container = nullptr);
+  // New art at the top of container (the current layer's group when null);
+  // a path is given as SVG path data.
+  Art* AddPath(const std::string& id, std::string_view svg, bool selected = true,
+               Art* container = nullptr) {
+    return AddSvgPath(*doc_, svg, container, selected, id);
+  }
   Art* AddContainer(const std::string& id, host::art::ArtKind kind,
                     Art* container = nullptr);
   // "A G[g1 g2] C": the children of container from the top, by id.
@@ -28,8 +32,5 @@ class DocumentGeometryTest : public GeometryTest {
 
   Document* doc_ = nullptr;
 };
-
-// Straight corners through the points.
-std::vector<Segment> Corners(std::initializer_list<AIRealPoint> points);
 
 }  // namespace vx::test

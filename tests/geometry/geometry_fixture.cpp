@@ -128,6 +128,25 @@ void BuildPathSet(PathSet* set, const std::vector<std::vector<Segment>>& paths,
   }
 }
 
+ASErr Pull(const void*, Point3* v) {
+  const float d = std::hypot(v->x, v->y);
+  if (d >= 50.0f) return kUntouchedErr;
+  const float w = (1.0f - d / 50.0f) * (1.0f - d / 50.0f);
+  v->y += w * 30.0f;
+  return kNoErr;
+}
+
+ASErr Ripple(const void*, Point3* v) {
+  v->y += 100.0f * std::sin(v->x);
+  return kNoErr;
+}
+
+std::vector<Segment> Polyline(int count, float step, float x0) {
+  std::vector<Segment> s;
+  for (int i = 0; i < count; ++i) s.push_back(Corner({x0 + i * step, 0.0f}));
+  return s;
+}
+
 bool SameSegments(const Segment* a, const Segment* b, int count) {
   for (int i = 0; i < count; ++i) {
     const Segment& x = a[i];
