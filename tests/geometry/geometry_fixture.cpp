@@ -93,13 +93,15 @@ Segment* CopyToBlock(const std::vector<Segment>& segments, const char* label) {
   std::copy(segments.begin(), segments.end(), static_cast<Segment*>(raw));
   return static_cast<Segment*>(raw);
 }
+// A working or source record of one path with its segments in a host block.
+SegmentBuffer ToBuffer(const std::vector<Segment>& segments, bool closed) {
+  return SegmentBuffer{static_cast<int32_t>(segments.size()), closed ? 1 : 0, -3.4028235e37f,
+                       CopyToBlock(segments, "segs buffer")};
+}
 }  // namespace
 
-BufferPair::BufferPair(const std::vector<Segment>& segments, bool closed) {
-  const int32_t n = static_cast<int32_t>(segments.size());
-  source = SegmentBuffer{n, closed ? 1 : 0, -3.4028235e37f, CopyToBlock(segments, "segs buffer")};
-  working = SegmentBuffer{n, closed ? 1 : 0, -3.4028235e37f, CopyToBlock(segments, "segs buffer")};
-}
+BufferPair::BufferPair(const std::vector<Segment>& segments, bool closed)
+    : source(ToBuffer(segments, closed)), working(ToBuffer(segments, closed)) {}
 
 BufferPair::~BufferPair() {
   void* a = source.segments;
@@ -120,11 +122,8 @@ void BuildPathSet(PathSet* set, const std::vector<std::vector<Segment>>& paths,
   set->working = static_cast<SegmentBuffer*>(w);
   set->source = static_cast<SegmentBuffer*>(s);
   for (size_t i = 0; i < paths.size(); ++i) {
-    const int32_t n = static_cast<int32_t>(paths[i].size());
-    set->working[i] = SegmentBuffer{n, closed ? 1 : 0, -3.4028235e37f,
-                                    CopyToBlock(paths[i], "segs buffer")};
-    set->source[i] = SegmentBuffer{n, closed ? 1 : 0, -3.4028235e37f,
-                                   CopyToBlock(paths[i], "segs buffer")};
+    set->working[i] = ToBuffer(paths[i], closed);
+    set->source[i] = ToBuffer(paths[i], closed);
   }
 }
 

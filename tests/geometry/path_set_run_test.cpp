@@ -35,13 +35,12 @@ ASBoolean Cancelled() {
   ++gUser.cancelChecks;
   return gUser.cancelAtCheck != 0 && gUser.cancelChecks >= gUser.cancelAtCheck;
 }
-AIUserSuite MakeUserSuite() {
+const AIUserSuite kUser = [] {
   AIUserSuite s{};
   s.UpdateProgress = UpdateProgress;
   s.Cancelled = Cancelled;
   return s;
-}
-const AIUserSuite kUser = MakeUserSuite();
+}();
 
 // Lifts everything to z = 500.
 ASErr Lift(const void*, Point3* v) {
