@@ -245,15 +245,6 @@ TEST_F(PathMapping, ToolPullBendsOnlyInsideItsArea) {
   ExpectFollowsMappedCurve(ctx, path.source, w, ctx.matchTolerance);
 }
 
-TEST_F(PathMapping, DepthIsTheLargestMappedAnchorZ) {
-  BufferPair path(Polyline(5, 10.0f), false);  // x = 0 .. 40
-  const MapContext ctx = MakeTransformContext(DepthIsX, nullptr, {-100, 0}, kFar, 100);
-  ASSERT_EQ(kNoErr, MapPathSubdividing(ctx, 0, 0, path.source, &path.working));
-  EXPECT_EQ(70.0f, path.working.depth);  // (40 - (-100)) / 2
-  ASSERT_EQ(kNoErr, MapPathAnchorsOnly(ctx, 0, 0, path.source, &path.working));
-  EXPECT_EQ(70.0f, path.working.depth);
-}
-
 TEST_F(PathMapping, AnchorsOnlyMapsEveryPointAndKeepsTheCount) {
   const std::vector<Segment> wave = Wave();
   BufferPair path(wave, false);
@@ -278,7 +269,16 @@ TEST_F(PathMapping, AnchorsOnlyMapsEveryPointAndKeepsTheCount) {
   }
 }
 
-TEST_F(PathMapping, MapperErrorsLeaveTheWorkingCopyAsTheSource) {
+// Depth is the largest mapped anchor z; mapper errors leave the working copy
+// as the source.
+TEST_F(PathMapping, DepthIsTheLargestMappedAnchorZErrorsLeaveTheSource) {
+  BufferPair small(Polyline(5, 10.0f), false);  // x = 0 .. 40
+  const MapContext shifted = MakeTransformContext(DepthIsX, nullptr, {-100, 0}, kFar, 100);
+  ASSERT_EQ(kNoErr, MapPathSubdividing(shifted, 0, 0, small.source, &small.working));
+  EXPECT_EQ(70.0f, small.working.depth);  // (40 - (-100)) / 2
+  ASSERT_EQ(kNoErr, MapPathAnchorsOnly(shifted, 0, 0, small.source, &small.working));
+  EXPECT_EQ(70.0f, small.working.depth);
+
   // DepthIsX fails right of x = 1000 (relative to the centre).
   BufferPair path(Polyline(4, 500.0f), false);
   const MapContext ctx = MakeTransformContext(DepthIsX, nullptr, {0, 0}, kFar, 100);

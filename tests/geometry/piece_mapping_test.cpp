@@ -193,7 +193,7 @@ TEST(MapPieceTool, EntirelyUntouchedPieceStaysBitForBit) {
   EXPECT_TRUE(test::SameSegments(&b0, &b, 1));
 }
 
-TEST(MapPieceTool, OnlyMovedEndsBecomeCornersAndGetThirds) {
+TEST(MapPieceTool, OnlyMovedEndsBecomeCornersAndGetThirdsTouchedMiddlesSplit) {
   // The left end sits at the reference point and moves; the right end is far
   // outside and keeps its retracted handle and corner flag.
   const MapContext ctx = MakeToolContext(BumpNearOrigin, nullptr, {0, 0}, 10);
@@ -208,15 +208,11 @@ TEST(MapPieceTool, OnlyMovedEndsBecomeCornersAndGetThirds) {
   EXPECT_EQ(0.0f, b.p.v);
   EXPECT_EQ(60.0f, b.in.h);
   EXPECT_EQ(0.0f, b.in.v);
-}
 
-TEST(MapPieceTool, UntouchedEndsWithATouchedMiddleStillSplit) {
   // A long line whose 1/3 sample falls inside the bump while both ends and
-  // their neighbours stay outside.
-  const MapContext ctx = MakeToolContext(BumpNearOrigin, nullptr, {0, 0}, 10);
-  Segment a = Corner({-30, 0}), b = Corner({60, 0});
-  float depth;
-  EXPECT_EQ(kPieceSplit, MapPiece(ctx, &a, &b, &depth, true));
+  // their neighbours stay outside still splits.
+  Segment e = Corner({-30, 0}), f = Corner({60, 0});
+  EXPECT_EQ(kPieceSplit, MapPiece(ctx, &e, &f, &depth, true));
   // Both samples outside too: accepted unchanged.
   Segment c = Corner({-300, 40}), d = Corner({300, 40});
   EXPECT_EQ(kPieceMapped, MapPiece(ctx, &c, &d, &depth, true));
