@@ -11,7 +11,6 @@ namespace vx {
 namespace {
 
 using host::art::ArtKind;
-using test::Corners;
 
 class DepthOrder : public test::DocumentGeometryTest {
  protected:
@@ -21,7 +20,7 @@ class DepthOrder : public test::DocumentGeometryTest {
     DocumentGeometryTest::TearDown();
   }
   Art* Path(const std::string& id, bool selected, Art* container = nullptr) {
-    return AddPath(id, Corners({{0, 0}, {10, 10}}), false, selected, container);
+    return AddPath(id, "M 0,0 L 10,10", selected, container);
   }
   // Gathers the selection and gives each path the depth named for its id.
   void GatherWithDepths(const std::map<std::string, float>& depths) {

@@ -7,6 +7,8 @@
 
 #include "geometry_fixture.h"
 #include "host/art/document.h"
+#include "host/art/document_set.h"
+#include "support/test_paths.h"
 
 namespace vx::test {
 
@@ -15,21 +17,36 @@ class DocumentGeometryTest : public GeometryTest {
   using Art = host::art::Art;
   using Document = host::art::Document;
 
-  void SetUp() override;
+  void SetUp() override {
+    GeometryTest::SetUp();
+    doc_ = &host().documents().New("geometry");
+  }
 
-  // New art at the top of container (the current layer's group when null).
-  Art* AddPath(const std::string& id, const std::vector<Segment>& segments,
-               bool closed, bool selected, Art* container = nullptr);
-  Art* AddContainer(const std::string& id, host::art::ArtKind kind,
-                    Art* container = nullptr);
+  // New art at the top of container (the current layer's group when null);
+  // a path is given as SVG path data.
+  Art* AddPath(const std::string& id, std::string_view svg, bool selected = true,
+               Art* container = nullptr) {
+    return AddSvgPath(*doc_, svg, container, selected, id);
+  }
+  Art* AddContainer(const std::string& id, host::art::ArtKind kind, Art* container = nullptr) {
+    Art* art = nullptr;
+    EXPECT_EQ(0, doc_->NewArt(kind, host::art::Placement::InsideOnTop,
+                              container ? container : layer(), &art));
+    if (art) doc_->SetId(*art, id);
+    return art;
+  }
   // "A G[g1 g2] C": the children of container from the top, by id.
-  static std::string Listing(const Art& container);
-  Art* layer() const;
+  static std::string Listing(const Art& container) {
+    std::string out;
+    for (const Art* c = container.firstChild(); c; c = c->sibling()) {
+      out += (out.empty() ? "" : " ") + (c->id().empty() ? "?" : c->id());
+      if (c->firstChild()) out += "[" + Listing(*c) + "]";
+    }
+    return out;
+  }
+  Art* layer() const { return doc_->currentLayer()->group; }
 
   Document* doc_ = nullptr;
 };
-
-// Straight corners through the points.
-std::vector<Segment> Corners(std::initializer_list<AIRealPoint> points);
 
 }  // namespace vx::test

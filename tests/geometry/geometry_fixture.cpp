@@ -93,13 +93,15 @@ Segment* CopyToBlock(const std::vector<Segment>& segments, const char* label) {
   std::copy(segments.begin(), segments.end(), static_cast<Segment*>(raw));
   return static_cast<Segment*>(raw);
 }
+// A working or source record of one path with its segments in a host block.
+SegmentBuffer ToBuffer(const std::vector<Segment>& segments, bool closed) {
+  return SegmentBuffer{static_cast<int32_t>(segments.size()), closed ? 1 : 0, -3.4028235e37f,
+                       CopyToBlock(segments, "segs buffer")};
+}
 }  // namespace
 
-BufferPair::BufferPair(const std::vector<Segment>& segments, bool closed) {
-  const int32_t n = static_cast<int32_t>(segments.size());
-  source = SegmentBuffer{n, closed ? 1 : 0, -3.4028235e37f, CopyToBlock(segments, "segs buffer")};
-  working = SegmentBuffer{n, closed ? 1 : 0, -3.4028235e37f, CopyToBlock(segments, "segs buffer")};
-}
+BufferPair::BufferPair(const std::vector<Segment>& segments, bool closed)
+    : source(ToBuffer(segments, closed)), working(ToBuffer(segments, closed)) {}
 
 BufferPair::~BufferPair() {
   void* a = source.segments;
@@ -120,12 +122,28 @@ void BuildPathSet(PathSet* set, const std::vector<std::vector<Segment>>& paths,
   set->working = static_cast<SegmentBuffer*>(w);
   set->source = static_cast<SegmentBuffer*>(s);
   for (size_t i = 0; i < paths.size(); ++i) {
-    const int32_t n = static_cast<int32_t>(paths[i].size());
-    set->working[i] = SegmentBuffer{n, closed ? 1 : 0, -3.4028235e37f,
-                                    CopyToBlock(paths[i], "segs buffer")};
-    set->source[i] = SegmentBuffer{n, closed ? 1 : 0, -3.4028235e37f,
-                                   CopyToBlock(paths[i], "segs buffer")};
+    set->working[i] = ToBuffer(paths[i], closed);
+    set->source[i] = ToBuffer(paths[i], closed);
   }
+}
+
+ASErr Pull(const void*, Point3* v) {
+  const float d = std::hypot(v->x, v->y);
+  if (d >= 50.0f) return kUntouchedErr;
+  const float w = (1.0f - d / 50.0f) * (1.0f - d / 50.0f);
+  v->y += w * 30.0f;
+  return kNoErr;
+}
+
+ASErr Ripple(const void*, Point3* v) {
+  v->y += 100.0f * std::sin(v->x);
+  return kNoErr;
+}
+
+std::vector<Segment> Polyline(int count, float step, float x0) {
+  std::vector<Segment> s;
+  for (int i = 0; i < count; ++i) s.push_back(Corner({x0 + i * step, 0.0f}));
+  return s;
 }
 
 bool SameSegments(const Segment* a, const Segment* b, int count) {

@@ -56,6 +56,26 @@ class BufferPair {
 void BuildPathSet(PathSet* set, const std::vector<std::vector<Segment>>& paths,
                   bool closed);
 
+// Mappers shared by the tests.
+constexpr float kFar = 1e30f;  // a perspective distance that changes nothing
+inline ASErr Identity(const void*, Point3*) { return kNoErr; }
+inline ASErr DoubleX(const void*, Point3* v) {
+  v->x *= 2.0f;
+  return kNoErr;
+}
+// Fails on points right of x = 1000.
+inline ASErr FailFarRight(const void*, Point3* v) {
+  return v->x > 1000.0f ? kOverflowErr : kNoErr;
+}
+// Tool-like: within 50 of the origin points follow a drag of (0, 30) by
+// (1 - d / 50)^2; outside they are untouched.
+ASErr Pull(const void*, Point3* v);
+// A ripple of amplitude 100 and period 2 pi: never matched by one cubic
+// over more than a few points.
+ASErr Ripple(const void*, Point3* v);
+// `count` corners along the x axis from x0, `step` apart.
+std::vector<Segment> Polyline(int count, float step, float x0 = 0.0f);
+
 // True when the first count segments of a and b are equal byte for byte.
 bool SameSegments(const Segment* a, const Segment* b, int count);
 

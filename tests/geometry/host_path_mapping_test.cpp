@@ -12,38 +12,19 @@
 namespace vx {
 namespace {
 
-using test::Corners;
 using test::SameSegments;
-
-// Craft-like: within 50 of the origin points follow a drag of (0, 30) by
-// (1 - d / 50)^2; outside they are untouched.
-ASErr Pull(const void*, Point3* v) {
-  const float d = std::hypot(v->x, v->y);
-  if (d >= 50.0f) return kUntouchedErr;
-  const float w = (1.0f - d / 50.0f) * (1.0f - d / 50.0f);
-  v->y += w * 30.0f;
-  return kNoErr;
-}
-// Fails on points right of x = 1000.
-ASErr FailFarRight(const void*, Point3* v) {
-  return v->x > 1000.0f ? kOverflowErr : kNoErr;
-}
-ASErr Ripple(const void*, Point3* v) {
-  v->y += 100.0f * std::sin(v->x);
-  return kNoErr;
-}
 
 class HostPathMapping : public test::DocumentGeometryTest {
  protected:
   std::vector<Segment> scratch_ = std::vector<Segment>(kScratchSegments);
-  const MapContext pull_ = MakeToolContext(Pull, nullptr, {0, 0}, 50);
+  const MapContext pull_ = MakeToolContext(test::Pull, nullptr, {0, 0}, 50);
 };
 
 TEST_F(HostPathMapping, LineThroughTheAreaBulgesAndGainsAnchorsOnlyThere) {
   // The line's 1/3 sample lies inside the area, so its untouched ends do not
   // stop the split.
-  Art* line = AddPath("line", Corners({{-60, 10}, {60, 10}}), false, true);
-  Art* far = AddPath("far", Corners({{-200, 300}, {200, 300}}), false, true);
+  Art* line = AddPath("line", "M -60,10 L 60,10");
+  Art* far = AddPath("far", "M -200,300 L 200,300");
   ASSERT_EQ(kNoErr, MapHostPath(pull_, line->handle(), scratch_.data()));
   ASSERT_EQ(kNoErr, MapHostPath(pull_, far->handle(), scratch_.data()));
   const auto& segs = line->path().segments;
@@ -63,36 +44,37 @@ TEST_F(HostPathMapping, LineThroughTheAreaBulgesAndGainsAnchorsOnlyThere) {
 
   // A piece whose ends and 1/3, 2/3 samples all lie outside is accepted as
   // it is, even when the area sits between the samples.
-  Art* longLine = AddPath("long", Corners({{-200, 10}, {200, 10}}), false, true);
+  Art* longLine = AddPath("long", "M -200,10 L 200,10");
   ASSERT_EQ(kNoErr, MapHostPath(pull_, longLine->handle(), scratch_.data()));
   EXPECT_EQ(2u, longLine->path().segments.size());
   EXPECT_EQ(0u, host().blocks().LiveCount());
 }
 
+// Paths at the limit, mapper errors and allocation failures leave the path
+// as it was and no block live.
 TEST_F(HostPathMapping, PathsAtTheLimitOrWithErrorsStayAsTheyWere) {
-  const std::vector<Segment> long_line = Corners({{0, 0}, {20000, 0}});
-  Art* capped = AddPath("capped", long_line, false, true);
-  const MapContext ripple = MakeToolContext(Ripple, nullptr, {0, 0}, 100);
-  ASSERT_EQ(kNoErr, MapHostPath(ripple, capped->handle(), scratch_.data()));
-  EXPECT_TRUE(SameSegments(long_line.data(), capped->path().segments.data(), 2));
-  EXPECT_EQ(2u, capped->path().segments.size());
-
-  const std::vector<Segment> wide = Corners({{0, 0}, {900, 0}, {1200, 0}});
-  Art* failing = AddPath("failing", wide, false, true);
-  const MapContext fails = MakeToolContext(FailFarRight, nullptr, {0, 0}, 100);
-  EXPECT_EQ(kOverflowErr, MapHostPath(fails, failing->handle(), scratch_.data()));
-  EXPECT_TRUE(SameSegments(wide.data(), failing->path().segments.data(), 3));
-  EXPECT_EQ(0u, host().blocks().LiveCount());
-}
-
-TEST_F(HostPathMapping, AllocationFailureIsOutOfMemoryAndChangesNothing) {
-  const std::vector<Segment> line = Corners({{-200, 10}, {200, 10}});
-  Art* art = AddPath("line", line, false, true);
-  host().blocks().FailAllocationNumber(1);
-  EXPECT_EQ(kOutOfMemoryErr, MapHostPath(pull_, art->handle(), scratch_.data()));
-  host().blocks().FailAllocationNumber(0);
-  EXPECT_TRUE(SameSegments(line.data(), art->path().segments.data(), 2));
-  EXPECT_EQ(0u, host().blocks().LiveCount());
+  struct Case {
+    const char* svg;
+    MapContext ctx;
+    ASErr want;
+    long failAllocation;
+  } cases[] = {
+      {"M 0,0 L 20000,0", MakeToolContext(test::Ripple, nullptr, {0, 0}, 100), kNoErr, 0},
+      {"M 0,0 L 900,0 L 1200,0", MakeToolContext(test::FailFarRight, nullptr, {0, 0}, 100),
+       kOverflowErr, 0},
+      {"M -200,10 L 200,10", pull_, kOutOfMemoryErr, 1},
+  };
+  for (const Case& c : cases) {
+    Art* art = AddPath("p", c.svg);
+    const std::vector<Segment> before = art->path().segments;
+    host().blocks().FailAllocationNumber(c.failAllocation);
+    EXPECT_EQ(c.want, MapHostPath(c.ctx, art->handle(), scratch_.data())) << c.svg;
+    host().blocks().FailAllocationNumber(0);
+    ASSERT_EQ(before.size(), art->path().segments.size()) << c.svg;
+    EXPECT_TRUE(SameSegments(before.data(), art->path().segments.data(), int(before.size())))
+        << c.svg;
+    EXPECT_EQ(0u, host().blocks().LiveCount()) << c.svg;
+  }
 }
 
 }  // namespace

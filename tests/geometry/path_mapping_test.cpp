@@ -22,20 +22,13 @@ using test::BufferPair;
 using test::Corner;
 using test::Seg;
 using test::SameSegments;
+using test::DoubleX;
+using test::Identity;
+using test::kFar;
+using test::Polyline;
+using test::Pull;
+using test::Ripple;
 
-constexpr float kFar = 1e30f;
-
-ASErr Identity(const void*, Point3*) { return kNoErr; }
-ASErr DoubleX(const void*, Point3* v) {
-  v->x *= 2.0f;
-  return kNoErr;
-}
-// A ripple of amplitude 100 and period 2 pi: never matched by one cubic
-// over more than a few points.
-ASErr Ripple(const void*, Point3* v) {
-  v->y += 100.0f * std::sin(v->x);
-  return kNoErr;
-}
 // z grows to the right; fails right of x = 1000.
 ASErr DepthIsX(const void*, Point3* v) {
   if (v->x > 1000.0f) return kOverflowErr;
@@ -64,22 +57,6 @@ ASErr WrapOnSphere(const void* data, Point3* v) {
   v->y = std::sin(theta) * rho;
   Apply(s.post, v);
   return kNoErr;
-}
-
-// Craft-like tool mapping: inside radius 50 of the origin points follow a
-// drag of (0, 30) by (1 - d / 50)^2; outside they are untouched.
-ASErr Pull(const void*, Point3* v) {
-  const float d = std::hypot(v->x, v->y);
-  if (d >= 50.0f) return kUntouchedErr;
-  const float w = (1.0f - d / 50.0f) * (1.0f - d / 50.0f);
-  v->y += w * 30.0f;
-  return kNoErr;
-}
-
-std::vector<Segment> Polyline(int count, float step) {
-  std::vector<Segment> s;
-  for (int i = 0; i < count; ++i) s.push_back(Corner({i * step, 0.0f}));
-  return s;
 }
 
 // A wavy open stroke, like a piece of a letter outline.
@@ -219,36 +196,35 @@ TEST_F(PathMapping, SplittingStopsAtTheLimitAndLeavesThePathUnmapped) {
       << "the scratch was filled up to the limit";
 }
 
-TEST_F(PathMapping, RotationInPerspectiveFollowsTheExactCurve) {
+// A rotation in perspective and a sphere wrap need splits, and the result
+// follows the exactly mapped curve, closed and open.
+TEST_F(PathMapping, RotationAndSphereWrapFollowTheExactCurve) {
   Matrix3 turn;
   EulerXYZ(&turn, 0.9f, -0.6f, 0.3f);
-  const float halfDiagonal = 100.0f;
-  const AIRealPoint centre{200, 300};
-  const MapContext ctx = MakeTransformContext(Rotate, &turn, centre, halfDiagonal / 0.3f,
-                                              halfDiagonal);
-  for (bool closed : {true, false}) {
-    std::vector<Segment> shape = closed ? test::CirclePath(centre, 70) : Wave();
-    if (!closed)
-      for (Segment& s : shape)
-        for (AIRealPoint* pt : {&s.p, &s.in, &s.out}) pt->h += centre.h, pt->v += centre.v;
-    BufferPair path(shape, closed);
-    ASSERT_EQ(kNoErr, MapPathSubdividing(ctx, 0, 0, path.source, &path.working));
-    EXPECT_GT(path.working.count, int(shape.size())) << "the rotation needs splits";
-    ExpectFollowsMappedCurve(ctx, path.source, path.working, ctx.matchTolerance);
-  }
-}
-
-TEST_F(PathMapping, SphereWrapFollowsTheExactCurve) {
   Sphere sphere{240, 240, 110, {}};
   EulerXYZ(&sphere.post, 0.5f, 0.4f, 0.0f);
-  const float halfDiagonal = 170.0f;
-  const MapContext ctx = MakeTransformContext(WrapOnSphere, &sphere, {0, 0},
-                                              halfDiagonal / 0.1f, halfDiagonal);
-  for (bool closed : {true, false}) {
-    BufferPair path(closed ? test::CirclePath({5, -10}, 90) : Wave(), closed);
-    ASSERT_EQ(kNoErr, MapPathSubdividing(ctx, 0, 0, path.source, &path.working));
-    EXPECT_GT(path.working.count, path.source.count);
-    ExpectFollowsMappedCurve(ctx, path.source, path.working, ctx.matchTolerance);
+  const AIRealPoint centre{200, 300};
+  struct Case {
+    MapContext ctx;
+    AIRealPoint centre;
+    AIRealPoint circleCentre;
+    float radius;
+  } cases[] = {
+      {MakeTransformContext(Rotate, &turn, centre, 100.0f / 0.3f, 100.0f), centre, centre, 70},
+      {MakeTransformContext(WrapOnSphere, &sphere, {0, 0}, 170.0f / 0.1f, 170.0f), {0, 0},
+       {5, -10}, 90},
+  };
+  for (const Case& c : cases) {
+    for (bool closed : {true, false}) {
+      std::vector<Segment> shape = closed ? test::CirclePath(c.circleCentre, c.radius) : Wave();
+      if (!closed)
+        for (Segment& s : shape)
+          for (AIRealPoint* pt : {&s.p, &s.in, &s.out}) pt->h += c.centre.h, pt->v += c.centre.v;
+      BufferPair path(shape, closed);
+      ASSERT_EQ(kNoErr, MapPathSubdividing(c.ctx, 0, 0, path.source, &path.working));
+      EXPECT_GT(path.working.count, int(shape.size())) << "the mapping needs splits";
+      ExpectFollowsMappedCurve(c.ctx, path.source, path.working, c.ctx.matchTolerance);
+    }
   }
 }
 
@@ -267,15 +243,6 @@ TEST_F(PathMapping, ToolPullBendsOnlyInsideItsArea) {
       EXPECT_EQ(10.0f, w.segments[i].p.v) << i;
     }
   ExpectFollowsMappedCurve(ctx, path.source, w, ctx.matchTolerance);
-}
-
-TEST_F(PathMapping, DepthIsTheLargestMappedAnchorZ) {
-  BufferPair path(Polyline(5, 10.0f), false);  // x = 0 .. 40
-  const MapContext ctx = MakeTransformContext(DepthIsX, nullptr, {-100, 0}, kFar, 100);
-  ASSERT_EQ(kNoErr, MapPathSubdividing(ctx, 0, 0, path.source, &path.working));
-  EXPECT_EQ(70.0f, path.working.depth);  // (40 - (-100)) / 2
-  ASSERT_EQ(kNoErr, MapPathAnchorsOnly(ctx, 0, 0, path.source, &path.working));
-  EXPECT_EQ(70.0f, path.working.depth);
 }
 
 TEST_F(PathMapping, AnchorsOnlyMapsEveryPointAndKeepsTheCount) {
@@ -302,7 +269,16 @@ TEST_F(PathMapping, AnchorsOnlyMapsEveryPointAndKeepsTheCount) {
   }
 }
 
-TEST_F(PathMapping, MapperErrorsLeaveTheWorkingCopyAsTheSource) {
+// Depth is the largest mapped anchor z; mapper errors leave the working copy
+// as the source.
+TEST_F(PathMapping, DepthIsTheLargestMappedAnchorZErrorsLeaveTheSource) {
+  BufferPair small(Polyline(5, 10.0f), false);  // x = 0 .. 40
+  const MapContext shifted = MakeTransformContext(DepthIsX, nullptr, {-100, 0}, kFar, 100);
+  ASSERT_EQ(kNoErr, MapPathSubdividing(shifted, 0, 0, small.source, &small.working));
+  EXPECT_EQ(70.0f, small.working.depth);  // (40 - (-100)) / 2
+  ASSERT_EQ(kNoErr, MapPathAnchorsOnly(shifted, 0, 0, small.source, &small.working));
+  EXPECT_EQ(70.0f, small.working.depth);
+
   // DepthIsX fails right of x = 1000 (relative to the centre).
   BufferPair path(Polyline(4, 500.0f), false);
   const MapContext ctx = MakeTransformContext(DepthIsX, nullptr, {0, 0}, kFar, 100);

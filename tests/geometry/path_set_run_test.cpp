@@ -15,6 +15,10 @@ namespace {
 
 using test::Corner;
 using test::SameSegments;
+using test::DoubleX;
+using test::FailFarRight;
+
+std::vector<Segment> Polyline(int count, float x0) { return test::Polyline(count, 1, x0); }
 
 // The host's user suite as far as progress and cancel go.
 struct UserRecord {
@@ -31,32 +35,17 @@ ASBoolean Cancelled() {
   ++gUser.cancelChecks;
   return gUser.cancelAtCheck != 0 && gUser.cancelChecks >= gUser.cancelAtCheck;
 }
-AIUserSuite MakeUserSuite() {
+const AIUserSuite kUser = [] {
   AIUserSuite s{};
   s.UpdateProgress = UpdateProgress;
   s.Cancelled = Cancelled;
   return s;
-}
-const AIUserSuite kUser = MakeUserSuite();
+}();
 
-ASErr DoubleX(const void*, Point3* v) {
-  v->x *= 2.0f;
-  return kNoErr;
-}
-// Fails on points right of x = 1000.
-ASErr FailFarRight(const void*, Point3* v) {
-  return v->x > 1000.0f ? kOverflowErr : kNoErr;
-}
 // Lifts everything to z = 500.
 ASErr Lift(const void*, Point3* v) {
   v->z = 500.0f;
   return kNoErr;
-}
-
-std::vector<Segment> Polyline(int count, float x0) {
-  std::vector<Segment> s;
-  for (int i = 0; i < count; ++i) s.push_back(Corner({x0 + i, 0.0f}));
-  return s;
 }
 
 class PathSetRun : public test::GeometryTest {
@@ -73,31 +62,40 @@ class PathSetRun : public test::GeometryTest {
   const MapContext doubling_ = MakeTransformContext(DoubleX, nullptr, {0, 0}, 1e30f, 100);
 };
 
-TEST_F(PathSetRun, ProgressFollowsSourcePiecesOverTheWholeSet) {
-  test::BuildPathSet(&set_, {Polyline(3, 0), Polyline(4, 10), Polyline(5, 20)}, false);
-  ASSERT_EQ(kNoErr, MapRemainingPaths(&set_, doubling_, PathMapping::kSubdividing, true));
-  const std::vector<std::pair<int32_t, int32_t>> want = {
-      {0, 12}, {1, 12}, {3, 12}, {4, 12}, {5, 12}, {7, 12}, {8, 12}, {9, 12}, {10, 12}};
-  EXPECT_EQ(want, gUser.progress);
-  EXPECT_EQ(3, gUser.cancelChecks) << "one cancel check after every path";
-  EXPECT_EQ(3, set_.nextPath);
-  EXPECT_EQ(12, set_.doneSegments);
-  EXPECT_EQ(40.0f, set_.working[2].segments[0].p.h);
-}
-
-TEST_F(PathSetRun, AnchorsOnlyReportsEverySegment) {
-  test::BuildPathSet(&set_, {Polyline(2, 0), Polyline(3, 10)}, false);
-  ASSERT_EQ(kNoErr, MapRemainingPaths(&set_, doubling_, PathMapping::kAnchorsOnly, true));
-  const std::vector<std::pair<int32_t, int32_t>> want = {{0, 5}, {1, 5}, {2, 5}, {3, 5}, {4, 5}};
-  EXPECT_EQ(want, gUser.progress);
-}
-
-TEST_F(PathSetRun, WithoutHostProgressNothingIsReportedOrChecked) {
-  test::BuildPathSet(&set_, {Polyline(3, 0), Polyline(4, 10)}, false);
-  ASSERT_EQ(kNoErr, MapRemainingPaths(&set_, doubling_, PathMapping::kSubdividing, false));
-  EXPECT_TRUE(gUser.progress.empty());
-  EXPECT_EQ(0, gUser.cancelChecks);
-  EXPECT_EQ(2, set_.nextPath);
+// Subdividing reports source pieces over the whole set, anchors-only every
+// segment, and without host progress nothing is reported or checked.
+TEST_F(PathSetRun, ProgressFollowsTheSourceOverTheWholeSet) {
+  using Progress = std::vector<std::pair<int32_t, int32_t>>;
+  struct Case {
+    std::vector<int> counts;
+    PathMapping mode;
+    bool withProgress;
+    Progress want;
+    int cancelChecks;
+  } cases[] = {
+      {{3, 4, 5}, PathMapping::kSubdividing, true,
+       {{0, 12}, {1, 12}, {3, 12}, {4, 12}, {5, 12}, {7, 12}, {8, 12}, {9, 12}, {10, 12}},
+       3},  // one cancel check after every path
+      {{2, 3}, PathMapping::kAnchorsOnly, true, {{0, 5}, {1, 5}, {2, 5}, {3, 5}, {4, 5}}, 2},
+      {{3, 4}, PathMapping::kSubdividing, false, {}, 0},
+  };
+  for (const Case& c : cases) {
+    FreePathSet(&set_);
+    gUser = UserRecord{};
+    std::vector<std::vector<Segment>> paths;
+    int total = 0;
+    for (size_t i = 0; i < c.counts.size(); ++i) {
+      paths.push_back(Polyline(c.counts[i], 10.0f * i));
+      total += c.counts[i];
+    }
+    test::BuildPathSet(&set_, paths, false);
+    ASSERT_EQ(kNoErr, MapRemainingPaths(&set_, doubling_, c.mode, c.withProgress));
+    EXPECT_EQ(c.want, gUser.progress);
+    EXPECT_EQ(c.cancelChecks, gUser.cancelChecks);
+    EXPECT_EQ(int(paths.size()), set_.nextPath);
+    EXPECT_EQ(total, set_.doneSegments);
+    EXPECT_EQ(20.0f * (paths.size() - 1), set_.working[paths.size() - 1].segments[0].p.h);
+  }
 }
 
 TEST_F(PathSetRun, CancelStopsAfterAPathAndTheNextRunResumesThere) {

@@ -16,10 +16,8 @@ namespace {
 
 using test::Corner;
 using test::Seg;
-
-constexpr float kFar = 1e30f;  // a perspective distance that changes nothing
-
-ASErr Identity(const void*, Point3*) { return kNoErr; }
+using test::Identity;
+using test::kFar;
 
 // z = the depth given as data, for points right of x = 29.
 ASErr LiftRightEnd(const void* data, Point3* v) {
@@ -108,29 +106,28 @@ TEST(MapPiece, HandleRetractsWhenTheEndAndItsNeighbourCoincide) {
   }
 }
 
+// A point exactly at the view distance is behind; an infinite distance maps
+// without projection.
 TEST(MapPiece, PointExactlyAtTheViewDistanceIsBehind) {
-  const float d = 250.0f;
-  const float depths[] = {d, std::nextafter(d, 0.0f), 2 * d};
-  const ASErr want[] = {kPieceBehind, kPieceMapped, kPieceBehind};
-  for (int i = 0; i < 3; ++i) {
-    const MapContext lifted = MakeTransformContext(LiftRightEnd, &depths[i], {0, 0}, d, 100);
+  const float d = 250.0f, inf = std::numeric_limits<float>::infinity();
+  struct Case {
+    float distance, lift;
+    ASErr want;
+  } cases[] = {{d, d, kPieceBehind},
+               {d, std::nextafter(d, 0.0f), kPieceMapped},
+               {d, 2 * d, kPieceBehind},
+               {inf, 40.0f, kPieceMapped}};
+  for (const Case& c : cases) {
+    const MapContext lifted = MakeTransformContext(LiftRightEnd, &c.lift, {0, 0}, c.distance, 100);
     Segment a = Corner({0, 0}), b = Corner({30, 0});
     float depth = 0;
-    EXPECT_EQ(want[i], MapPiece(lifted, &a, &b, &depth, false)) << i;
-    EXPECT_EQ(depths[i], depth) << i;
+    EXPECT_EQ(c.want, MapPiece(lifted, &a, &b, &depth, false)) << c.lift;
+    EXPECT_EQ(c.lift, depth) << c.lift;
+    if (c.distance == inf) {
+      EXPECT_EQ(30.0f, b.p.h);
+      EXPECT_EQ(0.0f, b.p.v);
+    }
   }
-}
-
-TEST(MapPiece, InfiniteDistanceMapsWithoutProjection) {
-  const float lift = 40.0f;
-  const MapContext ctx = MakeTransformContext(
-      LiftRightEnd, &lift, {0, 0}, std::numeric_limits<float>::infinity(), 100);
-  Segment a = Corner({0, 0}), b = Corner({30, 0});
-  float depth;
-  ASSERT_EQ(kPieceMapped, MapPiece(ctx, &a, &b, &depth, false));
-  EXPECT_EQ(30.0f, b.p.h);
-  EXPECT_EQ(0.0f, b.p.v);
-  EXPECT_EQ(40.0f, depth);
 }
 
 TEST(MapPiece, LongBentPieceAsksForASplitShortOneDoesNot) {
@@ -196,7 +193,7 @@ TEST(MapPieceTool, EntirelyUntouchedPieceStaysBitForBit) {
   EXPECT_TRUE(test::SameSegments(&b0, &b, 1));
 }
 
-TEST(MapPieceTool, OnlyMovedEndsBecomeCornersAndGetThirds) {
+TEST(MapPieceTool, OnlyMovedEndsBecomeCornersAndGetThirdsTouchedMiddlesSplit) {
   // The left end sits at the reference point and moves; the right end is far
   // outside and keeps its retracted handle and corner flag.
   const MapContext ctx = MakeToolContext(BumpNearOrigin, nullptr, {0, 0}, 10);
@@ -211,15 +208,11 @@ TEST(MapPieceTool, OnlyMovedEndsBecomeCornersAndGetThirds) {
   EXPECT_EQ(0.0f, b.p.v);
   EXPECT_EQ(60.0f, b.in.h);
   EXPECT_EQ(0.0f, b.in.v);
-}
 
-TEST(MapPieceTool, UntouchedEndsWithATouchedMiddleStillSplit) {
   // A long line whose 1/3 sample falls inside the bump while both ends and
-  // their neighbours stay outside.
-  const MapContext ctx = MakeToolContext(BumpNearOrigin, nullptr, {0, 0}, 10);
-  Segment a = Corner({-30, 0}), b = Corner({60, 0});
-  float depth;
-  EXPECT_EQ(kPieceSplit, MapPiece(ctx, &a, &b, &depth, true));
+  // their neighbours stay outside still splits.
+  Segment e = Corner({-30, 0}), f = Corner({60, 0});
+  EXPECT_EQ(kPieceSplit, MapPiece(ctx, &e, &f, &depth, true));
   // Both samples outside too: accepted unchanged.
   Segment c = Corner({-300, 40}), d = Corner({300, 40});
   EXPECT_EQ(kPieceMapped, MapPiece(ctx, &c, &d, &depth, true));

@@ -16,7 +16,6 @@ namespace vx {
 namespace {
 
 using host::art::ArtKind;
-using test::Corners;
 using test::SameSegments;
 
 // A ripple across the page, deeper to the right.
@@ -31,14 +30,13 @@ class SegmentBuffers : public test::DocumentGeometryTest {
   // From the bottom: low, G[g2 over g1], C[c1], and an unselected path.
   void SetUp() override {
     DocumentGeometryTest::SetUp();
-    low_ = AddPath("low", Corners({{0, 0}, {10, 0}, {10, 10}}), false, true);
+    low_ = AddPath("low", "M 0,0 L 10,0 L 10,10");
     Art* g = AddContainer("G", ArtKind::Group);
-    g1_ = AddPath("g1", Corners({{-20, 5}, {-10, 40}}), false, true, g);
-    g2_ = AddPath("g2", Corners({{100, -30}, {120, -30}, {120, -10}, {100, -10}}), true,
-                  true, g);
+    g1_ = AddPath("g1", "M -20,5 L -10,40", true, g);
+    g2_ = AddPath("g2", "M 100,-30 L 120,-30 L 120,-10 L 100,-10 Z", true, g);
     Art* c = AddContainer("C", ArtKind::CompoundPath);
-    c1_ = AddPath("c1", Corners({{30, 20}, {40, 25}, {50, 20}}), false, true, c);
-    idle_ = AddPath("idle", Corners({{500, 500}, {600, 600}}), false, false);
+    c1_ = AddPath("c1", "M 30,20 L 40,25 L 50,20", true, c);
+    idle_ = AddPath("idle", "M 500,500 L 600,600", false);
   }
   void TearDown() override {
     FreePathSet(&set_);
@@ -60,7 +58,7 @@ bool SameList(const std::vector<Segment>& a, const std::vector<Segment>& b) {
   return a.size() == b.size() && SameSegments(a.data(), b.data(), int(a.size()));
 }
 
-TEST_F(SegmentBuffers, GatherFindsTheSelectedPathsWithTheirCountsAndBounds) {
+TEST_F(SegmentBuffers, GatherAndCountFindTheSelectedPathsWithTheirCountsAndBounds) {
   int32_t count = 0, total = 0;
   AIRealRect bounds;
   ASSERT_EQ(kNoErr, GatherSelectedPaths(&arts_, &count, &total, &bounds));
@@ -72,10 +70,10 @@ TEST_F(SegmentBuffers, GatherFindsTheSelectedPathsWithTheirCountsAndBounds) {
   EXPECT_EQ(-30.0f, bounds.bottom);
   const Art* want[] = {low_, g1_, g2_, c1_};  // paint order
   for (int i = 0; i < 4; ++i) EXPECT_EQ(want[i]->handle(), (*arts_)[i]) << i;
-}
 
-TEST_F(SegmentBuffers, CountSelectedSegmentsAllOrFirstOnly) {
-  int32_t matches = 0, total = 0;
+  // Counting: all the segments, or the first path's only.
+  ReleaseArtList(&arts_);
+  int32_t matches = 0;
   ASSERT_EQ(kNoErr, CountSelectedSegments(&arts_, &matches, &total, false));
   EXPECT_EQ(4, matches);
   EXPECT_EQ(12, total);
