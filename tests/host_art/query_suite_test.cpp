@@ -177,10 +177,8 @@ TEST_F(QueryTest, BoundsUnderMatricesAndOptions) {
   for (const auto& c : cases) {
     AIRealRect b{};
     ASSERT_EQ(0, art->GetArtTransformBounds(r->handle(), &c.m, c.flags, &b));
-    EXPECT_EQ(c.expected.left, b.left);
-    EXPECT_EQ(c.expected.top, b.top);
-    EXPECT_EQ(c.expected.right, b.right);
-    EXPECT_EQ(c.expected.bottom, b.bottom);
+    auto ltrb = [](const AIRealRect& r) { return std::vector<float>{r.left, r.top, r.right, r.bottom}; };
+    EXPECT_EQ(ltrb(c.expected), ltrb(b));
   }
 }
 
