@@ -6,6 +6,7 @@
 #include "host/art/dictionary.h"
 #include "host/art/random.h"
 #include "suite_fixture.h"
+#include "support/allocation_sweep.h"
 
 namespace vx::test {
 namespace {
@@ -209,13 +210,15 @@ TEST_F(SuiteTest, MdMemoryHandlesResizeKeepTheirBytesAndAreCounted) {
   ASSERT_EQ(0, memory->MdMemoryDisposeHandle(h));
   EXPECT_EQ(live, host().blocks().LiveCount());
   EXPECT_EQ(kSPBadParameterError, memory->MdMemoryDisposeHandle(h));  // already gone
-  for (long n = 1; n <= 2; ++n) {
-    host().blocks().FailAllocationNumber(n);
-    EXPECT_EQ(kOutOfMemoryErr, memory->MdMemoryNewHandle(8, &h));
-    EXPECT_EQ(nullptr, h);
-    EXPECT_EQ(live, host().blocks().LiveCount());
-  }
-  host().blocks().FailAllocationNumber(0);
+  AllocationSweep sweep;
+  sweep.run = [&] {
+    h = nullptr;
+    ASErr err = memory->MdMemoryNewHandle(8, &h);
+    EXPECT_EQ(err != kNoErr, h == nullptr);  // a failure hands back no handle
+    if (h) memory->MdMemoryDisposeHandle(h);
+    return err;
+  };
+  EXPECT_EQ(3, SweepAllocationFailures(host(), sweep));
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 // Reorder put art, and the refusals that keep the tree sound.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "host/art/dump.h"
 #include "model_builders.h"
 
@@ -26,6 +28,23 @@ class PlacementTest : public ::testing::Test {
     doc.ClearHistory();
   }
   Art* Id(const std::string& id) { return id.empty() ? nullptr : doc.FindById(id); }
+  // Runs `edit` as one step. Refused (`expected` null): a bad-parameter error
+  // and nothing changed. Otherwise the layer lists `expected` and undoing
+  // gives back the document as it was.
+  void ExpectStep(const std::function<int32_t()>& edit, const char* expected) {
+    std::string before = DumpDocument(doc);
+    doc.BeginStep();
+    int32_t err = edit();
+    doc.EndStep();
+    if (!expected) {
+      EXPECT_EQ(kSPBadParameterError, err);
+    } else {
+      ASSERT_EQ(0, err);
+      EXPECT_EQ(expected, Listing(*layer));
+      if (DumpDocument(doc) != before) ASSERT_TRUE(doc.Undo());
+    }
+    EXPECT_EQ(before, DumpDocument(doc));
+  }
 };
 
 struct PlaceCase {
@@ -52,14 +71,10 @@ TEST_F(PlacementTest, NewArtGoesWherePlacementSays) {
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string("placement ") + std::to_string(int(c.placement)) +
                  " prep " + c.prep);
-    std::string before = DumpDocument(doc);
-    doc.BeginStep();
-    Art* n = AddPath(doc, c.placement, Id(c.prep), "N", {0, 0});
-    doc.EndStep();
-    ASSERT_NE(nullptr, n);
-    EXPECT_EQ(c.expected, Listing(*layer));
-    ASSERT_TRUE(doc.Undo());
-    EXPECT_EQ(before, DumpDocument(doc));
+    ExpectStep([&] {
+      Art* n = AddPath(doc, c.placement, Id(c.prep), "N", {0, 0});
+      return n ? 0 : kSPBadParameterError;
+    }, c.expected);
   }
 }
 
@@ -109,19 +124,7 @@ TEST_F(PlacementTest, ReorderMovesArtAndUndoPutsItBack) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.art) + " to " + c.prep);
-    std::string before = DumpDocument(doc);
-    doc.BeginStep();
-    int32_t err = doc.Reorder(Id(c.art), c.placement, Id(c.prep));
-    doc.EndStep();
-    if (!c.expected) {
-      EXPECT_EQ(kSPBadParameterError, err);
-      EXPECT_EQ(before, DumpDocument(doc));
-      continue;
-    }
-    ASSERT_EQ(0, err);
-    EXPECT_EQ(c.expected, Listing(*layer));
-    doc.Undo();
-    EXPECT_EQ(before, DumpDocument(doc));
+    ExpectStep([&] { return doc.Reorder(Id(c.art), c.placement, Id(c.prep)); }, c.expected);
   }
 }
 

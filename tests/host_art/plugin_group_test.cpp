@@ -41,6 +41,18 @@ class PluginGroupTest : public SuiteTest {
     AIMenuMessage message{};
     return host().Send(kCallerAIMenu, kSelectorAIGoMenuItem, &message.d);
   }
+  // Starts a fresh history with no pending updates; the document's dump.
+  std::string Baseline() {
+    doc->TakePendingUpdates();
+    doc->ClearHistory();
+    return host::art::DumpDocument(*doc);
+  }
+  // One step was made, and undoing it gives back `before`.
+  void ExpectOneStepUndoingTo(const std::string& before) {
+    EXPECT_EQ(1, doc->CompletedSteps());
+    ASSERT_TRUE(doc->Undo());
+    EXPECT_EQ(before, host::art::DumpDocument(*doc));
+  }
   AIArtHandle NewEffectArt() {
     AIArtHandle a = nullptr;
     EXPECT_EQ(0, art->NewArt(kPluginArt, kPlaceAboveAll, nullptr, &a));
@@ -51,9 +63,7 @@ class PluginGroupTest : public SuiteTest {
 
 TEST_F(PluginGroupTest, DataStoreChangesInAMessageAreFollowedByNotifyAndUpdate) {
   AIArtHandle effect = NewEffectArt();
-  doc->TakePendingUpdates();
-  doc->ClearHistory();
-  std::string before = host::art::DumpDocument(*doc);
+  std::string before = Baseline();
   AIArtHandle updated = nullptr;
   gOnMessage = [&](const char* caller, const char* selector, void* message) -> ASErr {
     if (std::string(caller) == kCallerAIMenu) {
@@ -78,9 +88,7 @@ TEST_F(PluginGroupTest, DataStoreChangesInAMessageAreFollowedByNotifyAndUpdate) 
   EXPECT_EQ(effect, updated);
   EXPECT_NE(nullptr, doc->FromHandle(effect)->resultGroup()->firstChild());
   // The command and the update it caused are one step.
-  EXPECT_EQ(1, doc->CompletedSteps());
-  ASSERT_TRUE(doc->Undo());
-  EXPECT_EQ(before, host::art::DumpDocument(*doc));
+  ExpectOneStepUndoingTo(before);
 }
 
 TEST_F(PluginGroupTest, HostSideChangesAreUpdatedOnRequestAndUnboundArtIsNot) {
@@ -160,8 +168,7 @@ TEST_F(PluginGroupTest, DataRangesAreChecked) {
 }
 
 TEST_F(PluginGroupTest, UndoChangesRevertsTheMessagesChangesSoFar) {
-  doc->ClearHistory();
-  std::string before = host::art::DumpDocument(*doc);
+  std::string before = Baseline();
   AIArtHandle first = nullptr, second = nullptr;
   gOnMessage = [&](const char*, const char*, void*) -> ASErr {
     // A preview: make art, take it back, make the final art.
@@ -175,15 +182,12 @@ TEST_F(PluginGroupTest, UndoChangesRevertsTheMessagesChangesSoFar) {
   int32_t steps = 0;
   ASSERT_EQ(0, undo->CountTransactions(&steps));
   EXPECT_EQ(1, steps);
-  ASSERT_TRUE(doc->Undo());
-  EXPECT_EQ(before, host::art::DumpDocument(*doc));
+  ExpectOneStepUndoingTo(before);
 }
 
 TEST_F(PluginGroupTest, AToolDragIsOneStepWhoseMovesUndoTheirPredecessors) {
   AIArtHandle effect = NewEffectArt();
-  doc->TakePendingUpdates();
-  doc->ClearHistory();
-  std::string before = host::art::DumpDocument(*doc);
+  std::string before = Baseline();
   AIArtHandle edit = nullptr;
   ASSERT_EQ(0, pluginGroup->GetPluginArtEditArt(effect, &edit));
   gOnMessage = [&](const char* caller, const char* selector, void*) -> ASErr {
@@ -206,9 +210,7 @@ TEST_F(PluginGroupTest, AToolDragIsOneStepWhoseMovesUndoTheirPredecessors) {
   EXPECT_EQ(nullptr, e->editGroup()->firstChild()->sibling());  // one move's result
   // Each move changed the effect's source: it was updated after each one.
   EXPECT_EQ(3, std::count(gCalls.begin(), gCalls.end(), "AI Plugin Group/AI Update"));
-  EXPECT_EQ(1, doc->CompletedSteps());
-  ASSERT_TRUE(doc->Undo());
-  EXPECT_EQ(before, host::art::DumpDocument(*doc));
+  ExpectOneStepUndoingTo(before);
 }
 
 TEST_F(PluginGroupTest, TheHistoryDropsOldStepsBeyondItsMemoryBudget) {

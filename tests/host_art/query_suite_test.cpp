@@ -4,6 +4,7 @@
 
 #include "host/art/geometry.h"
 #include "suite_fixture.h"
+#include "support/allocation_sweep.h"
 
 namespace vx::test {
 namespace {
@@ -117,24 +118,22 @@ TEST_F(QueryTest, NothingSelectedGivesAnEmptyListWithoutMemory) {
 }
 
 TEST_F(QueryTest, ListAllocationFailuresLeaveNothingBehind) {
-  for (long n = 1; n <= 3; ++n) {
-    size_t live = host().blocks().LiveCount();
-    host().blocks().FailAllocationNumber(n);
-    AIArtHandleList list = nullptr;
-    int32_t count = -1;
-    int32_t err = matching->GetSelectedArt(&list, &count);
-    host().blocks().FailAllocationNumber(0);
-    if (n <= 2) {
-      EXPECT_EQ(kOutOfMemoryErr, err) << n;
-      EXPECT_EQ(nullptr, list);
-      EXPECT_EQ(0, count);
-    } else {
-      ASSERT_EQ(0, err);
-      EXPECT_EQ(9, count);
-      TakeList(list, count);
-    }
-    EXPECT_EQ(live, host().blocks().LiveCount()) << n;
-  }
+  AIArtHandleList list = nullptr;
+  int32_t count = -1;
+  size_t taken = 0;
+  AllocationSweep sweep;
+  sweep.run = [&] {
+    list = nullptr;
+    count = -1;
+    ASErr err = matching->GetSelectedArt(&list, &count);
+    EXPECT_EQ(err != kNoErr, list == nullptr);
+    EXPECT_EQ(err ? 0 : 9, count);
+    taken = err ? 0 : TakeList(list, count).size();
+    return err;
+  };
+  EXPECT_EQ(3, SweepAllocationFailures(host(), sweep));  // two allocations, each failed once
+  EXPECT_EQ(9, count);
+  EXPECT_EQ(9u, taken);
 }
 
 TEST_F(QueryTest, SelectingAGroupSelectsItsMembersAndFullSelectionIsComputed) {
@@ -178,10 +177,8 @@ TEST_F(QueryTest, BoundsUnderMatricesAndOptions) {
   for (const auto& c : cases) {
     AIRealRect b{};
     ASSERT_EQ(0, art->GetArtTransformBounds(r->handle(), &c.m, c.flags, &b));
-    EXPECT_EQ(c.expected.left, b.left);
-    EXPECT_EQ(c.expected.top, b.top);
-    EXPECT_EQ(c.expected.right, b.right);
-    EXPECT_EQ(c.expected.bottom, b.bottom);
+    auto ltrb = [](const AIRealRect& r) { return std::vector<float>{r.left, r.top, r.right, r.bottom}; };
+    EXPECT_EQ(ltrb(c.expected), ltrb(b));
   }
 }
 
