@@ -4,7 +4,6 @@
 // applying fails.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <functional>
 #include <limits>
 #include <sstream>
@@ -56,12 +55,7 @@ class LiveArt : public test::FractalizeTest {
     return seed ? std::get<int32_t>(*seed) : -1;
   }
   void RunDialog(const std::vector<std::string>& lines) {
-    std::vector<host::adm::AgentAction> script;
-    for (const std::string& line : lines) {
-      std::string error;
-      script.push_back(*host::adm::ParseAgentAction(line, &error));
-    }
-    agent_.AddScript("Fractalize Plug-in Dialog", script);
+    agent_.AddScript("Fractalize Plug-in Dialog", test::Script(lines));
     host().dialogs().SetAgent(&agent_);
   }
   host::adm::ScriptedAgent agent_;
@@ -82,12 +76,7 @@ TEST_F(LiveArt, MovedArtRendersAgainWithItsSeedAndItsJitter) {
   ASSERT_EQ(0, host::art::SendPluginGroupUpdates(host()));
   EXPECT_NE(firstResult, Result(*live).uid()) << "not rendered again";
   EXPECT_EQ(31337, Seed(*live));
-  const auto after = test::Anchors(Result(*live));
-  ASSERT_EQ(before.size(), after.size());
-  for (size_t k = 0; k < before.size(); ++k) {
-    EXPECT_NEAR(before[k].h + 300, after[k].h, 1e-2) << k;
-    EXPECT_NEAR(before[k].v + 200, after[k].v, 1e-2) << k;
-  }
+  test::ExpectShifted(before, test::Anchors(Result(*live)), 300, 200, 1e-2);
 }
 
 // Each edit renders the art again; a cancelled dialog leaves it as it was.
@@ -202,7 +191,7 @@ TEST_F(LiveArt, SvgKeepsEntriesAndSeedAndUpdateFollowsAnOutsideEdit) {
   EXPECT_EQ(4242, Seed(*again));
 }
 
-TEST(LiveDictionaryText, EveryEntryReadsBackBitForBit) {
+TEST(LiveDictionaryText, EntriesReadBackBitForBitAndDamagedTextsAreRefused) {
   Dictionary d;
   d.Set("int", std::numeric_limits<int32_t>::min());
   d.Set("big", std::numeric_limits<int32_t>::max());
@@ -218,9 +207,7 @@ TEST(LiveDictionaryText, EveryEntryReadsBackBitForBit) {
   two.Set("generator", int32_t(2));
   two.Set("genHeight", AIReal(-37.5f));
   EXPECT_EQ("genHeight=r:-37.5;generator=i:2", host::svg::EncodeDictionary(two));
-}
-
-TEST(LiveDictionaryText, DamagedTextsAreRefused) {
+  // Damaged texts are refused.
   for (const char* text : {"x", "a=i:", "a=i:1.5", "a=q:1", "=i:1", "a=s:%G1", "a=s:%4",
                            "a=i:1;a=i:2", "a=b:2", "a=r:1e", "a=i:99999999999"}) {
     EXPECT_FALSE(host::svg::DecodeDictionary(text)) << text;
