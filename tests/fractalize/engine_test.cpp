@@ -19,6 +19,13 @@ using test::Params;
 
 class Engine : public test::FractalizeTest {};
 
+// A generator of these anchors, each control on its anchor.
+std::vector<Segment> Polyline(const std::vector<AIRealPoint>& points) {
+  std::vector<Segment> gen(points.size());
+  for (size_t k = 0; k < points.size(); ++k) gen[k].p = gen[k].in = gen[k].out = points[k];
+  return gen;
+}
+
 TEST_F(Engine, SubstitutedCountsFollowTheLevels) {
   struct Case {
     int n;
@@ -127,17 +134,16 @@ TEST_F(Engine, DeepLevelsAndTheSegmentLimit) {
 
 TEST_F(Engine, SubstitutingDirectlyRefusesWithSegm) {
   Art* path = AddPath("M 0,0 L 10,0");
-  Segment gen[6] = {};
-  for (int k = 0; k < 6; ++k) gen[k].p = gen[k].in = gen[k].out = {k * 10.0f, 0};
+  std::vector<Segment> gen = Polyline({{0, 0}, {10, 0}, {20, 0}, {30, 0}, {40, 0}, {50, 0}});
   const auto before = path->path().segments;
-  EXPECT_EQ(kSegmentLimitErr, SubstitutePath(path->handle(), gen, 6, 6));
+  EXPECT_EQ(kSegmentLimitErr, SubstitutePath(path->handle(), gen.data(), 6, 6));
   EXPECT_EQ(before.size(), path->path().segments.size());
-  EXPECT_EQ(kNoErr, SubstitutePath(path->handle(), gen, 6, 3));
+  EXPECT_EQ(kNoErr, SubstitutePath(path->handle(), gen.data(), 6, 3));
   EXPECT_EQ(126u, path->path().segments.size());
   // A single anchor is left alone.
   Art* dot = AddPath("M 5,5 L 6,6");
   doc_->MutablePath(*dot).segments.resize(1);
-  EXPECT_EQ(kNoErr, SubstitutePath(dot->handle(), gen, 6, 3));
+  EXPECT_EQ(kNoErr, SubstitutePath(dot->handle(), gen.data(), 6, 3));
   EXPECT_EQ(1u, dot->path().segments.size());
 }
 
@@ -226,11 +232,8 @@ TEST_F(Engine, GroupsAndOtherArtAreLeftToTheEffectWalk) {
   Art* inner = AddPath("M 0,0 L 141.421,0", false, g);
   Art* sub = AddGroup(g);
   Art* deep = AddPath("M 0,10 L 141.421,10", false, sub);
-  Segment gen[3] = {};
-  gen[0].p = gen[0].in = gen[0].out = {0, 0};
-  gen[1].p = gen[1].in = gen[1].out = {50, 50};
-  gen[2].p = gen[2].in = gen[2].out = {100, 0};
-  ASSERT_EQ(kNoErr, FractalizeArtTree(g->handle(), Params(1, 1), gen, 3));
+  std::vector<Segment> gen = Polyline({{0, 0}, {50, 50}, {100, 0}});
+  ASSERT_EQ(kNoErr, FractalizeArtTree(g->handle(), Params(1, 1), gen.data(), 3));
   EXPECT_EQ(3u, inner->path().segments.size());
   EXPECT_EQ(3u, deep->path().segments.size());
 }

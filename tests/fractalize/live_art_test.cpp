@@ -4,7 +4,6 @@
 // applying fails.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <limits>
 #include <sstream>
 #include <string>
@@ -83,7 +82,7 @@ TEST_F(LiveArt, MovedArtRendersAgainWithItsSeedAndItsJitter) {
 TEST_F(LiveArt, EditsRenderAgainAndCancelKeepsEverything) {
   struct Case {
     const char* name;
-    std::function<int32_t(Art& live, Art& source)> edit;
+    std::vector<std::string> dialog;  // none: the source is edited instead
     int32_t result;
     size_t anchors;      // of the rendered path
     AIReal lastH;        // its last anchor's h
@@ -91,33 +90,19 @@ TEST_F(LiveArt, EditsRenderAgainAndCancelKeepsEverything) {
     int32_t level;       // the stored "level"
   };
   const std::vector<Case> cases = {
-      {"source edited",
-       [this](Art&, Art& source) {
-         doc_->MutablePath(source).segments[1].p = {200, 0};
-         return host::art::SendPluginGroupUpdates(host());
-       },
-       0, 3, 200, false, 1},
+      {"source edited", {}, 0, 3, 200, false, 1},
       {"level 2 in the dialog",
-       [this](Art& live, Art&) {
-         RunDialog({ItemAction("choose", res::FractalizeDialog::kLevel, "=1"),
-                    ItemAction("press", res::FractalizeDialog::kOk)});
-         return host::live::EditLiveEffect(host(), *doc_, live);
-       },
+       {ItemAction("choose", res::FractalizeDialog::kLevel, "=1"),
+        ItemAction("press", res::FractalizeDialog::kOk)},
        0, 5, 141.421f, false, 2},
       {"NewSequence, then OK",
-       [this](Art& live, Art&) {
-         RunDialog({ItemAction("press", res::FractalizeDialog::kNewSequence),
-                    ItemAction("press", res::FractalizeDialog::kOk)});
-         return host::live::EditLiveEffect(host(), *doc_, live);
-       },
+       {ItemAction("press", res::FractalizeDialog::kNewSequence),
+        ItemAction("press", res::FractalizeDialog::kOk)},
        0, 3, 141.421f, true, 1},
       {"level 2 and NewSequence, then Cancel",
-       [this](Art& live, Art&) {
-         RunDialog({ItemAction("choose", res::FractalizeDialog::kLevel, "=1"),
-                    ItemAction("press", res::FractalizeDialog::kNewSequence),
-                    ItemAction("press", res::FractalizeDialog::kCancel)});
-         return host::live::EditLiveEffect(host(), *doc_, live);
-       },
+       {ItemAction("choose", res::FractalizeDialog::kLevel, "=1"),
+        ItemAction("press", res::FractalizeDialog::kNewSequence),
+        ItemAction("press", res::FractalizeDialog::kCancel)},
        kCanceledErr, 3, 141.421f, false, 1},
   };
   for (const Case& c : cases) {
@@ -129,7 +114,13 @@ TEST_F(LiveArt, EditsRenderAgainAndCancelKeepsEverything) {
     const int32_t seed = Seed(*live);
     const std::string before = host::art::DumpDocument(*doc_);
     host().user().FixTickCount(777);
-    EXPECT_EQ(c.result, c.edit(*live, *source));
+    if (c.dialog.empty()) {
+      doc_->MutablePath(*source).segments[1].p = {200, 0};
+      EXPECT_EQ(c.result, host::art::SendPluginGroupUpdates(host()));
+    } else {
+      RunDialog(c.dialog);
+      EXPECT_EQ(c.result, host::live::EditLiveEffect(host(), *doc_, *live));
+    }
     const auto anchors = test::Anchors(Result(*live));
     ASSERT_EQ(c.anchors, anchors.size());
     EXPECT_NEAR(c.lastH, anchors.back().h, 1e-3);
