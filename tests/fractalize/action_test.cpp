@@ -19,7 +19,6 @@ constexpr uint32_t K(const char (&k)[5]) { return VX_FOURCC(k[0], k[1], k[2], k[
 class FractalizeAction : public test::FractalizeTest {
  protected:
   void TearDown() override {
-    host().dialogs().SetAgent(nullptr);
     host().actions().SetRecording(false);
     FractalizeTest::TearDown();
   }

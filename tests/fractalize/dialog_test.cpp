@@ -45,10 +45,6 @@ class PeekingAgent : public host::adm::UserAgent {
 
 class FilterDialog : public test::FractalizeTest {
  protected:
-  void TearDown() override {
-    host().dialogs().SetAgent(nullptr);
-    FractalizeTest::TearDown();
-  }
   FractalizeParams& Block() {
     auto* f = host().registrations().FilterTitled("Fractalize...");
     return *static_cast<FractalizeParams*>(*static_cast<void**>(f->parameters));

@@ -1,5 +1,6 @@
 #include "fractalize_fixture.h"
 
+#include "host/adm/dialog_manager.h"
 #include "host/art/document_set.h"
 #include "host/core/messages.h"
 #include "host/core/registrations.h"
@@ -21,6 +22,7 @@ void FractalizeTest::SetUp() {
 }
 
 void FractalizeTest::TearDown() {
+  host().dialogs().SetAgent(nullptr);
   vx::ReleaseSuites(host().basic());
   HostTest::TearDown();
 }

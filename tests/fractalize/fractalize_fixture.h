@@ -1,4 +1,4 @@
-// A started host with one document, the plug-in's suites held so that the
+// A started host with one document (and no dialog agent left after a test), the plug-in's suites held so that the
 // engine can be called directly, and helpers to build paths and to send
 // Fractalize's filter messages.
 #pragma once

@@ -38,10 +38,6 @@ constexpr const char* kEffect = "Fractalize...";
 
 class LiveArt : public test::FractalizeTest {
  protected:
-  void TearDown() override {
-    host().dialogs().SetAgent(nullptr);
-    FractalizeTest::TearDown();
-  }
   Art* Apply(Art* source, const Dictionary& parameters) {
     std::vector<Art*> made;
     EXPECT_EQ(0, host::live::ApplyLiveEffect(host(), *doc_, kEffect, {source}, parameters, &made));

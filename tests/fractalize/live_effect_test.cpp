@@ -26,7 +26,6 @@ using test::Anchors;
 class LiveEffect : public test::FractalizeTest {
  protected:
   void TearDown() override {
-    host().dialogs().SetAgent(nullptr);
     host().registrations().updateLiveEffectParameters = nullptr;
     FractalizeTest::TearDown();
   }
