@@ -32,11 +32,10 @@ class PeekingAgent : public host::adm::UserAgent {
   std::vector<std::string> actions;
   std::function<void(host::adm::DialogDriver&)> peek;
   void RunModal(host::adm::DialogDriver& driver) override {
-    for (const std::string& line : actions) {
-      std::string error;
-      auto action = host::adm::ParseAgentAction(line, &error);
-      ASSERT_TRUE(action) << error;
-      EXPECT_EQ("", host::adm::Perform(driver, *action)) << line;
+    const auto script = Script(actions);
+    ASSERT_EQ(actions.size(), script.size());
+    for (size_t k = 0; k < script.size(); ++k) {
+      EXPECT_EQ("", host::adm::Perform(driver, script[k])) << actions[k];
       if (peek) peek(driver);
       if (driver.ended()) return;
     }
