@@ -19,7 +19,6 @@ constexpr uint32_t K(const char (&k)[5]) { return VX_FOURCC(k[0], k[1], k[2], k[
 class FractalizeAction : public test::FractalizeTest {
  protected:
   void TearDown() override {
-    host().dialogs().SetAgent(nullptr);
     host().actions().SetRecording(false);
     FractalizeTest::TearDown();
   }
@@ -55,15 +54,15 @@ TEST_F(FractalizeAction, GoRecordsTheSixKeysOnlyWhileRecording) {
 TEST_F(FractalizeAction, PlaybackAppliesTheRecordedValues) {
   Art* square = AddPath("M 0,0 L 0,90 L 90,90 L 90,0 Z");
   host::ActionParamValue value;
-  host::ActionValue v;
-  v.key = K("gene"); v.type = VX_FOURCC('e', 'n', 'u', 'm'); v.integer = 10; v.text = "Square1";
-  value.Set(v);
-  v = {}; v.key = K("genH"); v.type = VX_FOURCC('U', 'n', 't', 'F'); v.real = 100; v.unit = unitPercent;
-  value.Set(v);
-  v = {}; v.key = K("levl"); v.type = VX_FOURCC('l', 'o', 'n', 'g'); v.integer = 2;
-  value.Set(v);
-  v = {}; v.key = K("dens"); v.type = VX_FOURCC('U', 'n', 't', 'F'); v.real = 0;
-  value.Set(v);
+  auto set = [&](const char (&key)[5], const char (&type)[5], host::ActionValue v) {
+    v.key = K(key);
+    v.type = K(type);
+    value.Set(v);
+  };
+  set("gene", "enum", {.integer = 10, .text = "Square1"});
+  set("genH", "UntF", {.real = 100, .unit = unitPercent});
+  set("levl", "long", {.integer = 2});
+  set("dens", "UntF", {.real = 0});
   ASSERT_EQ(0, host::DoAction(host(), "VsX4_Fractalize_Action", value, false));
   EXPECT_EQ(36u, square->path().segments.size());
   // With the dialog, Cancel applies nothing.
@@ -71,10 +70,8 @@ TEST_F(FractalizeAction, PlaybackAppliesTheRecordedValues) {
   doc_->DeselectAll();
   doc_->Select(*other, true);
   host::adm::ScriptedAgent agent;
-  std::string error;
   agent.AddScript("Fractalize Plug-in Dialog",
-                  {*host::adm::ParseAgentAction(
-                      ItemAction("press", res::FractalizeDialog::kCancel), &error)});
+                  test::Script({ItemAction("press", res::FractalizeDialog::kCancel)}));
   host().dialogs().SetAgent(&agent);
   ASSERT_EQ(0, host::DoAction(host(), "VsX4_Fractalize_Action", value, true));
   EXPECT_EQ(4u, other->path().segments.size());

@@ -24,17 +24,7 @@ using host::adm::ItemAction;
 using host::adm::ScriptedAgent;
 using test::Anchors;
 using test::Params;
-
-std::vector<host::adm::AgentAction> Script(std::vector<std::string> lines) {
-  std::vector<host::adm::AgentAction> actions;
-  for (const std::string& line : lines) {
-    std::string error;
-    auto action = host::adm::ParseAgentAction(line, &error);
-    EXPECT_TRUE(action) << line << ": " << error;
-    if (action) actions.push_back(*action);
-  }
-  return actions;
-}
+using test::Script;
 
 // Looks at the dialog while a script runs: records what the items show.
 class PeekingAgent : public host::adm::UserAgent {
@@ -42,11 +32,10 @@ class PeekingAgent : public host::adm::UserAgent {
   std::vector<std::string> actions;
   std::function<void(host::adm::DialogDriver&)> peek;
   void RunModal(host::adm::DialogDriver& driver) override {
-    for (const std::string& line : actions) {
-      std::string error;
-      auto action = host::adm::ParseAgentAction(line, &error);
-      ASSERT_TRUE(action) << error;
-      EXPECT_EQ("", host::adm::Perform(driver, *action)) << line;
+    const auto script = Script(actions);
+    ASSERT_EQ(actions.size(), script.size());
+    for (size_t k = 0; k < script.size(); ++k) {
+      EXPECT_EQ("", host::adm::Perform(driver, script[k])) << actions[k];
       if (peek) peek(driver);
       if (driver.ended()) return;
     }
@@ -55,10 +44,6 @@ class PeekingAgent : public host::adm::UserAgent {
 
 class FilterDialog : public test::FractalizeTest {
  protected:
-  void TearDown() override {
-    host().dialogs().SetAgent(nullptr);
-    FractalizeTest::TearDown();
-  }
   FractalizeParams& Block() {
     auto* f = host().registrations().FilterTitled("Fractalize...");
     return *static_cast<FractalizeParams*>(*static_cast<void**>(f->parameters));
@@ -190,18 +175,10 @@ TEST_F(FilterDialog, NewSequenceDrawsAFreshSeedAndGoUsesIt) {
   ASSERT_EQ(0, FilterGetParameters());
   EXPECT_EQ(9001, gGlobals->FractalSeed);
   ASSERT_EQ(agent.first.size(), agent.second.size());
-  bool differs = false;
-  for (size_t k = 0; k < agent.first.size(); ++k)
-    differs = differs || agent.first[k].v != agent.second[k].v;
-  EXPECT_TRUE(differs);
+  EXPECT_TRUE(test::AnyVDiffers(agent.first, agent.second));
   host().user().FixTickCount(1);  // Go must not draw a new seed
   ASSERT_EQ(0, FilterGo());
-  const auto done = Anchors(*line);
-  ASSERT_EQ(agent.second.size(), done.size());
-  for (size_t k = 0; k < done.size(); ++k) {
-    EXPECT_EQ(agent.second[k].h, done[k].h);
-    EXPECT_EQ(agent.second[k].v, done[k].v);
-  }
+  test::ExpectShifted(agent.second, Anchors(*line));
 }
 
 TEST_F(FilterDialog, NoSelectionAnswersSelBeforeAnyDialog) {

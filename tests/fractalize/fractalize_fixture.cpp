@@ -1,5 +1,6 @@
 #include "fractalize_fixture.h"
 
+#include "host/adm/dialog_manager.h"
 #include "host/art/document_set.h"
 #include "host/core/messages.h"
 #include "host/core/registrations.h"
@@ -21,6 +22,7 @@ void FractalizeTest::SetUp() {
 }
 
 void FractalizeTest::TearDown() {
+  host().dialogs().SetAgent(nullptr);
   vx::ReleaseSuites(host().basic());
   HostTest::TearDown();
 }
@@ -90,6 +92,37 @@ host::art::Dictionary LiveParams(int generator, int level, float density, float 
   d.Set("uneven", AIReal(uneven));
   d.Set("unevenUnit", int32_t(unit));
   return d;
+}
+
+std::vector<host::adm::AgentAction> Script(const std::vector<std::string>& lines) {
+  std::vector<host::adm::AgentAction> actions;
+  for (const std::string& line : lines) {
+    std::string error;
+    auto action = host::adm::ParseAgentAction(line, &error);
+    EXPECT_TRUE(action) << line << ": " << error;
+    if (action) actions.push_back(*action);
+  }
+  return actions;
+}
+
+void ExpectShifted(const std::vector<AIRealPoint>& a, const std::vector<AIRealPoint>& b,
+                   double dh, double dv, double tolerance) {
+  ASSERT_EQ(a.size(), b.size());
+  for (size_t k = 0; k < a.size(); ++k) {
+    if (tolerance == 0) {
+      EXPECT_EQ(a[k].h, b[k].h) << k;
+      EXPECT_EQ(a[k].v, b[k].v) << k;
+    } else {
+      EXPECT_NEAR(a[k].h + dh, b[k].h, tolerance) << k;
+      EXPECT_NEAR(a[k].v + dv, b[k].v, tolerance) << k;
+    }
+  }
+}
+
+bool AnyVDiffers(const std::vector<AIRealPoint>& a, const std::vector<AIRealPoint>& b) {
+  bool differs = false;
+  for (size_t k = 0; k < a.size() && k < b.size(); ++k) differs = differs || a[k].v != b[k].v;
+  return differs;
 }
 
 }  // namespace vx::test

@@ -1,4 +1,4 @@
-// A started host with one document, the plug-in's suites held so that the
+// A started host with one document (and no dialog agent left after a test), the plug-in's suites held so that the
 // engine can be called directly, and helpers to build paths and to send
 // Fractalize's filter messages.
 #pragma once
@@ -11,6 +11,7 @@
 
 #include "filters/fractalize_params.h"
 #include "host/art/dictionary.h"
+#include "host/adm/user_agent.h"
 #include "host/art/document.h"
 #include "support/host_fixture.h"
 #include "vx_sdk.h"
@@ -46,5 +47,12 @@ std::vector<AIRealPoint> Anchors(const host::art::Art& path);
 // The live effect's parameter dictionary with these values.
 host::art::Dictionary LiveParams(int generator, int level, float density, float uneven,
                                  int unit, float height = 100.0f);
+// Parsed dialog agent actions; a line that does not parse fails the test.
+std::vector<host::adm::AgentAction> Script(const std::vector<std::string>& lines);
+// b is a moved by (dh, dv): anchor for anchor within tolerance (0: exactly).
+void ExpectShifted(const std::vector<AIRealPoint>& a, const std::vector<AIRealPoint>& b,
+                   double dh = 0, double dv = 0, double tolerance = 0);
+// Whether some anchor's v differs between a and b (sizes as a).
+bool AnyVDiffers(const std::vector<AIRealPoint>& a, const std::vector<AIRealPoint>& b);
 
 }  // namespace vx::test

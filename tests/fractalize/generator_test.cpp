@@ -22,6 +22,16 @@ class ClipReader : public test::FractalizeTest {
     host().basic()->ReleaseSuite(kVxArtClipSuite, kVxArtClipSuiteVersion);
     return *static_cast<const VxArtClipSuite*>(suite);
   }
+  // A generator's segments, its block freed again.
+  std::vector<Segment> Load(int generator, float height) {
+    Segment* gen = nullptr;
+    int32_t m = 0;
+    EXPECT_EQ(kNoErr, LoadGenerator(host().pluginRef(), generator, height, &gen, &m));
+    std::vector<Segment> out(gen, gen ? gen + m : gen);
+    void* block = gen;
+    if (block) FreeBlock(block);
+    return out;
+  }
 };
 
 constexpr char kSvgHead[] =
@@ -99,51 +109,31 @@ TEST_F(ClipReader, EveryGeneratorHasItsAnchorsAndCorners) {
   };
   for (const GeneratorCase& c : cases) {
     SCOPED_TRACE(c.generator);
-    Segment* gen = nullptr;
-    int32_t m = 0;
-    ASSERT_EQ(kNoErr, LoadGenerator(host().pluginRef(), c.generator, 100.0f, &gen, &m));
-    ASSERT_EQ(int(c.anchors.size()), m);
-    for (int k = 0; k < m; ++k) {
+    const auto gen = Load(c.generator, 100.0f);
+    ASSERT_EQ(c.anchors.size(), gen.size());
+    for (size_t k = 0; k < gen.size(); ++k) {
       EXPECT_NEAR(c.anchors[k].h, gen[k].p.h - gen[0].p.h, 1e-3);
       EXPECT_NEAR(c.anchors[k].v, gen[k].p.v - gen[0].p.v, 1e-3);
       EXPECT_EQ(c.corners[k], gen[k].corner) << "anchor " << k;
     }
-    void* block = gen;
-    FreeBlock(block);
   }
 }
 
-TEST_F(ClipReader, SemicircleKeepsItsControls) {
-  Segment* gen = nullptr;
-  int32_t m = 0;
-  ASSERT_EQ(kNoErr, LoadGenerator(host().pluginRef(), 14, 100.0f, &gen, &m));
-  ASSERT_EQ(3, m);
-  const AIRealPoint o = gen[0].p;
-  EXPECT_NEAR(27.6142, gen[0].out.v - o.v, 1e-3);
-  EXPECT_NEAR(22.3857, gen[1].in.h - o.h, 1e-3);
-  EXPECT_NEAR(77.6142, gen[1].out.h - o.h, 1e-3);
-  EXPECT_NEAR(27.6142, gen[2].in.v - o.v, 1e-3);
-  void* block = gen;
-  FreeBlock(block);
-}
-
-TEST_F(ClipReader, HeightScalesEveryYOfTheGenerator) {
-  Segment* full = nullptr;
-  Segment* half = nullptr;
-  int32_t m = 0, m2 = 0;
-  ASSERT_EQ(kNoErr, LoadGenerator(host().pluginRef(), 14, 100.0f, &full, &m));
-  ASSERT_EQ(kNoErr, LoadGenerator(host().pluginRef(), 14, -50.0f, &half, &m2));
-  ASSERT_EQ(m, m2);
-  for (int k = 0; k < m; ++k) {
+TEST_F(ClipReader, SemicircleKeepsItsControlsAndHeightScalesEveryY) {
+  const auto full = Load(14, 100.0f), half = Load(14, -50.0f);
+  ASSERT_EQ(3u, full.size());
+  const AIRealPoint o = full[0].p;
+  EXPECT_NEAR(27.6142, full[0].out.v - o.v, 1e-3);
+  EXPECT_NEAR(22.3857, full[1].in.h - o.h, 1e-3);
+  EXPECT_NEAR(77.6142, full[1].out.h - o.h, 1e-3);
+  EXPECT_NEAR(27.6142, full[2].in.v - o.v, 1e-3);
+  ASSERT_EQ(full.size(), half.size());
+  for (size_t k = 0; k < full.size(); ++k) {
     EXPECT_FLOAT_EQ(full[k].p.h, half[k].p.h);
     EXPECT_FLOAT_EQ(full[k].p.v * -0.5f, half[k].p.v);
     EXPECT_FLOAT_EQ(full[k].in.v * -0.5f, half[k].in.v);
     EXPECT_FLOAT_EQ(full[k].out.v * -0.5f, half[k].out.v);
   }
-  void* a = full;
-  void* b = half;
-  FreeBlock(a);
-  FreeBlock(b);
 }
 
 TEST_F(ClipReader, MissingGeneratorsAndFailedAllocation) {

@@ -4,8 +4,6 @@
 // applying fails.
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <functional>
 #include <limits>
 #include <sstream>
 #include <string>
@@ -40,10 +38,6 @@ constexpr const char* kEffect = "Fractalize...";
 
 class LiveArt : public test::FractalizeTest {
  protected:
-  void TearDown() override {
-    host().dialogs().SetAgent(nullptr);
-    FractalizeTest::TearDown();
-  }
   Art* Apply(Art* source, const Dictionary& parameters) {
     std::vector<Art*> made;
     EXPECT_EQ(0, host::live::ApplyLiveEffect(host(), *doc_, kEffect, {source}, parameters, &made));
@@ -56,12 +50,7 @@ class LiveArt : public test::FractalizeTest {
     return seed ? std::get<int32_t>(*seed) : -1;
   }
   void RunDialog(const std::vector<std::string>& lines) {
-    std::vector<host::adm::AgentAction> script;
-    for (const std::string& line : lines) {
-      std::string error;
-      script.push_back(*host::adm::ParseAgentAction(line, &error));
-    }
-    agent_.AddScript("Fractalize Plug-in Dialog", script);
+    agent_.AddScript("Fractalize Plug-in Dialog", test::Script(lines));
     host().dialogs().SetAgent(&agent_);
   }
   host::adm::ScriptedAgent agent_;
@@ -82,19 +71,14 @@ TEST_F(LiveArt, MovedArtRendersAgainWithItsSeedAndItsJitter) {
   ASSERT_EQ(0, host::art::SendPluginGroupUpdates(host()));
   EXPECT_NE(firstResult, Result(*live).uid()) << "not rendered again";
   EXPECT_EQ(31337, Seed(*live));
-  const auto after = test::Anchors(Result(*live));
-  ASSERT_EQ(before.size(), after.size());
-  for (size_t k = 0; k < before.size(); ++k) {
-    EXPECT_NEAR(before[k].h + 300, after[k].h, 1e-2) << k;
-    EXPECT_NEAR(before[k].v + 200, after[k].v, 1e-2) << k;
-  }
+  test::ExpectShifted(before, test::Anchors(Result(*live)), 300, 200, 1e-2);
 }
 
 // Each edit renders the art again; a cancelled dialog leaves it as it was.
 TEST_F(LiveArt, EditsRenderAgainAndCancelKeepsEverything) {
   struct Case {
     const char* name;
-    std::function<int32_t(Art& live, Art& source)> edit;
+    std::vector<std::string> dialog;  // none: the source is edited instead
     int32_t result;
     size_t anchors;      // of the rendered path
     AIReal lastH;        // its last anchor's h
@@ -102,33 +86,19 @@ TEST_F(LiveArt, EditsRenderAgainAndCancelKeepsEverything) {
     int32_t level;       // the stored "level"
   };
   const std::vector<Case> cases = {
-      {"source edited",
-       [this](Art&, Art& source) {
-         doc_->MutablePath(source).segments[1].p = {200, 0};
-         return host::art::SendPluginGroupUpdates(host());
-       },
-       0, 3, 200, false, 1},
+      {"source edited", {}, 0, 3, 200, false, 1},
       {"level 2 in the dialog",
-       [this](Art& live, Art&) {
-         RunDialog({ItemAction("choose", res::FractalizeDialog::kLevel, "=1"),
-                    ItemAction("press", res::FractalizeDialog::kOk)});
-         return host::live::EditLiveEffect(host(), *doc_, live);
-       },
+       {ItemAction("choose", res::FractalizeDialog::kLevel, "=1"),
+        ItemAction("press", res::FractalizeDialog::kOk)},
        0, 5, 141.421f, false, 2},
       {"NewSequence, then OK",
-       [this](Art& live, Art&) {
-         RunDialog({ItemAction("press", res::FractalizeDialog::kNewSequence),
-                    ItemAction("press", res::FractalizeDialog::kOk)});
-         return host::live::EditLiveEffect(host(), *doc_, live);
-       },
+       {ItemAction("press", res::FractalizeDialog::kNewSequence),
+        ItemAction("press", res::FractalizeDialog::kOk)},
        0, 3, 141.421f, true, 1},
       {"level 2 and NewSequence, then Cancel",
-       [this](Art& live, Art&) {
-         RunDialog({ItemAction("choose", res::FractalizeDialog::kLevel, "=1"),
-                    ItemAction("press", res::FractalizeDialog::kNewSequence),
-                    ItemAction("press", res::FractalizeDialog::kCancel)});
-         return host::live::EditLiveEffect(host(), *doc_, live);
-       },
+       {ItemAction("choose", res::FractalizeDialog::kLevel, "=1"),
+        ItemAction("press", res::FractalizeDialog::kNewSequence),
+        ItemAction("press", res::FractalizeDialog::kCancel)},
        kCanceledErr, 3, 141.421f, false, 1},
   };
   for (const Case& c : cases) {
@@ -140,7 +110,13 @@ TEST_F(LiveArt, EditsRenderAgainAndCancelKeepsEverything) {
     const int32_t seed = Seed(*live);
     const std::string before = host::art::DumpDocument(*doc_);
     host().user().FixTickCount(777);
-    EXPECT_EQ(c.result, c.edit(*live, *source));
+    if (c.dialog.empty()) {
+      doc_->MutablePath(*source).segments[1].p = {200, 0};
+      EXPECT_EQ(c.result, host::art::SendPluginGroupUpdates(host()));
+    } else {
+      RunDialog(c.dialog);
+      EXPECT_EQ(c.result, host::live::EditLiveEffect(host(), *doc_, *live));
+    }
     const auto anchors = test::Anchors(Result(*live));
     ASSERT_EQ(c.anchors, anchors.size());
     EXPECT_NEAR(c.lastH, anchors.back().h, 1e-3);
@@ -202,7 +178,7 @@ TEST_F(LiveArt, SvgKeepsEntriesAndSeedAndUpdateFollowsAnOutsideEdit) {
   EXPECT_EQ(4242, Seed(*again));
 }
 
-TEST(LiveDictionaryText, EveryEntryReadsBackBitForBit) {
+TEST(LiveDictionaryText, EntriesReadBackBitForBitAndDamagedTextsAreRefused) {
   Dictionary d;
   d.Set("int", std::numeric_limits<int32_t>::min());
   d.Set("big", std::numeric_limits<int32_t>::max());
@@ -218,9 +194,7 @@ TEST(LiveDictionaryText, EveryEntryReadsBackBitForBit) {
   two.Set("generator", int32_t(2));
   two.Set("genHeight", AIReal(-37.5f));
   EXPECT_EQ("genHeight=r:-37.5;generator=i:2", host::svg::EncodeDictionary(two));
-}
-
-TEST(LiveDictionaryText, DamagedTextsAreRefused) {
+  // Damaged texts are refused.
   for (const char* text : {"x", "a=i:", "a=i:1.5", "a=q:1", "=i:1", "a=s:%G1", "a=s:%4",
                            "a=i:1;a=i:2", "a=b:2", "a=r:1e", "a=i:99999999999"}) {
     EXPECT_FALSE(host::svg::DecodeDictionary(text)) << text;
