@@ -16,6 +16,15 @@ namespace {
 // references the test macros take.
 float FirstValue(const TransformParams& r) { return r.value[0]; }
 
+// The 164 x 164 preview at 80 %, centred.
+PreviewState CentredPreview() {
+  PreviewState s{};
+  s.rect = {1, 1, 165, 165};
+  s.centre = {83, 83};
+  CenterPreview(&s);
+  return s;
+}
+
 TEST(UndoHistory, SeventeenChangesUndoFifteenThenStop) {
   auto h = std::make_unique<UndoHistory>();
   ClearHistory(h.get());
@@ -77,10 +86,7 @@ TEST(PreviewZoom, StepsStopAtBothEndsAndRescaleTheScroll) {
 }
 
 TEST(PreviewZoom, PixelsAndOffsetsAreInverse) {
-  PreviewState s{};
-  s.rect = {1, 1, 165, 165};
-  s.centre = {83, 83};
-  CenterPreview(&s);
+  PreviewState s = CentredPreview();
   s.scroll = {4, -6};
   TransformParams p;
   ResetTransformParams(&p, kTwist);
@@ -105,10 +111,7 @@ struct RectZoom {
 class ZoomToRectCases : public ::testing::TestWithParam<RectZoom> {};
 TEST_P(ZoomToRectCases, PercentIndexAndCentring) {
   const RectZoom& c = GetParam();
-  PreviewState s{};
-  s.rect = {1, 1, 165, 165};
-  s.centre = {83, 83};
-  CenterPreview(&s);
+  PreviewState s = CentredPreview();
   ASSERT_TRUE(ZoomToRect(&s, c.dragged));
   EXPECT_EQ(c.percent, s.percent);
   EXPECT_EQ(c.index, s.zoomIndex);
@@ -130,10 +133,7 @@ INSTANTIATE_TEST_SUITE_P(
         RectZoom{{83, 83, 85, 85}, 6000, 23, {-60, -60}}));
 
 TEST(PreviewZoom, EmptyRectangleDoesNotZoomAndAClickZoomsAboutItself) {
-  PreviewState s{};
-  s.rect = {1, 1, 165, 165};
-  s.centre = {83, 83};
-  CenterPreview(&s);
+  PreviewState s = CentredPreview();
   EXPECT_FALSE(ZoomToRect(&s, {90, 40, 90, 80}));
   EXPECT_EQ(80, s.percent);
   // 40 pixels right of the centre at 80 % is 50 at 100 %: scrolled back 10.
