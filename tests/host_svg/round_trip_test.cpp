@@ -27,10 +27,25 @@ std::string ReadText(const fs::path& path) {
   return bytes;
 }
 
-std::string RoundTrip(const std::string& text, std::vector<std::string>* notes = nullptr) {
+// Imports text; the test fails when it cannot.
+auto Import(const std::string& text) {
   std::string error;
   auto imported = ImportSvg(text, &error);
   EXPECT_TRUE(imported) << error;
+  return imported;
+}
+
+// Both render at width; at most 0.5 % of the pixels differ by more than 24.
+void ExpectRendersAlike(const std::string& text, const std::string& out, int width) {
+  std::string error;
+  auto before = render::RenderSvg(text, width, &error);
+  auto after = render::RenderSvg(out, width, &error);
+  ASSERT_TRUE(before && after) << error;
+  EXPECT_LT(render::DifferentPixelFraction(*before, *after, 24), 0.005) << out;
+}
+
+std::string RoundTrip(const std::string& text, std::vector<std::string>* notes = nullptr) {
+  auto imported = Import(text);
   if (!imported) return "";
   if (notes) *notes = imported->notes;
   return ExportSvg(*imported->document, &imported->kept);
@@ -171,9 +186,8 @@ constexpr const char* kModelOnly = R"svg(<svg xmlns="http://www.w3.org/2000/svg"
 </svg>)svg";
 
 TEST(SvgRoundTrip, ModelContentComesBackInPageCoordinates) {
-  std::string error;
-  auto imported = ImportSvg(kModelOnly, &error);
-  ASSERT_TRUE(imported) << error;
+  auto imported = Import(kModelOnly);
+  ASSERT_TRUE(imported);
   EXPECT_TRUE(imported->notes.empty()) << imported->notes[0];
   art::Document& doc = *imported->document;
   ASSERT_EQ(1, doc.LayerCount());
@@ -235,9 +249,8 @@ TEST(SvgRoundTrip, ModelContentComesBackInPageCoordinates) {
   // The path without an id gets one; its fill was never set and stays unset.
   EXPECT_NE(std::string::npos, out.find(R"x(<path id="path1" d="M0,0 L5,5"/>)x")) << out;
   EXPECT_EQ(out, ExportSvg(doc, &imported->kept));
-  std::string error2;
-  auto again = ImportSvg(out, &error2);
-  ASSERT_TRUE(again) << error2;
+  auto again = Import(out);
+  ASSERT_TRUE(again);
   EXPECT_EQ(Canonical(out), Canonical(ExportSvg(*again->document, &again->kept)));
 }
 
@@ -290,9 +303,8 @@ TEST(SvgRoundTrip, UnrepresentableContentIsKeptAndReported) {
     <rect id="blurred" width="5" height="5" filter="url(#f)"/>
     <rect id="faded" width="5" height="5" opacity="0.5" fill-opacity="0.25"/>
   </svg>)svg";
-  std::string error;
-  auto imported = ImportSvg(text, &error);
-  ASSERT_TRUE(imported) << error;
+  auto imported = Import(text);
+  ASSERT_TRUE(imported);
   EXPECT_TRUE(imported->notes.empty());
   art::Document& doc = *imported->document;
   EXPECT_EQ(art::ArtKind::Opaque, doc.FindById("img")->kind());
@@ -311,8 +323,7 @@ TEST(SvgRoundTrip, ClipPathsBecomeClippingGroups) {
   const char* text = R"svg(<svg xmlns="http://www.w3.org/2000/svg" width="100" height="100">
     <clipPath id="cp"><circle cx="50" cy="50" r="20"/></clipPath>
     <rect id="clipped" width="100" height="100" fill="red" clip-path="url(#cp)"/></svg>)svg";
-  std::string error;
-  auto imported = ImportSvg(text, &error);
+  auto imported = Import(text);
   ASSERT_TRUE(imported);
   art::Art* rect = imported->document->FindById("clipped");
   ASSERT_TRUE(rect && rect->parent());
@@ -324,10 +335,7 @@ TEST(SvgRoundTrip, ClipPathsBecomeClippingGroups) {
   }
   EXPECT_EQ(1, clipMembers);
   std::string out = ExportSvg(*imported->document, &imported->kept);
-  auto before = render::RenderSvg(text, 100, &error);
-  auto after = render::RenderSvg(out, 100, &error);
-  ASSERT_TRUE(before && after);
-  EXPECT_LT(render::DifferentPixelFraction(*before, *after, 24), 0.005) << out;
+  ExpectRendersAlike(text, out, 100);
 }
 
 TEST(SvgRoundTrip, TextWithSpansAndTextPaths) {
@@ -335,8 +343,7 @@ TEST(SvgRoundTrip, TextWithSpansAndTextPaths) {
     <path id="track" d="M10 80 C60 10 140 10 190 80" fill="none" stroke="gray"/>
     <text id="t1" x="10" y="30" font-size="20" font-family="DejaVu Sans">Plain <tspan id="s" fill="red" font-weight="bold">bold</tspan></text>
     <text id="t2" font-size="12"><textPath xlink:href="#track" startOffset="10">along the curve</textPath></text></svg>)svg";
-  std::string error;
-  auto imported = ImportSvg(text, &error);
+  auto imported = Import(text);
   ASSERT_TRUE(imported);
   art::Art* t1 = imported->document->FindById("t1");
   ASSERT_TRUE(t1);
@@ -351,10 +358,7 @@ TEST(SvgRoundTrip, TextWithSpansAndTextPaths) {
   EXPECT_EQ(art::ArtKind::TextPath, t2->firstChild()->kind());
   EXPECT_EQ(10, t2->firstChild()->textPath().startOffset);
   std::string out = ExportSvg(*imported->document, &imported->kept);
-  auto before = render::RenderSvg(text, 200, &error);
-  auto after = render::RenderSvg(out, 200, &error);
-  ASSERT_TRUE(before && after);
-  EXPECT_LT(render::DifferentPixelFraction(*before, *after, 24), 0.005) << out;
+  ExpectRendersAlike(text, out, 200);
 }
 
 TEST(SvgRoundTrip, BadInputEndsInAnErrorOrAPartialDocument) {
@@ -415,9 +419,8 @@ TEST(SvgRoundTrip, BadInputEndsInAnErrorOrAPartialDocument) {
 TEST(SvgRoundTrip, InternalEntitiesAreExpandedAndHugeViewBoxesKeepTheirShapes) {
   const char* text = R"svg(<!DOCTYPE svg [<!ENTITY ns_svg "http://www.w3.org/2000/svg"><!ENTITY red "#ff0000">]>
 <svg xmlns="&ns_svg;" viewBox="0 0 1e12 1e12"><rect id="r" width="1e11" height="1e11" fill="&red;"/></svg>)svg";
-  std::string error;
-  auto imported = ImportSvg(text, &error);
-  ASSERT_TRUE(imported) << error;
+  auto imported = Import(text);
+  ASSERT_TRUE(imported);
   EXPECT_FALSE(imported->document->FindById("r"));  // beyond what the model holds
   std::string out = ExportSvg(*imported->document, &imported->kept);
   EXPECT_NE(std::string::npos, out.find(R"(<rect id="r" width="1e11" height="1e11" fill="#ff0000"/>)")) << out;

@@ -45,6 +45,15 @@ class TransformDialog : public test::Transform3DTest {
     return d.dialog().GetItem(id)->Value();
   }
   int Beeps() { return host().user().beeps(); }
+  // Runs the dialog on kind's factory values: act, then Cancel.
+  void Cancelled(int kind, const std::function<void(DialogDriver&)>& act) {
+    SetParameterBlock(test::KindRecord(kind));
+    agent_.act = [&](DialogDriver& d) {
+      act(d);
+      EXPECT_EQ("", d.Press(2));
+    };
+    EXPECT_EQ(kCanceledErr, GetParameters());
+  }
   FunctionAgent agent_;
 };
 
@@ -79,8 +88,7 @@ TEST_F(TransformDialog, OkKeepsTheValuesAndGoResumes) {
 }
 
 TEST_F(TransformDialog, AnotherKindAndBackRestoresTheFirstKindsValues) {
-  SetParameterBlock(test::KindRecord(kArc));
-  agent_.act = [&](DialogDriver& d) {
+  Cancelled(kArc, [&](DialogDriver& d) {
     EXPECT_EQ("", d.SetValue(8, 77));
     EXPECT_EQ("", d.Choose(5, kSphere));
     EXPECT_EQ(360.0, ValueOf(d, 8));
@@ -88,14 +96,11 @@ TEST_F(TransformDialog, AnotherKindAndBackRestoresTheFirstKindsValues) {
     EXPECT_EQ("", d.Choose(5, kArc));
     EXPECT_EQ(77.0, ValueOf(d, 8));
     EXPECT_FALSE(d.dialog().GetItem(20)->visible);  // Arc has two rows
-    EXPECT_EQ("", d.Press(2));
-  };
-  EXPECT_EQ(kCanceledErr, GetParameters());
+  });
 }
 
 TEST_F(TransformDialog, SeventeenChangesUndoFifteenThenBeep) {
-  SetParameterBlock(test::KindRecord(kTwist));
-  agent_.act = [&](DialogDriver& d) {
+  Cancelled(kTwist, [&](DialogDriver& d) {
     for (int i = 1; i <= 17; ++i) EXPECT_EQ("", d.SetValue(8, i));
     const int beeps = Beeps();
     for (int i = 0; i < 15; ++i) EXPECT_EQ("", d.Press(29));
@@ -105,14 +110,11 @@ TEST_F(TransformDialog, SeventeenChangesUndoFifteenThenBeep) {
     EXPECT_EQ(beeps + 1, Beeps());
     EXPECT_EQ("", d.Press(30));  // redo
     EXPECT_EQ(3.0, ValueOf(d, 8));
-    EXPECT_EQ("", d.Press(2));
-  };
-  EXPECT_EQ(kCanceledErr, GetParameters());
+  });
 }
 
 TEST_F(TransformDialog, ZoomBeepsAtBothEnds) {
-  SetParameterBlock(test::KindRecord(kTwist));
-  agent_.act = [&](DialogDriver& d) {
+  Cancelled(kTwist, [&](DialogDriver& d) {
     int beeps = Beeps();
     for (int i = 0; i < 17; ++i) EXPECT_EQ("", d.Press(25));  // 80 -> 6000
     EXPECT_EQ(beeps, Beeps());
@@ -123,27 +125,21 @@ TEST_F(TransformDialog, ZoomBeepsAtBothEnds) {
     beeps = Beeps();
     EXPECT_EQ("", d.Press(26));
     EXPECT_EQ(beeps + 1, Beeps());
-    EXPECT_EQ("", d.Press(2));
-  };
-  EXPECT_EQ(kCanceledErr, GetParameters());
+  });
 }
 
 TEST_F(TransformDialog, ARotationDraggedPast360JumpsToZero) {
-  SetParameterBlock(test::KindRecord(kTwist));
-  agent_.act = [&](DialogDriver& d) {
+  Cancelled(kTwist, [&](DialogDriver& d) {
     EXPECT_EQ("", d.SetValue(47, 350));
     EXPECT_EQ("", d.Drag(3, {{80, 40}, {80, 50}}));
     EXPECT_EQ(360.0, ValueOf(d, 47));
     EXPECT_EQ("", d.Drag(3, {{80, 40}, {80, 45}}));
     EXPECT_EQ(0.0, ValueOf(d, 47));
-    EXPECT_EQ("", d.Press(2));
-  };
-  EXPECT_EQ(kCanceledErr, GetParameters());
+  });
 }
 
 TEST_F(TransformDialog, BeforeModeDisablesTheCursorExceptForSimpleRotation) {
-  SetParameterBlock(test::KindRecord(kSphere));
-  agent_.act = [&](DialogDriver& d) {
+  Cancelled(kSphere, [&](DialogDriver& d) {
     EXPECT_TRUE(d.dialog().GetItem(65)->enabled);
     EXPECT_EQ("", d.Press(32));
     EXPECT_FALSE(d.dialog().GetItem(65)->enabled);
@@ -152,22 +148,17 @@ TEST_F(TransformDialog, BeforeModeDisablesTheCursorExceptForSimpleRotation) {
     EXPECT_TRUE(d.dialog().GetItem(65)->enabled);
     EXPECT_FALSE(d.dialog().GetItem(32)->enabled);
     EXPECT_FALSE(d.dialog().GetItem(47)->enabled);
-    EXPECT_EQ("", d.Press(2));
-  };
-  EXPECT_EQ(kCanceledErr, GetParameters());
+  });
 }
 
 TEST_F(TransformDialog, SphereWithTheCursorAtTheCentreWarns) {
-  SetParameterBlock(test::KindRecord(kSphere));
-  agent_.act = [&](DialogDriver& d) {
+  Cancelled(kSphere, [&](DialogDriver& d) {
     EXPECT_EQ("Digits of calculated result overflows because the radius is "
               "equal to 0 or other reasons.",
               d.dialog().GetItem(3)->Text());
     EXPECT_EQ("", d.SetValue(65, 30));
     EXPECT_EQ("", d.dialog().GetItem(3)->Text());
-    EXPECT_EQ("", d.Press(2));
-  };
-  EXPECT_EQ(kCanceledErr, GetParameters());
+  });
 }
 
 TEST_F(TransformDialog, EveryAllocationFailureBeforeTheDialogIsReported) {
@@ -212,8 +203,7 @@ class CtrlZoomCases : public TransformDialog,
                       public ::testing::WithParamInterface<CtrlZoom> {};
 TEST_P(CtrlZoomCases, ZoomIndexReached) {
   const CtrlZoom& c = GetParam();
-  SetParameterBlock(test::KindRecord(kTwist));
-  agent_.act = [&](DialogDriver& d) {
+  Cancelled(kTwist, [&](DialogDriver& d) {
     EXPECT_EQ("", d.Drag(3, c.drag, c.modifiers));
     const int beeps = Beeps();
     int presses = 0;
@@ -222,9 +212,7 @@ TEST_P(CtrlZoomCases, ZoomIndexReached) {
       ++presses;
     }
     EXPECT_EQ(c.stepsLeft, presses - 1);
-    EXPECT_EQ("", d.Press(2));
-  };
-  EXPECT_EQ(kCanceledErr, GetParameters());
+  });
 }
 constexpr uint32_t kCtrl = kADMMenuKeyModifier;
 INSTANTIATE_TEST_SUITE_P(
@@ -236,8 +224,7 @@ INSTANTIATE_TEST_SUITE_P(
         CtrlZoom{{{83, 83}, {85, 85}}, kCtrl, 0}));              // 6000 %
 
 TEST_F(TransformDialog, ScrollButtonMovesThePreviewWithTheMouse) {
-  SetParameterBlock(test::KindRecord(kTwist));
-  agent_.act = [&](DialogDriver& d) {
+  Cancelled(kTwist, [&](DialogDriver& d) {
     const auto before = PreviewPixels(d);
     EXPECT_EQ("", d.Drag(27, {{5, 5}, {9, 7}, {15, 10}}));
     const auto after = PreviewPixels(d);
@@ -252,17 +239,14 @@ TEST_F(TransformDialog, ScrollButtonMovesThePreviewWithTheMouse) {
       }
     EXPECT_GT(drawn, 100);
     EXPECT_NE(before, after);
-    EXPECT_EQ("", d.Press(2));
-  };
-  EXPECT_EQ(kCanceledErr, GetParameters());
+  });
 }
 
 // Turning the object with the mouse, resting on the way so that the preview
 // is recomputed in slices under the exclusive-or guide, ends with the same
 // picture as typing the angle.
 TEST_F(TransformDialog, ARotationDraggedWithRestsLooksLikeTheTypedAngle) {
-  SetParameterBlock(test::KindRecord(kTwist));
-  agent_.act = [&](DialogDriver& d) {
+  Cancelled(kTwist, [&](DialogDriver& d) {
     EXPECT_EQ("", d.Drag(3, {{80, 80}, {90, 80}, {90, 80}, {100, 81},
                               {100, 81}, {100, 81}}));
     EXPECT_EQ(20.0, ValueOf(d, 51));
@@ -271,9 +255,7 @@ TEST_F(TransformDialog, ARotationDraggedWithRestsLooksLikeTheTypedAngle) {
     EXPECT_NE(dragged, PreviewPixels(d));
     EXPECT_EQ("", d.SetValue(51, 20));
     EXPECT_EQ(dragged, PreviewPixels(d));
-    EXPECT_EQ("", d.Press(2));
-  };
-  EXPECT_EQ(kCanceledErr, GetParameters());
+  });
 }
 
 }  // namespace

@@ -16,6 +16,15 @@ namespace {
 // references the test macros take.
 float FirstValue(const TransformParams& r) { return r.value[0]; }
 
+// The 164 x 164 preview at 80 %, centred.
+PreviewState CentredPreview() {
+  PreviewState s{};
+  s.rect = {1, 1, 165, 165};
+  s.centre = {83, 83};
+  CenterPreview(&s);
+  return s;
+}
+
 TEST(UndoHistory, SeventeenChangesUndoFifteenThenStop) {
   auto h = std::make_unique<UndoHistory>();
   ClearHistory(h.get());
@@ -77,10 +86,7 @@ TEST(PreviewZoom, StepsStopAtBothEndsAndRescaleTheScroll) {
 }
 
 TEST(PreviewZoom, PixelsAndOffsetsAreInverse) {
-  PreviewState s{};
-  s.rect = {1, 1, 165, 165};
-  s.centre = {83, 83};
-  CenterPreview(&s);
+  PreviewState s = CentredPreview();
   s.scroll = {4, -6};
   TransformParams p;
   ResetTransformParams(&p, kTwist);
@@ -102,38 +108,30 @@ struct RectZoom {
   int32_t percent, index;  // index: first table entry above the percent
   ASPoint scroll;
 };
-class ZoomToRectCases : public ::testing::TestWithParam<RectZoom> {};
-TEST_P(ZoomToRectCases, PercentIndexAndCentring) {
-  const RectZoom& c = GetParam();
-  PreviewState s{};
-  s.rect = {1, 1, 165, 165};
-  s.centre = {83, 83};
-  CenterPreview(&s);
-  ASSERT_TRUE(ZoomToRect(&s, c.dragged));
-  EXPECT_EQ(c.percent, s.percent);
-  EXPECT_EQ(c.index, s.zoomIndex);
-  EXPECT_EQ(80, s.previousPercent);
-  EXPECT_EQ(c.scroll.h, s.scroll.h);
-  EXPECT_EQ(c.scroll.v, s.scroll.v);
+TEST(PreviewZoom, ZoomToRectPercentIndexAndCentring) {
+  for (const RectZoom& c : {
+           // Square about the centre: 164 / 41 x 80 % = 320 %, index of 400 %.
+           RectZoom{{63, 63, 104, 104}, 320, 11, {0, 0}},
+           // Wider than high: widths count, 164 / 82 x 80 % = 160 %.
+           RectZoom{{42, 83, 124, 124}, 160, 9, {0, -40}},
+           // Dragged right to left, centred 20 pixels right of and below the
+           // centre.
+           RectZoom{{124, 83, 83, 124}, 320, 11, {-80, -80}},
+           // Tiny: capped at 6000 %, no entry above it: the last index.
+           RectZoom{{83, 83, 85, 85}, 6000, 23, {-60, -60}}}) {
+    SCOPED_TRACE(c.percent);
+    PreviewState s = CentredPreview();
+    ASSERT_TRUE(ZoomToRect(&s, c.dragged));
+    EXPECT_EQ(c.percent, s.percent);
+    EXPECT_EQ(c.index, s.zoomIndex);
+    EXPECT_EQ(80, s.previousPercent);
+    EXPECT_EQ(c.scroll.h, s.scroll.h);
+    EXPECT_EQ(c.scroll.v, s.scroll.v);
+  }
 }
-INSTANTIATE_TEST_SUITE_P(
-    PreviewZoom, ZoomToRectCases,
-    ::testing::Values(
-        // Square about the centre: 164 / 41 x 80 % = 320 %, index of 400 %.
-        RectZoom{{63, 63, 104, 104}, 320, 11, {0, 0}},
-        // Wider than high: widths count, 164 / 82 x 80 % = 160 %.
-        RectZoom{{42, 83, 124, 124}, 160, 9, {0, -40}},
-        // Dragged right to left, centred 20 pixels right of and below the
-        // centre.
-        RectZoom{{124, 83, 83, 124}, 320, 11, {-80, -80}},
-        // Tiny: capped at 6000 %, no entry above it: the last index.
-        RectZoom{{83, 83, 85, 85}, 6000, 23, {-60, -60}}));
 
 TEST(PreviewZoom, EmptyRectangleDoesNotZoomAndAClickZoomsAboutItself) {
-  PreviewState s{};
-  s.rect = {1, 1, 165, 165};
-  s.centre = {83, 83};
-  CenterPreview(&s);
+  PreviewState s = CentredPreview();
   EXPECT_FALSE(ZoomToRect(&s, {90, 40, 90, 80}));
   EXPECT_EQ(80, s.percent);
   // 40 pixels right of the centre at 80 % is 50 at 100 %: scrolled back 10.
@@ -152,27 +150,25 @@ struct LineCase {
   ASPoint from, to;
   int painted;  // pixels
 };
-class BitmapLines : public ::testing::TestWithParam<LineCase> {};
-TEST_P(BitmapLines, PaintedOnceAndErasedByExclusiveOr) {
-  const LineCase& c = GetParam();
-  std::vector<uint8_t> pixels(20 * 10, kPathInk);
-  PreviewBitmap b{20, 10, {5, 5}, pixels.data()};
-  BitmapLine(&b, c.from, c.to, kGuideInk, true);
-  int changed = 0;
-  for (uint8_t v : pixels) changed += v != kPathInk;
-  EXPECT_EQ(c.painted, changed);
-  BitmapLine(&b, c.from, c.to, kGuideInk, true);
-  for (uint8_t v : pixels) ASSERT_EQ(kPathInk, v);
+TEST(PreviewBitmap, LinesPaintedOnceAndErasedByExclusiveOr) {
+  for (const LineCase& c : {
+           LineCase{{5, 5}, {15, 5}, 10},    // the end point is not painted
+           LineCase{{5, 5}, {5, 5}, 0},      // nor is a line of no length
+           LineCase{{6, 6}, {12, 9}, 6},     // slanted: one pixel per column
+           LineCase{{0, 7}, {100, 7}, 20},   // clipped: the whole row
+           LineCase{{-1000000, 5}, {1000000, 14}, 20},
+           LineCase{{0, 0}, {4, 40}, 0}}) {  // outside
+    SCOPED_TRACE(testing::Message() << c.from.h << "," << c.from.v << " " << c.to.h);
+    std::vector<uint8_t> pixels(20 * 10, kPathInk);
+    PreviewBitmap b{20, 10, {5, 5}, pixels.data()};
+    BitmapLine(&b, c.from, c.to, kGuideInk, true);
+    int changed = 0;
+    for (uint8_t v : pixels) changed += v != kPathInk;
+    EXPECT_EQ(c.painted, changed);
+    BitmapLine(&b, c.from, c.to, kGuideInk, true);
+    for (uint8_t v : pixels) ASSERT_EQ(kPathInk, v);
+  }
 }
-INSTANTIATE_TEST_SUITE_P(
-    PreviewBitmap, BitmapLines,
-    ::testing::Values(
-        LineCase{{5, 5}, {15, 5}, 10},    // the end point is not painted
-        LineCase{{5, 5}, {5, 5}, 0},      // nor is a line of no length
-        LineCase{{6, 6}, {12, 9}, 6},     // slanted: one pixel per column
-        LineCase{{0, 7}, {100, 7}, 20},   // clipped: the whole row
-        LineCase{{-1000000, 5}, {1000000, 14}, 20},
-        LineCase{{0, 0}, {4, 40}, 0}));   // outside
 
 TEST(PreviewBitmap, JoinedLinesMeetWithoutCancelling) {
   std::vector<uint8_t> pixels(20 * 10, kBackgroundInk);

@@ -1,8 +1,8 @@
-// The twelve deformations: set-up values and the mapping of single points,
-// with the exact constants of each kind.
+// The twelve deformations: set-up values and known points with their images.
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 #include "filters/kinds3d.h"
 #include "geometry/projection.h"
@@ -11,6 +11,9 @@ namespace vx {
 namespace {
 
 constexpr AIRealRect kBounds{0.0f, 50.0f, 100.0f, 0.0f};  // W 100, H 50
+constexpr float kSkip = std::numeric_limits<float>::quiet_NaN();
+constexpr float kExact = -1.0f;  // EXPECT_EQ
+constexpr float kUlps = 0.0f;    // EXPECT_FLOAT_EQ
 
 TransformParams Record(int kind, float cursorH = 0.0f, float cursorV = 0.0f,
                        const AIRealRect& bounds = kBounds) {
@@ -31,113 +34,124 @@ Point3 Map(const TransformParams& p, Point3 v, ASErr* err = nullptr) {
 
 float AngleOf(const Point3& v) { return std::atan2(v.y, v.x); }
 
-TEST(Kinds3D, TwistZeroWithoutRotationsIsIdentity) {
-  TransformParams p = Record(kTwist);
-  p.value[0] = 0.0f;
-  ASSERT_EQ(kNoErr, SetUpKind(&p));
-  for (float x : {-50.0f, -10.0f, 0.0f, 33.0f, 50.0f})
-    for (float y : {-25.0f, 0.0f, 12.5f}) {
-      const Point3 v = Map(p, {x, y, 0.0f});
-      EXPECT_EQ(x, v.x);
-      EXPECT_EQ(y, v.y);
-      EXPECT_EQ(0.0f, v.z);
-    }
+void Check(float want, float got, float tol, const char* what) {
+  if (std::isnan(want)) return;
+  if (tol == kExact) EXPECT_EQ(want, got) << what;
+  else if (tol == kUlps) EXPECT_FLOAT_EQ(want, got) << what;
+  else EXPECT_NEAR(want, got, tol) << what;
 }
 
-TEST(Kinds3D, TwistTurnsTheRightEdgeByTheAngle) {
-  TransformParams p = Record(kTwist);
-  p.value[0] = 90.0f;
-  SetUpKind(&p);
-  const Point3 left = Map(p, {-50.0f, 10.0f, 0.0f});
-  EXPECT_FLOAT_EQ(10.0f, left.y);
-  const Point3 right = Map(p, {50.0f, 10.0f, 0.0f});
-  EXPECT_NEAR(0.0f, right.y, 1e-5);
-  EXPECT_NEAR(10.0f, right.z, 1e-5);
+void NoPostTurn(TransformParams* p) {
+  p->postRotation[1] = 0.0f;
+  UpdateRotations(p);
 }
 
-TEST(Kinds3D, ArcFollowsTheFormulaAndBendsTheOtherWayWithTheCursorAbove) {
+// Known points and their images; kSkip leaves a coordinate unchecked.
+struct PointRow {
+  const char* name;
+  int kind;
+  float h, v;
+  void (*tweak)(TransformParams*);
+  Point3 in, out;
+  Point3 tol;  // per coordinate: kExact, kUlps or an absolute bound
+};
+
+TEST(Kinds3D, KnownPointsAndTheirImages) {
+  const auto twist0 = [](TransformParams* p) { p->value[0] = 0.0f; };
+  const auto twist90 = [](TransformParams* p) { p->value[0] = 90.0f; };
+  const auto vOnly = [](TransformParams* p) { p->value[2] = 0.0f; };
+  const auto hOnly = [](TransformParams* p) { p->value[0] = 0.0f; };
+  const auto cone = [](TransformParams* p) {
+    p->preRotation[0] = 0.0f;
+    p->value[1] = 50.0f;
+    NoPostTurn(p);
+  };
+  constexpr float E = kExact, U = kUlps, S = kSkip;
+  const Point3 exact{E, E, E}, ulps{U, U, U};
+  const PointRow rows[] = {
+      {"twist 0 keeps points", kTwist, 0, 0, twist0, {-50, -25, 0}, {-50, -25, 0}, exact},
+      {"twist 0 keeps points", kTwist, 0, 0, twist0, {33, 12.5f, 0}, {33, 12.5f, 0}, exact},
+      {"twist 0 keeps points", kTwist, 0, 0, twist0, {0, 0, 0}, {0, 0, 0}, exact},
+      {"twist left edge", kTwist, 0, 0, twist90, {-50, 10, 0}, {S, 10, S}, ulps},
+      {"twist right edge turns 90", kTwist, 0, 0, twist90, {50, 10, 0}, {S, 0, 10}, {0, 1e-5f, 1e-5f}},
+      // a = 120 deg x 25 / 100 = 30 deg, r = y = 10: (cos 60, sin 60) r.
+      {"arc, cursor below", kArc, 0, -0.2f, nullptr, {25, 10, 0}, {5, 8.660254f, S}, ulps},
+      {"arc, cursor above", kArc, 0, 0.2f, nullptr, {25, 10, 0}, {-5, S, S}, ulps},
+      // Amplitude 20 % of the width (vertical) or of the height (horizontal).
+      {"wave v only", kWaveHV, 0, 0, vOnly, {-12.5f, 6.25f, 0}, {-12.5f, -0.8210678f, S}, {E, 1e-5f, 0}},
+      {"wave v only", kWaveHV, 0, 0, vOnly, {20, -20, 0}, {20, -10.489435f, S}, {E, 1e-5f, 0}},
+      {"wave h only", kWaveHV, 0, 0, hOnly, {-12.5f, 6.25f, 0}, {-16.035534f, 6.25f, S}, {1e-5f, E, 0}},
+      {"wave h only", kWaveHV, 0, 0, hOnly, {20, -20, 0}, {22.938926f, -20, S}, {1e-5f, E, 0}},
+      {"wave z moves depth only", kWaveZ, 0, 0, nullptr, {12, -7, 0}, {12, -7, S}, exact},
+      {"radial moves depth only", kWaveRadial, 0, 0, nullptr, {12, -7, 0}, {12, -7, S}, exact},
+      // cos 0 at the centre: 20 % of the half diagonal hypot(50, 25), halved.
+      {"radial centre", kWaveRadial, 0, 0, nullptr, {0, 0, 0}, {S, S, 5.5901699f}, ulps},
+      {"sphere centre on the equator", kSphere, 0.3f, 0.4f, nullptr, {0, 0, 0}, {36.055513f, 0, 0}, {U, E, E}},
+      {"torus outer side R1 + R2", kTorus, 0.2f, 0.8f, nullptr, {0, 0, 0}, {60, S, S}, ulps},
+      // A quarter turn of 50 x 1/(2 pi) per unit along the axis.
+      {"screw sinks", kScrew, 0, -0.1f, NoPostTurn, {0, 10, 0}, {0, S, -12.5f}, {1e-5f, 0, U}},
+      {"cone halves the radius", kCylinderCone, 0, 0, cone, {0, 10, 0}, {0, 5, S}, {1e-5f, U, 0}},
+  };
+  for (const PointRow& r : rows) {
+    TransformParams p = Record(r.kind, r.h, r.v);
+    if (r.tweak) r.tweak(&p);
+    ASSERT_EQ(kNoErr, SetUpKind(&p)) << r.name;
+    const Point3 got = Map(p, r.in);
+    Check(r.out.x, got.x, r.tol.x, r.name);
+    Check(r.out.y, got.y, r.tol.y, r.name);
+    Check(r.out.z, got.z, r.tol.z, r.name);
+  }
+}
+
+// Set-up values after SetUpKind.
+TEST(Kinds3D, SetUpValues) {
+  struct Row {
+    int kind;
+    float h, v, value1;
+    float TransformParams::*field;
+    float want;
+  };
+  const float kKeep = kSkip;
+  for (const Row& r : {
+           Row{kArc, -0.1f, 0, 100, &TransformParams::radiusGain, 50},  // 100 % of H
+           Row{kArc, 0.1f, 0, 100, &TransformParams::radiusGain, -50},
+           Row{kSphere, 0.3f, 0.4f, kKeep, &TransformParams::R, 36.055513f},
+           Row{kSphere, 0.3f, 0.4f, kKeep, &TransformParams::circumference, 226.54346f},
+           Row{kTorus, 0.2f, 0.8f, kKeep, &TransformParams::R1, 40},
+           Row{kTorus, 0.2f, 0.8f, kKeep, &TransformParams::R2, 20},
+           Row{kSpiral, 0.2f, 0.8f, kKeep, &TransformParams::zGain, 80},  // 2 R2 x 200 %
+           Row{kTwist, 0, 0, kKeep, &TransformParams::perspectiveDistance, 559.01699f},
+       }) {
+    TransformParams p = Record(r.kind, r.h, r.v);
+    if (!std::isnan(r.value1)) p.value[1] = r.value1;
+    SetUpKind(&p);
+    EXPECT_FLOAT_EQ(r.want, p.*r.field) << r.kind;
+  }
+}
+
+TEST(Kinds3D, ArcAngleSignFollowsTheCursor) {
   TransformParams below = Record(kArc, 0.0f, -0.2f);
   TransformParams above = Record(kArc, 0.0f, 0.2f);
   SetUpKind(&below);
   SetUpKind(&above);
   EXPECT_EQ(below.angle, -above.signedAngle);
-  const Point3 b = Map(below, {25.0f, 10.0f, 0.0f});
-  const Point3 a = Map(above, {25.0f, 10.0f, 0.0f});
-  // x = cos(pi/2 - a) r, a = 120 deg * 25 / 100, r = y.
-  const float angle = 120.0f * 0.017453292f * 25.0f / 100.0f;
-  EXPECT_FLOAT_EQ(std::cos(1.5707964f - angle) * 10.0f, b.x);
-  EXPECT_FLOAT_EQ(std::sin(1.5707964f - angle) * 10.0f, b.y);
-  EXPECT_GT(b.x, 0.0f);
-  EXPECT_LT(a.x, 0.0f);
-  EXPECT_FLOAT_EQ(-b.x, a.x);
 }
 
-TEST(Kinds3D, ArcRadiusGrowsPerTurnAndItsSignFollowsTheCursor) {
-  TransformParams p = Record(kArc, -0.1f, 0.0f);
-  p.value[1] = 100.0f;
-  SetUpKind(&p);
-  EXPECT_FLOAT_EQ(50.0f, p.radiusGain);  // 100 % of the height
-  TransformParams right = Record(kArc, 0.1f, 0.0f);
-  right.value[1] = 100.0f;
-  SetUpKind(&right);
-  EXPECT_FLOAT_EQ(-50.0f, right.radiusGain);
-}
-
-// Twirl: the turn at the centre and at the half diagonal for each cycle.
-struct TwirlCase {
-  float cycle;
-  float centreTurn;  // in units of the angle
-};
-class TwirlCycles : public ::testing::TestWithParam<TwirlCase> {};
-TEST_P(TwirlCycles, CentreAndEdge) {
-  TransformParams p = Record(kTwirl);
-  p.value[0] = 40.0f;
-  p.value[1] = GetParam().cycle;
-  SetUpKind(&p);
-  const float angle = 40.0f * 0.017453292f;
-  const Point3 nearCentre = Map(p, {1e-3f, 0.0f, 0.0f});
-  EXPECT_NEAR(GetParam().centreTurn * angle, AngleOf(nearCentre), 1e-4);
-  const float s = p.halfDiagonal;
-  const Point3 edge = Map(p, {s, 0.0f, 0.0f});
-  EXPECT_NEAR(0.0f, AngleOf(edge), 1e-5);
-  EXPECT_NEAR(s, std::hypot(edge.x, edge.y), 1e-3);
-}
-INSTANTIATE_TEST_SUITE_P(Kinds3D, TwirlCycles,
-                         ::testing::Values(TwirlCase{1, -1}, TwirlCase{2, 0},
-                                           TwirlCase{3, -1}, TwirlCase{4, 0}));
-
-TEST(Kinds3D, WaveHVWithOneAmplitudeZeroMovesOneWayOnly) {
-  TransformParams vOnly = Record(kWaveHV);
-  vOnly.value[2] = 0.0f;
-  SetUpKind(&vOnly);
-  TransformParams hOnly = Record(kWaveHV);
-  hOnly.value[0] = 0.0f;
-  SetUpKind(&hOnly);
-  for (float x : {-40.0f, -12.5f, 20.0f})
-    for (float y : {-20.0f, 6.25f}) {
-      const Point3 a = Map(vOnly, {x, y, 0.0f});
-      EXPECT_EQ(x, a.x);
-      EXPECT_NEAR(y + std::sin(6.2831855f * x / 100.0f) * 20.0f * 0.5f, a.y,
-                  1e-5);  // amplitude 20 % of the width
-      const Point3 b = Map(hOnly, {x, y, 0.0f});
-      EXPECT_EQ(y, b.y);
-      EXPECT_NEAR(x - std::sin(6.2831855f * y / 50.0f) * 10.0f * 0.5f, b.x,
-                  1e-5);  // 20 % of the height
-    }
-}
-
-TEST(Kinds3D, WaveZAndRadialOnlyMoveDepth) {
-  for (int kind : {kWaveZ, kWaveRadial}) {
-    TransformParams p = Record(kind);
+// Twirl: the turn at the centre (in units of the angle) and at the half diagonal.
+TEST(Kinds3D, TwirlCycles) {
+  for (const auto& [cycle, centreTurn] :
+       {std::pair{1.0f, -1.0f}, {2.0f, 0.0f}, {3.0f, -1.0f}, {4.0f, 0.0f}}) {
+    TransformParams p = Record(kTwirl);
+    p.value[0] = 40.0f;
+    p.value[1] = cycle;
     SetUpKind(&p);
-    const Point3 v = Map(p, {12.0f, -7.0f, 0.0f});
-    EXPECT_EQ(12.0f, v.x) << kind;
-    EXPECT_EQ(-7.0f, v.y) << kind;
+    const float angle = 40.0f * 0.017453292f;
+    EXPECT_NEAR(centreTurn * angle, AngleOf(Map(p, {1e-3f, 0, 0})), 1e-4) << cycle;
+    const float s = p.halfDiagonal;
+    const Point3 edge = Map(p, {s, 0.0f, 0.0f});
+    EXPECT_NEAR(0.0f, AngleOf(edge), 1e-5) << cycle;
+    EXPECT_NEAR(s, std::hypot(edge.x, edge.y), 1e-3) << cycle;
   }
-  TransformParams r = Record(kWaveRadial);
-  SetUpKind(&r);
-  const Point3 c = Map(r, {0.0f, 0.0f, 0.0f});
-  EXPECT_FLOAT_EQ(r.halfDiagonal * 0.2f * 0.5f, c.z);  // cos 0 at the centre
 }
 
 TEST(Kinds3D, ZeroRadiusSetUps) {
@@ -156,63 +170,17 @@ TEST(Kinds3D, ZeroRadiusSetUps) {
   }
 }
 
-TEST(Kinds3D, SphereCentreLiesOnTheEquator) {
-  TransformParams p = Record(kSphere, 0.3f, 0.4f);  // R = hypot(30, 20)
-  SetUpKind(&p);
-  const float r = std::hypot(30.0f, 20.0f);
-  EXPECT_FLOAT_EQ(r, p.R);
-  EXPECT_FLOAT_EQ(r * 3.1415927f + r * 3.1415927f, p.circumference);
-  const Point3 v = Map(p, {0.0f, 0.0f, 0.0f});
-  EXPECT_FLOAT_EQ(r, v.x);
-  EXPECT_EQ(0.0f, v.y);
-  EXPECT_EQ(0.0f, v.z);
-}
-
-TEST(Kinds3D, TorusOuterAndInnerSides) {
-  TransformParams p = Record(kTorus, 0.2f, 0.8f);  // R2 = 20, R1 = 40
-  SetUpKind(&p);
-  EXPECT_FLOAT_EQ(40.0f, p.R1);
-  EXPECT_FLOAT_EQ(20.0f, p.R2);
-  const Point3 outer = Map(p, {0.0f, 0.0f, 0.0f});
-  EXPECT_FLOAT_EQ(60.0f, outer.x);
-  // y1 = scaleY y = half: the inner equator, rho = R1 - R2.
+TEST(Kinds3D, TorusInnerSideAndSpiralRise) {
+  TransformParams t = Record(kTorus, 0.2f, 0.8f);  // R2 = 20, R1 = 40
+  SetUpKind(&t);
+  // scaleY y = half the small circumference: the inner equator, R1 - R2.
   const float half = 20.0f * 6.2831855f * 0.5f;
-  const Point3 inner = Map(p, {0.0f, half / p.scaleY, 0.0f});
-  EXPECT_NEAR(20.0f, inner.x, 1e-3);
-}
-
-TEST(Kinds3D, SpiralRisesByZGainPerTurn) {
-  TransformParams p = Record(kSpiral, 0.2f, 0.8f);
-  p.postRotation[1] = 0.0f;
-  UpdateRotations(&p);
-  SetUpKind(&p);
-  EXPECT_FLOAT_EQ(40.0f * 2.0f, p.zGain);  // (R2 + R2) x 200 %
-  const float x = 20.0f;
-  const float turns = p.scaleX * x / p.circumference;
-  const Point3 v = Map(p, {x, 0.0f, 0.0f});
-  EXPECT_FLOAT_EQ(-turns * p.zGain, v.z);
-}
-
-TEST(Kinds3D, ScrewSinksAlongZ) {
-  TransformParams p = Record(kScrew, 0.0f, -0.1f);
-  p.postRotation[1] = 0.0f;
-  UpdateRotations(&p);
-  SetUpKind(&p);
-  const Point3 v = Map(p, {0.0f, 10.0f, 0.0f});
-  EXPECT_NEAR(0.0f, v.x, 1e-5);
-  EXPECT_FLOAT_EQ(-1.5707964f * 0.15915494f * 50.0f, v.z);
-}
-
-TEST(Kinds3D, CylinderConeScalesTheRadius) {
-  TransformParams p = Record(kCylinderCone);
-  p.preRotation[0] = 0.0f;
-  p.postRotation[1] = 0.0f;
-  p.value[1] = 50.0f;
-  UpdateRotations(&p);
-  SetUpKind(&p);
-  const Point3 v = Map(p, {0.0f, 10.0f, 0.0f});
-  EXPECT_NEAR(0.0f, v.x, 1e-5);
-  EXPECT_FLOAT_EQ(5.0f, v.y);
+  EXPECT_NEAR(20.0f, Map(t, {0.0f, half / t.scaleY, 0.0f}).x, 1e-3);
+  TransformParams s = Record(kSpiral, 0.2f, 0.8f);
+  NoPostTurn(&s);
+  SetUpKind(&s);
+  const float turns = s.scaleX * 20.0f / s.circumference;
+  EXPECT_FLOAT_EQ(-turns * s.zGain, Map(s, {20.0f, 0.0f, 0.0f}).z);
 }
 
 TEST(Kinds3D, GuardedOperationsOverflowOnAZeroWidth) {
@@ -257,9 +225,8 @@ TEST(Kinds3D, SimpleRotationTurnsAboutTheCursor) {
   EXPECT_EQ(p.mapper, out.mapper);
 }
 
-TEST(Kinds3D, PerspectiveDistanceFollowsThePercent) {
+TEST(Kinds3D, ZeroPerspectiveHasNoFiniteDistance) {
   TransformParams p = Record(kTwist);
-  EXPECT_FLOAT_EQ(std::hypot(50.0f, 25.0f) / 0.1f, p.perspectiveDistance);
   p.perspective = 0.0f;
   UpdatePerspectiveDistance(&p);
   EXPECT_FALSE(std::fabs(p.perspectiveDistance) < kFloatLimit);
