@@ -86,7 +86,7 @@ TEST_F(BorderUpdateTest, ArcZeroWithFourStepsShadesFromStrokeToFillAndReverseThe
   for (int reverse : {0, 1}) {
     SCOPED_TRACE(reverse);
     const AIColor white = Gray(1);
-    Art* square = StrokedSquare(4, Gray(0), &white);
+    StrokedSquare(4, Gray(0), &white);
     BorderPGParams p = Params(3, 4);
     p.reverse = reverse;
     ApplyBorder(p);
@@ -98,13 +98,8 @@ TEST_F(BorderUpdateTest, ArcZeroWithFourStepsShadesFromStrokeToFillAndReverseThe
       // Blend of black toward white by shade f: gray = 1 - f.
       EXPECT_NEAR(1.0f - f, copies[4 - k]->style()->stroke.color.c.g.gray, 1e-6f) << k;
     }
-    (void)square;
     doc().DeselectAll();
-    for (Art* a = layer()->firstChild(); a;) {
-      Art* next = a->sibling();
-      ASSERT_EQ(0, doc().Dispose(a));
-      a = next;
-    }
+    while (Art* a = layer()->firstChild()) ASSERT_EQ(0, doc().Dispose(a));
   }
 }
 

@@ -63,11 +63,6 @@ class CopyEffectTest : public EffectTest {
     ASSERT_EQ(0, StartHost());
     doc_ = &host().documents().New("restarted");
   }
-  // The host updates the art again, as after an edit; the update's code.
-  int32_t Regenerate(Art& effect) {
-    doc().MarkForUpdate(effect);
-    return host::art::SendPluginGroupUpdates(host());
-  }
 
   // A square copy's centre (the mean of its corners) and side length.
   static AIRealPoint Centre(const Art* square) {

@@ -70,26 +70,13 @@ TEST_F(CopyEffectsTest, ExpandLeavesTheGeneratedArtAndReleaseTheSource) {
 }
 
 TEST_F(CopyEffectsTest, AFailingHostCallEndsTheUpdateWithItsCodeAndTheNextRebuildsIt) {
-  constexpr int32_t kFault = -43;
-  struct Call { const char* name; long k; };
-  const Call calls[] = {{"DuplicateArt", 1}, {"DuplicateArt", 2}, {"TransformArt", 2}};
   for (const Factory& f : kFactories) {
+    SCOPED_TRACE(f.effect);
     Art* effect = Fresh(f);
     ASSERT_NE(nullptr, effect);
-    const std::vector<uint8_t> record = effect->plugin().data;
-    for (const Call& c : calls) {
-      SCOPED_TRACE(std::to_string(f.effect) + " " + c.name + " " + std::to_string(c.k));
-      const size_t live = host().blocks().LiveCount();
-      host().failures().FailCall(c.name, c.k, kFault);
-      EXPECT_EQ(kFault, Regenerate(*effect));
-      host().failures().Clear();
-      EXPECT_EQ(live, host().blocks().LiveCount());
-      EXPECT_EQ(record, effect->plugin().data);
-      EXPECT_TRUE(SameAsSource(effect->editGroup()->firstChild()));
-      EXPECT_EQ(nullptr, effect->editGroup()->firstChild()->sibling());
-    }
-    ASSERT_EQ(0, Regenerate(*effect));
-    EXPECT_EQ(f.made, Generated(*effect).size());
+    ASSERT_TRUE(SameAsSource(effect->editGroup()->firstChild()));
+    ExpectCallFailuresEndTheUpdate(
+        *effect, {{"DuplicateArt", 1}, {"DuplicateArt", 2}, {"TransformArt", 2}}, f.made);
   }
 }
 
@@ -100,18 +87,7 @@ TEST_F(CopyEffectsTest, ApplyAndUpdateLeakNothingWhenAnyAllocationFails) {
     }
     std::memcpy(globals().effectRecords[f.effect], f.record,
                 size_t(Effect(f.effect).record.size));
-    for (long n = 1;; ++n) {
-      SCOPED_TRACE(std::to_string(f.effect) + " allocation " + std::to_string(n));
-      Source();
-      const size_t live = host().blocks().LiveCount();
-      host().blocks().FailAllocationNumber(n);
-      Press(f.effect, Effect(f.effect).buttons.apply);
-      const long made = host().blocks().AllocationCount();
-      host().blocks().FailAllocationNumber(0);
-      EXPECT_EQ(live, host().blocks().LiveCount());
-      if (made < n) break;  // no allocation failed: every one was tried
-      ASSERT_LT(n, 100);
-    }
+    SweepLeaks([&] { Source(); }, [&] { Press(f.effect, Effect(f.effect).buttons.apply); });
     ASSERT_EQ(1u, EffectArt().size());
     EXPECT_EQ(f.made, Generated(*EffectArt()[0]).size());
   }
@@ -152,13 +128,7 @@ TEST_F(CopyEffectsTest, VersalixUpdateRegeneratesEachFromItsStoredRecord) {
                          (dir / "out.svg").string() + " --settings " + dir.string(),
                      dir);
     ASSERT_EQ(0, run.exitCode) << run.err;
-    std::stringstream out;
-    out << std::ifstream(dir / "out.svg").rdbuf();
-    size_t paths = 0;
-    for (size_t at = out.str().find("<path"); at != std::string::npos;
-         at = out.str().find("<path", at + 1))
-      ++paths;
-    EXPECT_EQ(f.paths + 1, paths);  // and the source
+    EXPECT_EQ(f.paths + 1, CountPaths(dir / "out.svg"));  // and the source
   }
 }
 

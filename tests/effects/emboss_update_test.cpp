@@ -215,29 +215,13 @@ TEST_F(EmbossTest, AFailingCallOrAllocationEndsTheUpdateWithItsCodeAndLeaksNothi
     ASSERT_EQ(0, ChooseWindowItem(c.effect));  // its palette and record first
     Art* effect = MakeEffectArt(c.effect, c.record, c.size);
     Art* square = AddSquare("square", 0, 0, 10, effect->editGroup());
-    // A custom colour the document does not hold: the host refuses it.
-    AIColor stale{};
-    stale.kind = kCustomColor;
-    stale.c.c.color = 4711;
+    const AIColor stale = StaleCustomColor();
     Paint(*square, 2, stale, &stale);
-    const AIPathStyle before = square->path().style;
     const size_t live = host().blocks().LiveCount();
-    EXPECT_EQ(kSPBadParameterError, SendUpdates());
-    EXPECT_TRUE(host::art::SamePathStyle(before, square->path().style));
+    ExpectRefused(*square);
     const AIColor red = Rgb(1, 0, 0);
     Paint(*square, 2, red, &red);
-    for (long n = 1;; ++n) {
-      host().blocks().FailAllocationNumber(n);
-      doc().MarkForUpdate(*effect);
-      const int32_t err = SendUpdates();
-      const long made = host().blocks().AllocationCount();
-      host().blocks().FailAllocationNumber(0);
-      if (made < n) {
-        EXPECT_EQ(0, err);
-        break;
-      }
-      EXPECT_EQ(kOutOfMemoryErr, err) << n;
-    }
+    SweepUpdate(*effect, *square);
     EXPECT_EQ(live, host().blocks().LiveCount());
     EXPECT_EQ(0, std::memcmp(c.record, effect->plugin().data.data(), c.size));
     EXPECT_EQ(effect->editGroup(), square->parent());

@@ -149,32 +149,14 @@ TEST_F(NeonUpdateTest, AFailingCallOrAllocationEndsTheUpdateWithItsCodeAndLeaksN
   const NeonPGParams p = Manual(2, 3);
   Art* effect = MakeEffectArt(kNeon, p);
   Art* square = AddSquare("square", 0, 0, 10, effect->editGroup());
-  // Custom colours the document does not hold: the host refuses them.
-  AIColor stale{};
-  stale.kind = kCustomColor;
-  stale.c.c.color = 4711;
+  const AIColor stale = StaleCustomColor();
   Paint(*square, 4, stale, &stale);
-  AIPathStyle before = square->path().style;
-  EXPECT_EQ(kSPBadParameterError, SendUpdates());
+  ExpectRefused(*square);
   const size_t live = host().blocks().LiveCount();  // the palette's record too
-  EXPECT_TRUE(host::art::SamePathStyle(before, square->path().style));
   Paint(*square, 4, Rgb(1, 0, 0), nullptr);
-  before = square->path().style;
-  for (long n = 1;; ++n) {
-    host().blocks().FailAllocationNumber(n);
-    doc().MarkForUpdate(*effect);
-    const int32_t err = SendUpdates();
-    const long made = host().blocks().AllocationCount();
-    host().blocks().FailAllocationNumber(0);
-    if (made < n) {
-      EXPECT_EQ(0, err);
-      break;
-    }
-    EXPECT_EQ(kOutOfMemoryErr, err) << n;
-  }
+  SweepUpdate(*effect, *square);
   EXPECT_EQ(live, host().blocks().LiveCount());
   EXPECT_EQ(5u, Generated(*effect).size());
-  EXPECT_TRUE(host::art::SamePathStyle(before, square->path().style));
   EXPECT_EQ(0, std::memcmp(&p, effect->plugin().data.data(), sizeof p));
 }
 

@@ -58,10 +58,6 @@ class PatternEffectsTest : public EffectTest {
     return effects.empty() ? nullptr : effects[0];
   }
   void Press(int effect, int32_t button) { Act(effect, "press " + std::to_string(button)); }
-  int32_t Regenerate(Art& effect) {
-    doc().MarkForUpdate(effect);
-    return host::art::SendPluginGroupUpdates(host());
-  }
   // The copies in the order they were placed: with stacking Above the
   // last one placed is on top (the first child).
   static std::vector<const Art*> Placed(const Art* effect) {
@@ -294,46 +290,23 @@ TEST_F(PatternEffectsTest, ExpandLeavesTheCopiesAndReleaseTheSource) {
 }
 
 TEST_F(PatternEffectsTest, AFailingHostCallEndsTheUpdateWithItsCodeLeavingSourceAndRecord) {
-  constexpr int32_t kFault = -43;
-  struct Call { const char* name; long k; };
-  const Call calls[] = {{"DuplicateArt", 1}, {"DuplicateArt", 3}, {"TransformArt", 2}};
   for (const Factory& f : kFactories) {
-    Art* effect = Apply(f.effect, f.record);
-    const std::vector<uint8_t> record = effect->plugin().data;
-    const auto segments = effect->editGroup()->firstChild()->path().segments;
-    for (const Call& c : calls) {
-      SCOPED_TRACE(std::to_string(f.effect) + " " + c.name);
-      const size_t live = host().blocks().LiveCount();
-      host().failures().FailCall(c.name, c.k, kFault);
-      EXPECT_EQ(kFault, Regenerate(*effect));
-      host().failures().Clear();
-      EXPECT_EQ(live, host().blocks().LiveCount());
-      EXPECT_EQ(record, effect->plugin().data);
-      const Art* source = effect->editGroup()->firstChild();
-      EXPECT_EQ(nullptr, source->sibling());
-      EXPECT_EQ(0, std::memcmp(segments.data(), source->path().segments.data(),
-                               segments.size() * sizeof(Segment)));
-    }
-    ASSERT_EQ(0, Regenerate(*effect));
-    EXPECT_EQ(f.made, Generated(*effect).size());
+    SCOPED_TRACE(f.effect);
+    ExpectCallFailuresEndTheUpdate(*Apply(f.effect, f.record),
+                                   {{"DuplicateArt", 1}, {"DuplicateArt", 3}, {"TransformArt", 2}},
+                                   f.made);
   }
 }
 
 TEST_F(PatternEffectsTest, ApplyAndUpdateLeakNothingWhenAnyAllocationFails) {
   for (const Factory& f : kFactories) {
-    for (long n = 1;; ++n) {
-      SCOPED_TRACE(std::to_string(f.effect) + " allocation " + std::to_string(n));
-      Source(50);
-      if (!Palette(f.effect)) ASSERT_EQ(0, ChooseWindowItem(f.effect));
-      const size_t live = host().blocks().LiveCount();
-      host().blocks().FailAllocationNumber(n);
-      Press(f.effect, Effect(f.effect).buttons.apply);
-      const long made = host().blocks().AllocationCount();
-      host().blocks().FailAllocationNumber(0);
-      EXPECT_EQ(live, host().blocks().LiveCount());
-      if (made < n) break;  // no allocation failed: every one was tried
-      ASSERT_LT(n, 100);
-    }
+    SCOPED_TRACE(f.effect);
+    SweepLeaks(
+        [&] {
+          Source(50);
+          if (!Palette(f.effect)) ASSERT_EQ(0, ChooseWindowItem(f.effect));
+        },
+        [&] { Press(f.effect, Effect(f.effect).buttons.apply); });
     ASSERT_EQ(1u, EffectArt().size());
     EXPECT_EQ(f.made, Generated(*EffectArt()[0]).size());
   }

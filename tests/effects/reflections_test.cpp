@@ -81,13 +81,7 @@ TEST(ReflectionsCommand, ThePaletteFieldsSetTheRecordAndBadEntriesAreUsageErrors
       "effect Reflections " + files + " --set reflector=Radial --set total=4 --set offset-h=10",
       dir);
   ASSERT_EQ(0, run.exitCode) << run.err;
-  std::stringstream out;
-  out << std::ifstream(dir / "out.svg").rdbuf();
-  size_t paths = 0;
-  for (size_t at = out.str().find("<path"); at != std::string::npos;
-       at = out.str().find("<path", at + 1))
-    ++paths;
-  EXPECT_EQ(8u + 1u, paths);  // the object, 7 reflections, the source
+  EXPECT_EQ(8u + 1u, CountPaths(dir / "out.svg"));  // the object, 7 reflections, the source
   run = RunVersalix4("effect Reflections " + files + " --set reflector=Sideways", dir);
   EXPECT_EQ(2, run.exitCode);
 }

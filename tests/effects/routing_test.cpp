@@ -21,13 +21,8 @@ class RoutingTest : public EffectTest {
   // Border effect art around a stroked square, made as a document would
   // hold it (no palette involved).
   Art* MakeBorderArt(const BorderPGParams& p) {
-    Art* effect = AddContainer("effect", ArtKind::PluginGroup);
-    auto& data = doc().MutablePlugin(*effect);
-    data.group = globals().effectSlots[kBorder].group;
-    data.data.resize(sizeof p);
-    std::memcpy(data.data.data(), &p, sizeof p);
-    Art* square = AddSquare("square", 0, 0, 20, effect->editGroup());
-    Paint(*square, 2.5f, Gray(0), nullptr);
+    Art* effect = MakeEffectArt(kBorder, p);
+    Paint(*AddSquare("square", 0, 0, 20, effect->editGroup()), 2.5f, Gray(0), nullptr);
     doc().TakePendingUpdates();
     return effect;
   }

@@ -222,28 +222,13 @@ TEST_F(TrailUpdateTest, AFailingCallOrAllocationEndsTheUpdateWithItsCodeAndLeaks
   stale.kind = kGradient;
   stale.c.b.gradient = 4711;  // a gradient the document does not hold
   Paint(*square_, 0, Gray(0), &stale);
-  AIPathStyle before = square_->path().style;
-  EXPECT_EQ(kSPBadParameterError, SendUpdates());
+  ExpectRefused(*square_);
   const size_t live = host().blocks().LiveCount();  // the palette's record too
-  EXPECT_TRUE(host::art::SamePathStyle(before, square_->path().style));
   const AIColor red = Rgb(1, 0, 0);
   Paint(*square_, 2, red, &red);
-  before = square_->path().style;
-  for (long n = 1;; ++n) {
-    host().blocks().FailAllocationNumber(n);
-    doc().MarkForUpdate(*effect_);
-    const int32_t err = SendUpdates();
-    const long made = host().blocks().AllocationCount();
-    host().blocks().FailAllocationNumber(0);
-    if (made < n) {
-      EXPECT_EQ(0, err);
-      break;
-    }
-    EXPECT_EQ(kOutOfMemoryErr, err) << n;
-  }
+  SweepUpdate(*effect_, *square_);
   EXPECT_EQ(live, host().blocks().LiveCount());
   EXPECT_EQ(4u, Generated(*effect_).size());
-  EXPECT_TRUE(host::art::SamePathStyle(before, square_->path().style));
   EXPECT_EQ(0, std::memcmp(&p, effect_->plugin().data.data(), sizeof p));
 }
 
