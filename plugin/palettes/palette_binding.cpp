@@ -1,7 +1,7 @@
 // The bound items of an effect's palette: showing a record, the notifiers
 // that store one item's value and live-update, and the effect's action
 // written from and read into the record, all driven by its binding table.
-#include "effects/palette_binding.h"
+#include "palettes/palette_binding.h"
 
 #include <cstring>
 
