@@ -18,7 +18,6 @@ enum : int32_t {
 constexpr int32_t kTitleTable = 18850;
 constexpr int32_t kTitleIndex = 16;
 constexpr int32_t kTitleSize = 64;
-constexpr int32_t kTopicMenu = 18010;
 constexpr int32_t kMaxHelpText = 32000;
 constexpr int32_t kGripPicture = 20000;
 constexpr int32_t kGripStep = 16;  // the modal dialog grows in these steps
@@ -183,7 +182,7 @@ void SetUpHelpWindow(ADMDialogRef dialog) {
                                  kTitleSize))
     sADMDialog->SetText(dialog, title);
   if (ADMItemRef popup = ItemOf(dialog, kPopupItem)) {
-    sADMList->SetMenuID(sADMItem->GetList(popup), kTopicMenu);
+    sADMList->SetMenuID(sADMItem->GetList(popup), kHelpTopicMenu);
     sADMItem->SetNotifyProc(popup, PopupNotify);
   }
   if (g.HelpTopic < 0) g.HelpTopic = 0;
