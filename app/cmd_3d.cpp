@@ -65,18 +65,9 @@ bool ParseNumbers(const std::string& text, size_t count,
   return out->size() == count;
 }
 
-// Entry index of a list whose text matches name (any case), or a number.
-int FindEntry(adm::List* list, const std::string& name, bool numbered) {
-  if (!list) return -1;
-  if (numbered && !name.empty() &&
-      std::all_of(name.begin(), name.end(),
-                  [](unsigned char c) { return std::isdigit(c); })) {
-    // More digits than any list has entries: no entry (and no overflow).
-    if (name.size() > 6) return -1;
-    const int n = std::stoi(name);
-    return n < list->Count() ? n : -1;
-  }
-  for (int32_t i = 0; i < list->Count(); ++i)
+// Entry index of a list whose text matches name (any case), or -1.
+int FindEntry(adm::List* list, const std::string& name) {
+  for (int32_t i = 0; list && i < list->Count(); ++i)
     if (Lower(list->At(i)->text) == Lower(name)) return i;
   return -1;
 }
@@ -137,7 +128,7 @@ class TransformAgent : public DialogFillingAgent {
       StartFromDefaults(driver, kPresetItem, common_.last);
     } else {
       adm::Item* menu = d.GetItem(kPresetItem);
-      const int index = FindEntry(menu ? menu->list() : nullptr, options_.preset, false);
+      const int index = FindEntry(menu ? menu->list() : nullptr, options_.preset);
       if (index < 0) return Fail("no preset \"" + options_.preset + "\"");
       Check(driver.Choose(kPresetItem, index));
     }
@@ -361,13 +352,9 @@ int TransformDocument(const CommonOptions& common, const std::string& input,
           const int code = RunTransform(host, common, options, selection, previewPng, &warnings);
           if (code != kExitOk) return code;
         }
-        if (std::string w = watch.Check("3d", "choose a --kind and its --value rows "
-                                              "(versalix4 3d --help-kind NAME)");
-            !w.empty())
-          warnings.push_back(w);
-        if (int code = CheckWarnings(host, common, warnings)) return code;
-        if (int e = ExportSvgText(doc, &document.kept, svgText)) return e;
-        return save ? save() : kExitOk;
+        warnings.push_back(
+            watch.Check("3d", "choose a --kind and its --value rows (versalix4 3d --help-kind NAME)"));
+        return FinishDocument(host, common, doc, &document.kept, warnings, svgText, save);
       });
 }
 

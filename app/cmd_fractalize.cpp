@@ -176,16 +176,12 @@ int FractalizeDocument(const CommonOptions& common, const std::string& input,
         const int code = options.live ? RunFractalizeLiveEffect(host, doc, selection, run)
                                       : RunFractalizeFilter(host, run);
         if (code != kExitOk) return code;
-        std::vector<std::string> warnings;
         // The live effect keeps its source as it is and draws its result.
-        if (std::string w = options.live ? "" : watch.Check("fractalize",
-                                        "Fractalize leaves a path as it was when it would pass "
-                                        "the segment limit: try a lower --level");
-            !w.empty())
-          warnings.push_back(w);
-        if (int e = CheckWarnings(host, common, warnings)) return e;
-        if (int e = ExportSvgText(doc, &document.kept, svgText)) return e;
-        return save ? save() : kExitOk;
+        const std::string unchanged =
+            options.live ? "" : watch.Check("fractalize",
+                                            "Fractalize leaves a path as it was when it would "
+                                            "pass the segment limit: try a lower --level");
+        return FinishDocument(host, common, doc, &document.kept, {unchanged}, svgText, save);
       });
 }
 

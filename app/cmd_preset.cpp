@@ -566,7 +566,19 @@ class PresetCommand {
         for (int i = 0; i < file_.Presets(); ++i) positions.push_back(i);
       if (positions.empty()) return Failure(kind_.File() + " has no presets to export");
     }
-    return Session([&](PresetAgent& agent) {
+    // The plug-in exports into the kind's file of the folder: a folder
+    // without one gets a new file with the header and the two fixed
+    // entries, as the plug-in creates it, removed again if the export fails.
+    const fs::path target = folder / kind_.File();
+    std::error_code ec;
+    const bool created = !import && !fs::exists(target, ec);
+    if (created) {
+      std::string error;
+      if (!host::io::WriteOutput(target, file_.header + file_.entries[0].text + file_.entries[1].text,
+                                 &error))
+        return Failure(error);
+    }
+    const int code = Session([&](PresetAgent& agent) {
       agent.folder = folder.string();
       agent.inImportList = [&](adm::DialogDriver& d) {
         const std::vector<std::string> names = ListNames(d, kImportList);
@@ -588,6 +600,8 @@ class PresetCommand {
         agent.Check(d.Press(import ? kImportButton : kExportButton));
       };
     });
+    if (created && code != kExitOk) fs::remove(target, ec);
+    return code;
   }
 
   // Runs the manager with the agent set up by `setUp`; every alert, error

@@ -216,6 +216,18 @@ int CheckWarnings(host::Host& host, const CommonOptions& common,
   return kExitFailed;
 }
 
+int FinishDocument(host::Host& host, const CommonOptions& common,
+                   const host::art::Document& document, const svg::KeptSvg* kept,
+                   const std::vector<std::string>& warnings, std::string* svgText,
+                   const std::function<int()>& save) {
+  std::vector<std::string> notes;
+  for (const std::string& w : warnings)
+    if (!w.empty()) notes.push_back(w);
+  if (int code = CheckWarnings(host, common, notes)) return code;
+  if (int code = ExportSvgText(document, kept, svgText)) return code;
+  return save ? save() : kExitOk;
+}
+
 ChangeWatch::ChangeWatch(const std::vector<host::art::Art*>& selection) {
   for (const host::art::Art* art : selection) before_.emplace_back(art, RevisionSum(*art));
 }

@@ -49,6 +49,14 @@ int RunOnDocument(const CommonOptions& common, svg::ImportResult& document,
 int CheckWarnings(host::Host& host, const CommonOptions& common,
                   const std::vector<std::string>& notes = {});
 
+// The end of a command that changed the document: CheckWarnings with the
+// non-empty warnings, then the document as SVG text into *svgText and
+// `save` (when given), while the host still runs.
+int FinishDocument(host::Host& host, const CommonOptions& common,
+                   const host::art::Document& document, const svg::KeptSvg* kept,
+                   const std::vector<std::string>& warnings, std::string* svgText,
+                   const std::function<int()>& save);
+
 // The revisions of the selected objects and everything inside them before
 // a filter ran, to tell afterwards which ones it left as they were.
 class ChangeWatch {

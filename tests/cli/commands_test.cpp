@@ -105,6 +105,10 @@ TEST_F(Cli, EveryFrustrationHasItsAnswer) {
       {"convert in.svg -o out.svg --select wave", 0, "", true},
       {"convert - -o - < in.svg", 0, "<svg", false},
       {"convert in.svg -o out.svg --select nothing", 2, "no object with the id or label", false},
+      {"render in.svg -o out.jpg", 2, "PNG pictures only", false},
+      {"render in.svg -o out.png --area nothing", 3, "no element \"nothing\"", false},
+      {"preset 3DWaveR new mine", 0, "", false},
+      {"preset \"Wave (Radial)\" export .", 0, "", false},
   };
   for (const Case& c : cases) {
     fs::remove(folder_ / "out.svg");
@@ -112,6 +116,27 @@ TEST_F(Cli, EveryFrustrationHasItsAnswer) {
     EXPECT_EQ(c.exitCode, run.exitCode) << c.args << "\n" << run.err;
     EXPECT_NE(std::string::npos, (run.out + run.err).find(c.says)) << c.args << "\n" << run.out << run.err;
     EXPECT_EQ(c.writes, fs::exists(folder_ / "out.svg")) << c.args;
+  }
+  // The export made the kind's file in a folder that had none.
+  EXPECT_NE(std::string::npos, Read("VERSALiX4_PST_3DWaveR.txt").find("$\tmine"));
+}
+
+// render draws the area asked for at the size asked for.
+TEST_F(Cli, RenderSizesTheAreaAskedFor) {
+  struct Case {
+    const char* options;
+    const char* header;  // the PNG's width and height, big-endian, from byte 16
+  } cases[] = {
+      {"--width 30", "\0\0\0\x1e\0\0\0\x14"},
+      {"--height 40", "\0\0\0\x3c\0\0\0\x28"},
+      {"--dpi 48", "\0\0\0\x96\0\0\0\x64"},
+      {"--area square --width 9 --background '#ffffff'", "\0\0\0\x09\0\0\0\x09"},
+      {"--width 10 --height 50", "\0\0\0\x0a\0\0\0\x32"},
+  };
+  for (const Case& c : cases) {
+    const CommandRun run = Run(std::string("render in.svg -o - ") + c.options);
+    ASSERT_EQ(0, run.exitCode) << c.options << run.err;
+    EXPECT_EQ(std::string(c.header, 8), run.out.substr(16, 8)) << c.options;
   }
 }
 
