@@ -19,20 +19,33 @@ std::string Lower(std::string text) {
 }
 
 void AddCommonOptions(CLI::App& command, CommonOptions& common) {
-  command.add_option("--host-version", common.hostVersion,
-                     "Version text the host reports (default \"15\", a "
-                     "CS5-like host; \"13\" is CS3, \"8\" is AI8)");
+  command.add_option("--select", common.select,
+                     "Objects to work on, by id or Inkscape label (versalix4 objects FILE "
+                     "lists them; default: every top-level object)")
+      ->delimiter(',');
   command.add_option("--settings", common.settingsDir,
                      "User settings folder (default: $VERSALIX4_SETTINGS, "
                      "else $XDG_CONFIG_HOME/versalix4)");
+  command.add_flag("--accept-warnings", common.acceptWarnings,
+                   "Write the result even when the plug-in warns or objects are left "
+                   "unchanged (the warnings are still printed)");
+  command.add_option("--host-version", common.hostVersion,
+                     "Version text the host reports (default \"15\", a "
+                     "CS5-like host; \"13\" is CS3, \"8\" is AI8)")
+      ->group(kDeveloperOptions);
   command.add_option("--plugin", common.pluginPath,
-                     "Plug-in module to load (default: the one built beside "
-                     "this program)");
-  command.add_option("--select", common.select,
-                     "Objects to work on, by id (default: every top-level object)")
-      ->delimiter(',');
+                     "Plug-in module to load (default: the one installed beside "
+                     "this program)")
+      ->group(kDeveloperOptions);
   command.add_flag("-v,--verbose", common.verbose,
-                   "Log every call of the plug-in to the host on stderr");
+                   "Log every call of the plug-in to the host on stderr")
+      ->group(kDeveloperOptions);
+}
+
+void AddLastOption(CLI::App& command, CommonOptions& common) {
+  command.add_flag("--last", common.last,
+                   "Start from the remembered Last Setting instead of the Default Setting "
+                   "(without it the same command line always gives the same file)");
 }
 
 const CLI::Validator kFiniteNumber(
@@ -53,16 +66,16 @@ void AddOutputOptions(CLI::App& command, std::string& output, CommonOptions& com
 }
 
 namespace {
+// The plug-in module relative to this program: the build folder's layout
+// (app/versalix4, plugin/VERSALiX4.so), else the installed one (bin/versalix4,
+// VX_INSTALLED_PLUGIN). $VERSALIX4_PLUGIN names another.
 std::string DefaultPluginPath() {
   if (const char* env = std::getenv("VERSALIX4_PLUGIN"); env && *env) return env;
-  // Built layout: app/versalix4 beside plugin/VERSALiX4.so.
   std::error_code ec;
-  auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
-  if (!ec) {
-    auto candidate = self.parent_path().parent_path() / "plugin" / "VERSALiX4.so";
-    if (std::filesystem::exists(candidate)) return candidate.string();
-  }
-  return VX_DEFAULT_PLUGIN_PATH;
+  const auto folder = std::filesystem::read_symlink("/proc/self/exe", ec).parent_path();
+  const auto built = folder.parent_path() / "plugin" / "VERSALiX4.so";
+  if (!ec && std::filesystem::exists(built, ec)) return built.string();
+  return (folder / VX_INSTALLED_PLUGIN).lexically_normal().string();
 }
 }  // namespace
 
@@ -100,6 +113,18 @@ std::string CodeText(int32_t code) {
   for (int shift = 24; shift >= 0; shift -= 8)
     text += static_cast<char>((uint32_t(code) >> shift) & 0xFF);
   return text;
+}
+
+std::string NumberText(double value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.10g", value);
+  return text;
+}
+
+std::string RangeText(double min, double max, const std::string& unit) {
+  std::string text = NumberText(min) + " to " + NumberText(max);
+  if (unit.empty()) return text;
+  return text + (unit == "%" || unit == "°" ? "" : " ") + unit;
 }
 
 int ReportFailure(const std::string& what, int32_t code) {

@@ -30,10 +30,22 @@ struct CommonOptions {
   std::vector<std::string> select;
   // --in-place: the output may be the input file.
   bool inPlace = false;
+  // --accept-warnings: a warning of the plug-in (or objects left unchanged)
+  // does not stop the command from writing its result.
+  bool acceptWarnings = false;
+  // --last: dialogs and palettes start from their remembered Last Setting
+  // instead of their kind's Default Setting.
+  bool last = false;
 };
+
+// The help section of the options a developer needs, not a designer.
+inline constexpr const char* kDeveloperOptions = "Developer options";
 
 // Adds the options every command takes to a sub-command.
 void AddCommonOptions(CLI::App& command, CommonOptions& common);
+
+// --last, for commands that fill in a dialog or palette of the plug-in.
+void AddLastOption(CLI::App& command, CommonOptions& common);
 
 // Refuses a number option that is not a finite number ("nan", "inf", 1e999):
 // range checks let NaN through.
@@ -56,6 +68,14 @@ inline constexpr size_t kMaxSettingsPath = 300 - 26;
 // kExitInternal when the plug-in cannot be loaded.
 std::unique_ptr<host::Host> MakeHost(const CommonOptions& common, int* failure);
 
+// "Default Settings": the first entry of every preset menu of the plug-in.
+inline constexpr int32_t kDefaultSettingsEntry = 0;
+
+// "-3600 to 3600 °": a range as messages and help show it.
+std::string RangeText(double min, double max, const std::string& unit);
+// A number as a person writes it: "99999", "0.5".
+std::string NumberText(double value);
+
 // Prints the message of a failed operation and returns kExitFailed.
 int ReportFailure(const std::string& what, int32_t code);
 // The text in lower case, for matching names that users type in any case.
@@ -77,5 +97,17 @@ void SetUpScriptCommand(CLI::App& app, CommonOptions& common, int& exitCode);
 void SetUpFractalizeCommand(CLI::App& app, CommonOptions& common, int& exitCode);
 void SetUpPresetCommand(CLI::App& app, CommonOptions& common, int& exitCode);
 void SetUpToolCommand(CLI::App& app, CommonOptions& common, int& exitCode);
+void SetUpObjectsCommand(CLI::App& app, CommonOptions& common, int& exitCode);
+// list and manual.
+void SetUpListCommand(CLI::App& app, CommonOptions& common, int& exitCode);
+
+// --man-page and --bash-completion (hidden): the man page and the bash
+// completion, generated from the commands set up on `app` (cli_docs.cpp).
+void AddDocumentGenerators(CLI::App& app, const std::string& version);
+
+// The user presets of a kind, one a line (preset KIND list).
+int RunPresetList(const CommonOptions& common, const std::string& kind);
+// A 3D kind's value rows and what its cursor does (3d --help-kind).
+int PrintKindHelp(const CommonOptions& common, const std::string& kind);
 
 }  // namespace vx::app

@@ -6,11 +6,14 @@
 #include <cmath>
 #include <cctype>
 #include <functional>
+#include <cstring>
 #include <iostream>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "app/cli.h"
+#include "app/console_agent.h"
 #include "app/document_files.h"
 #include "app/effect_session.h"
 #include "host/adm/user_agent.h"
@@ -22,22 +25,43 @@ namespace vx::app {
 
 namespace {
 
-// "enabled only when shadow is on", from the field's enabling rule.
+// The value of a field as --set takes it: "on", "\"Manual Steps\"", "inside".
+std::string ValueText(host::adm::Dialog& palette, const VxEffectField& f, int32_t value) {
+  if (f.unit == kVxUnitFlag) return value ? "on" : "off";
+  if (f.unit == kVxUnitRadio && value >= 0 && value < f.radioCount) {
+    host::adm::Item* item = palette.GetItem(f.radios[value]);
+    if (item) return Lower(item->Text());
+  }
+  if (f.unit == kVxUnitChoice) {
+    host::adm::Item* item = palette.GetItem(f.item);
+    host::adm::List* list = item ? item->list() : nullptr;
+    if (list && value >= 0 && value < list->Count())
+      return "\"" + list->At(value)->text + "\"";
+  }
+  return std::to_string(value);
+}
+
+// "needs shadow=on", from the field's enabling rule; "" when it has none.
 std::string EnablingText(host::adm::Dialog& palette, const VxEffectInfo& effect,
                          const VxEffectField& f) {
   const VxEffectField* by = f.enabledBy ? FieldNamed(effect, f.enabledBy) : nullptr;
   if (!by) return "";
-  std::string value = std::to_string(f.enabledValue);
-  if (by->unit == kVxUnitChoice) {
-    host::adm::Item* item = palette.GetItem(by->item);
-    host::adm::List* list = item ? item->list() : nullptr;
-    if (list && f.enabledValue >= 0 && f.enabledValue < list->Count())
-      value = "\"" + list->At(f.enabledValue)->text + "\"";
-  }
+  const std::string name = by->name;
   switch (f.enabledTest) {
-    case kVxEnabledWhenOn: return "enabled only when " + std::string(by->name) + " is on";
-    case kVxEnabledWhenEquals: return "enabled only when " + std::string(by->name) + " is " + value;
-    default: return "enabled only when " + std::string(by->name) + " is not " + value;
+    case kVxEnabledWhenOn: return "needs " + name + "=" + ValueText(palette, *by, 1);
+    case kVxEnabledWhenEquals:
+      return "needs " + name + "=" + ValueText(palette, *by, f.enabledValue);
+    default: return "needs " + name + " other than " + ValueText(palette, *by, f.enabledValue);
+  }
+}
+
+// The unit a palette shows a number field in.
+std::string UnitText(const VxEffectField& f) {
+  switch (f.unit) {
+    case kVxUnitPercent: return "%";
+    case kVxUnitDegrees: return "°";
+    case kVxUnitPoints: return "pt";
+    default: return "";
   }
 }
 
@@ -108,8 +132,16 @@ std::string ActionFor(host::adm::Dialog& palette, const VxEffectInfo& effect,
     default: {
       char* end = nullptr;
       const double number = std::strtod(value.c_str(), &end);
-      if (value.empty() || *end || !std::isfinite(number)) {
-        *error = field + " takes a number, not \"" + value + "\"";
+      const bool whole = f->unit != kVxUnitInteger || number == std::floor(number);
+      if (value.empty() || *end || !std::isfinite(number) || !whole) {
+        *error = field + " takes " + (f->unit == kVxUnitInteger ? "a whole number" : "a number") +
+                 ", not \"" + value + "\"";
+        return "";
+      }
+      const host::adm::Item* item = palette.GetItem(f->item);
+      if (item && (number < item->min() || number > item->max())) {
+        *error = field + " takes " + RangeText(item->min(), item->max(), UnitText(*f)) +
+                 ", not " + value;
         return "";
       }
       return ItemAction("set", f->item, "=" + value);
@@ -128,8 +160,53 @@ int32_t PresetEntry(host::adm::Dialog& palette, const std::string& preset) {
   return -1;
 }
 
-int RunEffect(host::Host& host, const std::string& name, const std::vector<std::string>& settings,
-              const std::string& preset) {
+// Settings whose field another one enables come after the others, so that
+// "--set tint=60 --set shadow=on" works in either order.
+std::vector<std::string> EnablersFirst(const VxEffectInfo& effect,
+                                       std::vector<std::string> settings) {
+  std::stable_partition(settings.begin(), settings.end(), [&](const std::string& setting) {
+    const VxEffectField* f = FieldNamed(effect, Lower(setting.substr(0, setting.find('='))));
+    return !f || !f->enabledBy;
+  });
+  return settings;
+}
+
+// Whether art draws anything: a path with segments, text, a kept element.
+bool Draws(const host::art::Art& art) {
+  using host::art::ArtKind;
+  switch (art.kind()) {
+    case ArtKind::Path: return !art.path().segments.empty();
+    case ArtKind::Group:
+    case ArtKind::CompoundPath:
+      for (const host::art::Art* c = art.firstChild(); c; c = c->sibling())
+        if (Draws(*c)) return true;
+      return false;
+    case ArtKind::PluginGroup: return art.resultGroup() && Draws(*art.resultGroup());
+    default: return true;
+  }
+}
+
+// A warning naming the selected objects for which the effect's art drew
+// nothing (the effect's result would make them vanish); "" when none.
+std::string EmptyResults(host::Host& host, host::art::Document& doc, int effect,
+                         const std::vector<host::art::Art*>& selection) {
+  std::string names;
+  for (host::art::Art* art : AllEffectArt(doc)) {
+    const host::PluginGroup* group = host.registrations().FindPluginGroup(art->plugin().group);
+    if (!group || EffectOfGroupName(host, group->name) != effect || Draws(*art)) continue;
+    for (const host::art::Art* source : selection)
+      if (source->isWithin(art)) names += (names.empty() ? "" : ", ") + NameOf(*source);
+  }
+  if (names.empty()) return "";
+  const std::string effectName = Effects(host)[size_t(effect)].name;
+  return "Live " + effectName + " drew nothing for " + names +
+         ": with these settings they would vanish (versalix4 effect " + effectName +
+         " --help lists its settings)";
+}
+
+int RunEffect(host::Host& host, const CommonOptions& common, host::art::Document& doc,
+              const std::vector<host::art::Art*>& selection, const std::string& name,
+              const std::vector<std::string>& settings, const std::string& preset) {
   auto fail = [](const std::string& what) {
     std::cerr << "versalix4: effect: " << what << "\n";
     return kExitUsage;
@@ -141,9 +218,20 @@ int RunEffect(host::Host& host, const std::string& name, const std::vector<std::
     return fail("no effect \"" + name + "\"; the effects are:" + names);
   }
   const VxEffectInfo& info = Effects(host)[size_t(effect)];
+  // The Default Setting is chosen before the objects are selected, as a user
+  // would to start afresh: choosing a preset applies it to the selection.
+  if (preset.empty() && !common.last) SelectOnly(doc, {});
   host::adm::Dialog* palette = OpenEffectPalette(host, effect);
   if (!palette) return kExitInternal;
   NotifySelectionChanged(host);
+  if (preset.empty() && !common.last) {
+    if (std::string e = PerformPaletteAction(
+            host, *palette, "choose menu=" + std::to_string(kDefaultSettingsEntry));
+        !e.empty())
+      return fail(e);
+    SelectOnly(doc, selection);
+    NotifySelectionChanged(host);
+  }
   if (!preset.empty()) {
     const int32_t entry = PresetEntry(*palette, preset);
     if (entry < 0) return fail("no preset \"" + preset + "\" in the palette's menu");
@@ -152,14 +240,14 @@ int RunEffect(host::Host& host, const std::string& name, const std::vector<std::
         !e.empty())
       return fail(e);
   }
-  for (const std::string& setting : settings) {
+  for (const std::string& setting : EnablersFirst(info, settings)) {
     std::string error;
     const std::string action = ActionFor(*palette, info, setting, &error);
     if (action.empty()) return fail(error);
     if (std::string e = PerformPaletteAction(host, *palette, action); !e.empty()) {
       const VxEffectField* f = FieldNamed(info, Lower(setting.substr(0, setting.find('='))));
       const std::string rule = f ? EnablingText(*palette, info, *f) : "";
-      return fail(setting + ": " + (rule.empty() ? e : rule));
+      return fail(rule.empty() ? setting + ": " + e : std::string(f->name) + " " + rule);
     }
   }
   if (!preset.empty() && settings.empty()) return kExitOk;
@@ -170,6 +258,56 @@ int RunEffect(host::Host& host, const std::string& name, const std::vector<std::
   return kExitOk;
 }
 
+// The palette's fields as --set takes them: name, values (range and unit,
+// entries or buttons) and the rule that enables the field.
+std::string DescribeFields(host::adm::Dialog& palette, const VxEffectInfo& effect) {
+  std::ostringstream out;
+  out << "Fields of the Live " << effect.name << " palette (--set FIELD=VALUE):\n";
+  if (effect.fieldCount == 0) out << "  none yet: the effect draws with its factory values and presets\n";
+  for (int32_t i = 0; i < effect.fieldCount; ++i) {
+    const VxEffectField& f = effect.fields[i];
+    host::adm::Item* item = palette.GetItem(f.item);
+    std::string values;
+    if (f.unit == kVxUnitFlag) {
+      values = "on or off";
+    } else if (f.unit == kVxUnitRadio) {
+      for (const std::string& name : RadioNames(palette, f))
+        values += (values.empty() ? "" : " or ") + name;
+    } else if (f.unit == kVxUnitChoice) {
+      for (int32_t k = 0; item && item->list() && k < item->list()->Count(); ++k)
+        values += (k ? ", " : "") + ValueText(palette, f, k);
+    } else if (item) {
+      values = RangeText(item->min(), item->max(), UnitText(f)) +
+               (f.unit == kVxUnitInteger ? ", whole" : "");
+    }
+    const std::string rule = EnablingText(palette, effect, f);
+    out << "  " << f.name << std::string(f.name && std::strlen(f.name) < 16 ? 16 - std::strlen(f.name) : 1, ' ')
+        << values << (rule.empty() ? "" : "; " + rule) << "\n";
+  }
+  return out.str();
+}
+
+// The help of `effect NAME`: the fields of its palette, read from the
+// running plug-in.
+std::string EffectHelp(const CommonOptions& common, const std::string& name) {
+  int failure = kExitInternal;
+  auto host = MakeHost(common, &failure);
+  if (!host || host->Startup()) return "";
+  std::string text;
+  const int effect = FindEffect(*host, name);
+  if (effect < 0) {
+    text = "No effect \"" + name + "\"; the effects are:";
+    for (const VxEffectInfo& e : Effects(*host)) text += std::string(" ") + e.name;
+    text += "\n";
+  } else {
+    ConsoleAgent console(*host, std::cerr);
+    if (host::adm::Dialog* palette = OpenEffectPalette(*host, effect))
+      text = DescribeFields(*palette, Effects(*host)[size_t(effect)]);
+  }
+  host->Shutdown();
+  return text;
+}
+
 }  // namespace
 
 int ApplyLiveEffect(const CommonOptions& common, svg::ImportResult& document,
@@ -177,9 +315,15 @@ int ApplyLiveEffect(const CommonOptions& common, svg::ImportResult& document,
                     const std::vector<std::string>& settings, const std::string& preset,
                     const std::function<int(const host::art::Document&)>& save) {
   return RunOnDocument(common, document,
-                       [&](host::Host& host, host::art::Document& doc, const auto&) {
-                         const int code = RunEffect(host, effect, settings, preset);
-                         return code == kExitOk ? save(doc) : code;
+                       [&](host::Host& host, host::art::Document& doc, const auto& selection) {
+                         int code = RunEffect(host, common, doc, selection, effect, settings, preset);
+                         if (code != kExitOk) return code;
+                         const int index = FindEffect(host, effect);
+                         std::vector<std::string> warnings;
+                         if (std::string w = EmptyResults(host, doc, index, selection); !w.empty())
+                           warnings.push_back(w);
+                         if ((code = CheckWarnings(host, common, warnings))) return code;
+                         return save(doc);
                        });
 }
 
@@ -195,7 +339,13 @@ void SetUpEffectCommand(CLI::App& app, CommonOptions& common, int& exitCode) {
                   "FIELD=VALUE: a palette field, in the units the palette shows (an unknown "
                   "field lists the palette's fields)");
   cmd->add_option("--preset", preset, "Apply a preset of the palette's menu (or \"Default Settings\")");
+  AddLastOption(*cmd, common);
   AddCommonOptions(*cmd, common);
+  // "effect NAME --help" adds the fields of the effect's palette.
+  cmd->footer([&common] {
+    return name.empty() ? std::string("versalix4 effect NAME --help lists the fields of NAME's palette.")
+                        : EffectHelp(common, name);
+  });
   cmd->callback([&common, &exitCode] {
     if ((exitCode = CheckOutputTarget(input, output, common))) return;
     svg::ImportResult document;

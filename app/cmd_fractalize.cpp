@@ -38,7 +38,7 @@ constexpr const char* kFractalizeName = "Fractalize...";
 // The Fractalize dialog and its item ids.
 constexpr int32_t kDialogTemplate = 18010;
 enum : int32_t {
-  kGeneratorItem = 5, kHeightItem = 7, kLevelItem = 10, kDensityItem = 12,
+  kPresetItem = 3, kGeneratorItem = 5, kHeightItem = 7, kLevelItem = 10, kDensityItem = 12,
   kPercentItem = 15, kPointsItem = 16, kUnitLabelItem = 17, kUnitFrameItem = 18
 };
 
@@ -51,10 +51,11 @@ class FractalizeAgent : public DialogFillingAgent {
 
  private:
   void Fill(adm::DialogDriver& driver) override {
+    StartFromDefaults(driver, kPresetItem, options_.last);
     if (!options_.generator.empty() && !ChooseGenerator(driver)) return;
-    if (options_.height) Check(driver.SetValue(kHeightItem, *options_.height));
-    if (options_.level) Check(driver.Choose(kLevelItem, *options_.level - 1));
-    if (options_.density) Check(driver.SetValue(kDensityItem, *options_.density));
+    if (options_.height) SetNumber(driver, kHeightItem, *options_.height, "--height", "%");
+    if (options_.level) ChooseLevel(driver, *options_.level);
+    if (options_.density) SetNumber(driver, kDensityItem, *options_.density, "--density", "/in");
     if (!options_.unit.empty()) {
       adm::Item* label = driver.dialog().GetItem(kUnitLabelItem);
       const bool points = label && label->Text() == "pt";
@@ -63,8 +64,17 @@ class FractalizeAgent : public DialogFillingAgent {
     if (options_.distortion) {
       adm::Item* label = driver.dialog().GetItem(kUnitLabelItem);
       const bool points = label && label->Text() == "pt";
-      Check(driver.SetValue(points ? kPointsItem : kPercentItem, *options_.distortion));
+      SetNumber(driver, points ? kPointsItem : kPercentItem, *options_.distortion,
+                "--distortion", label ? label->Text() : "");
     }
+  }
+  // The level popup's entries are the levels, from 1.
+  void ChooseLevel(adm::DialogDriver& driver, int level) {
+    adm::Item* popup = driver.dialog().GetItem(kLevelItem);
+    const int count = popup && popup->list() ? popup->list()->Count() : 0;
+    if (level < 1 || level > count)
+      return Fail("--level takes 1 to " + std::to_string(count) + ", not " + std::to_string(level));
+    Check(driver.Choose(kLevelItem, level - 1));
   }
   // By number (1 .. 14) or by the name the popup shows (any case).
   bool ChooseGenerator(adm::DialogDriver& driver) {
@@ -160,11 +170,18 @@ int FractalizeDocument(const CommonOptions& common, const std::string& input,
   return RunOnDocument(
       common, document,
       [&](host::Host& host, host::art::Document& doc, const std::vector<host::art::Art*>& selection) {
-        const int code = options.live ? RunFractalizeLiveEffect(host, doc, selection, options)
-                                      : RunFractalizeFilter(host, options);
+        const ChangeWatch watch(selection);
+        FractalizeOptions run = options;
+        run.last = common.last;
+        const int code = options.live ? RunFractalizeLiveEffect(host, doc, selection, run)
+                                      : RunFractalizeFilter(host, run);
         if (code != kExitOk) return code;
-        if (int e = ExportSvgText(doc, &document.kept, svgText)) return e;
-        return save ? save() : kExitOk;
+        // The live effect keeps its source as it is and draws its result.
+        const std::string unchanged =
+            options.live ? "" : watch.Check("fractalize",
+                                            "Fractalize leaves a path as it was when it would "
+                                            "pass the segment limit: try a lower --level");
+        return FinishDocument(host, common, doc, &document.kept, {unchanged}, svgText, save);
       });
 }
 
@@ -178,6 +195,7 @@ void SetUpFractalizeCommand(CLI::App& app, CommonOptions& common, int& exitCode)
   cmd->add_option("input", input, "The SVG file to read")->required();
   AddOutputOptions(*cmd, output, common, "The SVG file");
   AddFractalizeOptions(*cmd, options);
+  AddLastOption(*cmd, common);
   AddCommonOptions(*cmd, common);
   cmd->callback([&common, &exitCode] {
     if ((exitCode = CheckOutputTarget(input, output, common))) return;

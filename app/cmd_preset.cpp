@@ -21,6 +21,7 @@
 #include "app/cli.h"
 #include "app/console_agent.h"
 #include "app/effect_session.h"
+#include "app/plugin_catalog.h"
 #include "host/adm/dialog.h"
 #include "host/adm/dialog_manager.h"
 #include "host/adm/user_agent.h"
@@ -36,42 +37,6 @@ namespace {
 
 namespace fs = std::filesystem;
 namespace adm = host::adm;
-
-// ---- kinds ------------------------------------------------------------------------
-
-// Who offers a kind's preset manager.
-enum class Owner { Transform3D, Fractalize, Tool, Effect };
-
-struct PresetKindName {
-  std::string name;  // <Name> of "VERSALiX4_PST_<Name>.txt"
-  Owner owner;
-  int index;         // the 3D kind, or the effect
-  std::string File() const { return "VERSALiX4_PST_" + name + ".txt"; }
-};
-
-// The effects' kinds come from the plug-in's effect table.
-std::vector<PresetKindName> PresetKindNames(host::Host& host) {
-  std::vector<PresetKindName> names;
-  const char* transforms[] = {"Rotate", "Twist", "Arc",    "Screw",
-                              "Twirl",  "WaveHV", "WaveZ", "WaveR",
-                              "Sphere", "Torus", "Spiral", "Cylinder"};
-  for (int i = 0; i < 12; ++i)
-    names.push_back({std::string("3D") + transforms[i], Owner::Transform3D, i});
-  names.push_back({"Fractalize", Owner::Fractalize, 0});
-  for (const char* tool : {"WarpTool", "WaveTool", "LensTool", "CraftTool", "RoughTool",
-                           "BroomTool", "MetaBrushTool", "TrailTool"})
-    names.push_back({tool, Owner::Tool, 0});
-  const auto effects = Effects(host);
-  for (size_t i = 0; i < effects.size(); ++i)
-    names.push_back({effects[i].name, Owner::Effect, int(i)});
-  return names;
-}
-
-std::optional<PresetKindName> FindKind(host::Host& host, const std::string& name) {
-  for (const PresetKindName& kind : PresetKindNames(host))
-    if (Lower(kind.name) == Lower(name)) return kind;
-  return std::nullopt;
-}
 
 // ---- the user's file, as text -------------------------------------------------------
 
@@ -210,9 +175,9 @@ std::string ChangedEntry(const PresetEntry& entry, const std::string& name,
 
 // The 3D kinds keep their first value under both "B" and "C" (and read it
 // from "C" last): a change of one is a change of both.
-std::vector<std::string> WithTwinKeys(const PresetKindName& kind,
+std::vector<std::string> WithTwinKeys(const PresetKind& kind,
                                       const std::vector<std::string>& settings) {
-  if (kind.owner != Owner::Transform3D) return settings;
+  if (kind.owner != kVxPresetOwnerTransform) return settings;
   std::vector<std::string> out;
   for (const std::string& setting : settings) {
     out.push_back(setting);
@@ -266,7 +231,7 @@ using Act = std::function<void(adm::DialogDriver&)>;
 // anything else is the console's (error dialogs printed, OK pressed).
 class PresetAgent : public adm::UserAgent {
  public:
-  PresetAgent(ConsoleAgent& console, const PresetKindName& kind) : console_(console), kind_(kind) {}
+  PresetAgent(ConsoleAgent& console, const PresetKind& kind) : console_(console), kind_(kind) {}
 
   Act inManager;
   Act inImportList;
@@ -281,11 +246,11 @@ class PresetAgent : public adm::UserAgent {
     } else if (id == kImportDialog && inImportList) {
       inImportList(driver);
       if (!driver.ended()) Check(driver.Close());
-    } else if (id == kTransformDialog && kind_.owner == Owner::Transform3D) {
+    } else if (id == kTransformDialog && kind_.owner == kVxPresetOwnerTransform) {
       Check(driver.Choose(kTransformKindItem, kind_.index));
       Check(driver.Choose(kTransformPresetItem, kEditEntry));
       if (!driver.ended()) Check(driver.Close());
-    } else if (id == kFractalizeDialog && kind_.owner == Owner::Fractalize) {
+    } else if (id == kFractalizeDialog && kind_.owner == kVxPresetOwnerFractalize) {
       Check(driver.Choose(kFractalizePresetItem, kEditEntry));
       if (!driver.ended()) Check(driver.Close());
     } else {
@@ -307,7 +272,7 @@ class PresetAgent : public adm::UserAgent {
 
  private:
   ConsoleAgent& console_;
-  const PresetKindName& kind_;
+  const PresetKind& kind_;
   std::vector<std::string> failures_;
   bool managerOpened_ = false;
 };
@@ -361,20 +326,20 @@ void AddSelectedPath(host::Host& host) {
 
 // Opens the kind's preset manager through its owner's preset menu; the
 // agent acts in it. Answers an exit code.
-int OpenManager(host::Host& host, const PresetKindName& kind, PresetAgent& agent) {
+int OpenManager(host::Host& host, const PresetKind& kind, PresetAgent& agent) {
   switch (kind.owner) {
-    case Owner::Effect: {
+    case kVxPresetOwnerEffect: {
       adm::Dialog* palette = OpenEffectPalette(host, kind.index);
       if (!palette) return kExitInternal;
       adm::DialogDriver driver(host.dialogs(), *palette);
       agent.Check(driver.Choose(kADMMenuItemID, kEditEntry));
       break;
     }
-    case Owner::Transform3D:
-    case Owner::Fractalize: {
+    case kVxPresetOwnerTransform:
+    case kVxPresetOwnerFractalize: {
       AddSelectedPath(host);
       const char* title =
-          kind.owner == Owner::Transform3D ? "3D Transform..." : "Fractalize...";
+          kind.owner == kVxPresetOwnerTransform ? "3D Transform..." : "Fractalize...";
       host::Filter* filter = host.registrations().FilterTitled(title);
       if (!filter) {
         std::cerr << "versalix4: the plug-in registered no filter " << title << "\n";
@@ -386,7 +351,7 @@ int OpenManager(host::Host& host, const PresetKindName& kind, PresetAgent& agent
       if (result && result != kCanceledErr) return ReportFailure("preset", result);
       break;
     }
-    case Owner::Tool:
+    default:  // kVxPresetOwnerTool
       std::cerr << "versalix4: preset: the " << kind.name
                 << " presets can be listed and shown; the tool has no options palette "
                    "with a preset manager yet\n";
@@ -418,7 +383,7 @@ int Failure(const std::string& why) {
 
 class PresetCommand {
  public:
-  PresetCommand(host::Host& host, const PresetKindName& kind, const PresetRequest& request)
+  PresetCommand(host::Host& host, const PresetKind& kind, const PresetRequest& request)
       : host_(host), kind_(kind), request_(request) {}
 
   int Run() {
@@ -601,7 +566,19 @@ class PresetCommand {
         for (int i = 0; i < file_.Presets(); ++i) positions.push_back(i);
       if (positions.empty()) return Failure(kind_.File() + " has no presets to export");
     }
-    return Session([&](PresetAgent& agent) {
+    // The plug-in exports into the kind's file of the folder: a folder
+    // without one gets a new file with the header and the two fixed
+    // entries, as the plug-in creates it, removed again if the export fails.
+    const fs::path target = folder / kind_.File();
+    std::error_code ec;
+    const bool created = !import && !fs::exists(target, ec);
+    if (created) {
+      std::string error;
+      if (!host::io::WriteOutput(target, file_.header + file_.entries[0].text + file_.entries[1].text,
+                                 &error))
+        return Failure(error);
+    }
+    const int code = Session([&](PresetAgent& agent) {
       agent.folder = folder.string();
       agent.inImportList = [&](adm::DialogDriver& d) {
         const std::vector<std::string> names = ListNames(d, kImportList);
@@ -623,6 +600,8 @@ class PresetCommand {
         agent.Check(d.Press(import ? kImportButton : kExportButton));
       };
     });
+    if (created && code != kExitOk) fs::remove(target, ec);
+    return code;
   }
 
   // Runs the manager with the agent set up by `setUp`; every alert, error
@@ -647,7 +626,7 @@ class PresetCommand {
   }
 
   host::Host& host_;
-  const PresetKindName& kind_;
+  const PresetKind& kind_;
   const PresetRequest& request_;
   PresetFileText file_;
   PresetAgent* agent_ = nullptr;
@@ -657,10 +636,11 @@ int RunPresetCommand(const CommonOptions& common, const PresetRequest& request) 
   int failure = kExitInternal;
   auto host = MakeHost(common, &failure);
   if (!host) return failure;
-  const std::optional<PresetKindName> kind = FindKind(*host, request.kind);
+  const std::optional<PresetKind> kind = FindPresetKind(*host->plugin(), request.kind);
   if (!kind) {
     std::string names;
-    for (const PresetKindName& k : PresetKindNames(*host)) names += " " + k.name;
+    for (const PresetKind& k : PresetKinds(*host->plugin()))
+      names += (names.empty() ? " " : ", ") + BothNames(k.title, k.name);
     return Usage("unknown kind \"" + request.kind + "\"; the kinds are:" + names);
   }
   if (int32_t err = host->Startup()) return ReportFailure("start-up", err);
@@ -670,6 +650,13 @@ int RunPresetCommand(const CommonOptions& common, const PresetRequest& request) 
 }
 
 }  // namespace
+
+int RunPresetList(const CommonOptions& common, const std::string& kind) {
+  PresetRequest request;
+  request.kind = kind;
+  request.action = "list";
+  return RunPresetCommand(common, request);
+}
 
 void SetUpPresetCommand(CLI::App& app, CommonOptions& common, int& exitCode) {
   CLI::App* cmd = app.add_subcommand(

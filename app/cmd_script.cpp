@@ -1,25 +1,6 @@
 // versalix4 script: replays a session of user actions from a file, one per
-// line, so that whole sessions can be recorded and run again:
-//
-//   open IN.svg                 read a document (the current one from now on)
-//   select ID[,ID...] | all | none
-//   menu TEXT                   choose a Window > VERSALiX4 item ("Live Border")
-//   palette NAME ACTION         act on an effect's palette (opened when needed):
-//                               set 11=4, press 37, choose 9=3, choose menu=0,
-//                               drag 16=10,10:20,5, text 2=...
-//   tool select TITLE           pick a tool in the toolbox
-//   tool options TITLE          double-click it (its Edit Options)
-//   tool set FIELD=VALUE        set a field of its options palette
-//   tool preset NAME            choose a preset of its palette's menu
-//   tool drag X,Y:X,Y ... [steps N] [alt] [shift] [ctrl] [space-at-release]
-//                               drag the current tool over the page (points,
-//                               y up; a single point is a click)
-//   tool TITLE drag ...         pick the tool, then drag it
-//   update                      regenerate every live effect art
-//   save OUT.svg                write the current document
-//
-// Blank lines and lines starting with # are skipped. The first failing line
-// stops the session with its line number.
+// line, so that whole sessions can be recorded and run again. The format is
+// documented once, in the command's help (kSessionFormat).
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
@@ -40,6 +21,7 @@
 #include "host/art/plugin_group_updates.h"
 #include "host/core/messages.h"
 #include "host/core/registrations.h"
+#include "host/io/atomic_file.h"
 #include "host/svg/svg_effect_art.h"
 #include "host/tools/tool_driver.h"
 
@@ -188,19 +170,58 @@ std::string RunLine(Session& s, const std::string& line) {
 
 }  // namespace
 
+// The session format, as `versalix4 script --help` shows it.
+constexpr const char* kSessionFormat = R"(Session format: one action a line; blank lines and lines starting with # are skipped.
+  open FILE.svg                 read a document; it is the current one from now on
+  select ID[,ID...] | all | none
+                                select objects of the current document by id
+  menu TEXT                     choose a Window > VERSALiX4 menu item by its visible
+                                text ("Live Border", "Show Palette", "Help")
+  palette NAME ACTION           act on an effect's palette, opened when needed:
+                                  set ITEM=NUMBER      type a number into item ITEM
+                                  press ITEM           press a button or check box
+                                  choose ITEM=ENTRY    choose entry ENTRY of a list
+                                  choose menu=ENTRY    choose from the palette's menu
+                                  drag ITEM=X,Y:X,Y    drag in an item
+                                  text ITEM=TEXT       type a text
+  tool select TITLE             pick a tool in the toolbox
+  tool options TITLE            double-click it (its Edit Options)
+  tool set FIELD=VALUE          set a field of its options palette
+  tool preset NAME              choose a preset of its palette's menu
+  tool drag X,Y:X,Y ... [steps N] [alt] [shift] [ctrl] [space-at-release]
+                                drag the current tool over the page (points,
+                                y up; a single point is a click)
+  tool TITLE drag ...           pick the tool, then drag it
+  update                        regenerate every live effect art
+  save FILE.svg                 write the current document
+The first failing line stops the session with its line number; nothing of the
+session's settings is kept then.
+
+Example:
+  # a Border on the square, with shadow
+  open sample.svg
+  select square
+  menu Live Border
+  palette Border press 21
+  palette Border press 37
+  save bordered.svg)";
+
 void SetUpScriptCommand(CLI::App& app, CommonOptions& common, int& exitCode) {
   CLI::App* cmd = app.add_subcommand(
       "script", "Replay a session of user actions (open, select, menu, palette, tool, save)");
   static std::string file;
-  cmd->add_option("session", file, "The session file, one action per line")->required();
+  cmd->add_option("session", file, "The session file, one action per line (\"-\": standard input)")
+      ->required();
+  cmd->footer(kSessionFormat);
   AddCommonOptions(*cmd, common);
   cmd->callback([&common, &exitCode] {
-    std::ifstream in(file);
-    if (!in) {
-      std::cerr << "versalix4: cannot read " << file << "\n";
+    std::string text, error;
+    if (!host::io::ReadFile(file, &text, &error)) {
+      std::cerr << "versalix4: " << error << "\n";
       exitCode = kExitIo;
       return;
     }
+    std::istringstream in(text);
     auto host = MakeHost(common, &exitCode);
     if (!host) return;
     if (int32_t err = host->Startup()) {

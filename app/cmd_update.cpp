@@ -54,10 +54,6 @@ int EffectOf(host::Host& host, const host::art::Art& art) {
   return group ? EffectOfGroupName(host, group->name) : -1;
 }
 
-std::string NameOf(const host::art::Art& art) {
-  return art.id().empty() ? "an effect art" : art.id();
-}
-
 // Live effect art of the host whose effect the plug-in registered; the
 // others are reported and left as they are.
 bool IsRenderable(host::Host& host, const host::art::Art& art) {

@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "host/adm/dialog_manager.h"
+#include "app/cli.h"
 #include "host/core/host.h"
 
 namespace vx::app {
@@ -61,6 +62,20 @@ bool DialogFillingAgent::AnswerYesNo(const std::string& text) {
 std::optional<AIColor> DialogFillingAgent::ChooseColour(const std::string& message,
                                                         const AIColor& current) {
   return console_.ChooseColour(message, current);
+}
+
+void DialogFillingAgent::StartFromDefaults(host::adm::DialogDriver& driver, int32_t presetMenu,
+                                           bool last) {
+  if (!last) Check(driver.Choose(presetMenu, kDefaultSettingsEntry));
+}
+
+void DialogFillingAgent::SetNumber(host::adm::DialogDriver& driver, int32_t itemId, double value,
+                                   const std::string& what, const std::string& unit) {
+  const host::adm::Item* item = driver.dialog().GetItem(itemId);
+  if (item && (value < item->min() || value > item->max()))
+    return Fail(what + " takes " + RangeText(item->min(), item->max(), unit) + ", not " +
+                NumberText(value));
+  Check(driver.SetValue(itemId, value));
 }
 
 void DialogFillingAgent::Fail(const std::string& why) {

@@ -54,6 +54,15 @@ class DialogFillingAgent : public host::adm::UserAgent {
  protected:
   // Sets the dialog's items from the options.
   virtual void Fill(host::adm::DialogDriver& driver) = 0;
+  // Chooses "Default Settings", the first entry of the dialog's preset menu,
+  // unless the command was given --last: the same command line then gives
+  // the same result whatever ran before.
+  void StartFromDefaults(host::adm::DialogDriver& driver, int32_t presetMenu, bool last);
+  // Types a number into an item; a value outside the item's range is
+  // refused with the range and unit ("--value 1: \"Angle:\" takes -3600 to
+  // 3600 °, not 99999").
+  void SetNumber(host::adm::DialogDriver& driver, int32_t item, double value,
+                 const std::string& what, const std::string& unit);
   void Fail(const std::string& why);
   // Fails with a user action's error text, unless it is empty.
   void Check(const std::string& error);

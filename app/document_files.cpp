@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "app/settings_snapshot.h"
+#include "host/adm/dialog_manager.h"
 #include "host/art/document_set.h"
 #include "host/io/atomic_file.h"
 #include "host/render/png_render.h"
@@ -43,14 +44,21 @@ int SelectedArt(const host::art::Document& document, const CommonOptions& common
     }
     return kExitOk;
   }
-  for (const std::string& id : common.select) {
-    host::art::Art* art = document.FindById(id);
-    if (!art) {
-      std::cerr << "versalix4: --select: the document has no object with the id \"" << id
-                << "\"\n";
+  for (const std::string& name : common.select) {
+    const size_t before = selection->size();
+    if (host::art::Art* art = document.FindById(name)) {
+      selection->push_back(art);
+      continue;
+    }
+    ForEachObject(document, [&](const host::art::Art& art, const std::string& place, int) {
+      if (ObjectId(art, place) == name || art.name() == name)
+        selection->push_back(const_cast<host::art::Art*>(&art));
+    });
+    if (selection->size() == before) {
+      std::cerr << "versalix4: --select: the document has no object with the id or label \""
+                << name << "\" (versalix4 objects FILE lists them)\n";
       return kExitUsage;
     }
-    selection->push_back(art);
   }
   return kExitOk;
 }
@@ -131,7 +139,9 @@ int ExportSvgText(const host::art::Document& document, const svg::KeptSvg* kept,
   options.only = only;
   options.notes = &notes;
   *text = svg::ExportSvg(document, kept, options);
-  for (const std::string& note : notes) std::cerr << "versalix4: " << note << "\n";
+  std::set<std::string> told;
+  for (const std::string& note : notes)
+    if (told.insert(note).second) std::cerr << "versalix4: " << note << "\n";
   return kExitOk;
 }
 
@@ -159,6 +169,89 @@ int WritePngPicture(const std::string& path, const std::string& svgText, int wid
     return kExitIo;
   }
   return WriteOutputFile(path, host::render::EncodePng(*raster));
+}
+
+const char* TypeName(const host::art::Art& art) {
+  using host::art::ArtKind;
+  switch (art.kind()) {
+    case ArtKind::Group: return art.isLayerGroup() ? "layer" : "group";
+    case ArtKind::Path: return "path";
+    case ArtKind::CompoundPath: return "compound path";
+    case ArtKind::Text:
+    case ArtKind::TextPath:
+    case ArtKind::TextRun: return "text";
+    case ArtKind::PluginGroup: return "effect art";
+    default: return "kept element";
+  }
+}
+
+namespace {
+
+uint64_t RevisionSum(const host::art::Art& art) {
+  uint64_t sum = art.revision();
+  for (const host::art::Art* part : {art.editGroup(), art.resultGroup()})
+    if (part) sum = sum * 31 + RevisionSum(*part);
+  for (const host::art::Art* child = art.firstChild(); child; child = child->sibling())
+    sum = sum * 31 + RevisionSum(*child);
+  return sum;
+}
+
+}  // namespace
+
+std::string NameOf(const host::art::Art& art) {
+  if (!art.id().empty()) return "\"" + art.id() + "\"";
+  if (!art.name().empty()) return "\"" + art.name() + "\"";
+  return std::string("a ") + TypeName(art) + " without an id";
+}
+
+int CheckWarnings(host::Host& host, const CommonOptions& common,
+                  const std::vector<std::string>& notes) {
+  std::set<std::string> told;
+  for (const std::string& note : notes)
+    if (told.insert(note).second) std::cerr << "versalix4: " << note << "\n";
+  if (notes.empty() && host.dialogs().alerts().empty()) return kExitOk;
+  if (common.acceptWarnings) return kExitOk;
+  std::cerr << "versalix4: stopped at the warning above; nothing was written "
+               "(--accept-warnings writes the result anyway)\n";
+  return kExitFailed;
+}
+
+int FinishDocument(host::Host& host, const CommonOptions& common,
+                   const host::art::Document& document, const svg::KeptSvg* kept,
+                   const std::vector<std::string>& warnings, std::string* svgText,
+                   const std::function<int()>& save) {
+  std::vector<std::string> notes;
+  for (const std::string& w : warnings)
+    if (!w.empty()) notes.push_back(w);
+  if (int code = CheckWarnings(host, common, notes)) return code;
+  if (int code = ExportSvgText(document, kept, svgText)) return code;
+  return save ? save() : kExitOk;
+}
+
+ChangeWatch::ChangeWatch(const std::vector<host::art::Art*>& selection) {
+  for (const host::art::Art* art : selection) before_.emplace_back(art, RevisionSum(*art));
+}
+
+std::vector<std::string> ChangeWatch::Unchanged() const {
+  std::vector<std::string> names;
+  for (const auto& [art, revisions] : before_)
+    if (RevisionSum(*art) == revisions)
+      names.push_back(NameOf(*art) + " (" + TypeName(*art) + ")");
+  return names;
+}
+
+std::string ChangeWatch::Check(const std::string& command, const std::string& hint) const {
+  const std::vector<std::string> unchanged = Unchanged();
+  if (unchanged.empty()) return "";
+  std::string list;
+  for (const std::string& name : unchanged) list += (list.empty() ? "" : ", ") + name;
+  if (unchanged.size() < before_.size()) {
+    std::cerr << "versalix4: " << command << " left these objects as they were: " << list
+              << "\n";
+    return "";
+  }
+  return command + " changed nothing: " + list + " left as before" +
+         (hint.empty() ? "" : "; " + hint);
 }
 
 int RunOnDocument(const CommonOptions& common, svg::ImportResult& document,

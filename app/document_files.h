@@ -21,8 +21,10 @@ namespace svg = host::svg;
 // Reads an SVG file; what the model could not hold is listed on stderr.
 int ReadSvgDocument(const std::string& path, svg::ImportResult* result);
 
-// The art --select names (ids), or every top-level object of every layer
-// when it names none. Unknown ids are a usage error.
+// The art --select names (ids, generated ids of objects without one, or
+// Inkscape labels: every object of that label), or every top-level object
+// of every layer when it names none. A name that matches nothing is a
+// usage error.
 int SelectedArt(const host::art::Document& document, const CommonOptions& common,
                 std::vector<host::art::Art*>* selection);
 
@@ -39,6 +41,50 @@ using DocumentWork = std::function<int(host::Host& host, host::art::Document& do
 // Returns the exit code, printing one line on failure.
 int RunOnDocument(const CommonOptions& common, svg::ImportResult& document,
                   const DocumentWork& work);
+
+// Ends a command's work before anything is written. Every alert the
+// plug-in showed (printed as it came) and every note (printed here, one
+// line each) is a warning: with any, the command ends kExitFailed and
+// writes nothing, unless --accept-warnings was given.
+int CheckWarnings(host::Host& host, const CommonOptions& common,
+                  const std::vector<std::string>& notes = {});
+
+// The end of a command that changed the document: CheckWarnings with the
+// non-empty warnings, then the document as SVG text into *svgText and
+// `save` (when given), while the host still runs.
+int FinishDocument(host::Host& host, const CommonOptions& common,
+                   const host::art::Document& document, const svg::KeptSvg* kept,
+                   const std::vector<std::string>& warnings, std::string* svgText,
+                   const std::function<int()>& save);
+
+// The revisions of the selected objects and everything inside them before
+// a filter ran, to tell afterwards which ones it left as they were.
+class ChangeWatch {
+ public:
+  explicit ChangeWatch(const std::vector<host::art::Art*>& selection);
+  // The objects whose art did not change, as "id (kind)" texts.
+  std::vector<std::string> Unchanged() const;
+  // A warning when the work changed nothing at all ("" when it changed
+  // something); objects left unchanged beside changed ones are printed as
+  // a note. `hint` says what would change the outcome.
+  std::string Check(const std::string& command, const std::string& hint) const;
+
+ private:
+  std::vector<std::pair<const host::art::Art*, uint64_t>> before_;
+};
+
+// A name for an object in messages: its id, its label, or its kind.
+std::string NameOf(const host::art::Art& art);
+// "path", "group", "text", "effect art" ...
+const char* TypeName(const host::art::Art& art);
+
+// Every object of the document, layer by layer and each from the top, with
+// its place ("@1.0.2": layer 1, its child 0, that one's child 2) and its
+// depth below the layer (cmd_objects.cpp).
+void ForEachObject(const host::art::Document& document,
+                   const std::function<void(const host::art::Art&, const std::string&, int)>& visit);
+// The id --select takes: the object's own id, else its place.
+std::string ObjectId(const host::art::Art& art, const std::string& place);
 
 // Refuses (usage error) an output that is the input file itself unless
 // --in-place was given. Called before any work, so a refused command

@@ -25,6 +25,7 @@ struct FractalizeOptions {
   std::string unit;  // "pct" or "pt"; empty: as the dialog has it
   std::optional<uint32_t> seed;
   bool live = false;  // the live effect instead of the filter
+  bool last = false;  // start from the Last Setting, not the Default Setting
 };
 
 void AddFractalizeOptions(CLI::App& command, FractalizeOptions& options);

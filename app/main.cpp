@@ -15,7 +15,8 @@ int main(int argc, char** argv) {
       "own host; the input file is never modified.",
       "versalix4"};
   app.require_subcommand(1);
-  app.set_version_flag("--version", "versalix4 4.2");
+  const std::string version = "versalix4 " VX_VERSION;
+  app.set_version_flag("--version", version);
   vx::app::CommonOptions common;
   int exitCode = vx::app::kExitOk;
   vx::app::SetUpInfoCommand(app, common, exitCode);
@@ -29,6 +30,9 @@ int main(int argc, char** argv) {
   vx::app::SetUpFractalizeCommand(app, common, exitCode);
   vx::app::SetUpPresetCommand(app, common, exitCode);
   vx::app::SetUpToolCommand(app, common, exitCode);
+  vx::app::SetUpListCommand(app, common, exitCode);
+  vx::app::SetUpObjectsCommand(app, common, exitCode);
+  vx::app::AddDocumentGenerators(app, version);
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& e) {
@@ -37,6 +41,10 @@ int main(int argc, char** argv) {
     return app.exit(e);
   } catch (const CLI::CallForVersion& e) {
     return app.exit(e);
+  } catch (const CLI::Success&) {
+    return vx::app::kExitOk;  // a help option that printed its text
+  } catch (const CLI::RuntimeError& e) {
+    return e.get_exit_code();  // a help option that printed why it could not
   } catch (const CLI::ParseError& e) {
     std::cerr << "versalix4: " << e.what() << "\nRun 'versalix4 --help' for usage.\n";
     return vx::app::kExitUsage;

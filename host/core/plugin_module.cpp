@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "vx_catalog.h"
+
 namespace vx::host {
 
 std::unique_ptr<PluginModule> PluginModule::Load(const std::string& path,
@@ -30,6 +32,8 @@ std::unique_ptr<PluginModule> PluginModule::Load(const std::string& path,
   // Optional: a module without live effects exports no table.
   if (auto effects = reinterpret_cast<VxModuleEffectsProc>(dlsym(handle, kVxModuleEffectsSymbol)))
     module->effects_ = effects();
+  if (auto catalog = reinterpret_cast<VxModuleCatalogProc>(dlsym(handle, kVxModuleCatalogSymbol)))
+    module->catalog_ = catalog();
   module->path_ = path;
   return module;
 }

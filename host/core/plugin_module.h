@@ -8,6 +8,8 @@
 
 #include "vx_sdk.h"
 
+struct VxCatalog;  // vx_catalog.h
+
 namespace vx::host {
 
 class PluginModule {
@@ -28,6 +30,9 @@ class PluginModule {
   const VxResourceDirectory* Resources() const { return resources_; }
   // The module's description of its live effects; null when it has none.
   const VxEffectTable* Effects() const { return effects_; }
+  // The module's catalog of presets, 3D kinds and generators; null when it
+  // exports none.
+  const VxCatalog* Catalog() const { return catalog_; }
   // Finds resource (type, id); null when the module has none.
   const VxResource* FindResource(uint32_t type, int32_t id) const;
   const std::string& Path() const { return path_; }
@@ -48,6 +53,7 @@ class PluginModule {
   PluginMainProc main_ = nullptr;
   const VxResourceDirectory* resources_ = nullptr;
   const VxEffectTable* effects_ = nullptr;
+  const VxCatalog* catalog_ = nullptr;
   std::string path_;
   int accessHolds_ = 0;
 };

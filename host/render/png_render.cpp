@@ -118,6 +118,13 @@ std::optional<Raster> RenderSvg(std::string_view svg, int width, std::string* er
     *error = "the width must be between 1 and " + std::to_string(kMaxRasterSide);
     return std::nullopt;
   }
+  RenderRequest request;
+  request.width = width;
+  return RenderSvgArea(svg, request, error, baseFile);
+}
+
+std::optional<Raster> RenderSvgArea(std::string_view svg, const RenderRequest& request,
+                                    std::string* error, const std::filesystem::path& baseFile) {
   GError* gerror = nullptr;
   GInputStream* stream =
       g_memory_input_stream_new_from_data(svg.data(), static_cast<gssize>(svg.size()), nullptr);
@@ -139,26 +146,62 @@ std::optional<Raster> RenderSvg(std::string_view svg, int width, std::string* er
     *error = "the document has no size (no width, height or viewBox)";
     return std::nullopt;
   }
-  // The height keeps the document's aspect ratio; a picture that would be
-  // taller than the largest side or thinner than a pixel is refused rather
-  // than squashed.
-  const double exactHeight = width * docHeight / docWidth;
-  if (!(exactHeight >= 0.5 && exactHeight < kMaxRasterSide + 0.5)) {
-    *error = "at " + std::to_string(width) + " pixels wide the picture would be " +
-             (exactHeight >= 0.5 ? "more than " + std::to_string(kMaxRasterSide)
-                                 : std::string("less than one")) +
+  // The area in the document's pixels.
+  RsvgRectangle page{0, 0, docWidth, docHeight}, area = page;
+  if (!request.area.empty() && request.area != "page") {
+    const std::string id = request.area == "drawing" ? "" : "#" + request.area;
+    RsvgRectangle ink{}, logical{};
+    if (!rsvg_handle_get_geometry_for_layer(handle.get(), id.empty() ? nullptr : id.c_str(),
+                                            &page, &ink, &logical, &gerror) ||
+        !(ink.width > 0 && ink.height > 0)) {
+      *error = request.area == "drawing" ? std::string("the document draws nothing")
+                                         : "the document has no element \"" + request.area +
+                                               "\" that draws something";
+      if (gerror) g_error_free(gerror);
+      return std::nullopt;
+    }
+    area = ink;
+  }
+  double w = request.width, h = request.height;
+  if (w <= 0 && h <= 0) {
+    const double scale = request.dpi > 0 ? request.dpi / 96 : 1;
+    w = area.width * scale;
+    h = area.height * scale;
+  } else if (h <= 0) {
+    h = w * area.height / area.width;
+  } else if (w <= 0) {
+    w = h * area.width / area.height;
+  }
+  // A picture larger than the largest side or smaller than a pixel is
+  // refused rather than squashed.
+  if (request.width > 0 && request.height <= 0 && !(h >= 0.5 && h < kMaxRasterSide + 0.5)) {
+    *error = "at " + std::to_string(request.width) + " pixels wide the picture would be " +
+             (h >= 0.5 ? "more than " + std::to_string(kMaxRasterSide)
+                       : std::string("less than one")) +
              " pixels tall; choose another width";
     return std::nullopt;
   }
-  const int height = static_cast<int>(std::lround(exactHeight));
+  if (!(w >= 0.5 && h >= 0.5 && w < kMaxRasterSide + 0.5 && h < kMaxRasterSide + 0.5)) {
+    *error = "the picture would be " + std::to_string(std::lround(w)) + " x " +
+             std::to_string(std::lround(h)) + " pixels; each side must be 1 to " +
+             std::to_string(kMaxRasterSide) + " pixels";
+    return std::nullopt;
+  }
+  const int width = static_cast<int>(std::lround(w)), height = static_cast<int>(std::lround(h));
   Surface surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height));
   if (cairo_surface_status(surface.get()) != CAIRO_STATUS_SUCCESS) {
     *error = "cannot make a picture of " + std::to_string(width) + " x " + std::to_string(height);
     return std::nullopt;
   }
   std::unique_ptr<cairo_t, ContextDeleter> cr(cairo_create(surface.get()));
-  RsvgRectangle viewport{0, 0, double(width), double(height)};
-  if (!rsvg_handle_render_document(handle.get(), cr.get(), &viewport, &gerror)) {
+  if (request.hasBackground) {
+    const uint8_t* c = request.background;
+    cairo_set_source_rgba(cr.get(), c[0] / 255.0, c[1] / 255.0, c[2] / 255.0, c[3] / 255.0);
+    cairo_paint(cr.get());
+  }
+  cairo_scale(cr.get(), width / area.width, height / area.height);
+  cairo_translate(cr.get(), -area.x, -area.y);
+  if (!rsvg_handle_render_document(handle.get(), cr.get(), &page, &gerror)) {
     *error = std::string("rendering failed: ") + (gerror ? gerror->message : "unknown error");
     if (gerror) g_error_free(gerror);
     return std::nullopt;

@@ -27,6 +27,24 @@ inline constexpr int kMaxRasterSide = 16384;
 std::optional<Raster> RenderSvg(std::string_view svg, int width, std::string* error,
                                 const std::filesystem::path& baseFile = {});
 
+// What to draw and how big, for the render command.
+struct RenderRequest {
+  int width = 0;     // pixels; 0: from the height, the dpi or the area
+  int height = 0;    // pixels; 0: from the width's scale
+  double dpi = 0;    // without width and height: pixels per inch (96: one per px)
+  // "" or "page": the document; "drawing": the bounds of what it draws;
+  // else the id of an element: its bounds.
+  std::string area;
+  bool hasBackground = false;
+  uint8_t background[4] = {0, 0, 0, 0};  // RGBA, filled before drawing
+};
+
+// Renders the request's area of SVG text; the other side keeps the area's
+// aspect ratio when only one is given. nullopt with one line in `error`.
+std::optional<Raster> RenderSvgArea(std::string_view svg, const RenderRequest& request,
+                                    std::string* error,
+                                    const std::filesystem::path& baseFile = {});
+
 // PNG bytes of a raster.
 std::string EncodePng(const Raster& raster);
 // Reads a PNG (for tests and comparisons); nullopt when it is not one.

@@ -22,7 +22,6 @@ namespace Items = res::FractalizeDialog;
 
 constexpr int32_t kTitleTable = 18800;  // + 2 filter, + 3 effect
 constexpr int32_t kUnitTable = 19870;   // + 1 "%", + 2 "pt"
-constexpr int32_t kGeneratorNames = 19550;  // + generator + 6
 constexpr int32_t kGeneratorIcon0 = 450;    // icon of generator 1
 constexpr int32_t kHelpTopicFilter = 31, kHelpTopicEffect = 30;
 
@@ -240,7 +239,7 @@ ASErr InitDialog(ADMDialogRef dialog) {
   for (int32_t k = 0; generators && k < kGeneratorCount; ++k) {
     ADMEntryRef entry = sADMList->InsertEntry(generators, k);
     if (!entry) break;
-    sADMBasic->GetIndexString(context->plugin, kGeneratorNames, k + 7, text,
+    sADMBasic->GetIndexString(context->plugin, kGeneratorNames, kGeneratorFirstName + k, text,
                               sizeof text);
     sADMEntry->SetText(entry, text);
     sADMEntry->SetID(entry, k + 1);

@@ -15,7 +15,6 @@
 namespace vx {
 namespace {
 
-constexpr int32_t kGeneratorNames = 19550;  // + generator + 6
 constexpr const char* kRandSeedKey = "randSeed";
 
 constexpr ActionParamKeyID Key(const char (&k)[5]) {
@@ -97,7 +96,7 @@ ASErr FractalizeRecordAction(AIFilterMessage* message) {
   if (ASErr err = sActionManager->AINewActionParamValue(&value)) return err;
   char name[128] = "";
   const int16_t generator = static_cast<int16_t>(p.generator);
-  sADMBasic->GetIndexString(message->d.self, kGeneratorNames, generator + 6,
+  sADMBasic->GetIndexString(message->d.self, kGeneratorNames, kGeneratorFirstName + generator - 1,
                             name, sizeof name);
   ASErr err = sActionManager->AIActionSetEnumerated(value, Key("gene"), name,
                                                     generator);

@@ -10,6 +10,9 @@
 namespace vx {
 
 constexpr int32_t kGeneratorCount = 14;
+// The generators' names: generator g (1 .. 14) is entry g + 6 of this table.
+constexpr int32_t kGeneratorNames = 19550;
+constexpr int32_t kGeneratorFirstName = 7;
 // Resource id of generator g (1 .. 14): 17000, 17005, ... 17065.
 constexpr int32_t GeneratorClipId(int32_t generator) {
   return (generator + 3399) * 5;

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "geometry/projection.h"
+#include "vx_catalog.h"
 
 namespace vx {
 namespace {
@@ -295,6 +296,20 @@ ASErr SetUpRing(TransformParams* p) {
 }
 
 }  // namespace
+
+int32_t CursorRadiusOf(int kind) {
+  switch (kind) {
+    case kSphere: return kVxRadiusDistance;
+    case kTorus:
+    case kSpiral: return kVxRadiusBoth;
+    // Arc, Screw and Cylinder/Cone turn the art about the centre: a point's
+    // radius is its height above the centre, which the cursor moves.
+    case kArc:
+    case kScrew:
+    case kCylinderCone: return kVxRadiusVertical;
+    default: return kVxRadiusNone;
+  }
+}
 
 ASErr SetUpKind(TransformParams* p) {
   const int kind = p->kind;

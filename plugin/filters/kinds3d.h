@@ -17,6 +17,10 @@ constexpr ASErr kZeroRadiusSetUp = 2;
 // Kinds outside 1 .. 11 use Simple Rotation. Returns 0 or kZeroRadiusSetUp.
 ASErr SetUpKind(TransformParams* p);
 
+// How the kind takes a radius from the cursor offset (kVxRadius..., the
+// module catalog): what the set-ups below read from it.
+int32_t CursorRadiusOf(int kind);
+
 // The engine context of a set-up record: its mapper and centre, the
 // perspective distance and the tolerances of the selection's size.
 MapContext MakeKindContext(const TransformParams& p);

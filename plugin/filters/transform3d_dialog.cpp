@@ -28,8 +28,6 @@ constexpr int32_t kFirstPreRotation = Items::kPreXLabel;
 constexpr int32_t kFirstPostRotation = Items::kPostXLabel;
 constexpr int32_t kCursorLast = Items::kCursorVUnit;
 
-constexpr int32_t kKindStrings = 20000;
-constexpr int32_t kKindNameMenu = 16000;
 // Tips of the picture buttons; the second list is the one shown in host
 // version 8.
 constexpr int32_t kButtonTips = 19600;
@@ -69,13 +67,13 @@ ADMItemRef ItemOf(ADMDialogRef dialog, int32_t id) {
 void KindString(SPPluginRef plugin, int kind, int32_t n, char* out,
                 int32_t size) {
   out[0] = '\0';
-  sADMBasic->GetIndexString(plugin, kKindStrings + 100 * kind, n, out, size);
+  sADMBasic->GetIndexString(plugin, kTransformKindStrings + kTransformKindStride * kind, n, out, size);
 }
 
 // Row r of a kind is shown unless its label is a single newline.
 bool RowShown(SPPluginRef plugin, int kind, int r) {
   char label[64];
-  KindString(plugin, kind, 1 + 7 * r, label, sizeof label);
+  KindString(plugin, kind, 1 + kTransformRowStep * r, label, sizeof label);
   return !(label[0] == '\n' && label[1] == '\0') && label[0] != '\0';
 }
 
@@ -91,7 +89,7 @@ void ResetToKindDefaults(DialogState* s, int kind) {
   ResetTransformParams(s->record, kind);
   TransformParams* p = s->record;
   for (int r = 0; r < 4 && RowShown(s->plugin, kind, r); ++r)
-    p->value[r] = KindNumber(s->plugin, kind, 3 + 7 * r);
+    p->value[r] = KindNumber(s->plugin, kind, 3 + kTransformRowStep * r);
   for (int i = 0; i < 3; ++i) {
     p->preRotation[i] = KindNumber(s->plugin, kind, 29 + i);
     p->postRotation[i] = KindNumber(s->plugin, kind, 32 + i);
@@ -134,18 +132,18 @@ void LayOutRows(ADMDialogRef d, DialogState* s) {
       sADMItem->Show(ItemOf(d, id), shown);
     if (!shown) continue;
     char text[64];
-    KindString(s->plugin, kind, 1 + 7 * r, text, sizeof text);
+    KindString(s->plugin, kind, 1 + kTransformRowStep * r, text, sizeof text);
     sADMItem->SetText(ItemOf(d, first), text);
-    KindString(s->plugin, kind, 2 + 7 * r, text, sizeof text);
+    KindString(s->plugin, kind, 2 + kTransformRowStep * r, text, sizeof text);
     sADMItem->SetText(ItemOf(d, first + 2), text);
     sADMItem->SetMinFloatValue(ItemOf(d, first + 1),
-                               KindNumber(s->plugin, kind, 4 + 7 * r));
+                               KindNumber(s->plugin, kind, 4 + kTransformRowStep * r));
     sADMItem->SetMaxFloatValue(ItemOf(d, first + 1),
-                               KindNumber(s->plugin, kind, 5 + 7 * r));
+                               KindNumber(s->plugin, kind, 5 + kTransformRowStep * r));
     sADMItem->SetMinFloatValue(ItemOf(d, first + 3),
-                               KindNumber(s->plugin, kind, 6 + 7 * r));
+                               KindNumber(s->plugin, kind, 6 + kTransformRowStep * r));
     sADMItem->SetMaxFloatValue(ItemOf(d, first + 3),
-                               KindNumber(s->plugin, kind, 7 + 7 * r));
+                               KindNumber(s->plugin, kind, 7 + kTransformRowStep * r));
   }
 }
 

@@ -9,6 +9,15 @@
 namespace vx {
 
 constexpr const char* kTransformDialogName = "VERSALiX 3D";
+// The kind popup's menu, and the string table of each kind's value rows:
+// kind k reads table kTransformKindStrings + kTransformKindStride x k, row r
+// its label at 1 + kTransformRowStep x r, then unit, default, edit limits
+// and slider limits.
+constexpr int32_t kTransformKindMenu = 16000;
+constexpr int32_t kTransformKindStrings = 20000;
+constexpr int32_t kTransformKindStride = 100;
+constexpr int32_t kTransformRowStep = 7;
+constexpr int32_t kTransformRowCount = 4;
 
 // Runs the dialog modally over record on the current selection. *ok is
 // true when the user pressed OK: the record then holds the edited values and

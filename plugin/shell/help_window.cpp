@@ -15,7 +15,6 @@ namespace Items = res::HelpWindow;
 constexpr int32_t kTitleTable = 18850;
 constexpr int32_t kTitleIndex = 16;
 constexpr int32_t kTitleSize = 64;
-constexpr int32_t kTopicMenu = 18010;
 constexpr int32_t kMaxHelpText = 32000;
 constexpr int32_t kGripPicture = 20000;
 constexpr int32_t kGripStep = 16;  // the modal dialog grows in these steps
@@ -180,7 +179,7 @@ void SetUpHelpWindow(ADMDialogRef dialog) {
                                  kTitleSize))
     sADMDialog->SetText(dialog, title);
   if (ADMItemRef popup = ItemOf(dialog, Items::kTopics)) {
-    sADMList->SetMenuID(sADMItem->GetList(popup), kTopicMenu);
+    sADMList->SetMenuID(sADMItem->GetList(popup), kHelpTopicMenu);
     sADMItem->SetNotifyProc(popup, PopupNotify);
   }
   if (g.HelpTopic < 0) g.HelpTopic = 0;

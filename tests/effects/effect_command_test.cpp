@@ -88,9 +88,9 @@ TEST_F(EffectCommandTest, BadFieldsAndEffectsAreUsageErrors) {
   EXPECT_NE(std::string::npos, err_.find("the effects are: Border Circle"));
   // A field its enabling rule switches off says which field enables it.
   EXPECT_EQ(2, Run("effect Border " + In("in.svg") + " -o " + In("x.svg") + " --set tint=50"));
-  EXPECT_NE(std::string::npos, err_.find("tint=50: enabled only when shadow is on")) << err_;
+  EXPECT_NE(std::string::npos, err_.find("tint needs shadow=on")) << err_;
   EXPECT_EQ(2, Run("effect Border " + In("in.svg") + " -o " + In("x.svg") + " --set steps=5"));
-  EXPECT_NE(std::string::npos, err_.find("enabled only when steps-mode is \"Manual Steps\""))
+  EXPECT_NE(std::string::npos, err_.find("steps needs steps-mode=\"Manual Steps\""))
       << err_;
   EXPECT_EQ(2, Run("effect Border " + In("in.svg") + " -o " + In("x.svg") +
                    " --set steps-mode=Sometimes"));

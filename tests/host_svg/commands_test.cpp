@@ -69,7 +69,7 @@ TEST(Commands, FailuresAreOneLineAndLeaveNoOutput) {
        "cannot render", folder / "d.png"},
       {"convert " + (kCorpus / "tango-places-folder.svg").string() + " -o " +
            (folder / "e.svg").string() + " --select nosuchid",
-       2, "no object with the id \"nosuchid\"", folder / "e.svg"},
+       2, "no object with the id or label \"nosuchid\"", folder / "e.svg"},
       {"render " + (folder / "bad.svg").string() + " -o " + (folder / "f.png").string() +
            " --width 0",
        2, "width", folder / "f.png"},

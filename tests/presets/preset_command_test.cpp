@@ -136,7 +136,6 @@ TEST_F(PresetCommand, FailuresSayWhyAndChangeNothing) {
       {"Border new X --set A=wide", 2, "key A takes a value like 0.000000"},
       {"Border import '" + userFolder().string() + "'", 1,
        "Import (Export) cannot be done between the same files."},
-      {"Border export '" + (root_ / "empty").string() + "'", 1, "File not found"},
       {"Border import '" + (root_ / "empty").string() + "'", 1, "File not found"},
       {"WarpTool new W", 1, "has no options palette"},
   };

@@ -1,0 +1,189 @@
+// The command line as a new user meets it: every command tells what it did
+// or why it did not, lists what the plug-in offers, and gives the same file
+// for the same command line. Each case runs the program as typed in a shell.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "support/app_runner.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using vx::test::CommandRun;
+using vx::test::RunVersalix4;
+
+// Shapes with and without strokes on two layers; "bare" has neither id nor
+// stroke, "labelled" only an Inkscape label.
+constexpr const char* kDrawing = R"(<svg xmlns="http://www.w3.org/2000/svg"
+ xmlns:inkscape="http://www.inkscape.org/namespaces/inkscape" width="300" height="200">
+ <g id="back" inkscape:groupmode="layer" inkscape:label="Back">
+  <rect x="5" y="5" width="290" height="190" fill="none" stroke="#999" stroke-width="2"/>
+ </g>
+ <g id="front" inkscape:groupmode="layer" inkscape:label="Front">
+  <rect id="square" x="40" y="40" width="90" height="90" fill="#0af" stroke="#111" stroke-width="3"/>
+  <rect id="flat" x="160" y="40" width="90" height="60" fill="#fa0"/>
+  <path inkscape:label="wave" d="M 20,170 C 80,120 160,220 280,160" fill="none" stroke="#080"/>
+ </g>
+</svg>
+)";
+
+class Cli : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = fs::temp_directory_path() / ("vx-cli-" + std::to_string(getpid()));
+    fs::remove_all(folder_);
+    fs::create_directories(folder_);
+    std::ofstream(folder_ / "in.svg") << kDrawing;
+  }
+  void TearDown() override { fs::remove_all(folder_); }
+  CommandRun Run(const std::string& args, const std::string& prefix = "") {
+    return RunVersalix4(args, folder_, "cd '" + folder_.string() + "' && " + prefix);
+  }
+  std::string Read(const std::string& name) {
+    std::ifstream in(folder_ / name, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+  }
+  fs::path folder_;
+};
+
+TEST_F(Cli, EveryFrustrationHasItsAnswer) {
+  struct Case {
+    const char* args;
+    int exitCode;
+    const char* says;  // in standard output or error
+    bool writes;       // out.svg exists afterwards
+  } cases[] = {
+      // Radius-driven kinds fit their radius to the selection without --cursor.
+      {"3d in.svg -o out.svg --kind Sphere", 0, "", true},
+      {"3d in.svg -o out.svg --kind 3DTorus --select square,flat", 0, "", true},
+      {"3d in.svg -o out.svg --kind cylinder/cone --select square", 0, "", true},
+      {"3d in.svg -o out.svg --kind 3DSpiral --select square", 0, "", true},
+      // A warning of the plug-in ends the command and writes nothing.
+      {"3d in.svg -o out.svg --kind Sphere --cursor 0,0 --select square", 1,
+       "Digits of calculated result overflows because the radius is equal to 0 or other reasons.",
+       false},
+      {"3d in.svg -o out.svg --kind Sphere --cursor 0,0 --select square --accept-warnings", 1,
+       "not a finite number", false},
+      // Art that would vanish or stay as it was is named, with what to change.
+      {"effect Border in.svg -o out.svg --select flat", 1, "drew nothing for \"flat\"", false},
+      {"fractalize in.svg -o out.svg --select square --level 12 --density 0", 1,
+       "changed nothing: \"square\" (path)", false},
+      {"3d in.svg -o out.svg --kind Sphere --select @1.0,square", 0, "", true},
+      // Errors in words: the enabling setting, the range and the unit.
+      {"effect Border in.svg -o out.svg --set tint=60", 2, "tint needs shadow=on", false},
+      {"effect Border in.svg -o out.svg --set tint=500 --set shadow=on", 2,
+       "tint takes 0 to 100%, not 500", false},
+      {"3d in.svg -o out.svg --kind Twist --value 1=99999", 2,
+       "--value 1 (Angle:) takes -3600 to 3600°, not 99999", false},
+      {"3d in.svg -o out.svg --kind Twist --value 2=1", 2, "Twist has no value 2", false},
+      {"fractalize in.svg -o out.svg --level 13", 2, "--level takes 1 to 12, not 13", false},
+      {"3d in.svg -o out.svg --kind Cube", 2, "10 Spiral (3DSpiral)", false},
+      // Discoverable: kinds, generators, effects, presets, fields, the manual.
+      {"list kinds", 0, "7 Wave (Radial) (3DWaveR)\n  --value 1=V  Amplitude: -4000 to 4000%", false},
+      {"list generators", 0, "10 Square1", false},
+      {"list effects", 0, "Border: style", false},
+      {"list presets", 0, "Warp (WarpTool)", false},
+      {"list presets \"Wave (Radial)\"", 0, "", false},
+      {"list presets Cube", 2, "Wave (Radial) (3DWaveR)", false},
+      {"preset 3DWaveR show -2", 0, "A\t7", false},
+      {"3d --help-kind sphere", 0, "the radius is half the larger side", false},
+      {"effect Border --help", 0, "tint            0 to 100%; needs shadow=on", false},
+      {"script --help", 0, "Example:", false},
+      {"manual", 0, "Live Border", false},
+      {"manual \"live border\"", 0, "Live Border\n===", false},
+      {"3d --help", 0, "Developer options", false},
+      // Conventions: objects and their ids, labels, standard input and output.
+      {"objects in.svg", 0, "@1.0\tpath\t\tBack\t", false},
+      {"objects - < in.svg", 0, "@0.0\tpath\twave\tFront\t", false},
+      {"convert in.svg -o out.svg --select wave", 0, "", true},
+      {"convert - -o - < in.svg", 0, "<svg", false},
+      {"convert in.svg -o out.svg --select nothing", 2, "no object with the id or label", false},
+      {"render in.svg -o out.jpg", 2, "PNG pictures only", false},
+      {"render in.svg -o out.png --area nothing", 3, "no element \"nothing\"", false},
+      {"preset 3DWaveR new mine", 0, "", false},
+      {"preset \"Wave (Radial)\" export .", 0, "", false},
+  };
+  for (const Case& c : cases) {
+    fs::remove(folder_ / "out.svg");
+    const CommandRun run = Run(c.args);
+    EXPECT_EQ(c.exitCode, run.exitCode) << c.args << "\n" << run.err;
+    EXPECT_NE(std::string::npos, (run.out + run.err).find(c.says)) << c.args << "\n" << run.out << run.err;
+    EXPECT_EQ(c.writes, fs::exists(folder_ / "out.svg")) << c.args;
+  }
+  // The export made the kind's file in a folder that had none.
+  EXPECT_NE(std::string::npos, Read("VERSALiX4_PST_3DWaveR.txt").find("$\tmine"));
+}
+
+// render draws the area asked for at the size asked for.
+TEST_F(Cli, RenderSizesTheAreaAskedFor) {
+  struct Case {
+    const char* options;
+    const char* header;  // the PNG's width and height, big-endian, from byte 16
+  } cases[] = {
+      {"--width 30", "\0\0\0\x1e\0\0\0\x14"},
+      {"--height 40", "\0\0\0\x3c\0\0\0\x28"},
+      {"--dpi 48", "\0\0\0\x96\0\0\0\x64"},
+      {"--area square --width 9 --background '#ffffff'", "\0\0\0\x09\0\0\0\x09"},
+      {"--width 10 --height 50", "\0\0\0\x0a\0\0\0\x32"},
+  };
+  for (const Case& c : cases) {
+    const CommandRun run = Run(std::string("render in.svg -o - ") + c.options);
+    ASSERT_EQ(0, run.exitCode) << c.options << run.err;
+    EXPECT_EQ(std::string(c.header, 8), run.out.substr(16, 8)) << c.options;
+  }
+}
+
+TEST_F(Cli, TheSameCommandGivesTheSameFileWhateverRanBetween) {
+  struct Case {
+    const char* command;
+    const char* between;  // the same command with other settings, remembered as Last Setting
+  } cases[] = {
+      {"fractalize in.svg --select square --generator 3", "fractalize in.svg --level 3 --height 50"},
+      {"3d in.svg --kind Twist --select square", "3d in.svg --kind Twist --value 1=45 --post 10,0,0"},
+      {"effect Border in.svg --select square",
+       "effect Border in.svg --select square --set shadow=on --set tint=40"},
+  };
+  for (const Case& c : cases) {
+    ASSERT_EQ(0, Run(std::string(c.command) + " -o a.svg").exitCode) << c.command;
+    ASSERT_EQ(0, Run(std::string(c.between) + " -o b.svg").exitCode) << c.between;
+    // --last starts from what the command between remembered.
+    ASSERT_EQ(0, Run(std::string(c.command) + " --last -o d.svg").exitCode) << c.command;
+    ASSERT_EQ(0, Run(std::string(c.command) + " -o c.svg").exitCode) << c.command;
+    EXPECT_EQ(Read("a.svg"), Read("c.svg")) << c.command;
+    EXPECT_NE(Read("a.svg"), Read("b.svg")) << c.between;
+    EXPECT_NE(Read("a.svg"), Read("d.svg")) << c.command;
+  }
+}
+
+// The installed program, moved away from where it was installed, finds its
+// plug-in beside itself and runs the demo; the man page and completion list
+// the commands.
+TEST_F(Cli, TheInstalledProgramRunsFromAnyPrefix) {
+  const fs::path prefix = folder_ / "prefix", moved = folder_ / "moved";
+  const std::string install = std::string(VX_CMAKE_COMMAND) + " --install '" VX_BUILD_DIR
+                              "' --prefix '" + prefix.string() + "' >/dev/null";
+  ASSERT_EQ(0, std::system(install.c_str()));
+  fs::rename(prefix, moved);
+  const std::string program = (moved / "bin" / "versalix4").string();
+  const std::string run = "env -u VERSALIX4_PLUGIN '" + program + "' demo -o '" +
+                          (folder_ / "gallery").string() + "' >/dev/null 2>&1 && '" + program +
+                          "' 3d '" + (folder_ / "in.svg").string() + "' --kind Sphere -o '" +
+                          (folder_ / "out.svg").string() + "'";
+  EXPECT_EQ(0, std::system(run.c_str()));
+  EXPECT_TRUE(fs::exists(folder_ / "gallery" / "index.html"));
+  EXPECT_TRUE(fs::exists(folder_ / "out.svg"));
+  std::ifstream man(moved / "share" / "man" / "man1" / "versalix4.1");
+  std::stringstream page;
+  page << man.rdbuf();
+  EXPECT_NE(std::string::npos, page.str().find(".SS \"versalix4 objects\""));
+  EXPECT_TRUE(fs::exists(moved / "share" / "bash-completion" / "completions" / "versalix4"));
+}
+
+}  // namespace
