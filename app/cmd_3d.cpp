@@ -17,6 +17,7 @@
 #include "app/effect_session.h"
 #include "app/plugin_catalog.h"
 #include "app/transform3d_options.h"
+#include "generated/resource_ids.h"
 #include "host/adm/dialog.h"
 #include "host/adm/dialog_manager.h"
 #include "host/adm/user_agent.h"
@@ -34,13 +35,12 @@ namespace adm = host::adm;
 
 namespace {
 
-// Item ids of the 3D Transform dialog.
-enum : int32_t {
-  kDialogTemplate = 18000, kPreviewItem = 3, kKindItem = 5, kPresetItem = 6,
-  kFirstRowEdit = 8, kAnchorsOnlyItem = 23, kBeforeItem = 32,
-  kFirstPreEdit = 35, kFirstPostEdit = 47, kPerspectiveItem = 59,
-  kCursorHItem = 65, kCursorVItem = 68
-};
+// Items of the 3D Transform dialog; the rows and the rotation axes are runs
+// of four items (label, edit, unit, slider).
+namespace Items = res::Transform3DDialog;
+constexpr int32_t kFirstRowEdit = Items::kRow1;
+constexpr int32_t kFirstPreEdit = Items::kPreX;
+constexpr int32_t kFirstPostEdit = Items::kPostX;
 
 
 // "a,b,c" with count numbers.
@@ -102,7 +102,7 @@ class TransformAgent : public DialogFillingAgent {
   TransformAgent(const TransformOptions& options, const CommonOptions& common,
                  const std::vector<TransformKind>& kinds, AIRealRect bounds,
                  ConsoleAgent& console)
-      : DialogFillingAgent(kDialogTemplate, "3d", console),
+      : DialogFillingAgent(res::kTransform3DDialog, "3d", console),
         options_(options),
         common_(common),
         kinds_(kinds),
@@ -119,29 +119,29 @@ class TransformAgent : public DialogFillingAgent {
       // Without --kind (and --last) the first kind: the record a fresh host starts with.
       kind = options_.kind.empty() ? &kinds_.front() : FindTransformKind(kinds_, options_.kind);
       if (!kind) return Fail(KindListText());
-      Check(driver.Choose(kKindItem, kind->index));
-    } else if (adm::Item* popup = d.GetItem(kKindItem); popup && popup->list()) {
+      Check(driver.Choose(Items::kKind, kind->index));
+    } else if (adm::Item* popup = d.GetItem(Items::kKind); popup && popup->list()) {
       adm::List* list = popup->list();
       if (list->Active()) kind = &kinds_[size_t(list->IndexOf(*list->Active()))];
     }
     if (options_.preset.empty()) {
-      StartFromDefaults(driver, kPresetItem, common_.last);
+      StartFromDefaults(driver, Items::kPresetMenu, common_.last);
     } else {
-      adm::Item* menu = d.GetItem(kPresetItem);
+      adm::Item* menu = d.GetItem(Items::kPresetMenu);
       const int index = FindEntry(menu ? menu->list() : nullptr, options_.preset);
       if (index < 0) return Fail("no preset \"" + options_.preset + "\"");
-      Check(driver.Choose(kPresetItem, index));
+      Check(driver.Choose(Items::kPresetMenu, index));
     }
-    if (options_.before) Check(driver.Press(kBeforeItem));
+    if (options_.before) Check(driver.Press(Items::kBefore));
     for (const std::string& nv : options_.values) SetRow(driver, kind, nv);
     SetTriple(driver, options_.pre, kFirstPreEdit, "--pre");
     SetTriple(driver, options_.post, kFirstPostEdit, "--post");
     if (options_.perspective)
-      SetNumber(driver, kPerspectiveItem, *options_.perspective, "--perspective", "%");
-    if (options_.anchorsOnly) Check(driver.SetValue(kAnchorsOnlyItem, 1));
+      SetNumber(driver, Items::kPerspective, *options_.perspective, "--perspective", "%");
+    if (options_.anchorsOnly) Check(driver.SetValue(Items::kAnchorsOnly, 1));
     SetCursor(driver, kind);
     if (failed_) return;
-    if (adm::Item* preview = d.GetItem(kPreviewItem)) {
+    if (adm::Item* preview = d.GetItem(Items::kPreview)) {
       warning_ = preview->Text();
       if (!options_.preview.empty()) SavePreview(d, *preview);
     }
@@ -179,16 +179,16 @@ class TransformAgent : public DialogFillingAgent {
       if (!ParseNumbers(options_.cursor, 2, &hv)) return Fail("--cursor takes H,V in percent");
     } else {
       // A cursor left at the centre gives these kinds a zero radius.
-      const adm::Item* h = driver.dialog().GetItem(kCursorHItem);
-      const adm::Item* v = driver.dialog().GetItem(kCursorVItem);
+      const adm::Item* h = driver.dialog().GetItem(Items::kCursorH);
+      const adm::Item* v = driver.dialog().GetItem(Items::kCursorV);
       if (!kind || !h || !v || h->Value() != 0 || v->Value() != 0) return;
       const auto fit = FittingCursor(kind->radius, bounds_.right - bounds_.left,
                                      bounds_.top - bounds_.bottom);
       if (!fit) return;
       hv = {fit->first, fit->second};
     }
-    Check(driver.SetValue(kCursorHItem, hv[0]));
-    Check(driver.SetValue(kCursorVItem, hv[1]));
+    Check(driver.SetValue(Items::kCursorH, hv[0]));
+    Check(driver.SetValue(Items::kCursorV, hv[1]));
   }
 
   std::string KindListText() const {

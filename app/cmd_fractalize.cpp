@@ -13,6 +13,7 @@
 #include "app/console_agent.h"
 #include "app/document_files.h"
 #include "app/fractalize_options.h"
+#include "generated/resource_ids.h"
 #include "host/adm/dialog.h"
 #include "host/adm/dialog_manager.h"
 #include "host/art/document_set.h"
@@ -35,50 +36,45 @@ namespace {
 // The name the plug-in registers the filter and the live effect under.
 constexpr const char* kFractalizeName = "Fractalize...";
 
-// The Fractalize dialog and its item ids.
-constexpr int32_t kDialogTemplate = 18010;
-enum : int32_t {
-  kPresetItem = 3, kGeneratorItem = 5, kHeightItem = 7, kLevelItem = 10, kDensityItem = 12,
-  kPercentItem = 15, kPointsItem = 16, kUnitLabelItem = 17, kUnitFrameItem = 18
-};
+namespace Items = res::FractalizeDialog;
 
 }  // namespace
 
 class FractalizeAgent : public DialogFillingAgent {
  public:
   FractalizeAgent(const FractalizeOptions& options, ConsoleAgent& console)
-      : DialogFillingAgent(kDialogTemplate, "fractalize", console), options_(options) {}
+      : DialogFillingAgent(res::kFractalizeDialog, "fractalize", console), options_(options) {}
 
  private:
   void Fill(adm::DialogDriver& driver) override {
-    StartFromDefaults(driver, kPresetItem, options_.last);
+    StartFromDefaults(driver, Items::kPresetMenu, options_.last);
     if (!options_.generator.empty() && !ChooseGenerator(driver)) return;
-    if (options_.height) SetNumber(driver, kHeightItem, *options_.height, "--height", "%");
+    if (options_.height) SetNumber(driver, Items::kHeight, *options_.height, "--height", "%");
     if (options_.level) ChooseLevel(driver, *options_.level);
-    if (options_.density) SetNumber(driver, kDensityItem, *options_.density, "--density", "/in");
+    if (options_.density) SetNumber(driver, Items::kDensity, *options_.density, "--density", "/in");
     if (!options_.unit.empty()) {
-      adm::Item* label = driver.dialog().GetItem(kUnitLabelItem);
+      adm::Item* label = driver.dialog().GetItem(Items::kUnitLabel);
       const bool points = label && label->Text() == "pt";
-      if (points != (options_.unit == "pt")) Check(driver.Press(kUnitFrameItem));
+      if (points != (options_.unit == "pt")) Check(driver.Press(Items::kUnitFrame));
     }
     if (options_.distortion) {
-      adm::Item* label = driver.dialog().GetItem(kUnitLabelItem);
+      adm::Item* label = driver.dialog().GetItem(Items::kUnitLabel);
       const bool points = label && label->Text() == "pt";
-      SetNumber(driver, points ? kPointsItem : kPercentItem, *options_.distortion,
+      SetNumber(driver, points ? Items::kUnevenPoints : Items::kUnevenPercent, *options_.distortion,
                 "--distortion", label ? label->Text() : "");
     }
   }
   // The level popup's entries are the levels, from 1.
   void ChooseLevel(adm::DialogDriver& driver, int level) {
-    adm::Item* popup = driver.dialog().GetItem(kLevelItem);
+    adm::Item* popup = driver.dialog().GetItem(Items::kLevel);
     const int count = popup && popup->list() ? popup->list()->Count() : 0;
     if (level < 1 || level > count)
       return Fail("--level takes 1 to " + std::to_string(count) + ", not " + std::to_string(level));
-    Check(driver.Choose(kLevelItem, level - 1));
+    Check(driver.Choose(Items::kLevel, level - 1));
   }
   // By number (1 .. 14) or by the name the popup shows (any case).
   bool ChooseGenerator(adm::DialogDriver& driver) {
-    adm::Item* popup = driver.dialog().GetItem(kGeneratorItem);
+    adm::Item* popup = driver.dialog().GetItem(Items::kGenerator);
     adm::List* list = popup ? popup->list() : nullptr;
     if (!list) {
       Fail("the dialog has no generator popup");
@@ -100,7 +96,7 @@ class FractalizeAgent : public DialogFillingAgent {
       Fail(why);
       return false;
     }
-    Check(driver.Choose(kGeneratorItem, index));
+    Check(driver.Choose(Items::kGenerator, index));
     return true;
   }
 

@@ -22,6 +22,7 @@
 #include "app/console_agent.h"
 #include "app/effect_session.h"
 #include "app/plugin_catalog.h"
+#include "generated/resource_ids.h"
 #include "host/adm/dialog.h"
 #include "host/adm/dialog_manager.h"
 #include "host/adm/user_agent.h"
@@ -218,11 +219,7 @@ class ScratchFolder {
 
 // ---- the preset manager, driven --------------------------------------------------
 
-constexpr int32_t kManagerDialog = 18100, kImportDialog = 18102;
-constexpr int32_t kManagerList = 2, kDeleteButton = 4, kImportButton = 5,
-                  kExportButton = 6, kImportList = 3;
-constexpr int32_t kTransformDialog = 18000, kTransformKindItem = 5, kTransformPresetItem = 6;
-constexpr int32_t kFractalizeDialog = 18010, kFractalizePresetItem = 3;
+namespace Manager = res::PresetManager;
 constexpr int32_t kEditEntry = 2;  // "Edit..." of every preset menu
 
 using Act = std::function<void(adm::DialogDriver&)>;
@@ -239,19 +236,19 @@ class PresetAgent : public adm::UserAgent {
 
   void RunModal(adm::DialogDriver& driver) override {
     const int32_t id = driver.dialog().templateId();
-    if (id == kManagerDialog) {
+    if (id == res::kPresetManager) {
       managerOpened_ = true;
       if (inManager) inManager(driver);
       if (!driver.ended()) Check(driver.Press(kADMDefaultItemID));
-    } else if (id == kImportDialog && inImportList) {
+    } else if (id == res::kPresetImport && inImportList) {
       inImportList(driver);
       if (!driver.ended()) Check(driver.Close());
-    } else if (id == kTransformDialog && kind_.owner == kVxPresetOwnerTransform) {
-      Check(driver.Choose(kTransformKindItem, kind_.index));
-      Check(driver.Choose(kTransformPresetItem, kEditEntry));
+    } else if (id == res::kTransform3DDialog && kind_.owner == kVxPresetOwnerTransform) {
+      Check(driver.Choose(res::Transform3DDialog::kKind, kind_.index));
+      Check(driver.Choose(res::Transform3DDialog::kPresetMenu, kEditEntry));
       if (!driver.ended()) Check(driver.Close());
-    } else if (id == kFractalizeDialog && kind_.owner == kVxPresetOwnerFractalize) {
-      Check(driver.Choose(kFractalizePresetItem, kEditEntry));
+    } else if (id == res::kFractalizeDialog && kind_.owner == kVxPresetOwnerFractalize) {
+      Check(driver.Choose(res::FractalizeDialog::kPresetMenu, kEditEntry));
       if (!driver.ended()) Check(driver.Close());
     } else {
       console_.RunModal(driver);
@@ -296,13 +293,13 @@ void SelectEntries(PresetAgent& agent, adm::DialogDriver& driver, int32_t itemId
 // Drags entry `from` of the manager's list to position `to`: pressed on its
 // row, then the pointer just below (or above) the list, one entry a step.
 void DragEntry(PresetAgent& agent, adm::DialogDriver& driver, int from, int to) {
-  const adm::Item* list = driver.dialog().GetItem(kManagerList);
+  const adm::Item* list = driver.dialog().GetItem(Manager::kList);
   if (!list) return agent.Check("the preset manager has no list");
   const int height = list->bounds.bottom - list->bounds.top;
   std::vector<ASPoint> points = {{10, adm::DialogManager::ListRowMiddle(from)}};
   for (int i = from; i != to; i += to > from ? 1 : -1)
     points.push_back({10, to > from ? height + 2 : -2});
-  agent.Check(driver.Drag(kManagerList, points));
+  agent.Check(driver.Drag(Manager::kList, points));
 }
 
 // A host with a document holding one selected path: the filters' dialogs
@@ -462,12 +459,12 @@ class PresetCommand {
     return Session([&](PresetAgent& agent) {
       agent.folder = scratch.path().string();
       agent.inImportList = [&agent](adm::DialogDriver& d) {
-        SelectEntries(agent, d, kImportList, {0});
+        SelectEntries(agent, d, res::PresetImport::kList, {0});
         agent.Check(d.Press(kADMDefaultItemID));
       };
       agent.inManager = [&, before](adm::DialogDriver& d) {
-        agent.Check(d.Press(kImportButton));
-        if (int(ListNames(d, kManagerList).size()) != before + 1) return;
+        agent.Check(d.Press(Manager::kImport));
+        if (int(ListNames(d, Manager::kList).size()) != before + 1) return;
         if (after) after(d);
       };
     });
@@ -504,7 +501,7 @@ class PresetCommand {
     const int code = ImportEntry(text, [&, position, last](adm::DialogDriver& d) {
       PresetAgent& agent = *agent_;
       DragEntry(agent, d, last, position);
-      const std::vector<std::string> names = ListNames(d, kManagerList);
+      const std::vector<std::string> names = ListNames(d, Manager::kList);
       if (size_t(position) + 1 >= names.size() || names[size_t(position)] != name ||
           names[size_t(position) + 1] != old.name) {
         if (host_.dialogs().alerts().empty())  // else the move failed and said so
@@ -512,8 +509,8 @@ class PresetCommand {
                       std::to_string(position));
         return;
       }
-      SelectEntries(agent, d, kManagerList, {position + 1});
-      agent.Check(d.Press(kDeleteButton));
+      SelectEntries(agent, d, Manager::kList, {position + 1});
+      agent.Check(d.Press(Manager::kDelete));
     });
     const std::string oldName = old.name;
     if (code != kExitOk && ReadUserFile() == kExitOk && file_.Presets() > last)
@@ -534,8 +531,8 @@ class PresetCommand {
     positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
     return Session([&](PresetAgent& agent) {
       agent.inManager = [&](adm::DialogDriver& d) {
-        SelectEntries(agent, d, kManagerList, positions);
-        agent.Check(d.Press(kDeleteButton));
+        SelectEntries(agent, d, Manager::kList, positions);
+        agent.Check(d.Press(Manager::kDelete));
       };
     });
   }
@@ -581,7 +578,7 @@ class PresetCommand {
     const int code = Session([&](PresetAgent& agent) {
       agent.folder = folder.string();
       agent.inImportList = [&](adm::DialogDriver& d) {
-        const std::vector<std::string> names = ListNames(d, kImportList);
+        const std::vector<std::string> names = ListNames(d, res::PresetImport::kList);
         std::vector<int> chosen;
         for (const std::string& which : wanted) {
           auto it = std::find(names.begin(), names.end(), which);
@@ -592,12 +589,12 @@ class PresetCommand {
         if (wanted.empty())
           for (int i = 0; i < int(names.size()); ++i) chosen.push_back(i);
         if (chosen.empty()) return agent.Check((folder / kind_.File()).string() + " has no presets");
-        SelectEntries(agent, d, kImportList, chosen);
+        SelectEntries(agent, d, res::PresetImport::kList, chosen);
         agent.Check(d.Press(kADMDefaultItemID));
       };
       agent.inManager = [&](adm::DialogDriver& d) {
-        if (!import) SelectEntries(agent, d, kManagerList, positions);
-        agent.Check(d.Press(import ? kImportButton : kExportButton));
+        if (!import) SelectEntries(agent, d, Manager::kList, positions);
+        agent.Check(d.Press(import ? Manager::kImport : Manager::kExport));
       };
     });
     if (created && code != kExitOk) fs::remove(target, ec);

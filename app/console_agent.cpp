@@ -3,17 +3,18 @@
 #include <iostream>
 #include <ostream>
 
-#include "host/adm/dialog_manager.h"
 #include "app/cli.h"
+#include "generated/resource_ids.h"
+#include "host/adm/dialog_manager.h"
 #include "host/core/host.h"
 
 namespace vx::app {
 
 namespace {
-// The plug-in's error dialog: item 2 holds the message, item 3 the code.
+// The plug-in's error dialog, with its message and code items.
 constexpr const char* kErrorDialogName = "Error Dialog";
-constexpr int32_t kMessageItem = 2;
-constexpr int32_t kCodeItem = 3;
+constexpr int32_t kMessageItem = res::ErrorDialog::kMessage;
+constexpr int32_t kCodeItem = res::ErrorDialog::kCode;
 }  // namespace
 
 ConsoleAgent::ConsoleAgent(host::Host& host, std::ostream& err)

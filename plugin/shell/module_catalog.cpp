@@ -10,6 +10,7 @@
 #include "filters/kinds3d.h"
 #include "filters/transform3d_dialog.h"
 #include "filters/transform3d_params.h"
+#include "generated/resource_ids.h"
 #include "presets/preset_kinds.h"
 #include "shell/help_texts.h"
 #include "tools/tool_table.h"
@@ -65,7 +66,7 @@ bool Fill(Catalog& c) {
   for (int k = 0; k < kTransformKindCount; ++k) c.radius[k] = CursorRadiusOf(k);
   c.table = {c.kinds,
              uint32_t(kPresetKindCount),
-             {kTransformDialogId, kTransformKindMenu, kTransformKindStrings,
+             {res::kTransform3DDialog, kTransformKindMenu, kTransformKindStrings,
               kTransformKindStride, kTransformRowCount, kTransformRowStep, c.radius,
               kTransformKindCount},
              {kGeneratorNames, kGeneratorFirstName, kGeneratorCount},
