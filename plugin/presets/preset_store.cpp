@@ -218,7 +218,7 @@ ASErr BuildDefaultFolder(SPPluginRef plugin, char* folder,
 
 // Before a user's file that fails the banner check is replaced, it is kept
 // in the same folder as "<name> (replaced YYYY-MM-DD).txt" (UTC date; " 2",
-// " 3" ... before the dot when that name is taken), and the user is told
+// " 3" ... after the date when that name is taken), and the user is told
 // where. A file that is missing or empty holds nothing to keep. Failing to
 // keep it stops the installation: the file is never replaced unkept.
 ASErr KeepAside(const char* folder, const char* name, const char* path) {
@@ -234,7 +234,7 @@ ASErr KeepAside(const char* folder, const char* name, const char* path) {
   for (int n = 1;; ++n) {
     char counter[16] = "";
     if (n > 1) std::snprintf(counter, sizeof counter, " %d", n);
-    const int written = std::snprintf(file, sizeof file, "%.*s (replaced %04d-%02d-%02d)%s%s", stem,
+    const int written = std::snprintf(file, sizeof file, "%.*s (replaced %04d-%02d-%02d%s)%s", stem,
                                       name, day.tm_year + 1900, day.tm_mon + 1, day.tm_mday,
                                       counter, dot ? dot : "");
     if (written < 0 || std::size_t(written) >= sizeof file ||

@@ -82,7 +82,7 @@ TEST(PaletteFields, EverySettingReachesTheStoredRecord) {
         {100, true, 0}, {252, true, 50}, {264, true, 50}, {268, true, 0},
         {256, true, 10.0f * std::cos(RecordRadians(90.0f))}, {260, true, 10},
         {228, true, RecordRadians(30.0f)}}},
-      {"Trail", "--set end-stroke-colour=gray(25)", 272,
+      {"Trail", "--set 'end-stroke-colour=gray(25)'", 272,
        {{84, false, 2}, {156, false, kGrayColor}, {160, true, 0.25}}},
   };
   int n = 0;
@@ -115,20 +115,22 @@ TEST(PaletteFields, EverySettingReachesTheStoredRecord) {
   }
   // Refused with the field's own words, nothing written.
   const struct {
-    const char* args;
+    const char* effect;
+    const char* setting;
     const char* says;
   } refused[] = {
-      {"Circle --set datum=9", "datum takes a cell from 0"},
-      {"Trail --set end-colour=#ff00", "end-colour"},
-      {"Galaxy --set stacking=sideways", "stacking takes above below"},
-      {"Trail --set end-fill-source=1", "has no field"},
+      {"Circle", "datum=9", "datum takes a cell from 0"},
+      {"Trail", "end-colour=#ff00", "end-colour"},
+      {"Galaxy", "stacking=sideways", "stacking takes above below"},
+      {"Trail", "end-fill-source=1", "has no field"},
   };
   for (const auto& r : refused) {
-    SCOPED_TRACE(r.args);
+    SCOPED_TRACE(r.setting);
     const fs::path out = dir / "refused.svg";
-    const CommandRun run = RunVersalix4(std::string("effect ") + r.args + " " +
+    const CommandRun run = RunVersalix4(std::string("effect ") + r.effect + " " +
                                             (dir / "in.svg").string() + " -o " + out.string() +
-                                            " --settings " + (dir / "settings").string(),
+                                            " --set " + r.setting + " --settings " +
+                                            (dir / "settings").string(),
                                         dir);
     EXPECT_EQ(2, run.exitCode);
     EXPECT_NE(std::string::npos, run.err.find(r.says)) << run.err;
