@@ -132,8 +132,8 @@ const char* const kOptionCases[] = {
     "effect Explosion {in} -o {out} --set total=0", "effect Explosion {in} -o {out} --set space=sideways",
     "effect Neon {in} -o {out} --set steps-mode=manual --set steps=1e10",
     "effect Neon {in} -o {out} --set tracks=-3", "effect Trail {in} -o {out} --set end-colour=#zzzzzz",
-    "effect Trail {in} -o {out} --set end-colour=cmyk(1e999,0,0,0)",
-    "effect Trail {in} -o {out} --set end-stroke-colour=gray(nan)",
+    "effect Trail {in} -o {out} --set 'end-colour=cmyk(1e999,0,0,0)'",
+    "effect Trail {in} -o {out} --set 'end-stroke-colour=gray(nan)'",
     "effect Trail {in} -o {out} --set steps=1000 --set drag-length=1e10",
     "effect Trail {in} -o {out} --set seed=1", "effect Galaxy {in} -o {out} --set seed=1",
 };
