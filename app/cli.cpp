@@ -1,5 +1,7 @@
 #include "app/cli.h"
 
+#include "host/adm/dialog_manager.h"
+
 #include <unistd.h>
 
 #include <algorithm>
@@ -103,6 +105,9 @@ std::unique_ptr<host::Host> MakeHost(const CommonOptions& common, int* failure) 
     return nullptr;
   }
   h->AttachPlugin(std::move(module));
+  // Alerts before a command's own console takes over (start-up: a preset
+  // file kept aside) reach the user too.
+  h->dialogs().onAlert = [](const host::adm::Alert& a) { std::cerr << "versalix4: " << a.text << "\n"; };
   return h;
 }
 

@@ -129,6 +129,23 @@ std::string ActionFor(host::adm::Dialog& palette, const VxEffectInfo& effect,
       *error += ", not \"" + value + "\"";
       return "";
     }
+    case kVxUnitColour:
+      // The host's colour picker takes #rrggbb, cmyk(C,M,Y,K) or gray(G).
+      return ItemAction("colour", f->item, "=" + value);
+    case kVxUnitGrid: {
+      // Cell 0 (top left) to 8 (bottom right), clicked in its middle.
+      host::adm::Item* item = palette.GetItem(f->item);
+      char* end = nullptr;
+      const long cell = std::strtol(value.c_str(), &end, 10);
+      if (!item || value.empty() || *end || cell < 0 || cell > 8) {
+        *error = field + " takes a cell from 0 (top left) to 8 (bottom right), not \"" + value + "\"";
+        return "";
+      }
+      const ASRect& b = item->bounds;
+      const int32_t w = b.right - b.left, h = b.bottom - b.top;
+      const int32_t x = int32_t(cell % 3) * w / 3 + w / 6, y = int32_t(cell / 3) * h / 3 + h / 6;
+      return ItemAction("drag", f->item, "=" + std::to_string(x) + "," + std::to_string(y));
+    }
     default: {
       char* end = nullptr;
       const double number = std::strtod(value.c_str(), &end);

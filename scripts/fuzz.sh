@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${VX_FUZZ_SECONDS:-5}
 jobs=${VX_JOBS:-2}
-targets=(presets svg path_data live_record)
+targets=(presets svg path_data live_record script)
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DVX_FUZZ=ON -DVX_BUILD_TESTS=OFF >/dev/null

@@ -128,6 +128,10 @@ typedef struct AIGradientSuite {
                               const AIGradientStop* stop);
   ASErr (*InsertGradientStop)(AIGradientHandle gradient, int16_t n,
                               const AIGradientStop* stop);
+  /* The document's gradients, in the order they were made. A gradient
+   * cannot be deleted: a plug-in that makes many finds one to reuse. */
+  ASErr (*CountGradients)(int32_t* count);
+  ASErr (*GetNthGradient)(int32_t n, AIGradientHandle* gradient);
 } AIGradientSuite;
 
 typedef struct AIPatternSuite {

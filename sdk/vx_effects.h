@@ -17,7 +17,9 @@ enum {
   kVxUnitInteger = 3, /* whole number */
   kVxUnitFlag = 4,    /* check box */
   kVxUnitChoice = 5,  /* entry of a popup list */
-  kVxUnitRadio = 6    /* one of radio buttons */
+  kVxUnitRadio = 6,   /* one of radio buttons */
+  kVxUnitColour = 7,  /* a swatch: the colour picker's answer ("#rrggbb", "cmyk(...)", "gray(...)") */
+  kVxUnitGrid = 8     /* a three-by-three picker: cell 0 (top left) to 8, row by row */
 };
 
 /* How a field's enabling field is tested. */

@@ -4,6 +4,7 @@
 #include "effects/circle.h"
 
 #include "effects/placement.h"
+#include "shell/globals.h"
 #include "shell/suites.h"
 
 namespace vx {
@@ -64,6 +65,18 @@ ASErr Ring(AIArtHandle into, AIArtHandle source, const CirclePGParams& p) {
 ASErr CircleBuild(AIArtHandle into, AIArtHandle edit, const void* record) {
   const auto& p = *static_cast<const CirclePGParams*>(record);
   return ForEachSource(edit, [&](AIArtHandle source) { return Ring(into, source, p); });
+}
+
+void CircleShowDatumName(ADMDialogRef dialog, const void* record) {
+  const int32_t datum = static_cast<const CirclePGParams*>(record)->datum;
+  ADMItemRef label = sADMDialog->GetItem(dialog, CircleItems::kDatumName);
+  if (!label || !sADMBasic) return;
+  char name[64] = "";
+  // A damaged datum (outside 0 to 8) names none.
+  if (datum >= 0 && datum <= 8)
+    sADMBasic->GetIndexString(gGlobals->PluginRef, kCircleEffect.action.stringTable,
+                              kCircleDatumNames + datum, name, sizeof name);
+  sADMItem->SetText(label, name);
 }
 
 }  // namespace vx

@@ -1,5 +1,5 @@
-// Live Circle: its parameter record, as palettes, effect art and presets
-// store it.
+// Live Circle: its parameter record (as palettes, effect art and presets
+// store it), its palette's binding and its row of the effect table.
 #pragma once
 
 #include <cstddef>
@@ -46,24 +46,49 @@ constexpr CirclePGParams kCircleFactoryParams = {
 // group) from the edit group's children and a CirclePGParams record.
 ASErr CircleBuild(AIArtHandle into, AIArtHandle editGroup, const void* record);
 
-// Its action's keys; they move into its binding table when its palette
-// items are bound.
-inline constexpr ActionKeySpec kCircleActionKeys[] = {
-    {ActionKey("cpNm"), ActionKey("long"), true},
-    {ActionKey("kpAg"), ActionKey("bool"), true},
-    {ActionKey("oInd"), ActionKey("enum"), true},
-    {ActionKey("hOfs"), ActionKey("real"), true},
-    {ActionKey("vOfs"), ActionKey("real"), true},
-    {ActionKey("crsH"), ActionKey("bool"), true},
-    {ActionKey("ovlR"), ActionKey("real"), true},
-};
+namespace CircleItems = res::CirclePalette;
 
-// Its row of the effect table. Its palette has only the shared buttons
-// until its items are bound.
+// Index of "Upper Left" in the action's string table (19009); the other
+// datum names follow in the picker's cell order.
+constexpr int32_t kCircleDatumNames = 9;
+
+// Shows the datum's name beside the picker.
+void CircleShowDatumName(ADMDialogRef dialog, const void* record);
+
+// In the order of the action's keys; datum names are 19009 "Upper Left" to
+// 19017 "Lower Right", in the picker's cell order.
+inline constexpr PaletteField kCircleFields[] = {
+    {.name = "total", .item = CircleItems::kTotal, .field = VX_BOUND_FIELD(CirclePGParams, total),
+     .unit = Unit::Integer, .actionKey = ActionKey("cpNm")},
+    {.name = "keep-angle", .item = CircleItems::kKeepAngle,
+     .field = VX_BOUND_FIELD(CirclePGParams, keepAngle), .unit = Unit::Flag,
+     .actionKey = ActionKey("kpAg")},
+    {.name = "datum", .item = CircleItems::kDatum, .field = VX_BOUND_FIELD(CirclePGParams, datum),
+     .unit = Unit::Grid, .actionKey = ActionKey("oInd"), .actionNames = kCircleDatumNames},
+    {.name = "offset-h", .item = CircleItems::kOffsetH,
+     .field = VX_BOUND_FIELD(CirclePGParams, offsetH), .unit = Unit::Points,
+     .actionKey = ActionKey("hOfs")},
+    {.name = "offset-v", .item = CircleItems::kOffsetV,
+     .field = VX_BOUND_FIELD(CirclePGParams, offsetV), .unit = Unit::Points,
+     .actionKey = ActionKey("vOfs")},
+    {.name = "centre-mark", .item = CircleItems::kShowCentreMark,
+     .field = VX_BOUND_FIELD(CirclePGParams, showCentreMark), .unit = Unit::Flag,
+     .actionKey = ActionKey("crsH")},
+    {.name = "height", .item = CircleItems::kHeight, .field = VX_BOUND_FIELD(CirclePGParams, height),
+     .unit = Unit::Percent, .actionKey = ActionKey("ovlR")},
+};
+static_assert(BindingIsValid(kCircleFields));
+
+inline constexpr PaletteBinding kCirclePalette = {
+    kCircleFields, int32_t(std::size(kCircleFields)), nullptr, 0, nullptr, CircleShowDatumName};
+
+inline constexpr auto kCircleActionKeys = ActionKeysOf(kCircleFields);
+
+// Regenerates only while selected or typed into, as Galaxy.
 inline constexpr EffectRow kCircleEffect = {
     "Circle", "VERSALiX4 Circle ", res::kCirclePalette, "QVR-VsX4LiveCircle",
     VX_RECORD(CirclePGParams), "VERSALiX4_PST_Circle.txt", 14,
-    {"VsX4_Circle_Action", 19000, kCircleActionKeys, int(std::size(kCircleActionKeys))},
-    VX_EFFECT_BUTTONS(CirclePalette), nullptr, CircleBuild, RegeneratesInFocus};
+    {"VsX4_Circle_Action", 19000, kCircleActionKeys.keys, kCircleActionKeys.count},
+    VX_EFFECT_BUTTONS(CirclePalette), &kCirclePalette, CircleBuild, RegeneratesInFocus};
 
 }  // namespace vx

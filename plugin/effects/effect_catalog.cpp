@@ -14,7 +14,8 @@ namespace {
 static_assert(int(Unit::Percent) == kVxUnitPercent && int(Unit::Degrees) == kVxUnitDegrees &&
               int(Unit::Points) == kVxUnitPoints && int(Unit::Integer) == kVxUnitInteger &&
               int(Unit::Flag) == kVxUnitFlag && int(Unit::Choice) == kVxUnitChoice &&
-              int(Unit::Radio) == kVxUnitRadio);
+              int(Unit::Radio) == kVxUnitRadio && int(Unit::Colour) == kVxUnitColour &&
+              int(Unit::Grid) == kVxUnitGrid);
 static_assert(int(EnableRule::NonZero) == kVxEnabledWhenOn &&
               int(EnableRule::Equals) == kVxEnabledWhenEquals &&
               int(EnableRule::NotEquals) == kVxEnabledWhenNotEquals);
@@ -45,8 +46,10 @@ bool Fill(Catalog& c) {
          row.buttons.apply, row.buttons.release, row.buttons.expand, nullptr, 0};
     if (!row.palette || used + row.palette->fieldCount > kMaxFields) continue;
     e.fields = c.fields + used;
-    e.fieldCount = row.palette->fieldCount;
     for (const PaletteField& f : *row.palette) {
+      // Fields no item shows (a seed, a colour source) are not the user's.
+      if (!f.item) continue;
+      ++e.fieldCount;
       VxEffectField& out = c.fields[used++];
       out = {f.name, f.item, int32_t(f.unit), f.radios, f.radioCount, nullptr, 0, 0};
       if (f.rule < 0) continue;

@@ -1,5 +1,5 @@
-// Live Explosion: its parameter record, as palettes, effect art and presets
-// store it.
+// Live Explosion: its parameter record (as palettes, effect art and presets
+// store it), its palette's binding and its row of the effect table.
 #pragma once
 
 #include <cstddef>
@@ -59,27 +59,57 @@ constexpr ExplosionPGParams kExplosionFactoryParams = {
 // group) from the edit group's children and a ExplosionPGParams record.
 ASErr ExplosionBuild(AIArtHandle into, AIArtHandle editGroup, const void* record);
 
-// Its action's keys; they move into its binding table when its palette
-// items are bound.
-inline constexpr ActionKeySpec kExplosionActionKeys[] = {
-    {ActionKey("cpNm"), ActionKey("long"), true},
-    {ActionKey("rAng"), ActionKey("real"), true},
-    {ActionKey("kpAg"), ActionKey("bool"), true},
-    {ActionKey("rdus"), ActionKey("real"), true},
-    {ActionKey("rRng"), ActionKey("real"), true},
-    {ActionKey("stKd"), ActionKey("enum"), true},
-    {ActionKey("crsH"), ActionKey("bool"), true},
-    {ActionKey("pers"), ActionKey("real"), true},
-    {ActionKey("rRnd"), ActionKey("bool"), true},
-    {ActionKey("seed"), ActionKey("long"), false},
-};
+namespace ExplosionItems = res::ExplosionPalette;
 
-// Its row of the effect table. Its palette has only the shared buttons
-// until its items are bound.
+inline constexpr int32_t kExplosionSpaceItems[] = {
+    ExplosionItems::kDecelerate, ExplosionItems::kUniform, ExplosionItems::kAccelerate};
+
+// In the order of the action's keys. Space names are 19161 "Decelerate",
+// 19162 "Uniform", 19163 "Accelerate"; the seed is kept by the palette (no
+// item shows it) and recorded hidden.
+inline constexpr PaletteField kExplosionFields[] = {
+    {.name = "total", .item = ExplosionItems::kTotal, .field = VX_BOUND_FIELD(ExplosionPGParams, total),
+     .unit = Unit::Integer, .actionKey = ActionKey("cpNm")},
+    {.name = "radial-deviation", .item = ExplosionItems::kRadialDeviation,
+     .field = VX_BOUND_FIELD(ExplosionPGParams, radialDeviation), .unit = Unit::Degrees,
+     .actionKey = ActionKey("rAng")},
+    {.name = "keep-angle", .item = ExplosionItems::kKeepAngle,
+     .field = VX_BOUND_FIELD(ExplosionPGParams, keepAngle), .unit = Unit::Flag,
+     .actionKey = ActionKey("kpAg")},
+    {.name = "core-radius", .item = ExplosionItems::kCoreRadius,
+     .field = VX_BOUND_FIELD(ExplosionPGParams, coreRadius), .unit = Unit::Points,
+     .actionKey = ActionKey("rdus")},
+    {.name = "spread", .item = ExplosionItems::kSpread,
+     .field = VX_BOUND_FIELD(ExplosionPGParams, spread), .unit = Unit::Points,
+     .actionKey = ActionKey("rRng")},
+    {.name = "space", .item = ExplosionItems::kDecelerate,
+     .field = VX_BOUND_FIELD(ExplosionPGParams, space), .unit = Unit::Radio,
+     .actionKey = ActionKey("stKd"), .radios = kExplosionSpaceItems, .radioCount = 3,
+     .actionNames = 11},
+    {.name = "centre-mark", .item = ExplosionItems::kShowCentreMark,
+     .field = VX_BOUND_FIELD(ExplosionPGParams, showCentreMark), .unit = Unit::Flag,
+     .actionKey = ActionKey("crsH")},
+    {.name = "shrink-grow", .item = ExplosionItems::kShrinkGrow,
+     .field = VX_BOUND_FIELD(ExplosionPGParams, shrinkGrow), .unit = Unit::Percent,
+     .actionKey = ActionKey("pers")},
+    {.name = "same-sequence", .item = ExplosionItems::kSameSequence,
+     .field = VX_BOUND_FIELD(ExplosionPGParams, sameSequence), .unit = Unit::Flag,
+     .actionKey = ActionKey("rRnd")},
+    {.name = "seed", .item = 0, .field = VX_BOUND_FIELD(ExplosionPGParams, seed),
+     .unit = Unit::Integer, .actionKey = ActionKey("seed"), .hiddenInAction = true},
+};
+static_assert(BindingIsValid(kExplosionFields));
+
+inline constexpr PaletteBinding kExplosionPalette = {
+    kExplosionFields, int32_t(std::size(kExplosionFields)), nullptr, 0, nullptr, nullptr};
+
+inline constexpr auto kExplosionActionKeys = ActionKeysOf(kExplosionFields);
+
+// Regenerates only while selected or typed into, as Galaxy.
 inline constexpr EffectRow kExplosionEffect = {
     "Explosion", "VERSALiX4 Explosion ", res::kExplosionPalette, "QVR-VsX4LiveExplosion",
     VX_RECORD(ExplosionPGParams), "VERSALiX4_PST_Explosion.txt", 17,
-    {"VsX4_Explosion_Action", 19150, kExplosionActionKeys, int(std::size(kExplosionActionKeys))},
-    VX_EFFECT_BUTTONS(ExplosionPalette), nullptr, ExplosionBuild, RegeneratesInFocus};
+    {"VsX4_Explosion_Action", 19150, kExplosionActionKeys.keys, kExplosionActionKeys.count},
+    VX_EFFECT_BUTTONS(ExplosionPalette), &kExplosionPalette, ExplosionBuild, RegeneratesInFocus};
 
 }  // namespace vx

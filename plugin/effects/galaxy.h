@@ -1,5 +1,5 @@
-// Live Galaxy: its parameter record, as palettes, effect art and presets
-// store it.
+// Live Galaxy: its parameter record (as palettes, effect art and presets
+// store it), its palette's binding and its row of the effect table.
 #pragma once
 
 #include <cstddef>
@@ -80,34 +80,76 @@ constexpr GalaxyPGParams kGalaxyFactoryParams = {
 // group) from the edit group's children and a GalaxyPGParams record.
 ASErr GalaxyBuild(AIArtHandle into, AIArtHandle editGroup, const void* record);
 
-// Its action's keys; they move into its binding table when its palette
-// items are bound.
-inline constexpr ActionKeySpec kGalaxyActionKeys[] = {
-    {ActionKey("cpNm"), ActionKey("long"), true},
-    {ActionKey("rAng"), ActionKey("real"), true},
-    {ActionKey("kpAg"), ActionKey("bool"), true},
-    {ActionKey("sgNm"), ActionKey("long"), true},
-    {ActionKey("segR"), ActionKey("real"), true},
-    {ActionKey("sAng"), ActionKey("real"), true},
-    {ActionKey("sAgR"), ActionKey("real"), true},
-    {ActionKey("mnRd"), ActionKey("real"), true},
-    {ActionKey("nRdR"), ActionKey("real"), true},
-    {ActionKey("mxRd"), ActionKey("real"), true},
-    {ActionKey("xRdR"), ActionKey("real"), true},
-    {ActionKey("crsH"), ActionKey("bool"), true},
-    {ActionKey("rSiz"), ActionKey("real"), true},
-    {ActionKey("pers"), ActionKey("real"), true},
-    {ActionKey("styl"), ActionKey("enum"), true},
-    {ActionKey("rRnd"), ActionKey("bool"), true},
-    {ActionKey("seed"), ActionKey("long"), false},
-};
+namespace GalaxyItems = res::GalaxyPalette;
 
-// Its row of the effect table. Its palette has only the shared buttons
-// until its items are bound.
+inline constexpr int32_t kGalaxyStackingItems[] = {GalaxyItems::kAbove, GalaxyItems::kBelow};
+
+// In the order of the action's keys: the order of its labels (19250 + 2
+// "Total Branches: " ... "Same Sequence: ") with the seed last, recorded
+// hidden. Stacking names are 19268 "Above", 19269 "Below". The seed is kept
+// by the palette (no item shows it).
+inline constexpr PaletteField kGalaxyFields[] = {
+    {.name = "total-branches", .item = GalaxyItems::kTotalBranches,
+     .field = VX_BOUND_FIELD(GalaxyPGParams, totalBranches), .unit = Unit::Integer,
+     .actionKey = ActionKey("cpNm")},
+    {.name = "radial-deviation", .item = GalaxyItems::kRadialDeviation,
+     .field = VX_BOUND_FIELD(GalaxyPGParams, radialDeviation), .unit = Unit::Degrees,
+     .actionKey = ActionKey("rAng")},
+    {.name = "keep-angle", .item = GalaxyItems::kKeepAngle,
+     .field = VX_BOUND_FIELD(GalaxyPGParams, keepAngle), .unit = Unit::Flag,
+     .actionKey = ActionKey("kpAg")},
+    {.name = "total-per-branch", .item = GalaxyItems::kTotalPerBranch,
+     .field = VX_BOUND_FIELD(GalaxyPGParams, totalPerBranch), .unit = Unit::Integer,
+     .actionKey = ActionKey("sgNm")},
+    {.name = "kink", .item = GalaxyItems::kKink, .field = VX_BOUND_FIELD(GalaxyPGParams, kink),
+     .unit = Unit::Degrees, .actionKey = ActionKey("segR")},
+    {.name = "branch-twist", .item = GalaxyItems::kBranchTwist,
+     .field = VX_BOUND_FIELD(GalaxyPGParams, branchTwist), .unit = Unit::Degrees,
+     .actionKey = ActionKey("sAng")},
+    {.name = "twist-deviation", .item = GalaxyItems::kTwistDeviation,
+     .field = VX_BOUND_FIELD(GalaxyPGParams, twistDeviation), .unit = Unit::Degrees,
+     .actionKey = ActionKey("sAgR")},
+    {.name = "core-radius", .item = GalaxyItems::kCoreRadius,
+     .field = VX_BOUND_FIELD(GalaxyPGParams, coreRadius), .unit = Unit::Points,
+     .actionKey = ActionKey("mnRd")},
+    {.name = "core-deviation", .item = GalaxyItems::kCoreDeviation,
+     .field = VX_BOUND_FIELD(GalaxyPGParams, coreDeviation), .unit = Unit::Points,
+     .actionKey = ActionKey("nRdR")},
+    {.name = "spread", .item = GalaxyItems::kSpread, .field = VX_BOUND_FIELD(GalaxyPGParams, spread),
+     .unit = Unit::Points, .actionKey = ActionKey("mxRd")},
+    {.name = "spread-deviation", .item = GalaxyItems::kSpreadDeviation,
+     .field = VX_BOUND_FIELD(GalaxyPGParams, spreadDeviation), .unit = Unit::Points,
+     .actionKey = ActionKey("xRdR")},
+    {.name = "centre-mark", .item = GalaxyItems::kShowCentreMark,
+     .field = VX_BOUND_FIELD(GalaxyPGParams, showCentreMark), .unit = Unit::Flag,
+     .actionKey = ActionKey("crsH")},
+    {.name = "size-deviation", .item = GalaxyItems::kSizeDeviation,
+     .field = VX_BOUND_FIELD(GalaxyPGParams, sizeDeviation), .unit = Unit::Percent,
+     .actionKey = ActionKey("rSiz")},
+    {.name = "shrink-grow", .item = GalaxyItems::kShrinkGrow,
+     .field = VX_BOUND_FIELD(GalaxyPGParams, shrinkGrow), .unit = Unit::Percent,
+     .actionKey = ActionKey("pers")},
+    {.name = "stacking", .item = GalaxyItems::kAbove, .field = VX_BOUND_FIELD(GalaxyPGParams, stacking),
+     .unit = Unit::Radio, .actionKey = ActionKey("styl"), .radios = kGalaxyStackingItems,
+     .radioCount = 2, .actionNames = 18},
+    {.name = "same-sequence", .item = GalaxyItems::kSameSequence,
+     .field = VX_BOUND_FIELD(GalaxyPGParams, sameSequence), .unit = Unit::Flag,
+     .actionKey = ActionKey("rRnd")},
+    {.name = "seed", .item = 0, .field = VX_BOUND_FIELD(GalaxyPGParams, seed),
+     .unit = Unit::Integer, .actionKey = ActionKey("seed"), .hiddenInAction = true},
+};
+static_assert(BindingIsValid(kGalaxyFields));
+
+inline constexpr PaletteBinding kGalaxyPalette = {
+    kGalaxyFields, int32_t(std::size(kGalaxyFields)), nullptr, 0, nullptr, nullptr};
+
+inline constexpr auto kGalaxyActionKeys = ActionKeysOf(kGalaxyFields);
+
+// Regenerates only while selected or typed into.
 inline constexpr EffectRow kGalaxyEffect = {
     "Galaxy", "VERSALiX4 Galaxy ", res::kGalaxyPalette, "QVR-VsX4LiveGalaxy",
     VX_RECORD(GalaxyPGParams), "VERSALiX4_PST_Galaxy.txt", 19,
-    {"VsX4_Galaxy_Action", 19250, kGalaxyActionKeys, int(std::size(kGalaxyActionKeys))},
-    VX_EFFECT_BUTTONS(GalaxyPalette), nullptr, GalaxyBuild, RegeneratesInFocus};
+    {"VsX4_Galaxy_Action", 19250, kGalaxyActionKeys.keys, kGalaxyActionKeys.count},
+    VX_EFFECT_BUTTONS(GalaxyPalette), &kGalaxyPalette, GalaxyBuild, RegeneratesInFocus};
 
 }  // namespace vx

@@ -11,7 +11,7 @@
 namespace vx {
 namespace {
 
-constexpr int32_t kManualSteps = 3;
+
 
 // Tracks below 1 (possible only through a played-back action) divide by
 // zero; they take the value of the nearest defined case, one track.
@@ -51,7 +51,7 @@ ASErr NeonRun(AIArtHandle group, AIArtHandle source, const NeonPGParams& p) {
   StrokeMeasure measure;
   int32_t n = 0;
   float size = 0;
-  if (p.stepsMode == kManualSteps) {
+  if (p.stepsMode == kNeonManualSteps) {
     n = (p.steps - 1) * tracks + 1;
   } else {
     if (ASErr err = NeonMeasure(source, p.stepsMode, tracks, &measure)) return err;
@@ -62,7 +62,7 @@ ASErr NeonRun(AIArtHandle group, AIArtHandle source, const NeonPGParams& p) {
   float ox = 0, oy = 0;
   if (p.offset != 0) {
     if (size == 0) {
-      if (ASErr err = NeonMeasure(source, kManualSteps, tracks, &measure)) return err;
+      if (ASErr err = NeonMeasure(source, kNeonManualSteps, tracks, &measure)) return err;
       size = measure.widestStroke;
       if (size == 0) return kNoErr;
     }

@@ -1,5 +1,5 @@
-// Live Neon: its parameter record, as palettes, effect art and presets
-// store it.
+// Live Neon: its parameter record (as palettes, effect art and presets
+// store it), its palette's binding and its row of the effect table.
 #pragma once
 
 #include <cstddef>
@@ -64,29 +64,69 @@ float NeonShade(float t, float arc, float contrast);
 // Builds the glow of every source object into `into`.
 ASErr NeonBuild(AIArtHandle into, AIArtHandle editGroup, const void* record);
 
-// Its action's keys; they move into its binding table when its palette
-// items are bound.
-inline constexpr ActionKeySpec kNeonActionKeys[] = {
-    {ActionKey("trck"), ActionKey("long"), true},
-    {ActionKey("brgt"), ActionKey("real"), true},
-    {ActionKey("cntr"), ActionKey("real"), true},
-    {ActionKey("stSy"), ActionKey("enum"), false},
-    {ActionKey("step"), ActionKey("strn"), true},
-    {ActionKey("ofst"), ActionKey("real"), true},
-    {ActionKey("angl"), ActionKey("real"), true},
-    {ActionKey("shdF"), ActionKey("bool"), true},
-    {ActionKey("shdw"), ActionKey("real"), true},
-    {ActionKey("shRF"), ActionKey("bool"), true},
-    {ActionKey("shOf"), ActionKey("real"), true},
-    {ActionKey("shAg"), ActionKey("real"), true},
-};
+namespace NeonItems = res::NeonPalette;
 
-// Its row of the effect table. Its palette has only the shared buttons and
-// its update draws nothing until the effect is built.
+constexpr int32_t kNeonManualSteps = 3;
+
+// The palette's pieces the binding cannot say: the arc picture buttons and
+// the steps count, recorded as text ("7", or the automatic mode's name).
+void NeonSetUpArcButtons(ADMDialogRef dialog);
+extern const ActionHook kNeonStepsAction;
+
+inline constexpr EnableRule kNeonRules[] = {
+    {NeonItems::kStepsLabel, NeonItems::kSteps, VX_BOUND_FIELD(NeonPGParams, stepsMode),
+     EnableRule::Equals, kNeonManualSteps},
+    {NeonItems::kTintLabel, NeonItems::kLightAngleDegrees, VX_BOUND_FIELD(NeonPGParams, shadow),
+     EnableRule::NonZero, 0}};
+constexpr int8_t kNeonWhenManual = 0, kNeonWhenShadow = 1;
+
+// In the order of the action's keys (the order of its labels, 18950 + 2
+// "Tracks: " ... " - Light Angle: "); the steps mode is recorded without a
+// label, and the shadow's values only while the shadow is on.
+inline constexpr PaletteField kNeonFields[] = {
+    {.name = "tracks", .item = NeonItems::kTracks, .field = VX_BOUND_FIELD(NeonPGParams, tracks),
+     .unit = Unit::Integer, .actionKey = ActionKey("trck")},
+    {.name = "gradient-arc", .item = NeonItems::kArcField,
+     .field = VX_BOUND_FIELD(NeonPGParams, gradientArc), .unit = Unit::Percent,
+     .actionKey = ActionKey("brgt"), .partner = NeonItems::kArcSlider},
+    {.name = "contrast", .item = NeonItems::kContrast, .field = VX_BOUND_FIELD(NeonPGParams, contrast),
+     .unit = Unit::Percent, .actionKey = ActionKey("cntr")},
+    {.name = "steps-mode", .item = NeonItems::kStepsMode,
+     .field = VX_BOUND_FIELD(NeonPGParams, stepsMode), .unit = Unit::Choice,
+     .actionKey = ActionKey("stSy"), .hiddenInAction = true, .optionalInAction = true},
+    {.name = "steps", .item = NeonItems::kSteps, .field = VX_BOUND_FIELD(NeonPGParams, steps),
+     .unit = Unit::Integer, .actionKey = ActionKey("step"), .rule = kNeonWhenManual,
+     .hook = &kNeonStepsAction, .actionType = ActionKey("strn")},
+    {.name = "offset", .item = NeonItems::kOffset, .field = VX_BOUND_FIELD(NeonPGParams, offset),
+     .unit = Unit::Percent, .actionKey = ActionKey("ofst")},
+    {.name = "angle", .item = NeonItems::kAngle, .field = VX_BOUND_FIELD(NeonPGParams, angle),
+     .unit = Unit::Degrees, .actionKey = ActionKey("angl"), .partner = NeonItems::kAngleDial},
+    {.name = "shadow", .item = NeonItems::kShadow, .field = VX_BOUND_FIELD(NeonPGParams, shadow),
+     .unit = Unit::Flag, .actionKey = ActionKey("shdF")},
+    {.name = "tint", .item = NeonItems::kTint, .field = VX_BOUND_FIELD(NeonPGParams, shadowTint),
+     .unit = Unit::Percent, .actionKey = ActionKey("shdw"), .rule = kNeonWhenShadow},
+    {.name = "shadow-reverse", .item = NeonItems::kShadowReverse,
+     .field = VX_BOUND_FIELD(NeonPGParams, shadowReverse), .unit = Unit::Flag,
+     .actionKey = ActionKey("shRF"), .rule = kNeonWhenShadow},
+    {.name = "shadow-offset", .item = NeonItems::kShadowOffset,
+     .field = VX_BOUND_FIELD(NeonPGParams, shadowOffset), .unit = Unit::Points,
+     .actionKey = ActionKey("shOf"), .rule = kNeonWhenShadow},
+    {.name = "light-angle", .item = NeonItems::kLightAngle,
+     .field = VX_BOUND_FIELD(NeonPGParams, lightAngle), .unit = Unit::Degrees,
+     .actionKey = ActionKey("shAg"), .rule = kNeonWhenShadow, .partner = NeonItems::kLightDial},
+};
+static_assert(BindingIsValid(kNeonFields, kNeonRules));
+
+inline constexpr PaletteBinding kNeonPalette = {
+    kNeonFields, int32_t(std::size(kNeonFields)), kNeonRules, int32_t(std::size(kNeonRules)),
+    NeonSetUpArcButtons, nullptr};
+
+inline constexpr auto kNeonActionKeys = ActionKeysOf(kNeonFields);
+
 inline constexpr EffectRow kNeonEffect = {
     "Neon", "VERSALiX4 Neon ", res::kNeonPalette, "QVR-VsX4LiveNeon",
     VX_RECORD(NeonPGParams), "VERSALiX4_PST_Neon.txt", 21,
-    {"VsX4_Neon_Action", 18950, kNeonActionKeys, int(std::size(kNeonActionKeys))},
-    VX_EFFECT_BUTTONS(NeonPalette), nullptr, NeonBuild};
+    {"VsX4_Neon_Action", 18950, kNeonActionKeys.keys, kNeonActionKeys.count},
+    VX_EFFECT_BUTTONS(NeonPalette), &kNeonPalette, NeonBuild};
 
 }  // namespace vx

@@ -101,27 +101,87 @@ struct SideRule {
   const AIColor* chosen; // the chosen end colour of this side
 };
 
-// Rebuilds a gradient fill as a new gradient of the same type and name
-// whose every stop follows the colour rule. A stop's own colour is the
-// target of source 0; the chosen end fill colour stands in for the object's
-// stroke colour (source 1).
-ASErr RebuildGradient(AIColor* fill, const SideRule& rule, const TrailPGParams& p,
-                      float c) {
+// The document's gradients as they were when one source object's trail
+// began, read once (the host keeps every gradient ever made: they cannot
+// be deleted, so a trail reuses an identical one instead of making another
+// on every update).
+class GradientPool {
+ public:
+  // The gradient of this type and name with exactly these stops, or 0.
+  ASErr Find(int16_t type, const char* name, const AIGradientStop* stops, int16_t count,
+             AIGradientHandle* found) {
+    *found = 0;
+    if (!read_)
+      if (ASErr err = Read()) return err;
+    for (int32_t i = count_ - 1; i >= 0; --i) {
+      bool same = false;
+      if (ASErr err = Same(handles_[size_t(i)], type, name, stops, count, &same)) return err;
+      if (same) {
+        *found = handles_[size_t(i)];
+        return kNoErr;
+      }
+    }
+    return kNoErr;
+  }
+
+ private:
+  ASErr Read() {
+    read_ = true;
+    if (ASErr err = sGradient->CountGradients(&count_)) return err;
+    if (count_ == 0) return kNoErr;
+    if (ASErr err = handles_.Allocate(size_t(count_), "gradient pool")) {
+      count_ = 0;
+      return err;
+    }
+    for (int32_t i = 0; i < count_; ++i)
+      if (ASErr err = sGradient->GetNthGradient(i, &handles_[size_t(i)])) return err;
+    return kNoErr;
+  }
+  static ASErr Same(AIGradientHandle g, int16_t type, const char* name,
+                    const AIGradientStop* stops, int16_t count, bool* same) {
+    *same = false;
+    int16_t t = 0, n = 0;
+    char other[256] = {};
+    if (ASErr err = sGradient->GetGradientType(g, &t)) return err;
+    if (ASErr err = sGradient->GetGradientStopCount(g, &n)) return err;
+    if (t != type || n != count) return kNoErr;
+    if (ASErr err = sGradient->GetGradientName(g, other, int32_t(sizeof other))) return err;
+    if (std::strcmp(other, name) != 0) return kNoErr;
+    for (int16_t i = 0; i < count; ++i) {
+      AIGradientStop stop{};
+      if (ASErr err = sGradient->GetNthGradientStop(g, i, &stop)) return err;
+      if (std::memcmp(&stop, &stops[i], sizeof stop) != 0) return kNoErr;
+    }
+    *same = true;
+    return kNoErr;
+  }
+
+  bool read_ = false;
+  int32_t count_ = 0;
+  BlockPtr<AIGradientHandle> handles_;
+};
+
+// Rebuilds a gradient fill as a gradient of the same type and name whose
+// every stop follows the colour rule (an identical one when the document
+// holds it). A stop's own colour is the target of source 0; the chosen end
+// fill colour stands in for the object's stroke colour (source 1).
+ASErr RebuildGradient(AIColor* fill, const SideRule& rule, const TrailPGParams& p, float c,
+                      GradientPool& pool) {
   AIGradientHandle old = fill->c.b.gradient;
   int16_t type = 0, count = 0;
   char name[256] = {};
   if (ASErr err = sGradient->GetGradientType(old, &type)) return err;
   if (ASErr err = sGradient->GetGradientName(old, name, int32_t(sizeof name))) return err;
   if (ASErr err = sGradient->GetGradientStopCount(old, &count)) return err;
-  if (count == 0) return kNoErr;
-  AIGradientHandle made = 0;
-  if (ASErr err = sGradient->NewGradient(&made)) return err;
-  if (ASErr err = sGradient->SetGradientType(made, type)) return err;
-  if (ASErr err = sGradient->SetGradientName(made, name)) return err;
-  // A new gradient has two stops: they are replaced, later ones inserted
-  // (a single stop fills both, which paints the same).
-  for (int16_t i = 0; i < std::max<int16_t>(count, 2); ++i) {
-    AIGradientStop stop{};
+  if (count <= 0) return kNoErr;
+  // A new gradient has two stops: a single one fills both, which paints
+  // the same.
+  const int16_t made = std::max<int16_t>(count, 2);
+  BlockPtr<AIGradientStop> stops;
+  if (ASErr err = stops.Allocate(size_t(made), "gradient stops")) return err;
+  for (int16_t i = 0; i < made; ++i) {
+    AIGradientStop& stop = stops[size_t(i)];
+    stop = AIGradientStop{};
     if (ASErr err = sGradient->GetNthGradientStop(old, std::min<int16_t>(i, count - 1), &stop))
       return err;
     if (ASErr err = ToProcess(&stop.color)) return err;
@@ -129,25 +189,35 @@ ASErr RebuildGradient(AIColor* fill, const SideRule& rule, const TrailPGParams& 
     if (ASErr err = ToProcess(&target)) return err;
     Weaken(&target, p.toTint);
     MoveToward(&stop.color, target, p.beginning, c);
-    ASErr err = i < 2 ? sGradient->SetNthGradientStop(made, i, &stop)
-                      : sGradient->InsertGradientStop(made, i, &stop);
-    if (err) return err;
   }
-  fill->c.b.gradient = made;
+  AIGradientHandle gradient = 0;
+  if (ASErr err = pool.Find(type, name, stops.get(), made, &gradient)) return err;
+  if (!gradient) {
+    if (ASErr err = sGradient->NewGradient(&gradient)) return err;
+    if (ASErr err = sGradient->SetGradientType(gradient, type)) return err;
+    if (ASErr err = sGradient->SetGradientName(gradient, name)) return err;
+    for (int16_t i = 0; i < made; ++i) {
+      ASErr err = i < 2 ? sGradient->SetNthGradientStop(gradient, i, &stops[size_t(i)])
+                        : sGradient->InsertGradientStop(gradient, i, &stops[size_t(i)]);
+      if (err) return err;
+    }
+  }
+  fill->c.b.gradient = gradient;
   return kNoErr;
 }
 
 // The colour rule on one side of a path. object is the path's style as it
 // was, for the sources that name the object's own colours.
 ASErr ColourSide(ASBoolean* paint, AIColor* colour, const SideRule& rule,
-                 const AIPathStyle& object, const TrailPGParams& p, float c) {
+                 const AIPathStyle& object, const TrailPGParams& p, float c,
+                 GradientPool& pool) {
   auto turnOff = [&] {
     *paint = false;
     MakeWhite(colour);
     return kNoErr;
   };
   if (rule.source == kTrailNoColour) return turnOff();
-  if (colour->kind == kGradient) return RebuildGradient(colour, rule, p, c);
+  if (colour->kind == kGradient) return RebuildGradient(colour, rule, p, c, pool);
   AIColor target{};
   switch (rule.source) {
     case kTrailObjectFill:
@@ -173,7 +243,8 @@ ASErr ColourSide(ASBoolean* paint, AIColor* colour, const SideRule& rule,
 // ---- copies --------------------------------------------------------------------
 
 // Moves one path of a copy by m and colours it for colour position c.
-ASErr TrailPath(AIArtHandle path, const AIRealMatrix& m, float c, const TrailPGParams& p) {
+ASErr TrailPath(AIArtHandle path, const AIRealMatrix& m, float c, const TrailPGParams& p,
+                GradientPool& pool) {
   int16_t count = 0;
   if (ASErr err = sPath->GetPathSegmentCount(path, &count)) return err;
   for (int16_t i = 0; i < count; ++i) {
@@ -199,7 +270,7 @@ ASErr TrailPath(AIArtHandle path, const AIRealMatrix& m, float c, const TrailPGP
     const AIPathStyle object = style;
     if (style.fillPaint && !(p.endFillSource == kTrailObjectFill && p.beginning == 1.0f)) {
       const SideRule fill{p.endFillSource, &p.endFillColour};
-      if (ASErr err = ColourSide(&style.fillPaint, &style.fill.color, fill, object, p, c))
+      if (ASErr err = ColourSide(&style.fillPaint, &style.fill.color, fill, object, p, c, pool))
         return err;
     }
     if (style.strokePaint &&
@@ -207,7 +278,8 @@ ASErr TrailPath(AIArtHandle path, const AIRealMatrix& m, float c, const TrailPGP
       SideRule stroke{p.endStrokeSource, &p.endStrokeColour};
       // A gradient fill has no one colour to run toward.
       if (gradientFill && stroke.source == kTrailObjectFill) stroke.source = kTrailChosenColour;
-      if (ASErr err = ColourSide(&style.strokePaint, &style.stroke.color, stroke, object, p, c))
+      if (ASErr err =
+              ColourSide(&style.strokePaint, &style.stroke.color, stroke, object, p, c, pool))
         return err;
     }
   }
@@ -215,15 +287,16 @@ ASErr TrailPath(AIArtHandle path, const AIRealMatrix& m, float c, const TrailPGP
 }
 
 // Every path of a copy, inside groups and compound paths too.
-ASErr TrailPaths(AIArtHandle art, const AIRealMatrix& m, float c, const TrailPGParams& p) {
+ASErr TrailPaths(AIArtHandle art, const AIRealMatrix& m, float c, const TrailPGParams& p,
+                 GradientPool& pool) {
   int16_t type = 0;
   if (ASErr err = sArt->GetArtType(art, &type)) return err;
-  if (type == kPathArt) return TrailPath(art, m, c, p);
+  if (type == kPathArt) return TrailPath(art, m, c, p, pool);
   if (type != kGroupArt && type != kCompoundPathArt) return kNoErr;
   AIArtHandle child = nullptr;
   if (ASErr err = sArt->GetArtFirstChild(art, &child)) return err;
   while (child) {
-    if (ASErr err = TrailPaths(child, m, c, p)) return err;
+    if (ASErr err = TrailPaths(child, m, c, p, pool)) return err;
     if (ASErr err = sArt->GetArtSibling(child, &child)) return err;
   }
   return kNoErr;
@@ -245,13 +318,14 @@ ASErr TrailChild(AIArtHandle group, AIArtHandle source, const TrailPGParams& p) 
   if (ASErr err = table.Allocate(size_t(n) + 1, "tDelta")) return err;
   TrailSteps(p, pivot, n, table.get());
   const int16_t placement = p.stacking == 0 ? kPlaceInsideOnTop : kPlaceInsideOnBottom;
+  GradientPool pool;
   for (int32_t k = 0; k < n; ++k) {
     AIArtHandle copy = nullptr;
     if (ASErr err = sArt->DuplicateArt(source, placement, group, &copy)) return err;
     // Geometry one step on, colour from the step before: the first copy
     // keeps the object's colours, the last one sits at the end.
     const AIRealMatrix m = StepMatrix(pivot, table[size_t(k) + 1]);
-    if (ASErr err = TrailPaths(copy, m, table[size_t(k)].colour, p)) return err;
+    if (ASErr err = TrailPaths(copy, m, table[size_t(k)].colour, p, pool)) return err;
   }
   return kNoErr;
 }

@@ -1,5 +1,5 @@
-// Live Trail: its parameter record, as palettes, effect art and presets
-// store it.
+// Live Trail: its parameter record (as palettes, effect art and presets
+// store it), its palette's binding and its row of the effect table.
 #pragma once
 
 #include <cstddef>
@@ -103,34 +103,85 @@ void TrailSteps(const TrailPGParams& params, AIRealPoint p0, int32_t n,
 // Builds the sources and their trails into `into`.
 ASErr TrailBuild(AIArtHandle into, AIArtHandle editGroup, const void* record);
 
-// Its action's keys, in the record's field order (the derived vectors are
-// not keys: they follow from the directions and lengths); they move into its
-// binding table when its palette items are bound.
-inline constexpr ActionKeySpec kTrailActionKeys[] = {
-    {ActionKey("styl"), ActionKey("enum"), true},
-    {ActionKey("sTnt"), ActionKey("real"), true},
-    {ActionKey("step"), ActionKey("long"), true},
-    {ActionKey("stKd"), ActionKey("enum"), true},
-    {ActionKey("eFCK"), ActionKey("enum"), false},
-    {ActionKey("eSCK"), ActionKey("enum"), false},
-    {ActionKey("eFCo"), ActionKey("tdta"), false},
-    {ActionKey("eSCo"), ActionKey("tdta"), false},
-    {ActionKey("eTnt"), ActionKey("real"), true},
-    {ActionKey("angl"), ActionKey("real"), true},
-    {ActionKey("hSiz"), ActionKey("real"), true},
-    {ActionKey("vSiz"), ActionKey("real"), true},
-    {ActionKey("ctrA"), ActionKey("real"), true},
-    {ActionKey("ctrL"), ActionKey("real"), true},
-    {ActionKey("oftA"), ActionKey("real"), true},
-    {ActionKey("oftL"), ActionKey("real"), true},
-};
+namespace TrailItems = res::TrailPalette;
 
-// Its row of the effect table. Its palette has only the shared buttons and
-// its update draws nothing until the effect is built.
+// The palette's pieces the binding cannot say: the end colour swatches
+// (drawn from the record; a press opens the host's colour picker), the
+// picture buttons choosing each end colour's source, the swap of the end
+// fill and stroke, and the labels naming the current choice.
+void TrailSetUpEndColours(ADMDialogRef dialog);
+void TrailShowEndColours(ADMDialogRef dialog, const void* record);
+// The pivot offset and the drag vector from the directions and lengths.
+void TrailDeriveVectors(void* record);
+
+inline constexpr int32_t kTrailStackingItems[] = {TrailItems::kAbove, TrailItems::kBelow};
+inline constexpr int32_t kTrailSpaceItems[] = {TrailItems::kDecelerate, TrailItems::kUniform,
+                                               TrailItems::kAccelerate};
+
+// In the order of the action's keys, which is the record's field order (the
+// derived vectors are no keys: they follow from the directions and lengths,
+// recomputed after every change and every playback). The colour sources are
+// kept by the palette's picture buttons and recorded hidden with their
+// colours; stacking names are 19464 "Above", 19465 "Below", space names
+// 19466 "Decelerate" to 19468 "Accelerate".
+inline constexpr PaletteField kTrailFields[] = {
+    {.name = "stacking", .item = TrailItems::kAbove, .field = VX_BOUND_FIELD(TrailPGParams, stacking),
+     .unit = Unit::Radio, .actionKey = ActionKey("styl"), .radios = kTrailStackingItems,
+     .radioCount = 2, .actionNames = 14},
+    {.name = "beginning", .item = TrailItems::kBeginning,
+     .field = VX_BOUND_FIELD(TrailPGParams, beginning), .unit = Unit::Percent,
+     .actionKey = ActionKey("sTnt")},
+    {.name = "steps", .item = TrailItems::kSteps, .field = VX_BOUND_FIELD(TrailPGParams, steps),
+     .unit = Unit::Integer, .actionKey = ActionKey("step")},
+    {.name = "space", .item = TrailItems::kDecelerate, .field = VX_BOUND_FIELD(TrailPGParams, space),
+     .unit = Unit::Radio, .actionKey = ActionKey("stKd"), .radios = kTrailSpaceItems,
+     .radioCount = 3, .actionNames = 16},
+    {.name = "end-fill-source", .item = 0, .field = VX_BOUND_FIELD(TrailPGParams, endFillSource),
+     .unit = Unit::Choice, .actionKey = ActionKey("eFCK"), .hiddenInAction = true},
+    {.name = "end-stroke-source", .item = 0,
+     .field = VX_BOUND_FIELD(TrailPGParams, endStrokeSource), .unit = Unit::Choice,
+     .actionKey = ActionKey("eSCK"), .hiddenInAction = true},
+    {.name = "end-colour", .item = TrailItems::kEndFillSwatch,
+     .field = VX_BOUND_FIELD(TrailPGParams, endFillColour), .unit = Unit::Colour,
+     .actionKey = ActionKey("eFCo"), .hiddenInAction = true},
+    {.name = "end-stroke-colour", .item = TrailItems::kEndStrokeSwatch,
+     .field = VX_BOUND_FIELD(TrailPGParams, endStrokeColour), .unit = Unit::Colour,
+     .actionKey = ActionKey("eSCo"), .hiddenInAction = true},
+    {.name = "to-tint", .item = TrailItems::kToTint, .field = VX_BOUND_FIELD(TrailPGParams, toTint),
+     .unit = Unit::Percent, .actionKey = ActionKey("eTnt")},
+    {.name = "to-angle", .item = TrailItems::kToAngle, .field = VX_BOUND_FIELD(TrailPGParams, toAngle),
+     .unit = Unit::Degrees, .actionKey = ActionKey("angl"), .partner = TrailItems::kToAngleSlider,
+     .partnerIsSlider = true},
+    {.name = "to-size-h", .item = TrailItems::kToSizeH, .field = VX_BOUND_FIELD(TrailPGParams, toSize.h),
+     .unit = Unit::Percent, .actionKey = ActionKey("hSiz"), .partner = TrailItems::kToSizeHSlider},
+    {.name = "to-size-v", .item = TrailItems::kToSizeV, .field = VX_BOUND_FIELD(TrailPGParams, toSize.v),
+     .unit = Unit::Percent, .actionKey = ActionKey("vSiz"), .partner = TrailItems::kToSizeVSlider},
+    {.name = "to-direction", .item = TrailItems::kToDirection,
+     .field = VX_BOUND_FIELD(TrailPGParams, toDirection), .unit = Unit::Degrees,
+     .actionKey = ActionKey("ctrA"), .partner = TrailItems::kToDirectionDial},
+    {.name = "to-distance", .item = TrailItems::kToDistance,
+     .field = VX_BOUND_FIELD(TrailPGParams, toDistance), .unit = Unit::Points,
+     .actionKey = ActionKey("ctrL"), .partner = TrailItems::kToDistanceSlider},
+    {.name = "drag-direction", .item = TrailItems::kDragDirection,
+     .field = VX_BOUND_FIELD(TrailPGParams, dragDirection), .unit = Unit::Degrees,
+     .actionKey = ActionKey("oftA"), .partner = TrailItems::kDragDirectionDial},
+    {.name = "drag-length", .item = TrailItems::kDragLength,
+     .field = VX_BOUND_FIELD(TrailPGParams, dragLength), .unit = Unit::Points,
+     .actionKey = ActionKey("oftL"), .partner = TrailItems::kDragLengthSlider},
+};
+static_assert(BindingIsValid(kTrailFields));
+
+inline constexpr PaletteBinding kTrailPalette = {
+    kTrailFields, int32_t(std::size(kTrailFields)), nullptr, 0, TrailSetUpEndColours,
+    TrailShowEndColours, TrailDeriveVectors};
+
+inline constexpr auto kTrailActionKeys = ActionKeysOf(kTrailFields);
+
+// Regenerates only while selected.
 inline constexpr EffectRow kTrailEffect = {
     "Trail", "VERSALiX4 Trail ", res::kTrailPalette, "QVR-VsX4LiveTrail",
     VX_RECORD(TrailPGParams), "VERSALiX4_PST_Trail.txt", 25,
-    {"VsX4_Trail_Action", 19450, kTrailActionKeys, int(std::size(kTrailActionKeys))},
-    VX_EFFECT_BUTTONS(TrailPalette), nullptr, TrailBuild, RegeneratesWhenSelected};
+    {"VsX4_Trail_Action", 19450, kTrailActionKeys.keys, kTrailActionKeys.count},
+    VX_EFFECT_BUTTONS(TrailPalette), &kTrailPalette, TrailBuild, RegeneratesWhenSelected};
 
 }  // namespace vx

@@ -4,6 +4,7 @@
 // palette's binding table.
 #include "palettes/palette_binding.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "effects/angle_dial.h"
@@ -147,7 +148,7 @@ void ShowField(const PaletteField& f, ADMDialogRef dialog, const void* record) {
     case Unit::Points:
     case Unit::Number:
       SetFloat(dialog, f.item, Shown(f.unit, FloatAt(record, f)));
-      if (f.unit == Unit::Degrees) {
+      if (f.unit == Unit::Degrees && !f.partnerIsSlider) {
         if (ADMItemRef dial = Item(dialog, f.partner)) sADMItem->Invalidate(dial);
       } else {
         SetFloat(dialog, f.partner, Shown(f.unit, FloatAt(record, f)));
@@ -170,7 +171,8 @@ void ShowField(const PaletteField& f, ADMDialogRef dialog, const void* record) {
           sADMItem->SetBooleanValue(radio, IntAt(record, f) == k);
       break;
     case Unit::Colour:
-      if (item) sADMItem->Invalidate(item);  // the swatch draws from the record
+    case Unit::Grid:
+      if (item) sADMItem->Invalidate(item);  // drawn from the record
       break;
   }
 }
@@ -189,14 +191,17 @@ bool StoreField(const PaletteField& f, ADMItemRef item, void* record) {
       SetFloat(dialog, id == f.item ? f.partner : f.item, Shown(f.unit, FloatAt(record, f)));
       return true;
     case Unit::Degrees:
-      if (id == f.partner) {
+      if (id == f.partner && !f.partnerIsSlider) {
         // A dial's notify takes the (rounded) value its spin edit shows.
         ADMItemRef spin = Item(dialog, f.item);
         if (!spin) return false;
         FloatAt(record, f) = RecordRadians(sADMItem->GetFloatValue(spin));
       } else {
         FloatAt(record, f) = RecordRadians(sADMItem->GetFloatValue(item));
-        if (ADMItemRef dial = Item(dialog, f.partner)) sADMItem->Invalidate(dial);
+        if (f.partnerIsSlider)
+          SetFloat(dialog, id == f.item ? f.partner : f.item, ShownDegrees(FloatAt(record, f)));
+        else if (ADMItemRef dial = Item(dialog, f.partner))
+          sADMItem->Invalidate(dial);
       }
       return true;
     case Unit::Integer:
@@ -219,7 +224,8 @@ bool StoreField(const PaletteField& f, ADMItemRef item, void* record) {
         if (f.radios[k] == id) IntAt(record, f) = k;
       return true;
     case Unit::Colour:
-      // The swatch's tracking stored the colour picked.
+    case Unit::Grid:
+      // Their tracking stored the colour picked or the cell clicked.
       sADMItem->Invalidate(item);
       return true;
   }
@@ -243,7 +249,11 @@ void BoundItemNotify(ADMItemRef item, ADMNotifierRef notifier) {
   void* record = nullptr;
   if (!Locate(item, &effect, &f, &record)) return;
   if (!StoreField(*f, item, record)) return;
-  ApplyRules(*Effect(effect).palette, sADMItem->GetDialog(item), record);
+  const PaletteBinding& b = *Effect(effect).palette;
+  if (b.derive) b.derive(record);
+  ADMDialogRef dialog = sADMItem->GetDialog(item);
+  ApplyRules(b, dialog, record);
+  if (b.showExtra) b.showExtra(dialog, record);
   if (ASErr err = LiveUpdateSelection(effect)) ReportError(gGlobals->PluginRef, err);
 }
 
@@ -257,9 +267,53 @@ ASBoolean SliderTrack(ADMItemRef item, ADMTrackerRef tracker) {
   void* record = nullptr;
   if (Locate(item, &effect, &f, &record)) {
     FloatAt(record, *f) = Stored(f->unit, sADMItem->GetFloatValue(item));
+    if (const PaletteBinding* b = BindingOf(effect); b->derive) b->derive(record);
     ShowField(*f, sADMItem->GetDialog(item), record);
   }
   return notify;
+}
+
+// The cell of a three-by-three picker under the pointer, row by row.
+int32_t GridCellAt(const ASRect& bounds, ASPoint p) {
+  const int32_t w = std::max(1, int32_t(bounds.right - bounds.left));
+  const int32_t h = std::max(1, int32_t(bounds.bottom - bounds.top));
+  const int32_t col = std::clamp(int32_t(p.h) * 3 / w, 0, 2);
+  const int32_t row = std::clamp(int32_t(p.v) * 3 / h, 0, 2);
+  return row * 3 + col;
+}
+
+ASBoolean GridTrack(ADMItemRef item, ADMTrackerRef tracker) {
+  sADMItem->DefaultTrack(item, tracker);
+  if (sADMTracker->GetAction(tracker) != kADMMouseUpAction) return false;
+  int effect = -1;
+  const PaletteField* f = nullptr;
+  void* record = nullptr;
+  if (!Locate(item, &effect, &f, &record)) return false;
+  ASPoint p{};
+  sADMTracker->GetPoint(tracker, &p);
+  ASRect r{};
+  sADMItem->GetBoundsRect(item, &r);
+  IntAt(record, *f) = GridCellAt(r, p);
+  return true;  // the notify stores nothing more and live-updates
+}
+
+// Nine cells, the record's one filled.
+void GridDraw(ADMItemRef item, ADMDrawerRef drawer) {
+  ASRect r{};
+  sADMDrawer->GetBoundsRect(drawer, &r);
+  sADMDrawer->ClearRect(drawer, &r);
+  sADMDrawer->SetRGBColor(drawer, 0x000000);
+  int effect = -1;
+  const PaletteField* f = nullptr;
+  void* record = nullptr;
+  const int32_t chosen = Locate(item, &effect, &f, &record) ? IntAt(record, *f) : -1;
+  const int32_t w = r.right - r.left, h = r.bottom - r.top;
+  for (int32_t cell = 0; cell < 9; ++cell) {
+    const ASRect c{int32_t(r.left + w * (cell % 3) / 3), int32_t(r.top + h * (cell / 3) / 3),
+                   int32_t(r.left + w * (cell % 3 + 1) / 3), int32_t(r.top + h * (cell / 3 + 1) / 3)};
+    if (cell == chosen) sADMDrawer->FillRect(drawer, &c);
+    else sADMDrawer->DrawRect(drawer, &c);
+  }
 }
 
 void SetNotify(ADMDialogRef dialog, int32_t id, ADMItemNotifyProc notify) {
@@ -288,8 +342,12 @@ ASErr WriteField(const PaletteField& f, SPPluginRef plugin, int32_t names,
       return a.AIActionSetInteger(v, f.actionKey, IntAt(record, f));
     case Unit::Flag:
       return a.AIActionSetBoolean(v, f.actionKey, IntAt(record, f) != 0);
+    case Unit::Colour:
+      return a.AIActionSetRawData(v, f.actionKey, sizeof(AIColor),
+                                  static_cast<const uint8_t*>(record) + f.field.offset);
     case Unit::Choice:
-    case Unit::Radio: {
+    case Unit::Radio:
+    case Unit::Grid: {
       if (f.actionType == ActionKey("long"))
         return a.AIActionSetInteger(v, f.actionKey, IntAt(record, f));
       char name[256] = "";
@@ -329,8 +387,17 @@ ASErr ReadField(const PaletteField& f, AIActionParamValueRef v, void* record) {
       IntAt(record, f) = on ? 1 : 0;
       return kNoErr;
     }
+    case Unit::Colour: {
+      // The whole colour record, or an error: a partial one is no colour.
+      int32_t size = 0;
+      if (ASErr err = a.AIActionGetRawDataSize(v, f.actionKey, &size)) return err;
+      if (size != int32_t(sizeof(AIColor))) return kSPBadParameterError;
+      return a.AIActionGetRawData(v, f.actionKey,
+                                  static_cast<uint8_t*>(record) + f.field.offset);
+    }
     case Unit::Choice:
-    case Unit::Radio: {
+    case Unit::Radio:
+    case Unit::Grid: {
       int32_t value = 0;
       if (f.actionType == ActionKey("long")) {
         if (ASErr err = a.AIActionGetInteger(v, f.actionKey, &value)) return err;
@@ -375,9 +442,14 @@ void SetUpBoundItems(int effect, ADMDialogRef dialog) {
   const PaletteBinding* b = BindingOf(effect);
   if (!b) return;
   for (const PaletteField& f : *b) {
+    if (f.unit == Unit::Grid)
+      if (ADMItemRef grid = Item(dialog, f.item)) {
+        sADMItem->SetTrackProc(grid, GridTrack);
+        sADMItem->SetDrawProc(grid, GridDraw);
+      }
     ADMItemRef partner = Item(dialog, f.partner);
     if (!partner) continue;
-    if (f.unit == Unit::Degrees) {
+    if (f.unit == Unit::Degrees && !f.partnerIsSlider) {
       SetUpAngleDial(partner, f.field.offset, f.item, BoundItemNotify);
     } else {
       sADMItem->SetTrackProc(partner, SliderTrack);
@@ -427,6 +499,7 @@ ASErr ReadBoundAction(int effect, AIActionParamValueRef value, void* record) {
     }
     if (ASErr err = ReadField(f, value, record)) return err;
   }
+  if (b->derive) b->derive(record);
   return kNoErr;
 }
 

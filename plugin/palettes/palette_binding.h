@@ -44,7 +44,10 @@ enum class Unit : uint8_t {
   Choice,   // int32 index of a popup list's entry; action 'enum'
   Radio,    // int32 index of the radio button that is on; action 'enum'
   Colour,   // the host's colour record in a swatch (a user item that opens
-            // the colour picker); tools only, no action
+            // the colour picker); action raw data 'tdta' where the palette
+            // records actions
+  Grid,     // int32 cell of a three-by-three picker (a user item, cells
+            // numbered row by row from the top left); action 'enum'
   Number,   // float shown as it is, without a unit (a count kept as a real,
             // wave cycles); action real, no unit
 };
@@ -104,13 +107,17 @@ struct ActionHook {
 
 struct PaletteField {
   const char* name;   // as the command line takes it ("shadow-offset")
-  int32_t item;       // the item showing it (Radio: unused, see radios)
+  int32_t item;       // the item showing it (Radio: unused, see radios); 0 for
+                      // a field kept by the palette but shown by no item (a
+                      // seed, a colour source): only recorded and played back
   FieldRef field;
   Unit unit;
   uint32_t actionKey; // 0: not in the action
   int8_t rule = -1;   // index of the EnableRule it follows, -1 none
-  // Percent: a slider showing the same value; Degrees: its AngleDial.
+  // Percent and Points: a slider showing the same value; Degrees: its
+  // AngleDial, or a slider when partnerIsSlider.
   int32_t partner = 0;
+  bool partnerIsSlider = false;
   // Radio: the item of each value, value 0 first.
   const int32_t* radios = nullptr;
   int32_t radioCount = 0;
@@ -135,6 +142,9 @@ struct PaletteBinding {
   // Shows what follows the record beyond the fields, after a refresh and
   // after every change (optional).
   void (*showExtra)(ADMDialogRef dialog, const void* record);
+  // Recomputes the fields that follow others (optional): after every item
+  // change and after an action is played back into the record.
+  void (*derive)(void* record) = nullptr;
 
   const PaletteField* begin() const { return fields; }
   const PaletteField* end() const { return fields + fieldCount; }
@@ -178,6 +188,7 @@ constexpr uint32_t ActionTypeOf(const PaletteField& f) {
     case Unit::Number: return ActionKey("real");
     case Unit::Integer: return ActionKey("long");
     case Unit::Flag: return ActionKey("bool");
+    case Unit::Colour: return ActionKey("tdta");
     default: return ActionKey("enum");
   }
 }
@@ -214,6 +225,7 @@ constexpr bool FieldsAreValid(const PaletteField (&fields)[N], const EnableRule*
       return false;
   for (const PaletteField& f : fields) {
     if (IsFloatUnit(f.unit) != f.field.isFloat) return false;
+    if (f.partnerIsSlider && f.unit != Unit::Degrees) return false;
     if ((f.unit == Unit::Colour) != (f.field.size == sizeof(AIColor))) return false;
     if (f.rule >= int(ruleCount)) return false;
     if (f.unit == Unit::Radio && f.radioCount < 2) return false;

@@ -54,6 +54,15 @@ ASErr OpenChecked(const char* path, InFile& in) {
   if (!path || !in.Open(path)) return kCantOpenFileErr;
   char head[kPresetBannerLength];
   if (in.Read(head, sizeof head) != sizeof head) return kGenericErr;
+  // A byte-order mark that a text editor put in front of the banner is no
+  // reason to refuse (and so replace) the file: it is read past, and a
+  // rewrite keeps it.
+  constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
+  constexpr std::size_t kMarkSize = sizeof kByteOrderMark - 1;
+  if (std::memcmp(head, kByteOrderMark, kMarkSize) == 0) {
+    std::memmove(head, head + kMarkSize, sizeof head - kMarkSize);
+    if (in.Read(head + sizeof head - kMarkSize, kMarkSize) != kMarkSize) return kGenericErr;
+  }
   if (std::memcmp(head, kPresetBanner, kPresetBannerLength) != 0)
     return kGenericErr;
   return kNoErr;

@@ -1,6 +1,8 @@
 #include "presets/preset_store.h"
 
+#include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
 #include <system_error>
 
@@ -19,6 +21,8 @@ using presets::JoinPath;
 constexpr ASErr kGenericErr = -1;
 constexpr char kUserFolderName[] = "VERSALiX4 User Settings";
 constexpr char kDefaultFolderName[] = "VERSALiX4 Default Settings/";
+constexpr int32_t kPresetStrings = 18080;
+constexpr int32_t kKeptAsideMessage = 8;  // followed by the kept file's path
 using presets::kDefaultSettingName;
 using presets::kLastSettingName;
 using presets::SetRecordName;
@@ -78,7 +82,16 @@ ASErr LoadPreset(const char* file, void* record, PresetIndex index) {
                                      text.get(), kEntryBufferSize, &length,
                                      &truncated))
     return err;
-  if (truncated) length = WholeLines(text.get(), length);
+  if (truncated) {
+    length = WholeLines(text.get(), length);
+  } else if (index == kLastSettingIndex && length > 0 && WholeLines(text.get(), length) != length) {
+    // The file ends inside the Last Setting (a cut write): none of its
+    // values is trusted, and the caller falls back on the factory values.
+    return kEndOfFileErr;
+  }
+  // Fields the entry does not hold (an older or damaged file) read as the
+  // kind's factory values, never as what the record held before.
+  current.kind->factory(record, current.kind->variant);
   DecodeRecord(*current.kind, text.get(), length, record);
   return kNoErr;
 }
@@ -203,6 +216,44 @@ ASErr BuildDefaultFolder(SPPluginRef plugin, char* folder,
   return kNoErr;
 }
 
+// Before a user's file that fails the banner check is replaced, it is kept
+// in the same folder as "<name> (replaced YYYY-MM-DD).txt" (UTC date; " 2",
+// " 3" ... after the date when that name is taken), and the user is told
+// where. A file that is missing or empty holds nothing to keep. Failing to
+// keep it stops the installation: the file is never replaced unkept.
+ASErr KeepAside(const char* folder, const char* name, const char* path) {
+  std::error_code ec;
+  if (!std::filesystem::exists(path, ec) || std::filesystem::file_size(path, ec) == 0 || ec)
+    return kNoErr;
+  const std::time_t now = std::time(nullptr);
+  std::tm day{};
+  if (!gmtime_r(&now, &day)) return kGenericErr;
+  const char* dot = std::strrchr(name, '.');
+  const int stem = int(dot ? dot - name : std::strlen(name));
+  char aside[kPresetPathSize], file[kPresetPathSize];
+  for (int n = 1;; ++n) {
+    char counter[16] = "";
+    if (n > 1) std::snprintf(counter, sizeof counter, " %d", n);
+    const int written = std::snprintf(file, sizeof file, "%.*s (replaced %04d-%02d-%02d%s)%s", stem,
+                                      name, day.tm_year + 1900, day.tm_mon + 1, day.tm_mday,
+                                      counter, dot ? dot : "");
+    if (written < 0 || std::size_t(written) >= sizeof file ||
+        !JoinPath(folder, file, aside, sizeof aside))
+      return kGenericErr;
+    if (!std::filesystem::exists(aside, ec)) break;
+    if (n == 1000) return kGenericErr;
+  }
+  if (std::rename(path, aside) != 0) return kGenericErr;
+  if (sADMBasic && sADMBasic->MessageAlert) {
+    char text[kPresetPathSize + 256] = "";
+    sADMBasic->GetIndexString(gGlobals->PluginRef, kPresetStrings, kKeptAsideMessage, text,
+                              sizeof text);
+    std::strncat(text, aside, sizeof text - std::strlen(text) - 1);
+    sADMBasic->MessageAlert(text);
+  }
+  return kNoErr;
+}
+
 // Copies one factory file unless the user's copy passes the banner check.
 ASErr InstallOne(const char* defaultFolder, const char* userFolder,
                  const char* name, char* buffer) {
@@ -221,6 +272,7 @@ ASErr InstallOne(const char* defaultFolder, const char* userFolder,
   if (readError) return kGenericErr;
   if (tooLong) return kNoErr;
   if (PresetFileCheck(to) == kNoErr) return kNoErr;
+  if (ASErr err = KeepAside(userFolder, name, to)) return err;
   presets::ReplacementFile out;
   if (out.Open(to)) return kGenericErr;
   out.Write(buffer, size);

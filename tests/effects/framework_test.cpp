@@ -313,9 +313,12 @@ TEST_F(FrameworkTest, TheExportedTableGivesTheCommandLineBordersFieldsUnitsAndRu
     EXPECT_EQ(r.test, f->enabledTest);
     if (r.test == kVxEnabledWhenEquals) EXPECT_EQ(r.value, f->enabledValue);
   }
-  // Palettes whose items are not bound yet offer their buttons only.
-  EXPECT_EQ(0, table->effects[kGalaxy].fieldCount);
-  EXPECT_EQ(res::GalaxyPalette::kApply, table->effects[kGalaxy].applyItem);
+  // A field no item shows (Galaxy's seed, kept by the palette) is not
+  // offered: sixteen of its seventeen.
+  const VxEffectInfo& galaxy = table->effects[kGalaxy];
+  EXPECT_EQ(16, galaxy.fieldCount);
+  for (int32_t i = 0; i < galaxy.fieldCount; ++i) EXPECT_STRNE("seed", galaxy.fields[i].name);
+  EXPECT_EQ(res::GalaxyPalette::kApply, galaxy.applyItem);
 }
 
 TEST_F(FrameworkTest, PalettePlacementWithoutAndWithAStoredLocation) {

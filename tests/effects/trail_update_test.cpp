@@ -135,6 +135,16 @@ TEST_F(TrailUpdateTest, GradientsAreRebuiltWithTheirStopsSteppedAndMoved) {
       EXPECT_FLOAT_EQ(reds[i] * 100, rebuilt->stops[size_t(i)].rampPoint);
     }
   }
+  // The document keeps every gradient made: later updates reuse the
+  // identical ones instead of adding two more each time.
+  const size_t gradients = doc().gradients().size();
+  EXPECT_EQ(1u + 2u, gradients);
+  for (int update = 0; update < 3; ++update) {
+    doc().MarkForUpdate(*effect_);
+    ASSERT_EQ(0, SendUpdates());
+  }
+  EXPECT_EQ(gradients, doc().gradients().size());
+  EXPECT_EQ(4u, Generated(*effect_).size());
 }
 
 TEST_F(TrailUpdateTest, AboveStacksLaterCopiesHigherTextGetsNoneAndThePaletteFollows) {

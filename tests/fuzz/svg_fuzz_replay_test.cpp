@@ -1,5 +1,5 @@
-// Replays the corpus and every kept failing input of the SVG, path data and
-// live record fuzz targets (the properties abort on failure); the
+// Replays the corpus and every kept failing input of the SVG, path data,
+// live record and script fuzz targets (the properties abort on failure); the
 // sanitizer build turns any overrun or undefined conversion into a failure.
 #include <gtest/gtest.h>
 
@@ -8,6 +8,7 @@
 #include <iterator>
 #include <string>
 
+#include "fuzz/script_fuzz_harness.h"
 #include "fuzz/svg_fuzz_harness.h"
 
 namespace {
@@ -38,7 +39,8 @@ TEST(SvgFuzzReplay, CorpusAndKeptInputs) {
     Harness run;
   } targets[] = {{"svg", vx::fuzz::RunSvgInput},
                  {"path_data", vx::fuzz::RunPathDataInput},
-                 {"live_record", vx::fuzz::RunLiveRecordInput}};
+                 {"live_record", vx::fuzz::RunLiveRecordInput},
+                 {"script", vx::fuzz::RunScriptInput}};
   for (const auto& t : targets) {
     SCOPED_TRACE(t.name);
     const int n = ReplayFolder(here / "corpus" / t.name, t.run) +

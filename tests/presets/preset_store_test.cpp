@@ -6,6 +6,7 @@
 
 #include <csignal>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -15,6 +16,7 @@
 #include "effects/circle.h"
 #include "effects/explosion.h"
 #include "effects/galaxy.h"
+#include "host/adm/dialog_manager.h"
 #include "host/core/user_interaction.h"
 #include "presets/param_record.h"
 #include "presets/preset_codec.h"
@@ -129,6 +131,54 @@ TEST_F(PresetStore, OnlyAForeignBorderFileRunsTheInstallation) {
             ReadFileBytes(userFolder() / "VERSALiX4_PST_Cutout.txt"));
 }
 
+// A user's file that is replaced is kept aside first, under a name with
+// the day, and the user is told where; a byte-order mark in front of the
+// banner is no reason to replace anything.
+TEST_F(PresetStore, ReplacedFilesAreKeptAsideAndAByteOrderMarkIsTolerated) {
+  const std::time_t now = std::time(nullptr);
+  std::tm day{};
+  gmtime_r(&now, &day);
+  char date[16];
+  std::strftime(date, sizeof date, "%Y-%m-%d", &day);
+  const std::string aside = std::string("VERSALiX4_PST_Border (replaced ") + date;
+  const std::string mine = FactoryBytes(kBorderFile) + "$\tMine\r\nD\t7\r\n";
+  const struct {
+    const char* name;
+    std::string bytes;
+    const char* keptAs;  // null: the file stays as it is
+  } cases[] = {
+      {"foreign", "not a preset file\r\n", ").txt"},
+      {"foreign again the same day", "still not one\r\n", " 2).txt"},
+      {"byte-order mark", "\xEF\xBB\xBF" + mine, nullptr},
+      {"empty", "", nullptr},
+  };
+  fs::create_directories(userFolder());
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    WriteFileBytes(userFolder() / kBorderFile, c.bytes);
+    const std::size_t alerts = host().dialogs().alerts().size();
+    ASSERT_EQ(kNoErr, InstallUserPresets(host().pluginRef()));
+    if (!c.keptAs) {
+      EXPECT_EQ(c.bytes.empty() ? FactoryBytes(kBorderFile) : c.bytes,
+                ReadFileBytes(userFolder() / kBorderFile));
+      EXPECT_EQ(alerts, host().dialogs().alerts().size());
+      continue;
+    }
+    const fs::path kept = userFolder() / (aside + c.keptAs);
+    EXPECT_EQ(c.bytes, ReadFileBytes(kept));
+    EXPECT_EQ(FactoryBytes(kBorderFile), ReadFileBytes(userFolder() / kBorderFile));
+    ASSERT_EQ(alerts + 1, host().dialogs().alerts().size());
+    EXPECT_NE(std::string::npos, host().dialogs().alerts().back().text.find(kept.string()));
+  }
+  // The marked file reads as any other.
+  WriteFileBytes(userFolder() / kBorderFile, "\xEF\xBB\xBF" + mine);
+  UseFile(kBorderFile);
+  EXPECT_EQ((std::vector<std::string>{"Mine"}), PresetNames(currentPath()));
+  BorderPGParams p = Border("", 0);
+  ASSERT_EQ(kNoErr, LoadPreset(file(), &p, 0));
+  EXPECT_EQ(7, p.steps);
+}
+
 TEST_F(PresetStore, InstallationSurvivesEveryAllocationFailure) {
   SweepAllocationFailures(host(), {
       .prepare = [&] { fs::remove_all(userFolder()); },
@@ -195,19 +245,38 @@ TEST_F(PresetStore, SeedsOfNewRecordsAreTheTickCount) {
   }
 }
 
-TEST_F(PresetStore, PartialLastSettingLoadsTheLinesItHas) {
+// Fields an entry does not hold read as the factory values, never as what
+// the record held before; a Last Setting cut inside a line reads as the
+// factory values altogether, and the file is repaired.
+TEST_F(PresetStore, MissingFieldsAndCutLastSettingReadAsFactoryValues) {
   MakeBorderFile({"Keep"});
-  std::string bytes = ReadFileBytes(currentPath());
-  auto parts = Split(bytes);
-  parts[2] = "$\tLast Setting\r\nD\t42\r\n";
-  std::string edited = parts[0] + parts[1] + parts[2] + parts[3];
-  WriteFileBytes(currentPath(), edited);
-  BorderPGParams p = Border("x", 1);
-  p.angle = 1.5f;
-  ASSERT_EQ(kNoErr, LoadLastSettingOrDefaults(file(), &p));
-  EXPECT_EQ(42, p.steps);
-  EXPECT_EQ(1.5f, p.angle);
-  EXPECT_EQ(edited, ReadFileBytes(currentPath()));
+  auto parts = Split(ReadFileBytes(currentPath()));
+  const struct {
+    const char* name;
+    std::string lastSetting;
+    bool keepsFile;
+    int steps;
+    float offset;
+  } cases[] = {
+      {"missing fields", "$\tLast Setting\r\nD\t42\r\n", true, 42, 0.0f},
+      {"cut last line", "$\tLast Setting\r\nD\t42\r\nE\t0.5", false, 3, 0.0f},
+      {"whole", "$\tLast Setting\r\nD\t42\r\nE\t0.5\r\n", true, 42, 0.5f},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    // The cut entry is the file's last, as a cut write leaves it.
+    const std::string bytes = parts[0] + parts[1] + c.lastSetting;
+    WriteFileBytes(currentPath(), bytes);
+    BorderPGParams p = Border("x", 1);
+    p.angle = 1.5f;
+    p.shadowTint = 0.25f;
+    ASSERT_EQ(kNoErr, LoadLastSettingOrDefaults(file(), &p));
+    EXPECT_EQ(c.steps, p.steps);
+    EXPECT_EQ(c.offset, p.offset);
+    EXPECT_EQ(kBorderFactoryParams.angle, p.angle);
+    EXPECT_EQ(1.0f, p.shadowTint);
+    EXPECT_EQ(c.keepsFile, bytes == ReadFileBytes(currentPath()));
+  }
 }
 
 TEST_F(PresetStore, KindsAreChosenByTheCurrentFile) {

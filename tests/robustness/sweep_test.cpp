@@ -127,6 +127,15 @@ const char* const kOptionCases[] = {
     "effect Nosuch {in} -o {out}", "effect Border {in} -o {out} --preset nosuch",
     "convert {in} -o {out} --select nosuch", "convert {in}", "convert {in} -o {in}",
     "convert {in} -o {out} --host-version 99999999999", "convert {in} -o {out} --bogus",
+    "effect Circle {in} -o {out} --set datum=9", "effect Circle {in} -o {out} --set datum=-1",
+    "effect Circle {in} -o {out} --set total=99999999999", "effect Galaxy {in} -o {out} --set kink=nan",
+    "effect Explosion {in} -o {out} --set total=0", "effect Explosion {in} -o {out} --set space=sideways",
+    "effect Neon {in} -o {out} --set steps-mode=manual --set steps=1e10",
+    "effect Neon {in} -o {out} --set tracks=-3", "effect Trail {in} -o {out} --set end-colour=#zzzzzz",
+    "effect Trail {in} -o {out} --set 'end-colour=cmyk(1e999,0,0,0)'",
+    "effect Trail {in} -o {out} --set 'end-stroke-colour=gray(nan)'",
+    "effect Trail {in} -o {out} --set steps=1000 --set drag-length=1e10",
+    "effect Trail {in} -o {out} --set seed=1", "effect Galaxy {in} -o {out} --set seed=1",
 };
 
 class Sweep : public ::testing::Test {
@@ -256,6 +265,31 @@ TEST_F(Sweep, DamagedSettingsNeverCrash) {
       settings_ = SettingsFiles();
       Check(pattern, In("valid"), ".svg", "", false);
     }
+  }
+}
+
+// A preset file whose first line is not the banner is replaced at start-up
+// but kept aside first, and the command says where; behind a byte-order
+// mark the user's presets are read as they are.
+TEST_F(Sweep, DamagedFirstLinesLoseNoPresets) {
+  const std::string good = Slurp(BorderPresets());
+  const struct {
+    std::string bytes;
+    bool replaced;
+  } cases[] = {{"\xEF\xBB\xBF" + good, false}, {"x" + good, true}};
+  for (const auto& c : cases) {
+    Put(BorderPresets(), c.bytes);
+    const CommandRun run = Run("preset Border list");
+    EXPECT_EQ(0, run.exitCode) << run.err;
+    EXPECT_EQ(!c.replaced, run.out.find("Mine") != std::string::npos) << run.out;
+    int kept = 0;
+    for (const auto& e : fs::directory_iterator(BorderPresets().parent_path()))
+      if (e.path().filename().string().find(" (replaced ") != std::string::npos &&
+          Slurp(e.path()) == c.bytes) {
+        ++kept;
+        EXPECT_NE(std::string::npos, run.err.find(e.path().string())) << run.err;
+      }
+    EXPECT_EQ(c.replaced ? 1 : 0, kept);
   }
 }
 

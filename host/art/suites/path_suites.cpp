@@ -1,4 +1,5 @@
 // The path, path style, custom colour, gradient and pattern suites.
+#include <iterator>
 #include <algorithm>
 
 #include "host/art/art_suites.h"
@@ -281,11 +282,27 @@ ASErr InsertGradientStop(AIGradientHandle handle, int16_t n, const AIGradientSto
   stops.insert(stops.begin() + n, *stop);
   return kNoErr;
 }
+ASErr CountGradients(int32_t* count) {
+  Document* doc = CurrentDocument();
+  if (!doc) return kNoDocumentErr;
+  if (!count) return kSPBadParameterError;
+  *count = int32_t(doc->gradients().size());
+  return kNoErr;
+}
+ASErr GetNthGradient(int32_t n, AIGradientHandle* out) {
+  Document* doc = CurrentDocument();
+  if (!doc) return kNoDocumentErr;
+  if (!out || n < 0 || size_t(n) >= doc->gradients().size()) return kSPBadParameterError;
+  // Handles grow as gradients are made, so the map's order is theirs.
+  *out = std::next(doc->gradients().begin(), n)->first;
+  return kNoErr;
+}
 const AIGradientSuite kGradient = {NewGradient,        GetGradientType,
                                    SetGradientType,    GetGradientName,
                                    SetGradientName,    GetGradientStopCount,
                                    GetNthGradientStop, SetNthGradientStop,
-                                   InsertGradientStop};
+                                   InsertGradientStop, CountGradients,
+                                   GetNthGradient};
 
 // ---- patterns --------------------------------------------------------------------
 const Pattern* PatternFrom(AIPatternHandle handle) {
