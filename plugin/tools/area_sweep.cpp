@@ -68,18 +68,26 @@ float TwirlIncrement(const AIRealPoint& centre, const AIRealPoint& q,
 
 bool IsClickStep(bool firstStep, int32_t ticksSinceDown, const AIRealPoint& p,
                  const AIRealPoint& q) {
-  return firstStep && ticksSinceDown < kClickTicks && PointsClose(p, q, kClickDistance);
+  return firstStep && ticksSinceDown < kAreaClickTicks && PointsClose(p, q, kAreaClickDistance);
 }
 
-AIRealPoint LockAxis(AxisLock* lock, bool shift, const AIRealPoint& p,
-                     const AIRealPoint& q) {
+AIRealPoint LockAreaAxis(AxisLock* lock, bool shift, const AIRealPoint& p,
+                         const AIRealPoint& q) {
   if (!shift) {
     *lock = kAxisFree;
     return p;
   }
   if (*lock == kAxisFree)
     *lock = std::fabs(p.h - q.h) <= std::fabs(p.v - q.v) ? kAxisKeepH : kAxisKeepV;
-  return *lock == kAxisKeepH ? AIRealPoint{q.h, p.v} : AIRealPoint{p.h, q.v};
+  return ApplyLock(*lock, p, q);
+}
+
+AIRealPoint ApplyLock(AxisLock lock, const AIRealPoint& p, const AIRealPoint& q) {
+  switch (lock) {
+    case kAxisKeepH: return {q.h, p.v};
+    case kAxisKeepV: return {p.h, q.v};
+    default: return p;
+  }
 }
 
 void AreaIndicatorSegments(const AIRealPoint& c, float r,

@@ -9,18 +9,10 @@
 
 #include <cstdint>
 
+#include "tools/area_tracking.h"
 #include "vx_sdk.h"
 
 namespace vx {
-
-// The four sweeps, as the records store them (Broom `sweep`, Craft
-// `distortion`).
-enum AreaSweep : int16_t {
-  kSweepFree = 0,     // along the straight line from the down point
-  kSweepDynamic = 1,  // along the dragged path, the area following it
-  kSweepPinch = 2,    // away from or towards the centre
-  kSweepTwirl = 3,    // about the centre
-};
 
 // Radius limits of the area, for the palette and the Alt-drag.
 constexpr float kMinAreaRadius = 1.0f;
@@ -31,26 +23,13 @@ constexpr float kMaxAreaRadius = 4000.0f;
 constexpr float kBroomPinchRate = 0.025f;
 constexpr float kCraftPinchRate = 0.05f;
 
-// The click filter: a first step within kClickTicks of the mouse down and
-// strictly within kClickDistance of the previous point in both coordinates
-// does nothing. A mouse up within kNoMoveDistance of the down point changes
+// The click filter: a first step within kAreaClickTicks of the mouse down and
+// strictly within kAreaClickDistance of the previous point in both coordinates
+// does nothing. A mouse up within kAreaNoMoveDistance of the down point changes
 // nothing either.
-constexpr int32_t kClickTicks = 30;
-constexpr float kClickDistance = 2.0f;
-constexpr float kNoMoveDistance = 1.0f;
-
-// One drag step of an area tool: what a point's new place depends on.
-struct AreaStep {
-  int16_t sweep;        // AreaSweep
-  int16_t resistance;   // falloff exponent, 1 .. 5
-  float radius;         // areaRadius, points
-  AIRealPoint centre;   // the area centre: D, or P for Dynamic
-  AIRealPoint down;     // D
-  AIRealPoint previous; // Q
-  AIRealPoint current;  // P
-  float pinch;          // the pinch amount
-  float twirl;          // the twirl amount, radians
-};
+constexpr int32_t kAreaClickTicks = 30;
+constexpr float kAreaClickDistance = 2.0f;
+constexpr float kAreaNoMoveDistance = 1.0f;
 
 // The falloff w = |1 - d / radius| to the power `resistance`, multiplied out
 // resistance - 1 times (so a resistance below 1 counts as 1). Callers leave
@@ -71,17 +50,18 @@ float PinchIncrement(const AIRealPoint& q, const AIRealPoint& p, float rate);
 float TwirlIncrement(const AIRealPoint& centre, const AIRealPoint& q,
                      const AIRealPoint& p);
 
-// The click filter of the first drag step: fewer than kClickTicks since the
-// mouse down and PointsClose(p, q, kClickDistance).
+// The click filter of the first drag step: fewer than kAreaClickTicks since
+// the mouse down and PointsClose(p, q, kAreaClickDistance).
 bool IsClickStep(bool firstStep, int32_t ticksSinceDown, const AIRealPoint& p,
                  const AIRealPoint& q);
 
 // The Shift axis lock. The first step with Shift locks the axis that moved
 // less since the previous point (|dx| <= |dy| keeps x); while locked that
 // coordinate of p is q's. Without Shift the lock is cleared.
-enum AxisLock : int16_t { kAxisFree = 0, kAxisKeepH = 1, kAxisKeepV = 2 };
-AIRealPoint LockAxis(AxisLock* lock, bool shift, const AIRealPoint& p,
-                     const AIRealPoint& q);
+AIRealPoint LockAreaAxis(AxisLock* lock, bool shift, const AIRealPoint& p,
+                         const AIRealPoint& q);
+// p under a lock that is already set (kAxisFree: p itself).
+AIRealPoint ApplyLock(AxisLock lock, const AIRealPoint& p, const AIRealPoint& q);
 
 // Anchors of the area indicator.
 constexpr int32_t kIndicatorSegments = 4;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "geometry/bezier.h"
 #include "shell/suites.h"
 
 namespace vx {
@@ -21,12 +22,12 @@ ASErr ReferenceOf(AIArtHandle art, AIRealPoint* r) {
   return kNoErr;
 }
 
-// Moves every segment of one path by delta, kSweepChunk at a time.
+// Moves every segment of one path by delta, a scratch-full at a time.
 ASErr OffsetPath(AIArtHandle path, const AIRealPoint& delta, Segment* scratch) {
   int16_t count = 0;
   if (ASErr err = sPath->GetPathSegmentCount(path, &count)) return err;
-  for (int32_t first = 0; first < count; first += kSweepChunk) {
-    const auto n = static_cast<int16_t>(std::min<int32_t>(kSweepChunk, count - first));
+  for (int32_t first = 0; first < count; first += kScratchSegments) {
+    const auto n = static_cast<int16_t>(std::min<int32_t>(kScratchSegments, count - first));
     const auto at = static_cast<int16_t>(first);
     if (ASErr err = sPath->GetPathSegments(path, at, n, scratch)) return err;
     OffsetSegments(scratch, n, delta);
@@ -65,25 +66,6 @@ ASErr IsUnit(AIArtHandle art, int16_t type, bool groupAsUnit, bool* unit) {
   return kNoErr;
 }
 
-// Moves one object: a unit as a whole, a path of at least 2 segments by its
-// own centre; anything else stays. *unit tells which it was.
-ASErr SweepObject(const AreaStep& step, bool groupAsUnit, AIArtHandle art,
-                  Segment* scratch, bool* unit) {
-  int16_t type = kUnknownArt;
-  if (ASErr err = sArt->GetArtType(art, &type)) return err;
-  if (ASErr err = IsUnit(art, type, groupAsUnit, unit)) return err;
-  if (!*unit && type != kPathArt) return kNoErr;
-  if (!*unit) {
-    int16_t count = 0;
-    if (ASErr err = sPath->GetPathSegmentCount(art, &count)) return err;
-    if (count < 2) return kNoErr;
-  }
-  AIRealPoint r, delta;
-  if (ASErr err = ReferenceOf(art, &r)) return err;
-  if (!SweepDelta(step, r, &delta)) return kNoErr;
-  return *unit ? OffsetTree(art, delta, scratch) : OffsetPath(art, delta, scratch);
-}
-
 // Whether art lies inside ancestor (not art itself).
 ASErr IsInside(AIArtHandle art, AIArtHandle ancestor, bool* inside) {
   *inside = false;
@@ -97,10 +79,6 @@ ASErr IsInside(AIArtHandle art, AIArtHandle ancestor, bool* inside) {
     if (ASErr err = sArt->GetArtParent(parent, &parent)) return err;
   }
   return kNoErr;
-}
-
-ASErr NeedSuites() {
-  return sArt && sPath ? kNoErr : kSPSuiteNotFoundError;
 }
 
 }  // namespace
@@ -121,9 +99,29 @@ bool SweepDelta(const AreaStep& step, const AIRealPoint& r, AIRealPoint* delta) 
   return true;
 }
 
+ASErr SweepObject(const AreaStep& step, bool groupAsUnit, AIArtHandle art,
+                  Segment* scratch, SweptAs* kind) {
+  *kind = kSweptNothing;
+  if (!sArt || !sPath) return kSPSuiteNotFoundError;
+  int16_t type = kUnknownArt;
+  bool unit = false;
+  if (ASErr err = sArt->GetArtType(art, &type)) return err;
+  if (ASErr err = IsUnit(art, type, groupAsUnit, &unit)) return err;
+  if (!unit && type != kPathArt) return kNoErr;
+  *kind = unit ? kSweptUnit : kSweptPath;
+  if (!unit) {
+    int16_t count = 0;
+    if (ASErr err = sPath->GetPathSegmentCount(art, &count)) return err;
+    if (count < 2) return kNoErr;
+  }
+  AIRealPoint r, delta;
+  if (ASErr err = ReferenceOf(art, &r)) return err;
+  if (!SweepDelta(step, r, &delta)) return kNoErr;
+  return unit ? OffsetTree(art, delta, scratch) : OffsetPath(art, delta, scratch);
+}
+
 ASErr SweepSelection(const AreaStep& step, bool groupAsUnit, const AIArtHandle* arts,
                      int32_t count, Segment* scratch) {
-  if (ASErr err = NeedSuites()) return err;
   AIArtHandle unit = nullptr;  // the last object moved as one
   for (int32_t i = 1; i < count; ++i) {
     if (unit) {
@@ -131,37 +129,9 @@ ASErr SweepSelection(const AreaStep& step, bool groupAsUnit, const AIArtHandle* 
       if (ASErr err = IsInside(arts[i], unit, &inside)) return err;
       if (inside) continue;
     }
-    bool isUnit = false;
-    if (ASErr err = SweepObject(step, groupAsUnit, arts[i], scratch, &isUnit)) return err;
-    if (isUnit) unit = arts[i];
-  }
-  return kNoErr;
-}
-
-ASErr SweepArtTree(const AreaStep& step, bool groupAsUnit, AIArtHandle root,
-                   Segment* scratch) {
-  if (ASErr err = NeedSuites()) return err;
-  int16_t type = kUnknownArt;
-  int32_t attrs = 0;
-  if (ASErr err = sArt->GetArtType(root, &type)) return err;
-  if (ASErr err = sArt->GetArtUserAttr(root, kArtSelected, &attrs)) return err;
-  if (attrs & kArtSelected) {
-    bool unit = false;
-    if (ASErr err = SweepObject(step, groupAsUnit, root, scratch, &unit)) return err;
-    if (unit || type == kPathArt) return kNoErr;
-  }
-  AIArtHandle child = nullptr;
-  if (type == kPluginArt) {
-    if (!sPluginGroup) return kSPSuiteNotFoundError;
-    AIArtHandle edit = nullptr;
-    if (ASErr err = sPluginGroup->GetPluginArtEditArt(root, &edit)) return err;
-    if (ASErr err = sArt->GetArtFirstChild(edit, &child)) return err;
-  } else if (IsContainerType(type)) {
-    if (ASErr err = sArt->GetArtFirstChild(root, &child)) return err;
-  }
-  for (; child;) {
-    if (ASErr err = SweepArtTree(step, groupAsUnit, child, scratch)) return err;
-    if (ASErr err = sArt->GetArtSibling(child, &child)) return err;
+    SweptAs kind = kSweptNothing;
+    if (ASErr err = SweepObject(step, groupAsUnit, arts[i], scratch, &kind)) return err;
+    if (kind == kSweptUnit) unit = arts[i];
   }
   return kNoErr;
 }
