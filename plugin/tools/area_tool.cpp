@@ -309,9 +309,13 @@ ASErr AreaMouseUp(const AreaTool& tool, AIToolMessage* message) {
     if (o.trace.trace && !altShift) {
       AreaStep last = s;
       last.current = ApplyLock(a->lock, event.where, s.previous);
-      err = RevertStep(t);
+      // The blocks come first, so that running out of memory ends the drag
+      // with its last step (the host takes back a failed Mouse Up, and with
+      // it the indicator's removal) before any copy exists.
+      err = CompleteTrace(t, last, o.trace);
+      if (!err) err = EnsureScratch(t);
+      if (!err) err = RevertStep(t);
       if (!err) err = RemoveAreaIndicator(&a->indicator);
-      if (!err) err = CompleteTrace(t, last, o.trace);
       if (!err)
         err = MakeAreaCopies(tool, o, t, last, Has(event.modifiers, kAIEventCtrlKey));
     } else {

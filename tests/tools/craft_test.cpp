@@ -1,6 +1,7 @@
 // The Craft tool's geometry: the distortion of a path through the area
 // sweep, the anchor that Alt+Shift-click inserts without changing the
-// outline, the host's hit test of outlines, failures and the cursors.
+// outline, the host's hit test of outlines, and failures that leave a path
+// as it was.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,8 +13,6 @@
 #include "host/art/hit_test_segment.h"
 #include "support/allocation_sweep.h"
 #include "tools/craft_distort.h"
-#include "tools/tool_routing.h"
-#include "tools/tool_table.h"
 
 namespace vx {
 namespace {
@@ -179,18 +178,6 @@ TEST_F(CraftDocument, DistortingAHostPathFailsWithoutChangingIt) {
                  doc_->EndStep();
                  return err;
                }});
-}
-
-TEST(CraftCursor, AltAndShiftChooseTheCursor) {
-  const ToolInfo& craft = *ToolOfSlot(kCraftSlot);
-  const ToolInfo& broom = *ToolOfSlot(kBroomSlot);
-  const uint16_t alt = kAIEventAltKey, shift = kAIEventShiftKey;
-  EXPECT_EQ(16054, ToolCursorFor(craft, 0));
-  EXPECT_EQ(16054, ToolCursorFor(craft, shift));
-  EXPECT_EQ(16050, ToolCursorFor(craft, alt));
-  EXPECT_EQ(16052, ToolCursorFor(craft, alt | shift));
-  EXPECT_EQ(16058, ToolCursorFor(broom, shift));
-  EXPECT_EQ(16050, ToolCursorFor(broom, alt | shift));
 }
 
 }  // namespace
