@@ -175,6 +175,9 @@ ASErr SweepStep(const AreaTool& tool, const AreaSettings& o, ToolTracking* t,
   if (s.sweep == kSweepPinch) s.pinch += PinchIncrement(s.previous, p, tool.pinchRate);
   if (s.sweep == kSweepTwirl) s.twirl += TwirlIncrement(s.centre, s.previous, p);
   if (ASErr err = RecordTraceStep(t, a, o.trace)) return err;
+  if (o.trace.trace)
+    if (ASErr err = ReserveTrace(t, TraceCompletionRoom(s.sweep, o.trace, t->traceCount)))
+      return err;
   if (ASErr err = EnsureScratch(t)) return err;
   if (ASErr err = tool.moveSelection(s, o, t)) return err;
   MarkApplied(t, p, false);
@@ -309,12 +312,10 @@ ASErr AreaMouseUp(const AreaTool& tool, AIToolMessage* message) {
     if (o.trace.trace && !altShift) {
       AreaStep last = s;
       last.current = ApplyLock(a->lock, event.where, s.previous);
-      // The blocks come first, so that running out of memory ends the drag
-      // with its last step (the host takes back a failed Mouse Up, and with
-      // it the indicator's removal) before any copy exists.
-      err = CompleteTrace(t, last, o.trace);
-      if (!err) err = EnsureScratch(t);
-      if (!err) err = RevertStep(t);
+      // Every drag step reserved the room the completion needs, and made the
+      // scratch: nothing here runs out of memory.
+      err = RevertStep(t);
+      if (!err) err = CompleteTrace(t, last, o.trace);
       if (!err) err = RemoveAreaIndicator(&a->indicator);
       if (!err)
         err = MakeAreaCopies(tool, o, t, last, Has(event.modifiers, kAIEventCtrlKey));

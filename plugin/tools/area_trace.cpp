@@ -65,6 +65,30 @@ ASErr RecordTraceStep(ToolTracking* t, AreaTracking* a, const AreaTraceOptions& 
   }
 }
 
+ASErr ReserveTrace(ToolTracking* t, int32_t room) {
+  const int32_t count = t->traceCount;
+  ASErr err = kNoErr;
+  while (!err && (!t->trace || t->traceCapacity < room)) {
+    t->traceCount = t->traceCapacity;
+    err = AppendTracePoint(t, TracePoint{});
+  }
+  t->traceCount = count;
+  return err;
+}
+
+namespace {
+// The copies of the stepped modes: steps truncated, at least 1 (the palette
+// never offers fewer).
+int32_t SteppedCount(const AreaTraceOptions& o) {
+  return std::max(1, static_cast<int32_t>(o.steps));
+}
+}  // namespace
+
+int32_t TraceCompletionRoom(int16_t sweep, const AreaTraceOptions& o, int32_t count) {
+  return EffectiveTraceMode(sweep, o.traceMode) == kDragAlong ? count + 1
+                                                              : SteppedCount(o) + 1;
+}
+
 ASErr CompleteTrace(ToolTracking* t, const AreaStep& s, const AreaTraceOptions& o) {
   const int16_t mode = EffectiveTraceMode(s.sweep, o.traceMode);
   if (mode == kDragAlong) {
@@ -75,8 +99,7 @@ ASErr CompleteTrace(ToolTracking* t, const AreaStep& s, const AreaTraceOptions& 
   // A stored mode outside the menu (a damaged preset) reads as Uniform One
   // Way, the factory choice.
   const int16_t stepped = mode > kLastTraceMode || mode < 0 ? 1 : mode;
-  // Steps below 1 (never offered by the palette) make one copy.
-  const int32_t n = std::max(1, static_cast<int32_t>(o.steps));
+  const int32_t n = SteppedCount(o);
   t->traceCount = 0;
   for (int32_t i = 0; i <= n; ++i) {
     const float f = StepShape(stepped, static_cast<float>(i) / static_cast<float>(n));

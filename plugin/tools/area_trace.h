@@ -37,6 +37,14 @@ int16_t EffectiveTraceMode(int16_t sweep, int16_t traceMode);
 // more. Nothing without Trace or in a stepped mode.
 ASErr RecordTraceStep(ToolTracking* t, AreaTracking* a, const AreaTraceOptions& o);
 
+// Makes room in the list for `room` entries, so that completing it at
+// mouse up allocates nothing: a Mouse Up that fails is taken back by the
+// host with the removal of the area indicator. -108 leaves the list as it
+// was.
+ASErr ReserveTrace(ToolTracking* t, int32_t room);
+// The entries CompleteTrace adds to a list of `count` (it may replace it).
+int32_t TraceCompletionRoom(int16_t sweep, const AreaTraceOptions& o, int32_t count);
+
 // Completes the list at mouse up for a drag whose last step is s. Drag
 // Along appends the release point (Dynamic with Q and flag 1; Pinch and
 // Twirl the final amount). A stepped mode with n = steps (truncated, at
