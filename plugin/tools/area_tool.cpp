@@ -14,14 +14,21 @@ constexpr float kIndicatorStroke = 0.5f;
 
 bool Has(uint16_t modifiers, int bit) { return (modifiers & bit) != 0; }
 
-// The row and record of the tool a message addresses; CANT when the row
-// has no record yet (the routing's guard lets no message through before its
-// palette made one).
-ASErr ToolAndRecord(const AIToolMessage* message, const ToolInfo** row, void** record) {
-  *row = ToolOfHandle(message->tool);
-  *record = *row ? ToolRecord(**row) : nullptr;
-  if (*row && !*record) return kCantHappenErr;
-  return kNoErr;
+// What a mouse message addresses: the tool's row, its record and the
+// event. CANT when the row has no record yet (the routing's guard lets no
+// message through before its palette made one).
+struct Addressed {
+  const ToolInfo* row = nullptr;
+  void* record = nullptr;
+  const AIEvent* event = nullptr;
+  bool usable() const { return row && event; }
+};
+
+ASErr Address(const AIToolMessage* message, Addressed* m) {
+  m->row = ToolOfHandle(message->tool);
+  m->record = m->row ? ToolRecord(*m->row) : nullptr;
+  m->event = message->event;
+  return m->row && !m->record ? kCantHappenErr : kNoErr;
 }
 
 void EndArea(ToolTracking* t, AreaTracking* a) {
@@ -222,14 +229,13 @@ ASErr RemoveAreaIndicator(AIArtHandle* art) {
 }
 
 ASErr AreaMouseDown(const AreaTool& tool, AIToolMessage* message) {
-  const ToolInfo* row = nullptr;
-  void* record = nullptr;
-  if (ASErr err = ToolAndRecord(message, &row, &record)) return err;
-  if (!row || !message->event) return kNoErr;
+  Addressed m;
+  if (ASErr err = Address(message, &m); err || !m.usable()) return err;
   ToolTracking* t = &Tracking();
   AreaTracking* a = &AreaState();
   EndArea(t, a);  // a drag whose Mouse Up never came
-  const AIEvent& event = *message->event;
+  const AIEvent& event = *m.event;
+  void* record = m.record;
   const bool alt = Has(event.modifiers, kAIEventAltKey);
   if (alt && Has(event.modifiers, kAIEventShiftKey) && tool.altShiftClick)
     return tool.altShiftClick(event.where);
@@ -256,13 +262,12 @@ ASErr AreaMouseDown(const AreaTool& tool, AIToolMessage* message) {
 }
 
 ASErr AreaMouseDrag(const AreaTool& tool, AIToolMessage* message) {
-  const ToolInfo* row = nullptr;
-  void* record = nullptr;
-  if (ASErr err = ToolAndRecord(message, &row, &record)) return err;
-  if (!row || !message->event) return kNoErr;
+  Addressed m;
+  if (ASErr err = Address(message, &m); err || !m.usable()) return err;
   ToolTracking* t = &Tracking();
   AreaTracking* a = &AreaState();
-  const AIEvent& event = *message->event;
+  const AIEvent& event = *m.event;
+  void* record = m.record;
   t->modifiers = event.modifiers;
   if (a->radiusMode) {
     const AIArtHandle before = a->indicator;
@@ -274,7 +279,7 @@ ASErr AreaMouseDrag(const AreaTool& tool, AIToolMessage* message) {
   if (a->firstStep &&
       IsClickStep(true, int32_t(event.when - t->downTime), event.where, a->step.previous))
     return kNoErr;
-  TrackToolCursor(*row, event.modifiers);
+  TrackToolCursor(*m.row, event.modifiers);
   const AreaSettings o = tool.settings(record);
   const AreaTracking before = *a;
   const int32_t traceBefore = t->traceCount;
@@ -287,16 +292,16 @@ ASErr AreaMouseDrag(const AreaTool& tool, AIToolMessage* message) {
 }
 
 ASErr AreaMouseUp(const AreaTool& tool, AIToolMessage* message) {
-  const ToolInfo* row = nullptr;
-  void* record = nullptr;
   ToolTracking* t = &Tracking();
   AreaTracking* a = &AreaState();
-  ASErr err = ToolAndRecord(message, &row, &record);
-  if (err || !row || !message->event || (!a->radiusMode && !t->art)) {
+  Addressed m;
+  ASErr err = Address(message, &m);
+  if (err || !m.usable() || (!a->radiusMode && !t->art)) {
     EndArea(t, a);
     return err;
   }
-  const AIEvent& event = *message->event;
+  const AIEvent& event = *m.event;
+  void* record = m.record;
   const AreaStep& s = a->step;
   if (a->radiusMode) {
     err = t->applied ? RevertStep(t) : RemoveAreaIndicator(&a->indicator);
