@@ -106,9 +106,26 @@ typedef struct AIHitTestResult {
   int16_t segmentIndex;
   AIRealPoint point;
 } AIHitTestResult;
+/* A hit on a path's outline: the piece from segment segmentIndex to the
+ * next one (the closing piece of a closed path starts at its last segment),
+ * the curve parameter t on it and the point of the curve there. art is null
+ * on a miss; onAnchor is set when an anchor of the path lies within the
+ * tolerance (segmentIndex is then that anchor and t is 0). */
+typedef struct AIHitSegmentResult {
+  AIArtHandle art;
+  int16_t segmentIndex;
+  ASBoolean onAnchor;
+  AIReal t;
+  AIRealPoint point;
+} AIHitSegmentResult;
 typedef struct AIHitTestSuite {
   ASErr (*HitTest)(AIArtHandle art, const AIRealPoint* point, AIReal tolerance,
                    AIHitTestResult* result);
+  /* The path outline nearest to point within tolerance (plus half the
+   * stroke width), topmost path first; art null: the whole document. Only
+   * visible path art answers (inside groups and compound paths). */
+  ASErr (*HitTestSegment)(AIArtHandle art, const AIRealPoint* point,
+                          AIReal tolerance, AIHitSegmentResult* result);
 } AIHitTestSuite;
 
 /* Options of TransformArt. */

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 
+#include "tools/area_tracking.h"
 #include "vx_sdk.h"
 
 namespace vx {
@@ -109,6 +110,7 @@ struct PluginGlobals {
 
   // ---- tool tracking state (shared drag state, tools/tool_drag.h) ---------
   ToolTracking tracking;
+  AreaTracking areaTracking;  // Broom and Craft (tools/area_tracking.h)
 
   AINotifierHandle SelectionNotifier;
   AINotifierHandle DocumentOpenedNotifier;

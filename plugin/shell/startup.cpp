@@ -239,6 +239,7 @@ ASErr RegisterEverything(SPInterfaceMessage* message) {
   for (char*& text : g.HelpTexts) text = nullptr;
   g.transformPathSet = nullptr;
   g.tracking = ToolTracking{};
+  g.areaTracking = AreaTracking{};
   g.SelfAccess = nullptr;
 
   VX_RETURN_IF(RegisterWindowMenu(plugin, g));

@@ -2,6 +2,7 @@
 
 #include "presets/preset_kind_rows.h"
 #include "presets/preset_kinds.h"
+#include "tools/area_tool.h"
 #include "tools/broom_tool.h"
 #include "tools/craft_tool.h"
 #include "tools/lens_tool.h"
@@ -242,7 +243,7 @@ const ToolInfo kTools[kToolCount] = {
      .shiftCursor = 16054, .altCursor = 16050, .altShiftCursor = 16052,
      .presetKind = &kToolKinds[kCraftTool],
      // behaviour
-    },
+     .mouseDown = CraftMouseDown, .mouseDrag = CraftMouseDrag, .mouseUp = CraftMouseUp},
     {.slot = kRoughSlot, .name = "Roughening", .icon = 17351,
      .placement = P::kLeaderToolset, .paletteTemplate = 16190,
      .paletteIndex = kRoughTool, .selectCursor = 16056,
@@ -256,7 +257,7 @@ const ToolInfo kTools[kToolCount] = {
      .shiftCursor = 16058, .altCursor = 16050, .altShiftCursor = 16050,
      .presetKind = &kToolKinds[kBroomTool],
      // behaviour
-    },
+     .mouseDown = BroomMouseDown, .mouseDrag = BroomMouseDrag, .mouseUp = BroomMouseUp},
     {.slot = kMetaBrushSlot, .name = "MetaBrush", .icon = 17451,
      .placement = P::kNewToolset, .paletteTemplate = 16210,
      .paletteIndex = kMetaBrushTool, .selectCursor = 16059,

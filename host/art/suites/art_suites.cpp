@@ -3,6 +3,7 @@
 
 #include "host/art/geometry.h"
 #include "host/art/hit_test.h"
+#include "host/art/hit_test_segment.h"
 #include "host/art/matching.h"
 #include "host/art/md_memory.h"
 #include "host/art/suites/suite_support.h"
@@ -243,7 +244,7 @@ ASErr HitTestArt(AIArtHandle handle, const AIRealPoint* point, AIReal tolerance,
   result->point = *point;
   return kNoErr;
 }
-const AIHitTestSuite kHitTest = {HitTestArt};
+const AIHitTestSuite kHitTest = {HitTestArt, HitTestSegmentSuite};
 
 // ---- transform art -------------------------------------------------------------
 ASErr TransformArtSuite(AIArtHandle handle, const AIRealMatrix* matrix,
