@@ -264,8 +264,12 @@ int RunOnDocument(const CommonOptions& common, svg::ImportResult& document,
   int failure = kExitInternal;
   auto host = MakeHost(common, &failure);
   if (!host) return failure;
-  if (int32_t err = host->Startup()) return ReportFailure("start-up", err);
+  // Taken before start-up, which may repair damaged preset files.
   const SettingsSnapshot settings(host->settingsDir());
+  if (int32_t err = host->Startup()) {
+    settings.Restore();
+    return ReportFailure("start-up", err);
+  }
   host::art::Document& doc = host->documents().Adopt(std::move(document.document));
   svg::BindEffectArt(doc, document.kept, host->registrations());
   doc.DeselectAll();

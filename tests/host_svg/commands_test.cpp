@@ -150,7 +150,7 @@ TEST(Commands, UpdateRespectsResultsEditedElsewhere) {
     const char* message;
   } cases[] = {
       {"update " + moved + " -o " + (folder / "a.svg").string(), 1,
-       "effect1: its result was edited in another program"},
+       "\"effect1\": its result was edited in another program"},
       {"update " + moved + " -o " + (folder / "b.svg").string() + " --discard-edits", 0, ""},
       {"update " + groupMoved + " -o " + (folder / "c.svg").string(), 0, ""},
   };

@@ -302,24 +302,27 @@ TEST_F(Sweep, KnownFaults) {
     const char* message;
   } cases[] = {
       // Non-finite results were written as 0 with exit 0.
-      {"3d {in} -o {out} --kind Sphere --value 1=0", 1, "not a finite number"},
-      {"3d {in} -o {out} --kind 9 --value 1=0 --value 2=0", 1, "not a finite number"},
+      {"3d {in} -o {out} --kind Sphere --value 1=0 --cursor 0,0 --accept-warnings", 1,
+       "not a finite number"},
+      {"3d {in} -o {out} --kind 9 --value 1=0 --value 2=0 --cursor 0,0 --accept-warnings", 1,
+       "not a finite number"},
       {"convert " + In("huge-stroke") + " -o {out}", 1, "not a finite number"},
       {"update " + In("live-nan") + " -o {out}", 1, ""},
       // An exception passed through plug-in code (internal fault, 4).
       {"3d {in} -o {out} --kind 99999999999", 2, "unknown kind"},
       {"fractalize {in} -o {out} --generator 99999999999", 2, "no generator"},
       // Undefined float-to-int conversions in sanitizer builds.
-      {"3d {in} -o {out} --kind Twist --value 1=1e10", 0, ""},
-      {"effect Border " + In("huge-stroke") + " -o {out}", 1, "not a finite number"},
-      {"effect Border {in} -o {out} --set offset=1e10", 0, ""},
+      {"3d {in} -o {out} --kind Twist --value 1=1e10", 2, "takes -3600 to 3600"},
+      {"effect Border " + In("huge-stroke") + " -o {out} --accept-warnings", 1,
+       "not a finite number"},
+      {"effect Border {in} -o {out} --set offset=1e10", 2, "offset takes 0 to 4000%"},
       // Numbers that are not finite reached the dialogs.
       {"3d {in} -o {out} --perspective nan", 2, "finite"},
       {"effect Border {in} -o {out} --set offset=nan", 2, "number"},
       // The preview was written in place, and its failure was a usage error.
       {"3d {in} -o {out} --kind Twist --preview /dev/full", 3, "/dev/full"},
       // A tall picture was squashed to the largest side.
-      {"render " + In("tall") + " -o {out} --width 400", 3, "pixels tall"},
+      {"render " + In("tall") + " -o {out}.png --width 400", 3, "pixels tall"},
       // A long settings path failed start-up with "(Parm)".
       {"3d {in} -o {out} " + longSettings, 2, "at most 274"},
   };
@@ -352,9 +355,9 @@ TEST_F(Sweep, OutputTargets) {
       {"convert {in} -o " + (out / "none" / "x.svg").string(), "", 3},
       {"convert {in} -o " + out.string(), "", 3},
       {"convert {in} -o {out}", "ulimit -f 0;", 3},  // the copy is smaller than a block
-      {"render {in} -o {out} --width 2000", "ulimit -f 1;", 3},
+      {"render {in} -o " + (out / "big.png").string() + " --width 2000", "ulimit -f 1;", 3},
       {"3d {in} -o {out} --kind Twist", "ulimit -f 1;", 3},
-      {"effect Border {in} -o {out}", "ulimit -f 1;", 3},
+      {"effect Border {in} -o {out} --accept-warnings", "ulimit -f 1;", 3},
       {"convert {in} -o {in}", "", 2},
       {"render {in} -o {in}", "", 2},
       {"effect Border {in} -o {in}", "", 2},
