@@ -8,6 +8,7 @@
 #include "tools/metabrush_tool.h"
 #include "tools/roughening_tool.h"
 #include "tools/tool_drag.h"
+#include "tools/tool_palette.h"
 #include "tools/trail_tool.h"
 #include "tools/warp_tool.h"
 #include "tools/wave_tool.h"
@@ -218,48 +219,56 @@ const ToolInfo kTools[kToolCount] = {
      .placement = P::kNewGroup, .paletteTemplate = 16150,
      .paletteIndex = kWarpTool, .selectCursor = 0, VX_SHAPES(kWarpCursors),
      .presetKind = &kToolKinds[kWarpTool],
+     .paletteInit = InitToolPalette, .palette = &kWarpToolPalette,
      // behaviour
     },
     {.slot = kWaveSlot, .name = "Wave", .icon = 17051,
      .placement = P::kNewToolset, .paletteTemplate = 16160,
      .paletteIndex = kWaveTool, .selectCursor = 0, VX_SHAPES(kWaveCursors),
      .presetKind = &kToolKinds[kWaveTool],
+     .paletteInit = InitToolPalette, .palette = &kWaveToolPalette,
      // behaviour
     },
     {.slot = kLensSlot, .name = "Lens", .icon = 17151,
      .placement = P::kNewToolset, .paletteTemplate = 16170,
      .paletteIndex = kLensTool, .selectCursor = 16050,
      .presetKind = &kToolKinds[kLensTool],
+     .paletteInit = InitToolPalette, .palette = &kLensToolPalette,
      // behaviour
     },
     {.slot = kCraftSlot, .name = "Craft", .icon = 17251,
      .placement = P::kNewToolset, .paletteTemplate = 16180,
      .paletteIndex = kCraftTool, .selectCursor = 16054,
      .presetKind = &kToolKinds[kCraftTool],
+     .paletteInit = InitToolPalette, .palette = &kCraftToolPalette,
      // behaviour
     },
     {.slot = kRoughSlot, .name = "Roughening", .icon = 17351,
      .placement = P::kLeaderToolset, .paletteTemplate = 16190,
      .paletteIndex = kRoughTool, .selectCursor = 16056,
      .presetKind = &kToolKinds[kRoughTool],
+     .paletteInit = InitToolPalette, .palette = &kRoughToolPalette,
      // behaviour
     },
     {.slot = kBroomSlot, .name = "Broom", .icon = 17353,
      .placement = P::kLeaderToolset, .paletteTemplate = 16200,
      .paletteIndex = kBroomTool, .selectCursor = 16058,
      .presetKind = &kToolKinds[kBroomTool],
+     .paletteInit = InitToolPalette, .palette = &kBroomToolPalette,
      // behaviour
     },
     {.slot = kMetaBrushSlot, .name = "MetaBrush", .icon = 17451,
      .placement = P::kNewToolset, .paletteTemplate = 16210,
      .paletteIndex = kMetaBrushTool, .selectCursor = 16059,
      .presetKind = &kToolKinds[kMetaBrushTool],
+     .paletteInit = InitToolPalette, .palette = &kMetaBrushToolPalette,
      // behaviour
     },
     {.slot = kTrailToolSlot, .name = "Trail", .icon = 17651,
      .placement = P::kLeaderToolset, .paletteTemplate = 16220,
      .paletteIndex = kTrailTool, .selectCursor = 16060,
      .presetKind = &kToolKinds[kTrailTool],
+     .paletteInit = InitToolPalette, .palette = &kTrailToolPalette,
      // behaviour
     },
     // AlignPoints has no options palette, record or presets.
