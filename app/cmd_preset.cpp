@@ -408,8 +408,8 @@ int OpenManager(host::Host& host, const PresetKindName& kind, PresetAgent& agent
     case Owner::Tool: {
       adm::Dialog* palette = OpenToolPalette(host, kind.File());
       if (!palette) {
-        std::cerr << "versalix4: preset: selecting the tool of " << kind.File()
-                  << " made no options palette\n";
+        std::cerr << "versalix4: preset: the tool of " << kind.File()
+                  << " has no options palette: selecting it made none\n";
         return kExitFailed;
       }
       adm::DialogDriver driver(host.dialogs(), *palette);
