@@ -29,6 +29,7 @@
 #include "host/art/document.h"
 #include "host/art/document_set.h"
 #include "host/core/messages.h"
+#include "host/core/plugin_module.h"
 #include "host/core/registrations.h"
 #include "host/io/atomic_file.h"
 
@@ -321,6 +322,24 @@ void AddSelectedPath(host::Host& host) {
   doc.Select(*art, true);
 }
 
+// Selects the tool whose presets live in `file` (the module's tool table
+// names it), as a person picks it in the toolbox: the plug-in makes and
+// shows its options palette, which is returned (null when none appeared).
+adm::Dialog* OpenToolPalette(host::Host& host, const std::string& file) {
+  const VxToolTable* tools = host.plugin() ? host.plugin()->Tools() : nullptr;
+  for (uint32_t i = 0; tools && i < tools->count; ++i) {
+    const VxToolInfo& info = tools->tools[i];
+    if (!info.presetFile || file != info.presetFile) continue;
+    host::Tool* tool = host.registrations().ToolTitled(info.name);
+    if (!tool ||
+        host::SendTool(host, kSelectorAISelectTool, reinterpret_cast<AIToolHandle>(tool)))
+      return nullptr;
+    for (adm::Dialog* d : host.dialogs().Dialogs())
+      if (!d->modal() && d->visible && d->templateId() == info.paletteTemplate) return d;
+  }
+  return nullptr;
+}
+
 // Opens the kind's preset manager through its owner's preset menu; the
 // agent acts in it. Answers an exit code.
 int OpenManager(host::Host& host, const PresetKind& kind, PresetAgent& agent) {
@@ -348,11 +367,17 @@ int OpenManager(host::Host& host, const PresetKind& kind, PresetAgent& agent) {
       if (result && result != kCanceledErr) return ReportFailure("preset", result);
       break;
     }
-    default:  // kVxPresetOwnerTool
-      std::cerr << "versalix4: preset: the " << kind.name
-                << " presets can be listed and shown; the tool has no options palette "
-                   "with a preset manager yet\n";
-      return kExitFailed;
+    default: {  // kVxPresetOwnerTool
+      adm::Dialog* palette = OpenToolPalette(host, kind.File());
+      if (!palette) {
+        std::cerr << "versalix4: preset: the tool of " << kind.File()
+                  << " has no options palette: selecting it made none\n";
+        return kExitFailed;
+      }
+      adm::DialogDriver driver(host.dialogs(), *palette);
+      agent.Check(driver.Choose(kADMMenuItemID, kEditEntry));
+      break;
+    }
   }
   if (!agent.managerOpened()) {
     std::cerr << "versalix4: preset: the preset manager did not open\n";

@@ -18,8 +18,9 @@ enum {
   kVxUnitFlag = 4,    /* check box */
   kVxUnitChoice = 5,  /* entry of a popup list */
   kVxUnitRadio = 6,   /* one of radio buttons */
-  kVxUnitColour = 7,  /* a swatch: the colour picker's answer ("#rrggbb", "cmyk(...)", "gray(...)") */
-  kVxUnitGrid = 8     /* a three-by-three picker: cell 0 (top left) to 8, row by row */
+  kVxUnitColour = 7,  /* a swatch that opens the colour picker: "#rrggbb", "cmyk(...)", "gray(...)" */
+  kVxUnitGrid = 8,    /* a three-by-three picker: cell 0 (top left) to 8, row by row */
+  kVxUnitNumber = 9   /* number without a unit */
 };
 
 /* How a field's enabling field is tested. */
@@ -34,6 +35,7 @@ typedef struct VxEffectField {
   const char* enabledBy; /* the field whose value enables it, or NULL */
   int32_t enabledTest;   /* kVxEnabledWhen... */
   int32_t enabledValue;  /* for Equals and NotEquals */
+  int32_t shownByRule;   /* 1: the rule shows the item (else enables it) */
 } VxEffectField;
 
 typedef struct VxEffectInfo {

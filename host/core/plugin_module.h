@@ -21,7 +21,8 @@ class PluginModule {
   static std::unique_ptr<PluginModule> Linked(PluginMainProc main,
                                               VxModuleResourcesProc resources,
                                               std::string path,
-                                              VxModuleEffectsProc effects = nullptr);
+                                              VxModuleEffectsProc effects = nullptr,
+                                              VxModuleToolsProc tools = nullptr);
   ~PluginModule();
   PluginModule(const PluginModule&) = delete;
   PluginModule& operator=(const PluginModule&) = delete;
@@ -33,6 +34,9 @@ class PluginModule {
   // The module's catalog of presets, 3D kinds and generators; null when it
   // exports none.
   const VxCatalog* Catalog() const { return catalog_; }
+  // The module's description of its tools and their palettes; null when it
+  // has none.
+  const VxToolTable* Tools() const { return tools_; }
   // Finds resource (type, id); null when the module has none.
   const VxResource* FindResource(uint32_t type, int32_t id) const;
   const std::string& Path() const { return path_; }
@@ -54,6 +58,7 @@ class PluginModule {
   const VxResourceDirectory* resources_ = nullptr;
   const VxEffectTable* effects_ = nullptr;
   const VxCatalog* catalog_ = nullptr;
+  const VxToolTable* tools_ = nullptr;
   std::string path_;
   int accessHolds_ = 0;
 };
