@@ -68,6 +68,14 @@ enum {
   kADMDoubleClickModifier = 0x1000 /* the second click of a double click */
 };
 
+/* The document window's tracker: during an "AI Tool" message,
+ * ADMTrackerSuite.GetModifiers(NULL) answers the keys held at that event in
+ * the dialog toolkit's own word, where Space is 0x0200 and Shift is not
+ * reported; Ctrl (0x0100) and Alt (0x0800) are as above. It is a source of
+ * its own: in the tool event's modifier word (AIEvent.modifiers) 0x0200 is
+ * Shift. Outside a tool message it answers 0. */
+enum { kADMSpaceKeyModifier = 0x0200 };
+
 /* Bit of ADMBasicSuite.GetKeyState's answer for a key that is held. */
 enum { kADMKeyDownState = 0x80 };
 

@@ -22,5 +22,6 @@
 #include "vx_art_clip.h"
 #include "vx_base.h"
 #include "vx_effects.h"
+#include "vx_platform.h"
 #include "vx_resources.h"
 #endif

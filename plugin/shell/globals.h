@@ -32,6 +32,37 @@ enum ToolPaletteIndex : int {
   kMetaBrushTool, kTrailTool, kToolPaletteCount
 };
 
+// One entry of a tool's trace list: a point and what the tool keeps with it
+// (Lens: the area size in `aux`; Broom and Craft: the previous point and a
+// flag). 20 bytes, as the trace buffers count them.
+struct TracePoint {
+  AIRealPoint point;
+  AIRealPoint aux;
+  int32_t flag;
+};
+static_assert(sizeof(TracePoint) == 20);
+
+// The state of one tool drag, valid from mouse down to mouse up (the drag
+// cycle's pieces in tools/tool_drag.h keep it).
+struct ToolTracking {
+  AIArtHandleList art;    // selected art found at mouse down, or null
+  int32_t artCount;
+  AIRealRect bounds;      // union of the selected paths' bounds, y up
+  int32_t boundsEmpty;    // no path in the list: the drag changes nothing
+  AIRealPoint down;       // mouse-down point
+  uint32_t downTime;      // its event time (ticks)
+  AIRealPoint current;    // current point, after Shift's axis lock
+  uint16_t modifiers;     // modifier word of the event being handled
+  int32_t applied;        // the artwork shows a step of this drag
+  int32_t appliedAlt;     // Alt state of the last applied step
+  int32_t hasLastStep;    // a step of this drag succeeded ...
+  AIRealPoint lastPoint;  // ... for this point (the Alt state above)
+  TracePoint* trace;      // "g buffer for trace" / "g buffer2 for trace"
+  int32_t traceCount;
+  int32_t traceCapacity;
+  Segment* scratch;       // "g buffer for segments", or null
+};
+
 struct SavedDialogPosition {
   int32_t left;
   int32_t top;
@@ -76,9 +107,8 @@ struct PluginGlobals {
   int32_t ToolPaletteTop;
   int16_t ToolCursorId;
 
-  // ---- tool tracking state (shared drag state) ----------------------------
-  AIArtHandleList trackingArt;  // selected art of the current drag, or null
-  int32_t trackingArtCount;
+  // ---- tool tracking state (shared drag state, tools/tool_drag.h) ---------
+  ToolTracking tracking;
 
   AINotifierHandle SelectionNotifier;
   AINotifierHandle DocumentOpenedNotifier;

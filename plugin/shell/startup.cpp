@@ -238,7 +238,7 @@ ASErr RegisterEverything(SPInterfaceMessage* message) {
   }
   for (char*& text : g.HelpTexts) text = nullptr;
   g.transformPathSet = nullptr;
-  g.trackingArt = nullptr;
+  g.tracking = ToolTracking{};
   g.SelfAccess = nullptr;
 
   VX_RETURN_IF(RegisterWindowMenu(plugin, g));

@@ -7,6 +7,7 @@
 #include "tools/lens_tool.h"
 #include "tools/metabrush_tool.h"
 #include "tools/roughening_tool.h"
+#include "tools/tool_drag.h"
 #include "tools/trail_tool.h"
 #include "tools/warp_tool.h"
 #include "tools/wave_tool.h"
@@ -207,34 +208,79 @@ constexpr int16_t kWarpCursors[] = {
 constexpr int16_t kWaveCursors[] = {17010, 17020, 17030, 17040, 17050};
 
 using P = ToolPlacement;
-#define VX_SHAPES(table) table, int32_t(sizeof table / sizeof table[0])
-#define VX_NO_SHAPES nullptr, 0
+#define VX_SHAPES(table) \
+  .shapeCursors = table, .shapeCursorCount = int32_t(sizeof table / sizeof table[0])
 
+// A row names what the tool is (slot to record), then, after the comment,
+// what it does; fields left out are null.
 const ToolInfo kTools[kToolCount] = {
-    {kWarpSlot, "Warp", 16051, P::kNewGroup, 16150, kWarpTool, 0,
-     VX_SHAPES(kWarpCursors), &kToolKinds[kWarpTool], nullptr, nullptr, nullptr},
-    {kWaveSlot, "Wave", 17051, P::kNewToolset, 16160, kWaveTool, 0,
-     VX_SHAPES(kWaveCursors), &kToolKinds[kWaveTool], nullptr, nullptr, nullptr},
-    {kLensSlot, "Lens", 17151, P::kNewToolset, 16170, kLensTool, 16050,
-     VX_NO_SHAPES, &kToolKinds[kLensTool], nullptr, nullptr, nullptr},
-    {kCraftSlot, "Craft", 17251, P::kNewToolset, 16180, kCraftTool, 16054,
-     VX_NO_SHAPES, &kToolKinds[kCraftTool], nullptr, nullptr, nullptr},
-    {kRoughSlot, "Roughening", 17351, P::kLeaderToolset, 16190, kRoughTool,
-     16056, VX_NO_SHAPES, &kToolKinds[kRoughTool], nullptr, nullptr, nullptr},
-    {kBroomSlot, "Broom", 17353, P::kLeaderToolset, 16200, kBroomTool, 16058,
-     VX_NO_SHAPES, &kToolKinds[kBroomTool], nullptr, nullptr, nullptr},
-    {kMetaBrushSlot, "MetaBrush", 17451, P::kNewToolset, 16210, kMetaBrushTool,
-     16059, VX_NO_SHAPES, &kToolKinds[kMetaBrushTool], nullptr, nullptr,
-     nullptr},
-    {kTrailToolSlot, "Trail", 17651, P::kLeaderToolset, 16220, kTrailTool,
-     16060, VX_NO_SHAPES, &kToolKinds[kTrailTool], nullptr, nullptr, nullptr},
+    {.slot = kWarpSlot, .name = "Warp", .icon = 16051,
+     .placement = P::kNewGroup, .paletteTemplate = 16150,
+     .paletteIndex = kWarpTool, .selectCursor = 0, VX_SHAPES(kWarpCursors),
+     .presetKind = &kToolKinds[kWarpTool],
+     // behaviour
+     .mouseDown = DragCycleMouseDown,
+     .mouseDrag = DragCycleMouseDrag,
+     .mouseUp = DragCycleMouseUp,
+     .drag = &kWarpDrag},
+    {.slot = kWaveSlot, .name = "Wave", .icon = 17051,
+     .placement = P::kNewToolset, .paletteTemplate = 16160,
+     .paletteIndex = kWaveTool, .selectCursor = 0, VX_SHAPES(kWaveCursors),
+     .presetKind = &kToolKinds[kWaveTool],
+     // behaviour
+    },
+    {.slot = kLensSlot, .name = "Lens", .icon = 17151,
+     .placement = P::kNewToolset, .paletteTemplate = 16170,
+     .paletteIndex = kLensTool, .selectCursor = 16050,
+     .shiftCursor = 16050, .altCursor = 16050, .altShiftCursor = 16050,
+     .presetKind = &kToolKinds[kLensTool],
+     // behaviour
+    },
+    {.slot = kCraftSlot, .name = "Craft", .icon = 17251,
+     .placement = P::kNewToolset, .paletteTemplate = 16180,
+     .paletteIndex = kCraftTool, .selectCursor = 16054,
+     .shiftCursor = 16054, .altCursor = 16050, .altShiftCursor = 16052,
+     .presetKind = &kToolKinds[kCraftTool],
+     // behaviour
+    },
+    {.slot = kRoughSlot, .name = "Roughening", .icon = 17351,
+     .placement = P::kLeaderToolset, .paletteTemplate = 16190,
+     .paletteIndex = kRoughTool, .selectCursor = 16056,
+     .shiftCursor = 16056, .altCursor = 16050, .altShiftCursor = 16052,
+     .presetKind = &kToolKinds[kRoughTool],
+     // behaviour
+    },
+    {.slot = kBroomSlot, .name = "Broom", .icon = 17353,
+     .placement = P::kLeaderToolset, .paletteTemplate = 16200,
+     .paletteIndex = kBroomTool, .selectCursor = 16058,
+     .shiftCursor = 16058, .altCursor = 16050, .altShiftCursor = 16050,
+     .presetKind = &kToolKinds[kBroomTool],
+     // behaviour
+    },
+    {.slot = kMetaBrushSlot, .name = "MetaBrush", .icon = 17451,
+     .placement = P::kNewToolset, .paletteTemplate = 16210,
+     .paletteIndex = kMetaBrushTool, .selectCursor = 16059,
+     .shiftCursor = 16050, .altCursor = 16040, .altShiftCursor = 16040,
+     .altCursorFlag = int32_t(offsetof(MetaBrushToolParams, keyD)),
+     .presetKind = &kToolKinds[kMetaBrushTool],
+     // behaviour
+    },
+    {.slot = kTrailToolSlot, .name = "Trail", .icon = 17651,
+     .placement = P::kLeaderToolset, .paletteTemplate = 16220,
+     .paletteIndex = kTrailTool, .selectCursor = 16060,
+     .shiftCursor = 16060, .altCursor = 16040, .altShiftCursor = 16040,
+     .presetKind = &kToolKinds[kTrailTool],
+     // behaviour
+    },
     // AlignPoints has no options palette, record or presets.
-    {kAlignPointsSlot, "AlignPoints", 17751, P::kNewToolset, 0,
-     kToolPaletteCount, 16070, VX_NO_SHAPES, nullptr, nullptr, nullptr,
-     nullptr}};
+    {.slot = kAlignPointsSlot, .name = "AlignPoints", .icon = 17751,
+     .placement = P::kNewToolset, .paletteTemplate = 0,
+     .paletteIndex = kToolPaletteCount, .selectCursor = 16070,
+     .shiftCursor = 16072, .altCursor = 16070, .altShiftCursor = 16074,
+     // behaviour
+    }};
 
 #undef VX_SHAPES
-#undef VX_NO_SHAPES
 
 }  // namespace
 

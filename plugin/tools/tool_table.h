@@ -29,6 +29,8 @@ enum class ToolPlacement : uint8_t {
 // result travels back to the host unchanged.
 using ToolEntry = ASErr (*)(AIToolMessage* message);
 
+struct DragTool;
+
 struct ToolInfo {
   ToolSlot slot;
   const char* name;        // "Warp", as the title string reads
@@ -37,17 +39,32 @@ struct ToolInfo {
   int32_t paletteTemplate;          // options palette dialog; 0 none
   ToolPaletteIndex paletteIndex;    // ToolPaletteOf / ToolParams entry
   int16_t selectCursor;             // cursor set on Select; 0 none
+  // Track Cursor of the tools without shapes: selectCursor with Alt up and
+  // Shift up, then these for Shift alone, Alt alone, Alt and Shift.
+  int16_t shiftCursor = 0;
+  int16_t altCursor = 0;
+  int16_t altShiftCursor = 0;
+  // Offset of a record flag without which Alt shows the Alt-up cursors
+  // (MetaBrush's key "D"); -1 for none.
+  int32_t altCursorFlag = -1;
   // Cursors chosen by the record's shape (Warp and Wave); each has an Alt
   // twin one number higher. Null and 0 for the other tools.
-  const int16_t* shapeCursors;
-  int32_t shapeCursorCount;
+  const int16_t* shapeCursors = nullptr;
+  int32_t shapeCursorCount = 0;
   // The options record as stored (size and block label) and its presets;
   // null for a tool without options.
-  const PresetKind* presetKind;
+  const PresetKind* presetKind = nullptr;
+  // Called by the dialog manager while Select creates the options palette
+  // (makes the record, fills and connects the controls); null: the palette
+  // is created without one.
+  ADMDialogInitProc paletteInit = nullptr;
   // The tool's behaviour; a null operation answers 0.
-  ToolEntry mouseDown;
-  ToolEntry mouseDrag;
-  ToolEntry mouseUp;
+  ToolEntry mouseDown = nullptr;
+  ToolEntry mouseDrag = nullptr;
+  ToolEntry mouseUp = nullptr;
+  // Whole-selection tools whose operations are the shared drag cycle's
+  // (tools/tool_drag.h); null for the others.
+  const DragTool* drag = nullptr;
 };
 
 constexpr int kToolCount = 9;
