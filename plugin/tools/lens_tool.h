@@ -56,4 +56,9 @@ constexpr LensToolParams kLensToolFactoryParams = {
     .space = 10.0f,
     .steps = 24.0f};
 
+struct DragTool;
+// Distorts the selected paths inside the lens area at each drag step
+// (lens_tool.cpp).
+extern const DragTool kLensDrag;
+
 }  // namespace vx

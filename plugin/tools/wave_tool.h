@@ -37,4 +37,8 @@ constexpr WaveToolParams kWaveToolFactoryParams = {
     .space = 10.0f,
     .steps = 24.0f};
 
+struct DragTool;
+// Waves every selected path at each drag step (wave_tool.cpp).
+extern const DragTool kWaveDrag;
+
 }  // namespace vx
