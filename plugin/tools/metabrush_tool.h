@@ -1,6 +1,16 @@
 // MetaBrush tool: its options record, kept by the palette and in presets.
-// The tool's behaviour gives the fields their meaning; until it does, they
-// are named after their preset keys. Tool records are packed on 2-byte
+//
+// The brush paints with the selection: dragging lays copies of the selected
+// art along the pointer's path, one every Spacing points, each scaled,
+// turned, scattered and coloured as the fields below say; in Stroke mode it
+// lays one new path along the drag instead. Shift-drag sets the Brush Size;
+// with Pick With Alt on, an Alt-click takes the fill colour of the art under
+// the pointer as the Brush Colour.
+//
+// The members keep the names of their preset keys (the store's field table
+// and stored presets name them so); the comment beside each gives what it
+// means to the tool. Fields marked "reserved" are stored and read back
+// unchanged and have no effect. Tool records are packed on 2-byte
 // boundaries. The key "z" names two fields; reading a preset gives both the
 // value of the first "z" line.
 #pragma once
@@ -16,86 +26,92 @@ namespace vx {
 #pragma pack(push, 2)
 struct MetaBrushToolParams {
   char name[kParamNameSize];
-  int16_t keyA;           // "A" Short
-  float keyB;             // "B" Real
-  int32_t keyC;           // "C" Flag
-  int32_t keyD;           // "D" Flag
-  int16_t keyE;           // "E" Short
-  AIColor keyF;           // "F" Colour
-  float keyK;             // "K" Real
-  float keyL;             // "L" Real
-  int16_t keyM;           // "M" Short
-  int32_t keyN;           // "N" Flag
-  float keyO;             // "O" Real
-  float keyP3;            // "P3" Real
-  int32_t keyQ;           // "Q" Flag
-  AIRealPoint keyR;       // "R" Point
-  AIRealPoint keyS;       // "S" Point
-  AIRealPoint keyT;       // "T" Point
-  float keyU;             // "U" Real
-  AIRealPoint keyV;       // "V" Point
-  int16_t keyW;           // "W" Short
-  int16_t keyX;           // "X" Short
-  int16_t keyY;           // "Y" Short
-  int16_t keyZ;           // "Z" Short
-  int16_t key_a;          // "a" Short
-  int16_t key_b;          // "b" Short
-  int16_t key_c;          // "c" Short
-  int16_t key_d;          // "d" Short
-  int16_t key_e;          // "e" Short
-  int16_t key_f;          // "f" Short
-  int16_t key_g;          // "g" Short
-  int32_t key_h;          // "h" Flag
-  int32_t key_i;          // "i" Flag
-  int32_t key_j;          // "j" Flag
-  int32_t key_k;          // "k" Flag
-  int32_t key_l;          // "l" Flag
-  int32_t key_m;          // "m" Flag
-  int32_t key_n;          // "n" Flag
-  int32_t key_o;          // "o" Flag
-  int32_t key_p;          // "p" Flag
-  int32_t key_q;          // "q" Flag
-  int32_t key_r;          // "r" Flag
-  int32_t key_s;          // "s" Flag
-  int32_t key_t;          // "t" Flag
-  int32_t key_u;          // "u" Flag
-  int32_t key_v;          // "v" Flag
-  int32_t key_w;          // "w" Flag
-  int32_t key_z;          // "z" Flag
-  int32_t key_y;          // "y" Flag
-  int32_t key_z_again;    // "z" Flag
-  int32_t keyA2;          // "A2" Flag
-  int32_t keyB2;          // "B2" Flag
-  int32_t keyC2;          // "C2" Flag
-  int32_t keyD2;          // "D2" Flag
-  int32_t keyE2;          // "E2" Flag
-  int32_t keyF2;          // "F2" Flag
-  int32_t keyG2;          // "G2" Flag
-  int32_t keyH2;          // "H2" Flag
-  int32_t keyI2;          // "I2" Flag
-  int32_t keyJ2;          // "J2" Flag
-  int32_t keyK2;          // "K2" Flag
-  int32_t keyL2;          // "L2" Flag
-  int32_t keyM2;          // "M2" Flag
-  int32_t keyN2;          // "N2" Flag
-  float keyO2;            // "O2" Real
-  uint32_t keyP2;         // "P2" ULong
-  uint32_t keyQ2;         // "Q2" ULong
-  uint32_t keyR2;         // "R2" ULong
-  float keyS2;            // "S2" Real
-  int16_t keyT2;          // "T2" Short
-  int16_t keyU2;          // "U2" Short
-  int16_t keyV2;          // "V2" Short
-  int32_t keyW2;          // "W2" Flag
-  int32_t keyX2;          // "X2" Flag
-  float keyY2;            // "Y2" Real
-  float keyZ2;            // "Z2" Real
-  float key_a2;           // "a2" Real
-  float key_b2;           // "b2" Real
-  float key_c2;           // "c2" Real
-  float key_d2;           // "d2" Real
-  float key_e2;           // "e2" Real
-  float key_f2;           // "f2" Real
+  int16_t keyA;       // "A" Short: Paint, 0 Copies (copies of the selection), 1 Stroke
+                      // (one path along the drag)
+  float keyB;         // "B" Real: Spacing, points along the drag between copies (1 ..
+                      // 4000)
+  int32_t keyC;       // "C" Flag: Follow Drag, each copy turns with the drag direction
+  int32_t keyD;       // "D" Flag: Pick With Alt, Alt-click picks the Brush Colour (cursor
+                      // 16040)
+  int16_t keyE;       // "E" Short: Stacking, 0 each copy below the earlier ones, 1 above
+  AIColor keyF;       // "F" Colour: Brush Colour, paints the Stroke path and Colourized
+                      // copies
+  float keyK;         // "K" Real: Stroke Width, points (Stroke mode)
+  float keyL;         // "L" Real: Brush Size, points: the larger side of a copy with Fit
+                      // Size
+  int16_t keyM;       // "M" Short: Size Curve from Start to End Size, 0 Uniform, 1
+                      // Accelerate, 2 Decelerate
+  int32_t keyN;       // "N" Flag: Colourize, copies painted with the Brush Colour
+  float keyO;         // "O" Real: Start Size, fraction, scale of the first copy
+  float keyP3;        // "P3" Real: End Size, fraction, scale of the last copy
+  int32_t keyQ;       // "Q" Flag: Fit Size, copies scaled to the Brush Size
+  AIRealPoint keyR;   // "R" Point: Scatter (h, v), points: random offset up to +- this
+  AIRealPoint keyS;   // "S" Point: Random Size (min, max), fractions
+  AIRealPoint keyT;   // "T" Point: Aspect (h, v), fractions: stretch of every copy
+  float keyU;         // "U" Real: Rotation, radians, added to every copy
+  AIRealPoint keyV;   // "V" Point: Offset (h, v), points: every copy moved off the drag
+  int16_t keyW;       // "W" Short, reserved
+  int16_t keyX;       // "X" Short, reserved
+  int16_t keyY;       // "Y" Short, reserved
+  int16_t keyZ;       // "Z" Short, reserved
+  int16_t key_a;      // "a" Short, reserved
+  int16_t key_b;      // "b" Short, reserved
+  int16_t key_c;      // "c" Short, reserved
+  int16_t key_d;      // "d" Short, reserved
+  int16_t key_e;      // "e" Short, reserved
+  int16_t key_f;      // "f" Short, reserved
+  int16_t key_g;      // "g" Short, reserved
+  int32_t key_h;      // "h" Flag, reserved
+  int32_t key_i;      // "i" Flag, reserved
+  int32_t key_j;      // "j" Flag, reserved
+  int32_t key_k;      // "k" Flag, reserved
+  int32_t key_l;      // "l" Flag, reserved
+  int32_t key_m;      // "m" Flag, reserved
+  int32_t key_n;      // "n" Flag, reserved
+  int32_t key_o;      // "o" Flag, reserved
+  int32_t key_p;      // "p" Flag, reserved
+  int32_t key_q;      // "q" Flag, reserved
+  int32_t key_r;      // "r" Flag, reserved
+  int32_t key_s;      // "s" Flag, reserved
+  int32_t key_t;      // "t" Flag, reserved
+  int32_t key_u;      // "u" Flag, reserved
+  int32_t key_v;      // "v" Flag, reserved
+  int32_t key_w;      // "w" Flag, reserved
+  int32_t key_z;      // "z" Flag, reserved
+  int32_t key_y;      // "y" Flag, reserved
+  int32_t key_z_again; // "z" Flag, reserved
+  int32_t keyA2;      // "A2" Flag, reserved
+  int32_t keyB2;      // "B2" Flag, reserved
+  int32_t keyC2;      // "C2" Flag, reserved
+  int32_t keyD2;      // "D2" Flag, reserved
+  int32_t keyE2;      // "E2" Flag, reserved
+  int32_t keyF2;      // "F2" Flag, reserved
+  int32_t keyG2;      // "G2" Flag, reserved
+  int32_t keyH2;      // "H2" Flag, reserved
+  int32_t keyI2;      // "I2" Flag, reserved
+  int32_t keyJ2;      // "J2" Flag, reserved
+  int32_t keyK2;      // "K2" Flag, reserved
+  int32_t keyL2;      // "L2" Flag, reserved
+  int32_t keyM2;      // "M2" Flag, reserved
+  int32_t keyN2;      // "N2" Flag, reserved
+  float keyO2;        // "O2" Real, reserved
+  uint32_t keyP2;     // "P2" ULong: Random Seed of Scatter and Random Size
+  uint32_t keyQ2;     // "Q2" ULong, reserved
+  uint32_t keyR2;     // "R2" ULong, reserved
+  float keyS2;        // "S2" Real, reserved
+  int16_t keyT2;      // "T2" Short, reserved
+  int16_t keyU2;      // "U2" Short, reserved
+  int16_t keyV2;      // "V2" Short, reserved
+  int32_t keyW2;      // "W2" Flag, reserved
+  int32_t keyX2;      // "X2" Flag, reserved
+  float keyY2;        // "Y2" Real, reserved
+  float keyZ2;        // "Z2" Real, reserved
+  float key_a2;       // "a2" Real, reserved
+  float key_b2;       // "b2" Real, reserved
+  float key_c2;       // "c2" Real, reserved
+  float key_d2;       // "d2" Real, reserved
+  float key_e2;       // "e2" Real, reserved
+  float key_f2;       // "f2" Real, reserved
 };
 #pragma pack(pop)
 static_assert(sizeof(MetaBrushToolParams) == 430);

@@ -419,9 +419,14 @@ ASErr DragCycleMouseUp(AIToolMessage* message) {
   } else if (o.on) {
     const bool alt = t->appliedAlt != 0;
     err = RevertStep(t);
-    if (!err && o.mode == TraceMode::kDragAlong)
+    // Drag Along ends at the up point; when the last move recorded that
+    // point already, a second copy on top of the first would only hide it.
+    const bool recorded = t->traceCount > 0 &&
+                          t->trace[t->traceCount - 1].point.h == up.h &&
+                          t->trace[t->traceCount - 1].point.v == up.v;
+    if (!err && o.mode == TraceMode::kDragAlong && !recorded)
       err = AppendPoint(t, up, &drag, record);
-    else if (!err)
+    else if (!err && o.mode != TraceMode::kDragAlong)
       err = FillSteppedTrace(t, up, o, alt, &drag, record);
     if (!err)
       err = MakeTraceCopies(t, drag, record, o, alt,

@@ -68,6 +68,9 @@ ASErr Select(AIToolMessage* message) {
   if (g.ToolPalette) {
     sADMDialog->Destroy(g.ToolPalette);
     g.ToolPalette = nullptr;
+    // No entry may name the destroyed palette, also when the new tool
+    // (AlignPoints) makes none.
+    for (ADMDialogRef& palette : g.ToolPaletteOf) palette = nullptr;
   }
   const ToolInfo* tool = ToolOfHandle(message->tool);
   if (!tool) return kNoErr;

@@ -1,7 +1,13 @@
-// Trail tool: its options record, kept by the palette and in presets. The
-// fields follow the Live Trail effect's (stacking, beginning tint, spacing,
-// end colours, tint, turn and size at the end). Tool records are packed on
-// 2-byte boundaries.
+// Trail tool: its options record, kept by the palette and in presets.
+//
+// Dragging leaves a trail of copies of each selected object from where it
+// is toward the pointer: one copy every Space points of the drag, the last
+// one under the pointer, placed by the Spacing curve, each turning toward
+// To Angle and growing toward To Size on the way while its colours run from
+// the object's own toward the end colours (the Live Trail effect's colour
+// rule, made permanent art). An Alt-click (cursor 16040) picks the end
+// colours from the fill and stroke of the art under the pointer. Tool
+// records are packed on 2-byte boundaries.
 #pragma once
 
 #include <cstddef>
@@ -15,17 +21,17 @@ namespace vx {
 #pragma pack(push, 2)
 struct TrailToolParams {
   char name[kParamNameSize];
-  int16_t stacking;         // 0 Above, 1 Below
-  float beginning;          // fraction
-  float space;              // distance between copies along the drag, points
-  int32_t spacing;          // 0 Decelerate, 1 Uniform, 2 Accelerate
-  int16_t endFillSource;    // 0 object fill, 1 object stroke, 2 chosen, 3 none
-  int16_t endStrokeSource;  // same codes for the stroke
-  AIColor endFillColour;
-  AIColor endStrokeColour;
-  float toTint;             // fraction applied to the end colours
-  float toAngle;            // radians
-  AIRealPoint toSize;       // fractions (h, v)
+  int16_t stacking;         // "A": 0 copies above the object, 1 below
+  float beginning;          // "B": colour strength at the object, fraction
+  float space;              // "C": drag length per copy, points (1 .. 4000)
+  int32_t spacing;          // "D": 0 Decelerate, 1 Uniform, 2 Accelerate
+  int16_t endFillSource;    // "E": 0 object fill, 1 object stroke, 2 chosen, 3 none
+  int16_t endStrokeSource;  // "F": same codes for the stroke
+  AIColor endFillColour;    // "G": chosen end fill colour
+  AIColor endStrokeColour;  // "H": chosen end stroke colour
+  float toTint;             // "I": strength of the end colours, fraction
+  float toAngle;            // "J": turn of the last copy, radians
+  AIRealPoint toSize;       // "K": size of the last copy, fractions (h, v)
 };
 #pragma pack(pop)
 static_assert(sizeof(TrailToolParams) == 234);
@@ -41,8 +47,11 @@ static_assert(offsetof(TrailToolParams, toTint) == 218);
 static_assert(offsetof(TrailToolParams, toAngle) == 222);
 static_assert(offsetof(TrailToolParams, toSize) == 226);
 
-constexpr AIColor kTrailToolFactoryWhite = {
-    .kind = kFourColor, .c = {.f = {0.0f, 0.0f, 0.0f, 0.0f}}};
+// White in the document's colour model: our documents are SVG, whose
+// colour model is RGB, so three-colour white (an end colour of another kind
+// than the object's leaves the object's colour as it is).
+constexpr AIColor kTrailToolFactoryWhite = {.kind = kThreeColor,
+                                            .c = {.rgb = {1.0f, 1.0f, 1.0f}}};
 
 constexpr TrailToolParams kTrailToolFactoryParams = {
     .name = {},
