@@ -2,12 +2,16 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
+#include "geometry/bezier.h"
 #include "geometry/path_mapping.h"
 #include "geometry/piece_mapping.h"
 #include "shell/suites.h"
 #include "tools/lens_shapes.h"
 #include "tools/tool_drag.h"
+#include "tools/tool_routing.h"
+#include "tools/tool_table.h"
 
 namespace vx {
 namespace {
@@ -115,8 +119,144 @@ void AnnotateLensEntry(const void* raw, TracePoint* entry) {
   entry->aux = static_cast<const LensToolParams*>(raw)->area;
 }
 
+// The frame that shows the lens area while dragging: a thin outline on top
+// of the selection's layer, made inside the drag step so that the step's
+// undo takes it away again; Mouse Up removes the last one.
+constexpr float kFrameStrokeWidth = 0.5f;
+// The frame as read back from the host matches its segments this closely.
+constexpr float kFrameMatch = 0.001f;
+
+// The group of the layer that holds the selection.
+ASErr FrameLayerGroup(const ToolTracking& t, AIArtHandle* group) {
+  *group = nullptr;
+  if (!t.art || t.artCount == 0) return kNoErr;
+  AILayerHandle layer = nullptr;
+  if (ASErr err = sArt->GetLayerOfArt((*t.art)[t.artCount - 1], &layer)) return err;
+  return sArt->GetFirstArtOfLayer(layer, group);
+}
+
+ASErr DrawFrame(const ToolTracking& t, const LensArea& area) {
+  AIArtHandle group = nullptr;
+  if (ASErr err = FrameLayerGroup(t, &group)) return err;
+  AIPathStyle style{};
+  if (ASErr err = sPathStyle->GetCurrentPathStyle(&style)) return err;
+  style.fillPaint = false;
+  style.strokePaint = true;
+  style.stroke.color = AIColor{};
+  style.stroke.color.kind = kGrayColor;
+  style.stroke.color.c.g.gray = 1.0f;  // full black ink
+  style.stroke.width = kFrameStrokeWidth;
+  style.stroke.dash = AIDashStyle{};
+  Segment segments[4];
+  LensFrameSegments(area, segments);
+  AIArtHandle frame = nullptr;
+  if (ASErr err = sArt->NewArt(kPathArt, kPlaceInsideOnTop, group, &frame)) return err;
+  if (ASErr err = sPath->SetPathSegmentCount(frame, 4)) return err;
+  if (ASErr err = sPath->SetPathSegments(frame, 0, 4, segments)) return err;
+  if (ASErr err = sPath->SetPathClosed(frame, true)) return err;
+  return sPathStyle->SetPathStyle(frame, &style);
+}
+
+// True when art is the frame of `area`: a closed path of its four segments.
+ASErr IsFrame(AIArtHandle art, const LensArea& area, bool* frame) {
+  *frame = false;
+  int16_t type = kUnknownArt, count = 0;
+  ASBoolean closed = 0;
+  if (ASErr err = sArt->GetArtType(art, &type)) return err;
+  if (type != kPathArt) return kNoErr;
+  if (ASErr err = sPath->GetPathSegmentCount(art, &count)) return err;
+  if (count != 4) return kNoErr;
+  if (ASErr err = sPath->GetPathClosed(art, &closed)) return err;
+  Segment want[4], have[4];
+  LensFrameSegments(area, want);
+  if (ASErr err = sPath->GetPathSegments(art, 0, 4, have)) return err;
+  *frame = closed != 0;
+  for (int i = 0; i < 4; ++i)
+    for (auto [a, b] : {std::pair{want[i].p, have[i].p}, std::pair{want[i].in, have[i].in},
+                        std::pair{want[i].out, have[i].out}})
+      *frame = *frame && PointsClose(a, b, kFrameMatch);
+  return kNoErr;
+}
+
+// Removes the frame of `area` from the top of the selection's layer.
+ASErr RemoveFrame(const ToolTracking& t, const LensArea& area) {
+  AIArtHandle group = nullptr, art = nullptr;
+  if (ASErr err = FrameLayerGroup(t, &group)) return err;
+  if (!group) return kNoErr;
+  if (ASErr err = sArt->GetArtFirstChild(group, &art)) return err;
+  for (; art; ) {
+    bool frame = false;
+    if (ASErr err = IsFrame(art, area, &frame)) return err;
+    if (frame) return sArt->DisposeArt(art);
+    if (ASErr err = sArt->GetArtSibling(art, &art)) return err;
+  }
+  return kNoErr;
+}
+
+// The Lens tool's record; null (and CANT) when its palette has not made it.
+ASErr LensRecord(LensToolParams** record) {
+  const ToolInfo* row = ToolOfSlot(kLensSlot);
+  *record = row ? static_cast<LensToolParams*>(ToolRecord(*row)) : nullptr;
+  return *record ? kNoErr : kCantHappenErr;
+}
+
+// The lens is placed by the lower right corner of its bounding box: the
+// deformation (and every trace entry) reads the area back from that corner
+// and the area size, so a step's point alone says where its lens was.
+AIRealPoint Corner(const LensArea& area) {
+  return {area.centre.h + area.width / 2.0f, area.centre.v - area.height / 2.0f};
+}
+
 }  // namespace
 
 const DragTool kLensDrag = {DeformLensPath, LensTraceOptions, AnnotateLensEntry};
+
+// A drag step of the Lens tool: the cycle's step, except that the pointer
+// moves or (with Alt) resizes the lens instead of being locked to an axis
+// by Shift, the palette's area follows Alt's resizing at once, and the
+// frame of the area is drawn on top.
+ASErr LensMouseDrag(AIToolMessage* message) {
+  LensToolParams* record = nullptr;
+  if (ASErr err = LensRecord(&record)) return err;
+  ToolTracking* t = &Tracking();
+  if (!t->art || !message->event) return kNoErr;  // no drag under way
+  if (ASErr err = RevertStep(t)) return err;
+  const AIEvent& event = *message->event;
+  t->modifiers = event.modifiers;
+  t->current = event.where;
+  TrackToolCursor(*ToolOfSlot(kLensSlot), event.modifiers);
+  if (ClickFiltered(*t, event)) return kNoErr;
+  // The lens of the last step (at mouse down: the lens at the down point).
+  LensArea area = LensFollow(t->lastPoint, record->area.h, record->area.v);
+  if (event.modifiers & kAIEventAltKey) {
+    area = LensResize(area, event.where, (event.modifiers & kAIEventShiftKey) != 0);
+    record->area = {area.width, area.height};
+  } else {
+    area = LensFollow(event.where, area.width, area.height);
+  }
+  const AIRealPoint corner = Corner(area);
+  const TraceOptions o = LensTraceOptions(record);
+  ASErr err = kNoErr;
+  if (o.on && o.mode == TraceMode::kDragAlong)
+    err = RecordDragAlong(t, corner, o, &kLensDrag, record);
+  if (!err && !t->boundsEmpty) err = DeformSelection(t, kLensDrag, record, corner, false);
+  if (!err) err = DrawFrame(*t, area);
+  return err ? StepFailed(t, err) : kNoErr;
+}
+
+// Mouse up: the last step's frame goes, then the cycle's Mouse Up follows
+// (Space, Trace copies, clean-up).
+ASErr LensMouseUp(AIToolMessage* message) {
+  LensToolParams* record = nullptr;
+  ToolTracking* t = &Tracking();
+  if (t->art && t->applied && LensRecord(&record) == kNoErr) {
+    const LensArea last = LensFollow(t->lastPoint, record->area.h, record->area.v);
+    if (ASErr err = RemoveFrame(*t, last)) {
+      EndTracking(t);
+      return err;
+    }
+  }
+  return DragCycleMouseUp(message);
+}
 
 }  // namespace vx

@@ -7,6 +7,7 @@
 
 #include "presets/param_record.h"
 #include "vx_base.h"
+#include "vx_sdk.h"
 
 namespace vx {
 
@@ -60,5 +61,10 @@ struct DragTool;
 // Distorts the selected paths inside the lens area at each drag step
 // (lens_tool.cpp).
 extern const DragTool kLensDrag;
+// The Lens tool's own drag step and Mouse Up around the shared cycle: the
+// lens follows the pointer (Alt resizes it) and its frame shows while
+// dragging.
+ASErr LensMouseDrag(AIToolMessage* message);
+ASErr LensMouseUp(AIToolMessage* message);
 
 }  // namespace vx

@@ -228,14 +228,16 @@ const ToolInfo kTools[kToolCount] = {
      .paletteIndex = kWaveTool, .selectCursor = 0, VX_SHAPES(kWaveCursors),
      .presetKind = &kToolKinds[kWaveTool],
      // behaviour
-    },
+     .mouseDown = DragCycleMouseDown, .mouseDrag = DragCycleMouseDrag,
+     .mouseUp = DragCycleMouseUp, .drag = &kWaveDrag},
     {.slot = kLensSlot, .name = "Lens", .icon = 17151,
      .placement = P::kNewToolset, .paletteTemplate = 16170,
      .paletteIndex = kLensTool, .selectCursor = 16050,
      .shiftCursor = 16050, .altCursor = 16050, .altShiftCursor = 16050,
      .presetKind = &kToolKinds[kLensTool],
      // behaviour
-    },
+     .mouseDown = DragCycleMouseDown, .mouseDrag = LensMouseDrag,
+     .mouseUp = LensMouseUp, .drag = &kLensDrag},
     {.slot = kCraftSlot, .name = "Craft", .icon = 17251,
      .placement = P::kNewToolset, .paletteTemplate = 16180,
      .paletteIndex = kCraftTool, .selectCursor = 16054,
