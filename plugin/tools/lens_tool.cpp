@@ -244,12 +244,13 @@ ASErr LensMouseDrag(AIToolMessage* message) {
   return err ? StepFailed(t, err) : kNoErr;
 }
 
-// Mouse up: the last step's frame goes, then the cycle's Mouse Up follows
-// (Space, Trace copies, clean-up).
+// Mouse up: when the last step stays on the artwork (no Space, no Trace,
+// which both revert it), its frame goes; then the cycle's Mouse Up follows.
 ASErr LensMouseUp(AIToolMessage* message) {
   LensToolParams* record = nullptr;
   ToolTracking* t = &Tracking();
-  if (t->art && t->applied && LensRecord(&record) == kNoErr) {
+  if (t->art && t->applied && !SpaceHeldAtRelease() && LensRecord(&record) == kNoErr &&
+      !LensTraceOptions(record).on) {
     const LensArea last = LensFollow(t->lastPoint, record->area.h, record->area.v);
     if (ASErr err = RemoveFrame(*t, last)) {
       EndTracking(t);
