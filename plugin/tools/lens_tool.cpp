@@ -12,6 +12,7 @@
 #include "tools/tool_drag.h"
 #include "tools/tool_routing.h"
 #include "tools/tool_table.h"
+#include "tools/trace_menu.h"
 
 namespace vx {
 namespace {
@@ -95,23 +96,10 @@ ASErr DeformLensPath(const DragStep& step, AIArtHandle path) {
   return MapHostPath(ctx, path, step.scratch);
 }
 
-// Trace menu 16010, as the Warp tool reads it.
 TraceOptions LensTraceOptions(const void* raw) {
-  const auto& record = *static_cast<const LensToolParams*>(raw);
-  static constexpr TraceMode kModes[] = {TraceMode::kUniform, TraceMode::kAccelerate,
-                                         TraceMode::kDecelerate};
-  const int16_t index = record.traceMode >= 0 && record.traceMode <= 6
-                            ? record.traceMode
-                            : kLensToolFactoryParams.traceMode;
-  TraceOptions o{};
-  o.on = record.trace != 0;
-  o.mode = index == 0 ? TraceMode::kDragAlong : kModes[(index - 1) % 3];
-  o.roundTrip = index >= 4;
-  o.space = record.space;
-  o.steps = std::isfinite(record.steps) && record.steps > 0.0f
-                ? int32_t(std::min(record.steps, 4000.0f))
-                : 0;
-  return o;
+  const auto& r = *static_cast<const LensToolParams*>(raw);
+  return ReadTraceMenu({r.trace, r.traceMode, r.space, r.steps}, false,
+                       kLensToolFactoryParams.traceMode);
 }
 
 // Every trace entry keeps the area size in force when it was recorded.
