@@ -192,7 +192,7 @@ int ToolSample(const DemoContext& context, const std::string& tool, const std::s
 
 // The Wave and Lens tools, one picture each: a wave whose crest starts at
 // the shapes' left edge, dragged up; the Fish-eye lens (100 x 100, to the
-// upper left of the pointer) released over the disc.
+// upper left of the pointer) released between the square and the disc.
 std::vector<GalleryEntry> WaveAndLens() {
   struct Drag {
     const char* tool;
@@ -203,8 +203,8 @@ std::vector<GalleryEntry> WaveAndLens() {
   static constexpr Drag kDrags[] = {
       {"Wave", "wave", "Wave tool, one cycle across the shapes, dragged up 25 from their left edge",
        "40,85:40,60"},
-      {"Lens", "lens", "Lens tool, Fish-eye at 100 %, released with the lens over the disc",
-       "230,125:250,135"},
+      {"Lens", "lens", "Lens tool, Fish-eye at 100 %, released between the square and the disc",
+       "175,125:185,135"},
   };
   std::vector<GalleryEntry> entries;
   for (const Drag& d : kDrags)
