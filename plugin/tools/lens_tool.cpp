@@ -214,8 +214,10 @@ ASErr LensMouseDrag(AIToolMessage* message) {
   t->current = event.where;
   TrackToolCursor(*ToolOfSlot(kLensSlot), event.modifiers);
   if (ClickFiltered(*t, event)) return kNoErr;
-  // The lens of the last step (at mouse down: the lens at the down point).
-  LensArea area = LensFollow(t->lastPoint, record->area.h, record->area.v);
+  // The lens of the last step (at mouse down: the lens at the down point);
+  // a failing step puts it back, as the host puts that step back.
+  const AIRealPoint lastPoint = t->lastPoint, lastSize = record->area;
+  LensArea area = LensFollow(lastPoint, lastSize.h, lastSize.v);
   if (event.modifiers & kAIEventAltKey) {
     area = LensResize(area, event.where, (event.modifiers & kAIEventShiftKey) != 0);
     record->area = {area.width, area.height};
@@ -229,7 +231,13 @@ ASErr LensMouseDrag(AIToolMessage* message) {
     err = RecordDragAlong(t, corner, o, &kLensDrag, record);
   if (!err && !t->boundsEmpty) err = DeformSelection(t, kLensDrag, record, corner, false);
   if (!err) err = DrawFrame(*t, area);
-  return err ? StepFailed(t, err) : kNoErr;
+  // The frame alone is a step too (no path to deform): the next move
+  // undoes it.
+  if (!err && t->boundsEmpty) MarkApplied(t, corner, false);
+  if (!err) return kNoErr;
+  t->lastPoint = lastPoint;
+  record->area = lastSize;
+  return StepFailed(t, err);
 }
 
 // Mouse up: when the last step stays on the artwork (no Space, no Trace,

@@ -1,8 +1,5 @@
 #include "tools/wave_tool.h"
 
-#include <algorithm>
-#include <cmath>
-
 #include "geometry/path_mapping.h"
 #include "geometry/piece_mapping.h"
 #include "shell/suites.h"
