@@ -7,8 +7,11 @@
 
 #include "app/console_agent.h"
 #include "app/effect_session.h"
+#include "app/settings_snapshot.h"
 #include "host/adm/dialog_manager.h"
+#include "host/adm/palette_settings.h"
 #include "host/core/registrations.h"
+#include "host/tools/tool_catalog.h"
 #include "host/tools/tool_driver.h"
 
 namespace vx::app {
@@ -43,7 +46,7 @@ int32_t MenuEntry(host::adm::Dialog& palette, const std::string& preset) {
 
 }  // namespace
 
-int SetToolPalette(host::Host& host, AIToolHandle, const std::vector<std::string>& settings,
+int SetToolPalette(host::Host& host, AIToolHandle tool, const std::vector<std::string>& settings,
                    const std::string& preset) {
   auto fail = [](const std::string& what) {
     std::cerr << "versalix4: tool: " << what << "\n";
@@ -60,13 +63,41 @@ int SetToolPalette(host::Host& host, AIToolHandle, const std::vector<std::string
         !e.empty())
       return fail(e);
   }
-  if (!settings.empty()) return fail("--set needs the palette's fields, which this plug-in does not describe");
+  const auto fields = host::tools::ToolPaletteFields(host, tool);
+  for (const std::string& setting : settings) {
+    std::string error;
+    const std::string action = host::adm::FieldAction(*palette, fields, setting, &error);
+    if (action.empty()) return fail(error);
+    if (std::string e = PerformPaletteAction(host, *palette, action); !e.empty())
+      return fail(setting + ": " + e);
+  }
   return kExitOk;
 }
 
-std::string ToolFieldsHelp(const CommonOptions&, const std::string& name) {
+std::string ToolFieldsHelp(const CommonOptions& common, const std::string& name) {
   if (name.empty()) return "";
-  return "";
+  // The fields are read from the palette the plug-in makes for the tool.
+  int failure = kExitOk;
+  auto host = MakeHost(common, &failure);
+  if (!host) return "";
+  // Help changes nothing: the settings the palette saves are put back.
+  const SettingsSnapshot settings(host->settingsDir());
+  if (host->Startup()) return "";
+  std::string text;
+  const AIToolHandle tool = host->tools().ToolTitled(name);
+  if (!tool) {
+    text = "There is no tool \"" + name + "\"; the tools are:" + ToolTitles(*host) + "\n";
+  } else if (host->tools().SelectTool(tool) == kNoErr) {
+    host::adm::Dialog* palette = CurrentToolPalette(*host);
+    const auto fields = host::tools::ToolPaletteFields(*host, tool);
+    text = !palette         ? "The " + name + " tool has no options palette.\n"
+           : fields.empty() ? "The plug-in describes no fields of the " + name + " palette.\n"
+                            : "Fields of the " + name + " palette (--set FIELD=VALUE):\n" +
+                                  host::adm::DescribeFields(*palette, fields);
+  }
+  host->Shutdown();
+  settings.Restore();
+  return text;
 }
 
 namespace {

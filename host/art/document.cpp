@@ -677,6 +677,9 @@ void Document::BeginEvent() {
   event_ = Event();
   event_.open = true;
   event_.mark = open_.size();
+  // Objects changed earlier in the step are saved again at their first
+  // change in this event, so that the event alone can be reverted.
+  ++serial_;
 }
 
 void Document::EndEvent() { event_ = Event(); }

@@ -1,9 +1,11 @@
 #include "support/tool_fixture.h"
 
 #include "host/adm/dialog_manager.h"
+#include "host/adm/palette_settings.h"
 #include "host/adm/user_agent.h"
 #include "host/art/document_set.h"
 #include "host/core/messages.h"
+#include "host/tools/tool_catalog.h"
 #include "shell/globals.h"
 #include "support/test_paths.h"
 
@@ -48,6 +50,16 @@ std::string ToolTest::Act(const std::string& action) {
   if (!parsed) return error;
   host::adm::DialogDriver user(host().dialogs(), *dialog);
   return host::adm::Perform(user, *parsed);
+}
+
+std::string ToolTest::Set(const std::string& field, const std::string& value) {
+  host::adm::Dialog* dialog = palette();
+  if (!dialog) return "the tool has no options palette";
+  std::string error;
+  const std::string action = host::adm::FieldAction(
+      *dialog, host::tools::ToolPaletteFields(host(), driver().current()), field + "=" + value,
+      &error);
+  return action.empty() ? error : Act(action);
 }
 
 int32_t ToolTest::Drag(const std::vector<AIRealPoint>& points, Keys keys, int steps,
