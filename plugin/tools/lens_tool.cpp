@@ -10,6 +10,7 @@
 #include "shell/suites.h"
 #include "tools/lens_shapes.h"
 #include "tools/tool_drag.h"
+#include "tools/tool_palette.h"
 #include "tools/tool_routing.h"
 #include "tools/tool_table.h"
 #include "tools/trace_menu.h"
@@ -221,6 +222,7 @@ ASErr LensMouseDrag(AIToolMessage* message) {
   if (event.modifiers & kAIEventAltKey) {
     area = LensResize(area, event.where, (event.modifiers & kAIEventShiftKey) != 0);
     record->area = {area.width, area.height};
+    RefreshCurrentToolPalette();  // the palette shows the new size at once
   } else {
     area = LensFollow(event.where, area.width, area.height);
   }
@@ -237,6 +239,7 @@ ASErr LensMouseDrag(AIToolMessage* message) {
   if (!err) return kNoErr;
   t->lastPoint = lastPoint;
   record->area = lastSize;
+  RefreshCurrentToolPalette();
   return StepFailed(t, err);
 }
 
