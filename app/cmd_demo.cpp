@@ -171,6 +171,52 @@ std::vector<GalleryEntry> WarpStrip() {
   return strip;
 }
 
+// One drag of a tool over the sample's shapes, from `drag` ("X0,Y0:X1,Y1")
+// in `steps` events, with the palette's factory values.
+int ToolSample(const DemoContext& context, const std::string& tool, const std::string& drag,
+               int steps, std::string* svgText) {
+  svg::ImportResult document;
+  if (int code = ReadSvgDocument(context.samplePath.string(), &document)) return code;
+  CommonOptions options = context.common;
+  options.select = {"shapes"};
+  ToolRun run;
+  run.name = tool;
+  std::string error;
+  run.points = ParsePointList(drag, &error);
+  run.steps = steps;
+  return DragToolOnDocument(options, document, run, [&](const host::art::Document& doc) {
+    *svgText = svg::ExportSvg(doc, &document.kept);
+    return int(kExitOk);
+  });
+}
+
+// The Wave and Lens tools, one picture each: a wave whose crest starts at
+// the shapes' left edge, dragged up; the Fish-eye lens (100 x 100, to the
+// upper left of the pointer) released between the square and the disc.
+std::vector<GalleryEntry> WaveAndLens() {
+  struct Drag {
+    const char* tool;
+    const char* file;
+    const char* caption;
+    const char* drag;
+  };
+  static constexpr Drag kDrags[] = {
+      {"Wave", "wave", "Wave tool, one cycle across the shapes, dragged up 25 from their left edge",
+       "40,85:40,60"},
+      {"Lens", "lens", "Lens tool, Fish-eye at 100 %, released between the square and the disc",
+       "175,125:185,135"},
+  };
+  std::vector<GalleryEntry> entries;
+  for (const Drag& d : kDrags)
+    entries.push_back({d.file, d.caption,
+                       std::string("versalix4 tool ") + d.tool + " sample.svg -o " + d.file +
+                           ".svg --select shapes --drag " + d.drag + " --steps 4",
+                       [d](const DemoContext& c, std::string* s) {
+                         return ToolSample(c, d.tool, d.drag, 4, s);
+                       }});
+  return entries;
+}
+
 // 3D Transform on the sample's shapes and curve.
 int TransformSample(const DemoContext& context, const TransformOptions& options,
                     std::string* svgText) {
@@ -406,6 +452,7 @@ const std::vector<GalleryEntry>& Gallery() {
   static const std::vector<GalleryEntry> kWithTools = [] {
     std::vector<GalleryEntry> all = kGallery;
     for (GalleryEntry& e : WarpStrip()) all.push_back(std::move(e));
+    for (GalleryEntry& e : WaveAndLens()) all.push_back(std::move(e));
     return all;
   }();
   return kWithTools;

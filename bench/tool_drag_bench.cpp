@@ -19,7 +19,9 @@
 #include "tools/tool_table.h"
 #include "tools/broom_tool.h"
 #include "tools/craft_tool.h"
+#include "tools/lens_tool.h"
 #include "tools/warp_tool.h"
+#include "tools/wave_tool.h"
 
 namespace {
 
@@ -179,6 +181,35 @@ void BM_BroomDragStep(benchmark::State& state) {
   state.counters["segments"] = double(kSmallObjects * 4);
 }
 BENCHMARK(BM_BroomDragStep)->Arg(0)->Arg(2)->Arg(3)->Unit(benchmark::kMillisecond);
+void BM_WaveDragStep(benchmark::State& state) {
+  DragStep(state, vx::kWaveSlot, [&](void* raw, AIRealPoint p[3]) {
+    auto& record = *static_cast<vx::WaveToolParams*>(raw);
+    record.shape = int16_t(state.range(0));
+    record.cycle = 2.0f;
+    record.trace = 0;
+    p[0] = {100, 125};
+    p[1] = {100, 150};
+    p[2] = {120, 160};
+    return true;
+  });
+}
+BENCHMARK(BM_WaveDragStep)->Arg(0)->Arg(3)->Arg(4)->Unit(benchmark::kMillisecond);
+
+// The lens (150 x 150) over the middle of the field; the Tone lens scales
+// whole rings.
+void BM_LensDragStep(benchmark::State& state) {
+  DragStep(state, vx::kLensSlot, [&](void* raw, AIRealPoint p[3]) {
+    auto& record = *static_cast<vx::LensToolParams*>(raw);
+    record.lensType = int16_t(state.range(0));
+    record.area = {150, 150};
+    record.trace = 0;
+    p[0] = {260, 50};
+    p[1] = {270, 55};
+    p[2] = {280, 60};
+    return true;
+  });
+}
+BENCHMARK(BM_LensDragStep)->Arg(0)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

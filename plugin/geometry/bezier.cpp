@@ -13,10 +13,6 @@ bool Same(const AIRealPoint& a, const AIRealPoint& b) {
 }
 }  // namespace
 
-bool PointsClose(const AIRealPoint& a, const AIRealPoint& b, float tol) {
-  return std::fabs(a.h - b.h) < tol && std::fabs(a.v - b.v) < tol;
-}
-
 void SplitPieceAtHalf(Segment* segments, int32_t i, int32_t count) {
   Segment& s0 = segments[i];
   Segment& s1 = segments[i + 1];
@@ -37,13 +33,6 @@ void SplitPieceAtHalf(Segment* segments, int32_t i, int32_t count) {
   std::memmove(&segments[i + 2], &segments[i + 1],
                sizeof(Segment) * static_cast<std::size_t>(count - i - 1));
   segments[i + 1] = mid;
-}
-
-AIRealPoint CurvePoint(const CubicWeights& w, const AIRealPoint& a0,
-                       const AIRealPoint& a1, const AIRealPoint& a2,
-                       const AIRealPoint& a3) {
-  return {w.w0 * a0.h + w.w1 * a1.h + w.w2 * a2.h + w.w3 * a3.h,
-          w.w0 * a0.v + w.w1 * a1.v + w.w2 * a2.v + w.w3 * a3.v};
 }
 
 float Distance(const AIRealPoint& a, const AIRealPoint& b) {

@@ -5,6 +5,7 @@
 // (p of i, out of i, in of i + 1, p of i + 1).
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 
 #include "vx_sdk.h"
@@ -18,7 +19,9 @@ constexpr int32_t kSegmentLimit = 8191;
 constexpr int32_t kScratchSegments = 8192;
 
 // True when |a.h - b.h| < tol and |a.v - b.v| < tol.
-bool PointsClose(const AIRealPoint& a, const AIRealPoint& b, float tol);
+inline bool PointsClose(const AIRealPoint& a, const AIRealPoint& b, float tol) {
+  return std::fabs(a.h - b.h) < tol && std::fabs(a.v - b.v) < tol;
+}
 
 // Inserts a segment at i + 1 that splits the piece i .. i + 1 at t = 0.5
 // (de Casteljau); segments i + 1 .. count - 1 move up by one, so the array
@@ -38,9 +41,12 @@ constexpr CubicWeights kWeightsThird = {0.2962963f, 0.44444445f, 0.22222222f,
                                         0.037037037f};          // t = 1/3
 
 // The point w0 a0 + w1 a1 + w2 a2 + w3 a3, summed in that order.
-AIRealPoint CurvePoint(const CubicWeights& w, const AIRealPoint& a0,
-                       const AIRealPoint& a1, const AIRealPoint& a2,
-                       const AIRealPoint& a3);
+inline AIRealPoint CurvePoint(const CubicWeights& w, const AIRealPoint& a0,
+                              const AIRealPoint& a1, const AIRealPoint& a2,
+                              const AIRealPoint& a3) {
+  return {w.w0 * a0.h + w.w1 * a1.h + w.w2 * a2.h + w.w3 * a3.h,
+          w.w0 * a0.v + w.w1 * a1.v + w.w2 * a2.v + w.w3 * a3.v};
+}
 
 // Euclidean distance in float.
 float Distance(const AIRealPoint& a, const AIRealPoint& b);

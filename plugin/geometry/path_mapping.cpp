@@ -8,6 +8,60 @@
 
 namespace vx {
 
+namespace {
+
+// The driver's scratch array: a caller's array of kScratchSegments segments,
+// or a block of its own that starts smaller and grows once to
+// kScratchSegments when splitting needs the room (MapPathSubdividing).
+class Scratch {
+ public:
+  explicit Scratch(Segment* fixed) : data_(fixed), capacity_(kScratchSegments) {}
+  explicit Scratch(const char* label) : label_(label) {}
+  ~Scratch() { Free(); }
+  Scratch(const Scratch&) = delete;
+  Scratch& operator=(const Scratch&) = delete;
+
+  // A block of `initial` segments (at most kScratchSegments) under the label.
+  ASErr Allocate(int32_t initial) {
+    Free();
+    return Grow(std::min(initial, kScratchSegments));
+  }
+  Segment* data() const { return data_; }
+  // Room for `needed` (at most kScratchSegments) segments, keeping the
+  // content; a fixed array always has it.
+  ASErr Reserve(int32_t needed) {
+    return needed <= capacity_ ? kNoErr : Grow(kScratchSegments);
+  }
+
+ private:
+  ASErr Grow(int32_t capacity) {
+    void* raw = nullptr;
+    if (ASErr err = NewBlock(sizeof(Segment) * static_cast<std::size_t>(capacity),
+                             label_, &raw))
+      return err;
+    Segment* grown = static_cast<Segment*>(raw);
+    if (data_) std::copy(data_, data_ + capacity_, grown);
+    Free();
+    data_ = owned_ = grown;
+    capacity_ = capacity;
+    return kNoErr;
+  }
+  void Free() {
+    void* raw = owned_;
+    FreeBlock(raw);
+    if (owned_ == data_) {
+      data_ = nullptr;
+      capacity_ = 0;
+    }
+    owned_ = nullptr;
+  }
+
+  Segment* data_ = nullptr;
+  int32_t capacity_ = 0;
+  const char* label_ = nullptr;
+  Segment* owned_ = nullptr;  // data_ when the block is this scratch's own
+};
+
 // The scratch holds, in order: finished output segments [0, pos), then the
 // segments still waiting in page coordinates [pos, total). The waiting
 // segment at pos already carries the mapped in-control point and corner
@@ -20,12 +74,14 @@ namespace vx {
 // or more is not used, so the driver gives up on a path as soon as it would
 // need more than kSegmentLimit segments: nothing is written at or beyond
 // index kSegmentLimit of the scratch.
-ASErr MapSegmentsSubdividing(const MapContext& ctx, const Segment* source,
-                             int32_t count, bool closed, Segment* out,
-                             int32_t* outCount, float* depth,
-                             const ProgressSpan& progress) {
+ASErr MapIntoScratch(const MapContext& ctx, const Segment* source,
+                     int32_t count, bool closed, Scratch* scratch,
+                     int32_t* outCount, float* depth,
+                     const ProgressSpan& progress) {
   *depth = kDepthSentinel;
   *outCount = count;
+  ASErr err = kNoErr;
+  Segment* out = scratch->data();  // room for at least two segments
   if (count < 2) {
     std::copy(source, source + std::max(count, 0), out);
     return kPieceMapped;
@@ -39,6 +95,8 @@ ASErr MapSegmentsSubdividing(const MapContext& ctx, const Segment* source,
       *outCount = kSegmentLimit;
       return behind ? kPieceBehind : kPieceMapped;
     }
+    if ((err = scratch->Reserve(pos + 2))) return err;
+    out = scratch->data();
     out[pos].p = source[k].p;
     out[pos + 1] = source[k + 1 < count ? k + 1 : 0];
     int32_t total = pos + 2;
@@ -52,6 +110,8 @@ ASErr MapSegmentsSubdividing(const MapContext& ctx, const Segment* source,
           *outCount = kSegmentLimit;
           return behind ? kPieceBehind : kPieceMapped;
         }
+        if ((err = scratch->Reserve(total + 1))) return err;
+        out = scratch->data();
         SplitPieceAtHalf(out, pos, total);
         ++total;
         ++end;
@@ -83,18 +143,33 @@ ASErr MapSegmentsSubdividing(const MapContext& ctx, const Segment* source,
   return behind ? kPieceBehind : kPieceMapped;
 }
 
+}  // namespace
+
+ASErr MapSegmentsSubdividing(const MapContext& ctx, const Segment* source,
+                             int32_t count, bool closed, Segment* out,
+                             int32_t* outCount, float* depth,
+                             const ProgressSpan& progress) {
+  Scratch scratch(out);
+  return MapIntoScratch(ctx, source, count, closed, &scratch, outCount, depth,
+                        progress);
+}
+
 ASErr MapPathSubdividing(const MapContext& ctx, int32_t progressOffset,
                          int32_t progressTotal, const SegmentBuffer& source,
                          SegmentBuffer* working) {
   CopySegmentBuffer(source, working);
   if (source.count < 2) return kNoErr;
-  BlockPtr<Segment> scratch;
-  ASErr err = scratch.Allocate(kScratchSegments, "transform sgs");
+  // The scratch starts with room for every piece split once and grows to
+  // the full kScratchSegments only for a path that needs more. The host
+  // fills every new block, so a full-size scratch for a short path costs
+  // more than mapping the path.
+  Scratch scratch("transform sgs");
+  ASErr err = scratch.Allocate(2 * source.count + 64);
   if (err) return err;
   int32_t count = 0;
   float depth = kDepthSentinel;
-  const ASErr result = MapSegmentsSubdividing(
-      ctx, source.segments, source.count, source.closed != 0, scratch.get(),
+  const ASErr result = MapIntoScratch(
+      ctx, source.segments, source.count, source.closed != 0, &scratch,
       &count, &depth, ProgressSpan{progressOffset, progressTotal});
   if (result != kPieceMapped && result != kPieceBehind) return result;
   if (count >= kSegmentLimit) return result;
@@ -102,7 +177,7 @@ ASErr MapPathSubdividing(const MapContext& ctx, int32_t progressOffset,
   BlockPtr<Segment> mapped;
   if ((err = mapped.Allocate(static_cast<std::size_t>(count), "transform segs")))
     return err;
-  std::copy(scratch.get(), scratch.get() + count, mapped.get());
+  std::copy(scratch.data(), scratch.data() + count, mapped.get());
   void* old = working->segments;
   FreeBlock(old);
   working->segments = mapped.Release();

@@ -29,7 +29,8 @@ ASErr MapSegmentsSubdividing(const MapContext& ctx, const Segment* source,
 // Maps one path of a PathSet: the working record becomes the mapped source
 // (new array "transform segs"), or stays the source copy when the result
 // reaches kSegmentLimit segments or an error occurs. Uses a scratch array
-// "transform sgs" for the duration of the call. Returns 0, 1 (some point
+// "transform sgs" for the duration of the call (room for each piece split
+// once, grown to kScratchSegments when the path needs more). Returns 0, 1 (some point
 // behind the view point) or an error (-108, the mapper's).
 ASErr MapPathSubdividing(const MapContext& ctx, int32_t progressOffset,
                          int32_t progressTotal, const SegmentBuffer& source,

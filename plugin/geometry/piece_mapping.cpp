@@ -32,23 +32,34 @@ struct MappedPoint {
   bool untouched;
 };
 
-// Maps p (relative to the centre); "ooTa" leaves it where it was. Sets
-// *behind when the mapped point lies at or behind the view point.
-ASErr MapPoint(const MapContext& ctx, const AIRealPoint& p, MappedPoint* out,
-               bool* behind) {
-  Point3 v{p.h, p.v, 0.0f};
-  const ASErr err = ctx.mapper(ctx.mapperData, &v);
-  out->untouched = err == kUntouchedErr;
-  if (out->untouched) {
-    v = Point3{p.h, p.v, 0.0f};
-  } else if (err) {
-    return err;
+// Maps the n points p (relative to the centre) in their order; "ooTa"
+// leaves a point where it was. The first error ends the run. The mapped
+// points are projected afterwards, all together: the projections' divisions
+// then overlap instead of each waiting at the end of a mapper call. Sets
+// *behind when a mapped point lies at or behind the view point.
+template <int n>
+[[gnu::always_inline]] inline ASErr MapPoints(const MapContext& ctx,
+                                              const AIRealPoint (&p)[n],
+                                              MappedPoint (&out)[n],
+                                              bool* behind) {
+  Point3 v[n];
+  for (int i = 0; i < n; ++i) {
+    v[i] = Point3{p[i].h, p[i].v, 0.0f};
+    const ASErr err = ctx.mapper(ctx.mapperData, &v[i]);
+    out[i].untouched = err == kUntouchedErr;
+    if (out[i].untouched) {
+      v[i] = Point3{p[i].h, p[i].v, 0.0f};
+    } else if (err) {
+      return err;
+    }
   }
-  out->z = v.z;
-  if (ctx.project) {
-    if (Project(ctx.distance, v, &out->pt)) *behind = true;
-  } else {
-    out->pt = {v.x, v.y};
+  for (int i = 0; i < n; ++i) {
+    out[i].z = v[i].z;
+    if (ctx.project) {
+      if (Project(ctx.distance, v[i], &out[i].pt)) *behind = true;
+    } else {
+      out[i].pt = {v[i].x, v[i].y};
+    }
   }
   return kNoErr;
 }
@@ -89,11 +100,12 @@ AIRealPoint Reaim(const AIRealPoint& anchor, const AIRealPoint& near,
 
 ASErr MapPagePoint(const MapContext& ctx, const AIRealPoint& p,
                    AIRealPoint* out, float* z, bool* behind) {
-  MappedPoint m;
-  const ASErr err = MapPoint(ctx, Minus(p, ctx.centre), &m, behind);
+  const AIRealPoint relative[1] = {Minus(p, ctx.centre)};
+  MappedPoint m[1];
+  const ASErr err = MapPoints(ctx, relative, m, behind);
   if (err) return err;
-  *out = Plus(m.pt, ctx.centre);
-  *z = m.z;
+  *out = Plus(m[0].pt, ctx.centre);
+  *z = m[0].z;
   return kNoErr;
 }
 
@@ -162,18 +174,15 @@ ASErr MapPiece(const MapContext& ctx, Segment* first, Segment* second,
   }
 
   bool behind = false;
-  MappedPoint p0, q0, p1, p3, q3, p2;
-  ASErr err;
-  if ((err = MapPoint(ctx, a0, &p0, &behind))) return err;
-  if ((err = MapPoint(ctx, CurvePoint(kWeightsNearEnd, a0, a1, a2, a3), &q0,
-                      &behind)))
-    return err;
-  if ((err = MapPoint(ctx, a1, &p1, &behind))) return err;
-  if ((err = MapPoint(ctx, a3, &p3, &behind))) return err;
-  if ((err = MapPoint(ctx, CurvePoint(kWeightsNearEnd, a3, a2, a1, a0), &q3,
-                      &behind)))
-    return err;
-  if ((err = MapPoint(ctx, a2, &p2, &behind))) return err;
+  // In this order: P0, its t = 0.001 neighbour, P1, P3, its neighbour, P2.
+  const AIRealPoint ends[6] = {a0, CurvePoint(kWeightsNearEnd, a0, a1, a2, a3),
+                               a1, a3, CurvePoint(kWeightsNearEnd, a3, a2, a1, a0),
+                               a2};
+  MappedPoint mapped[6];
+  ASErr err = MapPoints(ctx, ends, mapped, &behind);
+  if (err) return err;
+  const MappedPoint &p0 = mapped[0], &q0 = mapped[1], &p1 = mapped[2];
+  const MappedPoint &p3 = mapped[3], &q3 = mapped[4], &p2 = mapped[5];
 
   const float chord2 = SquaredDistance(p0.pt, p3.pt);
   const float lead2 = SquaredDistance(p0.pt, p1.pt);
@@ -192,13 +201,11 @@ ASErr MapPiece(const MapContext& ctx, Segment* first, Segment* second,
   // The samples at 1/3 and 2/3 are mapped whenever they can matter: for the
   // split test, and in 3D for the "behind" warning.
   if (mayTest || ctx.project) {
-    MappedPoint m1, m2;
-    if ((err = MapPoint(ctx, CurvePoint(kWeightsThird, a0, a1, a2, a3), &m1,
-                        &behind)))
-      return err;
-    if ((err = MapPoint(ctx, CurvePoint(kWeightsThird, a3, a2, a1, a0), &m2,
-                        &behind)))
-      return err;
+    const AIRealPoint thirds[2] = {CurvePoint(kWeightsThird, a0, a1, a2, a3),
+                                   CurvePoint(kWeightsThird, a3, a2, a1, a0)};
+    MappedPoint m[2];
+    if ((err = MapPoints(ctx, thirds, m, &behind))) return err;
+    const MappedPoint &m1 = m[0], &m2 = m[1];
     const bool allUntouched = keep0 && keep1 && m1.untouched && m2.untouched;
     if (mayTest && !allUntouched) {
       const AIRealPoint c1 = CurvePoint(kWeightsThird, p0.pt, n1, n2, p3.pt);

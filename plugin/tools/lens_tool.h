@@ -10,6 +10,7 @@
 #include "presets/param_record.h"
 #include "tools/tool_palette.h"
 #include "vx_base.h"
+#include "vx_sdk.h"
 
 namespace vx {
 
@@ -119,5 +120,15 @@ inline constexpr ToolPaletteSpec kLensToolPalette = {
     {kLensPaletteFields, int32_t(std::size(kLensPaletteFields)), kLensPaletteRules,
      int32_t(std::size(kLensPaletteRules)), nullptr, nullptr},
     res::LensToolPalette::kHelp, 4};
+
+struct DragTool;
+// Distorts the selected paths inside the lens area at each drag step
+// (lens_tool.cpp).
+extern const DragTool kLensDrag;
+// The Lens tool's own drag step and Mouse Up around the shared cycle: the
+// lens follows the pointer (Alt resizes it) and its frame shows while
+// dragging.
+ASErr LensMouseDrag(AIToolMessage* message);
+ASErr LensMouseUp(AIToolMessage* message);
 
 }  // namespace vx

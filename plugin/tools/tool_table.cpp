@@ -232,7 +232,8 @@ const ToolInfo kTools[kToolCount] = {
      .presetKind = &kToolKinds[kWaveTool],
      .paletteInit = InitToolPalette, .palette = &kWaveToolPalette,
      // behaviour
-    },
+     .mouseDown = DragCycleMouseDown, .mouseDrag = DragCycleMouseDrag,
+     .mouseUp = DragCycleMouseUp, .drag = &kWaveDrag},
     {.slot = kLensSlot, .name = "Lens", .icon = 17151,
      .placement = P::kNewToolset, .paletteTemplate = 16170,
      .paletteIndex = kLensTool, .selectCursor = 16050,
@@ -240,7 +241,8 @@ const ToolInfo kTools[kToolCount] = {
      .presetKind = &kToolKinds[kLensTool],
      .paletteInit = InitToolPalette, .palette = &kLensToolPalette,
      // behaviour
-    },
+     .mouseDown = DragCycleMouseDown, .mouseDrag = LensMouseDrag,
+     .mouseUp = LensMouseUp, .drag = &kLensDrag},
     {.slot = kCraftSlot, .name = "Craft", .icon = 17251,
      .placement = P::kNewToolset, .paletteTemplate = 16180,
      .paletteIndex = kCraftTool, .selectCursor = 16054,

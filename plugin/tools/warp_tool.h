@@ -44,9 +44,6 @@ constexpr WarpToolParams kWarpToolFactoryParams = {
     .space = 10.0f,
     .steps = 24.0f};
 
-struct DragTool;
-// Bends every selected path into the record's shape at each drag step.
-extern const DragTool kWarpDrag;
 // ---- the options palette (dialog 16150) ----
 
 inline constexpr auto kWarpShapeItems = ItemsFrom<22>(res::WarpToolPalette::kFirstShape);
@@ -84,5 +81,9 @@ inline constexpr ToolPaletteSpec kWarpToolPalette = {
     {kWarpPaletteFields, int32_t(std::size(kWarpPaletteFields)), kWarpPaletteRules,
      int32_t(std::size(kWarpPaletteRules)), nullptr, nullptr},
     res::WarpToolPalette::kHelp, 8};
+
+struct DragTool;
+// Bends every selected path into the record's shape at each drag step.
+extern const DragTool kWarpDrag;
 
 }  // namespace vx

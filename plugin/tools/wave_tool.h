@@ -76,4 +76,8 @@ inline constexpr ToolPaletteSpec kWaveToolPalette = {
      int32_t(std::size(kWavePaletteRules)), nullptr, nullptr},
     res::WaveToolPalette::kHelp, 9};
 
+struct DragTool;
+// Waves every selected path at each drag step (wave_tool.cpp).
+extern const DragTool kWaveDrag;
+
 }  // namespace vx

@@ -196,6 +196,34 @@ TEST_F(PathMapping, SplittingStopsAtTheLimitAndLeavesThePathUnmapped) {
       << "the scratch was filled up to the limit";
 }
 
+// The driver's own scratch starts small and grows when a path needs more
+// room: the result is the one a full-size scratch gives, byte for byte, and
+// a failure of the growth is out of memory with the source copy kept.
+TEST_F(PathMapping, GrowingScratchGivesTheFullScratchResult) {
+  const std::vector<Segment> line = Polyline(3, 600.0f);
+  const MapContext ctx = MakeTransformContext(Ripple, nullptr, {0, 0}, kFar, 100);
+  std::vector<Segment> full(kScratchSegments);
+  int32_t want = 0;
+  float depth;
+  ASSERT_EQ(kNoErr, MapSegmentsSubdividing(ctx, line.data(), 3, false, full.data(), &want,
+                                           &depth, ProgressSpan{0, 0}));
+  ASSERT_GT(want, 2 * 3 + 64) << "the path must outgrow the first scratch";
+  std::unique_ptr<BufferPair> path;
+  const long runs = test::SweepAllocationFailures(host(), {
+      .prepare = [&] { path = std::make_unique<BufferPair>(line, false); },
+      .run = [&] { return MapPathSubdividing(ctx, 0, 0, path->source, &path->working); },
+      .check = [&](ASErr err, long, bool failed) {
+        EXPECT_EQ(failed ? kOutOfMemoryErr : kNoErr, err);
+        const bool mapped = !failed;
+        ASSERT_EQ(mapped ? want : 3, path->working.count);
+        EXPECT_TRUE(SameSegments(mapped ? full.data() : path->source.segments,
+                                 path->working.segments, path->working.count));
+      },
+      .cap = 10});
+  path.reset();
+  EXPECT_EQ(4, runs) << "first scratch, grown scratch, result";
+}
+
 // A rotation in perspective and a sphere wrap need splits, and the result
 // follows the exactly mapped curve, closed and open.
 TEST_F(PathMapping, RotationAndSphereWrapFollowTheExactCurve) {
