@@ -9,6 +9,7 @@
 #include "tools/roughening_tool.h"
 #include "tools/tool_drag.h"
 #include "tools/trail_tool.h"
+#include "tools/warp_shapes.h"
 #include "tools/warp_tool.h"
 #include "tools/wave_tool.h"
 
