@@ -28,10 +28,6 @@ class WarpDragTest : public ToolTest {
     ToolTest::SetUp();
     box_ = AddPath(kBox, "box");
     UseTool("Warp");
-    // Until the palette makes the record on Select, the test lends one.
-    static WarpToolParams lent;
-    lent = kWarpToolFactoryParams;
-    if (!gGlobals->ToolParams[kWarpTool]) gGlobals->ToolParams[kWarpTool] = &lent;
     record_ = static_cast<WarpToolParams*>(gGlobals->ToolParams[kWarpTool]);
     ASSERT_NE(nullptr, record_);
     record_->shape = 4;  // circular bulge from the bottom edge

@@ -14,15 +14,10 @@ namespace {
 
 class ToolRoutingTest : public ToolTest {
  protected:
-  // The record of the current tool's palette; until the palette makes it on
-  // Select, the test lends one.
+  // The record the current tool's palette made on Select.
   template <typename Record>
-  Record& RecordOf(ToolPaletteIndex index, const Record& factory) {
-    static Record lent;
-    if (!gGlobals->ToolParams[index]) {
-      lent = factory;
-      gGlobals->ToolParams[index] = &lent;
-    }
+  Record& RecordOf(ToolPaletteIndex index) {
+    EXPECT_NE(nullptr, gGlobals->ToolParams[index]);
     return *static_cast<Record*>(gGlobals->ToolParams[index]);
   }
 };
@@ -45,7 +40,7 @@ TEST_F(ToolRoutingTest, ShapeCursorsAndTheAltTwins) {
   };
   for (const Case& c : cases) {
     UseTool(c.tool);
-    if (std::string(c.tool) == "Warp") RecordOf(kWarpTool, kWarpToolFactoryParams).shape = 3;
+    if (std::string(c.tool) == "Warp") RecordOf<WarpToolParams>(kWarpTool).shape = 3;
     ASSERT_EQ(0, driver().MovePointer({10, 10}, c.keys));
     EXPECT_EQ(c.cursor, cursor().id) << c.tool;
     EXPECT_EQ(c.cursor, gGlobals->ToolCursorId) << c.tool;
@@ -57,7 +52,7 @@ TEST_F(ToolRoutingTest, ShapeCursorsAndTheAltTwins) {
   EXPECT_EQ(16200, cursor().id);
   // MetaBrush's flag "D" lets Alt show 16040.
   UseTool("MetaBrush");
-  RecordOf(kMetaBrushTool, kMetaBrushToolFactoryParams).keyD = 1;
+  RecordOf<MetaBrushToolParams>(kMetaBrushTool).keyD = 1;
   ASSERT_EQ(0, driver().MovePointer({10, 10}, {.alt = true}));
   EXPECT_EQ(16040, cursor().id);
 }
