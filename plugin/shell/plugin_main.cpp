@@ -7,6 +7,7 @@
 #include "shell/routing.h"
 #include "shell/startup.h"
 #include "shell/suites.h"
+#include "tools/tool_drag.h"
 #include "tools/tool_palette.h"
 
 namespace vx {
@@ -41,6 +42,7 @@ ASErr Shutdown(SPInterfaceMessage* message) {
   if (gGlobals) {
     DestroyPalettes(*gGlobals);
     FreeToolRecords();  // kept from each tool palette's first creation
+    EndTracking(&gGlobals->tracking);  // a drag whose Mouse Up never came
     // The help texts normally go with the help palette; they are freed here
     // too in case the palette was never made.
     FreeHelpTexts(gGlobals->HelpTexts);

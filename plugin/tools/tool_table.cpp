@@ -11,6 +11,7 @@
 #include "tools/tool_drag.h"
 #include "tools/tool_palette.h"
 #include "tools/trail_tool.h"
+#include "tools/warp_shapes.h"
 #include "tools/warp_tool.h"
 #include "tools/wave_tool.h"
 

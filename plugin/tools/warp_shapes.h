@@ -63,4 +63,9 @@ bool WarpSetUp(int32_t shape, float margin, bool perspective, bool alt,
 // reach or beyond it under a mapping that fades out there.
 bool WarpMapPoint(const WarpGeometry& g, AIRealPoint* p);
 
+struct DragTool;
+// The Warp tool as the drag cycle calls it (warp_tool.cpp): bends every
+// selected path into its record's shape at each drag step.
+extern const DragTool kWarpDrag;
+
 }  // namespace vx

@@ -1,6 +1,5 @@
-// Warp tool: its options record, kept by the palette and in presets (tool
-// records are packed on 2-byte boundaries), and the tool as the drag cycle
-// calls it (warp_tool.cpp; the shapes in warp_shapes.h).
+// Warp tool: its options record, kept by the palette and in presets. Tool
+// records are packed on 2-byte boundaries.
 #pragma once
 
 #include <cstddef>
