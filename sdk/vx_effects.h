@@ -17,7 +17,9 @@ enum {
   kVxUnitInteger = 3, /* whole number */
   kVxUnitFlag = 4,    /* check box */
   kVxUnitChoice = 5,  /* entry of a popup list */
-  kVxUnitRadio = 6    /* one of radio buttons */
+  kVxUnitRadio = 6,   /* one of radio buttons */
+  kVxUnitColour = 7,  /* a swatch that opens the colour picker */
+  kVxUnitNumber = 8   /* number without a unit */
 };
 
 /* How a field's enabling field is tested. */
@@ -32,6 +34,7 @@ typedef struct VxEffectField {
   const char* enabledBy; /* the field whose value enables it, or NULL */
   int32_t enabledTest;   /* kVxEnabledWhen... */
   int32_t enabledValue;  /* for Equals and NotEquals */
+  int32_t shownByRule;   /* 1: the rule shows the item (else enables it) */
 } VxEffectField;
 
 typedef struct VxEffectInfo {

@@ -24,4 +24,5 @@
 #include "vx_effects.h"
 #include "vx_platform.h"
 #include "vx_resources.h"
+#include "vx_tools.h"
 #endif

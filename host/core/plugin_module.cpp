@@ -30,6 +30,8 @@ std::unique_ptr<PluginModule> PluginModule::Load(const std::string& path,
   // Optional: a module without live effects exports no table.
   if (auto effects = reinterpret_cast<VxModuleEffectsProc>(dlsym(handle, kVxModuleEffectsSymbol)))
     module->effects_ = effects();
+  if (auto tools = reinterpret_cast<VxModuleToolsProc>(dlsym(handle, kVxModuleToolsSymbol)))
+    module->tools_ = tools();
   module->path_ = path;
   return module;
 }
@@ -37,11 +39,13 @@ std::unique_ptr<PluginModule> PluginModule::Load(const std::string& path,
 std::unique_ptr<PluginModule> PluginModule::Linked(PluginMainProc main,
                                                    VxModuleResourcesProc resources,
                                                    std::string path,
-                                                   VxModuleEffectsProc effects) {
+                                                   VxModuleEffectsProc effects,
+                                                   VxModuleToolsProc tools) {
   std::unique_ptr<PluginModule> module(new PluginModule);
   module->main_ = main;
   module->resources_ = resources ? resources() : nullptr;
   module->effects_ = effects ? effects() : nullptr;
+  module->tools_ = tools ? tools() : nullptr;
   module->path_ = std::move(path);
   return module;
 }

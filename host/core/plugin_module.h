@@ -19,7 +19,8 @@ class PluginModule {
   static std::unique_ptr<PluginModule> Linked(PluginMainProc main,
                                               VxModuleResourcesProc resources,
                                               std::string path,
-                                              VxModuleEffectsProc effects = nullptr);
+                                              VxModuleEffectsProc effects = nullptr,
+                                              VxModuleToolsProc tools = nullptr);
   ~PluginModule();
   PluginModule(const PluginModule&) = delete;
   PluginModule& operator=(const PluginModule&) = delete;
@@ -28,6 +29,9 @@ class PluginModule {
   const VxResourceDirectory* Resources() const { return resources_; }
   // The module's description of its live effects; null when it has none.
   const VxEffectTable* Effects() const { return effects_; }
+  // The module's description of its tools and their palettes; null when it
+  // has none.
+  const VxToolTable* Tools() const { return tools_; }
   // Finds resource (type, id); null when the module has none.
   const VxResource* FindResource(uint32_t type, int32_t id) const;
   const std::string& Path() const { return path_; }
@@ -48,6 +52,7 @@ class PluginModule {
   PluginMainProc main_ = nullptr;
   const VxResourceDirectory* resources_ = nullptr;
   const VxEffectTable* effects_ = nullptr;
+  const VxToolTable* tools_ = nullptr;
   std::string path_;
   int accessHolds_ = 0;
 };

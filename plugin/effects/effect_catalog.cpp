@@ -5,19 +5,12 @@
 #include <iterator>
 
 #include "effects/effect_table.h"
+#include "palettes/binding_catalog.h"
 #include "shell/globals.h"
 #include "vx_effects.h"
 
 namespace vx {
 namespace {
-
-static_assert(int(Unit::Percent) == kVxUnitPercent && int(Unit::Degrees) == kVxUnitDegrees &&
-              int(Unit::Points) == kVxUnitPoints && int(Unit::Integer) == kVxUnitInteger &&
-              int(Unit::Flag) == kVxUnitFlag && int(Unit::Choice) == kVxUnitChoice &&
-              int(Unit::Radio) == kVxUnitRadio);
-static_assert(int(EnableRule::NonZero) == kVxEnabledWhenOn &&
-              int(EnableRule::Equals) == kVxEnabledWhenEquals &&
-              int(EnableRule::NotEquals) == kVxEnabledWhenNotEquals);
 
 // Room for every bound field of every palette.
 constexpr int kMaxFields = 32 * kEffectCount;
@@ -27,13 +20,6 @@ struct Catalog {
   VxEffectField fields[kMaxFields];
   VxEffectTable table;
 };
-
-// The name of the field stored at the rule's offset, or null.
-const char* FieldOfRule(const PaletteBinding& b, const EnableRule& rule) {
-  for (const PaletteField& f : b)
-    if (f.field.offset == rule.on.offset) return f.name;
-  return nullptr;
-}
 
 // Fills the catalog in place: its entries point into it.
 bool Fill(Catalog& c) {
@@ -46,15 +32,7 @@ bool Fill(Catalog& c) {
     if (!row.palette || used + row.palette->fieldCount > kMaxFields) continue;
     e.fields = c.fields + used;
     e.fieldCount = row.palette->fieldCount;
-    for (const PaletteField& f : *row.palette) {
-      VxEffectField& out = c.fields[used++];
-      out = {f.name, f.item, int32_t(f.unit), f.radios, f.radioCount, nullptr, 0, 0};
-      if (f.rule < 0) continue;
-      const EnableRule& rule = row.palette->rules[f.rule];
-      out.enabledBy = FieldOfRule(*row.palette, rule);
-      out.enabledTest = int32_t(rule.test);
-      out.enabledValue = rule.value;
-    }
+    for (const PaletteField& f : *row.palette) c.fields[used++] = DescribeField(*row.palette, f);
   }
   c.table = {c.effects, uint32_t(kEffectCount)};
   return true;

@@ -8,6 +8,7 @@
 #include "effects/effect_framework.h"
 #include "effects/effect_table.h"
 #include "effects/selection_walk.h"
+#include "palettes/palette_menu.h"
 #include "presets/param_record.h"
 #include "presets/preset_menu.h"
 #include "shell/about_dialog.h"
@@ -24,9 +25,6 @@ constexpr int32_t kDockCodeClearedBit = 0x40000;
 constexpr int32_t kTitleSize = 64;
 constexpr int32_t kDockGroupSize = 256;
 
-// Modifiers of the last click on a palette's flyout (Alt updates a preset).
-uint32_t gFlyoutModifiers = 0;
-
 void Report(ASErr err) {
   if (err) ReportError(gGlobals->PluginRef, err);
 }
@@ -42,18 +40,21 @@ void PresetApplied(ADMDialogRef dialog, void* record) {
 
 void About(SPPluginRef plugin) { ShowAboutDialog(plugin); }
 
-PresetMenuOwner OwnerOf(int effect, ADMDialogRef dialog) {
-  PresetMenuOwner owner{};
-  owner.plugin = gGlobals->PluginRef;
-  owner.dialog = dialog;
-  owner.menuItemId = kADMMenuItemID;
-  owner.record = gGlobals->effectRecords[effect];
-  owner.presetFile = Effect(effect).presetFile;
-  owner.refresh = PresetApplied;
-  owner.about = About;
-  owner.reportError = nullptr;
-  return owner;
+bool OwnerOf(ADMDialogRef dialog, PresetMenuOwner* owner) {
+  const int effect = EffectOfDialog(dialog);
+  if (effect < 0 || !gGlobals->effectRecords[effect]) return false;
+  *owner = {};
+  owner->plugin = gGlobals->PluginRef;
+  owner->dialog = dialog;
+  owner->menuItemId = kADMMenuItemID;
+  owner->record = gGlobals->effectRecords[effect];
+  owner->presetFile = Effect(effect).presetFile;
+  owner->refresh = PresetApplied;
+  owner->about = About;
+  owner->reportError = nullptr;
+  return true;
 }
+constexpr PalettePresetSource kEffectPresets = {OwnerOf};
 
 bool UserChanged(ADMNotifierRef notifier) {
   return sADMNotifier->IsNotifierType(notifier, kADMUserChangedNotifier) != 0;
@@ -61,24 +62,6 @@ bool UserChanged(ADMNotifierRef notifier) {
 
 int EffectOfItem(ADMItemRef item) {
   return EffectOfDialog(sADMItem->GetDialog(item));
-}
-
-ASBoolean FlyoutTrack(ADMItemRef item, ADMTrackerRef tracker) {
-  gFlyoutModifiers = sADMTracker->GetModifiers(tracker);
-  return sADMItem->DefaultTrack(item, tracker);
-}
-
-void FlyoutNotify(ADMItemRef item, ADMNotifierRef notifier) {
-  if (!UserChanged(notifier)) return;
-  const int effect = EffectOfItem(item);
-  if (effect < 0 || !gGlobals->effectRecords[effect]) return;
-  ADMEntryRef entry = sADMList->GetActiveEntry(sADMItem->GetList(item));
-  if (!entry) return;
-  const bool alt = (gFlyoutModifiers & kADMModKeyModifier) != 0;
-  gFlyoutModifiers = 0;
-  // Failures were shown to the user by the preset menu.
-  ChoosePresetMenuEntry(OwnerOf(effect, sADMItem->GetDialog(item)),
-                        sADMEntry->GetIndex(entry), alt);
 }
 
 // "?": the manual at the effect's topic; with Ctrl held, the palettes of
@@ -130,15 +113,6 @@ void SetUpButtons(int effect, ADMDialogRef dialog) {
   for (int32_t id : {b.liveUpdate, b.expand, b.release, b.apply, b.help})
     if (ADMItemRef item = sADMDialog->GetItem(dialog, id))
       sADMItem->SetNotifyProc(item, ButtonNotify);
-}
-
-void SetUpFlyout(int effect, ADMDialogRef dialog) {
-  ADMItemRef menu = sADMDialog->GetItem(dialog, kADMMenuItemID);
-  if (!menu) return;
-  sADMItem->SetNotifyProc(menu, FlyoutNotify);
-  sADMItem->SetTrackProc(menu, FlyoutTrack);
-  if (FillPresetMenu(OwnerOf(effect, dialog)))
-    preset_ui::ShowPresetFileError(gGlobals->PluginRef);
 }
 
 // Restores the docking group, its code and the palette's place.
@@ -235,7 +209,7 @@ ASErr InitEffectPalette(ADMDialogRef dialog) {
     gGlobals->effectRecords[effect] = record;
     // A failure leaves the factory values in the record.
     LoadLastSettingOrDefaults(info.presetFile, record);
-    SetUpFlyout(effect, dialog);
+    ConnectPalettePresetMenu(dialog, &kEffectPresets);
     char title[kTitleSize] = "";
     if (sADMBasic &&
         !sADMBasic->GetIndexString(gGlobals->PluginRef, kPaletteTitles,

@@ -7,6 +7,7 @@
 #include "shell/routing.h"
 #include "shell/startup.h"
 #include "shell/suites.h"
+#include "tools/tool_palette.h"
 
 namespace vx {
 namespace {
@@ -39,6 +40,7 @@ ASErr Startup(SPInterfaceMessage* message) {
 ASErr Shutdown(SPInterfaceMessage* message) {
   if (gGlobals) {
     DestroyPalettes(*gGlobals);
+    FreeToolRecords();  // kept from each tool palette's first creation
     // The help texts normally go with the help palette; they are freed here
     // too in case the palette was never made.
     FreeHelpTexts(gGlobals->HelpTexts);

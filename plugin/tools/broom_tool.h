@@ -4,8 +4,11 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 
+#include "generated/resource_ids.h"
 #include "presets/param_record.h"
+#include "tools/tool_palette.h"
 
 namespace vx {
 
@@ -45,5 +48,47 @@ constexpr BroomToolParams kBroomToolFactoryParams = {
     .space = 10.0f,
     .twirlSpace = RecordRadians(30.0f),
     .steps = 12.0f};
+
+// ---- the options palette (dialog 16200) ----
+
+inline constexpr auto kBroomSweepItems = ItemsFrom<4>(res::BroomToolPalette::kFree);
+static_assert(kBroomSweepItems.items[3] == res::BroomToolPalette::kTwirl);
+
+inline constexpr EnableRule kBroomPaletteRules[] = {
+    TracePopupRule(VX_BOUND_FIELD(BroomToolParams, trace), res::BroomToolPalette::kTraceMode),
+    DragAlongRule(VX_BOUND_FIELD(BroomToolParams, traceMode), res::BroomToolPalette::kSpaceLabel, res::BroomToolPalette::kSpaceLabel),
+    SteppedRule(VX_BOUND_FIELD(BroomToolParams, traceMode), res::BroomToolPalette::kStepsLabel, res::BroomToolPalette::kSteps)};
+
+// In Drag Along mode the Twirl sweep spaces its copies by angle; Dynamic
+// offers Drag Along only (stepped copies would not follow the dragged path).
+inline constexpr SweepSpacing kBroomSweepSpacing = {
+    VX_BOUND_FIELD(BroomToolParams, sweep), VX_BOUND_FIELD(BroomToolParams, traceMode), 1, 3,
+    {res::BroomToolPalette::kSpace, res::BroomToolPalette::kSpaceUnits}, {res::BroomToolPalette::kTwirlSpace, res::BroomToolPalette::kTwirlSpaceUnits}, res::BroomToolPalette::kTraceMode, 1, 6};
+
+inline constexpr PaletteField kBroomPaletteFields[] = {
+    {.name = "sweep", .item = res::BroomToolPalette::kFree, .field = VX_BOUND_FIELD(BroomToolParams, sweep),
+     .unit = Unit::Radio, .actionKey = 0, .radios = kBroomSweepItems.items, .radioCount = 4},
+    {.name = "resistance", .item = res::BroomToolPalette::kResistance,
+     .field = VX_BOUND_FIELD(BroomToolParams, resistance), .unit = Unit::Integer, .actionKey = 0},
+    {.name = "area-radius", .item = res::BroomToolPalette::kAreaRadius,
+     .field = VX_BOUND_FIELD(BroomToolParams, areaRadius), .unit = Unit::Points, .actionKey = 0},
+    {.name = "group-as-one-unit", .item = res::BroomToolPalette::kGroupAsOneUnit,
+     .field = VX_BOUND_FIELD(BroomToolParams, groupAsUnit), .unit = Unit::Flag, .actionKey = 0},
+    {.name = "trace", .item = res::BroomToolPalette::kTrace, .field = VX_BOUND_FIELD(BroomToolParams, trace),
+     .unit = Unit::Flag, .actionKey = 0},
+    {.name = "trace-mode", .item = res::BroomToolPalette::kTraceMode, .field = VX_BOUND_FIELD(BroomToolParams, traceMode),
+     .unit = Unit::Choice, .actionKey = 0, .rule = 0},
+    {.name = "space", .item = res::BroomToolPalette::kSpace, .field = VX_BOUND_FIELD(BroomToolParams, space),
+     .unit = Unit::Points, .actionKey = 0, .rule = 1},
+    {.name = "twirl-space", .item = res::BroomToolPalette::kTwirlSpace, .field = VX_BOUND_FIELD(BroomToolParams, twirlSpace),
+     .unit = Unit::Degrees, .actionKey = 0, .rule = 1},
+    {.name = "steps", .item = res::BroomToolPalette::kSteps, .field = VX_BOUND_FIELD(BroomToolParams, steps),
+     .unit = Unit::Number, .actionKey = 0, .rule = 2}};
+static_assert(ToolBindingIsValid(kBroomPaletteFields, kBroomPaletteRules));
+
+inline constexpr ToolPaletteSpec kBroomToolPalette = {
+    {kBroomPaletteFields, int32_t(std::size(kBroomPaletteFields)), kBroomPaletteRules,
+     int32_t(std::size(kBroomPaletteRules)), nullptr, nullptr},
+    res::BroomToolPalette::kHelp, 2, &kBroomSweepSpacing};
 
 }  // namespace vx

@@ -4,8 +4,11 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 
+#include "generated/resource_ids.h"
 #include "presets/param_record.h"
+#include "tools/tool_palette.h"
 #include "vx_base.h"
 
 namespace vx {
@@ -55,5 +58,66 @@ constexpr LensToolParams kLensToolFactoryParams = {
     .traceMode = 1,
     .space = 10.0f,
     .steps = 24.0f};
+
+// ---- the options palette (dialog 16170): the chosen lens type's controls
+// share one frame ----
+
+inline constexpr auto kLensTypeItems = ItemsFrom<4>(res::LensToolPalette::kFishEye);
+static_assert(kLensTypeItems.items[3] == res::LensToolPalette::kTone);
+
+constexpr EnableRule LensTypeRule(int32_t type, int32_t first, int32_t last) {
+  return {first, last, VX_BOUND_FIELD(LensToolParams, lensType), EnableRule::Equals, type, true};
+}
+
+inline constexpr EnableRule kLensPaletteRules[] = {
+    LensTypeRule(0, res::LensToolPalette::kThicknessLabel, res::LensToolPalette::kThicknessUnits),
+    LensTypeRule(1, res::LensToolPalette::kMagnificationLabel, res::LensToolPalette::kMagnificationUnits),
+    LensTypeRule(2, res::LensToolPalette::kAngleLabel, res::LensToolPalette::kCycle),
+    LensTypeRule(3, res::LensToolPalette::kSizeMinimumHLabel, res::LensToolPalette::kGroupAsOneUnit),
+    TracePopupRule(VX_BOUND_FIELD(LensToolParams, trace), res::LensToolPalette::kTraceMode),
+    DragAlongRule(VX_BOUND_FIELD(LensToolParams, traceMode), res::LensToolPalette::kSpaceLabel, res::LensToolPalette::kSpaceUnits),
+    SteppedRule(VX_BOUND_FIELD(LensToolParams, traceMode), res::LensToolPalette::kStepsLabel, res::LensToolPalette::kSteps)};
+
+inline constexpr PaletteField kLensPaletteFields[] = {
+    {.name = "lens", .item = res::LensToolPalette::kFishEye, .field = VX_BOUND_FIELD(LensToolParams, lensType),
+     .unit = Unit::Radio, .actionKey = 0, .radios = kLensTypeItems.items, .radioCount = 4},
+    {.name = "thickness", .item = res::LensToolPalette::kThickness,
+     .field = VX_BOUND_FIELD(LensToolParams, thickness), .unit = Unit::Percent, .actionKey = 0,
+     .rule = 0},
+    {.name = "magnification", .item = res::LensToolPalette::kMagnification,
+     .field = VX_BOUND_FIELD(LensToolParams, magnification), .unit = Unit::Percent,
+     .actionKey = 0, .rule = 1},
+    {.name = "angle", .item = res::LensToolPalette::kAngle, .field = VX_BOUND_FIELD(LensToolParams, angle),
+     .unit = Unit::Degrees, .actionKey = 0, .rule = 2},
+    {.name = "cycle", .item = res::LensToolPalette::kCycle, .field = VX_BOUND_FIELD(LensToolParams, cycle),
+     .unit = Unit::Integer, .actionKey = 0, .rule = 2},
+    {.name = "size-minimum-h", .item = res::LensToolPalette::kSizeMinimumH,
+     .field = VX_BOUND_FIELD(LensToolParams, sizeMinimum.h), .unit = Unit::Percent,
+     .actionKey = 0, .rule = 3},
+    {.name = "size-minimum-v", .item = res::LensToolPalette::kSizeMinimumV,
+     .field = VX_BOUND_FIELD(LensToolParams, sizeMinimum.v), .unit = Unit::Percent,
+     .actionKey = 0, .rule = 3},
+    {.name = "group-as-one-unit", .item = res::LensToolPalette::kGroupAsOneUnit,
+     .field = VX_BOUND_FIELD(LensToolParams, groupAsOneUnit), .unit = Unit::Flag,
+     .actionKey = 0, .rule = 3},
+    {.name = "area-width", .item = res::LensToolPalette::kAreaWidth, .field = VX_BOUND_FIELD(LensToolParams, area.h),
+     .unit = Unit::Points, .actionKey = 0},
+    {.name = "area-height", .item = res::LensToolPalette::kAreaHeight,
+     .field = VX_BOUND_FIELD(LensToolParams, area.v), .unit = Unit::Points, .actionKey = 0},
+    {.name = "trace", .item = res::LensToolPalette::kTrace, .field = VX_BOUND_FIELD(LensToolParams, trace),
+     .unit = Unit::Flag, .actionKey = 0},
+    {.name = "trace-mode", .item = res::LensToolPalette::kTraceMode,
+     .field = VX_BOUND_FIELD(LensToolParams, traceMode), .unit = Unit::Choice, .actionKey = 0,
+     .rule = 4},
+    {.name = "space", .item = res::LensToolPalette::kSpace, .field = VX_BOUND_FIELD(LensToolParams, space),
+     .unit = Unit::Points, .actionKey = 0, .rule = 5},
+    {.name = "steps", .item = res::LensToolPalette::kSteps, .field = VX_BOUND_FIELD(LensToolParams, steps),
+     .unit = Unit::Number, .actionKey = 0, .rule = 6}};
+static_assert(ToolBindingIsValid(kLensPaletteFields, kLensPaletteRules));
+
+inline constexpr ToolPaletteSpec kLensToolPalette = {
+    {kLensPaletteFields, int32_t(std::size(kLensPaletteFields)), kLensPaletteRules,
+     int32_t(std::size(kLensPaletteRules)), nullptr, nullptr},
+    res::LensToolPalette::kHelp, 4};
 
 }  // namespace vx

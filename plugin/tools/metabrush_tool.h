@@ -17,8 +17,11 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 
+#include "generated/resource_ids.h"
 #include "presets/param_record.h"
+#include "tools/tool_palette.h"
 #include "vx_base.h"
 
 namespace vx {
@@ -281,5 +284,72 @@ constexpr MetaBrushToolParams kMetaBrushToolFactoryParams = {
     .key_d2 = 0.0f,
     .key_e2 = 0.0f,
     .key_f2 = 0.0f};
+
+// ---- the options palette (dialog 16210): the controls of the reserved
+// fields are left out; Stroke Width serves the Stroke paint, the copies'
+// controls the Copies paint ----
+
+constexpr EnableRule MetaBrushPaintRule(int32_t paint, int32_t first, int32_t last) {
+  return {first, last, VX_BOUND_FIELD(MetaBrushToolParams, keyA), EnableRule::Equals, paint};
+}
+
+inline constexpr EnableRule kMetaBrushPaintRules[] = {
+    MetaBrushPaintRule(0, res::MetaBrushToolPalette::kStacking - 1, res::MetaBrushToolPalette::kFollowDrag),
+    MetaBrushPaintRule(1, res::MetaBrushToolPalette::kStrokeWidth - 1, res::MetaBrushToolPalette::kStrokeWidth + 1),
+    MetaBrushPaintRule(0, res::MetaBrushToolPalette::kFitSize, res::MetaBrushToolPalette::kRandomSeed)};
+
+inline constexpr PaletteField kMetaBrushPaletteFields[] = {
+    {.name = "paint", .item = res::MetaBrushToolPalette::kPaint, .field = VX_BOUND_FIELD(MetaBrushToolParams, keyA),
+     .unit = Unit::Choice, .actionKey = 0},
+    {.name = "spacing", .item = res::MetaBrushToolPalette::kSpacing, .field = VX_BOUND_FIELD(MetaBrushToolParams, keyB),
+     .unit = Unit::Points, .actionKey = 0},
+    {.name = "stacking", .item = res::MetaBrushToolPalette::kStacking, .field = VX_BOUND_FIELD(MetaBrushToolParams, keyE),
+     .unit = Unit::Choice, .actionKey = 0, .rule = 0},
+    {.name = "follow-drag", .item = res::MetaBrushToolPalette::kFollowDrag, .field = VX_BOUND_FIELD(MetaBrushToolParams, keyC),
+     .unit = Unit::Flag, .actionKey = 0, .rule = 0},
+    {.name = "pick-with-alt", .item = res::MetaBrushToolPalette::kPickWithAlt, .field = VX_BOUND_FIELD(MetaBrushToolParams, keyD),
+     .unit = Unit::Flag, .actionKey = 0},
+    {.name = "brush-colour", .item = res::MetaBrushToolPalette::kBrushColour, .field = VX_BOUND_FIELD(MetaBrushToolParams, keyF),
+     .unit = Unit::Colour, .actionKey = 0},
+    {.name = "stroke-width", .item = res::MetaBrushToolPalette::kStrokeWidth, .field = VX_BOUND_FIELD(MetaBrushToolParams, keyK),
+     .unit = Unit::Points, .actionKey = 0, .rule = 1},
+    {.name = "brush-size", .item = res::MetaBrushToolPalette::kBrushSize, .field = VX_BOUND_FIELD(MetaBrushToolParams, keyL),
+     .unit = Unit::Points, .actionKey = 0},
+    {.name = "fit-size", .item = res::MetaBrushToolPalette::kFitSize, .field = VX_BOUND_FIELD(MetaBrushToolParams, keyQ),
+     .unit = Unit::Flag, .actionKey = 0, .rule = 2},
+    {.name = "colourize", .item = res::MetaBrushToolPalette::kColourize, .field = VX_BOUND_FIELD(MetaBrushToolParams, keyN),
+     .unit = Unit::Flag, .actionKey = 0, .rule = 2},
+    {.name = "offset-h", .item = res::MetaBrushToolPalette::kOffsetH, .field = VX_BOUND_FIELD(MetaBrushToolParams, keyV.h),
+     .unit = Unit::Points, .actionKey = 0, .rule = 2},
+    {.name = "offset-v", .item = res::MetaBrushToolPalette::kOffsetV, .field = VX_BOUND_FIELD(MetaBrushToolParams, keyV.v),
+     .unit = Unit::Points, .actionKey = 0, .rule = 2},
+    {.name = "size-curve", .item = res::MetaBrushToolPalette::kSizeCurve, .field = VX_BOUND_FIELD(MetaBrushToolParams, keyM),
+     .unit = Unit::Choice, .actionKey = 0, .rule = 2},
+    {.name = "start-size", .item = res::MetaBrushToolPalette::kStartSize, .field = VX_BOUND_FIELD(MetaBrushToolParams, keyO),
+     .unit = Unit::Percent, .actionKey = 0, .rule = 2},
+    {.name = "end-size", .item = res::MetaBrushToolPalette::kEndSize, .field = VX_BOUND_FIELD(MetaBrushToolParams, keyP3),
+     .unit = Unit::Percent, .actionKey = 0, .rule = 2},
+    {.name = "random-size-min", .item = res::MetaBrushToolPalette::kRandomSizeMin, .field = VX_BOUND_FIELD(MetaBrushToolParams, keyS.h),
+     .unit = Unit::Percent, .actionKey = 0, .rule = 2},
+    {.name = "random-size-max", .item = res::MetaBrushToolPalette::kRandomSizeMax, .field = VX_BOUND_FIELD(MetaBrushToolParams, keyS.v),
+     .unit = Unit::Percent, .actionKey = 0, .rule = 2},
+    {.name = "aspect-h", .item = res::MetaBrushToolPalette::kAspectH, .field = VX_BOUND_FIELD(MetaBrushToolParams, keyT.h),
+     .unit = Unit::Percent, .actionKey = 0, .rule = 2},
+    {.name = "aspect-v", .item = res::MetaBrushToolPalette::kAspectV, .field = VX_BOUND_FIELD(MetaBrushToolParams, keyT.v),
+     .unit = Unit::Percent, .actionKey = 0, .rule = 2},
+    {.name = "rotation", .item = res::MetaBrushToolPalette::kRotation, .field = VX_BOUND_FIELD(MetaBrushToolParams, keyU),
+     .unit = Unit::Degrees, .actionKey = 0, .rule = 2},
+    {.name = "scatter-h", .item = res::MetaBrushToolPalette::kScatterH, .field = VX_BOUND_FIELD(MetaBrushToolParams, keyR.h),
+     .unit = Unit::Points, .actionKey = 0, .rule = 2},
+    {.name = "scatter-v", .item = res::MetaBrushToolPalette::kScatterV, .field = VX_BOUND_FIELD(MetaBrushToolParams, keyR.v),
+     .unit = Unit::Points, .actionKey = 0, .rule = 2},
+    {.name = "random-seed", .item = res::MetaBrushToolPalette::kRandomSeed, .field = VX_BOUND_FIELD(MetaBrushToolParams, keyP2),
+     .unit = Unit::Integer, .actionKey = 0, .rule = 2}};
+static_assert(ToolBindingIsValid(kMetaBrushPaletteFields, kMetaBrushPaintRules));
+
+inline constexpr ToolPaletteSpec kMetaBrushToolPalette = {
+    {kMetaBrushPaletteFields, int32_t(std::size(kMetaBrushPaletteFields)), kMetaBrushPaintRules,
+     int32_t(std::size(kMetaBrushPaintRules)), nullptr, nullptr},
+    res::MetaBrushToolPalette::kHelp, 5};
 
 }  // namespace vx

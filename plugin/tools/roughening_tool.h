@@ -4,8 +4,11 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 
+#include "generated/resource_ids.h"
 #include "presets/param_record.h"
+#include "tools/tool_palette.h"
 
 namespace vx {
 
@@ -36,5 +39,33 @@ constexpr RoughToolParams kRoughToolFactoryParams = {
     .traceMode = 0,
     .steps = 8.0f,
     .newSequence = 0};
+
+// ---- the options palette (dialog 16190) ----
+
+inline constexpr int32_t kRoughKindItems[] = {res::RoughToolPalette::kCorner, res::RoughToolPalette::kSmooth};
+
+inline constexpr EnableRule kRoughPaletteRules[] = {
+    TracePopupRule(VX_BOUND_FIELD(RoughToolParams, trace), res::RoughToolPalette::kTraceMode)};
+
+inline constexpr PaletteField kRoughPaletteFields[] = {
+    {.name = "kind", .item = res::RoughToolPalette::kCorner, .field = VX_BOUND_FIELD(RoughToolParams, kind),
+     .unit = Unit::Radio, .actionKey = 0, .radios = kRoughKindItems, .radioCount = 2},
+    {.name = "area-radius", .item = res::RoughToolPalette::kAreaRadius,
+     .field = VX_BOUND_FIELD(RoughToolParams, areaRadius), .unit = Unit::Points, .actionKey = 0},
+    {.name = "trace", .item = res::RoughToolPalette::kTrace, .field = VX_BOUND_FIELD(RoughToolParams, trace),
+     .unit = Unit::Flag, .actionKey = 0},
+    {.name = "trace-mode", .item = res::RoughToolPalette::kTraceMode,
+     .field = VX_BOUND_FIELD(RoughToolParams, traceMode), .unit = Unit::Choice, .actionKey = 0,
+     .rule = 0},
+    {.name = "steps", .item = res::RoughToolPalette::kSteps, .field = VX_BOUND_FIELD(RoughToolParams, steps),
+     .unit = Unit::Number, .actionKey = 0},
+    {.name = "new-sequence", .item = res::RoughToolPalette::kNewSequence,
+     .field = VX_BOUND_FIELD(RoughToolParams, newSequence), .unit = Unit::Flag, .actionKey = 0}};
+static_assert(ToolBindingIsValid(kRoughPaletteFields, kRoughPaletteRules));
+
+inline constexpr ToolPaletteSpec kRoughToolPalette = {
+    {kRoughPaletteFields, int32_t(std::size(kRoughPaletteFields)), kRoughPaletteRules,
+     int32_t(std::size(kRoughPaletteRules)), nullptr, nullptr},
+    res::RoughToolPalette::kHelp, 6};
 
 }  // namespace vx

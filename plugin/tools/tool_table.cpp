@@ -8,6 +8,7 @@
 #include "tools/metabrush_tool.h"
 #include "tools/roughening_tool.h"
 #include "tools/tool_drag.h"
+#include "tools/tool_palette.h"
 #include "tools/trail_tool.h"
 #include "tools/warp_tool.h"
 #include "tools/wave_tool.h"
@@ -218,6 +219,7 @@ const ToolInfo kTools[kToolCount] = {
      .placement = P::kNewGroup, .paletteTemplate = 16150,
      .paletteIndex = kWarpTool, .selectCursor = 0, VX_SHAPES(kWarpCursors),
      .presetKind = &kToolKinds[kWarpTool],
+     .paletteInit = InitToolPalette, .palette = &kWarpToolPalette,
      // behaviour
      .mouseDown = DragCycleMouseDown,
      .mouseDrag = DragCycleMouseDrag,
@@ -227,6 +229,7 @@ const ToolInfo kTools[kToolCount] = {
      .placement = P::kNewToolset, .paletteTemplate = 16160,
      .paletteIndex = kWaveTool, .selectCursor = 0, VX_SHAPES(kWaveCursors),
      .presetKind = &kToolKinds[kWaveTool],
+     .paletteInit = InitToolPalette, .palette = &kWaveToolPalette,
      // behaviour
     },
     {.slot = kLensSlot, .name = "Lens", .icon = 17151,
@@ -234,6 +237,7 @@ const ToolInfo kTools[kToolCount] = {
      .paletteIndex = kLensTool, .selectCursor = 16050,
      .shiftCursor = 16050, .altCursor = 16050, .altShiftCursor = 16050,
      .presetKind = &kToolKinds[kLensTool],
+     .paletteInit = InitToolPalette, .palette = &kLensToolPalette,
      // behaviour
     },
     {.slot = kCraftSlot, .name = "Craft", .icon = 17251,
@@ -241,6 +245,7 @@ const ToolInfo kTools[kToolCount] = {
      .paletteIndex = kCraftTool, .selectCursor = 16054,
      .shiftCursor = 16054, .altCursor = 16050, .altShiftCursor = 16052,
      .presetKind = &kToolKinds[kCraftTool],
+     .paletteInit = InitToolPalette, .palette = &kCraftToolPalette,
      // behaviour
     },
     {.slot = kRoughSlot, .name = "Roughening", .icon = 17351,
@@ -248,6 +253,7 @@ const ToolInfo kTools[kToolCount] = {
      .paletteIndex = kRoughTool, .selectCursor = 16056,
      .shiftCursor = 16056, .altCursor = 16050, .altShiftCursor = 16052,
      .presetKind = &kToolKinds[kRoughTool],
+     .paletteInit = InitToolPalette, .palette = &kRoughToolPalette,
      // behaviour
     },
     {.slot = kBroomSlot, .name = "Broom", .icon = 17353,
@@ -255,6 +261,7 @@ const ToolInfo kTools[kToolCount] = {
      .paletteIndex = kBroomTool, .selectCursor = 16058,
      .shiftCursor = 16058, .altCursor = 16050, .altShiftCursor = 16050,
      .presetKind = &kToolKinds[kBroomTool],
+     .paletteInit = InitToolPalette, .palette = &kBroomToolPalette,
      // behaviour
     },
     {.slot = kMetaBrushSlot, .name = "MetaBrush", .icon = 17451,
@@ -263,6 +270,7 @@ const ToolInfo kTools[kToolCount] = {
      .shiftCursor = 16050, .altCursor = 16040, .altShiftCursor = 16040,
      .altCursorFlag = int32_t(offsetof(MetaBrushToolParams, keyD)),
      .presetKind = &kToolKinds[kMetaBrushTool],
+     .paletteInit = InitToolPalette, .palette = &kMetaBrushToolPalette,
      // behaviour
     },
     {.slot = kTrailToolSlot, .name = "Trail", .icon = 17651,
@@ -270,6 +278,7 @@ const ToolInfo kTools[kToolCount] = {
      .paletteIndex = kTrailTool, .selectCursor = 16060,
      .shiftCursor = 16060, .altCursor = 16040, .altShiftCursor = 16040,
      .presetKind = &kToolKinds[kTrailTool],
+     .paletteInit = InitToolPalette, .palette = &kTrailToolPalette,
      // behaviour
     },
     // AlignPoints has no options palette, record or presets.

@@ -30,6 +30,7 @@ enum class ToolPlacement : uint8_t {
 using ToolEntry = ASErr (*)(AIToolMessage* message);
 
 struct DragTool;
+struct ToolPaletteSpec;
 
 struct ToolInfo {
   ToolSlot slot;
@@ -58,6 +59,10 @@ struct ToolInfo {
   // (makes the record, fills and connects the controls); null: the palette
   // is created without one.
   ADMDialogInitProc paletteInit = nullptr;
+  // The palette's binding of the record, its "?" item and help topic
+  // (tools/tool_palette.h); null without a palette. Rows with one name
+  // InitToolPalette as their paletteInit.
+  const ToolPaletteSpec* palette = nullptr;
   // The tool's behaviour; a null operation answers 0.
   ToolEntry mouseDown = nullptr;
   ToolEntry mouseDrag = nullptr;

@@ -12,8 +12,11 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 
+#include "generated/resource_ids.h"
 #include "presets/param_record.h"
+#include "tools/tool_palette.h"
 #include "vx_base.h"
 
 namespace vx {
@@ -66,5 +69,50 @@ constexpr TrailToolParams kTrailToolFactoryParams = {
     .toTint = 1.0f,
     .toAngle = 0.0f,
     .toSize = {1.0f, 1.0f}};
+
+// ---- the options palette (dialog 16220): an end colour's swatch is
+// enabled while its source is the chosen colour (2) ----
+
+inline constexpr EnableRule kTrailPaletteRules[] = {
+    {res::TrailToolPalette::kEndFillColour, res::TrailToolPalette::kEndFillColour, VX_BOUND_FIELD(TrailToolParams, endFillSource),
+     EnableRule::Equals, 2},
+    {res::TrailToolPalette::kEndStrokeColour, res::TrailToolPalette::kEndStrokeColour,
+     VX_BOUND_FIELD(TrailToolParams, endStrokeSource), EnableRule::Equals, 2}};
+
+inline constexpr PaletteField kTrailPaletteFields[] = {
+    {.name = "stacking", .item = res::TrailToolPalette::kStacking, .field = VX_BOUND_FIELD(TrailToolParams, stacking),
+     .unit = Unit::Choice, .actionKey = 0},
+    {.name = "beginning", .item = res::TrailToolPalette::kBeginning,
+     .field = VX_BOUND_FIELD(TrailToolParams, beginning), .unit = Unit::Percent, .actionKey = 0},
+    {.name = "space", .item = res::TrailToolPalette::kSpace, .field = VX_BOUND_FIELD(TrailToolParams, space),
+     .unit = Unit::Points, .actionKey = 0},
+    {.name = "spacing", .item = res::TrailToolPalette::kSpacing, .field = VX_BOUND_FIELD(TrailToolParams, spacing),
+     .unit = Unit::Choice, .actionKey = 0},
+    {.name = "end-fill", .item = res::TrailToolPalette::kEndFill,
+     .field = VX_BOUND_FIELD(TrailToolParams, endFillSource), .unit = Unit::Choice,
+     .actionKey = 0},
+    {.name = "end-fill-colour", .item = res::TrailToolPalette::kEndFillColour,
+     .field = VX_BOUND_FIELD(TrailToolParams, endFillColour), .unit = Unit::Colour,
+     .actionKey = 0, .rule = 0},
+    {.name = "end-stroke", .item = res::TrailToolPalette::kEndStroke,
+     .field = VX_BOUND_FIELD(TrailToolParams, endStrokeSource), .unit = Unit::Choice,
+     .actionKey = 0},
+    {.name = "end-stroke-colour", .item = res::TrailToolPalette::kEndStrokeColour,
+     .field = VX_BOUND_FIELD(TrailToolParams, endStrokeColour), .unit = Unit::Colour,
+     .actionKey = 0, .rule = 1},
+    {.name = "to-tint", .item = res::TrailToolPalette::kToTint, .field = VX_BOUND_FIELD(TrailToolParams, toTint),
+     .unit = Unit::Percent, .actionKey = 0},
+    {.name = "to-angle", .item = res::TrailToolPalette::kToAngle, .field = VX_BOUND_FIELD(TrailToolParams, toAngle),
+     .unit = Unit::Degrees, .actionKey = 0},
+    {.name = "to-size-h", .item = res::TrailToolPalette::kToSizeH, .field = VX_BOUND_FIELD(TrailToolParams, toSize.h),
+     .unit = Unit::Percent, .actionKey = 0},
+    {.name = "to-size-v", .item = res::TrailToolPalette::kToSizeV, .field = VX_BOUND_FIELD(TrailToolParams, toSize.v),
+     .unit = Unit::Percent, .actionKey = 0}};
+static_assert(ToolBindingIsValid(kTrailPaletteFields, kTrailPaletteRules));
+
+inline constexpr ToolPaletteSpec kTrailToolPalette = {
+    {kTrailPaletteFields, int32_t(std::size(kTrailPaletteFields)), kTrailPaletteRules,
+     int32_t(std::size(kTrailPaletteRules)), nullptr, nullptr},
+    res::TrailToolPalette::kHelp, 7};
 
 }  // namespace vx

@@ -5,8 +5,11 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 
+#include "generated/resource_ids.h"
 #include "presets/param_record.h"
+#include "tools/tool_palette.h"
 
 namespace vx {
 
@@ -44,5 +47,43 @@ constexpr WarpToolParams kWarpToolFactoryParams = {
 struct DragTool;
 // Bends every selected path into the record's shape at each drag step.
 extern const DragTool kWarpDrag;
+
+// ---- the options palette (dialog 16150) ----
+
+inline constexpr auto kWarpShapeItems = ItemsFrom<22>(res::WarpToolPalette::kFirstShape);
+static_assert(kWarpShapeItems.items[21] == res::WarpToolPalette::kLastShape);
+
+inline constexpr EnableRule kWarpPaletteRules[] = {
+    TracePopupRule(VX_BOUND_FIELD(WarpToolParams, trace), res::WarpToolPalette::kTraceMode),
+    DragAlongRule(VX_BOUND_FIELD(WarpToolParams, traceMode), res::WarpToolPalette::kSpaceLabel,
+                  res::WarpToolPalette::kSpaceUnits),
+    SteppedRule(VX_BOUND_FIELD(WarpToolParams, traceMode), res::WarpToolPalette::kStepsLabel,
+                res::WarpToolPalette::kSteps)};
+
+inline constexpr PaletteField kWarpPaletteFields[] = {
+    {.name = "shape", .item = res::WarpToolPalette::kFirstShape,
+     .field = VX_BOUND_FIELD(WarpToolParams, shape), .unit = Unit::Radio, .actionKey = 0,
+     .radios = kWarpShapeItems.items, .radioCount = 22},
+    {.name = "margin", .item = res::WarpToolPalette::kMargin,
+     .field = VX_BOUND_FIELD(WarpToolParams, margin), .unit = Unit::Percent, .actionKey = 0},
+    {.name = "perspective", .item = res::WarpToolPalette::kPerspective,
+     .field = VX_BOUND_FIELD(WarpToolParams, perspective), .unit = Unit::Flag, .actionKey = 0},
+    {.name = "trace", .item = res::WarpToolPalette::kTrace,
+     .field = VX_BOUND_FIELD(WarpToolParams, trace), .unit = Unit::Flag, .actionKey = 0},
+    {.name = "trace-mode", .item = res::WarpToolPalette::kTraceMode,
+     .field = VX_BOUND_FIELD(WarpToolParams, traceMode), .unit = Unit::Choice, .actionKey = 0,
+     .rule = 0},
+    {.name = "space", .item = res::WarpToolPalette::kSpace,
+     .field = VX_BOUND_FIELD(WarpToolParams, space), .unit = Unit::Points, .actionKey = 0,
+     .rule = 1},
+    {.name = "steps", .item = res::WarpToolPalette::kSteps,
+     .field = VX_BOUND_FIELD(WarpToolParams, steps), .unit = Unit::Number, .actionKey = 0,
+     .rule = 2}};
+static_assert(ToolBindingIsValid(kWarpPaletteFields, kWarpPaletteRules));
+
+inline constexpr ToolPaletteSpec kWarpToolPalette = {
+    {kWarpPaletteFields, int32_t(std::size(kWarpPaletteFields)), kWarpPaletteRules,
+     int32_t(std::size(kWarpPaletteRules)), nullptr, nullptr},
+    res::WarpToolPalette::kHelp, 8};
 
 }  // namespace vx
