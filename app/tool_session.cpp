@@ -23,12 +23,11 @@ std::string ToolTitles(host::Host& host) {
 }
 
 host::adm::Dialog* CurrentToolPalette(host::Host& host) {
-  // The palette the plug-in made and showed when its tool was selected:
-  // the newest visible floating one.
-  host::adm::Dialog* palette = nullptr;
-  for (host::adm::Dialog* d : host.dialogs().Dialogs())
-    if (!d->modal() && d->visible && d->style() == kADMTabbedFloatingDialogStyle) palette = d;
-  return palette;
+  // The palette the plug-in made from the tool's template when it was
+  // selected.
+  const VxToolInfo* info = host::tools::ToolInfoOf(host, host.tools().current());
+  return info && info->paletteTemplate ? host.dialogs().DialogWithTemplate(info->paletteTemplate)
+                                       : nullptr;
 }
 
 namespace {

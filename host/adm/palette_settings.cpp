@@ -89,6 +89,13 @@ std::string FieldAction(Dialog& palette, std::span<const VxEffectField> fields,
       *error = f->name + std::string(" takes on or off, not \"") + value + "\"";
       return "";
     }
+    case kVxUnitColour:
+      // "#rrggbb": the swatch opens the colour picker, which takes it.
+      if (value.size() == 7 && value[0] == '#' &&
+          value.find_first_not_of("0123456789abcdefABCDEF", 1) == std::string::npos)
+        return ItemAction("colour", f->item, "=" + value);
+      *error = f->name + std::string(" takes a colour #rrggbb, not \"") + value + "\"";
+      return "";
     case kVxUnitChoice:
     case kVxUnitRadio: {
       const std::vector<std::string> names = Choices(palette, *f);
@@ -130,6 +137,8 @@ std::string DescribeFields(Dialog& palette, std::span<const VxEffectField> field
     out << "  " << f.name << std::string(f.name && std::strlen(f.name) < 16 ? 16 - std::strlen(f.name) : 1, ' ');
     if (f.unit == kVxUnitFlag) {
       out << "on or off";
+    } else if (f.unit == kVxUnitColour) {
+      out << "a colour #rrggbb";
     } else if (f.unit == kVxUnitChoice || f.unit == kVxUnitRadio) {
       out << ChoiceText(Choices(palette, f));
     } else if (Item* item = palette.GetItem(f.item)) {

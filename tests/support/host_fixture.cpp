@@ -6,6 +6,7 @@
 extern "C" ASErr PluginMain(const char* caller, const char* selector,
                             void* message);
 extern "C" const VxResourceDirectory* VxModuleResources(void);
+extern "C" const VxToolTable* VxModuleTools(void);
 
 namespace vx::test {
 
@@ -28,7 +29,7 @@ std::unique_ptr<host::Host> MakeLinkedHost(host::HostOptions options) {
   if (options.settingsDir.empty()) options.settingsDir = FreshSettingsDir();
   auto h = std::make_unique<host::Host>(std::move(options));
   h->AttachPlugin(host::PluginModule::Linked(PluginMain, VxModuleResources,
-                                             VX_PLUGIN_MODULE_PATH));
+                                             VX_PLUGIN_MODULE_PATH, nullptr, VxModuleTools));
   return h;
 }
 
