@@ -3,7 +3,7 @@
 // action recording and playback, and the update skeleton. Every operation
 // takes the effect's index (LiveEffectIndex); what differs per effect comes
 // from its row of the effect table (effect_table.h) and its palette's
-// binding (palette_binding.h).
+// binding (palettes/palette_binding.h).
 #pragma once
 
 #include <cstdint>

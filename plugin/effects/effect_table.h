@@ -8,7 +8,7 @@
 
 #include <cstdint>
 
-#include "effects/palette_binding.h"
+#include "palettes/palette_binding.h"
 #include "generated/resource_ids.h"
 #include "vx_sdk.h"
 

@@ -55,6 +55,8 @@ struct ToolTracking {
   uint16_t modifiers;     // modifier word of the event being handled
   int32_t applied;        // the artwork shows a step of this drag
   int32_t appliedAlt;     // Alt state of the last applied step
+  int32_t hasLastStep;    // a step of this drag succeeded ...
+  AIRealPoint lastPoint;  // ... for this point (the Alt state above)
   TracePoint* trace;      // "g buffer for trace" / "g buffer2 for trace"
   int32_t traceCount;
   int32_t traceCapacity;

@@ -8,10 +8,10 @@
 #include "shell/globals.h"
 #include "shell/help_window.h"
 #include "shell/suites.h"
-#include "tools/tool_table.h"
+#include "tools/tool_routing.h"
 
 // Filters, the Fractalize live effect and the tools are routed by their own
-// subsystems; the tools' messages reach the operations of their table rows.
+// subsystems.
 
 namespace vx {
 namespace {
@@ -87,19 +87,7 @@ ASErr RouteLiveEffectGoLive(AILiveEffectGoMessage* message) {
   return FractalizeGoLive(message);
 }
 ASErr RouteToolMessage(const char* selector, AIToolMessage* message) {
-  // The tool options palettes and the drag cycle are not built yet: a mouse
-  // event reaches the operation its tool's row names, everything else (and
-  // a tool without that operation, or an unmatched handle) answers 0.
-  const ToolInfo* tool = ToolOfHandle(message->tool);
-  if (!tool) return kNoErr;
-  ToolEntry entry = nullptr;
-  if (std::strcmp(selector, kSelectorAIToolMouseDown) == 0)
-    entry = tool->mouseDown;
-  else if (std::strcmp(selector, kSelectorAIToolMouseDrag) == 0)
-    entry = tool->mouseDrag;
-  else if (std::strcmp(selector, kSelectorAIToolMouseUp) == 0)
-    entry = tool->mouseUp;
-  return entry ? entry(message) : kNoErr;
+  return RouteTool(selector, message);
 }
 
 ASErr RouteNotifier(AINotifierMessage* message) {

@@ -58,6 +58,7 @@ const ADMEntrySuite* sADMEntry;
 const ADMListSuite* sADMList;
 const ADMTrackerSuite* sADMTracker;
 const ADMNotifierSuite* sADMNotifier;
+const VxPlatformCursorSuite* sPlatformCursor;
 
 int16_t SuiteUseCount = 0;
 
@@ -120,6 +121,9 @@ const SuiteEntry kSuiteTable[] = {
     {kAINotifierSuite, kAINotifierSuiteVersion, Slot(&sNotifier)},
     {kAIPluginGroupSuite, kAIPluginGroupSuiteVersion, Slot(&sPluginGroup2)},
     {kAIActionManagerSuite, kAIActionManagerSuiteVersion, Slot(&sActionManager)},
+    // The platform's cursor calls (tool cursors); optional like every suite
+    // before the dialog manager's.
+    {kVxPlatformCursorSuite, kVxPlatformCursorSuiteVersion, Slot(&sPlatformCursor)},
     {kADMBasicSuite, kADMBasicSuiteVersion, Slot(&sADMBasic)},
     {kADMDialogSuite, kADMDialogSuiteVersion, Slot(&sADMDialog)},
     {kADMDialogGroupSuite, kADMDialogGroupSuiteVersion, Slot(&sADMDialogGroup)},

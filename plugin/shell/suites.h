@@ -63,6 +63,7 @@ extern const ADMEntrySuite* sADMEntry;
 extern const ADMListSuite* sADMList;
 extern const ADMTrackerSuite* sADMTracker;
 extern const ADMNotifierSuite* sADMNotifier;
+extern const VxPlatformCursorSuite* sPlatformCursor;
 
 // Number of nested acquisitions of the whole table (palettes hold one each).
 extern int16_t SuiteUseCount;

@@ -21,8 +21,8 @@
 //      click filter and the Drag Along recording, then calls
 //      DragTool::deformPath once for every path (art type path) of the list
 //      with a DragStep whose `point` is the current point. A failing call
-//      ends the step with its error; the paths deformed before it stay, as
-//      the step's undo reverts them at the next move.
+//      ends the step with its error; the host takes back what the failing
+//      message changed and shows the last successful step again.
 //    - Mouse Up keeps the last step, reverts it (Space held at release, or
 //      Trace), and with Trace fills the trace list and makes the copies: for
 //      each list point the source is duplicated and the cycle calls
@@ -143,8 +143,14 @@ ASErr CollectSelection(ToolTracking* t);
 void BeginTracking(ToolTracking* t, const AIEvent& event);
 // Undoes the step on the artwork when one is applied; clears `applied`.
 ASErr RevertStep(ToolTracking* t);
-// Records that a step is on the artwork, made with or without Alt.
-void MarkApplied(ToolTracking* t, bool alt);
+// Records that a step is on the artwork, made for `point` with or without
+// Alt.
+void MarkApplied(ToolTracking* t, AIRealPoint point, bool alt);
+// A drag step (or Mouse Up) failed with `error`: the host takes back what
+// the failing message changed and puts the last successful step back on
+// the artwork, so the state counts that step as applied again. Answers
+// `error`.
+ASErr StepFailed(ToolTracking* t, ASErr error);
 // Shift's axis lock: with Shift and without Alt the horizontal coordinate
 // becomes the bounds' centre, with Alt the vertical one.
 AIRealPoint LockAxis(const ToolTracking& t, AIRealPoint p, uint16_t modifiers);
@@ -154,14 +160,13 @@ bool ClickFiltered(const ToolTracking& t, const AIEvent& event);
 // Appends one entry to the trace list (grown by 100 entries at a time).
 ASErr AppendTracePoint(ToolTracking* t, const TracePoint& entry);
 // Drag Along: appends p when it is more than `space` from the last recorded
-// point in either coordinate (first the down point when recordDownFirst and
-// the list is empty; the first point of an empty list is always recorded).
+// point in either coordinate; an empty list measures from the down point,
+// or first records the down point itself when recordDownFirst.
 ASErr RecordDragAlong(ToolTracking* t, AIRealPoint p, const TraceOptions& o,
                       const DragTool* tool, const void* record);
 // Drag step, 6: calls tool.deformPath for every path (art type path) of the
-// list with the drag ending at `point`, then MarkApplied(alt). The first
-// error ends the walk (the paths already deformed stay, and count as
-// applied so that the next RevertStep undoes them).
+// list with the drag ending at `point`, then MarkApplied. The first error
+// ends the walk.
 ASErr DeformSelection(ToolTracking* t, const DragTool& tool, const void* record,
                       AIRealPoint point, bool alt);
 // Mouse up: the up point lies within 1 point of the down point in both

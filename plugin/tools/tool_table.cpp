@@ -219,7 +219,10 @@ const ToolInfo kTools[kToolCount] = {
      .paletteIndex = kWarpTool, .selectCursor = 0, VX_SHAPES(kWarpCursors),
      .presetKind = &kToolKinds[kWarpTool],
      // behaviour
-    },
+     .mouseDown = DragCycleMouseDown,
+     .mouseDrag = DragCycleMouseDrag,
+     .mouseUp = DragCycleMouseUp,
+     .drag = &kWarpDrag},
     {.slot = kWaveSlot, .name = "Wave", .icon = 17051,
      .placement = P::kNewToolset, .paletteTemplate = 16160,
      .paletteIndex = kWaveTool, .selectCursor = 0, VX_SHAPES(kWaveCursors),
@@ -229,36 +232,43 @@ const ToolInfo kTools[kToolCount] = {
     {.slot = kLensSlot, .name = "Lens", .icon = 17151,
      .placement = P::kNewToolset, .paletteTemplate = 16170,
      .paletteIndex = kLensTool, .selectCursor = 16050,
+     .shiftCursor = 16050, .altCursor = 16050, .altShiftCursor = 16050,
      .presetKind = &kToolKinds[kLensTool],
      // behaviour
     },
     {.slot = kCraftSlot, .name = "Craft", .icon = 17251,
      .placement = P::kNewToolset, .paletteTemplate = 16180,
      .paletteIndex = kCraftTool, .selectCursor = 16054,
+     .shiftCursor = 16054, .altCursor = 16050, .altShiftCursor = 16052,
      .presetKind = &kToolKinds[kCraftTool],
      // behaviour
     },
     {.slot = kRoughSlot, .name = "Roughening", .icon = 17351,
      .placement = P::kLeaderToolset, .paletteTemplate = 16190,
      .paletteIndex = kRoughTool, .selectCursor = 16056,
+     .shiftCursor = 16056, .altCursor = 16050, .altShiftCursor = 16052,
      .presetKind = &kToolKinds[kRoughTool],
      // behaviour
     },
     {.slot = kBroomSlot, .name = "Broom", .icon = 17353,
      .placement = P::kLeaderToolset, .paletteTemplate = 16200,
      .paletteIndex = kBroomTool, .selectCursor = 16058,
+     .shiftCursor = 16058, .altCursor = 16050, .altShiftCursor = 16050,
      .presetKind = &kToolKinds[kBroomTool],
      // behaviour
     },
     {.slot = kMetaBrushSlot, .name = "MetaBrush", .icon = 17451,
      .placement = P::kNewToolset, .paletteTemplate = 16210,
      .paletteIndex = kMetaBrushTool, .selectCursor = 16059,
+     .shiftCursor = 16050, .altCursor = 16040, .altShiftCursor = 16040,
+     .altCursorFlag = int32_t(offsetof(MetaBrushToolParams, keyD)),
      .presetKind = &kToolKinds[kMetaBrushTool],
      // behaviour
     },
     {.slot = kTrailToolSlot, .name = "Trail", .icon = 17651,
      .placement = P::kLeaderToolset, .paletteTemplate = 16220,
      .paletteIndex = kTrailTool, .selectCursor = 16060,
+     .shiftCursor = 16060, .altCursor = 16040, .altShiftCursor = 16040,
      .presetKind = &kToolKinds[kTrailTool],
      // behaviour
     },
@@ -266,6 +276,7 @@ const ToolInfo kTools[kToolCount] = {
     {.slot = kAlignPointsSlot, .name = "AlignPoints", .icon = 17751,
      .placement = P::kNewToolset, .paletteTemplate = 0,
      .paletteIndex = kToolPaletteCount, .selectCursor = 16070,
+     .shiftCursor = 16072, .altCursor = 16070, .altShiftCursor = 16074,
      // behaviour
     }};
 

@@ -39,6 +39,14 @@ struct ToolInfo {
   int32_t paletteTemplate;          // options palette dialog; 0 none
   ToolPaletteIndex paletteIndex;    // ToolPaletteOf / ToolParams entry
   int16_t selectCursor;             // cursor set on Select; 0 none
+  // Track Cursor of the tools without shapes: selectCursor with Alt up and
+  // Shift up, then these for Shift alone, Alt alone, Alt and Shift.
+  int16_t shiftCursor = 0;
+  int16_t altCursor = 0;
+  int16_t altShiftCursor = 0;
+  // Offset of a record flag without which Alt shows the Alt-up cursors
+  // (MetaBrush's key "D"); -1 for none.
+  int32_t altCursorFlag = -1;
   // Cursors chosen by the record's shape (Warp and Wave); each has an Alt
   // twin one number higher. Null and 0 for the other tools.
   const int16_t* shapeCursors = nullptr;

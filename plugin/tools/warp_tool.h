@@ -1,5 +1,6 @@
-// Warp tool: its options record, kept by the palette and in presets. Tool
-// records are packed on 2-byte boundaries.
+// Warp tool: its options record, kept by the palette and in presets (tool
+// records are packed on 2-byte boundaries), and the tool as the drag cycle
+// calls it (warp_tool.cpp; the shapes in warp_shapes.h).
 #pragma once
 
 #include <cstddef>
@@ -39,5 +40,9 @@ constexpr WarpToolParams kWarpToolFactoryParams = {
     .traceMode = 1,
     .space = 10.0f,
     .steps = 24.0f};
+
+struct DragTool;
+// Bends every selected path into the record's shape at each drag step.
+extern const DragTool kWarpDrag;
 
 }  // namespace vx

@@ -1,9 +1,11 @@
-// Declarative palette binding: what each item of an effect's palette shows
-// of the effect's record, in which unit, under which action key, and which
-// items follow which field. One table per palette drives showing a record
-// (EffectPaletteRefresh), the item notifiers, the action registration, and
-// recording and playing back the effect's action. Ranges, precision and
-// menus are the template's: the table never restates them.
+// Declarative palette binding: what each item of a palette shows of its
+// record, in which unit, under which action key, and which items follow
+// which field. One table per palette drives showing a record, the item
+// notifiers and, for the live effects, the action registration and
+// recording and playing back the effect's action. The live effects' and the
+// tools' option palettes share it (tools/tool_palette.h says how a tool
+// binds its palette). Ranges, precision and menus are the template's: the
+// table never restates them.
 //
 // How an effect binds its palette (see border.h):
 //   1. Name the palette's items in its template (plugin/resources/dialogs).
@@ -41,23 +43,33 @@ enum class Unit : uint8_t {
   Flag,     // int32 0/1 in a check box; action 'bool'
   Choice,   // int32 index of a popup list's entry; action 'enum'
   Radio,    // int32 index of the radio button that is on; action 'enum'
+  Colour,   // the host's colour record in a swatch (a user item that opens
+            // the colour picker); tools only, no action
+  Number,   // float shown as it is, without a unit (a count kept as a real,
+            // wave cycles); action real, no unit
 };
 
 constexpr bool IsFloatUnit(Unit u) {
-  return u == Unit::Percent || u == Unit::Degrees || u == Unit::Points;
+  return u == Unit::Percent || u == Unit::Degrees || u == Unit::Points ||
+         u == Unit::Number;
 }
 
-// A record field: its offset and whether it is a float32 (else int32).
+// A record field: its offset, whether it is a float32, and its size. Whole
+// numbers are int32, int16 (tool records; sign-extended) or uint32 (read
+// and written as its int32 bits; templates keep such fields below 2^31).
 struct FieldRef {
   uint16_t offset;
   bool isFloat;
+  uint8_t size = 4;
 };
 
 template <typename T>
 constexpr FieldRef FieldOf(size_t offset) {
-  static_assert(std::is_same_v<T, float> || std::is_same_v<T, int32_t>,
-                "palette fields are float32 or int32");
-  return {uint16_t(offset), std::is_same_v<T, float>};
+  static_assert(std::is_same_v<T, float> || std::is_same_v<T, int32_t> ||
+                    std::is_same_v<T, int16_t> || std::is_same_v<T, uint32_t> ||
+                    std::is_same_v<T, AIColor>,
+                "palette fields are float32, int32, int16, uint32 or colours");
+  return {uint16_t(offset), std::is_same_v<T, float>, uint8_t(sizeof(T))};
 }
 #define VX_BOUND_FIELD(Record, member) \
   ::vx::FieldOf<decltype(Record::member)>(offsetof(Record, member))
@@ -67,7 +79,8 @@ constexpr uint32_t ActionKey(const char (&s)[5]) {
          (uint32_t(uint8_t(s[2])) << 8) | uint32_t(uint8_t(s[3]));
 }
 
-// Items first..last are enabled while the int32 field `on` passes the test.
+// Items first..last are enabled (with `shows`: shown) while the whole-number
+// field `on` passes the test.
 struct EnableRule {
   enum Test : uint8_t { NonZero, Equals, NotEquals };
   int32_t firstItem;
@@ -75,8 +88,13 @@ struct EnableRule {
   FieldRef on;
   Test test;
   int32_t value;
+  bool shows = false;
   bool Holds(const void* record) const;
 };
+
+// A whole-number field of a record (int16 sign-extended), and its store.
+int32_t ReadIntField(const void* record, FieldRef field);
+void WriteIntField(void* record, FieldRef field, int32_t value);
 
 // Replaces the standard reading and writing of one field's action key.
 struct ActionHook {
@@ -125,6 +143,21 @@ struct PaletteBinding {
   const PaletteField* FieldNamed(const char* name) const;
 };
 
+// ---- the binding at work, for any palette over its record ------------------------
+
+// Shows the record in every bound item, then applies the rules and
+// showExtra.
+void ShowBoundFields(const PaletteBinding& b, ADMDialogRef dialog, const void* record);
+// Enables and shows items by the rules, then runs showExtra.
+void ApplyBindingRules(const PaletteBinding& b, ADMDialogRef dialog, const void* record);
+// Stores the value the user gave `item` (a bound item, slider or radio) into
+// the record; false when the item is not bound or the record does not
+// change by it.
+bool StoreBoundItem(const PaletteBinding& b, ADMItemRef item, void* record);
+// Installs `notify` on every bound item and radio button (sliders and dials
+// are the effects' own) and runs the binding's setUpExtra.
+void ConnectBoundItems(const PaletteBinding& b, ADMDialogRef dialog, ADMItemNotifyProc notify);
+
 // One parameter of an effect's (or Fractalize's) action event.
 struct ActionKeySpec {
   uint32_t key;   // four-character key such as 'styl'
@@ -141,7 +174,8 @@ constexpr uint32_t ActionTypeOf(const PaletteField& f) {
   switch (f.unit) {
     case Unit::Percent:
     case Unit::Degrees:
-    case Unit::Points: return ActionKey("real");
+    case Unit::Points:
+    case Unit::Number: return ActionKey("real");
     case Unit::Integer: return ActionKey("long");
     case Unit::Flag: return ActionKey("bool");
     default: return ActionKey("enum");
@@ -176,23 +210,32 @@ template <size_t N>
 constexpr bool FieldsAreValid(const PaletteField (&fields)[N], const EnableRule* rules,
                               size_t ruleCount) {
   for (size_t i = 0; i < ruleCount; ++i)
-    if (rules[i].on.isFloat || rules[i].firstItem > rules[i].lastItem) return false;
+    if (rules[i].on.isFloat || rules[i].on.size > 4 || rules[i].firstItem > rules[i].lastItem)
+      return false;
   for (const PaletteField& f : fields) {
     if (IsFloatUnit(f.unit) != f.field.isFloat) return false;
+    if ((f.unit == Unit::Colour) != (f.field.size == sizeof(AIColor))) return false;
     if (f.rule >= int(ruleCount)) return false;
     if (f.unit == Unit::Radio && f.radioCount < 2) return false;
-    if (!f.name || !f.name[0] || !f.actionKey) return false;
+    if (!f.name || !f.name[0]) return false;
   }
+  return true;
+}
+// Effects record every bound field in their action.
+template <size_t N>
+constexpr bool FieldsHaveActionKeys(const PaletteField (&fields)[N]) {
+  for (const PaletteField& f : fields)
+    if (!f.actionKey) return false;
   return true;
 }
 template <size_t N, size_t R>
 constexpr bool BindingIsValid(const PaletteField (&fields)[N], const EnableRule (&rules)[R]) {
-  return FieldsAreValid(fields, rules, R);
+  return FieldsAreValid(fields, rules, R) && FieldsHaveActionKeys(fields);
 }
 // A palette without enabling rules.
 template <size_t N>
 constexpr bool BindingIsValid(const PaletteField (&fields)[N]) {
-  return FieldsAreValid(fields, nullptr, 0);
+  return FieldsAreValid(fields, nullptr, 0) && FieldsHaveActionKeys(fields);
 }
 
 }  // namespace vx

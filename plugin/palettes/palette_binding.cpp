@@ -1,7 +1,8 @@
-// The bound items of an effect's palette: showing a record, the notifiers
-// that store one item's value and live-update, and the effect's action
-// written from and read into the record, all driven by its binding table.
-#include "effects/palette_binding.h"
+// The bound items of a palette: showing a record, storing one item's value,
+// and, for the live effects, the notifiers that live-update and the
+// effect's action written from and read into the record, all driven by the
+// palette's binding table.
+#include "palettes/palette_binding.h"
 
 #include <cstring>
 
@@ -13,9 +14,30 @@
 
 namespace vx {
 
-bool EnableRule::Holds(const void* record) const {
+int32_t ReadIntField(const void* record, FieldRef field) {
+  const uint8_t* at = static_cast<const uint8_t*>(record) + field.offset;
+  if (field.size == sizeof(int16_t)) {
+    int16_t v = 0;
+    std::memcpy(&v, at, sizeof v);
+    return v;
+  }
   int32_t v = 0;
-  std::memcpy(&v, static_cast<const uint8_t*>(record) + on.offset, sizeof v);
+  std::memcpy(&v, at, sizeof v);
+  return v;
+}
+
+void WriteIntField(void* record, FieldRef field, int32_t value) {
+  uint8_t* at = static_cast<uint8_t*>(record) + field.offset;
+  if (field.size == sizeof(int16_t)) {
+    const int16_t v = int16_t(value);
+    std::memcpy(at, &v, sizeof v);
+  } else {
+    std::memcpy(at, &value, sizeof value);
+  }
+}
+
+bool EnableRule::Holds(const void* record) const {
+  const int32_t v = ReadIntField(record, on);
   switch (test) {
     case NonZero: return v != 0;
     case Equals: return v == value;
@@ -44,14 +66,27 @@ namespace {
 float& FloatAt(void* record, const PaletteField& f) {
   return *reinterpret_cast<float*>(static_cast<uint8_t*>(record) + f.field.offset);
 }
-int32_t& IntAt(void* record, const PaletteField& f) {
-  return *reinterpret_cast<int32_t*>(static_cast<uint8_t*>(record) + f.field.offset);
-}
+// A whole-number field as an int32 value that can be assigned (int16
+// fields are read sign-extended and stored truncated).
+class IntField {
+ public:
+  IntField(void* record, FieldRef field) : record_(record), field_(field) {}
+  operator int32_t() const { return ReadIntField(record_, field_); }
+  IntField& operator=(int32_t value) {
+    WriteIntField(record_, field_, value);
+    return *this;
+  }
+
+ private:
+  void* record_;
+  FieldRef field_;
+};
+IntField IntAt(void* record, const PaletteField& f) { return {record, f.field}; }
 float FloatAt(const void* record, const PaletteField& f) {
   return FloatAt(const_cast<void*>(record), f);
 }
 int32_t IntAt(const void* record, const PaletteField& f) {
-  return IntAt(const_cast<void*>(record), f);
+  return ReadIntField(record, f.field);
 }
 
 ADMItemRef Item(ADMDialogRef dialog, int32_t id) {
@@ -94,9 +129,14 @@ void ApplyRules(const PaletteBinding& b, ADMDialogRef dialog, const void* record
   for (int32_t r = 0; r < b.ruleCount; ++r) {
     const EnableRule& rule = b.rules[r];
     const bool on = rule.Holds(record);
-    for (int32_t id = rule.firstItem; id <= rule.lastItem; ++id)
-      if (ADMItemRef item = Item(dialog, id)) sADMItem->Enable(item, on);
+    for (int32_t id = rule.firstItem; id <= rule.lastItem; ++id) {
+      ADMItemRef item = Item(dialog, id);
+      if (!item) continue;
+      if (rule.shows) sADMItem->Show(item, on);
+      else sADMItem->Enable(item, on);
+    }
   }
+  if (b.showExtra) b.showExtra(dialog, record);
 }
 
 void ShowField(const PaletteField& f, ADMDialogRef dialog, const void* record) {
@@ -105,6 +145,7 @@ void ShowField(const PaletteField& f, ADMDialogRef dialog, const void* record) {
     case Unit::Percent:
     case Unit::Degrees:
     case Unit::Points:
+    case Unit::Number:
       SetFloat(dialog, f.item, Shown(f.unit, FloatAt(record, f)));
       if (f.unit == Unit::Degrees) {
         if (ADMItemRef dial = Item(dialog, f.partner)) sADMItem->Invalidate(dial);
@@ -128,6 +169,9 @@ void ShowField(const PaletteField& f, ADMDialogRef dialog, const void* record) {
         if (ADMItemRef radio = Item(dialog, f.radios[k]))
           sADMItem->SetBooleanValue(radio, IntAt(record, f) == k);
       break;
+    case Unit::Colour:
+      if (item) sADMItem->Invalidate(item);  // the swatch draws from the record
+      break;
   }
 }
 
@@ -139,6 +183,7 @@ bool StoreField(const PaletteField& f, ADMItemRef item, void* record) {
   switch (f.unit) {
     case Unit::Percent:
     case Unit::Points:
+    case Unit::Number:
       FloatAt(record, f) = Stored(f.unit, sADMItem->GetFloatValue(item));
       // The twin item (field or slider) shows the new value.
       SetFloat(dialog, id == f.item ? f.partner : f.item, Shown(f.unit, FloatAt(record, f)));
@@ -173,6 +218,10 @@ bool StoreField(const PaletteField& f, ADMItemRef item, void* record) {
       for (int32_t k = 0; k < f.radioCount; ++k)
         if (f.radios[k] == id) IntAt(record, f) = k;
       return true;
+    case Unit::Colour:
+      // The swatch's tracking stored the colour picked.
+      sADMItem->Invalidate(item);
+      return true;
   }
   return false;
 }
@@ -194,10 +243,7 @@ void BoundItemNotify(ADMItemRef item, ADMNotifierRef notifier) {
   void* record = nullptr;
   if (!Locate(item, &effect, &f, &record)) return;
   if (!StoreField(*f, item, record)) return;
-  const PaletteBinding& b = *Effect(effect).palette;
-  ADMDialogRef dialog = sADMItem->GetDialog(item);
-  ApplyRules(b, dialog, record);
-  if (b.showExtra) b.showExtra(dialog, record);
+  ApplyRules(*Effect(effect).palette, sADMItem->GetDialog(item), record);
   if (ASErr err = LiveUpdateSelection(effect)) ReportError(gGlobals->PluginRef, err);
 }
 
@@ -216,8 +262,8 @@ ASBoolean SliderTrack(ADMItemRef item, ADMTrackerRef tracker) {
   return notify;
 }
 
-void SetNotify(ADMDialogRef dialog, int32_t id) {
-  if (ADMItemRef item = Item(dialog, id)) sADMItem->SetNotifyProc(item, BoundItemNotify);
+void SetNotify(ADMDialogRef dialog, int32_t id, ADMItemNotifyProc notify) {
+  if (ADMItemRef item = Item(dialog, id)) sADMItem->SetNotifyProc(item, notify);
 }
 
 ASErr ReadUnitReal(AIActionParamValueRef v, uint32_t key, float* out) {
@@ -234,6 +280,10 @@ ASErr WriteField(const PaletteField& f, SPPluginRef plugin, int32_t names,
     case Unit::Points:
       return a.AIActionSetUnitReal(v, f.actionKey, ActionUnit(f.unit),
                                    Shown(f.unit, FloatAt(record, f)));
+    case Unit::Number:
+      return a.AIActionSetReal(v, f.actionKey, FloatAt(record, f));
+    case Unit::Colour:
+      break;  // tools only: no action
     case Unit::Integer:
       return a.AIActionSetInteger(v, f.actionKey, IntAt(record, f));
     case Unit::Flag:
@@ -263,8 +313,16 @@ ASErr ReadField(const PaletteField& f, AIActionParamValueRef v, void* record) {
       FloatAt(record, f) = Stored(f.unit, value);
       return kNoErr;
     }
-    case Unit::Integer:
-      return a.AIActionGetInteger(v, f.actionKey, &IntAt(record, f));
+    case Unit::Number:
+      return a.AIActionGetReal(v, f.actionKey, &FloatAt(record, f));
+    case Unit::Colour:
+      break;  // tools only: no action
+    case Unit::Integer: {
+      int32_t value = 0;
+      if (ASErr err = a.AIActionGetInteger(v, f.actionKey, &value)) return err;
+      IntAt(record, f) = value;
+      return kNoErr;
+    }
     case Unit::Flag: {
       ASBoolean on = false;
       if (ASErr err = a.AIActionGetBoolean(v, f.actionKey, &on)) return err;
@@ -273,10 +331,13 @@ ASErr ReadField(const PaletteField& f, AIActionParamValueRef v, void* record) {
     }
     case Unit::Choice:
     case Unit::Radio: {
-      if (f.actionType == ActionKey("long"))
-        return a.AIActionGetInteger(v, f.actionKey, &IntAt(record, f));
-      char name[256];
       int32_t value = 0;
+      if (f.actionType == ActionKey("long")) {
+        if (ASErr err = a.AIActionGetInteger(v, f.actionKey, &value)) return err;
+        IntAt(record, f) = value;
+        return kNoErr;
+      }
+      char name[256];
       if (ASErr err = a.AIActionGetEnumerated(v, f.actionKey, name, sizeof name, &value))
         return err;
       IntAt(record, f) = value;
@@ -288,12 +349,32 @@ ASErr ReadField(const PaletteField& f, AIActionParamValueRef v, void* record) {
 
 }  // namespace
 
+void ShowBoundFields(const PaletteBinding& b, ADMDialogRef dialog, const void* record) {
+  for (const PaletteField& f : b) ShowField(f, dialog, record);
+  ApplyRules(b, dialog, record);
+}
+
+void ApplyBindingRules(const PaletteBinding& b, ADMDialogRef dialog, const void* record) {
+  ApplyRules(b, dialog, record);
+}
+
+bool StoreBoundItem(const PaletteBinding& b, ADMItemRef item, void* record) {
+  const PaletteField* f = b.FieldOfItem(sADMItem->GetID(item));
+  return f && StoreField(*f, item, record);
+}
+
+void ConnectBoundItems(const PaletteBinding& b, ADMDialogRef dialog, ADMItemNotifyProc notify) {
+  for (const PaletteField& f : b) {
+    SetNotify(dialog, f.item, notify);
+    for (int32_t k = 0; k < f.radioCount; ++k) SetNotify(dialog, f.radios[k], notify);
+  }
+  if (b.setUpExtra) b.setUpExtra(dialog);
+}
+
 void SetUpBoundItems(int effect, ADMDialogRef dialog) {
   const PaletteBinding* b = BindingOf(effect);
   if (!b) return;
   for (const PaletteField& f : *b) {
-    SetNotify(dialog, f.item);
-    for (int32_t k = 0; k < f.radioCount; ++k) SetNotify(dialog, f.radios[k]);
     ADMItemRef partner = Item(dialog, f.partner);
     if (!partner) continue;
     if (f.unit == Unit::Degrees) {
@@ -303,15 +384,11 @@ void SetUpBoundItems(int effect, ADMDialogRef dialog) {
       sADMItem->SetNotifyProc(partner, BoundItemNotify);
     }
   }
-  if (b->setUpExtra) b->setUpExtra(dialog);
+  ConnectBoundItems(*b, dialog, BoundItemNotify);
 }
 
 void ShowBoundRecord(int effect, ADMDialogRef dialog, const void* record) {
-  const PaletteBinding* b = BindingOf(effect);
-  if (!b) return;
-  for (const PaletteField& f : *b) ShowField(f, dialog, record);
-  ApplyRules(*b, dialog, record);
-  if (b->showExtra) b->showExtra(dialog, record);
+  if (const PaletteBinding* b = BindingOf(effect)) ShowBoundFields(*b, dialog, record);
 }
 
 ASErr WriteBoundAction(int effect, SPPluginRef plugin, AIActionParamValueRef value,

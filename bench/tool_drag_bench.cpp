@@ -1,0 +1,122 @@
+// One drag step of a tool, as the host sends it ("AI Mouse Drag" between a
+// Mouse Down and a Mouse Up): undo of the previous step and the deformation
+// for the new pointer, on 10,000 segments in 40 closed paths of 250 curved
+// segments each. Steps alternate between two pointer positions so every
+// iteration undoes a real deformation. Target: at most 16 ms (one frame).
+// Each tool adds its own function below, setting its record after Select.
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <functional>
+#include <memory>
+
+#include "host/art/document.h"
+#include "host/art/document_set.h"
+#include "host/core/messages.h"
+#include "shell/globals.h"
+#include "support/host_fixture.h"
+#include "support/test_paths.h"
+#include "tools/tool_table.h"
+#include "tools/warp_tool.h"
+
+namespace {
+
+using vx::host::art::Art;
+using vx::host::art::Document;
+
+constexpr int kPaths = 40;
+constexpr int kSegmentsPerPath = 250;
+
+struct Environment {
+  Environment() { host->Startup(); }
+  ~Environment() {
+    auto& docs = host->documents();
+    while (docs.count()) docs.Close(docs.At(0));
+    host->Shutdown();
+  }
+  std::unique_ptr<vx::host::Host> host = vx::test::MakeLinkedHost();
+};
+
+Environment& Env() {
+  static Environment env;
+  return env;
+}
+
+// A fresh document of kPaths wavy rings (closed, smooth), 8 x 5 of them in a
+// 400 x 250 field, all selected.
+Document& MakeDocument() {
+  auto& docs = Env().host->documents();
+  while (docs.count()) docs.Close(docs.At(0));
+  Document& doc = docs.New("bench");
+  for (int i = 0; i < kPaths; ++i) {
+    const float cx = 25.0f + 50.0f * float(i % 8), cy = 25.0f + 50.0f * float(i / 8);
+    // "M p0 Q c0 p1 ... Z": kSegmentsPerPath anchors, curved pieces.
+    auto at = [&](float k, float bulge) {
+      const float a = 6.2831853f * k / kSegmentsPerPath;
+      const float r = (20.0f + 2.0f * std::sin(9.0f * a)) * bulge;
+      return AIRealPoint{cx + r * std::cos(a), cy + r * std::sin(a)};
+    };
+    char piece[96];
+    std::snprintf(piece, sizeof piece, "M %g,%g", at(0, 1).h, at(0, 1).v);
+    std::string data = piece;
+    for (int k = 0; k < kSegmentsPerPath - 1; ++k) {
+      const AIRealPoint c = at(float(k) + 0.5f, 1.02f), p = at(float(k + 1), 1.0f);
+      std::snprintf(piece, sizeof piece, " Q %g,%g %g,%g", c.h, c.v, p.h, p.v);
+      data += piece;
+    }
+    data += " Z";
+    vx::test::AddSvgPath(doc, data);
+  }
+  return doc;
+}
+
+// Times drag steps of the tool in `slot`; `setUp` sets its record (after
+// Select made it) and answers the down point and the two drag points.
+void DragStep(benchmark::State& state, int slot,
+              const std::function<bool(void* record, AIRealPoint points[3])>& setUp) {
+  vx::host::Host& host = *Env().host;
+  MakeDocument();
+  AIToolHandle tool = vx::gGlobals->ToolHandles[slot];
+  if (vx::host::SendTool(host, kSelectorAISelectTool, tool)) {
+    state.SkipWithError("Select failed");
+    return;
+  }
+  const vx::ToolInfo* row = vx::ToolOfSlot(slot);
+  void* record = row ? vx::gGlobals->ToolParams[row->paletteIndex] : nullptr;
+  AIRealPoint points[3];
+  if (!record || !setUp(record, points)) {
+    state.SkipWithError("no options record");
+    return;
+  }
+  vx::host::SendTool(host, kSelectorAIToolMouseDown, tool, points[0]);
+  vx::host::SendTool(host, kSelectorAIToolMouseDrag, tool, points[1]);
+  int i = 0;
+  for (auto _ : state) {
+    const ASErr err =
+        vx::host::SendTool(host, kSelectorAIToolMouseDrag, tool, points[2 - (i++ & 1)]);
+    if (err) {
+      state.SkipWithError("drag step failed");
+      break;
+    }
+  }
+  vx::host::SendTool(host, kSelectorAIToolMouseUp, tool, points[1]);
+  vx::host::SendTool(host, kSelectorAIDeselectTool, tool);
+  state.counters["segments"] = double(kPaths * kSegmentsPerPath);
+}
+
+void BM_WarpDragStep(benchmark::State& state) {
+  DragStep(state, vx::kWarpSlot, [&](void* raw, AIRealPoint p[3]) {
+    auto& record = *static_cast<vx::WarpToolParams*>(raw);
+    record.shape = int16_t(state.range(0));
+    record.trace = 0;
+    p[0] = {150, 125};
+    p[1] = {150, 175};
+    p[2] = {160, 185};
+    return true;
+  });
+}
+BENCHMARK(BM_WarpDragStep)->Arg(3)->Arg(0)->Arg(14)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
