@@ -6,6 +6,7 @@
 #include "tools/craft_tool.h"
 #include "tools/lens_tool.h"
 #include "tools/metabrush_tool.h"
+#include "tools/point_tools.h"
 #include "tools/roughening_tool.h"
 #include "tools/tool_drag.h"
 #include "tools/trail_tool.h"
@@ -249,6 +250,7 @@ const ToolInfo kTools[kToolCount] = {
      .shiftCursor = 16056, .altCursor = 16050, .altShiftCursor = 16052,
      .presetKind = &kToolKinds[kRoughTool],
      // behaviour
+     .mouseDown = RoughMouseDown, .mouseDrag = RoughMouseDrag, .mouseUp = RoughMouseUp,
     },
     {.slot = kBroomSlot, .name = "Broom", .icon = 17353,
      .placement = P::kLeaderToolset, .paletteTemplate = 16200,
@@ -264,6 +266,7 @@ const ToolInfo kTools[kToolCount] = {
      .altCursorFlag = int32_t(offsetof(MetaBrushToolParams, keyD)),
      .presetKind = &kToolKinds[kMetaBrushTool],
      // behaviour
+     .mouseDown = MetaBrushMouseDown, .mouseDrag = MetaBrushMouseDrag, .mouseUp = MetaBrushMouseUp,
     },
     {.slot = kTrailToolSlot, .name = "Trail", .icon = 17651,
      .placement = P::kLeaderToolset, .paletteTemplate = 16220,
@@ -271,6 +274,7 @@ const ToolInfo kTools[kToolCount] = {
      .shiftCursor = 16060, .altCursor = 16040, .altShiftCursor = 16040,
      .presetKind = &kToolKinds[kTrailTool],
      // behaviour
+     .mouseDown = TrailMouseDown, .mouseDrag = TrailMouseDrag, .mouseUp = TrailMouseUp,
     },
     // AlignPoints has no options palette, record or presets.
     {.slot = kAlignPointsSlot, .name = "AlignPoints", .icon = 17751,
@@ -278,6 +282,7 @@ const ToolInfo kTools[kToolCount] = {
      .paletteIndex = kToolPaletteCount, .selectCursor = 16070,
      .shiftCursor = 16072, .altCursor = 16070, .altShiftCursor = 16074,
      // behaviour
+     .mouseDown = AlignPointsMouseDown, .mouseDrag = AlignPointsMouseDrag, .mouseUp = AlignPointsMouseUp,
     }};
 
 #undef VX_SHAPES
