@@ -25,15 +25,16 @@ ASErr IsCopySource(AIArtHandle art, bool* source) {
   return kNoErr;
 }
 
-ASErr PathUnderPointer(AIRealPoint where, AIArtHandle* path) {
-  *path = nullptr;
+ASErr StyleUnderPointer(AIRealPoint where, AIPathStyle* style, bool* found) {
+  *found = false;
   AIHitTestResult hit{};
   if (ASErr err = sHitTest->HitTest(nullptr, &where, kPickTolerance, &hit)) return err;
   if (hit.part == kNothingPart || !hit.art) return kNoErr;
   int16_t type = kUnknownArt;
   if (ASErr err = sArt->GetArtType(hit.art, &type)) return err;
-  if (type == kPathArt) *path = hit.art;
-  return kNoErr;
+  if (type != kPathArt) return kNoErr;
+  *found = true;
+  return sPathStyle->GetPathStyle(hit.art, style);
 }
 
 }  // namespace vx

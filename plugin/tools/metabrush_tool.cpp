@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "effects/art_styling.h"
 #include "geometry/bezier.h"
 #include "shell/blocks.h"
 #include "shell/suites.h"
@@ -27,32 +28,22 @@ constexpr float kMinSize = 1.0f, kMaxSize = 4000.0f;
 enum class BrushDrag { kPaint, kSize, kNone };
 BrushDrag gBrushDrag = BrushDrag::kNone;
 
-ASErr BrushRecord(const AIToolMessage* message, const ToolInfo** tool,
-                  MetaBrushToolParams** record) {
-  *tool = ToolOfHandle(message->tool);
-  if (!*tool || !message->event) return kNoErr;
-  *record = static_cast<MetaBrushToolParams*>(ToolRecord(**tool));
-  return *record ? kNoErr : kCantHappenErr;
-}
-
 ASErr PickBrushColour(MetaBrushToolParams* record, AIRealPoint where) {
-  AIArtHandle path = nullptr;
-  if (ASErr err = PathUnderPointer(where, &path)) return err;
-  if (!path) return kNoErr;
   AIPathStyle style{};
-  if (ASErr err = sPathStyle->GetPathStyle(path, &style)) return err;
+  bool found = false;
+  if (ASErr err = StyleUnderPointer(where, &style, &found); err || !found) return err;
   if (style.fillPaint) record->keyF = style.fill.color;
   return kNoErr;
 }
 
 // Colourize: every painted fill and stroke of a copy takes the colour.
 ASErr Colourize(AIArtHandle copy, const AIColor& colour) {
-  return ForEachPath(copy, [&](AIArtHandle path) -> ASErr {
+  return ForEachStyledLeaf(copy, [&](AIArtHandle leaf, int16_t type) -> ASErr {
     AIPathStyle style{};
-    if (ASErr err = sPathStyle->GetPathStyle(path, &style)) return err;
+    if (ASErr err = GetLeafStyle(leaf, type, &style)) return err;
     if (style.fillPaint) style.fill.color = colour;
     if (style.strokePaint) style.stroke.color = colour;
-    return sPathStyle->SetPathStyle(path, &style);
+    return SetLeafStyle(leaf, type, style);
   });
 }
 
@@ -146,7 +137,7 @@ ASErr Paint(ToolTracking* t, const MetaBrushToolParams& p) {
 ASErr MetaBrushMouseDown(AIToolMessage* message) {
   const ToolInfo* tool = nullptr;
   MetaBrushToolParams* record = nullptr;
-  if (ASErr err = BrushRecord(message, &tool, &record)) return err;
+  if (ASErr err = ToolAndRecord(message, &tool, &record)) return err;
   if (!tool) return kNoErr;
   ToolTracking* t = &Tracking();
   EndTracking(t);
@@ -171,7 +162,7 @@ ASErr MetaBrushMouseDown(AIToolMessage* message) {
 ASErr MetaBrushMouseDrag(AIToolMessage* message) {
   const ToolInfo* tool = nullptr;
   MetaBrushToolParams* record = nullptr;
-  if (ASErr err = BrushRecord(message, &tool, &record)) return err;
+  if (ASErr err = ToolAndRecord(message, &tool, &record)) return err;
   ToolTracking* t = &Tracking();
   if (!tool || gBrushDrag == BrushDrag::kNone) return kNoErr;
   const AIEvent& event = *message->event;

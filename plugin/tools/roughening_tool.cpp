@@ -7,6 +7,7 @@
 #include "shell/blocks.h"
 #include "shell/suites.h"
 #include "tools/area_frame.h"
+#include "tools/copy_sources.h"
 #include "tools/point_tools.h"
 #include "tools/roughen.h"
 #include "tools/roughening_tool.h"
@@ -84,16 +85,6 @@ TraceOptions RoughTraceOptions(const void* raw) {
 
 const DragTool kRoughDrag = {RoughenPath, RoughTraceOptions, nullptr};
 
-// The row and the record of the tool; CANT without a record (routing only
-// calls while the palette, which makes it, exists).
-ASErr RoughRecord(const AIToolMessage* message, const ToolInfo** tool,
-                  RoughToolParams** record) {
-  *tool = ToolOfHandle(message->tool);
-  if (!*tool || !message->event) return kNoErr;
-  *record = static_cast<RoughToolParams*>(ToolRecord(**tool));
-  return *record ? kNoErr : kCantHappenErr;
-}
-
 // A new frame for this step; the step's own frame replaces the handle only
 // once the step stands.
 ASErr Redraw(float radius, AIArtHandle* frame) {
@@ -105,7 +96,7 @@ ASErr Redraw(float radius, AIArtHandle* frame) {
 ASErr RoughMouseDown(AIToolMessage* message) {
   const ToolInfo* tool = nullptr;
   RoughToolParams* record = nullptr;
-  if (ASErr err = RoughRecord(message, &tool, &record)) return err;
+  if (ASErr err = ToolAndRecord(message, &tool, &record)) return err;
   if (!tool) return kNoErr;
   ToolTracking* t = &Tracking();
   EndTracking(t);  // a drag whose Mouse Up never came
@@ -128,7 +119,7 @@ ASErr RoughMouseDown(AIToolMessage* message) {
 ASErr RoughMouseDrag(AIToolMessage* message) {
   const ToolInfo* tool = nullptr;
   RoughToolParams* record = nullptr;
-  if (ASErr err = RoughRecord(message, &tool, &record)) return err;
+  if (ASErr err = ToolAndRecord(message, &tool, &record)) return err;
   ToolTracking* t = &Tracking();
   if (!tool || (!t->art && !gRough.resizing)) return kNoErr;
   const AIEvent& event = *message->event;
@@ -171,7 +162,7 @@ ASErr RoughMouseUp(AIToolMessage* message) {
   const ToolInfo* tool = nullptr;
   RoughToolParams* record = nullptr;
   ToolTracking* t = &Tracking();
-  ASErr err = RoughRecord(message, &tool, &record);
+  ASErr err = ToolAndRecord(message, &tool, &record);
   if (!err && tool && t->hasLastStep && !gRough.resizing &&
       !ReleaseIsClick(*t, message->event->where)) {
     const TraceOptions o = RoughTraceOptions(record);

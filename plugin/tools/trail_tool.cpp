@@ -16,22 +16,12 @@
 namespace vx {
 namespace {
 
-ASErr TrailRecord(const AIToolMessage* message, const ToolInfo** tool,
-                  TrailToolParams** record) {
-  *tool = ToolOfHandle(message->tool);
-  if (!*tool || !message->event) return kNoErr;
-  *record = static_cast<TrailToolParams*>(ToolRecord(**tool));
-  return *record ? kNoErr : kCantHappenErr;
-}
-
 // The end colours become the fill and stroke of the path under the
 // pointer (a side it does not paint keeps its colour).
 ASErr PickEndColours(TrailToolParams* record, AIRealPoint where) {
-  AIArtHandle path = nullptr;
-  if (ASErr err = PathUnderPointer(where, &path)) return err;
-  if (!path) return kNoErr;
   AIPathStyle style{};
-  if (ASErr err = sPathStyle->GetPathStyle(path, &style)) return err;
+  bool found = false;
+  if (ASErr err = StyleUnderPointer(where, &style, &found); err || !found) return err;
   if (style.fillPaint) {
     record->endFillColour = style.fill.color;
     record->endFillSource = kTrailChosenColour;
@@ -83,7 +73,7 @@ ASErr LayTrails(ToolTracking* t, const TrailToolParams& record, AIRealPoint drag
 ASErr TrailMouseDown(AIToolMessage* message) {
   const ToolInfo* tool = nullptr;
   TrailToolParams* record = nullptr;
-  if (ASErr err = TrailRecord(message, &tool, &record)) return err;
+  if (ASErr err = ToolAndRecord(message, &tool, &record)) return err;
   if (!tool) return kNoErr;
   ToolTracking* t = &Tracking();
   EndTracking(t);
@@ -97,7 +87,7 @@ ASErr TrailMouseDown(AIToolMessage* message) {
 ASErr TrailMouseDrag(AIToolMessage* message) {
   const ToolInfo* tool = nullptr;
   TrailToolParams* record = nullptr;
-  if (ASErr err = TrailRecord(message, &tool, &record)) return err;
+  if (ASErr err = ToolAndRecord(message, &tool, &record)) return err;
   ToolTracking* t = &Tracking();
   if (!tool || !t->art) return kNoErr;
   const AIEvent& event = *message->event;
