@@ -9,6 +9,8 @@
 #include "host/art/document_set.h"
 #include "shell/suites.h"
 #include "host/core/call_failures.h"
+#include "host/core/messages.h"
+#include "shell/globals.h"
 #include "support/host_fixture.h"
 #include "support/test_paths.h"
 #include "tools/align_points.h"
@@ -139,6 +141,30 @@ TEST_F(AlignPointsTest, FailuresTravelBack) {
   EXPECT_EQ(kCantHappenErr, Align({100, 0}, AlignMode::kX, &found));
   EXPECT_EQ(5.0f, text->text().start.h);
   EXPECT_EQ(100.0f, path->path().segments[0].p.h);
+}
+
+// Through PluginMain, as the host sends the tool's messages: the cursor
+// Track Cursor chooses sets the mode (Shift: y only, Alt and Shift: both);
+// the list is released at Mouse Up.
+TEST_F(AlignPointsTest, ModeFollowsTheCursorThroughPluginMain) {
+  struct Case {
+    uint16_t modifiers;
+    AIRealPoint p;
+  } cases[] = {{0, {100, 40}}, {kAIEventShiftKey, {40, 100}},
+               {kAIEventShiftKey | kAIEventAltKey, {100, 100}}};
+  AIToolHandle tool = gGlobals->ToolHandles[kAlignPointsSlot];
+  for (const Case& c : cases) {
+    doc_->DeselectAll();
+    PathWith("M 0,0 L 100,100", {});
+    Art* moving = PathWith("M 40,40 L 60,60", {1, 0});
+    ASSERT_EQ(0, host::SendTool(host(), kSelectorAISelectTool, tool));
+    ASSERT_EQ(0, host::SendTool(host(), kSelectorAITrackToolCursor, tool, {100, 100}, c.modifiers));
+    ASSERT_EQ(0, host::SendTool(host(), kSelectorAIToolMouseDown, tool, {100, 100}, c.modifiers));
+    ASSERT_EQ(0, host::SendTool(host(), kSelectorAIToolMouseUp, tool, {100, 100}, c.modifiers));
+    EXPECT_EQ(c.p.h, moving->path().segments[0].p.h);
+    EXPECT_EQ(c.p.v, moving->path().segments[0].p.v);
+    EXPECT_EQ(nullptr, gGlobals->tracking.art);
+  }
 }
 
 }  // namespace
