@@ -12,6 +12,7 @@
 #include "host/core/messages.h"
 #include "host/core/user_interaction.h"
 #include "shell/globals.h"
+#include "support/allocation_sweep.h"
 #include "support/host_fixture.h"
 #include "support/test_paths.h"
 #include "tools/metabrush_tool.h"
@@ -115,6 +116,39 @@ TEST_F(PointToolsTest, MetaBrushCopiesAndStroke) {
   objects = doc_->ArtCount();
   Drag({0, 0}, {30, 0});
   EXPECT_EQ(objects + 1, doc_->ArtCount());
+}
+
+// Every allocation of a drag (Down, Drag, Up) failing in turn: the drag
+// answers -108 and no block stays live after its Mouse Up.
+TEST_F(PointToolsTest, AllocationFailuresLeaveNoBlock) {
+  RoughToolParams r = kRoughToolFactoryParams;
+  TrailToolParams t = kTrailToolFactoryParams;
+  MetaBrushToolParams b = kMetaBrushToolFactoryParams;
+  struct Case {
+    int slot;
+    ToolPaletteIndex index;
+    void* record;
+  } cases[] = {{kRoughSlot, kRoughTool, &r},
+               {kTrailToolSlot, kTrailTool, &t},
+               {kMetaBrushSlot, kMetaBrushTool, &b}};
+  for (const Case& c : cases) {
+    Use(c.slot, c.index, c.record);
+    const long runs = test::SweepAllocationFailures(
+        host(), {.prepare = [&] {
+                   doc_->DeselectAll();
+                   test::AddSvgPath(*doc_, "M 126,100 L 174,100");
+                 },
+                 .run = [&]() -> ASErr {
+                   host().user().FixTickCount(0);
+                   ASErr err = host::SendTool(host(), kSelectorAIToolMouseDown, tool_, {150, 100});
+                   host().user().FixTickCount(100);
+                   if (!err) err = host::SendTool(host(), kSelectorAIToolMouseDrag, tool_, {190, 120});
+                   const ASErr up = host::SendTool(host(), kSelectorAIToolMouseUp, tool_, {190, 120});
+                   return err ? err : up;
+                 }});
+    EXPECT_GT(runs, 2) << c.slot;
+    gGlobals->ToolParams[c.index] = nullptr;
+  }
 }
 
 }  // namespace
