@@ -69,30 +69,34 @@ class AlignPointsTest : public test::HostTest {
   host::art::Document* doc_ = nullptr;
 };
 
-// The key square (unselected): anchors at its corners, centre (50, 50).
-// The moving path: segment 0 anchor-selected with handles, segment 1 with
-// only its in-handle selected, segment 2 not selected.
+// Through PluginMain: the key square (unselected) has anchors at its
+// corners and its centre point at (50, 50); the moving path's segment 0 is
+// anchor-selected with handles, segment 1 has only its in-handle selected,
+// segment 2 is not selected. The cursor Track Cursor chooses sets the mode
+// (Shift: y only, Alt and Shift: both); Mouse Up releases the list.
 TEST_F(AlignPointsTest, SelectedAnchorsSnapToTheKeyPoint) {
+  constexpr uint16_t kShift = kAIEventShiftKey, kBoth = kAIEventShiftKey | kAIEventAltKey;
   struct Case {
     AIRealPoint mouse;
-    AlignMode mode;
-    bool found;
+    uint16_t modifiers;
     AIRealPoint p0, in0;  // segment 0 afterwards
   } cases[] = {
-      {{100, 100}, AlignMode::kX, true, {100, 200}, {90, 190}},
-      {{101, 99}, AlignMode::kY, true, {300, 100}, {290, 90}},  // Shift: y only
-      {{100, 100}, AlignMode::kBoth, true, {100, 100}, {90, 90}},
-      {{50, 50}, AlignMode::kBoth, true, {50, 50}, {40, 40}},   // centre point
-      {{500, 500}, AlignMode::kBoth, false, {300, 200}, {290, 190}},  // canvas
+      {{100, 100}, 0, {100, 200}, {90, 190}},
+      {{101, 99}, kShift, {300, 100}, {290, 90}},
+      {{100, 100}, kBoth, {100, 100}, {90, 90}},
+      {{50, 50}, kBoth, {50, 50}, {40, 40}},        // centre point
+      {{500, 500}, kBoth, {300, 200}, {290, 190}},  // empty canvas
   };
+  AIToolHandle tool = gGlobals->ToolHandles[kAlignPointsSlot];
   for (const Case& c : cases) {
     doc_->DeselectAll();
     PathWith("M 0,0 L 100,0 L 100,100 L 0,100 Z", {});
     Art* moving = PathWith("M 300,200 C 310,210 390,210 400,200 L 400,300", {1, 2, 0});
     doc_->MutablePath(*moving).segments[0].in = {290, 190};
-    bool found = true;
-    ASSERT_EQ(0, Align(c.mouse, c.mode, &found));
-    EXPECT_EQ(c.found, found);
+    for (const char* selector : {kSelectorAISelectTool, kSelectorAITrackToolCursor,
+                                 kSelectorAIToolMouseDown, kSelectorAIToolMouseUp})
+      ASSERT_EQ(0, host::SendTool(host(), selector, tool, c.mouse, c.modifiers));
+    EXPECT_EQ(nullptr, gGlobals->tracking.art);
     const auto& s = moving->path().segments;
     EXPECT_EQ(c.p0.h, s[0].p.h);
     EXPECT_EQ(c.p0.v, s[0].p.v);
@@ -141,30 +145,6 @@ TEST_F(AlignPointsTest, FailuresTravelBack) {
   EXPECT_EQ(kCantHappenErr, Align({100, 0}, AlignMode::kX, &found));
   EXPECT_EQ(5.0f, text->text().start.h);
   EXPECT_EQ(100.0f, path->path().segments[0].p.h);
-}
-
-// Through PluginMain, as the host sends the tool's messages: the cursor
-// Track Cursor chooses sets the mode (Shift: y only, Alt and Shift: both);
-// the list is released at Mouse Up.
-TEST_F(AlignPointsTest, ModeFollowsTheCursorThroughPluginMain) {
-  struct Case {
-    uint16_t modifiers;
-    AIRealPoint p;
-  } cases[] = {{0, {100, 40}}, {kAIEventShiftKey, {40, 100}},
-               {kAIEventShiftKey | kAIEventAltKey, {100, 100}}};
-  AIToolHandle tool = gGlobals->ToolHandles[kAlignPointsSlot];
-  for (const Case& c : cases) {
-    doc_->DeselectAll();
-    PathWith("M 0,0 L 100,100", {});
-    Art* moving = PathWith("M 40,40 L 60,60", {1, 0});
-    ASSERT_EQ(0, host::SendTool(host(), kSelectorAISelectTool, tool));
-    ASSERT_EQ(0, host::SendTool(host(), kSelectorAITrackToolCursor, tool, {100, 100}, c.modifiers));
-    ASSERT_EQ(0, host::SendTool(host(), kSelectorAIToolMouseDown, tool, {100, 100}, c.modifiers));
-    ASSERT_EQ(0, host::SendTool(host(), kSelectorAIToolMouseUp, tool, {100, 100}, c.modifiers));
-    EXPECT_EQ(c.p.h, moving->path().segments[0].p.h);
-    EXPECT_EQ(c.p.v, moving->path().segments[0].p.v);
-    EXPECT_EQ(nullptr, gGlobals->tracking.art);
-  }
 }
 
 }  // namespace
