@@ -76,5 +76,6 @@ void SetUpUpdateCommands(CLI::App& app, CommonOptions& common, int& exitCode);
 void SetUpScriptCommand(CLI::App& app, CommonOptions& common, int& exitCode);
 void SetUpFractalizeCommand(CLI::App& app, CommonOptions& common, int& exitCode);
 void SetUpPresetCommand(CLI::App& app, CommonOptions& common, int& exitCode);
+void SetUpToolCommand(CLI::App& app, CommonOptions& common, int& exitCode);
 
 }  // namespace vx::app

@@ -7,6 +7,7 @@
 #include <functional>
 #include <iostream>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,7 @@
 #include "app/document_files.h"
 #include "app/effect_session.h"
 #include "app/fractalize_options.h"
+#include "app/tool_session.h"
 #include "app/transform3d_options.h"
 #include "host/io/atomic_file.h"
 #include "host/svg/svg_export.h"
@@ -66,9 +68,9 @@ struct DemoContext {
 // the function that makes its output document (SVG text). A function may
 // start a host with the plug-in (MakeHost) to run a command on the sample.
 struct GalleryEntry {
-  const char* name;  // file names: NAME.svg, NAME.png
-  const char* title;
-  const char* commandLine;
+  std::string name;  // file names: NAME.svg, NAME.png
+  std::string title;
+  std::string commandLine;
   std::function<int(const DemoContext&, std::string* svg)> make;
 };
 
@@ -119,6 +121,54 @@ int FractalizeSample(const DemoContext& context, const std::vector<std::string>&
   CommonOptions common = context.common;
   common.select = select;
   return FractalizeDocument(common, context.samplePath.string(), options, svgText);
+}
+
+// The Warp tool on the sample's shapes along one upward drag from the
+// square's top edge, released after `part` of kWarpStripParts of it: the
+// strip of pictures shows the drag as it goes.
+constexpr int kWarpStripParts = 4;
+constexpr float kWarpFrom[2] = {85, 40}, kWarpTo[2] = {85, -40};
+
+std::string WarpStripEnd(int part) {
+  const float t = float(part) / kWarpStripParts;
+  std::ostringstream end;
+  end << kWarpFrom[0] + (kWarpTo[0] - kWarpFrom[0]) * t << ","
+      << kWarpFrom[1] + (kWarpTo[1] - kWarpFrom[1]) * t;
+  return end.str();
+}
+
+std::string WarpStripCommand(int part) {
+  return "versalix4 tool Warp sample.svg -o warp-" + std::to_string(part) +
+         ".svg --select shapes --drag 85,40:" + WarpStripEnd(part) + " --steps " +
+         std::to_string(2 * part);
+}
+
+int WarpSample(const DemoContext& context, int part, std::string* svgText) {
+  svg::ImportResult document;
+  if (int code = ReadSvgDocument(context.samplePath.string(), &document)) return code;
+  CommonOptions options = context.common;
+  options.select = {"shapes"};
+  ToolRun run;
+  run.name = "Warp";
+  std::string error;
+  run.points = ParsePointList("85,40:" + WarpStripEnd(part), &error);
+  run.steps = 2 * part;
+  return DragToolOnDocument(options, document, run, [&](const host::art::Document& doc) {
+    *svgText = svg::ExportSvg(doc, &document.kept);
+    return int(kExitOk);
+  });
+}
+
+std::vector<GalleryEntry> WarpStrip() {
+  std::vector<GalleryEntry> strip;
+  for (int part = 1; part <= kWarpStripParts; ++part)
+    strip.push_back({"warp-" + std::to_string(part),
+                     "Warp tool, one drag up from the square's top edge, released after " +
+                         std::to_string(part) + " of its " + std::to_string(kWarpStripParts) +
+                         " parts",
+                     WarpStripCommand(part),
+                     [part](const DemoContext& c, std::string* s) { return WarpSample(c, part, s); }});
+  return strip;
 }
 
 // 3D Transform on the sample's shapes and curve.
@@ -353,7 +403,12 @@ const std::vector<GalleryEntry>& Gallery() {
          return TransformSample(c, o, s);
        }},
   };
-  return kGallery;
+  static const std::vector<GalleryEntry> kWithTools = [] {
+    std::vector<GalleryEntry> all = kGallery;
+    for (GalleryEntry& e : WarpStrip()) all.push_back(std::move(e));
+    return all;
+  }();
+  return kWithTools;
 }
 
 std::string Escape(const std::string& text) {
@@ -435,7 +490,7 @@ void SetUpDemoCommand(CLI::App& app, CommonOptions& common, int& exitCode) {
       const DemoContext entryContext{entryOptions, context.folder, context.samplePath};
       std::string svgText;
       int code = entry.make(entryContext, &svgText);
-      std::string svgName = std::string(entry.name) == "sample" ? "sample-out" : entry.name;
+      std::string svgName = entry.name == "sample" ? "sample-out" : entry.name;
       if (code == kExitOk && Write(context.folder / (svgName + ".svg"), svgText)) {
         code = WritePngPicture((context.folder / (svgName + ".png")).string(), svgText, width);
       } else if (code == kExitOk) {

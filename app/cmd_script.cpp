@@ -7,7 +7,14 @@
 //   palette NAME ACTION         act on an effect's palette (opened when needed):
 //                               set 11=4, press 37, choose 9=3, choose menu=0,
 //                               drag 16=10,10:20,5, text 2=...
-//   tool TITLE drag X,Y X,Y ... drag a tool over the page (points, y up)
+//   tool select TITLE           pick a tool in the toolbox
+//   tool options TITLE          double-click it (its Edit Options)
+//   tool set FIELD=VALUE        set a field of its options palette
+//   tool preset NAME            choose a preset of its palette's menu
+//   tool drag X,Y:X,Y ... [steps N] [alt] [shift] [ctrl] [space-at-release]
+//                               drag the current tool over the page (points,
+//                               y up; a single point is a click)
+//   tool TITLE drag ...         pick the tool, then drag it
 //   update                      regenerate every live effect art
 //   save OUT.svg                write the current document
 //
@@ -27,12 +34,14 @@
 #include "app/document_files.h"
 #include "app/effect_session.h"
 #include "app/settings_snapshot.h"
+#include "app/tool_session.h"
 #include "host/adm/dialog_manager.h"
 #include "host/art/document_set.h"
 #include "host/art/plugin_group_updates.h"
 #include "host/core/messages.h"
 #include "host/core/registrations.h"
 #include "host/svg/svg_effect_art.h"
+#include "host/tools/tool_driver.h"
 
 namespace vx::app {
 
@@ -57,6 +66,57 @@ std::string Rest(std::istringstream& in) {
   std::string rest;
   std::getline(in >> std::ws, rest);
   return rest;
+}
+
+// "tool ..." lines: the toolbox, the options palette and drags.
+std::string RunToolLine(Session& s, std::istringstream& in) {
+  host::tools::ToolDriver& driver = s.host.tools();
+  std::string action;
+  in >> action;
+  const auto failed = [](const char* what, int32_t err) {
+    return err ? std::string(what) + " failed (" + CodeText(err) + ")" : std::string();
+  };
+  if (action == "select" || action == "options") {
+    const std::string title = Rest(in);
+    const AIToolHandle tool = driver.ToolTitled(title);
+    if (!tool) return "no tool \"" + title + "\"; the tools are:" + ToolTitles(s.host);
+    return action == "select" ? failed("selecting the tool", driver.SelectTool(tool))
+                              : failed("the tool's options", driver.DoubleClick(tool));
+  }
+  if (action == "set" || action == "preset") {
+    const std::string what = Rest(in);
+    const bool set = action == "set";
+    return SetToolPalette(s.host, driver.current(), set ? std::vector{what} : std::vector<std::string>{},
+                          set ? "" : what)
+               ? "the palette was not set"
+               : "";
+  }
+  if (action != "drag") {
+    // "tool TITLE drag ...": pick the tool first.
+    const AIToolHandle tool = driver.ToolTitled(action);
+    std::string drag;
+    in >> drag;
+    if (!tool || drag != "drag")
+      return "tool takes: select TITLE, options TITLE, set FIELD=VALUE, preset NAME, drag POINTS";
+    if (int32_t err = driver.SelectTool(tool)) return failed("selecting the tool", err);
+  }
+  if (!driver.current()) return "no tool is selected (tool select TITLE first)";
+  host::tools::DragSpec drag;
+  for (std::string word; in >> word;) {
+    if (word == "alt") drag.keys.alt = true;
+    else if (word == "shift") drag.keys.shift = true;
+    else if (word == "ctrl") drag.keys.ctrl = true;
+    else if (word == "space-at-release") drag.spaceAtRelease = true;
+    else if (word == "steps") {
+      if (!(in >> drag.steps) || drag.steps < 0) return "steps takes a whole number of 0 or more";
+    } else {
+      std::string error;
+      for (const AIRealPoint& p : ParsePointList(word, &error)) drag.points.push_back(p);
+      if (!error.empty()) return error;
+    }
+  }
+  if (drag.points.empty()) return "a drag needs at least one point";
+  return failed("the tool", driver.Drag(drag));
 }
 
 // Runs one line; answers "" or what went wrong.
@@ -114,32 +174,7 @@ std::string RunLine(Session& s, const std::string& line) {
     if (!palette) return "the palette did not open";
     return PerformPaletteAction(s.host, *palette, Rest(in));
   }
-  if (verb == "tool") {
-    std::string title, drag;
-    in >> title >> drag;
-    if (drag != "drag") return "tool takes: tool TITLE drag X,Y X,Y ...";
-    host::Tool* tool = s.host.registrations().ToolTitled(title);
-    if (!tool) return "no tool \"" + title + "\"";
-    std::vector<AIRealPoint> points;
-    for (std::string p; in >> p;) {
-      auto xy = Split(p, ',');
-      float v[2] = {};
-      for (size_t i = 0; xy.size() == 2 && i < 2; ++i) {
-        char* end = nullptr;
-        v[i] = std::strtof(xy[i].c_str(), &end);
-        if (*end || !std::isfinite(v[i])) xy.clear();
-      }
-      if (xy.size() != 2) return "a point is X,Y with finite numbers, not \"" + p + "\"";
-      points.push_back({v[0], v[1]});
-    }
-    if (points.empty()) return "a drag needs at least one point";
-    auto handle = reinterpret_cast<AIToolHandle>(tool);
-    int32_t err = host::SendTool(s.host, kSelectorAIToolMouseDown, handle, points.front());
-    for (size_t i = 1; !err && i < points.size(); ++i)
-      err = host::SendTool(s.host, kSelectorAIToolMouseDrag, handle, points[i]);
-    if (!err) err = host::SendTool(s.host, kSelectorAIToolMouseUp, handle, points.back());
-    return err ? "the tool failed (" + CodeText(err) + ")" : "";
-  }
+  if (verb == "tool") return RunToolLine(s, in);
   if (verb == "update") {
     for (host::art::Art* art : AllEffectArt(*s.current)) s.current->MarkForUpdate(*art);
     const int32_t err = host::art::SendPluginGroupUpdates(s.host);

@@ -28,6 +28,7 @@ int main(int argc, char** argv) {
   vx::app::SetUpScriptCommand(app, common, exitCode);
   vx::app::SetUpFractalizeCommand(app, common, exitCode);
   vx::app::SetUpPresetCommand(app, common, exitCode);
+  vx::app::SetUpToolCommand(app, common, exitCode);
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& e) {

@@ -6,6 +6,7 @@
 #include "host/adm/dialog_manager.h"
 #include "host/core/core_suites.h"
 #include "host/core/host.h"
+#include "host/tools/tool_driver.h"
 
 namespace vx::host::adm {
 namespace {
@@ -91,6 +92,8 @@ int32_t GetAction(ADMTrackerRef ref) {
   return t ? t->action : 0;
 }
 uint32_t GetModifiers(ADMTrackerRef ref) {
+  // No tracker: the document window's, as a tool event left it.
+  if (!ref) return Manager().host().tools().trackerModifiers();
   TrackSession* t = Manager().Find(ref);
   return t ? t->modifiers : 0;
 }

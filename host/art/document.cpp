@@ -74,13 +74,13 @@ void Document::SaveLayers() {
   std::vector<Props> props;
   for (Layer* l : layers_) props.push_back({l, l->title, l->visible, l->editable, l->id});
   Record([this, order = layers_, props = std::move(props), current = current_]() mutable {
-    layers_ = order;
-    current_ = current;
+    std::swap(layers_, order);
+    std::swap(current_, current);
     for (auto& p : props) {
-      p.layer->title = std::move(p.title);
-      p.layer->visible = p.visible;
-      p.layer->editable = p.editable;
-      p.layer->id = std::move(p.id);
+      std::swap(p.layer->title, p.title);
+      std::swap(p.layer->visible, p.visible);
+      std::swap(p.layer->editable, p.editable);
+      std::swap(p.layer->id, p.id);
     }
   });
 }
@@ -109,13 +109,7 @@ int32_t Document::DeleteLayer(Layer* layer) {
   if (current_ == layer) current_ = layers_[std::min<size_t>(index, layers_.size() - 1)];
   auto owned = std::make_shared<std::vector<std::unique_ptr<Art>>>();
   TakeSubtree(layer->group, *owned);
-  Record([this, owned]() {
-    for (auto& a : *owned) {
-      uint32_t uid = a->uid();
-      live_[uid] = std::move(a);
-    }
-    owned->clear();
-  });
+  RecordPresence(layer->group, std::move(owned), nullptr, nullptr);
   ++changes_;
   return kNoErr;
 }
@@ -243,18 +237,39 @@ int32_t Document::Resolve(Placement placement, Art* prep, Art* moving,
   return kNoErr;
 }
 
-void Document::RecordCreated(Art* art) {
-  Record([this, art]() {
-    Unlink(art);
-    std::vector<std::unique_ptr<Art>> gone;
-    TakeSubtree(art, gone);
+void Document::RecordPresence(Art* art, std::shared_ptr<OwnedArt> owned,
+                              Art* parent, Art* below) {
+  // Present (nothing owned here): take the art out of the document and keep
+  // it; absent: give it back where it was.
+  Record([this, art, owned = std::move(owned), parent, below]() mutable {
+    if (owned->empty()) {
+      parent = art->parent_;
+      below = art->next_;
+      Unlink(art);
+      TakeSubtree(art, *owned);
+      return;
+    }
+    for (auto& a : *owned) {
+      const uint32_t uid = a->uid();
+      live_[uid] = std::move(a);
+    }
+    owned->clear();
+    if (parent) Link(art, parent, below);
   });
 }
 
+void Document::RecordCreated(Art* art) {
+  RecordPresence(art, std::make_shared<OwnedArt>(), nullptr, nullptr);
+}
+
 void Document::RecordMove(Art* art) {
-  Record([this, art, parent = art->parent_, below = art->next_]() {
+  Record([this, art, parent = art->parent_, below = art->next_]() mutable {
+    Art* const nowParent = art->parent_;
+    Art* const nowBelow = art->next_;
     Unlink(art);
     Link(art, parent, below);
+    parent = nowParent;
+    below = nowBelow;
   });
 }
 
@@ -296,16 +311,9 @@ int32_t Document::Dispose(Art* art) {
   Art* parent = art->parent_;
   Art* below = art->next_;
   Unlink(art);
-  auto owned = std::make_shared<std::vector<std::unique_ptr<Art>>>();
+  auto owned = std::make_shared<OwnedArt>();
   TakeSubtree(art, *owned);
-  Record([this, art, parent, below, owned]() {
-    for (auto& a : *owned) {
-      uint32_t uid = a->uid();
-      live_[uid] = std::move(a);
-    }
-    owned->clear();
-    Link(art, parent, below);
-  });
+  RecordPresence(art, std::move(owned), parent, below);
   return kNoErr;
 }
 
@@ -400,8 +408,8 @@ void Document::SaveContent(Art& art) {
   if (art.contentSaved_ == serial_) return;
   art.contentSaved_ = serial_;
   Record([a = &art, old = art.content_, revision = art.revision_]() mutable {
-    a->content_ = std::move(old);
-    a->revision_ = revision;
+    std::swap(a->content_, old);
+    std::swap(a->revision_, revision);
   }, sizeof(ArtContent) + HeapBytes(art.content_));
 }
 
@@ -410,10 +418,10 @@ void Document::SaveAttrs(Art& art) {
   art.attrsSaved_ = serial_;
   Record([a = &art, attrs = art.attrs_, id = art.id_, name = art.name_,
           revision = art.revision_]() mutable {
-    a->attrs_ = attrs;
-    a->revision_ = revision;
-    a->id_ = std::move(id);
-    a->name_ = std::move(name);
+    std::swap(a->attrs_, attrs);
+    std::swap(a->revision_, revision);
+    std::swap(a->id_, id);
+    std::swap(a->name_, name);
   });
 }
 
@@ -549,7 +557,7 @@ void Document::SetName(Art& art, std::string name) {
 uint32_t Document::NewCustomColor(const CustomColor& color) {
   uint32_t id = nextResourceId_++;
   colors_[id] = color;
-  Record([this, id]() { colors_.erase(id); });
+  RecordAdded(colors_, id);
   return id;
 }
 
@@ -561,7 +569,7 @@ const CustomColor* Document::FindCustomColor(uint32_t id) const {
 uint32_t Document::NewGradient(const Gradient& gradient) {
   uint32_t id = nextResourceId_++;
   gradients_[id] = gradient;
-  Record([this, id]() { gradients_.erase(id); });
+  RecordAdded(gradients_, id);
   ++changes_;
   return id;
 }
@@ -574,7 +582,7 @@ const Gradient* Document::FindGradient(uint32_t id) const {
 Gradient* Document::MutableGradient(uint32_t id) {
   auto it = gradients_.find(id);
   if (it == gradients_.end()) return nullptr;
-  Record([this, id, old = it->second]() mutable { gradients_[id] = std::move(old); });
+  Record([this, id, old = it->second]() mutable { std::swap(gradients_[id], old); });
   ++changes_;
   return &it->second;
 }
@@ -587,7 +595,7 @@ uint32_t Document::NewPattern(const std::string& name, const AIRealRect& tile) {
   pattern.art = Make(ArtKind::Group);
   RecordCreated(pattern.art);
   patterns_[id] = std::move(pattern);
-  Record([this, id]() { patterns_.erase(id); });
+  RecordAdded(patterns_, id);
   return id;
 }
 
@@ -597,14 +605,14 @@ const Pattern* Document::FindPattern(uint32_t id) const {
 }
 
 void Document::SetCurrentStyle(const AIPathStyle& style) {
-  Record([this, old = currentStyle_]() { currentStyle_ = old; });
+  Record([this, old = currentStyle_]() mutable { std::swap(currentStyle_, old); });
   currentStyle_ = style;
 }
 
 Art* Document::textFocus() const { return textFocus_ ? FindArt(textFocus_) : nullptr; }
 
 void Document::SetTextFocus(Art* text) {
-  Record([this, old = textFocus_]() { textFocus_ = old; });
+  Record([this, old = textFocus_]() mutable { std::swap(textFocus_, old); });
   textFocus_ = IsLive(text) ? text->uid_ : 0;
 }
 
@@ -649,7 +657,41 @@ void Document::TrimHistory() {
 }
 
 void Document::RevertOpenStep() {
-  open_.Revert();
+  if (event_.open && !event_.reverted) {
+    // The step as the event found it is kept for a roll-back; the event's
+    // own changes so far are simply reverted.
+    open_.RevertNewerThan(event_.mark);
+    open_.Unapply();
+    event_.before = std::move(open_);
+    open_ = UndoJournal();
+    event_.reverted = true;
+    event_.mark = 0;
+  } else {
+    open_.Revert();
+  }
+  ++serial_;
+  ++changes_;
+}
+
+void Document::BeginEvent() {
+  event_ = Event();
+  event_.open = true;
+  event_.mark = open_.size();
+  // Objects changed earlier in the step are saved again at their first
+  // change in this event, so that the event alone can be reverted.
+  ++serial_;
+}
+
+void Document::EndEvent() { event_ = Event(); }
+
+void Document::RollBackEvent() {
+  if (!event_.open) return;
+  open_.RevertNewerThan(std::min(event_.mark, open_.size()));
+  if (event_.reverted) {
+    event_.before.Reapply();
+    open_ = std::move(event_.before);
+  }
+  event_ = Event();
   ++serial_;
   ++changes_;
 }
@@ -676,6 +718,7 @@ bool Document::Undo() {
 void Document::ClearHistory() {
   history_.clear();
   open_.Clear();
+  event_ = Event();
   ++serial_;
 }
 

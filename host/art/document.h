@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <optional>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -180,6 +181,13 @@ class Document {
   bool stepOpen() const { return depth_ > 0; }
   // Reverts every change of the open step so far (the step stays open).
   void RevertOpenStep();
+  // One event of a longer step (a tool's mouse event inside its drag's
+  // step). An event that fails is rolled back: what it changed is reverted
+  // and what its RevertOpenStep calls took away is made again, so the
+  // document is exactly as the event found it.
+  void BeginEvent();
+  void EndEvent();
+  void RollBackEvent();
   // Reverts the last completed step; false when there is none. With a step
   // open, reverts the open step's changes instead.
   bool Undo();
@@ -215,8 +223,26 @@ class Document {
   void Unlink(Art* art);
   int32_t Resolve(Placement placement, Art* prep, Art* moving, Art** parent,
                   Art** below) const;
+  using OwnedArt = std::vector<std::unique_ptr<Art>>;
+  // Records that art came into the document (owned empty) or left it
+  // (owned holds its subtree, parent and below its place).
+  void RecordPresence(Art* art, std::shared_ptr<OwnedArt> owned, Art* parent,
+                      Art* below);
   void RecordMove(Art* art);          // saves art's current place
   void RecordCreated(Art* art);
+  // Records that resource id was added to a resource map.
+  template <typename Map>
+  void RecordAdded(Map& map, uint32_t id) {
+    Record([&map, id, kept = std::optional<typename Map::mapped_type>()]() mutable {
+      if (kept) {
+        map[id] = std::move(*kept);
+        kept.reset();
+      } else {
+        kept = std::move(map.at(id));
+        map.erase(id);
+      }
+    });
+  }
   void MakeLive(Art* art);
   void TakeSubtree(Art* root, std::vector<std::unique_ptr<Art>>& into);
   Art* CopyTree(const Art* source);
@@ -247,6 +273,14 @@ class Document {
   uint64_t serial_ = 1;  // the step serial; changes on every step and revert
   UndoJournal open_;
   std::vector<UndoJournal> history_;
+  // The open event: open_'s size when it began, and what its first
+  // RevertOpenStep reverted (kept to be made again on a roll-back).
+  struct Event {
+    bool open = false;
+    bool reverted = false;
+    std::size_t mark = 0;
+    UndoJournal before;
+  } event_;
   std::size_t historyLimit_ = 64;
   std::size_t historyBudget_ = std::size_t(256) << 20;
   uint64_t changes_ = 0;

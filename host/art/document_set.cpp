@@ -66,12 +66,27 @@ MessageScope::MessageScope(DocumentSet& documents, const char* caller,
     if (document_) document_->BeginStep();
   }
   if (document_) document_->BeginStep();
+  dragEvent_ = document_ && document_ == documents.dragDocument_ &&
+               Is(caller, kCallerAITool) &&
+               (Is(selector, kSelectorAIToolMouseDown) ||
+                Is(selector, kSelectorAIToolMouseDrag) || mouseUp_);
+  if (dragEvent_) document_->BeginEvent();
+}
+
+bool MessageScope::Live() const {
+  // The document may have been closed by the message.
+  return document_ && documents_->FromHandle(document_->handle());
+}
+
+void MessageScope::Failed() {
+  if (dragEvent_ && Live()) document_->RollBackEvent();
+  dragEvent_ = false;
 }
 
 MessageScope::~MessageScope() {
   DocumentSet& set = *documents_;
-  // The document may have been closed by the message.
-  bool live = document_ && set.FromHandle(document_->handle());
+  bool live = Live();
+  if (live && dragEvent_) document_->EndEvent();
   if (live) document_->EndStep();
   if (mouseUp_ && set.dragDocument_) {
     set.dragDocument_->EndStep();

@@ -37,7 +37,9 @@ class DocumentSet {
 // The undo step of one message the host sends. Every message's changes form
 // one step (nested messages join it), except that a tool drag, from "AI
 // Mouse Down" to "AI Mouse Up", is one step as a whole: the tools revert
-// their previous drag move with the undo suite's UndoChanges.
+// their previous drag move with the undo suite's UndoChanges. Each mouse
+// event of a drag is an event of that step: one that fails is rolled back,
+// leaving the artwork as the last successful event left it.
 class MessageScope {
  public:
   MessageScope(DocumentSet& documents, const char* caller, const char* selector);
@@ -48,12 +50,17 @@ class MessageScope {
   // which the host updates the plug-in group art it changed (not start-up,
   // shutdown, unload or reload, around which the plug-in holds no state).
   bool outermost() const { return outermost_; }
+  // The plug-in answered an error: a mouse event of a drag is rolled back.
+  void Failed();
 
  private:
+  bool Live() const;
+
   DocumentSet* documents_;
   Document* document_;
   bool outermost_;
   bool mouseUp_;
+  bool dragEvent_ = false;
 };
 
 // Opens one undo step on the current document for its lifetime (no-op

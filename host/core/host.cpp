@@ -17,6 +17,7 @@
 #include "host/core/registrations.h"
 #include "host/core/user_interaction.h"
 #include "host/svg/svg_clip_suite.h"
+#include "host/tools/tool_driver.h"
 
 namespace vx::host {
 
@@ -45,6 +46,7 @@ Host::Host(HostOptions options) : options_(std::move(options)) {
   failures_ = std::make_unique<CallFailures>();
   dialogs_ = std::make_unique<adm::DialogManager>(*this);
   documents_ = std::make_unique<art::DocumentSet>();
+  tools_ = std::make_unique<tools::ToolDriver>(*this);
   previous_ = gCurrent;
   gCurrent = this;
   RegisterCoreSuites();
@@ -73,6 +75,7 @@ void Host::RegisterCoreSuites() {
   RegisterPluginGroupSuites(*this);
   RegisterFilterSuites(*this);
   RegisterToolSuites(*this);
+  tools::RegisterPlatformCursorSuite(*this);
   RegisterActionManagerSuites(*this);
   RegisterPreferenceSuites(*this);
   RegisterUserSuites(*this);
@@ -108,6 +111,7 @@ int32_t Host::Send(const char* caller, const char* selector,
   art::MessageScope step(*documents_, caller, selector);
   int32_t result = module_->Main()(caller, selector, data);
   globals_ = data->globals;
+  if (result) step.Failed();
   if (step.outermost()) art::SendPluginGroupUpdates(*this);
   if (result) VX_LOG(*this, "  -> result " << result);
   return result;

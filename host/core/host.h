@@ -22,6 +22,9 @@ class DialogManager;
 namespace art {
 class DocumentSet;
 }
+namespace tools {
+class ToolDriver;
+}
 class ActionManager;
 class CallFailures;
 class Preferences;
@@ -66,6 +69,8 @@ class Host {
   adm::DialogManager& dialogs() { return *dialogs_; }
   // The open documents and the current one.
   art::DocumentSet& documents() { return *documents_; }
+  // The current tool, the pointer and the cursor.
+  tools::ToolDriver& tools() { return *tools_; }
 
   // ---- the plug-in ------------------------------------------------------
   void AttachPlugin(std::unique_ptr<PluginModule> module);
@@ -99,6 +104,7 @@ class Host {
   std::unique_ptr<CallFailures> failures_;
   std::unique_ptr<adm::DialogManager> dialogs_;
   std::unique_ptr<art::DocumentSet> documents_;
+  std::unique_ptr<tools::ToolDriver> tools_;
   std::unique_ptr<PluginModule> module_;
   void* globals_ = nullptr;
   bool started_ = false;

@@ -4,6 +4,7 @@
 #include "host/art/md_memory.h"
 #include "host/core/registrations.h"
 #include "host/core/user_interaction.h"
+#include "host/tools/tool_driver.h"
 
 namespace vx::host {
 
@@ -117,18 +118,23 @@ int32_t SendLiveEffectInputType(Host& host, AILiveEffectHandle effect,
   return result;
 }
 
-int32_t SendTool(Host& host, const char* selector, AIToolHandle tool,
-                 AIRealPoint cursor, uint16_t modifiers, AIReal pressure) {
-  AIEvent event{};
-  event.when = host.user().TickCount();
-  event.where = cursor;
-  event.modifiers = modifiers;
+int32_t SendToolEvent(Host& host, const char* selector, AIToolHandle tool,
+                      const AIEvent& event, AIReal pressure) {
   AIToolMessage message{};
   message.tool = tool;
-  message.cursor = cursor;
+  message.cursor = event.where;
   message.pressure = pressure;
   message.event = &event;
   return host.Send(kCallerAITool, selector, &message.d);
+}
+
+int32_t SendTool(Host& host, const char* selector, AIToolHandle tool,
+                 AIRealPoint cursor, uint16_t modifiers, AIReal pressure) {
+  AIEvent event{};
+  event.when = host.tools().clock().now();
+  event.where = cursor;
+  event.modifiers = modifiers;
+  return SendToolEvent(host, selector, tool, event, pressure);
 }
 
 int32_t SendPluginGroup(Host& host, const char* selector,

@@ -46,7 +46,12 @@ int32_t SendLiveEffectInputType(Host& host, AILiveEffectHandle effect,
 
 // "AI Tool" messages: selector is one of "AI Edit Options", "AI Track
 // Cursor", "AI Mouse Down", "AI Mouse Drag", "AI Mouse Up", "AI Select",
-// "AI Deselect". modifiers are kAIEvent...Key bits.
+// "AI Deselect". The pointer is the event's; the tool driver
+// (host/tools/tool_driver.h) sends them as a person's actions do.
+int32_t SendToolEvent(Host& host, const char* selector, AIToolHandle tool,
+                      const AIEvent& event, AIReal pressure = 1.0f);
+// The same with an event at the tool driver's current tick; modifiers are
+// kAIEvent...Key bits.
 int32_t SendTool(Host& host, const char* selector, AIToolHandle tool,
                  AIRealPoint cursor = {}, uint16_t modifiers = 0,
                  AIReal pressure = 1.0f);

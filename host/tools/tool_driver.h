@@ -47,7 +47,10 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
+#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "vx_sdk.h"
@@ -97,6 +100,15 @@ struct CursorState {
   SPPluginRef module = nullptr;  // whose resource it is
   long sets = 0;                 // how often a cursor was made current
 };
+
+// A cursor loaded from a module's resources (what VxCursorRef points at).
+struct LoadedCursor {
+  int32_t id = 0;
+  SPPluginRef module = nullptr;
+};
+
+// Publishes the platform cursor suite (sdk/vx_platform.h).
+void RegisterPlatformCursorSuite(Host& host);
 
 // A drag as a person makes it, in host coordinates (points, y up).
 struct DragSpec {
@@ -148,8 +160,12 @@ class ToolDriver {
   // ---- state the suites and tests read ---------------------------------------
   TickClock& clock() { return clock_; }
   const CursorState& cursor() const { return cursor_; }
-  // Called by the platform cursor suite.
-  void SetCursor(const CursorState& cursor);
+  // The platform cursor calls: a cursor of the module's resources (null
+  // when it has none with a usable image; the same cursor for the same id),
+  // and making one current (null: the host's arrow; a cursor that was
+  // never loaded changes nothing and answers false).
+  const LoadedCursor* LoadCursor(SPPluginRef module, int32_t id);
+  bool SetCursor(const LoadedCursor* cursor);
   // What the document window's tracker answers now (0 outside a tool
   // message).
   uint32_t trackerModifiers() const { return trackerModifiers_; }
@@ -164,6 +180,7 @@ class ToolDriver {
   AIToolHandle current_ = nullptr;
   TickClock clock_;
   CursorState cursor_;
+  std::map<std::pair<SPPluginRef, int32_t>, std::unique_ptr<LoadedCursor>> cursors_;
   uint32_t trackerModifiers_ = 0;
   bool buttonDown_ = false;
 };

@@ -7,6 +7,7 @@
 
 #include "filters/fractalize_engine.h"
 #include "filters/fractalize_generator.h"
+#include "generated/resource_ids.h"
 #include "presets/preset_menu.h"
 #include "presets/preset_store.h"
 #include "shell/error_report.h"
@@ -16,6 +17,8 @@
 
 namespace vx {
 namespace {
+
+namespace Items = res::FractalizeDialog;
 
 constexpr int32_t kTitleTable = 18800;  // + 2 filter, + 3 effect
 constexpr int32_t kUnitTable = 19870;   // + 1 "%", + 2 "pt"
@@ -52,14 +55,14 @@ void ActivateIndex(ADMItemRef item, int32_t index) {
 // Shows the record in the controls.
 void ShowRecord(ADMDialogRef dialog, void* data) {
   const auto& r = *static_cast<FractalizeParams*>(data);
-  ActivateIndex(Item(dialog, kFractalGenerator),
+  ActivateIndex(Item(dialog, Items::kGenerator),
                 static_cast<int16_t>(r.generator) - 1);
-  sADMItem->SetFloatValue(Item(dialog, kFractalHeight), r.genHeight);
-  ActivateIndex(Item(dialog, kFractalLevel), static_cast<int16_t>(r.level) - 1);
-  sADMItem->SetFloatValue(Item(dialog, kFractalDensity), r.density);
+  sADMItem->SetFloatValue(Item(dialog, Items::kHeight), r.genHeight);
+  ActivateIndex(Item(dialog, Items::kLevel), static_cast<int16_t>(r.level) - 1);
+  sADMItem->SetFloatValue(Item(dialog, Items::kDensity), r.density);
   const bool points = static_cast<int16_t>(r.unevenUnit) != 0;
-  ADMItemRef percent = Item(dialog, kFractalUnevenPercent);
-  ADMItemRef pts = Item(dialog, kFractalUnevenPoints);
+  ADMItemRef percent = Item(dialog, Items::kUnevenPercent);
+  ADMItemRef pts = Item(dialog, Items::kUnevenPoints);
   sADMItem->Enable(percent, !points);
   sADMItem->Enable(pts, points);
   sADMItem->Show(percent, !points);
@@ -70,7 +73,7 @@ void ShowRecord(ADMDialogRef dialog, void* data) {
   FractalizeDialogContext* context = ContextOf(dialog);
   sADMBasic->GetIndexString(context->plugin, kUnitTable, points ? 2 : 1, unit,
                             sizeof unit);
-  sADMItem->SetText(Item(dialog, kFractalUnitLabel), unit);
+  sADMItem->SetText(Item(dialog, Items::kUnitLabel), unit);
 }
 
 void ShowPreviewError(FractalizeDialogContext* context, ASErr err) {
@@ -109,12 +112,12 @@ void ValueNotify(ADMItemRef item, ADMNotifierRef notifier) {
   ADMDialogRef dialog = sADMItem->GetDialog(item);
   FractalizeParams& r = *ContextOf(dialog)->record;
   switch (sADMItem->GetID(item)) {
-    case kFractalGenerator: {
+    case Items::kGenerator: {
       const int32_t index = ActiveIndex(item);
       if (index >= 0) r.generator = static_cast<uint32_t>(index + 1);
       break;
     }
-    case kFractalHeight: {
+    case Items::kHeight: {
       // A choice in the popup gives its value; typing gives the number.
       ADMListRef list = sADMItem->GetList(item);
       ADMEntryRef entry = list ? sADMList->GetActiveEntry(list) : nullptr;
@@ -129,16 +132,16 @@ void ValueNotify(ADMItemRef item, ADMNotifierRef notifier) {
       r.genHeight = sADMItem->GetFloatValue(item);
       break;
     }
-    case kFractalLevel: {
+    case Items::kLevel: {
       const int32_t index = ActiveIndex(item);
       if (index >= 0) r.level = static_cast<uint32_t>(index + 1);
       break;
     }
-    case kFractalDensity:
+    case Items::kDensity:
       r.density = sADMItem->GetFloatValue(item);
       break;
-    case kFractalUnevenPercent:
-    case kFractalUnevenPoints:
+    case Items::kUnevenPercent:
+    case Items::kUnevenPoints:
       r.uneven = sADMItem->GetFloatValue(item);
       break;
     default:
@@ -161,7 +164,7 @@ void NewSequenceNotify(ADMItemRef item, ADMNotifierRef notifier) {
   ADMDialogRef dialog = sADMItem->GetDialog(item);
   if (!gGlobals->FractalPreviewOn) {
     gGlobals->FractalPreviewOn = 1;
-    sADMItem->SetBooleanValue(Item(dialog, kFractalPreview), 1);
+    sADMItem->SetBooleanValue(Item(dialog, Items::kPreview), 1);
   }
   Preview(dialog, true);
 }
@@ -196,7 +199,7 @@ void HelpNotify(ADMItemRef item, ADMNotifierRef notifier) {
 
 PresetMenuOwner OwnerOf(ADMDialogRef dialog) {
   FractalizeDialogContext* context = ContextOf(dialog);
-  return PresetMenuOwner{context->plugin, dialog, kFractalPresetMenu,
+  return PresetMenuOwner{context->plugin, dialog, Items::kPresetMenu,
                          context->record, kFractalizePresetFile, ShowRecord,
                          nullptr, nullptr};
 }
@@ -233,7 +236,7 @@ ASErr InitDialog(ADMDialogRef dialog) {
     sADMDialog->Move(dialog, g.fractalizeDialogPosition.left,
                      g.fractalizeDialogPosition.top);
 
-  ADMListRef generators = sADMItem->GetList(Item(dialog, kFractalGenerator));
+  ADMListRef generators = sADMItem->GetList(Item(dialog, Items::kGenerator));
   for (int32_t k = 0; generators && k < kGeneratorCount; ++k) {
     ADMEntryRef entry = sADMList->InsertEntry(generators, k);
     if (!entry) break;
@@ -246,19 +249,19 @@ ASErr InitDialog(ADMDialogRef dialog) {
   (void)FillPresetMenu(OwnerOf(dialog));
 
   g.FractalPreviewOn = 0;
-  sADMItem->SetBooleanValue(Item(dialog, kFractalPreview), 0);
+  sADMItem->SetBooleanValue(Item(dialog, Items::kPreview), 0);
   ShowRecord(dialog, context->record);
 
-  for (int32_t id : {kFractalGenerator, kFractalHeight, kFractalLevel,
-                     kFractalDensity, kFractalUnevenPercent,
-                     kFractalUnevenPoints})
+  for (int32_t id : {Items::kGenerator, Items::kHeight, Items::kLevel,
+                     Items::kDensity, Items::kUnevenPercent,
+                     Items::kUnevenPoints})
     sADMItem->SetNotifyProc(Item(dialog, id), ValueNotify);
-  sADMItem->SetNotifyProc(Item(dialog, kFractalUnitFrame), UnitNotify);
-  sADMItem->SetNotifyProc(Item(dialog, kFractalNewSequence), NewSequenceNotify);
-  sADMItem->SetNotifyProc(Item(dialog, kFractalPreview), PreviewNotify);
-  sADMItem->SetNotifyProc(Item(dialog, kFractalHelp), HelpNotify);
-  sADMItem->SetNotifyProc(Item(dialog, kFractalPresetMenu), PresetMenuNotify);
-  sADMItem->SetNotifyProc(Item(dialog, kFractalOk), OkNotify);
+  sADMItem->SetNotifyProc(Item(dialog, Items::kUnitFrame), UnitNotify);
+  sADMItem->SetNotifyProc(Item(dialog, Items::kNewSequence), NewSequenceNotify);
+  sADMItem->SetNotifyProc(Item(dialog, Items::kPreview), PreviewNotify);
+  sADMItem->SetNotifyProc(Item(dialog, Items::kHelp), HelpNotify);
+  sADMItem->SetNotifyProc(Item(dialog, Items::kPresetMenu), PresetMenuNotify);
+  sADMItem->SetNotifyProc(Item(dialog, Items::kOk), OkNotify);
   return kNoErr;
 }
 
@@ -269,10 +272,10 @@ ASErr RunFractalizeDialog(FractalizeDialogContext* context, bool* ok) {
   if (!sADMDialog) return kNoErr;
   const int32_t ended =
       sADMDialog->Modal(context->plugin, "Fractalize Plug-in Dialog",
-                        kFractalizeDialog, kADMModalDialogStyle, InitDialog,
+                        res::kFractalizeDialog, kADMModalDialogStyle, InitDialog,
                         context, 0);
   gGlobals->FractalPreviewOn = 0;
-  *ok = ended == kFractalOk;
+  *ok = ended == Items::kOk;
   FractalizeParams last = *context->record;
   (void)SavePreset(kFractalizePresetFile, &last, kLastSettingIndex);
   return kNoErr;

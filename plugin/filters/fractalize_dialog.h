@@ -11,7 +11,6 @@
 
 namespace vx {
 
-constexpr int32_t kFractalizeDialog = 18010;
 constexpr const char* kFractalizePresetFile = "VERSALiX4_PST_Fractalize.txt";
 
 enum class FractalizeMode { kFilter, kEffect };
@@ -21,15 +20,6 @@ struct FractalizeDialogContext {
   FractalizeMode mode;
   FractalizeParams* record;   // the values the dialog edits
   AIDictionaryRef parameters; // effect mode: the effect's dictionary
-};
-
-// Item ids of the dialog.
-enum FractalizeItem : int32_t {
-  kFractalOk = 1, kFractalCancel = 2, kFractalPresetMenu = 3,
-  kFractalGenerator = 5, kFractalHeight = 7, kFractalLevel = 10,
-  kFractalDensity = 12, kFractalUnevenPercent = 15, kFractalUnevenPoints = 16,
-  kFractalUnitLabel = 17, kFractalUnitFrame = 18, kFractalNewSequence = 19,
-  kFractalPreview = 20, kFractalHelp = 21
 };
 
 // Runs the dialog; *ok is true when it was closed with OK. The record keeps

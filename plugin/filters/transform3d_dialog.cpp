@@ -10,6 +10,7 @@
 #include "filters/transform3d_filter.h"
 #include "filters/transform3d_history.h"
 #include "filters/transform3d_preview.h"
+#include "generated/resource_ids.h"
 #include "presets/preset_menu.h"
 #include "shell/blocks.h"
 #include "shell/globals.h"
@@ -19,18 +20,13 @@
 namespace vx {
 namespace {
 
-enum Item : int32_t {
-  kOk = 1, kCancel = 2, kPreview = 3, kKindPopup = 5, kPresetMenu = 6,
-  kFirstRow = 7,  // label, edit, unit, slider per row
-  kAnchorsOnly = 23,
-  kCentering = 24, kZoomIn, kZoomOut, kScroll, kReset, kUndo, kRedo, kDoAuto,
-  kBefore = 32, kAfter = 33,
-  kFirstPreRotation = 34,   // label, edit, unit, slider per axis
-  kFirstPostRotation = 46,
-  kPerspectiveEdit = 59, kPerspectiveSlider = 61,
-  kCursorLabel = 64, kCursorH = 65, kCursorV = 68, kCursorLast = 69,
-  kHelp = 70
-};
+namespace Items = res::Transform3DDialog;
+// Rows and rotation axes are runs of four items (label, edit, unit, slider);
+// the cursor fields run from their label to the V field's unit.
+constexpr int32_t kFirstRow = Items::kRow1Label;
+constexpr int32_t kFirstPreRotation = Items::kPreXLabel;
+constexpr int32_t kFirstPostRotation = Items::kPostXLabel;
+constexpr int32_t kCursorLast = Items::kCursorVUnit;
 
 constexpr int32_t kKindStrings = 20000;
 constexpr int32_t kKindNameMenu = 16000;
@@ -156,7 +152,7 @@ void LayOutRows(ADMDialogRef d, DialogState* s) {
 // Every control from the record, with the enabling rules.
 void ShowRecord(ADMDialogRef d, DialogState* s) {
   const TransformParams& p = *s->record;
-  sADMItem->SetIntValue(ItemOf(d, kKindPopup), p.kind);
+  sADMItem->SetIntValue(ItemOf(d, Items::kKind), p.kind);
   for (int r = 0; r < 4; ++r) {
     SetFloat(d, kFirstRow + 4 * r + 1, p.value[r]);
     SetFloat(d, kFirstRow + 4 * r + 3, p.value[r]);
@@ -167,22 +163,22 @@ void ShowRecord(ADMDialogRef d, DialogState* s) {
     SetFloat(d, kFirstPostRotation + 4 * i + 1, p.postRotation[i]);
     SetFloat(d, kFirstPostRotation + 4 * i + 3, p.postRotation[i]);
   }
-  SetFloat(d, kPerspectiveEdit, p.perspective);
-  SetFloat(d, kPerspectiveSlider, p.perspective);
-  sADMItem->SetBooleanValue(ItemOf(d, kAnchorsOnly), p.controlPointsOnly != 0);
-  sADMItem->SetBooleanValue(ItemOf(d, kBefore), p.afterMode == 0);
-  sADMItem->SetBooleanValue(ItemOf(d, kAfter), p.afterMode != 0);
+  SetFloat(d, Items::kPerspective, p.perspective);
+  SetFloat(d, Items::kPerspectiveSlider, p.perspective);
+  sADMItem->SetBooleanValue(ItemOf(d, Items::kAnchorsOnly), p.controlPointsOnly != 0);
+  sADMItem->SetBooleanValue(ItemOf(d, Items::kBefore), p.afterMode == 0);
+  sADMItem->SetBooleanValue(ItemOf(d, Items::kAfter), p.afterMode != 0);
   const bool simple = p.kind == kSimpleRotation;
-  Enable(d, kBefore, !simple);
-  Enable(d, kAfter, !simple);
+  Enable(d, Items::kBefore, !simple);
+  Enable(d, Items::kAfter, !simple);
   for (int32_t id = kFirstPostRotation; id < kFirstPostRotation + 12; ++id)
     Enable(d, id, !simple);
   const bool cursorOn = simple || p.afterMode != 0;
-  for (int32_t id = kCursorLabel; id <= kCursorLast; ++id)
+  for (int32_t id = Items::kCursorLabel; id <= kCursorLast; ++id)
     Enable(d, id, cursorOn);
-  SetFloat(d, kCursorH, p.width != 0.0f ? p.cursorOffset.h / p.width * 100.0f
+  SetFloat(d, Items::kCursorH, p.width != 0.0f ? p.cursorOffset.h / p.width * 100.0f
                                          : 0.0f);
-  SetFloat(d, kCursorV, p.height != 0.0f
+  SetFloat(d, Items::kCursorV, p.height != 0.0f
                             ? p.cursorOffset.v / p.height * 100.0f
                             : 0.0f);
 }
@@ -195,7 +191,7 @@ void Recompute(DialogState* s) {
 }
 
 void InvalidatePreview(ADMDialogRef d) {
-  sADMItem->Invalidate(ItemOf(d, kPreview));
+  sADMItem->Invalidate(ItemOf(d, Items::kPreview));
 }
 
 // The end of every user change: history, recomputation, redraw.
@@ -289,69 +285,69 @@ void ItemNotify(ADMItemRef item, ADMNotifierRef notifier) {
     return;
   }
   switch (id) {
-    case kPerspectiveEdit:
-    case kPerspectiveSlider:
+    case Items::kPerspective:
+    case Items::kPerspectiveSlider:
       p->perspective = v;
-      SetFloat(d, id == kPerspectiveEdit ? kPerspectiveSlider : kPerspectiveEdit,
+      SetFloat(d, id == Items::kPerspective ? Items::kPerspectiveSlider : Items::kPerspective,
                v);
       UpdatePerspectiveDistance(p);
       Changed(d, s);
       return;
-    case kCursorH:
-    case kCursorV:
-      if (id == kCursorH) p->cursorH = v / 100.0f;
+    case Items::kCursorH:
+    case Items::kCursorV:
+      if (id == Items::kCursorH) p->cursorH = v / 100.0f;
       else p->cursorV = v / 100.0f;
       CursorOffsetFromFractions(p);
       Changed(d, s);
       return;
-    case kAnchorsOnly:
+    case Items::kAnchorsOnly:
       p->controlPointsOnly = sADMItem->GetBooleanValue(item) ? 1 : 0;
       Changed(d, s);
       return;
-    case kBefore:
-    case kAfter:
-      p->afterMode = id == kAfter ? 1 : 0;
+    case Items::kBefore:
+    case Items::kAfter:
+      p->afterMode = id == Items::kAfter ? 1 : 0;
       ShowRecord(d, s);
       Changed(d, s);
       return;
-    case kKindPopup:
+    case Items::kKind:
       ChangeKind(d, s, sADMItem->GetIntValue(item));
       return;
-    case kPresetMenu:
+    case Items::kPresetMenu:
       ChoosePresetMenuEntry(s->owner, sADMItem->GetIntValue(item), false);
       return;
-    case kCentering:
+    case Items::kCentering:
       // Redraws what is computed, without finishing a recomputation.
       CenterPreview(&s->preview);
       s->set->nextPath = s->set->pathCount;
       InvalidatePreview(d);
       return;
-    case kZoomIn:
-    case kZoomOut:
-      if (!ZoomStep(&s->preview, id == kZoomIn ? 1 : -1))
+    case Items::kZoomIn:
+    case Items::kZoomOut:
+      if (!ZoomStep(&s->preview, id == Items::kZoomIn ? 1 : -1))
         sADMBasic->Beep();
       InvalidatePreview(d);
       return;
-    case kReset:
+    case Items::kReset:
       ResetWorking(s->set);
       CenterPreview(&s->preview);
       ResetToKindDefaults(s, p->kind);
       ShowRecord(d, s);
       Changed(d, s);
       return;
-    case kUndo:
+    case Items::kUndo:
       AfterHistoryStep(d, s, UndoHistoryStep(s->history, p));
       return;
-    case kRedo:
+    case Items::kRedo:
       AfterHistoryStep(d, s, RedoHistoryStep(s->history, p));
       return;
-    case kDoAuto:
+    case Items::kDoAuto:
       Changed(d, s);
       return;
-    case kHelp:
+    case Items::kHelp:
       ShowHelpTopic(gGlobals->PluginRef, 28);  // "3D Transform, Part 1"
       return;
-    case kOk:
+    case Items::kOk:
       SaveLastSetting(s);
       gGlobals->transformResume = 1;
       {
@@ -423,7 +419,7 @@ void PreviewDraw(ADMItemRef item, ADMDrawerRef drawer) {
 // Shows the bitmap at once, as it is, while the mouse is down.
 void ShowNow(ADMDialogRef d, DialogState* s, int32_t redraw) {
   s->preview.redraw = redraw;
-  ADMItemRef preview = ItemOf(d, kPreview);
+  ADMItemRef preview = ItemOf(d, Items::kPreview);
   sADMItem->Invalidate(preview);
   sADMItem->Update(preview);
 }
@@ -591,7 +587,7 @@ ASBoolean ScrollTrack(ADMItemRef item, ADMTrackerRef tracker) {
 ASErr InitDialog(ADMDialogRef d) {
   DialogState* s = StateOf(d);
   s->owner.dialog = d;
-  InitPreview(&s->preview, d, kPreview);
+  InitPreview(&s->preview, d, Items::kPreview);
   s->initError = NewPreviewBitmap(&s->bitmap, s->preview.rect);
   if (s->initError) return s->initError;
   gGlobals->transformKindShown = s->record->kind;
@@ -600,19 +596,19 @@ ASErr InitDialog(ADMDialogRef d) {
   LayOutRows(d, s);
   ShowRecord(d, s);
   const int32_t tips = gGlobals->HostIsAI8 ? kButtonTipsAI8 : kButtonTips;
-  for (int32_t id = kCentering; id <= kDoAuto; ++id) {
+  for (int32_t id = Items::kCentering; id <= Items::kDoAuto; ++id) {
     char tip[64] = "";
-    sADMBasic->GetIndexString(s->plugin, tips, id - kCentering + 1, tip,
+    sADMBasic->GetIndexString(s->plugin, tips, id - Items::kCentering + 1, tip,
                               sizeof tip);
     if (tip[0]) sADMItem->SetText(ItemOf(d, id), tip);
   }
-  for (int32_t id = 1; id <= kHelp; ++id) {
+  for (int32_t id = 1; id <= Items::kHelp; ++id) {
     ADMItemRef item = ItemOf(d, id);
     if (item) sADMItem->SetNotifyProc(item, ItemNotify);
   }
-  sADMItem->SetDrawProc(ItemOf(d, kPreview), PreviewDraw);
-  sADMItem->SetTrackProc(ItemOf(d, kPreview), PreviewTrack);
-  sADMItem->SetTrackProc(ItemOf(d, kScroll), ScrollTrack);
+  sADMItem->SetDrawProc(ItemOf(d, Items::kPreview), PreviewDraw);
+  sADMItem->SetTrackProc(ItemOf(d, Items::kPreview), PreviewTrack);
+  sADMItem->SetTrackProc(ItemOf(d, Items::kScroll), ScrollTrack);
   const SavedDialogPosition& at = gGlobals->transformDialogPosition;
   if (at.saved) sADMDialog->Move(d, at.left, at.top);
   ClearHistory(s->history);
@@ -642,12 +638,12 @@ ASErr RunTransformDialog(TransformParams* record, bool* ok) {
   state.history = history.get();
   state.plugin = gGlobals->PluginRef;
   state.owner.plugin = gGlobals->PluginRef;
-  state.owner.menuItemId = kPresetMenu;
+  state.owner.menuItemId = Items::kPresetMenu;
   state.owner.refresh = PresetRefresh;
   gGlobals->transformResume = 0;
   const int32_t answer =
       sADMDialog->Modal(gGlobals->PluginRef, kTransformDialogName,
-                        kTransformDialogId, kADMModalDialogStyle, InitDialog,
+                        res::kTransform3DDialog, kADMModalDialogStyle, InitDialog,
                         &state, 0);
   FreePreviewBitmap(&state.bitmap);
   ReleaseArtList(&arts);
@@ -658,7 +654,7 @@ ASErr RunTransformDialog(TransformParams* record, bool* ok) {
   if (sPreference)
     sPreference->PutIntegerPreference(kTransformPrefPrefix,
                                       kTransformKindPref, record->kind);
-  if (answer != kOk) {
+  if (answer != Items::kOk) {
     SaveLastSetting(&state);
     FreePathSet(set.get());
     gGlobals->transformResume = 0;

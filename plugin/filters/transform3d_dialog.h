@@ -8,7 +8,6 @@
 
 namespace vx {
 
-constexpr int32_t kTransformDialogId = 18000;
 constexpr const char* kTransformDialogName = "VERSALiX 3D";
 
 // Runs the dialog modally over record on the current selection. *ok is

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "generated/resource_ids.h"
 #include "presets/param_record.h"
 #include "presets/preset_file.h"
 #include "presets/preset_menu.h"
@@ -22,14 +23,7 @@ using preset_ui::PresetText;
 using preset_ui::ShowPresetFileError;
 using preset_ui::ShowPresetMessage;
 
-enum ManagerItem : int32_t {
-  kListItem = 2,
-  kNewItem = 3,
-  kDeleteItem = 4,
-  kImportItem = 5,
-  kExportItem = 6
-};
-constexpr int32_t kImportListItem = 3;
+namespace Manager = res::PresetManager;
 constexpr int32_t kMaxTextIndex = 2, kSomeNotImportedIndex = 3,
                   kManagerTitleIndex = 4, kNewNameIndex = 5,
                   kChooseFolderIndex = 6, kImportTitleIndex = 7;
@@ -66,9 +60,9 @@ int32_t SelectedCount(ADMListRef list) {
 }
 
 void UpdateButtons(ADMDialogRef dialog) {
-  const bool any = SelectedCount(ListOf(dialog, kListItem)) > 0;
-  sADMItem->Enable(sADMDialog->GetItem(dialog, kDeleteItem), any);
-  sADMItem->Enable(sADMDialog->GetItem(dialog, kExportItem), any);
+  const bool any = SelectedCount(ListOf(dialog, Manager::kList)) > 0;
+  sADMItem->Enable(sADMDialog->GetItem(dialog, Manager::kDelete), any);
+  sADMItem->Enable(sADMDialog->GetItem(dialog, Manager::kExport), any);
 }
 
 void ShowCode(const PresetMenuOwner& owner, ASErr code) {
@@ -100,7 +94,7 @@ bool SameFile(const char* a, const char* b) {
 }
 
 ASErr RefillList(ADMDialogRef dialog) {
-  ADMListRef list = ListOf(dialog, kListItem);
+  ADMListRef list = ListOf(dialog, Manager::kList);
   while (sADMList->NumberOfEntries(list) > 0) sADMList->RemoveEntry(list, 0);
   return FillPresetList(list, StateOf(dialog).owner->presetFile, false);
 }
@@ -109,7 +103,7 @@ ASErr RefillList(ADMDialogRef dialog) {
 
 void NewPreset(ADMDialogRef dialog) {
   const PresetMenuOwner& owner = *StateOf(dialog).owner;
-  ADMListRef list = ListOf(dialog, kListItem);
+  ADMListRef list = ListOf(dialog, Manager::kList);
   const int32_t count = sADMList->NumberOfEntries(list);
   char name[kParamNameSize];
   PresetText(owner.plugin, kNewNameIndex, name, sizeof name);
@@ -118,7 +112,7 @@ void NewPreset(ADMDialogRef dialog) {
   std::strncat(name, number, sizeof name - std::strlen(name) - 1);
   char* record = static_cast<char*>(owner.record);
   presets::SetRecordName(record, name);
-  if (!preset_ui::AskPresetName(owner.plugin, kPresetNewNameDialog, record))
+  if (!preset_ui::AskPresetName(owner.plugin, res::kNewPreset, record))
     return;
   if (AppendPreset(owner.presetFile, record)) {
     ShowPresetFileError(owner.plugin);
@@ -149,11 +143,11 @@ void NewPreset(ADMDialogRef dialog) {
 
 void DeleteSelection(ADMDialogRef dialog) {
   const PresetMenuOwner& owner = *StateOf(dialog).owner;
-  if (sADMDialog->Modal(owner.plugin, nullptr, kPresetDeleteDialog,
+  if (sADMDialog->Modal(owner.plugin, nullptr, res::kDeletePresets,
                         kADMModalDialogStyle, nullptr, nullptr, 0) !=
       kADMDefaultItemID)
     return;
-  ADMListRef list = ListOf(dialog, kListItem);
+  ADMListRef list = ListOf(dialog, Manager::kList);
   const int32_t count = sADMList->NumberOfEntries(list);
   BlockPtr<PresetIndex> positions;
   if (positions.Allocate(std::size_t(count) + 1, "indPtr")) {
@@ -181,13 +175,13 @@ void DeleteSelection(ADMDialogRef dialog) {
 
 void UpdateEntry(ADMDialogRef dialog, int32_t position) {
   const PresetMenuOwner& owner = *StateOf(dialog).owner;
-  ADMEntryRef entry = sADMList->IndexEntry(ListOf(dialog, kListItem), position);
+  ADMEntryRef entry = sADMList->IndexEntry(ListOf(dialog, Manager::kList), position);
   if (!entry) return;
   char* record = static_cast<char*>(owner.record);
   char text[kParamNameSize];
   sADMEntry->GetText(entry, text, sizeof text);
   presets::SetRecordName(record, text);
-  if (!preset_ui::AskPresetName(owner.plugin, kPresetUpdateNameDialog, record))
+  if (!preset_ui::AskPresetName(owner.plugin, res::kUpdatePreset, record))
     return;
   sADMEntry->SetText(entry, record);
   if (SavePreset(owner.presetFile, record, PresetIndex(position))) {
@@ -234,7 +228,7 @@ void RememberImportChoice(ADMItemRef item, ADMNotifierRef notifier) {
 
 ASErr InitImportChoice(ADMDialogRef dialog) {
   auto* choice = static_cast<ImportChoice*>(sADMDialog->GetUserData(dialog));
-  ADMItemRef listItem = sADMDialog->GetItem(dialog, kImportListItem);
+  ADMItemRef listItem = sADMDialog->GetItem(dialog, res::PresetImport::kList);
   if (ASErr err =
           FillPresetList(sADMItem->GetList(listItem), choice->path, false))
     return err;
@@ -255,7 +249,7 @@ ASErr ChooseFolder(SPPluginRef plugin, char* folder, int32_t size) {
 
 void Import(ADMDialogRef dialog) {
   const PresetMenuOwner& owner = *StateOf(dialog).owner;
-  ADMListRef list = ListOf(dialog, kListItem);
+  ADMListRef list = ListOf(dialog, Manager::kList);
   const int32_t before = sADMList->NumberOfEntries(list);
   const int32_t free = kMaxUserPresets - before;
   if (free <= 0) {
@@ -290,7 +284,7 @@ void Import(ADMDialogRef dialog) {
     return;
   }
   ImportChoice choice{source, positions.get(), kMaxUserPresets, 0};
-  if (sADMDialog->Modal(owner.plugin, nullptr, kPresetImportDialog,
+  if (sADMDialog->Modal(owner.plugin, nullptr, res::kPresetImport,
                         kADMModalDialogStyle, InitImportChoice, &choice, 0) !=
       kADMDefaultItemID)
     return;  // cancelled
@@ -330,7 +324,7 @@ void Export(ADMDialogRef dialog) {
     ShowPresetFileError(owner.plugin);
     return;
   }
-  ADMListRef list = ListOf(dialog, kListItem);
+  ADMListRef list = ListOf(dialog, Manager::kList);
   for (int32_t i = 0, n = sADMList->NumberOfEntries(list); i < n; ++i) {
     if (!sADMEntry->IsSelected(sADMList->IndexEntry(list, i))) continue;
     ASErr err = kNoErr;
@@ -357,10 +351,10 @@ void Export(ADMDialogRef dialog) {
 void ButtonPressed(ADMItemRef item, ADMNotifierRef) {
   ADMDialogRef dialog = sADMItem->GetDialog(item);
   switch (sADMItem->GetID(item)) {
-    case kNewItem: NewPreset(dialog); break;
-    case kDeleteItem: DeleteSelection(dialog); break;
-    case kImportItem: Import(dialog); break;
-    case kExportItem: Export(dialog); break;
+    case Manager::kNew: NewPreset(dialog); break;
+    case Manager::kDelete: DeleteSelection(dialog); break;
+    case Manager::kImport: Import(dialog); break;
+    case Manager::kExport: Export(dialog); break;
     default: break;
   }
 }
@@ -408,7 +402,7 @@ void FinishDrag(ADMDialogRef dialog, ManagerState& state) {
   const PresetMenuOwner& owner = *state.owner;
   const ASErr err = MovePreset(owner.presetFile, PresetIndex(from), PresetIndex(to));
   RefillList(dialog);
-  ADMListRef list = ListOf(dialog, kListItem);
+  ADMListRef list = ListOf(dialog, Manager::kList);
   if (ADMEntryRef moved = sADMList->IndexEntry(list, err ? from : to)) {
     sADMEntry->Select(moved, true);
     sADMEntry->Activate(moved, true);
@@ -477,10 +471,10 @@ ASErr InitManager(ADMDialogRef dialog) {
     StateOf(dialog).initError = err;
     return err;
   }
-  ADMItemRef list = sADMDialog->GetItem(dialog, kListItem);
+  ADMItemRef list = sADMDialog->GetItem(dialog, Manager::kList);
   sADMItem->SetNotifyProc(list, ListChanged);
   sADMItem->SetTrackProc(list, ListTracked);
-  for (int32_t id : {kNewItem, kDeleteItem, kImportItem, kExportItem})
+  for (int32_t id : {Manager::kNew, Manager::kDelete, Manager::kImport, Manager::kExport})
     sADMItem->SetNotifyProc(sADMDialog->GetItem(dialog, id), ButtonPressed);
   UpdateButtons(dialog);
   return kNoErr;
@@ -493,7 +487,7 @@ ASErr RunPresetManager(const PresetMenuOwner& owner) {
       !sADMEntry || !sADMBasic || !sADMTracker || !gGlobals)
     return kCantHappenErr;
   ManagerState state{&owner, 0, kNoErr, -1, -1};
-  int32_t ended = sADMDialog->Modal(owner.plugin, nullptr, kPresetManagerDialog,
+  int32_t ended = sADMDialog->Modal(owner.plugin, nullptr, res::kPresetManager,
                                     kADMResizingModalDialogStyle, InitManager,
                                     &state, 0);
   if (ended >= 0) return kNoErr;

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "generated/resource_ids.h"
 #include "presets/param_record.h"
 #include "presets/preset_file.h"
 #include "shell/globals.h"
@@ -30,7 +31,9 @@ void ShowPresetMessage(SPPluginRef plugin, int32_t textIndex) {
 
 namespace {
 
-constexpr int32_t kNameItem = 5;
+// The New and Update dialogs keep the name in the same item.
+constexpr int32_t kNameItem = res::NewPreset::kName;
+static_assert(res::UpdatePreset::kName == kNameItem);
 
 // Keeps the edit field and the record's name together; OK only with a name.
 void NameChanged(ADMItemRef item, ADMNotifierRef) {
@@ -133,7 +136,7 @@ ASErr ChoosePresetMenuEntry(const PresetMenuOwner& owner, int32_t position,
       const char* name = text[0] == ' ' && text[1] == '-' ? text + 1 : text;
       char* record = static_cast<char*>(owner.record);
       presets::SetRecordName(record, name);
-      if (preset_ui::AskPresetName(owner.plugin, kPresetUpdateNameDialog,
+      if (preset_ui::AskPresetName(owner.plugin, res::kUpdatePreset,
                                    owner.record)) {
         err = SavePreset(owner.presetFile, owner.record, index);
         if (!err) {

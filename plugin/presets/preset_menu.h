@@ -20,11 +20,6 @@ constexpr int32_t kPresetMenuFirstPreset = 4;
 // Fixed items after the presets: the separator and the About item.
 constexpr int32_t kPresetMenuTrailingItems = 2;
 
-constexpr int32_t kPresetManagerDialog = 18100;
-constexpr int32_t kPresetImportDialog = 18102;
-constexpr int32_t kPresetNewNameDialog = 18104;
-constexpr int32_t kPresetDeleteDialog = 18106;
-constexpr int32_t kPresetUpdateNameDialog = 18108;
 constexpr int32_t kPresetTexts = 18080;  // string table of the texts below
 
 // Who a preset menu belongs to, set by the owner before each call.

@@ -1,13 +1,13 @@
 #include "shell/about_dialog.h"
 
+#include "generated/resource_ids.h"
 #include "shell/globals.h"
 #include "shell/suites.h"
 
 namespace vx {
 namespace {
 
-enum AboutItem { kOkItem = 1, kSeparatorItem = 7, kLinkItem = 12 };
-constexpr int32_t kAboutTemplate = 16050;
+namespace Items = res::AboutDialog;
 constexpr int32_t kSeparatorStyle = 4;
 
 // Opens the button's web address through the host's URL suite, when the host
@@ -32,10 +32,10 @@ void OkNotify(ADMItemRef item, ADMNotifierRef notifier) {
 }
 
 ASErr InitAbout(ADMDialogRef dialog) {
-  sADMItem->SetItemStyle(sADMDialog->GetItem(dialog, kSeparatorItem),
+  sADMItem->SetItemStyle(sADMDialog->GetItem(dialog, Items::kSeparator),
                          kSeparatorStyle);
-  sADMItem->SetNotifyProc(sADMDialog->GetItem(dialog, kLinkItem), LinkNotify);
-  sADMItem->SetNotifyProc(sADMDialog->GetItem(dialog, kOkItem), OkNotify);
+  sADMItem->SetNotifyProc(sADMDialog->GetItem(dialog, Items::kLink), LinkNotify);
+  sADMItem->SetNotifyProc(sADMDialog->GetItem(dialog, Items::kOk), OkNotify);
   return kNoErr;
 }
 
@@ -43,7 +43,7 @@ ASErr InitAbout(ADMDialogRef dialog) {
 
 ASErr ShowAboutDialog(SPPluginRef plugin) {
   if (sADMDialog)
-    sADMDialog->Modal(plugin, "About Dialog", kAboutTemplate,
+    sADMDialog->Modal(plugin, "About Dialog", res::kAboutDialog,
                       kADMModalDialogStyle, InitAbout, nullptr, 0);
   return kNoErr;
 }

@@ -4,17 +4,17 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "generated/resource_ids.h"
 #include "shell/suites.h"
 
 namespace vx {
 namespace {
 
 constexpr int32_t kErrorStringTable = 16050;
-constexpr int32_t kErrorDialogTemplate = 16051;
 constexpr int32_t kEffectAlertTable = 29100;
 constexpr int kTextSize = 256;
 
-enum ErrorDialogItem { kOkItem = 1, kMessageItem = 2, kCodeItem = 3 };
+namespace Items = res::ErrorDialog;
 
 struct ErrorDialogTexts {
   const char* message;
@@ -35,8 +35,8 @@ ASErr InitErrorDialog(ADMDialogRef dialog) {
   auto* texts = static_cast<const ErrorDialogTexts*>(
       sADMDialog->GetUserData(dialog));
   if (!texts) return kNoErr;
-  sADMItem->SetText(sADMDialog->GetItem(dialog, kMessageItem), texts->message);
-  sADMItem->SetText(sADMDialog->GetItem(dialog, kCodeItem), texts->code);
+  sADMItem->SetText(sADMDialog->GetItem(dialog, Items::kMessage), texts->message);
+  sADMItem->SetText(sADMDialog->GetItem(dialog, Items::kCode), texts->code);
   return kNoErr;
 }
 
@@ -87,7 +87,7 @@ void ReportError(SPPluginRef plugin, ASErr code) {
   char codeText[16];
   FormatResultCode(code, codeText, sizeof codeText);
   ErrorDialogTexts texts{message, codeText};
-  sADMDialog->Modal(plugin, "Error Dialog", kErrorDialogTemplate,
+  sADMDialog->Modal(plugin, "Error Dialog", res::kErrorDialog,
                     kADMModalDialogStyle, InitErrorDialog, &texts, 0);
 }
 

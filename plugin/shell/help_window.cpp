@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "generated/resource_ids.h"
 #include "shell/globals.h"
 #include "shell/help_texts.h"
 #include "shell/suites.h"
@@ -9,11 +10,7 @@
 namespace vx {
 namespace {
 
-// Items of the help window's template.
-enum : int32_t {
-  kCloseItem = 1, kCreditItem = 2, kPictureItem = 3, kTextItem = 4,
-  kPopupItem = 5, kRuleItem = 6, kGripItem = 7
-};
+namespace Items = res::HelpWindow;
 
 constexpr int32_t kTitleTable = 18850;
 constexpr int32_t kTitleIndex = 16;
@@ -56,7 +53,7 @@ bool UserChanged(ADMNotifierRef notifier) {
 }
 
 void SelectTopic(ADMDialogRef dialog, int32_t topic) {
-  ADMItemRef popup = ItemOf(dialog, kPopupItem);
+  ADMItemRef popup = ItemOf(dialog, Items::kTopics);
   if (!popup) return;
   if (ADMEntryRef entry = sADMList->IndexEntry(sADMItem->GetList(popup), topic))
     sADMEntry->Select(entry, true);
@@ -68,20 +65,20 @@ void SelectTopic(ADMDialogRef dialog, int32_t topic) {
 void FollowWindowSize(ADMDialogRef dialog) {
   ASRect local{};
   sADMDialog->GetLocalRect(dialog, &local);
-  ADMItemRef text = ItemOf(dialog, kTextItem);
+  ADMItemRef text = ItemOf(dialog, Items::kText);
   if (!text) return;
   ASRect t = BoundsOf(text);
-  ADMItemRef credit = ItemOf(dialog, kCreditItem);
+  ADMItemRef credit = ItemOf(dialog, Items::kCredit);
   const ASRect c = BoundsOf(credit);
   const int32_t below = c.top - t.bottom;
   t.bottom = std::max(t.top, local.bottom - gGlobals->helpTextMargin);
   sADMItem->SetBoundsRect(text, &t);
   const int32_t moved = t.bottom + below - c.top;
   MoveItem(credit, c.left, c.top + moved);
-  ADMItemRef close = ItemOf(dialog, kCloseItem);
+  ADMItemRef close = ItemOf(dialog, Items::kClose);
   const ASRect b = BoundsOf(close);
   MoveItem(close, b.left, b.top + moved);
-  ADMItemRef grip = ItemOf(dialog, kGripItem);
+  ADMItemRef grip = ItemOf(dialog, Items::kSizeGrip);
   const ASRect g = BoundsOf(grip);
   MoveItem(grip, local.right - (g.right - g.left), local.bottom - (g.bottom - g.top));
 }
@@ -89,28 +86,28 @@ void FollowWindowSize(ADMDialogRef dialog) {
 // Popup at the top, the rule and the picture below it, the text below the
 // picture, the credit line (and Close) at the bottom.
 void LayOut(ADMDialogRef dialog) {
-  const ASRect popup = BoundsOf(ItemOf(dialog, kPopupItem));
+  const ASRect popup = BoundsOf(ItemOf(dialog, Items::kTopics));
   int32_t y = popup.bottom + kGap / 2;
-  if (ADMItemRef rule = ItemOf(dialog, kRuleItem)) {
+  if (ADMItemRef rule = ItemOf(dialog, Items::kRule)) {
     MoveItem(rule, BoundsOf(rule).left, y);
     y = BoundsOf(rule).bottom;
   }
   y += kGap / 2;
-  if (ADMItemRef picture = ItemOf(dialog, kPictureItem)) {
+  if (ADMItemRef picture = ItemOf(dialog, Items::kPicture)) {
     MoveItem(picture, popup.left, y);
     y = BoundsOf(picture).bottom + kGap;
   }
-  ADMItemRef text = ItemOf(dialog, kTextItem);
+  ADMItemRef text = ItemOf(dialog, Items::kText);
   ASRect t = BoundsOf(text);
   const int32_t height = t.bottom - t.top;
   t.left = popup.left;
   t.top = y;
   t.bottom = y + height;
   if (text) sADMItem->SetBoundsRect(text, &t);
-  ADMItemRef credit = ItemOf(dialog, kCreditItem);
+  ADMItemRef credit = ItemOf(dialog, Items::kCredit);
   const ASRect c = BoundsOf(credit);
   MoveItem(credit, t.left, t.bottom + kGap);
-  ADMItemRef close = ItemOf(dialog, kCloseItem);
+  ADMItemRef close = ItemOf(dialog, Items::kClose);
   const ASRect b = BoundsOf(close);
   MoveItem(close, t.right - (b.right - b.left), t.bottom + kGap + (c.bottom - c.top) / 2 -
                                                    (b.bottom - b.top) / 2);
@@ -140,7 +137,7 @@ void CloseNotify(ADMItemRef item, ADMNotifierRef notifier) {
   saved.left = bounds.left;
   saved.top = bounds.top;
   saved.saved = 1;
-  sADMDialog->EndModal(dialog, kCloseItem, false);
+  sADMDialog->EndModal(dialog, Items::kClose, false);
 }
 
 void GripDraw(ADMItemRef, ADMDrawerRef drawer) {
@@ -182,7 +179,7 @@ void SetUpHelpWindow(ADMDialogRef dialog) {
   if (!sADMBasic->GetIndexString(g.PluginRef, kTitleTable, kTitleIndex, title,
                                  kTitleSize))
     sADMDialog->SetText(dialog, title);
-  if (ADMItemRef popup = ItemOf(dialog, kPopupItem)) {
+  if (ADMItemRef popup = ItemOf(dialog, Items::kTopics)) {
     sADMList->SetMenuID(sADMItem->GetList(popup), kTopicMenu);
     sADMItem->SetNotifyProc(popup, PopupNotify);
   }
@@ -192,7 +189,7 @@ void SetUpHelpWindow(ADMDialogRef dialog) {
   ASRect local{};
   sADMDialog->GetLocalRect(dialog, &local);
   g.helpTextMargin =
-      int16_t(local.bottom - BoundsOf(ItemOf(dialog, kTextItem)).bottom);
+      int16_t(local.bottom - BoundsOf(ItemOf(dialog, Items::kText)).bottom);
   sADMDialog->SetNotifyProc(dialog, DialogNotify);
 }
 
@@ -224,8 +221,8 @@ ASErr InitHelpPalette(ADMDialogRef dialog) {
   sADMDialog->SetDestroyProc(dialog, DestroyHelpPalette);
   SetUpHelpWindow(dialog);
   // The palette has the host's close box and size grip.
-  if (ADMItemRef close = ItemOf(dialog, kCloseItem)) sADMItem->Show(close, false);
-  if (ADMItemRef grip = ItemOf(dialog, kGripItem)) sADMItem->Show(grip, false);
+  if (ADMItemRef close = ItemOf(dialog, Items::kClose)) sADMItem->Show(close, false);
+  if (ADMItemRef grip = ItemOf(dialog, Items::kSizeGrip)) sADMItem->Show(grip, false);
   ASRect bounds{};
   sADMDialog->GetBoundsRect(dialog, &bounds);
   g.helpBounds[0] = bounds.left;
@@ -250,11 +247,11 @@ ASErr InitModalHelp(ADMDialogRef dialog) {
   // Popup choices reach the dialog through HelpPalette while it runs.
   g.HelpPalette = dialog;
   SetUpHelpWindow(dialog);
-  if (ADMItemRef close = ItemOf(dialog, kCloseItem))
+  if (ADMItemRef close = ItemOf(dialog, Items::kClose))
     sADMItem->SetNotifyProc(close, CloseNotify);
-  sADMDialog->SetDefaultItemID(dialog, kCloseItem);
-  sADMDialog->SetCancelItemID(dialog, kCloseItem);
-  if (ADMItemRef grip = ItemOf(dialog, kGripItem)) {
+  sADMDialog->SetDefaultItemID(dialog, Items::kClose);
+  sADMDialog->SetCancelItemID(dialog, Items::kClose);
+  if (ADMItemRef grip = ItemOf(dialog, Items::kSizeGrip)) {
     sADMItem->SetDrawProc(grip, GripDraw);
     sADMItem->SetTrackProc(grip, GripTrack);
     sADMItem->SetNotifyProc(grip, GripNotify);
@@ -269,7 +266,7 @@ ASErr InitModalHelp(ADMDialogRef dialog) {
 
 void CreateHelpPalette(SPPluginRef plugin) {
   gGlobals->HelpPalette =
-      sADMDialog->Create(plugin, kHelpWindowName, kHelpWindowTemplate,
+      sADMDialog->Create(plugin, kHelpWindowName, res::kHelpWindow,
                          kADMResizingFloatingDialogStyle, InitHelpPalette,
                          nullptr, 0);
 }
@@ -304,7 +301,7 @@ ASErr ShowHelpTopic(SPPluginRef plugin, int32_t topic) {
     return kNoErr;
   }
   const bool paletteVisible = sADMDialog->IsVisible(palette) != 0;
-  sADMDialog->Modal(plugin, kHelpWindowName, kHelpWindowTemplate,
+  sADMDialog->Modal(plugin, kHelpWindowName, res::kHelpWindow,
                     g.HostIsAI8 ? kPlainModalStyle : kResizingModalStyle,
                     InitModalHelp, &gModalMarker, 0);
   g.HelpPalette = palette;
@@ -320,9 +317,9 @@ void ShowHelpPage(ADMDialogRef dialog, int32_t topic, bool select) {
     g.HelpTopic = topic;
     SelectTopic(dialog, topic);
   }
-  if (ADMItemRef picture = ItemOf(dialog, kPictureItem))
+  if (ADMItemRef picture = ItemOf(dialog, Items::kPicture))
     sADMItem->SetPictureID(picture, kHelpPictureIds[topic], nullptr);
-  if (ADMItemRef text = ItemOf(dialog, kTextItem)) {
+  if (ADMItemRef text = ItemOf(dialog, Items::kText)) {
     sADMItem->SetMaxTextLength(text, kMaxHelpText);
     sADMItem->SetText(text, g.HelpTexts[topic] ? g.HelpTexts[topic] : "");
   }

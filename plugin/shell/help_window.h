@@ -10,7 +10,6 @@
 
 namespace vx {
 
-constexpr int32_t kHelpWindowTemplate = 19200;
 constexpr const char kHelpWindowName[] = "QVR-VsX4Help";
 // Topics from this one on open the modal help dialog.
 constexpr int32_t kFirstModalHelpTopic = 26;

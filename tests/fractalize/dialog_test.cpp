@@ -20,6 +20,8 @@
 namespace vx {
 namespace {
 
+namespace Fr = res::FractalizeDialog;
+
 using host::adm::ItemAction;
 using host::adm::ScriptedAgent;
 using test::Anchors;
@@ -110,8 +112,8 @@ TEST_F(FilterDialog, TheUnitLabelTogglesWhichDistortionEditIsUsed) {
                    ItemAction("press", res::FractalizeDialog::kUnitFrame),
                    ItemAction("press", res::FractalizeDialog::kOk)};
   agent.peek = [&](host::adm::DialogDriver& d) {
-    labels.push_back(d.dialog().GetItem(17)->Text());
-    pointsEnabled.push_back(d.dialog().GetItem(16)->enabled);
+    labels.push_back(d.dialog().GetItem(Fr::kUnitLabel)->Text());
+    pointsEnabled.push_back(d.dialog().GetItem(Fr::kUnevenPoints)->enabled);
   };
   host().dialogs().SetAgent(&agent);
   ASSERT_EQ(0, FilterGetParameters());
@@ -132,14 +134,14 @@ TEST_F(FilterDialog, TitleGeneratorsAndHeightPopup) {
                    ItemAction("press", res::FractalizeDialog::kOk)};
   agent.peek = [&](host::adm::DialogDriver& d) {
     title = d.dialog().title;
-    auto* list = d.dialog().GetItem(5)->list();
+    auto* list = d.dialog().GetItem(Fr::kGenerator)->list();
     names.clear();
     icons.clear();
     for (int32_t i = 0; i < list->Count(); ++i) {
       names.push_back(list->At(i)->text);
       icons.push_back(list->At(i)->pictureId);
     }
-    height = d.dialog().GetItem(7)->Value();
+    height = d.dialog().GetItem(Fr::kHeight)->Value();
   };
   host().dialogs().SetAgent(&agent);
   ASSERT_EQ(0, FilterGetParameters());
@@ -160,12 +162,12 @@ TEST_F(FilterDialog, NewSequenceDrawsAFreshSeedAndGoUsesIt) {
    public:
     explicit Agent(host::Host& h, Art* l) : host_(h), line_(l) {}
     void RunModal(host::adm::DialogDriver& d) override {
-      EXPECT_EQ("", d.Press(20));
+      EXPECT_EQ("", d.Press(Fr::kPreview));
       first = Anchors(*line_);
       host_.user().FixTickCount(9001);
-      EXPECT_EQ("", d.Press(19));
+      EXPECT_EQ("", d.Press(Fr::kNewSequence));
       second = Anchors(*line_);
-      EXPECT_EQ("", d.Press(1));
+      EXPECT_EQ("", d.Press(Fr::kOk));
     }
     host::Host& host_;
     Art* line_;

@@ -19,6 +19,8 @@
 namespace vx {
 namespace {
 
+namespace Fr = res::FractalizeDialog;
+
 using host::adm::ItemAction;
 using host::art::Dictionary;
 using test::Anchors;
@@ -129,20 +131,20 @@ TEST_F(LiveEffect, PreviewAndNewSequenceUpdateTheEffectAndCancelRemovesIt) {
    public:
     Agent(host::Host& h, Art* p, Dictionary& i) : host_(h), path_(p), info_(i) {}
     void RunModal(host::adm::DialogDriver& d) override {
-      EXPECT_EQ("", d.Choose(5, 1));  // Right Triangle1
-      EXPECT_EQ("", d.Press(18));     // points
-      EXPECT_EQ("", d.SetValue(16, 30));
-      EXPECT_EQ("", d.Press(20));     // preview on
+      EXPECT_EQ("", d.Choose(Fr::kGenerator, 1));  // Right Triangle1
+      EXPECT_EQ("", d.Press(Fr::kUnitFrame));     // points
+      EXPECT_EQ("", d.SetValue(Fr::kUnevenPoints, 30));
+      EXPECT_EQ("", d.Press(Fr::kPreview));     // preview on
       seeds.push_back(std::get<int32_t>(*info_.Find("randSeed")));
       counts.push_back(path_->path().segments.size());
-      EXPECT_EQ("", d.SetValue(12, 2.5));  // value change keeps the seed
+      EXPECT_EQ("", d.SetValue(Fr::kDensity, 2.5));  // value change keeps the seed
       seeds.push_back(std::get<int32_t>(*info_.Find("randSeed")));
       host_.user().FixTickCount(606);
-      EXPECT_EQ("", d.Press(19));     // NewSequence
+      EXPECT_EQ("", d.Press(Fr::kNewSequence));     // NewSequence
       seeds.push_back(std::get<int32_t>(*info_.Find("randSeed")));
-      EXPECT_EQ("", d.Press(20));     // preview off: entries removed
+      EXPECT_EQ("", d.Press(Fr::kPreview));     // preview off: entries removed
       counts.push_back(path_->path().segments.size());
-      EXPECT_EQ("", d.Press(2));
+      EXPECT_EQ("", d.Press(Fr::kCancel));
     }
     host::Host& host_;
     Art* path_;

@@ -202,6 +202,35 @@ TEST(Undo, RevertingTheOpenStepRestoresItsStartAndLaterChangesStillUndo) {
   }
 }
 
+TEST(Undo, AFailedDragEventIsRolledBackToTheLastGoodEventExactly) {
+  for (unsigned seed = 200; seed < 230; ++seed) {
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    Document doc;
+    AddPath(doc, Placement::InsideOnTop, nullptr, "first", {0, 0, 10, 0, 10, 10});
+    doc.ClearHistory();
+    RandomEditor editor(doc, seed);
+    const std::string start = DumpDocument(doc);
+    std::string good = start;
+    doc.BeginStep();
+    for (int event = 0; event < 8; ++event) {
+      doc.BeginEvent();
+      // Most events revert the previous move first (some twice, some not).
+      for (int r = 0, n = int(seed + event) % 3; r < n; ++r) doc.RevertOpenStep();
+      for (int i = 0, n = 1 + int(seed * 7 + event) % 5; i < n; ++i) editor.Edit();
+      if ((seed + event) % 3 == 0) {
+        doc.RollBackEvent();
+        ASSERT_EQ(good, DumpDocument(doc)) << "event " << event;
+      } else {
+        doc.EndEvent();
+        good = DumpDocument(doc);
+      }
+    }
+    doc.EndStep();
+    if (good != start) ASSERT_TRUE(doc.Undo());
+    EXPECT_EQ(start, DumpDocument(doc));
+  }
+}
+
 TEST(Undo, UndoKeepsHandlesOfRestoredArtAndDropsUndoneNewArt) {
   Document doc;
   Art* g = AddGroup(doc, Placement::InsideOnTop, nullptr, "g");

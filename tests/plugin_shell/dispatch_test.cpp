@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "generated/resource_ids.h"
 #include "host/adm/dialog.h"
 #include "host/adm/dialog_manager.h"
 #include "host/adm/user_agent.h"
@@ -22,6 +23,8 @@ extern "C" ASErr PluginMain(const char* caller, const char* selector,
 namespace vx::test {
 namespace {
 
+namespace ErrorItems = res::ErrorDialog;
+
 // Remembers every modal dialog with the texts of its items 2 and 3 (the
 // error dialog's message and code), then presses its default button.
 class RecordingAgent : public host::adm::UserAgent {
@@ -35,8 +38,8 @@ class RecordingAgent : public host::adm::UserAgent {
   void RunModal(host::adm::DialogDriver& driver) override {
     auto& d = driver.dialog();
     Seen s{d.name(), "", ""};
-    if (auto* item = d.GetItem(2)) s.message = item->Text();
-    if (auto* item = d.GetItem(3)) s.code = item->Text();
+    if (auto* item = d.GetItem(ErrorItems::kMessage)) s.message = item->Text();
+    if (auto* item = d.GetItem(ErrorItems::kCode)) s.code = item->Text();
     seen.push_back(s);
     driver.Press(d.defaultItem);
   }

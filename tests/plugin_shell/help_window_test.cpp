@@ -20,6 +20,8 @@
 namespace vx::test {
 namespace {
 
+namespace Help = res::HelpWindow;
+
 using host::adm::Dialog;
 using host::adm::DialogDriver;
 using host::adm::ItemAction;
@@ -35,7 +37,7 @@ class HelpAgent : public host::adm::UserAgent {
   void RunModal(DialogDriver& driver) override {
     ++runs;
     if (act) act(driver);
-    if (!driver.ended()) driver.Press(1);
+    if (!driver.ended()) driver.Press(Help::kClose);
   }
 };
 
@@ -60,7 +62,7 @@ class HelpWindowTest : public HostTest {
   }
   Dialog* Palette() { return host().dialogs().DialogNamed(kHelpWindowName); }
   int32_t ChoiceOf(Dialog& d) {
-    auto* list = d.GetItem(5)->list();
+    auto* list = d.GetItem(Help::kTopics)->list();
     return list->Active() ? list->IndexOf(*list->Active()) : -1;
   }
   std::string TextOf(int32_t textId) {
@@ -70,8 +72,8 @@ class HelpWindowTest : public HostTest {
   void ExpectPage(Dialog& d, int32_t topic, int32_t textId, int32_t picture) {
     SCOPED_TRACE(topic);
     EXPECT_EQ(topic, ChoiceOf(d));
-    EXPECT_EQ(TextOf(textId), d.GetItem(4)->Text());
-    EXPECT_EQ(picture, d.GetItem(3)->pictureId);
+    EXPECT_EQ(TextOf(textId), d.GetItem(Help::kText)->Text());
+    EXPECT_EQ(picture, d.GetItem(Help::kPicture)->pictureId);
   }
   bool HelpChecked() {
     EXPECT_EQ(0, host::SendMenuUpdate(host()));
@@ -117,11 +119,11 @@ TEST_F(HelpWindowTest, ATopicFromADialogRunsTheModalHelpAndItsChoiceReachesThePa
     ASRect modalBounds{};
     agent_.act = [&](DialogDriver& d) {
       EXPECT_EQ(r.style, d.dialog().style());
-      EXPECT_EQ(d.dialog().GetItem(4)->Text(), TextOf(19200));
-      EXPECT_EQ(19552, d.dialog().GetItem(3)->pictureId);
-      EXPECT_TRUE(d.dialog().GetItem(1)->visible);  // Close
-      EXPECT_EQ("", d.Choose(5, 20));
-      EXPECT_EQ(d.dialog().GetItem(4)->Text(), TextOf(19080));
+      EXPECT_EQ(d.dialog().GetItem(Help::kText)->Text(), TextOf(19200));
+      EXPECT_EQ(19552, d.dialog().GetItem(Help::kPicture)->pictureId);
+      EXPECT_TRUE(d.dialog().GetItem(Help::kClose)->visible);  // Close
+      EXPECT_EQ("", d.Choose(Help::kTopics, 20));
+      EXPECT_EQ(d.dialog().GetItem(Help::kText)->Text(), TextOf(19080));
       modalBounds = d.dialog().bounds;
     };
     AskForTopic(28);
@@ -187,7 +189,7 @@ TEST_F(HelpWindowTest, TheWindowMenuTogglesThePaletteAtTheLastTopic) {
   ExpectPage(*Palette(), 16, 19020, 19528);
   // A choice in the popup shows that topic.
   DialogDriver driver(host().dialogs(), *Palette());
-  EXPECT_EQ("", driver.Choose(5, 33));
+  EXPECT_EQ("", driver.Choose(Help::kTopics, 33));
   EXPECT_EQ(33, gGlobals->HelpTopic);
   ExpectPage(*Palette(), 33, 19400, 19560);
 }
@@ -223,8 +225,8 @@ TEST_F(HelpWindowTest, TheTextFollowsTheHeightAndACollapsedPaletteGetsItsHeightB
   Start();
   AskForTopic(4);
   Dialog& palette = *Palette();
-  const ASRect text = palette.GetItem(4)->bounds;
-  const int32_t creditBelow = palette.GetItem(2)->bounds.top - text.bottom;
+  const ASRect text = palette.GetItem(Help::kText)->bounds;
+  const int32_t creditBelow = palette.GetItem(Help::kCredit)->bounds.top - text.bottom;
   const ASRect b = palette.bounds;
   struct Row {
     int32_t height, textBottom;
@@ -233,9 +235,9 @@ TEST_F(HelpWindowTest, TheTextFollowsTheHeightAndACollapsedPaletteGetsItsHeightB
                        Row{kHeight, text.bottom}}) {
     SCOPED_TRACE(r.height);
     DialogDriver(host().dialogs(), palette).SetBounds({b.left, b.top, b.right, b.top + r.height});
-    EXPECT_EQ(r.textBottom, palette.GetItem(4)->bounds.bottom);
-    EXPECT_EQ(text.top, palette.GetItem(4)->bounds.top);
-    EXPECT_EQ(creditBelow, palette.GetItem(2)->bounds.top - r.textBottom);
+    EXPECT_EQ(r.textBottom, palette.GetItem(Help::kText)->bounds.bottom);
+    EXPECT_EQ(text.top, palette.GetItem(Help::kText)->bounds.top);
+    EXPECT_EQ(creditBelow, palette.GetItem(Help::kCredit)->bounds.top - r.textBottom);
   }
   palette.collapsed = true;
   host().dialogs().SetBounds(palette, {b.left, b.top, b.right, b.top + 18});
@@ -257,7 +259,7 @@ TEST_F(HelpWindowTest, AnOpenPaletteKeepsThePluginLoaded) {
   EXPECT_EQ(before, gGlobals);
   EXPECT_EQ(1, SuiteUseCount);  // the palette's hold survived
   DialogDriver driver(host().dialogs(), *Palette());
-  EXPECT_EQ("", driver.Choose(5, 8));
+  EXPECT_EQ("", driver.Choose(Help::kTopics, 8));
   ExpectPage(*Palette(), 8, 18000, 19502);
   ExpectCleanShutdown();
   EXPECT_EQ(0, host().plugin()->accessHolds());

@@ -11,6 +11,7 @@
 #include "host/adm/raster.h"
 #include "host/adm/user_agent.h"
 #include "filters/transform3d_bitmap.h"
+#include "generated/resource_ids.h"
 #include "host/core/user_interaction.h"
 #include "transform3d_fixture.h"
 
@@ -18,6 +19,7 @@ namespace vx {
 namespace {
 
 using host::adm::DialogDriver;
+namespace T3 = res::Transform3DDialog;
 
 // Acts on the 3D dialog through a function; presses Cancel unless it ends
 // the dialog itself.
@@ -25,7 +27,7 @@ class FunctionAgent : public host::adm::UserAgent {
  public:
   std::function<void(DialogDriver&)> act;
   void RunModal(DialogDriver& driver) override {
-    if (driver.dialog().templateId() == 18000 && act) act(driver);
+    if (driver.dialog().templateId() == res::kTransform3DDialog && act) act(driver);
   }
 };
 
@@ -50,7 +52,7 @@ class TransformDialog : public test::Transform3DTest {
     SetParameterBlock(test::KindRecord(kind));
     agent_.act = [&](DialogDriver& d) {
       act(d);
-      EXPECT_EQ("", d.Press(2));
+      EXPECT_EQ("", d.Press(T3::kCancel));
     };
     EXPECT_EQ(kCanceledErr, GetParameters());
   }
@@ -64,12 +66,12 @@ TEST_F(TransformDialog, CancelAfterManyChangesKeepsTheBlockByteForByte) {
   TransformParams before;
   std::memcpy(&before, ParameterBlock(), sizeof before);
   agent_.act = [&](DialogDriver& d) {
-    EXPECT_EQ("", d.SetValue(8, 70));
-    EXPECT_EQ("", d.SetValue(59, 40));
-    EXPECT_EQ("", d.Choose(5, 8));
-    EXPECT_EQ("", d.SetValue(35, 45));
-    EXPECT_EQ("", d.Press(26));
-    EXPECT_EQ("", d.Press(2));
+    EXPECT_EQ("", d.SetValue(T3::kRow1, 70));
+    EXPECT_EQ("", d.SetValue(T3::kPerspective, 40));
+    EXPECT_EQ("", d.Choose(T3::kKind, 8));
+    EXPECT_EQ("", d.SetValue(T3::kPreX, 45));
+    EXPECT_EQ("", d.Press(T3::kZoomOut));
+    EXPECT_EQ("", d.Press(T3::kCancel));
   };
   EXPECT_EQ(kCanceledErr, GetParameters());
   EXPECT_EQ(0, std::memcmp(&before, ParameterBlock(), sizeof before));
@@ -78,8 +80,8 @@ TEST_F(TransformDialog, CancelAfterManyChangesKeepsTheBlockByteForByte) {
 TEST_F(TransformDialog, OkKeepsTheValuesAndGoResumes) {
   SetParameterBlock(test::KindRecord(kTwist));
   agent_.act = [&](DialogDriver& d) {
-    EXPECT_EQ("", d.SetValue(8, 90));
-    EXPECT_EQ("", d.Press(1));
+    EXPECT_EQ("", d.SetValue(T3::kRow1, 90));
+    EXPECT_EQ("", d.Press(T3::kOk));
   };
   ASSERT_EQ(0, GetParameters());
   const float twist = ParameterBlock()->value[0];  // packed record: copy out
@@ -89,26 +91,26 @@ TEST_F(TransformDialog, OkKeepsTheValuesAndGoResumes) {
 
 TEST_F(TransformDialog, AnotherKindAndBackRestoresTheFirstKindsValues) {
   Cancelled(kArc, [&](DialogDriver& d) {
-    EXPECT_EQ("", d.SetValue(8, 77));
-    EXPECT_EQ("", d.Choose(5, kSphere));
+    EXPECT_EQ("", d.SetValue(T3::kRow1, 77));
+    EXPECT_EQ("", d.Choose(T3::kKind, kSphere));
     EXPECT_EQ(360.0, ValueOf(d, 8));
-    EXPECT_TRUE(d.dialog().GetItem(20)->visible);  // four rows
-    EXPECT_EQ("", d.Choose(5, kArc));
+    EXPECT_TRUE(d.dialog().GetItem(T3::kRow4)->visible);  // four rows
+    EXPECT_EQ("", d.Choose(T3::kKind, kArc));
     EXPECT_EQ(77.0, ValueOf(d, 8));
-    EXPECT_FALSE(d.dialog().GetItem(20)->visible);  // Arc has two rows
+    EXPECT_FALSE(d.dialog().GetItem(T3::kRow4)->visible);  // Arc has two rows
   });
 }
 
 TEST_F(TransformDialog, SeventeenChangesUndoFifteenThenBeep) {
   Cancelled(kTwist, [&](DialogDriver& d) {
-    for (int i = 1; i <= 17; ++i) EXPECT_EQ("", d.SetValue(8, i));
+    for (int i = 1; i <= 17; ++i) EXPECT_EQ("", d.SetValue(T3::kRow1, i));
     const int beeps = Beeps();
-    for (int i = 0; i < 15; ++i) EXPECT_EQ("", d.Press(29));
+    for (int i = 0; i < 15; ++i) EXPECT_EQ("", d.Press(T3::kUndo));
     EXPECT_EQ(beeps, Beeps());
     EXPECT_EQ(2.0, ValueOf(d, 8));
-    EXPECT_EQ("", d.Press(29));
+    EXPECT_EQ("", d.Press(T3::kUndo));
     EXPECT_EQ(beeps + 1, Beeps());
-    EXPECT_EQ("", d.Press(30));  // redo
+    EXPECT_EQ("", d.Press(T3::kRedo));  // redo
     EXPECT_EQ(3.0, ValueOf(d, 8));
   });
 }
@@ -116,38 +118,38 @@ TEST_F(TransformDialog, SeventeenChangesUndoFifteenThenBeep) {
 TEST_F(TransformDialog, ZoomBeepsAtBothEnds) {
   Cancelled(kTwist, [&](DialogDriver& d) {
     int beeps = Beeps();
-    for (int i = 0; i < 17; ++i) EXPECT_EQ("", d.Press(25));  // 80 -> 6000
+    for (int i = 0; i < 17; ++i) EXPECT_EQ("", d.Press(T3::kZoomIn));  // 80 -> 6000
     EXPECT_EQ(beeps, Beeps());
-    EXPECT_EQ("", d.Press(25));
+    EXPECT_EQ("", d.Press(T3::kZoomIn));
     EXPECT_EQ(beeps + 1, Beeps());
-    EXPECT_EQ("", d.Press(24));  // centering: back to 80 %
-    for (int i = 0; i < 6; ++i) EXPECT_EQ("", d.Press(26));  // 80 -> 1
+    EXPECT_EQ("", d.Press(T3::kCentering));  // centering: back to 80 %
+    for (int i = 0; i < 6; ++i) EXPECT_EQ("", d.Press(T3::kZoomOut));  // 80 -> 1
     beeps = Beeps();
-    EXPECT_EQ("", d.Press(26));
+    EXPECT_EQ("", d.Press(T3::kZoomOut));
     EXPECT_EQ(beeps + 1, Beeps());
   });
 }
 
 TEST_F(TransformDialog, ARotationDraggedPast360JumpsToZero) {
   Cancelled(kTwist, [&](DialogDriver& d) {
-    EXPECT_EQ("", d.SetValue(47, 350));
-    EXPECT_EQ("", d.Drag(3, {{80, 40}, {80, 50}}));
+    EXPECT_EQ("", d.SetValue(T3::kPostX, 350));
+    EXPECT_EQ("", d.Drag(T3::kPreview, {{80, 40}, {80, 50}}));
     EXPECT_EQ(360.0, ValueOf(d, 47));
-    EXPECT_EQ("", d.Drag(3, {{80, 40}, {80, 45}}));
+    EXPECT_EQ("", d.Drag(T3::kPreview, {{80, 40}, {80, 45}}));
     EXPECT_EQ(0.0, ValueOf(d, 47));
   });
 }
 
 TEST_F(TransformDialog, BeforeModeDisablesTheCursorExceptForSimpleRotation) {
   Cancelled(kSphere, [&](DialogDriver& d) {
-    EXPECT_TRUE(d.dialog().GetItem(65)->enabled);
-    EXPECT_EQ("", d.Press(32));
-    EXPECT_FALSE(d.dialog().GetItem(65)->enabled);
-    EXPECT_FALSE(d.dialog().GetItem(68)->enabled);
-    EXPECT_EQ("", d.Choose(5, kSimpleRotation));
-    EXPECT_TRUE(d.dialog().GetItem(65)->enabled);
-    EXPECT_FALSE(d.dialog().GetItem(32)->enabled);
-    EXPECT_FALSE(d.dialog().GetItem(47)->enabled);
+    EXPECT_TRUE(d.dialog().GetItem(T3::kCursorH)->enabled);
+    EXPECT_EQ("", d.Press(T3::kBefore));
+    EXPECT_FALSE(d.dialog().GetItem(T3::kCursorH)->enabled);
+    EXPECT_FALSE(d.dialog().GetItem(T3::kCursorV)->enabled);
+    EXPECT_EQ("", d.Choose(T3::kKind, kSimpleRotation));
+    EXPECT_TRUE(d.dialog().GetItem(T3::kCursorH)->enabled);
+    EXPECT_FALSE(d.dialog().GetItem(T3::kBefore)->enabled);
+    EXPECT_FALSE(d.dialog().GetItem(T3::kPostX)->enabled);
   });
 }
 
@@ -155,15 +157,15 @@ TEST_F(TransformDialog, SphereWithTheCursorAtTheCentreWarns) {
   Cancelled(kSphere, [&](DialogDriver& d) {
     EXPECT_EQ("Digits of calculated result overflows because the radius is "
               "equal to 0 or other reasons.",
-              d.dialog().GetItem(3)->Text());
-    EXPECT_EQ("", d.SetValue(65, 30));
-    EXPECT_EQ("", d.dialog().GetItem(3)->Text());
+              d.dialog().GetItem(T3::kPreview)->Text());
+    EXPECT_EQ("", d.SetValue(T3::kCursorH, 30));
+    EXPECT_EQ("", d.dialog().GetItem(T3::kPreview)->Text());
   });
 }
 
 TEST_F(TransformDialog, EveryAllocationFailureBeforeTheDialogIsReported) {
   SetParameterBlock(test::KindRecord(kTwirl));
-  agent_.act = [&](DialogDriver& d) { EXPECT_EQ("", d.Press(1)); };
+  agent_.act = [&](DialogDriver& d) { EXPECT_EQ("", d.Press(T3::kOk)); };
   int bitmapFailures = 0;
   for (long n = 1; n < 20; ++n) {
     const size_t live = host().blocks().LiveCount();
@@ -184,7 +186,7 @@ TEST_F(TransformDialog, EveryAllocationFailureBeforeTheDialogIsReported) {
 
 // The preview's pixels (item 3) from the dialog's raster.
 std::vector<host::adm::Rgba> PreviewPixels(DialogDriver& d) {
-  const ASRect r = d.dialog().GetItem(3)->bounds;
+  const ASRect r = d.dialog().GetItem(T3::kPreview)->bounds;
   std::vector<host::adm::Rgba> out;
   for (int y = r.top; y < r.bottom; ++y)
     for (int x = r.left; x < r.right; ++x)
@@ -204,11 +206,11 @@ class CtrlZoomCases : public TransformDialog,
 TEST_P(CtrlZoomCases, ZoomIndexReached) {
   const CtrlZoom& c = GetParam();
   Cancelled(kTwist, [&](DialogDriver& d) {
-    EXPECT_EQ("", d.Drag(3, c.drag, c.modifiers));
+    EXPECT_EQ("", d.Drag(T3::kPreview, c.drag, c.modifiers));
     const int beeps = Beeps();
     int presses = 0;
     while (Beeps() == beeps && presses < 30) {
-      EXPECT_EQ("", d.Press(25));
+      EXPECT_EQ("", d.Press(T3::kZoomIn));
       ++presses;
     }
     EXPECT_EQ(c.stepsLeft, presses - 1);
@@ -226,10 +228,10 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(TransformDialog, ScrollButtonMovesThePreviewWithTheMouse) {
   Cancelled(kTwist, [&](DialogDriver& d) {
     const auto before = PreviewPixels(d);
-    EXPECT_EQ("", d.Drag(27, {{5, 5}, {9, 7}, {15, 10}}));
+    EXPECT_EQ("", d.Drag(T3::kScroll, {{5, 5}, {9, 7}, {15, 10}}));
     const auto after = PreviewPixels(d);
-    const int w = d.dialog().GetItem(3)->bounds.right -
-                  d.dialog().GetItem(3)->bounds.left;
+    const int w = d.dialog().GetItem(T3::kPreview)->bounds.right -
+                  d.dialog().GetItem(T3::kPreview)->bounds.left;
     int drawn = 0;
     for (int y = 1; y < 160; ++y)
       for (int x = 1; x < 155; ++x) {
@@ -247,13 +249,13 @@ TEST_F(TransformDialog, ScrollButtonMovesThePreviewWithTheMouse) {
 // picture as typing the angle.
 TEST_F(TransformDialog, ARotationDraggedWithRestsLooksLikeTheTypedAngle) {
   Cancelled(kTwist, [&](DialogDriver& d) {
-    EXPECT_EQ("", d.Drag(3, {{80, 80}, {90, 80}, {90, 80}, {100, 81},
+    EXPECT_EQ("", d.Drag(T3::kPreview, {{80, 80}, {90, 80}, {90, 80}, {100, 81},
                               {100, 81}, {100, 81}}));
     EXPECT_EQ(20.0, ValueOf(d, 51));
     const auto dragged = PreviewPixels(d);
-    EXPECT_EQ("", d.SetValue(51, 0));
+    EXPECT_EQ("", d.SetValue(T3::kPostY, 0));
     EXPECT_NE(dragged, PreviewPixels(d));
-    EXPECT_EQ("", d.SetValue(51, 20));
+    EXPECT_EQ("", d.SetValue(T3::kPostY, 20));
     EXPECT_EQ(dragged, PreviewPixels(d));
   });
 }

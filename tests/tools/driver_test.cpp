@@ -1,0 +1,274 @@
+// The host's tool driver over a stand-in plug-in: the messages of each user
+// action in order with their times and keys, the two key sources at
+// release, the cursor, and a failing drag event taken back exactly.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "host/adm/dialog_manager.h"
+#include "host/art/document_set.h"
+#include "host/art/dump.h"
+#include "host/tools/tool_driver.h"
+#include "support/fake_plugin.h"
+#include "support/test_paths.h"
+
+namespace vx::host::tools {
+namespace {
+
+using test::FakePlugin;
+
+class DriverTest : public ::testing::Test {
+  // Public: the table rows below act on the fixture.
+ public:
+  void SetUp() override {
+    sent_.clear();
+    behaviour_ = nullptr;
+    FakePlugin::Reset();
+    FakePlugin::AddResource(kVxCursorResource, 16200, "2 1\n@@");
+    FakePlugin::AddResource(kVxCursorResource, 16201, "1 1\n@");
+    FakePlugin::AddResource(kVxCursorResource, 16202, "0 0");
+    hostOptions_.log = &log_;
+    host_ = FakePlugin::MakeHost(hostOptions_);
+    tracker_ = FakePlugin::Acquire<ADMTrackerSuite>(kADMTrackerSuite, kADMTrackerSuiteVersion);
+    basic_ = FakePlugin::Acquire<ADMBasicSuite>(kADMBasicSuite, kADMBasicSuiteVersion);
+    cursors_ = FakePlugin::Acquire<VxPlatformCursorSuite>(kVxPlatformCursorSuite,
+                                                          kVxPlatformCursorSuiteVersion);
+    auto* tools = FakePlugin::Acquire<AIToolSuite>(kAIToolSuite, kAIToolSuiteVersion);
+    ASSERT_TRUE(tracker_ && basic_ && cursors_ && tools);
+    for (const char* title : {"Warp", "Lens"}) {
+      AIAddToolData data{};
+      data.title = title;
+      data.sameGroupAs = data.sameToolsetAs = kNoTool;
+      AIToolHandle handle = nullptr;
+      ASSERT_EQ(0, tools->AddTool(host_->pluginRef(), title, &data, 0, &handle));
+    }
+    warp_ = driver().ToolTitled("warp");
+    lens_ = driver().ToolTitled("LENS");
+    FakePlugin::SetMain([this](const char* caller, const char* selector, void* m) {
+      return std::string(caller) == kCallerAITool
+                 ? OnTool(selector, *static_cast<AIToolMessage*>(m))
+                 : kNoErr;
+    });
+  }
+  void TearDown() override {
+    host_.reset();
+    FakePlugin::Reset();
+  }
+
+  ToolDriver& driver() { return host_->tools(); }
+
+  // Records "<selector> <tool> h,v t<time> m<event word> k<tracker word>
+  // s<Shift key state>" and runs the test's behaviour for mouse events.
+  ASErr OnTool(const std::string& selector, const AIToolMessage& m) {
+    std::ostringstream line;
+    line << selector.substr(3) << " " << (m.tool == warp_ ? "W" : "L") << " "
+         << m.event->where.h << "," << m.event->where.v << " t" << m.event->when << " m"
+         << std::hex << m.event->modifiers << " k" << tracker_->GetModifiers(nullptr) << " s"
+         << (basic_->GetKeyState(kADMShiftKeyModifier) ? 1 : 0);
+    sent_.push_back(line.str());
+    return behaviour_ ? behaviour_(selector, m) : kNoErr;
+  }
+
+  HostOptions hostOptions_;
+  std::ostringstream log_;
+  std::unique_ptr<Host> host_;
+  const ADMTrackerSuite* tracker_ = nullptr;
+  const ADMBasicSuite* basic_ = nullptr;
+  const VxPlatformCursorSuite* cursors_ = nullptr;
+  AIToolHandle warp_ = nullptr, lens_ = nullptr;
+  std::vector<std::string> sent_;
+  std::function<ASErr(const std::string&, const AIToolMessage&)> behaviour_;
+};
+
+TEST_F(DriverTest, EachUserActionSendsItsMessagesInOrderWithTicksAndBothKeyWords) {
+  struct Row {
+    const char* action;
+    std::function<int32_t(DriverTest&)> run;
+    std::vector<std::string> sent;
+  };
+  const Row rows[] = {
+      {"select", [](DriverTest& t) { return t.driver().SelectTool(t.warp_); },
+       {"Select W 0,0 t0 m0 k0 s0"}},
+      {"select the current tool again",
+       [](DriverTest& t) {
+         t.driver().SelectTool(t.warp_);
+         t.sent_.clear();
+         return t.driver().SelectTool(t.warp_);
+       },
+       {}},
+      {"change tools",
+       [](DriverTest& t) {
+         t.driver().SelectTool(t.warp_);
+         return t.driver().SelectTool(t.lens_);
+       },
+       {"Select W 0,0 t0 m0 k0 s0", "Deselect W 0,0 t0 m0 k0 s0", "Select L 0,0 t0 m0 k0 s0"}},
+      {"double-click another tool",
+       [](DriverTest& t) {
+         t.driver().SelectTool(t.warp_);
+         return t.driver().DoubleClick(t.lens_);
+       },
+       {"Select W 0,0 t0 m0 k0 s0", "Deselect W 0,0 t0 m0 k0 s0", "Select L 0,0 t0 m0 k0 s0",
+        "Edit Options L 0,0 t0 m0 k0 s0"}},
+      {"deselect", [](DriverTest& t) {
+         t.driver().SelectTool(t.lens_);
+         return t.driver().DeselectTool();
+       },
+       {"Select L 0,0 t0 m0 k0 s0", "Deselect L 0,0 t0 m0 k0 s0"}},
+      {"hover with Alt, clock from 100 by 5",
+       [](DriverTest& t) {
+         t.driver().SelectTool(t.warp_);
+         t.driver().clock().Set(100, 5);
+         t.driver().MovePointer({1, 2}, {.alt = true});
+         return t.driver().MovePointer({3, 4});
+       },
+       {"Select W 0,0 t0 m0 k0 s0", "Track Cursor W 1,2 t100 m800 k800 s0",
+        "Track Cursor W 3,4 t105 m0 k0 s0"}},
+      {"drag with a step between, Shift and Ctrl",
+       [](DriverTest& t) {
+         t.driver().SelectTool(t.warp_);
+         return t.driver().Drag({{{0, 0}, {10, -20}}, 1, {.ctrl = true, .shift = true}});
+       },
+       {"Select W 0,0 t0 m0 k0 s0", "Track Cursor W 0,0 t0 m300 k100 s1",
+        "Mouse Down W 0,0 t0 m300 k100 s1", "Track Cursor W 5,-10 t10 m300 k100 s1",
+        "Mouse Drag W 5,-10 t10 m300 k100 s1", "Track Cursor W 10,-20 t20 m300 k100 s1",
+        "Mouse Drag W 10,-20 t20 m300 k100 s1", "Track Cursor W 10,-20 t30 m300 k100 s1",
+        "Mouse Up W 10,-20 t30 m300 k100 s1"}},
+      {"Space and Shift held at release: 0x200 in both words, from two sources",
+       [](DriverTest& t) {
+         t.driver().SelectTool(t.warp_);
+         return t.driver().Drag({{{0, 0}, {0, 9}}, 0, {.shift = true}, true});
+       },
+       {"Select W 0,0 t0 m0 k0 s0", "Track Cursor W 0,0 t0 m200 k0 s1",
+        "Mouse Down W 0,0 t0 m200 k0 s1", "Track Cursor W 0,9 t10 m200 k0 s1",
+        "Mouse Drag W 0,9 t10 m200 k0 s1", "Track Cursor W 0,9 t20 m200 k200 s1",
+        "Mouse Up W 0,9 t20 m200 k200 s1"}},
+      {"a click", [](DriverTest& t) {
+         t.driver().SelectTool(t.lens_);
+         return t.driver().Drag({{{7, 7}}});
+       },
+       {"Select L 0,0 t0 m0 k0 s0", "Track Cursor L 7,7 t0 m0 k0 s0",
+        "Mouse Down L 7,7 t0 m0 k0 s0", "Track Cursor L 7,7 t10 m0 k0 s0",
+        "Mouse Up L 7,7 t10 m0 k0 s0"}},
+  };
+  for (const Row& row : rows) {
+    SetUp();
+    driver().clock().Set(0, 10);
+    EXPECT_EQ(0, row.run(*this)) << row.action;
+    EXPECT_EQ(row.sent, sent_) << row.action;
+    EXPECT_EQ(0u, tracker_->GetModifiers(nullptr)) << row.action;
+    TearDown();
+  }
+}
+
+TEST_F(DriverTest, AFailingEventEndsTheDragWithAReleaseThereWithoutSpace) {
+  struct Row {
+    const char* failing;   // the selector that fails
+    int32_t expected;
+    size_t mouseEvents;    // down, drags and up sent
+  };
+  const Row rows[] = {{"AI Mouse Down", '!sel', 2}, {"AI Mouse Drag", kOutOfMemoryErr, 3},
+                      {"AI Mouse Up", 'STOP', 4}};
+  for (const Row& row : rows) {
+    SetUp();
+    behaviour_ = [&row](const std::string& selector, const AIToolMessage&) {
+      return selector == row.failing ? row.expected : kNoErr;
+    };
+    driver().SelectTool(warp_);
+    sent_.clear();
+    EXPECT_EQ(row.expected, driver().Drag({{{0, 0}, {5, 0}, {9, 0}}, 0, {}, true}));
+    std::vector<std::string> mouse;
+    for (const std::string& s : sent_)
+      if (s.starts_with("Mouse")) mouse.push_back(s);
+    ASSERT_EQ(row.mouseEvents, mouse.size()) << row.failing;
+    // Space is held only at a release after a drag that went well.
+    const bool clean = std::string(row.failing) == "AI Mouse Up";
+    EXPECT_EQ(clean ? " k200 s0" : " k0 s0",
+              mouse.back().substr(mouse.back().find(" k"))) << row.failing;
+    EXPECT_FALSE(driver().buttonDown());
+    TearDown();
+  }
+}
+
+TEST_F(DriverTest, WithoutACurrentToolThePointerReachesNoTool) {
+  EXPECT_EQ(kSPBadParameterError, driver().MovePointer({1, 1}));
+  EXPECT_EQ(kSPBadParameterError, driver().Drag({{{0, 0}, {1, 1}}}));
+  EXPECT_EQ(kSPBadParameterError, driver().DoubleClick(nullptr));
+  EXPECT_EQ(nullptr, driver().ToolTitled("Hammer"));
+  EXPECT_TRUE(sent_.empty());
+}
+
+TEST_F(DriverTest, DragEventsSpreadStepsEvenlyBetweenEachPairOfPoints) {
+  EXPECT_TRUE(DragEventPoints({{3, 3}}, 4).empty());
+  const auto points = DragEventPoints({{0, 0}, {0, 40}, {20, 40}}, 3);
+  const std::vector<std::pair<float, float>> expected = {
+      {0, 10}, {0, 20}, {0, 30}, {0, 40}, {5, 40}, {10, 40}, {15, 40}, {20, 40}};
+  ASSERT_EQ(expected.size(), points.size());
+  for (size_t i = 0; i < points.size(); ++i)
+    EXPECT_EQ(expected[i], std::make_pair(points[i].h, points[i].v)) << i;
+}
+
+TEST_F(DriverTest, ThePlugInSetsCursorsFromItsOwnResourcesAndTheLogShowsThem) {
+  auto module = reinterpret_cast<SPPlatformAccessRef>(host_->pluginRef());
+  VxCursorRef warp = cursors_->LoadCursor(module, 16200);
+  VxCursorRef alt = cursors_->LoadCursor(module, 16201);
+  ASSERT_NE(nullptr, warp);
+  EXPECT_EQ(warp, cursors_->LoadCursor(module, 16200));
+  EXPECT_EQ(nullptr, cursors_->LoadCursor(module, 16202));  // no image
+  EXPECT_EQ(nullptr, cursors_->LoadCursor(module, 16299));  // no resource
+  EXPECT_EQ(0, driver().cursor().id);
+  EXPECT_EQ(nullptr, cursors_->SetCursor(warp));
+  EXPECT_EQ(warp, cursors_->SetCursor(alt));
+  EXPECT_EQ(alt, cursors_->SetCursor(nullptr));  // asks, changes nothing
+  EXPECT_EQ(16201, driver().cursor().id);
+  EXPECT_EQ(2, driver().cursor().sets);
+  int32_t bogus = 0;
+  EXPECT_FALSE(driver().SetCursor(reinterpret_cast<const LoadedCursor*>(&bogus)));
+  EXPECT_EQ(16201, driver().cursor().id);
+  EXPECT_NE(std::string::npos, log_.str().find("[host] cursor 16200\n[host] cursor 16201\n"));
+  EXPECT_NE(std::string::npos, log_.str().find("LoadCursor 16202 -> none"));
+}
+
+// A drag whose tool moves a path's first anchor to the pointer and leaves a
+// copy at every step, failing after its changes where the pointer is left of
+// zero: the failed event is taken back and the last good step stays.
+TEST_F(DriverTest, AFailedDragEventLeavesTheLastSuccessfulStepExactly) {
+  art::Document& doc = host_->documents().New("drag");
+  art::Art* path = test::AddSvgPath(doc, "M 0,0 L 10,0 L 10,10 Z", nullptr, true, "p");
+  doc.ClearHistory();
+  const std::string atDown = art::DumpDocument(doc);
+  const size_t objects = doc.ArtCount();
+  behaviour_ = [&](const std::string& selector, const AIToolMessage& m) -> ASErr {
+    if (selector != kSelectorAIToolMouseDrag && selector != kSelectorAIToolMouseUp)
+      return kNoErr;
+    doc.RevertOpenStep();  // what the undo suite's UndoChanges does
+    doc.MutablePath(*path).segments[0].p = m.cursor;
+    art::Art* copy = nullptr;
+    EXPECT_EQ(0, doc.Duplicate(path, art::Placement::Above, path, &copy));
+    doc.SetName(*path, "moved");
+    return m.cursor.h < 0 ? kOutOfMemoryErr : kNoErr;
+  };
+  driver().SelectTool(warp_);
+  struct Row { std::vector<AIRealPoint> drag; int32_t result; float anchor; };
+  const Row rows[] = {{{{0, 0}, {4, 1}, {6, 2}, {-1, 3}}, kOutOfMemoryErr, 6},
+                      {{{0, 0}, {-1, 3}}, kOutOfMemoryErr, 0},
+                      {{{0, 0}, {4, 1}}, kNoErr, 4}};
+  for (const Row& row : rows) {
+    EXPECT_EQ(row.result, driver().Drag({row.drag}));
+    EXPECT_EQ(row.anchor, path->path().segments[0].p.h);
+    const bool moved = row.anchor != 0;
+    EXPECT_EQ(objects + (moved ? 1 : 0), doc.ArtCount());
+    if (moved) {
+      // One undo step, which gives back the document as it was.
+      EXPECT_TRUE(doc.Undo());
+      EXPECT_EQ(atDown, art::DumpDocument(doc));
+    } else {
+      EXPECT_EQ(atDown, art::DumpDocument(doc));
+    }
+  }
+}
+
+}  // namespace
+}  // namespace vx::host::tools
