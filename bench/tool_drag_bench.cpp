@@ -20,6 +20,9 @@
 #include "tools/broom_tool.h"
 #include "tools/craft_tool.h"
 #include "tools/lens_tool.h"
+#include "tools/metabrush_tool.h"
+#include "tools/roughening_tool.h"
+#include "tools/trail_tool.h"
 #include "tools/warp_tool.h"
 #include "tools/wave_tool.h"
 
@@ -210,6 +213,80 @@ void BM_LensDragStep(benchmark::State& state) {
   });
 }
 BENCHMARK(BM_LensDragStep)->Arg(0)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMillisecond);
+
+// Roughening over the whole field (radius 4000): every anchor pushed; a
+// horizontal drag of 7.2 points spaces new anchors 10 points apart, wider
+// than the rings' anchors already are, so the step pushes 10,000 anchors.
+void BM_RougheningDragStep(benchmark::State& state) {
+  DragStep(state, vx::kRoughSlot, [&](void* raw, AIRealPoint p[3]) {
+    auto& record = *static_cast<vx::RoughToolParams*>(raw);
+    record.areaRadius = 4000.0f;
+    record.kind = int16_t(state.range(0));
+    record.trace = 0;
+    p[0] = {200, 125};
+    p[1] = {207.2f, 145};
+    p[2] = {207.2f, 155};
+    return true;
+  });
+}
+BENCHMARK(BM_RougheningDragStep)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// Trail: a drag of 30 (then 35) points at Space 10 leaves 3 copies of each
+// ring: 30,000 segments copied, moved and coloured per step.
+void BM_TrailDragStep(benchmark::State& state) {
+  DragStep(state, vx::kTrailToolSlot, [&](void* raw, AIRealPoint p[3]) {
+    auto& record = *static_cast<vx::TrailToolParams*>(raw);
+    record.space = 10.0f;
+    p[0] = {200, 125};
+    p[1] = {230, 125};
+    p[2] = {235, 125};
+    return true;
+  });
+}
+BENCHMARK(BM_TrailDragStep)->Unit(benchmark::kMillisecond);
+
+// MetaBrush: every step lays the brush anew along the whole recorded path;
+// at Spacing 4000 the path the benchmark drags back and forth keeps one
+// stamp, so a step copies and transforms the 10,000 segments once.
+void BM_MetaBrushDragStep(benchmark::State& state) {
+  DragStep(state, vx::kMetaBrushSlot, [&](void* raw, AIRealPoint p[3]) {
+    auto& record = *static_cast<vx::MetaBrushToolParams*>(raw);
+    record.keyA = 0;
+    record.keyB = 4000.0f;
+    record.keyC = 1;
+    p[0] = {200, 125};
+    p[1] = {230, 125};
+    p[2] = {235, 130};
+    return true;
+  });
+}
+BENCHMARK(BM_MetaBrushDragStep)->Unit(benchmark::kMillisecond);
+
+// AlignPoints: all 10,000 anchors are selected; every drag event finds the
+// key point under the pointer (the first ring's first anchor) and writes
+// every anchor onto its x. AlignPoints has no record and no undo between
+// events.
+void BM_AlignPointsDragStep(benchmark::State& state) {
+  vx::host::Host& host = *Env().host;
+  MakeDocument();
+  AIToolHandle tool = vx::gGlobals->ToolHandles[vx::kAlignPointsSlot];
+  if (vx::host::SendTool(host, kSelectorAISelectTool, tool)) {
+    state.SkipWithError("Select failed");
+    return;
+  }
+  const AIRealPoint key{45, 25};  // the first ring's first anchor
+  vx::host::SendTool(host, kSelectorAIToolMouseDown, tool, key);
+  for (auto _ : state) {
+    if (vx::host::SendTool(host, kSelectorAIToolMouseDrag, tool, key)) {
+      state.SkipWithError("drag step failed");
+      break;
+    }
+  }
+  vx::host::SendTool(host, kSelectorAIToolMouseUp, tool, key);
+  vx::host::SendTool(host, kSelectorAIDeselectTool, tool);
+  state.counters["segments"] = double(kPaths * kSegmentsPerPath);
+}
+BENCHMARK(BM_AlignPointsDragStep)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -16,6 +16,9 @@ typedef struct AITextSuite {
   ASErr (*GetTextFocus)(AIArtHandle* text);
   ASErr (*GetTextStart)(AIArtHandle text, AIRealPoint* start);
   ASErr (*GetTextContents)(AIArtHandle text, char* contents, int32_t maxLength);
+  /* Moves point text so that its baseline starts at start (text on a path
+   * starts where its text path says and is refused with a parameter error). */
+  ASErr (*SetTextStart)(AIArtHandle text, const AIRealPoint* start);
 } AITextSuite;
 
 /* Version 4 of the text suite adds the text object's clipping: a text
@@ -30,10 +33,14 @@ typedef struct AITextSuite4 {
   ASErr (*GetTextContents)(AIArtHandle text, char* contents, int32_t maxLength);
   ASErr (*SetTextClipping)(AIArtHandle text, ASBoolean clipping);
   ASErr (*GetTextClipping)(AIArtHandle text, ASBoolean* clipping);
+  ASErr (*SetTextStart)(AIArtHandle text, const AIRealPoint* start);
 } AITextSuite4;
 
 typedef struct AITextPathSuite {
   ASErr (*GetTextPathPath)(AIArtHandle textPath, AIArtHandle* path);
+  /* The point where the text starts along the text path's path (its start
+   * offset measured along the curve); a parameter error without a path. */
+  ASErr (*GetTextPathStart)(AIArtHandle textPath, AIRealPoint* start);
 } AITextPathSuite;
 
 typedef struct AITextRunSuite {

@@ -7,6 +7,7 @@
 #include "host/art/document.h"
 #include "host/art/geometry.h"
 #include "host/art/matching.h"
+#include "host/art/text_start.h"
 
 namespace vx::host::art {
 
@@ -146,6 +147,7 @@ Hit TestArt(Art& art, AIRealPoint q, double tol) {
       return {};
     }
     case ArtKind::Text: {
+      if (Hit h = HitTextPathStart(art, q, tol); h.part != kNothingPart) return h;
       if (Near(art.text().start, q, tol)) {
         Hit h;
         h.part = kTextStartPart;

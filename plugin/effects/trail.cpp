@@ -332,6 +332,15 @@ ASErr TrailChild(AIArtHandle group, AIArtHandle source, const TrailPGParams& p) 
 
 }  // namespace
 
+AIRealMatrix TrailStepMatrix(AIRealPoint pivot, const TrailStep& entry) {
+  return StepMatrix(pivot, entry);
+}
+
+ASErr TrailCopy(AIArtHandle copy, const AIRealMatrix& m, float colour,
+                const TrailPGParams& p) {
+  return TrailPaths(copy, m, colour, p);
+}
+
 void TrailSteps(const TrailPGParams& p, AIRealPoint p0, int32_t n, TrailStep* table) {
   const AIRealPoint p1{p0.h + p.dragVector.h, p0.v + p.dragVector.v};
   const float length = sRealMath->AIRealPointLength(&p0, &p1);

@@ -100,6 +100,14 @@ static_assert(sizeof(TrailStep) == 24);
 // Fills table[0 .. n] for n copies from pivot p0 along the drag vector.
 void TrailSteps(const TrailPGParams& params, AIRealPoint p0, int32_t n,
                 TrailStep* table);
+// The matrix of a table entry: scaled and turned about the pivot, then
+// moved to the entry's position.
+AIRealMatrix TrailStepMatrix(AIRealPoint pivot, const TrailStep& entry);
+// Moves every path of a copy (inside groups and compound paths too) by m
+// and colours it for colour position `colour` (0 the object's colours, 1 the
+// end colours). The Trail tool lays its copies with these.
+ASErr TrailCopy(AIArtHandle copy, const AIRealMatrix& m, float colour,
+                const TrailPGParams& p);
 // Builds the sources and their trails into `into`.
 ASErr TrailBuild(AIArtHandle into, AIArtHandle editGroup, const void* record);
 

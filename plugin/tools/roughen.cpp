@@ -56,6 +56,7 @@ void Push(const RoughenStep& step, Segment* s) {
   } else {
     s->in = s->p;
     s->out = s->p;
+    s->corner = 1;
   }
 }
 

@@ -7,6 +7,7 @@
 #include "tools/craft_tool.h"
 #include "tools/lens_tool.h"
 #include "tools/metabrush_tool.h"
+#include "tools/point_tools.h"
 #include "tools/roughening_tool.h"
 #include "tools/tool_drag.h"
 #include "tools/tool_palette.h"
@@ -259,6 +260,7 @@ const ToolInfo kTools[kToolCount] = {
      .presetKind = &kToolKinds[kRoughTool],
      .paletteInit = InitToolPalette, .palette = &kRoughToolPalette,
      // behaviour
+     .mouseDown = RoughMouseDown, .mouseDrag = RoughMouseDrag, .mouseUp = RoughMouseUp,
     },
     {.slot = kBroomSlot, .name = "Broom", .icon = 17353,
      .placement = P::kLeaderToolset, .paletteTemplate = 16200,
@@ -276,6 +278,7 @@ const ToolInfo kTools[kToolCount] = {
      .presetKind = &kToolKinds[kMetaBrushTool],
      .paletteInit = InitToolPalette, .palette = &kMetaBrushToolPalette,
      // behaviour
+     .mouseDown = MetaBrushMouseDown, .mouseDrag = MetaBrushMouseDrag, .mouseUp = MetaBrushMouseUp,
     },
     {.slot = kTrailToolSlot, .name = "Trail", .icon = 17651,
      .placement = P::kLeaderToolset, .paletteTemplate = 16220,
@@ -284,6 +287,7 @@ const ToolInfo kTools[kToolCount] = {
      .presetKind = &kToolKinds[kTrailTool],
      .paletteInit = InitToolPalette, .palette = &kTrailToolPalette,
      // behaviour
+     .mouseDown = TrailMouseDown, .mouseDrag = TrailMouseDrag, .mouseUp = TrailMouseUp,
     },
     // AlignPoints has no options palette, record or presets.
     {.slot = kAlignPointsSlot, .name = "AlignPoints", .icon = 17751,
@@ -291,6 +295,7 @@ const ToolInfo kTools[kToolCount] = {
      .paletteIndex = kToolPaletteCount, .selectCursor = 16070,
      .shiftCursor = 16072, .altCursor = 16070, .altShiftCursor = 16074,
      // behaviour
+     .mouseDown = AlignPointsMouseDown, .mouseDrag = AlignPointsMouseDrag, .mouseUp = AlignPointsMouseUp,
     }};
 
 #undef VX_SHAPES

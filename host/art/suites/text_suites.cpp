@@ -1,6 +1,7 @@
 // The text, text path and text run suites.
 #include "host/art/art_suites.h"
 #include "host/art/suites/suite_support.h"
+#include "host/art/suites/text_start_suite.h"
 #include "host/core/call_failures.h"
 
 namespace vx::host::art {
@@ -34,7 +35,7 @@ ASErr GetTextContents(AIArtHandle handle, char* contents, int32_t maxLength) {
   CopyText(text, contents, maxLength);
   return kNoErr;
 }
-const AITextSuite kText = {GetTextFocus, GetTextStart, GetTextContents};
+const AITextSuite kText = {GetTextFocus, GetTextStart, GetTextContents, SetTextStart};
 
 // Version 4: the text object's clipping (TextData::clipping).
 ASErr SetTextClipping(AIArtHandle handle, ASBoolean clipping) {
@@ -51,7 +52,7 @@ ASErr GetTextClipping(AIArtHandle handle, ASBoolean* clipping) {
   return kNoErr;
 }
 const AITextSuite4 kText4 = {GetTextFocus, GetTextStart, GetTextContents,
-                             SetTextClipping, GetTextClipping};
+                             SetTextClipping, GetTextClipping, SetTextStart};
 
 ASErr GetTextPathPath(AIArtHandle handle, AIArtHandle* path) {
   Art* art = OfKind(handle, ArtKind::TextPath);
@@ -64,7 +65,7 @@ ASErr GetTextPathPath(AIArtHandle handle, AIArtHandle* path) {
     }
   return kNoErr;
 }
-const AITextPathSuite kTextPath = {GetTextPathPath};
+const AITextPathSuite kTextPath = {GetTextPathPath, GetTextPathStart};
 
 ASErr GetTextRunStyle(AIArtHandle handle, AIPathStyle* style) {
   Art* art = OfKind(handle, ArtKind::TextRun);

@@ -1,0 +1,151 @@
+// AlignPoints: the key point under the pointer (anchor, centre point, text
+// on a path's start) and the selected anchors, point text starts and paths
+// of text on a path moved onto it.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "host/art/art.h"
+#include "host/art/document_set.h"
+#include "shell/suites.h"
+#include "host/core/call_failures.h"
+#include "host/core/messages.h"
+#include "shell/globals.h"
+#include "support/host_fixture.h"
+#include "support/test_paths.h"
+#include "tools/align_points.h"
+
+namespace vx {
+namespace {
+
+using host::art::Art;
+using host::art::ArtKind;
+using host::art::Placement;
+
+class AlignPointsTest : public test::HostTest {
+ protected:
+  void SetUp() override {
+    ASSERT_EQ(0, StartHost());
+    doc_ = &host().documents().New();
+    ASSERT_EQ(0, AcquireSuites(host().basic()));
+  }
+  void TearDown() override {
+    ReleaseSuites(host().basic());
+    HostTest::TearDown();
+  }
+  // A path whose segments have these selection states (1 anchor, 2 in).
+  Art* PathWith(const char* svg, const std::vector<int16_t>& selection) {
+    Art* art = test::AddSvgPath(*doc_, svg, nullptr, !selection.empty());
+    if (!selection.empty()) doc_->MutablePath(*art).selection = selection;
+    return art;
+  }
+  Art* PointText(AIRealPoint start) {
+    Art* text = nullptr;
+    EXPECT_EQ(0, doc_->NewArt(ArtKind::Text, Placement::InsideOnTop, nullptr, &text));
+    doc_->MutableText(*text).start = start;
+    doc_->Select(*text, true);
+    return text;
+  }
+  // Text along a path, the text path starting `offset` points along it.
+  Art* TextOnPath(const char* svg, float offset, bool selectText) {
+    Art *text = nullptr, *textPath = nullptr;
+    EXPECT_EQ(0, doc_->NewArt(ArtKind::Text, Placement::InsideOnTop, nullptr, &text));
+    EXPECT_EQ(0, doc_->NewArt(ArtKind::TextPath, Placement::InsideOnBottom, text, &textPath));
+    doc_->MutableTextPath(*textPath).startOffset = offset;
+    Art* path = test::AddSvgPath(*doc_, svg, textPath, false);
+    if (selectText) doc_->Select(*text, true);
+    return path;
+  }
+  ASErr Align(AIRealPoint mouse, AlignMode mode, bool* found) {
+    AIArtHandleList arts = nullptr;
+    int32_t count = 0;
+    if (ASErr err = GatherAlignable(&arts, &count)) return err;
+    AIRealPoint key{};
+    ASErr err = FindKeyPoint(mouse, &key, found);
+    if (!err && *found) err = AlignArtList(arts, count, key, mode);
+    sMdMemory->MdMemoryDisposeHandle(reinterpret_cast<AIMdMemoryHandle>(arts));
+    return err;
+  }
+  host::art::Document* doc_ = nullptr;
+};
+
+// Through PluginMain: the key square (unselected) has anchors at its
+// corners and its centre point at (50, 50); the moving path's segment 0 is
+// anchor-selected with handles, segment 1 has only its in-handle selected,
+// segment 2 is not selected. The cursor Track Cursor chooses sets the mode
+// (Shift: y only, Alt and Shift: both); Mouse Up releases the list.
+TEST_F(AlignPointsTest, SelectedAnchorsSnapToTheKeyPoint) {
+  constexpr uint16_t kShift = kAIEventShiftKey, kBoth = kAIEventShiftKey | kAIEventAltKey;
+  struct Case {
+    AIRealPoint mouse;
+    uint16_t modifiers;
+    AIRealPoint p0, in0;  // segment 0 afterwards
+  } cases[] = {
+      {{100, 100}, 0, {100, 200}, {90, 190}},
+      {{101, 99}, kShift, {300, 100}, {290, 90}},
+      {{100, 100}, kBoth, {100, 100}, {90, 90}},
+      {{50, 50}, kBoth, {50, 50}, {40, 40}},        // centre point
+      {{500, 500}, kBoth, {300, 200}, {290, 190}},  // empty canvas
+  };
+  AIToolHandle tool = gGlobals->ToolHandles[kAlignPointsSlot];
+  for (const Case& c : cases) {
+    doc_->DeselectAll();
+    PathWith("M 0,0 L 100,0 L 100,100 L 0,100 Z", {});
+    Art* moving = PathWith("M 300,200 C 310,210 390,210 400,200 L 400,300", {1, 2, 0});
+    doc_->MutablePath(*moving).segments[0].in = {290, 190};
+    for (const char* selector : {kSelectorAISelectTool, kSelectorAITrackToolCursor,
+                                 kSelectorAIToolMouseDown, kSelectorAIToolMouseUp})
+      ASSERT_EQ(0, host::SendTool(host(), selector, tool, c.mouse, c.modifiers));
+    EXPECT_EQ(nullptr, gGlobals->tracking.art);
+    const auto& s = moving->path().segments;
+    EXPECT_EQ(c.p0.h, s[0].p.h);
+    EXPECT_EQ(c.p0.v, s[0].p.v);
+    EXPECT_EQ(c.in0.h, s[0].in.h);
+    EXPECT_EQ(c.in0.v, s[0].in.v);
+    EXPECT_EQ(c.p0.h + 10, s[0].out.h);  // the handle travels with it
+    EXPECT_EQ(400.0f, s[1].p.h);         // its handle alone is selected
+    EXPECT_EQ(200.0f, s[1].p.v);
+    EXPECT_EQ(300.0f, s[2].p.v);
+  }
+}
+
+// Point text moves its start; text on a path moves the selected anchors of
+// its path; the start of text on a path is a key point within 1 point.
+TEST_F(AlignPointsTest, TextStartsAndTextOnAPath) {
+  PathWith("M 0,0 L 100,0", {});
+  Art* text = PointText({20, 30});
+  Art* along = TextOnPath("M 200,50 L 300,50", 10.0f, true);
+  bool found = false;
+  ASSERT_EQ(0, Align({100, 0}, AlignMode::kBoth, &found));
+  ASSERT_TRUE(found);
+  EXPECT_EQ(100.0f, text->text().start.h);
+  EXPECT_EQ(0.0f, text->text().start.v);
+  EXPECT_EQ(100.0f, along->path().segments[0].p.h);
+  EXPECT_EQ(0.0f, along->path().segments[1].p.v);
+
+  // Text starting 10 points along "M 200,50 L 300,50" starts at (210, 50).
+  doc_->DeselectAll();
+  Art* other = TextOnPath("M 200,50 L 300,50", 10.0f, false);
+  (void)other;
+  Art* moving = PathWith("M 0,80 L 0,90", {1, 1});
+  ASSERT_EQ(0, Align({210.5f, 50.5f}, AlignMode::kX, &found));
+  ASSERT_TRUE(found);
+  EXPECT_EQ(210.0f, moving->path().segments[1].p.h);
+}
+
+// Nothing suitable selected: "!sel". A host error ends the walk with that
+// error; what moved before stays moved.
+TEST_F(AlignPointsTest, FailuresTravelBack) {
+  PathWith("M 0,0 L 100,0", {});
+  bool found = false;
+  EXPECT_EQ(kBadSelectionErr, Align({0, 0}, AlignMode::kX, &found));
+  Art* path = PathWith("M 30,30 L 40,40", {1, 1});
+  Art* text = PointText({5, 5});
+  host().failures().FailCall("SetTextStart", 1, kCantHappenErr);
+  EXPECT_EQ(kCantHappenErr, Align({100, 0}, AlignMode::kX, &found));
+  EXPECT_EQ(5.0f, text->text().start.h);
+  EXPECT_EQ(100.0f, path->path().segments[0].p.h);
+}
+
+}  // namespace
+}  // namespace vx
