@@ -338,7 +338,9 @@ AIRealMatrix TrailStepMatrix(AIRealPoint pivot, const TrailStep& entry) {
 
 ASErr TrailCopy(AIArtHandle copy, const AIRealMatrix& m, float colour,
                 const TrailPGParams& p) {
-  return TrailPaths(copy, m, colour, p);
+  // One copy at a time: gradients are shared within the copy only.
+  GradientPool pool;
+  return TrailPaths(copy, m, colour, p, pool);
 }
 
 void TrailSteps(const TrailPGParams& p, AIRealPoint p0, int32_t n, TrailStep* table) {

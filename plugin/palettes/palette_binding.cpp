@@ -336,8 +336,6 @@ ASErr WriteField(const PaletteField& f, SPPluginRef plugin, int32_t names,
                                    Shown(f.unit, FloatAt(record, f)));
     case Unit::Number:
       return a.AIActionSetReal(v, f.actionKey, FloatAt(record, f));
-    case Unit::Colour:
-      break;  // tools only: no action
     case Unit::Integer:
       return a.AIActionSetInteger(v, f.actionKey, IntAt(record, f));
     case Unit::Flag:
@@ -373,8 +371,6 @@ ASErr ReadField(const PaletteField& f, AIActionParamValueRef v, void* record) {
     }
     case Unit::Number:
       return a.AIActionGetReal(v, f.actionKey, &FloatAt(record, f));
-    case Unit::Colour:
-      break;  // tools only: no action
     case Unit::Integer: {
       int32_t value = 0;
       if (ASErr err = a.AIActionGetInteger(v, f.actionKey, &value)) return err;

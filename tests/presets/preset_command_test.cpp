@@ -137,7 +137,7 @@ TEST_F(PresetCommand, FailuresSayWhyAndChangeNothing) {
       {"Border import '" + userFolder().string() + "'", 1,
        "Import (Export) cannot be done between the same files."},
       {"Border import '" + (root_ / "empty").string() + "'", 1, "File not found"},
-      {"WarpTool new W", 1, "has no options palette"},
+      {"WarpTool show Zed", 1, "no preset \"Zed\" in VERSALiX4_PST_WarpTool.txt"},
   };
   const std::string before = ReadFileBytes(userFile("Border"));
   for (const Case& c : cases) {

@@ -31,8 +31,9 @@ class PointToolsTest : public test::HostTest {
     doc_ = &host().documents().New();
   }
   void TearDown() override {
+    // The palette's own record goes back, to be freed at shutdown.
     for (int i = 0; i < kToolPaletteCount; ++i)
-      if (gGlobals->ToolParams[i] == record_) gGlobals->ToolParams[i] = nullptr;
+      if (gGlobals->ToolParams[i] == record_) gGlobals->ToolParams[i] = paletteRecord_;
     host::SendTool(host(), kSelectorAIDeselectTool, tool_);
     HostTest::TearDown();
   }
@@ -41,6 +42,7 @@ class PointToolsTest : public test::HostTest {
     tool_ = gGlobals->ToolHandles[slot];
     ASSERT_EQ(0, host::SendTool(host(), kSelectorAISelectTool, tool_));
     record_ = record;
+    paletteRecord_ = gGlobals->ToolParams[index];
     gGlobals->ToolParams[index] = record;
   }
   // Down at from, one drag and the release at to.
@@ -55,6 +57,7 @@ class PointToolsTest : public test::HostTest {
   host::art::Document* doc_ = nullptr;
   AIToolHandle tool_ = nullptr;
   void* record_ = nullptr;
+  void* paletteRecord_ = nullptr;
 };
 
 TEST_F(PointToolsTest, RougheningOneStep) {
@@ -147,7 +150,7 @@ TEST_F(PointToolsTest, AllocationFailuresLeaveNoBlock) {
                    return err ? err : up;
                  }});
     EXPECT_GT(runs, 2) << c.slot;
-    gGlobals->ToolParams[c.index] = nullptr;
+    gGlobals->ToolParams[c.index] = paletteRecord_;
   }
 }
 

@@ -43,7 +43,7 @@ TEST_F(ToolTest, EveryToolShowsItsCursorForTheKeysHeldOverTheArtwork) {
 namespace vx::test {
 namespace {
 
-class WarpDragTest : public ToolTest {
+class WarpHostTest : public ToolTest {
  protected:
   void SetUp() override {
     ToolTest::SetUp();
@@ -59,7 +59,7 @@ class WarpDragTest : public ToolTest {
   std::string atDown_;
 };
 
-TEST_F(WarpDragTest, ShapeThreeShowsItsCursorAndItsAltTwin) {
+TEST_F(WarpHostTest, ShapeThreeShowsItsCursorAndItsAltTwin) {
   ASSERT_EQ("", Set("shape", "3"));
   ASSERT_EQ(0, driver().MovePointer({50, 100}, {.alt = true}));
   EXPECT_EQ(16201, cursor().id);
@@ -67,7 +67,7 @@ TEST_F(WarpDragTest, ShapeThreeShowsItsCursorAndItsAltTwin) {
   EXPECT_EQ(16200, cursor().id);
 }
 
-TEST_F(WarpDragTest, AClickAMoveInsideTheFilterOrSpaceAtReleaseLeaveTheArtworkAlone) {
+TEST_F(WarpHostTest, AClickAMoveInsideTheFilterOrSpaceAtReleaseLeaveTheArtworkAlone) {
   // The filter: one move within 2 points and 29 ticks (the default 16).
   struct Row { const char* what; std::vector<AIRealPoint> points; int steps; bool space; };
   const Row rows[] = {{"click", {{50, 100}}, 0, false},
@@ -83,7 +83,7 @@ TEST_F(WarpDragTest, AClickAMoveInsideTheFilterOrSpaceAtReleaseLeaveTheArtworkAl
   EXPECT_EQ(1, doc().CompletedSteps());
 }
 
-TEST_F(WarpDragTest, AllocationFailureAtAnyStepKeepsTheLastGoodStepAndNoBlock) {
+TEST_F(WarpHostTest, AllocationFailureAtAnyStepKeepsTheLastGoodStepAndNoBlock) {
   // The artwork after each prefix of the drag, made without failures.
   const std::vector<AIRealPoint> drag = {{50, 100}, {50, 120}, {50, 140}, {50, 160}};
   std::vector<std::string> steps{atDown_};
