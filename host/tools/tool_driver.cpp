@@ -1,5 +1,6 @@
 #include "host/tools/tool_driver.h"
 
+#include <algorithm>
 #include <cctype>
 
 #include "host/adm/dialog_manager.h"
@@ -169,10 +170,11 @@ const LoadedCursor* ToolDriver::LoadCursor(SPPluginRef module, int32_t id) {
 }
 
 bool ToolDriver::SetCursor(const LoadedCursor* cursor) {
-  if (cursor) {
-    auto it = cursors_.find({cursor->module, cursor->id});
-    if (it == cursors_.end() || it->second.get() != cursor) return false;
-  }
+  // A handle is checked against the cursors loaded before it is read: a
+  // foreign pointer is refused without being touched.
+  if (cursor && std::none_of(cursors_.begin(), cursors_.end(),
+                             [&](const auto& loaded) { return loaded.second.get() == cursor; }))
+    return false;
   cursor_.id = cursor ? cursor->id : 0;
   cursor_.module = cursor ? cursor->module : nullptr;
   ++cursor_.sets;

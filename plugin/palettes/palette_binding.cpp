@@ -64,8 +64,26 @@ const PaletteField* PaletteBinding::FieldNamed(const char* name) const {
 
 namespace {
 
-float& FloatAt(void* record, const PaletteField& f) {
-  return *reinterpret_cast<float*>(static_cast<uint8_t*>(record) + f.field.offset);
+// A float field as a value that can be assigned. Tool records are packed on
+// 2-byte boundaries, so the field is copied, never referenced in place.
+class FloatField {
+ public:
+  explicit FloatField(uint8_t* at) : at_(at) {}
+  operator float() const {
+    float value;
+    std::memcpy(&value, at_, sizeof value);
+    return value;
+  }
+  FloatField& operator=(float value) {
+    std::memcpy(at_, &value, sizeof value);
+    return *this;
+  }
+
+ private:
+  uint8_t* at_;
+};
+FloatField FloatAt(void* record, const PaletteField& f) {
+  return FloatField(static_cast<uint8_t*>(record) + f.field.offset);
 }
 // A whole-number field as an int32 value that can be assigned (int16
 // fields are read sign-extended and stored truncated).
@@ -370,7 +388,12 @@ ASErr ReadField(const PaletteField& f, AIActionParamValueRef v, void* record) {
       return kNoErr;
     }
     case Unit::Number:
-      return a.AIActionGetReal(v, f.actionKey, &FloatAt(record, f));
+    {
+      float value = 0;
+      if (ASErr err = a.AIActionGetReal(v, f.actionKey, &value)) return err;
+      FloatAt(record, f) = value;
+      return kNoErr;
+    }
     case Unit::Integer: {
       int32_t value = 0;
       if (ASErr err = a.AIActionGetInteger(v, f.actionKey, &value)) return err;

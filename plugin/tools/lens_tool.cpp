@@ -69,7 +69,7 @@ ASErr TonePath(const LensToolParams& record, const LensArea& area, AIArtHandle p
   AIRealPoint reference{};
   if (ASErr err = ToneReference(path, record.groupAsOneUnit != 0, &reference)) return err;
   AIRealPoint f{};
-  if (!ToneFactors(area, record.sizeMinimum, reference, &f)) return kNoErr;
+  if (!ToneFactors(area, ReadPacked(&record.sizeMinimum), reference, &f)) return kNoErr;
   const AIRealMatrix scale{f.h, 0.0f, 0.0f, f.v, reference.h - f.h * reference.h,
                            reference.v - f.v * reference.v};
   return sTransformArt->TransformArt(path, &scale, 1.0f, kTransformObjects);
@@ -78,7 +78,7 @@ ASErr TonePath(const LensToolParams& record, const LensArea& area, AIArtHandle p
 // The area of one step: the record's size, or the size a Drag Along trace
 // entry was recorded with, placed to the upper left of the step's point.
 LensArea StepArea(const DragStep& step, const LensToolParams& record) {
-  const AIRealPoint size = step.trace ? step.trace->aux : record.area;
+  const AIRealPoint size = step.trace ? step.trace->aux : ReadPacked(&record.area);
   return LensFollow(step.point, size.h, size.v);
 }
 
@@ -105,7 +105,7 @@ TraceOptions LensTraceOptions(const void* raw) {
 
 // Every trace entry keeps the area size in force when it was recorded.
 void AnnotateLensEntry(const void* raw, TracePoint* entry) {
-  entry->aux = static_cast<const LensToolParams*>(raw)->area;
+  entry->aux = ReadPacked(&static_cast<const LensToolParams*>(raw)->area);
 }
 
 // The frame that shows the lens area while dragging: a thin outline on top
@@ -217,11 +217,11 @@ ASErr LensMouseDrag(AIToolMessage* message) {
   if (ClickFiltered(*t, event)) return kNoErr;
   // The lens of the last step (at mouse down: the lens at the down point);
   // a failing step puts it back, as the host puts that step back.
-  const AIRealPoint lastPoint = t->lastPoint, lastSize = record->area;
+  const AIRealPoint lastPoint = t->lastPoint, lastSize = ReadPacked(&record->area);
   LensArea area = LensFollow(lastPoint, lastSize.h, lastSize.v);
   if (event.modifiers & kAIEventAltKey) {
     area = LensResize(area, event.where, (event.modifiers & kAIEventShiftKey) != 0);
-    record->area = {area.width, area.height};
+    WritePacked(&record->area, AIRealPoint{area.width, area.height});
     RefreshCurrentToolPalette();  // the palette shows the new size at once
   } else {
     area = LensFollow(event.where, area.width, area.height);
@@ -238,7 +238,7 @@ ASErr LensMouseDrag(AIToolMessage* message) {
   if (!err && t->boundsEmpty) MarkApplied(t, corner, false);
   if (!err) return kNoErr;
   t->lastPoint = lastPoint;
-  record->area = lastSize;
+  WritePacked(&record->area, lastSize);
   RefreshCurrentToolPalette();
   return StepFailed(t, err);
 }

@@ -32,7 +32,7 @@ ASErr PickBrushColour(MetaBrushToolParams* record, AIRealPoint where) {
   AIPathStyle style{};
   bool found = false;
   if (ASErr err = StyleUnderPointer(where, &style, &found); err || !found) return err;
-  if (style.fillPaint) record->keyF = style.fill.color;
+  if (style.fillPaint) WritePacked(&record->keyF, style.fill.color);
   return kNoErr;
 }
 
@@ -65,7 +65,7 @@ ASErr LayCopies(const ToolTracking& t, const MetaBrushToolParams& p,
                           kTransformFillPatterns | kTransformStrokePatterns | kScaleLines;
     if (ASErr err = sTransformArt->TransformArt(copy, &m, lineScale, flags)) return err;
     if (p.keyN)
-      if (ASErr err = Colourize(copy, p.keyF)) return err;
+      if (ASErr err = Colourize(copy, ReadPacked(&p.keyF))) return err;
     *last = copy;
   }
   return kNoErr;
@@ -109,8 +109,8 @@ ASErr PaintStroke(const MetaBrushToolParams& p, const BrushStamp* stamps, int32_
   if (ASErr err = sPathStyle->GetPathStyle(path, &style)) return err;
   style.fillPaint = false;
   style.strokePaint = true;
-  style.stroke.color = p.keyF;
-  style.stroke.width = std::max(p.keyK, 0.0f);
+  style.stroke.color = ReadPacked(&p.keyF);
+  style.stroke.width = std::max(float(p.keyK), 0.0f);
   style.stroke.cap = 1;   // round: a brush's end
   style.stroke.join = 1;  // round
   return sPathStyle->SetPathStyle(path, &style);

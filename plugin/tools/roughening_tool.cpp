@@ -78,7 +78,7 @@ TraceOptions RoughTraceOptions(const void* raw) {
   o.roundTrip = index >= 4;
   o.space = kDragAlongSpace;
   o.steps = std::isfinite(record.steps) && record.steps > 0.0f
-                ? int32_t(std::min(record.steps, 4000.0f))
+                ? int32_t(std::min(float(record.steps), 4000.0f))
                 : 0;
   return o;
 }

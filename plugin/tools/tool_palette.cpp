@@ -84,31 +84,40 @@ void ItemNotify(ADMItemRef item, ADMNotifierRef notifier) {
     ApplyRules(*tool->palette, dialog, record);
 }
 
-AIColor* ColourOfItem(ADMItemRef item, const ToolInfo** tool) {
+// Where the swatch's colour sits in the record. Tool records are packed on
+// 2-byte boundaries, so the colour is copied in and out, never referenced.
+uint8_t* ColourOfItem(ADMItemRef item, const ToolInfo** tool) {
   void* record = nullptr;
   if (!Locate(sADMItem->GetDialog(item), tool, &record)) return nullptr;
   const PaletteField* f = (*tool)->palette->binding.FieldOfItem(sADMItem->GetID(item));
   if (!f || f->unit != Unit::Colour) return nullptr;
-  return reinterpret_cast<AIColor*>(static_cast<uint8_t*>(record) + f->field.offset);
+  return static_cast<uint8_t*>(record) + f->field.offset;
 }
 
 void SwatchDraw(ADMItemRef item, ADMDrawerRef drawer) {
   const ToolInfo* tool = nullptr;
-  if (const AIColor* colour = ColourOfItem(item, &tool)) DrawSwatch(drawer, *colour);
+  if (const uint8_t* at = ColourOfItem(item, &tool)) {
+    AIColor colour;
+    std::memcpy(&colour, at, sizeof colour);
+    DrawSwatch(drawer, colour);
+  }
 }
 
 // A press on a swatch opens the colour picker; cancelling changes nothing.
 void SwatchNotify(ADMItemRef item, ADMNotifierRef notifier) {
   if (!UserChanged(notifier)) return;
   const ToolInfo* tool = nullptr;
-  AIColor* colour = ColourOfItem(item, &tool);
-  if (!colour) return;
-  const ASErr err = PickSwatchColour(colour);
+  uint8_t* at = ColourOfItem(item, &tool);
+  if (!at) return;
+  AIColor colour;
+  std::memcpy(&colour, at, sizeof colour);
+  const ASErr err = PickSwatchColour(&colour);
   if (err == kCanceledErr) return;
   if (err) {
     ReportError(gGlobals->PluginRef, err);
     return;
   }
+  std::memcpy(at, &colour, sizeof colour);
   ItemNotify(item, notifier);
 }
 

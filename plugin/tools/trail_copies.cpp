@@ -2,11 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace vx {
 
 int32_t TrailCopyCount(const TrailToolParams& t, AIRealPoint drag) {
-  const float space = std::max(t.space, 1.0f);
+  const float space = std::max(float(t.space), 1.0f);
   const float n = std::floor(std::hypot(drag.h, drag.v) / space);
   return n >= float(kTrailToolMaxCopies) ? kTrailToolMaxCopies : int32_t(n);
 }
@@ -20,11 +21,12 @@ TrailPGParams TrailRecordForDrag(const TrailToolParams& t, AIRealPoint drag,
   p.space = t.spacing;
   p.endFillSource = t.endFillSource;
   p.endStrokeSource = t.endStrokeSource;
-  p.endFillColour = t.endFillColour;
-  p.endStrokeColour = t.endStrokeColour;
+  // The tool record is packed: its colours are copied, never referenced.
+  std::memcpy(&p.endFillColour, &t.endFillColour, sizeof p.endFillColour);
+  std::memcpy(&p.endStrokeColour, &t.endStrokeColour, sizeof p.endStrokeColour);
   p.toTint = t.toTint;
   p.toAngle = t.toAngle;
-  p.toSize = t.toSize;
+  p.toSize = ReadPacked(&t.toSize);
   p.toDirection = 0.0f;
   p.toDistance = 0.0f;
   p.pivotOffset = {0.0f, 0.0f};

@@ -23,11 +23,11 @@ ASErr PickEndColours(TrailToolParams* record, AIRealPoint where) {
   bool found = false;
   if (ASErr err = StyleUnderPointer(where, &style, &found); err || !found) return err;
   if (style.fillPaint) {
-    record->endFillColour = style.fill.color;
+    WritePacked(&record->endFillColour, style.fill.color);
     record->endFillSource = kTrailChosenColour;
   }
   if (style.strokePaint) {
-    record->endStrokeColour = style.stroke.color;
+    WritePacked(&record->endStrokeColour, style.stroke.color);
     record->endStrokeSource = kTrailChosenColour;
   }
   return kNoErr;

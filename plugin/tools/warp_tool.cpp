@@ -56,7 +56,7 @@ TraceOptions WarpTraceOptions(const void* raw) {
   o.space = record.space;
   // Steps is a whole number; the palette keeps it within 1 .. 4000.
   o.steps = std::isfinite(record.steps) && record.steps > 0.0f
-                ? int32_t(std::min(record.steps, 4000.0f))
+                ? int32_t(std::min(float(record.steps), 4000.0f))
                 : 0;
   o.fromFirstPoint = o.removeSource = o.recordDownFirst =
       CopiesFromDownPoint(record.shape);
