@@ -166,17 +166,6 @@ std::string ActionFor(host::adm::Dialog& palette, const VxEffectInfo& effect,
   }
 }
 
-// The flyout entry of the preset (or "Default Settings"), or -1.
-int32_t PresetEntry(host::adm::Dialog& palette, const std::string& preset) {
-  host::adm::List* list = palette.MenuItem().list();
-  for (int32_t i = 0; list && i < list->Count(); ++i) {
-    std::string text = list->At(i)->text;
-    if (text.starts_with(" -")) text.erase(0, 1);
-    if (text == preset && text != "-") return i;
-  }
-  return -1;
-}
-
 // Settings whose field another one enables come after the others, so that
 // "--set tint=60 --set shadow=on" works in either order.
 std::vector<std::string> EnablersFirst(const VxEffectInfo& effect,

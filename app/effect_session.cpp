@@ -97,4 +97,14 @@ void NotifySelectionChanged(host::Host& host) {
   host::SendNotify(host, kAIArtSelectionChangedNotifier);
 }
 
+int32_t PresetEntry(host::adm::Dialog& palette, const std::string& preset) {
+  host::adm::List* list = palette.MenuItem().list();
+  for (int32_t i = 0; list && i < list->Count(); ++i) {
+    std::string text = list->At(i)->text;
+    if (text.starts_with(" -")) text.erase(0, 1);
+    if (text == preset && text != "-") return i;
+  }
+  return -1;
+}
+
 }  // namespace vx::app

@@ -57,4 +57,8 @@ int ApplyLiveEffect(const CommonOptions& common, svg::ImportResult& document,
                     const std::vector<std::string>& settings, const std::string& preset,
                     const std::function<int(const host::art::Document&)>& save);
 
+// The entry of a palette's menu naming the preset (or "Default Settings"),
+// or -1.
+int32_t PresetEntry(host::adm::Dialog& palette, const std::string& preset);
+
 }  // namespace vx::app

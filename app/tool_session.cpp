@@ -30,21 +30,6 @@ host::adm::Dialog* CurrentToolPalette(host::Host& host) {
                                        : nullptr;
 }
 
-namespace {
-
-// The entry of the palette menu naming the preset, or -1.
-int32_t MenuEntry(host::adm::Dialog& palette, const std::string& preset) {
-  host::adm::List* list = palette.MenuItem().list();
-  for (int32_t i = 0; list && i < list->Count(); ++i) {
-    std::string text = list->At(i)->text;
-    if (text.starts_with(" -")) text.erase(0, 1);
-    if (text == preset && text != "-") return i;
-  }
-  return -1;
-}
-
-}  // namespace
-
 int SetToolPalette(host::Host& host, AIToolHandle tool, const std::vector<std::string>& settings,
                    const std::string& preset) {
   auto fail = [](const std::string& what) {
@@ -55,7 +40,7 @@ int SetToolPalette(host::Host& host, AIToolHandle tool, const std::vector<std::s
   host::adm::Dialog* palette = CurrentToolPalette(host);
   if (!palette) return fail("this tool has no options palette");
   if (!preset.empty()) {
-    const int32_t entry = MenuEntry(*palette, preset);
+    const int32_t entry = PresetEntry(*palette, preset);
     if (entry < 0) return fail("no preset \"" + preset + "\" in the palette's menu");
     if (std::string e =
             PerformPaletteAction(host, *palette, "choose menu=" + std::to_string(entry));

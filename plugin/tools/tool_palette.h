@@ -12,7 +12,7 @@
 //      with Trace, Space and Steps shown by the trace mode, ...). Tools
 //      record no actions, so fields carry no action keys.
 //   3. Put them in a ToolPaletteSpec with the "?" item and help topic, and
-//      check it with static_assert(ToolBindingIsValid(...)); name the spec
+//      check it with static_assert(ToolBindingIsValid(...)); name that record
 //      in the tool's row (tool_table.cpp, .palette) beside
 //      .paletteInit = InitToolPalette.
 // Every control writes its record field at once; there is no OK step.
