@@ -127,6 +127,8 @@ int FractalizeSample(const DemoContext& context, const std::vector<std::string>&
 // square's top edge, released after `part` of kWarpStripParts of it: the
 // strip of pictures shows the drag as it goes.
 constexpr int kWarpStripParts = 4;
+// Drag events between each pair of points of a tool showcase.
+constexpr int kToolShowSteps = 4;
 constexpr float kWarpFrom[2] = {85, 40}, kWarpTo[2] = {85, -40};
 
 std::string WarpStripEnd(int part) {
@@ -171,48 +173,91 @@ std::vector<GalleryEntry> WarpStrip() {
   return strip;
 }
 
-// One drag of a tool over the sample's shapes, from `drag` ("X0,Y0:X1,Y1")
-// in `steps` events, with the palette's factory values.
-int ToolSample(const DemoContext& context, const std::string& tool, const std::string& drag,
-               int steps, std::string* svgText) {
+// One drag of a tool over the sample's selected objects, from the first
+// point of `drag` ("X0,Y0:X1,Y1...", one point is a click) in `steps`
+// events per pair of points, with the palette's fields set as given.
+struct ToolShow {
+  const char* tool;
+  const char* file;
+  const char* caption;
+  const char* select;  // ids, comma-separated
+  const char* drag;
+  std::vector<std::string> settings;  // FIELD=VALUE
+  bool shift = false;
+};
+
+std::vector<std::string> SplitIds(const std::string& ids) {
+  std::vector<std::string> out;
+  std::stringstream in(ids);
+  for (std::string id; std::getline(in, id, ',');) out.push_back(id);
+  return out;
+}
+
+int ToolSample(const DemoContext& context, const ToolShow& show, std::string* svgText) {
   svg::ImportResult document;
   if (int code = ReadSvgDocument(context.samplePath.string(), &document)) return code;
   CommonOptions options = context.common;
-  options.select = {"shapes"};
+  options.select = SplitIds(show.select);
   ToolRun run;
-  run.name = tool;
+  run.name = show.tool;
+  run.settings = show.settings;
+  run.keys.shift = show.shift;
   std::string error;
-  run.points = ParsePointList(drag, &error);
-  run.steps = steps;
+  run.points = ParsePointList(show.drag, &error);
+  run.steps = kToolShowSteps;
   return DragToolOnDocument(options, document, run, [&](const host::art::Document& doc) {
     *svgText = svg::ExportSvg(doc, &document.kept);
     return int(kExitOk);
   });
 }
 
-// The Wave and Lens tools, one picture each: a wave whose crest starts at
-// the shapes' left edge, dragged up; the Fish-eye lens (100 x 100, to the
-// upper left of the pointer) released between the square and the disc.
-std::vector<GalleryEntry> WaveAndLens() {
-  struct Drag {
-    const char* tool;
-    const char* file;
-    const char* caption;
-    const char* drag;
-  };
-  static constexpr Drag kDrags[] = {
+std::string ToolShowCommand(const ToolShow& show) {
+  std::string line = std::string("versalix4 tool ") + show.tool + " sample.svg -o " + show.file +
+                     ".svg --select " + show.select + " --drag " + show.drag + " --steps " +
+                     std::to_string(kToolShowSteps);
+  for (const std::string& s : show.settings) line += " --set " + s;
+  if (show.shift) line += " --shift";
+  return line;
+}
+
+// The tools after Warp, one picture each, with the palettes' factory values
+// unless set here.
+std::vector<GalleryEntry> ToolShows() {
+  static const ToolShow kShows[] = {
       {"Wave", "wave", "Wave tool, one cycle across the shapes, dragged up 25 from their left edge",
-       "40,85:40,60"},
+       "shapes", "40,85:40,60", {}},
       {"Lens", "lens", "Lens tool, Fish-eye at 100 %, released between the square and the disc",
-       "175,125:185,135"},
+       "shapes", "175,125:185,135", {}},
+      {"Roughening", "roughening",
+       "Roughening tool, Smooth: a drag of 24 across and 16 down from the disc's centre adds "
+       "anchors 3 points apart inside the area and pushes them up to 8 points",
+       "shapes", "200,85:224,101", {"kind=Smooth"}},
+      {"Broom", "broom",
+       "Broom tool, a sweep of 60 down from the disc with a 200-point area: the disc follows, "
+       "the square and the triangle move by the falloff, each as one object",
+       "shapes", "200,85:200,145", {"area-radius=200", "group-as-one-unit=off"}},
+      {"Craft", "craft",
+       "Craft tool, Free: the square's top right corner pulled out 40 points, its outline "
+       "bending inside the area with new anchors",
+       "square", "130,40:160,10", {"area-radius=60"}},
+      {"AlignPoints", "alignpoints",
+       "AlignPoints tool with Shift: a click on the triangle's lower right anchor puts the "
+       "curve's anchors on its height, their handles moving with them",
+       "curve", "360,130", {}, true},
+      {"MetaBrush", "metabrush",
+       "MetaBrush tool: copies of the disc every 34 points along the top, growing from 15 % to "
+       "35 %",
+       "disc", "30,25:200,20:370,25", {"spacing=34", "start-size=15", "end-size=35"}},
+      {"Trail", "trail-tool",
+       "Trail tool: copies of the disc every 20 points toward the pointer, turning 90 degrees, "
+       "shrinking to 40 % and fading to white",
+       "disc", "200,85:330,180", {"space=20", "to-angle=90", "to-size-h=40", "to-size-v=40"}},
   };
   std::vector<GalleryEntry> entries;
-  for (const Drag& d : kDrags)
-    entries.push_back({d.file, d.caption,
-                       std::string("versalix4 tool ") + d.tool + " sample.svg -o " + d.file +
-                           ".svg --select shapes --drag " + d.drag + " --steps 4",
-                       [d](const DemoContext& c, std::string* s) {
-                         return ToolSample(c, d.tool, d.drag, 4, s);
+  for (const ToolShow& show : kShows)
+    entries.push_back({show.file, show.caption, ToolShowCommand(show),
+                       [&show](const DemoContext& c, std::string* s) {
+                         return ToolSample(c, show, s);
                        }});
   return entries;
 }
@@ -452,7 +497,7 @@ const std::vector<GalleryEntry>& Gallery() {
   static const std::vector<GalleryEntry> kWithTools = [] {
     std::vector<GalleryEntry> all = kGallery;
     for (GalleryEntry& e : WarpStrip()) all.push_back(std::move(e));
-    for (GalleryEntry& e : WaveAndLens()) all.push_back(std::move(e));
+    for (GalleryEntry& e : ToolShows()) all.push_back(std::move(e));
     return all;
   }();
   return kWithTools;

@@ -1,5 +1,6 @@
 #include "host/art/hit_test.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -54,6 +55,28 @@ double DistanceToPolyline(const std::vector<AIRealPoint>& pts, AIRealPoint q) {
   return best;
 }
 
+// Whether q lies within `margin` of the box of a path's anchors and control
+// points. A Bezier path lies inside that box (its pieces inside the hulls
+// of their control points), and so do its centre and its fill: a point
+// outside the grown box hits nothing, and the flattening is skipped.
+bool NearControlBox(const PathData& p, AIRealPoint q, double margin) {
+  if (p.segments.empty()) return false;
+  double left = INFINITY, right = -INFINITY, bottom = INFINITY, top = -INFINITY;
+  for (const Segment& s : p.segments)
+    for (AIRealPoint c : {s.in, s.p, s.out}) {
+      left = std::min(left, double(c.h));
+      right = std::max(right, double(c.h));
+      bottom = std::min(bottom, double(c.v));
+      top = std::max(top, double(c.v));
+    }
+  return q.h >= left - margin && q.h <= right + margin && q.v >= bottom - margin &&
+         q.v <= top + margin;
+}
+
+double StrokeReach(const PathData& p, double tol) {
+  return tol + (p.style.strokePaint ? p.style.stroke.width * 0.5 : 0);
+}
+
 // Winding number of the closed polygon around q.
 int Winding(const std::vector<AIRealPoint>& pts, AIRealPoint q) {
   int w = 0;
@@ -72,6 +95,8 @@ int Winding(const std::vector<AIRealPoint>& pts, AIRealPoint q) {
 Hit TestPath(Art& art, const PathData& p, AIRealPoint q, double tol,
              int fillWinding, bool fillTested) {
   Hit hit;
+  const double reach = StrokeReach(p, tol);
+  if (!NearControlBox(p, q, reach)) return hit;
   hit.art = &art;
   hit.point = q;
   for (size_t i = 0; i < p.segments.size(); ++i)
@@ -100,7 +125,6 @@ Hit TestPath(Art& art, const PathData& p, AIRealPoint q, double tol,
     return hit;
   }
   std::vector<AIRealPoint> pts = Flatten(p);
-  double reach = tol + (p.style.strokePaint ? p.style.stroke.width * 0.5 : 0);
   if (DistanceToPolyline(pts, q) <= reach) {
     hit.part = kStrokePart;
     return hit;
@@ -136,7 +160,8 @@ Hit TestArt(Art& art, AIRealPoint q, double tol) {
       const AIPathStyle* style = nullptr;
       for (Art* c = art.firstChild(); c; c = c->sibling())
         if (c->kind() == ArtKind::Path) {
-          w += Winding(Flatten(c->path()), q);
+          // Outside a member's box its winding about q is 0.
+          if (NearControlBox(c->path(), q, 0)) w += Winding(Flatten(c->path()), q);
           if (!style) style = &c->path().style;
         }
       for (Art* c = art.firstChild(); c; c = c->sibling()) {

@@ -212,7 +212,8 @@ ASErr MapPathAnchorsOnly(const MapContext& ctx, int32_t progressOffset,
   return behind ? kPieceBehind : kPieceMapped;
 }
 
-ASErr MapHostPath(const MapContext& ctx, AIArtHandle path, Segment* scratch) {
+ASErr MapHostPath(const MapContext& ctx, AIArtHandle path, Segment* scratch,
+                  Segment* source) {
   if (!sPath || !sPath->GetPathSegmentCount || !sPath->GetPathSegments ||
       !sPath->GetPathClosed || !sPath->SetPathSegments || !sPath->SetPathSegmentCount)
     return kSPSuiteNotFoundError;
@@ -221,13 +222,17 @@ ASErr MapHostPath(const MapContext& ctx, AIArtHandle path, Segment* scratch) {
   if (err || count < 2) return err;
   ASBoolean closed = 0;
   if ((err = sPath->GetPathClosed(path, &closed))) return err;
-  BlockPtr<Segment> source;
-  if ((err = source.Allocate(static_cast<std::size_t>(count), "buffer 2 for segments")))
-    return err;
-  if ((err = sPath->GetPathSegments(path, 0, count, source.get()))) return err;
+  if (count >= kSegmentLimit) return kNoErr;
+  BlockPtr<Segment> own;
+  if (!source) {
+    if ((err = own.Allocate(static_cast<std::size_t>(count), "buffer 2 for segments")))
+      return err;
+    source = own.get();
+  }
+  if ((err = sPath->GetPathSegments(path, 0, count, source))) return err;
   int32_t mapped = 0;
   float depth;
-  const ASErr result = MapSegmentsSubdividing(ctx, source.get(), count, closed != 0,
+  const ASErr result = MapSegmentsSubdividing(ctx, source, count, closed != 0,
                                               scratch, &mapped, &depth,
                                               ProgressSpan{0, 0});
   if (result != kPieceMapped && result != kPieceBehind) return result;

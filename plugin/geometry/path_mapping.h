@@ -43,13 +43,16 @@ ASErr MapPathAnchorsOnly(const MapContext& ctx, int32_t progressOffset,
                          SegmentBuffer* working);
 
 // Remaps one host path in place, as the tools do at every drag step: its
-// segments are read into a block of their own ("buffer 2 for segments"),
-// mapped into scratch (kScratchSegments segments, owned by the caller and
-// reused for every path), and written back when the result has fewer than
-// kSegmentLimit segments. Paths of fewer than two segments, results at the
-// limit, and every error leave the path as it was. Returns 0, -108, a host
-// error or the mapper's error.
-ASErr MapHostPath(const MapContext& ctx, AIArtHandle path, Segment* scratch);
+// segments are read into `source` (kScratchSegments segments, owned by the
+// caller; null: a block of their own, "buffer 2 for segments"), mapped into
+// scratch (kScratchSegments segments, owned by the caller and reused for
+// every path), and written back when the result has fewer than
+// kSegmentLimit segments. Paths of fewer than two segments, paths already at
+// the limit (their result cannot be shorter), results at the limit, and
+// every error leave the path as it was. Returns 0, -108, a host error or the
+// mapper's error.
+ASErr MapHostPath(const MapContext& ctx, AIArtHandle path, Segment* scratch,
+                  Segment* source = nullptr);
 
 enum class PathMapping : int32_t { kSubdividing, kAnchorsOnly };
 

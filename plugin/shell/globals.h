@@ -62,6 +62,7 @@ struct ToolTracking {
   int32_t traceCount;
   int32_t traceCapacity;
   Segment* scratch;       // "g buffer for segments", or null
+  Segment* source;        // "buffer 2 for segments": a path read for mapping, or null
 };
 
 struct SavedDialogPosition {

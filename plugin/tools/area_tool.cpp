@@ -3,6 +3,7 @@
 #include "geometry/bezier.h"
 #include "shell/suites.h"
 #include "tools/tool_drag.h"
+#include "tools/tool_palette.h"
 #include "tools/tool_routing.h"
 #include "tools/tool_table.h"
 
@@ -68,14 +69,14 @@ ASErr CopySource(const ToolTracking& t, AIArtHandle* source) {
 
 // Moves the selected art of one trace copy (see AreaTool::moveCopyArt).
 ASErr MoveCopy(const AreaTool& tool, const AreaStep& s, const AreaSettings& o,
-               AIArtHandle art, Segment* scratch) {
+               AIArtHandle art, const ToolTracking& t) {
   int16_t type = kUnknownArt;
   int32_t attrs = 0;
   if (ASErr err = sArt->GetArtType(art, &type)) return err;
   if (ASErr err = sArt->GetArtUserAttr(art, kArtSelected, &attrs)) return err;
   if (attrs & kArtSelected) {
     bool done = false;
-    if (ASErr err = tool.moveCopyArt(s, o, art, scratch, &done)) return err;
+    if (ASErr err = tool.moveCopyArt(s, o, art, t, &done)) return err;
     if (done) return kNoErr;
   }
   AIArtHandle child = nullptr;
@@ -88,7 +89,7 @@ ASErr MoveCopy(const AreaTool& tool, const AreaStep& s, const AreaSettings& o,
     if (ASErr err = sArt->GetArtFirstChild(art, &child)) return err;
   }
   while (child) {
-    if (ASErr err = MoveCopy(tool, s, o, child, scratch)) return err;
+    if (ASErr err = MoveCopy(tool, s, o, child, t)) return err;
     if (ASErr err = sArt->GetArtSibling(child, &child)) return err;
   }
   return kNoErr;
@@ -138,7 +139,7 @@ ASErr MakeAreaCopies(const AreaTool& tool, const AreaSettings& o, ToolTracking* 
     }
     const int32_t e = TraceCopyEntry(mode, t->traceCount, k);
     if (e >= 0)
-      if (ASErr err = MoveCopy(tool, StepOfEntry(last, t->trace[e]), o, copy.art, t->scratch))
+      if (ASErr err = MoveCopy(tool, StepOfEntry(last, t->trace[e]), o, copy.art, *t))
         return err;
     if (dropPrevious)
       if (ASErr err = DropCopy(previous)) return err;
@@ -153,6 +154,7 @@ ASErr DragRadius(const AreaTool& tool, void* record, ToolTracking* t, AreaTracki
                  AIRealPoint p) {
   const float radius = DraggedRadius(a->indicatorCentre, p);
   tool.setRadius(record, radius);
+  RefreshCurrentToolPalette();  // the palette shows the new radius at once
   if (ASErr err = RevertStep(t)) return err;
   if (ASErr err = RemoveAreaIndicator(&a->indicator)) return err;
   if (ASErr err = DrawAreaIndicator(a->indicatorCentre, radius, &a->indicator)) return err;
@@ -304,12 +306,10 @@ ASErr AreaMouseUp(const AreaTool& tool, AIToolMessage* message) {
   void* record = m.record;
   const AreaStep& s = a->step;
   if (a->radiusMode) {
-    err = t->applied ? RevertStep(t) : RemoveAreaIndicator(&a->indicator);
+    if (t->applied) err = RevertStep(t);
   } else if (PointsClose(s.current, s.down, kAreaNoMoveDistance) || !t->hasLastStep) {
-    err = RemoveAreaIndicator(&a->indicator);
   } else if (SpaceHeldAtRelease()) {
     err = RevertStep(t);
-    if (!err) err = RemoveAreaIndicator(&a->indicator);
   } else {
     const AreaSettings o = tool.settings(record);
     const bool altShift = Has(event.modifiers, kAIEventAltKey) &&
@@ -324,10 +324,11 @@ ASErr AreaMouseUp(const AreaTool& tool, AIToolMessage* message) {
       if (!err) err = RemoveAreaIndicator(&a->indicator);
       if (!err)
         err = MakeAreaCopies(tool, o, t, last, Has(event.modifiers, kAIEventCtrlKey));
-    } else {
-      err = RemoveAreaIndicator(&a->indicator);
     }
   }
+  // On every way out the indicator goes, whatever failed before (an undo
+  // that took it already leaves nothing to remove).
+  if (ASErr removed = RemoveAreaIndicator(&a->indicator); !err) err = removed;
   EndArea(t, a);
   return err;
 }

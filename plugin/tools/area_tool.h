@@ -43,8 +43,9 @@ struct AreaTool {
   // members need no visit. The cycle walks the copy: the copy and, inside
   // groups, compound paths and plug-in group art's edit group, every art
   // whose selected attribute is set.
+  // t->scratch and t->source are allocated.
   ASErr (*moveCopyArt)(const AreaStep& s, const AreaSettings& o, AIArtHandle art,
-                       Segment* scratch, bool* done);
+                       const ToolTracking& t, bool* done);
   // Alt+Shift mouse down at `where`; null: Alt+Shift acts as Alt.
   ASErr (*altShiftClick)(AIRealPoint where);
 };

@@ -23,9 +23,9 @@ ASErr BroomMoveSelection(const AreaStep& s, const AreaSettings& o, ToolTracking*
 }
 
 ASErr BroomMoveCopyArt(const AreaStep& s, const AreaSettings& o, AIArtHandle art,
-                       Segment* scratch, bool* done) {
+                       const ToolTracking& t, bool* done) {
   SweptAs kind = kSweptNothing;
-  const ASErr err = SweepObject(s, o.groupAsUnit, art, scratch, &kind);
+  const ASErr err = SweepObject(s, o.groupAsUnit, art, t.scratch, &kind);
   *done = kind != kSweptNothing;
   return err;
 }

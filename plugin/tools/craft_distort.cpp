@@ -43,8 +43,9 @@ ASErr DistortSegments(const AreaStep& step, const Segment* source, int32_t count
   return r == kPieceBehind ? kNoErr : r;
 }
 
-ASErr DistortHostPath(const AreaStep& step, AIArtHandle path, Segment* scratch) {
-  return MapHostPath(CraftContext(&step), path, scratch);
+ASErr DistortHostPath(const AreaStep& step, AIArtHandle path, Segment* scratch,
+                      Segment* source) {
+  return MapHostPath(CraftContext(&step), path, scratch, source);
 }
 
 int32_t InsertAnchor(const Segment* segments, int32_t count, bool closed,
@@ -90,6 +91,22 @@ ASErr InsertAnchorIntoPath(AIArtHandle path, int32_t piece, float t) {
   const int16_t grown = static_cast<int16_t>(count + 1);
   if (ASErr err = sPath->SetPathSegmentCount(path, grown)) return err;
   return sPath->SetPathSegments(path, 0, grown, result);
+}
+
+// How near the pointer an outline must pass, in points (as near as the
+// click filter's reach).
+constexpr AIReal kInsertTolerance = 2.0f;
+
+ASErr InsertAnchorAtHit(AIRealPoint where) {
+  if (!sHitTest || !sHitTest->HitTestSegment || !sArt) return kSPSuiteNotFoundError;
+  AIHitSegmentResult hit{};
+  if (ASErr err = sHitTest->HitTestSegment(nullptr, &where, kInsertTolerance, &hit))
+    return err;
+  if (!hit.art || hit.onAnchor) return kNoErr;
+  int16_t type = kUnknownArt;
+  if (ASErr err = sArt->GetArtType(hit.art, &type)) return err;
+  if (type != kPathArt) return kNoErr;
+  return InsertAnchorIntoPath(hit.art, hit.segmentIndex, hit.t);
 }
 
 }  // namespace vx

@@ -25,10 +25,12 @@ ASErr DistortSegments(const AreaStep& step, const Segment* source, int32_t count
                       bool closed, Segment* out, int32_t* outCount);
 
 // Distorts one host path in place through the scratch (kScratchSegments
-// segments, reused for every path): a path of fewer than 2 segments and one
+// segments, reused for every path; `source` the same for the path read
+// first, null: a block of its own): a path of fewer than 2 segments and one
 // whose result would reach kSegmentLimit stay as they were. Returns 0, -108
 // or a host error.
-ASErr DistortHostPath(const AreaStep& step, AIArtHandle path, Segment* scratch);
+ASErr DistortHostPath(const AreaStep& step, AIArtHandle path, Segment* scratch,
+                      Segment* source = nullptr);
 
 // Inserts one anchor into the piece that starts at segment `piece` of a path
 // of count segments (closed: piece count - 1 is the closing piece, whose new
@@ -44,5 +46,10 @@ int32_t InsertAnchor(const Segment* segments, int32_t count, bool closed,
 // Inserts an anchor into host path `path` at the piece and t of a hit.
 // Returns 0, -108 or a host error; an unusable piece or t changes nothing.
 ASErr InsertAnchorIntoPath(AIArtHandle path, int32_t piece, float t);
+
+// Alt+Shift-click of the Craft and Roughening tools: a hit on a piece of a
+// path within 2 points of `where` inserts an anchor there; a miss, or a hit
+// on an anchor (which is already there), does nothing.
+ASErr InsertAnchorAtHit(AIRealPoint where);
 
 }  // namespace vx

@@ -10,10 +10,6 @@ namespace vx {
 
 namespace {
 
-// How near the pointer an outline must pass for Alt+Shift-click to insert
-// an anchor into it, in points (as near as the click filter's reach).
-constexpr AIReal kInsertTolerance = 2.0f;
-
 AreaSettings CraftSettings(const void* record) {
   const auto& r = *static_cast<const CraftToolParams*>(record);
   return {r.distortion, r.resistance, r.areaRadius, false,
@@ -31,35 +27,21 @@ ASErr CraftMoveSelection(const AreaStep& s, const AreaSettings&, ToolTracking* t
     int16_t type = kUnknownArt;
     if (ASErr err = sArt->GetArtType(art, &type)) return err;
     if (type != kPathArt) continue;
-    if (ASErr err = DistortHostPath(s, art, t->scratch)) return err;
+    if (ASErr err = DistortHostPath(s, art, t->scratch, t->source)) return err;
   }
   return kNoErr;
 }
 
 ASErr CraftMoveCopyArt(const AreaStep& s, const AreaSettings&, AIArtHandle art,
-                       Segment* scratch, bool* done) {
+                       const ToolTracking& t, bool* done) {
   int16_t type = kUnknownArt;
   if (ASErr err = sArt->GetArtType(art, &type)) return err;
   *done = type == kPathArt;
-  return *done ? DistortHostPath(s, art, scratch) : kNoErr;
-}
-
-// A hit on a piece of a path inserts an anchor there; a miss, or a hit on
-// an anchor (which is already there), does nothing.
-ASErr CraftInsertAnchor(AIRealPoint where) {
-  if (!sHitTest || !sHitTest->HitTestSegment || !sArt) return kSPSuiteNotFoundError;
-  AIHitSegmentResult hit{};
-  if (ASErr err = sHitTest->HitTestSegment(nullptr, &where, kInsertTolerance, &hit))
-    return err;
-  if (!hit.art || hit.onAnchor) return kNoErr;
-  int16_t type = kUnknownArt;
-  if (ASErr err = sArt->GetArtType(hit.art, &type)) return err;
-  if (type != kPathArt) return kNoErr;
-  return InsertAnchorIntoPath(hit.art, hit.segmentIndex, hit.t);
+  return *done ? DistortHostPath(s, art, t.scratch, t.source) : kNoErr;
 }
 
 const AreaTool kCraft = {kCraftPinchRate,    CraftSettings,    CraftSetRadius,
-                         CraftMoveSelection, CraftMoveCopyArt, CraftInsertAnchor};
+                         CraftMoveSelection, CraftMoveCopyArt, InsertAnchorAtHit};
 
 }  // namespace
 

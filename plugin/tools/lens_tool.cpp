@@ -94,7 +94,7 @@ ASErr DeformLensPath(const DragStep& step, AIArtHandle path) {
   const AIRealPoint corner{area.centre.h + area.width / 2.0f,
                            area.centre.v - area.height / 2.0f};
   const MapContext ctx = MakeToolAreaContext(MapLensPoint, &g, corner, area.width, area.height);
-  return MapHostPath(ctx, path, step.scratch);
+  return MapHostPath(ctx, path, step.scratch, step.source);
 }
 
 TraceOptions LensTraceOptions(const void* raw) {

@@ -4,10 +4,10 @@
 #include <cmath>
 
 #include "geometry/bezier.h"
-#include "shell/blocks.h"
 #include "shell/suites.h"
 #include "tools/area_frame.h"
 #include "tools/copy_sources.h"
+#include "tools/craft_distort.h"
 #include "tools/point_tools.h"
 #include "tools/roughen.h"
 #include "tools/roughening_tool.h"
@@ -46,17 +46,16 @@ ASErr RoughenPath(const DragStep& step, AIArtHandle path) {
   }
   int16_t count = 0;
   if (ASErr err = sPath->GetPathSegmentCount(path, &count)) return err;
-  if (count < 2) return kNoErr;
+  // A path at the limit stays: roughening never takes anchors away.
+  if (count < 2 || count >= kSegmentLimit) return kNoErr;
   ASBoolean closed = 0;
   if (ASErr err = sPath->GetPathClosed(path, &closed)) return err;
-  BlockPtr<Segment> source;
-  if (ASErr err = source.Allocate(size_t(count), "buffer 2 for segments")) return err;
-  if (ASErr err = sPath->GetPathSegments(path, 0, count, source.get())) return err;
+  if (ASErr err = sPath->GetPathSegments(path, 0, count, step.source)) return err;
   const AIRealPoint down = step.tracking->down;
   const RoughenStep rough{down, record.areaRadius, step.point.h - down.h,
                           step.point.v - down.v, record.kind == 1, sRandom->FloatRnd};
   int32_t made = 0;
-  RoughenSegments(rough, source.get(), count, closed != 0, step.scratch, &made);
+  RoughenSegments(rough, step.source, count, closed != 0, step.scratch, &made);
   if (made >= kSegmentLimit) return kNoErr;
   const int16_t n = int16_t(made);
   if (ASErr err = sPath->SetPathSegmentCount(path, n)) return err;
@@ -102,6 +101,13 @@ ASErr RoughMouseDown(AIToolMessage* message) {
   EndTracking(t);  // a drag whose Mouse Up never came
   gRough = RoughTracking{};
   gRough.seededCopy = -1;
+  // Alt+Shift (the anchor cursor 16052, which Craft shares) hit-tests the
+  // artwork under the pointer and inserts one anchor into the path piece
+  // found there, keeping its outline: anchors placed by hand before a
+  // roughening drag. Nothing else happens in this drag.
+  const uint16_t keys = message->event->modifiers;
+  if (Has(keys, kAIEventAltKey) && Has(keys, kAIEventShiftKey))
+    return InsertAnchorAtHit(message->event->where);
   // The pattern goes on from the generator's seed (the one the last drag
   // used), so drags repeat until Shift picks a new one.
   gRough.seed = sRandom->GetRndSeed();
@@ -130,15 +136,20 @@ ASErr RoughMouseDrag(AIToolMessage* message) {
   if (!t->hasLastStep && event.when - t->downTime < 30 &&
       PointsClose(event.where, t->lastPoint, 2.0f))
     return kNoErr;
+  // A failing step is taken back by the host, frame and all: the frame of
+  // the last step (or of the mouse down) is then the one to remove.
+  const AIArtHandle lastFrame = gRough.frame;
   if (t->applied) {
     if (ASErr err = RevertStep(t)) return StepFailed(t, err);
   } else if (ASErr err = RemoveAreaFrame(&gRough.frame)) {
+    gRough.frame = lastFrame;
     return StepFailed(t, err);
   }
   t->current = event.where;
   if (gRough.resizing) {
     const float r = Distance(t->down, event.where);
     record->areaRadius = std::clamp(r, kMinRadius, kMaxRadius);
+    RefreshCurrentToolPalette();  // the palette shows the new radius at once
   } else if (Has(event.modifiers, kAIEventShiftKey)) {
     gRough.seed = int32_t(event.when);  // a new pattern from the tick count
   }
@@ -152,7 +163,10 @@ ASErr RoughMouseDrag(AIToolMessage* message) {
     if (!err && !t->boundsEmpty)
       err = DeformSelection(t, kRoughDrag, record, event.where, false);
   }
-  if (err) return StepFailed(t, err);
+  if (err) {
+    gRough.frame = lastFrame;
+    return StepFailed(t, err);
+  }
   if (gRough.resizing) MarkApplied(t, event.where, true);
   gRough.frame = frame;
   return kNoErr;

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <iterator>
 #include <cstring>
+#include <initializer_list>
+#include <utility>
 
 #include "geometry/bezier.h"
 #include "geometry/segment_buffer.h"
@@ -66,7 +68,7 @@ ASErr DeformSubtree(const DragStep& step, const DragTool& tool, AIArtHandle art)
 
 DragStep MakeStep(ToolTracking* t, const void* record, AIRealPoint point,
                   bool alt) {
-  return DragStep{t, record, point, alt, t->scratch, nullptr, -1, 0};
+  return DragStep{t, record, point, alt, t->scratch, t->source, nullptr, -1, 0};
 }
 
 // The source of the trace copies: entry 1 of the list, or, when several
@@ -285,12 +287,14 @@ ASErr FillSteppedTrace(ToolTracking* t, AIRealPoint up, const TraceOptions& o,
 }
 
 ASErr EnsureScratch(ToolTracking* t) {
-  if (t->scratch) return kNoErr;
-  void* raw = nullptr;
-  if (ASErr err = NewBlock(sizeof(Segment) * std::size_t(kScratchSegments),
-                           "g buffer for segments", &raw))
-    return err;
-  t->scratch = static_cast<Segment*>(raw);
+  for (auto [buffer, name] : {std::pair{&t->scratch, "g buffer for segments"},
+                              std::pair{&t->source, "buffer 2 for segments"}}) {
+    if (*buffer) continue;
+    void* raw = nullptr;
+    if (ASErr err = NewBlock(sizeof(Segment) * std::size_t(kScratchSegments), name, &raw))
+      return err;
+    *buffer = static_cast<Segment*>(raw);
+  }
   return kNoErr;
 }
 
@@ -356,6 +360,8 @@ void EndTracking(ToolTracking* t) {
   FreeBlock(trace);
   void* scratch = t->scratch;
   FreeBlock(scratch);
+  void* source = t->source;
+  FreeBlock(source);
   ReleaseArtList(&t->art);
   *t = ToolTracking{};
 }

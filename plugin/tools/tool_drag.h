@@ -102,6 +102,7 @@ struct DragStep {
   AIRealPoint point;             // where the drag is taken to end
   bool alt;                      // the variant with the axes exchanged
   Segment* scratch;              // kScratchSegments segments, reusable
+  Segment* source;               // the same, for a path read before mapping
   // Trace copies: the list entry and its index (null / -1 while dragging),
   // and the number of copies the pass makes.
   const TracePoint* trace;
@@ -181,7 +182,9 @@ bool SpaceHeldAtRelease();
 // n entries at the up point.
 ASErr FillSteppedTrace(ToolTracking* t, AIRealPoint up, const TraceOptions& o,
                        bool alt, const DragTool* tool, const void* record);
-// The segment scratch, allocated on first use.
+// The segment scratch and the source buffer, allocated on first use (so a
+// drag's Mouse Up, which the steps prepared, maps its copies without
+// allocating).
 ASErr EnsureScratch(ToolTracking* t);
 // The trace copies for the list points: forward pass, the Round Trip's
 // backward pass and final undeformed copy, Ctrl's new layer per copy after

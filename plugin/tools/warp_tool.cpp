@@ -36,7 +36,7 @@ ASErr DeformWarpPath(const DragStep& step, AIArtHandle path) {
   const AIRealPoint reference = step.alt ? AIRealPoint{step.point.h, g.x0}
                                          : AIRealPoint{g.x0, step.point.v};
   const MapContext ctx = MakeToolContext(MapWarpPoint, &g, reference, g.w);
-  return MapHostPath(ctx, path, step.scratch);
+  return MapHostPath(ctx, path, step.scratch, step.source);
 }
 
 // Trace menu 16010: 0 Drag Along, 1-3 Uniform / Accelerate / Decelerate one

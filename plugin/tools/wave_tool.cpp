@@ -44,7 +44,7 @@ ASErr DeformWavePath(const DragStep& step, AIArtHandle path) {
   const AIRealPoint centre{(bounds.left + bounds.right) / 2.0f,
                            (bounds.top + bounds.bottom) / 2.0f};
   const MapContext ctx = MakeToolContext(MapWavePoint, &g, centre, g.half);
-  return MapHostPath(ctx, path, step.scratch);
+  return MapHostPath(ctx, path, step.scratch, step.source);
 }
 
 TraceOptions WaveTraceOptions(const void* raw) {

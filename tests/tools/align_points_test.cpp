@@ -69,46 +69,6 @@ class AlignPointsTest : public test::HostTest {
   host::art::Document* doc_ = nullptr;
 };
 
-// Through PluginMain: the key square (unselected) has anchors at its
-// corners and its centre point at (50, 50); the moving path's segment 0 is
-// anchor-selected with handles, segment 1 has only its in-handle selected,
-// segment 2 is not selected. The cursor Track Cursor chooses sets the mode
-// (Shift: y only, Alt and Shift: both); Mouse Up releases the list.
-TEST_F(AlignPointsTest, SelectedAnchorsSnapToTheKeyPoint) {
-  constexpr uint16_t kShift = kAIEventShiftKey, kBoth = kAIEventShiftKey | kAIEventAltKey;
-  struct Case {
-    AIRealPoint mouse;
-    uint16_t modifiers;
-    AIRealPoint p0, in0;  // segment 0 afterwards
-  } cases[] = {
-      {{100, 100}, 0, {100, 200}, {90, 190}},
-      {{101, 99}, kShift, {300, 100}, {290, 90}},
-      {{100, 100}, kBoth, {100, 100}, {90, 90}},
-      {{50, 50}, kBoth, {50, 50}, {40, 40}},        // centre point
-      {{500, 500}, kBoth, {300, 200}, {290, 190}},  // empty canvas
-  };
-  AIToolHandle tool = gGlobals->ToolHandles[kAlignPointsSlot];
-  for (const Case& c : cases) {
-    doc_->DeselectAll();
-    PathWith("M 0,0 L 100,0 L 100,100 L 0,100 Z", {});
-    Art* moving = PathWith("M 300,200 C 310,210 390,210 400,200 L 400,300", {1, 2, 0});
-    doc_->MutablePath(*moving).segments[0].in = {290, 190};
-    for (const char* selector : {kSelectorAISelectTool, kSelectorAITrackToolCursor,
-                                 kSelectorAIToolMouseDown, kSelectorAIToolMouseUp})
-      ASSERT_EQ(0, host::SendTool(host(), selector, tool, c.mouse, c.modifiers));
-    EXPECT_EQ(nullptr, gGlobals->tracking.art);
-    const auto& s = moving->path().segments;
-    EXPECT_EQ(c.p0.h, s[0].p.h);
-    EXPECT_EQ(c.p0.v, s[0].p.v);
-    EXPECT_EQ(c.in0.h, s[0].in.h);
-    EXPECT_EQ(c.in0.v, s[0].in.v);
-    EXPECT_EQ(c.p0.h + 10, s[0].out.h);  // the handle travels with it
-    EXPECT_EQ(400.0f, s[1].p.h);         // its handle alone is selected
-    EXPECT_EQ(200.0f, s[1].p.v);
-    EXPECT_EQ(300.0f, s[2].p.v);
-  }
-}
-
 // Point text moves its start; text on a path moves the selected anchors of
 // its path; the start of text on a path is a key point within 1 point.
 TEST_F(AlignPointsTest, TextStartsAndTextOnAPath) {
