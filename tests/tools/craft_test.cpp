@@ -1,7 +1,6 @@
 // The Craft tool's geometry: the distortion of a path through the area
 // sweep, the anchor that Alt+Shift-click inserts without changing the
-// outline, the host's hit test of outlines, and failures that leave a path
-// as it was.
+// outline, and the host's hit test of outlines.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -162,22 +161,6 @@ TEST_F(CraftDocument, HitOnAnOutlineInsertsOneAnchorThere) {
                  return err;
                }});
   EXPECT_EQ(2, runs);
-}
-
-TEST_F(CraftDocument, DistortingAHostPathFailsWithoutChangingIt) {
-  Art* line = Add("M -150,0 L 150,0");
-  std::vector<Segment> scratch(kScratchSegments);
-  const AreaStep step = StepAt(kSweepTwirl, 1, {0, 0}, 0, 1.0f);
-  test::SweepAllocationFailures(
-      host(), {.prepare = [&] { doc_->BeginStep(); },
-               .run = [&] {
-                 const ASErr err = DistortHostPath(step, ToHandle(line), scratch.data());
-                 // A failure leaves the line; success bends it with new anchors.
-                 EXPECT_EQ(err != 0, line->path().segments.size() == 2) << err;
-                 doc_->RevertOpenStep();
-                 doc_->EndStep();
-                 return err;
-               }});
 }
 
 }  // namespace

@@ -57,11 +57,12 @@ const char* const kLensLine = "M 200,200 L 275,200 L 400,200";
 const char* const kArch = "M 0,0 C 30,60 70,60 100,0";
 const char* const kShort = "M 126,100 L 174,100";
 const char* const kTriangle = "M 0,0 L 10,0 L 10,10 Z";
-const char* const kKeySquare = "M 0,0 L 100,0 L 100,100 L 0,100 Z";
-// AlignPoints: segment 0 anchor-selected (out handle at +10, +10), segment 1
-// with only its in-handle selected, segment 2 not selected.
-const char* const kMoving = "M 300,200 C 310,210 390,210 400,200 L 400,300";
-const std::vector<int16_t> kMovingSelection = {1, 2, 0};
+// AlignPoints: the key square (unselected), and a path whose segment 0 is
+// anchor-selected (out handle at +10, +10), segment 1 has only its in-handle
+// selected, segment 2 none.
+const std::vector<PathSpec> kAlign = {
+    {"M 0,0 L 100,0 L 100,100 L 0,100 Z", {}, false},
+    {"M 300,200 C 310,210 390,210 400,200 L 400,300", {1, 2, 0}}};
 
 std::string Square(float x, float y) {
   return SvgPolyline({{x - 2, y - 2}, {x + 2, y - 2}, {x + 2, y + 2}, {x - 2, y + 2}}, true);
@@ -169,20 +170,15 @@ TEST_F(ToolDrags, EachDragLeavesTheNumbersItsToolPromises) {
       {"Lens Space", "Lens", {}, {{kBox}}, {{100, 50}, {130, 40}}, {}, 2, true, true},
       // AlignPoints: x only, Shift y only, Alt+Shift both; the key square's
       // corner anchor or centre point; handles travel, a handle alone stays.
-      {"AlignPoints x", "AlignPoints", {}, {{kKeySquare, {}, false}, {kMoving, kMovingSelection}},
-       {{100, 100}}, {}, 0, false, false,
+      {"AlignPoints x", "AlignPoints", {}, kAlign, {{100, 100}}, {}, 0, false, false,
        {{1, {100, 200}, {110, 210}}, {1, {400, 200}}, {1, {400, 300}}}},
-      {"AlignPoints Shift: y only", "AlignPoints", {},
-       {{kKeySquare, {}, false}, {kMoving, kMovingSelection}}, {{101, 99}}, shift, 0, false,
+      {"AlignPoints Shift: y only", "AlignPoints", {}, kAlign, {{101, 99}}, shift, 0, false,
        false, {{1, {300, 100}, {310, 110}}, {1, {400, 200}}, {1, {400, 300}}}},
-      {"AlignPoints Alt+Shift: both", "AlignPoints", {},
-       {{kKeySquare, {}, false}, {kMoving, kMovingSelection}}, {{100, 100}}, altShift, 0, false,
-       false, {{1, {100, 100}, {110, 110}}, {1, {400, 200}}}},
-      {"AlignPoints centre point", "AlignPoints", {},
-       {{kKeySquare, {}, false}, {kMoving, kMovingSelection}}, {{50, 50}}, altShift, 0, false,
+      {"AlignPoints Alt+Shift: both", "AlignPoints", {}, kAlign, {{100, 100}}, altShift, 0,
+       false, false, {{1, {100, 100}, {110, 110}}, {1, {400, 200}}}},
+      {"AlignPoints centre point", "AlignPoints", {}, kAlign, {{50, 50}}, altShift, 0, false,
        false, {{1, {50, 50}, {60, 60}}}},
-      {"AlignPoints empty canvas", "AlignPoints", {},
-       {{kKeySquare, {}, false}, {kMoving, kMovingSelection}}, {{500, 500}}, altShift, 0, false,
+      {"AlignPoints empty canvas", "AlignPoints", {}, kAlign, {{500, 500}}, altShift, 0, false,
        true},
   };
   for (const DragRow& row : rows) {
@@ -244,6 +240,7 @@ TEST_F(ToolDrags, AllocationFailureKeepsTheLastSuccessfulStepAndNoBlock) {
   };
   const Row rows[] = {
       {"Warp", {}, {{0, 20}, {0, 40}, {0, 60}}, true},
+      {"Warp", {"trace=on", "steps=3"}, {{0, 20}, {0, 40}, {0, 60}}, false},
       {"Wave", {"shape=3"}, {{-150, 0}, {-150, 10}, {-150, 20}}, true},
       {"Lens", {}, {{40, -40}, {50, -50}, {55, -50}}, true},
       {"Broom", {"trace=on"}, {{0, 0}, {0, 10}, {0, 20}, {0, 30}}, false},

@@ -1,5 +1,6 @@
 // The plug-in's tools driven through the host as a person uses them: the
 // cursor for every tool and key.
+#include "shell/globals.h"
 #include "support/tool_fixture.h"
 
 namespace vx::test {
@@ -10,11 +11,18 @@ TEST_F(ToolTest, EveryToolShowsItsCursorForTheKeysHeldOverTheArtwork) {
     const char* tool;
     Keys keys;
     int32_t cursor;
-    const char* shape = nullptr;  // Warp's or Wave's, set first
+    const char* set = nullptr;  // FIELD=VALUE on the palette first
   };
+  // In order: each row finds the palette as the rows before left it.
   const Row rows[] = {
-      {"Warp", {.alt = true}, 16201, "3"},  // shape 3's cursor and its Alt twin
-      {"Warp", {}, 16200, "3"},
+      {"Warp", {.alt = true}, 16201, "shape=3"},  // shape 3's cursor and its Alt twin
+      {"Warp", {.shift = true, .alt = true}, 16201},
+      {"Warp", {}, 16200},  // Alt released: the plain cursor again
+      {"Wave", {}, 17010},
+      {"Wave", {.alt = true}, 17011},
+      {"MetaBrush", {.shift = true}, 16050},
+      {"MetaBrush", {.alt = true}, 16059},
+      {"MetaBrush", {.alt = true}, 16040, "pick-with-alt=on"},  // its flag "D"
       {"Lens", {}, 16050},
       {"Lens", {.alt = true}, 16050},
       {"Craft", {}, 16054},
@@ -30,10 +38,14 @@ TEST_F(ToolTest, EveryToolShowsItsCursorForTheKeysHeldOverTheArtwork) {
   };
   for (const Row& row : rows) {
     UseTool(row.tool);
-    if (row.shape) ASSERT_EQ("", Set("shape", row.shape));
+    if (row.set) {
+      const std::string set = row.set;
+      ASSERT_EQ("", Set(set.substr(0, set.find('=')), set.substr(set.find('=') + 1)));
+    }
     ASSERT_EQ(0, driver().MovePointer({10, 10}, row.keys)) << row.tool;
     EXPECT_EQ(row.cursor, cursor().id) << row.tool << " alt " << row.keys.alt << " shift "
                                        << row.keys.shift;
+    EXPECT_EQ(row.cursor, gGlobals->ToolCursorId) << row.tool;
   }
 }
 

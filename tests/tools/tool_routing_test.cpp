@@ -1,61 +1,16 @@
-// Tool routing through the host's tool driver: the shape-driven cursors and
-// their Alt twins, the one options palette and where it reopens, AlignPoints'
-// Edit Options, and the suites held while tools are in use.
+// Tool routing through the host's tool driver: the one options palette and
+// where it reopens, AlignPoints' Edit Options, and the suites held while
+// tools are in use (the cursors: tool_host_test.cpp).
 #include <gtest/gtest.h>
 
 #include "shell/globals.h"
 #include "shell/suites.h"
 #include "support/tool_fixture.h"
-#include "tools/metabrush_tool.h"
-#include "tools/warp_tool.h"
 
 namespace vx::test {
 namespace {
 
-class ToolRoutingTest : public ToolTest {
- protected:
-  // The record the current tool's palette made on Select.
-  template <typename Record>
-  Record& RecordOf(ToolPaletteIndex index) {
-    EXPECT_NE(nullptr, gGlobals->ToolParams[index]);
-    return *static_cast<Record*>(gGlobals->ToolParams[index]);
-  }
-};
-
-TEST_F(ToolRoutingTest, ShapeCursorsAndTheAltTwins) {
-  struct Case {
-    const char* tool;
-    Keys keys;
-    int cursor;
-  };
-  // The tools without shapes are in the host's tool tests.
-  const Case cases[] = {
-      {"Warp", {}, 16200},  // shape 3 (set below)
-      {"Warp", {.alt = true}, 16201},
-      {"Warp", {.shift = true, .alt = true}, 16201},
-      {"Wave", {}, 17010},
-      {"Wave", {.alt = true}, 17011},
-      {"MetaBrush", {.shift = true}, 16050},
-      {"MetaBrush", {.alt = true}, 16059},  // without its flag "D"
-  };
-  for (const Case& c : cases) {
-    UseTool(c.tool);
-    if (std::string(c.tool) == "Warp") RecordOf<WarpToolParams>(kWarpTool).shape = 3;
-    ASSERT_EQ(0, driver().MovePointer({10, 10}, c.keys));
-    EXPECT_EQ(c.cursor, cursor().id) << c.tool;
-    EXPECT_EQ(c.cursor, gGlobals->ToolCursorId) << c.tool;
-  }
-  // Releasing Alt shows the plain cursor at the next Track Cursor.
-  UseTool("Warp");
-  ASSERT_EQ(0, driver().MovePointer({10, 10}, {.alt = true}));
-  ASSERT_EQ(0, driver().MovePointer({10, 10}));
-  EXPECT_EQ(16200, cursor().id);
-  // MetaBrush's flag "D" lets Alt show 16040.
-  UseTool("MetaBrush");
-  RecordOf<MetaBrushToolParams>(kMetaBrushTool).keyD = 1;
-  ASSERT_EQ(0, driver().MovePointer({10, 10}, {.alt = true}));
-  EXPECT_EQ(16040, cursor().id);
-}
+using ToolRoutingTest = ToolTest;
 
 TEST_F(ToolRoutingTest, OnePaletteReopeningWhereItWasLastDeselected) {
   const int16_t holds = SuiteUseCount;
