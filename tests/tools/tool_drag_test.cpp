@@ -58,23 +58,6 @@ class WarpDragTest : public ToolTest {
   WarpToolParams* record_ = nullptr;
 };
 
-TEST_F(WarpDragTest, EveryStepStartsFromTheArtworkAtMouseDown) {
-  // margin 0: W = 70, the far edge; margin 1: W = 140.
-  struct Case { float margin; float far; };  // (100, 50) after the drag
-  for (const Case& c : {Case{0.0f, 50.0f}, Case{1.0f, 50.0f + 16.0f * 0.8660254f}}) {
-    record_->margin = c.margin;
-    const std::string before = DumpDocument(doc());
-    ASSERT_EQ(0, DragUp());
-    EXPECT_FLOAT_EQ(66.0f, TopAt30(*box_));  // exactly the drag, not twice
-    const auto& s = box_->path().segments;
-    EXPECT_FLOAT_EQ(0.0f, s[0].p.v);  // the bottom edge stays
-    EXPECT_FLOAT_EQ(0.0f, s[1].p.v);
-    EXPECT_NEAR(c.far, s[2].p.v, 1e-4);
-    ASSERT_TRUE(doc().Undo());  // the whole drag is one step
-    EXPECT_EQ(before, DumpDocument(doc()));
-  }
-}
-
 TEST_F(WarpDragTest, ShiftKeepsTheBendOnTheCentreLine) {
   ASSERT_EQ(0, Drag({{50, 50}, {50, 66}}));
   const std::string centred = host::art::DumpArt(*box_);

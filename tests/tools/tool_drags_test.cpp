@@ -54,6 +54,7 @@ struct DragRow {
 };
 
 const char* const kBox = "M 0,0 L 200,0 L 200,100 L 0,100 Z";
+const char* const kWarpBox = "M 0,0 L 100,0 L 100,50 L 30,50 L 0,50 Z";
 const char* const kLensLine = "M 200,200 L 275,200 L 400,200";
 const char* const kArch = "M 0,0 C 30,60 70,60 100,0";
 const char* const kShort = "M 126,100 L 174,100";
@@ -168,6 +169,15 @@ TEST_F(ToolDrags, EachDragLeavesTheNumbersItsToolPromises) {
        false, false, {}, {}, 5},
       {"MetaBrush Stroke: one path", "MetaBrush", {"paint=1"}, {{kTriangle}}, {{0, 0}, {30, 0}},
        {}, 0, false, false, {}, {}, 1},
+      // Shape 4 dragged up 16 at the top edge's anchor (30, 50): that anchor
+      // moves by exactly the drag (every step starts from the mouse down),
+      // the bottom stays, the far corner moves with margin 100 % only.
+      {"Warp shape 4", "Warp", {"shape=4", "margin=0"}, {{kWarpBox}},
+       {{30, 50}, {30, 58}, {30, 66}}, {}, 0, false, false,
+       {{0, {30, 66}}, {0, {0, 0}}, {0, {100, 0}}, {0, {100, 50}}}},
+      {"Warp shape 4 margin 100 %", "Warp", {"margin=100"}, {{kWarpBox}},
+       {{30, 50}, {30, 58}, {30, 66}}, {}, 0, false, false,
+       {{0, {30, 66}}, {0, {100, 50 + 16 * 0.8660254f}}}},
       {"Warp click", "Warp", {}, {{kBox}}, {{50, 100}}, {}, 0, false, true},
       {"Warp inside the click filter", "Warp", {}, {{kBox}}, {{50, 100}, {51, 101}}, {}, 0,
        false, true},
