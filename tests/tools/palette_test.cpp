@@ -291,11 +291,6 @@ TEST_F(PaletteTest, ChoosingAPresetRefreshesTheItems) {
   EXPECT_EQ(5.0, palette->GetItem(res::LensToolPalette::kCycle)->Value());
   EXPECT_EQ(60.0, palette->GetItem(res::LensToolPalette::kAreaHeight)->Value());
   EXPECT_FALSE(palette->GetItem(res::LensToolPalette::kThickness)->visible);
-  // A change of the record while dragging (the area resized with Alt) is
-  // shown at once.
-  reinterpret_cast<LensToolParams*>(Record(lens))->area.h = 250.0f;
-  RefreshCurrentToolPalette();
-  EXPECT_EQ(250.0, palette->GetItem(res::LensToolPalette::kAreaWidth)->Value());
 }
 
 // Counts the modal dialogs shown (the error dialog) and closes them.

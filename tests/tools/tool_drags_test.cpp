@@ -23,7 +23,7 @@ namespace {
 
 using host::art::DumpDocument;
 
-struct PathSpec {
+struct NewPath {
   const char* svg;
   std::vector<int16_t> selection = {};  // per segment (1 anchor, 2 in); empty: all
   bool selected = true;
@@ -41,7 +41,7 @@ struct DragRow {
   const char* what;
   const char* tool;
   std::vector<std::string> settings;  // FIELD=VALUE, as `versalix4 tool --set`
-  std::vector<PathSpec> paths;
+  std::vector<NewPath> paths;
   std::vector<AIRealPoint> drag;      // one point: a click
   host::tools::Keys keys = {};
   int steps = 0;
@@ -62,7 +62,7 @@ const char* const kTriangle = "M 0,0 L 10,0 L 10,10 Z";
 // AlignPoints: the key square (unselected), and a path whose segment 0 is
 // anchor-selected (out handle at +10, +10), segment 1 has only its in-handle
 // selected, segment 2 none.
-const std::vector<PathSpec> kAlign = {
+const std::vector<NewPath> kAlign = {
     {"M 0,0 L 100,0 L 100,100 L 0,100 Z", {}, false},
     {"M 300,200 C 310,210 390,210 400,200 L 400,300", {1, 2, 0}}};
 
@@ -93,15 +93,16 @@ class ToolDrags : public ToolTest {
     EXPECT_NE(nullptr, item) << field;
     return item ? item->Value() : NAN;
   }
-  std::vector<Art*> AddPaths(const std::vector<PathSpec>& specs) {
+  std::vector<Art*> AddPaths(const std::vector<NewPath>& wanted) {
     std::vector<Art*> arts, selected;
-    for (const PathSpec& s : specs) {
+    for (const NewPath& s : wanted) {
       arts.push_back(AddPath(s.svg));
       if (s.selected) selected.push_back(arts.back());
     }
     Select(selected);
-    for (size_t i = 0; i < specs.size(); ++i)
-      if (!specs[i].selection.empty()) doc().MutablePath(*arts[i]).selection = specs[i].selection;
+    for (size_t i = 0; i < wanted.size(); ++i)
+      if (!wanted[i].selection.empty())
+        doc().MutablePath(*arts[i]).selection = wanted[i].selection;
     return arts;
   }
   void Clear() {
@@ -122,7 +123,8 @@ TEST_F(ToolDrags, EachDragLeavesTheNumbersItsToolPromises) {
        {{0, {260, 200}}, {0, {200, 200}}, {0, {400, 200}}}},
       // Tone with minimums of 10 %: 10 % at the centre, 55 % half-way.
       {"Lens Tone", "Lens", {"lens=3"},
-       {{"M 290,190 L 310,190 L 310,210 L 290,210 Z"}, {"M 315,190 L 335,190 L 335,210 L 315,210 Z"}},
+       {{"M 290,190 L 310,190 L 310,210 L 290,210 Z"},
+        {"M 315,190 L 335,190 L 335,210 L 315,210 Z"}},
        {{340, 160}, {350, 150}}, {}, 2, false, false,
        {{0, {299, 199}}, {0, {301, 201}}, {1, {319.5f, 194.5f}}, {1, {330.5f, 205.5f}}}},
       {"Lens Alt resizes about the centre", "Lens", {}, {{kLensLine}}, {{350, 150}, {380, 120}},
