@@ -200,6 +200,11 @@ TEST_F(ToolDrags, EachDragLeavesTheNumbersItsToolPromises) {
        false, {{1, {50, 50}, {60, 60}}}},
       {"AlignPoints empty canvas", "AlignPoints", {}, kAlign, {{500, 500}}, altShift, 0, false,
        true},
+      {"AlignPoints Space at release", "AlignPoints", {}, kAlign, {{100, 100}}, {}, 0, true,
+       true},
+      // A click: nothing is released with Space to take back.
+      {"Craft Alt+Shift-click with Space", "Craft", {}, {{kArch}}, {{50, 46}}, altShift, 0, true,
+       false, {{0, {50, 45}}}, {3}},
   };
   for (const DragRow& row : rows) {
     Clear();
