@@ -202,7 +202,7 @@ TEST_F(ToolDrags, EachDragLeavesTheNumbersItsToolPromises) {
        true},
       {"AlignPoints Space at release", "AlignPoints", {}, kAlign, {{100, 100}}, {}, 0, true,
        true},
-      // A click: nothing is released with Space to take back.
+      // A click leaves nothing for Space to take back: the anchor stays.
       {"Craft Alt+Shift-click with Space", "Craft", {}, {{kArch}}, {{50, 46}}, altShift, 0, true,
        false, {{0, {50, 45}}}, {3}},
   };
