@@ -28,43 +28,32 @@ using test::Anchors;
 using test::Params;
 using test::Script;
 
-// Looks at the dialog while a script runs: records what the items show.
-class PeekingAgent : public host::adm::UserAgent {
- public:
-  std::vector<std::string> actions;
-  std::function<void(host::adm::DialogDriver&)> peek;
-  void RunModal(host::adm::DialogDriver& driver) override {
-    const auto script = Script(actions);
-    ASSERT_EQ(actions.size(), script.size());
-    for (size_t k = 0; k < script.size(); ++k) {
-      EXPECT_EQ("", host::adm::Perform(driver, script[k])) << actions[k];
-      if (peek) peek(driver);
-      if (driver.ended()) return;
-    }
-  }
-};
-
 class FilterDialog : public test::FractalizeTest {
  protected:
   FractalizeParams& Block() {
     auto* f = host().registrations().FilterTitled("Fractalize...");
     return *static_cast<FractalizeParams*>(*static_cast<void**>(f->parameters));
   }
+  // The user acts through `act`.
+  void Acting(std::function<void(host::adm::DialogDriver&)> act) {
+    agent_.act = std::move(act);
+    host().dialogs().SetAgent(&agent_);
+  }
+  // The user carries out the lines, `peek` looking after each one.
+  void Scripted(std::vector<std::string> lines,
+                std::function<void(host::adm::DialogDriver&)> peek) {
+    Acting([lines, peek](host::adm::DialogDriver& d) { test::RunScript(d, lines, peek); });
+  }
+  test::FunctionAgent agent_;
 };
 
 TEST_F(FilterDialog, OkKeepsTheValuesAndGoRepeatsThePreview) {
   Art* square = AddPath("M 0,0 L 0,90 L 90,90 L 90,0 Z");
-  PeekingAgent agent;
   std::vector<size_t> counts;
-  agent.actions = {ItemAction("choose", res::FractalizeDialog::kGenerator, "=9"),
-                   ItemAction("choose", res::FractalizeDialog::kLevel, "=1"),
-                   ItemAction("press", res::FractalizeDialog::kPreview),
-                   ItemAction("set", res::FractalizeDialog::kDensity, "=0"),
-                   ItemAction("press", res::FractalizeDialog::kOk)};
-  agent.peek = [&](host::adm::DialogDriver&) {
-    counts.push_back(square->path().segments.size());
-  };
-  host().dialogs().SetAgent(&agent);
+  Scripted({ItemAction("choose", Fr::kGenerator, "=9"), ItemAction("choose", Fr::kLevel, "=1"),
+            ItemAction("press", Fr::kPreview), ItemAction("set", Fr::kDensity, "=0"),
+            ItemAction("press", Fr::kOk)},
+           [&](host::adm::DialogDriver&) { counts.push_back(square->path().segments.size()); });
   SetFilterParams(kFractalizeFactoryParams);
   const std::size_t live = Live();
   ASSERT_EQ(0, FilterGetParameters());
@@ -90,9 +79,8 @@ TEST_F(FilterDialog, CancelRestoresTheRecordAndUndoesThePreview) {
   SetFilterParams(Params(1, 1));
   ScriptedAgent agent;
   agent.AddScript("Fractalize Plug-in Dialog",
-                  Script({ItemAction("choose", res::FractalizeDialog::kGenerator, "=3"),
-                          ItemAction("press", res::FractalizeDialog::kPreview),
-                          ItemAction("press", res::FractalizeDialog::kCancel)}));
+                  Script({ItemAction("choose", Fr::kGenerator, "=3"),
+                          ItemAction("press", Fr::kPreview), ItemAction("press", Fr::kCancel)}));
   host().dialogs().SetAgent(&agent);
   EXPECT_EQ(kCanceledErr, FilterGetParameters());
   EXPECT_TRUE(agent.failures().empty());
@@ -103,19 +91,15 @@ TEST_F(FilterDialog, CancelRestoresTheRecordAndUndoesThePreview) {
 TEST_F(FilterDialog, TheUnitLabelTogglesWhichDistortionEditIsUsed) {
   AddPath("M 0,0 L 141.421,0");
   SetFilterParams(Params(1, 1, 5.0f, 12.0f));
-  PeekingAgent agent;
   std::vector<std::string> labels;
   std::vector<bool> pointsEnabled;
-  agent.actions = {ItemAction("press", res::FractalizeDialog::kUnitFrame),
-                   ItemAction("set", res::FractalizeDialog::kUnevenPoints, "=7"),
-                   ItemAction("press", res::FractalizeDialog::kUnitFrame),
-                   ItemAction("press", res::FractalizeDialog::kUnitFrame),
-                   ItemAction("press", res::FractalizeDialog::kOk)};
-  agent.peek = [&](host::adm::DialogDriver& d) {
-    labels.push_back(d.dialog().GetItem(Fr::kUnitLabel)->Text());
-    pointsEnabled.push_back(d.dialog().GetItem(Fr::kUnevenPoints)->enabled);
-  };
-  host().dialogs().SetAgent(&agent);
+  Scripted({ItemAction("press", Fr::kUnitFrame), ItemAction("set", Fr::kUnevenPoints, "=7"),
+            ItemAction("press", Fr::kUnitFrame), ItemAction("press", Fr::kUnitFrame),
+            ItemAction("press", Fr::kOk)},
+           [&](host::adm::DialogDriver& d) {
+             labels.push_back(d.dialog().GetItem(Fr::kUnitLabel)->Text());
+             pointsEnabled.push_back(d.dialog().GetItem(Fr::kUnevenPoints)->enabled);
+           });
   ASSERT_EQ(0, FilterGetParameters());
   EXPECT_EQ((std::vector<std::string>{"pt", "pt", "%", "pt", "pt"}), labels);
   EXPECT_EQ((std::vector<bool>{true, true, false, true, true}), pointsEnabled);
@@ -125,14 +109,12 @@ TEST_F(FilterDialog, TheUnitLabelTogglesWhichDistortionEditIsUsed) {
 
 TEST_F(FilterDialog, TitleGeneratorsAndHeightPopup) {
   AddPath("M 0,0 L 141.421,0");
-  PeekingAgent agent;
   std::string title;
   std::vector<std::string> names;
   std::vector<int32_t> icons;
   double height = 0;
-  agent.actions = {ItemAction("choose", res::FractalizeDialog::kHeight, "=5"),
-                   ItemAction("press", res::FractalizeDialog::kOk)};
-  agent.peek = [&](host::adm::DialogDriver& d) {
+  Scripted({ItemAction("choose", Fr::kHeight, "=5"), ItemAction("press", Fr::kOk)},
+           [&](host::adm::DialogDriver& d) {
     title = d.dialog().title;
     auto* list = d.dialog().GetItem(Fr::kGenerator)->list();
     names.clear();
@@ -142,8 +124,7 @@ TEST_F(FilterDialog, TitleGeneratorsAndHeightPopup) {
       icons.push_back(list->At(i)->pictureId);
     }
     height = d.dialog().GetItem(Fr::kHeight)->Value();
-  };
-  host().dialogs().SetAgent(&agent);
+  });
   ASSERT_EQ(0, FilterGetParameters());
   EXPECT_EQ("VERSALiX4 Fractalize (Filter)", title);
   ASSERT_EQ(14u, names.size());
@@ -158,29 +139,22 @@ TEST_F(FilterDialog, TitleGeneratorsAndHeightPopup) {
 TEST_F(FilterDialog, NewSequenceDrawsAFreshSeedAndGoUsesIt) {
   Art* line = AddPath("M 0,0 L 144,0");
   SetFilterParams(Params(2, 1, 5.0f, 20.0f, 100.0f, 1));
-  class Agent : public host::adm::UserAgent {
-   public:
-    explicit Agent(host::Host& h, Art* l) : host_(h), line_(l) {}
-    void RunModal(host::adm::DialogDriver& d) override {
-      EXPECT_EQ("", d.Press(Fr::kPreview));
-      first = Anchors(*line_);
-      host_.user().FixTickCount(9001);
-      EXPECT_EQ("", d.Press(Fr::kNewSequence));
-      second = Anchors(*line_);
-      EXPECT_EQ("", d.Press(Fr::kOk));
-    }
-    host::Host& host_;
-    Art* line_;
-    std::vector<AIRealPoint> first, second;
-  } agent(host(), line);
-  host().dialogs().SetAgent(&agent);
+  std::vector<AIRealPoint> first, second;
+  Acting([&](host::adm::DialogDriver& d) {
+    EXPECT_EQ("", d.Press(Fr::kPreview));
+    first = Anchors(*line);
+    host().user().FixTickCount(9001);
+    EXPECT_EQ("", d.Press(Fr::kNewSequence));
+    second = Anchors(*line);
+    EXPECT_EQ("", d.Press(Fr::kOk));
+  });
   ASSERT_EQ(0, FilterGetParameters());
   EXPECT_EQ(9001, gGlobals->FractalSeed);
-  ASSERT_EQ(agent.first.size(), agent.second.size());
-  EXPECT_TRUE(test::AnyVDiffers(agent.first, agent.second));
+  ASSERT_EQ(first.size(), second.size());
+  EXPECT_TRUE(test::AnyVDiffers(first, second));
   host().user().FixTickCount(1);  // Go must not draw a new seed
   ASSERT_EQ(0, FilterGo());
-  test::ExpectShifted(agent.second, Anchors(*line));
+  test::ExpectShifted(second, Anchors(*line));
 }
 
 TEST_F(FilterDialog, NoSelectionAnswersSelBeforeAnyDialog) {

@@ -1,6 +1,5 @@
 // Live Fractalize through the command line as a person uses it: applied with
-// --live, the source moved in another program, then update, expand and
-// release on the saved file.
+// --live, the source moved in another program, then update on the saved file.
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -98,22 +97,6 @@ TEST_F(LiveFractalizeCommand, MovedSourceRendersAgainWithTheSameJitter) {
     EXPECT_NEAR(before[i] + 10, after[i], 2e-3) << "x of anchor " << i / 2;
     EXPECT_NEAR(before[i + 1], after[i + 1], 2e-3) << "y of anchor " << i / 2;
   }
-}
-
-TEST_F(LiveFractalizeCommand, ExpandKeepsTheResultAndReleaseTheSource) {
-  Run("fractalize", "in.svg", "live.svg", "--select tri --generator 1 --level 1 --density 0 --live");
-  // Generator 1 puts one apex on each of the triangle's three spans.
-  EXPECT_EQ(12u, Numbers(Read("live.svg"), "result").size());
-
-  Run("expand", "live.svg", "expanded.svg");
-  const std::string expanded = Read("expanded.svg");
-  EXPECT_EQ(0, Count(expanded, "vx:role"));
-  EXPECT_EQ(2, Count(expanded, "<path "));
-
-  Run("release", "live.svg", "released.svg");
-  const std::string released = Read("released.svg");
-  EXPECT_EQ(0, Count(released, "vx:role"));
-  EXPECT_EQ(1, Count(released, std::string("d=\"") + kSource + "\""));
 }
 
 }  // namespace
