@@ -98,13 +98,19 @@ TEST_F(TransformDialog, SeventeenChangesUndoFifteenThenBeep) {
   Cancelled(kTwist, [&](DialogDriver& d) {
     for (int i = 1; i <= 17; ++i) EXPECT_EQ("", d.SetValue(T3::kRow1, i));
     const int beeps = Beeps();
-    for (int i = 0; i < 15; ++i) EXPECT_EQ("", d.Press(T3::kUndo));
+    for (double v = 16; v >= 2; --v) {
+      EXPECT_EQ("", d.Press(T3::kUndo));
+      EXPECT_EQ(v, ValueOf(d, T3::kRow1));
+    }
     EXPECT_EQ(beeps, Beeps());
-    EXPECT_EQ(2.0, ValueOf(d, T3::kRow1));
     EXPECT_EQ("", d.Press(T3::kUndo));
     EXPECT_EQ(beeps + 1, Beeps());
-    EXPECT_EQ("", d.Press(T3::kRedo));  // redo
-    EXPECT_EQ(3.0, ValueOf(d, T3::kRow1));
+    for (double v = 3; v <= 17; ++v) {
+      EXPECT_EQ("", d.Press(T3::kRedo));
+      EXPECT_EQ(v, ValueOf(d, T3::kRow1));
+    }
+    EXPECT_EQ("", d.Press(T3::kRedo));
+    EXPECT_EQ(beeps + 2, Beeps());
   });
 }
 
