@@ -64,10 +64,8 @@ TEST_F(SegmentBuffers, GatherAndCountFindTheSelectedPathsWithTheirCountsAndBound
   ASSERT_EQ(kNoErr, GatherSelectedPaths(&arts_, &count, &total, &bounds));
   ASSERT_EQ(4, count);
   EXPECT_EQ(12, total);
-  EXPECT_EQ(-20.0f, bounds.left);
-  EXPECT_EQ(40.0f, bounds.top);
-  EXPECT_EQ(120.0f, bounds.right);
-  EXPECT_EQ(-30.0f, bounds.bottom);
+  EXPECT_EQ((std::vector<float>{-20, 40, 120, -30}),
+            (std::vector<float>{bounds.left, bounds.top, bounds.right, bounds.bottom}));
   const Art* want[] = {low_, g1_, g2_, c1_};  // paint order
   for (int i = 0; i < 4; ++i) EXPECT_EQ(want[i]->handle(), (*arts_)[i]) << i;
 
@@ -100,12 +98,9 @@ TEST_F(SegmentBuffers, PathSetHoldsASourceAndAWorkingCopyOfEveryPath) {
   EXPECT_EQ(12, set_.totalSegments);
   EXPECT_EQ(0, set_.nextPath);
   EXPECT_EQ(kPathSetClean, set_.resultFlag);
-  const Point3 corners[4] = {{-20, 40, 0}, {-20, -30, 0}, {120, -30, 0}, {120, 40, 0}};
-  for (int k = 0; k < 4; ++k) {
-    EXPECT_EQ(corners[k].x, set_.corners[k].x) << k;
-    EXPECT_EQ(corners[k].y, set_.corners[k].y) << k;
-    EXPECT_EQ(0.0f, set_.corners[k].z) << k;
-  }
+  std::vector<float> corners;
+  for (const Point3& c : set_.corners) corners.insert(corners.end(), {c.x, c.y, c.z});
+  EXPECT_EQ((std::vector<float>{-20, 40, 0, -20, -30, 0, 120, -30, 0, 120, 40, 0}), corners);
   EXPECT_EQ(set_.bounds.top, set_.boundsCopy.top);
   const Art* paths[] = {low_, g1_, g2_, c1_};
   for (int i = 0; i < 4; ++i) {
