@@ -160,7 +160,12 @@ TEST_F(FilterDialog, NewSequenceDrawsAFreshSeedAndGoUsesIt) {
   test::ExpectShifted(second, Anchors(*line));
 }
 
+// Without a selected path Go and Get Parameters answer SEL, the latter
+// before any dialog.
 TEST_F(FilterDialog, NoSelectionAnswersSelBeforeAnyDialog) {
+  AddPath("M 0,0 L 10,0", false);
+  SetFilterParams(Params(1, 1));
+  EXPECT_EQ(kBadSelectionErr, FilterGo());
   ScriptedAgent agent;
   host().dialogs().SetAgent(&agent);
   EXPECT_EQ(kBadSelectionErr, FilterGetParameters());

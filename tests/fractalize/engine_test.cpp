@@ -231,12 +231,6 @@ TEST_F(Engine, GroupsAndOtherArtAreLeftToTheEffectWalk) {
   EXPECT_EQ(3u, deep->path().segments.size());
 }
 
-TEST_F(Engine, WithoutASelectedPathTheFilterAnswersSel) {
-  AddPath("M 0,0 L 10,0", false);
-  SetFilterParams(Params(1, 1));
-  EXPECT_EQ(kBadSelectionErr, FilterGo());
-}
-
 TEST_F(Engine, CancelKeepsFinishedPathsAndLeavesTheRest) {
   Art* first = AddPath("M 0,0 L 10,0");
   Art* second = AddPath("M 0,10 L 10,10");

@@ -135,14 +135,6 @@ TEST(Kinds3D, SetUpValues) {
   }
 }
 
-TEST(Kinds3D, ArcAngleSignFollowsTheCursor) {
-  TransformParams below = Record(kArc, 0.0f, -0.2f);
-  TransformParams above = Record(kArc, 0.0f, 0.2f);
-  SetUpKind(&below);
-  SetUpKind(&above);
-  EXPECT_EQ(below.angle, -above.signedAngle);
-}
-
 // Twirl: the turn at the centre (in units of the angle) and at the half diagonal.
 TEST(Kinds3D, TwirlCycles) {
   for (const auto& [cycle, centreTurn] :
