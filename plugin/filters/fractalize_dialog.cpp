@@ -22,7 +22,6 @@ namespace Items = res::FractalizeDialog;
 
 constexpr int32_t kTitleTable = 18800;  // + 2 filter, + 3 effect
 constexpr int32_t kUnitTable = 19870;   // + 1 "%", + 2 "pt"
-constexpr int32_t kGeneratorIcon0 = 450;    // icon of generator 1
 constexpr int32_t kHelpTopicFilter = 31, kHelpTopicEffect = 30;
 
 constexpr const char* kKeys[6] = {"generator", "genHeight", "level",
@@ -243,7 +242,7 @@ ASErr InitDialog(ADMDialogRef dialog) {
                               sizeof text);
     sADMEntry->SetText(entry, text);
     sADMEntry->SetID(entry, k + 1);
-    sADMEntry->SetPictureID(entry, kGeneratorIcon0 + k);
+    sADMEntry->SetPictureID(entry, res::kGeneratorIcons + k);
   }
   (void)FillPresetMenu(OwnerOf(dialog));
 

@@ -1,5 +1,6 @@
 // The dialog in filter mode: values, preview through the host's undo,
-// OK and Cancel, and Go with the preview's seed.
+// OK and Cancel, and Go with the preview's seed; recording the filter as an
+// action and playing it back.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -11,6 +12,8 @@
 #include "host/adm/dialog.h"
 #include "host/adm/dialog_manager.h"
 #include "host/adm/user_agent.h"
+#include "host/core/action_values.h"
+#include "host/core/messages.h"
 #include "host/core/registrations.h"
 #include "host/core/user_interaction.h"
 #include "shell/globals.h"
@@ -28,43 +31,32 @@ using test::Anchors;
 using test::Params;
 using test::Script;
 
-// Looks at the dialog while a script runs: records what the items show.
-class PeekingAgent : public host::adm::UserAgent {
- public:
-  std::vector<std::string> actions;
-  std::function<void(host::adm::DialogDriver&)> peek;
-  void RunModal(host::adm::DialogDriver& driver) override {
-    const auto script = Script(actions);
-    ASSERT_EQ(actions.size(), script.size());
-    for (size_t k = 0; k < script.size(); ++k) {
-      EXPECT_EQ("", host::adm::Perform(driver, script[k])) << actions[k];
-      if (peek) peek(driver);
-      if (driver.ended()) return;
-    }
-  }
-};
-
 class FilterDialog : public test::FractalizeTest {
  protected:
   FractalizeParams& Block() {
     auto* f = host().registrations().FilterTitled("Fractalize...");
     return *static_cast<FractalizeParams*>(*static_cast<void**>(f->parameters));
   }
+  // The user acts through `act`.
+  void Acting(std::function<void(host::adm::DialogDriver&)> act) {
+    agent_.act = std::move(act);
+    host().dialogs().SetAgent(&agent_);
+  }
+  // The user carries out the lines, `peek` looking after each one.
+  void Scripted(std::vector<std::string> lines,
+                std::function<void(host::adm::DialogDriver&)> peek) {
+    Acting([lines, peek](host::adm::DialogDriver& d) { test::RunScript(d, lines, peek); });
+  }
+  test::FunctionAgent agent_;
 };
 
 TEST_F(FilterDialog, OkKeepsTheValuesAndGoRepeatsThePreview) {
   Art* square = AddPath("M 0,0 L 0,90 L 90,90 L 90,0 Z");
-  PeekingAgent agent;
   std::vector<size_t> counts;
-  agent.actions = {ItemAction("choose", res::FractalizeDialog::kGenerator, "=9"),
-                   ItemAction("choose", res::FractalizeDialog::kLevel, "=1"),
-                   ItemAction("press", res::FractalizeDialog::kPreview),
-                   ItemAction("set", res::FractalizeDialog::kDensity, "=0"),
-                   ItemAction("press", res::FractalizeDialog::kOk)};
-  agent.peek = [&](host::adm::DialogDriver&) {
-    counts.push_back(square->path().segments.size());
-  };
-  host().dialogs().SetAgent(&agent);
+  Scripted({ItemAction("choose", Fr::kGenerator, "=9"), ItemAction("choose", Fr::kLevel, "=1"),
+            ItemAction("press", Fr::kPreview), ItemAction("set", Fr::kDensity, "=0"),
+            ItemAction("press", Fr::kOk)},
+           [&](host::adm::DialogDriver&) { counts.push_back(square->path().segments.size()); });
   SetFilterParams(kFractalizeFactoryParams);
   const std::size_t live = Live();
   ASSERT_EQ(0, FilterGetParameters());
@@ -90,9 +82,8 @@ TEST_F(FilterDialog, CancelRestoresTheRecordAndUndoesThePreview) {
   SetFilterParams(Params(1, 1));
   ScriptedAgent agent;
   agent.AddScript("Fractalize Plug-in Dialog",
-                  Script({ItemAction("choose", res::FractalizeDialog::kGenerator, "=3"),
-                          ItemAction("press", res::FractalizeDialog::kPreview),
-                          ItemAction("press", res::FractalizeDialog::kCancel)}));
+                  Script({ItemAction("choose", Fr::kGenerator, "=3"),
+                          ItemAction("press", Fr::kPreview), ItemAction("press", Fr::kCancel)}));
   host().dialogs().SetAgent(&agent);
   EXPECT_EQ(kCanceledErr, FilterGetParameters());
   EXPECT_TRUE(agent.failures().empty());
@@ -103,19 +94,15 @@ TEST_F(FilterDialog, CancelRestoresTheRecordAndUndoesThePreview) {
 TEST_F(FilterDialog, TheUnitLabelTogglesWhichDistortionEditIsUsed) {
   AddPath("M 0,0 L 141.421,0");
   SetFilterParams(Params(1, 1, 5.0f, 12.0f));
-  PeekingAgent agent;
   std::vector<std::string> labels;
   std::vector<bool> pointsEnabled;
-  agent.actions = {ItemAction("press", res::FractalizeDialog::kUnitFrame),
-                   ItemAction("set", res::FractalizeDialog::kUnevenPoints, "=7"),
-                   ItemAction("press", res::FractalizeDialog::kUnitFrame),
-                   ItemAction("press", res::FractalizeDialog::kUnitFrame),
-                   ItemAction("press", res::FractalizeDialog::kOk)};
-  agent.peek = [&](host::adm::DialogDriver& d) {
-    labels.push_back(d.dialog().GetItem(Fr::kUnitLabel)->Text());
-    pointsEnabled.push_back(d.dialog().GetItem(Fr::kUnevenPoints)->enabled);
-  };
-  host().dialogs().SetAgent(&agent);
+  Scripted({ItemAction("press", Fr::kUnitFrame), ItemAction("set", Fr::kUnevenPoints, "=7"),
+            ItemAction("press", Fr::kUnitFrame), ItemAction("press", Fr::kUnitFrame),
+            ItemAction("press", Fr::kOk)},
+           [&](host::adm::DialogDriver& d) {
+             labels.push_back(d.dialog().GetItem(Fr::kUnitLabel)->Text());
+             pointsEnabled.push_back(d.dialog().GetItem(Fr::kUnevenPoints)->enabled);
+           });
   ASSERT_EQ(0, FilterGetParameters());
   EXPECT_EQ((std::vector<std::string>{"pt", "pt", "%", "pt", "pt"}), labels);
   EXPECT_EQ((std::vector<bool>{true, true, false, true, true}), pointsEnabled);
@@ -125,14 +112,12 @@ TEST_F(FilterDialog, TheUnitLabelTogglesWhichDistortionEditIsUsed) {
 
 TEST_F(FilterDialog, TitleGeneratorsAndHeightPopup) {
   AddPath("M 0,0 L 141.421,0");
-  PeekingAgent agent;
   std::string title;
   std::vector<std::string> names;
   std::vector<int32_t> icons;
   double height = 0;
-  agent.actions = {ItemAction("choose", res::FractalizeDialog::kHeight, "=5"),
-                   ItemAction("press", res::FractalizeDialog::kOk)};
-  agent.peek = [&](host::adm::DialogDriver& d) {
+  Scripted({ItemAction("choose", Fr::kHeight, "=5"), ItemAction("press", Fr::kOk)},
+           [&](host::adm::DialogDriver& d) {
     title = d.dialog().title;
     auto* list = d.dialog().GetItem(Fr::kGenerator)->list();
     names.clear();
@@ -142,8 +127,7 @@ TEST_F(FilterDialog, TitleGeneratorsAndHeightPopup) {
       icons.push_back(list->At(i)->pictureId);
     }
     height = d.dialog().GetItem(Fr::kHeight)->Value();
-  };
-  host().dialogs().SetAgent(&agent);
+  });
   ASSERT_EQ(0, FilterGetParameters());
   EXPECT_EQ("VERSALiX4 Fractalize (Filter)", title);
   ASSERT_EQ(14u, names.size());
@@ -158,32 +142,30 @@ TEST_F(FilterDialog, TitleGeneratorsAndHeightPopup) {
 TEST_F(FilterDialog, NewSequenceDrawsAFreshSeedAndGoUsesIt) {
   Art* line = AddPath("M 0,0 L 144,0");
   SetFilterParams(Params(2, 1, 5.0f, 20.0f, 100.0f, 1));
-  class Agent : public host::adm::UserAgent {
-   public:
-    explicit Agent(host::Host& h, Art* l) : host_(h), line_(l) {}
-    void RunModal(host::adm::DialogDriver& d) override {
-      EXPECT_EQ("", d.Press(Fr::kPreview));
-      first = Anchors(*line_);
-      host_.user().FixTickCount(9001);
-      EXPECT_EQ("", d.Press(Fr::kNewSequence));
-      second = Anchors(*line_);
-      EXPECT_EQ("", d.Press(Fr::kOk));
-    }
-    host::Host& host_;
-    Art* line_;
-    std::vector<AIRealPoint> first, second;
-  } agent(host(), line);
-  host().dialogs().SetAgent(&agent);
+  std::vector<AIRealPoint> first, second;
+  Acting([&](host::adm::DialogDriver& d) {
+    EXPECT_EQ("", d.Press(Fr::kPreview));
+    first = Anchors(*line);
+    host().user().FixTickCount(9001);
+    EXPECT_EQ("", d.Press(Fr::kNewSequence));
+    second = Anchors(*line);
+    EXPECT_EQ("", d.Press(Fr::kOk));
+  });
   ASSERT_EQ(0, FilterGetParameters());
   EXPECT_EQ(9001, gGlobals->FractalSeed);
-  ASSERT_EQ(agent.first.size(), agent.second.size());
-  EXPECT_TRUE(test::AnyVDiffers(agent.first, agent.second));
+  ASSERT_EQ(first.size(), second.size());
+  EXPECT_TRUE(test::AnyVDiffers(first, second));
   host().user().FixTickCount(1);  // Go must not draw a new seed
   ASSERT_EQ(0, FilterGo());
-  test::ExpectShifted(agent.second, Anchors(*line));
+  test::ExpectShifted(second, Anchors(*line));
 }
 
+// Without a selected path Go and Get Parameters answer SEL, the latter
+// before any dialog.
 TEST_F(FilterDialog, NoSelectionAnswersSelBeforeAnyDialog) {
+  AddPath("M 0,0 L 10,0", false);
+  SetFilterParams(Params(1, 1));
+  EXPECT_EQ(kBadSelectionErr, FilterGo());
   ScriptedAgent agent;
   host().dialogs().SetAgent(&agent);
   EXPECT_EQ(kBadSelectionErr, FilterGetParameters());
@@ -215,6 +197,69 @@ TEST_F(FilterDialog, EveryFailedAllocationOfARunIsCleanAndTheBlockIsMem) {
       .kept = [&] { return f->parameters ? 2L : 0L; },
       .cap = 400});
   EXPECT_TRUE(sawMem);
+}
+
+constexpr uint32_t K(const char (&k)[5]) { return VX_FOURCC(k[0], k[1], k[2], k[3]); }
+
+class FractalizeAction : public test::FractalizeTest {
+ protected:
+  void TearDown() override {
+    host().actions().SetRecording(false);
+    FractalizeTest::TearDown();
+  }
+};
+
+TEST_F(FractalizeAction, GoRecordsTheSixKeysOnlyWhileRecording) {
+  Art* path = AddPath("M 0,0 L 100,0");
+  SetFilterParams(Params(10, 2, 2.5f, 7.0f, -50.0f, 1));
+  ASSERT_EQ(0, FilterGo());
+  EXPECT_TRUE(host().actions().recorded().empty());
+  // Resampling sets the path's attributes with mask 1 and value 8, which
+  // this host takes as deselecting it.
+  EXPECT_FALSE(path->selected());
+  doc_->Select(*path, true);
+  host().actions().SetRecording(true);
+  ASSERT_EQ(0, FilterGo());
+  ASSERT_EQ(1u, host().actions().recorded().size());
+  const host::RecordedAction& r = host().actions().recorded()[0];
+  EXPECT_EQ("VsX4_Fractalize_Action", r.eventName);
+  const host::ActionValue* gene = r.value.Find(K("gene"));
+  ASSERT_NE(nullptr, gene);
+  EXPECT_EQ("Square1", gene->text);
+  EXPECT_EQ(10, gene->integer);
+  EXPECT_DOUBLE_EQ(-50.0, r.value.Find(K("genH"))->real);
+  EXPECT_EQ(unitPercent, r.value.Find(K("genH"))->unit);
+  EXPECT_EQ(2, r.value.Find(K("levl"))->integer);
+  EXPECT_DOUBLE_EQ(2.5, r.value.Find(K("dens"))->real);
+  EXPECT_DOUBLE_EQ(7.0, r.value.Find(K("unev"))->real);
+  EXPECT_EQ(unitPixels, r.value.Find(K("unev"))->unit);
+  EXPECT_EQ(1, r.value.Find(K("uneU"))->integer);
+}
+
+TEST_F(FractalizeAction, PlaybackAppliesTheRecordedValues) {
+  Art* square = AddPath("M 0,0 L 0,90 L 90,90 L 90,0 Z");
+  host::ActionParamValue value;
+  auto set = [&](const char (&key)[5], const char (&type)[5], host::ActionValue v) {
+    v.key = K(key);
+    v.type = K(type);
+    value.Set(v);
+  };
+  set("gene", "enum", {.integer = 10, .text = "Square1"});
+  set("genH", "UntF", {.real = 100, .unit = unitPercent});
+  set("levl", "long", {.integer = 2});
+  set("dens", "UntF", {.real = 0});
+  ASSERT_EQ(0, host::DoAction(host(), "VsX4_Fractalize_Action", value, false));
+  EXPECT_EQ(36u, square->path().segments.size());
+  // With the dialog, Cancel applies nothing.
+  Art* other = AddPath("M 200,0 L 200,90 L 290,90 L 290,0 Z");
+  doc_->DeselectAll();
+  doc_->Select(*other, true);
+  ScriptedAgent agent;
+  agent.AddScript("Fractalize Plug-in Dialog",
+                  Script({ItemAction("press", Fr::kCancel)}));
+  host().dialogs().SetAgent(&agent);
+  ASSERT_EQ(0, host::DoAction(host(), "VsX4_Fractalize_Action", value, true));
+  EXPECT_EQ(4u, other->path().segments.size());
 }
 
 }  // namespace

@@ -19,13 +19,6 @@ using test::Params;
 
 class Engine : public test::FractalizeTest {};
 
-// A generator of these anchors, each control on its anchor.
-std::vector<Segment> Polyline(const std::vector<AIRealPoint>& points) {
-  std::vector<Segment> gen(points.size());
-  for (size_t k = 0; k < points.size(); ++k) gen[k].p = gen[k].in = gen[k].out = points[k];
-  return gen;
-}
-
 TEST_F(Engine, SubstitutedCountsFollowTheLevels) {
   struct Case {
     int n;
@@ -134,7 +127,7 @@ TEST_F(Engine, DeepLevelsAndTheSegmentLimit) {
 
 TEST_F(Engine, SubstitutingDirectlyRefusesWithSegm) {
   Art* path = AddPath("M 0,0 L 10,0");
-  std::vector<Segment> gen = Polyline({{0, 0}, {10, 0}, {20, 0}, {30, 0}, {40, 0}, {50, 0}});
+  std::vector<Segment> gen = test::PathFromSvg("M 0,0 L 10,0 L 20,0 L 30,0 L 40,0 L 50,0").segments;
   const auto before = path->path().segments;
   EXPECT_EQ(kSegmentLimitErr, SubstitutePath(path->handle(), gen.data(), 6, 6));
   EXPECT_EQ(before.size(), path->path().segments.size());
@@ -232,16 +225,10 @@ TEST_F(Engine, GroupsAndOtherArtAreLeftToTheEffectWalk) {
   Art* inner = AddPath("M 0,0 L 141.421,0", false, g);
   Art* sub = AddGroup(g);
   Art* deep = AddPath("M 0,10 L 141.421,10", false, sub);
-  std::vector<Segment> gen = Polyline({{0, 0}, {50, 50}, {100, 0}});
+  std::vector<Segment> gen = test::PathFromSvg("M 0,0 L 50,50 L 100,0").segments;
   ASSERT_EQ(kNoErr, FractalizeArtTree(g->handle(), Params(1, 1), gen.data(), 3));
   EXPECT_EQ(3u, inner->path().segments.size());
   EXPECT_EQ(3u, deep->path().segments.size());
-}
-
-TEST_F(Engine, WithoutASelectedPathTheFilterAnswersSel) {
-  AddPath("M 0,0 L 10,0", false);
-  SetFilterParams(Params(1, 1));
-  EXPECT_EQ(kBadSelectionErr, FilterGo());
 }
 
 TEST_F(Engine, CancelKeepsFinishedPathsAndLeavesTheRest) {

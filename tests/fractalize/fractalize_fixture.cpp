@@ -94,17 +94,6 @@ host::art::Dictionary LiveParams(int generator, int level, float density, float 
   return d;
 }
 
-std::vector<host::adm::AgentAction> Script(const std::vector<std::string>& lines) {
-  std::vector<host::adm::AgentAction> actions;
-  for (const std::string& line : lines) {
-    std::string error;
-    auto action = host::adm::ParseAgentAction(line, &error);
-    EXPECT_TRUE(action) << line << ": " << error;
-    if (action) actions.push_back(*action);
-  }
-  return actions;
-}
-
 void ExpectShifted(const std::vector<AIRealPoint>& a, const std::vector<AIRealPoint>& b,
                    double dh, double dv, double tolerance) {
   ASSERT_EQ(a.size(), b.size());

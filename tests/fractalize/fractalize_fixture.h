@@ -13,6 +13,7 @@
 #include "host/art/dictionary.h"
 #include "host/adm/user_agent.h"
 #include "host/art/document.h"
+#include "support/function_agent.h"
 #include "support/host_fixture.h"
 #include "vx_sdk.h"
 
@@ -47,8 +48,6 @@ std::vector<AIRealPoint> Anchors(const host::art::Art& path);
 // The live effect's parameter dictionary with these values.
 host::art::Dictionary LiveParams(int generator, int level, float density, float uneven,
                                  int unit, float height = 100.0f);
-// Parsed dialog agent actions; a line that does not parse fails the test.
-std::vector<host::adm::AgentAction> Script(const std::vector<std::string>& lines);
 // b is a moved by (dh, dv): anchor for anchor within tolerance (0: exactly).
 void ExpectShifted(const std::vector<AIRealPoint>& a, const std::vector<AIRealPoint>& b,
                    double dh = 0, double dv = 0, double tolerance = 0);

@@ -8,6 +8,7 @@
 #include "filters/fractalize_generator.h"
 #include "fractalize_fixture.h"
 #include "shell/blocks.h"
+#include "support/allocation_sweep.h"
 
 namespace vx {
 namespace {
@@ -141,11 +142,18 @@ TEST_F(ClipReader, MissingGeneratorsAndFailedAllocation) {
   int32_t m = 0;
   EXPECT_EQ(kBadResourceErr, LoadGenerator(host().pluginRef(), 0, 100.0f, &gen, &m));
   EXPECT_EQ(kBadResourceErr, LoadGenerator(host().pluginRef(), 15, 100.0f, &gen, &m));
+  test::SweepAllocationFailures(host(), {
+      .run = [&] {
+        gen = nullptr;
+        ASErr err = LoadGenerator(host().pluginRef(), 3, 100.0f, &gen, &m);
+        EXPECT_EQ(err != kNoErr, gen == nullptr);
+        void* block = gen;
+        if (block) FreeBlock(block);
+        return err;
+      },
+      .cap = 10});
   const std::size_t live = Live();
-  host().blocks().FailAllocationNumber(1);
-  EXPECT_EQ(kOutOfMemoryErr, LoadGenerator(host().pluginRef(), 3, 100.0f, &gen, &m));
-  host().blocks().FailAllocationNumber(0);
-  EXPECT_EQ(nullptr, gen);
+  gen = nullptr;
   host().suites().MakeMissing(kVxArtClipSuite, kVxArtClipSuiteVersion);
   EXPECT_EQ(kSPSuiteNotFoundError, LoadGenerator(host().pluginRef(), 3, 100.0f, &gen, &m));
   host().suites().ClearMissing();

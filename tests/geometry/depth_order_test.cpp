@@ -6,11 +6,13 @@
 
 #include "document_fixture.h"
 #include "geometry/depth_order.h"
+#include "support/allocation_sweep.h"
 
 namespace vx {
 namespace {
 
 using host::art::ArtKind;
+using test::Listing;
 
 class DepthOrder : public test::DocumentGeometryTest {
  protected:
@@ -84,19 +86,18 @@ TEST_F(DepthOrder, PathsOnSeveralLayersStopBeforeAnythingMoves) {
   EXPECT_EQ(3.0f, doc_->FromHandle((*arts_)[0])->path().segments[1].p.h);
 }
 
-TEST_F(DepthOrder, ReorderBufferFailureIsOutOfMemoryAndMovesNothing) {
+TEST_F(DepthOrder, EveryAllocationFailureIsOutOfMemoryAndMovesNothing) {
   Path("A", true);
   Path("B", true);
   GatherWithDepths({{"A", 50}, {"B", 1}});
   const std::string before = Listing(*layer());
-  const std::size_t live = host().blocks().LiveCount();
-  host().blocks().FailAllocationNumber(1);
-  EXPECT_EQ(kOutOfMemoryErr, ReorderByDepth(arts_, set_));
-  host().blocks().FailAllocationNumber(0);
-  EXPECT_EQ(before, Listing(*layer()));
-  EXPECT_EQ(live, host().blocks().LiveCount());
-  ASSERT_EQ(kNoErr, ReorderByDepth(arts_, set_));
-  EXPECT_EQ("A B", Listing(*layer()));
+  test::SweepAllocationFailures(host(), {
+      .run = [&] { return ReorderByDepth(arts_, set_); },
+      .check = [&](ASErr err, long, bool failed) {
+        EXPECT_EQ(failed ? kOutOfMemoryErr : kNoErr, err);
+        EXPECT_EQ(failed ? before : "A B", Listing(*layer()));
+      },
+      .cap = 10});
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "geometry_fixture.h"
 #include "host/art/document.h"
 #include "host/art/document_set.h"
+#include "support/art_listing.h"
 #include "support/test_paths.h"
 
 namespace vx::test {
@@ -34,15 +35,6 @@ class DocumentGeometryTest : public GeometryTest {
                               container ? container : layer(), &art));
     if (art) doc_->SetId(*art, id);
     return art;
-  }
-  // "A G[g1 g2] C": the children of container from the top, by id.
-  static std::string Listing(const Art& container) {
-    std::string out;
-    for (const Art* c = container.firstChild(); c; c = c->sibling()) {
-      out += (out.empty() ? "" : " ") + (c->id().empty() ? "?" : c->id());
-      if (c->firstChild()) out += "[" + Listing(*c) + "]";
-    }
-    return out;
   }
   Art* layer() const { return doc_->currentLayer()->group; }
 

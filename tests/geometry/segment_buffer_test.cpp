@@ -1,5 +1,6 @@
 // Reading the selected paths of a document into a path set, writing the
-// working copies back, and the failure paths of both.
+// working copies back, and the failure paths of both; remapping host paths
+// in place with a tool member, as the tools do at every drag step.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -7,6 +8,7 @@
 #include <vector>
 
 #include "document_fixture.h"
+#include "geometry/bezier.h"
 #include "geometry/depth_order.h"
 #include "geometry/path_mapping.h"
 #include "geometry/projection.h"
@@ -64,10 +66,8 @@ TEST_F(SegmentBuffers, GatherAndCountFindTheSelectedPathsWithTheirCountsAndBound
   ASSERT_EQ(kNoErr, GatherSelectedPaths(&arts_, &count, &total, &bounds));
   ASSERT_EQ(4, count);
   EXPECT_EQ(12, total);
-  EXPECT_EQ(-20.0f, bounds.left);
-  EXPECT_EQ(40.0f, bounds.top);
-  EXPECT_EQ(120.0f, bounds.right);
-  EXPECT_EQ(-30.0f, bounds.bottom);
+  EXPECT_EQ((std::vector<float>{-20, 40, 120, -30}),
+            (std::vector<float>{bounds.left, bounds.top, bounds.right, bounds.bottom}));
   const Art* want[] = {low_, g1_, g2_, c1_};  // paint order
   for (int i = 0; i < 4; ++i) EXPECT_EQ(want[i]->handle(), (*arts_)[i]) << i;
 
@@ -100,12 +100,9 @@ TEST_F(SegmentBuffers, PathSetHoldsASourceAndAWorkingCopyOfEveryPath) {
   EXPECT_EQ(12, set_.totalSegments);
   EXPECT_EQ(0, set_.nextPath);
   EXPECT_EQ(kPathSetClean, set_.resultFlag);
-  const Point3 corners[4] = {{-20, 40, 0}, {-20, -30, 0}, {120, -30, 0}, {120, 40, 0}};
-  for (int k = 0; k < 4; ++k) {
-    EXPECT_EQ(corners[k].x, set_.corners[k].x) << k;
-    EXPECT_EQ(corners[k].y, set_.corners[k].y) << k;
-    EXPECT_EQ(0.0f, set_.corners[k].z) << k;
-  }
+  std::vector<float> corners;
+  for (const Point3& c : set_.corners) corners.insert(corners.end(), {c.x, c.y, c.z});
+  EXPECT_EQ((std::vector<float>{-20, 40, 0, -20, -30, 0, 120, -30, 0, 120, 40, 0}), corners);
   EXPECT_EQ(set_.bounds.top, set_.boundsCopy.top);
   const Art* paths[] = {low_, g1_, g2_, c1_};
   for (int i = 0; i < 4; ++i) {
@@ -195,6 +192,69 @@ TEST_F(SegmentBuffers, EveryAllocationFailureOfARunLeavesNoHalfWrittenPath) {
       },
       .cap = 60});
   EXPECT_GT(runs, 16) << "gathering, two mappings per path and the reorder buffer";
+}
+
+class HostPathMapping : public test::DocumentGeometryTest {
+ protected:
+  std::vector<Segment> scratch_ = std::vector<Segment>(kScratchSegments);
+  const MapContext pull_ = MakeToolContext(test::Pull, nullptr, {0, 0}, 50);
+};
+
+TEST_F(HostPathMapping, LineThroughTheAreaBulgesAndGainsAnchorsOnlyThere) {
+  // The line's 1/3 sample lies inside the area, so its untouched ends do not
+  // stop the split.
+  Art* line = AddPath("line", "M -60,10 L 60,10");
+  Art* far = AddPath("far", "M -200,300 L 200,300");
+  ASSERT_EQ(kNoErr, MapHostPath(pull_, line->handle(), scratch_.data()));
+  ASSERT_EQ(kNoErr, MapHostPath(pull_, far->handle(), scratch_.data()));
+  const auto& segs = line->path().segments;
+  EXPECT_GT(segs.size(), 2u);
+  EXPECT_EQ(-60.0f, segs.front().p.h);
+  EXPECT_EQ(60.0f, segs.back().p.h);
+  float top = 0;
+  for (const Segment& s : segs) {
+    if (std::fabs(s.p.h) >= 50) {
+      EXPECT_EQ(10.0f, s.p.v);
+    }
+    top = std::max(top, s.p.v);
+  }
+  EXPECT_GT(top, 20.0f) << "the middle follows the drag (10 + 0.64 x 30 at the top)";
+  EXPECT_EQ(2u, far->path().segments.size()) << "no anchors outside the area";
+  EXPECT_EQ(300.0f, far->path().segments[1].p.v);
+
+  // A piece whose ends and 1/3, 2/3 samples all lie outside is accepted as
+  // it is, even when the area sits between the samples.
+  Art* longLine = AddPath("long", "M -200,10 L 200,10");
+  ASSERT_EQ(kNoErr, MapHostPath(pull_, longLine->handle(), scratch_.data()));
+  EXPECT_EQ(2u, longLine->path().segments.size());
+  EXPECT_EQ(0u, host().blocks().LiveCount());
+}
+
+// Paths at the limit, mapper errors and allocation failures leave the path
+// as it was and no block live.
+TEST_F(HostPathMapping, PathsAtTheLimitOrWithErrorsStayAsTheyWere) {
+  struct Case {
+    const char* svg;
+    MapContext ctx;
+    ASErr want;
+    long failAllocation;
+  } cases[] = {
+      {"M 0,0 L 20000,0", MakeToolContext(test::Ripple, nullptr, {0, 0}, 100), kNoErr, 0},
+      {"M 0,0 L 900,0 L 1200,0", MakeToolContext(test::FailFarRight, nullptr, {0, 0}, 100),
+       kOverflowErr, 0},
+      {"M -200,10 L 200,10", pull_, kOutOfMemoryErr, 1},
+  };
+  for (const Case& c : cases) {
+    Art* art = AddPath("p", c.svg);
+    const std::vector<Segment> before = art->path().segments;
+    host().blocks().FailAllocationNumber(c.failAllocation);
+    EXPECT_EQ(c.want, MapHostPath(c.ctx, art->handle(), scratch_.data())) << c.svg;
+    host().blocks().FailAllocationNumber(0);
+    ASSERT_EQ(before.size(), art->path().segments.size()) << c.svg;
+    EXPECT_TRUE(SameSegments(before.data(), art->path().segments.data(), int(before.size())))
+        << c.svg;
+    EXPECT_EQ(0u, host().blocks().LiveCount()) << c.svg;
+  }
 }
 
 }  // namespace

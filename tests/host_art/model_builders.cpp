@@ -33,14 +33,4 @@ Art* AddGroup(Document& doc, Placement placement, Art* prep, const std::string& 
   return art;
 }
 
-std::string Listing(const Art& container) {
-  std::string out;
-  for (const Art* c = container.firstChild(); c; c = c->sibling()) {
-    if (!out.empty()) out += " ";
-    out += c->id().empty() ? "?" : c->id();
-    if (c->firstChild()) out += "[" + Listing(*c) + "]";
-  }
-  return out;
-}
-
 }  // namespace vx::test

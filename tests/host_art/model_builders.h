@@ -1,11 +1,12 @@
-// Small builders for document-model tests: paths from coordinate lists,
-// groups, and a compact listing of a container's tree by ids.
+// Small builders for document-model tests: paths from coordinate lists and
+// groups.
 #pragma once
 
 #include <initializer_list>
 #include <string>
 
 #include "host/art/document.h"
+#include "support/art_listing.h"
 
 namespace vx::test {
 
@@ -20,9 +21,5 @@ Art* AddPath(Document& doc, Placement placement, Art* prep, const std::string& i
 Art* AddGroup(Document& doc, Placement placement, Art* prep, const std::string& id,
               ArtKind kind = ArtKind::Group);
 Segment Line(float x, float y);
-
-// "A G[g1 g2] C": the children of container from the top, by id, with
-// containers' children in brackets.
-std::string Listing(const Art& container);
 
 }  // namespace vx::test

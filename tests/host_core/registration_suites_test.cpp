@@ -88,16 +88,14 @@ TEST_F(RegistrationTest, MenuItemsKeepOrderTextsAndSubmenus) {
   EXPECT_NE(0, menu_->AddMenuGroupAsSubMenu("Other", 0, top, &again));
 
   auto items = host_->registrations().MenuItems();
-  ASSERT_EQ(3u, items.size());
-  EXPECT_EQ("VERSALiX4_Top_Separator", items[0]->keyName);
-  EXPECT_EQ("-", items[0]->text);
-  EXPECT_EQ("Window Utilities", items[1]->group);
-  EXPECT_EQ("VERSALiX4", items[1]->text);
-  ASSERT_NE(nullptr, items[1]->submenu);
-  EXPECT_EQ("VERSALiX4_Gr", items[1]->submenu->name);
-  EXPECT_EQ("VERSALiX4_Gr", items[2]->group);
-  EXPECT_EQ("Live Border", items[2]->text);
-  EXPECT_EQ(1, items[2]->options);
+  std::vector<std::string> rows;  // key, group, text, options, submenu
+  for (const MenuItem* m : items)
+    rows.push_back(m->keyName + "|" + m->group + "|" + m->text + "|" +
+                   std::to_string(m->options) + "|" + (m->submenu ? m->submenu->name : ""));
+  EXPECT_EQ((std::vector<std::string>{"VERSALiX4_Top_Separator|Window Utilities|-|0|",
+                                      "VERSALiX4_Gr|Window Utilities|VERSALiX4|0|VERSALiX4_Gr",
+                                      "VERSALiX4_00|VERSALiX4_Gr|Live Border|1|"}),
+            rows);
 
   ASSERT_EQ(0, menu_->UpdateMenuItemAutomatically(live, 1, 0, 0, 2, 0, 0, 0));
   EXPECT_TRUE(items[2]->autoUpdate);

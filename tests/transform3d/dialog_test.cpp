@@ -13,6 +13,8 @@
 #include "filters/transform3d_bitmap.h"
 #include "generated/resource_ids.h"
 #include "host/core/user_interaction.h"
+#include "support/allocation_sweep.h"
+#include "support/function_agent.h"
 #include "transform3d_fixture.h"
 
 namespace vx {
@@ -21,20 +23,11 @@ namespace {
 using host::adm::DialogDriver;
 namespace T3 = res::Transform3DDialog;
 
-// Acts on the 3D dialog through a function; presses Cancel unless it ends
-// the dialog itself.
-class FunctionAgent : public host::adm::UserAgent {
- public:
-  std::function<void(DialogDriver&)> act;
-  void RunModal(DialogDriver& driver) override {
-    if (driver.dialog().templateId() == res::kTransform3DDialog && act) act(driver);
-  }
-};
-
 class TransformDialog : public test::Transform3DTest {
  protected:
   void SetUp() override {
     Transform3DTest::SetUp();
+    agent_.templateId = res::kTransform3DDialog;
     host().dialogs().SetAgent(&agent_);
     AddRect("a", 0, 0, 100, 60);
     AddRect("b", 120, 0, 60, 60);
@@ -56,7 +49,7 @@ class TransformDialog : public test::Transform3DTest {
     };
     EXPECT_EQ(kCanceledErr, GetParameters());
   }
-  FunctionAgent agent_;
+  test::FunctionAgent agent_;
 };
 
 TEST_F(TransformDialog, CancelAfterManyChangesKeepsTheBlockByteForByte) {
@@ -93,10 +86,10 @@ TEST_F(TransformDialog, AnotherKindAndBackRestoresTheFirstKindsValues) {
   Cancelled(kArc, [&](DialogDriver& d) {
     EXPECT_EQ("", d.SetValue(T3::kRow1, 77));
     EXPECT_EQ("", d.Choose(T3::kKind, kSphere));
-    EXPECT_EQ(360.0, ValueOf(d, 8));
+    EXPECT_EQ(360.0, ValueOf(d, T3::kRow1));
     EXPECT_TRUE(d.dialog().GetItem(T3::kRow4)->visible);  // four rows
     EXPECT_EQ("", d.Choose(T3::kKind, kArc));
-    EXPECT_EQ(77.0, ValueOf(d, 8));
+    EXPECT_EQ(77.0, ValueOf(d, T3::kRow1));
     EXPECT_FALSE(d.dialog().GetItem(T3::kRow4)->visible);  // Arc has two rows
   });
 }
@@ -105,13 +98,19 @@ TEST_F(TransformDialog, SeventeenChangesUndoFifteenThenBeep) {
   Cancelled(kTwist, [&](DialogDriver& d) {
     for (int i = 1; i <= 17; ++i) EXPECT_EQ("", d.SetValue(T3::kRow1, i));
     const int beeps = Beeps();
-    for (int i = 0; i < 15; ++i) EXPECT_EQ("", d.Press(T3::kUndo));
+    for (double v = 16; v >= 2; --v) {
+      EXPECT_EQ("", d.Press(T3::kUndo));
+      EXPECT_EQ(v, ValueOf(d, T3::kRow1));
+    }
     EXPECT_EQ(beeps, Beeps());
-    EXPECT_EQ(2.0, ValueOf(d, 8));
     EXPECT_EQ("", d.Press(T3::kUndo));
     EXPECT_EQ(beeps + 1, Beeps());
-    EXPECT_EQ("", d.Press(T3::kRedo));  // redo
-    EXPECT_EQ(3.0, ValueOf(d, 8));
+    for (double v = 3; v <= 17; ++v) {
+      EXPECT_EQ("", d.Press(T3::kRedo));
+      EXPECT_EQ(v, ValueOf(d, T3::kRow1));
+    }
+    EXPECT_EQ("", d.Press(T3::kRedo));
+    EXPECT_EQ(beeps + 2, Beeps());
   });
 }
 
@@ -134,9 +133,9 @@ TEST_F(TransformDialog, ARotationDraggedPast360JumpsToZero) {
   Cancelled(kTwist, [&](DialogDriver& d) {
     EXPECT_EQ("", d.SetValue(T3::kPostX, 350));
     EXPECT_EQ("", d.Drag(T3::kPreview, {{80, 40}, {80, 50}}));
-    EXPECT_EQ(360.0, ValueOf(d, 47));
+    EXPECT_EQ(360.0, ValueOf(d, T3::kPostX));
     EXPECT_EQ("", d.Drag(T3::kPreview, {{80, 40}, {80, 45}}));
-    EXPECT_EQ(0.0, ValueOf(d, 47));
+    EXPECT_EQ(0.0, ValueOf(d, T3::kPostX));
   });
 }
 
@@ -167,20 +166,25 @@ TEST_F(TransformDialog, EveryAllocationFailureBeforeTheDialogIsReported) {
   SetParameterBlock(test::KindRecord(kTwirl));
   agent_.act = [&](DialogDriver& d) { EXPECT_EQ("", d.Press(T3::kOk)); };
   int bitmapFailures = 0;
-  for (long n = 1; n < 20; ++n) {
-    const size_t live = host().blocks().LiveCount();
-    host().blocks().FailAllocationNumber(n);
-    const int32_t result = GetParameters();
-    host().blocks().FailAllocationNumber(0);
-    if (result == 0) {
-      EXPECT_EQ(0, Go());
-      break;
-    }
-    // Only the preview's bitmap has a code of its own.
-    if (result == kPreviewBitmapErr) ++bitmapFailures;
-    else EXPECT_EQ(-108, result) << n;
-    EXPECT_EQ(live, host().blocks().LiveCount()) << n;
-  }
+  bool opened = false;  // once the dialog opens, a failure is the dialog's own
+  test::SweepAllocationFailures(host(), {
+      .run = [&]() -> ASErr {
+        if (opened) return kNoErr;  // allocates nothing: ends the sweep
+        const ASErr result = GetParameters();
+        if (result == kNoErr) {
+          opened = true;
+          EXPECT_EQ(0, Go());
+        }
+        return result;
+      },
+      .check = [&](ASErr result, long, bool) {
+        if (result == kPreviewBitmapErr) {
+          ++bitmapFailures;  // only the preview's bitmap has a code of its own
+        } else {
+          EXPECT_EQ(opened ? kNoErr : kOutOfMemoryErr, result);
+        }
+      },
+      .cap = 20});
   EXPECT_EQ(1, bitmapFailures);
 }
 
@@ -251,7 +255,7 @@ TEST_F(TransformDialog, ARotationDraggedWithRestsLooksLikeTheTypedAngle) {
   Cancelled(kTwist, [&](DialogDriver& d) {
     EXPECT_EQ("", d.Drag(T3::kPreview, {{80, 80}, {90, 80}, {90, 80}, {100, 81},
                               {100, 81}, {100, 81}}));
-    EXPECT_EQ(20.0, ValueOf(d, 51));
+    EXPECT_EQ(20.0, ValueOf(d, T3::kPostY));
     const auto dragged = PreviewPixels(d);
     EXPECT_EQ("", d.SetValue(T3::kPostY, 0));
     EXPECT_NE(dragged, PreviewPixels(d));

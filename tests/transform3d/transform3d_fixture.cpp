@@ -35,16 +35,6 @@ host::art::Art* Transform3DTest::AddRect(const std::string& id, float x,
                  selected);
 }
 
-std::string Transform3DTest::Listing() const {
-  std::string out;
-  for (const Art* c = doc_->currentLayer()->group->firstChild(); c;
-       c = c->sibling()) {
-    if (!out.empty()) out += " ";
-    out += c->id();
-  }
-  return out;
-}
-
 void Transform3DTest::SetParameterBlock(const TransformParams& record) {
   host::Filter* f = host().registrations().FindFilter(filter_);
   ASSERT_NE(nullptr, f);

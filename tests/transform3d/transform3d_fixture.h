@@ -8,6 +8,7 @@
 
 #include "filters/transform3d_record.h"
 #include "host/art/document.h"
+#include "support/art_listing.h"
 #include "support/host_fixture.h"
 
 namespace vx::test {
@@ -26,7 +27,7 @@ class Transform3DTest : public HostTest {
   Art* AddRect(const std::string& id, float x, float y, float w, float h,
                bool selected = true);
   // The layer's art from the top, by id.
-  std::string Listing() const;
+  std::string Listing() const { return test::Listing(*doc_->currentLayer()->group); }
   // Gives the filter a parameter block holding record (as a previous run
   // would have left it).
   void SetParameterBlock(const TransformParams& record);
