@@ -1,5 +1,5 @@
 // Live Border's update: steps, shades, widths, offsets, shadows, colour
-// kinds, the Inside clip mask, and expanding and releasing the result.
+// kinds and the Inside clip mask.
 #include <cmath>
 
 #include "effect_fixture.h"
@@ -230,41 +230,6 @@ TEST_F(BorderUpdateTest, AGroupAsTheInsideSourceIsMaskedByACompoundPathHoldingIt
   ASSERT_NE(nullptr, copy);
   EXPECT_EQ(ArtKind::Group, copy->kind());
   EXPECT_TRUE(copy->firstChild()->style()->clip);
-}
-
-TEST_F(BorderUpdateTest, ExpandLeavesFifteenPlainPathsAndReleaseLeavesTheSourceAlone) {
-  const AIColor white = Gray(1);
-  Art* square = StrokedSquare(7, Gray(0), &white);
-  const AIPathStyle before = square->path().style;
-  const auto segments = square->path().segments;
-  ApplyBorder(Params(0));
-  const Art& effect = OnlyEffect();
-  Select({const_cast<Art*>(&effect)});
-  Act(kBorder, "press", BorderItems::kExpand);
-  EXPECT_TRUE(EffectArt().empty());
-  const Art* expanded = layer()->firstChild();
-  ASSERT_NE(nullptr, expanded);
-  ASSERT_EQ(ArtKind::Group, expanded->kind());
-  int paths = 0;
-  for (const Art* a = expanded->firstChild(); a; a = a->sibling()) {
-    EXPECT_EQ(ArtKind::Path, a->kind());
-    ++paths;
-  }
-  EXPECT_EQ(15, paths);
-
-  // Again, then release.
-  while (Art* a = layer()->firstChild()) ASSERT_EQ(0, doc().Dispose(a));
-  square = StrokedSquare(7, Gray(0), &white);
-  ApplyBorder(Params(0));
-  Select({EffectArt().at(0)});
-  Act(kBorder, "press", BorderItems::kRelease);
-  EXPECT_TRUE(EffectArt().empty());
-  const Art* released = layer()->firstChild();
-  ASSERT_NE(nullptr, released);
-  EXPECT_EQ(nullptr, released->sibling());
-  EXPECT_TRUE(host::art::SamePathStyle(before, released->path().style));
-  ASSERT_EQ(segments.size(), released->path().segments.size());
-  EXPECT_FLOAT_EQ(segments[2].p.h, released->path().segments[2].p.h);
 }
 
 TEST_F(BorderUpdateTest, ChangingTheSourceRegeneratesFromTheStoredRecord) {

@@ -1,6 +1,5 @@
 // Live Emboss's update: the copies' shifts and moves by step, style and
-// colour kind; and, for Emboss, Cutout and Shadow alike, expanding,
-// releasing, and failing host calls and allocations.
+// colour kind; and the Emboss, Cutout and Shadow palettes' units.
 #include <cmath>
 #include <cstring>
 #include <string>
@@ -140,51 +139,6 @@ TEST_F(EmbossTest, GroupsStayGroupsTextShiftsRunByRunAndOtherArtIsLeftOut) {
   EXPECT_NEAR(0.3333f, texts[1]->lastChild()->style()->fill.color.c.g.gray, 1e-4f);
 }
 
-// ---- Emboss, Cutout and Shadow alike ----
-
-struct Case {
-  int effect;
-  const void* record;
-  size_t size;
-  size_t generated;  // objects their update makes from one filled square
-};
-const Case kCases[] = {
-    {kEmboss, &kEmbossFactoryParams, sizeof kEmbossFactoryParams, 3},
-    {kCutout, &kCutoutFactoryParams, sizeof kCutoutFactoryParams, 2},  // mask, copies
-    {kShadow, &kShadowFactoryParams, sizeof kShadowFactoryParams, 2},
-};
-
-TEST_F(EmbossTest, ExpandLeavesTheResultAndReleaseTheSource) {
-  for (const Case& c : kCases) {
-    SCOPED_TRACE(c.effect);
-    for (int button : {91, 92}) {  // Expand, Release
-      const AIColor red = Rgb(1, 0, 0);
-      Art* square = AddSquare("square", 0, 0, 10);
-      Paint(*square, 0, red, &red);
-      if (!Palette(c.effect)) ASSERT_EQ(0, ChooseWindowItem(c.effect));
-      std::memcpy(globals().effectRecords[c.effect], c.record, c.size);
-      Select({square});
-      Act(c.effect, "press 93");
-      ASSERT_EQ(1u, EffectArt().size());
-      EXPECT_EQ(c.generated, Generated(*EffectArt()[0]).size());
-      Select({EffectArt()[0]});
-      Act(c.effect, "press " + std::to_string(button));
-      EXPECT_TRUE(EffectArt().empty());
-      const Art* left = layer()->firstChild();
-      ASSERT_NE(nullptr, left);
-      EXPECT_EQ(nullptr, left->sibling());
-      if (button == 92) {
-        EXPECT_EQ(ArtKind::Path, left->kind());
-        EXPECT_FLOAT_EQ(1.0f, left->style()->fill.color.c.rgb.red);
-      } else {
-        EXPECT_EQ(ArtKind::Group, left->kind());
-      }
-      doc().DeselectAll();
-      while (Art* a = layer()->firstChild()) ASSERT_EQ(0, doc().Dispose(a));
-    }
-  }
-}
-
 TEST_F(EmbossTest, ThePalettesStoreTheirItemsInTheRecordInTheirUnits) {
   struct Row { int effect; std::string action; size_t offset; bool isInt; float value; };
   const Row rows[] = {
@@ -206,26 +160,6 @@ TEST_F(EmbossTest, ThePalettesStoreTheirItemsInTheRecordInTheirUnits) {
     std::memcpy(&f, record + r.offset, 4);
     std::memcpy(&i, record + r.offset, 4);
     EXPECT_NEAR(r.value, r.isInt ? float(i) : f, 1e-5f) << r.action;
-  }
-}
-
-TEST_F(EmbossTest, AFailingCallOrAllocationEndsTheUpdateWithItsCodeAndLeaksNothing) {
-  for (const Case& c : kCases) {
-    SCOPED_TRACE(c.effect);
-    ASSERT_EQ(0, ChooseWindowItem(c.effect));  // its palette and record first
-    Art* effect = MakeEffectArt(c.effect, c.record, c.size);
-    Art* square = AddSquare("square", 0, 0, 10, effect->editGroup());
-    const AIColor stale = StaleCustomColor();
-    Paint(*square, 2, stale, &stale);
-    const size_t live = host().blocks().LiveCount();
-    ExpectRefused(*square);
-    const AIColor red = Rgb(1, 0, 0);
-    Paint(*square, 2, red, &red);
-    SweepUpdate(*effect, *square);
-    EXPECT_EQ(live, host().blocks().LiveCount());
-    EXPECT_EQ(0, std::memcmp(c.record, effect->plugin().data.data(), c.size));
-    EXPECT_EQ(effect->editGroup(), square->parent());
-    while (Art* a = layer()->firstChild()) ASSERT_EQ(0, doc().Dispose(a));
   }
 }
 

@@ -1,5 +1,5 @@
 // Live Neon's update: copy counts, widths, the banded shading, offsets,
-// shadows, text runs, and failing host calls and allocations.
+// shadows and text runs.
 #include <cmath>
 #include <cstring>
 
@@ -143,21 +143,6 @@ TEST_F(NeonUpdateTest, TextRunsGlowAndUnstrokedArtGivesNothingInAutomaticModes) 
   Paint(*AddSquare("s", 0, 0, 5, plain->editGroup()), 0, red, &red);
   ASSERT_EQ(0, SendUpdates());
   EXPECT_TRUE(Generated(*plain).empty());
-}
-
-TEST_F(NeonUpdateTest, AFailingCallOrAllocationEndsTheUpdateWithItsCodeAndLeaksNothing) {
-  const NeonPGParams p = Manual(2, 3);
-  Art* effect = MakeEffectArt(kNeon, p);
-  Art* square = AddSquare("square", 0, 0, 10, effect->editGroup());
-  const AIColor stale = StaleCustomColor();
-  Paint(*square, 4, stale, &stale);
-  ExpectRefused(*square);
-  const size_t live = host().blocks().LiveCount();  // the palette's record too
-  Paint(*square, 4, Rgb(1, 0, 0), nullptr);
-  SweepUpdate(*effect, *square);
-  EXPECT_EQ(live, host().blocks().LiveCount());
-  EXPECT_EQ(5u, Generated(*effect).size());
-  EXPECT_EQ(0, std::memcmp(&p, effect->plugin().data.data(), sizeof p));
 }
 
 }  // namespace
