@@ -157,20 +157,50 @@ TEST_F(PresetMenu, StoreFailuresShowThePresetFileError) {
   EXPECT_EQ((std::vector<std::string>{"Preset File Error!"}), Alerts());
 }
 
-TEST_F(PresetMenu, ManagerMakesANewPreset) {
-  AddPresets(2);
-  ASSERT_EQ(kNoErr, FillPresetMenu(owner_));
-  record_.steps = 77;
-  Manager({ItemAction("press", res::PresetManager::kNew)});
-  Answer(res::kNewPreset, {ItemAction("text", res::NewPreset::kName, "=Mine"),
-                           ItemAction("press", res::NewPreset::kOk)});
-  ASSERT_EQ(kNoErr, ChoosePresetMenuEntry(owner_, 2, false));
-  EXPECT_EQ((std::vector<std::string>{"P0", "P1", "Mine"}), PresetNames(currentPath()));
-  BorderPGParams loaded = kBorderFactoryParams;
-  ASSERT_EQ(kNoErr, LoadPreset(file(), &loaded, 2));
-  EXPECT_EQ(77, loaded.steps);
-  EXPECT_EQ("Mine", ListTexts(menu())[6]);
-  EXPECT_EQ(9u, ListTexts(menu()).size());
+// New, update (Alt + click) and delete in the manager: the file's presets,
+// the record stored, and the menu listing them.
+TEST_F(PresetMenu, ManagerEditsReachTheFileAndTheMenu) {
+  const struct {
+    const char* what;
+    int presets;
+    bool fromMenu;  // opened by the menu's "Edit..." instead of directly
+    std::vector<std::string> manager;
+    int32_t dialog;
+    std::vector<std::string> answer;
+    std::vector<std::string> names;
+    PresetIndex stored;  // the preset holding the record's steps (-9: none)
+  } rows[] = {
+      {"new", 2, true, {ItemAction("press", res::PresetManager::kNew)}, res::kNewPreset,
+       {ItemAction("text", res::NewPreset::kName, "=Mine"), ItemAction("press", res::NewPreset::kOk)},
+       {"P0", "P1", "Mine"}, 2},
+      {"update", 2, false, {Pick("1 alt")}, res::kUpdatePreset,
+       {ItemAction("text", res::UpdatePreset::kName, "=Updated"),
+        ItemAction("press", res::UpdatePreset::kOk)},
+       {"P0", "Updated"}, 1},
+      {"delete", 4, false,
+       {Pick("0"), Pick("2 shift"), ItemAction("press", res::PresetManager::kDelete)},
+       res::kDeletePresets, {ItemAction("press", res::DeletePresets::kOk)}, {"P1", "P3"}, -9},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.what);
+    WriteFileBytes(currentPath(), ReadFileBytes(FactoryFolder() / kBorderFile));
+    AddPresets(r.presets);
+    ASSERT_EQ(kNoErr, FillPresetMenu(owner_));
+    record_.steps = 77;
+    Manager(r.manager);
+    Answer(r.dialog, r.answer);
+    ASSERT_EQ(kNoErr, r.fromMenu ? ChoosePresetMenuEntry(owner_, 2, false)
+                                 : RunPresetManager(owner_));
+    EXPECT_EQ(r.names, PresetNames(currentPath()));
+    std::vector<std::string> menuTexts = {"Default Settings", "-", "Edit...", "-"};
+    menuTexts.insert(menuTexts.end(), r.names.begin(), r.names.end());
+    menuTexts.insert(menuTexts.end(), {"-", "About this plug-in..."});
+    EXPECT_EQ(menuTexts, ListTexts(menu()));
+    if (r.stored == -9) continue;
+    BorderPGParams loaded = kBorderFactoryParams;
+    ASSERT_EQ(kNoErr, LoadPreset(file(), &loaded, r.stored));
+    EXPECT_EQ(77, loaded.steps);
+  }
 }
 
 TEST_F(PresetMenu, EmptyNameCannotBeConfirmed) {
@@ -183,18 +213,6 @@ TEST_F(PresetMenu, EmptyNameCannotBeConfirmed) {
   // "press 1" on the disabled OK is refused by the dialog manager.
   ASSERT_EQ(1u, agent_.failures().size());
   const_cast<std::vector<std::string>&>(agent_.failures()).clear();
-}
-
-TEST_F(PresetMenu, ManagerDeletesTheSelection) {
-  AddPresets(4);
-  ASSERT_EQ(kNoErr, FillPresetMenu(owner_));
-  Manager({Pick("0"), Pick("2 shift"), ItemAction("press", res::PresetManager::kDelete)});
-  Answer(res::kDeletePresets, {ItemAction("press", res::DeletePresets::kOk)});
-  ASSERT_EQ(kNoErr, RunPresetManager(owner_));
-  EXPECT_EQ((std::vector<std::string>{"P1", "P3"}), PresetNames(currentPath()));
-  EXPECT_EQ((std::vector<std::string>{"Default Settings", "-", "Edit...", "-",
-                                      "P1", "P3", "-", "About this plug-in..."}),
-            ListTexts(menu()));
 }
 
 TEST_F(PresetMenu, ManagerSurvivesEveryAllocationFailure) {
@@ -222,21 +240,6 @@ TEST_F(PresetMenu, ManagerSurvivesEveryAllocationFailure) {
         EXPECT_EQ(before, ReadFileBytes(currentPath()));
       },
       .cap = 20});
-}
-
-TEST_F(PresetMenu, ManagerAltClickUpdatesAnEntry) {
-  AddPresets(2);
-  ASSERT_EQ(kNoErr, FillPresetMenu(owner_));
-  record_.steps = 9;
-  Manager({Pick("1 alt")});
-  Answer(res::kUpdatePreset, {ItemAction("text", res::UpdatePreset::kName, "=Updated"),
-                              ItemAction("press", res::UpdatePreset::kOk)});
-  ASSERT_EQ(kNoErr, RunPresetManager(owner_));
-  EXPECT_EQ((std::vector<std::string>{"P0", "Updated"}), PresetNames(currentPath()));
-  EXPECT_EQ("Updated", ListTexts(menu())[5]);
-  BorderPGParams loaded = kBorderFactoryParams;
-  ASSERT_EQ(kNoErr, LoadPreset(file(), &loaded, 1));
-  EXPECT_EQ(9, loaded.steps);
 }
 
 TEST_F(PresetMenu, ImportingFiveIntoThreeFreePlaces) {
