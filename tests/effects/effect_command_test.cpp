@@ -108,18 +108,19 @@ TEST_F(EffectCommandTest, BorderIsStoredUpdatedExpandedAndReleased) {
 
 TEST_F(EffectCommandTest, SettingsAndPresetsMakeTheirCopies) {
   const struct {
-    const char* command;
+    const char* effect;
+    const char* settings;
     int made;  // generated objects, besides the hidden source and "other"
   } rows[] = {
-      {"Tiling --set columns=3 --set rows=2 --set space-h=120", 6},
-      {"Generation --preset \"Default Settings\"", 20},
+      {"Tiling", "--set columns=3 --set rows=2 --set space-h=120", 6},
+      {"Generation", "--preset \"Default Settings\"", 20},
       // The object and 7 reflections.
-      {"Reflections --set reflector=Radial --set total=4 --set offset-h=10", 8},
+      {"Reflections", "--set reflector=Radial --set total=4 --set offset-h=10", 8},
   };
   for (const auto& r : rows) {
-    SCOPED_TRACE(r.command);
-    ASSERT_EQ(0, Run(std::string("effect ") + r.command + " " + In("in.svg") + " -o " +
-                     In("out.svg") + " --select box"))
+    SCOPED_TRACE(r.effect);
+    ASSERT_EQ(0, Run(std::string("effect ") + r.effect + " " + In("in.svg") + " -o " +
+                     In("out.svg") + " --select box " + r.settings))
         << err_;
     EXPECT_EQ(r.made + 1 + 1, Shapes(Read("out.svg")));
   }
@@ -132,6 +133,16 @@ TEST_F(EffectCommandTest, EverySettingReachesTheStoredRecord) {
     size_t size;
     std::vector<Stored> stored;
   } cases[] = {
+      // Every field: a radio button, flags, a choice, an integer, percent,
+      // degrees and points.
+      {"Border",
+       "--set style=inside --set gradient-arc=-40 --set reverse=on --set steps-mode=manual "
+       "--set steps=6 --set offset=30 --set angle=90 --set shadow=on --set tint=40 "
+       "--set shadow-offset=2.5 --set light-angle=45",
+       108,
+       {{88, false, 1}, {64, true, -0.4}, {68, false, 1}, {72, false, 3}, {76, false, 6},
+        {80, true, 0.3}, {84, true, RecordRadians(90.0f)}, {92, false, 1}, {96, true, 0.4},
+        {100, true, 2.5}, {104, true, RecordRadians(45.0f)}}},
       {"Galaxy",
        "--set total-branches=3 --set branch-twist=45 --set shrink-grow=50 "
        "--set stacking=below --set same-sequence=on --set core-radius=-20",
@@ -197,10 +208,13 @@ TEST_F(EffectCommandTest, BadFieldsValuesAndEffectsAreUsageErrorsThatWriteNothin
       // A field its enabling rule switches off says which field enables it.
       {"Border", "tint=50", "tint needs shadow=on"},
       {"Border", "steps=5", "steps needs steps-mode=\"Manual Steps\""},
+      {"Border", "shadow-offset=2", "shadow-offset needs shadow=on"},
       {"Border", "steps-mode=Sometimes", "steps-mode"},
       {"Circle", "datum=9", "datum takes a cell from 0"},
       {"Trail", "end-colour=#ff00", "end-colour"},
       {"Galaxy", "stacking=sideways", "stacking takes above below"},
+      // A field no item shows (the seed the palette keeps) is not offered.
+      {"Galaxy", "seed=1", "has no field"},
       {"Trail", "end-fill-source=1", "has no field"},
       {"Frame", "no-such=1", "no-such"},
       {"Reflections", "reflector=Sideways", "reflector"},
