@@ -90,27 +90,6 @@ TEST_F(FrameworkTest, AnotherEffectInsideAGroupStopsAllWrappingWithTheAlert) {
   EXPECT_EQ(1u, EffectArt().size());
 }
 
-TEST_F(FrameworkTest, TwoBorderArtsShowTheLaterRecordAndApplyRewrapsEachSeparately) {
-  Art* a = Stroked("a", 0);
-  Art* b = Stroked("b", 100);
-  OpenBorder();
-  BorderRecord()->steps = 5;
-  BorderRecord()->stepsMode = 3;
-  Select({a});
-  Act(kBorder, "press", BorderItems::kApply);
-  BorderRecord()->steps = 9;
-  Select({b});
-  Act(kBorder, "press", BorderItems::kApply);
-  auto effects = EffectArt();
-  ASSERT_EQ(2u, effects.size());
-  BorderRecord()->steps = 1;
-  Select({effects[0], effects[1]});
-  SelectionChanged();
-  // Paint order from the top: b's art (steps 9) first, a's (steps 5) later.
-  EXPECT_TRUE(BorderRecord()->steps == 5 || BorderRecord()->steps == 9);
-  EXPECT_NE(1, BorderRecord()->steps);
-}
-
 TEST_F(FrameworkTest, ApplyOrAPresetOnSelectedBorderArtReleasesAndRewrapsIt) {
   Select({Stroked("a", 0)});
   OpenBorder();

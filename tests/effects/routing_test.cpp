@@ -139,12 +139,13 @@ TEST_F(RoutingTest, ASelectionChangeLoadsTheSelectedArtsRecordIntoAVisiblePalett
 }
 
 TEST_F(RoutingTest, ShowPaletteShowsTheSelectedEffectsPaletteOrBeeps) {
+  const int kShowPalette = kEffectCount;  // the item after the effects'
   const int beeps = host().user().beeps();
-  ASSERT_EQ(0, ChooseWindowItem(13));
+  ASSERT_EQ(0, ChooseWindowItem(kShowPalette));
   EXPECT_EQ(beeps + 1, host().user().beeps());
   Art* effect = MakeBorderArt(kBorderFactoryParams);
   Select({effect});
-  ASSERT_EQ(0, ChooseWindowItem(13));
+  ASSERT_EQ(0, ChooseWindowItem(kShowPalette));
   EXPECT_EQ(beeps + 1, host().user().beeps());
   ASSERT_NE(nullptr, Palette(kBorder));
   EXPECT_TRUE(Palette(kBorder)->visible);

@@ -107,7 +107,9 @@ TEST_F(SharedBehaviourTest, ApplyAndUpdateLeakNothingWhenAnyAllocationFails) {
   for (const Factory& f : kFactories) {
     if (!f.lastDuplicate) continue;
     SCOPED_TRACE(Effect(f.effect).name);
-    if (!Palette(f.effect)) ASSERT_EQ(0, ChooseWindowItem(f.effect));
+    if (!Palette(f.effect)) {
+      ASSERT_EQ(0, ChooseWindowItem(f.effect));
+    }
     std::memcpy(globals().effectRecords[f.effect], f.record,
                 size_t(Effect(f.effect).record.size));
     SweepLeaks([&] { Source(); }, [&] { Press(f.effect, Effect(f.effect).buttons.apply); });
@@ -155,7 +157,9 @@ TEST_F(SharedBehaviourTest, AStaleColourIsRefusedAndAFailingAllocationEndsTheUpd
   };
   for (const auto& r : rows) {
     SCOPED_TRACE(Effect(r.effect).name);
-    if (!Palette(r.effect)) ASSERT_EQ(0, ChooseWindowItem(r.effect));  // its record first
+    if (!Palette(r.effect)) {  // its palette and record first
+      ASSERT_EQ(0, ChooseWindowItem(r.effect));
+    }
     Art* effect = MakeEffectArt(r.effect, r.record, r.size);
     Select({effect});
     Art* square = AddSquare("square", 0, 0, 10, effect->editGroup());
@@ -166,7 +170,9 @@ TEST_F(SharedBehaviourTest, AStaleColourIsRefusedAndAFailingAllocationEndsTheUpd
     Paint(*square, 2, red, &red);
     SweepUpdate(*effect, *square);
     EXPECT_EQ(live, host().blocks().LiveCount());
-    if (r.made) EXPECT_EQ(r.made, Generated(*effect).size());
+    if (r.made) {
+      EXPECT_EQ(r.made, Generated(*effect).size());
+    }
     EXPECT_EQ(0, std::memcmp(r.record, effect->plugin().data.data(), r.size));
     EXPECT_EQ(effect->editGroup(), square->parent());
     doc().DeselectAll();

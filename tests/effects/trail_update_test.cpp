@@ -190,7 +190,7 @@ TEST_F(TrailUpdateTest, ApplyDrawsTheFactoryTrailAtOnceAroundTheSelectedSource) 
   const AIColor red = Rgb(1, 0, 0);
   Paint(*square, 0, red, &red);
   Select({square});
-  Act(kTrail, "press 93");
+  Act(kTrail, "press", res::TrailPalette::kApply);
   ASSERT_EQ(1u, EffectArt().size());
   auto made = Generated(*EffectArt()[0]);
   ASSERT_EQ(26u, made.size());  // the source and 25 copies

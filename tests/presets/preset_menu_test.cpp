@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -56,7 +57,7 @@ class PresetMenu : public PresetTest {
     gReported.clear();
     UseFile(kBorderFile);
     InstallFactoryCopy();
-    palette_ = MakePalette(18106);
+    palette_ = MakePalette(res::kDeletePresets);
     owner_ = PresetMenuOwner{host().pluginRef(), palette_, kADMMenuItemID,
                              &record_, kBorderFile, CountRefresh, nullptr,
                              Report};
@@ -274,41 +275,42 @@ TEST_F(PresetMenu, ImportingFiveIntoThreeFreePlaces) {
   EXPECT_TRUE(gReported.empty());
 }
 
-TEST_F(PresetMenu, ImportFromTheOwnFileIsRefused) {
-  AddPresets(1);
-  const std::string before = ReadFileBytes(currentPath());
-  agent_.AddFolderAnswer(userFolder().string());
-  Manager({ItemAction("press", res::PresetManager::kImport)});
-  ASSERT_EQ(kNoErr, RunPresetManager(owner_));
-  EXPECT_EQ((std::vector<ASErr>{kSameFileErr}), gReported);
-  EXPECT_EQ(before, ReadFileBytes(currentPath()));
-}
-
-TEST_F(PresetMenu, ExportNeedsAFileOfTheSameKind) {
+// The folder chooser of import and export: the own folder is refused, a
+// folder without a file of the kind too, a cancelled chooser does nothing;
+// the user's file stays as it was, and export appends to the other's file.
+TEST_F(PresetMenu, ImportAndExportTakeAnotherFolderWithAFileOfTheKind) {
   AddPresets(2);
+  const std::string before = ReadFileBytes(currentPath());
   const fs::path other = settingsRoot_ / "target";
   fs::create_directories(other);
-  for (bool present : {false, true}) {
+  const std::string importing = ItemAction("press", res::PresetManager::kImport);
+  const std::string exporting = ItemAction("press", res::PresetManager::kExport);
+  const struct {
+    const char* what;
+    std::optional<std::string> folder;  // the chooser's answer (none: cancelled)
+    std::vector<std::string> script;
+    std::vector<ASErr> reported;
+  } rows[] = {
+      {"own folder", userFolder().string(), {importing}, {kSameFileErr}},
+      {"no file of the kind", other.string(), {Pick("1"), exporting}, {kExportNotFoundErr}},
+      {"cancelled", std::nullopt, {importing, Pick("0"), exporting}, {}},
+      {"export", other.string(), {Pick("1"), exporting}, {}},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.what);
     gReported.clear();
-    if (present) fs::copy_file(FactoryFolder() / kBorderFile, other / kBorderFile);
-    agent_.AddFolderAnswer(other.string());
-    Manager({Pick("1"), ItemAction("press", res::PresetManager::kExport)});
+    if (r.reported.empty() && r.folder) {
+      fs::copy_file(FactoryFolder() / kBorderFile, other / kBorderFile);
+    }
+    agent_.AddFolderAnswer(r.folder);
+    Manager(r.script);
     ASSERT_EQ(kNoErr, RunPresetManager(owner_));
-    EXPECT_EQ(present ? std::vector<ASErr>{} : std::vector<ASErr>{kExportNotFoundErr}, gReported);
-    EXPECT_EQ(present, fs::exists(other / kBorderFile));
+    EXPECT_EQ(r.reported, gReported);
+    EXPECT_TRUE(host().dialogs().alerts().empty());
+    EXPECT_EQ(before, ReadFileBytes(currentPath()));
+    EXPECT_EQ(r.reported.empty() && r.folder, fs::exists(other / kBorderFile));
   }
   EXPECT_EQ((std::vector<std::string>{"P1"}), PresetNames(other / kBorderFile));
-}
-
-TEST_F(PresetMenu, CancelledFolderChooserDoesNothing) {
-  AddPresets(1);
-  const std::string before = ReadFileBytes(currentPath());
-  Manager({ItemAction("press", res::PresetManager::kImport), Pick("0"),
-           ItemAction("press", res::PresetManager::kExport)});
-  ASSERT_EQ(kNoErr, RunPresetManager(owner_));
-  EXPECT_TRUE(gReported.empty());
-  EXPECT_TRUE(host().dialogs().alerts().empty());
-  EXPECT_EQ(before, ReadFileBytes(currentPath()));
 }
 
 // A drag in the manager's list: from the middle of a row through points
@@ -386,7 +388,7 @@ TEST_F(PresetMenu, DoubleClickAppliesWhileTheManagerStaysOpen) {
   ASSERT_EQ(kNoErr, RunPresetManager(owner_));
   EXPECT_EQ(102, record_.steps);
   EXPECT_EQ(1, gRefreshes);
-  EXPECT_EQ((std::vector<std::string>{DialogKey(res::kPresetManager), "#18104"}),
+  EXPECT_EQ((std::vector<std::string>{DialogKey(res::kPresetManager), DialogKey(res::kNewPreset)}),
             agent_.seen());
   EXPECT_EQ(before, ReadFileBytes(currentPath()));
   // A single click only selects.

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "effects/border.h"
+#include "generated/resource_ids.h"
 #include "effects/circle.h"
 #include "effects/explosion.h"
 #include "effects/galaxy.h"
@@ -361,7 +362,7 @@ TEST_F(PresetStore, ThousandAndTwentyFourPresetsAreListed) {
 
 TEST_F(PresetStore, MinusNamesGetASpaceInMenusOnly) {
   MakeBorderFile({"-dash", "plain", std::string("-") + std::string(62, 'x')});
-  ADMDialogRef palette = MakePalette(18106);
+  ADMDialogRef palette = MakePalette(res::kDeletePresets);
   ASSERT_NE(nullptr, palette);
   ADMListRef menu = sADMItem->GetList(sADMDialog->GetItem(palette, kADMMenuItemID));
   for (int i = 0; i < 7; ++i) sADMList->InsertEntry(menu, i);
@@ -376,8 +377,8 @@ TEST_F(PresetStore, MinusNamesGetASpaceInMenusOnly) {
   EXPECT_EQ("", texts[7]);
   EXPECT_EQ("-dash", PresetNames(currentPath())[0]);
   // An empty list (the manager's) takes the names from its start.
-  ADMDialogRef other = MakePalette(18102);
-  ADMListRef list = sADMItem->GetList(sADMDialog->GetItem(other, 3));
+  ADMDialogRef other = MakePalette(res::kPresetImport);
+  ADMListRef list = sADMItem->GetList(sADMDialog->GetItem(other, res::PresetImport::kList));
   ASSERT_EQ(kNoErr, FillPresetList(list, currentPath().c_str(), false));
   texts = ListTexts(list);
   ASSERT_EQ(3u, texts.size());
@@ -543,8 +544,8 @@ TEST_F(PresetStore, AllocationFailuresLeaveNoBlockAndNoChange) {
   const std::string before = ReadFileBytes(currentPath());
   BorderPGParams record = Border("R", 4);
   const PresetIndex gone[] = {1};
-  ADMDialogRef palette = MakePalette(18102);
-  ADMListRef list = sADMItem->GetList(sADMDialog->GetItem(palette, 3));
+  ADMDialogRef palette = MakePalette(res::kPresetImport);
+  ADMListRef list = sADMItem->GetList(sADMDialog->GetItem(palette, res::PresetImport::kList));
   const std::vector<std::pair<const char*, std::function<ASErr()>>> ops = {
       {"load", [&] { return LoadPreset(file(), &record, 0); }},
       {"load last", [&] { return LoadLastSettingOrDefaults(file(), &record); }},

@@ -92,11 +92,36 @@ constexpr HelpTopic kTopics[] = {
     {35, nullptr, 19900, 19562, "About These Help Pages"},
 };
 
+struct RasterCase {
+  uint32_t type;
+  int32_t id;
+  int width;
+  int height;
+};
+
+// The resource exists and the host reads it as an image of that size with
+// at least one opaque pixel.
+void ExpectRaster(const RasterCase& c) {
+  SCOPED_TRACE(testing::Message() << FourCC(c.type) << " " << c.id);
+  std::optional<std::string_view> data = Find(c.type, c.id);
+  ASSERT_TRUE(data.has_value()) << "missing";
+  std::optional<vx::host::adm::Image> image = vx::host::adm::ParseImage(*data);
+  ASSERT_TRUE(image.has_value());
+  EXPECT_EQ(c.width, image->width);
+  EXPECT_EQ(c.height, image->height);
+  EXPECT_TRUE(std::any_of(image->pixels.begin(), image->pixels.end(),
+                          [](const vx::host::adm::Rgba& p) { return p.a != 0; }));
+}
+
 constexpr size_t kHelpLineLimit = 78;
 
-TEST(HelpResources, EveryTopicTextExistsIsReadablePlainTextAndIsItsOwn) {
+// Every topic's text is its own readable plain text; its picture, and the
+// size grip, are rasters.
+TEST(HelpResources, EveryTopicTextAndPictureAndTheSizeGrip) {
+  ExpectRaster({kVxPictureResource, 20000, 16, 16});
   std::set<std::string_view> seen;
   for (const HelpTopic& t : kTopics) {
+    if (t.picture != 0) ExpectRaster({kVxPictureResource, t.picture, 48, 32});
     if (t.text == 0) continue;
     SCOPED_TRACE("topic " + std::to_string(t.topic) + ", TEXT " +
                  std::to_string(t.text));
@@ -126,51 +151,21 @@ TEST(HelpResources, TopicPopupListsTopicsZeroToThirtyThreeExactly) {
   EXPECT_EQ(entries, expected);
 }
 
-struct RasterCase {
-  uint32_t type;
-  int32_t id;
-  int width;
-  int height;
-};
-
-// The resource exists and the host reads it as an image of that size with
-// at least one opaque pixel.
-void ExpectRaster(const RasterCase& c) {
-  SCOPED_TRACE(testing::Message() << FourCC(c.type) << " " << c.id);
-  std::optional<std::string_view> data = Find(c.type, c.id);
-  ASSERT_TRUE(data.has_value()) << "missing";
-  std::optional<vx::host::adm::Image> image = vx::host::adm::ParseImage(*data);
-  ASSERT_TRUE(image.has_value());
-  EXPECT_EQ(c.width, image->width);
-  EXPECT_EQ(c.height, image->height);
-  EXPECT_TRUE(std::any_of(image->pixels.begin(), image->pixels.end(),
-                          [](const vx::host::adm::Rgba& p) { return p.a != 0; }));
-}
-
-TEST(HelpResources, EveryTopicPictureAndTheSizeGripAreRasters) {
-  for (const HelpTopic& t : kTopics)
-    if (t.picture != 0) ExpectRaster({kVxPictureResource, t.picture, 48, 32});
-  ExpectRaster({kVxPictureResource, 20000, 16, 16});
-}
-
 // ---------------------------------------------------------------------------
 // Tool icons and cursors.
 
-TEST(ToolArtResources, EveryToolIconAndCursorIsARaster) {
+// Every tool's icon and cursor, the cursors tracking shows besides, and
+// every shape cursor with its Alt cursor, each of those distinct.
+TEST(ToolArtResources, EveryToolIconAndCursorIsARasterAndShapeCursorsAreDistinct) {
+  std::vector<int32_t> ids;
   for (int i = 0; const vx::ToolInfo* tool = vx::ToolAt(i); ++i) {
     ExpectRaster({kVxIconResource, tool->icon, 24, 24});
     if (tool->selectCursor) ExpectRaster({kVxCursorResource, tool->selectCursor, 24, 24});
-  }
-  // The cursors that tracking shows besides the tools' own.
-  for (int32_t id : {16040, 16050, 16052, 16072, 16074})
-    ExpectRaster({kVxCursorResource, id, 24, 24});
-}
-
-TEST(ToolArtResources, EveryShapeCursorAndItsAltCursorAreDistinctRasters) {
-  std::vector<int32_t> ids;
-  for (int i = 0; const vx::ToolInfo* tool = vx::ToolAt(i); ++i)
     for (int32_t k = 0; k < tool->shapeCursorCount; ++k)
       ids.insert(ids.end(), {tool->shapeCursors[k], tool->shapeCursors[k] + 1});
+  }
+  for (int32_t id : {16040, 16050, 16052, 16072, 16074})
+    ExpectRaster({kVxCursorResource, id, 24, 24});
   ASSERT_EQ(2u * (22 + 5), ids.size());
   for (size_t i = 0; i < ids.size(); ++i) {
     ExpectRaster({kVxCursorResource, ids[i], 24, 24});
