@@ -104,15 +104,20 @@ class PresetMenu : public PresetTest {
 
 TEST_F(PresetMenu, ShowsFixedItemsAroundThePresetsAndAppliesThem) {
   AddPresets(2);
-  BorderPGParams dash = kBorderFactoryParams;
-  std::strcpy(dash.name, "-dash");
-  ASSERT_EQ(kNoErr, AppendPreset(file(), &dash));
+  // A name beginning with "-" gets a space in the menu only; the longest
+  // such name loses its last character to it.
+  for (const std::string& name : {std::string("-dash"), "-" + std::string(62, 'x')}) {
+    BorderPGParams dash = kBorderFactoryParams;
+    std::strcpy(dash.name, name.c_str());
+    ASSERT_EQ(kNoErr, AppendPreset(file(), &dash));
+  }
   ASSERT_EQ(kNoErr, FillPresetMenu(owner_));
-  EXPECT_EQ((std::vector<std::string>{"Default Settings", "-", "Edit...", "-",
-                                      "P0", "P1", " -dash", "-",
+  EXPECT_EQ((std::vector<std::string>{"Default Settings", "-", "Edit...", "-", "P0", "P1",
+                                      " -dash", " -" + std::string(61, 'x'), "-",
                                       "About this plug-in..."}),
             ListTexts(menu()));
   EXPECT_EQ(6, sADMEntry->GetID(sADMList->IndexEntry(menu(), 6)));
+  EXPECT_EQ("-dash", PresetNames(currentPath())[2]);
   // Choosing applies the defaults and the presets.
   record_.steps = 1;
   ASSERT_EQ(kNoErr, ChoosePresetMenuEntry(owner_, 5, false));
@@ -123,8 +128,8 @@ TEST_F(PresetMenu, ShowsFixedItemsAroundThePresetsAndAppliesThem) {
   EXPECT_TRUE(host().dialogs().alerts().empty());
   AddPresets(1, "Q");
   ASSERT_EQ(kNoErr, RefreshPresetMenu(owner_));
-  EXPECT_EQ(10u, ListTexts(menu()).size());
-  EXPECT_EQ("Q0", ListTexts(menu())[7]);
+  EXPECT_EQ(11u, ListTexts(menu()).size());
+  EXPECT_EQ("Q0", ListTexts(menu())[8]);
 }
 
 TEST_F(PresetMenu, AltChoiceUpdatesThePresetUnderANewName) {
