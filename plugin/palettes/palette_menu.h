@@ -1,6 +1,6 @@
 // A floating palette's own menu (the palette-menu item) as its preset menu,
 // for the live effects' and the tools' palettes: the menu is filled from
-// menu 18000 and the user presets, and a choice (Alt updates a preset) goes
+// the preset menu resource and the user presets, and a choice (Alt updates a preset) goes
 // to the preset menu handler with the palette's owner context.
 #pragma once
 

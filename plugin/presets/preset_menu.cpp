@@ -14,7 +14,7 @@ namespace preset_ui {
 void PresetText(SPPluginRef plugin, int32_t index, char* out, int32_t size) {
   out[0] = '\0';
   if (sADMBasic && sADMBasic->GetIndexString)
-    sADMBasic->GetIndexString(plugin, kPresetTexts, index, out, size);
+    sADMBasic->GetIndexString(plugin, res::kPresetTexts, index, out, size);
 }
 
 void ShowPresetFileError(SPPluginRef plugin) {
@@ -87,7 +87,7 @@ ADMListRef MenuList(const PresetMenuOwner& owner) {
 ASErr FillPresetMenu(const PresetMenuOwner& owner) {
   ADMListRef list = MenuList(owner);
   if (!list) return kCantHappenErr;
-  sADMList->SetMenuID(list, kPresetMenuResource);
+  sADMList->SetMenuID(list, res::kPresetMenu);
   const int32_t count = sADMList->NumberOfEntries(list);
   for (int32_t i = 0; i < count; ++i)
     sADMEntry->SetID(sADMList->IndexEntry(list, i), i);

@@ -15,12 +15,9 @@
 
 namespace vx {
 
-constexpr int32_t kPresetMenuResource = 18000;
 constexpr int32_t kPresetMenuFirstPreset = 4;
 // Fixed items after the presets: the separator and the About item.
 constexpr int32_t kPresetMenuTrailingItems = 2;
-
-constexpr int32_t kPresetTexts = 18080;  // string table of the texts below
 
 // Who a preset menu belongs to, set by the owner before each call.
 struct PresetMenuOwner {
@@ -38,7 +35,7 @@ struct PresetMenuOwner {
   void (*reportError)(SPPluginRef plugin, ASErr code);
 };
 
-// Fills the owner's menu: menu resource 18000 and the user presets.
+// Fills the owner's menu: the preset menu resource and the user presets.
 ASErr FillPresetMenu(const PresetMenuOwner& owner);
 // Drops the listed presets from the menu and lists them again.
 ASErr RefreshPresetMenu(const PresetMenuOwner& owner);
@@ -55,11 +52,12 @@ ASErr RunPresetManager(const PresetMenuOwner& owner);
 
 // Internal to the preset user interface: shared by the menu and the manager.
 namespace preset_ui {
-// Reads text index of the preset texts.
+// Reads text index of the preset texts (the PresetTexts string table).
 void PresetText(SPPluginRef plugin, int32_t index, char* out, int32_t size);
 void ShowPresetFileError(SPPluginRef plugin);
 void ShowPresetMessage(SPPluginRef plugin, int32_t textIndex);
-// Runs name dialog 18104 or 18108 over the record's name; true on OK.
+// Runs a name dialog (New Preset or Update Preset) over the record's name;
+// true on OK.
 bool AskPresetName(SPPluginRef plugin, int32_t dialogId, void* record);
 }  // namespace preset_ui
 

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "generated/resource_ids.h"
 #include "presets/param_record.h"
 #include "presets/preset_file.h"
 #include "presets/preset_kinds.h"
@@ -21,7 +22,6 @@ using presets::JoinPath;
 constexpr ASErr kGenericErr = -1;
 constexpr char kUserFolderName[] = "VERSALiX4 User Settings";
 constexpr char kDefaultFolderName[] = "VERSALiX4 Default Settings/";
-constexpr int32_t kPresetStrings = 18080;
 constexpr int32_t kKeptAsideMessage = 8;  // followed by the kept file's path
 using presets::kDefaultSettingName;
 using presets::kLastSettingName;
@@ -246,7 +246,7 @@ ASErr KeepAside(const char* folder, const char* name, const char* path) {
   if (std::rename(path, aside) != 0) return kGenericErr;
   if (sADMBasic && sADMBasic->MessageAlert) {
     char text[kPresetPathSize + 256] = "";
-    sADMBasic->GetIndexString(gGlobals->PluginRef, kPresetStrings, kKeptAsideMessage, text,
+    sADMBasic->GetIndexString(gGlobals->PluginRef, res::kPresetTexts, kKeptAsideMessage, text,
                               sizeof text);
     std::strncat(text, aside, sizeof text - std::strlen(text) - 1);
     sADMBasic->MessageAlert(text);

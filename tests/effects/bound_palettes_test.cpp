@@ -47,19 +47,31 @@ class BoundPalettesTest : public EffectTest {
 };
 
 TEST_F(BoundPalettesTest, ActionsRecordAndReplayWhatThePaletteSet) {
-  namespace T = TrailItems;
+  namespace C = res::CirclePalette;
+  namespace E = res::ExplosionPalette;
+  namespace G = res::GalaxyPalette;
+  namespace N = res::NeonPalette;
+  namespace T = res::TrailPalette;
+  using host::adm::ItemAction;
+  auto set = [](int32_t item, const char* value) { return ItemAction("set", item, value); };
+  auto press = [](int32_t item) { return ItemAction("press", item); };
   const struct {
     int effect;
     std::vector<std::string> actions;
   } cases[] = {
-      {kCircle, {"set 2=5", "press 3", "drag 6=2,2", "set 14=50"}},
-      {kExplosion, {"set 2=7", "press 12", "set 17=150", "press 19"}},
-      {kGalaxy, {"set 2=3", "set 7=4", "set 12=-30", "press 35", "press 22", "press 36"}},
-      {kNeon, {"set 2=2", "choose 13=3", "set 15=4", "press 23", "set 25=40", "press 27"}},
-      {kTrail,
-       {"set 8=3", "press " + std::to_string(T::kFillBlack), "press " + std::to_string(T::kSwapEnds),
-        "colour " + std::to_string(T::kEndFillSwatch) + "=#00ff00",
-        "press " + std::to_string(T::kStrokeNone), "set 51=30", "set 55=40", "set 35=50"}},
+      {kCircle, {set(C::kTotal, "=5"), press(C::kKeepAngle), ItemAction("drag", C::kDatum, "=2,2"),
+                 set(C::kHeight, "=50")}},
+      {kExplosion, {set(E::kTotal, "=7"), press(E::kDecelerate), set(E::kShrinkGrow, "=150"),
+                    press(E::kSameSequence)}},
+      {kGalaxy, {set(G::kTotalBranches, "=3"), set(G::kTotalPerBranch, "=4"),
+                 set(G::kBranchTwist, "=-30"), press(G::kBelow), press(G::kShowCentreMark),
+                 press(G::kSameSequence)}},
+      {kNeon, {set(N::kTracks, "=2"), ItemAction("choose", N::kStepsMode, "=3"),
+               set(N::kSteps, "=4"), press(N::kShadow), set(N::kTint, "=40"),
+               press(N::kShadowReverse)}},
+      {kTrail, {set(T::kSteps, "=3"), press(T::kFillBlack), press(T::kSwapEnds),
+                ItemAction("colour", T::kEndFillSwatch, "=#00ff00"), press(T::kStrokeNone),
+                set(T::kDragDirection, "=30"), set(T::kDragLength, "=40"), set(T::kToSizeH, "=50")}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(Effect(c.effect).name);

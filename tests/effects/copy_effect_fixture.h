@@ -1,7 +1,8 @@
 // The effects that repeat their source (Galaxy, Explosion, Circle,
-// Reflections): a filled 50-point square at (100, 100) alone on the layer as
-// the source, the effect applied through its palette with a given record,
-// and measures of the square copies it makes.
+// Reflections, Tiling, Generation, Frame): a filled 50-point square at
+// (100, 100) alone on the layer as the source, the effect applied through
+// its palette with a given record, and measures of the square copies it
+// makes.
 #pragma once
 
 #include <cmath>
@@ -21,12 +22,13 @@ class CopyEffectTest : public EffectTest {
   static constexpr float kSide = 50;
   static constexpr AIRealPoint kCentre{125, 125};
 
-  // Source on an emptied layer.
-  Art* Source() {
+  // Source on an emptied layer (with a stroke of this width, or of this
+  // side instead).
+  Art* Source(float stroke = 0, float side = kSide) {
     while (Art* a = layer()->firstChild()) EXPECT_EQ(0, doc().Dispose(a));
-    Art* square = AddSquare("source", 100, 100, kSide);
+    Art* square = AddSquare("source", 100, 100, side);
     const AIColor black = Gray(1);
-    Paint(*square, 0, black, &black);
+    Paint(*square, stroke, black, &black);
     Select({square});
     source_ = square->path();
     return square;

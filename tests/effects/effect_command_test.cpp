@@ -1,14 +1,22 @@
 // The effect, update, expand, release and script commands of versalix4 on
-// SVG files.
+// SVG files: each --set goes through its palette item (spin edits, radio
+// buttons, the datum picker, the end colour swatch and the colour picker)
+// into the record stored in the SVG, checked at its byte offset; wrong
+// values are refused with the field's own words before anything is written.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "effects/border.h"
 #include "host/adm/user_agent.h"
+#include "host/svg/svg_effect_art.h"
+#include "presets/param_record.h"
 #include "support/app_runner.h"
 #include "support/host_fixture.h"
 
@@ -56,6 +64,23 @@ class EffectCommandTest : public ::testing::Test {
   std::string In(const std::string& name) { return (dir_ / name).string(); }
 };
 
+// One value of the stored record: an int32 or a float32 at its offset.
+struct Stored {
+  int offset;
+  bool isFloat;
+  double value;
+};
+
+// The record bytes of the only effect art in an SVG file.
+std::vector<uint8_t> RecordOf(const std::string& svg) {
+  const std::string key = "vx:record=\"";
+  const size_t at = svg.find(key);
+  if (at == std::string::npos) return {};
+  const size_t end = svg.find('"', at + key.size());
+  auto bytes = host::svg::DecodeBase64(std::string_view(svg).substr(at + key.size(), end - at - key.size()));
+  return bytes ? *bytes : std::vector<uint8_t>{};
+}
+
 TEST_F(EffectCommandTest, BorderIsStoredUpdatedExpandedAndReleased) {
   ASSERT_EQ(0, Run("effect Border " + In("in.svg") + " -o " + In("border.svg") +
                    " --select box --set steps-mode=Manual --set steps=4 --set offset=50"))
@@ -81,20 +106,126 @@ TEST_F(EffectCommandTest, BorderIsStoredUpdatedExpandedAndReleased) {
   EXPECT_EQ(2, Shapes(released));
 }
 
-TEST_F(EffectCommandTest, BadFieldsAndEffectsAreUsageErrors) {
-  EXPECT_EQ(2, Run("effect Border " + In("in.svg") + " -o " + In("x.svg") + " --set colour=red"));
-  EXPECT_NE(std::string::npos, err_.find("steps-mode"));
-  EXPECT_EQ(2, Run("effect Sparkle " + In("in.svg") + " -o " + In("x.svg")));
-  EXPECT_NE(std::string::npos, err_.find("the effects are: Border Circle"));
-  // A field its enabling rule switches off says which field enables it.
-  EXPECT_EQ(2, Run("effect Border " + In("in.svg") + " -o " + In("x.svg") + " --set tint=50"));
-  EXPECT_NE(std::string::npos, err_.find("tint needs shadow=on")) << err_;
-  EXPECT_EQ(2, Run("effect Border " + In("in.svg") + " -o " + In("x.svg") + " --set steps=5"));
-  EXPECT_NE(std::string::npos, err_.find("steps needs steps-mode=\"Manual Steps\""))
-      << err_;
-  EXPECT_EQ(2, Run("effect Border " + In("in.svg") + " -o " + In("x.svg") +
-                   " --set steps-mode=Sometimes"));
-  EXPECT_FALSE(fs::exists(dir_ / "x.svg"));
+TEST_F(EffectCommandTest, SettingsAndPresetsMakeTheirCopies) {
+  const struct {
+    const char* effect;
+    const char* settings;
+    int made;  // generated objects, besides the hidden source and "other"
+  } rows[] = {
+      {"Tiling", "--set columns=3 --set rows=2 --set space-h=120", 6},
+      {"Generation", "--preset \"Default Settings\"", 20},
+      // The object and 7 reflections.
+      {"Reflections", "--set reflector=Radial --set total=4 --set offset-h=10", 8},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.effect);
+    ASSERT_EQ(0, Run(std::string("effect ") + r.effect + " " + In("in.svg") + " -o " +
+                     In("out.svg") + " --select box " + r.settings))
+        << err_;
+    EXPECT_EQ(r.made + 1 + 1, Shapes(Read("out.svg")));
+  }
+}
+
+TEST_F(EffectCommandTest, EverySettingReachesTheStoredRecord) {
+  const struct {
+    const char* effect;
+    const char* settings;
+    size_t size;
+    std::vector<Stored> stored;
+  } cases[] = {
+      // Every field: a radio button, flags, a choice, an integer, percent,
+      // degrees and points.
+      {"Border",
+       "--set style=inside --set gradient-arc=-40 --set reverse=on --set steps-mode=manual "
+       "--set steps=6 --set offset=30 --set angle=90 --set shadow=on --set tint=40 "
+       "--set shadow-offset=2.5 --set light-angle=45",
+       108,
+       {{88, false, 1}, {64, true, -0.4}, {68, false, 1}, {72, false, 3}, {76, false, 6},
+        {80, true, 0.3}, {84, true, RecordRadians(90.0f)}, {92, false, 1}, {96, true, 0.4},
+        {100, true, 2.5}, {104, true, RecordRadians(45.0f)}}},
+      {"Galaxy",
+       "--set total-branches=3 --set branch-twist=45 --set shrink-grow=50 "
+       "--set stacking=below --set same-sequence=on --set core-radius=-20",
+       132,
+       {{64, false, 3}, {84, true, RecordRadians(45.0f)}, {116, true, 0.5}, {120, false, 1},
+        {124, false, 1}, {92, true, -20}}},
+      {"Explosion", "--set total=5 --set space=uni --set shrink-grow=100 --set keep-angle=on", 104,
+       {{64, false, 5}, {84, false, 1}, {92, true, 1.0}, {68, false, 1}}},
+      {"Circle", "--set total=6 --set datum=0 --set offset-h=-50 --set height=50", 92,
+       {{64, false, 6}, {72, false, 0}, {76, true, -50}, {88, true, 0.5}}},
+      {"Circle", "--set datum=8 --set centre-mark=off", 92, {{72, false, 8}, {84, false, 0}}},
+      {"Neon",
+       "--set tracks=2 --set steps-mode=manual --set steps=3 --set shadow=on --set tint=50 "
+       "--set shadow-reverse=on",
+       112,
+       {{64, false, 2}, {76, false, 3}, {80, false, 3}, {92, false, 1}, {96, true, 0.5},
+        {100, false, 1}}},
+      // The end colour from the picker: source 2 (chosen), three-colour red.
+      // The drag vector follows the length and direction set.
+      {"Trail",
+       "--set steps=4 --set end-colour=#ff0000 --set drag-direction=0 --set drag-length=50 "
+       "--set to-distance=10 --set to-direction=90 --set to-angle=30",
+       272,
+       {{72, false, 4}, {80, false, 2}, {88, false, kThreeColor}, {92, true, 1}, {96, true, 0},
+        {100, true, 0}, {252, true, 50}, {264, true, 50}, {268, true, 0},
+        {256, true, 10.0f * std::cos(RecordRadians(90.0f))}, {260, true, 10},
+        {228, true, RecordRadians(30.0f)}}},
+      {"Trail", "--set 'end-stroke-colour=gray(25)'", 272,
+       {{84, false, 2}, {156, false, kGrayColor}, {160, true, 0.25}}},
+  };
+  int n = 0;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.effect) + " " + c.settings);
+    const std::string out = "out" + std::to_string(n++) + ".svg";
+    ASSERT_EQ(0, Run(std::string("effect ") + c.effect + " " + In("in.svg") + " -o " + In(out) +
+                     " --select box " + c.settings))
+        << err_;
+    const std::vector<uint8_t> record = RecordOf(Read(out));
+    ASSERT_EQ(c.size, record.size());
+    for (const Stored& s : c.stored) {
+      SCOPED_TRACE("offset " + std::to_string(s.offset));
+      if (s.isFloat) {
+        float v = 0;
+        std::memcpy(&v, record.data() + s.offset, sizeof v);
+        EXPECT_FLOAT_EQ(float(s.value), v);
+      } else {
+        int32_t v = 0;
+        std::memcpy(&v, record.data() + s.offset, sizeof v);
+        EXPECT_EQ(int32_t(s.value), v);
+      }
+    }
+  }
+}
+
+TEST_F(EffectCommandTest, BadFieldsValuesAndEffectsAreUsageErrorsThatWriteNothing) {
+  const struct {
+    const char* effect;
+    const char* setting;  // "" : none
+    const char* says;
+  } refused[] = {
+      {"Border", "colour=red", "steps-mode"},
+      {"Sparkle", "", "the effects are: Border Circle"},
+      // A field its enabling rule switches off says which field enables it.
+      {"Border", "tint=50", "tint needs shadow=on"},
+      {"Border", "steps=5", "steps needs steps-mode=\"Manual Steps\""},
+      {"Border", "shadow-offset=2", "shadow-offset needs shadow=on"},
+      {"Border", "steps-mode=Sometimes", "steps-mode"},
+      {"Circle", "datum=9", "datum takes a cell from 0"},
+      {"Trail", "end-colour=#ff00", "end-colour"},
+      {"Galaxy", "stacking=sideways", "stacking takes above below"},
+      // A field no item shows (the seed the palette keeps) is not offered.
+      {"Galaxy", "seed=1", "has no field"},
+      {"Trail", "end-fill-source=1", "has no field"},
+      {"Frame", "no-such=1", "no-such"},
+      {"Reflections", "reflector=Sideways", "reflector"},
+  };
+  for (const auto& r : refused) {
+    SCOPED_TRACE(r.setting);
+    EXPECT_EQ(2, Run(std::string("effect ") + r.effect + " " + In("in.svg") + " -o " +
+                     In("refused.svg") + (*r.setting ? " --set " : "") + r.setting));
+    EXPECT_NE(std::string::npos, err_.find(r.says)) << err_;
+    EXPECT_FALSE(fs::exists(dir_ / "refused.svg"));
+  }
 }
 
 TEST_F(EffectCommandTest, AScriptReplaysASession) {

@@ -11,6 +11,7 @@
 #include "host/core/messages.h"
 #include "effects/effect_table.h"
 #include "support/allocation_sweep.h"
+#include "support/test_paths.h"
 
 namespace vx::test {
 
@@ -120,23 +121,9 @@ void EffectTest::TearDown() {
 
 Art* EffectTest::AddSquare(const std::string& id, float x, float y, float size,
                            Art* container) {
-  Art* art = nullptr;
-  EXPECT_EQ(0, doc_->NewArt(ArtKind::Path, Placement::InsideOnTop,
-                            container ? container : layer(), &art));
-  if (!art) return nullptr;
-  doc_->SetId(*art, id);
-  auto& p = doc_->MutablePath(*art);
-  auto corner = [](float px, float py) {
-    Segment s{};
-    s.p = s.in = s.out = AIRealPoint{px, py};
-    s.corner = true;
-    return s;
-  };
-  p.segments = {corner(x, y), corner(x + size, y), corner(x + size, y + size),
-                corner(x, y + size)};
-  p.selection.assign(4, kSegmentNotSelected);
-  p.closed = true;
-  return art;
+  return AddSvgPath(*doc_,
+                    SvgPolyline({{x, y}, {x + size, y}, {x + size, y + size}, {x, y + size}}, true),
+                    container, false, id);
 }
 
 void EffectTest::Paint(Art& path, float width, const AIColor& stroke,

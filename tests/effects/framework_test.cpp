@@ -90,27 +90,6 @@ TEST_F(FrameworkTest, AnotherEffectInsideAGroupStopsAllWrappingWithTheAlert) {
   EXPECT_EQ(1u, EffectArt().size());
 }
 
-TEST_F(FrameworkTest, TwoBorderArtsShowTheLaterRecordAndApplyRewrapsEachSeparately) {
-  Art* a = Stroked("a", 0);
-  Art* b = Stroked("b", 100);
-  OpenBorder();
-  BorderRecord()->steps = 5;
-  BorderRecord()->stepsMode = 3;
-  Select({a});
-  Act(kBorder, "press", BorderItems::kApply);
-  BorderRecord()->steps = 9;
-  Select({b});
-  Act(kBorder, "press", BorderItems::kApply);
-  auto effects = EffectArt();
-  ASSERT_EQ(2u, effects.size());
-  BorderRecord()->steps = 1;
-  Select({effects[0], effects[1]});
-  SelectionChanged();
-  // Paint order from the top: b's art (steps 9) first, a's (steps 5) later.
-  EXPECT_TRUE(BorderRecord()->steps == 5 || BorderRecord()->steps == 9);
-  EXPECT_NE(1, BorderRecord()->steps);
-}
-
 TEST_F(FrameworkTest, ApplyOrAPresetOnSelectedBorderArtReleasesAndRewrapsIt) {
   Select({Stroked("a", 0)});
   OpenBorder();
@@ -280,47 +259,6 @@ TEST_F(FrameworkTest, AManualActionPlaysBackItsStepsAndShadow) {
   for (char c : stored.name) EXPECT_EQ(0, c);
 }
 
-TEST_F(FrameworkTest, TheExportedTableGivesTheCommandLineBordersFieldsUnitsAndRules) {
-  const VxEffectTable* table = VxModuleEffects();
-  ASSERT_EQ(uint32_t(kEffectCount), table->count);
-  const VxEffectInfo& border = table->effects[kBorder];
-  EXPECT_STREQ("QVR-VsX4LiveBorder", border.paletteName);
-  EXPECT_EQ(BorderItems::kApply, border.applyItem);
-  struct Row {
-    const char* name;
-    int32_t item, unit;
-    const char* enabledBy;
-    int32_t test, value;
-  };
-  const Row rows[] = {
-      {"style", BorderItems::kOutside, kVxUnitRadio, nullptr, 0, 0},
-      {"steps", BorderItems::kSteps, kVxUnitInteger, "steps-mode", kVxEnabledWhenEquals, 3},
-      {"angle", BorderItems::kAngle, kVxUnitDegrees, nullptr, 0, 0},
-      {"tint", BorderItems::kTint, kVxUnitPercent, "shadow", kVxEnabledWhenOn, 0},
-      {"shadow-offset", BorderItems::kShadowOffset, kVxUnitPoints, "shadow", kVxEnabledWhenOn, 0},
-  };
-  ASSERT_EQ(11, border.fieldCount);
-  for (const Row& r : rows) {
-    SCOPED_TRACE(r.name);
-    const VxEffectField* f = nullptr;
-    for (int32_t i = 0; i < border.fieldCount; ++i)
-      if (std::strcmp(border.fields[i].name, r.name) == 0) f = &border.fields[i];
-    ASSERT_NE(nullptr, f);
-    EXPECT_EQ(r.item, f->item);
-    EXPECT_EQ(r.unit, f->unit);
-    EXPECT_EQ(r.enabledBy == nullptr, f->enabledBy == nullptr);
-    if (r.enabledBy) EXPECT_STREQ(r.enabledBy, f->enabledBy);
-    EXPECT_EQ(r.test, f->enabledTest);
-    if (r.test == kVxEnabledWhenEquals) EXPECT_EQ(r.value, f->enabledValue);
-  }
-  // A field no item shows (Galaxy's seed, kept by the palette) is not
-  // offered: sixteen of its seventeen.
-  const VxEffectInfo& galaxy = table->effects[kGalaxy];
-  EXPECT_EQ(16, galaxy.fieldCount);
-  for (int32_t i = 0; i < galaxy.fieldCount; ++i) EXPECT_STRNE("seed", galaxy.fields[i].name);
-  EXPECT_EQ(res::GalaxyPalette::kApply, galaxy.applyItem);
-}
-
 TEST_F(FrameworkTest, PalettePlacementWithoutAndWithAStoredLocation) {
   OpenBorder();
   const ASRect screen = host().dialogs().screen();
@@ -340,21 +278,6 @@ TEST_F(FrameworkTest, PalettePlacementWithoutAndWithAStoredLocation) {
   EXPECT_EQ(194, placed.top);
 }
 
-TEST_F(FrameworkTest, ShutdownSavesDockingAndTheLastSetting) {
-  OpenBorder();
-  Act(kBorder, "choose", BorderItems::kStepsMode, "=3");
-  Act(kBorder, "set", BorderItems::kSteps, "=12");
-  ExpectCleanShutdown();
-  auto code = host().preferences().Get("QVR-VsX4LiveBorder", "DockCode",
-                                       host::Preferences::Type::Integer);
-  ASSERT_TRUE(code);
-  EXPECT_EQ(0x1C00, code->integer);
-  auto group = host().preferences().Get("QVR-VsX4LiveBorder", "DockGroup",
-                                        host::Preferences::Type::String);
-  ASSERT_TRUE(group);
-  EXPECT_EQ("QVR-VsX4LiveBorder", group->text);
-}
-
 TEST_F(FrameworkTest, ApplyAndUpdateLeakNothingWhenAnyAllocationFails) {
   OpenBorder();
   SweepLeaks(
@@ -366,7 +289,7 @@ TEST_F(FrameworkTest, ApplyAndUpdateLeakNothingWhenAnyAllocationFails) {
   EXPECT_EQ(1u, EffectArt().size());
 }
 
-TEST_F(FrameworkTest, TheLastSettingOutlivesAnUnloadAndAHostRestart) {
+TEST_F(FrameworkTest, DockingAndTheLastSettingOutliveAnUnloadAndAHostRestart) {
   OpenBorder();
   Act(kBorder, "choose", BorderItems::kStepsMode, "=3");
   Act(kBorder, "set", BorderItems::kSteps, "=12");
@@ -375,6 +298,14 @@ TEST_F(FrameworkTest, TheLastSettingOutlivesAnUnloadAndAHostRestart) {
   EXPECT_EQ(0, host().Reload());
   Act(kBorder, "set", BorderItems::kOffset, "=30");
   ExpectCleanShutdown();
+  auto code = host().preferences().Get("QVR-VsX4LiveBorder", "DockCode",
+                                       host::Preferences::Type::Integer);
+  ASSERT_TRUE(code);
+  EXPECT_EQ(0x1C00, code->integer);
+  auto group = host().preferences().Get("QVR-VsX4LiveBorder", "DockGroup",
+                                        host::Preferences::Type::String);
+  ASSERT_TRUE(group);
+  EXPECT_EQ("QVR-VsX4LiveBorder", group->text);
   host_.reset();
   ASSERT_EQ(0, StartHost());
   doc_ = &host().documents().New("again");

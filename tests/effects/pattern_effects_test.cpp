@@ -1,7 +1,6 @@
 // Live Tiling, Generation and Frame: the numbers their updates must give
 // (tile widths and gaps, turns, steps of a string of copies, the frame's
-// copies and corner turns), and what the three share: Expand and Release,
-// failing host calls and allocations, actions, and the command line.
+// copies and corner turns), the Frame palette and recorded actions.
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -10,7 +9,7 @@
 #include <sstream>
 #include <vector>
 
-#include "effect_fixture.h"
+#include "copy_effect_fixture.h"
 #include "effects/effect_framework.h"
 #include "effects/frame.h"
 #include "effects/generation.h"
@@ -34,28 +33,12 @@ struct Box {
   float cy() const { return (bottom + top) / 2; }
 };
 
-class PatternEffectsTest : public EffectTest {
+class PatternEffectsTest : public CopyEffectTest {
  protected:
-  // A filled square without stroke at (100, 100), selected.
-  Art* Source(float side) {
-    while (Art* a = layer()->firstChild()) EXPECT_EQ(0, doc().Dispose(a));
-    Art* square = AddSquare("source", 100, 100, side);
-    const AIColor black = Gray(1);
-    Paint(*square, 0, black, &black);
-    Select({square});
-    return square;
-  }
-  // The effect applied to the source through its palette with this record.
-  Art* Apply(int effect, const void* record, float side = 50) {
-    Source(side);
-    if (!Palette(effect)) EXPECT_EQ(0, ChooseWindowItem(effect));
-    void* current = globals().effectRecords[effect];
-    if (!current) return nullptr;
-    std::memcpy(current, record, size_t(Effect(effect).record.size));
-    Press(effect, Effect(effect).buttons.apply);
-    auto effects = EffectArt();
-    EXPECT_EQ(1u, effects.size());
-    return effects.empty() ? nullptr : effects[0];
+  // The effect applied to a source of this side through its palette.
+  Art* Apply(int effect, const void* record, float side = kSide) {
+    Source(0, side);
+    return CopyEffectTest::Apply(effect, record);
   }
   void Press(int effect, int32_t button) { Act(effect, "press " + std::to_string(button)); }
   // The copies in the order they were placed: with stacking Above the
@@ -81,10 +64,6 @@ class PatternEffectsTest : public EffectTest {
     const auto& s = path->path().segments;
     const float a = std::atan2(s[1].p.v - s[0].p.v, s[1].p.h - s[0].p.h) * 180 / kPi;
     return a < -0.01f ? a + 360 : a;
-  }
-  static float Side(const Art* path) {
-    const auto& s = path->path().segments;
-    return std::hypot(s[1].p.h - s[0].p.h, s[1].p.v - s[0].p.v);
   }
 };
 
@@ -253,65 +232,6 @@ TEST_F(PatternEffectsTest, FramePaletteButtonsSetTheCornerOffsetAndModesShowThei
   EXPECT_FLOAT_EQ(7.5f, record->cornerSpace);
 }
 
-// ---- what the three share --------------------------------------------------------
-
-struct Factory {
-  int effect;
-  const void* record;
-  size_t made;  // copies of the 50-point square
-};
-const Factory kFactories[] = {{kTiling, &kTilingFactoryParams, 64},
-                              {kGeneration, &kGenerationFactoryParams, 20},
-                              {kFrame, &kFrameFactoryParams, 36}};
-
-TEST_F(PatternEffectsTest, ExpandLeavesTheCopiesAndReleaseTheSource) {
-  for (const Factory& f : kFactories) {
-    SCOPED_TRACE(f.effect);
-    Art* effect = Apply(f.effect, f.record);
-    ASSERT_EQ(f.made, Generated(*effect).size());
-    Select({effect});
-    Press(f.effect, Effect(f.effect).buttons.expand);
-    EXPECT_TRUE(EffectArt().empty());
-    size_t children = 0;
-    for (const Art* a = layer()->firstChild()->firstChild(); a; a = a->sibling()) ++children;
-    EXPECT_EQ(f.made, children);
-
-    effect = Apply(f.effect, f.record);
-    const auto segments = effect->editGroup()->firstChild()->path().segments;
-    Select({effect});
-    Press(f.effect, Effect(f.effect).buttons.release);
-    EXPECT_TRUE(EffectArt().empty());
-    const Art* released = layer()->firstChild();
-    EXPECT_EQ(nullptr, released->sibling());
-    ASSERT_EQ(segments.size(), released->path().segments.size());
-    EXPECT_EQ(0, std::memcmp(segments.data(), released->path().segments.data(),
-                             segments.size() * sizeof(Segment)));
-  }
-}
-
-TEST_F(PatternEffectsTest, AFailingHostCallEndsTheUpdateWithItsCodeLeavingSourceAndRecord) {
-  for (const Factory& f : kFactories) {
-    SCOPED_TRACE(f.effect);
-    ExpectCallFailuresEndTheUpdate(*Apply(f.effect, f.record),
-                                   {{"DuplicateArt", 1}, {"DuplicateArt", 3}, {"TransformArt", 2}},
-                                   f.made);
-  }
-}
-
-TEST_F(PatternEffectsTest, ApplyAndUpdateLeakNothingWhenAnyAllocationFails) {
-  for (const Factory& f : kFactories) {
-    SCOPED_TRACE(f.effect);
-    SweepLeaks(
-        [&] {
-          Source(50);
-          if (!Palette(f.effect)) ASSERT_EQ(0, ChooseWindowItem(f.effect));
-        },
-        [&] { Press(f.effect, Effect(f.effect).buttons.apply); });
-    ASSERT_EQ(1u, EffectArt().size());
-    EXPECT_EQ(f.made, Generated(*EffectArt()[0]).size());
-  }
-}
-
 TEST_F(PatternEffectsTest, RecordedActionsPlayBackTheSameRecordInEitherSpaceMode) {
   TilingPGParams tiling = kTilingFactoryParams;
   tiling.spaceMode = 1;
@@ -325,10 +245,14 @@ TEST_F(PatternEffectsTest, RecordedActionsPlayBackTheSameRecordInEitherSpaceMode
   frame.cornerSpace = 7;
   frame.cycling = 0;
   frame.cornerOffset = -0.5f;
-  const Factory changed[] = {{kTiling, &tiling, 0}, {kGeneration, &generation, 0},
-                             {kFrame, &frame, 0}};
-  for (size_t i = 0; i < std::size(changed); ++i) {
-    const Factory& f = changed[i];
+  const struct {
+    int effect;
+    const void* record;
+    const void* factory;
+  } changed[] = {{kTiling, &tiling, &kTilingFactoryParams},
+                 {kGeneration, &generation, &kGenerationFactoryParams},
+                 {kFrame, &frame, &kFrameFactoryParams}};
+  for (const auto& f : changed) {
     SCOPED_TRACE(f.effect);
     const size_t size = size_t(Effect(f.effect).record.size);
     host().actions().SetRecording(true);
@@ -344,8 +268,8 @@ TEST_F(PatternEffectsTest, RecordedActionsPlayBackTheSameRecordInEitherSpaceMode
       EXPECT_EQ(ActionParamUnitID(unitPixels), space->unit);
       EXPECT_DOUBLE_EQ(12.5, space->real);
     }
-    std::memcpy(globals().effectRecords[f.effect], kFactories[i].record, size);
-    Source(50);
+    std::memcpy(globals().effectRecords[f.effect], f.factory, size);
+    Source();
     ASSERT_EQ(0, host::DoAction(host(), Effect(f.effect).action.eventName, recorded.value,
                                 false));
     const auto& stored = EffectArt().at(0)->plugin().data;
@@ -353,44 +277,6 @@ TEST_F(PatternEffectsTest, RecordedActionsPlayBackTheSameRecordInEitherSpaceMode
     EXPECT_EQ(0, std::memcmp(stored.data() + 64, static_cast<const uint8_t*>(f.record) + 64,
                              size - 64));
   }
-}
-
-TEST_F(PatternEffectsTest, TheCommandLineSetsFieldsAndUpdateRegeneratesFromTheFile) {
-  const std::filesystem::path dir = FreshSettingsDir();
-  Source(50);
-  std::ofstream(dir / "in.svg") << host::svg::ExportSvg(doc(), nullptr);
-  auto paths = [&](const char* file) {
-    std::stringstream out;
-    out << std::ifstream(dir / file).rdbuf();
-    size_t n = 0;
-    for (size_t at = out.str().find("<path"); at != std::string::npos;
-         at = out.str().find("<path", at + 1))
-      ++n;
-    return n;
-  };
-  const std::string settings = " --settings " + dir.string();
-  CommandRun run = RunVersalix4("effect Tiling " + (dir / "in.svg").string() + " -o " +
-                                    (dir / "tiled.svg").string() +
-                                    " --set columns=3 --set rows=2 --set space-h=120" +
-                                    settings,
-                                dir);
-  ASSERT_EQ(0, run.exitCode) << run.err;
-  EXPECT_EQ(6u + 1, paths("tiled.svg"));  // and the source
-  run = RunVersalix4("update " + (dir / "tiled.svg").string() + " -o " +
-                         (dir / "updated.svg").string() + settings,
-                     dir);
-  ASSERT_EQ(0, run.exitCode) << run.err;
-  EXPECT_EQ(6u + 1, paths("updated.svg"));
-  run = RunVersalix4("effect Generation " + (dir / "in.svg").string() + " -o " +
-                         (dir / "generated.svg").string() + " --preset \"Default Settings\"" +
-                         settings,
-                     dir);
-  ASSERT_EQ(0, run.exitCode) << run.err;
-  EXPECT_EQ(20u + 1, paths("generated.svg"));
-  run = RunVersalix4("effect Frame " + (dir / "in.svg").string() + " -o " +
-                         (dir / "framed.svg").string() + " --set no-such=1" + settings,
-                     dir);
-  EXPECT_EQ(2, run.exitCode);
 }
 
 }  // namespace

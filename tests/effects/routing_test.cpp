@@ -51,21 +51,18 @@ TEST_F(RoutingTest, AnUpdateCreatesTheNeverOpenedPaletteHiddenOnceAndRegenerates
   }
 }
 
-TEST_F(RoutingTest, NotifyEditsAcceptsEveryEditAndChangesNoArt) {
+TEST_F(RoutingTest, NotifyEditsAcceptsEveryEditAndChangesNoArtAndNoEffectsGroupIsAnswered) {
   Art* effect = MakeBorderArt(kBorderFactoryParams);
+  // A group of no effect: answered with zero, no palette made.
+  EXPECT_EQ(0, host::SendPluginGroup(host(), kSelectorAIUpdateArt, nullptr,
+                                     effect->handle()));
+  EXPECT_TRUE(host().dialogs().Dialogs().empty());
   const std::string before = host::art::DumpDocument(doc());
   EXPECT_EQ(0, host::SendPluginGroup(host(), kSelectorAINotifyEdits,
                                      globals().effectSlots[kBorder].group,
                                      effect->handle()));
   EXPECT_EQ(before, host::art::DumpDocument(doc()));
   EXPECT_NE(nullptr, Palette(kBorder));
-}
-
-TEST_F(RoutingTest, AGroupOfNoEffectIsAnsweredWithZeroAndNoPalette) {
-  Art* effect = MakeBorderArt(kBorderFactoryParams);
-  EXPECT_EQ(0, host::SendPluginGroup(host(), kSelectorAIUpdateArt, nullptr,
-                                     effect->handle()));
-  EXPECT_TRUE(host().dialogs().Dialogs().empty());
 }
 
 TEST_F(RoutingTest, TheWindowMenuTogglesEachPaletteAndTheCheckMarkFollows) {
@@ -119,20 +116,7 @@ TEST_F(RoutingTest, DoActionTwelveReplaysTilingWithoutItsPalette) {
   EXPECT_EQ(6u, Generated(*effects[0]).size());
 }
 
-TEST_F(RoutingTest, ASelectionChangeWithoutADocumentCallsNoEffect) {
-  ASSERT_EQ(0, ChooseWindowItem(kBorder));
-  BorderPGParams stored = kBorderFactoryParams;
-  stored.steps = 77;
-  Art* effect = MakeBorderArt(stored);
-  Select({effect});
-  host().documents().Close(doc_);
-  doc_ = nullptr;
-  const int32_t stepsBefore = BorderRecord()->steps;
-  EXPECT_EQ(0, host::SendNotify(host(), kAIArtSelectionChangedNotifier));
-  EXPECT_EQ(stepsBefore, BorderRecord()->steps);
-}
-
-TEST_F(RoutingTest, ASelectionChangeLoadsTheSelectedArtsRecordIntoAVisiblePalette) {
+TEST_F(RoutingTest, ASelectionChangeLoadsTheSelectedArtsRecordIntoAVisiblePaletteWithADocument) {
   ASSERT_EQ(0, ChooseWindowItem(kBorder));
   BorderPGParams stored = kBorderFactoryParams;
   stored.steps = 77;
@@ -146,15 +130,22 @@ TEST_F(RoutingTest, ASelectionChangeLoadsTheSelectedArtsRecordIntoAVisiblePalett
   EXPECT_TRUE(Palette(kBorder)->GetItem(BorderItems::kRelease)->enabled);
   // Apply too: it releases the art and wraps its source again.
   EXPECT_TRUE(Palette(kBorder)->GetItem(BorderItems::kApply)->enabled);
+  // Without a document no effect is called.
+  BorderRecord()->steps = 5;
+  host().documents().Close(doc_);
+  doc_ = nullptr;
+  EXPECT_EQ(0, host::SendNotify(host(), kAIArtSelectionChangedNotifier));
+  EXPECT_EQ(5, BorderRecord()->steps);
 }
 
 TEST_F(RoutingTest, ShowPaletteShowsTheSelectedEffectsPaletteOrBeeps) {
+  const int kShowPalette = kEffectCount;  // the item after the effects'
   const int beeps = host().user().beeps();
-  ASSERT_EQ(0, ChooseWindowItem(13));
+  ASSERT_EQ(0, ChooseWindowItem(kShowPalette));
   EXPECT_EQ(beeps + 1, host().user().beeps());
   Art* effect = MakeBorderArt(kBorderFactoryParams);
   Select({effect});
-  ASSERT_EQ(0, ChooseWindowItem(13));
+  ASSERT_EQ(0, ChooseWindowItem(kShowPalette));
   EXPECT_EQ(beeps + 1, host().user().beeps());
   ASSERT_NE(nullptr, Palette(kBorder));
   EXPECT_TRUE(Palette(kBorder)->visible);

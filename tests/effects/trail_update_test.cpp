@@ -1,5 +1,5 @@
 // Live Trail's update: the step table's spacing, the copies' geometry and
-// colours, gradients, stacking, and failing host calls and allocations.
+// colours, gradients and stacking.
 #include <cmath>
 #include <cstring>
 
@@ -190,56 +190,13 @@ TEST_F(TrailUpdateTest, ApplyDrawsTheFactoryTrailAtOnceAroundTheSelectedSource) 
   const AIColor red = Rgb(1, 0, 0);
   Paint(*square, 0, red, &red);
   Select({square});
-  Act(kTrail, "press 93");
+  Act(kTrail, "press", res::TrailPalette::kApply);
   ASSERT_EQ(1u, EffectArt().size());
   auto made = Generated(*EffectArt()[0]);
   ASSERT_EQ(26u, made.size());  // the source and 25 copies
   // The last copy, at the end of the factory vector, is white.
   EXPECT_NEAR(70.710678f, P0(made[25]).h, 1e-3f);
   EXPECT_FLOAT_EQ(1, Fill(made[25]).c.rgb.green);
-}
-
-TEST_F(TrailUpdateTest, ExpandKeepsTheResultAndReleaseTheSource) {
-  ASSERT_EQ(0, ChooseWindowItem(kTrail));
-  for (const char* button : {"press 91", "press 92"}) {
-    auto made = Run(Along(30, 3), Rgb(1, 0, 0));
-    ASSERT_EQ(4u, made.size());
-    Select({effect_});
-    Act(kTrail, button);
-    EXPECT_TRUE(EffectArt().empty());
-    const Art* left = layer()->firstChild();
-    ASSERT_NE(nullptr, left);
-    EXPECT_EQ(nullptr, left->sibling());
-    if (button[7] == '1') {
-      EXPECT_EQ(ArtKind::Group, left->kind());
-      int copies = 0;
-      for (const Art* a = left->firstChild(); a; a = a->sibling()) ++copies;
-      EXPECT_EQ(4, copies);
-    } else {
-      EXPECT_EQ(ArtKind::Path, left->kind());
-      EXPECT_FLOAT_EQ(100, P0(left).h);
-    }
-    while (Art* a = layer()->firstChild()) ASSERT_EQ(0, doc().Dispose(a));
-  }
-}
-
-TEST_F(TrailUpdateTest, AFailingCallOrAllocationEndsTheUpdateWithItsCodeAndLeaksNothing) {
-  const TrailPGParams p = Along(30, 3);
-  effect_ = MakeEffectArt(kTrail, p);
-  Select({effect_});
-  square_ = AddSquare("square", 100, 100, 50, effect_->editGroup());
-  AIColor stale{};
-  stale.kind = kGradient;
-  stale.c.b.gradient = 4711;  // a gradient the document does not hold
-  Paint(*square_, 0, Gray(0), &stale);
-  ExpectRefused(*square_);
-  const size_t live = host().blocks().LiveCount();  // the palette's record too
-  const AIColor red = Rgb(1, 0, 0);
-  Paint(*square_, 2, red, &red);
-  SweepUpdate(*effect_, *square_);
-  EXPECT_EQ(live, host().blocks().LiveCount());
-  EXPECT_EQ(4u, Generated(*effect_).size());
-  EXPECT_EQ(0, std::memcmp(&p, effect_->plugin().data.data(), sizeof p));
 }
 
 }  // namespace

@@ -86,7 +86,7 @@ TEST_F(DispatchTest, UnknownCallersAndSelectorsAnswerZeroAndShowNothing) {
   EXPECT_EQ(0, SuiteUseCount);
 }
 
-TEST_F(DispatchTest, ErrorDialogShowsTheMessageAndTheCode) {
+TEST_F(DispatchTest, ErrorDialogShowsTheMessageAndTheCodeExceptForStopAndZero) {
   StartWithAgent();
   struct Case {
     ASErr code;
@@ -113,10 +113,8 @@ TEST_F(DispatchTest, ErrorDialogShowsTheMessageAndTheCode) {
     EXPECT_EQ(c.message, agent_.seen[0].message) << c.codeText;
     EXPECT_EQ(c.codeText, agent_.seen[0].code);
   }
-}
-
-TEST_F(DispatchTest, StopAndZeroAreNeverReported) {
-  StartWithAgent();
+  // Stop and zero are never reported.
+  agent_.seen.clear();
   Report(0);
   Report(kCanceledErr);
   EXPECT_TRUE(agent_.seen.empty());
@@ -172,7 +170,7 @@ TEST_F(DispatchTest, MissingSuiteAfterTheDialogManagerStopsWithAnAlertOnce) {
   host().suites().ClearMissing();
 }
 
-TEST_F(DispatchTest, PaletteHoldsKeepTheSuitesUntilShutdown) {
+TEST_F(DispatchTest, PaletteHoldsKeepTheSuitesUntilShutdownWhichFreesEverything) {
   StartWithAgent();
   // A palette takes one extra hold between messages.
   ASSERT_EQ(0, AcquireSuites(host().basic()));
@@ -186,10 +184,15 @@ TEST_F(DispatchTest, PaletteHoldsKeepTheSuitesUntilShutdown) {
   // A second, nested hold.
   ASSERT_EQ(0, AcquireSuites(host().basic()));
   EXPECT_EQ(2, SuiteUseCount);
+  EXPECT_NE(nullptr, host().globalsSlot());
+  // Shutdown frees everything and clears the slot.
   EXPECT_EQ(0, host().Shutdown());
   EXPECT_EQ(0, SuiteUseCount);
   EXPECT_EQ(nullptr, sBlocks);
   EXPECT_EQ(0, host().suites().OutstandingAcquisitions());
+  EXPECT_EQ(nullptr, host().globalsSlot());
+  EXPECT_EQ(nullptr, gGlobals);
+  EXPECT_EQ(0u, host().blocks().LiveCount()) << host().blocks().LiveReport();
 }
 
 TEST_F(DispatchTest, UnloadAndReloadKeepEveryGlobal) {
@@ -206,15 +209,6 @@ TEST_F(DispatchTest, UnloadAndReloadKeepEveryGlobal) {
   EXPECT_EQ(record, gGlobals);
   EXPECT_EQ(0, SuiteUseCount);
   EXPECT_EQ(0, std::memcmp(&before, gGlobals, sizeof before));
-}
-
-TEST_F(DispatchTest, ShutdownFreesEverythingAndClearsTheSlot) {
-  StartWithAgent();
-  EXPECT_NE(nullptr, host().globalsSlot());
-  EXPECT_EQ(0, host().Shutdown());
-  EXPECT_EQ(nullptr, host().globalsSlot());
-  EXPECT_EQ(nullptr, gGlobals);
-  EXPECT_EQ(0u, host().blocks().LiveCount()) << host().blocks().LiveReport();
 }
 
 TEST_F(DispatchTest, AboutRunsItsDialogAndAnswersZero) {

@@ -98,14 +98,6 @@ TEST_F(HelpWindowTest, PaletteTopicsShowTheirTextAndPicture) {
   EXPECT_EQ(0, agent_.runs);
 }
 
-TEST_F(HelpWindowTest, ANegativeTopicOnlyMakesTheHiddenPalette) {
-  Start();
-  AskForTopic(-1);
-  ASSERT_NE(nullptr, Palette());
-  EXPECT_FALSE(Palette()->visible);
-  EXPECT_EQ(0, gGlobals->HelpTopic);
-}
-
 TEST_F(HelpWindowTest, ATopicFromADialogRunsTheModalHelpAndItsChoiceReachesThePalette) {
   struct Row {
     const char* version;
@@ -194,9 +186,12 @@ TEST_F(HelpWindowTest, TheWindowMenuTogglesThePaletteAtTheLastTopic) {
   ExpectPage(*Palette(), 33, 19400, 19560);
 }
 
-TEST_F(HelpWindowTest, ThePaletteOpensAtItsStoredLocationAndStoresItAtShutdown) {
+TEST_F(HelpWindowTest, ANegativeTopicMakesTheHiddenPaletteWhichStoresItsLocationAtShutdown) {
   Start();
   AskForTopic(-1);
+  ASSERT_NE(nullptr, Palette());
+  EXPECT_FALSE(Palette()->visible);
+  EXPECT_EQ(0, gGlobals->HelpTopic);
   const ASRect screen = host().dialogs().screen();
   EXPECT_EQ(screen.right - kWidth, Palette()->bounds.left);
   EXPECT_EQ(screen.bottom - kHeight, Palette()->bounds.top);

@@ -41,6 +41,22 @@ class StartupTest : public HostTest {
   host::Registrations& reg() { return host().registrations(); }
 };
 
+// One row per effect, in effect order: its Window menu text, and the name
+// that user documents and action sets keep ("VERSALiX4 <name> " groups,
+// "VsX4_<name>_Action" events).
+struct EffectNames {
+  const char* menu;
+  const char* stored;
+};
+constexpr EffectNames kEffectNames[13] = {
+    {"Live Border", "Border"},         {"Live Circle", "Circle"},
+    {"Live Cutout", "Cutout"},         {"Live Emboss", "Emboss"},
+    {"Live Explosion", "Explosion"},   {"Live Frame", "Frame"},
+    {"Live Galaxy", "Galaxy"},         {"Live Generation", "Generation"},
+    {"Live Neon", "Neon"},             {"Live Reflections", "Reflections"},
+    {"Live Shadow", "DropShadow"},     {"Live Tiling", "Tiling"},
+    {"Live Trail", "Trail"}};
+
 TEST_F(StartupTest, WindowSubmenuHasSixteenItemsAfterASeparatorAndItsOwner) {
   ASSERT_EQ(0, StartHost());
   auto items = reg().MenuItems();
@@ -52,26 +68,18 @@ TEST_F(StartupTest, WindowSubmenuHasSixteenItemsAfterASeparatorAndItsOwner) {
   EXPECT_EQ("VERSALiX4", items[1]->text);
   ASSERT_NE(nullptr, items[1]->submenu);
   EXPECT_EQ("VERSALiX4_Gr", items[1]->submenu->name);
-  const char* texts[16] = {
-      "Live Border", "Live Circle",     "Live Cutout",  "Live Emboss",
-      "Live Explosion", "Live Frame",   "Live Galaxy",  "Live Generation",
-      "Live Neon",   "Live Reflections", "Live Shadow", "Live Tiling",
-      "Live Trail",  "Show Palette",    "-",            "Help"};
+  const char* after[3] = {"Show Palette", "-", "Help"};
   for (int n = 0; n < 16; ++n) {
     const host::MenuItem* item = items[2 + n];
     char name[16];
     std::snprintf(name, sizeof name, "VERSALiX4_%02d", n);
     EXPECT_EQ(name, item->keyName);
     EXPECT_EQ("VERSALiX4_Gr", item->group);
-    EXPECT_EQ(texts[n], item->text);
+    EXPECT_EQ(n < 13 ? kEffectNames[n].menu : after[n - 13], item->text);
     EXPECT_EQ(1, item->options);
     EXPECT_EQ(reinterpret_cast<AIMenuItemHandle>(const_cast<host::MenuItem*>(item)),
               gGlobals->WindowMenuItems[n]);
   }
-}
-
-TEST_F(StartupTest, TwoNotifiers) {
-  ASSERT_EQ(0, StartHost());
   auto notifiers = reg().Notifiers();
   ASSERT_EQ(2u, notifiers.size());
   EXPECT_EQ("notifierName", notifiers[0]->name);
@@ -79,82 +87,49 @@ TEST_F(StartupTest, TwoNotifiers) {
   EXPECT_EQ("AI Document Opened Notifier", notifiers[1]->type);
 }
 
-TEST_F(StartupTest, PluginGroupsCarryTheHostLabel) {
-  struct Case {
+TEST_F(StartupTest, GroupsAndActionEventsInEffectOrderThenFractalizeWithTheHostLabel) {
+  const struct {
     const char* version;
-    const char* borderName;
-    const char* borderDesc;
-  } cases[] = {
-      {"13", "VERSALiX4 Border ver4.2 for Win AICS3",
-       "VERSALiX4 Live Borderver4.2 for Win AICS3"},
-      {"16", "VERSALiX4 Border ver4.2 ", "VERSALiX4 Live Borderver4.2 "},
-      {"8", "VERSALiX4 Border ver4.2 for Win AI8",
-       "VERSALiX4 Live Borderver4.2 for Win AI8"},
-  };
-  for (const Case& c : cases) {
-    options_.versionText = c.version;
+    const char* label;
+  } hosts[] = {{"15", "ver4.2 for Win AICS5"}, {"13", "ver4.2 for Win AICS3"},
+               {"16", "ver4.2 "}, {"8", "ver4.2 for Win AI8"}};
+  for (const auto& h : hosts) {
+    SCOPED_TRACE(h.version);
+    options_.versionText = h.version;
     host_.reset();
     ASSERT_EQ(0, StartHost());
+    EXPECT_EQ(std::string("8") == h.version ? 1 : 0, gGlobals->HostIsAI8);
     auto groups = reg().PluginGroups();
+    auto events = reg().ActionEvents();
     ASSERT_EQ(13u, groups.size());
-    EXPECT_EQ(c.borderName, groups[0]->name);
-    EXPECT_EQ(c.borderDesc, groups[0]->description);
-    EXPECT_EQ(1, groups[0]->major);
-    EXPECT_EQ(0, groups[0]->minor);
-    EXPECT_EQ(std::string("8") == c.version ? 1 : 0, gGlobals->HostIsAI8);
+    ASSERT_EQ(14u, events.size());
+    for (int i = 0; i < 14; ++i) {
+      const bool effect = i < 13;
+      SCOPED_TRACE(i);
+      EXPECT_EQ(effect ? std::string("VsX4_") + kEffectNames[i].stored + "_Action"
+                       : "VsX4_Fractalize_Action",
+                events[i]->name);
+      EXPECT_EQ(1, events[i]->version);
+      // The user data points at the action number: 1 .. 13, Fractalize 0.
+      ASSERT_NE(nullptr, events[i]->userData);
+      EXPECT_EQ(effect ? i + 1 : 0, *static_cast<int16_t*>(events[i]->userData));
+      if (!effect) break;
+      EXPECT_EQ(std::string("VERSALiX4 ") + kEffectNames[i].stored + " " + h.label,
+                groups[i]->name);
+      EXPECT_EQ(std::string("VERSALiX4 ") + kEffectNames[i].menu + h.label,
+                groups[i]->description);
+      EXPECT_EQ(1, groups[i]->major);
+      EXPECT_EQ(0, groups[i]->minor);
+      EXPECT_EQ(reinterpret_cast<AIPluginGroupHandle>(
+                    const_cast<host::PluginGroup*>(groups[i])),
+                gGlobals->effectSlots[i].group);
+    }
+    EXPECT_EQ("Live Border", events[0]->localizedName);
+    EXPECT_EQ("Fractalize", events[13]->localizedName);
+    // The parameter types were given back after registration.
+    EXPECT_EQ(0u, host().actions().LiveParamTypes());
     ExpectCleanShutdown();
   }
-}
-
-// One row per effect, in effect order: the names that user documents and
-// action sets keep.
-struct EffectNames {
-  const char* groupPrefix;
-  const char* action;
-};
-constexpr EffectNames kEffectNames[13] = {
-    {"VERSALiX4 Border ", "VsX4_Border_Action"},
-    {"VERSALiX4 Circle ", "VsX4_Circle_Action"},
-    {"VERSALiX4 Cutout ", "VsX4_Cutout_Action"},
-    {"VERSALiX4 Emboss ", "VsX4_Emboss_Action"},
-    {"VERSALiX4 Explosion ", "VsX4_Explosion_Action"},
-    {"VERSALiX4 Frame ", "VsX4_Frame_Action"},
-    {"VERSALiX4 Galaxy ", "VsX4_Galaxy_Action"},
-    {"VERSALiX4 Generation ", "VsX4_Generation_Action"},
-    {"VERSALiX4 Neon ", "VsX4_Neon_Action"},
-    {"VERSALiX4 Reflections ", "VsX4_Reflections_Action"},
-    {"VERSALiX4 DropShadow ", "VsX4_DropShadow_Action"},
-    {"VERSALiX4 Tiling ", "VsX4_Tiling_Action"},
-    {"VERSALiX4 Trail ", "VsX4_Trail_Action"}};
-
-TEST_F(StartupTest, GroupsAndActionEventsInEffectOrderThenFractalize) {
-  options_.versionText = "15";
-  ASSERT_EQ(0, StartHost());
-  auto groups = reg().PluginGroups();
-  auto events = reg().ActionEvents();
-  ASSERT_EQ(13u, groups.size());
-  ASSERT_EQ(14u, events.size());
-  for (int i = 0; i < 14; ++i) {
-    const bool effect = i < 13;
-    SCOPED_TRACE(i);
-    EXPECT_EQ(effect ? kEffectNames[i].action : "VsX4_Fractalize_Action", events[i]->name);
-    EXPECT_EQ(1, events[i]->version);
-    // The user data points at the action number: 1 .. 13, Fractalize 0.
-    ASSERT_NE(nullptr, events[i]->userData);
-    EXPECT_EQ(effect ? i + 1 : 0, *static_cast<int16_t*>(events[i]->userData));
-    if (!effect) break;
-    EXPECT_EQ(std::string(kEffectNames[i].groupPrefix) + "ver4.2 for Win AICS5",
-              groups[i]->name);
-    EXPECT_EQ(reinterpret_cast<AIPluginGroupHandle>(
-                  const_cast<host::PluginGroup*>(groups[i])),
-              gGlobals->effectSlots[i].group);
-  }
-  EXPECT_EQ("VERSALiX4 Live Trailver4.2 for Win AICS5", groups[12]->description);
-  EXPECT_EQ("VERSALiX4 Live Shadowver4.2 for Win AICS5", groups[10]->description);
-  EXPECT_EQ("Live Border", events[0]->localizedName);
-  EXPECT_EQ("Fractalize", events[13]->localizedName);
-  // The parameter types were given back after registration.
-  EXPECT_EQ(0u, host().actions().LiveParamTypes());
 }
 
 TEST_F(StartupTest, BorderActionKeysInOrderWithLabelsAndShownFlags) {
@@ -186,7 +161,7 @@ TEST_F(StartupTest, BorderActionKeysInOrderWithLabelsAndShownFlags) {
   }
 }
 
-TEST_F(StartupTest, FractalizeActionHidesTheUnitKey) {
+TEST_F(StartupTest, FiltersAndTheFractalizeActionAndLiveEffect) {
   ASSERT_EQ(0, StartHost());
   const host::ActionEvent* f = reg().ActionEventNamed("VsX4_Fractalize_Action");
   ASSERT_NE(nullptr, f);
@@ -196,10 +171,6 @@ TEST_F(StartupTest, FractalizeActionHidesTheUnitKey) {
                                       "uneU-"}),
             keys);
   EXPECT_EQ("Distortion: ", f->keys[4].name);
-}
-
-TEST_F(StartupTest, TwoFiltersEnabledByPathSelection) {
-  ASSERT_EQ(0, StartHost());
   auto filters = reg().Filters();
   ASSERT_EQ(2u, filters.size());
   EXPECT_EQ(2, gGlobals->FilterCount);
@@ -214,10 +185,6 @@ TEST_F(StartupTest, TwoFiltersEnabledByPathSelection) {
     EXPECT_EQ(2, filters[k]->menuItem->autoUpdateSettings.positiveSelectionCriteria);
     EXPECT_EQ(0, filters[k]->menuItem->autoUpdateSettings.positiveArtTypes);
   }
-}
-
-TEST_F(StartupTest, FractalizeLiveEffectInTheEffectMenu) {
-  ASSERT_EQ(0, StartHost());
   auto effects = reg().LiveEffects();
   ASSERT_EQ(1u, effects.size());
   EXPECT_EQ(1, gGlobals->LiveEffectCount);
@@ -265,7 +232,7 @@ TEST_F(StartupTest, NineToolsInOneGroupAndFiveToolsets) {
   EXPECT_EQ(59, gGlobals->ToolPaletteTop);
 }
 
-TEST_F(StartupTest, StateTheLaterCommandsRelyOn) {
+TEST_F(StartupTest, StateTheLaterCommandsRelyOnAndTheHelpTexts) {
   ASSERT_EQ(0, StartHost());
   const PluginGlobals& g = *gGlobals;
   EXPECT_EQ(-1, g.HelpTopic);
@@ -284,10 +251,6 @@ TEST_F(StartupTest, StateTheLaterCommandsRelyOn) {
   }
   for (int32_t v : g.transformPerKind) EXPECT_EQ(0, v);
   EXPECT_EQ(gGlobals, host().globalsSlot());
-}
-
-TEST_F(StartupTest, HelpTextsLoadedWithFallbackForMissingTopics) {
-  ASSERT_EQ(0, StartHost());
   auto live = host().blocks().LiveByLabel();
   EXPECT_EQ(36, live["VERSALiX_Help Text Buffer"]);
   EXPECT_EQ(1, live["globals"]);

@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -56,7 +57,7 @@ class PresetMenu : public PresetTest {
     gReported.clear();
     UseFile(kBorderFile);
     InstallFactoryCopy();
-    palette_ = MakePalette(18106);
+    palette_ = MakePalette(res::kDeletePresets);
     owner_ = PresetMenuOwner{host().pluginRef(), palette_, kADMMenuItemID,
                              &record_, kBorderFile, CountRefresh, nullptr,
                              Report};
@@ -103,15 +104,20 @@ class PresetMenu : public PresetTest {
 
 TEST_F(PresetMenu, ShowsFixedItemsAroundThePresetsAndAppliesThem) {
   AddPresets(2);
-  BorderPGParams dash = kBorderFactoryParams;
-  std::strcpy(dash.name, "-dash");
-  ASSERT_EQ(kNoErr, AppendPreset(file(), &dash));
+  // A name beginning with "-" gets a space in the menu only; the longest
+  // such name loses its last character to it.
+  for (const std::string& name : {std::string("-dash"), "-" + std::string(62, 'x')}) {
+    BorderPGParams dash = kBorderFactoryParams;
+    std::strcpy(dash.name, name.c_str());
+    ASSERT_EQ(kNoErr, AppendPreset(file(), &dash));
+  }
   ASSERT_EQ(kNoErr, FillPresetMenu(owner_));
-  EXPECT_EQ((std::vector<std::string>{"Default Settings", "-", "Edit...", "-",
-                                      "P0", "P1", " -dash", "-",
+  EXPECT_EQ((std::vector<std::string>{"Default Settings", "-", "Edit...", "-", "P0", "P1",
+                                      " -dash", " -" + std::string(61, 'x'), "-",
                                       "About this plug-in..."}),
             ListTexts(menu()));
   EXPECT_EQ(6, sADMEntry->GetID(sADMList->IndexEntry(menu(), 6)));
+  EXPECT_EQ("-dash", PresetNames(currentPath())[2]);
   // Choosing applies the defaults and the presets.
   record_.steps = 1;
   ASSERT_EQ(kNoErr, ChoosePresetMenuEntry(owner_, 5, false));
@@ -122,8 +128,8 @@ TEST_F(PresetMenu, ShowsFixedItemsAroundThePresetsAndAppliesThem) {
   EXPECT_TRUE(host().dialogs().alerts().empty());
   AddPresets(1, "Q");
   ASSERT_EQ(kNoErr, RefreshPresetMenu(owner_));
-  EXPECT_EQ(10u, ListTexts(menu()).size());
-  EXPECT_EQ("Q0", ListTexts(menu())[7]);
+  EXPECT_EQ(11u, ListTexts(menu()).size());
+  EXPECT_EQ("Q0", ListTexts(menu())[8]);
 }
 
 TEST_F(PresetMenu, AltChoiceUpdatesThePresetUnderANewName) {
@@ -157,20 +163,50 @@ TEST_F(PresetMenu, StoreFailuresShowThePresetFileError) {
   EXPECT_EQ((std::vector<std::string>{"Preset File Error!"}), Alerts());
 }
 
-TEST_F(PresetMenu, ManagerMakesANewPreset) {
-  AddPresets(2);
-  ASSERT_EQ(kNoErr, FillPresetMenu(owner_));
-  record_.steps = 77;
-  Manager({ItemAction("press", res::PresetManager::kNew)});
-  Answer(res::kNewPreset, {ItemAction("text", res::NewPreset::kName, "=Mine"),
-                           ItemAction("press", res::NewPreset::kOk)});
-  ASSERT_EQ(kNoErr, ChoosePresetMenuEntry(owner_, 2, false));
-  EXPECT_EQ((std::vector<std::string>{"P0", "P1", "Mine"}), PresetNames(currentPath()));
-  BorderPGParams loaded = kBorderFactoryParams;
-  ASSERT_EQ(kNoErr, LoadPreset(file(), &loaded, 2));
-  EXPECT_EQ(77, loaded.steps);
-  EXPECT_EQ("Mine", ListTexts(menu())[6]);
-  EXPECT_EQ(9u, ListTexts(menu()).size());
+// New, update (Alt + click) and delete in the manager: the file's presets,
+// the record stored, and the menu listing them.
+TEST_F(PresetMenu, ManagerEditsReachTheFileAndTheMenu) {
+  const struct {
+    const char* what;
+    int presets;
+    bool fromMenu;  // opened by the menu's "Edit..." instead of directly
+    std::vector<std::string> manager;
+    int32_t dialog;
+    std::vector<std::string> answer;
+    std::vector<std::string> names;
+    PresetIndex stored;  // the preset holding the record's steps (-9: none)
+  } rows[] = {
+      {"new", 2, true, {ItemAction("press", res::PresetManager::kNew)}, res::kNewPreset,
+       {ItemAction("text", res::NewPreset::kName, "=Mine"), ItemAction("press", res::NewPreset::kOk)},
+       {"P0", "P1", "Mine"}, 2},
+      {"update", 2, false, {Pick("1 alt")}, res::kUpdatePreset,
+       {ItemAction("text", res::UpdatePreset::kName, "=Updated"),
+        ItemAction("press", res::UpdatePreset::kOk)},
+       {"P0", "Updated"}, 1},
+      {"delete", 4, false,
+       {Pick("0"), Pick("2 shift"), ItemAction("press", res::PresetManager::kDelete)},
+       res::kDeletePresets, {ItemAction("press", res::DeletePresets::kOk)}, {"P1", "P3"}, -9},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.what);
+    WriteFileBytes(currentPath(), ReadFileBytes(FactoryFolder() / kBorderFile));
+    AddPresets(r.presets);
+    ASSERT_EQ(kNoErr, FillPresetMenu(owner_));
+    record_.steps = 77;
+    Manager(r.manager);
+    Answer(r.dialog, r.answer);
+    ASSERT_EQ(kNoErr, r.fromMenu ? ChoosePresetMenuEntry(owner_, 2, false)
+                                 : RunPresetManager(owner_));
+    EXPECT_EQ(r.names, PresetNames(currentPath()));
+    std::vector<std::string> menuTexts = {"Default Settings", "-", "Edit...", "-"};
+    menuTexts.insert(menuTexts.end(), r.names.begin(), r.names.end());
+    menuTexts.insert(menuTexts.end(), {"-", "About this plug-in..."});
+    EXPECT_EQ(menuTexts, ListTexts(menu()));
+    if (r.stored == -9) continue;
+    BorderPGParams loaded = kBorderFactoryParams;
+    ASSERT_EQ(kNoErr, LoadPreset(file(), &loaded, r.stored));
+    EXPECT_EQ(77, loaded.steps);
+  }
 }
 
 TEST_F(PresetMenu, EmptyNameCannotBeConfirmed) {
@@ -183,18 +219,6 @@ TEST_F(PresetMenu, EmptyNameCannotBeConfirmed) {
   // "press 1" on the disabled OK is refused by the dialog manager.
   ASSERT_EQ(1u, agent_.failures().size());
   const_cast<std::vector<std::string>&>(agent_.failures()).clear();
-}
-
-TEST_F(PresetMenu, ManagerDeletesTheSelection) {
-  AddPresets(4);
-  ASSERT_EQ(kNoErr, FillPresetMenu(owner_));
-  Manager({Pick("0"), Pick("2 shift"), ItemAction("press", res::PresetManager::kDelete)});
-  Answer(res::kDeletePresets, {ItemAction("press", res::DeletePresets::kOk)});
-  ASSERT_EQ(kNoErr, RunPresetManager(owner_));
-  EXPECT_EQ((std::vector<std::string>{"P1", "P3"}), PresetNames(currentPath()));
-  EXPECT_EQ((std::vector<std::string>{"Default Settings", "-", "Edit...", "-",
-                                      "P1", "P3", "-", "About this plug-in..."}),
-            ListTexts(menu()));
 }
 
 TEST_F(PresetMenu, ManagerSurvivesEveryAllocationFailure) {
@@ -222,21 +246,6 @@ TEST_F(PresetMenu, ManagerSurvivesEveryAllocationFailure) {
         EXPECT_EQ(before, ReadFileBytes(currentPath()));
       },
       .cap = 20});
-}
-
-TEST_F(PresetMenu, ManagerAltClickUpdatesAnEntry) {
-  AddPresets(2);
-  ASSERT_EQ(kNoErr, FillPresetMenu(owner_));
-  record_.steps = 9;
-  Manager({Pick("1 alt")});
-  Answer(res::kUpdatePreset, {ItemAction("text", res::UpdatePreset::kName, "=Updated"),
-                              ItemAction("press", res::UpdatePreset::kOk)});
-  ASSERT_EQ(kNoErr, RunPresetManager(owner_));
-  EXPECT_EQ((std::vector<std::string>{"P0", "Updated"}), PresetNames(currentPath()));
-  EXPECT_EQ("Updated", ListTexts(menu())[5]);
-  BorderPGParams loaded = kBorderFactoryParams;
-  ASSERT_EQ(kNoErr, LoadPreset(file(), &loaded, 1));
-  EXPECT_EQ(9, loaded.steps);
 }
 
 TEST_F(PresetMenu, ImportingFiveIntoThreeFreePlaces) {
@@ -271,41 +280,42 @@ TEST_F(PresetMenu, ImportingFiveIntoThreeFreePlaces) {
   EXPECT_TRUE(gReported.empty());
 }
 
-TEST_F(PresetMenu, ImportFromTheOwnFileIsRefused) {
-  AddPresets(1);
-  const std::string before = ReadFileBytes(currentPath());
-  agent_.AddFolderAnswer(userFolder().string());
-  Manager({ItemAction("press", res::PresetManager::kImport)});
-  ASSERT_EQ(kNoErr, RunPresetManager(owner_));
-  EXPECT_EQ((std::vector<ASErr>{kSameFileErr}), gReported);
-  EXPECT_EQ(before, ReadFileBytes(currentPath()));
-}
-
-TEST_F(PresetMenu, ExportNeedsAFileOfTheSameKind) {
+// The folder chooser of import and export: the own folder is refused, a
+// folder without a file of the kind too, a cancelled chooser does nothing;
+// the user's file stays as it was, and export appends to the other's file.
+TEST_F(PresetMenu, ImportAndExportTakeAnotherFolderWithAFileOfTheKind) {
   AddPresets(2);
+  const std::string before = ReadFileBytes(currentPath());
   const fs::path other = settingsRoot_ / "target";
   fs::create_directories(other);
-  for (bool present : {false, true}) {
+  const std::string importing = ItemAction("press", res::PresetManager::kImport);
+  const std::string exporting = ItemAction("press", res::PresetManager::kExport);
+  const struct {
+    const char* what;
+    std::optional<std::string> folder;  // the chooser's answer (none: cancelled)
+    std::vector<std::string> script;
+    std::vector<ASErr> reported;
+  } rows[] = {
+      {"own folder", userFolder().string(), {importing}, {kSameFileErr}},
+      {"no file of the kind", other.string(), {Pick("1"), exporting}, {kExportNotFoundErr}},
+      {"cancelled", std::nullopt, {importing, Pick("0"), exporting}, {}},
+      {"export", other.string(), {Pick("1"), exporting}, {}},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.what);
     gReported.clear();
-    if (present) fs::copy_file(FactoryFolder() / kBorderFile, other / kBorderFile);
-    agent_.AddFolderAnswer(other.string());
-    Manager({Pick("1"), ItemAction("press", res::PresetManager::kExport)});
+    if (r.reported.empty() && r.folder) {
+      fs::copy_file(FactoryFolder() / kBorderFile, other / kBorderFile);
+    }
+    agent_.AddFolderAnswer(r.folder);
+    Manager(r.script);
     ASSERT_EQ(kNoErr, RunPresetManager(owner_));
-    EXPECT_EQ(present ? std::vector<ASErr>{} : std::vector<ASErr>{kExportNotFoundErr}, gReported);
-    EXPECT_EQ(present, fs::exists(other / kBorderFile));
+    EXPECT_EQ(r.reported, gReported);
+    EXPECT_TRUE(host().dialogs().alerts().empty());
+    EXPECT_EQ(before, ReadFileBytes(currentPath()));
+    EXPECT_EQ(r.reported.empty() && r.folder, fs::exists(other / kBorderFile));
   }
   EXPECT_EQ((std::vector<std::string>{"P1"}), PresetNames(other / kBorderFile));
-}
-
-TEST_F(PresetMenu, CancelledFolderChooserDoesNothing) {
-  AddPresets(1);
-  const std::string before = ReadFileBytes(currentPath());
-  Manager({ItemAction("press", res::PresetManager::kImport), Pick("0"),
-           ItemAction("press", res::PresetManager::kExport)});
-  ASSERT_EQ(kNoErr, RunPresetManager(owner_));
-  EXPECT_TRUE(gReported.empty());
-  EXPECT_TRUE(host().dialogs().alerts().empty());
-  EXPECT_EQ(before, ReadFileBytes(currentPath()));
 }
 
 // A drag in the manager's list: from the middle of a row through points
@@ -383,7 +393,7 @@ TEST_F(PresetMenu, DoubleClickAppliesWhileTheManagerStaysOpen) {
   ASSERT_EQ(kNoErr, RunPresetManager(owner_));
   EXPECT_EQ(102, record_.steps);
   EXPECT_EQ(1, gRefreshes);
-  EXPECT_EQ((std::vector<std::string>{DialogKey(res::kPresetManager), "#18104"}),
+  EXPECT_EQ((std::vector<std::string>{DialogKey(res::kPresetManager), DialogKey(res::kNewPreset)}),
             agent_.seen());
   EXPECT_EQ(before, ReadFileBytes(currentPath()));
   // A single click only selects.

@@ -9,10 +9,12 @@
 #include <ctime>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "effects/border.h"
+#include "generated/resource_ids.h"
 #include "effects/circle.h"
 #include "effects/explosion.h"
 #include "effects/galaxy.h"
@@ -84,31 +86,26 @@ class PresetStore : public PresetTest {
 
 // ---- installation ---------------------------------------------------------------
 
-TEST_F(PresetStore, FactoryFolderHoldsAllKindsWithTheirHeader) {
-  for (int i = 0; i < kPresetKindCount; ++i) {
-    const PresetKind& kind = *PresetKindAt(i);
-    std::string bytes = FactoryBytes(kind.fileName);
-    EXPECT_EQ(std::string(kPresetBanner) + "\t" + kind.fileName + "\r\n",
-              Split(bytes)[0])
-        << kind.fileName;
-    EXPECT_EQ(3u, Split(bytes).size()) << kind.fileName;
-  }
-  EXPECT_EQ(std::string(kPresetBanner) + "\t" + kBorderFile + "\r\n" +
-                EntryText(Border("Default Setting", 3)) +
-                EntryText(Border("Last Setting", 3)),
-            FactoryBytes(kBorderFile));
-}
-
-TEST_F(PresetStore, FreshFolderGetsEveryFile) {
+// The factory folder holds every kind's file: its header and two fixed
+// entries; a fresh user folder gets a copy of each and nothing more.
+TEST_F(PresetStore, AFreshFolderGetsEveryFactoryFile) {
   ASSERT_EQ(kNoErr, InstallUserPresets(host().pluginRef()));
   EXPECT_EQ(userFolder().string() + "/", std::string(gGlobals->UserSettingsFolder));
   for (int i = 0; i < kPresetKindCount; ++i) {
     const char* name = PresetKindAt(i)->fileName;
-    EXPECT_EQ(FactoryBytes(name), ReadFileBytes(userFolder() / name)) << name;
+    SCOPED_TRACE(name);
+    const std::string bytes = FactoryBytes(name);
+    EXPECT_EQ(std::string(kPresetBanner) + "\t" + name + "\r\n", Split(bytes)[0]);
+    EXPECT_EQ(3u, Split(bytes).size());
+    EXPECT_EQ(bytes, ReadFileBytes(userFolder() / name));
   }
   EXPECT_EQ(size_t(kPresetKindCount),
             size_t(std::distance(fs::directory_iterator(userFolder()),
                                  fs::directory_iterator())));
+  EXPECT_EQ(std::string(kPresetBanner) + "\t" + kBorderFile + "\r\n" +
+                EntryText(Border("Default Setting", 3)) +
+                EntryText(Border("Last Setting", 3)),
+            FactoryBytes(kBorderFile));
 }
 
 TEST_F(PresetStore, OnlyAForeignBorderFileRunsTheInstallation) {
@@ -363,47 +360,22 @@ TEST_F(PresetStore, ThousandAndTwentyFourPresetsAreListed) {
   EXPECT_EQ(1029, p.steps);
 }
 
-TEST_F(PresetStore, MinusNamesGetASpaceInMenusOnly) {
+// The manager's list (empty when filled) shows the names as they are, with
+// ids from 0; the menu's space before "-" is the preset menu test's.
+TEST_F(PresetStore, TheManagersListTakesTheNamesAsTheyAre) {
   MakeBorderFile({"-dash", "plain", std::string("-") + std::string(62, 'x')});
-  ADMDialogRef palette = MakePalette(18106);
-  ASSERT_NE(nullptr, palette);
-  ADMListRef menu = sADMItem->GetList(sADMDialog->GetItem(palette, kADMMenuItemID));
-  for (int i = 0; i < 7; ++i) sADMList->InsertEntry(menu, i);
-  ASSERT_EQ(kNoErr, FillPresetList(menu, kBorderFile, true));
-  auto texts = ListTexts(menu);
-  ASSERT_EQ(10u, texts.size());
-  EXPECT_EQ(" -dash", texts[4]);
-  EXPECT_EQ(4, sADMEntry->GetID(sADMList->IndexEntry(menu, 4)));
-  EXPECT_EQ("plain", texts[5]);
-  EXPECT_EQ(5, sADMEntry->GetID(sADMList->IndexEntry(menu, 5)));
-  EXPECT_EQ(" -" + std::string(61, 'x'), texts[6]);
-  EXPECT_EQ("", texts[7]);
-  EXPECT_EQ("-dash", PresetNames(currentPath())[0]);
-  // An empty list (the manager's) takes the names from its start.
-  ADMDialogRef other = MakePalette(18102);
-  ADMListRef list = sADMItem->GetList(sADMDialog->GetItem(other, 3));
+  ADMDialogRef other = MakePalette(res::kPresetImport);
+  ADMListRef list = sADMItem->GetList(sADMDialog->GetItem(other, res::PresetImport::kList));
   ASSERT_EQ(kNoErr, FillPresetList(list, currentPath().c_str(), false));
-  texts = ListTexts(list);
+  const auto texts = ListTexts(list);
   ASSERT_EQ(3u, texts.size());
   EXPECT_EQ("-dash", texts[0]);
+  EXPECT_EQ("-" + std::string(62, 'x'), texts[2]);
   EXPECT_EQ(0, sADMEntry->GetID(sADMList->IndexEntry(list, 0)));
   EXPECT_EQ(2, sADMEntry->GetID(sADMList->IndexEntry(list, 2)));
 }
 
 // ---- failures -------------------------------------------------------------------
-
-TEST_F(PresetStore, FailedRenameLeavesTheFileUntouched) {
-  MakeBorderFile({"P0", "P1"});
-  const std::string before = ReadFileBytes(currentPath());
-  // A non-empty folder of the "Tmp" name can be neither replaced nor removed.
-  fs::create_directories(currentPath().string() + "Tmp/inside");
-  BorderPGParams p = Border("New", 1);
-  EXPECT_EQ(-1, SavePreset(file(), &p, 0));
-  const PresetIndex gone[] = {0};
-  EXPECT_EQ(-1, DeletePresets(file(), gone, 1));
-  EXPECT_EQ(-1, MovePreset(file(), 0, 1));
-  EXPECT_EQ(before, ReadFileBytes(currentPath()));
-}
 
 // Makes every file write past `bytes` fail, as a full disk would.
 class FileSizeLimit {
@@ -421,18 +393,32 @@ class FileSizeLimit {
   rlimit saved_{};
 };
 
-TEST_F(PresetStore, FullDiskLosesNothing) {
+// A rewrite that cannot finish loses nothing: its "Tmp" copy blocked by a
+// non-empty folder of that name (neither replaced nor removed), or the disk
+// full.
+TEST_F(PresetStore, ARewriteThatCannotFinishLosesNothing) {
   MakeBorderFile({"P0", "P1", "P2"});
   const std::string before = ReadFileBytes(currentPath());
+  const fs::path tmp = currentPath().string() + "Tmp";
   BorderPGParams p = Border("A much longer name than before to grow", 1);
-  {
-    FileSizeLimit limit(before.size() - 10);
-    for (const auto& op : std::vector<std::function<ASErr()>>{
-             [&] { return SavePreset(file(), &p, 0); }, [&] { return AppendPreset(file(), &p); },
-             [&] { return MovePreset(file(), 0, 2); }}) {
+  const PresetIndex gone[] = {0};
+  using Op = std::function<ASErr()>;
+  const Op save = [&] { return SavePreset(file(), &p, 0); };
+  const Op append = [&] { return AppendPreset(file(), &p); };
+  const Op remove = [&] { return DeletePresets(file(), gone, 1); };
+  const Op move = [&] { return MovePreset(file(), 0, 2); };
+  for (bool fullDisk : {false, true}) {
+    SCOPED_TRACE(fullDisk ? "full disk" : "blocked");
+    std::optional<FileSizeLimit> limit;
+    if (fullDisk) limit.emplace(before.size() - 10);
+    else fs::create_directories(tmp / "inside");
+    for (const Op& op : fullDisk ? std::vector<Op>{save, append, move}
+                                 : std::vector<Op>{save, remove, move}) {
       EXPECT_EQ(-1, op());
       EXPECT_EQ(before, ReadFileBytes(currentPath()));
     }
+    limit.reset();
+    fs::remove_all(tmp);
   }
   {
     FileSizeLimit limit(100);
@@ -443,7 +429,7 @@ TEST_F(PresetStore, FullDiskLosesNothing) {
     EXPECT_EQ(-1, InstallUserPresets(host().pluginRef()));
     EXPECT_TRUE(fs::is_empty(userFolder()));
   }
-  EXPECT_FALSE(fs::exists(currentPath().string() + "Tmp"));
+  EXPECT_FALSE(fs::exists(tmp));
   EXPECT_FALSE(fs::exists(currentPath().string() + "New"));
 }
 
@@ -546,8 +532,8 @@ TEST_F(PresetStore, AllocationFailuresLeaveNoBlockAndNoChange) {
   const std::string before = ReadFileBytes(currentPath());
   BorderPGParams record = Border("R", 4);
   const PresetIndex gone[] = {1};
-  ADMDialogRef palette = MakePalette(18102);
-  ADMListRef list = sADMItem->GetList(sADMDialog->GetItem(palette, 3));
+  ADMDialogRef palette = MakePalette(res::kPresetImport);
+  ADMListRef list = sADMItem->GetList(sADMDialog->GetItem(palette, res::PresetImport::kList));
   const std::vector<std::pair<const char*, std::function<ASErr()>>> ops = {
       {"load", [&] { return LoadPreset(file(), &record, 0); }},
       {"load last", [&] { return LoadLastSettingOrDefaults(file(), &record); }},

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <optional>
+#include <set>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -91,50 +92,6 @@ constexpr HelpTopic kTopics[] = {
     {35, nullptr, 19900, 19562, "About These Help Pages"},
 };
 
-constexpr size_t kHelpLineLimit = 78;
-
-TEST(HelpResources, EveryTopicTextExistsAndIsReadablePlainText) {
-  for (const HelpTopic& t : kTopics) {
-    if (t.text == 0) continue;
-    SCOPED_TRACE("topic " + std::to_string(t.topic) + ", TEXT " +
-                 std::to_string(t.text));
-    std::optional<std::string_view> text = Find(kVxTextResource, t.text);
-    ASSERT_TRUE(text.has_value());
-    std::vector<std::string> lines = Lines(*text);
-    ASSERT_FALSE(lines.empty());
-    EXPECT_EQ(lines[0].rfind(t.title, 0), 0u) << "begins '" << lines[0] << "'";
-    EXPECT_GE(lines.size(), 8u) << "a help page has a few paragraphs";
-    for (size_t i = 0; i < lines.size(); ++i) {
-      EXPECT_LE(lines[i].size(), kHelpLineLimit) << "line " << i + 1;
-      EXPECT_EQ(lines[i].find('\t'), std::string::npos) << "line " << i + 1;
-      EXPECT_EQ(lines[i].find('\r'), std::string::npos) << "line " << i + 1;
-    }
-  }
-}
-
-TEST(HelpResources, TopicTextsAreDistinct) {
-  for (const HelpTopic& a : kTopics)
-    for (const HelpTopic& b : kTopics) {
-      if (a.text == 0 || b.text == 0 || a.topic >= b.topic) continue;
-      EXPECT_NE(a.text, b.text);
-      std::optional<std::string_view> ta = Find(kVxTextResource, a.text);
-      std::optional<std::string_view> tb = Find(kVxTextResource, b.text);
-      if (ta && tb)
-        EXPECT_NE(*ta, *tb) << "topics " << a.topic << " and " << b.topic;
-    }
-}
-
-TEST(HelpResources, TopicPopupListsTopicsZeroToThirtyThreeExactly) {
-  std::optional<std::string_view> menu = Find(kVxMenuResource, 18010);
-  ASSERT_TRUE(menu.has_value());
-  std::vector<std::string> entries = Lines(*menu);
-  std::vector<std::string> expected;
-  for (const HelpTopic& t : kTopics)
-    if (t.popup != nullptr) expected.emplace_back(t.popup);
-  ASSERT_EQ(expected.size(), 34u);
-  EXPECT_EQ(entries, expected);
-}
-
 struct RasterCase {
   uint32_t type;
   int32_t id;
@@ -156,30 +113,59 @@ void ExpectRaster(const RasterCase& c) {
                           [](const vx::host::adm::Rgba& p) { return p.a != 0; }));
 }
 
-TEST(HelpResources, EveryTopicPictureAndTheSizeGripAreRasters) {
-  for (const HelpTopic& t : kTopics)
-    if (t.picture != 0) ExpectRaster({kVxPictureResource, t.picture, 48, 32});
+constexpr size_t kHelpLineLimit = 78;
+
+// Every topic's text is its own readable plain text; its picture, and the
+// size grip, are rasters.
+TEST(HelpResources, EveryTopicTextAndPictureAndTheSizeGrip) {
   ExpectRaster({kVxPictureResource, 20000, 16, 16});
+  std::set<std::string_view> seen;
+  for (const HelpTopic& t : kTopics) {
+    if (t.picture != 0) ExpectRaster({kVxPictureResource, t.picture, 48, 32});
+    if (t.text == 0) continue;
+    SCOPED_TRACE("topic " + std::to_string(t.topic) + ", TEXT " +
+                 std::to_string(t.text));
+    std::optional<std::string_view> text = Find(kVxTextResource, t.text);
+    ASSERT_TRUE(text.has_value());
+    EXPECT_TRUE(seen.insert(*text).second) << "the text of another topic";
+    std::vector<std::string> lines = Lines(*text);
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines[0].rfind(t.title, 0), 0u) << "begins '" << lines[0] << "'";
+    EXPECT_GE(lines.size(), 8u) << "a help page has a few paragraphs";
+    for (size_t i = 0; i < lines.size(); ++i) {
+      EXPECT_LE(lines[i].size(), kHelpLineLimit) << "line " << i + 1;
+      EXPECT_EQ(lines[i].find('\t'), std::string::npos) << "line " << i + 1;
+      EXPECT_EQ(lines[i].find('\r'), std::string::npos) << "line " << i + 1;
+    }
+  }
+}
+
+TEST(HelpResources, TopicPopupListsTopicsZeroToThirtyThreeExactly) {
+  std::optional<std::string_view> menu = Find(kVxMenuResource, 18010);
+  ASSERT_TRUE(menu.has_value());
+  std::vector<std::string> entries = Lines(*menu);
+  std::vector<std::string> expected;
+  for (const HelpTopic& t : kTopics)
+    if (t.popup != nullptr) expected.emplace_back(t.popup);
+  ASSERT_EQ(expected.size(), 34u);
+  EXPECT_EQ(entries, expected);
 }
 
 // ---------------------------------------------------------------------------
 // Tool icons and cursors.
 
-TEST(ToolArtResources, EveryToolIconAndCursorIsARaster) {
+// Every tool's icon and cursor, the cursors tracking shows besides, and
+// every shape cursor with its Alt cursor, each of those distinct.
+TEST(ToolArtResources, EveryToolIconAndCursorIsARasterAndShapeCursorsAreDistinct) {
+  std::vector<int32_t> ids;
   for (int i = 0; const vx::ToolInfo* tool = vx::ToolAt(i); ++i) {
     ExpectRaster({kVxIconResource, tool->icon, 24, 24});
     if (tool->selectCursor) ExpectRaster({kVxCursorResource, tool->selectCursor, 24, 24});
-  }
-  // The cursors that tracking shows besides the tools' own.
-  for (int32_t id : {16040, 16050, 16052, 16072, 16074})
-    ExpectRaster({kVxCursorResource, id, 24, 24});
-}
-
-TEST(ToolArtResources, EveryShapeCursorAndItsAltCursorAreDistinctRasters) {
-  std::vector<int32_t> ids;
-  for (int i = 0; const vx::ToolInfo* tool = vx::ToolAt(i); ++i)
     for (int32_t k = 0; k < tool->shapeCursorCount; ++k)
       ids.insert(ids.end(), {tool->shapeCursors[k], tool->shapeCursors[k] + 1});
+  }
+  for (int32_t id : {16040, 16050, 16052, 16072, 16074})
+    ExpectRaster({kVxCursorResource, id, 24, 24});
   ASSERT_EQ(2u * (22 + 5), ids.size());
   for (size_t i = 0; i < ids.size(); ++i) {
     ExpectRaster({kVxCursorResource, ids[i], 24, 24});

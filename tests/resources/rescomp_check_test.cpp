@@ -46,11 +46,13 @@ TEST(Rescomp, NamesBecomeConstantsAndLeaveTheTemplate) {
       "ITEM 8 popup-list 0 0 10 10 \"\" menu=300\n"
       "END\n"
       "MENU 300 name=SomeMenu\n\"a\"\nEND\n"
-      "PICT 400 1 1 name=SomePicture\n@\nEND\n");
+      "PICT 400 1 1 name=SomePicture\n@\nEND\n"
+      "STRINGS 500 name=SomeTexts\n1 \"x\"\nEND\n");
   ASSERT_EQ(0, c.status) << c.errors;
   for (const char* line : {"inline constexpr int32_t kSomePalette = 100;",
                            "inline constexpr int32_t kSomeMenu = 300;",
                            "inline constexpr int32_t kSomePicture = 400;",
+                           "inline constexpr int32_t kSomeTexts = 500;",
                            "namespace SomePalette {\ninline constexpr int32_t kApply = 7;\n}"})
     EXPECT_NE(std::string::npos, c.ids.find(line)) << line;
   // The bytes of "name=" never reach the compiled resources.

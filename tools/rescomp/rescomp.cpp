@@ -14,9 +14,10 @@
 //   PIPL <id>                   then lines "key value"              then END
 // Texts use C escapes \" \\ \n \t. Strings of a table get ids table + index.
 //
-// Names: a DIALOG, MENU or PICT head line and an ITEM line may end in
-// name=<Identifier>. The header then holds, in namespace vx::res,
+// Names: a STRINGS, DIALOG, MENU or PICT head line and an ITEM line may end
+// in name=<Identifier>. The header then holds, in namespace vx::res,
 //   kBorderPalette = 17100 (a dialog), kStepsModeMenu = 16412 (a menu),
+//   kPresetTexts = 18080 (a string table),
 //   kArcConvexPicture = 17800 (a picture), and per named dialog a namespace
 //   BorderPalette { kApply = 37; ... } of its named items.
 // Names are taken out of the compiled resources.
@@ -81,6 +82,8 @@ bool OneOf(const std::string& word, const char* const (&list)[N]) {
 }
 
 std::vector<DialogInfo> gDialogs;
+// Named string tables: a name for the header only, no resource of their own.
+std::vector<Resource> gNamedTables;
 
 [[noreturn]] void Fail(const std::string& where, const std::string& what) {
   std::cerr << where << ": error: " << what << "\n";
@@ -210,6 +213,9 @@ void CompileFile(const std::string& path, std::vector<Resource>& out) {
     std::getline(head, rest);
     rest = Trim(rest);
     if (kind == "STRINGS") {
+      // A named table is named by its id; its strings keep ids table + index.
+      if (const std::string name = TakeName(rest, where()); !name.empty())
+        gNamedTables.push_back({"STR ", id, "", where(), name});
       for (const std::string& l : readBlock(kind)) {
         size_t pos = 0;
         int32_t index = 0;
@@ -321,7 +327,8 @@ void CheckReferences(const std::vector<Resource>& all) {
 }
 
 // The header of names, in namespace vx::res.
-std::string IdsHeader(const std::vector<Resource>& all) {
+std::string IdsHeader(std::vector<Resource> all) {
+  all.insert(all.end(), gNamedTables.begin(), gNamedTables.end());
   std::map<std::string, const Resource*> names;
   for (const Resource& r : all) {
     if (r.name.empty()) continue;
