@@ -9,6 +9,7 @@
 #include <charconv>
 #include <cctype>
 #include <cmath>
+#include <cstdint>
 
 #include "host/svg/svg_numbers.h"
 
@@ -260,8 +261,12 @@ class DirectPathReader {
       if (s == end_ || !(std::isdigit(static_cast<unsigned char>(*s)) || *s == '.' ||
                          (*s == '-' && s == p_)))
         return false;
-      const auto [next, ec] = std::from_chars(s, end_, v[i]);
-      if (ec != std::errc() || !std::isfinite(v[i])) return false;
+      const char* next = Decimal(s, &v[i]);
+      if (!next) {
+        const auto [after, ec] = std::from_chars(s, end_, v[i]);
+        if (ec != std::errc() || !std::isfinite(v[i])) return false;
+        next = after;
+      }
       p_ = next;
       Space();
       if (p_ < end_ && *p_ == ',') {
@@ -271,6 +276,25 @@ class DirectPathReader {
       }
     }
     return true;
+  }
+  // The common short decimal ("-12.375") exactly: at most 15 digits are
+  // exact in a double, and so is their quotient by a power of ten up to
+  // 10^22, rounded once like from_chars rounds. Null for anything else.
+  const char* Decimal(const char* s, double* value) const {
+    static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                         1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    const bool negative = s < end_ && *s == '-';
+    const char* c = negative ? s + 1 : s;
+    uint64_t mantissa = 0;
+    int digits = 0, fraction = 0;
+    for (; c < end_ && *c >= '0' && *c <= '9'; ++c, ++digits) mantissa = mantissa * 10 + uint64_t(*c - '0');
+    if (c < end_ && *c == '.')
+      for (++c; c < end_ && *c >= '0' && *c <= '9'; ++c, ++digits, ++fraction)
+        mantissa = mantissa * 10 + uint64_t(*c - '0');
+    if (digits == 0 || digits > 15 || (c < end_ && (*c == 'e' || *c == 'E'))) return nullptr;
+    const double magnitude = double(mantissa) / kPowers[fraction];
+    *value = negative ? -magnitude : magnitude;
+    return c;
   }
   void Line(Geom::Point to) {
     Open();
