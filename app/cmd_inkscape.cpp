@@ -133,8 +133,15 @@ int Install(const CommonOptions& common, const fs::path& folder) {
     return kExitIo;
   }
   // Pages of an earlier install that this one no longer writes go.
-  for (const std::string& n : before)
-    if (manifest.find(n + "\n") == std::string::npos) fs::remove(folder / n, ec);
+  for (const std::string& n : before) {
+    if (manifest.find(n + "\n") != std::string::npos) continue;
+    if (fs::remove(folder / n, ec); ec) {
+      // Still listed in the manifest, so uninstall removes it later.
+      std::cerr << "versalix4: inkscape install: cannot remove the old " << (folder / n).string()
+                << ": " << ec.message() << "\n";
+      return kExitIo;
+    }
+  }
   if (!Write(folder / kManifest, manifest)) return kExitIo;
   std::cout << "Installed " << files.size() - 1 << " Inkscape extensions and their launcher in "
             << folder.string() << "; restart Inkscape and look in Extensions > VERSALiX4.\n";

@@ -577,14 +577,15 @@ std::vector<std::string> InkscapeCommandLine(const host::PluginModule& module,
     return {};
   }
   // Inkscape's own extra argument for path effects, which these pages do
-  // not use.
+  // not use; an --output file where a caller asks for one.
   Take(call, "selected-nodes");
+  const std::optional<std::string> output = Take(call, "output");
   if (!call.params.empty()) {
     *error = "the page passed --" + call.params.begin()->first +
              ", which versalix4 does not take: install the extensions again";
     return {};
   }
-  out.insert(out.end(), {"-o", "-"});
+  out.insert(out.end(), {"-o", output && !output->empty() ? *output : "-"});
   if (!call.ids.empty()) {
     std::string ids;
     for (const std::string& id : call.ids) ids += (ids.empty() ? "" : ",") + id;

@@ -27,8 +27,9 @@ std::vector<InxFile> InkscapeExtensions(host::Host& host, std::string* error);
 
 // Inkscape's arguments (--param=value ..., --id=ID per selected object, the
 // document's path last) as the versalix4 arguments of the command the .inx
-// page stands for, writing to standard output. Empty with *error set when
-// they are not what a generated page passes.
+// page stands for, writing to standard output (or to the file of an
+// --output=FILE argument). Empty with *error set when they are not what a
+// generated page passes.
 std::vector<std::string> InkscapeCommandLine(const host::PluginModule& module,
                                              const std::vector<std::string>& args,
                                              std::string* error);
