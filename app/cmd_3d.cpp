@@ -220,6 +220,7 @@ class TransformAgent : public DialogFillingAgent {
         out.rgba.insert(out.rgba.end(), {c.r, c.g, c.b, c.a});
       }
     previewPng_ = host::render::EncodePng(out);
+    if (previewPng_.empty()) Fail("the preview cannot be saved: librsvg cannot be loaded");
   }
 
   const TransformOptions& options_;

@@ -111,6 +111,10 @@ std::string ActionFor(host::adm::Dialog& palette, const VxEffectInfo& effect,
       host::adm::Item* item = palette.GetItem(f->item);
       host::adm::List* list = item ? item->list() : nullptr;
       std::string names;
+      // The whole entry first ("Steps" is not "Manual Steps"), then a part.
+      for (int32_t i = 0; list && i < list->Count(); ++i)
+        if (Lower(list->At(i)->text) == Lower(value))
+          return ItemAction("choose", f->item, "=" + std::to_string(i));
       for (int32_t i = 0; list && i < list->Count(); ++i) {
         const std::string text = Lower(list->At(i)->text);
         if (text.find(Lower(value)) != std::string::npos)
@@ -210,9 +214,46 @@ std::string EmptyResults(host::Host& host, host::art::Document& doc, int effect,
          " --help lists its settings)";
 }
 
+// A setting on a field the palette disables (or hides) for the other
+// values, or a value it already shows: Inkscape's pages pass every field,
+// and entering a shown value again makes the palette store it anew,
+// rounded as shown.
+bool ChangesNothing(host::adm::Dialog& palette, const VxEffectInfo& effect,
+                    const std::string& setting) {
+  const size_t eq = setting.find('=');
+  const VxEffectField* f = FieldNamed(effect, Lower(setting.substr(0, eq)));
+  const host::adm::Item* item =
+      f ? palette.GetItem(f->unit == kVxUnitRadio ? f->radios[0] : f->item) : nullptr;
+  if (!item || eq == std::string::npos) return false;
+  if (!item->enabled || !item->visible) return true;
+  const std::string value = Lower(setting.substr(eq + 1));
+  if (f->unit == kVxUnitFlag)
+    return (value == "true" || value == "on") == item->BooleanValue() &&
+           (value == "true" || value == "on" || value == "false" || value == "off");
+  if (f->unit == kVxUnitRadio) {
+    const std::vector<std::string> names = RadioNames(palette, *f);
+    for (size_t k = 0; k < names.size(); ++k)
+      if (names[k] == value) {
+        const host::adm::Item* button = palette.GetItem(f->radios[k]);
+        return button && button->BooleanValue();
+      }
+    return false;
+  }
+  if (f->unit == kVxUnitChoice) {
+    const host::adm::List* list = const_cast<host::adm::Item*>(item)->list();
+    return list && list->Active() && Lower(list->Active()->text) == value;
+  }
+  if (f->unit > kVxUnitInteger && f->unit != kVxUnitNumber) return false;
+  char* end = nullptr;
+  const double number = std::strtod(value.c_str(), &end);
+  return !value.empty() && !*end &&
+         std::fabs(number - item->Value()) < 0.5 * std::pow(10.0, -std::max(item->precision, 0));
+}
+
 int RunEffect(host::Host& host, const CommonOptions& common, host::art::Document& doc,
               const std::vector<host::art::Art*>& selection, const std::string& name,
-              const std::vector<std::string>& settings, const std::string& preset) {
+              const std::vector<std::string>& settings, const std::string& preset,
+              bool skipUnchanged) {
   auto fail = [](const std::string& what) {
     std::cerr << "versalix4: effect: " << what << "\n";
     return kExitUsage;
@@ -248,6 +289,7 @@ int RunEffect(host::Host& host, const CommonOptions& common, host::art::Document
   }
   for (const std::string& setting : EnablersFirst(info, settings)) {
     std::string error;
+    if (skipUnchanged && ChangesNothing(*palette, info, setting)) continue;
     const std::string action = ActionFor(*palette, info, setting, &error);
     if (action.empty()) return fail(error);
     if (std::string e = PerformPaletteAction(host, *palette, action); !e.empty()) {
@@ -319,10 +361,12 @@ std::string EffectHelp(const CommonOptions& common, const std::string& name) {
 int ApplyLiveEffect(const CommonOptions& common, svg::ImportResult& document,
                     const std::string& effect,
                     const std::vector<std::string>& settings, const std::string& preset,
-                    const std::function<int(const host::art::Document&)>& save) {
+                    const std::function<int(const host::art::Document&)>& save,
+                    bool skipUnchanged) {
   return RunOnDocument(common, document,
                        [&](host::Host& host, host::art::Document& doc, const auto& selection) {
-                         int code = RunEffect(host, common, doc, selection, effect, settings, preset);
+                         int code = RunEffect(host, common, doc, selection, effect, settings,
+                                              preset, skipUnchanged);
                          if (code != kExitOk) return code;
                          const int index = FindEffect(host, effect);
                          std::vector<std::string> warnings;
@@ -338,6 +382,7 @@ void SetUpEffectCommand(CLI::App& app, CommonOptions& common, int& exitCode) {
       "effect", "Apply a live effect (Border, Circle, ... Trail) to the selected objects");
   static std::string name, input, output, preset;
   static std::vector<std::string> settings;
+  static bool skipUnchanged = false;
   cmd->add_option("name", name, "The effect, as its palette is named (Live NAME)")->required();
   cmd->add_option("input", input, "The SVG file to read")->required();
   AddOutputOptions(*cmd, output, common, "The SVG file");
@@ -345,6 +390,11 @@ void SetUpEffectCommand(CLI::App& app, CommonOptions& common, int& exitCode) {
                   "FIELD=VALUE: a palette field, in the units the palette shows (an unknown "
                   "field lists the palette's fields)");
   cmd->add_option("--preset", preset, "Apply a preset of the palette's menu (or \"Default Settings\")");
+  cmd->add_flag("--skip-unchanged", skipUnchanged,
+                "Leave out settings that change nothing: fields the palette disables for the "
+                "other values, flags and numbers as it shows them (Inkscape's pages pass every "
+                "field)")
+      ->group(kDeveloperOptions);
   AddLastOption(*cmd, common);
   AddCommonOptions(*cmd, common);
   // "effect NAME --help" adds the fields of the effect's palette.
@@ -359,7 +409,8 @@ void SetUpEffectCommand(CLI::App& app, CommonOptions& common, int& exitCode) {
     exitCode = ApplyLiveEffect(common, document, name, settings, preset,
                                [&](const host::art::Document& doc) {
                                  return WriteSvgDocument(output, doc, &document.kept);
-                               });
+                               },
+                               skipUnchanged);
   });
 }
 

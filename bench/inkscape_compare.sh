@@ -16,7 +16,9 @@ vx=$build/app/versalix4
 # large real drawing from Inkscape's tutorials.
 need=()
 command -v inkscape >/dev/null || need+=(inkscape)
-python3 -c 'import lxml, numpy' 2>/dev/null || need+=(python3-lxml python3-numpy)
+# Inkscape runs its Python extensions with the system's /usr/bin/python3.
+/usr/bin/python3 -c 'import lxml, numpy, cssselect' 2>/dev/null ||
+  need+=(python3-lxml python3-numpy python3-cssselect)
 [ -f /usr/share/inkscape/tutorials/tutorial-tracing-pixelart.svg ] || need+=(inkscape-tutorials)
 if [ ${#need[@]} -gt 0 ]; then
   apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${need[@]}"
@@ -26,7 +28,7 @@ extensions=/usr/share/inkscape/extensions
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 large=/usr/share/inkscape/tutorials/tutorial-tracing-pixelart.svg
-python3 - "$work/octagons.svg" <<'PY'
+/usr/bin/python3 - "$work/octagons.svg" <<'PY'
 import math, sys
 out = ['<svg xmlns="http://www.w3.org/2000/svg" width="1000" height="800" viewBox="0 0 1000 800">']
 for i in range(2000):
@@ -62,9 +64,12 @@ row "convert (tracing-pixelart.svg)" \
 row "convert (2,000 octagons)" \
   "$(median "$vx" convert "$work/octagons.svg" -o "$work/a.svg")" \
   "$(median inkscape "$work/octagons.svg" --export-plain-svg --export-filename="$work/b.svg")"
+# The extensions act on the selection: Inkscape passes one --id a selected
+# object.
+mapfile -t ids < <(seq -f '--id=o%g' 0 1999)
 row "3d Twirl / Whirl extension" \
   "$(median "$vx" 3d "$work/octagons.svg" -o "$work/a.svg" --kind Twirl)" \
-  "$(median env PYTHONPATH="$extensions" python3 "$extensions/whirl.py" --centerx=500 --centery=400 --whirl=1 "$work/octagons.svg")"
+  "$(median env PYTHONPATH="$extensions" /usr/bin/python3 "$extensions/whirl.py" --whirl=1 "${ids[@]}" "$work/octagons.svg")"
 row "fractalize / Fractalize extension" \
   "$(median "$vx" fractalize "$work/octagons.svg" -o "$work/a.svg" --generator 1 --level 3)" \
-  "$(median env PYTHONPATH="$extensions" python3 "$extensions/fractalize.py" --subdivs=3 --smooth=4 "$work/octagons.svg")"
+  "$(median env PYTHONPATH="$extensions" /usr/bin/python3 "$extensions/fractalize.py" --subdivs=3 --smooth=4 "${ids[@]}" "$work/octagons.svg")"

@@ -1,5 +1,7 @@
 #include "host/render/png_render.h"
 
+#include <dlfcn.h>
+
 #include <cairo.h>
 #include <librsvg/rsvg.h>
 
@@ -21,25 +23,87 @@ namespace vx::host::render {
 
 namespace {
 
+// librsvg, and cairo and GLib through it, are opened on first use: most
+// commands draw nothing, and loading these libraries and the dozens they
+// depend on was a large part of every command's start-up.
+#define VX_RENDER_FUNCTIONS(X) \
+  X(cairo_create) \
+  X(cairo_destroy) \
+  X(cairo_image_surface_create) \
+  X(cairo_image_surface_create_from_png_stream) \
+  X(cairo_image_surface_get_data) \
+  X(cairo_image_surface_get_format) \
+  X(cairo_image_surface_get_height) \
+  X(cairo_image_surface_get_stride) \
+  X(cairo_image_surface_get_width) \
+  X(cairo_paint) \
+  X(cairo_scale) \
+  X(cairo_set_source_rgba) \
+  X(cairo_set_source_surface) \
+  X(cairo_surface_destroy) \
+  X(cairo_surface_flush) \
+  X(cairo_surface_mark_dirty) \
+  X(cairo_surface_status) \
+  X(cairo_surface_write_to_png_stream) \
+  X(cairo_translate) \
+  X(g_error_free) \
+  X(g_file_new_for_path) \
+  X(g_memory_input_stream_new_from_data) \
+  X(g_object_unref) \
+  X(rsvg_handle_get_geometry_for_layer) \
+  X(rsvg_handle_get_intrinsic_dimensions) \
+  X(rsvg_handle_get_intrinsic_size_in_pixels) \
+  X(rsvg_handle_new_from_stream_sync) \
+  X(rsvg_handle_render_document)
+
+struct RenderLibrary {
+#define VX_DECLARE(name) decltype(&::name) name = nullptr;
+  VX_RENDER_FUNCTIONS(VX_DECLARE)
+#undef VX_DECLARE
+  std::string failure;  // why it could not be opened; "" when it was
+};
+
+const RenderLibrary& OpenRenderLibrary() {
+  static const RenderLibrary library = [] {
+    RenderLibrary l;
+    void* handle = dlopen("librsvg-2.so.2", RTLD_NOW | RTLD_LOCAL);
+    if (!handle) {
+      l.failure = std::string("cannot load librsvg: ") + dlerror();
+      return l;
+    }
+    // The library's handle finds its dependencies' functions too.
+#define VX_RESOLVE(name)                                                   \
+  l.name = reinterpret_cast<decltype(&::name)>(dlsym(handle, #name));     \
+  if (!l.name && l.failure.empty()) l.failure = "librsvg lacks " #name;
+    VX_RENDER_FUNCTIONS(VX_RESOLVE)
+#undef VX_RESOLVE
+    return l;
+  }();
+  return library;
+}
+
+// The functions; every entry point checks first that the library opened.
+const RenderLibrary& Lib() { return OpenRenderLibrary(); }
+
 struct SurfaceDeleter {
-  void operator()(cairo_surface_t* s) const { cairo_surface_destroy(s); }
+  void operator()(cairo_surface_t* s) const { Lib().cairo_surface_destroy(s); }
 };
 struct ContextDeleter {
-  void operator()(cairo_t* c) const { cairo_destroy(c); }
+  void operator()(cairo_t* c) const { Lib().cairo_destroy(c); }
 };
 struct HandleDeleter {
-  void operator()(RsvgHandle* h) const { g_object_unref(h); }
+  void operator()(RsvgHandle* h) const { Lib().g_object_unref(h); }
 };
 using Surface = std::unique_ptr<cairo_surface_t, SurfaceDeleter>;
 
 // cairo keeps premultiplied ARGB in native 32-bit words.
 Raster FromSurface(cairo_surface_t* surface) {
-  cairo_surface_flush(surface);
+  Lib().cairo_surface_flush(surface);
   Raster raster;
-  raster.width = cairo_image_surface_get_width(surface);
-  raster.height = cairo_image_surface_get_height(surface);
-  int stride = cairo_image_surface_get_stride(surface);
-  const unsigned char* data = cairo_image_surface_get_data(surface);
+  raster.width = Lib().cairo_image_surface_get_width(surface);
+  raster.height = Lib().cairo_image_surface_get_height(surface);
+  int stride = Lib().cairo_image_surface_get_stride(surface);
+  const unsigned char* data = Lib().cairo_image_surface_get_data(surface);
   raster.rgba.resize(size_t(raster.width) * raster.height * 4);
   for (int y = 0; y < raster.height; ++y) {
     const uint32_t* row = reinterpret_cast<const uint32_t*>(data + size_t(y) * stride);
@@ -58,9 +122,9 @@ Raster FromSurface(cairo_surface_t* surface) {
 }
 
 Surface ToSurface(const Raster& raster) {
-  Surface surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, raster.width, raster.height));
-  unsigned char* data = cairo_image_surface_get_data(surface.get());
-  int stride = cairo_image_surface_get_stride(surface.get());
+  Surface surface(Lib().cairo_image_surface_create(CAIRO_FORMAT_ARGB32, raster.width, raster.height));
+  unsigned char* data = Lib().cairo_image_surface_get_data(surface.get());
+  int stride = Lib().cairo_image_surface_get_stride(surface.get());
   for (int y = 0; y < raster.height; ++y) {
     uint32_t* row = reinterpret_cast<uint32_t*>(data + size_t(y) * stride);
     for (int x = 0; x < raster.width; ++x) {
@@ -70,7 +134,7 @@ Surface ToSurface(const Raster& raster) {
       row[x] = (a << 24) | (pre(in[0]) << 16) | (pre(in[1]) << 8) | pre(in[2]);
     }
   }
-  cairo_surface_mark_dirty(surface.get());
+  Lib().cairo_surface_mark_dirty(surface.get());
   return surface;
 }
 
@@ -93,14 +157,14 @@ cairo_status_t ReadBytes(void* closure, unsigned char* data, unsigned int length
 
 // The document's size in pixels: its width and height, else its viewBox.
 bool IntrinsicSize(RsvgHandle* handle, double* width, double* height) {
-  if (rsvg_handle_get_intrinsic_size_in_pixels(handle, width, height) && *width > 0 &&
+  if (Lib().rsvg_handle_get_intrinsic_size_in_pixels(handle, width, height) && *width > 0 &&
       *height > 0) {
     return true;
   }
   gboolean hasWidth = false, hasHeight = false, hasViewBox = false;
   RsvgLength w, h;
   RsvgRectangle viewBox;
-  rsvg_handle_get_intrinsic_dimensions(handle, &hasWidth, &w, &hasHeight, &h, &hasViewBox,
+  Lib().rsvg_handle_get_intrinsic_dimensions(handle, &hasWidth, &w, &hasHeight, &h, &hasViewBox,
                                        &viewBox);
   if (hasViewBox && viewBox.width > 0 && viewBox.height > 0) {
     *width = viewBox.width;
@@ -125,20 +189,24 @@ std::optional<Raster> RenderSvg(std::string_view svg, int width, std::string* er
 
 std::optional<Raster> RenderSvgArea(std::string_view svg, const RenderRequest& request,
                                     std::string* error, const std::filesystem::path& baseFile) {
+  if (!OpenRenderLibrary().failure.empty()) {
+    *error = OpenRenderLibrary().failure;
+    return std::nullopt;
+  }
   GError* gerror = nullptr;
   GInputStream* stream =
-      g_memory_input_stream_new_from_data(svg.data(), static_cast<gssize>(svg.size()), nullptr);
+      Lib().g_memory_input_stream_new_from_data(svg.data(), static_cast<gssize>(svg.size()), nullptr);
   GFile* base = baseFile.empty()
                     ? nullptr
-                    : g_file_new_for_path(std::filesystem::absolute(baseFile).c_str());
-  std::unique_ptr<RsvgHandle, HandleDeleter> handle(rsvg_handle_new_from_stream_sync(
+                    : Lib().g_file_new_for_path(std::filesystem::absolute(baseFile).c_str());
+  std::unique_ptr<RsvgHandle, HandleDeleter> handle(Lib().rsvg_handle_new_from_stream_sync(
       stream, base, RSVG_HANDLE_FLAGS_NONE, nullptr, &gerror));
-  g_object_unref(stream);
-  if (base) g_object_unref(base);
+  Lib().g_object_unref(stream);
+  if (base) Lib().g_object_unref(base);
   if (!handle) {
     *error = std::string("not a readable SVG document: ") +
              (gerror ? gerror->message : "unknown error");
-    if (gerror) g_error_free(gerror);
+    if (gerror) Lib().g_error_free(gerror);
     return std::nullopt;
   }
   double docWidth = 0, docHeight = 0;
@@ -151,13 +219,13 @@ std::optional<Raster> RenderSvgArea(std::string_view svg, const RenderRequest& r
   if (!request.area.empty() && request.area != "page") {
     const std::string id = request.area == "drawing" ? "" : "#" + request.area;
     RsvgRectangle ink{}, logical{};
-    if (!rsvg_handle_get_geometry_for_layer(handle.get(), id.empty() ? nullptr : id.c_str(),
+    if (!Lib().rsvg_handle_get_geometry_for_layer(handle.get(), id.empty() ? nullptr : id.c_str(),
                                             &page, &ink, &logical, &gerror) ||
         !(ink.width > 0 && ink.height > 0)) {
       *error = request.area == "drawing" ? std::string("the document draws nothing")
                                          : "the document has no element \"" + request.area +
                                                "\" that draws something";
-      if (gerror) g_error_free(gerror);
+      if (gerror) Lib().g_error_free(gerror);
       return std::nullopt;
     }
     area = ink;
@@ -188,46 +256,48 @@ std::optional<Raster> RenderSvgArea(std::string_view svg, const RenderRequest& r
     return std::nullopt;
   }
   const int width = static_cast<int>(std::lround(w)), height = static_cast<int>(std::lround(h));
-  Surface surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height));
-  if (cairo_surface_status(surface.get()) != CAIRO_STATUS_SUCCESS) {
+  Surface surface(Lib().cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height));
+  if (Lib().cairo_surface_status(surface.get()) != CAIRO_STATUS_SUCCESS) {
     *error = "cannot make a picture of " + std::to_string(width) + " x " + std::to_string(height);
     return std::nullopt;
   }
-  std::unique_ptr<cairo_t, ContextDeleter> cr(cairo_create(surface.get()));
+  std::unique_ptr<cairo_t, ContextDeleter> cr(Lib().cairo_create(surface.get()));
   if (request.hasBackground) {
     const uint8_t* c = request.background;
-    cairo_set_source_rgba(cr.get(), c[0] / 255.0, c[1] / 255.0, c[2] / 255.0, c[3] / 255.0);
-    cairo_paint(cr.get());
+    Lib().cairo_set_source_rgba(cr.get(), c[0] / 255.0, c[1] / 255.0, c[2] / 255.0, c[3] / 255.0);
+    Lib().cairo_paint(cr.get());
   }
-  cairo_scale(cr.get(), width / area.width, height / area.height);
-  cairo_translate(cr.get(), -area.x, -area.y);
-  if (!rsvg_handle_render_document(handle.get(), cr.get(), &page, &gerror)) {
+  Lib().cairo_scale(cr.get(), width / area.width, height / area.height);
+  Lib().cairo_translate(cr.get(), -area.x, -area.y);
+  if (!Lib().rsvg_handle_render_document(handle.get(), cr.get(), &page, &gerror)) {
     *error = std::string("rendering failed: ") + (gerror ? gerror->message : "unknown error");
-    if (gerror) g_error_free(gerror);
+    if (gerror) Lib().g_error_free(gerror);
     return std::nullopt;
   }
   return FromSurface(surface.get());
 }
 
 std::string EncodePng(const Raster& raster) {
+  if (!OpenRenderLibrary().failure.empty()) return "";
   Surface surface = ToSurface(raster);
   std::string bytes;
-  cairo_surface_write_to_png_stream(surface.get(), AppendBytes, &bytes);
+  Lib().cairo_surface_write_to_png_stream(surface.get(), AppendBytes, &bytes);
   return bytes;
 }
 
 std::optional<Raster> DecodePng(std::string_view bytes) {
+  if (!OpenRenderLibrary().failure.empty()) return std::nullopt;
   ReadState state{bytes, 0};
-  Surface surface(cairo_image_surface_create_from_png_stream(ReadBytes, &state));
-  if (cairo_surface_status(surface.get()) != CAIRO_STATUS_SUCCESS) return std::nullopt;
-  if (cairo_image_surface_get_format(surface.get()) != CAIRO_FORMAT_ARGB32) {
+  Surface surface(Lib().cairo_image_surface_create_from_png_stream(ReadBytes, &state));
+  if (Lib().cairo_surface_status(surface.get()) != CAIRO_STATUS_SUCCESS) return std::nullopt;
+  if (Lib().cairo_image_surface_get_format(surface.get()) != CAIRO_FORMAT_ARGB32) {
     // Opaque PNGs come back as RGB24: paint them onto an ARGB32 surface.
-    int w = cairo_image_surface_get_width(surface.get());
-    int h = cairo_image_surface_get_height(surface.get());
-    Surface argb(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h));
-    std::unique_ptr<cairo_t, ContextDeleter> cr(cairo_create(argb.get()));
-    cairo_set_source_surface(cr.get(), surface.get(), 0, 0);
-    cairo_paint(cr.get());
+    int w = Lib().cairo_image_surface_get_width(surface.get());
+    int h = Lib().cairo_image_surface_get_height(surface.get());
+    Surface argb(Lib().cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h));
+    std::unique_ptr<cairo_t, ContextDeleter> cr(Lib().cairo_create(argb.get()));
+    Lib().cairo_set_source_surface(cr.get(), surface.get(), 0, 0);
+    Lib().cairo_paint(cr.get());
     return FromSurface(argb.get());
   }
   return FromSurface(surface.get());

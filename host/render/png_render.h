@@ -45,7 +45,8 @@ std::optional<Raster> RenderSvgArea(std::string_view svg, const RenderRequest& r
                                     std::string* error,
                                     const std::filesystem::path& baseFile = {});
 
-// PNG bytes of a raster.
+// PNG bytes of a raster; empty when librsvg (which brings cairo) cannot be
+// loaded.
 std::string EncodePng(const Raster& raster);
 // Reads a PNG (for tests and comparisons); nullopt when it is not one.
 std::optional<Raster> DecodePng(std::string_view bytes);

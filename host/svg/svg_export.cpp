@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <map>
 #include <unordered_map>
 
@@ -106,6 +107,7 @@ class Exporter {
   void WriteItem(const Item& item, pugi::xml_node out, pugi::xml_node& wrapper);
   pugi::xml_node ShallowCopy(const pugi::xml_node& source, pugi::xml_node out,
                              const Geom::Affine& ctm);
+  void KeepRootStartTag(const pugi::xml_node& sourceRoot, std::string& text, size_t start) const;
   // The element art was read from, when no operation changed the art.
   bool WriteOriginal(const Art& art, pugi::xml_node parent);
   void WriteArtAnew(const Art& art, pugi::xml_node parent);
@@ -217,10 +219,42 @@ std::string Exporter::RunOnSource() {
   std::string text;
   StringWriter writer(text);
   for (pugi::xml_node node : out_.children()) {
+    const size_t start = text.size();
     node.print(writer, "", pugi::format_raw, pugi::encoding_utf8);
+    if (node == root_) KeepRootStartTag(sourceRoot, text, start);
     text += '\n';
   }
   return text;
+}
+
+// The root's start tag as it was read, when its attributes are the ones read
+// (namespaces the new art needs come last, inside the same tag).
+void Exporter::KeepRootStartTag(const pugi::xml_node& sourceRoot, std::string& text,
+                                size_t start) const {
+  // A tag with references is written with them expanded, like the rest.
+  const std::string& tag = source_->rootStartTag;
+  if (tag.size() < 2 || tag.ends_with("/>") || tag.find('&') != std::string::npos) return;
+  std::string added;
+  pugi::xml_attribute written = root_.first_attribute();
+  for (pugi::xml_attribute read : sourceRoot.attributes()) {
+    if (!written || std::strcmp(read.name(), written.name()) ||
+        std::strcmp(read.value(), written.value()))
+      return;
+    written = written.next_attribute();
+  }
+  for (; written; written = written.next_attribute()) {
+    added += std::string(" ") + written.name() + "=\"";
+    for (const char* c = written.value(); *c; ++c)
+      added += *c == '"' ? std::string("&quot;") : *c == '&' ? std::string("&amp;")
+                                     : *c == '<' ? std::string("&lt;") : std::string(1, *c);
+    added += '"';
+  }
+  // The printed tag ends at the first '>' outside a quoted value.
+  size_t end = start;
+  for (bool quoted = false; end < text.size() && (quoted || text[end] != '>'); ++end)
+    if (text[end] == '"') quoted = !quoted;
+  if (end == text.size() || text[end - 1] == '/') return;
+  text.replace(start, end + 1 - start, tag.substr(0, tag.size() - 1) + added + ">");
 }
 
 std::vector<Item> Exporter::ChildItems(const Art& container) const {

@@ -201,6 +201,7 @@ std::optional<ImportResult> Importer::Run(std::string_view text, std::string* er
   xmlLimits.maxDepth = limits_.maxDepth;
   std::size_t elements = 0;
   if (!LoadXml(text, xml_, xmlLimits, error, &elements)) return std::nullopt;
+  source_->rootStartTag = RootStartTag(text);
   source_->art.reserve(elements);
   source_->units.reserve(elements);
   result_.kept.art.reserve(elements);
@@ -552,9 +553,10 @@ std::optional<BezierPaths> Importer::ShapeGeometry(const pugi::xml_node& node) {
   std::string_view name = LocalName(node);
   double diagonal = std::sqrt((viewWidth_ * viewWidth_ + viewHeight_ * viewHeight_) / 2);
   if (name == "path") {
-    PathDataResult data = ParsePathData(node.attribute("d").value());
-    if (!data.ok) Note("path data with errors read up to the first error");
-    return ToBezierPaths(data.paths);
+    bool ok = true;
+    BezierPaths paths = ReadPathData(node.attribute("d").value(), &ok);
+    if (!ok) Note("path data with errors read up to the first error");
+    return paths;
   }
   if (name == "rect") {
     auto x = LengthAttr(node, "x", 0, viewWidth_), y = LengthAttr(node, "y", 0, viewHeight_);

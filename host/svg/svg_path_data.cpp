@@ -6,7 +6,10 @@
 #include <2geom/path-sink.h>
 #include <2geom/svg-path-parser.h>
 
+#include <charconv>
+#include <cctype>
 #include <cmath>
+#include <cstdint>
 
 #include "host/svg/svg_numbers.h"
 
@@ -119,10 +122,35 @@ bool IsCorner(const Anchor& a) {
   return !(std::fabs(cross) < 1e-3 && dot < 0);
 }
 
+namespace {
+
+// A subpath's anchors from its start and its cubic (c1, c2, end) triples.
+BezierPath AnchorsOf(Geom::Point start, const std::vector<Geom::Point>& triples, bool closed) {
+  BezierPath bp;
+  bp.closed = closed;
+  bp.anchors.reserve(triples.size() / 3 + 1);
+  bp.anchors.push_back({start, start, start, true});
+  for (size_t i = 0; i < triples.size(); i += 3) {
+    bp.anchors.back().out = triples[i];
+    bp.anchors.push_back({triples[i + 2], triples[i + 1], triples[i + 2], true});
+  }
+  // In a closed path whose last segment returns to the start, the last
+  // anchor is the first one again: its in handle belongs to the first.
+  if (bp.closed && bp.anchors.size() > 1 && bp.anchors.back().p == start) {
+    bp.anchors.front().in = bp.anchors.back().in;
+    bp.anchors.pop_back();
+  }
+  for (Anchor& a : bp.anchors) a.corner = IsCorner(a);
+  return bp;
+}
+
+}  // namespace
+
 BezierPaths ToBezierPaths(const Geom::PathVector& paths) {
   BezierPaths result;
+  std::vector<Geom::Point> triples;
   for (const Geom::Path& path : paths) {
-    std::vector<Geom::Point> triples;
+    triples.clear();
     size_t count = path.closed() ? path.size_closed() : path.size_open();
     for (size_t i = 0; i < count; ++i) {
       // A closing segment of length zero adds nothing.
@@ -130,24 +158,212 @@ BezierPaths ToBezierPaths(const Geom::PathVector& paths) {
       AppendCurve(path[i], triples);
     }
     if (triples.empty()) continue;
-    BezierPath bp;
-    bp.closed = path.closed();
-    Geom::Point start = path.initialPoint();
-    bp.anchors.push_back({start, start, start, true});
-    for (size_t i = 0; i < triples.size(); i += 3) {
-      bp.anchors.back().out = triples[i];
-      bp.anchors.push_back({triples[i + 2], triples[i + 1], triples[i + 2], true});
-    }
-    // In a closed path whose last segment returns to the start, the last
-    // anchor is the first one again: its in handle belongs to the first.
-    if (bp.closed && bp.anchors.size() > 1 && bp.anchors.back().p == start) {
-      bp.anchors.front().in = bp.anchors.back().in;
-      bp.anchors.pop_back();
-    }
-    for (Anchor& a : bp.anchors) a.corner = IsCorner(a);
-    result.push_back(std::move(bp));
+    result.push_back(AnchorsOf(path.initialPoint(), triples, path.closed()));
   }
   return result;
+}
+
+namespace {
+
+// Reads the path data nearly every file holds (moveto, lineto, horizontal
+// and vertical lines, cubic and quadratic curves and their smooth forms,
+// closepath) straight into anchors, with std::from_chars for the numbers:
+// no curve objects, no locale. Anything else (arcs, errors, a closepath
+// that lands near but not on the start) answers false, and the general
+// reader takes the whole text.
+class DirectPathReader {
+ public:
+  explicit DirectPathReader(std::string_view d) : p_(d.data()), end_(d.data() + d.size()) {}
+
+  bool Read(BezierPaths* out) {
+    Space();
+    char command = 0;
+    while (p_ < end_) {
+      if (IsCommand(*p_)) {
+        // Path data begins with a moveto.
+        if (command == 0 && (*p_ | 0x20) != 'm') return false;
+        command = *p_++;
+        Space();
+      } else if (command == 0 || command == 'Z' || command == 'z') {
+        return false;  // numbers with no command, or after a closepath
+      }
+      const bool relative = command >= 'a';
+      const Geom::Point base = relative ? current_ : Geom::Point(0, 0);
+      double v[6];
+      switch (command | 0x20) {
+        case 'm':
+          if (!Numbers(v, 2)) return false;
+          Flush();
+          current_ = start_ = base + Geom::Point(v[0], v[1]);
+          // Further pairs are linetos.
+          command = relative ? 'l' : 'L';
+          last_ = 0;
+          break;
+        case 'l':
+          if (!Numbers(v, 2)) return false;
+          Line(base + Geom::Point(v[0], v[1]));
+          break;
+        case 'h':
+          if (!Numbers(v, 1)) return false;
+          Line(Geom::Point(v[0] + (relative ? current_[0] : 0), current_[1]));
+          break;
+        case 'v':
+          if (!Numbers(v, 1)) return false;
+          Line(Geom::Point(current_[0], v[0] + (relative ? current_[1] : 0)));
+          break;
+        case 'c':
+          if (!Numbers(v, 6)) return false;
+          Cubic(base + Geom::Point(v[0], v[1]), base + Geom::Point(v[2], v[3]),
+                base + Geom::Point(v[4], v[5]));
+          break;
+        case 's':
+          if (!Numbers(v, 4)) return false;
+          Cubic(last_ == 'c' ? 2 * current_ - control_ : current_, base + Geom::Point(v[0], v[1]),
+                base + Geom::Point(v[2], v[3]));
+          break;
+        case 'q':
+          if (!Numbers(v, 4)) return false;
+          Quadratic(base + Geom::Point(v[0], v[1]), base + Geom::Point(v[2], v[3]));
+          break;
+        case 't':
+          if (!Numbers(v, 2)) return false;
+          Quadratic(last_ == 'q' ? 2 * current_ - control_ : current_,
+                    base + Geom::Point(v[0], v[1]));
+          break;
+        case 'z':
+          if (!Close()) return false;
+          break;
+        default:
+          return false;
+      }
+    }
+    Flush();
+    *out = std::move(paths_);
+    return true;
+  }
+
+ private:
+  static bool IsCommand(char c) {
+    switch (c | 0x20) {
+      case 'm': case 'l': case 'h': case 'v': case 'c': case 's': case 'q': case 't': case 'z':
+        return true;
+      default:
+        return false;
+    }
+  }
+  void Space() {
+    while (p_ < end_ && (*p_ == ' ' || *p_ == '\t' || *p_ == '\r' || *p_ == '\n')) ++p_;
+  }
+  // `count` numbers, each followed by optional space and one comma.
+  bool Numbers(double* v, int count) {
+    for (int i = 0; i < count; ++i) {
+      const char* s = p_ < end_ && *p_ == '+' ? p_ + 1 : p_;  // from_chars takes no plus
+      if (s == end_ || !(std::isdigit(static_cast<unsigned char>(*s)) || *s == '.' ||
+                         (*s == '-' && s == p_)))
+        return false;
+      const char* next = Decimal(s, &v[i]);
+      if (!next) {
+        const auto [after, ec] = std::from_chars(s, end_, v[i]);
+        if (ec != std::errc() || !std::isfinite(v[i])) return false;
+        next = after;
+      }
+      p_ = next;
+      Space();
+      if (p_ < end_ && *p_ == ',') {
+        ++p_;
+        Space();
+        if (i + 1 == count && (p_ == end_ || IsCommand(*p_))) return false;
+      }
+    }
+    return true;
+  }
+  // The common short decimal ("-12.375") exactly: at most 15 digits are
+  // exact in a double, and so is their quotient by a power of ten up to
+  // 10^22, rounded once like from_chars rounds. Null for anything else.
+  const char* Decimal(const char* s, double* value) const {
+    static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                         1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    const bool negative = s < end_ && *s == '-';
+    const char* c = negative ? s + 1 : s;
+    uint64_t mantissa = 0;
+    int digits = 0, fraction = 0;
+    for (; c < end_ && *c >= '0' && *c <= '9'; ++c, ++digits) mantissa = mantissa * 10 + uint64_t(*c - '0');
+    if (c < end_ && *c == '.')
+      for (++c; c < end_ && *c >= '0' && *c <= '9'; ++c, ++digits, ++fraction)
+        mantissa = mantissa * 10 + uint64_t(*c - '0');
+    if (digits == 0 || digits > 15 || (c < end_ && (*c == 'e' || *c == 'E'))) return nullptr;
+    const double magnitude = double(mantissa) / kPowers[fraction];
+    *value = negative ? -magnitude : magnitude;
+    return c;
+  }
+  void Line(Geom::Point to) {
+    Open();
+    triples_.insert(triples_.end(), {current_, to, to});
+    current_ = to;
+    last_ = 'l';
+  }
+  void Cubic(Geom::Point c1, Geom::Point c2, Geom::Point to) {
+    Open();
+    triples_.insert(triples_.end(), {c1, c2, to});
+    current_ = to;
+    control_ = c2;
+    last_ = 'c';
+  }
+  // As a cubic with the same curve.
+  void Quadratic(Geom::Point c, Geom::Point to) {
+    Open();
+    const Geom::Point from = current_;
+    triples_.insert(triples_.end(), {from + 2.0 / 3.0 * (c - from), to + 2.0 / 3.0 * (c - to), to});
+    current_ = to;
+    control_ = c;
+    last_ = 'q';
+  }
+  // Drawing after a closepath starts a new subpath at the closed one's start.
+  void Open() {
+    if (closed_) Flush();
+  }
+  bool Close() {
+    if (closed_) return true;
+    // A last line that ends on the start becomes the closing segment; one
+    // of no length then adds nothing.
+    if (last_ == 'l' && current_ == start_ && triples_.size() >= 3 &&
+        triples_[triples_.size() - 3] == start_)
+      triples_.resize(triples_.size() - 3);
+    if (current_ != start_) {
+      if (Geom::are_near(current_, start_)) return false;
+      triples_.insert(triples_.end(), {current_, start_, start_});
+    }
+    closed_ = true;
+    current_ = start_;
+    last_ = 0;
+    return true;
+  }
+  void Flush() {
+    if (!triples_.empty()) paths_.push_back(AnchorsOf(start_, triples_, closed_));
+    triples_.clear();
+    closed_ = false;
+  }
+
+  const char* p_;
+  const char* end_;
+  Geom::Point current_{0, 0}, start_{0, 0}, control_{0, 0};
+  char last_ = 0;  // 'c' or 'q' after a curve whose control a smooth one mirrors
+  bool closed_ = false;
+  std::vector<Geom::Point> triples_;
+  BezierPaths paths_;
+};
+
+}  // namespace
+
+BezierPaths ReadPathData(std::string_view data, bool* ok) {
+  BezierPaths paths;
+  if (DirectPathReader(data).Read(&paths)) {
+    *ok = true;
+    return paths;
+  }
+  PathDataResult parsed = ParsePathData(data);
+  *ok = parsed.ok;
+  return ToBezierPaths(parsed.paths);
 }
 
 void Transform(BezierPaths& paths, const Geom::Affine& affine) {

@@ -1,5 +1,6 @@
 // SVG path data and the cubic Bezier anchors the document model keeps.
-// Reading goes through lib2geom's path parser; lines, quadratic curves and
+// Reading goes straight to anchors for the usual commands, else through
+// lib2geom's path parser; lines, quadratic curves and
 // elliptical arcs all become cubic segments, so a path is a list of anchors
 // with an in and an out handle each, like the host's Segment.
 #pragma once
@@ -42,6 +43,12 @@ PathDataResult ParsePathData(std::string_view data);
 // Arcs are split into pieces of at most 90 degrees (error below 0.03 % of
 // the radius). Subpaths without a segment (a lone moveto) are dropped.
 BezierPaths ToBezierPaths(const Geom::PathVector& paths);
+
+// Path data as anchors, as ToBezierPaths(ParsePathData(data).paths) gives
+// them; the usual commands are read directly, without curve objects. *ok is
+// false when the data has an error (the anchors then hold what comes before
+// it).
+BezierPaths ReadPathData(std::string_view data, bool* ok);
 
 // The corner flag from the handles: smooth when in and out point in opposite
 // directions (within a small angle) and both exist.

@@ -44,6 +44,9 @@ struct SourceBinding {
 
 struct SvgSource {
   pugi::xml_document xml;
+  // The root element's start tag as it was read, written back as it was
+  // when the root's attributes are unchanged.
+  std::string rootStartTag;
   std::unordered_map<uint32_t, SourceBinding> art;     // by the unit's root art uid
   std::unordered_map<uint32_t, SourceBinding> layers;  // by layer uid
   // Elements that are units (their bindings are in `art` or `layers`).

@@ -243,20 +243,24 @@ bool LoadXml(std::string_view text, pugi::xml_document& document, const XmlLimit
       !ReadEntityDeclarations(text.substr(subsetStart, subsetEnd - subsetStart), &entities, error)) {
     return false;
   }
-  // Every reference is checked; only a document that declares entities is
-  // copied to expand them.
+  // Every reference is checked and expanded in a copy; text without any
+  // '&' has none and is parsed as it is.
   std::string expanded;
   size_t bodyStart = hasSubset ? after : 0;
   std::string_view body = text.substr(bodyStart);
-  EntityExpander expander(entities, limits.maxEntityGrowth);
-  expanded.reserve(text.size());
-  expanded.append(text.substr(0, bodyStart));
-  if (!expander.Expand(body, expanded, 0, bodyStart, error)) {
-    *error = "not a well-formed XML document: " + *error;
-    return false;
+  std::string_view parse = text;
+  if (body.find('&') != std::string_view::npos) {
+    EntityExpander expander(entities, limits.maxEntityGrowth);
+    expanded.reserve(text.size());
+    expanded.append(text.substr(0, bodyStart));
+    if (!expander.Expand(body, expanded, 0, bodyStart, error)) {
+      *error = "not a well-formed XML document: " + *error;
+      return false;
+    }
+    parse = expanded;
   }
   pugi::xml_parse_result parsed = document.load_buffer(
-      expanded.data(), expanded.size(), pugi::parse_full | pugi::parse_ws_pcdata);
+      parse.data(), parse.size(), pugi::parse_full | pugi::parse_ws_pcdata);
   if (!parsed) {
     *error = std::string("not a well-formed XML document: ") + parsed.description() +
              " at byte " + std::to_string(parsed.offset);
@@ -271,6 +275,49 @@ bool LoadXml(std::string_view text, pugi::xml_document& document, const XmlLimit
   if (elements) *elements = count;
   return ok;
   return true;
+}
+
+std::string_view RootStartTag(std::string_view text) {
+  constexpr size_t npos = std::string_view::npos;
+  // From `from` to just past the first `close` outside quoted text and
+  // (with brackets) outside an internal subset; npos when there is none.
+  auto skip = [&](size_t from, char close, bool brackets) {
+    int depth = 0;
+    for (size_t p = from; p < text.size(); ++p) {
+      const char c = text[p];
+      if (c == '"' || c == '\'') {
+        p = text.find(c, p + 1);
+        if (p == npos) return npos;
+      } else if (brackets && c == '[') {
+        ++depth;
+      } else if (brackets && c == ']') {
+        --depth;
+      } else if (c == close && depth <= 0) {
+        return p + 1;
+      }
+    }
+    return npos;
+  };
+  for (size_t p = text.find('<'); p != npos && p + 1 < text.size(); p = text.find('<', p)) {
+    if (text.substr(p, 4) == "<!--") {
+      p = text.find("-->", p + 4);
+      if (p == npos) return {};
+      p += 3;
+    } else if (text[p + 1] == '?') {
+      p = text.find("?>", p + 2);
+      if (p == npos) return {};
+      p += 2;
+    } else if (text[p + 1] == '!') {
+      p = skip(p + 2, '>', true);
+      if (p == npos) return {};
+    } else {
+      const size_t end = skip(p + 1, '>', false);
+      if (end == npos) return {};
+      const std::string_view tag = text.substr(p, end - p);
+      return tag.find('\0') == npos ? tag : std::string_view();
+    }
+  }
+  return {};
 }
 
 }  // namespace vx::host::svg

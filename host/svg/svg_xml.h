@@ -24,4 +24,9 @@ struct XmlLimits {
 bool LoadXml(std::string_view text, pugi::xml_document& document, const XmlLimits& limits,
              std::string* error, std::size_t* elements = nullptr);
 
+// The root element's start tag as the text spells it ("<svg ...>"), after
+// the declaration, comments, processing instructions and document type;
+// empty when the text is not one-byte based (UTF-16) or has no such tag.
+std::string_view RootStartTag(std::string_view text);
+
 }  // namespace vx::host::svg

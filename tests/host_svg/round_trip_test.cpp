@@ -15,6 +15,7 @@
 #include "host/render/png_render.h"
 #include "host/svg/svg_export.h"
 #include "host/svg/svg_import.h"
+#include "host/svg/svg_xml.h"
 
 namespace vx::host::svg {
 namespace {
@@ -106,6 +107,7 @@ TEST(SvgRoundTrip, CorpusComesBackCanonicallyEqualAndPixelIdentical) {
     std::string converted = RoundTrip(original, &notes);
     EXPECT_TRUE(notes.empty()) << file.filename() << ": " << notes[0];
     EXPECT_EQ(Canonical(original), Canonical(converted)) << file.filename();
+    EXPECT_EQ(RootStartTag(original), RootStartTag(converted)) << file.filename();
     std::string error;
     auto before = render::RenderSvg(original, 256, &error, file);
     ASSERT_TRUE(before) << file << ": " << error;
@@ -136,6 +138,10 @@ TEST(SvgRoundTrip, ChangingOneObjectLeavesEveryOtherElementAsRead) {
     if (!changed) continue;
     doc.MutablePath(*changed);
     std::string out = ExportSvg(doc, &imported->kept);
+    // The root's start tag as read, with the namespaces of the new art last.
+    const std::string_view tag = RootStartTag(original);
+    EXPECT_EQ(tag.substr(0, tag.size() - 1), RootStartTag(out).substr(0, tag.size() - 1))
+        << file.filename();
     pugi::xml_document before, after;
     ASSERT_TRUE(before.load_string(original.c_str(), kParseAll));
     ASSERT_TRUE(after.load_string(out.c_str(), kParseAll)) << file.filename();
@@ -161,6 +167,17 @@ TEST(SvgRoundTrip, ChangingOneObjectLeavesEveryOtherElementAsRead) {
       ++compared;
     }
     EXPECT_GT(compared, 0) << file.filename();
+  }
+}
+
+TEST(SvgRoundTrip, TheRootStartTagIsWrittenAsItWasRead) {
+  for (const char* tag : {"<svg xmlns=\"http://www.w3.org/2000/svg\"\n     width='20' height=\"20\" >",
+                          "<svg\txmlns=\"http://www.w3.org/2000/svg\" id=\"a>b\" width=\"20\">"}) {
+    const std::string before = "<?xml version=\"1.0\"?>\n<!-- <svg> -->\n<!DOCTYPE svg [ <!ENTITY e \"x>\"> ]>\n";
+    const std::string text = before + tag + "<path d=\"M0 0 L5 5\"/></svg>\n";
+    EXPECT_EQ(tag, RootStartTag(text));
+    const std::string out = RoundTrip(text);
+    EXPECT_NE(std::string::npos, out.find(tag)) << out;
   }
 }
 

@@ -3,13 +3,20 @@
 
 #include <2geom/elliptical-arc.h>
 
+#include <cctype>
 #include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
 
 #include "host/svg/svg_path_data.h"
 #include "host/svg/svg_shapes.h"
 
 namespace vx::host::svg {
 namespace {
+
+namespace fs = std::filesystem;
 
 BezierPaths Read(const char* d) { return ToBezierPaths(ParsePathData(d).paths); }
 
@@ -86,6 +93,44 @@ TEST(SvgPathData, ErrorsKeepWhatCameBefore) {
                           "M 0 0 A 1 1 0 2 0 1 1"}) {
     PathDataResult r = ParsePathData(bad);  // must not throw or crash
     (void)ToBezierPaths(r.paths);
+  }
+}
+
+// The direct reader of the usual commands gives exactly what the general
+// reader gives, errors included: on a table of edge cases and on every path
+// of the real-world corpus.
+TEST(SvgPathData, DirectReaderAgreesWithTheGeneralOne) {
+  std::vector<std::string> data = {
+      "M0 0 L10 0 L10 10 Z", "M0 0 L10 0 L10 10 L0 0 Z", "m1.5.5-2e1,3E-1 l.5-.5z l4 4",
+      "M0,0 h10 v10 h-10 z m20 0 h5 v5 z M3 3", "M0 0 C1 1 2 2 3 3 S5 5 6 6 s1 1 2 2",
+      "M0 0 Q5 10 10 0 T20 0 t5 5 q1 2 3 4 T 0 0 Z", "M1 1 2 2 3 3 m1 1 2 2", "M5 5",
+      "M0 0 C 1 1 2 2 0 1e-9 Z", "M0 0 L 1 1 Z Z L 2 2", "M0 0 L 5 0 L 0 0 L 0 0 z", "M0 0 L 0 0 z", "M0 0 L10 0 L10 10 X 5 5 L 0 0",
+      "L 5 5", "M", "M 1", "M 1 2 C 1 2 3", "Z Z Z", "M1e999 0 L 0 0", "M 0 0 L +1 2,",
+      "M 0 0 L +-1 2", "M 0 0 A 1 1 0 0 1 5 5 L 2 2", "M 0 0 L inf 2", "M 0,0 L 1,,2"};
+  for (const auto& entry : fs::directory_iterator(fs::path(VX_TEST_DATA_DIR) / "corpus")) {
+    std::ifstream in(entry.path());
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    for (size_t at = text.find("d=\""); at != std::string::npos; at = text.find("d=\"", at + 3))
+      if (at > 0 && std::isspace(static_cast<unsigned char>(text[at - 1])))
+        data.push_back(text.substr(at + 3, text.find('"', at + 3) - at - 3));
+  }
+  EXPECT_GT(data.size(), 900u);
+  for (const std::string& d : data) {
+    bool ok = true;
+    const BezierPaths direct = ReadPathData(d, &ok);
+    const PathDataResult general = ParsePathData(d);
+    const BezierPaths expected = ToBezierPaths(general.paths);
+    EXPECT_EQ(general.ok, ok) << d;
+    ASSERT_EQ(expected.size(), direct.size()) << d;
+    for (size_t i = 0; i < direct.size(); ++i) {
+      EXPECT_EQ(expected[i].closed, direct[i].closed) << d;
+      ASSERT_EQ(expected[i].anchors.size(), direct[i].anchors.size()) << d;
+      for (size_t k = 0; k < direct[i].anchors.size(); ++k) {
+        const Anchor &a = direct[i].anchors[k], &b = expected[i].anchors[k];
+        EXPECT_TRUE(a.p == b.p && a.in == b.in && a.out == b.out && a.corner == b.corner)
+            << d << " path " << i << " anchor " << k;
+      }
+    }
   }
 }
 

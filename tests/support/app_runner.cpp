@@ -18,16 +18,19 @@ std::string ReadText(const std::filesystem::path& path) {
 
 }  // namespace
 
-CommandRun RunVersalix4(const std::string& args, const std::filesystem::path& folder,
-                        const std::string& shellPrefix) {
+CommandRun RunCommand(const std::string& commandLine, const std::filesystem::path& folder) {
   const std::filesystem::path out = folder / "stdout.txt", err = folder / "stderr.txt";
-  const std::string command =
-      shellPrefix + std::string(VX_APP_PATH) + " " + args + " >'" + out.string() + "' 2>'" + err.string() + "'";
+  const std::string command = commandLine + " >'" + out.string() + "' 2>'" + err.string() + "'";
   const int status = std::system(command.c_str());
   CommandRun run{WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadText(out), ReadText(err)};
   std::filesystem::remove(out);
   std::filesystem::remove(err);
   return run;
+}
+
+CommandRun RunVersalix4(const std::string& args, const std::filesystem::path& folder,
+                        const std::string& shellPrefix) {
+  return RunCommand(shellPrefix + std::string(VX_APP_PATH) + " " + args, folder);
 }
 
 }  // namespace vx::test

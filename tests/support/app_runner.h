@@ -17,5 +17,7 @@ struct CommandRun {
 // ("ulimit -f 4;").
 CommandRun RunVersalix4(const std::string& args, const std::filesystem::path& folder,
                         const std::string& shellPrefix = "");
+// Any command line, run the same way.
+CommandRun RunCommand(const std::string& commandLine, const std::filesystem::path& folder);
 
 }  // namespace vx::test
