@@ -1,7 +1,9 @@
 // Every tool through the host's tool driver as a person uses it, one table
 // row per drag: the tool, its palette settings, the art, the drag and the
 // keys, and the exact numbers the artwork and the palette show afterwards.
-// Then allocation failure at every step of a drag of each tool.
+// Then the Warp drag cycle (Shift's centre line, a release near the down
+// point, trace copies and Ctrl's layers, the segment limit) and allocation
+// failure at every step of a drag of each tool.
 #include <gtest/gtest.h>
 
 #include <algorithm>
