@@ -253,12 +253,11 @@ TEST_F(PresetMenu, ImportingFiveIntoThreeFreePlaces) {
 
   agent_.AddFolderAnswer(other.string());
   Manager({ItemAction("press", res::PresetManager::kImport)});
-  Answer(res::kPresetImport, {ItemAction("choose", res::PresetImport::kList, "=0"),
-                              ItemAction("choose", res::PresetImport::kList, "=1 shift"),
-                              ItemAction("choose", res::PresetImport::kList, "=2 shift"),
-                              ItemAction("choose", res::PresetImport::kList, "=3 shift"),
-                              ItemAction("choose", res::PresetImport::kList, "=4 shift"),
-                              ItemAction("press", res::PresetImport::kOk)});
+  std::vector<std::string> picks = {ItemAction("choose", res::PresetImport::kList, "=0")};
+  for (int i = 1; i < 5; ++i)  // all five
+    picks.push_back(ItemAction("choose", res::PresetImport::kList, "=" + std::to_string(i) + " shift"));
+  picks.push_back(ItemAction("press", res::PresetImport::kOk));
+  Answer(res::kPresetImport, picks);
   ASSERT_EQ(kNoErr, RunPresetManager(owner_));
   EXPECT_EQ((std::vector<std::string>{"Some are not able to be imported."}),
             Alerts());

@@ -122,7 +122,6 @@ TEST_F(PresetStore, OnlyAForeignBorderFileRunsTheInstallation) {
   WriteFileBytes(userFolder() / "VERSALiX4_PST_Cutout.txt",
                  std::string(kPresetBanner).substr(0, 40));
   ASSERT_EQ(kNoErr, InstallUserPresets(host().pluginRef()));
-  EXPECT_EQ(FactoryBytes(kBorderFile), ReadFileBytes(userFolder() / kBorderFile));
   EXPECT_EQ(circle, ReadFileBytes(userFolder() / "VERSALiX4_PST_Circle.txt"));
   EXPECT_EQ(FactoryBytes("VERSALiX4_PST_Cutout.txt"),
             ReadFileBytes(userFolder() / "VERSALiX4_PST_Cutout.txt"));
