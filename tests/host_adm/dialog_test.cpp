@@ -14,11 +14,13 @@
 #include "host/adm/user_agent.h"
 #include "host/core/user_interaction.h"
 #include "support/fake_plugin.h"
+#include "support/function_agent.h"
 
 namespace vx::host::adm {
 namespace {
 
 using test::FakePlugin;
+using test::Script;
 
 // The suites as the plug-in holds them, and what its procedures saw.
 const ADMDialogSuite* sDialog;
@@ -142,17 +144,6 @@ class DialogTest : public ::testing::Test {
     EXPECT_TRUE(host_->dialogs().Dialogs().empty());
     FakePlugin::Reset();
   }
-  std::vector<AgentAction> Script(std::initializer_list<const char*> lines) {
-    std::vector<AgentAction> out;
-    for (const char* line : lines) {
-      std::string error;
-      auto action = ParseAgentAction(line, &error);
-      EXPECT_TRUE(action) << error;
-      if (action) out.push_back(*action);
-    }
-    return out;
-  }
-
   ScriptedAgent agent_;
   std::unique_ptr<Host> host_;
   SPPluginRef self_ = nullptr;
@@ -186,36 +177,24 @@ TEST_F(DialogTest, AgentActionsReachTheNotifyAndTrackProcedures) {
 }
 
 TEST_F(DialogTest, ItemStateFollowsTheTemplateAndTheSuites) {
-  struct Seen {
-    std::string text3, text9;
-    int32_t int3 = 0;
-    ASBoolean radio7 = 0, radio8 = 0;
-    int32_t entries = 0;
-  };
-  static Seen seen;
-  seen = {};
   auto init = [](ADMDialogRef d) -> ASErr {
     char text[64];
     ADMItemRef e = sDialog->GetItem(d, 3);
     sItem->SetFloatValue(e, 12.345f);
     sItem->GetText(e, text, sizeof text);
-    seen.text3 = text;
-    seen.int3 = sItem->GetIntValue(e);
+    EXPECT_STREQ("12.35", text);  // written with its precision
+    EXPECT_EQ(12, sItem->GetIntValue(e));
     sItem->GetText(sDialog->GetItem(d, 9), text, sizeof text);
-    seen.text9 = text;
+    EXPECT_STREQ("say \"hi\"", text);
     sItem->SetBooleanValue(sDialog->GetItem(d, 8), 1);  // turns 7 off
-    seen.radio7 = sItem->GetBooleanValue(sDialog->GetItem(d, 7));
-    seen.radio8 = sItem->GetBooleanValue(sDialog->GetItem(d, 8));
-    seen.entries = sList->NumberOfEntries(sItem->GetList(sDialog->GetItem(d, 5)));
+    EXPECT_EQ(0, sItem->GetBooleanValue(sDialog->GetItem(d, 7)));
+    EXPECT_EQ(1, sItem->GetBooleanValue(sDialog->GetItem(d, 8)));
+    EXPECT_EQ(3, sList->NumberOfEntries(sItem->GetList(sDialog->GetItem(d, 5))));
+    gLog.push_back("init ran");
     return kNoErr;
   };
   EXPECT_EQ(1, sDialog->Modal(self_, "", 400, 0, init, nullptr, 0));
-  EXPECT_EQ("12.35", seen.text3);  // written with its precision
-  EXPECT_EQ(12, seen.int3);
-  EXPECT_EQ("say \"hi\"", seen.text9);
-  EXPECT_EQ(0, seen.radio7);
-  EXPECT_EQ(1, seen.radio8);
-  EXPECT_EQ(3, seen.entries);
+  EXPECT_EQ(std::vector<std::string>{"init ran"}, gLog);
   EXPECT_EQ(std::vector<std::string>{"#400"}, agent_.seen());
 }
 

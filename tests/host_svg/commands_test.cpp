@@ -4,7 +4,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "host/io/atomic_file.h"
 #include "support/app_runner.h"
@@ -14,130 +13,108 @@ namespace {
 namespace fs = std::filesystem;
 
 using vx::test::CommandRun;
-using vx::test::RunVersalix4;
 
-fs::path Folder(const std::string& name) {
-  fs::path folder = fs::temp_directory_path() / ("vx-commands-" + name + "-" + std::to_string(getpid()));
-  fs::remove_all(folder);
-  fs::create_directories(folder);
-  return folder;
-}
+const std::string kTango =
+    (fs::path(VX_TEST_DATA_DIR) / "corpus" / "tango-places-folder.svg").string();
 
-const fs::path kCorpus = fs::path(VX_TEST_DATA_DIR) / "corpus";
+// Each test in a fresh folder of its own, removed at its end.
+class Commands : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder = fs::temp_directory_path() /
+             ("vx-commands-" +
+              std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "-" +
+              std::to_string(getpid()));
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+  }
+  void TearDown() override { fs::remove_all(folder); }
+  CommandRun Run(const std::string& args) { return vx::test::RunVersalix4(args, folder); }
+  // A file of the folder by name, as a command-line argument.
+  std::string At(const std::string& name) const { return (folder / name).string(); }
+  // The text of a file of the folder ("" when it cannot be read).
+  std::string Text(const std::string& name) const {
+    std::string text, error;
+    EXPECT_TRUE(vx::host::io::ReadFile(folder / name, &text, &error)) << error;
+    return text;
+  }
+  fs::path folder;
+};
 
-TEST(Commands, ConvertAndRenderWriteWholeFiles) {
-  fs::path folder = Folder("ok");
-  fs::path in = kCorpus / "tango-places-folder.svg";
-  CommandRun convert = RunVersalix4("convert " + in.string() + " -o " + (folder / "out.svg").string(), folder);
+TEST_F(Commands, ConvertAndRenderWriteWholeFiles) {
+  CommandRun convert = Run("convert " + kTango + " -o " + At("out.svg"));
   EXPECT_EQ(0, convert.exitCode) << convert.err;
   EXPECT_TRUE(fs::file_size(folder / "out.svg") > 1000);
-  CommandRun render = RunVersalix4("render " + (folder / "out.svg").string() + " -o " +
-                             (folder / "out.png").string() + " --width 64",
-                         folder);
+  CommandRun render = Run("render " + At("out.svg") + " -o " + At("out.png") + " --width 64");
   EXPECT_EQ(0, render.exitCode) << render.err;
-  std::ifstream png(folder / "out.png", std::ios::binary);
-  char magic[4] = {};
-  png.read(magic, 4);
-  EXPECT_EQ(std::string("\x89PNG", 4), std::string(magic, 4));
+  EXPECT_EQ(std::string("\x89PNG", 4), Text("out.png").substr(0, 4));
   // Only temporary files' targets remain: no ".out.svg.XXXXXX" left over.
   for (const auto& entry : fs::directory_iterator(folder)) {
     EXPECT_NE('.', entry.path().filename().string()[0]) << entry.path();
   }
-  fs::remove_all(folder);
 }
 
-TEST(Commands, FailuresAreOneLineAndLeaveNoOutput) {
-  fs::path folder = Folder("bad");
-  {
-    std::ofstream bad(folder / "bad.svg");
-    bad << "<svg xmlns='http://www.w3.org/2000/svg'><rect";
-  }
+TEST_F(Commands, FailuresAreOneLineAndLeaveNoOutput) {
+  std::ofstream(folder / "bad.svg") << "<svg xmlns='http://www.w3.org/2000/svg'><rect";
   struct Case {
     std::string args;
     int exitCode;
     const char* message;
-    fs::path mustNotExist;
+    const char* mustNotExist;
   } cases[] = {
-      {"convert " + (folder / "missing.svg").string() + " -o " + (folder / "a.svg").string(), 3,
-       "cannot read", folder / "a.svg"},
-      {"convert " + (folder / "bad.svg").string() + " -o " + (folder / "b.svg").string(), 3,
-       "not a well-formed XML document", folder / "b.svg"},
-      {"convert " + (kCorpus / "tango-places-folder.svg").string() + " -o " +
-           (folder / "no" / "such" / "c.svg").string(),
-       3, "cannot write", folder / "no"},
-      {"render " + (folder / "bad.svg").string() + " -o " + (folder / "d.png").string(), 3,
-       "cannot render", folder / "d.png"},
-      {"convert " + (kCorpus / "tango-places-folder.svg").string() + " -o " +
-           (folder / "e.svg").string() + " --select nosuchid",
-       2, "no object with the id or label \"nosuchid\"", folder / "e.svg"},
-      {"render " + (folder / "bad.svg").string() + " -o " + (folder / "f.png").string() +
-           " --width 0",
-       2, "width", folder / "f.png"},
+      {"convert " + At("missing.svg") + " -o " + At("a.svg"), 3, "cannot read", "a.svg"},
+      {"convert " + At("bad.svg") + " -o " + At("b.svg"), 3, "not a well-formed XML document",
+       "b.svg"},
+      {"convert " + kTango + " -o " + At("no/such/c.svg"), 3, "cannot write", "no"},
+      {"render " + At("bad.svg") + " -o " + At("d.png"), 3, "cannot render", "d.png"},
+      {"convert " + kTango + " -o " + At("e.svg") + " --select nosuchid", 2,
+       "no object with the id or label \"nosuchid\"", "e.svg"},
+      {"render " + At("bad.svg") + " -o " + At("f.png") + " --width 0", 2, "width", "f.png"},
   };
   for (const Case& c : cases) {
-    CommandRun run = RunVersalix4(c.args, folder);
+    CommandRun run = Run(c.args);
     EXPECT_EQ(c.exitCode, run.exitCode) << c.args << "\n" << run.err;
     EXPECT_NE(std::string::npos, run.err.find(c.message)) << c.args << "\n" << run.err;
-    EXPECT_FALSE(fs::exists(c.mustNotExist)) << c.args;
+    EXPECT_FALSE(fs::exists(folder / c.mustNotExist)) << c.args;
   }
-  fs::remove_all(folder);
 }
 
-TEST(Commands, ConvertWithSelectWritesOnlyThoseObjects) {
-  fs::path folder = Folder("select");
-  fs::path in = kCorpus / "tango-places-folder.svg";
-  CommandRun run = RunVersalix4("convert " + in.string() + " -o " + (folder / "s.svg").string() +
-                          " --select path216,path9788",
-                      folder);
+TEST_F(Commands, ConvertWithSelectWritesOnlyThoseObjects) {
+  CommandRun run = Run("convert " + kTango + " -o " + At("s.svg") + " --select path216,path9788");
   ASSERT_EQ(0, run.exitCode) << run.err;
-  std::string text, error;
-  ASSERT_TRUE(vx::host::io::ReadFile(folder / "s.svg", &text, &error));
+  const std::string text = Text("s.svg");
   EXPECT_NE(std::string::npos, text.find("id=\"path216\""));
   EXPECT_NE(std::string::npos, text.find("id=\"path9788\""));
   EXPECT_EQ(std::string::npos, text.find("id=\"path6713\""));
-  fs::remove_all(folder);
 }
 
-TEST(Commands, DemoWritesTheGallery) {
-  fs::path folder = Folder("demo");
-  CommandRun run = RunVersalix4("demo -o " + (folder / "gallery").string() + " --width 120", folder);
+TEST_F(Commands, DemoWritesTheGallery) {
+  CommandRun run = Run("demo -o " + At("gallery") + " --width 120");
   ASSERT_EQ(0, run.exitCode) << run.err;
-  std::string html, error;
-  ASSERT_TRUE(vx::host::io::ReadFile(folder / "gallery" / "index.html", &html, &error));
+  const std::string html = Text("gallery/index.html");
   for (const char* name : {"sample.png", "sample-out.png", "select.png"}) {
     EXPECT_NE(std::string::npos, html.find(name)) << name;
     EXPECT_TRUE(fs::exists(folder / "gallery" / name)) << name;
   }
   EXPECT_NE(std::string::npos, html.find("$ versalix4 convert sample.svg"));
-  fs::remove_all(folder);
 }
-
-}  // namespace
 
 // A live Fractalize whose result another program moved (as Inkscape saves a
 // moved path: a transform on it) is not overwritten by update unless told
 // to; moving the whole effect art is not an edit of its result.
-TEST(Commands, UpdateRespectsResultsEditedElsewhere) {
-  fs::path folder = Folder("edits");
-  {
-    std::ofstream in(folder / "in.svg");
-    in << "<svg xmlns='http://www.w3.org/2000/svg' width='200' height='100'>"
-          "<path id='src' d='M10 50 L190 50' fill='none' stroke='#000000'/></svg>";
-  }
-  auto run = [&folder](const std::string& args) {
-    return RunVersalix4(args, folder);
-  };
-  ASSERT_EQ(0, run("fractalize " + (folder / "in.svg").string() + " -o " +
-                   (folder / "live.svg").string() + " --live").exitCode);
-  std::string live, error;
-  ASSERT_TRUE(vx::host::io::ReadFile(folder / "live.svg", &live, &error));
+TEST_F(Commands, UpdateRespectsResultsEditedElsewhere) {
+  std::ofstream(folder / "in.svg")
+      << "<svg xmlns='http://www.w3.org/2000/svg' width='200' height='100'>"
+         "<path id='src' d='M10 50 L190 50' fill='none' stroke='#000000'/></svg>";
+  ASSERT_EQ(0, Run("fractalize " + At("in.svg") + " -o " + At("live.svg") + " --live").exitCode);
+  const std::string live = Text("live.svg");
   auto edited = [&](const std::string& what, const std::string& with, const char* name) {
     std::string text = live;
     size_t at = text.find(what);
     EXPECT_NE(std::string::npos, at) << live;
     if (at != std::string::npos) text.replace(at, what.size(), with);
     std::ofstream(folder / name) << text;
-    return (folder / name).string();
+    return At(name);
   };
   const std::string moved = edited("<g vx:role=\"result\"><path ",
                                    "<g vx:role=\"result\"><path transform=\"translate(10,0)\" ",
@@ -149,30 +126,25 @@ TEST(Commands, UpdateRespectsResultsEditedElsewhere) {
     int exitCode;
     const char* message;
   } cases[] = {
-      {"update " + moved + " -o " + (folder / "a.svg").string(), 1,
+      {"update " + moved + " -o " + At("a.svg"), 1,
        "\"effect1\": its result was edited in another program"},
-      {"update " + moved + " -o " + (folder / "b.svg").string() + " --discard-edits", 0, ""},
-      {"update " + groupMoved + " -o " + (folder / "c.svg").string(), 0, ""},
+      {"update " + moved + " -o " + At("b.svg") + " --discard-edits", 0, ""},
+      {"update " + groupMoved + " -o " + At("c.svg"), 0, ""},
+      // What update wrote updates again without complaint.
+      {"update " + At("b.svg") + " -o " + At("d.svg"), 0, ""},
   };
   for (const Case& c : cases) {
-    CommandRun r = run(c.args);
+    CommandRun r = Run(c.args);
     EXPECT_EQ(c.exitCode, r.exitCode) << c.args << "\n" << r.err;
     EXPECT_NE(std::string::npos, r.err.find(c.message)) << r.err;
   }
   EXPECT_FALSE(fs::exists(folder / "a.svg"));
-  std::string regenerated;
-  ASSERT_TRUE(vx::host::io::ReadFile(folder / "b.svg", &regenerated, &error));
-  EXPECT_EQ(std::string::npos, regenerated.find("translate(10,0)")) << regenerated;
-  // What update wrote updates again without complaint.
-  EXPECT_EQ(0, run("update " + (folder / "b.svg").string() + " -o " + (folder / "d.svg").string())
-                   .exitCode);
-  fs::remove_all(folder);
+  EXPECT_EQ(std::string::npos, Text("b.svg").find("translate(10,0)"));
 }
 
 // What the model cannot hold stays as it is through an operation, which
 // says so once with the ids; a clipped shape is changed with its clip.
-TEST(Commands, OperationsLeaveWhatTheModelCannotHoldAndSaySo) {
-  fs::path folder = Folder("untouched");
+TEST_F(Commands, OperationsLeaveWhatTheModelCannotHoldAndSaySo) {
   std::ofstream(folder / "in.svg")
       << "<svg xmlns='http://www.w3.org/2000/svg' xmlns:xlink='http://www.w3.org/1999/xlink' "
          "xmlns:inkscape='http://www.inkscape.org/namespaces/inkscape' width='100' height='100'>"
@@ -182,21 +154,17 @@ TEST(Commands, OperationsLeaveWhatTheModelCannotHoldAndSaySo) {
          "<image id='img1' width='5' height='5' xlink:href='data:image/png;base64,AAAA'/>"
          "<path id='lpe1' d='M60 60 L90 90' inkscape:path-effect='#e' inkscape:original-d='M60 60 L90 91' stroke='#000'/>"
          "<rect id='r' x='10' y='10' width='30' height='30' clip-path='url(#cp)'/></svg>";
-  CommandRun run = RunVersalix4("3d " + (folder / "in.svg").string() + " -o " +
-                                    (folder / "out.svg").string() + " --kind Twist",
-                                folder);
+  CommandRun run = Run("3d " + At("in.svg") + " -o " + At("out.svg") + " --kind Twist");
   ASSERT_EQ(0, run.exitCode) << run.err;
   EXPECT_NE(std::string::npos,
             run.err.find("3 objects were left as they are: 1 Inkscape path effect, 1 clone, 1 image"))
       << run.err;
   for (const char* id : {"clone1", "img1", "lpe1"}) EXPECT_NE(std::string::npos, run.err.find(id));
-  std::string out, error;
-  ASSERT_TRUE(vx::host::io::ReadFile(folder / "out.svg", &out, &error));
+  const std::string out = Text("out.svg");
   EXPECT_NE(std::string::npos, out.find("<use id=\"clone1\" xlink:href=\"#shape\" x=\"50\" fill=\"red\"/>"));
   EXPECT_NE(std::string::npos, out.find("inkscape:original-d=\"M60 60 L90 91\""));
-  CommandRun render = RunVersalix4("render " + (folder / "out.svg").string() + " -o " +
-                                       (folder / "out.png").string() + " --width 100",
-                                   folder);
+  CommandRun render = Run("render " + At("out.svg") + " -o " + At("out.png") + " --width 100");
   EXPECT_EQ(0, render.exitCode) << render.err;
-  fs::remove_all(folder);
 }
+
+}  // namespace

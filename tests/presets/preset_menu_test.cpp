@@ -19,29 +19,18 @@
 #include "presets/preset_store.h"
 #include "shell/suites.h"
 #include "support/allocation_sweep.h"
+#include "support/function_agent.h"
 
 namespace vx::test {
 namespace {
 
 namespace fs = std::filesystem;
 using host::adm::ItemAction;
-using host::adm::ParseAgentAction;
 using host::adm::ScriptedAgent;
 constexpr const char* kBorderFile = "VERSALiX4_PST_Border.txt";
 
 // The scripted agent's key of a dialog: its template id.
 std::string DialogKey(int32_t id) { return "#" + std::to_string(id); }
-
-std::vector<host::adm::AgentAction> Script(std::vector<std::string> lines) {
-  std::vector<host::adm::AgentAction> actions;
-  for (const auto& line : lines) {
-    std::string error;
-    auto action = ParseAgentAction(line, &error);
-    EXPECT_TRUE(action) << line << ": " << error;
-    if (action) actions.push_back(*action);
-  }
-  return actions;
-}
 
 int gRefreshes = 0;
 std::vector<ASErr> gReported;
@@ -264,12 +253,11 @@ TEST_F(PresetMenu, ImportingFiveIntoThreeFreePlaces) {
 
   agent_.AddFolderAnswer(other.string());
   Manager({ItemAction("press", res::PresetManager::kImport)});
-  Answer(res::kPresetImport, {ItemAction("choose", res::PresetImport::kList, "=0"),
-                              ItemAction("choose", res::PresetImport::kList, "=1 shift"),
-                              ItemAction("choose", res::PresetImport::kList, "=2 shift"),
-                              ItemAction("choose", res::PresetImport::kList, "=3 shift"),
-                              ItemAction("choose", res::PresetImport::kList, "=4 shift"),
-                              ItemAction("press", res::PresetImport::kOk)});
+  std::vector<std::string> picks = {ItemAction("choose", res::PresetImport::kList, "=0")};
+  for (int i = 1; i < 5; ++i)  // all five
+    picks.push_back(ItemAction("choose", res::PresetImport::kList, "=" + std::to_string(i) + " shift"));
+  picks.push_back(ItemAction("press", res::PresetImport::kOk));
+  Answer(res::kPresetImport, picks);
   ASSERT_EQ(kNoErr, RunPresetManager(owner_));
   EXPECT_EQ((std::vector<std::string>{"Some are not able to be imported."}),
             Alerts());

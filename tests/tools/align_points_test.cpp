@@ -6,13 +6,10 @@
 #include <vector>
 
 #include "host/art/art.h"
-#include "host/art/document_set.h"
-#include "shell/suites.h"
 #include "host/core/call_failures.h"
-#include "host/core/messages.h"
-#include "shell/globals.h"
-#include "support/host_fixture.h"
+#include "shell/suites.h"
 #include "support/test_paths.h"
+#include "support/tool_fixture.h"
 #include "tools/align_points.h"
 
 namespace vx {
@@ -22,16 +19,13 @@ using host::art::Art;
 using host::art::ArtKind;
 using host::art::Placement;
 
-class AlignPointsTest : public test::HostTest {
+// The tool selected (the suites held) over the fixture's document.
+class AlignPointsTest : public test::ToolTest {
  protected:
   void SetUp() override {
-    ASSERT_EQ(0, StartHost());
-    doc_ = &host().documents().New();
-    ASSERT_EQ(0, AcquireSuites(host().basic()));
-  }
-  void TearDown() override {
-    ReleaseSuites(host().basic());
-    HostTest::TearDown();
+    ToolTest::SetUp();
+    doc_ = &doc();
+    UseTool("AlignPoints");
   }
   // A path whose segments have these selection states (1 anchor, 2 in).
   Art* PathWith(const char* svg, const std::vector<int16_t>& selection) {

@@ -15,7 +15,7 @@
 #include "shell/globals.h"
 #include "shell/suites.h"
 #include "support/allocation_sweep.h"
-#include "support/host_fixture.h"
+#include "support/tool_fixture.h"
 #include "tools/tool_palette.h"
 #include "tools/lens_tool.h"
 #include "tools/tool_table.h"
@@ -33,47 +33,20 @@ const ToolInfo& Tool(const char* name) {
   return *ToolAt(0);
 }
 
-class PaletteTest : public HostTest {
+// The palettes as Select makes them, on the tool fixture; alerts are
+// collected.
+class PaletteTest : public ToolTest {
  protected:
   void SetUp() override {
-    options_.settingsDir = FreshSettingsDir();
-    Start();
-  }
-  void TearDown() override {
-    Stop();
-    HostTest::TearDown();
-  }
-  void Start() {
-    ASSERT_EQ(0, StartHost());
-    ASSERT_EQ(0, AcquireSuites(host().basic()));
+    ToolTest::SetUp();
     host().dialogs().onAlert = [this](const host::adm::Alert& a) { alerts_.push_back(a.text); };
   }
-  void Stop() {
-    if (!host_) return;
-    host().dialogs().onAlert = nullptr;
-    ReleaseSuites(host().basic());
-  }
-  // What Select does: the palette from the row's template.
   Dialog* Open(const ToolInfo& tool) {
-    gGlobals->ToolPalette = sADMDialog->Create(host().pluginRef(), "", tool.paletteTemplate,
-                                               kADMTabbedFloatingDialogStyle,
-                                               tool.paletteInit, nullptr, 0);
-    if (gGlobals->ToolPalette) sADMDialog->Show(gGlobals->ToolPalette, true);
-    return gGlobals->ToolPalette ? host().dialogs().Dialogs().back() : nullptr;
-  }
-  void Close() {
-    if (gGlobals->ToolPalette) sADMDialog->Destroy(gGlobals->ToolPalette);
-    gGlobals->ToolPalette = nullptr;
+    UseTool(tool.name);
+    return palette();
   }
   uint8_t* Record(const ToolInfo& tool) {
     return static_cast<uint8_t*>(gGlobals->ToolParams[tool.paletteIndex]);
-  }
-  std::string Act(Dialog& palette, const std::string& text) {
-    std::string error;
-    auto action = host::adm::ParseAgentAction(text, &error);
-    if (!action) return error;
-    host::adm::DialogDriver driver(host().dialogs(), palette);
-    return host::adm::Perform(driver, *action);
   }
   // Makes the field's item usable: its rule (and Craft's and Broom's twirl
   // spacing) satisfied in the record, then shown.
@@ -151,11 +124,10 @@ TEST_F(PaletteTest, EveryBoundFieldRoundTripsBetweenRecordAndItemAlone) {
         std::memcpy(expected.data() + f.field.offset,
                     f.field.size == 2 ? static_cast<const void*>(&after16) : &after, f.field.size);
       }
-      ASSERT_EQ("", Act(*palette, action));
+      ASSERT_EQ("", Act(action));
       // Only this field's bytes changed, 16-bit ones included.
       EXPECT_EQ(expected, std::vector<uint8_t>(record, record + size));
     }
-    Close();
   }
   EXPECT_TRUE(alerts_.empty());
 }
@@ -209,7 +181,6 @@ TEST_F(PaletteTest, RulesEnableAndShowItemsByTheRecord) {
     RefreshToolPalette(gGlobals->ToolPalette, Record(tool));
     EXPECT_EQ(c.visible, palette->GetItem(c.item)->visible);
     EXPECT_EQ(c.enabled, palette->GetItem(c.item)->enabled);
-    Close();
   }
 }
 
@@ -224,15 +195,14 @@ TEST_F(PaletteTest, DynamicDisablesTheSteppedTraceModesAndKeepsTheChosenOne) {
     WriteIntField(Record(tool), mode.field, 2);
     RefreshToolPalette(gGlobals->ToolPalette, Record(tool));
     // The user picks Dynamic: the stepped entries go grey at once.
-    ASSERT_EQ("", Act(*palette, "press 2"));
+    ASSERT_EQ("", Act("press 2"));
     const host::adm::List& list = *palette->GetItem(mode.item)->list();
     EXPECT_TRUE(list.At(0)->enabled);
     for (int32_t i = 1; i <= 6; ++i) EXPECT_FALSE(list.At(i)->enabled) << i;
     EXPECT_EQ(2, list.IndexOf(*list.Active()));
-    EXPECT_NE("", Act(*palette, "choose " + std::to_string(mode.item) + "=4"));
-    ASSERT_EQ("", Act(*palette, "press 3"));  // Pinch offers them again
+    EXPECT_NE("", Act("choose " + std::to_string(mode.item) + "=4"));
+    ASSERT_EQ("", Act("press 3"));  // Pinch offers them again
     EXPECT_TRUE(list.At(4)->enabled);
-    Close();
   }
 }
 
@@ -250,17 +220,16 @@ TEST_F(PaletteTest, TheLastSettingSurvivesAReloadOfThePlugIn) {
   const ToolInfo& warp = Tool("Warp");
   Dialog* palette = Open(warp);
   ASSERT_TRUE(palette);
-  ASSERT_EQ("", Act(*palette, "press 8"));    // shape 7
-  ASSERT_EQ("", Act(*palette, "set 24=100"));  // margin 100 %
-  ASSERT_EQ("", Act(*palette, "press 28"));    // Trace
-  Close();
+  ASSERT_EQ("", Act("press 8"));    // shape 7
+  ASSERT_EQ("", Act("set 24=100"));  // margin 100 %
+  ASSERT_EQ("", Act("press 28"));    // Trace
+  UseTool("Wave");                   // Warp's palette is destroyed
   EXPECT_EQ("$\tLast Setting\r\nA\t7\r\nB\t1.000000\r\nC\t0\r\nD\t1\r\nE\t1\r\n"
             "F\t10.000000\r\nG\t24.000000\r\n",
             LastSettingEntry(options_.settingsDir, warp.presetKind->fileName));
-  Stop();
   ExpectCleanShutdown();
   host_.reset();
-  Start();
+  ASSERT_EQ(0, StartHost());
   palette = Open(warp);
   ASSERT_TRUE(palette);
   EXPECT_TRUE(palette->GetItem(8)->BooleanValue());
@@ -278,11 +247,11 @@ TEST_F(PaletteTest, ChoosingAPresetRefreshesTheItems) {
   preset.cycle = 5;
   preset.area = {40.0f, 60.0f};
   ASSERT_EQ(0, AppendPreset(lens.presetKind->fileName, &preset));
-  Close();
+  UseTool("Warp");
   palette = Open(lens);  // the menu lists the new preset, minus fixed
   const host::adm::List& menu = *palette->GetItem(kADMMenuItemID)->list();
   ASSERT_EQ(" -Twirl", menu.At(4)->text);
-  ASSERT_EQ("", Act(*palette, "choose menu=4"));
+  ASSERT_EQ("", Act("choose menu=4"));
   const auto& record = *reinterpret_cast<LensToolParams*>(Record(lens));
   EXPECT_EQ(2, record.lensType);
   EXPECT_EQ(5, record.cycle);
@@ -300,6 +269,7 @@ struct ModalCounter : host::adm::UserAgent {
 };
 
 TEST_F(PaletteTest, AllocationFailuresWhileMakingAPaletteAreShownAndLeaveNoBlock) {
+  UseTool("AlignPoints");  // the suites held, no palette
   ModalCounter errors;
   host().dialogs().SetAgent(&errors);
   for (const char* name : {"Warp", "MetaBrush"}) {
@@ -311,10 +281,18 @@ TEST_F(PaletteTest, AllocationFailuresWhileMakingAPaletteAreShownAndLeaveNoBlock
       errors.shown = 0;
     };
     sweep.run = [&]() -> ASErr {
-      const bool made = Open(tool) != nullptr;
-      Close();
+      // What Select does: the palette from the row's template.
+      ADMDialogRef& made = gGlobals->ToolPalette;
+      made = sADMDialog->Create(host().pluginRef(), "", tool.paletteTemplate,
+                                kADMTabbedFloatingDialogStyle, tool.paletteInit, nullptr, 0);
+      if (made) {
+        sADMDialog->Show(made, true);
+        sADMDialog->Destroy(made);
+      }
+      const bool shown = made != nullptr;
+      made = nullptr;
       FreeToolRecords();
-      return made ? kNoErr : kOutOfMemoryErr;
+      return shown ? kNoErr : kOutOfMemoryErr;
     };
     sweep.check = [&](ASErr result, long n, bool failed) {
       // A failed allocation either keeps the palette from being made or

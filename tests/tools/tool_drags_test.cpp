@@ -1,7 +1,9 @@
 // Every tool through the host's tool driver as a person uses it, one table
 // row per drag: the tool, its palette settings, the art, the drag and the
 // keys, and the exact numbers the artwork and the palette show afterwards.
-// Then allocation failure at every step of a drag of each tool.
+// Then the Warp drag cycle (Shift's centre line, a release near the down
+// point, trace copies and Ctrl's layers, the segment limit) and allocation
+// failure at every step of a drag of each tool.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -107,6 +109,35 @@ class ToolDrags : public ToolTest {
   }
   void Clear() {
     while (Art* a = doc().currentLayer()->group->firstChild()) doc().Dispose(a);
+  }
+  // The Warp box (shape 4, no margin) and the drag 16 up at its top edge's
+  // anchor (30, 50), in steps.
+  Art* WarpBox() {
+    Art* box = AddPath(kWarpBox);
+    UseTool("Warp");
+    EXPECT_EQ("", Set("shape", "4"));
+    EXPECT_EQ("", Set("margin", "0"));
+    return box;
+  }
+  int32_t DragUp() { return Drag({{30, 50}, {30, 58}, {30, 66}}); }
+  // The height of the anchor at x = 30 of art's top edge.
+  static float TopAt30(const Art& art) {
+    float top = -1e9f;
+    for (const Segment& s : art.path().segments)
+      if (s.p.h == 30.0f) top = std::max(top, s.p.v);
+    return top;
+  }
+  // Every object of every layer, bottom first, with its layer's index.
+  std::vector<std::pair<int, const Art*>> LayeredObjects() {
+    std::vector<std::pair<int, const Art*>> out;
+    int index = 0;
+    for (host::art::Layer* layer : doc().LayersInPaintOrder()) {
+      std::vector<const Art*> top;
+      for (const Art* a = layer->group->firstChild(); a; a = a->sibling()) top.push_back(a);
+      for (auto it = top.rbegin(); it != top.rend(); ++it) out.push_back({index, *it});
+      ++index;
+    }
+    return out;
   }
 };
 
@@ -247,6 +278,76 @@ TEST_F(ToolDrags, RougheningRepeatsForTheSameSeed) {
   }
   EXPECT_EQ(results[0], results[1]);
   EXPECT_NE(results[0], results[2]);
+}
+
+TEST_F(ToolDrags, WarpShiftKeepsTheBendOnTheCentreLine) {
+  Art* box = WarpBox();
+  ASSERT_EQ(0, Drag({{50, 50}, {50, 66}}));
+  const std::string centred = host::art::DumpArt(*box);
+  ASSERT_TRUE(doc().Undo());
+  ASSERT_EQ(0, Drag({{70, 50}, {72, 60}, {70, 66}}, Keys{.shift = true}));
+  EXPECT_EQ(centred, host::art::DumpArt(*box));
+}
+
+// Released within 1 point of the down point: the last drag step stays. No
+// selection: "!sel".
+TEST_F(ToolDrags, AReleaseNearTheDownPointKeepsTheStepAndNoSelectionFails) {
+  Art* box = WarpBox();
+  ASSERT_EQ(0, driver().MouseDown({30, 50}));
+  ASSERT_EQ(0, driver().MouseDrag({30, 66}));
+  ASSERT_EQ(0, driver().MouseUp({30, 50.5f}));
+  EXPECT_FLOAT_EQ(66.0f, TopAt30(*box));
+  ASSERT_TRUE(doc().Undo());
+  Select({});
+  EXPECT_EQ(kBadSelectionErr, DragUp());
+  EXPECT_FLOAT_EQ(50.0f, TopAt30(*box));
+}
+
+TEST_F(ToolDrags, WarpTraceCopiesAlongTheDrag) {
+  WarpBox();
+  // Drag of 16 at the anchor (f = position / 16); the source stays at 50.
+  struct Case {
+    const char* mode;
+    const char* steps;  // Steps, and Space in Drag Along
+    bool ctrl;
+    std::vector<float> tops;  // bottom first, source included
+    int layers;
+  };
+  const Case cases[] = {
+      {"2", "4", false, {50, 51, 54, 59, 66}, 1},  // Accelerate: 1, 4, 9, 16 / 16
+      {"3", "4", false, {50, 57, 62, 65, 66}, 1},  // Decelerate: 7, 12, 15, 16 / 16
+      {"4", "4", true, {50, 54, 58, 62, 66, 62, 58, 54, 50}, 8},  // Uniform round trip
+      // Drag Along, Space 3: 57.5, 62 and 66 recorded; the first gets none.
+      {"0", "3", false, {50, 62, 66}, 1},
+  };
+  ASSERT_EQ("", Set("trace", "on"));
+  for (const Case& c : cases) {
+    ASSERT_EQ("", Set("trace-mode", c.mode));
+    ASSERT_EQ("", Set(c.mode[0] == '0' ? "space" : "steps", c.steps));
+    ASSERT_EQ(0, Drag({{30, 50}, {30, 53}, {30, 57.5f}, {30, 62}, {30, 66}},
+                      Keys{.ctrl = c.ctrl}));
+    std::vector<float> tops;
+    for (const auto& [layer, art] : LayeredObjects()) tops.push_back(TopAt30(*art));
+    EXPECT_EQ(c.tops, tops) << "mode " << c.mode;
+    EXPECT_EQ(c.layers, LayeredObjects().back().first + 1) << "mode " << c.mode;
+    ASSERT_TRUE(doc().Undo());
+  }
+  ASSERT_EQ("", Set("trace-mode", "1"));
+  ASSERT_EQ("", Set("steps", "24"));
+  ASSERT_EQ(0, DragUp());
+  EXPECT_EQ(25u, LayeredObjects().size());
+}
+
+TEST_F(ToolDrags, WarpLeavesPathsAtTheSegmentLimitAsTheyAre) {
+  Art* box = WarpBox();
+  std::vector<AIRealPoint> points;
+  for (int i = 0; i < 8191; ++i) points.push_back({5.0f + 0.01f * float(i), float(i % 2)});
+  Art* big = AddPath(SvgPolyline(points), "big");
+  Select({box, big});
+  const std::string before = host::art::DumpArt(*big);
+  ASSERT_EQ(0, DragUp());
+  EXPECT_EQ(before, host::art::DumpArt(*big));
+  EXPECT_FLOAT_EQ(66.0f, TopAt30(*box));
 }
 
 // Every allocation of a drag failing in turn: the drag answers -108, the

@@ -11,8 +11,7 @@ TEST(TrailTool, OneCopyPerSpaceOfTheDrag) {
     float space;
     AIRealPoint drag;
     int32_t copies;
-  } cases[] = {
-      {10, {30, 40}, 5},       // 50 points
+  } cases[] = {  // (Space 10 over 50 points: the tool drag rows)
       {10, {9.9f, 0}, 0},      // shorter than Space
       {0.5f, {0, -3}, 3},      // Space at least 1
       {1, {5000, 0}, kTrailToolMaxCopies},

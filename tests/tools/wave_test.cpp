@@ -34,12 +34,9 @@ TEST(WaveShapes, PointsMoveByTheShapesAmounts) {
     AIRealPoint down, pointer;
     std::vector<Moved> points;
   } cases[] = {
-      // Shape 3, cycle 1, pointer on the left edge: +a, 0, -a, +a at the
-      // left edge, a quarter of the width in, the middle, the right edge.
-      {"shape 3", 3, false, {0, 50}, {0, 50 + a},
-       {{{0, 30}, {0, a}}, {{50, 30}, {0, 0}}, {{100, 30}, {0, -a}}, {{200, 30}, {0, a}}}},
-      // With Alt the wave runs up the height from the pointer's row (the
-      // bottom edge) and moves points sideways.
+      // Shape 3 (without Alt: the tool drag rows) with Alt runs up the
+      // height from the pointer's row (the bottom edge), moving points
+      // sideways: +a, 0, -a, +a.
       {"shape 3 alt", 3, true, {80, 0}, {80 + a, 0},
        {{{10, 0}, {a, 0}}, {{10, 25}, {0, 0}}, {{10, 50}, {-a, 0}}, {{10, 100}, {a, 0}}}},
       // Shape 0: the centre row stays, the top edge at the pointer's column
