@@ -20,7 +20,8 @@ mirror=${VX_DEBIAN_MIRROR:-http://deb.debian.org/debian}
 command -v debootstrap >/dev/null || apt-get install -y -qq debootstrap
 
 echo "== package"
-cmake --build "$build" -j"${VX_JOBS:-2}" --target versalix4 versalix4_plugin versalix4_docs
+# cpack builds every target first (one job at a time): build them here.
+cmake --build "$build" -j"${VX_JOBS:-2}"
 rm -f "$build"/versalix4_*.deb
 (cd "$build" && cpack -G DEB >/dev/null)
 deb=$(ls "$build"/versalix4_*.deb)
