@@ -16,6 +16,7 @@
 #include "app/console_agent.h"
 #include "app/document_files.h"
 #include "app/effect_session.h"
+#include "host/adm/dialog_manager.h"
 #include "host/adm/user_agent.h"
 #include "host/art/document_set.h"
 #include "host/core/registrations.h"
@@ -196,22 +197,48 @@ bool Draws(const host::art::Art& art) {
   }
 }
 
+// Whether any path or text run of the art has stroke paint.
+bool HasStroke(const host::art::Art& art) {
+  if (const AIPathStyle* style = art.style(); style && style->strokePaint) return true;
+  for (const host::art::Art* c = art.firstChild(); c; c = c->sibling())
+    if (HasStroke(*c)) return true;
+  return art.kind() == host::art::ArtKind::PluginGroup && art.editGroup() &&
+         HasStroke(*art.editGroup());
+}
+
 // A warning naming the selected objects for which the effect's art drew
-// nothing (the effect's result would make them vanish); "" when none.
+// nothing (the effect's result would make them vanish), with the cause when
+// the effect's row names it (steps taken from a stroke the art lacks);
+// "" when none.
 std::string EmptyResults(host::Host& host, host::art::Document& doc, int effect,
-                         const std::vector<host::art::Art*>& selection) {
-  std::string names;
+                         host::adm::Dialog& palette, const std::vector<host::art::Art*>& selection) {
+  const VxEffectInfo& info = Effects(host)[size_t(effect)];
+  const VxEffectField* steps = info.strokeStepsField ? FieldNamed(info, info.strokeStepsField) : nullptr;
+  const host::adm::Item* mode = steps ? palette.GetItem(steps->item) : nullptr;
+  const bool strokeSteps = mode && int32_t(mode->Value()) != info.manualSteps;
+  std::string names, strokeless;
   for (host::art::Art* art : AllEffectArt(doc)) {
     const host::PluginGroup* group = host.registrations().FindPluginGroup(art->plugin().group);
     if (!group || EffectOfGroupName(host, group->name) != effect || Draws(*art)) continue;
-    for (const host::art::Art* source : selection)
-      if (source->isWithin(art)) names += (names.empty() ? "" : ", ") + NameOf(*source);
+    for (const host::art::Art* source : selection) {
+      if (!source->isWithin(art)) continue;
+      std::string& list = strokeSteps && !HasStroke(*source) ? strokeless : names;
+      list += (list.empty() ? "" : ", ") + NameOf(*source);
+    }
   }
-  if (names.empty()) return "";
-  const std::string effectName = Effects(host)[size_t(effect)].name;
-  return "Live " + effectName + " drew nothing for " + names +
-         ": with these settings they would vanish (versalix4 effect " + effectName +
-         " --help lists its settings)";
+  const std::string effectName = info.name;
+  std::string warning;
+  if (!strokeless.empty())
+    warning = "Live " + effectName + " drew nothing for " + strokeless + ": " +
+              (strokeless.find(',') == std::string::npos ? "it has" : "they have") +
+              " no stroke, and " + steps->name + "=" + ValueText(palette, *steps, int32_t(mode->Value())) +
+              " takes the steps from the stroke width (give the art a stroke, or --set " +
+              steps->name + "=" + ValueText(palette, *steps, info.manualSteps) + ")";
+  if (!names.empty())
+    warning += (warning.empty() ? "" : "\n") + std::string("Live ") + effectName +
+               " drew nothing for " + names + ": with these settings they would vanish (versalix4 effect " +
+               effectName + " --help lists its settings)";
+  return warning;
 }
 
 // A setting on a field the palette disables (or hides) for the other
@@ -370,7 +397,11 @@ int ApplyLiveEffect(const CommonOptions& common, svg::ImportResult& document,
                          if (code != kExitOk) return code;
                          const int index = FindEffect(host, effect);
                          std::vector<std::string> warnings;
-                         if (std::string w = EmptyResults(host, doc, index, selection); !w.empty())
+                         host::adm::Dialog* palette =
+                             host.dialogs().DialogNamed(Effects(host)[size_t(index)].paletteName);
+                         if (!palette) return int(kExitInternal);
+                         if (std::string w = EmptyResults(host, doc, index, *palette, selection);
+                             !w.empty())
                            warnings.push_back(w);
                          if ((code = CheckWarnings(host, common, warnings))) return code;
                          return save(doc);

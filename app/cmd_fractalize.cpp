@@ -166,6 +166,7 @@ int FractalizeDocument(const CommonOptions& common, const std::string& input,
   return RunOnDocument(
       common, document,
       [&](host::Host& host, host::art::Document& doc, const std::vector<host::art::Art*>& selection) {
+        if (int code = RequirePaths(host, selection, "fractalize")) return code;
         const ChangeWatch watch(selection);
         FractalizeOptions run = options;
         run.last = common.last;
@@ -176,7 +177,8 @@ int FractalizeDocument(const CommonOptions& common, const std::string& input,
         const std::string unchanged =
             options.live ? "" : watch.Check("fractalize",
                                             "Fractalize leaves a path as it was when it would "
-                                            "pass the segment limit: try a lower --level");
+                                            "pass 8000 segments: try a lower --level or "
+                                            "--density");
         return FinishDocument(host, common, doc, &document.kept, {unchanged}, svgText, save);
       });
 }

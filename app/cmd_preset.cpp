@@ -22,6 +22,7 @@
 #include "app/console_agent.h"
 #include "app/effect_session.h"
 #include "app/plugin_catalog.h"
+#include "app/settings_snapshot.h"
 #include "generated/resource_ids.h"
 #include "host/adm/dialog.h"
 #include "host/adm/dialog_manager.h"
@@ -665,9 +666,16 @@ int RunPresetCommand(const CommonOptions& common, const PresetRequest& request) 
       names += (names.empty() ? " " : ", ") + BothNames(k.title, k.name);
     return Usage("unknown kind \"" + request.kind + "\"; the kinds are:" + names);
   }
-  if (int32_t err = host->Startup()) return ReportFailure("start-up", err);
+  // Taken before start-up, which may repair damaged preset files; a failed
+  // command (an import from a missing folder) leaves the settings as they were.
+  const SettingsSnapshot settings(host->settingsDir());
+  if (int32_t err = host->Startup()) {
+    settings.Restore();
+    return ReportFailure("start-up", err);
+  }
   int code = PresetCommand(*host, *kind, request).Run();
   host->Shutdown();
+  if (code != kExitOk) settings.Restore();
   return code;
 }
 

@@ -14,6 +14,7 @@
 #include "app/console_agent.h"
 #include "app/document_files.h"
 #include "app/effect_session.h"
+#include "app/script_reader.h"
 #include "app/settings_snapshot.h"
 #include "app/tool_session.h"
 #include "host/adm/dialog_manager.h"
@@ -29,6 +30,8 @@ namespace vx::app {
 
 namespace {
 
+using Verb = ScriptAction::Verb;
+
 struct Session {
   host::Host& host;
   std::vector<std::unique_ptr<svg::ImportResult>> documents;
@@ -36,79 +39,47 @@ struct Session {
   svg::KeptSvg* kept = nullptr;
 };
 
-std::vector<std::string> Split(const std::string& text, char separator) {
-  std::vector<std::string> parts;
-  std::stringstream in(text);
-  for (std::string part; std::getline(in, part, separator);)
-    if (!part.empty()) parts.push_back(part);
-  return parts;
-}
-
-std::string Rest(std::istringstream& in) {
-  std::string rest;
-  std::getline(in >> std::ws, rest);
-  return rest;
-}
-
-// "tool ..." lines: the toolbox, the options palette and drags.
-std::string RunToolLine(Session& s, std::istringstream& in) {
+// "tool ..." actions: the toolbox, the options palette and drags.
+std::string RunToolAction(Session& s, const ScriptAction& a) {
   host::tools::ToolDriver& driver = s.host.tools();
-  std::string action;
-  in >> action;
   const auto failed = [](const char* what, int32_t err) {
     return err ? std::string(what) + " failed (" + CodeText(err) + ")" : std::string();
   };
-  if (action == "select" || action == "options") {
-    const std::string title = Rest(in);
-    const AIToolHandle tool = driver.ToolTitled(title);
-    if (!tool) return "no tool \"" + title + "\"; the tools are:" + ToolTitles(s.host);
-    return action == "select" ? failed("selecting the tool", driver.SelectTool(tool))
-                              : failed("the tool's options", driver.DoubleClick(tool));
+  const auto titled = [&](AIToolHandle* tool) -> std::string {
+    *tool = driver.ToolTitled(a.text);
+    return *tool ? "" : "no tool \"" + a.text + "\"; the tools are:" + ToolTitles(s.host);
+  };
+  AIToolHandle tool = nullptr;
+  switch (a.verb) {
+    case Verb::ToolSelect:
+    case Verb::ToolOptions:
+      if (std::string e = titled(&tool); !e.empty()) return e;
+      return a.verb == Verb::ToolSelect ? failed("selecting the tool", driver.SelectTool(tool))
+                                        : failed("the tool's options", driver.DoubleClick(tool));
+    case Verb::ToolSet:
+    case Verb::ToolPreset: {
+      const bool set = a.verb == Verb::ToolSet;
+      return SetToolPalette(s.host, driver.current(), set ? std::vector{a.text} : std::vector<std::string>{},
+                            set ? "" : a.text)
+                 ? "the palette was not set"
+                 : "";
+    }
+    default:
+      break;
   }
-  if (action == "set" || action == "preset") {
-    const std::string what = Rest(in);
-    const bool set = action == "set";
-    return SetToolPalette(s.host, driver.current(), set ? std::vector{what} : std::vector<std::string>{},
-                          set ? "" : what)
-               ? "the palette was not set"
-               : "";
-  }
-  if (action != "drag") {
-    // "tool TITLE drag ...": pick the tool first.
-    const AIToolHandle tool = driver.ToolTitled(action);
-    std::string drag;
-    in >> drag;
-    if (!tool || drag != "drag")
-      return "tool takes: select TITLE, options TITLE, set FIELD=VALUE, preset NAME, drag POINTS";
+  if (!a.text.empty()) {
+    if (std::string e = titled(&tool); !e.empty()) return e;
     if (int32_t err = driver.SelectTool(tool)) return failed("selecting the tool", err);
   }
   if (!driver.current()) return "no tool is selected (tool select TITLE first)";
-  host::tools::DragSpec drag;
-  for (std::string word; in >> word;) {
-    if (word == "alt") drag.keys.alt = true;
-    else if (word == "shift") drag.keys.shift = true;
-    else if (word == "ctrl") drag.keys.ctrl = true;
-    else if (word == "space-at-release") drag.spaceAtRelease = true;
-    else if (word == "steps") {
-      if (!(in >> drag.steps) || drag.steps < 0) return "steps takes a whole number of 0 or more";
-    } else {
-      std::string error;
-      for (const AIRealPoint& p : ParsePointList(word, &error)) drag.points.push_back(p);
-      if (!error.empty()) return error;
-    }
-  }
-  if (drag.points.empty()) return "a drag needs at least one point";
-  return failed("the tool", driver.Drag(drag));
+  return failed("the tool", driver.Drag(a.drag));
 }
 
-// Runs one line; answers "" or what went wrong.
-std::string RunLine(Session& s, const std::string& line) {
-  std::istringstream in(line);
-  std::string verb;
-  in >> verb;
-  if (verb == "open") {
+// Runs one action; answers "" or what went wrong.
+std::string RunAction(Session& s, const ScriptAction& a) {
+  if (a.verb == Verb::Open) {
     auto document = std::make_unique<svg::ImportResult>();
-    if (ReadSvgDocument(Rest(in), document.get())) return "cannot open the document";
+    if (ReadSvgDocument(a.text, document.get())) return "cannot open the document";
     s.current = &s.host.documents().Adopt(std::move(document->document));
     svg::BindEffectArt(*s.current, document->kept, s.host.registrations());
     s.current->ClearHistory();
@@ -117,55 +88,50 @@ std::string RunLine(Session& s, const std::string& line) {
     return "";
   }
   if (!s.current) return "no document is open (use open FILE first)";
-  if (verb == "select") {
-    const std::string what = Rest(in);
-    std::vector<host::art::Art*> art;
-    if (what == "all") {
-      for (int i = 0; i < s.current->LayerCount(); ++i)
-        for (host::art::Art* a = s.current->LayerAt(i)->group->firstChild(); a; a = a->sibling())
-          art.push_back(a);
-    } else if (what != "none") {
-      for (const std::string& id : Split(what, ',')) {
-        host::art::Art* a = s.current->FindById(id);
-        if (!a) return "no object with the id \"" + id + "\"";
-        art.push_back(a);
+  switch (a.verb) {
+    case Verb::Select: {
+      std::vector<host::art::Art*> art;
+      if (a.text == "all") {
+        for (int i = 0; i < s.current->LayerCount(); ++i)
+          for (host::art::Art* x = s.current->LayerAt(i)->group->firstChild(); x; x = x->sibling())
+            art.push_back(x);
       }
+      for (const std::string& id : a.ids) {
+        host::art::Art* x = s.current->FindById(id);
+        if (!x) return "no object with the id \"" + id + "\"";
+        art.push_back(x);
+      }
+      SelectOnly(*s.current, art);
+      NotifySelectionChanged(s.host);
+      return "";
     }
-    SelectOnly(*s.current, art);
-    NotifySelectionChanged(s.host);
-    return "";
+    case Verb::Menu:
+      for (const host::MenuItem* item : s.host.registrations().MenuItems())
+        if (item->text == a.text && item->group == "VERSALiX4_Gr") {
+          const int32_t err = host::SendMenuGo(
+              s.host, reinterpret_cast<AIMenuItemHandle>(const_cast<host::MenuItem*>(item)));
+          return err ? "the command failed (" + CodeText(err) + ")" : "";
+        }
+      return "no menu item \"" + a.text + "\"";
+    case Verb::Palette: {
+      const int effect = FindEffect(s.host, a.text);
+      if (effect < 0) return "no effect \"" + a.text + "\"";
+      host::adm::Dialog* palette =
+          s.host.dialogs().DialogNamed(Effects(s.host)[size_t(effect)].paletteName);
+      if (!palette) palette = OpenEffectPalette(s.host, effect);
+      if (!palette) return "the palette did not open";
+      return PerformPaletteAction(s.host, *palette, a.action);
+    }
+    case Verb::Update: {
+      for (host::art::Art* art : AllEffectArt(*s.current)) s.current->MarkForUpdate(*art);
+      const int32_t err = host::art::SendPluginGroupUpdates(s.host);
+      return err ? "the update failed (" + CodeText(err) + ")" : "";
+    }
+    case Verb::Save:
+      return WriteSvgDocument(a.text, *s.current, s.kept) ? "cannot write the document" : "";
+    default:
+      return RunToolAction(s, a);
   }
-  if (verb == "menu") {
-    const std::string text = Rest(in);
-    for (const host::MenuItem* item : s.host.registrations().MenuItems())
-      if (item->text == text && item->group == "VERSALiX4_Gr") {
-        const int32_t err = host::SendMenuGo(
-            s.host, reinterpret_cast<AIMenuItemHandle>(const_cast<host::MenuItem*>(item)));
-        return err ? "the command failed (" + CodeText(err) + ")" : "";
-      }
-    return "no menu item \"" + text + "\"";
-  }
-  if (verb == "palette") {
-    std::string name;
-    in >> name;
-    const int effect = FindEffect(s.host, name);
-    if (effect < 0) return "no effect \"" + name + "\"";
-    host::adm::Dialog* palette =
-        s.host.dialogs().DialogNamed(Effects(s.host)[size_t(effect)].paletteName);
-    if (!palette) palette = OpenEffectPalette(s.host, effect);
-    if (!palette) return "the palette did not open";
-    return PerformPaletteAction(s.host, *palette, Rest(in));
-  }
-  if (verb == "tool") return RunToolLine(s, in);
-  if (verb == "update") {
-    for (host::art::Art* art : AllEffectArt(*s.current)) s.current->MarkForUpdate(*art);
-    const int32_t err = host::art::SendPluginGroupUpdates(s.host);
-    return err ? "the update failed (" + CodeText(err) + ")" : "";
-  }
-  if (verb == "save") {
-    return WriteSvgDocument(Rest(in), *s.current, s.kept) ? "cannot write the document" : "";
-  }
-  return "unknown action \"" + verb + "\"";
 }
 
 }  // namespace
@@ -194,8 +160,9 @@ constexpr const char* kSessionFormat = R"(Session format: one action a line; bla
   tool TITLE drag ...           pick the tool, then drag it
   update                        regenerate every live effect art
   save FILE.svg                 write the current document
-The first failing line stops the session with its line number; nothing of the
-session's settings is kept then.
+The whole session is read first: a line that cannot be read stops it before
+anything runs (exit 2). The first failing action stops the session with its
+line number (exit 1); nothing of the session's settings is kept then.
 
 Example:
   # a Border on the square, with shadow
@@ -221,7 +188,12 @@ void SetUpScriptCommand(CLI::App& app, CommonOptions& common, int& exitCode) {
       exitCode = kExitIo;
       return;
     }
-    std::istringstream in(text);
+    std::vector<ScriptAction> actions;
+    if (!ReadSession(text, &actions, &error)) {
+      std::cerr << file << ":" << error << "\n";
+      exitCode = kExitUsage;
+      return;
+    }
     auto host = MakeHost(common, &exitCode);
     if (!host) return;
     if (int32_t err = host->Startup()) {
@@ -231,14 +203,9 @@ void SetUpScriptCommand(CLI::App& app, CommonOptions& common, int& exitCode) {
     const SettingsSnapshot settings(host->settingsDir());
     ConsoleAgent console(*host, std::cerr);
     Session session{*host, {}, nullptr, nullptr};
-    int number = 0;
-    for (std::string line; std::getline(in, line);) {
-      ++number;
-      const auto first = line.find_first_not_of(" \t\r");
-      if (first == std::string::npos || line[first] == '#') continue;
-      if (!line.empty() && line.back() == '\r') line.pop_back();
-      if (std::string error = RunLine(session, line.substr(first)); !error.empty()) {
-        std::cerr << file << ":" << number << ": " << error << "\n";
+    for (const ScriptAction& action : actions) {
+      if (std::string why = RunAction(session, action); !why.empty()) {
+        std::cerr << file << ":" << action.line << ": " << why << "\n";
         exitCode = kExitFailed;
         break;
       }

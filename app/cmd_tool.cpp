@@ -28,7 +28,7 @@ void SetUpToolCommand(CLI::App& app, CommonOptions& common, int& exitCode) {
                   "them, y down; one point is a click)")
       ->required();
   cmd->add_option("--steps", run.steps, "Drag events added evenly between each pair of points")
-      ->check(CLI::Range(0, 10000));
+      ->check(CLI::Range(0, kMaxDragSteps));
   cmd->add_flag("--alt", run.keys.alt, "Hold Alt through the drag");
   cmd->add_flag("--shift", run.keys.shift, "Hold Shift through the drag");
   cmd->add_flag("--ctrl", run.keys.ctrl, "Hold Ctrl through the drag");

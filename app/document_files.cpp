@@ -4,6 +4,7 @@
 #include <iostream>
 #include <sstream>
 
+#include "app/plugin_catalog.h"
 #include "app/settings_snapshot.h"
 #include "host/adm/dialog_manager.h"
 #include "host/art/document_set.h"
@@ -247,7 +248,7 @@ std::string ChangeWatch::Check(const std::string& command, const std::string& hi
   for (const std::string& name : unchanged) list += (list.empty() ? "" : ", ") + name;
   if (unchanged.size() < before_.size()) {
     std::cerr << "versalix4: " << command << " left these objects as they were: " << list
-              << "\n";
+              << (hint.empty() ? "" : "; " + hint) << "\n";
     return "";
   }
   return command + " changed nothing: " + list + " left as before" +
@@ -279,6 +280,35 @@ int RunOnDocument(const CommonOptions& common, svg::ImportResult& document,
   host->Shutdown();
   if (code != kExitOk) settings.Restore();
   return code;
+}
+
+namespace {
+// Paths and compound paths, also inside groups and effect art's source;
+// text keeps its own outlines.
+bool HoldsPath(const host::art::Art& art) {
+  using host::art::ArtKind;
+  switch (art.kind()) {
+    case ArtKind::Path:
+    case ArtKind::CompoundPath: return true;
+    case ArtKind::PluginGroup: return art.editGroup() && HoldsPath(*art.editGroup());
+    case ArtKind::Group:
+      for (const host::art::Art* c = art.firstChild(); c; c = c->sibling())
+        if (HoldsPath(*c)) return true;
+      return false;
+    default: return false;
+  }
+}
+}  // namespace
+
+int RequirePaths(host::Host& host, const std::vector<host::art::Art*>& selection,
+                 const std::string& command) {
+  for (const host::art::Art* art : selection)
+    if (HoldsPath(*art)) return kExitOk;
+  const int32_t code = kBadSelectionErr;
+  const std::string message = host.plugin() ? PluginErrorText(*host.plugin(), code) : "";
+  ReportFailure(message.empty() ? command : message, code);
+  std::cerr << "versalix4: " << command << " works on paths, and the selection holds none\n";
+  return kExitFailed;
 }
 
 }  // namespace vx::app

@@ -99,6 +99,12 @@ int CheckOutputTarget(const std::string& input, std::string& output,
 int ExportSvgText(const host::art::Document& document, const svg::KeptSvg* kept,
                   std::string* text, const std::set<const host::art::Art*>* only = nullptr);
 
+// A command whose plug-in code works on paths refuses a selection that holds
+// none (text, images, clones only): prints the plug-in's own message for
+// "!sel" and answers kExitFailed; kExitOk when some object holds a path.
+int RequirePaths(host::Host& host, const std::vector<host::art::Art*>& selection,
+                 const std::string& command);
+
 // Writes an output through the one writer (host/io); kExitIo on failure.
 int WriteOutputFile(const std::string& path, std::string_view bytes);
 

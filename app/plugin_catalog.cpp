@@ -23,6 +23,17 @@ std::vector<std::string> MenuLines(const host::PluginModule& module, int32_t id)
 
 }  // namespace
 
+std::string PluginErrorText(const host::PluginModule& module, int32_t code) {
+  const VxCatalog* catalog = module.Catalog();
+  if (!catalog) return "";
+  const std::string wanted = CodeText(code);
+  for (int32_t index = 1;; index += 2) {
+    const std::string codeText = Text(module, kVxStringResource, catalog->errorStrings + index);
+    if (codeText.empty()) return "";
+    if (codeText == wanted) return Text(module, kVxStringResource, catalog->errorStrings + index + 1);
+  }
+}
+
 std::vector<TransformKind> TransformKinds(const host::PluginModule& module) {
   const VxCatalog* catalog = module.Catalog();
   if (!catalog) return {};

@@ -54,6 +54,11 @@ std::optional<PresetKind> FindPresetKind(const host::PluginModule& module,
 // and what its cursor does, a line each.
 std::string DescribeKind(const TransformKind& kind);
 
+// The message the plug-in's error dialog shows for a result code, from its
+// error string table ("The selection is not valid for this filter." for
+// "!sel"); "" when the table has no row for it.
+std::string PluginErrorText(const host::PluginModule& module, int32_t code);
+
 // "Sphere (3DSphere)": both spellings of a kind, for lists and messages.
 std::string BothNames(const std::string& title, const std::string& name);
 

@@ -122,33 +122,12 @@ int DragToolOnDocument(const CommonOptions& common, svg::ImportResult& document,
                        const std::function<int(const host::art::Document&)>& save) {
   const double flipY = document.kept.flipY;
   return RunOnDocument(common, document,
-                       [&](host::Host& host, host::art::Document& doc, const auto&) {
+                       [&](host::Host& host, host::art::Document& doc, const auto& selection) {
+                         if (int code = RequirePaths(host, selection, "tool " + run.name))
+                           return code;
                          const int code = RunTool(host, run, flipY);
                          return code == kExitOk ? save(doc) : code;
                        });
-}
-
-std::vector<AIRealPoint> ParsePointList(const std::string& text, std::string* error) {
-  std::vector<AIRealPoint> points;
-  std::stringstream in(text);
-  for (std::string point; std::getline(in, point, ':');) {
-    const auto comma = point.find(',');
-    float v[2] = {};
-    bool good = comma != std::string::npos;
-    for (int i = 0; good && i < 2; ++i) {
-      const std::string part = i ? point.substr(comma + 1) : point.substr(0, comma);
-      char* end = nullptr;
-      v[i] = std::strtof(part.c_str(), &end);
-      good = !part.empty() && !*end && std::isfinite(v[i]);
-    }
-    if (!good) {
-      *error = "a point is X,Y with finite numbers, not \"" + point + "\"";
-      return {};
-    }
-    points.push_back({v[0], v[1]});
-  }
-  if (points.empty()) *error = "no point given";
-  return points;
 }
 
 }  // namespace vx::app

@@ -9,6 +9,7 @@
 
 #include "app/cli.h"
 #include "app/document_files.h"
+#include "app/script_reader.h"
 #include "host/adm/dialog.h"
 #include "host/tools/tool_driver.h"
 
@@ -50,9 +51,5 @@ struct ToolRun {
 int DragToolOnDocument(const CommonOptions& common, svg::ImportResult& document,
                        const ToolRun& run,
                        const std::function<int(const host::art::Document&)>& save);
-
-// "X0,Y0:X1,Y1:...": finite numbers; sets *error (and answers nothing) on
-// anything else.
-std::vector<AIRealPoint> ParsePointList(const std::string& text, std::string* error);
 
 }  // namespace vx::app

@@ -68,6 +68,9 @@ typedef struct VxCatalog {
   VxTransformCatalog transform;
   VxGeneratorCatalog generators;
   VxManualCatalog manual;
+  /* String table of the messages the error dialog shows: from entry 1 on,
+   * pairs of (code text, message), ended by an empty entry. */
+  int32_t errorStrings;
 } VxCatalog;
 
 typedef const VxCatalog* (*VxModuleCatalogProc)(void);

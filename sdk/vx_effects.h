@@ -46,6 +46,11 @@ typedef struct VxEffectInfo {
   int32_t applyItem, releaseItem, expandItem;
   const VxEffectField* fields; /* NULL while its palette has no bound fields */
   int32_t fieldCount;
+  /* The field whose automatic modes take the steps from the source's stroke
+   * width: art without a stroke draws nothing unless it holds manualSteps.
+   * NULL: the effect needs no stroke. */
+  const char* strokeStepsField;
+  int32_t manualSteps;
 } VxEffectInfo;
 
 typedef struct VxEffectTable {

@@ -120,6 +120,7 @@ inline constexpr EffectRow kBorderEffect = {
     "Border", "VERSALiX4 Border ", res::kBorderPalette, "QVR-VsX4LiveBorder",
     VX_RECORD(BorderPGParams), "VERSALiX4_PST_Border.txt", 13,
     {"VsX4_Border_Action", 18900, kBorderActionKeys.keys, kBorderActionKeys.count},
-    VX_EFFECT_BUTTONS(BorderPalette), &kBorderPalette, BorderBuild};
+    VX_EFFECT_BUTTONS(BorderPalette), &kBorderPalette, BorderBuild, nullptr,
+    "steps-mode", kBorderManualSteps};
 
 }  // namespace vx

@@ -28,7 +28,8 @@ bool Fill(Catalog& c) {
     const EffectRow& row = Effect(i);
     VxEffectInfo& e = c.effects[i];
     e = {row.name, row.groupPrefix, row.paletteName, row.paletteTemplate,
-         row.buttons.apply, row.buttons.release, row.buttons.expand, nullptr, 0};
+         row.buttons.apply, row.buttons.release, row.buttons.expand, nullptr, 0,
+         row.strokeStepsField, row.manualSteps};
     if (!row.palette || used + row.palette->fieldCount > kMaxFields) continue;
     e.fields = c.fields + used;
     for (const PaletteField& f : *row.palette) {

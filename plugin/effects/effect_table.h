@@ -73,6 +73,11 @@ struct EffectRow {
   const PaletteBinding* palette;  // null: the palette has only its buttons
   EffectBuildProc build;
   EffectRegenerateProc regenerates = nullptr;  // null: every update regenerates
+  // The bound field (by name) whose automatic modes take the steps from the
+  // source's stroke width, so that art without a stroke draws nothing
+  // unless the field holds `manualSteps`. Null: no stroke is needed.
+  const char* strokeStepsField = nullptr;
+  int32_t manualSteps = 0;
 };
 
 // Row i is LiveEffectIndex i.

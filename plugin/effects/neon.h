@@ -127,6 +127,7 @@ inline constexpr EffectRow kNeonEffect = {
     "Neon", "VERSALiX4 Neon ", res::kNeonPalette, "QVR-VsX4LiveNeon",
     VX_RECORD(NeonPGParams), "VERSALiX4_PST_Neon.txt", 21,
     {"VsX4_Neon_Action", 18950, kNeonActionKeys.keys, kNeonActionKeys.count},
-    VX_EFFECT_BUTTONS(NeonPalette), &kNeonPalette, NeonBuild};
+    VX_EFFECT_BUTTONS(NeonPalette), &kNeonPalette, NeonBuild, nullptr,
+    "steps-mode", kNeonManualSteps};
 
 }  // namespace vx

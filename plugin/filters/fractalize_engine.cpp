@@ -243,7 +243,7 @@ ASErr SubstitutePath(AIArtHandle path, const Segment* gen, int32_t m,
   return WriteSegments(path, newSegs.get(), total);
 }
 
-ASErr ResamplePath(AIArtHandle path, const FractalizeParams& params) {
+ASErr ResamplePath(AIArtHandle path, const FractalizeParams& params, int32_t m) {
   if (params.density == 0.0f) return kNoErr;
   int16_t count16 = 0;
   if (ASErr err = sPath->GetPathSegmentCount(path, &count16)) return err;
@@ -295,13 +295,19 @@ ASErr ResamplePath(AIArtHandle path, const FractalizeParams& params) {
     }
     Jitter(&list[j], amplitude);
   }
+  // Checked after the jitter, so that the random draws of the paths that
+  // follow do not depend on whether this one fits.
+  if (m > 0 && params.level >= 1 &&
+      (count > kFractalSegmentLimit ||
+       SubstitutedCount(count, closed != 0, m, static_cast<int32_t>(params.level)) == 0))
+    return kSegmentLimitErr;
   if (ASErr err = WriteSegments(path, list.get(), count)) return err;
   return sArt->SetArtUserAttr(path, 1, 8);
 }
 
 ASErr FractalizePath(AIArtHandle path, const FractalizeParams& params,
                      const Segment* gen, int32_t m) {
-  if (ASErr err = ResamplePath(path, params)) return err;
+  if (ASErr err = ResamplePath(path, params, m)) return err;
   return SubstitutePath(path, gen, m, static_cast<int16_t>(params.level));
 }
 

@@ -39,8 +39,12 @@ void SubstituteSegments(Segment* old, Segment* out, int32_t n, bool closed,
 // Resamples the host path into pieces of equal arc length (72 / density
 // points, never below 0.5) and jitters the anchors with the host's random
 // generator; nothing when density is 0 or the path has fewer than two
-// segments, or when the resampled path would reach 8191 anchors.
-ASErr ResamplePath(AIArtHandle path, const FractalizeParams& params);
+// segments, or when the resampled path would reach 8191 anchors. With a
+// generator of m > 0 segments to follow, a resampled path whose substitution
+// at params.level would pass the segment limit is not written either and
+// the answer is "SEGM": a path the substitution skips is left as it was,
+// not left resampled.
+ASErr ResamplePath(AIArtHandle path, const FractalizeParams& params, int32_t m);
 
 // Substitutes the host path in place. "SEGM" when the result would leave
 // 1 .. 8000 segments or the path has more than 8000; a path of fewer than

@@ -10,7 +10,6 @@
 namespace vx {
 namespace {
 
-constexpr int32_t kErrorStringTable = 16050;
 constexpr int32_t kEffectAlertTable = 29100;
 constexpr int kTextSize = 256;
 

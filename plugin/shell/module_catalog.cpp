@@ -12,6 +12,7 @@
 #include "filters/transform3d_params.h"
 #include "generated/resource_ids.h"
 #include "presets/preset_kinds.h"
+#include "shell/error_report.h"
 #include "shell/help_texts.h"
 #include "tools/tool_table.h"
 #include "vx_catalog.h"
@@ -70,7 +71,8 @@ bool Fill(Catalog& c) {
               kTransformKindStride, kTransformRowCount, kTransformRowStep, c.radius,
               kTransformKindCount},
              {kGeneratorNames, kGeneratorFirstName, kGeneratorCount},
-             {kHelpTopicMenu, kHelpTextIds, kHelpTopicCount}};
+             {kHelpTopicMenu, kHelpTextIds, kHelpTopicCount},
+             kErrorStringTable};
   return true;
 }
 

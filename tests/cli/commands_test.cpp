@@ -17,14 +17,15 @@ namespace fs = std::filesystem;
 using vx::test::CommandRun;
 using vx::test::RunVersalix4;
 
-// Shapes with and without strokes on two layers; "bare" has neither id nor
-// stroke, "labelled" only an Inkscape label.
+// Shapes with and without strokes on two layers, a label without an id
+// ("wave") and a text ("note").
 constexpr const char* kDrawing = R"(<svg xmlns="http://www.w3.org/2000/svg"
  xmlns:inkscape="http://www.inkscape.org/namespaces/inkscape" width="300" height="200">
  <g id="back" inkscape:groupmode="layer" inkscape:label="Back">
   <rect x="5" y="5" width="290" height="190" fill="none" stroke="#999" stroke-width="2"/>
  </g>
  <g id="front" inkscape:groupmode="layer" inkscape:label="Front">
+  <text id="note" x="20" y="30">note</text>
   <rect id="square" x="40" y="40" width="90" height="90" fill="#0af" stroke="#111" stroke-width="3"/>
   <rect id="flat" x="160" y="40" width="90" height="60" fill="#fa0"/>
   <path inkscape:label="wave" d="M 20,170 C 80,120 160,220 280,160" fill="none" stroke="#080"/>
@@ -39,6 +40,8 @@ class Cli : public ::testing::Test {
     fs::remove_all(folder_);
     fs::create_directories(folder_);
     std::ofstream(folder_ / "in.svg") << kDrawing;
+    // The last line cannot be read: the session stops before it saves.
+    std::ofstream(folder_ / "late.ses") << "open in.svg\nsave out.svg\ntool drag 1,1 steps 99999\n";
   }
   void TearDown() override { fs::remove_all(folder_); }
   CommandRun Run(const std::string& args, const std::string& prefix = "") {
@@ -72,9 +75,23 @@ TEST_F(Cli, EveryFrustrationHasItsAnswer) {
       {"3d in.svg -o out.svg --kind Sphere --cursor 0,0 --select square --accept-warnings", 1,
        "not a finite number", false},
       // Art that would vanish or stay as it was is named, with what to change.
-      {"effect Border in.svg -o out.svg --select flat", 1, "drew nothing for \"flat\"", false},
+      {"effect Border in.svg -o out.svg --select flat", 1,
+       "drew nothing for \"flat\": it has no stroke, and steps-mode=\"Auto Steps (Mid)\" takes the "
+       "steps from the stroke width (give the art a stroke, or --set steps-mode=\"Manual Steps\")",
+       false},
       {"fractalize in.svg -o out.svg --select square --level 12 --density 0", 1,
        "changed nothing: \"square\" (path)", false},
+      // Resampled to ~40 anchors, level 8 would pass 8000 segments: the path
+      // is left as it was, not left resampled.
+      {"fractalize in.svg -o out.svg --select wave --level 8 --density 10", 1,
+       "changed nothing: \"wave\" (path) left as before; Fractalize leaves a path as it was when "
+       "it would pass 8000 segments", false},
+      // Commands that work on paths refuse text alone with the plug-in's words.
+      {"fractalize in.svg -o out.svg --select note --live", 1,
+       "The selection is not valid for this filter. (!sel)", false},
+      {"tool Warp in.svg -o out.svg --select note --drag 20,20:30,30", 1,
+       "The selection is not valid for this filter. (!sel)", false},
+      {"script late.ses", 2, "late.ses:3: steps takes a whole number from 0 to 10000", false},
       {"3d in.svg -o out.svg --kind Sphere --select @1.0,square", 0, "", true},
       // Errors in words: the enabling setting, the range and the unit.
       {"effect Border in.svg -o out.svg --set tint=60", 2, "tint needs shadow=on", false},

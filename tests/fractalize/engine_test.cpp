@@ -143,7 +143,7 @@ TEST_F(Engine, SubstitutingDirectlyRefusesWithSegm) {
 TEST_F(Engine, DensityFiveCutsAStraightSpanIntoTenEqualPieces) {
   Art* path = AddPath("M 0,0 L 144,0");
   const FractalizeParams p = Params(1, 1, 5.0f, 0.0f);
-  ASSERT_EQ(kNoErr, ResamplePath(path->handle(), p));
+  ASSERT_EQ(kNoErr, ResamplePath(path->handle(), p, 0));
   const auto anchors = Anchors(*path);
   ASSERT_EQ(11u, anchors.size());
   for (int k = 0; k <= 10; ++k) {
@@ -164,7 +164,7 @@ TEST_F(Engine, ResamplingACurveHitsItsArcLengthTargets) {
   auto& segs = doc_->MutablePath(*path).segments;
   segs[0].out = {100, 55.2285f};
   segs[1].in = {55.2285f, 100};
-  ASSERT_EQ(kNoErr, ResamplePath(path->handle(), Params(1, 1, 2.0f, 0.0f)));
+  ASSERT_EQ(kNoErr, ResamplePath(path->handle(), Params(1, 1, 2.0f, 0.0f), 0));
   const auto anchors = Anchors(*path);
   ASSERT_EQ(5u, anchors.size());
   for (int k = 1; k < 4; ++k) {
@@ -176,7 +176,7 @@ TEST_F(Engine, ResamplingACurveHitsItsArcLengthTargets) {
 
 TEST_F(Engine, ClosedPathsResampleTheClosingSpan) {
   Art* path = AddPath("M 0,0 L 0,72 L 72,72 L 72,0 Z");
-  ASSERT_EQ(kNoErr, ResamplePath(path->handle(), Params(1, 1, 2.0f, 0.0f)));
+  ASSERT_EQ(kNoErr, ResamplePath(path->handle(), Params(1, 1, 2.0f, 0.0f), 0));
   // Four sides of 72 points, 36-point pieces: two per side, no duplicate.
   EXPECT_EQ(8u, path->path().segments.size());
   EXPECT_TRUE(path->path().closed);
@@ -191,8 +191,22 @@ TEST_F(Engine, AResampledListOf8191AnchorsLeavesThePathAsItWas) {
     std::vector<AIRealPoint> line;
     for (int i = 0; i < row.anchors; ++i) line.push_back({1.2f * i, 0});
     Art* path = AddPath(test::SvgPolyline(line));
-    ASSERT_EQ(kNoErr, ResamplePath(path->handle(), Params(1, 1, 144.0f, 0.0f)));
+    ASSERT_EQ(kNoErr, ResamplePath(path->handle(), Params(1, 1, 144.0f, 0.0f), 0));
     EXPECT_EQ(row.after, path->path().segments.size()) << row.anchors;
+  }
+}
+
+// A path whose resampled form the substitution would refuse stays as it
+// was: 144 points at density 5 resample to 11 anchors; a 6-anchor
+// generator at level 5 makes 3125 x 10 + 1 of them, past 8000, while the
+// 2-anchor source alone would fit (3126).
+TEST_F(Engine, AResampledPathTheSubstitutionRefusesStaysAsItWas) {
+  const struct { int level; ASErr result; std::size_t after; } rows[] = {
+      {4, kNoErr, 11}, {5, kSegmentLimitErr, 2}};
+  for (const auto& row : rows) {
+    Art* path = AddPath("M 0,0 L 144,0");
+    EXPECT_EQ(row.result, ResamplePath(path->handle(), Params(1, row.level, 5.0f, 0.0f), 6));
+    EXPECT_EQ(row.after, path->path().segments.size()) << row.level;
   }
 }
 

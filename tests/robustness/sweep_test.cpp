@@ -99,6 +99,10 @@ const Command kCommands[] = {
     {"update {in} -o {out}", ".svg"},
     {"expand {in} -o {out}", ".svg"},
     {"release {in} -o {out}", ".svg"},
+    {"tool Warp {in} -o {out} --drag 50,50:80,20 --steps 2", ".svg"},
+    {"objects {in}", ".txt"},
+    // An SVG file is not a session: refused at its first line, before it runs.
+    {"script {in}", ".svg"},
 };
 
 // Extreme or wrong option values, on the valid input.
@@ -136,6 +140,20 @@ const char* const kOptionCases[] = {
     "effect Trail {in} -o {out} --set 'end-stroke-colour=gray(nan)'",
     "effect Trail {in} -o {out} --set steps=1000 --set drag-length=1e10",
     "effect Trail {in} -o {out} --set seed=1", "effect Galaxy {in} -o {out} --set seed=1",
+    "tool Warp {in} -o {out} --drag nan,0:1,1", "tool Warp {in} -o {out} --drag 1e39,0:1,1",
+    "tool Warp {in} -o {out} --drag 0,0:10,10 --steps 99999999999",
+    "tool Warp {in} -o {out} --drag 0,0:10,10 --set shape=99",
+    "tool Warp {in} -o {out} --drag 0,0:10,10 --tick-step -1", "tool Nosuch {in} -o {out} --drag 0,0",
+    "tool Lens {in} -o {out} --drag 100,100:1e10,1e10", "tool Trail {in} -o {out} --drag 0,0 --set nosuch=1",
+    "tool AlignPoints {in} -o {out} --drag 20,150:100,30 --steps 10000",
+    "tool Broom {in} -o {out} --drag 0,0:200,200 --preset nosuch", "tool Warp {in} -o {in} --drag 0,0",
+    "list nosuch", "list presets nosuch", "list kinds extra", "manual nosuch", "manual",
+    "info --host-version 99999999999", "info --host-version ''", "objects {in} --select nosuch",
+    "objects {out}", "preset Nosuch list", "preset Border show 99999999999", "preset Border show nosuch",
+    "preset Border move 0 99999999999", "preset Border delete nosuch", "preset Border bogus",
+    "preset Border new Other --set nosuch=1", "preset Border new Other --set A=nan",
+    "preset Border new Other --set A=99999999999", "preset Border import /nonexistent",
+    "preset Border export {out}", "script {out}", "script /dev/null", "demo -o /dev/null/gallery",
 };
 
 class Sweep : public ::testing::Test {
