@@ -9,6 +9,7 @@ packages=(
   libcli11-dev libgtest-dev libgmock-dev libbenchmark-dev
   libboost-dev  # lib2geom's headers include Boost headers
   clang libclang-rt-14-dev  # the libFuzzer targets (scripts/fuzz.sh)
+  libcpp-httplib-dev nlohmann-json3-dev  # the studio's HTTP server and its JSON
 )
 
 missing=()
