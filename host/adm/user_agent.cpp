@@ -246,9 +246,18 @@ bool DialogDriver::TrackPoints(Item& item, const std::vector<ASPoint>& points,
   return notify;
 }
 
-std::string DialogDriver::Drag(int32_t itemId,
-                               const std::vector<ASPoint>& points,
+std::string DialogDriver::Drag(int32_t itemId, const std::vector<ASPoint>& points,
                                uint32_t modifiers) {
+  return DragItem(itemId, points, modifiers, true);
+}
+
+std::string DialogDriver::TrackDrag(int32_t itemId, const std::vector<ASPoint>& points,
+                                    uint32_t modifiers) {
+  return DragItem(itemId, points, modifiers, false);
+}
+
+std::string DialogDriver::DragItem(int32_t itemId, const std::vector<ASPoint>& points,
+                                   uint32_t modifiers, bool release) {
   UserAction action(manager_);
   std::string error;
   Item* item = Usable(itemId, &error);
@@ -258,27 +267,11 @@ std::string DialogDriver::Drag(int32_t itemId,
   const ADMItemRef ref = reinterpret_cast<ADMItemRef>(item);
   bool gone = false, aborted = false;
   bool notify = TrackPoints(*item, points, modifiers, &gone);
-  manager_.trackingItem = nullptr;
-  if (!gone)
-    notify = manager_.Track(*item, points.back(), kADMMouseUpAction, modifiers,
-                            &aborted);
-  if (notify && !gone && !aborted && manager_.Find(ref))
+  manager_.trackingItem = gone || release ? nullptr : ref;
+  if (release && !gone)
+    notify = manager_.Track(*item, points.back(), kADMMouseUpAction, modifiers, &aborted);
+  if (release && notify && !gone && !aborted && manager_.Find(ref))
     manager_.NotifyItem(*item, kADMUserChangedNotifier);
-  AfterAction();
-  return "";
-}
-
-std::string DialogDriver::TrackDrag(int32_t itemId, const std::vector<ASPoint>& points,
-                                    uint32_t modifiers) {
-  UserAction action(manager_);
-  std::string error;
-  Item* item = Usable(itemId, &error);
-  if (!item) return error;
-  if (points.empty()) return "a drag needs at least one point";
-  manager_.currentModifiers = modifiers;
-  bool gone = false;
-  TrackPoints(*item, points, modifiers, &gone);
-  manager_.trackingItem = gone ? nullptr : reinterpret_cast<ADMItemRef>(item);
   AfterAction();
   return "";
 }

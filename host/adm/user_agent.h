@@ -76,6 +76,9 @@ class DialogDriver {
   // a notification. *gone: the item went away or the tracker aborted.
   bool TrackPoints(Item& item, const std::vector<ASPoint>& points,
                    uint32_t modifiers, bool* gone);
+  // Drag and TrackDrag: with `release`, the button goes up at the end.
+  std::string DragItem(int32_t itemId, const std::vector<ASPoint>& points,
+                       uint32_t modifiers, bool release);
   void AfterAction();
 
   DialogManager& manager_;
