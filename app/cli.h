@@ -100,6 +100,8 @@ void SetUpToolCommand(CLI::App& app, CommonOptions& common, int& exitCode);
 void SetUpObjectsCommand(CLI::App& app, CommonOptions& common, int& exitCode);
 // inkscape install, uninstall and run.
 void SetUpInkscapeCommand(CLI::App& app, CommonOptions& common, int& exitCode);
+// The browser studio (app/studio/).
+void SetUpStudioCommand(CLI::App& app, CommonOptions& common, int& exitCode);
 // list and manual.
 void SetUpListCommand(CLI::App& app, CommonOptions& common, int& exitCode);
 

@@ -33,6 +33,7 @@ int main(int argc, char** argv) {
   vx::app::SetUpListCommand(app, common, exitCode);
   vx::app::SetUpObjectsCommand(app, common, exitCode);
   vx::app::SetUpInkscapeCommand(app, common, exitCode);
+  vx::app::SetUpStudioCommand(app, common, exitCode);
   vx::app::AddDocumentGenerators(app, version);
   try {
     app.parse(argc, argv);
