@@ -9,6 +9,7 @@ packages=(
   libcli11-dev libgtest-dev libgmock-dev libbenchmark-dev
   libboost-dev  # lib2geom's headers include Boost headers
   clang libclang-rt-14-dev  # the libFuzzer targets (scripts/fuzz.sh)
+  chromium chromium-driver python3-selenium  # the studio's browser tests
 )
 
 missing=()
