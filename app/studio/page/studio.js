@@ -186,6 +186,15 @@
     return { x: viewBox.x + (clientX - r.left) / view.zoom, y: viewBox.y + (clientY - r.top) / view.zoom };
   }
 
+  // Document units -> screen point, for tests that move a real pointer.
+  studio.clientPoint = (x, y) => {
+    const r = $("art").getBoundingClientRect();
+    return { x: r.left + (x - viewBox.x) * view.zoom, y: r.top + (y - viewBox.y) * view.zoom };
+  };
+  // Nothing sent and not yet shown.
+  studio.idle = () => !refreshing && !pointerBusy && !pointerQueue.length && !awaitingRedraw.length;
+  studio.svgText = () => lastSvgText;
+
   function showSelection(bounds) {
     const ov = $("overlay");
     ov.querySelectorAll(".bounds, .handle").forEach((n) => n.remove());
@@ -484,6 +493,10 @@
 
   // ---- layers ---------------------------------------------------------
 
+  const EYE = '<svg viewBox="0 0 20 20"><path d="M1 10 C5 3 15 3 19 10 C15 17 5 17 1 10 Z" fill="none" stroke="currentColor" stroke-width="1.6"/><circle cx="10" cy="10" r="3"/></svg>';
+  const LOCKED = '<svg viewBox="0 0 20 20"><rect x="4" y="9" width="12" height="9" rx="1"/><path d="M7 9 V6 a3 3 0 0 1 6 0 V9" fill="none" stroke="currentColor" stroke-width="1.8"/></svg>';
+  const UNLOCKED = '<svg viewBox="0 0 20 20"><rect x="4" y="9" width="12" height="9" rx="1"/><path d="M7 9 V6 a3 3 0 0 1 6 0" fill="none" stroke="currentColor" stroke-width="1.8"/></svg>';
+
   function showLayers(layers) {
     const ul = $("layerlist");
     ul.replaceChildren();
@@ -492,12 +505,12 @@
       li.dataset.id = l.id;
       const eye = document.createElement("button");
       eye.className = "eye" + (l.visible ? "" : " off");
-      eye.textContent = "\u{1F441}";
+      eye.innerHTML = EYE;
       eye.title = l.visible ? "Hide layer" : "Show layer";
       eye.addEventListener("click", () => post("/api/layer", { id: l.id, visible: !l.visible }, "layer"));
       const lock = document.createElement("button");
       lock.className = "lock" + (l.locked ? "" : " off");
-      lock.textContent = l.locked ? "\u{1F512}" : "\u{1F513}";
+      lock.innerHTML = l.locked ? LOCKED : UNLOCKED;
       lock.title = l.locked ? "Unlock layer" : "Lock layer";
       lock.addEventListener("click", () => post("/api/layer", { id: l.id, locked: !l.locked }, "layer"));
       const name = document.createElement("span");
