@@ -8,7 +8,6 @@
 (function () {
   const TOKEN = new URLSearchParams(location.search).get("token") || "";
   const SVG_NS = "http://www.w3.org/2000/svg";
-  const LAYER_ATTR = "inkscape:groupmode";
   const CLICK_SLOP = 3;  // screen pixels a click may move before it is a drag
 
   // What the tests and the status line read.
@@ -214,22 +213,6 @@
     return n;
   }
 
-  // The object a click selects: the element under the pointer, walked up to
-  // the top-level object of its layer.
-  function objectAt(target) {
-    const layers = new Set(((studio.state && studio.state.layers) || []).map((l) => l.id));
-    let node = target, last = null;
-    while (node && node !== docSvg && node.nodeType === 1) {
-      const parent = node.parentNode;
-      const parentIsLayer = parent && parent.nodeType === 1 &&
-        ((parent.getAttribute && parent.getAttribute(LAYER_ATTR) === "layer") || layers.has(parent.id));
-      if (parentIsLayer || parent === docSvg) return node.id ? node : last;
-      if (node.id) last = node;
-      node = parent;
-    }
-    return null;
-  }
-
   // ---- canvas gestures ------------------------------------------------
 
   const keys = { space: false };
@@ -280,7 +263,7 @@
       gesture = { kind: "tool" };
       sendPointer("down", p, e);
     } else if (e.button === 0 && docSvg) {
-      gesture = { kind: "band", start: p, sx: e.clientX, sy: e.clientY, moved: false, target: e.target, add: e.shiftKey };
+      gesture = { kind: "band", start: p, sx: e.clientX, sy: e.clientY, moved: false, add: e.shiftKey };
     } else {
       return;
     }
@@ -329,8 +312,7 @@
         const s = g.start;
         post("/api/select", { rect: [Math.min(s.x, p.x), Math.min(s.y, p.y), Math.max(s.x, p.x), Math.max(s.y, p.y)], add: g.add }, "select");
       } else {
-        const hit = objectAt(g.target);
-        post("/api/select", { ids: hit ? [hit.id] : [], add: g.add }, "select");
+        post("/api/select", { point: [p.x, p.y], add: g.add }, "select");
       }
     }
   }
@@ -777,8 +759,6 @@
   function updateItem(p, node, S) {
     const it = node.it, el = node.el;
     const [l, t, r, b] = it.bounds || [0, 0, 0, 0];
-    const db = p.d.bounds || [0, 0];
-    void db;
     Object.assign(el.style, { left: l * S + "px", top: t * S + "px", width: Math.max(1, r - l) * S + "px",
                               height: Math.max(1, b - t) * S + "px" });
     el.classList.toggle("hidden", it.visible === false);
@@ -796,7 +776,7 @@
       const sig = entries.map((x) => x.text + (x.enabled === false ? "\u0001" : "")).join("\u0000");
       if (node.sig !== sig) {
         node.sig = sig;
-        node.select.replaceChildren(...entries.map((x) => { const o = document.createElement("option"); o.textContent = x.text; o.disabled = x.enabled === false; return o; }));
+        node.select.replaceChildren(...entries.map((x) => { const o = document.createElement("option"); o.textContent = x.separator ? "\u2500\u2500\u2500\u2500" : x.text; o.disabled = x.enabled === false || !!x.separator; return o; }));
       }
       const i = entries.findIndex((x) => x.selected);
       if (node.select.selectedIndex !== i) node.select.selectedIndex = i;
@@ -815,10 +795,10 @@
         return li;
       }));
     } else if (kind === "user") {
-      const src = it.raster ? withToken(it.raster) + "&v=" + studio.state.version : "";
-      if (src && node.img.dataset.src !== (it.raster + "|" + rasterKey(it))) {
-        node.img.dataset.src = it.raster + "|" + rasterKey(it);
-        node.img.src = src;
+      // The raster's address changes whenever the drawer paints it again.
+      if (it.raster && node.img.dataset.src !== it.raster) {
+        node.img.dataset.src = it.raster;
+        node.img.src = withToken(it.raster);
       }
       if (text) el.title = text;
     } else if (el.tagName === "BUTTON") {
@@ -844,10 +824,6 @@
     }
   }
 
-  // A raster is fetched again when anything about its item may have changed
-  // it; the state version is the page's only clock.
-  function rasterKey() { return String(studio.state ? studio.state.version : 0); }
-
   function popMenu(anchor, entries, choose) {
     closePopMenus();
     const ul = document.createElement("ul");
@@ -855,9 +831,10 @@
     entries.forEach((x, i) => {
       const li = document.createElement("li");
       li.textContent = x.text;
-      if (x.enabled === false) li.className = "disabled";
+      if (x.separator) { li.className = "sep"; li.textContent = ""; }
+      if (x.enabled === false || x.separator) li.classList.add("disabled");
       if (x.selected) li.classList.add("selected");
-      li.addEventListener("click", (e) => { e.stopPropagation(); closePopMenus(); if (x.enabled !== false) choose(i); });
+      li.addEventListener("click", (e) => { e.stopPropagation(); closePopMenus(); if (x.enabled !== false && !x.separator) choose(i); });
       ul.appendChild(li);
     });
     const r = anchor.getBoundingClientRect();
