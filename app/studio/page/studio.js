@@ -191,7 +191,7 @@
     return { x: r.left + (x - viewBox.x) * view.zoom, y: r.top + (y - viewBox.y) * view.zoom };
   };
   // Nothing sent and not yet shown.
-  studio.idle = () => !refreshing && !pointerBusy && !pointerQueue.length && !awaitingRedraw.length;
+  studio.idle = () => !refreshing && !pointerBusy && !pointerQueue.length && !actionBusy && !awaitingRedraw.length;
   studio.svgText = () => lastSvgText;
 
   function showSelection(bounds) {
@@ -525,8 +525,31 @@
     }
   }
 
+  // Dialog actions go out one at a time, in the order the user made them;
+  // a slider's waiting tracking value gives way to its newer one.
+  const actionQueue = [];
+  let actionBusy = false;
   function dialogAction(d, action, tracking) {
-    return post("/api/dialog", { dialog: d.name, action, tracking: !!tracking }, action);
+    return new Promise((resolve) => {
+      const body = { dialog: d.name, action, tracking: !!tracking };
+      const last = actionQueue[actionQueue.length - 1];
+      const slot = action.startsWith("set ") ? action.slice(0, action.indexOf("=") + 1) : null;
+      if (slot && last && last.body.tracking && last.body.dialog === d.name && last.body.action.startsWith(slot)) {
+        actionQueue.pop();
+        last.resolve(null);
+      }
+      actionQueue.push({ body, resolve });
+      pumpActions();
+    });
+  }
+  async function pumpActions() {
+    if (actionBusy) return;
+    actionBusy = true;
+    while (actionQueue.length) {
+      const { body, resolve } = actionQueue.shift();
+      resolve(await post("/api/dialog", body, body.action));
+    }
+    actionBusy = false;
   }
 
   function showDialog(d) {
@@ -719,8 +742,11 @@
   }
 
   // A user item (the 3D preview, an angle dial, a swatch) shows the
-  // drawer's raster; a drag in it is sent, in item coordinates, as one drag
-  // action when the button comes up; a click is a press.
+  // drawer's raster. A drag in it goes out while it happens, in item
+  // coordinates: tracking drags (the first presses, the others move with
+  // the button down), one at a time with the points gathered meanwhile, and
+  // a final drag that moves through the rest and releases. A click is a
+  // press.
   function userItem(p, node) {
     const box = document.createElement("div");
     const img = new Image();
@@ -728,31 +754,51 @@
     img.alt = "";
     box.appendChild(img);
     node.img = img;
-    let points = null;
+    let drag = null;  // {waiting: points not yet sent, moved, busy, released, last}
     const at = (e) => {
       const r = box.getBoundingClientRect(), S = r.width / Math.max(1, node.it.bounds[2] - node.it.bounds[0]);
       return [Math.round((e.clientX - r.left) / S), Math.round((e.clientY - r.top) / S)];
     };
+    const add = (q) => {
+      const last = drag.last;
+      if (last && q[0] === last[0] && q[1] === last[1]) return false;
+      drag.waiting.push(q);
+      drag.last = q;
+      return true;
+    };
+    const pump = async () => {
+      const d = drag;
+      if (!d || d.busy) return;
+      d.busy = true;
+      while (d.waiting.length || d.released) {
+        const final = d.released && true;
+        const pts = d.waiting.length ? d.waiting.splice(0) : [d.last];
+        const text = `drag ${node.it.id}=${pts.map((x) => x.join(",")).join(":")}${d.mods}`;
+        await dialogAction(p.d, text, !final);
+        if (final) { if (drag === d) drag = null; break; }
+      }
+      d.busy = false;
+    };
     box.addEventListener("pointerdown", (e) => {
-      if (e.button !== 0) return;
+      if (e.button !== 0 || drag) return;
       box.setPointerCapture(e.pointerId);
-      points = [at(e)];
+      drag = { waiting: [], moved: false, busy: false, released: false, last: null, mods: modText(e) };
+      add(at(e));
       e.preventDefault();
     });
     box.addEventListener("pointermove", (e) => {
-      if (!points) return;
-      const q = at(e), last = points[points.length - 1];
-      if (q[0] !== last[0] || q[1] !== last[1]) points.push(q);
+      if (!drag || drag.released) return;
+      if (add(at(e))) { drag.moved = true; pump(); }
     });
-    box.addEventListener("pointerup", (e) => {
-      if (!points) return;
-      const pts = points;
-      points = null;
-      const q = at(e), last = pts[pts.length - 1];
-      if (q[0] !== last[0] || q[1] !== last[1]) pts.push(q);
-      if (pts.length === 1) dialogAction(p.d, `press ${node.it.id}${modText(e)}`);
-      else dialogAction(p.d, `drag ${node.it.id}=${pts.map((x) => x.join(",")).join(":")}${modText(e)}`);
-    });
+    const release = (e) => {
+      if (!drag || drag.released) return;
+      if (!drag.moved) { drag = null; dialogAction(p.d, `press ${node.it.id}${modText(e)}`); return; }
+      add(at(e));
+      drag.released = true;
+      pump();
+    };
+    box.addEventListener("pointerup", release);
+    box.addEventListener("pointercancel", release);
     return box;
   }
 
