@@ -937,7 +937,11 @@
   // ---- keyboard -------------------------------------------------------
 
   function onKeyDown(e) {
-    if (e.target instanceof HTMLInputElement || e.target instanceof HTMLSelectElement) return;
+    // Keys typed into a field are the field's; a slider or check box with
+    // the focus still lets the shortcuts through.
+    const t = e.target;
+    if ((t instanceof HTMLInputElement && !["range", "checkbox", "radio"].includes(t.type)) ||
+        t instanceof HTMLSelectElement || t instanceof HTMLTextAreaElement) return;
     const mod = e.ctrlKey || e.metaKey;
     const k = e.key.toLowerCase();
     if (e.key === " " && !keys.space) { keys.space = true; e.preventDefault(); }
