@@ -98,6 +98,8 @@ void SetUpFractalizeCommand(CLI::App& app, CommonOptions& common, int& exitCode)
 void SetUpPresetCommand(CLI::App& app, CommonOptions& common, int& exitCode);
 void SetUpToolCommand(CLI::App& app, CommonOptions& common, int& exitCode);
 void SetUpObjectsCommand(CLI::App& app, CommonOptions& common, int& exitCode);
+// The browser studio (app/studio/).
+void SetUpStudioCommand(CLI::App& app, CommonOptions& common, int& exitCode);
 // list and manual.
 void SetUpListCommand(CLI::App& app, CommonOptions& common, int& exitCode);
 

@@ -32,6 +32,7 @@ int main(int argc, char** argv) {
   vx::app::SetUpToolCommand(app, common, exitCode);
   vx::app::SetUpListCommand(app, common, exitCode);
   vx::app::SetUpObjectsCommand(app, common, exitCode);
+  vx::app::SetUpStudioCommand(app, common, exitCode);
   vx::app::AddDocumentGenerators(app, version);
   try {
     app.parse(argc, argv);

@@ -10,6 +10,7 @@ packages=(
   libboost-dev  # lib2geom's headers include Boost headers
   clang libclang-rt-14-dev  # the libFuzzer targets (scripts/fuzz.sh)
   chromium chromium-driver python3-selenium  # the studio's browser tests
+  libcpp-httplib-dev nlohmann-json3-dev  # the studio's HTTP server and its JSON
 )
 
 missing=()

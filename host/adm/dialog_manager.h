@@ -162,6 +162,9 @@ class DialogManager {
 
   // Modifier keys (kADM...KeyModifier) held during the current user action.
   uint32_t currentModifiers = 0;
+  // The item a tracking drag holds the button down in (DialogDriver::
+  // TrackValue, TrackDrag), or null; checked with Find before use.
+  ADMItemRef trackingItem = nullptr;
   // Kept by the objects themselves as they are made and destroyed.
   enum class Kind { Dialog, Item, List, Entry, Drawer, Tracker, Notifier, Icon };
   void Live(const void* object, Kind kind, bool alive);

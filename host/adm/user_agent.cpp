@@ -1,5 +1,6 @@
 #include "host/adm/user_agent.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <sstream>
@@ -14,6 +15,15 @@
 namespace vx::host::adm {
 
 namespace {
+// Where a slider's knob stands for a value (the inverse of the default
+// tracking, which maps the item's width onto its range).
+ASPoint KnobAt(const Item& item, double value) {
+  const int width = item.bounds.right - item.bounds.left;
+  const double span = item.max() - item.min();
+  const double t = span > 0 ? std::clamp((value - item.min()) / span, 0.0, 1.0) : 0.0;
+  return {int32_t(std::lround(t * std::max(0, width - 1))),
+          (item.bounds.bottom - item.bounds.top) / 2};
+}
 ADMDialogRef RefOf(Dialog& d) { return reinterpret_cast<ADMDialogRef>(&d); }
 std::string ItemName(int32_t id) {
   return id == kADMMenuItemID ? std::string("the palette menu")
@@ -92,6 +102,18 @@ std::string DialogDriver::SetValue(int32_t itemId, double value) {
   const ItemKind kind = item->kind();
   if (HasList(kind) && kind != ItemKind::SpinEditPopup)
     return Choose(itemId, int32_t(value));
+  if (manager_.trackingItem == reinterpret_cast<ADMItemRef>(item)) {
+    // The button goes up where the value puts the knob; the value typed
+    // is then exact.
+    bool gone = false, aborted = false;
+    TrackPoints(*item, {KnobAt(*item, value)}, 0, &gone);
+    manager_.trackingItem = nullptr;
+    if (!gone) manager_.Track(*item, KnobAt(*item, value), kADMMouseUpAction, 0, &aborted);
+    if (gone || !manager_.Find(reinterpret_cast<ADMItemRef>(item))) {
+      AfterAction();
+      return "";
+    }
+  }
   if (IsToggle(kind) || IsRadio(kind)) {
     item->SetBooleanValue(value != 0);
   } else if (IsNumeric(kind)) {
@@ -209,6 +231,21 @@ std::string DialogDriver::DoubleClick(int32_t itemId, int32_t index,
   return Choose(itemId, index, modifiers | kADMDoubleClickModifier);
 }
 
+bool DialogDriver::TrackPoints(Item& item, const std::vector<ASPoint>& points,
+                               uint32_t modifiers, bool* gone) {
+  const ADMItemRef ref = reinterpret_cast<ADMItemRef>(&item);
+  bool pressed = manager_.trackingItem == ref;
+  bool notify = false, aborted = false;
+  for (const ASPoint& p : points) {
+    notify = manager_.Track(item, p, pressed ? kADMMouseMovedDownAction : kADMMouseDownAction,
+                            modifiers, &aborted);
+    pressed = true;
+    if (aborted || !manager_.Find(ref)) break;
+  }
+  *gone = aborted || !manager_.Find(ref);
+  return notify;
+}
+
 std::string DialogDriver::Drag(int32_t itemId,
                                const std::vector<ASPoint>& points,
                                uint32_t modifiers) {
@@ -219,19 +256,40 @@ std::string DialogDriver::Drag(int32_t itemId,
   if (points.empty()) return "a drag needs at least one point";
   manager_.currentModifiers = modifiers;
   const ADMItemRef ref = reinterpret_cast<ADMItemRef>(item);
-  bool notify = false, aborted = false;
-  for (size_t i = 0; i < points.size(); ++i) {
-    const int32_t action = i == 0 ? kADMMouseDownAction : kADMMouseMovedDownAction;
-    notify = manager_.Track(*item, points[i], action, modifiers, &aborted);
-    if (aborted || !manager_.Find(ref)) break;
-  }
-  if (!aborted && manager_.Find(ref))
+  bool gone = false, aborted = false;
+  bool notify = TrackPoints(*item, points, modifiers, &gone);
+  manager_.trackingItem = nullptr;
+  if (!gone)
     notify = manager_.Track(*item, points.back(), kADMMouseUpAction, modifiers,
                             &aborted);
-  if (notify && !aborted && manager_.Find(ref))
+  if (notify && !gone && !aborted && manager_.Find(ref))
     manager_.NotifyItem(*item, kADMUserChangedNotifier);
   AfterAction();
   return "";
+}
+
+std::string DialogDriver::TrackDrag(int32_t itemId, const std::vector<ASPoint>& points,
+                                    uint32_t modifiers) {
+  UserAction action(manager_);
+  std::string error;
+  Item* item = Usable(itemId, &error);
+  if (!item) return error;
+  if (points.empty()) return "a drag needs at least one point";
+  manager_.currentModifiers = modifiers;
+  bool gone = false;
+  TrackPoints(*item, points, modifiers, &gone);
+  manager_.trackingItem = gone ? nullptr : reinterpret_cast<ADMItemRef>(item);
+  AfterAction();
+  return "";
+}
+
+std::string DialogDriver::TrackValue(int32_t itemId, double value) {
+  std::string error;
+  Item* item = Usable(itemId, &error);
+  if (!item) return error;
+  if (item->kind() != ItemKind::Slider) return ItemName(itemId) + " is not a slider";
+  if (!std::isfinite(value)) return "the value is not a number";
+  return TrackDrag(itemId, {KnobAt(*item, value)});
 }
 
 std::string DialogDriver::Close() {
@@ -398,6 +456,12 @@ std::string Perform(DialogDriver& driver, const AgentAction& a) {
     case AgentAction::Kind::PickColour: return driver.PickColour(a.item, a.colour);
   }
   return "unknown action";
+}
+
+std::string PerformTracking(DialogDriver& driver, const AgentAction& a) {
+  if (a.kind == AgentAction::Kind::SetValue) return driver.TrackValue(a.item, a.value);
+  if (a.kind == AgentAction::Kind::Drag) return driver.TrackDrag(a.item, a.points, a.modifiers);
+  return "only a slider's value or a drag can be sent while the button is down";
 }
 
 // ---- agents ----------------------------------------------------------------------

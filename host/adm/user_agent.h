@@ -52,6 +52,14 @@ class DialogDriver {
   // last; points in item coordinates.
   std::string Drag(int32_t itemId, const std::vector<ASPoint>& points,
                    uint32_t modifiers = 0);
+  // While the user drags a slider's knob or in a user item (a dial) and
+  // has not released the button yet: the first call presses, later ones
+  // move with the button down, so the item's track procedure sees every
+  // intermediate position. A slider's knob goes to the value. The next
+  // SetValue or Drag on the same item moves there and releases.
+  std::string TrackValue(int32_t itemId, double value);
+  std::string TrackDrag(int32_t itemId, const std::vector<ASPoint>& points,
+                        uint32_t modifiers = 0);
   // Presses an item that opens the colour picker and answers the picker
   // with colour; an item that opens none is an error.
   std::string PickColour(int32_t itemId, const AIColor& colour);
@@ -63,6 +71,11 @@ class DialogDriver {
  private:
   // The item when a user could act on it, else sets *error.
   Item* Usable(int32_t itemId, std::string* error);
+  // Sends the track events of points to the item (a press first unless a
+  // tracking drag of it is under way); answers whether the last asked for
+  // a notification. *gone: the item went away or the tracker aborted.
+  bool TrackPoints(Item& item, const std::vector<ASPoint>& points,
+                   uint32_t modifiers, bool* gone);
   void AfterAction();
 
   DialogManager& manager_;
@@ -98,6 +111,10 @@ std::optional<AgentAction> ParseAgentAction(const std::string& text,
                                             std::string* error);
 // Carries out one action on the dialog; answers "" or why it failed.
 std::string Perform(DialogDriver& driver, const AgentAction& action);
+// The intermediate form of an action while the button is still down:
+// "set" of a slider and "drag" (TrackValue, TrackDrag); any other action
+// cannot be tracked.
+std::string PerformTracking(DialogDriver& driver, const AgentAction& action);
 
 class UserAgent {
  public:

@@ -625,6 +625,7 @@ void Document::BeginStep() {
   if (!open_.empty()) {
     history_.push_back(std::move(open_));
     open_ = UndoJournal();
+    redo_.clear();
   }
   ++serial_;
 }
@@ -634,6 +635,7 @@ void Document::EndStep() {
   if (!open_.empty()) {
     history_.push_back(std::move(open_));
     open_ = UndoJournal();
+    redo_.clear();
     TrimHistory();
   }
   ++serial_;
@@ -705,10 +707,23 @@ bool Document::Undo() {
   if (!open_.empty()) {
     history_.push_back(std::move(open_));
     open_ = UndoJournal();
+    redo_.clear();
   }
   if (history_.empty()) return false;
-  history_.back().Revert();
+  history_.back().Unapply();
+  redo_.push_back(std::move(history_.back()));
   history_.pop_back();
+  ++serial_;
+  ++changes_;
+  ++selectionChanges_;
+  return true;
+}
+
+bool Document::Redo() {
+  if (depth_ > 0 || redo_.empty()) return false;
+  redo_.back().Reapply();
+  history_.push_back(std::move(redo_.back()));
+  redo_.pop_back();
   ++serial_;
   ++changes_;
   ++selectionChanges_;
@@ -717,6 +732,7 @@ bool Document::Undo() {
 
 void Document::ClearHistory() {
   history_.clear();
+  redo_.clear();
   open_.Clear();
   event_ = Event();
   ++serial_;

@@ -191,7 +191,11 @@ class Document {
   // Reverts the last completed step; false when there is none. With a step
   // open, reverts the open step's changes instead.
   bool Undo();
+  // Makes the last undone step again; false when there is none. Undone
+  // steps are kept until a new step completes (or the history is cleared).
+  bool Redo();
   int CompletedSteps() const { return int(history_.size()); }
+  int RedoableSteps() const { return int(redo_.size()); }
   // Changes recorded in the open step so far.
   std::size_t OpenStepChanges() const { return open_.size(); }
   // Forgets every step (after loading a document).
@@ -273,6 +277,7 @@ class Document {
   uint64_t serial_ = 1;  // the step serial; changes on every step and revert
   UndoJournal open_;
   std::vector<UndoJournal> history_;
+  std::vector<UndoJournal> redo_;  // undone steps, the last undone last
   // The open event: open_'s size when it began, and what its first
   // RevertOpenStep reverted (kept to be made again on a roll-back).
   struct Event {

@@ -1,0 +1,257 @@
+// The studio server as the page uses it: `versalix4 studio` is started on a
+// free port and spoken to over HTTP. Security refusals, error answers that
+// leave the document alone, undo and redo, and a Warp drag that must equal
+// `versalix4 tool Warp`; the program itself fails its exit code when a block
+// of the host's allocator is left live at the end.
+#include <gtest/gtest.h>
+#include <httplib.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+#include <nlohmann/json.hpp>
+
+#include "support/app_runner.h"
+#include "support/test_paths.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using nlohmann::json;
+constexpr size_t kMaxBody = size_t(1) << 20;  // the studio's limit on request bodies
+
+constexpr const char* kDocument = R"(<svg xmlns="http://www.w3.org/2000/svg" width="200" height="200" viewBox="0 0 200 200">
+  <path id="a" d="M 20 20 L 80 20 L 80 80 L 20 80 Z" fill="#c00"/>
+  <path id="b" d="M 120 20 C 180 20 180 80 120 80 Z" fill="#08c"/>
+  <path id="c" d="M 20 120 L 180 120 L 100 190 Z" fill="#0a0"/>
+</svg>
+)";
+
+std::string ReadText(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// One running studio on a copy of kDocument in a folder of its own.
+class Studio {
+ public:
+  explicit Studio(const fs::path& folder) : folder_(folder) {
+    fs::create_directories(folder_ / "inside");
+    std::ofstream(folder_ / "inside" / "doc.svg") << kDocument;
+    const std::string command = std::string(VX_APP_PATH) + " studio --no-browser --port 0 '" +
+                                (folder_ / "inside" / "doc.svg").string() + "'";
+    pipe_ = popen(command.c_str(), "r");
+    char line[256] = {};
+    if (!pipe_ || !std::fgets(line, sizeof line, pipe_)) return;
+    int port = 0;
+    char token[64] = {};
+    if (std::sscanf(line, "VERSALiX4 Studio: http://127.0.0.1:%d/?token=%32s", &port, token) != 2)
+      return;
+    token_ = token;
+    client_ = std::make_unique<httplib::Client>("127.0.0.1", port);
+    client_->set_read_timeout(120, 0);
+    port_ = port;
+  }
+  // Quits through the page's own request; answers the program's exit code.
+  int Quit() {
+    if (client_) Post("/api/quit", "{}");
+    client_.reset();
+    const int status = pipe_ ? pclose(pipe_) : -1;
+    pipe_ = nullptr;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+  ~Studio() {
+    if (pipe_) Quit();
+  }
+
+  bool running() const { return client_ != nullptr; }
+  int port() const { return port_; }
+  const std::string& token() const { return token_; }
+  httplib::Client& client() { return *client_; }
+  httplib::Headers Headers() const { return {{"X-VX-Token", token_}}; }
+
+  httplib::Result Post(const std::string& path, const std::string& body) {
+    return client_->Post(path.c_str(), Headers(), body, "application/json");
+  }
+  // A POST that must succeed.
+  json Do(const std::string& path, const json& body) {
+    auto res = Post(path, body.dump());
+    EXPECT_TRUE(res) << path;
+    if (!res) return json();
+    EXPECT_EQ(res->status, 200) << path << " " << body.dump() << ": " << res->body;
+    return json::parse(res->body, nullptr, false);
+  }
+  std::string Svg() {
+    auto res = client_->Get("/api/document.svg", Headers());
+    return res ? res->body : std::string();
+  }
+  json State() {
+    auto res = client_->Get("/api/state", Headers());
+    return res ? json::parse(res->body, nullptr, false) : json();
+  }
+
+ private:
+  fs::path folder_;
+  FILE* pipe_ = nullptr;
+  std::unique_ptr<httplib::Client> client_;
+  std::string token_;
+  int port_ = 0;
+};
+
+class StudioTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = fs::temp_directory_path() /
+              ("vx-studio-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(folder_);
+    studio_ = std::make_unique<Studio>(folder_);
+    ASSERT_TRUE(studio_->running());
+  }
+  void TearDown() override {
+    // Exit code 0 also says that no block of the host's allocator was left.
+    EXPECT_EQ(studio_->Quit(), 0);
+    fs::remove_all(folder_);
+  }
+  fs::path folder_;
+  std::unique_ptr<Studio> studio_;
+};
+
+TEST_F(StudioTest, RefusesRequestsThatAreNotThePagesOwn) {
+  const std::string self = "127.0.0.1:" + std::to_string(studio_->port());
+  const std::string token = studio_->token();
+  struct Case {
+    const char* what;
+    httplib::Headers headers;
+    std::string path;
+    int status;
+  } cases[] = {
+      {"no token", {}, "/api/state", 403},
+      {"wrong token", {{"X-VX-Token", std::string(32, '0')}}, "/api/state", 403},
+      {"wrong token in the address", {}, "/?token=" + std::string(32, 'f'), 403},
+      {"page without token", {}, "/", 403},
+      {"foreign origin", {{"X-VX-Token", token}, {"Origin", "http://evil.example"}}, "/api/state", 403},
+      {"foreign host", {{"X-VX-Token", token}, {"Host", "evil.example:" + std::to_string(studio_->port())}}, "/api/state", 403},
+      {"own origin", {{"X-VX-Token", token}, {"Origin", "http://" + self}}, "/api/state", 200},
+      {"page with token", {}, "/?token=" + token, 200},
+      {"localhost", {{"X-VX-Token", token}, {"Host", "localhost:" + std::to_string(studio_->port())}}, "/api/state", 200},
+  };
+  for (const Case& c : cases) {
+    auto res = studio_->client().Get(c.path.c_str(), c.headers);
+    ASSERT_TRUE(res) << c.what;
+    EXPECT_EQ(res->status, c.status) << c.what;
+  }
+  // A POST from another origin changes nothing.
+  const std::string before = studio_->Svg();
+  auto res = studio_->client().Post("/api/undo", {{"Origin", "http://evil.example"}}, "{}",
+                                    "application/json");
+  ASSERT_TRUE(res);
+  EXPECT_EQ(res->status, 403);
+  EXPECT_EQ(studio_->Svg(), before);
+}
+
+TEST_F(StudioTest, BadRequestsAnswerAnErrorAndLeaveTheDocument) {
+  const std::string before = studio_->Svg();
+  ASSERT_NE(before.find("id=\"a\""), std::string::npos);
+  struct Case {
+    const char* path;
+    std::string body;
+    int status;
+  } cases[] = {
+      {"/api/select", "{ids:", 400},
+      {"/api/select", "[1,2]", 400},
+      {"/api/select", R"({"ids":["a"],"colour":1})", 400},
+      {"/api/select", R"({"ids":"a"})", 400},
+      {"/api/select", R"({"ids":["nothing"]})", 422},
+      {"/api/command", R"({"command":"Format Disk"})", 422},
+      {"/api/dialog", R"({"dialog":"nothing","action":"press 1"})", 422},
+      {"/api/dialog", R"({"dialog":"x","action":"fly 3"})", 422},
+      {"/api/pointer", R"({"event":"down","x":1,"y":1})", 422},
+      {"/api/tool", R"({"name":"Hammer"})", 422},
+      {"/api/undo", "{}", 422},
+      {"/api/redo", "{}", 422},
+      {"/api/select", std::string(kMaxBody + 1, ' '), 413},
+      // Files outside the start folder, or of another kind, are refused.
+      {"/api/saveas", R"({"path":"../outside.svg"})", 403},
+      {"/api/saveas", R"({"path":"/tmp/outside.svg"})", 403},
+      {"/api/saveas", R"({"path":"sub/../../outside.svg"})", 403},
+      {"/api/saveas", R"({"path":"doc.txt"})", 403},
+      {"/api/open", R"({"path":"../../../etc/passwd"})", 403},
+      {"/api/export", R"({"path":"../x.png","width":10})", 403},
+      {"/api/export", R"({"path":"x.png","width":0})", 400},
+      {"/api/open", R"({"path":"missing.svg"})", 422},
+  };
+  for (const auto& c : cases) {
+    auto res = studio_->Post(c.path, c.body);
+    ASSERT_TRUE(res) << c.path << " " << c.body.substr(0, 40);
+    EXPECT_EQ(res->status, c.status) << c.path << " " << c.body.substr(0, 40) << ": " << res->body;
+    if (res->status != 413) {
+      EXPECT_TRUE(json::parse(res->body).contains("error")) << res->body;
+    }
+    EXPECT_EQ(studio_->Svg(), before) << c.path << " " << c.body.substr(0, 40);
+  }
+  EXPECT_FALSE(fs::exists(folder_ / "outside.svg"));
+}
+
+TEST_F(StudioTest, StateNamesThePluginsMenusToolsAndSelection) {
+  studio_->Do("/api/select", {{"rect", {10, 10, 190, 90}}});
+  const json state = studio_->State();
+  EXPECT_EQ(state["selection"], json({"b", "a"}));  // topmost first
+  const json bounds = state["selectionBounds"];
+  ASSERT_EQ(bounds.size(), 4u);
+  EXPECT_NEAR(bounds[0].get<double>(), 20, 1e-3);
+  EXPECT_NEAR(bounds[1].get<double>(), 20, 1e-3);
+  EXPECT_NEAR(bounds[2].get<double>(), 165, 1e-3);  // the curve's extreme: 120 + 0.75 * 60
+  EXPECT_NEAR(bounds[3].get<double>(), 80, 1e-3);
+  int filters = 0, window = 0;
+  for (const json& m : state["menus"]) {
+    filters += m["menu"] == "Filter";
+    window += m["menu"] == "Window > VERSALiX4";
+  }
+  EXPECT_EQ(filters, 2);
+  EXPECT_EQ(window, 15);  // thirteen effects, Show Palette, Help
+  EXPECT_EQ(state["tools"].size(), 9u);
+  studio_->Do("/api/select", {{"point", {100, 150}}, {"add", true}});
+  EXPECT_EQ(studio_->State()["selection"], json({"c", "b", "a"}));
+  auto icon = studio_->client().Get("/api/icon/Warp.png", studio_->Headers());
+  ASSERT_TRUE(icon);
+  EXPECT_EQ(icon->status, 200);
+  EXPECT_EQ(icon->body.substr(1, 3), "PNG");
+}
+
+TEST_F(StudioTest, WarpDragEqualsTheToolCommandAndUndoRedoRestoreBytes) {
+  const fs::path input = folder_ / "inside" / "doc.svg";
+  const std::string original = ReadText(input);
+  // The command line's drag: every top-level object selected.
+  const auto run = vx::test::RunVersalix4(
+      "tool Warp '" + input.string() + "' -o '" + (folder_ / "cli.svg").string() +
+          "' --drag 50,50:90,70:110,60 --steps 3",
+      folder_);
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+
+  studio_->Do("/api/select", {{"ids", {"a", "b", "c"}}});
+  studio_->Do("/api/tool", {{"name", "Warp"}});
+  const double points[][2] = {{50, 50},     {60, 55},  {70, 60},   {80, 65}, {90, 70},
+                              {95, 67.5}, {100, 65}, {105, 62.5}, {110, 60}};
+  studio_->Do("/api/pointer", {{"event", "down"}, {"x", 50}, {"y", 50}});
+  for (size_t i = 1; i < std::size(points); ++i)
+    studio_->Do("/api/pointer", {{"event", "drag"}, {"x", points[i][0]}, {"y", points[i][1]}});
+  studio_->Do("/api/pointer", {{"event", "up"}, {"x", 110}, {"y", 60}});
+  studio_->Do("/api/tool", {{"name", ""}});
+  studio_->Do("/api/saveas", {{"path", "studio.svg"}});
+  const std::string warped = ReadText(folder_ / "inside" / "studio.svg");
+  EXPECT_EQ(warped, ReadText(folder_ / "cli.svg"));
+  EXPECT_NE(warped, original);
+
+  studio_->Do("/api/undo", json::object());
+  studio_->Do("/api/save", json::object());
+  EXPECT_EQ(ReadText(folder_ / "inside" / "studio.svg"), original);
+  EXPECT_TRUE(studio_->State()["canRedo"].get<bool>());
+  studio_->Do("/api/redo", json::object());
+  studio_->Do("/api/save", json::object());
+  EXPECT_EQ(ReadText(folder_ / "inside" / "studio.svg"), warped);
+}
+
+}  // namespace
