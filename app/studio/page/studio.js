@@ -323,16 +323,21 @@
     else { view.panX -= e.deltaY; layoutStage(); }
   }
 
-  let cursorCss = "";
+  // The plug-in's cursor as a CSS cursor; its hot spot is the image centre,
+  // known once the image has loaded.
+  let cursorUrl = null;
   function applyCursor(cursor) {
-    let css = "";
-    if (cursor && cursor.url) {
-      const hot = (typeof cursor.hotX === "number" && typeof cursor.hotY === "number") ? ` ${cursor.hotX} ${cursor.hotY}` : "";
-      css = `url("${withToken(cursor.url)}")${hot}, crosshair`;
-    } else if (studio.state && studio.state.currentTool) {
-      css = "crosshair";
-    }
-    if (css !== cursorCss) { cursorCss = css; $("canvas").style.cursor = css; }
+    const url = cursor && cursor.url ? withToken(cursor.url) : "";
+    if (url === cursorUrl) return;
+    cursorUrl = url;
+    const canvas = $("canvas");
+    if (!url) { canvas.style.cursor = toolChosen() ? "crosshair" : ""; return; }
+    const img = new Image();
+    img.onload = () => {
+      if (cursorUrl === url)
+        canvas.style.cursor = `url("${url}") ${img.naturalWidth >> 1} ${img.naturalHeight >> 1}, crosshair`;
+    };
+    img.src = url;
   }
 
   // ---- menus ----------------------------------------------------------
