@@ -30,7 +30,12 @@
   // Requests waiting for the page to show their version: {version, t0, what}.
   const awaitingRedraw = [];
 
+  let inFlight = 0;  // requests sent and not answered yet
   async function post(path, body, what) {
+    inFlight++;
+    try { return await send(path, body, what); } finally { inFlight--; }
+  }
+  async function send(path, body, what) {
     const t0 = performance.now();
     let answer;
     try {
@@ -191,7 +196,7 @@
     return { x: r.left + (x - viewBox.x) * view.zoom, y: r.top + (y - viewBox.y) * view.zoom };
   };
   // Nothing sent and not yet shown.
-  studio.idle = () => !refreshing && !pointerBusy && !pointerQueue.length && !actionBusy && !awaitingRedraw.length;
+  studio.idle = () => !inFlight && !refreshing && !pointerBusy && !pointerQueue.length && !actionBusy && !awaitingRedraw.length;
   studio.svgText = () => lastSvgText;
 
   function showSelection(bounds) {
