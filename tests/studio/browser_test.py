@@ -273,6 +273,8 @@ def scene_border(ctx):
     s.settle()
     applied = s.js("vxStudio.svgText()")
     check(applied != before, "Apply in Live Border left the canvas as it was")
+    s.drag([s.point(85, 85)])  # select the new effect art
+    check(s.state()["selection"], "a click on the bordered square selected nothing")
     slide(s, name, "ArcSlider", 40)
     check(s.js("vxStudio.svgText()") != applied, "moving the Gradient Arc slider with Live Update changed nothing")
     s.shot(ctx.gallery, "studio-live-border")
@@ -345,9 +347,12 @@ def scene_timing(ctx):
     name = open_border(s)
     s.item(name, "Apply").click()
     s.settle()
+    s.keys(Keys.CONTROL, "a")
+    before = s.js("vxStudio.svgText()")
     s.js("vxStudio.timings.length = 0")
     slide(s, name, "ArcSlider", 40)
     report("Live Update (slider step)", [t["ms"] for t in s.js("vxStudio.timings") if t["what"].startswith("set ")])
+    check(s.js("vxStudio.svgText()") != before, "Live Update on 10,000 segments changed nothing")
     s.shot(ctx.gallery, "studio-10k-segments")
     s.close()
 
@@ -409,6 +414,8 @@ def main():
     args = parser.parse_args()
     os.makedirs(args.gallery, exist_ok=True)
     work = tempfile.mkdtemp(prefix="vx-studio-")
+    # A settings folder of its own: every run starts from the factory settings.
+    os.environ["VERSALIX4_SETTINGS"] = os.path.join(work, "settings")
     driver = browser()
     failures = 0
     try:

@@ -359,6 +359,7 @@
     { title: "Undo", key: "Ctrl+Z", run: undo, enabled: () => studio.state && studio.state.canUndo },
     { title: "Redo", key: "Ctrl+Shift+Z", run: redo, enabled: () => studio.state && studio.state.canRedo },
     null,
+    { title: "Select All", key: "Ctrl+A", run: selectAll, needsDoc: true },
     { title: "Deselect", key: "Esc", run: () => post("/api/select", { ids: [], add: false }, "select"), needsDoc: true },
   ];
   const viewMenu = [
@@ -902,6 +903,9 @@
 
   // ---- document commands ----------------------------------------------
 
+  // Every object of the unlocked, visible layers: a band around everything.
+  function selectAll() { post("/api/select", { rect: [-1e9, -1e9, 1e9, 1e9], add: false }, "select"); }
+
   function undo() { if (!modalOpen()) post("/api/undo", {}, "undo"); }
   function redo() { if (!modalOpen()) post("/api/redo", {}, "redo"); }
 
@@ -960,6 +964,7 @@
     else if (mod && ((k === "z" && e.shiftKey) || k === "y")) { e.preventDefault(); redo(); }
     else if (mod && k === "s" && e.shiftKey) { e.preventDefault(); fileDialog("saveas"); }
     else if (mod && k === "s") { e.preventDefault(); post("/api/save", {}, "save"); }
+    else if (mod && k === "a") { e.preventDefault(); selectAll(); }
     else if (mod && k === "o") { e.preventDefault(); fileDialog("open"); }
     else if (mod && k === "e") { e.preventDefault(); fileDialog("export"); }
     else if (!mod && (k === "+" || k === "=")) zoomCentre(1.25);
