@@ -82,13 +82,19 @@
         const state = JSON.parse(stateText);
         if (svgText !== lastSvgText) { showDocument(svgText); lastSvgText = svgText; }
         showState(state);
+        await new Promise(requestAnimationFrame);
+        noteRedrawn();
       } while (refreshAgain);
     } catch (e) {
       showError("cannot read the studio's state: " + e.message);
     } finally {
       refreshing = false;
     }
-    await new Promise(requestAnimationFrame);
+  }
+
+  // The requests whose answers the page now shows: how long each took from
+  // being sent to being on screen.
+  function noteRedrawn() {
     const now = performance.now();
     while (awaitingRedraw.length && awaitingRedraw[0].version <= studio.shownVersion) {
       const w = awaitingRedraw.shift();
