@@ -226,6 +226,11 @@ def scene_3d(ctx):
     check(s.dialog(name) != before, "turning the preview changed nothing in the dialog")
     Select(s.item(name, "Kind")).select_by_visible_text("Sphere")
     s.settle()
+    for field in ("CursorH", "CursorV"):  # the sphere's radius: typed in, as a user would
+        box = s.item(name, field)
+        box.clear()
+        box.send_keys("30", Keys.ENTER)
+        s.settle()
     s.shot(ctx.gallery, "studio-3d-dialog")
 
     items = s.items(name)
@@ -414,14 +419,14 @@ def main():
     args = parser.parse_args()
     os.makedirs(args.gallery, exist_ok=True)
     work = tempfile.mkdtemp(prefix="vx-studio-")
-    # A settings folder of its own: every run starts from the factory settings.
-    os.environ["VERSALIX4_SETTINGS"] = os.path.join(work, "settings")
     driver = browser()
     failures = 0
     try:
         ctx = Context(args.app, args.gallery, work, driver)
         for name in args.scenes:
             started = time.monotonic()
+            # Each scene starts from the factory settings.
+            os.environ["VERSALIX4_SETTINGS"] = os.path.join(work, "settings-" + name)
             try:
                 globals()["scene_" + name](ctx)
                 print(f"ok    {name} ({time.monotonic() - started:.1f} s)", flush=True)

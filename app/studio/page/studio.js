@@ -64,13 +64,16 @@
 
   async function getText(path) {
     const res = await fetch(path, { headers: { "X-VX-Token": TOKEN }, cache: "no-store" });
-    if (!res.ok) throw new Error(path + ": " + res.status);
+    if (!res.ok) {
+      const answer = await res.json().catch(() => ({}));
+      throw new Error(answer.error || path + ": " + res.status);
+    }
     return res.text();
   }
 
   // ---- state and redraw -------------------------------------------------
 
-  let refreshing = false, refreshAgain = false, lastSvgText = null;
+  let refreshing = false, refreshAgain = false, refreshFailing = false, lastSvgText = null;
 
   async function refresh() {
     if (refreshing) { refreshAgain = true; return; }
@@ -86,10 +89,15 @@
         noteRedrawn();
       } while (refreshAgain);
     } catch (e) {
-      showError("cannot read the studio's state: " + e.message);
+      // Said once, then tried again until the server answers.
+      if (!refreshFailing) showError("cannot read the studio's state: " + e.message);
+      refreshFailing = true;
+      setTimeout(refresh, 500);
+      return;
     } finally {
       refreshing = false;
     }
+    refreshFailing = false;
   }
 
   // The requests whose answers the page now shows: how long each took from
