@@ -1,6 +1,7 @@
 #include "app/studio/session.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <set>
 
@@ -73,6 +74,32 @@ Reply ImagePng(const host::adm::Image& image) {
 
 json RectJson(const ASRect& r) { return {r.left, r.top, r.right, r.bottom}; }
 
+// A name as one segment of a URL path ("VERSALiX 3D" -> "VERSALiX%203D").
+std::string UrlSegment(const std::string& name) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string out;
+  for (unsigned char c : name) {
+    if (std::isalnum(c) || c == '-' || c == '_' || c == '.') {
+      out += char(c);
+    } else {
+      out += '%';
+      out += kHex[c >> 4];
+      out += kHex[c & 15];
+    }
+  }
+  return out;
+}
+
+json EntriesJson(host::adm::List* list) {
+  json entries = json::array();
+  for (int32_t i = 0; list && i < list->Count(); ++i) {
+    const host::adm::Entry* e = list->At(i);
+    entries.push_back({{"text", e->text}, {"selected", e->selected}, {"enabled", e->enabled},
+                       {"separator", e->separator}});
+  }
+  return entries;
+}
+
 // The top-level object (a child of its layer) holding art.
 art::Art* TopLevel(art::Art* a) {
   while (a && a->parent() && !a->parent()->isLayerGroup()) a = a->parent();
@@ -128,6 +155,10 @@ std::string Session::OpenDocument(const fs::path& path) {
   return "";
 }
 
+Reply Session::Busy() const {
+  return Error(422, "the dialog \"" + modal_.back()->dialog().name() + "\" is open: finish it first");
+}
+
 Reply Session::Ok() { return {200, json{{"version", version_.now()}}.dump()}; }
 
 Reply Session::Changed(const std::string& error) {
@@ -149,15 +180,9 @@ AIRealPoint Session::ToPage(double x, double y) const {
 json Session::DialogJson(host::adm::Dialog& dialog) {
   json items = json::array();
   for (host::adm::Item* item : dialog.Items()) {
-    json entries = json::array();
-    if (host::adm::List* list = item->list())
-      for (int32_t i = 0; i < list->Count(); ++i) {
-        const host::adm::Entry* e = list->At(i);
-        entries.push_back({{"text", e->text}, {"selected", e->selected}, {"enabled", e->enabled},
-                           {"separator", e->separator}});
-      }
     const bool user = item->kind() == host::adm::ItemKind::User;
-    const std::string base = "/api/raster/" + dialog.name() + "/" + std::to_string(item->id());
+    const std::string base =
+        "/api/raster/" + UrlSegment(dialog.name()) + "/" + std::to_string(item->id());
     items.push_back({{"id", item->id()},
                      {"kind", host::adm::ItemKindName(item->kind())},
                      {"text", item->Text()},
@@ -167,7 +192,7 @@ json Session::DialogJson(host::adm::Dialog& dialog) {
                      {"enabled", item->enabled},
                      {"visible", item->visible},
                      {"bounds", RectJson(item->bounds)},
-                     {"entries", entries},
+                     {"entries", EntriesJson(item->list())},
                      {"picture", item->pictureId ? json(base + ".png") : json()},
                      {"raster", user ? json(base + ".png?v=" + std::to_string(dialog.paints))
                                      : json()}});
@@ -177,6 +202,8 @@ json Session::DialogJson(host::adm::Dialog& dialog) {
           {"title", dialog.title},
           {"modal", dialog.modal()},
           {"bounds", RectJson(dialog.bounds)},
+          // A palette's own menu (presets ...): "choose menu=N".
+          {"menu", dialog.modal() ? json::array() : EntriesJson(dialog.MenuItem().list())},
           {"items", items}};
 }
 
@@ -214,7 +241,7 @@ json Session::StateJson() {
     tools.push_back({{"name", t->title},
                      {"title", t->title},
                      {"tip", t->tooltip},
-                     {"icon", "/api/icon/" + t->title + ".png"}});
+                     {"icon", "/api/icon/" + UrlSegment(t->title) + ".png"}});
   const host::Tool* current =
       host_.registrations().FindTool(host_.tools().current());
   const host::tools::CursorState& cursor = host_.tools().cursor();
@@ -253,6 +280,7 @@ Reply Session::DocumentSvg() {
 // ---- selection and layers ------------------------------------------------------------
 
 Reply Session::Select(const json& body) {
+  if (!modal_.empty()) return Busy();
   art::Document& d = doc();
   const bool add = body.value("add", false);
   std::vector<art::Art*> chosen;
@@ -296,6 +324,7 @@ Reply Session::Select(const json& body) {
 }
 
 Reply Session::Layer(const json& body) {
+  if (!modal_.empty()) return Busy();
   art::Document& d = doc();
   const std::string id = Member<std::string>(body, "id");
   art::Layer* layer = nullptr;
@@ -313,6 +342,7 @@ Reply Session::Layer(const json& body) {
 // ---- menus and dialogs ---------------------------------------------------------------
 
 Reply Session::Command(const json& body) {
+  if (!modal_.empty()) return Busy();
   const std::string command = Member<std::string>(body, "command");
   host::Registrations& regs = host_.registrations();
   int32_t err = kNoErr;
@@ -429,6 +459,7 @@ Reply Session::Cursor(const std::string& idText) {
 // ---- tools -----------------------------------------------------------------------------
 
 Reply Session::Tool(const json& body) {
+  if (!modal_.empty()) return Busy();
   const std::string name = Member<std::string>(body, "name");
   host::tools::ToolDriver& driver = host_.tools();
   host_.dialogs().ClearAlerts();
@@ -447,6 +478,7 @@ Reply Session::Tool(const json& body) {
 }
 
 Reply Session::Pointer(const json& body) {
+  if (!modal_.empty()) return Busy();
   const std::string event = Member<std::string>(body, "event");
   const AIRealPoint at = ToPage(Member<double>(body, "x"), Member<double>(body, "y"));
   if (!std::isfinite(at.h) || !std::isfinite(at.v))
@@ -491,6 +523,7 @@ Reply Session::Pointer(const json& body) {
 // ---- history and files -----------------------------------------------------------------
 
 Reply Session::Undo() {
+  if (!modal_.empty()) return Busy();
   if (host_.tools().buttonDown()) return Error(422, "a drag is in progress");
   if (!doc().Undo()) return Error(422, "there is nothing to undo");
   dirty_ = true;
@@ -499,6 +532,7 @@ Reply Session::Undo() {
 }
 
 Reply Session::Redo() {
+  if (!modal_.empty()) return Busy();
   if (host_.tools().buttonDown()) return Error(422, "a drag is in progress");
   if (!doc().Redo()) return Error(422, "there is nothing to redo");
   dirty_ = true;
@@ -510,7 +544,7 @@ Reply Session::Open(const json& body) {
   std::string why;
   const fs::path path = rule_.Allow(Member<std::string>(body, "path"), ".svg", &why);
   if (path.empty()) return Error(403, why);
-  if (!modal_.empty()) return Error(422, "a modal dialog is open");
+  if (!modal_.empty()) return Busy();
   if (std::string error = OpenDocument(path); !error.empty()) return Error(422, error);
   return Changed();
 }
@@ -524,6 +558,7 @@ std::string Session::WriteDocument(const fs::path& path) {
 }
 
 Reply Session::Save(const json& body) {
+  if (!modal_.empty()) return Busy();
   fs::path path = path_;
   if (body.contains("path")) {
     std::string why;
@@ -538,6 +573,7 @@ Reply Session::Save(const json& body) {
 }
 
 Reply Session::Export(const json& body) {
+  if (!modal_.empty()) return Busy();
   std::string why;
   const fs::path path = rule_.Allow(Member<std::string>(body, "path"), ".png", &why);
   if (path.empty()) return Error(403, why);

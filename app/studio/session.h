@@ -89,6 +89,9 @@ class Session : public host::adm::UserAgent {
   // version and answers it (with the error, when there is one).
   Reply Changed(const std::string& error = "");
   Reply Ok();
+  // The refusal of a request that would change the document behind a
+  // running modal dialog.
+  Reply Busy() const;
   nlohmann::json StateJson();
   nlohmann::json DialogJson(host::adm::Dialog& dialog);
   // The page's coordinates (SVG user units, y down) to the host's page points.

@@ -254,4 +254,42 @@ TEST_F(StudioTest, WarpDragEqualsTheToolCommandAndUndoRedoRestoreBytes) {
   EXPECT_EQ(ReadText(folder_ / "inside" / "studio.svg"), warped);
 }
 
+TEST_F(StudioTest, ModalDialogTakesThePagesActionsAndEqualsThe3DCommand) {
+  const fs::path input = folder_ / "inside" / "doc.svg";
+  const auto run = vx::test::RunVersalix4("3d '" + input.string() + "' -o '" +
+                                              (folder_ / "cli.svg").string() + "' --kind Sphere --cursor 30,30",
+                                          folder_);
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+
+  studio_->Do("/api/select", {{"ids", {"a", "b", "c"}}});
+  // The command is answered as soon as its modal dialog is open.
+  EXPECT_EQ(studio_->Do("/api/command", {{"command", "3D Transform..."}})["modal"], "VERSALiX 3D");
+  const json dialogs = studio_->State()["dialogs"];
+  ASSERT_EQ(dialogs.size(), 1u);
+  EXPECT_TRUE(dialogs[0]["modal"].get<bool>());
+  const std::string preview = "/api/raster/VERSALiX%203D/3.png";
+  auto raster = [&] { return studio_->client().Get(preview.c_str(), studio_->Headers())->body; };
+  auto act = [&](const std::string& action, bool tracking) {
+    studio_->Do("/api/dialog", {{"dialog", "VERSALiX 3D"}, {"action", action}, {"tracking", tracking}});
+  };
+  // The preview turns with the button still held, before the release.
+  const std::string before = raster();
+  act("drag 3=80,80:100,90", true);
+  const std::string turned = raster();
+  EXPECT_TRUE(turned != before);
+  act("drag 3=100,90", false);  // the release (the preview then draws in full)
+  // Then the same settings as the command: the kind, its Default Settings
+  // and a cursor off the centre.
+  act("choose 5=8", false);
+  act("choose 6=0", false);
+  act("set 65=30", false);
+  act("set 68=30", false);
+  // While the dialog runs, the document cannot be changed behind it.
+  EXPECT_EQ(studio_->Post("/api/undo", "{}")->status, 422);
+  act("press 1", false);
+  EXPECT_TRUE(studio_->State()["dialogs"].empty());
+  studio_->Do("/api/saveas", {{"path", "studio.svg"}});
+  EXPECT_EQ(ReadText(folder_ / "inside" / "studio.svg"), ReadText(folder_ / "cli.svg"));
+}
+
 }  // namespace
