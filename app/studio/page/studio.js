@@ -590,6 +590,16 @@
       bar.className = "titlebar";
       const title = document.createElement("span");
       bar.appendChild(title);
+      // A palette's own menu (presets and the like): "choose menu=N".
+      const menuButton = document.createElement("button");
+      menuButton.className = "palmenu";
+      menuButton.title = "Palette menu";
+      menuButton.textContent = "\u2630";
+      menuButton.addEventListener("click", (e) => {
+        e.stopPropagation();
+        popMenu(menuButton, panels.get(d.name).d.menu || [], (i) => dialogAction(panels.get(d.name).d, `choose menu=${i}${modText(e)}`));
+      });
+      bar.appendChild(menuButton);
       if (!d.modal) {
         const close = document.createElement("button");
         close.className = "close";
@@ -602,7 +612,7 @@
       body.className = "body";
       el.append(bar, body);
       $("palettes").appendChild(el);
-      p = { el, body, title, items: new Map(), d };
+      p = { el, body, title, menuButton, items: new Map(), d };
       panels.set(d.name, p);
       makeMovable(p, bar);
       el.addEventListener("keydown", (e) => onDialogKey(p, e));
@@ -620,6 +630,7 @@
     }
     p.d = d;
     p.title.textContent = d.title || d.name;
+    p.menuButton.hidden = !(d.menu && d.menu.length);
     p.body.style.width = (r - l) * S + "px";
     p.body.style.height = (b - t) * S + "px";
     const seen = new Set();
