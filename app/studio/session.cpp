@@ -90,6 +90,18 @@ std::string UrlSegment(const std::string& name) {
   return out;
 }
 
+// What the page calls a dialog: its name, or "#TEMPLATE" for a nameless
+// one (as scripts address modal dialogs).
+std::string DialogKey(const host::adm::Dialog& dialog) {
+  return dialog.name().empty() ? "#" + std::to_string(dialog.templateId()) : dialog.name();
+}
+
+host::adm::Dialog* FindDialog(host::adm::DialogManager& dialogs, const std::string& key) {
+  for (host::adm::Dialog* d : dialogs.Dialogs())
+    if (DialogKey(*d) == key) return d;
+  return nullptr;
+}
+
 json EntriesJson(host::adm::List* list) {
   json entries = json::array();
   for (int32_t i = 0; list && i < list->Count(); ++i) {
@@ -156,7 +168,7 @@ std::string Session::OpenDocument(const fs::path& path) {
 }
 
 Reply Session::Busy() const {
-  return Error(422, "the dialog \"" + modal_.back()->dialog().name() + "\" is open: finish it first");
+  return Error(422, "the dialog \"" + DialogKey(modal_.back()->dialog()) + "\" is open: finish it first");
 }
 
 Reply Session::Ok() { return {200, json{{"version", version_.now()}}.dump()}; }
@@ -182,7 +194,7 @@ json Session::DialogJson(host::adm::Dialog& dialog) {
   for (host::adm::Item* item : dialog.Items()) {
     const bool user = item->kind() == host::adm::ItemKind::User;
     const std::string base =
-        "/api/raster/" + UrlSegment(dialog.name()) + "/" + std::to_string(item->id());
+        "/api/raster/" + UrlSegment(DialogKey(dialog)) + "/" + std::to_string(item->id());
     items.push_back({{"id", item->id()},
                      {"kind", host::adm::ItemKindName(item->kind())},
                      {"text", item->Text()},
@@ -197,7 +209,7 @@ json Session::DialogJson(host::adm::Dialog& dialog) {
                      {"raster", user ? json(base + ".png?v=" + std::to_string(dialog.paints))
                                      : json()}});
   }
-  return {{"name", dialog.name()},
+  return {{"name", DialogKey(dialog)},
           {"templateId", dialog.templateId()},
           {"title", dialog.title},
           {"modal", dialog.modal()},
@@ -375,7 +387,8 @@ void Session::RunModal(host::adm::DialogDriver& driver) {
   // on the dialog through requests that this loop runs.
   modal_.push_back(&driver);
   version_.Bump();
-  queue_.ReplyEarly({200, json{{"version", version_.now()}, {"modal", driver.dialog().name()}}.dump()});
+  queue_.ReplyEarly(
+      {200, json{{"version", version_.now()}, {"modal", DialogKey(driver.dialog())}}.dump()});
   while (!driver.ended() && !quitting_ && queue_.RunNext(std::chrono::milliseconds(100))) {
   }
   modal_.pop_back();
@@ -391,7 +404,7 @@ Reply Session::DialogAction(const json& body) {
   const std::string name = Member<std::string>(body, "dialog");
   const std::string text = Member<std::string>(body, "action");
   const bool tracking = body.value("tracking", false);
-  host::adm::Dialog* dialog = host_.dialogs().DialogNamed(name);
+  host::adm::Dialog* dialog = FindDialog(host_.dialogs(), name);
   if (!dialog) return Error(422, "there is no dialog \"" + name + "\"");
   std::string error;
   auto action = host::adm::ParseAgentAction(text, &error);
@@ -401,7 +414,7 @@ Reply Session::DialogAction(const json& body) {
     if (&d->dialog() == dialog) modal = d;
   if (dialog->modal() && !modal) return Error(422, "the dialog \"" + name + "\" is not running");
   if (dialog != host_.dialogs().CurrentModal() && host_.dialogs().CurrentModal())
-    return Error(422, "a modal dialog is open: \"" + host_.dialogs().CurrentModal()->name() + "\"");
+    return Error(422, "a modal dialog is open: \"" + DialogKey(*host_.dialogs().CurrentModal()) + "\"");
   host::adm::DialogDriver palette(host_.dialogs(), *dialog);
   host::adm::DialogDriver& driver = modal ? *modal : palette;
   host_.dialogs().ClearAlerts();
@@ -412,7 +425,7 @@ Reply Session::DialogAction(const json& body) {
 }
 
 Reply Session::Raster(const std::string& name, const std::string& itemText) {
-  host::adm::Dialog* dialog = host_.dialogs().DialogNamed(name);
+  host::adm::Dialog* dialog = FindDialog(host_.dialogs(), name);
   int32_t id = 0;
   try {
     id = std::stoi(itemText);

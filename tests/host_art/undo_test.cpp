@@ -159,26 +159,57 @@ class RandomEditor {
   std::mt19937 rng_;
 };
 
+// Twelve steps of random edits; the dumps of the states from the start on.
+std::vector<std::string> EditSteps(Document& doc, unsigned seed) {
+  AddPath(doc, Placement::InsideOnTop, nullptr, "first", {0, 0, 10, 0, 10, 10});
+  doc.ClearHistory();
+  RandomEditor editor(doc, seed);
+  std::vector<std::string> states{DumpDocument(doc)};
+  for (int step = 0; step < 12; ++step) {
+    doc.BeginStep();
+    for (int i = 0, n = 1 + int(seed + step) % 7; i < n; ++i) editor.Edit();
+    doc.EndStep();
+    states.push_back(DumpDocument(doc));
+    EXPECT_EQ(std::string::npos, states.back().find("BROKEN"));
+  }
+  return states;
+}
+
 TEST(Undo, RandomEditSequencesUndoStepByStepToEveryEarlierState) {
   for (unsigned seed = 1; seed <= 40; ++seed) {
     SCOPED_TRACE("seed " + std::to_string(seed));
     Document doc;
-    AddPath(doc, Placement::InsideOnTop, nullptr, "first", {0, 0, 10, 0, 10, 10});
-    doc.ClearHistory();
-    RandomEditor editor(doc, seed);
-    std::vector<std::string> states{DumpDocument(doc)};
-    for (int step = 0; step < 12; ++step) {
-      doc.BeginStep();
-      for (int i = 0, n = 1 + int(seed + step) % 7; i < n; ++i) editor.Edit();
-      doc.EndStep();
-      states.push_back(DumpDocument(doc));
-      ASSERT_EQ(std::string::npos, states.back().find("BROKEN"));
-    }
+    const std::vector<std::string> states = EditSteps(doc, seed);
     for (size_t k = states.size() - 1; k > 0; --k) {
       if (states[k] == states[k - 1]) continue;  // a step that changed nothing
       ASSERT_TRUE(doc.Undo());
       ASSERT_EQ(states[k - 1], DumpDocument(doc)) << "undoing step " << k;
     }
+    // Redo makes every undone step again, in order.
+    for (size_t k = 1; k < states.size(); ++k) {
+      if (states[k] == states[k - 1]) continue;
+      ASSERT_TRUE(doc.Redo());
+      ASSERT_EQ(states[k], DumpDocument(doc)) << "redoing step " << k;
+    }
+    EXPECT_FALSE(doc.Redo());
+  }
+}
+
+TEST(Undo, ANewStepOrAClearedHistoryDropsWhatRedoWouldMake) {
+  for (const bool clear : {false, true}) {
+    Document doc;
+    EditSteps(doc, 7);
+    ASSERT_TRUE(doc.Undo());
+    ASSERT_EQ(doc.RedoableSteps(), 1);
+    if (clear) {
+      doc.ClearHistory();
+    } else {
+      doc.BeginStep();
+      AddPath(doc, Placement::InsideOnTop, nullptr, "new", {0, 0, 5, 5});
+      doc.EndStep();
+    }
+    EXPECT_EQ(doc.RedoableSteps(), 0);
+    EXPECT_FALSE(doc.Redo());
   }
 }
 
