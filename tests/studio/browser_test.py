@@ -81,17 +81,15 @@ class Studio:
         self.wait("window.vxStudio && vxStudio.ready && !!vxStudio.svgText()", "the page to show the document")
 
     def close(self):
+        self.menu("File", "Quit Studio")
         try:
-            self.js("fetch('/api/quit', {method: 'POST', headers: {'X-VX-Token': "
-                    "new URLSearchParams(location.search).get('token')}})")
             self.proc.wait(timeout=10)
-        except Exception:
+        except subprocess.TimeoutExpired:
             self.proc.kill()
         check(self.proc.returncode == 0, f"studio ended with {self.proc.returncode}: {self.proc.stderr.read()}")
 
-    def js(self, script, *args):
-        return self.driver.execute_script(script if script.startswith("return") or ";" in script
-                                          else "return " + script, *args)
+    def js(self, expression, *args):
+        return self.driver.execute_script("return " + expression, *args)
 
     def wait(self, condition, what, timeout=60):
         try:
@@ -111,19 +109,15 @@ class Studio:
         p = self.js("vxStudio.clientPoint(arguments[0], arguments[1])", x, y)
         return p["x"], p["y"]
 
-    def drag(self, points, hold=()):
+    def drag(self, points):
         """Presses at the first point, moves through the others, releases at the
         last; client coordinates."""
         builder = ActionBuilder(self.driver, duration=0)
-        for key in hold:
-            builder.key_action.key_down(key)
         builder.pointer_action.move_to_location(*map(round, points[0]))
         builder.pointer_action.pointer_down()
         for p in points[1:]:
             builder.pointer_action.move_to_location(*map(round, p))
         builder.pointer_action.pointer_up()
-        for key in hold:
-            builder.key_action.key_up(key)
         builder.perform()
         self.settle()
 
@@ -146,6 +140,7 @@ class Studio:
             ActionChains(self.driver).move_to_element(entries[0]).perform()
             if name == path[-1]:
                 entries[0].click()
+                break
             menu = entries[0].find_element(By.XPATH, "..")
         self.settle()
 

@@ -74,8 +74,10 @@
   // ---- state and redraw -------------------------------------------------
 
   let refreshing = false, refreshAgain = false, refreshFailing = false, lastSvgText = null;
+  let ended = false, events = null;  // ended: the studio has quit
 
   async function refresh() {
+    if (ended) return;
     if (refreshing) { refreshAgain = true; return; }
     refreshing = true;
     try {
@@ -89,6 +91,7 @@
         noteRedrawn();
       } while (refreshAgain);
     } catch (e) {
+      if (ended) return;
       // Said once, then tried again until the server answers.
       if (!refreshFailing) showError("cannot read the studio's state: " + e.message);
       refreshFailing = true;
@@ -111,7 +114,7 @@
   }
 
   function listenForChanges() {
-    const events = new EventSource(withToken("/api/events"));
+    events = new EventSource(withToken("/api/events"));
     events.onmessage = (e) => {
       let v = -1;
       try { v = JSON.parse(e.data).version; } catch (_) { /* a malformed event still means a change */ }
@@ -936,7 +939,11 @@
 
   function quit() {
     post("/api/quit", {}, "quit").then((a) => {
-      if (a) { document.body.innerHTML = '<p style="padding:2em">The studio has ended. You can close this tab.</p>'; }
+      if (!a) return;
+      ended = true;
+      events.close();
+      awaitingRedraw.length = 0;
+      document.body.innerHTML = '<p style="padding:2em">The studio has ended. You can close this tab.</p>';
     });
   }
 
