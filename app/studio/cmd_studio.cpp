@@ -45,6 +45,7 @@ int RunStudio(const CommonOptions& common, const StudioOptions& options) {
     studio::Version version;
     studio::Session session(*host, queue, version,
                             studio::FileRule(file.empty() ? fs::current_path() : file.parent_path()));
+    session.interrupted = [] { return gStop != 0; };
     if (std::string error = session.OpenDocument(file); !error.empty()) {
       std::cerr << "versalix4: studio: " << error << "\n";
       code = kExitIo;
@@ -61,7 +62,7 @@ int RunStudio(const CommonOptions& common, const StudioOptions& options) {
         if (!options.noBrowser) OpenBrowser(url);
         std::signal(SIGINT, OnSignal);
         std::signal(SIGTERM, OnSignal);
-        while (!gStop && !session.quitting()) queue.RunNext(std::chrono::milliseconds(100));
+        while (!session.quitting()) queue.RunNext(std::chrono::milliseconds(100));
         queue.Close();
         server.Stop();
       }

@@ -20,7 +20,10 @@ namespace vx::app::studio {
 struct Reply {
   int status = 200;
   std::string body;
-  std::string contentType = "application/json";
+  // With a charset parameter: the HTTP library compresses only bare JSON and
+  // SVG types, and compressing large documents costs far more time than it
+  // saves on the loopback address.
+  std::string contentType = "application/json; charset=utf-8";
 };
 
 class HostQueue {

@@ -177,8 +177,8 @@ void Server::Routes() {
   act("/api/dialog", {"dialog", "action", "tracking"}, bind(&Session::DialogAction));
   act("/api/tool", {"name"}, bind(&Session::Tool));
   act("/api/pointer", {"event", "x", "y", "modifiers"}, bind(&Session::Pointer));
-  act("/api/undo", {}, [this](const json&) { return session_.Undo(); });
-  act("/api/redo", {}, [this](const json&) { return session_.Redo(); });
+  act("/api/undo", {}, [this](const json&) { return session_.Undo(false); });
+  act("/api/redo", {}, [this](const json&) { return session_.Undo(true); });
   act("/api/open", {"path"}, bind(&Session::Open));
   act("/api/save", {}, bind(&Session::Save));
   act("/api/saveas", {"path"}, bind(&Session::Save));

@@ -286,7 +286,7 @@ Reply Session::DocumentSvg() {
   std::string text;
   if (ExportSvgText(doc(), file_ ? &file_->kept : nullptr, &text))
     return Error(422, "the document holds a number that is not finite; it cannot be shown");
-  return {200, std::move(text), "image/svg+xml"};
+  return {200, std::move(text), "image/svg+xml; charset=utf-8"};
 }
 
 // ---- selection and layers ------------------------------------------------------------
@@ -389,7 +389,7 @@ void Session::RunModal(host::adm::DialogDriver& driver) {
   version_.Bump();
   queue_.ReplyEarly(
       {200, json{{"version", version_.now()}, {"modal", DialogKey(driver.dialog())}}.dump()});
-  while (!driver.ended() && !quitting_ && queue_.RunNext(std::chrono::milliseconds(100))) {
+  while (!driver.ended() && !quitting() && queue_.RunNext(std::chrono::milliseconds(100))) {
   }
   modal_.pop_back();
   version_.Bump();
@@ -475,6 +475,7 @@ Reply Session::Tool(const json& body) {
   if (!modal_.empty()) return Busy();
   const std::string name = Member<std::string>(body, "name");
   host::tools::ToolDriver& driver = host_.tools();
+  if (driver.buttonDown()) return Error(422, "a drag is in progress");
   host_.dialogs().ClearAlerts();
   message_.clear();
   int32_t err = kNoErr;
@@ -535,19 +536,11 @@ Reply Session::Pointer(const json& body) {
 
 // ---- history and files -----------------------------------------------------------------
 
-Reply Session::Undo() {
+Reply Session::Undo(bool redo) {
   if (!modal_.empty()) return Busy();
   if (host_.tools().buttonDown()) return Error(422, "a drag is in progress");
-  if (!doc().Undo()) return Error(422, "there is nothing to undo");
-  dirty_ = true;
-  NotifySelectionChanged(host_);
-  return Changed();
-}
-
-Reply Session::Redo() {
-  if (!modal_.empty()) return Busy();
-  if (host_.tools().buttonDown()) return Error(422, "a drag is in progress");
-  if (!doc().Redo()) return Error(422, "there is nothing to redo");
+  if (!(redo ? doc().Redo() : doc().Undo()))
+    return Error(422, redo ? "there is nothing to redo" : "there is nothing to undo");
   dirty_ = true;
   NotifySelectionChanged(host_);
   return Changed();

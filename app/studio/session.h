@@ -8,6 +8,7 @@
 #include <atomic>
 #include <condition_variable>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -71,13 +72,15 @@ class Session : public host::adm::UserAgent {
   Reply Cursor(const std::string& id);
   Reply Tool(const nlohmann::json& body);
   Reply Pointer(const nlohmann::json& body);
-  Reply Undo();
-  Reply Redo();
+  Reply Undo(bool redo);  // Redo with `redo`
   Reply Open(const nlohmann::json& body);
   Reply Save(const nlohmann::json& body);
   Reply Export(const nlohmann::json& body);
   Reply Quit();
-  bool quitting() const { return quitting_; }
+  bool quitting() const { return quitting_ || (interrupted && interrupted()); }
+  // Whether the program was told to end (a signal); a running modal dialog
+  // is then cancelled.
+  std::function<bool()> interrupted;
 
   // ---- the user agent: modal dialogs take their actions from the page ------
   void RunModal(host::adm::DialogDriver& driver) override;

@@ -215,6 +215,13 @@ TEST_F(StudioTest, StateNamesThePluginsMenusToolsAndSelection) {
   EXPECT_EQ(state["tools"].size(), 9u);
   studio_->Do("/api/select", {{"point", {100, 150}}, {"add", true}});
   EXPECT_EQ(studio_->State()["selection"], json({"c", "b", "a"}));
+  // Documents and state go out uncompressed: compressing a large document
+  // costs far more than sending it over the loopback address.
+  for (const char* path : {"/api/document.svg", "/api/state"}) {
+    auto res = studio_->client().Get(path, {{"X-VX-Token", studio_->token()}, {"Accept-Encoding", "br, gzip"}});
+    ASSERT_TRUE(res);
+    EXPECT_FALSE(res->has_header("Content-Encoding")) << path;
+  }
   auto icon = studio_->client().Get("/api/icon/Warp.png", studio_->Headers());
   ASSERT_TRUE(icon);
   EXPECT_EQ(icon->status, 200);
