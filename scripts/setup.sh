@@ -14,6 +14,7 @@ packages=(
   # Debian 12 setup inkscape adds 115 packages: 62 MB to download, 274 MB
   # installed (a quarter more than the rest).
   inkscape libxml2-utils
+  chromium chromium-driver python3-selenium  # the studio's browser tests
   libcpp-httplib-dev nlohmann-json3-dev  # the studio's HTTP server and its JSON
 )
 
