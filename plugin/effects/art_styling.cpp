@@ -106,6 +106,18 @@ ASErr RestyleArt(AIArtHandle art, float s, float f, int32_t fillMode,
   });
 }
 
+ASErr GuideOutlineStyle(float width, AIPathStyle* style) {
+  if (ASErr err = sPathStyle->GetCurrentPathStyle(style)) return err;
+  style->fillPaint = false;
+  style->strokePaint = true;
+  style->stroke.color = AIColor{};
+  style->stroke.color.kind = kGrayColor;
+  style->stroke.color.c.g.gray = 1.0f;  // full black ink
+  style->stroke.width = width;
+  style->stroke.dash = AIDashStyle{};
+  return kNoErr;
+}
+
 ASErr ShadeStroke(AIPathStyle* style, float s, float f, float tint, bool tintFill) {
   if (s == 0.0f) {
     style->strokePaint = false;

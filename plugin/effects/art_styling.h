@@ -86,6 +86,11 @@ ASErr BlendColoursTinting(AIColor* stroke, AIColor* fill, float f, float tint,
 ASErr RestyleArt(AIArtHandle art, float s, float f, int32_t fillMode,
                  int32_t clip, float tint);
 
+// The current path style turned into a guide outline: no fill, a solid
+// stroke of full black ink and the given width. Centre marks and tool frames
+// are drawn with it.
+ASErr GuideOutlineStyle(float width, AIPathStyle* style);
+
 // One leaf's stroke for RestyleArt and its kin: s = 0 turns it off;
 // otherwise its width is multiplied by s (when below 1) and its colour
 // blended toward the fill by f with the tint on the side tintFill names

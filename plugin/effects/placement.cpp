@@ -114,15 +114,8 @@ ASErr PlaceCopyTurned(AIArtHandle copy, const CopyFrame& frame, float d, float a
 
 ASErr DrawCentreMark(AIArtHandle group, const AIRealPoint& at) {
   AIPathStyle style{};
-  if (ASErr err = sPathStyle->GetCurrentPathStyle(&style)) return err;
-  style.fillPaint = false;
-  style.strokePaint = true;
-  style.stroke.color = AIColor{};
-  style.stroke.color.kind = kGrayColor;
-  style.stroke.color.c.g.gray = 1.0f;  // full black ink
+  if (ASErr err = GuideOutlineStyle(kMarkStrokeWidth, &style)) return err;
   style.stroke.overprint = true;
-  style.stroke.width = kMarkStrokeWidth;
-  style.stroke.dash = AIDashStyle{};
   style.stroke.cap = kAIButtCap;
   style.stroke.join = kAIMiterJoin;
   style.stroke.miterLimit = kMarkMiterLimit;

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <utility>
 
+#include "effects/art_styling.h"
 #include "geometry/bezier.h"
 #include "geometry/path_mapping.h"
 #include "geometry/piece_mapping.h"
@@ -128,14 +129,7 @@ ASErr DrawFrame(const ToolTracking& t, const LensArea& area) {
   AIArtHandle group = nullptr;
   if (ASErr err = FrameLayerGroup(t, &group)) return err;
   AIPathStyle style{};
-  if (ASErr err = sPathStyle->GetCurrentPathStyle(&style)) return err;
-  style.fillPaint = false;
-  style.strokePaint = true;
-  style.stroke.color = AIColor{};
-  style.stroke.color.kind = kGrayColor;
-  style.stroke.color.c.g.gray = 1.0f;  // full black ink
-  style.stroke.width = kFrameStrokeWidth;
-  style.stroke.dash = AIDashStyle{};
+  if (ASErr err = GuideOutlineStyle(kFrameStrokeWidth, &style)) return err;
   Segment segments[4];
   LensFrameSegments(area, segments);
   AIArtHandle frame = nullptr;
