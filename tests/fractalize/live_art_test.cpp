@@ -1,7 +1,8 @@
-// The host's side of the live effect: art that carries Fractalize keeps its
-// dictionaries and seed, renders again when its source or its parameters
-// change, survives SVG byte for byte and leaves the document as it was when
-// applying fails.
+// The live effect. The plug-in's messages: Go Live with the parameter
+// dictionary and the instance's "randSeed", Edit Parameters with its dialog.
+// The host's side: art that carries Fractalize keeps its dictionaries and
+// seed, renders again when its source or its parameters change, survives SVG
+// byte for byte and leaves the document as it was when applying fails.
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -20,16 +21,21 @@
 #include "host/art/dump.h"
 #include "host/art/geometry.h"
 #include "host/art/plugin_group_updates.h"
+#include "host/core/messages.h"
+#include "host/core/registrations.h"
 #include "host/core/user_interaction.h"
 #include "host/live/live_effect_apply.h"
 #include "host/live/live_effect_instance.h"
 #include "host/svg/svg_export.h"
 #include "host/svg/svg_import.h"
 #include "host/svg/svg_live_effect.h"
+#include "shell/globals.h"
 #include "support/allocation_sweep.h"
 
 namespace vx {
 namespace {
+
+namespace Fr = res::FractalizeDialog;
 
 using host::adm::ItemAction;
 using host::art::Dictionary;
@@ -225,6 +231,108 @@ TEST_F(LiveArt, FailedAllocationsLeaveTheDocumentAsItWas) {
         EXPECT_EQ(before, host::art::DumpDocument(*doc_));
       },
       .cap = 400});
+}
+
+class LiveEffect : public test::FractalizeTest {
+ protected:
+  void TearDown() override {
+    host().registrations().updateLiveEffectParameters = nullptr;
+    FractalizeTest::TearDown();
+  }
+  AILiveEffectHandle effect() {
+    return reinterpret_cast<AILiveEffectHandle>(
+        host().registrations().LiveEffectNamed("Fractalize..."));
+  }
+  int32_t GoLive(Dictionary& params, Dictionary& info, Art* art) {
+    AIArtHandle handle = art->handle();
+    return host::SendLiveEffectGoLive(host(), effect(), params.ref(), info.ref(),
+                                      &handle);
+  }
+};
+
+TEST_F(LiveEffect, GoLiveWalksNestedGroupsAndStoresTheSeedOnlyWithAGenerator) {
+  Art* path = AddPath("M 0,0 L 141.421,0");
+  Dictionary params, info;
+  ASSERT_EQ(0, GoLive(params, info, path));  // no generator entry: left as it is
+  EXPECT_EQ(2u, path->path().segments.size());
+  EXPECT_FALSE(info.Has("randSeed"));
+
+  Art* g = AddGroup();
+  Art* a = AddPath("M 0,0 L 141.421,0", false, g);
+  Art* b = AddPath("M 0,50 L 141.421,50", false, g);
+  Art* deep = AddPath("M 0,10 L 141.421,10", false, AddGroup(g));
+  params = test::LiveParams(1, 1, 0, 0, 0);
+  host().user().FixTickCount(777);
+  ASSERT_EQ(0, GoLive(params, info, g));
+  for (const Art* walked : {a, b, deep}) EXPECT_EQ(3u, walked->path().segments.size());
+  ASSERT_TRUE(info.Has("randSeed"));
+  EXPECT_EQ(777, std::get<int32_t>(*info.Find("randSeed")));
+}
+
+TEST_F(LiveEffect, EditParametersWritesTheSixEntriesOnOk) {
+  Dictionary params, info;
+  host::adm::ScriptedAgent agent;
+  agent.AddScript("Fractalize Plug-in Dialog",
+                  test::Script({ItemAction("choose", Fr::kGenerator, "=11"),
+                                ItemAction("choose", Fr::kLevel, "=2"),
+                                ItemAction("set", Fr::kDensity, "=2.5"),
+                                ItemAction("press", Fr::kOk)}));
+  host().dialogs().SetAgent(&agent);
+  int updates = 0;
+  host().registrations().updateLiveEffectParameters = [&](AIDictionaryRef ref) {
+    EXPECT_EQ(params.ref(), ref);
+    ++updates;
+    return 0;
+  };
+  ASSERT_EQ(0, host::SendLiveEffectEditParameters(host(), effect(), params.ref(),
+                                                  info.ref(), true));
+  EXPECT_EQ(1, updates);
+  EXPECT_EQ(12, std::get<int32_t>(*params.Find("generator")));
+  EXPECT_EQ(3, std::get<int32_t>(*params.Find("level")));
+  EXPECT_FLOAT_EQ(2.5f, std::get<AIReal>(*params.Find("density")));
+  EXPECT_FLOAT_EQ(100.0f, std::get<AIReal>(*params.Find("genHeight")));
+  EXPECT_FLOAT_EQ(0.0f, std::get<AIReal>(*params.Find("uneven")));
+  EXPECT_EQ(0, std::get<int32_t>(*params.Find("unevenUnit")));
+  EXPECT_EQ(1, gGlobals->ReuseSeedNextLive);
+}
+
+TEST_F(LiveEffect, PreviewAndNewSequenceUpdateTheEffectAndCancelRemovesIt) {
+  Dictionary params, info;
+  Art* path = AddPath("M 0,0 L 144,0", false);
+  const auto original = path->path().segments;
+  // The host's re-render: the source path again through Go Live.
+  host().registrations().updateLiveEffectParameters = [&](AIDictionaryRef) {
+    doc_->MutablePath(*path).segments = original;
+    return GoLive(params, info, path);
+  };
+  std::vector<int32_t> seeds;
+  std::vector<size_t> counts;
+  auto seed = [&] { seeds.push_back(std::get<int32_t>(*info.Find("randSeed"))); };
+  test::FunctionAgent agent;
+  agent.act = [&](host::adm::DialogDriver& d) {
+    EXPECT_EQ("", d.Choose(Fr::kGenerator, 1));  // Right Triangle1
+    EXPECT_EQ("", d.Press(Fr::kUnitFrame));      // points
+    EXPECT_EQ("", d.SetValue(Fr::kUnevenPoints, 30));
+    EXPECT_EQ("", d.Press(Fr::kPreview));  // preview on
+    seed();
+    counts.push_back(path->path().segments.size());
+    EXPECT_EQ("", d.SetValue(Fr::kDensity, 2.5));  // value change keeps the seed
+    seed();
+    host().user().FixTickCount(606);
+    EXPECT_EQ("", d.Press(Fr::kNewSequence));
+    seed();
+    EXPECT_EQ("", d.Press(Fr::kPreview));  // preview off: entries removed
+    counts.push_back(path->path().segments.size());
+    EXPECT_EQ("", d.Press(Fr::kCancel));
+  };
+  host().dialogs().SetAgent(&agent);
+  host().user().FixTickCount(101);
+  EXPECT_EQ(kCanceledErr, host::SendLiveEffectEditParameters(
+                              host(), effect(), params.ref(), info.ref(), true));
+  EXPECT_EQ((std::vector<int32_t>{101, 101, 606}), seeds);
+  // 10 pieces, each a 3-anchor generator; then the effect shows its input.
+  EXPECT_EQ((std::vector<size_t>{21, 2}), counts);
+  EXPECT_FALSE(params.Has("generator"));
 }
 
 }  // namespace

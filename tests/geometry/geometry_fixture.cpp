@@ -31,52 +31,6 @@ Segment Seg(AIRealPoint p, AIRealPoint in, AIRealPoint out) {
 
 Segment Corner(AIRealPoint p) { return Seg(p, p, p); }
 
-namespace {
-AIRealPoint CubicAt(const Segment& a, const Segment& b, double t) {
-  const double u = 1 - t;
-  const double w0 = u * u * u, w1 = 3 * u * u * t, w2 = 3 * u * t * t,
-               w3 = t * t * t;
-  return {static_cast<float>(w0 * a.p.h + w1 * a.out.h + w2 * b.in.h + w3 * b.p.h),
-          static_cast<float>(w0 * a.p.v + w1 * a.out.v + w2 * b.in.v + w3 * b.p.v)};
-}
-
-double SegmentDistance(const AIRealPoint& p, const AIRealPoint& a,
-                       const AIRealPoint& b) {
-  const double dx = double(b.h) - a.h, dy = double(b.v) - a.v;
-  const double len2 = dx * dx + dy * dy;
-  double t = len2 > 0 ? ((double(p.h) - a.h) * dx + (double(p.v) - a.v) * dy) / len2 : 0;
-  t = std::clamp(t, 0.0, 1.0);
-  const double x = a.h + t * dx - p.h, y = a.v + t * dy - p.v;
-  return std::sqrt(x * x + y * y);
-}
-}  // namespace
-
-std::vector<AIRealPoint> SampleSegments(const Segment* segs, int count,
-                                        bool closed, int perPiece) {
-  std::vector<AIRealPoint> out;
-  const int pieces = closed ? count : count - 1;
-  for (int k = 0; k < pieces; ++k) {
-    const Segment& a = segs[k];
-    const Segment& b = segs[(k + 1) % count];
-    for (int i = 0; i < perPiece; ++i) out.push_back(CubicAt(a, b, double(i) / perPiece));
-  }
-  if (!closed && count > 0) out.push_back(segs[count - 1].p);
-  return out;
-}
-
-double MaxDistanceToPolyline(const std::vector<AIRealPoint>& from,
-                             const std::vector<AIRealPoint>& to, bool closed) {
-  double worst = 0;
-  const size_t n = to.size();
-  for (const AIRealPoint& p : from) {
-    double best = INFINITY;
-    for (size_t i = 0; i + 1 < n; ++i) best = std::min(best, SegmentDistance(p, to[i], to[i + 1]));
-    if (closed && n > 1) best = std::min(best, SegmentDistance(p, to[n - 1], to[0]));
-    worst = std::max(worst, best);
-  }
-  return worst;
-}
-
 std::vector<Segment> CirclePath(AIRealPoint c, float r) {
   const float k = 0.5523f * r;
   return {Seg({c.h + r, c.v}, {c.h + r, c.v - k}, {c.h + r, c.v + k}),

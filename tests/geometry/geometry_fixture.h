@@ -10,6 +10,7 @@
 #include "geometry/matrix3.h"
 #include "geometry/segment_buffer.h"
 #include "support/host_fixture.h"
+#include "support/outline_distance.h"
 #include "vx_sdk.h"
 
 namespace vx::test {
@@ -26,14 +27,6 @@ class GeometryTest : public HostTest {
 // A path written as anchors with handles: {p, in, out}, corner 0.
 Segment Seg(AIRealPoint p, AIRealPoint in, AIRealPoint out);
 Segment Corner(AIRealPoint p);  // both handles retracted
-
-// Dense samples of the cubic pieces of a segment array (double precision),
-// `perPiece` points per piece, closing piece included when closed.
-std::vector<AIRealPoint> SampleSegments(const Segment* segs, int count,
-                                        bool closed, int perPiece);
-// The largest distance from any point of `from` to the polyline `to`.
-double MaxDistanceToPolyline(const std::vector<AIRealPoint>& from,
-                             const std::vector<AIRealPoint>& to, bool closed);
 
 // A circle of four cubic arcs (kappa 0.5523), counter-clockwise from (r, 0).
 std::vector<Segment> CirclePath(AIRealPoint centre, float r);

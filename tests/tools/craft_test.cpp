@@ -11,53 +11,23 @@
 #include "geometry/bezier.h"
 #include "host/art/hit_test_segment.h"
 #include "support/allocation_sweep.h"
+#include "support/outline_distance.h"
 #include "tools/craft_distort.h"
 
 namespace vx {
 namespace {
 
-using test::Dist;
 using test::PathFromSvg;
 using test::StepAt;
 
-// The outline of a path sampled at `perPiece` points per piece.
-std::vector<AIRealPoint> Outline(const std::vector<Segment>& s, bool closed, int perPiece) {
-  std::vector<AIRealPoint> pts;
-  const size_t pieces = closed ? s.size() : s.size() - 1;
-  for (size_t i = 0; i < pieces; ++i)
-    for (int k = 0; k < perPiece; ++k) {
-      const double t = double(k) / perPiece, u = 1 - t;
-      const Segment &a = s[i], &b = s[(i + 1) % s.size()];
-      const double w0 = u * u * u, w1 = 3 * u * u * t, w2 = 3 * u * t * t, w3 = t * t * t;
-      pts.push_back({float(w0 * a.p.h + w1 * a.out.h + w2 * b.in.h + w3 * b.p.h),
-                     float(w0 * a.p.v + w1 * a.out.v + w2 * b.in.v + w3 * b.p.v)});
-    }
-  return pts;
-}
-
-double DistanceToPolyline(AIRealPoint q, const std::vector<AIRealPoint>& pts) {
-  double best = INFINITY;
-  for (size_t i = 0; i + 1 < pts.size(); ++i) {
-    const double ax = pts[i].h, ay = pts[i].v, dx = pts[i + 1].h - ax, dy = pts[i + 1].v - ay;
-    const double len2 = dx * dx + dy * dy;
-    const double t = len2 > 0 ? std::clamp(((q.h - ax) * dx + (q.v - ay) * dy) / len2, 0.0, 1.0)
-                              : 0.0;
-    best = std::min(best, std::hypot(q.h - (ax + t * dx), q.v - (ay + t * dy)));
-  }
-  return best;
-}
-
 // The largest distance from a sample of `before` (100 points in all) to the
 // densely sampled outline of `after`.
-double OutlineChange(const std::vector<Segment>& before, std::vector<Segment> after,
+double OutlineChange(const std::vector<Segment>& before, const std::vector<Segment>& after,
                      bool closed) {
   const int pieces = int(closed ? before.size() : before.size() - 1);
-  auto dense = Outline(after, closed, 400);
-  dense.push_back(closed ? after[0].p : after.back().p);
-  double worst = 0;
-  for (AIRealPoint p : Outline(before, closed, 100 / pieces))
-    worst = std::max(worst, DistanceToPolyline(p, dense));
-  return worst;
+  return test::MaxDistanceToPolyline(
+      test::SampleSegments(before.data(), int(before.size()), closed, 100 / pieces),
+      test::SampleSegments(after.data(), int(after.size()), closed, 400), closed);
 }
 
 TEST(CraftAnchor, InsertingKeepsTheOutline) {

@@ -24,7 +24,7 @@ using host::adm::DialogDriver;
 namespace T3 = res::Transform3DDialog;
 
 class TransformDialog : public test::Transform3DTest {
- protected:
+ public:  // the table rows below act on the fixture
   void SetUp() override {
     Transform3DTest::SetUp();
     agent_.templateId = res::kTransform3DDialog;
@@ -82,86 +82,6 @@ TEST_F(TransformDialog, OkKeepsTheValuesAndGoResumes) {
   EXPECT_EQ(0, Go());
 }
 
-TEST_F(TransformDialog, AnotherKindAndBackRestoresTheFirstKindsValues) {
-  Cancelled(kArc, [&](DialogDriver& d) {
-    EXPECT_EQ("", d.SetValue(T3::kRow1, 77));
-    EXPECT_EQ("", d.Choose(T3::kKind, kSphere));
-    EXPECT_EQ(360.0, ValueOf(d, T3::kRow1));
-    EXPECT_TRUE(d.dialog().GetItem(T3::kRow4)->visible);  // four rows
-    EXPECT_EQ("", d.Choose(T3::kKind, kArc));
-    EXPECT_EQ(77.0, ValueOf(d, T3::kRow1));
-    EXPECT_FALSE(d.dialog().GetItem(T3::kRow4)->visible);  // Arc has two rows
-  });
-}
-
-TEST_F(TransformDialog, SeventeenChangesUndoFifteenThenBeep) {
-  Cancelled(kTwist, [&](DialogDriver& d) {
-    for (int i = 1; i <= 17; ++i) EXPECT_EQ("", d.SetValue(T3::kRow1, i));
-    const int beeps = Beeps();
-    for (double v = 16; v >= 2; --v) {
-      EXPECT_EQ("", d.Press(T3::kUndo));
-      EXPECT_EQ(v, ValueOf(d, T3::kRow1));
-    }
-    EXPECT_EQ(beeps, Beeps());
-    EXPECT_EQ("", d.Press(T3::kUndo));
-    EXPECT_EQ(beeps + 1, Beeps());
-    for (double v = 3; v <= 17; ++v) {
-      EXPECT_EQ("", d.Press(T3::kRedo));
-      EXPECT_EQ(v, ValueOf(d, T3::kRow1));
-    }
-    EXPECT_EQ("", d.Press(T3::kRedo));
-    EXPECT_EQ(beeps + 2, Beeps());
-  });
-}
-
-TEST_F(TransformDialog, ZoomBeepsAtBothEnds) {
-  Cancelled(kTwist, [&](DialogDriver& d) {
-    int beeps = Beeps();
-    for (int i = 0; i < 17; ++i) EXPECT_EQ("", d.Press(T3::kZoomIn));  // 80 -> 6000
-    EXPECT_EQ(beeps, Beeps());
-    EXPECT_EQ("", d.Press(T3::kZoomIn));
-    EXPECT_EQ(beeps + 1, Beeps());
-    EXPECT_EQ("", d.Press(T3::kCentering));  // centering: back to 80 %
-    for (int i = 0; i < 6; ++i) EXPECT_EQ("", d.Press(T3::kZoomOut));  // 80 -> 1
-    beeps = Beeps();
-    EXPECT_EQ("", d.Press(T3::kZoomOut));
-    EXPECT_EQ(beeps + 1, Beeps());
-  });
-}
-
-TEST_F(TransformDialog, ARotationDraggedPast360JumpsToZero) {
-  Cancelled(kTwist, [&](DialogDriver& d) {
-    EXPECT_EQ("", d.SetValue(T3::kPostX, 350));
-    EXPECT_EQ("", d.Drag(T3::kPreview, {{80, 40}, {80, 50}}));
-    EXPECT_EQ(360.0, ValueOf(d, T3::kPostX));
-    EXPECT_EQ("", d.Drag(T3::kPreview, {{80, 40}, {80, 45}}));
-    EXPECT_EQ(0.0, ValueOf(d, T3::kPostX));
-  });
-}
-
-TEST_F(TransformDialog, BeforeModeDisablesTheCursorExceptForSimpleRotation) {
-  Cancelled(kSphere, [&](DialogDriver& d) {
-    EXPECT_TRUE(d.dialog().GetItem(T3::kCursorH)->enabled);
-    EXPECT_EQ("", d.Press(T3::kBefore));
-    EXPECT_FALSE(d.dialog().GetItem(T3::kCursorH)->enabled);
-    EXPECT_FALSE(d.dialog().GetItem(T3::kCursorV)->enabled);
-    EXPECT_EQ("", d.Choose(T3::kKind, kSimpleRotation));
-    EXPECT_TRUE(d.dialog().GetItem(T3::kCursorH)->enabled);
-    EXPECT_FALSE(d.dialog().GetItem(T3::kBefore)->enabled);
-    EXPECT_FALSE(d.dialog().GetItem(T3::kPostX)->enabled);
-  });
-}
-
-TEST_F(TransformDialog, SphereWithTheCursorAtTheCentreWarns) {
-  Cancelled(kSphere, [&](DialogDriver& d) {
-    EXPECT_EQ("Digits of calculated result overflows because the radius is "
-              "equal to 0 or other reasons.",
-              d.dialog().GetItem(T3::kPreview)->Text());
-    EXPECT_EQ("", d.SetValue(T3::kCursorH, 30));
-    EXPECT_EQ("", d.dialog().GetItem(T3::kPreview)->Text());
-  });
-}
-
 TEST_F(TransformDialog, EveryAllocationFailureBeforeTheDialogIsReported) {
   SetParameterBlock(test::KindRecord(kTwirl));
   agent_.act = [&](DialogDriver& d) { EXPECT_EQ("", d.Press(T3::kOk)); };
@@ -198,70 +118,143 @@ std::vector<host::adm::Rgba> PreviewPixels(DialogDriver& d) {
   return out;
 }
 
-// Ctrl in the preview zooms; the zoom reached shows in how many presses of
-// Zoom in remain before it beeps at the last step (index 23).
-struct CtrlZoom {
-  std::vector<ASPoint> drag;  // preview pixels; the preview is 164 x 164
-  uint32_t modifiers;
-  int stepsLeft;
+// What the user does in the dialog on the kind's factory values, and what
+// the dialog shows meanwhile; then Cancel.
+struct DialogRow {
+  const char* what;
+  int kind;
+  std::function<void(TransformDialog&, DialogDriver&)> act;
 };
-class CtrlZoomCases : public TransformDialog,
-                      public ::testing::WithParamInterface<CtrlZoom> {};
-TEST_P(CtrlZoomCases, ZoomIndexReached) {
-  const CtrlZoom& c = GetParam();
-  Cancelled(kTwist, [&](DialogDriver& d) {
-    EXPECT_EQ("", d.Drag(T3::kPreview, c.drag, c.modifiers));
-    const int beeps = Beeps();
-    int presses = 0;
-    while (Beeps() == beeps && presses < 30) {
-      EXPECT_EQ("", d.Press(T3::kZoomIn));
-      ++presses;
-    }
-    EXPECT_EQ(c.stepsLeft, presses - 1);
-  });
-}
-constexpr uint32_t kCtrl = kADMMenuKeyModifier;
-INSTANTIATE_TEST_SUITE_P(
-    TransformDialog, CtrlZoomCases,
-    ::testing::Values(
-        CtrlZoom{{{83, 83}}, kCtrl, 16},                         // 100 %
-        CtrlZoom{{{83, 83}}, kCtrl | kADMModKeyModifier, 18},    // 60 %
-        CtrlZoom{{{63, 63}, {90, 90}, {104, 104}}, kCtrl, 12},   // 320 %
-        CtrlZoom{{{83, 83}, {85, 85}}, kCtrl, 0}));              // 6000 %
 
-TEST_F(TransformDialog, ScrollButtonMovesThePreviewWithTheMouse) {
-  Cancelled(kTwist, [&](DialogDriver& d) {
-    const auto before = PreviewPixels(d);
-    EXPECT_EQ("", d.Drag(T3::kScroll, {{5, 5}, {9, 7}, {15, 10}}));
-    const auto after = PreviewPixels(d);
-    const int w = d.dialog().GetItem(T3::kPreview)->bounds.right -
-                  d.dialog().GetItem(T3::kPreview)->bounds.left;
-    int drawn = 0;
-    for (int y = 1; y < 160; ++y)
-      for (int x = 1; x < 155; ++x) {
-        const auto& old = before[size_t(y * w + x)];
-        ASSERT_EQ(old, after[size_t((y + 5) * w + x + 10)]) << x << "," << y;
-        drawn += !(old == before[0]);
-      }
-    EXPECT_GT(drawn, 100);
-    EXPECT_NE(before, after);
-  });
+// Ctrl in the preview zooms; the zoom reached shows in how many presses of
+// Zoom in remain before it beeps at the last step (index 23). The preview is
+// 164 x 164 pixels.
+DialogRow CtrlZoom(const char* what, std::vector<ASPoint> drag, uint32_t modifiers,
+                   int stepsLeft) {
+  return {what, kTwist, [=](TransformDialog& t, DialogDriver& d) {
+            EXPECT_EQ("", d.Drag(T3::kPreview, drag, modifiers));
+            const int beeps = t.Beeps();
+            int presses = 0;
+            while (t.Beeps() == beeps && presses < 30) {
+              EXPECT_EQ("", d.Press(T3::kZoomIn));
+              ++presses;
+            }
+            EXPECT_EQ(stepsLeft, presses - 1);
+          }};
 }
 
-// Turning the object with the mouse, resting on the way so that the preview
-// is recomputed in slices under the exclusive-or guide, ends with the same
-// picture as typing the angle.
-TEST_F(TransformDialog, ARotationDraggedWithRestsLooksLikeTheTypedAngle) {
-  Cancelled(kTwist, [&](DialogDriver& d) {
-    EXPECT_EQ("", d.Drag(T3::kPreview, {{80, 80}, {90, 80}, {90, 80}, {100, 81},
-                              {100, 81}, {100, 81}}));
-    EXPECT_EQ(20.0, ValueOf(d, T3::kPostY));
-    const auto dragged = PreviewPixels(d);
-    EXPECT_EQ("", d.SetValue(T3::kPostY, 0));
-    EXPECT_NE(dragged, PreviewPixels(d));
-    EXPECT_EQ("", d.SetValue(T3::kPostY, 20));
-    EXPECT_EQ(dragged, PreviewPixels(d));
-  });
+TEST_F(TransformDialog, WhatTheUserDoesAndWhatTheDialogShows) {
+  constexpr uint32_t kCtrl = kADMMenuKeyModifier;
+  const DialogRow rows[] = {
+      {"another kind and back restores the first kind's values", kArc,
+       [](TransformDialog& t, DialogDriver& d) {
+         EXPECT_EQ("", d.SetValue(T3::kRow1, 77));
+         EXPECT_EQ("", d.Choose(T3::kKind, kSphere));
+         EXPECT_EQ(360.0, t.ValueOf(d, T3::kRow1));
+         EXPECT_TRUE(d.dialog().GetItem(T3::kRow4)->visible);  // four rows
+         EXPECT_EQ("", d.Choose(T3::kKind, kArc));
+         EXPECT_EQ(77.0, t.ValueOf(d, T3::kRow1));
+         EXPECT_FALSE(d.dialog().GetItem(T3::kRow4)->visible);  // Arc has two rows
+       }},
+      {"seventeen changes undo fifteen, then beep", kTwist,
+       [](TransformDialog& t, DialogDriver& d) {
+         for (int i = 1; i <= 17; ++i) EXPECT_EQ("", d.SetValue(T3::kRow1, i));
+         const int beeps = t.Beeps();
+         for (double v = 16; v >= 2; --v) {
+           EXPECT_EQ("", d.Press(T3::kUndo));
+           EXPECT_EQ(v, t.ValueOf(d, T3::kRow1));
+         }
+         EXPECT_EQ(beeps, t.Beeps());
+         EXPECT_EQ("", d.Press(T3::kUndo));
+         EXPECT_EQ(beeps + 1, t.Beeps());
+         for (double v = 3; v <= 17; ++v) {
+           EXPECT_EQ("", d.Press(T3::kRedo));
+           EXPECT_EQ(v, t.ValueOf(d, T3::kRow1));
+         }
+         EXPECT_EQ("", d.Press(T3::kRedo));
+         EXPECT_EQ(beeps + 2, t.Beeps());
+       }},
+      {"zoom beeps at both ends", kTwist,
+       [](TransformDialog& t, DialogDriver& d) {
+         int beeps = t.Beeps();
+         for (int i = 0; i < 17; ++i) EXPECT_EQ("", d.Press(T3::kZoomIn));  // 80 -> 6000
+         EXPECT_EQ(beeps, t.Beeps());
+         EXPECT_EQ("", d.Press(T3::kZoomIn));
+         EXPECT_EQ(beeps + 1, t.Beeps());
+         EXPECT_EQ("", d.Press(T3::kCentering));  // centering: back to 80 %
+         for (int i = 0; i < 6; ++i) EXPECT_EQ("", d.Press(T3::kZoomOut));  // 80 -> 1
+         beeps = t.Beeps();
+         EXPECT_EQ("", d.Press(T3::kZoomOut));
+         EXPECT_EQ(beeps + 1, t.Beeps());
+       }},
+      {"a rotation dragged past 360 jumps to 0", kTwist,
+       [](TransformDialog& t, DialogDriver& d) {
+         EXPECT_EQ("", d.SetValue(T3::kPostX, 350));
+         EXPECT_EQ("", d.Drag(T3::kPreview, {{80, 40}, {80, 50}}));
+         EXPECT_EQ(360.0, t.ValueOf(d, T3::kPostX));
+         EXPECT_EQ("", d.Drag(T3::kPreview, {{80, 40}, {80, 45}}));
+         EXPECT_EQ(0.0, t.ValueOf(d, T3::kPostX));
+       }},
+      {"Before disables the cursor except for Simple Rotation", kSphere,
+       [](TransformDialog&, DialogDriver& d) {
+         EXPECT_TRUE(d.dialog().GetItem(T3::kCursorH)->enabled);
+         EXPECT_EQ("", d.Press(T3::kBefore));
+         EXPECT_FALSE(d.dialog().GetItem(T3::kCursorH)->enabled);
+         EXPECT_FALSE(d.dialog().GetItem(T3::kCursorV)->enabled);
+         EXPECT_EQ("", d.Choose(T3::kKind, kSimpleRotation));
+         EXPECT_TRUE(d.dialog().GetItem(T3::kCursorH)->enabled);
+         EXPECT_FALSE(d.dialog().GetItem(T3::kBefore)->enabled);
+         EXPECT_FALSE(d.dialog().GetItem(T3::kPostX)->enabled);
+       }},
+      {"a sphere with the cursor at the centre warns", kSphere,
+       [](TransformDialog&, DialogDriver& d) {
+         EXPECT_EQ("Digits of calculated result overflows because the radius is "
+                   "equal to 0 or other reasons.",
+                   d.dialog().GetItem(T3::kPreview)->Text());
+         EXPECT_EQ("", d.SetValue(T3::kCursorH, 30));
+         EXPECT_EQ("", d.dialog().GetItem(T3::kPreview)->Text());
+       }},
+      CtrlZoom("Ctrl-click: 100 %", {{83, 83}}, kCtrl, 16),
+      CtrlZoom("Ctrl+Alt-click: 60 %", {{83, 83}}, kCtrl | kADMModKeyModifier, 18),
+      CtrlZoom("Ctrl-drag: 320 %", {{63, 63}, {90, 90}, {104, 104}}, kCtrl, 12),
+      CtrlZoom("Ctrl-drag, tiny: 6000 %", {{83, 83}, {85, 85}}, kCtrl, 0),
+      {"the scroll button moves the preview with the mouse", kTwist,
+       [](TransformDialog&, DialogDriver& d) {
+         const auto before = PreviewPixels(d);
+         EXPECT_EQ("", d.Drag(T3::kScroll, {{5, 5}, {9, 7}, {15, 10}}));
+         const auto after = PreviewPixels(d);
+         const int w = d.dialog().GetItem(T3::kPreview)->bounds.right -
+                       d.dialog().GetItem(T3::kPreview)->bounds.left;
+         int drawn = 0;
+         for (int y = 1; y < 160; ++y)
+           for (int x = 1; x < 155; ++x) {
+             const auto& old = before[size_t(y * w + x)];
+             ASSERT_EQ(old, after[size_t((y + 5) * w + x + 10)]) << x << "," << y;
+             drawn += !(old == before[0]);
+           }
+         EXPECT_GT(drawn, 100);
+         EXPECT_NE(before, after);
+       }},
+      // Resting on the way, the preview is recomputed in slices under the
+      // exclusive-or guide, and ends with the picture of the typed angle.
+      {"a rotation dragged with rests looks like the typed angle", kTwist,
+       [](TransformDialog& t, DialogDriver& d) {
+         EXPECT_EQ("", d.Drag(T3::kPreview, {{80, 80}, {90, 80}, {90, 80}, {100, 81},
+                                             {100, 81}, {100, 81}}));
+         EXPECT_EQ(20.0, t.ValueOf(d, T3::kPostY));
+         const auto dragged = PreviewPixels(d);
+         EXPECT_EQ("", d.SetValue(T3::kPostY, 0));
+         EXPECT_NE(dragged, PreviewPixels(d));
+         EXPECT_EQ("", d.SetValue(T3::kPostY, 20));
+         EXPECT_EQ(dragged, PreviewPixels(d));
+       }},
+  };
+  for (const DialogRow& row : rows) {  // each on a fresh host: the plug-in keeps dialog state
+    SCOPED_TRACE(row.what);
+    Cancelled(row.kind, [&](DialogDriver& d) { row.act(*this, d); });
+    TearDown();
+    SetUp();
+  }
 }
 
 }  // namespace
