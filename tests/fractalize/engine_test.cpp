@@ -9,7 +9,7 @@
 #include "host/core/user_interaction.h"
 #include "shell/globals.h"
 #include "support/allocation_sweep.h"
-#include "support/point_near.h"
+#include "support/geometry_checks.h"
 #include "support/test_paths.h"
 
 namespace vx {

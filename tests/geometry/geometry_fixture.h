@@ -10,7 +10,7 @@
 #include "geometry/matrix3.h"
 #include "geometry/segment_buffer.h"
 #include "support/host_fixture.h"
-#include "support/outline_distance.h"
+#include "support/geometry_checks.h"
 #include "vx_sdk.h"
 
 namespace vx::test {

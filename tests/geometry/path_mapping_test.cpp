@@ -97,10 +97,8 @@ TEST_F(PathMapping, OpenPathOuterHandlesAreRetracted) {
   ASSERT_EQ(kNoErr, MapPathSubdividing(ctx, 0, 0, path.source, &path.working));
   const SegmentBuffer& w = path.working;
   ASSERT_GE(w.count, 4);
-  EXPECT_EQ(w.segments[0].p.h, w.segments[0].in.h);
-  EXPECT_EQ(w.segments[0].p.v, w.segments[0].in.v);
-  EXPECT_EQ(w.segments[w.count - 1].p.h, w.segments[w.count - 1].out.h);
-  EXPECT_EQ(w.segments[w.count - 1].p.v, w.segments[w.count - 1].out.v);
+  EXPECT_TRUE(test::PointNear(w.segments[0].p, w.segments[0].in, 0));
+  EXPECT_TRUE(test::PointNear(w.segments[w.count - 1].p, w.segments[w.count - 1].out, 0));
   EXPECT_NE(w.segments[0].p.h, w.segments[0].out.h) << "inner handles stay";
   for (int i = 0; i < w.count; ++i) EXPECT_EQ(1, w.segments[i].corner);
   EXPECT_EQ(0.0f, w.depth);
@@ -127,8 +125,7 @@ TEST_F(PathMapping, ClosedPathFoldsItsClosingPieceOntoTheFirstSegment) {
                                 doubled(circle[i].out)};
     for (int k = 0; k < 3; ++k) {
       // Handles follow the tangent of the t = 0.001 sample: a few hundredths.
-      EXPECT_NEAR(want[k].h, got[k].h, 0.05) << i << "/" << k;
-      EXPECT_NEAR(want[k].v, got[k].v, 0.05) << i << "/" << k;
+      EXPECT_TRUE(test::PointNear(want[k], got[k], 0.05)) << i << "/" << k;
     }
   }
 }
@@ -291,8 +288,7 @@ TEST_F(PathMapping, AnchorsOnlyMapsEveryPointAndKeepsTheCount) {
       float z;
       bool behind = false;
       ASSERT_EQ(kNoErr, MapPagePoint(ctx, src[k], &want, &z, &behind));
-      EXPECT_EQ(want.h, got[k]->h) << i << "/" << k;
-      EXPECT_EQ(want.v, got[k]->v) << i << "/" << k;
+      EXPECT_TRUE(test::PointNear(want, *got[k], 0)) << i << "/" << k;
     }
   }
 }

@@ -8,6 +8,7 @@
 
 #include "area_fixture.h"
 #include "support/allocation_sweep.h"
+#include "support/geometry_checks.h"
 #include "tools/area_trace.h"
 #include "tools/broom_sweep.h"
 #include "tools/tool_drag.h"
@@ -49,8 +50,7 @@ TEST(BroomSweep, ObjectsMoveByTheFalloffOfTheirDistance) {
     AIRealPoint out;
     const AreaStep s = StepAt(c.sweep, c.resistance, drag, c.pinch, c.twirl);
     EXPECT_EQ(c.moves, SweepPoint(s, c.at, &out)) << c.at.h << "," << c.at.v;
-    EXPECT_NEAR(c.expected.h, out.h, 1e-4) << c.sweep << " " << c.at.h;
-    EXPECT_NEAR(c.expected.v, out.v, 1e-4) << c.sweep << " " << c.at.v;
+    EXPECT_TRUE(test::PointNear(c.expected, out, 1e-4)) << c.sweep << " " << c.at.h << "," << c.at.v;
   }
   // Dynamic: the area sits at P and moves by w (P - Q).
   AreaStep dyn = StepAt(kSweepDynamic, 2, {60, 0});
@@ -84,8 +84,7 @@ TEST(BroomSweep, AmountsFilterLockIndicatorAndRadius) {
   AreaIndicatorSegments({10, 20}, 100, seg);
   const AIRealPoint anchors[] = {{10, 120}, {110, 20}, {10, -80}, {-90, 20}};
   for (int i = 0; i < kIndicatorSegments; ++i) {
-    EXPECT_EQ(anchors[i].h, seg[i].p.h);
-    EXPECT_EQ(anchors[i].v, seg[i].p.v);
+    EXPECT_TRUE(test::PointNear(anchors[i], seg[i].p, 0)) << i;
     EXPECT_NEAR(55.229, Dist(seg[i].p, seg[i].out), 1e-3);
     EXPECT_NEAR(110.458, Dist(seg[i].in, seg[i].out), 1e-3);
   }

@@ -11,7 +11,7 @@
 #include "geometry/bezier.h"
 #include "host/art/hit_test_segment.h"
 #include "support/allocation_sweep.h"
-#include "support/outline_distance.h"
+#include "support/geometry_checks.h"
 #include "tools/craft_distort.h"
 
 namespace vx {

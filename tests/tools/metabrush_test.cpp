@@ -5,6 +5,7 @@
 #include <cmath>
 #include <vector>
 
+#include "support/geometry_checks.h"
 #include "tools/metabrush.h"
 
 namespace vx {
@@ -25,8 +26,7 @@ TEST(MetaBrush, StampsEverySpacingAlongThePath) {
   const float v[] = {0, 0, 0, 0, 10, 20, 30, 40};
   ASSERT_EQ(8u, s.size());
   for (size_t i = 0; i < s.size(); ++i) {
-    EXPECT_NEAR(h[i], s[i].at.h, 1e-4f) << i;
-    EXPECT_NEAR(v[i], s[i].at.v, 1e-4f) << i;
+    EXPECT_TRUE(test::PointNear({h[i], v[i]}, s[i].at, 1e-4f)) << i;
     EXPECT_NEAR(float(i) / 7.0f, s[i].along, 1e-6f) << i;
     EXPECT_NEAR(i <= 3 ? 0.0f : 1.5707963f, s[i].angle, 1e-6f) << i;
   }
@@ -85,10 +85,8 @@ TEST(MetaBrush, StrokeThroughTheStamps) {
   EXPECT_EQ(seg[0].p.h, seg[0].in.h);
   EXPECT_EQ(seg[4].p.v, seg[4].out.v);
   // At the corner (30, 0) the neighbours are (15, 0) and (30, 15).
-  EXPECT_NEAR(27.5f, seg[2].in.h, 1e-5f);
-  EXPECT_NEAR(-2.5f, seg[2].in.v, 1e-5f);
-  EXPECT_NEAR(32.5f, seg[2].out.h, 1e-5f);
-  EXPECT_NEAR(2.5f, seg[2].out.v, 1e-5f);
+  EXPECT_TRUE(test::PointNear({27.5f, -2.5f}, seg[2].in, 1e-5f));
+  EXPECT_TRUE(test::PointNear({32.5f, 2.5f}, seg[2].out, 1e-5f));
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "support/outline_distance.h"
+#include "support/geometry_checks.h"
 
 #include <algorithm>
 #include <cmath>
@@ -23,6 +23,15 @@ double SpanDistance(const AIRealPoint& p, const AIRealPoint& a, const AIRealPoin
 }
 
 }  // namespace
+
+::testing::AssertionResult PointNear(AIRealPoint want, AIRealPoint got, double tolerance) {
+  const bool near = tolerance == 0 ? want.h == got.h && want.v == got.v
+                                   : std::fabs(double(want.h) - got.h) <= tolerance &&
+                                         std::fabs(double(want.v) - got.v) <= tolerance;
+  if (near) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "want " << want.h << "," << want.v << " got " << got.h
+                                       << "," << got.v << " (tolerance " << tolerance << ")";
+}
 
 std::vector<AIRealPoint> SampleSegments(const Segment* segs, int count, bool closed,
                                         int perPiece) {
