@@ -1,7 +1,6 @@
 // Restacking mapped paths by depth: units, order, layers and failures.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <map>
 #include <string>
 
@@ -16,8 +15,7 @@ using host::art::ArtKind;
 using test::Listing;
 
 class DepthOrder : public test::DocumentGeometryTest {
- public:  // the table rows below build on the fixture
-  using DocumentGeometryTest::AddContainer;
+ protected:
   void TearDown() override {
     FreePathSet(&set_);
     ReleaseArtList(&arts_);
@@ -39,43 +37,36 @@ class DepthOrder : public test::DocumentGeometryTest {
   PathSet set_{};
 };
 
-// Units restack by ascending depth, a group by its deepest member; nested
-// containers move as their outermost group; one selected path never moves.
-TEST_F(DepthOrder, UnitsRestackByAscendingDepth) {
-  struct Row {
-    const char* before;
-    std::function<void(DepthOrder&)> build;
-    std::map<std::string, float> depths;
-    const char* after;
-  };
-  const Row rows[] = {
-      {"P3 G[g1 g2] P1",
-       [](DepthOrder& t) {
-         t.Path("P1", true);
-         Art* g = t.AddContainer("G", ArtKind::Group);
-         t.Path("g2", true, g);
-         t.Path("g1", true, g);
-         t.Path("P3", true);
-       },
-       {{"P1", 30}, {"g1", 5}, {"g2", 50}, {"P3", 10}}, "G[g1 g2] P1 P3"},
-      {"Q P G[C[c1]]",
-       [](DepthOrder& t) {
-         t.Path("c1", true, t.AddContainer("C", ArtKind::CompoundPath, t.AddContainer("G", ArtKind::Group)));
-         t.Path("P", true);
-         t.Path("Q", false);
-       },
-       {{"c1", 9}, {"P", -4}}, "G[C[c1]] P Q"},
-      {"Q P", [](DepthOrder& t) { t.Path("P", true), t.Path("Q", false); }, {{"P", 100}}, "Q P"},
-  };
-  for (const Row& row : rows) {
-    row.build(*this);
-    ASSERT_EQ(row.before, Listing(*layer()));
-    GatherWithDepths(row.depths);
-    ASSERT_EQ(kNoErr, ReorderByDepth(arts_, set_));
-    EXPECT_EQ(row.after, Listing(*layer()));
-    TearDown();
-    SetUp();
-  }
+TEST_F(DepthOrder, UnitsRestackByAscendingDepthGroupsByTheirDeepestMember) {
+  Path("P1", true);
+  Art* g = AddContainer("G", ArtKind::Group);
+  Path("g2", true, g);
+  Path("g1", true, g);
+  Path("P3", true);
+  ASSERT_EQ("P3 G[g1 g2] P1", Listing(*layer()));
+  GatherWithDepths({{"P1", 30}, {"g1", 5}, {"g2", 50}, {"P3", 10}});
+  ASSERT_EQ(kNoErr, ReorderByDepth(arts_, set_));
+  EXPECT_EQ("G[g1 g2] P1 P3", Listing(*layer()));
+}
+
+TEST_F(DepthOrder, NestedContainersMoveAsTheirOutermostGroup) {
+  Art* g = AddContainer("G", ArtKind::Group);
+  Art* c = AddContainer("C", ArtKind::CompoundPath, g);
+  Path("c1", true, c);
+  Path("P", true);
+  Path("Q", false);
+  ASSERT_EQ("Q P G[C[c1]]", Listing(*layer()));
+  GatherWithDepths({{"c1", 9}, {"P", -4}});
+  ASSERT_EQ(kNoErr, ReorderByDepth(arts_, set_));
+  EXPECT_EQ("G[C[c1]] P Q", Listing(*layer()));
+}
+
+TEST_F(DepthOrder, OneSelectedPathIsNeverReordered) {
+  Path("P", true);
+  Path("Q", false);
+  GatherWithDepths({{"P", 100}});
+  ASSERT_EQ(kNoErr, ReorderByDepth(arts_, set_));
+  EXPECT_EQ("Q P", Listing(*layer()));
 }
 
 TEST_F(DepthOrder, PathsOnSeveralLayersStopBeforeAnythingMoves) {

@@ -121,11 +121,9 @@ TEST(Kinds3D, SetUpValues) {
   for (const Row& r : {
            Row{kArc, -0.1f, 0, 100, &TransformParams::radiusGain, 50},  // 100 % of H
            Row{kArc, 0.1f, 0, 100, &TransformParams::radiusGain, -50},
-           Row{kSphere, 0.3f, 0.4f, kKeep, &TransformParams::R, 36.055513f},
+           // The sphere's R, the torus's R1 and R2 and the spiral's rise are
+           // the known points' rows.
            Row{kSphere, 0.3f, 0.4f, kKeep, &TransformParams::circumference, 226.54346f},
-           Row{kTorus, 0.2f, 0.8f, kKeep, &TransformParams::R1, 40},
-           Row{kTorus, 0.2f, 0.8f, kKeep, &TransformParams::R2, 20},
-           Row{kSpiral, 0.2f, 0.8f, kKeep, &TransformParams::zGain, 80},  // 2 R2 x 200 %
            Row{kTwist, 0, 0, kKeep, &TransformParams::perspectiveDistance, 559.01699f},
        }) {
     TransformParams p = Record(r.kind, r.h, r.v);
