@@ -194,31 +194,44 @@ TEST_F(PathMapping, SplittingStopsAtTheLimitAndLeavesThePathUnmapped) {
 }
 
 // The driver's own scratch starts small and grows when a path needs more
-// room: the result is the one a full-size scratch gives, byte for byte, and
-// a failure of the growth is out of memory with the source copy kept.
-TEST_F(PathMapping, GrowingScratchGivesTheFullScratchResult) {
-  const std::vector<Segment> line = Polyline(3, 600.0f);
-  const MapContext ctx = MakeTransformContext(Ripple, nullptr, {0, 0}, kFar, 100);
-  std::vector<Segment> full(kScratchSegments);
-  int32_t want = 0;
-  float depth;
-  ASSERT_EQ(kNoErr, MapSegmentsSubdividing(ctx, line.data(), 3, false, full.data(), &want,
-                                           &depth, ProgressSpan{0, 0}));
-  ASSERT_GT(want, 2 * 3 + 64) << "the path must outgrow the first scratch";
-  std::unique_ptr<BufferPair> path;
-  const long runs = test::SweepAllocationFailures(host(), {
-      .prepare = [&] { path = std::make_unique<BufferPair>(line, false); },
-      .run = [&] { return MapPathSubdividing(ctx, 0, 0, path->source, &path->working); },
-      .check = [&](ASErr err, long, bool failed) {
-        EXPECT_EQ(failed ? kOutOfMemoryErr : kNoErr, err);
-        const bool mapped = !failed;
-        ASSERT_EQ(mapped ? want : 3, path->working.count);
-        EXPECT_TRUE(SameSegments(mapped ? full.data() : path->source.segments,
-                                 path->working.segments, path->working.count));
-      },
-      .cap = 10});
-  path.reset();
-  EXPECT_EQ(4, runs) << "first scratch, grown scratch, result";
+// room: the result is the one a full-size scratch gives, byte for byte. A
+// failed allocation (the first scratch, the grown one, the result) is out
+// of memory with the source copy kept, open or closed.
+TEST_F(PathMapping, AllocationFailuresKeepTheSourceAndAGrownScratchGivesTheFullResult) {
+  Matrix3 turn;
+  EulerXYZ(&turn, 0.9f, -0.6f, 0.3f);
+  struct Row {
+    std::vector<Segment> path;
+    bool closed;
+    MapContext ctx;
+    long runs;  // allocations + 1
+  } rows[] = {
+      // 600-point ripples outgrow the first scratch.
+      {Polyline(3, 600.0f), false, MakeTransformContext(Ripple, nullptr, {0, 0}, kFar, 100), 4},
+      {test::CirclePath({0, 0}, 80), true, MakeTransformContext(Rotate, &turn, {0, 0}, 300, 100),
+       3},
+  };
+  for (const Row& row : rows) {
+    const int n = int(row.path.size());
+    std::vector<Segment> full(kScratchSegments);
+    int32_t want = 0;
+    float depth;
+    ASSERT_EQ(kNoErr, MapSegmentsSubdividing(row.ctx, row.path.data(), n, row.closed,
+                                             full.data(), &want, &depth, ProgressSpan{0, 0}));
+    std::unique_ptr<BufferPair> path;
+    const long runs = test::SweepAllocationFailures(host(), {
+        .prepare = [&] { path = std::make_unique<BufferPair>(row.path, row.closed); },
+        .run = [&] { return MapPathSubdividing(row.ctx, 0, 0, path->source, &path->working); },
+        .check = [&](ASErr err, long, bool failed) {
+          EXPECT_EQ(failed ? kOutOfMemoryErr : kNoErr, err);
+          ASSERT_EQ(failed ? n : want, path->working.count);
+          EXPECT_TRUE(SameSegments(failed ? path->source.segments : full.data(),
+                                   path->working.segments, path->working.count));
+        },
+        .cap = 10});
+    path.reset();
+    EXPECT_EQ(row.runs, runs) << (row.closed ? "closed" : "open");
+  }
 }
 
 // A rotation in perspective and a sphere wrap need splits, and the result
@@ -313,31 +326,6 @@ TEST_F(PathMapping, DepthIsTheLargestMappedAnchorZErrorsLeaveTheSource) {
   EXPECT_TRUE(SameSegments(path.source.segments, path.working.segments, 4));
   EXPECT_EQ(4, path.working.count);
   EXPECT_EQ(live, int64_t(host().blocks().LiveCount()));
-}
-
-TEST_F(PathMapping, EveryAllocationFailureIsOutOfMemoryAndLeavesTheSourceCopy) {
-  Matrix3 turn;
-  EulerXYZ(&turn, 0.9f, -0.6f, 0.3f);
-  const MapContext ctx = MakeTransformContext(Rotate, &turn, {0, 0}, 300, 100);
-  std::unique_ptr<BufferPair> path;
-  const long runs = test::SweepAllocationFailures(host(), {
-      .prepare = [&] {
-        path.reset();
-        path = std::make_unique<BufferPair>(test::CirclePath({0, 0}, 80), true);
-      },
-      .run = [&] { return MapPathSubdividing(ctx, 0, 0, path->source, &path->working); },
-      .check = [&](ASErr err, long, bool failed) {
-        EXPECT_EQ(failed ? kOutOfMemoryErr : kNoErr, err);
-        if (!failed) {
-          EXPECT_GT(path->working.count, 4);
-          return;
-        }
-        EXPECT_EQ(4, path->working.count);
-        EXPECT_TRUE(SameSegments(path->source.segments, path->working.segments, 4));
-      },
-      .cap = 10});
-  path.reset();
-  EXPECT_GT(runs, 2) << "the scratch and the result are two allocations";
 }
 
 }  // namespace
