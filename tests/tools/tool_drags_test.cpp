@@ -186,14 +186,13 @@ TEST_F(ToolDrags, EachDragLeavesTheNumbersItsToolPromises) {
        false, true},
       {"Roughening Alt+Shift-click", "Roughening", {}, {{kArch}}, {{50, 46}}, altShift, 0, false,
        false, {{0, {50, 45}, {67.5f, 45}}}, {3}},
-      // Roughening: vertical drags add none; 72 across about 1 apart (48
-      // points in 64 pieces), 7.2 across about 10 apart (8 pieces).
+      // Roughening: the spacing comes from the horizontal drag alone; a
+      // vertical one adds no anchors, 72 across about 1 apart (48 points in
+      // 64 pieces). The other spacings are the geometry's rows.
       {"Roughening vertical", "Roughening", {}, {{kShort}}, {{150, 100}, {150, 140}}, {}, 0,
        false, false, {}, {2}},
       {"Roughening 72 across", "Roughening", {}, {{kShort}}, {{150, 100}, {222, 100}}, {}, 0,
        false, false, {}, {65}},
-      {"Roughening 7.2 across", "Roughening", {}, {{kShort}}, {{150, 100}, {157.2f, 110}}, {}, 0,
-       false, false, {}, {9}},
       {"Roughening Alt: the radius, shown at once", "Roughening", {}, {{kShort}},
        {{150, 100}, {150, 160}}, alt, 2, false, true, {}, {}, 0, {{"area-radius", 60}}},
       {"Trail: a copy every Space", "Trail", {}, {{kTriangle}}, {{5, 5}, {35, 45}}, {}, 0, false,
