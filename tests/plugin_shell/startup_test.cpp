@@ -180,6 +180,8 @@ TEST_F(StartupTest, FiltersAndTheFractalizeActionAndLiveEffect) {
     EXPECT_EQ("VERSALiX4", filters[k]->category);
     EXPECT_EQ(titles[k], filters[k]->title);
     ASSERT_NE(nullptr, filters[k]->menuItem);
+    EXPECT_EQ(titles[k], filters[k]->menuItem->text);
+    EXPECT_EQ("VERSALiX4", filters[k]->menuItem->group);
     EXPECT_TRUE(filters[k]->menuItem->autoUpdate);
     EXPECT_EQ(1, filters[k]->menuItem->autoUpdateSettings.action);
     EXPECT_EQ(2, filters[k]->menuItem->autoUpdateSettings.positiveSelectionCriteria);
