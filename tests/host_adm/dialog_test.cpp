@@ -125,17 +125,17 @@ class DialogTest : public ::testing::Test {
     FakePlugin::AddResource(kVxIconResource, 601, "0 0");
     host_ = FakePlugin::MakeHost();
     self_ = host_->pluginRef();
-    sDialog = FakePlugin::Acquire<ADMDialogSuite>(kADMDialogSuite, kADMDialogSuiteVersion);
-    sItem = FakePlugin::Acquire<ADMItemSuite>(kADMItemSuite, kADMItemSuiteVersion);
-    sList = FakePlugin::Acquire<ADMListSuite>(kADMListSuite, kADMListSuiteVersion);
-    sEntry = FakePlugin::Acquire<ADMEntrySuite>(kADMEntrySuite, kADMEntrySuiteVersion);
-    sNotifier = FakePlugin::Acquire<ADMNotifierSuite>(kADMNotifierSuite,
-                                                      kADMNotifierSuiteVersion);
-    sTracker = FakePlugin::Acquire<ADMTrackerSuite>(kADMTrackerSuite,
-                                                    kADMTrackerSuiteVersion);
-    sDrawer = FakePlugin::Acquire<ADMDrawerSuite>(kADMDrawerSuite, kADMDrawerSuiteVersion);
-    sBasic = FakePlugin::Acquire<ADMBasicSuite>(kADMBasicSuite, kADMBasicSuiteVersion);
-    sIcon = FakePlugin::Acquire<ADMIconSuite>(kADMIconSuite, kADMIconSuiteVersion);
+#define VX_ACQUIRE(var, suite) var = FakePlugin::Acquire<suite>(k##suite, k##suite##Version)
+    VX_ACQUIRE(sDialog, ADMDialogSuite);
+    VX_ACQUIRE(sItem, ADMItemSuite);
+    VX_ACQUIRE(sList, ADMListSuite);
+    VX_ACQUIRE(sEntry, ADMEntrySuite);
+    VX_ACQUIRE(sNotifier, ADMNotifierSuite);
+    VX_ACQUIRE(sTracker, ADMTrackerSuite);
+    VX_ACQUIRE(sDrawer, ADMDrawerSuite);
+    VX_ACQUIRE(sBasic, ADMBasicSuite);
+    VX_ACQUIRE(sIcon, ADMIconSuite);
+#undef VX_ACQUIRE
     gLog.clear();
     gInitResult = 0;
     host_->dialogs().SetAgent(&agent_);
