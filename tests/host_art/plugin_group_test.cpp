@@ -136,9 +136,7 @@ TEST_F(PluginGroupTest, AnUpdateThatFeedsItselfStopsAfterBoundedRounds) {
 TEST_F(PluginGroupTest, DataRangesAreChecked) {
   AIArtHandle effect = NewEffectArt();
   ASSERT_EQ(0, pluginGroup->SetPluginArtDataCount(effect, 10));
-  size_t count = 0;
-  ASSERT_EQ(0, pluginGroup->GetPluginArtDataCount(effect, &count));
-  EXPECT_EQ(10u, count);
+  EXPECT_EQ(10u, Out<size_t>([&](auto* n) { return pluginGroup->GetPluginArtDataCount(effect, n); }));
   struct Case { size_t index, count; bool ok; };
   const Case cases[] = {{0, 10, true}, {5, 5, true}, {10, 0, true},
                         {6, 5, false}, {11, 0, false}, {0, 11, false},
@@ -162,9 +160,7 @@ TEST_F(PluginGroupTest, DataRangesAreChecked) {
   EXPECT_EQ(kSPBadParameterError, pluginGroup->SetPluginArtDataCount(path, 1));
   EXPECT_EQ(kSPBadParameterError,
             pluginGroup->UseAIPluginGroup(effect, reinterpret_cast<AIPluginGroupHandle>(8)));
-  AIPluginGroupHandle bound = nullptr;
-  ASSERT_EQ(0, pluginGroup->GetPluginArtPluginGroup(effect, &bound));
-  EXPECT_EQ(entry, bound);
+  EXPECT_EQ(entry, Out<AIPluginGroupHandle>([&](auto* g) { return pluginGroup->GetPluginArtPluginGroup(effect, g); }));
 }
 
 TEST_F(PluginGroupTest, UndoChangesRevertsTheMessagesChangesSoFar) {
@@ -179,9 +175,7 @@ TEST_F(PluginGroupTest, UndoChangesRevertsTheMessagesChangesSoFar) {
   ASSERT_EQ(0, SendCommand());
   EXPECT_FALSE(art->ValidArt(first));
   EXPECT_TRUE(art->ValidArt(second));
-  int32_t steps = 0;
-  ASSERT_EQ(0, undo->CountTransactions(&steps));
-  EXPECT_EQ(1, steps);
+  EXPECT_EQ(1, Out<int32_t>([&](auto* n) { return undo->CountTransactions(n); }));
   ExpectOneStepUndoingTo(before);
 }
 

@@ -10,6 +10,15 @@
 
 namespace vx::test {
 
+// The value a suite's getter writes, the getter's success checked:
+// Out<int32_t>([&](auto* v) { return layers->CountLayers(v); }).
+template <class T, class Getter>
+T Out(Getter getter) {
+  T value{};
+  EXPECT_EQ(0, getter(&value));
+  return value;
+}
+
 class SuiteTest : public HostTest {
  protected:
   Document* doc = nullptr;
@@ -28,7 +37,6 @@ class SuiteTest : public HostTest {
   const AIHitTestSuite* hitTest = nullptr;
   const AIGroupSuite* group = nullptr;
   const AIPluginGroupSuite* pluginGroup = nullptr;
-  const AITextSuite* text = nullptr;
 
   void SetUp() override;
   void TearDown() override;
