@@ -13,7 +13,7 @@
 #include "host/adm/dialog_manager.h"
 #include "host/adm/user_agent.h"
 #include "host/core/user_interaction.h"
-#include "support/fake_plugin.h"
+#include "support/fake_suite.h"
 #include "support/function_agent.h"
 
 namespace vx::host::adm {
@@ -125,17 +125,15 @@ class DialogTest : public ::testing::Test {
     FakePlugin::AddResource(kVxIconResource, 601, "0 0");
     host_ = FakePlugin::MakeHost();
     self_ = host_->pluginRef();
-#define VX_ACQUIRE(var, suite) var = FakePlugin::Acquire<suite>(k##suite, k##suite##Version)
-    VX_ACQUIRE(sDialog, ADMDialogSuite);
-    VX_ACQUIRE(sItem, ADMItemSuite);
-    VX_ACQUIRE(sList, ADMListSuite);
-    VX_ACQUIRE(sEntry, ADMEntrySuite);
-    VX_ACQUIRE(sNotifier, ADMNotifierSuite);
-    VX_ACQUIRE(sTracker, ADMTrackerSuite);
-    VX_ACQUIRE(sDrawer, ADMDrawerSuite);
-    VX_ACQUIRE(sBasic, ADMBasicSuite);
-    VX_ACQUIRE(sIcon, ADMIconSuite);
-#undef VX_ACQUIRE
+    sDialog = VX_FAKE_SUITE(ADMDialogSuite);
+    sItem = VX_FAKE_SUITE(ADMItemSuite);
+    sList = VX_FAKE_SUITE(ADMListSuite);
+    sEntry = VX_FAKE_SUITE(ADMEntrySuite);
+    sNotifier = VX_FAKE_SUITE(ADMNotifierSuite);
+    sTracker = VX_FAKE_SUITE(ADMTrackerSuite);
+    sDrawer = VX_FAKE_SUITE(ADMDrawerSuite);
+    sBasic = VX_FAKE_SUITE(ADMBasicSuite);
+    sIcon = VX_FAKE_SUITE(ADMIconSuite);
     gLog.clear();
     gInitResult = 0;
     host_->dialogs().SetAgent(&agent_);

@@ -8,7 +8,7 @@
 #include "host/core/action_values.h"
 #include "host/core/messages.h"
 #include "host/core/registrations.h"
-#include "support/fake_plugin.h"
+#include "support/fake_suite.h"
 
 namespace vx::host {
 namespace {
@@ -24,8 +24,7 @@ class ActionManagerTest : public ::testing::Test {
   void SetUp() override {
     FakePlugin::Reset();
     host_ = FakePlugin::MakeHost();
-    am_ = FakePlugin::Acquire<AIActionManagerSuite>(kAIActionManagerSuite,
-                                                    kAIActionManagerSuiteVersion);
+    am_ = VX_FAKE_SUITE(AIActionManagerSuite);
     ASSERT_NE(nullptr, am_);
   }
   void TearDown() override { FakePlugin::Reset(); }

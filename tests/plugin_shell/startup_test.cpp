@@ -225,15 +225,7 @@ TEST_F(StartupTest, StateTheLaterCommandsRelyOnAndTheHelpTexts) {
   EXPECT_EQ(0, g.transformDialogPosition.saved);
   EXPECT_EQ(0, g.fractalizeDialogPosition.saved);
   EXPECT_EQ(0, g.helpDialogPosition.saved);
-  EXPECT_EQ(host().pluginRef(), g.PluginRef);
-  EXPECT_EQ(nullptr, g.ToolPalette);
-  EXPECT_EQ(nullptr, g.HelpPalette);
-  for (int i = 0; i < kEffectCount; ++i) {
-    EXPECT_EQ(nullptr, g.effectPalettes[i]);
-    EXPECT_EQ(nullptr, g.effectRecords[i]);
-  }
   for (int32_t v : g.transformPerKind) EXPECT_EQ(0, v);
-  EXPECT_EQ(gGlobals, host().globalsSlot());
   auto live = host().blocks().LiveByLabel();
   EXPECT_EQ(36, live["VERSALiX_Help Text Buffer"]);
   EXPECT_EQ(1, live["globals"]);
