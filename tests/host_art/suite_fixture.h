@@ -6,18 +6,10 @@
 
 #include "host/art/document_set.h"
 #include "model_builders.h"
+#include "support/checked_out.h"
 #include "support/host_fixture.h"
 
 namespace vx::test {
-
-// The value a suite's getter writes, the getter's success checked:
-// Out<int32_t>([&](auto* v) { return layers->CountLayers(v); }).
-template <class T, class Getter>
-T Out(Getter getter) {
-  T value{};
-  EXPECT_EQ(0, getter(&value));
-  return value;
-}
 
 class SuiteTest : public HostTest {
  protected:

@@ -8,6 +8,7 @@
 #include "host/core/action_values.h"
 #include "host/core/messages.h"
 #include "host/core/registrations.h"
+#include "support/checked_out.h"
 #include "support/fake_suite.h"
 
 namespace vx::host {
@@ -44,36 +45,27 @@ TEST_F(ActionManagerTest, ValuesOfEveryTypeRoundTripAndWrongTypesFail) {
   const unsigned char raw[3] = {1, 0, 255};
   ASSERT_EQ(0, am_->AIActionSetRawData(v, Key("tdta"), 3, raw));
 
-  int32_t i = 0;
-  AIReal r = 0;
-  ASBoolean b = 0;
+  using test::Out;
+  EXPECT_EQ(-7, Out<int32_t>([&](auto* i) { return am_->AIActionGetInteger(v, Key("long"), i); }));
+  EXPECT_EQ(2.5f, Out<AIReal>([&](auto* r) { return am_->AIActionGetReal(v, Key("real"), r); }));
+  EXPECT_EQ(1, Out<ASBoolean>([&](auto* b) { return am_->AIActionGetBoolean(v, Key("bool"), b); }));
   char text[32];
-  int32_t e = 0;
-  ActionParamUnitID unit = 0;
-  EXPECT_EQ(0, am_->AIActionGetInteger(v, Key("long"), &i));
-  EXPECT_EQ(-7, i);
-  EXPECT_EQ(0, am_->AIActionGetReal(v, Key("real"), &r));
-  EXPECT_EQ(2.5f, r);
-  EXPECT_EQ(0, am_->AIActionGetBoolean(v, Key("bool"), &b));
-  EXPECT_EQ(1, b);
-  EXPECT_EQ(0, am_->AIActionGetEnumerated(v, Key("enum"), text, 32, &e));
+  EXPECT_EQ(1, Out<int32_t>([&](auto* e) { return am_->AIActionGetEnumerated(v, Key("enum"), text, 32, e); }));
   EXPECT_STREQ("Inside", text);
-  EXPECT_EQ(1, e);
   EXPECT_EQ(0, am_->AIActionGetString(v, Key("strn"), text, 5));
   EXPECT_STREQ("Auto", text);  // cut to the buffer, NUL included
-  EXPECT_EQ(0, am_->AIActionGetUnitReal(v, Key("unit"), &unit, &r));
-  EXPECT_EQ(unitPercent, unit);
+  AIReal r = 0;
+  EXPECT_EQ(unitPercent, Out<ActionParamUnitID>([&](auto* u) { return am_->AIActionGetUnitReal(v, Key("unit"), u, &r); }));
   EXPECT_EQ(45.0f, r);
-  int32_t size = 0;
+  EXPECT_EQ(3, Out<int32_t>([&](auto* n) { return am_->AIActionGetRawDataSize(v, Key("tdta"), n); }));
   unsigned char back[3] = {};
-  EXPECT_EQ(0, am_->AIActionGetRawDataSize(v, Key("tdta"), &size));
-  EXPECT_EQ(3, size);
   EXPECT_EQ(0, am_->AIActionGetRawData(v, Key("tdta"), back));
   EXPECT_EQ(0, std::memcmp(raw, back, 3));
 
   // A key read as another type, or a missing key, is an error.
   EXPECT_NE(0, am_->AIActionGetReal(v, Key("long"), &r));
   EXPECT_NE(0, am_->AIActionGetReal(v, Key("unit"), &r));
+  int32_t i = 0;
   EXPECT_NE(0, am_->AIActionGetInteger(v, Key("none"), &i));
   ASSERT_EQ(0, am_->AIDeleteActionParamValue(v));
   EXPECT_EQ(0u, host_->actions().LiveParamValues());
@@ -83,14 +75,12 @@ TEST_F(ActionManagerTest, RecordingFollowsTheSwitch) {
   AIActionParamValueRef v = nullptr;
   ASSERT_EQ(0, am_->AINewActionParamValue(&v));
   ASSERT_EQ(0, am_->AIActionSetBoolean(v, Key("brtR"), 1));
-  ASBoolean recording = 1;
-  EXPECT_EQ(0, am_->InRecordMode(&recording));
-  EXPECT_EQ(0, recording);
+  auto recording = [&] { return test::Out<ASBoolean>([&](auto* r) { return am_->InRecordMode(r); }); };
+  EXPECT_EQ(0, recording());
   EXPECT_EQ(0, am_->RecordActionEvent("VsX4_Border_Action", kDialogOff, v));
   EXPECT_TRUE(host_->actions().recorded().empty());
   host_->actions().SetRecording(true);
-  EXPECT_EQ(0, am_->InRecordMode(&recording));
-  EXPECT_EQ(1, recording);
+  EXPECT_EQ(1, recording());
   EXPECT_EQ(0, am_->RecordActionEvent("VsX4_Border_Action", kDialogOff, v));
   ASSERT_EQ(1u, host_->actions().recorded().size());
   const RecordedAction& rec = host_->actions().recorded()[0];
@@ -121,11 +111,7 @@ TEST_F(ActionManagerTest, DoActionHandsOverUserDataAndValues) {
     return am->AIActionGetReal(message->param, Key("angl"), &read);
   });
   ActionParamValue value;
-  ActionValue angle;
-  angle.key = Key("angl");
-  angle.type = actionTypeReal;
-  angle.real = 30;
-  value.Set(angle);
+  value.Set(ActionValue{Key("angl"), actionTypeReal, 0, 30});
   EXPECT_EQ(0, DoAction(*host_, "VsX4_Tiling_Action", value, true));
   EXPECT_EQ(12, number);
   EXPECT_EQ(1, show);

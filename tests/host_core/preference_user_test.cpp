@@ -7,6 +7,7 @@
 #include <tuple>
 
 #include "host/core/user_interaction.h"
+#include "support/checked_out.h"
 #include "support/fake_plugin.h"
 #include "support/host_fixture.h"
 
@@ -41,20 +42,14 @@ TEST(Preferences, EveryTypePersistsAcrossHosts) {
     EXPECT_EQ(0, p->PutPointPreference("QVR-VsX4Help", "Location", {-12, 340}));
   }
   Over<AIPreferenceSuite> p(kAIPreferenceSuite, kAIPreferenceSuiteVersion, options);
-  int32_t code = 0;
-  ASBoolean visible = 0;
-  AIReal r = 0;
+  using test::Out;
+  EXPECT_EQ(0x1C00, Out<int32_t>([&](auto* v) { return p->GetIntegerPreference("QVR-VsX4LiveBorder", "DockCode", v); }));
+  EXPECT_EQ(1, Out<ASBoolean>([&](auto* v) { return p->GetBooleanPreference("QVR-VsX4Help", "Visible", v); }));
+  EXPECT_EQ(0.1f, Out<AIReal>([&](auto* v) { return p->GetRealPreference("a", "r", v); }));
   char text[64];
-  ASPoint where{};
-  EXPECT_EQ(0, p->GetIntegerPreference("QVR-VsX4LiveBorder", "DockCode", &code));
-  EXPECT_EQ(0x1C00, code);
-  EXPECT_EQ(0, p->GetBooleanPreference("QVR-VsX4Help", "Visible", &visible));
-  EXPECT_EQ(1, visible);
-  EXPECT_EQ(0, p->GetRealPreference("a", "r", &r));
-  EXPECT_EQ(0.1f, r);
   EXPECT_EQ(0, p->GetStringPreference("QVR-VsX4LiveBorder", "DockGroup", text, 64));
   EXPECT_STREQ("tab\there\\ and\nnewline", text);
-  EXPECT_EQ(0, p->GetPointPreference("QVR-VsX4Help", "Location", &where));
+  const ASPoint where = Out<ASPoint>([&](auto* v) { return p->GetPointPreference("QVR-VsX4Help", "Location", v); });
   EXPECT_EQ(-12, where.h);
   EXPECT_EQ(340, where.v);
   // Missing values, and values of another type, leave the variable alone.
