@@ -92,7 +92,7 @@ TEST_F(PluginGroupTest, DataStoreChangesInAMessageAreFollowedByNotifyAndUpdate) 
 }
 
 TEST_F(PluginGroupTest, HostSideChangesAreUpdatedOnRequestAndUnboundArtIsNot) {
-  AIArtHandle effect = NewEffectArt();
+  NewEffectArt();
   AIArtHandle unbound = nullptr;
   ASSERT_EQ(0, art->NewArt(kPluginArt, kPlaceAboveAll, nullptr, &unbound));
   ASSERT_EQ(0, pluginGroup->SetPluginArtDataCount(unbound, 8));
@@ -103,13 +103,7 @@ TEST_F(PluginGroupTest, HostSideChangesAreUpdatedOnRequestAndUnboundArtIsNot) {
   gCalls.clear();
   ASSERT_EQ(0, host::art::SendPluginGroupUpdates(host()));
   EXPECT_TRUE(gCalls.empty());
-  // Moving art into the edit group is an edit of the effect's source.
-  AIArtHandle p = nullptr, edit = nullptr;
-  ASSERT_EQ(0, art->NewArt(kPathArt, kPlaceAboveAll, nullptr, &p));
-  ASSERT_EQ(0, pluginGroup->GetPluginArtEditArt(effect, &edit));
-  ASSERT_EQ(0, art->ReorderArt(p, kPlaceInsideOnBottom, edit));
-  ASSERT_EQ(0, SendCommand());
-  EXPECT_EQ(3u, gCalls.size());
+  // (Moving art into the edit group marks the effect: the undo test.)
 }
 
 TEST_F(PluginGroupTest, NoUpdatesFollowStartUpOrShutdown) {
