@@ -37,16 +37,14 @@ class QueryTest : public SuiteTest {
     d.Select(*e, true);
     d.SetUserAttrs(*q, kArtLocked, kArtLocked);
   }
-  std::vector<std::string> Match(std::vector<AIMatchingArtSpec> specs) {
+  // The ids of the art GetMatchingArt lists for `specs` (no specs: the ids
+  // of the art GetSelectedArt lists).
+  std::vector<std::string> Match(std::vector<AIMatchingArtSpec> specs = {}) {
     AIArtHandleList list = nullptr;
     int32_t count = -1;
-    EXPECT_EQ(0, matching->GetMatchingArt(specs.data(), int16_t(specs.size()), &list, &count));
-    return Ids(TakeList(list, count));
-  }
-  std::vector<std::string> Selected() {
-    AIArtHandleList list = nullptr;
-    int32_t count = -1;
-    EXPECT_EQ(0, matching->GetSelectedArt(&list, &count));
+    EXPECT_EQ(0, specs.empty() ? matching->GetSelectedArt(&list, &count)
+                               : matching->GetMatchingArt(specs.data(), int16_t(specs.size()),
+                                                          &list, &count));
     return Ids(TakeList(list, count));
   }
 };
@@ -85,13 +83,13 @@ TEST_F(QueryTest, MatchingArtBySpecificationsInPaintOrder) {
 TEST_F(QueryTest, SelectedListStartsWithTheLayersGroupThenPaintOrder) {
   // Selected plug-in group art E is followed by the selected art of its
   // edit group.
-  EXPECT_EQ((Names{"<layer>", "E", "e1", "G", "CP", "c2", "c1", "g1", "P1"}), Selected());
+  EXPECT_EQ((Names{"<layer>", "E", "e1", "G", "CP", "c2", "c1", "g1", "P1"}), Match());
   // A selection over two layers lists each layer's group before its art.
   host::art::Layer* top = doc->NewLayer("Top");
   Art* x = AddPath(*doc, Placement::InsideOnTop, top->group, "X", {0, 0});
   doc->Select(*x, true);
   EXPECT_EQ((Names{"<layer>", "E", "e1", "G", "CP", "c2", "c1", "g1", "P1", "<layer>", "X"}),
-            Selected());
+            Match());
   AIArtHandleList list = nullptr;
   int32_t count = 0;
   ASSERT_EQ(0, matching->GetSelectedArt(&list, &count));
