@@ -4,54 +4,42 @@
 // versalix4 command writes.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <regex>
-#include <sstream>
 
 #include "support/app_runner.h"
+#include "support/scratch_folder.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-using vx::test::CommandRun;
+using namespace vx::test;
 
 constexpr const char* kSchema = "/usr/share/inkscape/extensions/inkscape.extension.rng";
 
 class InkscapeMenu : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder_ = fs::temp_directory_path() / ("vx-inkscape-" + std::to_string(getpid()));
-    fs::remove_all(folder_);
     fs::create_directories(folder_ / "ext");
-    std::ofstream(folder_ / "in.svg")
-        << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"200\" height=\"200\">\n"
-           " <rect id=\"square\" x=\"40\" y=\"40\" width=\"90\" height=\"90\" fill=\"#0af\" "
-           "stroke=\"#111\" stroke-width=\"3\"/>\n"
-           " <path id=\"wave\" d=\"M 20,170 C 80,120 160,220 180,160\" fill=\"none\" "
-           "stroke=\"#080\"/>\n</svg>\n";
+    WriteFile(folder_ / "in.svg",
+              "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"200\" height=\"200\">\n"
+              " <rect id=\"square\" x=\"40\" y=\"40\" width=\"90\" height=\"90\" fill=\"#0af\" "
+              "stroke=\"#111\" stroke-width=\"3\"/>\n"
+              " <path id=\"wave\" d=\"M 20,170 C 80,120 160,220 180,160\" fill=\"none\" "
+              "stroke=\"#080\"/>\n</svg>\n");
     // A page of the user's own, which install and uninstall leave alone.
-    std::ofstream(folder_ / "ext" / "mine.inx") << "<mine/>";
+    WriteFile(folder_ / "ext" / "mine.inx", "<mine/>");
   }
-  void TearDown() override { fs::remove_all(folder_); }
   CommandRun Run(const std::string& args) {
-    return vx::test::RunVersalix4(args, folder_, "cd '" + folder_.string() + "' && ");
-  }
-  std::string Read(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return RunVersalix4(args, folder_, "cd '" + folder_.string() + "' && ");
   }
   // What Inkscape passes for a page: every parameter with its value (the
   // page's default unless changed), an --id a selected object, the
   // document last.
   std::string InkscapeArguments(const std::string& page, std::map<std::string, std::string> changed,
                                 const std::string& id) {
-    const std::string text = Read(folder_ / "ext" / page);
+    const std::string text = ReadFile(folder_ / "ext" / page);
     const std::regex param(R"re(<param name="([^"]+)" type="(\w+)"[^>]*>\s*([^<]*)(<(option|page) (value|name)="([^"]*)")?)re");
     std::string args;
     for (auto it = std::sregex_iterator(text.begin(), text.end(), param); it != std::sregex_iterator();
@@ -63,7 +51,7 @@ class InkscapeMenu : public ::testing::Test {
     for (const auto& [name, value] : changed) args += " '--" + name + "=" + value + "'";
     return args + (id.empty() ? "" : " --id=" + id) + " '" + (folder_ / "in.svg").string() + "'";
   }
-  fs::path folder_;
+  const ScratchFolder folder_{"vx-inkscape"};
 };
 
 TEST_F(InkscapeMenu, InstallWritesValidPagesAndUninstallRemovesExactlyThem) {
@@ -73,16 +61,16 @@ TEST_F(InkscapeMenu, InstallWritesValidPagesAndUninstallRemovesExactlyThem) {
     if (e.path().extension() != ".inx" || e.path().filename() == "mine.inx") continue;
     ++pages;
     // The schema comes with Inkscape, which scripts/setup.sh installs.
-    const CommandRun check = vx::test::RunCommand(
+    const CommandRun check = RunCommand(
         std::string("xmllint --noout --relaxng ") + kSchema + " '" + e.path().string() + "'", folder_);
     EXPECT_EQ(0, check.exitCode) << e.path() << "\n" << check.err;
-    const std::string text = Read(e.path());
+    const std::string text = ReadFile(e.path());
     EXPECT_NE(std::string::npos, text.find("<submenu name=\"VERSALiX4\"/>")) << e.path();
     EXPECT_NE(std::string::npos, text.find(">versalix4-inkscape</command>")) << e.path();
   }
   // 3D Transform, Fractalize, thirteen live effects, Update, Expand, Release.
   EXPECT_EQ(18, pages);
-  EXPECT_NE(std::string::npos, Read(folder_ / "ext" / "versalix4-3d-transform.inx")
+  EXPECT_NE(std::string::npos, ReadFile(folder_ / "ext" / "versalix4-3d-transform.inx")
                                    .find("<page name=\"3DWaveR\" gui-text=\"Wave (Radial)\">"));
   EXPECT_TRUE(fs::status(folder_ / "ext" / "versalix4-inkscape").permissions() >= fs::perms::owner_exec);
   // Installing again replaces its own files.
@@ -95,7 +83,7 @@ TEST_F(InkscapeMenu, InstallWritesValidPagesAndUninstallRemovesExactlyThem) {
   EXPECT_EQ(1, again.exitCode);
   EXPECT_NE(std::string::npos, again.err.find("nothing of versalix4 is installed"));
   // A file of the same name that is not ours stops the install before it writes.
-  std::ofstream(folder_ / "ext" / "versalix4-update.inx") << "<theirs/>";
+  WriteFile(folder_ / "ext" / "versalix4-update.inx", "<theirs/>");
   const CommandRun refused = Run("inkscape install --dir ext");
   EXPECT_EQ(1, refused.exitCode);
   EXPECT_NE(std::string::npos, refused.err.find("was not written by versalix4"));
@@ -123,7 +111,7 @@ TEST_F(InkscapeMenu, TheLauncherWritesWhatTheSameCommandWrites) {
   };
   const std::string launcher = "'" + (folder_ / "ext" / "versalix4-inkscape").string() + "'";
   for (const Case& c : cases) {
-    const CommandRun inkscape = vx::test::RunCommand(
+    const CommandRun inkscape = RunCommand(
         launcher + InkscapeArguments(c.page, c.changed, c.id), folder_);
     const CommandRun typed = Run(std::string(c.command) + " -o -");
     ASSERT_EQ(0, typed.exitCode) << c.command << typed.err;
@@ -142,7 +130,7 @@ TEST_F(InkscapeMenu, TheLauncherWritesWhatTheSameCommandWrites) {
       {" --vx-command=3d --kind=3DTwist missing.svg", "missing.svg"},
   };
   for (const Failure& f : failures) {
-    const CommandRun run = vx::test::RunCommand("cd '" + folder_.string() + "' && " + launcher + f.args, folder_);
+    const CommandRun run = RunCommand("cd '" + folder_.string() + "' && " + launcher + f.args, folder_);
     EXPECT_NE(0, run.exitCode) << f.args;
     EXPECT_TRUE(run.out.empty()) << f.args;
     EXPECT_NE(std::string::npos, run.err.find(f.says)) << f.args << "\n" << run.err;

@@ -7,13 +7,14 @@
 #include <cstring>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "host/adm/colour_text.h"
 #include "host/adm/dialog_manager.h"
 #include "host/adm/user_agent.h"
 #include "host/core/user_interaction.h"
-#include "support/fake_plugin.h"
+#include "support/fake_suite.h"
 #include "support/function_agent.h"
 
 namespace vx::host::adm {
@@ -125,17 +126,15 @@ class DialogTest : public ::testing::Test {
     FakePlugin::AddResource(kVxIconResource, 601, "0 0");
     host_ = FakePlugin::MakeHost();
     self_ = host_->pluginRef();
-    sDialog = FakePlugin::Acquire<ADMDialogSuite>(kADMDialogSuite, kADMDialogSuiteVersion);
-    sItem = FakePlugin::Acquire<ADMItemSuite>(kADMItemSuite, kADMItemSuiteVersion);
-    sList = FakePlugin::Acquire<ADMListSuite>(kADMListSuite, kADMListSuiteVersion);
-    sEntry = FakePlugin::Acquire<ADMEntrySuite>(kADMEntrySuite, kADMEntrySuiteVersion);
-    sNotifier = FakePlugin::Acquire<ADMNotifierSuite>(kADMNotifierSuite,
-                                                      kADMNotifierSuiteVersion);
-    sTracker = FakePlugin::Acquire<ADMTrackerSuite>(kADMTrackerSuite,
-                                                    kADMTrackerSuiteVersion);
-    sDrawer = FakePlugin::Acquire<ADMDrawerSuite>(kADMDrawerSuite, kADMDrawerSuiteVersion);
-    sBasic = FakePlugin::Acquire<ADMBasicSuite>(kADMBasicSuite, kADMBasicSuiteVersion);
-    sIcon = FakePlugin::Acquire<ADMIconSuite>(kADMIconSuite, kADMIconSuiteVersion);
+    sDialog = VX_FAKE_SUITE(ADMDialogSuite);
+    sItem = VX_FAKE_SUITE(ADMItemSuite);
+    sList = VX_FAKE_SUITE(ADMListSuite);
+    sEntry = VX_FAKE_SUITE(ADMEntrySuite);
+    sNotifier = VX_FAKE_SUITE(ADMNotifierSuite);
+    sTracker = VX_FAKE_SUITE(ADMTrackerSuite);
+    sDrawer = VX_FAKE_SUITE(ADMDrawerSuite);
+    sBasic = VX_FAKE_SUITE(ADMBasicSuite);
+    sIcon = VX_FAKE_SUITE(ADMIconSuite);
     gLog.clear();
     gInitResult = 0;
     host_->dialogs().SetAgent(&agent_);
@@ -277,21 +276,17 @@ TEST_F(DialogTest, DrawProceduresPaintTheDialogRaster) {
 }
 
 TEST_F(DialogTest, StringsMenusIconsAndAlerts) {
-  char text[16] = "junk";
-  EXPECT_EQ(0, sBasic->GetIndexString(self_, 1000, 1, text, sizeof text));
-  EXPECT_STREQ("Hello", text);
-  EXPECT_EQ(0, sBasic->GetIndexString(self_, 1000, 2, text, sizeof text));
-  EXPECT_STREQ("", text);
-  EXPECT_EQ(0, sBasic->GetIndexString(self_, 1000, 1, text, 3));
-  EXPECT_STREQ("He", text);
+  for (auto [index, size, expected] : {std::tuple{1, 16, "Hello"}, {2, 16, ""}, {1, 3, "He"}}) {
+    char text[16] = "junk";
+    EXPECT_EQ(0, sBasic->GetIndexString(self_, 1000, index, text, size));
+    EXPECT_STREQ(expected, text);
+  }
 
-  ADMIconRef icon = sIcon->GetFromResource(self_, 600, 0);
-  ADMIconRef empty = sIcon->GetFromResource(self_, 601, 0);
-  ADMIconRef missing = sIcon->GetFromResource(self_, 602, 0);
-  EXPECT_EQ(kADMIconBitmap, sIcon->GetType(icon));
-  EXPECT_EQ(kADMUnknownIconType, sIcon->GetType(empty));
-  EXPECT_EQ(kADMUnknownIconType, sIcon->GetType(missing));
-  sIcon->Destroy(icon);
+  std::vector<ADMIconRef> icons;  // a picture, an empty one, none
+  for (int32_t id : {600, 601, 602}) icons.push_back(sIcon->GetFromResource(self_, id, 0));
+  EXPECT_EQ((std::vector<int32_t>{kADMIconBitmap, kADMUnknownIconType, kADMUnknownIconType}),
+            (std::vector<int32_t>{sIcon->GetType(icons[0]), sIcon->GetType(icons[1]), sIcon->GetType(icons[2])}));
+  sIcon->Destroy(icons[0]);
   EXPECT_EQ(2u, host_->dialogs().LiveIcons());
 
   std::vector<std::string> printed;

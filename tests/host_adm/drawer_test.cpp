@@ -5,6 +5,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <vector>
 
 #include "host/adm/drawer.h"
 #include "host/adm/font.h"
@@ -23,14 +24,43 @@ int CountNot(const Raster& r, Rgba colour) {
   return n;
 }
 
-TEST(Drawer, LineStopsBeforeItsEndPoint) {
-  Raster r(10, 3);
-  Drawer d(r, {0, 0, 10, 3});
-  d.Line({0, 1}, {5, 1});
-  for (int x = 0; x < 10; ++x) EXPECT_EQ(x < 5 ? kBlack : kWhite, r.Get(x, 1)) << x;
-  EXPECT_EQ(5, CountNot(r, kWhite));
-  d.Line({7, 0}, {7, 0});  // a line of no length paints nothing
-  EXPECT_EQ(5, CountNot(r, kWhite));
+// Figures in black on white: how many pixels they paint, and pixels that
+// must and must not be painted.
+TEST(Drawer, FiguresPaintExactlyTheirPixels) {
+  struct Figure {
+    const char* name;
+    ASRect area;
+    void (*draw)(Drawer&);
+    int painted;
+    std::vector<ASPoint> black, white;
+  };
+  const Figure figures[] = {
+      {"a line stops before its end point", {0, 0, 20, 20},
+       [](Drawer& d) { d.Line({0, 1}, {5, 1}); }, 5, {{0, 1}, {4, 1}}, {{5, 1}}},
+      {"a line of no length", {0, 0, 20, 20}, [](Drawer& d) { d.Line({7, 0}, {7, 0}); }, 0, {}, {}},
+      {"a rect outline without doubled corners, right and bottom excluded", {0, 0, 20, 20},
+       [](Drawer& d) { d.Rect({2, 3, 12, 9}); }, 2 * 10 + 2 * 6 - 4, {{11, 8}}, {{12, 9}}},
+      {"'I' on its baseline: a middle column with serifs", {0, 0, 20, 20},
+       [](Drawer& d) { d.Text("I", {0, 9}); }, 7 + 4,
+       {{2, 2}, {2, 5}, {2, 8}, {1, 2}, {3, 8}}, {{2, 1}, {2, 9}}},
+      {"only inside the drawer's area", {5, 5, 10, 10},
+       [](Drawer& d) {
+         d.FillRect({-5, -5, 30, 30});
+         d.TextInBox({0, 0, 5, 5}, "wrapped words in a box");
+       }, 25, {{5, 5}, {9, 9}}, {{10, 10}, {4, 5}}},
+  };
+  for (const Figure& f : figures) {
+    SCOPED_TRACE(f.name);
+    Raster r(20, 20);
+    Drawer d(r, f.area);
+    f.draw(d);
+    EXPECT_EQ(f.painted, CountNot(r, kWhite));
+    for (ASPoint p : f.black) EXPECT_EQ(kBlack, r.Get(p.h, p.v)) << p.h << "," << p.v;
+    for (ASPoint p : f.white) EXPECT_EQ(kWhite, r.Get(p.h, p.v)) << p.h << "," << p.v;
+  }
+  Raster area(20, 20);
+  EXPECT_EQ(5, Drawer(area, {5, 5, 10, 10}).LocalBounds().right);
+  EXPECT_EQ(3 * font::kAdvance, font::TextWidth("a\xC2\xB0z"));
 }
 
 TEST(Drawer, FiguresDrawnTwiceInXorModeLeaveTheRasterUnchanged) {
@@ -67,15 +97,6 @@ TEST(Drawer, FiguresDrawnTwiceInXorModeLeaveTheRasterUnchanged) {
   }
 }
 
-TEST(Drawer, RectOutlineHasNoDoubledCorners) {
-  Raster r(20, 20);
-  Drawer d(r, {0, 0, 20, 20});
-  d.Rect({2, 3, 12, 9});  // 10 x 6, right and bottom excluded
-  EXPECT_EQ(2 * 10 + 2 * 6 - 4, CountNot(r, kWhite));
-  EXPECT_EQ(kBlack, r.Get(11, 8));
-  EXPECT_EQ(kWhite, r.Get(12, 9));
-}
-
 TEST(Drawer, OvalIsSymmetricAndInscribed) {
   Raster r(30, 20);
   Drawer d(r, {0, 0, 30, 20});
@@ -95,31 +116,6 @@ TEST(Drawer, OvalIsSymmetricAndInscribed) {
   EXPECT_EQ(kBlack, r.Get(box.left, (box.top + box.bottom) / 2));
   EXPECT_EQ(kBlack, r.Get((box.left + box.right) / 2, box.top));
   EXPECT_EQ(kWhite, r.Get(box.left, box.top));
-}
-
-TEST(Drawer, TextBaselineAndGlyphs) {
-  Raster r(12, 12);
-  Drawer d(r, {0, 0, 12, 12});
-  d.Text("I", {0, 9});  // 'I' is a full middle column with serifs
-  for (int y = 2; y < 9; ++y) EXPECT_EQ(kBlack, r.Get(2, y)) << y;
-  EXPECT_EQ(kWhite, r.Get(2, 1));
-  EXPECT_EQ(kWhite, r.Get(2, 9));
-  EXPECT_EQ(kBlack, r.Get(1, 2));
-  EXPECT_EQ(kBlack, r.Get(3, 8));
-  EXPECT_EQ(7 + 4, CountNot(r, kWhite));
-  EXPECT_EQ(3 * font::kAdvance, font::TextWidth("a\xC2\xB0z"));
-}
-
-TEST(Drawer, PaintsOnlyInsideItsArea) {
-  Raster r(20, 20);
-  Drawer d(r, {5, 5, 10, 10});
-  EXPECT_EQ(5, d.LocalBounds().right);
-  d.FillRect({-5, -5, 30, 30});
-  EXPECT_EQ(25, CountNot(r, kWhite));
-  EXPECT_EQ(kBlack, r.Get(5, 5));
-  EXPECT_EQ(kWhite, r.Get(10, 10));
-  d.TextInBox({0, 0, 5, 5}, "wrapped words in a box");
-  EXPECT_EQ(25, CountNot(r, kWhite));  // nothing escapes the area
 }
 
 TEST(Drawer, PicturesPaintTheirOpaquePixels) {

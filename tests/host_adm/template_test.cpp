@@ -48,18 +48,5 @@ TEST(DialogTemplate, RefusesBrokenTemplates) {
   }
 }
 
-TEST(DialogTemplate, KindsRoundTripByName) {
-  for (const char* name : {"button", "default-button", "cancel-button", "static-text",
-                           "multiline-text", "edit-text", "edit-int", "edit-real",
-                           "spin-edit", "spin-edit-popup", "popup-list", "popup-menu",
-                           "checkbox", "radio", "picture", "picture-button",
-                           "picture-check", "picture-radio", "user", "slider",
-                           "list-box", "frame", "separator", "text-popup"}) {
-    auto kind = ItemKindNamed(name);
-    ASSERT_TRUE(kind) << name;
-    EXPECT_STREQ(name, ItemKindName(*kind));
-  }
-}
-
 }  // namespace
 }  // namespace vx::host::adm

@@ -109,20 +109,17 @@ TEST_F(PathSuiteTest, WrongArtOrStaleHandlesAreRefused) {
 }
 
 TEST_F(PathSuiteTest, SegmentSelectionFollowsAndDrivesThePathsSelection) {
-  int16_t state = -1;
+  auto attr = [&] {
+    return Out<int32_t>([&](auto* a) { return art->GetArtUserAttr(h, kArtSelected | kArtFullySelected, a); });
+  };
   ASSERT_EQ(0, art->SetArtUserAttr(h, kArtSelected, kArtSelected));
-  ASSERT_EQ(0, path->GetPathSegmentSelected(h, 2, &state));
-  EXPECT_EQ(kSegmentPointSelected, state);
-  int32_t attr = 0;
-  ASSERT_EQ(0, art->GetArtUserAttr(h, kArtSelected | kArtFullySelected, &attr));
-  EXPECT_EQ(kArtSelected | kArtFullySelected, attr);
+  EXPECT_EQ(kSegmentPointSelected, Out<int16_t>([&](auto* s) { return path->GetPathSegmentSelected(h, 2, s); }));
+  EXPECT_EQ(kArtSelected | kArtFullySelected, attr());
   ASSERT_EQ(0, path->SetPathSegmentSelected(h, 0, kSegmentNotSelected));
-  ASSERT_EQ(0, art->GetArtUserAttr(h, kArtSelected | kArtFullySelected, &attr));
-  EXPECT_EQ(kArtSelected, attr);
+  EXPECT_EQ(kArtSelected, attr());
   ASSERT_EQ(0, path->SetPathSegmentSelected(h, 1, kSegmentNotSelected));
   ASSERT_EQ(0, path->SetPathSegmentSelected(h, 2, kSegmentNotSelected));
-  ASSERT_EQ(0, art->GetArtUserAttr(h, kArtSelected, &attr));
-  EXPECT_EQ(0, attr);
+  EXPECT_EQ(0, attr());
   EXPECT_EQ(kSPBadParameterError, path->SetPathSegmentSelected(h, 3, kSegmentPointSelected));
 }
 

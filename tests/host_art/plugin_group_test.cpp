@@ -92,7 +92,7 @@ TEST_F(PluginGroupTest, DataStoreChangesInAMessageAreFollowedByNotifyAndUpdate) 
 }
 
 TEST_F(PluginGroupTest, HostSideChangesAreUpdatedOnRequestAndUnboundArtIsNot) {
-  AIArtHandle effect = NewEffectArt();
+  NewEffectArt();
   AIArtHandle unbound = nullptr;
   ASSERT_EQ(0, art->NewArt(kPluginArt, kPlaceAboveAll, nullptr, &unbound));
   ASSERT_EQ(0, pluginGroup->SetPluginArtDataCount(unbound, 8));
@@ -103,13 +103,7 @@ TEST_F(PluginGroupTest, HostSideChangesAreUpdatedOnRequestAndUnboundArtIsNot) {
   gCalls.clear();
   ASSERT_EQ(0, host::art::SendPluginGroupUpdates(host()));
   EXPECT_TRUE(gCalls.empty());
-  // Moving art into the edit group is an edit of the effect's source.
-  AIArtHandle p = nullptr, edit = nullptr;
-  ASSERT_EQ(0, art->NewArt(kPathArt, kPlaceAboveAll, nullptr, &p));
-  ASSERT_EQ(0, pluginGroup->GetPluginArtEditArt(effect, &edit));
-  ASSERT_EQ(0, art->ReorderArt(p, kPlaceInsideOnBottom, edit));
-  ASSERT_EQ(0, SendCommand());
-  EXPECT_EQ(3u, gCalls.size());
+  // (Moving art into the edit group marks the effect: the undo test.)
 }
 
 TEST_F(PluginGroupTest, NoUpdatesFollowStartUpOrShutdown) {
@@ -136,9 +130,7 @@ TEST_F(PluginGroupTest, AnUpdateThatFeedsItselfStopsAfterBoundedRounds) {
 TEST_F(PluginGroupTest, DataRangesAreChecked) {
   AIArtHandle effect = NewEffectArt();
   ASSERT_EQ(0, pluginGroup->SetPluginArtDataCount(effect, 10));
-  size_t count = 0;
-  ASSERT_EQ(0, pluginGroup->GetPluginArtDataCount(effect, &count));
-  EXPECT_EQ(10u, count);
+  EXPECT_EQ(10u, Out<size_t>([&](auto* n) { return pluginGroup->GetPluginArtDataCount(effect, n); }));
   struct Case { size_t index, count; bool ok; };
   const Case cases[] = {{0, 10, true}, {5, 5, true}, {10, 0, true},
                         {6, 5, false}, {11, 0, false}, {0, 11, false},
@@ -162,9 +154,7 @@ TEST_F(PluginGroupTest, DataRangesAreChecked) {
   EXPECT_EQ(kSPBadParameterError, pluginGroup->SetPluginArtDataCount(path, 1));
   EXPECT_EQ(kSPBadParameterError,
             pluginGroup->UseAIPluginGroup(effect, reinterpret_cast<AIPluginGroupHandle>(8)));
-  AIPluginGroupHandle bound = nullptr;
-  ASSERT_EQ(0, pluginGroup->GetPluginArtPluginGroup(effect, &bound));
-  EXPECT_EQ(entry, bound);
+  EXPECT_EQ(entry, Out<AIPluginGroupHandle>([&](auto* g) { return pluginGroup->GetPluginArtPluginGroup(effect, g); }));
 }
 
 TEST_F(PluginGroupTest, UndoChangesRevertsTheMessagesChangesSoFar) {
@@ -179,9 +169,7 @@ TEST_F(PluginGroupTest, UndoChangesRevertsTheMessagesChangesSoFar) {
   ASSERT_EQ(0, SendCommand());
   EXPECT_FALSE(art->ValidArt(first));
   EXPECT_TRUE(art->ValidArt(second));
-  int32_t steps = 0;
-  ASSERT_EQ(0, undo->CountTransactions(&steps));
-  EXPECT_EQ(1, steps);
+  EXPECT_EQ(1, Out<int32_t>([&](auto* n) { return undo->CountTransactions(n); }));
   ExpectOneStepUndoingTo(before);
 }
 

@@ -37,16 +37,14 @@ class QueryTest : public SuiteTest {
     d.Select(*e, true);
     d.SetUserAttrs(*q, kArtLocked, kArtLocked);
   }
-  std::vector<std::string> Match(std::vector<AIMatchingArtSpec> specs) {
+  // The ids of the art GetMatchingArt lists for `specs` (no specs: the ids
+  // of the art GetSelectedArt lists).
+  std::vector<std::string> Match(std::vector<AIMatchingArtSpec> specs = {}) {
     AIArtHandleList list = nullptr;
     int32_t count = -1;
-    EXPECT_EQ(0, matching->GetMatchingArt(specs.data(), int16_t(specs.size()), &list, &count));
-    return Ids(TakeList(list, count));
-  }
-  std::vector<std::string> Selected() {
-    AIArtHandleList list = nullptr;
-    int32_t count = -1;
-    EXPECT_EQ(0, matching->GetSelectedArt(&list, &count));
+    EXPECT_EQ(0, specs.empty() ? matching->GetSelectedArt(&list, &count)
+                               : matching->GetMatchingArt(specs.data(), int16_t(specs.size()),
+                                                          &list, &count));
     return Ids(TakeList(list, count));
   }
 };
@@ -85,24 +83,19 @@ TEST_F(QueryTest, MatchingArtBySpecificationsInPaintOrder) {
 TEST_F(QueryTest, SelectedListStartsWithTheLayersGroupThenPaintOrder) {
   // Selected plug-in group art E is followed by the selected art of its
   // edit group.
-  EXPECT_EQ((Names{"<layer>", "E", "e1", "G", "CP", "c2", "c1", "g1", "P1"}), Selected());
+  EXPECT_EQ((Names{"<layer>", "E", "e1", "G", "CP", "c2", "c1", "g1", "P1"}), Match());
   // A selection over two layers lists each layer's group before its art.
   host::art::Layer* top = doc->NewLayer("Top");
   Art* x = AddPath(*doc, Placement::InsideOnTop, top->group, "X", {0, 0});
   doc->Select(*x, true);
   EXPECT_EQ((Names{"<layer>", "E", "e1", "G", "CP", "c2", "c1", "g1", "P1", "<layer>", "X"}),
-            Selected());
+            Match());
   AIArtHandleList list = nullptr;
   int32_t count = 0;
   ASSERT_EQ(0, matching->GetSelectedArt(&list, &count));
-  AIArtHandle first = (*list)[0];
-  ASSERT_EQ(0, memory->MdMemoryDisposeHandle(reinterpret_cast<AIMdMemoryHandle>(list)));
-  ASBoolean isLayer = 0;
-  ASSERT_EQ(0, art->IsArtLayerGroup(first, &isLayer));
-  EXPECT_TRUE(isLayer);
-  AIArtHandle parent = reinterpret_cast<AIArtHandle>(1);
-  ASSERT_EQ(0, art->GetArtParent(first, &parent));
-  EXPECT_EQ(nullptr, parent);
+  const AIArtHandle first = TakeList(list, count).at(0);
+  EXPECT_TRUE(Out<ASBoolean>([&](auto* is) { return art->IsArtLayerGroup(first, is); }));
+  EXPECT_EQ(nullptr, Out<AIArtHandle>([&](auto* p) { return art->GetArtParent(first, p); }));
 }
 
 TEST_F(QueryTest, NothingSelectedGivesAnEmptyListWithoutMemory) {
@@ -138,15 +131,15 @@ TEST_F(QueryTest, ListAllocationFailuresLeaveNothingBehind) {
 
 TEST_F(QueryTest, SelectingAGroupSelectsItsMembersAndFullSelectionIsComputed) {
   AIArtHandle g = doc->FindById("G")->handle();
+  auto attr = [&] {
+    return Out<int32_t>([&](auto* a) { return art->GetArtUserAttr(g, kArtSelected | kArtFullySelected, a); });
+  };
   ASSERT_EQ(0, art->SetArtUserAttr(g, kArtSelected, 0));
   EXPECT_FALSE(doc->FindById("c2")->selected());
-  int32_t attr = -1;
   ASSERT_EQ(0, art->SetArtUserAttr(doc->FindById("c1")->handle(), kArtSelected, kArtSelected));
-  ASSERT_EQ(0, art->GetArtUserAttr(g, kArtSelected | kArtFullySelected, &attr));
-  EXPECT_EQ(0, attr);
+  EXPECT_EQ(0, attr());
   ASSERT_EQ(0, art->SetArtUserAttr(g, kArtSelected, kArtSelected));
-  ASSERT_EQ(0, art->GetArtUserAttr(g, kArtSelected | kArtFullySelected, &attr));
-  EXPECT_EQ(kArtSelected | kArtFullySelected, attr);
+  EXPECT_EQ(kArtSelected | kArtFullySelected, attr());
   // Mask 1 with value 8 clears the selected bit (only masked bits change).
   ASSERT_EQ(0, art->SetArtUserAttr(doc->FindById("P1")->handle(), 1, 8));
   EXPECT_FALSE(doc->FindById("P1")->selected());
@@ -301,28 +294,22 @@ TEST_F(QueryTest, HitTestFindsPartsInOrderOfPreference) {
 }
 
 TEST_F(QueryTest, TreeNavigationMatchesTheHostsConventions) {
-  AIArtHandle layerGroup = nullptr, child = nullptr, next = nullptr, prior = nullptr;
-  AILayerHandle layer = nullptr;
-  ASSERT_EQ(0, layers->GetCurrentLayer(&layer));
-  ASSERT_EQ(0, art->GetFirstArtOfLayer(layer, &layerGroup));
-  ASSERT_EQ(0, art->GetArtFirstChild(layerGroup, &child));
-  EXPECT_EQ("P1", doc->FromHandle(child)->id());  // the topmost
-  ASSERT_EQ(0, art->GetArtSibling(child, &next));
-  EXPECT_EQ("G", doc->FromHandle(next)->id());   // the next one below
-  ASSERT_EQ(0, art->GetArtPriorSibling(next, &prior));
-  EXPECT_EQ(child, prior);
-  AIArtHandle e = doc->FindById("E")->handle(), edit = nullptr, parent = nullptr;
-  ASSERT_EQ(0, pluginGroup->GetPluginArtEditArt(e, &edit));
-  ASSERT_EQ(0, art->GetArtParent(edit, &parent));
-  EXPECT_EQ(e, parent);
-  ASSERT_EQ(0, art->GetArtFirstChild(e, &child));
-  EXPECT_EQ(nullptr, child);
-  int16_t type = 0;
-  ASSERT_EQ(0, art->GetArtType(e, &type));
-  EXPECT_EQ(kPluginArt, type);
-  AILayerHandle of = nullptr;
-  ASSERT_EQ(0, art->GetLayerOfArt(doc->FindById("c1")->handle(), &of));
-  EXPECT_EQ(layer, of);
+  using H = AIArtHandle;
+  auto id = [&](AIArtHandle h) { return doc->FromHandle(h)->id(); };
+  const AILayerHandle layer = Out<AILayerHandle>([&](auto* l) { return layers->GetCurrentLayer(l); });
+  const H layerGroup = Out<H>([&](auto* a) { return art->GetFirstArtOfLayer(layer, a); });
+  const H child = Out<H>([&](auto* a) { return art->GetArtFirstChild(layerGroup, a); });
+  EXPECT_EQ("P1", id(child));  // the topmost
+  const H next = Out<H>([&](auto* a) { return art->GetArtSibling(child, a); });
+  EXPECT_EQ("G", id(next));  // the next one below
+  EXPECT_EQ(child, Out<H>([&](auto* a) { return art->GetArtPriorSibling(next, a); }));
+  const H e = doc->FindById("E")->handle();
+  const H edit = Out<H>([&](auto* a) { return pluginGroup->GetPluginArtEditArt(e, a); });
+  EXPECT_EQ(e, Out<H>([&](auto* a) { return art->GetArtParent(edit, a); }));
+  EXPECT_EQ(nullptr, Out<H>([&](auto* a) { return art->GetArtFirstChild(e, a); }));
+  EXPECT_EQ(kPluginArt, Out<int16_t>([&](auto* t) { return art->GetArtType(e, t); }));
+  EXPECT_EQ(layer, Out<AILayerHandle>([&](auto* l) {
+              return art->GetLayerOfArt(doc->FindById("c1")->handle(), l); }));
 }
 
 }  // namespace

@@ -23,7 +23,6 @@ void SuiteTest::SetUp() {
   Get(kAIHitTestSuite, kAIHitTestSuiteVersion, &hitTest);
   Get(kAIGroupSuite, kAIGroupSuiteVersion, &group);
   Get(kAIPluginGroupSuite, kAIPluginGroupSuiteVersion, &pluginGroup);
-  Get(kAITextSuite, kAITextSuiteVersion, &text);
 }
 
 void SuiteTest::TearDown() {

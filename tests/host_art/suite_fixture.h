@@ -6,6 +6,7 @@
 
 #include "host/art/document_set.h"
 #include "model_builders.h"
+#include "support/checked_out.h"
 #include "support/host_fixture.h"
 
 namespace vx::test {
@@ -28,7 +29,6 @@ class SuiteTest : public HostTest {
   const AIHitTestSuite* hitTest = nullptr;
   const AIGroupSuite* group = nullptr;
   const AIPluginGroupSuite* pluginGroup = nullptr;
-  const AITextSuite* text = nullptr;
 
   void SetUp() override;
   void TearDown() override;

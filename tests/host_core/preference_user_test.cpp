@@ -4,8 +4,10 @@
 
 #include <cmath>
 #include <cstring>
+#include <tuple>
 
 #include "host/core/user_interaction.h"
+#include "support/checked_out.h"
 #include "support/fake_plugin.h"
 #include "support/host_fixture.h"
 
@@ -14,16 +16,24 @@ namespace {
 
 using test::FakePlugin;
 
+// A host over the fake plug-in, and one of its suites as the plug-in holds it.
+template <class Suite>
+struct Over {
+  std::unique_ptr<Host> host;
+  const Suite* suite;
+  Over(const char* name, int32_t version, HostOptions options = {})
+      : host((FakePlugin::Reset(), FakePlugin::MakeHost(options))),
+        suite(FakePlugin::Acquire<Suite>(name, version)) {
+    EXPECT_NE(nullptr, suite);
+  }
+  const Suite* operator->() const { return suite; }
+};
+
 TEST(Preferences, EveryTypePersistsAcrossHosts) {
-  FakePlugin::Reset();
-  const auto dir = test::FreshSettingsDir();
   HostOptions options;
-  options.settingsDir = dir;
+  options.settingsDir = test::FreshSettingsDir();
   {
-    auto host = FakePlugin::MakeHost(options);
-    auto* p = FakePlugin::Acquire<AIPreferenceSuite>(kAIPreferenceSuite,
-                                                     kAIPreferenceSuiteVersion);
-    ASSERT_NE(nullptr, p);
+    Over<AIPreferenceSuite> p(kAIPreferenceSuite, kAIPreferenceSuiteVersion, options);
     EXPECT_EQ(0, p->PutIntegerPreference("QVR-VsX4LiveBorder", "DockCode", 0x1C00));
     EXPECT_EQ(0, p->PutBooleanPreference("QVR-VsX4Help", "Visible", 1));
     EXPECT_EQ(0, p->PutRealPreference("a", "r", 0.1f));
@@ -31,23 +41,15 @@ TEST(Preferences, EveryTypePersistsAcrossHosts) {
                                         "tab\there\\ and\nnewline"));
     EXPECT_EQ(0, p->PutPointPreference("QVR-VsX4Help", "Location", {-12, 340}));
   }
-  auto host = FakePlugin::MakeHost(options);
-  auto* p = FakePlugin::Acquire<AIPreferenceSuite>(kAIPreferenceSuite,
-                                                   kAIPreferenceSuiteVersion);
-  int32_t code = 0;
-  ASBoolean visible = 0;
-  AIReal r = 0;
+  Over<AIPreferenceSuite> p(kAIPreferenceSuite, kAIPreferenceSuiteVersion, options);
+  using test::Out;
+  EXPECT_EQ(0x1C00, Out<int32_t>([&](auto* v) { return p->GetIntegerPreference("QVR-VsX4LiveBorder", "DockCode", v); }));
+  EXPECT_EQ(1, Out<ASBoolean>([&](auto* v) { return p->GetBooleanPreference("QVR-VsX4Help", "Visible", v); }));
+  EXPECT_EQ(0.1f, Out<AIReal>([&](auto* v) { return p->GetRealPreference("a", "r", v); }));
   char text[64];
-  ASPoint where{};
-  EXPECT_EQ(0, p->GetIntegerPreference("QVR-VsX4LiveBorder", "DockCode", &code));
-  EXPECT_EQ(0x1C00, code);
-  EXPECT_EQ(0, p->GetBooleanPreference("QVR-VsX4Help", "Visible", &visible));
-  EXPECT_EQ(1, visible);
-  EXPECT_EQ(0, p->GetRealPreference("a", "r", &r));
-  EXPECT_EQ(0.1f, r);
   EXPECT_EQ(0, p->GetStringPreference("QVR-VsX4LiveBorder", "DockGroup", text, 64));
   EXPECT_STREQ("tab\there\\ and\nnewline", text);
-  EXPECT_EQ(0, p->GetPointPreference("QVR-VsX4Help", "Location", &where));
+  const ASPoint where = Out<ASPoint>([&](auto* v) { return p->GetPointPreference("QVR-VsX4Help", "Location", v); });
   EXPECT_EQ(-12, where.h);
   EXPECT_EQ(340, where.v);
   // Missing values, and values of another type, leave the variable alone.
@@ -58,11 +60,9 @@ TEST(Preferences, EveryTypePersistsAcrossHosts) {
 }
 
 TEST(Folders, UserSettingsRootIsTheSettingsFolder) {
-  FakePlugin::Reset();
   HostOptions options;
   options.settingsDir = test::FreshSettingsDir() / "not-yet";
-  auto host = FakePlugin::MakeHost(options);
-  auto* f = FakePlugin::Acquire<AIFoldersSuite>(kAIFoldersSuite, kAIFoldersSuiteVersion);
+  Over<AIFoldersSuite> f(kAIFoldersSuite, kAIFoldersSuiteVersion, options);
   char path[1024];
   ASSERT_EQ(0, f->FindFolder(kAIUserSupportFolderType, 0, path, sizeof path));
   EXPECT_EQ(options.settingsDir.string(), path);
@@ -74,14 +74,12 @@ TEST(Folders, UserSettingsRootIsTheSettingsFolder) {
 }
 
 TEST(UserSuite, BeepsProgressCancelAndTicks) {
-  FakePlugin::Reset();
-  auto host = FakePlugin::MakeHost();
-  auto* u = FakePlugin::Acquire<AIUserSuite>(kAIUserSuite, kAIUserSuiteVersion);
-  ASSERT_NE(nullptr, u);
+  Over<AIUserSuite> u(kAIUserSuite, kAIUserSuiteVersion);
+  UserInteraction& user = u.host->user();
   u->SysBeep();
   u->SysBeep();
-  EXPECT_EQ(2, host->user().beeps());
-  host->user().CancelAfterUpdates(3);
+  EXPECT_EQ(2, user.beeps());
+  user.CancelAfterUpdates(3);
   u->SetProgressText("Fractalize");
   for (int i = 1; i <= 2; ++i) {
     u->UpdateProgress(i, 10);
@@ -89,18 +87,16 @@ TEST(UserSuite, BeepsProgressCancelAndTicks) {
   }
   u->UpdateProgress(3, 10);
   EXPECT_EQ(1, u->Cancelled());
-  EXPECT_EQ("Fractalize", host->user().progressText());
-  EXPECT_EQ(3, host->user().progressCurrent());
+  EXPECT_EQ("Fractalize", user.progressText());
+  EXPECT_EQ(3, user.progressCurrent());
   u->CloseProgress();
-  EXPECT_FALSE(host->user().progressOpen());
-  host->user().FixTickCount(123456u);
+  EXPECT_FALSE(user.progressOpen());
+  user.FixTickCount(123456u);
   EXPECT_EQ(123456u, u->GetTickCount());
 }
 
 TEST(UserSuite, NumberTextsReadAndWriteAsNumberFields) {
-  FakePlugin::Reset();
-  auto host = FakePlugin::MakeHost();
-  auto* u = FakePlugin::Acquire<AIUserSuite>(kAIUserSuite, kAIUserSuiteVersion);
+  Over<AIUserSuite> u(kAIUserSuite, kAIUserSuiteVersion);
   struct Case {
     const char* text;
     bool ok;
@@ -121,23 +117,19 @@ TEST(UserSuite, NumberTextsReadAndWriteAsNumberFields) {
       EXPECT_EQ(-999, value) << c.text;
     }
   }
-  char text[32];
-  ASSERT_EQ(0, u->NumberToString(33.333f, 2, text, 32));
-  EXPECT_STREQ("33.33", text);
-  ASSERT_EQ(0, u->NumberToString(45.0f, 2, text, 32));
-  EXPECT_STREQ("45", text);
-  ASSERT_EQ(0, u->NumberToString(-0.001f, 1, text, 32));
-  EXPECT_STREQ("0", text);
+  for (auto [value, decimals, written] : {std::tuple{33.333f, 2, "33.33"}, {45.0f, 2, "45"},
+                                          {-0.001f, 1, "0"}}) {
+    char text[32];
+    ASSERT_EQ(0, u->NumberToString(value, decimals, text, 32));
+    EXPECT_STREQ(written, text);
+  }
 }
 
 TEST(URLSuite, NoBrowserHere) {
-  FakePlugin::Reset();
-  auto host = FakePlugin::MakeHost();
-  auto* url = FakePlugin::Acquire<AIURLSuite>(kAIURLSuite, kAIURLSuiteVersion);
-  ASSERT_NE(nullptr, url);
+  Over<AIURLSuite> url(kAIURLSuite, kAIURLSuiteVersion);
   EXPECT_EQ(0, url->IsBrowserAvailable());
   EXPECT_EQ(0, url->OpenURL("http://example.com/"));
-  ASSERT_EQ(1u, host->user().openedURLs().size());
+  ASSERT_EQ(1u, url.host->user().openedURLs().size());
 }
 
 }  // namespace

@@ -89,11 +89,7 @@ TEST(SvgPathData, ErrorsKeepWhatCameBefore) {
   BezierPaths paths = ToBezierPaths(result.paths);
   ASSERT_EQ(1u, paths.size());
   EXPECT_EQ(3u, paths[0].anchors.size());
-  for (const char* bad : {"L 5 5", "M", "M 1", "M 1 2 C 1 2 3", "Z Z Z", "M1e999 0 L 0 0",
-                          "M 0 0 A 1 1 0 2 0 1 1"}) {
-    PathDataResult r = ParsePathData(bad);  // must not throw or crash
-    (void)ToBezierPaths(r.paths);
-  }
+  // Other bad data is read by both readers in the agreement test below.
 }
 
 // The direct reader of the usual commands gives exactly what the general
@@ -106,7 +102,8 @@ TEST(SvgPathData, DirectReaderAgreesWithTheGeneralOne) {
       "M0 0 Q5 10 10 0 T20 0 t5 5 q1 2 3 4 T 0 0 Z", "M1 1 2 2 3 3 m1 1 2 2", "M5 5",
       "M0 0 C 1 1 2 2 0 1e-9 Z", "M0 0 L 1 1 Z Z L 2 2", "M0 0 L 5 0 L 0 0 L 0 0 z", "M0 0 L 0 0 z", "M0 0 L10 0 L10 10 X 5 5 L 0 0",
       "L 5 5", "M", "M 1", "M 1 2 C 1 2 3", "Z Z Z", "M1e999 0 L 0 0", "M 0 0 L +1 2,",
-      "M 0 0 L +-1 2", "M 0 0 A 1 1 0 0 1 5 5 L 2 2", "M 0 0 L inf 2", "M 0,0 L 1,,2"};
+      "M 0 0 L +-1 2", "M 0 0 A 1 1 0 0 1 5 5 L 2 2", "M 0 0 L inf 2", "M 0,0 L 1,,2",
+      "M 0 0 A 1 1 0 2 0 1 1"};
   for (const auto& entry : fs::directory_iterator(fs::path(VX_TEST_DATA_DIR) / "corpus")) {
     std::ifstream in(entry.path());
     const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

@@ -36,19 +36,15 @@ TEST(SvgNumbers, ReadsEverySvgNumberForm) {
 }
 
 TEST(SvgNumbers, LengthUnitsBecomeUserUnits) {
-  EXPECT_DOUBLE_EQ(72, *ParseLength("54pt"));
-  EXPECT_DOUBLE_EQ(96, *ParseLength("1in"));
-  EXPECT_DOUBLE_EQ(96, *ParseLength("25.4mm"));
-  EXPECT_DOUBLE_EQ(50, *ParseLength("25%", 200));
-  EXPECT_DOUBLE_EQ(12, *ParseLength("12px"));
+  for (auto [text, expected] : {std::pair{"54pt", 72.0}, {"1in", 96.0}, {"25.4mm", 96.0},
+                                 {"25%", 50.0}, {"12px", 12.0}})
+    EXPECT_DOUBLE_EQ(expected, *ParseLength(text, 200)) << text;
   EXPECT_FALSE(ParseLength("12 furlongs"));
 }
 
 TEST(SvgNumbers, FormatsTheShortestTextThatReadsBack) {
-  EXPECT_EQ("0.1", FormatNumber(0.1));
-  EXPECT_EQ("12", FormatNumber(12.0));
-  EXPECT_EQ("0", FormatNumber(-0.0));
-  EXPECT_EQ("-3.25", FormatNumber(-3.25));
+  for (auto [value, text] : {std::pair{0.1, "0.1"}, {12.0, "12"}, {-0.0, "0"}, {-3.25, "-3.25"}})
+    EXPECT_EQ(text, FormatNumber(value));
   EXPECT_EQ("0.3", FormatFloat(0.3f));
   for (float f : {0.1f, 1.0f / 3, 123456.7f, 1e-7f}) {
     EXPECT_EQ(f, std::stof(FormatFloat(f))) << f;

@@ -8,17 +8,17 @@
 
 #include <cstdio>
 #include <fstream>
-#include <sstream>
 
 #include <nlohmann/json.hpp>
 
 #include "support/app_runner.h"
-#include "support/test_paths.h"
+#include "support/scratch_folder.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using nlohmann::json;
+using vx::test::ReadFile;
 constexpr size_t kMaxBody = size_t(1) << 20;  // the studio's limit on request bodies
 
 constexpr const char* kDocument = R"(<svg xmlns="http://www.w3.org/2000/svg" width="200" height="200" viewBox="0 0 200 200">
@@ -27,13 +27,6 @@ constexpr const char* kDocument = R"(<svg xmlns="http://www.w3.org/2000/svg" wid
   <path id="c" d="M 20 120 L 180 120 L 100 190 Z" fill="#0a0"/>
 </svg>
 )";
-
-std::string ReadText(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 // One running studio on a copy of kDocument in a folder of its own.
 class Studio {
@@ -104,18 +97,14 @@ class Studio {
 class StudioTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("vx-studio-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(folder_);
     studio_ = std::make_unique<Studio>(folder_);
     ASSERT_TRUE(studio_->running());
   }
   void TearDown() override {
     // Exit code 0 also says that no block of the host's allocator was left.
     EXPECT_EQ(studio_->Quit(), 0);
-    fs::remove_all(folder_);
   }
-  fs::path folder_;
+  const vx::test::ScratchFolder folder_{"vx-studio"};
   std::unique_ptr<Studio> studio_;
 };
 
@@ -201,10 +190,8 @@ TEST_F(StudioTest, StateNamesThePluginsMenusToolsAndSelection) {
   EXPECT_EQ(state["selection"], json({"b", "a"}));  // topmost first
   const json bounds = state["selectionBounds"];
   ASSERT_EQ(bounds.size(), 4u);
-  EXPECT_NEAR(bounds[0].get<double>(), 20, 1e-3);
-  EXPECT_NEAR(bounds[1].get<double>(), 20, 1e-3);
-  EXPECT_NEAR(bounds[2].get<double>(), 165, 1e-3);  // the curve's extreme: 120 + 0.75 * 60
-  EXPECT_NEAR(bounds[3].get<double>(), 80, 1e-3);
+  const double expected[] = {20, 20, 165, 80};  // right: the curve's extreme, 120 + 0.75 * 60
+  for (int i = 0; i < 4; ++i) EXPECT_NEAR(bounds[i].get<double>(), expected[i], 1e-3) << i;
   int filters = 0, window = 0;
   for (const json& m : state["menus"]) {
     filters += m["menu"] == "Filter";
@@ -230,7 +217,7 @@ TEST_F(StudioTest, StateNamesThePluginsMenusToolsAndSelection) {
 
 TEST_F(StudioTest, WarpDragEqualsTheToolCommandAndUndoRedoRestoreBytes) {
   const fs::path input = folder_ / "inside" / "doc.svg";
-  const std::string original = ReadText(input);
+  const std::string original = ReadFile(input);
   // The command line's drag: every top-level object selected.
   const auto run = vx::test::RunVersalix4(
       "tool Warp '" + input.string() + "' -o '" + (folder_ / "cli.svg").string() +
@@ -248,17 +235,17 @@ TEST_F(StudioTest, WarpDragEqualsTheToolCommandAndUndoRedoRestoreBytes) {
   studio_->Do("/api/pointer", {{"event", "up"}, {"x", 110}, {"y", 60}});
   studio_->Do("/api/tool", {{"name", ""}});
   studio_->Do("/api/saveas", {{"path", "studio.svg"}});
-  const std::string warped = ReadText(folder_ / "inside" / "studio.svg");
-  EXPECT_EQ(warped, ReadText(folder_ / "cli.svg"));
+  const std::string warped = ReadFile(folder_ / "inside" / "studio.svg");
+  EXPECT_EQ(warped, ReadFile(folder_ / "cli.svg"));
   EXPECT_NE(warped, original);
 
   studio_->Do("/api/undo", json::object());
   studio_->Do("/api/save", json::object());
-  EXPECT_EQ(ReadText(folder_ / "inside" / "studio.svg"), original);
+  EXPECT_EQ(ReadFile(folder_ / "inside" / "studio.svg"), original);
   EXPECT_TRUE(studio_->State()["canRedo"].get<bool>());
   studio_->Do("/api/redo", json::object());
   studio_->Do("/api/save", json::object());
-  EXPECT_EQ(ReadText(folder_ / "inside" / "studio.svg"), warped);
+  EXPECT_EQ(ReadFile(folder_ / "inside" / "studio.svg"), warped);
 }
 
 TEST_F(StudioTest, ModalDialogTakesThePagesActionsAndEqualsThe3DCommand) {
@@ -296,7 +283,7 @@ TEST_F(StudioTest, ModalDialogTakesThePagesActionsAndEqualsThe3DCommand) {
   act("press 1", false);
   EXPECT_TRUE(studio_->State()["dialogs"].empty());
   studio_->Do("/api/saveas", {{"path", "studio.svg"}});
-  EXPECT_EQ(ReadText(folder_ / "inside" / "studio.svg"), ReadText(folder_ / "cli.svg"));
+  EXPECT_EQ(ReadFile(folder_ / "inside" / "studio.svg"), ReadFile(folder_ / "cli.svg"));
 }
 
 }  // namespace

@@ -3,26 +3,16 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
+
+#include "support/scratch_folder.h"
 
 namespace vx::test {
-namespace {
-
-std::string ReadText(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-}  // namespace
 
 CommandRun RunCommand(const std::string& commandLine, const std::filesystem::path& folder) {
   const std::filesystem::path out = folder / "stdout.txt", err = folder / "stderr.txt";
   const std::string command = commandLine + " >'" + out.string() + "' 2>'" + err.string() + "'";
   const int status = std::system(command.c_str());
-  CommandRun run{WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadText(out), ReadText(err)};
+  CommandRun run{WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(out), ReadFile(err)};
   std::filesystem::remove(out);
   std::filesystem::remove(err);
   return run;
