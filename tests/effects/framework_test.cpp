@@ -278,17 +278,6 @@ TEST_F(FrameworkTest, PalettePlacementWithoutAndWithAStoredLocation) {
   EXPECT_EQ(194, placed.top);
 }
 
-TEST_F(FrameworkTest, ApplyAndUpdateLeakNothingWhenAnyAllocationFails) {
-  OpenBorder();
-  SweepLeaks(
-      [&] {
-        while (Art* a = layer()->firstChild()) ASSERT_EQ(0, doc().Dispose(a));
-        Select({Stroked("a", 0)});
-      },
-      [&] { Act(kBorder, "press", BorderItems::kApply); });
-  EXPECT_EQ(1u, EffectArt().size());
-}
-
 TEST_F(FrameworkTest, DockingAndTheLastSettingOutliveAnUnloadAndAHostRestart) {
   OpenBorder();
   Act(kBorder, "choose", BorderItems::kStepsMode, "=3");
