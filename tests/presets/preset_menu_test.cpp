@@ -153,7 +153,8 @@ TEST_F(PresetMenu, StoreFailuresShowThePresetFileError) {
 }
 
 // New, update (Alt + click) and delete in the manager: the file's presets,
-// the record stored, and the menu listing them.
+// the record stored, and the menu listing them; an empty name cannot be
+// confirmed (the dialog manager refuses "press" on the disabled OK).
 TEST_F(PresetMenu, ManagerEditsReachTheFileAndTheMenu) {
   const struct {
     const char* what;
@@ -164,6 +165,7 @@ TEST_F(PresetMenu, ManagerEditsReachTheFileAndTheMenu) {
     std::vector<std::string> answer;
     std::vector<std::string> names;
     PresetIndex stored;  // the preset holding the record's steps (-9: none)
+    size_t refused = 0;  // agent actions the dialog manager refused
   } rows[] = {
       {"new", 2, true, {ItemAction("press", res::PresetManager::kNew)}, res::kNewPreset,
        {ItemAction("text", res::NewPreset::kName, "=Mine"), ItemAction("press", res::NewPreset::kOk)},
@@ -175,6 +177,9 @@ TEST_F(PresetMenu, ManagerEditsReachTheFileAndTheMenu) {
       {"delete", 4, false,
        {Pick("0"), Pick("2 shift"), ItemAction("press", res::PresetManager::kDelete)},
        res::kDeletePresets, {ItemAction("press", res::DeletePresets::kOk)}, {"P1", "P3"}, -9},
+      {"empty name", 0, false, {ItemAction("press", res::PresetManager::kNew)}, res::kNewPreset,
+       {ItemAction("text", res::NewPreset::kName, "="), ItemAction("press", res::NewPreset::kOk),
+        ItemAction("press", res::NewPreset::kCancel)}, {}, -9, 1},
   };
   for (const auto& r : rows) {
     SCOPED_TRACE(r.what);
@@ -187,6 +192,8 @@ TEST_F(PresetMenu, ManagerEditsReachTheFileAndTheMenu) {
     ASSERT_EQ(kNoErr, r.fromMenu ? ChoosePresetMenuEntry(owner_, 2, false)
                                  : RunPresetManager(owner_));
     EXPECT_EQ(r.names, PresetNames(currentPath()));
+    ASSERT_EQ(r.refused, agent_.failures().size());
+    const_cast<std::vector<std::string>&>(agent_.failures()).clear();
     std::vector<std::string> menuTexts = {"Default Settings", "-", "Edit...", "-"};
     menuTexts.insert(menuTexts.end(), r.names.begin(), r.names.end());
     menuTexts.insert(menuTexts.end(), {"-", "About this plug-in..."});
@@ -196,18 +203,6 @@ TEST_F(PresetMenu, ManagerEditsReachTheFileAndTheMenu) {
     ASSERT_EQ(kNoErr, LoadPreset(file(), &loaded, r.stored));
     EXPECT_EQ(77, loaded.steps);
   }
-}
-
-TEST_F(PresetMenu, EmptyNameCannotBeConfirmed) {
-  Manager({ItemAction("press", res::PresetManager::kNew)});
-  Answer(res::kNewPreset, {ItemAction("text", res::NewPreset::kName, "="),
-                           ItemAction("press", res::NewPreset::kOk),
-                           ItemAction("press", res::NewPreset::kCancel)});
-  ASSERT_EQ(kNoErr, RunPresetManager(owner_));
-  EXPECT_TRUE(PresetNames(currentPath()).empty());
-  // "press 1" on the disabled OK is refused by the dialog manager.
-  ASSERT_EQ(1u, agent_.failures().size());
-  const_cast<std::vector<std::string>&>(agent_.failures()).clear();
 }
 
 TEST_F(PresetMenu, ManagerSurvivesEveryAllocationFailure) {
