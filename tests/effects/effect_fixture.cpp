@@ -192,6 +192,11 @@ Art* EffectTest::MakeEffectArt(int effect, const void* record, size_t size) {
   return art;
 }
 
+void EffectTest::ClearLayer() {
+  doc().DeselectAll();
+  while (Art* a = layer()->firstChild()) ASSERT_EQ(0, doc().Dispose(a));
+}
+
 int32_t EffectTest::SendUpdates() { return host::art::SendPluginGroupUpdates(host()); }
 
 std::vector<Art*> EffectTest::EffectArt() const {

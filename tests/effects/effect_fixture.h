@@ -74,6 +74,24 @@ class EffectTest : public HostTest {
   Art* MakeEffectArt(int effect, const void* record, size_t size);
   // The host's updates of every changed effect art; the first error.
   int32_t SendUpdates();
+  // Effect art of `effect` holding record, alone on the layer, around a
+  // 50-point square at (100, 100) with this fill (null: none) and a stroke
+  // of this width and colour, selected first when told; updated. Its
+  // generated objects from the top; the art and square in effect_, square_.
+  template <typename Record>
+  std::vector<const Art*> RunOnSquare(int effect, const Record& record, const AIColor* fill,
+                                      float stroke = 0, const AIColor& strokeColour = Gray(1),
+                                      bool select = false) {
+    ClearLayer();
+    effect_ = MakeEffectArt(effect, record);
+    if (select) Select({effect_});
+    square_ = AddSquare("square", 100, 100, 50, effect_->editGroup());
+    Paint(*square_, stroke, strokeColour, fill);
+    EXPECT_EQ(0, SendUpdates());
+    return Generated(*effect_);
+  }
+  // Disposes of everything on the layer.
+  void ClearLayer();
 
   // Effect art of the layer, from the top.
   std::vector<Art*> EffectArt() const;
@@ -106,6 +124,8 @@ class EffectTest : public HostTest {
 
   host::art::Document* doc_ = nullptr;
   std::vector<std::string> alerts_;
+  Art* effect_ = nullptr;
+  Art* square_ = nullptr;
 };
 
 }  // namespace vx::test
