@@ -36,6 +36,22 @@ void EffectTest::SweepUpdate(Art& effect, const Art& source) {
   EXPECT_TRUE(host::art::SamePathStyle(before, source.path().style));
 }
 
+host::ActionParamValue ActionValues(std::initializer_list<ActionKeyValue> keys) {
+  host::ActionParamValue value;
+  for (const ActionKeyValue& k : keys) {
+    host::ActionValue v;
+    v.key = uint32_t(VX_FOURCC(k.key[0], k.key[1], k.key[2], k.key[3]));
+    v.type = k.type;
+    v.integer = int32_t(k.number);
+    v.real = k.number;
+    v.boolean = k.number != 0;
+    v.unit = k.unit;
+    v.text = k.text;
+    value.Set(v);
+  }
+  return value;
+}
+
 AIColor StaleCustomColor() {
   AIColor c{};
   c.kind = kCustomColor;

@@ -13,6 +13,7 @@
 #include "host/adm/dialog.h"
 #include "host/adm/user_agent.h"
 #include "host/art/document.h"
+#include "host/core/action_values.h"
 #include "shell/globals.h"
 #include "support/host_fixture.h"
 
@@ -28,6 +29,16 @@ AIColor Cmyk(float c, float m, float y, float k);
 AIColor StaleCustomColor();
 // The number of <path elements in a file.
 size_t CountPaths(const std::filesystem::path& file);
+// An action's values as a recorded action holds them: each key's number is
+// its integer, real and flag alike.
+struct ActionKeyValue {
+  const char* key;
+  uint32_t type;
+  double number;
+  uint32_t unit = 0;
+  const char* text = "";
+};
+host::ActionParamValue ActionValues(std::initializer_list<ActionKeyValue> keys);
 
 class EffectTest : public HostTest {
  protected:

@@ -216,25 +216,13 @@ TEST_F(FrameworkTest, AnActionRecordedWithAutomaticStepsPlaysBackWithThreeSteps)
 }
 
 TEST_F(FrameworkTest, AManualActionPlaysBackItsStepsAndShadow) {
-  host::ActionParamValue value;
-  auto set = [&](const char* key, uint32_t type, auto fill) {
-    host::ActionValue v;
-    v.key = uint32_t(VX_FOURCC(key[0], key[1], key[2], key[3]));
-    v.type = type;
-    fill(v);
-    value.Set(v);
-  };
-  set("styl", actionTypeEnum, [](auto& v) { v.integer = 1; v.text = "Inside"; });
-  set("brgt", actionTypeUnitReal, [](auto& v) { v.real = 50; v.unit = unitPercent; });
-  set("brtR", actionTypeBool, [](auto& v) { v.boolean = true; });
-  set("stSy", actionTypeEnum, [](auto& v) { v.integer = 3; });
-  set("step", actionTypeString, [](auto& v) { v.text = "7"; });
-  set("ofst", actionTypeUnitReal, [](auto& v) { v.real = 25; v.unit = unitPercent; });
-  set("angl", actionTypeUnitReal, [](auto& v) { v.real = 90; v.unit = unitAngle; });
-  set("shdF", actionTypeBool, [](auto& v) { v.boolean = true; });
-  set("shdw", actionTypeUnitReal, [](auto& v) { v.real = 40; v.unit = unitPercent; });
-  set("shOf", actionTypeUnitReal, [](auto& v) { v.real = 3; v.unit = unitPixels; });
-  set("shAg", actionTypeUnitReal, [](auto& v) { v.real = 45; v.unit = unitAngle; });
+  const host::ActionParamValue value = ActionValues(
+      {{"styl", actionTypeEnum, 1, 0, "Inside"}, {"brgt", actionTypeUnitReal, 50, unitPercent},
+       {"brtR", actionTypeBool, 1}, {"stSy", actionTypeEnum, 3},
+       {"step", actionTypeString, 0, 0, "7"}, {"ofst", actionTypeUnitReal, 25, unitPercent},
+       {"angl", actionTypeUnitReal, 90, unitAngle}, {"shdF", actionTypeBool, 1},
+       {"shdw", actionTypeUnitReal, 40, unitPercent}, {"shOf", actionTypeUnitReal, 3, unitPixels},
+       {"shAg", actionTypeUnitReal, 45, unitAngle}});
   Select({Stroked("a", 0)});
   ASSERT_EQ(0, host::DoAction(host(), "VsX4_Border_Action", value, false));
   const BorderPGParams stored = StoredBorder(*EffectArt().at(0));
@@ -270,13 +258,10 @@ TEST_F(FrameworkTest, PalettePlacementWithoutAndWithAStoredLocation) {
   EXPECT_EQ(194, placed.top);
 }
 
-TEST_F(FrameworkTest, DockingAndTheLastSettingOutliveAnUnloadAndAHostRestart) {
+TEST_F(FrameworkTest, DockingAndTheLastSettingOutliveAHostRestart) {
   OpenBorder();
   Act(kBorder, "choose", BorderItems::kStepsMode, "=3");
   Act(kBorder, "set", BorderItems::kSteps, "=12");
-  // The open palette keeps the plug-in loaded: the pair changes nothing.
-  EXPECT_EQ(0, host().Unload());
-  EXPECT_EQ(0, host().Reload());
   Act(kBorder, "set", BorderItems::kOffset, "=30");
   ExpectCleanShutdown();
   auto code = host().preferences().Get("QVR-VsX4LiveBorder", "DockCode",

@@ -86,25 +86,13 @@ TEST_F(RoutingTest, DoActionTwelveReplaysTilingWithoutItsPalette) {
   Select({square});
   ASSERT_EQ(nullptr, Palette(kTiling));
   // A recorded Tiling action: 3 columns, 2 rows, the other values factory.
-  struct Key { const char* key; uint32_t type; double number; uint32_t unit; };
-  const Key keys[] = {{"hCpy", actionTypeInteger, 3, 0}, {"vCpy", actionTypeInteger, 2, 0},
-                      {"mvSt", actionTypeInteger, 0, 0}, {"hMov", actionTypeUnitReal, 100, unitPercent},
-                      {"vMov", actionTypeUnitReal, 100, unitPercent}, {"styl", actionTypeEnum, 0, 0},
-                      {"hLSz", actionTypeUnitReal, 100, unitPercent},
-                      {"vLSz", actionTypeUnitReal, 100, unitPercent},
-                      {"hLRt", actionTypeUnitReal, 0, unitAngle}, {"vLRt", actionTypeUnitReal, 0, unitAngle},
-                      {"rszM", actionTypeBool, 1, 0}};
-  host::ActionParamValue value;
-  for (const Key& k : keys) {
-    host::ActionValue v;
-    v.key = uint32_t(VX_FOURCC(k.key[0], k.key[1], k.key[2], k.key[3]));
-    v.type = k.type;
-    v.integer = int32_t(k.number);
-    v.real = k.number;
-    v.boolean = k.number != 0;
-    v.unit = k.unit;
-    value.Set(v);
-  }
+  const host::ActionParamValue value = ActionValues(
+      {{"hCpy", actionTypeInteger, 3}, {"vCpy", actionTypeInteger, 2},
+       {"mvSt", actionTypeInteger, 0}, {"hMov", actionTypeUnitReal, 100, unitPercent},
+       {"vMov", actionTypeUnitReal, 100, unitPercent}, {"styl", actionTypeEnum, 0},
+       {"hLSz", actionTypeUnitReal, 100, unitPercent}, {"vLSz", actionTypeUnitReal, 100, unitPercent},
+       {"hLRt", actionTypeUnitReal, 0, unitAngle}, {"vLRt", actionTypeUnitReal, 0, unitAngle},
+       {"rszM", actionTypeBool, 1}});
   ASSERT_EQ(0, host::DoAction(host(), "VsX4_Tiling_Action", value, false));
   ASSERT_NE(nullptr, Palette(kTiling));
   EXPECT_FALSE(Palette(kTiling)->visible);
