@@ -225,18 +225,6 @@ TEST(PresetCodec, FindPresetValueFollowsTheLineRules) {
   EXPECT_STREQ("My ", out);
 }
 
-TEST(PresetCodec, MissingKeysKeepTheRecordsValues) {
-  const PresetKind& kind = *FindPresetKind("VERSALiX4_PST_Border.txt");
-  BorderPGParams p = kBorderFactoryParams;
-  p.steps = 17;
-  p.lightAngle = 0.5f;
-  Decode(kind, "$\tOld\r\nA\t0.250000\r\nC\t3\r\n", &p);
-  EXPECT_EQ(0.25f, p.gradientArc);
-  EXPECT_EQ(3, p.stepsMode);
-  EXPECT_EQ(17, p.steps);
-  EXPECT_EQ(0.5f, p.lightAngle);
-}
-
 TEST(PresetCodec, MetaBrushZIsReadTwiceFromTheFirstLine) {
   const PresetKind& kind = *FindPresetKind("VERSALiX4_PST_MetaBrushTool.txt");
   MetaBrushToolParams p = kMetaBrushToolFactoryParams;
