@@ -6,13 +6,11 @@
 // copy 0 in place and pushes every other out along its ray by a share of
 // the spread, scaled with that share; each reflector puts its mirror images
 // in its order, the radial ring as many as its total.
-#include <vector>
 
 #include "copy_effect_fixture.h"
 #include "effects/circle.h"
 #include "effects/explosion.h"
 #include "effects/galaxy.h"
-#include "effects/placement.h"
 #include "effects/reflections.h"
 #include "host/core/user_interaction.h"
 #include "host/svg/svg_export.h"

@@ -7,11 +7,8 @@
 
 #include <cmath>
 #include <cstring>
-#include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <string>
-#include <vector>
 
 #include "effects/border.h"
 #include "host/adm/user_agent.h"

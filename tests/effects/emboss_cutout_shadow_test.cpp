@@ -4,9 +4,7 @@
 // as the mask. Shadow: the shadow below the object, its recolouring by
 // colour kind, and the shadow showing through the object in a clipping
 // group when transparent. And the three palettes' units.
-#include <cmath>
 #include <cstring>
-#include <string>
 
 #include "effect_fixture.h"
 #include "host/adm/user_agent.h"

@@ -2,15 +2,12 @@
 // rules, Live Update, the steps list, dials, actions, placement and docking,
 // and no block left behind when allocations fail.
 #include <cmath>
-#include <cstring>
 
 #include "effect_fixture.h"
 #include "effects/tiling.h"
-#include "effects/effect_table.h"
 #include "host/adm/dialog_manager.h"
 #include "host/art/document_set.h"
 #include "host/art/dump.h"
-#include "host/core/action_values.h"
 #include "host/core/messages.h"
 #include "host/core/preferences.h"
 #include "effects/effect_framework.h"

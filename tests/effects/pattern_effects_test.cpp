@@ -1,26 +1,12 @@
 // Live Tiling, Generation and Frame: the numbers their updates must give
 // (tile widths and gaps, turns, steps of a string of copies, the frame's
 // copies and corner turns), the Frame palette and recorded actions.
-#include <algorithm>
-#include <cmath>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <vector>
 
 #include "copy_effect_fixture.h"
-#include "effects/effect_framework.h"
 #include "effects/frame.h"
 #include "effects/generation.h"
 #include "effects/tiling.h"
-#include "host/art/document_set.h"
-#include "host/art/plugin_group_updates.h"
-#include "host/core/action_values.h"
-#include "host/core/call_failures.h"
 #include "host/core/messages.h"
-#include "host/svg/svg_export.h"
-#include "support/app_runner.h"
 
 namespace vx::test {
 namespace {

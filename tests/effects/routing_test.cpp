@@ -1,6 +1,5 @@
 // Routing of plug-in group, menu, notifier and action messages to the
 // thirteen effects.
-#include <cstring>
 
 #include "effect_fixture.h"
 #include "effects/effect_framework.h"
@@ -8,7 +7,6 @@
 #include "host/adm/dialog_manager.h"
 #include "host/art/document_set.h"
 #include "host/art/dump.h"
-#include "host/core/action_values.h"
 #include "host/core/messages.h"
 #include "host/core/registrations.h"
 #include "host/core/user_interaction.h"

@@ -1,6 +1,5 @@
 // Live effect art in SVG: the record's exact bytes, the result visible, the
 // source kept, and regeneration after the source was edited elsewhere.
-#include <cstring>
 
 #include "effect_fixture.h"
 #include "host/art/document_set.h"

@@ -1,11 +1,9 @@
 // Live Trail's update: the step table's spacing, the copies' geometry and
 // colours, gradients and stacking.
-#include <cmath>
 #include <cstring>
 
 #include "effect_fixture.h"
 #include "effects/trail.h"
-#include "host/art/plugin_group_updates.h"
 
 namespace vx::test {
 namespace {

@@ -6,11 +6,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <cstddef>
 #include <cstring>
 #include <set>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "effects/border.h"

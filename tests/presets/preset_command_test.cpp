@@ -3,12 +3,10 @@
 // untouched file.
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <string>
-#include <vector>
 
 #include "presets/preset_fixture.h"
 #include "support/app_runner.h"
@@ -17,7 +15,6 @@ namespace vx::test {
 namespace {
 
 namespace fs = std::filesystem;
-
 
 class PresetCommand : public ::testing::Test {
  protected:

@@ -20,7 +20,6 @@
 #include "effects/galaxy.h"
 #include "host/adm/dialog_manager.h"
 #include "host/core/user_interaction.h"
-#include "presets/param_record.h"
 #include "presets/preset_codec.h"
 #include "presets/preset_fixture.h"
 #include "presets/preset_kinds.h"
