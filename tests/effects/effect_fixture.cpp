@@ -1,8 +1,6 @@
 #include "effect_fixture.h"
 
 #include <cstring>
-#include <fstream>
-#include <sstream>
 
 #include "host/adm/dialog_manager.h"
 #include "host/art/document_set.h"
@@ -10,31 +8,11 @@
 #include "host/core/call_failures.h"
 #include "host/core/messages.h"
 #include "effects/effect_table.h"
-#include "support/allocation_sweep.h"
 #include "support/test_paths.h"
 
 namespace vx::test {
 
 using host::art::Placement;
-
-size_t CountPaths(const std::filesystem::path& file) {
-  std::stringstream in;
-  in << std::ifstream(file).rdbuf();
-  const std::string text = in.str();
-  size_t paths = 0;
-  for (size_t at = text.find("<path"); at != std::string::npos; at = text.find("<path", at + 1))
-    ++paths;
-  return paths;
-}
-
-void EffectTest::SweepUpdate(Art& effect, const Art& source) {
-  const AIPathStyle before = source.path().style;
-  AllocationSweep sweep;
-  sweep.prepare = [&] { doc().MarkForUpdate(effect); };
-  sweep.run = [&] { return ASErr(SendUpdates()); };
-  SweepAllocationFailures(host(), sweep);
-  EXPECT_TRUE(host::art::SamePathStyle(before, source.path().style));
-}
 
 host::ActionParamValue ActionValues(std::initializer_list<ActionKeyValue> keys) {
   host::ActionParamValue value;
@@ -57,12 +35,6 @@ AIColor StaleCustomColor() {
   c.kind = kCustomColor;
   c.c.c.color = 4711;
   return c;
-}
-
-void EffectTest::ExpectRefused(const Art& source) {
-  const AIPathStyle before = source.path().style;
-  EXPECT_EQ(kSPBadParameterError, SendUpdates());
-  EXPECT_TRUE(host::art::SamePathStyle(before, source.path().style));
 }
 
 void EffectTest::ExpectCallFailuresEndTheUpdate(Art& effect,
@@ -88,16 +60,6 @@ void EffectTest::ExpectCallFailuresEndTheUpdate(Art& effect,
   }
   ASSERT_EQ(0, Regenerate(effect));
   EXPECT_EQ(made, Generated(effect).size());
-}
-
-void EffectTest::SweepLeaks(const std::function<void()>& prepare,
-                            const std::function<void()>& act) {
-  AllocationSweep sweep;
-  sweep.prepare = prepare;
-  sweep.run = [&] { act(); return ASErr(kNoErr); };
-  sweep.check = [](ASErr, long, bool) {};
-  sweep.cap = 100;
-  SweepAllocationFailures(host(), sweep);
 }
 
 AIColor Gray(float g) {

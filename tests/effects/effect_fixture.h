@@ -27,8 +27,6 @@ AIColor Rgb(float r, float g, float b);
 AIColor Cmyk(float c, float m, float y, float k);
 // A custom colour the document does not hold.
 AIColor StaleCustomColor();
-// The number of <path elements in a file.
-size_t CountPaths(const std::filesystem::path& file);
 // An action's values as a recorded action holds them: each key's number is
 // its integer, real and flag alike.
 struct ActionKeyValue {
@@ -111,13 +109,6 @@ class EffectTest : public HostTest {
   static std::vector<const Art*> Generated(const Art& effect);
   static BorderPGParams StoredBorder(const Art& effect);
 
-  // The update of effect with each of its allocations failing in turn:
-  // out of memory, no block left behind, the source's style kept; the last
-  // run succeeds.
-  void SweepUpdate(Art& effect, const Art& source);
-  // The host refuses the update of source's effect art (a colour the
-  // document does not hold) and leaves source's style alone.
-  void ExpectRefused(const Art& source);
   // The host updates the art again, as after an edit; the update's code.
   int32_t Regenerate(Art& effect) {
     doc().MarkForUpdate(effect);
@@ -129,9 +120,6 @@ class EffectTest : public HostTest {
   struct FailingCall { const char* name; long k; };
   void ExpectCallFailuresEndTheUpdate(Art& effect, std::initializer_list<FailingCall> calls,
                                       size_t made);
-  // act after prepare with each allocation failing in turn leaves no block
-  // behind.
-  void SweepLeaks(const std::function<void()>& prepare, const std::function<void()>& act);
 
   host::art::Document* doc_ = nullptr;
   std::vector<std::string> alerts_;
