@@ -202,10 +202,11 @@ TEST_F(PatternEffectsTest, FramePaletteButtonsSetTheCornerOffsetAndModesShowThei
   ASSERT_EQ(0, ChooseWindowItem(kFrame));
   auto* record = static_cast<FramePGParams*>(globals().effectRecords[kFrame]);
   host::adm::Dialog& palette = *Palette(kFrame);
+  const float offsets[] = {-1, 0, 1};  // the buttons -100 %, 0 %, 100 %
   for (int32_t k = 0; k < 3; ++k) {
     Act(kFrame, "press " + std::to_string(kFrameOffsetMinus + k));
-    EXPECT_FLOAT_EQ(kFrameOffsetButtonValues[k], record->cornerOffset);
-    EXPECT_FLOAT_EQ(100 * kFrameOffsetButtonValues[k], float(palette.GetItem(kFrameOffset)->Value()));
+    EXPECT_FLOAT_EQ(offsets[k], record->cornerOffset);
+    EXPECT_FLOAT_EQ(100 * offsets[k], float(palette.GetItem(kFrameOffset)->Value()));
     EXPECT_EQ(k == 1, palette.GetItem(kFrameDrawAtCorner)->enabled) << k;
   }
   EXPECT_TRUE(palette.GetItem(kFrameSidesPercent)->visible);

@@ -119,7 +119,7 @@ TEST_F(PresetMenu, ShowsFixedItemsAroundThePresetsAndAppliesThem) {
   EXPECT_EQ("Q0", ListTexts(menu())[8]);
 }
 
-TEST_F(PresetMenu, AltChoiceUpdatesThePresetUnderANewName) {
+TEST_F(PresetMenu, AltChoiceUpdatesThePresetUnderANewNameAndFailuresShowTheError) {
   BorderPGParams dash = kBorderFactoryParams;
   std::strcpy(dash.name, "-dash");
   ASSERT_EQ(kNoErr, AppendPreset(file(), &dash));
@@ -140,11 +140,7 @@ TEST_F(PresetMenu, AltChoiceUpdatesThePresetUnderANewName) {
                               ItemAction("press", res::UpdatePreset::kCancel)});
   ASSERT_EQ(kNoErr, ChoosePresetMenuEntry(owner_, 4, true));
   EXPECT_EQ(before, ReadFileBytes(currentPath()));
-}
-
-TEST_F(PresetMenu, StoreFailuresShowThePresetFileError) {
-  AddPresets(1);
-  ASSERT_EQ(kNoErr, FillPresetMenu(owner_));
+  // A store failure shows the preset file error.
   fs::remove(currentPath());
   EXPECT_EQ(kCantOpenFileErr, ChoosePresetMenuEntry(owner_, 4, false));
   EXPECT_EQ((std::vector<std::string>{"Preset File Error!"}), Alerts());
