@@ -51,12 +51,12 @@ class FrameworkTest : public EffectTest {
 // A group of three paths becomes one effect art; a group holding text is
 // left alone, silently.
 TEST_F(FrameworkTest, AGroupOfThreePathsBecomesOneEffectArtAndAGroupHoldingTextIsLeftAlone) {
-  Art* group = AddContainer("g", ArtKind::Group);
-  for (int i = 0; i < 3; ++i) Stroked("p" + std::to_string(i), 30.0f * i, group);
   Art* withText = AddContainer("t", ArtKind::Group);
   Stroked("q", 0, withText);
   AddText("text", withText);
-  Select({group, withText});
+  Art* group = AddContainer("g", ArtKind::Group);
+  for (int i = 0; i < 3; ++i) Stroked("p" + std::to_string(i), 30.0f * i, group);
+  Select({withText, group});  // the walk meets the group holding text first and goes on
   OpenBorder();
   Act(kBorder, "press", BorderItems::kApply);
   auto effects = EffectArt();
