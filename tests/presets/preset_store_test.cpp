@@ -171,22 +171,6 @@ TEST_F(PresetStore, InstallationSurvivesEveryAllocationFailure) {
 
 // ---- loading ------------------------------------------------------------------
 
-TEST_F(PresetStore, MissingLastSettingOrFileIsRepairedFromFactoryValues) {
-  UseFile(kBorderFile);
-  std::string bytes = FactoryBytes(kBorderFile);
-  WriteFileBytes(currentPath(), Split(bytes)[0] + Split(bytes)[1]);
-  BorderPGParams p = Border("x", 99);
-  EXPECT_EQ(kEndOfFileErr, LoadPreset(file(), &p, kLastSettingIndex));
-  EXPECT_EQ(99, p.steps);
-  ASSERT_EQ(kNoErr, LoadLastSettingOrDefaults(file(), &p));
-  EXPECT_EQ(3, p.steps);
-  EXPECT_EQ(bytes, ReadFileBytes(currentPath()));
-  // A missing file is made from the factory values too.
-  fs::remove(currentPath());
-  ASSERT_EQ(kNoErr, LoadLastSettingOrDefaults(file(), &p));
-  EXPECT_EQ(bytes, ReadFileBytes(currentPath()));
-}
-
 // The random seeds of Galaxy and Explosion start as the tick count of the
 // record's making: the host's at run time.
 TEST_F(PresetStore, SeedsOfNewRecordsAreTheTickCount) {
@@ -218,8 +202,9 @@ TEST_F(PresetStore, SeedsOfNewRecordsAreTheTickCount) {
 }
 
 // Fields an entry does not hold read as the factory values, never as what
-// the record held before; a Last Setting cut inside a line reads as the
-// factory values altogether, and the file is repaired.
+// the record held before; a Last Setting cut inside a line or missing reads
+// as the factory values altogether, and the file is repaired; a missing file
+// is made from the factory values.
 TEST_F(PresetStore, MissingFieldsAndCutLastSettingReadAsFactoryValues) {
   MakeBorderFile({"Keep"});
   auto parts = Split(ReadFileBytes(currentPath()));
@@ -233,6 +218,7 @@ TEST_F(PresetStore, MissingFieldsAndCutLastSettingReadAsFactoryValues) {
       {"missing fields", "$\tLast Setting\r\nD\t42\r\n", true, 42, 0.0f},
       {"cut last line", "$\tLast Setting\r\nD\t42\r\nE\t0.5", false, 3, 0.0f},
       {"whole", "$\tLast Setting\r\nD\t42\r\nE\t0.5\r\n", true, 42, 0.5f},
+      {"no Last Setting", "", false, 3, 0.0f},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -242,6 +228,10 @@ TEST_F(PresetStore, MissingFieldsAndCutLastSettingReadAsFactoryValues) {
     BorderPGParams p = Border("x", 1);
     p.angle = 1.5f;
     p.shadowTint = 0.25f;
+    if (c.lastSetting.empty()) {
+      EXPECT_EQ(kEndOfFileErr, LoadPreset(file(), &p, kLastSettingIndex));
+      EXPECT_EQ(1, p.steps);
+    }
     ASSERT_EQ(kNoErr, LoadLastSettingOrDefaults(file(), &p));
     EXPECT_EQ(c.steps, p.steps);
     EXPECT_EQ(c.offset, p.offset);
@@ -249,6 +239,11 @@ TEST_F(PresetStore, MissingFieldsAndCutLastSettingReadAsFactoryValues) {
     EXPECT_EQ(1.0f, p.shadowTint);
     EXPECT_EQ(c.keepsFile, bytes == ReadFileBytes(currentPath()));
   }
+  EXPECT_EQ(FactoryBytes(kBorderFile), ReadFileBytes(currentPath()));  // repaired as made
+  fs::remove(currentPath());
+  BorderPGParams record = Border("x", 1);
+  ASSERT_EQ(kNoErr, LoadLastSettingOrDefaults(file(), &record));
+  EXPECT_EQ(FactoryBytes(kBorderFile), ReadFileBytes(currentPath()));
 }
 
 TEST_F(PresetStore, KindsAreChosenByTheCurrentFile) {
