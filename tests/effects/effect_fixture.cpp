@@ -5,7 +5,6 @@
 #include "host/adm/dialog_manager.h"
 #include "host/art/document_set.h"
 #include "host/art/plugin_group_updates.h"
-#include "host/core/call_failures.h"
 #include "host/core/messages.h"
 #include "effects/effect_table.h"
 #include "support/test_paths.h"
@@ -35,31 +34,6 @@ AIColor StaleCustomColor() {
   c.kind = kCustomColor;
   c.c.c.color = 4711;
   return c;
-}
-
-void EffectTest::ExpectCallFailuresEndTheUpdate(Art& effect,
-                                                std::initializer_list<FailingCall> calls,
-                                                size_t made) {
-  constexpr int32_t kFault = -43;
-  const std::vector<uint8_t> record = effect.plugin().data;
-  const host::art::PathData source = effect.editGroup()->firstChild()->path();
-  for (const FailingCall& c : calls) {
-    SCOPED_TRACE(std::string(c.name) + " " + std::to_string(c.k));
-    const size_t live = host().blocks().LiveCount();
-    host().failures().FailCall(c.name, c.k, kFault);
-    EXPECT_EQ(kFault, Regenerate(effect));
-    host().failures().Clear();
-    EXPECT_EQ(live, host().blocks().LiveCount());
-    EXPECT_EQ(record, effect.plugin().data);
-    const Art* now = effect.editGroup()->firstChild();
-    EXPECT_EQ(nullptr, now->sibling());
-    ASSERT_EQ(source.segments.size(), now->path().segments.size());
-    EXPECT_EQ(0, std::memcmp(source.segments.data(), now->path().segments.data(),
-                             source.segments.size() * sizeof(Segment)));
-    EXPECT_TRUE(host::art::SamePathStyle(source.style, now->path().style));
-  }
-  ASSERT_EQ(0, Regenerate(effect));
-  EXPECT_EQ(made, Generated(effect).size());
 }
 
 AIColor Gray(float g) {

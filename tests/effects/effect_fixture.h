@@ -114,12 +114,6 @@ class EffectTest : public HostTest {
     doc().MarkForUpdate(effect);
     return SendUpdates();
   }
-  // Each call (name, which call) failing in turn ends the update of effect
-  // with the call's code, leaving no block, its record and its source (alone
-  // in the edit group) as they were; the next update makes `made` objects.
-  struct FailingCall { const char* name; long k; };
-  void ExpectCallFailuresEndTheUpdate(Art& effect, std::initializer_list<FailingCall> calls,
-                                      size_t made);
 
   host::art::Document* doc_ = nullptr;
   std::vector<std::string> alerts_;

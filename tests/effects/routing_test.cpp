@@ -63,7 +63,10 @@ TEST_F(RoutingTest, NotifyEditsAcceptsEveryEditAndChangesNoArtAndNoEffectsGroupI
   EXPECT_NE(nullptr, Palette(kBorder));
 }
 
-TEST_F(RoutingTest, TheWindowMenuTogglesEachPaletteAndTheCheckMarkFollows) {
+// The Window menu toggles each palette and the check mark follows; every
+// palette's help button opens its topic, and with Ctrl the selected art's
+// palette instead, or beeps.
+TEST_F(RoutingTest, TheWindowMenuTogglesEachPaletteAndItsHelpButtonOpensItsTopic) {
   for (int effect = 0; effect < kEffectCount; ++effect) {
     SCOPED_TRACE(Effect(effect).name);
     ASSERT_EQ(0, ChooseWindowItem(effect));
@@ -71,12 +74,29 @@ TEST_F(RoutingTest, TheWindowMenuTogglesEachPaletteAndTheCheckMarkFollows) {
     EXPECT_TRUE(Palette(effect)->visible);
     ASSERT_EQ(0, host::SendMenuUpdate(host()));
     EXPECT_TRUE(Checked(effect));
+    Act(effect, "press", Effect(effect).buttons.help);
+    EXPECT_EQ(Effect(effect).helpTopic, globals().HelpTopic);
+    ASSERT_NE(nullptr, globals().HelpPalette);
+    EXPECT_TRUE(host().dialogs().Find(globals().HelpPalette)->visible);
     ASSERT_EQ(0, ChooseWindowItem(effect));
     EXPECT_FALSE(Palette(effect)->visible);
     ASSERT_EQ(0, host::SendMenuUpdate(host()));
     EXPECT_FALSE(Checked(effect));
     EXPECT_NE(nullptr, globals().effectRecords[effect]);
   }
+  // Ctrl: the palettes of the selected effect art instead, or a beep.
+  ASSERT_EQ(0, ChooseWindowItem(kTiling));  // shown again, Border's stays hidden
+  const int32_t tilingHelp = Effect(kTiling).buttons.help;
+  const int beeps = host().user().beeps();
+  Select({});
+  Act(kTiling, "press", tilingHelp, " ctrl");
+  EXPECT_EQ(beeps + 1, host().user().beeps());
+  ASSERT_FALSE(Palette(kBorder)->visible);
+  Select({MakeBorderArt(kBorderFactoryParams)});
+  Act(kTiling, "press", tilingHelp, " ctrl");
+  EXPECT_EQ(beeps + 1, host().user().beeps());
+  EXPECT_TRUE(Palette(kBorder)->visible);
+  EXPECT_EQ(Effect(kTrail).helpTopic, globals().HelpTopic);
 }
 
 TEST_F(RoutingTest, DoActionTwelveReplaysTilingWithoutItsPalette) {
@@ -135,30 +155,6 @@ TEST_F(RoutingTest, ShowPaletteShowsTheSelectedEffectsPaletteOrBeeps) {
   EXPECT_EQ(beeps + 1, host().user().beeps());
   ASSERT_NE(nullptr, Palette(kBorder));
   EXPECT_TRUE(Palette(kBorder)->visible);
-}
-
-TEST_F(RoutingTest, EveryPalettesHelpButtonOpensItsTopicAndWithCtrlTheSelectedArtsPalette) {
-  for (int effect = 0; effect < kEffectCount; ++effect) {
-    SCOPED_TRACE(Effect(effect).name);
-    if (!Palette(effect)) ASSERT_EQ(0, ChooseWindowItem(effect));
-    Act(effect, "press", Effect(effect).buttons.help);
-    EXPECT_EQ(Effect(effect).helpTopic, globals().HelpTopic);
-    ASSERT_NE(nullptr, globals().HelpPalette);
-    EXPECT_TRUE(host().dialogs().Find(globals().HelpPalette)->visible);
-  }
-  // Ctrl: the palettes of the selected effect art instead, or a beep.
-  const int32_t tilingHelp = Effect(kTiling).buttons.help;
-  const int beeps = host().user().beeps();
-  Select({});
-  Act(kTiling, "press", tilingHelp, " ctrl");
-  EXPECT_EQ(beeps + 1, host().user().beeps());
-  ASSERT_EQ(0, ChooseWindowItem(kBorder));  // hides the Border palette
-  ASSERT_FALSE(Palette(kBorder)->visible);
-  Select({MakeBorderArt(kBorderFactoryParams)});
-  Act(kTiling, "press", tilingHelp, " ctrl");
-  EXPECT_EQ(beeps + 1, host().user().beeps());
-  EXPECT_TRUE(Palette(kBorder)->visible);
-  EXPECT_EQ(Effect(kTrail).helpTopic, globals().HelpTopic);
 }
 
 }  // namespace

@@ -98,10 +98,24 @@ TEST_F(SharedBehaviourTest, AFailingHostCallEndsTheUpdateWithItsCodeAndTheNextRe
     Art* effect = Fresh(f);
     ASSERT_NE(nullptr, effect);
     ASSERT_TRUE(SameAsSource(effect->editGroup()->firstChild()));
-    ExpectCallFailuresEndTheUpdate(
-        *effect,
-        {{"DuplicateArt", 1}, {"DuplicateArt", f.lastDuplicate}, {"TransformArt", 2}},
-        f.made);
+    // Each call (name, which call) failing in turn ends the update with the
+    // call's code, leaving no block, the record and the source (alone in
+    // the edit group) as they were.
+    const std::vector<uint8_t> record = effect->plugin().data;
+    for (const auto& [name, k] : std::initializer_list<std::pair<const char*, long>>{
+             {"DuplicateArt", 1}, {"DuplicateArt", f.lastDuplicate}, {"TransformArt", 2}}) {
+      SCOPED_TRACE(std::string(name) + " " + std::to_string(k));
+      const size_t live = host().blocks().LiveCount();
+      host().failures().FailCall(name, k, -43);
+      EXPECT_EQ(-43, Regenerate(*effect));
+      host().failures().Clear();
+      EXPECT_EQ(live, host().blocks().LiveCount());
+      EXPECT_EQ(record, effect->plugin().data);
+      EXPECT_TRUE(SameAsSource(effect->editGroup()->firstChild()));
+      EXPECT_EQ(nullptr, effect->editGroup()->firstChild()->sibling());
+    }
+    ASSERT_EQ(0, Regenerate(*effect));
+    EXPECT_EQ(f.made, Generated(*effect).size());
   }
 }
 
