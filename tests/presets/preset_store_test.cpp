@@ -15,7 +15,6 @@
 
 #include "effects/border.h"
 #include "generated/resource_ids.h"
-#include "effects/circle.h"
 #include "effects/explosion.h"
 #include "effects/galaxy.h"
 #include "host/adm/dialog_manager.h"
@@ -246,17 +245,6 @@ TEST_F(PresetStore, MissingFieldsAndCutLastSettingReadAsFactoryValues) {
   EXPECT_EQ(FactoryBytes(kBorderFile), ReadFileBytes(currentPath()));
 }
 
-TEST_F(PresetStore, KindsAreChosenByTheCurrentFile) {
-  UseFile("VERSALiX4_PST_Circle.txt");
-  InstallFactoryCopy();
-  CirclePGParams c = kCircleFactoryParams;
-  c.total = 0;
-  ASSERT_EQ(kNoErr, LoadPreset(file(), &c, kLastSettingIndex));
-  EXPECT_EQ(8, c.total);
-  UseFile("VERSALiX4_PST_Unknown.txt");
-  EXPECT_NE(kNoErr, LoadPreset(file(), &c, kLastSettingIndex));
-}
-
 // ---- rewrites -------------------------------------------------------------------
 
 TEST_F(PresetStore, SaveReplacesOneEntryAndRenamesLastSetting) {
@@ -427,6 +415,8 @@ TEST_F(PresetStore, ForeignAndUnreadableFilesAreRefused) {
   fs::remove(currentPath());
   EXPECT_EQ(kCantOpenFileErr, LoadPreset(file(), &p, -1));
   EXPECT_EQ(kCantOpenFileErr, PresetFileCheck(currentPath().c_str()));
+  UseFile("VERSALiX4_PST_Unknown.txt");  // no kind has this file
+  EXPECT_NE(kNoErr, LoadPreset(file(), &p, kLastSettingIndex));
 }
 
 TEST_F(PresetStore, TruncatedFileKeepsWhatIsThere) {
