@@ -6,7 +6,6 @@
 #include "effect_fixture.h"
 #include "effects/border_effect.h"
 #include "effects/neon.h"
-#include "host/art/plugin_group_updates.h"
 
 namespace vx::test {
 namespace {
@@ -36,39 +35,19 @@ TEST(BorderNumbers, ShadeCurveIsLinearAtArcZeroAndQuarterCirclesAtTheEnds) {
 
 class BorderUpdateTest : public EffectTest {
  protected:
-  // Applies Border with the record p to the selection through the palette.
-  void ApplyBorder(const BorderPGParams& p) {
-    if (!Palette(kBorder)) ASSERT_EQ(0, ChooseWindowItem(kBorder));
-    ASSERT_NE(nullptr, BorderRecord());
-    *BorderRecord() = p;
-    Act(kBorder, "press", BorderItems::kApply);
-  }
-  BorderPGParams Params(int32_t mode, int32_t steps = 3) {
+  static BorderPGParams Params(int32_t mode, int32_t steps = 3) {
     BorderPGParams p = kBorderFactoryParams;
     p.stepsMode = mode;
     p.steps = steps;
     p.offset = 0;
     return p;
   }
-  Art* StrokedSquare(float width, const AIColor& stroke, const AIColor* fill) {
-    Art* square = AddSquare("square", 100, 100, 50);
-    Paint(*square, width, stroke, fill);
-    Select({square});
-    return square;
-  }
-  const Art& OnlyEffect() {
-    auto effects = EffectArt();
-    EXPECT_EQ(1u, effects.size());
-    return *effects.at(0);
-  }
   static float X0(const Art* path) { return path->path().segments[0].p.h; }
+  const AIColor white_ = Gray(1);
 };
 
 TEST_F(BorderUpdateTest, OutsideAutoHighOnASevenPointStrokeMakesFourteenStepsAndTheShape) {
-  const AIColor white = Gray(1);
-  StrokedSquare(7, Gray(0), &white);
-  ApplyBorder(Params(0));
-  auto copies = Generated(OnlyEffect());
+  auto copies = RunOnSquare(kBorder, Params(0), &white_, 7, Gray(0));
   ASSERT_EQ(15u, copies.size());
   // Paint order from the top: the final copy, then the narrowest step.
   const AIPathStyle& top = *copies[0]->style();
@@ -87,12 +66,9 @@ TEST_F(BorderUpdateTest, OutsideAutoHighOnASevenPointStrokeMakesFourteenStepsAnd
 TEST_F(BorderUpdateTest, ArcZeroWithFourStepsShadesFromStrokeToFillAndReverseTheOtherWay) {
   for (int reverse : {0, 1}) {
     SCOPED_TRACE(reverse);
-    const AIColor white = Gray(1);
-    StrokedSquare(4, Gray(0), &white);
     BorderPGParams p = Params(3, 4);
     p.reverse = reverse;
-    ApplyBorder(p);
-    auto copies = Generated(OnlyEffect());
+    auto copies = RunOnSquare(kBorder, p, &white_, 4, Gray(0));
     ASSERT_EQ(5u, copies.size());
     const float shades[4] = {1.0f, 0.75f, 0.5f, 0.25f};
     for (int k = 0; k < 4; ++k) {
@@ -100,18 +76,14 @@ TEST_F(BorderUpdateTest, ArcZeroWithFourStepsShadesFromStrokeToFillAndReverseThe
       // Blend of black toward white by shade f: gray = 1 - f.
       EXPECT_NEAR(1.0f - f, copies[4 - k]->style()->stroke.color.c.g.gray, 1e-6f) << k;
     }
-    doc().DeselectAll();
-    while (Art* a = layer()->firstChild()) ASSERT_EQ(0, doc().Dispose(a));
   }
 }
 
 TEST_F(BorderUpdateTest, OutsideOffsetMovesTheWidestCopyByTheFullStrokeWidth) {
-  StrokedSquare(8, Gray(0), nullptr);
   BorderPGParams p = Params(3, 4);
   p.offset = 1.0f;
   p.angle = 0;
-  ApplyBorder(p);
-  auto copies = Generated(OnlyEffect());
+  auto copies = RunOnSquare(kBorder, p, nullptr, 8, Gray(0));
   ASSERT_EQ(5u, copies.size());
   EXPECT_FLOAT_EQ(100.0f, X0(copies[0]));      // the final copy stays
   EXPECT_NEAR(108.0f, X0(copies[4]), 1e-4f);   // widest: full width
@@ -120,15 +92,12 @@ TEST_F(BorderUpdateTest, OutsideOffsetMovesTheWidestCopyByTheFullStrokeWidth) {
 }
 
 TEST_F(BorderUpdateTest, InsideOffsetGrowsFromAStepToTheFullWidthUnderAClipMask) {
-  const AIColor white = Gray(1);
-  StrokedSquare(8, Gray(0), &white);
   BorderPGParams p = Params(3, 4);
   p.offset = 1.0f;
   p.angle = 0;
   p.style = 1;
-  ApplyBorder(p);
-  const Art& effect = OnlyEffect();
-  const Art* clip = effect.resultGroup()->firstChild();
+  RunOnSquare(kBorder, p, &white_, 8, Gray(0));
+  const Art* clip = effect_->resultGroup()->firstChild();
   ASSERT_NE(nullptr, clip);
   EXPECT_TRUE(clip->group().clipped);
   EXPECT_EQ(nullptr, clip->sibling());
@@ -152,24 +121,18 @@ TEST_F(BorderUpdateTest, InsideOffsetGrowsFromAStepToTheFullWidthUnderAClipMask)
 }
 
 TEST_F(BorderUpdateTest, AFilledPathWithoutStrokeVanishesInAutomaticModes) {
+  const AIColor red = Rgb(1, 0, 0);
   for (int32_t mode : {0, 1, 2, 3}) {
     SCOPED_TRACE(mode);
-    const AIColor red = Rgb(1, 0, 0);
-    StrokedSquare(0, Rgb(0, 0, 1), &red);
-    ApplyBorder(Params(mode, 2));
-    const Art& effect = OnlyEffect();
-    ASSERT_NE(nullptr, effect.resultGroup()->firstChild());
-    EXPECT_EQ(mode == 3 ? 3u : 0u, Generated(effect).size());
-    doc().DeselectAll();
-    while (Art* a = layer()->firstChild()) ASSERT_EQ(0, doc().Dispose(a));
+    auto copies = RunOnSquare(kBorder, Params(mode, 2), &red, 0, Rgb(0, 0, 1));
+    ASSERT_NE(nullptr, effect_->resultGroup()->firstChild());
+    EXPECT_EQ(mode == 3 ? 3u : 0u, copies.size());
   }
 }
 
 TEST_F(BorderUpdateTest, StrokeAndFillOfDifferentKindsKeepTheStrokeColour) {
   const AIColor fill = Rgb(1, 0, 0);
-  StrokedSquare(3, Gray(0.2f), &fill);
-  ApplyBorder(Params(1));
-  auto copies = Generated(OnlyEffect());
+  auto copies = RunOnSquare(kBorder, Params(1), &fill, 3, Gray(0.2f));
   ASSERT_EQ(4u, copies.size());
   for (int k = 1; k < 4; ++k) {
     EXPECT_EQ(kGrayColor, copies[k]->style()->stroke.color.kind);
@@ -180,13 +143,11 @@ TEST_F(BorderUpdateTest, StrokeAndFillOfDifferentKindsKeepTheStrokeColour) {
 
 TEST_F(BorderUpdateTest, FourColourBlendsEachInkAndTintsTheShadowsBlack) {
   const AIColor fill = Cmyk(0, 0, 0, 0.2f);
-  StrokedSquare(3, Cmyk(1, 0.5f, 0, 1), &fill);
   BorderPGParams p = Params(3, 2);
   p.shadow = 1;
   p.shadowTint = 0.9f;
   p.shadowOffset = 0;  // tinted, not moved
-  ApplyBorder(p);
-  auto copies = Generated(OnlyEffect());
+  auto copies = RunOnSquare(kBorder, p, &fill, 3, Cmyk(1, 0.5f, 0, 1));
   ASSERT_EQ(5u, copies.size());  // two steps of tinted + plain copy, the shape
   // Bottom: step 0's tinted copy (f = 1: the tint replaces black).
   const AIColor& tinted = copies[4]->style()->stroke.color;
@@ -201,47 +162,23 @@ TEST_F(BorderUpdateTest, FourColourBlendsEachInkAndTintsTheShadowsBlack) {
 }
 
 TEST_F(BorderUpdateTest, ShadowCopiesMoveAwayFromTheLight) {
-  StrokedSquare(4, Gray(0), nullptr);
   BorderPGParams p = Params(3, 1);
   p.shadow = 1;
   p.shadowOffset = 3;
   p.lightAngle = 0;  // light from the right: shadows move left
-  ApplyBorder(p);
-  auto copies = Generated(OnlyEffect());
+  auto copies = RunOnSquare(kBorder, p, nullptr, 4, Gray(0));
   ASSERT_EQ(3u, copies.size());
   EXPECT_NEAR(97.0f, X0(copies[2]), 1e-5f);
   EXPECT_FLOAT_EQ(100.0f, X0(copies[1]));
 }
 
-TEST_F(BorderUpdateTest, AGroupAsTheInsideSourceIsMaskedByACompoundPathHoldingIt) {
-  Art* group = AddContainer("g", ArtKind::Group);
-  Art* a = AddSquare("a", 0, 0, 10, group);
-  Art* b = AddSquare("b", 20, 0, 10, group);
-  Paint(*a, 3, Gray(0), nullptr);
-  Paint(*b, 3, Gray(0), nullptr);
-  Select({group});
-  BorderPGParams p = Params(1);
-  p.style = 1;
-  ApplyBorder(p);
-  const Art& effect = OnlyEffect();
-  const Art* clip = effect.resultGroup()->firstChild();
-  ASSERT_NE(nullptr, clip);
-  const Art* mask = clip->firstChild();
-  ASSERT_EQ(ArtKind::CompoundPath, mask->kind());
-  const Art* copy = mask->firstChild();
-  ASSERT_NE(nullptr, copy);
-  EXPECT_EQ(ArtKind::Group, copy->kind());
-  EXPECT_TRUE(copy->firstChild()->style()->clip);
-}
-
 TEST_F(BorderUpdateTest, ChangingTheSourceRegeneratesFromTheStoredRecord) {
-  Art* square = StrokedSquare(2, Gray(0), nullptr);
-  ApplyBorder(Params(1));  // Auto (Mid) on a 2-point stroke: 3 steps
-  ASSERT_EQ(4u, Generated(OnlyEffect()).size());
+  // Auto (Mid) on a 2-point stroke: 3 steps and the shape.
+  ASSERT_EQ(4u, RunOnSquare(kBorder, Params(1), nullptr, 2, Gray(0)).size());
   // Another program widens the stroke: the host updates the art.
-  Paint(*square, 9, Gray(0), nullptr);
-  ASSERT_EQ(0, host::art::SendPluginGroupUpdates(host()));
-  EXPECT_EQ(10u, Generated(OnlyEffect()).size());
+  Paint(*square_, 9, Gray(0), nullptr);
+  ASSERT_EQ(0, SendUpdates());
+  EXPECT_EQ(10u, Generated(*effect_).size());
 }
 
 TEST(NeonNumbers, AutoStepsAreWholeTracksPlusTheCore) {
@@ -279,12 +216,8 @@ class NeonUpdateTest : public EffectTest {
   // Neon art around a red-stroked, blue-filled square; its copies from the
   // bottom (the first copy) up.
   std::vector<const Art*> Run(const NeonPGParams& p, float width = 10) {
-    Art* effect = MakeEffectArt(kNeon, p);
-    Art* square = AddSquare("square", 100, 100, 50, effect->editGroup());
     const AIColor blue = Rgb(0, 0, 1);
-    Paint(*square, width, Rgb(1, 0, 0), &blue);
-    EXPECT_EQ(0, SendUpdates());
-    auto copies = Generated(*effect);
+    auto copies = RunOnSquare(kNeon, p, &blue, width, Rgb(1, 0, 0));
     return {copies.rbegin(), copies.rend()};
   }
   static float Red(const Art* a) { return a->style()->stroke.color.c.rgb.red; }
@@ -352,7 +285,6 @@ TEST_F(NeonUpdateTest, ShadowTintsTheStrokeSideOrWithReverseTheFillSide) {
     // f = 0: the fill colour, tinted when reverse is on.
     EXPECT_NEAR(reverse ? 0.25f : 0, Red(copies[2]), 1e-6f) << reverse;
     EXPECT_NEAR(0, Red(copies[3]), 1e-6f);
-    while (Art* a = layer()->firstChild()) ASSERT_EQ(0, doc().Dispose(a));
   }
 }
 

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <vector>
 
 #include "effect_fixture.h"
 #include "effects/circle.h"
@@ -13,7 +12,6 @@
 #include "effects/galaxy.h"
 #include "effects/neon.h"
 #include "effects/trail.h"
-#include "host/core/action_values.h"
 #include "host/core/messages.h"
 #include "presets/preset_store.h"
 

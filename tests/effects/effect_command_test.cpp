@@ -7,11 +7,8 @@
 
 #include <cmath>
 #include <cstring>
-#include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <string>
-#include <vector>
 
 #include "effects/border.h"
 #include "host/adm/user_agent.h"
@@ -92,9 +89,6 @@ TEST_F(EffectCommandTest, BorderIsStoredUpdatedExpandedAndReleased) {
   // Four steps and the shape in the result, the source kept hidden.
   EXPECT_EQ(5 + 1 + 1, Shapes(border));
 
-  ASSERT_EQ(0, Run("update " + In("border.svg") + " -o " + In("updated.svg"))) << err_;
-  EXPECT_EQ(Shapes(border), Shapes(Read("updated.svg")));
-
   ASSERT_EQ(0, Run("expand " + In("border.svg") + " -o " + In("expanded.svg"))) << err_;
   const std::string expanded = Read("expanded.svg");
   EXPECT_EQ(0, Count(expanded, "plugin-group"));
@@ -106,33 +100,19 @@ TEST_F(EffectCommandTest, BorderIsStoredUpdatedExpandedAndReleased) {
   EXPECT_EQ(2, Shapes(released));
 }
 
-TEST_F(EffectCommandTest, SettingsAndPresetsMakeTheirCopies) {
-  const struct {
-    const char* effect;
-    const char* settings;
-    int made;  // generated objects, besides the hidden source and "other"
-  } rows[] = {
-      {"Tiling", "--set columns=3 --set rows=2 --set space-h=120", 6},
-      {"Generation", "--preset \"Default Settings\"", 20},
-      // The object and 7 reflections.
-      {"Reflections", "--set reflector=Radial --set total=4 --set offset-h=10", 8},
-  };
-  for (const auto& r : rows) {
-    SCOPED_TRACE(r.effect);
-    ASSERT_EQ(0, Run(std::string("effect ") + r.effect + " " + In("in.svg") + " -o " +
-                     In("out.svg") + " --select box " + r.settings))
-        << err_;
-    EXPECT_EQ(r.made + 1 + 1, Shapes(Read("out.svg")));
-  }
-}
-
+// Settings and presets reach the stored record and make their copies.
 TEST_F(EffectCommandTest, EverySettingReachesTheStoredRecord) {
   const struct {
     const char* effect;
     const char* settings;
-    size_t size;
+    size_t size;  // 0: not checked
     std::vector<Stored> stored;
+    int made = -1;  // generated objects, besides the hidden source and "other"
   } cases[] = {
+      {"Tiling", "--set columns=3 --set rows=2 --set space-h=120", 0, {}, 6},
+      {"Generation", "--preset \"Default Settings\"", 0, {}, 20},
+      // The object and 7 reflections.
+      {"Reflections", "--set reflector=Radial --set total=4 --set offset-h=10", 0, {}, 8},
       // Every field: a radio button, flags, a choice, an integer, percent,
       // degrees and points.
       {"Border",
@@ -181,7 +161,8 @@ TEST_F(EffectCommandTest, EverySettingReachesTheStoredRecord) {
                      " --select box " + c.settings))
         << err_;
     const std::vector<uint8_t> record = RecordOf(Read(out));
-    ASSERT_EQ(c.size, record.size());
+    if (c.made >= 0) EXPECT_EQ(c.made + 1 + 1, Shapes(Read(out)));
+    if (c.size) ASSERT_EQ(c.size, record.size());
     for (const Stored& s : c.stored) {
       SCOPED_TRACE("offset " + std::to_string(s.offset));
       if (s.isFloat) {

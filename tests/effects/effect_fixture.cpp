@@ -1,39 +1,32 @@
 #include "effect_fixture.h"
 
 #include <cstring>
-#include <fstream>
-#include <sstream>
 
 #include "host/adm/dialog_manager.h"
 #include "host/art/document_set.h"
 #include "host/art/plugin_group_updates.h"
-#include "host/core/call_failures.h"
 #include "host/core/messages.h"
 #include "effects/effect_table.h"
-#include "support/allocation_sweep.h"
 #include "support/test_paths.h"
 
 namespace vx::test {
 
 using host::art::Placement;
 
-size_t CountPaths(const std::filesystem::path& file) {
-  std::stringstream in;
-  in << std::ifstream(file).rdbuf();
-  const std::string text = in.str();
-  size_t paths = 0;
-  for (size_t at = text.find("<path"); at != std::string::npos; at = text.find("<path", at + 1))
-    ++paths;
-  return paths;
-}
-
-void EffectTest::SweepUpdate(Art& effect, const Art& source) {
-  const AIPathStyle before = source.path().style;
-  AllocationSweep sweep;
-  sweep.prepare = [&] { doc().MarkForUpdate(effect); };
-  sweep.run = [&] { return ASErr(SendUpdates()); };
-  SweepAllocationFailures(host(), sweep);
-  EXPECT_TRUE(host::art::SamePathStyle(before, source.path().style));
+host::ActionParamValue ActionValues(std::initializer_list<ActionKeyValue> keys) {
+  host::ActionParamValue value;
+  for (const ActionKeyValue& k : keys) {
+    host::ActionValue v;
+    v.key = uint32_t(VX_FOURCC(k.key[0], k.key[1], k.key[2], k.key[3]));
+    v.type = k.type;
+    v.integer = int32_t(k.number);
+    v.real = k.number;
+    v.boolean = k.number != 0;
+    v.unit = k.unit;
+    v.text = k.text;
+    value.Set(v);
+  }
+  return value;
 }
 
 AIColor StaleCustomColor() {
@@ -41,47 +34,6 @@ AIColor StaleCustomColor() {
   c.kind = kCustomColor;
   c.c.c.color = 4711;
   return c;
-}
-
-void EffectTest::ExpectRefused(const Art& source) {
-  const AIPathStyle before = source.path().style;
-  EXPECT_EQ(kSPBadParameterError, SendUpdates());
-  EXPECT_TRUE(host::art::SamePathStyle(before, source.path().style));
-}
-
-void EffectTest::ExpectCallFailuresEndTheUpdate(Art& effect,
-                                                std::initializer_list<FailingCall> calls,
-                                                size_t made) {
-  constexpr int32_t kFault = -43;
-  const std::vector<uint8_t> record = effect.plugin().data;
-  const host::art::PathData source = effect.editGroup()->firstChild()->path();
-  for (const FailingCall& c : calls) {
-    SCOPED_TRACE(std::string(c.name) + " " + std::to_string(c.k));
-    const size_t live = host().blocks().LiveCount();
-    host().failures().FailCall(c.name, c.k, kFault);
-    EXPECT_EQ(kFault, Regenerate(effect));
-    host().failures().Clear();
-    EXPECT_EQ(live, host().blocks().LiveCount());
-    EXPECT_EQ(record, effect.plugin().data);
-    const Art* now = effect.editGroup()->firstChild();
-    EXPECT_EQ(nullptr, now->sibling());
-    ASSERT_EQ(source.segments.size(), now->path().segments.size());
-    EXPECT_EQ(0, std::memcmp(source.segments.data(), now->path().segments.data(),
-                             source.segments.size() * sizeof(Segment)));
-    EXPECT_TRUE(host::art::SamePathStyle(source.style, now->path().style));
-  }
-  ASSERT_EQ(0, Regenerate(effect));
-  EXPECT_EQ(made, Generated(effect).size());
-}
-
-void EffectTest::SweepLeaks(const std::function<void()>& prepare,
-                            const std::function<void()>& act) {
-  AllocationSweep sweep;
-  sweep.prepare = prepare;
-  sweep.run = [&] { act(); return ASErr(kNoErr); };
-  sweep.check = [](ASErr, long, bool) {};
-  sweep.cap = 100;
-  SweepAllocationFailures(host(), sweep);
 }
 
 AIColor Gray(float g) {
@@ -190,6 +142,11 @@ Art* EffectTest::MakeEffectArt(int effect, const void* record, size_t size) {
   const auto* bytes = static_cast<const uint8_t*>(record);
   data.data.assign(bytes, bytes + size);
   return art;
+}
+
+void EffectTest::ClearLayer() {
+  doc().DeselectAll();
+  while (Art* a = layer()->firstChild()) ASSERT_EQ(0, doc().Dispose(a));
 }
 
 int32_t EffectTest::SendUpdates() { return host::art::SendPluginGroupUpdates(host()); }

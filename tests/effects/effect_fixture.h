@@ -13,6 +13,7 @@
 #include "host/adm/dialog.h"
 #include "host/adm/user_agent.h"
 #include "host/art/document.h"
+#include "host/core/action_values.h"
 #include "shell/globals.h"
 #include "support/host_fixture.h"
 
@@ -26,8 +27,16 @@ AIColor Rgb(float r, float g, float b);
 AIColor Cmyk(float c, float m, float y, float k);
 // A custom colour the document does not hold.
 AIColor StaleCustomColor();
-// The number of <path elements in a file.
-size_t CountPaths(const std::filesystem::path& file);
+// An action's values as a recorded action holds them: each key's number is
+// its integer, real and flag alike.
+struct ActionKeyValue {
+  const char* key;
+  uint32_t type;
+  double number;
+  uint32_t unit = 0;
+  const char* text = "";
+};
+host::ActionParamValue ActionValues(std::initializer_list<ActionKeyValue> keys);
 
 class EffectTest : public HostTest {
  protected:
@@ -74,6 +83,24 @@ class EffectTest : public HostTest {
   Art* MakeEffectArt(int effect, const void* record, size_t size);
   // The host's updates of every changed effect art; the first error.
   int32_t SendUpdates();
+  // Effect art of `effect` holding record, alone on the layer, around a
+  // 50-point square at (100, 100) with this fill (null: none) and a stroke
+  // of this width and colour, selected first when told; updated. Its
+  // generated objects from the top; the art and square in effect_, square_.
+  template <typename Record>
+  std::vector<const Art*> RunOnSquare(int effect, const Record& record, const AIColor* fill,
+                                      float stroke = 0, const AIColor& strokeColour = Gray(1),
+                                      bool select = false) {
+    ClearLayer();
+    effect_ = MakeEffectArt(effect, record);
+    if (select) Select({effect_});
+    square_ = AddSquare("square", 100, 100, 50, effect_->editGroup());
+    Paint(*square_, stroke, strokeColour, fill);
+    EXPECT_EQ(0, SendUpdates());
+    return Generated(*effect_);
+  }
+  // Disposes of everything on the layer.
+  void ClearLayer();
 
   // Effect art of the layer, from the top.
   std::vector<Art*> EffectArt() const;
@@ -82,30 +109,16 @@ class EffectTest : public HostTest {
   static std::vector<const Art*> Generated(const Art& effect);
   static BorderPGParams StoredBorder(const Art& effect);
 
-  // The update of effect with each of its allocations failing in turn:
-  // out of memory, no block left behind, the source's style kept; the last
-  // run succeeds.
-  void SweepUpdate(Art& effect, const Art& source);
-  // The host refuses the update of source's effect art (a colour the
-  // document does not hold) and leaves source's style alone.
-  void ExpectRefused(const Art& source);
   // The host updates the art again, as after an edit; the update's code.
   int32_t Regenerate(Art& effect) {
     doc().MarkForUpdate(effect);
     return SendUpdates();
   }
-  // Each call (name, which call) failing in turn ends the update of effect
-  // with the call's code, leaving no block, its record and its source (alone
-  // in the edit group) as they were; the next update makes `made` objects.
-  struct FailingCall { const char* name; long k; };
-  void ExpectCallFailuresEndTheUpdate(Art& effect, std::initializer_list<FailingCall> calls,
-                                      size_t made);
-  // act after prepare with each allocation failing in turn leaves no block
-  // behind.
-  void SweepLeaks(const std::function<void()>& prepare, const std::function<void()>& act);
 
   host::art::Document* doc_ = nullptr;
   std::vector<std::string> alerts_;
+  Art* effect_ = nullptr;
+  Art* square_ = nullptr;
 };
 
 }  // namespace vx::test

@@ -4,9 +4,7 @@
 // as the mask. Shadow: the shadow below the object, its recolouring by
 // colour kind, and the shadow showing through the object in a clipping
 // group when transparent. And the three palettes' units.
-#include <cmath>
 #include <cstring>
-#include <string>
 
 #include "effect_fixture.h"
 #include "host/adm/user_agent.h"
@@ -26,10 +24,7 @@ class EmbossTest : public EffectTest {
   // Emboss art around a 50-point square at (100, 100) filled with fill; the
   // generated objects from the top.
   std::vector<const Art*> Run(const EmbossPGParams& p, const AIColor& fill) {
-    Art* effect = MakeEffectArt(kEmboss, p);
-    Paint(*AddSquare("square", 100, 100, 50, effect->editGroup()), 0, fill, &fill);
-    EXPECT_EQ(0, SendUpdates());
-    return Generated(*effect);
+    return RunOnSquare(kEmboss, p, &fill, 0, fill);
   }
   static EmbossPGParams Steps(int32_t style, int32_t steps, float offset) {
     EmbossPGParams p = kEmbossFactoryParams;
@@ -80,7 +75,6 @@ TEST_F(EmbossTest, HighlightOnlyAndShadowOnlyKeepOneSideReverseSwapsThem) {
     ASSERT_EQ(2u, made.size()) << r.style;
     EXPECT_NEAR(r.gray, made[1]->style()->fill.color.c.g.gray, 1e-5f) << r.style;
     ExpectAt(made[1], r.side * kCos135, r.side * kSin135);
-    while (Art* a = layer()->firstChild()) ASSERT_EQ(0, doc().Dispose(a));
   }
 }
 
@@ -118,7 +112,6 @@ TEST_F(EmbossTest, EveryColourKindShiftsByItsRule) {
           EXPECT_NEAR(w[i], g[i], 1e-4f) << "kind " << want.kind << " side " << side << " " << i;
       }
     }
-    while (Art* a = layer()->firstChild()) ASSERT_EQ(0, doc().Dispose(a));
   }
 }
 
@@ -174,19 +167,12 @@ constexpr float kCutoutAway = 3.5355339f;
 
 class CutoutTest : public EffectTest {
  protected:
-  Art* effect_ = nullptr;
   // Cutout art whose edit group gets the source made by `make`.
   template <typename Make>
   void Run(const CutoutPGParams& p, Make&& make) {
     effect_ = MakeEffectArt(kCutout, p);
     make(effect_->editGroup());
     ASSERT_EQ(0, SendUpdates());
-  }
-  void RunSquare(const CutoutPGParams& p, const AIColor& fill, float stroke = 0,
-                 const AIColor& strokeColour = Gray(1)) {
-    Run(p, [&](Art* edit) {
-      Paint(*AddSquare("square", 100, 100, 50, edit), stroke, strokeColour, &fill);
-    });
   }
   // The clipping group's copies from the bottom (the first, widest) up, and
   // its mask.
@@ -203,7 +189,8 @@ class CutoutTest : public EffectTest {
 
 TEST_F(CutoutTest, FactoryValuesStrokeFiveCopiesFromTenToTwoPointsUnderAPlainCopy) {
   // Grey 0 (no ink) shaded by t with the ink rule becomes t itself.
-  RunSquare(kCutoutFactoryParams, Gray(0));
+  const AIColor noInk = Gray(0);
+  RunOnSquare(kCutout, kCutoutFactoryParams, &noInk);
   const Art* mask = nullptr;
   auto copies = Copies(&mask);
   ASSERT_EQ(6u, copies.size());
@@ -234,22 +221,23 @@ TEST_F(CutoutTest, FactoryValuesStrokeFiveCopiesFromTenToTwoPointsUnderAPlainCop
 
 TEST_F(CutoutTest, OneStepTakesTheFullShadeAndNoStepsOnlyThePlainCopy) {
   struct Row { int32_t steps; size_t copies; };
+  const AIColor noInk = Gray(0);
   for (const Row& r : {Row{1, 2}, Row{0, 1}, Row{-3, 1}}) {
     CutoutPGParams p = kCutoutFactoryParams;
     p.cutSteps = r.steps;
-    RunSquare(p, Gray(0));
+    RunOnSquare(kCutout, p, &noInk);
     auto copies = Copies();
     ASSERT_EQ(r.copies, copies.size()) << r.steps;
     if (r.copies == 2) {
       EXPECT_NEAR(10.0f, copies[0]->style()->stroke.width, 1e-5f);
       EXPECT_NEAR(0.6667f, copies[0]->style()->fill.color.c.g.gray, 1e-5f);
     }
-    while (Art* a = layer()->firstChild()) ASSERT_EQ(0, doc().Dispose(a));
   }
 }
 
 TEST_F(CutoutTest, AStrokedObjectKeepsItsStrokeColourOnlyOnThePlainCopy) {
-  RunSquare(kCutoutFactoryParams, Rgb(0, 0, 1), 3, Rgb(1, 0, 0));
+  const AIColor blue = Rgb(0, 0, 1);
+  RunOnSquare(kCutout, kCutoutFactoryParams, &blue, 3, Rgb(1, 0, 0));
   auto copies = Copies();
   ASSERT_EQ(6u, copies.size());
   // RGB darkens by x (1 - t): blue 1 becomes 1 - 0.6667.
@@ -321,14 +309,9 @@ constexpr float kShadowAway = 7.0710678f;
 
 class ShadowTest : public EffectTest {
  protected:
-  Art* effect_ = nullptr;
-  // Shadow art around a 50-point square at (100, 100).
   void Run(const ShadowPGParams& p, const AIColor& fill, float stroke = 0,
            const AIColor& strokeColour = Gray(1)) {
-    effect_ = MakeEffectArt(kShadow, p);
-    Paint(*AddSquare("square", 100, 100, 50, effect_->editGroup()), stroke, strokeColour,
-          &fill);
-    ASSERT_EQ(0, SendUpdates());
+    RunOnSquare(kShadow, p, &fill, stroke, strokeColour);
   }
   static ShadowPGParams Params(float shade, float transparency) {
     ShadowPGParams p = kShadowFactoryParams;
@@ -343,9 +326,6 @@ class ShadowTest : public EffectTest {
     for (const Art* a = effect_->resultGroup()->lastChild(); a; a = a->priorSibling())
       out.push_back(a);
     return out;
-  }
-  void Clear() {
-    while (Art* a = layer()->firstChild()) ASSERT_EQ(0, doc().Dispose(a));
   }
 };
 
@@ -386,7 +366,6 @@ TEST_F(ShadowTest, TheShadowBelowIsRecolouredByKind) {
     const float* g = &got.c.f.cyan;
     for (int i = 0; i < (got.kind == kFourColor ? 4 : got.kind == kThreeColor ? 3 : 1); ++i)
       EXPECT_NEAR(r.want[i], g[i], 1e-4f) << "u " << r.u << " kind " << got.kind << " " << i;
-    Clear();
   }
 }
 
@@ -407,14 +386,12 @@ TEST_F(ShadowTest, TransparencyAddsALighterShadowClippedToTheObjectUnlessTheShad
   EXPECT_NEAR(100 + kShadowAway, shadow->path().segments[0].p.h, 1e-4f);
   EXPECT_NEAR(0.5f * (1 + q) + k, shadow->style()->fill.color.c.g.gray, 1e-5f);
   EXPECT_NEAR(q * 0.2f + (1 - q) * 0.5f + k, shadow->style()->stroke.color.c.g.gray, 1e-5f);
-  Clear();
 
   // A stroke of another kind than the fill stays as it is over the object.
   Run(Params(s, u), Rgb(0.5f, 0.5f, 0.5f), 2, Gray(0.2f));
   shadow = Groups()[1]->lastChild();
   EXPECT_NEAR(0.5f - q * 0.5f - k, shadow->style()->fill.color.c.rgb.red, 1e-5f);
   EXPECT_FLOAT_EQ(0.2f, shadow->style()->stroke.color.c.g.gray);
-  Clear();
 
   Run(Params(0, 1), Gray(0.5f));
   EXPECT_EQ(1u, Groups().size());

@@ -1,26 +1,12 @@
 // Live Tiling, Generation and Frame: the numbers their updates must give
 // (tile widths and gaps, turns, steps of a string of copies, the frame's
 // copies and corner turns), the Frame palette and recorded actions.
-#include <algorithm>
-#include <cmath>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <vector>
 
 #include "copy_effect_fixture.h"
-#include "effects/effect_framework.h"
 #include "effects/frame.h"
 #include "effects/generation.h"
 #include "effects/tiling.h"
-#include "host/art/document_set.h"
-#include "host/art/plugin_group_updates.h"
-#include "host/core/action_values.h"
-#include "host/core/call_failures.h"
 #include "host/core/messages.h"
-#include "host/svg/svg_export.h"
-#include "support/app_runner.h"
 
 namespace vx::test {
 namespace {
@@ -216,10 +202,11 @@ TEST_F(PatternEffectsTest, FramePaletteButtonsSetTheCornerOffsetAndModesShowThei
   ASSERT_EQ(0, ChooseWindowItem(kFrame));
   auto* record = static_cast<FramePGParams*>(globals().effectRecords[kFrame]);
   host::adm::Dialog& palette = *Palette(kFrame);
+  const float offsets[] = {-1, 0, 1};  // the buttons -100 %, 0 %, 100 %
   for (int32_t k = 0; k < 3; ++k) {
     Act(kFrame, "press " + std::to_string(kFrameOffsetMinus + k));
-    EXPECT_FLOAT_EQ(kFrameOffsetButtonValues[k], record->cornerOffset);
-    EXPECT_FLOAT_EQ(100 * kFrameOffsetButtonValues[k], float(palette.GetItem(kFrameOffset)->Value()));
+    EXPECT_FLOAT_EQ(offsets[k], record->cornerOffset);
+    EXPECT_FLOAT_EQ(100 * offsets[k], float(palette.GetItem(kFrameOffset)->Value()));
     EXPECT_EQ(k == 1, palette.GetItem(kFrameDrawAtCorner)->enabled) << k;
   }
   EXPECT_TRUE(palette.GetItem(kFrameSidesPercent)->visible);

@@ -1,6 +1,5 @@
 // Routing of plug-in group, menu, notifier and action messages to the
 // thirteen effects.
-#include <cstring>
 
 #include "effect_fixture.h"
 #include "effects/effect_framework.h"
@@ -8,7 +7,6 @@
 #include "host/adm/dialog_manager.h"
 #include "host/art/document_set.h"
 #include "host/art/dump.h"
-#include "host/core/action_values.h"
 #include "host/core/messages.h"
 #include "host/core/registrations.h"
 #include "host/core/user_interaction.h"
@@ -65,7 +63,10 @@ TEST_F(RoutingTest, NotifyEditsAcceptsEveryEditAndChangesNoArtAndNoEffectsGroupI
   EXPECT_NE(nullptr, Palette(kBorder));
 }
 
-TEST_F(RoutingTest, TheWindowMenuTogglesEachPaletteAndTheCheckMarkFollows) {
+// The Window menu toggles each palette and the check mark follows; every
+// palette's help button opens its topic, and with Ctrl the selected art's
+// palette instead, or beeps.
+TEST_F(RoutingTest, TheWindowMenuTogglesEachPaletteAndItsHelpButtonOpensItsTopic) {
   for (int effect = 0; effect < kEffectCount; ++effect) {
     SCOPED_TRACE(Effect(effect).name);
     ASSERT_EQ(0, ChooseWindowItem(effect));
@@ -73,12 +74,29 @@ TEST_F(RoutingTest, TheWindowMenuTogglesEachPaletteAndTheCheckMarkFollows) {
     EXPECT_TRUE(Palette(effect)->visible);
     ASSERT_EQ(0, host::SendMenuUpdate(host()));
     EXPECT_TRUE(Checked(effect));
+    Act(effect, "press", Effect(effect).buttons.help);
+    EXPECT_EQ(Effect(effect).helpTopic, globals().HelpTopic);
+    ASSERT_NE(nullptr, globals().HelpPalette);
+    EXPECT_TRUE(host().dialogs().Find(globals().HelpPalette)->visible);
     ASSERT_EQ(0, ChooseWindowItem(effect));
     EXPECT_FALSE(Palette(effect)->visible);
     ASSERT_EQ(0, host::SendMenuUpdate(host()));
     EXPECT_FALSE(Checked(effect));
     EXPECT_NE(nullptr, globals().effectRecords[effect]);
   }
+  // Ctrl: the palettes of the selected effect art instead, or a beep.
+  ASSERT_EQ(0, ChooseWindowItem(kTiling));  // shown again, Border's stays hidden
+  const int32_t tilingHelp = Effect(kTiling).buttons.help;
+  const int beeps = host().user().beeps();
+  Select({});
+  Act(kTiling, "press", tilingHelp, " ctrl");
+  EXPECT_EQ(beeps + 1, host().user().beeps());
+  ASSERT_FALSE(Palette(kBorder)->visible);
+  Select({MakeBorderArt(kBorderFactoryParams)});
+  Act(kTiling, "press", tilingHelp, " ctrl");
+  EXPECT_EQ(beeps + 1, host().user().beeps());
+  EXPECT_TRUE(Palette(kBorder)->visible);
+  EXPECT_EQ(Effect(kTrail).helpTopic, globals().HelpTopic);
 }
 
 TEST_F(RoutingTest, DoActionTwelveReplaysTilingWithoutItsPalette) {
@@ -86,25 +104,13 @@ TEST_F(RoutingTest, DoActionTwelveReplaysTilingWithoutItsPalette) {
   Select({square});
   ASSERT_EQ(nullptr, Palette(kTiling));
   // A recorded Tiling action: 3 columns, 2 rows, the other values factory.
-  struct Key { const char* key; uint32_t type; double number; uint32_t unit; };
-  const Key keys[] = {{"hCpy", actionTypeInteger, 3, 0}, {"vCpy", actionTypeInteger, 2, 0},
-                      {"mvSt", actionTypeInteger, 0, 0}, {"hMov", actionTypeUnitReal, 100, unitPercent},
-                      {"vMov", actionTypeUnitReal, 100, unitPercent}, {"styl", actionTypeEnum, 0, 0},
-                      {"hLSz", actionTypeUnitReal, 100, unitPercent},
-                      {"vLSz", actionTypeUnitReal, 100, unitPercent},
-                      {"hLRt", actionTypeUnitReal, 0, unitAngle}, {"vLRt", actionTypeUnitReal, 0, unitAngle},
-                      {"rszM", actionTypeBool, 1, 0}};
-  host::ActionParamValue value;
-  for (const Key& k : keys) {
-    host::ActionValue v;
-    v.key = uint32_t(VX_FOURCC(k.key[0], k.key[1], k.key[2], k.key[3]));
-    v.type = k.type;
-    v.integer = int32_t(k.number);
-    v.real = k.number;
-    v.boolean = k.number != 0;
-    v.unit = k.unit;
-    value.Set(v);
-  }
+  const host::ActionParamValue value = ActionValues(
+      {{"hCpy", actionTypeInteger, 3}, {"vCpy", actionTypeInteger, 2},
+       {"mvSt", actionTypeInteger, 0}, {"hMov", actionTypeUnitReal, 100, unitPercent},
+       {"vMov", actionTypeUnitReal, 100, unitPercent}, {"styl", actionTypeEnum, 0},
+       {"hLSz", actionTypeUnitReal, 100, unitPercent}, {"vLSz", actionTypeUnitReal, 100, unitPercent},
+       {"hLRt", actionTypeUnitReal, 0, unitAngle}, {"vLRt", actionTypeUnitReal, 0, unitAngle},
+       {"rszM", actionTypeBool, 1}});
   ASSERT_EQ(0, host::DoAction(host(), "VsX4_Tiling_Action", value, false));
   ASSERT_NE(nullptr, Palette(kTiling));
   EXPECT_FALSE(Palette(kTiling)->visible);
@@ -149,30 +155,6 @@ TEST_F(RoutingTest, ShowPaletteShowsTheSelectedEffectsPaletteOrBeeps) {
   EXPECT_EQ(beeps + 1, host().user().beeps());
   ASSERT_NE(nullptr, Palette(kBorder));
   EXPECT_TRUE(Palette(kBorder)->visible);
-}
-
-TEST_F(RoutingTest, EveryPalettesHelpButtonOpensItsTopicAndWithCtrlTheSelectedArtsPalette) {
-  for (int effect = 0; effect < kEffectCount; ++effect) {
-    SCOPED_TRACE(Effect(effect).name);
-    if (!Palette(effect)) ASSERT_EQ(0, ChooseWindowItem(effect));
-    Act(effect, "press", Effect(effect).buttons.help);
-    EXPECT_EQ(Effect(effect).helpTopic, globals().HelpTopic);
-    ASSERT_NE(nullptr, globals().HelpPalette);
-    EXPECT_TRUE(host().dialogs().Find(globals().HelpPalette)->visible);
-  }
-  // Ctrl: the palettes of the selected effect art instead, or a beep.
-  const int32_t tilingHelp = Effect(kTiling).buttons.help;
-  const int beeps = host().user().beeps();
-  Select({});
-  Act(kTiling, "press", tilingHelp, " ctrl");
-  EXPECT_EQ(beeps + 1, host().user().beeps());
-  ASSERT_EQ(0, ChooseWindowItem(kBorder));  // hides the Border palette
-  ASSERT_FALSE(Palette(kBorder)->visible);
-  Select({MakeBorderArt(kBorderFactoryParams)});
-  Act(kTiling, "press", tilingHelp, " ctrl");
-  EXPECT_EQ(beeps + 1, host().user().beeps());
-  EXPECT_TRUE(Palette(kBorder)->visible);
-  EXPECT_EQ(Effect(kTrail).helpTopic, globals().HelpTopic);
 }
 
 }  // namespace

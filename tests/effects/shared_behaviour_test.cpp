@@ -4,6 +4,7 @@
 // and record as they were; `versalix4 update` regenerates from the record.
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
 #include "copy_effect_fixture.h"
 #include "effects/circle.h"
@@ -20,6 +21,7 @@
 #include "effects/trail.h"
 #include "host/core/call_failures.h"
 #include "host/svg/svg_export.h"
+#include "support/allocation_sweep.h"
 #include "support/app_runner.h"
 
 namespace vx::test {
@@ -96,23 +98,38 @@ TEST_F(SharedBehaviourTest, AFailingHostCallEndsTheUpdateWithItsCodeAndTheNextRe
     Art* effect = Fresh(f);
     ASSERT_NE(nullptr, effect);
     ASSERT_TRUE(SameAsSource(effect->editGroup()->firstChild()));
-    ExpectCallFailuresEndTheUpdate(
-        *effect,
-        {{"DuplicateArt", 1}, {"DuplicateArt", f.lastDuplicate}, {"TransformArt", 2}},
-        f.made);
+    // Each call (name, which call) failing in turn ends the update with the
+    // call's code, leaving no block, the record and the source (alone in
+    // the edit group) as they were.
+    const std::vector<uint8_t> record = effect->plugin().data;
+    for (const auto& [name, k] : std::initializer_list<std::pair<const char*, long>>{
+             {"DuplicateArt", 1}, {"DuplicateArt", f.lastDuplicate}, {"TransformArt", 2}}) {
+      SCOPED_TRACE(std::string(name) + " " + std::to_string(k));
+      const size_t live = host().blocks().LiveCount();
+      host().failures().FailCall(name, k, -43);
+      EXPECT_EQ(-43, Regenerate(*effect));
+      host().failures().Clear();
+      EXPECT_EQ(live, host().blocks().LiveCount());
+      EXPECT_EQ(record, effect->plugin().data);
+      EXPECT_TRUE(SameAsSource(effect->editGroup()->firstChild()));
+      EXPECT_EQ(nullptr, effect->editGroup()->firstChild()->sibling());
+    }
+    ASSERT_EQ(0, Regenerate(*effect));
+    EXPECT_EQ(f.made, Generated(*effect).size());
   }
 }
 
 TEST_F(SharedBehaviourTest, ApplyAndUpdateLeakNothingWhenAnyAllocationFails) {
   for (const Factory& f : kFactories) {
-    if (!f.lastDuplicate) continue;
     SCOPED_TRACE(Effect(f.effect).name);
     if (!Palette(f.effect)) {
       ASSERT_EQ(0, ChooseWindowItem(f.effect));
     }
     std::memcpy(globals().effectRecords[f.effect], f.record,
                 size_t(Effect(f.effect).record.size));
-    SweepLeaks([&] { Source(); }, [&] { Press(f.effect, Effect(f.effect).buttons.apply); });
+    SweepAllocationFailures(host(), {.prepare = [&] { Source(7); },
+                                     .run = [&] { Press(f.effect, Effect(f.effect).buttons.apply); return ASErr(0); },
+                                     .check = [](ASErr, long, bool) {}, .cap = 100});
     ASSERT_EQ(1u, EffectArt().size());
     EXPECT_EQ(f.made, Generated(*EffectArt()[0]).size());
   }
@@ -157,26 +174,28 @@ TEST_F(SharedBehaviourTest, AStaleColourIsRefusedAndAFailingAllocationEndsTheUpd
   };
   for (const auto& r : rows) {
     SCOPED_TRACE(Effect(r.effect).name);
-    if (!Palette(r.effect)) {  // its palette and record first
-      ASSERT_EQ(0, ChooseWindowItem(r.effect));
-    }
+    if (!Palette(r.effect)) ASSERT_EQ(0, ChooseWindowItem(r.effect));  // its palette and record first
     Art* effect = MakeEffectArt(r.effect, r.record, r.size);
     Select({effect});
     Art* square = AddSquare("square", 0, 0, 10, effect->editGroup());
     Paint(*square, 2, r.stale, &r.stale);
     const size_t live = host().blocks().LiveCount();
-    ExpectRefused(*square);
+    const AIPathStyle stale = square->path().style;
+    EXPECT_EQ(kSPBadParameterError, SendUpdates());  // refused, the source's style kept
+    EXPECT_TRUE(host::art::SamePathStyle(stale, square->path().style));
     const AIColor red = Rgb(1, 0, 0);
     Paint(*square, 2, red, &red);
-    SweepUpdate(*effect, *square);
+    const AIPathStyle redStyle = square->path().style;
+    SweepAllocationFailures(host(), {.prepare = [&] { doc().MarkForUpdate(*effect); },
+                                     .run = [&] { return ASErr(SendUpdates()); }});
+    EXPECT_TRUE(host::art::SamePathStyle(redStyle, square->path().style));
     EXPECT_EQ(live, host().blocks().LiveCount());
     if (r.made) {
       EXPECT_EQ(r.made, Generated(*effect).size());
     }
     EXPECT_EQ(0, std::memcmp(r.record, effect->plugin().data.data(), r.size));
     EXPECT_EQ(effect->editGroup(), square->parent());
-    doc().DeselectAll();
-    while (Art* a = layer()->firstChild()) ASSERT_EQ(0, doc().Dispose(a));
+    ClearLayer();
   }
 }
 
@@ -195,7 +214,11 @@ TEST_F(SharedBehaviourTest, VersalixUpdateRegeneratesEachFromItsStoredRecord) {
                          (dir / "out.svg").string() + " --settings " + dir.string(),
                      dir);
     ASSERT_EQ(0, run.exitCode) << run.err;
-    EXPECT_EQ(f.paths + 1, CountPaths(dir / "out.svg"));  // and the source
+    std::stringstream out;
+    out << std::ifstream(dir / "out.svg").rdbuf();
+    size_t paths = 0;  // and the source
+    for (size_t at = out.str().find("<path"); at != std::string::npos; at = out.str().find("<path", at + 1)) ++paths;
+    EXPECT_EQ(f.paths + 1, paths);
   }
 }
 

@@ -1,6 +1,5 @@
 // Live effect art in SVG: the record's exact bytes, the result visible, the
 // source kept, and regeneration after the source was edited elsewhere.
-#include <cstring>
 
 #include "effect_fixture.h"
 #include "host/art/document_set.h"
@@ -89,7 +88,7 @@ TEST_F(SvgEffectArtTest, ARoundTripKeepsTheRecordBytesTheSourceAndTheResult) {
   EXPECT_EQ(record, again->plugin().data);
 }
 
-TEST_F(SvgEffectArtTest, InsideOnAGroupClipsToTheUnionOfTheGroupsOutlines) {
+TEST_F(SvgEffectArtTest, InsideOnAGroupIsMaskedByACompoundPathWrittenAsTheUnionOfItsOutlines) {
   Art* group = AddContainer("g", ArtKind::Group);
   const AIColor white = Gray(1);
   for (float x : {10.0f, 60.0f})
@@ -98,6 +97,11 @@ TEST_F(SvgEffectArtTest, InsideOnAGroupClipsToTheUnionOfTheGroupsOutlines) {
   ASSERT_EQ(0, ChooseWindowItem(kBorder));
   Act(kBorder, "press", BorderItems::kInside);
   Act(kBorder, "press", BorderItems::kApply);
+  // In the document: a compound path holding a copy of the group masks.
+  const Art* mask = EffectArt().at(0)->resultGroup()->firstChild()->firstChild();
+  ASSERT_EQ(ArtKind::CompoundPath, mask->kind());
+  ASSERT_EQ(ArtKind::Group, mask->firstChild()->kind());
+  EXPECT_TRUE(mask->firstChild()->firstChild()->style()->clip);
   const std::string text = svg::ExportSvg(doc(), nullptr);
   const size_t begin = text.find("<clipPath");
   ASSERT_NE(std::string::npos, begin);

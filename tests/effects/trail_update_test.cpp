@@ -1,11 +1,9 @@
 // Live Trail's update: the step table's spacing, the copies' geometry and
 // colours, gradients and stacking.
-#include <cmath>
 #include <cstring>
 
 #include "effect_fixture.h"
 #include "effects/trail.h"
-#include "host/art/plugin_group_updates.h"
 
 namespace vx::test {
 namespace {
@@ -25,18 +23,10 @@ class TrailUpdateTest : public EffectTest {
   // Trail art around a square at (100, 100) of size 50, filled with fill
   // and unstroked; its generated objects from the top.
   std::vector<const Art*> Run(const TrailPGParams& p, const AIColor& fill) {
-    effect_ = MakeEffectArt(kTrail, p);
-    Select({effect_});  // Trail regenerates selected art only
-    square_ = AddSquare("square", 100, 100, 50, effect_->editGroup());
-    Paint(*square_, 0, Gray(0), &fill);
-    EXPECT_EQ(0, SendUpdates());
-    return Generated(*effect_);
+    return RunOnSquare(kTrail, p, &fill, 0, Gray(0), /*select=*/true);  // selected: Trail updates no other
   }
   static AIRealPoint P0(const Art* a) { return a->path().segments[0].p; }
   static const AIColor& Fill(const Art* a) { return a->style()->fill.color; }
-
-  Art* effect_ = nullptr;
-  Art* square_ = nullptr;
 };
 
 TEST_F(TrailUpdateTest, OneStepGivesOneCopyAtTheTargetWithTheFullSizeAndAngle) {
@@ -72,7 +62,6 @@ TEST_F(TrailUpdateTest, SpacingCurvesPlaceAndColourTheCopies) {
       EXPECT_NEAR(100 + r.x[k], P0(made[k + 1]).h, 1e-4f) << r.space << " " << k;
       EXPECT_NEAR(r.c[k], Fill(made[k + 1]).c.rgb.red, 1e-6f) << r.space << " " << k;
     }
-    while (Art* a = layer()->firstChild()) ASSERT_EQ(0, doc().Dispose(a));
   }
 }
 
@@ -94,7 +83,6 @@ TEST_F(TrailUpdateTest, EndFillSourcesAndTint) {
     ASSERT_EQ(4u, made.size());
     for (size_t k = 1; k < 4; ++k) EXPECT_EQ(r.filled, bool(made[k]->style()->fillPaint));
     if (r.filled) EXPECT_NEAR(r.red, Fill(made[3]).c.rgb.red, 1e-6f) << r.source;
-    while (Art* a = layer()->firstChild()) ASSERT_EQ(0, doc().Dispose(a));
   }
 }
 

@@ -6,11 +6,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <cstddef>
 #include <cstring>
 #include <set>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "effects/border.h"
@@ -223,18 +221,6 @@ TEST(PresetCodec, FindPresetValueFollowsTheLineRules) {
   // Values are cut to the buffer.
   ASSERT_TRUE(FindPresetValue(t.data(), t.size(), "", out, 4));
   EXPECT_STREQ("My ", out);
-}
-
-TEST(PresetCodec, MissingKeysKeepTheRecordsValues) {
-  const PresetKind& kind = *FindPresetKind("VERSALiX4_PST_Border.txt");
-  BorderPGParams p = kBorderFactoryParams;
-  p.steps = 17;
-  p.lightAngle = 0.5f;
-  Decode(kind, "$\tOld\r\nA\t0.250000\r\nC\t3\r\n", &p);
-  EXPECT_EQ(0.25f, p.gradientArc);
-  EXPECT_EQ(3, p.stepsMode);
-  EXPECT_EQ(17, p.steps);
-  EXPECT_EQ(0.5f, p.lightAngle);
 }
 
 TEST(PresetCodec, MetaBrushZIsReadTwiceFromTheFirstLine) {

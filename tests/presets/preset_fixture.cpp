@@ -9,19 +9,6 @@
 #include "support/host_fixture.h"
 
 namespace vx::test {
-namespace {
-
-// ---- folders: the host's settings root ------------------------------------------
-ASErr FakeFindFolder(int32_t type, ASBoolean, char* path, int32_t maxLength) {
-  if (type != kAIUserSupportFolderType) return kSPBadParameterError;
-  const std::string root = host::Host::Current().settingsDir().string();
-  if (root.size() + 1 > size_t(maxLength)) return kSPBadParameterError;
-  std::memcpy(path, root.c_str(), root.size() + 1);
-  return kNoErr;
-}
-const AIFoldersSuite kFakeFolders = {FakeFindFolder};
-
-}  // namespace
 
 std::string ReadFileBytes(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -57,14 +44,6 @@ void PresetTest::SetUp() {
   host::HostOptions options;
   options.settingsDir = settingsRoot_;
   host_ = MakeLinkedHost(options);
-  const void* table = nullptr;
-  if (host_->suites().Acquire(kAIFoldersSuite, kAIFoldersSuiteVersion,
-                              &table) == kNoErr) {
-    host_->suites().Release(kAIFoldersSuite, kAIFoldersSuiteVersion);
-  }
-  auto* folders = static_cast<const AIFoldersSuite*>(table);
-  if (!folders || !folders->FindFolder)
-    host_->suites().Add(kAIFoldersSuite, kAIFoldersSuiteVersion, &kFakeFolders);
   ASSERT_EQ(kNoErr, AcquireSuites(host_->basic()));
   acquired_ = true;
   globals_ = std::make_unique<PluginGlobals>();

@@ -11,10 +11,8 @@
 #include "effects/border.h"
 #include "generated/resource_ids.h"
 #include "host/adm/dialog_manager.h"
-#include "host/adm/font.h"
 #include "host/adm/user_agent.h"
 #include "presets/preset_fixture.h"
-#include "presets/preset_kinds.h"
 #include "presets/preset_menu.h"
 #include "presets/preset_store.h"
 #include "shell/suites.h"
@@ -121,7 +119,7 @@ TEST_F(PresetMenu, ShowsFixedItemsAroundThePresetsAndAppliesThem) {
   EXPECT_EQ("Q0", ListTexts(menu())[8]);
 }
 
-TEST_F(PresetMenu, AltChoiceUpdatesThePresetUnderANewName) {
+TEST_F(PresetMenu, AltChoiceUpdatesThePresetUnderANewNameAndFailuresShowTheError) {
   BorderPGParams dash = kBorderFactoryParams;
   std::strcpy(dash.name, "-dash");
   ASSERT_EQ(kNoErr, AppendPreset(file(), &dash));
@@ -142,18 +140,15 @@ TEST_F(PresetMenu, AltChoiceUpdatesThePresetUnderANewName) {
                               ItemAction("press", res::UpdatePreset::kCancel)});
   ASSERT_EQ(kNoErr, ChoosePresetMenuEntry(owner_, 4, true));
   EXPECT_EQ(before, ReadFileBytes(currentPath()));
-}
-
-TEST_F(PresetMenu, StoreFailuresShowThePresetFileError) {
-  AddPresets(1);
-  ASSERT_EQ(kNoErr, FillPresetMenu(owner_));
+  // A store failure shows the preset file error.
   fs::remove(currentPath());
   EXPECT_EQ(kCantOpenFileErr, ChoosePresetMenuEntry(owner_, 4, false));
   EXPECT_EQ((std::vector<std::string>{"Preset File Error!"}), Alerts());
 }
 
 // New, update (Alt + click) and delete in the manager: the file's presets,
-// the record stored, and the menu listing them.
+// the record stored, and the menu listing them; an empty name cannot be
+// confirmed (the dialog manager refuses "press" on the disabled OK).
 TEST_F(PresetMenu, ManagerEditsReachTheFileAndTheMenu) {
   const struct {
     const char* what;
@@ -164,6 +159,7 @@ TEST_F(PresetMenu, ManagerEditsReachTheFileAndTheMenu) {
     std::vector<std::string> answer;
     std::vector<std::string> names;
     PresetIndex stored;  // the preset holding the record's steps (-9: none)
+    size_t refused = 0;  // agent actions the dialog manager refused
   } rows[] = {
       {"new", 2, true, {ItemAction("press", res::PresetManager::kNew)}, res::kNewPreset,
        {ItemAction("text", res::NewPreset::kName, "=Mine"), ItemAction("press", res::NewPreset::kOk)},
@@ -175,6 +171,9 @@ TEST_F(PresetMenu, ManagerEditsReachTheFileAndTheMenu) {
       {"delete", 4, false,
        {Pick("0"), Pick("2 shift"), ItemAction("press", res::PresetManager::kDelete)},
        res::kDeletePresets, {ItemAction("press", res::DeletePresets::kOk)}, {"P1", "P3"}, -9},
+      {"empty name", 0, false, {ItemAction("press", res::PresetManager::kNew)}, res::kNewPreset,
+       {ItemAction("text", res::NewPreset::kName, "="), ItemAction("press", res::NewPreset::kOk),
+        ItemAction("press", res::NewPreset::kCancel)}, {}, -9, 1},
   };
   for (const auto& r : rows) {
     SCOPED_TRACE(r.what);
@@ -187,6 +186,8 @@ TEST_F(PresetMenu, ManagerEditsReachTheFileAndTheMenu) {
     ASSERT_EQ(kNoErr, r.fromMenu ? ChoosePresetMenuEntry(owner_, 2, false)
                                  : RunPresetManager(owner_));
     EXPECT_EQ(r.names, PresetNames(currentPath()));
+    ASSERT_EQ(r.refused, agent_.failures().size());
+    const_cast<std::vector<std::string>&>(agent_.failures()).clear();
     std::vector<std::string> menuTexts = {"Default Settings", "-", "Edit...", "-"};
     menuTexts.insert(menuTexts.end(), r.names.begin(), r.names.end());
     menuTexts.insert(menuTexts.end(), {"-", "About this plug-in..."});
@@ -196,18 +197,6 @@ TEST_F(PresetMenu, ManagerEditsReachTheFileAndTheMenu) {
     ASSERT_EQ(kNoErr, LoadPreset(file(), &loaded, r.stored));
     EXPECT_EQ(77, loaded.steps);
   }
-}
-
-TEST_F(PresetMenu, EmptyNameCannotBeConfirmed) {
-  Manager({ItemAction("press", res::PresetManager::kNew)});
-  Answer(res::kNewPreset, {ItemAction("text", res::NewPreset::kName, "="),
-                           ItemAction("press", res::NewPreset::kOk),
-                           ItemAction("press", res::NewPreset::kCancel)});
-  ASSERT_EQ(kNoErr, RunPresetManager(owner_));
-  EXPECT_TRUE(PresetNames(currentPath()).empty());
-  // "press 1" on the disabled OK is refused by the dialog manager.
-  ASSERT_EQ(1u, agent_.failures().size());
-  const_cast<std::vector<std::string>&>(agent_.failures()).clear();
 }
 
 TEST_F(PresetMenu, ManagerSurvivesEveryAllocationFailure) {

@@ -15,12 +15,10 @@
 
 #include "effects/border.h"
 #include "generated/resource_ids.h"
-#include "effects/circle.h"
 #include "effects/explosion.h"
 #include "effects/galaxy.h"
 #include "host/adm/dialog_manager.h"
 #include "host/core/user_interaction.h"
-#include "presets/param_record.h"
 #include "presets/preset_codec.h"
 #include "presets/preset_fixture.h"
 #include "presets/preset_kinds.h"
@@ -77,11 +75,6 @@ class PresetStore : public PresetTest {
       ASSERT_EQ(kNoErr, AppendPreset(file(), &p));
     }
   }
-  int32_t Entries() {
-    int32_t n = -1;
-    EXPECT_EQ(kNoErr, CountPresetEntries(currentPath().c_str(), &n));
-    return n;
-  }
 };
 
 // ---- installation ---------------------------------------------------------------
@@ -108,28 +101,10 @@ TEST_F(PresetStore, AFreshFolderGetsEveryFactoryFile) {
             FactoryBytes(kBorderFile));
 }
 
-TEST_F(PresetStore, OnlyAForeignBorderFileRunsTheInstallation) {
-  fs::create_directories(userFolder());
-  WriteFileBytes(userFolder() / kBorderFile, FactoryBytes(kBorderFile));
-  ASSERT_EQ(kNoErr, InstallUserPresets(host().pluginRef()));
-  EXPECT_FALSE(fs::exists(userFolder() / "VERSALiX4_PST_Circle.txt"));
-  // A foreign Border file makes the installation run through every file.
-  WriteFileBytes(userFolder() / kBorderFile, "not a preset file\r\n");
-  // A good user file with presets stays; a damaged one is replaced.
-  std::string circle = FactoryBytes("VERSALiX4_PST_Circle.txt") +
-                       "$\tMine\r\nA\t12\r\n";
-  WriteFileBytes(userFolder() / "VERSALiX4_PST_Circle.txt", circle);
-  WriteFileBytes(userFolder() / "VERSALiX4_PST_Cutout.txt",
-                 std::string(kPresetBanner).substr(0, 40));
-  ASSERT_EQ(kNoErr, InstallUserPresets(host().pluginRef()));
-  EXPECT_EQ(circle, ReadFileBytes(userFolder() / "VERSALiX4_PST_Circle.txt"));
-  EXPECT_EQ(FactoryBytes("VERSALiX4_PST_Cutout.txt"),
-            ReadFileBytes(userFolder() / "VERSALiX4_PST_Cutout.txt"));
-}
-
-// A user's file that is replaced is kept aside first, under a name with
-// the day, and the user is told where; a byte-order mark in front of the
-// banner is no reason to replace anything.
+// Only a foreign Border file runs the installation through every file: a
+// user's file that is replaced is kept aside first, under a name with the
+// day, and the user is told where; a good file with presets stays; a
+// byte-order mark in front of the banner is no reason to replace anything.
 TEST_F(PresetStore, ReplacedFilesAreKeptAsideAndAByteOrderMarkIsTolerated) {
   const std::time_t now = std::time(nullptr);
   std::tm day{};
@@ -142,13 +117,20 @@ TEST_F(PresetStore, ReplacedFilesAreKeptAsideAndAByteOrderMarkIsTolerated) {
     const char* name;
     std::string bytes;
     const char* keptAs;  // null: the file stays as it is
+    std::size_t alerts;  // the first one Border's
   } cases[] = {
-      {"foreign", "not a preset file\r\n", ").txt"},
-      {"foreign again the same day", "still not one\r\n", " 2).txt"},
-      {"byte-order mark", "\xEF\xBB\xBF" + mine, nullptr},
-      {"empty", "", nullptr},
+      {"foreign (and a damaged Cutout file)", "not a preset file\r\n", ").txt", 2},
+      {"foreign again the same day", "still not one\r\n", " 2).txt", 1},
+      {"byte-order mark", "\xEF\xBB\xBF" + mine, nullptr, 0},
+      {"empty", "", nullptr, 0},
   };
   fs::create_directories(userFolder());
+  WriteFileBytes(userFolder() / kBorderFile, FactoryBytes(kBorderFile));
+  ASSERT_EQ(kNoErr, InstallUserPresets(host().pluginRef()));
+  EXPECT_FALSE(fs::exists(userFolder() / "VERSALiX4_PST_Circle.txt"));
+  const std::string circle = FactoryBytes("VERSALiX4_PST_Circle.txt") + "$\tMine\r\nA\t12\r\n";
+  WriteFileBytes(userFolder() / "VERSALiX4_PST_Circle.txt", circle);
+  WriteFileBytes(userFolder() / "VERSALiX4_PST_Cutout.txt", std::string(kPresetBanner).substr(0, 40));
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     WriteFileBytes(userFolder() / kBorderFile, c.bytes);
@@ -163,9 +145,12 @@ TEST_F(PresetStore, ReplacedFilesAreKeptAsideAndAByteOrderMarkIsTolerated) {
     const fs::path kept = userFolder() / (aside + c.keptAs);
     EXPECT_EQ(c.bytes, ReadFileBytes(kept));
     EXPECT_EQ(FactoryBytes(kBorderFile), ReadFileBytes(userFolder() / kBorderFile));
-    ASSERT_EQ(alerts + 1, host().dialogs().alerts().size());
-    EXPECT_NE(std::string::npos, host().dialogs().alerts().back().text.find(kept.string()));
+    ASSERT_EQ(alerts + c.alerts, host().dialogs().alerts().size());
+    EXPECT_NE(std::string::npos, host().dialogs().alerts()[alerts].text.find(kept.string()));
   }
+  EXPECT_EQ(circle, ReadFileBytes(userFolder() / "VERSALiX4_PST_Circle.txt"));
+  EXPECT_EQ(FactoryBytes("VERSALiX4_PST_Cutout.txt"),
+            ReadFileBytes(userFolder() / "VERSALiX4_PST_Cutout.txt"));
   // The marked file reads as any other.
   WriteFileBytes(userFolder() / kBorderFile, "\xEF\xBB\xBF" + mine);
   UseFile(kBorderFile);
@@ -184,22 +169,6 @@ TEST_F(PresetStore, InstallationSurvivesEveryAllocationFailure) {
 }
 
 // ---- loading ------------------------------------------------------------------
-
-TEST_F(PresetStore, MissingLastSettingOrFileIsRepairedFromFactoryValues) {
-  UseFile(kBorderFile);
-  std::string bytes = FactoryBytes(kBorderFile);
-  WriteFileBytes(currentPath(), Split(bytes)[0] + Split(bytes)[1]);
-  BorderPGParams p = Border("x", 99);
-  EXPECT_EQ(kEndOfFileErr, LoadPreset(file(), &p, kLastSettingIndex));
-  EXPECT_EQ(99, p.steps);
-  ASSERT_EQ(kNoErr, LoadLastSettingOrDefaults(file(), &p));
-  EXPECT_EQ(3, p.steps);
-  EXPECT_EQ(bytes, ReadFileBytes(currentPath()));
-  // A missing file is made from the factory values too.
-  fs::remove(currentPath());
-  ASSERT_EQ(kNoErr, LoadLastSettingOrDefaults(file(), &p));
-  EXPECT_EQ(bytes, ReadFileBytes(currentPath()));
-}
 
 // The random seeds of Galaxy and Explosion start as the tick count of the
 // record's making: the host's at run time.
@@ -232,8 +201,9 @@ TEST_F(PresetStore, SeedsOfNewRecordsAreTheTickCount) {
 }
 
 // Fields an entry does not hold read as the factory values, never as what
-// the record held before; a Last Setting cut inside a line reads as the
-// factory values altogether, and the file is repaired.
+// the record held before; a Last Setting cut inside a line or missing reads
+// as the factory values altogether, and the file is repaired; a missing file
+// is made from the factory values.
 TEST_F(PresetStore, MissingFieldsAndCutLastSettingReadAsFactoryValues) {
   MakeBorderFile({"Keep"});
   auto parts = Split(ReadFileBytes(currentPath()));
@@ -247,6 +217,7 @@ TEST_F(PresetStore, MissingFieldsAndCutLastSettingReadAsFactoryValues) {
       {"missing fields", "$\tLast Setting\r\nD\t42\r\n", true, 42, 0.0f},
       {"cut last line", "$\tLast Setting\r\nD\t42\r\nE\t0.5", false, 3, 0.0f},
       {"whole", "$\tLast Setting\r\nD\t42\r\nE\t0.5\r\n", true, 42, 0.5f},
+      {"no Last Setting", "", false, 3, 0.0f},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -256,6 +227,10 @@ TEST_F(PresetStore, MissingFieldsAndCutLastSettingReadAsFactoryValues) {
     BorderPGParams p = Border("x", 1);
     p.angle = 1.5f;
     p.shadowTint = 0.25f;
+    if (c.lastSetting.empty()) {
+      EXPECT_EQ(kEndOfFileErr, LoadPreset(file(), &p, kLastSettingIndex));
+      EXPECT_EQ(1, p.steps);
+    }
     ASSERT_EQ(kNoErr, LoadLastSettingOrDefaults(file(), &p));
     EXPECT_EQ(c.steps, p.steps);
     EXPECT_EQ(c.offset, p.offset);
@@ -263,17 +238,11 @@ TEST_F(PresetStore, MissingFieldsAndCutLastSettingReadAsFactoryValues) {
     EXPECT_EQ(1.0f, p.shadowTint);
     EXPECT_EQ(c.keepsFile, bytes == ReadFileBytes(currentPath()));
   }
-}
-
-TEST_F(PresetStore, KindsAreChosenByTheCurrentFile) {
-  UseFile("VERSALiX4_PST_Circle.txt");
-  InstallFactoryCopy();
-  CirclePGParams c = kCircleFactoryParams;
-  c.total = 0;
-  ASSERT_EQ(kNoErr, LoadPreset(file(), &c, kLastSettingIndex));
-  EXPECT_EQ(8, c.total);
-  UseFile("VERSALiX4_PST_Unknown.txt");
-  EXPECT_NE(kNoErr, LoadPreset(file(), &c, kLastSettingIndex));
+  EXPECT_EQ(FactoryBytes(kBorderFile), ReadFileBytes(currentPath()));  // repaired as made
+  fs::remove(currentPath());
+  BorderPGParams record = Border("x", 1);
+  ASSERT_EQ(kNoErr, LoadLastSettingOrDefaults(file(), &record));
+  EXPECT_EQ(FactoryBytes(kBorderFile), ReadFileBytes(currentPath()));
 }
 
 // ---- rewrites -------------------------------------------------------------------
@@ -446,6 +415,8 @@ TEST_F(PresetStore, ForeignAndUnreadableFilesAreRefused) {
   fs::remove(currentPath());
   EXPECT_EQ(kCantOpenFileErr, LoadPreset(file(), &p, -1));
   EXPECT_EQ(kCantOpenFileErr, PresetFileCheck(currentPath().c_str()));
+  UseFile("VERSALiX4_PST_Unknown.txt");  // no kind has this file
+  EXPECT_NE(kNoErr, LoadPreset(file(), &p, kLastSettingIndex));
 }
 
 TEST_F(PresetStore, TruncatedFileKeepsWhatIsThere) {
