@@ -7,8 +7,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <deque>
 #include <map>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "host/svg/svg_numbers.h"
 #include "host/svg/svg_paint.h"
@@ -155,7 +157,10 @@ class Exporter {
   pugi::xml_node root_;
   pugi::xml_node defs_;
   pugi::xml_node patternDefs_;
-  std::set<std::string> used_;
+  // Ids taken: views of the kept ids, the model's and the new ones (held in
+  // newIds_).
+  std::unordered_set<std::string_view> used_;
+  std::deque<std::string> newIds_;
   std::map<std::string, unsigned> counters_;
   std::set<const Art*> wantedAncestors_;
 };
@@ -398,7 +403,10 @@ bool Exporter::WriteOriginal(const Art& art, pugi::xml_node parent) {
 }
 
 void Exporter::CollectIds() {
-  if (kept_) used_ = kept_->usedIds;
+  if (kept_) {
+    used_.reserve(kept_->usedIds.size());
+    used_.insert(kept_->usedIds.begin(), kept_->usedIds.end());
+  }
   for (const art::Layer* layer : doc_.LayersInPaintOrder()) {
     if (!layer->id.empty()) used_.insert(layer->id);
     std::vector<const Art*> stack{layer->group};
@@ -420,7 +428,10 @@ std::string Exporter::NewId(const char* prefix) {
   unsigned& n = counters_[prefix];
   for (;;) {
     std::string id = prefix + std::to_string(++n);
-    if (used_.insert(id).second) return id;
+    if (!used_.contains(id)) {
+      used_.insert(newIds_.emplace_back(id));
+      return id;
+    }
   }
 }
 
