@@ -510,8 +510,8 @@ void Exporter::WriteArt(const Art& art, pugi::xml_node parent) {
 void Exporter::WriteArtAnew(const Art& art, pugi::xml_node parent) {
   wroteAnew_ = true;
   if (const SourceBinding* b = source_ ? source_->Find(art) : nullptr) {
-    for (const std::string& loss : b->losses) {
-      std::vector<std::string>& ids = losses_[loss];
+    for (std::string_view loss : b->losses) {
+      std::vector<std::string>& ids = losses_[std::string(loss)];
       std::string id = art.id().empty() ? "an object without id" : art.id();
       if (std::find(ids.begin(), ids.end(), id) == ids.end()) ids.push_back(id);
     }

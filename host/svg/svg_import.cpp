@@ -121,7 +121,11 @@ class Importer {
  private:
   // What the model cannot hold of the element being read: reported only if
   // the element is written anew (svg_source.h).
-  void Note(const std::string& text) { pending_.push_back(text); }
+  void Note(std::string_view text) {
+    auto it = source_->notes.find(text);
+    if (it == source_->notes.end()) it = source_->notes.emplace(text).first;
+    pending_.push_back(*it);
+  }
   // The element's name without a prefix bound to the SVG namespace
   // ("svg:path" -> "path"); other prefixes stay.
   std::string_view LocalName(const pugi::xml_node& node) const;
@@ -171,7 +175,7 @@ class Importer {
   ImportLimits limits_;
   std::shared_ptr<SvgSource> source_ = std::make_shared<SvgSource>();
   pugi::xml_document& xml_ = source_->xml;
-  std::vector<std::string> pending_;
+  std::vector<std::string_view> pending_;
   std::vector<std::string> svgPrefixes_;
   ImportResult result_;
   Document* doc_ = nullptr;
