@@ -86,11 +86,11 @@ int HexDigit(char c) {
 }
 
 std::optional<Color> ParseHex(std::string_view hex) {
-  std::vector<int> digits;
-  for (char c : hex) {
-    int d = HexDigit(c);
-    if (d < 0) return std::nullopt;
-    digits.push_back(d);
+  if (hex.size() > 8) return std::nullopt;
+  int digits[8];
+  for (size_t i = 0; i < hex.size(); ++i) {
+    digits[i] = HexDigit(hex[i]);
+    if (digits[i] < 0) return std::nullopt;
   }
   Color color;
   double* channels[] = {&color.red, &color.green, &color.blue, &color.alpha};

@@ -7,8 +7,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <deque>
 #include <map>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "host/svg/svg_numbers.h"
 #include "host/svg/svg_paint.h"
@@ -108,6 +110,11 @@ class Exporter {
   pugi::xml_node ShallowCopy(const pugi::xml_node& source, pugi::xml_node out,
                              const Geom::Affine& ctm);
   void KeepRootStartTag(const pugi::xml_node& sourceRoot, std::string& text, size_t start) const;
+  // An element or other node written back as it was read. Outside effect
+  // art (whose result digest reads the written tree) it is not copied: a
+  // stand-in marks its place and printing writes the read node there.
+  void CopyOf(const pugi::xml_node& source, pugi::xml_node out);
+  void Print(const pugi::xml_node& node, pugi::xml_writer& writer) const;
   // The element art was read from, when no operation changed the art.
   bool WriteOriginal(const Art& art, pugi::xml_node parent);
   void WriteArtAnew(const Art& art, pugi::xml_node parent);
@@ -146,6 +153,10 @@ class Exporter {
     Geom::Affine ctm;     // its user space to SVG root coordinates
   };
   std::unordered_map<const pugi::xml_node_struct*, Origin> origin_;
+  // Stand-ins and the read nodes they print; the elements that hold any.
+  std::unordered_map<const pugi::xml_node_struct*, pugi::xml_node> standIns_;
+  std::unordered_set<const pugi::xml_node_struct*> holders_;
+  int insideEffectArt_ = 0;
   bool wroteAnew_ = false;
   // What was lost writing changed objects anew: the note and the ids.
   std::map<std::string, std::vector<std::string>> losses_;
@@ -155,7 +166,10 @@ class Exporter {
   pugi::xml_node root_;
   pugi::xml_node defs_;
   pugi::xml_node patternDefs_;
-  std::set<std::string> used_;
+  // Ids taken: views of the kept ids, the model's and the new ones (held in
+  // newIds_).
+  std::unordered_set<std::string_view> used_;
+  std::deque<std::string> newIds_;
   std::map<std::string, unsigned> counters_;
   std::set<const Art*> wantedAncestors_;
 };
@@ -220,7 +234,7 @@ std::string Exporter::RunOnSource() {
   StringWriter writer(text);
   for (pugi::xml_node node : out_.children()) {
     const size_t start = text.size();
-    node.print(writer, "", pugi::format_raw, pugi::encoding_utf8);
+    Print(node, writer);
     if (node == root_) KeepRootStartTag(sourceRoot, text, start);
     text += '\n';
   }
@@ -255,6 +269,41 @@ void Exporter::KeepRootStartTag(const pugi::xml_node& sourceRoot, std::string& t
     if (text[end] == '"') quoted = !quoted;
   if (end == text.size() || text[end - 1] == '/') return;
   text.replace(start, end + 1 - start, tag.substr(0, tag.size() - 1) + added + ">");
+}
+
+void Exporter::CopyOf(const pugi::xml_node& source, pugi::xml_node out) {
+  if (insideEffectArt_) {
+    out.append_copy(source);
+    return;
+  }
+  pugi::xml_node standIn = out.append_child(pugi::node_pi);
+  standIns_.emplace(standIn.internal_object(), source);
+  for (pugi::xml_node n = out; n && holders_.insert(n.internal_object()).second; n = n.parent()) {
+  }
+}
+
+void Exporter::Print(const pugi::xml_node& node, pugi::xml_writer& writer) const {
+  if (auto s = standIns_.find(node.internal_object()); s != standIns_.end()) {
+    s->second.print(writer, "", pugi::format_raw, pugi::encoding_utf8);
+    return;
+  }
+  if (!holders_.count(node.internal_object())) {
+    node.print(writer, "", pugi::format_raw, pugi::encoding_utf8);
+    return;
+  }
+  // The start tag as the parser's library writes it: a copy of the element
+  // with one empty text child prints "<name ...></name>".
+  pugi::xml_document scratch;
+  pugi::xml_node tag = scratch.append_child(node.name());
+  for (pugi::xml_attribute a : node.attributes()) tag.append_attribute(a.name()) = a.value();
+  tag.append_child(pugi::node_pcdata);
+  std::string start;
+  StringWriter startWriter(start);
+  tag.print(startWriter, "", pugi::format_raw, pugi::encoding_utf8);
+  const std::string end = std::string("</") + node.name() + ">";
+  writer.write(start.data(), start.size() - end.size());
+  for (pugi::xml_node c = node.first_child(); c; c = c.next_sibling()) Print(c, writer);
+  writer.write(end.data(), end.size());
 }
 
 std::vector<Item> Exporter::ChildItems(const Art& container) const {
@@ -330,7 +379,7 @@ void Exporter::Merge(const std::vector<Item>& items, const pugi::xml_node& sourc
       continue;
     }
     skipSpace = false;
-    out.append_copy(c);
+    CopyOf(c, out);
     wrapper = pugi::xml_node();
   }
   while (next < items.size()) WriteItem(items[next++], out, wrapper);
@@ -392,13 +441,16 @@ bool Exporter::WriteOriginal(const Art& art, pugi::xml_node parent) {
       Merge(ChildItems(*container), b->node, copy);
     }
   } else {
-    target.append_copy(b->node);
+    CopyOf(b->node, target);
   }
   return true;
 }
 
 void Exporter::CollectIds() {
-  if (kept_) used_ = kept_->usedIds;
+  if (kept_) {
+    used_.reserve(kept_->usedIds.size());
+    used_.insert(kept_->usedIds.begin(), kept_->usedIds.end());
+  }
   for (const art::Layer* layer : doc_.LayersInPaintOrder()) {
     if (!layer->id.empty()) used_.insert(layer->id);
     std::vector<const Art*> stack{layer->group};
@@ -420,7 +472,10 @@ std::string Exporter::NewId(const char* prefix) {
   unsigned& n = counters_[prefix];
   for (;;) {
     std::string id = prefix + std::to_string(++n);
-    if (used_.insert(id).second) return id;
+    if (!used_.contains(id)) {
+      used_.insert(newIds_.emplace_back(id));
+      return id;
+    }
   }
 }
 
@@ -499,8 +554,8 @@ void Exporter::WriteArt(const Art& art, pugi::xml_node parent) {
 void Exporter::WriteArtAnew(const Art& art, pugi::xml_node parent) {
   wroteAnew_ = true;
   if (const SourceBinding* b = source_ ? source_->Find(art) : nullptr) {
-    for (const std::string& loss : b->losses) {
-      std::vector<std::string>& ids = losses_[loss];
+    for (std::string_view loss : b->losses) {
+      std::vector<std::string>& ids = losses_[std::string(loss)];
       std::string id = art.id().empty() ? "an object without id" : art.id();
       if (std::find(ids.begin(), ids.end(), id) == ids.end()) ids.push_back(id);
     }
@@ -869,6 +924,7 @@ void Exporter::WriteText(const Art& art, pugi::xml_node parent) {
 }
 
 void Exporter::WritePluginGroup(const Art& art, pugi::xml_node parent) {
+  ++insideEffectArt_;
   pugi::xml_node g = parent.append_child("g");
   g.append_attribute("id") = IdFor(art, "effect").c_str();
   if (const live::LiveEffectInstance* live = live::InstanceOf(art)) {
@@ -890,6 +946,7 @@ void Exporter::WritePluginGroup(const Art& art, pugi::xml_node parent) {
     WriteChildren(*art.editGroup(), edit);
   }
   WriteResultDigest(g);
+  --insideEffectArt_;
 }
 
 }  // namespace

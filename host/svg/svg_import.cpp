@@ -88,34 +88,23 @@ bool IsConsumedAttribute(std::string_view element, std::string_view name) {
 // Properties the model has no place for; written on the element as their
 // computed values when they differ from SVG's initial value.
 struct KeptProperty {
-  const char* name;
-  const char* initial;
+  Style::Key key;
+  std::string_view initial;
 };
 constexpr KeptProperty kKeptInherited[] = {
     {"fill-opacity", "1"},       {"stroke-opacity", "1"},   {"visibility", "visible"},
     {"marker-start", "none"},    {"marker-mid", "none"},    {"marker-end", "none"},
     {"paint-order", "normal"},   {"shape-rendering", "auto"}, {"color-interpolation", "sRGB"},
     {"clip-rule", "nonzero"}};
-constexpr const char* kKeptOwn[] = {"opacity", "mix-blend-mode", "vector-effect", "isolation",
-                                    "overflow", "clip", "enable-background"};
+constexpr Style::Key kKeptOwn[] = {"opacity", "mix-blend-mode", "vector-effect", "isolation",
+                                           "overflow", "clip", "enable-background"};
 
 // Font and text layout properties written on text and its spans (font size
 // and family are in the model).
-constexpr const char* kTextProperties[] = {
+constexpr Style::Key kTextProperties[] = {
     "font-weight", "font-style", "font-variant", "font-stretch", "letter-spacing",
     "word-spacing", "text-anchor", "baseline-shift", "text-decoration", "writing-mode",
     "direction", "dominant-baseline", "alignment-baseline"};
-
-// The inherited properties of a computed style as declarations.
-std::string InheritedText(const Style& style) {
-  std::string text;
-  for (const auto& [property, value] : style.values()) {
-    if (!IsInherited(property)) continue;
-    if (!text.empty()) text += ';';
-    text += property + ":" + value;
-  }
-  return text;
-}
 
 struct Context {
   Geom::Affine ctm;  // element user space -> SVG root
@@ -132,7 +121,11 @@ class Importer {
  private:
   // What the model cannot hold of the element being read: reported only if
   // the element is written anew (svg_source.h).
-  void Note(const std::string& text) { pending_.push_back(text); }
+  void Note(std::string_view text) {
+    auto it = source_->notes.find(text);
+    if (it == source_->notes.end()) it = source_->notes.emplace(text).first;
+    pending_.push_back(*it);
+  }
   // The element's name without a prefix bound to the SVG namespace
   // ("svg:path" -> "path"); other prefixes stay.
   std::string_view LocalName(const pugi::xml_node& node) const;
@@ -182,12 +175,13 @@ class Importer {
   ImportLimits limits_;
   std::shared_ptr<SvgSource> source_ = std::make_shared<SvgSource>();
   pugi::xml_document& xml_ = source_->xml;
-  std::vector<std::string> pending_;
+  std::vector<std::string_view> pending_;
   std::vector<std::string> svgPrefixes_;
   ImportResult result_;
   Document* doc_ = nullptr;
   StyleSheet sheet_;
-  std::unordered_map<std::string, pugi::xml_node> ids_;
+  // By id; the keys are the attribute text in the parsed document.
+  std::unordered_map<std::string_view, pugi::xml_node> ids_;
   Geom::Affine flip_;  // SVG root -> page
   double viewWidth_ = 0, viewHeight_ = 0;
   bool firstLayerUsed_ = false;
@@ -220,7 +214,7 @@ std::optional<ImportResult> Importer::Run(std::string_view text, std::string* er
   }
   Context rootContext;
   rootContext.style = Style::Compute(Style{}, root, sheet_);
-  source_->inherited[root.internal_object()] = InheritedText(rootContext.style);
+  source_->inherited[root.internal_object()] = rootContext.style.InheritedText();
   ReadTopLevel(root, rootContext);
   doc_->ClearHistory();
   // Digests once everything is read: the revisions are final.
@@ -264,7 +258,7 @@ SourceBinding& Importer::Bind(const pugi::xml_node& node, Art* root, uint32_t co
     pending_.resize(mark);
   }
   source_->units[node.internal_object()] = &binding;
-  if (container) source_->inherited[node.internal_object()] = InheritedText(own.style);
+  if (container) source_->inherited[node.internal_object()] = own.style.InheritedText();
   return binding;
 }
 
@@ -373,7 +367,7 @@ void Importer::ReadLayer(const pugi::xml_node& node, const Context& parent) {
   binding.parentCtm = parent.ctm;
   binding.ownCtm = context.ctm;
   source_->units[node.internal_object()] = &binding;
-  source_->inherited[node.internal_object()] = InheritedText(context.style);
+  source_->inherited[node.internal_object()] = context.style.InheritedText();
   pending_.clear();
   if (!ok) return;
   ReadChildren(node, context, layer->group);
@@ -492,7 +486,7 @@ pugi::xml_attribute Importer::Href(const pugi::xml_node& node) const {
 }
 
 pugi::xml_node Importer::Referenced(std::string_view id) const {
-  auto it = ids_.find(std::string(id));
+  auto it = ids_.find(id);
   return it == ids_.end() ? pugi::xml_node() : it->second;
 }
 
@@ -512,7 +506,7 @@ Art* Importer::ReadOpaque(const pugi::xml_node& node, const Context& parent, Art
   bool isWrapper = node.attribute("vx:kept");
   std::string wrapper;
   if (!parent.ctm.isIdentity(0)) wrapper += " transform=\"" + FormatTransform(parent.ctm) + "\"";
-  std::string inherited = InheritedText(parent.style);
+  std::string inherited = parent.style.InheritedText();
   if (!inherited.empty() && !isWrapper) {
     std::string escaped;
     for (char c : inherited) {
@@ -669,7 +663,7 @@ Art* Importer::ReadShape(const pugi::xml_node& node, const Context& context, Art
       bbox.expandTo(a.p);
     }
   }
-  BezierPaths page = *geometry;
+  BezierPaths& page = *geometry;  // the source coordinates are not needed again
   Transform(page, context.ctm * flip_);
   if (!AllWithin(page, limits_.maxCoordinate)) return nullptr;
   KeptElement kept;
@@ -711,23 +705,20 @@ void Importer::KeepAttributes(const pugi::xml_node& node, const Style& style, Ke
     kept.attributes.emplace_back(a.name(), a.value());
   }
   if (editorData) Note("editor shape data (sodipodi/inkscape geometry attributes) not written back");
-  auto own = [&style](std::string_view p) {
-    return std::find(style.own().begin(), style.own().end(), p) != style.own().end();
-  };
   if (keepInheritedExtras) {
     for (const KeptProperty& p : kKeptInherited) {
-      std::string_view value = style.Get(p.name, p.initial);
-      if (value != p.initial) kept.attributes.emplace_back(p.name, std::string(value));
+      std::string_view value = style.Get(p.key, p.initial);
+      if (value != p.initial) kept.attributes.emplace_back(p.key.name, std::string(value));
     }
   } else {
     // Groups: inherited properties reach the members through their own
     // styles; only those the model drops are repeated on the group.
     for (const KeptProperty& p : kKeptInherited) {
-      if (own(p.name)) kept.attributes.emplace_back(p.name, std::string(style.Get(p.name)));
+      if (style.IsOwn(p.key)) kept.attributes.emplace_back(p.key.name, std::string(style.Get(p.key)));
     }
   }
-  for (const char* p : kKeptOwn) {
-    if (own(p)) kept.attributes.emplace_back(p, std::string(style.Get(p)));
+  for (Style::Key p : kKeptOwn) {
+    if (style.IsOwn(p)) kept.attributes.emplace_back(p.name, std::string(style.Get(p)));
   }
   for (pugi::xml_node child : node.children()) {
     if (child.type() != pugi::node_element) continue;
@@ -1081,9 +1072,9 @@ Art* Importer::ReadText(const pugi::xml_node& node, const Context& context, Art*
   data.fontSize = float(size.value_or(16));
   data.fontFamily = std::string(context.style.Get("font-family"));
   KeepAttributes(node, context.style, kept, false);
-  for (const char* p : kTextProperties) {
+  for (Style::Key p : kTextProperties) {
     std::string_view value = context.style.Get(p);
-    if (!value.empty()) kept.attributes.emplace_back(p, std::string(value));
+    if (!value.empty()) kept.attributes.emplace_back(p.name, std::string(value));
   }
   // The x and y lists beyond the first value place single glyphs: kept.
   for (const char* list : {"x", "y", "dx", "dy", "rotate"}) {
@@ -1180,21 +1171,20 @@ Art* Importer::ReadText(const pugi::xml_node& node, const Context& context, Art*
       if (const char* id = span.attribute("id").value(); *id) doc_->SetId(*run, id);
     }
     // Font properties differing from the text's are kept on the run.
-    for (const char* p : {"font-size", "font-family"}) {
-      std::string_view value = styled.first.Get(p);
-      if (!value.empty() && value != context.style.Get(p)) {
-        runKept.attributes.emplace_back(p, std::string(value));
+    auto keepDiffering = [&](const auto& keys) {
+      for (const Style::Key& p : keys) {
+        std::string_view value = styled.first.Get(p);
+        if (!value.empty() && value != context.style.Get(p)) {
+          runKept.attributes.emplace_back(p.name, std::string(value));
+        }
       }
-    }
-    for (const char* p : kTextProperties) {
-      std::string_view value = styled.first.Get(p);
-      if (!value.empty() && value != context.style.Get(p)) {
-        runKept.attributes.emplace_back(p, std::string(value));
-      }
-    }
+    };
+    static constexpr Style::Key kFont[] = {"font-size", "font-family"};
+    keepDiffering(kFont);
+    keepDiffering(kTextProperties);
     for (const KeptProperty& p : kKeptInherited) {
-      std::string_view value = styled.first.Get(p.name, p.initial);
-      if (value != p.initial) runKept.attributes.emplace_back(p.name, std::string(value));
+      std::string_view value = styled.first.Get(p.key, p.initial);
+      if (value != p.initial) runKept.attributes.emplace_back(p.key.name, std::string(value));
     }
     result_.kept.art[run->uid()] = std::move(runKept);
   }

@@ -6,6 +6,7 @@
 #include <2geom/path-sink.h>
 #include <2geom/svg-path-parser.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cctype>
 #include <cmath>
@@ -114,6 +115,9 @@ void AppendCurve(const Geom::Curve& curve, std::vector<Geom::Point>& out) {
 bool IsCorner(const Anchor& a) {
   Geom::Point toIn = a.in - a.p;
   Geom::Point toOut = a.out - a.p;
+  // Handles that do not point apart (retracted ones among them) make a
+  // corner whatever their lengths: no need to measure them.
+  if (Geom::dot(toIn, toOut) >= 0) return true;
   double li = Geom::L2(toIn);
   double lo = Geom::L2(toOut);
   if (li == 0 || lo == 0) return true;
@@ -173,7 +177,11 @@ namespace {
 // reader takes the whole text.
 class DirectPathReader {
  public:
-  explicit DirectPathReader(std::string_view d) : p_(d.data()), end_(d.data() + d.size()) {}
+  explicit DirectPathReader(std::string_view d) : p_(d.data()), end_(d.data() + d.size()) {
+    // A segment takes at least four characters ("l1 1") and three points:
+    // room for the usual path at once, growing past that.
+    triples_.reserve(std::min<size_t>(d.size() / 4 + 1, 1024) * 3);
+  }
 
   bool Read(BezierPaths* out) {
     Space();

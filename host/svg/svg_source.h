@@ -17,6 +17,7 @@
 #include <2geom/affine.h>
 
 #include <cstdint>
+#include <set>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -37,13 +38,16 @@ struct SourceBinding {
   // transform it had.
   Geom::Affine parentCtm = Geom::identity();
   Geom::Affine ownCtm = Geom::identity();
-  // What the model could not hold of the element; reported only when the
-  // unit is written anew.
-  std::vector<std::string> losses;
+  // What the model could not hold of the element (texts held by the
+  // source's `notes`); reported only when the unit is written anew.
+  std::vector<std::string_view> losses;
 };
 
 struct SvgSource {
   pugi::xml_document xml;
+  // Each distinct text of the bindings' losses, once: thousands of elements
+  // share the same few.
+  std::set<std::string, std::less<>> notes;
   // The root element's start tag as it was read, written back as it was
   // when the root's attributes are unchanged.
   std::string rootStartTag;

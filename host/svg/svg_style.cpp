@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdint>
 #include <cstring>
 
 #include "host/svg/svg_numbers.h"
@@ -10,29 +11,46 @@ namespace vx::host::svg {
 
 namespace {
 
-// string_views: comparing one costs no strlen.
-constexpr std::string_view kInherited[] = {
-    "clip-rule", "color", "color-interpolation", "color-interpolation-filters",
-    "color-profile", "color-rendering", "cursor", "direction", "dominant-baseline",
-    "fill", "fill-opacity", "fill-rule", "font", "font-family", "font-size",
-    "font-size-adjust", "font-stretch", "font-style", "font-variant", "font-weight",
-    "glyph-orientation-horizontal", "glyph-orientation-vertical", "image-rendering",
-    "kerning", "letter-spacing", "line-height", "marker", "marker-end", "marker-mid",
-    "marker-start", "paint-order", "pointer-events", "shape-rendering", "stroke",
-    "stroke-dasharray", "stroke-dashoffset", "stroke-linecap", "stroke-linejoin",
-    "stroke-miterlimit", "stroke-opacity", "stroke-width", "text-anchor",
-    "text-rendering", "visibility", "word-spacing", "writing-mode"};
+// An open-addressed table from a cheap hash of a name (its length and three
+// of its letters) to its slot: names are looked up for every attribute and
+// every property asked for.
+constexpr size_t kTableSize = 256;
 
-constexpr std::string_view kNotInherited[] = {
-    "alignment-baseline", "baseline-shift", "clip", "clip-path", "display",
-    "enable-background", "filter", "flood-color", "flood-opacity", "lighting-color",
-    "mask", "opacity", "overflow", "stop-color", "stop-opacity", "text-decoration",
-    "unicode-bidi", "mix-blend-mode", "isolation", "solid-color", "solid-opacity",
-    "vector-effect"};
+constexpr size_t NameHash(std::string_view name) {
+  if (name.empty()) return 0;
+  auto at = [&name](size_t i) { return size_t(static_cast<unsigned char>(name[i])); };
+  return (name.size() * 131 + at(0) * 31 + at(name.size() / 2) * 7 + at(name.size() - 1)) %
+         kTableSize;
+}
 
-bool InList(std::string_view name, const auto& list) {
-  return std::any_of(std::begin(list), std::end(list),
-                     [name](std::string_view entry) { return name == entry; });
+struct PropertyTable {
+  int8_t slots[kTableSize];
+  constexpr PropertyTable() : slots() {
+    for (int8_t& s : slots) s = -1;
+    for (size_t i = 0; i < std::size(kProperties); ++i) {
+      size_t h = NameHash(kProperties[i].name);
+      while (slots[h] >= 0) h = (h + 1) % kTableSize;
+      slots[h] = int8_t(i);
+    }
+  }
+};
+constexpr PropertyTable kPropertyTable;
+
+// The slot of a property, or -1 when SVG does not know it.
+int PropertyIndex(std::string_view name) {
+  for (size_t h = NameHash(name);; h = (h + 1) % kTableSize) {
+    int slot = kPropertyTable.slots[h];
+    if (slot < 0 || kProperties[slot].name == name) return slot;
+  }
+}
+
+const std::bitset<Style::kKnown>& InheritedSlots() {
+  static const std::bitset<Style::kKnown> slots = [] {
+    std::bitset<Style::kKnown> bits;
+    for (size_t i = 0; i < std::size(kProperties); ++i) bits[i] = kProperties[i].inherited;
+    return bits;
+  }();
+  return slots;
 }
 
 std::string_view StripComments(std::string_view text, std::string& storage) {
@@ -50,12 +68,11 @@ std::string_view StripComments(std::string_view text, std::string& storage) {
   return storage;
 }
 
-}  // namespace
-
-std::vector<Declaration> ParseDeclarations(std::string_view text) {
-  std::string storage;
-  text = StripComments(text, storage);
-  std::vector<Declaration> result;
+// Calls visit(name, value) for each declaration of `text` (without
+// comments; a declaration without a colon is ignored), both trimmed; the
+// name as written (callers fold it to lower case).
+template <typename Visit>
+void ForEachDeclaration(std::string_view text, Visit visit) {
   size_t pos = 0;
   while (pos < text.size()) {
     size_t end = text.find(';', pos);
@@ -64,21 +81,40 @@ std::vector<Declaration> ParseDeclarations(std::string_view text) {
     pos = end + 1;
     size_t colon = item.find(':');
     if (colon == std::string_view::npos) continue;
-    std::string name(Trim(item.substr(0, colon)));
-    std::string_view value = Trim(item.substr(colon + 1));
+    std::string_view name = Trim(item.substr(0, colon));
     if (name.empty()) continue;
-    std::transform(name.begin(), name.end(), name.begin(),
-                   [](unsigned char c) { return std::tolower(c); });
-    result.emplace_back(std::move(name), std::string(value));
+    visit(name, Trim(item.substr(colon + 1)));
   }
+}
+
+bool HasUpperCase(std::string_view text) {
+  return std::any_of(text.begin(), text.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
+}
+
+std::string LowerCase(std::string_view text) {
+  std::string lower(text);
+  std::transform(lower.begin(), lower.end(), lower.begin(),
+                 [](unsigned char c) { return std::tolower(c); });
+  return lower;
+}
+
+}  // namespace
+
+std::vector<Declaration> ParseDeclarations(std::string_view text) {
+  std::string storage;
+  std::vector<Declaration> result;
+  ForEachDeclaration(StripComments(text, storage), [&result](std::string_view name, std::string_view value) {
+    result.emplace_back(LowerCase(name), std::string(value));
+  });
   return result;
 }
 
-bool IsInherited(std::string_view property) { return InList(property, kInherited); }
-
-bool IsPresentationAttribute(std::string_view name) {
-  return InList(name, kInherited) || InList(name, kNotInherited);
+bool IsInherited(std::string_view property) {
+  int index = PropertyIndex(property);
+  return index >= 0 && kProperties[index].inherited;
 }
+
+bool IsPresentationAttribute(std::string_view name) { return PropertyIndex(name) >= 0; }
 
 std::vector<std::string> StyleSheet::Add(std::string_view css) {
   std::vector<std::string> skipped;
@@ -163,7 +199,13 @@ std::vector<std::string> StyleSheet::Add(std::string_view css) {
 
 std::vector<Declaration> StyleSheet::Match(const pugi::xml_node& element) const {
   std::vector<Declaration> result;
-  if (rules_.empty()) return result;
+  ForEachMatch(element, [&result](const Declaration& d) { result.push_back(d); });
+  return result;
+}
+
+void StyleSheet::ForEachMatch(const pugi::xml_node& element,
+                              const std::function<void(const Declaration&)>& visit) const {
+  if (rules_.empty()) return;
   std::string_view type = element.name();
   std::string_view id = element.attribute("id").value();
   std::string_view classText = element.attribute("class").value();
@@ -182,59 +224,91 @@ std::vector<Declaration> StyleSheet::Match(const pugi::xml_node& element) const 
     if (!s.type.empty() && s.type != type) continue;
     if (!s.id.empty() && s.id != id) continue;
     if (!std::all_of(s.classes.begin(), s.classes.end(), hasClass)) continue;
-    result.insert(result.end(), rule.declarations.begin(), rule.declarations.end());
+    for (const Declaration& d : rule.declarations) visit(d);
   }
-  return result;
+}
+
+// A specified value replaces the inherited one; "inherit" takes the
+// parent's computed value (any property), or none when the parent has none.
+void Style::Specify(std::string_view property, std::string_view value, const Style& parent) {
+  std::optional<std::string_view> computed = value;
+  if (value == "inherit") computed = parent.Find(property);
+  if (int index = PropertyIndex(property); index >= 0) {
+    own_[index] = true;
+    present_[index] = computed.has_value();
+    if (computed) values_[index] = *computed;
+    return;
+  }
+  for (auto& [name, v] : other_) {
+    if (name == property) {
+      v = computed;
+      return;
+    }
+  }
+  other_.emplace_back(property, computed);
 }
 
 Style Style::Compute(const Style& parent, const pugi::xml_node& element,
                      const StyleSheet& sheet) {
   Style style;
-  std::map<std::string, std::string, std::less<>> specified;
-  std::map<std::string, std::string, std::less<>> important;
-  for (const pugi::xml_attribute& attribute : element.attributes()) {
-    if (IsPresentationAttribute(attribute.name())) {
-      specified[attribute.name()] = std::string(Trim(attribute.value()));
-    }
-  }
-  auto apply = [&](const std::vector<Declaration>& declarations) {
-    for (const auto& [name, value] : declarations) {
-      std::string_view v = value;
-      size_t bang = v.rfind('!');
-      if (bang != std::string_view::npos && Trim(v.substr(bang + 1)) == "important") {
-        important[name] = std::string(Trim(v.substr(0, bang)));
-      } else {
-        specified[name] = value;
-      }
+  style.present_ = parent.present_ & InheritedSlots();
+  std::copy(std::begin(parent.values_), std::end(parent.values_), std::begin(style.values_));
+  // Cascade order: presentation attributes, the sheet, the style attribute;
+  // "!important" declarations last, over all of them.
+  std::vector<std::pair<std::string_view, std::string_view>> important;
+  auto specify = [&](std::string_view name, std::string_view value) {
+    size_t bang = value.rfind('!');
+    if (bang != std::string_view::npos && Trim(value.substr(bang + 1)) == "important") {
+      important.emplace_back(name, Trim(value.substr(0, bang)));
+    } else {
+      style.Specify(name, value, parent);
     }
   };
-  apply(sheet.Match(element));
-  apply(ParseDeclarations(element.attribute("style").value()));
-  for (auto& [name, value] : important) specified[name] = value;
-
-  for (const auto& [name, value] : parent.values_) {
-    if (IsInherited(name)) style.values_[name] = value;
-  }
-  for (auto& [name, value] : specified) {
-    if (value == "inherit") {
-      if (auto it = parent.values_.find(name); it != parent.values_.end()) {
-        style.values_[name] = it->second;
-      } else {
-        style.values_.erase(name);
-      }
-    } else {
-      style.values_[name] = value;
+  pugi::xml_attribute styleAttribute;
+  for (const pugi::xml_attribute& attribute : element.attributes()) {
+    std::string_view name = attribute.name();
+    if (IsPresentationAttribute(name)) {
+      style.Specify(name, Trim(attribute.value()), parent);
+    } else if (name == "style" && !styleAttribute) {
+      styleAttribute = attribute;
     }
-    style.own_.push_back(name);
   }
+  if (!sheet.empty()) {
+    sheet.ForEachMatch(element, [&specify](const Declaration& d) { specify(d.first, d.second); });
+  }
+  if (styleAttribute) {
+    std::string_view text = styleAttribute.value();
+    if (text.find("/*") != std::string_view::npos) {
+      std::string storage;
+      text = sheet.Keep(std::string(StripComments(text, storage)));
+    }
+    ForEachDeclaration(text, [&](std::string_view name, std::string_view value) {
+      specify(HasUpperCase(name) ? sheet.Keep(LowerCase(name)) : name, value);
+    });
+  }
+  for (const auto& [name, value] : important) style.Specify(name, value, parent);
   return style;
 }
 
-std::string_view Style::Get(std::string_view property, std::string_view fallback) const {
-  auto it = values_.find(property);
-  return it == values_.end() ? fallback : std::string_view(it->second);
+std::optional<std::string_view> Style::Find(std::string_view property) const {
+  if (int index = PropertyIndex(property); index >= 0) {
+    if (present_[index]) return values_[index];
+    return std::nullopt;
+  }
+  for (const auto& [name, value] : other_) {
+    if (name == property) return value;
+  }
+  return std::nullopt;
 }
 
-bool Style::Has(std::string_view property) const { return values_.contains(property); }
+std::string Style::InheritedText() const {
+  std::string text;
+  for (int i = 0; i < kKnown; ++i) {
+    if (!present_[i] || !kProperties[i].inherited) continue;
+    if (!text.empty()) text += ';';
+    text.append(kProperties[i].name).append(":").append(values_[i]);
+  }
+  return text;
+}
 
 }  // namespace vx::host::svg

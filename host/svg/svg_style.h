@@ -5,7 +5,12 @@
 
 #include <pugixml.hpp>
 
-#include <map>
+#include <algorithm>
+#include <bitset>
+#include <iterator>
+#include <deque>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -24,9 +29,44 @@ bool IsInherited(std::string_view property);
 // True for every property SVG also accepts as a presentation attribute.
 bool IsPresentationAttribute(std::string_view name);
 
+// Every property SVG also accepts as a presentation attribute, sorted by
+// name (a property's index is its slot in a computed style), and whether an
+// element inherits it from its parent.
+struct Property {
+  std::string_view name;
+  bool inherited;
+};
+inline constexpr Property kProperties[] = {
+    {"alignment-baseline", false}, {"baseline-shift", false}, {"clip", false},
+    {"clip-path", false}, {"clip-rule", true}, {"color", true}, {"color-interpolation", true},
+    {"color-interpolation-filters", true}, {"color-profile", true}, {"color-rendering", true},
+    {"cursor", true}, {"direction", true}, {"display", false}, {"dominant-baseline", true},
+    {"enable-background", false}, {"fill", true}, {"fill-opacity", true}, {"fill-rule", true},
+    {"filter", false}, {"flood-color", false}, {"flood-opacity", false}, {"font", true},
+    {"font-family", true}, {"font-size", true}, {"font-size-adjust", true},
+    {"font-stretch", true}, {"font-style", true}, {"font-variant", true}, {"font-weight", true},
+    {"glyph-orientation-horizontal", true}, {"glyph-orientation-vertical", true},
+    {"image-rendering", true}, {"isolation", false}, {"kerning", true}, {"letter-spacing", true},
+    {"lighting-color", false}, {"line-height", true}, {"marker", true}, {"marker-end", true},
+    {"marker-mid", true}, {"marker-start", true}, {"mask", false}, {"mix-blend-mode", false},
+    {"opacity", false}, {"overflow", false}, {"paint-order", true}, {"pointer-events", true},
+    {"shape-rendering", true}, {"solid-color", false}, {"solid-opacity", false},
+    {"stop-color", false}, {"stop-opacity", false}, {"stroke", true}, {"stroke-dasharray", true},
+    {"stroke-dashoffset", true}, {"stroke-linecap", true}, {"stroke-linejoin", true},
+    {"stroke-miterlimit", true}, {"stroke-opacity", true}, {"stroke-width", true},
+    {"text-anchor", true}, {"text-decoration", false}, {"text-rendering", true},
+    {"unicode-bidi", false}, {"vector-effect", false}, {"visibility", true},
+    {"word-spacing", true}, {"writing-mode", true},
+};
+
+static_assert(std::is_sorted(std::begin(kProperties), std::end(kProperties),
+                             [](const Property& a, const Property& b) { return a.name < b.name; }));
+
 // The rules of <style> elements whose selectors are simple: a type, "*",
 // "#id", ".class" or a combination of these without combinators, in
-// comma-separated groups. Other rules are counted as not applied.
+// comma-separated groups. Other rules are counted as not applied. Computed
+// styles refer to the sheet's text: add every sheet before computing styles,
+// and keep the sheet (and the elements) while the styles are in use.
 class StyleSheet {
  public:
   // Adds the rules of one style sheet; returns the selectors it could not
@@ -36,6 +76,12 @@ class StyleSheet {
   // The declarations that apply to the element, in cascade order (lowest
   // specificity first; equal specificity in source order).
   std::vector<Declaration> Match(const pugi::xml_node& element) const;
+  // The same, one by one, without copies.
+  void ForEachMatch(const pugi::xml_node& element,
+                    const std::function<void(const Declaration&)>& visit) const;
+  // Keeps a text made while computing a style (a style attribute without its
+  // comments, a property name in lower case) for as long as the sheet lives.
+  std::string_view Keep(std::string text) const { return scratch_.emplace_back(std::move(text)); }
 
  private:
   struct Selector {
@@ -50,25 +96,61 @@ class StyleSheet {
     size_t order = 0;
   };
   std::vector<Rule> rules_;
+  mutable std::deque<std::string> scratch_;
 };
 
-// The computed values of one element (property -> value text).
+// The computed values of one element. The properties SVG knows are held in
+// one slot each (copying a parent's inherited values is a copy of an array);
+// others are kept by name, for the element itself only. Values refer to the
+// element's attribute text and the style sheet's, never copied.
 class Style {
  public:
+  // The number of properties SVG knows.
+  static constexpr int kKnown = int(std::size(kProperties));
+
+  // A property name with its slot, found when the program is compiled:
+  // asking a style for a property costs an array access.
+  struct Key {
+    consteval Key(const char* text) : name(text), slot(-1) {
+      auto it = std::lower_bound(std::begin(kProperties), std::end(kProperties), name,
+                                 [](const Property& p, std::string_view n) { return p.name < n; });
+      if (it != std::end(kProperties) && it->name == name) slot = int(it - std::begin(kProperties));
+    }
+    std::string_view name;
+    int slot;
+  };
+
   // The style of an element under its parent's computed style.
   static Style Compute(const Style& parent, const pugi::xml_node& element,
                        const StyleSheet& sheet);
   // The value, or `fallback` when the property has none.
-  std::string_view Get(std::string_view property, std::string_view fallback = {}) const;
-  bool Has(std::string_view property) const;
-  void Set(const std::string& property, std::string value) { values_[property] = std::move(value); }
-  const std::map<std::string, std::string, std::less<>>& values() const { return values_; }
-  // Properties specified on this element itself (not inherited).
-  const std::vector<std::string>& own() const { return own_; }
+  std::string_view Get(Key property, std::string_view fallback = {}) const {
+    if (property.slot >= 0) return present_[property.slot] ? values_[property.slot] : fallback;
+    return Find(property.name).value_or(fallback);
+  }
+  bool Has(Key property) const {
+    return property.slot >= 0 ? present_[property.slot] : Find(property.name).has_value();
+  }
+  // True when the property is specified on this element itself (not
+  // inherited).
+  bool IsOwn(Key property) const {
+    if (property.slot >= 0) return own_[property.slot];
+    return std::any_of(other_.begin(), other_.end(),
+                       [&property](const auto& o) { return o.first == property.name; });
+  }
+  // The inherited properties and their values in the order of their names
+  // ("fill:red;font-size:12"), as children receive them.
+  std::string InheritedText() const;
 
  private:
-  std::map<std::string, std::string, std::less<>> values_;
-  std::vector<std::string> own_;
+  std::optional<std::string_view> Find(std::string_view property) const;
+  void Specify(std::string_view property, std::string_view value, const Style& parent);
+
+  std::string_view values_[kKnown];
+  std::bitset<kKnown> present_, own_;
+  // Other properties specified on the element (name in lower case, value;
+  // none after an "inherit" the parent could not give).
+  std::vector<std::pair<std::string_view, std::optional<std::string_view>>> other_;
 };
 
 }  // namespace vx::host::svg

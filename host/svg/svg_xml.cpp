@@ -168,6 +168,7 @@ bool CheckTree(const pugi::xml_document& document, const XmlLimits& limits, std:
   std::vector<std::string_view> declared{"xml", "xmlns"};
   std::vector<Frame> stack;
   std::unordered_set<std::string_view> seen;
+  std::vector<const char*> names;
   for (pugi::xml_node c = document.last_child(); c; c = c.previous_sibling()) {
     if (c.type() == pugi::node_element) stack.push_back({c, declared.size(), 1});
   }
@@ -191,22 +192,23 @@ bool CheckTree(const pugi::xml_document& document, const XmlLimits& limits, std:
                " levels (the limit)";
       return false;
     }
-    for (pugi::xml_attribute a : frame.node.attributes()) {
-      if (std::strncmp(a.name(), "xmlns:", 6) == 0) declared.push_back(a.name() + 6);
+    // One walk over the attributes (each step is a call into the parser's
+    // library): their names, and the prefixes they declare.
+    names.clear();
+    for (pugi::xml_attribute a = frame.node.first_attribute(); a; a = a.next_attribute()) {
+      const char* name = a.name();
+      names.push_back(name);
+      if (std::strncmp(name, "xmlns:", 6) == 0) declared.push_back(name + 6);
     }
     // Pairwise for the usual few attributes, a set for many.
-    std::size_t count = 0;
-    for (pugi::xml_attribute a = frame.node.first_attribute(); a && count <= 16; a = a.next_attribute()) ++count;
     seen.clear();
-    for (pugi::xml_attribute a : frame.node.attributes()) {
-      const char* name = a.name();
+    for (size_t i = 0; i < names.size(); ++i) {
+      const char* name = names[i];
       bool twice = false;
-      if (count > 16) {
+      if (names.size() > 16) {
         twice = !seen.insert(name).second;
       } else {
-        for (pugi::xml_attribute b = a.next_attribute(); b && !twice; b = b.next_attribute()) {
-          twice = std::strcmp(name, b.name()) == 0;
-        }
+        for (size_t j = i + 1; j < names.size() && !twice; ++j) twice = std::strcmp(name, names[j]) == 0;
       }
       if (twice) {
         *error = "not a well-formed XML document: the attribute " + std::string(name) +

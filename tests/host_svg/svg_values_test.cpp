@@ -184,6 +184,18 @@ TEST(SvgStyle, CascadesAttributesSheetsStyleAndInheritance) {
   EXPECT_EQ("olive", rect.Get("stroke"));
   EXPECT_EQ("blue", rect.Get("fill"));
 
+  // Names are folded to lower case, comments dropped; properties SVG does
+  // not know are kept for the element and taken by "inherit".
+  ASSERT_TRUE(doc.load_string("<g style='-X-Other:1'><path style='FILL:/*c*/red;"
+                              "-x-other:inherit;display:inherit'/></g>"));
+  Style outer = Style::Compute(root, doc.first_child(), sheet);
+  Style inner = Style::Compute(outer, doc.first_child().first_child(), sheet);
+  EXPECT_EQ("red", inner.Get("fill"));
+  EXPECT_EQ("1", inner.Get("-x-other"));
+  EXPECT_TRUE(inner.IsOwn("display"));
+  EXPECT_FALSE(inner.Has("display"));
+  EXPECT_EQ("fill:red", inner.InheritedText());
+
   auto declarations = ParseDeclarations("a:1;;b ; C: x y ;");
   ASSERT_EQ(2u, declarations.size());
   EXPECT_EQ("c", declarations[1].first);
