@@ -13,6 +13,7 @@
 #include "host/art/document_set.h"
 #include "host/art/geometry.h"
 #include "host/art/hit_test.h"
+#include "host/art/matching.h"
 #include "host/core/messages.h"
 #include "host/io/atomic_file.h"
 #include "host/core/registrations.h"
@@ -229,7 +230,7 @@ json Session::StateJson() {
   json selection = json::array();
   art::BoundsBuilder bounds;
   ForEachObject(d, [&](const art::Art& a, const std::string& place, int depth) {
-    if (depth != 0 || !a.selected()) return;
+    if (depth != 0 || !art::ReadsSelected(a)) return;
     selection.push_back(ObjectId(a, place));
     bounds.Add(art::ArtBounds(a, nullptr, 0).Rect());
   });

@@ -16,6 +16,7 @@
 #include "host/svg/svg_source.h"
 #include "host/svg/svg_transform.h"
 #include "host/svg/svg_effect_art.h"
+#include "host/svg/svg_finite.h"
 #include "host/svg/svg_live_effect.h"
 
 namespace vx::host::svg {
@@ -896,6 +897,12 @@ void Exporter::WritePluginGroup(const Art& art, pugi::xml_node parent) {
 
 std::string ExportSvg(const art::Document& document, const KeptSvg* kept,
                       const ExportOptions& options) {
+  if (const art::Art* bad = FirstNonFinite(document)) {
+    if (options.error)
+      *options.error = "the result holds a coordinate, width or colour that is not a finite number" +
+                       (bad->id().empty() ? std::string() : " (in \"" + bad->id() + "\")");
+    return "";
+  }
   Exporter exporter(document, kept, options);
   return exporter.Run();
 }

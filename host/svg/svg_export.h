@@ -21,9 +21,13 @@ struct ExportOptions {
   const std::set<const art::Art*>* only = nullptr;
   // Where to list what could not be written (may be null).
   std::vector<std::string>* notes = nullptr;
+  // Where to say why nothing was written (may be null): a document holding
+  // a number that is not finite is refused, and the answer is empty.
+  std::string* error = nullptr;
 };
 
-// `kept` may be null (a document made in the host).
+// `kept` may be null (a document made in the host). Empty when refused (see
+// ExportOptions::error).
 std::string ExportSvg(const art::Document& document, const KeptSvg* kept,
                       const ExportOptions& options = {});
 

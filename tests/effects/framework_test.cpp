@@ -137,6 +137,14 @@ TEST_F(FrameworkTest, LiveUpdateRewritesEverySelectedBorderArtAndRegenerates) {
   EXPECT_FLOAT_EQ(0.2f, StoredBorder(*EffectArt().at(0)).offset);
 }
 
+TEST_F(FrameworkTest, LiveUpdateActsOnTheArtApplyJustMadeWithoutSelectingItAgain) {
+  Select({Stroked("a", 0)});
+  OpenBorder();
+  Act(kBorder, "press", BorderItems::kApply);
+  Act(kBorder, "set", BorderItems::kOffset, "=50");
+  EXPECT_FLOAT_EQ(0.5f, StoredBorder(*EffectArt().at(0)).offset);
+}
+
 TEST_F(FrameworkTest, ManualStepsEnablesTheStepsFieldAndTheSameChoiceWritesNothing) {
   Art* a = Stroked("a", 0);
   Select({a});
