@@ -118,6 +118,9 @@ void Server::Routes() {
   };
   read("/api/state", [this](const httplib::Request&) { return session_.State(); });
   read("/api/document.svg", [this](const httplib::Request&) { return session_.DocumentSvg(); });
+  read("/api/delta", [this](const httplib::Request& req) {
+    return session_.Delta(req.get_param_value("since"));
+  });
   read(R"(/api/raster/([^/]+)/(-?\d+)\.png)", [this](const httplib::Request& req) {
     return session_.Raster(req.matches[1], req.matches[2]);
   });

@@ -290,6 +290,21 @@ Reply Session::DocumentSvg() {
   return {200, std::move(text), "image/svg+xml; charset=utf-8"};
 }
 
+Reply Session::Delta(const std::string& sinceText) {
+  uint64_t since = 0;
+  try {
+    since = sinceText.empty() ? 0 : std::stoull(sinceText);
+  } catch (const std::exception&) {
+    return Error(400, "since is a canvas version");
+  }
+  std::string error;
+  std::string delta = canvas_.Since(doc(), file_ ? &file_->kept : nullptr, since, &error);
+  if (!error.empty()) return Error(422, error + "; it cannot be shown");
+  // Not a text/ type: the HTTP library would compress it, which costs far
+  // more than it saves on the loopback address.
+  return {200, std::move(delta), "application/vnd.versalix4.canvas-delta; charset=utf-8"};
+}
+
 // ---- selection and layers ------------------------------------------------------------
 
 Reply Session::Select(const json& body) {

@@ -135,6 +135,9 @@ class Exporter {
   BezierPaths PathsOf(const Art& art) const;
   void WriteClipShapes(const Art& art, pugi::xml_node clip);
   bool Wanted(const Art& art) const;
+  // markObjects: the element just written for top-level art (the last child
+  // of `parent` when it is new).
+  void MarkWritten(const Art& art, pugi::xml_node parent, pugi::xml_node before);
   void Note(const std::string& text) {
     if (options_.notes) options_.notes->push_back(text);
   }
@@ -343,13 +346,16 @@ void Exporter::WriteItem(const Item& item, pugi::xml_node out, pugi::xml_node& w
     const SourceBinding* b = source_->Find(*item.layer);
     if (b && LayerDigest(*item.layer) == b->digest) {
       pugi::xml_node layer = ShallowCopy(b->node, out, b->ownCtm);
+      if (options_.markObjects) layer.append_attribute("data-vx-layer") = item.layer->uid;
       Merge(ChildItems(*item.layer->group), b->node, layer);
     } else {
       WriteLayer(*item.layer, out);
     }
     return;
   }
+  const pugi::xml_node last = out.last_child();
   if (WriteOriginal(*item.art, out)) {
+    MarkWritten(*item.art, out, last);
     wrapper = pugi::xml_node();
     return;
   }
@@ -361,10 +367,20 @@ void Exporter::WriteItem(const Item& item, pugi::xml_node out, pugi::xml_node& w
     if (!wrapper) {
       wrapper = out.append_child("g");
       wrapper.append_attribute("transform") = FormatTransform(o->second.ctm.inverse()).c_str();
+      if (options_.markObjects) wrapper.append_attribute("data-vx-wrap") = "1";
     }
     target = wrapper;
   }
+  const pugi::xml_node before = target.last_child();
   WriteArtAnew(*item.art, target);
+  MarkWritten(*item.art, target, before);
+}
+
+void Exporter::MarkWritten(const Art& art, pugi::xml_node parent, pugi::xml_node before) {
+  if (!options_.markObjects || !art.parent() || !art.parent()->isLayerGroup()) return;
+  pugi::xml_node written = parent.last_child();
+  if (written && written != before && written.type() == pugi::node_element)
+    written.append_attribute("data-vx-uid") = art.uid();
 }
 
 bool Exporter::WriteOriginal(const Art& art, pugi::xml_node parent) {
@@ -420,7 +436,7 @@ void Exporter::CollectIds() {
 std::string Exporter::NewId(const char* prefix) {
   unsigned& n = counters_[prefix];
   for (;;) {
-    std::string id = prefix + std::to_string(++n);
+    std::string id = options_.idPrefix + prefix + std::to_string(++n);
     if (used_.insert(id).second) return id;
   }
 }
@@ -476,6 +492,7 @@ void Exporter::WriteLayer(const art::Layer& layer, pugi::xml_node root) {
   pugi::xml_node g = root.append_child("g");
   g.append_attribute("id") = (layer.id.empty() ? NewId("layer") : layer.id).c_str();
   g.append_attribute("inkscape:groupmode") = "layer";
+  if (options_.markObjects) g.append_attribute("data-vx-layer") = layer.uid;
   g.append_attribute("inkscape:label") = layer.title.c_str();
   if (!layer.visible) g.append_attribute("style") = "display:none";
   if (!layer.editable) g.append_attribute("sodipodi:insensitive") = "true";
@@ -494,7 +511,9 @@ void Exporter::WriteChildren(const Art& container, pugi::xml_node parent) {
 }
 
 void Exporter::WriteArt(const Art& art, pugi::xml_node parent) {
+  const pugi::xml_node before = parent.last_child();
   if (!WriteOriginal(art, parent)) WriteArtAnew(art, parent);
+  MarkWritten(art, parent, before);
 }
 
 void Exporter::WriteArtAnew(const Art& art, pugi::xml_node parent) {

@@ -72,8 +72,9 @@ TEST_F(Cli, EveryFrustrationHasItsAnswer) {
       {"3d in.svg -o out.svg --kind Sphere --cursor 0,0 --select square", 1,
        "Digits of calculated result overflows because the radius is equal to 0 or other reasons.",
        false},
-      {"3d in.svg -o out.svg --kind Sphere --cursor 0,0 --select square --accept-warnings", 1,
-       "not a finite number", false},
+      // Accepted, the zero radius collapses the art onto the axis.
+      {"3d in.svg -o out.svg --kind Sphere --cursor 0,0 --select square --accept-warnings", 0,
+       "", true},
       // Art that would vanish or stay as it was is named, with what to change.
       {"effect Border in.svg -o out.svg --select flat", 1,
        "drew nothing for \"flat\": it has no stroke, and steps-mode=\"Auto Steps (Mid)\" takes the "

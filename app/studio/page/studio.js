@@ -15,6 +15,7 @@
     state: null,          // the last /api/state answer
     shownVersion: -1,     // the state version the page shows
     timings: [],          // {what, ms}: request sent -> page redrawn
+    rounds: [],           // each redraw: {fetch, show, frame} ms and the canvas answer's size
     pointerLog: [],       // every pointer event sent: {event, x, y, modifiers}
     errors: [],           // error texts shown
     ready: false,
@@ -47,7 +48,7 @@
       answer = await res.json().catch(() => ({ error: "the server answered " + res.status }));
       if (!res.ok) {
         showError(answer.error || ("the server answered " + res.status));
-        if (typeof answer.version === "number") refresh();
+        if (typeof answer.version === "number") refresh(answer.version);
         return null;
       }
     } catch (e) {
@@ -57,7 +58,7 @@
     if (typeof answer.version === "number") {
       awaitingRedraw.push({ version: answer.version, t0, what: what || path });
       if (answer.cursor !== undefined) applyCursor(answer.cursor);
-      refresh();
+      refresh(answer.version);
     }
     return answer;
   }
@@ -73,23 +74,33 @@
 
   // ---- state and redraw -------------------------------------------------
 
-  let refreshing = false, refreshAgain = false, refreshFailing = false, lastSvgText = null;
+  let refreshing = false, refreshAgain = false, refreshFailing = false;
+  let wantVersion = 0;    // the newest state version known to exist
+  let canvasVersion = 0;  // the canvas version shown (0: none)
   let ended = false, events = null;  // ended: the studio has quit
 
-  async function refresh() {
+  // Reads the state and what changed on the canvas until the page shows
+  // `version` (without one: once more in any case).
+  async function refresh(version) {
     if (ended) return;
-    if (refreshing) { refreshAgain = true; return; }
+    if (version === undefined) refreshAgain = true;
+    else wantVersion = Math.max(wantVersion, version);
+    if (refreshing) return;
     refreshing = true;
     try {
-      do {
+      while (refreshAgain || wantVersion > studio.shownVersion) {
         refreshAgain = false;
-        const [stateText, svgText] = await Promise.all([getText("/api/state"), getText("/api/document.svg")]);
+        const t0 = performance.now();
+        const [stateText, deltaText] = await Promise.all([getText("/api/state"), getText("/api/delta?since=" + canvasVersion)]);
+        const t1 = performance.now();
         const state = JSON.parse(stateText);
-        if (svgText !== lastSvgText) { showDocument(svgText); lastSvgText = svgText; }
+        showCanvas(deltaText);
         showState(state);
+        const t2 = performance.now();
         await new Promise(requestAnimationFrame);
         noteRedrawn();
-      } while (refreshAgain);
+        studio.rounds.push({ fetch: t1 - t0, show: t2 - t1, frame: performance.now() - t2, bytes: deltaText.length });
+      }
     } catch (e) {
       if (ended) return;
       // Said once, then tried again until the server answers.
@@ -113,12 +124,33 @@
     }
   }
 
+  // The whole document, or the changed objects patched in place
+  // (canvas_patch.js); a delta that cannot be put in place asks for the
+  // whole document.
+  // The answer: a line of JSON, then its markup parts, each after a record
+  // separator (the whole document, or the definitions and each object).
+  function showCanvas(answer) {
+    const head = answer.indexOf("\n");
+    const delta = JSON.parse(answer.slice(0, head));
+    if (delta.version === canvasVersion) return;
+    if (delta.whole) {
+      showDocument(answer.slice(head + 2));
+      window.vxCanvasPatch.reset();
+    } else if (!window.vxCanvasPatch(docSvg, delta, answer.slice(head + 2).split("\x1e"))) {
+      canvasVersion = 0;
+      refreshAgain = true;
+      return;
+    }
+    canvasVersion = delta.version;
+  }
+
   function listenForChanges() {
     events = new EventSource(withToken("/api/events"));
     events.onmessage = (e) => {
       let v = -1;
       try { v = JSON.parse(e.data).version; } catch (_) { /* a malformed event still means a change */ }
-      if (v !== studio.shownVersion) refresh();
+      if (v === -1) refresh();
+      else if (v > studio.shownVersion) refresh(v);
     };
     events.onerror = () => setStatus("change events interrupted; reconnecting", true);
   }
@@ -214,7 +246,9 @@
   };
   // Nothing sent and not yet shown.
   studio.idle = () => !inFlight && !refreshing && !pointerBusy && !pointerQueue.length && !actionBusy && !awaitingRedraw.length;
-  studio.svgText = () => lastSvgText;
+  // The document as the canvas shows it (its elements, not the root's
+  // size, which follows the zoom).
+  studio.svgText = () => docSvg ? Array.from(docSvg.childNodes, (n) => new XMLSerializer().serializeToString(n)).join("") : null;
 
   function showSelection(bounds) {
     const ov = $("overlay");
