@@ -11,6 +11,7 @@
 
 #include "host/art/change_stamp.h"
 #include "host/svg/svg_export.h"
+#include "host/svg/svg_xml.h"
 
 namespace vx::app::studio {
 
@@ -20,20 +21,9 @@ namespace svg = vx::host::svg;
 
 namespace {
 
-class StringWriter : public pugi::xml_writer {
- public:
-  explicit StringWriter(std::string& out) : out_(out) {}
-  void write(const void* data, size_t size) override {
-    out_.append(static_cast<const char*>(data), size);
-  }
-
- private:
-  std::string& out_;
-};
-
 std::string Markup(const pugi::xml_node& node) {
   std::string text;
-  StringWriter writer(text);
+  svg::StringWriter writer(text);
   node.print(writer, "", pugi::format_raw, pugi::encoding_utf8);
   return text;
 }

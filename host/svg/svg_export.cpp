@@ -15,6 +15,7 @@
 #include "host/svg/svg_path_data.h"
 #include "host/svg/svg_source.h"
 #include "host/svg/svg_transform.h"
+#include "host/svg/svg_xml.h"
 #include "host/svg/svg_effect_art.h"
 #include "host/svg/svg_finite.h"
 #include "host/svg/svg_live_effect.h"
@@ -40,17 +41,6 @@ constexpr const char* kNamespaces[][2] = {
     {"xmlns:sodipodi", "http://sodipodi.sourceforge.net/DTD/sodipodi-0.dtd"},
     {"xmlns:inkscape", "http://www.inkscape.org/namespaces/inkscape"},
     {"xmlns:vx", "urn:versalix4:svg"},
-};
-
-class StringWriter : public pugi::xml_writer {
- public:
-  explicit StringWriter(std::string& out) : out_(out) {}
-  void write(const void* data, size_t size) override {
-    out_.append(static_cast<const char*>(data), size);
-  }
-
- private:
-  std::string& out_;
 };
 
 bool IsBlank(const pugi::xml_node& node) {

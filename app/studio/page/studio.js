@@ -14,7 +14,7 @@
   const studio = window.vxStudio = {
     state: null,          // the last /api/state answer
     shownVersion: -1,     // the state version the page shows
-    timings: [],          // {what, ms}: request sent -> page redrawn
+    timings: [],          // {what, ms, drawn}: request sent -> canvas patched, -> next frame
     rounds: [],           // each redraw: {fetch, show, frame} ms and the canvas answer's size
     pointerLog: [],       // every pointer event sent: {event, x, y, modifiers}
     errors: [],           // error texts shown
@@ -96,10 +96,11 @@
         const state = JSON.parse(stateText);
         showCanvas(deltaText);
         showState(state);
-        const t2 = performance.now();
-        await new Promise(requestAnimationFrame);
-        noteRedrawn();
-        studio.rounds.push({ fetch: t1 - t0, show: t2 - t1, frame: performance.now() - t2, bytes: deltaText.length });
+        // The next round starts at once: the browser draws the newest
+        // canvas whenever it can, not every one in between.
+        const round = { fetch: t1 - t0, show: performance.now() - t1, frame: null, bytes: deltaText.length };
+        studio.rounds.push(round);
+        notePatched(round);
       }
     } catch (e) {
       if (ended) return;
@@ -115,13 +116,20 @@
   }
 
   // The requests whose answers the page now shows: how long each took from
-  // being sent to being on screen.
-  function noteRedrawn() {
-    const now = performance.now();
+  // being sent to the canvas being patched (ms), and to the next frame
+  // (drawn, filled in when it starts).
+  function notePatched(round) {
+    const now = performance.now(), patched = [];
     while (awaitingRedraw.length && awaitingRedraw[0].version <= studio.shownVersion) {
       const w = awaitingRedraw.shift();
-      studio.timings.push({ what: w.what, ms: now - w.t0, version: w.version });
+      patched.push({ what: w.what, ms: now - w.t0, drawn: null, version: w.version, t0: w.t0 });
     }
+    studio.timings.push(...patched);
+    requestAnimationFrame(() => {
+      const t = performance.now();
+      round.frame = t - now;
+      for (const p of patched) p.drawn = t - p.t0;
+    });
   }
 
   // The whole document, or the changed objects patched in place
@@ -248,6 +256,8 @@
   studio.idle = () => !inFlight && !refreshing && !pointerBusy && !pointerQueue.length && !actionBusy && !awaitingRedraw.length;
   // The document as the canvas shows it (its elements, not the root's
   // size, which follows the zoom).
+  studio.canvas = () => docSvg;
+  studio.refreshCanvas = () => refresh();
   studio.svgText = () => docSvg ? Array.from(docSvg.childNodes, (n) => new XMLSerializer().serializeToString(n)).join("") : null;
 
   function showSelection(bounds) {
