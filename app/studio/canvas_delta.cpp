@@ -99,7 +99,20 @@ std::string CanvasDelta::Since(const art::Document& doc, const svg::KeptSvg* kep
   if (changed.empty() && deleted.empty())
     return json{{"version", version_}, {"whole", false}, {"objects", json::array()},
                 {"deleted", deleted}}.dump() + "\n" + kSeparator;
-  if (changed.size() >= kWholeAtLeast && double(changed.size()) > kWholeShare * double(now.objects.size()))
+  // Objects changed where they stand are patched in place; objects new,
+  // moved or deleted have to be built and placed, and when they are most of
+  // the document, reading it whole is cheaper.
+  auto inPlace = [&](uint32_t uid) {
+    auto was = shown_.objects.find(uid);
+    const Placed& placed = now.objects.at(uid);
+    return was != shown_.objects.end() && was->second.layer == placed.layer &&
+           was->second.below == placed.below;
+  };
+  const size_t placedAnew =
+      deleted.size() + size_t(std::count_if(changed.begin(), changed.end(),
+                                            [&](const auto& c) { return !inPlace(c.second); }));
+  if (placedAnew >= kWholeAtLeast &&
+      double(placedAnew) > kWholeShare * double(std::max(now.objects.size(), shown_.objects.size())))
     return Whole(doc, kept, std::move(now), error);
   std::sort(changed.begin(), changed.end());
 
@@ -144,6 +157,7 @@ std::string CanvasDelta::Since(const art::Document& doc, const svg::KeptSvg* kep
     uint32_t before = placed.above;
     while (before && changedUids.count(before)) before = now.objects.at(before).above;
     objects.push_back({{"uid", uid},
+                       {"inPlace", inPlace(uid)},
                        {"layer", placed.layer},
                        {"after", placed.below},
                        {"before", placed.below ? 0 : before}});

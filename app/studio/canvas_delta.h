@@ -2,7 +2,8 @@
 // canvas version; asked what changed since, the studio answers the SVG of
 // just the top-level objects that changed (each with its place in the
 // stacking order) and the objects deleted, or the whole document when the
-// versions do not chain, the layers changed, or most objects changed.
+// versions do not chain, the layers changed, or most objects are new,
+// moved or deleted (objects changed where they stand are patched in place).
 // Which objects changed is known from the host's change stamps, so only
 // those are written.
 #pragma once
@@ -29,8 +30,8 @@ class CanvasDelta {
                     uint64_t since, std::string* error);
   static constexpr char kSeparator = '\x1e';
 
-  // Changed objects above this share of all objects (and at least
-  // kWholeAtLeast objects) send the whole document instead.
+  // Objects to place anew (new, moved or deleted) above this share of all
+  // objects (and at least kWholeAtLeast of them) send the whole document.
   static constexpr double kWholeShare = 0.75;
   static constexpr size_t kWholeAtLeast = 4;
 

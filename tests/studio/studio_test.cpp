@@ -346,6 +346,7 @@ TEST_F(StudioTest, CanvasDeltasCarryJustTheChangedObjectsAndChainTheirVersions) 
   ASSERT_EQ(warped.head["objects"].size(), 1u);
   EXPECT_EQ(warped.head["objects"][0]["uid"], uid["b"]);
   EXPECT_EQ(warped.head["objects"][0]["after"], uid["a"]);
+  EXPECT_TRUE(warped.head["objects"][0]["inPlace"].get<bool>());
   ASSERT_EQ(warped.parts.size(), 2u);
   EXPECT_NE(warped.parts[1].find("id=\"b\""), std::string::npos) << warped.parts[1];
   studio_->Do("/api/pointer", {{"event", "up"}, {"x", 165}, {"y", 40}});
@@ -363,5 +364,6 @@ TEST_F(StudioTest, CanvasDeltasCarryJustTheChangedObjectsAndChainTheirVersions) 
   EXPECT_EQ(applied.head["deleted"], json::array({uid["b"]}));
   ASSERT_EQ(applied.head["objects"].size(), 1u);
   EXPECT_EQ(applied.head["objects"][0]["after"], uid["a"]);
+  EXPECT_FALSE(applied.head["objects"][0]["inPlace"].get<bool>());
   EXPECT_NE(applied.parts.back().find("vx:role=\"result\""), std::string::npos);
 }

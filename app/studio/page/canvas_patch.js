@@ -42,6 +42,26 @@
     return { defs: parsed.documentElement.firstElementChild, made };
   }
 
+  // Makes `old` equal `made` by changing only what differs (attributes,
+  // text, members), so that the browser keeps what it built for the rest;
+  // a member of another kind is replaced.
+  function morph(old, made) {
+    for (const a of Array.from(old.attributes))
+      if (!made.hasAttributeNS(a.namespaceURI, a.localName)) old.removeAttributeNS(a.namespaceURI, a.localName);
+    for (const a of made.attributes)
+      if (old.getAttributeNS(a.namespaceURI, a.localName) !== a.value) old.setAttributeNS(a.namespaceURI, a.name, a.value);
+    const olds = old.childNodes, mades = made.childNodes;
+    let i = 0;
+    for (; i < mades.length; ++i) {
+      const o = olds[i], m = mades[i];
+      if (!o) old.appendChild(document.importNode(m, true));
+      else if (o.nodeType !== m.nodeType || o.nodeName !== m.nodeName) o.replaceWith(document.importNode(m, true));
+      else if (m.nodeType === Node.ELEMENT_NODE) morph(o, m);
+      else if (o.nodeValue !== m.nodeValue) o.nodeValue = m.nodeValue;
+    }
+    while (olds.length > i) old.lastChild.remove();
+  }
+
   // Applies delta (its definitions' markup, then each object's, in parts)
   // to the shown document root; false: load the whole document.
   window.vxCanvasPatch = function (root, delta, parts) {
@@ -59,13 +79,16 @@
     for (const o of delta.objects) {
       const el = byUid(root, o.uid);
       if (el && shared(el)) return false;
-      if (el) el.remove();
+      if (el && !o.inPlace) el.remove();
       forget(o.uid);
     }
     // Bottom first: the object below each one is in place before it.
     for (const o of delta.objects) {
       const node = parsed.made.get(o.uid);
       if (!node) return false;
+      const here = o.inPlace && byUid(root, o.uid);
+      if (here && here.nodeName === node.nodeName) { morph(here, node); continue; }
+      if (here) here.remove();
       const el = document.importNode(node, true);
       const anchor = o.after ? byUid(root, o.after) : o.before ? byUid(root, o.before) : null;
       if ((o.after || o.before) && (!anchor || shared(anchor))) return false;
