@@ -98,7 +98,7 @@ class Studio:
                 lambda d: d.execute_script("return " + condition))
         except Exception:
             errors = self.js("vxStudio.errors")
-            raise Failure(f"waited {timeout} s for {what}; page errors: {errors}")
+            raise Failure(f"waited {timeout} s for {what}; page errors: {errors}; {self.js('vxStudio.busy()')}")
 
     def settle(self):
         self.wait("vxStudio.idle()", "the page to show every answer")

@@ -86,6 +86,8 @@
     if (version === undefined) refreshAgain = true;
     else wantVersion = Math.max(wantVersion, version);
     if (refreshing) return;
+    // Shown already (a change event came before the answer).
+    if (!refreshAgain && wantVersion <= studio.shownVersion) { notePatched(null); return; }
     refreshing = true;
     try {
       while (refreshAgain || wantVersion > studio.shownVersion) {
@@ -127,7 +129,7 @@
     studio.timings.push(...patched);
     requestAnimationFrame(() => {
       const t = performance.now();
-      round.frame = t - now;
+      if (round) round.frame = t - now;
       for (const p of patched) p.drawn = t - p.t0;
     });
   }
@@ -254,6 +256,8 @@
   };
   // Nothing sent and not yet shown.
   studio.idle = () => !inFlight && !refreshing && !pointerBusy && !pointerQueue.length && !actionBusy && !awaitingRedraw.length;
+  studio.busy = () => ({ inFlight, refreshing, pointerBusy, queued: pointerQueue.length, actionBusy,
+                         awaiting: awaitingRedraw.map((w) => w.version), shown: studio.shownVersion, wantVersion, canvasVersion });
   // The document as the canvas shows it (its elements, not the root's
   // size, which follows the zoom).
   studio.canvas = () => docSvg;
