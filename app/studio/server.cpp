@@ -56,6 +56,9 @@ Server::~Server() { Stop(); }
 
 int Server::Start(int port) {
   http_->set_payload_max_length(kMaxBodyBytes);
+  // Answers go out at once: with Nagle's algorithm a small answer written in
+  // two parts waits for the page's delayed acknowledgement (about 40 ms).
+  http_->set_tcp_nodelay(true);
   // The event streams hold a thread each while open.
   http_->new_task_queue = [] { return new httplib::ThreadPool(16); };
   Routes();
