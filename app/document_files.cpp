@@ -1,6 +1,5 @@
 #include "app/document_files.h"
 
-#include <cmath>
 #include <iostream>
 #include <sstream>
 
@@ -77,69 +76,19 @@ int CheckOutputTarget(const std::string& input, std::string& output,
   return kExitUsage;
 }
 
-namespace {
-
-bool Finite(const AIRealPoint& p) { return std::isfinite(p.h) && std::isfinite(p.v); }
-
-bool FiniteColor(const AIColor& c) {
-  switch (c.kind) {
-    case kGrayColor: return std::isfinite(c.c.g.gray);
-    case kFourColor:
-      return std::isfinite(c.c.f.cyan) && std::isfinite(c.c.f.magenta) &&
-             std::isfinite(c.c.f.yellow) && std::isfinite(c.c.f.black);
-    case kThreeColor:
-      return std::isfinite(c.c.rgb.red) && std::isfinite(c.c.rgb.green) &&
-             std::isfinite(c.c.rgb.blue);
-    case kCustomColor: return std::isfinite(c.c.c.tint);
-    default: return true;
-  }
-}
-
-bool FiniteStyle(const AIPathStyle& s) {
-  return FiniteColor(s.fill.color) && FiniteColor(s.stroke.color) &&
-         std::isfinite(s.stroke.width) && std::isfinite(s.stroke.miterLimit);
-}
-
-// The first object (itself or below it) holding a number that is not finite.
-const host::art::Art* FirstNonFinite(const host::art::Art& art) {
-  using host::art::ArtKind;
-  bool ok = true;
-  if (art.kind() == ArtKind::Path) {
-    for (const Segment& s : art.path().segments)
-      ok = ok && Finite(s.p) && Finite(s.in) && Finite(s.out);
-  } else if (art.kind() == ArtKind::Text) {
-    ok = Finite(art.text().start) && std::isfinite(art.text().fontSize);
-  } else if (art.kind() == ArtKind::TextPath) {
-    ok = std::isfinite(art.textPath().startOffset);
-  }
-  if (const AIPathStyle* style = art.style()) ok = ok && FiniteStyle(*style);
-  if (!ok) return &art;
-  for (const host::art::Art* part : {art.editGroup(), art.resultGroup()})
-    if (part)
-      if (const host::art::Art* bad = FirstNonFinite(*part)) return bad;
-  for (const host::art::Art* child = art.firstChild(); child; child = child->sibling())
-    if (const host::art::Art* bad = FirstNonFinite(*child)) return bad;
-  return nullptr;
-}
-
-}  // namespace
-
 int ExportSvgText(const host::art::Document& document, const svg::KeptSvg* kept,
                   std::string* text, const std::set<const host::art::Art*>* only) {
-  for (const host::art::Layer* layer : document.LayersInPaintOrder()) {
-    if (const host::art::Art* bad = FirstNonFinite(*layer->group)) {
-      std::cerr << "versalix4: the result holds a coordinate, width or colour that is not a "
-                   "finite number"
-                << (bad->id().empty() ? std::string() : " (in \"" + bad->id() + "\")")
-                << "; nothing was written\n";
-      return kExitFailed;
-    }
-  }
   std::vector<std::string> notes;
+  std::string error;
   svg::ExportOptions options;
   options.only = only;
   options.notes = &notes;
+  options.error = &error;
   *text = svg::ExportSvg(document, kept, options);
+  if (!error.empty()) {
+    std::cerr << "versalix4: " << error << "; nothing was written\n";
+    return kExitFailed;
+  }
   std::set<std::string> told;
   for (const std::string& note : notes)
     if (told.insert(note).second) std::cerr << "versalix4: " << note << "\n";

@@ -56,6 +56,9 @@ Server::~Server() { Stop(); }
 
 int Server::Start(int port) {
   http_->set_payload_max_length(kMaxBodyBytes);
+  // Answers go out at once: with Nagle's algorithm a small answer written in
+  // two parts waits for the page's delayed acknowledgement (about 40 ms).
+  http_->set_tcp_nodelay(true);
   // The event streams hold a thread each while open.
   http_->new_task_queue = [] { return new httplib::ThreadPool(16); };
   Routes();
@@ -118,6 +121,9 @@ void Server::Routes() {
   };
   read("/api/state", [this](const httplib::Request&) { return session_.State(); });
   read("/api/document.svg", [this](const httplib::Request&) { return session_.DocumentSvg(); });
+  read("/api/delta", [this](const httplib::Request& req) {
+    return session_.Delta(req.get_param_value("since"));
+  });
   read(R"(/api/raster/([^/]+)/(-?\d+)\.png)", [this](const httplib::Request& req) {
     return session_.Raster(req.matches[1], req.matches[2]);
   });

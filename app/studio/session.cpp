@@ -13,6 +13,7 @@
 #include "host/art/document_set.h"
 #include "host/art/geometry.h"
 #include "host/art/hit_test.h"
+#include "host/art/matching.h"
 #include "host/core/messages.h"
 #include "host/io/atomic_file.h"
 #include "host/core/registrations.h"
@@ -229,7 +230,7 @@ json Session::StateJson() {
   json selection = json::array();
   art::BoundsBuilder bounds;
   ForEachObject(d, [&](const art::Art& a, const std::string& place, int depth) {
-    if (depth != 0 || !a.selected()) return;
+    if (depth != 0 || !art::ReadsSelected(a)) return;
     selection.push_back(ObjectId(a, place));
     bounds.Add(art::ArtBounds(a, nullptr, 0).Rect());
   });
@@ -287,6 +288,21 @@ Reply Session::DocumentSvg() {
   if (ExportSvgText(doc(), file_ ? &file_->kept : nullptr, &text))
     return Error(422, "the document holds a number that is not finite; it cannot be shown");
   return {200, std::move(text), "image/svg+xml; charset=utf-8"};
+}
+
+Reply Session::Delta(const std::string& sinceText) {
+  uint64_t since = 0;
+  try {
+    since = sinceText.empty() ? 0 : std::stoull(sinceText);
+  } catch (const std::exception&) {
+    return Error(400, "since is a canvas version");
+  }
+  std::string error;
+  std::string delta = canvas_.Since(doc(), file_ ? &file_->kept : nullptr, since, &error);
+  if (!error.empty()) return Error(422, error + "; it cannot be shown");
+  // Not a text/ type: the HTTP library would compress it, which costs far
+  // more than it saves on the loopback address.
+  return {200, std::move(delta), "application/vnd.versalix4.canvas-delta; charset=utf-8"};
 }
 
 // ---- selection and layers ------------------------------------------------------------

@@ -19,6 +19,7 @@
 #include <nlohmann/json_fwd.hpp>
 
 #include "app/cli.h"
+#include "app/studio/canvas_delta.h"
 #include "app/studio/file_rule.h"
 #include "app/studio/host_queue.h"
 #include "host/adm/user_agent.h"
@@ -63,6 +64,8 @@ class Session : public host::adm::UserAgent {
   // ---- requests (host thread) -------------------------------------------------
   Reply State();
   Reply DocumentSvg();
+  // What changed on the canvas since the canvas version the page shows.
+  Reply Delta(const std::string& since);
   Reply Select(const nlohmann::json& body);
   Reply Layer(const nlohmann::json& body);
   Reply Command(const nlohmann::json& body);
@@ -112,6 +115,7 @@ class Session : public host::adm::UserAgent {
   std::vector<host::adm::DialogDriver*> modal_;  // running modal dialogs, innermost last
   std::string message_;  // the last alert or failure, for the page to show
   bool quitting_ = false;
+  CanvasDelta canvas_;
 };
 
 }  // namespace vx::app::studio

@@ -23,9 +23,11 @@ void WalkPaintOrder(const Document& doc, bool enterText,
 }
 
 namespace {
+// Whether anything inside is selected (inside plug-in group art: its edit
+// group).
 bool AnySelectedIn(const Art& container) {
   for (const Art* c = container.firstChild(); c; c = c->sibling())
-    if (c->selected() || AnySelectedIn(*c)) return true;
+    if (ReadsSelected(*c) || AnySelectedIn(*c)) return true;
   return false;
 }
 
@@ -50,13 +52,8 @@ int32_t AttrsFor(const Art& art, int32_t which) {
     attrs &= ~(kArtSelected | kArtLocked | kArtHidden);
     if (!l->editable) attrs |= kArtLocked;
     if (!l->visible) attrs |= kArtHidden;
-    if ((which & kArtSelected) && AnySelectedIn(art)) attrs |= kArtSelected;
   }
-  // Plug-in group art reads as selected while art of its edit group is (the
-  // source it was just made around, or art the user selected inside it).
-  if ((which & kArtSelected) && art.kind() == ArtKind::PluginGroup && art.editGroup() &&
-      AnySelectedIn(*art.editGroup()))
-    attrs |= kArtSelected;
+  if ((which & kArtSelected) && ReadsSelected(art)) attrs |= kArtSelected;
   if ((which & kArtFullySelected) && FullySelected(art)) attrs |= kArtFullySelected;
   return attrs;
 }
@@ -71,7 +68,11 @@ bool TypeMatches(const Art& art, int16_t type) {
 }  // namespace
 
 bool ReadsSelected(const Art& art) {
-  return art.isLayerGroup() ? AnySelectedIn(art) : art.selected();
+  if (art.isLayerGroup()) return AnySelectedIn(art);
+  // Plug-in group art reads as selected while art of its edit group is (the
+  // source it was just made around, or art the user selected inside it).
+  return art.selected() || (art.kind() == ArtKind::PluginGroup && art.editGroup() &&
+                            AnySelectedIn(*art.editGroup()));
 }
 
 int32_t ReadUserAttrs(const Art& art) {
@@ -108,7 +109,7 @@ std::vector<Art*> SelectedArt(const Document& doc) {
   // Selected plug-in group art is followed by the selected art of its edit
   // group (the user's art inside it), never by its edit or result group.
   std::function<bool(Art&)> visit = [&](Art& art) {
-    if (!art.isLayerGroup() && !art.selected()) return true;
+    if (!ReadsSelected(art)) return true;
     out.push_back(&art);
     if (art.kind() == ArtKind::PluginGroup && art.editGroup())
       for (Art* c = art.editGroup()->lastChild(); c; c = c->priorSibling())

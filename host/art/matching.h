@@ -27,8 +27,10 @@ void WalkPaintOrder(const Document& doc, bool enterText,
 void WalkSubtree(Art& root, bool enterText,
                  const std::function<bool(Art&)>& visit);
 
-// The selected attribute as the host reports it: stored on ordinary art; a
-// layer's group reads as selected when anything in its layer is selected.
+// The selected attribute as the host reports it (and lists it among the
+// selected art): stored on ordinary art; a layer's group reads as selected
+// when anything in its layer is selected, plug-in group art when anything in
+// its edit group is (as after the plug-in wrapped selected art in it).
 bool ReadsSelected(const Art& art);
 // The user attributes as GetArtUserAttr answers them (kArtFullySelected
 // computed from the members and segments).

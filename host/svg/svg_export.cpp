@@ -17,7 +17,9 @@
 #include "host/svg/svg_path_data.h"
 #include "host/svg/svg_source.h"
 #include "host/svg/svg_transform.h"
+#include "host/svg/svg_xml.h"
 #include "host/svg/svg_effect_art.h"
+#include "host/svg/svg_finite.h"
 #include "host/svg/svg_live_effect.h"
 
 namespace vx::host::svg {
@@ -41,17 +43,6 @@ constexpr const char* kNamespaces[][2] = {
     {"xmlns:sodipodi", "http://sodipodi.sourceforge.net/DTD/sodipodi-0.dtd"},
     {"xmlns:inkscape", "http://www.inkscape.org/namespaces/inkscape"},
     {"xmlns:vx", "urn:versalix4:svg"},
-};
-
-class StringWriter : public pugi::xml_writer {
- public:
-  explicit StringWriter(std::string& out) : out_(out) {}
-  void write(const void* data, size_t size) override {
-    out_.append(static_cast<const char*>(data), size);
-  }
-
- private:
-  std::string& out_;
 };
 
 bool IsBlank(const pugi::xml_node& node) {
@@ -141,6 +132,9 @@ class Exporter {
   BezierPaths PathsOf(const Art& art) const;
   void WriteClipShapes(const Art& art, pugi::xml_node clip);
   bool Wanted(const Art& art) const;
+  // markObjects: the element just written for top-level art (the last child
+  // of `parent` when it is new).
+  void MarkWritten(const Art& art, pugi::xml_node parent, pugi::xml_node before);
   void Note(const std::string& text) {
     if (options_.notes) options_.notes->push_back(text);
   }
@@ -391,13 +385,16 @@ void Exporter::WriteItem(const Item& item, pugi::xml_node out, pugi::xml_node& w
     const SourceBinding* b = source_->Find(*item.layer);
     if (b && LayerDigest(*item.layer) == b->digest) {
       pugi::xml_node layer = ShallowCopy(b->node, out, b->ownCtm);
+      if (options_.markObjects) layer.append_attribute("data-vx-layer") = item.layer->uid;
       Merge(ChildItems(*item.layer->group), b->node, layer);
     } else {
       WriteLayer(*item.layer, out);
     }
     return;
   }
+  const pugi::xml_node last = out.last_child();
   if (WriteOriginal(*item.art, out)) {
+    MarkWritten(*item.art, out, last);
     wrapper = pugi::xml_node();
     return;
   }
@@ -409,10 +406,20 @@ void Exporter::WriteItem(const Item& item, pugi::xml_node out, pugi::xml_node& w
     if (!wrapper) {
       wrapper = out.append_child("g");
       wrapper.append_attribute("transform") = FormatTransform(o->second.ctm.inverse()).c_str();
+      if (options_.markObjects) wrapper.append_attribute("data-vx-wrap") = "1";
     }
     target = wrapper;
   }
+  const pugi::xml_node before = target.last_child();
   WriteArtAnew(*item.art, target);
+  MarkWritten(*item.art, target, before);
+}
+
+void Exporter::MarkWritten(const Art& art, pugi::xml_node parent, pugi::xml_node before) {
+  if (!options_.markObjects || !art.parent() || !art.parent()->isLayerGroup()) return;
+  pugi::xml_node written = parent.last_child();
+  if (written && written != before && written.type() == pugi::node_element)
+    written.append_attribute("data-vx-uid") = art.uid();
 }
 
 bool Exporter::WriteOriginal(const Art& art, pugi::xml_node parent) {
@@ -471,7 +478,7 @@ void Exporter::CollectIds() {
 std::string Exporter::NewId(const char* prefix) {
   unsigned& n = counters_[prefix];
   for (;;) {
-    std::string id = prefix + std::to_string(++n);
+    std::string id = options_.idPrefix + prefix + std::to_string(++n);
     if (!used_.contains(id)) {
       used_.insert(newIds_.emplace_back(id));
       return id;
@@ -530,6 +537,7 @@ void Exporter::WriteLayer(const art::Layer& layer, pugi::xml_node root) {
   pugi::xml_node g = root.append_child("g");
   g.append_attribute("id") = (layer.id.empty() ? NewId("layer") : layer.id).c_str();
   g.append_attribute("inkscape:groupmode") = "layer";
+  if (options_.markObjects) g.append_attribute("data-vx-layer") = layer.uid;
   g.append_attribute("inkscape:label") = layer.title.c_str();
   if (!layer.visible) g.append_attribute("style") = "display:none";
   if (!layer.editable) g.append_attribute("sodipodi:insensitive") = "true";
@@ -548,7 +556,9 @@ void Exporter::WriteChildren(const Art& container, pugi::xml_node parent) {
 }
 
 void Exporter::WriteArt(const Art& art, pugi::xml_node parent) {
+  const pugi::xml_node before = parent.last_child();
   if (!WriteOriginal(art, parent)) WriteArtAnew(art, parent);
+  MarkWritten(art, parent, before);
 }
 
 void Exporter::WriteArtAnew(const Art& art, pugi::xml_node parent) {
@@ -953,6 +963,12 @@ void Exporter::WritePluginGroup(const Art& art, pugi::xml_node parent) {
 
 std::string ExportSvg(const art::Document& document, const KeptSvg* kept,
                       const ExportOptions& options) {
+  if (const art::Art* bad = FirstNonFinite(document)) {
+    if (options.error)
+      *options.error = "the result holds a coordinate, width or colour that is not a finite number" +
+                       (bad->id().empty() ? std::string() : " (in \"" + bad->id() + "\")");
+    return "";
+  }
   Exporter exporter(document, kept, options);
   return exporter.Run();
 }

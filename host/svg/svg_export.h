@@ -21,9 +21,21 @@ struct ExportOptions {
   const std::set<const art::Art*>* only = nullptr;
   // Where to list what could not be written (may be null).
   std::vector<std::string>* notes = nullptr;
+  // Where to say why nothing was written (may be null): a document holding
+  // a number that is not finite is refused, and the answer is empty.
+  std::string* error = nullptr;
+  // For a viewer that patches what it shows: each top-level object's
+  // element carries data-vx-uid (the object's uid), each layer's element
+  // data-vx-layer, and a group written only to undo its container's
+  // transform data-vx-wrap.
+  bool markObjects = false;
+  // Put before every id the writer makes up, so that the ids of two partial
+  // writings (see `only`) never meet.
+  std::string idPrefix;
 };
 
-// `kept` may be null (a document made in the host).
+// `kept` may be null (a document made in the host). Empty when refused (see
+// ExportOptions::error).
 std::string ExportSvg(const art::Document& document, const KeptSvg* kept,
                       const ExportOptions& options = {});
 

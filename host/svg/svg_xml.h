@@ -24,6 +24,18 @@ struct XmlLimits {
 bool LoadXml(std::string_view text, pugi::xml_document& document, const XmlLimits& limits,
              std::string* error, std::size_t* elements = nullptr);
 
+// Collects what pugixml writes into a string.
+class StringWriter : public pugi::xml_writer {
+ public:
+  explicit StringWriter(std::string& out) : out_(out) {}
+  void write(const void* data, std::size_t size) override {
+    out_.append(static_cast<const char*>(data), size);
+  }
+
+ private:
+  std::string& out_;
+};
+
 // The root element's start tag as the text spells it ("<svg ...>"), after
 // the declaration, comments, processing instructions and document type;
 // empty when the text is not one-byte based (UTF-16) or has no such tag.

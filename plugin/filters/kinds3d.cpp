@@ -182,6 +182,17 @@ ASErr PlaceOnCircle(float t, float rho, Point3* v) {
   return kNoErr;
 }
 
+// A zero radius (the cursor on the centre) makes the latitude's sine 0 / 0.
+// Read as "the points collapse to the axis": x and y become 0 and the depth
+// stays as it was (a sine that is not a number adds no height), so no
+// coordinate that is not finite ever leaves the mapping.
+ASErr CollapseOntoAxis(const TransformParams& p, Point3& v) {
+  v.x = 0.0f;
+  v.y = 0.0f;
+  Apply(p.postMatrix, &v);
+  return kNoErr;
+}
+
 ASErr MapSphere(const void* data, Point3* v) {
   const TransformParams& p = Params(data);
   PreRotateAboutCursor(p, v);
@@ -189,6 +200,7 @@ ASErr MapSphere(const void* data, Point3* v) {
   const float theta = (x1 / p.circumference) * kTwoPi;
   const float y1 = p.scaleY * v->y + p.y0;
   const float s = std::sin(y1 / p.R);
+  if (std::isnan(s)) return CollapseOntoAxis(p, *v);
   v->z = v->z + s * p.heightGain;
   const float s2 = s * s;
   if (s2 >= 0.0f && s2 < 1.0f) {
@@ -220,6 +232,7 @@ ASErr MapRing(const TransformParams& p, bool spiral, Point3* v) {
     s = std::sin((half - y1) / p.R2);
   else
     s = std::sin((-half - y1) / p.R2);
+  if (std::isnan(s)) return CollapseOntoAxis(p, *v);
   if (spiral)
     v->z = v->z + s * p.R2 - turns * p.zGain;
   else

@@ -59,7 +59,7 @@ TEST_F(Cli, EveryFrustrationHasItsAnswer) {
       {"3d in.svg -o out.svg --kind Sphere --cursor 0,0 --select square", 1,
        "Digits of calculated result overflows because the radius is equal to 0 or other reasons.",
        false},
-      // (Accepted, its result is not a finite number: the sweep's known faults.)
+      // (Accepted, the zero radius collapses the art onto the axis: the sweep's known faults.)
       // Art that would vanish or stay as it was is named, with what to change.
       {"effect Border in.svg -o out.svg --select flat", 1,
        "drew nothing for \"flat\": it has no stroke, and steps-mode=\"Auto Steps (Mid)\" takes the "

@@ -132,6 +132,14 @@ TEST_F(FrameworkTest, LiveUpdateRewritesEverySelectedBorderArtAndRegeneratesInOn
   EXPECT_FLOAT_EQ(0.2f, StoredBorder(*EffectArt().at(0)).offset);
 }
 
+TEST_F(FrameworkTest, LiveUpdateActsOnTheArtApplyJustMadeWithoutSelectingItAgain) {
+  Select({Stroked("a", 0)});
+  OpenBorder();
+  Act(kBorder, "press", BorderItems::kApply);
+  Act(kBorder, "set", BorderItems::kOffset, "=50");
+  EXPECT_FLOAT_EQ(0.5f, StoredBorder(*EffectArt().at(0)).offset);
+}
+
 TEST_F(FrameworkTest, ManualStepsEnablesTheStepsFieldAndTheSameChoiceWritesNothing) {
   Applied();
   EXPECT_FALSE(Palette(kBorder)->GetItem(BorderItems::kSteps)->enabled);

@@ -4,6 +4,7 @@
 // or a partial document, never a crash or a hang.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <pugixml.hpp>
@@ -159,6 +160,27 @@ TEST(SvgRoundTrip, ChangingOneObjectLeavesEveryOtherElementAsRead) {
       ++compared;
     }
     EXPECT_GT(compared, 0) << file.filename();
+  }
+}
+
+TEST(SvgRoundTrip, ANumberThatIsNotFiniteIsRefusedNamingTheObject) {
+  const std::string text = R"(<svg xmlns="http://www.w3.org/2000/svg" width="10" height="10">)"
+                           R"(<path id="p" d="M0 0 L5 5" stroke="#000"/></svg>)";
+  using Spoil = void (*)(art::PathData&);
+  const Spoil rows[] = {
+      [](art::PathData& p) { p.segments[1].p.h = std::nanf(""); },
+      [](art::PathData& p) { p.segments[0].out.v = -INFINITY; },
+      [](art::PathData& p) { p.style.stroke.width = INFINITY; },
+  };
+  for (Spoil spoil : rows) {
+    auto imported = Import(text);
+    art::Document& doc = *imported->document;
+    spoil(doc.MutablePath(*doc.FindById("p")));
+    std::string error;
+    ExportOptions options;
+    options.error = &error;
+    EXPECT_EQ("", ExportSvg(doc, &imported->kept, options));
+    EXPECT_NE(std::string::npos, error.find("not a finite number (in \"p\")")) << error;
   }
 }
 

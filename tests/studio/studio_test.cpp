@@ -8,6 +8,9 @@
 
 #include <cstdio>
 #include <fstream>
+#include <map>
+#include <regex>
+#include <sstream>
 
 #include <nlohmann/json.hpp>
 
@@ -287,3 +290,68 @@ TEST_F(StudioTest, ModalDialogTakesThePagesActionsAndEqualsThe3DCommand) {
 }
 
 }  // namespace
+
+// The canvas's change delivery: a line of JSON, then the markup parts after
+// record separators (the whole document, or the definitions and then each
+// changed object).
+struct Delta {
+  json head;
+  std::vector<std::string> parts;
+};
+
+TEST_F(StudioTest, CanvasDeltasCarryJustTheChangedObjectsAndChainTheirVersions) {
+  auto delta = [&](uint64_t since) {
+    auto res = studio_->client().Get("/api/delta?since=" + std::to_string(since), studio_->Headers());
+    Delta d;
+    if (!res || res->status != 200) return ADD_FAILURE() << (res ? res->body : "no answer"), d;
+    const size_t line = res->body.find('\n');
+    d.head = json::parse(res->body.substr(0, line));
+    std::string rest = res->body.substr(line + 2);
+    for (size_t at; (at = rest.find('\x1e')) != std::string::npos; rest.erase(0, at + 1))
+      d.parts.push_back(rest.substr(0, at));
+    d.parts.push_back(rest);
+    return d;
+  };
+  Delta whole = delta(0);
+  ASSERT_TRUE(whole.head["whole"].get<bool>());
+  std::map<std::string, uint64_t> uid;  // by SVG id, from the marked whole document
+  std::smatch m;
+  for (std::string s = whole.parts[0];
+       std::regex_search(s, m, std::regex(R"re(id="(\w)"[^>]*data-vx-uid="(\d+)")re")); s = m.suffix())
+    uid[m[1]] = std::stoull(m[2]);
+  ASSERT_EQ(uid.size(), 3u);
+  const uint64_t v1 = whole.head["version"];
+  EXPECT_EQ(delta(v1).head["objects"].size(), 0u);  // nothing changed: the same version
+
+  // A Warp drag on b alone: just b, placed after a (the object below it).
+  studio_->Do("/api/select", {{"ids", {"b"}}});
+  studio_->Do("/api/tool", {{"name", "Warp"}});
+  studio_->Do("/api/pointer", {{"event", "down"}, {"x", 150}, {"y", 50}});
+  studio_->Do("/api/pointer", {{"event", "drag"}, {"x", 165}, {"y", 40}});
+  Delta warped = delta(v1);
+  const uint64_t v2 = warped.head["version"];
+  EXPECT_GT(v2, v1);
+  ASSERT_EQ(warped.head["objects"].size(), 1u);
+  EXPECT_EQ(warped.head["objects"][0]["uid"], uid["b"]);
+  EXPECT_EQ(warped.head["objects"][0]["after"], uid["a"]);
+  EXPECT_TRUE(warped.head["objects"][0]["inPlace"].get<bool>());
+  ASSERT_EQ(warped.parts.size(), 2u);
+  EXPECT_NE(warped.parts[1].find("id=\"b\""), std::string::npos) << warped.parts[1];
+  studio_->Do("/api/pointer", {{"event", "up"}, {"x", 165}, {"y", 40}});
+  studio_->Do("/api/tool", {{"name", ""}});
+  // A version that does not chain gets the whole document.
+  EXPECT_TRUE(delta(v1).head["whole"].get<bool>());
+
+  // Apply wraps b in effect art: b leaves the top level, the new art takes
+  // its place above a.
+  const uint64_t v3 = delta(0).head["version"];
+  studio_->Do("/api/command", {{"command", "Live Border"}});
+  const std::string palette = studio_->State()["dialogs"][0]["name"];
+  studio_->Do("/api/dialog", {{"dialog", palette}, {"action", "press 37"}});  // Apply
+  Delta applied = delta(v3);
+  EXPECT_EQ(applied.head["deleted"], json::array({uid["b"]}));
+  ASSERT_EQ(applied.head["objects"].size(), 1u);
+  EXPECT_EQ(applied.head["objects"][0]["after"], uid["a"]);
+  EXPECT_FALSE(applied.head["objects"][0]["inPlace"].get<bool>());
+  EXPECT_NE(applied.parts.back().find("vx:role=\"result\""), std::string::npos);
+}

@@ -163,6 +163,14 @@ TEST(Kinds3D, ZeroRadiusSetUps) {
     EXPECT_EQ(c.result, SetUpKind(&p)) << c.kind;
     EXPECT_EQ(p.boundsCentre.h, p.centre.h);
     EXPECT_EQ(p.boundsCentre.v, p.centre.v);
+    // No coordinate that is not finite: the point collapses onto the axis,
+    // or a guarded operation answers overflow.
+    for (const Point3& in : {Point3{0, 0, 0}, Point3{7, -3, 2}, Point3{-20, 10, 0}}) {
+      ASErr err = kNoErr;
+      const Point3 out = Map(p, in, &err);
+      if (err) EXPECT_EQ(kOverflowErr, err) << c.kind;
+      else EXPECT_TRUE(std::isfinite(out.x) && std::isfinite(out.y) && std::isfinite(out.z)) << c.kind;
+    }
   }
 }
 

@@ -14,7 +14,8 @@
   const studio = window.vxStudio = {
     state: null,          // the last /api/state answer
     shownVersion: -1,     // the state version the page shows
-    timings: [],          // {what, ms}: request sent -> page redrawn
+    timings: [],          // {what, ms, drawn}: request sent -> canvas patched, -> next frame
+    rounds: [],           // each redraw: {fetch, show, frame} ms and the canvas answer's size
     pointerLog: [],       // every pointer event sent: {event, x, y, modifiers}
     errors: [],           // error texts shown
     ready: false,
@@ -47,7 +48,7 @@
       answer = await res.json().catch(() => ({ error: "the server answered " + res.status }));
       if (!res.ok) {
         showError(answer.error || ("the server answered " + res.status));
-        if (typeof answer.version === "number") refresh();
+        if (typeof answer.version === "number") refresh(answer.version);
         return null;
       }
     } catch (e) {
@@ -57,7 +58,7 @@
     if (typeof answer.version === "number") {
       awaitingRedraw.push({ version: answer.version, t0, what: what || path });
       if (answer.cursor !== undefined) applyCursor(answer.cursor);
-      refresh();
+      refresh(answer.version);
     }
     return answer;
   }
@@ -73,23 +74,36 @@
 
   // ---- state and redraw -------------------------------------------------
 
-  let refreshing = false, refreshAgain = false, refreshFailing = false, lastSvgText = null;
+  let refreshing = false, refreshAgain = false, refreshFailing = false;
+  let wantVersion = 0;    // the newest state version known to exist
+  let canvasVersion = 0;  // the canvas version shown (0: none)
   let ended = false, events = null;  // ended: the studio has quit
 
-  async function refresh() {
+  // Reads the state and what changed on the canvas until the page shows
+  // `version` (without one: once more in any case).
+  async function refresh(version) {
     if (ended) return;
-    if (refreshing) { refreshAgain = true; return; }
+    if (version === undefined) refreshAgain = true;
+    else wantVersion = Math.max(wantVersion, version);
+    if (refreshing) return;
+    // Shown already (a change event came before the answer).
+    if (!refreshAgain && wantVersion <= studio.shownVersion) { notePatched(null); return; }
     refreshing = true;
     try {
-      do {
+      while (refreshAgain || wantVersion > studio.shownVersion) {
         refreshAgain = false;
-        const [stateText, svgText] = await Promise.all([getText("/api/state"), getText("/api/document.svg")]);
+        const t0 = performance.now();
+        const [stateText, deltaText] = await Promise.all([getText("/api/state"), getText("/api/delta?since=" + canvasVersion)]);
+        const t1 = performance.now();
         const state = JSON.parse(stateText);
-        if (svgText !== lastSvgText) { showDocument(svgText); lastSvgText = svgText; }
+        showCanvas(deltaText);
         showState(state);
-        await new Promise(requestAnimationFrame);
-        noteRedrawn();
-      } while (refreshAgain);
+        // The next round starts at once: the browser draws the newest
+        // canvas whenever it can, not every one in between.
+        const round = { fetch: t1 - t0, show: performance.now() - t1, frame: null, bytes: deltaText.length };
+        studio.rounds.push(round);
+        notePatched(round);
+      }
     } catch (e) {
       if (ended) return;
       // Said once, then tried again until the server answers.
@@ -104,13 +118,40 @@
   }
 
   // The requests whose answers the page now shows: how long each took from
-  // being sent to being on screen.
-  function noteRedrawn() {
-    const now = performance.now();
+  // being sent to the canvas being patched (ms), and to the next frame
+  // (drawn, filled in when it starts).
+  function notePatched(round) {
+    const now = performance.now(), patched = [];
     while (awaitingRedraw.length && awaitingRedraw[0].version <= studio.shownVersion) {
       const w = awaitingRedraw.shift();
-      studio.timings.push({ what: w.what, ms: now - w.t0, version: w.version });
+      patched.push({ what: w.what, ms: now - w.t0, drawn: null, version: w.version, t0: w.t0 });
     }
+    studio.timings.push(...patched);
+    requestAnimationFrame(() => {
+      const t = performance.now();
+      if (round) round.frame = t - now;
+      for (const p of patched) p.drawn = t - p.t0;
+    });
+  }
+
+  // The whole document, or the changed objects patched in place
+  // (canvas_patch.js); a delta that cannot be put in place asks for the
+  // whole document.
+  // The answer: a line of JSON, then its markup parts, each after a record
+  // separator (the whole document, or the definitions and each object).
+  function showCanvas(answer) {
+    const head = answer.indexOf("\n");
+    const delta = JSON.parse(answer.slice(0, head));
+    if (delta.version === canvasVersion) return;
+    if (delta.whole) {
+      showDocument(answer.slice(head + 2));
+      window.vxCanvasPatch.reset();
+    } else if (!window.vxCanvasPatch(docSvg, delta, answer.slice(head + 2).split("\x1e"))) {
+      canvasVersion = 0;
+      refreshAgain = true;
+      return;
+    }
+    canvasVersion = delta.version;
   }
 
   function listenForChanges() {
@@ -118,7 +159,8 @@
     events.onmessage = (e) => {
       let v = -1;
       try { v = JSON.parse(e.data).version; } catch (_) { /* a malformed event still means a change */ }
-      if (v !== studio.shownVersion) refresh();
+      if (v === -1) refresh();
+      else if (v > studio.shownVersion) refresh(v);
     };
     events.onerror = () => setStatus("change events interrupted; reconnecting", true);
   }
@@ -214,7 +256,13 @@
   };
   // Nothing sent and not yet shown.
   studio.idle = () => !inFlight && !refreshing && !pointerBusy && !pointerQueue.length && !actionBusy && !awaitingRedraw.length;
-  studio.svgText = () => lastSvgText;
+  studio.busy = () => ({ inFlight, refreshing, pointerBusy, queued: pointerQueue.length, actionBusy,
+                         awaiting: awaitingRedraw.map((w) => w.version), shown: studio.shownVersion, wantVersion, canvasVersion });
+  // The document as the canvas shows it (its elements, not the root's
+  // size, which follows the zoom).
+  studio.canvas = () => docSvg;
+  studio.refreshCanvas = () => refresh();
+  studio.svgText = () => docSvg ? Array.from(docSvg.childNodes, (n) => new XMLSerializer().serializeToString(n)).join("") : null;
 
   function showSelection(bounds) {
     const ov = $("overlay");

@@ -1,0 +1,175 @@
+#include "app/studio/canvas_delta.h"
+
+#include <algorithm>
+#include <map>
+#include <ranges>
+#include <set>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+#include <pugixml.hpp>
+
+#include "host/art/change_stamp.h"
+#include "host/svg/svg_export.h"
+#include "host/svg/svg_xml.h"
+
+namespace vx::app::studio {
+
+using nlohmann::json;
+namespace art = vx::host::art;
+namespace svg = vx::host::svg;
+
+namespace {
+
+std::string Markup(const pugi::xml_node& node) {
+  std::string text;
+  svg::StringWriter writer(text);
+  node.print(writer, "", pugi::format_raw, pugi::encoding_utf8);
+  return text;
+}
+
+}  // namespace
+
+CanvasDelta::Snapshot CanvasDelta::Take(const art::Document& doc) {
+  Snapshot s;
+  const AIRealRect& page = doc.artboard;
+  s.layers = std::to_string(page.left) + "," + std::to_string(page.top) + "," +
+             std::to_string(page.right) + "," + std::to_string(page.bottom);
+  size_t order = 0;
+  for (const art::Layer* layer : doc.LayersInPaintOrder()) {
+    s.layers += "|" + std::to_string(layer->uid) + (layer->visible ? "v" : "h") +
+                (layer->editable ? "e" : "l") + layer->id + "\x1f" + layer->title;
+    uint32_t below = 0;
+    // The last child is painted first.
+    for (const art::Art* a = layer->group->lastChild(); a; a = a->priorSibling()) {
+      const art::Art* above = a->priorSibling();
+      s.objects[a->uid()] = {art::ChangeStamp(*a), layer->uid, below, above ? above->uid() : 0,
+                             order++};
+      below = a->uid();
+    }
+  }
+  return s;
+}
+
+std::string CanvasDelta::Whole(const art::Document& doc, const svg::KeptSvg* kept,
+                               Snapshot now, std::string* error) {
+  svg::ExportOptions options;
+  options.markObjects = true;
+  options.error = error;
+  const std::string text = svg::ExportSvg(doc, kept, options);
+  if (!error->empty()) return "";
+  shown_ = std::move(now);
+  version_ = ++next_;
+  return json{{"version", version_}, {"whole", true}}.dump() + "\n" + kSeparator + text;
+}
+
+std::string CanvasDelta::Since(const art::Document& doc, const svg::KeptSvg* kept, uint64_t since,
+                        std::string* error) {
+  error->clear();
+  Snapshot now = Take(doc);
+  if (since == 0 || since != version_ || now.layers != shown_.layers)
+    return Whole(doc, kept, std::move(now), error);
+
+  // Changed or new objects, in paint order; and the deleted ones. Objects
+  // left as they were stay in place unless their order among themselves
+  // changed (then every one of them in the layer counts as changed).
+  std::vector<std::pair<size_t, uint32_t>> changed;
+  std::map<uint32_t, std::vector<std::pair<size_t, uint32_t>>> keptNow, keptShown;  // by layer
+  for (const auto& [uid, placed] : now.objects) {
+    auto was = shown_.objects.find(uid);
+    if (was == shown_.objects.end() || was->second.stamp != placed.stamp ||
+        was->second.layer != placed.layer) {
+      changed.push_back({placed.order, uid});
+    } else {
+      keptNow[placed.layer].push_back({placed.order, uid});
+      keptShown[placed.layer].push_back({was->second.order, uid});
+    }
+  }
+  for (auto& [layer, kept] : keptNow) {
+    auto& shown = keptShown[layer];
+    std::sort(kept.begin(), kept.end());
+    std::sort(shown.begin(), shown.end());
+    if (!std::equal(kept.begin(), kept.end(), shown.begin(), shown.end(),
+                    [](const auto& a, const auto& b) { return a.second == b.second; }))
+      changed.insert(changed.end(), kept.begin(), kept.end());
+  }
+  json deleted = json::array();
+  for (const auto& [uid, placed] : shown_.objects)
+    if (!now.objects.count(uid)) deleted.push_back(uid);
+  if (changed.empty() && deleted.empty())
+    return json{{"version", version_}, {"whole", false}, {"objects", json::array()},
+                {"deleted", deleted}}.dump() + "\n" + kSeparator;
+  // Objects changed where they stand are patched in place; objects new,
+  // moved or deleted have to be built and placed, and when they are most of
+  // the document, reading it whole is cheaper.
+  auto inPlace = [&](uint32_t uid) {
+    auto was = shown_.objects.find(uid);
+    const Placed& placed = now.objects.at(uid);
+    return was != shown_.objects.end() && was->second.layer == placed.layer &&
+           was->second.below == placed.below;
+  };
+  const size_t placedAnew =
+      deleted.size() + size_t(std::count_if(changed.begin(), changed.end(),
+                                            [&](const auto& c) { return !inPlace(c.second); }));
+  if (placedAnew >= kWholeAtLeast &&
+      double(placedAnew) > kWholeShare * double(std::max(now.objects.size(), shown_.objects.size())))
+    return Whole(doc, kept, std::move(now), error);
+  std::sort(changed.begin(), changed.end());
+
+  std::set<const art::Art*> only;
+  std::set<uint32_t> changedUids;
+  for (const auto& [order, uid] : changed) {
+    only.insert(doc.FindArt(uid));
+    changedUids.insert(uid);
+  }
+  svg::ExportOptions options;
+  options.only = &only;
+  options.markObjects = true;
+  options.error = error;
+  // Ids made up for this delta never meet those the page already holds.
+  options.idPrefix = "vx" + std::to_string(next_ + 1) + "-";
+  const std::string text = svg::ExportSvg(doc, kept, options);
+  if (!error->empty()) return "";
+  pugi::xml_document xml;
+  if (!xml.load_buffer(text.data(), text.size(), pugi::parse_default | pugi::parse_ws_pcdata))
+    return Whole(doc, kept, std::move(now), error);
+
+  std::unordered_map<uint32_t, pugi::xml_node> written;
+  std::string defs;
+  for (pugi::xml_node n : xml.document_element().select_nodes("//*[@data-vx-uid]") |
+                              std::views::transform([](const pugi::xpath_node& x) { return x.node(); }))
+    written[n.attribute("data-vx-uid").as_uint()] = n;
+  for (pugi::xml_node d = xml.document_element().child("defs"); d; d = d.next_sibling("defs"))
+    if (d.attribute("vx:generated"))
+      for (pugi::xml_node c : d.children()) defs += Markup(c);
+
+  json objects = json::array();
+  std::string parts = kSeparator + defs;
+  for (const auto& [order, uid] : changed) {
+    auto w = written.find(uid);
+    // An object written inside a group that undoes its layer's transform
+    // (shared with its neighbours) cannot be put in place on its own.
+    if (w == written.end() || w->second.parent().attribute("data-vx-wrap"))
+      return Whole(doc, kept, std::move(now), error);
+    const Placed& placed = now.objects.at(uid);
+    // Where it goes: after the object below it, else before the nearest
+    // unchanged object above it, else at the end of its layer.
+    uint32_t before = placed.above;
+    while (before && changedUids.count(before)) before = now.objects.at(before).above;
+    objects.push_back({{"uid", uid},
+                       {"inPlace", inPlace(uid)},
+                       {"layer", placed.layer},
+                       {"after", placed.below},
+                       {"before", placed.below ? 0 : before}});
+    parts += kSeparator + Markup(w->second);
+  }
+  if (std::count(parts.begin(), parts.end(), kSeparator) != std::ptrdiff_t(changed.size() + 1))
+    return Whole(doc, kept, std::move(now), error);  // the separator inside some text
+  shown_ = std::move(now);
+  const uint64_t from = version_;
+  version_ = ++next_;
+  return json{{"version", version_}, {"from", from},      {"whole", false},
+              {"objects", objects},  {"deleted", deleted}}.dump() + "\n" + parts;
+}
+
+}  // namespace vx::app::studio

@@ -1,0 +1,114 @@
+// VERSALiX4 Studio: patching the canvas in place. The server answers "what
+// changed since canvas version N" (GET /api/delta) with the SVG of just the
+// top-level objects that changed, each with its place, and the ids of the
+// deleted ones; this replaces those elements in the inline SVG without
+// parsing the rest again. When a delta cannot be put in place the page loads
+// the whole document instead (vxCanvasPatch answers false).
+"use strict";
+
+(function () {
+  const SVG_NS = "http://www.w3.org/2000/svg";
+
+  // Definitions that came with deltas, newest first: {el, uids}. One goes
+  // when every object it came with has been replaced or deleted.
+  let deltaDefs = [];
+
+  function byUid(root, uid) { return root.querySelector(`[data-vx-uid="${uid}"]`); }
+  // An object inside a group shared with its neighbours (one that undoes its
+  // layer's transform) cannot be taken out or put in on its own.
+  function shared(el) { return !!(el.parentNode && el.parentNode.hasAttribute && el.parentNode.hasAttribute("data-vx-wrap")); }
+
+  function forget(uid) {
+    deltaDefs = deltaDefs.filter((d) => {
+      d.uids.delete(uid);
+      if (d.uids.size) return true;
+      d.el.remove();
+      return false;
+    });
+  }
+
+  // The changed objects' markup, parsed at once under the document's own
+  // namespace declarations.
+  function parse(root, delta, parts) {
+    let ns = "";
+    for (const a of root.attributes) if (a.name === "xmlns" || a.name.startsWith("xmlns:")) ns += ` ${a.name}="${a.value}"`;
+    if (!/\sxmlns="/.test(ns)) ns += ` xmlns="${SVG_NS}"`;
+    const text = `<svg${ns}><defs>${parts[0]}</defs>${parts.slice(1).join("")}</svg>`;
+    const parsed = new DOMParser().parseFromString(text, "image/svg+xml");
+    if (parsed.getElementsByTagName("parsererror").length) return null;
+    const made = new Map();
+    for (const el of parsed.documentElement.children)
+      if (el.hasAttribute("data-vx-uid")) made.set(Number(el.getAttribute("data-vx-uid")), el);
+    return { defs: parsed.documentElement.firstElementChild, made };
+  }
+
+  // Makes `old` equal `made` by changing only what differs (attributes,
+  // text, members), so that the browser keeps what it built for the rest;
+  // a member of another kind is replaced.
+  function morph(old, made) {
+    for (const a of Array.from(old.attributes))
+      if (!made.hasAttributeNS(a.namespaceURI, a.localName)) old.removeAttributeNS(a.namespaceURI, a.localName);
+    for (const a of made.attributes)
+      if (old.getAttributeNS(a.namespaceURI, a.localName) !== a.value) old.setAttributeNS(a.namespaceURI, a.name, a.value);
+    const olds = old.childNodes, mades = made.childNodes;
+    let i = 0;
+    for (; i < mades.length; ++i) {
+      const o = olds[i], m = mades[i];
+      if (!o) old.appendChild(document.importNode(m, true));
+      else if (o.nodeType !== m.nodeType || o.nodeName !== m.nodeName) o.replaceWith(document.importNode(m, true));
+      else if (m.nodeType === Node.ELEMENT_NODE) morph(o, m);
+      else if (o.nodeValue !== m.nodeValue) o.nodeValue = m.nodeValue;
+    }
+    while (olds.length > i) old.lastChild.remove();
+  }
+
+  // Applies delta (its definitions' markup, then each object's, in parts)
+  // to the shown document root; false: load the whole document.
+  window.vxCanvasPatch = function (root, delta, parts) {
+    if (!root || delta.whole) return false;
+    if (!delta.objects.length && !delta.deleted.length) return true;
+    if (parts.length !== delta.objects.length + 1) return false;
+    const parsed = parse(root, delta, parts);
+    if (!parsed) return false;
+    for (const uid of delta.deleted) {
+      const el = byUid(root, uid);
+      if (el && shared(el)) return false;
+      if (el) el.remove();
+      forget(uid);
+    }
+    for (const o of delta.objects) {
+      const el = byUid(root, o.uid);
+      if (el && shared(el)) return false;
+      if (el && !o.inPlace) el.remove();
+      forget(o.uid);
+    }
+    // Bottom first: the object below each one is in place before it.
+    for (const o of delta.objects) {
+      const node = parsed.made.get(o.uid);
+      if (!node) return false;
+      const here = o.inPlace && byUid(root, o.uid);
+      if (here && here.nodeName === node.nodeName) { morph(here, node); continue; }
+      if (here) here.remove();
+      const el = document.importNode(node, true);
+      const anchor = o.after ? byUid(root, o.after) : o.before ? byUid(root, o.before) : null;
+      if ((o.after || o.before) && (!anchor || shared(anchor))) return false;
+      if (o.after) anchor.after(el);
+      else if (o.before) anchor.before(el);
+      else {
+        const layer = root.querySelector(`[data-vx-layer="${o.layer}"]`);
+        if (!layer) return false;  // a layer without an element of its own
+        layer.appendChild(el);
+      }
+    }
+    if (parsed.defs && parsed.defs.childNodes.length) {
+      // Newest first, so that an id written again wins over its older copy.
+      const defs = document.importNode(parsed.defs, true);
+      root.insertBefore(defs, root.firstChild);
+      deltaDefs.unshift({ el: defs, uids: new Set(delta.objects.map((o) => o.uid)) });
+    }
+    return true;
+  };
+
+  // A whole document was shown: earlier deltas' definitions went with it.
+  window.vxCanvasPatch.reset = function () { deltaDefs = []; };
+})();
