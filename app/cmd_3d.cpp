@@ -140,7 +140,8 @@ class TransformAgent : public DialogFillingAgent {
       SetNumber(driver, Items::kPerspective, *options_.perspective, "--perspective", "%");
     if (options_.anchorsOnly) Check(driver.SetValue(Items::kAnchorsOnly, 1));
     SetCursor(driver, kind);
-    if (failed_) return;
+  }
+  void Filled(adm::Dialog& d) override {
     if (adm::Item* preview = d.GetItem(Items::kPreview)) {
       warning_ = preview->Text();
       if (!options_.preview.empty()) SavePreview(d, *preview);

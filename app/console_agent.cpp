@@ -44,12 +44,24 @@ void ConsoleAgent::RunModal(host::adm::DialogDriver& driver) {
 }
 
 void DialogFillingAgent::RunModal(host::adm::DialogDriver& driver) {
-  if (driver.dialog().templateId() != templateId_) {
-    console_.RunModal(driver);
-    return;
+  // The dialog is looked at once it is filled in (or at once when it is
+  // another one): painted once, for the final values, not after each
+  // action the command line takes.
+  const bool ours = driver.dialog().templateId() == templateId_;
+  const bool watched = watching_;  // by an outer dialog's agent
+  if (ours) {
+    Fill(driver);
+    if (failed_) return;
   }
-  Fill(driver);
-  if (!failed_) Check(driver.Press(kADMDefaultItemID));
+  watching_ = true;
+  driver.dialog().manager().PaintVisible();
+  if (ours) {
+    Filled(driver.dialog());
+    if (!failed_) Check(driver.Press(kADMDefaultItemID));
+  } else {
+    console_.RunModal(driver);
+  }
+  watching_ = watched;
 }
 
 std::optional<std::string> DialogFillingAgent::ChooseFolder(const std::string& message) {

@@ -50,10 +50,13 @@ class DialogFillingAgent : public host::adm::UserAgent {
   std::optional<AIColor> ChooseColour(const std::string& message,
                                       const AIColor& current) override;
   bool failed() const { return failed_; }
+  bool Watching() const override { return watching_; }
 
  protected:
   // Sets the dialog's items from the options.
   virtual void Fill(host::adm::DialogDriver& driver) = 0;
+  // Reads what the filled-in dialog shows, once it has been painted.
+  virtual void Filled(host::adm::Dialog& /*dialog*/) {}
   // Chooses "Default Settings", the first entry of the dialog's preset menu,
   // unless the command was given --last: the same command line then gives
   // the same result whatever ran before.
@@ -73,6 +76,7 @@ class DialogFillingAgent : public host::adm::UserAgent {
   int32_t templateId_;
   std::string command_;
   ConsoleAgent& console_;
+  bool watching_ = false;
 };
 
 }  // namespace vx::app

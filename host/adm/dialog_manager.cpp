@@ -206,7 +206,7 @@ void DialogManager::SetBounds(Dialog& dialog, const ASRect& bounds) {
 }
 
 void DialogManager::Paint(Dialog& dialog) {
-  if (!dialog.visible || dialog.destroying) return;
+  if (!agent().Watching() || !dialog.visible || dialog.destroying) return;
   const ADMDialogRef ref = RefOf<ADMDialogRef>(&dialog);
   const bool full = dialog.needsFullPaint;
   dialog.needsFullPaint = false;

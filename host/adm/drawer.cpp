@@ -77,20 +77,24 @@ void Drawer::Rect(const ASRect& r) {
   PlotAll(std::move(points));
 }
 
+void Drawer::FillVisible(const ASRect& r, Rgba color) {
+  auto at = [](int origin, int v, int lo, int hi) {
+    return int(std::clamp<int64_t>(int64_t(origin) + v, lo, hi));
+  };
+  const int left = at(area_.left, r.left, area_.left, area_.right);
+  const int right = at(area_.left, r.right, area_.left, area_.right);
+  const int top = at(area_.top, r.top, area_.top, area_.bottom);
+  const int bottom = at(area_.top, r.bottom, area_.top, area_.bottom);
+  for (int y = top; y < bottom; ++y) raster_.SetRow(left, right, y, color);
+}
+
 void Drawer::FillRect(const ASRect& r) {
+  if (mode_ != kADMXORMode) return FillVisible(r, ToRgba(color_));
   for (int y = r.top; y < r.bottom; ++y)
     for (int x = r.left; x < r.right; ++x) Plot(x, y);
 }
 
-void Drawer::ClearRect(const ASRect& r) {
-  for (int y = r.top; y < r.bottom; ++y)
-    for (int x = r.left; x < r.right; ++x) {
-      int px = area_.left + x, py = area_.top + y;
-      if (px >= area_.left && py >= area_.top && px < area_.right &&
-          py < area_.bottom)
-        raster_.Set(px, py, kBackground);
-    }
-}
+void Drawer::ClearRect(const ASRect& r) { FillVisible(r, kBackground); }
 
 namespace {
 // Pixel (x, y) lies in the ellipse inscribed in r when its centre does.

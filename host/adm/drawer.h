@@ -48,6 +48,8 @@ class Drawer {
  private:
   void Plot(int x, int y);  // local coordinates, current colour and mode
   void PlotAll(std::vector<ASPoint> points);  // each pixel once
+  // Fills what the area lets the drawer paint of r (local coordinates).
+  void FillVisible(const ASRect& r, Rgba color);
 
   Raster& raster_;
   ASRect area_;

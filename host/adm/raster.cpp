@@ -2,6 +2,8 @@
 
 #include <png.h>
 
+#include <algorithm>
+#include <cstddef>
 #include <cstdio>
 #include <memory>
 
@@ -19,6 +21,15 @@ Rgba Raster::Get(int x, int y) const {
 
 void Raster::Set(int x, int y, Rgba color) {
   if (Contains(x, y)) pixels_[size_t(y) * size_t(width_) + size_t(x)] = color;
+}
+
+void Raster::SetRow(int x0, int x1, int y, Rgba color) {
+  if (y < 0 || y >= height_) return;
+  x0 = std::max(x0, 0);
+  x1 = std::min(x1, width_);
+  if (x0 >= x1) return;
+  const auto row = pixels_.begin() + std::ptrdiff_t(y) * width_;
+  std::fill(row + x0, row + x1, color);
 }
 
 void Raster::Fill(Rgba color) { std::fill(pixels_.begin(), pixels_.end(), color); }

@@ -27,6 +27,8 @@ class Raster {
   // Pixels outside the raster read as transparent and ignore writes.
   Rgba Get(int x, int y) const;
   void Set(int x, int y, Rgba color);
+  // Pixels x0 .. x1 - 1 of row y (what lies inside the raster).
+  void SetRow(int x0, int x1, int y, Rgba color);
   void Fill(Rgba color);
   const std::vector<Rgba>& pixels() const { return pixels_; }
   friend bool operator==(const Raster&, const Raster&) = default;

@@ -132,6 +132,9 @@ class UserAgent {
   // when cancelled (the default).
   virtual std::optional<AIColor> ChooseColour(const std::string& message,
                                               const AIColor& current);
+  // Whether the user looks at the screen: while not, nothing is painted
+  // and what changed is shown all at once at the next paint.
+  virtual bool Watching() const { return true; }
 };
 
 // Presses the default button of every modal dialog; cancels folder

@@ -133,6 +133,13 @@ void Jitter(Segment* s, float amplitude) {
   s->in = s->out = s->p;
 }
 
+// The resampled list's buffer, shared by every path of a run (it is large
+// and every new block is written over once); none when nothing is resampled.
+ASErr AllocateResampleBuffer(const FractalizeParams& params, BlockPtr<Segment>* list) {
+  if (params.density == 0.0f) return kNoErr;
+  return list->Allocate(kResampleCapacity, "buffer 1 for segments");
+}
+
 ASErr WriteSegments(AIArtHandle path, const Segment* segments, int32_t count) {
   if (ASErr err = sPath->SetPathSegmentCount(path, static_cast<int16_t>(count)))
     return err;
@@ -243,7 +250,8 @@ ASErr SubstitutePath(AIArtHandle path, const Segment* gen, int32_t m,
   return WriteSegments(path, newSegs.get(), total);
 }
 
-ASErr ResamplePath(AIArtHandle path, const FractalizeParams& params, int32_t m) {
+ASErr ResamplePath(AIArtHandle path, const FractalizeParams& params, int32_t m,
+                   Segment* list) {
   if (params.density == 0.0f) return kNoErr;
   int16_t count16 = 0;
   if (ASErr err = sPath->GetPathSegmentCount(path, &count16)) return err;
@@ -264,9 +272,11 @@ ASErr ResamplePath(AIArtHandle path, const FractalizeParams& params, int32_t m) 
   float step = 72.0f / params.density;
   if (step < 0.5f) step = 0.5f;
 
-  BlockPtr<Segment> list, source;
-  if (ASErr err = list.Allocate(kResampleCapacity, "buffer 1 for segments"))
-    return err;
+  BlockPtr<Segment> own, source;
+  if (!list) {
+    if (ASErr err = AllocateResampleBuffer(params, &own)) return err;
+    list = own.get();
+  }
   if (ASErr err = source.Allocate(n, "buffer 2 for segments")) return err;
   if (ASErr err = sPath->GetPathSegments(path, 0, count16, source.get()))
     return err;
@@ -274,7 +284,7 @@ ASErr ResamplePath(AIArtHandle path, const FractalizeParams& params, int32_t m) 
   int32_t count = 0;
   const int32_t spans = closed ? n : n - 1;
   for (int32_t i = 0; i < spans; ++i)
-    if (!ResampleSpan(source[i], source[(i + 1) % n], step, list.get(), &count))
+    if (!ResampleSpan(source[i], source[(i + 1) % n], step, list, &count))
       return kNoErr;
   if (!closed) {
     if (count >= kResampleLimit) return kNoErr;
@@ -301,13 +311,13 @@ ASErr ResamplePath(AIArtHandle path, const FractalizeParams& params, int32_t m) 
       (count > kFractalSegmentLimit ||
        SubstitutedCount(count, closed != 0, m, static_cast<int32_t>(params.level)) == 0))
     return kSegmentLimitErr;
-  if (ASErr err = WriteSegments(path, list.get(), count)) return err;
+  if (ASErr err = WriteSegments(path, list, count)) return err;
   return sArt->SetArtUserAttr(path, 1, 8);
 }
 
 ASErr FractalizePath(AIArtHandle path, const FractalizeParams& params,
-                     const Segment* gen, int32_t m) {
-  if (ASErr err = ResamplePath(path, params, m)) return err;
+                     const Segment* gen, int32_t m, Segment* list) {
+  if (ASErr err = ResamplePath(path, params, m, list)) return err;
   return SubstitutePath(path, gen, m, static_cast<int16_t>(params.level));
 }
 
@@ -334,13 +344,15 @@ ASErr FractalizeSelection(SPPluginRef plugin, const FractalizeParams& params) {
     return err;
   SeedFractalRandom(false);
   cleanup.progress = true;
+  BlockPtr<Segment> list;
+  if (ASErr err = AllocateResampleBuffer(params, &list)) return err;
   int32_t done = 0;
   const ProgressSpan span{0, total};
   for (int32_t i = 0; i < pathCount; ++i) {
     AIArtHandle path = (*arts)[i];
     int16_t count = 0;
     if (ASErr err = sPath->GetPathSegmentCount(path, &count)) return err;
-    ASErr err = FractalizePath(path, params, cleanup.gen, m);
+    ASErr err = FractalizePath(path, params, cleanup.gen, m, list.get());
     if (err && err != kSegmentLimitErr) return err;
     done += count;
     ReportProgress(span, done);
@@ -349,8 +361,10 @@ ASErr FractalizeSelection(SPPluginRef plugin, const FractalizeParams& params) {
   return kNoErr;
 }
 
-ASErr FractalizeArtTree(AIArtHandle art, const FractalizeParams& params,
-                        const Segment* gen, int32_t m) {
+namespace {
+
+ASErr FractalizeTree(AIArtHandle art, const FractalizeParams& params,
+                     const Segment* gen, int32_t m, Segment* list) {
   int16_t type = 0;
   if (ASErr err = sArt->GetArtType(art, &type)) return err;
   if (type == kGroupArt || type == kCompoundPathArt) {
@@ -363,9 +377,9 @@ ASErr FractalizeArtTree(AIArtHandle art, const FractalizeParams& params,
   for (AIArtHandle a = art; a;) {
     if (ASErr err = sArt->GetArtType(a, &type)) return err;
     if (type == kGroupArt || type == kCompoundPathArt) {
-      if (ASErr err = FractalizeArtTree(a, params, gen, m)) return err;
+      if (ASErr err = FractalizeTree(a, params, gen, m, list)) return err;
     } else if (type == kPathArt) {
-      ASErr err = FractalizePath(a, params, gen, m);
+      ASErr err = FractalizePath(a, params, gen, m, list);
       if (err && err != kSegmentLimitErr) return err;
     }
     ++visited;
@@ -376,6 +390,15 @@ ASErr FractalizeArtTree(AIArtHandle art, const FractalizeParams& params,
     a = next;
   }
   return kNoErr;
+}
+
+}  // namespace
+
+ASErr FractalizeArtTree(AIArtHandle art, const FractalizeParams& params,
+                        const Segment* gen, int32_t m) {
+  BlockPtr<Segment> list;
+  if (ASErr err = AllocateResampleBuffer(params, &list)) return err;
+  return FractalizeTree(art, params, gen, m, list.get());
 }
 
 }  // namespace vx

@@ -43,8 +43,11 @@ void SubstituteSegments(Segment* old, Segment* out, int32_t n, bool closed,
 // generator of m > 0 segments to follow, a resampled path whose substitution
 // at params.level would pass the segment limit is not written either and
 // the answer is "SEGM": a path the substitution skips is left as it was,
-// not left resampled.
-ASErr ResamplePath(AIArtHandle path, const FractalizeParams& params, int32_t m);
+// not left resampled. The resampled list goes to `list` (kResampleCapacity
+// segments) when the caller keeps one for many paths, else to a buffer of
+// its own.
+ASErr ResamplePath(AIArtHandle path, const FractalizeParams& params, int32_t m,
+                   Segment* list = nullptr);
 
 // Substitutes the host path in place. "SEGM" when the result would leave
 // 1 .. 8000 segments or the path has more than 8000; a path of fewer than
@@ -52,9 +55,10 @@ ASErr ResamplePath(AIArtHandle path, const FractalizeParams& params, int32_t m);
 ASErr SubstitutePath(AIArtHandle path, const Segment* gen, int32_t m,
                      int32_t level);
 
-// Resampling (when density is not 0) then substitution.
+// Resampling (when density is not 0) then substitution; `list` as for
+// ResamplePath.
 ASErr FractalizePath(AIArtHandle path, const FractalizeParams& params,
-                     const Segment* gen, int32_t m);
+                     const Segment* gen, int32_t m, Segment* list = nullptr);
 
 // The filter's run over the selected paths: loads the generator, seeds the
 // random generator, fractalizes every selected path in order with a progress

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 #include "geometry/projection.h"
 #include "shell/blocks.h"
@@ -35,6 +36,13 @@ ASErr UnitOf(AIArtHandle path, AIArtHandle* unit) {
   return kNoErr;
 }
 
+// A path's unit and its place in the selection, sorted to group the paths
+// of each unit.
+struct UnitMember {
+  AIArtHandle unit;
+  int32_t index;
+};
+
 }  // namespace
 
 ASErr ReorderByDepth(AIArtHandleList arts, const PathSet& set) {
@@ -52,25 +60,41 @@ ASErr ReorderByDepth(AIArtHandleList arts, const PathSet& set) {
   }
   if (err) return err;
 
+  // Each path's unit and depth; the units in the order first met, each
+  // with the largest depth of its paths (groups found by sorting, not by
+  // searching the list for every path).
   BlockPtr<ReorderEntry> entries;
-  if ((err = entries.Allocate(static_cast<std::size_t>(n), "reorder buffer")))
+  BlockPtr<UnitMember> members;
+  if ((err = entries.Allocate(static_cast<std::size_t>(n), "reorder buffer")) ||
+      (err = members.Allocate(static_cast<std::size_t>(n), "reorder members")))
     return err;
-  int32_t used = 0;
   for (int32_t i = 0; i < n; ++i) {
     AIArtHandle unit = nullptr;
     if ((err = UnitOf(paths[i], &unit))) return err;
-    if (!unit) continue;
-    float depth = set.working[i].depth;
-    if (std::isnan(depth)) depth = kDepthSentinel;
-    // Members of one unit are usually listed together: search from the back.
-    int32_t e = used - 1;
-    while (e >= 0 && entries[e].art != unit) --e;
-    if (e < 0) {
-      entries[used++] = ReorderEntry{unit, kDepthSentinel};
-      e = used - 1;
-    }
-    entries[e].depth = std::max(entries[e].depth, depth);
+    const float depth = set.working[i].depth;
+    entries[i] = ReorderEntry{unit, std::isnan(depth) ? kDepthSentinel : depth};
+    members[i] = UnitMember{unit, i};
   }
+  std::sort(members.get(), members.get() + n,
+            [](const UnitMember& a, const UnitMember& b) {
+              if (a.unit != b.unit) return std::less<AIArtHandle>()(a.unit, b.unit);
+              return a.index < b.index;
+            });
+  for (int32_t g = 0; g < n;) {
+    int32_t end = g + 1;
+    while (end < n && members[end].unit == members[g].unit) ++end;
+    ReorderEntry& first = entries[members[g].index];
+    float depth = kDepthSentinel;
+    for (int32_t k = g; k < end; ++k) {
+      depth = std::max(depth, entries[members[k].index].depth);
+      if (k > g) entries[members[k].index].art = nullptr;
+    }
+    first.depth = depth;
+    g = end;
+  }
+  int32_t used = 0;
+  for (int32_t i = 0; i < n; ++i)
+    if (entries[i].art) entries[used++] = entries[i];
   // Equal depths have no defined order.
   std::sort(entries.get(), entries.get() + used,
             [](const ReorderEntry& a, const ReorderEntry& b) {

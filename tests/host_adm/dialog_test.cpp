@@ -4,6 +4,7 @@
 // alerts and stale references.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <sstream>
 #include <string>
@@ -173,6 +174,27 @@ TEST_F(DialogTest, AgentActionsReachTheNotifyAndTrackProcedures) {
   ASSERT_EQ(2u, agent_.failures().size());
   EXPECT_NE(std::string::npos, agent_.failures()[0].find("cannot be chosen"));
   EXPECT_NE(std::string::npos, agent_.failures()[1].find("item 9 is disabled"));
+}
+
+TEST_F(DialogTest, NothingIsPaintedWhileTheUserLooksAway) {
+  struct LookingAway : UserAgent {
+    bool watching = false;
+    bool Watching() const override { return watching; }
+    void RunModal(DialogDriver& driver) override {
+      EXPECT_EQ("", driver.Press(4));
+      EXPECT_EQ(0, driver.dialog().paints);
+      watching = true;
+      driver.dialog().manager().PaintVisible();
+      EXPECT_EQ(1, driver.dialog().paints);
+      EXPECT_EQ("", driver.Press(1));
+    }
+  } away;
+  host_->dialogs().SetAgent(&away);
+  sDialog->Modal(self_, "Test Dialog", 400, kADMModalDialogStyle, Init, nullptr, 0);
+  const auto at = [](const char* line) { return std::find(gLog.begin(), gLog.end(), line); };
+  ASSERT_NE(gLog.end(), at("draw 6"));
+  EXPECT_LT(at("notify 4 1.000000"), at("draw 6"));  // first painted once looked at
+  host_->dialogs().SetAgent(&agent_);
 }
 
 TEST_F(DialogTest, ItemStateFollowsTheTemplateAndTheSuites) {

@@ -3,6 +3,7 @@
 // mode leaves the raster as it was.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <fstream>
 #include <iterator>
 #include <vector>
@@ -95,6 +96,18 @@ TEST(Drawer, FiguresDrawnTwiceInXorModeLeaveTheRasterUnchanged) {
     f.draw(d);
     EXPECT_EQ(original, r) << f.name;
   }
+}
+
+TEST(Drawer, FilledAndClearedRectanglesStayInTheArea) {
+  Raster r(20, 10);
+  Drawer d(r, {5, 2, 15, 8});  // 10 x 6 at (5, 2)
+  d.FillRect({-3, -3, 4, 2});  // 4 x 2 of it inside
+  EXPECT_EQ(8, CountNot(r, kWhite));
+  EXPECT_EQ(kBlack, r.Get(5, 2));
+  d.FillRect({8, 4, INT32_MAX, INT32_MAX});  // 2 x 2
+  EXPECT_EQ(12, CountNot(r, kWhite));
+  d.ClearRect({INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX});
+  EXPECT_EQ(20 * 10 - 10 * 6, CountNot(r, Drawer::kBackground));
 }
 
 TEST(Drawer, OvalIsSymmetricAndInscribed) {
