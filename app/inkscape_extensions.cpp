@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <map>
 #include <optional>
@@ -296,9 +297,7 @@ void FractalizePage(host::Host& host, const host::PluginModule& module, PageWrit
     if (error->empty()) *error = "the Fractalize dialog has no level menu";
     return;
   }
-  const std::string_view lines(static_cast<const char*>(menu->data), menu->size);
-  const size_t levels = size_t(std::count(lines.begin(), lines.end(), '\n')) +
-                        (lines.empty() || lines.back() == '\n' ? 0 : 1);
+  const size_t levels = MenuEntries(module, menu->id).size();
   page.Int("level", EditLabel(*t, Fr::kLevel, false), 1, double(levels), chosen(Fr::kLevel) + 1);
   page.Options("unit", "Distortion unit", "radio", {{"pct", "%"}, {"pt", "pt"}}, 0);
   page.Int("seed", "Random seed (0: a new one each run)", 0, 2147483647, 0);
@@ -521,6 +520,55 @@ void FractalizeArguments(InkscapeCall& call, std::vector<std::string>& out) {
   if (IsTrue(Take(call, "live"))) out.push_back("--live");
 }
 
+// The value a page's choice, radio button or flag gives a palette field, as
+// its record holds it; -1 when the page gives none the palette knows.
+int32_t PageValue(const host::PluginModule& module, const VxEffectInfo& effect,
+                  const VxEffectField& f, const std::string& value) {
+  if (f.unit == kVxUnitFlag) return value == "true" ? 1 : 0;
+  std::string error;
+  const auto t = Template(module, effect.paletteTemplate, &error);
+  if (!t) return -1;
+  if (f.unit == kVxUnitRadio) {
+    for (int32_t k = 0; k < f.radioCount; ++k)
+      if (const host::adm::ItemTemplate* button = ItemOf(*t, f.radios[k]);
+          button && Lower(button->text) == value)
+        return k;
+    return -1;
+  }
+  if (f.unit == kVxUnitChoice) {
+    const host::adm::ItemTemplate* item = ItemOf(*t, f.item);
+    if (!item) return -1;
+    const std::vector<std::string> entries =
+        MenuEntries(module, int32_t(item->Number("menu").value_or(0)));
+    const auto at = std::find(entries.begin(), entries.end(), value);
+    return at == entries.end() ? -1 : int32_t(at - entries.begin());
+  }
+  char* end = nullptr;
+  const long number = std::strtol(value.c_str(), &end, 10);
+  return value.empty() || *end ? -1 : int32_t(number);
+}
+
+// Whether the page's values leave a field enabled in the palette. A page
+// cannot disable its fields as the palette does, so it passes every one;
+// those the palette disables for the values chosen are not set.
+bool EnabledByPage(const host::PluginModule& module, const VxEffectInfo& effect,
+                   const VxEffectField& f, const std::map<std::string, std::string>& page) {
+  if (!f.enabledBy) return true;
+  const VxEffectField* by = nullptr;
+  for (int32_t i = 0; i < effect.fieldCount; ++i)
+    if (std::string(effect.fields[i].name) == f.enabledBy) by = &effect.fields[i];
+  const auto given = page.find(f.enabledBy);
+  // Without the enabling field's value the palette decides.
+  if (!by || given == page.end()) return true;
+  if (!EnabledByPage(module, effect, *by, page)) return false;
+  const int32_t value = PageValue(module, effect, *by, given->second);
+  switch (f.enabledTest) {
+    case kVxEnabledWhenOn: return value != 0;
+    case kVxEnabledWhenEquals: return value == f.enabledValue;
+    default: return value != f.enabledValue;
+  }
+}
+
 bool EffectArguments(const host::PluginModule& module, const std::string& name,
                      InkscapeCall& call, std::vector<std::string>& out, std::string* error) {
   const VxEffectTable* table = module.Effects();
@@ -534,14 +582,13 @@ bool EffectArguments(const host::PluginModule& module, const std::string& name,
   const std::optional<std::string> preset = Take(call, kPresetParam);
   const bool byPreset = preset && !preset->empty();
   if (byPreset) out.insert(out.end(), {"--preset", *preset});
-  // The page passes every field: those the palette disables for the values
-  // chosen, and values it shows already, are left as they are.
-  else out.push_back("--skip-unchanged");
+  const std::map<std::string, std::string> page = call.params;
   for (int32_t i = 0; i < effect->fieldCount; ++i) {
     const VxEffectField& f = effect->fields[i];
     const std::optional<std::string> value = Take(call, f.name);
     // An empty colour or cell leaves the palette's own.
     if (!value || byPreset || value->empty()) continue;
+    if (!EnabledByPage(module, *effect, f, page)) continue;
     out.insert(out.end(), {"--set", std::string(f.name) + "=" + *value});
   }
   return true;
