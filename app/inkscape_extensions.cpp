@@ -202,12 +202,12 @@ class DefaultsReader : public host::adm::UserAgent {
   ConsoleAgent& console_;
 };
 
-std::map<int32_t, double> DialogDefaults(host::Host& host, const char* filterTitle,
+std::map<int32_t, double> DialogDefaults(host::Host& host, const std::string& filterTitle,
                                          int32_t templateId, int32_t presetMenu,
                                          std::string* error) {
   host::Filter* filter = host.registrations().FilterTitled(filterTitle);
   if (!filter) {
-    *error = std::string("the plug-in registered no filter \"") + filterTitle + "\"";
+    *error = "the plug-in registered no filter \"" + filterTitle + "\"";
     return {};
   }
   ConsoleAgent console(host, std::cerr);
@@ -216,7 +216,7 @@ std::map<int32_t, double> DialogDefaults(host::Host& host, const char* filterTit
   host::SendFilterGetParameters(host, reinterpret_cast<AIFilterHandle>(filter));
   host.dialogs().SetAgent(nullptr);
   if (!reader.read)
-    *error = std::string("cannot read the Default Settings of ") + filterTitle + " " + reader.error;
+    *error = "cannot read the Default Settings of " + filterTitle + " " + reader.error;
   return reader.values;
 }
 
@@ -253,7 +253,7 @@ bool AddDialogNumbers(const host::PluginModule& module, int32_t dialog,
 void TransformPage(host::Host& host, const host::PluginModule& module, PageWriter& page,
                    std::string* error) {
   const std::map<int32_t, double> defaults =
-      DialogDefaults(host, "3D Transform...", res::kTransform3DDialog, T3::kPresetMenu, error);
+      DialogDefaults(host, FilterTitle(module, kVxPresetOwnerTransform), res::kTransform3DDialog, T3::kPresetMenu, error);
   if (!error->empty()) return;
   page.Text(kPresetParam, "Preset (empty: the values below)", "");
   page.body += "  <param name=\"kind\" type=\"notebook\">\n";
@@ -279,7 +279,7 @@ void TransformPage(host::Host& host, const host::PluginModule& module, PageWrite
 void FractalizePage(host::Host& host, const host::PluginModule& module, PageWriter& page,
                     std::string* error) {
   const std::map<int32_t, double> defaults =
-      DialogDefaults(host, "Fractalize...", res::kFractalizeDialog, Fr::kPresetMenu, error);
+      DialogDefaults(host, FilterTitle(module, kVxPresetOwnerFractalize), res::kFractalizeDialog, Fr::kPresetMenu, error);
   if (!error->empty()) return;
   auto chosen = [&](int32_t item) { return defaults.count(item) ? defaults.at(item) : 0.0; };
   std::vector<std::pair<std::string, std::string>> generators;
@@ -405,10 +405,17 @@ std::vector<InxFile> InkscapeExtensions(host::Host& host, std::string* error) {
     files.push_back({"versalix4-" + slug + ".inx", InxText(title, slug, page.body, tip)});
     return true;
   };
+  // A page is named as the filter's menu item, without its "...".
+  auto pageTitle = [&](int32_t owner) {
+    std::string title = FilterTitle(*module, owner);
+    if (title.ends_with("...")) title.resize(title.size() - 3);
+    return title;
+  };
   bool ok =
-      add("3D Transform", "3d", "Maps the selected paths onto a surface in space",
+      add(pageTitle(kVxPresetOwnerTransform), "3d", "Maps the selected paths onto a surface in space",
           [&](PageWriter& p) { TransformPage(host, *module, p, error); return error->empty(); }) &&
-      add("Fractalize", "fractalize", "Replaces every span of the selected paths by a generator shape",
+      add(pageTitle(kVxPresetOwnerFractalize), "fractalize",
+          "Replaces every span of the selected paths by a generator shape",
           [&](PageWriter& p) { FractalizePage(host, *module, p, error); return error->empty(); });
   const auto effects = Effects(host);
   for (size_t e = 0; ok && e < effects.size(); ++e)

@@ -21,6 +21,18 @@ std::vector<std::string> MenuEntries(const host::PluginModule& module, int32_t m
   return host::adm::MenuLines(Text(module, kVxMenuResource, menuId));
 }
 
+std::string FilterTitle(const host::PluginModule& module, int32_t owner) {
+  const VxCatalog* catalog = module.Catalog();
+  if (!catalog) return "";
+  return Text(module, kVxStringResource,
+              owner == kVxPresetOwnerTransform ? catalog->transformTitle : catalog->fractalizeTitle);
+}
+
+std::string FractalizeEffectName(const host::PluginModule& module) {
+  const VxCatalog* catalog = module.Catalog();
+  return catalog ? Text(module, kVxStringResource, catalog->fractalizeEffectName) : "";
+}
+
 std::string PluginErrorText(const host::PluginModule& module, int32_t code) {
   const VxCatalog* catalog = module.Catalog();
   if (!catalog) return "";
