@@ -194,14 +194,15 @@ void CompileFile(const std::string& path, std::vector<Resource>& out) {
   std::string line;
   int lineNo = 0;
   auto where = [&] { return path + ":" + std::to_string(lineNo); };
+  // A block's lines, each with where it is.
   auto readBlock = [&](const std::string& kind) {
-    std::vector<std::string> lines;
+    std::vector<std::pair<std::string, std::string>> lines;
     while (std::getline(in, line)) {
       ++lineNo;
       std::string t = Trim(line);
       if (t == "END") return lines;
       if (t.empty() || t[0] == '#') continue;
-      lines.push_back(t);
+      lines.emplace_back(t, where());
     }
     Fail(where(), kind + " block without END");
   };
@@ -221,17 +222,17 @@ void CompileFile(const std::string& path, std::vector<Resource>& out) {
       // A named table is named by its id; its strings keep ids table + index.
       if (const std::string name = TakeName(rest, where()); !name.empty())
         gNamedTables.push_back({"STR ", id, "", where(), name});
-      for (const std::string& l : readBlock(kind)) {
+      for (const auto& [l, at] : readBlock(kind)) {
         size_t pos = 0;
         int32_t index = 0;
         try {
           index = std::stoi(l, &pos);
         } catch (...) {
-          Fail(where(), "expected '<index> \"text\"'");
+          Fail(at, "expected '<index> \"text\"'");
         }
         pos = l.find('"', pos);
-        if (pos == std::string::npos) Fail(where(), "expected a text");
-        out.push_back({"STR ", id + index, ReadQuoted(l, pos, where()), where(), ""});
+        if (pos == std::string::npos) Fail(at, "expected a text");
+        out.push_back({"STR ", id + index, ReadQuoted(l, pos, at), at, ""});
       }
     } else if (kind == "MENU") {
       DialogInfo menu;
@@ -241,19 +242,19 @@ void CompileFile(const std::string& path, std::vector<Resource>& out) {
       const std::string origin = where();
       std::string data;
       int32_t index = 0;
-      for (const std::string& l : readBlock(kind)) {
+      for (const auto& [l, at] : readBlock(kind)) {
         size_t pos = 0;
         if (index) data += '\n';
-        data += ReadQuoted(l, pos, where());
+        data += ReadQuoted(l, pos, at);
         std::string after = Trim(l.substr(pos));
-        if (const std::string entry = TakeName(after, where()); !entry.empty()) {
-          if (menu.name.empty()) Fail(where(), "a named entry needs a named menu");
+        if (const std::string entry = TakeName(after, at); !entry.empty()) {
+          if (menu.name.empty()) Fail(at, "a named entry needs a named menu");
           for (const ItemRef& other : menu.items)
             if (other.name == entry)
-              Fail(where(), "duplicate entry name " + entry + " (first at " + other.origin + ")");
-          menu.items.push_back({index, entry, 0, 0, where()});
+              Fail(at, "duplicate entry name " + entry + " (first at " + other.origin + ")");
+          menu.items.push_back({index, entry, 0, 0, at});
         }
-        if (!after.empty()) Fail(where(), "unexpected text after the entry: " + after);
+        if (!after.empty()) Fail(at, "unexpected text after the entry: " + after);
         ++index;
       }
       if (!menu.items.empty()) gDialogs.push_back(menu);
@@ -302,11 +303,11 @@ void CompileFile(const std::string& path, std::vector<Resource>& out) {
       const std::string name = TakeName(rest, where());
       const std::string origin = where();
       std::string data = rest;
-      for (const std::string& l : readBlock(kind)) data += "\n" + l;
+      for (const auto& [l, at] : readBlock(kind)) data += "\n" + l;
       out.push_back({kind, id, data, origin, name});
     } else if (kind == "PIPL") {
       std::string data;
-      for (const std::string& l : readBlock(kind)) {
+      for (const auto& [l, at] : readBlock(kind)) {
         if (!data.empty()) data += '\n';
         data += l;
       }
