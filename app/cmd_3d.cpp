@@ -261,7 +261,8 @@ AIRealRect BoundsOf(const std::vector<host::art::Art*>& art) {
 int RunTransform(host::Host& host, const CommonOptions& common, const TransformOptions& options,
                  const std::vector<host::art::Art*>& selection, std::string* previewPng,
                  std::vector<std::string>* warnings) {
-  host::Filter* filter = host.registrations().FilterTitled("3D Transform...");
+  host::Filter* filter = host.registrations().FilterTitled(
+      FilterTitle(*host.plugin(), kVxPresetOwnerTransform));
   const std::vector<TransformKind> kinds = TransformKinds(*host.plugin());
   if (!filter || kinds.empty()) {
     std::cerr << "versalix4: the plug-in registered no 3D Transform filter\n";

@@ -241,46 +241,9 @@ std::string EmptyResults(host::Host& host, host::art::Document& doc, int effect,
   return warning;
 }
 
-// A setting on a field the palette disables (or hides) for the other
-// values, or a value it already shows: Inkscape's pages pass every field,
-// and entering a shown value again makes the palette store it anew,
-// rounded as shown.
-bool ChangesNothing(host::adm::Dialog& palette, const VxEffectInfo& effect,
-                    const std::string& setting) {
-  const size_t eq = setting.find('=');
-  const VxEffectField* f = FieldNamed(effect, Lower(setting.substr(0, eq)));
-  const host::adm::Item* item =
-      f ? palette.GetItem(f->unit == kVxUnitRadio ? f->radios[0] : f->item) : nullptr;
-  if (!item || eq == std::string::npos) return false;
-  if (!item->enabled || !item->visible) return true;
-  const std::string value = Lower(setting.substr(eq + 1));
-  if (f->unit == kVxUnitFlag)
-    return (value == "true" || value == "on") == item->BooleanValue() &&
-           (value == "true" || value == "on" || value == "false" || value == "off");
-  if (f->unit == kVxUnitRadio) {
-    const std::vector<std::string> names = RadioNames(palette, *f);
-    for (size_t k = 0; k < names.size(); ++k)
-      if (names[k] == value) {
-        const host::adm::Item* button = palette.GetItem(f->radios[k]);
-        return button && button->BooleanValue();
-      }
-    return false;
-  }
-  if (f->unit == kVxUnitChoice) {
-    const host::adm::List* list = const_cast<host::adm::Item*>(item)->list();
-    return list && list->Active() && Lower(list->Active()->text) == value;
-  }
-  if (f->unit > kVxUnitInteger && f->unit != kVxUnitNumber) return false;
-  char* end = nullptr;
-  const double number = std::strtod(value.c_str(), &end);
-  return !value.empty() && !*end &&
-         std::fabs(number - item->Value()) < 0.5 * std::pow(10.0, -std::max(item->precision, 0));
-}
-
 int RunEffect(host::Host& host, const CommonOptions& common, host::art::Document& doc,
               const std::vector<host::art::Art*>& selection, const std::string& name,
-              const std::vector<std::string>& settings, const std::string& preset,
-              bool skipUnchanged) {
+              const std::vector<std::string>& settings, const std::string& preset) {
   auto fail = [](const std::string& what) {
     std::cerr << "versalix4: effect: " << what << "\n";
     return kExitUsage;
@@ -316,7 +279,6 @@ int RunEffect(host::Host& host, const CommonOptions& common, host::art::Document
   }
   for (const std::string& setting : EnablersFirst(info, settings)) {
     std::string error;
-    if (skipUnchanged && ChangesNothing(*palette, info, setting)) continue;
     const std::string action = ActionFor(*palette, info, setting, &error);
     if (action.empty()) return fail(error);
     if (std::string e = PerformPaletteAction(host, *palette, action); !e.empty()) {
@@ -388,12 +350,11 @@ std::string EffectHelp(const CommonOptions& common, const std::string& name) {
 int ApplyLiveEffect(const CommonOptions& common, svg::ImportResult& document,
                     const std::string& effect,
                     const std::vector<std::string>& settings, const std::string& preset,
-                    const std::function<int(const host::art::Document&)>& save,
-                    bool skipUnchanged) {
+                    const std::function<int(const host::art::Document&)>& save) {
   return RunOnDocument(common, document,
                        [&](host::Host& host, host::art::Document& doc, const auto& selection) {
-                         int code = RunEffect(host, common, doc, selection, effect, settings,
-                                              preset, skipUnchanged);
+                         int code =
+                             RunEffect(host, common, doc, selection, effect, settings, preset);
                          if (code != kExitOk) return code;
                          const int index = FindEffect(host, effect);
                          std::vector<std::string> warnings;
@@ -413,7 +374,6 @@ void SetUpEffectCommand(CLI::App& app, CommonOptions& common, int& exitCode) {
       "effect", "Apply a live effect (Border, Circle, ... Trail) to the selected objects");
   static std::string name, input, output, preset;
   static std::vector<std::string> settings;
-  static bool skipUnchanged = false;
   cmd->add_option("name", name, "The effect, as its palette is named (Live NAME)")->required();
   cmd->add_option("input", input, "The SVG file to read")->required();
   AddOutputOptions(*cmd, output, common, "The SVG file");
@@ -421,11 +381,6 @@ void SetUpEffectCommand(CLI::App& app, CommonOptions& common, int& exitCode) {
                   "FIELD=VALUE: a palette field, in the units the palette shows (an unknown "
                   "field lists the palette's fields)");
   cmd->add_option("--preset", preset, "Apply a preset of the palette's menu (or \"Default Settings\")");
-  cmd->add_flag("--skip-unchanged", skipUnchanged,
-                "Leave out settings that change nothing: fields the palette disables for the "
-                "other values, flags and numbers as it shows them (Inkscape's pages pass every "
-                "field)")
-      ->group(kDeveloperOptions);
   AddLastOption(*cmd, common);
   AddCommonOptions(*cmd, common);
   // "effect NAME --help" adds the fields of the effect's palette.
@@ -440,8 +395,7 @@ void SetUpEffectCommand(CLI::App& app, CommonOptions& common, int& exitCode) {
     exitCode = ApplyLiveEffect(common, document, name, settings, preset,
                                [&](const host::art::Document& doc) {
                                  return WriteSvgDocument(output, doc, &document.kept);
-                               },
-                               skipUnchanged);
+                               });
   });
 }
 

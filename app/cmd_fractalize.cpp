@@ -13,6 +13,7 @@
 #include "app/console_agent.h"
 #include "app/document_files.h"
 #include "app/fractalize_options.h"
+#include "app/plugin_catalog.h"
 #include "generated/resource_ids.h"
 #include "host/adm/dialog.h"
 #include "host/adm/dialog_manager.h"
@@ -32,9 +33,6 @@ namespace vx::app {
 namespace adm = host::adm;
 
 namespace {
-
-// The name the plug-in registers the filter and the live effect under.
-constexpr const char* kFractalizeName = "Fractalize...";
 
 namespace Items = res::FractalizeDialog;
 
@@ -123,7 +121,8 @@ int WithFractalizeAgent(host::Host& host, const FractalizeOptions& options,
 }  // namespace
 
 int RunFractalizeFilter(host::Host& host, const FractalizeOptions& options) {
-  host::Filter* filter = host.registrations().FilterTitled(kFractalizeName);
+  host::Filter* filter = host.registrations().FilterTitled(
+      FilterTitle(*host.plugin(), kVxPresetOwnerFractalize));
   if (!filter) {
     std::cerr << "versalix4: the plug-in registered no Fractalize filter\n";
     return kExitInternal;
@@ -139,7 +138,8 @@ int RunFractalizeFilter(host::Host& host, const FractalizeOptions& options) {
 int RunFractalizeLiveEffect(host::Host& host, host::art::Document& doc,
                             const std::vector<host::art::Art*>& targets,
                             const FractalizeOptions& options) {
-  if (!host::live::FindLiveEffect(host, kFractalizeName)) {
+  const std::string effectName = FractalizeEffectName(*host.plugin());
+  if (!host::live::FindLiveEffect(host, effectName)) {
     std::cerr << "versalix4: the plug-in registered no Fractalize live effect\n";
     return kExitInternal;
   }
@@ -148,13 +148,13 @@ int RunFractalizeLiveEffect(host::Host& host, host::art::Document& doc,
   std::vector<host::art::Art*> fresh, carrying;
   for (host::art::Art* art : targets) {
     const host::live::LiveEffectInstance* live = host::live::InstanceOf(*art);
-    (live && live->effect == kFractalizeName ? carrying : fresh).push_back(art);
+    (live && live->effect == effectName ? carrying : fresh).push_back(art);
   }
   return WithFractalizeAgent(host, options, [&]() -> int32_t {
     for (host::art::Art* art : carrying)
       if (int32_t err = host::live::EditLiveEffect(host, doc, *art)) return err;
     if (fresh.empty()) return kNoErr;
-    return host::live::ApplyLiveEffectWithDialog(host, doc, kFractalizeName, fresh);
+    return host::live::ApplyLiveEffectWithDialog(host, doc, effectName, fresh);
   });
 }
 

@@ -355,8 +355,7 @@ int OpenManager(host::Host& host, const PresetKind& kind, PresetAgent& agent) {
     case kVxPresetOwnerTransform:
     case kVxPresetOwnerFractalize: {
       AddSelectedPath(host);
-      const char* title =
-          kind.owner == kVxPresetOwnerTransform ? "3D Transform..." : "Fractalize...";
+      const std::string title = FilterTitle(*host.plugin(), kind.owner);
       host::Filter* filter = host.registrations().FilterTitled(title);
       if (!filter) {
         std::cerr << "versalix4: the plug-in registered no filter " << title << "\n";

@@ -55,17 +55,32 @@ int EffectOf(host::Host& host, const host::art::Art& art) {
 }
 
 // Live effect art of the host whose effect the plug-in registered; the
-// others are reported and left as they are.
-bool IsRenderable(host::Host& host, const host::art::Art& art) {
+// others are left as they are, with a warning.
+bool IsRenderable(host::Host& host, const host::art::Art& art, std::vector<std::string>* warnings) {
   const host::live::LiveEffectInstance* live = host::live::InstanceOf(art);
   if (!live || host::live::FindLiveEffect(host, live->effect)) return true;
-  std::cerr << "versalix4: " << NameOf(art) << " uses the live effect \"" << live->effect
-            << "\", which the plug-in does not offer; left as it is\n";
+  warnings->push_back(NameOf(art) + " uses the live effect \"" + live->effect +
+                      "\", which the plug-in does not offer; left as it is");
   return false;
 }
 
+// Selected objects that hold no live effect art, which the command leaves
+// as they are; "" when every one holds some.
+std::string HoldingNone(const std::vector<host::art::Art*>& selection,
+                        const std::vector<host::art::Art*>& targets, const char* command) {
+  std::string names;
+  for (const host::art::Art* s : selection) {
+    bool holds = false;
+    for (const host::art::Art* art : targets) holds = holds || art->isWithin(s);
+    if (!holds) names += (names.empty() ? "" : ", ") + NameOf(*s) + " (" + TypeName(*s) + ")";
+  }
+  if (names.empty()) return "";
+  return std::string(command) + " left these objects as they were: " + names +
+         "; they hold no live effect art";
+}
+
 int Run(host::Host& host, host::art::Document& doc, const std::vector<host::art::Art*>& targets,
-        EffectCommand command) {
+        EffectCommand command, std::vector<std::string>* warnings) {
   if (command == EffectCommand::Update) {
     // Plug-in group art updates through its group, the host's own live
     // effects render through Go Live. The targets are selected first, as a
@@ -73,7 +88,7 @@ int Run(host::Host& host, host::art::Document& doc, const std::vector<host::art:
     // their art is selected.
     SelectOnly(doc, targets);
     for (host::art::Art* art : targets)
-      if (IsRenderable(host, *art)) doc.MarkForUpdate(*art);
+      if (IsRenderable(host, *art, warnings)) doc.MarkForUpdate(*art);
     if (int32_t err = host::art::SendPluginGroupUpdates(host))
       return ReportFailure("update", err);
     return kExitOk;
@@ -94,8 +109,7 @@ int Run(host::Host& host, host::art::Document& doc, const std::vector<host::art:
   for (host::art::Art* art : plugins) {
     const int effect = EffectOf(host, *art);
     if (effect < 0) {
-      std::cerr << "versalix4: " << NameOf(*art)
-                << " belongs to no effect of the plug-in; left as it is\n";
+      warnings->push_back(NameOf(*art) + " belongs to no effect of the plug-in; left as it is");
       continue;
     }
     effects.insert(effect);
@@ -143,7 +157,7 @@ void SetUp(CLI::App& app, CommonOptions& common, int& exitCode, const char* name
                   "Regenerate results that were edited in another program, losing the edits");
   }
   AddCommonOptions(*cmd, common);
-  cmd->callback([&common, &exitCode, input, output, command, discardEdits] {
+  cmd->callback([&common, &exitCode, input, output, command, discardEdits, name] {
     if ((exitCode = CheckOutputTarget(*input, *output, common))) return;
     svg::ImportResult document;
     if ((exitCode = ReadSvgDocument(*input, &document))) return;
@@ -152,15 +166,22 @@ void SetUp(CLI::App& app, CommonOptions& common, int& exitCode, const char* name
         [&](host::Host& host, host::art::Document& doc,
             const std::vector<host::art::Art*>& selection) {
           const auto targets = Targets(doc, selection, common.select.empty());
-          if (targets.empty()) std::cerr << "versalix4: no live effect art to act on\n";
+          std::vector<std::string> warnings;
+          if (targets.empty()) warnings.push_back("no live effect art to act on");
+          else if (!common.select.empty()) warnings.push_back(HoldingNone(selection, targets, name));
           if (command == EffectCommand::Update && !*discardEdits &&
               ReportEditedResults(targets, document.kept)) {
             return int(kExitFailed);
           }
-          int code = Run(host, doc, targets, command);
+          int code = Run(host, doc, targets, command, &warnings);
+          if (code == kExitOk) {
+            std::erase(warnings, std::string());
+            code = CheckWarnings(host, common, warnings);
+          }
           if (code == kExitOk) code = WriteSvgDocument(*output, doc, &document.kept);
           return code;
-        });
+        },
+        SelectionUse::Searched);
   });
 }
 

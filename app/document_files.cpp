@@ -195,22 +195,16 @@ std::string ChangeWatch::Check(const std::string& command, const std::string& hi
   if (unchanged.empty()) return "";
   std::string list;
   for (const std::string& name : unchanged) list += (list.empty() ? "" : ", ") + name;
-  if (unchanged.size() < before_.size()) {
-    std::cerr << "versalix4: " << command << " left these objects as they were: " << list
-              << (hint.empty() ? "" : "; " + hint) << "\n";
-    return "";
-  }
-  return command + " changed nothing: " + list + " left as before" +
-         (hint.empty() ? "" : "; " + hint);
+  const std::string tail = hint.empty() ? "" : "; " + hint;
+  if (unchanged.size() < before_.size())
+    return command + " left these objects as they were: " + list + tail;
+  return command + " changed nothing: " + list + " left as before" + tail;
 }
 
 int RunOnDocument(const CommonOptions& common, svg::ImportResult& document,
-                  const DocumentWork& work) {
+                  const DocumentWork& work, SelectionUse use) {
   std::vector<host::art::Art*> selection;
   if (int code = SelectedArt(*document.document, common, &selection)) return code;
-  if (std::string note = svg::UntouchedNote(selection); !note.empty()) {
-    std::cerr << "versalix4: " << note << "\n";
-  }
   int failure = kExitInternal;
   auto host = MakeHost(common, &failure);
   if (!host) return failure;
@@ -220,6 +214,15 @@ int RunOnDocument(const CommonOptions& common, svg::ImportResult& document,
     settings.Restore();
     return ReportFailure("start-up", err);
   }
+  // Selected objects the host cannot change (clones, images ...) would be
+  // left as they are: a warning before any work.
+  if (const std::string note = use == SelectionUse::Changed ? svg::UntouchedNote(selection) : "";
+      !note.empty())
+    if (int code = CheckWarnings(*host, common, {note})) {
+      host->Shutdown();
+      settings.Restore();
+      return code;
+    }
   host::art::Document& doc = host->documents().Adopt(std::move(document.document));
   svg::BindEffectArt(doc, document.kept, host->registrations());
   doc.DeselectAll();

@@ -32,15 +32,20 @@ int SelectedArt(const host::art::Document& document, const CommonOptions& common
 using DocumentWork = std::function<int(host::Host& host, host::art::Document& document,
                                        const std::vector<host::art::Art*>& selection)>;
 
+// What a command does with the selected objects: changes them (a filter, an
+// effect, a tool), or only looks for live effect art inside them.
+enum class SelectionUse { Changed, Searched };
+
 // Opens a read document in a started host the way every editing command
 // needs it: the --select objects found and selected, effect art bound to the
 // plug-in's groups, the undo history empty. Runs `work` (which saves while
 // the host still knows the plug-in's groups) and shuts the host down; when
 // `work` fails, the settings files are put back as they were
-// (SettingsSnapshot).
+// (SettingsSnapshot). Selected objects the host cannot change are a warning
+// (CheckWarnings) before the work of a command that changes them.
 // Returns the exit code, printing one line on failure.
 int RunOnDocument(const CommonOptions& common, svg::ImportResult& document,
-                  const DocumentWork& work);
+                  const DocumentWork& work, SelectionUse use = SelectionUse::Changed);
 
 // Ends a command's work before anything is written. Every alert the
 // plug-in showed (printed as it came) and every note (printed here, one
@@ -64,9 +69,9 @@ class ChangeWatch {
   explicit ChangeWatch(const std::vector<host::art::Art*>& selection);
   // The objects whose art did not change, as "id (kind)" texts.
   std::vector<std::string> Unchanged() const;
-  // A warning when the work changed nothing at all ("" when it changed
-  // something); objects left unchanged beside changed ones are printed as
-  // a note. `hint` says what would change the outcome.
+  // A warning naming the objects the work left as they were ("" when it
+  // changed every one), saying whether it changed nothing at all. `hint`
+  // says what would change the outcome.
   std::string Check(const std::string& command, const std::string& hint) const;
 
  private:

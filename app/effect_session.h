@@ -51,13 +51,11 @@ void NotifySelectionChanged(host::Host& host);
 // Applies the effect (by name) to the document's selection (--select, or every
 // top-level object) in a new host: opens its palette, chooses the preset,
 // sets the fields (FIELD=VALUE by the palette's labels) and presses Apply;
-// `save` is called with the result while the host still runs. With
-// skipUnchanged, settings that change nothing are left out (ChangesNothing).
+// `save` is called with the result while the host still runs.
 int ApplyLiveEffect(const CommonOptions& common, svg::ImportResult& document,
                     const std::string& effect,
                     const std::vector<std::string>& settings, const std::string& preset,
-                    const std::function<int(const host::art::Document&)>& save,
-                    bool skipUnchanged = false);
+                    const std::function<int(const host::art::Document&)>& save);
 
 // The entry of a palette's menu naming the preset (or "Default Settings"),
 // or -1.

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <map>
 #include <optional>
@@ -201,12 +202,12 @@ class DefaultsReader : public host::adm::UserAgent {
   ConsoleAgent& console_;
 };
 
-std::map<int32_t, double> DialogDefaults(host::Host& host, const char* filterTitle,
+std::map<int32_t, double> DialogDefaults(host::Host& host, const std::string& filterTitle,
                                          int32_t templateId, int32_t presetMenu,
                                          std::string* error) {
   host::Filter* filter = host.registrations().FilterTitled(filterTitle);
   if (!filter) {
-    *error = std::string("the plug-in registered no filter \"") + filterTitle + "\"";
+    *error = "the plug-in registered no filter \"" + filterTitle + "\"";
     return {};
   }
   ConsoleAgent console(host, std::cerr);
@@ -215,7 +216,7 @@ std::map<int32_t, double> DialogDefaults(host::Host& host, const char* filterTit
   host::SendFilterGetParameters(host, reinterpret_cast<AIFilterHandle>(filter));
   host.dialogs().SetAgent(nullptr);
   if (!reader.read)
-    *error = std::string("cannot read the Default Settings of ") + filterTitle + " " + reader.error;
+    *error = "cannot read the Default Settings of " + filterTitle + " " + reader.error;
   return reader.values;
 }
 
@@ -252,7 +253,7 @@ bool AddDialogNumbers(const host::PluginModule& module, int32_t dialog,
 void TransformPage(host::Host& host, const host::PluginModule& module, PageWriter& page,
                    std::string* error) {
   const std::map<int32_t, double> defaults =
-      DialogDefaults(host, "3D Transform...", res::kTransform3DDialog, T3::kPresetMenu, error);
+      DialogDefaults(host, FilterTitle(module, kVxPresetOwnerTransform), res::kTransform3DDialog, T3::kPresetMenu, error);
   if (!error->empty()) return;
   page.Text(kPresetParam, "Preset (empty: the values below)", "");
   page.body += "  <param name=\"kind\" type=\"notebook\">\n";
@@ -278,7 +279,7 @@ void TransformPage(host::Host& host, const host::PluginModule& module, PageWrite
 void FractalizePage(host::Host& host, const host::PluginModule& module, PageWriter& page,
                     std::string* error) {
   const std::map<int32_t, double> defaults =
-      DialogDefaults(host, "Fractalize...", res::kFractalizeDialog, Fr::kPresetMenu, error);
+      DialogDefaults(host, FilterTitle(module, kVxPresetOwnerFractalize), res::kFractalizeDialog, Fr::kPresetMenu, error);
   if (!error->empty()) return;
   auto chosen = [&](int32_t item) { return defaults.count(item) ? defaults.at(item) : 0.0; };
   std::vector<std::pair<std::string, std::string>> generators;
@@ -296,9 +297,7 @@ void FractalizePage(host::Host& host, const host::PluginModule& module, PageWrit
     if (error->empty()) *error = "the Fractalize dialog has no level menu";
     return;
   }
-  const std::string_view lines(static_cast<const char*>(menu->data), menu->size);
-  const size_t levels = size_t(std::count(lines.begin(), lines.end(), '\n')) +
-                        (lines.empty() || lines.back() == '\n' ? 0 : 1);
+  const size_t levels = MenuEntries(module, menu->id).size();
   page.Int("level", EditLabel(*t, Fr::kLevel, false), 1, double(levels), chosen(Fr::kLevel) + 1);
   page.Options("unit", "Distortion unit", "radio", {{"pct", "%"}, {"pt", "pt"}}, 0);
   page.Int("seed", "Random seed (0: a new one each run)", 0, 2147483647, 0);
@@ -406,10 +405,17 @@ std::vector<InxFile> InkscapeExtensions(host::Host& host, std::string* error) {
     files.push_back({"versalix4-" + slug + ".inx", InxText(title, slug, page.body, tip)});
     return true;
   };
+  // A page is named as the filter's menu item, without its "...".
+  auto pageTitle = [&](int32_t owner) {
+    std::string title = FilterTitle(*module, owner);
+    if (title.ends_with("...")) title.resize(title.size() - 3);
+    return title;
+  };
   bool ok =
-      add("3D Transform", "3d", "Maps the selected paths onto a surface in space",
+      add(pageTitle(kVxPresetOwnerTransform), "3d", "Maps the selected paths onto a surface in space",
           [&](PageWriter& p) { TransformPage(host, *module, p, error); return error->empty(); }) &&
-      add("Fractalize", "fractalize", "Replaces every span of the selected paths by a generator shape",
+      add(pageTitle(kVxPresetOwnerFractalize), "fractalize",
+          "Replaces every span of the selected paths by a generator shape",
           [&](PageWriter& p) { FractalizePage(host, *module, p, error); return error->empty(); });
   const auto effects = Effects(host);
   for (size_t e = 0; ok && e < effects.size(); ++e)
@@ -521,6 +527,55 @@ void FractalizeArguments(InkscapeCall& call, std::vector<std::string>& out) {
   if (IsTrue(Take(call, "live"))) out.push_back("--live");
 }
 
+// The value a page's choice, radio button or flag gives a palette field, as
+// its record holds it; -1 when the page gives none the palette knows.
+int32_t PageValue(const host::PluginModule& module, const VxEffectInfo& effect,
+                  const VxEffectField& f, const std::string& value) {
+  if (f.unit == kVxUnitFlag) return value == "true" ? 1 : 0;
+  std::string error;
+  const auto t = Template(module, effect.paletteTemplate, &error);
+  if (!t) return -1;
+  if (f.unit == kVxUnitRadio) {
+    for (int32_t k = 0; k < f.radioCount; ++k)
+      if (const host::adm::ItemTemplate* button = ItemOf(*t, f.radios[k]);
+          button && Lower(button->text) == value)
+        return k;
+    return -1;
+  }
+  if (f.unit == kVxUnitChoice) {
+    const host::adm::ItemTemplate* item = ItemOf(*t, f.item);
+    if (!item) return -1;
+    const std::vector<std::string> entries =
+        MenuEntries(module, int32_t(item->Number("menu").value_or(0)));
+    const auto at = std::find(entries.begin(), entries.end(), value);
+    return at == entries.end() ? -1 : int32_t(at - entries.begin());
+  }
+  char* end = nullptr;
+  const long number = std::strtol(value.c_str(), &end, 10);
+  return value.empty() || *end ? -1 : int32_t(number);
+}
+
+// Whether the page's values leave a field enabled in the palette. A page
+// cannot disable its fields as the palette does, so it passes every one;
+// those the palette disables for the values chosen are not set.
+bool EnabledByPage(const host::PluginModule& module, const VxEffectInfo& effect,
+                   const VxEffectField& f, const std::map<std::string, std::string>& page) {
+  if (!f.enabledBy) return true;
+  const VxEffectField* by = nullptr;
+  for (int32_t i = 0; i < effect.fieldCount; ++i)
+    if (std::string(effect.fields[i].name) == f.enabledBy) by = &effect.fields[i];
+  const auto given = page.find(f.enabledBy);
+  // Without the enabling field's value the palette decides.
+  if (!by || given == page.end()) return true;
+  if (!EnabledByPage(module, effect, *by, page)) return false;
+  const int32_t value = PageValue(module, effect, *by, given->second);
+  switch (f.enabledTest) {
+    case kVxEnabledWhenOn: return value != 0;
+    case kVxEnabledWhenEquals: return value == f.enabledValue;
+    default: return value != f.enabledValue;
+  }
+}
+
 bool EffectArguments(const host::PluginModule& module, const std::string& name,
                      InkscapeCall& call, std::vector<std::string>& out, std::string* error) {
   const VxEffectTable* table = module.Effects();
@@ -534,14 +589,13 @@ bool EffectArguments(const host::PluginModule& module, const std::string& name,
   const std::optional<std::string> preset = Take(call, kPresetParam);
   const bool byPreset = preset && !preset->empty();
   if (byPreset) out.insert(out.end(), {"--preset", *preset});
-  // The page passes every field: those the palette disables for the values
-  // chosen, and values it shows already, are left as they are.
-  else out.push_back("--skip-unchanged");
+  const std::map<std::string, std::string> page = call.params;
   for (int32_t i = 0; i < effect->fieldCount; ++i) {
     const VxEffectField& f = effect->fields[i];
     const std::optional<std::string> value = Take(call, f.name);
     // An empty colour or cell leaves the palette's own.
     if (!value || byPreset || value->empty()) continue;
+    if (!EnabledByPage(module, *effect, f, page)) continue;
     out.insert(out.end(), {"--set", std::string(f.name) + "=" + *value});
   }
   return true;

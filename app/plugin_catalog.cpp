@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "app/cli.h"
+#include "host/adm/dialog_template.h"
 
 namespace vx::app {
 
@@ -14,14 +15,23 @@ std::string Text(const host::PluginModule& module, uint32_t type, int32_t id) {
   return r ? std::string(static_cast<const char*>(r->data), r->size) : std::string();
 }
 
-std::vector<std::string> MenuLines(const host::PluginModule& module, int32_t id) {
-  std::vector<std::string> lines;
-  std::istringstream in(Text(module, kVxMenuResource, id));
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
+}  // namespace
+
+std::vector<std::string> MenuEntries(const host::PluginModule& module, int32_t menuId) {
+  return host::adm::MenuLines(Text(module, kVxMenuResource, menuId));
 }
 
-}  // namespace
+std::string FilterTitle(const host::PluginModule& module, int32_t owner) {
+  const VxCatalog* catalog = module.Catalog();
+  if (!catalog) return "";
+  return Text(module, kVxStringResource,
+              owner == kVxPresetOwnerTransform ? catalog->transformTitle : catalog->fractalizeTitle);
+}
+
+std::string FractalizeEffectName(const host::PluginModule& module) {
+  const VxCatalog* catalog = module.Catalog();
+  return catalog ? Text(module, kVxStringResource, catalog->fractalizeEffectName) : "";
+}
 
 std::string PluginErrorText(const host::PluginModule& module, int32_t code) {
   const VxCatalog* catalog = module.Catalog();
@@ -38,7 +48,7 @@ std::vector<TransformKind> TransformKinds(const host::PluginModule& module) {
   const VxCatalog* catalog = module.Catalog();
   if (!catalog) return {};
   const VxTransformCatalog& t = catalog->transform;
-  const std::vector<std::string> names = MenuLines(module, t.kindMenu);
+  const std::vector<std::string> names = MenuEntries(module, t.kindMenu);
   std::vector<TransformKind> kinds;
   for (int32_t k = 0; k < t.kindCount && size_t(k) < names.size(); ++k) {
     TransformKind kind{k, names[size_t(k)], "", t.radius[k], {}};
@@ -75,7 +85,7 @@ std::vector<PresetKind> PresetKinds(const host::PluginModule& module) {
   std::vector<PresetKind> kinds;
   const VxCatalog* catalog = module.Catalog();
   if (!catalog) return kinds;
-  const std::vector<std::string> kindNames = MenuLines(module, catalog->transform.kindMenu);
+  const std::vector<std::string> kindNames = MenuEntries(module, catalog->transform.kindMenu);
   for (uint32_t i = 0; i < catalog->presetKindCount; ++i) {
     const VxPresetKindInfo& p = catalog->presetKinds[i];
     std::string title = p.title ? p.title : "";

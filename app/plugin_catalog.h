@@ -59,6 +59,16 @@ std::string DescribeKind(const TransformKind& kind);
 // "!sel"); "" when the table has no row for it.
 std::string PluginErrorText(const host::PluginModule& module, int32_t code);
 
+// The title the plug-in registers the filter of a preset owner under
+// (kVxPresetOwnerTransform: "3D Transform...", kVxPresetOwnerFractalize:
+// "Fractalize..."), and the name of its Fractalize live effect; "" when the
+// module has no catalog.
+std::string FilterTitle(const host::PluginModule& module, int32_t owner);
+std::string FractalizeEffectName(const host::PluginModule& module);
+
+// A menu resource's entries; none when the module has no such menu.
+std::vector<std::string> MenuEntries(const host::PluginModule& module, int32_t menuId);
+
 // "Sphere (3DSphere)": both spellings of a kind, for lists and messages.
 std::string BothNames(const std::string& title, const std::string& name);
 

@@ -210,6 +210,8 @@ typedef struct ADMItemSuite {
   /* What the dialog manager does with a mouse event in the item (a slider
    * follows the pointer); answers 1 when a notification should follow. */
   ASBoolean (*DefaultTrack)(ADMItemRef item, ADMTrackerRef tracker);
+  /* The decimals a number item shows. */
+  int32_t (*GetPrecision)(ADMItemRef item);
 } ADMItemSuite;
 
 typedef struct ADMListSuite {

@@ -1,8 +1,9 @@
 /* What the plug-in module tells the program that drives it about its
  * filters and presets, so that the program keeps no list of its own: every
  * preset kind with the name of its file and the name its dialog or palette
- * shows, where each 3D Transform kind keeps its value rows, and where the
- * Fractalize generators keep their names, and the manual's topics. Texts stay in the module's
+ * shows, where each 3D Transform kind keeps its value rows, where the
+ * Fractalize generators keep their names, the manual's topics and the
+ * names the filters and the live effect are registered under. Texts stay in the module's
  * resources (vx_resources.h); this table names them by resource id. The
  * plug-in module exports VxModuleCatalog; the host keeps it with the
  * module. */
@@ -71,6 +72,11 @@ typedef struct VxCatalog {
   /* String table of the messages the error dialog shows: from entry 1 on,
    * pairs of (code text, message), ended by an empty entry. */
   int32_t errorStrings;
+  /* Strings: the titles the filters are registered under ("3D Transform...",
+   * "Fractalize...") and the name of the Fractalize live effect. */
+  int32_t transformTitle;
+  int32_t fractalizeTitle;
+  int32_t fractalizeEffectName;
 } VxCatalog;
 
 typedef const VxCatalog* (*VxModuleCatalogProc)(void);

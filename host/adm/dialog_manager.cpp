@@ -477,17 +477,8 @@ std::string DialogManager::IndexString(SPPluginRef plugin, int32_t tableId,
 
 std::vector<std::string> DialogManager::Menu(SPPluginRef plugin,
                                              int32_t menuId) const {
-  std::vector<std::string> lines;
   auto text = Resource(plugin, kVxMenuResource, menuId);
-  if (!text || text->empty()) return lines;
-  size_t start = 0;
-  while (true) {
-    size_t end = text->find('\n', start);
-    lines.emplace_back(text->substr(start, end - start));
-    if (end == std::string_view::npos) break;
-    start = end + 1;
-  }
-  return lines;
+  return text ? MenuLines(*text) : std::vector<std::string>{};
 }
 
 std::optional<Image> DialogManager::Picture(SPPluginRef plugin,

@@ -149,4 +149,17 @@ std::optional<DialogTemplate> ParseDialogTemplate(std::string_view text,
   return result;
 }
 
+std::vector<std::string> MenuLines(std::string_view text) {
+  std::vector<std::string> lines;
+  if (text.empty()) return lines;
+  size_t start = 0;
+  while (true) {
+    const size_t end = text.find('\n', start);
+    lines.emplace_back(text.substr(start, end - start));
+    if (end == std::string_view::npos) break;
+    start = end + 1;
+  }
+  return lines;
+}
+
 }  // namespace vx::host::adm

@@ -50,4 +50,7 @@ struct DialogTemplate {
 std::optional<DialogTemplate> ParseDialogTemplate(std::string_view text,
                                                   std::string* error);
 
+// A menu resource's entries, one a line; none for an empty text.
+std::vector<std::string> MenuLines(std::string_view text);
+
 }  // namespace vx::host::adm

@@ -76,6 +76,10 @@ void SetPrecision(ADMItemRef ref, int32_t digits) {
     i->Invalidate();
   }
 }
+int32_t GetPrecision(ADMItemRef ref) {
+  Item* i = I(ref);
+  return i ? i->precision : 0;
+}
 void Enable(ADMItemRef ref, ASBoolean enable) {
   if (Item* i = I(ref); i && i->enabled != (enable != 0)) {
     i->enabled = enable != 0;
@@ -192,7 +196,8 @@ const ADMItemSuite kItem = {
     SetNotifyProc,   DefaultNotify,   SetDrawProc,      DefaultDraw,
     SetTrackProc,    SetUserData,     GetUserData,      SetPictureID,
     GetPictureID,    GetBoundsRect,   SetBoundsRect,    Move,
-    Size,            Invalidate,      Update,           DefaultTrack};
+    Size,            Invalidate,      Update,           DefaultTrack,
+    GetPrecision};
 
 }  // namespace
 

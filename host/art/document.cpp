@@ -713,9 +713,7 @@ bool Document::Undo() {
   history_.back().Unapply();
   redo_.push_back(std::move(history_.back()));
   history_.pop_back();
-  ++serial_;
-  ++changes_;
-  ++selectionChanges_;
+  SteppedThroughHistory();
   return true;
 }
 
@@ -724,10 +722,14 @@ bool Document::Redo() {
   redo_.back().Reapply();
   history_.push_back(std::move(redo_.back()));
   redo_.pop_back();
+  SteppedThroughHistory();
+  return true;
+}
+
+void Document::SteppedThroughHistory() {
   ++serial_;
   ++changes_;
   ++selectionChanges_;
-  return true;
 }
 
 void Document::ClearHistory() {

@@ -257,6 +257,9 @@ class Document {
   void SaveLayers();
   void Record(UndoJournal::Change change, std::size_t bytes = 0);
   void TrimHistory();
+  // After a whole step was undone or redone: a new step serial, and the art
+  // and the selection count as changed.
+  void SteppedThroughHistory();
   Layer* AddLayerObject(const std::string& title);
 
   std::unordered_map<uint32_t, std::unique_ptr<Art>> live_;

@@ -118,7 +118,8 @@ inline constexpr auto kBorderActionKeys = ActionKeysOf(kBorderFields);
 
 inline constexpr EffectRow kBorderEffect = {
     "Border", "VERSALiX4 Border ", res::kBorderPalette, "QVR-VsX4LiveBorder",
-    VX_RECORD(BorderPGParams), "VERSALiX4_PST_Border.txt", 13,
+    VX_RECORD(BorderPGParams), "VERSALiX4_PST_Border.txt",
+    res::HelpTopics::kLiveBorder,
     {"VsX4_Border_Action", 18900, kBorderActionKeys.keys, kBorderActionKeys.count},
     VX_EFFECT_BUTTONS(BorderPalette), &kBorderPalette, BorderBuild, nullptr,
     "steps-mode", kBorderManualSteps};

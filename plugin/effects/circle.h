@@ -87,7 +87,8 @@ inline constexpr auto kCircleActionKeys = ActionKeysOf(kCircleFields);
 // Regenerates only while selected or typed into, as Galaxy.
 inline constexpr EffectRow kCircleEffect = {
     "Circle", "VERSALiX4 Circle ", res::kCirclePalette, "QVR-VsX4LiveCircle",
-    VX_RECORD(CirclePGParams), "VERSALiX4_PST_Circle.txt", 14,
+    VX_RECORD(CirclePGParams), "VERSALiX4_PST_Circle.txt",
+    res::HelpTopics::kLiveCircle,
     {"VsX4_Circle_Action", 19000, kCircleActionKeys.keys, kCircleActionKeys.count},
     VX_EFFECT_BUTTONS(CirclePalette), &kCirclePalette, CircleBuild, RegeneratesInFocus};
 

@@ -56,7 +56,8 @@ inline constexpr auto kCutoutActionKeys = ActionKeysOf(kCutoutFields);
 
 inline constexpr EffectRow kCutoutEffect = {
     "Cutout", "VERSALiX4 Cutout ", res::kCutoutPalette, "QVR-VsX4LiveCutout",
-    VX_RECORD(CutoutPGParams), "VERSALiX4_PST_Cutout.txt", 15,
+    VX_RECORD(CutoutPGParams), "VERSALiX4_PST_Cutout.txt",
+    res::HelpTopics::kLiveCutout,
     {"VsX4_Cutout_Action", 19050, kCutoutActionKeys.keys, kCutoutActionKeys.count},
     VX_EFFECT_BUTTONS(CutoutPalette), &kCutoutPalette, CutoutBuild};
 

@@ -24,6 +24,12 @@ constexpr int32_t kDefaultDockCode = 0x1C00;
 constexpr int32_t kDockCodeClearedBit = 0x40000;
 constexpr int32_t kTitleSize = 64;
 constexpr int32_t kDockGroupSize = 256;
+// A palette placed at a stored location (x, y) gets its tab strip above y
+// and its edge beside the content: its bounds are the content's grown by
+// these. The location stored back is the content's corner again, so that
+// opening and closing a palette leaves it where it was.
+constexpr int32_t kTabStrip = 6;
+constexpr int32_t kPaletteEdge = 4;
 
 void Report(ASErr err) {
   if (err) ReportError(gGlobals->PluginRef, err);
@@ -140,9 +146,9 @@ void RestoreDocking(int effect, ADMDialogRef dialog) {
     sPreference->GetPointPreference(info.paletteName, "Location", &location);
   ASRect placed{};
   placed.left = location.h;
-  placed.top = location.v - 6;
-  placed.right = location.h + width + 4;
-  placed.bottom = placed.top + height + 6;
+  placed.top = location.v - kTabStrip;
+  placed.right = location.h + width + kPaletteEdge;
+  placed.bottom = placed.top + height + kTabStrip;
   sADMDialog->SetBoundsRect(dialog, &placed);
   if (sADMDialogGroup) sADMDialogGroup->SetDialogGroupInfo(dialog, group, code);
 }
@@ -159,7 +165,7 @@ void SaveDocking(int effect, ADMDialogRef dialog) {
   sPreference->PutStringPreference(info.paletteName, "DockGroup",
                                    group ? group : info.paletteName);
   sPreference->PutPointPreference(info.paletteName, "Location",
-                                  ASPoint{bounds.left, bounds.top});
+                                  ASPoint{bounds.left, bounds.top + kTabStrip});
 }
 
 // Whether a path's style is a clipping path's.

@@ -80,7 +80,8 @@ inline constexpr auto kEmbossActionKeys = ActionKeysOf(kEmbossFields);
 
 inline constexpr EffectRow kEmbossEffect = {
     "Emboss", "VERSALiX4 Emboss ", res::kEmbossPalette, "QVR-VsX4LiveEmboss",
-    VX_RECORD(EmbossPGParams), "VERSALiX4_PST_Emboss.txt", 16,
+    VX_RECORD(EmbossPGParams), "VERSALiX4_PST_Emboss.txt",
+    res::HelpTopics::kLiveEmboss,
     {"VsX4_Emboss_Action", 19100, kEmbossActionKeys.keys, kEmbossActionKeys.count},
     VX_EFFECT_BUTTONS(EmbossPalette), &kEmbossPalette, EmbossBuild};
 

@@ -108,7 +108,8 @@ inline constexpr auto kExplosionActionKeys = ActionKeysOf(kExplosionFields);
 // Regenerates only while selected or typed into, as Galaxy.
 inline constexpr EffectRow kExplosionEffect = {
     "Explosion", "VERSALiX4 Explosion ", res::kExplosionPalette, "QVR-VsX4LiveExplosion",
-    VX_RECORD(ExplosionPGParams), "VERSALiX4_PST_Explosion.txt", 17,
+    VX_RECORD(ExplosionPGParams), "VERSALiX4_PST_Explosion.txt",
+    res::HelpTopics::kLiveExplosion,
     {"VsX4_Explosion_Action", 19150, kExplosionActionKeys.keys, kExplosionActionKeys.count},
     VX_EFFECT_BUTTONS(ExplosionPalette), &kExplosionPalette, ExplosionBuild, RegeneratesInFocus};
 

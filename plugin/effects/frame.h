@@ -126,7 +126,8 @@ inline constexpr auto kFrameActionKeys = ActionKeysOf(kFrameFields);
 
 inline constexpr EffectRow kFrameEffect = {
     "Frame", "VERSALiX4 Frame ", res::kFramePalette, "QVR-VsX4LiveFrame",
-    VX_RECORD(FramePGParams), "VERSALiX4_PST_Frame.txt", 18,
+    VX_RECORD(FramePGParams), "VERSALiX4_PST_Frame.txt",
+    res::HelpTopics::kLiveFrame,
     {"VsX4_Frame_Action", 19200, kFrameActionKeys.keys, kFrameActionKeys.count},
     VX_EFFECT_BUTTONS(FramePalette), &kFramePalette, FrameBuild};
 

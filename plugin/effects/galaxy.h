@@ -148,7 +148,8 @@ inline constexpr auto kGalaxyActionKeys = ActionKeysOf(kGalaxyFields);
 // Regenerates only while selected or typed into.
 inline constexpr EffectRow kGalaxyEffect = {
     "Galaxy", "VERSALiX4 Galaxy ", res::kGalaxyPalette, "QVR-VsX4LiveGalaxy",
-    VX_RECORD(GalaxyPGParams), "VERSALiX4_PST_Galaxy.txt", 19,
+    VX_RECORD(GalaxyPGParams), "VERSALiX4_PST_Galaxy.txt",
+    res::HelpTopics::kLiveGalaxy,
     {"VsX4_Galaxy_Action", 19250, kGalaxyActionKeys.keys, kGalaxyActionKeys.count},
     VX_EFFECT_BUTTONS(GalaxyPalette), &kGalaxyPalette, GalaxyBuild, RegeneratesInFocus};
 

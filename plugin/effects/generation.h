@@ -97,7 +97,8 @@ inline constexpr auto kGenerationActionKeys = ActionKeysOf(kGenerationFields);
 
 inline constexpr EffectRow kGenerationEffect = {
     "Generation", "VERSALiX4 Generation ", res::kGenerationPalette, "QVR-VsX4LiveGeneration",
-    VX_RECORD(GenerationPGParams), "VERSALiX4_PST_Generation.txt", 20,
+    VX_RECORD(GenerationPGParams), "VERSALiX4_PST_Generation.txt",
+    res::HelpTopics::kLiveGeneration,
     {"VsX4_Generation_Action", 19300, kGenerationActionKeys.keys, kGenerationActionKeys.count},
     VX_EFFECT_BUTTONS(GenerationPalette), &kGenerationPalette, GenerationBuild};
 

@@ -125,7 +125,8 @@ inline constexpr auto kNeonActionKeys = ActionKeysOf(kNeonFields);
 
 inline constexpr EffectRow kNeonEffect = {
     "Neon", "VERSALiX4 Neon ", res::kNeonPalette, "QVR-VsX4LiveNeon",
-    VX_RECORD(NeonPGParams), "VERSALiX4_PST_Neon.txt", 21,
+    VX_RECORD(NeonPGParams), "VERSALiX4_PST_Neon.txt",
+    res::HelpTopics::kLiveNeon,
     {"VsX4_Neon_Action", 18950, kNeonActionKeys.keys, kNeonActionKeys.count},
     VX_EFFECT_BUTTONS(NeonPalette), &kNeonPalette, NeonBuild, nullptr,
     "steps-mode", kNeonManualSteps};

@@ -68,7 +68,8 @@ inline constexpr auto kReflectionsActionKeys = ActionKeysOf(kReflectionsFields);
 
 inline constexpr EffectRow kReflectionsEffect = {
     "Reflections", "VERSALiX4 Reflections ", res::kReflectionsPalette, "QVR-VsX4LiveReflections",
-    VX_RECORD(ReflectionsPGParams), "VERSALiX4_PST_Reflections.txt", 22,
+    VX_RECORD(ReflectionsPGParams), "VERSALiX4_PST_Reflections.txt",
+    res::HelpTopics::kLiveReflections,
     {"VsX4_Reflections_Action", 19350, kReflectionsActionKeys.keys,
      kReflectionsActionKeys.count},
     VX_EFFECT_BUTTONS(ReflectionsPalette), &kReflectionsPalette, ReflectionsBuild};

@@ -58,7 +58,8 @@ inline constexpr auto kShadowActionKeys = ActionKeysOf(kShadowFields);
 
 inline constexpr EffectRow kShadowEffect = {
     "Shadow", "VERSALiX4 DropShadow ", res::kShadowPalette, "QVR-VsX4LiveDropShadow",
-    VX_RECORD(ShadowPGParams), "VERSALiX4_PST_Shadow.txt", 23,
+    VX_RECORD(ShadowPGParams), "VERSALiX4_PST_Shadow.txt",
+    res::HelpTopics::kLiveShadow,
     {"VsX4_DropShadow_Action", 19500, kShadowActionKeys.keys, kShadowActionKeys.count},
     VX_EFFECT_BUTTONS(ShadowPalette), &kShadowPalette, ShadowBuild};
 

@@ -131,7 +131,8 @@ inline constexpr auto kTilingActionKeys = ActionKeysOf(kTilingFields);
 // Regenerates only while selected or typed into, as Galaxy.
 inline constexpr EffectRow kTilingEffect = {
     "Tiling", "VERSALiX4 Tiling ", res::kTilingPalette, "QVR-VsX4LiveTiling",
-    VX_RECORD(TilingPGParams), "VERSALiX4_PST_Tiling.txt", 24,
+    VX_RECORD(TilingPGParams), "VERSALiX4_PST_Tiling.txt",
+    res::HelpTopics::kLiveTiling,
     {"VsX4_Tiling_Action", 19400, kTilingActionKeys.keys, kTilingActionKeys.count},
     VX_EFFECT_BUTTONS(TilingPalette), &kTilingPalette, TilingBuild, RegeneratesInFocus};
 

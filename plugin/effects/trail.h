@@ -188,7 +188,8 @@ inline constexpr auto kTrailActionKeys = ActionKeysOf(kTrailFields);
 // Regenerates only while selected.
 inline constexpr EffectRow kTrailEffect = {
     "Trail", "VERSALiX4 Trail ", res::kTrailPalette, "QVR-VsX4LiveTrail",
-    VX_RECORD(TrailPGParams), "VERSALiX4_PST_Trail.txt", 25,
+    VX_RECORD(TrailPGParams), "VERSALiX4_PST_Trail.txt",
+    res::HelpTopics::kLiveTrail,
     {"VsX4_Trail_Action", 19450, kTrailActionKeys.keys, kTrailActionKeys.count},
     VX_EFFECT_BUTTONS(TrailPalette), &kTrailPalette, TrailBuild, RegeneratesWhenSelected};
 

@@ -20,9 +20,6 @@ namespace {
 
 namespace Items = res::FractalizeDialog;
 
-constexpr int32_t kTitleTable = 18800;  // + 2 filter, + 3 effect
-constexpr int32_t kUnitTable = 19870;   // + 1 "%", + 2 "pt"
-constexpr int32_t kHelpTopicFilter = 31, kHelpTopicEffect = 30;
 
 constexpr const char* kKeys[6] = {"generator", "genHeight", "level",
                                   "density",   "uneven",    "unevenUnit"};
@@ -69,7 +66,7 @@ void ShowRecord(ADMDialogRef dialog, void* data) {
   sADMItem->SetFloatValue(points ? percent : pts, 0.0f);
   char unit[16] = "";
   FractalizeDialogContext* context = ContextOf(dialog);
-  sADMBasic->GetIndexString(context->plugin, kUnitTable, points ? 2 : 1, unit,
+  sADMBasic->GetIndexString(context->plugin, res::kDistortionUnits, points ? 2 : 1, unit,
                             sizeof unit);
   sADMItem->SetText(Item(dialog, Items::kUnitLabel), unit);
 }
@@ -191,8 +188,8 @@ void HelpNotify(ADMItemRef item, ADMNotifierRef notifier) {
   if (!UserChanged(notifier)) return;
   FractalizeDialogContext* context = ContextOf(sADMItem->GetDialog(item));
   ShowHelpTopic(context->plugin, context->mode == FractalizeMode::kFilter
-                                     ? kHelpTopicFilter
-                                     : kHelpTopicEffect);
+                                     ? res::HelpTopics::kFractalizeFilter
+                                     : res::HelpTopics::kFractalizeEffect);
 }
 
 PresetMenuOwner OwnerOf(ADMDialogRef dialog) {
@@ -226,7 +223,7 @@ ASErr InitDialog(ADMDialogRef dialog) {
   FractalizeDialogContext* context = ContextOf(dialog);
   PluginGlobals& g = *gGlobals;
   char text[128] = "";
-  sADMBasic->GetIndexString(context->plugin, kTitleTable,
+  sADMBasic->GetIndexString(context->plugin, res::kFilterDialogTitles,
                             context->mode == FractalizeMode::kFilter ? 2 : 3,
                             text, sizeof text);
   sADMDialog->SetText(dialog, text);

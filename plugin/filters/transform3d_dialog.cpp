@@ -28,11 +28,6 @@ constexpr int32_t kFirstPreRotation = Items::kPreXLabel;
 constexpr int32_t kFirstPostRotation = Items::kPostXLabel;
 constexpr int32_t kCursorLast = Items::kCursorVUnit;
 
-// Tips of the picture buttons; the second list is the one shown in host
-// version 8.
-constexpr int32_t kButtonTips = 19600;
-constexpr int32_t kButtonTipsAI8 = 19650;
-
 // Values of PreviewState::redraw.
 enum : int32_t {
   kNormalRedraw = 0,    // recompute what is left, then show
@@ -343,7 +338,7 @@ void ItemNotify(ADMItemRef item, ADMNotifierRef notifier) {
       Changed(d, s);
       return;
     case Items::kHelp:
-      ShowHelpTopic(gGlobals->PluginRef, 28);  // "3D Transform, Part 1"
+      ShowHelpTopic(gGlobals->PluginRef, res::HelpTopics::kTransform3DPart1);
       return;
     case Items::kOk:
       SaveLastSetting(s);
@@ -593,7 +588,7 @@ ASErr InitDialog(ADMDialogRef d) {
   FillPresetMenuOf(s);
   LayOutRows(d, s);
   ShowRecord(d, s);
-  const int32_t tips = gGlobals->HostIsAI8 ? kButtonTipsAI8 : kButtonTips;
+  const int32_t tips = gGlobals->HostIsAI8 ? res::kTransform3DButtonTipsAI8 : res::kTransform3DButtonTips;
   for (int32_t id = Items::kCentering; id <= Items::kDoAuto; ++id) {
     char tip[64] = "";
     sADMBasic->GetIndexString(s->plugin, tips, id - Items::kCentering + 1, tip,

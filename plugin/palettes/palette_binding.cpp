@@ -5,6 +5,7 @@
 #include "palettes/palette_binding.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 
 #include "effects/angle_dial.h"
@@ -132,6 +133,25 @@ float Stored(Unit unit, float shown) {
   }
 }
 
+// "-0.00" reads as "0.00".
+const char* WithoutNegativeZero(const char* text) {
+  if (text[0] != '-') return text;
+  for (const char* c = text + 1; *c; ++c)
+    if (*c != '0' && *c != '.') return text;
+  return text + 1;
+}
+
+// Whether the number the user gave the item is the one it showed: the same
+// text at the item's precision. Converting a shown (rounded) number back
+// would move the stored float by a step, so such a value changes nothing.
+bool TypedAsShown(ADMItemRef item, float shown) {
+  const int digits = std::clamp(int(sADMItem->GetPrecision(item)), 0, 9);
+  char given[64], showing[64];
+  std::snprintf(given, sizeof given, "%.*f", digits, double(sADMItem->GetFloatValue(item)));
+  std::snprintf(showing, sizeof showing, "%.*f", digits, double(shown));
+  return std::strcmp(WithoutNegativeZero(given), WithoutNegativeZero(showing)) == 0;
+}
+
 ActionParamUnitID ActionUnit(Unit unit) {
   switch (unit) {
     case Unit::Percent: return unitPercent;
@@ -196,10 +216,15 @@ void ShowField(const PaletteField& f, ADMDialogRef dialog, const void* record) {
 }
 
 // Stores the value of `item` (the field's item, partner or radio) into the
-// record; false when the record does not change by it.
+// record; false when the record does not change by it. A value the field's
+// own item already shows leaves the record as it is. Sliders, dials,
+// swatches and pickers are not tested so: their tracking stored the value
+// before the notification.
 bool StoreField(const PaletteField& f, ADMItemRef item, void* record) {
   ADMDialogRef dialog = sADMItem->GetDialog(item);
   const int32_t id = sADMItem->GetID(item);
+  if (id == f.item && IsFloatUnit(f.unit) && TypedAsShown(item, Shown(f.unit, FloatAt(record, f))))
+    return false;
   switch (f.unit) {
     case Unit::Percent:
     case Unit::Points:
@@ -223,11 +248,13 @@ bool StoreField(const PaletteField& f, ADMItemRef item, void* record) {
       }
       return true;
     case Unit::Integer:
-      IntAt(record, f) = sADMItem->GetIntValue(item);
+    case Unit::Flag: {
+      const int32_t value = f.unit == Unit::Integer ? sADMItem->GetIntValue(item)
+                                                    : sADMItem->GetBooleanValue(item) ? 1 : 0;
+      if (value == IntAt(record, f)) return false;
+      IntAt(record, f) = value;
       return true;
-    case Unit::Flag:
-      IntAt(record, f) = sADMItem->GetBooleanValue(item) ? 1 : 0;
-      return true;
+    }
     case Unit::Choice: {
       ADMEntryRef entry = sADMList->GetActiveEntry(sADMItem->GetList(item));
       if (!entry) return false;
@@ -239,8 +266,11 @@ bool StoreField(const PaletteField& f, ADMItemRef item, void* record) {
     case Unit::Radio:
       if (!sADMItem->GetBooleanValue(item)) return false;
       for (int32_t k = 0; k < f.radioCount; ++k)
-        if (f.radios[k] == id) IntAt(record, f) = k;
-      return true;
+        if (f.radios[k] == id && IntAt(record, f) != k) {
+          IntAt(record, f) = k;
+          return true;
+        }
+      return false;
     case Unit::Colour:
     case Unit::Grid:
       // Their tracking stored the colour picked or the cell clicked.

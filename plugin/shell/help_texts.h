@@ -7,9 +7,6 @@
 
 namespace vx {
 
-// The help window's topic popup: entry n is topic n's title.
-constexpr int32_t kHelpTopicMenu = 18010;
-
 // TEXT resource id of each topic; 0 for the separators and topic 34.
 extern const int32_t kHelpTextIds[kHelpTopicCount];
 // Picture of each topic; 0 for none.

@@ -179,7 +179,7 @@ void SetUpHelpWindow(ADMDialogRef dialog) {
                                  kTitleSize))
     sADMDialog->SetText(dialog, title);
   if (ADMItemRef popup = ItemOf(dialog, Items::kTopics)) {
-    sADMList->SetMenuID(sADMItem->GetList(popup), kHelpTopicMenu);
+    sADMList->SetMenuID(sADMItem->GetList(popup), res::kHelpTopics);
     sADMItem->SetNotifyProc(popup, PopupNotify);
   }
   if (g.HelpTopic < 0) g.HelpTopic = 0;

@@ -71,8 +71,13 @@ bool Fill(Catalog& c) {
               kTransformKindStride, kTransformRowCount, kTransformRowStep, c.radius,
               kTransformKindCount},
              {kGeneratorNames, kGeneratorFirstName, kGeneratorCount},
-             {kHelpTopicMenu, kHelpTextIds, kHelpTopicCount},
-             kErrorStringTable};
+             {res::kHelpTopics, kHelpTextIds, kHelpTopicCount},
+             kErrorStringTable,
+             // Start-up registers the filters from (category, title) pairs
+             // and the live effect from (category, name, title) triples.
+             res::kFilterTexts + 2,
+             res::kFilterTexts + 4,
+             res::kLiveEffectTexts + 2};
   return true;
 }
 

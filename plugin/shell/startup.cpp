@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "effects/effect_table.h"
+#include "generated/resource_ids.h"
 #include "presets/preset_store.h"
 #include "shell/globals.h"
 #include "shell/help_texts.h"
@@ -15,8 +16,6 @@ namespace {
 
 constexpr int32_t kWindowMenuTable = 18700;
 constexpr int32_t kEffectDescriptionTable = 18867;
-constexpr int32_t kFilterTable = 18600;
-constexpr int32_t kLiveEffectTable = 18650;
 
 #define VX_RETURN_IF(err)          \
   do {                             \
@@ -91,9 +90,9 @@ ASErr RegisterFilters(SPPluginRef plugin, PluginGlobals& g) {
   for (; 2 * k + 1 < 28 && k < kMaxFilters; ++k) {
     char category[65];
     char title[65];
-    ReadString(plugin, kFilterTable, 2 * k + 1, category, 64);
+    ReadString(plugin, res::kFilterTexts, 2 * k + 1, category, 64);
     if (!category[0]) break;
-    ReadString(plugin, kFilterTable, 2 * k + 2, title, 64);
+    ReadString(plugin, res::kFilterTexts, 2 * k + 2, title, 64);
     PascalText pCategory(category);
     PascalText pTitle(title);
     PlatformAddFilterData data{pCategory.bytes, pTitle.bytes};
@@ -114,10 +113,10 @@ ASErr RegisterLiveEffects(SPPluginRef plugin, PluginGlobals& g) {
     char category[65];
     char name[65];
     char title[65];
-    ReadString(plugin, kLiveEffectTable, 3 * k + 1, category, 64);
+    ReadString(plugin, res::kLiveEffectTexts, 3 * k + 1, category, 64);
     if (!category[0]) break;
-    ReadString(plugin, kLiveEffectTable, 3 * k + 2, name, 64);
-    ReadString(plugin, kLiveEffectTable, 3 * k + 3, title, 64);
+    ReadString(plugin, res::kLiveEffectTexts, 3 * k + 2, name, 64);
+    ReadString(plugin, res::kLiveEffectTexts, 3 * k + 3, title, 64);
     AILiveEffectData data{plugin, name, title, 1, 0,
                           kGroupInputArt | kPathInputArt |
                               kCompoundPathInputArt,

@@ -89,6 +89,6 @@ static_assert(ToolBindingIsValid(kBroomPaletteFields, kBroomPaletteRules));
 inline constexpr ToolPaletteSpec kBroomToolPalette = {
     {kBroomPaletteFields, int32_t(std::size(kBroomPaletteFields)), kBroomPaletteRules,
      int32_t(std::size(kBroomPaletteRules)), nullptr, nullptr},
-    res::BroomToolPalette::kHelp, 2, &kBroomSweepSpacing};
+    res::BroomToolPalette::kHelp, res::HelpTopics::kBroomTool, &kBroomSweepSpacing};
 
 }  // namespace vx

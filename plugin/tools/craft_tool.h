@@ -84,6 +84,6 @@ static_assert(ToolBindingIsValid(kCraftPaletteFields, kCraftPaletteRules));
 inline constexpr ToolPaletteSpec kCraftToolPalette = {
     {kCraftPaletteFields, int32_t(std::size(kCraftPaletteFields)), kCraftPaletteRules,
      int32_t(std::size(kCraftPaletteRules)), nullptr, nullptr},
-    res::CraftToolPalette::kHelp, 3, &kCraftSweepSpacing};
+    res::CraftToolPalette::kHelp, res::HelpTopics::kCraftTool, &kCraftSweepSpacing};
 
 }  // namespace vx

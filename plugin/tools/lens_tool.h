@@ -119,7 +119,7 @@ static_assert(ToolBindingIsValid(kLensPaletteFields, kLensPaletteRules));
 inline constexpr ToolPaletteSpec kLensToolPalette = {
     {kLensPaletteFields, int32_t(std::size(kLensPaletteFields)), kLensPaletteRules,
      int32_t(std::size(kLensPaletteRules)), nullptr, nullptr},
-    res::LensToolPalette::kHelp, 4};
+    res::LensToolPalette::kHelp, res::HelpTopics::kLensTool};
 
 struct DragTool;
 // Distorts the selected paths inside the lens area at each drag step

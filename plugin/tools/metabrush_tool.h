@@ -350,6 +350,6 @@ static_assert(ToolBindingIsValid(kMetaBrushPaletteFields, kMetaBrushPaintRules))
 inline constexpr ToolPaletteSpec kMetaBrushToolPalette = {
     {kMetaBrushPaletteFields, int32_t(std::size(kMetaBrushPaletteFields)), kMetaBrushPaintRules,
      int32_t(std::size(kMetaBrushPaintRules)), nullptr, nullptr},
-    res::MetaBrushToolPalette::kHelp, 5};
+    res::MetaBrushToolPalette::kHelp, res::HelpTopics::kMetaBrushTool};
 
 }  // namespace vx

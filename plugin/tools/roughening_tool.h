@@ -66,6 +66,6 @@ static_assert(ToolBindingIsValid(kRoughPaletteFields, kRoughPaletteRules));
 inline constexpr ToolPaletteSpec kRoughToolPalette = {
     {kRoughPaletteFields, int32_t(std::size(kRoughPaletteFields)), kRoughPaletteRules,
      int32_t(std::size(kRoughPaletteRules)), nullptr, nullptr},
-    res::RoughToolPalette::kHelp, 6};
+    res::RoughToolPalette::kHelp, res::HelpTopics::kRougheningTool};
 
 }  // namespace vx

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "generated/resource_ids.h"
 #include "geometry/segment_buffer.h"
 #include "presets/param_record.h"
 #include "shell/globals.h"
@@ -110,7 +111,7 @@ ASErr EditOptions(AIToolMessage* message) {
   if (ASErr err = Select(message)) return err;
   const ToolInfo* tool = ToolOfHandle(message->tool);
   if (tool && IsAlignPoints(*tool))
-    return ShowHelpTopic(message->d.self, kAlignPointsHelpTopic);
+    return ShowHelpTopic(message->d.self, res::HelpTopics::kAlignPointsTool);
   return kNoErr;
 }
 

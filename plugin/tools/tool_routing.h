@@ -15,7 +15,6 @@ struct ToolInfo;
 constexpr int32_t kToolPaletteStartLeft = 84;
 constexpr int32_t kToolPaletteStartTop = 59;
 constexpr int32_t kToolPaletteStyle = 3;  // floating tabbed palette
-constexpr int32_t kAlignPointsHelpTopic = 1;
 
 // One of the seven tool selectors for the tool the message names; an
 // unmatched handle or selector answers 0 and does nothing.

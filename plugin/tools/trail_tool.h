@@ -113,6 +113,6 @@ static_assert(ToolBindingIsValid(kTrailPaletteFields, kTrailPaletteRules));
 inline constexpr ToolPaletteSpec kTrailToolPalette = {
     {kTrailPaletteFields, int32_t(std::size(kTrailPaletteFields)), kTrailPaletteRules,
      int32_t(std::size(kTrailPaletteRules)), nullptr, nullptr},
-    res::TrailToolPalette::kHelp, 7};
+    res::TrailToolPalette::kHelp, res::HelpTopics::kTrailTool};
 
 }  // namespace vx

@@ -79,7 +79,7 @@ static_assert(ToolBindingIsValid(kWarpPaletteFields, kWarpPaletteRules));
 inline constexpr ToolPaletteSpec kWarpToolPalette = {
     {kWarpPaletteFields, int32_t(std::size(kWarpPaletteFields)), kWarpPaletteRules,
      int32_t(std::size(kWarpPaletteRules)), nullptr, nullptr},
-    res::WarpToolPalette::kHelp, 8};
+    res::WarpToolPalette::kHelp, res::HelpTopics::kWarpTool};
 
 struct DragTool;
 // Bends every selected path into the record's shape at each drag step.

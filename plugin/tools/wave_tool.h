@@ -74,7 +74,7 @@ static_assert(ToolBindingIsValid(kWavePaletteFields, kWavePaletteRules));
 inline constexpr ToolPaletteSpec kWaveToolPalette = {
     {kWavePaletteFields, int32_t(std::size(kWavePaletteFields)), kWavePaletteRules,
      int32_t(std::size(kWavePaletteRules)), nullptr, nullptr},
-    res::WaveToolPalette::kHelp, 9};
+    res::WaveToolPalette::kHelp, res::HelpTopics::kWaveTool};
 
 struct DragTool;
 // Waves every selected path at each drag step (wave_tool.cpp).

@@ -51,7 +51,10 @@ TEST_F(Cli, EveryFrustrationHasItsAnswer) {
     bool writes;       // out.svg exists afterwards
   } cases[] = {
       // Radius-driven kinds fit their radius to the selection without --cursor.
-      {"3d in.svg -o out.svg --kind Sphere", 0, "", true},
+      // An object left as it was (the text) is a warning unless accepted.
+      {"3d in.svg -o out.svg --kind Sphere", 1, "3d left these objects as they were: \"note\" (text)",
+       false},
+      {"3d in.svg -o out.svg --kind Sphere --accept-warnings", 0, "", true},
       {"3d in.svg -o out.svg --kind 3DTorus --select square,flat", 0, "", true},
       {"3d in.svg -o out.svg --kind cylinder/cone --select square", 0, "", true},
       {"3d in.svg -o out.svg --kind 3DSpiral --select square", 0, "", true},
@@ -147,8 +150,10 @@ TEST_F(Cli, TheSameCommandGivesTheSameFileWhateverRanBetween) {
     const char* command;
     const char* between;  // the same command with other settings, remembered as Last Setting
   } cases[] = {
-      {"fractalize in.svg --select square --generator 3", "fractalize in.svg --level 3 --height 50"},
-      {"3d in.svg --kind Twist --select square", "3d in.svg --kind Twist --value 1=45 --post 10,0,0"},
+      {"fractalize in.svg --select square --generator 3",
+       "fractalize in.svg --select square --level 3 --height 50"},
+      {"3d in.svg --kind Twist --select square",
+       "3d in.svg --kind Twist --select square --value 1=45 --post 10,0,0"},
       {"effect Border in.svg --select square",
        "effect Border in.svg --select square --set shadow=on --set tint=40"},
   };
@@ -176,7 +181,7 @@ TEST_F(Cli, TheInstalledProgramRunsFromAnyPrefix) {
   const std::string program = (moved / "bin" / "versalix4").string();
   const std::string run = "env -u VERSALIX4_PLUGIN '" + program + "' demo -o '" +
                           (folder_ / "gallery").string() + "' >/dev/null 2>&1 && '" + program +
-                          "' 3d '" + (folder_ / "in.svg").string() + "' --kind Sphere -o '" +
+                          "' 3d '" + (folder_ / "in.svg").string() + "' --kind Sphere --select square -o '" +
                           (folder_ / "out.svg").string() + "'";
   EXPECT_EQ(0, std::system(run.c_str()));
   EXPECT_TRUE(fs::exists(folder_ / "gallery" / "index.html"));

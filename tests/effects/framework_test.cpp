@@ -270,6 +270,13 @@ TEST_F(FrameworkTest, DockingAndTheLastSettingOutliveAHostRestart) {
                                         host::Preferences::Type::String);
   ASSERT_TRUE(group);
   EXPECT_EQ("QVR-VsX4LiveBorder", group->text);
+  // The palette opened at the default place, which is what it stores.
+  auto location = host().preferences().Get("QVR-VsX4LiveBorder", "Location",
+                                           host::Preferences::Type::Point);
+  ASSERT_TRUE(location);
+  const ASRect screen = host().dialogs().screen();
+  EXPECT_EQ(screen.right - 117, location->point.h);
+  EXPECT_EQ(screen.bottom - 258, location->point.v);
   host_.reset();
   ASSERT_EQ(0, StartHost());
   doc_ = &host().documents().New("again");

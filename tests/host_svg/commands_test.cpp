@@ -139,7 +139,11 @@ TEST_F(Commands, OperationsLeaveWhatTheModelCannotHoldAndSaySo) {
          "<image id='img1' width='5' height='5' xlink:href='data:image/png;base64,AAAA'/>"
          "<path id='lpe1' d='M60 60 L90 90' inkscape:path-effect='#e' inkscape:original-d='M60 60 L90 91' stroke='#000'/>"
          "<rect id='r' x='10' y='10' width='30' height='30' clip-path='url(#cp)'/></svg>";
-  CommandRun run = Run("3d " + At("in.svg") + " -o " + At("out.svg") + " --kind Twist");
+  const std::string command = "3d " + At("in.svg") + " -o " + At("out.svg") + " --kind Twist";
+  // Objects left as they are are a warning: nothing is written unless asked.
+  EXPECT_EQ(1, Run(command).exitCode);
+  EXPECT_FALSE(fs::exists(folder / "out.svg"));
+  CommandRun run = Run(command + " --accept-warnings");
   ASSERT_EQ(0, run.exitCode) << run.err;
   EXPECT_NE(std::string::npos,
             run.err.find("3 objects were left as they are: 1 Inkscape path effect, 1 clone, 1 image"))

@@ -45,7 +45,7 @@ TEST(Rescomp, NamesBecomeConstantsAndLeaveTheTemplate) {
       "ITEM 7 button 0 0 10 10 \"Apply\" name=Apply\n"
       "ITEM 8 popup-list 0 0 10 10 \"\" menu=300\n"
       "END\n"
-      "MENU 300 name=SomeMenu\n\"a\"\nEND\n"
+      "MENU 300 name=SomeMenu\n\"a\"\n\"b\" name=Bee\nEND\n"
       "PICT 400 1 1 name=SomePicture\n@\nEND\n"
       "STRINGS 500 name=SomeTexts\n1 \"x\"\nEND\n");
   ASSERT_EQ(0, c.status) << c.errors;
@@ -53,7 +53,8 @@ TEST(Rescomp, NamesBecomeConstantsAndLeaveTheTemplate) {
                            "inline constexpr int32_t kSomeMenu = 300;",
                            "inline constexpr int32_t kSomePicture = 400;",
                            "inline constexpr int32_t kSomeTexts = 500;",
-                           "namespace SomePalette {\ninline constexpr int32_t kApply = 7;\n}"})
+                           "namespace SomePalette {\ninline constexpr int32_t kApply = 7;\n}",
+                           "namespace SomeMenu {\ninline constexpr int32_t kBee = 1;\n}"})
     EXPECT_NE(std::string::npos, c.ids.find(line)) << line;
   // The bytes of "name=" never reach the compiled resources.
   EXPECT_EQ(std::string::npos, c.resources.find("110,97,109,101,61,"));
@@ -84,6 +85,8 @@ TEST(Rescomp, BrokenSourcesStopTheBuildAtTheirLine) {
        "error: duplicate name Same"},
       {"unknown option", "DIALOG 1 9 9 \"\"\nITEM 1 button 0 0 1 1 \"\" colour=red\nEND\n",
        "in.rc:2: error: unknown item option colour=red"},
+      {"named entry of an unnamed menu", "MENU 1\n\"a\" name=A\nEND\n",
+       "in.rc:2: error: a named entry needs a named menu"},
       {"item without bounds", "DIALOG 1 9 9 \"\"\nITEM 1 button 0 0\nEND\n",
        "in.rc:2: error: expected ITEM"},
   };

@@ -14,12 +14,15 @@
 //   PIPL <id>                   then lines "key value"              then END
 // Texts use C escapes \" \\ \n \t. Strings of a table get ids table + index.
 //
-// Names: a STRINGS, DIALOG, MENU or PICT head line and an ITEM line may end
-// in name=<Identifier>. The header then holds, in namespace vx::res,
+// Names: a STRINGS, DIALOG, MENU or PICT head line, an ITEM line and an
+// entry of a named MENU may end in name=<Identifier>. The header then holds,
+// in namespace vx::res,
 //   kBorderPalette = 17100 (a dialog), kStepsModeMenu = 16412 (a menu),
 //   kPresetTexts = 18080 (a string table),
-//   kArcConvexPicture = 17800 (a picture), and per named dialog a namespace
-//   BorderPalette { kApply = 37; ... } of its named items.
+//   kArcConvexPicture = 17800 (a picture), per named dialog a namespace
+//   BorderPalette { kApply = 37; ... } of its named items, and per menu
+//   with named entries a namespace HelpTopics { kLiveBorder = 13; ... } of
+//   their indexes (the help topics are the entries of the topic menu).
 // Names are taken out of the compiled resources.
 //
 // Checked at build time (each an error naming the source line): an unknown
@@ -60,10 +63,12 @@ struct ItemRef {
   std::string origin;
 };
 
+// A named dialog's items, or a named menu's entries (by their index).
 struct DialogInfo {
   int32_t id = 0;
   std::string name;
   std::vector<ItemRef> items;
+  const char* kind = "dialog";
 };
 
 const char* const kItemKinds[] = {
@@ -189,14 +194,15 @@ void CompileFile(const std::string& path, std::vector<Resource>& out) {
   std::string line;
   int lineNo = 0;
   auto where = [&] { return path + ":" + std::to_string(lineNo); };
+  // A block's lines, each with where it is.
   auto readBlock = [&](const std::string& kind) {
-    std::vector<std::string> lines;
+    std::vector<std::pair<std::string, std::string>> lines;
     while (std::getline(in, line)) {
       ++lineNo;
       std::string t = Trim(line);
       if (t == "END") return lines;
       if (t.empty() || t[0] == '#') continue;
-      lines.push_back(t);
+      lines.emplace_back(t, where());
     }
     Fail(where(), kind + " block without END");
   };
@@ -216,27 +222,43 @@ void CompileFile(const std::string& path, std::vector<Resource>& out) {
       // A named table is named by its id; its strings keep ids table + index.
       if (const std::string name = TakeName(rest, where()); !name.empty())
         gNamedTables.push_back({"STR ", id, "", where(), name});
-      for (const std::string& l : readBlock(kind)) {
+      for (const auto& [l, at] : readBlock(kind)) {
         size_t pos = 0;
         int32_t index = 0;
         try {
           index = std::stoi(l, &pos);
         } catch (...) {
-          Fail(where(), "expected '<index> \"text\"'");
+          Fail(at, "expected '<index> \"text\"'");
         }
         pos = l.find('"', pos);
-        if (pos == std::string::npos) Fail(where(), "expected a text");
-        out.push_back({"STR ", id + index, ReadQuoted(l, pos, where()), where(), ""});
+        if (pos == std::string::npos) Fail(at, "expected a text");
+        out.push_back({"STR ", id + index, ReadQuoted(l, pos, at), at, ""});
       }
     } else if (kind == "MENU") {
-      const std::string name = TakeName(rest, where());
+      DialogInfo menu;
+      menu.id = id;
+      menu.name = TakeName(rest, where());
+      menu.kind = "menu";
+      const std::string origin = where();
       std::string data;
-      for (const std::string& l : readBlock(kind)) {
+      int32_t index = 0;
+      for (const auto& [l, at] : readBlock(kind)) {
         size_t pos = 0;
-        if (!data.empty()) data += '\n';
-        data += ReadQuoted(l, pos, where());
+        if (index) data += '\n';
+        data += ReadQuoted(l, pos, at);
+        std::string after = Trim(l.substr(pos));
+        if (const std::string entry = TakeName(after, at); !entry.empty()) {
+          if (menu.name.empty()) Fail(at, "a named entry needs a named menu");
+          for (const ItemRef& other : menu.items)
+            if (other.name == entry)
+              Fail(at, "duplicate entry name " + entry + " (first at " + other.origin + ")");
+          menu.items.push_back({index, entry, 0, 0, at});
+        }
+        if (!after.empty()) Fail(at, "unexpected text after the entry: " + after);
+        ++index;
       }
-      out.push_back({"MENU", id, data, where(), name});
+      if (!menu.items.empty()) gDialogs.push_back(menu);
+      out.push_back({"MENU", id, data, origin, menu.name});
     } else if (kind == "DIALOG") {
       DialogInfo dialog;
       dialog.id = id;
@@ -281,11 +303,11 @@ void CompileFile(const std::string& path, std::vector<Resource>& out) {
       const std::string name = TakeName(rest, where());
       const std::string origin = where();
       std::string data = rest;
-      for (const std::string& l : readBlock(kind)) data += "\n" + l;
+      for (const auto& [l, at] : readBlock(kind)) data += "\n" + l;
       out.push_back({kind, id, data, origin, name});
     } else if (kind == "PIPL") {
       std::string data;
-      for (const std::string& l : readBlock(kind)) {
+      for (const auto& [l, at] : readBlock(kind)) {
         if (!data.empty()) data += '\n';
         data += l;
       }
@@ -348,7 +370,8 @@ std::string IdsHeader(std::vector<Resource> all) {
   std::sort(dialogs.begin(), dialogs.end(),
             [](const DialogInfo* a, const DialogInfo* b) { return a->name < b->name; });
   for (const DialogInfo* d : dialogs) {
-    os << "\n// Items of dialog " << d->id << ".\nnamespace " << d->name << " {\n";
+    os << "\n// " << (std::string(d->kind) == "menu" ? "Entries" : "Items")
+       << " of " << d->kind << " " << d->id << ".\nnamespace " << d->name << " {\n";
     for (const ItemRef& item : d->items)
       if (!item.name.empty())
         os << "inline constexpr int32_t k" << item.name << " = " << item.id << ";\n";
