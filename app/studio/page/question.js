@@ -6,13 +6,12 @@
 
 (function () {
   const studio = window.vxStudio, api = studio.api;
-  let shown = null;  // {id, el}
+  let shown = null;  // {id, el, veil}
 
   studio.onState.push((state) => {
     const q = state.question;
-    if (shown && (!q || q.id !== shown.id)) { shown.el.remove(); shown = null; }
+    if (shown && (!q || q.id !== shown.id)) { shown.el.remove(); shown.veil.remove(); shown = null; }
     if (q && !shown) show(q);
-    if (q) $("veil").hidden = false;
   });
 
   function show(q) {
@@ -47,10 +46,11 @@
       if (e.key === "Escape") { e.preventDefault(); refuse(); }
       else if (e.key === "Enter") { e.preventDefault(); accept(); }
     });
-    document.body.appendChild(el);
+    // Over everything, palettes included: nothing else can be used until the answer.
+    const veil = document.createElement("div");
+    veil.className = "questionveil";
+    document.body.append(veil, el);
     (chooser ? chooser.focus : () => yes.focus())();
-    shown = { id: q.id, el };
+    shown = { id: q.id, el, veil };
   }
-
-  function $(id) { return document.getElementById(id); }
 })();
