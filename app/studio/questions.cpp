@@ -49,6 +49,16 @@ std::optional<AIColor> Questions::AskColour(const std::string& message, const AI
   return answer ? answer->colour : std::nullopt;
 }
 
+std::optional<std::string> Questions::AskFolder(const std::string& message, const FileRule& rule,
+                                               const std::function<bool()>& ending) {
+  Open question;
+  question.kind = Kind::Folder;
+  question.text = message;
+  question.rule = &rule;
+  const auto answer = Ask(std::move(question), ending);
+  return answer ? answer->folder : std::nullopt;
+}
+
 namespace {
 
 // A colour for the page: as typed ("#rrggbb", "cmyk(...)", "gray(...)") and
@@ -63,8 +73,10 @@ json ColourJson(const AIColor& colour) {
 
 json Questions::Json() const {
   if (!open_) return json();
-  if (open_->kind == Kind::YesNo)
-    return {{"id", open_->id}, {"kind", "yesno"}, {"text", open_->text}};
+  if (open_->kind != Kind::Colour)
+    return {{"id", open_->id},
+            {"kind", open_->kind == Kind::YesNo ? "yesno" : "folder"},
+            {"text", open_->text}};
   json swatches = json::array();
   for (const AIColor& c : open_->swatches) swatches.push_back(ColourJson(c));
   return {{"id", open_->id},
@@ -83,9 +95,20 @@ Reply Questions::Answer(const json& body) {
     if (!body.contains("yes") || body.contains("colour") || body.contains("cancel"))
       throw BadRequest("a yes/no question is answered with \"yes\": true or false");
     open_->yes = body.at("yes").get<bool>();
+  } else if (open_->kind == Kind::Folder) {
+    const bool cancel = body.value("cancel", false);
+    if (body.contains("yes") || body.contains("colour") || cancel == body.contains("folder"))
+      throw BadRequest("the folder chooser is answered with \"folder\" or \"cancel\": true");
+    if (!cancel) {
+      std::string why;
+      const auto folder = open_->rule->AllowFolder(body.at("folder").get<std::string>(), &why);
+      // A folder the page may not use leaves the chooser open for another.
+      if (folder.empty()) return {403, json{{"error", why}}.dump()};
+      open_->folder = folder.string();
+    }
   } else {
     const bool cancel = body.value("cancel", false);
-    if (body.contains("yes") || cancel == body.contains("colour"))
+    if (body.contains("yes") || body.contains("folder") || cancel == body.contains("colour"))
       throw BadRequest("the colour picker is answered with \"colour\" or \"cancel\": true");
     if (!cancel) {
       std::string why;

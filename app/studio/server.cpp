@@ -191,7 +191,7 @@ void Server::Routes() {
   act("/api/saveas", {"path"}, bind(&Session::Save));
   act("/api/export", {"path", "width"}, bind(&Session::Export));
   act("/api/quit", {}, [this](const json&) { return session_.Quit(); });
-  act("/api/answer", {"id", "yes", "colour", "cancel"}, bind(&Session::Answer));
+  act("/api/answer", {"id", "yes", "colour", "folder", "cancel"}, bind(&Session::Answer));
 }
 
 }  // namespace vx::app::studio

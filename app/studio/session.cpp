@@ -406,8 +406,7 @@ void Session::RunModal(host::adm::DialogDriver& driver) {
 }
 
 std::optional<std::string> Session::ChooseFolder(const std::string& message) {
-  message_ = message + ": choosing a folder is not possible from the studio";
-  return std::nullopt;
+  return questions_.AskFolder(message, rule_, [this] { return quitting(); });
 }
 
 bool Session::AnswerYesNo(const std::string& text) {

@@ -90,7 +90,7 @@ class Session : public host::adm::UserAgent {
   // ---- the user agent: modal dialogs take their actions from the page ------
   void RunModal(host::adm::DialogDriver& driver) override;
   std::optional<std::string> ChooseFolder(const std::string& message) override;
-  // Asked in the page (questions.h).
+  // Asked in the page (questions.h); folders only inside the start folder.
   bool AnswerYesNo(const std::string& text) override;
   std::optional<AIColor> ChooseColour(const std::string& message, const AIColor& current) override;
 

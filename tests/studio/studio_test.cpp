@@ -393,6 +393,17 @@ TEST_F(StudioTest, QuestionsWaitForThePagesAnswer) {
     EXPECT_EQ(question["current"], a.current) << body.dump();
   }
   studio_->Do("/api/answer", {{"id", question["id"]}, {"cancel", true}});
+
+  // The folder chooser (Import in the preset manager) takes only folders
+  // the file rule allows; Cancel goes back to the manager.
+  studio_->Do("/api/command", {{"command", "Live Border"}});
+  studio_->Do("/api/dialog", {{"dialog", "QVR-VsX4LiveBorder"}, {"action", "choose menu=2"}});  // Edit...
+  question = ask("/api/dialog", {{"dialog", "#18100"}, {"action", "press Import"}});
+  EXPECT_EQ(question["kind"], "folder");
+  EXPECT_EQ(studio_->Post("/api/answer", json{{"id", question["id"]}, {"folder", ".."}}.dump())->status, 403);
+  studio_->Do("/api/answer", {{"id", question["id"]}, {"cancel", true}});
+  EXPECT_TRUE(studio_->State()["question"].is_null());
+  studio_->Do("/api/dialog", {{"dialog", "#18100"}, {"action", "press Close"}});
 }
 
 TEST_F(StudioTest, LiveFractalizeFromTheEffectMenuEqualsTheCommand) {

@@ -1,5 +1,6 @@
 // The plug-in's questions as modal questions in the page: a yes/no alert,
-// or the colour picker (its chooser from colour.js). The plug-in call that
+// the colour picker (its chooser from colour.js) or the folder chooser (the
+// file browser of files.js). The plug-in call that
 // asked waits on the server until the answer comes (POST /api/answer);
 // Escape answers No or cancels the picker, which leaves everything as it was.
 "use strict";
@@ -15,6 +16,14 @@
   });
 
   function show(q) {
+    const answer = (body) => api.post("/api/answer", Object.assign({ id: q.id }, body), "answer");
+    if (q.kind === "folder") {
+      const veil = document.createElement("div");
+      veil.className = "questionveil";
+      document.body.appendChild(veil);
+      shown = { id: q.id, el: studio.folderChooser(q, answer), veil };
+      return;
+    }
     const colour = q.kind === "colour";
     const el = document.createElement("section");
     el.className = "panel filedialog question";
@@ -31,14 +40,13 @@
     const chooser = colour ? studio.colourChooser(q) : null;
     if (chooser) el.querySelector(".buttons").before(chooser.el);
 
-    async function answer(body) {
+    async function reply(body) {
       no.disabled = yes.disabled = true;
-      const a = await api.post("/api/answer", Object.assign({ id: q.id }, body), "answer");
       // Refused (a mistyped colour): the question stays for another try.
-      if (!a) no.disabled = yes.disabled = false;
+      if (!await answer(body)) no.disabled = yes.disabled = false;
     }
-    const accept = () => answer(colour ? { colour: chooser.value() } : { yes: true });
-    const refuse = () => answer(colour ? { cancel: true } : { yes: false });
+    const accept = () => reply(colour ? { colour: chooser.value() } : { yes: true });
+    const refuse = () => reply(colour ? { cancel: true } : { yes: false });
     yes.addEventListener("click", accept);
     no.addEventListener("click", refuse);
     el.addEventListener("keydown", (e) => {
