@@ -91,32 +91,31 @@ Reply Questions::Answer(const json& body) {
   if (!idField.is_number_unsigned()) throw BadRequest("\"id\" names the question answered");
   if (!open_ || open_->id != idField.get<uint64_t>())
     return {422, json{{"error", "question " + idField.dump() + " is not open"}}.dump()};
-  if (open_->kind == Kind::YesNo) {
-    if (!body.contains("yes") || body.contains("colour") || body.contains("cancel"))
-      throw BadRequest("a yes/no question is answered with \"yes\": true or false");
+  // Each kind has its own answer field; the picker and the chooser may be
+  // cancelled instead.
+  const char* field = open_->kind == Kind::YesNo ? "yes" : open_->kind == Kind::Colour ? "colour" : "folder";
+  const bool cancellable = open_->kind != Kind::YesNo;
+  const bool cancel = body.value("cancel", false);
+  bool foreign = !cancellable && body.contains("cancel");
+  for (const char* other : {"yes", "colour", "folder"})
+    foreign = foreign || (other != std::string(field) && body.contains(other));
+  if (foreign || cancel == body.contains(field))
+    throw BadRequest(std::string("this question is answered with \"") + field + "\"" +
+                     (cancellable ? " or \"cancel\": true" : ""));
+  std::string why;
+  if (cancel) {
+    // Nothing chosen: the plug-in hears that the user cancelled.
+  } else if (open_->kind == Kind::YesNo) {
     open_->yes = body.at("yes").get<bool>();
-  } else if (open_->kind == Kind::Folder) {
-    const bool cancel = body.value("cancel", false);
-    if (body.contains("yes") || body.contains("colour") || cancel == body.contains("folder"))
-      throw BadRequest("the folder chooser is answered with \"folder\" or \"cancel\": true");
-    if (!cancel) {
-      std::string why;
-      const auto folder = open_->rule->AllowFolder(body.at("folder").get<std::string>(), &why);
-      // A folder the page may not use leaves the chooser open for another.
-      if (folder.empty()) return {403, json{{"error", why}}.dump()};
-      open_->folder = folder.string();
-    }
+  } else if (open_->kind == Kind::Colour) {
+    open_->colour = host::adm::ParseColourText(body.at("colour").get<std::string>(), &why);
+    // A mistyped colour leaves the picker open for another try.
+    if (!open_->colour) return {422, json{{"error", why}}.dump()};
   } else {
-    const bool cancel = body.value("cancel", false);
-    if (body.contains("yes") || body.contains("folder") || cancel == body.contains("colour"))
-      throw BadRequest("the colour picker is answered with \"colour\" or \"cancel\": true");
-    if (!cancel) {
-      std::string why;
-      auto colour = host::adm::ParseColourText(body.at("colour").get<std::string>(), &why);
-      // A mistyped colour leaves the picker open for another try.
-      if (!colour) return {422, json{{"error", why}}.dump()};
-      open_->colour = *colour;
-    }
+    const auto folder = open_->rule->AllowFolder(body.at("folder").get<std::string>(), &why);
+    // A folder the page may not use leaves the chooser open for another.
+    if (folder.empty()) return {403, json{{"error", why}}.dump()};
+    open_->folder = folder.string();
   }
   open_->answered = true;
   return {200, json{{"version", version_.now()}}.dump()};
