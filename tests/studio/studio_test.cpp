@@ -410,7 +410,8 @@ TEST_F(StudioTest, LiveFractalizeFromTheEffectMenuEqualsTheCommand) {
   studio_->Do("/api/select", {{"ids", {"a"}}});
   EXPECT_EQ(studio_->Do("/api/command", {{"command", "Effect > VERSALiX4 > Fractalize..."}})["modal"],
             "Fractalize Plug-in Dialog");
-  for (const json& item : studio_->State()["dialogs"][0]["items"])
+  const json state = studio_->State();
+  for (const json& item : state["dialogs"][0]["items"])
     if (item["id"] == 1) {
       EXPECT_EQ(item["name"], "Ok");
     }
