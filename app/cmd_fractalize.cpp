@@ -143,18 +143,8 @@ int RunFractalizeLiveEffect(host::Host& host, host::art::Document& doc,
     std::cerr << "versalix4: the plug-in registered no Fractalize live effect\n";
     return kExitInternal;
   }
-  // Objects that carry the effect already have their parameters edited,
-  // the others get it.
-  std::vector<host::art::Art*> fresh, carrying;
-  for (host::art::Art* art : targets) {
-    const host::live::LiveEffectInstance* live = host::live::InstanceOf(*art);
-    (live && live->effect == effectName ? carrying : fresh).push_back(art);
-  }
   return WithFractalizeAgent(host, options, [&]() -> int32_t {
-    for (host::art::Art* art : carrying)
-      if (int32_t err = host::live::EditLiveEffect(host, doc, *art)) return err;
-    if (fresh.empty()) return kNoErr;
-    return host::live::ApplyLiveEffectWithDialog(host, doc, effectName, fresh);
+    return host::live::ApplyOrEditLiveEffect(host, doc, effectName, targets);
   });
 }
 

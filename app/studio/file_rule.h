@@ -20,9 +20,16 @@ class FileRule {
   // this extension (".svg", ".png"); otherwise empty with *why set.
   std::filesystem::path Allow(const std::string& typed, const std::string& extension,
                               std::string* why) const;
+  // The absolute path of the folder `typed` names ("" is the start folder)
+  // when it lies inside the start folder; otherwise empty with *why set.
+  std::filesystem::path AllowFolder(const std::string& typed, std::string* why) const;
   const std::filesystem::path& folder() const { return folder_; }
 
  private:
+  // `typed` resolved, when it is the start folder or lies below it.
+  std::filesystem::path Inside(const std::string& typed, bool folderItself,
+                               std::string* why) const;
+
   std::filesystem::path folder_;  // canonical
 };
 

@@ -131,6 +131,8 @@ void Server::Routes() {
        [this](const httplib::Request& req) { return session_.Icon(req.matches[1]); });
   read(R"(/api/cursor/(\d+)\.png)",
        [this](const httplib::Request& req) { return session_.Cursor(req.matches[1]); });
+  read("/api/files",
+       [this](const httplib::Request& req) { return session_.Files(req.get_param_value("folder")); });
 
   http_->Get("/api/events", [this](const httplib::Request&, httplib::Response& res) {
     res.set_header("Cache-Control", "no-store");
@@ -152,7 +154,10 @@ void Server::Routes() {
   auto act = [this](const char* path, std::initializer_list<const char*> fields,
                     std::function<Reply(const json&)> work) {
     std::set<std::string> known(fields.begin(), fields.end());
-    http_->Post(path, [this, known, work](const httplib::Request& req, httplib::Response& res) {
+    // While a question waits for its answer only the answer and quitting go through.
+    const bool duringQuestion = std::string(path) == "/api/answer" || std::string(path) == "/api/quit";
+    http_->Post(path, [this, known, work, duringQuestion](const httplib::Request& req,
+                                                          httplib::Response& res) {
       json body;
       if (!req.body.empty()) {
         body = json::parse(req.body, nullptr, false);
@@ -164,6 +169,8 @@ void Server::Routes() {
       for (const auto& [name, value] : body.items())
         if (!known.count(name)) return Refuse(res, 400, "unknown field \"" + name + "\"");
       Answer(res, queue_.Call([&]() -> Reply {
+        if (!duringQuestion && session_.asking())
+          return {422, json{{"error", "a question is open: answer it first"}}.dump()};
         try {
           return work(body);
         } catch (const BadRequest& e) {
@@ -190,6 +197,7 @@ void Server::Routes() {
   act("/api/saveas", {"path"}, bind(&Session::Save));
   act("/api/export", {"path", "width"}, bind(&Session::Export));
   act("/api/quit", {}, [this](const json&) { return session_.Quit(); });
+  act("/api/answer", {"id", "yes", "colour", "folder", "cancel"}, bind(&Session::Answer));
 }
 
 }  // namespace vx::app::studio

@@ -9,6 +9,9 @@
 
 #include "app/document_files.h"
 #include "app/effect_session.h"
+#include "app/studio/colour_swatches.h"
+#include "app/studio/item_names.h"
+#include "app/studio/live_menu.h"
 #include "host/adm/dialog_manager.h"
 #include "host/art/document_set.h"
 #include "host/art/geometry.h"
@@ -130,7 +133,8 @@ T Member(const json& body, const char* name) {
 }  // namespace
 
 Session::Session(host::Host& host, HostQueue& queue, Version& version, FileRule rule)
-    : host_(host), queue_(queue), version_(version), rule_(std::move(rule)) {
+    : host_(host), queue_(queue), version_(version), rule_(std::move(rule)),
+      questions_(queue, version) {
   host_.dialogs().SetAgent(this);
   host_.dialogs().onAlert = [this](const host::adm::Alert& alert) { message_ = alert.text; };
 }
@@ -196,7 +200,9 @@ json Session::DialogJson(host::adm::Dialog& dialog) {
     const bool user = item->kind() == host::adm::ItemKind::User;
     const std::string base =
         "/api/raster/" + UrlSegment(DialogKey(dialog)) + "/" + std::to_string(item->id());
+    const char* itemName = ItemNameOf(dialog.templateId(), item->id());
     items.push_back({{"id", item->id()},
+                     {"name", itemName ? json(itemName) : json()},
                      {"kind", host::adm::ItemKindName(item->kind())},
                      {"text", item->Text()},
                      {"value", item->Value()},
@@ -248,6 +254,7 @@ json Session::StateJson() {
   for (const host::MenuItem* m : host_.registrations().MenuItems())
     if (m->group == "VERSALiX4_Gr" && m->text != "-")
       menus.push_back({{"menu", "Window > VERSALiX4"}, {"title", m->text}, {"command", m->text}});
+  for (json& row : LiveEffectMenus(host_.registrations())) menus.push_back(std::move(row));
   menus.push_back({{"menu", "Help"}, {"title", "About VERSALiX4..."}, {"command", "About"}});
   json tools = json::array();
   for (const host::Tool* t : host_.registrations().Tools())
@@ -278,6 +285,7 @@ json Session::StateJson() {
           {"dialogs", dialogs},
           {"canUndo", d.CompletedSteps() > 0},
           {"canRedo", d.RedoableSteps() > 0},
+          {"question", questions_.Json()},
           {"message", message_}};
 }
 
@@ -382,6 +390,8 @@ Reply Session::Command(const json& body) {
     if (err == kNoErr) err = host::SendFilterGo(host_, handle);
   } else if (command == "About") {
     err = host_.About();
+  } else if (std::string why; RunLiveEffectMenu(host_, doc(), command, &err, &why)) {
+    if (!why.empty()) return Error(422, why);
   } else {
     host::MenuItem* item = nullptr;
     for (const host::MenuItem* m : regs.MenuItems())
@@ -412,8 +422,17 @@ void Session::RunModal(host::adm::DialogDriver& driver) {
 }
 
 std::optional<std::string> Session::ChooseFolder(const std::string& message) {
-  message_ = message + ": choosing a folder is not possible from the studio";
-  return std::nullopt;
+  return questions_.AskFolder(message, rule_, [this] { return quitting(); });
+}
+
+bool Session::AnswerYesNo(const std::string& text) {
+  return questions_.AskYesNo(text, [this] { return quitting(); });
+}
+
+std::optional<AIColor> Session::ChooseColour(const std::string& message, const AIColor& current) {
+  constexpr size_t kSwatches = 24;
+  return questions_.AskColour(message, current, DocumentColours(doc(), kSwatches),
+                              [this] { return quitting(); });
 }
 
 Reply Session::DialogAction(const json& body) {
@@ -423,7 +442,9 @@ Reply Session::DialogAction(const json& body) {
   host::adm::Dialog* dialog = FindDialog(host_.dialogs(), name);
   if (!dialog) return Error(422, "there is no dialog \"" + name + "\"");
   std::string error;
-  auto action = host::adm::ParseAgentAction(text, &error);
+  const auto named = WithItemId(dialog->templateId(), text, &error);
+  if (!named) return Error(400, error);
+  auto action = host::adm::ParseAgentAction(*named, &error);
   if (!action) return Error(400, error);
   host::adm::DialogDriver* modal = nullptr;
   for (host::adm::DialogDriver* d : modal_)
@@ -567,6 +588,12 @@ Reply Session::Open(const json& body) {
   const fs::path path = rule_.Allow(Member<std::string>(body, "path"), ".svg", &why);
   if (path.empty()) return Error(403, why);
   if (!modal_.empty()) return Busy();
+  // Changes not saved are not thrown away without asking.
+  const std::string name = path_.empty() ? kUntitledSvg : path_.filename().string();
+  if (dirty_ && !AnswerYesNo("\"" + name +
+                             "\" has changes that are not saved. Open \"" +
+                             path.filename().string() + "\" and lose them?"))
+    return Changed();
   if (std::string error = OpenDocument(path); !error.empty()) return Error(422, error);
   return Changed();
 }

@@ -22,6 +22,7 @@
 #include "app/studio/canvas_delta.h"
 #include "app/studio/file_rule.h"
 #include "app/studio/host_queue.h"
+#include "app/studio/questions.h"
 #include "host/adm/user_agent.h"
 #include "host/svg/svg_import.h"
 
@@ -79,6 +80,10 @@ class Session : public host::adm::UserAgent {
   Reply Open(const nlohmann::json& body);
   Reply Save(const nlohmann::json& body);
   Reply Export(const nlohmann::json& body);
+  Reply Files(const std::string& folder);  // GET /api/files (files.cpp)
+  Reply Answer(const nlohmann::json& body) { return questions_.Answer(body); }
+  // A yes/no question or the colour picker waits for the page's answer.
+  bool asking() const { return questions_.open(); }
   Reply Quit();
   bool quitting() const { return quitting_ || (interrupted && interrupted()); }
   // Whether the program was told to end (a signal); a running modal dialog
@@ -88,6 +93,9 @@ class Session : public host::adm::UserAgent {
   // ---- the user agent: modal dialogs take their actions from the page ------
   void RunModal(host::adm::DialogDriver& driver) override;
   std::optional<std::string> ChooseFolder(const std::string& message) override;
+  // Asked in the page (questions.h); folders only inside the start folder.
+  bool AnswerYesNo(const std::string& text) override;
+  std::optional<AIColor> ChooseColour(const std::string& message, const AIColor& current) override;
 
  private:
   host::art::Document& doc();
@@ -114,6 +122,7 @@ class Session : public host::adm::UserAgent {
   bool dirty_ = false;  // changed since read or saved
   std::vector<host::adm::DialogDriver*> modal_;  // running modal dialogs, innermost last
   std::string message_;  // the last alert or failure, for the page to show
+  Questions questions_;
   bool quitting_ = false;
   CanvasDelta canvas_;
 };

@@ -149,6 +149,18 @@ int32_t EditLiveEffect(Host& host, Document& doc, Art& art) {
   return Finish(doc, step, err, edited, nullptr);
 }
 
+int32_t ApplyOrEditLiveEffect(Host& host, Document& doc, const std::string& effect,
+                              const std::vector<Art*>& targets) {
+  std::vector<Art*> fresh, carrying;
+  for (Art* art : targets) {
+    const LiveEffectInstance* live = InstanceOf(*art);
+    (live && live->effect == effect ? carrying : fresh).push_back(art);
+  }
+  for (Art* art : carrying)
+    if (int32_t err = EditLiveEffect(host, doc, *art)) return err;
+  return fresh.empty() ? kNoErr : ApplyLiveEffectWithDialog(host, doc, effect, fresh);
+}
+
 namespace {
 
 // Moves the children of part (the result or edit group) into art's place,

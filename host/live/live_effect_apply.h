@@ -36,6 +36,12 @@ int32_t ApplyLiveEffectWithDialog(Host& host, art::Document& doc, const std::str
 // parameters and renders, Cancel leaves everything as it was.
 int32_t EditLiveEffect(Host& host, art::Document& doc, art::Art& art);
 
+// The effect's menu command on a selection: targets that carry the effect
+// already have their parameters edited, the others get it (one dialog for
+// all of them).
+int32_t ApplyOrEditLiveEffect(Host& host, art::Document& doc, const std::string& effect,
+                              const std::vector<art::Art*>& targets);
+
 // Replaces live effect art by its result (Expand) or by its source
 // (Release), in its place.
 int32_t ExpandLiveEffect(art::Document& doc, art::Art& art);

@@ -37,26 +37,6 @@ except ImportError as error:  # setup.sh installs python3-selenium: its absence 
     sys.exit(f"browser_test: python3-selenium is missing ({error}); run scripts/setup.sh")
 
 
-def item_ids(dialogs):
-    """Item names of the dialog templates that the tests use, from the
-    resource sources: {"Preview": 3, ...} for Transform3DDialog and
-    BorderPalette."""
-    ids, current = {}, None
-    folder = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "plugin", "resources", "dialogs")
-    for file in sorted(os.listdir(folder)):
-        with open(os.path.join(folder, file), encoding="utf-8") as f:
-            for line in f:
-                name = re.search(r"\bname=(\w+)", line)
-                if line.startswith("DIALOG"):
-                    current = name and name.group(1)
-                elif line.startswith("ITEM") and name and current in dialogs:
-                    ids[name.group(1)] = int(line.split()[1])
-    return ids
-
-
-ITEM_IDS = item_ids({"Transform3DDialog", "BorderPalette"})
-
-
 class Failure(Exception):
     pass
 
@@ -157,8 +137,7 @@ class Studio:
 
     def item(self, dialog, name):
         """The page's element of the item the resource source names."""
-        return self.driver.find_element(By.CSS_SELECTOR, f'.dialog[data-dialog="{dialog}"] '
-                                        f'[data-item="{ITEM_IDS[name]}"]')
+        return self.driver.find_element(By.CSS_SELECTOR, f'.dialog[data-dialog="{dialog}"] [data-name="{name}"]')
 
     def dialog(self, name):
         for d in self.state()["dialogs"]:
@@ -168,8 +147,7 @@ class Studio:
 
     def items(self, dialog):
         """The dialog's items by their resource names."""
-        by_id = {i["id"]: i for i in self.dialog(dialog)["items"]}
-        return {name: by_id[i] for name, i in ITEM_IDS.items() if i in by_id}
+        return {i["name"]: i for i in self.dialog(dialog)["items"] if i["name"]}
 
     def save(self):
         self.keys(Keys.CONTROL, "s")
@@ -322,6 +300,61 @@ def scene_warp(ctx):
     s.close()
 
 
+def scene_ui(ctx):
+    """Save As through the file browser, a question answered No, a colour picked."""
+    os.makedirs(ctx.out("saved"), exist_ok=True)
+    path = ctx.copy("ui.svg")
+    s = ctx.open(path)
+    s.menu("File", "Save As\u2026")
+    browser = s.driver.find_element(By.CSS_SELECTOR, ".filebrowser")
+    s.wait("!!document.querySelector('.filebrowser .filelist li[data-name=\"saved\"]')", "the folder in the list")
+    browser.find_element(By.CSS_SELECTOR, '.filelist li[data-name="saved"]').click()
+    s.wait("document.querySelector('.filebrowser .folder').textContent === '/saved'", "the folder to open")
+    name = browser.find_element(By.NAME, "name")
+    name.clear()
+    name.send_keys("copy")  # the dialog adds .svg
+    s.shot(ctx.gallery, "studio-file-browser")
+    name.send_keys(Keys.ENTER)
+    s.wait("vxStudio.state.document.path.endsWith('/saved/copy.svg')", "Save As to saved/copy.svg")
+    run(ctx.app, "convert", ctx.sample, "-o", ctx.out("ui-ref.svg"))
+    same_bytes(ctx.out("saved/copy.svg"), ctx.out("ui-ref.svg"), "Save As from the file browser")
+
+    # A change, then Open asks before losing it: No leaves everything as it was.
+    s.driver.find_element(By.CSS_SELECTOR, '#layerlist li[data-id="background"] .lock').click()
+    s.settle()
+    before = (s.js("vxStudio.svgText()"), s.state()["document"], s.state()["canUndo"])
+    s.keys(Keys.CONTROL, "o")
+    s.wait("!!document.querySelector('.filebrowser .filelist li[data-name=\"ui.svg\"]')", "the file list")
+    s.driver.find_element(By.CSS_SELECTOR, '.filebrowser .filelist li[data-name="ui.svg"]').click()
+    s.driver.find_element(By.CSS_SELECTOR, ".filebrowser button.primary").click()
+    s.wait("!!document.querySelector('.question[data-question=yesno]')", "the question before Open")
+    check("ui.svg" in s.state()["question"]["text"], f"the question: {s.state()['question']}")
+    s.driver.find_element(By.CSS_SELECTOR, ".question .no").click()
+    s.wait("!vxStudio.state.question && !document.querySelector('.question')", "the question to close")
+    s.settle()
+    check((s.js("vxStudio.svgText()"), s.state()["document"], s.state()["canUndo"]) == before,
+          "answering No changed the document")
+
+    # The colour picker of Live Trail's end colour: the chosen colour is the
+    # one the next picker starts from.
+    s.menu("Window", "VERSALiX4", "Live Trail")
+    trail = next(d["name"] for d in s.state()["dialogs"] if "Trail" in d["name"])
+    for colour in ("#ff8000", None):
+        s.item(trail, "EndFillSwatch").click()
+        s.wait("!!document.querySelector('.question[data-question=colour]')", "the colour picker")
+        if colour is None:
+            check(s.state()["question"]["current"]["rgb"] == "#ff8000", f"picked, then {s.state()['question']}")
+            s.driver.find_element(By.CSS_SELECTOR, ".question .no").click()
+        else:
+            s.js("(() => { const i = document.querySelector('.question [name=picker]'); i.value = arguments[0];"
+                 " i.dispatchEvent(new Event('input')); return true; })()", colour)
+            s.shot(ctx.gallery, "studio-colour")
+            s.driver.find_element(By.CSS_SELECTOR, ".question .yes").click()
+        s.wait("!vxStudio.state.question && !document.querySelector('.question')", "the picker to close")
+        s.settle()
+    s.close()
+
+
 def scene_timing(ctx):
     """10,000 segments: 20 paths of 500 curves. Prints the time from each
     drag step or Live Update to the canvas being patched and to the next
@@ -452,7 +485,7 @@ def main():
     parser.add_argument("--app", required=True)
     parser.add_argument("--gallery", required=True)
     parser.add_argument("--keep", action="store_true", help="keep the work folder")
-    parser.add_argument("scenes", nargs="*", default=["3d", "border", "warp", "timing"])
+    parser.add_argument("scenes", nargs="*", default=["3d", "border", "warp", "ui", "timing"])
     args = parser.parse_args()
     os.makedirs(args.gallery, exist_ok=True)
     work = tempfile.mkdtemp(prefix="vx-studio-")

@@ -174,6 +174,10 @@ TEST_F(StudioTest, BadRequestsAnswerAnErrorAndLeaveTheDocument) {
       {"/api/export", R"({"path":"../x.png","width":10})", 403},
       {"/api/export", R"({"path":"x.png","width":0})", 400},
       {"/api/open", R"({"path":"missing.svg"})", 422},
+      // Answers with no question open, live effects with nothing selected.
+      {"/api/answer", R"({"id":1,"yes":true})", 422},
+      {"/api/answer", R"({"yes":true})", 400},
+      {"/api/command", R"({"command":"Effect > VERSALiX4 > Fractalize..."})", 422},
   };
   for (const auto& c : cases) {
     auto res = studio_->Post(c.path, c.body);
@@ -195,12 +199,14 @@ TEST_F(StudioTest, StateNamesThePluginsMenusToolsAndSelection) {
   ASSERT_EQ(bounds.size(), 4u);
   const double expected[] = {20, 20, 165, 80};  // right: the curve's extreme, 120 + 0.75 * 60
   for (int i = 0; i < 4; ++i) EXPECT_NEAR(bounds[i].get<double>(), expected[i], 1e-3) << i;
-  int filters = 0, window = 0;
+  int filters = 0, window = 0, effects = 0;
   for (const json& m : state["menus"]) {
     filters += m["menu"] == "Filter";
     window += m["menu"] == "Window > VERSALiX4";
+    effects += m["menu"] == "Effect > VERSALiX4";
   }
   EXPECT_EQ(filters, 2);
+  EXPECT_EQ(effects, 1);  // the live Fractalize
   EXPECT_EQ(window, 15);  // thirteen effects, Show Palette, Help
   EXPECT_EQ(state["tools"].size(), 9u);
   studio_->Do("/api/select", {{"point", {100, 150}}, {"add", true}});
@@ -287,6 +293,133 @@ TEST_F(StudioTest, ModalDialogTakesThePagesActionsAndEqualsThe3DCommand) {
   EXPECT_TRUE(studio_->State()["dialogs"].empty());
   studio_->Do("/api/saveas", {{"path", "studio.svg"}});
   EXPECT_EQ(ReadFile(folder_ / "inside" / "studio.svg"), ReadFile(folder_ / "cli.svg"));
+}
+
+TEST_F(StudioTest, FileBrowserListsOnlyWhatTheFileRuleAllows) {
+  const fs::path inside = folder_ / "inside";
+  fs::create_directories(inside / "sub");
+  std::ofstream(inside / "sub" / "pic.png") << "x";
+  std::ofstream(inside / "sub" / "notes.txt") << "x";
+  std::ofstream(inside / ".hidden.svg") << "x";
+  fs::create_directory_symlink(folder_, inside / "away");  // leads outside
+  struct Case {
+    const char* folder;
+    int status;
+    json entries;  // names, in the order listed
+  } cases[] = {
+      {"", 200, {"sub", "doc.svg"}},
+      {"sub", 200, {"pic.png"}},
+      {"sub/..", 200, {"sub", "doc.svg"}},
+      {"..", 403, nullptr},
+      {"away", 403, nullptr},
+      {"doc.svg", 403, nullptr},
+      {"missing", 403, nullptr},
+  };
+  for (const Case& c : cases) {
+    auto res = studio_->client().Get(std::string("/api/files?folder=") + c.folder,
+                                     studio_->Headers());
+    ASSERT_TRUE(res) << c.folder;
+    EXPECT_EQ(res->status, c.status) << c.folder << ": " << res->body;
+    if (c.status != 200) continue;
+    const json listing = json::parse(res->body);
+    json names = json::array();
+    for (const json& e : listing["entries"]) names.push_back(e["name"]);
+    EXPECT_EQ(names, c.entries) << c.folder;
+    EXPECT_EQ(listing["parent"].is_null(), listing["folder"] == "") << c.folder;
+  }
+}
+
+TEST_F(StudioTest, QuestionsWaitForThePagesAnswer) {
+  // Open with changes not saved asks first; No leaves everything as it was.
+  std::ofstream(folder_ / "inside" / "other.svg") << kDocument;
+  studio_->Do("/api/layer", {{"id", "@0"}, {"visible", false}});
+  const std::string changed = studio_->Svg();
+  auto ask = [&](const std::string& path, const json& body) {
+    const json reply = studio_->Do(path, body);
+    const json question = studio_->State()["question"];
+    EXPECT_EQ(reply["question"], question["id"]);
+    return question;
+  };
+  json question = ask("/api/open", {{"path", "other.svg"}});
+  EXPECT_EQ(question["kind"], "yesno");
+  EXPECT_NE(question["text"].get<std::string>().find("\"other.svg\""), std::string::npos);
+  // Nothing but the answer goes through while the question is open.
+  EXPECT_EQ(studio_->Post("/api/undo", "{}")->status, 422);
+  EXPECT_EQ(studio_->Post("/api/answer", json{{"id", question["id"]}, {"colour", "#fff"}}.dump())->status, 400);
+  studio_->Do("/api/answer", {{"id", question["id"]}, {"yes", false}});
+  json state = studio_->State();
+  EXPECT_TRUE(state["question"].is_null());
+  EXPECT_EQ(state["document"]["name"], "doc.svg");
+  EXPECT_TRUE(state["document"]["dirty"].get<bool>());
+  EXPECT_EQ(studio_->Svg(), changed);
+  question = ask("/api/open", {{"path", "other.svg"}});
+  studio_->Do("/api/answer", {{"id", question["id"]}, {"yes", true}});
+  EXPECT_EQ(studio_->State()["document"]["name"], "other.svg");
+
+  // The colour picker of a swatch, its item given by name: Cancel keeps the
+  // colour, a typed colour is kept as typed; the document's colours come along.
+  studio_->Do("/api/command", {{"command", "Live Trail"}});
+  const json press = {{"dialog", "QVR-VsX4LiveTrail"}, {"action", "press EndFillSwatch"}};
+  question = ask("/api/dialog", press);
+  ASSERT_EQ(question["kind"], "colour");
+  const json first = question["current"];
+  EXPECT_EQ(question["swatches"], json::parse(R"([{"rgb":"#00aa00","text":"#00aa00"},
+      {"rgb":"#0088cc","text":"#0088cc"},{"rgb":"#cc0000","text":"#cc0000"}])"));
+  const struct {
+    json answer;
+    int status;
+    json current;  // what the next picker starts from
+  } answers[] = {
+      {{{"cancel", true}}, 200, first},
+      {{{"colour", "blue"}}, 422, nullptr},
+      {{{"colour", "cmyk(0,50,100,0)"}}, 200, {{"rgb", "#ff8000"}, {"text", "cmyk(0,50,100,0)"}}},
+  };
+  for (const auto& a : answers) {
+    json body = a.answer;
+    body["id"] = question["id"];
+    EXPECT_EQ(studio_->Post("/api/answer", body.dump())->status, a.status) << body.dump();
+    if (a.status != 200) continue;
+    question = ask("/api/dialog", press);
+    EXPECT_EQ(question["current"], a.current) << body.dump();
+  }
+  studio_->Do("/api/answer", {{"id", question["id"]}, {"cancel", true}});
+
+  // The folder chooser (Import in the preset manager) takes only folders
+  // the file rule allows; Cancel goes back to the manager.
+  studio_->Do("/api/command", {{"command", "Live Border"}});
+  studio_->Do("/api/dialog", {{"dialog", "QVR-VsX4LiveBorder"}, {"action", "choose menu=2"}});  // Edit...
+  question = ask("/api/dialog", {{"dialog", "#18100"}, {"action", "press Import"}});
+  EXPECT_EQ(question["kind"], "folder");
+  EXPECT_EQ(studio_->Post("/api/answer", json{{"id", question["id"]}, {"folder", ".."}}.dump())->status, 403);
+  studio_->Do("/api/answer", {{"id", question["id"]}, {"cancel", true}});
+  EXPECT_TRUE(studio_->State()["question"].is_null());
+  studio_->Do("/api/dialog", {{"dialog", "#18100"}, {"action", "press Close"}});
+}
+
+TEST_F(StudioTest, LiveFractalizeFromTheEffectMenuEqualsTheCommand) {
+  studio_->Do("/api/select", {{"ids", {"a"}}});
+  EXPECT_EQ(studio_->Do("/api/command", {{"command", "Effect > VERSALiX4 > Fractalize..."}})["modal"],
+            "Fractalize Plug-in Dialog");
+  const json state = studio_->State();
+  for (const json& item : state["dialogs"][0]["items"])
+    if (item["id"] == 1) {
+      EXPECT_EQ(item["name"], "Ok");
+    }
+  // Items are addressed by the names their dialog's source gives them.
+  EXPECT_EQ(studio_->Post("/api/dialog", R"({"dialog":"Fractalize Plug-in Dialog","action":"press Nowhere"})")->status, 400);
+  studio_->Do("/api/dialog", {{"dialog", "Fractalize Plug-in Dialog"}, {"action", "press Ok"}});
+  studio_->Do("/api/saveas", {{"path", "studio.svg"}});
+  // The live effect draws a new seed; the command is given the same one.
+  const std::string saved = ReadFile(folder_ / "inside" / "studio.svg");
+  const size_t at = saved.find("randSeed=i:");
+  ASSERT_NE(at, std::string::npos);
+  const std::string seed = saved.substr(at + 11, saved.find('"', at) - at - 11);
+  const auto run = vx::test::RunVersalix4(
+      "fractalize '" + (folder_ / "inside" / "doc.svg").string() + "' --live --select a --seed " + seed +
+          " -o '" + (folder_ / "cli.svg").string() + "'",
+      folder_);
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(saved, ReadFile(folder_ / "cli.svg"));
 }
 
 }  // namespace

@@ -20,9 +20,10 @@
 //   kBorderPalette = 17100 (a dialog), kStepsModeMenu = 16412 (a menu),
 //   kPresetTexts = 18080 (a string table),
 //   kArcConvexPicture = 17800 (a picture), per named dialog a namespace
-//   BorderPalette { kApply = 37; ... } of its named items, and per menu
-//   with named entries a namespace HelpTopics { kLiveBorder = 13; ... } of
-//   their indexes (the help topics are the entries of the topic menu).
+//   BorderPalette { kApply = 37; ... } of its named items, per menu with
+//   named entries a namespace HelpTopics { kLiveBorder = 13; ... } of their
+//   indexes (the help topics are the entries of the topic menu), and the
+//   table kNamedItems of every named item ({dialog id, item id, name}).
 // Names are taken out of the compiled resources.
 //
 // Checked at build time (each an error naming the source line): an unknown
@@ -377,6 +378,15 @@ std::string IdsHeader(std::vector<Resource> all) {
         os << "inline constexpr int32_t k" << item.name << " = " << item.id << ";\n";
     os << "}  // namespace " << d->name << "\n";
   }
+  // The same names as data, for hosts that show items by name.
+  os << "\n// Every named item of every dialog: {dialog id, item id, name}.\n"
+        "struct NamedItem {\n  int32_t dialog;\n  int32_t item;\n  const char* name;\n};\n"
+        "inline constexpr NamedItem kNamedItems[] = {\n";
+  for (const DialogInfo& d : gDialogs)
+    for (const ItemRef& item : d.items)
+      if (!item.name.empty())
+        os << "    {" << d.id << ", " << item.id << ", \"" << item.name << "\"},\n";
+  os << "    {0, 0, nullptr},\n};\n";
   os << "\n}  // namespace vx::res\n";
   return os.str();
 }

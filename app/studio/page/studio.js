@@ -19,6 +19,7 @@
     pointerLog: [],       // every pointer event sent: {event, x, y, modifiers}
     errors: [],           // error texts shown
     ready: false,
+    onState: [],          // functions of the page's other files, called with each state shown
   };
 
   // ---- requests -------------------------------------------------------
@@ -182,6 +183,7 @@
     $("st-version").textContent = "v" + state.version;
     if (state.message) setStatus(state.message);
     updateMenuEnabling();
+    for (const f of studio.onState) f(state);
   }
 
   // ---- the document on the canvas --------------------------------------
@@ -587,7 +589,9 @@
 
   function scale() { return parseFloat(getComputedStyle(document.documentElement).getPropertyValue("--item-scale")) || 1.75; }
 
-  function modalOpen() { return ((studio.state && studio.state.dialogs) || []).some((d) => d.modal); }
+  function modalOpen() {
+    return !!(studio.state && studio.state.question) || ((studio.state && studio.state.dialogs) || []).some((d) => d.modal);
+  }
 
   function showDialogs(dialogs) {
     const names = new Set(dialogs.map((d) => d.name));
@@ -995,38 +999,8 @@
     });
   }
 
-  // The page's own file dialog: the user types the path; the server decides
-  // which paths it accepts and says why it refuses one.
-  function fileDialog(kind) {
-    const d = (studio.state && studio.state.document) || {};
-    const titles = { open: "Open", saveas: "Save As", export: "Export PNG" };
-    const el = document.createElement("section");
-    el.className = "panel filedialog";
-    const base = d.path || "";
-    const initial = kind === "export" ? base.replace(/\.svg$/i, "") + ".png" : base;
-    el.innerHTML = `<header class="titlebar"><span></span></header><form class="body">
-      <label>File<input name="path" required></label>
-      ${kind === "export" ? '<label>Width in pixels<input name="width" type="number" min="1" max="16384" value="800"></label>' : ""}
-      <div class="buttons"><button type="button" class="cancel">Cancel</button><button class="primary"></button></div></form>`;
-    el.querySelector(".titlebar span").textContent = titles[kind];
-    el.querySelector("button.primary").textContent = titles[kind];
-    const form = el.querySelector("form");
-    form.path.value = initial;
-    const close = () => { el.remove(); $("veil").hidden = !modalOpen(); };
-    el.querySelector(".cancel").addEventListener("click", close);
-    el.addEventListener("keydown", (e) => { if (e.key === "Escape") close(); e.stopPropagation(); });
-    form.addEventListener("submit", async (e) => {
-      e.preventDefault();
-      const body = { path: form.path.value };
-      if (kind === "export") body.width = Number(form.width.value);
-      const a = await post("/api/" + kind, body, kind);
-      if (a) { close(); view.fitted = kind === "open" ? false : view.fitted; setStatus(titles[kind] + ": " + body.path); }
-    });
-    $("veil").hidden = false;
-    document.body.appendChild(el);
-    form.path.focus();
-    form.path.select();
-  }
+  // Open, Save As and Export PNG: the file browser (files.js).
+  function fileDialog(kind) { studio.fileDialog(kind); }
 
   // ---- keyboard -------------------------------------------------------
 
@@ -1074,6 +1048,10 @@
   }
 
   function $(id) { return document.getElementById(id); }
+
+  // What the page's other files (files.js, question.js ...) use.
+  studio.api = { post, getText, showError, setStatus, modalOpen, withToken,
+                 fit, refitOnNextDocument: () => { view.fitted = false; } };
 
   // ---- start ----------------------------------------------------------
 
