@@ -418,8 +418,16 @@ void Exporter::WriteItem(const Item& item, pugi::xml_node out, pugi::xml_node& w
 void Exporter::MarkWritten(const Art& art, pugi::xml_node parent, pugi::xml_node before) {
   if (!options_.markObjects || !art.parent() || !art.parent()->isLayerGroup()) return;
   pugi::xml_node written = parent.last_child();
-  if (written && written != before && written.type() == pugi::node_element)
-    written.append_attribute("data-vx-uid") = art.uid();
+  if (!written || written == before) return;
+  // An unchanged element stands in as a marker printed from the read tree;
+  // the mark needs a copy of its own.
+  if (auto s = standIns_.find(written.internal_object()); s != standIns_.end()) {
+    pugi::xml_node copy = parent.insert_copy_after(s->second, written);
+    standIns_.erase(s);
+    parent.remove_child(written);
+    written = copy;
+  }
+  if (written.type() == pugi::node_element) written.append_attribute("data-vx-uid") = art.uid();
 }
 
 bool Exporter::WriteOriginal(const Art& art, pugi::xml_node parent) {

@@ -122,6 +122,7 @@ TEST_F(FrameworkTest, LiveUpdateRewritesEverySelectedBorderArtAndRegeneratesInOn
               1e-4f);
   ASSERT_TRUE(doc().Undo());
   EXPECT_EQ(applied, host::art::DumpDocument(doc()));
+  SelectionChanged();  // as the host tells the plug-in after an undo
   Act(kBorder, "set", BorderItems::kOffset, "=50");
   // With Live Update off the art keeps its record.
   Act(kBorder, "set", BorderItems::kLiveUpdate, "=0");
