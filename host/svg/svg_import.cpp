@@ -1171,9 +1171,10 @@ Art* Importer::ReadText(const pugi::xml_node& node, const Context& context, Art*
       if (const char* id = span.attribute("id").value(); *id) doc_->SetId(*run, id);
     }
     // Font properties differing from the text's are kept on the run.
+    const Style& runStyle = styled.first;  // a lambda may not capture a structured binding
     auto keepDiffering = [&](const auto& keys) {
       for (const Style::Key& p : keys) {
-        std::string_view value = styled.first.Get(p);
+        std::string_view value = runStyle.Get(p);
         if (!value.empty() && value != context.style.Get(p)) {
           runKept.attributes.emplace_back(p.name, std::string(value));
         }
