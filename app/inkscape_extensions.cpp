@@ -568,12 +568,8 @@ bool EnabledByPage(const host::PluginModule& module, const VxEffectInfo& effect,
   // Without the enabling field's value the palette decides.
   if (!by || given == page.end()) return true;
   if (!EnabledByPage(module, effect, *by, page)) return false;
-  const int32_t value = PageValue(module, effect, *by, given->second);
-  switch (f.enabledTest) {
-    case kVxEnabledWhenOn: return value != 0;
-    case kVxEnabledWhenEquals: return value == f.enabledValue;
-    default: return value != f.enabledValue;
-  }
+  return VxFieldEnabled(f.enabledTest, PageValue(module, effect, *by, given->second),
+                        f.enabledValue) != 0;
 }
 
 bool EffectArguments(const host::PluginModule& module, const std::string& name,

@@ -26,6 +26,15 @@ enum {
 /* How a field's enabling field is tested. */
 enum { kVxEnabledWhenOn = 0, kVxEnabledWhenEquals = 1, kVxEnabledWhenNotEquals = 2 };
 
+/* Whether a field whose rule is test is enabled while its enabling field
+ * holds value (the plug-in's palettes and the programs that drive it agree
+ * through this one test). */
+static inline int VxFieldEnabled(int32_t test, int32_t value, int32_t enabledValue) {
+  return test == kVxEnabledWhenOn       ? value != 0
+         : test == kVxEnabledWhenEquals ? value == enabledValue
+                                        : value != enabledValue;
+}
+
 typedef struct VxEffectField {
   const char* name;      /* as the command line takes it: "shadow-offset" */
   int32_t item;          /* the item showing it (radio: the first button) */

@@ -13,6 +13,7 @@
 #include "presets/param_record.h"
 #include "shell/error_report.h"
 #include "shell/suites.h"
+#include "vx_effects.h"
 
 namespace vx {
 
@@ -39,13 +40,7 @@ void WriteIntField(void* record, FieldRef field, int32_t value) {
 }
 
 bool EnableRule::Holds(const void* record) const {
-  const int32_t v = ReadIntField(record, on);
-  switch (test) {
-    case NonZero: return v != 0;
-    case Equals: return v == value;
-    case NotEquals: return v != value;
-  }
-  return false;
+  return VxFieldEnabled(int32_t(test), ReadIntField(record, on), value) != 0;
 }
 
 const PaletteField* PaletteBinding::FieldOfItem(int32_t item) const {
