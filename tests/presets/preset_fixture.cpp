@@ -1,24 +1,12 @@
 #include "presets/preset_fixture.h"
 
 #include <cstring>
-#include <fstream>
-#include <iterator>
 
 #include "presets/preset_store.h"
 #include "shell/suites.h"
 #include "support/host_fixture.h"
 
 namespace vx::test {
-
-std::string ReadFileBytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void WriteFileBytes(const std::filesystem::path& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), std::streamsize(bytes.size()));
-}
 
 std::vector<std::string> PresetNames(const std::filesystem::path& path) {
   std::vector<char> out(kNameListSize);

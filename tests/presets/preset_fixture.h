@@ -12,11 +12,9 @@
 
 #include "host/core/host.h"
 #include "shell/globals.h"
+#include "support/scratch_folder.h"
 
 namespace vx::test {
-
-std::string ReadFileBytes(const std::filesystem::path& path);
-void WriteFileBytes(const std::filesystem::path& path, const std::string& bytes);
 
 // The folder of factory files beside the built plug-in module.
 std::filesystem::path FactoryFolder();

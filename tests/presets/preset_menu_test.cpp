@@ -105,6 +105,13 @@ TEST_F(PresetMenu, ShowsFixedItemsAroundThePresetsAndAppliesThem) {
             ListTexts(menu()));
   EXPECT_EQ(6, sADMEntry->GetID(sADMList->IndexEntry(menu(), 6)));
   EXPECT_EQ("-dash", PresetNames(currentPath())[2]);
+  // The manager's list shows the names as they are, with ids from 0.
+  ADMListRef list = sADMItem->GetList(
+      sADMDialog->GetItem(MakePalette(res::kPresetImport), res::PresetImport::kList));
+  ASSERT_EQ(kNoErr, FillPresetList(list, currentPath().c_str(), false));
+  EXPECT_EQ((std::vector<std::string>{"P0", "P1", "-dash", "-" + std::string(62, 'x')}),
+            ListTexts(list));
+  EXPECT_EQ(3, sADMEntry->GetID(sADMList->IndexEntry(list, 3)));
   // Choosing applies the defaults and the presets.
   record_.steps = 1;
   ASSERT_EQ(kNoErr, ChoosePresetMenuEntry(owner_, 5, false));
@@ -135,11 +142,11 @@ TEST_F(PresetMenu, AltChoiceUpdatesThePresetUnderANewNameAndFailuresShowTheError
   EXPECT_EQ(55, loaded.steps);
   EXPECT_EQ(0, gRefreshes);
   // Cancel changes nothing.
-  const std::string before = ReadFileBytes(currentPath());
+  const std::string before = ReadFile(currentPath());
   Answer(res::kUpdatePreset, {ItemAction("text", res::UpdatePreset::kName, "=other"),
                               ItemAction("press", res::UpdatePreset::kCancel)});
   ASSERT_EQ(kNoErr, ChoosePresetMenuEntry(owner_, 4, true));
-  EXPECT_EQ(before, ReadFileBytes(currentPath()));
+  EXPECT_EQ(before, ReadFile(currentPath()));
   // A store failure shows the preset file error.
   fs::remove(currentPath());
   EXPECT_EQ(kCantOpenFileErr, ChoosePresetMenuEntry(owner_, 4, false));
@@ -177,7 +184,7 @@ TEST_F(PresetMenu, ManagerEditsReachTheFileAndTheMenu) {
   };
   for (const auto& r : rows) {
     SCOPED_TRACE(r.what);
-    WriteFileBytes(currentPath(), ReadFileBytes(FactoryFolder() / kBorderFile));
+    WriteFile(currentPath(), ReadFile(FactoryFolder() / kBorderFile));
     AddPresets(r.presets);
     ASSERT_EQ(kNoErr, FillPresetMenu(owner_));
     record_.steps = 77;
@@ -202,10 +209,10 @@ TEST_F(PresetMenu, ManagerEditsReachTheFileAndTheMenu) {
 TEST_F(PresetMenu, ManagerSurvivesEveryAllocationFailure) {
   AddPresets(3);
   ASSERT_EQ(kNoErr, FillPresetMenu(owner_));
-  const std::string before = ReadFileBytes(currentPath());
+  const std::string before = ReadFile(currentPath());
   SweepAllocationFailures(host(), {
       .prepare = [&] {
-        WriteFileBytes(currentPath(), before);
+        WriteFile(currentPath(), before);
         ASSERT_EQ(kNoErr, RefreshPresetMenu(owner_));
         host().dialogs().ClearAlerts();
         Manager({Pick("1"), ItemAction("press", res::PresetManager::kDelete)});
@@ -221,24 +228,24 @@ TEST_F(PresetMenu, ManagerSurvivesEveryAllocationFailure) {
         // The list could not be filled, or the delete failed and said so.
         if (err) EXPECT_EQ(kOutOfMemoryErr, err);
         else EXPECT_EQ((std::vector<std::string>{"Preset File Error!"}), Alerts());
-        EXPECT_EQ(before, ReadFileBytes(currentPath()));
+        EXPECT_EQ(before, ReadFile(currentPath()));
       },
       .cap = 20});
 }
 
 TEST_F(PresetMenu, ImportingFiveIntoThreeFreePlaces) {
   // The user file holds 1,021 presets; another folder holds five.
-  std::string bytes = ReadFileBytes(currentPath());
+  std::string bytes = ReadFile(currentPath());
   for (int i = 0; i < 1021; ++i)
     bytes += "$\tU" + std::to_string(i) + "\r\nD\t1\r\n";
-  WriteFileBytes(currentPath(), bytes);
+  WriteFile(currentPath(), bytes);
   const fs::path other = settingsRoot_ / "elsewhere";
   fs::create_directories(other);
   fs::copy_file(FactoryFolder() / kBorderFile, other / kBorderFile);
-  std::string source = ReadFileBytes(other / kBorderFile);
+  std::string source = ReadFile(other / kBorderFile);
   for (int i = 0; i < 5; ++i)
     source += "$\tI" + std::to_string(i) + "\r\nD\t" + std::to_string(i) + "\r\n";
-  WriteFileBytes(other / kBorderFile, source);
+  WriteFile(other / kBorderFile, source);
 
   agent_.AddFolderAnswer(other.string());
   Manager({ItemAction("press", res::PresetManager::kImport)});
@@ -262,7 +269,7 @@ TEST_F(PresetMenu, ImportingFiveIntoThreeFreePlaces) {
 // the user's file stays as it was, and export appends to the other's file.
 TEST_F(PresetMenu, ImportAndExportTakeAnotherFolderWithAFileOfTheKind) {
   AddPresets(2);
-  const std::string before = ReadFileBytes(currentPath());
+  const std::string before = ReadFile(currentPath());
   const fs::path other = settingsRoot_ / "target";
   fs::create_directories(other);
   const std::string importing = ItemAction("press", res::PresetManager::kImport);
@@ -289,7 +296,7 @@ TEST_F(PresetMenu, ImportAndExportTakeAnotherFolderWithAFileOfTheKind) {
     ASSERT_EQ(kNoErr, RunPresetManager(owner_));
     EXPECT_EQ(r.reported, gReported);
     EXPECT_TRUE(host().dialogs().alerts().empty());
-    EXPECT_EQ(before, ReadFileBytes(currentPath()));
+    EXPECT_EQ(before, ReadFile(currentPath()));
     EXPECT_EQ(r.reported.empty() && r.folder, fs::exists(other / kBorderFile));
   }
   EXPECT_EQ((std::vector<std::string>{"P1"}), PresetNames(other / kBorderFile));
@@ -324,7 +331,7 @@ TEST_F(PresetMenu, DraggingAnEntryMovesItInTheFile) {
       {0, {3}, {0, 1, 2, 3}, true},
   };
   AddPresets(4);
-  const std::string original = ReadFileBytes(currentPath());
+  const std::string original = ReadFile(currentPath());
   std::vector<char> text(kEntryBufferSize);
   std::vector<std::string> entries;  // 0, 1 fixed; 2.. the presets
   for (int32_t k = 0; k < 6; ++k) {
@@ -334,7 +341,7 @@ TEST_F(PresetMenu, DraggingAnEntryMovesItInTheFile) {
   const std::string header = original.substr(0, original.find("$\t"));
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << "drag from " << c.from);
-    WriteFileBytes(currentPath(), original);
+    WriteFile(currentPath(), original);
     ASSERT_EQ(kNoErr, FillPresetMenu(owner_));
     host().dialogs().ClearAlerts();
     const fs::path blocker = currentPath().string() + "Tmp/inside";
@@ -347,7 +354,7 @@ TEST_F(PresetMenu, DraggingAnEntryMovesItInTheFile) {
       expected += entries[size_t(i) + 2];
       names.push_back("P" + std::to_string(i));
     }
-    EXPECT_EQ(expected, ReadFileBytes(currentPath()));
+    EXPECT_EQ(expected, ReadFile(currentPath()));
     EXPECT_EQ(c.blocked && c.from != c.through.back()
                   ? std::vector<std::string>{"Preset File Error!"}
                   : std::vector<std::string>{},
@@ -361,7 +368,7 @@ TEST_F(PresetMenu, DraggingAnEntryMovesItInTheFile) {
 TEST_F(PresetMenu, DoubleClickAppliesWhileTheManagerStaysOpen) {
   AddPresets(3);
   ASSERT_EQ(kNoErr, FillPresetMenu(owner_));
-  const std::string before = ReadFileBytes(currentPath());
+  const std::string before = ReadFile(currentPath());
   record_.steps = 1;
   // The manager is still open after the double click: New follows.
   Manager({ItemAction("double", res::PresetManager::kList, "=2"),
@@ -372,7 +379,7 @@ TEST_F(PresetMenu, DoubleClickAppliesWhileTheManagerStaysOpen) {
   EXPECT_EQ(1, gRefreshes);
   EXPECT_EQ((std::vector<std::string>{DialogKey(res::kPresetManager), DialogKey(res::kNewPreset)}),
             agent_.seen());
-  EXPECT_EQ(before, ReadFileBytes(currentPath()));
+  EXPECT_EQ(before, ReadFile(currentPath()));
   // A single click only selects.
   Manager({Pick("0"), Pick("0")});
   ASSERT_EQ(kNoErr, RunPresetManager(owner_));

@@ -49,7 +49,7 @@ std::string EntryText(const BorderPGParams& p) {
 }
 
 std::string FactoryBytes(const char* file) {
-  return ReadFileBytes(FactoryFolder() / file);
+  return ReadFile(FactoryFolder() / file);
 }
 
 // Splits a preset file at its entry markers: [0] header, [1..] entries.
@@ -90,7 +90,7 @@ TEST_F(PresetStore, AFreshFolderGetsEveryFactoryFile) {
     const std::string bytes = FactoryBytes(name);
     EXPECT_EQ(std::string(kPresetBanner) + "\t" + name + "\r\n", Split(bytes)[0]);
     EXPECT_EQ(3u, Split(bytes).size());
-    EXPECT_EQ(bytes, ReadFileBytes(userFolder() / name));
+    EXPECT_EQ(bytes, ReadFile(userFolder() / name));
   }
   EXPECT_EQ(size_t(kPresetKindCount),
             size_t(std::distance(fs::directory_iterator(userFolder()),
@@ -125,34 +125,34 @@ TEST_F(PresetStore, ReplacedFilesAreKeptAsideAndAByteOrderMarkIsTolerated) {
       {"empty", "", nullptr, 0},
   };
   fs::create_directories(userFolder());
-  WriteFileBytes(userFolder() / kBorderFile, FactoryBytes(kBorderFile));
+  WriteFile(userFolder() / kBorderFile, FactoryBytes(kBorderFile));
   ASSERT_EQ(kNoErr, InstallUserPresets(host().pluginRef()));
   EXPECT_FALSE(fs::exists(userFolder() / "VERSALiX4_PST_Circle.txt"));
   const std::string circle = FactoryBytes("VERSALiX4_PST_Circle.txt") + "$\tMine\r\nA\t12\r\n";
-  WriteFileBytes(userFolder() / "VERSALiX4_PST_Circle.txt", circle);
-  WriteFileBytes(userFolder() / "VERSALiX4_PST_Cutout.txt", std::string(kPresetBanner).substr(0, 40));
+  WriteFile(userFolder() / "VERSALiX4_PST_Circle.txt", circle);
+  WriteFile(userFolder() / "VERSALiX4_PST_Cutout.txt", std::string(kPresetBanner).substr(0, 40));
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    WriteFileBytes(userFolder() / kBorderFile, c.bytes);
+    WriteFile(userFolder() / kBorderFile, c.bytes);
     const std::size_t alerts = host().dialogs().alerts().size();
     ASSERT_EQ(kNoErr, InstallUserPresets(host().pluginRef()));
     if (!c.keptAs) {
       EXPECT_EQ(c.bytes.empty() ? FactoryBytes(kBorderFile) : c.bytes,
-                ReadFileBytes(userFolder() / kBorderFile));
+                ReadFile(userFolder() / kBorderFile));
       EXPECT_EQ(alerts, host().dialogs().alerts().size());
       continue;
     }
     const fs::path kept = userFolder() / (aside + c.keptAs);
-    EXPECT_EQ(c.bytes, ReadFileBytes(kept));
-    EXPECT_EQ(FactoryBytes(kBorderFile), ReadFileBytes(userFolder() / kBorderFile));
+    EXPECT_EQ(c.bytes, ReadFile(kept));
+    EXPECT_EQ(FactoryBytes(kBorderFile), ReadFile(userFolder() / kBorderFile));
     ASSERT_EQ(alerts + c.alerts, host().dialogs().alerts().size());
     EXPECT_NE(std::string::npos, host().dialogs().alerts()[alerts].text.find(kept.string()));
   }
-  EXPECT_EQ(circle, ReadFileBytes(userFolder() / "VERSALiX4_PST_Circle.txt"));
+  EXPECT_EQ(circle, ReadFile(userFolder() / "VERSALiX4_PST_Circle.txt"));
   EXPECT_EQ(FactoryBytes("VERSALiX4_PST_Cutout.txt"),
-            ReadFileBytes(userFolder() / "VERSALiX4_PST_Cutout.txt"));
+            ReadFile(userFolder() / "VERSALiX4_PST_Cutout.txt"));
   // The marked file reads as any other.
-  WriteFileBytes(userFolder() / kBorderFile, "\xEF\xBB\xBF" + mine);
+  WriteFile(userFolder() / kBorderFile, "\xEF\xBB\xBF" + mine);
   UseFile(kBorderFile);
   EXPECT_EQ((std::vector<std::string>{"Mine"}), PresetNames(currentPath()));
   BorderPGParams p = Border("", 0);
@@ -165,7 +165,7 @@ TEST_F(PresetStore, InstallationSurvivesEveryAllocationFailure) {
       .prepare = [&] { fs::remove_all(userFolder()); },
       .run = [&] { return InstallUserPresets(host().pluginRef()); },
       .cap = 10});
-  EXPECT_EQ(FactoryBytes(kBorderFile), ReadFileBytes(userFolder() / kBorderFile));
+  EXPECT_EQ(FactoryBytes(kBorderFile), ReadFile(userFolder() / kBorderFile));
 }
 
 // ---- loading ------------------------------------------------------------------
@@ -193,7 +193,7 @@ TEST_F(PresetStore, SeedsOfNewRecordsAreTheTickCount) {
     EXPECT_EQ(4242, seed);
     std::memset(record, 0, sizeof record);
     ASSERT_EQ(kNoErr, LoadLastSettingOrDefaults(file(), record));  // no file yet
-    const std::string bytes = ReadFileBytes(currentPath());
+    const std::string bytes = ReadFile(currentPath());
     const std::size_t first = bytes.find(c.seedLine);
     ASSERT_NE(std::string::npos, first);
     EXPECT_NE(std::string::npos, bytes.find(c.seedLine, first + 1));  // both entries
@@ -206,7 +206,7 @@ TEST_F(PresetStore, SeedsOfNewRecordsAreTheTickCount) {
 // is made from the factory values.
 TEST_F(PresetStore, MissingFieldsAndCutLastSettingReadAsFactoryValues) {
   MakeBorderFile({"Keep"});
-  auto parts = Split(ReadFileBytes(currentPath()));
+  auto parts = Split(ReadFile(currentPath()));
   const struct {
     const char* name;
     std::string lastSetting;
@@ -223,7 +223,7 @@ TEST_F(PresetStore, MissingFieldsAndCutLastSettingReadAsFactoryValues) {
     SCOPED_TRACE(c.name);
     // The cut entry is the file's last, as a cut write leaves it.
     const std::string bytes = parts[0] + parts[1] + c.lastSetting;
-    WriteFileBytes(currentPath(), bytes);
+    WriteFile(currentPath(), bytes);
     BorderPGParams p = Border("x", 1);
     p.angle = 1.5f;
     p.shadowTint = 0.25f;
@@ -236,81 +236,50 @@ TEST_F(PresetStore, MissingFieldsAndCutLastSettingReadAsFactoryValues) {
     EXPECT_EQ(c.offset, p.offset);
     EXPECT_EQ(kBorderFactoryParams.angle, p.angle);
     EXPECT_EQ(1.0f, p.shadowTint);
-    EXPECT_EQ(c.keepsFile, bytes == ReadFileBytes(currentPath()));
+    EXPECT_EQ(c.keepsFile, bytes == ReadFile(currentPath()));
   }
-  EXPECT_EQ(FactoryBytes(kBorderFile), ReadFileBytes(currentPath()));  // repaired as made
+  EXPECT_EQ(FactoryBytes(kBorderFile), ReadFile(currentPath()));  // repaired as made
   fs::remove(currentPath());
   BorderPGParams record = Border("x", 1);
   ASSERT_EQ(kNoErr, LoadLastSettingOrDefaults(file(), &record));
-  EXPECT_EQ(FactoryBytes(kBorderFile), ReadFileBytes(currentPath()));
+  EXPECT_EQ(FactoryBytes(kBorderFile), ReadFile(currentPath()));
 }
 
 // ---- rewrites -------------------------------------------------------------------
 
 TEST_F(PresetStore, SaveReplacesOneEntryAndRenamesLastSetting) {
   MakeBorderFile({"P0", "P1"});
-  const auto before = Split(ReadFileBytes(currentPath()));
+  const auto before = Split(ReadFile(currentPath()));
   BorderPGParams p = Border("Whatever", 77);
   ASSERT_EQ(kNoErr, SavePreset(file(), &p, kLastSettingIndex));
   EXPECT_STREQ("Last Setting", p.name);
   auto expect = before;
   expect[2] = EntryText(Border("Last Setting", 77));
-  EXPECT_EQ(expect, Split(ReadFileBytes(currentPath())));
+  EXPECT_EQ(expect, Split(ReadFile(currentPath())));
   BorderPGParams q = Border("Renamed", 5);
   ASSERT_EQ(kNoErr, SavePreset(file(), &q, 1));
-  EXPECT_EQ(EntryText(q), Split(ReadFileBytes(currentPath()))[4]);
+  EXPECT_EQ(EntryText(q), Split(ReadFile(currentPath()))[4]);
   // An index past the end copies the file as it is.
-  const std::string now = ReadFileBytes(currentPath());
+  const std::string now = ReadFile(currentPath());
   BorderPGParams far = Border("Far", 1);
   ASSERT_EQ(kNoErr, SavePreset(file(), &far, 7));
-  EXPECT_EQ(now, ReadFileBytes(currentPath()));
+  EXPECT_EQ(now, ReadFile(currentPath()));
   EXPECT_FALSE(fs::exists(currentPath().string() + "Tmp"));
-}
-
-TEST_F(PresetStore, DeletingZeroAndTwoLeavesOneAndThree) {
-  MakeBorderFile({"P0", "P1", "P2", "P3"});
-  const auto before = Split(ReadFileBytes(currentPath()));
-  const PresetIndex gone[] = {0, 2};
-  ASSERT_EQ(kNoErr, DeletePresets(file(), gone, 2));
-  EXPECT_EQ((std::vector<std::string>{before[0], before[1], before[2], before[4], before[6]}),
-            Split(ReadFileBytes(currentPath())));
-  EXPECT_EQ((std::vector<std::string>{"P1", "P3"}), PresetNames(currentPath()));
-}
-
-TEST_F(PresetStore, MoveEndsEveryPresetAtItsTarget) {
-  const std::vector<std::string> start = {"P0", "P1", "P2", "P3"};
-  for (int from = 0; from < 4; ++from) {
-    for (int to = 0; to < 4; ++to) {
-      SCOPED_TRACE(testing::Message() << from << " -> " << to);
-      fs::remove_all(userFolder());
-      MakeBorderFile(start);
-      const std::string before = ReadFileBytes(currentPath());
-      ASSERT_EQ(kNoErr, MovePreset(file(), PresetIndex(from), PresetIndex(to)));
-      std::vector<std::string> expect = start;
-      std::string moved = expect[from];
-      expect.erase(expect.begin() + from);
-      expect.insert(expect.begin() + to, moved);
-      EXPECT_EQ(expect, PresetNames(currentPath()));
-      auto b = Split(before), a = Split(ReadFileBytes(currentPath()));
-      EXPECT_EQ(b[0] + b[1] + b[2], a[0] + a[1] + a[2]);
-      EXPECT_EQ(b[3 + from], a[3 + to]);
-      if (from == to) {
-        EXPECT_EQ(before, ReadFileBytes(currentPath()));
-      }
-    }
-  }
+  // Moving or reading past the end is the end of the file.
   EXPECT_EQ(kEndOfFileErr, MovePreset(file(), 9, 0));
+  std::vector<char> text(kEntryBufferSize);
+  EXPECT_EQ(kEndOfFileErr, ReadEntryText(currentPath().c_str(), 4, text.data(), text.size()));
 }
 
 // The list stops at 1,024 names; loading reaches every preset, the fixed
 // entries, and ends past the last.
 TEST_F(PresetStore, ThousandAndTwentyFourPresetsAreListed) {
   MakeBorderFile({});
-  std::string bytes = ReadFileBytes(currentPath());
+  std::string bytes = ReadFile(currentPath());
   for (int i = 0; i < 1030; ++i)
     bytes += "$\t" + std::string(70, char('a' + i % 26)) + std::to_string(i) +
              "\r\nD\t" + std::to_string(i) + "\r\n";
-  WriteFileBytes(currentPath(), bytes);
+  WriteFile(currentPath(), bytes);
   auto names = PresetNames(currentPath());
   ASSERT_EQ(1024u, names.size());
   EXPECT_EQ(std::string(64, 'a'), names[0]);
@@ -321,21 +290,6 @@ TEST_F(PresetStore, ThousandAndTwentyFourPresetsAreListed) {
   ASSERT_EQ(kNoErr, LoadPreset(file(), &p, kDefaultSettingIndex));
   EXPECT_EQ(3, p.steps);
   EXPECT_EQ(kEndOfFileErr, LoadPreset(file(), &p, 1030));
-}
-
-// The manager's list (empty when filled) shows the names as they are, with
-// ids from 0; the menu's space before "-" is the preset menu test's.
-TEST_F(PresetStore, TheManagersListTakesTheNamesAsTheyAre) {
-  MakeBorderFile({"-dash", "plain", std::string("-") + std::string(62, 'x')});
-  ADMDialogRef other = MakePalette(res::kPresetImport);
-  ADMListRef list = sADMItem->GetList(sADMDialog->GetItem(other, res::PresetImport::kList));
-  ASSERT_EQ(kNoErr, FillPresetList(list, currentPath().c_str(), false));
-  const auto texts = ListTexts(list);
-  ASSERT_EQ(3u, texts.size());
-  EXPECT_EQ("-dash", texts[0]);
-  EXPECT_EQ("-" + std::string(62, 'x'), texts[2]);
-  EXPECT_EQ(0, sADMEntry->GetID(sADMList->IndexEntry(list, 0)));
-  EXPECT_EQ(2, sADMEntry->GetID(sADMList->IndexEntry(list, 2)));
 }
 
 // ---- failures -------------------------------------------------------------------
@@ -361,7 +315,7 @@ class FileSizeLimit {
 // full.
 TEST_F(PresetStore, ARewriteThatCannotFinishLosesNothing) {
   MakeBorderFile({"P0", "P1", "P2"});
-  const std::string before = ReadFileBytes(currentPath());
+  const std::string before = ReadFile(currentPath());
   const fs::path tmp = currentPath().string() + "Tmp";
   BorderPGParams p = Border("A much longer name than before to grow", 1);
   const PresetIndex gone[] = {0};
@@ -378,7 +332,7 @@ TEST_F(PresetStore, ARewriteThatCannotFinishLosesNothing) {
     for (const Op& op : fullDisk ? std::vector<Op>{save, append, move}
                                  : std::vector<Op>{save, remove, move}) {
       EXPECT_EQ(-1, op());
-      EXPECT_EQ(before, ReadFileBytes(currentPath()));
+      EXPECT_EQ(before, ReadFile(currentPath()));
     }
     limit.reset();
     fs::remove_all(tmp);
@@ -387,7 +341,7 @@ TEST_F(PresetStore, ARewriteThatCannotFinishLosesNothing) {
     FileSizeLimit limit(100);
     BorderPGParams q = p;
     EXPECT_EQ(-1, CreatePresetFile(file(), &q));
-    EXPECT_EQ(before, ReadFileBytes(currentPath()));
+    EXPECT_EQ(before, ReadFile(currentPath()));
     fs::remove_all(userFolder());
     EXPECT_EQ(-1, InstallUserPresets(host().pluginRef()));
     EXPECT_TRUE(fs::is_empty(userFolder()));
@@ -398,13 +352,13 @@ TEST_F(PresetStore, ARewriteThatCannotFinishLosesNothing) {
 
 TEST_F(PresetStore, ForeignAndUnreadableFilesAreRefused) {
   UseFile(kBorderFile);
-  WriteFileBytes(currentPath(), "just some text that is long enough to fill a banner but is not one\r\n$\tx\r\n");
-  const std::string foreign = ReadFileBytes(currentPath());
+  WriteFile(currentPath(), "just some text that is long enough to fill a banner but is not one\r\n$\tx\r\n");
+  const std::string foreign = ReadFile(currentPath());
   BorderPGParams p = Border("x", 1);
   EXPECT_EQ(-1, LoadPreset(file(), &p, -2));
   EXPECT_EQ(-1, SavePreset(file(), &p, 0));
   EXPECT_EQ(-1, AppendPreset(file(), &p));
-  EXPECT_EQ(foreign, ReadFileBytes(currentPath()));
+  EXPECT_EQ(foreign, ReadFile(currentPath()));
   char kind[kPresetKindNameSize];
   EXPECT_EQ(-1, ReadPresetFileKind(currentPath().c_str(), kind));
   // A folder in the file's place cannot be read.
@@ -421,38 +375,38 @@ TEST_F(PresetStore, ForeignAndUnreadableFilesAreRefused) {
 
 TEST_F(PresetStore, TruncatedFileKeepsWhatIsThere) {
   MakeBorderFile({"P0", "P1"});
-  std::string bytes = ReadFileBytes(currentPath());
+  std::string bytes = ReadFile(currentPath());
   bytes.resize(bytes.size() - 9);  // inside P1's last line
-  WriteFileBytes(currentPath(), bytes);
+  WriteFile(currentPath(), bytes);
   BorderPGParams p = Border("", 0);
   ASSERT_EQ(kNoErr, LoadPreset(file(), &p, 0));
   EXPECT_EQ(10, p.steps);
   EXPECT_EQ((std::vector<std::string>{"P0", "P1"}), PresetNames(currentPath()));
   const PresetIndex gone[] = {0};
   ASSERT_EQ(kNoErr, DeletePresets(file(), gone, 1));
-  EXPECT_EQ(Split(bytes)[4], Split(ReadFileBytes(currentPath()))[3]);
-  WriteFileBytes(currentPath(), bytes.substr(0, 50));
+  EXPECT_EQ(Split(bytes)[4], Split(ReadFile(currentPath()))[3]);
+  WriteFile(currentPath(), bytes.substr(0, 50));
   EXPECT_EQ(-1, LoadPreset(file(), &p, -2));
 }
 
 TEST_F(PresetStore, EntriesLongerThanTheBufferAreNeverCut) {
   MakeBorderFile({"P0"});
-  std::string bytes = ReadFileBytes(currentPath());
+  std::string bytes = ReadFile(currentPath());
   std::string longEntry = "$\tLong\r\nD\t61\r\n";
   while (longEntry.size() < 9000) longEntry += "Pad\t" + std::string(100, 'p') + "\r\n";
   longEntry += "C\t3\r\n";
   bytes += longEntry;
-  WriteFileBytes(currentPath(), bytes);
+  WriteFile(currentPath(), bytes);
   BorderPGParams p = Border("", 0);
   ASSERT_EQ(kNoErr, LoadPreset(file(), &p, 1));
   EXPECT_EQ(61, p.steps);
   std::vector<char> text(kEntryBufferSize);
   EXPECT_EQ(-1, ReadEntryText(currentPath().c_str(), 3, text.data(), text.size()));
   EXPECT_EQ(-1, MovePreset(file(), 1, 0));
-  EXPECT_EQ(bytes, ReadFileBytes(currentPath()));
+  EXPECT_EQ(bytes, ReadFile(currentPath()));
   BorderPGParams q = Border("Q", 5);
   ASSERT_EQ(kNoErr, SavePreset(file(), &q, 0));
-  EXPECT_EQ(longEntry, Split(ReadFileBytes(currentPath())).back());
+  EXPECT_EQ(longEntry, Split(ReadFile(currentPath())).back());
   ASSERT_EQ(kNoErr, MovePreset(file(), 0, 1));
   EXPECT_EQ((std::vector<std::string>{"Long", "Q"}), PresetNames(currentPath()));
 }
@@ -470,31 +424,18 @@ TEST_F(PresetStore, KindNameComesFromTheHeader) {
                {banner + "\t" + std::string(40, 'k') + "\n", kNoErr, std::string(31, 'k')}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.bytes);
-    if (!c.bytes.empty()) WriteFileBytes(currentPath(), c.bytes);
+    if (!c.bytes.empty()) WriteFile(currentPath(), c.bytes);
     char kind[kPresetKindNameSize];
     ASSERT_EQ(c.err, ReadPresetFileKind(currentPath().c_str(), kind));
     if (c.err == kNoErr) EXPECT_EQ(c.kind, kind);
   }
 }
 
-TEST_F(PresetStore, EntryTextMovesBetweenFiles) {
-  MakeBorderFile({"P0", "P1"});
-  fs::path other = settingsRoot_ / "other.txt";
-  fs::copy_file(FactoryFolder() / kBorderFile, other);
-  std::vector<char> text(kEntryBufferSize);
-  ASSERT_EQ(kNoErr, ReadEntryText(currentPath().c_str(), 3, text.data(), text.size()));
-  EXPECT_EQ(EntryText(Border("P1", 11)), text.data());
-  ASSERT_EQ(kNoErr, AppendEntryText(other.c_str(), text.data()));
-  EXPECT_EQ((std::vector<std::string>{"P1"}), PresetNames(other));
-  EXPECT_EQ(kEndOfFileErr,
-            ReadEntryText(currentPath().c_str(), 4, text.data(), text.size()));
-}
-
 // Every operation, with each of its allocations failing in turn: the right
 // code, no block left live, and the file as it was.
 TEST_F(PresetStore, AllocationFailuresLeaveNoBlockAndNoChange) {
   MakeBorderFile({"P0", "P1", "P2"});
-  const std::string before = ReadFileBytes(currentPath());
+  const std::string before = ReadFile(currentPath());
   BorderPGParams record = Border("R", 4);
   const PresetIndex gone[] = {1};
   ADMDialogRef palette = MakePalette(res::kPresetImport);
@@ -514,11 +455,11 @@ TEST_F(PresetStore, AllocationFailuresLeaveNoBlockAndNoChange) {
   for (const auto& [name, op] : ops) {
     SCOPED_TRACE(name);
     SweepAllocationFailures(host(), {
-        .prepare = [&] { WriteFileBytes(currentPath(), before); },
+        .prepare = [&] { WriteFile(currentPath(), before); },
         .run = op,
         .check = [&](ASErr err, long, bool failed) {
           EXPECT_EQ(failed ? kOutOfMemoryErr : kNoErr, err);
-          if (failed) EXPECT_EQ(before, ReadFileBytes(currentPath()));
+          if (failed) EXPECT_EQ(before, ReadFile(currentPath()));
         },
         .cap = 10});
   }
