@@ -172,15 +172,6 @@ TEST_F(BorderUpdateTest, ShadowCopiesMoveAwayFromTheLight) {
   EXPECT_FLOAT_EQ(100.0f, X0(copies[1]));
 }
 
-TEST_F(BorderUpdateTest, ChangingTheSourceRegeneratesFromTheStoredRecord) {
-  // Auto (Mid) on a 2-point stroke: 3 steps and the shape.
-  ASSERT_EQ(4u, RunOnSquare(kBorder, Params(1), nullptr, 2, Gray(0)).size());
-  // Another program widens the stroke: the host updates the art.
-  Paint(*square_, 9, Gray(0), nullptr);
-  ASSERT_EQ(0, SendUpdates());
-  EXPECT_EQ(10u, Generated(*effect_).size());
-}
-
 TEST(NeonNumbers, AutoStepsAreWholeTracksPlusTheCore) {
   struct Row { float width; int32_t mode, tracks, steps; };
   const Row rows[] = {

@@ -1,16 +1,18 @@
-// The palettes of Circle, Explosion, Galaxy, Neon and Trail as a user works
-// them: items set, Trail's end colour buttons, swap and swatch (through the
-// colour picker), Circle's datum picker; Apply records the action, and the
-// action played back onto the selection stores the same record.
-#include <algorithm>
+// Bound palettes as a user works them: Apply records the action of every
+// effect, and the action played back onto the selection stores the same
+// record; Trail's end colour buttons, swap and swatch (through the colour
+// picker).
 #include <cmath>
 #include <cstring>
 
-#include "effect_fixture.h"
+#include "copy_effect_fixture.h"
 #include "effects/circle.h"
 #include "effects/explosion.h"
+#include "effects/frame.h"
 #include "effects/galaxy.h"
+#include "effects/generation.h"
 #include "effects/neon.h"
+#include "effects/tiling.h"
 #include "effects/trail.h"
 #include "host/core/messages.h"
 #include "presets/preset_store.h"
@@ -18,88 +20,82 @@
 namespace vx::test {
 namespace {
 
-class BoundPalettesTest : public EffectTest {
+class BoundPalettesTest : public CopyEffectTest {
  protected:
-  // The record an effect art stores.
-  static const uint8_t* Stored(const Art& art) { return art.plugin().data.data(); }
-  // Every bound field of two records alike: integers and colours exactly,
-  // angles within the rounding of their trip through degrees.
-  static void ExpectSameFields(int effect, const uint8_t* a, const uint8_t* b) {
+  // Every bound field of two records alike: exactly, or with `scaled` angles
+  // and percentages within the rounding of their trip through the unit.
+  static void ExpectSameFields(int effect, const uint8_t* a, const uint8_t* b, bool scaled) {
     for (const PaletteField& f : *Effect(effect).palette) {
       SCOPED_TRACE(f.name);
-      if (f.unit == Unit::Colour) {
-        EXPECT_EQ(0, std::memcmp(a + f.field.offset, b + f.field.offset, sizeof(AIColor)));
-      } else if (f.field.isFloat) {
-        float x = 0, y = 0;
-        std::memcpy(&x, a + f.field.offset, sizeof x);
-        std::memcpy(&y, b + f.field.offset, sizeof y);
-        EXPECT_NEAR(x, y, 1e-6f * std::max(1.0f, std::fabs(x)));
-      } else {
-        int32_t x = 0, y = 0;
-        std::memcpy(&x, a + f.field.offset, sizeof x);
-        std::memcpy(&y, b + f.field.offset, sizeof y);
-        EXPECT_EQ(x, y);
+      const size_t size = f.unit == Unit::Colour ? sizeof(AIColor) : 4;
+      if (!scaled || (f.unit != Unit::Degrees && f.unit != Unit::Percent)) {
+        EXPECT_EQ(0, std::memcmp(a + f.field.offset, b + f.field.offset, size));
+        continue;
       }
+      float x = 0, y = 0;
+      std::memcpy(&x, a + f.field.offset, sizeof x);
+      std::memcpy(&y, b + f.field.offset, sizeof y);
+      EXPECT_NEAR(x, y, 1e-6f * std::max(1.0f, std::fabs(x)));
     }
   }
 };
 
-TEST_F(BoundPalettesTest, ActionsRecordAndReplayWhatThePaletteSet) {
-  namespace C = res::CirclePalette;
-  namespace E = res::ExplosionPalette;
-  namespace G = res::GalaxyPalette;
-  namespace N = res::NeonPalette;
-  namespace T = res::TrailPalette;
-  using host::adm::ItemAction;
-  auto set = [](int32_t item, const char* value) { return ItemAction("set", item, value); };
-  auto press = [](int32_t item) { return ItemAction("press", item); };
+// Each row changes fields of every unit from the factory values; absolute
+// space of Tiling is recorded once, in points.
+TEST_F(BoundPalettesTest, ActionsRecordAndReplayTheAppliedRecord) {
+  CirclePGParams circle = kCircleFactoryParams;
+  circle.total = 5, circle.keepAngle = 1, circle.datum = 2, circle.height = 0.5f;
+  ExplosionPGParams explosion = kExplosionFactoryParams;
+  explosion.total = 7, explosion.space = 2, explosion.shrinkGrow = 1.5f;
+  explosion.sameSequence = 1;
+  GalaxyPGParams galaxy = kGalaxyFactoryParams;
+  galaxy.totalBranches = 3, galaxy.totalPerBranch = 4, galaxy.stacking = 1;
+  galaxy.branchTwist = RecordRadians(-30), galaxy.showCentreMark = 0, galaxy.sameSequence = 1;
+  NeonPGParams neon = kNeonFactoryParams;
+  neon.tracks = 2, neon.stepsMode = 3, neon.steps = 4, neon.shadow = 1, neon.shadowTint = 0.4f;
+  neon.shadowReverse = 1;
+  TrailPGParams trail = kTrailFactoryParams;
+  trail.steps = 3, trail.endFillColour = Rgb(0, 1, 0), trail.endStrokeSource = kTrailNoColour;
+  trail.dragDirection = RecordRadians(30), trail.dragLength = 40, trail.toSize = {0.5f, 1};
+  TilingPGParams tiling = kTilingFactoryParams;
+  tiling.spaceMode = 1, tiling.spaceH = 12.5f, tiling.rotationV = RecordRadians(30);
+  GenerationPGParams generation = kGenerationFactoryParams;
+  generation.space = 1.5f, generation.stacking = 1;
+  FramePGParams frame = kFrameFactoryParams;
+  frame.frameSpaceMode = 1, frame.cornerSpace = 7, frame.cycling = 0, frame.cornerOffset = -0.5f;
   const struct {
     int effect;
-    std::vector<std::string> actions;
-  } cases[] = {
-      {kCircle, {set(C::kTotal, "=5"), press(C::kKeepAngle), ItemAction("drag", C::kDatum, "=2,2"),
-                 set(C::kHeight, "=50")}},
-      {kExplosion, {set(E::kTotal, "=7"), press(E::kDecelerate), set(E::kShrinkGrow, "=150"),
-                    press(E::kSameSequence)}},
-      {kGalaxy, {set(G::kTotalBranches, "=3"), set(G::kTotalPerBranch, "=4"),
-                 set(G::kBranchTwist, "=-30"), press(G::kBelow), press(G::kShowCentreMark),
-                 press(G::kSameSequence)}},
-      {kNeon, {set(N::kTracks, "=2"), ItemAction("choose", N::kStepsMode, "=3"),
-               set(N::kSteps, "=4"), press(N::kShadow), set(N::kTint, "=40"),
-               press(N::kShadowReverse)}},
-      {kTrail, {set(T::kSteps, "=3"), press(T::kFillBlack), press(T::kSwapEnds),
-                ItemAction("colour", T::kEndFillSwatch, "=#00ff00"), press(T::kStrokeNone),
-                set(T::kDragDirection, "=30"), set(T::kDragLength, "=40"), set(T::kToSizeH, "=50")}},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(Effect(c.effect).name);
-    Art* square = AddSquare("s" + std::to_string(c.effect), 0, 0, 20);
-    const AIColor red = Rgb(1, 0, 0);
-    Paint(*square, 2, red, &red);
-    Select({square});
-    if (!Palette(c.effect) || !Palette(c.effect)->visible) {
-      ASSERT_EQ(0, ChooseWindowItem(c.effect));
-    }
-    for (const std::string& a : c.actions) Act(c.effect, a);
+    const void* record;
+    bool scaled = true;
+  } rows[] = {{kCircle, &circle},   {kExplosion, &explosion},   {kGalaxy, &galaxy},
+              {kNeon, &neon},       {kTrail, &trail},           {kTiling, &tiling, false},
+              {kGeneration, &generation, false}, {kFrame, &frame, false}};
+  for (const auto& r : rows) {
+    SCOPED_TRACE(Effect(r.effect).name);
+    Source(2);
     host().actions().SetRecording(true);
-    Act(c.effect, "press", Effect(c.effect).buttons.apply);
+    Art* made = Apply(r.effect, r.record);
     host().actions().SetRecording(false);
+    ASSERT_NE(nullptr, made);
     ASSERT_EQ(1u, host().actions().recorded().size());
-    const auto recorded = host().actions().recorded()[0];
+    const host::RecordedAction recorded = host().actions().recorded()[0];
     host().actions().ClearRecorded();
-    std::vector<Art*> made = EffectArt();
-    ASSERT_EQ(1u, made.size());
-    const std::vector<uint8_t> applied(Stored(*made[0]), Stored(*made[0]) + Effect(c.effect).record.size);
+    EXPECT_EQ(Effect(r.effect).action.eventName, recorded.eventName);
+    if (r.effect == kTiling) {
+      const host::ActionValue* space = recorded.value.Find(ActionKey("hMov"));
+      ASSERT_NE(nullptr, space);
+      EXPECT_EQ(ActionParamUnitID(unitPixels), space->unit);
+      EXPECT_DOUBLE_EQ(12.5, space->real);
+    }
+    const std::vector<uint8_t> applied = made->plugin().data;
+    ExpectSameFields(r.effect, static_cast<const uint8_t*>(r.record), applied.data(), r.scaled);
     // The palette back at its factory values, then the action replayed on
-    // the released source.
-    void* record = globals().effectRecords[c.effect];
-    ASSERT_EQ(0, FillFactoryRecord(Effect(c.effect).presetFile, record));
-    Select({made[0]});
-    ASSERT_EQ(0, host::DoAction(host(), Effect(c.effect).action.eventName, recorded.value, false));
-    made = EffectArt();
-    ASSERT_EQ(1u, made.size());
-    ExpectSameFields(c.effect, applied.data(), Stored(*made[0]));
-    EXPECT_EQ(0, doc().Dispose(made[0]));
+    // the effect art, which is released and wrapped again.
+    ASSERT_EQ(0, FillFactoryRecord(Effect(r.effect).presetFile, globals().effectRecords[r.effect]));
+    Select({made});
+    ASSERT_EQ(0, host::DoAction(host(), Effect(r.effect).action.eventName, recorded.value, false));
+    ASSERT_EQ(1u, EffectArt().size());
+    ExpectSameFields(r.effect, applied.data(), EffectArt()[0]->plugin().data.data(), r.scaled);
   }
 }
 

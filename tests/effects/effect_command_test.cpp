@@ -7,15 +7,13 @@
 
 #include <cmath>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 
 #include "effects/border.h"
 #include "host/adm/user_agent.h"
 #include "host/svg/svg_effect_art.h"
 #include "presets/param_record.h"
 #include "support/app_runner.h"
-#include "support/host_fixture.h"
+#include "support/scratch_folder.h"
 
 namespace vx::test {
 namespace {
@@ -31,12 +29,7 @@ constexpr const char* kInput = R"(<svg xmlns="http://www.w3.org/2000/svg" width=
 
 class EffectCommandTest : public ::testing::Test {
  protected:
-  fs::path dir_;
-  void SetUp() override {
-    dir_ = FreshSettingsDir();
-    fs::create_directories(dir_);
-    std::ofstream(dir_ / "in.svg") << kInput;
-  }
+  void SetUp() override { WriteFile(dir_ / "in.svg", kInput); }
   // The exit code; the error text is kept in err_.
   int Run(const std::string& arguments) {
     const CommandRun run =
@@ -44,13 +37,7 @@ class EffectCommandTest : public ::testing::Test {
     err_ = run.err;
     return run.exitCode;
   }
-  std::string err_;
-  std::string Read(const std::string& name) {
-    std::ifstream in(dir_ / name);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-  }
+  std::string Read(const std::string& name) { return ReadFile(dir_ / name); }
   static int Count(const std::string& text, const std::string& what) {
     int n = 0;
     for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
@@ -59,6 +46,9 @@ class EffectCommandTest : public ::testing::Test {
   // Paths and the rectangles that stay rectangles while no operation changes them.
   static int Shapes(const std::string& text) { return Count(text, "<path") + Count(text, "<rect"); }
   std::string In(const std::string& name) { return (dir_ / name).string(); }
+
+  const ScratchFolder dir_{"vx-effect-cmd"};
+  std::string err_;
 };
 
 // One value of the stored record: an int32 or a float32 at its offset.
@@ -233,20 +223,17 @@ TEST_F(EffectCommandTest, BadFieldsValuesAndEffectsAreUsageErrorsThatWriteNothin
 }
 
 TEST_F(EffectCommandTest, AScriptReplaysASession) {
-  std::ofstream(dir_ / "session.txt")
-      << "# a recorded session\n"
-      << "open " << In("in.svg") << "\n"
-      << "select box\n"
-      << "menu Live Border\n"
-      << "palette Border " << ItemAction("choose", BorderItems::kStepsMode, "=3") << "\n"
-      << "palette Border " << ItemAction("set", BorderItems::kSteps, "=2") << "\n"
-      << "palette Border " << ItemAction("press", BorderItems::kApply) << "\n"
-      << "save " << In("scripted.svg") << "\n";
+  WriteFile(dir_ / "session.txt",
+            "# a recorded session\nopen " + In("in.svg") + "\nselect box\nmenu Live Border\n" +
+                "palette Border " + ItemAction("choose", BorderItems::kStepsMode, "=3") + "\n" +
+                "palette Border " + ItemAction("set", BorderItems::kSteps, "=2") + "\n" +
+                "palette Border " + ItemAction("press", BorderItems::kApply) + "\nsave " +
+                In("scripted.svg") + "\n");
   ASSERT_EQ(0, Run("script " + In("session.txt"))) << err_;
   const std::string scripted = Read("scripted.svg");
   EXPECT_EQ(1, Count(scripted, "plugin-group"));
   EXPECT_EQ(2 + 1 + 1 + 1, Shapes(scripted));
-  std::ofstream(dir_ / "bad.txt") << "open " << In("in.svg") << "\nfrobnicate\n";
+  WriteFile(dir_ / "bad.txt", "open " + In("in.svg") + "\nfrobnicate\n");
   // A line that cannot be read stops the session before it runs.
   EXPECT_EQ(2, Run("script " + In("bad.txt")));
   EXPECT_NE(std::string::npos, err_.find("bad.txt:2: unknown action"));

@@ -3,19 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "host/render/png_render.h"
 #include "support/app_runner.h"
-#include "support/host_fixture.h"
+#include "support/scratch_folder.h"
 
 namespace vx::test {
 namespace {
 
-namespace fs = std::filesystem;
 using host::render::Raster;
 
 constexpr const char* kInput = R"(<svg xmlns="http://www.w3.org/2000/svg" width="200" height="200">
@@ -26,14 +22,11 @@ constexpr const char* kInput = R"(<svg xmlns="http://www.w3.org/2000/svg" width=
 
 class EmbossRenderTest : public ::testing::Test {
  protected:
-  fs::path dir_;
   void SetUp() override {
-    dir_ = FreshSettingsDir();
-    fs::create_directories(dir_);
-    std::ofstream(dir_ / "in.svg") << kInput;
+    WriteFile(dir_ / "in.svg", kInput);
     std::string word = kInput;
     word.erase(word.find("  <rect"), word.find("  <text") - word.find("  <rect"));
-    std::ofstream(dir_ / "word.svg") << word;
+    WriteFile(dir_ / "word.svg", word);
   }
   std::string In(const std::string& name) const { return (dir_ / name).string(); }
   // `versalix4 ARGS`; fails the test unless it succeeds.
@@ -45,15 +38,16 @@ class EmbossRenderTest : public ::testing::Test {
   void Apply(const std::string& effect, const std::string& id, const std::string& name) {
     Run("effect " + effect + " " + In("in.svg") + " -o " + In(name + ".svg") + " --select " + id);
   }
-  Raster Render(const std::string& svgName) {
-    Run("render " + In(svgName) + " -o " + In(svgName + ".png") + " --width 200");
-    std::ifstream in(In(svgName + ".png"), std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    auto raster = host::render::DecodePng(bytes.str());
-    EXPECT_TRUE(raster);
+  static Raster Decoded(const std::string& png) {
+    auto raster = host::render::DecodePng(ReadFile(png));
+    EXPECT_TRUE(raster) << png;
     return raster ? *raster : Raster{};
   }
+  Raster Render(const std::string& svgName) {
+    Run("render " + In(svgName) + " -o " + In(svgName + ".png") + " --width 200");
+    return Decoded(In(svgName + ".png"));
+  }
+  const ScratchFolder dir_{"vx-emboss-render"};
   static uint8_t Alpha(const Raster& r, size_t i) { return r.rgba[4 * i + 3]; }
 };
 
@@ -93,13 +87,8 @@ TEST_F(EmbossRenderTest, EveryResultRendersAlikeInLibrsvgAndInkscape) {
       ASSERT_EQ(0, std::system(("inkscape --export-type=png --export-width=200 --export-filename=" +
                                 png + " " + In(name + ".svg") + " >/dev/null 2>&1")
                                    .c_str()));
-      std::ifstream in(png, std::ios::binary);
-      std::stringstream bytes;
-      bytes << in.rdbuf();
-      auto theirs = host::render::DecodePng(bytes.str());
-      ASSERT_TRUE(theirs);
       // Edges are anti-aliased differently; the shapes and colours agree.
-      EXPECT_LT(host::render::DifferentPixelFraction(ours, *theirs, 40), 0.02);
+      EXPECT_LT(host::render::DifferentPixelFraction(ours, Decoded(png), 40), 0.02);
     }
   }
 }

@@ -224,6 +224,7 @@ TEST_F(FrameworkTest, AManualActionPlaysBackItsStepsAndShadow) {
        {"shAg", actionTypeUnitReal, 45, unitAngle}});
   Select({Stroked("a", 0)});
   ASSERT_EQ(0, host::DoAction(host(), "VsX4_Border_Action", value, false));
+  EXPECT_FALSE(Palette(kBorder)->visible);  // made for the action, hidden
   const BorderPGParams stored = StoredBorder(*EffectArt().at(0));
   EXPECT_EQ(1, stored.style);
   EXPECT_FLOAT_EQ(0.5f, stored.gradientArc);

@@ -1,12 +1,11 @@
 // Live Tiling, Generation and Frame: the numbers their updates must give
 // (tile widths and gaps, turns, steps of a string of copies, the frame's
-// copies and corner turns), the Frame palette and recorded actions.
+// copies and corner turns) and the Frame palette.
 
 #include "copy_effect_fixture.h"
 #include "effects/frame.h"
 #include "effects/generation.h"
 #include "effects/tiling.h"
-#include "host/core/messages.h"
 
 namespace vx::test {
 namespace {
@@ -217,53 +216,6 @@ TEST_F(PatternEffectsTest, FramePaletteButtonsSetTheCornerOffsetAndModesShowThei
   EXPECT_TRUE(palette.GetItem(kFrameCornerPoints)->visible);
   Act(kFrame, "set " + std::to_string(kFrameCornerPoints) + "=7.5");
   EXPECT_FLOAT_EQ(7.5f, record->cornerSpace);
-}
-
-TEST_F(PatternEffectsTest, RecordedActionsPlayBackTheSameRecordInEitherSpaceMode) {
-  TilingPGParams tiling = kTilingFactoryParams;
-  tiling.spaceMode = 1;
-  tiling.spaceH = 12.5f;
-  tiling.rotationV = RecordRadians(30);
-  GenerationPGParams generation = kGenerationFactoryParams;
-  generation.space = 1.5f;
-  generation.stacking = 1;
-  FramePGParams frame = kFrameFactoryParams;
-  frame.frameSpaceMode = 1;
-  frame.cornerSpace = 7;
-  frame.cycling = 0;
-  frame.cornerOffset = -0.5f;
-  const struct {
-    int effect;
-    const void* record;
-    const void* factory;
-  } changed[] = {{kTiling, &tiling, &kTilingFactoryParams},
-                 {kGeneration, &generation, &kGenerationFactoryParams},
-                 {kFrame, &frame, &kFrameFactoryParams}};
-  for (const auto& f : changed) {
-    SCOPED_TRACE(f.effect);
-    const size_t size = size_t(Effect(f.effect).record.size);
-    host().actions().SetRecording(true);
-    Apply(f.effect, f.record);
-    host().actions().SetRecording(false);
-    ASSERT_EQ(1u, host().actions().recorded().size());
-    const host::RecordedAction recorded = host().actions().recorded()[0];
-    host().actions().ClearRecorded();
-    EXPECT_EQ(Effect(f.effect).action.eventName, recorded.eventName);
-    if (f.effect == kTiling) {  // absolute space: points, recorded once
-      const host::ActionValue* space = recorded.value.Find(ActionKey("hMov"));
-      ASSERT_NE(nullptr, space);
-      EXPECT_EQ(ActionParamUnitID(unitPixels), space->unit);
-      EXPECT_DOUBLE_EQ(12.5, space->real);
-    }
-    std::memcpy(globals().effectRecords[f.effect], f.factory, size);
-    Source();
-    ASSERT_EQ(0, host::DoAction(host(), Effect(f.effect).action.eventName, recorded.value,
-                                false));
-    const auto& stored = EffectArt().at(0)->plugin().data;
-    ASSERT_EQ(size, stored.size());
-    EXPECT_EQ(0, std::memcmp(stored.data() + 64, static_cast<const uint8_t*>(f.record) + 64,
-                             size - 64));
-  }
 }
 
 }  // namespace

@@ -99,29 +99,6 @@ TEST_F(RoutingTest, TheWindowMenuTogglesEachPaletteAndItsHelpButtonOpensItsTopic
   EXPECT_EQ(Effect(kTrail).helpTopic, globals().HelpTopic);
 }
 
-TEST_F(RoutingTest, DoActionTwelveReplaysTilingWithoutItsPalette) {
-  Art* square = AddSquare("square", 0, 0, 20);
-  Select({square});
-  ASSERT_EQ(nullptr, Palette(kTiling));
-  // A recorded Tiling action: 3 columns, 2 rows, the other values factory.
-  const host::ActionParamValue value = ActionValues(
-      {{"hCpy", actionTypeInteger, 3}, {"vCpy", actionTypeInteger, 2},
-       {"mvSt", actionTypeInteger, 0}, {"hMov", actionTypeUnitReal, 100, unitPercent},
-       {"vMov", actionTypeUnitReal, 100, unitPercent}, {"styl", actionTypeEnum, 0},
-       {"hLSz", actionTypeUnitReal, 100, unitPercent}, {"vLSz", actionTypeUnitReal, 100, unitPercent},
-       {"hLRt", actionTypeUnitReal, 0, unitAngle}, {"vLRt", actionTypeUnitReal, 0, unitAngle},
-       {"rszM", actionTypeBool, 1}});
-  ASSERT_EQ(0, host::DoAction(host(), "VsX4_Tiling_Action", value, false));
-  ASSERT_NE(nullptr, Palette(kTiling));
-  EXPECT_FALSE(Palette(kTiling)->visible);
-  auto effects = EffectArt();
-  ASSERT_EQ(1u, effects.size());
-  EXPECT_EQ(globals().effectSlots[kTiling].group, effects[0]->plugin().group);
-  EXPECT_EQ(size_t(Effect(kTiling).record.size), effects[0]->plugin().data.size());
-  EXPECT_EQ(square, effects[0]->editGroup()->firstChild());
-  EXPECT_EQ(6u, Generated(*effects[0]).size());
-}
-
 TEST_F(RoutingTest, ASelectionChangeLoadsTheSelectedArtsRecordIntoAVisiblePaletteWithADocument) {
   ASSERT_EQ(0, ChooseWindowItem(kBorder));
   BorderPGParams stored = kBorderFactoryParams;

@@ -2,10 +2,6 @@
 // Release the source; an update refused for a colour the document does not
 // hold, failing host calls and allocations leave no block and the source
 // and record as they were; `versalix4 update` regenerates from the record.
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
 #include "copy_effect_fixture.h"
 #include "effects/circle.h"
 #include "effects/cutout.h"
@@ -23,6 +19,7 @@
 #include "host/svg/svg_export.h"
 #include "support/allocation_sweep.h"
 #include "support/app_runner.h"
+#include "support/scratch_folder.h"
 
 namespace vx::test {
 namespace {
@@ -200,7 +197,7 @@ TEST_F(SharedBehaviourTest, AStaleColourIsRefusedAndAFailingAllocationEndsTheUpd
 }
 
 TEST_F(SharedBehaviourTest, VersalixUpdateRegeneratesEachFromItsStoredRecord) {
-  const std::filesystem::path dir = FreshSettingsDir();
+  const ScratchFolder dir("vx-update");
   for (const Factory& f : kFactories) {
     if (!f.paths) continue;
     SCOPED_TRACE(Effect(f.effect).name);
@@ -208,16 +205,15 @@ TEST_F(SharedBehaviourTest, VersalixUpdateRegeneratesEachFromItsStoredRecord) {
     ASSERT_NE(nullptr, effect);
     // A file whose result is empty and where nothing is selected.
     while (Art* a = effect->resultGroup()->firstChild()) ASSERT_EQ(0, doc().Dispose(a));
-    std::ofstream(dir / "in.svg") << host::svg::ExportSvg(doc(), nullptr);
-    const CommandRun run =
-        RunVersalix4("update " + (dir / "in.svg").string() + " -o " +
-                         (dir / "out.svg").string() + " --settings " + dir.string(),
-                     dir);
+    WriteFile(dir / "in.svg", host::svg::ExportSvg(doc(), nullptr));
+    const CommandRun run = RunVersalix4("update " + (dir / "in.svg").string() + " -o " +
+                                            (dir / "out.svg").string() + " --settings " +
+                                            dir.string(),
+                                        dir);
     ASSERT_EQ(0, run.exitCode) << run.err;
-    std::stringstream out;
-    out << std::ifstream(dir / "out.svg").rdbuf();
+    const std::string out = ReadFile(dir / "out.svg");
     size_t paths = 0;  // and the source
-    for (size_t at = out.str().find("<path"); at != std::string::npos; at = out.str().find("<path", at + 1)) ++paths;
+    for (size_t at = out.find("<path"); at != std::string::npos; at = out.find("<path", at + 1)) ++paths;
     EXPECT_EQ(f.paths + 1, paths);
   }
 }
