@@ -111,8 +111,6 @@ TEST_F(RoutingTest, ASelectionChangeLoadsTheSelectedArtsRecordIntoAVisiblePalett
   EXPECT_EQ(77, Palette(kBorder)->GetItem(BorderItems::kSteps)->Value());
   EXPECT_TRUE(Palette(kBorder)->GetItem(BorderItems::kSteps)->enabled);
   EXPECT_TRUE(Palette(kBorder)->GetItem(BorderItems::kRelease)->enabled);
-  // Apply too: it releases the art and wraps its source again.
-  EXPECT_TRUE(Palette(kBorder)->GetItem(BorderItems::kApply)->enabled);
   // Without a document no effect is called.
   BorderRecord()->steps = 5;
   host().documents().Close(doc_);

@@ -40,17 +40,6 @@ void Name(void* record, const char* name) {
   std::strcpy(static_cast<char*>(record), name);
 }
 
-TEST(PresetCodec, BorderDefaultSettingIsByteExact) {
-  BorderPGParams p = kBorderFactoryParams;
-  Name(&p, "Default Setting");
-  EXPECT_EQ(
-      "$\tDefault Setting\r\n"
-      "A\t0.000000\r\nB\t0\r\nC\t1\r\nD\t3\r\nE\t0.000000\r\n"
-      "F\t-0.785398\r\nG\t0\r\nH\t0\r\nI\t1.000000\r\nJ\t1.000000\r\n"
-      "K\t2.356194\r\n",
-      Encode(*FindPresetKind("VERSALiX4_PST_Border.txt"), &p));
-}
-
 // A record with one field of every type code.
 struct AllTypes {
   char name[64];

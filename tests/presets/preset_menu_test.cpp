@@ -124,63 +124,50 @@ TEST_F(PresetMenu, ShowsFixedItemsAroundThePresetsAndAppliesThem) {
   ASSERT_EQ(kNoErr, RefreshPresetMenu(owner_));
   EXPECT_EQ(11u, ListTexts(menu()).size());
   EXPECT_EQ("Q0", ListTexts(menu())[8]);
-}
-
-TEST_F(PresetMenu, AltChoiceUpdatesThePresetUnderANewNameAndFailuresShowTheError) {
-  BorderPGParams dash = kBorderFactoryParams;
-  std::strcpy(dash.name, "-dash");
-  ASSERT_EQ(kNoErr, AppendPreset(file(), &dash));
-  ASSERT_EQ(kNoErr, FillPresetMenu(owner_));
-  record_.steps = 55;
-  Answer(res::kUpdatePreset, {ItemAction("text", res::UpdatePreset::kName, "=-renamed"),
-                              ItemAction("press", res::UpdatePreset::kOk)});
-  ASSERT_EQ(kNoErr, ChoosePresetMenuEntry(owner_, 4, true));
-  EXPECT_EQ((std::vector<std::string>{"-renamed"}), PresetNames(currentPath()));
-  EXPECT_EQ(" -renamed", ListTexts(menu())[4]);
-  BorderPGParams loaded = kBorderFactoryParams;
-  ASSERT_EQ(kNoErr, LoadPreset(file(), &loaded, 0));
-  EXPECT_EQ(55, loaded.steps);
-  EXPECT_EQ(0, gRefreshes);
-  // Cancel changes nothing.
-  const std::string before = ReadFile(currentPath());
-  Answer(res::kUpdatePreset, {ItemAction("text", res::UpdatePreset::kName, "=other"),
-                              ItemAction("press", res::UpdatePreset::kCancel)});
-  ASSERT_EQ(kNoErr, ChoosePresetMenuEntry(owner_, 4, true));
-  EXPECT_EQ(before, ReadFile(currentPath()));
   // A store failure shows the preset file error.
   fs::remove(currentPath());
   EXPECT_EQ(kCantOpenFileErr, ChoosePresetMenuEntry(owner_, 4, false));
   EXPECT_EQ((std::vector<std::string>{"Preset File Error!"}), Alerts());
 }
 
-// New, update (Alt + click) and delete in the manager: the file's presets,
-// the record stored, and the menu listing them; an empty name cannot be
-// confirmed (the dialog manager refuses "press" on the disabled OK).
+// New, update (Alt + click) and delete in the manager, and update by an Alt
+// choice in the menu: the file's presets, the record stored, and the menu
+// listing them, nothing applied; an empty name cannot be confirmed (the
+// dialog manager refuses "press" on the disabled OK), Cancel changes nothing.
 TEST_F(PresetMenu, ManagerEditsReachTheFileAndTheMenu) {
   const struct {
     const char* what;
     int presets;
-    bool fromMenu;  // opened by the menu's "Edit..." instead of directly
+    int menuEntry;  // chosen in the menu (2: "Edit..."; a preset with Alt), -1: the manager
     std::vector<std::string> manager;
     int32_t dialog;
     std::vector<std::string> answer;
     std::vector<std::string> names;
-    PresetIndex stored;  // the preset holding the record's steps (-9: none)
+    PresetIndex stored;  // the preset holding `steps` (-9: none)
+    int steps = 77;      // the record's steps when the script runs
     size_t refused = 0;  // agent actions the dialog manager refused
   } rows[] = {
-      {"new", 2, true, {ItemAction("press", res::PresetManager::kNew)}, res::kNewPreset,
+      {"new", 2, 2, {ItemAction("press", res::PresetManager::kNew)}, res::kNewPreset,
        {ItemAction("text", res::NewPreset::kName, "=Mine"), ItemAction("press", res::NewPreset::kOk)},
        {"P0", "P1", "Mine"}, 2},
-      {"update", 2, false, {Pick("1 alt")}, res::kUpdatePreset,
+      {"update", 2, -1, {Pick("1 alt")}, res::kUpdatePreset,
        {ItemAction("text", res::UpdatePreset::kName, "=Updated"),
         ItemAction("press", res::UpdatePreset::kOk)},
        {"P0", "Updated"}, 1},
-      {"delete", 4, false,
+      {"alt choice", 1, 4, {}, res::kUpdatePreset,
+       {ItemAction("text", res::UpdatePreset::kName, "=-renamed"),
+        ItemAction("press", res::UpdatePreset::kOk)},
+       {"-renamed"}, 0},
+      {"alt choice cancelled", 1, 4, {}, res::kUpdatePreset,
+       {ItemAction("text", res::UpdatePreset::kName, "=other"),
+        ItemAction("press", res::UpdatePreset::kCancel)},
+       {"P0"}, 0, 100},
+      {"delete", 4, -1,
        {Pick("0"), Pick("2 shift"), ItemAction("press", res::PresetManager::kDelete)},
        res::kDeletePresets, {ItemAction("press", res::DeletePresets::kOk)}, {"P1", "P3"}, -9},
-      {"empty name", 0, false, {ItemAction("press", res::PresetManager::kNew)}, res::kNewPreset,
+      {"empty name", 0, -1, {ItemAction("press", res::PresetManager::kNew)}, res::kNewPreset,
        {ItemAction("text", res::NewPreset::kName, "="), ItemAction("press", res::NewPreset::kOk),
-        ItemAction("press", res::NewPreset::kCancel)}, {}, -9, 1},
+        ItemAction("press", res::NewPreset::kCancel)}, {}, -9, 77, 1},
   };
   for (const auto& r : rows) {
     SCOPED_TRACE(r.what);
@@ -188,21 +175,22 @@ TEST_F(PresetMenu, ManagerEditsReachTheFileAndTheMenu) {
     AddPresets(r.presets);
     ASSERT_EQ(kNoErr, FillPresetMenu(owner_));
     record_.steps = 77;
-    Manager(r.manager);
+    if (!r.manager.empty()) Manager(r.manager);
     Answer(r.dialog, r.answer);
-    ASSERT_EQ(kNoErr, r.fromMenu ? ChoosePresetMenuEntry(owner_, 2, false)
-                                 : RunPresetManager(owner_));
+    ASSERT_EQ(kNoErr, r.menuEntry >= 0 ? ChoosePresetMenuEntry(owner_, r.menuEntry, r.menuEntry > 3)
+                                       : RunPresetManager(owner_));
     EXPECT_EQ(r.names, PresetNames(currentPath()));
+    EXPECT_EQ(0, gRefreshes);
     ASSERT_EQ(r.refused, agent_.failures().size());
     const_cast<std::vector<std::string>&>(agent_.failures()).clear();
     std::vector<std::string> menuTexts = {"Default Settings", "-", "Edit...", "-"};
-    menuTexts.insert(menuTexts.end(), r.names.begin(), r.names.end());
+    for (const std::string& name : r.names) menuTexts.push_back((name[0] == '-' ? " " : "") + name);
     menuTexts.insert(menuTexts.end(), {"-", "About this plug-in..."});
     EXPECT_EQ(menuTexts, ListTexts(menu()));
     if (r.stored == -9) continue;
     BorderPGParams loaded = kBorderFactoryParams;
     ASSERT_EQ(kNoErr, LoadPreset(file(), &loaded, r.stored));
-    EXPECT_EQ(77, loaded.steps);
+    EXPECT_EQ(r.steps, loaded.steps);
   }
 }
 
