@@ -89,10 +89,11 @@ TEST_F(BoundPalettesTest, ActionsRecordAndReplayTheAppliedRecord) {
     }
     const std::vector<uint8_t> applied = made->plugin().data;
     ExpectSameFields(r.effect, static_cast<const uint8_t*>(r.record), applied.data(), r.scaled);
-    // The palette back at its factory values, then the action replayed on
-    // the effect art, which is released and wrapped again.
-    ASSERT_EQ(0, FillFactoryRecord(Effect(r.effect).presetFile, globals().effectRecords[r.effect]));
+    // The effect art selected (which loads its record into the palette),
+    // the palette back at its factory values, then the action replayed on
+    // the art, which is released and wrapped again.
     Select({made});
+    ASSERT_EQ(0, FillFactoryRecord(Effect(r.effect).presetFile, globals().effectRecords[r.effect]));
     ASSERT_EQ(0, host::DoAction(host(), Effect(r.effect).action.eventName, recorded.value, false));
     ASSERT_EQ(1u, EffectArt().size());
     ExpectSameFields(r.effect, applied.data(), EffectArt()[0]->plugin().data.data(), r.scaled);

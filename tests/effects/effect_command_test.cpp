@@ -233,6 +233,10 @@ TEST_F(EffectCommandTest, AScriptReplaysASession) {
   const std::string scripted = Read("scripted.svg");
   EXPECT_EQ(1, Count(scripted, "plugin-group"));
   EXPECT_EQ(2 + 1 + 1 + 1, Shapes(scripted));
+  WriteFile(dir_ / "bad.txt", "open " + In("in.svg") + "\nfrobnicate\n");
+  // An unknown action stops the session before it runs.
+  EXPECT_EQ(2, Run("script " + In("bad.txt")));
+  EXPECT_NE(std::string::npos, err_.find("bad.txt:2: unknown action"));
 }
 
 }  // namespace
