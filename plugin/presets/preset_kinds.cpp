@@ -15,19 +15,6 @@ using FamilyKindAt = const PresetKind* (*)(int);
 constexpr FamilyKindAt kFamilies[] = {FilterPresetKindAt, ToolPresetKindAt,
                                       EffectPresetKindAt};
 
-constexpr const char kFilePrefix[] = "VERSALiX4_PST_";
-constexpr const char kFileSuffix[] = ".txt";
-
-bool EqualNoCase(const char* a, const char* b, std::size_t n) {
-  for (std::size_t i = 0; i < n; ++i) {
-    char x = a[i], y = b[i];
-    if (x >= 'A' && x <= 'Z') x = char(x - 'A' + 'a');
-    if (y >= 'A' && y <= 'Z') y = char(y - 'A' + 'a');
-    if (x != y) return false;
-  }
-  return true;
-}
-
 }  // namespace
 
 int32_t CreationTickCount() {
@@ -53,19 +40,6 @@ const PresetKind* FindPresetKind(const char* fileName) {
   if (!fileName) return nullptr;
   for (int i = 0; const PresetKind* k = PresetKindAt(i); ++i)
     if (std::strcmp(k->fileName, fileName) == 0) return k;
-  return nullptr;
-}
-
-const PresetKind* FindPresetKindByName(const char* name) {
-  if (!name) return nullptr;
-  const std::size_t n = std::strlen(name);
-  const std::size_t prefix = sizeof kFilePrefix - 1;
-  const std::size_t suffix = sizeof kFileSuffix - 1;
-  for (int i = 0; const PresetKind* k = PresetKindAt(i); ++i) {
-    const std::size_t total = std::strlen(k->fileName);
-    if (total == prefix + n + suffix && EqualNoCase(k->fileName + prefix, name, n))
-      return k;
-  }
   return nullptr;
 }
 

@@ -15,10 +15,6 @@ constexpr int kPresetKindCount = 34;
 const PresetKind* PresetKindAt(int i);
 // The kind whose file name is exactly fileName; null when none is.
 const PresetKind* FindPresetKind(const char* fileName);
-// The kind whose file is "VERSALiX4_PST_<name>.txt", name compared without
-// regard to case ("border", "3DSphere"); null when none is.
-const PresetKind* FindPresetKindByName(const char* name);
-
 // Largest record size over all kinds.
 constexpr uint32_t kLargestPresetRecord = 512;
 

@@ -268,9 +268,6 @@ TEST(PresetCodec, EveryKindRoundTripsItsFactoryRecord) {
     EXPECT_EQ(text, Encode(kind, decoded.data()));
   }
   EXPECT_EQ(nullptr, FindPresetKind("VERSALiX4_PST_Nothing.txt"));
-  EXPECT_EQ(PresetKindAt(8), FindPresetKindByName("3dsphere"));
-  EXPECT_EQ(PresetKindAt(33), FindPresetKindByName("Trail"));
-  EXPECT_EQ(PresetKindAt(20), FindPresetKindByName("TRAILTOOL"));
   EXPECT_STREQ("VERSALiX4_PST_3DCylinder.txt", TransformPresetFile(11));
 }
 
