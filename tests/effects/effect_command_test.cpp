@@ -142,6 +142,10 @@ TEST_F(EffectCommandTest, EverySettingReachesTheStoredRecord) {
         {228, true, RecordRadians(30.0f)}}},
       {"Trail", "--set 'end-stroke-colour=gray(25)'", 272,
        {{84, false, 2}, {156, false, kGrayColor}, {160, true, 0.25}}},
+      {"Emboss", "--set 'style=Shadow Only' --set contrast=50 --set light-angle=90 --set steps=4",
+       88, {{64, false, 2}, {68, true, 0.5}, {76, true, RecordRadians(90.0f)}, {84, false, 4}}},
+      {"Cutout", "--set offset=7 --set steps=3", 80, {{68, true, 7}, {76, false, 3}}},
+      {"Shadow", "--set shade=25", 80, {{64, true, 0.25}}},
   };
   int n = 0;
   for (const auto& c : cases) {

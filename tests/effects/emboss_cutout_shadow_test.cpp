@@ -3,11 +3,10 @@
 // shifts and moves, the clipping group and its mask, grouped input and text
 // as the mask. Shadow: the shadow below the object, its recolouring by
 // colour kind, and the shadow showing through the object in a clipping
-// group when transparent. And the three palettes' units.
+// group when transparent, and its transparency slider.
 #include <cstring>
 
 #include "effect_fixture.h"
-#include "host/adm/user_agent.h"
 #include "host/core/call_failures.h"
 #include "host/core/suite_registry.h"
 #include "effects/cutout.h"
@@ -136,30 +135,6 @@ TEST_F(EmbossTest, GroupsStayGroupsTextShiftsRunByRunAndOtherArtIsLeftOut) {
   // The object, then its lighter copy: the run's black (gray 1) x (1 - t).
   EXPECT_FLOAT_EQ(1.0f, texts[0]->lastChild()->style()->fill.color.c.g.gray);
   EXPECT_NEAR(0.3333f, texts[1]->lastChild()->style()->fill.color.c.g.gray, 1e-4f);
-}
-
-TEST_F(EmbossTest, ThePalettesStoreTheirItemsInTheRecordInTheirUnits) {
-  struct Row { int effect; std::string action; size_t offset; bool isInt; float value; };
-  const Row rows[] = {
-      {kEmboss, host::adm::ItemAction("choose", res::EmbossPalette::kStyle, "=2"), offsetof(EmbossPGParams, embossStyle), true, 2},
-      {kEmboss, host::adm::ItemAction("set", res::EmbossPalette::kContrast, "=50"), offsetof(EmbossPGParams, contrast), false, 0.5f},
-      {kEmboss, host::adm::ItemAction("set", res::EmbossPalette::kLightAngle, "=90"), offsetof(EmbossPGParams, lightAngle), false, 1.5707964f},
-      {kEmboss, host::adm::ItemAction("set", res::EmbossPalette::kSteps, "=4"), offsetof(EmbossPGParams, steps), true, 4},
-      {kCutout, host::adm::ItemAction("set", res::CutoutPalette::kOffset, "=7"), offsetof(CutoutPGParams, cutOffset), false, 7},
-      {kCutout, host::adm::ItemAction("set", res::CutoutPalette::kSteps, "=3"), offsetof(CutoutPGParams, cutSteps), true, 3},
-      {kShadow, host::adm::ItemAction("set", res::ShadowPalette::kShade, "=25"), offsetof(ShadowPGParams, shadowShade), false, 0.25f},
-      {kShadow, host::adm::ItemAction("set", res::ShadowPalette::kTransparencySlider, "=40"), offsetof(ShadowPGParams, transparency), false, 0.4f},
-  };
-  for (const Row& r : rows) {
-    if (!Palette(r.effect)) ASSERT_EQ(0, ChooseWindowItem(r.effect));
-    Act(r.effect, r.action);
-    const auto* record = static_cast<const uint8_t*>(globals().effectRecords[r.effect]);
-    float f = 0;
-    int32_t i = 0;
-    std::memcpy(&f, record + r.offset, 4);
-    std::memcpy(&i, record + r.offset, 4);
-    EXPECT_NEAR(r.value, r.isInt ? float(i) : f, 1e-5f) << r.action;
-  }
 }
 
 // Away from the light at 135 degrees, 5 points: toward the lower right.
@@ -395,6 +370,14 @@ TEST_F(ShadowTest, TransparencyAddsALighterShadowClippedToTheObjectUnlessTheShad
 
   Run(Params(0, 1), Gray(0.5f));
   EXPECT_EQ(1u, Groups().size());
+}
+
+// The other fields reach the record through the command line's table.
+TEST_F(ShadowTest, TheTransparencySliderStoresItsPercent) {
+  ASSERT_EQ(0, ChooseWindowItem(kShadow));
+  Act(kShadow, "set", res::ShadowPalette::kTransparencySlider, "=40");
+  EXPECT_NEAR(0.4f, static_cast<ShadowPGParams*>(globals().effectRecords[kShadow])->transparency,
+              1e-5f);
 }
 
 TEST_F(ShadowTest, OnlyTheFirstSourceObjectTakesPartAndAGroupIsMaskedByACompoundPath) {
