@@ -239,7 +239,10 @@ TEST_F(FrameworkTest, AManualActionPlaysBackItsStepsAndShadow) {
   for (char c : stored.name) EXPECT_EQ(0, c);
 }
 
-TEST_F(FrameworkTest, PalettePlacementWithoutAndWithAStoredLocation) {
+// A palette without a stored location opens at the screen's lower right,
+// which it stores with its docking at shutdown, beside the last setting; a
+// stored location places it (its top below the title bar).
+TEST_F(FrameworkTest, PlacementDockingAndTheLastSettingOutliveAHostRestart) {
   OpenBorder();
   const ASRect screen = host().dialogs().screen();
   const ASRect first = Palette(kBorder)->bounds;
@@ -248,18 +251,6 @@ TEST_F(FrameworkTest, PalettePlacementWithoutAndWithAStoredLocation) {
   EXPECT_EQ(screen.bottom - h - 6, first.top);
   EXPECT_EQ(first.left + w + 4, first.right);
   EXPECT_EQ(first.top + h + 6, first.bottom);
-  host::Preferences::Value location;
-  location.type = host::Preferences::Type::Point;
-  location.point = {300, 200};
-  ASSERT_EQ(0, host().preferences().Put("QVR-VsX4LiveTiling", "Location", location));
-  ASSERT_EQ(0, ChooseWindowItem(kTiling));
-  const ASRect placed = Palette(kTiling)->bounds;
-  EXPECT_EQ(300, placed.left);
-  EXPECT_EQ(194, placed.top);
-}
-
-TEST_F(FrameworkTest, DockingAndTheLastSettingOutliveAHostRestart) {
-  OpenBorder();
   Act(kBorder, "choose", BorderItems::kStepsMode, "=3");
   Act(kBorder, "set", BorderItems::kSteps, "=12");
   Act(kBorder, "set", BorderItems::kOffset, "=30");
@@ -272,13 +263,11 @@ TEST_F(FrameworkTest, DockingAndTheLastSettingOutliveAHostRestart) {
                                         host::Preferences::Type::String);
   ASSERT_TRUE(group);
   EXPECT_EQ("QVR-VsX4LiveBorder", group->text);
-  // The palette opened at the default place, which is what it stores.
   auto location = host().preferences().Get("QVR-VsX4LiveBorder", "Location",
                                            host::Preferences::Type::Point);
   ASSERT_TRUE(location);
-  const ASRect screen = host().dialogs().screen();
-  EXPECT_EQ(screen.right - 117, location->point.h);
-  EXPECT_EQ(screen.bottom - 258, location->point.v);
+  EXPECT_EQ(screen.right - w, location->point.h);
+  EXPECT_EQ(screen.bottom - h, location->point.v);
   host_.reset();
   ASSERT_EQ(0, StartHost());
   doc_ = &host().documents().New("again");
@@ -286,6 +275,13 @@ TEST_F(FrameworkTest, DockingAndTheLastSettingOutliveAHostRestart) {
   EXPECT_EQ(3, BorderRecord()->stepsMode);
   EXPECT_EQ(12, BorderRecord()->steps);
   EXPECT_FLOAT_EQ(0.3f, BorderRecord()->offset);
+  host::Preferences::Value stored;
+  stored.type = host::Preferences::Type::Point;
+  stored.point = {300, 200};
+  ASSERT_EQ(0, host().preferences().Put("QVR-VsX4LiveTiling", "Location", stored));
+  ASSERT_EQ(0, ChooseWindowItem(kTiling));
+  EXPECT_EQ(300, Palette(kTiling)->bounds.left);
+  EXPECT_EQ(194, Palette(kTiling)->bounds.top);
 }
 
 TEST_F(FrameworkTest, ASelectionListWithOneEntryIsNeverExamined) {
