@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "host/core/call_failures.h"
 #include "host/core/messages.h"
 #include "host/core/registrations.h"
 #include "support/fake_suite.h"
@@ -214,20 +213,6 @@ TEST_F(RegistrationTest, ToolMessagesCarryHandlePointAndModifiers) {
   EXPECT_EQ(10.5f, got.cursor.h);
   EXPECT_EQ(-3.0f, got.cursor.v);
   EXPECT_EQ(kAIEventAltKey | kAIEventShiftKey, event.modifiers);
-}
-
-// Named registration calls can be made to fail on their k-th call, so that
-// every failing start-up path of a plug-in can be reached.
-TEST_F(RegistrationTest, NamedCallFailsOnItsKthCallOnly) {
-  host_->failures().FailCall("AddMenuItem", 2, kOutOfMemoryErr);
-  ASErr err = 0;
-  EXPECT_NE(nullptr, AddItem("a", "G", "A", 0, &err));
-  EXPECT_EQ(0, err);
-  EXPECT_EQ(nullptr, AddItem("b", "G", "B", 0, &err));
-  EXPECT_EQ(kOutOfMemoryErr, err);
-  EXPECT_NE(nullptr, AddItem("c", "G", "C", 0, &err));
-  EXPECT_EQ(0, err);
-  EXPECT_EQ(2u, host_->registrations().MenuItems().size());
 }
 
 }  // namespace

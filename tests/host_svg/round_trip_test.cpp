@@ -6,28 +6,21 @@
 
 #include <cmath>
 #include <filesystem>
-#include <fstream>
 #include <pugixml.hpp>
 #include <ranges>
 #include <set>
-#include <sstream>
 
-#include "host/io/atomic_file.h"
 #include "host/render/png_render.h"
 #include "host/svg/svg_export.h"
 #include "host/svg/svg_import.h"
 #include "host/svg/svg_xml.h"
+#include "support/scratch_folder.h"
 
 namespace vx::host::svg {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string ReadText(const fs::path& path) {
-  std::string bytes, error;
-  EXPECT_TRUE(io::ReadFile(path, &bytes, &error)) << error;
-  return bytes;
-}
+using test::ReadFile;
 
 // Imports text; the test fails when it cannot.
 auto Import(const std::string& text) {
@@ -94,7 +87,7 @@ TEST(SvgRoundTrip, CorpusComesBackCanonicallyEqualPixelIdenticalAndStable) {
   auto files = CorpusFiles();
   ASSERT_GE(files.size(), 12u);
   for (const fs::path& file : files) {
-    std::string original = ReadText(file);
+    std::string original = ReadFile(file);
     std::vector<std::string> notes;
     std::string converted = RoundTrip(original, &notes);
     EXPECT_TRUE(notes.empty()) << file.filename() << ": " << notes[0];
@@ -115,7 +108,7 @@ TEST(SvgRoundTrip, CorpusComesBackCanonicallyEqualPixelIdenticalAndStable) {
 // ancestors stays as it was read.
 TEST(SvgRoundTrip, ChangingOneObjectLeavesEveryOtherElementAsRead) {
   for (const fs::path& file : CorpusFiles()) {
-    std::string original = ReadText(file), error;
+    std::string original = ReadFile(file), error;
     auto imported = ImportSvg(original, &error);
     ASSERT_TRUE(imported) << error;
     art::Document& doc = *imported->document;
