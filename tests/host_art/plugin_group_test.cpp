@@ -157,22 +157,8 @@ TEST_F(PluginGroupTest, DataRangesAreChecked) {
   EXPECT_EQ(entry, Out<AIPluginGroupHandle>([&](auto* g) { return pluginGroup->GetPluginArtPluginGroup(effect, g); }));
 }
 
-TEST_F(PluginGroupTest, UndoChangesRevertsTheMessagesChangesSoFar) {
-  std::string before = Baseline();
-  AIArtHandle first = nullptr, second = nullptr;
-  gOnMessage = [&](const char*, const char*, void*) -> ASErr {
-    // A preview: make art, take it back, make the final art.
-    if (ASErr e = art->NewArt(kPathArt, kPlaceAboveAll, nullptr, &first)) return e;
-    if (ASErr e = undo->UndoChanges()) return e;
-    return art->NewArt(kGroupArt, kPlaceAboveAll, nullptr, &second);
-  };
-  ASSERT_EQ(0, SendCommand());
-  EXPECT_FALSE(art->ValidArt(first));
-  EXPECT_TRUE(art->ValidArt(second));
-  EXPECT_EQ(1, Out<int32_t>([&](auto* n) { return undo->CountTransactions(n); }));
-  ExpectOneStepUndoingTo(before);
-}
-
+// (Undo Changes inside a message reverting what it made so far: the filter
+// previews' and the tool drags' tests.)
 TEST_F(PluginGroupTest, AToolDragIsOneStepWhoseMovesUndoTheirPredecessors) {
   AIArtHandle effect = NewEffectArt();
   std::string before = Baseline();
@@ -198,6 +184,7 @@ TEST_F(PluginGroupTest, AToolDragIsOneStepWhoseMovesUndoTheirPredecessors) {
   EXPECT_EQ(nullptr, e->editGroup()->firstChild()->sibling());  // one move's result
   // Each move changed the effect's source: it was updated after each one.
   EXPECT_EQ(3, std::count(gCalls.begin(), gCalls.end(), "AI Plugin Group/AI Update"));
+  EXPECT_EQ(1, Out<int32_t>([&](auto* n) { return undo->CountTransactions(n); }));
   ExpectOneStepUndoingTo(before);
 }
 

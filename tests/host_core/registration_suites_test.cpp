@@ -1,12 +1,12 @@
-// Menus, notifiers, plug-in groups, filters, live effects and tools as a
-// plug-in registers them, and the messages the host sends back to them.
+// Menus, notifiers, plug-in groups, live effects and tools as a plug-in
+// registers them, and the messages the host sends back to them (the filters'
+// parameter block kept between runs: the filter dialogs' tests).
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <string>
 #include <vector>
 
-#include "host/core/call_failures.h"
 #include "host/core/messages.h"
 #include "host/core/registrations.h"
 #include "support/fake_suite.h"
@@ -16,7 +16,7 @@ namespace {
 
 using test::FakePlugin;
 
-// A length-prefixed string, as menu and filter texts are passed.
+// A length-prefixed string, as menu texts are passed.
 struct Pascal {
   explicit Pascal(const std::string& s) {
     bytes.push_back(uint8_t(s.size()));
@@ -35,10 +35,9 @@ class RegistrationTest : public ::testing::Test {
     menu_ = VX_FAKE_SUITE(AIMenuSuite);
     notifier_ = VX_FAKE_SUITE(AINotifierSuite);
     groups_ = VX_FAKE_SUITE(AIPluginGroupSuite);
-    filter_ = VX_FAKE_SUITE(AIFilterSuite);
     effect_ = VX_FAKE_SUITE(AILiveEffectSuite);
     tool_ = VX_FAKE_SUITE(AIToolSuite);
-    ASSERT_TRUE(menu_ && notifier_ && groups_ && filter_ && effect_ && tool_);
+    ASSERT_TRUE(menu_ && notifier_ && groups_ && effect_ && tool_);
   }
   void TearDown() override { FakePlugin::Reset(); }
 
@@ -58,7 +57,6 @@ class RegistrationTest : public ::testing::Test {
   const AIMenuSuite* menu_ = nullptr;
   const AINotifierSuite* notifier_ = nullptr;
   const AIPluginGroupSuite* groups_ = nullptr;
-  const AIFilterSuite* filter_ = nullptr;
   const AILiveEffectSuite* effect_ = nullptr;
   const AIToolSuite* tool_ = nullptr;
 };
@@ -160,25 +158,6 @@ TEST_F(RegistrationTest, PluginGroupsAndLiveEffectMenusAnswerWhatWasRegistered) 
   EXPECT_EQ(reinterpret_cast<AIMenuItemHandle>(e->menus[0].item), effectItem);
 }
 
-TEST_F(RegistrationTest, FilterParameterBlockIsKeptBetweenRuns) {
-  static int block = 0;
-  std::vector<void*> seen;
-  FakePlugin::SetMain([&](const char* caller, const char*, void* m) -> ASErr {
-    if (std::strcmp(caller, kCallerAIFilter) != 0) return kNoErr;
-    auto* message = static_cast<AIFilterMessage*>(m);
-    seen.push_back(message->parameters);
-    if (!message->parameters) message->parameters = &block;
-    return kNoErr;
-  });
-  Pascal category("C"), title("T");
-  PlatformAddFilterData data{category.get(), title.get()};
-  AIFilterHandle filter = nullptr;
-  ASSERT_EQ(0, filter_->AddFilter(self_, "F", &data, 0, &filter));
-  EXPECT_EQ(0, SendFilterGetParameters(*host_, filter));
-  EXPECT_EQ(0, SendFilterGo(*host_, filter));
-  EXPECT_EQ((std::vector<void*>{nullptr, &block}), seen);
-}
-
 // The plug-in's tool layout (groups and toolsets by leader) is checked in
 // its start-up test; here the refusals.
 TEST_F(RegistrationTest, ToolsRefuseUnknownNamesAndGroups) {
@@ -214,20 +193,6 @@ TEST_F(RegistrationTest, ToolMessagesCarryHandlePointAndModifiers) {
   EXPECT_EQ(10.5f, got.cursor.h);
   EXPECT_EQ(-3.0f, got.cursor.v);
   EXPECT_EQ(kAIEventAltKey | kAIEventShiftKey, event.modifiers);
-}
-
-// Named registration calls can be made to fail on their k-th call, so that
-// every failing start-up path of a plug-in can be reached.
-TEST_F(RegistrationTest, NamedCallFailsOnItsKthCallOnly) {
-  host_->failures().FailCall("AddMenuItem", 2, kOutOfMemoryErr);
-  ASErr err = 0;
-  EXPECT_NE(nullptr, AddItem("a", "G", "A", 0, &err));
-  EXPECT_EQ(0, err);
-  EXPECT_EQ(nullptr, AddItem("b", "G", "B", 0, &err));
-  EXPECT_EQ(kOutOfMemoryErr, err);
-  EXPECT_NE(nullptr, AddItem("c", "G", "C", 0, &err));
-  EXPECT_EQ(0, err);
-  EXPECT_EQ(2u, host_->registrations().MenuItems().size());
 }
 
 }  // namespace

@@ -3,46 +3,30 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
-#include "host/io/atomic_file.h"
 #include "support/app_runner.h"
+#include "support/scratch_folder.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-using vx::test::CommandRun;
+using namespace vx::test;
 
 const std::string kTango =
     (fs::path(VX_TEST_DATA_DIR) / "corpus" / "tango-places-folder.svg").string();
 
-// Each test in a fresh folder of its own, removed at its end.
 class Commands : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder = fs::temp_directory_path() /
-             ("vx-commands-" +
-              std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "-" +
-              std::to_string(getpid()));
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-  }
-  void TearDown() override { fs::remove_all(folder); }
-  CommandRun Run(const std::string& args) { return vx::test::RunVersalix4(args, folder); }
+  CommandRun Run(const std::string& args) { return RunVersalix4(args, folder); }
   // A file of the folder by name, as a command-line argument.
   std::string At(const std::string& name) const { return (folder / name).string(); }
-  // The text of a file of the folder ("" when it cannot be read).
-  std::string Text(const std::string& name) const {
-    std::string text, error;
-    EXPECT_TRUE(vx::host::io::ReadFile(folder / name, &text, &error)) << error;
-    return text;
-  }
-  fs::path folder;
+  std::string Text(const std::string& name) const { return ReadFile(folder / name); }
+  const ScratchFolder folder{"vx-commands"};
 };
 
 TEST_F(Commands, FailuresAreOneLineAndLeaveNoOutput) {
-  std::ofstream(folder / "bad.svg") << "<svg xmlns='http://www.w3.org/2000/svg'><rect";
+  WriteFile(folder / "bad.svg", "<svg xmlns='http://www.w3.org/2000/svg'><rect");
   struct Case {
     std::string args;
     int exitCode;
@@ -88,9 +72,8 @@ TEST_F(Commands, DemoWritesTheGallery) {
 // moved path: a transform on it) is not overwritten by update unless told
 // to; moving the whole effect art is not an edit of its result.
 TEST_F(Commands, UpdateRespectsResultsEditedElsewhere) {
-  std::ofstream(folder / "in.svg")
-      << "<svg xmlns='http://www.w3.org/2000/svg' width='200' height='100'>"
-         "<path id='src' d='M10 50 L190 50' fill='none' stroke='#000000'/></svg>";
+  WriteFile(folder / "in.svg", "<svg xmlns='http://www.w3.org/2000/svg' width='200' height='100'>"
+                               "<path id='src' d='M10 50 L190 50' fill='none' stroke='#000000'/></svg>");
   ASSERT_EQ(0, Run("fractalize " + At("in.svg") + " -o " + At("live.svg") + " --live").exitCode);
   const std::string live = Text("live.svg");
   auto edited = [&](const std::string& what, const std::string& with, const char* name) {
@@ -98,7 +81,7 @@ TEST_F(Commands, UpdateRespectsResultsEditedElsewhere) {
     size_t at = text.find(what);
     EXPECT_NE(std::string::npos, at) << live;
     if (at != std::string::npos) text.replace(at, what.size(), with);
-    std::ofstream(folder / name) << text;
+    WriteFile(folder / name, text);
     return At(name);
   };
   const std::string moved = edited("<g vx:role=\"result\"><path ",
@@ -130,15 +113,15 @@ TEST_F(Commands, UpdateRespectsResultsEditedElsewhere) {
 // What the model cannot hold stays as it is through an operation, which
 // says so once with the ids; a clipped shape is changed with its clip.
 TEST_F(Commands, OperationsLeaveWhatTheModelCannotHoldAndSaySo) {
-  std::ofstream(folder / "in.svg")
-      << "<svg xmlns='http://www.w3.org/2000/svg' xmlns:xlink='http://www.w3.org/1999/xlink' "
+  WriteFile(folder / "in.svg",
+      "<svg xmlns='http://www.w3.org/2000/svg' xmlns:xlink='http://www.w3.org/1999/xlink' "
          "xmlns:inkscape='http://www.inkscape.org/namespaces/inkscape' width='100' height='100'>"
          "<defs><path id='shape' d='M0 0 L10 0 L10 10 Z'/>"
          "<clipPath id='cp'><circle cx='25' cy='25' r='15'/></clipPath></defs>"
          "<use id='clone1' xlink:href='#shape' x='50' fill='red'/>"
          "<image id='img1' width='5' height='5' xlink:href='data:image/png;base64,AAAA'/>"
          "<path id='lpe1' d='M60 60 L90 90' inkscape:path-effect='#e' inkscape:original-d='M60 60 L90 91' stroke='#000'/>"
-         "<rect id='r' x='10' y='10' width='30' height='30' clip-path='url(#cp)'/></svg>";
+         "<rect id='r' x='10' y='10' width='30' height='30' clip-path='url(#cp)'/></svg>");
   const std::string command = "3d " + At("in.svg") + " -o " + At("out.svg") + " --kind Twist";
   // Objects left as they are are a warning: nothing is written unless asked.
   EXPECT_EQ(1, Run(command).exitCode);

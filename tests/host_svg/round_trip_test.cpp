@@ -6,28 +6,21 @@
 
 #include <cmath>
 #include <filesystem>
-#include <fstream>
 #include <pugixml.hpp>
 #include <ranges>
 #include <set>
-#include <sstream>
 
-#include "host/io/atomic_file.h"
 #include "host/render/png_render.h"
 #include "host/svg/svg_export.h"
 #include "host/svg/svg_import.h"
 #include "host/svg/svg_xml.h"
+#include "support/scratch_folder.h"
 
 namespace vx::host::svg {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string ReadText(const fs::path& path) {
-  std::string bytes, error;
-  EXPECT_TRUE(io::ReadFile(path, &bytes, &error)) << error;
-  return bytes;
-}
+using test::ReadFile;
 
 // Imports text; the test fails when it cannot.
 auto Import(const std::string& text) {
@@ -35,15 +28,6 @@ auto Import(const std::string& text) {
   auto imported = ImportSvg(text, &error);
   EXPECT_TRUE(imported) << error;
   return imported;
-}
-
-// Both render at width; at most 0.5 % of the pixels differ by more than 24.
-void ExpectRendersAlike(const std::string& text, const std::string& out, int width) {
-  std::string error;
-  auto before = render::RenderSvg(text, width, &error);
-  auto after = render::RenderSvg(out, width, &error);
-  ASSERT_TRUE(before && after) << error;
-  EXPECT_LT(render::DifferentPixelFraction(*before, *after, 24), 0.005) << out;
 }
 
 std::string RoundTrip(const std::string& text, std::vector<std::string>* notes = nullptr) {
@@ -94,7 +78,7 @@ TEST(SvgRoundTrip, CorpusComesBackCanonicallyEqualPixelIdenticalAndStable) {
   auto files = CorpusFiles();
   ASSERT_GE(files.size(), 12u);
   for (const fs::path& file : files) {
-    std::string original = ReadText(file);
+    std::string original = ReadFile(file);
     std::vector<std::string> notes;
     std::string converted = RoundTrip(original, &notes);
     EXPECT_TRUE(notes.empty()) << file.filename() << ": " << notes[0];
@@ -115,7 +99,7 @@ TEST(SvgRoundTrip, CorpusComesBackCanonicallyEqualPixelIdenticalAndStable) {
 // ancestors stays as it was read.
 TEST(SvgRoundTrip, ChangingOneObjectLeavesEveryOtherElementAsRead) {
   for (const fs::path& file : CorpusFiles()) {
-    std::string original = ReadText(file), error;
+    std::string original = ReadFile(file), error;
     auto imported = ImportSvg(original, &error);
     ASSERT_TRUE(imported) << error;
     art::Document& doc = *imported->document;
@@ -255,10 +239,8 @@ TEST(SvgRoundTrip, ModelContentComesBackInPageCoordinates) {
   EXPECT_EQ(2, line->path().style.stroke.dash.length);
   EXPECT_EQ(4, line->path().style.stroke.dash.array[0]);
 
-  // Nothing changed: the file as it was read.
-  EXPECT_EQ(Canonical(kModelOnly), Canonical(ExportSvg(doc, &imported->kept)));
   // Changed art is written anew from the model, in page coordinates flipped
-  // back, where it was; the rest stays as read.
+  // back, where it was; the rest stays as read (unchanged: the corpus test).
   doc.MutablePath(*rect);
   doc.MutablePath(*compound->firstChild());
   doc.MutablePath(*doc.LayerAt(0)->group->firstChild());
@@ -341,6 +323,8 @@ TEST(SvgRoundTrip, UnrepresentableContentIsKeptAndReported) {
                       "fill-opacity=\"0.25\""});
 }
 
+// Clip paths and text in the model's forms (written back unchanged as read:
+// the corpus test).
 TEST(SvgRoundTrip, ClipPathsBecomeClippingGroups) {
   const char* text = R"svg(<svg xmlns="http://www.w3.org/2000/svg" width="100" height="100">
     <clipPath id="cp"><circle cx="50" cy="50" r="20"/></clipPath>
@@ -356,8 +340,6 @@ TEST(SvgRoundTrip, ClipPathsBecomeClippingGroups) {
     if (a->style() && a->style()->clip) ++clipMembers;
   }
   EXPECT_EQ(1, clipMembers);
-  std::string out = ExportSvg(*imported->document, &imported->kept);
-  ExpectRendersAlike(text, out, 100);
 }
 
 TEST(SvgRoundTrip, TextWithSpansAndTextPaths) {
@@ -379,8 +361,6 @@ TEST(SvgRoundTrip, TextWithSpansAndTextPaths) {
   ASSERT_TRUE(t2 && t2->firstChild());
   EXPECT_EQ(art::ArtKind::TextPath, t2->firstChild()->kind());
   EXPECT_EQ(10, t2->firstChild()->textPath().startOffset);
-  std::string out = ExportSvg(*imported->document, &imported->kept);
-  ExpectRendersAlike(text, out, 200);
 }
 
 TEST(SvgRoundTrip, BadInputEndsInAnErrorOrAPartialDocument) {

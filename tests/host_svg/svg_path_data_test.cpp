@@ -6,12 +6,12 @@
 #include <cctype>
 #include <cmath>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "host/svg/svg_path_data.h"
 #include "host/svg/svg_shapes.h"
+#include "support/scratch_folder.h"
 
 namespace vx::host::svg {
 namespace {
@@ -105,8 +105,7 @@ TEST(SvgPathData, DirectReaderAgreesWithTheGeneralOne) {
       "M 0 0 L +-1 2", "M 0 0 A 1 1 0 0 1 5 5 L 2 2", "M 0 0 L inf 2", "M 0,0 L 1,,2",
       "M 0 0 A 1 1 0 2 0 1 1"};
   for (const auto& entry : fs::directory_iterator(fs::path(VX_TEST_DATA_DIR) / "corpus")) {
-    std::ifstream in(entry.path());
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string text = test::ReadFile(entry.path());
     for (size_t at = text.find("d=\""); at != std::string::npos; at = text.find("d=\"", at + 3))
       if (at > 0 && std::isspace(static_cast<unsigned char>(text[at - 1])))
         data.push_back(text.substr(at + 3, text.find('"', at + 3) - at - 3));

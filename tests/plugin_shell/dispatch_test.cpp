@@ -25,22 +25,18 @@ namespace {
 
 namespace ErrorItems = res::ErrorDialog;
 
-// Remembers every modal dialog with the texts of its items 2 and 3 (the
-// error dialog's message and code), then presses its default button.
+// Remembers every modal dialog with the texts of the error dialog's message
+// and code items, then presses its default button.
 class RecordingAgent : public host::adm::UserAgent {
  public:
   struct Seen {
-    std::string name;
-    std::string message;
-    std::string code;
+    std::string name, message, code;
   };
   std::vector<Seen> seen;
   void RunModal(host::adm::DialogDriver& driver) override {
     auto& d = driver.dialog();
-    Seen s{d.name(), "", ""};
-    if (auto* item = d.GetItem(ErrorItems::kMessage)) s.message = item->Text();
-    if (auto* item = d.GetItem(ErrorItems::kCode)) s.code = item->Text();
-    seen.push_back(s);
+    auto text = [&d](int32_t id) { auto* item = d.GetItem(id); return item ? item->Text() : ""; };
+    seen.push_back({d.name(), text(ErrorItems::kMessage), text(ErrorItems::kCode)});
     driver.Press(d.defaultItem);
   }
 };

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "host/adm/image.h"
+#include "shell/help_texts.h"
 #include "tools/tool_table.h"
 #include "vx_resources.h"
 
@@ -43,54 +44,25 @@ std::vector<std::string> Lines(std::string_view text) {
 }
 
 // ---------------------------------------------------------------------------
-// Help topics: popup text, TEXT id and picture id of every topic.
+// Help topics: the popup's entries (topics 0 to 33), and the TEXT and picture
+// ids of all 36 topics (0: none).
 
-struct HelpTopic {
-  int topic;
-  const char* popup;  // nullptr: not listed in the popup
-  int32_t text;       // 0: none
-  int32_t picture;    // 0: none
-  const char* title;  // how the topic's text begins (catches swapped ids)
-};
-
-constexpr HelpTopic kTopics[] = {
-    {0, "Tool in General", 17500, 19500, "Tool in General"},
-    {1, " - AlignPoints Tool", 18080, 19518, "AlignPoints Tool"},
-    {2, " - Broom Tool", 18050, 19512, "Broom Tool"},
-    {3, " - Craft Tool", 18030, 19508, "Craft Tool"},
-    {4, " - Lens Tool", 18020, 19506, "Lens Tool"},
-    {5, " - MetaBrush Tool", 18060, 19514, "MetaBrush Tool"},
-    {6, " - Roughening Tool", 18040, 19510, "Roughening Tool"},
-    {7, " - Trail Tool", 18070, 19516, "Trail Tool"},
-    {8, " - Warp Tool", 18000, 19502, "Warp Tool"},
-    {9, " - Wave Tool", 18010, 19504, "Wave Tool"},
-    {10, "-", 0, 0, nullptr},
-    {11, "Live Effects in General", 18500, 19520, "Live Effects in General"},
-    {12, "Live Effects Palettes", 18510, 19522, "Live Effects Palettes"},
-    {13, " - Live Border", 19010, 19526, "Live Border"},
-    {14, " - Live Circle", 19040, 19536, "Live Circle"},
-    {15, " - Live Cutout", 19025, 19530, "Live Cutout"},
-    {16, " - Live Emboss", 19020, 19528, "Live Emboss"},
-    {17, " - Live Explosion", 19090, 19546, "Live Explosion"},
-    {18, " - Live Frame", 19060, 19540, "Live Frame"},
-    {19, " - Live Galaxy", 19100, 19548, "Live Galaxy"},
-    {20, " - Live Generation", 19080, 19544, "Live Generation"},
-    {21, " - Live Neon", 19000, 19524, "Live Neon"},
-    {22, " - Live Reflections", 19070, 19542, "Live Reflections"},
-    {23, " - Live Shadow", 19030, 19532, "Live Shadow"},
-    {24, " - Live Tiling", 19050, 19538, "Live Tiling"},
-    {25, " - Live Trail", 19035, 19534, "Live Trail"},
-    {26, " - Show Palette", 19110, 19550, "Show Palette"},
-    {27, "-", 0, 0, nullptr},
-    {28, "3D Transform, Part 1", 19200, 19552, "3D Transform, Part 1"},
-    {29, "3D Transform, Part 2", 19210, 19554, "3D Transform, Part 2"},
-    {30, "Fractalize (Effect)", 19310, 19558, "Fractalize (Effect)"},
-    {31, "Fractalize (Filter)", 19320, 19556, "Fractalize (Filter)"},
-    {32, "-", 0, 0, nullptr},
-    {33, "Preset Menu", 19400, 19560, "Preset Menu"},
-    {34, nullptr, 0, 0, nullptr},
-    {35, nullptr, 19900, 19562, "About These Help Pages"},
-};
+const std::vector<std::string> kPopup = {
+    "Tool in General", " - AlignPoints Tool", " - Broom Tool", " - Craft Tool", " - Lens Tool",
+    " - MetaBrush Tool", " - Roughening Tool", " - Trail Tool", " - Warp Tool", " - Wave Tool",
+    "-", "Live Effects in General", "Live Effects Palettes", " - Live Border", " - Live Circle",
+    " - Live Cutout", " - Live Emboss", " - Live Explosion", " - Live Frame", " - Live Galaxy",
+    " - Live Generation", " - Live Neon", " - Live Reflections", " - Live Shadow",
+    " - Live Tiling", " - Live Trail", " - Show Palette", "-", "3D Transform, Part 1",
+    "3D Transform, Part 2", "Fractalize (Effect)", "Fractalize (Filter)", "-", "Preset Menu"};
+constexpr int32_t kTexts[vx::kHelpTopicCount] = {
+    17500, 18080, 18050, 18030, 18020, 18060, 18040, 18070, 18000, 18010, 0,     18500,
+    18510, 19010, 19040, 19025, 19020, 19090, 19060, 19100, 19080, 19000, 19070, 19030,
+    19050, 19035, 19110, 0,     19200, 19210, 19310, 19320, 0,     19400, 0,     19900};
+constexpr int32_t kPictures[vx::kHelpTopicCount] = {
+    19500, 19518, 19512, 19508, 19506, 19514, 19510, 19516, 19502, 19504, 0,     19520,
+    19522, 19526, 19536, 19530, 19528, 19546, 19540, 19548, 19544, 19524, 19542, 19532,
+    19538, 19534, 19550, 0,     19552, 19554, 19558, 19556, 0,     19560, 0,     19562};
 
 struct RasterCase {
   uint32_t type;
@@ -115,22 +87,27 @@ void ExpectRaster(const RasterCase& c) {
 
 constexpr size_t kHelpLineLimit = 78;
 
-// Every topic's text is its own readable plain text; its picture, and the
-// size grip, are rasters.
+// The plug-in's topic table holds those ids; every topic's text is its own
+// readable plain text beginning with its popup entry (which catches swapped
+// ids); its picture, and the size grip, are rasters.
 TEST(HelpResources, EveryTopicTextAndPictureAndTheSizeGrip) {
+  EXPECT_TRUE(std::ranges::equal(kTexts, vx::kHelpTextIds));
+  EXPECT_TRUE(std::ranges::equal(kPictures, vx::kHelpPictureIds));
   ExpectRaster({kVxPictureResource, 20000, 16, 16});
   std::set<std::string_view> seen;
-  for (const HelpTopic& t : kTopics) {
-    if (t.picture != 0) ExpectRaster({kVxPictureResource, t.picture, 48, 32});
-    if (t.text == 0) continue;
-    SCOPED_TRACE("topic " + std::to_string(t.topic) + ", TEXT " +
-                 std::to_string(t.text));
-    std::optional<std::string_view> text = Find(kVxTextResource, t.text);
+  for (int topic = 0; topic < vx::kHelpTopicCount; ++topic) {
+    if (kPictures[topic] != 0) ExpectRaster({kVxPictureResource, kPictures[topic], 48, 32});
+    if (kTexts[topic] == 0) continue;
+    SCOPED_TRACE("topic " + std::to_string(topic) + ", TEXT " + std::to_string(kTexts[topic]));
+    std::optional<std::string_view> text = Find(kVxTextResource, kTexts[topic]);
     ASSERT_TRUE(text.has_value());
     EXPECT_TRUE(seen.insert(*text).second) << "the text of another topic";
     std::vector<std::string> lines = Lines(*text);
     ASSERT_FALSE(lines.empty());
-    EXPECT_EQ(lines[0].rfind(t.title, 0), 0u) << "begins '" << lines[0] << "'";
+    const std::string title = topic < int(kPopup.size()) ? kPopup[size_t(topic)]
+                                                         : "About These Help Pages";
+    EXPECT_EQ(0u, lines[0].rfind(title.starts_with(" - ") ? title.substr(3) : title, 0))
+        << "begins '" << lines[0] << "'";
     EXPECT_GE(lines.size(), 8u) << "a help page has a few paragraphs";
     for (size_t i = 0; i < lines.size(); ++i) {
       EXPECT_LE(lines[i].size(), kHelpLineLimit) << "line " << i + 1;
@@ -143,12 +120,7 @@ TEST(HelpResources, EveryTopicTextAndPictureAndTheSizeGrip) {
 TEST(HelpResources, TopicPopupListsTopicsZeroToThirtyThreeExactly) {
   std::optional<std::string_view> menu = Find(kVxMenuResource, 18010);
   ASSERT_TRUE(menu.has_value());
-  std::vector<std::string> entries = Lines(*menu);
-  std::vector<std::string> expected;
-  for (const HelpTopic& t : kTopics)
-    if (t.popup != nullptr) expected.emplace_back(t.popup);
-  ASSERT_EQ(expected.size(), 34u);
-  EXPECT_EQ(entries, expected);
+  EXPECT_EQ(kPopup, Lines(*menu));
 }
 
 // ---------------------------------------------------------------------------

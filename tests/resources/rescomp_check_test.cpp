@@ -4,39 +4,27 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
+
+#include "support/scratch_folder.h"
 
 namespace {
 
-namespace fs = std::filesystem;
+using vx::test::ReadFile;
 
 struct Compiled {
   int status;
   std::string errors, ids, resources;
 };
 
-std::string Read(const fs::path& path) {
-  std::ifstream in(path);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
 Compiled Compile(const std::string& source) {
-  const fs::path dir = fs::temp_directory_path() / ("vx_rescomp_" + std::to_string(::getpid()));
-  fs::remove_all(dir);
-  fs::create_directories(dir);
-  std::ofstream(dir / "in.rc") << source;
+  const vx::test::ScratchFolder dir("vx-rescomp");
+  vx::test::WriteFile(dir / "in.rc", source);
   const std::string command = std::string(VX_RESCOMP_PATH) + " " + (dir / "out.cpp").string() +
                               " " + (dir / "ids.h").string() + " " + (dir / "in.rc").string() +
                               " 2>" + (dir / "errors.txt").string();
-  Compiled c{std::system(command.c_str()), Read(dir / "errors.txt"), Read(dir / "ids.h"),
-             Read(dir / "out.cpp")};
-  fs::remove_all(dir);
-  return c;
+  return {std::system(command.c_str()), ReadFile(dir / "errors.txt"), ReadFile(dir / "ids.h"),
+          ReadFile(dir / "out.cpp")};
 }
 
 TEST(Rescomp, NamesBecomeConstantsAndLeaveTheTemplate) {
