@@ -173,6 +173,12 @@ TEST_F(TransformDialog, WhatTheUserDoesAndWhatTheDialogShows) {
          }
          EXPECT_EQ("", d.Press(T3::kRedo));
          EXPECT_EQ(beeps + 2, t.Beeps());
+         // A change after an undo drops what could be redone.
+         EXPECT_EQ("", d.Press(T3::kUndo));
+         EXPECT_EQ("", d.SetValue(T3::kRow1, 40));
+         EXPECT_EQ("", d.Press(T3::kRedo));
+         EXPECT_EQ(40.0, t.ValueOf(d, T3::kRow1));
+         EXPECT_EQ(beeps + 3, t.Beeps());
        }},
       {"zoom beeps at both ends", kTwist,
        [](TransformDialog& t, DialogDriver& d) {
