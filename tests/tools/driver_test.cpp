@@ -110,11 +110,6 @@ TEST_F(DriverTest, EachUserActionSendsItsMessagesInOrderWithTicksAndBothKeyWords
        },
        {"Select W 0,0 t0 m0 k0 s0", "Deselect W 0,0 t0 m0 k0 s0", "Select L 0,0 t0 m0 k0 s0",
         "Edit Options L 0,0 t0 m0 k0 s0"}},
-      {"deselect", [](DriverTest& t) {
-         t.driver().SelectTool(t.lens_);
-         return t.driver().DeselectTool();
-       },
-       {"Select L 0,0 t0 m0 k0 s0", "Deselect L 0,0 t0 m0 k0 s0"}},
       {"hover with Alt, clock from 100 by 5",
        [](DriverTest& t) {
          t.driver().SelectTool(t.warp_);
@@ -143,13 +138,6 @@ TEST_F(DriverTest, EachUserActionSendsItsMessagesInOrderWithTicksAndBothKeyWords
         "Mouse Down W 0,0 t0 m200 k0 s1", "Track Cursor W 0,9 t10 m200 k0 s1",
         "Mouse Drag W 0,9 t10 m200 k0 s1", "Track Cursor W 0,9 t20 m200 k200 s1",
         "Mouse Up W 0,9 t20 m200 k200 s1"}},
-      {"a click", [](DriverTest& t) {
-         t.driver().SelectTool(t.lens_);
-         return t.driver().Drag({{{7, 7}}});
-       },
-       {"Select L 0,0 t0 m0 k0 s0", "Track Cursor L 7,7 t0 m0 k0 s0",
-        "Mouse Down L 7,7 t0 m0 k0 s0", "Track Cursor L 7,7 t10 m0 k0 s0",
-        "Mouse Up L 7,7 t10 m0 k0 s0"}},
   };
   for (const Row& row : rows) {
     SetUp();
