@@ -12,6 +12,7 @@
 #include "host/art/document_set.h"
 #include "transform3d_fixture.h"
 #include "support/allocation_sweep.h"
+#include "support/test_paths.h"
 
 namespace vx {
 namespace {
@@ -93,7 +94,7 @@ TEST_F(FilterRun, EveryAllocationFailureIsOutOfMemoryAndLeaksNothing) {
         .prepare = [&] {
           doc_ = &host().documents().New("sweep");
           a = AddRect("a", 0, 0, 100, 60);
-          b = AddPath("b", "M 10,10 L 50,55 L 90,10 Z");
+          b = test::AddSvgPath(*doc_, "M 10,10 L 50,55 L 90,10 Z");
           beforeA = SegmentsOf(a);
           beforeB = SegmentsOf(b);
           TransformParams p = KindRecord(kind);
