@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
+#include <tuple>
 #include <vector>
 
 #include "filters/transform3d_record.h"
@@ -51,29 +53,22 @@ TEST_F(FilterRun, SimpleRotationAboutYShrinksTheWidthInPerspective) {
   EXPECT_NEAR(50.0f, out[1].p.v, 1e-3);
 }
 
-TEST_F(FilterRun, AfterModeRestacksByDepth) {
-  AddRect("left", 0, 0, 40, 40);
-  AddRect("right", 60, 0, 40, 40);
-  ASSERT_EQ("right left", Listing());
-  TransformParams p = KindRecord(kTwist);
-  p.value[0] = 0.0f;
-  p.postRotation[1] = 60.0f;  // the left side comes forward
-  SetParameterBlock(p);
-  ASSERT_EQ(0, Go());
-  EXPECT_EQ("left right", Listing());
-}
-
-TEST_F(FilterRun, BeforeModeAndSimpleRotationKeepTheStack) {
-  for (int kind : {kSimpleRotation, kTwist}) {
+// After mode restacks by depth (a turn of 60 about y brings the left side
+// forward); Before mode and Simple Rotation (whatever its mode) keep the stack.
+TEST_F(FilterRun, AfterModeRestacksByDepthTheOthersKeepTheStack) {
+  for (const auto& [kind, after, post, want] :
+       {std::tuple{kTwist, 1, true, "left right"}, std::tuple{kTwist, 0, false, "right left"},
+        std::tuple{kSimpleRotation, 1, false, "right left"}}) {
     doc_ = &host().documents().New("stack");
     AddRect("left", 0, 0, 40, 40);
     AddRect("right", 60, 0, 40, 40);
     TransformParams p = KindRecord(kind);
-    p.afterMode = 0;
-    p.preRotation[1] = 60.0f;
+    p.afterMode = int16_t(after);
+    if (kind == kTwist) p.value[0] = 0.0f;  // no twist: the turn alone
+    (post ? p.postRotation : p.preRotation)[1] = 60.0f;
     SetParameterBlock(p);
     ASSERT_EQ(0, Go());
-    EXPECT_EQ("right left", Listing()) << kind;
+    EXPECT_EQ(std::string(want), Listing()) << kind << " after " << after;
   }
 }
 
