@@ -117,23 +117,6 @@ TEST_F(Engine, SubstitutingDirectlyRefusesWithSegm) {
   EXPECT_EQ(1u, dot->path().segments.size());
 }
 
-TEST_F(Engine, DensityFiveCutsAStraightSpanIntoTenEqualPieces) {
-  Art* path = AddPath("M 0,0 L 144,0");
-  const FractalizeParams p = Params(1, 1, 5.0f, 0.0f);
-  ASSERT_EQ(kNoErr, ResamplePath(path->handle(), p, 0));
-  const auto anchors = Anchors(*path);
-  ASSERT_EQ(11u, anchors.size());
-  for (int k = 0; k <= 10; ++k) {
-    EXPECT_NEAR(14.4 * k, anchors[k].h, 0.25) << k;
-    EXPECT_NEAR(0, anchors[k].v, 1e-4) << k;
-  }
-  // Jitter leaves every control on its anchor.
-  for (const Segment& s : path->path().segments) {
-    EXPECT_EQ(s.p.h, s.in.h);
-    EXPECT_EQ(s.p.v, s.out.v);
-  }
-}
-
 TEST_F(Engine, ResamplingACurveHitsItsArcLengthTargets) {
   // A quarter circle of radius 100 (arc ~157.08): density 2 gives 36-point
   // pieces, q = 4, three inserted anchors at 39.27 points each.
@@ -173,17 +156,24 @@ TEST_F(Engine, AResampledListOf8191AnchorsLeavesThePathAsItWas) {
   }
 }
 
-// A path whose resampled form the substitution would refuse stays as it
-// was: 144 points at density 5 resample to 11 anchors; a 6-anchor
-// generator at level 5 makes 3125 x 10 + 1 of them, past 8000, while the
+// 144 points at density 5 resample to 11 anchors 14.4 apart on the line,
+// every control on its anchor (no distortion: no jitter). A path whose
+// resampled form the substitution would refuse stays as it was: a 6-anchor
+// generator at level 5 makes 3125 x 10 + 1 anchors, past 8000, while the
 // 2-anchor source alone would fit (3126).
-TEST_F(Engine, AResampledPathTheSubstitutionRefusesStaysAsItWas) {
+TEST_F(Engine, ResamplingCutsEqualPiecesUnlessTheSubstitutionWouldRefuse) {
   const struct { int level; ASErr result; std::size_t after; } rows[] = {
       {4, kNoErr, 11}, {5, kSegmentLimitErr, 2}};
   for (const auto& row : rows) {
     Art* path = AddPath("M 0,0 L 144,0");
     EXPECT_EQ(row.result, ResamplePath(path->handle(), Params(1, row.level, 5.0f, 0.0f), 6));
-    EXPECT_EQ(row.after, path->path().segments.size()) << row.level;
+    ASSERT_EQ(row.after, path->path().segments.size()) << row.level;
+    for (size_t k = 0; k < row.after; ++k) {
+      const Segment& s = path->path().segments[k];
+      EXPECT_NEAR(144.0 / double(row.after - 1) * double(k), s.p.h, 0.25) << k;
+      EXPECT_NEAR(0, s.p.v, 1e-4) << k;
+      EXPECT_TRUE(s.p.h == s.in.h && s.p.v == s.out.v) << k;
+    }
   }
 }
 
