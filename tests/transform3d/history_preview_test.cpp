@@ -27,8 +27,8 @@ TEST(PreviewZoom, AStepRescalesTheScroll) {
   s.scroll = {30, -7};
   ASSERT_TRUE(ZoomStep(&s, 1));
   EXPECT_EQ(100, s.percent);
-  EXPECT_EQ(30 * 100 / 80 * 100 / 100, s.scroll.h);
-  EXPECT_EQ(-7 * 100 / 80 * 100 / 100, s.scroll.v);
+  EXPECT_EQ(37, s.scroll.h);  // 30 x 100 / 80, whole points
+  EXPECT_EQ(-8, s.scroll.v);
 }
 
 TEST(PreviewZoom, PixelsAndOffsetsAreInverse) {
