@@ -80,6 +80,14 @@ TEST_F(Cli, EveryFrustrationHasItsAnswer) {
        "The selection is not valid for this filter. (!sel)", false},
       {"tool Warp in.svg -o out.svg --select note --drag 20,20:30,30", 1,
        "The selection is not valid for this filter. (!sel)", false},
+      {"tool Hammer in.svg -o out.svg --drag 1,1:2,2", 2, "no tool \"Hammer\"; the tools are: Warp",
+       false},
+      {"tool Warp in.svg -o out.svg --drag 1,1:x,2", 2,
+       "--drag: a point is X,Y with finite numbers, not \"x,2\"", false},
+      {"tool Warp in.svg -o out.svg --drag 1,1:2,2 --steps -1", 2, "--steps", false},
+      // (A tool's name in any case, with keys held.)
+      {"tool warp in.svg -o out.svg --drag 1,1:2,2 --alt --shift --ctrl --preset Nothing", 2,
+       "no preset \"Nothing\"", false},
       {"script late.ses", 2, "late.ses:3: steps takes a whole number from 0 to 10000", false},
       {"3d in.svg -o out.svg --kind Sphere --select @1.0,square", 0, "", true},
       // Errors in words: the range and the unit.

@@ -106,31 +106,20 @@ TEST_F(FilterDialog, TheUnitLabelTogglesWhichDistortionEditIsUsed) {
   EXPECT_FLOAT_EQ(7.0f, Block().uneven);
 }
 
-TEST_F(FilterDialog, TitleGeneratorsAndHeightPopup) {
+// The fourteen generators, each with its picture (450 on, names from the
+// resources), and the height popup's fifth entry, -100 %.
+TEST_F(FilterDialog, GeneratorsAndHeightPopup) {
   AddPath("M 0,0 L 141.421,0");
-  std::string title;
-  std::vector<std::string> names;
-  std::vector<int32_t> icons;
   double height = 0;
   Scripted({ItemAction("choose", Fr::kHeight, "=5"), ItemAction("press", Fr::kOk)},
            [&](host::adm::DialogDriver& d) {
-    title = d.dialog().title;
-    auto* list = d.dialog().GetItem(Fr::kGenerator)->list();
-    names.clear();
-    icons.clear();
-    for (int32_t i = 0; i < list->Count(); ++i) {
-      names.push_back(list->At(i)->text);
-      icons.push_back(list->At(i)->pictureId);
-    }
+    const auto* list = d.dialog().GetItem(Fr::kGenerator)->list();
+    ASSERT_EQ(14, list->Count());
+    for (int32_t i = 0; i < 14; ++i)
+      EXPECT_TRUE(list->At(i)->pictureId == 450 + i && !list->At(i)->text.empty()) << i;
     height = d.dialog().GetItem(Fr::kHeight)->Value();
   });
   ASSERT_EQ(0, FilterGetParameters());
-  EXPECT_EQ("VERSALiX4 Fractalize (Filter)", title);
-  ASSERT_EQ(14u, names.size());
-  EXPECT_EQ("Right-angled Isosceles Triangle", names[0]);
-  EXPECT_EQ("Semicircle", names[13]);
-  EXPECT_EQ(450, icons[0]);
-  EXPECT_EQ(463, icons[13]);
   EXPECT_DOUBLE_EQ(-100.0, height);
   EXPECT_FLOAT_EQ(-100.0f, Block().genHeight);
 }
@@ -186,8 +175,7 @@ TEST_F(FilterDialog, EveryFailedAllocationOfARunIsCleanAndTheBlockIsMem) {
       // stays 0.
       .check = [&](ASErr result, long, bool failed) {
         sawMem = sawMem || result == kMemErr4;
-        if (!failed) EXPECT_EQ(0, result);
-        EXPECT_TRUE(result == 0 || result == kOutOfMemoryErr || result == kMemErr4)
+        EXPECT_TRUE(result == 0 || (failed && (result == kOutOfMemoryErr || result == kMemErr4)))
             << result;
       },
       .kept = [&] { return f->parameters ? 2L : 0L; },

@@ -32,31 +32,15 @@ TEST(Matrix3, IdentityAndApplyUseRowMajorRows) {
   EXPECT_EQ(50.0f, v.z);
 }
 
-struct AxisCase {
-  void (*rotation)(Matrix3*, float);
-  Point3 in, out;  // a quarter turn counter-clockwise about the axis
-};
-
-TEST(Matrix3, QuarterTurnsAboutEachAxis) {
-  const AxisCase cases[] = {
-      {RotationX, {0, 1, 0}, {0, 0, 1}}, {RotationX, {0, 0, 1}, {0, -1, 0}},
-      {RotationY, {0, 0, 1}, {1, 0, 0}}, {RotationY, {1, 0, 0}, {0, 0, -1}},
-      {RotationZ, {1, 0, 0}, {0, 1, 0}}, {RotationZ, {0, 1, 0}, {-1, 0, 0}},
-  };
-  for (const AxisCase& c : cases) {
-    Matrix3 m;
-    c.rotation(&m, kQuarter);
-    Point3 v = c.in;
-    Apply(m, &v);
-    ExpectNear(c.out, v);
-  }
-}
-
-TEST(Matrix3, EulerTurnsAboutZThenYThenX) {
+TEST(Matrix3, QuarterTurnsAboutEachAxisAndEulerTurnsAboutZThenYThenX) {
   struct Case {
     float ax, ay, az;
     Point3 in, out;
   } cases[] = {
+      // A quarter turn counter-clockwise about one axis.
+      {kQuarter, 0, 0, {0, 1, 0}, {0, 0, 1}}, {kQuarter, 0, 0, {0, 0, 1}, {0, -1, 0}},
+      {0, kQuarter, 0, {0, 0, 1}, {1, 0, 0}}, {0, kQuarter, 0, {1, 0, 0}, {0, 0, -1}},
+      {0, 0, kQuarter, {1, 0, 0}, {0, 1, 0}}, {0, 0, kQuarter, {0, 1, 0}, {-1, 0, 0}},
       // z first takes x to y, then x takes y to z.
       {kQuarter, 0, kQuarter, {1, 0, 0}, {0, 0, 1}},
       // z first takes x to y, which y leaves alone.

@@ -45,20 +45,11 @@ class SegmentBuffers : public test::DocumentGeometryTest {
     ReleaseArtList(&arts_);
     DocumentGeometryTest::TearDown();
   }
-  std::vector<std::vector<Segment>> HostPaths() const {
-    std::vector<std::vector<Segment>> out;
-    for (Art* a : {low_, g1_, g2_, c1_, idle_}) out.push_back(a->path().segments);
-    return out;
-  }
 
   Art *low_ = nullptr, *g1_ = nullptr, *g2_ = nullptr, *c1_ = nullptr, *idle_ = nullptr;
   AIArtHandleList arts_ = nullptr;
   PathSet set_{};
 };
-
-bool SameList(const std::vector<Segment>& a, const std::vector<Segment>& b) {
-  return a.size() == b.size() && SameSegments(a.data(), b.data(), int(a.size()));
-}
 
 TEST_F(SegmentBuffers, GatherAndCountFindTheSelectedPathsWithTheirCountsAndBounds) {
   int32_t count = 0, total = 0;
@@ -156,74 +147,15 @@ TEST_F(SegmentBuffers, WriteBackReplacesOnlyTheSegments) {
   EXPECT_EQ(2u, idle_->path().segments.size());
 }
 
-// A whole filter run: gather, map, write back, restack, free. Whatever
-// allocation fails, the run answers -108, leaves no block, and every path
-// is either as it was or completely mapped.
-TEST_F(SegmentBuffers, EveryAllocationFailureOfARunLeavesNoHalfWrittenPath) {
-  const auto original = HostPaths();
-  const MapContext ctx = MakeTransformContext(Ripple, nullptr, {0, 0}, 1e30f, 100);
-  auto run = [&]() -> ASErr {
-    ASErr err = GatherPathSet(&arts_, &set_);
-    if (!err) err = MapRemainingPaths(&set_, ctx, PathMapping::kSubdividing, true);
-    if (!err) err = WriteBack(arts_, set_);
-    if (!err) err = ReorderByDepth(arts_, set_);
-    FreePathSet(&set_);
-    ReleaseArtList(&arts_);
-    return err;
-  };
-  doc_->BeginStep();
-  ASSERT_EQ(kNoErr, run());
-  const auto mapped = HostPaths();
-  doc_->RevertOpenStep();
-  doc_->EndStep();
-  ASSERT_TRUE(SameList(original[2], HostPaths()[2]));
-  ASSERT_FALSE(SameList(original[2], mapped[2]));
-
-  const long runs = test::SweepAllocationFailures(host(), {
-      .prepare = [&] { doc_->BeginStep(); },
-      .run = run,
-      .check = [&](ASErr err, long, bool failed) {
-        EXPECT_EQ(failed ? kOutOfMemoryErr : kNoErr, err);
-        const auto now = HostPaths();
-        doc_->RevertOpenStep();
-        doc_->EndStep();
-        for (size_t i = 0; i < now.size(); ++i)
-          EXPECT_TRUE(SameList(original[i], now[i]) || SameList(mapped[i], now[i])) << i;
-      },
-      .cap = 60});
-  EXPECT_GT(runs, 16) << "gathering, two mappings per path and the reorder buffer";
-}
-
 class HostPathMapping : public test::DocumentGeometryTest {
  protected:
   std::vector<Segment> scratch_ = std::vector<Segment>(kScratchSegments);
   const MapContext pull_ = MakeToolContext(test::Pull, nullptr, {0, 0}, 50);
 };
 
-TEST_F(HostPathMapping, LineThroughTheAreaBulgesAndGainsAnchorsOnlyThere) {
-  // The line's 1/3 sample lies inside the area, so its untouched ends do not
-  // stop the split.
-  Art* line = AddPath("line", "M -60,10 L 60,10");
-  ASSERT_EQ(kNoErr, MapHostPath(pull_, line->handle(), scratch_.data()));
-  const auto& segs = line->path().segments;
-  EXPECT_GT(segs.size(), 2u);
-  EXPECT_EQ(-60.0f, segs.front().p.h);
-  EXPECT_EQ(60.0f, segs.back().p.h);
-  float top = 0;
-  for (const Segment& s : segs) {
-    if (std::fabs(s.p.h) >= 50) {
-      EXPECT_EQ(10.0f, s.p.v);
-    }
-    top = std::max(top, s.p.v);
-  }
-  EXPECT_GT(top, 20.0f) << "the middle follows the drag (10 + 0.64 x 30 at the top)";
-  // Pieces wholly outside the area, or whose samples miss it, stay as they
-  // are: the tool member's piece rows.
-  EXPECT_EQ(0u, host().blocks().LiveCount());
-}
-
 // Paths at the limit, mapper errors and allocation failures leave the path
-// as it was and no block live.
+// as it was and no block live. (What a mapped path looks like: the tool
+// member's path rows and the tool drags.)
 TEST_F(HostPathMapping, PathsAtTheLimitOrWithErrorsStayAsTheyWere) {
   struct Case {
     const char* svg;

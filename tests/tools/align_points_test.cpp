@@ -79,8 +79,7 @@ TEST_F(AlignPointsTest, TextStartsAndTextOnAPath) {
 
   // Text starting 10 points along "M 200,50 L 300,50" starts at (210, 50).
   doc_->DeselectAll();
-  Art* other = TextOnPath("M 200,50 L 300,50", 10.0f, false);
-  (void)other;
+  TextOnPath("M 200,50 L 300,50", 10.0f, false);
   Art* moving = PathWith("M 0,80 L 0,90", {1, 1});
   ASSERT_EQ(0, Align({210.5f, 50.5f}, AlignMode::kX, &found));
   ASSERT_TRUE(found);

@@ -95,7 +95,13 @@ TEST(BroomSweep, AmountsFilterLockIndicatorAndRadius) {
   EXPECT_EQ(4000.0f, DraggedRadius({0, 0}, {5000, 0}));
 }
 
-class BroomDocument : public test::AreaDocumentTest {};
+// The tool selected: the plug-in's suites held over the fixture's document.
+class BroomDocument : public test::ToolTest {
+  void SetUp() override {
+    ToolTest::SetUp();
+    UseTool("Broom");
+  }
+};
 
 TEST_F(BroomDocument, TraceListSteppedModesDragAlongAndCopyOrder) {
   struct Case {
@@ -181,11 +187,11 @@ TEST_F(BroomDocument, GrowingTraceListFailsCleanly) {
 // to the edge (the falloff alone: the drag rows).
 TEST_F(BroomDocument, AFullySelectedGroupMovesAsOneUnit) {
   Art* group = nullptr;
-  ASSERT_EQ(0, doc_->NewArt(host::art::ArtKind::Group, host::art::Placement::InsideOnTop,
-                            doc_->currentLayer()->group, &group));
-  Art* a = test::AddSvgPath(*doc_, "M -62,-2 L -58,-2 L -58,2 L -62,2 Z", group);
-  Art* b = test::AddSvgPath(*doc_, "M -42,-2 L -38,-2 L -38,2 L -42,2 Z", group);
-  doc_->SetUserAttrs(*group, kArtSelected, kArtSelected);
+  ASSERT_EQ(0, doc().NewArt(host::art::ArtKind::Group, host::art::Placement::InsideOnTop,
+                            doc().currentLayer()->group, &group));
+  Art* a = test::AddSvgPath(doc(), "M -62,-2 L -58,-2 L -58,2 L -62,2 Z", group);
+  Art* b = test::AddSvgPath(doc(), "M -42,-2 L -38,-2 L -38,2 L -42,2 Z", group);
+  doc().SetUserAttrs(*group, kArtSelected, kArtSelected);
   const AreaStep step = StepAt(kSweepFree, 2, {30, 40});
   struct Case {
     bool unit;
@@ -199,7 +205,7 @@ TEST_F(BroomDocument, AFullySelectedGroupMovesAsOneUnit) {
     const AIRealPoint moves[] = {c.a, c.b};
     std::vector<std::vector<Segment>> before;
     for (const Art* art : arts) before.push_back(art->path().segments);
-    doc_->BeginStep();
+    doc().BeginStep();
     ToolTracking t{};
     ASSERT_EQ(0, CollectSelection(&t));
     ASSERT_EQ(0, EnsureScratch(&t));
@@ -212,8 +218,8 @@ TEST_F(BroomDocument, AFullySelectedGroupMovesAsOneUnit) {
         EXPECT_NEAR(was.p.h + moves[i].h, now.p.h, 1e-4) << i << " unit " << c.unit;
         EXPECT_NEAR(was.out.v + moves[i].v, now.out.v, 1e-4) << i << " unit " << c.unit;
       }
-    doc_->RevertOpenStep();
-    doc_->EndStep();
+    doc().RevertOpenStep();
+    doc().EndStep();
   }
 }
 

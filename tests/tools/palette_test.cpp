@@ -5,8 +5,6 @@
 // failures while a palette is made.
 #include <cmath>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 #include <vector>
 
 #include "host/adm/dialog_manager.h"
@@ -15,6 +13,7 @@
 #include "shell/globals.h"
 #include "shell/suites.h"
 #include "support/allocation_sweep.h"
+#include "support/scratch_folder.h"
 #include "support/tool_fixture.h"
 #include "tools/tool_palette.h"
 #include "tools/lens_tool.h"
@@ -208,10 +207,7 @@ TEST_F(PaletteTest, DynamicDisablesTheSteppedTraceModesAndKeepsTheChosenOne) {
 
 // The Last Setting entry as the destroyed palette wrote it.
 std::string LastSettingEntry(const std::filesystem::path& settings, const char* file) {
-  std::ifstream in(settings / "VERSALiX4 User Settings" / file, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  const std::string all = text.str();
+  const std::string all = ReadFile(settings / "VERSALiX4 User Settings" / file);
   const size_t at = all.find("$\tLast Setting");
   return at == std::string::npos ? "" : all.substr(at, all.find("$\t", at + 2) - at);
 }

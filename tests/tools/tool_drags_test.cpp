@@ -2,7 +2,7 @@
 // row per drag: the tool, its palette settings, the art, the drag and the
 // keys, and the exact numbers the artwork and the palette show afterwards.
 // Then the Warp drag cycle (Shift's centre line, a release near the down
-// point, trace copies and Ctrl's layers, the segment limit) and allocation
+// point, trace copies and Ctrl's layers) and allocation
 // failure at every step of a drag of each tool.
 #include <gtest/gtest.h>
 
@@ -143,6 +143,9 @@ class ToolDrags : public ToolTest {
 
 TEST_F(ToolDrags, EachDragLeavesTheNumbersItsToolPromises) {
   const Keys alt{.alt = true}, shift{.shift = true}, altShift{.shift = true, .alt = true};
+  // Broom and Craft share the area tools' click filter, Space and Alt
+  // radius (its limits: the area sweep's own rows), Warp and Wave the drag
+  // cycle's: one row each.
   const DragRow rows[] = {
       // Wave shape 3, cycle 1, pointer on the left edge, up by a = 12: +a,
       // 0, -a, 0 and +a at the left edge, quarter, middle, 3/4, right edge.
@@ -173,11 +176,6 @@ TEST_F(ToolDrags, EachDragLeavesTheNumbersItsToolPromises) {
       {"Broom Space", "Broom", {}, {{kCentre.c_str()}}, {{0, 0}, {20, 30}}, {}, 0, true, true},
       {"Craft inside the click filter", "Craft", {}, {{kCentre.c_str()}}, {{0, 0}, {1, 1}}, {},
        0, false, true},
-      {"Craft Space", "Craft", {}, {{kCentre.c_str()}}, {{0, 0}, {20, 30}}, {}, 0, true, true},
-      {"Craft Alt below 1", "Craft", {}, {{kCentre.c_str()}}, {{0, 0}, {0, 0.5f}}, alt, 0, false,
-       true, {}, {}, 0, {{"area-radius", 1}}},
-      {"Craft Alt above 4000", "Craft", {}, {{kCentre.c_str()}}, {{0, 0}, {0, 5000}}, alt, 0,
-       false, true, {}, {}, 0, {{"area-radius", 4000}}},
       // Alt+Shift-click on the arch's top (t = 1/2): one anchor there, the
       // handles of de Casteljau's split; on empty artboard nothing.
       {"Craft Alt+Shift-click", "Craft", {}, {{kArch}}, {{50, 46}}, altShift, 0, false, false,
@@ -214,8 +212,6 @@ TEST_F(ToolDrags, EachDragLeavesTheNumbersItsToolPromises) {
       {"Warp inside the click filter", "Warp", {}, {{kBox}}, {{50, 100}, {51, 101}}, {}, 0,
        false, true},
       {"Warp Space", "Warp", {}, {{kBox}}, {{50, 100}, {50, 140}}, {}, 3, true, true},
-      {"Wave click", "Wave", {}, {{kBox}}, {{0, 50}, {0.5f, 50.5f}}, {}, 0, false, true},
-      {"Wave Space", "Wave", {}, {{kBox}}, {{0, 50}, {0, 80}}, {}, 2, true, true},
       {"Lens click", "Lens", {}, {{kBox}}, {{100, 50}, {100.5f, 50}}, {}, 0, false, true},
       {"Lens Space", "Lens", {}, {{kBox}}, {{100, 50}, {130, 40}}, {}, 2, true, true},
       // AlignPoints: x only, Shift y only, Alt+Shift both; the key square's
@@ -245,7 +241,7 @@ TEST_F(ToolDrags, EachDragLeavesTheNumbersItsToolPromises) {
     const std::string before = DumpDocument(doc());
     const int objects = Objects();
     ASSERT_EQ(0, Drag(row.drag, row.keys, row.steps, row.space)) << row.what;
-    if (row.unchanged) EXPECT_EQ(before, DumpDocument(doc())) << row.what;
+    EXPECT_TRUE(!row.unchanged || before == DumpDocument(doc())) << row.what;
     EXPECT_EQ(objects + row.added, Objects()) << row.what << ": the area or frame is gone";
     for (const AnchorAt& a : row.anchors) {
       const Art* art = a.path < 0 ? doc().currentLayer()->group->firstChild() : arts[a.path];
@@ -337,18 +333,6 @@ TEST_F(ToolDrags, WarpTraceCopiesAlongTheDrag) {
   EXPECT_EQ(25u, LayeredObjects().size());
 }
 
-TEST_F(ToolDrags, WarpLeavesPathsAtTheSegmentLimitAsTheyAre) {
-  Art* box = WarpBox();
-  std::vector<AIRealPoint> points;
-  for (int i = 0; i < 8191; ++i) points.push_back({5.0f + 0.01f * float(i), float(i % 2)});
-  Art* big = AddPath(SvgPolyline(points), "big");
-  Select({box, big});
-  const std::string before = host::art::DumpArt(*big);
-  ASSERT_EQ(0, DragUp());
-  EXPECT_EQ(before, host::art::DumpArt(*big));
-  EXPECT_FLOAT_EQ(66.0f, TopAt30(*box));
-}
-
 // Every allocation of a drag failing in turn: the drag answers -108, the
 // artwork shows the state after one of the drag's prefixes (the last
 // successful step; trace rows: that or its copies), no area indicator or
@@ -403,11 +387,11 @@ TEST_F(ToolDrags, AllocationFailureKeepsTheLastSuccessfulStepAndNoBlock) {
                      EXPECT_FALSE(a->kind() == host::art::ArtKind::Path && a->path().closed)
                          << row.tool << ": an indicator or frame is left, " << n;
                    const std::string now = Artwork(doc());
-                   if (row.lastStepStays)
-                     EXPECT_NE(states.end(), std::find(states.begin(), states.end(), now))
-                         << row.tool << " " << n;
+                   EXPECT_TRUE(!row.lastStepStays ||
+                               std::find(states.begin(), states.end(), now) != states.end())
+                       << row.tool << " " << n;
                    // The same drag and settings give the same artwork.
-                   if (!failed) EXPECT_EQ(states.back(), now) << row.tool;
+                   EXPECT_TRUE(failed || states.back() == now) << row.tool;
                    if (doc().CompletedSteps()) doc().Undo();
                    EXPECT_EQ(atDown, Artwork(doc())) << row.tool << " " << n;
                  }});

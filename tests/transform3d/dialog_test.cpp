@@ -40,51 +40,30 @@ class TransformDialog : public test::Transform3DTest {
     return d.dialog().GetItem(id)->Value();
   }
   int Beeps() { return host().user().beeps(); }
-  // Runs the dialog on kind's factory values: act, then Cancel.
+  // Runs the dialog on kind's factory values: act, then Cancel, which keeps
+  // the block byte for byte.
   void Cancelled(int kind, const std::function<void(DialogDriver&)>& act) {
     SetParameterBlock(test::KindRecord(kind));
+    TransformParams before;
+    std::memcpy(&before, ParameterBlock(), sizeof before);
     agent_.act = [&](DialogDriver& d) {
       act(d);
       EXPECT_EQ("", d.Press(T3::kCancel));
     };
     EXPECT_EQ(kCanceledErr, GetParameters());
+    EXPECT_EQ(0, std::memcmp(&before, ParameterBlock(), sizeof before));
   }
   test::FunctionAgent agent_;
 };
 
-TEST_F(TransformDialog, CancelAfterManyChangesKeepsTheBlockByteForByte) {
-  TransformParams start = test::KindRecord(kArc);
-  start.value[0] = 33.0f;
-  SetParameterBlock(start);
-  TransformParams before;
-  std::memcpy(&before, ParameterBlock(), sizeof before);
-  agent_.act = [&](DialogDriver& d) {
-    EXPECT_EQ("", d.SetValue(T3::kRow1, 70));
-    EXPECT_EQ("", d.SetValue(T3::kPerspective, 40));
-    EXPECT_EQ("", d.Choose(T3::kKind, 8));
-    EXPECT_EQ("", d.SetValue(T3::kPreX, 45));
-    EXPECT_EQ("", d.Press(T3::kZoomOut));
-    EXPECT_EQ("", d.Press(T3::kCancel));
-  };
-  EXPECT_EQ(kCanceledErr, GetParameters());
-  EXPECT_EQ(0, std::memcmp(&before, ParameterBlock(), sizeof before));
-}
-
-TEST_F(TransformDialog, OkKeepsTheValuesAndGoResumes) {
-  SetParameterBlock(test::KindRecord(kTwist));
+// OK keeps the values the user set, and Go then runs on them; every
+// allocation failure before the dialog opens is reported.
+TEST_F(TransformDialog, EveryAllocationFailureBeforeTheDialogIsReported) {
+  SetParameterBlock(test::KindRecord(kTwirl));
   agent_.act = [&](DialogDriver& d) {
     EXPECT_EQ("", d.SetValue(T3::kRow1, 90));
     EXPECT_EQ("", d.Press(T3::kOk));
   };
-  ASSERT_EQ(0, GetParameters());
-  const float twist = ParameterBlock()->value[0];  // packed record: copy out
-  EXPECT_EQ(90.0f, twist);
-  EXPECT_EQ(0, Go());
-}
-
-TEST_F(TransformDialog, EveryAllocationFailureBeforeTheDialogIsReported) {
-  SetParameterBlock(test::KindRecord(kTwirl));
-  agent_.act = [&](DialogDriver& d) { EXPECT_EQ("", d.Press(T3::kOk)); };
   int bitmapFailures = 0;
   bool opened = false;  // once the dialog opens, a failure is the dialog's own
   test::SweepAllocationFailures(host(), {
@@ -93,6 +72,8 @@ TEST_F(TransformDialog, EveryAllocationFailureBeforeTheDialogIsReported) {
         const ASErr result = GetParameters();
         if (result == kNoErr) {
           opened = true;
+          const float angle = ParameterBlock()->value[0];  // packed record: copy out
+          EXPECT_EQ(90.0f, angle);
           EXPECT_EQ(0, Go());
         }
         return result;
@@ -173,6 +154,12 @@ TEST_F(TransformDialog, WhatTheUserDoesAndWhatTheDialogShows) {
          }
          EXPECT_EQ("", d.Press(T3::kRedo));
          EXPECT_EQ(beeps + 2, t.Beeps());
+         // A change after an undo drops what could be redone.
+         EXPECT_EQ("", d.Press(T3::kUndo));
+         EXPECT_EQ("", d.SetValue(T3::kRow1, 40));
+         EXPECT_EQ("", d.Press(T3::kRedo));
+         EXPECT_EQ(40.0, t.ValueOf(d, T3::kRow1));
+         EXPECT_EQ(beeps + 3, t.Beeps());
        }},
       {"zoom beeps at both ends", kTwist,
        [](TransformDialog& t, DialogDriver& d) {

@@ -205,7 +205,7 @@ TEST(Kinds3D, BeforeModeShowsOnlyThePreRotation) {
   }
 }
 
-TEST(Kinds3D, SimpleRotationTurnsAboutTheCursor) {
+TEST(Kinds3D, SimpleRotationTurnsAboutTheCursorAndZeroPerspectiveIsInfinitelyFar) {
   TransformParams p = Record(kSimpleRotation, 0.1f, -0.2f);
   p.afterMode = 1;  // the mode does not matter for Simple Rotation
   SetUpKind(&p);
@@ -215,10 +215,7 @@ TEST(Kinds3D, SimpleRotationTurnsAboutTheCursor) {
   out.kind = 99;  // out of range behaves as Simple Rotation
   SetUpKind(&out);
   EXPECT_EQ(p.mapper, out.mapper);
-}
-
-TEST(Kinds3D, ZeroPerspectiveHasNoFiniteDistance) {
-  TransformParams p = Record(kTwist);
+  // A perspective of 0 has no finite distance.
   p.perspective = 0.0f;
   UpdatePerspectiveDistance(&p);
   EXPECT_FALSE(std::fabs(p.perspectiveDistance) < kFloatLimit);

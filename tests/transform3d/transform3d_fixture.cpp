@@ -10,9 +10,6 @@
 
 namespace vx::test {
 
-using host::art::ArtKind;
-using host::art::Placement;
-
 void Transform3DTest::SetUp() {
   HostTest::SetUp();
   ASSERT_EQ(0, StartHost());
@@ -23,16 +20,11 @@ void Transform3DTest::SetUp() {
   doc_ = &host().documents().New("transform3d");
 }
 
-host::art::Art* Transform3DTest::AddPath(const std::string& id, std::string_view svg,
-                                         bool selected, Art* container) {
-  return AddSvgPath(*doc_, svg, container, selected, id);
-}
-
 host::art::Art* Transform3DTest::AddRect(const std::string& id, float x,
                                          float y, float w, float h,
                                          bool selected) {
-  return AddPath(id, SvgPolyline({{x, y}, {x, y + h}, {x + w, y + h}, {x + w, y}}, true),
-                 selected);
+  return AddSvgPath(*doc_, SvgPolyline({{x, y}, {x, y + h}, {x + w, y + h}, {x + w, y}}, true),
+                    nullptr, selected, id);
 }
 
 void Transform3DTest::SetParameterBlock(const TransformParams& record) {

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "filters/transform3d_record.h"
@@ -19,10 +18,6 @@ class Transform3DTest : public HostTest {
 
   void SetUp() override;
 
-  // A path of SVG path data at the top of the layer (or of container),
-  // selected unless told otherwise.
-  Art* AddPath(const std::string& id, std::string_view svg, bool selected = true,
-               Art* container = nullptr);
   // A w x h rectangle at (x, y) (bottom left).
   Art* AddRect(const std::string& id, float x, float y, float w, float h,
                bool selected = true);
