@@ -51,20 +51,20 @@ CanvasDelta::Snapshot CanvasDelta::Take(const art::Document& doc) {
   return s;
 }
 
-std::string CanvasDelta::Whole(const art::Document& doc, const svg::KeptSvg* kept,
-                               Snapshot now, std::string* error) {
+CanvasDelta::Answer CanvasDelta::Whole(const art::Document& doc, const svg::KeptSvg* kept,
+                                       Snapshot now, std::string* error) {
   svg::ExportOptions options;
   options.markObjects = true;
   options.error = error;
-  const std::string text = svg::ExportSvg(doc, kept, options);
-  if (!error->empty()) return "";
+  std::string text = svg::ExportSvg(doc, kept, options);
+  if (!error->empty()) return {};
   shown_ = std::move(now);
   version_ = ++next_;
-  return json{{"version", version_}, {"whole", true}}.dump() + "\n" + kSeparator + text;
+  return {{{"version", version_}, {"whole", true}}, kSeparator + std::move(text)};
 }
 
-std::string CanvasDelta::Since(const art::Document& doc, const svg::KeptSvg* kept, uint64_t since,
-                        std::string* error) {
+CanvasDelta::Answer CanvasDelta::Since(const art::Document& doc, const svg::KeptSvg* kept,
+                                       uint64_t since, std::string* error) {
   error->clear();
   Snapshot now = Take(doc);
   if (since == 0 || since != version_ || now.layers != shown_.layers)
@@ -97,8 +97,9 @@ std::string CanvasDelta::Since(const art::Document& doc, const svg::KeptSvg* kep
   for (const auto& [uid, placed] : shown_.objects)
     if (!now.objects.count(uid)) deleted.push_back(uid);
   if (changed.empty() && deleted.empty())
-    return json{{"version", version_}, {"whole", false}, {"objects", json::array()},
-                {"deleted", deleted}}.dump() + "\n" + kSeparator;
+    return {{{"version", version_}, {"whole", false}, {"objects", json::array()},
+             {"deleted", deleted}},
+            std::string(1, kSeparator)};
   // Objects changed where they stand are patched in place; objects new,
   // moved or deleted have to be built and placed, and when they are most of
   // the document, reading it whole is cheaper.
@@ -129,7 +130,7 @@ std::string CanvasDelta::Since(const art::Document& doc, const svg::KeptSvg* kep
   // Ids made up for this delta never meet those the page already holds.
   options.idPrefix = "vx" + std::to_string(next_ + 1) + "-";
   const std::string text = svg::ExportSvg(doc, kept, options);
-  if (!error->empty()) return "";
+  if (!error->empty()) return {};
   pugi::xml_document xml;
   if (!xml.load_buffer(text.data(), text.size(), pugi::parse_default | pugi::parse_ws_pcdata))
     return Whole(doc, kept, std::move(now), error);
@@ -168,8 +169,9 @@ std::string CanvasDelta::Since(const art::Document& doc, const svg::KeptSvg* kep
   shown_ = std::move(now);
   const uint64_t from = version_;
   version_ = ++next_;
-  return json{{"version", version_}, {"from", from},      {"whole", false},
-              {"objects", objects},  {"deleted", deleted}}.dump() + "\n" + parts;
+  return {{{"version", version_}, {"from", from}, {"whole", false}, {"objects", objects},
+           {"deleted", deleted}},
+          std::move(parts)};
 }
 
 }  // namespace vx::app::studio

@@ -2,6 +2,7 @@
 
 #include <httplib.h>
 
+#include <chrono>
 #include <initializer_list>
 #include <random>
 #include <set>
@@ -124,6 +125,13 @@ void Server::Routes() {
   read("/api/delta", [this](const httplib::Request& req) {
     return session_.Delta(req.get_param_value("since"));
   });
+  read("/api/sync", [this](const httplib::Request& req) {
+    try {
+      return session_.Sync({}, req.get_param_value("canvas"), req.get_param_value("state"), 0);
+    } catch (const BadRequest& e) {
+      return Reply{400, json{{"error", e.what()}}.dump()};
+    }
+  });
   read(R"(/api/raster/([^/]+)/(-?\d+)\.png)", [this](const httplib::Request& req) {
     return session_.Raster(req.matches[1], req.matches[2]);
   });
@@ -172,7 +180,14 @@ void Server::Routes() {
         if (!duringQuestion && session_.asking())
           return {422, json{{"error", "a question is open: answer it first"}}.dump()};
         try {
-          return work(body);
+          // With the page's canvas version and state tag, the answer
+          // carries what changed (unless a modal dialog took the answer).
+          const auto t0 = std::chrono::steady_clock::now();
+          Reply reply = work(body);
+          if (!req.has_param("canvas") || queue_.repliedEarly()) return reply;
+          return session_.Sync(reply, req.get_param_value("canvas"), req.get_param_value("state"),
+                               std::chrono::duration<double, std::milli>(
+                                   std::chrono::steady_clock::now() - t0).count());
         } catch (const BadRequest& e) {
           return {400, json{{"error", e.what()}}.dump()};
         } catch (const json::exception& e) {

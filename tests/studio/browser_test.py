@@ -243,9 +243,12 @@ def scene_3d(ctx):
 
 
 def scene_border(ctx):
-    s = ctx.open(ctx.copy("border.svg"))
+    """Live Border follows the slider while it is dragged; the file after
+    the release equals `versalix4 effect Border --set` with the final value."""
+    path = ctx.copy("border.svg")
+    s = ctx.open(path)
     s.doc_drag((30, 30), (375, 140), 4)
-    check("shapes" in s.state()["selection"], f"band selected {s.state()['selection']}")
+    check(s.state()["selection"] == ["shapes"], f"band selected {s.state()['selection']}")
     name = open_border(s)
     before = s.js("vxStudio.svgText()")
     s.item(name, "Apply").click()
@@ -253,9 +256,16 @@ def scene_border(ctx):
     applied = s.js("vxStudio.svgText()")
     check(applied != before, "Apply in Live Border left the canvas as it was")
     check(s.state()["selection"], "the new effect art is not selected after Apply")
-    slide(s, name, "ArcSlider", 40)
-    check(s.js("vxStudio.svgText()") != applied, "moving the Gradient Arc slider with Live Update changed nothing")
+    release = slide(s, name, "ArcSlider", 40, hold=True)
+    s.wait(f"vxStudio.svgText() !== {applied!r}", "the canvas to follow the slider before its release")
     s.shot(ctx.gallery, "studio-live-border")
+    release()
+    arc = s.items(name)["ArcSlider"]["value"]
+    check(arc != 0, "the slider's drag left the arc at 0")
+    s.save()
+    run(ctx.app, "effect", "Border", ctx.sample, "-o", ctx.out("border-ref.svg"), "--select", "shapes",
+        "--set", f"gradient-arc={number(arc)}")
+    same_bytes(path, ctx.out("border-ref.svg"), f"Live Border's slider vs versalix4 effect Border --set gradient-arc={arc}")
     s.close()
 
 
@@ -270,11 +280,26 @@ def open_border(s):
     return name
 
 
-def slide(s, dialog, item, pixels):
-    """Drags a slider's knob by pixels in five steps: tracking values, then the final one."""
+def slide(s, dialog, item, pixels, hold=False):
+    """Drags a slider's knob by pixels in five steps; with hold, the button
+    stays down: answers the function that releases it."""
     r = s.item(dialog, item).rect
     x, y = r["x"] + r["width"] / 2, r["y"] + r["height"] / 2
-    s.drag([(x + pixels * i / 5, y) for i in range(6)])
+    if not hold:
+        return s.drag([(x + pixels * i / 5, y) for i in range(6)])
+    builder = ActionBuilder(s.driver, duration=0)
+    builder.pointer_action.move_to_location(round(x), round(y))
+    builder.pointer_action.pointer_down()
+    for i in range(1, 6):
+        builder.pointer_action.move_to_location(round(x + pixels * i / 5), round(y))
+    builder.perform()
+
+    def release():
+        up = ActionBuilder(s.driver, duration=0)
+        up.pointer_action.pointer_up()
+        up.perform()
+        s.settle()
+    return release
 
 
 def scene_warp(ctx):
@@ -411,6 +436,11 @@ def timed(s, what, kind, gesture):
           f"{med('drawn', times):.1f} ms, max {max(t['drawn'] for t in times):.1f} ms ({len(times)} steps; "
           f"per redraw: fetch {med('fetch', rounds):.1f} ms, patch {med('show', rounds):.1f} ms, "
           f"{med('bytes', rounds) / 1000:.0f} kB)", flush=True)
+    served = [r["server"] for r in rounds if r.get("server") and r["bytes"]]
+    if served:
+        print("        server per changed step (ms): " + ", ".join(
+            f"{k} median {statistics.median(x[k] for x in served):.1f}" for k in ("work", "canvas", "state")),
+            flush=True)
     print("        steps (patched/next frame ms):", " ".join(f"{t['ms']:.0f}/{t['drawn']:.0f}" for t in times),
           "| redraws (fetch/patch ms, kB):", " ".join(f"{r['fetch']:.0f}/{r['show']:.0f},{r['bytes'] / 1000:.0f}"
                                                     for r in rounds), flush=True)
