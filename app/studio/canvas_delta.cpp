@@ -28,6 +28,21 @@ std::string Markup(const pugi::xml_node& node) {
   return text;
 }
 
+// An element's markup as the writer wrote it, sliced from the text it was
+// read from (printing it again costs more than writing the document): it
+// ends where the next node starts. The last child of its parent is printed.
+std::string Slice(const pugi::xml_node& node, const std::string& text) {
+  const pugi::xml_node next = node.next_sibling();
+  // An element's offset is that of its name, just after the '<'.
+  auto start = [](const pugi::xml_node& n) {
+    const ptrdiff_t at = n.offset_debug();
+    return at < 0 ? at : n.type() == pugi::node_element ? at - 1 : at;
+  };
+  const ptrdiff_t from = start(node), to = next ? start(next) : -1;
+  if (from < 0 || to <= from || size_t(to) > text.size()) return Markup(node);
+  return text.substr(size_t(from), size_t(to - from));
+}
+
 }  // namespace
 
 CanvasDelta::Snapshot CanvasDelta::Take(const art::Document& doc) {
@@ -162,7 +177,7 @@ CanvasDelta::Answer CanvasDelta::Since(const art::Document& doc, const svg::Kept
                        {"layer", placed.layer},
                        {"after", placed.below},
                        {"before", placed.below ? 0 : before}});
-    parts += kSeparator + Markup(w->second);
+    parts += kSeparator + Slice(w->second, text);
   }
   if (std::count(parts.begin(), parts.end(), kSeparator) != std::ptrdiff_t(changed.size() + 1))
     return Whole(doc, kept, std::move(now), error);  // the separator inside some text

@@ -2,7 +2,9 @@
 
 #include <httplib.h>
 
+#include <charconv>
 #include <chrono>
+#include <optional>
 #include <initializer_list>
 #include <random>
 #include <set>
@@ -46,6 +48,16 @@ constexpr const char* kPlaceholder =
     "<!DOCTYPE html><html><head><meta charset=\"utf-8\"><title>VERSALiX4 Studio</title></head>"
     "<body><h1>VERSALiX4 Studio</h1><p>This program was built without its page; the "
     "protocol is served under /api/.</p></body></html>";
+
+// The canvas version a request names (0 without one); nothing when it is
+// not a number.
+std::optional<uint64_t> CanvasParam(const httplib::Request& req) {
+  const std::string text = req.get_param_value("canvas");
+  uint64_t since = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), since);
+  if (!text.empty() && (error != std::errc() || end != text.data() + text.size())) return std::nullopt;
+  return since;
+}
 
 }  // namespace
 
@@ -126,11 +138,9 @@ void Server::Routes() {
     return session_.Delta(req.get_param_value("since"));
   });
   read("/api/sync", [this](const httplib::Request& req) {
-    try {
-      return session_.Sync({}, req.get_param_value("canvas"), req.get_param_value("state"), 0);
-    } catch (const BadRequest& e) {
-      return Reply{400, json{{"error", e.what()}}.dump()};
-    }
+    const auto since = CanvasParam(req);
+    if (!since) return Reply{400, json{{"error", "canvas is a canvas version"}}.dump()};
+    return session_.Sync({}, *since, req.get_param_value("state"), 0);
   });
   read(R"(/api/raster/([^/]+)/(-?\d+)\.png)", [this](const httplib::Request& req) {
     return session_.Raster(req.matches[1], req.matches[2]);
@@ -176,6 +186,8 @@ void Server::Routes() {
       if (!body.is_object()) return Refuse(res, 400, "the request body is not a JSON object");
       for (const auto& [name, value] : body.items())
         if (!known.count(name)) return Refuse(res, 400, "unknown field \"" + name + "\"");
+      const auto since = CanvasParam(req);
+      if (!since) return Refuse(res, 400, "canvas is a canvas version");
       Answer(res, queue_.Call([&]() -> Reply {
         if (!duringQuestion && session_.asking())
           return {422, json{{"error", "a question is open: answer it first"}}.dump()};
@@ -185,7 +197,7 @@ void Server::Routes() {
           const auto t0 = std::chrono::steady_clock::now();
           Reply reply = work(body);
           if (!req.has_param("canvas") || queue_.repliedEarly()) return reply;
-          return session_.Sync(reply, req.get_param_value("canvas"), req.get_param_value("state"),
+          return session_.Sync(reply, *since, req.get_param_value("state"),
                                std::chrono::duration<double, std::milli>(
                                    std::chrono::steady_clock::now() - t0).count());
         } catch (const BadRequest& e) {

@@ -304,14 +304,6 @@ namespace {
 // more than it saves on the loopback address.
 constexpr const char* kDeltaType = "application/vnd.versalix4.canvas-delta; charset=utf-8";
 
-uint64_t NumberParam(const std::string& text, const char* what) {
-  try {
-    return text.empty() ? 0 : std::stoull(text);
-  } catch (const std::exception&) {
-    throw BadRequest(std::string(what) + " is a number");
-  }
-}
-
 double MsSince(std::chrono::steady_clock::time_point t0) {
   return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
 }
@@ -320,8 +312,8 @@ double MsSince(std::chrono::steady_clock::time_point t0) {
 Reply Session::Delta(const std::string& sinceText) {
   uint64_t since = 0;
   try {
-    since = NumberParam(sinceText, "since");
-  } catch (const BadRequest&) {
+    since = sinceText.empty() ? 0 : std::stoull(sinceText);
+  } catch (const std::exception&) {
     return Error(400, "since is a canvas version");
   }
   std::string error;
@@ -330,9 +322,8 @@ Reply Session::Delta(const std::string& sinceText) {
   return {200, delta.head.dump() + "\n" + delta.parts, kDeltaType};
 }
 
-Reply Session::Sync(const Reply& reply, const std::string& canvasText,
-                    const std::string& stateTag, double workMs) {
-  const uint64_t since = NumberParam(canvasText, "canvas");
+Reply Session::Sync(const Reply& reply, uint64_t since, const std::string& stateTag,
+                    double workMs) {
   json head = reply.body.empty() ? json::object() : json::parse(reply.body, nullptr, false);
   if (!head.is_object()) return reply;
   if (!head.contains("version")) head["version"] = version_.now();

@@ -72,8 +72,7 @@ class Session : public host::adm::UserAgent {
   // since the page's state tag (all of them for another tag) and the canvas
   // delta since its canvas version, in the canvas delta's form. `workMs`:
   // how long the request's own work took, reported with the sync's parts.
-  Reply Sync(const Reply& reply, const std::string& canvas, const std::string& stateTag,
-             double workMs);
+  Reply Sync(const Reply& reply, uint64_t canvas, const std::string& stateTag, double workMs);
   Reply Select(const nlohmann::json& body);
   Reply Layer(const nlohmann::json& body);
   Reply Command(const nlohmann::json& body);

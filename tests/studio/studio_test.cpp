@@ -488,3 +488,59 @@ TEST_F(StudioTest, CanvasDeltasCarryJustTheChangedObjectsAndChainTheirVersions) 
   EXPECT_FALSE(applied.head["objects"][0]["inPlace"].get<bool>());
   EXPECT_NE(applied.parts.back().find("vx:role=\"result\""), std::string::npos);
 }
+
+// A request made with the page's canvas version and state tag is answered
+// with what changed: the state's changed members (all of them for a tag the
+// studio did not hand out) and the canvas delta, in one round trip.
+TEST_F(StudioTest, AnswersCarryTheChangedStateAndCanvas) {
+  std::string tag;
+  uint64_t canvas = 0;
+  auto sync = [&](const std::string& path, const json& body, const std::string& withTag) {
+    const std::string query = "?canvas=" + std::to_string(canvas) + "&state=" + withTag;
+    auto res = body.is_null() ? studio_->client().Get(path + query, studio_->Headers())
+                              : studio_->Post(path + query, body.dump());
+    Delta d;
+    if (!res || res->status != 200) return ADD_FAILURE() << (res ? res->body : "no answer"), d;
+    const size_t line = res->body.find('\n');
+    d.head = json::parse(res->body.substr(0, line));
+    for (std::string rest = res->body.substr(line + 1); !rest.empty();) {
+      const size_t at = rest.find('\x1e', 1);
+      d.parts.push_back(rest.substr(1, at == std::string::npos ? std::string::npos : at - 1));
+      rest.erase(0, at == std::string::npos ? rest.size() : at);
+    }
+    if (d.head.contains("state")) tag = d.head["state"]["tag"];
+    canvas = d.head["canvas"]["version"];
+    return d;
+  };
+  Delta first = sync("/api/sync", json(), "");
+  EXPECT_TRUE(first.head["canvas"]["whole"].get<bool>());
+  EXPECT_TRUE(first.head["state"]["whole"].contains("menus"));
+  ASSERT_EQ(first.parts.size(), 1u);
+
+  // A selection changes the state's selection, not the canvas.
+  Delta selected = sync("/api/select", {{"ids", {"b"}}}, tag);
+  const json& changed = selected.head["state"]["changed"];
+  EXPECT_EQ(changed["selection"], json({"b"}));
+  EXPECT_EQ(changed["version"], selected.head["version"]);
+  EXPECT_FALSE(changed.contains("menus"));
+  EXPECT_TRUE(selected.head["canvas"]["objects"].empty());
+  EXPECT_EQ(sync("/api/sync", json(), tag).head.count("state"), 0u);  // nothing changed
+
+  // A drag step: just b's element, as the whole document writes it.
+  studio_->Do("/api/tool", {{"name", "Warp"}});
+  sync("/api/pointer", {{"event", "down"}, {"x", 150}, {"y", 50}}, tag);
+  Delta warped = sync("/api/pointer", {{"event", "drag"}, {"x", 165}, {"y", 40}}, tag);
+  ASSERT_EQ(warped.parts.size(), 2u);
+  const std::string& b = warped.parts[1];
+  EXPECT_EQ(b.rfind("<path id=\"b\"", 0), 0u) << b;
+  EXPECT_NE(studio_->Svg().find(b.substr(0, b.find(" data-vx-uid"))), std::string::npos) << b;
+  EXPECT_EQ(b.back(), '>');
+
+  // A tag the studio did not hand out gets the whole state; a canvas
+  // version that is not a number is refused before anything runs.
+  EXPECT_TRUE(sync("/api/sync", json(), "stale").head["state"].contains("whole"));
+  auto res = studio_->Post("/api/pointer?canvas=x", json{{"event", "up"}, {"x", 165}, {"y", 40}}.dump());
+  ASSERT_TRUE(res);
+  EXPECT_EQ(res->status, 400);
+  studio_->Do("/api/pointer", {{"event", "drag"}, {"x", 160}, {"y", 40}});  // still down: "up" never ran
+}
