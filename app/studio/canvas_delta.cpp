@@ -43,6 +43,22 @@ std::string Slice(const pugi::xml_node& node, const std::string& text) {
   return text.substr(size_t(from), size_t(to - from));
 }
 
+// An object's markup for a delta. One written inside a group that undoes
+// its layer's transform (shared with its neighbours) comes in a group of
+// its own with that transform, which then carries the object's mark
+// (data-vx-wrap="own").
+std::string OwnMarkup(const pugi::xml_node& node, const std::string& text) {
+  const pugi::xml_node wrap = node.parent();
+  if (!wrap.attribute("data-vx-wrap")) return Slice(node, text);
+  pugi::xml_document own;
+  pugi::xml_node g = own.append_child("g");
+  g.append_attribute("transform") = wrap.attribute("transform").value();
+  g.append_attribute("data-vx-wrap") = "own";
+  g.append_attribute("data-vx-uid") = node.attribute("data-vx-uid").value();
+  g.append_copy(node).remove_attribute("data-vx-uid");
+  return Markup(g);
+}
+
 }  // namespace
 
 CanvasDelta::Snapshot CanvasDelta::Take(const art::Document& doc) {
@@ -163,10 +179,7 @@ CanvasDelta::Answer CanvasDelta::Since(const art::Document& doc, const svg::Kept
   std::string parts = kSeparator + defs;
   for (const auto& [order, uid] : changed) {
     auto w = written.find(uid);
-    // An object written inside a group that undoes its layer's transform
-    // (shared with its neighbours) cannot be put in place on its own.
-    if (w == written.end() || w->second.parent().attribute("data-vx-wrap"))
-      return Whole(doc, kept, std::move(now), error);
+    if (w == written.end()) return Whole(doc, kept, std::move(now), error);
     const Placed& placed = now.objects.at(uid);
     // Where it goes: after the object below it, else before the nearest
     // unchanged object above it, else at the end of its layer.
@@ -177,7 +190,7 @@ CanvasDelta::Answer CanvasDelta::Since(const art::Document& doc, const svg::Kept
                        {"layer", placed.layer},
                        {"after", placed.below},
                        {"before", placed.below ? 0 : before}});
-    parts += kSeparator + Slice(w->second, text);
+    parts += kSeparator + OwnMarkup(w->second, text);
   }
   if (std::count(parts.begin(), parts.end(), kSeparator) != std::ptrdiff_t(changed.size() + 1))
     return Whole(doc, kept, std::move(now), error);  // the separator inside some text

@@ -388,13 +388,17 @@ def scene_timing(ctx):
     patched canvas equals the whole document."""
     path = ctx.out("10k.svg")
     with open(path, "w") as f:
-        f.write('<svg xmlns="http://www.w3.org/2000/svg" width="400" height="300" viewBox="0 0 400 300">\n')
+        # In a layer with a transform: objects written anew there come in
+        # groups that undo it.
+        f.write('<svg xmlns="http://www.w3.org/2000/svg" xmlns:inkscape="http://www.inkscape.org/namespaces/inkscape" '
+                'width="400" height="300" viewBox="0 0 400 300">\n'
+                '<g id="paths" inkscape:groupmode="layer" transform="translate(0,0.5)">\n')
         for row in range(20):
             y = 20 + row * 13
             d = [f"M 20,{y}"] + [f"C {20 + i * 0.72 + 0.24},{y - 4} {20 + i * 0.72 + 0.48},{y + 4} "
                                  f"{20 + (i + 1) * 0.72},{y}" for i in range(500)]
             f.write(f'  <path id="p{row}" fill="none" stroke="#0055d4" d="{" ".join(d)}"/>\n')
-        f.write("</svg>\n")
+        f.write("</g>\n</svg>\n")
     s = ctx.open(path)
     s.doc_drag((5, 5), (395, 295), 4)
     choose_tool(s, "Warp")
@@ -449,19 +453,22 @@ def timed(s, what, kind, gesture):
 
 def canvas_is_whole_document(s):
     """The objects the page shows equal those of the whole document (ids
-    made up for deltas and the order of attributes set aside)."""
+    made up for deltas, the order of attributes and whether a group that
+    undoes a layer's transform is shared set aside)."""
     base, token = s.url.split("/?token=")
     req = urllib.request.Request(base + "/api/delta?since=0", headers={"X-VX-Token": token})
     with urllib.request.urlopen(req) as answer:
         whole = answer.read().decode("utf-8").split("\n", 1)[1][1:]
     same = s.js("""(() => {
         const norm = (e) => e.nodeType === 3 ? e.nodeValue : e.nodeType !== 1 ? "" :
-            `<${e.nodeName} ${Array.from(e.attributes).filter((a) => a.name !== "id")
+            `<${e.nodeName} ${Array.from(e.attributes).filter((a) => a.name !== "id" && a.name !== "data-vx-uid")
                 .map((a) => a.name + "=" + a.value.replace(/#[\\w.-]+/g, "#")).sort().join(" ")}>` +
             Array.from(e.childNodes, norm).join("") + "</>";
+        const wrapped = (w, e) => w && w.getAttribute("data-vx-wrap") ? w.getAttribute("transform") + norm(e) : norm(e);
         const doc = new DOMParser().parseFromString(arguments[0], "image/svg+xml");
-        const a = Array.from(doc.querySelectorAll("[data-vx-uid]"), norm);
-        const b = Array.from(vxStudio.canvas().querySelectorAll("[data-vx-uid]"), norm);
+        const a = Array.from(doc.querySelectorAll("[data-vx-uid]"), (e) => wrapped(e.parentNode, e));
+        const b = Array.from(vxStudio.canvas().querySelectorAll("[data-vx-uid]"),
+                             (e) => e.getAttribute("data-vx-wrap") === "own" ? wrapped(e, e.firstElementChild) : wrapped(e.parentNode, e));
         return a.length > 0 && a.length === b.length && a.every((x, i) => x === b[i]); })()""", whole)
     s.js("vxStudio.refreshCanvas()")  # the page's canvas version no longer chains
     s.settle()

@@ -34,9 +34,9 @@ constexpr const char* kDocument = R"(<svg xmlns="http://www.w3.org/2000/svg" wid
 // One running studio on a copy of kDocument in a folder of its own.
 class Studio {
  public:
-  explicit Studio(const fs::path& folder) : folder_(folder) {
+  explicit Studio(const fs::path& folder, const char* document = kDocument) : folder_(folder) {
     fs::create_directories(folder_ / "inside");
-    std::ofstream(folder_ / "inside" / "doc.svg") << kDocument;
+    std::ofstream(folder_ / "inside" / "doc.svg") << document;
     const std::string command = std::string(VX_APP_PATH) + " studio --no-browser --port 0 '" +
                                 (folder_ / "inside" / "doc.svg").string() + "'";
     pipe_ = popen(command.c_str(), "r");
@@ -492,13 +492,16 @@ TEST_F(StudioTest, CanvasDeltasCarryJustTheChangedObjectsAndChainTheirVersions) 
 // A request made with the page's canvas version and state tag is answered
 // with what changed: the state's changed members (all of them for a tag the
 // studio did not hand out) and the canvas delta, in one round trip.
-TEST_F(StudioTest, AnswersCarryTheChangedStateAndCanvas) {
+// What a request made with the page's canvas version and state tag
+// answers; keeps the page's side of both.
+struct Page {
+  Studio& studio;
   std::string tag;
   uint64_t canvas = 0;
-  auto sync = [&](const std::string& path, const json& body, const std::string& withTag) {
-    const std::string query = "?canvas=" + std::to_string(canvas) + "&state=" + withTag;
-    auto res = body.is_null() ? studio_->client().Get(path + query, studio_->Headers())
-                              : studio_->Post(path + query, body.dump());
+  Delta operator()(const std::string& path, const json& body, const std::string* withTag = nullptr) {
+    const std::string query = "?canvas=" + std::to_string(canvas) + "&state=" + (withTag ? *withTag : tag);
+    auto res = body.is_null() ? studio.client().Get(path + query, studio.Headers())
+                              : studio.Post(path + query, body.dump());
     Delta d;
     if (!res || res->status != 200) return ADD_FAILURE() << (res ? res->body : "no answer"), d;
     const size_t line = res->body.find('\n');
@@ -511,25 +514,29 @@ TEST_F(StudioTest, AnswersCarryTheChangedStateAndCanvas) {
     if (d.head.contains("state")) tag = d.head["state"]["tag"];
     canvas = d.head["canvas"]["version"];
     return d;
-  };
-  Delta first = sync("/api/sync", json(), "");
+  }
+};
+
+TEST_F(StudioTest, AnswersCarryTheChangedStateAndCanvas) {
+  Page sync{*studio_};
+  Delta first = sync("/api/sync", json());
   EXPECT_TRUE(first.head["canvas"]["whole"].get<bool>());
   EXPECT_TRUE(first.head["state"]["whole"].contains("menus"));
   ASSERT_EQ(first.parts.size(), 1u);
 
   // A selection changes the state's selection, not the canvas.
-  Delta selected = sync("/api/select", {{"ids", {"b"}}}, tag);
+  Delta selected = sync("/api/select", {{"ids", {"b"}}});
   const json& changed = selected.head["state"]["changed"];
   EXPECT_EQ(changed["selection"], json({"b"}));
   EXPECT_EQ(changed["version"], selected.head["version"]);
   EXPECT_FALSE(changed.contains("menus"));
   EXPECT_TRUE(selected.head["canvas"]["objects"].empty());
-  EXPECT_EQ(sync("/api/sync", json(), tag).head.count("state"), 0u);  // nothing changed
+  EXPECT_EQ(sync("/api/sync", json()).head.count("state"), 0u);  // nothing changed
 
   // A drag step: just b's element, as the whole document writes it.
   studio_->Do("/api/tool", {{"name", "Warp"}});
-  sync("/api/pointer", {{"event", "down"}, {"x", 150}, {"y", 50}}, tag);
-  Delta warped = sync("/api/pointer", {{"event", "drag"}, {"x", 165}, {"y", 40}}, tag);
+  sync("/api/pointer", {{"event", "down"}, {"x", 150}, {"y", 50}});
+  Delta warped = sync("/api/pointer", {{"event", "drag"}, {"x", 165}, {"y", 40}});
   ASSERT_EQ(warped.parts.size(), 2u);
   const std::string& b = warped.parts[1];
   EXPECT_EQ(b.rfind("<path id=\"b\"", 0), 0u) << b;
@@ -538,9 +545,34 @@ TEST_F(StudioTest, AnswersCarryTheChangedStateAndCanvas) {
 
   // A tag the studio did not hand out gets the whole state; a canvas
   // version that is not a number is refused before anything runs.
-  EXPECT_TRUE(sync("/api/sync", json(), "stale").head["state"].contains("whole"));
+  const std::string stale = "stale";
+  EXPECT_TRUE(sync("/api/sync", json(), &stale).head["state"].contains("whole"));
   auto res = studio_->Post("/api/pointer?canvas=x", json{{"event", "up"}, {"x", 165}, {"y", 40}}.dump());
   ASSERT_TRUE(res);
   EXPECT_EQ(res->status, 400);
   studio_->Do("/api/pointer", {{"event", "drag"}, {"x", 160}, {"y", 40}});  // still down: "up" never ran
+}
+
+// An object written anew in a transformed layer comes in a group of its own
+// that undoes the layer's transform, not with the whole document.
+TEST_F(StudioTest, ObjectsOfATransformedLayerComeAsDeltas) {
+  Studio layered(folder_ / "layered", R"svg(<svg xmlns="http://www.w3.org/2000/svg" xmlns:inkscape="http://www.inkscape.org/namespaces/inkscape" width="200" height="200">
+  <g id="L" inkscape:groupmode="layer" transform="translate(10,0)">
+    <path id="a" d="M 20 20 L 80 20 L 80 80 Z"/>
+    <path id="b" d="M 120 20 L 180 20 L 180 80 Z"/>
+  </g>
+</svg>
+)svg");
+  ASSERT_TRUE(layered.running());
+  Page sync{layered};
+  sync("/api/sync", json());
+  layered.Do("/api/select", {{"ids", {"a"}}});
+  layered.Do("/api/tool", {{"name", "Warp"}});
+  sync("/api/pointer", {{"event", "down"}, {"x", 60}, {"y", 40}});
+  Delta warped = sync("/api/pointer", {{"event", "drag"}, {"x", 70}, {"y", 30}});
+  EXPECT_FALSE(warped.head["canvas"]["whole"].get<bool>());
+  ASSERT_EQ(warped.parts.size(), 2u);
+  EXPECT_EQ(warped.parts[1].rfind("<g transform=\"matrix(1,0,0,1,-10,0)\" data-vx-wrap=\"own\" data-vx-uid=", 0), 0u) << warped.parts[1];
+  EXPECT_NE(warped.parts[1].find("<path id=\"a\""), std::string::npos) << warped.parts[1];
+  EXPECT_EQ(layered.Quit(), 0);
 }
