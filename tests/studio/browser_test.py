@@ -414,10 +414,20 @@ def scene_timing(ctx):
     s.item(name, "Apply").click()
     s.settle()
     before = s.js("vxStudio.svgText()")
-    timed(s, "Live Update (slider step)", "set ", lambda: slide(s, name, "ArcSlider", 40))
+    timed(s, "Live Update (a value typed)", "set ", lambda: type_values(s, name, "ArcField", (25, -30, 60)))
+    timed(s, "Live Update (slider drag step)", "set ", lambda: slide(s, name, "ArcSlider", 40))
     check(s.js("vxStudio.svgText()") != before, "Live Update on 10,000 segments changed nothing")
     s.shot(ctx.gallery, "studio-10k-segments")
     s.close()
+
+
+def type_values(s, dialog, item, values):
+    """Types each value into a number field, with Enter."""
+    for v in values:
+        box = s.item(dialog, item)
+        box.clear()
+        box.send_keys(str(v), Keys.ENTER)
+        s.settle()
 
 
 def choose_tool(s, name):
