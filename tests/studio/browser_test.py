@@ -450,7 +450,7 @@ def timed(s, what, kind, gesture):
           f"{med('drawn', times):.1f} ms, max {max(t['drawn'] for t in times):.1f} ms ({len(times)} steps; "
           f"per redraw: fetch {med('fetch', rounds):.1f} ms, patch {med('show', rounds):.1f} ms, "
           f"{med('bytes', rounds) / 1000:.0f} kB)", flush=True)
-    served = [r["server"] for r in rounds if r.get("server") and r["bytes"]]
+    served = [r["server"] for r in rounds if r.get("server") and r["bytes"] > 1]
     if served:
         print("        server per changed step (ms): " + ", ".join(
             f"{k} median {statistics.median(x[k] for x in served):.1f}" for k in ("work", "canvas", "state")),

@@ -499,17 +499,6 @@ TEST_F(StudioTest, AnswersCarryJustWhatChanged) {
   Delta again = sync("/api/sync");
   EXPECT_TRUE(again.head["canvas"]["whole"].get<bool>());
   EXPECT_TRUE(again.head["state"].contains("whole"));
-
-  // Apply wraps b in effect art: b leaves the top level, the new art takes
-  // its place above a.
-  studio_->Do("/api/command", {{"command", "Live Border"}});
-  const std::string palette = studio_->State()["dialogs"][0]["name"];
-  Delta applied = sync("/api/dialog", {{"dialog", palette}, {"action", "press 37"}});  // Apply
-  EXPECT_EQ(applied.head["canvas"]["deleted"], json::array({uid["b"]}));
-  ASSERT_EQ(applied.head["canvas"]["objects"].size(), 1u);
-  EXPECT_EQ(applied.head["canvas"]["objects"][0]["after"], uid["a"]);
-  EXPECT_FALSE(applied.head["canvas"]["objects"][0]["inPlace"].get<bool>());
-  EXPECT_NE(applied.parts.back().find("vx:role=\"result\""), std::string::npos);
 }
 
 // An object written anew in a transformed layer comes in a group of its own
