@@ -188,7 +188,11 @@ void Server::Routes() {
         if (!known.count(name)) return Refuse(res, 400, "unknown field \"" + name + "\"");
       const auto since = CanvasParam(req);
       if (!since) return Refuse(res, 400, "canvas is a canvas version");
-      Answer(res, queue_.Call([&]() -> Reply {
+      // Copied: once a modal dialog has answered the request early, the
+      // request is gone while its job still runs.
+      const bool sync = req.has_param("canvas");
+      const std::string stateTag = req.get_param_value("state");
+      Answer(res, queue_.Call([&, sync, stateTag, since = *since]() -> Reply {
         if (!duringQuestion && session_.asking())
           return {422, json{{"error", "a question is open: answer it first"}}.dump()};
         try {
@@ -196,8 +200,8 @@ void Server::Routes() {
           // carries what changed (unless a modal dialog took the answer).
           const auto t0 = std::chrono::steady_clock::now();
           Reply reply = work(body);
-          if (!req.has_param("canvas") || queue_.repliedEarly()) return reply;
-          return session_.Sync(reply, *since, req.get_param_value("state"),
+          if (queue_.repliedEarly() || !sync) return reply;
+          return session_.Sync(reply, since, stateTag,
                                std::chrono::duration<double, std::milli>(
                                    std::chrono::steady_clock::now() - t0).count());
         } catch (const BadRequest& e) {

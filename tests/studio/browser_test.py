@@ -512,6 +512,8 @@ class Context:
             if studio.proc.poll() is None:
                 studio.proc.kill()
                 studio.proc.wait()
+            elif studio.proc.returncode:  # it ended on its own: say why
+                print(f"      studio ended with {studio.proc.returncode}: {studio.proc.stderr.read()[-6000:]}")
         self.studios.clear()
 
 
