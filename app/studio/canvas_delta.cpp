@@ -28,6 +28,37 @@ std::string Markup(const pugi::xml_node& node) {
   return text;
 }
 
+// An element's markup as the writer wrote it, sliced from the text it was
+// read from (printing it again costs more than writing the document): it
+// ends where the next node starts. The last child of its parent is printed.
+std::string Slice(const pugi::xml_node& node, const std::string& text) {
+  const pugi::xml_node next = node.next_sibling();
+  // An element's offset is that of its name, just after the '<'.
+  auto start = [](const pugi::xml_node& n) {
+    const ptrdiff_t at = n.offset_debug();
+    return at < 0 ? at : n.type() == pugi::node_element ? at - 1 : at;
+  };
+  const ptrdiff_t from = start(node), to = next ? start(next) : -1;
+  if (from < 0 || to <= from || size_t(to) > text.size()) return Markup(node);
+  return text.substr(size_t(from), size_t(to - from));
+}
+
+// An object's markup for a delta. One written inside a group that undoes
+// its layer's transform (shared with its neighbours) comes in a group of
+// its own with that transform, which then carries the object's mark
+// (data-vx-wrap="own").
+std::string OwnMarkup(const pugi::xml_node& node, const std::string& text) {
+  const pugi::xml_node wrap = node.parent();
+  if (!wrap.attribute("data-vx-wrap")) return Slice(node, text);
+  pugi::xml_document own;
+  pugi::xml_node g = own.append_child("g");
+  g.append_attribute("transform") = wrap.attribute("transform").value();
+  g.append_attribute("data-vx-wrap") = "own";
+  g.append_attribute("data-vx-uid") = node.attribute("data-vx-uid").value();
+  g.append_copy(node).remove_attribute("data-vx-uid");
+  return Markup(g);
+}
+
 }  // namespace
 
 CanvasDelta::Snapshot CanvasDelta::Take(const art::Document& doc) {
@@ -51,20 +82,20 @@ CanvasDelta::Snapshot CanvasDelta::Take(const art::Document& doc) {
   return s;
 }
 
-std::string CanvasDelta::Whole(const art::Document& doc, const svg::KeptSvg* kept,
-                               Snapshot now, std::string* error) {
+CanvasDelta::Answer CanvasDelta::Whole(const art::Document& doc, const svg::KeptSvg* kept,
+                                       Snapshot now, std::string* error) {
   svg::ExportOptions options;
   options.markObjects = true;
   options.error = error;
-  const std::string text = svg::ExportSvg(doc, kept, options);
-  if (!error->empty()) return "";
+  std::string text = svg::ExportSvg(doc, kept, options);
+  if (!error->empty()) return {};
   shown_ = std::move(now);
   version_ = ++next_;
-  return json{{"version", version_}, {"whole", true}}.dump() + "\n" + kSeparator + text;
+  return {{{"version", version_}, {"whole", true}}, kSeparator + std::move(text)};
 }
 
-std::string CanvasDelta::Since(const art::Document& doc, const svg::KeptSvg* kept, uint64_t since,
-                        std::string* error) {
+CanvasDelta::Answer CanvasDelta::Since(const art::Document& doc, const svg::KeptSvg* kept,
+                                       uint64_t since, std::string* error) {
   error->clear();
   Snapshot now = Take(doc);
   if (since == 0 || since != version_ || now.layers != shown_.layers)
@@ -97,8 +128,9 @@ std::string CanvasDelta::Since(const art::Document& doc, const svg::KeptSvg* kep
   for (const auto& [uid, placed] : shown_.objects)
     if (!now.objects.count(uid)) deleted.push_back(uid);
   if (changed.empty() && deleted.empty())
-    return json{{"version", version_}, {"whole", false}, {"objects", json::array()},
-                {"deleted", deleted}}.dump() + "\n" + kSeparator;
+    return {{{"version", version_}, {"whole", false}, {"objects", json::array()},
+             {"deleted", deleted}},
+            std::string(1, kSeparator)};
   // Objects changed where they stand are patched in place; objects new,
   // moved or deleted have to be built and placed, and when they are most of
   // the document, reading it whole is cheaper.
@@ -129,7 +161,7 @@ std::string CanvasDelta::Since(const art::Document& doc, const svg::KeptSvg* kep
   // Ids made up for this delta never meet those the page already holds.
   options.idPrefix = "vx" + std::to_string(next_ + 1) + "-";
   const std::string text = svg::ExportSvg(doc, kept, options);
-  if (!error->empty()) return "";
+  if (!error->empty()) return {};
   pugi::xml_document xml;
   if (!xml.load_buffer(text.data(), text.size(), pugi::parse_default | pugi::parse_ws_pcdata))
     return Whole(doc, kept, std::move(now), error);
@@ -147,10 +179,7 @@ std::string CanvasDelta::Since(const art::Document& doc, const svg::KeptSvg* kep
   std::string parts = kSeparator + defs;
   for (const auto& [order, uid] : changed) {
     auto w = written.find(uid);
-    // An object written inside a group that undoes its layer's transform
-    // (shared with its neighbours) cannot be put in place on its own.
-    if (w == written.end() || w->second.parent().attribute("data-vx-wrap"))
-      return Whole(doc, kept, std::move(now), error);
+    if (w == written.end()) return Whole(doc, kept, std::move(now), error);
     const Placed& placed = now.objects.at(uid);
     // Where it goes: after the object below it, else before the nearest
     // unchanged object above it, else at the end of its layer.
@@ -161,15 +190,16 @@ std::string CanvasDelta::Since(const art::Document& doc, const svg::KeptSvg* kep
                        {"layer", placed.layer},
                        {"after", placed.below},
                        {"before", placed.below ? 0 : before}});
-    parts += kSeparator + Markup(w->second);
+    parts += kSeparator + OwnMarkup(w->second, text);
   }
   if (std::count(parts.begin(), parts.end(), kSeparator) != std::ptrdiff_t(changed.size() + 1))
     return Whole(doc, kept, std::move(now), error);  // the separator inside some text
   shown_ = std::move(now);
   const uint64_t from = version_;
   version_ = ++next_;
-  return json{{"version", version_}, {"from", from},      {"whole", false},
-              {"objects", objects},  {"deleted", deleted}}.dump() + "\n" + parts;
+  return {{{"version", version_}, {"from", from}, {"whole", false}, {"objects", objects},
+           {"deleted", deleted}},
+          std::move(parts)};
 }
 
 }  // namespace vx::app::studio

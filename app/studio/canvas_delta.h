@@ -12,7 +12,7 @@
 #include <string>
 #include <unordered_map>
 
-#include <nlohmann/json_fwd.hpp>
+#include <nlohmann/json.hpp>
 
 #include "host/art/document.h"
 #include "host/svg/svg_kept.h"
@@ -21,13 +21,18 @@ namespace vx::app::studio {
 
 class CanvasDelta {
  public:
-  // The answer to "what changed since canvas version `since`" (0: the page
-  // shows nothing yet), as PROTOCOL.md describes it: a line of JSON, then
-  // the markup parts it announces, each after a record separator (a
-  // character XML never holds, so nothing is escaped). "" when the document
-  // cannot be written (`error` says why).
-  std::string Since(const host::art::Document& doc, const host::svg::KeptSvg* kept,
-                    uint64_t since, std::string* error);
+  // What changed since canvas version `since` (0: the page shows nothing
+  // yet), as PROTOCOL.md describes it: the head (version, whole or the
+  // changed objects' places) and the markup parts it announces, each after
+  // a record separator (a character XML never holds, so nothing is
+  // escaped). An empty head when the document cannot be written (`error`
+  // says why).
+  struct Answer {
+    nlohmann::json head;
+    std::string parts;
+  };
+  Answer Since(const host::art::Document& doc, const host::svg::KeptSvg* kept, uint64_t since,
+               std::string* error);
   static constexpr char kSeparator = '\x1e';
 
   // Objects to place anew (new, moved or deleted) above this share of all
@@ -48,8 +53,8 @@ class CanvasDelta {
     std::string layers;  // what the layers look like (and the page size)
   };
   static Snapshot Take(const host::art::Document& doc);
-  std::string Whole(const host::art::Document& doc, const host::svg::KeptSvg* kept,
-                    Snapshot now, std::string* error);
+  Answer Whole(const host::art::Document& doc, const host::svg::KeptSvg* kept, Snapshot now,
+               std::string* error);
 
   Snapshot shown_;
   uint64_t version_ = 0;  // the canvas version shown_ describes

@@ -41,6 +41,8 @@ class HostQueue {
   // Host thread, inside a job: answers the job now; its own reply is then
   // dropped (a menu command answers as its modal dialog opens).
   void ReplyEarly(const Reply& reply);
+  // Host thread, inside a job: whether it has been answered already.
+  bool repliedEarly() const { return running_ && running_->replied; }
   // Refuses new jobs and answers waiting ones with 503.
   void Close();
   bool closed() const { return closed_; }

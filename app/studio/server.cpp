@@ -2,6 +2,9 @@
 
 #include <httplib.h>
 
+#include <charconv>
+#include <chrono>
+#include <optional>
 #include <initializer_list>
 #include <random>
 #include <set>
@@ -45,6 +48,16 @@ constexpr const char* kPlaceholder =
     "<!DOCTYPE html><html><head><meta charset=\"utf-8\"><title>VERSALiX4 Studio</title></head>"
     "<body><h1>VERSALiX4 Studio</h1><p>This program was built without its page; the "
     "protocol is served under /api/.</p></body></html>";
+
+// The canvas version a request names (0 without one); nothing when it is
+// not a number.
+std::optional<uint64_t> CanvasParam(const httplib::Request& req) {
+  const std::string text = req.get_param_value("canvas");
+  uint64_t since = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), since);
+  if (!text.empty() && (error != std::errc() || end != text.data() + text.size())) return std::nullopt;
+  return since;
+}
 
 }  // namespace
 
@@ -124,6 +137,11 @@ void Server::Routes() {
   read("/api/delta", [this](const httplib::Request& req) {
     return session_.Delta(req.get_param_value("since"));
   });
+  read("/api/sync", [this](const httplib::Request& req) {
+    const auto since = CanvasParam(req);
+    if (!since) return Reply{400, json{{"error", "canvas is a canvas version"}}.dump()};
+    return session_.Sync({}, *since, req.get_param_value("state"), 0);
+  });
   read(R"(/api/raster/([^/]+)/(-?\d+)\.png)", [this](const httplib::Request& req) {
     return session_.Raster(req.matches[1], req.matches[2]);
   });
@@ -168,11 +186,24 @@ void Server::Routes() {
       if (!body.is_object()) return Refuse(res, 400, "the request body is not a JSON object");
       for (const auto& [name, value] : body.items())
         if (!known.count(name)) return Refuse(res, 400, "unknown field \"" + name + "\"");
-      Answer(res, queue_.Call([&]() -> Reply {
+      const auto since = CanvasParam(req);
+      if (!since) return Refuse(res, 400, "canvas is a canvas version");
+      // Copied: once a modal dialog has answered the request early, the
+      // request is gone while its job still runs.
+      const bool sync = req.has_param("canvas");
+      const std::string stateTag = req.get_param_value("state");
+      Answer(res, queue_.Call([&, sync, stateTag, since = *since]() -> Reply {
         if (!duringQuestion && session_.asking())
           return {422, json{{"error", "a question is open: answer it first"}}.dump()};
         try {
-          return work(body);
+          // With the page's canvas version and state tag, the answer
+          // carries what changed (unless a modal dialog took the answer).
+          const auto t0 = std::chrono::steady_clock::now();
+          Reply reply = work(body);
+          if (queue_.repliedEarly() || !sync) return reply;
+          return session_.Sync(reply, since, stateTag,
+                               std::chrono::duration<double, std::milli>(
+                                   std::chrono::steady_clock::now() - t0).count());
         } catch (const BadRequest& e) {
           return {400, json{{"error", e.what()}}.dump()};
         } catch (const json::exception& e) {

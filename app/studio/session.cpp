@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <chrono>
 #include <cmath>
 #include <set>
 
@@ -298,6 +299,16 @@ Reply Session::DocumentSvg() {
   return {200, std::move(text), "image/svg+xml; charset=utf-8"};
 }
 
+namespace {
+// Not a text/ type: the HTTP library would compress it, which costs far
+// more than it saves on the loopback address.
+constexpr const char* kDeltaType = "application/vnd.versalix4.canvas-delta; charset=utf-8";
+
+double MsSince(std::chrono::steady_clock::time_point t0) {
+  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
+}
+}  // namespace
+
 Reply Session::Delta(const std::string& sinceText) {
   uint64_t since = 0;
   try {
@@ -306,11 +317,48 @@ Reply Session::Delta(const std::string& sinceText) {
     return Error(400, "since is a canvas version");
   }
   std::string error;
-  std::string delta = canvas_.Since(doc(), file_ ? &file_->kept : nullptr, since, &error);
+  CanvasDelta::Answer delta = canvas_.Since(doc(), file_ ? &file_->kept : nullptr, since, &error);
   if (!error.empty()) return Error(422, error + "; it cannot be shown");
-  // Not a text/ type: the HTTP library would compress it, which costs far
-  // more than it saves on the loopback address.
-  return {200, std::move(delta), "application/vnd.versalix4.canvas-delta; charset=utf-8"};
+  return {200, delta.head.dump() + "\n" + delta.parts, kDeltaType};
+}
+
+Reply Session::Sync(const Reply& reply, uint64_t since, const std::string& stateTag,
+                    double workMs) {
+  json head = reply.body.empty() ? json::object() : json::parse(reply.body, nullptr, false);
+  if (!head.is_object()) return reply;
+  if (!head.contains("version")) head["version"] = version_.now();
+
+  auto t0 = std::chrono::steady_clock::now();
+  std::string error;
+  CanvasDelta::Answer delta = canvas_.Since(doc(), file_ ? &file_->kept : nullptr, since, &error);
+  if (!error.empty()) {
+    message_ = error + "; it cannot be shown";
+    head["canvasError"] = message_;
+  } else {
+    head["canvas"] = std::move(delta.head);
+  }
+  const double canvasMs = MsSince(t0);
+
+  // The state, after the canvas (it shows a failure to write it): only the
+  // members that changed since the tag the page holds.
+  t0 = std::chrono::steady_clock::now();
+  json state = StateJson();
+  const std::string base = std::to_string(stateTag_);
+  if (stateTag != base || !sentState_.is_object()) {
+    stateTag_++;
+    head["state"] = {{"tag", std::to_string(stateTag_)}, {"whole", state}};
+  } else if (state != sentState_) {
+    json changed = json::object();
+    for (const auto& [name, value] : state.items())
+      if (!sentState_.contains(name) || sentState_[name] != value) changed[name] = value;
+    stateTag_++;
+    head["state"] = {{"tag", std::to_string(stateTag_)}, {"base", base}, {"changed", changed}};
+  }
+  sentState_ = std::move(state);
+  const double stateMs = MsSince(t0);
+
+  head["serverMs"] = {{"work", workMs}, {"state", stateMs}, {"canvas", canvasMs}};
+  return {reply.status, head.dump() + "\n" + delta.parts, kDeltaType};
 }
 
 // ---- selection and layers ------------------------------------------------------------

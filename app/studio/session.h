@@ -67,6 +67,12 @@ class Session : public host::adm::UserAgent {
   Reply DocumentSvg();
   // What changed on the canvas since the canvas version the page shows.
   Reply Delta(const std::string& since);
+  // `reply` (GET /api/sync: just the version) with what the page needs to
+  // show it, so that one round trip does: the state's members that changed
+  // since the page's state tag (all of them for another tag) and the canvas
+  // delta since its canvas version, in the canvas delta's form. `workMs`:
+  // how long the request's own work took, reported with the sync's parts.
+  Reply Sync(const Reply& reply, uint64_t canvas, const std::string& stateTag, double workMs);
   Reply Select(const nlohmann::json& body);
   Reply Layer(const nlohmann::json& body);
   Reply Command(const nlohmann::json& body);
@@ -125,6 +131,8 @@ class Session : public host::adm::UserAgent {
   Questions questions_;
   bool quitting_ = false;
   CanvasDelta canvas_;
+  nlohmann::json sentState_;  // the state as the last sync sent it
+  uint64_t stateTag_ = 0;     // names sentState_
 };
 
 }  // namespace vx::app::studio

@@ -243,9 +243,12 @@ def scene_3d(ctx):
 
 
 def scene_border(ctx):
-    s = ctx.open(ctx.copy("border.svg"))
+    """Live Border follows the slider while it is dragged; the file after
+    the release equals `versalix4 effect Border --set` with the final value."""
+    path = ctx.copy("border.svg")
+    s = ctx.open(path)
     s.doc_drag((30, 30), (375, 140), 4)
-    check("shapes" in s.state()["selection"], f"band selected {s.state()['selection']}")
+    check(s.state()["selection"] == ["shapes"], f"band selected {s.state()['selection']}")
     name = open_border(s)
     before = s.js("vxStudio.svgText()")
     s.item(name, "Apply").click()
@@ -253,9 +256,16 @@ def scene_border(ctx):
     applied = s.js("vxStudio.svgText()")
     check(applied != before, "Apply in Live Border left the canvas as it was")
     check(s.state()["selection"], "the new effect art is not selected after Apply")
-    slide(s, name, "ArcSlider", 40)
-    check(s.js("vxStudio.svgText()") != applied, "moving the Gradient Arc slider with Live Update changed nothing")
+    release = slide(s, name, "ArcSlider", 40, hold=True)
+    s.wait(f"vxStudio.svgText() !== {applied!r}", "the canvas to follow the slider before its release")
     s.shot(ctx.gallery, "studio-live-border")
+    release()
+    arc = s.items(name)["ArcSlider"]["value"]
+    check(arc != 0, "the slider's drag left the arc at 0")
+    s.save()
+    run(ctx.app, "effect", "Border", ctx.sample, "-o", ctx.out("border-ref.svg"), "--select", "shapes",
+        "--set", f"gradient-arc={number(arc)}")
+    same_bytes(path, ctx.out("border-ref.svg"), f"Live Border's slider vs versalix4 effect Border --set gradient-arc={arc}")
     s.close()
 
 
@@ -270,11 +280,26 @@ def open_border(s):
     return name
 
 
-def slide(s, dialog, item, pixels):
-    """Drags a slider's knob by pixels in five steps: tracking values, then the final one."""
+def slide(s, dialog, item, pixels, hold=False):
+    """Drags a slider's knob by pixels in five steps; with hold, the button
+    stays down: answers the function that releases it."""
     r = s.item(dialog, item).rect
     x, y = r["x"] + r["width"] / 2, r["y"] + r["height"] / 2
-    s.drag([(x + pixels * i / 5, y) for i in range(6)])
+    if not hold:
+        return s.drag([(x + pixels * i / 5, y) for i in range(6)])
+    builder = ActionBuilder(s.driver, duration=0)
+    builder.pointer_action.move_to_location(round(x), round(y))
+    builder.pointer_action.pointer_down()
+    for i in range(1, 6):
+        builder.pointer_action.move_to_location(round(x + pixels * i / 5), round(y))
+    builder.perform()
+
+    def release():
+        up = ActionBuilder(s.driver, duration=0)
+        up.pointer_action.pointer_up()
+        up.perform()
+        s.settle()
+    return release
 
 
 def scene_warp(ctx):
@@ -363,13 +388,17 @@ def scene_timing(ctx):
     patched canvas equals the whole document."""
     path = ctx.out("10k.svg")
     with open(path, "w") as f:
-        f.write('<svg xmlns="http://www.w3.org/2000/svg" width="400" height="300" viewBox="0 0 400 300">\n')
+        # In a layer with a transform: objects written anew there come in
+        # groups that undo it.
+        f.write('<svg xmlns="http://www.w3.org/2000/svg" xmlns:inkscape="http://www.inkscape.org/namespaces/inkscape" '
+                'width="400" height="300" viewBox="0 0 400 300">\n'
+                '<g id="paths" inkscape:groupmode="layer" transform="translate(0,0.5)">\n')
         for row in range(20):
             y = 20 + row * 13
             d = [f"M 20,{y}"] + [f"C {20 + i * 0.72 + 0.24},{y - 4} {20 + i * 0.72 + 0.48},{y + 4} "
                                  f"{20 + (i + 1) * 0.72},{y}" for i in range(500)]
             f.write(f'  <path id="p{row}" fill="none" stroke="#0055d4" d="{" ".join(d)}"/>\n')
-        f.write("</svg>\n")
+        f.write("</g>\n</svg>\n")
     s = ctx.open(path)
     s.doc_drag((5, 5), (395, 295), 4)
     choose_tool(s, "Warp")
@@ -385,10 +414,20 @@ def scene_timing(ctx):
     s.item(name, "Apply").click()
     s.settle()
     before = s.js("vxStudio.svgText()")
-    timed(s, "Live Update (slider step)", "set ", lambda: slide(s, name, "ArcSlider", 40))
+    timed(s, "Live Update (a value typed)", "set ", lambda: type_values(s, name, "ArcField", (25, -30, 60)))
+    timed(s, "Live Update (slider drag step)", "set ", lambda: slide(s, name, "ArcSlider", 40))
     check(s.js("vxStudio.svgText()") != before, "Live Update on 10,000 segments changed nothing")
     s.shot(ctx.gallery, "studio-10k-segments")
     s.close()
+
+
+def type_values(s, dialog, item, values):
+    """Types each value into a number field, with Enter."""
+    for v in values:
+        box = s.item(dialog, item)
+        box.clear()
+        box.send_keys(str(v), Keys.ENTER)
+        s.settle()
 
 
 def choose_tool(s, name):
@@ -411,6 +450,11 @@ def timed(s, what, kind, gesture):
           f"{med('drawn', times):.1f} ms, max {max(t['drawn'] for t in times):.1f} ms ({len(times)} steps; "
           f"per redraw: fetch {med('fetch', rounds):.1f} ms, patch {med('show', rounds):.1f} ms, "
           f"{med('bytes', rounds) / 1000:.0f} kB)", flush=True)
+    served = [r["server"] for r in rounds if r.get("server") and r["bytes"] > 1]
+    if served:
+        print("        server per changed step (ms): " + ", ".join(
+            f"{k} median {statistics.median(x[k] for x in served):.1f}" for k in ("work", "canvas", "state")),
+            flush=True)
     print("        steps (patched/next frame ms):", " ".join(f"{t['ms']:.0f}/{t['drawn']:.0f}" for t in times),
           "| redraws (fetch/patch ms, kB):", " ".join(f"{r['fetch']:.0f}/{r['show']:.0f},{r['bytes'] / 1000:.0f}"
                                                     for r in rounds), flush=True)
@@ -419,19 +463,22 @@ def timed(s, what, kind, gesture):
 
 def canvas_is_whole_document(s):
     """The objects the page shows equal those of the whole document (ids
-    made up for deltas and the order of attributes set aside)."""
+    made up for deltas, the order of attributes and whether a group that
+    undoes a layer's transform is shared set aside)."""
     base, token = s.url.split("/?token=")
     req = urllib.request.Request(base + "/api/delta?since=0", headers={"X-VX-Token": token})
     with urllib.request.urlopen(req) as answer:
         whole = answer.read().decode("utf-8").split("\n", 1)[1][1:]
     same = s.js("""(() => {
         const norm = (e) => e.nodeType === 3 ? e.nodeValue : e.nodeType !== 1 ? "" :
-            `<${e.nodeName} ${Array.from(e.attributes).filter((a) => a.name !== "id")
+            `<${e.nodeName} ${Array.from(e.attributes).filter((a) => a.name !== "id" && a.name !== "data-vx-uid")
                 .map((a) => a.name + "=" + a.value.replace(/#[\\w.-]+/g, "#")).sort().join(" ")}>` +
             Array.from(e.childNodes, norm).join("") + "</>";
+        const wrapped = (w, e) => w && w.getAttribute("data-vx-wrap") ? w.getAttribute("transform") + norm(e) : norm(e);
         const doc = new DOMParser().parseFromString(arguments[0], "image/svg+xml");
-        const a = Array.from(doc.querySelectorAll("[data-vx-uid]"), norm);
-        const b = Array.from(vxStudio.canvas().querySelectorAll("[data-vx-uid]"), norm);
+        const a = Array.from(doc.querySelectorAll("[data-vx-uid]"), (e) => wrapped(e.parentNode, e));
+        const b = Array.from(vxStudio.canvas().querySelectorAll("[data-vx-uid]"),
+                             (e) => e.getAttribute("data-vx-wrap") === "own" ? wrapped(e, e.firstElementChild) : wrapped(e.parentNode, e));
         return a.length > 0 && a.length === b.length && a.every((x, i) => x === b[i]); })()""", whole)
     s.js("vxStudio.refreshCanvas()")  # the page's canvas version no longer chains
     s.settle()
@@ -465,6 +512,8 @@ class Context:
             if studio.proc.poll() is None:
                 studio.proc.kill()
                 studio.proc.wait()
+            elif studio.proc.returncode:  # it ended on its own: say why
+                print(f"      studio ended with {studio.proc.returncode}: {studio.proc.stderr.read()[-6000:]}")
         self.studios.clear()
 
 

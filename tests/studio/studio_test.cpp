@@ -34,9 +34,9 @@ constexpr const char* kDocument = R"(<svg xmlns="http://www.w3.org/2000/svg" wid
 // One running studio on a copy of kDocument in a folder of its own.
 class Studio {
  public:
-  explicit Studio(const fs::path& folder) : folder_(folder) {
+  explicit Studio(const fs::path& folder, const char* document = kDocument) : folder_(folder) {
     fs::create_directories(folder_ / "inside");
-    std::ofstream(folder_ / "inside" / "doc.svg") << kDocument;
+    std::ofstream(folder_ / "inside" / "doc.svg") << document;
     const std::string command = std::string(VX_APP_PATH) + " studio --no-browser --port 0 '" +
                                 (folder_ / "inside" / "doc.svg").string() + "'";
     pipe_ = popen(command.c_str(), "r");
@@ -424,67 +424,103 @@ TEST_F(StudioTest, LiveFractalizeFromTheEffectMenuEqualsTheCommand) {
 
 }  // namespace
 
-// The canvas's change delivery: a line of JSON, then the markup parts after
-// record separators (the whole document, or the definitions and then each
-// changed object).
+// What a request made with the page's canvas version and state tag
+// answers (a line of JSON, then the markup parts after record separators);
+// keeps the page's side of both.
 struct Delta {
   json head;
   std::vector<std::string> parts;
 };
-
-TEST_F(StudioTest, CanvasDeltasCarryJustTheChangedObjectsAndChainTheirVersions) {
-  auto delta = [&](uint64_t since) {
-    auto res = studio_->client().Get("/api/delta?since=" + std::to_string(since), studio_->Headers());
+struct Page {
+  Studio& studio;
+  std::string tag;
+  uint64_t canvas = 0;
+  Delta operator()(const std::string& path, const json& body = json()) {
+    const std::string query = "?canvas=" + std::to_string(canvas) + "&state=" + tag;
+    auto res = body.is_null() ? studio.client().Get(path + query, studio.Headers())
+                              : studio.Post(path + query, body.dump());
     Delta d;
     if (!res || res->status != 200) return ADD_FAILURE() << (res ? res->body : "no answer"), d;
-    const size_t line = res->body.find('\n');
-    d.head = json::parse(res->body.substr(0, line));
-    std::string rest = res->body.substr(line + 2);
-    for (size_t at; (at = rest.find('\x1e')) != std::string::npos; rest.erase(0, at + 1))
-      d.parts.push_back(rest.substr(0, at));
-    d.parts.push_back(rest);
+    std::stringstream rest(res->body.substr(res->body.find('\n') + 1));
+    d.head = json::parse(res->body.substr(0, res->body.find('\n')));
+    std::string part;
+    std::getline(rest, part, '\x1e');  // nothing before the first separator
+    while (std::getline(rest, part, '\x1e')) d.parts.push_back(part);
+    if (d.head.contains("state")) tag = d.head["state"]["tag"];
+    canvas = d.head["canvas"]["version"];
     return d;
-  };
-  Delta whole = delta(0);
-  ASSERT_TRUE(whole.head["whole"].get<bool>());
+  }
+};
+
+// Answers carry the state's members that changed and the canvas delta: the
+// changed objects only, as the whole document writes them, with their
+// places; versions that do not chain get everything.
+TEST_F(StudioTest, AnswersCarryJustWhatChanged) {
+  Page sync{*studio_};
+  Delta whole = sync("/api/sync");
+  ASSERT_TRUE(whole.head["canvas"]["whole"].get<bool>());
   std::map<std::string, uint64_t> uid;  // by SVG id, from the marked whole document
   std::smatch m;
-  for (std::string s = whole.parts[0];
+  for (std::string s = whole.parts.at(0);
        std::regex_search(s, m, std::regex(R"re(id="(\w)"[^>]*data-vx-uid="(\d+)")re")); s = m.suffix())
     uid[m[1]] = std::stoull(m[2]);
   ASSERT_EQ(uid.size(), 3u);
-  const uint64_t v1 = whole.head["version"];
-  EXPECT_EQ(delta(v1).head["objects"].size(), 0u);  // nothing changed: the same version
+  const uint64_t v1 = sync.canvas;
+
+  // A selection changes the state's selection, not the canvas.
+  Delta selected = sync("/api/select", {{"ids", {"b"}}});
+  EXPECT_EQ(selected.head["state"]["changed"]["selection"], json({"b"}));
+  EXPECT_FALSE(selected.head["state"]["changed"].contains("menus"));
+  EXPECT_TRUE(selected.head["canvas"]["objects"].empty());
+  EXPECT_EQ(sync("/api/sync").head.count("state"), 0u);  // nothing changed
 
   // A Warp drag on b alone: just b, placed after a (the object below it).
-  studio_->Do("/api/select", {{"ids", {"b"}}});
   studio_->Do("/api/tool", {{"name", "Warp"}});
-  studio_->Do("/api/pointer", {{"event", "down"}, {"x", 150}, {"y", 50}});
-  studio_->Do("/api/pointer", {{"event", "drag"}, {"x", 165}, {"y", 40}});
-  Delta warped = delta(v1);
-  const uint64_t v2 = warped.head["version"];
-  EXPECT_GT(v2, v1);
-  ASSERT_EQ(warped.head["objects"].size(), 1u);
-  EXPECT_EQ(warped.head["objects"][0]["uid"], uid["b"]);
-  EXPECT_EQ(warped.head["objects"][0]["after"], uid["a"]);
-  EXPECT_TRUE(warped.head["objects"][0]["inPlace"].get<bool>());
+  sync("/api/pointer", {{"event", "down"}, {"x", 150}, {"y", 50}});
+  Delta warped = sync("/api/pointer", {{"event", "drag"}, {"x", 165}, {"y", 40}});
+  EXPECT_GT(sync.canvas, v1);
+  ASSERT_EQ(warped.head["canvas"]["objects"].size(), 1u);
+  EXPECT_EQ(warped.head["canvas"]["objects"][0]["uid"], uid["b"]);
+  EXPECT_EQ(warped.head["canvas"]["objects"][0]["after"], uid["a"]);
+  EXPECT_TRUE(warped.head["canvas"]["objects"][0]["inPlace"].get<bool>());
   ASSERT_EQ(warped.parts.size(), 2u);
-  EXPECT_NE(warped.parts[1].find("id=\"b\""), std::string::npos) << warped.parts[1];
-  studio_->Do("/api/pointer", {{"event", "up"}, {"x", 165}, {"y", 40}});
+  const std::string& b = warped.parts[1];
+  EXPECT_NE(studio_->Svg().find(b.substr(0, b.find(" data-vx-uid"))), std::string::npos) << b;
+  EXPECT_EQ(b.back(), '>');
+  // A canvas version that is not a number is refused before the request
+  // runs (the button stays down); one that does not chain, or a state tag
+  // not handed out, gets everything.
+  auto refused = studio_->Post("/api/pointer?canvas=x", json{{"event", "up"}, {"x", 1}, {"y", 1}}.dump());
+  EXPECT_EQ(refused ? refused->status : 0, 400);
+  sync("/api/pointer", {{"event", "up"}, {"x", 165}, {"y", 40}});
   studio_->Do("/api/tool", {{"name", ""}});
-  // A version that does not chain gets the whole document.
-  EXPECT_TRUE(delta(v1).head["whole"].get<bool>());
+  sync.canvas = v1;
+  sync.tag = "stale";
+  Delta again = sync("/api/sync");
+  EXPECT_TRUE(again.head["canvas"]["whole"].get<bool>());
+  EXPECT_TRUE(again.head["state"].contains("whole"));
+}
 
-  // Apply wraps b in effect art: b leaves the top level, the new art takes
-  // its place above a.
-  const uint64_t v3 = delta(0).head["version"];
-  studio_->Do("/api/command", {{"command", "Live Border"}});
-  const std::string palette = studio_->State()["dialogs"][0]["name"];
-  studio_->Do("/api/dialog", {{"dialog", palette}, {"action", "press 37"}});  // Apply
-  Delta applied = delta(v3);
-  EXPECT_EQ(applied.head["deleted"], json::array({uid["b"]}));
-  ASSERT_EQ(applied.head["objects"].size(), 1u);
-  EXPECT_EQ(applied.head["objects"][0]["after"], uid["a"]);
-  EXPECT_FALSE(applied.head["objects"][0]["inPlace"].get<bool>());
-  EXPECT_NE(applied.parts.back().find("vx:role=\"result\""), std::string::npos);
+// An object written anew in a transformed layer comes in a group of its own
+// that undoes the layer's transform, not with the whole document.
+TEST_F(StudioTest, ObjectsOfATransformedLayerComeAsDeltas) {
+  Studio layered(folder_ / "layered", R"svg(<svg xmlns="http://www.w3.org/2000/svg" xmlns:inkscape="http://www.inkscape.org/namespaces/inkscape" width="200" height="200">
+  <g id="L" inkscape:groupmode="layer" transform="translate(10,0)">
+    <path id="a" d="M 20 20 L 80 20 L 80 80 Z"/>
+    <path id="b" d="M 120 20 L 180 20 L 180 80 Z"/>
+  </g>
+</svg>
+)svg");
+  ASSERT_TRUE(layered.running());
+  Page sync{layered};
+  sync("/api/sync");
+  layered.Do("/api/select", {{"ids", {"a"}}});
+  layered.Do("/api/tool", {{"name", "Warp"}});
+  sync("/api/pointer", {{"event", "down"}, {"x", 60}, {"y", 40}});
+  Delta warped = sync("/api/pointer", {{"event", "drag"}, {"x", 70}, {"y", 30}});
+  ASSERT_EQ(warped.parts.size(), 2u);
+  EXPECT_TRUE(std::regex_search(warped.parts[1], std::regex(R"re(^<g transform="matrix\(1,0,0,1,-10,0\)" )re"
+                                                            R"re(data-vx-wrap="own" data-vx-uid="\d+"><path id="a")re")))
+      << warped.parts[1];
+  EXPECT_EQ(layered.Quit(), 0);
 }

@@ -14,9 +14,19 @@
   let deltaDefs = [];
 
   function byUid(root, uid) { return root.querySelector(`[data-vx-uid="${uid}"]`); }
-  // An object inside a group shared with its neighbours (one that undoes its
-  // layer's transform) cannot be taken out or put in on its own.
-  function shared(el) { return !!(el.parentNode && el.parentNode.hasAttribute && el.parentNode.hasAttribute("data-vx-wrap")); }
+  // Whether an object stands inside a group shared with its neighbours (one
+  // that undoes its layer's transform).
+  function shared(el) { const w = el.parentNode; return !!(w && w.getAttribute && w.getAttribute("data-vx-wrap") === "1"); }
+
+  // Puts el just after (or before) anchor. An anchor inside a shared group
+  // has the group split there: el carries the group's transform itself.
+  function place(el, anchor, after) {
+    if (!shared(anchor)) { if (after) anchor.after(el); else anchor.before(el); return; }
+    const wrap = anchor.parentNode, tail = wrap.cloneNode(false);
+    for (let n = after ? anchor.nextSibling : anchor, next; n; n = next) { next = n.nextSibling; tail.appendChild(n); }
+    wrap.after(el);
+    if (tail.firstChild) el.after(tail);
+  }
 
   function forget(uid) {
     deltaDefs = deltaDefs.filter((d) => {
@@ -72,14 +82,14 @@
     if (!parsed) return false;
     for (const uid of delta.deleted) {
       const el = byUid(root, uid);
-      if (el && shared(el)) return false;
       if (el) el.remove();
       forget(uid);
     }
+    // An object inside a shared group comes in a group of its own: it is
+    // placed anew.
     for (const o of delta.objects) {
       const el = byUid(root, o.uid);
-      if (el && shared(el)) return false;
-      if (el && !o.inPlace) el.remove();
+      if (el && (!o.inPlace || shared(el))) el.remove();
       forget(o.uid);
     }
     // Bottom first: the object below each one is in place before it.
@@ -91,9 +101,8 @@
       if (here) here.remove();
       const el = document.importNode(node, true);
       const anchor = o.after ? byUid(root, o.after) : o.before ? byUid(root, o.before) : null;
-      if ((o.after || o.before) && (!anchor || shared(anchor))) return false;
-      if (o.after) anchor.after(el);
-      else if (o.before) anchor.before(el);
+      if ((o.after || o.before) && !anchor) return false;
+      if (anchor) place(el, anchor, !!o.after);
       else {
         const layer = root.querySelector(`[data-vx-layer="${o.layer}"]`);
         if (!layer) return false;  // a layer without an element of its own

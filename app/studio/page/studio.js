@@ -32,36 +32,55 @@
   // Requests waiting for the page to show their version: {version, t0, what}.
   const awaitingRedraw = [];
 
+  // Every request carries the canvas version and the state tag the page
+  // shows, so that its answer brings what changed with it: one round trip
+  // per step.
+  function syncUrl(path) {
+    return path + (path.includes("?") ? "&" : "?") + "canvas=" + canvasVersion + "&state=" + encodeURIComponent(stateTag);
+  }
+  // An answer: a line of JSON, then (for a sync) the canvas's markup parts.
+  function readAnswer(text) {
+    const line = text.indexOf("\n");
+    try {
+      return { head: JSON.parse(line < 0 ? text : text.slice(0, line)), rest: line < 0 ? "" : text.slice(line + 1) };
+    } catch (_) {
+      return null;
+    }
+  }
+
   let inFlight = 0;  // requests sent and not answered yet
   async function post(path, body, what) {
     inFlight++;
-    try { return await send(path, body, what); } finally { inFlight--; }
+    try { return await send(path, body, what); } finally {
+      inFlight--;
+      // Change events that came meanwhile and that no answer brought.
+      if (!inFlight && wantVersion > studio.shownVersion) refresh(wantVersion);
+    }
   }
   async function send(path, body, what) {
     const t0 = performance.now();
     let answer;
     try {
-      const res = await fetch(path, {
+      const res = await fetch(syncUrl(path), {
         method: "POST",
         headers: { "Content-Type": "application/json", "X-VX-Token": TOKEN },
         body: JSON.stringify(body || {}),
       });
-      answer = await res.json().catch(() => ({ error: "the server answered " + res.status }));
+      answer = readAnswer(await res.text()) || { head: { error: "the server answered " + res.status }, rest: "" };
+      if (typeof answer.head.version === "number") {
+        if (res.ok) awaitingRedraw.push({ version: answer.head.version, t0, what: what || path });
+        if (answer.head.cursor !== undefined) applyCursor(answer.head.cursor);
+        showAnswer(answer, t0, answer.head.version);
+      }
       if (!res.ok) {
-        showError(answer.error || ("the server answered " + res.status));
-        if (typeof answer.version === "number") refresh(answer.version);
+        showError(answer.head.error || ("the server answered " + res.status));
         return null;
       }
     } catch (e) {
       showError("the studio server does not answer: " + e.message);
       return null;
     }
-    if (typeof answer.version === "number") {
-      awaitingRedraw.push({ version: answer.version, t0, what: what || path });
-      if (answer.cursor !== undefined) applyCursor(answer.cursor);
-      refresh(answer.version);
-    }
-    return answer;
+    return answer.head;
   }
 
   async function getText(path) {
@@ -78,32 +97,26 @@
   let refreshing = false, refreshAgain = false, refreshFailing = false;
   let wantVersion = 0;    // the newest state version known to exist
   let canvasVersion = 0;  // the canvas version shown (0: none)
+  let stateTag = "";      // names the state shown ("": none)
   let ended = false, events = null;  // ended: the studio has quit
 
-  // Reads the state and what changed on the canvas until the page shows
-  // `version` (without one: once more in any case).
+  // Reads what changed until the page shows `version` (without one: once
+  // more in any case).
   async function refresh(version) {
     if (ended) return;
     if (version === undefined) refreshAgain = true;
     else wantVersion = Math.max(wantVersion, version);
     if (refreshing) return;
-    // Shown already (a change event came before the answer).
+    // Shown already (an answer brought it).
     if (!refreshAgain && wantVersion <= studio.shownVersion) { notePatched(null); return; }
     refreshing = true;
     try {
       while (refreshAgain || wantVersion > studio.shownVersion) {
         refreshAgain = false;
         const t0 = performance.now();
-        const [stateText, deltaText] = await Promise.all([getText("/api/state"), getText("/api/delta?since=" + canvasVersion)]);
-        const t1 = performance.now();
-        const state = JSON.parse(stateText);
-        showCanvas(deltaText);
-        showState(state);
-        // The next round starts at once: the browser draws the newest
-        // canvas whenever it can, not every one in between.
-        const round = { fetch: t1 - t0, show: performance.now() - t1, frame: null, bytes: deltaText.length };
-        studio.rounds.push(round);
-        notePatched(round);
+        const answer = readAnswer(await getText(syncUrl("/api/sync")));
+        if (!answer) throw new Error("the answer is not JSON");
+        showAnswer(answer, t0, null);
       }
     } catch (e) {
       if (ended) return;
@@ -116,6 +129,39 @@
       refreshing = false;
     }
     refreshFailing = false;
+  }
+
+  // Shows what an answer brought: the state's changed members and the
+  // canvas delta. What does not chain on what the page shows is asked for
+  // again (a whole state, the whole document).
+  function showAnswer(answer, t0, version) {
+    const { head, rest } = answer;
+    if (version !== null) wantVersion = Math.max(wantVersion, version);
+    if (!head.state && !head.canvas) { refresh(version === null ? undefined : version); return; }
+    const t1 = performance.now();
+    let chained = true;
+    if (head.canvas) chained = showCanvas(head.canvas, rest);
+    if (head.canvasError) showError(head.canvasError);
+    if (head.state) chained = showStateChange(head.state) && chained;
+    // The browser draws the newest canvas whenever it can, not every one
+    // in between.
+    const round = { fetch: t1 - t0, show: performance.now() - t1, frame: null, bytes: rest.length,
+                    server: head.serverMs || null };
+    studio.rounds.push(round);
+    notePatched(round);
+    if (!chained) refresh();
+  }
+
+  function showStateChange(change) {
+    if (change.whole) {
+      stateTag = change.tag;
+      showState(change.whole);
+      return true;
+    }
+    if (change.base !== stateTag || !studio.state) { stateTag = ""; return false; }
+    stateTag = change.tag;
+    showState(Object.assign({}, studio.state, change.changed));
+    return true;
   }
 
   // The requests whose answers the page now shows: how long each took from
@@ -136,23 +182,22 @@
   }
 
   // The whole document, or the changed objects patched in place
-  // (canvas_patch.js); a delta that cannot be put in place asks for the
-  // whole document.
-  // The answer: a line of JSON, then its markup parts, each after a record
-  // separator (the whole document, or the definitions and each object).
-  function showCanvas(answer) {
-    const head = answer.indexOf("\n");
-    const delta = JSON.parse(answer.slice(0, head));
-    if (delta.version === canvasVersion) return;
+  // (canvas_patch.js). `parts`: each markup part after a record separator.
+  // False: the delta does not follow the version shown, or cannot be put in
+  // place (ask again: the whole document comes).
+  function showCanvas(delta, parts) {
+    if (delta.version <= canvasVersion) return true;  // shown already, or older than what is
     if (delta.whole) {
-      showDocument(answer.slice(head + 2));
+      showDocument(parts.slice(1));
       window.vxCanvasPatch.reset();
-    } else if (!window.vxCanvasPatch(docSvg, delta, answer.slice(head + 2).split("\x1e"))) {
+    } else if (delta.from !== canvasVersion) {
+      return false;
+    } else if (!window.vxCanvasPatch(docSvg, delta, parts.slice(1).split("\x1e"))) {
       canvasVersion = 0;
-      refreshAgain = true;
-      return;
+      return false;
     }
     canvasVersion = delta.version;
+    return true;
   }
 
   function listenForChanges() {
@@ -161,7 +206,8 @@
       let v = -1;
       try { v = JSON.parse(e.data).version; } catch (_) { /* a malformed event still means a change */ }
       if (v === -1) refresh();
-      else if (v > studio.shownVersion) refresh(v);
+      // While requests are out their answers will most likely bring it.
+      else if (v > studio.shownVersion) { if (inFlight) wantVersion = Math.max(wantVersion, v); else refresh(v); }
     };
     events.onerror = () => setStatus("change events interrupted; reconnecting", true);
   }
@@ -605,20 +651,21 @@
     }
   }
 
-  // Dialog actions go out one at a time, in the order the user made them;
-  // a slider's waiting tracking value gives way to its newer one.
+  // Dialog actions go out one at a time, in the order the user made them.
+  // A waiting tracking or live value of an item gives way to its newer one:
+  // at most one value waits while another is on its way, the newest.
   const actionQueue = [];
   let actionBusy = false;
-  function dialogAction(d, action, tracking) {
+  function dialogAction(d, action, tracking, live) {
     return new Promise((resolve) => {
       const body = { dialog: d.name, action, tracking: !!tracking };
       const last = actionQueue[actionQueue.length - 1];
       const slot = action.startsWith("set ") ? action.slice(0, action.indexOf("=") + 1) : null;
-      if (slot && last && last.body.tracking && last.body.dialog === d.name && last.body.action.startsWith(slot)) {
+      if (slot && last && (last.body.tracking || last.live) && last.body.dialog === d.name && last.body.action.startsWith(slot)) {
         actionQueue.pop();
         last.resolve(null);
       }
-      actionQueue.push({ body, resolve });
+      actionQueue.push({ body, resolve, live: !!live });
       pumpActions();
     });
   }
@@ -801,8 +848,20 @@
       const r = document.createElement("input");
       r.type = "range";
       r.step = "any";
-      r.addEventListener("input", () => { r.dataset.dragging = "1"; act(`set ${node.it.id}=${r.value}`, true); });
-      r.addEventListener("change", () => { r.dataset.dragging = ""; act(`set ${node.it.id}=${r.value}`, false); });
+      // The values a drag passes through reach the plug-in while it lasts,
+      // each as a `set` like the final one (so Live Update follows the
+      // hand); the final value is sent unless it is the last one sent.
+      r.addEventListener("input", () => {
+        r.dataset.dragging = "1";
+        node.lastLive = `set ${node.it.id}=${r.value}`;
+        dialogAction(p.d, node.lastLive, false, true);
+      });
+      r.addEventListener("change", () => {
+        r.dataset.dragging = "";
+        const final = `set ${node.it.id}=${r.value}`;
+        if (final !== node.lastLive) act(final);
+        node.lastLive = null;
+      });
       node.el = r;
     } else if (kind === "list-box") {
       const ul = document.createElement("ul");
