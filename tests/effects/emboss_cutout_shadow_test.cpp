@@ -38,28 +38,23 @@ class EmbossTest : public EffectTest {
   }
 };
 
-TEST_F(EmbossTest, FactoryValuesOnGreyHalfMakeALighterAndADarkerCopyBehindTheObject) {
-  auto made = Run(kEmbossFactoryParams, Gray(0.5f));
-  ASSERT_EQ(3u, made.size());
-  EXPECT_FLOAT_EQ(0.5f, made[0]->style()->fill.color.c.g.gray);
-  ExpectAt(made[0], 0, 0);
-  EXPECT_NEAR(0.1667f, made[1]->style()->fill.color.c.g.gray, 1e-4f);
-  ExpectAt(made[1], kCos135, kSin135);  // toward the light
-  EXPECT_NEAR(0.8333f, made[2]->style()->fill.color.c.g.gray, 1e-4f);
-  ExpectAt(made[2], -kCos135, -kSin135);
-}
-
-TEST_F(EmbossTest, ThreeStepsOfThreePointsStepTheDistanceAndTheShift) {
-  auto made = Run(Steps(0, 3, 3), Gray(0.5f));
-  ASSERT_EQ(7u, made.size());
-  for (int i = 1; i <= 3; ++i) {
-    const float t = 0.6667f * float(i) / 3;
-    const Art* light = made[2 * i - 1];
-    const Art* dark = made[2 * i];
-    EXPECT_NEAR(0.5f * (1 - t), light->style()->fill.color.c.g.gray, 1e-5f) << i;
-    EXPECT_NEAR(0.5f * (1 + t), dark->style()->fill.color.c.g.gray, 1e-5f) << i;
-    ExpectAt(light, float(i) * kCos135, float(i) * kSin135);
-    ExpectAt(dark, -float(i) * kCos135, -float(i) * kSin135);
+// The factory values (one step of one point), then three steps of three
+// points: each step's lighter copy toward the light, its darker copy away,
+// behind the object.
+TEST_F(EmbossTest, EachStepShiftsTheShadeAndTheDistanceByItsShare) {
+  for (const EmbossPGParams& p : {kEmbossFactoryParams, Steps(0, 3, 3)}) {
+    SCOPED_TRACE(p.steps);
+    auto made = Run(p, Gray(0.5f));
+    ASSERT_EQ(size_t(2 * p.steps + 1), made.size());
+    EXPECT_FLOAT_EQ(0.5f, made[0]->style()->fill.color.c.g.gray);
+    ExpectAt(made[0], 0, 0);
+    for (int i = 1; i <= p.steps; ++i) {
+      const float t = 0.6667f * float(i) / float(p.steps), d = p.offset * float(i) / float(p.steps);
+      EXPECT_NEAR(0.5f * (1 - t), made[2 * i - 1]->style()->fill.color.c.g.gray, 1e-5f) << i;
+      EXPECT_NEAR(0.5f * (1 + t), made[2 * i]->style()->fill.color.c.g.gray, 1e-5f) << i;
+      ExpectAt(made[2 * i - 1], d * kCos135, d * kSin135);
+      ExpectAt(made[2 * i], -d * kCos135, -d * kSin135);
+    }
   }
 }
 

@@ -246,19 +246,15 @@ TEST_F(FrameworkTest, PlacementDockingAndTheLastSettingOutliveAHostRestart) {
   Act(kBorder, "set", BorderItems::kSteps, "=12");
   Act(kBorder, "set", BorderItems::kOffset, "=30");
   ExpectCleanShutdown();
-  auto code = host().preferences().Get("QVR-VsX4LiveBorder", "DockCode",
-                                       host::Preferences::Type::Integer);
-  ASSERT_TRUE(code);
-  EXPECT_EQ(0x1C00, code->integer);
-  auto group = host().preferences().Get("QVR-VsX4LiveBorder", "DockGroup",
-                                        host::Preferences::Type::String);
-  ASSERT_TRUE(group);
-  EXPECT_EQ("QVR-VsX4LiveBorder", group->text);
-  auto location = host().preferences().Get("QVR-VsX4LiveBorder", "Location",
-                                           host::Preferences::Type::Point);
-  ASSERT_TRUE(location);
-  EXPECT_EQ(screen.right - w, location->point.h);
-  EXPECT_EQ(screen.bottom - h, location->point.v);
+  using Type = host::Preferences::Type;
+  const auto stored = [&](const char* key, Type type) {  // zeros when missing
+    return host().preferences().Get("QVR-VsX4LiveBorder", key, type).value_or(
+        host::Preferences::Value{});
+  };
+  EXPECT_EQ(0x1C00, stored("DockCode", Type::Integer).integer);
+  EXPECT_EQ("QVR-VsX4LiveBorder", stored("DockGroup", Type::String).text);
+  EXPECT_EQ(screen.right - w, stored("Location", Type::Point).point.h);
+  EXPECT_EQ(screen.bottom - h, stored("Location", Type::Point).point.v);
   host_.reset();
   ASSERT_EQ(0, StartHost());
   doc_ = &host().documents().New("again");
@@ -266,10 +262,10 @@ TEST_F(FrameworkTest, PlacementDockingAndTheLastSettingOutliveAHostRestart) {
   EXPECT_EQ(3, BorderRecord()->stepsMode);
   EXPECT_EQ(12, BorderRecord()->steps);
   EXPECT_FLOAT_EQ(0.3f, BorderRecord()->offset);
-  host::Preferences::Value stored;
-  stored.type = host::Preferences::Type::Point;
-  stored.point = {300, 200};
-  ASSERT_EQ(0, host().preferences().Put("QVR-VsX4LiveTiling", "Location", stored));
+  host::Preferences::Value location;
+  location.type = Type::Point;
+  location.point = {300, 200};
+  ASSERT_EQ(0, host().preferences().Put("QVR-VsX4LiveTiling", "Location", location));
   ASSERT_EQ(0, ChooseWindowItem(kTiling));
   EXPECT_EQ(300, Palette(kTiling)->bounds.left);
   EXPECT_EQ(194, Palette(kTiling)->bounds.top);
