@@ -4,6 +4,7 @@
 // as the mask. Shadow: the shadow below the object, its recolouring by
 // colour kind, and the shadow showing through the object in a clipping
 // group when transparent, and its transparency slider.
+#include <algorithm>
 #include <cstring>
 
 #include "effect_fixture.h"
@@ -38,28 +39,23 @@ class EmbossTest : public EffectTest {
   }
 };
 
-TEST_F(EmbossTest, FactoryValuesOnGreyHalfMakeALighterAndADarkerCopyBehindTheObject) {
-  auto made = Run(kEmbossFactoryParams, Gray(0.5f));
-  ASSERT_EQ(3u, made.size());
-  EXPECT_FLOAT_EQ(0.5f, made[0]->style()->fill.color.c.g.gray);
-  ExpectAt(made[0], 0, 0);
-  EXPECT_NEAR(0.1667f, made[1]->style()->fill.color.c.g.gray, 1e-4f);
-  ExpectAt(made[1], kCos135, kSin135);  // toward the light
-  EXPECT_NEAR(0.8333f, made[2]->style()->fill.color.c.g.gray, 1e-4f);
-  ExpectAt(made[2], -kCos135, -kSin135);
-}
-
-TEST_F(EmbossTest, ThreeStepsOfThreePointsStepTheDistanceAndTheShift) {
-  auto made = Run(Steps(0, 3, 3), Gray(0.5f));
-  ASSERT_EQ(7u, made.size());
-  for (int i = 1; i <= 3; ++i) {
-    const float t = 0.6667f * float(i) / 3;
-    const Art* light = made[2 * i - 1];
-    const Art* dark = made[2 * i];
-    EXPECT_NEAR(0.5f * (1 - t), light->style()->fill.color.c.g.gray, 1e-5f) << i;
-    EXPECT_NEAR(0.5f * (1 + t), dark->style()->fill.color.c.g.gray, 1e-5f) << i;
-    ExpectAt(light, float(i) * kCos135, float(i) * kSin135);
-    ExpectAt(dark, -float(i) * kCos135, -float(i) * kSin135);
+// The factory values (one step of one point), then three steps of three
+// points: each step's lighter copy toward the light, its darker copy away,
+// behind the object.
+TEST_F(EmbossTest, EachStepShiftsTheShadeAndTheDistanceByItsShare) {
+  for (const EmbossPGParams& p : {kEmbossFactoryParams, Steps(0, 3, 3)}) {
+    SCOPED_TRACE(p.steps);
+    auto made = Run(p, Gray(0.5f));
+    ASSERT_EQ(size_t(2 * p.steps + 1), made.size());
+    EXPECT_FLOAT_EQ(0.5f, made[0]->style()->fill.color.c.g.gray);
+    ExpectAt(made[0], 0, 0);
+    for (int i = 1; i <= p.steps; ++i) {
+      const float t = 0.6667f * float(i) / float(p.steps), d = p.offset * float(i) / float(p.steps);
+      EXPECT_NEAR(0.5f * (1 - t), made[2 * i - 1]->style()->fill.color.c.g.gray, 1e-5f) << i;
+      EXPECT_NEAR(0.5f * (1 + t), made[2 * i]->style()->fill.color.c.g.gray, 1e-5f) << i;
+      ExpectAt(made[2 * i - 1], d * kCos135, d * kSin135);
+      ExpectAt(made[2 * i], -d * kCos135, -d * kSin135);
+    }
   }
 }
 
@@ -162,51 +158,43 @@ class CutoutTest : public EffectTest {
   }
 };
 
-TEST_F(CutoutTest, FactoryValuesStrokeFiveCopiesFromTenToTwoPointsUnderAPlainCopy) {
+// The factory's five steps stroke copies from ten points down by a fifth
+// each under a plain copy; one step takes the full shade; no steps leave
+// only the plain copy.
+TEST_F(CutoutTest, StepsStrokeCopiesFromTenPointsDownUnderAPlainCopy) {
   // Grey 0 (no ink) shaded by t with the ink rule becomes t itself.
   const AIColor noInk = Gray(0);
-  RunOnSquare(kCutout, kCutoutFactoryParams, &noInk);
-  const Art* mask = nullptr;
-  auto copies = Copies(&mask);
-  ASSERT_EQ(6u, copies.size());
-  const float widths[] = {10, 8, 6, 4, 2};
-  const float shifts[] = {0.6667f, 0.5333f, 0.4f, 0.2667f, 0.1333f};
-  for (int i = 0; i < 6; ++i) {
-    const AIPathStyle& s = *copies[i]->style();
-    EXPECT_NEAR(100 + kCutoutAway, copies[i]->path().segments[0].p.h, 1e-4f) << i;
-    EXPECT_NEAR(100 - kCutoutAway, copies[i]->path().segments[0].p.v, 1e-4f) << i;
-    if (i == 5) {  // the plain copy
-      EXPECT_FALSE(s.strokePaint);
-      EXPECT_FLOAT_EQ(0.0f, s.fill.color.c.g.gray);
-      continue;
-    }
-    EXPECT_TRUE(s.strokePaint);
-    EXPECT_NEAR(widths[i], s.stroke.width, 1e-4f) << i;
-    EXPECT_EQ(i == 0 ? kAIMiterJoin : kAIRoundJoin, s.stroke.join) << i;
-    EXPECT_EQ(kAIButtCap, s.stroke.cap);
-    EXPECT_NEAR(shifts[i], s.fill.color.c.g.gray, 1e-4f) << i;
-    EXPECT_NEAR(shifts[i], s.stroke.color.c.g.gray, 1e-4f) << i;
-  }
-  // The mask: the square where it was, unpainted, a clip member.
-  ASSERT_EQ(ArtKind::Path, mask->kind());
-  EXPECT_FLOAT_EQ(100.0f, mask->path().segments[0].p.h);
-  EXPECT_TRUE(mask->style()->clip);
-  EXPECT_FALSE(mask->style()->fillPaint || mask->style()->strokePaint);
-}
-
-TEST_F(CutoutTest, OneStepTakesTheFullShadeAndNoStepsOnlyThePlainCopy) {
-  struct Row { int32_t steps; size_t copies; };
-  const AIColor noInk = Gray(0);
-  for (const Row& r : {Row{1, 2}, Row{0, 1}, Row{-3, 1}}) {
+  for (int32_t steps : {5, 1, 0, -3}) {
+    SCOPED_TRACE(steps);
     CutoutPGParams p = kCutoutFactoryParams;
-    p.cutSteps = r.steps;
+    p.cutSteps = steps;
     RunOnSquare(kCutout, p, &noInk);
-    auto copies = Copies();
-    ASSERT_EQ(r.copies, copies.size()) << r.steps;
-    if (r.copies == 2) {
-      EXPECT_NEAR(10.0f, copies[0]->style()->stroke.width, 1e-5f);
-      EXPECT_NEAR(0.6667f, copies[0]->style()->fill.color.c.g.gray, 1e-5f);
+    const Art* mask = nullptr;
+    auto copies = Copies(&mask);
+    const int n = std::max(steps, 0);
+    ASSERT_EQ(size_t(n + 1), copies.size());
+    for (int i = 0; i <= n; ++i) {
+      const AIPathStyle& s = *copies[i]->style();
+      EXPECT_NEAR(100 + kCutoutAway, copies[i]->path().segments[0].p.h, 1e-4f) << i;
+      EXPECT_NEAR(100 - kCutoutAway, copies[i]->path().segments[0].p.v, 1e-4f) << i;
+      if (i == n) {  // the plain copy
+        EXPECT_FALSE(s.strokePaint);
+        EXPECT_FLOAT_EQ(0.0f, s.fill.color.c.g.gray);
+        continue;
+      }
+      const float share = float(n - i) / float(n);
+      EXPECT_TRUE(s.strokePaint);
+      EXPECT_NEAR(10 * share, s.stroke.width, 1e-5f) << i;
+      EXPECT_EQ(i == 0 ? kAIMiterJoin : kAIRoundJoin, s.stroke.join) << i;
+      EXPECT_EQ(kAIButtCap, s.stroke.cap);
+      EXPECT_NEAR(0.6667f * share, s.fill.color.c.g.gray, 1e-5f) << i;
+      EXPECT_NEAR(0.6667f * share, s.stroke.color.c.g.gray, 1e-5f) << i;
     }
+    // The mask: the square where it was, unpainted, a clip member.
+    ASSERT_EQ(ArtKind::Path, mask->kind());
+    EXPECT_FLOAT_EQ(100.0f, mask->path().segments[0].p.h);
+    EXPECT_TRUE(mask->style()->clip);
+    EXPECT_FALSE(mask->style()->fillPaint || mask->style()->strokePaint);
   }
 }
 

@@ -116,21 +116,6 @@ TEST_F(PatternEffectsTest, OneColumnWithScalingOnScalesTheRowsAndDividesByNothin
   EXPECT_NEAR(50.0f, BoxOf(tiles[0]).top - BoxOf(tiles[0]).bottom, 1e-4f);
 }
 
-TEST_F(PatternEffectsTest, TilingKeepsItsLastResultWhileNotSelected) {
-  TilingPGParams p = kTilingFactoryParams;
-  p.columns = 2;
-  p.rows = 1;
-  Art* effect = Apply(kTiling, &p);
-  doc().DeselectAll();
-  doc().Select(*effect->editGroup()->firstChild(), false);  // the source kept its selection
-  ASSERT_EQ(0, doc().Dispose(const_cast<Art*>(Generated(*effect).at(0))));
-  ASSERT_EQ(0, Regenerate(*effect));
-  EXPECT_EQ(1u, Generated(*effect).size());
-  Select({effect});
-  ASSERT_EQ(0, Regenerate(*effect));
-  EXPECT_EQ(2u, Generated(*effect).size());
-}
-
 TEST_F(PatternEffectsTest, GenerationStepsByTheMeanOfNeighbouringScales) {
   struct Row { float rate, angleStep; float x[4], y[4], side[4]; };
   const Row rows[] = {

@@ -31,6 +31,7 @@ struct Factory {
   size_t made;        // children of the generated group
   size_t paths;       // paths among them at any depth (0: not written out)
   long lastDuplicate; // the last DuplicateArt call made to fail (0: none)
+  bool whenSelected;  // keeps its last result while not selected
 };
 // Border: Auto (Mid) on 7 points, 7 steps and the shape; Trail: the source
 // and 25 copies; Galaxy: 8 branch groups of 16 and the cross; Explosion:
@@ -39,18 +40,18 @@ struct Factory {
 // Emboss: the object, a lighter and a darker copy; Cutout: the mask and the
 // copies; Shadow: the object and its shadow.
 const Factory kFactories[] = {
-    {kBorder, &kBorderFactoryParams, 8, 0, 0},
-    {kTrail, &kTrailFactoryParams, 26, 0, 0},
-    {kGalaxy, &kGalaxyFactoryParams, 10, 130, 2},
-    {kExplosion, &kExplosionFactoryParams, 200, 200, 2},
-    {kCircle, &kCircleFactoryParams, 10, 10, 2},
-    {kReflections, &kReflectionsFactoryParams, 2, 2, 2},
-    {kTiling, &kTilingFactoryParams, 64, 64, 3},
-    {kGeneration, &kGenerationFactoryParams, 20, 20, 3},
-    {kFrame, &kFrameFactoryParams, 36, 36, 3},
-    {kEmboss, &kEmbossFactoryParams, 3, 0, 0},
-    {kCutout, &kCutoutFactoryParams, 2, 0, 0},
-    {kShadow, &kShadowFactoryParams, 2, 0, 0},
+    {kBorder, &kBorderFactoryParams, 8, 0, 0, false},
+    {kTrail, &kTrailFactoryParams, 26, 0, 0, true},
+    {kGalaxy, &kGalaxyFactoryParams, 10, 130, 2, true},
+    {kExplosion, &kExplosionFactoryParams, 200, 200, 2, true},
+    {kCircle, &kCircleFactoryParams, 10, 10, 2, true},
+    {kReflections, &kReflectionsFactoryParams, 2, 2, 2, false},
+    {kTiling, &kTilingFactoryParams, 64, 64, 3, true},
+    {kGeneration, &kGenerationFactoryParams, 20, 20, 3, false},
+    {kFrame, &kFrameFactoryParams, 36, 36, 3, false},
+    {kEmboss, &kEmbossFactoryParams, 3, 0, 0, false},
+    {kCutout, &kCutoutFactoryParams, 2, 0, 0, false},
+    {kShadow, &kShadowFactoryParams, 2, 0, 0, false},
 };
 
 class SharedBehaviourTest : public CopyEffectTest {
@@ -85,6 +86,22 @@ TEST_F(SharedBehaviourTest, ExpandLeavesTheGeneratedArtAndReleaseTheSource) {
     EXPECT_TRUE(EffectArt().empty());
     EXPECT_TRUE(SameAsSource(layer()->firstChild()));
     EXPECT_EQ(nullptr, layer()->firstChild()->sibling());
+  }
+}
+
+TEST_F(SharedBehaviourTest, SomeKeepTheirLastResultWhileNotSelected) {
+  for (const Factory& f : kFactories) {
+    SCOPED_TRACE(Effect(f.effect).name);
+    Art* effect = Fresh(f);
+    ASSERT_NE(nullptr, effect);
+    doc().DeselectAll();
+    doc().Select(*effect->editGroup()->firstChild(), false);  // the source kept its selection
+    ASSERT_EQ(0, doc().Dispose(const_cast<Art*>(Generated(*effect).at(0))));
+    ASSERT_EQ(0, Regenerate(*effect));
+    EXPECT_EQ(f.made - (f.whenSelected ? 1 : 0), Generated(*effect).size());
+    Select({effect});
+    ASSERT_EQ(0, Regenerate(*effect));
+    EXPECT_EQ(f.made, Generated(*effect).size());
   }
 }
 

@@ -151,19 +151,6 @@ TEST_F(TrailUpdateTest, AboveStacksLaterCopiesHigherAndTextGetsNone) {
   EXPECT_FLOAT_EQ(0, P0(made[3]).h);
 }
 
-TEST_F(TrailUpdateTest, UnselectedArtKeepsItsResultUntilSelected) {
-  auto made = Run(Along(30, 3), Rgb(1, 0, 0));
-  ASSERT_EQ(4u, made.size());
-  doc().DeselectAll();
-  Paint(*square_, 0, Gray(0), nullptr);
-  ASSERT_EQ(0, SendUpdates());
-  EXPECT_EQ(made, Generated(*effect_));
-  Select({effect_});
-  doc().MarkForUpdate(*effect_);
-  ASSERT_EQ(0, SendUpdates());
-  EXPECT_NE(made, Generated(*effect_));
-}
-
 TEST_F(TrailUpdateTest, ApplyDrawsTheFactoryTrailAtOnceAroundTheSelectedSource) {
   ASSERT_EQ(0, ChooseWindowItem(kTrail));
   Art* square = AddSquare("square", 0, 0, 10);
