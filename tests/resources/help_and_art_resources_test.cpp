@@ -12,7 +12,9 @@
 #include <string_view>
 #include <vector>
 
+#include "generated/resource_ids.h"
 #include "host/adm/image.h"
+#include "shell/help_texts.h"
 #include "tools/tool_table.h"
 #include "vx_resources.h"
 
@@ -43,53 +45,52 @@ std::vector<std::string> Lines(std::string_view text) {
 }
 
 // ---------------------------------------------------------------------------
-// Help topics: popup text, TEXT id and picture id of every topic.
+// Help topics: popup text and how the text begins of every topic; the ids
+// are the ones the help window asks for.
 
 struct HelpTopic {
   int topic;
   const char* popup;  // nullptr: not listed in the popup
-  int32_t text;       // 0: none
-  int32_t picture;    // 0: none
-  const char* title;  // how the topic's text begins (catches swapped ids)
+  const char* title;  // how the topic's text begins (catches swapped ids); nullptr: no text
 };
 
 constexpr HelpTopic kTopics[] = {
-    {0, "Tool in General", 17500, 19500, "Tool in General"},
-    {1, " - AlignPoints Tool", 18080, 19518, "AlignPoints Tool"},
-    {2, " - Broom Tool", 18050, 19512, "Broom Tool"},
-    {3, " - Craft Tool", 18030, 19508, "Craft Tool"},
-    {4, " - Lens Tool", 18020, 19506, "Lens Tool"},
-    {5, " - MetaBrush Tool", 18060, 19514, "MetaBrush Tool"},
-    {6, " - Roughening Tool", 18040, 19510, "Roughening Tool"},
-    {7, " - Trail Tool", 18070, 19516, "Trail Tool"},
-    {8, " - Warp Tool", 18000, 19502, "Warp Tool"},
-    {9, " - Wave Tool", 18010, 19504, "Wave Tool"},
-    {10, "-", 0, 0, nullptr},
-    {11, "Live Effects in General", 18500, 19520, "Live Effects in General"},
-    {12, "Live Effects Palettes", 18510, 19522, "Live Effects Palettes"},
-    {13, " - Live Border", 19010, 19526, "Live Border"},
-    {14, " - Live Circle", 19040, 19536, "Live Circle"},
-    {15, " - Live Cutout", 19025, 19530, "Live Cutout"},
-    {16, " - Live Emboss", 19020, 19528, "Live Emboss"},
-    {17, " - Live Explosion", 19090, 19546, "Live Explosion"},
-    {18, " - Live Frame", 19060, 19540, "Live Frame"},
-    {19, " - Live Galaxy", 19100, 19548, "Live Galaxy"},
-    {20, " - Live Generation", 19080, 19544, "Live Generation"},
-    {21, " - Live Neon", 19000, 19524, "Live Neon"},
-    {22, " - Live Reflections", 19070, 19542, "Live Reflections"},
-    {23, " - Live Shadow", 19030, 19532, "Live Shadow"},
-    {24, " - Live Tiling", 19050, 19538, "Live Tiling"},
-    {25, " - Live Trail", 19035, 19534, "Live Trail"},
-    {26, " - Show Palette", 19110, 19550, "Show Palette"},
-    {27, "-", 0, 0, nullptr},
-    {28, "3D Transform, Part 1", 19200, 19552, "3D Transform, Part 1"},
-    {29, "3D Transform, Part 2", 19210, 19554, "3D Transform, Part 2"},
-    {30, "Fractalize (Effect)", 19310, 19558, "Fractalize (Effect)"},
-    {31, "Fractalize (Filter)", 19320, 19556, "Fractalize (Filter)"},
-    {32, "-", 0, 0, nullptr},
-    {33, "Preset Menu", 19400, 19560, "Preset Menu"},
-    {34, nullptr, 0, 0, nullptr},
-    {35, nullptr, 19900, 19562, "About These Help Pages"},
+    {0, "Tool in General", "Tool in General"},
+    {1, " - AlignPoints Tool", "AlignPoints Tool"},
+    {2, " - Broom Tool", "Broom Tool"},
+    {3, " - Craft Tool", "Craft Tool"},
+    {4, " - Lens Tool", "Lens Tool"},
+    {5, " - MetaBrush Tool", "MetaBrush Tool"},
+    {6, " - Roughening Tool", "Roughening Tool"},
+    {7, " - Trail Tool", "Trail Tool"},
+    {8, " - Warp Tool", "Warp Tool"},
+    {9, " - Wave Tool", "Wave Tool"},
+    {10, "-", nullptr},
+    {11, "Live Effects in General", "Live Effects in General"},
+    {12, "Live Effects Palettes", "Live Effects Palettes"},
+    {13, " - Live Border", "Live Border"},
+    {14, " - Live Circle", "Live Circle"},
+    {15, " - Live Cutout", "Live Cutout"},
+    {16, " - Live Emboss", "Live Emboss"},
+    {17, " - Live Explosion", "Live Explosion"},
+    {18, " - Live Frame", "Live Frame"},
+    {19, " - Live Galaxy", "Live Galaxy"},
+    {20, " - Live Generation", "Live Generation"},
+    {21, " - Live Neon", "Live Neon"},
+    {22, " - Live Reflections", "Live Reflections"},
+    {23, " - Live Shadow", "Live Shadow"},
+    {24, " - Live Tiling", "Live Tiling"},
+    {25, " - Live Trail", "Live Trail"},
+    {26, " - Show Palette", "Show Palette"},
+    {27, "-", nullptr},
+    {28, "3D Transform, Part 1", "3D Transform, Part 1"},
+    {29, "3D Transform, Part 2", "3D Transform, Part 2"},
+    {30, "Fractalize (Effect)", "Fractalize (Effect)"},
+    {31, "Fractalize (Filter)", "Fractalize (Filter)"},
+    {32, "-", nullptr},
+    {33, "Preset Menu", "Preset Menu"},
+    {34, nullptr, nullptr},
+    {35, nullptr, "About These Help Pages"},
 };
 
 struct RasterCase {
@@ -121,11 +122,13 @@ TEST(HelpResources, EveryTopicTextAndPictureAndTheSizeGrip) {
   ExpectRaster({kVxPictureResource, 20000, 16, 16});
   std::set<std::string_view> seen;
   for (const HelpTopic& t : kTopics) {
-    if (t.picture != 0) ExpectRaster({kVxPictureResource, t.picture, 48, 32});
-    if (t.text == 0) continue;
-    SCOPED_TRACE("topic " + std::to_string(t.topic) + ", TEXT " +
-                 std::to_string(t.text));
-    std::optional<std::string_view> text = Find(kVxTextResource, t.text);
+    const int32_t textId = vx::kHelpTextIds[t.topic], picture = vx::kHelpPictureIds[t.topic];
+    SCOPED_TRACE("topic " + std::to_string(t.topic) + ", TEXT " + std::to_string(textId));
+    EXPECT_EQ(t.title == nullptr, textId == 0);
+    EXPECT_EQ(t.title == nullptr, picture == 0);
+    if (picture != 0) ExpectRaster({kVxPictureResource, picture, 48, 32});
+    if (t.title == nullptr) continue;
+    std::optional<std::string_view> text = Find(kVxTextResource, textId);
     ASSERT_TRUE(text.has_value());
     EXPECT_TRUE(seen.insert(*text).second) << "the text of another topic";
     std::vector<std::string> lines = Lines(*text);
@@ -141,7 +144,7 @@ TEST(HelpResources, EveryTopicTextAndPictureAndTheSizeGrip) {
 }
 
 TEST(HelpResources, TopicPopupListsTopicsZeroToThirtyThreeExactly) {
-  std::optional<std::string_view> menu = Find(kVxMenuResource, 18010);
+  std::optional<std::string_view> menu = Find(kVxMenuResource, vx::res::kHelpTopics);
   ASSERT_TRUE(menu.has_value());
   std::vector<std::string> entries = Lines(*menu);
   std::vector<std::string> expected;
@@ -164,7 +167,9 @@ TEST(ToolArtResources, EveryToolIconAndCursorIsARasterAndShapeCursorsAreDistinct
     for (int32_t k = 0; k < tool->shapeCursorCount; ++k)
       ids.insert(ids.end(), {tool->shapeCursors[k], tool->shapeCursors[k] + 1});
   }
-  for (int32_t id : {16040, 16050, 16052, 16072, 16074})
+  namespace res = vx::res;
+  for (int32_t id : {res::kPickCursor, res::kAreaSizeCursor, res::kInsertAnchorCursor,
+                     res::kAlignYCursor, res::kAlignBothCursor})
     ExpectRaster({kVxCursorResource, id, 24, 24});
   ASSERT_EQ(2u * (22 + 5), ids.size());
   for (size_t i = 0; i < ids.size(); ++i) {
