@@ -241,6 +241,45 @@ std::string EmptyResults(host::Host& host, host::art::Document& doc, int effect,
   return warning;
 }
 
+// Warnings naming the selected objects that the effect did not take as a
+// whole: those left as they were (a clipping path ...), and groups it took
+// apart, giving each object inside its own effect art (a group holding
+// text). After Apply an object taken whole lies within the effect's art, or
+// was its art, released and wrapped again (no longer live). Kept elements
+// are named before the work instead (UntouchedNote). None when it took all.
+std::vector<std::string> SkippedObjects(host::Host& host, host::art::Document& doc, int effect,
+                                        const std::vector<host::art::Art*>& selection) {
+  std::vector<const host::art::Art*> made;
+  for (host::art::Art* art : AllEffectArt(doc)) {
+    const host::PluginGroup* group = host.registrations().FindPluginGroup(art->plugin().group);
+    if (group && EffectOfGroupName(host, group->name) == effect) made.push_back(art);
+  }
+  std::vector<std::string> left, apart;
+  size_t given = 0;
+  for (const host::art::Art* source : selection) {
+    if (source->kind() == host::art::ArtKind::Opaque || !doc.IsLive(source)) continue;
+    ++given;
+    auto any = [&](auto test) { return std::any_of(made.begin(), made.end(), test); };
+    if (any([&](const host::art::Art* art) { return source->isWithin(art); })) continue;
+    const bool inside = any([&](const host::art::Art* art) { return art->isWithin(source); });
+    (inside ? apart : left).push_back(NameOf(*source) + " (" + TypeName(*source) + ")");
+  }
+  const std::string effectName = "Live " + std::string(Effects(host)[size_t(effect)].name);
+  std::vector<std::string> warnings = {
+      LeftAsTheyWere(effectName, left, given,
+                     "a live effect takes paths, compound paths, text and groups, but no "
+                     "clipping path: select the parts of these on their own")};
+  if (!apart.empty()) {
+    std::string list;
+    for (const std::string& name : apart) list += (list.empty() ? "" : ", ") + name;
+    warnings.push_back(effectName + " took " + list +
+                       " apart: a group that holds text cannot be one effect's source, so each "
+                       "object in it got its own (select the group's objects without the text "
+                       "to keep them under one effect)");
+  }
+  return warnings;
+}
+
 int RunEffect(host::Host& host, const CommonOptions& common, host::art::Document& doc,
               const std::vector<host::art::Art*>& selection, const std::string& name,
               const std::vector<std::string>& settings, const std::string& preset) {
@@ -357,13 +396,12 @@ int ApplyLiveEffect(const CommonOptions& common, svg::ImportResult& document,
                              RunEffect(host, common, doc, selection, effect, settings, preset);
                          if (code != kExitOk) return code;
                          const int index = FindEffect(host, effect);
-                         std::vector<std::string> warnings;
                          host::adm::Dialog* palette =
                              host.dialogs().DialogNamed(Effects(host)[size_t(index)].paletteName);
                          if (!palette) return int(kExitInternal);
-                         if (std::string w = EmptyResults(host, doc, index, *palette, selection);
-                             !w.empty())
-                           warnings.push_back(w);
+                         std::vector<std::string> warnings = SkippedObjects(host, doc, index, selection);
+                         warnings.push_back(EmptyResults(host, doc, index, *palette, selection));
+                         std::erase(warnings, std::string());
                          if ((code = CheckWarnings(host, common, warnings))) return code;
                          return save(doc);
                        });

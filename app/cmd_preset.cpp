@@ -538,9 +538,22 @@ class PresetCommand {
       agent.Check(d.Press(Manager::kDelete));
     });
     const std::string oldName = old.name;
-    if (code != kExitOk && ReadUserFile() == kExitOk && file_.Presets() > last)
+    if (code == kExitOk || ReadUserFile() != kExitOk) return code;
+    if (file_.Presets() > last) {
       std::cerr << "versalix4: preset: the changed preset stands as preset " << last
                 << "; \"" << oldName << "\" could not be replaced\n";
+    } else if (const auto& alerts = host_.dialogs().alerts();
+               std::any_of(alerts.begin(), alerts.end(), [](const host::adm::Alert& a) {
+                 return a.kind == host::adm::Alert::Kind::Message;
+               })) {
+      // Importing one preset, the manager's only message is that the list is
+      // full: the file holds the most presets it keeps.
+      std::cerr << "versalix4: preset: update adds the changed preset before it removes \""
+                << oldName << "\", and " << kind_.File() << " holds " << last
+                << " presets, the most the preset manager keeps; delete one first (versalix4 "
+                   "preset "
+                << kind_.name << " delete NAME) and update again\n";
+    }
     return code;
   }
 

@@ -190,15 +190,18 @@ std::vector<std::string> ChangeWatch::Unchanged() const {
   return names;
 }
 
-std::string ChangeWatch::Check(const std::string& command, const std::string& hint) const {
-  const std::vector<std::string> unchanged = Unchanged();
+std::string LeftAsTheyWere(const std::string& command, const std::vector<std::string>& unchanged,
+                           size_t total, const std::string& hint) {
   if (unchanged.empty()) return "";
   std::string list;
   for (const std::string& name : unchanged) list += (list.empty() ? "" : ", ") + name;
   const std::string tail = hint.empty() ? "" : "; " + hint;
-  if (unchanged.size() < before_.size())
-    return command + " left these objects as they were: " + list + tail;
+  if (unchanged.size() < total) return command + " left these objects as they were: " + list + tail;
   return command + " changed nothing: " + list + " left as before" + tail;
+}
+
+std::string ChangeWatch::Check(const std::string& command, const std::string& hint) const {
+  return LeftAsTheyWere(command, Unchanged(), before_.size(), hint);
 }
 
 int RunOnDocument(const CommonOptions& common, svg::ImportResult& document,

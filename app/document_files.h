@@ -62,6 +62,12 @@ int FinishDocument(host::Host& host, const CommonOptions& common,
                    const std::vector<std::string>& warnings, std::string* svgText,
                    const std::function<int()>& save);
 
+// A warning naming the objects (as "id (kind)") that `command` left as they
+// were, out of `total` it was given, saying whether it changed nothing at
+// all; `hint` says what would change the outcome. "" when none was left.
+std::string LeftAsTheyWere(const std::string& command, const std::vector<std::string>& unchanged,
+                           size_t total, const std::string& hint);
+
 // The revisions of the selected objects and everything inside them before
 // a filter ran, to tell afterwards which ones it left as they were.
 class ChangeWatch {
@@ -69,9 +75,7 @@ class ChangeWatch {
   explicit ChangeWatch(const std::vector<host::art::Art*>& selection);
   // The objects whose art did not change, as "id (kind)" texts.
   std::vector<std::string> Unchanged() const;
-  // A warning naming the objects the work left as they were ("" when it
-  // changed every one), saying whether it changed nothing at all. `hint`
-  // says what would change the outcome.
+  // LeftAsTheyWere for the objects the work did not change.
   std::string Check(const std::string& command, const std::string& hint) const;
 
  private:

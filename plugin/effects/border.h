@@ -76,8 +76,8 @@ constexpr int8_t kWhenManual = 0, kWhenShadow = 1;
 
 inline constexpr int32_t kBorderStyleItems[] = {BorderItems::kOutside, BorderItems::kInside};
 
-// In the order of the action's keys. Style names are 18912 "Outside" and
-// 18913 "Inside".
+// In the order of the action's keys. Style names are the action's strings 12
+// "Outside" and 13 "Inside".
 inline constexpr PaletteField kBorderFields[] = {
     {.name = "style", .item = BorderItems::kOutside, .field = VX_BOUND_FIELD(BorderPGParams, style),
      .unit = Unit::Radio, .actionKey = ActionKey("styl"), .radios = kBorderStyleItems,
@@ -120,7 +120,7 @@ inline constexpr EffectRow kBorderEffect = {
     "Border", "VERSALiX4 Border ", res::kBorderPalette, "QVR-VsX4LiveBorder",
     VX_RECORD(BorderPGParams), "VERSALiX4_PST_Border.txt",
     res::HelpTopics::kLiveBorder,
-    {"VsX4_Border_Action", 18900, kBorderActionKeys.keys, kBorderActionKeys.count},
+    {"VsX4_Border_Action", res::kBorderActionTexts, kBorderActionKeys.keys, kBorderActionKeys.count},
     VX_EFFECT_BUTTONS(BorderPalette), &kBorderPalette, BorderBuild, nullptr,
     "steps-mode", kBorderManualSteps};
 

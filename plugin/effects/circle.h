@@ -48,15 +48,15 @@ ASErr CircleBuild(AIArtHandle into, AIArtHandle editGroup, const void* record);
 
 namespace CircleItems = res::CirclePalette;
 
-// Index of "Upper Left" in the action's string table (19009); the other
+// Index of "Upper Left" in the action's string table; the other
 // datum names follow in the picker's cell order.
 constexpr int32_t kCircleDatumNames = 9;
 
 // Shows the datum's name beside the picker.
 void CircleShowDatumName(ADMDialogRef dialog, const void* record);
 
-// In the order of the action's keys; datum names are 19009 "Upper Left" to
-// 19017 "Lower Right", in the picker's cell order.
+// In the order of the action's keys; datum names are the action's
+// strings 9 "Upper Left" to 17 "Lower Right", in the picker's cell order.
 inline constexpr PaletteField kCircleFields[] = {
     {.name = "total", .item = CircleItems::kTotal, .field = VX_BOUND_FIELD(CirclePGParams, total),
      .unit = Unit::Integer, .actionKey = ActionKey("cpNm")},
@@ -89,7 +89,7 @@ inline constexpr EffectRow kCircleEffect = {
     "Circle", "VERSALiX4 Circle ", res::kCirclePalette, "QVR-VsX4LiveCircle",
     VX_RECORD(CirclePGParams), "VERSALiX4_PST_Circle.txt",
     res::HelpTopics::kLiveCircle,
-    {"VsX4_Circle_Action", 19000, kCircleActionKeys.keys, kCircleActionKeys.count},
+    {"VsX4_Circle_Action", res::kCircleActionTexts, kCircleActionKeys.keys, kCircleActionKeys.count},
     VX_EFFECT_BUTTONS(CirclePalette), &kCirclePalette, CircleBuild, RegeneratesInFocus};
 
 }  // namespace vx

@@ -58,7 +58,7 @@ inline constexpr EffectRow kCutoutEffect = {
     "Cutout", "VERSALiX4 Cutout ", res::kCutoutPalette, "QVR-VsX4LiveCutout",
     VX_RECORD(CutoutPGParams), "VERSALiX4_PST_Cutout.txt",
     res::HelpTopics::kLiveCutout,
-    {"VsX4_Cutout_Action", 19050, kCutoutActionKeys.keys, kCutoutActionKeys.count},
+    {"VsX4_Cutout_Action", res::kCutoutActionTexts, kCutoutActionKeys.keys, kCutoutActionKeys.count},
     VX_EFFECT_BUTTONS(CutoutPalette), &kCutoutPalette, CutoutBuild};
 
 }  // namespace vx

@@ -240,11 +240,6 @@ ASErr ExpandSelection(int effect) {
 }
 
 ASErr EffectUpdate(int effect, AIArtHandle art) {
-  if (const EffectRegenerateProc regenerates = Effect(effect).regenerates) {
-    bool yes = true;
-    if (ASErr err = regenerates(art, &yes)) return err;
-    if (!yes) return kNoErr;
-  }
   const EffectRow& info = Effect(effect);
   if (info.regenerates) {
     bool yes = true;

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <initializer_list>
 
+#include "generated/resource_ids.h"
 #include "effects/effect_framework.h"
 #include "effects/effect_table.h"
 #include "effects/selection_walk.h"
@@ -19,7 +20,6 @@
 namespace vx {
 namespace {
 
-constexpr int32_t kPaletteTitles = 18850;  // index effect + 1
 constexpr int32_t kDefaultDockCode = 0x1C00;
 constexpr int32_t kDockCodeClearedBit = 0x40000;
 constexpr int32_t kTitleSize = 64;
@@ -217,9 +217,9 @@ ASErr InitEffectPalette(ADMDialogRef dialog) {
     LoadLastSettingOrDefaults(info.presetFile, record);
     ConnectPalettePresetMenu(dialog, &kEffectPresets);
     char title[kTitleSize] = "";
-    if (sADMBasic &&
-        !sADMBasic->GetIndexString(gGlobals->PluginRef, kPaletteTitles,
-                                   effect + 1, title, kTitleSize))
+    // The palette titles are indexed effect + 1.
+    if (sADMBasic && !sADMBasic->GetIndexString(gGlobals->PluginRef, res::kPaletteTitles,
+                                                effect + 1, title, kTitleSize))
       sADMDialog->SetText(dialog, title);
     SetUpBoundItems(effect, dialog);
     SetUpButtons(effect, dialog);

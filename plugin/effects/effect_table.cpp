@@ -37,7 +37,7 @@ const ActionKeySpec kFractalizeKeys[] = {
     {ActionKey("unev"), ActionKey("real"), true},
     {ActionKey("uneU"), ActionKey("long"), false}};
 
-const ActionSpec kFractalizeAction = {"VsX4_Fractalize_Action", 19550, kFractalizeKeys,
+const ActionSpec kFractalizeAction = {"VsX4_Fractalize_Action", res::kFractalizeActionTexts, kFractalizeKeys,
                                       int(std::size(kFractalizeKeys))};
 
 bool SameNoCase(const char* a, const char* b) {

@@ -54,8 +54,8 @@ ASErr ShiftStyle(AIPathStyle* style, float t, GreyShift grey, bool paintedOnly);
 // Embosses every source object into `into` (the framework's update).
 ASErr EmbossBuild(AIArtHandle into, AIArtHandle editGroup, const void* record);
 
-// In the order of the action's keys. Style names are 19108 "Normal" to
-// 19110 "Shadow Only".
+// In the order of the action's keys. Style names are entries 8 "Normal" to
+// 10 "Shadow Only" of the action's string table.
 inline constexpr PaletteField kEmbossFields[] = {
     {.name = "style", .item = res::EmbossPalette::kStyle, .field = VX_BOUND_FIELD(EmbossPGParams, embossStyle),
      .unit = Unit::Choice, .actionKey = ActionKey("emSt"), .actionNames = 8},
@@ -82,7 +82,7 @@ inline constexpr EffectRow kEmbossEffect = {
     "Emboss", "VERSALiX4 Emboss ", res::kEmbossPalette, "QVR-VsX4LiveEmboss",
     VX_RECORD(EmbossPGParams), "VERSALiX4_PST_Emboss.txt",
     res::HelpTopics::kLiveEmboss,
-    {"VsX4_Emboss_Action", 19100, kEmbossActionKeys.keys, kEmbossActionKeys.count},
+    {"VsX4_Emboss_Action", res::kEmbossActionTexts, kEmbossActionKeys.keys, kEmbossActionKeys.count},
     VX_EFFECT_BUTTONS(EmbossPalette), &kEmbossPalette, EmbossBuild};
 
 }  // namespace vx

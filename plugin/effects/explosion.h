@@ -64,8 +64,8 @@ namespace ExplosionItems = res::ExplosionPalette;
 inline constexpr int32_t kExplosionSpaceItems[] = {
     ExplosionItems::kDecelerate, ExplosionItems::kUniform, ExplosionItems::kAccelerate};
 
-// In the order of the action's keys. Space names are 19161 "Decelerate",
-// 19162 "Uniform", 19163 "Accelerate"; the seed is kept by the palette (no
+// In the order of the action's keys. Space names are the action's
+// strings 11 "Decelerate", 12 "Uniform", 13 "Accelerate"; the seed is kept by the palette (no
 // item shows it) and recorded hidden.
 inline constexpr PaletteField kExplosionFields[] = {
     {.name = "total", .item = ExplosionItems::kTotal, .field = VX_BOUND_FIELD(ExplosionPGParams, total),
@@ -110,7 +110,7 @@ inline constexpr EffectRow kExplosionEffect = {
     "Explosion", "VERSALiX4 Explosion ", res::kExplosionPalette, "QVR-VsX4LiveExplosion",
     VX_RECORD(ExplosionPGParams), "VERSALiX4_PST_Explosion.txt",
     res::HelpTopics::kLiveExplosion,
-    {"VsX4_Explosion_Action", 19150, kExplosionActionKeys.keys, kExplosionActionKeys.count},
+    {"VsX4_Explosion_Action", res::kExplosionActionTexts, kExplosionActionKeys.keys, kExplosionActionKeys.count},
     VX_EFFECT_BUTTONS(ExplosionPalette), &kExplosionPalette, ExplosionBuild, RegeneratesInFocus};
 
 }  // namespace vx

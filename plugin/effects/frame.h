@@ -46,7 +46,7 @@ constexpr FramePGParams kFrameFactoryParams = {
     .drawAtCorner = 1,
     .cycling = 1};
 
-// Items of the Frame palette (template 17112).
+// Items of the Frame palette (res::kFramePalette).
 enum FrameItem : int32_t {
   kFrameSideH = 2, kFrameSideV = 4, kFrameKeepAngle = 5, kFrameSpaceMode = 6,
   kFrameSidesPercent = 8, kFrameSidesPercentSign = 9, kFrameSidesPoints = 11,
@@ -83,8 +83,8 @@ inline constexpr EnableRule kFrameRules[] = {
 
 inline constexpr int32_t kFrameCyclingItems[] = {kFrameClockwise, kFrameCounterclockwise};
 
-// In the order of the action's keys; cycling names are 19210 "Clockwise"
-// and 19211 "Counterclockwise".
+// In the order of the action's keys; cycling names are the action's
+// strings 10 "Clockwise" and 11 "Counterclockwise".
 inline constexpr PaletteField kFrameFields[] = {
     {.name = "side-h", .item = kFrameSideH, .field = VX_BOUND_FIELD(FramePGParams, sideH),
      .unit = Unit::Integer, .actionKey = ActionKey("hCpy")},
@@ -128,7 +128,7 @@ inline constexpr EffectRow kFrameEffect = {
     "Frame", "VERSALiX4 Frame ", res::kFramePalette, "QVR-VsX4LiveFrame",
     VX_RECORD(FramePGParams), "VERSALiX4_PST_Frame.txt",
     res::HelpTopics::kLiveFrame,
-    {"VsX4_Frame_Action", 19200, kFrameActionKeys.keys, kFrameActionKeys.count},
+    {"VsX4_Frame_Action", res::kFrameActionTexts, kFrameActionKeys.keys, kFrameActionKeys.count},
     VX_EFFECT_BUTTONS(FramePalette), &kFramePalette, FrameBuild};
 
 }  // namespace vx

@@ -84,9 +84,9 @@ namespace GalaxyItems = res::GalaxyPalette;
 
 inline constexpr int32_t kGalaxyStackingItems[] = {GalaxyItems::kAbove, GalaxyItems::kBelow};
 
-// In the order of the action's keys: the order of its labels (19250 + 2
+// In the order of the action's keys: the order of its labels (strings 2
 // "Total Branches: " ... "Same Sequence: ") with the seed last, recorded
-// hidden. Stacking names are 19268 "Above", 19269 "Below". The seed is kept
+// hidden. Stacking names are strings 18 "Above", 19 "Below". The seed is kept
 // by the palette (no item shows it).
 inline constexpr PaletteField kGalaxyFields[] = {
     {.name = "total-branches", .item = GalaxyItems::kTotalBranches,
@@ -150,7 +150,7 @@ inline constexpr EffectRow kGalaxyEffect = {
     "Galaxy", "VERSALiX4 Galaxy ", res::kGalaxyPalette, "QVR-VsX4LiveGalaxy",
     VX_RECORD(GalaxyPGParams), "VERSALiX4_PST_Galaxy.txt",
     res::HelpTopics::kLiveGalaxy,
-    {"VsX4_Galaxy_Action", 19250, kGalaxyActionKeys.keys, kGalaxyActionKeys.count},
+    {"VsX4_Galaxy_Action", res::kGalaxyActionTexts, kGalaxyActionKeys.keys, kGalaxyActionKeys.count},
     VX_EFFECT_BUTTONS(GalaxyPalette), &kGalaxyPalette, GalaxyBuild, RegeneratesInFocus};
 
 }  // namespace vx

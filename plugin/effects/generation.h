@@ -40,7 +40,7 @@ constexpr GenerationPGParams kGenerationFactoryParams = {
     .angleStep = RecordRadians(15.0f),
     .stacking = 0};
 
-// Items of the Generation palette (template 17116).
+// Items of the Generation palette (res::kGenerationPalette).
 enum GenerationItem : int32_t {
   kGenerationCopies = 2, kGenerationSpaceMode = 3, kGenerationSpacePercent = 4,
   kGenerationSpacePercentSign = 5, kGenerationSpacePoints = 6,
@@ -63,8 +63,8 @@ inline constexpr EnableRule kGenerationRules[] = {
 
 inline constexpr int32_t kGenerationStackingItems[] = {kGenerationAbove, kGenerationBelow};
 
-// In the order of the action's keys; stacking names are 19308 "Above" and
-// 19309 "Below".
+// In the order of the action's keys; stacking names are the action's
+// strings 8 "Above" and 9 "Below".
 inline constexpr PaletteField kGenerationFields[] = {
     {.name = "copies", .item = kGenerationCopies, .field = VX_BOUND_FIELD(GenerationPGParams, copies),
      .unit = Unit::Integer, .actionKey = ActionKey("cpyN")},
@@ -99,7 +99,7 @@ inline constexpr EffectRow kGenerationEffect = {
     "Generation", "VERSALiX4 Generation ", res::kGenerationPalette, "QVR-VsX4LiveGeneration",
     VX_RECORD(GenerationPGParams), "VERSALiX4_PST_Generation.txt",
     res::HelpTopics::kLiveGeneration,
-    {"VsX4_Generation_Action", 19300, kGenerationActionKeys.keys, kGenerationActionKeys.count},
+    {"VsX4_Generation_Action", res::kGenerationActionTexts, kGenerationActionKeys.keys, kGenerationActionKeys.count},
     VX_EFFECT_BUTTONS(GenerationPalette), &kGenerationPalette, GenerationBuild};
 
 }  // namespace vx

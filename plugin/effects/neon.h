@@ -80,7 +80,7 @@ inline constexpr EnableRule kNeonRules[] = {
      EnableRule::NonZero, 0}};
 constexpr int8_t kNeonWhenManual = 0, kNeonWhenShadow = 1;
 
-// In the order of the action's keys (the order of its labels, 18950 + 2
+// In the order of the action's keys (the order of its labels, strings 2
 // "Tracks: " ... " - Light Angle: "); the steps mode is recorded without a
 // label, and the shadow's values only while the shadow is on.
 inline constexpr PaletteField kNeonFields[] = {
@@ -127,7 +127,7 @@ inline constexpr EffectRow kNeonEffect = {
     "Neon", "VERSALiX4 Neon ", res::kNeonPalette, "QVR-VsX4LiveNeon",
     VX_RECORD(NeonPGParams), "VERSALiX4_PST_Neon.txt",
     res::HelpTopics::kLiveNeon,
-    {"VsX4_Neon_Action", 18950, kNeonActionKeys.keys, kNeonActionKeys.count},
+    {"VsX4_Neon_Action", res::kNeonActionTexts, kNeonActionKeys.keys, kNeonActionKeys.count},
     VX_EFFECT_BUTTONS(NeonPalette), &kNeonPalette, NeonBuild, nullptr,
     "steps-mode", kNeonManualSteps};
 

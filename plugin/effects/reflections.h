@@ -44,7 +44,8 @@ inline constexpr EnableRule kReflectionsRules[] = {
     {res::ReflectionsPalette::kTotalLabel, res::ReflectionsPalette::kTotal, VX_BOUND_FIELD(ReflectionsPGParams, reflector),
      EnableRule::Equals, 3}};
 
-// In the order of the action's keys; reflector names are 19356 to 19359.
+// In the order of the action's keys; reflector names are the action's strings 6
+// to 9.
 inline constexpr PaletteField kReflectionsFields[] = {
     {.name = "reflector", .item = res::ReflectionsPalette::kReflector,
      .field = VX_BOUND_FIELD(ReflectionsPGParams, reflector), .unit = Unit::Choice,
@@ -70,7 +71,7 @@ inline constexpr EffectRow kReflectionsEffect = {
     "Reflections", "VERSALiX4 Reflections ", res::kReflectionsPalette, "QVR-VsX4LiveReflections",
     VX_RECORD(ReflectionsPGParams), "VERSALiX4_PST_Reflections.txt",
     res::HelpTopics::kLiveReflections,
-    {"VsX4_Reflections_Action", 19350, kReflectionsActionKeys.keys,
+    {"VsX4_Reflections_Action", res::kReflectionsActionTexts, kReflectionsActionKeys.keys,
      kReflectionsActionKeys.count},
     VX_EFFECT_BUTTONS(ReflectionsPalette), &kReflectionsPalette, ReflectionsBuild};
 

@@ -72,9 +72,9 @@ ASErr WriteSteps(SPPluginRef plugin, AIActionParamValueRef v, const void* record
 
 const ActionHook kBorderStepsAction = {
     ReadSteps<BorderPGParams, kBorderManualSteps>,
-    WriteSteps<BorderPGParams, kBorderManualSteps, 18900, 14>};
+    WriteSteps<BorderPGParams, kBorderManualSteps, res::kBorderActionTexts, 14>};
 const ActionHook kNeonStepsAction = {ReadSteps<NeonPGParams, kNeonManualSteps>,
-                                     WriteSteps<NeonPGParams, kNeonManualSteps, 18950, 13>};
+                                     WriteSteps<NeonPGParams, kNeonManualSteps, res::kNeonActionTexts, 13>};
 
 void BorderSetUpArcButtons(ADMDialogRef dialog) {
   SetUpArcButtons<BorderItems::kArcZero,

@@ -60,7 +60,7 @@ inline constexpr EffectRow kShadowEffect = {
     "Shadow", "VERSALiX4 DropShadow ", res::kShadowPalette, "QVR-VsX4LiveDropShadow",
     VX_RECORD(ShadowPGParams), "VERSALiX4_PST_Shadow.txt",
     res::HelpTopics::kLiveShadow,
-    {"VsX4_DropShadow_Action", 19500, kShadowActionKeys.keys, kShadowActionKeys.count},
+    {"VsX4_DropShadow_Action", res::kShadowActionTexts, kShadowActionKeys.keys, kShadowActionKeys.count},
     VX_EFFECT_BUTTONS(ShadowPalette), &kShadowPalette, ShadowBuild};
 
 }  // namespace vx

@@ -53,7 +53,7 @@ constexpr TilingPGParams kTilingFactoryParams = {
     .rotationV = 0.0f,
     .resizeSpaces = 1};
 
-// Items of the Tiling palette (template 17120). The spacing is shown as a
+// Items of the Tiling palette (res::kTilingPalette). The spacing is shown as a
 // percentage (relative) or in points (absolute) by two items in one place.
 enum TilingItem : int32_t {
   kTilingColumns = 2, kTilingRows = 4, kTilingSpaceMode = 5,
@@ -86,7 +86,7 @@ inline constexpr EnableRule kTilingRules[] = {
 inline constexpr int32_t kTilingStackingItems[] = {kTilingAbove, kTilingBelow};
 
 // In the order of the action's keys. The space mode is recorded as a plain
-// integer without a label; stacking names are 19412 "Above", 19413 "Below".
+// integer without a label; stacking names are the action's strings 12 "Above", 13 "Below".
 inline constexpr PaletteField kTilingFields[] = {
     {.name = "columns", .item = kTilingColumns, .field = VX_BOUND_FIELD(TilingPGParams, columns),
      .unit = Unit::Integer, .actionKey = ActionKey("hCpy")},
@@ -133,7 +133,7 @@ inline constexpr EffectRow kTilingEffect = {
     "Tiling", "VERSALiX4 Tiling ", res::kTilingPalette, "QVR-VsX4LiveTiling",
     VX_RECORD(TilingPGParams), "VERSALiX4_PST_Tiling.txt",
     res::HelpTopics::kLiveTiling,
-    {"VsX4_Tiling_Action", 19400, kTilingActionKeys.keys, kTilingActionKeys.count},
+    {"VsX4_Tiling_Action", res::kTilingActionTexts, kTilingActionKeys.keys, kTilingActionKeys.count},
     VX_EFFECT_BUTTONS(TilingPalette), &kTilingPalette, TilingBuild, RegeneratesInFocus};
 
 }  // namespace vx

@@ -130,8 +130,8 @@ inline constexpr int32_t kTrailSpaceItems[] = {TrailItems::kDecelerate, TrailIte
 // derived vectors are no keys: they follow from the directions and lengths,
 // recomputed after every change and every playback). The colour sources are
 // kept by the palette's picture buttons and recorded hidden with their
-// colours; stacking names are 19464 "Above", 19465 "Below", space names
-// 19466 "Decelerate" to 19468 "Accelerate".
+// colours; stacking names are the action's strings 14 "Above", 15 "Below",
+// space names 16 "Decelerate" to 18 "Accelerate".
 inline constexpr PaletteField kTrailFields[] = {
     {.name = "stacking", .item = TrailItems::kAbove, .field = VX_BOUND_FIELD(TrailPGParams, stacking),
      .unit = Unit::Radio, .actionKey = ActionKey("styl"), .radios = kTrailStackingItems,
@@ -190,7 +190,7 @@ inline constexpr EffectRow kTrailEffect = {
     "Trail", "VERSALiX4 Trail ", res::kTrailPalette, "QVR-VsX4LiveTrail",
     VX_RECORD(TrailPGParams), "VERSALiX4_PST_Trail.txt",
     res::HelpTopics::kLiveTrail,
-    {"VsX4_Trail_Action", 19450, kTrailActionKeys.keys, kTrailActionKeys.count},
+    {"VsX4_Trail_Action", res::kTrailActionTexts, kTrailActionKeys.keys, kTrailActionKeys.count},
     VX_EFFECT_BUTTONS(TrailPalette), &kTrailPalette, TrailBuild, RegeneratesWhenSelected};
 
 }  // namespace vx

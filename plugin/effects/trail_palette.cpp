@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <utility>
 
+#include "generated/resource_ids.h"
 #include "effects/effect_framework.h"
 #include "effects/trail.h"
 #include "shell/error_report.h"
@@ -15,7 +16,6 @@
 namespace vx {
 namespace {
 
-constexpr int32_t kSourceNames = 19480;  // 1 + side x 5: the side, then the sources
 constexpr int32_t kNoKind = -1;          // the stored colour of a source other than 2
 
 TrailPGParams* Record() { return static_cast<TrailPGParams*>(gGlobals->effectRecords[kTrail]); }
@@ -178,10 +178,11 @@ void TrailShowEndColours(ADMDialogRef dialog, const void* record) {
     ADMItemRef label = sADMDialog->GetItem(dialog, labels[side]);
     if (!label || !sADMBasic) continue;
     char head[64] = "", name[64] = "", text[128] = "";
-    sADMBasic->GetIndexString(gGlobals->PluginRef, kSourceNames, 1 + side * 5, head, sizeof head);
+    // Entry 1 + side x 5 names the side, the next four its sources.
+    sADMBasic->GetIndexString(gGlobals->PluginRef, res::kTrailSourceNames, 1 + side * 5, head, sizeof head);
     // A damaged source (outside 0 to 3) names none.
     if (sources[side] >= 0 && sources[side] <= 3)
-      sADMBasic->GetIndexString(gGlobals->PluginRef, kSourceNames, 2 + side * 5 + sources[side],
+      sADMBasic->GetIndexString(gGlobals->PluginRef, res::kTrailSourceNames, 2 + side * 5 + sources[side],
                                 name, sizeof name);
     std::snprintf(text, sizeof text, "%s%s", head, name);
     sADMItem->SetText(label, text);

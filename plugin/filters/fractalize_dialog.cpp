@@ -235,7 +235,7 @@ ASErr InitDialog(ADMDialogRef dialog) {
   for (int32_t k = 0; generators && k < kGeneratorCount; ++k) {
     ADMEntryRef entry = sADMList->InsertEntry(generators, k);
     if (!entry) break;
-    sADMBasic->GetIndexString(context->plugin, kGeneratorNames, kGeneratorFirstName + k, text,
+    sADMBasic->GetIndexString(context->plugin, res::kFractalizeActionTexts, kGeneratorFirstName + k, text,
                               sizeof text);
     sADMEntry->SetText(entry, text);
     sADMEntry->SetID(entry, k + 1);

@@ -1,4 +1,4 @@
-// Fractalize's modal dialog (template 18010), shared by the filter and the
+// Fractalize's modal dialog (res::kFractalizeDialog), shared by the filter and the
 // live effect. Its Preview runs the filter on the selection (filter mode,
 // undoing the previous preview first) or rewrites the effect's parameter
 // dictionary and asks the host to update the effect (effect mode).

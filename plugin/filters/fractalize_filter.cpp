@@ -1,3 +1,4 @@
+#include "generated/resource_ids.h"
 #include "filters/fractalize_filter.h"
 
 #include <cstdio>
@@ -96,7 +97,7 @@ ASErr FractalizeRecordAction(AIFilterMessage* message) {
   if (ASErr err = sActionManager->AINewActionParamValue(&value)) return err;
   char name[128] = "";
   const int16_t generator = static_cast<int16_t>(p.generator);
-  sADMBasic->GetIndexString(message->d.self, kGeneratorNames, kGeneratorFirstName + generator - 1,
+  sADMBasic->GetIndexString(message->d.self, res::kFractalizeActionTexts, kGeneratorFirstName + generator - 1,
                             name, sizeof name);
   ASErr err = sActionManager->AIActionSetEnumerated(value, Key("gene"), name,
                                                     generator);

@@ -5,17 +5,18 @@
 
 #include <cstdint>
 
+#include "generated/resource_ids.h"
 #include "vx_sdk.h"
 
 namespace vx {
 
 constexpr int32_t kGeneratorCount = 14;
-// The generators' names: generator g (1 .. 14) is entry g + 6 of this table.
-constexpr int32_t kGeneratorNames = 19550;
+// The generators' names: generator g (1 .. 14) is entry g + 6 of the
+// Fractalize action's string table.
 constexpr int32_t kGeneratorFirstName = 7;
-// Resource id of generator g (1 .. 14): 17000, 17005, ... 17065.
+// Resource id of generator g (1 .. 14): the clips are five ids apart.
 constexpr int32_t GeneratorClipId(int32_t generator) {
-  return (generator + 3399) * 5;
+  return res::kFirstGeneratorClip + (generator - 1) * 5;
 }
 
 // Generator `generator` ready for substitution in "genSegs" (owned by the

@@ -1,4 +1,4 @@
-// The 3D Transform dialog (template 18000): the kind and preset popups, the
+// The 3D Transform dialog (res::kTransform3DDialog): the kind and preset popups, the
 // kind's parameter rows, rotations, perspective and cursor, the undo
 // history and the live wireframe preview.
 #pragma once
@@ -9,11 +9,11 @@
 namespace vx {
 
 constexpr const char* kTransformDialogName = "VERSALiX 3D";
-// The kind popup's menu, and the string table of each kind's value rows:
+// The string table of each kind's value rows (the kind popup's menu is
+// res::kTransformKindMenu):
 // kind k reads table kTransformKindStrings + kTransformKindStride x k, row r
 // its label at 1 + kTransformRowStep x r, then unit, default, edit limits
 // and slider limits.
-constexpr int32_t kTransformKindMenu = 16000;
 constexpr int32_t kTransformKindStrings = 20000;
 constexpr int32_t kTransformKindStride = 100;
 constexpr int32_t kTransformRowStep = 7;

@@ -58,14 +58,14 @@ bool LookUpErrorMessage(SPPluginRef plugin, ASErr code, char* message,
   int32_t index = 1;
   for (;; index += 2) {
     codeText[0] = '\0';
-    if (sADMBasic->GetIndexString(plugin, kErrorStringTable, index, codeText,
+    if (sADMBasic->GetIndexString(plugin, res::kErrorTexts, index, codeText,
                                   kTextSize))
       codeText[0] = '\0';
     if (codeText[0] == '\0') break;
     if (ParseCodeText(codeText) == code) {
       ++index;  // the message follows its code
       message[0] = '\0';
-      return sADMBasic->GetIndexString(plugin, kErrorStringTable, index,
+      return sADMBasic->GetIndexString(plugin, res::kErrorTexts, index,
                                        message, size) == kNoErr &&
              message[0] != '\0';
     }
@@ -73,7 +73,7 @@ bool LookUpErrorMessage(SPPluginRef plugin, ASErr code, char* message,
   // No row matched: the last message of the table.
   if (index < 2) return false;
   message[0] = '\0';
-  return sADMBasic->GetIndexString(plugin, kErrorStringTable, index - 1,
+  return sADMBasic->GetIndexString(plugin, res::kErrorTexts, index - 1,
                                    message, size) == kNoErr &&
          message[0] != '\0';
 }

@@ -6,9 +6,6 @@
 
 namespace vx {
 
-// From entry 1 on, pairs of (code text, message text).
-constexpr int32_t kErrorStringTable = 16050;
-
 // "-108" for small codes, "SEGM" for four-character codes.
 void FormatResultCode(ASErr code, char* text, int size);
 

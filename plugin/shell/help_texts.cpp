@@ -2,22 +2,91 @@
 
 #include <cstring>
 
+#include "generated/resource_ids.h"
 #include "shell/blocks.h"
 #include "shell/suites.h"
 
 namespace vx {
 
+// Topic n is entry n of the topic popup; the separators and topic 34 have
+// neither text nor picture.
 const int32_t kHelpTextIds[kHelpTopicCount] = {
-    17500, 18080, 18050, 18030, 18020, 18060, 18040, 18070, 18000,
-    18010, 0,     18500, 18510, 19010, 19040, 19025, 19020, 19090,
-    19060, 19100, 19080, 19000, 19070, 19030, 19050, 19035, 19110,
-    0,     19200, 19210, 19310, 19320, 0,     19400, 0,     19900};
+    res::kToolsInGeneralText,
+    res::kAlignPointsToolText,
+    res::kBroomToolText,
+    res::kCraftToolText,
+    res::kLensToolText,
+    res::kMetaBrushToolText,
+    res::kRougheningToolText,
+    res::kTrailToolText,
+    res::kWarpToolText,
+    res::kWaveToolText,
+    0,
+    res::kLiveEffectsInGeneralText,
+    res::kLiveEffectPalettesText,
+    res::kLiveBorderText,
+    res::kLiveCircleText,
+    res::kLiveCutoutText,
+    res::kLiveEmbossText,
+    res::kLiveExplosionText,
+    res::kLiveFrameText,
+    res::kLiveGalaxyText,
+    res::kLiveGenerationText,
+    res::kLiveNeonText,
+    res::kLiveReflectionsText,
+    res::kLiveShadowText,
+    res::kLiveTilingText,
+    res::kLiveTrailText,
+    res::kShowPaletteText,
+    0,
+    res::kTransform3DPart1Text,
+    res::kTransform3DPart2Text,
+    res::kFractalizeEffectText,
+    res::kFractalizeFilterText,
+    0,
+    res::kPresetMenuText,
+    0,
+    res::kAboutHelpText,
+};
 
 const int32_t kHelpPictureIds[kHelpTopicCount] = {
-    19500, 19518, 19512, 19508, 19506, 19514, 19510, 19516, 19502,
-    19504, 0,     19520, 19522, 19526, 19536, 19530, 19528, 19546,
-    19540, 19548, 19544, 19524, 19542, 19532, 19538, 19534, 19550,
-    0,     19552, 19554, 19558, 19556, 0,     19560, 0,     19562};
+    res::kToolsInGeneralPicture,
+    res::kAlignPointsToolPicture,
+    res::kBroomToolPicture,
+    res::kCraftToolPicture,
+    res::kLensToolPicture,
+    res::kMetaBrushToolPicture,
+    res::kRougheningToolPicture,
+    res::kTrailToolPicture,
+    res::kWarpToolPicture,
+    res::kWaveToolPicture,
+    0,
+    res::kLiveEffectsInGeneralPicture,
+    res::kLiveEffectPalettesPicture,
+    res::kLiveBorderPicture,
+    res::kLiveCirclePicture,
+    res::kLiveCutoutPicture,
+    res::kLiveEmbossPicture,
+    res::kLiveExplosionPicture,
+    res::kLiveFramePicture,
+    res::kLiveGalaxyPicture,
+    res::kLiveGenerationPicture,
+    res::kLiveNeonPicture,
+    res::kLiveReflectionsPicture,
+    res::kLiveShadowPicture,
+    res::kLiveTilingPicture,
+    res::kLiveTrailPicture,
+    res::kShowPalettePicture,
+    0,
+    res::kTransform3DPart1Picture,
+    res::kTransform3DPart2Picture,
+    res::kFractalizeEffectPicture,
+    res::kFractalizeFilterPicture,
+    0,
+    res::kPresetMenuPicture,
+    0,
+    res::kAboutHelpPicture,
+};
 
 namespace {
 

@@ -12,7 +12,6 @@ namespace {
 
 namespace Items = res::HelpWindow;
 
-constexpr int32_t kTitleTable = 18850;
 constexpr int32_t kTitleIndex = 16;
 constexpr int32_t kTitleSize = 64;
 constexpr int32_t kMaxHelpText = 32000;
@@ -175,7 +174,7 @@ void GripNotify(ADMItemRef item, ADMNotifierRef notifier) {
 void SetUpHelpWindow(ADMDialogRef dialog) {
   PluginGlobals& g = *gGlobals;
   char title[kTitleSize] = "";
-  if (!sADMBasic->GetIndexString(g.PluginRef, kTitleTable, kTitleIndex, title,
+  if (!sADMBasic->GetIndexString(g.PluginRef, res::kPaletteTitles, kTitleIndex, title,
                                  kTitleSize))
     sADMDialog->SetText(dialog, title);
   if (ADMItemRef popup = ItemOf(dialog, Items::kTopics)) {

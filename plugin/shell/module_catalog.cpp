@@ -67,12 +67,12 @@ bool Fill(Catalog& c) {
   for (int k = 0; k < kTransformKindCount; ++k) c.radius[k] = CursorRadiusOf(k);
   c.table = {c.kinds,
              uint32_t(kPresetKindCount),
-             {res::kTransform3DDialog, kTransformKindMenu, kTransformKindStrings,
+             {res::kTransform3DDialog, res::kTransformKindMenu, kTransformKindStrings,
               kTransformKindStride, kTransformRowCount, kTransformRowStep, c.radius,
               kTransformKindCount},
-             {kGeneratorNames, kGeneratorFirstName, kGeneratorCount},
+             {res::kFractalizeActionTexts, kGeneratorFirstName, kGeneratorCount},
              {res::kHelpTopics, kHelpTextIds, kHelpTopicCount},
-             kErrorStringTable,
+             res::kErrorTexts,
              // Start-up registers the filters from (category, title) pairs
              // and the live effect from (category, name, title) triples.
              res::kFilterTexts + 2,

@@ -14,8 +14,6 @@
 namespace vx {
 namespace {
 
-constexpr int32_t kWindowMenuTable = 18700;
-constexpr int32_t kEffectDescriptionTable = 18867;
 
 #define VX_RETURN_IF(err)          \
   do {                             \
@@ -56,7 +54,7 @@ ASErr RegisterWindowMenu(SPPluginRef plugin, PluginGlobals& g) {
   VX_RETURN_IF(sMenu->AddMenuGroupAsSubMenu("VERSALiX4_Gr", 0, top, &group));
   for (int n = 0; n < kWindowMenuItemCount; ++n) {
     char text[64];
-    ReadString(plugin, kWindowMenuTable, n + 1, text, 63);
+    ReadString(plugin, res::kWindowMenuTexts, n + 1, text, 63);
     if (!text[0]) break;
     char name[32];
     std::snprintf(name, sizeof name, "VERSALiX4_%02d", n);
@@ -72,7 +70,7 @@ ASErr RegisterWindowMenu(SPPluginRef plugin, PluginGlobals& g) {
 void RegisterPluginGroups(SPPluginRef plugin, PluginGlobals& g) {
   for (int i = 0; i < kEffectCount; ++i) {
     char desc[64 + kVersionLabelSize];
-    ReadString(plugin, kEffectDescriptionTable, i + 1, desc, 63);
+    ReadString(plugin, res::kEffectDescriptions, i + 1, desc, 63);
     std::strncat(desc, g.VersionLabel, sizeof desc - std::strlen(desc) - 1);
     char name[64 + kVersionLabelSize];
     std::snprintf(name, sizeof name, "%s%s", Effect(i).groupPrefix,
@@ -136,8 +134,8 @@ ASErr RegisterTools(SPPluginRef plugin, PluginGlobals& g) {
   for (int i = 0; const ToolInfo* tool = ToolAt(i); ++i) {
     char title[128];
     char tip[128];
-    ReadString(plugin, kToolStrings, ToolTitleIndex(tool->slot), title, 127);
-    ReadString(plugin, kToolStrings, ToolTipIndex(tool->slot), tip, 127);
+    ReadString(plugin, res::kToolTexts, ToolTitleIndex(tool->slot), title, 127);
+    ReadString(plugin, res::kToolTexts, ToolTipIndex(tool->slot), tip, 127);
     ADMIconRef icon = sADMIcon->GetFromResource(plugin, tool->icon, 0);
     if (!icon || sADMIcon->GetType(icon) == kADMUnknownIconType)
       return kNoIconErr;

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "generated/resource_ids.h"
 #include "geometry/segment_buffer.h"
 #include "shell/suites.h"
 
@@ -13,9 +14,6 @@ namespace {
 constexpr AIReal kHitTolerance = 3.0f;
 // Text on a path: its start must lie this near the mouse in x and y.
 constexpr AIReal kTextStartReach = 1.0f;
-
-constexpr int16_t kBothCursor = 16074;
-constexpr int16_t kYCursor = 16072;
 
 // The anchor-selected segments of one path, each written back alone.
 ASErr AlignPath(AIArtHandle path, AIRealPoint key, AlignMode mode) {
@@ -67,8 +65,8 @@ ASErr AlignText(AIArtHandle text, AIRealPoint key, AlignMode mode) {
 }  // namespace
 
 AlignMode AlignModeOfCursor(int16_t cursorId) {
-  if (cursorId == kBothCursor) return AlignMode::kBoth;
-  if (cursorId == kYCursor) return AlignMode::kY;
+  if (cursorId == res::kAlignBothCursor) return AlignMode::kBoth;
+  if (cursorId == res::kAlignYCursor) return AlignMode::kY;
   return AlignMode::kX;
 }
 

@@ -11,8 +11,8 @@ namespace vx {
 
 enum class AlignMode : int32_t { kX, kY, kBoth };
 
-// The mode the cursor shows: 16074 both coordinates, 16072 y only, any
-// other cursor x only.
+// The mode the cursor shows: the align-both cursor both coordinates, the
+// align-y cursor y only, any other cursor x only.
 AlignMode AlignModeOfCursor(int16_t cursorId);
 
 // Moves s onto key by mode, its handles by the same offset.

@@ -49,7 +49,7 @@ constexpr BroomToolParams kBroomToolFactoryParams = {
     .twirlSpace = RecordRadians(30.0f),
     .steps = 12.0f};
 
-// ---- the options palette (dialog 16200) ----
+// ---- the options palette (res::kBroomToolPalette) ----
 
 inline constexpr auto kBroomSweepItems = ItemsFrom<4>(res::BroomToolPalette::kFree);
 static_assert(kBroomSweepItems.items[3] == res::BroomToolPalette::kTwirl);

@@ -46,7 +46,7 @@ constexpr CraftToolParams kCraftToolFactoryParams = {
     .twirlSpace = RecordRadians(30.0f),
     .steps = 24.0f};
 
-// ---- the options palette (dialog 16180) ----
+// ---- the options palette (res::kCraftToolPalette) ----
 
 inline constexpr auto kCraftSweepItems = ItemsFrom<4>(res::CraftToolPalette::kFree);
 static_assert(kCraftSweepItems.items[3] == res::CraftToolPalette::kTwirl);

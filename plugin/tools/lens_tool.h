@@ -60,7 +60,7 @@ constexpr LensToolParams kLensToolFactoryParams = {
     .space = 10.0f,
     .steps = 24.0f};
 
-// ---- the options palette (dialog 16170): the chosen lens type's controls
+// ---- the options palette (res::kLensToolPalette): the chosen lens type's controls
 // share one frame ----
 
 inline constexpr auto kLensTypeItems = ItemsFrom<4>(res::LensToolPalette::kFishEye);

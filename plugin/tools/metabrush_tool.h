@@ -34,8 +34,8 @@ struct MetaBrushToolParams {
   float keyB;         // "B" Real: Spacing, points along the drag between copies (1 ..
                       // 4000)
   int32_t keyC;       // "C" Flag: Follow Drag, each copy turns with the drag direction
-  int32_t keyD;       // "D" Flag: Pick With Alt, Alt-click picks the Brush Colour (cursor
-                      // 16040)
+  int32_t keyD;       // "D" Flag: Pick With Alt, Alt-click picks the Brush Colour (the pick
+                      // cursor)
   int16_t keyE;       // "E" Short: Stacking, 0 each copy below the earlier ones, 1 above
   AIColor keyF;       // "F" Colour: Brush Colour, paints the Stroke path and Colourized
                       // copies
@@ -285,7 +285,7 @@ constexpr MetaBrushToolParams kMetaBrushToolFactoryParams = {
     .key_e2 = 0.0f,
     .key_f2 = 0.0f};
 
-// ---- the options palette (dialog 16210): the controls of the reserved
+// ---- the options palette (res::kMetaBrushToolPalette): the controls of the reserved
 // fields are left out; Stroke Width serves the Stroke paint, the copies'
 // controls the Copies paint ----
 

@@ -63,7 +63,7 @@ ASErr RoughenPath(const DragStep& step, AIArtHandle path) {
   return sArt->SetArtUserAttr(path, kArtSelected, kArtSelected);
 }
 
-// Trace menu 16090: 0 Drag Along, 1-3 Uniform / Accelerate / Decelerate one
+// Trace menu (res::kSweepTraceMenu): 0 Drag Along, 1-3 Uniform / Accelerate / Decelerate one
 // way, 4-6 the same as round trips; an index outside reads as Drag Along,
 // the factory mode.
 TraceOptions RoughTraceOptions(const void* raw) {
@@ -101,7 +101,7 @@ ASErr RoughMouseDown(AIToolMessage* message) {
   EndTracking(t);  // a drag whose Mouse Up never came
   gRough = RoughTracking{};
   gRough.seededCopy = -1;
-  // Alt+Shift (the anchor cursor 16052, which Craft shares) hit-tests the
+  // Alt+Shift (the insert-anchor cursor, which Craft shares) hit-tests the
   // artwork under the pointer and inserts one anchor into the path piece
   // found there, keeping its outline: anchors placed by hand before a
   // roughening drag. Nothing else happens in this drag.

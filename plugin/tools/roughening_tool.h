@@ -40,7 +40,7 @@ constexpr RoughToolParams kRoughToolFactoryParams = {
     .steps = 8.0f,
     .newSequence = 0};
 
-// ---- the options palette (dialog 16190) ----
+// ---- the options palette (res::kRoughToolPalette) ----
 
 inline constexpr int32_t kRoughKindItems[] = {res::RoughToolPalette::kCorner, res::RoughToolPalette::kSmooth};
 

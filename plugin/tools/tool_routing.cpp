@@ -90,7 +90,7 @@ ASErr Select(AIToolMessage* message) {
                                      nullptr, 0);
   if (g.ToolPalette) {
     char title[kToolTitleSize] = "";
-    sADMBasic->GetIndexString(message->d.self, kToolStrings,
+    sADMBasic->GetIndexString(message->d.self, res::kToolTexts,
                               ToolTitleIndex(tool->slot), title, kToolTitleSize);
     sADMDialog->SetText(g.ToolPalette, title);
   }

@@ -206,10 +206,18 @@ static_assert(sizeof(TrailToolParams) <= kLargestPresetRecord);
 // ---- the table ------------------------------------------------------------------
 
 // Cursor of each Warp shape (0 .. 21) and each Wave shape (0 .. 4).
+// (Each shape's Alt cursor is the next id.)
+#define VX_SHAPE(tool, n) res::k##tool##Shape##n##Cursor
 constexpr int16_t kWarpCursors[] = {
-    16100, 16110, 16120, 16200, 16210, 16220, 16500, 16300, 16310, 16320, 16400,
-    16410, 16420, 16600, 16700, 16800, 16810, 16820, 16900, 16910, 16920, 17000};
-constexpr int16_t kWaveCursors[] = {17010, 17020, 17030, 17040, 17050};
+    VX_SHAPE(Warp, 0),  VX_SHAPE(Warp, 1),  VX_SHAPE(Warp, 2),  VX_SHAPE(Warp, 3),
+    VX_SHAPE(Warp, 4),  VX_SHAPE(Warp, 5),  VX_SHAPE(Warp, 6),  VX_SHAPE(Warp, 7),
+    VX_SHAPE(Warp, 8),  VX_SHAPE(Warp, 9),  VX_SHAPE(Warp, 10), VX_SHAPE(Warp, 11),
+    VX_SHAPE(Warp, 12), VX_SHAPE(Warp, 13), VX_SHAPE(Warp, 14), VX_SHAPE(Warp, 15),
+    VX_SHAPE(Warp, 16), VX_SHAPE(Warp, 17), VX_SHAPE(Warp, 18), VX_SHAPE(Warp, 19),
+    VX_SHAPE(Warp, 20), VX_SHAPE(Warp, 21)};
+constexpr int16_t kWaveCursors[] = {VX_SHAPE(Wave, 0), VX_SHAPE(Wave, 1), VX_SHAPE(Wave, 2),
+                                    VX_SHAPE(Wave, 3), VX_SHAPE(Wave, 4)};
+#undef VX_SHAPE
 
 using P = ToolPlacement;
 #define VX_SHAPES(table) \
@@ -218,8 +226,8 @@ using P = ToolPlacement;
 // A row names what the tool is (slot to record), then, after the comment,
 // what it does; fields left out are null.
 const ToolInfo kTools[kToolCount] = {
-    {.slot = kWarpSlot, .name = "Warp", .icon = 16051,
-     .placement = P::kNewGroup, .paletteTemplate = 16150,
+    {.slot = kWarpSlot, .name = "Warp", .icon = res::kWarpIcon,
+     .placement = P::kNewGroup, .paletteTemplate = res::kWarpToolPalette,
      .paletteIndex = kWarpTool, .selectCursor = 0, VX_SHAPES(kWarpCursors),
      .presetKind = &kToolKinds[kWarpTool],
      .paletteInit = InitToolPalette, .palette = &kWarpToolPalette,
@@ -228,72 +236,79 @@ const ToolInfo kTools[kToolCount] = {
      .mouseDrag = DragCycleMouseDrag,
      .mouseUp = DragCycleMouseUp,
      .drag = &kWarpDrag},
-    {.slot = kWaveSlot, .name = "Wave", .icon = 17051,
-     .placement = P::kNewToolset, .paletteTemplate = 16160,
+    {.slot = kWaveSlot, .name = "Wave", .icon = res::kWaveIcon,
+     .placement = P::kNewToolset, .paletteTemplate = res::kWaveToolPalette,
      .paletteIndex = kWaveTool, .selectCursor = 0, VX_SHAPES(kWaveCursors),
      .presetKind = &kToolKinds[kWaveTool],
      .paletteInit = InitToolPalette, .palette = &kWaveToolPalette,
      // behaviour
      .mouseDown = DragCycleMouseDown, .mouseDrag = DragCycleMouseDrag,
      .mouseUp = DragCycleMouseUp, .drag = &kWaveDrag},
-    {.slot = kLensSlot, .name = "Lens", .icon = 17151,
-     .placement = P::kNewToolset, .paletteTemplate = 16170,
-     .paletteIndex = kLensTool, .selectCursor = 16050,
-     .shiftCursor = 16050, .altCursor = 16050, .altShiftCursor = 16050,
+    {.slot = kLensSlot, .name = "Lens", .icon = res::kLensIcon,
+     .placement = P::kNewToolset, .paletteTemplate = res::kLensToolPalette,
+     .paletteIndex = kLensTool, .selectCursor = res::kAreaSizeCursor,
+     .shiftCursor = res::kAreaSizeCursor,
+     .altCursor = res::kAreaSizeCursor, .altShiftCursor = res::kAreaSizeCursor,
      .presetKind = &kToolKinds[kLensTool],
      .paletteInit = InitToolPalette, .palette = &kLensToolPalette,
      // behaviour
      .mouseDown = DragCycleMouseDown, .mouseDrag = LensMouseDrag,
      .mouseUp = LensMouseUp, .drag = &kLensDrag},
-    {.slot = kCraftSlot, .name = "Craft", .icon = 17251,
-     .placement = P::kNewToolset, .paletteTemplate = 16180,
-     .paletteIndex = kCraftTool, .selectCursor = 16054,
-     .shiftCursor = 16054, .altCursor = 16050, .altShiftCursor = 16052,
+    {.slot = kCraftSlot, .name = "Craft", .icon = res::kCraftIcon,
+     .placement = P::kNewToolset, .paletteTemplate = res::kCraftToolPalette,
+     .paletteIndex = kCraftTool, .selectCursor = res::kCraftCursor,
+     .shiftCursor = res::kCraftCursor,
+     .altCursor = res::kAreaSizeCursor, .altShiftCursor = res::kInsertAnchorCursor,
      .presetKind = &kToolKinds[kCraftTool],
      .paletteInit = InitToolPalette, .palette = &kCraftToolPalette,
      // behaviour
      .mouseDown = CraftMouseDown, .mouseDrag = CraftMouseDrag, .mouseUp = CraftMouseUp},
-    {.slot = kRoughSlot, .name = "Roughening", .icon = 17351,
-     .placement = P::kLeaderToolset, .paletteTemplate = 16190,
-     .paletteIndex = kRoughTool, .selectCursor = 16056,
-     .shiftCursor = 16056, .altCursor = 16050, .altShiftCursor = 16052,
+    {.slot = kRoughSlot, .name = "Roughening", .icon = res::kRougheningIcon,
+     .placement = P::kLeaderToolset, .paletteTemplate = res::kRoughToolPalette,
+     .paletteIndex = kRoughTool, .selectCursor = res::kRougheningCursor,
+     .shiftCursor = res::kRougheningCursor,
+     .altCursor = res::kAreaSizeCursor, .altShiftCursor = res::kInsertAnchorCursor,
      .presetKind = &kToolKinds[kRoughTool],
      .paletteInit = InitToolPalette, .palette = &kRoughToolPalette,
      // behaviour
      .mouseDown = RoughMouseDown, .mouseDrag = RoughMouseDrag, .mouseUp = RoughMouseUp,
     },
-    {.slot = kBroomSlot, .name = "Broom", .icon = 17353,
-     .placement = P::kLeaderToolset, .paletteTemplate = 16200,
-     .paletteIndex = kBroomTool, .selectCursor = 16058,
-     .shiftCursor = 16058, .altCursor = 16050, .altShiftCursor = 16050,
+    {.slot = kBroomSlot, .name = "Broom", .icon = res::kBroomIcon,
+     .placement = P::kLeaderToolset, .paletteTemplate = res::kBroomToolPalette,
+     .paletteIndex = kBroomTool, .selectCursor = res::kBroomCursor,
+     .shiftCursor = res::kBroomCursor,
+     .altCursor = res::kAreaSizeCursor, .altShiftCursor = res::kAreaSizeCursor,
      .presetKind = &kToolKinds[kBroomTool],
      .paletteInit = InitToolPalette, .palette = &kBroomToolPalette,
      // behaviour
      .mouseDown = BroomMouseDown, .mouseDrag = BroomMouseDrag, .mouseUp = BroomMouseUp},
-    {.slot = kMetaBrushSlot, .name = "MetaBrush", .icon = 17451,
-     .placement = P::kNewToolset, .paletteTemplate = 16210,
-     .paletteIndex = kMetaBrushTool, .selectCursor = 16059,
-     .shiftCursor = 16050, .altCursor = 16040, .altShiftCursor = 16040,
+    {.slot = kMetaBrushSlot, .name = "MetaBrush", .icon = res::kMetaBrushIcon,
+     .placement = P::kNewToolset, .paletteTemplate = res::kMetaBrushToolPalette,
+     .paletteIndex = kMetaBrushTool, .selectCursor = res::kMetaBrushCursor,
+     .shiftCursor = res::kAreaSizeCursor,
+     .altCursor = res::kPickCursor, .altShiftCursor = res::kPickCursor,
      .altCursorFlag = int32_t(offsetof(MetaBrushToolParams, keyD)),
      .presetKind = &kToolKinds[kMetaBrushTool],
      .paletteInit = InitToolPalette, .palette = &kMetaBrushToolPalette,
      // behaviour
      .mouseDown = MetaBrushMouseDown, .mouseDrag = MetaBrushMouseDrag, .mouseUp = MetaBrushMouseUp,
     },
-    {.slot = kTrailToolSlot, .name = "Trail", .icon = 17651,
-     .placement = P::kLeaderToolset, .paletteTemplate = 16220,
-     .paletteIndex = kTrailTool, .selectCursor = 16060,
-     .shiftCursor = 16060, .altCursor = 16040, .altShiftCursor = 16040,
+    {.slot = kTrailToolSlot, .name = "Trail", .icon = res::kTrailIcon,
+     .placement = P::kLeaderToolset, .paletteTemplate = res::kTrailToolPalette,
+     .paletteIndex = kTrailTool, .selectCursor = res::kTrailCursor,
+     .shiftCursor = res::kTrailCursor,
+     .altCursor = res::kPickCursor, .altShiftCursor = res::kPickCursor,
      .presetKind = &kToolKinds[kTrailTool],
      .paletteInit = InitToolPalette, .palette = &kTrailToolPalette,
      // behaviour
      .mouseDown = TrailMouseDown, .mouseDrag = TrailMouseDrag, .mouseUp = TrailMouseUp,
     },
     // AlignPoints has no options palette, record or presets.
-    {.slot = kAlignPointsSlot, .name = "AlignPoints", .icon = 17751,
+    {.slot = kAlignPointsSlot, .name = "AlignPoints", .icon = res::kAlignPointsIcon,
      .placement = P::kNewToolset, .paletteTemplate = 0,
-     .paletteIndex = kToolPaletteCount, .selectCursor = 16070,
-     .shiftCursor = 16072, .altCursor = 16070, .altShiftCursor = 16074,
+     .paletteIndex = kToolPaletteCount, .selectCursor = res::kAlignXCursor,
+     .shiftCursor = res::kAlignYCursor,
+     .altCursor = res::kAlignXCursor, .altShiftCursor = res::kAlignBothCursor,
      // behaviour
      .mouseDown = AlignPointsMouseDown, .mouseDrag = AlignPointsMouseDrag, .mouseUp = AlignPointsMouseUp,
     }};

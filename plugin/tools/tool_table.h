@@ -5,14 +5,14 @@
 
 #include <cstdint>
 
+#include "generated/resource_ids.h"
 #include "presets/preset_codec.h"
 #include "shell/globals.h"
 #include "vx_sdk.h"
 
 namespace vx {
 
-constexpr int32_t kToolStrings = 19700;
-// Strings of slot s in table 19700: identifier, title (also the name the tool
+// Strings of slot s in res::kToolTexts: identifier, title (also the name the tool
 // is registered under) and tool tip.
 constexpr int32_t ToolIdentifierIndex(ToolSlot s) { return 3 * s + 1; }
 constexpr int32_t ToolTitleIndex(ToolSlot s) { return 3 * s + 2; }

@@ -1,6 +1,6 @@
 // The Trace popups of the Wave and Lens tools as the drag cycle reads them.
-// Menu 16010 (Lens, as Warp's): 0 Drag Along, 1-3 Uniform / Accelerate /
-// Decelerate one way, 4-6 the same as round trips. Menu 16030 (Wave)
+// res::kTraceMenu (Lens, as Warp's): 0 Drag Along, 1-3 Uniform / Accelerate /
+// Decelerate one way, 4-6 the same as round trips. res::kWaveTraceMenu (Wave)
 // inserts Full Cycle at 1, so its stepped modes are 2-7.
 #pragma once
 

@@ -5,7 +5,7 @@
 // one under the pointer, placed by the Spacing curve, each turning toward
 // To Angle and growing toward To Size on the way while its colours run from
 // the object's own toward the end colours (the Live Trail effect's colour
-// rule, made permanent art). An Alt-click (cursor 16040) picks the end
+// rule, made permanent art). An Alt-click (the pick cursor) picks the end
 // colours from the fill and stroke of the art under the pointer. Tool
 // records are packed on 2-byte boundaries.
 #pragma once
@@ -70,7 +70,7 @@ constexpr TrailToolParams kTrailToolFactoryParams = {
     .toAngle = 0.0f,
     .toSize = {1.0f, 1.0f}};
 
-// ---- the options palette (dialog 16220): an end colour's swatch is
+// ---- the options palette (res::kTrailToolPalette): an end colour's swatch is
 // enabled while its source is the chosen colour (2) ----
 
 inline constexpr EnableRule kTrailPaletteRules[] = {

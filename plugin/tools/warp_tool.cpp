@@ -39,7 +39,7 @@ ASErr DeformWarpPath(const DragStep& step, AIArtHandle path) {
   return MapHostPath(ctx, path, step.scratch, step.source);
 }
 
-// Trace menu 16010: 0 Drag Along, 1-3 Uniform / Accelerate / Decelerate one
+// Trace menu (res::kTraceMenu): 0 Drag Along, 1-3 Uniform / Accelerate / Decelerate one
 // way, 4-6 the same as round trips. A stored index outside the menu (a
 // damaged preset) reads as the factory mode, Uniform (One Way).
 TraceOptions WarpTraceOptions(const void* raw) {

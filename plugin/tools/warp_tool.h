@@ -43,7 +43,7 @@ constexpr WarpToolParams kWarpToolFactoryParams = {
     .space = 10.0f,
     .steps = 24.0f};
 
-// ---- the options palette (dialog 16150) ----
+// ---- the options palette (res::kWarpToolPalette) ----
 
 inline constexpr auto kWarpShapeItems = ItemsFrom<22>(res::WarpToolPalette::kFirstShape);
 static_assert(kWarpShapeItems.items[21] == res::WarpToolPalette::kLastShape);

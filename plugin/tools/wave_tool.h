@@ -40,7 +40,7 @@ constexpr WaveToolParams kWaveToolFactoryParams = {
     .space = 10.0f,
     .steps = 24.0f};
 
-// ---- the options palette (dialog 16160) ----
+// ---- the options palette (res::kWaveToolPalette) ----
 
 inline constexpr auto kWaveShapeItems = ItemsFrom<5>(res::WaveToolPalette::kFirstShape);
 static_assert(kWaveShapeItems.items[4] == res::WaveToolPalette::kLastShape);

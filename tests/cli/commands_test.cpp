@@ -29,10 +29,21 @@ constexpr const char* kDrawing = R"(<svg xmlns="http://www.w3.org/2000/svg"
 </svg>
 )";
 
+// A group holding text, which a live effect takes apart, a clipping path
+// (@0.2.1), which it cannot take, and a square.
+constexpr const char* kGrouped = R"svg(<svg xmlns="http://www.w3.org/2000/svg" width="200" height="100">
+ <clipPath id="c"><rect width="40" height="40"/></clipPath>
+ <g clip-path="url(#c)"><rect width="50" height="50" stroke="#111"/></g>
+ <g id="titled"><rect width="50" height="50" stroke="#111"/><text y="70">title</text></g>
+ <rect id="framed" x="100" width="50" height="50" fill="#0af" stroke="#111" stroke-width="3"/>
+</svg>
+)svg";
+
 class Cli : public ::testing::Test {
  protected:
   void SetUp() override {
     WriteFile(folder_ / "in.svg", kDrawing);
+    WriteFile(folder_ / "grouped.svg", kGrouped);
     // The last line cannot be read: the session stops before it saves.
     WriteFile(folder_ / "late.ses", "open in.svg\nsave out.svg\ntool drag 1,1 steps 99999\n");
   }
@@ -67,6 +78,12 @@ TEST_F(Cli, EveryFrustrationHasItsAnswer) {
       {"effect Border in.svg -o out.svg --select flat", 1,
        "drew nothing for \"flat\": it has no stroke, and steps-mode=\"Auto Steps (Mid)\" takes the "
        "steps from the stroke width (give the art a stroke, or --set steps-mode=\"Manual Steps\")",
+       false},
+      {"effect Border grouped.svg -o out.svg --select titled,framed", 1,
+       "Live Border took \"titled\" (group) apart: a group that holds text", false},
+      {"effect Border grouped.svg -o out.svg --select titled --accept-warnings", 0, "apart", true},
+      {"effect Border grouped.svg -o out.svg --select @0.2.1,framed", 1,
+       "Live Border left these objects as they were: a path without an id (path); a live effect",
        false},
       {"fractalize in.svg -o out.svg --select square --level 12 --density 0", 1,
        "changed nothing: \"square\" (path)", false},

@@ -11,7 +11,7 @@ TEST(DialogTemplate, ReadsItemsTextsAndOptions) {
   auto t = ParseDialogTemplate(
       "DIALOG 117 258 \"VsX4 Live Border\"\n"
       "ITEM 2 spin-edit 60 20 100 38 \"\" min=-100 max=100 precision=0 units=%\n"
-      "ITEM 9 popup-list 5 60 110 78 \"\" menu=16412\n"
+      "ITEM 9 popup-list 5 60 110 78 \"\" menu=412\n"
       "\n"
       "ITEM 38 button 90 230 110 250 \"?\\\"\\\\\\n\" hidden=1\n",
       &error);
@@ -23,7 +23,7 @@ TEST(DialogTemplate, ReadsItemsTextsAndOptions) {
   EXPECT_EQ(ItemKind::SpinEdit, t->items[0].kind);
   EXPECT_EQ(-100.0, t->items[0].Number("min"));
   EXPECT_EQ("%", t->items[0].options.at("units"));
-  EXPECT_EQ(16412.0, t->items[1].Number("menu"));
+  EXPECT_EQ(412.0, t->items[1].Number("menu"));
   EXPECT_EQ(90, t->items[2].bounds.left);
   EXPECT_EQ(250, t->items[2].bounds.bottom);
   EXPECT_EQ("?\"\\\n", t->items[2].text);

@@ -22,6 +22,9 @@ namespace {
 
 namespace Help = res::HelpWindow;
 
+// A help topic's number (its popup entry), text and picture.
+#define TOPIC(name) res::HelpTopics::k##name, res::k##name##Text, res::k##name##Picture
+
 using host::adm::Dialog;
 using host::adm::DialogDriver;
 using host::adm::ItemAction;
@@ -86,8 +89,8 @@ TEST_F(HelpWindowTest, PaletteTopicsShowTheirTextAndPicture) {
   struct Row {
     int32_t topic, textId, picture;
   };
-  const Row rows[] = {{0, 17500, 19500},  {1, 18080, 19518},  {10, 0, 0},
-                      {13, 19010, 19526}, {21, 19000, 19524}, {25, 19035, 19534}};
+  const Row rows[] = {{TOPIC(ToolsInGeneral)},  {TOPIC(AlignPointsTool)},  {10, 0, 0},
+                      {TOPIC(LiveBorder)}, {TOPIC(LiveNeon)}, {TOPIC(LiveTrail)}};
   for (const Row& r : rows) {
     AskForTopic(r.topic);
     ASSERT_NE(nullptr, Palette());
@@ -111,11 +114,11 @@ TEST_F(HelpWindowTest, ATopicFromADialogRunsTheModalHelpAndItsChoiceReachesThePa
     ASRect modalBounds{};
     agent_.act = [&](DialogDriver& d) {
       EXPECT_EQ(r.style, d.dialog().style());
-      EXPECT_EQ(d.dialog().GetItem(Help::kText)->Text(), TextOf(19200));
-      EXPECT_EQ(19552, d.dialog().GetItem(Help::kPicture)->pictureId);
+      EXPECT_EQ(d.dialog().GetItem(Help::kText)->Text(), TextOf(res::kTransform3DPart1Text));
+      EXPECT_EQ(res::kTransform3DPart1Picture, d.dialog().GetItem(Help::kPicture)->pictureId);
       EXPECT_TRUE(d.dialog().GetItem(Help::kClose)->visible);  // Close
       EXPECT_EQ("", d.Choose(Help::kTopics, 20));
-      EXPECT_EQ(d.dialog().GetItem(Help::kText)->Text(), TextOf(19080));
+      EXPECT_EQ(d.dialog().GetItem(Help::kText)->Text(), TextOf(res::kLiveGenerationText));
       modalBounds = d.dialog().bounds;
     };
     AskForTopic(28);
@@ -123,7 +126,7 @@ TEST_F(HelpWindowTest, ATopicFromADialogRunsTheModalHelpAndItsChoiceReachesThePa
     ASSERT_NE(nullptr, Palette());
     EXPECT_EQ(reinterpret_cast<ADMDialogRef>(Palette()), gGlobals->HelpPalette);
     EXPECT_EQ(20, gGlobals->HelpTopic);
-    ExpectPage(*Palette(), 20, 19080, 19544);
+    ExpectPage(*Palette(), TOPIC(LiveGeneration));
     EXPECT_EQ(1, gGlobals->helpDialogPosition.saved);
     EXPECT_EQ(modalBounds.left, gGlobals->helpDialogPosition.left);
     EXPECT_EQ(modalBounds.top, gGlobals->helpDialogPosition.top);
@@ -170,7 +173,7 @@ TEST_F(HelpWindowTest, TheWindowMenuTogglesThePaletteAtTheLastTopic) {
   ASSERT_EQ(0, host::SendMenuGo(host(), gGlobals->WindowMenuItems[kHelpMenuItem]));
   ASSERT_NE(nullptr, Palette());
   EXPECT_TRUE(Palette()->visible);
-  ExpectPage(*Palette(), 0, 17500, 19500);
+  ExpectPage(*Palette(), TOPIC(ToolsInGeneral));
   EXPECT_TRUE(HelpChecked());
   AskForTopic(16);
   ASSERT_EQ(0, host::SendMenuGo(host(), gGlobals->WindowMenuItems[kHelpMenuItem]));
@@ -178,12 +181,12 @@ TEST_F(HelpWindowTest, TheWindowMenuTogglesThePaletteAtTheLastTopic) {
   EXPECT_FALSE(HelpChecked());
   ASSERT_EQ(0, host::SendMenuGo(host(), gGlobals->WindowMenuItems[kHelpMenuItem]));
   EXPECT_TRUE(Palette()->visible);
-  ExpectPage(*Palette(), 16, 19020, 19528);
+  ExpectPage(*Palette(), TOPIC(LiveEmboss));
   // A choice in the popup shows that topic.
   DialogDriver driver(host().dialogs(), *Palette());
   EXPECT_EQ("", driver.Choose(Help::kTopics, 33));
   EXPECT_EQ(33, gGlobals->HelpTopic);
-  ExpectPage(*Palette(), 33, 19400, 19560);
+  ExpectPage(*Palette(), TOPIC(PresetMenu));
 }
 
 TEST_F(HelpWindowTest, ANegativeTopicMakesTheHiddenPaletteWhichStoresItsLocationAtShutdown) {
@@ -238,7 +241,7 @@ TEST_F(HelpWindowTest, TheTextFollowsTheHeightAndACollapsedPaletteGetsItsHeightB
   host().dialogs().SetBounds(palette, {b.left, b.top, b.right, b.top + 18});
   AskForTopic(5);
   EXPECT_EQ(kHeight, palette.bounds.bottom - palette.bounds.top);
-  ExpectPage(palette, 5, 18060, 19514);
+  ExpectPage(palette, TOPIC(MetaBrushTool));
 }
 
 // An open palette keeps the plug-in loaded: Unload is refused, and the
@@ -255,10 +258,12 @@ TEST_F(HelpWindowTest, AnOpenPaletteKeepsThePluginLoaded) {
   EXPECT_EQ(1, SuiteUseCount);  // the palette's hold survived
   DialogDriver driver(host().dialogs(), *Palette());
   EXPECT_EQ("", driver.Choose(Help::kTopics, 8));
-  ExpectPage(*Palette(), 8, 18000, 19502);
+  ExpectPage(*Palette(), TOPIC(WarpTool));
   ExpectCleanShutdown();
   EXPECT_EQ(0, host().plugin()->accessHolds());
 }
+
+#undef TOPIC
 
 }  // namespace
 }  // namespace vx::test

@@ -127,10 +127,16 @@ TEST_F(PresetCommand, FailuresSayWhyAndChangeNothing) {
   EXPECT_EQ(full.replace(full.find("$\tP30"), p30.size(), p30), ReadFile(userFile("Border")));
   for (int i = 40; i < 1024; ++i) full += "$\tP" + std::to_string(i) + "\r\nD\t1\r\n";
   WriteFile(userFile("Border"), full);
-  run = Versalix4("Border new X");
-  EXPECT_EQ(1, run.exitCode);
-  EXPECT_NE(std::string::npos, run.err.find("The maximum number is exceeded.")) << run.err;
-  EXPECT_EQ(full, ReadFile(userFile("Border")));
+  // Full: New is refused, and Update (which adds before it removes) says why.
+  for (const char* args : {"Border new X", "Border update P30 --set D=3"}) {
+    run = Versalix4(args);
+    EXPECT_EQ(1, run.exitCode);
+    EXPECT_NE(std::string::npos, run.err.find("The maximum number is exceeded.")) << run.err;
+    EXPECT_EQ(full, ReadFile(userFile("Border")));
+  }
+  EXPECT_NE(std::string::npos,
+            run.err.find("holds 1024 presets, the most the preset manager keeps; delete one first"))
+      << run.err;
 }
 
 }  // namespace

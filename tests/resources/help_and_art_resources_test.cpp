@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "generated/resource_ids.h"
 #include "host/adm/image.h"
 #include "shell/help_texts.h"
 #include "tools/tool_table.h"
@@ -44,25 +45,53 @@ std::vector<std::string> Lines(std::string_view text) {
 }
 
 // ---------------------------------------------------------------------------
-// Help topics: the popup's entries (topics 0 to 33), and the TEXT and picture
-// ids of all 36 topics (0: none).
+// Help topics: popup text and how the text begins of every topic; the ids
+// are the ones the help window asks for.
 
-const std::vector<std::string> kPopup = {
-    "Tool in General", " - AlignPoints Tool", " - Broom Tool", " - Craft Tool", " - Lens Tool",
-    " - MetaBrush Tool", " - Roughening Tool", " - Trail Tool", " - Warp Tool", " - Wave Tool",
-    "-", "Live Effects in General", "Live Effects Palettes", " - Live Border", " - Live Circle",
-    " - Live Cutout", " - Live Emboss", " - Live Explosion", " - Live Frame", " - Live Galaxy",
-    " - Live Generation", " - Live Neon", " - Live Reflections", " - Live Shadow",
-    " - Live Tiling", " - Live Trail", " - Show Palette", "-", "3D Transform, Part 1",
-    "3D Transform, Part 2", "Fractalize (Effect)", "Fractalize (Filter)", "-", "Preset Menu"};
-constexpr int32_t kTexts[vx::kHelpTopicCount] = {
-    17500, 18080, 18050, 18030, 18020, 18060, 18040, 18070, 18000, 18010, 0,     18500,
-    18510, 19010, 19040, 19025, 19020, 19090, 19060, 19100, 19080, 19000, 19070, 19030,
-    19050, 19035, 19110, 0,     19200, 19210, 19310, 19320, 0,     19400, 0,     19900};
-constexpr int32_t kPictures[vx::kHelpTopicCount] = {
-    19500, 19518, 19512, 19508, 19506, 19514, 19510, 19516, 19502, 19504, 0,     19520,
-    19522, 19526, 19536, 19530, 19528, 19546, 19540, 19548, 19544, 19524, 19542, 19532,
-    19538, 19534, 19550, 0,     19552, 19554, 19558, 19556, 0,     19560, 0,     19562};
+struct HelpTopic {
+  int topic;
+  const char* popup;  // nullptr: not listed in the popup
+  const char* title;  // how the topic's text begins (catches swapped ids); nullptr: no text
+};
+
+constexpr HelpTopic kTopics[] = {
+    {0, "Tool in General", "Tool in General"},
+    {1, " - AlignPoints Tool", "AlignPoints Tool"},
+    {2, " - Broom Tool", "Broom Tool"},
+    {3, " - Craft Tool", "Craft Tool"},
+    {4, " - Lens Tool", "Lens Tool"},
+    {5, " - MetaBrush Tool", "MetaBrush Tool"},
+    {6, " - Roughening Tool", "Roughening Tool"},
+    {7, " - Trail Tool", "Trail Tool"},
+    {8, " - Warp Tool", "Warp Tool"},
+    {9, " - Wave Tool", "Wave Tool"},
+    {10, "-", nullptr},
+    {11, "Live Effects in General", "Live Effects in General"},
+    {12, "Live Effects Palettes", "Live Effects Palettes"},
+    {13, " - Live Border", "Live Border"},
+    {14, " - Live Circle", "Live Circle"},
+    {15, " - Live Cutout", "Live Cutout"},
+    {16, " - Live Emboss", "Live Emboss"},
+    {17, " - Live Explosion", "Live Explosion"},
+    {18, " - Live Frame", "Live Frame"},
+    {19, " - Live Galaxy", "Live Galaxy"},
+    {20, " - Live Generation", "Live Generation"},
+    {21, " - Live Neon", "Live Neon"},
+    {22, " - Live Reflections", "Live Reflections"},
+    {23, " - Live Shadow", "Live Shadow"},
+    {24, " - Live Tiling", "Live Tiling"},
+    {25, " - Live Trail", "Live Trail"},
+    {26, " - Show Palette", "Show Palette"},
+    {27, "-", nullptr},
+    {28, "3D Transform, Part 1", "3D Transform, Part 1"},
+    {29, "3D Transform, Part 2", "3D Transform, Part 2"},
+    {30, "Fractalize (Effect)", "Fractalize (Effect)"},
+    {31, "Fractalize (Filter)", "Fractalize (Filter)"},
+    {32, "-", nullptr},
+    {33, "Preset Menu", "Preset Menu"},
+    {34, nullptr, nullptr},
+    {35, nullptr, "About These Help Pages"},
+};
 
 struct RasterCase {
   uint32_t type;
@@ -87,27 +116,24 @@ void ExpectRaster(const RasterCase& c) {
 
 constexpr size_t kHelpLineLimit = 78;
 
-// The plug-in's topic table holds those ids; every topic's text is its own
-// readable plain text beginning with its popup entry (which catches swapped
-// ids); its picture, and the size grip, are rasters.
+// Every topic's text is its own readable plain text; its picture, and the
+// size grip, are rasters.
 TEST(HelpResources, EveryTopicTextAndPictureAndTheSizeGrip) {
-  EXPECT_TRUE(std::ranges::equal(kTexts, vx::kHelpTextIds));
-  EXPECT_TRUE(std::ranges::equal(kPictures, vx::kHelpPictureIds));
   ExpectRaster({kVxPictureResource, 20000, 16, 16});
   std::set<std::string_view> seen;
-  for (int topic = 0; topic < vx::kHelpTopicCount; ++topic) {
-    if (kPictures[topic] != 0) ExpectRaster({kVxPictureResource, kPictures[topic], 48, 32});
-    if (kTexts[topic] == 0) continue;
-    SCOPED_TRACE("topic " + std::to_string(topic) + ", TEXT " + std::to_string(kTexts[topic]));
-    std::optional<std::string_view> text = Find(kVxTextResource, kTexts[topic]);
+  for (const HelpTopic& t : kTopics) {
+    const int32_t textId = vx::kHelpTextIds[t.topic], picture = vx::kHelpPictureIds[t.topic];
+    SCOPED_TRACE("topic " + std::to_string(t.topic) + ", TEXT " + std::to_string(textId));
+    EXPECT_EQ(t.title == nullptr, textId == 0);
+    EXPECT_EQ(t.title == nullptr, picture == 0);
+    if (picture != 0) ExpectRaster({kVxPictureResource, picture, 48, 32});
+    if (t.title == nullptr) continue;
+    std::optional<std::string_view> text = Find(kVxTextResource, textId);
     ASSERT_TRUE(text.has_value());
     EXPECT_TRUE(seen.insert(*text).second) << "the text of another topic";
     std::vector<std::string> lines = Lines(*text);
     ASSERT_FALSE(lines.empty());
-    const std::string title = topic < int(kPopup.size()) ? kPopup[size_t(topic)]
-                                                         : "About These Help Pages";
-    EXPECT_EQ(0u, lines[0].rfind(title.starts_with(" - ") ? title.substr(3) : title, 0))
-        << "begins '" << lines[0] << "'";
+    EXPECT_EQ(lines[0].rfind(t.title, 0), 0u) << "begins '" << lines[0] << "'";
     EXPECT_GE(lines.size(), 8u) << "a help page has a few paragraphs";
     for (size_t i = 0; i < lines.size(); ++i) {
       EXPECT_LE(lines[i].size(), kHelpLineLimit) << "line " << i + 1;
@@ -118,9 +144,14 @@ TEST(HelpResources, EveryTopicTextAndPictureAndTheSizeGrip) {
 }
 
 TEST(HelpResources, TopicPopupListsTopicsZeroToThirtyThreeExactly) {
-  std::optional<std::string_view> menu = Find(kVxMenuResource, 18010);
+  std::optional<std::string_view> menu = Find(kVxMenuResource, vx::res::kHelpTopics);
   ASSERT_TRUE(menu.has_value());
-  EXPECT_EQ(kPopup, Lines(*menu));
+  std::vector<std::string> entries = Lines(*menu);
+  std::vector<std::string> expected;
+  for (const HelpTopic& t : kTopics)
+    if (t.popup != nullptr) expected.emplace_back(t.popup);
+  ASSERT_EQ(expected.size(), 34u);
+  EXPECT_EQ(entries, expected);
 }
 
 // ---------------------------------------------------------------------------
@@ -136,7 +167,9 @@ TEST(ToolArtResources, EveryToolIconAndCursorIsARasterAndShapeCursorsAreDistinct
     for (int32_t k = 0; k < tool->shapeCursorCount; ++k)
       ids.insert(ids.end(), {tool->shapeCursors[k], tool->shapeCursors[k] + 1});
   }
-  for (int32_t id : {16040, 16050, 16052, 16072, 16074})
+  namespace res = vx::res;
+  for (int32_t id : {res::kPickCursor, res::kAreaSizeCursor, res::kInsertAnchorCursor,
+                     res::kAlignYCursor, res::kAlignBothCursor})
     ExpectRaster({kVxCursorResource, id, 24, 24});
   ASSERT_EQ(2u * (22 + 5), ids.size());
   for (size_t i = 0; i < ids.size(); ++i) {

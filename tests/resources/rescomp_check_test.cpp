@@ -35,12 +35,16 @@ TEST(Rescomp, NamesBecomeConstantsAndLeaveTheTemplate) {
       "END\n"
       "MENU 300 name=SomeMenu\n\"a\"\n\"b\" name=Bee\nEND\n"
       "PICT 400 1 1 name=SomePicture\n@\nEND\n"
-      "STRINGS 500 name=SomeTexts\n1 \"x\"\nEND\n");
+      "STRINGS 500 name=SomeTexts\n1 \"x\"\nEND\n"
+      "TEXT 600 \"t\" name=SomeText\n"
+      "CURS 700 1 1 name=SomeCursor\n@\nEND\n");
   ASSERT_EQ(0, c.status) << c.errors;
   for (const char* line : {"inline constexpr int32_t kSomePalette = 100;",
                            "inline constexpr int32_t kSomeMenu = 300;",
                            "inline constexpr int32_t kSomePicture = 400;",
                            "inline constexpr int32_t kSomeTexts = 500;",
+                           "inline constexpr int32_t kSomeText = 600;",
+                           "inline constexpr int32_t kSomeCursor = 700;",
                            "namespace SomePalette {\ninline constexpr int32_t kApply = 7;\n}",
                            "namespace SomeMenu {\ninline constexpr int32_t kBee = 1;\n}"})
     EXPECT_NE(std::string::npos, c.ids.find(line)) << line;
@@ -75,6 +79,8 @@ TEST(Rescomp, BrokenSourcesStopTheBuildAtTheirLine) {
        "in.rc:2: error: unknown item option colour=red"},
       {"named entry of an unnamed menu", "MENU 1\n\"a\" name=A\nEND\n",
        "in.rc:2: error: a named entry needs a named menu"},
+      {"named string table without strings", "STRINGS 5 name=Empty\nEND\n",
+       "in.rc:1: error: string table Empty holds no strings"},
       {"item without bounds", "DIALOG 1 9 9 \"\"\nITEM 1 button 0 0\nEND\n",
        "in.rc:2: error: expected ITEM"},
   };

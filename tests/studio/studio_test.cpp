@@ -14,6 +14,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "generated/resource_ids.h"
 #include "support/app_runner.h"
 #include "support/scratch_folder.h"
 
@@ -388,12 +389,13 @@ TEST_F(StudioTest, QuestionsWaitForThePagesAnswer) {
   // the file rule allows; Cancel goes back to the manager.
   studio_->Do("/api/command", {{"command", "Live Border"}});
   studio_->Do("/api/dialog", {{"dialog", "QVR-VsX4LiveBorder"}, {"action", "choose menu=2"}});  // Edit...
-  question = ask("/api/dialog", {{"dialog", "#18100"}, {"action", "press Import"}});
+  const std::string manager = "#" + std::to_string(vx::res::kPresetManager);
+  question = ask("/api/dialog", {{"dialog", manager}, {"action", "press Import"}});
   EXPECT_EQ(question["kind"], "folder");
   EXPECT_EQ(studio_->Post("/api/answer", json{{"id", question["id"]}, {"folder", ".."}}.dump())->status, 403);
   studio_->Do("/api/answer", {{"id", question["id"]}, {"cancel", true}});
   EXPECT_TRUE(studio_->State()["question"].is_null());
-  studio_->Do("/api/dialog", {{"dialog", "#18100"}, {"action", "press Close"}});
+  studio_->Do("/api/dialog", {{"dialog", manager}, {"action", "press Close"}});
 }
 
 TEST_F(StudioTest, LiveFractalizeFromTheEffectMenuEqualsTheCommand) {

@@ -5,7 +5,7 @@
 //   UseTool("Warp");
 //   ASSERT_EQ("", Set("margin", "100"));
 //   ASSERT_EQ(0, Drag({{50, 100}, {50, 140}}, {.alt = true}, /*steps=*/4));
-//   EXPECT_EQ(16201, cursor().id);
+//   EXPECT_EQ(res::kWarpShape3Cursor + 1, cursor().id);
 //
 // Coordinates are host page points (y up). Teardown shuts the host down and
 // proves that no block is left live.

@@ -18,6 +18,9 @@ namespace {
 
 using test::FakePlugin;
 
+// The fake plug-in's cursors: two images, one without pixels, one id unused.
+constexpr int32_t kPlainCursor = 200, kAltCursor = 201, kBlankCursor = 202, kMissingCursor = 299;
+
 class DriverTest : public ::testing::Test {
   // Public: the table rows below act on the fixture.
  public:
@@ -25,9 +28,9 @@ class DriverTest : public ::testing::Test {
     sent_.clear();
     behaviour_ = nullptr;
     FakePlugin::Reset();
-    FakePlugin::AddResource(kVxCursorResource, 16200, "2 1\n@@");
-    FakePlugin::AddResource(kVxCursorResource, 16201, "1 1\n@");
-    FakePlugin::AddResource(kVxCursorResource, 16202, "0 0");
+    FakePlugin::AddResource(kVxCursorResource, kPlainCursor, "2 1\n@@");
+    FakePlugin::AddResource(kVxCursorResource, kAltCursor, "1 1\n@");
+    FakePlugin::AddResource(kVxCursorResource, kBlankCursor, "0 0");
     hostOptions_.log = &log_;
     host_ = FakePlugin::MakeHost(hostOptions_);
     tracker_ = FakePlugin::Acquire<ADMTrackerSuite>(kADMTrackerSuite, kADMTrackerSuiteVersion);
@@ -179,23 +182,25 @@ TEST_F(DriverTest, DragEventsSpreadStepsEvenlyBetweenEachPairOfPoints) {
 
 TEST_F(DriverTest, ThePlugInSetsCursorsFromItsOwnResourcesAndTheLogShowsThem) {
   auto module = reinterpret_cast<SPPlatformAccessRef>(host_->pluginRef());
-  VxCursorRef warp = cursors_->LoadCursor(module, 16200);
-  VxCursorRef alt = cursors_->LoadCursor(module, 16201);
+  VxCursorRef warp = cursors_->LoadCursor(module, kPlainCursor);
+  VxCursorRef alt = cursors_->LoadCursor(module, kAltCursor);
   ASSERT_NE(nullptr, warp);
-  EXPECT_EQ(warp, cursors_->LoadCursor(module, 16200));
-  EXPECT_EQ(nullptr, cursors_->LoadCursor(module, 16202));  // no image
-  EXPECT_EQ(nullptr, cursors_->LoadCursor(module, 16299));  // no resource
+  EXPECT_EQ(warp, cursors_->LoadCursor(module, kPlainCursor));
+  EXPECT_EQ(nullptr, cursors_->LoadCursor(module, kBlankCursor));  // no image
+  EXPECT_EQ(nullptr, cursors_->LoadCursor(module, kMissingCursor));  // no resource
   EXPECT_EQ(0, driver().cursor().id);
   EXPECT_EQ(nullptr, cursors_->SetCursor(warp));
   EXPECT_EQ(warp, cursors_->SetCursor(alt));
   EXPECT_EQ(alt, cursors_->SetCursor(nullptr));  // asks, changes nothing
-  EXPECT_EQ(16201, driver().cursor().id);
+  EXPECT_EQ(kAltCursor, driver().cursor().id);
   EXPECT_EQ(2, driver().cursor().sets);
   int32_t bogus = 0;
   EXPECT_FALSE(driver().SetCursor(reinterpret_cast<const LoadedCursor*>(&bogus)));
-  EXPECT_EQ(16201, driver().cursor().id);
-  EXPECT_NE(std::string::npos, log_.str().find("[host] cursor 16200\n[host] cursor 16201\n"));
-  EXPECT_NE(std::string::npos, log_.str().find("LoadCursor 16202 -> none"));
+  EXPECT_EQ(kAltCursor, driver().cursor().id);
+  const std::string plainId = std::to_string(kPlainCursor), altId = std::to_string(kAltCursor);
+  EXPECT_NE(std::string::npos, log_.str().find("[host] cursor " + plainId + "\n[host] cursor " + altId));
+  EXPECT_NE(std::string::npos,
+            log_.str().find("LoadCursor " + std::to_string(kBlankCursor) + " -> none"));
 }
 
 }  // namespace

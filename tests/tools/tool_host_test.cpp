@@ -2,6 +2,7 @@
 // cursor for every tool and key, the one options palette and where it
 // reopens, AlignPoints' Edit Options, and the suites held while tools are in
 // use.
+#include "generated/resource_ids.h"
 #include "shell/globals.h"
 #include "shell/suites.h"
 #include "support/tool_fixture.h"
@@ -18,26 +19,26 @@ TEST_F(ToolTest, EveryToolShowsItsCursorForTheKeysHeldOverTheArtwork) {
   };
   // In order: each row finds the palette as the rows before left it.
   const Row rows[] = {
-      {"Warp", {.alt = true}, 16201, "shape=3"},  // shape 3's cursor and its Alt twin
-      {"Warp", {.shift = true, .alt = true}, 16201},
-      {"Warp", {}, 16200},  // Alt released: the plain cursor again
-      {"Wave", {}, 17010},
-      {"Wave", {.alt = true}, 17011},
-      {"MetaBrush", {.shift = true}, 16050},
-      {"MetaBrush", {.alt = true}, 16059},
-      {"MetaBrush", {.alt = true}, 16040, "pick-with-alt=on"},  // its flag "D"
-      {"Lens", {}, 16050},
-      {"Lens", {.alt = true}, 16050},
-      {"Craft", {}, 16054},
-      {"Craft", {.shift = true}, 16054},
-      {"Craft", {.alt = true}, 16050},
-      {"Craft", {.shift = true, .alt = true}, 16052},
-      {"Roughening", {.shift = true, .alt = true}, 16052},
-      {"Broom", {.alt = true}, 16050},
-      {"Trail", {}, 16060},
-      {"Trail", {.alt = true}, 16040},
-      {"AlignPoints", {.shift = true}, 16072},
-      {"AlignPoints", {.shift = true, .alt = true}, 16074},
+      {"Warp", {.alt = true}, res::kWarpShape3Cursor + 1, "shape=3"},  // shape 3's cursor and its Alt twin
+      {"Warp", {.shift = true, .alt = true}, res::kWarpShape3Cursor + 1},
+      {"Warp", {}, res::kWarpShape3Cursor},  // Alt released: the plain cursor again
+      {"Wave", {}, res::kWaveShape0Cursor},
+      {"Wave", {.alt = true}, res::kWaveShape0Cursor + 1},
+      {"MetaBrush", {.shift = true}, res::kAreaSizeCursor},
+      {"MetaBrush", {.alt = true}, res::kMetaBrushCursor},
+      {"MetaBrush", {.alt = true}, res::kPickCursor, "pick-with-alt=on"},  // its flag "D"
+      {"Lens", {}, res::kAreaSizeCursor},
+      {"Lens", {.alt = true}, res::kAreaSizeCursor},
+      {"Craft", {}, res::kCraftCursor},
+      {"Craft", {.shift = true}, res::kCraftCursor},
+      {"Craft", {.alt = true}, res::kAreaSizeCursor},
+      {"Craft", {.shift = true, .alt = true}, res::kInsertAnchorCursor},
+      {"Roughening", {.shift = true, .alt = true}, res::kInsertAnchorCursor},
+      {"Broom", {.alt = true}, res::kAreaSizeCursor},
+      {"Trail", {}, res::kTrailCursor},
+      {"Trail", {.alt = true}, res::kPickCursor},
+      {"AlignPoints", {.shift = true}, res::kAlignYCursor},
+      {"AlignPoints", {.shift = true, .alt = true}, res::kAlignBothCursor},
   };
   for (const Row& row : rows) {
     UseTool(row.tool);

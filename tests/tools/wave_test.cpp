@@ -101,7 +101,7 @@ TEST(WaveShapes, FullCycleCrestsSpreadAcrossTheSelection) {
   }
 }
 
-// Menu 16030 and the rolled shape's special case of the trace copies.
+// The Wave trace menu and the rolled shape's special case of the trace copies.
 TEST(WaveTool, TraceMenuReadsAsTheCycleNeedsIt) {
   struct Case {
     int16_t shape, mode;
