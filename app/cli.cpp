@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <cstdio>
 #include <filesystem>
+#include <initializer_list>
 #include <iostream>
 
 namespace vx::app {
@@ -67,17 +68,27 @@ void AddOutputOptions(CLI::App& command, std::string& output, CommonOptions& com
                    "Replace the input file (with no -o, or -o naming the input)");
 }
 
-namespace {
-// The plug-in module relative to this program: the build folder's layout
-// (app/versalix4, plugin/VERSALiX4.so), else the installed one (bin/versalix4,
-// VX_INSTALLED_PLUGIN). $VERSALIX4_PLUGIN names another.
-std::string DefaultPluginPath() {
-  if (const char* env = std::getenv("VERSALIX4_PLUGIN"); env && *env) return env;
+std::string ProgramFile(std::initializer_list<const char*> places) {
   std::error_code ec;
   const auto folder = std::filesystem::read_symlink("/proc/self/exe", ec).parent_path();
-  const auto built = folder.parent_path() / "plugin" / "VERSALiX4.so";
-  if (!ec && std::filesystem::exists(built, ec)) return built.string();
-  return (folder / VX_INSTALLED_PLUGIN).lexically_normal().string();
+  std::filesystem::path file;
+  for (const char* place : places) {
+    file = (folder / place).lexically_normal();
+    std::error_code missing;
+    if (!ec && std::filesystem::exists(file, missing)) break;
+  }
+  return file.string();
+}
+
+namespace {
+// The plug-in module: $VERSALIX4_PLUGIN, else the build folder's (app/versalix4,
+// plugin/VERSALiX4.so), else the one beside this program (the studio program
+// is installed beside it), else the installed one (bin/versalix4,
+// VX_INSTALLED_LIBDIR/VERSALiX4.so).
+std::string DefaultPluginPath() {
+  if (const char* env = std::getenv("VERSALIX4_PLUGIN"); env && *env) return env;
+  return ProgramFile({"../plugin/VERSALiX4.so", "VERSALiX4.so",
+                      VX_INSTALLED_LIBDIR "/VERSALiX4.so"});
 }
 }  // namespace
 

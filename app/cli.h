@@ -4,6 +4,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -67,6 +68,11 @@ inline constexpr size_t kMaxSettingsPath = 300 - 26;
 // `failure` receives the exit code: kExitUsage for the settings folder,
 // kExitInternal when the plug-in cannot be loaded.
 std::unique_ptr<host::Host> MakeHost(const CommonOptions& common, int* failure);
+
+// A file that belongs to this program, at the first of `places` (relative to
+// the program's folder) that exists, else at the last: the build folder's
+// layout and the installed one differ.
+std::string ProgramFile(std::initializer_list<const char*> places);
 
 // "Default Settings": the first entry of every preset menu of the plug-in.
 inline constexpr int32_t kDefaultSettingsEntry = 0;

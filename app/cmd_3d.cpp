@@ -97,16 +97,25 @@ std::optional<std::pair<double, double>> FittingCursor(int32_t radius, double w,
   }
 }
 
+AIRealRect BoundsOf(const std::vector<host::art::Art*>& art) {
+  host::art::BoundsBuilder b;
+  for (const host::art::Art* a : art) {
+    const host::art::BoundsBuilder one = host::art::ArtBounds(*a, nullptr, 0);
+    if (!one.empty) b.Add(one.Rect());
+  }
+  return b.Rect();
+}
+
 class TransformAgent : public DialogFillingAgent {
  public:
   TransformAgent(const TransformOptions& options, const CommonOptions& common,
-                 const std::vector<TransformKind>& kinds, AIRealRect bounds,
-                 ConsoleAgent& console)
+                 const std::vector<TransformKind>& kinds,
+                 const std::vector<host::art::Art*>& selection, ConsoleAgent& console)
       : DialogFillingAgent(res::kTransform3DDialog, "3d", console),
         options_(options),
         common_(common),
         kinds_(kinds),
-        bounds_(bounds) {}
+        selection_(selection) {}
 
   std::string previewPng_;
   std::string warning_;  // the preview's warning text, if it shows one
@@ -182,9 +191,12 @@ class TransformAgent : public DialogFillingAgent {
       // A cursor left at the centre gives these kinds a zero radius.
       const adm::Item* h = driver.dialog().GetItem(Items::kCursorH);
       const adm::Item* v = driver.dialog().GetItem(Items::kCursorV);
-      if (!kind || !h || !v || h->Value() != 0 || v->Value() != 0) return;
-      const auto fit = FittingCursor(kind->radius, bounds_.right - bounds_.left,
-                                     bounds_.top - bounds_.bottom);
+      if (!kind || kind->radius == kVxRadiusNone || !h || !v || h->Value() != 0 ||
+          v->Value() != 0)
+        return;
+      const AIRealRect bounds = BoundsOf(selection_);
+      const auto fit = FittingCursor(kind->radius, bounds.right - bounds.left,
+                                     bounds.top - bounds.bottom);
       if (!fit) return;
       hv = {fit->first, fit->second};
     }
@@ -227,7 +239,7 @@ class TransformAgent : public DialogFillingAgent {
   const TransformOptions& options_;
   const CommonOptions& common_;
   const std::vector<TransformKind>& kinds_;
-  AIRealRect bounds_;
+  const std::vector<host::art::Art*>& selection_;  // measured only for a fitting cursor
 };
 
 namespace {
@@ -249,15 +261,6 @@ std::vector<std::vector<host::art::Art*>> ByLayer(const std::vector<host::art::A
   return groups;
 }
 
-AIRealRect BoundsOf(const std::vector<host::art::Art*>& art) {
-  host::art::BoundsBuilder b;
-  for (const host::art::Art* a : art) {
-    const host::art::BoundsBuilder one = host::art::ArtBounds(*a, nullptr, 0);
-    if (!one.empty) b.Add(one.Rect());
-  }
-  return b.Rect();
-}
-
 int RunTransform(host::Host& host, const CommonOptions& common, const TransformOptions& options,
                  const std::vector<host::art::Art*>& selection, std::string* previewPng,
                  std::vector<std::string>* warnings) {
@@ -269,7 +272,7 @@ int RunTransform(host::Host& host, const CommonOptions& common, const TransformO
     return kExitInternal;
   }
   ConsoleAgent console(host, std::cerr);
-  TransformAgent agent(options, common, kinds, BoundsOf(selection), console);
+  TransformAgent agent(options, common, kinds, selection, console);
   host.dialogs().SetAgent(&agent);
   auto handle = reinterpret_cast<AIFilterHandle>(filter);
   int32_t result = host::SendFilterGetParameters(host, handle);
@@ -351,7 +354,8 @@ int TransformDocument(const CommonOptions& common, const std::string& input,
         // Each layer's objects in turn: the filter works on one layer at a
         // time, as a user would select and run it.
         for (const auto& selection : ByLayer(all)) {
-          SelectOnly(doc, selection);
+          // One layer: the document's selection is already this one.
+          if (selection.size() != all.size()) SelectOnly(doc, selection);
           const int code = RunTransform(host, common, options, selection, previewPng, &warnings);
           if (code != kExitOk) return code;
         }

@@ -7,6 +7,7 @@
 #include "generated/resource_ids.h"
 #include "host/adm/dialog_manager.h"
 #include "host/core/host.h"
+#include "host/core/user_interaction.h"
 
 namespace vx::app {
 
@@ -54,7 +55,16 @@ void DialogFillingAgent::RunModal(host::adm::DialogDriver& driver) {
     if (failed_) return;
   }
   watching_ = true;
-  driver.dialog().manager().PaintVisible();
+  {
+    // Looked at once, finished: the host's clock stands still while the
+    // dialog paints, so a preview that a person would watch grow in time
+    // slices is drawn in one and reaches the screen once.
+    host::UserInteraction& user = console_.host().user();
+    const bool held = user.TickCountFixed();
+    if (!held) user.FixTickCount(user.TickCount());
+    driver.dialog().manager().PaintVisible();
+    if (!held) user.FixTickCount(std::nullopt);
+  }
   if (ours) {
     Filled(driver.dialog());
     if (!failed_) Check(driver.Press(kADMDefaultItemID));

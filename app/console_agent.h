@@ -26,6 +26,7 @@ class ConsoleAgent : public host::adm::UserAgent {
 
   void RunModal(host::adm::DialogDriver& dialog) override;
 
+  host::Host& host() const { return host_; }
   // Error dialogs shown so far, as printed ("<message> (<code>)").
   const std::vector<std::string>& errors() const { return errors_; }
 

@@ -1,6 +1,7 @@
 #include "host/core/preferences.h"
 
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <vector>
 
@@ -86,27 +87,33 @@ void Preferences::Load() {
 }
 
 int32_t Preferences::Save() const {
+  std::ostringstream text;
+  text.precision(17);
+  for (const auto& [key, v] : values_) {
+    text << Escape(key.first) << '\t' << Escape(key.second) << '\t' << TypeName(v.type) << '\t';
+    switch (v.type) {
+      case Type::Integer:
+      case Type::Boolean: text << v.integer; break;
+      case Type::Real: text << v.real; break;
+      case Type::String: text << Escape(v.text); break;
+      case Type::Point: text << v.point.h << ' ' << v.point.v; break;
+    }
+    text << '\n';
+  }
+  const std::string bytes = std::move(text).str();
+  // A file that already holds these bytes is left untouched.
+  if (std::ifstream old(file_, std::ios::binary); old.is_open()) {
+    const std::string held{std::istreambuf_iterator<char>(old), std::istreambuf_iterator<char>()};
+    if (held == bytes) return kNoErr;
+  }
   std::error_code ec;
   std::filesystem::create_directories(file_.parent_path(), ec);
   auto temp = file_;
   temp += ".new";
   {
-    std::ofstream out(temp, std::ios::trunc);
+    std::ofstream out(temp, std::ios::trunc | std::ios::binary);
     if (!out) return kCantOpenFileErr;
-    out.precision(17);
-    for (const auto& [key, v] : values_) {
-      out << Escape(key.first) << '\t' << Escape(key.second) << '\t'
-          << TypeName(v.type) << '\t';
-      switch (v.type) {
-        case Type::Integer:
-        case Type::Boolean: out << v.integer; break;
-        case Type::Real: out << v.real; break;
-        case Type::String: out << Escape(v.text); break;
-        case Type::Point: out << v.point.h << ' ' << v.point.v; break;
-      }
-      out << '\n';
-    }
-    if (!out.flush()) return kCantOpenFileErr;
+    if (!out.write(bytes.data(), std::streamsize(bytes.size())).flush()) return kCantOpenFileErr;
   }
   std::filesystem::rename(temp, file_, ec);
   return ec ? kCantOpenFileErr : kNoErr;

@@ -35,6 +35,7 @@ class UserInteraction {
   // ---- ticks ----
   uint32_t TickCount() const;
   void FixTickCount(std::optional<uint32_t> ticks) { fixedTicks_ = ticks; }
+  bool TickCountFixed() const { return fixedTicks_.has_value(); }
 
   // ---- web links (there is no browser here) ----
   void RecordOpenedURL(std::string url) { urls_.push_back(std::move(url)); }

@@ -324,8 +324,7 @@ ASErr FractalizePath(AIArtHandle path, const FractalizeParams& params,
 ASErr FractalizeSelection(SPPluginRef plugin, const FractalizeParams& params) {
   AIArtHandleList arts = nullptr;
   int32_t pathCount = 0, total = 0;
-  AIRealRect bounds{};
-  if (ASErr err = GatherSelectedPaths(&arts, &pathCount, &total, &bounds))
+  if (ASErr err = GatherSelectedPaths(&arts, &pathCount, &total, nullptr))
     return err;
   struct Cleanup {
     AIArtHandleList* arts;

@@ -46,8 +46,7 @@ ASErr ParameterBlock(AIFilterMessage* message, FractalizeParams** record) {
 ASErr RequireSelectedPath() {
   AIArtHandleList arts = nullptr;
   int32_t count = 0, segments = 0;
-  AIRealRect bounds{};
-  ASErr err = GatherSelectedPaths(&arts, &count, &segments, &bounds);
+  ASErr err = GatherSelectedPaths(&arts, &count, &segments, nullptr);
   ReleaseArtList(&arts);
   return err;
 }

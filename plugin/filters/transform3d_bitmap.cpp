@@ -109,6 +109,9 @@ uint8_t BitmapInk(const PreviewBitmap& b, int32_t x, int32_t y) {
 
 void BitmapLine(PreviewBitmap* b, ASPoint from, ASPoint to, uint8_t ink,
                 bool exclusiveOr) {
+  // A line of no length paints nothing (its one pixel is its end); the
+  // preview's steps along a small path are mostly such lines.
+  if (from.h == to.h && from.v == to.v) return;
   if (!b->pixels || b->width == 0 || b->height == 0) return;
   int64_t ax = int64_t(from.h) - b->origin.h, ay = int64_t(from.v) - b->origin.v;
   int64_t bx = int64_t(to.h) - b->origin.h, by = int64_t(to.v) - b->origin.v;

@@ -93,8 +93,7 @@ ASErr TransformRemainingPaths(TransformParams* p, PathSet* set,
 ASErr Transform3DGetParameters(AIFilterMessage* message) {
   AIArtHandleList arts = nullptr;
   int32_t count = 0, total = 0;
-  AIRealRect bounds;
-  if (ASErr err = GatherSelectedPaths(&arts, &count, &total, &bounds))
+  if (ASErr err = GatherSelectedPaths(&arts, &count, &total, nullptr))
     return err;
   ReleaseArtList(&arts);
   if (total == 0) return kNoErr;
@@ -123,8 +122,7 @@ ASErr Transform3DGo(AIFilterMessage* message) {
   if (!err && resume) {
     // Resume the dialog's computation over the paths it gathered.
     int32_t count = 0, total = 0;
-    AIRealRect bounds;
-    err = GatherSelectedPaths(&arts, &count, &total, &bounds);
+    err = GatherSelectedPaths(&arts, &count, &total, nullptr);
     if (!err && count != kept->pathCount) err = kBadSelectionErr;
     if (!err) {
       RebuildDerived(p, kept->bounds);

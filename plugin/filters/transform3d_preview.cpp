@@ -29,6 +29,17 @@ AIRealPoint CubicAt(const Segment& a, const Segment& b, float t) {
           w0 * a.p.v + w1 * a.out.v + w2 * b.in.v + w3 * b.p.v};
 }
 
+// std::lround of a float within +-1e6 (NaN included), inline: the preview
+// rounds two coordinates for every step of every path. Below 2^24 the part
+// after the point, v - trunc(v), is exact, so halves go away from zero as
+// with lround.
+int32_t RoundHalfAway(float v) {
+  if (!(std::fabs(v) <= 1.0e6f)) return int32_t(std::lround(v));
+  const int32_t whole = int32_t(v);
+  const float rest = v - float(whole);
+  return whole + (rest >= 0.5f) - (rest <= -0.5f);
+}
+
 // The scroll that keeps a pixel's page point in place when the percent
 // changes from old to now, in the integer steps of the zoom buttons.
 int32_t ScrollAbout(int32_t scroll, int32_t pixelFromCentre, int32_t old,
@@ -117,16 +128,21 @@ float PixelsPerPoint(const PreviewState& s, const TransformParams& p) {
   return size / diagonal * float(s.percent) / 100.0f * s.scale;
 }
 
-ASPoint PageToPixel(const PreviewState& s, const TransformParams& p,
-                    const AIRealPoint& page) {
-  const float k = PixelsPerPoint(s, p);
+namespace {
+// PageToPixel with k = PixelsPerPoint(s, p) measured once by the caller.
+ASPoint PageToPixelAt(const PreviewState& s, const TransformParams& p, float k,
+                      const AIRealPoint& page) {
   const float x = (page.h - p.boundsCentre.h) * k;
   const float y = -(page.v - p.boundsCentre.v) * k;
-  auto clampPixel = [](float v) {
-    return int32_t(std::lround(std::clamp(v, -1.0e6f, 1.0e6f)));
-  };
+  auto clampPixel = [](float v) { return RoundHalfAway(std::clamp(v, -1.0e6f, 1.0e6f)); };
   return {s.centre.h + s.scroll.h + clampPixel(x),
           s.centre.v + s.scroll.v + clampPixel(y)};
+}
+}  // namespace
+
+ASPoint PageToPixel(const PreviewState& s, const TransformParams& p,
+                    const AIRealPoint& page) {
+  return PageToPixelAt(s, p, PixelsPerPoint(s, p), page);
 }
 
 AIRealPoint PixelToOffset(const PreviewState& s, const TransformParams& p,
@@ -166,13 +182,14 @@ void RenderOutline(PreviewBitmap* b, const PreviewState& s,
 void RenderPath(PreviewBitmap* b, const PreviewState& s,
                 const TransformParams& p, const SegmentBuffer& path) {
   const int32_t pieces = path.closed ? path.count : path.count - 1;
+  const float scale = PixelsPerPoint(s, p);
   for (int32_t i = 0; i < pieces; ++i) {
     const Segment& a = path.segments[i];
     const Segment& z = path.segments[(i + 1) % path.count];
-    ASPoint from = PageToPixel(s, p, a.p);
+    ASPoint from = PageToPixelAt(s, p, scale, a.p);
     for (int k = 1; k <= kStepsPerPiece; ++k) {
       const ASPoint to =
-          PageToPixel(s, p, CubicAt(a, z, float(k) / kStepsPerPiece));
+          PageToPixelAt(s, p, scale, CubicAt(a, z, float(k) / kStepsPerPiece));
       BitmapLine(b, from, to, kPathInk, false);
       from = to;
     }

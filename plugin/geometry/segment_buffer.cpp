@@ -107,7 +107,7 @@ ASErr GatherSelectedPaths(AIArtHandleList* arts, int32_t* pathCount,
                           int32_t* totalSegments, AIRealRect* bounds) {
   *pathCount = 0;
   *totalSegments = 0;
-  *bounds = AIRealRect{0, 0, 0, 0};
+  if (bounds) *bounds = AIRealRect{0, 0, 0, 0};
   if (!PathSuiteReady() || !sArt || !sArt->GetArtType ||
       !sArt->GetArtTransformBounds)
     return kSPSuiteNotFoundError;
@@ -124,21 +124,22 @@ ASErr GatherSelectedPaths(AIArtHandleList* arts, int32_t* pathCount,
     int16_t type = kUnknownArt;
     if ((err = sArt->GetArtType(art, &type)) || type != kPathArt) continue;
     int16_t count = 0;
-    AIRealRect r;
     if ((err = sPath->GetPathSegmentCount(art, &count))) break;
-    if ((err = sArt->GetArtTransformBounds(art, &identity, kVisibleBounds, &r)))
-      break;
-    if (kept == 0)
-      *bounds = r;
-    else
-      UnionInto(bounds, r);
+    if (bounds) {
+      AIRealRect r;
+      if ((err = sArt->GetArtTransformBounds(art, &identity, kVisibleBounds, &r))) break;
+      if (kept == 0)
+        *bounds = r;
+      else
+        UnionInto(bounds, r);
+    }
     total += count;
     list[kept++] = art;
   }
   if (!err && kept == 0) err = kBadSelectionErr;
   if (err) {
     ReleaseArtList(arts);
-    *bounds = AIRealRect{0, 0, 0, 0};
+    if (bounds) *bounds = AIRealRect{0, 0, 0, 0};
     return err;
   }
   *pathCount = kept;

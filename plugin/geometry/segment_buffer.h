@@ -50,8 +50,9 @@ void ReleaseArtList(AIArtHandleList* arts);
 
 // Collects the selected paths (matching art: selected art of types 2 and 8,
 // keeping the paths, compacted into the front of the list) with their
-// segment total and the union of their bounds. "!sel" when there is none.
-// On error the list is released.
+// segment total and the union of their bounds (not measured when bounds is
+// null: a caller that only checks the selection skips a walk over every
+// segment). "!sel" when there is none. On error the list is released.
 ASErr GatherSelectedPaths(AIArtHandleList* arts, int32_t* pathCount,
                           int32_t* totalSegments, AIRealRect* bounds);
 // The same matching; counts matches and sums their segment counts, stopping

@@ -101,6 +101,22 @@ bool IsDeleted(const RewritePlan& plan, int32_t entry) {
   return false;
 }
 
+// Whether entry `entry` of the file holds exactly text[0..length): read as
+// the rewrite would copy it, from its marker to the next.
+bool EntryHolds(const char* path, int32_t entry, const char* text, std::size_t length) {
+  InFile in;
+  if (OpenChecked(path, in) != kNoErr) return false;
+  int32_t k = -1;
+  std::size_t n = 0;
+  for (int c; (c = in.Get()) != EOF;) {
+    if (in.AtMarker(c) && ++k > entry) break;
+    if (k != entry) continue;
+    if (n == length || text[n] != char(c)) return false;
+    ++n;
+  }
+  return !in.Failed() && k >= entry && n == length;
+}
+
 void RemoveWithRetry(const char* path) {
   if (std::remove(path) != 0) std::remove(path);
 }
@@ -149,6 +165,11 @@ ASErr RewritePresetFile(const char* path, const RewritePlan& plan) {
   if (ASErr err = buffer.Allocate(kEntryBufferSize, "buffer")) return err;
 
   if (ASErr err = PresetFileCheck(path)) return err;
+  // A save of the bytes the entry already holds (the Last Setting of a run
+  // that changed nothing) leaves the file untouched.
+  const bool replaceOnly = plan.replaceText && plan.deletedCount == 0 && !plan.moveText;
+  if (replaceOnly && EntryHolds(path, plan.replaceEntry, plan.replaceText, plan.replaceLength))
+    return kNoErr;
   char tmp[kPresetPathSize];
   if (!JoinPath(path, "Tmp", tmp, sizeof tmp)) return kGenericErr;
   if (std::rename(path, tmp) != 0) {

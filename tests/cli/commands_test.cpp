@@ -3,7 +3,10 @@
 // for the same command line. Each case runs the program as typed in a shell.
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+
 #include <filesystem>
+#include <fstream>
 
 #include "support/app_runner.h"
 #include "support/scratch_folder.h"
@@ -211,6 +214,12 @@ TEST_F(Cli, TheInstalledProgramRunsFromAnyPrefix) {
   EXPECT_EQ(0, std::system(run.c_str()));
   EXPECT_TRUE(fs::exists(folder_ / "gallery" / "index.html"));
   EXPECT_TRUE(fs::exists(folder_ / "out.svg"));
+  // `studio` hands over to the studio program installed beside the plug-in,
+  // which finds the plug-in, starts, and refuses a file that is not SVG.
+  std::ofstream(folder_ / "not.svg") << "not SVG";
+  const std::string studio = "env -u VERSALIX4_PLUGIN '" + program + "' studio --no-browser '" +
+                             (folder_ / "not.svg").string() + "' 2>/dev/null";
+  EXPECT_EQ(3, WEXITSTATUS(std::system(studio.c_str())));  // the input could not be read
   EXPECT_NE(std::string::npos,
             ReadFile(moved / "share" / "man" / "man1" / "versalix4.1").find(".SS \"versalix4 objects\""));
   EXPECT_TRUE(fs::exists(moved / "share" / "bash-completion" / "completions" / "versalix4"));

@@ -2,10 +2,13 @@
 // number texts, and the URL suite without a browser.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
+#include <filesystem>
 #include <cstring>
 #include <tuple>
 
+#include "host/core/core_suites.h"
 #include "host/core/user_interaction.h"
 #include "support/checked_out.h"
 #include "support/fake_plugin.h"
@@ -40,6 +43,16 @@ TEST(Preferences, EveryTypePersistsAcrossHosts) {
     EXPECT_EQ(0, p->PutStringPreference("QVR-VsX4LiveBorder", "DockGroup",
                                         "tab\there\\ and\nnewline"));
     EXPECT_EQ(0, p->PutPointPreference("QVR-VsX4Help", "Location", {-12, 340}));
+    // A value put again as it is leaves the file untouched; a new one writes it.
+    namespace fs = std::filesystem;
+    const fs::path file = options.settingsDir / kPreferencesFile;
+    const auto yesterday = fs::file_time_type::clock::now() - std::chrono::hours(24);
+    fs::last_write_time(file, yesterday);
+    EXPECT_EQ(0, p->PutRealPreference("a", "r", 0.1f));
+    EXPECT_EQ(yesterday, fs::last_write_time(file));
+    EXPECT_EQ(0, p->PutRealPreference("a", "r", 0.1f + 1e-6f));
+    EXPECT_NE(yesterday, fs::last_write_time(file));
+    EXPECT_EQ(0, p->PutRealPreference("a", "r", 0.1f));
   }
   Over<AIPreferenceSuite> p(kAIPreferenceSuite, kAIPreferenceSuiteVersion, options);
   using test::Out;

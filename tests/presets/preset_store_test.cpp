@@ -4,6 +4,7 @@
 
 #include <sys/resource.h>
 
+#include <chrono>
 #include <csignal>
 #include <cstring>
 #include <ctime>
@@ -256,6 +257,12 @@ TEST_F(PresetStore, SaveReplacesOneEntryAndRenamesLastSetting) {
   auto expect = before;
   expect[2] = EntryText(Border("Last Setting", 77));
   EXPECT_EQ(expect, Split(ReadFile(currentPath())));
+  // Saving the bytes the entry already holds leaves the file untouched.
+  const auto yesterday = fs::file_time_type::clock::now() - std::chrono::hours(24);
+  fs::last_write_time(currentPath(), yesterday);
+  BorderPGParams same = Border("Whatever", 77);
+  ASSERT_EQ(kNoErr, SavePreset(file(), &same, kLastSettingIndex));
+  EXPECT_EQ(yesterday, fs::last_write_time(currentPath()));
   BorderPGParams q = Border("Renamed", 5);
   ASSERT_EQ(kNoErr, SavePreset(file(), &q, 1));
   EXPECT_EQ(EntryText(q), Split(ReadFile(currentPath()))[4]);
