@@ -83,7 +83,7 @@ TEST_F(PlacementTest, NewArtGoesWherePlacementSays) {
       Art* n = reinterpret_cast<Art*>(1);
       const int32_t err = doc.NewArt(ArtKind::Path, c.placement, Id(c.prep), &n);
       EXPECT_EQ(err != 0, n == nullptr);
-      if (n) doc.SetId(*n, "N");
+      if (!err && n) doc.SetId(*n, "N");
       return err;
     }, c.expected);
   }

@@ -71,10 +71,11 @@ TEST_F(ActionManagerTest, ValuesOfEveryTypeRoundTripAndWrongTypesFail) {
   EXPECT_EQ(0u, host_->actions().LiveParamValues());
 }
 
-// The switch as the plug-in reads it, and what a recording keeps: the
-// recording tests (Border, Fractalize). The plug-in asks before it records;
-// a plug-in that does not is not recorded while the switch is off.
+// The switch turned on, and what a recording keeps: the recording tests
+// (Border, Fractalize). Off, the switch reads off, and a plug-in that records
+// without asking is not recorded.
 TEST_F(ActionManagerTest, NothingIsRecordedWhileTheSwitchIsOff) {
+  EXPECT_EQ(0, test::Out<ASBoolean>([&](auto* r) { return am_->InRecordMode(r); }));
   AIActionParamValueRef v = nullptr;
   ASSERT_EQ(0, am_->AINewActionParamValue(&v));
   EXPECT_EQ(0, am_->RecordActionEvent("VsX4_Border_Action", kDialogOff, v));
