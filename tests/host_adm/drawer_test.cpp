@@ -49,6 +49,14 @@ TEST(Drawer, FiguresPaintExactlyTheirPixels) {
          d.FillRect({-5, -5, 30, 30});
          d.TextInBox({0, 0, 5, 5}, "wrapped words in a box");
        }, 25, {{5, 5}, {9, 9}}, {{10, 10}, {4, 5}}},
+      {"fills clipped to the area even at the coordinate limits", {5, 2, 15, 8},
+       [](Drawer& d) {
+         d.FillRect({-3, -3, 4, 2});  // 4 x 2 of it inside
+         d.FillRect({8, 4, INT32_MAX, INT32_MAX});  // 2 x 2
+       }, 12, {{5, 2}, {14, 7}}, {{4, 2}, {15, 7}}},
+      {"clearing to the coordinate limits clears only the area", {5, 2, 15, 8},
+       [](Drawer& d) { d.ClearRect({INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX}); }, 10 * 6,
+       {}, {{4, 2}, {15, 8}}},
   };
   for (const Figure& f : figures) {
     SCOPED_TRACE(f.name);
@@ -96,18 +104,6 @@ TEST(Drawer, FiguresDrawnTwiceInXorModeLeaveTheRasterUnchanged) {
     f.draw(d);
     EXPECT_EQ(original, r) << f.name;
   }
-}
-
-TEST(Drawer, FilledAndClearedRectanglesStayInTheArea) {
-  Raster r(20, 10);
-  Drawer d(r, {5, 2, 15, 8});  // 10 x 6 at (5, 2)
-  d.FillRect({-3, -3, 4, 2});  // 4 x 2 of it inside
-  EXPECT_EQ(8, CountNot(r, kWhite));
-  EXPECT_EQ(kBlack, r.Get(5, 2));
-  d.FillRect({8, 4, INT32_MAX, INT32_MAX});  // 2 x 2
-  EXPECT_EQ(12, CountNot(r, kWhite));
-  d.ClearRect({INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX});
-  EXPECT_EQ(20 * 10 - 10 * 6, CountNot(r, Drawer::kBackground));
 }
 
 TEST(Drawer, OvalIsSymmetricAndInscribed) {

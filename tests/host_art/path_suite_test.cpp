@@ -60,6 +60,9 @@ TEST_F(PathSuiteTest, SetSegmentsCountInsertAndDeleteEditTheAnchorList) {
       {"count grows with the last", [&](auto s, auto a) { return s->SetPathSegmentCount(a, 5); }, 0, {1, 2, 3, 3, 3}},
       {"count shrinks", [&](auto s, auto a) { return s->SetPathSegmentCount(a, 1); }, 0, {1}},
       {"count zero", [&](auto s, auto a) { return s->SetPathSegmentCount(a, 0); }, 0, {}},
+      {"count grows an empty path from zero segments", [&](auto s, auto a) {
+         if (int32_t e = s->SetPathSegmentCount(a, 0)) return e;
+         return s->SetPathSegmentCount(a, 2); }, 0, {0, 0}},
       {"count negative", [&](auto s, auto a) { return s->SetPathSegmentCount(a, -1); }, kSPBadParameterError, {1, 2, 3}},
       {"insert first", [&](auto s, auto a) { return s->InsertPathSegments(a, 0, 2, five.data()); }, 0, {10, 11, 1, 2, 3}},
       {"insert at end", [&](auto s, auto a) { return s->InsertPathSegments(a, 3, 1, five.data()); }, 0, {1, 2, 3, 10}},
@@ -85,15 +88,6 @@ TEST_F(PathSuiteTest, SetSegmentsCountInsertAndDeleteEditTheAnchorList) {
     if (doc->CompletedSteps() > steps) doc->Undo();
     ASSERT_EQ((std::vector<float>{1, 2, 3}), Xs(*p));
   }
-}
-
-TEST_F(PathSuiteTest, GrowingAnEmptyPathStartsFromZeroSegments) {
-  ASSERT_EQ(0, path->SetPathSegmentCount(h, 0));
-  ASSERT_EQ(0, path->SetPathSegmentCount(h, 2));
-  Segment s[2];
-  ASSERT_EQ(0, path->GetPathSegments(h, 0, 2, s));
-  EXPECT_EQ(0.0f, s[1].p.h);
-  EXPECT_EQ(0.0f, s[1].out.v);
 }
 
 TEST_F(PathSuiteTest, WrongArtOrStaleHandlesAreRefused) {

@@ -53,6 +53,8 @@ struct PlaceCase {
   const char* expected;
 };
 
+// New art goes where its placement says; impossible placements (null
+// expected) are refused, hand back no art and change nothing.
 TEST_F(PlacementTest, NewArtGoesWherePlacementSays) {
   const PlaceCase cases[] = {
       {Placement::Above, "A", "N A G[g1 g2] C"},
@@ -67,33 +69,26 @@ TEST_F(PlacementTest, NewArtGoesWherePlacementSays) {
       {Placement::AboveAll, "g2", "N A G[g1 g2] C"},
       {Placement::BelowAll, "g1", "A G[g1 g2] C N"},
       {Placement::AboveAll, "", "N A G[g1 g2] C"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(std::string("placement ") + std::to_string(int(c.placement)) +
-                 " prep " + c.prep);
-    ExpectStep([&] {
-      Art* n = AddPath(doc, c.placement, Id(c.prep), "N", {0, 0});
-      return n ? 0 : kSPBadParameterError;
-    }, c.expected);
-  }
-}
-
-TEST_F(PlacementTest, ImpossiblePlacementsAreRefusedAndChangeNothing) {
-  const PlaceCase cases[] = {
-      {Placement::Above, "", nullptr},        // no sibling to place at
+      {Placement::Above, "", nullptr},  // no sibling to place at
       {Placement::Below, "", nullptr},
       {Placement::InsideOnTop, "A", nullptr},  // a path holds no art
       {Placement::InsideOnBottom, "C", nullptr},
       {Placement(0), "A", nullptr},
       {Placement(7), "A", nullptr},
   };
-  std::string before = DumpDocument(doc);
   for (const auto& c : cases) {
-    Art* n = reinterpret_cast<Art*>(1);
-    EXPECT_EQ(kSPBadParameterError, doc.NewArt(ArtKind::Path, c.placement, Id(c.prep), &n));
-    EXPECT_EQ(nullptr, n);
+    SCOPED_TRACE(std::string("placement ") + std::to_string(int(c.placement)) +
+                 " prep " + c.prep);
+    ExpectStep([&] {
+      Art* n = reinterpret_cast<Art*>(1);
+      const int32_t err = doc.NewArt(ArtKind::Path, c.placement, Id(c.prep), &n);
+      EXPECT_EQ(err != 0, n == nullptr);
+      if (!err && n) doc.SetId(*n, "N");
+      return err;
+    }, c.expected);
   }
   // Siblings of a layer's group do not exist.
+  const std::string before = DumpDocument(doc);
   EXPECT_EQ(kSPBadParameterError, doc.NewArt(ArtKind::Path, Placement::Above, layer, nullptr));
   EXPECT_EQ(before, DumpDocument(doc));
 }

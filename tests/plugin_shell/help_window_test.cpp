@@ -27,7 +27,6 @@ namespace Help = res::HelpWindow;
 
 using host::adm::Dialog;
 using host::adm::DialogDriver;
-using host::adm::ItemAction;
 
 constexpr int kHelpMenuItem = 15;
 constexpr int32_t kWidth = 340, kHeight = 420;  // the template's size
@@ -139,21 +138,17 @@ TEST_F(HelpWindowTest, ATopicFromADialogRunsTheModalHelpAndItsChoiceReachesThePa
 TEST_F(HelpWindowTest, TheModalHelpGrowsInStepsNeverBelowItsSizeAndReopensWhereItWasClosed) {
   Start();
   struct Drag {
-    const char* points;
+    ASPoint to;
     int32_t width, height;
   };
-  const Drag drags[] = {{"=0,0:40,20", kWidth + 32, kHeight + 16},
-                        {"=0,0:15,15", kWidth + 32, kHeight + 16},
-                        {"=0,0:-400,-400", kWidth, kHeight}};
+  const Drag drags[] = {{{40, 20}, kWidth + 32, kHeight + 16},
+                        {{15, 15}, kWidth + 32, kHeight + 16},
+                        {{-400, -400}, kWidth, kHeight}};
   agent_.act = [&](DialogDriver& d) {
     Dialog& dialog = d.dialog();
     for (const Drag& drag : drags) {
-      const std::string text = ItemAction("drag", res::HelpWindow::kSizeGrip, drag.points);
-      SCOPED_TRACE(text);
-      std::string error;
-      auto action = host::adm::ParseAgentAction(text, &error);
-      ASSERT_TRUE(action) << error;
-      ASSERT_EQ("", host::adm::Perform(d, *action));
+      SCOPED_TRACE(drag.to.h);
+      ASSERT_EQ("", d.Drag(Help::kSizeGrip, {{0, 0}, drag.to}));
       EXPECT_EQ(drag.width, dialog.bounds.right - dialog.bounds.left);
       EXPECT_EQ(drag.height, dialog.bounds.bottom - dialog.bounds.top);
     }
