@@ -4,6 +4,7 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 
 namespace vx::host::svg {
@@ -144,5 +145,37 @@ std::optional<std::vector<double>> ParseNumberList(std::string_view text) {
 
 std::string FormatNumber(double value) { return FormatShortest(value); }
 std::string FormatFloat(float value) { return FormatShortest(value); }
+
+void AppendRounded(std::string& out, double value, int decimals) {
+  static constexpr double kScales[] = {1, 10, 100, 1000, 10000};
+  const double units = decimals >= 0 && decimals <= 4 ? std::round(value * kScales[decimals]) : 0;
+  // Below 10^15 units, the rounded number is the double nearest to
+  // units / 10^decimals, and no text with fewer digits lies within half a
+  // unit in its last place: its shortest text is the digits of units with
+  // the point put in and trailing zeros dropped. No division, no to_chars.
+  if (decimals < 0 || decimals > 4 || !(std::fabs(units) < 1e15)) {
+    const double scale = std::pow(10.0, decimals);
+    double rounded = std::round(value * scale) / scale;
+    if (!std::isfinite(rounded)) rounded = value;
+    out += FormatShortest(rounded);
+    return;
+  }
+  uint64_t digits = uint64_t(std::fabs(units));
+  if (digits == 0) {
+    out += '0';  // -0 too
+    return;
+  }
+  int fraction = decimals;
+  while (fraction > 0 && digits % 10 == 0) digits /= 10, --fraction;
+  char buffer[24];
+  char* const end = buffer + sizeof buffer;
+  char* p = end;
+  for (int i = 0; i < fraction; ++i, digits /= 10) *--p = char('0' + digits % 10);
+  if (fraction > 0) *--p = '.';
+  do *--p = char('0' + digits % 10);
+  while (digits /= 10);
+  if (units < 0) *--p = '-';
+  out.append(p, end);
+}
 
 }  // namespace vx::host::svg

@@ -47,5 +47,8 @@ std::optional<std::vector<double>> ParseNumberList(std::string_view text);
 std::string FormatNumber(double value);
 // The same for a float: the shortest text that reads back to that float.
 std::string FormatFloat(float value);
+// Appends FormatNumber(std::round(value * 10^decimals) / 10^decimals):
+// `value` rounded to `decimals` places, in its shortest text.
+void AppendRounded(std::string& out, double value, int decimals);
 
 }  // namespace vx::host::svg

@@ -398,14 +398,10 @@ bool AllWithin(const BezierPaths& paths, double limit) {
 }
 
 namespace {
-std::string Coord(double v, int decimals) {
-  double scale = std::pow(10.0, decimals);
-  double rounded = std::round(v * scale) / scale;
-  if (!std::isfinite(rounded)) rounded = v;
-  return FormatNumber(rounded);
-}
-std::string PointText(const Geom::Point& p, int decimals) {
-  return Coord(p[0], decimals) + "," + Coord(p[1], decimals);
+void AppendPoint(std::string& out, const Geom::Point& p, int decimals) {
+  AppendRounded(out, p[0], decimals);
+  out += ',';
+  AppendRounded(out, p[1], decimals);
 }
 // Handles that round onto their anchors draw a straight segment.
 bool Straight(const Anchor& from, const Anchor& to, double tolerance) {
@@ -414,22 +410,34 @@ bool Straight(const Anchor& from, const Anchor& to, double tolerance) {
 }  // namespace
 
 std::string WritePathData(const BezierPaths& paths, int decimals) {
+  const double tolerance = 0.5 * std::pow(10.0, -decimals);
+  size_t anchors = 0;
+  for (const BezierPath& path : paths) anchors += path.anchors.size();
   std::string d;
+  // A straight segment takes about 16 characters, a curve three times that.
+  d.reserve(anchors * 24 + 8);
   for (const BezierPath& path : paths) {
     if (path.anchors.empty()) continue;
     if (!d.empty()) d += ' ';
-    d += "M" + PointText(path.anchors[0].p, decimals);
+    d += 'M';
+    AppendPoint(d, path.anchors[0].p, decimals);
     size_t n = path.anchors.size();
     size_t segments = path.closed ? n : n - 1;
     for (size_t i = 0; i < segments; ++i) {
       const Anchor& from = path.anchors[i];
       const Anchor& to = path.anchors[(i + 1) % n];
       bool closing = path.closed && i + 1 == n;
-      if (Straight(from, to, 0.5 * std::pow(10.0, -decimals))) {
-        if (!closing) d += " L" + PointText(to.p, decimals);
+      if (Straight(from, to, tolerance)) {
+        if (closing) continue;
+        d += " L";
+        AppendPoint(d, to.p, decimals);
       } else {
-        d += " C" + PointText(from.out, decimals) + " " + PointText(to.in, decimals) + " " +
-             PointText(to.p, decimals);
+        d += " C";
+        AppendPoint(d, from.out, decimals);
+        d += ' ';
+        AppendPoint(d, to.in, decimals);
+        d += ' ';
+        AppendPoint(d, to.p, decimals);
       }
     }
     if (path.closed) d += " Z";
