@@ -146,25 +146,30 @@ std::optional<std::vector<double>> ParseNumberList(std::string_view text) {
 std::string FormatNumber(double value) { return FormatShortest(value); }
 std::string FormatFloat(float value) { return FormatShortest(value); }
 
-void AppendRounded(std::string& out, double value, int decimals) {
+char* WriteRounded(char* out, double value, int decimals) {
   static constexpr double kScales[] = {1, 10, 100, 1000, 10000};
-  const double units = decimals >= 0 && decimals <= 4 ? std::round(value * kScales[decimals]) : 0;
+  const double scaled = decimals >= 0 && decimals <= 4 ? value * kScales[decimals] : NAN;
   // Below 10^15 units, the rounded number is the double nearest to
   // units / 10^decimals, and no text with fewer digits lies within half a
   // unit in its last place: its shortest text is the digits of units with
   // the point put in and trailing zeros dropped. No division, no to_chars.
-  if (decimals < 0 || decimals > 4 || !(std::fabs(units) < 1e15)) {
+  if (!(std::fabs(scaled) < 1e15)) {
     const double scale = std::pow(10.0, decimals);
     double rounded = std::round(value * scale) / scale;
     if (!std::isfinite(rounded)) rounded = value;
-    out += FormatShortest(rounded);
-    return;
+    const std::string text = FormatShortest(rounded);
+    return std::copy(text.begin(), text.end(), out);
   }
-  uint64_t digits = uint64_t(std::fabs(units));
-  if (digits == 0) {
-    out += '0';  // -0 too
-    return;
+  // std::round: halves away from zero (the difference is exact here).
+  int64_t units = int64_t(scaled);
+  const double rest = scaled - double(units);
+  units += rest >= 0.5 ? 1 : rest <= -0.5 ? -1 : 0;
+  if (units == 0) {
+    *out = '0';  // -0 too
+    return out + 1;
   }
+  if (units < 0) *out++ = '-';
+  uint64_t digits = uint64_t(units < 0 ? -units : units);
   int fraction = decimals;
   while (fraction > 0 && digits % 10 == 0) digits /= 10, --fraction;
   char buffer[24];
@@ -174,8 +179,12 @@ void AppendRounded(std::string& out, double value, int decimals) {
   if (fraction > 0) *--p = '.';
   do *--p = char('0' + digits % 10);
   while (digits /= 10);
-  if (units < 0) *--p = '-';
-  out.append(p, end);
+  return std::copy(p, end, out);
+}
+
+void AppendRounded(std::string& out, double value, int decimals) {
+  char buffer[kRoundedRoom];
+  out.append(buffer, WriteRounded(buffer, value, decimals));
 }
 
 }  // namespace vx::host::svg

@@ -50,5 +50,9 @@ std::string FormatFloat(float value);
 // Appends FormatNumber(std::round(value * 10^decimals) / 10^decimals):
 // `value` rounded to `decimals` places, in its shortest text.
 void AppendRounded(std::string& out, double value, int decimals);
+// The same into `out`, which has room for kRoundedRoom characters; answers
+// the end of what it wrote.
+constexpr size_t kRoundedRoom = 32;
+char* WriteRounded(char* out, double value, int decimals);
 
 }  // namespace vx::host::svg

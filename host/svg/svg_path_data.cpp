@@ -398,14 +398,22 @@ bool AllWithin(const BezierPaths& paths, double limit) {
 }
 
 namespace {
-void AppendPoint(std::string& out, const Geom::Point& p, int decimals) {
-  AppendRounded(out, p[0], decimals);
-  out += ',';
-  AppendRounded(out, p[1], decimals);
+char* WritePoint(char* out, const Geom::Point& p, int decimals) {
+  out = WriteRounded(out, p[0], decimals);
+  *out++ = ',';
+  return WriteRounded(out, p[1], decimals);
+}
+// Geom::are_near for points, measuring the distance only when neither a
+// retracted handle nor one coordinate decides it.
+bool Near(const Geom::Point& a, const Geom::Point& b, double tolerance) {
+  const double dx = a[0] - b[0], dy = a[1] - b[1];
+  if (dx == 0 && dy == 0) return true;
+  if (std::fabs(dx) > tolerance || std::fabs(dy) > tolerance) return false;
+  return std::hypot(dx, dy) <= tolerance;
 }
 // Handles that round onto their anchors draw a straight segment.
 bool Straight(const Anchor& from, const Anchor& to, double tolerance) {
-  return Geom::are_near(from.out, from.p, tolerance) && Geom::are_near(to.in, to.p, tolerance);
+  return Near(from.out, from.p, tolerance) && Near(to.in, to.p, tolerance);
 }
 }  // namespace
 
@@ -416,29 +424,36 @@ std::string WritePathData(const BezierPaths& paths, int decimals) {
   std::string d;
   // A straight segment takes about 16 characters, a curve three times that.
   d.reserve(anchors * 24 + 8);
+  // Each piece ("M", " L" or " C" with its points, " Z") is put together
+  // here and appended at once.
+  char piece[3 + 6 * (kRoundedRoom + 1)];
   for (const BezierPath& path : paths) {
     if (path.anchors.empty()) continue;
-    if (!d.empty()) d += ' ';
-    d += 'M';
-    AppendPoint(d, path.anchors[0].p, decimals);
+    char* p = piece;
+    if (!d.empty()) *p++ = ' ';
+    *p++ = 'M';
+    d.append(piece, WritePoint(p, path.anchors[0].p, decimals));
     size_t n = path.anchors.size();
     size_t segments = path.closed ? n : n - 1;
     for (size_t i = 0; i < segments; ++i) {
       const Anchor& from = path.anchors[i];
       const Anchor& to = path.anchors[(i + 1) % n];
       bool closing = path.closed && i + 1 == n;
+      p = piece;
+      *p++ = ' ';
       if (Straight(from, to, tolerance)) {
         if (closing) continue;
-        d += " L";
-        AppendPoint(d, to.p, decimals);
+        *p++ = 'L';
+        p = WritePoint(p, to.p, decimals);
       } else {
-        d += " C";
-        AppendPoint(d, from.out, decimals);
-        d += ' ';
-        AppendPoint(d, to.in, decimals);
-        d += ' ';
-        AppendPoint(d, to.p, decimals);
+        *p++ = 'C';
+        p = WritePoint(p, from.out, decimals);
+        *p++ = ' ';
+        p = WritePoint(p, to.in, decimals);
+        *p++ = ' ';
+        p = WritePoint(p, to.p, decimals);
       }
+      d.append(piece, p);
     }
     if (path.closed) d += " Z";
   }
