@@ -1,6 +1,7 @@
 #include "host/svg/svg_numbers.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -152,7 +153,7 @@ char* WriteRounded(char* out, double value, int decimals) {
   // Below 10^15 units, the rounded number is the double nearest to
   // units / 10^decimals, and no text with fewer digits lies within half a
   // unit in its last place: its shortest text is the digits of units with
-  // the point put in and trailing zeros dropped. No division, no to_chars.
+  // the point put in and trailing zeros dropped: integer digits only.
   if (!(std::fabs(scaled) < 1e15)) {
     const double scale = std::pow(10.0, decimals);
     double rounded = std::round(value * scale) / scale;
@@ -169,17 +170,25 @@ char* WriteRounded(char* out, double value, int decimals) {
     return out + 1;
   }
   if (units < 0) *out++ = '-';
-  uint64_t digits = uint64_t(units < 0 ? -units : units);
-  int fraction = decimals;
-  while (fraction > 0 && digits % 10 == 0) digits /= 10, --fraction;
-  char buffer[24];
-  char* const end = buffer + sizeof buffer;
-  char* p = end;
-  for (int i = 0; i < fraction; ++i, digits /= 10) *--p = char('0' + digits % 10);
-  if (fraction > 0) *--p = '.';
-  do *--p = char('0' + digits % 10);
-  while (digits /= 10);
-  return std::copy(p, end, out);
+  static constexpr uint32_t kUnits[] = {1, 10, 100, 1000, 10000};
+  const uint64_t magnitude = uint64_t(units < 0 ? -units : units);
+  out = std::to_chars(out, out + 24, magnitude / kUnits[decimals]).ptr;
+  const uint32_t fraction = uint32_t(magnitude % kUnits[decimals]);
+  if (fraction == 0) return out;
+  // The fraction as four digits, two a step; its last `decimals` without
+  // their trailing zeros follow the point.
+  static constexpr auto kPairs = [] {
+    std::array<char, 200> pairs{};
+    for (int i = 0; i < 100; ++i) pairs[2 * i] = char('0' + i / 10), pairs[2 * i + 1] = char('0' + i % 10);
+    return pairs;
+  }();
+  const char four[4] = {kPairs[fraction / 100 * 2], kPairs[fraction / 100 * 2 + 1],
+                        kPairs[fraction % 100 * 2], kPairs[fraction % 100 * 2 + 1]};
+  const char* digits = four + 4 - decimals;
+  int width = decimals;
+  while (digits[width - 1] == '0') --width;
+  *out++ = '.';
+  return std::copy(digits, digits + width, out);
 }
 
 void AppendRounded(std::string& out, double value, int decimals) {
