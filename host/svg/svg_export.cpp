@@ -771,7 +771,7 @@ std::string Exporter::GradientElement(const AIGradientStyle& g) {
   node.append_attribute("gradientUnits") = "userSpaceOnUse";
   double ox = g.gradientOrigin.h, oy = g.gradientOrigin.v, length = g.gradientLength;
   auto set = [&node](const char* name, double v) {
-    node.append_attribute(name) = FormatNumber(std::round(v * 1e4) / 1e4).c_str();
+    node.append_attribute(name) = FormatRounded(v, 4).c_str();
   };
   if (radial) {
     set("cx", ox);
@@ -872,7 +872,7 @@ void Exporter::WriteText(const Art& art, pugi::xml_node parent) {
   }
   // Lists that place single glyphs keep their values after the first.
   auto list = [kept](const char* name, double first) {
-    std::string text = FormatNumber(std::round(first * 1e4) / 1e4);
+    std::string text = FormatRounded(first, 4);
     if (!kept) return text;
     for (const auto& [n, v] : kept->attributes) {
       if (n == std::string("vx:text-") + name) {

@@ -191,9 +191,9 @@ char* WriteRounded(char* out, double value, int decimals) {
   return std::copy(digits, digits + width, out);
 }
 
-void AppendRounded(std::string& out, double value, int decimals) {
+std::string FormatRounded(double value, int decimals) {
   char buffer[kRoundedRoom];
-  out.append(buffer, WriteRounded(buffer, value, decimals));
+  return std::string(buffer, WriteRounded(buffer, value, decimals));
 }
 
 }  // namespace vx::host::svg
