@@ -65,6 +65,7 @@ Layer* Document::FromHandle(AILayerHandle handle) const {
 }
 
 void Document::SaveLayers() {
+  if (loading_) return;
   struct Props {
     Layer* layer;
     std::string title;
@@ -259,6 +260,7 @@ void Document::RecordPresence(Art* art, std::shared_ptr<OwnedArt> owned,
 }
 
 void Document::RecordCreated(Art* art) {
+  if (loading_) return;
   RecordPresence(art, std::make_shared<OwnedArt>(), nullptr, nullptr);
 }
 
@@ -389,6 +391,7 @@ std::string Document::UniqueId(const std::string& prefix) const {
 // ---- content ------------------------------------------------------------
 
 void Document::Record(UndoJournal::Change change, std::size_t bytes) {
+  if (loading_) return;
   open_.Add(std::move(change), bytes);
 }
 
@@ -405,7 +408,7 @@ std::size_t HeapBytes(const ArtContent& content) {
 }  // namespace
 
 void Document::SaveContent(Art& art) {
-  if (art.contentSaved_ == serial_) return;
+  if (loading_ || art.contentSaved_ == serial_) return;
   art.contentSaved_ = serial_;
   Record([a = &art, old = art.content_, revision = art.revision_]() mutable {
     std::swap(a->content_, old);
@@ -414,7 +417,7 @@ void Document::SaveContent(Art& art) {
 }
 
 void Document::SaveAttrs(Art& art) {
-  if (art.attrsSaved_ == serial_) return;
+  if (loading_ || art.attrsSaved_ == serial_) return;
   art.attrsSaved_ = serial_;
   Record([a = &art, attrs = art.attrs_, id = art.id_, name = art.name_,
           revision = art.revision_]() mutable {

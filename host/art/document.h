@@ -200,6 +200,20 @@ class Document {
   std::size_t OpenStepChanges() const { return open_.size(); }
   // Forgets every step (after loading a document).
   void ClearHistory();
+  // While one lives, changes are not recorded for undo: reading a file into
+  // the document is not a step anyone can undo, and the records would be
+  // made only to be cleared.
+  class Loading {
+   public:
+    explicit Loading(Document& doc) : doc_(doc), was_(doc.loading_) { doc.loading_ = true; }
+    ~Loading() { doc_.loading_ = was_; }
+    Loading(const Loading&) = delete;
+    Loading& operator=(const Loading&) = delete;
+
+   private:
+    Document& doc_;
+    bool was_;
+  };
   // Most steps kept, and most memory their saved states may hold (the
   // last step is always kept); older steps are dropped.
   void SetHistoryLimit(std::size_t steps);
@@ -277,6 +291,7 @@ class Document {
   std::unordered_set<uint32_t> pendingSet_;
 
   int depth_ = 0;
+  bool loading_ = false;  // see Loading
   uint64_t serial_ = 1;  // the step serial; changes on every step and revert
   UndoJournal open_;
   std::vector<UndoJournal> history_;

@@ -644,19 +644,19 @@ void Exporter::WriteClipShapes(const Art& art, pugi::xml_node clip) {
 
 BezierPaths Exporter::PathsOf(const Art& art) const {
   BezierPaths paths;
-  auto add = [&paths, this](const Art& pathArt) {
+  // Point * Affine as lib2geom computes it, in line.
+  const Geom::Affine& m = toSvg_;
+  auto toSvg = [&m](const AIRealPoint& p) {
+    const double x = p.h, y = p.v;
+    return Geom::Point(x * m[0] + y * m[2] + m[4], x * m[1] + y * m[3] + m[5]);
+  };
+  auto add = [&paths, &toSvg](const Art& pathArt) {
     const art::PathData& data = pathArt.path();
-    BezierPath path;
+    BezierPath& path = paths.emplace_back();
     path.closed = data.closed;
-    for (const Segment& s : data.segments) {
-      Anchor a;
-      a.p = Geom::Point(s.p.h, s.p.v) * toSvg_;
-      a.in = Geom::Point(s.in.h, s.in.v) * toSvg_;
-      a.out = Geom::Point(s.out.h, s.out.v) * toSvg_;
-      a.corner = s.corner;
-      path.anchors.push_back(a);
-    }
-    paths.push_back(std::move(path));
+    path.anchors.reserve(data.segments.size());
+    for (const Segment& s : data.segments)
+      path.anchors.push_back({toSvg(s.p), toSvg(s.in), toSvg(s.out), bool(s.corner)});
   };
   if (art.kind() == ArtKind::Path) {
     add(art);
@@ -771,7 +771,7 @@ std::string Exporter::GradientElement(const AIGradientStyle& g) {
   node.append_attribute("gradientUnits") = "userSpaceOnUse";
   double ox = g.gradientOrigin.h, oy = g.gradientOrigin.v, length = g.gradientLength;
   auto set = [&node](const char* name, double v) {
-    node.append_attribute(name) = FormatNumber(std::round(v * 1e4) / 1e4).c_str();
+    node.append_attribute(name) = FormatRounded(v, 4).c_str();
   };
   if (radial) {
     set("cx", ox);
@@ -872,7 +872,7 @@ void Exporter::WriteText(const Art& art, pugi::xml_node parent) {
   }
   // Lists that place single glyphs keep their values after the first.
   auto list = [kept](const char* name, double first) {
-    std::string text = FormatNumber(std::round(first * 1e4) / 1e4);
+    std::string text = FormatRounded(first, 4);
     if (!kept) return text;
     for (const auto& [n, v] : kept->attributes) {
       if (n == std::string("vx:text-") + name) {

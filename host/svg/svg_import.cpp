@@ -207,6 +207,7 @@ std::optional<ImportResult> Importer::Run(std::string_view text, std::string* er
   }
   result_.document = std::make_unique<Document>("Untitled");
   doc_ = result_.document.get();
+  const Document::Loading loading(*doc_);
   IndexIds(root);
   ReadPage(root);
   for (const pugi::xml_attribute& a : root.attributes()) {

@@ -1,9 +1,11 @@
 #include "host/svg/svg_numbers.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 
 namespace vx::host::svg {
@@ -144,5 +146,54 @@ std::optional<std::vector<double>> ParseNumberList(std::string_view text) {
 
 std::string FormatNumber(double value) { return FormatShortest(value); }
 std::string FormatFloat(float value) { return FormatShortest(value); }
+
+char* WriteRounded(char* out, double value, int decimals) {
+  static constexpr double kScales[] = {1, 10, 100, 1000, 10000};
+  const double scaled = decimals >= 0 && decimals <= 4 ? value * kScales[decimals] : NAN;
+  // Below 10^15 units, the rounded number is the double nearest to
+  // units / 10^decimals, and no text with fewer digits lies within half a
+  // unit in its last place: its shortest text is the digits of units with
+  // the point put in and trailing zeros dropped: integer digits only.
+  if (!(std::fabs(scaled) < 1e15)) {
+    const double scale = std::pow(10.0, decimals);
+    double rounded = std::round(value * scale) / scale;
+    if (!std::isfinite(rounded)) rounded = value;
+    const std::string text = FormatShortest(rounded);
+    return std::copy(text.begin(), text.end(), out);
+  }
+  // std::round: halves away from zero (the difference is exact here).
+  int64_t units = int64_t(scaled);
+  const double rest = scaled - double(units);
+  units += rest >= 0.5 ? 1 : rest <= -0.5 ? -1 : 0;
+  if (units == 0) {
+    *out = '0';  // -0 too
+    return out + 1;
+  }
+  if (units < 0) *out++ = '-';
+  static constexpr uint32_t kUnits[] = {1, 10, 100, 1000, 10000};
+  const uint64_t magnitude = uint64_t(units < 0 ? -units : units);
+  out = std::to_chars(out, out + 24, magnitude / kUnits[decimals]).ptr;
+  const uint32_t fraction = uint32_t(magnitude % kUnits[decimals]);
+  if (fraction == 0) return out;
+  // The fraction as four digits, two a step; its last `decimals` without
+  // their trailing zeros follow the point.
+  static constexpr auto kPairs = [] {
+    std::array<char, 200> pairs{};
+    for (int i = 0; i < 100; ++i) pairs[2 * i] = char('0' + i / 10), pairs[2 * i + 1] = char('0' + i % 10);
+    return pairs;
+  }();
+  const char four[4] = {kPairs[fraction / 100 * 2], kPairs[fraction / 100 * 2 + 1],
+                        kPairs[fraction % 100 * 2], kPairs[fraction % 100 * 2 + 1]};
+  const char* digits = four + 4 - decimals;
+  int width = decimals;
+  while (digits[width - 1] == '0') --width;
+  *out++ = '.';
+  return std::copy(digits, digits + width, out);
+}
+
+std::string FormatRounded(double value, int decimals) {
+  char buffer[kRoundedRoom];
+  return std::string(buffer, WriteRounded(buffer, value, decimals));
+}
 
 }  // namespace vx::host::svg

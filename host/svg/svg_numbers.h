@@ -47,5 +47,13 @@ std::optional<std::vector<double>> ParseNumberList(std::string_view text);
 std::string FormatNumber(double value);
 // The same for a float: the shortest text that reads back to that float.
 std::string FormatFloat(float value);
+// FormatNumber(std::round(value * 10^decimals) / 10^decimals): `value`
+// rounded to `decimals` places, in its shortest text (`value` itself when
+// the rounded one is not finite).
+std::string FormatRounded(double value, int decimals);
+// The same into `out`, which has room for kRoundedRoom characters; answers
+// the end of what it wrote.
+constexpr size_t kRoundedRoom = 32;
+char* WriteRounded(char* out, double value, int decimals);
 
 }  // namespace vx::host::svg

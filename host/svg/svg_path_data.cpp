@@ -398,39 +398,62 @@ bool AllWithin(const BezierPaths& paths, double limit) {
 }
 
 namespace {
-std::string Coord(double v, int decimals) {
-  double scale = std::pow(10.0, decimals);
-  double rounded = std::round(v * scale) / scale;
-  if (!std::isfinite(rounded)) rounded = v;
-  return FormatNumber(rounded);
+char* WritePoint(char* out, const Geom::Point& p, int decimals) {
+  out = WriteRounded(out, p[0], decimals);
+  *out++ = ',';
+  return WriteRounded(out, p[1], decimals);
 }
-std::string PointText(const Geom::Point& p, int decimals) {
-  return Coord(p[0], decimals) + "," + Coord(p[1], decimals);
+// Geom::are_near for points, measuring the distance only when neither a
+// retracted handle nor one coordinate decides it.
+bool Near(const Geom::Point& a, const Geom::Point& b, double tolerance) {
+  const double dx = a[0] - b[0], dy = a[1] - b[1];
+  if (dx == 0 && dy == 0) return true;
+  if (std::fabs(dx) > tolerance || std::fabs(dy) > tolerance) return false;
+  return std::hypot(dx, dy) <= tolerance;
 }
 // Handles that round onto their anchors draw a straight segment.
 bool Straight(const Anchor& from, const Anchor& to, double tolerance) {
-  return Geom::are_near(from.out, from.p, tolerance) && Geom::are_near(to.in, to.p, tolerance);
+  return Near(from.out, from.p, tolerance) && Near(to.in, to.p, tolerance);
 }
 }  // namespace
 
 std::string WritePathData(const BezierPaths& paths, int decimals) {
+  const double tolerance = 0.5 * std::pow(10.0, -decimals);
+  size_t anchors = 0;
+  for (const BezierPath& path : paths) anchors += path.anchors.size();
   std::string d;
+  // A straight segment takes about 16 characters, a curve three times that.
+  d.reserve(anchors * 24 + 8);
+  // Each piece ("M", " L" or " C" with its points, " Z") is put together
+  // here and appended at once.
+  char piece[3 + 6 * (kRoundedRoom + 1)];
   for (const BezierPath& path : paths) {
     if (path.anchors.empty()) continue;
-    if (!d.empty()) d += ' ';
-    d += "M" + PointText(path.anchors[0].p, decimals);
+    char* p = piece;
+    if (!d.empty()) *p++ = ' ';
+    *p++ = 'M';
+    d.append(piece, WritePoint(p, path.anchors[0].p, decimals));
     size_t n = path.anchors.size();
     size_t segments = path.closed ? n : n - 1;
     for (size_t i = 0; i < segments; ++i) {
       const Anchor& from = path.anchors[i];
       const Anchor& to = path.anchors[(i + 1) % n];
       bool closing = path.closed && i + 1 == n;
-      if (Straight(from, to, 0.5 * std::pow(10.0, -decimals))) {
-        if (!closing) d += " L" + PointText(to.p, decimals);
+      p = piece;
+      *p++ = ' ';
+      if (Straight(from, to, tolerance)) {
+        if (closing) continue;
+        *p++ = 'L';
+        p = WritePoint(p, to.p, decimals);
       } else {
-        d += " C" + PointText(from.out, decimals) + " " + PointText(to.in, decimals) + " " +
-             PointText(to.p, decimals);
+        *p++ = 'C';
+        p = WritePoint(p, from.out, decimals);
+        *p++ = ' ';
+        p = WritePoint(p, to.in, decimals);
+        *p++ = ' ';
+        p = WritePoint(p, to.p, decimals);
       }
+      d.append(piece, p);
     }
     if (path.closed) d += " Z";
   }

@@ -213,6 +213,29 @@ TEST(Undo, ANewStepOrAClearedHistoryDropsWhatRedoWouldMake) {
   }
 }
 
+// What is made while loading is where the history starts, not a step:
+// nothing is recorded, and later steps undo back to it exactly.
+TEST(Undo, LoadingRecordsNothingAndLaterStepsUndoToTheLoadedState) {
+  Document doc;
+  {
+    const Document::Loading loading(doc);
+    EditSteps(doc, 3);
+    EXPECT_EQ(0, doc.CompletedSteps());
+    EXPECT_EQ(0u, doc.HistoryBytes() + doc.OpenStepChanges());
+  }
+  const std::string loaded = DumpDocument(doc);
+  RandomEditor editor(doc, 9);
+  for (int step = 0; step < 4; ++step) {
+    doc.BeginStep();
+    for (int i = 0; i < 3; ++i) editor.Edit();
+    doc.EndStep();
+  }
+  EXPECT_LT(0, doc.CompletedSteps());
+  while (doc.Undo()) {
+  }
+  EXPECT_EQ(loaded, DumpDocument(doc));
+}
+
 TEST(Undo, RevertAndFailedDragEventsRestoreTheStartAndTheLastGoodEventExactly) {
   for (unsigned seed = 200; seed < 230; ++seed) {
     SCOPED_TRACE("seed " + std::to_string(seed));

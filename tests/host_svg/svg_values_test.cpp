@@ -51,6 +51,26 @@ TEST(SvgNumbers, FormatsTheShortestTextThatReadsBack) {
   }
 }
 
+// The digit writer agrees with rounding and then formatting the double,
+// over every magnitude it takes and past its limits (where it hands over).
+TEST(SvgNumbers, RoundedTextIsTheRoundedValuesShortestText) {
+  std::vector<double> values = {0, -0.0, 0.00004, -0.00005, 0.00005, 1.23456789, -1e9 / 3,
+                                99999.99995, 1e11 + 0.5, 1e15, -3e20, 1e300, INFINITY, NAN};
+  uint64_t state = 1;
+  for (int i = 0; i < 20000; ++i) {
+    state = state * 6364136223846793005u + 1442695040888963407u;
+    double mantissa = double(state >> 11) / double(1ull << 53) - 0.5;
+    values.push_back(mantissa * std::pow(10.0, i % 14 - 3));
+  }
+  for (int decimals = 0; decimals <= 5; ++decimals) {
+    for (double v : values) {
+      double rounded = std::round(v * std::pow(10.0, decimals)) / std::pow(10.0, decimals);
+      ASSERT_EQ(FormatNumber(std::isfinite(rounded) ? rounded : v), FormatRounded(v, decimals))
+          << v << " to " << decimals;
+    }
+  }
+}
+
 TEST(SvgColor, ReadsEveryColourSyntax) {
   struct Case {
     const char* text;
