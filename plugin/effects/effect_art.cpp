@@ -12,7 +12,7 @@
 namespace vx {
 namespace {
 
-// String 29101: another live effect is already applied.
+// Alert 1 of res::kEffectAlerts: another live effect is already applied.
 constexpr int32_t kOtherEffectAlert = 1;
 
 bool IsClippingPath(AIArtHandle path, ASErr* err) {

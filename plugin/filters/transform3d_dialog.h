@@ -4,6 +4,7 @@
 #pragma once
 
 #include "filters/transform3d_record.h"
+#include "generated/resource_ids.h"
 #include "vx_sdk.h"
 
 namespace vx {
@@ -14,7 +15,7 @@ constexpr const char* kTransformDialogName = "VERSALiX 3D";
 // kind k reads table kTransformKindStrings + kTransformKindStride x k, row r
 // its label at 1 + kTransformRowStep x r, then unit, default, edit limits
 // and slider limits.
-constexpr int32_t kTransformKindStrings = 20000;
+constexpr int32_t kTransformKindStrings = res::kKindRowTexts;
 constexpr int32_t kTransformKindStride = 100;
 constexpr int32_t kTransformRowStep = 7;
 constexpr int32_t kTransformRowCount = 4;

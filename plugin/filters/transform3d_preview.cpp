@@ -6,6 +6,7 @@
 #include "filters/kinds3d.h"
 #include "filters/transform3d_filter.h"
 #include "geometry/path_mapping.h"
+#include "generated/resource_ids.h"
 #include "shell/suites.h"
 
 namespace vx {
@@ -164,7 +165,7 @@ void PreviewMessage(SPPluginRef plugin, const PathSet& set, ASErr error,
   int32_t text = PreviewWarningIndex(set.resultFlag);
   if (error == kOverflowErr) text = 3;
   if (text)
-    sADMBasic->GetIndexString(plugin, kTransformWarningTable, text, out, size);
+    sADMBasic->GetIndexString(plugin, res::kPreviewWarnings, text, out, size);
 }
 
 void RenderOutline(PreviewBitmap* b, const PreviewState& s,

@@ -62,7 +62,6 @@ AIRealPoint PixelToOffset(const PreviewState& s, const TransformParams& p,
 
 // Text id of the preview warning for a result flag (0 none).
 int32_t PreviewWarningIndex(int32_t resultFlag);
-constexpr int32_t kTransformWarningTable = 21300;
 
 // The warning or error text the preview shows ("" when none) into out.
 void PreviewMessage(SPPluginRef plugin, const PathSet& set, ASErr error,

@@ -10,7 +10,6 @@
 namespace vx {
 namespace {
 
-constexpr int32_t kEffectAlertTable = 29100;
 constexpr int kTextSize = 256;
 
 namespace Items = res::ErrorDialog;
@@ -93,7 +92,7 @@ void ReportError(SPPluginRef plugin, ASErr code) {
 void ShowEffectAlert(SPPluginRef plugin, int32_t n) {
   if (!sADMBasic) return;
   char text[kTextSize] = "";
-  if (sADMBasic->GetIndexString(plugin, kEffectAlertTable, n, text,
+  if (sADMBasic->GetIndexString(plugin, res::kEffectAlerts, n, text,
                                 kTextSize))
     return;
   sADMBasic->ErrorAlert(text);

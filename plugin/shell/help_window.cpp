@@ -15,7 +15,6 @@ namespace Items = res::HelpWindow;
 constexpr int32_t kTitleIndex = 16;
 constexpr int32_t kTitleSize = 64;
 constexpr int32_t kMaxHelpText = 32000;
-constexpr int32_t kGripPicture = 20000;
 constexpr int32_t kGripStep = 16;  // the modal dialog grows in these steps
 constexpr int32_t kGap = 8;        // between the laid-out items
 constexpr int32_t kPlainModalStyle = kADMModalDialogStyle;
@@ -140,7 +139,7 @@ void CloseNotify(ADMItemRef item, ADMNotifierRef notifier) {
 
 void GripDraw(ADMItemRef, ADMDrawerRef drawer) {
   const ASPoint origin{0, 0};
-  sADMDrawer->DrawPicture(drawer, kGripPicture, &origin);
+  sADMDrawer->DrawPicture(drawer, res::kSizeGripPicture, &origin);
 }
 
 // Dragging the grip resizes the dialog in whole steps, never below the

@@ -119,7 +119,7 @@ constexpr size_t kHelpLineLimit = 78;
 // Every topic's text is its own readable plain text; its picture, and the
 // size grip, are rasters.
 TEST(HelpResources, EveryTopicTextAndPictureAndTheSizeGrip) {
-  ExpectRaster({kVxPictureResource, 20000, 16, 16});
+  ExpectRaster({kVxPictureResource, vx::res::kSizeGripPicture, 16, 16});
   std::set<std::string_view> seen;
   for (const HelpTopic& t : kTopics) {
     const int32_t textId = vx::kHelpTextIds[t.topic], picture = vx::kHelpPictureIds[t.topic];
