@@ -228,8 +228,12 @@ int RunOnDocument(const CommonOptions& common, svg::ImportResult& document,
     }
   host::art::Document& doc = host->documents().Adopt(std::move(document.document));
   svg::BindEffectArt(doc, document.kept, host->registrations());
-  doc.DeselectAll();
-  for (host::art::Art* art : selection) doc.Select(*art, true);
+  {
+    // Choosing the command's selection is part of opening the file, not a step to undo.
+    host::art::Document::Loading opening(doc);
+    doc.DeselectAll();
+    for (host::art::Art* art : selection) doc.Select(*art, true);
+  }
   doc.ClearHistory();
   const int code = work(*host, doc, selection);
   host->Shutdown();
