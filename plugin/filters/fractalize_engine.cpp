@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <initializer_list>
 
 #include "filters/fractalize_generator.h"
 #include "geometry/bezier.h"
@@ -131,6 +132,38 @@ void Jitter(Segment* s, float amplitude) {
   sRealMath->AIRealPointLengthAngle(std::fabs(r), direction, &v);
   s->p = {s->p.h + v.h, s->p.v + v.v};
   s->in = s->out = s->p;
+}
+
+// Pulls each control that sits on its anchor out toward the neighbouring
+// anchor, then jitters every anchor along the direction its controls give.
+void PullOutAndJitter(Segment* list, int32_t count, float amplitude) {
+  for (int32_t j = 0; j < count; ++j) {
+    if (j + 1 < count) {
+      Segment& a = list[j];
+      Segment& b = list[j + 1];
+      const float span = Distance(a.p, b.p);
+      const AIRealPoint aOut = a.out;
+      PullOut(a.p, &a.out, b.in, span);
+      PullOut(b.p, &b.in, aOut, span);
+    }
+    Jitter(&list[j], amplitude);
+  }
+}
+
+// Whether moving every anchor of the list by zero (as a jitter of zero
+// amplitude does) leaves each one bit for bit where it is, whatever
+// direction its controls give: true unless a coordinate is not finite (the
+// direction could then be undefined) or an anchor sits at a negative zero
+// (a zero move may make it positive).
+bool ZeroMoveKeepsAnchors(const Segment* list, int32_t count) {
+  for (int32_t j = 0; j < count; ++j) {
+    const Segment& s = list[j];
+    for (float c : {s.p.h, s.p.v})
+      if (!std::isfinite(c) || (c == 0.0f && std::signbit(c))) return false;
+    for (float c : {s.in.h, s.in.v, s.out.h, s.out.v})
+      if (!std::isfinite(c)) return false;
+  }
+  return true;
 }
 
 // The resampled list's buffer, shared by every path of a run (it is large
@@ -294,16 +327,15 @@ ASErr ResamplePath(AIArtHandle path, const FractalizeParams& params, int32_t m,
   // reached the limit with its last anchor leaves the path as it was.
   if (count >= kResampleLimit) return kNoErr;
 
-  for (int32_t j = 0; j < count; ++j) {
-    if (j + 1 < count) {
-      Segment& a = list[j];
-      Segment& b = list[j + 1];
-      const float span = Distance(a.p, b.p);
-      const AIRealPoint aOut = a.out;
-      PullOut(a.p, &a.out, b.in, span);
-      PullOut(b.p, &b.in, aOut, span);
+  if (amplitude == 0.0f && ZeroMoveKeepsAnchors(list, count)) {
+    // Every jitter is a move of length zero: the anchors stay where they
+    // are and only the random draws are taken, in the same order.
+    for (int32_t j = 0; j < count; ++j) {
+      (void)sRandom->FloatRnd();
+      list[j].in = list[j].out = list[j].p;
     }
-    Jitter(&list[j], amplitude);
+  } else {
+    PullOutAndJitter(list, count, amplitude);
   }
   // Checked after the jitter, so that the random draws of the paths that
   // follow do not depend on whether this one fits.
