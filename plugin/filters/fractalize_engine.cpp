@@ -262,29 +262,30 @@ void SubstituteSegments(Segment* old, Segment* out, int32_t n, bool closed,
   }
 }
 
-ASErr SubstitutePath(AIArtHandle path, const Segment* gen, int32_t m,
-                     int32_t level) {
-  int16_t count16 = 0;
-  if (ASErr err = sPath->GetPathSegmentCount(path, &count16)) return err;
-  const int32_t n = count16;
-  if (n < 2 || level < 1) return kNoErr;
-  if (n > kFractalSegmentLimit) return kSegmentLimitErr;
-  ASBoolean closed = 0;
-  if (ASErr err = sPath->GetPathClosed(path, &closed)) return err;
-  const int32_t total = SubstitutedCount(n, closed != 0, m, level);
-  if (total == 0) return kSegmentLimitErr;
-  BlockPtr<Segment> oldSegs, newSegs;
-  if (ASErr err = oldSegs.Allocate(total, "oldSegs")) return err;
+namespace {
+
+// Substitutes the n anchors in old[0 .. n) (old holds room for the result)
+// and writes the result to the path.
+ASErr SubstituteAndWrite(AIArtHandle path, Segment* old, int32_t n, bool closed,
+                         const Segment* gen, int32_t m, int32_t level, int32_t total) {
+  BlockPtr<Segment> newSegs;
   if (ASErr err = newSegs.Allocate(total, "newSegs")) return err;
-  if (ASErr err = sPath->GetPathSegments(path, 0, count16, oldSegs.get()))
-    return err;
-  SubstituteSegments(oldSegs.get(), newSegs.get(), n, closed != 0, gen, m,
-                     level);
+  SubstituteSegments(old, newSegs.get(), n, closed, gen, m, level);
   return WriteSegments(path, newSegs.get(), total);
 }
 
-ASErr ResamplePath(AIArtHandle path, const FractalizeParams& params, int32_t m,
-                   Segment* list) {
+// A path's resampled anchors: list[0 .. count), count 0 when the path is
+// left as it is.
+struct Resampled {
+  int32_t count = 0;
+  bool closed = false;
+};
+
+// Resamples and jitters the path's anchors into `list` (kResampleCapacity
+// segments) without writing them; "SEGM" as ResamplePath.
+ASErr Resample(AIArtHandle path, const FractalizeParams& params, int32_t m,
+               Segment* list, Resampled* out) {
+  *out = Resampled{};
   if (params.density == 0.0f) return kNoErr;
   int16_t count16 = 0;
   if (ASErr err = sPath->GetPathSegmentCount(path, &count16)) return err;
@@ -305,11 +306,7 @@ ASErr ResamplePath(AIArtHandle path, const FractalizeParams& params, int32_t m,
   float step = 72.0f / params.density;
   if (step < 0.5f) step = 0.5f;
 
-  BlockPtr<Segment> own, source;
-  if (!list) {
-    if (ASErr err = AllocateResampleBuffer(params, &own)) return err;
-    list = own.get();
-  }
+  BlockPtr<Segment> source;
   if (ASErr err = source.Allocate(n, "buffer 2 for segments")) return err;
   if (ASErr err = sPath->GetPathSegments(path, 0, count16, source.get()))
     return err;
@@ -343,14 +340,75 @@ ASErr ResamplePath(AIArtHandle path, const FractalizeParams& params, int32_t m,
       (count > kFractalSegmentLimit ||
        SubstitutedCount(count, closed != 0, m, static_cast<int32_t>(params.level)) == 0))
     return kSegmentLimitErr;
+  *out = Resampled{count, closed != 0};
+  return kNoErr;
+}
+
+// Writes resampled anchors as they are, marking the path as a resampled one.
+ASErr WriteResampled(AIArtHandle path, const Segment* list, int32_t count) {
   if (ASErr err = WriteSegments(path, list, count)) return err;
   return sArt->SetArtUserAttr(path, 1, 8);
 }
 
+}  // namespace
+
+ASErr SubstitutePath(AIArtHandle path, const Segment* gen, int32_t m,
+                     int32_t level) {
+  int16_t count16 = 0;
+  if (ASErr err = sPath->GetPathSegmentCount(path, &count16)) return err;
+  const int32_t n = count16;
+  if (n < 2 || level < 1) return kNoErr;
+  if (n > kFractalSegmentLimit) return kSegmentLimitErr;
+  ASBoolean closed = 0;
+  if (ASErr err = sPath->GetPathClosed(path, &closed)) return err;
+  const int32_t total = SubstitutedCount(n, closed != 0, m, level);
+  if (total == 0) return kSegmentLimitErr;
+  BlockPtr<Segment> oldSegs;
+  if (ASErr err = oldSegs.Allocate(total, "oldSegs")) return err;
+  if (ASErr err = sPath->GetPathSegments(path, 0, count16, oldSegs.get()))
+    return err;
+  return SubstituteAndWrite(path, oldSegs.get(), n, closed != 0, gen, m, level, total);
+}
+
+ASErr ResamplePath(AIArtHandle path, const FractalizeParams& params, int32_t m,
+                   Segment* list) {
+  BlockPtr<Segment> own;
+  if (!list) {
+    if (ASErr err = AllocateResampleBuffer(params, &own)) return err;
+    list = own.get();
+  }
+  Resampled r;
+  if (ASErr err = Resample(path, params, m, list, &r)) return err;
+  return r.count ? WriteResampled(path, list, r.count) : kNoErr;
+}
+
 ASErr FractalizePath(AIArtHandle path, const FractalizeParams& params,
                      const Segment* gen, int32_t m, Segment* list) {
-  if (ASErr err = ResamplePath(path, params, m, list)) return err;
-  return SubstitutePath(path, gen, m, static_cast<int16_t>(params.level));
+  BlockPtr<Segment> own;
+  if (!list) {
+    if (ASErr err = AllocateResampleBuffer(params, &own)) return err;
+    list = own.get();
+  }
+  Resampled r;
+  if (ASErr err = Resample(path, params, m, list, &r)) return err;
+  const auto level = static_cast<int16_t>(params.level);
+  if (r.count == 0) return SubstitutePath(path, gen, m, level);
+  // The resampled anchors go straight into the substitution, the list
+  // serving as its scratch (a result fits: at most kFractalSegmentLimit
+  // segments), and the path is written once.
+  static_assert(kFractalSegmentLimit <= kResampleCapacity);
+  if (r.count < 2 || level < 1) return WriteResampled(path, list, r.count);
+  const int32_t total =
+      r.count > kFractalSegmentLimit ? 0 : SubstitutedCount(r.count, r.closed, m, level);
+  if (total == 0) {
+    // Only a generator of fewer than two anchors passes the resampling's
+    // check and gets here: the path stays resampled.
+    const ASErr err = WriteResampled(path, list, r.count);
+    return err ? err : kSegmentLimitErr;
+  }
+  if (ASErr err = SubstituteAndWrite(path, list, r.count, r.closed, gen, m, level, total))
+    return err;
+  return sArt->SetArtUserAttr(path, 1, 8);
 }
 
 ASErr FractalizeSelection(SPPluginRef plugin, const FractalizeParams& params) {
