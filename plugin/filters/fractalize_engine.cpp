@@ -173,10 +173,12 @@ ASErr AllocateResampleBuffer(const FractalizeParams& params, BlockPtr<Segment>* 
   return list->Allocate(kResampleCapacity, "buffer 1 for segments");
 }
 
+// The segments first: writing past the end grows the path to them, so the
+// count only ever shortens it and a longer path is not filled twice.
 ASErr WriteSegments(AIArtHandle path, const Segment* segments, int32_t count) {
-  if (ASErr err = sPath->SetPathSegmentCount(path, static_cast<int16_t>(count)))
+  if (ASErr err = sPath->SetPathSegments(path, 0, static_cast<int16_t>(count), segments))
     return err;
-  return sPath->SetPathSegments(path, 0, static_cast<int16_t>(count), segments);
+  return sPath->SetPathSegmentCount(path, static_cast<int16_t>(count));
 }
 
 }  // namespace

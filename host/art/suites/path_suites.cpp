@@ -68,11 +68,9 @@ ASErr SetPathSegments(AIArtHandle handle, int16_t first, int16_t count,
     p.selection.resize(end, p.selection.empty() ? int16_t(kSegmentNotSelected)
                                                 : p.selection.back());
   }
-  for (int i = 0; i < count; ++i) {
-    Segment s = segments[i];
-    s.corner = s.corner ? 1 : 0;
-    p.segments[size_t(first) + size_t(i)] = s;
-  }
+  Segment* out = p.segments.data() + first;
+  std::copy_n(segments, count, out);
+  for (int i = 0; i < count; ++i) out[i].corner = out[i].corner ? 1 : 0;
   return kNoErr;
 }
 ASErr InsertPathSegments(AIArtHandle handle, int16_t at, int16_t count,
