@@ -11,8 +11,8 @@ namespace vx {
 namespace {
 
 // The driver's scratch array: a caller's array of kScratchSegments segments,
-// or a block of its own that starts smaller and grows once to
-// kScratchSegments when splitting needs the room (MapPathSubdividing).
+// or a block of its own that starts smaller and doubles (up to
+// kScratchSegments) when splitting needs the room (MapPathSubdividing).
 class Scratch {
  public:
   explicit Scratch(Segment* fixed) : data_(fixed), capacity_(kScratchSegments) {}
@@ -30,7 +30,8 @@ class Scratch {
   // Room for `needed` (at most kScratchSegments) segments, keeping the
   // content; a fixed array always has it.
   ASErr Reserve(int32_t needed) {
-    return needed <= capacity_ ? kNoErr : Grow(kScratchSegments);
+    if (needed <= capacity_) return kNoErr;
+    return Grow(std::min(std::max(needed, 2 * capacity_), kScratchSegments));
   }
 
  private:
@@ -159,12 +160,11 @@ ASErr MapPathSubdividing(const MapContext& ctx, int32_t progressOffset,
                          SegmentBuffer* working) {
   CopySegmentBuffer(source, working);
   if (source.count < 2) return kNoErr;
-  // The scratch starts with room for every piece split once and grows to
-  // the full kScratchSegments only for a path that needs more. The host
-  // fills every new block, so a full-size scratch for a short path costs
-  // more than mapping the path.
+  // The scratch starts with room for every piece split once and grows only
+  // for a path that needs more. The host fills every new block, so a
+  // full-size scratch for a short path costs more than mapping the path.
   Scratch scratch("transform sgs");
-  ASErr err = scratch.Allocate(2 * source.count + 64);
+  ASErr err = scratch.Allocate(2 * source.count + 2);
   if (err) return err;
   int32_t count = 0;
   float depth = kDepthSentinel;

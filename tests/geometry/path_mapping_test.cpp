@@ -197,10 +197,10 @@ TEST_F(PathMapping, AllocationFailuresKeepTheSourceAndAGrownScratchGivesTheFullR
     MapContext ctx;
     long runs;  // allocations + 1
   } rows[] = {
-      // 600-point ripples outgrow the first scratch.
-      {Polyline(3, 600.0f), false, MakeTransformContext(Ripple, nullptr, {0, 0}, kFar, 100), 4},
+      // 600-point ripples double the first scratch eight times, the circle once.
+      {Polyline(3, 600.0f), false, MakeTransformContext(Ripple, nullptr, {0, 0}, kFar, 100), 11},
       {test::CirclePath({0, 0}, 80), true, MakeTransformContext(Rotate, &turn, {0, 0}, 300, 100),
-       3},
+       4},
   };
   for (const Row& row : rows) {
     const int n = int(row.path.size());
@@ -219,7 +219,7 @@ TEST_F(PathMapping, AllocationFailuresKeepTheSourceAndAGrownScratchGivesTheFullR
           EXPECT_TRUE(SameSegments(failed ? path->source.segments : full.data(),
                                    path->working.segments, path->working.count));
         },
-        .cap = 10});
+        .cap = 12});
     path.reset();
     EXPECT_EQ(row.runs, runs) << (row.closed ? "closed" : "open");
   }
