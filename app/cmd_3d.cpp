@@ -150,6 +150,12 @@ class TransformAgent : public DialogFillingAgent {
     if (options_.anchorsOnly) Check(driver.SetValue(Items::kAnchorsOnly, 1));
     SetCursor(driver, kind);
   }
+  // The filled-in dialog is painted once even when no --preview picture is
+  // asked for: the preview is where the filter says that art falls behind
+  // the view point, that a radius is zero or that a value overflows (a
+  // warning this command must not drop), and the paths it maps are the ones
+  // OK hands to the filter. Leaving it unpainted would save only the drawing
+  // of the mapped paths (about a seventh of a Twirl run on 2,000 octagons).
   void Filled(adm::Dialog& d) override {
     if (adm::Item* preview = d.GetItem(Items::kPreview)) {
       warning_ = preview->Text();
