@@ -166,6 +166,19 @@ bool ZeroMoveKeepsAnchors(const Segment* list, int32_t count) {
   return true;
 }
 
+// Whether every point of the path lies within 1e18 of the origin: its
+// bounds (inside the hull of its points) then have a half-diagonal whose
+// square, and so its length, stays finite in float.
+bool WithinFiniteReach(const Segment* segments, int32_t n) {
+  constexpr float kReach = 1.0e18f;
+  for (int32_t j = 0; j < n; ++j) {
+    const Segment& s = segments[j];
+    for (float c : {s.p.h, s.p.v, s.in.h, s.in.v, s.out.h, s.out.v})
+      if (!(std::fabs(c) <= kReach)) return false;
+  }
+  return true;
+}
+
 // The resampled list's buffer, shared by every path of a run (it is large
 // and every new block is written over once); none when nothing is resampled.
 ASErr AllocateResampleBuffer(const FractalizeParams& params, BlockPtr<Segment>* list) {
@@ -296,22 +309,28 @@ ASErr Resample(AIArtHandle path, const FractalizeParams& params, int32_t m,
   ASBoolean closed = 0;
   if (ASErr err = sPath->GetPathClosed(path, &closed)) return err;
 
-  float amplitude = params.uneven;
-  if (static_cast<int16_t>(params.unevenUnit) == 0) {
-    AIRealRect bounds{};
-    if (ASErr err = sArt->GetArtBounds(path, &bounds)) return err;
-    const AIRealPoint topLeft{bounds.left, bounds.top};
-    const AIRealPoint centre{(bounds.left + bounds.right) * 0.5f,
-                             (bounds.top + bounds.bottom) * 0.5f};
-    amplitude = params.uneven * 0.01f * Distance(topLeft, centre);
-  }
-  float step = 72.0f / params.density;
-  if (step < 0.5f) step = 0.5f;
-
   BlockPtr<Segment> source;
   if (ASErr err = source.Allocate(n, "buffer 2 for segments")) return err;
   if (ASErr err = sPath->GetPathSegments(path, 0, count16, source.get()))
     return err;
+
+  float amplitude = params.uneven;
+  if (static_cast<int16_t>(params.unevenUnit) == 0) {
+    // A percentage of the half-diagonal. Zero percent of a half-diagonal
+    // that is surely finite is zero, bounds or not.
+    if (params.uneven != 0.0f || !WithinFiniteReach(source.get(), n)) {
+      AIRealRect bounds{};
+      if (ASErr err = sArt->GetArtBounds(path, &bounds)) return err;
+      const AIRealPoint topLeft{bounds.left, bounds.top};
+      const AIRealPoint centre{(bounds.left + bounds.right) * 0.5f,
+                               (bounds.top + bounds.bottom) * 0.5f};
+      amplitude = params.uneven * 0.01f * Distance(topLeft, centre);
+    } else {
+      amplitude = params.uneven * 0.01f;
+    }
+  }
+  float step = 72.0f / params.density;
+  if (step < 0.5f) step = 0.5f;
 
   int32_t count = 0;
   const int32_t spans = closed ? n : n - 1;
