@@ -68,6 +68,12 @@ bool ResampleSpan(const Segment& a, const Segment& b, float step, Segment* list,
                   int32_t* count) {
   if (*count >= kResampleLimit) return false;
   list[(*count)++] = a;
+  // A piece shorter than two steps gets no anchor (one piece or two, the
+  // first inserted anchor would end the second). A straight piece measures
+  // as its chord, so one whose chord is clearly shorter is not measured.
+  if (SamePoint(a.out, a.p) && SamePoint(b.in, b.p) &&
+      Distance(a.p, b.p) * 1.001f < 2.0f * step)
+    return true;
   const float length = PieceLength(a, b);
   // Pieces past the list's limit (or a step that is not a number) must not
   // reach the conversion to int.
