@@ -22,12 +22,26 @@ constexpr int kCursorArm = 6;
 constexpr ADMRGBColor kWarningColour = 0x000000FF;  // red
 constexpr int32_t kMaxPercent = 6000;
 
-AIRealPoint CubicAt(const Segment& a, const Segment& b, float t) {
-  const float u = 1.0f - t;
-  const float w0 = u * u * u, w1 = 3 * u * u * t, w2 = 3 * u * t * t,
-              w3 = t * t * t;
-  return {w0 * a.p.h + w1 * a.out.h + w2 * b.in.h + w3 * b.p.h,
-          w0 * a.p.v + w1 * a.out.v + w2 * b.in.v + w3 * b.p.v};
+// The Bernstein weights of the steps t = k / kStepsPerPiece, k = 1 ..
+// kStepsPerPiece, the same for every piece.
+struct StepWeights {
+  float w[kStepsPerPiece][4];
+  StepWeights() {
+    for (int k = 1; k <= kStepsPerPiece; ++k) {
+      const float t = float(k) / kStepsPerPiece;
+      const float u = 1.0f - t;
+      float* c = w[k - 1];
+      c[0] = u * u * u;
+      c[1] = 3 * u * u * t;
+      c[2] = 3 * u * t * t;
+      c[3] = t * t * t;
+    }
+  }
+};
+
+AIRealPoint CubicAt(const Segment& a, const Segment& b, const float (&w)[4]) {
+  return {w[0] * a.p.h + w[1] * a.out.h + w[2] * b.in.h + w[3] * b.p.h,
+          w[0] * a.p.v + w[1] * a.out.v + w[2] * b.in.v + w[3] * b.p.v};
 }
 
 // std::lround of a float within +-1e6 (NaN included), inline: the preview
@@ -182,6 +196,7 @@ void RenderOutline(PreviewBitmap* b, const PreviewState& s,
 
 void RenderPath(PreviewBitmap* b, const PreviewState& s,
                 const TransformParams& p, const SegmentBuffer& path) {
+  static const StepWeights steps;
   const int32_t pieces = path.closed ? path.count : path.count - 1;
   const float scale = PixelsPerPoint(s, p);
   for (int32_t i = 0; i < pieces; ++i) {
@@ -190,7 +205,7 @@ void RenderPath(PreviewBitmap* b, const PreviewState& s,
     ASPoint from = PageToPixelAt(s, p, scale, a.p);
     for (int k = 1; k <= kStepsPerPiece; ++k) {
       const ASPoint to =
-          PageToPixelAt(s, p, scale, CubicAt(a, z, float(k) / kStepsPerPiece));
+          PageToPixelAt(s, p, scale, CubicAt(a, z, steps.w[k - 1]));
       BitmapLine(b, from, to, kPathInk, false);
       from = to;
     }
