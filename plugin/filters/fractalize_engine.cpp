@@ -302,12 +302,18 @@ struct Resampled {
   bool closed = false;
 };
 
-// Resamples and jitters the path's anchors into `list` (kResampleCapacity
-// segments) without writing them; "SEGM" as ResamplePath.
+// Resamples and jitters the path's anchors into *list (kResampleCapacity
+// segments; a null *list becomes a buffer held by `own`) without writing
+// them; "SEGM" as ResamplePath.
 ASErr Resample(AIArtHandle path, const FractalizeParams& params, int32_t m,
-               Segment* list, Resampled* out) {
+               Segment** listIn, BlockPtr<Segment>* own, Resampled* out) {
   *out = Resampled{};
   if (params.density == 0.0f) return kNoErr;
+  if (!*listIn) {
+    if (ASErr err = AllocateResampleBuffer(params, own)) return err;
+    *listIn = own->get();
+  }
+  Segment* list = *listIn;
   int16_t count16 = 0;
   if (ASErr err = sPath->GetPathSegmentCount(path, &count16)) return err;
   const int32_t n = count16;
@@ -400,24 +406,16 @@ ASErr SubstitutePath(AIArtHandle path, const Segment* gen, int32_t m,
 ASErr ResamplePath(AIArtHandle path, const FractalizeParams& params, int32_t m,
                    Segment* list) {
   BlockPtr<Segment> own;
-  if (!list) {
-    if (ASErr err = AllocateResampleBuffer(params, &own)) return err;
-    list = own.get();
-  }
   Resampled r;
-  if (ASErr err = Resample(path, params, m, list, &r)) return err;
+  if (ASErr err = Resample(path, params, m, &list, &own, &r)) return err;
   return r.count ? WriteResampled(path, list, r.count) : kNoErr;
 }
 
 ASErr FractalizePath(AIArtHandle path, const FractalizeParams& params,
                      const Segment* gen, int32_t m, Segment* list) {
   BlockPtr<Segment> own;
-  if (!list) {
-    if (ASErr err = AllocateResampleBuffer(params, &own)) return err;
-    list = own.get();
-  }
   Resampled r;
-  if (ASErr err = Resample(path, params, m, list, &r)) return err;
+  if (ASErr err = Resample(path, params, m, &list, &own, &r)) return err;
   const auto level = static_cast<int16_t>(params.level);
   if (r.count == 0) return SubstitutePath(path, gen, m, level);
   // The resampled anchors go straight into the substitution, the list
