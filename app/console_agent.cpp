@@ -45,17 +45,18 @@ void ConsoleAgent::RunModal(host::adm::DialogDriver& driver) {
 }
 
 void DialogFillingAgent::RunModal(host::adm::DialogDriver& driver) {
-  // The dialog is looked at once it is filled in (or at once when it is
-  // another one): painted once, for the final values, not after each
-  // action the command line takes.
+  // The dialog is looked at once it is filled in, and only by a command that
+  // reads what it shows: painted once, for the final values, not after each
+  // action the command line takes. Other dialogs are not painted (their
+  // texts are read as they are).
   const bool ours = driver.dialog().templateId() == templateId_;
   const bool watched = watching_;  // by an outer dialog's agent
   if (ours) {
     Fill(driver);
     if (failed_) return;
   }
-  watching_ = true;
-  {
+  watching_ = ours && ReadsPaintedDialog();
+  if (watching_) {
     // Looked at once, finished: the host's clock stands still while the
     // dialog paints, so a preview that a person would watch grow in time
     // slices is drawn in one and reaches the screen once.

@@ -58,6 +58,9 @@ class DialogFillingAgent : public host::adm::UserAgent {
   virtual void Fill(host::adm::DialogDriver& driver) = 0;
   // Reads what the filled-in dialog shows, once it has been painted.
   virtual void Filled(host::adm::Dialog& /*dialog*/) {}
+  // Whether Filled reads anything that only painting shows; the dialog of a
+  // command that does not is never painted.
+  virtual bool ReadsPaintedDialog() const { return false; }
   // Chooses "Default Settings", the first entry of the dialog's preset menu,
   // unless the command was given --last: the same command line then gives
   // the same result whatever ran before.
