@@ -13,6 +13,8 @@
 #include <initializer_list>
 #include <iostream>
 
+#include "app/item_names.h"
+
 namespace vx::app {
 
 std::string Lower(std::string text) {
@@ -116,6 +118,7 @@ std::unique_ptr<host::Host> MakeHost(const CommonOptions& common, int* failure) 
     return nullptr;
   }
   h->AttachPlugin(std::move(module));
+  h->dialogs().itemNames = &ItemNameOf;
   // Alerts before a command's own console takes over (start-up: a preset
   // file kept aside) reach the user too.
   h->dialogs().onAlert = [](const host::adm::Alert& a) { std::cerr << "versalix4: " << a.text << "\n"; };

@@ -330,7 +330,7 @@ int RunEffect(host::Host& host, const CommonOptions& common, host::art::Document
   if (std::string e =
           PerformPaletteAction(host, *palette, host::adm::ItemAction("press", info.applyItem));
       !e.empty())
-    return fail("Apply: " + e);
+    return fail(e);
   return kExitOk;
 }
 

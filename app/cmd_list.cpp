@@ -109,7 +109,7 @@ int Manual(const CommonOptions& common, const std::string& topic) {
     for (std::string line; std::getline(lines, line);) titles.push_back(line);
     titles.resize(size_t(manual.topicCount));
     for (int32_t n = 0; n < manual.topicCount; ++n)
-      if (!manual.texts[n]) titles[size_t(n)].clear();
+      if (!manual.topics[n].text) titles[size_t(n)].clear();
     if (topic.empty()) {
       for (size_t n = 0; n < titles.size(); ++n)
         if (!titles[n].empty() && titles[n] != "-") std::cout << n << " " << titles[n] << "\n";
@@ -117,7 +117,7 @@ int Manual(const CommonOptions& common, const std::string& topic) {
     }
     const int n = FindTopic(titles, topic);
     if (n < 0) return int(kExitUsage);
-    const VxResource* text = module.FindResource(kVxTextResource, manual.texts[n]);
+    const VxResource* text = module.FindResource(kVxTextResource, manual.topics[n].text);
     if (!text) {
       std::cerr << "versalix4: manual: topic " << n << " has no text\n";
       return int(kExitFailed);

@@ -57,9 +57,15 @@ typedef struct VxGeneratorCatalog {
   int32_t count;
 } VxGeneratorCatalog;
 
+/* One help topic: its TEXT and PICT resources; 0 for none (the separators). */
+typedef struct VxHelpTopic {
+  int32_t text;
+  int32_t picture;
+} VxHelpTopic;
+
 typedef struct VxManualCatalog {
-  int32_t topicMenu;    /* MENU resource: topic n's title is entry n ("-": none) */
-  const int32_t* texts; /* TEXT resource of topic n; 0 for none */
+  int32_t topicMenu;          /* MENU resource: topic n's title is entry n ("-": none) */
+  const VxHelpTopic* topics;  /* topic n; the help window reads the same rows */
   int32_t topicCount;
 } VxManualCatalog;
 

@@ -11,7 +11,7 @@
 #include "app/document_files.h"
 #include "app/effect_session.h"
 #include "app/studio/colour_swatches.h"
-#include "app/studio/item_names.h"
+#include "app/item_names.h"
 #include "app/studio/live_menu.h"
 #include "host/adm/dialog_manager.h"
 #include "host/art/document_set.h"

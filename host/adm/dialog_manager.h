@@ -74,6 +74,11 @@ class DialogManager {
   // presses the default button. The agent must outlive its use.
   void SetAgent(UserAgent* agent);
   UserAgent& agent();
+  // The name users give an item of a dialog (made from template
+  // dialogTemplate), or null: the name the program's user actions accept,
+  // so that a message about an item says "Apply", not its number. The host
+  // knows no names; the program installs them.
+  const char* (*itemNames)(int32_t dialogTemplate, int32_t item) = nullptr;
 
   // ---- dialogs --------------------------------------------------------------
   // Runs a modal dialog: init, the agent, until EndModal; answers the id of

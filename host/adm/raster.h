@@ -1,10 +1,7 @@
-// An RGBA raster: what dialogs, items and the drawer paint into, and what
-// is saved as PNG.
+// An RGBA raster: what dialogs, items and the drawer paint into.
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
-#include <string>
 #include <vector>
 
 namespace vx::host::adm {
@@ -32,9 +29,6 @@ class Raster {
   void Fill(Rgba color);
   const std::vector<Rgba>& pixels() const { return pixels_; }
   friend bool operator==(const Raster&, const Raster&) = default;
-
-  // Writes an 8-bit RGBA PNG; on failure answers false and sets *error.
-  bool SavePng(const std::filesystem::path& path, std::string* error) const;
 
  private:
   int width_ = 0, height_ = 0;

@@ -25,10 +25,6 @@ ASPoint KnobAt(const Item& item, double value) {
           (item.bounds.bottom - item.bounds.top) / 2};
 }
 ADMDialogRef RefOf(Dialog& d) { return reinterpret_cast<ADMDialogRef>(&d); }
-std::string ItemName(int32_t id) {
-  return id == kADMMenuItemID ? std::string("the palette menu")
-                              : "item " + std::to_string(id);
-}
 
 // One user action: what it changes in the current document is one undo
 // step. An action between messages (on a palette) is followed, within that
@@ -57,6 +53,22 @@ bool DialogDriver::ended() const {
   return !manager_.Find(RefOf(dialog_)) || dialog_.ended;
 }
 
+// Users know an item by its name, else by its own label (a button's or
+// check box's text); only an item with neither goes by its number.
+std::string DialogDriver::ItemName(int32_t itemId) const {
+  if (itemId == kADMMenuItemID) return "the palette menu";
+  const auto names = manager_.itemNames;
+  if (const char* name = names ? names(dialog_.templateId(), itemId) : nullptr)
+    return '"' + std::string(name) + '"';
+  if (const Item* item = dialog_.GetItem(itemId)) {
+    const ItemKind kind = item->kind();
+    const std::string text = item->Text();
+    if ((IsButton(kind) || IsToggle(kind) || IsRadio(kind)) && !text.empty())
+      return '"' + text + '"';
+  }
+  return "item " + std::to_string(itemId);
+}
+
 Item* DialogDriver::Usable(int32_t itemId, std::string* error) {
   if (!manager_.Find(RefOf(dialog_))) {
     *error = "the dialog is closed";
@@ -74,7 +86,7 @@ Item* DialogDriver::Usable(int32_t itemId, std::string* error) {
                    ? &dialog_.MenuItem()
                    : dialog_.GetItem(itemId);
   if (!item) {
-    *error = "there is no " + ItemName(itemId);
+    *error = "there is no item " + std::to_string(itemId);
     return nullptr;
   }
   if (itemId != kADMMenuItemID && !item->visible) {

@@ -69,6 +69,8 @@ class DialogDriver {
   std::string SetBounds(const ASRect& bounds);
 
  private:
+  // How messages name the item: "Apply", else "item 12".
+  std::string ItemName(int32_t itemId) const;
   // The item when a user could act on it, else sets *error.
   Item* Usable(int32_t itemId, std::string* error);
   // Sends the track events of points to the item (a press first unless a

@@ -35,8 +35,8 @@ struct ActionValue {
   double real = 0;
   ActionParamUnitID unit = 0;
   bool boolean = false;
-  std::string text;
-  std::vector<unsigned char> raw;
+  std::string text{};
+  std::vector<unsigned char> raw{};
 };
 
 class ActionParamValue {

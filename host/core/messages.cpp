@@ -128,13 +128,11 @@ int32_t SendToolEvent(Host& host, const char* selector, AIToolHandle tool,
   return host.Send(kCallerAITool, selector, &message.d);
 }
 
-int32_t SendTool(Host& host, const char* selector, AIToolHandle tool,
-                 AIRealPoint cursor, uint16_t modifiers, AIReal pressure) {
+int32_t SendTool(Host& host, const char* selector, AIToolHandle tool, AIRealPoint cursor) {
   AIEvent event{};
   event.when = host.tools().clock().now();
   event.where = cursor;
-  event.modifiers = modifiers;
-  return SendToolEvent(host, selector, tool, event, pressure);
+  return SendToolEvent(host, selector, tool, event);
 }
 
 int32_t SendPluginGroup(Host& host, const char* selector,

@@ -50,11 +50,10 @@ int32_t SendLiveEffectInputType(Host& host, AILiveEffectHandle effect,
 // (host/tools/tool_driver.h) sends them as a person's actions do.
 int32_t SendToolEvent(Host& host, const char* selector, AIToolHandle tool,
                       const AIEvent& event, AIReal pressure = 1.0f);
-// The same with an event at the tool driver's current tick; modifiers are
-// kAIEvent...Key bits.
+// The same with an event at the tool driver's current tick, no keys held
+// and full pressure.
 int32_t SendTool(Host& host, const char* selector, AIToolHandle tool,
-                 AIRealPoint cursor = {}, uint16_t modifiers = 0,
-                 AIReal pressure = 1.0f);
+                 AIRealPoint cursor = {});
 
 // "AI Plugin Group"/"AI Notify Edits" or "AI Update" for an art object.
 int32_t SendPluginGroup(Host& host, const char* selector,

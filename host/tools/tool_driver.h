@@ -112,10 +112,10 @@ void RegisterPlatformCursorSuite(Host& host);
 
 // A drag as a person makes it, in host coordinates (points, y up).
 struct DragSpec {
-  std::vector<AIRealPoint> points;  // down at the first, up at the last
-  int steps = 0;                    // drag events added between each pair
-  Keys keys;                        // held through the drag (space ignored)
-  bool spaceAtRelease = false;      // Space held when the button goes up
+  std::vector<AIRealPoint> points{};  // down at the first, up at the last
+  int steps = 0;                      // drag events added between each pair
+  Keys keys{};                        // held through the drag (space ignored)
+  bool spaceAtRelease = false;        // Space held when the button goes up
   AIReal pressure = 1.0f;
 };
 

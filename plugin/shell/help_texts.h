@@ -3,14 +3,14 @@
 #pragma once
 
 #include "shell/globals.h"
+#include "vx_catalog.h"
 #include "vx_sdk.h"
 
 namespace vx {
 
-// TEXT resource id of each topic; 0 for the separators and topic 34.
-extern const int32_t kHelpTextIds[kHelpTopicCount];
-// Picture of each topic; 0 for none.
-extern const int32_t kHelpPictureIds[kHelpTopicCount];
+// Each topic's TEXT and picture resource; {0, 0} for the separators and
+// topic 34. The module catalog exports these rows as they are.
+extern const VxHelpTopic kHelpTopics[kHelpTopicCount];
 
 // Fills texts[0..35]; a missing resource gives "Not Found TEXT". Stops at
 // the first failed allocation with the host's error.

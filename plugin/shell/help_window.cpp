@@ -315,7 +315,7 @@ void ShowHelpPage(ADMDialogRef dialog, int32_t topic, bool select) {
     SelectTopic(dialog, topic);
   }
   if (ADMItemRef picture = ItemOf(dialog, Items::kPicture))
-    sADMItem->SetPictureID(picture, kHelpPictureIds[topic], nullptr);
+    sADMItem->SetPictureID(picture, kHelpTopics[topic].picture, nullptr);
   if (ADMItemRef text = ItemOf(dialog, Items::kText)) {
     sADMItem->SetMaxTextLength(text, kMaxHelpText);
     sADMItem->SetText(text, g.HelpTexts[topic] ? g.HelpTexts[topic] : "");

@@ -71,7 +71,7 @@ bool Fill(Catalog& c) {
               kTransformKindStride, kTransformRowCount, kTransformRowStep, c.radius,
               kTransformKindCount},
              {res::kFractalizeActionTexts, kGeneratorFirstName, kGeneratorCount},
-             {res::kHelpTopics, kHelpTextIds, kHelpTopicCount},
+             {res::kHelpTopics, kHelpTopics, kHelpTopicCount},
              res::kErrorTexts,
              // Start-up registers the filters from (category, title) pairs
              // and the live effect from (category, name, title) triples.

@@ -49,6 +49,7 @@ class Cli : public ::testing::Test {
     WriteFile(folder_ / "grouped.svg", kGrouped);
     // The last line cannot be read: the session stops before it saves.
     WriteFile(folder_ / "late.ses", "open in.svg\nsave out.svg\ntool drag 1,1 steps 99999\n");
+    WriteFile(folder_ / "tint.ses", "open in.svg\nmenu Live Border\npalette Border set 23=5\n");
   }
   CommandRun Run(const std::string& args, const std::string& prefix = "") {
     return RunVersalix4(args, folder_, "cd '" + folder_.string() + "' && " + prefix);
@@ -85,6 +86,9 @@ TEST_F(Cli, EveryFrustrationHasItsAnswer) {
       {"effect Border grouped.svg -o out.svg --select titled,framed", 1,
        "Live Border took \"titled\" (group) apart: a group that holds text", false},
       {"effect Border grouped.svg -o out.svg --select titled --accept-warnings", 0, "apart", true},
+      // The palette's items by their names, never by number.
+      {"effect Border grouped.svg -o out.svg --select @0.2.1", 2, "\"Apply\" is disabled", false},
+      {"script tint.ses", 1, "tint.ses:3: \"Tint\" is disabled", false},
       {"effect Border grouped.svg -o out.svg --select @0.2.1,framed", 1,
        "Live Border left these objects as they were: a path without an id (path); a live effect",
        false},

@@ -6,7 +6,6 @@
 
 #include "document_fixture.h"
 #include "geometry/depth_order.h"
-#include "support/allocation_sweep.h"
 
 namespace vx {
 namespace {
@@ -84,20 +83,6 @@ TEST_F(DepthOrder, PathsOnSeveralLayersStopBeforeAnythingMoves) {
   EXPECT_EQ(kPathsOnSeveralLayersErr, ReorderByDepth(arts_, set_));
   EXPECT_EQ(before, Listing(*layer()));
   EXPECT_EQ(3.0f, doc_->FromHandle((*arts_)[0])->path().segments[1].p.h);
-}
-
-TEST_F(DepthOrder, EveryAllocationFailureIsOutOfMemoryAndMovesNothing) {
-  Path("A", true);
-  Path("B", true);
-  GatherWithDepths({{"A", 50}, {"B", 1}});
-  const std::string before = Listing(*layer());
-  test::SweepAllocationFailures(host(), {
-      .run = [&] { return ReorderByDepth(arts_, set_); },
-      .check = [&](ASErr err, long, bool failed) {
-        EXPECT_EQ(failed ? kOutOfMemoryErr : kNoErr, err);
-        EXPECT_EQ(failed ? before : "A B", Listing(*layer()));
-      },
-      .cap = 10});
 }
 
 }  // namespace

@@ -4,8 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 #include "host/adm/drawer.h"
@@ -139,25 +137,6 @@ TEST(Drawer, PicturesPaintTheirOpaquePixels) {
   EXPECT_EQ((Rgba{0, 0, 255, 255}), r.Get(3, 2));
   EXPECT_FALSE(ParseImage("two by two"));
   EXPECT_TRUE(ParseImage("0 0")->empty());
-}
-
-TEST(Raster, SavesAPng) {
-  Raster r(7, 3, {1, 2, 3, 255});
-  const auto path = test::FreshSettingsDir() / "out.png";
-  std::string error;
-  ASSERT_TRUE(r.SavePng(path, &error)) << error;
-  std::ifstream in(path, std::ios::binary);
-  std::string bytes((std::istreambuf_iterator<char>(in)), {});
-  ASSERT_GT(bytes.size(), 24u);
-  EXPECT_EQ(std::string("\x89PNG\r\n\x1a\n", 8), bytes.substr(0, 8));
-  auto be32 = [&](size_t at) {
-    return (uint32_t(uint8_t(bytes[at])) << 24) | (uint32_t(uint8_t(bytes[at + 1])) << 16) |
-           (uint32_t(uint8_t(bytes[at + 2])) << 8) | uint32_t(uint8_t(bytes[at + 3]));
-  };
-  EXPECT_EQ(7u, be32(16));  // IHDR width
-  EXPECT_EQ(3u, be32(20));  // IHDR height
-  EXPECT_FALSE(Raster().SavePng(path, &error));
-  EXPECT_FALSE(r.SavePng("/nonexistent-folder/x.png", &error));
 }
 
 }  // namespace

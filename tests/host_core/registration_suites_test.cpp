@@ -187,8 +187,10 @@ TEST_F(RegistrationTest, ToolMessagesCarryHandlePointAndModifiers) {
   data.sameGroupAs = data.sameToolsetAs = kNoTool;
   AIToolHandle warp = nullptr;
   ASSERT_EQ(0, tool_->AddTool(self_, "Warp", &data, 1, &warp));
-  EXPECT_EQ(0, SendTool(*host_, kSelectorAIToolMouseDrag, warp, {10.5f, -3},
-                        kAIEventAltKey | kAIEventShiftKey));
+  AIEvent sent{};
+  sent.where = {10.5f, -3};
+  sent.modifiers = kAIEventAltKey | kAIEventShiftKey;
+  EXPECT_EQ(0, SendToolEvent(*host_, kSelectorAIToolMouseDrag, warp, sent));
   EXPECT_EQ(warp, got.tool);
   EXPECT_EQ(10.5f, got.cursor.h);
   EXPECT_EQ(-3.0f, got.cursor.v);

@@ -122,7 +122,7 @@ TEST(HelpResources, EveryTopicTextAndPictureAndTheSizeGrip) {
   ExpectRaster({kVxPictureResource, vx::res::kSizeGripPicture, 16, 16});
   std::set<std::string_view> seen;
   for (const HelpTopic& t : kTopics) {
-    const int32_t textId = vx::kHelpTextIds[t.topic], picture = vx::kHelpPictureIds[t.topic];
+    const auto [textId, picture] = vx::kHelpTopics[t.topic];
     SCOPED_TRACE("topic " + std::to_string(t.topic) + ", TEXT " + std::to_string(textId));
     EXPECT_EQ(t.title == nullptr, textId == 0);
     EXPECT_EQ(t.title == nullptr, picture == 0);

@@ -12,16 +12,17 @@
 namespace vx::test {
 
 struct AllocationSweep {
+  // Every member has a default, so a sweep names only what it sets.
   // Sets up one run; nothing fails while it runs.
-  std::function<void()> prepare;
+  std::function<void()> prepare{};
   // The operation under test, with allocation n failing; its result.
-  std::function<ASErr()> run;
+  std::function<ASErr()> run{};
   // Checks one run's result (n: the allocation that failed, or the first
   // that was not made). Default: -108 while something failed, 0 after.
-  std::function<void(ASErr result, long n, bool failed)> check;
+  std::function<void(ASErr result, long n, bool failed)> check{};
   // Live blocks a run may leave more than it found (a parameter block it
   // keeps, for example); called after the run.
-  std::function<long()> kept;
+  std::function<long()> kept{};
   // More runs than this fail the test (a loop that never ends).
   long cap = 200;
 };

@@ -13,11 +13,11 @@ using test::FakePlugin;
 
 constexpr int32_t kRadios[] = {5, 6};
 constexpr VxEffectField kFields[] = {
-    {"margin", 2, kVxUnitPercent, nullptr, 0, nullptr, 0, 0},
-    {"steps", 3, kVxUnitInteger, nullptr, 0, nullptr, 0, 0},
-    {"trace", 4, kVxUnitFlag, nullptr, 0, nullptr, 0, 0},
-    {"direction", 0, kVxUnitRadio, kRadios, 2, nullptr, 0, 0},
-    {"mode", 7, kVxUnitChoice, nullptr, 0, "trace", kVxEnabledWhenOn, 0},
+    {"margin", 2, kVxUnitPercent, nullptr, 0, nullptr, 0, 0, 0},
+    {"steps", 3, kVxUnitInteger, nullptr, 0, nullptr, 0, 0, 0},
+    {"trace", 4, kVxUnitFlag, nullptr, 0, nullptr, 0, 0, 0},
+    {"direction", 0, kVxUnitRadio, kRadios, 2, nullptr, 0, 0, 0},
+    {"mode", 7, kVxUnitChoice, nullptr, 0, "trace", kVxEnabledWhenOn, 0, 0},
 };
 
 TEST(PaletteSettings, EachValueBecomesTheUserActionOrSaysWhyNot) {

@@ -1,13 +1,14 @@
 // Dialog items by the names the resource sources give them (name=Apply in
-// the dialog's source), so the page, its tests and scripts typed by hand
-// can say "press Apply" instead of "press 37".
+// the dialog's source), so the studio's page, its tests and scripts typed by
+// hand can say "press Apply" instead of "press 37", and every message about
+// an item names it so (the host asks ItemNameOf, MakeHost installs it).
 #pragma once
 
 #include <cstdint>
 #include <optional>
 #include <string>
 
-namespace vx::app::studio {
+namespace vx::app {
 
 // The item's name, or null when its source gives it none.
 const char* ItemNameOf(int32_t dialog, int32_t item);
@@ -18,4 +19,4 @@ const char* ItemNameOf(int32_t dialog, int32_t item);
 std::optional<std::string> WithItemId(int32_t dialog, const std::string& action,
                                       std::string* why);
 
-}  // namespace vx::app::studio
+}  // namespace vx::app

@@ -1,11 +1,11 @@
-#include "app/studio/item_names.h"
+#include "app/item_names.h"
 
 #include <algorithm>
 #include <cctype>
 
 #include "generated/resource_ids.h"
 
-namespace vx::app::studio {
+namespace vx::app {
 
 namespace {
 
@@ -48,4 +48,4 @@ std::optional<std::string> WithItemId(int32_t dialog, const std::string& action,
   return std::nullopt;
 }
 
-}  // namespace vx::app::studio
+}  // namespace vx::app
