@@ -60,11 +60,13 @@ namespace {
 // circle transform maps that onto the ellipse. An arc whose angles are not
 // finite (an end point at infinity) is kept as its chord, and the caller's
 // bounds check refuses it.
-void AppendArc(const Geom::EllipticalArc& arc, std::vector<Geom::Point>& out) {
+Point Of(Geom::Point p) { return {p[Geom::X], p[Geom::Y]}; }
+
+void AppendArc(const Geom::EllipticalArc& arc, std::vector<Point>& out) {
   double start = arc.initialAngle().radians();
   double sweep = arc.sweepAngle();
   if (!std::isfinite(start) || !std::isfinite(sweep)) {
-    out.insert(out.end(), {arc.initialPoint(), arc.finalPoint(), arc.finalPoint()});
+    out.insert(out.end(), {Of(arc.initialPoint()), Of(arc.finalPoint()), Of(arc.finalPoint())});
     return;
   }
   if (!arc.sweep()) sweep = -std::fabs(sweep);
@@ -80,25 +82,25 @@ void AppendArc(const Geom::EllipticalArc& arc, std::vector<Geom::Point>& out) {
     Geom::Point p3(std::cos(b), std::sin(b));
     Geom::Point c1 = p0 + k * Geom::Point(-p0[Geom::Y], p0[Geom::X]);
     Geom::Point c2 = p3 - k * Geom::Point(-p3[Geom::Y], p3[Geom::X]);
-    out.push_back(c1 * toEllipse);
-    out.push_back(c2 * toEllipse);
-    out.push_back(i + 1 == pieces ? arc.finalPoint() : p3 * toEllipse);
+    out.push_back(Of(c1 * toEllipse));
+    out.push_back(Of(c2 * toEllipse));
+    out.push_back(Of(i + 1 == pieces ? arc.finalPoint() : p3 * toEllipse));
   }
 }
 
 // Every curve of a path as cubic (c1, c2, end) triples.
-void AppendCurve(const Geom::Curve& curve, std::vector<Geom::Point>& out) {
-  Geom::Point from = curve.initialPoint();
-  Geom::Point to = curve.finalPoint();
+void AppendCurve(const Geom::Curve& curve, std::vector<Point>& out) {
+  Point from = Of(curve.initialPoint());
+  Point to = Of(curve.finalPoint());
   if (auto* arc = dynamic_cast<const Geom::EllipticalArc*>(&curve); arc && !arc->isChord()) {
     AppendArc(*arc, out);
   } else if (auto* bezier = dynamic_cast<const Geom::BezierCurve*>(&curve);
              bezier && bezier->order() == 3) {
-    out.push_back((*bezier)[1]);
-    out.push_back((*bezier)[2]);
+    out.push_back(Of((*bezier)[1]));
+    out.push_back(Of((*bezier)[2]));
     out.push_back(to);
   } else if (bezier && bezier->order() == 2) {
-    Geom::Point c = (*bezier)[1];
+    Point c = Of((*bezier)[1]);
     out.push_back(from + 2.0 / 3.0 * (c - from));
     out.push_back(to + 2.0 / 3.0 * (c - to));
     out.push_back(to);
@@ -113,23 +115,23 @@ void AppendCurve(const Geom::Curve& curve, std::vector<Geom::Point>& out) {
 }  // namespace
 
 bool IsCorner(const Anchor& a) {
-  Geom::Point toIn = a.in - a.p;
-  Geom::Point toOut = a.out - a.p;
+  Point toIn = a.in - a.p;
+  Point toOut = a.out - a.p;
   // Handles that do not point apart (retracted ones among them) make a
   // corner whatever their lengths: no need to measure them.
-  if (Geom::dot(toIn, toOut) >= 0) return true;
-  double li = Geom::L2(toIn);
-  double lo = Geom::L2(toOut);
+  if (Dot(toIn, toOut) >= 0) return true;
+  double li = Length(toIn);
+  double lo = Length(toOut);
   if (li == 0 || lo == 0) return true;
-  double cross = Geom::cross(toIn, toOut) / (li * lo);
-  double dot = Geom::dot(toIn, toOut);
+  double cross = Cross(toIn, toOut) / (li * lo);
+  double dot = Dot(toIn, toOut);
   return !(std::fabs(cross) < 1e-3 && dot < 0);
 }
 
 namespace {
 
 // A subpath's anchors from its start and its cubic (c1, c2, end) triples.
-BezierPath AnchorsOf(Geom::Point start, const std::vector<Geom::Point>& triples, bool closed) {
+BezierPath AnchorsOf(Point start, const std::vector<Point>& triples, bool closed) {
   BezierPath bp;
   bp.closed = closed;
   bp.anchors.reserve(triples.size() / 3 + 1);
@@ -152,7 +154,7 @@ BezierPath AnchorsOf(Geom::Point start, const std::vector<Geom::Point>& triples,
 
 BezierPaths ToBezierPaths(const Geom::PathVector& paths) {
   BezierPaths result;
-  std::vector<Geom::Point> triples;
+  std::vector<Point> triples;
   for (const Geom::Path& path : paths) {
     triples.clear();
     size_t count = path.closed() ? path.size_closed() : path.size_open();
@@ -162,7 +164,7 @@ BezierPaths ToBezierPaths(const Geom::PathVector& paths) {
       AppendCurve(path[i], triples);
     }
     if (triples.empty()) continue;
-    result.push_back(AnchorsOf(path.initialPoint(), triples, path.closed()));
+    result.push_back(AnchorsOf(Of(path.initialPoint()), triples, path.closed()));
   }
   return result;
 }
@@ -196,47 +198,47 @@ class DirectPathReader {
         return false;  // numbers with no command, or after a closepath
       }
       const bool relative = command >= 'a';
-      const Geom::Point base = relative ? current_ : Geom::Point(0, 0);
+      const Point base = relative ? current_ : Point{0, 0};
       double v[6];
       switch (command | 0x20) {
         case 'm':
           if (!Numbers(v, 2)) return false;
           Flush();
-          current_ = start_ = base + Geom::Point(v[0], v[1]);
+          current_ = start_ = base + Point{v[0], v[1]};
           // Further pairs are linetos.
           command = relative ? 'l' : 'L';
           last_ = 0;
           break;
         case 'l':
           if (!Numbers(v, 2)) return false;
-          Line(base + Geom::Point(v[0], v[1]));
+          Line(base + Point{v[0], v[1]});
           break;
         case 'h':
           if (!Numbers(v, 1)) return false;
-          Line(Geom::Point(v[0] + (relative ? current_[0] : 0), current_[1]));
+          Line(Point{v[0] + (relative ? current_[0] : 0), current_[1]});
           break;
         case 'v':
           if (!Numbers(v, 1)) return false;
-          Line(Geom::Point(current_[0], v[0] + (relative ? current_[1] : 0)));
+          Line(Point{current_[0], v[0] + (relative ? current_[1] : 0)});
           break;
         case 'c':
           if (!Numbers(v, 6)) return false;
-          Cubic(base + Geom::Point(v[0], v[1]), base + Geom::Point(v[2], v[3]),
-                base + Geom::Point(v[4], v[5]));
+          Cubic(base + Point{v[0], v[1]}, base + Point{v[2], v[3]},
+                base + Point{v[4], v[5]});
           break;
         case 's':
           if (!Numbers(v, 4)) return false;
-          Cubic(last_ == 'c' ? 2 * current_ - control_ : current_, base + Geom::Point(v[0], v[1]),
-                base + Geom::Point(v[2], v[3]));
+          Cubic(last_ == 'c' ? 2 * current_ - control_ : current_, base + Point{v[0], v[1]},
+                base + Point{v[2], v[3]});
           break;
         case 'q':
           if (!Numbers(v, 4)) return false;
-          Quadratic(base + Geom::Point(v[0], v[1]), base + Geom::Point(v[2], v[3]));
+          Quadratic(base + Point{v[0], v[1]}, base + Point{v[2], v[3]});
           break;
         case 't':
           if (!Numbers(v, 2)) return false;
           Quadratic(last_ == 'q' ? 2 * current_ - control_ : current_,
-                    base + Geom::Point(v[0], v[1]));
+                    base + Point{v[0], v[1]});
           break;
         case 'z':
           if (!Close()) return false;
@@ -304,13 +306,13 @@ class DirectPathReader {
     *value = negative ? -magnitude : magnitude;
     return c;
   }
-  void Line(Geom::Point to) {
+  void Line(Point to) {
     Open();
     triples_.insert(triples_.end(), {current_, to, to});
     current_ = to;
     last_ = 'l';
   }
-  void Cubic(Geom::Point c1, Geom::Point c2, Geom::Point to) {
+  void Cubic(Point c1, Point c2, Point to) {
     Open();
     triples_.insert(triples_.end(), {c1, c2, to});
     current_ = to;
@@ -318,9 +320,9 @@ class DirectPathReader {
     last_ = 'c';
   }
   // As a cubic with the same curve.
-  void Quadratic(Geom::Point c, Geom::Point to) {
+  void Quadratic(Point c, Point to) {
     Open();
-    const Geom::Point from = current_;
+    const Point from = current_;
     triples_.insert(triples_.end(), {from + 2.0 / 3.0 * (c - from), to + 2.0 / 3.0 * (c - to), to});
     current_ = to;
     control_ = c;
@@ -338,7 +340,7 @@ class DirectPathReader {
         triples_[triples_.size() - 3] == start_)
       triples_.resize(triples_.size() - 3);
     if (current_ != start_) {
-      if (Geom::are_near(current_, start_)) return false;
+      if (Near(current_, start_)) return false;
       triples_.insert(triples_.end(), {current_, start_, start_});
     }
     closed_ = true;
@@ -354,10 +356,10 @@ class DirectPathReader {
 
   const char* p_;
   const char* end_;
-  Geom::Point current_{0, 0}, start_{0, 0}, control_{0, 0};
+  Point current_{0, 0}, start_{0, 0}, control_{0, 0};
   char last_ = 0;  // 'c' or 'q' after a curve whose control a smooth one mirrors
   bool closed_ = false;
-  std::vector<Geom::Point> triples_;
+  std::vector<Point> triples_;
   BezierPaths paths_;
 };
 
@@ -374,18 +376,18 @@ BezierPaths ReadPathData(std::string_view data, bool* ok) {
   return ToBezierPaths(parsed.paths);
 }
 
-void Transform(BezierPaths& paths, const Geom::Affine& affine) {
+void Transform(BezierPaths& paths, const Affine& affine) {
   for (BezierPath& path : paths) {
     for (Anchor& a : path.anchors) {
-      a.p *= affine;
-      a.in *= affine;
-      a.out *= affine;
+      a.p = a.p * affine;
+      a.in = a.in * affine;
+      a.out = a.out * affine;
     }
   }
 }
 
 bool AllWithin(const BezierPaths& paths, double limit) {
-  auto ok = [limit](const Geom::Point& p) {
+  auto ok = [limit](const Point& p) {
     return std::isfinite(p[0]) && std::isfinite(p[1]) && std::fabs(p[0]) <= limit &&
            std::fabs(p[1]) <= limit;
   };
@@ -398,14 +400,14 @@ bool AllWithin(const BezierPaths& paths, double limit) {
 }
 
 namespace {
-char* WritePoint(char* out, const Geom::Point& p, int decimals) {
+char* WritePoint(char* out, const Point& p, int decimals) {
   out = WriteRounded(out, p[0], decimals);
   *out++ = ',';
   return WriteRounded(out, p[1], decimals);
 }
-// Geom::are_near for points, measuring the distance only when neither a
-// retracted handle nor one coordinate decides it.
-bool Near(const Geom::Point& a, const Geom::Point& b, double tolerance) {
+// Near for points, measuring the distance only when neither a retracted
+// handle nor one coordinate decides it.
+bool NearFast(const Point& a, const Point& b, double tolerance) {
   const double dx = a[0] - b[0], dy = a[1] - b[1];
   if (dx == 0 && dy == 0) return true;
   if (std::fabs(dx) > tolerance || std::fabs(dy) > tolerance) return false;
@@ -413,7 +415,7 @@ bool Near(const Geom::Point& a, const Geom::Point& b, double tolerance) {
 }
 // Handles that round onto their anchors draw a straight segment.
 bool Straight(const Anchor& from, const Anchor& to, double tolerance) {
-  return Near(from.out, from.p, tolerance) && Near(to.in, to.p, tolerance);
+  return NearFast(from.out, from.p, tolerance) && NearFast(to.in, to.p, tolerance);
 }
 }  // namespace
 

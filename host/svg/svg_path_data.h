@@ -5,13 +5,13 @@
 // with an in and an out handle each, like the host's Segment.
 #pragma once
 
-#include <2geom/affine.h>
 #include <2geom/pathvector.h>
-#include <2geom/point.h>
 
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "host/geometry/affine.h"
 
 namespace vx::host::svg {
 
@@ -20,7 +20,7 @@ namespace vx::host::svg {
 // corner is false where both handles are collinear through p (a smooth
 // point).
 struct Anchor {
-  Geom::Point p, in, out;
+  Point p, in, out;
   bool corner = true;
 };
 
@@ -54,7 +54,7 @@ BezierPaths ReadPathData(std::string_view data, bool* ok);
 // directions (within a small angle) and both exist.
 bool IsCorner(const Anchor& anchor);
 
-void Transform(BezierPaths& paths, const Geom::Affine& affine);
+void Transform(BezierPaths& paths, const Affine& affine);
 // True when every coordinate is finite and within +/-`limit`.
 bool AllWithin(const BezierPaths& paths, double limit);
 

@@ -27,7 +27,7 @@ TestPath PathFromSvg(std::string_view data) {
   TestPath path;
   EXPECT_FALSE(paths.empty()) << data;
   if (paths.empty()) return path;
-  auto point = [](const Geom::Point& p) { return AIRealPoint{float(p[0]), float(p[1])}; };
+  auto point = [](const host::Point& p) { return AIRealPoint{float(p[0]), float(p[1])}; };
   for (const Anchor& a : paths[0].anchors) {
     Segment s{};
     s.p = point(a.p);
