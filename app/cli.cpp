@@ -68,18 +68,6 @@ void AddOutputOptions(CLI::App& command, std::string& output, CommonOptions& com
                    "Replace the input file (with no -o, or -o naming the input)");
 }
 
-std::string ProgramFile(std::initializer_list<const char*> places) {
-  std::error_code ec;
-  const auto folder = std::filesystem::read_symlink("/proc/self/exe", ec).parent_path();
-  std::filesystem::path file;
-  for (const char* place : places) {
-    file = (folder / place).lexically_normal();
-    std::error_code missing;
-    if (!ec && std::filesystem::exists(file, missing)) break;
-  }
-  return file.string();
-}
-
 namespace {
 // The plug-in module: $VERSALIX4_PLUGIN, else the build folder's (app/versalix4,
 // plugin/VERSALiX4.so), else the one beside this program (the studio program

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "host/core/host.h"
+#include "host/platform/program_file.h"
 
 namespace vx::app {
 
@@ -69,10 +70,7 @@ inline constexpr size_t kMaxSettingsPath = 300 - 26;
 // kExitInternal when the plug-in cannot be loaded.
 std::unique_ptr<host::Host> MakeHost(const CommonOptions& common, int* failure);
 
-// A file that belongs to this program, at the first of `places` (relative to
-// the program's folder) that exists, else at the last: the build folder's
-// layout and the installed one differ.
-std::string ProgramFile(std::initializer_list<const char*> places);
+using host::ProgramFile;
 
 // "Default Settings": the first entry of every preset menu of the plug-in.
 inline constexpr int32_t kDefaultSettingsEntry = 0;

@@ -12,6 +12,7 @@
 #include "host/svg/svg_numbers.h"
 #include "host/svg/svg_paint.h"
 #include "host/svg/svg_path_data.h"
+#include "host/svg/svg_path_module.h"
 #include "host/svg/svg_xml.h"
 #include "host/svg/svg_shapes.h"
 #include "host/svg/svg_source.h"
@@ -1195,7 +1196,12 @@ Art* Importer::ReadText(const pugi::xml_node& node, const Context& context, Art*
 std::optional<ImportResult> ImportSvg(std::string_view text, std::string* error,
                                       const ImportLimits& limits) {
   Importer importer(limits);
-  return importer.Run(text, error);
+  try {
+    return importer.Run(text, error);
+  } catch (const PathModuleError& e) {
+    *error = e.what();
+    return std::nullopt;
+  }
 }
 
 }  // namespace vx::host::svg

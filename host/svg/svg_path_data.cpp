@@ -1,11 +1,5 @@
 #include "host/svg/svg_path_data.h"
 
-#include <2geom/bezier-curve.h>
-#include <2geom/elliptical-arc.h>
-#include <2geom/exception.h>
-#include <2geom/path-sink.h>
-#include <2geom/svg-path-parser.h>
-
 #include <algorithm>
 #include <charconv>
 #include <cctype>
@@ -13,106 +7,9 @@
 #include <cstdint>
 
 #include "host/svg/svg_numbers.h"
+#include "host/svg/svg_path_module.h"
 
 namespace vx::host::svg {
-
-namespace {
-bool ParseInto(std::string_view data, Geom::PathVector* paths) {
-  Geom::PathBuilder builder;
-  Geom::SVGPathParser parser(builder);
-  bool ok = true;
-  try {
-    parser.parse(data.data(), static_cast<int>(data.size()));
-  } catch (const std::exception&) {
-    ok = false;
-  }
-  try {
-    builder.flush();
-  } catch (const std::exception&) {
-    ok = false;
-  }
-  *paths = builder.peek();
-  return ok;
-}
-}  // namespace
-
-PathDataResult ParsePathData(std::string_view data) {
-  PathDataResult result;
-  result.ok = ParseInto(data, &result.paths);
-  if (!result.ok) {
-    // The parser drops the last complete command when it meets junk right
-    // after it; parsing the text before the first foreign character keeps it.
-    size_t junk = data.find_first_not_of("MmLlHhVvCcSsQqTtAaZzEe0123456789.,+- \t\r\n");
-    if (junk != std::string_view::npos) {
-      Geom::PathVector prefix;
-      ParseInto(data.substr(0, junk), &prefix);
-      if (prefix.size() >= result.paths.size()) result.paths = prefix;
-    }
-  }
-  return result;
-}
-
-namespace {
-
-// Appends the cubic pieces of an elliptical arc as (c1, c2, end) triples.
-// On the unit circle a piece from angle a to b (|b - a| <= pi/2) has handles
-// of length k = 4/3 tan((b - a) / 4) along the tangents; the arc's unit
-// circle transform maps that onto the ellipse. An arc whose angles are not
-// finite (an end point at infinity) is kept as its chord, and the caller's
-// bounds check refuses it.
-Point Of(Geom::Point p) { return {p[Geom::X], p[Geom::Y]}; }
-
-void AppendArc(const Geom::EllipticalArc& arc, std::vector<Point>& out) {
-  double start = arc.initialAngle().radians();
-  double sweep = arc.sweepAngle();
-  if (!std::isfinite(start) || !std::isfinite(sweep)) {
-    out.insert(out.end(), {Of(arc.initialPoint()), Of(arc.finalPoint()), Of(arc.finalPoint())});
-    return;
-  }
-  if (!arc.sweep()) sweep = -std::fabs(sweep);
-  else sweep = std::fabs(sweep);
-  int pieces = std::max(1, static_cast<int>(std::ceil(std::fabs(sweep) / (M_PI / 2) - 1e-9)));
-  double step = sweep / pieces;
-  double k = 4.0 / 3.0 * std::tan(step / 4);
-  Geom::Affine toEllipse = arc.unitCircleTransform();
-  for (int i = 0; i < pieces; ++i) {
-    double a = start + step * i;
-    double b = a + step;
-    Geom::Point p0(std::cos(a), std::sin(a));
-    Geom::Point p3(std::cos(b), std::sin(b));
-    Geom::Point c1 = p0 + k * Geom::Point(-p0[Geom::Y], p0[Geom::X]);
-    Geom::Point c2 = p3 - k * Geom::Point(-p3[Geom::Y], p3[Geom::X]);
-    out.push_back(Of(c1 * toEllipse));
-    out.push_back(Of(c2 * toEllipse));
-    out.push_back(Of(i + 1 == pieces ? arc.finalPoint() : p3 * toEllipse));
-  }
-}
-
-// Every curve of a path as cubic (c1, c2, end) triples.
-void AppendCurve(const Geom::Curve& curve, std::vector<Point>& out) {
-  Point from = Of(curve.initialPoint());
-  Point to = Of(curve.finalPoint());
-  if (auto* arc = dynamic_cast<const Geom::EllipticalArc*>(&curve); arc && !arc->isChord()) {
-    AppendArc(*arc, out);
-  } else if (auto* bezier = dynamic_cast<const Geom::BezierCurve*>(&curve);
-             bezier && bezier->order() == 3) {
-    out.push_back(Of((*bezier)[1]));
-    out.push_back(Of((*bezier)[2]));
-    out.push_back(to);
-  } else if (bezier && bezier->order() == 2) {
-    Point c = Of((*bezier)[1]);
-    out.push_back(from + 2.0 / 3.0 * (c - from));
-    out.push_back(to + 2.0 / 3.0 * (c - to));
-    out.push_back(to);
-  } else {
-    // Lines and degenerate arcs: a straight segment, handles retracted.
-    out.push_back(from);
-    out.push_back(to);
-    out.push_back(to);
-  }
-}
-
-}  // namespace
 
 bool IsCorner(const Anchor& a) {
   Point toIn = a.in - a.p;
@@ -152,20 +49,12 @@ BezierPath AnchorsOf(Point start, const std::vector<Point>& triples, bool closed
 
 }  // namespace
 
-BezierPaths ToBezierPaths(const Geom::PathVector& paths) {
+BezierPaths ReadPathDataGeneral(std::string_view data, bool* ok) {
+  std::vector<CubicSubpath> subpaths;
+  *ok = ReadCubicSubpaths(data, &subpaths);
   BezierPaths result;
-  std::vector<Point> triples;
-  for (const Geom::Path& path : paths) {
-    triples.clear();
-    size_t count = path.closed() ? path.size_closed() : path.size_open();
-    for (size_t i = 0; i < count; ++i) {
-      // A closing segment of length zero adds nothing.
-      if (i >= path.size_open() && path[i].isDegenerate()) continue;
-      AppendCurve(path[i], triples);
-    }
-    if (triples.empty()) continue;
-    result.push_back(AnchorsOf(Of(path.initialPoint()), triples, path.closed()));
-  }
+  result.reserve(subpaths.size());
+  for (const CubicSubpath& s : subpaths) result.push_back(AnchorsOf(s.start, s.triples, s.closed));
   return result;
 }
 
@@ -371,9 +260,7 @@ BezierPaths ReadPathData(std::string_view data, bool* ok) {
     *ok = true;
     return paths;
   }
-  PathDataResult parsed = ParsePathData(data);
-  *ok = parsed.ok;
-  return ToBezierPaths(parsed.paths);
+  return ReadPathDataGeneral(data, ok);
 }
 
 void Transform(BezierPaths& paths, const Affine& affine) {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <2geom/elliptical-arc.h>
+#include <2geom/svg-path-parser.h>
 
 #include <cctype>
 #include <cmath>
@@ -18,7 +19,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-BezierPaths Read(const char* d) { return ToBezierPaths(ParsePathData(d).paths); }
+BezierPaths Read(const char* d) {
+  bool ok = true;
+  return ReadPathDataGeneral(d, &ok);
+}
 
 // The point at t of the cubic piece from anchor a to anchor b.
 Point PointOn(const Anchor& a, const Anchor& b, double t) {
@@ -64,11 +68,11 @@ TEST(SvgPathData, ArcsStayOnTheirEllipse) {
   // ellipse within 0.03 % of the radius.
   for (const char* d : {"M0 0 A40 20 30 1 0 50 10", "M0 0 A40 20 -60 0 1 30 30",
                         "M10 10 a5 5 0 1 1 10 0"}) {
-    Geom::PathVector pv = ParsePathData(d).paths;
+    Geom::PathVector pv = Geom::parse_svg_path(d);
     auto* arc = dynamic_cast<const Geom::EllipticalArc*>(&pv[0][0]);
     ASSERT_TRUE(arc) << d;
     Geom::Affine toUnit = arc->inverseUnitCircleTransform();
-    BezierPaths paths = ToBezierPaths(pv);
+    BezierPaths paths = Read(d);
     const auto& a = paths[0].anchors;
     EXPECT_TRUE(Geom::are_near(Geom::Point(a.front().p.h, a.front().p.v), arc->initialPoint(), 1e-9)) << d;
     EXPECT_TRUE(Geom::are_near(Geom::Point(a.back().p.h, a.back().p.v), arc->finalPoint(), 1e-9)) << d;
@@ -85,9 +89,9 @@ TEST(SvgPathData, ArcsStayOnTheirEllipse) {
 }
 
 TEST(SvgPathData, ErrorsKeepWhatCameBefore) {
-  PathDataResult result = ParsePathData("M0 0 L10 0 L10 10 X 5 5 L 0 0");
-  EXPECT_FALSE(result.ok);
-  BezierPaths paths = ToBezierPaths(result.paths);
+  bool ok = true;
+  BezierPaths paths = ReadPathDataGeneral("M0 0 L10 0 L10 10 X 5 5 L 0 0", &ok);
+  EXPECT_FALSE(ok);
   ASSERT_EQ(1u, paths.size());
   EXPECT_EQ(3u, paths[0].anchors.size());
   // Other bad data is read by both readers in the agreement test below.
@@ -113,11 +117,10 @@ TEST(SvgPathData, DirectReaderAgreesWithTheGeneralOne) {
   }
   EXPECT_GT(data.size(), 900u);
   for (const std::string& d : data) {
-    bool ok = true;
+    bool ok = true, generalOk = true;
     const BezierPaths direct = ReadPathData(d, &ok);
-    const PathDataResult general = ParsePathData(d);
-    const BezierPaths expected = ToBezierPaths(general.paths);
-    EXPECT_EQ(general.ok, ok) << d;
+    const BezierPaths expected = ReadPathDataGeneral(d, &generalOk);
+    EXPECT_EQ(generalOk, ok) << d;
     ASSERT_EQ(expected.size(), direct.size()) << d;
     for (size_t i = 0; i < direct.size(); ++i) {
       EXPECT_EQ(expected[i].closed, direct[i].closed) << d;

@@ -21,9 +21,9 @@ std::string SvgPolyline(const std::vector<AIRealPoint>& points, bool closed) {
 
 TestPath PathFromSvg(std::string_view data) {
   using namespace host::svg;
-  PathDataResult parsed = ParsePathData(data);
-  EXPECT_TRUE(parsed.ok) << data;
-  BezierPaths paths = ToBezierPaths(parsed.paths);
+  bool ok = true;
+  BezierPaths paths = ReadPathDataGeneral(data, &ok);
+  EXPECT_TRUE(ok) << data;
   TestPath path;
   EXPECT_FALSE(paths.empty()) << data;
   if (paths.empty()) return path;
