@@ -60,6 +60,10 @@ const CLI::Validator kFiniteNumber(
     },
     "NUMBER");
 
+bool SetsUpOptions(const CLI::App& command, const CommonOptions& common) {
+  return common.setUpOnly.empty() || command.check_name(common.setUpOnly);
+}
+
 void AddOutputOptions(CLI::App& command, std::string& output, CommonOptions& common,
                       const char* what) {
   command.add_option("-o,--output", output,
