@@ -62,24 +62,16 @@ const CLI::Validator kFiniteNumber(
     },
     "NUMBER");
 
+bool SetsUpOptions(const CLI::App& command, const CommonOptions& common) {
+  return common.setUpOnly.empty() || command.check_name(common.setUpOnly);
+}
+
 void AddOutputOptions(CLI::App& command, std::string& output, CommonOptions& common,
                       const char* what) {
   command.add_option("-o,--output", output,
                      std::string(what) + " to write (\"-\": standard output)");
   command.add_flag("--in-place", common.inPlace,
                    "Replace the input file (with no -o, or -o naming the input)");
-}
-
-std::string ProgramFile(std::initializer_list<const char*> places) {
-  std::error_code ec;
-  const auto folder = std::filesystem::read_symlink("/proc/self/exe", ec).parent_path();
-  std::filesystem::path file;
-  for (const char* place : places) {
-    file = (folder / place).lexically_normal();
-    std::error_code missing;
-    if (!ec && std::filesystem::exists(file, missing)) break;
-  }
-  return file.string();
 }
 
 namespace {

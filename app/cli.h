@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "host/core/host.h"
+#include "host/platform/program_file.h"
 
 namespace vx::app {
 
@@ -37,7 +38,18 @@ struct CommonOptions {
   // --last: dialogs and palettes start from their remembered Last Setting
   // instead of their kind's Default Setting.
   bool last = false;
+  // Set before the commands are set up: the one command whose options are
+  // built, the others keeping only their name and description (see
+  // SetsUpOptions); empty: all of them.
+  std::string setUpOnly;
 };
+
+// Whether a command set-up goes on to build `command`'s options. Building
+// every command's options costs more than the rest of a small command's
+// start, so main builds only those of the command the line names (help, the
+// document generators and a line that names no command build them all, and
+// read the same).
+bool SetsUpOptions(const CLI::App& command, const CommonOptions& common);
 
 // The help section of the options a developer needs, not a designer.
 inline constexpr const char* kDeveloperOptions = "Developer options";
@@ -69,10 +81,7 @@ inline constexpr size_t kMaxSettingsPath = 300 - 26;
 // kExitInternal when the plug-in cannot be loaded.
 std::unique_ptr<host::Host> MakeHost(const CommonOptions& common, int* failure);
 
-// A file that belongs to this program, at the first of `places` (relative to
-// the program's folder) that exists, else at the last: the build folder's
-// layout and the installed one differ.
-std::string ProgramFile(std::initializer_list<const char*> places);
+using host::ProgramFile;
 
 // "Default Settings": the first entry of every preset menu of the plug-in.
 inline constexpr int32_t kDefaultSettingsEntry = 0;

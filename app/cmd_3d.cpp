@@ -297,6 +297,7 @@ int RunTransform(host::Host& host, const CommonOptions& common, const TransformO
 void SetUp3DCommand(CLI::App& app, CommonOptions& common, int& exitCode) {
   CLI::App* cmd = app.add_subcommand(
       "3d", "Bend the selected paths in space and project them back (the 3D Transform filter)");
+  if (!SetsUpOptions(*cmd, common)) return;
   static std::string input, output;
   static TransformOptions options;
   static double perspective = std::nan("");

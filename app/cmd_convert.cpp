@@ -24,6 +24,7 @@ void KeepUntilExit(svg::ImportResult&& document) {
 void SetUpConvertCommand(CLI::App& app, CommonOptions& common, int& exitCode) {
   CLI::App* cmd = app.add_subcommand(
       "convert", "Read an SVG file into the host's document and write it out again");
+  if (!SetsUpOptions(*cmd, common)) return;
   static std::string input, output;
   cmd->add_option("input", input, "The SVG file to read")->required();
   AddOutputOptions(*cmd, output, common, "The SVG file");

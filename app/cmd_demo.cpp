@@ -527,6 +527,7 @@ bool Write(const std::filesystem::path& path, const std::string& bytes) {
 void SetUpDemoCommand(CLI::App& app, CommonOptions& common, int& exitCode) {
   CLI::App* cmd = app.add_subcommand(
       "demo", "Run the built-in sample through the commands and write a gallery (index.html)");
+  if (!SetsUpOptions(*cmd, common)) return;
   static std::string folder = "gallery";
   static int width = 600;
   cmd->add_option("-o,--output", folder, "Folder of the gallery (default: gallery)");

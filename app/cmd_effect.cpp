@@ -410,6 +410,7 @@ int ApplyLiveEffect(const CommonOptions& common, svg::ImportResult& document,
 void SetUpEffectCommand(CLI::App& app, CommonOptions& common, int& exitCode) {
   CLI::App* cmd = app.add_subcommand(
       "effect", "Apply a live effect (Border, Circle, ... Trail) to the selected objects");
+  if (!SetsUpOptions(*cmd, common)) return;
   static std::string name, input, output, preset;
   static std::vector<std::string> settings;
   cmd->add_option("name", name, "The effect, as its palette is named (Live NAME)")->required();

@@ -178,6 +178,7 @@ void SetUpFractalizeCommand(CLI::App& app, CommonOptions& common, int& exitCode)
       "fractalize",
       "Replace every span of the selected paths by a generator shape (the Fractalize filter, "
       "or with --live the live effect)");
+  if (!SetsUpOptions(*cmd, common)) return;
   static std::string input, output;
   static FractalizeOptions options;
   cmd->add_option("input", input, "The SVG file to read")->required();

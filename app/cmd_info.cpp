@@ -85,6 +85,7 @@ void PrintRegistrations(const host::Registrations& regs, std::ostream& out) {
 void SetUpInfoCommand(CLI::App& app, CommonOptions& common, int& exitCode) {
   CLI::App* cmd = app.add_subcommand(
       "info", "Start the plug-in and list everything it registered");
+  if (!SetsUpOptions(*cmd, common)) return;
   AddCommonOptions(*cmd, common);
   cmd->callback([&common, &exitCode] {
     auto host = MakeHost(common, &exitCode);

@@ -201,6 +201,7 @@ int Run(const CommonOptions& common, const std::vector<std::string>& args) {
 void SetUpInkscapeCommand(CLI::App& app, CommonOptions& common, int& exitCode) {
   CLI::App* cmd = app.add_subcommand(
       "inkscape", "Add the commands to Inkscape's Extensions > VERSALiX4 menu, or remove them");
+  if (!SetsUpOptions(*cmd, common)) return;
   cmd->require_subcommand(1);
   static std::string dir;
   for (const char* action : {"install", "uninstall"}) {

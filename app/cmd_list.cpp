@@ -133,14 +133,17 @@ void SetUpListCommand(CLI::App& app, CommonOptions& common, int& exitCode) {
   CLI::App* cmd = app.add_subcommand(
       "list", "List what the plug-in offers: kinds (3D, with their values), generators, "
               "effects (with their fields), presets [KIND]");
-  static std::string what, kind;
-  cmd->add_option("what", what, "kinds, generators, effects or presets")->required();
-  cmd->add_option("kind", kind, "presets: the kind whose user presets to list");
-  AddCommonOptions(*cmd, common);
-  cmd->callback([&common, &exitCode] { exitCode = ListWhat(common, what, kind); });
+  if (SetsUpOptions(*cmd, common)) {
+    static std::string what, kind;
+    cmd->add_option("what", what, "kinds, generators, effects or presets")->required();
+    cmd->add_option("kind", kind, "presets: the kind whose user presets to list");
+    AddCommonOptions(*cmd, common);
+    cmd->callback([&common, &exitCode] { exitCode = ListWhat(common, what, kind); });
+  }
 
   CLI::App* manual = app.add_subcommand(
       "manual", "Print the manual's topics, or one topic (by number or title) as text");
+  if (!SetsUpOptions(*manual, common)) return;
   static std::string topic;
   manual->add_option("topic", topic, "The topic's number or title, or a part of its title");
   AddCommonOptions(*manual, common);

@@ -77,6 +77,7 @@ void SetUpObjectsCommand(CLI::App& app, CommonOptions& common, int& exitCode) {
   CLI::App* cmd = app.add_subcommand(
       "objects", "List each object of a file: the id --select takes, type, Inkscape label, "
                  "layer, bounds and live effect");
+  if (!SetsUpOptions(*cmd, common)) return;
   static std::string input;
   cmd->add_option("input", input, "The SVG file to read (\"-\": standard input)")->required();
   (void)common;

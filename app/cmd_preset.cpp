@@ -704,6 +704,7 @@ void SetUpPresetCommand(CLI::App& app, CommonOptions& common, int& exitCode) {
   CLI::App* cmd = app.add_subcommand(
       "preset",
       "List, show and edit the presets of one kind through the plug-in's preset manager");
+  if (!SetsUpOptions(*cmd, common)) return;
   static PresetRequest request;
   cmd->footer(
       "Actions:\n"

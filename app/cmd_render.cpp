@@ -52,6 +52,7 @@ bool WritesPng(const std::string& output) {
 
 void SetUpRenderCommand(CLI::App& app, CommonOptions& common, int& exitCode) {
   CLI::App* cmd = app.add_subcommand("render", "Draw an SVG file as a PNG picture");
+  if (!SetsUpOptions(*cmd, common)) return;
   static std::string input, output;
   static host::render::RenderRequest request;
   static std::string background;

@@ -176,6 +176,7 @@ Example:
 void SetUpScriptCommand(CLI::App& app, CommonOptions& common, int& exitCode) {
   CLI::App* cmd = app.add_subcommand(
       "script", "Replay a session of user actions (open, select, menu, palette, tool, save)");
+  if (!SetsUpOptions(*cmd, common)) return;
   static std::string file;
   cmd->add_option("session", file, "The session file, one action per line (\"-\": standard input)")
       ->required();

@@ -16,6 +16,7 @@ namespace vx::app {
 void SetUpToolCommand(CLI::App& app, CommonOptions& common, int& exitCode) {
   CLI::App* cmd = app.add_subcommand(
       "tool", "Drag a tool (Warp, Wave, Lens, ...) over the selected objects");
+  if (!SetsUpOptions(*cmd, common)) return;
   static ToolRun run;
   static std::string input, output, drag;
   static bool space = false;

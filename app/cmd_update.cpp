@@ -147,6 +147,7 @@ bool ReportEditedResults(const std::vector<host::art::Art*>& targets, const svg:
 void SetUp(CLI::App& app, CommonOptions& common, int& exitCode, const char* name,
            const char* description, EffectCommand command) {
   CLI::App* cmd = app.add_subcommand(name, description);
+  if (!SetsUpOptions(*cmd, common)) return;
   auto input = std::make_shared<std::string>();
   auto output = std::make_shared<std::string>();
   auto discardEdits = std::make_shared<bool>(false);

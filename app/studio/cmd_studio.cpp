@@ -6,6 +6,7 @@ namespace vx::app {
 void SetUpStudioCommand(CLI::App& app, CommonOptions& common, int& exitCode) {
   CLI::App* cmd = app.add_subcommand(
       "studio", "Open a document in the browser studio: menus, dialogs, palettes and tools");
+  if (!SetsUpOptions(*cmd, common)) return;
   static StudioOptions options;
   cmd->add_option("file", options.file, "The SVG file to open (none: a new document)")
       ->check(CLI::ExistingFile);

@@ -5,25 +5,15 @@
 
 #include "host/art/art.h"
 #include "host/art/document.h"
+#include "host/geometry/affine.h"
 
 namespace vx::host::art {
 
 AIRealMatrix IdentityMatrix() { return {1, 0, 0, 1, 0, 0}; }
 
-AIRealMatrix Concat(const AIRealMatrix& m, const AIRealMatrix& n) {
-  // x' = m(x), then x'' = n(x').
-  return {AIReal(double(m.a) * n.a + double(m.b) * n.c),
-          AIReal(double(m.a) * n.b + double(m.b) * n.d),
-          AIReal(double(m.c) * n.a + double(m.d) * n.c),
-          AIReal(double(m.c) * n.b + double(m.d) * n.d),
-          AIReal(double(m.tx) * n.a + double(m.ty) * n.c + n.tx),
-          AIReal(double(m.tx) * n.b + double(m.ty) * n.d + n.ty)};
-}
+AIRealMatrix Concat(const AIRealMatrix& m, const AIRealMatrix& n) { return ConcatMatrices(m, n); }
 
-AIRealPoint Apply(const AIRealMatrix& m, AIRealPoint p) {
-  return {AIReal(double(m.a) * p.h + double(m.c) * p.v + m.tx),
-          AIReal(double(m.b) * p.h + double(m.d) * p.v + m.ty)};
-}
+AIRealPoint Apply(const AIRealMatrix& m, AIRealPoint p) { return ApplyMatrix(m, p); }
 
 bool IsIdentity(const AIRealMatrix& m) {
   return m.a == 1 && m.b == 0 && m.c == 0 && m.d == 1 && m.tx == 0 && m.ty == 0;

@@ -2,8 +2,6 @@
 
 #include <pugixml.hpp>
 
-#include <2geom/affine.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -80,7 +78,7 @@ class Exporter {
   Exporter(const Document& doc, const KeptSvg* kept, const ExportOptions& options)
       : doc_(doc), kept_(kept), options_(options) {
     double flipY = kept ? kept->flipY : doc.artboard.top;
-    toSvg_ = Geom::Affine(1, 0, 0, -1, 0, flipY);
+    toSvg_ = Affine{1, 0, 0, -1, 0, flipY};
   }
 
   std::string Run();
@@ -99,7 +97,7 @@ class Exporter {
   // is written).
   void WriteItem(const Item& item, pugi::xml_node out, pugi::xml_node& wrapper);
   pugi::xml_node ShallowCopy(const pugi::xml_node& source, pugi::xml_node out,
-                             const Geom::Affine& ctm);
+                             const Affine& ctm);
   void KeepRootStartTag(const pugi::xml_node& sourceRoot, std::string& text, size_t start) const;
   // An element or other node written back as it was read. Outside effect
   // art (whose result digest reads the written tree) it is not copied: a
@@ -144,7 +142,7 @@ class Exporter {
   const SvgSource* source_ = nullptr;
   struct Origin {
     pugi::xml_node node;  // the element an output element copies
-    Geom::Affine ctm;     // its user space to SVG root coordinates
+    Affine ctm;     // its user space to SVG root coordinates
   };
   std::unordered_map<const pugi::xml_node_struct*, Origin> origin_;
   // Stand-ins and the read nodes they print; the elements that hold any.
@@ -155,7 +153,7 @@ class Exporter {
   // What was lost writing changed objects anew: the note and the ids.
   std::map<std::string, std::vector<std::string>> losses_;
   ExportOptions options_;
-  Geom::Affine toSvg_;
+  Affine toSvg_;
   pugi::xml_document out_;
   pugi::xml_node root_;
   pugi::xml_node defs_;
@@ -209,7 +207,7 @@ std::string Exporter::RunOnSource() {
       out_.append_copy(node);
       continue;
     }
-    root_ = ShallowCopy(sourceRoot, out_, Geom::identity());
+    root_ = ShallowCopy(sourceRoot, out_, Affine{});
     Merge(RootItems(), sourceRoot, root_);
   }
   if (wroteAnew_) {
@@ -327,7 +325,7 @@ const SourceBinding* Exporter::BindingOf(const Item& item) const {
 }
 
 pugi::xml_node Exporter::ShallowCopy(const pugi::xml_node& source, pugi::xml_node out,
-                                     const Geom::Affine& ctm) {
+                                     const Affine& ctm) {
   pugi::xml_node copy = out.append_child(source.name());
   for (pugi::xml_attribute a : source.attributes()) {
     copy.append_attribute(a.name()) = a.value();
@@ -402,10 +400,10 @@ void Exporter::WriteItem(const Item& item, pugi::xml_node out, pugi::xml_node& w
   // transform of its own.
   pugi::xml_node target = out;
   auto o = origin_.find(out.internal_object());
-  if (o != origin_.end() && !o->second.ctm.isIdentity(0)) {
+  if (o != origin_.end() && !o->second.ctm.IsIdentity(0)) {
     if (!wrapper) {
       wrapper = out.append_child("g");
-      wrapper.append_attribute("transform") = FormatTransform(o->second.ctm.inverse()).c_str();
+      wrapper.append_attribute("transform") = FormatTransform(o->second.ctm.Inverse()).c_str();
       if (options_.markObjects) wrapper.append_attribute("data-vx-wrap") = "1";
     }
     target = wrapper;
@@ -439,13 +437,13 @@ bool Exporter::WriteOriginal(const Art& art, pugi::xml_node parent) {
   if (o == origin_.end() || o->second.node != b->node.parent()) {
     // Not under the element it was read under: wrapped in what it had from
     // there, its parent's transform and inherited style.
-    Geom::Affine outCtm = o == origin_.end() ? Geom::identity() : o->second.ctm;
-    Geom::Affine m = b->parentCtm * outCtm.inverse();
+    Affine outCtm = o == origin_.end() ? Affine{} : o->second.ctm;
+    Affine m = b->parentCtm * outCtm.Inverse();
     auto inherited = source_->inherited.find(b->node.parent().internal_object());
     bool styled = inherited != source_->inherited.end() && !inherited->second.empty();
-    if (!m.isIdentity(1e-12) || styled) {
+    if (!m.IsIdentity(1e-12) || styled) {
       target = parent.append_child("g");
-      if (!m.isIdentity(1e-12)) target.append_attribute("transform") = FormatTransform(m).c_str();
+      if (!m.IsIdentity(1e-12)) target.append_attribute("transform") = FormatTransform(m).c_str();
       if (styled) target.append_attribute("style") = inherited->second.c_str();
       wroteAnew_ = true;
     }
@@ -644,12 +642,8 @@ void Exporter::WriteClipShapes(const Art& art, pugi::xml_node clip) {
 
 BezierPaths Exporter::PathsOf(const Art& art) const {
   BezierPaths paths;
-  // Point * Affine as lib2geom computes it, in line.
-  const Geom::Affine& m = toSvg_;
-  auto toSvg = [&m](const AIRealPoint& p) {
-    const double x = p.h, y = p.v;
-    return Geom::Point(x * m[0] + y * m[2] + m[4], x * m[1] + y * m[3] + m[5]);
-  };
+  const Affine& m = toSvg_;
+  auto toSvg = [&m](const AIRealPoint& p) { return Point{p.h, p.v} * m; };
   auto add = [&paths, &toSvg](const Art& pathArt) {
     const art::PathData& data = pathArt.path();
     BezierPath& path = paths.emplace_back();
@@ -741,8 +735,8 @@ std::string Exporter::DerivedPattern(const std::string& reference, const KeptEle
   size_t close = reference.find(')', hash);
   if (hash == std::string::npos || close == std::string::npos) return reference;
   std::string original = reference.substr(hash + 1, close - hash - 1);
-  Geom::Affine m(kept.paintTransform[0], kept.paintTransform[1], kept.paintTransform[2],
-                 kept.paintTransform[3], kept.paintTransform[4], kept.paintTransform[5]);
+  Affine m{kept.paintTransform[0], kept.paintTransform[1], kept.paintTransform[2],
+           kept.paintTransform[3], kept.paintTransform[4], kept.paintTransform[5]};
   if (kept_) {
     auto it = kept_->patternTransforms.find(original);
     if (it != kept_->patternTransforms.end()) {
@@ -787,7 +781,7 @@ std::string Exporter::GradientElement(const AIGradientStyle& g) {
     set("x2", ox + std::cos(angle) * length);
     set("y2", oy + std::sin(angle) * length);
   }
-  Geom::Affine m(g.matrix.a, g.matrix.b, g.matrix.c, g.matrix.d, g.matrix.tx, g.matrix.ty);
+  Affine m{g.matrix.a, g.matrix.b, g.matrix.c, g.matrix.d, g.matrix.tx, g.matrix.ty};
   std::string transform = FormatTransform(m * toSvg_);
   if (!transform.empty()) node.append_attribute("gradientTransform") = transform.c_str();
   if (gradient && !gradient->id.empty() && kept_ && kept_->usedIds.count(gradient->id)) {
@@ -863,12 +857,12 @@ void Exporter::WriteText(const Art& art, pugi::xml_node parent) {
   pugi::xml_node text = parent.append_child("text");
   text.append_attribute("id") = IdFor(art, "text").c_str();
   if (!art.name().empty()) text.append_attribute("inkscape:label") = art.name().c_str();
-  Geom::Point start = Geom::Point(data.start.h, data.start.v) * toSvg_;
+  Point start = Point{data.start.h, data.start.v} * toSvg_;
   if (kept && kept->hasTextTransform) {
-    Geom::Affine m(kept->textTransform[0], kept->textTransform[1], kept->textTransform[2],
-                   kept->textTransform[3], kept->textTransform[4], kept->textTransform[5]);
+    Affine m{kept->textTransform[0], kept->textTransform[1], kept->textTransform[2],
+             kept->textTransform[3], kept->textTransform[4], kept->textTransform[5]};
     text.append_attribute("transform") = FormatTransform(m).c_str();
-    start = start * m.inverse();
+    start = start * m.Inverse();
   }
   // Lists that place single glyphs keep their values after the first.
   auto list = [kept](const char* name, double first) {

@@ -1,7 +1,5 @@
 #include "host/svg/svg_import.h"
 
-#include <2geom/transforms.h>
-
 #include <cmath>
 #include <cstring>
 #include <functional>
@@ -9,10 +7,12 @@
 #include <sstream>
 #include <unordered_map>
 
+#include "host/art/geometry.h"
 #include "host/svg/svg_color.h"
 #include "host/svg/svg_numbers.h"
 #include "host/svg/svg_paint.h"
 #include "host/svg/svg_path_data.h"
+#include "host/svg/svg_path_module.h"
 #include "host/svg/svg_xml.h"
 #include "host/svg/svg_shapes.h"
 #include "host/svg/svg_source.h"
@@ -107,7 +107,7 @@ constexpr Style::Key kTextProperties[] = {
     "direction", "dominant-baseline", "alignment-baseline"};
 
 struct Context {
-  Geom::Affine ctm;  // element user space -> SVG root
+  Affine ctm;  // element user space -> SVG root
   Style style;
   int depth = 0;
 };
@@ -153,9 +153,9 @@ class Importer {
   std::optional<BezierPaths> ShapeGeometry(const pugi::xml_node& node);
   void ApplyNodeTypes(const pugi::xml_node& node, BezierPaths& geometry) const;
   AIPathStyle PathStyleOf(const pugi::xml_node& node, const Style& style, const Context& ctx,
-                          const Geom::Rect* bbox, KeptElement& kept);
+                          const art::BoundsBuilder* bbox, KeptElement& kept);
   bool PaintOf(const pugi::xml_node& node, std::string_view text, const Style& style,
-               const Context& ctx, const Geom::Rect* bbox, AIColor* color, bool* painted,
+               const Context& ctx, const art::BoundsBuilder* bbox, AIColor* color, bool* painted,
                std::string* reference, std::string* fallback);
   void KeepAttributes(const pugi::xml_node& node, const Style& style, KeptElement& kept,
                       bool keepInheritedExtras);
@@ -167,7 +167,7 @@ class Importer {
   pugi::xml_node ResolveHref(const pugi::xml_node& node) const;
   pugi::xml_attribute Href(const pugi::xml_node& node) const;
   uint32_t GradientFor(const pugi::xml_node& gradient);
-  bool GradientStyle(const pugi::xml_node& gradient, const Context& ctx, const Geom::Rect* bbox,
+  bool GradientStyle(const pugi::xml_node& gradient, const Context& ctx, const art::BoundsBuilder* bbox,
                      AIColor* color);
   Segment ToSegment(const Anchor& anchor) const;
   Art* MakePathArt(const BezierPaths& paths, const AIPathStyle& style, Art* container);
@@ -182,7 +182,7 @@ class Importer {
   StyleSheet sheet_;
   // By id; the keys are the attribute text in the parsed document.
   std::unordered_map<std::string_view, pugi::xml_node> ids_;
-  Geom::Affine flip_;  // SVG root -> page
+  Affine flip_;  // SVG root -> page
   double viewWidth_ = 0, viewHeight_ = 0;
   bool firstLayerUsed_ = false;
   art::Layer* implicitLayer_ = nullptr;
@@ -308,7 +308,7 @@ void Importer::ReadPage(const pugi::xml_node& root) {
   viewWidth_ = w;
   viewHeight_ = h;
   result_.kept.flipY = y + h;
-  flip_ = Geom::Affine(1, 0, 0, -1, 0, y + h);
+  flip_ = Affine{1, 0, 0, -1, 0, y + h};
   doc_->artboard = AIRealRect{float(x), float(h), float(x + w), 0};
 }
 
@@ -385,7 +385,7 @@ Context Importer::Enter(const pugi::xml_node& node, const Context& parent, bool*
       Note("invalid transform ignored: \"" + std::string(t.value()).substr(0, 40) + "\"");
     } else {
       context.ctm = *transform * parent.ctm;
-      if (std::fabs(context.ctm.det()) < 1e-300) {
+      if (std::fabs(context.ctm.Det()) < 1e-300) {
         *ok = false;  // a singular transform draws nothing
       }
     }
@@ -506,7 +506,7 @@ Art* Importer::ReadOpaque(const pugi::xml_node& node, const Context& parent, Art
   // the wrapper as it is.
   bool isWrapper = node.attribute("vx:kept");
   std::string wrapper;
-  if (!parent.ctm.isIdentity(0)) wrapper += " transform=\"" + FormatTransform(parent.ctm) + "\"";
+  if (!parent.ctm.IsIdentity(0)) wrapper += " transform=\"" + FormatTransform(parent.ctm) + "\"";
   std::string inherited = parent.style.InheritedText();
   if (!inherited.empty() && !isWrapper) {
     std::string escaped;
@@ -588,7 +588,7 @@ std::optional<BezierPaths> Importer::ShapeGeometry(const pugi::xml_node& node) {
   }
   // polyline, polygon: an odd number of coordinates drops the last one, and
   // junk ends the list (what renderers draw).
-  std::vector<Geom::Point> points;
+  std::vector<Point> points;
   TextCursor cursor(node.attribute("points").value());
   for (;;) {
     cursor.SkipCommaSpace();
@@ -597,7 +597,7 @@ std::optional<BezierPaths> Importer::ShapeGeometry(const pugi::xml_node& node) {
     cursor.SkipCommaSpace();
     auto y = cursor.ReadNumber();
     if (!y) break;
-    points.emplace_back(*x, *y);
+    points.push_back({*x, *y});
   }
   cursor.SkipSpace();
   if (!cursor.AtEnd()) Note("<" + std::string(name) + "> points with errors read up to the error");
@@ -656,12 +656,12 @@ Art* Importer::ReadShape(const pugi::xml_node& node, const Context& context, Art
   if (!geometry) return nullptr;
   if (limits_.cornersFromNodeTypes) ApplyNodeTypes(node, *geometry);
   if (geometry->empty()) return nullptr;
-  Geom::Rect bbox;
+  // In SVG's y-down space the builder's top is the largest y, its bottom the smallest.
+  art::BoundsBuilder bbox;
   bool haveBox = false;
   for (const BezierPath& path : *geometry) {
     for (const Anchor& a : path.anchors) {
-      if (!haveBox) bbox = Geom::Rect(a.p, a.p), haveBox = true;
-      bbox.expandTo(a.p);
+      bbox.Add(a.p.h, a.p.v), haveBox = true;
     }
   }
   BezierPaths& page = *geometry;  // the source coordinates are not needed again
@@ -669,7 +669,7 @@ Art* Importer::ReadShape(const pugi::xml_node& node, const Context& context, Art
   if (!AllWithin(page, limits_.maxCoordinate)) return nullptr;
   KeptElement kept;
   AIPathStyle style = PathStyleOf(node, context.style, context, haveBox ? &bbox : nullptr, kept);
-  if (!context.ctm.isIdentity(0)) {
+  if (!context.ctm.IsIdentity(0)) {
     kept.hasPaintTransform = true;
     for (int i = 0; i < 6; ++i) kept.paintTransform[i] = context.ctm[i];
   }
@@ -731,7 +731,7 @@ void Importer::KeepAttributes(const pugi::xml_node& node, const Style& style, Ke
 // ---- paint ------------------------------------------------------------
 
 AIPathStyle Importer::PathStyleOf(const pugi::xml_node& node, const Style& style,
-                                  const Context& ctx, const Geom::Rect* bbox, KeptElement& kept) {
+                                  const Context& ctx, const art::BoundsBuilder* bbox, KeptElement& kept) {
   AIPathStyle s = art::DefaultPathStyle();
   bool painted = true;
   if (!PaintOf(node, style.Get("fill", "black"), style, ctx, bbox, &s.fill.color, &painted,
@@ -754,13 +754,11 @@ AIPathStyle Importer::PathStyleOf(const pugi::xml_node& node, const Style& style
 
   // Stroke widths and dashes scale with the transform (by the square root of
   // its determinant: exact for uniform scaling).
-  double scale = std::sqrt(std::fabs(ctx.ctm.det()));
-  if (!ctx.ctm.withoutTranslation().isUniformScale(1e-6) &&
-      !ctx.ctm.withoutTranslation().isNonzeroRotation(1e-6) && s.strokePaint &&
-      !(ctx.ctm.withoutTranslation().isNonzeroUniformScale(1e-6))) {
-    bool similarity = Geom::are_near(ctx.ctm[0] * ctx.ctm[0] + ctx.ctm[1] * ctx.ctm[1],
-                                     ctx.ctm[2] * ctx.ctm[2] + ctx.ctm[3] * ctx.ctm[3], 1e-6) &&
-                      Geom::are_near(ctx.ctm[0] * ctx.ctm[2] + ctx.ctm[1] * ctx.ctm[3], 0, 1e-6);
+  double scale = std::sqrt(std::fabs(ctx.ctm.Det()));
+  if (!ctx.ctm.IsUniformScaleOrRotation(1e-6) && s.strokePaint) {
+    bool similarity = Near(ctx.ctm[0] * ctx.ctm[0] + ctx.ctm[1] * ctx.ctm[1],
+                           ctx.ctm[2] * ctx.ctm[2] + ctx.ctm[3] * ctx.ctm[3], 1e-6) &&
+                      Near(ctx.ctm[0] * ctx.ctm[2] + ctx.ctm[1] * ctx.ctm[3], 0, 1e-6);
     if (!similarity) Note("strokes under a non-uniform transform drawn with an average width");
   }
   auto width = ParseLength(style.Get("stroke-width", "1"), viewWidth_);
@@ -803,7 +801,7 @@ AIPathStyle Importer::PathStyleOf(const pugi::xml_node& node, const Style& style
 }
 
 bool Importer::PaintOf(const pugi::xml_node& /*element*/, std::string_view text, const Style& style,
-                       const Context& ctx, const Geom::Rect* bbox, AIColor* color,
+                       const Context& ctx, const art::BoundsBuilder* bbox, AIColor* color,
                        bool* painted, std::string* reference, std::string* fallback) {
   auto paint = ParsePaint(text);
   if (!paint) {
@@ -922,7 +920,7 @@ uint32_t Importer::GradientFor(const pugi::xml_node& gradient) {
 // The gradient's vector in the model: origin, angle (degrees) and length in
 // the gradient's own space, and the matrix from that space to the page.
 bool Importer::GradientStyle(const pugi::xml_node& gradient, const Context& ctx,
-                             const Geom::Rect* bbox, AIColor* color) {
+                             const art::BoundsBuilder* bbox, AIColor* color) {
   // Attributes may be inherited along the href chain.
   auto attr = [this, &gradient](const char* name) -> pugi::xml_attribute {
     pugi::xml_node n = gradient;
@@ -933,7 +931,7 @@ bool Importer::GradientStyle(const pugi::xml_node& gradient, const Context& ctx,
     return {};
   };
   bool boxUnits = std::string_view(attr("gradientUnits").value()) != "userSpaceOnUse";
-  if (boxUnits && (!bbox || bbox->width() <= 0 || bbox->height() <= 0)) return false;
+  if (boxUnits && (!bbox || bbox->right - bbox->left <= 0 || bbox->top - bbox->bottom <= 0)) return false;
   double base = boxUnits ? 1 : viewWidth_;
   auto number = [&](const char* name, double def) {
     pugi::xml_attribute a = attr(name);
@@ -942,13 +940,13 @@ bool Importer::GradientStyle(const pugi::xml_node& gradient, const Context& ctx,
     if (boxUnits && v.ends_with("%")) return ParseNumber(v.substr(0, v.size() - 1)).value_or(def) / 100;
     return ParseLength(v, base * 1).value_or(def);
   };
-  Geom::Affine space = Geom::identity();
+  Affine space;
   if (pugi::xml_attribute t = attr("gradientTransform")) {
     if (auto m = ParseTransform(t.value())) space = *m;
   }
-  if (boxUnits) space = space * Geom::Affine(bbox->width(), 0, 0, bbox->height(), bbox->left(), bbox->top());
+  if (boxUnits) space = space * Affine{bbox->right - bbox->left, 0, 0, bbox->top - bbox->bottom, bbox->left, bbox->bottom};
   space = space * ctx.ctm * flip_;
-  if (std::fabs(space.det()) < 1e-300) return false;
+  if (std::fabs(space.Det()) < 1e-300) return false;
   AIGradientStyle g{};
   g.gradient = GradientFor(gradient);
   if (LocalName(gradient) == "radialGradient") {
@@ -992,7 +990,7 @@ bool Importer::ReadClipGroup(const pugi::xml_node& /*element*/, const Context& c
     return false;
   }
   if (clipPath.attribute("clip-path")) return false;
-  Geom::Affine clipSpace = context.ctm;
+  Affine clipSpace = context.ctm;
   if (pugi::xml_attribute t = clipPath.attribute("transform")) {
     auto m = ParseTransform(t.value());
     if (!m) return false;
@@ -1009,7 +1007,7 @@ bool Importer::ReadClipGroup(const pugi::xml_node& /*element*/, const Context& c
     std::string_view name = LocalName(child);
     if (name == "title" || name == "desc") continue;
     if (!IsShape(name) || child.attribute("clip-path")) return false;
-    Geom::Affine m = clipSpace;
+    Affine m = clipSpace;
     if (pugi::xml_attribute t = child.attribute("transform")) {
       auto own = ParseTransform(t.value());
       if (!own) return false;
@@ -1058,14 +1056,14 @@ Art* Importer::ReadText(const pugi::xml_node& node, const Context& context, Art*
   Art* text = nullptr;
   if (doc_->NewArt(ArtKind::Text, Placement::InsideOnTop, container, &text)) return nullptr;
   KeptElement kept;
-  kept.hasTextTransform = !context.ctm.isIdentity(0);
+  kept.hasTextTransform = !context.ctm.IsIdentity(0);
   for (int i = 0; i < 6; ++i) kept.textTransform[i] = context.ctm[i];
   auto first = [](const char* list) {
     auto values = ParseNumberList(list);
     return values && !values->empty() ? (*values)[0] : 0.0;
   };
-  Geom::Point start(first(node.attribute("x").value()), first(node.attribute("y").value()));
-  Geom::Point pageStart = start * context.ctm * flip_;
+  Point start{first(node.attribute("x").value()), first(node.attribute("y").value())};
+  Point pageStart = start * context.ctm * flip_;
   if (context.style.Get("display") == "none") doc_->SetUserAttrs(*text, kArtHidden, kArtHidden);
   art::TextData& data = doc_->MutableText(*text);
   data.start = {float(pageStart[0]), float(pageStart[1])};
@@ -1124,7 +1122,7 @@ Art* Importer::ReadText(const pugi::xml_node& node, const Context& context, Art*
                 walk(child, inner, depth + 1);
                 continue;
               }
-              Geom::Affine m = ctx.ctm;
+              Affine m = ctx.ctm;
               if (auto t = ParseTransform(target.attribute("transform").value())) m = *t * m;
               Transform(*geometry, m * flip_);
               if (!AllWithin(*geometry, limits_.maxCoordinate)) continue;
@@ -1198,7 +1196,12 @@ Art* Importer::ReadText(const pugi::xml_node& node, const Context& context, Art*
 std::optional<ImportResult> ImportSvg(std::string_view text, std::string* error,
                                       const ImportLimits& limits) {
   Importer importer(limits);
-  return importer.Run(text, error);
+  try {
+    return importer.Run(text, error);
+  } catch (const PathModuleError& e) {
+    *error = e.what();
+    return std::nullopt;
+  }
 }
 
 }  // namespace vx::host::svg

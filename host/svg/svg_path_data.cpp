@@ -1,11 +1,5 @@
 #include "host/svg/svg_path_data.h"
 
-#include <2geom/bezier-curve.h>
-#include <2geom/elliptical-arc.h>
-#include <2geom/exception.h>
-#include <2geom/path-sink.h>
-#include <2geom/svg-path-parser.h>
-
 #include <algorithm>
 #include <charconv>
 #include <cctype>
@@ -13,123 +7,28 @@
 #include <cstdint>
 
 #include "host/svg/svg_numbers.h"
+#include "host/svg/svg_path_module.h"
 
 namespace vx::host::svg {
 
-namespace {
-bool ParseInto(std::string_view data, Geom::PathVector* paths) {
-  Geom::PathBuilder builder;
-  Geom::SVGPathParser parser(builder);
-  bool ok = true;
-  try {
-    parser.parse(data.data(), static_cast<int>(data.size()));
-  } catch (const std::exception&) {
-    ok = false;
-  }
-  try {
-    builder.flush();
-  } catch (const std::exception&) {
-    ok = false;
-  }
-  *paths = builder.peek();
-  return ok;
-}
-}  // namespace
-
-PathDataResult ParsePathData(std::string_view data) {
-  PathDataResult result;
-  result.ok = ParseInto(data, &result.paths);
-  if (!result.ok) {
-    // The parser drops the last complete command when it meets junk right
-    // after it; parsing the text before the first foreign character keeps it.
-    size_t junk = data.find_first_not_of("MmLlHhVvCcSsQqTtAaZzEe0123456789.,+- \t\r\n");
-    if (junk != std::string_view::npos) {
-      Geom::PathVector prefix;
-      ParseInto(data.substr(0, junk), &prefix);
-      if (prefix.size() >= result.paths.size()) result.paths = prefix;
-    }
-  }
-  return result;
-}
-
-namespace {
-
-// Appends the cubic pieces of an elliptical arc as (c1, c2, end) triples.
-// On the unit circle a piece from angle a to b (|b - a| <= pi/2) has handles
-// of length k = 4/3 tan((b - a) / 4) along the tangents; the arc's unit
-// circle transform maps that onto the ellipse. An arc whose angles are not
-// finite (an end point at infinity) is kept as its chord, and the caller's
-// bounds check refuses it.
-void AppendArc(const Geom::EllipticalArc& arc, std::vector<Geom::Point>& out) {
-  double start = arc.initialAngle().radians();
-  double sweep = arc.sweepAngle();
-  if (!std::isfinite(start) || !std::isfinite(sweep)) {
-    out.insert(out.end(), {arc.initialPoint(), arc.finalPoint(), arc.finalPoint()});
-    return;
-  }
-  if (!arc.sweep()) sweep = -std::fabs(sweep);
-  else sweep = std::fabs(sweep);
-  int pieces = std::max(1, static_cast<int>(std::ceil(std::fabs(sweep) / (M_PI / 2) - 1e-9)));
-  double step = sweep / pieces;
-  double k = 4.0 / 3.0 * std::tan(step / 4);
-  Geom::Affine toEllipse = arc.unitCircleTransform();
-  for (int i = 0; i < pieces; ++i) {
-    double a = start + step * i;
-    double b = a + step;
-    Geom::Point p0(std::cos(a), std::sin(a));
-    Geom::Point p3(std::cos(b), std::sin(b));
-    Geom::Point c1 = p0 + k * Geom::Point(-p0[Geom::Y], p0[Geom::X]);
-    Geom::Point c2 = p3 - k * Geom::Point(-p3[Geom::Y], p3[Geom::X]);
-    out.push_back(c1 * toEllipse);
-    out.push_back(c2 * toEllipse);
-    out.push_back(i + 1 == pieces ? arc.finalPoint() : p3 * toEllipse);
-  }
-}
-
-// Every curve of a path as cubic (c1, c2, end) triples.
-void AppendCurve(const Geom::Curve& curve, std::vector<Geom::Point>& out) {
-  Geom::Point from = curve.initialPoint();
-  Geom::Point to = curve.finalPoint();
-  if (auto* arc = dynamic_cast<const Geom::EllipticalArc*>(&curve); arc && !arc->isChord()) {
-    AppendArc(*arc, out);
-  } else if (auto* bezier = dynamic_cast<const Geom::BezierCurve*>(&curve);
-             bezier && bezier->order() == 3) {
-    out.push_back((*bezier)[1]);
-    out.push_back((*bezier)[2]);
-    out.push_back(to);
-  } else if (bezier && bezier->order() == 2) {
-    Geom::Point c = (*bezier)[1];
-    out.push_back(from + 2.0 / 3.0 * (c - from));
-    out.push_back(to + 2.0 / 3.0 * (c - to));
-    out.push_back(to);
-  } else {
-    // Lines and degenerate arcs: a straight segment, handles retracted.
-    out.push_back(from);
-    out.push_back(to);
-    out.push_back(to);
-  }
-}
-
-}  // namespace
-
 bool IsCorner(const Anchor& a) {
-  Geom::Point toIn = a.in - a.p;
-  Geom::Point toOut = a.out - a.p;
+  Point toIn = a.in - a.p;
+  Point toOut = a.out - a.p;
   // Handles that do not point apart (retracted ones among them) make a
   // corner whatever their lengths: no need to measure them.
-  if (Geom::dot(toIn, toOut) >= 0) return true;
-  double li = Geom::L2(toIn);
-  double lo = Geom::L2(toOut);
+  if (Dot(toIn, toOut) >= 0) return true;
+  double li = Length(toIn);
+  double lo = Length(toOut);
   if (li == 0 || lo == 0) return true;
-  double cross = Geom::cross(toIn, toOut) / (li * lo);
-  double dot = Geom::dot(toIn, toOut);
+  double cross = Cross(toIn, toOut) / (li * lo);
+  double dot = Dot(toIn, toOut);
   return !(std::fabs(cross) < 1e-3 && dot < 0);
 }
 
 namespace {
 
 // A subpath's anchors from its start and its cubic (c1, c2, end) triples.
-BezierPath AnchorsOf(Geom::Point start, const std::vector<Geom::Point>& triples, bool closed) {
+BezierPath AnchorsOf(Point start, const std::vector<Point>& triples, bool closed) {
   BezierPath bp;
   bp.closed = closed;
   bp.anchors.reserve(triples.size() / 3 + 1);
@@ -150,20 +49,12 @@ BezierPath AnchorsOf(Geom::Point start, const std::vector<Geom::Point>& triples,
 
 }  // namespace
 
-BezierPaths ToBezierPaths(const Geom::PathVector& paths) {
+BezierPaths ReadPathDataGeneral(std::string_view data, bool* ok) {
+  std::vector<CubicSubpath> subpaths;
+  *ok = ReadCubicSubpaths(data, &subpaths);
   BezierPaths result;
-  std::vector<Geom::Point> triples;
-  for (const Geom::Path& path : paths) {
-    triples.clear();
-    size_t count = path.closed() ? path.size_closed() : path.size_open();
-    for (size_t i = 0; i < count; ++i) {
-      // A closing segment of length zero adds nothing.
-      if (i >= path.size_open() && path[i].isDegenerate()) continue;
-      AppendCurve(path[i], triples);
-    }
-    if (triples.empty()) continue;
-    result.push_back(AnchorsOf(path.initialPoint(), triples, path.closed()));
-  }
+  result.reserve(subpaths.size());
+  for (const CubicSubpath& s : subpaths) result.push_back(AnchorsOf(s.start, s.triples, s.closed));
   return result;
 }
 
@@ -196,47 +87,47 @@ class DirectPathReader {
         return false;  // numbers with no command, or after a closepath
       }
       const bool relative = command >= 'a';
-      const Geom::Point base = relative ? current_ : Geom::Point(0, 0);
+      const Point base = relative ? current_ : Point{0, 0};
       double v[6];
       switch (command | 0x20) {
         case 'm':
           if (!Numbers(v, 2)) return false;
           Flush();
-          current_ = start_ = base + Geom::Point(v[0], v[1]);
+          current_ = start_ = base + Point{v[0], v[1]};
           // Further pairs are linetos.
           command = relative ? 'l' : 'L';
           last_ = 0;
           break;
         case 'l':
           if (!Numbers(v, 2)) return false;
-          Line(base + Geom::Point(v[0], v[1]));
+          Line(base + Point{v[0], v[1]});
           break;
         case 'h':
           if (!Numbers(v, 1)) return false;
-          Line(Geom::Point(v[0] + (relative ? current_[0] : 0), current_[1]));
+          Line(Point{v[0] + (relative ? current_[0] : 0), current_[1]});
           break;
         case 'v':
           if (!Numbers(v, 1)) return false;
-          Line(Geom::Point(current_[0], v[0] + (relative ? current_[1] : 0)));
+          Line(Point{current_[0], v[0] + (relative ? current_[1] : 0)});
           break;
         case 'c':
           if (!Numbers(v, 6)) return false;
-          Cubic(base + Geom::Point(v[0], v[1]), base + Geom::Point(v[2], v[3]),
-                base + Geom::Point(v[4], v[5]));
+          Cubic(base + Point{v[0], v[1]}, base + Point{v[2], v[3]},
+                base + Point{v[4], v[5]});
           break;
         case 's':
           if (!Numbers(v, 4)) return false;
-          Cubic(last_ == 'c' ? 2 * current_ - control_ : current_, base + Geom::Point(v[0], v[1]),
-                base + Geom::Point(v[2], v[3]));
+          Cubic(last_ == 'c' ? 2 * current_ - control_ : current_, base + Point{v[0], v[1]},
+                base + Point{v[2], v[3]});
           break;
         case 'q':
           if (!Numbers(v, 4)) return false;
-          Quadratic(base + Geom::Point(v[0], v[1]), base + Geom::Point(v[2], v[3]));
+          Quadratic(base + Point{v[0], v[1]}, base + Point{v[2], v[3]});
           break;
         case 't':
           if (!Numbers(v, 2)) return false;
           Quadratic(last_ == 'q' ? 2 * current_ - control_ : current_,
-                    base + Geom::Point(v[0], v[1]));
+                    base + Point{v[0], v[1]});
           break;
         case 'z':
           if (!Close()) return false;
@@ -304,13 +195,13 @@ class DirectPathReader {
     *value = negative ? -magnitude : magnitude;
     return c;
   }
-  void Line(Geom::Point to) {
+  void Line(Point to) {
     Open();
     triples_.insert(triples_.end(), {current_, to, to});
     current_ = to;
     last_ = 'l';
   }
-  void Cubic(Geom::Point c1, Geom::Point c2, Geom::Point to) {
+  void Cubic(Point c1, Point c2, Point to) {
     Open();
     triples_.insert(triples_.end(), {c1, c2, to});
     current_ = to;
@@ -318,9 +209,9 @@ class DirectPathReader {
     last_ = 'c';
   }
   // As a cubic with the same curve.
-  void Quadratic(Geom::Point c, Geom::Point to) {
+  void Quadratic(Point c, Point to) {
     Open();
-    const Geom::Point from = current_;
+    const Point from = current_;
     triples_.insert(triples_.end(), {from + 2.0 / 3.0 * (c - from), to + 2.0 / 3.0 * (c - to), to});
     current_ = to;
     control_ = c;
@@ -338,7 +229,7 @@ class DirectPathReader {
         triples_[triples_.size() - 3] == start_)
       triples_.resize(triples_.size() - 3);
     if (current_ != start_) {
-      if (Geom::are_near(current_, start_)) return false;
+      if (Near(current_, start_)) return false;
       triples_.insert(triples_.end(), {current_, start_, start_});
     }
     closed_ = true;
@@ -354,10 +245,10 @@ class DirectPathReader {
 
   const char* p_;
   const char* end_;
-  Geom::Point current_{0, 0}, start_{0, 0}, control_{0, 0};
+  Point current_{0, 0}, start_{0, 0}, control_{0, 0};
   char last_ = 0;  // 'c' or 'q' after a curve whose control a smooth one mirrors
   bool closed_ = false;
-  std::vector<Geom::Point> triples_;
+  std::vector<Point> triples_;
   BezierPaths paths_;
 };
 
@@ -369,23 +260,21 @@ BezierPaths ReadPathData(std::string_view data, bool* ok) {
     *ok = true;
     return paths;
   }
-  PathDataResult parsed = ParsePathData(data);
-  *ok = parsed.ok;
-  return ToBezierPaths(parsed.paths);
+  return ReadPathDataGeneral(data, ok);
 }
 
-void Transform(BezierPaths& paths, const Geom::Affine& affine) {
+void Transform(BezierPaths& paths, const Affine& affine) {
   for (BezierPath& path : paths) {
     for (Anchor& a : path.anchors) {
-      a.p *= affine;
-      a.in *= affine;
-      a.out *= affine;
+      a.p = a.p * affine;
+      a.in = a.in * affine;
+      a.out = a.out * affine;
     }
   }
 }
 
 bool AllWithin(const BezierPaths& paths, double limit) {
-  auto ok = [limit](const Geom::Point& p) {
+  auto ok = [limit](const Point& p) {
     return std::isfinite(p[0]) && std::isfinite(p[1]) && std::fabs(p[0]) <= limit &&
            std::fabs(p[1]) <= limit;
   };
@@ -398,14 +287,14 @@ bool AllWithin(const BezierPaths& paths, double limit) {
 }
 
 namespace {
-char* WritePoint(char* out, const Geom::Point& p, int decimals) {
+char* WritePoint(char* out, const Point& p, int decimals) {
   out = WriteRounded(out, p[0], decimals);
   *out++ = ',';
   return WriteRounded(out, p[1], decimals);
 }
-// Geom::are_near for points, measuring the distance only when neither a
-// retracted handle nor one coordinate decides it.
-bool Near(const Geom::Point& a, const Geom::Point& b, double tolerance) {
+// Near for points, measuring the distance only when neither a retracted
+// handle nor one coordinate decides it.
+bool NearFast(const Point& a, const Point& b, double tolerance) {
   const double dx = a[0] - b[0], dy = a[1] - b[1];
   if (dx == 0 && dy == 0) return true;
   if (std::fabs(dx) > tolerance || std::fabs(dy) > tolerance) return false;
@@ -413,7 +302,7 @@ bool Near(const Geom::Point& a, const Geom::Point& b, double tolerance) {
 }
 // Handles that round onto their anchors draw a straight segment.
 bool Straight(const Anchor& from, const Anchor& to, double tolerance) {
-  return Near(from.out, from.p, tolerance) && Near(to.in, to.p, tolerance);
+  return NearFast(from.out, from.p, tolerance) && NearFast(to.in, to.p, tolerance);
 }
 }  // namespace
 

@@ -1,17 +1,15 @@
 // SVG path data and the cubic Bezier anchors the document model keeps.
-// Reading goes straight to anchors for the usual commands, else through
-// lib2geom's path parser; lines, quadratic curves and
+// Reading goes straight to anchors for the usual commands, else through the
+// general reader (svg_path_module.h); lines, quadratic curves and
 // elliptical arcs all become cubic segments, so a path is a list of anchors
 // with an in and an out handle each, like the host's Segment.
 #pragma once
 
-#include <2geom/affine.h>
-#include <2geom/pathvector.h>
-#include <2geom/point.h>
-
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "host/geometry/affine.h"
 
 namespace vx::host::svg {
 
@@ -20,7 +18,7 @@ namespace vx::host::svg {
 // corner is false where both handles are collinear through p (a smooth
 // point).
 struct Anchor {
-  Geom::Point p, in, out;
+  Point p, in, out;
   bool corner = true;
 };
 
@@ -30,31 +28,23 @@ struct BezierPath {
 };
 using BezierPaths = std::vector<BezierPath>;
 
-struct PathDataResult {
-  Geom::PathVector paths;
-  // False when the data has an error; `paths` then holds everything up to
-  // the error, which is what SVG renderers draw.
-  bool ok = true;
-};
-
-PathDataResult ParsePathData(std::string_view data);
-
-// Lines, quadratic and cubic curves and elliptical arcs to cubic anchors.
-// Arcs are split into pieces of at most 90 degrees (error below 0.03 % of
-// the radius). Subpaths without a segment (a lone moveto) are dropped.
-BezierPaths ToBezierPaths(const Geom::PathVector& paths);
-
-// Path data as anchors, as ToBezierPaths(ParsePathData(data).paths) gives
-// them; the usual commands are read directly, without curve objects. *ok is
+// Path data through the general reader alone: every command, elliptical
+// arcs split into pieces of at most 90 degrees (error below 0.03 % of the
+// radius). Subpaths without a segment (a lone moveto) are dropped. *ok is
 // false when the data has an error (the anchors then hold what comes before
-// it).
+// it, which is what SVG renderers draw).
+BezierPaths ReadPathDataGeneral(std::string_view data, bool* ok);
+
+// Path data as anchors, as ReadPathDataGeneral gives them; the usual
+// commands are read directly, without curve objects, and only the rest
+// needs the general reader.
 BezierPaths ReadPathData(std::string_view data, bool* ok);
 
 // The corner flag from the handles: smooth when in and out point in opposite
 // directions (within a small angle) and both exist.
 bool IsCorner(const Anchor& anchor);
 
-void Transform(BezierPaths& paths, const Geom::Affine& affine);
+void Transform(BezierPaths& paths, const Affine& affine);
 // True when every coordinate is finite and within +/-`limit`.
 bool AllWithin(const BezierPaths& paths, double limit);
 

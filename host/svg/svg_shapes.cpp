@@ -3,7 +3,7 @@
 namespace vx::host::svg {
 
 namespace {
-Anchor Sharp(Geom::Point p) { return {p, p, p, true}; }
+Anchor Sharp(Point p) { return {p, p, p, true}; }
 }  // namespace
 
 BezierPath RectanglePath(double x, double y, double w, double h, double rx, double ry) {
@@ -15,7 +15,7 @@ BezierPath RectanglePath(double x, double y, double w, double h, double rx, doub
   }
   double kx = rx * kCircleHandle;
   double ky = ry * kCircleHandle;
-  auto add = [&path](Geom::Point p, Geom::Point in, Geom::Point out) {
+  auto add = [&path](Point p, Point in, Point out) {
     path.anchors.push_back({p, in, out, true});
   };
   // Clockwise on screen from (x + rx, y), as SVG draws a rounded rectangle.
@@ -60,10 +60,10 @@ BezierPath EllipsePath(double cx, double cy, double rx, double ry) {
   return path;
 }
 
-BezierPath PolylinePath(const std::vector<Geom::Point>& points, bool closed) {
+BezierPath PolylinePath(const std::vector<Point>& points, bool closed) {
   BezierPath path;
   path.closed = closed;
-  for (const Geom::Point& p : points) path.anchors.push_back(Sharp(p));
+  for (const Point& p : points) path.anchors.push_back(Sharp(p));
   return path;
 }
 

@@ -12,6 +12,6 @@ inline constexpr double kCircleHandle = 0.5522847498307936;
 // rx, ry already resolved by SVG rules (auto, clamped to half the side).
 BezierPath RectanglePath(double x, double y, double width, double height, double rx, double ry);
 BezierPath EllipsePath(double cx, double cy, double rx, double ry);
-BezierPath PolylinePath(const std::vector<Geom::Point>& points, bool closed);
+BezierPath PolylinePath(const std::vector<Point>& points, bool closed);
 
 }  // namespace vx::host::svg

@@ -14,8 +14,6 @@
 
 #include <pugixml.hpp>
 
-#include <2geom/affine.h>
-
 #include <cstdint>
 #include <set>
 #include <string>
@@ -24,6 +22,7 @@
 #include <vector>
 
 #include "host/art/document.h"
+#include "host/geometry/affine.h"
 
 namespace vx::host::svg {
 
@@ -36,8 +35,8 @@ struct SourceBinding {
   // The parent element's user space and the element's own, to SVG root
   // coordinates: an element written under another parent is wrapped in the
   // transform it had.
-  Geom::Affine parentCtm = Geom::identity();
-  Geom::Affine ownCtm = Geom::identity();
+  Affine parentCtm;
+  Affine ownCtm;
   // What the model could not hold of the element (texts held by the
   // source's `notes`); reported only when the unit is written anew.
   std::vector<std::string_view> losses;

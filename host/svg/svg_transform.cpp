@@ -1,7 +1,5 @@
 #include "host/svg/svg_transform.h"
 
-#include <2geom/transforms.h>
-
 #include <cmath>
 #include <vector>
 
@@ -13,8 +11,8 @@ namespace {
 double Radians(double degrees) { return degrees * M_PI / 180; }
 }  // namespace
 
-std::optional<Geom::Affine> ParseTransform(std::string_view text) {
-  Geom::Affine result = Geom::identity();
+std::optional<Affine> ParseTransform(std::string_view text) {
+  Affine result;
   TextCursor cursor(text);
   cursor.SkipSpace();
   while (!cursor.AtEnd()) {
@@ -33,28 +31,32 @@ std::optional<Geom::Affine> ParseTransform(std::string_view text) {
       if (!value || args.size() == 6) return std::nullopt;
       args.push_back(*value);
     }
-    Geom::Affine step;
+    Affine step;
     size_t n = args.size();
     if (name == "matrix" && n == 6) {
-      step = Geom::Affine(args[0], args[1], args[2], args[3], args[4], args[5]);
+      step = Affine{args[0], args[1], args[2], args[3], args[4], args[5]};
     } else if (name == "translate" && (n == 1 || n == 2)) {
-      step = Geom::Translate(args[0], n == 2 ? args[1] : 0);
+      step = Affine{1, 0, 0, 1, args[0], n == 2 ? args[1] : 0};
     } else if (name == "scale" && (n == 1 || n == 2)) {
-      step = Geom::Scale(args[0], n == 2 ? args[1] : args[0]);
+      step = Affine{args[0], 0, 0, n == 2 ? args[1] : args[0], 0, 0};
     } else if (name == "rotate" && (n == 1 || n == 3)) {
-      step = Geom::Rotate(Radians(args[0]));
+      const double cos = std::cos(Radians(args[0])), sin = std::sin(Radians(args[0]));
+      step = Affine{cos, sin, -sin, cos, 0, 0};
       if (n == 3) {
-        step = Geom::Translate(-args[1], -args[2]) * step * Geom::Translate(args[1], args[2]);
+        // About (cx, cy): move it to the origin, turn, move it back.
+        step = Affine{1, 0, 0, 1, -args[1], -args[2]} * step;
+        step.tx += args[1];
+        step.ty += args[2];
       }
     } else if (name == "skewX" && n == 1) {
-      step = Geom::Affine(1, 0, std::tan(Radians(args[0])), 1, 0, 0);
+      step = Affine{1, 0, std::tan(Radians(args[0])), 1, 0, 0};
     } else if (name == "skewY" && n == 1) {
-      step = Geom::Affine(1, std::tan(Radians(args[0])), 0, 1, 0, 0);
+      step = Affine{1, std::tan(Radians(args[0])), 0, 1, 0, 0};
     } else {
       return std::nullopt;
     }
-    // lib2geom multiplies row vectors: p * A * B applies A first. In SVG the
-    // rightmost transform of the list applies first.
+    // `step * result` applies step first: in SVG the rightmost transform of
+    // the list applies first.
     result = step * result;
     cursor.SkipCommaSpace();
   }
@@ -64,8 +66,8 @@ std::optional<Geom::Affine> ParseTransform(std::string_view text) {
   return result;
 }
 
-std::string FormatTransform(const Geom::Affine& a) {
-  if (a.isIdentity(0)) return "";
+std::string FormatTransform(const Affine& a) {
+  if (a.IsIdentity(0)) return "";
   std::string text = "matrix(";
   for (int i = 0; i < 6; ++i) {
     if (i) text += ',';

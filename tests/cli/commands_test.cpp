@@ -224,6 +224,20 @@ TEST_F(Cli, TheInstalledProgramRunsFromAnyPrefix) {
   const std::string studio = "env -u VERSALIX4_PLUGIN '" + program + "' studio --no-browser '" +
                              (folder_ / "not.svg").string() + "' 2>/dev/null";
   EXPECT_EQ(3, WEXITSTATUS(std::system(studio.c_str())));  // the input could not be read
+  // Arcs are read by the path data module installed beside the plug-in;
+  // without it, the command names it and writes nothing.
+  std::ofstream(folder_ / "arc.svg")
+      << R"(<svg xmlns="http://www.w3.org/2000/svg"><path d="M0 0 A5 5 0 0 1 10 0"/></svg>)";
+  const std::string convert = "env -u VERSALIX4_PLUGIN '" + program + "' convert '" +
+                              (folder_ / "arc.svg").string() + "' -o '" +
+                              (folder_ / "arc-out.svg").string() + "' 2>'" +
+                              (folder_ / "err.txt").string() + "'";
+  EXPECT_EQ(0, std::system(convert.c_str()));
+  fs::remove(folder_ / "arc-out.svg");
+  fs::remove(moved / "lib" / "versalix4" / "VERSALiX4PathData.so");
+  EXPECT_EQ(3, WEXITSTATUS(std::system(convert.c_str())));
+  EXPECT_NE(std::string::npos, ReadFile(folder_ / "err.txt").find("cannot load VERSALiX4PathData.so"));
+  EXPECT_FALSE(fs::exists(folder_ / "arc-out.svg"));
   EXPECT_NE(std::string::npos,
             ReadFile(moved / "share" / "man" / "man1" / "versalix4.1").find(".SS \"versalix4 objects\""));
   EXPECT_TRUE(fs::exists(moved / "share" / "bash-completion" / "completions" / "versalix4"));

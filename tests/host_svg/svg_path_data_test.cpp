@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <2geom/elliptical-arc.h>
+#include <2geom/svg-path-parser.h>
 
 #include <cctype>
 #include <cmath>
@@ -18,10 +19,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-BezierPaths Read(const char* d) { return ToBezierPaths(ParsePathData(d).paths); }
+BezierPaths Read(const char* d) {
+  bool ok = true;
+  return ReadPathDataGeneral(d, &ok);
+}
 
 // The point at t of the cubic piece from anchor a to anchor b.
-Geom::Point PointOn(const Anchor& a, const Anchor& b, double t) {
+Point PointOn(const Anchor& a, const Anchor& b, double t) {
   double u = 1 - t;
   return u * u * u * a.p + 3 * u * u * t * a.out + 3 * u * t * t * b.in + t * t * t * b.p;
 }
@@ -55,8 +59,8 @@ TEST(SvgPathData, CountsAnchorsAndClosedness) {
 TEST(SvgPathData, QuadraticCurvesBecomeExactCubics) {
   BezierPaths paths = Read("M0 0 Q6 12 12 0");
   ASSERT_EQ(2u, paths[0].anchors.size());
-  EXPECT_EQ(Geom::Point(4, 8), paths[0].anchors[0].out);
-  EXPECT_EQ(Geom::Point(8, 8), paths[0].anchors[1].in);
+  EXPECT_EQ((Point{4, 8}), paths[0].anchors[0].out);
+  EXPECT_EQ((Point{8, 8}), paths[0].anchors[1].in);
 }
 
 TEST(SvgPathData, ArcsStayOnTheirEllipse) {
@@ -64,17 +68,18 @@ TEST(SvgPathData, ArcsStayOnTheirEllipse) {
   // ellipse within 0.03 % of the radius.
   for (const char* d : {"M0 0 A40 20 30 1 0 50 10", "M0 0 A40 20 -60 0 1 30 30",
                         "M10 10 a5 5 0 1 1 10 0"}) {
-    Geom::PathVector pv = ParsePathData(d).paths;
+    Geom::PathVector pv = Geom::parse_svg_path(d);
     auto* arc = dynamic_cast<const Geom::EllipticalArc*>(&pv[0][0]);
     ASSERT_TRUE(arc) << d;
     Geom::Affine toUnit = arc->inverseUnitCircleTransform();
-    BezierPaths paths = ToBezierPaths(pv);
+    BezierPaths paths = Read(d);
     const auto& a = paths[0].anchors;
-    EXPECT_TRUE(Geom::are_near(a.front().p, arc->initialPoint(), 1e-9)) << d;
-    EXPECT_TRUE(Geom::are_near(a.back().p, arc->finalPoint(), 1e-9)) << d;
+    EXPECT_TRUE(Geom::are_near(Geom::Point(a.front().p.h, a.front().p.v), arc->initialPoint(), 1e-9)) << d;
+    EXPECT_TRUE(Geom::are_near(Geom::Point(a.back().p.h, a.back().p.v), arc->finalPoint(), 1e-9)) << d;
     for (size_t i = 0; i + 1 < a.size(); ++i) {
       for (double t = 0; t <= 1; t += 0.125) {
-        double radius = Geom::L2(PointOn(a[i], a[i + 1], t) * toUnit);
+        const Point on = PointOn(a[i], a[i + 1], t);
+        double radius = Geom::L2(Geom::Point(on.h, on.v) * toUnit);
         EXPECT_NEAR(1, radius, 3e-4) << d << " piece " << i << " t " << t;
       }
     }
@@ -84,9 +89,9 @@ TEST(SvgPathData, ArcsStayOnTheirEllipse) {
 }
 
 TEST(SvgPathData, ErrorsKeepWhatCameBefore) {
-  PathDataResult result = ParsePathData("M0 0 L10 0 L10 10 X 5 5 L 0 0");
-  EXPECT_FALSE(result.ok);
-  BezierPaths paths = ToBezierPaths(result.paths);
+  bool ok = true;
+  BezierPaths paths = ReadPathDataGeneral("M0 0 L10 0 L10 10 X 5 5 L 0 0", &ok);
+  EXPECT_FALSE(ok);
   ASSERT_EQ(1u, paths.size());
   EXPECT_EQ(3u, paths[0].anchors.size());
   // Other bad data is read by both readers in the agreement test below.
@@ -112,11 +117,10 @@ TEST(SvgPathData, DirectReaderAgreesWithTheGeneralOne) {
   }
   EXPECT_GT(data.size(), 900u);
   for (const std::string& d : data) {
-    bool ok = true;
+    bool ok = true, generalOk = true;
     const BezierPaths direct = ReadPathData(d, &ok);
-    const PathDataResult general = ParsePathData(d);
-    const BezierPaths expected = ToBezierPaths(general.paths);
-    EXPECT_EQ(general.ok, ok) << d;
+    const BezierPaths expected = ReadPathDataGeneral(d, &generalOk);
+    EXPECT_EQ(generalOk, ok) << d;
     ASSERT_EQ(expected.size(), direct.size()) << d;
     for (size_t i = 0; i < direct.size(); ++i) {
       EXPECT_EQ(expected[i].closed, direct[i].closed) << d;
@@ -147,36 +151,36 @@ TEST(SvgPathData, WritesBackTheSameShape) {
 
 TEST(SvgPathData, TransformsAndRangeChecks) {
   BezierPaths paths = Read("M1 2 L3 4");
-  Transform(paths, Geom::Affine(1, 0, 0, -1, 0, 100));
-  EXPECT_EQ(Geom::Point(1, 98), paths[0].anchors[0].p);
-  EXPECT_EQ(Geom::Point(3, 96), paths[0].anchors[1].in);
+  Transform(paths, Affine{1, 0, 0, -1, 0, 100});
+  EXPECT_EQ((Point{1, 98}), paths[0].anchors[0].p);
+  EXPECT_EQ((Point{3, 96}), paths[0].anchors[1].in);
   EXPECT_TRUE(AllWithin(paths, 100));
   EXPECT_FALSE(AllWithin(paths, 97));
-  paths[0].anchors[0].out = Geom::Point(NAN, 0);
+  paths[0].anchors[0].out = Point{NAN, 0};
   EXPECT_FALSE(AllWithin(paths, 1e9));
 }
 
 TEST(SvgShapes, ShapesStartWhereSvgStartsThem) {
   BezierPath rect = RectanglePath(10, 20, 30, 40, 0, 0);
   ASSERT_EQ(4u, rect.anchors.size());
-  EXPECT_EQ(Geom::Point(10, 20), rect.anchors[0].p);
-  EXPECT_EQ(Geom::Point(40, 20), rect.anchors[1].p);
+  EXPECT_EQ((Point{10, 20}), rect.anchors[0].p);
+  EXPECT_EQ((Point{40, 20}), rect.anchors[1].p);
   EXPECT_TRUE(rect.closed);
 
   BezierPath rounded = RectanglePath(0, 0, 30, 40, 5, 5);
   ASSERT_EQ(8u, rounded.anchors.size());
-  EXPECT_EQ(Geom::Point(5, 0), rounded.anchors[0].p);
+  EXPECT_EQ((Point{5, 0}), rounded.anchors[0].p);
   // Fully rounded sides: the straight parts vanish, 4 anchors remain.
   EXPECT_EQ(4u, RectanglePath(0, 0, 10, 10, 5, 5).anchors.size());
   EXPECT_EQ(6u, RectanglePath(0, 0, 20, 10, 5, 5).anchors.size());
 
   BezierPath circle = EllipsePath(50, 50, 10, 10);
   ASSERT_EQ(4u, circle.anchors.size());
-  EXPECT_EQ(Geom::Point(60, 50), circle.anchors[0].p);
-  EXPECT_EQ(Geom::Point(50, 60), circle.anchors[1].p);
+  EXPECT_EQ((Point{60, 50}), circle.anchors[0].p);
+  EXPECT_EQ((Point{50, 60}), circle.anchors[1].p);
   for (size_t i = 0; i < 4; ++i) {
-    Geom::Point mid = PointOn(circle.anchors[i], circle.anchors[(i + 1) % 4], 0.5);
-    EXPECT_NEAR(10, Geom::L2(mid - Geom::Point(50, 50)), 3e-3);
+    Point mid = PointOn(circle.anchors[i], circle.anchors[(i + 1) % 4], 0.5);
+    EXPECT_NEAR(10, Length(mid - Point{50, 50}), 3e-3);
     EXPECT_FALSE(circle.anchors[i].corner);
   }
   BezierPath polygon = PolylinePath({{0, 0}, {1, 0}, {1, 1}}, true);

@@ -21,13 +21,13 @@ std::string SvgPolyline(const std::vector<AIRealPoint>& points, bool closed) {
 
 TestPath PathFromSvg(std::string_view data) {
   using namespace host::svg;
-  PathDataResult parsed = ParsePathData(data);
-  EXPECT_TRUE(parsed.ok) << data;
-  BezierPaths paths = ToBezierPaths(parsed.paths);
+  bool ok = true;
+  BezierPaths paths = ReadPathDataGeneral(data, &ok);
+  EXPECT_TRUE(ok) << data;
   TestPath path;
   EXPECT_FALSE(paths.empty()) << data;
   if (paths.empty()) return path;
-  auto point = [](const Geom::Point& p) { return AIRealPoint{float(p[0]), float(p[1])}; };
+  auto point = [](const host::Point& p) { return AIRealPoint{float(p[0]), float(p[1])}; };
   for (const Anchor& a : paths[0].anchors) {
     Segment s{};
     s.p = point(a.p);
