@@ -229,7 +229,12 @@ Color RgbFromGray(double gray) {
 }
 
 std::optional<Color> ParseColor(std::string_view text) {
-  TextCursor cursor(Trim(text));
+  text = Trim(text);
+  // The usual colour, hex digits alone, without the general reader.
+  if (text.size() > 1 && text[0] == '#') {
+    if (auto color = ParseHex(text.substr(1))) return color;
+  }
+  TextCursor cursor(text);
   std::optional<Color> color;
   if (cursor.Peek() == '#') {
     cursor.Advance();

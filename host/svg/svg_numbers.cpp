@@ -99,8 +99,9 @@ std::string_view Trim(std::string_view text) {
 bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
   return a.size() == b.size() &&
          std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) ==
-                  std::tolower(static_cast<unsigned char>(y));
+           // ASCII letters only, as CSS and SVG keywords compare.
+           auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c + ('a' - 'A')) : c; };
+           return lower(x) == lower(y);
          });
 }
 
