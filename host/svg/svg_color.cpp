@@ -4,7 +4,6 @@
 #include <cctype>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 
 #include "host/svg/svg_numbers.h"
 
@@ -317,8 +316,13 @@ std::string FormatHexColor(double red, double green, double blue) {
   auto channel = [](double v) {
     return static_cast<int>(std::lround(std::round(Clamp01(v) * 255 * 1e4) / 1e4));
   };
-  char text[8];
-  std::snprintf(text, sizeof text, "#%02x%02x%02x", channel(red), channel(green), channel(blue));
+  static constexpr char kHex[] = "0123456789abcdef";
+  std::string text = "#000000";
+  const int channels[] = {channel(red), channel(green), channel(blue)};
+  for (int i = 0; i < 3; ++i) {
+    text[1 + 2 * i] = kHex[channels[i] >> 4];
+    text[2 + 2 * i] = kHex[channels[i] & 15];
+  }
   return text;
 }
 

@@ -225,6 +225,7 @@ std::string Exporter::RunOnSource() {
   }
   // Written without indentation: white space is in the tree as it was read.
   std::string text;
+  text.reserve(kept_->sourceSize + kept_->sourceSize / 8 + 4096);
   StringWriter writer(text);
   for (pugi::xml_node node : out_.children()) {
     const size_t start = text.size();
@@ -878,7 +879,7 @@ void Exporter::WriteText(const Art& art, pugi::xml_node parent) {
       if (n == std::string("vx:text-") + name) {
         auto values = ParseNumberList(v);
         if (values) {
-          for (size_t i = 1; i < values->size(); ++i) text += " " + FormatNumber((*values)[i]);
+          for (size_t i = 1; i < values->size(); ++i) text.append(" ").append(FormatNumber((*values)[i]));
         }
       }
     }

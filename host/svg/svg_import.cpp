@@ -210,6 +210,7 @@ std::optional<ImportResult> Importer::Run(std::string_view text, std::string* er
   std::size_t elements = 0;
   if (!LoadXml(text, xml_, xmlLimits, error, &elements)) return std::nullopt;
   source_->rootStartTag = RootStartTag(text);
+  result_.kept.sourceSize = text.size();
   source_->art.reserve(elements);
   source_->units.reserve(elements);
   result_.kept.art.reserve(elements);

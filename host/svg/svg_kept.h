@@ -61,6 +61,8 @@ struct KeptSvg {
   std::set<uint32_t> editedResults;
   // The page flip: page y = flipY - SVG y.
   double flipY = 0;
+  // The length of the text read: writing it back reserves about that much.
+  size_t sourceSize = 0;
   std::unordered_map<uint32_t, KeptElement> art;
   std::unordered_map<uint32_t, KeptElement> layers;
   // Layers made for elements that stood outside every layer; their art is

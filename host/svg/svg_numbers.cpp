@@ -176,20 +176,21 @@ char* WriteRounded(char* out, double value, int decimals) {
   out = std::to_chars(out, out + 24, magnitude / kUnits[decimals]).ptr;
   const uint32_t fraction = uint32_t(magnitude % kUnits[decimals]);
   if (fraction == 0) return out;
-  // The fraction as four digits, two a step; its last `decimals` without
-  // their trailing zeros follow the point.
+  // The fraction as four digits, two a step; its last `decimals` go after
+  // the point (four bytes written at once: the room allows it), without
+  // their trailing zeros.
   static constexpr auto kPairs = [] {
     std::array<char, 200> pairs{};
     for (int i = 0; i < 100; ++i) pairs[2 * i] = char('0' + i / 10), pairs[2 * i + 1] = char('0' + i % 10);
     return pairs;
   }();
-  const char four[4] = {kPairs[fraction / 100 * 2], kPairs[fraction / 100 * 2 + 1],
-                        kPairs[fraction % 100 * 2], kPairs[fraction % 100 * 2 + 1]};
-  const char* digits = four + 4 - decimals;
-  int width = decimals;
-  while (digits[width - 1] == '0') --width;
+  const char eight[8] = {kPairs[fraction / 100 * 2], kPairs[fraction / 100 * 2 + 1],
+                         kPairs[fraction % 100 * 2], kPairs[fraction % 100 * 2 + 1], '0', '0', '0', '0'};
   *out++ = '.';
-  return std::copy(digits, digits + width, out);
+  std::memcpy(out, eight + 4 - decimals, 4);
+  int width = decimals;
+  while (out[width - 1] == '0') --width;
+  return out + width;
 }
 
 std::string FormatRounded(double value, int decimals) {
