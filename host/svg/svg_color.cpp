@@ -275,6 +275,13 @@ std::optional<Color> ParseColor(std::string_view text) {
 std::optional<Paint> ParsePaint(std::string_view text) {
   text = Trim(text);
   Paint paint;
+  if (text.size() > 1 && text[0] == '#') {
+    if (auto color = ParseHex(text.substr(1))) {  // the usual paint, read directly
+      paint.kind = Paint::Kind::kColor;
+      paint.color = *color;
+      return paint;
+    }
+  }
   if (EqualsIgnoreCase(text, "none")) return paint;
   if (EqualsIgnoreCase(text, "currentColor")) {
     paint.kind = Paint::Kind::kCurrentColor;

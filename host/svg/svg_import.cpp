@@ -701,7 +701,9 @@ Art* Importer::ReadShape(const pugi::xml_node& node, const Context& context, Art
   if (!AllWithin(page, limits_.maxCoordinate)) return nullptr;
   KeptElement kept;
   AIPathStyle style = PathStyleOf(node, context.style, context, haveBox ? &bbox : nullptr, kept);
-  if (!context.ctm.isIdentity(0)) {
+  // Only a pattern reference written back needs the transform.
+  const bool referred = !kept.fillReference.empty() || !kept.strokeReference.empty();
+  if (referred && !context.ctm.isIdentity(0)) {
     kept.hasPaintTransform = true;
     for (int i = 0; i < 6; ++i) kept.paintTransform[i] = context.ctm[i];
   }

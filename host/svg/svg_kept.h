@@ -42,8 +42,9 @@ struct KeptElement {
   // colour is unchanged (it need not be the naive conversion of the ICC
   // values).
   std::string fillFallback, strokeFallback;
-  // The element's transform to SVG root coordinates, for pattern references:
-  // baked geometry needs a pattern that carries the transform it lost.
+  // The element's transform to SVG root coordinates, for pattern references
+  // (set only with a reference): baked geometry needs a pattern that
+  // carries the transform it lost.
   bool hasPaintTransform = false;
   double paintTransform[6] = {1, 0, 0, 1, 0, 0};
   // Text: the element's own transform (SVG root coordinates) so that its

@@ -54,12 +54,37 @@ std::optional<double> TextCursor::ReadNumber() {
     while (p < text_.size() && IsDigit(text_[p])) ++p, any = true;
   }
   if (!any) return std::nullopt;
+  const size_t digitsEnd = p;
   if (p < text_.size() && (text_[p] == 'e' || text_[p] == 'E')) {
     size_t q = p + 1;
     if (q < text_.size() && (text_[q] == '+' || text_[q] == '-')) ++q;
     if (q < text_.size() && IsDigit(text_[q])) {
       while (q < text_.size() && IsDigit(text_[q])) ++q;
       p = q;
+    }
+  }
+  // The usual short decimal without exponent exactly: at most 15 digits
+  // are exact in a double, and so is their quotient by a power of ten up to
+  // 10^15, rounded once as from_chars rounds.
+  if (p == digitsEnd && p - digitsStart <= 16) {
+    static constexpr double kPowers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                         1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    uint64_t mantissa = 0;
+    int digits = 0, fraction = 0;
+    bool point = false;
+    for (size_t i = digitsStart; i < p; ++i) {
+      if (text_[i] == '.') {
+        point = true;
+        continue;
+      }
+      mantissa = mantissa * 10 + uint64_t(text_[i] - '0');
+      ++digits;
+      fraction += point ? 1 : 0;
+    }
+    if (digits <= 15) {
+      const double magnitude = double(mantissa) / kPowers[fraction];
+      pos_ = p;
+      return text_[start] == '-' ? -magnitude : magnitude;
     }
   }
   // from_chars takes no leading '+' and no leading '.' without a digit
