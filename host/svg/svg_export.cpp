@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstring>
 #include <deque>
+#include <functional>
 #include <map>
 #include <unordered_map>
 #include <unordered_set>
@@ -50,6 +51,45 @@ bool IsBlank(const pugi::xml_node& node) {
   std::string_view text = node.value();
   return text.find_first_not_of(" \t\r\n") == std::string_view::npos;
 }
+
+// Nodes and what they stand for, by node: many thousands for a large
+// drawing, so a vector sorted once rather than a table that allocates an
+// entry each. Find answers the value added last for a node.
+template <typename Value>
+class NodeMap {
+ public:
+  void Add(const pugi::xml_node_struct* node, const Value& value) { entries_.push_back({node, value}); }
+  void Sort() {
+    std::stable_sort(entries_.begin(), entries_.end(),
+                     [](const Entry& a, const Entry& b) { return Before(a.node, b.node); });
+  }
+  // After Sort.
+  const Value* Find(const pugi::xml_node_struct* node) const {
+    auto it = std::upper_bound(entries_.begin(), entries_.end(), node,
+                               [](const pugi::xml_node_struct* n, const Entry& e) { return Before(n, e.node); });
+    return it == entries_.begin() || (it - 1)->node != node ? nullptr : &(it - 1)->value;
+  }
+  // Before Sort: takes the value added last for `node` out.
+  bool Take(const pugi::xml_node_struct* node, Value* value) {
+    for (auto it = entries_.rbegin(); it != entries_.rend(); ++it) {
+      if (it->node != node) continue;
+      *value = it->value;
+      entries_.erase(std::next(it).base());
+      return true;
+    }
+    return false;
+  }
+
+ private:
+  struct Entry {
+    const pugi::xml_node_struct* node;
+    Value value;
+  };
+  static bool Before(const pugi::xml_node_struct* a, const pugi::xml_node_struct* b) {
+    return std::less<const pugi::xml_node_struct*>()(a, b);
+  }
+  std::vector<Entry> entries_;
+};
 
 // One object in the paint order of a container: art, or at the top a layer.
 struct Item {
@@ -148,7 +188,7 @@ class Exporter {
   };
   std::unordered_map<const pugi::xml_node_struct*, Origin> origin_;
   // Stand-ins and the read nodes they print; the elements that hold any.
-  std::unordered_map<const pugi::xml_node_struct*, pugi::xml_node> standIns_;
+  NodeMap<pugi::xml_node> standIns_;  // sorted once the tree is built
   std::unordered_set<const pugi::xml_node_struct*> holders_;
   int insideEffectArt_ = 0;
   bool wroteAnew_ = false;
@@ -223,6 +263,7 @@ std::string Exporter::RunOnSource() {
     for (const std::string& id : ids) list += (list.empty() ? "" : ", ") + id;
     Note(note + " (" + list + ")");
   }
+  standIns_.Sort();
   // Written without indentation: white space is in the tree as it was read.
   std::string text;
   text.reserve(kept_->sourceSize + kept_->sourceSize / 8 + 4096);
@@ -272,14 +313,14 @@ void Exporter::CopyOf(const pugi::xml_node& source, pugi::xml_node out) {
     return;
   }
   pugi::xml_node standIn = out.append_child(pugi::node_pi);
-  standIns_.emplace(standIn.internal_object(), source);
+  standIns_.Add(standIn.internal_object(), source);
   for (pugi::xml_node n = out; n && holders_.insert(n.internal_object()).second; n = n.parent()) {
   }
 }
 
 void Exporter::Print(const pugi::xml_node& node, pugi::xml_writer& writer) const {
-  if (auto s = standIns_.find(node.internal_object()); s != standIns_.end()) {
-    s->second.print(writer, "", pugi::format_raw, pugi::encoding_utf8);
+  if (const pugi::xml_node* read = standIns_.Find(node.internal_object())) {
+    read->print(writer, "", pugi::format_raw, pugi::encoding_utf8);
     return;
   }
   if (!holders_.count(node.internal_object())) {
@@ -340,29 +381,30 @@ pugi::xml_node Exporter::ShallowCopy(const pugi::xml_node& source, pugi::xml_nod
 void Exporter::Merge(const std::vector<Item>& items, const pugi::xml_node& source,
                      pugi::xml_node out) {
   // The items whose elements are children of `source`, by element.
-  std::unordered_map<const pugi::xml_node_struct*, size_t> here;
+  NodeMap<size_t> here;
   for (size_t i = 0; i < items.size(); ++i) {
     const SourceBinding* b = BindingOf(items[i]);
-    if (b && b->node.parent() == source) here[b->node.internal_object()] = i;
+    if (b && b->node.parent() == source) here.Add(b->node.internal_object(), i);
   }
+  here.Sort();
   // Reordered children are all written after what the model does not hold.
   bool ordered = true;
   size_t last = 0;
   for (pugi::xml_node c = source.first_child(); c && ordered; c = c.next_sibling()) {
-    auto h = here.find(c.internal_object());
-    if (h == here.end()) continue;
-    ordered = h->second >= last;
-    last = h->second;
+    const size_t* h = here.Find(c.internal_object());
+    if (!h) continue;
+    ordered = *h >= last;
+    last = *h;
   }
   size_t next = 0;
   bool skipSpace = false;
   pugi::xml_node wrapper;
   for (pugi::xml_node c = source.first_child(); c; c = c.next_sibling()) {
     if (source_->units.count(c.internal_object())) {
-      auto h = here.find(c.internal_object());
-      if (ordered && h != here.end()) {
+      const size_t* h = here.Find(c.internal_object());
+      if (ordered && h) {
         // What arrived before it (new or moved here) first.
-        while (next <= h->second) WriteItem(items[next++], out, wrapper);
+        while (next <= *h) WriteItem(items[next++], out, wrapper);
         skipSpace = false;
       } else {
         skipSpace = true;  // gone: so is the white space after it
@@ -422,9 +464,8 @@ void Exporter::MarkWritten(const Art& art, pugi::xml_node parent, pugi::xml_node
   if (!written || written == before) return;
   // An unchanged element stands in as a marker printed from the read tree;
   // the mark needs a copy of its own.
-  if (auto s = standIns_.find(written.internal_object()); s != standIns_.end()) {
-    pugi::xml_node copy = parent.insert_copy_after(s->second, written);
-    standIns_.erase(s);
+  if (pugi::xml_node read; standIns_.Take(written.internal_object(), &read)) {
+    pugi::xml_node copy = parent.insert_copy_after(read, written);
     parent.remove_child(written);
     written = copy;
   }
