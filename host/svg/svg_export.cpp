@@ -573,7 +573,8 @@ void Exporter::WriteKept(pugi::xml_node node, const KeptElement* kept) {
     if (node.attribute(name.c_str())) continue;
     node.append_attribute(name.c_str()) = value.c_str();
   }
-  if (!kept->childMarkup.empty()) node.append_buffer(kept->childMarkup.data(), kept->childMarkup.size());
+  const std::string& markup = kept->more().childMarkup;
+  if (!markup.empty()) node.append_buffer(markup.data(), markup.size());
 }
 
 void Exporter::WriteLayer(const art::Layer& layer, pugi::xml_node root) {
@@ -640,7 +641,7 @@ void Exporter::WriteArtAnew(const Art& art, pugi::xml_node parent) {
 
 void Exporter::WriteGroup(const Art& art, pugi::xml_node parent) {
   const KeptElement* kept = KeptFor(art);
-  pugi::xml_node g = parent.append_child(kept && !kept->tag.empty() ? kept->tag.c_str() : "g");
+  pugi::xml_node g = parent.append_child(kept && !kept->more().tag.empty() ? kept->more().tag.c_str() : "g");
   g.append_attribute("id") = IdFor(art, "g").c_str();
   if (!art.name().empty()) g.append_attribute("inkscape:label") = art.name().c_str();
   if (art.hidden()) g.append_attribute("display") = "none";
@@ -735,7 +736,7 @@ std::string Exporter::PaintText(const AIColor& color, const std::string& referen
   icc->clear();
   bool unchanged = art::SameColor(color, keptColor);
   if (!reference.empty() && unchanged) {
-    if (color.kind == kPattern && kept && kept->hasPaintTransform) {
+    if (color.kind == kPattern && kept && kept->more().hasPaintTransform) {
       return DerivedPattern(reference, *kept);
     }
     return reference;
@@ -783,8 +784,8 @@ std::string Exporter::DerivedPattern(const std::string& reference, const KeptEle
   size_t close = reference.find(')', hash);
   if (hash == std::string::npos || close == std::string::npos) return reference;
   std::string original = reference.substr(hash + 1, close - hash - 1);
-  Geom::Affine m(kept.paintTransform[0], kept.paintTransform[1], kept.paintTransform[2],
-                 kept.paintTransform[3], kept.paintTransform[4], kept.paintTransform[5]);
+  const double* t = kept.more().paintTransform;
+  Geom::Affine m(t[0], t[1], t[2], t[3], t[4], t[5]);
   if (kept_) {
     auto it = kept_->patternTransforms.find(original);
     if (it != kept_->patternTransforms.end()) {
@@ -853,21 +854,19 @@ std::string Exporter::GradientElement(const AIGradientStyle& g) {
 
 void Exporter::WriteStyle(pugi::xml_node node, const AIPathStyle& style, const KeptElement* kept,
                           bool forText) {
-  static const AIColor kNoColor{};
+  static const KeptExtras kNone;
+  const KeptExtras& more = kept && kept->extras ? *kept->extras : kNone;
   std::string fillIcc, strokeIcc;
   std::string fill = style.fillPaint
-                         ? PaintText(style.fill.color, kept ? kept->fillReference : "",
-                                     kept ? kept->fillFallback : "",
-                                     kept ? kept->fillColor : kNoColor, kept, &fillIcc)
+                         ? PaintText(style.fill.color, more.fillReference, more.fillFallback,
+                                     more.fillColor, kept, &fillIcc)
                          : "none";
-  bool fillUnset = kept && kept->fillUnset && style.fillPaint &&
-                   art::SameColor(style.fill.color, kept->fillColor);
+  bool fillUnset = more.fillUnset && style.fillPaint && art::SameColor(style.fill.color, more.fillColor);
   if (!fillUnset) node.append_attribute("fill") = fill.c_str();
   if (style.evenodd) node.append_attribute("fill-rule") = "evenodd";
   std::string stroke = style.strokePaint
-                           ? PaintText(style.stroke.color, kept ? kept->strokeReference : "",
-                                       kept ? kept->strokeFallback : "",
-                                       kept ? kept->strokeColor : kNoColor, kept, &strokeIcc)
+                           ? PaintText(style.stroke.color, more.strokeReference, more.strokeFallback,
+                                       more.strokeColor, kept, &strokeIcc)
                            : "none";
   bool strokeUnset = kept && kept->strokeUnset && !style.strokePaint;
   if (style.strokePaint || (forText && !strokeUnset)) node.append_attribute("stroke") = stroke.c_str();
@@ -906,9 +905,9 @@ void Exporter::WriteText(const Art& art, pugi::xml_node parent) {
   text.append_attribute("id") = IdFor(art, "text").c_str();
   if (!art.name().empty()) text.append_attribute("inkscape:label") = art.name().c_str();
   Geom::Point start = Geom::Point(data.start.h, data.start.v) * toSvg_;
-  if (kept && kept->hasTextTransform) {
-    Geom::Affine m(kept->textTransform[0], kept->textTransform[1], kept->textTransform[2],
-                   kept->textTransform[3], kept->textTransform[4], kept->textTransform[5]);
+  if (kept && kept->more().hasTextTransform) {
+    const double* t = kept->more().textTransform;
+    Geom::Affine m(t[0], t[1], t[2], t[3], t[4], t[5]);
     text.append_attribute("transform") = FormatTransform(m).c_str();
     start = start * m.inverse();
   }
@@ -963,7 +962,7 @@ void Exporter::WriteText(const Art& art, pugi::xml_node parent) {
   for (const Art* child = art.firstChild(); child; child = child->sibling()) {
     if (child->kind() != ArtKind::TextRun) continue;
     const KeptElement* directKept = KeptFor(*child);
-    if (directKept && directKept->tag == "#text") {
+    if (directKept && directKept->more().tag == "#text") {
       // Character data of the text itself: its style is the text's.
       if (!textStyled) {
         WriteStyle(text, child->run().style, directKept, true);

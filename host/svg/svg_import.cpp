@@ -383,7 +383,7 @@ void Importer::ReadLayer(const pugi::xml_node& node, const Context& parent) {
   }
   KeptElement kept;
   KeepAttributes(node, context.style, kept, false);
-  if (!kept.attributes.empty() || !kept.childMarkup.empty()) {
+  if (!kept.attributes.empty() || kept.extras) {
     result_.kept.layers[layer->uid] = std::move(kept);
   }
   SourceBinding& binding = source_->layers[layer->uid];
@@ -472,7 +472,7 @@ void Importer::ReadElement(const pugi::xml_node& node, const Context& parent, Ar
     if (doc_->NewArt(ArtKind::Group, Placement::InsideOnTop, target, &group)) return;
     if (context.style.Get("display") == "none") doc_->SetUserAttrs(*group, kArtHidden, kArtHidden);
     KeptElement kept;
-    if (name == "a") kept.tag = "a";
+    if (name == "a") kept.More().tag = "a";
     KeepAttributes(node, context.style, kept, false);
     FinishArt(group, node, std::move(kept));
     Bind(node, clipGroup ? clipGroup : group, group->uid(), parent, context, mark);
@@ -702,10 +702,10 @@ Art* Importer::ReadShape(const pugi::xml_node& node, const Context& context, Art
   KeptElement kept;
   AIPathStyle style = PathStyleOf(node, context.style, context, haveBox ? &bbox : nullptr, kept);
   // Only a pattern reference written back needs the transform.
-  const bool referred = !kept.fillReference.empty() || !kept.strokeReference.empty();
+  const bool referred = !kept.more().fillReference.empty() || !kept.more().strokeReference.empty();
   if (referred && !context.ctm.isIdentity(0)) {
-    kept.hasPaintTransform = true;
-    for (int i = 0; i < 6; ++i) kept.paintTransform[i] = context.ctm[i];
+    kept.More().hasPaintTransform = true;
+    for (int i = 0; i < 6; ++i) kept.More().paintTransform[i] = context.ctm[i];
   }
   Art* art = MakePathArt(page, style, container);
   if (!art) return nullptr;
@@ -721,10 +721,7 @@ void Importer::FinishArt(Art* art, const pugi::xml_node& node, KeptElement&& kep
     if (name == "id" && *a.value()) doc_->SetId(*art, a.value());
     if (name == "inkscape:label" && *a.value()) doc_->SetName(*art, a.value());
   }
-  if (!kept.attributes.empty() || !kept.childMarkup.empty() || !kept.tag.empty() ||
-      !kept.fillReference.empty() || !kept.strokeReference.empty() || kept.hasTextTransform ||
-      !kept.fillFallback.empty() || !kept.strokeFallback.empty() || kept.hasPaintTransform ||
-      kept.fillUnset || kept.strokeUnset) {
+  if (!kept.attributes.empty() || kept.extras) {
     result_.kept.art.insert_or_assign(art->uid(), std::move(kept));
   }
 }
@@ -762,7 +759,7 @@ void Importer::KeepAttributes(const pugi::xml_node& node, const Style& style, Ke
   for (pugi::xml_node child : node.children()) {
     if (child.type() != pugi::node_element) continue;
     std::string_view name = LocalName(child);
-    if (name == "title" || name == "desc" || name == "metadata") kept.childMarkup += Markup(child);
+    if (name == "title" || name == "desc" || name == "metadata") kept.More().childMarkup += Markup(child);
   }
 }
 
@@ -771,23 +768,33 @@ void Importer::KeepAttributes(const pugi::xml_node& node, const Style& style, Ke
 AIPathStyle Importer::PathStyleOf(const pugi::xml_node& node, const Style& style,
                                   const Context& ctx, const Geom::Rect* bbox, KeptElement& kept) {
   AIPathStyle s = art::DefaultPathStyle();
+  std::string fillReference, fillFallback, strokeReference, strokeFallback;
   bool painted = true;
   if (!PaintOf(node, style.Get("fill", "black"), style, ctx, bbox, &s.fill.color, &painted,
-               &kept.fillReference, &kept.fillFallback)) {
+               &fillReference, &fillFallback)) {
     painted = true;
     s.fill.color = art::DefaultPathStyle().fill.color;
   }
   s.fillPaint = painted;
-  kept.fillColor = s.fill.color;
-  kept.fillUnset = !style.Has("fill");
-  kept.strokeUnset = !style.Has("stroke");
   painted = false;
   if (!PaintOf(node, style.Get("stroke", "none"), style, ctx, bbox, &s.stroke.color, &painted,
-               &kept.strokeReference, &kept.strokeFallback)) {
+               &strokeReference, &strokeFallback)) {
     painted = false;
   }
   s.strokePaint = painted;
-  kept.strokeColor = s.stroke.color;
+  const bool fillUnset = !style.Has("fill");
+  kept.strokeUnset = !style.Has("stroke");
+  if (fillUnset || !fillReference.empty() || !fillFallback.empty() ||
+      !strokeReference.empty() || !strokeFallback.empty()) {
+    KeptExtras& more = kept.More();
+    more.fillReference = std::move(fillReference);
+    more.fillFallback = std::move(fillFallback);
+    more.strokeReference = std::move(strokeReference);
+    more.strokeFallback = std::move(strokeFallback);
+    more.fillColor = s.fill.color;
+    more.strokeColor = s.stroke.color;
+    more.fillUnset = fillUnset;
+  }
   s.evenodd = style.Get("fill-rule") == "evenodd";
 
   // Stroke widths and dashes scale with the transform (by the square root of
@@ -1096,8 +1103,10 @@ Art* Importer::ReadText(const pugi::xml_node& node, const Context& context, Art*
   Art* text = nullptr;
   if (doc_->NewArt(ArtKind::Text, Placement::InsideOnTop, container, &text)) return nullptr;
   KeptElement kept;
-  kept.hasTextTransform = !context.ctm.isIdentity(0);
-  for (int i = 0; i < 6; ++i) kept.textTransform[i] = context.ctm[i];
+  if (!context.ctm.isIdentity(0)) {
+    kept.More().hasTextTransform = true;
+    for (int i = 0; i < 6; ++i) kept.More().textTransform[i] = context.ctm[i];
+  }
   auto first = [](const char* list) {
     auto values = ParseNumberList(list);
     return values && !values->empty() ? (*values)[0] : 0.0;
@@ -1198,7 +1207,7 @@ Art* Importer::ReadText(const pugi::xml_node& node, const Context& context, Art*
     // Character data straight in <text> or <textPath> is written back there
     // (renderers treat white space at span edges differently).
     bool direct = !span || LocalName(span) != "tspan";
-    if (direct) runKept.tag = "#text";
+    if (direct) runKept.More().tag = "#text";
     bool firstOfSpan = span && (&styled == &runs.front().second ||
                                 (&styled - 1)->second != span);
     if (span && !direct && firstOfSpan) {

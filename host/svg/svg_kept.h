@@ -22,9 +22,9 @@ struct SvgSource;
 
 using Attributes = std::vector<std::pair<std::string, std::string>>;
 
-struct KeptElement {
-  // Written on the element as they were (opacity, filter, class, ...).
-  Attributes attributes;
+// What few elements have (kept apart: a drawing holds thousands of
+// elements, most with a few attributes at most).
+struct KeptExtras {
   // Child elements written before the element's own content (<title> ...).
   std::string childMarkup;
   // The element name when it was not the one export would choose ("a"
@@ -35,9 +35,9 @@ struct KeptElement {
   // is written back instead of a new definition.
   std::string fillReference, strokeReference;
   AIColor fillColor{}, strokeColor{};
-  // The paint was not set on the element or its ancestors: while the colour
+  // The fill was not set on the element or its ancestors: while the colour
   // is unchanged it stays unset (a clone's own paint may fill it).
-  bool fillUnset = false, strokeUnset = false;
+  bool fillUnset = false;
   // The sRGB fallback written before an ICC colour, used again while the
   // colour is unchanged (it need not be the naive conversion of the ICC
   // values).
@@ -51,6 +51,25 @@ struct KeptElement {
   // glyphs keep their rotation and scale.
   bool hasTextTransform = false;
   double textTransform[6] = {1, 0, 0, 1, 0, 0};
+};
+
+struct KeptElement {
+  // Written on the element as they were (opacity, filter, class, ...).
+  Attributes attributes;
+  // Text: the stroke was not set on the element or its ancestors, and
+  // stays unset while unpainted (paths are written without one anyway).
+  bool strokeUnset = false;
+  std::unique_ptr<KeptExtras> extras;
+
+  // The extras, or none set.
+  const KeptExtras& more() const {
+    static const KeptExtras kNone;
+    return extras ? *extras : kNone;
+  }
+  KeptExtras& More() {
+    if (!extras) extras = std::make_unique<KeptExtras>();
+    return *extras;
+  }
 };
 
 struct KeptSvg {
