@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -157,32 +158,42 @@ bool ReadFile(const std::filesystem::path& source, std::string* bytes, std::stri
     return false;
   }
   struct stat st;
-  if (fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+  const bool statted = fstat(fd, &st) == 0;
+  if (statted && S_ISDIR(st.st_mode)) {
     close(fd);
     *error = "cannot read " + name + ": it is a folder";
     return false;
   }
-  // Read to the end rather than trusting the size: pipes and devices have none.
+  // Read to the end rather than trusting the size: pipes and devices have
+  // none. A regular file's size is the first guess of the room needed (one
+  // more byte sees the end at once); reads go straight into the string.
   bytes->clear();
-  char chunk[65536];
+  size_t room = 65536;
+  if (statted && !standard && S_ISREG(st.st_mode) && st.st_size > 0)
+    room = std::min(size_t(st.st_size), maxBytes) + 1;
+  size_t used = 0;
   for (;;) {
-    ssize_t n = read(fd, chunk, sizeof chunk);
+    if (used == bytes->size()) bytes->resize(std::max(used + room, bytes->size() * 2));
+    ssize_t n = read(fd, bytes->data() + used, bytes->size() - used);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) {
       int code = errno;
       close(fd);
+      bytes->clear();
       *error = "cannot read " + name + ": " + std::strerror(code);
       return false;
     }
     if (n == 0) break;
-    if (bytes->size() + size_t(n) > maxBytes) {
+    used += size_t(n);
+    if (used > maxBytes) {
       close(fd);
+      bytes->clear();
       *error = "cannot read " + name + ": the file is larger than " +
                std::to_string(maxBytes >> 20) + " MB";
       return false;
     }
-    bytes->append(chunk, size_t(n));
   }
+  bytes->resize(used);
   close(fd);
   return true;
 }

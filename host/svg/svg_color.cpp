@@ -4,7 +4,6 @@
 #include <cctype>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 
 #include "host/svg/svg_numbers.h"
 
@@ -229,7 +228,12 @@ Color RgbFromGray(double gray) {
 }
 
 std::optional<Color> ParseColor(std::string_view text) {
-  TextCursor cursor(Trim(text));
+  text = Trim(text);
+  // The usual colour, hex digits alone, without the general reader.
+  if (text.size() > 1 && text[0] == '#') {
+    if (auto color = ParseHex(text.substr(1))) return color;
+  }
+  TextCursor cursor(text);
   std::optional<Color> color;
   if (cursor.Peek() == '#') {
     cursor.Advance();
@@ -271,6 +275,13 @@ std::optional<Color> ParseColor(std::string_view text) {
 std::optional<Paint> ParsePaint(std::string_view text) {
   text = Trim(text);
   Paint paint;
+  if (text.size() > 1 && text[0] == '#') {
+    if (auto color = ParseHex(text.substr(1))) {  // the usual paint, read directly
+      paint.kind = Paint::Kind::kColor;
+      paint.color = *color;
+      return paint;
+    }
+  }
   if (EqualsIgnoreCase(text, "none")) return paint;
   if (EqualsIgnoreCase(text, "currentColor")) {
     paint.kind = Paint::Kind::kCurrentColor;
@@ -312,8 +323,13 @@ std::string FormatHexColor(double red, double green, double blue) {
   auto channel = [](double v) {
     return static_cast<int>(std::lround(std::round(Clamp01(v) * 255 * 1e4) / 1e4));
   };
-  char text[8];
-  std::snprintf(text, sizeof text, "#%02x%02x%02x", channel(red), channel(green), channel(blue));
+  static constexpr char kHex[] = "0123456789abcdef";
+  std::string text = "#000000";
+  const int channels[] = {channel(red), channel(green), channel(blue)};
+  for (int i = 0; i < 3; ++i) {
+    text[1 + 2 * i] = kHex[channels[i] >> 4];
+    text[2 + 2 * i] = kHex[channels[i] & 15];
+  }
   return text;
 }
 

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstring>
 #include <deque>
+#include <functional>
 #include <map>
 #include <unordered_map>
 #include <unordered_set>
@@ -48,6 +49,45 @@ bool IsBlank(const pugi::xml_node& node) {
   std::string_view text = node.value();
   return text.find_first_not_of(" \t\r\n") == std::string_view::npos;
 }
+
+// Nodes and what they stand for, by node: many thousands for a large
+// drawing, so a vector sorted once rather than a table that allocates an
+// entry each. Find answers the value added last for a node.
+template <typename Value>
+class NodeMap {
+ public:
+  void Add(const pugi::xml_node_struct* node, const Value& value) { entries_.push_back({node, value}); }
+  void Sort() {
+    std::stable_sort(entries_.begin(), entries_.end(),
+                     [](const Entry& a, const Entry& b) { return Before(a.node, b.node); });
+  }
+  // After Sort.
+  const Value* Find(const pugi::xml_node_struct* node) const {
+    auto it = std::upper_bound(entries_.begin(), entries_.end(), node,
+                               [](const pugi::xml_node_struct* n, const Entry& e) { return Before(n, e.node); });
+    return it == entries_.begin() || (it - 1)->node != node ? nullptr : &(it - 1)->value;
+  }
+  // Before Sort: takes the value added last for `node` out.
+  bool Take(const pugi::xml_node_struct* node, Value* value) {
+    for (auto it = entries_.rbegin(); it != entries_.rend(); ++it) {
+      if (it->node != node) continue;
+      *value = it->value;
+      entries_.erase(std::next(it).base());
+      return true;
+    }
+    return false;
+  }
+
+ private:
+  struct Entry {
+    const pugi::xml_node_struct* node;
+    Value value;
+  };
+  static bool Before(const pugi::xml_node_struct* a, const pugi::xml_node_struct* b) {
+    return std::less<const pugi::xml_node_struct*>()(a, b);
+  }
+  std::vector<Entry> entries_;
+};
 
 // One object in the paint order of a container: art, or at the top a layer.
 struct Item {
@@ -146,7 +186,7 @@ class Exporter {
   };
   std::unordered_map<const pugi::xml_node_struct*, Origin> origin_;
   // Stand-ins and the read nodes they print; the elements that hold any.
-  std::unordered_map<const pugi::xml_node_struct*, pugi::xml_node> standIns_;
+  NodeMap<pugi::xml_node> standIns_;  // sorted once the tree is built
   std::unordered_set<const pugi::xml_node_struct*> holders_;
   int insideEffectArt_ = 0;
   bool wroteAnew_ = false;
@@ -221,8 +261,10 @@ std::string Exporter::RunOnSource() {
     for (const std::string& id : ids) list += (list.empty() ? "" : ", ") + id;
     Note(note + " (" + list + ")");
   }
+  standIns_.Sort();
   // Written without indentation: white space is in the tree as it was read.
   std::string text;
+  text.reserve(kept_->sourceSize + kept_->sourceSize / 8 + 4096);
   StringWriter writer(text);
   for (pugi::xml_node node : out_.children()) {
     const size_t start = text.size();
@@ -269,14 +311,14 @@ void Exporter::CopyOf(const pugi::xml_node& source, pugi::xml_node out) {
     return;
   }
   pugi::xml_node standIn = out.append_child(pugi::node_pi);
-  standIns_.emplace(standIn.internal_object(), source);
+  standIns_.Add(standIn.internal_object(), source);
   for (pugi::xml_node n = out; n && holders_.insert(n.internal_object()).second; n = n.parent()) {
   }
 }
 
 void Exporter::Print(const pugi::xml_node& node, pugi::xml_writer& writer) const {
-  if (auto s = standIns_.find(node.internal_object()); s != standIns_.end()) {
-    s->second.print(writer, "", pugi::format_raw, pugi::encoding_utf8);
+  if (const pugi::xml_node* read = standIns_.Find(node.internal_object())) {
+    read->print(writer, "", pugi::format_raw, pugi::encoding_utf8);
     return;
   }
   if (!holders_.count(node.internal_object())) {
@@ -337,29 +379,30 @@ pugi::xml_node Exporter::ShallowCopy(const pugi::xml_node& source, pugi::xml_nod
 void Exporter::Merge(const std::vector<Item>& items, const pugi::xml_node& source,
                      pugi::xml_node out) {
   // The items whose elements are children of `source`, by element.
-  std::unordered_map<const pugi::xml_node_struct*, size_t> here;
+  NodeMap<size_t> here;
   for (size_t i = 0; i < items.size(); ++i) {
     const SourceBinding* b = BindingOf(items[i]);
-    if (b && b->node.parent() == source) here[b->node.internal_object()] = i;
+    if (b && b->node.parent() == source) here.Add(b->node.internal_object(), i);
   }
+  here.Sort();
   // Reordered children are all written after what the model does not hold.
   bool ordered = true;
   size_t last = 0;
   for (pugi::xml_node c = source.first_child(); c && ordered; c = c.next_sibling()) {
-    auto h = here.find(c.internal_object());
-    if (h == here.end()) continue;
-    ordered = h->second >= last;
-    last = h->second;
+    const size_t* h = here.Find(c.internal_object());
+    if (!h) continue;
+    ordered = *h >= last;
+    last = *h;
   }
   size_t next = 0;
   bool skipSpace = false;
   pugi::xml_node wrapper;
   for (pugi::xml_node c = source.first_child(); c; c = c.next_sibling()) {
     if (source_->units.count(c.internal_object())) {
-      auto h = here.find(c.internal_object());
-      if (ordered && h != here.end()) {
+      const size_t* h = here.Find(c.internal_object());
+      if (ordered && h) {
         // What arrived before it (new or moved here) first.
-        while (next <= h->second) WriteItem(items[next++], out, wrapper);
+        while (next <= *h) WriteItem(items[next++], out, wrapper);
         skipSpace = false;
       } else {
         skipSpace = true;  // gone: so is the white space after it
@@ -419,9 +462,8 @@ void Exporter::MarkWritten(const Art& art, pugi::xml_node parent, pugi::xml_node
   if (!written || written == before) return;
   // An unchanged element stands in as a marker printed from the read tree;
   // the mark needs a copy of its own.
-  if (auto s = standIns_.find(written.internal_object()); s != standIns_.end()) {
-    pugi::xml_node copy = parent.insert_copy_after(s->second, written);
-    standIns_.erase(s);
+  if (pugi::xml_node read; standIns_.Take(written.internal_object(), &read)) {
+    pugi::xml_node copy = parent.insert_copy_after(read, written);
     parent.remove_child(written);
     written = copy;
   }
@@ -529,7 +571,8 @@ void Exporter::WriteKept(pugi::xml_node node, const KeptElement* kept) {
     if (node.attribute(name.c_str())) continue;
     node.append_attribute(name.c_str()) = value.c_str();
   }
-  if (!kept->childMarkup.empty()) node.append_buffer(kept->childMarkup.data(), kept->childMarkup.size());
+  const std::string& markup = kept->more().childMarkup;
+  if (!markup.empty()) node.append_buffer(markup.data(), markup.size());
 }
 
 void Exporter::WriteLayer(const art::Layer& layer, pugi::xml_node root) {
@@ -596,7 +639,7 @@ void Exporter::WriteArtAnew(const Art& art, pugi::xml_node parent) {
 
 void Exporter::WriteGroup(const Art& art, pugi::xml_node parent) {
   const KeptElement* kept = KeptFor(art);
-  pugi::xml_node g = parent.append_child(kept && !kept->tag.empty() ? kept->tag.c_str() : "g");
+  pugi::xml_node g = parent.append_child(kept && !kept->more().tag.empty() ? kept->more().tag.c_str() : "g");
   g.append_attribute("id") = IdFor(art, "g").c_str();
   if (!art.name().empty()) g.append_attribute("inkscape:label") = art.name().c_str();
   if (art.hidden()) g.append_attribute("display") = "none";
@@ -687,7 +730,7 @@ std::string Exporter::PaintText(const AIColor& color, const std::string& referen
   icc->clear();
   bool unchanged = art::SameColor(color, keptColor);
   if (!reference.empty() && unchanged) {
-    if (color.kind == kPattern && kept && kept->hasPaintTransform) {
+    if (color.kind == kPattern && kept && kept->more().hasPaintTransform) {
       return DerivedPattern(reference, *kept);
     }
     return reference;
@@ -735,8 +778,8 @@ std::string Exporter::DerivedPattern(const std::string& reference, const KeptEle
   size_t close = reference.find(')', hash);
   if (hash == std::string::npos || close == std::string::npos) return reference;
   std::string original = reference.substr(hash + 1, close - hash - 1);
-  Affine m{kept.paintTransform[0], kept.paintTransform[1], kept.paintTransform[2],
-           kept.paintTransform[3], kept.paintTransform[4], kept.paintTransform[5]};
+  const double* t = kept.more().paintTransform;
+  Affine m{t[0], t[1], t[2], t[3], t[4], t[5]};
   if (kept_) {
     auto it = kept_->patternTransforms.find(original);
     if (it != kept_->patternTransforms.end()) {
@@ -805,21 +848,19 @@ std::string Exporter::GradientElement(const AIGradientStyle& g) {
 
 void Exporter::WriteStyle(pugi::xml_node node, const AIPathStyle& style, const KeptElement* kept,
                           bool forText) {
-  static const AIColor kNoColor{};
+  static const KeptExtras kNone;
+  const KeptExtras& more = kept && kept->extras ? *kept->extras : kNone;
   std::string fillIcc, strokeIcc;
   std::string fill = style.fillPaint
-                         ? PaintText(style.fill.color, kept ? kept->fillReference : "",
-                                     kept ? kept->fillFallback : "",
-                                     kept ? kept->fillColor : kNoColor, kept, &fillIcc)
+                         ? PaintText(style.fill.color, more.fillReference, more.fillFallback,
+                                     more.fillColor, kept, &fillIcc)
                          : "none";
-  bool fillUnset = kept && kept->fillUnset && style.fillPaint &&
-                   art::SameColor(style.fill.color, kept->fillColor);
+  bool fillUnset = more.fillUnset && style.fillPaint && art::SameColor(style.fill.color, more.fillColor);
   if (!fillUnset) node.append_attribute("fill") = fill.c_str();
   if (style.evenodd) node.append_attribute("fill-rule") = "evenodd";
   std::string stroke = style.strokePaint
-                           ? PaintText(style.stroke.color, kept ? kept->strokeReference : "",
-                                       kept ? kept->strokeFallback : "",
-                                       kept ? kept->strokeColor : kNoColor, kept, &strokeIcc)
+                           ? PaintText(style.stroke.color, more.strokeReference, more.strokeFallback,
+                                       more.strokeColor, kept, &strokeIcc)
                            : "none";
   bool strokeUnset = kept && kept->strokeUnset && !style.strokePaint;
   if (style.strokePaint || (forText && !strokeUnset)) node.append_attribute("stroke") = stroke.c_str();
@@ -858,9 +899,9 @@ void Exporter::WriteText(const Art& art, pugi::xml_node parent) {
   text.append_attribute("id") = IdFor(art, "text").c_str();
   if (!art.name().empty()) text.append_attribute("inkscape:label") = art.name().c_str();
   Point start = Point{data.start.h, data.start.v} * toSvg_;
-  if (kept && kept->hasTextTransform) {
-    Affine m{kept->textTransform[0], kept->textTransform[1], kept->textTransform[2],
-             kept->textTransform[3], kept->textTransform[4], kept->textTransform[5]};
+  if (kept && kept->more().hasTextTransform) {
+    const double* t = kept->more().textTransform;
+    Affine m{t[0], t[1], t[2], t[3], t[4], t[5]};
     text.append_attribute("transform") = FormatTransform(m).c_str();
     start = start * m.Inverse();
   }
@@ -872,7 +913,7 @@ void Exporter::WriteText(const Art& art, pugi::xml_node parent) {
       if (n == std::string("vx:text-") + name) {
         auto values = ParseNumberList(v);
         if (values) {
-          for (size_t i = 1; i < values->size(); ++i) text += " " + FormatNumber((*values)[i]);
+          for (size_t i = 1; i < values->size(); ++i) text.append(" ").append(FormatNumber((*values)[i]));
         }
       }
     }
@@ -915,7 +956,7 @@ void Exporter::WriteText(const Art& art, pugi::xml_node parent) {
   for (const Art* child = art.firstChild(); child; child = child->sibling()) {
     if (child->kind() != ArtKind::TextRun) continue;
     const KeptElement* directKept = KeptFor(*child);
-    if (directKept && directKept->tag == "#text") {
+    if (directKept && directKept->more().tag == "#text") {
       // Character data of the text itself: its style is the text's.
       if (!textStyled) {
         WriteStyle(text, child->run().style, directKept, true);

@@ -55,32 +55,40 @@ bool IsNonRendering(std::string_view name) {
   return false;
 }
 
-// Attributes whose content the model holds (or that export rewrites).
-bool IsConsumedAttribute(std::string_view element, std::string_view name) {
+// The attributes that hold an element's geometry, by element.
+struct Geometry {
+  std::string_view element;
+  std::string_view names[6];
+};
+constexpr Geometry kGeometry[] = {
+    {"path", {"d"}},
+    {"rect", {"x", "y", "width", "height", "rx", "ry"}},
+    {"circle", {"cx", "cy", "r"}},
+    {"ellipse", {"cx", "cy", "rx", "ry"}},
+    {"line", {"x1", "y1", "x2", "y2"}},
+    {"polyline", {"points"}},
+    {"polygon", {"points"}},
+    {"text", {"x", "y", "dx", "dy", "rotate"}}};
+
+const Geometry* GeometryOf(std::string_view element) {
+  for (const Geometry& g : kGeometry) {
+    if (element == g.element) return &g;
+  }
+  return nullptr;
+}
+
+// Attributes whose content the model holds (or that export rewrites);
+// `geometry` is the element's row (null: none).
+bool IsConsumedAttribute(const Geometry* geometry, std::string_view name) {
   static constexpr std::string_view kCommon[] = {"id", "transform", "style", "inkscape:label",
                                             "inkscape:groupmode", "sodipodi:insensitive"};
   for (std::string_view n : kCommon) {
     if (name == n) return true;
   }
   if (IsPresentationAttribute(name)) return true;
-  struct Geometry {
-    std::string_view element;
-    std::string_view names[6];
-  };
-  static constexpr Geometry kGeometry[] = {
-      {"path", {"d"}},
-      {"rect", {"x", "y", "width", "height", "rx", "ry"}},
-      {"circle", {"cx", "cy", "r"}},
-      {"ellipse", {"cx", "cy", "rx", "ry"}},
-      {"line", {"x1", "y1", "x2", "y2"}},
-      {"polyline", {"points"}},
-      {"polygon", {"points"}},
-      {"text", {"x", "y", "dx", "dy", "rotate"}}};
-  for (const Geometry& g : kGeometry) {
-    if (element != g.element) continue;
-    for (std::string_view n : g.names) {
-      if (!n.empty() && name == n) return true;
-    }
+  if (!geometry) return false;
+  for (std::string_view n : geometry->names) {
+    if (!n.empty() && name == n) return true;
   }
   return false;
 }
@@ -122,14 +130,19 @@ class Importer {
   // What the model cannot hold of the element being read: reported only if
   // the element is written anew (svg_source.h).
   void Note(std::string_view text) {
-    auto it = source_->notes.find(text);
-    if (it == source_->notes.end()) it = source_->notes.emplace(text).first;
-    pending_.push_back(*it);
+    // Thousands of elements make the same note in a row.
+    if (lastNote_.empty() || text != lastNote_) {
+      auto it = source_->notes.find(text);
+      if (it == source_->notes.end()) it = source_->notes.emplace(text).first;
+      lastNote_ = *it;
+    }
+    pending_.push_back(lastNote_);
   }
   // The element's name without a prefix bound to the SVG namespace
   // ("svg:path" -> "path"); other prefixes stay.
   std::string_view LocalName(const pugi::xml_node& node) const;
   void NotePrefixes(const pugi::xml_node& node);
+  void NotePrefix(std::string_view prefix, std::string_view uri);
   // Binds an element to the art made for it (its unit's root), with the
   // notes made since `mark`.
   SourceBinding& Bind(const pugi::xml_node& node, Art* root, uint32_t container,
@@ -159,7 +172,7 @@ class Importer {
                std::string* reference, std::string* fallback);
   void KeepAttributes(const pugi::xml_node& node, const Style& style, KeptElement& kept,
                       bool keepInheritedExtras);
-  void FinishArt(Art* art, const pugi::xml_node& node, KeptElement kept);
+  void FinishArt(Art* art, const pugi::xml_node& node, KeptElement&& kept);
   Context Enter(const pugi::xml_node& node, const Context& parent, bool* ok);
   std::optional<double> LengthAttr(const pugi::xml_node& node, const char* name, double def,
                                    double percentBase);
@@ -176,6 +189,7 @@ class Importer {
   std::shared_ptr<SvgSource> source_ = std::make_shared<SvgSource>();
   pugi::xml_document& xml_ = source_->xml;
   std::vector<std::string_view> pending_;
+  std::string_view lastNote_;  // in source_->notes
   std::vector<std::string> svgPrefixes_;
   ImportResult result_;
   Document* doc_ = nullptr;
@@ -196,6 +210,7 @@ std::optional<ImportResult> Importer::Run(std::string_view text, std::string* er
   std::size_t elements = 0;
   if (!LoadXml(text, xml_, xmlLimits, error, &elements)) return std::nullopt;
   source_->rootStartTag = RootStartTag(text);
+  result_.kept.sourceSize = text.size();
   source_->art.reserve(elements);
   source_->units.reserve(elements);
   result_.kept.art.reserve(elements);
@@ -237,13 +252,17 @@ std::string_view Importer::LocalName(const pugi::xml_node& node) const {
   return name;
 }
 
+void Importer::NotePrefix(std::string_view prefix, std::string_view uri) {
+  if (uri == kSvgNamespace &&
+      std::find(svgPrefixes_.begin(), svgPrefixes_.end(), prefix) == svgPrefixes_.end()) {
+    svgPrefixes_.emplace_back(prefix);
+  }
+}
+
 void Importer::NotePrefixes(const pugi::xml_node& node) {
   for (const pugi::xml_attribute& a : node.attributes()) {
     std::string_view name = a.name();
-    if (name.starts_with("xmlns:") && a.value() == kSvgNamespace &&
-        std::find(svgPrefixes_.begin(), svgPrefixes_.end(), name.substr(6)) == svgPrefixes_.end()) {
-      svgPrefixes_.emplace_back(name.substr(6));
-    }
+    if (name.starts_with("xmlns:")) NotePrefix(name.substr(6), a.value());
   }
 }
 
@@ -270,12 +289,17 @@ void Importer::IndexIds(const pugi::xml_node& root) {
     auto [node, generated] = stack.back();
     stack.pop_back();
     if (node.type() != pugi::node_element) continue;
-    generated = generated || node.attribute("vx:generated");
-    NotePrefixes(node);
-    if (const char* id = node.attribute("id").value(); *id) {
-      ids_.emplace(id, node);
-      // Generated definitions are written back too: their ids stay taken.
-      result_.kept.usedIds.insert(id);
+    // One walk over the attributes: the prefixes bound to the SVG
+    // namespace, the generated mark and the id.
+    for (pugi::xml_attribute a = node.first_attribute(); a; a = a.next_attribute()) {
+      const std::string_view name = a.name();
+      if (name == "vx:generated") generated = true;
+      if (name == "id" && *a.value()) {
+        ids_.emplace(a.value(), node);
+        // Generated definitions are written back too: their ids stay taken.
+        result_.kept.usedIds.insert(a.value());
+      }
+      if (name.starts_with("xmlns:")) NotePrefix(name.substr(6), a.value());
     }
     if (LocalName(node) == "style") {
       std::string css;
@@ -359,7 +383,7 @@ void Importer::ReadLayer(const pugi::xml_node& node, const Context& parent) {
   }
   KeptElement kept;
   KeepAttributes(node, context.style, kept, false);
-  if (!kept.attributes.empty() || !kept.childMarkup.empty()) {
+  if (!kept.attributes.empty() || kept.extras) {
     result_.kept.layers[layer->uid] = std::move(kept);
   }
   SourceBinding& binding = source_->layers[layer->uid];
@@ -406,9 +430,16 @@ void Importer::ReadElement(const pugi::xml_node& node, const Context& parent, Ar
   auto opaque = [&] {
     if (Art* art = ReadOpaque(node, parent, container)) Bind(node, art, 0, parent, parent, mark);
   };
+  // The rare attributes that decide how the element is read, in one walk.
+  bool keptWrapper = false, pathEffect = false;
+  for (pugi::xml_attribute a = node.first_attribute(); a; a = a.next_attribute()) {
+    const std::string_view attribute = a.name();
+    keptWrapper = keptWrapper || attribute == "vx:kept";
+    pathEffect = pathEffect || attribute == "inkscape:path-effect";
+  }
   // Definitions inside the drawing, and wrappers kept by earlier runs: kept
   // where they stand.
-  if (IsNonRendering(name) || node.attribute("vx:kept")) return opaque();
+  if (IsNonRendering(name) || keptWrapper) return opaque();
   bool ok = true;
   Context context = Enter(node, parent, &ok);
   if (!ok) return;
@@ -419,10 +450,11 @@ void Importer::ReadElement(const pugi::xml_node& node, const Context& parent, Ar
   if (!isGroup && !IsShape(name) && name != "text") return opaque();
   // Inkscape path effects compute the drawn path from a source the model
   // does not hold: left as they are.
-  if (node.attribute("inkscape:path-effect")) return opaque();
+  if (pathEffect) return opaque();
   Art* target = container;
   Art* clipGroup = nullptr;
-  if (node.attribute("clip-path") || context.style.Has("clip-path")) {
+  // The clip-path attribute is a presentation attribute: in the style.
+  if (context.style.Has("clip-path")) {
     std::string_view clip = context.style.Get("clip-path", "none");
     if (clip != "none") {
       if (!ReadClipGroup(node, context, container, &target)) return opaque();
@@ -440,7 +472,7 @@ void Importer::ReadElement(const pugi::xml_node& node, const Context& parent, Ar
     if (doc_->NewArt(ArtKind::Group, Placement::InsideOnTop, target, &group)) return;
     if (context.style.Get("display") == "none") doc_->SetUserAttrs(*group, kArtHidden, kArtHidden);
     KeptElement kept;
-    if (name == "a") kept.tag = "a";
+    if (name == "a") kept.More().tag = "a";
     KeepAttributes(node, context.style, kept, false);
     FinishArt(group, node, std::move(kept));
     Bind(node, clipGroup ? clipGroup : group, group->uid(), parent, context, mark);
@@ -669,9 +701,11 @@ Art* Importer::ReadShape(const pugi::xml_node& node, const Context& context, Art
   if (!AllWithin(page, limits_.maxCoordinate)) return nullptr;
   KeptElement kept;
   AIPathStyle style = PathStyleOf(node, context.style, context, haveBox ? &bbox : nullptr, kept);
-  if (!context.ctm.IsIdentity(0)) {
-    kept.hasPaintTransform = true;
-    for (int i = 0; i < 6; ++i) kept.paintTransform[i] = context.ctm[i];
+  // Only a pattern reference written back needs the transform.
+  const bool referred = !kept.more().fillReference.empty() || !kept.more().strokeReference.empty();
+  if (referred && !context.ctm.IsIdentity(0)) {
+    kept.More().hasPaintTransform = true;
+    for (int i = 0; i < 6; ++i) kept.More().paintTransform[i] = context.ctm[i];
   }
   Art* art = MakePathArt(page, style, container);
   if (!art) return nullptr;
@@ -681,24 +715,24 @@ Art* Importer::ReadShape(const pugi::xml_node& node, const Context& context, Art
   return art;
 }
 
-void Importer::FinishArt(Art* art, const pugi::xml_node& node, KeptElement kept) {
-  if (const char* id = node.attribute("id").value(); *id) doc_->SetId(*art, id);
-  if (const char* label = node.attribute("inkscape:label").value(); *label) doc_->SetName(*art, label);
-  if (!kept.attributes.empty() || !kept.childMarkup.empty() || !kept.tag.empty() ||
-      !kept.fillReference.empty() || !kept.strokeReference.empty() || kept.hasTextTransform ||
-      !kept.fillFallback.empty() || !kept.strokeFallback.empty() || kept.hasPaintTransform ||
-      kept.fillUnset || kept.strokeUnset) {
-    result_.kept.art[art->uid()] = std::move(kept);
+void Importer::FinishArt(Art* art, const pugi::xml_node& node, KeptElement&& kept) {
+  for (pugi::xml_attribute a = node.first_attribute(); a; a = a.next_attribute()) {
+    const std::string_view name = a.name();
+    if (name == "id" && *a.value()) doc_->SetId(*art, a.value());
+    if (name == "inkscape:label" && *a.value()) doc_->SetName(*art, a.value());
+  }
+  if (!kept.attributes.empty() || kept.extras) {
+    result_.kept.art.insert_or_assign(art->uid(), std::move(kept));
   }
 }
 
 void Importer::KeepAttributes(const pugi::xml_node& node, const Style& style, KeptElement& kept,
                               bool keepInheritedExtras) {
-  std::string_view element = LocalName(node);
+  const Geometry* geometry = GeometryOf(LocalName(node));
   bool editorData = false;
   for (const pugi::xml_attribute& a : node.attributes()) {
     std::string_view name = a.name();
-    if (IsConsumedAttribute(element, name)) continue;
+    if (IsConsumedAttribute(geometry, name)) continue;
     if (IsEditorGeometry(name)) {
       editorData = true;
       continue;
@@ -708,7 +742,8 @@ void Importer::KeepAttributes(const pugi::xml_node& node, const Style& style, Ke
   if (editorData) Note("editor shape data (sodipodi/inkscape geometry attributes) not written back");
   if (keepInheritedExtras) {
     for (const KeptProperty& p : kKeptInherited) {
-      std::string_view value = style.Get(p.key, p.initial);
+      if (!style.Has(p.key)) continue;  // the initial value
+      std::string_view value = style.Get(p.key);
       if (value != p.initial) kept.attributes.emplace_back(p.key.name, std::string(value));
     }
   } else {
@@ -724,7 +759,7 @@ void Importer::KeepAttributes(const pugi::xml_node& node, const Style& style, Ke
   for (pugi::xml_node child : node.children()) {
     if (child.type() != pugi::node_element) continue;
     std::string_view name = LocalName(child);
-    if (name == "title" || name == "desc" || name == "metadata") kept.childMarkup += Markup(child);
+    if (name == "title" || name == "desc" || name == "metadata") kept.More().childMarkup += Markup(child);
   }
 }
 
@@ -733,23 +768,33 @@ void Importer::KeepAttributes(const pugi::xml_node& node, const Style& style, Ke
 AIPathStyle Importer::PathStyleOf(const pugi::xml_node& node, const Style& style,
                                   const Context& ctx, const art::BoundsBuilder* bbox, KeptElement& kept) {
   AIPathStyle s = art::DefaultPathStyle();
+  std::string fillReference, fillFallback, strokeReference, strokeFallback;
   bool painted = true;
   if (!PaintOf(node, style.Get("fill", "black"), style, ctx, bbox, &s.fill.color, &painted,
-               &kept.fillReference, &kept.fillFallback)) {
+               &fillReference, &fillFallback)) {
     painted = true;
     s.fill.color = art::DefaultPathStyle().fill.color;
   }
   s.fillPaint = painted;
-  kept.fillColor = s.fill.color;
-  kept.fillUnset = !style.Has("fill");
-  kept.strokeUnset = !style.Has("stroke");
   painted = false;
   if (!PaintOf(node, style.Get("stroke", "none"), style, ctx, bbox, &s.stroke.color, &painted,
-               &kept.strokeReference, &kept.strokeFallback)) {
+               &strokeReference, &strokeFallback)) {
     painted = false;
   }
   s.strokePaint = painted;
-  kept.strokeColor = s.stroke.color;
+  const bool fillUnset = !style.Has("fill");
+  kept.strokeUnset = !style.Has("stroke");
+  if (fillUnset || !fillReference.empty() || !fillFallback.empty() ||
+      !strokeReference.empty() || !strokeFallback.empty()) {
+    KeptExtras& more = kept.More();
+    more.fillReference = std::move(fillReference);
+    more.fillFallback = std::move(fillFallback);
+    more.strokeReference = std::move(strokeReference);
+    more.strokeFallback = std::move(strokeFallback);
+    more.fillColor = s.fill.color;
+    more.strokeColor = s.stroke.color;
+    more.fillUnset = fillUnset;
+  }
   s.evenodd = style.Get("fill-rule") == "evenodd";
 
   // Stroke widths and dashes scale with the transform (by the square root of
@@ -1056,8 +1101,10 @@ Art* Importer::ReadText(const pugi::xml_node& node, const Context& context, Art*
   Art* text = nullptr;
   if (doc_->NewArt(ArtKind::Text, Placement::InsideOnTop, container, &text)) return nullptr;
   KeptElement kept;
-  kept.hasTextTransform = !context.ctm.IsIdentity(0);
-  for (int i = 0; i < 6; ++i) kept.textTransform[i] = context.ctm[i];
+  if (!context.ctm.IsIdentity(0)) {
+    kept.More().hasTextTransform = true;
+    for (int i = 0; i < 6; ++i) kept.More().textTransform[i] = context.ctm[i];
+  }
   auto first = [](const char* list) {
     auto values = ParseNumberList(list);
     return values && !values->empty() ? (*values)[0] : 0.0;
@@ -1158,7 +1205,7 @@ Art* Importer::ReadText(const pugi::xml_node& node, const Context& context, Art*
     // Character data straight in <text> or <textPath> is written back there
     // (renderers treat white space at span edges differently).
     bool direct = !span || LocalName(span) != "tspan";
-    if (direct) runKept.tag = "#text";
+    if (direct) runKept.More().tag = "#text";
     bool firstOfSpan = span && (&styled == &runs.front().second ||
                                 (&styled - 1)->second != span);
     if (span && !direct && firstOfSpan) {

@@ -22,9 +22,9 @@ struct SvgSource;
 
 using Attributes = std::vector<std::pair<std::string, std::string>>;
 
-struct KeptElement {
-  // Written on the element as they were (opacity, filter, class, ...).
-  Attributes attributes;
+// What few elements have (kept apart: a drawing holds thousands of
+// elements, most with a few attributes at most).
+struct KeptExtras {
   // Child elements written before the element's own content (<title> ...).
   std::string childMarkup;
   // The element name when it was not the one export would choose ("a"
@@ -35,21 +35,41 @@ struct KeptElement {
   // is written back instead of a new definition.
   std::string fillReference, strokeReference;
   AIColor fillColor{}, strokeColor{};
-  // The paint was not set on the element or its ancestors: while the colour
+  // The fill was not set on the element or its ancestors: while the colour
   // is unchanged it stays unset (a clone's own paint may fill it).
-  bool fillUnset = false, strokeUnset = false;
+  bool fillUnset = false;
   // The sRGB fallback written before an ICC colour, used again while the
   // colour is unchanged (it need not be the naive conversion of the ICC
   // values).
   std::string fillFallback, strokeFallback;
-  // The element's transform to SVG root coordinates, for pattern references:
-  // baked geometry needs a pattern that carries the transform it lost.
+  // The element's transform to SVG root coordinates, for pattern references
+  // (set only with a reference): baked geometry needs a pattern that
+  // carries the transform it lost.
   bool hasPaintTransform = false;
   double paintTransform[6] = {1, 0, 0, 1, 0, 0};
   // Text: the element's own transform (SVG root coordinates) so that its
   // glyphs keep their rotation and scale.
   bool hasTextTransform = false;
   double textTransform[6] = {1, 0, 0, 1, 0, 0};
+};
+
+struct KeptElement {
+  // Written on the element as they were (opacity, filter, class, ...).
+  Attributes attributes;
+  // Text: the stroke was not set on the element or its ancestors, and
+  // stays unset while unpainted (paths are written without one anyway).
+  bool strokeUnset = false;
+  std::unique_ptr<KeptExtras> extras;
+
+  // The extras, or none set.
+  const KeptExtras& more() const {
+    static const KeptExtras kNone;
+    return extras ? *extras : kNone;
+  }
+  KeptExtras& More() {
+    if (!extras) extras = std::make_unique<KeptExtras>();
+    return *extras;
+  }
 };
 
 struct KeptSvg {
@@ -61,6 +81,8 @@ struct KeptSvg {
   std::set<uint32_t> editedResults;
   // The page flip: page y = flipY - SVG y.
   double flipY = 0;
+  // The length of the text read: writing it back reserves about that much.
+  size_t sourceSize = 0;
   std::unordered_map<uint32_t, KeptElement> art;
   std::unordered_map<uint32_t, KeptElement> layers;
   // Layers made for elements that stood outside every layer; their art is

@@ -54,12 +54,37 @@ std::optional<double> TextCursor::ReadNumber() {
     while (p < text_.size() && IsDigit(text_[p])) ++p, any = true;
   }
   if (!any) return std::nullopt;
+  const size_t digitsEnd = p;
   if (p < text_.size() && (text_[p] == 'e' || text_[p] == 'E')) {
     size_t q = p + 1;
     if (q < text_.size() && (text_[q] == '+' || text_[q] == '-')) ++q;
     if (q < text_.size() && IsDigit(text_[q])) {
       while (q < text_.size() && IsDigit(text_[q])) ++q;
       p = q;
+    }
+  }
+  // The usual short decimal without exponent exactly: at most 15 digits
+  // are exact in a double, and so is their quotient by a power of ten up to
+  // 10^15, rounded once as from_chars rounds.
+  if (p == digitsEnd && p - digitsStart <= 16) {
+    static constexpr double kPowers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                         1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    uint64_t mantissa = 0;
+    int digits = 0, fraction = 0;
+    bool point = false;
+    for (size_t i = digitsStart; i < p; ++i) {
+      if (text_[i] == '.') {
+        point = true;
+        continue;
+      }
+      mantissa = mantissa * 10 + uint64_t(text_[i] - '0');
+      ++digits;
+      fraction += point ? 1 : 0;
+    }
+    if (digits <= 15) {
+      const double magnitude = double(mantissa) / kPowers[fraction];
+      pos_ = p;
+      return text_[start] == '-' ? -magnitude : magnitude;
     }
   }
   // from_chars takes no leading '+' and no leading '.' without a digit
@@ -99,8 +124,9 @@ std::string_view Trim(std::string_view text) {
 bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
   return a.size() == b.size() &&
          std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) ==
-                  std::tolower(static_cast<unsigned char>(y));
+           // ASCII letters only, as CSS and SVG keywords compare.
+           auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c + ('a' - 'A')) : c; };
+           return lower(x) == lower(y);
          });
 }
 
@@ -175,20 +201,21 @@ char* WriteRounded(char* out, double value, int decimals) {
   out = std::to_chars(out, out + 24, magnitude / kUnits[decimals]).ptr;
   const uint32_t fraction = uint32_t(magnitude % kUnits[decimals]);
   if (fraction == 0) return out;
-  // The fraction as four digits, two a step; its last `decimals` without
-  // their trailing zeros follow the point.
+  // The fraction as four digits, two a step; its last `decimals` go after
+  // the point (four bytes written at once: the room allows it), without
+  // their trailing zeros.
   static constexpr auto kPairs = [] {
     std::array<char, 200> pairs{};
     for (int i = 0; i < 100; ++i) pairs[2 * i] = char('0' + i / 10), pairs[2 * i + 1] = char('0' + i % 10);
     return pairs;
   }();
-  const char four[4] = {kPairs[fraction / 100 * 2], kPairs[fraction / 100 * 2 + 1],
-                        kPairs[fraction % 100 * 2], kPairs[fraction % 100 * 2 + 1]};
-  const char* digits = four + 4 - decimals;
-  int width = decimals;
-  while (digits[width - 1] == '0') --width;
+  const char eight[8] = {kPairs[fraction / 100 * 2], kPairs[fraction / 100 * 2 + 1],
+                         kPairs[fraction % 100 * 2], kPairs[fraction % 100 * 2 + 1], '0', '0', '0', '0'};
   *out++ = '.';
-  return std::copy(digits, digits + width, out);
+  std::memcpy(out, eight + 4 - decimals, 4);
+  int width = decimals;
+  while (out[width - 1] == '0') --width;
+  return out + width;
 }
 
 std::string FormatRounded(double value, int decimals) {
