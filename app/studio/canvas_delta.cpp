@@ -59,6 +59,24 @@ std::string OwnMarkup(const pugi::xml_node& node, const std::string& text) {
   return Markup(g);
 }
 
+// The attributes of an object whose shapes stayed: each element of its
+// subtree in document order as [name, {attribute: value}], path data and
+// the canvas marks left out (the page keeps its own).
+json PaintOf(const pugi::xml_node& object) {
+  json elements = json::array();
+  auto add = [&](const pugi::xml_node& e) {
+    json attrs = json::object();
+    for (const pugi::xml_attribute& a : e.attributes()) {
+      const std::string_view name = a.name();
+      if (name != "d" && !name.starts_with("data-vx-")) attrs[a.name()] = a.value();
+    }
+    elements.push_back(json::array({e.name(), std::move(attrs)}));
+  };
+  add(object);
+  for (const pugi::xpath_node& x : object.select_nodes(".//*")) add(x.node());
+  return elements;
+}
+
 }  // namespace
 
 CanvasDelta::Snapshot CanvasDelta::Take(const art::Document& doc) {
@@ -74,7 +92,7 @@ CanvasDelta::Snapshot CanvasDelta::Take(const art::Document& doc) {
     // The last child is painted first.
     for (const art::Art* a = layer->group->lastChild(); a; a = a->priorSibling()) {
       const art::Art* above = a->priorSibling();
-      s.objects[a->uid()] = {art::ChangeStamp(*a), layer->uid, below, above ? above->uid() : 0,
+      s.objects[a->uid()] = {art::StampOf(*a), layer->uid, below, above ? above->uid() : 0,
                              order++};
       below = a->uid();
     }
@@ -140,6 +158,13 @@ CanvasDelta::Answer CanvasDelta::Since(const art::Document& doc, const svg::Kept
     return was != shown_.objects.end() && was->second.layer == placed.layer &&
            was->second.below == placed.below;
   };
+  // Changed where it stands and made of the same shapes: only attributes
+  // changed.
+  auto paintOnly = [&](uint32_t uid) {
+    const Placed& placed = now.objects.at(uid);
+    return inPlace(uid) && shown_.objects.at(uid).stamp.shape == placed.stamp.shape &&
+           shown_.objects.at(uid).stamp.any != placed.stamp.any;
+  };
   const size_t placedAnew =
       deleted.size() + size_t(std::count_if(changed.begin(), changed.end(),
                                             [&](const auto& c) { return !inPlace(c.second); }));
@@ -177,10 +202,15 @@ CanvasDelta::Answer CanvasDelta::Since(const art::Document& doc, const svg::Kept
 
   json objects = json::array();
   std::string parts = kSeparator + defs;
+  size_t markups = 0;
   for (const auto& [order, uid] : changed) {
     auto w = written.find(uid);
     if (w == written.end()) return Whole(doc, kept, std::move(now), error);
     const Placed& placed = now.objects.at(uid);
+    if (paintOnly(uid)) {
+      objects.push_back({{"uid", uid}, {"inPlace", true}, {"paint", PaintOf(w->second)}});
+      continue;
+    }
     // Where it goes: after the object below it, else before the nearest
     // unchanged object above it, else at the end of its layer.
     uint32_t before = placed.above;
@@ -191,8 +221,9 @@ CanvasDelta::Answer CanvasDelta::Since(const art::Document& doc, const svg::Kept
                        {"after", placed.below},
                        {"before", placed.below ? 0 : before}});
     parts += kSeparator + OwnMarkup(w->second, text);
+    ++markups;
   }
-  if (std::count(parts.begin(), parts.end(), kSeparator) != std::ptrdiff_t(changed.size() + 1))
+  if (std::count(parts.begin(), parts.end(), kSeparator) != std::ptrdiff_t(markups + 1))
     return Whole(doc, kept, std::move(now), error);  // the separator inside some text
   shown_ = std::move(now);
   const uint64_t from = version_;

@@ -5,7 +5,8 @@
 // versions do not chain, the layers changed, or most objects are new,
 // moved or deleted (objects changed where they stand are patched in place).
 // Which objects changed is known from the host's change stamps, so only
-// those are written.
+// those are written; an object whose shapes stayed (its paint changed)
+// comes as the attributes of its elements, without its path data.
 #pragma once
 
 #include <cstdint>
@@ -14,6 +15,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "host/art/change_stamp.h"
 #include "host/art/document.h"
 #include "host/svg/svg_kept.h"
 
@@ -44,7 +46,7 @@ class CanvasDelta {
   // A top-level object as the page was last told: its change stamp, its
   // layer and the objects just below and above it (0: none).
   struct Placed {
-    uint64_t stamp = 0;
+    host::art::ChangeStamp stamp;
     uint32_t layer = 0, below = 0, above = 0;
     size_t order = 0;  // paint order over the whole document
   };

@@ -218,7 +218,7 @@ void Server::Routes() {
   act("/api/select", {"ids", "rect", "point", "add"}, bind(&Session::Select));
   act("/api/layer", {"id", "visible", "locked"}, bind(&Session::Layer));
   act("/api/command", {"command"}, bind(&Session::Command));
-  act("/api/dialog", {"dialog", "action", "tracking"}, bind(&Session::DialogAction));
+  act("/api/dialog", {"dialog", "action", "tracking", "live", "gesture"}, bind(&Session::DialogAction));
   act("/api/tool", {"name"}, bind(&Session::Tool));
   act("/api/pointer", {"event", "x", "y", "modifiers"}, bind(&Session::Pointer));
   act("/api/undo", {}, [this](const json&) { return session_.Undo(false); });

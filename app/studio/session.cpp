@@ -487,6 +487,9 @@ Reply Session::DialogAction(const json& body) {
   const std::string name = Member<std::string>(body, "dialog");
   const std::string text = Member<std::string>(body, "action");
   const bool tracking = body.value("tracking", false);
+  const bool live = body.value("live", false);
+  const std::string gesture =
+      body.contains("gesture") ? name + "\x1f" + std::to_string(body.at("gesture").get<int64_t>()) : "";
   host::adm::Dialog* dialog = FindDialog(host_.dialogs(), name);
   if (!dialog) return Error(422, "there is no dialog \"" + name + "\"");
   std::string error;
@@ -504,9 +507,25 @@ Reply Session::DialogAction(const json& body) {
   host::adm::DialogDriver& driver = modal ? *modal : palette;
   host_.dialogs().ClearAlerts();
   message_.clear();
-  error = tracking ? host::adm::PerformTracking(driver, *action) : host::adm::Perform(driver, *action);
+  const uint64_t stepBefore = doc().LastStep();
+  error = tracking ? host::adm::PerformTracking(driver, *action, live)
+                   : host::adm::Perform(driver, *action);
+  JoinGesture(gesture, stepBefore);
   dirty_ = dirty_ || doc().CompletedSteps() > 0;
   return Changed(error);
+}
+
+// The merge lives here, where the page says which values belong to one
+// drag; the document's history only joins two steps it is told to.
+void Session::JoinGesture(const std::string& gesture, uint64_t stepBefore) {
+  if (gesture.empty()) {
+    gesture_ = {};
+    return;
+  }
+  if (gesture != gesture_.name) gesture_ = {gesture, 0};
+  if (doc().LastStep() == stepBefore) return;  // no step made
+  if (gesture_.step && doc().JoinLastStep(gesture_.step)) return;
+  gesture_.step = doc().LastStep();
 }
 
 Reply Session::Raster(const std::string& name, const std::string& itemText) {

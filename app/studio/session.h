@@ -117,6 +117,11 @@ class Session : public host::adm::UserAgent {
   // The page's coordinates (SVG user units, y down) to the host's page points.
   AIRealPoint ToPage(double x, double y) const;
   std::string WriteDocument(const std::filesystem::path& path);
+  // After a dialog action of the drag the page names `gesture` (its dialog
+  // and number; empty: none) that made its undo step after `stepBefore`:
+  // joins that step to the step the drag made before, so that one drag is
+  // one undo step, as long as no other step came between.
+  void JoinGesture(const std::string& gesture, uint64_t stepBefore);
 
   host::Host& host_;
   HostQueue& queue_;
@@ -131,6 +136,10 @@ class Session : public host::adm::UserAgent {
   Questions questions_;
   bool quitting_ = false;
   CanvasDelta canvas_;
+  struct Gesture {
+    std::string name;
+    uint64_t step = 0;  // the undo step it made (0: none yet)
+  } gesture_;
   nlohmann::json sentState_;  // the state as the last sync sent it
   uint64_t stateTag_ = 0;     // names sentState_
 };

@@ -264,12 +264,12 @@ std::string DialogDriver::Drag(int32_t itemId, const std::vector<ASPoint>& point
 }
 
 std::string DialogDriver::TrackDrag(int32_t itemId, const std::vector<ASPoint>& points,
-                                    uint32_t modifiers) {
-  return DragItem(itemId, points, modifiers, false);
+                                    uint32_t modifiers, bool live) {
+  return DragItem(itemId, points, modifiers, false, live);
 }
 
 std::string DialogDriver::DragItem(int32_t itemId, const std::vector<ASPoint>& points,
-                                   uint32_t modifiers, bool release) {
+                                   uint32_t modifiers, bool release, bool live) {
   UserAction action(manager_);
   std::string error;
   Item* item = Usable(itemId, &error);
@@ -282,19 +282,19 @@ std::string DialogDriver::DragItem(int32_t itemId, const std::vector<ASPoint>& p
   manager_.trackingItem = gone || release ? nullptr : ref;
   if (release && !gone)
     notify = manager_.Track(*item, points.back(), kADMMouseUpAction, modifiers, &aborted);
-  if (release && notify && !gone && !aborted && manager_.Find(ref))
+  if ((release || live) && notify && !gone && !aborted && manager_.Find(ref))
     manager_.NotifyItem(*item, kADMUserChangedNotifier);
   AfterAction();
   return "";
 }
 
-std::string DialogDriver::TrackValue(int32_t itemId, double value) {
+std::string DialogDriver::TrackValue(int32_t itemId, double value, bool live) {
   std::string error;
   Item* item = Usable(itemId, &error);
   if (!item) return error;
   if (item->kind() != ItemKind::Slider) return ItemName(itemId) + " is not a slider";
   if (!std::isfinite(value)) return "the value is not a number";
-  return TrackDrag(itemId, {KnobAt(*item, value)});
+  return TrackDrag(itemId, {KnobAt(*item, value)}, 0, live);
 }
 
 std::string DialogDriver::Close() {
@@ -463,9 +463,10 @@ std::string Perform(DialogDriver& driver, const AgentAction& a) {
   return "unknown action";
 }
 
-std::string PerformTracking(DialogDriver& driver, const AgentAction& a) {
-  if (a.kind == AgentAction::Kind::SetValue) return driver.TrackValue(a.item, a.value);
-  if (a.kind == AgentAction::Kind::Drag) return driver.TrackDrag(a.item, a.points, a.modifiers);
+std::string PerformTracking(DialogDriver& driver, const AgentAction& a, bool live) {
+  if (a.kind == AgentAction::Kind::SetValue) return driver.TrackValue(a.item, a.value, live);
+  if (a.kind == AgentAction::Kind::Drag)
+    return driver.TrackDrag(a.item, a.points, a.modifiers, live);
   return "only a slider's value or a drag can be sent while the button is down";
 }
 

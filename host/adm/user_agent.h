@@ -57,9 +57,12 @@ class DialogDriver {
   // move with the button down, so the item's track procedure sees every
   // intermediate position. A slider's knob goes to the value. The next
   // SetValue or Drag on the same item moves there and releases.
-  std::string TrackValue(int32_t itemId, double value);
+  // With `live`, the plug-in is notified after the moves when the item's
+  // track procedure asks for it (as it would be at the release), so that
+  // what follows the item (Live Update) follows the hand.
+  std::string TrackValue(int32_t itemId, double value, bool live = false);
   std::string TrackDrag(int32_t itemId, const std::vector<ASPoint>& points,
-                        uint32_t modifiers = 0);
+                        uint32_t modifiers = 0, bool live = false);
   // Presses an item that opens the colour picker and answers the picker
   // with colour; an item that opens none is an error.
   std::string PickColour(int32_t itemId, const AIColor& colour);
@@ -80,7 +83,7 @@ class DialogDriver {
                    uint32_t modifiers, bool* gone);
   // Drag and TrackDrag: with `release`, the button goes up at the end.
   std::string DragItem(int32_t itemId, const std::vector<ASPoint>& points,
-                       uint32_t modifiers, bool release);
+                       uint32_t modifiers, bool release, bool live = false);
   void AfterAction();
 
   DialogManager& manager_;
@@ -117,9 +120,10 @@ std::optional<AgentAction> ParseAgentAction(const std::string& text,
 // Carries out one action on the dialog; answers "" or why it failed.
 std::string Perform(DialogDriver& driver, const AgentAction& action);
 // The intermediate form of an action while the button is still down:
-// "set" of a slider and "drag" (TrackValue, TrackDrag); any other action
-// cannot be tracked.
-std::string PerformTracking(DialogDriver& driver, const AgentAction& action);
+// "set" of a slider and "drag" (TrackValue, TrackDrag, `live` as there);
+// any other action cannot be tracked.
+std::string PerformTracking(DialogDriver& driver, const AgentAction& action,
+                            bool live = false);
 
 class UserAgent {
  public:

@@ -174,6 +174,13 @@ class Art {
   // value back. A writer compares it to know which objects an operation
   // changed since the document was read.
   uint64_t revision() const { return revision_; }
+  // Changes with the revision when the object's make-up changes (segments,
+  // text, kept markup, a group's clipping), not when only what a writer
+  // puts in attributes changes (paint and style, ids, name, locked or
+  // hidden, a plug-in group's data store). A copy starts with its source's,
+  // so art made again as copies of unchanged art keeps its shapes; undo
+  // brings the earlier value back.
+  uint64_t shapeRevision() const { return shapeRevision_; }
 
  private:
   friend class Document;
@@ -199,6 +206,7 @@ class Art {
   uint64_t contentSaved_ = 0;
   uint64_t attrsSaved_ = 0;
   uint64_t revision_ = 0;
+  uint64_t shapeRevision_ = 0;
 };
 
 // Converts between art and the plug-in's handles.

@@ -14,23 +14,27 @@ void Mix(uint64_t& hash, uint64_t word) {
 }
 
 // Each object adds its uid and revision (every change of its own makes a
-// new revision) and a mark for where its members end, so that a member
-// moving in or out of it changes the stamp too.
-void Walk(const Art& art, uint64_t& hash) {
-  Mix(hash, art.uid());
-  Mix(hash, art.revision());
+// new revision) to `any`, its kind and shape revision to `shape`, and a
+// mark for where its members end to both, so that a member moving in or
+// out of it changes them too.
+void Walk(const Art& art, ChangeStamp& stamp) {
+  Mix(stamp.any, art.uid());
+  Mix(stamp.any, art.revision());
+  Mix(stamp.shape, uint64_t(int64_t(art.kind())));
+  Mix(stamp.shape, art.shapeRevision());
   for (const Art* part : {art.editGroup(), art.resultGroup()})
-    if (part) Walk(*part, hash);
-  for (const Art* c = art.firstChild(); c; c = c->sibling()) Walk(*c, hash);
-  Mix(hash, ~uint64_t(0));
+    if (part) Walk(*part, stamp);
+  for (const Art* c = art.firstChild(); c; c = c->sibling()) Walk(*c, stamp);
+  Mix(stamp.any, ~uint64_t(0));
+  Mix(stamp.shape, ~uint64_t(0));
 }
 
 }  // namespace
 
-uint64_t ChangeStamp(const Art& art) {
-  uint64_t hash = 0xCBF29CE484222325ull;
-  Walk(art, hash);
-  return hash;
+ChangeStamp StampOf(const Art& art) {
+  ChangeStamp stamp{0xCBF29CE484222325ull, 0xCBF29CE484222325ull};
+  Walk(art, stamp);
+  return stamp;
 }
 
 }  // namespace vx::host::art

@@ -1,8 +1,9 @@
-// Change stamps: a number that changes whenever an object or anything in it
+// Change stamps: numbers that change whenever an object or anything in it
 // changes (content, id, name, locked or hidden, members added, removed or
-// reordered; plug-in group art's edit and result groups included) and comes
+// reordered; plug-in group art's edit and result groups included) and come
 // back when undo brings the object back. The selection does not count. A
-// viewer compares stamps to know which objects to draw again.
+// viewer compares stamps to know which objects to draw again, and the shape
+// stamp to know whether drawing them again means only setting attributes.
 #pragma once
 
 #include <cstdint>
@@ -11,8 +12,21 @@ namespace vx::host::art {
 
 class Art;
 
-// The stamp of art and its subtree: a walk over its objects (not their
+struct ChangeStamp {
+  // Any change.
+  uint64_t any = 0;
+  // The make-up of the subtree: its members' kinds, order and shape
+  // revisions, not their uids. Equal stamps with `any` differing: only
+  // what a writer puts in attributes changed (paint and style, ids, names,
+  // hidden, data stores), even where the art was made again as copies of
+  // unchanged art (an effect's result rebuilt with other colours).
+  uint64_t shape = 0;
+
+  bool operator==(const ChangeStamp&) const = default;
+};
+
+// The stamps of art and its subtree: a walk over its objects (not their
 // segments), so cheap next to writing them.
-uint64_t ChangeStamp(const Art& art);
+ChangeStamp StampOf(const Art& art);
 
 }  // namespace vx::host::art

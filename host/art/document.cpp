@@ -339,6 +339,7 @@ Art* Document::CopyTree(const Art* source) {
   copy->attrs_ = source->attrs_;
   copy->name_ = source->name_;
   copy->content_ = source->content_;
+  copy->shapeRevision_ = source->shapeRevision_;
   for (Art* c = source->firstChild_; c; c = c->next_)
     Link(CopyTree(c), copy, nullptr);
   if (source->edit_) {
@@ -410,9 +411,11 @@ std::size_t HeapBytes(const ArtContent& content) {
 void Document::SaveContent(Art& art) {
   if (loading_ || art.contentSaved_ == serial_) return;
   art.contentSaved_ = serial_;
-  Record([a = &art, old = art.content_, revision = art.revision_]() mutable {
+  Record([a = &art, old = art.content_, revision = art.revision_,
+          shape = art.shapeRevision_]() mutable {
     std::swap(a->content_, old);
     std::swap(a->revision_, revision);
+    std::swap(a->shapeRevision_, shape);
   }, sizeof(ArtContent) + HeapBytes(art.content_));
 }
 
@@ -428,7 +431,10 @@ void Document::SaveAttrs(Art& art) {
   });
 }
 
-void Document::Touch(Art& art) { art.revision_ = ++revisions_; }
+void Document::Touch(Art& art, bool shape) {
+  art.revision_ = ++revisions_;
+  if (shape) art.shapeRevision_ = art.revision_;
+}
 
 void Document::NoteChange(Art* art) {
   ++changes_;
@@ -442,57 +448,65 @@ void Document::NoteChange(Art* art) {
 PathData& Document::MutablePath(Art& art) {
   SaveContent(art);
   NoteChange(&art);
-  Touch(art);
+  Touch(art, true);
   return std::get<PathData>(art.content_);
 }
 GroupData& Document::MutableGroup(Art& art) {
   SaveContent(art);
   NoteChange(&art);
-  Touch(art);
+  Touch(art, true);
   return std::get<GroupData>(art.content_);
 }
 TextData& Document::MutableText(Art& art) {
   SaveContent(art);
   NoteChange(&art);
-  Touch(art);
+  Touch(art, true);
   return std::get<TextData>(art.content_);
 }
 TextPathData& Document::MutableTextPath(Art& art) {
   SaveContent(art);
   NoteChange(&art);
-  Touch(art);
+  Touch(art, true);
   return std::get<TextPathData>(art.content_);
 }
 TextRunData& Document::MutableRun(Art& art) {
   SaveContent(art);
   NoteChange(&art);
-  Touch(art);
+  Touch(art, true);
   return std::get<TextRunData>(art.content_);
 }
 PluginGroupData& Document::MutablePlugin(Art& art) {
   SaveContent(art);
   NoteChange(&art);
-  Touch(art);
+  Touch(art, false);
   MarkForUpdate(art);
   return std::get<PluginGroupData>(art.content_);
 }
 PluginGroupData& Document::MutablePluginQuietly(Art& art) {
   SaveContent(art);
   NoteChange(&art);
-  Touch(art);
+  Touch(art, false);
   return std::get<PluginGroupData>(art.content_);
 }
 OpaqueData& Document::MutableOpaque(Art& art) {
   SaveContent(art);
   NoteChange(&art);
-  Touch(art);
+  Touch(art, true);
   return std::get<OpaqueData>(art.content_);
 }
 
+// A change of paint only: the shapes stay.
 int32_t Document::SetStyle(Art& art, const AIPathStyle& style) {
+  auto restyle = [&](AIPathStyle& target) {
+    SaveContent(art);
+    NoteChange(&art);
+    Touch(art, false);
+    target = style;
+    return kNoErr;
+  };
   switch (art.kind_) {
-    case ArtKind::Path: MutablePath(art).style = style; return kNoErr;
-    case ArtKind::TextRun: MutableRun(art).style = style; return kNoErr;
+    case ArtKind::Path: return restyle(std::get<PathData>(art.content_).style);
+    case ArtKind::TextRun: return restyle(std::get<TextRunData>(art.content_).style);
     case ArtKind::CompoundPath:
       for (Art* c = art.firstChild_; c; c = c->next_)
         if (c->kind_ == ArtKind::Path || c->kind_ == ArtKind::CompoundPath)
@@ -510,7 +524,7 @@ void Document::SetUserAttrs(Art& art, int32_t which, int32_t value) {
   if (next == art.attrs_) return;
   SaveAttrs(art);
   if ((next ^ art.attrs_) & kArtSelected) ++selectionChanges_;
-  if ((next ^ art.attrs_) & ~kArtSelected) Touch(art);
+  if ((next ^ art.attrs_) & ~kArtSelected) Touch(art, false);
   art.attrs_ = next;
   ++changes_;
 }
@@ -544,14 +558,14 @@ void Document::DeselectAll() {
 void Document::SetId(Art& art, std::string id) {
   if (art.id_ == id) return;
   SaveAttrs(art);
-  Touch(art);
+  Touch(art, false);
   art.id_ = std::move(id);
 }
 
 void Document::SetName(Art& art, std::string name) {
   if (art.name_ == name) return;
   SaveAttrs(art);
-  Touch(art);
+  Touch(art, false);
   art.name_ = std::move(name);
 }
 
@@ -625,23 +639,30 @@ void Document::BeginStep() {
   if (depth_++ > 0) return;
   // Changes made outside any step (by the host itself) form a step of
   // their own.
-  if (!open_.empty()) {
-    history_.push_back(std::move(open_));
-    open_ = UndoJournal();
-    redo_.clear();
-  }
+  if (!open_.empty()) CompleteOpenStep();
   ++serial_;
 }
 
 void Document::EndStep() {
   if (depth_ == 0 || --depth_ > 0) return;
-  if (!open_.empty()) {
-    history_.push_back(std::move(open_));
-    open_ = UndoJournal();
-    redo_.clear();
-    TrimHistory();
-  }
+  if (!open_.empty()) CompleteOpenStep();
   ++serial_;
+}
+
+void Document::CompleteOpenStep() {
+  open_.id = ++stepIds_;
+  history_.push_back(std::move(open_));
+  open_ = UndoJournal();
+  redo_.clear();
+  TrimHistory();
+}
+
+bool Document::JoinLastStep(uint64_t previous) {
+  const std::size_t n = history_.size();
+  if (depth_ > 0 || n < 2 || previous == 0 || history_[n - 2].id != previous) return false;
+  history_[n - 2].Append(std::move(history_[n - 1]));
+  history_.pop_back();
+  return true;
 }
 
 std::size_t Document::HistoryBytes() const {
@@ -707,11 +728,7 @@ bool Document::Undo() {
     RevertOpenStep();
     return any;
   }
-  if (!open_.empty()) {
-    history_.push_back(std::move(open_));
-    open_ = UndoJournal();
-    redo_.clear();
-  }
+  if (!open_.empty()) CompleteOpenStep();
   if (history_.empty()) return false;
   history_.back().Unapply();
   redo_.push_back(std::move(history_.back()));

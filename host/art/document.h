@@ -195,6 +195,13 @@ class Document {
   // steps are kept until a new step completes (or the history is cleared).
   bool Redo();
   int CompletedSteps() const { return int(history_.size()); }
+  // Names the newest completed step (0: none); it changes whenever a step
+  // completes, is undone or redone.
+  uint64_t LastStep() const { return history_.empty() ? 0 : history_.back().id; }
+  // Joins the newest completed step to the one before it when that one is
+  // `previous` (what LastStep() answered then): the values a drag sends
+  // make one undo step. False, and nothing joined, otherwise.
+  bool JoinLastStep(uint64_t previous);
   int RedoableSteps() const { return int(redo_.size()); }
   // Changes recorded in the open step so far.
   std::size_t OpenStepChanges() const { return open_.size(); }
@@ -267,9 +274,13 @@ class Document {
   void SaveContent(Art& art);
   void SaveAttrs(Art& art);
   void NoteChange(Art* art);  // counts and marks plug-in group art dirty
-  void Touch(Art& art);       // a new revision (after SaveContent/SaveAttrs)
+  // A new revision (after SaveContent/SaveAttrs); `shape`: a new shape
+  // revision too.
+  void Touch(Art& art, bool shape);
   void SaveLayers();
   void Record(UndoJournal::Change change, std::size_t bytes = 0);
+  // Moves the open step's changes into the history as a new step.
+  void CompleteOpenStep();
   void TrimHistory();
   // After a whole step was undone or redone: a new step serial, and the art
   // and the selection count as changed.
@@ -296,6 +307,7 @@ class Document {
   UndoJournal open_;
   std::vector<UndoJournal> history_;
   std::vector<UndoJournal> redo_;  // undone steps, the last undone last
+  uint64_t stepIds_ = 0;
   // The open event: open_'s size when it began, and what its first
   // RevertOpenStep reverted (kept to be made again on a roll-back).
   struct Event {

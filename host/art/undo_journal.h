@@ -5,6 +5,7 @@
 // exactly as its revert left it.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <vector>
 
@@ -18,6 +19,12 @@ class UndoJournal {
   void Add(Change toggle, std::size_t bytes = 0) {
     changes_.push_back(std::move(toggle));
     bytes_ += bytes + sizeof(Change);
+  }
+  // Takes later's changes after its own: one step for both.
+  void Append(UndoJournal&& later) {
+    for (Change& change : later.changes_) changes_.push_back(std::move(change));
+    bytes_ += later.bytes_;
+    later.Clear();
   }
   bool empty() const { return changes_.empty(); }
   std::size_t size() const { return changes_.size(); }
@@ -35,6 +42,8 @@ class UndoJournal {
     changes_.clear();
     bytes_ = 0;
   }
+  // Names a completed step (the document gives each its own).
+  uint64_t id = 0;
 
  private:
   std::vector<Change> changes_;

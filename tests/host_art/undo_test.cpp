@@ -317,6 +317,32 @@ TEST(Undo, StepsNestChangesOutsideStepsFormTheirOwnAndTheLimitDropsOldOnes) {
   EXPECT_EQ(3, doc.CompletedSteps());
 }
 
+// A drag's steps joined to its first: one Undo goes back before the drag,
+// Redo brings its end back; a step is joined only to the one named.
+TEST(Undo, JoinedStepsUndoAndRedoAsOne) {
+  Document doc;
+  RandomEditor editor(doc, 3);
+  AddPath(doc, Placement::InsideOnTop, nullptr, "first", {0, 0, 10, 0});
+  doc.ClearHistory();
+  const std::string before = DumpDocument(doc);
+  uint64_t first = 0;
+  for (int i = 0; i < 4; ++i) {
+    doc.BeginStep();
+    AddPath(doc, Placement::InsideOnTop, nullptr, "p" + std::to_string(i), {0, 0, 5, 5});
+    editor.Edit();
+    doc.EndStep();
+    if (i == 0) first = doc.LastStep();
+    EXPECT_EQ(i > 0, doc.JoinLastStep(first)) << i;
+    EXPECT_FALSE(doc.JoinLastStep(doc.LastStep()));
+  }
+  const std::string after = DumpDocument(doc);
+  EXPECT_EQ(1, doc.CompletedSteps());
+  ASSERT_TRUE(doc.Undo());
+  EXPECT_EQ(before, DumpDocument(doc));
+  ASSERT_TRUE(doc.Redo());
+  EXPECT_EQ(after, DumpDocument(doc));
+}
+
 TEST(Undo, PluginGroupArtIsMarkedByDataAndEditGroupChangesOnly) {
   Document doc;
   Art* plugin = nullptr;

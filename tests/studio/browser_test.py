@@ -256,6 +256,8 @@ def scene_border(ctx):
     applied = s.js("vxStudio.svgText()")
     check(applied != before, "Apply in Live Border left the canvas as it was")
     check(s.state()["selection"], "the new effect art is not selected after Apply")
+    s.save()
+    shutil.copyfile(path, ctx.out("border-applied.svg"))
     release = slide(s, name, "ArcSlider", 40, hold=True)
     s.wait(f"vxStudio.svgText() !== {applied!r}", "the canvas to follow the slider before its release")
     s.shot(ctx.gallery, "studio-live-border")
@@ -266,6 +268,10 @@ def scene_border(ctx):
     run(ctx.app, "effect", "Border", ctx.sample, "-o", ctx.out("border-ref.svg"), "--select", "shapes",
         "--set", f"gradient-arc={number(arc)}")
     same_bytes(path, ctx.out("border-ref.svg"), f"Live Border's slider vs versalix4 effect Border --set gradient-arc={arc}")
+    for chord, want in (((Keys.CONTROL, "z"), "border-applied.svg"), ((Keys.CONTROL, Keys.SHIFT, "z"), "border-ref.svg")):
+        s.keys(*chord)  # the slider's drag is one undo step
+        s.save()
+        same_bytes(path, ctx.out(want), f"Undo or Redo of the slider's drag vs {want}")
     s.close()
 
 
@@ -450,7 +456,7 @@ def timed(s, what, kind, gesture):
           f"{med('drawn', times):.1f} ms, max {max(t['drawn'] for t in times):.1f} ms ({len(times)} steps; "
           f"per redraw: fetch {med('fetch', rounds):.1f} ms, patch {med('show', rounds):.1f} ms, "
           f"{med('bytes', rounds) / 1000:.0f} kB)", flush=True)
-    served = [r["server"] for r in rounds if r.get("server") and r["bytes"] > 1]
+    served = [r["server"] for r in rounds if r.get("server") and r["changed"]]
     if served:
         print("        server per changed step (ms): " + ", ".join(
             f"{k} median {statistics.median(x[k] for x in served):.1f}" for k in ("work", "canvas", "state")),

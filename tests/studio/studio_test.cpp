@@ -161,6 +161,7 @@ TEST_F(StudioTest, BadRequestsAnswerAnErrorAndLeaveTheDocument) {
       {"/api/command", R"({"command":"Format Disk"})", 422},
       {"/api/dialog", R"({"dialog":"nothing","action":"press 1"})", 422},
       {"/api/dialog", R"({"dialog":"x","action":"fly 3"})", 422},
+      {"/api/dialog", R"({"dialog":"x","action":"press 1","gesture":"one"})", 400},
       {"/api/pointer", R"({"event":"down","x":1,"y":1})", 422},
       {"/api/tool", R"({"name":"Hammer"})", 422},
       {"/api/undo", "{}", 422},

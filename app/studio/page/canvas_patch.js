@@ -72,12 +72,42 @@
     while (olds.length > i) old.lastChild.remove();
   }
 
-  // Applies delta (its definitions' markup, then each object's, in parts)
-  // to the shown document root; false: load the whole document.
+  // An object whose shapes stayed: sets the attributes of each element of
+  // its subtree (document order) to those sent, leaving path data and the
+  // canvas marks alone. Nothing changes unless every element is there.
+  function repaint(el, paint) {
+    if (el.getAttribute("data-vx-wrap") === "own") el = el.firstElementChild;
+    if (!el) return false;
+    const els = [el, ...el.querySelectorAll("*")];
+    if (els.length !== paint.length || els.some((e, i) => e.nodeName !== paint[i][0])) return false;
+    const kept = (name) => name === "d" || name.startsWith("data-vx-");
+    els.forEach((e, i) => {
+      const want = paint[i][1];
+      for (const a of Array.from(e.attributes))
+        if (!kept(a.name) && !(a.name in want)) e.removeAttributeNS(a.namespaceURI, a.localName);
+      for (const name in want) {
+        if (e.getAttribute(name) === want[name]) continue;
+        const colon = name.indexOf(":");
+        const ns = colon < 0 ? null : e.lookupNamespaceURI(name.slice(0, colon));
+        e.setAttributeNS(ns, name, want[name]);
+      }
+    });
+    return true;
+  }
+
+  // Applies delta (its definitions' markup, then the markup of each object
+  // not only repainted, in parts) to the shown document root; false: load
+  // the whole document.
   window.vxCanvasPatch = function (root, delta, parts) {
     if (!root || delta.whole) return false;
     if (!delta.objects.length && !delta.deleted.length) return true;
-    if (parts.length !== delta.objects.length + 1) return false;
+    if (parts.length !== delta.objects.filter((o) => !o.paint).length + 1) return false;
+    for (const o of delta.objects) {
+      if (!o.paint) continue;
+      const el = byUid(root, o.uid);
+      if (!el || !repaint(el, o.paint)) return false;
+      forget(o.uid);
+    }
     const parsed = parse(root, delta, parts);
     if (!parsed) return false;
     for (const uid of delta.deleted) {
@@ -88,12 +118,14 @@
     // An object inside a shared group comes in a group of its own: it is
     // placed anew.
     for (const o of delta.objects) {
+      if (o.paint) continue;
       const el = byUid(root, o.uid);
       if (el && (!o.inPlace || shared(el))) el.remove();
       forget(o.uid);
     }
     // Bottom first: the object below each one is in place before it.
     for (const o of delta.objects) {
+      if (o.paint) continue;
       const node = parsed.made.get(o.uid);
       if (!node) return false;
       const here = o.inPlace && byUid(root, o.uid);

@@ -15,7 +15,7 @@
     state: null,          // the last /api/state answer
     shownVersion: -1,     // the state version the page shows
     timings: [],          // {what, ms, drawn}: request sent -> canvas patched, -> next frame
-    rounds: [],           // each redraw: {fetch, show, frame} ms and the canvas answer's size
+    rounds: [],           // each redraw: {fetch, show, frame} ms, the answer's size, whether the canvas changed
     pointerLog: [],       // every pointer event sent: {event, x, y, modifiers}
     errors: [],           // error texts shown
     ready: false,
@@ -42,7 +42,8 @@
   function readAnswer(text) {
     const line = text.indexOf("\n");
     try {
-      return { head: JSON.parse(line < 0 ? text : text.slice(0, line)), rest: line < 0 ? "" : text.slice(line + 1) };
+      return { head: JSON.parse(line < 0 ? text : text.slice(0, line)), rest: line < 0 ? "" : text.slice(line + 1),
+               size: text.length };
     } catch (_) {
       return null;
     }
@@ -145,8 +146,9 @@
     if (head.state) chained = showStateChange(head.state) && chained;
     // The browser draws the newest canvas whenever it can, not every one
     // in between.
-    const round = { fetch: t1 - t0, show: performance.now() - t1, frame: null, bytes: rest.length,
-                    server: head.serverMs || null };
+    const c = head.canvas;
+    const round = { fetch: t1 - t0, show: performance.now() - t1, frame: null, bytes: answer.size,
+                    changed: !!c && (c.whole || c.objects.length > 0), server: head.serverMs || null };
     studio.rounds.push(round);
     notePatched(round);
     if (!chained) refresh();
@@ -633,7 +635,13 @@
   const placed = new Map();     // dialog name -> {left, top} the user dragged it to
   let paletteSlot = 0;
 
-  function scale() { return parseFloat(getComputedStyle(document.documentElement).getPropertyValue("--item-scale")) || 1.75; }
+  // Read once: reading a computed style makes the browser work out every
+  // style the last canvas patch changed there and then.
+  let itemScale = 0;
+  function scale() {
+    if (!itemScale) itemScale = parseFloat(getComputedStyle(document.documentElement).getPropertyValue("--item-scale")) || 1.75;
+    return itemScale;
+  }
 
   function modalOpen() {
     return !!(studio.state && studio.state.question) || ((studio.state && studio.state.dialogs) || []).some((d) => d.modal);
@@ -654,11 +662,18 @@
   // Dialog actions go out one at a time, in the order the user made them.
   // A waiting tracking or live value of an item gives way to its newer one:
   // at most one value waits while another is on its way, the newest.
+  // how: {tracking: the button stays down, live: a value sent while it is
+  // down (the host notifies the plug-in after a tracking one), drag: the
+  // number of the drag it belongs to (its values make one undo step)}.
   const actionQueue = [];
-  let actionBusy = false;
-  function dialogAction(d, action, tracking, live) {
+  let actionBusy = false, drags = 0;
+  function newDrag() { return ++drags; }
+  function dialogAction(d, action, how = {}) {
     return new Promise((resolve) => {
-      const body = { dialog: d.name, action, tracking: !!tracking };
+      const body = { dialog: d.name, action, tracking: !!how.tracking };
+      if (how.drag) body.gesture = how.drag;
+      if (how.tracking && how.live) body.live = true;
+      const live = !!how.live;
       const last = actionQueue[actionQueue.length - 1];
       const slot = action.startsWith("set ") ? action.slice(0, action.indexOf("=") + 1) : null;
       if (slot && last && (last.body.tracking || last.live) && last.body.dialog === d.name && last.body.action.startsWith(slot)) {
@@ -788,7 +803,7 @@
   function makeItem(p, it) {
     const kind = it.kind;
     const node = { el: null, it };
-    const act = (action, tracking) => dialogAction(p.d, action, tracking);
+    const act = (action) => dialogAction(p.d, action);
     if (kind === "button" || kind === "default-button" || kind === "cancel-button" || PICTURE_BUTTONS.has(kind)) {
       const b = document.createElement("button");
       b.addEventListener("click", (e) => act("press " + node.it.id + modText(e)));
@@ -852,14 +867,15 @@
       // each as a `set` like the final one (so Live Update follows the
       // hand); the final value is sent unless it is the last one sent.
       r.addEventListener("input", () => {
+        if (!r.dataset.dragging) node.drag = newDrag();
         r.dataset.dragging = "1";
         node.lastLive = `set ${node.it.id}=${r.value}`;
-        dialogAction(p.d, node.lastLive, false, true);
+        dialogAction(p.d, node.lastLive, { live: true, drag: node.drag });
       });
       r.addEventListener("change", () => {
         r.dataset.dragging = "";
         const final = `set ${node.it.id}=${r.value}`;
-        if (final !== node.lastLive) act(final);
+        if (final !== node.lastLive) dialogAction(p.d, final, { drag: node.drag });
         node.lastLive = null;
       });
       node.el = r;
@@ -895,8 +911,8 @@
   // drawer's raster. A drag in it goes out while it happens, in item
   // coordinates: tracking drags (the first presses, the others move with
   // the button down), one at a time with the points gathered meanwhile, and
-  // a final drag that moves through the rest and releases. A click is a
-  // press.
+  // a final drag that moves through the rest and releases; all of them one
+  // undo step. A click is a press.
   function userItem(p, node) {
     const box = document.createElement("div");
     const img = new Image();
@@ -924,7 +940,9 @@
         const final = d.released && true;
         const pts = d.waiting.length ? d.waiting.splice(0) : [d.last];
         const text = `drag ${node.it.id}=${pts.map((x) => x.join(",")).join(":")}${d.mods}`;
-        await dialogAction(p.d, text, !final);
+        // On a palette the plug-in hears of each step (an angle dial's
+        // Live Update follows it); a modal dialog's item only at the end.
+        await dialogAction(p.d, text, { tracking: !final, live: !final && !p.d.modal, drag: d.number });
         if (final) { if (drag === d) drag = null; break; }
       }
       d.busy = false;
@@ -932,7 +950,7 @@
     box.addEventListener("pointerdown", (e) => {
       if (e.button !== 0 || drag) return;
       box.setPointerCapture(e.pointerId);
-      drag = { waiting: [], moved: false, busy: false, released: false, last: null, mods: modText(e) };
+      drag = { waiting: [], moved: false, busy: false, released: false, last: null, mods: modText(e), number: newDrag() };
       add(at(e));
       e.preventDefault();
     });

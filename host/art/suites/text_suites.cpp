@@ -76,8 +76,7 @@ ASErr GetTextRunStyle(AIArtHandle handle, AIPathStyle* style) {
 ASErr SetTextRunStyle(AIArtHandle handle, const AIPathStyle* style) {
   Art* art = OfKind(handle, ArtKind::TextRun);
   if (!art || !style) return kSPBadParameterError;
-  CurrentDocument()->MutableRun(*art).style = *style;
-  return kNoErr;
+  return CurrentDocument()->SetStyle(*art, *style);
 }
 const AITextRunSuite kTextRun = {GetTextRunStyle, SetTextRunStyle};
 
