@@ -1098,6 +1098,18 @@ bool Importer::ReadClipGroup(const pugi::xml_node& /*element*/, const Context& c
 // ---- text ---------------------------------------------------------------
 
 Art* Importer::ReadText(const pugi::xml_node& node, const Context& context, Art* container) {
+  auto first = [](const char* list) {
+    auto values = ParseNumberList(list);
+    return values && !values->empty() ? (*values)[0] : 0.0;
+  };
+  Point start{first(node.attribute("x").value()), first(node.attribute("y").value())};
+  Point pageStart = start * context.ctm * flip_;
+  const double size = ParseLength(context.style.Get("font-size", "16"), 16).value_or(16);
+  // Like a shape out of range, a text the model cannot place (its start or
+  // size past what a float holds) stays in the file as it is.
+  const double limit = limits_.maxCoordinate;
+  if (!(std::abs(pageStart[0]) <= limit && std::abs(pageStart[1]) <= limit && std::abs(size) <= limit))
+    return nullptr;
   Art* text = nullptr;
   if (doc_->NewArt(ArtKind::Text, Placement::InsideOnTop, container, &text)) return nullptr;
   KeptElement kept;
@@ -1105,17 +1117,10 @@ Art* Importer::ReadText(const pugi::xml_node& node, const Context& context, Art*
     kept.More().hasTextTransform = true;
     for (int i = 0; i < 6; ++i) kept.More().textTransform[i] = context.ctm[i];
   }
-  auto first = [](const char* list) {
-    auto values = ParseNumberList(list);
-    return values && !values->empty() ? (*values)[0] : 0.0;
-  };
-  Point start{first(node.attribute("x").value()), first(node.attribute("y").value())};
-  Point pageStart = start * context.ctm * flip_;
   if (context.style.Get("display") == "none") doc_->SetUserAttrs(*text, kArtHidden, kArtHidden);
   art::TextData& data = doc_->MutableText(*text);
   data.start = {float(pageStart[0]), float(pageStart[1])};
-  auto size = ParseLength(context.style.Get("font-size", "16"), 16);
-  data.fontSize = float(size.value_or(16));
+  data.fontSize = float(size);
   data.fontFamily = std::string(context.style.Get("font-family"));
   KeepAttributes(node, context.style, kept, false);
   for (Style::Key p : kTextProperties) {
@@ -1172,12 +1177,13 @@ Art* Importer::ReadText(const pugi::xml_node& node, const Context& context, Art*
               Affine m = ctx.ctm;
               if (auto t = ParseTransform(target.attribute("transform").value())) m = *t * m;
               Transform(*geometry, m * flip_);
-              if (!AllWithin(*geometry, limits_.maxCoordinate)) continue;
+              const double offset = ParseLength(child.attribute("startOffset").value()).value_or(0);
+              if (!AllWithin(*geometry, limits_.maxCoordinate) || !(std::abs(offset) <= limits_.maxCoordinate))
+                continue;
               onPath = true;
               Art* textPath = nullptr;
               if (doc_->NewArt(ArtKind::TextPath, Placement::InsideOnBottom, text, &textPath)) continue;
-              auto offset = ParseLength(child.attribute("startOffset").value());
-              doc_->MutableTextPath(*textPath).startOffset = float(offset.value_or(0));
+              doc_->MutableTextPath(*textPath).startOffset = float(offset);
               if (std::string_view(child.attribute("startOffset").value()).ends_with("%")) {
                 Note("text path start offsets in percent read as 0");
               }

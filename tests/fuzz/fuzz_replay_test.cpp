@@ -59,6 +59,11 @@ TEST(FuzzReplay, HandMadeEdges) {
     Replay("<svg xmlns='http://www.w3.org/2000/svg'><path d='" + std::string(d) + "'/></svg>",
            vx::fuzz::RunSvgInput);
   }
+  // A text placed or sized past what a float holds once wrote "inf".
+  for (const char* text : {"<text x='1e50'>a</text>", "<text font-size='1e50'>a</text>",
+                           "<path id='p' d='M0 0H9'/><text><textPath href='#p' startOffset='1e50'>a</textPath></text>"}) {
+    Replay("<svg xmlns='http://www.w3.org/2000/svg'>" + std::string(text) + "</svg>", vx::fuzz::RunSvgInput);
+  }
   const std::string banner = vx::kPresetBanner;
   for (const std::string& bytes : {
            std::string(), std::string("$"), std::string("$\t"),
