@@ -9,14 +9,51 @@
 #include <algorithm>
 #include <cmath>
 #include <exception>
+#include <initializer_list>
 
 #include "host/svg/svg_path_module.h"
 
 namespace vx::host::svg {
 namespace {
 
+bool Finite(Geom::Point p) { return std::isfinite(p[Geom::X]) && std::isfinite(p[Geom::Y]); }
+
+// A path builder that stops at the first point that is not finite (a number
+// past a double's range, or relative steps adding up past it). lib2geom's
+// path throws on such a point after allocating the new curve, which then
+// leaks; the parser's own pending curve leaks with it. So such a point never
+// reaches the path, and the data counts as an error from there on.
+class FiniteBuilder : public Geom::PathBuilder {
+ public:
+  bool stopped() const { return stopped_; }
+  void moveTo(Geom::Point const& p) override {
+    if (Accept({p})) PathBuilder::moveTo(p);
+  }
+  void lineTo(Geom::Point const& p) override {
+    if (Accept({p})) PathBuilder::lineTo(p);
+  }
+  void quadTo(Geom::Point const& c, Geom::Point const& p) override {
+    if (Accept({c, p})) PathBuilder::quadTo(c, p);
+  }
+  void curveTo(Geom::Point const& c0, Geom::Point const& c1, Geom::Point const& p) override {
+    if (Accept({c0, c1, p})) PathBuilder::curveTo(c0, c1, p);
+  }
+  void arcTo(Geom::Coord rx, Geom::Coord ry, Geom::Coord angle, bool large, bool sweep,
+             Geom::Point const& p) override {
+    if (Accept({p, {rx, ry}, {angle, 0}})) PathBuilder::arcTo(rx, ry, angle, large, sweep, p);
+  }
+
+ private:
+  bool Accept(std::initializer_list<Geom::Point> points) {
+    if (!stopped_)
+      stopped_ = !std::all_of(points.begin(), points.end(), Finite);
+    return !stopped_;
+  }
+  bool stopped_ = false;
+};
+
 bool ParseInto(std::string_view data, Geom::PathVector* paths) {
-  Geom::PathBuilder builder;
+  FiniteBuilder builder;
   Geom::SVGPathParser parser(builder);
   bool ok = true;
   try {
@@ -30,7 +67,7 @@ bool ParseInto(std::string_view data, Geom::PathVector* paths) {
     ok = false;
   }
   *paths = builder.peek();
-  return ok;
+  return ok && !builder.stopped();
 }
 
 // Everything up to the first error, as SVG renderers draw it.
