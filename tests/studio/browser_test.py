@@ -135,6 +135,14 @@ class Studio:
         chain.perform()
         self.settle()
 
+    def type_into(self, box, text):
+        """Types over a field's text as a person does (select all, type, Enter):
+        the field is never left empty, so only the value typed goes out."""
+        box.click()
+        box.send_keys(Keys.CONTROL, "a")
+        box.send_keys(text, Keys.ENTER)
+        self.settle()
+
     def item(self, dialog, name):
         """The page's element of the item the resource source names."""
         return self.driver.find_element(By.CSS_SELECTOR, f'.dialog[data-dialog="{dialog}"] [data-name="{name}"]')
@@ -201,10 +209,7 @@ def scene_3d(ctx):
     Select(s.item(name, "Kind")).select_by_visible_text("Sphere")
     s.settle()
     for field in ("CursorH", "CursorV"):  # the sphere's radius: typed in, as a user would
-        box = s.item(name, field)
-        box.clear()
-        box.send_keys("30", Keys.ENTER)
-        s.settle()
+        s.type_into(s.item(name, field), "30")
     s.shot(ctx.gallery, "studio-3d-dialog")
 
     items = s.items(name)
@@ -430,10 +435,7 @@ def scene_timing(ctx):
 def type_values(s, dialog, item, values):
     """Types each value into a number field, with Enter."""
     for v in values:
-        box = s.item(dialog, item)
-        box.clear()
-        box.send_keys(str(v), Keys.ENTER)
-        s.settle()
+        s.type_into(s.item(dialog, item), str(v))
 
 
 def choose_tool(s, name):
@@ -462,7 +464,7 @@ def timed(s, what, kind, gesture):
             f"{k} median {statistics.median(x[k] for x in served):.1f}" for k in ("work", "canvas", "state")),
             flush=True)
     print("        steps (patched/next frame ms):", " ".join(f"{t['ms']:.0f}/{t['drawn']:.0f}" for t in times),
-          "| redraws (fetch/patch ms, kB):", " ".join(f"{r['fetch']:.0f}/{r['show']:.0f},{r['bytes'] / 1000:.0f}"
+          "| redraws (fetch/patch ms, kB):", " ".join(f"{r['what']}:{r['fetch']:.0f}/{r['show']:.0f},{r['bytes'] / 1000:.0f}"
                                                     for r in rounds), flush=True)
     check(canvas_is_whole_document(s), f"after {what}, the patched canvas differs from the whole document")
 
