@@ -173,14 +173,18 @@ CanvasDelta::Answer CanvasDelta::Since(const art::Document& doc, const svg::Kept
     return Whole(doc, kept, std::move(now), error);
   std::sort(changed.begin(), changed.end());
 
-  std::set<const art::Art*> only;
+  // Objects whose shapes the page holds come without path data: writing
+  // it is most of the cost of writing them.
+  std::set<const art::Art*> only, paintOnlyArt;
   std::set<uint32_t> changedUids;
   for (const auto& [order, uid] : changed) {
     only.insert(doc.FindArt(uid));
+    if (paintOnly(uid)) paintOnlyArt.insert(doc.FindArt(uid));
     changedUids.insert(uid);
   }
   svg::ExportOptions options;
   options.only = &only;
+  options.withoutPathData = &paintOnlyArt;
   options.markObjects = true;
   options.error = error;
   // Ids made up for this delta never meet those the page already holds.
