@@ -452,11 +452,11 @@ def timed(s, what, kind, gesture):
     times = [t for t in s.js("vxStudio.timings") if t["what"].startswith(kind)]
     check(times, f"no timed {what}")
     rounds = s.js("vxStudio.rounds")
-    med = lambda key, rows: statistics.median(r[key] for r in rows)
+    med = lambda key, rows: statistics.median([r[key] for r in rows if r.get(key) is not None] or [float("nan")])
     print(f"timing: {what} on 10,000 segments: event sent -> canvas patched median "
           f"{med('ms', times):.1f} ms, max {max(t['ms'] for t in times):.1f} ms; -> next frame median "
           f"{med('drawn', times):.1f} ms, max {max(t['drawn'] for t in times):.1f} ms ({len(times)} steps; "
-          f"per redraw: fetch {med('fetch', rounds):.1f} ms, patch {med('show', rounds):.1f} ms, "
+          f"per redraw: fetch {med('fetch', rounds):.1f} ms (network {med('network', rounds):.1f} ms), patch {med('show', rounds):.1f} ms, "
           f"{med('bytes', rounds) / 1000:.0f} kB)", flush=True)
     served = [r["server"] for r in rounds if r.get("server") and r["changed"]]
     if served:

@@ -15,7 +15,7 @@
     state: null,          // the last /api/state answer
     shownVersion: -1,     // the state version the page shows
     timings: [],          // {what, ms, drawn}: request sent -> canvas patched, -> next frame
-    rounds: [],           // each redraw: {what, fetch, show, frame} ms, the answer's size, whether the canvas changed
+    rounds: [],           // each redraw: {what, fetch, network, show, frame} ms, the answer's size, whether the canvas changed
     pointerLog: [],       // every pointer event sent: {event, x, y, modifiers}
     errors: [],           // error texts shown
     ready: false,
@@ -49,6 +49,16 @@
     }
   }
 
+  // How long the browser's network side took for the last request to `url`
+  // (sent -> last byte in): the rest of a round's fetch time is the page
+  // waiting for its own thread (busy drawing, say). Null when unknown.
+  function networkMs(url) {
+    const entries = performance.getEntriesByName(new URL(url, location.href).href);
+    const e = entries[entries.length - 1];
+    if (performance.getEntriesByType("resource").length > 200) performance.clearResourceTimings();
+    return e ? e.responseEnd - e.startTime : null;
+  }
+
   let inFlight = 0;  // requests sent and not answered yet
   async function post(path, body, what) {
     inFlight++;
@@ -62,12 +72,14 @@
     const t0 = performance.now();
     let answer;
     try {
-      const res = await fetch(syncUrl(path), {
+      const url = syncUrl(path);
+      const res = await fetch(url, {
         method: "POST",
         headers: { "Content-Type": "application/json", "X-VX-Token": TOKEN },
         body: JSON.stringify(body || {}),
       });
       answer = readAnswer(await res.text()) || { head: { error: "the server answered " + res.status }, rest: "" };
+      answer.net = networkMs(url);
       if (typeof answer.head.version === "number") {
         if (res.ok) awaitingRedraw.push({ version: answer.head.version, t0, what: what || path });
         if (answer.head.cursor !== undefined) applyCursor(answer.head.cursor);
@@ -115,8 +127,10 @@
       while (refreshAgain || wantVersion > studio.shownVersion) {
         refreshAgain = false;
         const t0 = performance.now();
-        const answer = readAnswer(await getText(syncUrl("/api/sync")));
+        const url = syncUrl("/api/sync");
+        const answer = readAnswer(await getText(url));
         if (!answer) throw new Error("the answer is not JSON");
+        answer.net = networkMs(url);
         showAnswer(answer, t0, null, "sync");
       }
     } catch (e) {
@@ -147,7 +161,7 @@
     // The browser draws the newest canvas whenever it can, not every one
     // in between.
     const c = head.canvas;
-    const round = { what, fetch: t1 - t0, show: performance.now() - t1, frame: null, bytes: answer.size,
+    const round = { what, fetch: t1 - t0, network: answer.net === undefined ? null : answer.net, show: performance.now() - t1, frame: null, bytes: answer.size,
                     changed: !!c && (c.whole || c.objects.length > 0), server: head.serverMs || null };
     studio.rounds.push(round);
     notePatched(round);
