@@ -277,6 +277,15 @@ def scene_border(ctx):
         s.keys(*chord)  # the slider's drag is one undo step
         s.save()
         same_bytes(path, ctx.out(want), f"Undo or Redo of the slider's drag vs {want}")
+    # The angle dial follows the hand too, and its drag is one undo step.
+    r, shown = s.item(name, "AngleDial").rect, s.js("vxStudio.svgText()")
+    x, y = r["x"] + r["width"] / 2, r["y"] + r["height"] / 2
+    release = hold_drag(s, [(x + 8, y), (x + 6, y - 5), (x, y - 8), (x - 6, y - 5)])
+    s.wait(f"vxStudio.svgText() !== {shown!r}", "the canvas to follow the angle dial before its release")
+    release()
+    s.keys(Keys.CONTROL, "z")
+    s.save()
+    same_bytes(path, ctx.out("border-ref.svg"), "Undo of the angle dial's drag")
     s.close()
 
 
@@ -296,13 +305,18 @@ def slide(s, dialog, item, pixels, hold=False):
     stays down: answers the function that releases it."""
     r = s.item(dialog, item).rect
     x, y = r["x"] + r["width"] / 2, r["y"] + r["height"] / 2
-    if not hold:
-        return s.drag([(x + pixels * i / 5, y) for i in range(6)])
+    points = [(x + pixels * i / 5, y) for i in range(6)]
+    return hold_drag(s, points) if hold else s.drag(points)
+
+
+def hold_drag(s, points):
+    """Presses at the first point (client coordinates) and moves through the
+    others; answers the function that releases the button."""
     builder = ActionBuilder(s.driver, duration=0)
-    builder.pointer_action.move_to_location(round(x), round(y))
+    builder.pointer_action.move_to_location(*map(round, points[0]))
     builder.pointer_action.pointer_down()
-    for i in range(1, 6):
-        builder.pointer_action.move_to_location(round(x + pixels * i / 5), round(y))
+    for p in points[1:]:
+        builder.pointer_action.move_to_location(*map(round, p))
     builder.perform()
 
     def release():
