@@ -478,7 +478,7 @@ def timed(s, what, kind, gesture):
             f"{k} median {statistics.median(x[k] for x in served):.1f}" for k in ("work", "canvas", "state")),
             flush=True)
     print("        steps (patched/next frame ms):", " ".join(f"{t['ms']:.0f}/{t['drawn']:.0f}" for t in times),
-          "| redraws (fetch/patch ms, kB):", " ".join(f"{r['what']}:{r['fetch']:.0f}/{r['show']:.0f},{r['bytes'] / 1000:.0f}"
+          "| redraws (fetch/patch ms, kB):", " ".join(f"{r.get('what')}:{r['fetch']:.0f}/{r['show']:.0f},{r['bytes'] / 1000:.0f}"
                                                     for r in rounds), flush=True)
     check(canvas_is_whole_document(s), f"after {what}, the patched canvas differs from the whole document")
 
