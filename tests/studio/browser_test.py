@@ -447,8 +447,10 @@ def scene_timing(ctx):
 
 
 def type_values(s, dialog, item, values):
-    """Types each value into a number field, with Enter."""
+    """Types each value into a number field, with Enter, once the browser has
+    drawn the one before (as a person sees it before typing the next)."""
     for v in values:
+        s.wait("vxStudio.timings.every(t => t.drawn !== null)", "the frame of the value before")
         s.type_into(s.item(dialog, item), str(v))
 
 
