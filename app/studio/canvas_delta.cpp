@@ -59,21 +59,24 @@ std::string OwnMarkup(const pugi::xml_node& node, const std::string& text) {
   return Markup(g);
 }
 
-// The attributes of an object whose shapes stayed: each element of its
-// subtree in document order as [name, {attribute: value}], path data and
-// the canvas marks left out (the page keeps its own).
-json PaintOf(const pugi::xml_node& object) {
+// The attributes of an object made of the same elements as before: each
+// element of its subtree in document order as [name, {attribute: value}],
+// the canvas marks left out (the page keeps its own), and path data only
+// where it was written (the shapes changed). Null when the subtree holds
+// text that may have changed (`textStays` false): attributes do not carry it.
+json AttributesOf(const pugi::xml_node& object, bool textStays) {
   json elements = json::array();
   auto add = [&](const pugi::xml_node& e) {
     json attrs = json::object();
-    for (const pugi::xml_attribute& a : e.attributes()) {
-      const std::string_view name = a.name();
-      if (name != "d" && !name.starts_with("data-vx-")) attrs[a.name()] = a.value();
-    }
+    for (const pugi::xml_attribute& a : e.attributes())
+      if (!std::string_view(a.name()).starts_with("data-vx-")) attrs[a.name()] = a.value();
     elements.push_back(json::array({e.name(), std::move(attrs)}));
   };
   add(object);
-  for (const pugi::xpath_node& x : object.select_nodes(".//*")) add(x.node());
+  for (const pugi::xpath_node& x : object.select_nodes(".//node()")) {
+    if (x.node().type() == pugi::node_element) add(x.node());
+    else if (!textStays) return nullptr;
+  }
   return elements;
 }
 
@@ -159,11 +162,17 @@ CanvasDelta::Answer CanvasDelta::Since(const art::Document& doc, const svg::Kept
            was->second.below == placed.below;
   };
   // Changed where it stands and made of the same shapes: only attributes
-  // changed.
+  // changed, path data left out.
   auto paintOnly = [&](uint32_t uid) {
     const Placed& placed = now.objects.at(uid);
     return inPlace(uid) && shown_.objects.at(uid).stamp.shape == placed.stamp.shape &&
            shown_.objects.at(uid).stamp.any != placed.stamp.any;
+  };
+  // Changed where it stands and made of the same members (a drag moved
+  // points): its elements' attributes, path data included, are set on the
+  // elements the page has, sparing it the parsing of markup.
+  auto sameMembers = [&](uint32_t uid) {
+    return inPlace(uid) && shown_.objects.at(uid).stamp.structure == now.objects.at(uid).stamp.structure;
   };
   const size_t placedAnew =
       deleted.size() + size_t(std::count_if(changed.begin(), changed.end(),
@@ -173,14 +182,18 @@ CanvasDelta::Answer CanvasDelta::Since(const art::Document& doc, const svg::Kept
     return Whole(doc, kept, std::move(now), error);
   std::sort(changed.begin(), changed.end());
 
-  std::set<const art::Art*> only;
+  // Objects whose shapes the page holds come without path data: writing
+  // it is most of the cost of writing them.
+  std::set<const art::Art*> only, paintOnlyArt;
   std::set<uint32_t> changedUids;
   for (const auto& [order, uid] : changed) {
     only.insert(doc.FindArt(uid));
+    if (paintOnly(uid)) paintOnlyArt.insert(doc.FindArt(uid));
     changedUids.insert(uid);
   }
   svg::ExportOptions options;
   options.only = &only;
+  options.withoutPathData = &paintOnlyArt;
   options.markObjects = true;
   options.error = error;
   // Ids made up for this delta never meet those the page already holds.
@@ -207,9 +220,19 @@ CanvasDelta::Answer CanvasDelta::Since(const art::Document& doc, const svg::Kept
     auto w = written.find(uid);
     if (w == written.end()) return Whole(doc, kept, std::move(now), error);
     const Placed& placed = now.objects.at(uid);
-    if (paintOnly(uid)) {
-      objects.push_back({{"uid", uid}, {"inPlace", true}, {"paint", PaintOf(w->second)}});
-      continue;
+    if (const bool paint = paintOnly(uid); paint || sameMembers(uid)) {
+      if (json attributes = AttributesOf(w->second, paint); !attributes.is_null()) {
+        json entry = {{"uid", uid}, {"inPlace", true}, {"paint", std::move(attributes)}};
+        // New path data is in the space of the group around it (one that
+        // undoes its layer's transform, or none).
+        if (!paint) {
+          const pugi::xml_node wrap = w->second.parent();
+          entry["wrap"] = wrap.attribute("data-vx-wrap") ? json(wrap.attribute("transform").value())
+                                                         : json(nullptr);
+        }
+        objects.push_back(std::move(entry));
+        continue;
+      }
     }
     // Where it goes: after the object below it, else before the nearest
     // unchanged object above it, else at the end of its layer.

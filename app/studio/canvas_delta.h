@@ -5,8 +5,9 @@
 // versions do not chain, the layers changed, or most objects are new,
 // moved or deleted (objects changed where they stand are patched in place).
 // Which objects changed is known from the host's change stamps, so only
-// those are written; an object whose shapes stayed (its paint changed)
-// comes as the attributes of its elements, without its path data.
+// those are written; an object made of the same elements as before comes
+// as the attributes of its elements: without path data when its shapes
+// stayed (its paint changed), with it when only its points moved.
 #pragma once
 
 #include <cstdint>

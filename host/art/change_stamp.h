@@ -3,7 +3,8 @@
 // reordered; plug-in group art's edit and result groups included) and come
 // back when undo brings the object back. The selection does not count. A
 // viewer compares stamps to know which objects to draw again, and the shape
-// stamp to know whether drawing them again means only setting attributes.
+// and structure stamps to know whether drawing them again means only
+// setting attributes.
 #pragma once
 
 #include <cstdint>
@@ -21,6 +22,10 @@ struct ChangeStamp {
   // hidden, data stores), even where the art was made again as copies of
   // unchanged art (an effect's result rebuilt with other colours).
   uint64_t shape = 0;
+  // The make-up alone: the members' kinds and order. Equal while a drag
+  // only moves points, so a viewer can set the new path data on the
+  // elements it has.
+  uint64_t structure = 0;
 
   bool operator==(const ChangeStamp&) const = default;
 };

@@ -170,6 +170,7 @@ class Exporter {
   BezierPaths PathsOf(const Art& art) const;
   void WriteClipShapes(const Art& art, pugi::xml_node clip);
   bool Wanted(const Art& art) const;
+  bool WithoutPathData(const Art& art) const;
   // markObjects: the element just written for top-level art (the last child
   // of `parent` when it is new).
   void MarkWritten(const Art& art, pugi::xml_node parent, pugi::xml_node before);
@@ -555,6 +556,13 @@ const KeptElement* Exporter::KeptFor(const Art& art) const {
   return it == kept_->art.end() ? nullptr : &it->second;
 }
 
+bool Exporter::WithoutPathData(const Art& art) const {
+  if (!options_.withoutPathData) return false;
+  for (const Art* a = &art; a; a = a->parent())
+    if (options_.withoutPathData->count(a)) return true;
+  return false;
+}
+
 bool Exporter::Wanted(const Art& art) const {
   if (!options_.only) return true;
   if (wantedAncestors_.count(&art)) return true;
@@ -712,11 +720,10 @@ BezierPaths Exporter::PathsOf(const Art& art) const {
 
 void Exporter::WritePath(const Art& art, pugi::xml_node parent) {
   const AIPathStyle* style = OutlineStyle(art);
-  BezierPaths paths = PathsOf(art);
   pugi::xml_node p = parent.append_child("path");
   p.append_attribute("id") = IdFor(art, "path").c_str();
   if (!art.name().empty()) p.append_attribute("inkscape:label") = art.name().c_str();
-  p.append_attribute("d") = WritePathData(paths).c_str();
+  if (!WithoutPathData(art)) p.append_attribute("d") = WritePathData(PathsOf(art)).c_str();
   if (art.hidden()) p.append_attribute("display") = "none";
   const KeptElement* kept = KeptFor(art);
   AIPathStyle fallback = art::DefaultPathStyle();
@@ -998,7 +1005,9 @@ void Exporter::WritePluginGroup(const Art& art, pugi::xml_node parent) {
     edit.append_attribute("display") = "none";
     WriteChildren(*art.editGroup(), edit);
   }
-  WriteResultDigest(g);
+  // The digest serves reading the file back; a viewer's copy has none
+  // (its paths may come without their data).
+  if (!options_.markObjects) WriteResultDigest(g);
   --insideEffectArt_;
 }
 

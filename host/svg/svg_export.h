@@ -27,8 +27,11 @@ struct ExportOptions {
   // For a viewer that patches what it shows: each top-level object's
   // element carries data-vx-uid (the object's uid), each layer's element
   // data-vx-layer, and a group written only to undo its container's
-  // transform data-vx-wrap.
+  // transform data-vx-wrap. Effect art carries no digest of its result.
   bool markObjects = false;
+  // Objects (with `only`) whose shapes the reader holds already: their
+  // paths are written without path data.
+  const std::set<const art::Art*>* withoutPathData = nullptr;
   // Put before every id the writer makes up, so that the ids of two partial
   // writings (see `only`) never meet.
   std::string idPrefix;

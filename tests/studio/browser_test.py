@@ -135,6 +135,14 @@ class Studio:
         chain.perform()
         self.settle()
 
+    def type_into(self, box, text):
+        """Types over a field's text as a person does (select all, type, Enter):
+        the field is never left empty, so only the value typed goes out."""
+        box.click()
+        box.send_keys(Keys.CONTROL, "a")
+        box.send_keys(text, Keys.ENTER)
+        self.settle()
+
     def item(self, dialog, name):
         """The page's element of the item the resource source names."""
         return self.driver.find_element(By.CSS_SELECTOR, f'.dialog[data-dialog="{dialog}"] [data-name="{name}"]')
@@ -201,10 +209,7 @@ def scene_3d(ctx):
     Select(s.item(name, "Kind")).select_by_visible_text("Sphere")
     s.settle()
     for field in ("CursorH", "CursorV"):  # the sphere's radius: typed in, as a user would
-        box = s.item(name, field)
-        box.clear()
-        box.send_keys("30", Keys.ENTER)
-        s.settle()
+        s.type_into(s.item(name, field), "30")
     s.shot(ctx.gallery, "studio-3d-dialog")
 
     items = s.items(name)
@@ -272,6 +277,15 @@ def scene_border(ctx):
         s.keys(*chord)  # the slider's drag is one undo step
         s.save()
         same_bytes(path, ctx.out(want), f"Undo or Redo of the slider's drag vs {want}")
+    # The angle dial follows the hand too, and its drag is one undo step.
+    r, shown = s.item(name, "AngleDial").rect, s.js("vxStudio.svgText()")
+    x, y = r["x"] + r["width"] / 2, r["y"] + r["height"] / 2
+    release = hold_drag(s, [(x + 8, y), (x + 6, y - 5), (x, y - 8), (x - 6, y - 5)])
+    s.wait(f"vxStudio.svgText() !== {shown!r}", "the canvas to follow the angle dial before its release")
+    release()
+    s.keys(Keys.CONTROL, "z")
+    s.save()
+    same_bytes(path, ctx.out("border-ref.svg"), "Undo of the angle dial's drag")
     s.close()
 
 
@@ -291,13 +305,18 @@ def slide(s, dialog, item, pixels, hold=False):
     stays down: answers the function that releases it."""
     r = s.item(dialog, item).rect
     x, y = r["x"] + r["width"] / 2, r["y"] + r["height"] / 2
-    if not hold:
-        return s.drag([(x + pixels * i / 5, y) for i in range(6)])
+    points = [(x + pixels * i / 5, y) for i in range(6)]
+    return hold_drag(s, points) if hold else s.drag(points)
+
+
+def hold_drag(s, points):
+    """Presses at the first point (client coordinates) and moves through the
+    others; answers the function that releases the button."""
     builder = ActionBuilder(s.driver, duration=0)
-    builder.pointer_action.move_to_location(round(x), round(y))
+    builder.pointer_action.move_to_location(*map(round, points[0]))
     builder.pointer_action.pointer_down()
-    for i in range(1, 6):
-        builder.pointer_action.move_to_location(round(x + pixels * i / 5), round(y))
+    for p in points[1:]:
+        builder.pointer_action.move_to_location(*map(round, p))
     builder.perform()
 
     def release():
@@ -428,12 +447,11 @@ def scene_timing(ctx):
 
 
 def type_values(s, dialog, item, values):
-    """Types each value into a number field, with Enter."""
+    """Types each value into a number field, with Enter, once the browser has
+    drawn the one before (as a person sees it before typing the next)."""
     for v in values:
-        box = s.item(dialog, item)
-        box.clear()
-        box.send_keys(str(v), Keys.ENTER)
-        s.settle()
+        s.wait("vxStudio.timings.every(t => t.drawn !== null)", "the frame of the value before")
+        s.type_into(s.item(dialog, item), str(v))
 
 
 def choose_tool(s, name):
@@ -450,11 +468,11 @@ def timed(s, what, kind, gesture):
     times = [t for t in s.js("vxStudio.timings") if t["what"].startswith(kind)]
     check(times, f"no timed {what}")
     rounds = s.js("vxStudio.rounds")
-    med = lambda key, rows: statistics.median(r[key] for r in rows)
+    med = lambda key, rows: statistics.median([r[key] for r in rows if r.get(key) is not None] or [float("nan")])
     print(f"timing: {what} on 10,000 segments: event sent -> canvas patched median "
           f"{med('ms', times):.1f} ms, max {max(t['ms'] for t in times):.1f} ms; -> next frame median "
           f"{med('drawn', times):.1f} ms, max {max(t['drawn'] for t in times):.1f} ms ({len(times)} steps; "
-          f"per redraw: fetch {med('fetch', rounds):.1f} ms, patch {med('show', rounds):.1f} ms, "
+          f"per redraw: fetch {med('fetch', rounds):.1f} ms (network {med('network', rounds):.1f} ms), patch {med('show', rounds):.1f} ms, "
           f"{med('bytes', rounds) / 1000:.0f} kB)", flush=True)
     served = [r["server"] for r in rounds if r.get("server") and r["changed"]]
     if served:
@@ -462,7 +480,7 @@ def timed(s, what, kind, gesture):
             f"{k} median {statistics.median(x[k] for x in served):.1f}" for k in ("work", "canvas", "state")),
             flush=True)
     print("        steps (patched/next frame ms):", " ".join(f"{t['ms']:.0f}/{t['drawn']:.0f}" for t in times),
-          "| redraws (fetch/patch ms, kB):", " ".join(f"{r['fetch']:.0f}/{r['show']:.0f},{r['bytes'] / 1000:.0f}"
+          "| redraws (fetch/patch ms, kB):", " ".join(f"{r.get('what')}:{r['fetch']:.0f}/{r['show']:.0f},{r['bytes'] / 1000:.0f}"
                                                     for r in rounds), flush=True)
     check(canvas_is_whole_document(s), f"after {what}, the patched canvas differs from the whole document")
 

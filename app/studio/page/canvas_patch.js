@@ -72,17 +72,18 @@
     while (olds.length > i) old.lastChild.remove();
   }
 
-  // An object whose shapes stayed: sets the attributes of each element of
-  // its subtree (document order) to those sent, leaving path data and the
-  // canvas marks alone. Nothing changes unless every element is there.
+  // An object made of the same elements: sets the attributes of each
+  // element of its subtree (document order) to those sent, leaving the
+  // canvas marks alone, and path data too where none is sent (the shapes
+  // stayed). Nothing changes unless every element is there.
   function repaint(el, paint) {
     if (el.getAttribute("data-vx-wrap") === "own") el = el.firstElementChild;
     if (!el) return false;
     const els = [el, ...el.querySelectorAll("*")];
     if (els.length !== paint.length || els.some((e, i) => e.nodeName !== paint[i][0])) return false;
-    const kept = (name) => name === "d" || name.startsWith("data-vx-");
     els.forEach((e, i) => {
       const want = paint[i][1];
+      const kept = (name) => (name === "d" && !("d" in want)) || name.startsWith("data-vx-");
       for (const a of Array.from(e.attributes))
         if (!kept(a.name) && !(a.name in want)) e.removeAttributeNS(a.namespaceURI, a.localName);
       for (const name in want) {
@@ -95,6 +96,33 @@
     return true;
   }
 
+  // Puts an object's element in the group the new path data is written
+  // in: one of its own with transform t (a group that undoes its layer's
+  // transform), or none (t null). Answers the object's element now, null
+  // when it stands in a group shared with others that differs.
+  function rewrap(el, uid, t) {
+    const own = el.getAttribute("data-vx-wrap") === "own";
+    const now = own ? el.getAttribute("transform") : shared(el) ? el.parentNode.getAttribute("transform") : null;
+    if (now === t) return el;
+    if (own && t !== null) { el.setAttribute("transform", t); return el; }
+    if (own) {
+      const inner = el.firstElementChild;
+      if (!inner) return null;
+      inner.setAttribute("data-vx-uid", uid);
+      el.replaceWith(inner);
+      return inner;
+    }
+    if (shared(el)) return null;
+    const g = document.createElementNS(SVG_NS, "g");
+    g.setAttribute("transform", t);
+    g.setAttribute("data-vx-wrap", "own");
+    g.setAttribute("data-vx-uid", uid);
+    el.replaceWith(g);
+    el.removeAttribute("data-vx-uid");
+    g.appendChild(el);
+    return g;
+  }
+
   // Applies delta (its definitions' markup, then the markup of each object
   // not only repainted, in parts) to the shown document root; false: load
   // the whole document.
@@ -104,7 +132,8 @@
     if (parts.length !== delta.objects.filter((o) => !o.paint).length + 1) return false;
     for (const o of delta.objects) {
       if (!o.paint) continue;
-      const el = byUid(root, o.uid);
+      let el = byUid(root, o.uid);
+      if (el && o.wrap !== undefined) el = rewrap(el, o.uid, o.wrap);
       if (!el || !repaint(el, o.paint)) return false;
       forget(o.uid);
     }

@@ -15,7 +15,7 @@
     state: null,          // the last /api/state answer
     shownVersion: -1,     // the state version the page shows
     timings: [],          // {what, ms, drawn}: request sent -> canvas patched, -> next frame
-    rounds: [],           // each redraw: {fetch, show, frame} ms, the answer's size, whether the canvas changed
+    rounds: [],           // each redraw: {what, fetch, network, show, frame} ms, the answer's size, whether the canvas changed
     pointerLog: [],       // every pointer event sent: {event, x, y, modifiers}
     errors: [],           // error texts shown
     ready: false,
@@ -49,6 +49,16 @@
     }
   }
 
+  // How long the browser's network side took for the last request to `url`
+  // (sent -> last byte in): the rest of a round's fetch time is the page
+  // waiting for its own thread (busy drawing, say). Null when unknown.
+  function networkMs(url) {
+    const entries = performance.getEntriesByName(new URL(url, location.href).href);
+    const e = entries[entries.length - 1];
+    if (performance.getEntriesByType("resource").length > 200) performance.clearResourceTimings();
+    return e ? e.responseEnd - e.startTime : null;
+  }
+
   let inFlight = 0;  // requests sent and not answered yet
   async function post(path, body, what) {
     inFlight++;
@@ -62,16 +72,18 @@
     const t0 = performance.now();
     let answer;
     try {
-      const res = await fetch(syncUrl(path), {
+      const url = syncUrl(path);
+      const res = await fetch(url, {
         method: "POST",
         headers: { "Content-Type": "application/json", "X-VX-Token": TOKEN },
         body: JSON.stringify(body || {}),
       });
       answer = readAnswer(await res.text()) || { head: { error: "the server answered " + res.status }, rest: "" };
+      answer.net = networkMs(url);
       if (typeof answer.head.version === "number") {
         if (res.ok) awaitingRedraw.push({ version: answer.head.version, t0, what: what || path });
         if (answer.head.cursor !== undefined) applyCursor(answer.head.cursor);
-        showAnswer(answer, t0, answer.head.version);
+        showAnswer(answer, t0, answer.head.version, what || path);
       }
       if (!res.ok) {
         showError(answer.head.error || ("the server answered " + res.status));
@@ -115,9 +127,11 @@
       while (refreshAgain || wantVersion > studio.shownVersion) {
         refreshAgain = false;
         const t0 = performance.now();
-        const answer = readAnswer(await getText(syncUrl("/api/sync")));
+        const url = syncUrl("/api/sync");
+        const answer = readAnswer(await getText(url));
         if (!answer) throw new Error("the answer is not JSON");
-        showAnswer(answer, t0, null);
+        answer.net = networkMs(url);
+        showAnswer(answer, t0, null, "sync");
       }
     } catch (e) {
       if (ended) return;
@@ -135,7 +149,7 @@
   // Shows what an answer brought: the state's changed members and the
   // canvas delta. What does not chain on what the page shows is asked for
   // again (a whole state, the whole document).
-  function showAnswer(answer, t0, version) {
+  function showAnswer(answer, t0, version, what) {
     const { head, rest } = answer;
     if (version !== null) wantVersion = Math.max(wantVersion, version);
     if (!head.state && !head.canvas) { refresh(version === null ? undefined : version); return; }
@@ -147,7 +161,7 @@
     // The browser draws the newest canvas whenever it can, not every one
     // in between.
     const c = head.canvas;
-    const round = { fetch: t1 - t0, show: performance.now() - t1, frame: null, bytes: answer.size,
+    const round = { what, fetch: t1 - t0, network: answer.net === undefined ? null : answer.net, show: performance.now() - t1, frame: null, bytes: answer.size,
                     changed: !!c && (c.whole || c.objects.length > 0), server: head.serverMs || null };
     studio.rounds.push(round);
     notePatched(round);
@@ -828,7 +842,9 @@
         input.dataset.dirty = "";
       };
       input.addEventListener("input", () => { input.dataset.dirty = "1"; });
-      input.addEventListener("change", commit);
+      // Enter commits at once; the change event that may follow it (and a
+      // change without typing) sends nothing more.
+      input.addEventListener("change", () => { if (input.dataset.dirty) commit(); });
       input.addEventListener("keydown", (e) => {
         if (e.key === "Enter") { e.preventDefault(); if (input.dataset.dirty) commit(); }
         if (NUMERIC.has(kind) && (e.key === "ArrowUp" || e.key === "ArrowDown")) {
