@@ -435,6 +435,7 @@ struct Delta {
   std::vector<std::string> parts;
 };
 struct Page {
+  explicit Page(Studio& s) : studio(s) {}
   Studio& studio;
   std::string tag;
   uint64_t canvas = 0;
