@@ -145,6 +145,8 @@ class Style {
  private:
   std::optional<std::string_view> Find(std::string_view property) const;
   void Specify(std::string_view property, std::string_view value, const Style& parent);
+  void SpecifyAt(int index, std::string_view property, std::string_view value,
+                 const Style& parent);
 
   std::string_view values_[kKnown];
   std::bitset<kKnown> present_, own_;
