@@ -50,7 +50,7 @@ bool IsNonRendering(std::string_view name) {
       "radialGradient", "pattern", "clipPath", "mask", "filter", "marker", "symbol",
       "color-profile", "font", "font-face", "cursor", "view", "sodipodi:namedview"};
   for (std::string_view n : kNames) {
-    if (name == n) return true;
+    if (name.size() == n.size() && name[0] == n[0] && name == n) return true;
   }
   return false;
 }
@@ -141,6 +141,7 @@ class Importer {
   // The element's name without a prefix bound to the SVG namespace
   // ("svg:path" -> "path"); other prefixes stay.
   std::string_view LocalName(const pugi::xml_node& node) const;
+  std::string_view PrefixFreeName(const pugi::xml_node& node) const;
   void NotePrefixes(const pugi::xml_node& node);
   void NotePrefix(std::string_view prefix, std::string_view uri);
   // Binds an element to the art made for it (its unit's root), with the
@@ -163,7 +164,11 @@ class Importer {
   Art* ReadOpaque(const pugi::xml_node& node, const Context& parent, Art* container);
   bool ReadClipGroup(const pugi::xml_node& node, const Context& context, Art* container,
                      Art** inner);
-  std::optional<BezierPaths> ShapeGeometry(const pugi::xml_node& node);
+  // The shape's geometry into `out` (its room reused); false when the
+  // element is dropped.
+  bool ShapeGeometry(const pugi::xml_node& node, BezierPaths* out);
+  std::optional<BezierPaths> OtherShapeGeometry(const pugi::xml_node& node, std::string_view name,
+                                                double diagonal);
   void ApplyNodeTypes(const pugi::xml_node& node, BezierPaths& geometry) const;
   AIPathStyle PathStyleOf(const pugi::xml_node& node, const Style& style, const Context& ctx,
                           const art::BoundsBuilder* bbox, KeptElement& kept);
@@ -189,8 +194,12 @@ class Importer {
   std::shared_ptr<SvgSource> source_ = std::make_shared<SvgSource>();
   pugi::xml_document& xml_ = source_->xml;
   std::vector<std::string_view> pending_;
+  BezierPaths shapeGeometry_;  // ReadShape's, kept for its room
   std::string_view lastNote_;  // in source_->notes
   std::vector<std::string> svgPrefixes_;
+  // The last element LocalName answered for, and its answer.
+  mutable pugi::xml_node localNameNode_;
+  mutable std::string_view localName_;
   ImportResult result_;
   Document* doc_ = nullptr;
   StyleSheet sheet_;
@@ -243,6 +252,14 @@ std::optional<ImportResult> Importer::Run(std::string_view text, std::string* er
 }
 
 std::string_view Importer::LocalName(const pugi::xml_node& node) const {
+  // Asked several times in a row for the element being read.
+  if (node == localNameNode_) return localName_;
+  localNameNode_ = node;
+  localName_ = PrefixFreeName(node);
+  return localName_;
+}
+
+std::string_view Importer::PrefixFreeName(const pugi::xml_node& node) const {
   std::string_view name = node.name();
   size_t colon = name.find(':');
   if (colon == std::string_view::npos) return name;
@@ -256,6 +273,7 @@ void Importer::NotePrefix(std::string_view prefix, std::string_view uri) {
   if (uri == kSvgNamespace &&
       std::find(svgPrefixes_.begin(), svgPrefixes_.end(), prefix) == svgPrefixes_.end()) {
     svgPrefixes_.emplace_back(prefix);
+    localNameNode_ = pugi::xml_node();  // names may read differently now
   }
 }
 
@@ -274,7 +292,7 @@ SourceBinding& Importer::Bind(const pugi::xml_node& node, Art* root, uint32_t co
   binding.parentCtm = parent.ctm;
   binding.ownCtm = own.ctm;
   if (mark < pending_.size()) {
-    binding.losses.assign(pending_.begin() + long(mark), pending_.end());
+    binding.losses.assign(pending_.data() + mark, pending_.data() + pending_.size());
     pending_.resize(mark);
   }
   source_->units[node.internal_object()] = &binding;
@@ -399,10 +417,8 @@ void Importer::ReadLayer(const pugi::xml_node& node, const Context& parent) {
 }
 
 Context Importer::Enter(const pugi::xml_node& node, const Context& parent, bool* ok) {
-  Context context;
-  context.depth = parent.depth + 1;
-  context.style = Style::Compute(parent.style, node, sheet_);
-  context.ctm = parent.ctm;
+  // The style is computed in place (a style is a large record).
+  Context context{parent.ctm, Style::Compute(parent.style, node, sheet_), parent.depth + 1};
   if (pugi::xml_attribute t = node.attribute("transform")) {
     auto transform = ParseTransform(t.value());
     if (!transform) {
@@ -576,15 +592,23 @@ std::optional<double> Importer::LengthAttr(const pugi::xml_node& node, const cha
   return v;
 }
 
-std::optional<BezierPaths> Importer::ShapeGeometry(const pugi::xml_node& node) {
+bool Importer::ShapeGeometry(const pugi::xml_node& node, BezierPaths* out) {
   std::string_view name = LocalName(node);
-  double diagonal = std::sqrt((viewWidth_ * viewWidth_ + viewHeight_ * viewHeight_) / 2);
   if (name == "path") {
-    bool ok = true;
-    BezierPaths paths = ReadPathData(node.attribute("d").value(), &ok);
-    if (!ok) Note("path data with errors read up to the first error");
-    return paths;
+    if (!ReadPathData(node.attribute("d").value(), out)) {
+      Note("path data with errors read up to the first error");
+    }
+    return true;
   }
+  double diagonal = std::sqrt((viewWidth_ * viewWidth_ + viewHeight_ * viewHeight_) / 2);
+  std::optional<BezierPaths> geometry = OtherShapeGeometry(node, name, diagonal);
+  if (!geometry) return false;
+  *out = std::move(*geometry);
+  return true;
+}
+
+std::optional<BezierPaths> Importer::OtherShapeGeometry(const pugi::xml_node& node,
+                                                        std::string_view name, double diagonal) {
   if (name == "rect") {
     auto x = LengthAttr(node, "x", 0, viewWidth_), y = LengthAttr(node, "y", 0, viewHeight_);
     auto w = LengthAttr(node, "width", 0, viewWidth_), h = LengthAttr(node, "height", 0, viewHeight_);
@@ -684,21 +708,22 @@ Art* Importer::MakePathArt(const BezierPaths& paths, const AIPathStyle& style, A
 Art* Importer::ReadShape(const pugi::xml_node& node, const Context& context, Art* container) {
   // Shapes the model cannot hold stay in the file as they are (the element
   // is not bound to art and is written back where it stands).
-  auto geometry = ShapeGeometry(node);
-  if (!geometry) return nullptr;
-  if (limits_.cornersFromNodeTypes) ApplyNodeTypes(node, *geometry);
-  if (geometry->empty()) return nullptr;
+  // One geometry for every shape read: its room is reused.
+  BezierPaths& geometry = shapeGeometry_;
+  if (!ShapeGeometry(node, &geometry)) return nullptr;
+  if (limits_.cornersFromNodeTypes) ApplyNodeTypes(node, geometry);
+  if (geometry.empty()) return nullptr;
   // In SVG's y-down space the builder's top is the largest y, its bottom the smallest.
   art::BoundsBuilder bbox;
   bool haveBox = false;
-  for (const BezierPath& path : *geometry) {
+  for (const BezierPath& path : geometry) {
     for (const Anchor& a : path.anchors) {
       bbox.Add(a.p.h, a.p.v), haveBox = true;
     }
   }
-  BezierPaths& page = *geometry;  // the source coordinates are not needed again
-  Transform(page, context.ctm * flip_);
-  if (!AllWithin(page, limits_.maxCoordinate)) return nullptr;
+  // The source coordinates are not needed again: the geometry becomes the page's.
+  if (!TransformWithin(geometry, context.ctm * flip_, limits_.maxCoordinate)) return nullptr;
+  const BezierPaths& page = geometry;
   KeptElement kept;
   AIPathStyle style = PathStyleOf(node, context.style, context, haveBox ? &bbox : nullptr, kept);
   // Only a pattern reference written back needs the transform.
@@ -1058,12 +1083,11 @@ bool Importer::ReadClipGroup(const pugi::xml_node& /*element*/, const Context& c
       if (!own) return false;
       m = *own * m;
     }
-    auto geometry = ShapeGeometry(child);
-    if (!geometry) return false;
-    Transform(*geometry, m * flip_);
-    if (!AllWithin(*geometry, limits_.maxCoordinate)) return false;
+    BezierPaths geometry;
+    if (!ShapeGeometry(child, &geometry)) return false;
+    if (!TransformWithin(geometry, m * flip_, limits_.maxCoordinate)) return false;
     Style childStyle = Style::Compute(Style{}, child, sheet_);
-    members.push_back({std::move(*geometry), childStyle.Get("clip-rule") == "evenodd"});
+    members.push_back({std::move(geometry), childStyle.Get("clip-rule") == "evenodd"});
   }
   Art* group = nullptr;
   if (doc_->NewArt(ArtKind::Group, Placement::InsideOnTop, container, &group)) return false;
@@ -1168,7 +1192,10 @@ Art* Importer::ReadText(const pugi::xml_node& node, const Context& context, Art*
             } else if (name == "textPath" && !onPath) {
               pugi::xml_node target = ResolveHref(child);
               std::optional<BezierPaths> geometry;
-              if (target && IsShape(LocalName(target))) geometry = ShapeGeometry(target);
+              if (target && IsShape(LocalName(target))) {
+                geometry.emplace();
+                if (!ShapeGeometry(target, &*geometry)) geometry.reset();
+              }
               if (!geometry || geometry->empty()) {
                 Note("text path referring to a missing path read as plain text");
                 walk(child, inner, depth + 1);
@@ -1176,9 +1203,9 @@ Art* Importer::ReadText(const pugi::xml_node& node, const Context& context, Art*
               }
               Affine m = ctx.ctm;
               if (auto t = ParseTransform(target.attribute("transform").value())) m = *t * m;
-              Transform(*geometry, m * flip_);
+              const bool within = TransformWithin(*geometry, m * flip_, limits_.maxCoordinate);
               const double offset = ParseLength(child.attribute("startOffset").value()).value_or(0);
-              if (!AllWithin(*geometry, limits_.maxCoordinate) || !(std::abs(offset) <= limits_.maxCoordinate))
+              if (!within || !(std::abs(offset) <= limits_.maxCoordinate))
                 continue;
               onPath = true;
               Art* textPath = nullptr;
