@@ -107,6 +107,18 @@ constexpr KeptProperty kKeptInherited[] = {
 constexpr Style::Key kKeptOwn[] = {"opacity", "mix-blend-mode", "vector-effect", "isolation",
                                            "overflow", "clip", "enable-background"};
 
+// The slots of a list of properties, so that an element that has none of
+// them skips the list.
+template <typename Row, size_t N, typename KeyOf>
+Style::Slots SlotsOf(const Row (&rows)[N], KeyOf keyOf) {
+  Style::Slots slots;
+  for (const Row& row : rows) slots.set(size_t(keyOf(row).slot));
+  return slots;
+}
+const Style::Slots kKeptInheritedSlots =
+    SlotsOf(kKeptInherited, [](const KeptProperty& p) { return p.key; });
+const Style::Slots kKeptOwnSlots = SlotsOf(kKeptOwn, [](Style::Key k) { return k; });
+
 // Font and text layout properties written on text and its spans (font size
 // and family are in the model).
 constexpr Style::Key kTextProperties[] = {
@@ -184,6 +196,9 @@ class Importer {
   pugi::xml_node Referenced(std::string_view id) const;
   pugi::xml_node ResolveHref(const pugi::xml_node& node) const;
   pugi::xml_attribute Href(const pugi::xml_node& node) const;
+  // ParsePaint, remembering its last answers: elements in a row tend to
+  // share their fill and stroke.
+  const std::optional<Paint>& ParsedPaint(std::string_view text);
   uint32_t GradientFor(const pugi::xml_node& gradient);
   bool GradientStyle(const pugi::xml_node& gradient, const Context& ctx, const art::BoundsBuilder* bbox,
                      AIColor* color);
@@ -195,6 +210,12 @@ class Importer {
   pugi::xml_document& xml_ = source_->xml;
   std::vector<std::string_view> pending_;
   BezierPaths shapeGeometry_;  // ReadShape's, kept for its room
+  struct ParsedPaintText {
+    std::string_view text;  // in the document, its style sheet or a literal
+    std::optional<Paint> paint;
+  };
+  ParsedPaintText parsedPaints_[2];
+  size_t nextParsedPaint_ = 0;  // the one to replace
   std::string_view lastNote_;  // in source_->notes
   std::vector<std::string> svgPrefixes_;
   // The last element LocalName answered for, and its answer.
@@ -755,33 +776,36 @@ void Importer::KeepAttributes(const pugi::xml_node& node, const Style& style, Ke
                               bool keepInheritedExtras) {
   const Geometry* geometry = GeometryOf(LocalName(node));
   bool editorData = false;
-  for (const pugi::xml_attribute& a : node.attributes()) {
+  for (pugi::xml_attribute a = node.first_attribute(); a; a = a.next_attribute()) {
     std::string_view name = a.name();
     if (IsConsumedAttribute(geometry, name)) continue;
     if (IsEditorGeometry(name)) {
       editorData = true;
       continue;
     }
-    kept.attributes.emplace_back(a.name(), a.value());
+    kept.attributes.emplace_back(name, a.value());
   }
   if (editorData) Note("editor shape data (sodipodi/inkscape geometry attributes) not written back");
-  if (keepInheritedExtras) {
+  // Most elements set none of the properties below: their lists are skipped.
+  if (keepInheritedExtras && style.HasAny(kKeptInheritedSlots)) {
     for (const KeptProperty& p : kKeptInherited) {
       if (!style.Has(p.key)) continue;  // the initial value
       std::string_view value = style.Get(p.key);
       if (value != p.initial) kept.attributes.emplace_back(p.key.name, std::string(value));
     }
-  } else {
+  } else if (!keepInheritedExtras && style.OwnsAny(kKeptInheritedSlots)) {
     // Groups: inherited properties reach the members through their own
     // styles; only those the model drops are repeated on the group.
     for (const KeptProperty& p : kKeptInherited) {
       if (style.IsOwn(p.key)) kept.attributes.emplace_back(p.key.name, std::string(style.Get(p.key)));
     }
   }
-  for (Style::Key p : kKeptOwn) {
-    if (style.IsOwn(p)) kept.attributes.emplace_back(p.name, std::string(style.Get(p)));
+  if (style.OwnsAny(kKeptOwnSlots)) {
+    for (Style::Key p : kKeptOwn) {
+      if (style.IsOwn(p)) kept.attributes.emplace_back(p.name, std::string(style.Get(p)));
+    }
   }
-  for (pugi::xml_node child : node.children()) {
+  for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling()) {
     if (child.type() != pugi::node_element) continue;
     std::string_view name = LocalName(child);
     if (name == "title" || name == "desc" || name == "metadata") kept.More().childMarkup += Markup(child);
@@ -831,13 +855,17 @@ AIPathStyle Importer::PathStyleOf(const pugi::xml_node& node, const Style& style
                       Near(ctx.ctm[0] * ctx.ctm[2] + ctx.ctm[1] * ctx.ctm[3], 0, 1e-6);
     if (!similarity) Note("strokes under a non-uniform transform drawn with an average width");
   }
-  auto width = ParseLength(style.Get("stroke-width", "1"), viewWidth_);
+  // Unset lengths take their initial values without reading a text.
+  auto width = style.Has("stroke-width") ? ParseLength(style.Get("stroke-width"), viewWidth_)
+                                         : std::optional<double>(1);
   s.stroke.width = float(width && *width >= 0 ? *width * scale : scale);
   std::string_view cap = style.Get("stroke-linecap", "butt");
   s.stroke.cap = cap == "round" ? kAIRoundCap : cap == "square" ? kAIProjectingCap : kAIButtCap;
   std::string_view join = style.Get("stroke-linejoin", "miter");
   s.stroke.join = join == "round" ? kAIRoundJoin : join == "bevel" ? kAIBevelJoin : kAIMiterJoin;
-  if (auto miter = ParseNumber(style.Get("stroke-miterlimit", "4")); miter && *miter >= 1) {
+  if (auto miter = style.Has("stroke-miterlimit") ? ParseNumber(style.Get("stroke-miterlimit"))
+                                                  : std::optional<double>(4);
+      miter && *miter >= 1) {
     s.stroke.miterLimit = float(*miter);
   }
   std::string_view dashes = style.Get("stroke-dasharray", "none");
@@ -870,10 +898,21 @@ AIPathStyle Importer::PathStyleOf(const pugi::xml_node& node, const Style& style
   return s;
 }
 
+const std::optional<Paint>& Importer::ParsedPaint(std::string_view text) {
+  for (const ParsedPaintText& p : parsedPaints_) {
+    if (p.text.data() && p.text == text) return p.paint;
+  }
+  ParsedPaintText& p = parsedPaints_[nextParsedPaint_];
+  nextParsedPaint_ = (nextParsedPaint_ + 1) % std::size(parsedPaints_);
+  p.text = text;
+  p.paint = ParsePaint(text);
+  return p.paint;
+}
+
 bool Importer::PaintOf(const pugi::xml_node& /*element*/, std::string_view text, const Style& style,
                        const Context& ctx, const art::BoundsBuilder* bbox, AIColor* color,
                        bool* painted, std::string* reference, std::string* fallback) {
-  auto paint = ParsePaint(text);
+  const std::optional<Paint>& paint = ParsedPaint(text);
   if (!paint) {
     Note("invalid paint \"" + std::string(text.substr(0, 40)) + "\" read as its default");
     return false;

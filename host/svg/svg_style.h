@@ -138,6 +138,12 @@ class Style {
     return std::any_of(other_.begin(), other_.end(),
                        [&property](const auto& o) { return o.first == property.name; });
   }
+  // A set of known properties, by slot.
+  using Slots = std::bitset<kKnown>;
+  // True when one of `slots` has a value / is specified on the element
+  // itself: readers skip their property lists when none is.
+  bool HasAny(const Slots& slots) const { return (present_ & slots).any(); }
+  bool OwnsAny(const Slots& slots) const { return (own_ & slots).any(); }
   // The inherited properties and their values in the order of their names
   // ("fill:red;font-size:12"), as children receive them.
   std::string InheritedText() const;
