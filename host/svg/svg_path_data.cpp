@@ -183,11 +183,18 @@ class DirectPathReader {
     const bool negative = s < end_ && *s == '-';
     const char* c = negative ? s + 1 : s;
     uint64_t mantissa = 0;
-    int digits = 0, fraction = 0;
-    for (; c < end_ && *c >= '0' && *c <= '9'; ++c, ++digits) mantissa = mantissa * 10 + uint64_t(*c - '0');
-    if (c < end_ && *c == '.')
-      for (++c; c < end_ && *c >= '0' && *c <= '9'; ++c, ++digits, ++fraction)
-        mantissa = mantissa * 10 + uint64_t(*c - '0');
+    // Digits are counted from where they start and end, not one by one.
+    auto digitsFrom = [this, &c, &mantissa] {
+      const char* first = c;
+      for (unsigned d; c < end_ && (d = unsigned(*c) - '0') < 10; ++c) mantissa = mantissa * 10 + d;
+      return int(c - first);
+    };
+    int digits = digitsFrom(), fraction = 0;
+    if (c < end_ && *c == '.') {
+      ++c;
+      fraction = digitsFrom();
+      digits += fraction;
+    }
     if (digits == 0 || digits > 15 || (c < end_ && (*c == 'e' || *c == 'E'))) return nullptr;
     const double magnitude = double(mantissa) / kPowers[fraction];
     *value = negative ? -magnitude : magnitude;
