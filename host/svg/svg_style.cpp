@@ -256,9 +256,7 @@ void Style::SpecifyAt(int index, std::string_view property, std::string_view val
 
 Style Style::Compute(const Style& parent, const pugi::xml_node& element,
                      const StyleSheet& sheet) {
-  Style style;
-  style.present_ = parent.present_ & InheritedSlots();
-  std::copy(std::begin(parent.values_), std::end(parent.values_), std::begin(style.values_));
+  Style style(parent, InheritedSlots());
   // Cascade order: presentation attributes, the sheet, the style attribute;
   // "!important" declarations last, over all of them.
   std::vector<std::pair<std::string_view, std::string_view>> important;

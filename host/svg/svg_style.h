@@ -6,6 +6,7 @@
 #include <pugixml.hpp>
 
 #include <algorithm>
+#include <array>
 #include <bitset>
 #include <iterator>
 #include <deque>
@@ -120,6 +121,8 @@ class Style {
     int slot;
   };
 
+  Style() = default;
+
   // The style of an element under its parent's computed style.
   static Style Compute(const Style& parent, const pugi::xml_node& element,
                        const StyleSheet& sheet);
@@ -154,7 +157,12 @@ class Style {
   void SpecifyAt(int index, std::string_view property, std::string_view value,
                  const Style& parent);
 
-  std::string_view values_[kKnown];
+  // A child's style before its own declarations: the parent's values (one
+  // copy, without clearing them first), of which only `inherited` are present.
+  Style(const Style& parent, const Slots& inherited)
+      : values_(parent.values_), present_(parent.present_ & inherited) {}
+
+  std::array<std::string_view, kKnown> values_;
   std::bitset<kKnown> present_, own_;
   // Other properties specified on the element (name in lower case, value;
   // none after an "inherit" the parent could not give).
