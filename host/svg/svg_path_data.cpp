@@ -5,6 +5,7 @@
 #include <cctype>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 
 #include "host/svg/svg_numbers.h"
 #include "host/svg/svg_path_module.h"
@@ -306,9 +307,12 @@ void Transform(BezierPaths& paths, const Affine& affine) {
 }
 
 namespace {
+// NaN compares false and infinity lies past every finite limit: under a
+// finite limit the comparison alone says it.
 bool Within(const Point& p, double limit) {
-  return std::isfinite(p[0]) && std::isfinite(p[1]) && std::fabs(p[0]) <= limit &&
-         std::fabs(p[1]) <= limit;
+  const bool inside = std::fabs(p[0]) <= limit && std::fabs(p[1]) <= limit;
+  if (limit <= std::numeric_limits<double>::max()) return inside;
+  return inside && std::isfinite(p[0]) && std::isfinite(p[1]);
 }
 bool Within(const Anchor& a, double limit) {
   return Within(a.p, limit) && Within(a.in, limit) && Within(a.out, limit);
