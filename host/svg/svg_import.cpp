@@ -187,9 +187,16 @@ class Importer {
   bool PaintOf(const pugi::xml_node& node, std::string_view text, const Style& style,
                const Context& ctx, const art::BoundsBuilder* bbox, AIColor* color, bool* painted,
                std::string* reference, std::string* fallback);
-  void KeepAttributes(const pugi::xml_node& node, const Style& style, KeptElement& kept,
-                      bool keepInheritedExtras);
-  void FinishArt(Art* art, const pugi::xml_node& node, KeptElement&& kept);
+  // The id and inkscape:label of an element (empty: none).
+  struct ElementNames {
+    const char* id = "";
+    const char* label = "";
+  };
+  // Keeps what the model does not hold of the element; answers its names,
+  // met on the same walk over its attributes.
+  ElementNames KeepAttributes(const pugi::xml_node& node, const Style& style, KeptElement& kept,
+                              bool keepInheritedExtras);
+  void FinishArt(Art* art, const ElementNames& names, KeptElement&& kept);
   Context Enter(const pugi::xml_node& node, const Context& parent, bool* ok);
   std::optional<double> LengthAttr(const pugi::xml_node& node, const char* name, double def,
                                    double percentBase);
@@ -510,8 +517,7 @@ void Importer::ReadElement(const pugi::xml_node& node, const Context& parent, Ar
     if (context.style.Get("display") == "none") doc_->SetUserAttrs(*group, kArtHidden, kArtHidden);
     KeptElement kept;
     if (name == "a") kept.More().tag = "a";
-    KeepAttributes(node, context.style, kept, false);
-    FinishArt(group, node, std::move(kept));
+    FinishArt(group, KeepAttributes(node, context.style, kept, false), std::move(kept));
     Bind(node, clipGroup ? clipGroup : group, group->uid(), parent, context, mark);
     ReadChildren(node, context, group);
     return;
@@ -525,8 +531,7 @@ Art* Importer::ReadEffectArt(const pugi::xml_node& node, const Context& context,
   Art* effect = nullptr;
   if (doc_->NewArt(ArtKind::PluginGroup, Placement::InsideOnTop, container, &effect)) return nullptr;
   KeptElement kept;
-  KeepAttributes(node, context.style, kept, false);
-  FinishArt(effect, node, std::move(kept));
+  FinishArt(effect, KeepAttributes(node, context.style, kept, false), std::move(kept));
   std::vector<uint8_t> record;
   if (IsLiveEffectElement(node)) {
     std::string why;
@@ -756,28 +761,28 @@ Art* Importer::ReadShape(const pugi::xml_node& node, const Context& context, Art
   Art* art = MakePathArt(page, style, container);
   if (!art) return nullptr;
   if (context.style.Get("display") == "none") doc_->SetUserAttrs(*art, kArtHidden, kArtHidden);
-  KeepAttributes(node, context.style, kept, true);
-  FinishArt(art, node, std::move(kept));
+  FinishArt(art, KeepAttributes(node, context.style, kept, true), std::move(kept));
   return art;
 }
 
-void Importer::FinishArt(Art* art, const pugi::xml_node& node, KeptElement&& kept) {
-  for (pugi::xml_attribute a = node.first_attribute(); a; a = a.next_attribute()) {
-    const std::string_view name = a.name();
-    if (name == "id" && *a.value()) doc_->SetId(*art, a.value());
-    if (name == "inkscape:label" && *a.value()) doc_->SetName(*art, a.value());
-  }
+void Importer::FinishArt(Art* art, const ElementNames& names, KeptElement&& kept) {
+  if (*names.id) doc_->SetId(*art, names.id);
+  if (*names.label) doc_->SetName(*art, names.label);
   if (!kept.attributes.empty() || kept.extras) {
     result_.kept.art.insert_or_assign(art->uid(), std::move(kept));
   }
 }
 
-void Importer::KeepAttributes(const pugi::xml_node& node, const Style& style, KeptElement& kept,
-                              bool keepInheritedExtras) {
+Importer::ElementNames Importer::KeepAttributes(const pugi::xml_node& node, const Style& style,
+                                                KeptElement& kept, bool keepInheritedExtras) {
   const Geometry* geometry = GeometryOf(LocalName(node));
+  ElementNames names;
   bool editorData = false;
   for (pugi::xml_attribute a = node.first_attribute(); a; a = a.next_attribute()) {
     std::string_view name = a.name();
+    // Of repeated names, the last one that is not empty counts.
+    if (name == "id" && *a.value()) names.id = a.value();
+    if (name == "inkscape:label" && *a.value()) names.label = a.value();
     if (IsConsumedAttribute(geometry, name)) continue;
     if (IsEditorGeometry(name)) {
       editorData = true;
@@ -810,6 +815,7 @@ void Importer::KeepAttributes(const pugi::xml_node& node, const Style& style, Ke
     std::string_view name = LocalName(child);
     if (name == "title" || name == "desc" || name == "metadata") kept.More().childMarkup += Markup(child);
   }
+  return names;
 }
 
 // ---- paint ------------------------------------------------------------
@@ -1185,7 +1191,7 @@ Art* Importer::ReadText(const pugi::xml_node& node, const Context& context, Art*
   data.start = {float(pageStart[0]), float(pageStart[1])};
   data.fontSize = float(size);
   data.fontFamily = std::string(context.style.Get("font-family"));
-  KeepAttributes(node, context.style, kept, false);
+  const ElementNames names = KeepAttributes(node, context.style, kept, false);
   for (Style::Key p : kTextProperties) {
     std::string_view value = context.style.Get(p);
     if (!value.empty()) kept.attributes.emplace_back(p.name, std::string(value));
@@ -1197,7 +1203,7 @@ Art* Importer::ReadText(const pugi::xml_node& node, const Context& context, Art*
       kept.attributes.emplace_back(std::string("vx:text-") + list, node.attribute(list).value());
     }
   }
-  FinishArt(text, node, std::move(kept));
+  FinishArt(text, names, std::move(kept));
 
   // Runs: one per piece of character data, styled by its element.
   bool onPath = false;
