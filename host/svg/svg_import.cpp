@@ -179,6 +179,8 @@ class Importer {
   // The shape's geometry into `out` (its room reused); false when the
   // element is dropped.
   bool ShapeGeometry(const pugi::xml_node& node, BezierPaths* out);
+  // Rectangles, circles, ellipses, lines, polylines and polygons; null
+  // when the element is dropped.
   std::optional<BezierPaths> OtherShapeGeometry(const pugi::xml_node& node, std::string_view name,
                                                 double diagonal);
   void ApplyNodeTypes(const pugi::xml_node& node, BezierPaths& geometry) const;
