@@ -4,6 +4,8 @@
 #include <cctype>
 #include <cmath>
 #include <cstdint>
+#include <iterator>
+#include <string_view>
 
 #include "host/svg/svg_numbers.h"
 
@@ -12,7 +14,7 @@ namespace vx::host::svg {
 namespace {
 
 struct NamedColor {
-  const char* name;
+  std::string_view name;
   uint32_t rgb;
 };
 
@@ -36,7 +38,7 @@ constexpr NamedColor kNamedColors[] = {
     {"firebrick", 0xb22222}, {"floralwhite", 0xfffaf0}, {"forestgreen", 0x228b22},
     {"fuchsia", 0xff00ff}, {"gainsboro", 0xdcdcdc}, {"ghostwhite", 0xf8f8ff},
     {"gold", 0xffd700}, {"goldenrod", 0xdaa520}, {"gray", 0x808080},
-    {"grey", 0x808080}, {"green", 0x008000}, {"greenyellow", 0xadff2f},
+    {"green", 0x008000}, {"greenyellow", 0xadff2f}, {"grey", 0x808080},
     {"honeydew", 0xf0fff0}, {"hotpink", 0xff69b4}, {"indianred", 0xcd5c5c},
     {"indigo", 0x4b0082}, {"ivory", 0xfffff0}, {"khaki", 0xf0e68c},
     {"lavender", 0xe6e6fa}, {"lavenderblush", 0xfff0f5}, {"lawngreen", 0x7cfc00},
@@ -68,6 +70,24 @@ constexpr NamedColor kNamedColors[] = {
     {"tomato", 0xff6347}, {"turquoise", 0x40e0d0}, {"violet", 0xee82ee},
     {"wheat", 0xf5deb3}, {"white", 0xffffff}, {"whitesmoke", 0xf5f5f5},
     {"yellow", 0xffff00}, {"yellowgreen", 0x9acd32}};
+
+static_assert(std::is_sorted(std::begin(kNamedColors), std::end(kNamedColors),
+                             [](const NamedColor& a, const NamedColor& b) { return a.name < b.name; }));
+
+// The keyword's colour, found by halving the sorted table; keywords are
+// case-insensitive.
+const NamedColor* FindNamedColor(std::string_view word) {
+  char lower[24];
+  if (word.size() > sizeof lower) return nullptr;  // longer than every keyword
+  for (size_t i = 0; i < word.size(); ++i) {
+    const char c = word[i];
+    lower[i] = c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+  }
+  const std::string_view key(lower, word.size());
+  auto it = std::lower_bound(std::begin(kNamedColors), std::end(kNamedColors), key,
+                             [](const NamedColor& c, std::string_view k) { return c.name < k; });
+  return it != std::end(kNamedColors) && it->name == key ? it : nullptr;
+}
 
 Color FromRgb24(uint32_t rgb) {
   Color c;
@@ -250,12 +270,7 @@ std::optional<Color> ParseColor(std::string_view text) {
     } else if (EqualsIgnoreCase(word, "transparent")) {
       color = Color{0, 0, 0, 0, std::nullopt};
     } else {
-      for (const NamedColor& named : kNamedColors) {
-        if (EqualsIgnoreCase(word, named.name)) {
-          color = FromRgb24(named.rgb);
-          break;
-        }
-      }
+      if (const NamedColor* named = FindNamedColor(word)) color = FromRgb24(named->rgb);
     }
   }
   if (!color) return std::nullopt;

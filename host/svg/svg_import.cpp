@@ -50,7 +50,7 @@ bool IsNonRendering(std::string_view name) {
       "radialGradient", "pattern", "clipPath", "mask", "filter", "marker", "symbol",
       "color-profile", "font", "font-face", "cursor", "view", "sodipodi:namedview"};
   for (std::string_view n : kNames) {
-    if (name == n) return true;
+    if (name.size() == n.size() && name[0] == n[0] && name == n) return true;
   }
   return false;
 }
@@ -107,6 +107,18 @@ constexpr KeptProperty kKeptInherited[] = {
 constexpr Style::Key kKeptOwn[] = {"opacity", "mix-blend-mode", "vector-effect", "isolation",
                                            "overflow", "clip", "enable-background"};
 
+// The slots of a list of properties, so that an element that has none of
+// them skips the list.
+template <typename Row, size_t N, typename KeyOf>
+Style::Slots SlotsOf(const Row (&rows)[N], KeyOf keyOf) {
+  Style::Slots slots;
+  for (const Row& row : rows) slots.set(size_t(keyOf(row).slot));
+  return slots;
+}
+const Style::Slots kKeptInheritedSlots =
+    SlotsOf(kKeptInherited, [](const KeptProperty& p) { return p.key; });
+const Style::Slots kKeptOwnSlots = SlotsOf(kKeptOwn, [](Style::Key k) { return k; });
+
 // Font and text layout properties written on text and its spans (font size
 // and family are in the model).
 constexpr Style::Key kTextProperties[] = {
@@ -141,6 +153,7 @@ class Importer {
   // The element's name without a prefix bound to the SVG namespace
   // ("svg:path" -> "path"); other prefixes stay.
   std::string_view LocalName(const pugi::xml_node& node) const;
+  std::string_view PrefixFreeName(const pugi::xml_node& node) const;
   void NotePrefixes(const pugi::xml_node& node);
   void NotePrefix(std::string_view prefix, std::string_view uri);
   // Binds an element to the art made for it (its unit's root), with the
@@ -163,22 +176,38 @@ class Importer {
   Art* ReadOpaque(const pugi::xml_node& node, const Context& parent, Art* container);
   bool ReadClipGroup(const pugi::xml_node& node, const Context& context, Art* container,
                      Art** inner);
-  std::optional<BezierPaths> ShapeGeometry(const pugi::xml_node& node);
+  // The shape's geometry into `out` (its room reused); false when the
+  // element is dropped.
+  bool ShapeGeometry(const pugi::xml_node& node, BezierPaths* out);
+  // Rectangles, circles, ellipses, lines, polylines and polygons; null
+  // when the element is dropped.
+  std::optional<BezierPaths> OtherShapeGeometry(const pugi::xml_node& node, std::string_view name,
+                                                double diagonal);
   void ApplyNodeTypes(const pugi::xml_node& node, BezierPaths& geometry) const;
   AIPathStyle PathStyleOf(const pugi::xml_node& node, const Style& style, const Context& ctx,
                           const art::BoundsBuilder* bbox, KeptElement& kept);
   bool PaintOf(const pugi::xml_node& node, std::string_view text, const Style& style,
                const Context& ctx, const art::BoundsBuilder* bbox, AIColor* color, bool* painted,
                std::string* reference, std::string* fallback);
-  void KeepAttributes(const pugi::xml_node& node, const Style& style, KeptElement& kept,
-                      bool keepInheritedExtras);
-  void FinishArt(Art* art, const pugi::xml_node& node, KeptElement&& kept);
+  // The id and inkscape:label of an element (empty: none).
+  struct ElementNames {
+    const char* id = "";
+    const char* label = "";
+  };
+  // Keeps what the model does not hold of the element; answers its names,
+  // met on the same walk over its attributes.
+  ElementNames KeepAttributes(const pugi::xml_node& node, const Style& style, KeptElement& kept,
+                              bool keepInheritedExtras);
+  void FinishArt(Art* art, const ElementNames& names, KeptElement&& kept);
   Context Enter(const pugi::xml_node& node, const Context& parent, bool* ok);
   std::optional<double> LengthAttr(const pugi::xml_node& node, const char* name, double def,
                                    double percentBase);
   pugi::xml_node Referenced(std::string_view id) const;
   pugi::xml_node ResolveHref(const pugi::xml_node& node) const;
   pugi::xml_attribute Href(const pugi::xml_node& node) const;
+  // ParsePaint, remembering its last answers: elements in a row tend to
+  // share their fill and stroke.
+  const std::optional<Paint>& ParsedPaint(std::string_view text);
   uint32_t GradientFor(const pugi::xml_node& gradient);
   bool GradientStyle(const pugi::xml_node& gradient, const Context& ctx, const art::BoundsBuilder* bbox,
                      AIColor* color);
@@ -189,8 +218,18 @@ class Importer {
   std::shared_ptr<SvgSource> source_ = std::make_shared<SvgSource>();
   pugi::xml_document& xml_ = source_->xml;
   std::vector<std::string_view> pending_;
+  BezierPaths shapeGeometry_;  // ReadShape's, kept for its room
+  struct ParsedPaintText {
+    std::string_view text;  // in the document, its style sheet or a literal
+    std::optional<Paint> paint;
+  };
+  ParsedPaintText parsedPaints_[2];
+  size_t nextParsedPaint_ = 0;  // the one to replace
   std::string_view lastNote_;  // in source_->notes
   std::vector<std::string> svgPrefixes_;
+  // The last element LocalName answered for, and its answer.
+  mutable pugi::xml_node localNameNode_;
+  mutable std::string_view localName_;
   ImportResult result_;
   Document* doc_ = nullptr;
   StyleSheet sheet_;
@@ -243,6 +282,14 @@ std::optional<ImportResult> Importer::Run(std::string_view text, std::string* er
 }
 
 std::string_view Importer::LocalName(const pugi::xml_node& node) const {
+  // Asked several times in a row for the element being read.
+  if (node == localNameNode_) return localName_;
+  localNameNode_ = node;
+  localName_ = PrefixFreeName(node);
+  return localName_;
+}
+
+std::string_view Importer::PrefixFreeName(const pugi::xml_node& node) const {
   std::string_view name = node.name();
   size_t colon = name.find(':');
   if (colon == std::string_view::npos) return name;
@@ -256,6 +303,7 @@ void Importer::NotePrefix(std::string_view prefix, std::string_view uri) {
   if (uri == kSvgNamespace &&
       std::find(svgPrefixes_.begin(), svgPrefixes_.end(), prefix) == svgPrefixes_.end()) {
     svgPrefixes_.emplace_back(prefix);
+    localNameNode_ = pugi::xml_node();  // names may read differently now
   }
 }
 
@@ -274,7 +322,7 @@ SourceBinding& Importer::Bind(const pugi::xml_node& node, Art* root, uint32_t co
   binding.parentCtm = parent.ctm;
   binding.ownCtm = own.ctm;
   if (mark < pending_.size()) {
-    binding.losses.assign(pending_.begin() + long(mark), pending_.end());
+    binding.losses.assign(pending_.data() + mark, pending_.data() + pending_.size());
     pending_.resize(mark);
   }
   source_->units[node.internal_object()] = &binding;
@@ -399,10 +447,8 @@ void Importer::ReadLayer(const pugi::xml_node& node, const Context& parent) {
 }
 
 Context Importer::Enter(const pugi::xml_node& node, const Context& parent, bool* ok) {
-  Context context;
-  context.depth = parent.depth + 1;
-  context.style = Style::Compute(parent.style, node, sheet_);
-  context.ctm = parent.ctm;
+  // The style is computed in place (a style is a large record).
+  Context context{parent.ctm, Style::Compute(parent.style, node, sheet_), parent.depth + 1};
   if (pugi::xml_attribute t = node.attribute("transform")) {
     auto transform = ParseTransform(t.value());
     if (!transform) {
@@ -473,8 +519,7 @@ void Importer::ReadElement(const pugi::xml_node& node, const Context& parent, Ar
     if (context.style.Get("display") == "none") doc_->SetUserAttrs(*group, kArtHidden, kArtHidden);
     KeptElement kept;
     if (name == "a") kept.More().tag = "a";
-    KeepAttributes(node, context.style, kept, false);
-    FinishArt(group, node, std::move(kept));
+    FinishArt(group, KeepAttributes(node, context.style, kept, false), std::move(kept));
     Bind(node, clipGroup ? clipGroup : group, group->uid(), parent, context, mark);
     ReadChildren(node, context, group);
     return;
@@ -488,8 +533,7 @@ Art* Importer::ReadEffectArt(const pugi::xml_node& node, const Context& context,
   Art* effect = nullptr;
   if (doc_->NewArt(ArtKind::PluginGroup, Placement::InsideOnTop, container, &effect)) return nullptr;
   KeptElement kept;
-  KeepAttributes(node, context.style, kept, false);
-  FinishArt(effect, node, std::move(kept));
+  FinishArt(effect, KeepAttributes(node, context.style, kept, false), std::move(kept));
   std::vector<uint8_t> record;
   if (IsLiveEffectElement(node)) {
     std::string why;
@@ -576,15 +620,23 @@ std::optional<double> Importer::LengthAttr(const pugi::xml_node& node, const cha
   return v;
 }
 
-std::optional<BezierPaths> Importer::ShapeGeometry(const pugi::xml_node& node) {
+bool Importer::ShapeGeometry(const pugi::xml_node& node, BezierPaths* out) {
   std::string_view name = LocalName(node);
-  double diagonal = std::sqrt((viewWidth_ * viewWidth_ + viewHeight_ * viewHeight_) / 2);
   if (name == "path") {
-    bool ok = true;
-    BezierPaths paths = ReadPathData(node.attribute("d").value(), &ok);
-    if (!ok) Note("path data with errors read up to the first error");
-    return paths;
+    if (!ReadPathData(node.attribute("d").value(), out)) {
+      Note("path data with errors read up to the first error");
+    }
+    return true;
   }
+  double diagonal = std::sqrt((viewWidth_ * viewWidth_ + viewHeight_ * viewHeight_) / 2);
+  std::optional<BezierPaths> geometry = OtherShapeGeometry(node, name, diagonal);
+  if (!geometry) return false;
+  *out = std::move(*geometry);
+  return true;
+}
+
+std::optional<BezierPaths> Importer::OtherShapeGeometry(const pugi::xml_node& node,
+                                                        std::string_view name, double diagonal) {
   if (name == "rect") {
     auto x = LengthAttr(node, "x", 0, viewWidth_), y = LengthAttr(node, "y", 0, viewHeight_);
     auto w = LengthAttr(node, "width", 0, viewWidth_), h = LengthAttr(node, "height", 0, viewHeight_);
@@ -684,21 +736,22 @@ Art* Importer::MakePathArt(const BezierPaths& paths, const AIPathStyle& style, A
 Art* Importer::ReadShape(const pugi::xml_node& node, const Context& context, Art* container) {
   // Shapes the model cannot hold stay in the file as they are (the element
   // is not bound to art and is written back where it stands).
-  auto geometry = ShapeGeometry(node);
-  if (!geometry) return nullptr;
-  if (limits_.cornersFromNodeTypes) ApplyNodeTypes(node, *geometry);
-  if (geometry->empty()) return nullptr;
+  // One geometry for every shape read: its room is reused.
+  BezierPaths& geometry = shapeGeometry_;
+  if (!ShapeGeometry(node, &geometry)) return nullptr;
+  if (limits_.cornersFromNodeTypes) ApplyNodeTypes(node, geometry);
+  if (geometry.empty()) return nullptr;
   // In SVG's y-down space the builder's top is the largest y, its bottom the smallest.
   art::BoundsBuilder bbox;
   bool haveBox = false;
-  for (const BezierPath& path : *geometry) {
+  for (const BezierPath& path : geometry) {
     for (const Anchor& a : path.anchors) {
       bbox.Add(a.p.h, a.p.v), haveBox = true;
     }
   }
-  BezierPaths& page = *geometry;  // the source coordinates are not needed again
-  Transform(page, context.ctm * flip_);
-  if (!AllWithin(page, limits_.maxCoordinate)) return nullptr;
+  // The source coordinates are not needed again: the geometry becomes the page's.
+  if (!TransformWithin(geometry, context.ctm * flip_, limits_.maxCoordinate)) return nullptr;
+  const BezierPaths& page = geometry;
   KeptElement kept;
   AIPathStyle style = PathStyleOf(node, context.style, context, haveBox ? &bbox : nullptr, kept);
   // Only a pattern reference written back needs the transform.
@@ -710,57 +763,61 @@ Art* Importer::ReadShape(const pugi::xml_node& node, const Context& context, Art
   Art* art = MakePathArt(page, style, container);
   if (!art) return nullptr;
   if (context.style.Get("display") == "none") doc_->SetUserAttrs(*art, kArtHidden, kArtHidden);
-  KeepAttributes(node, context.style, kept, true);
-  FinishArt(art, node, std::move(kept));
+  FinishArt(art, KeepAttributes(node, context.style, kept, true), std::move(kept));
   return art;
 }
 
-void Importer::FinishArt(Art* art, const pugi::xml_node& node, KeptElement&& kept) {
-  for (pugi::xml_attribute a = node.first_attribute(); a; a = a.next_attribute()) {
-    const std::string_view name = a.name();
-    if (name == "id" && *a.value()) doc_->SetId(*art, a.value());
-    if (name == "inkscape:label" && *a.value()) doc_->SetName(*art, a.value());
-  }
+void Importer::FinishArt(Art* art, const ElementNames& names, KeptElement&& kept) {
+  if (*names.id) doc_->SetId(*art, names.id);
+  if (*names.label) doc_->SetName(*art, names.label);
   if (!kept.attributes.empty() || kept.extras) {
     result_.kept.art.insert_or_assign(art->uid(), std::move(kept));
   }
 }
 
-void Importer::KeepAttributes(const pugi::xml_node& node, const Style& style, KeptElement& kept,
-                              bool keepInheritedExtras) {
+Importer::ElementNames Importer::KeepAttributes(const pugi::xml_node& node, const Style& style,
+                                                KeptElement& kept, bool keepInheritedExtras) {
   const Geometry* geometry = GeometryOf(LocalName(node));
+  ElementNames names;
   bool editorData = false;
-  for (const pugi::xml_attribute& a : node.attributes()) {
+  for (pugi::xml_attribute a = node.first_attribute(); a; a = a.next_attribute()) {
     std::string_view name = a.name();
+    // Of repeated names, the last one that is not empty counts.
+    if (name == "id" && *a.value()) names.id = a.value();
+    if (name == "inkscape:label" && *a.value()) names.label = a.value();
     if (IsConsumedAttribute(geometry, name)) continue;
     if (IsEditorGeometry(name)) {
       editorData = true;
       continue;
     }
-    kept.attributes.emplace_back(a.name(), a.value());
+    kept.attributes.emplace_back(name, a.value());
   }
   if (editorData) Note("editor shape data (sodipodi/inkscape geometry attributes) not written back");
-  if (keepInheritedExtras) {
+  // Most elements set none of the properties below: their lists are skipped.
+  if (keepInheritedExtras && style.HasAny(kKeptInheritedSlots)) {
     for (const KeptProperty& p : kKeptInherited) {
       if (!style.Has(p.key)) continue;  // the initial value
       std::string_view value = style.Get(p.key);
       if (value != p.initial) kept.attributes.emplace_back(p.key.name, std::string(value));
     }
-  } else {
+  } else if (!keepInheritedExtras && style.OwnsAny(kKeptInheritedSlots)) {
     // Groups: inherited properties reach the members through their own
     // styles; only those the model drops are repeated on the group.
     for (const KeptProperty& p : kKeptInherited) {
       if (style.IsOwn(p.key)) kept.attributes.emplace_back(p.key.name, std::string(style.Get(p.key)));
     }
   }
-  for (Style::Key p : kKeptOwn) {
-    if (style.IsOwn(p)) kept.attributes.emplace_back(p.name, std::string(style.Get(p)));
+  if (style.OwnsAny(kKeptOwnSlots)) {
+    for (Style::Key p : kKeptOwn) {
+      if (style.IsOwn(p)) kept.attributes.emplace_back(p.name, std::string(style.Get(p)));
+    }
   }
-  for (pugi::xml_node child : node.children()) {
+  for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling()) {
     if (child.type() != pugi::node_element) continue;
     std::string_view name = LocalName(child);
     if (name == "title" || name == "desc" || name == "metadata") kept.More().childMarkup += Markup(child);
   }
+  return names;
 }
 
 // ---- paint ------------------------------------------------------------
@@ -806,13 +863,17 @@ AIPathStyle Importer::PathStyleOf(const pugi::xml_node& node, const Style& style
                       Near(ctx.ctm[0] * ctx.ctm[2] + ctx.ctm[1] * ctx.ctm[3], 0, 1e-6);
     if (!similarity) Note("strokes under a non-uniform transform drawn with an average width");
   }
-  auto width = ParseLength(style.Get("stroke-width", "1"), viewWidth_);
+  // Unset lengths take their initial values without reading a text.
+  auto width = style.Has("stroke-width") ? ParseLength(style.Get("stroke-width"), viewWidth_)
+                                         : std::optional<double>(1);
   s.stroke.width = float(width && *width >= 0 ? *width * scale : scale);
   std::string_view cap = style.Get("stroke-linecap", "butt");
   s.stroke.cap = cap == "round" ? kAIRoundCap : cap == "square" ? kAIProjectingCap : kAIButtCap;
   std::string_view join = style.Get("stroke-linejoin", "miter");
   s.stroke.join = join == "round" ? kAIRoundJoin : join == "bevel" ? kAIBevelJoin : kAIMiterJoin;
-  if (auto miter = ParseNumber(style.Get("stroke-miterlimit", "4")); miter && *miter >= 1) {
+  if (auto miter = style.Has("stroke-miterlimit") ? ParseNumber(style.Get("stroke-miterlimit"))
+                                                  : std::optional<double>(4);
+      miter && *miter >= 1) {
     s.stroke.miterLimit = float(*miter);
   }
   std::string_view dashes = style.Get("stroke-dasharray", "none");
@@ -845,10 +906,21 @@ AIPathStyle Importer::PathStyleOf(const pugi::xml_node& node, const Style& style
   return s;
 }
 
+const std::optional<Paint>& Importer::ParsedPaint(std::string_view text) {
+  for (const ParsedPaintText& p : parsedPaints_) {
+    if (p.text.data() && p.text == text) return p.paint;
+  }
+  ParsedPaintText& p = parsedPaints_[nextParsedPaint_];
+  nextParsedPaint_ = (nextParsedPaint_ + 1) % std::size(parsedPaints_);
+  p.text = text;
+  p.paint = ParsePaint(text);
+  return p.paint;
+}
+
 bool Importer::PaintOf(const pugi::xml_node& /*element*/, std::string_view text, const Style& style,
                        const Context& ctx, const art::BoundsBuilder* bbox, AIColor* color,
                        bool* painted, std::string* reference, std::string* fallback) {
-  auto paint = ParsePaint(text);
+  const std::optional<Paint>& paint = ParsedPaint(text);
   if (!paint) {
     Note("invalid paint \"" + std::string(text.substr(0, 40)) + "\" read as its default");
     return false;
@@ -1058,12 +1130,11 @@ bool Importer::ReadClipGroup(const pugi::xml_node& /*element*/, const Context& c
       if (!own) return false;
       m = *own * m;
     }
-    auto geometry = ShapeGeometry(child);
-    if (!geometry) return false;
-    Transform(*geometry, m * flip_);
-    if (!AllWithin(*geometry, limits_.maxCoordinate)) return false;
+    BezierPaths geometry;
+    if (!ShapeGeometry(child, &geometry)) return false;
+    if (!TransformWithin(geometry, m * flip_, limits_.maxCoordinate)) return false;
     Style childStyle = Style::Compute(Style{}, child, sheet_);
-    members.push_back({std::move(*geometry), childStyle.Get("clip-rule") == "evenodd"});
+    members.push_back({std::move(geometry), childStyle.Get("clip-rule") == "evenodd"});
   }
   Art* group = nullptr;
   if (doc_->NewArt(ArtKind::Group, Placement::InsideOnTop, container, &group)) return false;
@@ -1122,7 +1193,7 @@ Art* Importer::ReadText(const pugi::xml_node& node, const Context& context, Art*
   data.start = {float(pageStart[0]), float(pageStart[1])};
   data.fontSize = float(size);
   data.fontFamily = std::string(context.style.Get("font-family"));
-  KeepAttributes(node, context.style, kept, false);
+  const ElementNames names = KeepAttributes(node, context.style, kept, false);
   for (Style::Key p : kTextProperties) {
     std::string_view value = context.style.Get(p);
     if (!value.empty()) kept.attributes.emplace_back(p.name, std::string(value));
@@ -1134,7 +1205,7 @@ Art* Importer::ReadText(const pugi::xml_node& node, const Context& context, Art*
       kept.attributes.emplace_back(std::string("vx:text-") + list, node.attribute(list).value());
     }
   }
-  FinishArt(text, node, std::move(kept));
+  FinishArt(text, names, std::move(kept));
 
   // Runs: one per piece of character data, styled by its element.
   bool onPath = false;
@@ -1168,7 +1239,10 @@ Art* Importer::ReadText(const pugi::xml_node& node, const Context& context, Art*
             } else if (name == "textPath" && !onPath) {
               pugi::xml_node target = ResolveHref(child);
               std::optional<BezierPaths> geometry;
-              if (target && IsShape(LocalName(target))) geometry = ShapeGeometry(target);
+              if (target && IsShape(LocalName(target))) {
+                geometry.emplace();
+                if (!ShapeGeometry(target, &*geometry)) geometry.reset();
+              }
               if (!geometry || geometry->empty()) {
                 Note("text path referring to a missing path read as plain text");
                 walk(child, inner, depth + 1);
@@ -1176,9 +1250,9 @@ Art* Importer::ReadText(const pugi::xml_node& node, const Context& context, Art*
               }
               Affine m = ctx.ctm;
               if (auto t = ParseTransform(target.attribute("transform").value())) m = *t * m;
-              Transform(*geometry, m * flip_);
+              const bool within = TransformWithin(*geometry, m * flip_, limits_.maxCoordinate);
               const double offset = ParseLength(child.attribute("startOffset").value()).value_or(0);
-              if (!AllWithin(*geometry, limits_.maxCoordinate) || !(std::abs(offset) <= limits_.maxCoordinate))
+              if (!within || !(std::abs(offset) <= limits_.maxCoordinate))
                 continue;
               onPath = true;
               Art* textPath = nullptr;

@@ -11,7 +11,6 @@
 namespace vx::host::svg {
 
 namespace {
-bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 template <typename T>
@@ -30,7 +29,7 @@ std::string FormatShortest(T value) {
 }  // namespace
 
 void TextCursor::SkipSpace() {
-  while (!AtEnd() && IsSpace(text_[pos_])) ++pos_;
+  while (!AtEnd() && IsWhiteSpace(text_[pos_])) ++pos_;
 }
 
 void TextCursor::SkipCommaSpace() {
@@ -113,12 +112,6 @@ std::string_view TextCursor::ReadWord() {
     ++pos_;
   }
   return text_.substr(start, pos_ - start);
-}
-
-std::string_view Trim(std::string_view text) {
-  while (!text.empty() && IsSpace(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsSpace(text.back())) text.remove_suffix(1);
-  return text;
 }
 
 bool EqualsIgnoreCase(std::string_view a, std::string_view b) {

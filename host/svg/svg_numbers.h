@@ -31,7 +31,16 @@ class TextCursor {
   size_t pos_ = 0;
 };
 
-std::string_view Trim(std::string_view text);
+// SVG's white space (and the form feed CSS adds).
+inline bool IsWhiteSpace(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
+}
+// Called for every declaration and attribute value read: inline.
+inline std::string_view Trim(std::string_view text) {
+  while (!text.empty() && IsWhiteSpace(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsWhiteSpace(text.back())) text.remove_suffix(1);
+  return text;
+}
 bool EqualsIgnoreCase(std::string_view a, std::string_view b);
 
 // The whole text is one number (surrounding space allowed).

@@ -5,6 +5,7 @@
 #include <cctype>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 
 #include "host/svg/svg_numbers.h"
 #include "host/svg/svg_path_module.h"
@@ -63,18 +64,16 @@ namespace {
 // Reads the path data nearly every file holds (moveto, lineto, horizontal
 // and vertical lines, cubic and quadratic curves and their smooth forms,
 // closepath) straight into anchors, with std::from_chars for the numbers:
-// no curve objects, no locale. Anything else (arcs, errors, a closepath
-// that lands near but not on the start) answers false, and the general
-// reader takes the whole text.
+// no curve objects, no locale, and no allocation once the paths it fills
+// have room. Anything else (arcs, errors, a closepath that lands near but
+// not on the start) answers false, and the general reader takes the whole
+// text.
 class DirectPathReader {
  public:
-  explicit DirectPathReader(std::string_view d) : p_(d.data()), end_(d.data() + d.size()) {
-    // A segment takes at least four characters ("l1 1") and three points:
-    // room for the usual path at once, growing past that.
-    triples_.reserve(std::min<size_t>(d.size() / 4 + 1, 1024) * 3);
-  }
+  DirectPathReader(std::string_view d, BezierPaths* out)
+      : p_(d.data()), end_(d.data() + d.size()), out_(out) {}
 
-  bool Read(BezierPaths* out) {
+  bool Read() {
     Space();
     char command = 0;
     while (p_ < end_) {
@@ -137,7 +136,7 @@ class DirectPathReader {
       }
     }
     Flush();
-    *out = std::move(paths_);
+    out_->resize(used_);
     return true;
   }
 
@@ -185,82 +184,116 @@ class DirectPathReader {
     const bool negative = s < end_ && *s == '-';
     const char* c = negative ? s + 1 : s;
     uint64_t mantissa = 0;
-    int digits = 0, fraction = 0;
-    for (; c < end_ && *c >= '0' && *c <= '9'; ++c, ++digits) mantissa = mantissa * 10 + uint64_t(*c - '0');
-    if (c < end_ && *c == '.')
-      for (++c; c < end_ && *c >= '0' && *c <= '9'; ++c, ++digits, ++fraction)
-        mantissa = mantissa * 10 + uint64_t(*c - '0');
+    // Digits are counted from where they start and end, not one by one.
+    auto digitsFrom = [this, &c, &mantissa] {
+      const char* first = c;
+      for (unsigned d; c < end_ && (d = unsigned(*c) - '0') < 10; ++c) mantissa = mantissa * 10 + d;
+      return int(c - first);
+    };
+    int digits = digitsFrom(), fraction = 0;
+    if (c < end_ && *c == '.') {
+      ++c;
+      fraction = digitsFrom();
+      digits += fraction;
+    }
     if (digits == 0 || digits > 15 || (c < end_ && (*c == 'e' || *c == 'E'))) return nullptr;
     const double magnitude = double(mantissa) / kPowers[fraction];
     *value = negative ? -magnitude : magnitude;
     return c;
   }
   void Line(Point to) {
-    Open();
-    triples_.insert(triples_.end(), {current_, to, to});
-    current_ = to;
+    Segment(current_, to, to);
     last_ = 'l';
   }
   void Cubic(Point c1, Point c2, Point to) {
-    Open();
-    triples_.insert(triples_.end(), {c1, c2, to});
-    current_ = to;
+    Segment(c1, c2, to);
     control_ = c2;
     last_ = 'c';
   }
   // As a cubic with the same curve.
   void Quadratic(Point c, Point to) {
-    Open();
     const Point from = current_;
-    triples_.insert(triples_.end(), {from + 2.0 / 3.0 * (c - from), to + 2.0 / 3.0 * (c - to), to});
-    current_ = to;
+    Segment(from + 2.0 / 3.0 * (c - from), to + 2.0 / 3.0 * (c - to), to);
     control_ = c;
     last_ = 'q';
   }
-  // Drawing after a closepath starts a new subpath at the closed one's start.
-  void Open() {
+  // One cubic segment from the current point: its first handle is the out
+  // handle of the anchor it leaves. Drawing after a closepath starts a new
+  // subpath at the closed one's start.
+  void Segment(Point c1, Point c2, Point to) {
     if (closed_) Flush();
+    if (!path_) Begin();
+    path_->anchors.back().out = c1;
+    path_->anchors.push_back({to, c2, to, true});
+    current_ = to;
+  }
+  // A subpath with its start anchor, in storage a previous reading left
+  // (its capacity reused).
+  void Begin() {
+    if (used_ == out_->size()) out_->emplace_back();
+    path_ = &(*out_)[used_];
+    path_->anchors.clear();
+    path_->anchors.push_back({start_, start_, start_, true});
   }
   bool Close() {
     if (closed_) return true;
-    // A last line that ends on the start becomes the closing segment; one
-    // of no length then adds nothing.
-    if (last_ == 'l' && current_ == start_ && triples_.size() >= 3 &&
-        triples_[triples_.size() - 3] == start_)
-      triples_.resize(triples_.size() - 3);
+    // A last line that starts and ends on the start becomes the closing
+    // segment; one of no length then adds nothing.
+    if (last_ == 'l' && current_ == start_ && path_ && path_->anchors.size() >= 2 &&
+        path_->anchors[path_->anchors.size() - 2].out == start_) {
+      path_->anchors.pop_back();
+      path_->anchors.back().out = path_->anchors.back().p;
+    }
     if (current_ != start_) {
       if (Near(current_, start_)) return false;
-      triples_.insert(triples_.end(), {current_, start_, start_});
+      Segment(current_, start_, start_);
     }
     closed_ = true;
     current_ = start_;
     last_ = 0;
     return true;
   }
+  // Ends the subpath being read; one without a segment is dropped.
   void Flush() {
-    if (!triples_.empty()) paths_.push_back(AnchorsOf(start_, triples_, closed_));
-    triples_.clear();
+    if (path_ && path_->anchors.size() > 1) {
+      std::vector<Anchor>& anchors = path_->anchors;
+      path_->closed = closed_;
+      // In a closed path whose last segment returns to the start, the last
+      // anchor is the first one again: its in handle belongs to the first.
+      if (closed_ && anchors.back().p == start_) {
+        anchors.front().in = anchors.back().in;
+        anchors.pop_back();
+      }
+      for (Anchor& a : anchors) a.corner = IsCorner(a);
+      ++used_;
+    }
+    path_ = nullptr;
     closed_ = false;
   }
 
   const char* p_;
   const char* end_;
+  BezierPaths* out_;
+  size_t used_ = 0;  // subpaths of *out_ read
+  BezierPath* path_ = nullptr;  // the subpath being read, once it has a segment
   Point current_{0, 0}, start_{0, 0}, control_{0, 0};
   char last_ = 0;  // 'c' or 'q' after a curve whose control a smooth one mirrors
   bool closed_ = false;
-  std::vector<Point> triples_;
-  BezierPaths paths_;
 };
 
 }  // namespace
 
+bool ReadPathData(std::string_view data, BezierPaths* paths) {
+  if (DirectPathReader(data, paths).Read()) return true;
+  bool ok = true;
+  *paths = ReadPathDataGeneral(data, &ok);
+  return ok;
+}
+
 BezierPaths ReadPathData(std::string_view data, bool* ok) {
   BezierPaths paths;
-  if (DirectPathReader(data).Read(&paths)) {
-    *ok = true;
-    return paths;
-  }
-  return ReadPathDataGeneral(data, ok);
+  *ok = ReadPathData(data, &paths);
+  return paths;
 }
 
 void Transform(BezierPaths& paths, const Affine& affine) {
@@ -273,17 +306,39 @@ void Transform(BezierPaths& paths, const Affine& affine) {
   }
 }
 
+namespace {
+// NaN compares false and infinity lies past every finite limit: under a
+// finite limit the comparison alone says it.
+bool Within(const Point& p, double limit) {
+  const bool inside = std::fabs(p[0]) <= limit && std::fabs(p[1]) <= limit;
+  if (limit <= std::numeric_limits<double>::max()) return inside;
+  return inside && std::isfinite(p[0]) && std::isfinite(p[1]);
+}
+bool Within(const Anchor& a, double limit) {
+  return Within(a.p, limit) && Within(a.in, limit) && Within(a.out, limit);
+}
+}  // namespace
+
 bool AllWithin(const BezierPaths& paths, double limit) {
-  auto ok = [limit](const Point& p) {
-    return std::isfinite(p[0]) && std::isfinite(p[1]) && std::fabs(p[0]) <= limit &&
-           std::fabs(p[1]) <= limit;
-  };
   for (const BezierPath& path : paths) {
     for (const Anchor& a : path.anchors) {
-      if (!ok(a.p) || !ok(a.in) || !ok(a.out)) return false;
+      if (!Within(a, limit)) return false;
     }
   }
   return true;
+}
+
+bool TransformWithin(BezierPaths& paths, const Affine& affine, double limit) {
+  bool within = true;
+  for (BezierPath& path : paths) {
+    for (Anchor& a : path.anchors) {
+      a.p = a.p * affine;
+      a.in = a.in * affine;
+      a.out = a.out * affine;
+      within = within && Within(a, limit);
+    }
+  }
+  return within;
 }
 
 namespace {

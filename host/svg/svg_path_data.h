@@ -39,6 +39,9 @@ BezierPaths ReadPathDataGeneral(std::string_view data, bool* ok);
 // commands are read directly, without curve objects, and only the rest
 // needs the general reader.
 BezierPaths ReadPathData(std::string_view data, bool* ok);
+// The same into `paths`, reusing the room its subpaths already have (a
+// reader of many paths keeps one); false where *ok would be.
+bool ReadPathData(std::string_view data, BezierPaths* paths);
 
 // The corner flag from the handles: smooth when in and out point in opposite
 // directions (within a small angle) and both exist.
@@ -47,6 +50,8 @@ bool IsCorner(const Anchor& anchor);
 void Transform(BezierPaths& paths, const Affine& affine);
 // True when every coordinate is finite and within +/-`limit`.
 bool AllWithin(const BezierPaths& paths, double limit);
+// Transform and AllWithin in one pass over the anchors.
+bool TransformWithin(BezierPaths& paths, const Affine& affine, double limit);
 
 // Path data of anchors: "M x,y C ... Z", with "L" for straight segments.
 // Numbers are rounded to `decimals` places to hide float noise.

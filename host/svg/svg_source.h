@@ -26,6 +26,31 @@
 
 namespace vx::host::svg {
 
+// The texts of what the model could not hold of one element. Most
+// elements have none or one: one is held in place, more in a vector.
+class Losses {
+ public:
+  void assign(const std::string_view* first, const std::string_view* last) {
+    more_.clear();
+    if (last - first == 1) {
+      one_ = *first;
+      count_ = 1;
+    } else {
+      more_.assign(first, last);
+      count_ = more_.size();
+    }
+  }
+  const std::string_view* begin() const { return count_ == 1 ? &one_ : more_.data(); }
+  const std::string_view* end() const { return begin() + count_; }
+  size_t size() const { return count_; }
+  bool empty() const { return count_ == 0; }
+
+ private:
+  std::string_view one_;
+  std::vector<std::string_view> more_;
+  size_t count_ = 0;
+};
+
 struct SourceBinding {
   pugi::xml_node node;
   // Groups and layers: the art whose children are the element's children
@@ -39,7 +64,7 @@ struct SourceBinding {
   Affine ownCtm;
   // What the model could not hold of the element (texts held by the
   // source's `notes`); reported only when the unit is written anew.
-  std::vector<std::string_view> losses;
+  Losses losses;
 };
 
 struct SvgSource {

@@ -231,9 +231,15 @@ void StyleSheet::ForEachMatch(const pugi::xml_node& element,
 // A specified value replaces the inherited one; "inherit" takes the
 // parent's computed value (any property), or none when the parent has none.
 void Style::Specify(std::string_view property, std::string_view value, const Style& parent) {
+  SpecifyAt(PropertyIndex(property), property, value, parent);
+}
+
+// The same with the property's slot (-1: one SVG does not know) found.
+void Style::SpecifyAt(int index, std::string_view property, std::string_view value,
+                      const Style& parent) {
   std::optional<std::string_view> computed = value;
   if (value == "inherit") computed = parent.Find(property);
-  if (int index = PropertyIndex(property); index >= 0) {
+  if (index >= 0) {
     own_[index] = true;
     present_[index] = computed.has_value();
     if (computed) values_[index] = *computed;
@@ -250,14 +256,13 @@ void Style::Specify(std::string_view property, std::string_view value, const Sty
 
 Style Style::Compute(const Style& parent, const pugi::xml_node& element,
                      const StyleSheet& sheet) {
-  Style style;
-  style.present_ = parent.present_ & InheritedSlots();
-  std::copy(std::begin(parent.values_), std::end(parent.values_), std::begin(style.values_));
+  Style style(parent, InheritedSlots());
   // Cascade order: presentation attributes, the sheet, the style attribute;
   // "!important" declarations last, over all of them.
   std::vector<std::pair<std::string_view, std::string_view>> important;
   auto specify = [&](std::string_view name, std::string_view value) {
-    size_t bang = value.rfind('!');
+    // Values come trimmed: one marked important ends in its last letter.
+    size_t bang = !value.empty() && value.back() == 't' ? value.rfind('!') : std::string_view::npos;
     if (bang != std::string_view::npos && Trim(value.substr(bang + 1)) == "important") {
       important.emplace_back(name, Trim(value.substr(0, bang)));
     } else {
@@ -265,10 +270,11 @@ Style Style::Compute(const Style& parent, const pugi::xml_node& element,
     }
   };
   pugi::xml_attribute styleAttribute;
-  for (const pugi::xml_attribute& attribute : element.attributes()) {
+  for (pugi::xml_attribute attribute = element.first_attribute(); attribute;
+       attribute = attribute.next_attribute()) {
     std::string_view name = attribute.name();
-    if (IsPresentationAttribute(name)) {
-      style.Specify(name, Trim(attribute.value()), parent);
+    if (int index = PropertyIndex(name); index >= 0) {
+      style.SpecifyAt(index, name, Trim(attribute.value()), parent);
     } else if (name == "style" && !styleAttribute) {
       styleAttribute = attribute;
     }

@@ -6,6 +6,7 @@
 #include <pugixml.hpp>
 
 #include <algorithm>
+#include <array>
 #include <bitset>
 #include <iterator>
 #include <deque>
@@ -120,6 +121,8 @@ class Style {
     int slot;
   };
 
+  Style() = default;
+
   // The style of an element under its parent's computed style.
   static Style Compute(const Style& parent, const pugi::xml_node& element,
                        const StyleSheet& sheet);
@@ -138,6 +141,12 @@ class Style {
     return std::any_of(other_.begin(), other_.end(),
                        [&property](const auto& o) { return o.first == property.name; });
   }
+  // A set of known properties, by slot.
+  using Slots = std::bitset<kKnown>;
+  // True when one of `slots` has a value / is specified on the element
+  // itself: readers skip their property lists when none is.
+  bool HasAny(const Slots& slots) const { return (present_ & slots).any(); }
+  bool OwnsAny(const Slots& slots) const { return (own_ & slots).any(); }
   // The inherited properties and their values in the order of their names
   // ("fill:red;font-size:12"), as children receive them.
   std::string InheritedText() const;
@@ -145,8 +154,15 @@ class Style {
  private:
   std::optional<std::string_view> Find(std::string_view property) const;
   void Specify(std::string_view property, std::string_view value, const Style& parent);
+  void SpecifyAt(int index, std::string_view property, std::string_view value,
+                 const Style& parent);
 
-  std::string_view values_[kKnown];
+  // A child's style before its own declarations: the parent's values (one
+  // copy, without clearing them first), of which only `inherited` are present.
+  Style(const Style& parent, const Slots& inherited)
+      : values_(parent.values_), present_(parent.present_ & inherited) {}
+
+  std::array<std::string_view, kKnown> values_;
   std::bitset<kKnown> present_, own_;
   // Other properties specified on the element (name in lower case, value;
   // none after an "inherit" the parent could not give).
