@@ -148,8 +148,12 @@ TEST_F(EffectCommandTest, EverySettingReachesTheStoredRecord) {
                      " --select box " + c.settings))
         << err_;
     const std::vector<uint8_t> record = RecordOf(Read(out));
-    if (c.made >= 0) EXPECT_EQ(c.made + 1 + 1, Shapes(Read(out)));
-    if (c.size) ASSERT_EQ(c.size, record.size());
+    if (c.made >= 0) {
+      EXPECT_EQ(c.made + 1 + 1, Shapes(Read(out)));
+    }
+    if (c.size) {
+      ASSERT_EQ(c.size, record.size());
+    }
     for (const Stored& s : c.stored) {
       SCOPED_TRACE("offset " + std::to_string(s.offset));
       if (s.isFloat) {
