@@ -16,6 +16,7 @@
 #include "effects/trail.h"
 #include "host/core/messages.h"
 #include "presets/preset_store.h"
+#include "support/bound_palette_check.h"
 
 namespace vx::test {
 namespace {
@@ -39,6 +40,26 @@ class BoundPalettesTest : public CopyEffectTest {
     }
   }
 };
+
+// Every effect's palette, as the tools' palettes are checked.
+TEST_F(BoundPalettesTest, EveryBoundFieldRoundTripsBetweenRecordAndItemAlone) {
+  for (int e = 0; e < kEffectCount; ++e) {
+    if (!Effect(e).palette) continue;
+    SCOPED_TRACE(Effect(e).name);
+    ASSERT_EQ(0, ChooseWindowItem(e));
+    auto* record = static_cast<uint8_t*>(globals().effectRecords[e]);
+    ExpectEveryBoundFieldRoundTrips(
+        {.binding = *Effect(e).palette,
+         .dialog = *Palette(e),
+         .record = record,
+         .recordSize = uint32_t(Effect(e).record.size),
+         .refresh = [&] { EffectPaletteRefresh(e, globals().effectPalettes[e], record); },
+         .act = [&](const std::string& action) {
+           Act(e, action);
+           return std::string();
+         }});
+  }
+}
 
 // Each row changes fields of every unit from the factory values; absolute
 // space of Tiling is recorded once, in points.
