@@ -156,29 +156,6 @@ TEST_F(EffectCommandTest, EverySettingReachesTheStoredRecord) {
   }
 }
 
-// A value typed as the palette shows it changes nothing: the file is the one
-// written without it, byte for byte (10 % typed back is not 0.1f).
-TEST_F(EffectCommandTest, ValuesTypedAsShownChangeNothing) {
-  const struct {
-    const char* effect;
-    const char* settings;
-  } rows[] = {
-      {"Border",
-       "--set gradient-arc=0 --set reverse=off --set steps-mode=mid --set offset=0 "
-       "--set angle=-45 --set style=outside --set shadow=off"},
-      {"Galaxy", "--set shrink-grow=10 --set branch-twist=90 --set core-radius=50"},
-      {"Cutout", "--set shade=66.67 --set offset=5"},
-      {"Shadow", "--set shade=33.33 --set offset=10"},
-  };
-  for (const auto& r : rows) {
-    SCOPED_TRACE(r.effect);
-    const std::string run = std::string("effect ") + r.effect + " " + In("in.svg") + " --select box -o ";
-    ASSERT_EQ(0, Run(run + In("plain.svg"))) << err_;
-    ASSERT_EQ(0, Run(run + In("typed.svg") + " " + r.settings)) << err_;
-    EXPECT_EQ(Read("plain.svg"), Read("typed.svg"));
-  }
-}
-
 TEST_F(EffectCommandTest, BadFieldsValuesAndEffectsAreUsageErrorsThatWriteNothing) {
   const struct {
     const char* effect;
