@@ -3,7 +3,6 @@
 // touching their neighbours), the enabling and showing rules, the Last
 // Setting across a reload, presets refreshing the items, and allocation
 // failures while a palette is made.
-#include <cmath>
 #include <cstring>
 #include <vector>
 
