@@ -17,13 +17,13 @@ uint16_t Keys::EventModifiers() const {
 }
 
 uint32_t Keys::TrackerModifiers() const {
-  return (space ? kADMSpaceKeyModifier : 0u) | (ctrl ? kADMMenuKeyModifier : 0u) |
-         (alt ? kADMModKeyModifier : 0u);
+  return (space ? uint32_t(kADMSpaceKeyModifier) : 0u) |
+         (ctrl ? uint32_t(kADMMenuKeyModifier) : 0u) | (alt ? uint32_t(kADMModKeyModifier) : 0u);
 }
 
 uint32_t Keys::KeyStateModifiers() const {
-  return (shift ? kADMShiftKeyModifier : 0u) | (ctrl ? kADMMenuKeyModifier : 0u) |
-         (alt ? kADMModKeyModifier : 0u);
+  return (shift ? uint32_t(kADMShiftKeyModifier) : 0u) |
+         (ctrl ? uint32_t(kADMMenuKeyModifier) : 0u) | (alt ? uint32_t(kADMModKeyModifier) : 0u);
 }
 
 void TickClock::Set(uint32_t start, uint32_t step) {

@@ -106,17 +106,8 @@ TEST_F(EffectCommandTest, EverySettingReachesTheStoredRecord) {
        {{88, false, 1}, {64, true, -0.4}, {68, false, 1}, {72, false, 3}, {76, false, 6},
         {80, true, 0.3}, {84, true, RecordRadians(90.0f)}, {92, false, 1}, {96, true, 0.4},
         {100, true, 2.5}, {104, true, RecordRadians(45.0f)}}},
-      {"Galaxy",
-       "--set total-branches=3 --set branch-twist=45 --set shrink-grow=50 "
-       "--set stacking=below --set same-sequence=on --set core-radius=-20",
-       132,
-       {{64, false, 3}, {84, true, RecordRadians(45.0f)}, {116, true, 0.5}, {120, false, 1},
-        {124, false, 1}, {92, true, -20}}},
-      {"Explosion", "--set total=5 --set space=uni --set shrink-grow=100 --set keep-angle=on", 104,
-       {{64, false, 5}, {84, false, 1}, {92, true, 1.0}, {68, false, 1}}},
       {"Circle", "--set total=6 --set datum=0 --set offset-h=-50 --set height=50", 92,
        {{64, false, 6}, {72, false, 0}, {76, true, -50}, {88, true, 0.5}}},
-      {"Circle", "--set datum=8 --set centre-mark=off", 92, {{72, false, 8}, {84, false, 0}}},
       {"Neon",
        "--set tracks=2 --set steps-mode=manual --set steps=3 --set shadow=on --set tint=50 "
        "--set shadow-reverse=on",
@@ -133,12 +124,8 @@ TEST_F(EffectCommandTest, EverySettingReachesTheStoredRecord) {
         {100, true, 0}, {252, true, 50}, {264, true, 50}, {268, true, 0},
         {256, true, 10.0f * std::cos(RecordRadians(90.0f))}, {260, true, 10},
         {228, true, RecordRadians(30.0f)}}},
-      {"Trail", "--set 'end-stroke-colour=gray(25)'", 272,
-       {{84, false, 2}, {156, false, kGrayColor}, {160, true, 0.25}}},
       {"Emboss", "--set 'style=Shadow Only' --set contrast=50 --set light-angle=90 --set steps=4",
        88, {{64, false, 2}, {68, true, 0.5}, {76, true, RecordRadians(90.0f)}, {84, false, 4}}},
-      {"Cutout", "--set offset=7 --set steps=3", 80, {{68, true, 7}, {76, false, 3}}},
-      {"Shadow", "--set shade=25", 80, {{64, true, 0.25}}},
   };
   int n = 0;
   for (const auto& c : cases) {
@@ -148,8 +135,12 @@ TEST_F(EffectCommandTest, EverySettingReachesTheStoredRecord) {
                      " --select box " + c.settings))
         << err_;
     const std::vector<uint8_t> record = RecordOf(Read(out));
-    if (c.made >= 0) EXPECT_EQ(c.made + 1 + 1, Shapes(Read(out)));
-    if (c.size) ASSERT_EQ(c.size, record.size());
+    if (c.made >= 0) {
+      EXPECT_EQ(c.made + 1 + 1, Shapes(Read(out)));
+    }
+    if (c.size) {
+      ASSERT_EQ(c.size, record.size());
+    }
     for (const Stored& s : c.stored) {
       SCOPED_TRACE("offset " + std::to_string(s.offset));
       if (s.isFloat) {
@@ -162,29 +153,6 @@ TEST_F(EffectCommandTest, EverySettingReachesTheStoredRecord) {
         EXPECT_EQ(int32_t(s.value), v);
       }
     }
-  }
-}
-
-// A value typed as the palette shows it changes nothing: the file is the one
-// written without it, byte for byte (10 % typed back is not 0.1f).
-TEST_F(EffectCommandTest, ValuesTypedAsShownChangeNothing) {
-  const struct {
-    const char* effect;
-    const char* settings;
-  } rows[] = {
-      {"Border",
-       "--set gradient-arc=0 --set reverse=off --set steps-mode=mid --set offset=0 "
-       "--set angle=-45 --set style=outside --set shadow=off"},
-      {"Galaxy", "--set shrink-grow=10 --set branch-twist=90 --set core-radius=50"},
-      {"Cutout", "--set shade=66.67 --set offset=5"},
-      {"Shadow", "--set shade=33.33 --set offset=10"},
-  };
-  for (const auto& r : rows) {
-    SCOPED_TRACE(r.effect);
-    const std::string run = std::string("effect ") + r.effect + " " + In("in.svg") + " --select box -o ";
-    ASSERT_EQ(0, Run(run + In("plain.svg"))) << err_;
-    ASSERT_EQ(0, Run(run + In("typed.svg") + " " + r.settings)) << err_;
-    EXPECT_EQ(Read("plain.svg"), Read("typed.svg"));
   }
 }
 

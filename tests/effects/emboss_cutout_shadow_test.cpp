@@ -360,14 +360,6 @@ TEST_F(ShadowTest, TransparencyAddsALighterShadowClippedToTheObjectUnlessTheShad
   EXPECT_EQ(1u, Groups().size());
 }
 
-// The other fields reach the record through the command line's table.
-TEST_F(ShadowTest, TheTransparencySliderStoresItsPercent) {
-  ASSERT_EQ(0, ChooseWindowItem(kShadow));
-  Act(kShadow, "set", res::ShadowPalette::kTransparencySlider, "=40");
-  EXPECT_NEAR(0.4f, static_cast<ShadowPGParams*>(globals().effectRecords[kShadow])->transparency,
-              1e-5f);
-}
-
 TEST_F(ShadowTest, OnlyTheFirstSourceObjectTakesPartAndAGroupIsMaskedByACompoundPath) {
   effect_ = MakeEffectArt(kShadow, Params(0.5f, 0.5f));
   AddSquare("later", 0, 0, 10, effect_->editGroup());

@@ -32,7 +32,9 @@ class FrameworkTest : public EffectTest {
     return a;
   }
   void OpenBorder() {
-    if (!Palette(kBorder)) ASSERT_EQ(0, ChooseWindowItem(kBorder));
+    if (!Palette(kBorder)) {
+      ASSERT_EQ(0, ChooseWindowItem(kBorder));
+    }
   }
   void SelectionChanged() {
     ASSERT_EQ(0, host::SendNotify(host(), kAIArtSelectionChangedNotifier));

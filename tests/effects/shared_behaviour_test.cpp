@@ -188,7 +188,9 @@ TEST_F(SharedBehaviourTest, AStaleColourIsRefusedAndAFailingAllocationEndsTheUpd
   };
   for (const auto& r : rows) {
     SCOPED_TRACE(Effect(r.effect).name);
-    if (!Palette(r.effect)) ASSERT_EQ(0, ChooseWindowItem(r.effect));  // its palette and record first
+    if (!Palette(r.effect)) {  // its palette and record first
+      ASSERT_EQ(0, ChooseWindowItem(r.effect));
+    }
     Art* effect = MakeEffectArt(r.effect, r.record, r.size);
     Select({effect});
     Art* square = AddSquare("square", 0, 0, 10, effect->editGroup());

@@ -41,7 +41,9 @@ class SvgEffectArtTest : public EffectTest {
     const AIColor white = Gray(1);
     Paint(*square, strokeWidth, Gray(0), &white);
     Select({square});
-    if (!Palette(kBorder)) EXPECT_EQ(0, ChooseWindowItem(kBorder));
+    if (!Palette(kBorder)) {
+      EXPECT_EQ(0, ChooseWindowItem(kBorder));
+    }
     BorderRecord()->stepsMode = 3;
     BorderRecord()->steps = 5;
     BorderRecord()->offset = 0.25f;

@@ -80,7 +80,9 @@ TEST_F(TrailUpdateTest, EndFillSourcesAndTint) {
     auto made = Run(p, Rgb(1, 0, 0));
     ASSERT_EQ(4u, made.size());
     for (size_t k = 1; k < 4; ++k) EXPECT_EQ(r.filled, bool(made[k]->style()->fillPaint));
-    if (r.filled) EXPECT_NEAR(r.red, Fill(made[3]).c.rgb.red, 1e-6f) << r.source;
+    if (r.filled) {
+      EXPECT_NEAR(r.red, Fill(made[3]).c.rgb.red, 1e-6f) << r.source;
+    }
   }
 }
 

@@ -39,7 +39,9 @@ TEST_F(PathSuiteTest, GetSegmentsChecksTheRange) {
     Segment out[4];
     ASSERT_EQ(c.ok ? 0 : kSPBadParameterError, path->GetPathSegments(h, c.first, c.count, out))
         << c.first << "," << c.count;
-    if (c.ok && c.count) EXPECT_EQ(float(c.first + 1), out[0].p.h);
+    if (c.ok && c.count) {
+      EXPECT_EQ(float(c.first + 1), out[0].p.h);
+    }
   }
 }
 

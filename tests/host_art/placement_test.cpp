@@ -41,7 +41,9 @@ class PlacementTest : public ::testing::Test {
     } else {
       ASSERT_EQ(0, err);
       EXPECT_EQ(expected, Listing(*layer));
-      if (DumpDocument(doc) != before) ASSERT_TRUE(doc.Undo());
+      if (DumpDocument(doc) != before) {
+        ASSERT_TRUE(doc.Undo());
+      }
     }
     EXPECT_EQ(before, DumpDocument(doc));
   }

@@ -284,7 +284,9 @@ TEST_F(QueryTest, HitTestFindsPartsInOrderOfPreference) {
     ASSERT_EQ(0, hitTest->HitTest(nullptr, &c.at, 2, &r));
     EXPECT_EQ(c.part, r.part) << c.at.h << "," << c.at.v;
     EXPECT_EQ(std::string(c.art), r.art ? doc->FromHandle(r.art)->id() : "");
-    if (c.segment >= 0) EXPECT_EQ(c.segment, r.segmentIndex);
+    if (c.segment >= 0) {
+      EXPECT_EQ(c.segment, r.segmentIndex);
+    }
   }
   doc->SetUserAttrs(*sq, kArtHidden, kArtHidden);
   AIHitTestResult r{};

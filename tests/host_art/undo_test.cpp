@@ -252,7 +252,9 @@ TEST(Undo, RevertAndFailedDragEventsRestoreTheStartAndTheLastGoodEventExactly) {
       // back to the drag's start.
       const int reverts = int(seed + event) % 3;
       for (int r = 0; r < reverts; ++r) doc.RevertOpenStep();
-      if (reverts) ASSERT_EQ(start, DumpDocument(doc)) << "event " << event;
+      if (reverts) {
+        ASSERT_EQ(start, DumpDocument(doc)) << "event " << event;
+      }
       for (int i = 0, n = 1 + int(seed * 7 + event) % 5; i < n; ++i) editor.Edit();
       if ((seed + event) % 3 == 0) {
         doc.RollBackEvent();
@@ -263,7 +265,9 @@ TEST(Undo, RevertAndFailedDragEventsRestoreTheStartAndTheLastGoodEventExactly) {
       }
     }
     doc.EndStep();
-    if (good != start) ASSERT_TRUE(doc.Undo());
+    if (good != start) {
+      ASSERT_TRUE(doc.Undo());
+    }
     EXPECT_EQ(start, DumpDocument(doc));
   }
 }

@@ -434,7 +434,9 @@ TEST_F(PresetStore, KindNameComesFromTheHeader) {
     if (!c.bytes.empty()) WriteFile(currentPath(), c.bytes);
     char kind[kPresetKindNameSize];
     ASSERT_EQ(c.err, ReadPresetFileKind(currentPath().c_str(), kind));
-    if (c.err == kNoErr) EXPECT_EQ(c.kind, kind);
+    if (c.err == kNoErr) {
+      EXPECT_EQ(c.kind, kind);
+    }
   }
 }
 
@@ -466,7 +468,9 @@ TEST_F(PresetStore, AllocationFailuresLeaveNoBlockAndNoChange) {
         .run = op,
         .check = [&](ASErr err, long, bool failed) {
           EXPECT_EQ(failed ? kOutOfMemoryErr : kNoErr, err);
-          if (failed) EXPECT_EQ(before, ReadFile(currentPath()));
+          if (failed) {
+            EXPECT_EQ(before, ReadFile(currentPath()));
+          }
         },
         .cap = 10});
   }

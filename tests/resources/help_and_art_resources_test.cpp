@@ -177,7 +177,9 @@ TEST(ToolArtResources, EveryToolIconAndCursorIsARasterAndShapeCursorsAreDistinct
     for (size_t j = i + 1; j < ids.size(); ++j) {
       std::optional<std::string_view> a = Find(kVxCursorResource, ids[i]);
       std::optional<std::string_view> b = Find(kVxCursorResource, ids[j]);
-      if (a && b) EXPECT_NE(*a, *b) << "CURS " << ids[i] << " and " << ids[j];
+      if (a && b) {
+        EXPECT_NE(*a, *b) << "CURS " << ids[i] << " and " << ids[j];
+      }
     }
   }
 }

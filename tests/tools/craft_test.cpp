@@ -78,7 +78,9 @@ TEST(CraftDistort, FreeBulgesInsideAndPinchDoublesNearTheCentre) {
   double top = 0;
   for (int i = 0; i < count; ++i) {
     top = std::max(top, double(out[i].p.v));
-    if (std::fabs(out[i].p.h) >= 100) EXPECT_EQ(0.0f, out[i].p.v);
+    if (std::fabs(out[i].p.h) >= 100) {
+      EXPECT_EQ(0.0f, out[i].p.v);
+    }
   }
   EXPECT_NEAR(30.0, top, 1.0);  // the middle followed the drag
   // Entirely outside: the path stays as it was.

@@ -139,8 +139,9 @@ TEST_F(DriverTest, AFailingEventEndsTheDragWithAReleaseThereWithoutSpace) {
     int32_t expected;
     size_t mouseEvents;    // down, drags and up sent
   };
-  const Row rows[] = {{"AI Mouse Down", '!sel', 2}, {"AI Mouse Drag", kOutOfMemoryErr, 3},
-                      {"AI Mouse Up", 'STOP', 4}};
+  const Row rows[] = {{"AI Mouse Down", kBadSelectionErr, 2},
+                      {"AI Mouse Drag", kOutOfMemoryErr, 3},
+                      {"AI Mouse Up", kCanceledErr, 4}};
   for (const Row& row : rows) {
     SetUp();
     behaviour_ = [&row](const std::string& selector, const AIToolMessage&) {

@@ -3,7 +3,6 @@
 // touching their neighbours), the enabling and showing rules, the Last
 // Setting across a reload, presets refreshing the items, and allocation
 // failures while a palette is made.
-#include <cmath>
 #include <cstring>
 #include <vector>
 
@@ -13,6 +12,7 @@
 #include "shell/globals.h"
 #include "shell/suites.h"
 #include "support/allocation_sweep.h"
+#include "support/bound_palette_check.h"
 #include "support/scratch_folder.h"
 #include "support/tool_fixture.h"
 #include "tools/tool_palette.h"
@@ -47,86 +47,32 @@ class PaletteTest : public ToolTest {
   uint8_t* Record(const ToolInfo& tool) {
     return static_cast<uint8_t*>(gGlobals->ToolParams[tool.paletteIndex]);
   }
-  // Makes the field's item usable: its rule (and Craft's and Broom's twirl
-  // spacing) satisfied in the record, then shown.
-  void MakeUsable(const ToolInfo& tool, Dialog& palette, const PaletteField& f) {
-    const ToolPaletteSpec& spec = *tool.palette;
-    if (f.rule >= 0) {
-      const EnableRule& r = spec.binding.rules[f.rule];
-      WriteIntField(Record(tool), r.on, r.test == EnableRule::NotEquals ? r.value + 1
-                                        : r.test == EnableRule::Equals  ? r.value
-                                                                        : 1);
-    }
-    if (spec.sweep && f.item == spec.sweep->twirlItems[0])
-      WriteIntField(Record(tool), spec.sweep->sweep, spec.sweep->twirl);
-    RefreshToolPalette(gGlobals->ToolPalette, Record(tool));
-    const Item* item = palette.GetItem(f.unit == Unit::Radio ? f.radios[0] : f.item);
-    ASSERT_TRUE(item && item->visible && item->enabled) << f.name;
-  }
   std::vector<std::string> alerts_;
 };
 
 const char* const kTools[] = {"Warp",  "Wave",      "Lens",  "Craft",
                               "Roughening", "Broom", "MetaBrush", "Trail"};
 
-// The record's value of what an item shows, by unit.
-float ToRecord(Unit unit, float shown) {
-  return unit == Unit::Percent   ? shown * 0.01f
-         : unit == Unit::Degrees ? RecordRadians(shown)
-                                 : shown;
-}
-
 TEST_F(PaletteTest, EveryBoundFieldRoundTripsBetweenRecordAndItemAlone) {
-  const AIColor red = {.kind = kThreeColor, .c = {.rgb = {1.0f, 0.0f, 0.0f}}};
   for (const char* name : kTools) {
+    SCOPED_TRACE(name);
     const ToolInfo& tool = Tool(name);
     Dialog* palette = Open(tool);
-    ASSERT_TRUE(palette) << name;
-    const uint32_t size = tool.presetKind->recordSize;
-    for (const PaletteField& f : tool.palette->binding) {
-      SCOPED_TRACE(std::string(name) + " " + f.name);
-      MakeUsable(tool, *palette, f);
-      uint8_t* record = Record(tool);
-      const std::vector<uint8_t> before(record, record + size);
-      std::vector<uint8_t> expected = before;
-      const int32_t id = f.unit == Unit::Radio ? f.radios[0] : f.item;
-      std::string action;
-      if (f.unit == Unit::Colour) {
-        action = "colour " + std::to_string(id) + "=#ff0000";
-        std::memcpy(expected.data() + f.field.offset, &red, sizeof red);
-      } else if (f.field.isFloat) {
-        // Whole numbers a quarter and half way through the item's range.
-        const Item& item = *palette->GetItem(id);
-        const float shown = std::round(float(item.min() + (item.max() - item.min()) / 4));
-        const float entered = std::round(float(item.min() + (item.max() - item.min()) / 2));
-        const float stored = ToRecord(f.unit, shown), after = ToRecord(f.unit, entered);
-        std::memcpy(record + f.field.offset, &stored, sizeof stored);
-        RefreshToolPalette(gGlobals->ToolPalette, record);
-        EXPECT_NEAR(shown, item.Value(), 1e-3 * std::fabs(shown) + 1e-4);
-        action = "set " + std::to_string(id) + "=" + std::to_string(entered);
-        std::memcpy(expected.data() + f.field.offset, &after, sizeof after);
-      } else {
-        // Whole numbers: 3 (Integer) or 1 (Flag, Choice, Radio) shown, then
-        // 4, or the first entry, radio button or a cleared check box.
-        const bool integer = f.unit == Unit::Integer;
-        WriteIntField(record, f.field, integer ? 3 : 1);
-        RefreshToolPalette(gGlobals->ToolPalette, record);
-        const Item& shown = *palette->GetItem(f.unit == Unit::Radio ? f.radios[1] : f.item);
-        EXPECT_EQ(integer ? 3.0 : 1.0, f.unit == Unit::Radio ? shown.BooleanValue() : shown.Value());
-        action = integer               ? "set " + std::to_string(id) + "=4"
-                 : f.unit == Unit::Choice ? "choose " + std::to_string(id) + "=0"
-                                          : "press " + std::to_string(id);
-        // Stored in the field's own width: int16 fields leave their
-        // neighbours' bytes alone.
-        const int32_t after = integer ? 4 : 0;
-        const int16_t after16 = int16_t(after);
-        std::memcpy(expected.data() + f.field.offset,
-                    f.field.size == 2 ? static_cast<const void*>(&after16) : &after, f.field.size);
-      }
-      ASSERT_EQ("", Act(action));
-      // Only this field's bytes changed, 16-bit ones included.
-      EXPECT_EQ(expected, std::vector<uint8_t>(record, record + size));
-    }
+    ASSERT_TRUE(palette);
+    const ToolPaletteSpec& spec = *tool.palette;
+    ExpectEveryBoundFieldRoundTrips(
+        {.binding = spec.binding,
+         .dialog = *palette,
+         .record = Record(tool),
+         .recordSize = tool.presetKind->recordSize,
+         .refresh = [&] { RefreshToolPalette(gGlobals->ToolPalette, Record(tool)); },
+         .act = [&](const std::string& action) { return Act(action); },
+         // Craft's and Broom's twirl spacing shows with their twirl sweep.
+         .makeUsable =
+             [&](const PaletteField& f) {
+               if (spec.sweep && f.item == spec.sweep->twirlItems[0])
+                 WriteIntField(Record(tool), spec.sweep->sweep, spec.sweep->twirl);
+             }});
   }
   EXPECT_TRUE(alerts_.empty());
 }
