@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <map>
-#include <ranges>
 #include <set>
 #include <vector>
 
@@ -206,9 +205,8 @@ CanvasDelta::Answer CanvasDelta::Since(const art::Document& doc, const svg::Kept
 
   std::unordered_map<uint32_t, pugi::xml_node> written;
   std::string defs;
-  for (pugi::xml_node n : xml.document_element().select_nodes("//*[@data-vx-uid]") |
-                              std::views::transform([](const pugi::xpath_node& x) { return x.node(); }))
-    written[n.attribute("data-vx-uid").as_uint()] = n;
+  for (const pugi::xpath_node& x : xml.document_element().select_nodes("//*[@data-vx-uid]"))
+    written[x.node().attribute("data-vx-uid").as_uint()] = x.node();
   for (pugi::xml_node d = xml.document_element().child("defs"); d; d = d.next_sibling("defs"))
     if (d.attribute("vx:generated"))
       for (pugi::xml_node c : d.children()) defs += Markup(c);

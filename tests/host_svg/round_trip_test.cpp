@@ -7,7 +7,6 @@
 #include <cmath>
 #include <filesystem>
 #include <pugixml.hpp>
-#include <ranges>
 #include <set>
 
 #include "host/render/png_render.h"
@@ -136,8 +135,8 @@ TEST(SvgRoundTrip, ChangingOneObjectLeavesEveryOtherElementAsRead) {
     std::set<const void*> around;  // the changed element and its ancestors
     for (pugi::xml_node n = was; n; n = n.parent()) around.insert(n.internal_object());
     int compared = 0;
-    for (pugi::xml_node n : before.select_nodes("//*[@id]")
-             | std::views::transform([](const pugi::xpath_node& x) { return x.node(); })) {
+    for (const pugi::xpath_node& x : before.select_nodes("//*[@id]")) {
+      const pugi::xml_node n = x.node();
       if (around.count(n.internal_object())) continue;
       pugi::xml_node copy = byId(after, n.attribute("id").value());
       EXPECT_EQ(Canonical(n), copy ? Canonical(copy) : "(missing)") << file.filename();
