@@ -264,7 +264,7 @@ std::string Exporter::RunOnSource() {
   standIns_.Sort();
   // Written without indentation: white space is in the tree as it was read.
   std::string text;
-  text.reserve(kept_->sourceSize + kept_->sourceSize / 8 + 4096);
+  text.reserve(kept_->sourceText.size() + kept_->sourceText.size() / 8 + 4096);
   StringWriter writer(text);
   for (pugi::xml_node node : out_.children()) {
     const size_t start = text.size();

@@ -237,7 +237,8 @@ bool CheckTree(const pugi::xml_document& document, const XmlLimits& limits, std:
 }  // namespace
 
 bool LoadXml(std::string_view text, pugi::xml_document& document, const XmlLimits& limits,
-             std::string* error, std::size_t* elements) {
+             std::string* error, std::size_t* elements, bool* asRead) {
+  if (asRead) *asRead = false;
   Entities entities;
   size_t subsetStart = 0, subsetEnd = 0, after = 0;
   bool hasSubset = FindInternalSubset(text, &subsetStart, &subsetEnd, &after);
@@ -275,8 +276,8 @@ bool LoadXml(std::string_view text, pugi::xml_document& document, const XmlLimit
   std::size_t count = 0;
   bool ok = CheckTree(document, limits, error, &count);
   if (elements) *elements = count;
+  if (asRead) *asRead = ok && parse.data() == text.data() && parsed.encoding == pugi::encoding_utf8;
   return ok;
-  return true;
 }
 
 std::string_view RootStartTag(std::string_view text) {

@@ -20,9 +20,11 @@ struct XmlLimits {
 };
 
 // False with one line in `error` (naming the byte offset where it helps).
-// `elements` (may be null) is set to the number of elements.
+// `elements` (may be null) is set to the number of elements; `asRead` (may
+// be null) to whether the document was parsed from `text` itself (UTF-8, no
+// entity expanded), so that node offsets index `text`.
 bool LoadXml(std::string_view text, pugi::xml_document& document, const XmlLimits& limits,
-             std::string* error, std::size_t* elements = nullptr);
+             std::string* error, std::size_t* elements = nullptr, bool* asRead = nullptr);
 
 // Collects what pugixml writes into a string.
 class StringWriter : public pugi::xml_writer {
