@@ -44,6 +44,15 @@ constexpr const char* kNamespaces[][2] = {
     {"xmlns:vx", "urn:versalix4:svg"},
 };
 
+// The same attributes, values and order.
+bool SameAttributes(const pugi::xml_node& a, const pugi::xml_node& b) {
+  pugi::xml_attribute x = a.first_attribute(), y = b.first_attribute();
+  for (; x && y; x = x.next_attribute(), y = y.next_attribute()) {
+    if (std::strcmp(x.name(), y.name()) || std::strcmp(x.value(), y.value())) return false;
+  }
+  return !x && !y;
+}
+
 bool IsBlank(const pugi::xml_node& node) {
   if (node.type() != pugi::node_pcdata) return false;
   std::string_view text = node.value();
@@ -122,6 +131,9 @@ class Exporter {
   }
 
   std::string Run();
+  // Art written anew that holds a number that is not finite (the first
+  // found), or null.
+  const Art* nonFinite() const { return nonFinite_; }
 
  private:
   // Documents read from SVG: the elements as read, merged with what changed.
@@ -147,6 +159,7 @@ class Exporter {
   // The element art was read from, when no operation changed the art.
   bool WriteOriginal(const Art& art, pugi::xml_node parent);
   void WriteArtAnew(const Art& art, pugi::xml_node parent);
+  void WriteArtAnewUnchecked(const Art& art, pugi::xml_node parent);
   void CollectIds();
   std::string IdFor(const Art& art, const char* prefix);
   std::string NewId(const char* prefix);
@@ -190,6 +203,10 @@ class Exporter {
   std::unordered_set<const pugi::xml_node_struct*> holders_;
   int insideEffectArt_ = 0;
   bool wroteAnew_ = false;
+  // Art written anew is checked for numbers that are not finite once, at
+  // the outermost call (which covers everything inside it).
+  int anewDepth_ = 0;
+  const Art* nonFinite_ = nullptr;
   // What was lost writing changed objects anew: the note and the ids.
   std::map<std::string, std::vector<std::string>> losses_;
   ExportOptions options_;
@@ -318,11 +335,32 @@ void Exporter::CopyOf(const pugi::xml_node& source, pugi::xml_node out) {
 
 void Exporter::Print(const pugi::xml_node& node, pugi::xml_writer& writer) const {
   if (const pugi::xml_node* read = standIns_.Find(node.internal_object())) {
+    // The bytes it was read from where they can be told exactly: quotes,
+    // character references and white space inside tags stay as written,
+    // which printing the parsed node would not keep.
+    size_t begin, end;
+    if (kept_->sourceOffsets && SpanOf(*read, kept_->sourceText, &begin, &end)) {
+      writer.write(kept_->sourceText.data() + begin, end - begin);
+      return;
+    }
     read->print(writer, "", pugi::format_raw, pugi::encoding_utf8);
     return;
   }
   if (!holders_.count(node.internal_object())) {
     node.print(writer, "", pugi::format_raw, pugi::encoding_utf8);
+    return;
+  }
+  const std::string end = std::string("</") + node.name() + ">";
+  // A copy of a read element whose attributes are the ones read: the start
+  // tag as it was written (the root's is kept apart, see KeepRootStartTag).
+  size_t tagBegin, tagEnd;
+  auto o = origin_.find(node.internal_object());
+  if (node != root_ && o != origin_.end() && kept_->sourceOffsets &&
+      SameAttributes(node, o->second.node) &&
+      StartTagSpanOf(o->second.node, kept_->sourceText, &tagBegin, &tagEnd)) {
+    writer.write(kept_->sourceText.data() + tagBegin, tagEnd - tagBegin);
+    for (pugi::xml_node c = node.first_child(); c; c = c.next_sibling()) Print(c, writer);
+    writer.write(end.data(), end.size());
     return;
   }
   // The start tag as the parser's library writes it: a copy of the element
@@ -334,7 +372,6 @@ void Exporter::Print(const pugi::xml_node& node, pugi::xml_writer& writer) const
   std::string start;
   StringWriter startWriter(start);
   tag.print(startWriter, "", pugi::format_raw, pugi::encoding_utf8);
-  const std::string end = std::string("</") + node.name() + ">";
   writer.write(start.data(), start.size() - end.size());
   for (pugi::xml_node c = node.first_child(); c; c = c.next_sibling()) Print(c, writer);
   writer.write(end.data(), end.size());
@@ -612,6 +649,13 @@ void Exporter::WriteArt(const Art& art, pugi::xml_node parent) {
 
 void Exporter::WriteArtAnew(const Art& art, pugi::xml_node parent) {
   wroteAnew_ = true;
+  if (anewDepth_ == 0 && !nonFinite_) nonFinite_ = FirstNonFiniteIn(art);
+  ++anewDepth_;
+  WriteArtAnewUnchecked(art, parent);
+  --anewDepth_;
+}
+
+void Exporter::WriteArtAnewUnchecked(const Art& art, pugi::xml_node parent) {
   if (const SourceBinding* b = source_ ? source_->Find(art) : nullptr) {
     for (std::string_view loss : b->losses) {
       std::vector<std::string>& ids = losses_[std::string(loss)];
@@ -1006,14 +1050,28 @@ void Exporter::WritePluginGroup(const Art& art, pugi::xml_node parent) {
 
 std::string ExportSvg(const art::Document& document, const KeptSvg* kept,
                       const ExportOptions& options) {
-  if (const art::Art* bad = FirstNonFinite(document)) {
+  // A document read from a file holds only finite numbers (the reader
+  // refuses the rest), and art no operation changed is written as it was
+  // read: only art written anew is checked, as it is written. A partial
+  // writing checks the whole document, written or not.
+  const art::Art* bad = options.only ? FirstNonFinite(document) : nullptr;
+  std::string text;
+  if (!bad) {
+    Exporter exporter(document, kept, options);
+    text = exporter.Run();
+    // The object named is the one the whole document's check finds first.
+    if (const art::Art* found = exporter.nonFinite()) {
+      bad = FirstNonFinite(document);
+      if (!bad) bad = found;
+    }
+  }
+  if (bad) {
     if (options.error)
       *options.error = "the result holds a coordinate, width or colour that is not a finite number" +
                        (bad->id().empty() ? std::string() : " (in \"" + bad->id() + "\")");
     return "";
   }
-  Exporter exporter(document, kept, options);
-  return exporter.Run();
+  return text;
 }
 
 }  // namespace vx::host::svg

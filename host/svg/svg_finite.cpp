@@ -26,6 +26,8 @@ bool FiniteStyle(const AIPathStyle& s) {
          std::isfinite(s.stroke.width) && std::isfinite(s.stroke.miterLimit);
 }
 
+}  // namespace
+
 const art::Art* FirstNonFiniteIn(const art::Art& art) {
   using art::ArtKind;
   bool ok = true;
@@ -46,8 +48,6 @@ const art::Art* FirstNonFiniteIn(const art::Art& art) {
     if (const art::Art* bad = FirstNonFiniteIn(*child)) return bad;
   return nullptr;
 }
-
-}  // namespace
 
 const art::Art* FirstNonFinite(const art::Document& document) {
   for (const art::Layer* layer : document.LayersInPaintOrder())

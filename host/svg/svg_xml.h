@@ -38,6 +38,20 @@ class StringWriter : public pugi::xml_writer {
   std::string& out_;
 };
 
+// The bytes [*begin, *end) of `text` that `node` (an element with everything
+// in it, character data, a comment, a CDATA section or a processing
+// instruction) was parsed from, when its document was parsed from `text`
+// itself (LoadXml's `asRead`). False when that cannot be told exactly: the
+// node was made or changed after parsing, or the text around it is not
+// what the parser read.
+bool SpanOf(const pugi::xml_node& node, std::string_view text, std::size_t* begin,
+            std::size_t* end);
+
+// The same for an element's start tag alone, when it is not an empty-element
+// tag ("<g ...>", not "<g .../>").
+bool StartTagSpanOf(const pugi::xml_node& element, std::string_view text, std::size_t* begin,
+                    std::size_t* end);
+
 // The root element's start tag as the text spells it ("<svg ...>"), after
 // the declaration, comments, processing instructions and document type;
 // empty when the text is not one-byte based (UTF-16) or has no such tag.
