@@ -334,7 +334,9 @@ void Exporter::CopyOf(const pugi::xml_node& source, pugi::xml_node out) {
 }
 
 void Exporter::Print(const pugi::xml_node& node, pugi::xml_writer& writer) const {
-  if (const pugi::xml_node* read = standIns_.Find(node.internal_object())) {
+  const pugi::xml_node* read =
+      node.type() == pugi::node_pi ? standIns_.Find(node.internal_object()) : nullptr;
+  if (read) {
     // The bytes it was read from where they can be told exactly: quotes,
     // character references and white space inside tags stay as written,
     // which printing the parsed node would not keep.
@@ -415,35 +417,40 @@ pugi::xml_node Exporter::ShallowCopy(const pugi::xml_node& source, pugi::xml_nod
 
 void Exporter::Merge(const std::vector<Item>& items, const pugi::xml_node& source,
                      pugi::xml_node out) {
-  // The items whose elements are children of `source`, by element.
-  NodeMap<size_t> here;
-  for (size_t i = 0; i < items.size(); ++i) {
+  // The elements of the items that were read as children of `source`
+  // (null for the others), in the items' order.
+  const size_t n = items.size();
+  std::vector<const pugi::xml_node_struct*> read(n);
+  for (size_t i = 0; i < n; ++i) {
     const SourceBinding* b = BindingOf(items[i]);
-    if (b && b->node.parent() == source) here.Add(b->node.internal_object(), i);
+    if (b && b->node.parent() == source) read[i] = b->node.internal_object();
   }
-  here.Sort();
-  // Reordered children are all written after what the model does not hold.
-  bool ordered = true;
-  size_t last = 0;
-  for (pugi::xml_node c = source.first_child(); c && ordered; c = c.next_sibling()) {
-    const size_t* h = here.Find(c.internal_object());
-    if (!h) continue;
-    ordered = *h >= last;
-    last = *h;
+  auto nextRead = [&read, n](size_t from) {
+    while (from < n && !read[from]) ++from;
+    return from;
+  };
+  // Children still there keep their place when they are in the order read
+  // (the items' elements, in order, are among the children in order);
+  // reordered children are all written after what the model does not hold.
+  size_t j = nextRead(0);
+  for (pugi::xml_node c = source.first_child(); c && j < n; c = c.next_sibling()) {
+    if (c.internal_object() == read[j]) j = nextRead(j + 1);
   }
+  const bool ordered = j == n;
   size_t next = 0;
   bool skipSpace = false;
   pugi::xml_node wrapper;
+  j = nextRead(0);
   for (pugi::xml_node c = source.first_child(); c; c = c.next_sibling()) {
+    if (ordered && j < n && c.internal_object() == read[j]) {
+      // What arrived before it (new or moved here) first.
+      while (next <= j) WriteItem(items[next++], out, wrapper);
+      j = nextRead(j + 1);
+      skipSpace = false;
+      continue;
+    }
     if (source_->units.count(c.internal_object())) {
-      const size_t* h = here.Find(c.internal_object());
-      if (ordered && h) {
-        // What arrived before it (new or moved here) first.
-        while (next <= *h) WriteItem(items[next++], out, wrapper);
-        skipSpace = false;
-      } else {
-        skipSpace = true;  // gone: so is the white space after it
-      }
+      skipSpace = true;  // gone: so is the white space after it
       continue;
     }
     if (IsBlank(c) && (skipSpace || !ordered)) {

@@ -173,9 +173,11 @@ bool CheckTree(const pugi::xml_document& document, const XmlLimits& limits, std:
   for (pugi::xml_node c = document.last_child(); c; c = c.previous_sibling()) {
     if (c.type() == pugi::node_element) stack.push_back({c, declared.size(), 1});
   }
+  // Names are short: scanned here rather than through library calls.
   auto prefixOf = [](const char* name) {
-    const char* colon = std::strchr(name, ':');
-    return colon ? std::string_view(name, size_t(colon - name)) : std::string_view();
+    const char* c = name;
+    while (*c && *c != ':') ++c;
+    return *c ? std::string_view(name, size_t(c - name)) : std::string_view();
   };
   auto isDeclared = [&declared](std::string_view prefix) {
     for (auto it = declared.rbegin(); it != declared.rend(); ++it) {
@@ -199,7 +201,7 @@ bool CheckTree(const pugi::xml_document& document, const XmlLimits& limits, std:
     for (pugi::xml_attribute a = frame.node.first_attribute(); a; a = a.next_attribute()) {
       const char* name = a.name();
       names.push_back(name);
-      if (std::strncmp(name, "xmlns:", 6) == 0) declared.push_back(name + 6);
+      if (name[0] == 'x' && std::strncmp(name, "xmlns:", 6) == 0) declared.push_back(name + 6);
     }
     // Pairwise for the usual few attributes, a set for many.
     seen.clear();
@@ -209,7 +211,8 @@ bool CheckTree(const pugi::xml_document& document, const XmlLimits& limits, std:
       if (names.size() > 16) {
         twice = !seen.insert(name).second;
       } else {
-        for (size_t j = i + 1; j < names.size() && !twice; ++j) twice = std::strcmp(name, names[j]) == 0;
+        for (size_t j = i + 1; j < names.size() && !twice; ++j)
+          twice = name[0] == names[j][0] && std::strcmp(name, names[j]) == 0;
       }
       if (twice) {
         *error = "not a well-formed XML document: the attribute " + std::string(name) +
