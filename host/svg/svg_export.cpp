@@ -142,7 +142,9 @@ class Exporter {
   std::vector<Item> RootItems() const;
   const SourceBinding* BindingOf(const Item& item) const;
   // Writes `items` as the children of `out`, a copy of `source`: elements
-  // still there keep their place among what the model does not hold.
+  // still there keep their place among what the model does not hold. When
+  // every child of `source` is written as it was read, in its place, `out`
+  // is marked as whole (see whole_).
   void Merge(const std::vector<Item>& items, const pugi::xml_node& source, pugi::xml_node out);
   // `wrapper`: the group that takes what is written anew under a container
   // with a transform (consecutive items share it; reset when anything else
@@ -201,6 +203,11 @@ class Exporter {
   // Stand-ins and the read nodes they print; the elements that hold any.
   NodeMap<pugi::xml_node> standIns_;  // sorted once the tree is built
   std::unordered_set<const pugi::xml_node_struct*> holders_;
+  const pugi::xml_node_struct* lastStandIn_ = nullptr;
+  // Copies of read elements whose children are all stand-ins or whole
+  // copies of the read children, in their order: while the attributes are
+  // the ones read, such an element prints as the bytes of the read one.
+  std::unordered_set<const pugi::xml_node_struct*> whole_;
   int insideEffectArt_ = 0;
   bool wroteAnew_ = false;
   // Art written anew is checked for numbers that are not finite once, at
@@ -329,6 +336,7 @@ void Exporter::CopyOf(const pugi::xml_node& source, pugi::xml_node out) {
   }
   pugi::xml_node standIn = out.append_child(pugi::node_pi);
   standIns_.Add(standIn.internal_object(), source);
+  lastStandIn_ = standIn.internal_object();
   for (pugi::xml_node n = out; n && holders_.insert(n.internal_object()).second; n = n.parent()) {
   }
 }
@@ -354,9 +362,16 @@ void Exporter::Print(const pugi::xml_node& node, pugi::xml_writer& writer) const
   }
   const std::string end = std::string("</") + node.name() + ">";
   // A copy of a read element whose attributes are the ones read: the start
-  // tag as it was written (the root's is kept apart, see KeepRootStartTag).
+  // tag as it was written (the root's is kept apart, see KeepRootStartTag),
+  // or all of it when its content is too.
   size_t tagBegin, tagEnd;
   auto o = origin_.find(node.internal_object());
+  if (node != root_ && o != origin_.end() && kept_->sourceOffsets &&
+      whole_.count(node.internal_object()) && SameAttributes(node, o->second.node) &&
+      SpanOf(o->second.node, kept_->sourceText, &tagBegin, &tagEnd)) {
+    writer.write(kept_->sourceText.data() + tagBegin, tagEnd - tagBegin);
+    return;
+  }
   if (node != root_ && o != origin_.end() && kept_->sourceOffsets &&
       SameAttributes(node, o->second.node) &&
       StartTagSpanOf(o->second.node, kept_->sourceText, &tagBegin, &tagEnd)) {
@@ -437,6 +452,7 @@ void Exporter::Merge(const std::vector<Item>& items, const pugi::xml_node& sourc
     if (c.internal_object() == read[j]) j = nextRead(j + 1);
   }
   const bool ordered = j == n;
+  bool whole = ordered && !insideEffectArt_ && !options_.markObjects;
   size_t next = 0;
   bool skipSpace = false;
   pugi::xml_node wrapper;
@@ -444,24 +460,33 @@ void Exporter::Merge(const std::vector<Item>& items, const pugi::xml_node& sourc
   for (pugi::xml_node c = source.first_child(); c; c = c.next_sibling()) {
     if (ordered && j < n && c.internal_object() == read[j]) {
       // What arrived before it (new or moved here) first.
+      whole = whole && next == j;
+      const pugi::xml_node before = out.last_child();
       while (next <= j) WriteItem(items[next++], out, wrapper);
+      const pugi::xml_node last = out.last_child();
+      whole = whole && last != before &&
+              (last.internal_object() == lastStandIn_ || whole_.count(last.internal_object()));
       j = nextRead(j + 1);
       skipSpace = false;
       continue;
     }
     if (source_->units.count(c.internal_object())) {
       skipSpace = true;  // gone: so is the white space after it
+      whole = false;
       continue;
     }
     if (IsBlank(c) && (skipSpace || !ordered)) {
       skipSpace = false;
+      whole = false;
       continue;
     }
     skipSpace = false;
     CopyOf(c, out);
     wrapper = pugi::xml_node();
   }
+  whole = whole && next == n;
   while (next < items.size()) WriteItem(items[next++], out, wrapper);
+  if (whole) whole_.insert(out.internal_object());
 }
 
 void Exporter::WriteItem(const Item& item, pugi::xml_node out, pugi::xml_node& wrapper) {
