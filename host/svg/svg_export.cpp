@@ -131,9 +131,6 @@ class Exporter {
   }
 
   std::string Run();
-  // Art written anew that holds a number that is not finite (the first
-  // found), or null.
-  const Art* nonFinite() const { return nonFinite_; }
 
  private:
   // Documents read from SVG: the elements as read, merged with what changed.
@@ -161,7 +158,6 @@ class Exporter {
   // The element art was read from, when no operation changed the art.
   bool WriteOriginal(const Art& art, pugi::xml_node parent);
   void WriteArtAnew(const Art& art, pugi::xml_node parent);
-  void WriteArtAnewUnchecked(const Art& art, pugi::xml_node parent);
   void CollectIds();
   std::string IdFor(const Art& art, const char* prefix);
   std::string NewId(const char* prefix);
@@ -210,10 +206,6 @@ class Exporter {
   std::unordered_set<const pugi::xml_node_struct*> whole_;
   int insideEffectArt_ = 0;
   bool wroteAnew_ = false;
-  // Art written anew is checked for numbers that are not finite once, at
-  // the outermost call (which covers everything inside it).
-  int anewDepth_ = 0;
-  const Art* nonFinite_ = nullptr;
   // What was lost writing changed objects anew: the note and the ids.
   std::map<std::string, std::vector<std::string>> losses_;
   ExportOptions options_;
@@ -681,13 +673,6 @@ void Exporter::WriteArt(const Art& art, pugi::xml_node parent) {
 
 void Exporter::WriteArtAnew(const Art& art, pugi::xml_node parent) {
   wroteAnew_ = true;
-  if (anewDepth_ == 0 && !nonFinite_) nonFinite_ = FirstNonFiniteIn(art);
-  ++anewDepth_;
-  WriteArtAnewUnchecked(art, parent);
-  --anewDepth_;
-}
-
-void Exporter::WriteArtAnewUnchecked(const Art& art, pugi::xml_node parent) {
   if (const SourceBinding* b = source_ ? source_->Find(art) : nullptr) {
     for (std::string_view loss : b->losses) {
       std::vector<std::string>& ids = losses_[std::string(loss)];
@@ -1082,28 +1067,16 @@ void Exporter::WritePluginGroup(const Art& art, pugi::xml_node parent) {
 
 std::string ExportSvg(const art::Document& document, const KeptSvg* kept,
                       const ExportOptions& options) {
-  // A document read from a file holds only finite numbers (the reader
-  // refuses the rest), and art no operation changed is written as it was
-  // read: only art written anew is checked, as it is written. A partial
-  // writing checks the whole document, written or not.
-  const art::Art* bad = options.only ? FirstNonFinite(document) : nullptr;
-  std::string text;
-  if (!bad) {
-    Exporter exporter(document, kept, options);
-    text = exporter.Run();
-    // The object named is the one the whole document's check finds first.
-    if (const art::Art* found = exporter.nonFinite()) {
-      bad = FirstNonFinite(document);
-      if (!bad) bad = found;
-    }
-  }
-  if (bad) {
+  // Art no operation changed is checked too: a number read from the file
+  // can be finite as text and not as the model's float (a stroke 1e39 wide).
+  if (const art::Art* bad = FirstNonFinite(document)) {
     if (options.error)
       *options.error = "the result holds a coordinate, width or colour that is not a finite number" +
                        (bad->id().empty() ? std::string() : " (in \"" + bad->id() + "\")");
     return "";
   }
-  return text;
+  Exporter exporter(document, kept, options);
+  return exporter.Run();
 }
 
 }  // namespace vx::host::svg

@@ -10,7 +10,5 @@ namespace vx::host::svg {
 // The first object, in paint order, that holds a number that is not finite
 // (its edit and result groups included); null when there is none.
 const art::Art* FirstNonFinite(const art::Document& document);
-// The same within `art` (its edit and result groups included).
-const art::Art* FirstNonFiniteIn(const art::Art& art);
 
 }  // namespace vx::host::svg

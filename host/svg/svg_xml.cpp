@@ -342,8 +342,9 @@ bool SkipStartTag(const pugi::xml_node& element, std::string_view text, size_t b
     p = size_t(static_cast<const char*>(close) - text.data()) + 1;
   }
   while (p < text.size() && IsSpace(text[p])) ++p;
+  if (p >= text.size()) return false;
   *empty = text.substr(p, 2) == "/>";
-  if (!*empty && (p >= text.size() || text[p] != '>')) return false;
+  if (!*empty && text[p] != '>') return false;
   *end = p + (*empty ? 2 : 1);
   return true;
 }
