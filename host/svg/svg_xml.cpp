@@ -118,6 +118,7 @@ class EntityExpander {
         return false;
       }
       size_t before = out.size();
+      expanded_ = true;
       if (!Expand(it->second.value, out, depth + 1, base + amp, error)) return false;
       grown_ += out.size() - before;
       if (grown_ > budget_) {
@@ -129,11 +130,14 @@ class EntityExpander {
     out.append(text.substr(pos));
     return true;
   }
+  // Whether a declared entity was expanded (the copy differs from the text).
+  bool expanded() const { return expanded_; }
 
  private:
   const Entities& entities_;
   std::size_t budget_;
   std::size_t grown_ = 0;
+  bool expanded_ = false;
 };
 
 // The doctype's internal subset, if any: [open bracket + 1, close bracket).
@@ -264,7 +268,9 @@ bool LoadXml(std::string_view text, pugi::xml_document& document, const XmlLimit
       *error = "not a well-formed XML document: " + *error;
       return false;
     }
-    parse = expanded;
+    // Only the predefined ones and character references: the copy is the
+    // text itself, which is parsed so that node offsets index it.
+    if (expander.expanded()) parse = expanded;
   }
   pugi::xml_parse_result parsed = document.load_buffer(
       parse.data(), parse.size(), pugi::parse_full | pugi::parse_ws_pcdata);
