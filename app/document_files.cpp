@@ -21,7 +21,7 @@ int ReadSvgDocument(const std::string& path, svg::ImportResult* result) {
     std::cerr << "versalix4: " << error << "\n";
     return kExitIo;
   }
-  auto imported = svg::ImportSvg(bytes, &error);
+  auto imported = svg::ImportOwnedSvg(std::move(bytes), &error);
   if (!imported) {
     std::cerr << "versalix4: cannot read " << path << ": " << error << "\n";
     return kExitIo;

@@ -44,6 +44,15 @@ constexpr const char* kNamespaces[][2] = {
     {"xmlns:vx", "urn:versalix4:svg"},
 };
 
+// The same attributes, values and order.
+bool SameAttributes(const pugi::xml_node& a, const pugi::xml_node& b) {
+  pugi::xml_attribute x = a.first_attribute(), y = b.first_attribute();
+  for (; x && y; x = x.next_attribute(), y = y.next_attribute()) {
+    if (std::strcmp(x.name(), y.name()) || std::strcmp(x.value(), y.value())) return false;
+  }
+  return !x && !y;
+}
+
 bool IsBlank(const pugi::xml_node& node) {
   if (node.type() != pugi::node_pcdata) return false;
   std::string_view text = node.value();
@@ -130,7 +139,9 @@ class Exporter {
   std::vector<Item> RootItems() const;
   const SourceBinding* BindingOf(const Item& item) const;
   // Writes `items` as the children of `out`, a copy of `source`: elements
-  // still there keep their place among what the model does not hold.
+  // still there keep their place among what the model does not hold. When
+  // every child of `source` is written as it was read, in its place, `out`
+  // is marked as whole (see whole_).
   void Merge(const std::vector<Item>& items, const pugi::xml_node& source, pugi::xml_node out);
   // `wrapper`: the group that takes what is written anew under a container
   // with a transform (consecutive items share it; reset when anything else
@@ -189,6 +200,11 @@ class Exporter {
   // Stand-ins and the read nodes they print; the elements that hold any.
   NodeMap<pugi::xml_node> standIns_;  // sorted once the tree is built
   std::unordered_set<const pugi::xml_node_struct*> holders_;
+  const pugi::xml_node_struct* lastStandIn_ = nullptr;
+  // Copies of read elements whose children are all stand-ins or whole
+  // copies of the read children, in their order: while the attributes are
+  // the ones read, such an element prints as the bytes of the read one.
+  std::unordered_set<const pugi::xml_node_struct*> whole_;
   int insideEffectArt_ = 0;
   bool wroteAnew_ = false;
   // What was lost writing changed objects anew: the note and the ids.
@@ -265,7 +281,7 @@ std::string Exporter::RunOnSource() {
   standIns_.Sort();
   // Written without indentation: white space is in the tree as it was read.
   std::string text;
-  text.reserve(kept_->sourceSize + kept_->sourceSize / 8 + 4096);
+  text.reserve(kept_->sourceText.size() + kept_->sourceText.size() / 8 + 4096);
   StringWriter writer(text);
   for (pugi::xml_node node : out_.children()) {
     const size_t start = text.size();
@@ -313,17 +329,48 @@ void Exporter::CopyOf(const pugi::xml_node& source, pugi::xml_node out) {
   }
   pugi::xml_node standIn = out.append_child(pugi::node_pi);
   standIns_.Add(standIn.internal_object(), source);
+  lastStandIn_ = standIn.internal_object();
   for (pugi::xml_node n = out; n && holders_.insert(n.internal_object()).second; n = n.parent()) {
   }
 }
 
 void Exporter::Print(const pugi::xml_node& node, pugi::xml_writer& writer) const {
-  if (const pugi::xml_node* read = standIns_.Find(node.internal_object())) {
+  const pugi::xml_node* read =
+      node.type() == pugi::node_pi ? standIns_.Find(node.internal_object()) : nullptr;
+  if (read) {
+    // The bytes it was read from where they can be told exactly: quotes,
+    // character references and white space inside tags stay as written,
+    // which printing the parsed node would not keep.
+    size_t begin, end;
+    if (kept_->sourceOffsets && SpanOf(*read, kept_->sourceText, &begin, &end)) {
+      writer.write(kept_->sourceText.data() + begin, end - begin);
+      return;
+    }
     read->print(writer, "", pugi::format_raw, pugi::encoding_utf8);
     return;
   }
   if (!holders_.count(node.internal_object())) {
     node.print(writer, "", pugi::format_raw, pugi::encoding_utf8);
+    return;
+  }
+  const std::string end = std::string("</") + node.name() + ">";
+  // A copy of a read element whose attributes are the ones read: the start
+  // tag as it was written (the root's is kept apart, see KeepRootStartTag),
+  // or all of it when its content is too.
+  size_t tagBegin, tagEnd;
+  auto o = origin_.find(node.internal_object());
+  if (node != root_ && o != origin_.end() && kept_->sourceOffsets &&
+      whole_.count(node.internal_object()) && SameAttributes(node, o->second.node) &&
+      SpanOf(o->second.node, kept_->sourceText, &tagBegin, &tagEnd)) {
+    writer.write(kept_->sourceText.data() + tagBegin, tagEnd - tagBegin);
+    return;
+  }
+  if (node != root_ && o != origin_.end() && kept_->sourceOffsets &&
+      SameAttributes(node, o->second.node) &&
+      StartTagSpanOf(o->second.node, kept_->sourceText, &tagBegin, &tagEnd)) {
+    writer.write(kept_->sourceText.data() + tagBegin, tagEnd - tagBegin);
+    for (pugi::xml_node c = node.first_child(); c; c = c.next_sibling()) Print(c, writer);
+    writer.write(end.data(), end.size());
     return;
   }
   // The start tag as the parser's library writes it: a copy of the element
@@ -335,7 +382,6 @@ void Exporter::Print(const pugi::xml_node& node, pugi::xml_writer& writer) const
   std::string start;
   StringWriter startWriter(start);
   tag.print(startWriter, "", pugi::format_raw, pugi::encoding_utf8);
-  const std::string end = std::string("</") + node.name() + ">";
   writer.write(start.data(), start.size() - end.size());
   for (pugi::xml_node c = node.first_child(); c; c = c.next_sibling()) Print(c, writer);
   writer.write(end.data(), end.size());
@@ -379,46 +425,61 @@ pugi::xml_node Exporter::ShallowCopy(const pugi::xml_node& source, pugi::xml_nod
 
 void Exporter::Merge(const std::vector<Item>& items, const pugi::xml_node& source,
                      pugi::xml_node out) {
-  // The items whose elements are children of `source`, by element.
-  NodeMap<size_t> here;
-  for (size_t i = 0; i < items.size(); ++i) {
+  // The elements of the items that were read as children of `source`
+  // (null for the others), in the items' order.
+  const size_t n = items.size();
+  std::vector<const pugi::xml_node_struct*> read(n);
+  for (size_t i = 0; i < n; ++i) {
     const SourceBinding* b = BindingOf(items[i]);
-    if (b && b->node.parent() == source) here.Add(b->node.internal_object(), i);
+    if (b && b->node.parent() == source) read[i] = b->node.internal_object();
   }
-  here.Sort();
-  // Reordered children are all written after what the model does not hold.
-  bool ordered = true;
-  size_t last = 0;
-  for (pugi::xml_node c = source.first_child(); c && ordered; c = c.next_sibling()) {
-    const size_t* h = here.Find(c.internal_object());
-    if (!h) continue;
-    ordered = *h >= last;
-    last = *h;
+  auto nextRead = [&read, n](size_t from) {
+    while (from < n && !read[from]) ++from;
+    return from;
+  };
+  // Children still there keep their place when they are in the order read
+  // (the items' elements, in order, are among the children in order);
+  // reordered children are all written after what the model does not hold.
+  size_t j = nextRead(0);
+  for (pugi::xml_node c = source.first_child(); c && j < n; c = c.next_sibling()) {
+    if (c.internal_object() == read[j]) j = nextRead(j + 1);
   }
+  const bool ordered = j == n;
+  bool whole = ordered && !insideEffectArt_ && !options_.markObjects;
   size_t next = 0;
   bool skipSpace = false;
   pugi::xml_node wrapper;
+  j = nextRead(0);
   for (pugi::xml_node c = source.first_child(); c; c = c.next_sibling()) {
+    if (ordered && j < n && c.internal_object() == read[j]) {
+      // What arrived before it (new or moved here) first.
+      whole = whole && next == j;
+      const pugi::xml_node before = out.last_child();
+      while (next <= j) WriteItem(items[next++], out, wrapper);
+      const pugi::xml_node last = out.last_child();
+      whole = whole && last != before &&
+              (last.internal_object() == lastStandIn_ || whole_.count(last.internal_object()));
+      j = nextRead(j + 1);
+      skipSpace = false;
+      continue;
+    }
     if (source_->units.count(c.internal_object())) {
-      const size_t* h = here.Find(c.internal_object());
-      if (ordered && h) {
-        // What arrived before it (new or moved here) first.
-        while (next <= *h) WriteItem(items[next++], out, wrapper);
-        skipSpace = false;
-      } else {
-        skipSpace = true;  // gone: so is the white space after it
-      }
+      skipSpace = true;  // gone: so is the white space after it
+      whole = false;
       continue;
     }
     if (IsBlank(c) && (skipSpace || !ordered)) {
       skipSpace = false;
+      whole = false;
       continue;
     }
     skipSpace = false;
     CopyOf(c, out);
     wrapper = pugi::xml_node();
   }
+  whole = whole && next == n;
   while (next < items.size()) WriteItem(items[next++], out, wrapper);
+  if (whole) whole_.insert(out.internal_object());
 }
 
 void Exporter::WriteItem(const Item& item, pugi::xml_node out, pugi::xml_node& wrapper) {
@@ -1015,6 +1076,8 @@ void Exporter::WritePluginGroup(const Art& art, pugi::xml_node parent) {
 
 std::string ExportSvg(const art::Document& document, const KeptSvg* kept,
                       const ExportOptions& options) {
+  // Art no operation changed is checked too: a number read from the file
+  // can be finite as text and not as the model's float (a stroke 1e39 wide).
   if (const art::Art* bad = FirstNonFinite(document)) {
     if (options.error)
       *options.error = "the result holds a coordinate, width or colour that is not a finite number" +

@@ -247,9 +247,9 @@ std::optional<ImportResult> Importer::Run(std::string_view text, std::string* er
   XmlLimits xmlLimits;
   xmlLimits.maxDepth = limits_.maxDepth;
   std::size_t elements = 0;
-  if (!LoadXml(text, xml_, xmlLimits, error, &elements)) return std::nullopt;
+  if (!LoadXml(text, xml_, xmlLimits, error, &elements, &result_.kept.sourceOffsets))
+    return std::nullopt;
   source_->rootStartTag = RootStartTag(text);
-  result_.kept.sourceSize = text.size();
   source_->art.reserve(elements);
   source_->units.reserve(elements);
   result_.kept.art.reserve(elements);
@@ -1322,9 +1322,16 @@ Art* Importer::ReadText(const pugi::xml_node& node, const Context& context, Art*
 
 std::optional<ImportResult> ImportSvg(std::string_view text, std::string* error,
                                       const ImportLimits& limits) {
+  return ImportOwnedSvg(std::string(text), error, limits);
+}
+
+std::optional<ImportResult> ImportOwnedSvg(std::string&& text, std::string* error,
+                                           const ImportLimits& limits) {
   Importer importer(limits);
   try {
-    return importer.Run(text, error);
+    auto result = importer.Run(text, error);
+    if (result) result->kept.sourceText = std::move(text);  // the writer copies from it
+    return result;
   } catch (const PathModuleError& e) {
     *error = e.what();
     return std::nullopt;

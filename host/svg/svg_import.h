@@ -42,5 +42,8 @@ struct ImportResult {
 // nullopt with one line in `error` when the text is not an SVG document.
 std::optional<ImportResult> ImportSvg(std::string_view text, std::string* error,
                                       const ImportLimits& limits = {});
+// The same, taking `text` over: it is kept as the text read, not a copy.
+std::optional<ImportResult> ImportOwnedSvg(std::string&& text, std::string* error,
+                                           const ImportLimits& limits = {});
 
 }  // namespace vx::host::svg

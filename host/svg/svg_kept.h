@@ -81,8 +81,13 @@ struct KeptSvg {
   std::set<uint32_t> editedResults;
   // The page flip: page y = flipY - SVG y.
   double flipY = 0;
-  // The length of the text read: writing it back reserves about that much.
-  size_t sourceSize = 0;
+  // The text the document was read from. When `sourceOffsets` is set the
+  // source's nodes were parsed from exactly these bytes (UTF-8, no entity
+  // expanded), so a node's offset in the parser's buffer is its offset here
+  // and an unchanged element can be written back as the bytes it was read
+  // from.
+  std::string sourceText;
+  bool sourceOffsets = false;
   std::unordered_map<uint32_t, KeptElement> art;
   std::unordered_map<uint32_t, KeptElement> layers;
   // Layers made for elements that stood outside every layer; their art is

@@ -1,5 +1,6 @@
 #include "host/svg/svg_xml.h"
 
+#include <algorithm>
 #include <cstring>
 #include <unordered_map>
 #include <unordered_set>
@@ -117,6 +118,7 @@ class EntityExpander {
         return false;
       }
       size_t before = out.size();
+      expanded_ = true;
       if (!Expand(it->second.value, out, depth + 1, base + amp, error)) return false;
       grown_ += out.size() - before;
       if (grown_ > budget_) {
@@ -128,11 +130,14 @@ class EntityExpander {
     out.append(text.substr(pos));
     return true;
   }
+  // Whether a declared entity was expanded (the copy differs from the text).
+  bool expanded() const { return expanded_; }
 
  private:
   const Entities& entities_;
   std::size_t budget_;
   std::size_t grown_ = 0;
+  bool expanded_ = false;
 };
 
 // The doctype's internal subset, if any: [open bracket + 1, close bracket).
@@ -172,9 +177,11 @@ bool CheckTree(const pugi::xml_document& document, const XmlLimits& limits, std:
   for (pugi::xml_node c = document.last_child(); c; c = c.previous_sibling()) {
     if (c.type() == pugi::node_element) stack.push_back({c, declared.size(), 1});
   }
+  // Names are short: scanned here rather than through library calls.
   auto prefixOf = [](const char* name) {
-    const char* colon = std::strchr(name, ':');
-    return colon ? std::string_view(name, size_t(colon - name)) : std::string_view();
+    const char* c = name;
+    while (*c && *c != ':') ++c;
+    return *c ? std::string_view(name, size_t(c - name)) : std::string_view();
   };
   auto isDeclared = [&declared](std::string_view prefix) {
     for (auto it = declared.rbegin(); it != declared.rend(); ++it) {
@@ -198,7 +205,7 @@ bool CheckTree(const pugi::xml_document& document, const XmlLimits& limits, std:
     for (pugi::xml_attribute a = frame.node.first_attribute(); a; a = a.next_attribute()) {
       const char* name = a.name();
       names.push_back(name);
-      if (std::strncmp(name, "xmlns:", 6) == 0) declared.push_back(name + 6);
+      if (name[0] == 'x' && std::strncmp(name, "xmlns:", 6) == 0) declared.push_back(name + 6);
     }
     // Pairwise for the usual few attributes, a set for many.
     seen.clear();
@@ -208,7 +215,8 @@ bool CheckTree(const pugi::xml_document& document, const XmlLimits& limits, std:
       if (names.size() > 16) {
         twice = !seen.insert(name).second;
       } else {
-        for (size_t j = i + 1; j < names.size() && !twice; ++j) twice = std::strcmp(name, names[j]) == 0;
+        for (size_t j = i + 1; j < names.size() && !twice; ++j)
+          twice = name[0] == names[j][0] && std::strcmp(name, names[j]) == 0;
       }
       if (twice) {
         *error = "not a well-formed XML document: the attribute " + std::string(name) +
@@ -237,7 +245,8 @@ bool CheckTree(const pugi::xml_document& document, const XmlLimits& limits, std:
 }  // namespace
 
 bool LoadXml(std::string_view text, pugi::xml_document& document, const XmlLimits& limits,
-             std::string* error, std::size_t* elements) {
+             std::string* error, std::size_t* elements, bool* asRead) {
+  if (asRead) *asRead = false;
   Entities entities;
   size_t subsetStart = 0, subsetEnd = 0, after = 0;
   bool hasSubset = FindInternalSubset(text, &subsetStart, &subsetEnd, &after);
@@ -259,7 +268,9 @@ bool LoadXml(std::string_view text, pugi::xml_document& document, const XmlLimit
       *error = "not a well-formed XML document: " + *error;
       return false;
     }
-    parse = expanded;
+    // Only the predefined ones and character references: the copy is the
+    // text itself, which is parsed so that node offsets index it.
+    if (expander.expanded()) parse = expanded;
   }
   pugi::xml_parse_result parsed = document.load_buffer(
       parse.data(), parse.size(), pugi::parse_full | pugi::parse_ws_pcdata);
@@ -275,8 +286,129 @@ bool LoadXml(std::string_view text, pugi::xml_document& document, const XmlLimit
   std::size_t count = 0;
   bool ok = CheckTree(document, limits, error, &count);
   if (elements) *elements = count;
+  if (asRead) *asRead = ok && parse.data() == text.data() && parsed.encoding == pugi::encoding_utf8;
   return ok;
+}
+
+namespace {
+
+// Where the parser's copy of the text begins (node offsets count from there).
+const char* BufferOf(const pugi::xml_node& node, ptrdiff_t offset) {
+  const bool named = node.type() == pugi::node_element || node.type() == pugi::node_pi;
+  return (named ? node.name() : node.value()) - offset;
+}
+
+// Where a node begins in the text: the offset of its name or value less the
+// markup before it. npos when the text there is not that markup.
+size_t BeginOf(const pugi::xml_node& node, std::string_view text) {
+  constexpr size_t npos = std::string_view::npos;
+  const ptrdiff_t offset = node.offset_debug();
+  if (offset < 0 || size_t(offset) > text.size()) return npos;
+  std::string_view lead;
+  switch (node.type()) {
+    case pugi::node_element: lead = "<"; break;
+    case pugi::node_pi: lead = "<?"; break;
+    case pugi::node_comment: lead = "<!--"; break;
+    case pugi::node_cdata: lead = "<![CDATA["; break;
+    case pugi::node_pcdata: break;
+    default: return npos;
+  }
+  const size_t begin = size_t(offset) - std::min(lead.size(), size_t(offset));
+  return text.substr(begin, lead.size()) == lead && begin + lead.size() == size_t(offset) ? begin
+                                                                                        : npos;
+}
+
+// Past "</name>" at `*at` (white space may precede the '>').
+bool SkipEndTag(std::string_view text, const char* name, size_t* at) {
+  const size_t length = std::strlen(name);
+  size_t p = *at;
+  if (text.substr(p, 2) != "</" || text.substr(p + 2, length) != name) return false;
+  for (p += 2 + length; p < text.size() && IsSpace(text[p]);) ++p;
+  if (p >= text.size() || text[p] != '>') return false;
+  *at = p + 1;
   return true;
+}
+
+// Past the '>' or "/>" that ends the start tag of the element at `begin`.
+// The tag ends after its last attribute's closing quote (a value never
+// holds its own quote), found from the value's place in the parser's copy:
+// no scan over the tag.
+bool SkipStartTag(const pugi::xml_node& element, std::string_view text, size_t begin, size_t* end,
+                  bool* empty) {
+  size_t p = begin + 1 + std::strlen(element.name());
+  if (const pugi::xml_attribute last = element.last_attribute()) {
+    const char* buffer = BufferOf(element, ptrdiff_t(begin + 1));
+    const char* value = last.value();
+    if (value <= buffer || value > buffer + text.size()) return false;
+    const size_t at = size_t(value - buffer);
+    const char quote = text[at - 1];
+    if (quote != '"' && quote != '\'') return false;
+    const void* close = std::memchr(text.data() + at, quote, text.size() - at);
+    if (!close) return false;
+    p = size_t(static_cast<const char*>(close) - text.data()) + 1;
+  }
+  while (p < text.size() && IsSpace(text[p])) ++p;
+  if (p >= text.size()) return false;
+  *empty = text.substr(p, 2) == "/>";
+  if (!*empty && text[p] != '>') return false;
+  *end = p + (*empty ? 2 : 1);
+  return true;
+}
+
+// Where a node without children ends.
+bool EndOfLeaf(const pugi::xml_node& node, std::string_view text, size_t begin, size_t* end) {
+  // The close is looked for after the opening markup.
+  auto past = [&](size_t open, std::string_view close) {
+    const size_t at = text.find(close, begin + open);
+    if (at == std::string_view::npos) return false;
+    *end = at + close.size();
+    return true;
+  };
+  switch (node.type()) {
+    case pugi::node_pcdata: {
+      const void* lt = std::memchr(text.data() + begin, '<', text.size() - begin);
+      if (!lt) return false;
+      *end = size_t(static_cast<const char*>(lt) - text.data());
+      return true;
+    }
+    case pugi::node_comment: return past(4, "-->");
+    case pugi::node_cdata: return past(9, "]]>");
+    case pugi::node_pi: return past(2, "?>");
+    case pugi::node_element: break;
+    default: return false;
+  }
+  bool empty = false;
+  if (!SkipStartTag(node, text, begin, end, &empty)) return false;
+  if (empty) return true;
+  return SkipEndTag(text, node.name(), end);
+}
+
+}  // namespace
+
+bool SpanOf(const pugi::xml_node& node, std::string_view text, size_t* begin, size_t* end) {
+  *begin = BeginOf(node, text);
+  if (*begin == std::string_view::npos) return false;
+  // The last node inside ends where the end tags of the elements around it
+  // begin.
+  pugi::xml_node leaf = node;
+  while (leaf.type() == pugi::node_element && leaf.last_child()) leaf = leaf.last_child();
+  const size_t leafBegin = leaf == node ? *begin : BeginOf(leaf, text);
+  if (leafBegin == std::string_view::npos || !EndOfLeaf(leaf, text, leafBegin, end)) return false;
+  for (pugi::xml_node e = leaf; e != node;) {
+    e = e.parent();
+    if (!SkipEndTag(text, e.name(), end)) return false;
+  }
+  // What follows begins where this ends.
+  const pugi::xml_node next = node.next_sibling();
+  return !next || BeginOf(next, text) == *end;
+}
+
+bool StartTagSpanOf(const pugi::xml_node& element, std::string_view text, size_t* begin,
+                    size_t* end) {
+  bool empty = false;
+  *begin = BeginOf(element, text);
+  return element.type() == pugi::node_element && *begin != std::string_view::npos &&
+         SkipStartTag(element, text, *begin, end, &empty) && !empty;
 }
 
 std::string_view RootStartTag(std::string_view text) {

@@ -20,9 +20,11 @@ struct XmlLimits {
 };
 
 // False with one line in `error` (naming the byte offset where it helps).
-// `elements` (may be null) is set to the number of elements.
+// `elements` (may be null) is set to the number of elements; `asRead` (may
+// be null) to whether the document was parsed from `text` itself (UTF-8, no
+// entity expanded), so that node offsets index `text`.
 bool LoadXml(std::string_view text, pugi::xml_document& document, const XmlLimits& limits,
-             std::string* error, std::size_t* elements = nullptr);
+             std::string* error, std::size_t* elements = nullptr, bool* asRead = nullptr);
 
 // Collects what pugixml writes into a string.
 class StringWriter : public pugi::xml_writer {
@@ -35,6 +37,20 @@ class StringWriter : public pugi::xml_writer {
  private:
   std::string& out_;
 };
+
+// The bytes [*begin, *end) of `text` that `node` (an element with everything
+// in it, character data, a comment, a CDATA section or a processing
+// instruction) was parsed from, when its document was parsed from `text`
+// itself (LoadXml's `asRead`). False when that cannot be told exactly: the
+// node was made or changed after parsing, or the text around it is not
+// what the parser read.
+bool SpanOf(const pugi::xml_node& node, std::string_view text, std::size_t* begin,
+            std::size_t* end);
+
+// The same for an element's start tag alone, when it is not an empty-element
+// tag ("<g ...>", not "<g .../>").
+bool StartTagSpanOf(const pugi::xml_node& element, std::string_view text, std::size_t* begin,
+                    std::size_t* end);
 
 // The root element's start tag as the text spells it ("<svg ...>"), after
 // the declaration, comments, processing instructions and document type;

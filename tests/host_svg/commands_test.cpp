@@ -133,8 +133,9 @@ TEST_F(Commands, OperationsLeaveWhatTheModelCannotHoldAndSaySo) {
       << run.err;
   for (const char* id : {"clone1", "img1", "lpe1"}) EXPECT_NE(std::string::npos, run.err.find(id));
   const std::string out = Text("out.svg");
-  EXPECT_NE(std::string::npos, out.find("<use id=\"clone1\" xlink:href=\"#shape\" x=\"50\" fill=\"red\"/>"));
-  EXPECT_NE(std::string::npos, out.find("inkscape:original-d=\"M60 60 L90 91\""));
+  // Written as it was read, its quotes included.
+  EXPECT_NE(std::string::npos, out.find("<use id='clone1' xlink:href='#shape' x='50' fill='red'/>"));
+  EXPECT_NE(std::string::npos, out.find("inkscape:original-d='M60 60 L90 91'"));
   CommandRun render = Run("render " + At("out.svg") + " -o " + At("out.png") + " --width 100");
   EXPECT_EQ(0, render.exitCode) << render.err;
 }
