@@ -9,6 +9,7 @@
 // cost of a step is proportional to what it changed, not to the document.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -129,6 +130,11 @@ class Document {
   // An id not used by any art, layer or resource: prefix + number.
   std::string UniqueId(const std::string& prefix) const;
   std::size_t ArtCount() const { return live_.size(); }
+  // Room for `count` more objects: a reader that knows how many elements it
+  // will turn into art spares the table its growth on the way.
+  void ReserveArt(std::size_t count) {
+    live_.reserve(live_.size() + std::min(count, kMaxObjects));
+  }
 
   // Content to change; the first call per object in a step saves it.
   PathData& MutablePath(Art& art);

@@ -261,6 +261,7 @@ std::optional<ImportResult> Importer::Run(std::string_view text, std::string* er
   }
   result_.document = std::make_unique<Document>("Untitled");
   doc_ = result_.document.get();
+  doc_->ReserveArt(elements);
   const Document::Loading loading(*doc_);
   IndexIds(root);
   ReadPage(root);
