@@ -55,6 +55,23 @@ bool ReadEntityDeclarations(std::string_view subset, Entities* entities, std::st
   return true;
 }
 
+// Where the tag that starts at `open` ends: its first '>' outside a quoted
+// attribute value (the text's end if none).
+size_t TagEnd(std::string_view text, size_t open) {
+  char quote = 0;
+  for (size_t i = open + 1; i < text.size(); ++i) {
+    const char c = text[i];
+    if (quote) {
+      if (c == quote) quote = 0;
+    } else if (c == '"' || c == '\'') {
+      quote = c;
+    } else if (c == '>') {
+      return i;
+    }
+  }
+  return text.size();
+}
+
 class EntityExpander {
  public:
   EntityExpander(const Entities& entities, std::size_t budget)
@@ -69,16 +86,25 @@ class EntityExpander {
       return false;
     }
     size_t pos = 0;
+    size_t tagEnd = 0;  // the '>' that ends the tag being read
     while (pos < text.size()) {
       size_t amp = text.find_first_of("&<", pos);
       if (amp == std::string_view::npos) break;
       if (text[amp] == '<') {
+        // A '<' inside a tag (in an attribute value, say) is not XML; left
+        // alone it would be taken below for the start of a comment or CDATA
+        // section and hide the references after it from this check.
+        if (amp < tagEnd) {
+          *error = "a '<' inside a tag at byte " + std::to_string(base + amp);
+          return false;
+        }
         // Skip markup in which '&' is not a reference.
         const char* close = nullptr;
         if (text.substr(amp).starts_with("<!--")) close = "-->";
         else if (text.substr(amp).starts_with("<![CDATA[")) close = "]]>";
         else if (text.substr(amp).starts_with("<?")) close = "?>";
         if (!close) {
+          tagEnd = TagEnd(text, amp);
           out.append(text.substr(pos, amp + 1 - pos));
           pos = amp + 1;
           continue;
