@@ -309,6 +309,24 @@ bool LoadXml(std::string_view text, pugi::xml_document& document, const XmlLimit
     *error = "not a well-formed XML document: no root element";
     return false;
   }
+  // The parser takes more than XML allows around the root: a second root
+  // element, text, or a document type declaration after it. Written back,
+  // such a file would not read again.
+  bool afterRoot = false;
+  for (pugi::xml_node node = document.first_child(); node; node = node.next_sibling()) {
+    const char* what = nullptr;
+    if (node.type() == pugi::node_element) what = afterRoot ? "a second root element" : nullptr;
+    else if (node.type() == pugi::node_doctype && afterRoot) what = "a document type declaration after the root element";
+    else if (node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata)
+      what = std::string_view(node.value()).find_first_not_of(" \t\r\n") == std::string_view::npos
+                 ? nullptr
+                 : "text outside the root element";
+    if (what) {
+      *error = std::string("not a well-formed XML document: ") + what;
+      return false;
+    }
+    afterRoot = afterRoot || node.type() == pugi::node_element;
+  }
   std::size_t count = 0;
   bool ok = CheckTree(document, limits, error, &count);
   if (elements) *elements = count;
