@@ -8,6 +8,7 @@
 #include "host/adm/dialog_manager.h"
 #include "host/art/document_set.h"
 #include "host/io/atomic_file.h"
+#include "host/platform/process_heap.h"
 #include "host/render/png_render.h"
 #include "host/svg/svg_effect_art.h"
 #include "host/svg/svg_export.h"
@@ -21,6 +22,10 @@ int ReadSvgDocument(const std::string& path, svg::ImportResult* result) {
     std::cerr << "versalix4: " << error << "\n";
     return kExitIo;
   }
+  // Reading a drawing touches about this many bytes of fresh heap per byte
+  // of its file (a 1.9 MB drawing of 15,000 paths: 24 MB).
+  constexpr size_t kHeapPerFileByte = 12;
+  host::PrefaultHeap(kHeapPerFileByte * bytes.size());
   auto imported = svg::ImportOwnedSvg(std::move(bytes), &error);
   if (!imported) {
     std::cerr << "versalix4: cannot read " << path << ": " << error << "\n";

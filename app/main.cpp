@@ -6,7 +6,7 @@
 #include <string>
 
 #include "app/cli.h"
-#include "host/platform/huge_page_heap.h"
+#include "host/platform/process_heap.h"
 
 namespace {
 
@@ -52,7 +52,7 @@ std::string SetUpOnly(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  vx::host::UseHugePageHeap();
+  vx::host::SetUpProcessHeap();
   // Past a file size limit (RLIMIT_FSIZE) a write then fails with EFBIG and
   // the command ends with its I/O error instead of being killed mid-file.
   signal(SIGXFSZ, SIG_IGN);
