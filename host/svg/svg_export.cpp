@@ -923,7 +923,8 @@ void Exporter::WriteStyle(pugi::xml_node node, const AIPathStyle& style, const K
                          ? PaintText(style.fill.color, more.fillReference, more.fillFallback,
                                      more.fillColor, kept, &fillIcc)
                          : "none";
-  bool fillUnset = more.fillUnset && style.fillPaint && art::SameColor(style.fill.color, more.fillColor);
+  bool fillUnset = kept && kept->fillUnset && style.fillPaint &&
+                   art::SameColor(style.fill.color, UnsetFillColor());
   if (!fillUnset) node.append_attribute("fill") = fill.c_str();
   if (style.evenodd) node.append_attribute("fill-rule") = "evenodd";
   std::string stroke = style.strokePaint

@@ -432,7 +432,7 @@ void Importer::ReadLayer(const pugi::xml_node& node, const Context& parent) {
   }
   KeptElement kept;
   KeepAttributes(node, context.style, kept, false);
-  if (!kept.attributes.empty() || kept.extras) {
+  if (kept.HoldsAny()) {
     result_.kept.layers[layer->uid] = std::move(kept);
   }
   SourceBinding& binding = source_->layers[layer->uid];
@@ -771,7 +771,7 @@ Art* Importer::ReadShape(const pugi::xml_node& node, const Context& context, Art
 void Importer::FinishArt(Art* art, const ElementNames& names, KeptElement&& kept) {
   if (*names.id) doc_->SetId(*art, names.id);
   if (*names.label) doc_->SetName(*art, names.label);
-  if (!kept.attributes.empty() || kept.extras) {
+  if (kept.HoldsAny()) {
     result_.kept.art.insert_or_assign(art->uid(), std::move(kept));
   }
 }
@@ -840,9 +840,9 @@ AIPathStyle Importer::PathStyleOf(const pugi::xml_node& node, const Style& style
     painted = false;
   }
   s.strokePaint = painted;
-  const bool fillUnset = !style.Has("fill");
+  kept.fillUnset = !style.Has("fill");
   kept.strokeUnset = !style.Has("stroke");
-  if (fillUnset || !fillReference.empty() || !fillFallback.empty() ||
+  if (!fillReference.empty() || !fillFallback.empty() ||
       !strokeReference.empty() || !strokeFallback.empty()) {
     KeptExtras& more = kept.More();
     more.fillReference = std::move(fillReference);
@@ -851,7 +851,6 @@ AIPathStyle Importer::PathStyleOf(const pugi::xml_node& node, const Style& style
     more.strokeFallback = std::move(strokeFallback);
     more.fillColor = s.fill.color;
     more.strokeColor = s.stroke.color;
-    more.fillUnset = fillUnset;
   }
   s.evenodd = style.Get("fill-rule") == "evenodd";
 

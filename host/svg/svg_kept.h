@@ -35,9 +35,6 @@ struct KeptExtras {
   // is written back instead of a new definition.
   std::string fillReference, strokeReference;
   AIColor fillColor{}, strokeColor{};
-  // The fill was not set on the element or its ancestors: while the colour
-  // is unchanged it stays unset (a clone's own paint may fill it).
-  bool fillUnset = false;
   // The sRGB fallback written before an ICC colour, used again while the
   // colour is unchanged (it need not be the naive conversion of the ICC
   // values).
@@ -56,10 +53,18 @@ struct KeptExtras {
 struct KeptElement {
   // Written on the element as they were (opacity, filter, class, ...).
   Attributes attributes;
+  // The fill was not set on the element or its ancestors (it reads as
+  // UnsetFillColor()): while it is that colour it stays unset, so that a
+  // clone's own paint may fill it. Most drawings leave the fill of many
+  // elements unset, so this is kept here rather than among the extras.
+  bool fillUnset = false;
   // Text: the stroke was not set on the element or its ancestors, and
   // stays unset while unpainted (paths are written without one anyway).
   bool strokeUnset = false;
   std::unique_ptr<KeptExtras> extras;
+
+  // Whether an element's record holds anything to write back.
+  bool HoldsAny() const { return !attributes.empty() || extras || fillUnset; }
 
   // The extras, or none set.
   const KeptExtras& more() const {

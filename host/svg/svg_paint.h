@@ -18,6 +18,8 @@ inline constexpr const char* kCmykProfile = "vx-cmyk";
 
 // The model colour of an SVG colour (its alpha is not part of it).
 AIColor ModelColor(const Color& color);
+// The model colour of a fill that is not set: its initial value, black.
+inline AIColor UnsetFillColor() { return ModelColor(Color{}); }
 // The sRGB colour of a gray, four-colour or three-colour model colour; for
 // other kinds black.
 Color SrgbOf(const AIColor& color);
