@@ -61,6 +61,7 @@ struct Affine {
   Affine Inverse() const;
 
   friend Affine operator*(const Affine& m, const Affine& n) { return ConcatMatrices(m, n); }
+  bool operator==(const Affine&) const = default;  // entry by entry, exactly
 };
 
 inline Point operator*(Point p, const Affine& m) { return ApplyMatrix(m, p); }

@@ -487,7 +487,7 @@ void Exporter::WriteItem(const Item& item, pugi::xml_node out, pugi::xml_node& w
     wrapper = pugi::xml_node();
     const SourceBinding* b = source_->Find(*item.layer);
     if (b && LayerDigest(*item.layer) == b->digest) {
-      pugi::xml_node layer = ShallowCopy(b->node, out, b->ownCtm);
+      pugi::xml_node layer = ShallowCopy(b->node, out, *b->ownCtm);
       if (options_.markObjects) layer.append_attribute("data-vx-layer") = item.layer->uid;
       Merge(ChildItems(*item.layer->group), b->node, layer);
     } else {
@@ -542,7 +542,7 @@ bool Exporter::WriteOriginal(const Art& art, pugi::xml_node parent) {
     // Not under the element it was read under: wrapped in what it had from
     // there, its parent's transform and inherited style.
     Affine outCtm = o == origin_.end() ? Affine{} : o->second.ctm;
-    Affine m = b->parentCtm * outCtm.Inverse();
+    Affine m = *b->parentCtm * outCtm.Inverse();
     auto inherited = source_->inherited.find(b->node.parent().internal_object());
     bool styled = inherited != source_->inherited.end() && !inherited->second.empty();
     if (!m.IsIdentity(1e-12) || styled) {
@@ -553,7 +553,7 @@ bool Exporter::WriteOriginal(const Art& art, pugi::xml_node parent) {
     }
   }
   if (b->container) {
-    pugi::xml_node copy = ShallowCopy(b->node, target, b->ownCtm);
+    pugi::xml_node copy = ShallowCopy(b->node, target, *b->ownCtm);
     if (const Art* container = doc_.FindArt(b->container)) {
       Merge(ChildItems(*container), b->node, copy);
     }
@@ -682,7 +682,7 @@ void Exporter::WriteArt(const Art& art, pugi::xml_node parent) {
 void Exporter::WriteArtAnew(const Art& art, pugi::xml_node parent) {
   wroteAnew_ = true;
   if (const SourceBinding* b = source_ ? source_->Find(art) : nullptr) {
-    for (std::string_view loss : b->losses) {
+    for (std::string_view loss : source_->LossesOf(*b)) {
       std::vector<std::string>& ids = losses_[std::string(loss)];
       std::string id = art.id().empty() ? "an object without id" : art.id();
       if (std::find(ids.begin(), ids.end(), id) == ids.end()) ids.push_back(id);

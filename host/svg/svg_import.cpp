@@ -160,6 +160,8 @@ class Importer {
   // notes made since `mark`.
   SourceBinding& Bind(const pugi::xml_node& node, Art* root, uint32_t container,
                       const Context& parent, const Context& own, size_t mark);
+  // `ctm` held by the source for bindings.
+  const Affine* Transform(const Affine& ctm);
   void IndexIds(const pugi::xml_node& root);
   void ReadPage(const pugi::xml_node& root);
   void ReadTopLevel(const pugi::xml_node& root, const Context& rootContext);
@@ -320,15 +322,25 @@ SourceBinding& Importer::Bind(const pugi::xml_node& node, Art* root, uint32_t co
   SourceBinding& binding = source_->art[root->uid()];
   binding.node = node;
   binding.container = container;
-  binding.parentCtm = parent.ctm;
-  binding.ownCtm = own.ctm;
+  binding.parentCtm = Transform(parent.ctm);
+  binding.ownCtm = Transform(own.ctm);
   if (mark < pending_.size()) {
-    binding.losses.assign(pending_.data() + mark, pending_.data() + pending_.size());
+    binding.firstLoss = uint32_t(source_->losses.size());
+    binding.lossCount = uint32_t(pending_.size() - mark);
+    source_->losses.insert(source_->losses.end(), pending_.begin() + mark, pending_.end());
     pending_.resize(mark);
   }
   source_->units[node.internal_object()] = &binding;
   if (container) source_->inherited[node.internal_object()] = own.style.InheritedText();
   return binding;
+}
+
+const Affine* Importer::Transform(const Affine& ctm) {
+  // Bindings come in document order: an element's transform is mostly the
+  // one just held (its parent's, or its sibling's parent's).
+  std::deque<Affine>& held = source_->transforms;
+  if (held.empty() || !(held.back() == ctm)) held.push_back(ctm);
+  return &held.back();
 }
 
 void Importer::IndexIds(const pugi::xml_node& root) {
@@ -438,8 +450,8 @@ void Importer::ReadLayer(const pugi::xml_node& node, const Context& parent) {
   SourceBinding& binding = source_->layers[layer->uid];
   binding.node = node;
   binding.container = layer->group->uid();
-  binding.parentCtm = parent.ctm;
-  binding.ownCtm = context.ctm;
+  binding.parentCtm = Transform(parent.ctm);
+  binding.ownCtm = Transform(context.ctm);
   source_->units[node.internal_object()] = &binding;
   source_->inherited[node.internal_object()] = context.style.InheritedText();
   pending_.clear();

@@ -15,7 +15,9 @@
 #include <pugixml.hpp>
 
 #include <cstdint>
+#include <deque>
 #include <set>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -26,45 +28,22 @@
 
 namespace vx::host::svg {
 
-// The texts of what the model could not hold of one element. Most
-// elements have none or one: one is held in place, more in a vector.
-class Losses {
- public:
-  void assign(const std::string_view* first, const std::string_view* last) {
-    more_.clear();
-    if (last - first == 1) {
-      one_ = *first;
-      count_ = 1;
-    } else {
-      more_.assign(first, last);
-      count_ = more_.size();
-    }
-  }
-  const std::string_view* begin() const { return count_ == 1 ? &one_ : more_.data(); }
-  const std::string_view* end() const { return begin() + count_; }
-  size_t size() const { return count_; }
-  bool empty() const { return count_ == 0; }
-
- private:
-  std::string_view one_;
-  std::vector<std::string_view> more_;
-  size_t count_ = 0;
-};
-
 struct SourceBinding {
   pugi::xml_node node;
   // Groups and layers: the art whose children are the element's children
   // (a clipped group's inner group); 0 for every other unit.
   uint32_t container = 0;
+  // What the model could not hold of the element: `lossCount` texts from
+  // `firstLoss` in the source's `losses` (SvgSource::LossesOf); reported
+  // only when the unit is written anew.
+  uint32_t firstLoss = 0, lossCount = 0;
   uint64_t digest = 0;
   // The parent element's user space and the element's own, to SVG root
-  // coordinates: an element written under another parent is wrapped in the
-  // transform it had.
-  Affine parentCtm;
-  Affine ownCtm;
-  // What the model could not hold of the element (texts held by the
-  // source's `notes`); reported only when the unit is written anew.
-  Losses losses;
+  // coordinates (held once by the source's `transforms`: siblings share
+  // their parent's, most elements have no transform of their own): an
+  // element written under another parent is wrapped in the transform it had.
+  const Affine* parentCtm = nullptr;
+  const Affine* ownCtm = nullptr;
 };
 
 struct SvgSource {
@@ -72,6 +51,10 @@ struct SvgSource {
   // Each distinct text of the bindings' losses, once: thousands of elements
   // share the same few.
   std::set<std::string, std::less<>> notes;
+  // The bindings' losses, each a view of a text in `notes`.
+  std::vector<std::string_view> losses;
+  // The bindings' transforms; a deque, so that they stay where they are.
+  std::deque<Affine> transforms;
   // The root element's start tag as it was read, written back as it was
   // when the root's attributes are unchanged.
   std::string rootStartTag;
@@ -85,6 +68,9 @@ struct SvgSource {
 
   const SourceBinding* Find(const art::Art& art) const;
   const SourceBinding* Find(const art::Layer& layer) const;
+  std::span<const std::string_view> LossesOf(const SourceBinding& binding) const {
+    return {losses.data() + binding.firstLoss, binding.lossCount};
+  }
 };
 
 // The digest of a unit as the document holds it now: its art's uids and
