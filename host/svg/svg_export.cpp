@@ -143,6 +143,9 @@ class Exporter {
   // every child of `source` is written as it was read, in its place, `out`
   // is marked as whole (see whole_).
   void Merge(const std::vector<Item>& items, const pugi::xml_node& source, pugi::xml_node out);
+  // Whether `items` are the units among the children of `source`, in order,
+  // each unchanged since it was read (a container's children likewise).
+  bool AllAsRead(const std::vector<Item>& items, const pugi::xml_node& source) const;
   // `wrapper`: the group that takes what is written anew under a container
   // with a transform (consecutive items share it; reset when anything else
   // is written).
@@ -423,8 +426,36 @@ pugi::xml_node Exporter::ShallowCopy(const pugi::xml_node& source, pugi::xml_nod
   return copy;
 }
 
+bool Exporter::AllAsRead(const std::vector<Item>& items, const pugi::xml_node& source) const {
+  size_t i = 0;
+  for (pugi::xml_node c = source.first_child(); c; c = c.next_sibling()) {
+    const SourceBinding* b = i < items.size() && !items[i].layer ? BindingOf(items[i]) : nullptr;
+    if (!b || b->node != c) {
+      if (source_->units.count(c.internal_object())) return false;  // gone or moved
+      continue;  // what the model does not hold
+    }
+    const Art& art = *items[i++].art;
+    if (UnitDigest(art, b->container) != b->digest) return false;
+    if (b->container) {
+      const Art* container = doc_.FindArt(b->container);
+      if (!container || !AllAsRead(ChildItems(*container), c)) return false;
+    }
+  }
+  return i == items.size();
+}
+
 void Exporter::Merge(const std::vector<Item>& items, const pugi::xml_node& source,
                      pugi::xml_node out) {
+  size_t begin, end;
+  if (out != root_ && !insideEffectArt_ && !options_.markObjects && kept_->sourceOffsets &&
+      AllAsRead(items, source) && SpanOf(source, kept_->sourceText, &begin, &end)) {
+    // Nothing in it changed: it prints as the bytes it was read from, with
+    // no stand-in for each child.
+    whole_.insert(out.internal_object());
+    for (pugi::xml_node n = out; n && holders_.insert(n.internal_object()).second; n = n.parent()) {
+    }
+    return;
+  }
   // The elements of the items that were read as children of `source`
   // (null for the others), in the items' order.
   const size_t n = items.size();
