@@ -431,7 +431,7 @@ bool Exporter::AllAsRead(const std::vector<Item>& items, const pugi::xml_node& s
   for (pugi::xml_node c = source.first_child(); c; c = c.next_sibling()) {
     const SourceBinding* b = i < items.size() && !items[i].layer ? BindingOf(items[i]) : nullptr;
     if (!b || b->node != c) {
-      if (source_->units.count(c.internal_object())) return false;  // gone or moved
+      if (source_->IsUnit(c)) return false;  // gone or moved
       continue;  // what the model does not hold
     }
     const Art& art = *items[i++].art;
@@ -494,7 +494,7 @@ void Exporter::Merge(const std::vector<Item>& items, const pugi::xml_node& sourc
       skipSpace = false;
       continue;
     }
-    if (source_->units.count(c.internal_object())) {
+    if (source_->IsUnit(c)) {
       skipSpace = true;  // gone: so is the white space after it
       whole = false;
       continue;

@@ -158,8 +158,8 @@ class Importer {
   void NotePrefix(std::string_view prefix, std::string_view uri);
   // Binds an element to the art made for it (its unit's root), with the
   // notes made since `mark`.
-  SourceBinding& Bind(const pugi::xml_node& node, Art* root, uint32_t container,
-                      const Context& parent, const Context& own, size_t mark);
+  void Bind(const pugi::xml_node& node, Art* root, uint32_t container,
+            const Context& parent, const Context& own, size_t mark);
   // `ctm` held by the source for bindings.
   const Affine* Transform(const Affine& ctm);
   void IndexIds(const pugi::xml_node& root);
@@ -276,10 +276,12 @@ std::optional<ImportResult> Importer::Run(std::string_view text, std::string* er
   ReadTopLevel(root, rootContext);
   doc_->ClearHistory();
   // Digests once everything is read: the revisions are final.
-  for (auto& [uid, binding] : source_->art) {
-    binding.digest = UnitDigest(*doc_->FindArt(uid), binding.container);
+  for (SourceBinding& binding : source_->art) {
+    binding.digest = UnitDigest(*doc_->FindArt(binding.uid), binding.container);
   }
-  for (auto& [uid, binding] : source_->layers) binding.digest = LayerDigest(*doc_->FindLayer(uid));
+  for (SourceBinding& binding : source_->layers)
+    binding.digest = LayerDigest(*doc_->FindLayer(binding.uid));
+  std::sort(source_->units.begin(), source_->units.end());
   result_.kept.source = std::move(source_);
   return std::move(result_);
 }
@@ -317,9 +319,9 @@ void Importer::NotePrefixes(const pugi::xml_node& node) {
   }
 }
 
-SourceBinding& Importer::Bind(const pugi::xml_node& node, Art* root, uint32_t container,
-                              const Context& parent, const Context& own, size_t mark) {
-  SourceBinding& binding = source_->art[root->uid()];
+void Importer::Bind(const pugi::xml_node& node, Art* root, uint32_t container,
+                    const Context& parent, const Context& own, size_t mark) {
+  SourceBinding& binding = source_->art.Add(root->uid());
   binding.node = node;
   binding.container = container;
   binding.parentCtm = Transform(parent.ctm);
@@ -330,9 +332,8 @@ SourceBinding& Importer::Bind(const pugi::xml_node& node, Art* root, uint32_t co
     source_->losses.insert(source_->losses.end(), pending_.begin() + mark, pending_.end());
     pending_.resize(mark);
   }
-  source_->units[node.internal_object()] = &binding;
+  source_->units.push_back(node.internal_object());
   if (container) source_->inherited[node.internal_object()] = own.style.InheritedText();
-  return binding;
 }
 
 const Affine* Importer::Transform(const Affine& ctm) {
@@ -447,12 +448,12 @@ void Importer::ReadLayer(const pugi::xml_node& node, const Context& parent) {
   if (kept.HoldsAny()) {
     result_.kept.layers[layer->uid] = std::move(kept);
   }
-  SourceBinding& binding = source_->layers[layer->uid];
+  SourceBinding& binding = source_->layers.Add(layer->uid);
   binding.node = node;
   binding.container = layer->group->uid();
   binding.parentCtm = Transform(parent.ctm);
   binding.ownCtm = Transform(context.ctm);
-  source_->units[node.internal_object()] = &binding;
+  source_->units.push_back(node.internal_object());
   source_->inherited[node.internal_object()] = context.style.InheritedText();
   pending_.clear();
   if (!ok) return;

@@ -47,14 +47,25 @@ void AddArt(Hasher& h, const art::Art& art, uint32_t container) {
 
 }  // namespace
 
-const SourceBinding* SvgSource::Find(const art::Art& a) const {
-  auto it = art.find(a.uid());
-  return it == art.end() ? nullptr : &it->second;
+SourceBinding& BindingTable::Add(uint32_t uid) {
+  if (index_.empty()) base_ = uid;
+  if (uid < base_) {
+    index_.insert(index_.begin(), base_ - uid, 0);
+    base_ = uid;
+  }
+  const uint32_t slot = uid - base_;
+  if (slot >= index_.size()) index_.resize(size_t(slot) + 1, 0);
+  if (!index_[slot]) {
+    bindings_.emplace_back().uid = uid;
+    index_[slot] = uint32_t(bindings_.size());
+  }
+  return bindings_[index_[slot] - 1];
 }
 
+const SourceBinding* SvgSource::Find(const art::Art& a) const { return art.Find(a.uid()); }
+
 const SourceBinding* SvgSource::Find(const art::Layer& layer) const {
-  auto it = layers.find(layer.uid);
-  return it == layers.end() ? nullptr : &it->second;
+  return layers.Find(layer.uid);
 }
 
 namespace {

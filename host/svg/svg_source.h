@@ -14,6 +14,7 @@
 
 #include <pugixml.hpp>
 
+#include <algorithm>
 #include <cstdint>
 #include <deque>
 #include <set>
@@ -30,6 +31,7 @@ namespace vx::host::svg {
 
 struct SourceBinding {
   pugi::xml_node node;
+  uint32_t uid = 0;  // of the unit's root art, or of the layer
   // Groups and layers: the art whose children are the element's children
   // (a clipped group's inner group); 0 for every other unit.
   uint32_t container = 0;
@@ -46,6 +48,28 @@ struct SourceBinding {
   const Affine* ownCtm = nullptr;
 };
 
+// Bindings by the uid of their art or layer. The uids given while a
+// document is read are consecutive, so the index is dense from the first.
+class BindingTable {
+ public:
+  // The binding of `uid`, new and empty if it had none.
+  SourceBinding& Add(uint32_t uid);
+  const SourceBinding* Find(uint32_t uid) const {
+    const uint32_t slot = uid - base_;  // wraps below the first
+    if (slot >= index_.size() || !index_[slot]) return nullptr;
+    return &bindings_[index_[slot] - 1];
+  }
+  // In the order they were added.
+  std::vector<SourceBinding>::iterator begin() { return bindings_.begin(); }
+  std::vector<SourceBinding>::iterator end() { return bindings_.end(); }
+  void reserve(size_t n) { bindings_.reserve(n), index_.reserve(n); }
+
+ private:
+  std::vector<SourceBinding> bindings_;
+  std::vector<uint32_t> index_;  // uid - base_ -> position in bindings_ + 1
+  uint32_t base_ = 0;
+};
+
 struct SvgSource {
   pugi::xml_document xml;
   // Each distinct text of the bindings' losses, once: thousands of elements
@@ -58,16 +82,20 @@ struct SvgSource {
   // The root element's start tag as it was read, written back as it was
   // when the root's attributes are unchanged.
   std::string rootStartTag;
-  std::unordered_map<uint32_t, SourceBinding> art;     // by the unit's root art uid
-  std::unordered_map<uint32_t, SourceBinding> layers;  // by layer uid
-  // Elements that are units (their bindings are in `art` or `layers`).
-  std::unordered_map<const pugi::xml_node_struct*, const SourceBinding*> units;
+  BindingTable art;     // by the unit's root art uid
+  BindingTable layers;  // by layer uid
+  // Elements that are units (their bindings are in `art` or `layers`),
+  // sorted once reading ends.
+  std::vector<const pugi::xml_node_struct*> units;
   // The inherited properties ("fill:red;font-size:12") each group, layer and
   // the root element pass to their children.
   std::unordered_map<const pugi::xml_node_struct*, std::string> inherited;
 
   const SourceBinding* Find(const art::Art& art) const;
   const SourceBinding* Find(const art::Layer& layer) const;
+  bool IsUnit(const pugi::xml_node& node) const {
+    return std::binary_search(units.begin(), units.end(), node.internal_object());
+  }
   std::span<const std::string_view> LossesOf(const SourceBinding& binding) const {
     return {losses.data() + binding.firstLoss, binding.lossCount};
   }
