@@ -2,13 +2,13 @@
 # Whole-process timings of versalix4 beside Inkscape, side by side in one run
 # (never part of CI): convert against `inkscape --export-plain-svg` on a large
 # real drawing and on 2,000 octagons, and 3d Twirl and Fractalize against
-# Inkscape's Whirl and Fractalize extensions on the octagons. Prints the
-# median of each job and the ratios.
+# Inkscape's Whirl and Fractalize extensions on the octagons. The two run in
+# turn; prints the median of each job and the median of the pairs' ratios.
 #
 #   bench/inkscape_compare.sh [BUILD_DIR] [RUNS]
 set -euo pipefail
 build=${1:-build}
-runs=${2:-5}
+runs=${2:-7}
 vx=$build/app/versalix4
 [ -x "$vx" ] || { echo "no $vx: build first" >&2; exit 2; }
 
@@ -40,36 +40,47 @@ out.append('</svg>')
 open(sys.argv[1], 'w').write('\n'.join(out))
 PY
 
-# median seconds of `runs` runs of a command (output to /dev/null)
-median() {
-  local times=()
-  for _ in $(seq "$runs"); do
-    local start end
-    start=$(date +%s.%N)
-    "$@" >/dev/null 2>&1 || true
-    end=$(date +%s.%N)
-    times+=("$(echo "$end - $start" | bc)")
-  done
-  printf '%s\n' "${times[@]}" | sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'
+# Seconds one run of a command takes (its output thrown away).
+seconds() {
+  local start end
+  start=$(date +%s.%N)
+  "$@" >/dev/null 2>&1 || true
+  end=$(date +%s.%N)
+  echo "$end - $start" | bc
 }
 
-row() {  # name, versalix4 seconds, inkscape seconds
-  printf '%-34s %9.3f s %9.3f s %8.1fx\n' "$1" "$2" "$3" "$(echo "$3 / $2" | bc -l)"
+median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
+
+# One row: versalix4's command and the peer's run in turn, `runs` pairs, so
+# that each of ours follows one of the peer's (as when a designer switches
+# between the two) and a drift of the machine's speed touches both alike.
+# Prints the median of each and the median of the pairs' ratios.
+row() {  # name, then the two commands as one string each
+  local name=$1 ours=$2 theirs=$3 a b
+  local -a as=() bs=() ratios=()
+  for _ in $(seq "$runs"); do
+    a=$(eval "seconds $ours")
+    b=$(eval "seconds $theirs")
+    as+=("$a") bs+=("$b") ratios+=("$(echo "$b / $a" | bc -l)")
+  done
+  printf '%-34s %9.3f s %9.3f s %8.1fx\n' "$name" \
+    "$(printf '%s\n' "${as[@]}" | median)" "$(printf '%s\n' "${bs[@]}" | median)" \
+    "$(printf '%s\n' "${ratios[@]}" | median)"
 }
 
 printf '%-34s %11s %11s %9s\n' job versalix4 inkscape ratio
 row "convert (tracing-pixelart.svg)" \
-  "$(median "$vx" convert "$large" -o "$work/a.svg")" \
-  "$(median inkscape "$large" --export-plain-svg --export-filename="$work/b.svg")"
+  '"$vx" convert "$large" -o "$work/a.svg"' \
+  'inkscape "$large" --export-plain-svg --export-filename="$work/b.svg"'
 row "convert (2,000 octagons)" \
-  "$(median "$vx" convert "$work/octagons.svg" -o "$work/a.svg")" \
-  "$(median inkscape "$work/octagons.svg" --export-plain-svg --export-filename="$work/b.svg")"
+  '"$vx" convert "$work/octagons.svg" -o "$work/a.svg"' \
+  'inkscape "$work/octagons.svg" --export-plain-svg --export-filename="$work/b.svg"'
 # The extensions act on the selection: Inkscape passes one --id a selected
 # object.
 mapfile -t ids < <(seq -f '--id=o%g' 0 1999)
 row "3d Twirl / Whirl extension" \
-  "$(median "$vx" 3d "$work/octagons.svg" -o "$work/a.svg" --kind Twirl)" \
-  "$(median env PYTHONPATH="$extensions" /usr/bin/python3 "$extensions/whirl.py" --whirl=1 "${ids[@]}" "$work/octagons.svg")"
+  '"$vx" 3d "$work/octagons.svg" -o "$work/a.svg" --kind Twirl' \
+  'env PYTHONPATH="$extensions" /usr/bin/python3 "$extensions/whirl.py" --whirl=1 "${ids[@]}" "$work/octagons.svg"'
 row "fractalize / Fractalize extension" \
-  "$(median "$vx" fractalize "$work/octagons.svg" -o "$work/a.svg" --generator 1 --level 3)" \
-  "$(median env PYTHONPATH="$extensions" /usr/bin/python3 "$extensions/fractalize.py" --subdivs=3 --smooth=4 "${ids[@]}" "$work/octagons.svg")"
+  '"$vx" fractalize "$work/octagons.svg" -o "$work/a.svg" --generator 1 --level 3' \
+  'env PYTHONPATH="$extensions" /usr/bin/python3 "$extensions/fractalize.py" --subdivs=3 --smooth=4 "${ids[@]}" "$work/octagons.svg"'
