@@ -16,37 +16,15 @@ namespace {
 namespace fs = std::filesystem;
 using namespace vx::test;
 
-// Shapes with and without strokes on two layers, a label without an id
-// ("wave") and a text ("note").
-constexpr const char* kDrawing = R"(<svg xmlns="http://www.w3.org/2000/svg"
- xmlns:inkscape="http://www.inkscape.org/namespaces/inkscape" width="300" height="200">
- <g id="back" inkscape:groupmode="layer" inkscape:label="Back">
-  <rect x="5" y="5" width="290" height="190" fill="none" stroke="#999" stroke-width="2"/>
- </g>
- <g id="front" inkscape:groupmode="layer" inkscape:label="Front">
-  <text id="note" x="20" y="30">note</text>
-  <rect id="square" x="40" y="40" width="90" height="90" fill="#0af" stroke="#111" stroke-width="3"/>
-  <rect id="flat" x="160" y="40" width="90" height="60" fill="#fa0"/>
-  <path inkscape:label="wave" d="M 20,170 C 80,120 160,220 280,160" fill="none" stroke="#080"/>
- </g>
-</svg>
-)";
-
-// A group holding text, which a live effect takes apart, a clipping path
-// (@0.2.1), which it cannot take, and a square.
-constexpr const char* kGrouped = R"svg(<svg xmlns="http://www.w3.org/2000/svg" width="200" height="100">
- <clipPath id="c"><rect width="40" height="40"/></clipPath>
- <g clip-path="url(#c)"><rect width="50" height="50" stroke="#111"/></g>
- <g id="titled"><rect width="50" height="50" stroke="#111"/><text y="70">title</text></g>
- <rect id="framed" x="100" width="50" height="50" fill="#0af" stroke="#111" stroke-width="3"/>
-</svg>
-)svg";
-
 class Cli : public ::testing::Test {
  protected:
   void SetUp() override {
-    WriteFile(folder_ / "in.svg", kDrawing);
-    WriteFile(folder_ / "grouped.svg", kGrouped);
+    // in.svg: shapes with and without strokes on two layers, a label
+    // without an id ("wave") and a text ("note"); grouped.svg: a group
+    // holding text, which a live effect takes apart, a clipping path
+    // (@0.2.1), which it cannot take, and a square.
+    for (const char* name : {"in.svg", "grouped.svg"})
+      fs::copy_file(fs::path(VX_TEST_DATA_DIR) / "cli" / name, folder_ / name);
     // The last line cannot be read: the session stops before it saves.
     WriteFile(folder_ / "late.ses", "open in.svg\nsave out.svg\ntool drag 1,1 steps 99999\n");
     WriteFile(folder_ / "tint.ses", "open in.svg\nmenu Live Border\npalette Border set 23=5\n");
