@@ -55,7 +55,7 @@ TEST_F(Cli, EveryFrustrationHasItsAnswer) {
     EXPECT_NE(std::string::npos, (run.out + run.err).find(says)) << line << "\n" << run.out << run.err;
     EXPECT_EQ(line[2] == 'w', fs::exists(folder_ / "out.svg")) << line;
   }
-  EXPECT_EQ(49, cases);
+  EXPECT_EQ(62, cases);
   // The export made the kind's file in a folder that had none.
   EXPECT_NE(std::string::npos, Read("VERSALiX4_PST_3DWaveR.txt").find("$\tmine"));
 }
