@@ -91,8 +91,6 @@ TEST_F(StartupTest, EverythingRegisteredIsTheGoldenListing) {
   EXPECT_EQ(0u, host().actions().LiveParamTypes());  // given back after registration
   EXPECT_EQ(2, gGlobals->FilterCount);
   EXPECT_EQ(1, gGlobals->LiveEffectCount);
-  EXPECT_EQ(84, gGlobals->ToolPaletteLeft);
-  EXPECT_EQ(59, gGlobals->ToolPaletteTop);
   // Another host: its label (the label's own table has them all) and flag.
   EXPECT_EQ(0, gGlobals->HostIsAI8);
   ExpectCleanShutdown();
