@@ -20,15 +20,12 @@ namespace {
 
 using host::adm::ItemAction;
 
-constexpr const char* kInput = R"(<svg xmlns="http://www.w3.org/2000/svg" width="200" height="200">
-  <rect id="box" x="20" y="20" width="60" height="60" fill="#ffffff" stroke="#000000" stroke-width="4"/>
-  <rect id="other" x="120" y="20" width="60" height="60" fill="#ff0000"/>
-</svg>
-)";
-
 class EffectCommandTest : public ::testing::Test {
  protected:
-  void SetUp() override { WriteFile(dir_ / "in.svg", kInput); }
+  // A stroked box and a red square beside it ("other").
+  void SetUp() override {
+    std::filesystem::copy_file(std::string(VX_TEST_DATA_DIR) + "/effects/box_and_other.svg", dir_ / "in.svg");
+  }
   // The exit code; the error text is kept in err_.
   int Run(const std::string& arguments) {
     const CommandRun run =

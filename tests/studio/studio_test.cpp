@@ -485,13 +485,7 @@ TEST_F(StudioTest, AnswersCarryJustWhatChanged) {
 // An object written anew in a transformed layer names the group that undoes
 // the layer's transform its path data is written in; not the whole document.
 TEST_F(StudioTest, ObjectsOfATransformedLayerComeAsDeltas) {
-  Studio layered(folder_ / "layered", R"svg(<svg xmlns="http://www.w3.org/2000/svg" xmlns:inkscape="http://www.inkscape.org/namespaces/inkscape" width="200" height="200">
-  <g id="L" inkscape:groupmode="layer" transform="translate(10,0)">
-    <path id="a" d="M 20 20 L 80 20 L 80 80 Z"/>
-    <path id="b" d="M 120 20 L 180 20 L 180 80 Z"/>
-  </g>
-</svg>
-)svg");
+  Studio layered(folder_ / "layered", ReadFile(kDocument.parent_path() / "layered.svg"));
   ASSERT_TRUE(layered.running());
   Page sync{layered};
   sync("/api/sync");
