@@ -72,10 +72,10 @@ std::string Registered(const host::Registrations& reg) {
     for (const auto& menu : e->menus) out << " | menu " << menu.category;
     out << "\n";
   }
+  const auto title = [&](AIToolType n) { auto* t = reg.FindToolByNumber(n); return t ? t->title : "?"; };
   for (const host::Tool* t : reg.Tools())
     out << "tool " << t->name << " | " << t->title << " | " << t->tooltip << " | " << t->options
-        << " | group " << reg.FindToolByNumber(t->group)->title << " | toolset "
-        << reg.FindToolByNumber(t->toolset)->title << "\n";
+        << " | group " << title(t->group) << " | toolset " << title(t->toolset) << "\n";
   return out.str();
 }
 
