@@ -29,27 +29,12 @@ Compiled Compile(const std::string& source) {
           ReadFile(dir / "out.cpp")};
 }
 
+// The names of names.rc become the generated header, byte for byte.
 TEST(Rescomp, NamesBecomeConstantsAndLeaveTheTemplate) {
-  const Compiled c = Compile(
-      "DIALOG 100 50 50 \"T\" name=SomePalette\n"
-      "ITEM 7 button 0 0 10 10 \"Apply\" name=Apply\n"
-      "ITEM 8 popup-list 0 0 10 10 \"\" menu=300\n"
-      "END\n"
-      "MENU 300 name=SomeMenu\n\"a\"\n\"b\" name=Bee\nEND\n"
-      "PICT 400 1 1 name=SomePicture\n@\nEND\n"
-      "STRINGS 500 name=SomeTexts\n1 \"x\"\nEND\n"
-      "TEXT 600 \"t\" name=SomeText\n"
-      "CURS 700 1 1 name=SomeCursor\n@\nEND\n");
+  const std::string data = std::string(VX_TEST_DATA_DIR) + "/resources/";
+  const Compiled c = Compile(ReadFile(data + "names.rc"));
   ASSERT_EQ(0, c.status) << c.errors;
-  for (const char* line : {"inline constexpr int32_t kSomePalette = 100;",
-                           "inline constexpr int32_t kSomeMenu = 300;",
-                           "inline constexpr int32_t kSomePicture = 400;",
-                           "inline constexpr int32_t kSomeTexts = 500;",
-                           "inline constexpr int32_t kSomeText = 600;",
-                           "inline constexpr int32_t kSomeCursor = 700;",
-                           "namespace SomePalette {\ninline constexpr int32_t kApply = 7;\n}",
-                           "namespace SomeMenu {\ninline constexpr int32_t kBee = 1;\n}"})
-    EXPECT_NE(std::string::npos, c.ids.find(line)) << line;
+  EXPECT_EQ(ReadFile(data + "names_ids.golden"), c.ids);
   // The bytes of "name=" never reach the compiled resources.
   EXPECT_EQ(std::string::npos, c.resources.find("110,97,109,101,61,"));
   EXPECT_NE(std::string::npos, c.resources.find("65,112,112,108,121,"));  // "Apply"
