@@ -16,37 +16,15 @@ namespace {
 namespace fs = std::filesystem;
 using namespace vx::test;
 
-// Shapes with and without strokes on two layers, a label without an id
-// ("wave") and a text ("note").
-constexpr const char* kDrawing = R"(<svg xmlns="http://www.w3.org/2000/svg"
- xmlns:inkscape="http://www.inkscape.org/namespaces/inkscape" width="300" height="200">
- <g id="back" inkscape:groupmode="layer" inkscape:label="Back">
-  <rect x="5" y="5" width="290" height="190" fill="none" stroke="#999" stroke-width="2"/>
- </g>
- <g id="front" inkscape:groupmode="layer" inkscape:label="Front">
-  <text id="note" x="20" y="30">note</text>
-  <rect id="square" x="40" y="40" width="90" height="90" fill="#0af" stroke="#111" stroke-width="3"/>
-  <rect id="flat" x="160" y="40" width="90" height="60" fill="#fa0"/>
-  <path inkscape:label="wave" d="M 20,170 C 80,120 160,220 280,160" fill="none" stroke="#080"/>
- </g>
-</svg>
-)";
-
-// A group holding text, which a live effect takes apart, a clipping path
-// (@0.2.1), which it cannot take, and a square.
-constexpr const char* kGrouped = R"svg(<svg xmlns="http://www.w3.org/2000/svg" width="200" height="100">
- <clipPath id="c"><rect width="40" height="40"/></clipPath>
- <g clip-path="url(#c)"><rect width="50" height="50" stroke="#111"/></g>
- <g id="titled"><rect width="50" height="50" stroke="#111"/><text y="70">title</text></g>
- <rect id="framed" x="100" width="50" height="50" fill="#0af" stroke="#111" stroke-width="3"/>
-</svg>
-)svg";
-
 class Cli : public ::testing::Test {
  protected:
   void SetUp() override {
-    WriteFile(folder_ / "in.svg", kDrawing);
-    WriteFile(folder_ / "grouped.svg", kGrouped);
+    // in.svg: shapes with and without strokes on two layers, a label
+    // without an id ("wave") and a text ("note"); grouped.svg: a group
+    // holding text, which a live effect takes apart, a clipping path
+    // (@0.2.1), which it cannot take, and a square.
+    for (const char* name : {"in.svg", "grouped.svg"})
+      fs::copy_file(fs::path(VX_TEST_DATA_DIR) / "cli" / name, folder_ / name);
     // The last line cannot be read: the session stops before it saves.
     WriteFile(folder_ / "late.ses", "open in.svg\nsave out.svg\ntool drag 1,1 steps 99999\n");
     WriteFile(folder_ / "tint.ses", "open in.svg\nmenu Live Border\npalette Border set 23=5\n");
@@ -58,102 +36,26 @@ class Cli : public ::testing::Test {
   const ScratchFolder folder_{"vx-cli"};
 };
 
+// Each line of the answers file: the exit code, "writes" when out.svg is
+// made ("-" when not), the arguments as typed, a tab, and what standard
+// output or error says (\n and \t written so).
 TEST_F(Cli, EveryFrustrationHasItsAnswer) {
-  struct Case {
-    const char* args;
-    int exitCode;
-    const char* says;  // in standard output or error
-    bool writes;       // out.svg exists afterwards
-  } cases[] = {
-      // Radius-driven kinds fit their radius to the selection without --cursor.
-      // An object left as it was (the text) is a warning unless accepted.
-      {"3d in.svg -o out.svg --kind Sphere", 1, "3d left these objects as they were: \"note\" (text)",
-       false},
-      {"3d in.svg -o out.svg --kind Sphere --accept-warnings", 0, "", true},
-      {"3d in.svg -o out.svg --kind 3DTorus --select square,flat", 0, "", true},
-      {"3d in.svg -o out.svg --kind cylinder/cone --select square", 0, "", true},
-      {"3d in.svg -o out.svg --kind 3DSpiral --select square", 0, "", true},
-      // A warning of the plug-in ends the command and writes nothing.
-      {"3d in.svg -o out.svg --kind Sphere --cursor 0,0 --select square", 1,
-       "Digits of calculated result overflows because the radius is equal to 0 or other reasons.",
-       false},
-      // (Accepted, the zero radius collapses the art onto the axis: the sweep's known faults.)
-      // Art that would vanish or stay as it was is named, with what to change.
-      {"effect Border in.svg -o out.svg --select flat", 1,
-       "drew nothing for \"flat\": it has no stroke, and steps-mode=\"Auto Steps (Mid)\" takes the "
-       "steps from the stroke width (give the art a stroke, or --set steps-mode=\"Manual Steps\")",
-       false},
-      {"effect Border grouped.svg -o out.svg --select titled,framed", 1,
-       "Live Border took \"titled\" (group) apart: a group that holds text", false},
-      {"effect Border grouped.svg -o out.svg --select titled --accept-warnings", 0, "apart", true},
-      // The palette's items by their names, never by number.
-      {"effect Border grouped.svg -o out.svg --select @0.2.1", 2, "\"Apply\" is disabled", false},
-      {"script tint.ses", 1, "tint.ses:3: \"Tint\" is disabled", false},
-      {"effect Border grouped.svg -o out.svg --select @0.2.1,framed", 1,
-       "Live Border left these objects as they were: a path without an id (path); a live effect",
-       false},
-      {"fractalize in.svg -o out.svg --select square --level 12 --density 0", 1,
-       "changed nothing: \"square\" (path)", false},
-      // Resampled to ~40 anchors, level 8 would pass 8000 segments: the path
-      // is left as it was, not left resampled.
-      {"fractalize in.svg -o out.svg --select wave --level 8 --density 10", 1,
-       "changed nothing: \"wave\" (path) left as before; Fractalize leaves a path as it was when "
-       "it would pass 8000 segments", false},
-      // Commands that work on paths refuse text alone with the plug-in's words.
-      {"fractalize in.svg -o out.svg --select note --live", 1,
-       "The selection is not valid for this filter. (!sel)", false},
-      {"tool Warp in.svg -o out.svg --select note --drag 20,20:30,30", 1,
-       "The selection is not valid for this filter. (!sel)", false},
-      {"tool Hammer in.svg -o out.svg --drag 1,1:2,2", 2, "no tool \"Hammer\"; the tools are: Warp",
-       false},
-      {"tool Warp in.svg -o out.svg --drag 1,1:x,2", 2,
-       "--drag: a point is X,Y with finite numbers, not \"x,2\"", false},
-      {"tool Warp in.svg -o out.svg --drag 1,1:2,2 --steps -1", 2, "--steps", false},
-      // (A tool's name in any case, with keys held.)
-      {"tool warp in.svg -o out.svg --drag 1,1:2,2 --alt --shift --ctrl --preset Nothing", 2,
-       "no preset \"Nothing\"", false},
-      {"script late.ses", 2, "late.ses:3: steps takes a whole number from 0 to 10000", false},
-      {"3d in.svg -o out.svg --kind Sphere --select @1.0,square", 0, "", true},
-      // Errors in words: the range and the unit.
-      {"effect Border in.svg -o out.svg --set tint=500 --set shadow=on", 2,
-       "tint takes 0 to 100%, not 500", false},
-      {"3d in.svg -o out.svg --kind Twist --value 1=99999", 2,
-       "--value 1 (Angle:) takes -3600 to 3600°, not 99999", false},
-      {"3d in.svg -o out.svg --kind Twist --value 2=1", 2, "Twist has no value 2", false},
-      {"fractalize in.svg -o out.svg --level 13", 2, "--level takes 1 to 12, not 13", false},
-      {"3d in.svg -o out.svg --kind Cube", 2, "10 Spiral (3DSpiral)", false},
-      // Discoverable: kinds, generators, effects, presets, fields, the manual.
-      {"list kinds", 0, "7 Wave (Radial) (3DWaveR)\n  --value 1=V  Amplitude: -4000 to 4000%", false},
-      {"list generators", 0, "10 Square1", false},
-      {"list effects", 0, "Border: style", false},
-      {"list presets", 0, "Warp (WarpTool)", false},
-      {"list presets \"Wave (Radial)\"", 0, "", false},
-      {"list presets Cube", 2, "Wave (Radial) (3DWaveR)", false},
-      {"preset 3DWaveR show -2", 0, "A\t7", false},
-      {"3d --help-kind sphere", 0, "the radius is half the larger side", false},
-      {"effect Border --help", 0, "tint            0 to 100%; needs shadow=on", false},
-      {"script --help", 0, "Example:", false},
-      {"manual", 0, "Live Border", false},
-      {"manual \"live border\"", 0, "Live Border\n===", false},
-      {"3d --help", 0, "Developer options", false},
-      // Conventions: objects and their ids, labels, standard input and output.
-      {"objects in.svg", 0, "@1.0\tpath\t\tBack\t", false},
-      {"objects - < in.svg", 0, "@0.0\tpath\twave\tFront\t", false},
-      {"convert in.svg -o out.svg --select wave", 0, "", true},
-      {"convert - -o - < in.svg", 0, "<svg", false},
-      {"convert in.svg -o out.svg --select nothing", 2, "no object with the id or label", false},
-      {"render in.svg -o out.jpg", 2, "PNG pictures only", false},
-      {"render in.svg -o out.png --area nothing", 3, "no element \"nothing\"", false},
-      {"preset 3DWaveR new mine", 0, "", false},
-      {"preset \"Wave (Radial)\" export .", 0, "", false},
-  };
-  for (const Case& c : cases) {
+  std::ifstream answers(fs::path(VX_TEST_DATA_DIR) / "cli" / "answers.txt");
+  int cases = 0;
+  for (std::string line; std::getline(answers, line);) {
+    if (line.empty() || line[0] == '#') continue;
+    ++cases;
+    const size_t args = line.find(' ', 2) + 1, tab = std::min(line.find('\t'), line.size());
+    std::string says = line.substr(std::min(tab + 1, line.size()));
+    for (const auto& [escape, c] : {std::pair{"\\n", '\n'}, std::pair{"\\t", '\t'}})
+      for (size_t at; (at = says.find(escape)) != std::string::npos;) says.replace(at, 2, 1, c);
     fs::remove(folder_ / "out.svg");
-    const CommandRun run = Run(c.args);
-    EXPECT_EQ(c.exitCode, run.exitCode) << c.args << "\n" << run.err;
-    EXPECT_NE(std::string::npos, (run.out + run.err).find(c.says)) << c.args << "\n" << run.out << run.err;
-    EXPECT_EQ(c.writes, fs::exists(folder_ / "out.svg")) << c.args;
+    const CommandRun run = Run(line.substr(args, tab - args));
+    EXPECT_EQ(std::stoi(line), run.exitCode) << line << "\n" << run.err;
+    EXPECT_NE(std::string::npos, (run.out + run.err).find(says)) << line << "\n" << run.out << run.err;
+    EXPECT_EQ(line[2] == 'w', fs::exists(folder_ / "out.svg")) << line;
   }
+  EXPECT_EQ(62, cases);
   // The export made the kind's file in a folder that had none.
   EXPECT_NE(std::string::npos, Read("VERSALiX4_PST_3DWaveR.txt").find("$\tmine"));
 }

@@ -22,12 +22,7 @@ class InkscapeMenu : public ::testing::Test {
  protected:
   void SetUp() override {
     fs::create_directories(folder_ / "ext");
-    WriteFile(folder_ / "in.svg",
-              "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"200\" height=\"200\">\n"
-              " <rect id=\"square\" x=\"40\" y=\"40\" width=\"90\" height=\"90\" fill=\"#0af\" "
-              "stroke=\"#111\" stroke-width=\"3\"/>\n"
-              " <path id=\"wave\" d=\"M 20,170 C 80,120 160,220 180,160\" fill=\"none\" "
-              "stroke=\"#080\"/>\n</svg>\n");
+    fs::copy_file(fs::path(VX_TEST_DATA_DIR) / "cli" / "square_and_wave.svg", folder_ / "in.svg");
     // A page of the user's own, which install and uninstall leave alone.
     WriteFile(folder_ / "ext" / "mine.inx", "<mine/>");
   }

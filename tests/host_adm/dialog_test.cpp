@@ -17,6 +17,7 @@
 #include "host/core/user_interaction.h"
 #include "support/fake_suite.h"
 #include "support/function_agent.h"
+#include "support/scratch_folder.h"
 
 namespace vx::host::adm {
 namespace {
@@ -37,18 +38,10 @@ const ADMIconSuite* sIcon;
 std::vector<std::string> gLog;
 ASErr gInitResult = 0;
 
-constexpr char kTemplate[] =
-    "DIALOG 200 120 \"Test Dialog\"\n"
-    "ITEM 1 default-button 10 90 70 110 \"OK\"\n"
-    "ITEM 2 cancel-button 80 90 140 110 \"Cancel\"\n"
-    "ITEM 3 edit-real 10 10 80 30 \"\" min=-100 max=100 precision=2\n"
-    "ITEM 4 checkbox 10 40 100 55 \"Reverse\"\n"
-    "ITEM 5 popup-list 100 10 190 30 \"\" menu=500\n"
-    "ITEM 6 user 100 40 140 80 \"\"\n"
-    "ITEM 7 radio 10 60 50 75 \"A\" group=1 value=1\n"
-    "ITEM 8 radio 50 60 90 75 \"B\" group=1\n"
-    "ITEM 9 button 150 40 190 55 \"say \\\"hi\\\"\" disabled=1\n"
-    "ITEM 10 list-box 150 60 200 115 \"\" menu=500\n";
+// The test dialog (400, tests/data/host_adm/test_dialog.rc), 200 x 120:
+// 1 OK, 2 Cancel, 3 edit-real (-100 to 100, two places), 4 checkbox, 5 popup
+// of menu 500, 6 user item, 7 and 8 radio buttons (7 on), 9 a disabled button
+// 'say "hi"', 10 a list box of menu 500.
 
 void LogNotify(ADMItemRef item, ADMNotifierRef notifier) {
   char type[64];
@@ -120,7 +113,8 @@ class DialogTest : public ::testing::Test {
  protected:
   void SetUp() override {
     FakePlugin::Reset();
-    FakePlugin::AddResource(kVxDialogResource, 400, kTemplate);
+    FakePlugin::AddResource(kVxDialogResource, 400,
+                            test::ReadFile(std::string(VX_TEST_DATA_DIR) + "/host_adm/test_dialog.rc"));
     FakePlugin::AddResource(kVxMenuResource, 500, "One\n-\nThree");
     FakePlugin::AddResource(kVxStringResource, 1001, "Hello");
     FakePlugin::AddResource(kVxIconResource, 600, "2 2\nk.\n.k");

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -84,33 +85,23 @@ TEST_F(DispatchTest, UnknownCallersAndSelectorsAnswerZeroAndShowNothing) {
 
 TEST_F(DispatchTest, ErrorDialogShowsTheMessageAndTheCodeExceptForStopAndZero) {
   StartWithAgent();
-  struct Case {
-    ASErr code;
-    const char* message;
-    const char* codeText;
-  } cases[] = {
-      {271, "The filter cannot complete because there isn't enough memory (RAM) available.", "271"},
-      {-108, "The filter cannot complete because there isn't enough memory (RAM) available.", "-108"},
-      {VX_FOURCC('S', 'E', 'G', 'M'), "The filter cannot complete because a layer is locked or invisible.", "SEGM"},
-      {VX_FOURCC('!', 's', 'e', 'l'), "The selection is not valid for this filter.", "!sel"},
-      {VX_FOURCC('s', 'P', 's', 'L'), "You must select the paths which exist on the same layer.", "sPsL"},
-      {VX_FOURCC('s', 'p', 'S', 't'), "Import (Export) cannot be done between the same files.", "spSt"},
-      {VX_FOURCC('!', 'i', 'c', 'o'), "Unknown error", "!ico"},
-      // The "<Others>" row is matched by its first four characters.
-      {VX_FOURCC('<', 'O', 't', 'h'), "The filter cannot complete because of an unknown error.", "<Oth"},
-      {-1, "Unknown error", "-1"},
-      {12345, "Unknown error", "12345"},
-      {-65536, "Unknown error", "-65536"},  // upper half -1: decimal
-      {65536, "Unknown error", ""},          // four characters, high byte (zero) first
-  };
-  for (const Case& c : cases) {
+  // Each line of the file: the code ('ABCD': four characters), the code
+  // text shown and the message.
+  std::ifstream file(std::string(VX_TEST_DATA_DIR) + "/plugin_shell/error_dialog.txt");
+  int rows = 0;
+  for (std::string line; std::getline(file, line);) {
+    if (line[0] == '#') continue;
+    ++rows;
+    const size_t tab = line.find('\t'), tab2 = line.find('\t', tab + 1);
+    const std::string code = line.substr(tab + 1, tab2 - tab - 1), message = line.substr(tab2 + 1);
     agent_.seen.clear();
-    Report(c.code);
-    ASSERT_EQ(1u, agent_.seen.size()) << c.codeText;
+    Report(line[0] == '\'' ? ASErr(VX_FOURCC(line[1], line[2], line[3], line[4])) : std::stoi(line));
+    ASSERT_EQ(1u, agent_.seen.size()) << line;
     EXPECT_EQ("Error Dialog", agent_.seen[0].name);
-    EXPECT_EQ(c.message, agent_.seen[0].message) << c.codeText;
-    EXPECT_EQ(c.codeText, agent_.seen[0].code);
+    EXPECT_EQ(message, agent_.seen[0].message) << line;
+    EXPECT_EQ(code, agent_.seen[0].code) << line;
   }
+  EXPECT_EQ(12, rows);
   // Stop and zero are never reported.
   agent_.seen.clear();
   Report(0);

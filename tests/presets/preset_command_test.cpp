@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "presets/preset_fixture.h"
 #include "support/app_runner.h"
@@ -29,42 +31,29 @@ class PresetCommand : public ::testing::Test {
   const ScratchFolder root_{"vx-preset-cmd"};
 };
 
-constexpr const char* kBorderLast =
-    "A\t0.000000\nB\t0\nC\t1\nD\t3\nE\t0.000000\nF\t-0.785398\nG\t0\nH\t0\n"
-    "I\t1.000000\nJ\t1.000000\nK\t2.356194\n";
-
-// One user's session, step by step: what each action prints, then the
-// presets listed after it; export appends to another folder's file of the
-// kind and import takes its presets.
+// One user's session, step by step: each "$ ARGS" of the session file, what
+// the action prints, "=", then the presets listed after it; export appends
+// to another folder's file ({other}) of the kind and import takes its
+// presets.
 TEST_F(PresetCommand, ActionsEditThePresetsInPlace) {
   const fs::path other = root_ / "other";
   fs::create_directories(other);
   fs::copy_file(FactoryFolder() / "VERSALiX4_PST_Neon.txt", other / "VERSALiX4_PST_Neon.txt");
   struct Step {
-    std::string args;
-    std::string out;   // printed by the action
-    std::string list;  // "list" afterwards
+    std::string args, out, list;
   };
-  const Step steps[] = {
-      {"border list", "", ""},
-      {"Border show 'Default Setting'", kBorderLast, ""},
-      {"Border new A --set C=5 --set A=1.25", "", "0\tA\n"},
-      {"Border show A",
-       "A\t1.250000\nB\t0\nC\t5\nD\t3\nE\t0.000000\nF\t-0.785398\nG\t0\nH\t0\n"
-       "I\t1.000000\nJ\t1.000000\nK\t2.356194\n",
-       "0\tA\n"},
-      {"Border new B", "", "0\tA\n1\tB\n"},
-      {"Border new -- -C", "", "0\tA\n1\tB\n2\t-C\n"},
-      {"Border move -- -C 0", "", "0\t-C\n1\tA\n2\tB\n"},
-      {"Border move 0 2", "", "0\tA\n1\tB\n2\t-C\n"},
-      {"Border update B --set D=7 --name B2", "", "0\tA\n1\tB2\n2\t-C\n"},
-      {"Border delete -- A -C", "", "0\tB2\n"},
-      {"Neon new N1", "", "0\tN1\n"},
-      {"Neon new N2", "", "0\tN1\n1\tN2\n"},
-      {"Neon export '" + other.string() + "' N2", "", "0\tN1\n1\tN2\n"},
-      {"Neon import '" + other.string() + "'", "", "0\tN1\n1\tN2\n2\tN2\n"},
-  };
-  for (const Step& step : steps) {
+  std::vector<Step> steps;
+  std::istringstream session(ReadFile(std::string(VX_TEST_DATA_DIR) + "/presets/session.txt"));
+  bool listing = false;
+  for (std::string line; std::getline(session, line);) {
+    if (line.starts_with("$ ")) steps.push_back({line.substr(2), "", ""}), listing = false;
+    else if (line == "=") listing = true;
+    else (listing ? steps.back().list : steps.back().out) += line + "\n";
+  }
+  ASSERT_EQ(14u, steps.size());
+  for (Step& step : steps) {
+    if (const size_t at = step.args.find("{other}"); at != std::string::npos)
+      step.args.replace(at, 7, other.string());
     SCOPED_TRACE(step.args);
     const CommandRun run = Versalix4(step.args);
     ASSERT_EQ(0, run.exitCode) << run.err;

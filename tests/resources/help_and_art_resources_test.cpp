@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 #include <cstdint>
 #include <optional>
 #include <set>
@@ -45,53 +46,16 @@ std::vector<std::string> Lines(std::string_view text) {
 }
 
 // ---------------------------------------------------------------------------
-// Help topics: popup text and how the text begins of every topic; the ids
-// are the ones the help window asks for.
-
-struct HelpTopic {
-  int topic;
-  const char* popup;  // nullptr: not listed in the popup
-  const char* title;  // how the topic's text begins (catches swapped ids); nullptr: no text
-};
-
-constexpr HelpTopic kTopics[] = {
-    {0, "Tool in General", "Tool in General"},
-    {1, " - AlignPoints Tool", "AlignPoints Tool"},
-    {2, " - Broom Tool", "Broom Tool"},
-    {3, " - Craft Tool", "Craft Tool"},
-    {4, " - Lens Tool", "Lens Tool"},
-    {5, " - MetaBrush Tool", "MetaBrush Tool"},
-    {6, " - Roughening Tool", "Roughening Tool"},
-    {7, " - Trail Tool", "Trail Tool"},
-    {8, " - Warp Tool", "Warp Tool"},
-    {9, " - Wave Tool", "Wave Tool"},
-    {10, "-", nullptr},
-    {11, "Live Effects in General", "Live Effects in General"},
-    {12, "Live Effects Palettes", "Live Effects Palettes"},
-    {13, " - Live Border", "Live Border"},
-    {14, " - Live Circle", "Live Circle"},
-    {15, " - Live Cutout", "Live Cutout"},
-    {16, " - Live Emboss", "Live Emboss"},
-    {17, " - Live Explosion", "Live Explosion"},
-    {18, " - Live Frame", "Live Frame"},
-    {19, " - Live Galaxy", "Live Galaxy"},
-    {20, " - Live Generation", "Live Generation"},
-    {21, " - Live Neon", "Live Neon"},
-    {22, " - Live Reflections", "Live Reflections"},
-    {23, " - Live Shadow", "Live Shadow"},
-    {24, " - Live Tiling", "Live Tiling"},
-    {25, " - Live Trail", "Live Trail"},
-    {26, " - Show Palette", "Show Palette"},
-    {27, "-", nullptr},
-    {28, "3D Transform, Part 1", "3D Transform, Part 1"},
-    {29, "3D Transform, Part 2", "3D Transform, Part 2"},
-    {30, "Fractalize (Effect)", "Fractalize (Effect)"},
-    {31, "Fractalize (Filter)", "Fractalize (Filter)"},
-    {32, "-", nullptr},
-    {33, "Preset Menu", "Preset Menu"},
-    {34, nullptr, nullptr},
-    {35, nullptr, "About These Help Pages"},
-};
+// Help topics: the popup's entries (topics 0 to 33) are the golden file's
+// lines; each topic's text begins with its entry without " - " (catches
+// swapped ids), a "-" entry has no text, topic 34 none, topic 35 is "About
+// These Help Pages"; the ids are the ones the help window asks for.
+std::vector<std::string> PopupEntries() {
+  std::ifstream file(std::string(VX_TEST_DATA_DIR) + "/resources/help_topics.txt");
+  std::stringstream text;
+  text << file.rdbuf();
+  return Lines(text.str());
+}
 
 struct RasterCase {
   uint32_t type;
@@ -121,19 +85,23 @@ constexpr size_t kHelpLineLimit = 78;
 TEST(HelpResources, EveryTopicTextAndPictureAndTheSizeGrip) {
   ExpectRaster({kVxPictureResource, vx::res::kSizeGripPicture, 16, 16});
   std::set<std::string_view> seen;
-  for (const HelpTopic& t : kTopics) {
-    const auto [textId, picture] = vx::kHelpTopics[t.topic];
-    SCOPED_TRACE("topic " + std::to_string(t.topic) + ", TEXT " + std::to_string(textId));
-    EXPECT_EQ(t.title == nullptr, textId == 0);
-    EXPECT_EQ(t.title == nullptr, picture == 0);
+  const std::vector<std::string> popup = PopupEntries();
+  ASSERT_EQ(34u, popup.size());
+  for (int topic = 0; topic < 36; ++topic) {
+    std::string title = topic < 34 ? popup[topic] : topic == 35 ? "About These Help Pages" : "-";
+    if (title.starts_with(" - ")) title.erase(0, 3);
+    const auto [textId, picture] = vx::kHelpTopics[topic];
+    SCOPED_TRACE("topic " + std::to_string(topic) + ", TEXT " + std::to_string(textId));
+    EXPECT_EQ(title == "-", textId == 0);
+    EXPECT_EQ(title == "-", picture == 0);
     if (picture != 0) ExpectRaster({kVxPictureResource, picture, 48, 32});
-    if (t.title == nullptr) continue;
+    if (title == "-") continue;
     std::optional<std::string_view> text = Find(kVxTextResource, textId);
     ASSERT_TRUE(text.has_value());
     EXPECT_TRUE(seen.insert(*text).second) << "the text of another topic";
     std::vector<std::string> lines = Lines(*text);
     ASSERT_FALSE(lines.empty());
-    EXPECT_EQ(lines[0].rfind(t.title, 0), 0u) << "begins '" << lines[0] << "'";
+    EXPECT_EQ(lines[0].rfind(title, 0), 0u) << "begins '" << lines[0] << "'";
     EXPECT_GE(lines.size(), 8u) << "a help page has a few paragraphs";
     for (size_t i = 0; i < lines.size(); ++i) {
       EXPECT_LE(lines[i].size(), kHelpLineLimit) << "line " << i + 1;
@@ -146,12 +114,7 @@ TEST(HelpResources, EveryTopicTextAndPictureAndTheSizeGrip) {
 TEST(HelpResources, TopicPopupListsTopicsZeroToThirtyThreeExactly) {
   std::optional<std::string_view> menu = Find(kVxMenuResource, vx::res::kHelpTopics);
   ASSERT_TRUE(menu.has_value());
-  std::vector<std::string> entries = Lines(*menu);
-  std::vector<std::string> expected;
-  for (const HelpTopic& t : kTopics)
-    if (t.popup != nullptr) expected.emplace_back(t.popup);
-  ASSERT_EQ(expected.size(), 34u);
-  EXPECT_EQ(entries, expected);
+  EXPECT_EQ(Lines(*menu), PopupEntries());
 }
 
 // ---------------------------------------------------------------------------

@@ -25,17 +25,13 @@ using nlohmann::json;
 using vx::test::ReadFile;
 constexpr size_t kMaxBody = size_t(1) << 20;  // the studio's limit on request bodies
 
-constexpr const char* kDocument = R"(<svg xmlns="http://www.w3.org/2000/svg" width="200" height="200" viewBox="0 0 200 200">
-  <path id="a" d="M 20 20 L 80 20 L 80 80 L 20 80 Z" fill="#c00"/>
-  <path id="b" d="M 120 20 C 180 20 180 80 120 80 Z" fill="#08c"/>
-  <path id="c" d="M 20 120 L 180 120 L 100 190 Z" fill="#0a0"/>
-</svg>
-)";
+const fs::path kDocument = fs::path(VX_TEST_DATA_DIR) / "studio" / "doc.svg";
 
-// One running studio on a copy of kDocument in a folder of its own.
+// One running studio on a copy of kDocument (paths a, b, c) in a folder of its own.
 class Studio {
  public:
-  explicit Studio(const fs::path& folder, const char* document = kDocument) : folder_(folder) {
+  explicit Studio(const fs::path& folder, const std::string& document = ReadFile(kDocument))
+      : folder_(folder) {
     fs::create_directories(folder_ / "inside");
     std::ofstream(folder_ / "inside" / "doc.svg") << document;
     const std::string command = std::string(VX_APP_PATH) + " studio --no-browser --port 0 '" +
@@ -148,39 +144,20 @@ TEST_F(StudioTest, RefusesRequestsThatAreNotThePagesOwn) {
 TEST_F(StudioTest, BadRequestsAnswerAnErrorAndLeaveTheDocument) {
   const std::string before = studio_->Svg();
   ASSERT_NE(before.find("id=\"a\""), std::string::npos);
+  // Each line of the file: the status, the path and the body; then a body
+  // past the limit.
   struct Case {
-    const char* path;
-    std::string body;
+    std::string path, body;
     int status;
-  } cases[] = {
-      {"/api/select", "{ids:", 400},
-      {"/api/select", "[1,2]", 400},
-      {"/api/select", R"({"ids":["a"],"colour":1})", 400},
-      {"/api/select", R"({"ids":"a"})", 400},
-      {"/api/select", R"({"ids":["nothing"]})", 422},
-      {"/api/command", R"({"command":"Format Disk"})", 422},
-      {"/api/dialog", R"({"dialog":"nothing","action":"press 1"})", 422},
-      {"/api/dialog", R"({"dialog":"x","action":"fly 3"})", 422},
-      {"/api/dialog", R"({"dialog":"x","action":"press 1","gesture":"one"})", 400},
-      {"/api/pointer", R"({"event":"down","x":1,"y":1})", 422},
-      {"/api/tool", R"({"name":"Hammer"})", 422},
-      {"/api/undo", "{}", 422},
-      {"/api/redo", "{}", 422},
-      {"/api/select", std::string(kMaxBody + 1, ' '), 413},
-      // Files outside the start folder, or of another kind, are refused.
-      {"/api/saveas", R"({"path":"../outside.svg"})", 403},
-      {"/api/saveas", R"({"path":"/tmp/outside.svg"})", 403},
-      {"/api/saveas", R"({"path":"sub/../../outside.svg"})", 403},
-      {"/api/saveas", R"({"path":"doc.txt"})", 403},
-      {"/api/open", R"({"path":"../../../etc/passwd"})", 403},
-      {"/api/export", R"({"path":"../x.png","width":10})", 403},
-      {"/api/export", R"({"path":"x.png","width":0})", 400},
-      {"/api/open", R"({"path":"missing.svg"})", 422},
-      // Answers with no question open, live effects with nothing selected.
-      {"/api/answer", R"({"id":1,"yes":true})", 422},
-      {"/api/answer", R"({"yes":true})", 400},
-      {"/api/command", R"({"command":"Effect > VERSALiX4 > Fractalize..."})", 422},
   };
+  std::vector<Case> cases;
+  std::ifstream file(fs::path(VX_TEST_DATA_DIR) / "studio" / "bad_requests.txt");
+  for (std::string line; std::getline(file, line);) {
+    const size_t path = line.find(' ') + 1, body = line.find(' ', path) + 1;
+    if (line[0] != '#') cases.push_back({line.substr(path, body - path - 1), line.substr(body), std::stoi(line)});
+  }
+  ASSERT_EQ(24u, cases.size());
+  cases.push_back({"/api/select", std::string(kMaxBody + 1, ' '), 413});
   for (const auto& c : cases) {
     auto res = studio_->Post(c.path, c.body);
     ASSERT_TRUE(res) << c.path << " " << c.body.substr(0, 40);
@@ -333,7 +310,7 @@ TEST_F(StudioTest, FileBrowserListsOnlyWhatTheFileRuleAllows) {
 
 TEST_F(StudioTest, QuestionsWaitForThePagesAnswer) {
   // Open with changes not saved asks first; No leaves everything as it was.
-  std::ofstream(folder_ / "inside" / "other.svg") << kDocument;
+  fs::copy_file(kDocument, folder_ / "inside" / "other.svg");
   studio_->Do("/api/layer", {{"id", "@0"}, {"visible", false}});
   const std::string changed = studio_->Svg();
   auto ask = [&](const std::string& path, const json& body) {
@@ -508,13 +485,7 @@ TEST_F(StudioTest, AnswersCarryJustWhatChanged) {
 // An object written anew in a transformed layer names the group that undoes
 // the layer's transform its path data is written in; not the whole document.
 TEST_F(StudioTest, ObjectsOfATransformedLayerComeAsDeltas) {
-  Studio layered(folder_ / "layered", R"svg(<svg xmlns="http://www.w3.org/2000/svg" xmlns:inkscape="http://www.inkscape.org/namespaces/inkscape" width="200" height="200">
-  <g id="L" inkscape:groupmode="layer" transform="translate(10,0)">
-    <path id="a" d="M 20 20 L 80 20 L 80 80 Z"/>
-    <path id="b" d="M 120 20 L 180 20 L 180 80 Z"/>
-  </g>
-</svg>
-)svg");
+  Studio layered(folder_ / "layered", ReadFile(kDocument.parent_path() / "layered.svg"));
   ASSERT_TRUE(layered.running());
   Page sync{layered};
   sync("/api/sync");

@@ -1,5 +1,6 @@
 // MetaBrush geometry: stamps along the pointer's path, each copy's matrix
-// from the record, the stroke through the stamps.
+// from the record, the stroke through the stamps; the Trail tool's copies,
+// one per Space of the drag.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -7,6 +8,7 @@
 
 #include "support/geometry_checks.h"
 #include "tools/metabrush.h"
+#include "tools/trail_copies.h"
 
 namespace vx {
 namespace {
@@ -87,6 +89,23 @@ TEST(MetaBrush, StrokeThroughTheStamps) {
   // At the corner (30, 0) the neighbours are (15, 0) and (30, 15).
   EXPECT_TRUE(test::PointNear({27.5f, -2.5f}, seg[2].in, 1e-5f));
   EXPECT_TRUE(test::PointNear({32.5f, 2.5f}, seg[2].out, 1e-5f));
+}
+
+TEST(TrailTool, OneCopyPerSpaceOfTheDrag) {
+  struct Case {
+    float space;
+    AIRealPoint drag;
+    int32_t copies;
+  } cases[] = {  // (Space 10 over 50 points: the tool drag rows)
+      {10, {9.9f, 0}, 0},      // shorter than Space
+      {0.5f, {0, -3}, 3},      // Space at least 1
+      {1, {5000, 0}, kTrailToolMaxCopies},
+  };
+  for (const Case& c : cases) {
+    TrailToolParams t = kTrailToolFactoryParams;
+    t.space = c.space;
+    EXPECT_EQ(c.copies, TrailCopyCount(t, c.drag)) << c.space;
+  }
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "host/adm/dialog_manager.h"
 #include "host/adm/palette_settings.h"
 #include "support/fake_plugin.h"
+#include "support/scratch_folder.h"
 
 namespace vx::host::adm {
 namespace {
@@ -23,14 +24,10 @@ constexpr VxEffectField kFields[] = {
 TEST(PaletteSettings, EachValueBecomesTheUserActionOrSaysWhyNot) {
   FakePlugin::Reset();
   FakePlugin::AddResource(kVxMenuResource, 900, "Drag Along\nUniform (One Way)\nAccelerate (One Way)");
+  // Items: 2 spin edit (0 to 4000), 3 integer (1 to 4000), 4 checkbox
+  // "Trace", 5 and 6 radio buttons "Up" and "Down", 7 popup of menu 900.
   FakePlugin::AddResource(kVxDialogResource, 800,
-                          "DIALOG 200 100 \"Options\"\n"
-                          "ITEM 2 spin-edit 0 0 50 20 \"\" min=0 max=4000\n"
-                          "ITEM 3 edit-int 0 20 50 40 \"\" min=1 max=4000\n"
-                          "ITEM 4 checkbox 0 40 50 60 \"Trace\"\n"
-                          "ITEM 5 radio 60 0 90 20 \"Up\" group=1\n"
-                          "ITEM 6 radio 60 20 90 40 \"Down\" group=1\n"
-                          "ITEM 7 popup-list 100 0 190 20 \"\" menu=900\n");
+                          test::ReadFile(std::string(VX_TEST_DATA_DIR) + "/tools/options_palette.rc"));
   auto host = FakePlugin::MakeHost();
   Dialog* palette = host->dialogs().CreatePalette(host->pluginRef(), "", 800,
                                                   kADMTabbedFloatingDialogStyle, nullptr, nullptr);
