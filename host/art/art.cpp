@@ -102,12 +102,16 @@ bool SamePathStyle(const AIPathStyle& a, const AIPathStyle& b) {
 }
 
 namespace {
-ArtContent ContentFor(ArtKind kind) {
+// Made in place: a path's or run's style is copied once.
+ArtContent ContentFor(ArtKind kind, const AIPathStyle& style) {
   switch (kind) {
-    case ArtKind::Path: return PathData{};
+    case ArtKind::Path:
+      return ArtContent(std::in_place_type<PathData>, std::vector<Segment>(),
+                        std::vector<int16_t>(), false, style);
     case ArtKind::Text: return TextData{};
     case ArtKind::TextPath: return TextPathData{};
-    case ArtKind::TextRun: return TextRunData{};
+    case ArtKind::TextRun:
+      return ArtContent(std::in_place_type<TextRunData>, std::string(), style);
     case ArtKind::PluginGroup: return PluginGroupData{};
     case ArtKind::Opaque: return OpaqueData{};
     case ArtKind::Group:
@@ -117,8 +121,8 @@ ArtContent ContentFor(ArtKind kind) {
 }
 }  // namespace
 
-Art::Art(Document& document, ArtKind kind, uint32_t uid)
-    : document_(&document), kind_(kind), uid_(uid), content_(ContentFor(kind)) {}
+Art::Art(Document& document, ArtKind kind, uint32_t uid, const AIPathStyle& style)
+    : document_(&document), kind_(kind), uid_(uid), content_(ContentFor(kind, style)) {}
 
 AIArtHandle Art::handle() const { return ToHandle(this); }
 

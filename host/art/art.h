@@ -184,7 +184,8 @@ class Art {
 
  private:
   friend class Document;
-  Art(Document& document, ArtKind kind, uint32_t uid);
+  // New paths and text runs are painted with `style`.
+  Art(Document& document, ArtKind kind, uint32_t uid, const AIPathStyle& style);
 
   Document* document_;
   ArtKind kind_;
