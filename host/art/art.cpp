@@ -1,5 +1,6 @@
 #include "host/art/art.h"
 
+#include <cassert>
 #include <cstring>
 
 #include "host/art/document.h"
@@ -123,6 +124,17 @@ ArtContent ContentFor(ArtKind kind, const AIPathStyle& style) {
 
 Art::Art(Document& document, ArtKind kind, uint32_t uid, const AIPathStyle& style)
     : document_(&document), kind_(kind), uid_(uid), content_(ContentFor(kind, style)) {}
+
+void* Art::operator new([[maybe_unused]] std::size_t size, BlockPool& pool) {
+  assert(size == sizeof(Art));
+  return pool.Allocate();
+}
+void Art::operator delete(void* block, BlockPool& pool) { pool.Free(block); }
+void Art::operator delete(Art* art, std::destroying_delete_t) {
+  BlockPool& pool = art->document_->artBlocks_;
+  art->~Art();
+  pool.Free(art);
+}
 
 AIArtHandle Art::handle() const { return ToHandle(this); }
 

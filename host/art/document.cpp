@@ -155,7 +155,7 @@ std::vector<Layer*> Document::LayersInPaintOrder() const {
 Art* Document::Make(ArtKind kind) {
   uint32_t uid = NextUid();
   // New paths and runs are painted with the current path style.
-  auto art = std::unique_ptr<Art>(new Art(*this, kind, uid, currentStyle_));
+  auto art = std::unique_ptr<Art>(new (artBlocks_) Art(*this, kind, uid, currentStyle_));
   Art* raw = art.get();
   live_.emplace(uid, std::move(art));
   return raw;
