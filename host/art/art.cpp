@@ -103,16 +103,14 @@ bool SamePathStyle(const AIPathStyle& a, const AIPathStyle& b) {
 }
 
 namespace {
-// Made in place: a path's or run's style is copied once.
+// A path's or run's style is set as it is made, never to the default first.
 ArtContent ContentFor(ArtKind kind, const AIPathStyle& style) {
   switch (kind) {
     case ArtKind::Path:
-      return ArtContent(std::in_place_type<PathData>, std::vector<Segment>(),
-                        std::vector<int16_t>(), false, style);
+      return PathData{.segments = {}, .selection = {}, .closed = false, .style = style};
     case ArtKind::Text: return TextData{};
     case ArtKind::TextPath: return TextPathData{};
-    case ArtKind::TextRun:
-      return ArtContent(std::in_place_type<TextRunData>, std::string(), style);
+    case ArtKind::TextRun: return TextRunData{.contents = {}, .style = style};
     case ArtKind::PluginGroup: return PluginGroupData{};
     case ArtKind::Opaque: return OpaqueData{};
     case ArtKind::Group:
@@ -126,6 +124,7 @@ Art::Art(Document& document, ArtKind kind, uint32_t uid, const AIPathStyle& styl
     : document_(&document), kind_(kind), uid_(uid), content_(ContentFor(kind, style)) {}
 
 void* Art::operator new([[maybe_unused]] std::size_t size, BlockPool& pool) {
+  static_assert(alignof(Art) <= __STDCPP_DEFAULT_NEW_ALIGNMENT__ && sizeof(Art) % alignof(Art) == 0);
   assert(size == sizeof(Art));
   return pool.Allocate();
 }

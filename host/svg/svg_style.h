@@ -162,7 +162,7 @@ class Style {
   Style(const Style& parent, const Slots& inherited);
 
   // The text of a value. The slots of properties without a value are never
-  // read, and are left as they are: no style clears or copies all of them.
+  // read and never cleared: a child's style sets only those it inherits.
   struct Text {
     const char* data;
     size_t size;
