@@ -1,5 +1,6 @@
 #include "host/art/art.h"
 
+#include <cassert>
 #include <cstring>
 
 #include "host/art/document.h"
@@ -102,12 +103,14 @@ bool SamePathStyle(const AIPathStyle& a, const AIPathStyle& b) {
 }
 
 namespace {
-ArtContent ContentFor(ArtKind kind) {
+// A path's or run's style is set as it is made, never to the default first.
+ArtContent ContentFor(ArtKind kind, const AIPathStyle& style) {
   switch (kind) {
-    case ArtKind::Path: return PathData{};
+    case ArtKind::Path:
+      return PathData{.segments = {}, .selection = {}, .closed = false, .style = style};
     case ArtKind::Text: return TextData{};
     case ArtKind::TextPath: return TextPathData{};
-    case ArtKind::TextRun: return TextRunData{};
+    case ArtKind::TextRun: return TextRunData{.contents = {}, .style = style};
     case ArtKind::PluginGroup: return PluginGroupData{};
     case ArtKind::Opaque: return OpaqueData{};
     case ArtKind::Group:
@@ -117,8 +120,20 @@ ArtContent ContentFor(ArtKind kind) {
 }
 }  // namespace
 
-Art::Art(Document& document, ArtKind kind, uint32_t uid)
-    : document_(&document), kind_(kind), uid_(uid), content_(ContentFor(kind)) {}
+Art::Art(Document& document, ArtKind kind, uint32_t uid, const AIPathStyle& style)
+    : document_(&document), kind_(kind), uid_(uid), content_(ContentFor(kind, style)) {}
+
+void* Art::operator new([[maybe_unused]] std::size_t size, BlockPool& pool) {
+  static_assert(alignof(Art) <= __STDCPP_DEFAULT_NEW_ALIGNMENT__ && sizeof(Art) % alignof(Art) == 0);
+  assert(size == sizeof(Art));
+  return pool.Allocate();
+}
+void Art::operator delete(void* block, BlockPool& pool) { pool.Free(block); }
+void Art::operator delete(Art* art, std::destroying_delete_t) {
+  BlockPool& pool = art->document_->artBlocks_;
+  art->~Art();
+  pool.Free(art);
+}
 
 AIArtHandle Art::handle() const { return ToHandle(this); }
 

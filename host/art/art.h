@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <new>
 #include <string>
 #include <variant>
 #include <vector>
@@ -23,6 +24,7 @@ struct LiveEffectInstance;
 
 namespace vx::host::art {
 
+class BlockPool;
 class Document;
 struct Layer;
 
@@ -182,9 +184,18 @@ class Art {
   // brings the earlier value back.
   uint64_t shapeRevision() const { return shapeRevision_; }
 
+  // Art is made in its document's block pool; deleting it (the document's
+  // table and its undo journal own art through unique_ptr) gives the block
+  // back there.
+  void operator delete(Art* art, std::destroying_delete_t);
+
  private:
   friend class Document;
-  Art(Document& document, ArtKind kind, uint32_t uid);
+  static void* operator new(std::size_t size, BlockPool& pool);
+  // Only if the constructor throws.
+  static void operator delete(void* block, BlockPool& pool);
+  // New paths and text runs are painted with `style`.
+  Art(Document& document, ArtKind kind, uint32_t uid, const AIPathStyle& style);
 
   Document* document_;
   ArtKind kind_;

@@ -154,11 +154,9 @@ std::vector<Layer*> Document::LayersInPaintOrder() const {
 
 Art* Document::Make(ArtKind kind) {
   uint32_t uid = NextUid();
-  auto art = std::unique_ptr<Art>(new Art(*this, kind, uid));
-  Art* raw = art.get();
   // New paths and runs are painted with the current path style.
-  if (auto* p = std::get_if<PathData>(&raw->content_)) p->style = currentStyle_;
-  if (auto* r = std::get_if<TextRunData>(&raw->content_)) r->style = currentStyle_;
+  auto art = std::unique_ptr<Art>(new (artBlocks_) Art(*this, kind, uid, currentStyle_));
+  Art* raw = art.get();
   live_.emplace(uid, std::move(art));
   return raw;
 }

@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "host/art/art.h"
+#include "host/art/block_pool.h"
 #include "host/art/undo_journal.h"
 #include "vx_sdk.h"
 
@@ -249,6 +250,7 @@ class Document {
 
  private:
   friend class DocumentTester;
+  friend class Art;  // gives its block back to artBlocks_
   Art* Make(ArtKind kind);
   void Link(Art* art, Art* parent, Art* below);  // insert above `below`
   void Unlink(Art* art);
@@ -293,6 +295,8 @@ class Document {
   void SteppedThroughHistory();
   Layer* AddLayerObject(const std::string& title);
 
+  // Before every member that owns art: destroyed after them.
+  BlockPool artBlocks_{sizeof(Art)};
   std::unordered_map<uint32_t, std::unique_ptr<Art>> live_;
   size_t segmentsWritten_ = 0;
   std::vector<Layer*> layers_;  // index 0 = top

@@ -18,12 +18,23 @@ bool IsCorner(const Anchor& a) {
   // Handles that do not point apart (retracted ones among them) make a
   // corner whatever their lengths: no need to measure them.
   if (Dot(toIn, toOut) >= 0) return true;
+  // The squared sine of the angle between the handles, from squared
+  // lengths (no square roots), decides every anchor that is not within 1 %
+  // of the limit; those are measured exactly below, as are handles whose
+  // squared lengths could overflow or lose precision (NaN fails every
+  // comparison).
+  const double cross = Cross(toIn, toOut);
+  const double in2 = Dot(toIn, toIn), out2 = Dot(toOut, toOut);
+  if (in2 > 1e-140 && in2 < 1e140 && out2 > 1e-140 && out2 < 1e140) {
+    if (cross * cross < 0.99e-6 * (in2 * out2)) return false;
+    if (cross * cross > 1.01e-6 * (in2 * out2)) return true;
+  }
   double li = Length(toIn);
   double lo = Length(toOut);
   if (li == 0 || lo == 0) return true;
-  double cross = Cross(toIn, toOut) / (li * lo);
+  double sine = cross / (li * lo);
   double dot = Dot(toIn, toOut);
-  return !(std::fabs(cross) < 1e-3 && dot < 0);
+  return !(std::fabs(sine) < 1e-3 && dot < 0);
 }
 
 namespace {
@@ -155,16 +166,8 @@ class DirectPathReader {
   // `count` numbers, each followed by optional space and one comma.
   bool Numbers(double* v, int count) {
     for (int i = 0; i < count; ++i) {
-      const char* s = p_ < end_ && *p_ == '+' ? p_ + 1 : p_;  // from_chars takes no plus
-      if (s == end_ || !(std::isdigit(static_cast<unsigned char>(*s)) || *s == '.' ||
-                         (*s == '-' && s == p_)))
-        return false;
-      const char* next = Decimal(s, &v[i]);
-      if (!next) {
-        const auto [after, ec] = std::from_chars(s, end_, v[i]);
-        if (ec != std::errc() || !std::isfinite(v[i])) return false;
-        next = after;
-      }
+      const char* next = Decimal(p_, &v[i]);
+      if (!next && !(next = AnyNumber(p_, &v[i]))) return false;
       p_ = next;
       Space();
       if (p_ < end_ && *p_ == ',') {
@@ -175,14 +178,14 @@ class DirectPathReader {
     }
     return true;
   }
-  // The common short decimal ("-12.375") exactly: at most 15 digits are
-  // exact in a double, and so is their quotient by a power of ten up to
+  // The common short decimal ("-12.375", "+.5") exactly: at most 15 digits
+  // are exact in a double, and so is their quotient by a power of ten up to
   // 10^22, rounded once like from_chars rounds. Null for anything else.
-  const char* Decimal(const char* s, double* value) const {
+  const char* Decimal(const char* c, double* value) const {
     static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                          1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-    const bool negative = s < end_ && *s == '-';
-    const char* c = negative ? s + 1 : s;
+    const bool negative = c < end_ && *c == '-';
+    if (c < end_ && (*c == '-' || *c == '+')) ++c;
     uint64_t mantissa = 0;
     // Digits are counted from where they start and end, not one by one.
     auto digitsFrom = [this, &c, &mantissa] {
@@ -200,6 +203,18 @@ class DirectPathReader {
     const double magnitude = double(mantissa) / kPowers[fraction];
     *value = negative ? -magnitude : magnitude;
     return c;
+  }
+  // Any other number (an exponent, more digits) through from_chars, which
+  // takes neither a plus sign nor anything but digits or a point after the
+  // sign here (it would read "inf" and "nan"). Null when there is none.
+  const char* AnyNumber(const char* p, double* value) const {
+    const char* s = p < end_ && *p == '+' ? p + 1 : p;
+    if (s == end_ || !(std::isdigit(static_cast<unsigned char>(*s)) || *s == '.' ||
+                       (*s == '-' && s == p)))
+      return nullptr;
+    const auto [after, ec] = std::from_chars(s, end_, *value);
+    if (ec != std::errc() || !std::isfinite(*value)) return nullptr;
+    return after;
   }
   void Line(Point to) {
     Segment(current_, to, to);

@@ -1,6 +1,7 @@
 #include "host/svg/svg_style.h"
 
 #include <algorithm>
+#include <bit>
 #include <cctype>
 #include <cstdint>
 #include <cstring>
@@ -25,19 +26,29 @@ constexpr size_t NameHash(std::string_view name) {
 
 struct PropertyTable {
   int8_t slots[kTableSize];
-  constexpr PropertyTable() : slots() {
+  // Bit n of lengths[c]: a property of n letters begins with c. Most names
+  // asked for (d, id, style, inkscape:label ...) are refused by it unhashed.
+  uint32_t lengths[128];
+  constexpr PropertyTable() : slots(), lengths() {
     for (int8_t& s : slots) s = -1;
     for (size_t i = 0; i < std::size(kProperties); ++i) {
       size_t h = NameHash(kProperties[i].name);
       while (slots[h] >= 0) h = (h + 1) % kTableSize;
       slots[h] = int8_t(i);
+      lengths[size_t(kProperties[i].name[0])] |= uint32_t{1} << kProperties[i].name.size();
     }
   }
 };
+static_assert(std::all_of(std::begin(kProperties), std::end(kProperties), [](const Property& p) {
+  return p.name.size() < 32 && p.name[0] >= 'a' && p.name[0] <= 'z';
+}));
 constexpr PropertyTable kPropertyTable;
 
 // The slot of a property, or -1 when SVG does not know it.
 int PropertyIndex(std::string_view name) {
+  if (name.empty() || name.size() >= 32 || static_cast<unsigned char>(name[0]) >= 128 ||
+      !(kPropertyTable.lengths[size_t(name[0])] >> name.size() & 1))
+    return -1;
   for (size_t h = NameHash(name);; h = (h + 1) % kTableSize) {
     int slot = kPropertyTable.slots[h];
     if (slot < 0 || kProperties[slot].name == name) return slot;
@@ -242,7 +253,7 @@ void Style::SpecifyAt(int index, std::string_view property, std::string_view val
   if (index >= 0) {
     own_[index] = true;
     present_[index] = computed.has_value();
-    if (computed) values_[index] = *computed;
+    if (computed) values_[index] = {computed->data(), computed->size()};
     return;
   }
   for (auto& [name, v] : other_) {
@@ -252,6 +263,20 @@ void Style::SpecifyAt(int index, std::string_view property, std::string_view val
     }
   }
   other_.emplace_back(property, computed);
+}
+
+Style::Style(const Style& parent, const Slots& inherited)
+    : present_(parent.present_ & inherited) {
+  static_assert(kKnown <= 128);
+  // The present slots, 64 at a time, lowest first.
+  const uint64_t words[] = {(present_ & Slots(~uint64_t{0})).to_ullong(),
+                            (present_ >> 64).to_ullong()};
+  for (int w = 0; w < 2; ++w) {
+    for (uint64_t bits = words[w]; bits; bits &= bits - 1) {
+      const int slot = 64 * w + std::countr_zero(bits);
+      values_[slot] = parent.values_[slot];
+    }
+  }
 }
 
 Style Style::Compute(const Style& parent, const pugi::xml_node& element,
@@ -298,7 +323,7 @@ Style Style::Compute(const Style& parent, const pugi::xml_node& element,
 
 std::optional<std::string_view> Style::Find(std::string_view property) const {
   if (int index = PropertyIndex(property); index >= 0) {
-    if (present_[index]) return values_[index];
+    if (present_[index]) return values_[index].view();
     return std::nullopt;
   }
   for (const auto& [name, value] : other_) {
@@ -312,7 +337,7 @@ std::string Style::InheritedText() const {
   for (int i = 0; i < kKnown; ++i) {
     if (!present_[i] || !kProperties[i].inherited) continue;
     if (!text.empty()) text += ';';
-    text.append(kProperties[i].name).append(":").append(values_[i]);
+    text.append(kProperties[i].name).append(":").append(values_[i].view());
   }
   return text;
 }

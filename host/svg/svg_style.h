@@ -128,7 +128,7 @@ class Style {
                        const StyleSheet& sheet);
   // The value, or `fallback` when the property has none.
   std::string_view Get(Key property, std::string_view fallback = {}) const {
-    if (property.slot >= 0) return present_[property.slot] ? values_[property.slot] : fallback;
+    if (property.slot >= 0) return present_[property.slot] ? values_[property.slot].view() : fallback;
     return Find(property.name).value_or(fallback);
   }
   bool Has(Key property) const {
@@ -157,12 +157,18 @@ class Style {
   void SpecifyAt(int index, std::string_view property, std::string_view value,
                  const Style& parent);
 
-  // A child's style before its own declarations: the parent's values (one
-  // copy, without clearing them first), of which only `inherited` are present.
-  Style(const Style& parent, const Slots& inherited)
-      : values_(parent.values_), present_(parent.present_ & inherited) {}
+  // A child's style before its own declarations: the parent's values of
+  // the `inherited` properties, the only ones copied.
+  Style(const Style& parent, const Slots& inherited);
 
-  std::array<std::string_view, kKnown> values_;
+  // The text of a value. The slots of properties without a value are never
+  // read and never cleared: a child's style sets only those it inherits.
+  struct Text {
+    const char* data;
+    size_t size;
+    std::string_view view() const { return {data, size}; }
+  };
+  Text values_[kKnown];
   std::bitset<kKnown> present_, own_;
   // Other properties specified on the element (name in lower case, value;
   // none after an "inherit" the parent could not give).

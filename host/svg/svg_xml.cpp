@@ -203,11 +203,9 @@ bool CheckTree(const pugi::xml_document& document, const XmlLimits& limits, std:
   for (pugi::xml_node c = document.last_child(); c; c = c.previous_sibling()) {
     if (c.type() == pugi::node_element) stack.push_back({c, declared.size(), 1});
   }
-  // Names are short: scanned here rather than through library calls.
   auto prefixOf = [](const char* name) {
-    const char* c = name;
-    while (*c && *c != ':') ++c;
-    return *c ? std::string_view(name, size_t(c - name)) : std::string_view();
+    const char* colon = std::strchr(name, ':');
+    return colon ? std::string_view(name, size_t(colon - name)) : std::string_view();
   };
   auto isDeclared = [&declared](std::string_view prefix) {
     for (auto it = declared.rbegin(); it != declared.rend(); ++it) {
@@ -234,7 +232,7 @@ bool CheckTree(const pugi::xml_document& document, const XmlLimits& limits, std:
       if (name[0] == 'x' && std::strncmp(name, "xmlns:", 6) == 0) declared.push_back(name + 6);
     }
     // Pairwise for the usual few attributes, a set for many.
-    seen.clear();
+    if (names.size() > 16) seen.clear();
     for (size_t i = 0; i < names.size(); ++i) {
       const char* name = names[i];
       bool twice = false;

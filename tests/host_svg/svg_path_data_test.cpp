@@ -88,6 +88,23 @@ TEST(SvgPathData, ArcsStayOnTheirEllipse) {
   }
 }
 
+// An anchor whose handles point apart is smooth when the sine of the angle
+// between them is below 1e-3, whatever their lengths: just either side of
+// the limit, well away from it, and at lengths whose squares leave the
+// double range.
+TEST(SvgPathData, CornerWhereTheHandlesBendMoreThanTheLimit) {
+  struct Case {
+    double length, slope;  // handles (-length, 0) and length * (1, slope)
+    bool corner;
+  };
+  for (const Case& c : {Case{1, 0.9999e-3, false}, {1, 1.0001e-3, true}, {1, 0.5e-3, false},
+                        {1, 2e-3, true}, {1e100, 0.5e-3, false}, {1e100, 2e-3, true},
+                        {1e-100, 0.9999e-3, false}, {1e-100, 1.0001e-3, true}}) {
+    const Anchor a{{0, 0}, {-c.length, 0}, c.length * Point{1, c.slope}, false};
+    EXPECT_EQ(c.corner, IsCorner(a)) << c.length << " " << c.slope;
+  }
+}
+
 TEST(SvgPathData, ErrorsKeepWhatCameBefore) {
   bool ok = true;
   BezierPaths paths = ReadPathDataGeneral("M0 0 L10 0 L10 10 X 5 5 L 0 0", &ok);
