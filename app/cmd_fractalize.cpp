@@ -152,7 +152,7 @@ int FractalizeDocument(const CommonOptions& common, const std::string& input,
                        const FractalizeOptions& options, std::string* svgText,
                        const std::function<int()>& save) {
   svg::ImportResult document;
-  if (int code = ReadSvgDocument(input, &document)) return code;
+  if (int code = ReadSvgDocument(input, &document, kHeapPerByteFractalized)) return code;
   return RunOnDocument(
       common, document,
       [&](host::Host& host, host::art::Document& doc, const std::vector<host::art::Art*>& selection) {

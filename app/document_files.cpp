@@ -16,16 +16,13 @@
 
 namespace vx::app {
 
-int ReadSvgDocument(const std::string& path, svg::ImportResult* result) {
+int ReadSvgDocument(const std::string& path, svg::ImportResult* result, size_t heapPerFileByte) {
   std::string bytes, error;
   if (!host::io::ReadFile(path, &bytes, &error)) {
     std::cerr << "versalix4: " << error << "\n";
     return kExitIo;
   }
-  // Reading a drawing touches about this many bytes of fresh heap per byte
-  // of its file (a 1.9 MB drawing of 15,000 paths: 24 MB).
-  constexpr size_t kHeapPerFileByte = 12;
-  host::PrefaultHeap(kHeapPerFileByte * bytes.size());
+  host::PrefaultHeap(heapPerFileByte * bytes.size());
   auto imported = svg::ImportOwnedSvg(std::move(bytes), &error);
   if (!imported) {
     std::cerr << "versalix4: cannot read " << path << ": " << error << "\n";
