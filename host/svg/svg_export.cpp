@@ -140,8 +140,8 @@ class Exporter {
   const SourceBinding* BindingOf(const Item& item) const;
   // Writes `items` as the children of `out`, a copy of `source`: elements
   // still there keep their place among what the model does not hold. When
-  // every child of `source` is written as it was read, in its place, `out`
-  // is marked as whole (see whole_).
+  // every child of `source` is as it was read, in its place, `out` gets no
+  // children and is marked as whole (see whole_).
   void Merge(const std::vector<Item>& items, const pugi::xml_node& source, pugi::xml_node out);
   // Whether `items` are the units among the children of `source`, in order,
   // each unchanged since it was read (a container's children likewise).
@@ -203,10 +203,8 @@ class Exporter {
   // Stand-ins and the read nodes they print; the elements that hold any.
   NodeMap<pugi::xml_node> standIns_;  // sorted once the tree is built
   std::unordered_set<const pugi::xml_node_struct*> holders_;
-  const pugi::xml_node_struct* lastStandIn_ = nullptr;
-  // Copies of read elements whose children are all stand-ins or whole
-  // copies of the read children, in their order: while the attributes are
-  // the ones read, such an element prints as the bytes of the read one.
+  // Copies of read elements in which nothing changed: while the attributes
+  // are the ones read, such an element prints as the bytes of the read one.
   std::unordered_set<const pugi::xml_node_struct*> whole_;
   int insideEffectArt_ = 0;
   bool wroteAnew_ = false;
@@ -332,7 +330,6 @@ void Exporter::CopyOf(const pugi::xml_node& source, pugi::xml_node out) {
   }
   pugi::xml_node standIn = out.append_child(pugi::node_pi);
   standIns_.Add(standIn.internal_object(), source);
-  lastStandIn_ = standIn.internal_object();
   for (pugi::xml_node n = out; n && holders_.insert(n.internal_object()).second; n = n.parent()) {
   }
 }
@@ -476,7 +473,6 @@ void Exporter::Merge(const std::vector<Item>& items, const pugi::xml_node& sourc
     if (c.internal_object() == read[j]) j = nextRead(j + 1);
   }
   const bool ordered = j == n;
-  bool whole = ordered && !insideEffectArt_ && !options_.markObjects;
   size_t next = 0;
   bool skipSpace = false;
   pugi::xml_node wrapper;
@@ -484,33 +480,24 @@ void Exporter::Merge(const std::vector<Item>& items, const pugi::xml_node& sourc
   for (pugi::xml_node c = source.first_child(); c; c = c.next_sibling()) {
     if (ordered && j < n && c.internal_object() == read[j]) {
       // What arrived before it (new or moved here) first.
-      whole = whole && next == j;
-      const pugi::xml_node before = out.last_child();
       while (next <= j) WriteItem(items[next++], out, wrapper);
-      const pugi::xml_node last = out.last_child();
-      whole = whole && last != before &&
-              (last.internal_object() == lastStandIn_ || whole_.count(last.internal_object()));
       j = nextRead(j + 1);
       skipSpace = false;
       continue;
     }
     if (source_->IsUnit(c)) {
       skipSpace = true;  // gone: so is the white space after it
-      whole = false;
       continue;
     }
     if (IsBlank(c) && (skipSpace || !ordered)) {
       skipSpace = false;
-      whole = false;
       continue;
     }
     skipSpace = false;
     CopyOf(c, out);
     wrapper = pugi::xml_node();
   }
-  whole = whole && next == n;
   while (next < items.size()) WriteItem(items[next++], out, wrapper);
-  if (whole) whole_.insert(out.internal_object());
 }
 
 void Exporter::WriteItem(const Item& item, pugi::xml_node out, pugi::xml_node& wrapper) {
