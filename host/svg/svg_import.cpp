@@ -160,6 +160,9 @@ class Importer {
   // notes made since `mark`.
   void Bind(const pugi::xml_node& node, Art* root, uint32_t container,
             const Context& parent, const Context& own, size_t mark);
+  // A unit's binding in `table` (art or layers) with what every unit has.
+  SourceBinding& BindUnit(BindingTable& table, uint32_t uid, const pugi::xml_node& node,
+                          uint32_t container, const Context& parent, const Context& own);
   // `ctm` held by the source for bindings.
   const Affine* Transform(const Affine& ctm);
   void IndexIds(const pugi::xml_node& root);
@@ -321,19 +324,25 @@ void Importer::NotePrefixes(const pugi::xml_node& node) {
 
 void Importer::Bind(const pugi::xml_node& node, Art* root, uint32_t container,
                     const Context& parent, const Context& own, size_t mark) {
-  SourceBinding& binding = source_->art.Add(root->uid());
-  binding.node = node;
-  binding.container = container;
-  binding.parentCtm = Transform(parent.ctm);
-  binding.ownCtm = Transform(own.ctm);
+  SourceBinding& binding = BindUnit(source_->art, root->uid(), node, container, parent, own);
   if (mark < pending_.size()) {
     binding.firstLoss = uint32_t(source_->losses.size());
     binding.lossCount = uint32_t(pending_.size() - mark);
     source_->losses.insert(source_->losses.end(), pending_.begin() + mark, pending_.end());
     pending_.resize(mark);
   }
+}
+
+SourceBinding& Importer::BindUnit(BindingTable& table, uint32_t uid, const pugi::xml_node& node,
+                                  uint32_t container, const Context& parent, const Context& own) {
+  SourceBinding& binding = table.Add(uid);
+  binding.node = node;
+  binding.container = container;
+  binding.parentCtm = Transform(parent.ctm);
+  binding.ownCtm = Transform(own.ctm);
   source_->units.push_back(node.internal_object());
   if (container) source_->inherited[node.internal_object()] = own.style.InheritedText();
+  return binding;
 }
 
 const Affine* Importer::Transform(const Affine& ctm) {
@@ -448,13 +457,7 @@ void Importer::ReadLayer(const pugi::xml_node& node, const Context& parent) {
   if (kept.HoldsAny()) {
     result_.kept.layers[layer->uid] = std::move(kept);
   }
-  SourceBinding& binding = source_->layers.Add(layer->uid);
-  binding.node = node;
-  binding.container = layer->group->uid();
-  binding.parentCtm = Transform(parent.ctm);
-  binding.ownCtm = Transform(context.ctm);
-  source_->units.push_back(node.internal_object());
-  source_->inherited[node.internal_object()] = context.style.InheritedText();
+  BindUnit(source_->layers, layer->uid, node, layer->group->uid(), parent, context);
   pending_.clear();
   if (!ok) return;
   ReadChildren(node, context, layer->group);
